@@ -1,0 +1,90 @@
+#pragma once
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+
+class QIODevice;
+
+namespace kx2 {
+
+class Clock;
+class Comm1;
+struct Settings;
+
+// The LocoNet layer above the serial port: framing and sending messages, assembling received
+// bytes into the ring of 32 message slots, the request/reply exchange and Pause.
+// Only one request may be in flight: the exchange resets RingWriteIndex and waits until its
+// own echo (slot 0) and the answer (slot 1) are in.
+class LocoNetLink {
+public:
+    static constexpr int RingSlots = 32;
+    static constexpr int SlotCells = 65;      // cells 0..63 message bytes, cell 64 completion flag
+    static constexpr int CompleteFlagCell = 64;
+    static constexpr double ReplyTimeout = 2.0;
+
+    LocoNetLink(Comm1& port, Clock& clock, const Settings& settings);
+
+    // --- receive assembly ---
+    std::array<std::array<int16_t, SlotCells>, RingSlots> ReceiveRing{};
+    int RingWriteIndex = 0;
+    bool Receiving = false;
+    int ExpectedLength = 0;
+    int ByteIndex = 0;
+    // 255 nobody waits for the ready message, 0 someone waits, 1 it has been seen.
+    int ReadyFlag = 255;
+
+    // The port's receive event: takes what the port hands over and assembles it.
+    void OnComm();
+    // The assembly itself, for bytes from any source.
+    void receiveBytes(const QByteArray& bytes);
+    // Sets ReadyFlag to 1 when the slot just completed holds the command station's ready message.
+    void CheckReadyMessage();
+    // Empties every slot and restarts assembly at slot 0.
+    void clearRing();
+    // Messages completed since RingWriteIndex was last set to 0 by a sender.
+    int messagesSinceReset() const { return m_completedSinceReset; }
+    // Sets RingWriteIndex to 0 and starts counting completed messages afresh.
+    void resetRingIndex();
+
+    // --- sending ---
+    // Writes bytes[0..lastIndex] and the checksum. result: 0, or 1012 when the interface did not
+    // take the message in time or the port reported an error (left as it was in whole-message
+    // mode unless the port fails).
+    void SendLocoNetMessage(const int* bytes, int lastIndex, int& result);
+
+    // --- request/reply ---
+    // Sends bytes[0..lastIndex] + checksum after resetting the ring index and waits until two
+    // messages (echo and answer) are in. result 0, 13 on time-out, or the send's code.
+    void exchange(const int* bytes, int lastIndex, int& result);
+    double ExchangeStart = 0;
+
+    // Lets `seconds` pass while the event loop runs.
+    void Pause(double seconds);
+    // Total seconds spent in Pause, so that measurements can leave out the fixed pauses.
+    double pausedSeconds() const { return m_pausedSeconds; }
+
+    // Every message sent and assembled goes to `out` as "TX 8F 00 ..." / "RX ..." lines; nullptr stops it.
+    void setTrace(QIODevice* out) { m_trace = out; }
+
+    Clock& clock() { return m_clock; }
+    Comm1& port() { return m_port; }
+
+private:
+    void traceLine(const char* dir, const QByteArray& bytes);
+    void completeMessage();
+
+    Comm1& m_port;
+    Clock& m_clock;
+    const Settings& m_settings;
+    QIODevice* m_trace = nullptr;
+    int m_completedSinceReset = 0;
+    double m_pausedSeconds = 0;
+};
+
+// Upper-case hexadecimal, at least two digits: 0 -> "00", 15 -> "0F", 255 -> "FF".
+QString ByteToHex(int value);
+
+// The LocoNet checksum of bytes[0..lastIndex]: 0xFF exclusive-or every byte.
+int LocoNetChecksum(const int* bytes, int lastIndex);
+
+} // namespace kx2

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+
+namespace kx2 {
+
+class Clock;
+class Comm1;
+class LocoNetLink;
+class PortIo;
+class UserDialogs;
+struct Settings;
+
+// Opens the serial port named in the settings and prepares the interface between PC and
+// LocoNet: the command station's own port (switched to LocoNet by text commands), a serial
+// LocoNet interface on COM1/COM2, or a USB LocoNet interface.
+class SerialInterface {
+public:
+    SerialInterface(Comm1& port, PortIo& portIo, LocoNetLink& link, const Settings& settings,
+                    UserDialogs& dialogs);
+
+    // result left unchanged on success; 1 when the interface cannot be prepared; 990098 when the
+    // port cannot be opened.
+    void ConnectInterface(int& result);
+    void ClosePort();
+    // Writes a text command to the command station port with CTS flow control (5 s in all).
+    void SendInterfaceString(const QString& text, int& result);
+
+
+private:
+    bool collectPrompt(double limitSeconds);
+
+    Comm1& m_port;
+    PortIo& m_portIo;
+    LocoNetLink& m_link;
+    const Settings& m_settings;
+    UserDialogs& m_dialogs;
+};
+
+} // namespace kx2

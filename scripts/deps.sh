@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian, when it is missing.
+set -euo pipefail
+pkgs=(build-essential cmake qt6-base-dev qt6-serialport-dev libgtest-dev xvfb xauth clang libclang-rt-dev)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi

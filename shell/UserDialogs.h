@@ -1,0 +1,67 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace kx2 {
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+// How drivers, editors and file operations talk to the user. Texts are passed exactly as the
+// program words them, with carriage returns (character 13) as line breaks; a window
+// implementation turns those into its own line breaks. The GUI shows real boxes, kx2ctl
+// answers from its options or the terminal, tests script the answers.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    // An empty title means the application's default title.
+    virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                 const QString& title) = 0;
+    // std::nullopt when the user cancelled.
+    virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                            const QString& defaultText) = 0;
+};
+
+// The file dialog (CommonDialog). Both return "" when the user cancelled.
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    // filter is the dialog filter as the program words it: "KX2 Datenflash (*.ISD)|*.ISD|".
+    virtual QString openFileName(const QString& title, const QString& initialName, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& title, const QString& initialName, const QString& filter) = 0;
+};
+
+// The progress window ComWin ("Fortschritt:", one label ComTxt).
+class Progress {
+public:
+    virtual ~Progress() = default;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
+// EnableMainControls / DisableMainControls of the main window: the four data buttons,
+// the "Datei" menu and the four address boxes.
+class MainControls {
+public:
+    virtual ~MainControls() = default;
+    virtual void EnableMainControls() = 0;
+    virtual void DisableMainControls() = 0;
+};
+
+// For the command line and for tests that do not care.
+class NullProgress : public Progress {
+public:
+    void show() override {}
+    void hide() override {}
+    void setText(const QString&) override {}
+};
+
+class NullMainControls : public MainControls {
+public:
+    void EnableMainControls() override {}
+    void DisableMainControls() override {}
+};
+
+} // namespace kx2
