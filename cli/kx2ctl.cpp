@@ -1,7 +1,53 @@
+#include "cli/Commands.h"
+
 #include <QCoreApplication>
+#include <QTextStream>
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const kUsage =
+    "kx2ctl - Kommandozeilenwerkzeug für die Datenbanken der Zentrale\n"
+    "\n"
+    "Aufruf: kx2ctl BEFEHL [Optionen]\n"
+    "\n"
+    "Befehle:\n"
+    "  read     Datenbank aus der Zentrale lesen und als ISD-Datei speichern\n"
+    "  send     ISD-Datei laden und zur Zentrale senden\n"
+    "  show     Inhalt einer ISD-Datei anzeigen\n"
+    "  loconet  eine LocoNet-Nachricht senden und die Antwort zeigen\n"
+    "  sim      die simulierte Zentrale betreiben\n"
+    "\n"
+    "kx2ctl BEFEHL --help zeigt die Optionen eines Befehls.\n";
+
+using Command = std::function<int(const QStringList&)>;
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const std::map<QString, Command> commands = {
+        {QStringLiteral("sim"), kx2::cli::runSim},
+        {QStringLiteral("read"), kx2::cli::runRead},
+        {QStringLiteral("send"), kx2::cli::runSend},
+        {QStringLiteral("show"), kx2::cli::runShow},
+        {QStringLiteral("loconet"), kx2::cli::runLocoNet},
+    };
+
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        out << QString::fromUtf8(kUsage);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const auto it = commands.find(args.first());
+    if (it == commands.end()) {
+        err << QString::fromUtf8("Unbekannter Befehl: ") << args.first() << "\n" << QString::fromUtf8(kUsage);
+        return 2;
+    }
+    return it->second(args.mid(1));
 }
