@@ -14,6 +14,5 @@ int notYet(const char* name)
 int runSim(const QStringList&) { return notYet("sim"); }
 int runRead(const QStringList&) { return notYet("read"); }
 int runSend(const QStringList&) { return notYet("send"); }
-int runShow(const QStringList&) { return notYet("show"); }
 int runLocoNet(const QStringList&) { return notYet("loconet"); }
 } // namespace kx2::cli

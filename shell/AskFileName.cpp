@@ -1,0 +1,17 @@
+#include "shell/AskFileName.h"
+
+#include "shell/Settings.h"
+#include "shell/UserDialogs.h"
+
+namespace kx2 {
+
+QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension)
+{
+    const QString filter = QStringLiteral("KX2 Datenflash (*.") + extension + QStringLiteral(")|*.") + extension
+        + QStringLiteral("|");
+    if (mode == 0)
+        return dialog.openFileName(QStringLiteral("Sicherungsdatei öffnen..."), settings.LastFileName, filter);
+    return dialog.saveFileName(QStringLiteral("Sicherungsdatei speichern..."), settings.LastFileName, filter);
+}
+
+} // namespace kx2
