@@ -41,6 +41,12 @@ void SystemClock::yieldUntil(double deadline)
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
+void SystemClock::yieldNow()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
 void SystemClock::callAfter(double delay, std::function<void()> fn)
 {
     const int ms = delay <= 0 ? 0 : int(std::lround(delay * 1000.0));
@@ -59,6 +65,13 @@ void VirtualClock::runDue()
         m_calls.erase(m_calls.begin());
         fn();
     }
+}
+
+void VirtualClock::yieldNow()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    runDue();
 }
 
 void VirtualClock::yieldUntil(double deadline)

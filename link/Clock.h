@@ -20,6 +20,9 @@ public:
     // handles what is pending.
     virtual void yieldUntil(double deadline) = 0;
 
+    // Handles whatever events are pending and returns at once (between two pieces of work).
+    virtual void yieldNow() = 0;
+
     // Runs fn once, about `delay` seconds from now, from inside a later yield.
     // Devices that answer later (the simulator) schedule their answers through this.
     virtual void callAfter(double delay, std::function<void()> fn) = 0;
@@ -31,6 +34,7 @@ public:
     SystemClock();
     double now() const override;
     void yieldUntil(double deadline) override;
+    void yieldNow() override;
     void callAfter(double delay, std::function<void()> fn) override;
 
 private:
@@ -43,6 +47,7 @@ class VirtualClock : public Clock {
 public:
     double now() const override { return m_now; }
     void yieldUntil(double deadline) override;
+    void yieldNow() override;
     void callAfter(double delay, std::function<void()> fn) override;
 
     void advance(double seconds) { m_now += seconds; }

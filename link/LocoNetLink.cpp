@@ -1,0 +1,244 @@
+#include "link/LocoNetLink.h"
+
+#include "dbproto/DbConstants.h"
+#include "link/Clock.h"
+#include "link/Comm1.h"
+#include "link/ResultText.h"
+#include "shell/Settings.h"
+
+#include <QIODevice>
+#include <algorithm>
+
+namespace kx2 {
+
+namespace {
+// A message longer than a slot, or a variable-length count below 2, can never complete inside
+// the ring: such a message is abandoned and its slot reused.
+constexpr int kMaxMessageLength = 64;
+constexpr double kByteModeLimit = 3.0;   // the whole message, not each byte
+constexpr double kChecksumCtsLimit = 5.0; // counted from the start of the message
+// CTS changes raise no event, so a wait for CTS looks again after this long (sleeping meanwhile).
+constexpr double kCtsPollInterval = 0.005;
+} // namespace
+
+QString ByteToHex(int value)
+{
+    QString text = QString::number(value, 16).toUpper();
+    if (text.size() != 2)
+        text.prepend(QLatin1Char('0'));
+    return text;
+}
+
+int LocoNetChecksum(const int* bytes, int lastIndex)
+{
+    int checksum = 0xFF;
+    for (int i = 0; i <= lastIndex; ++i)
+        checksum ^= (bytes[i] & 0xFF);
+    return checksum;
+}
+
+LocoNetLink::LocoNetLink(Comm1& port, Clock& clock, const Settings& settings)
+    : m_port(port), m_clock(clock), m_settings(settings)
+{
+}
+
+void LocoNetLink::traceLine(const char* dir, const QByteArray& bytes)
+{
+    if (!m_trace)
+        return;
+    QByteArray line(dir);
+    for (char b : bytes) {
+        line += ' ';
+        line += ByteToHex(static_cast<unsigned char>(b)).toLatin1();
+    }
+    line += '\n';
+    m_trace->write(line);
+}
+
+void LocoNetLink::OnComm()
+{
+    // Take everything that waits; with InputLen 1 every input() hands over one byte.
+    while (m_port.portOpen() && m_port.inBufferCount() > 0) {
+        const QByteArray bytes = m_port.input();
+        if (bytes.isEmpty())
+            break;
+        receiveBytes(bytes);
+    }
+}
+
+void LocoNetLink::receiveBytes(const QByteArray& bytes)
+{
+    for (char c : bytes) {
+        const int b = static_cast<unsigned char>(c);
+        if (b & 0x80) {
+            switch (b & 0xF0) {
+            case 0x80: case 0x90: ExpectedLength = 2; break;
+            case 0xA0: case 0xB0: ExpectedLength = 4; break;
+            case 0xC0: case 0xD0: ExpectedLength = 6; break;
+            default: ExpectedLength = 255; break;
+            }
+            Receiving = true;
+            ByteIndex = 0;
+        }
+        if (!Receiving)
+            continue; // a stray data byte
+        ReceiveRing[RingWriteIndex][ByteIndex] = int16_t(b);
+        ++ByteIndex;
+        if (ExpectedLength == 255 && ByteIndex == 2) {
+            ExpectedLength = b;
+            if (ExpectedLength < 2 || ExpectedLength > kMaxMessageLength) {
+                Receiving = false;
+                continue;
+            }
+        }
+        if (ByteIndex == ExpectedLength)
+            completeMessage();
+    }
+}
+
+void LocoNetLink::completeMessage()
+{
+    Receiving = false;
+    auto& slot = ReceiveRing[RingWriteIndex];
+    slot[CompleteFlagCell] = -1;
+    if (m_trace) {
+        QByteArray bytes;
+        for (int i = 0; i < ExpectedLength; ++i)
+            bytes.append(char(slot[i]));
+        traceLine("RX", bytes);
+    }
+    if (ReadyFlag == 0)
+        CheckReadyMessage();
+    RingWriteIndex = (RingWriteIndex + 1) % RingSlots;
+    ++m_completedSinceReset;
+}
+
+void LocoNetLink::CheckReadyMessage()
+{
+    const auto& m = ReceiveRing[RingWriteIndex];
+    static const int fixed[][2] = {
+        {0, 0xE5}, {1, 0x1F}, {2, 0x01}, {3, 0x50}, {4, 0x43}, {5, 0x70}, {7, 0x7F}, {8, 0x7F},
+        {9, 0x7F}, {10, 0x70}, {11, 0x00}, {12, 0x00}, {13, 0x00}, {14, 0x00}, {15, 0x30},
+        {20, 0x70}, {25, 0x00},
+    };
+    for (const auto& f : fixed)
+        if (m[f[0]] != f[1])
+            return;
+    for (int k = 0; k < 4; ++k) {
+        if (m[16 + k] != DbSignature[k] || m[21 + k] != DbSignature[4 + k])
+            return;
+    }
+    ReadyFlag = 1;
+}
+
+void LocoNetLink::clearRing()
+{
+    for (auto& slot : ReceiveRing)
+        slot.fill(0);
+    RingWriteIndex = 0;
+    Receiving = false;
+    ByteIndex = 0;
+    m_completedSinceReset = 0;
+}
+
+void LocoNetLink::resetRingIndex()
+{
+    RingWriteIndex = 0;
+    m_completedSinceReset = 0;
+}
+
+void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& result)
+{
+    m_port.discardInput();
+    m_port.discardOutput();
+    int checksum = 0xFF;
+
+    const bool loconet = m_settings.UseLocoNetInterface;
+    if (loconet && m_settings.UseUsbInterface) {
+        // Whole-message mode: one write, no flow control.
+        QByteArray message;
+        message.reserve(lastIndex + 2);
+        for (int i = 0; i <= lastIndex; ++i) {
+            message.append(char(bytes[i] & 0xFF));
+            checksum ^= (bytes[i] & 0xFF);
+        }
+        message.append(char(checksum));
+        traceLine("TX", message);
+        if (!m_port.output(message))
+            result = rc::SendFailed;
+        return;
+    }
+
+    QByteArray sent;
+    const double start = m_clock.now();
+    for (int i = 0; i <= lastIndex; ++i) {
+        for (;;) {
+            if (m_clock.now() - start > kByteModeLimit) {
+                result = rc::SendFailed;
+                return;
+            }
+            m_clock.yieldNow();
+            if (!m_port.portOpen()) {
+                result = rc::SendFailed;
+                return;
+            }
+            // The LocoNet interface does not use CTS.
+            if (m_port.ctsHolding() || loconet) {
+                const char c = char(bytes[i] & 0xFF);
+                if (!m_port.output(QByteArray(1, c))) {
+                    result = rc::SendFailed;
+                    return;
+                }
+                sent.append(c);
+                checksum ^= (bytes[i] & 0xFF);
+                break;
+            }
+            m_clock.yieldUntil(std::min(start + kByteModeLimit, m_clock.now() + kCtsPollInterval));
+        }
+    }
+    if (!loconet) {
+        // The command station's own port: the checksum also waits for CTS.
+        while (!m_port.ctsHolding()) {
+            if (m_clock.now() - start > kChecksumCtsLimit) {
+                result = rc::SendFailed;
+                return;
+            }
+            m_clock.yieldUntil(std::min(start + kChecksumCtsLimit, m_clock.now() + kCtsPollInterval));
+        }
+    }
+    sent.append(char(checksum));
+    if (!m_port.output(QByteArray(1, char(checksum)))) {
+        result = rc::SendFailed;
+        return;
+    }
+    traceLine("TX", sent);
+    result = 0;
+}
+
+void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result)
+{
+    result = 0;
+    resetRingIndex();
+    SendLocoNetMessage(bytes, lastIndex, result);
+    ExchangeStart = m_clock.now();
+    const double deadline = ExchangeStart + ReplyTimeout;
+    // Echo and answer: the answer is in slot 1 once two messages have completed.
+    while (m_completedSinceReset < 2) {
+        if (m_clock.now() - ExchangeStart > ReplyTimeout) {
+            result = 13;
+            return;
+        }
+        m_clock.yieldUntil(deadline);
+    }
+}
+
+void LocoNetLink::Pause(double seconds)
+{
+    const double start = m_clock.now();
+    const double end = start + seconds;
+    while (m_clock.now() <= end && seconds > 0)
+        m_clock.yieldUntil(end);
+    m_pausedSeconds += m_clock.now() - start;
+}
+
+} // namespace kx2

@@ -1,0 +1,188 @@
+#include "link/QtSerialComm1.h"
+
+#include <QSerialPort>
+#include <QStringList>
+
+namespace kx2 {
+
+QString QtSerialComm1::systemPortName(const QString& portText)
+{
+    const QString text = portText.trimmed();
+    bool isNumber = false;
+    const int n = text.toInt(&isNumber);
+    if (!isNumber || n < 1)
+        return text;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(n);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+#endif
+}
+
+QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>())
+{
+    QObject::connect(m_serial.get(), &QSerialPort::readyRead, [this] { raiseOnComm(); });
+    QObject::connect(m_serial.get(), &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
+        if (e == QSerialPort::NoError)
+            return;
+        m_error = m_serial->errorString();
+        // A vanished device never comes back on the same handle.
+        if (e == QSerialPort::ResourceError && m_serial->isOpen())
+            m_serial->close();
+    });
+}
+
+QtSerialComm1::~QtSerialComm1() = default;
+
+void QtSerialComm1::setCommPort(const QString& port)
+{
+    if (m_serial->isOpen())
+        return;
+    m_portText = port;
+    m_serial->setPortName(systemPortName(port));
+}
+
+void QtSerialComm1::setSettings(const QString& settings)
+{
+    m_settings = settings;
+    if (m_serial->isOpen())
+        applySettings();
+}
+
+bool QtSerialComm1::applySettings()
+{
+    const QStringList parts = m_settings.split(QLatin1Char(','));
+    bool ok = parts.size() == 4;
+    const int baud = ok ? parts[0].trimmed().toInt(&ok) : 0;
+    if (!ok || baud <= 0) {
+        m_error = QStringLiteral("ungültige Einstellung: ") + m_settings;
+        return false;
+    }
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    switch (parts[1].trimmed().toLower().at(0).toLatin1()) {
+    case 'e': parity = QSerialPort::EvenParity; break;
+    case 'o': parity = QSerialPort::OddParity; break;
+    case 'm': parity = QSerialPort::MarkParity; break;
+    case 's': parity = QSerialPort::SpaceParity; break;
+    default: break;
+    }
+    const int bits = parts[2].trimmed().toInt();
+    const QString stop = parts[3].trimmed();
+    bool good = m_serial->setBaudRate(baud);
+    good = m_serial->setParity(parity) && good;
+    good = m_serial->setDataBits(bits == 7 ? QSerialPort::Data7 : bits == 6 ? QSerialPort::Data6
+                                 : bits == 5 ? QSerialPort::Data5 : QSerialPort::Data8) && good;
+    good = m_serial->setStopBits(stop == QLatin1String("2") ? QSerialPort::TwoStop
+                                 : stop == QLatin1String("1.5") ? QSerialPort::OneAndHalfStop
+                                                                : QSerialPort::OneStop) && good;
+    return good;
+}
+
+bool QtSerialComm1::setPortOpen(bool open)
+{
+    if (!open) {
+        if (m_serial->isOpen())
+            m_serial->close();
+        return true;
+    }
+    if (m_serial->isOpen())
+        return true;
+    if (m_serial->portName().isEmpty()) {
+        m_error = QStringLiteral("kein Port angegeben");
+        return false;
+    }
+    if (!m_serial->open(QIODevice::ReadWrite)) {
+        m_error = m_serial->errorString();
+        return false;
+    }
+    // Settings that cannot be applied (a pseudo-terminal has no baud rate) do not stop the port.
+    applySettings();
+    setHandshaking(m_handshaking);
+    if (m_rts)
+        m_serial->setRequestToSend(true);
+    return true;
+}
+
+bool QtSerialComm1::portOpen() const
+{
+    return m_serial->isOpen();
+}
+
+void QtSerialComm1::setRtsEnable(bool on)
+{
+    m_rts = on;
+    if (m_serial->isOpen() && m_serial->flowControl() != QSerialPort::HardwareControl)
+        m_serial->setRequestToSend(on);
+}
+
+void QtSerialComm1::setBreak(bool on)
+{
+    if (m_serial->isOpen())
+        m_serial->setBreakEnabled(on);
+}
+
+void QtSerialComm1::setHandshaking(Handshaking mode)
+{
+    m_handshaking = mode;
+    if (!m_serial->isOpen())
+        return;
+    m_serial->setFlowControl(mode == Handshaking::RtsCts ? QSerialPort::HardwareControl
+                             : mode == Handshaking::XonXoff ? QSerialPort::SoftwareControl
+                                                            : QSerialPort::NoFlowControl);
+}
+
+int QtSerialComm1::inBufferCount() const
+{
+    return m_serial->isOpen() ? int(m_serial->bytesAvailable()) : 0;
+}
+
+void QtSerialComm1::discardInput()
+{
+    if (!m_serial->isOpen())
+        return;
+    m_serial->clear(QSerialPort::Input);
+    m_serial->readAll();
+}
+
+int QtSerialComm1::outBufferCount() const
+{
+    return m_serial->isOpen() ? int(m_serial->bytesToWrite()) : 0;
+}
+
+void QtSerialComm1::discardOutput()
+{
+    if (m_serial->isOpen())
+        m_serial->clear(QSerialPort::Output);
+}
+
+bool QtSerialComm1::ctsHolding() const
+{
+    if (!m_serial->isOpen())
+        return false;
+    return m_serial->pinoutSignals().testFlag(QSerialPort::ClearToSendSignal);
+}
+
+QByteArray QtSerialComm1::input()
+{
+    if (!m_serial->isOpen())
+        return {};
+    return m_inputLen > 0 ? m_serial->read(m_inputLen) : m_serial->readAll();
+}
+
+bool QtSerialComm1::output(const QByteArray& bytes)
+{
+    if (!m_serial->isOpen()) {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("Port ist nicht geöffnet");
+        return false;
+    }
+    if (m_serial->write(bytes) != bytes.size()) {
+        m_error = m_serial->errorString();
+        return false;
+    }
+    // Hand the bytes to the driver now rather than at the next event-loop turn.
+    m_serial->flush();
+    return m_serial->isOpen();
+}
+
+} // namespace kx2

@@ -1,0 +1,57 @@
+#pragma once
+#include "link/Comm1.h"
+
+#include <memory>
+
+class QSerialPort;
+
+namespace kx2 {
+
+// A real serial port through QSerialPort. The receive event runs from the port's readyRead on
+// the event loop; a port that disappears (USB cable pulled) closes itself and reports errors.
+class QtSerialComm1 : public Comm1 {
+public:
+    QtSerialComm1();
+    ~QtSerialComm1() override;
+
+    void setCommPort(const QString& port) override;
+    QString commPort() const override { return m_portText; }
+    void setSettings(const QString& settings) override;
+    QString settings() const override { return m_settings; }
+    bool setPortOpen(bool open) override;
+    bool portOpen() const override;
+    void setRtsEnable(bool on) override;
+    void setBreak(bool on) override;
+    void setHandshaking(Handshaking mode) override;
+    void setInputLen(int len) override { m_inputLen = len; }
+    int inputLen() const override { return m_inputLen; }
+    int inBufferCount() const override;
+    void discardInput() override;
+    int outBufferCount() const override;
+    void discardOutput() override;
+    void setSThreshold(int) override {}
+    void setRThreshold(int n) override { m_rThreshold = n; }
+    int rThreshold() const override { return m_rThreshold; }
+    bool ctsHolding() const override;
+    QByteArray input() override;
+    bool output(const QByteArray& bytes) override;
+    QString errorText() const override { return m_error; }
+
+    // The name the system knows the port by: a number n is COMn on Windows and /dev/ttyS(n-1)
+    // on Linux; device paths and port names are used as they are.
+    static QString systemPortName(const QString& portText);
+
+private:
+    bool applySettings();
+
+    std::unique_ptr<QSerialPort> m_serial;
+    QString m_portText;
+    QString m_settings = QStringLiteral("9600,n,8,1");
+    QString m_error;
+    Handshaking m_handshaking = Handshaking::None;
+    bool m_rts = false;
+    int m_inputLen = 0;
+    int m_rThreshold = 0;
+};
+
+} // namespace kx2
