@@ -4,6 +4,8 @@
 #include "link/Cp1252.h"
 #include "link/LocoNetLink.h"
 
+#include <QList>
+
 
 namespace kx2 {
 
