@@ -11,7 +11,6 @@ int notYet(const char* name)
     return 3;
 }
 } // namespace
-int runSim(const QStringList&) { return notYet("sim"); }
 int runRead(const QStringList&) { return notYet("read"); }
 int runSend(const QStringList&) { return notYet("send"); }
 int runLocoNet(const QStringList&) { return notYet("loconet"); }

@@ -1,0 +1,208 @@
+#include "cli/Commands.h"
+
+#include "link/Clock.h"
+#include "sim/PtyServer.h"
+#include "sim/SimBus.h"
+#include "sim/SimCommandStation.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+// kx2ctl sim: the simulated command station on a pseudo-terminal, for the real serial path.
+namespace kx2::cli {
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    // Nothing else is safe inside a signal handler; the event loop does the rest.
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+}
+
+// Ends the serving when the simulated interface vanishes (the unplug fault).
+class VanishWatch : public sim::SimBus::Endpoint {
+public:
+    void busReceive(const QByteArray&) override {}
+    void busVanished() override { QCoreApplication::exit(0); }
+};
+
+bool parseInt(const QString& text, int& out, int min, int max)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 0);  // 0x.. as well as decimal
+    if (!ok || v < min || v > max)
+        return false;
+    out = v;
+    return true;
+}
+
+bool parseDouble(const QString& text, double& out)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || v < 0 || v > 3600)
+        return false;
+    out = v;
+    return true;
+}
+
+} // namespace
+
+int runSim(const QStringList& args)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Betreibt die simulierte Zentrale an einem Pseudo-Terminal, bis SIGINT oder SIGTERM kommt."));
+    p.addHelpOption();
+    const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Link auf das Pseudo-Terminal anlegen"), QStringLiteral("PFAD"));
+    const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("Speicher der Zentrale in dieser Datei halten"), QStringLiteral("DATEI"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("N gültige Lokdatensätze anlegen (0..500)"), QStringLiteral("N"));
+    const QCommandLineOption pace(QStringLiteral("baud-pace"), QStringLiteral("jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"), QStringLiteral("BAUD"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Seriennummer (ab 1200000000)"), QStringLiteral("NUMMER"));
+    const QCommandLineOption handle(QStringLiteral("handle"), QStringLiteral("Quittungscode von Schritt 2 (Standard 0x42)"), QStringLiteral("N"));
+    const QCommandLineOption bootAck(QStringLiteral("boot-ack"), QStringLiteral("Quittungscode von Schritt 1: 0x7F, 0x01 oder ein ablehnender"), QStringLiteral("N"));
+    const QCommandLineOption readyDelay(QStringLiteral("ready-delay"), QStringLiteral("Sekunden bis zur Bereitmeldung"), QStringLiteral("S"));
+    const QCommandLineOption noAnswer(QStringLiteral("no-answer-every"), QStringLiteral("jede N-te Anfrage geht verloren"), QStringLiteral("N"));
+    const QCommandLineOption refusePages(QStringLiteral("refuse-page-writes"), QStringLiteral("Seiten schreiben ablehnen"));
+    const QCommandLineOption refuseFormats(QStringLiteral("refuse-format-writes"), QStringLiteral("Datenformate schreiben ablehnen"));
+    const QCommandLineOption refusedCode(QStringLiteral("refused-code"), QStringLiteral("Quittungscode einer Ablehnung (Standard 0)"), QStringLiteral("N"));
+    const QCommandLineOption noReady(QStringLiteral("no-ready"), QStringLiteral("die Bereitmeldung kommt nie"));
+    const QCommandLineOption answerDelay(QStringLiteral("answer-delay"), QStringLiteral("Sekunden vor jeder Antwort"), QStringLiteral("S"));
+    const QCommandLineOption stray(QStringLiteral("stray-bytes"), QStringLiteral("Streubytes vor jeder Antwort"));
+    const QCommandLineOption foreign(QStringLiteral("foreign-every"), QStringLiteral("fremde Nachricht vor jeder N-ten Antwort"), QStringLiteral("N"));
+    const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
+    const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
+    p.addOptions({pty, state, seed, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
+                  refuseFormats, refusedCode, noReady, answerDelay, stray, foreign, burst, unplug, verbose});
+
+    if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
+        err << p.errorText() << "\n";
+        return 2;
+    }
+    if (p.isSet(QStringLiteral("help"))) {
+        out << p.helpText();
+        return 0;
+    }
+    if (!p.isSet(pty)) {
+        err << "kx2ctl sim: --pty PFAD fehlt\n";
+        return 2;
+    }
+
+    sim::SimStationConfig config;
+    sim::SimFaults faults;
+    int seedCount = 0;
+    int baud = 0;
+    bool ok = true;
+    auto bad = [&](const QCommandLineOption& o) {
+        err << "kx2ctl sim: ungültiger Wert für --" << o.names().first() << ": " << p.value(o) << "\n";
+        ok = false;
+    };
+    if (p.isSet(seed) && !parseInt(p.value(seed), seedCount, 0, 500))
+        bad(seed);
+    if (p.isSet(pace) && !parseInt(p.value(pace), baud, 1, 10000000))
+        bad(pace);
+    if (p.isSet(serial)) {
+        bool serialOk = false;
+        const qlonglong n = p.value(serial).toLongLong(&serialOk);
+        if (!serialOk || n < 1200000000LL || n > 1200000000LL + 0x3FFFFF)
+            bad(serial);
+        else
+            config.serial = sim::SimCommandStation::serialBytesFor(unsigned(n));
+    }
+    if (p.isSet(handle) && !parseInt(p.value(handle), config.handle, 0, 0x7F))
+        bad(handle);
+    if (p.isSet(bootAck) && !parseInt(p.value(bootAck), config.bootAckCode, 0, 0x7F))
+        bad(bootAck);
+    if (p.isSet(readyDelay) && !parseDouble(p.value(readyDelay), config.readyDelay))
+        bad(readyDelay);
+    if (p.isSet(noAnswer) && !parseInt(p.value(noAnswer), faults.noAnswerEvery, 1, 1000000))
+        bad(noAnswer);
+    if (p.isSet(refusedCode) && !parseInt(p.value(refusedCode), faults.refusedCode, 0, 0x7E))
+        bad(refusedCode);
+    if (p.isSet(answerDelay) && !parseDouble(p.value(answerDelay), faults.answerDelay))
+        bad(answerDelay);
+    if (p.isSet(foreign) && !parseInt(p.value(foreign), faults.foreignMessageEvery, 1, 1000000))
+        bad(foreign);
+    if (p.isSet(unplug) && !parseInt(p.value(unplug), faults.unplugAfterMessages, 1, 100000000))
+        bad(unplug);
+    if (!ok)
+        return 2;
+    faults.refusePageWrites = p.isSet(refusePages);
+    faults.refuseFormatWrites = p.isSet(refuseFormats);
+    faults.readyNeverComes = p.isSet(noReady);
+    faults.strayBytes = p.isSet(stray);
+    faults.ackAndReadyInOneWrite = p.isSet(burst);
+    config.statePath = p.value(state);
+
+    SystemClock clock;
+    sim::SimBus bus(clock);
+    bus.setBaudPace(baud);
+    sim::SimCommandStation station(bus, config, faults);
+    if (p.isSet(verbose))
+        station.setLog([&err](const QString& line) {
+            err << line << "\n";
+            err.flush();
+        });
+    if (seedCount > 0)
+        station.seedLocomotives(seedCount);
+    VanishWatch watch;
+    bus.attach(&watch);
+
+    sim::PtyServer server(bus);
+    if (!server.start()) {
+        err << "kx2ctl sim: Pseudo-Terminal nicht anlegbar: " << server.errorText() << "\n";
+        return 1;
+    }
+    if (!server.linkTo(p.value(pty))) {
+        err << "kx2ctl sim: Link " << p.value(pty) << " nicht anlegbar: " << server.errorText() << "\n";
+        return 1;
+    }
+
+    if (::pipe(g_signalPipe) != 0) {
+        err << "kx2ctl sim: keine Signalverarbeitung möglich\n";
+        return 1;
+    }
+    ::fcntl(g_signalPipe[1], F_SETFL, O_NONBLOCK);
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, [] { QCoreApplication::exit(0); });
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+
+    out << server.deviceName() << "\n";
+    out.flush();
+    err << "Simulierte Zentrale an " << server.deviceName() << " (" << p.value(pty)
+        << "), Seriennummer " << QString::number(station.serialNumber(), 'f', 0) << "\n";
+    err.flush();
+
+    const int rc = QCoreApplication::exec();
+
+    bus.detach(&watch);
+    station.saveState();
+    server.stop();
+    ::signal(SIGINT, SIG_DFL);
+    ::signal(SIGTERM, SIG_DFL);
+    ::close(g_signalPipe[0]);
+    ::close(g_signalPipe[1]);
+    g_signalPipe[0] = g_signalPipe[1] = -1;
+    if (station.violations() > 0)
+        err << "Protokollverstöße: " << station.violations() << "\n";
+    return rc;
+}
+
+} // namespace kx2::cli

@@ -1,0 +1,109 @@
+#include "dbproto/DbProtocol.h"
+
+#include "link/LocoNetLink.h"
+
+namespace kx2 {
+
+namespace {
+// Fixed head of the database command: opcode, length 31, source, "I", "K".
+constexpr int kCommandHead[5] = {0xED, 0x1F, 0x08, 0x49, 0x4B};
+// Head of a data reply: opcode, length 31, 0x01, "P", "C".
+constexpr int kDataReplyHead[5] = {0xE5, 0x1F, 0x01, 0x50, 0x43};
+// Wire position of each group header; its four data bytes follow it.
+constexpr int kHeaderPos[6] = {0, 5, 10, 15, 20, 25};
+} // namespace
+
+DbProtocol::DbProtocol(LocoNetLink& link, Progress& progress) : m_link(link), m_progress(progress) {}
+
+void DbProtocol::EncodeHighBits()
+{
+    for (int g = 1; g <= 5; ++g) {
+        // Groups 1 and 2 carry no selector; their headers start at 0x70.
+        const int top = g <= 2 ? 0x70 : 16 * (DbSelector[g - 2] & 0x07);
+        int bits = 0;
+        for (int k = 1; k <= 4; ++k) {
+            int& d = DbData[4 * (g - 1) + k];
+            if (d & 0x80)
+                bits |= 1 << (k - 1);
+            // Only the low seven bits travel in the data byte; anything above a byte is no page data.
+            d &= 0x7F;
+        }
+        DbHeader[g] = top + bits;
+    }
+}
+
+void DbProtocol::DecodeHighBits()
+{
+    for (int g = 1; g <= 5; ++g)
+        for (int k = 1; k <= 4; ++k)
+            if (DbHeader[g] & (1 << (k - 1)))
+                DbData[4 * (g - 1) + k] += 128;
+}
+
+void DbProtocol::ExchangeDbCommand(int& result)
+{
+    result = 0;
+    for (int i = 0; i < 5; ++i)
+        TxMessage[i] = kCommandHead[i];
+    for (int g = 1; g <= 5; ++g) {
+        TxMessage[kHeaderPos[g]] = DbHeader[g];
+        for (int k = 1; k <= 4; ++k)
+            TxMessage[kHeaderPos[g] + k] = DbData[4 * (g - 1) + k];
+    }
+    m_link.exchange(TxMessage.data(), 29, result);
+}
+
+void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, int s1, int s2, int s3)
+{
+    for (int k = 1; k <= 8; ++k)
+        DbData[k] = d[k - 1];
+    for (int k = 9; k <= 16; ++k)
+        DbData[k] = sig ? DbSignature[k - 9] : 0;
+    for (int k = 17; k <= 20; ++k)
+        DbData[k] = 0;
+    DbSelector[1] = s1;
+    DbSelector[2] = s2;
+    DbSelector[3] = s3;
+}
+
+void DbProtocol::exchangePrepared(int& result)
+{
+    EncodeHighBits();
+    ExchangeDbCommand(result);
+}
+
+bool DbProtocol::replyIsLongAck(int& code) const
+{
+    const auto& slot = m_link.ReceiveRing[1];
+    if (slot[0] != 0xB4 || slot[1] != 0x6D)
+        return false;
+    code = slot[2];
+    return true;
+}
+
+bool DbProtocol::replyIsDataReply() const
+{
+    const auto& slot = m_link.ReceiveRing[1];
+    for (int i = 0; i < 5; ++i)
+        if (slot[i] != kDataReplyHead[i])
+            return false;
+    return true;
+}
+
+void DbProtocol::takeReplyData()
+{
+    const auto& slot = m_link.ReceiveRing[1];
+    for (int g = 1; g <= 5; ++g) {
+        // Ring cells hold bytes; a cell never written is 0.
+        DbHeader[g] = slot[kHeaderPos[g]] & 0xFF;
+        for (int k = 1; k <= 4; ++k)
+            DbData[4 * (g - 1) + k] = slot[kHeaderPos[g] + k] & 0xFF;
+    }
+}
+
+int DbProtocol::pageByte(int k) const
+{
+    return DbData[wireIndexOfPageByte(k)];
+}
+
+} // namespace kx2

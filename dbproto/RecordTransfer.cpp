@@ -1,0 +1,63 @@
+#include "dbproto/DbProtocol.h"
+
+#include "link/LocoNetLink.h"
+
+namespace kx2 {
+
+void DbProtocol::ReadRecord(int number, int& result)
+{
+    for (int k = 1; k <= 16; ++k)
+        DbData[k] = 0;
+    DbData[17] = number & 0xFF;
+    DbData[18] = (number >> 8) & 0xFF;
+    DbData[19] = 0;
+    DbData[20] = 0;
+    DbSelector = {0, 4, 4, 0};
+    int r = 0;
+    exchangePrepared(r);
+    if (r != 0) {
+        result = r;
+        return;
+    }
+    // Whatever stands in slot 1 is taken as the page; its first bytes are not examined.
+    takeReplyData();
+    DecodeHighBits();
+    DescrambleReadData();
+    result = 0;
+}
+
+void DbProtocol::WriteRecord(int number, int& result)
+{
+    DbData[17] = number & 0xFF;
+    DbData[18] = (number >> 8) & 0xFF;
+    DbData[19] = 0;
+    DbData[20] = 0;
+    DbSelector = {0, 4, 2, 0};
+    ScrambleWriteData();
+    int r = 0;
+    exchangePrepared(r);
+    if (r != 0) {
+        result = r;
+        return;
+    }
+    int code = 0;
+    result = (replyIsLongAck(code) && code == 0x7F) ? 0 : dbrc::PageWriteNoAnswer;
+}
+
+void DbProtocol::ScrambleWriteData()
+{
+    for (int i = 1; i <= 8; ++i) {
+        DbData[i] = WriteBuffer[17 - i] & 0xFF;
+        DbData[8 + i] = WriteBuffer[i] & 0xFF;
+    }
+    for (int k = 1; k <= 16; ++k)
+        DbData[k] ^= RecordKey[k - 1];
+}
+
+void DbProtocol::DescrambleReadData()
+{
+    for (int k = 1; k <= 16; ++k)
+        DbData[k] ^= RecordKey[k - 1];
+}
+
+} // namespace kx2

@@ -1,0 +1,115 @@
+#include "sim/SimBus.h"
+
+#include "link/Clock.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace kx2::sim {
+
+SimBus::SimBus(Clock& clock) : m_clock(clock), m_alive(std::make_shared<bool>(true)) {}
+
+SimBus::~SimBus()
+{
+    *m_alive = false;
+}
+
+void SimBus::attach(Endpoint* endpoint)
+{
+    if (std::find(m_endpoints.begin(), m_endpoints.end(), endpoint) == m_endpoints.end())
+        m_endpoints.push_back(endpoint);
+}
+
+void SimBus::detach(Endpoint* endpoint)
+{
+    m_endpoints.erase(std::remove(m_endpoints.begin(), m_endpoints.end(), endpoint), m_endpoints.end());
+    m_framers.erase(endpoint);
+    for (auto& p : m_queue)
+        if (p.skip == endpoint)
+            p.skip = nullptr;
+}
+
+void SimBus::transmit(Endpoint* from, const QByteArray& bytes)
+{
+    if (m_vanished)
+        return;
+    QByteArray burst;
+    for (const QByteArray& message : m_framers[from].feed(bytes)) {
+        if (m_monitor)
+            m_monitor(message);
+        burst += message;
+    }
+    if (!burst.isEmpty())
+        schedule(burst, m_echo ? nullptr : from);
+}
+
+void SimBus::injectRaw(const QByteArray& bytes)
+{
+    if (!m_vanished && !bytes.isEmpty())
+        schedule(bytes, nullptr);
+}
+
+void SimBus::schedule(const QByteArray& bytes, Endpoint* skip)
+{
+    const double now = m_clock.now();
+    std::weak_ptr<bool> alive = m_alive;
+    auto call = [this, alive] {
+        if (auto a = alive.lock(); a && *a)
+            pump();
+    };
+    if (m_baud <= 0) {
+        m_queue.push_back({now, bytes, skip});
+        m_clock.callAfter(0, call);
+        return;
+    }
+    // Ten bits a byte on a line that carries one byte after the other.
+    const double byteTime = 10.0 / m_baud;
+    double t = std::max(now, m_lineFreeAt);
+    for (char c : bytes) {
+        t += byteTime;
+        m_queue.push_back({t, QByteArray(1, c), skip});
+        m_clock.callAfter(t - now, call);
+    }
+    m_lineFreeAt = t;
+}
+
+void SimBus::pump()
+{
+    const double now = m_clock.now();
+    while (!m_queue.empty() && !m_vanished) {
+        if (m_queue.front().due > now) {
+            // A timer that fired a little early: look again when the byte is due.
+            std::weak_ptr<bool> alive = m_alive;
+            m_clock.callAfter(m_queue.front().due - now, [this, alive] {
+                if (auto a = alive.lock(); a && *a)
+                    pump();
+            });
+            return;
+        }
+        Pending p = std::move(m_queue.front());
+        m_queue.pop_front();
+        // Bytes that are all due by now arrive together, as a backlog does at a real port.
+        while (!m_queue.empty() && m_queue.front().due <= now && m_queue.front().skip == p.skip) {
+            p.bytes += m_queue.front().bytes;
+            m_queue.pop_front();
+        }
+        // A copy: an endpoint may attach or detach while it handles the bytes.
+        const std::vector<Endpoint*> endpoints = m_endpoints;
+        for (Endpoint* e : endpoints)
+            if (e != p.skip && std::find(m_endpoints.begin(), m_endpoints.end(), e) != m_endpoints.end())
+                e->busReceive(p.bytes);
+    }
+}
+
+void SimBus::vanish()
+{
+    if (m_vanished)
+        return;
+    m_vanished = true;
+    m_queue.clear();
+    const std::vector<Endpoint*> endpoints = m_endpoints;
+    for (Endpoint* e : endpoints)
+        e->busVanished();
+}
+
+} // namespace kx2::sim
