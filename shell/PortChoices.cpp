@@ -1,6 +1,5 @@
 #include "shell/PortChoices.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QSerialPortInfo>
 
@@ -8,17 +7,49 @@
 
 namespace kx2 {
 
+namespace {
+// Natural order, so COM10 follows COM9 and ttyUSB10 follows ttyUSB9.
+bool naturalLess(const QString& a, const QString& b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype ie = i, je = j;
+            while (ie < a.size() && a[ie].isDigit())
+                ++ie;
+            while (je < b.size() && b[je].isDigit())
+                ++je;
+            const QString na = a.mid(i, ie - i), nb = b.mid(j, je - j);
+            // Without leading zeros the longer run is the larger number.
+            QString ta = na, tb = nb;
+            while (ta.size() > 1 && ta.startsWith(QLatin1Char('0')))
+                ta.remove(0, 1);
+            while (tb.size() > 1 && tb.startsWith(QLatin1Char('0')))
+                tb.remove(0, 1);
+            if (ta.size() != tb.size())
+                return ta.size() < tb.size();
+            if (ta != tb)
+                return ta < tb;
+            i = ie;
+            j = je;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+} // namespace
+
 QStringList ArrangePortChoices(const QStringList& found)
 {
     QStringList ports;
     for (const QString& p : found)
         if (!p.isEmpty() && p != SimulatorPort && !ports.contains(p))
             ports.append(p);
-    // Natural order, so COM10 follows COM9 and ttyUSB10 follows ttyUSB9.
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(ports.begin(), ports.end(),
-              [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    std::sort(ports.begin(), ports.end(), naturalLess);
     ports.append(SimulatorPort);
     return ports;
 }
