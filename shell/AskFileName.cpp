@@ -5,11 +5,16 @@
 
 namespace kx2 {
 
+QString DataFileFilter(const QString& extension)
+{
+    return QStringLiteral("KX2 Datenflash (*.") + extension + QStringLiteral(")|*.") + extension
+        + QStringLiteral("|");
+}
+
 QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension)
 {
-    const QString filter = QStringLiteral("KX2 Datenflash (*.") + extension + QStringLiteral(")|*.") + extension
-        + QStringLiteral("|");
-    if (mode == 0)
+    const QString filter = DataFileFilter(extension);
+    if (mode == AskFileOpen)
         return dialog.openFileName(QStringLiteral("Sicherungsdatei öffnen..."), settings.LastFileName, filter);
     return dialog.saveFileName(QStringLiteral("Sicherungsdatei speichern..."), settings.LastFileName, filter);
 }

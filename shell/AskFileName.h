@@ -6,10 +6,15 @@ namespace kx2 {
 class FileDialog;
 struct Settings;
 
-// The file prompt of the editors' load and save menus. mode 0 opens a file, any other mode
-// saves one. Title "Sicherungsdatei öffnen..." or "Sicherungsdatei speichern...", initial
-// name LastFileName, filter "KX2 Datenflash (*.EXT)|*.EXT|". Returns "" when the user
-// cancelled. The chosen name is not remembered in LastFileName.
+inline constexpr int AskFileOpen = 0;  // any other mode saves
+
+// The file prompt of the editors' load and save menus. Mode 0 asks for a file to open, any other
+// mode for one to save; the dialog offers LastFileName and the filter
+// "KX2 Datenflash (*.<extension>)|*.<extension>|". Returns "" when the user cancels.
+// The chosen name is not remembered in LastFileName.
 QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension);
+
+// "KX2 Datenflash (*.ISD)|*.ISD|" for "ISD".
+QString DataFileFilter(const QString& extension);
 
 } // namespace kx2
