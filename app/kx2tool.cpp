@@ -1,7 +1,7 @@
 #include "BuildInfo.h"
-#include "PlaceholderComm1.h"
 #include "link/Clock.h"
 #include "link/PortIo.h"
+#include "link/QtSerialComm1.h"
 #include "link/gui/ComWin.h"
 #include "shell/AppContext.h"
 #include "shell/PortChoices.h"
@@ -11,6 +11,9 @@
 #include "shell/SettingsFile.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#include "sim/PortSwitch.h"
+
+#include <QDir>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -65,18 +68,18 @@ int main(int argc, char** argv)
     const QString brand = QString::fromLatin1(kx2::BrandCode);
 
     kx2::SystemClock clock;
-    PlaceholderComm1 port;  // PLACEHOLDER: real port and simulator are wired in later
+    kx2::QtSerialComm1 serialPort;
+    // With the port text "SIM" the built-in command station answers; it keeps its memory beside
+    // the settings file, so that what was sent can be read back after a restart.
+    kx2::sim::PortSwitch port(serialPort, clock, QDir(programFolder).filePath(QStringLiteral("KX2_SIM.STATE")));
     kx2::NoPortIo portIo;
     kx2::QtUserDialogs dialogs(nullptr, kx2::MakeProgramInfo(brand, 0, 0, 0).title);
     kx2::QtFileDialog files;
     kx2::ComWin comWin;
     MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
-    Q_UNUSED(platform);
-
-    // PLACEHOLDER: until the link layer is in, the settings live here. Then:
-    //     kx2::AppContext ctx(platform);  and  ctx.settings  in place of `settings`.
-    kx2::Settings settings;
+    kx2::AppContext ctx(platform);
+    kx2::Settings& settings = ctx.settings;
 
     kx2::SettingsFile settingsFile(programFolder,
                                    QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
