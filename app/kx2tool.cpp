@@ -9,15 +9,23 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
+#include "shell/gui/AppWindows.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#include "shell/gui/ScreenshotTour.h"
 #include "sim/PortSwitch.h"
-
-#include <QDir>
+#include "sim/SimCommandStation.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -37,6 +45,26 @@ public:
     }
     kx2::MainControls* target = nullptr;
 };
+
+// The pictures and the help text of the program folder, copied into the tour's own folder.
+bool copyKonf(const QString& from, const QString& to)
+{
+    const QString konf = kx2::findInProgramFolder(from, QStringLiteral("konf"));
+    if (konf.isEmpty())
+        return false;
+    QDirIterator it(konf, QDir::Files, QDirIterator::Subdirectories);
+    bool ok = true;
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = QDir(to).filePath(QStringLiteral("konf/") + QDir(konf).relativeFilePath(file));
+        QDir().mkpath(QFileInfo(target).path());
+        ok = QFile::copy(file, target) && ok;
+    }
+    return ok;
+}
+
+// Locomotives the built-in command station holds for the screenshot tour.
+constexpr int kTourLocomotives = 12;
 
 } // namespace
 
@@ -60,11 +88,26 @@ int main(int argc, char** argv)
         QStringLiteral("program-folder"),
         QStringLiteral("Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
         QStringLiteral("ordner"));
+    // For the documentation: photographs every window on the built-in command station, in a
+    // folder of its own (settings and station memory included), and ends.
+    QCommandLineOption screenshotsOption(QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
+                                         QStringLiteral("ordner"));
+    screenshotsOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(simulatorOption);
     parser.addOption(folderOption);
+    parser.addOption(screenshotsOption);
     parser.process(app);
 
-    const QString programFolder = parser.isSet(folderOption) ? parser.value(folderOption) : kx2::programFolderPath();
+    QString programFolder = parser.isSet(folderOption) ? parser.value(folderOption) : kx2::programFolderPath();
+    const bool tour = parser.isSet(screenshotsOption);
+    QTemporaryDir tourFolder;
+    if (tour) {
+        if (!tourFolder.isValid() || !copyKonf(programFolder, tourFolder.path())) {
+            std::fprintf(stderr, "kx2tool: konf/ not found under %s\n", qPrintable(programFolder));
+            return 1;
+        }
+        programFolder = tourFolder.path();
+    }
     const QString brand = QString::fromLatin1(kx2::BrandCode);
 
     kx2::SystemClock clock;
@@ -81,18 +124,28 @@ int main(int argc, char** argv)
     kx2::AppContext ctx(platform);
     kx2::Settings& settings = ctx.settings;
 
-    kx2::SettingsFile settingsFile(programFolder,
-                                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    kx2::SettingsFile settingsFile(programFolder, tour ? programFolder
+                                                       : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     kx2::MainWin win(settings, settingsFile, dialogs, programFolder, brand);
     mainControls.target = &win;
     dialogs.setParent(&win);
     files.setParent(&win);
+    kx2::AppWindows windows(ctx, win, programFolder);
 
     const kx2::SettingsFile::ReadStatus status = win.Load();
-    if (parser.isSet(simulatorOption) && status == kx2::SettingsFile::ReadStatus::Missing) {
+    if ((parser.isSet(simulatorOption) && status == kx2::SettingsFile::ReadStatus::Missing) || tour) {
         settings.ComPortNumber = kx2::SimulatorPort;
         settings.ComPortIsText = true;
         win.ShowSettings();
+    }
+    if (tour) {
+        port.station().seedLocomotives(kTourLocomotives);
+        const QString folder = parser.value(screenshotsOption);
+        QTimer::singleShot(0, &win, [&windows, &app, folder] {
+            const int failures = kx2::RunScreenshotTour(windows, folder);
+            app.exit(failures == 0 ? 0 : 1);
+        });
+        return app.exec();
     }
     win.show();
     return app.exec();

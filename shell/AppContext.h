@@ -53,6 +53,10 @@ public:
     // 0: the locomotive editor rebuilds its grid at its next activation.
     int LocoGridLoaded = 0;
 
+    // The grid line and column of the open name edit (0: none); the grid editors share them.
+    int EditRow = 0;
+    int EditCol = 0;
+
     // The command station the tables were read from or loaded for (all databases share it).
     StoredSerial storedSerial;
 };

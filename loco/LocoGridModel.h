@@ -1,0 +1,94 @@
+#pragma once
+#include "loco/LocoTable.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace kx2 {
+
+// What the locomotive editor's grid shows, decided without widgets. Rows and columns are
+// numbered as the grid numbers them: row 0 is the header row, row 1 the first locomotive;
+// column 0 the address column, which stays in place when the grid scrolls sideways.
+namespace LocoGrid {
+
+constexpr int Cols = 33;
+constexpr int AddressCol = 0;
+constexpr int FormatCol = 1;
+constexpr int NameCol = 2;
+constexpr int SpeedCol = 3;
+constexpr int FirstFunctionCol = 4; // f0 .. f28 in columns 4 .. 32
+constexpr int RowHeight = 41;       // room for the 39-pixel symbol pictures
+
+QString header(int col);
+int width(int col); // screen pixels
+
+constexpr int functionOfColumn(int col) { return col - FirstFunctionCol; }
+constexpr int columnOfFunction(int function) { return FirstFunctionCol + function; }
+constexpr bool isFunctionColumn(int col) { return col >= FirstFunctionCol && col < Cols; }
+
+} // namespace LocoGrid
+
+// The text of a function cell without a picture.
+QString NoSymbolText();
+
+// Symbol numbers 1..79 have a picture; 0 means "no symbol", anything else is shown like 0.
+constexpr int SymbolCount = 80;
+constexpr bool SymbolHasPicture(int symbol) { return symbol > 0 && symbol < SymbolCount; }
+// Where the picture of a locomotive function symbol lives under the program folder.
+QString FunctionSymbolFile(int symbol);
+
+// One line of the grid as a rebuild fills it from a slot.
+struct LocoGridLine {
+    int slot = -1;
+    QString address; // decimal
+    QString format;  // FormatCodeToText of the slot's FormatCode
+    QString name;    // ReadLokname
+    QString speed;   // MaxSpeedHalf x 2
+    std::array<int, LocoTable::FunctionCount> symbols{};
+};
+
+LocoGridLine LocoGridLineOf(const LocoTable& table, int slot);
+// The slots a rebuild shows, in slot order: status neither 255 nor 240.
+std::vector<int> LocoGridSlots(const LocoTable& table);
+
+// The number a cell's text stands for, as the editor compares addresses: "-" and "" are 0,
+// "12" is 12, text after the leading number is ignored.
+int CellValue(const QString& text);
+
+// Where Tab and Shift+Tab move the current cell in a grid of `rows` x `cols` (row 0 and
+// column 0 fixed). Tab never rests on the last column: it wraps to column 1 of the next row.
+// Shift+Tab moves left down to column 1 and from there one row up.
+struct GridCell {
+    int row = 0;
+    int col = 0;
+    bool operator==(const GridCell& o) const { return row == o.row && col == o.col; }
+};
+GridCell TabForward(GridCell at, int rows, int cols);
+GridCell TabBackward(GridCell at, int rows, int cols);
+
+// The answer to "Lokadresse:" for a new locomotive.
+enum class NewAddress {
+    Cancelled, // Cancel or an empty answer: the line gets "-"
+    Invalid,   // not a number in 1..9999: ask again
+    Duplicate, // shown on another line already: ask again
+    Accepted,
+};
+// otherAddresses: the address-cell values of every other grid line.
+NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses,
+                           int& address);
+
+// The editor's fixed texts.
+QString InvalidAddressText();   // "          Lokadresse ungültig!Bitte eine andere Lokadresse eingeben."
+QString DuplicateAddressText(); // "       Lokadresse schon vorhanden!Bitte eine andere Lokadresse eingeben."
+QString TableFullText();        // two lines separated by a carriage return
+QString SymbolRangeQuestion(int first, int last);
+
+// Names are kept in cp1252; a character it lacks cannot be stored.
+bool IsStorableNameChar(QChar c);
+bool IsStorableName(const QString& name);
+// The name as it will be stored: every character cp1252 lacks becomes '?'.
+QString StorableName(const QString& name);
+
+} // namespace kx2

@@ -1,0 +1,78 @@
+#include "loco/gui/LokDatFormatFrm.h"
+
+#include "loco/LocoTable.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kx2 {
+
+LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("LokDatFormatFrm"));
+    setWindowTitle(QStringLiteral("Lokdatenformat"));
+    setModal(false);
+
+    m_frame = new QGroupBox(this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    auto* group = new QButtonGroup(this);
+    auto* frameLayout = new QVBoxLayout(m_frame);
+    for (int i = 0; i < LocoFormatCount; ++i) {
+        auto* option = new QRadioButton(QString::fromLatin1(kLocoFormats[size_t(i)].dialogCaption), m_frame);
+        option->setObjectName(QStringLiteral("LokdataFrmOpt_%1").arg(i));
+        group->addButton(option, i);
+        frameLayout->addWidget(option);
+        m_options[size_t(i)] = option;
+    }
+
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &LokDatFormatFrm::OKButton_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_frame);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+    setFixedSize(sizeHint().expandedTo(QSize(180, 0)));
+}
+
+void LokDatFormatFrm::showFor(int index)
+{
+    FormatIndex = index;
+    FormatDialogResult = -1;
+    show();
+    raise();
+    activateWindow();
+    Activate();
+}
+
+void LokDatFormatFrm::Activate()
+{
+    if (FormatIndex >= 0 && FormatIndex < LocoFormatCount)
+        m_options[size_t(FormatIndex)]->setChecked(true);
+}
+
+void LokDatFormatFrm::OKButton_Click()
+{
+    for (int i = 0; i < LocoFormatCount; ++i)
+        if (m_options[size_t(i)]->isChecked())
+            FormatIndex = i;
+    hide();
+    FormatDialogResult = 1;
+    Q_EMIT answered();
+}
+
+void LokDatFormatFrm::reject()
+{
+    QDialog::reject();
+    if (FormatDialogResult == -1) {
+        FormatDialogResult = 0;
+        Q_EMIT answered();
+    }
+}
+
+} // namespace kx2

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Photographs every window of kx2tool on the built-in simulated command station (seeded with a
+# few locomotives) under a virtual X server, as PNG files in the given folder
+# (default build/screenshots/).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KX2_BUILD_DIR:-$root/build}"
+out="${1:-$build/screenshots}"
+case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
+
+bash "$root/scripts/deps.sh"
+if [ ! -x "$build/kx2tool" ]; then
+  bash "$root/scripts/build.sh"
+fi
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+# A real X server, so that the windows are laid out and painted as on a desktop.
+unset QT_QPA_PLATFORM
+xvfb-run -a -s "-screen 0 1600x1000x24" "$build/kx2tool" --screenshots "$out"
+ls "$out"/*.png

@@ -1,0 +1,42 @@
+#pragma once
+#include <QObject>
+#include <memory>
+
+namespace kx2 {
+
+class AppContext;
+class LokdatenFrm;
+class MainWin;
+
+// Which window follows which: the main window's data buttons start a read and hand over to
+// the editor; the editor's "Abbrechen" hands back. The program and the tests build the same
+// controller, so that a test can start where the user starts.
+class AppWindows : public QObject {
+    Q_OBJECT
+public:
+    AppWindows(AppContext& ctx, MainWin& mainWin, const QString& programFolder, QObject* parent = nullptr);
+    ~AppWindows() override;
+
+    // LokDaten_But: reads the locomotive database; when the read says so the main window makes
+    // way for the locomotive editor, which builds its grid as it is activated.
+    void LokDaten_But_Click();
+
+    // The editor, created on first use and then only hidden.
+    LokdatenFrm& lokdatenFrm();
+    bool lokdatenFrmCreated() const { return m_lokdaten != nullptr; }
+    MainWin& mainWin() { return m_mainWin; }
+    AppContext& context() { return m_ctx; }
+
+private:
+    void showLokdaten();
+    void showMainWin();
+    // Message boxes and file dialogs belong to the window in front.
+    void dialogsOver(QWidget* window);
+
+    AppContext& m_ctx;
+    MainWin& m_mainWin;
+    QString m_programFolder;
+    std::unique_ptr<LokdatenFrm> m_lokdaten;
+};
+
+} // namespace kx2

@@ -1,0 +1,554 @@
+#include "shell/gui/FlexGrid.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <climits>
+
+namespace kx2 {
+
+namespace {
+
+// Centres text and picture; a text too large for its cell is drawn smaller until it fits
+// ("Fkt. nicht anz." in a 41-pixel cell takes three small lines).
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        opt.displayAlignment = Qt::AlignCenter;
+        opt.textElideMode = Qt::ElideNone;
+        if (!opt.text.isEmpty())
+            fitText(opt);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : nullptr;
+        if (style)
+            style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        const QVariant picture = index.data(FlexGrid::PictureRole);
+        if (picture.isValid()) {
+            QPixmap pixmap = picture.value<QPixmap>();
+            if (!pixmap.isNull()) {
+                if (pixmap.width() > option.rect.width() || pixmap.height() > option.rect.height())
+                    pixmap = pixmap.scaled(option.rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                const QPoint at(option.rect.x() + (option.rect.width() - pixmap.width()) / 2,
+                                option.rect.y() + (option.rect.height() - pixmap.height()) / 2);
+                painter->drawPixmap(at, pixmap);
+                // A picture fills its cell: the selection shows as a tint over it.
+                if (opt.state & QStyle::State_Selected) {
+                    QColor tint = opt.palette.color(QPalette::Highlight);
+                    tint.setAlpha(90);
+                    painter->fillRect(option.rect, tint);
+                }
+            }
+        }
+    }
+
+private:
+    static void fitText(QStyleOptionViewItem& opt)
+    {
+        QFont font = opt.font;
+        if (font.pointSizeF() <= 0)
+            return;
+        const QRect room = opt.rect.adjusted(3, 1, -3, -1);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        while (font.pointSizeF() > 6.0) {
+            const QRect needed = QFontMetrics(font).boundingRect(room, flags, opt.text);
+            if (needed.height() <= room.height() && needed.width() <= room.width())
+                break;
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        }
+        opt.font = font;
+        opt.fontMetrics = QFontMetrics(font);
+    }
+};
+
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FlexGrid::FlexGrid(QWidget* parent)
+    : QTableWidget(parent)
+{
+    setItemDelegate(new CellDelegate(this));
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(true);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+
+    QHeaderView* lines = verticalHeader();
+    lines->setSectionResizeMode(QHeaderView::Fixed);
+    lines->setDefaultAlignment(Qt::AlignCenter);
+    lines->setMinimumSectionSize(8);
+    QHeaderView* columns = horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setDefaultAlignment(Qt::AlignCenter);
+    columns->setMinimumSectionSize(8);
+    columns->setHighlightSections(false);
+    lines->setHighlightSections(false);
+    lines->viewport()->installEventFilter(this);
+    columns->viewport()->installEventFilter(this);
+
+    // The corner cell carries the heading of the fixed column.
+    for (QAbstractButton* b : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        m_corner = b;
+        b->installEventFilter(this);
+    }
+
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { Q_EMIT Scroll(); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { Q_EMIT Scroll(); });
+}
+
+void FlexGrid::setRows(int rows)
+{
+    const int before = rowCount();
+    const int after = std::max(0, rows - 1);
+    setRowCount(after);
+    for (int r = before; r < after; ++r) {
+        auto* item = new QTableWidgetItem(QString());
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setData(RowDataRole, 0);
+        setVerticalHeaderItem(r, item);
+    }
+    if (m_row > after)
+        m_row = after;
+}
+
+void FlexGrid::addRow()
+{
+    setRows(Rows() + 1);
+}
+
+void FlexGrid::setCols(int cols)
+{
+    const int before = columnCount();
+    const int after = std::max(0, cols - 1);
+    setColumnCount(after);
+    for (int c = before; c < after; ++c) {
+        auto* item = new QTableWidgetItem(QString());
+        item->setTextAlignment(Qt::AlignCenter);
+        setHorizontalHeaderItem(c, item);
+    }
+    if (m_col > after)
+        m_col = after;
+}
+
+std::optional<QRect> FlexGrid::selectionBox() const
+{
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty())
+        return std::nullopt;
+    int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+    for (const QItemSelectionRange& range : selection) {
+        top = std::min(top, range.top());
+        left = std::min(left, range.left());
+        bottom = std::max(bottom, range.bottom());
+        right = std::max(right, range.right());
+    }
+    return QRect(QPoint(left + 1, top + 1), QPoint(right + 1, bottom + 1));
+}
+
+int FlexGrid::RowSel() const
+{
+    const std::optional<QRect> box = selectionBox();
+    if (!box || !box->contains(m_col, m_row))
+        return m_row;
+    return m_row == box->top() ? box->bottom() : box->top();
+}
+
+int FlexGrid::ColSel() const
+{
+    const std::optional<QRect> box = selectionBox();
+    if (!box || !box->contains(m_col, m_row))
+        return m_col;
+    return m_col == box->left() ? box->right() : box->left();
+}
+
+void FlexGrid::moveCurrent(int row, int col)
+{
+    if (row == m_row && col == m_col)
+        return;
+    m_row = row;
+    m_col = col;
+    Q_EMIT EnterCell();
+}
+
+void FlexGrid::selectCell(int row, int col)
+{
+    if (row < 1 || row >= Rows() || col < 0 || col >= Cols())
+        return;
+    if (col == 0) {
+        selectionModel()->clearSelection();
+        selectionModel()->clearCurrentIndex();
+    } else {
+        selectionModel()->setCurrentIndex(modelIndex(row, col), QItemSelectionModel::ClearAndSelect);
+    }
+    moveCurrent(row, col);
+}
+
+void FlexGrid::selectLine(int row)
+{
+    if (row < 1 || row >= Rows() || Cols() < 2)
+        return;
+    // The line is selected where it is; the view does not jump back to the first column.
+    const bool scroll = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(modelIndex(row, 1), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(modelIndex(row, 1), modelIndex(row, Cols() - 1)),
+                             QItemSelectionModel::ClearAndSelect);
+    setAutoScroll(scroll);
+    moveCurrent(row, 1);
+}
+
+void FlexGrid::selectColumn(int col)
+{
+    if (col < 1 || col >= Cols() || Rows() < 2)
+        return;
+    const bool scroll = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(modelIndex(1, col), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(modelIndex(1, col), modelIndex(Rows() - 1, col)),
+                             QItemSelectionModel::ClearAndSelect);
+    setAutoScroll(scroll);
+    moveCurrent(1, col);
+}
+
+QTableWidgetItem* FlexGrid::cellItem(int row, int col)
+{
+    QTableWidgetItem* it = item(row - 1, col - 1);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        setItem(row - 1, col - 1, it);
+    }
+    return it;
+}
+
+QTableWidgetItem* FlexGrid::lineItem(int row)
+{
+    QTableWidgetItem* it = verticalHeaderItem(row - 1);
+    if (!it) {
+        it = new QTableWidgetItem(QString());
+        it->setTextAlignment(Qt::AlignCenter);
+        it->setData(RowDataRole, 0);
+        setVerticalHeaderItem(row - 1, it);
+    }
+    return it;
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const
+{
+    if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
+        return QString();
+    if (row == 0 && col == 0)
+        return m_cornerText;
+    if (row == 0) {
+        const QTableWidgetItem* it = horizontalHeaderItem(col - 1);
+        return it ? it->text() : QString();
+    }
+    if (col == 0) {
+        const QTableWidgetItem* it = verticalHeaderItem(row - 1);
+        return it ? it->text() : QString();
+    }
+    const QTableWidgetItem* it = item(row - 1, col - 1);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::setTextMatrix(int row, int col, const QString& text)
+{
+    if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
+        return;
+    if (row == 0 && col == 0) {
+        m_cornerText = text;
+        if (m_corner)
+            m_corner->update();
+        return;
+    }
+    if (row == 0) {
+        QTableWidgetItem* it = horizontalHeaderItem(col - 1);
+        if (!it) {
+            it = new QTableWidgetItem;
+            it->setTextAlignment(Qt::AlignCenter);
+            setHorizontalHeaderItem(col - 1, it);
+        }
+        it->setText(text);
+        return;
+    }
+    if (col == 0) {
+        lineItem(row)->setText(text);
+        return;
+    }
+    QTableWidgetItem* it = item(row - 1, col - 1);
+    if (!it && text.isEmpty())
+        return;
+    cellItem(row, col)->setText(text);
+}
+
+QPixmap FlexGrid::CellPicture(int row, int col) const
+{
+    if (row < 1 || col < 1)
+        return QPixmap();
+    const QTableWidgetItem* it = item(row - 1, col - 1);
+    return it ? it->data(PictureRole).value<QPixmap>() : QPixmap();
+}
+
+void FlexGrid::setCellPicture(int row, int col, const QPixmap& picture)
+{
+    if (row < 1 || row >= Rows() || col < 1 || col >= Cols())
+        return;
+    QTableWidgetItem* it = item(row - 1, col - 1);
+    if (picture.isNull()) {
+        if (it)
+            it->setData(PictureRole, QVariant());
+        return;
+    }
+    cellItem(row, col)->setData(PictureRole, picture);
+}
+
+int FlexGrid::RowData(int row) const
+{
+    if (row < 1 || row >= Rows())
+        return 0;
+    const QTableWidgetItem* it = verticalHeaderItem(row - 1);
+    return it ? it->data(RowDataRole).toInt() : 0;
+}
+
+void FlexGrid::setRowData(int row, int value)
+{
+    if (row < 1 || row >= Rows())
+        return;
+    lineItem(row)->setData(RowDataRole, value);
+}
+
+void FlexGrid::setColWidth(int col, int pixels)
+{
+    if (col == 0)
+        verticalHeader()->setFixedWidth(pixels);
+    else if (col >= 1 && col < Cols())
+        setColumnWidth(col - 1, pixels);
+}
+
+int FlexGrid::ColWidth(int col) const
+{
+    if (col == 0)
+        return verticalHeader()->width();
+    return columnWidth(col - 1);
+}
+
+void FlexGrid::setRowHeightPx(int row, int pixels)
+{
+    if (row == 0)
+        horizontalHeader()->setFixedHeight(pixels);
+    else if (row >= 1 && row < Rows())
+        setRowHeight(row - 1, pixels);
+}
+
+int FlexGrid::RowHeightPx(int row) const
+{
+    if (row == 0)
+        return horizontalHeader()->height();
+    return rowHeight(row - 1);
+}
+
+void FlexGrid::setDefaultRowHeight(int pixels)
+{
+    verticalHeader()->setDefaultSectionSize(pixels);
+}
+
+QRect FlexGrid::cellRect(int row, int col) const
+{
+    if (row < 1 || row >= Rows() || col < 0 || col >= Cols())
+        return QRect();
+    if (col == 0) {
+        const QHeaderView* lines = verticalHeader();
+        return QRect(lines->geometry().left(), lines->geometry().top() + lines->sectionViewportPosition(row - 1),
+                     lines->width(), lines->sectionSize(row - 1));
+    }
+    return visualRect(modelIndex(row, col)).translated(viewport()->geometry().topLeft());
+}
+
+QRect FlexGrid::cellArea() const
+{
+    return viewport()->geometry();
+}
+
+void FlexGrid::cancelPendingClick()
+{
+    if (m_pressed)
+        m_clickCancelled = true;
+}
+
+bool FlexGrid::event(QEvent* e)
+{
+    // Tab moves inside the grid as its handler decides; the focus stays here.
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+            && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            Qt::KeyboardModifiers modifiers = k->modifiers();
+            if (k->key() == Qt::Key_Backtab)
+                modifiers |= Qt::ShiftModifier;
+            k->accept();
+            Q_EMIT KeyDown(Qt::Key_Tab, modifiers);
+            return true;
+        }
+    }
+    return QTableWidget::event(e);
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    const Qt::KeyboardModifiers modifiers = e->modifiers();
+    Q_EMIT KeyDown(key, modifiers);
+    if (isNavigationKey(key)) {
+        QTableWidget::keyPressEvent(e);
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && !(modifiers & Qt::ShiftModifier))
+            moveCurrent(current.row() + 1, current.column() + 1);
+        return;
+    }
+    // Typing does not search or edit cells; Escape goes on to the window (a dialog's cancel).
+    if (key == Qt::Key_Escape)
+        e->ignore();
+    else
+        e->accept();
+}
+
+void FlexGrid::buttonDown(bool onCell)
+{
+    m_pressed = true;
+    m_pressOnCell = onCell;
+    m_clickCancelled = false;
+    m_afterDoubleClick = false;
+}
+
+void FlexGrid::buttonUp(Qt::MouseButton button)
+{
+    const bool click = m_pressed && m_pressOnCell && !m_clickCancelled && !m_afterDoubleClick
+                       && button == Qt::LeftButton;
+    m_pressed = false;
+    m_afterDoubleClick = false;
+    if (click)
+        Q_EMIT Click();
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    const QModelIndex index = indexAt(pos);
+    buttonDown(index.isValid());
+    QTableWidget::mousePressEvent(e);
+    if (index.isValid() && !(e->modifiers() & Qt::ShiftModifier))
+        moveCurrent(index.row() + 1, index.column() + 1);
+    Q_EMIT MouseDown(e->button(), e->modifiers(), viewport()->mapTo(this, pos));
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* e)
+{
+    QTableWidget::mouseReleaseEvent(e);
+    buttonUp(e->button());
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    const QModelIndex index = indexAt(e->position().toPoint());
+    QTableWidget::mouseDoubleClickEvent(e);
+    m_pressed = true;
+    m_afterDoubleClick = true;
+    if (index.isValid() && e->button() == Qt::LeftButton)
+        Q_EMIT DblClick();
+}
+
+bool FlexGrid::headerMouse(QHeaderView* header, QEvent* e)
+{
+    auto* me = static_cast<QMouseEvent*>(e);
+    const QPoint pos = me->position().toPoint();
+    const bool lines = header->orientation() == Qt::Vertical;
+    const int section = header->logicalIndexAt(lines ? pos.y() : pos.x());
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        buttonDown(section >= 0);
+        if (section >= 0 && me->button() == Qt::LeftButton) {
+            if (lines)
+                selectLine(section + 1);
+            else
+                selectColumn(section + 1);
+        }
+        Q_EMIT MouseDown(me->button(), me->modifiers(), header->viewport()->mapTo(this, pos));
+        return true;
+    case QEvent::MouseButtonRelease:
+        buttonUp(me->button());
+        return true;
+    case QEvent::MouseButtonDblClick:
+        m_pressed = true;
+        m_afterDoubleClick = true;
+        if (section >= 0 && me->button() == Qt::LeftButton)
+            Q_EMIT DblClick();
+        return true;
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FlexGrid::paintCorner()
+{
+    QStylePainter painter(m_corner);
+    QStyleOptionHeader opt;
+    // Drawn like the other header cells, not like the disabled button it is.
+    opt.initFrom(horizontalHeader());
+    opt.state |= QStyle::State_Enabled | QStyle::State_Raised;
+    opt.rect = m_corner->rect();
+    opt.text = m_cornerText;
+    opt.textAlignment = Qt::AlignCenter;
+    opt.position = QStyleOptionHeader::OnlyOneSection;
+    opt.orientation = Qt::Horizontal;
+    painter.drawControl(QStyle::CE_Header, opt);
+}
+
+bool FlexGrid::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_corner && e->type() == QEvent::Paint) {
+        paintCorner();
+        return true;
+    }
+    const bool mouse = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease
+                       || e->type() == QEvent::MouseButtonDblClick || e->type() == QEvent::MouseMove;
+    if (mouse && watched == verticalHeader()->viewport())
+        return headerMouse(verticalHeader(), e);
+    if (mouse && watched == horizontalHeader()->viewport())
+        return headerMouse(horizontalHeader(), e);
+    return QTableWidget::eventFilter(watched, e);
+}
+
+} // namespace kx2

@@ -1,0 +1,114 @@
+#pragma once
+#include <QPixmap>
+#include <QTableWidget>
+
+#include <optional>
+
+class QAbstractButton;
+class QHeaderView;
+
+namespace kx2 {
+
+// The grid the editors and the symbol choosers are built on. It numbers rows and columns as
+// the program does: row 0 is the fixed header row, column 0 the fixed column (address, symbol
+// number), and both stay in place while the grid scrolls; data cells start at row 1, column 1.
+//
+// Row/Col is the current cell: where a selection started. RowSel/ColSel is the opposite corner
+// of the selection. A click on a cell of the fixed column selects the whole line (Col = 1,
+// ColSel = Cols - 1), a click on a header cell the whole column. Every cell is centre-aligned
+// and may carry a picture, drawn centred over its text.
+//
+// Events, as the handlers of the forms expect them: EnterCell whenever the current cell
+// changes (by mouse, keys or code), MouseDown after the press has moved the current cell,
+// Click when the button comes up again on the grid, KeyDown for every key (Tab included; the
+// grid never passes the focus on by itself), Scroll whenever the visible part moves.
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    static constexpr int PictureRole = Qt::UserRole + 1;
+    static constexpr int RowDataRole = Qt::UserRole + 2;
+
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    int Rows() const { return rowCount() + 1; }
+    void setRows(int rows);
+    // Appends one row at the bottom, empty, with RowData 0.
+    void addRow();
+    int Cols() const { return columnCount() + 1; }
+    void setCols(int cols);
+
+    int Row() const { return m_row; }
+    int Col() const { return m_col; }
+    int RowSel() const;
+    int ColSel() const;
+    bool singleCellSelected() const { return RowSel() == m_row && ColSel() == m_col; }
+    void setRow(int row) { selectCell(row, m_col); }
+    void setCol(int col) { selectCell(m_row, col); }
+    // Makes (row, col) current and collapses the selection to it. Column 0 leaves no data cell
+    // current: the next click on any cell enters it.
+    void selectCell(int row, int col);
+    // What a click on the fixed cell of a line does.
+    void selectLine(int row);
+    void selectColumn(int col);
+
+    QString TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    QPixmap CellPicture(int row, int col) const;
+    void setCellPicture(int row, int col, const QPixmap& picture);
+    int RowData(int row) const;
+    void setRowData(int row, int value);
+
+    void setColWidth(int col, int pixels);
+    int ColWidth(int col) const;
+    void setRowHeightPx(int row, int pixels);
+    int RowHeightPx(int row) const;
+    void setDefaultRowHeight(int pixels);
+
+    // The cell's rectangle in the grid's own coordinates, as it lies on screen now.
+    QRect cellRect(int row, int col) const;
+    // The part of the grid where data cells are drawn, in the grid's coordinates.
+    QRect cellArea() const;
+
+    // A mouse button that went down on the grid and brought up a message box meanwhile makes
+    // no click when it comes up again (the box took the mouse).
+    void cancelPendingClick();
+
+Q_SIGNALS:
+    void Click();
+    void DblClick();
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void EnterCell();
+    void Scroll();
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    QModelIndex modelIndex(int row, int col) const { return model()->index(row - 1, col - 1); }
+    QTableWidgetItem* cellItem(int row, int col);
+    QTableWidgetItem* lineItem(int row);
+    void moveCurrent(int row, int col);
+    bool headerMouse(QHeaderView* header, QEvent* e);
+    void paintCorner();
+    void buttonDown(bool onCell);
+    void buttonUp(Qt::MouseButton button);
+    // The selected block in grid numbering (x = column, y = row).
+    std::optional<QRect> selectionBox() const;
+
+    int m_row = 0;
+    int m_col = 0;
+    bool m_pressed = false;
+    bool m_pressOnCell = false;
+    bool m_clickCancelled = false;
+    bool m_afterDoubleClick = false;
+    QAbstractButton* m_corner = nullptr;
+    QString m_cornerText;
+};
+
+} // namespace kx2

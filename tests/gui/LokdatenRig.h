@@ -1,0 +1,160 @@
+#pragma once
+// The locomotive editor on the simulated command station and virtual time, with scripted
+// message boxes and file dialogs, and helpers that click and type on the real widgets.
+#include "loco/LocoTable.h"
+#include "loco/gui/LokdatenFrm.h"
+#include "shell/BrandCaptions.h"
+#include "shell/gui/FlexGrid.h"
+#include "support/SimRig.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <functional>
+#include <ostream>
+#include <gtest/gtest.h>
+
+// Readable failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace kx2::test {
+
+// The build folder, where the symbol pictures are drawn (konf/Fkt_Symbole).
+inline QString buildFolder()
+{
+    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).absolutePath();
+}
+
+// Types text into a widget character by character, umlauts and the euro sign included
+// (QTest::keyClicks knows only ASCII).
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        const int key = c.isLetterOrNumber() && c.unicode() < 128 ? QChar(c).toUpper().unicode() : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// A locomotive as a read leaves it: every record byte set, status 0, DCC 28.
+inline void putLoco(LocoTable& t, int slot, int address, const QString& name, int speedHalf = 40)
+{
+    for (int c = 0; c < LocoTable::RecordBytes; ++c)
+        t.set(slot, c, (slot * 11 + c * 3) % 200);
+    t.set(slot, LocoTable::RecordIdHigh, 0);
+    t.setAddress(slot, address);
+    t.WriteLokname(slot, name);
+    for (int f = 0; f < LocoTable::FunctionCount; ++f)
+        t.set(slot, LocoTable::symbolColumn(f), f % 4 == 0 ? 0 : 1 + (slot + f) % 79);
+    t.set(slot, LocoTable::MaxSpeedHalf, speedHalf);
+    t.setStatus(slot, LocoTable::StatusUnchanged);
+    t.set(slot, LocoTable::FormatCode, 82);
+    t.set(slot, LocoTable::FormatParam, 17);
+    t.set(slot, LocoTable::FormatPending, 0);
+}
+
+class LokdatenRig : public SimRig {
+public:
+    LokdatenRig()
+        : frm(ctx, buildFolder(), EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco))
+    {
+        // As a read of an empty command station leaves the table.
+        ctx.loco.markAllForDeviceRead();
+        for (int row = 0; row < LocoTable::Rows; ++row)
+            ctx.loco.markSlotEmpty(row);
+        // An input box nobody scripted is cancelled, so that a question asked again and again
+        // cannot hold a test forever.
+        dialogs.onCall = [this](const FakeDialogs::Call& call) {
+            if (call.kind == FakeDialogs::Kind::Input && dialogs.inputs.empty())
+                dialogs.inputs.push_back(std::nullopt);
+        };
+    }
+
+    FlexGrid* grid() const { return frm.LokdatenGrid(); }
+    QLineEdit* inp() const { return frm.InpText(); }
+
+    // Shows the editor and builds its grid, as after a read.
+    void open()
+    {
+        ctx.LocoGridLoaded = 0;
+        frm.show();
+        frm.Form_Activate();
+    }
+
+    // Where a data cell lies in the grid's viewport; scrolls it into view first.
+    QPoint cellPos(int row, int col) const
+    {
+        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
+        grid()->scrollTo(index);
+        return grid()->visualRect(index).center();
+    }
+    void press(int row, int col, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mousePress(grid()->viewport(), Qt::LeftButton, mods, cellPos(row, col));
+    }
+    void release(int row, int col, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, mods, cellPos(row, col));
+    }
+    void click(int row, int col, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, mods, cellPos(row, col));
+    }
+    // Drags with the left button from one cell to another of the same grid.
+    void drag(int row, int col, int toRow, int toCol)
+    {
+        const QPoint from = cellPos(row, col);
+        const QPoint to = grid()->visualRect(grid()->model()->index(toRow - 1, toCol - 1)).center();
+        QTest::mousePress(grid()->viewport(), Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, to, grid()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(grid()->viewport(), &move);
+        QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, {}, to);
+    }
+    // A click on the address cell of a line (the fixed column).
+    void clickAddress(int row)
+    {
+        QHeaderView* lines = grid()->verticalHeader();
+        const QPoint at(lines->width() / 2, lines->sectionViewportPosition(row - 1) + lines->sectionSize(row - 1) / 2);
+        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, at);
+    }
+    void gridKey(int key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(grid(), Qt::Key(key), mods); }
+    void nameKey(int key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(inp(), Qt::Key(key), mods); }
+    // Replaces the text of the open name edit by typing.
+    void typeName(const QString& text)
+    {
+        inp()->selectAll();
+        QTest::keyClick(inp(), Qt::Key_Delete);
+        typeText(inp(), text);
+    }
+
+    // Runs `answer` once the next column dialog is shown, from inside the editor's wait.
+    void whenDialogShown(std::function<void(QDialog*)> answer)
+    {
+        QObject::connect(
+            &frm, &LokdatenFrm::columnDialogShown, &frm,
+            [this, answer](QDialog* dialog) {
+                ++dialogsAnswered;
+                answer(dialog);
+            },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
+
+    int slotOfLine(int row) const { return grid()->RowData(row); }
+
+    LokdatenFrm frm;
+    int dialogsAnswered = 0;
+};
+
+} // namespace kx2::test
