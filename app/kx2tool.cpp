@@ -14,6 +14,7 @@
 #include "sim/PortSwitch.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -60,6 +61,11 @@ int main(int argc, char** argv)
         QStringLiteral("program-folder"),
         QStringLiteral("Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
         QStringLiteral("ordner"));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+        QStringLiteral("datei"));
+    parser.addOption(traceOption);
     parser.addOption(simulatorOption);
     parser.addOption(folderOption);
     parser.process(app);
@@ -80,6 +86,14 @@ int main(int argc, char** argv)
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
     kx2::AppContext ctx(platform);
     kx2::Settings& settings = ctx.settings;
+    QFile trace;
+    if (parser.isSet(traceOption)) {
+        trace.setFileName(parser.value(traceOption));
+        if (trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            ctx.link.setTrace(&trace);
+        else
+            qWarning("Trace-Datei kann nicht geöffnet werden: %s", qPrintable(trace.errorString()));
+    }
 
     kx2::SettingsFile settingsFile(programFolder,
                                    QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
