@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/GermanHelp.h"
 
 #include "link/ResultText.h"
 #include "loco/LocoFiles.h"
@@ -11,16 +12,17 @@ namespace kx2::cli {
 
 namespace {
 
-bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QString& name, int& exitCode)
+bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QString& name, const QString& usage,
+                 int& exitCode)
 {
-    parser.addHelpOption();
+    addGermanHelpOption(parser);
     if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
         QTextStream(stderr) << parser.errorText() << "\n";
         exitCode = 2;
         return false;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << germanHelpText(parser, usage);
         exitCode = 0;
         return false;
     }
@@ -43,13 +45,13 @@ bool wantsLoco(const QCommandLineParser& parser, int& exitCode)
 int runRead(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei.\n"
-                                                    "Aufruf: kx2ctl read loco -o DATEI.isd [Port-Optionen]"));
+    parser.setApplicationDescription(QStringLiteral("Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei."));
     parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco"));
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("read"), exitCode) || !wantsLoco(parser, exitCode))
+    if (!parseOrHelp(parser, args, QStringLiteral("read"),
+                                             QStringLiteral("kx2ctl read loco -o DATEI.isd [Optionen]"), exitCode) || !wantsLoco(parser, exitCode))
         return exitCode;
     if (!parser.isSet(QStringLiteral("output"))) {
         QTextStream(stderr) << "Zieldatei fehlt: -o DATEI.isd\n";
@@ -78,8 +80,7 @@ int runSend(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lädt eine ISD-Datei wie \"alle Datensätze laden\" und sendet die Datensätze zur Zentrale.\n"
-                       "Aufruf: kx2ctl send loco -i DATEI.isd [--yes] [--replace] [Port-Optionen]"));
+        QStringLiteral("Lädt eine ISD-Datei wie \"alle Datensätze laden\" und sendet die Datensätze zur Zentrale."));
     parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco"));
     parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("Quelldatei (ISD)."), QStringLiteral("datei")});
     parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
@@ -88,7 +89,8 @@ int runSend(const QStringList& args)
                                      "werden gelöscht).")});
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("send"), exitCode) || !wantsLoco(parser, exitCode))
+    if (!parseOrHelp(parser, args, QStringLiteral("send"),
+                                             QStringLiteral("kx2ctl send loco -i DATEI.isd [Optionen]"), exitCode) || !wantsLoco(parser, exitCode))
         return exitCode;
     if (!parser.isSet(QStringLiteral("input"))) {
         QTextStream(stderr) << "Quelldatei fehlt: -i DATEI.isd\n";
@@ -133,12 +135,13 @@ int runLocoNet(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
-                       "Aufruf: kx2ctl loconet [Port-Optionen] B4 6D 7F\n"
+                       "Beispiel: kx2ctl loconet --port SIM B4 6D 7F\n"
                        "Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe."));
     parser.addPositionalArgument(QStringLiteral("bytes"), QStringLiteral("Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("loconet"), exitCode))
+    if (!parseOrHelp(parser, args, QStringLiteral("loconet"),
+                     QStringLiteral("kx2ctl loconet [Optionen] BYTE..."), exitCode))
         return exitCode;
     QVector<int> bytes;
     for (const QString& word : parser.positionalArguments()) {
