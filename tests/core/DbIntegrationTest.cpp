@@ -200,6 +200,8 @@ TEST(PortSwitch, AnyOtherPortTextUsesTheRealPort)
     EXPECT_EQ(port.inBufferCount(), 1);
     EXPECT_TRUE(sim::PortSwitch::isSimulatorPort(QStringLiteral(" Sim ")));
     EXPECT_FALSE(sim::PortSwitch::isSimulatorPort(QStringLiteral("SIMX")));
+    EXPECT_EQ(sim::PortSwitch::statePathBeside(QStringLiteral("/opt/kx2/KX2_DF.INF")),
+              QStringLiteral("/opt/kx2/KX2_SIM.json"));
 }
 
 TEST(PtyIntegration, RealSerialPathThroughAPseudoTerminal)
