@@ -13,6 +13,5 @@ int notYet(const char* name)
 } // namespace
 int runRead(const QStringList&) { return notYet("read"); }
 int runSend(const QStringList&) { return notYet("send"); }
-int runShow(const QStringList&) { return notYet("show"); }
 int runLocoNet(const QStringList&) { return notYet("loconet"); }
 } // namespace kx2::cli

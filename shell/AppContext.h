@@ -1,6 +1,10 @@
 #pragma once
+#include "dbproto/DbProtocol.h"
+#include "link/Comm1.h"
 #include "link/LocoNetLink.h"
 #include "link/SerialInterface.h"
+#include "loco/LocoTable.h"
+#include "loco/StoredSerial.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
@@ -29,8 +33,10 @@ public:
         : platform(platform)
         , link(platform.port, platform.clock, settings)
         , iface(platform.port, platform.portIo, link, settings, platform.dialogs)
+        , db(link, platform.progress)
     {
         platform.port.setOnComm([this] { link.OnComm(); });
+        FillLocoFormatTables(locoFormats);
     }
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
@@ -39,6 +45,16 @@ public:
     Platform platform;
     LocoNetLink link;
     SerialInterface iface;
+    DbProtocol db;
+
+    // The locomotive database and its bookkeeping.
+    LocoTable loco;
+    LocoFormatTables locoFormats;
+    // 0: the locomotive editor rebuilds its grid at its next activation.
+    int LocoGridLoaded = 0;
+
+    // The command station the tables were read from or loaded for (all databases share it).
+    StoredSerial storedSerial;
 };
 
 } // namespace kx2

@@ -1,6 +1,6 @@
 // Opening and closing the database access, the serial number, area and display commands:
 // the answers they rely on and the result code of every failure.
-#include "support/SimRig.h"
+#include "support/DbRig.h"
 
 #include "link/ResultText.h"
 
@@ -9,7 +9,7 @@
 using namespace kx2;
 using kx2::test::bytesOf;
 using kx2::test::longAck;
-using kx2::test::SimRig;
+using kx2::test::DbRig;
 
 namespace {
 
@@ -35,14 +35,14 @@ QByteArray readyMessage()
 
 bool isStep1(const QByteArray& m)
 {
-    return SimRig::at(m, 20) >> 4 == 7;
+    return DbRig::at(m, 20) >> 4 == 7;
 }
 
 } // namespace
 
 TEST(StartBootloader, Ack7FWaitsForTheReadyMessageThenTakesTheHandle)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimStationConfig config;
     config.readyDelay = 0.8;
     rig.station(config);
@@ -56,7 +56,7 @@ TEST(StartBootloader, Ack7FWaitsForTheReadyMessageThenTakesTheHandle)
 
 TEST(StartBootloader, Ack01ProceedsAtOnce)
 {
-    SimRig rig;
+    DbRig rig;
     auto config = withBootAck(0x01);
     config.readyDelay = 5.0;
     rig.station(config);
@@ -70,7 +70,7 @@ TEST(StartBootloader, Ack01ProceedsAtOnce)
 
 TEST(StartBootloader, Ack00FailsWith111011)
 {
-    SimRig rig;
+    DbRig rig;
     rig.station(withBootAck(0x00));
     EXPECT_EQ(rig.open(), 111011);
     EXPECT_EQ(rig.requests().size(), 1u);
@@ -79,14 +79,14 @@ TEST(StartBootloader, Ack00FailsWith111011)
 
 TEST(StartBootloader, ReplyThatIsNoAcknowledgeFailsWith111011)
 {
-    SimRig rig;
+    DbRig rig;
     rig.device([](const QByteArray&) { return sim::SimFramer::withChecksum(bytesOf({0xB2, 0x01, 0x02})); });
     EXPECT_EQ(rig.open(), 111011);
 }
 
 TEST(StartBootloader, ReadyMessageThatNeverComesEndsAfterTheLimitWith111013)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.readyNeverComes = true;
     rig.station({}, faults);
@@ -106,7 +106,7 @@ TEST(StartBootloader, ReadyMessageThatNeverComesEndsAfterTheLimitWith111013)
 
 TEST(StartBootloader, ReadyMessageInTheSameBurstAsTheAckIsNotMissed)
 {
-    SimRig rig;
+    DbRig rig;
     // Acknowledge and ready message in one write: both arrive in one read of the port.
     bool readySent = false;
     rig.device([&](const QByteArray& m) {
@@ -125,7 +125,7 @@ TEST(StartBootloader, ReadyMessageInTheSameBurstAsTheAckIsNotMissed)
 
 TEST(StartBootloader, StationBurstOfAckAndReadyOpensTheAccess)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.ackAndReadyInOneWrite = true;
     rig.station({}, faults);
@@ -136,7 +136,7 @@ TEST(StartBootloader, StationBurstOfAckAndReadyOpensTheAccess)
 
 TEST(StartBootloader, ReadyMessageWithAnotherSignatureIsNotTakenForReady)
 {
-    SimRig rig;
+    DbRig rig;
     QByteArray wrong = readyMessage();
     wrong[16] = char(DbSignature[0] ^ 1);
     wrong = sim::SimFramer::withChecksum(wrong.left(30));
@@ -146,11 +146,11 @@ TEST(StartBootloader, ReadyMessageWithAnotherSignatureIsNotTakenForReady)
 
 TEST(StartBootloader, Step1TimeOutGives110013AndStep2NoAckGives110106)
 {
-    SimRig silent;
+    DbRig silent;
     EXPECT_EQ(silent.open(), 110013);
     EXPECT_EQ(silent.link.ReadyFlag, 255);
 
-    SimRig rig;
+    DbRig rig;
     rig.device([](const QByteArray& m) {
         return isStep1(m) ? longAck(0x01) : sim::SimFramer::withChecksum(bytesOf({0xB2, 0x01, 0x02}));
     });
@@ -159,38 +159,38 @@ TEST(StartBootloader, Step1TimeOutGives110013AndStep2NoAckGives110106)
 
 TEST(StartBootloader, Step2TimeOutGives110013)
 {
-    SimRig rig;
+    DbRig rig;
     rig.device([](const QByteArray& m) { return isStep1(m) ? longAck(0x01) : QByteArray(); });
     EXPECT_EQ(rig.open(), 110013);
 }
 
 TEST(StartBootloader, FieldsOfBothStepsOnTheWire)
 {
-    SimRig rig;
+    DbRig rig;
     rig.station();
     ASSERT_EQ(rig.open(), 0);
     const auto req = rig.requests();
     ASSERT_EQ(req.size(), 2u);
     const QByteArray s1 = req[0], s2 = req[1];
-    EXPECT_EQ(SimRig::at(s1, 6), 0);
-    EXPECT_EQ(SimRig::at(s1, 7), 0x7F);
-    EXPECT_EQ(SimRig::at(s1, 8), 0x7F);
-    EXPECT_EQ(SimRig::at(s1, 9), 0x7F);
-    EXPECT_EQ(SimRig::at(s1, 15), 0x30);
-    EXPECT_EQ(SimRig::at(s1, 20), 0x70);
-    EXPECT_EQ(SimRig::at(s1, 25), 0x00);
+    EXPECT_EQ(DbRig::at(s1, 6), 0);
+    EXPECT_EQ(DbRig::at(s1, 7), 0x7F);
+    EXPECT_EQ(DbRig::at(s1, 8), 0x7F);
+    EXPECT_EQ(DbRig::at(s1, 9), 0x7F);
+    EXPECT_EQ(DbRig::at(s1, 15), 0x30);
+    EXPECT_EQ(DbRig::at(s1, 20), 0x70);
+    EXPECT_EQ(DbRig::at(s1, 25), 0x00);
     for (int i = 6; i <= 14; ++i)
         if (i != 10) {
-            EXPECT_EQ(SimRig::at(s2, i), 0) << i;
+            EXPECT_EQ(DbRig::at(s2, i), 0) << i;
         }
-    EXPECT_EQ(SimRig::at(s2, 15), 0x30);
-    EXPECT_EQ(SimRig::at(s2, 20), 0x40);
-    EXPECT_EQ(SimRig::at(s2, 25), 0x00);
+    EXPECT_EQ(DbRig::at(s2, 15), 0x30);
+    EXPECT_EQ(DbRig::at(s2, 20), 0x40);
+    EXPECT_EQ(DbRig::at(s2, 25), 0x00);
 }
 
 TEST(EndBootloader, SendsTheHandleBackAndClosesTheAccess)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimStationConfig config;
     config.handle = 0x5C;
     rig.station(config);
@@ -199,16 +199,16 @@ TEST(EndBootloader, SendsTheHandleBackAndClosesTheAccess)
     rig.db.EndBootloader(r);
     EXPECT_EQ(r, 0);
     const QByteArray m = rig.lastRequest();
-    EXPECT_EQ(SimRig::at(m, 6), 0x5C);
-    EXPECT_EQ(SimRig::at(m, 7), 0x7F);
-    EXPECT_EQ(SimRig::at(m, 20), 0x00);
+    EXPECT_EQ(DbRig::at(m, 6), 0x5C);
+    EXPECT_EQ(DbRig::at(m, 7), 0x7F);
+    EXPECT_EQ(DbRig::at(m, 20), 0x00);
     EXPECT_FALSE(rig.cs->accessOpen());
     EXPECT_EQ(rig.cs->violations(), 0);
 }
 
 TEST(EndBootloader, WrongHandleIsAViolationAndRefusedWith121011)
 {
-    SimRig rig;
+    DbRig rig;
     rig.station();
     ASSERT_EQ(rig.open(), 0);
     rig.db.BootloaderHandle = 0x11;
@@ -221,7 +221,7 @@ TEST(EndBootloader, WrongHandleIsAViolationAndRefusedWith121011)
 
 TEST(EndBootloader, TimeOutGives120013)
 {
-    SimRig rig;
+    DbRig rig;
     int r = 0;
     rig.db.EndBootloader(r);
     EXPECT_EQ(r, 120013);
@@ -229,7 +229,7 @@ TEST(EndBootloader, TimeOutGives120013)
 
 TEST(ReadSerialNumber, WorkedExampleGives1200066051)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimStationConfig config;
     config.serial = std::array<int, 4>{0xC7, 0x41, 0x02, 0x03};  // D1..D4
     rig.station(config);
@@ -246,11 +246,11 @@ TEST(ReadSerialNumber, WorkedExampleGives1200066051)
     // Step 1 is the SAM flash read of area 63, step 2 the page read of record 240.
     const auto req = rig.requests();
     const QByteArray s1 = req[req.size() - 2];
-    EXPECT_EQ(SimRig::at(s1, 7), 0x08);
-    EXPECT_EQ(SimRig::at(s1, 8), 0x3F);
-    EXPECT_EQ(SimRig::at(s1, 11), 0x5A);
-    EXPECT_EQ(SimRig::at(req.back(), 26), 0x70);
-    EXPECT_EQ(SimRig::at(req.back(), 25), 0x01);
+    EXPECT_EQ(DbRig::at(s1, 7), 0x08);
+    EXPECT_EQ(DbRig::at(s1, 8), 0x3F);
+    EXPECT_EQ(DbRig::at(s1, 11), 0x5A);
+    EXPECT_EQ(DbRig::at(req.back(), 26), 0x70);
+    EXPECT_EQ(DbRig::at(req.back(), 25), 0x01);
     EXPECT_EQ(rig.cs->violations(), 0);
 }
 
@@ -259,14 +259,14 @@ TEST(ReadSerialNumber, RefusedAreaReadOrNoDataReplyGives101011TimeOutStays13)
     double s = 0;
     int a = 0, b = 0, c = 0, d = 0;
     {
-        SimRig rig;
+        DbRig rig;
         rig.device(sim::SimScriptedDevice::longAck(0x00));
         int r = 0;
         rig.db.ReadSerialNumber(s, a, b, c, d, r);
         EXPECT_EQ(r, 101011);
     }
     {
-        SimRig rig;
+        DbRig rig;
         // Step 1 accepted, step 2 answered with an acknowledge instead of data.
         rig.device(sim::SimScriptedDevice::longAck(0x7F));
         int r = 0;
@@ -274,7 +274,7 @@ TEST(ReadSerialNumber, RefusedAreaReadOrNoDataReplyGives101011TimeOutStays13)
         EXPECT_EQ(r, 101011);
     }
     {
-        SimRig rig;
+        DbRig rig;
         int r = 0;
         rig.db.ReadSerialNumber(s, a, b, c, d, r);
         EXPECT_EQ(r, 13);
@@ -283,7 +283,7 @@ TEST(ReadSerialNumber, RefusedAreaReadOrNoDataReplyGives101011TimeOutStays13)
 
 TEST(AreaCommands, TimeOutIsReturnedAs13WithoutAStep)
 {
-    SimRig rig;
+    DbRig rig;
     int r = 0;
     rig.db.SamFlashRead(7501, r);
     EXPECT_EQ(r, 13);
@@ -294,7 +294,7 @@ TEST(AreaCommands, TimeOutIsReturnedAs13WithoutAStep)
 
 TEST(AreaCommands, RefusalGivesEachCommandsOwnCode)
 {
-    SimRig rig;
+    DbRig rig;
     rig.device(sim::SimScriptedDevice::longAck(0x00));
     int r = 0;
     rig.db.SamFlashRead(1, r);
@@ -309,7 +309,7 @@ TEST(AreaCommands, RefusalGivesEachCommandsOwnCode)
 
 TEST(AreaCommands, OutsideAnOpenAccessTheStationRefusesAndCounts)
 {
-    SimRig rig;
+    DbRig rig;
     rig.station();
     int r = 0;
     rig.db.DataFlashRead(7501, r);
@@ -319,7 +319,7 @@ TEST(AreaCommands, OutsideAnOpenAccessTheStationRefusesAndCounts)
 
 TEST(Display, StationShowsTextAndCursorAndClears)
 {
-    SimRig rig;
+    DbRig rig;
     rig.station();
     int r = 0;
     rig.db.DisplaySetCursor(10, 50, r);
@@ -336,7 +336,7 @@ TEST(Display, StationShowsTextAndCursorAndClears)
 
 TEST(Display, RepliesAreNotExamined)
 {
-    SimRig rig;
+    DbRig rig;
     rig.device(sim::SimScriptedDevice::longAck(0x00));
     int r = 0;
     rig.db.DisplayClear(r);

@@ -1,18 +1,18 @@
 // Page reads and writes against the simulated command station, and the database index.
-#include "support/SimRig.h"
+#include "support/DbRig.h"
 
 #include "dbproto/RecordTable.h"
 
 #include <gtest/gtest.h>
 
 using namespace kx2;
-using kx2::test::SimRig;
+using kx2::test::DbRig;
 using Flash = kx2::sim::SimCommandStation::Flash;
 
 namespace {
 
 struct Index : ::testing::Test {
-    SimRig rig;
+    DbRig rig;
     void SetUp() override
     {
         rig.station();
@@ -67,13 +67,13 @@ TEST_F(Index, WriteSendsSixteenPagesPerAreaWithoutAnAreaReadFirst)
     int pageWrites = 0, samWrites = 0, areaReads = 0;
     int lastPosition = -1;
     for (const QByteArray& m : rig.requests()) {
-        const int s2 = SimRig::at(m, 20) >> 4;
-        const int s1 = SimRig::at(m, 15) >> 4;
+        const int s2 = DbRig::at(m, 20) >> 4;
+        const int s1 = DbRig::at(m, 15) >> 4;
         if (s1 == 4 && s2 == 2) {
             ++pageWrites;
-            lastPosition = SimRig::at(m, 26) + 128 * (SimRig::at(m, 25) & 1) + 256 * SimRig::at(m, 27);
+            lastPosition = DbRig::at(m, 26) + 128 * (DbRig::at(m, 25) & 1) + 256 * DbRig::at(m, 27);
         } else if (s1 == 3 && s2 == 3) {
-            (SimRig::at(m, 6) == 0x5A ? samWrites : areaReads) += 1;
+            (DbRig::at(m, 6) == 0x5A ? samWrites : areaReads) += 1;
         }
     }
     EXPECT_EQ(pageWrites, 32);
@@ -145,14 +145,14 @@ TEST_F(Index, ReadShowsItsProgressText)
 TEST(IndexFailures, RefusedAreaReadGives271211AndRefusedPageWrite281611)
 {
     {
-        SimRig rig;
+        DbRig rig;
         rig.device(sim::SimScriptedDevice::longAck(0x00));
         int r = 0;
         rig.db.ReadDatabaseIndex(r);
         EXPECT_EQ(r, 271211);
     }
     {
-        SimRig rig;
+        DbRig rig;
         sim::SimFaults faults;
         faults.refusePageWrites = true;
         rig.station({}, faults);
@@ -162,7 +162,7 @@ TEST(IndexFailures, RefusedAreaReadGives271211AndRefusedPageWrite281611)
         EXPECT_EQ(r, 281611);
     }
     {
-        SimRig rig;
+        DbRig rig;
         int r = 0;
         rig.db.ReadDatabaseIndex(r);
         EXPECT_EQ(r, 270013);
@@ -173,10 +173,10 @@ TEST(IndexFailures, RefusedAreaReadGives271211AndRefusedPageWrite281611)
 
 TEST(IndexFailures, RefusedAreaWriteGives281111)
 {
-    SimRig rig;
+    DbRig rig;
     // Pages accepted, the area write refused.
     rig.device([](const QByteArray& m) {
-        const bool areaCmd = (SimRig::at(m, 20) >> 4) == 3;
+        const bool areaCmd = (DbRig::at(m, 20) >> 4) == 3;
         return test::longAck(areaCmd ? 0x00 : 0x7F);
     });
     int r = 0;
@@ -186,7 +186,7 @@ TEST(IndexFailures, RefusedAreaWriteGives281111)
 
 TEST(Records, WriteRefusedGives1611AndReadTimeOutGives13)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.refusePageWrites = true;
     rig.station({}, faults);
@@ -196,7 +196,7 @@ TEST(Records, WriteRefusedGives1611AndReadTimeOutGives13)
     rig.db.WriteRecord(0, r);
     EXPECT_EQ(r, 1611);
 
-    SimRig silent;
+    DbRig silent;
     silent.db.ReadRecord(0, r);
     EXPECT_EQ(r, 13);
     silent.db.WriteRecord(0, r);
@@ -205,7 +205,7 @@ TEST(Records, WriteRefusedGives1611AndReadTimeOutGives13)
 
 TEST(Records, WriteAnsweredWithCode00Gives1611)
 {
-    SimRig rig;
+    DbRig rig;
     rig.device(sim::SimScriptedDevice::longAck(0x00));
     rig.db.ClearWriteBuffer();
     int r = 0;
@@ -215,7 +215,7 @@ TEST(Records, WriteAnsweredWithCode00Gives1611)
 
 TEST(Records, PagesWrittenAndStoredReadBackThroughTheTable)
 {
-    SimRig rig;
+    DbRig rig;
     rig.station();
     ASSERT_EQ(rig.open(), 0);
     RecordTable table(2, 80);

@@ -1,6 +1,6 @@
 // The database command on the wire: group headers, 7-bit packing, field layouts, page order
 // and key, checked against the worked examples.
-#include "support/SimRig.h"
+#include "support/DbRig.h"
 
 #include "dbproto/RecordTable.h"
 #include "link/Cp1252.h"
@@ -8,15 +8,15 @@
 #include <gtest/gtest.h>
 
 using namespace kx2;
-using kx2::test::SimRig;
+using kx2::test::DbRig;
 
 namespace {
 
 // Silent bus: every request times out, but its bytes are on the bus to look at.
 struct Wire : ::testing::Test {
-    SimRig rig;
+    DbRig rig;
     QByteArray sent() const { return rig.lastRequest(); }
-    int b(int i) const { return SimRig::at(sent(), i); }
+    int b(int i) const { return DbRig::at(sent(), i); }
 };
 
 // D1..D20 of a sent command, high bits restored.
@@ -25,7 +25,7 @@ std::array<int, 21> dataOf(const QByteArray& m)
     std::array<int, 21> d{};
     for (int g = 1; g <= 5; ++g)
         for (int k = 1; k <= 4; ++k)
-            d[4 * (g - 1) + k] = SimRig::at(m, 5 * g + k) + ((SimRig::at(m, 5 * g) >> (k - 1)) & 1) * 128;
+            d[4 * (g - 1) + k] = DbRig::at(m, 5 * g + k) + ((DbRig::at(m, 5 * g) >> (k - 1)) & 1) * 128;
     return d;
 }
 
@@ -205,7 +205,7 @@ TEST_F(Wire, WriteRecordSelectorsAndPosition)
 
 TEST(PageOrder, WriteBufferOneToSixteenGoesOutReversedThenStraight)
 {
-    SimRig rig;
+    DbRig rig;
     for (int i = 1; i <= 16; ++i)
         rig.db.WriteBuffer[i] = i;
     rig.db.ScrambleWriteData();
@@ -216,7 +216,7 @@ TEST(PageOrder, WriteBufferOneToSixteenGoesOutReversedThenStraight)
 
 TEST(PageOrder, ReplyWithTheSameDataBytesCopiesBackAsOneToSixteen)
 {
-    SimRig rig;
+    DbRig rig;
     for (int i = 1; i <= 16; ++i)
         rig.db.WriteBuffer[i] = i;
     rig.db.ScrambleWriteData();
@@ -268,7 +268,7 @@ TEST_F(Wire, PageByteFFKeepsBit7AfterTheKeyAndSetsItsHeaderBit)
 
 TEST(HighBits, EncodeThenDecodeRestoresEveryByte)
 {
-    SimRig rig;
+    DbRig rig;
     for (int k = 1; k <= 20; ++k)
         rig.db.DbData[k] = (k * 37 + 100) & 0xFF;
     const auto before = rig.db.DbData;
@@ -285,7 +285,7 @@ TEST(HighBits, EncodeThenDecodeRestoresEveryByte)
 
 TEST(HighBits, ValuesBeyondAByteNeverReachTheWireAsOpcodes)
 {
-    SimRig rig;
+    DbRig rig;
     rig.db.WriteBuffer.fill(0);
     rig.db.WriteBuffer[3] = 0x1FF;  // a table cell that holds more than a byte
     rig.db.ScrambleWriteData();
@@ -296,7 +296,7 @@ TEST(HighBits, ValuesBeyondAByteNeverReachTheWireAsOpcodes)
 
 TEST(PageCopies, EmptyCellsAreWrittenAsZeroAndClearMeans255)
 {
-    SimRig rig;
+    DbRig rig;
     RecordTable table(3, 40);
     table.set(2, 17, 99);
     rig.db.CopyTableToWriteBuffer(2, 16, table);

@@ -1,7 +1,7 @@
 // A whole database access against the simulated command station: in process in virtual time
 // (whole messages, byte by byte at the LocoNet rate) and over a pseudo-terminal through the
 // real serial-port path in wall time. Every good transfer leaves no protocol violation.
-#include "support/SimRig.h"
+#include "support/DbRig.h"
 
 #include "dbproto/RecordTable.h"
 #include "link/PortIo.h"
@@ -107,7 +107,7 @@ void fullTransfer(DbProtocol& db, LocoNetLink& link, sim::SimCommandStation& cs,
 
 TEST(DbIntegration, WholeMessagesInVirtualTime)
 {
-    test::SimRig rig;
+    test::DbRig rig;
     auto& cs = rig.station();
     cs.seedLocomotives(5);
     fullTransfer(rig.db, rig.link, cs, 1.0);
@@ -116,7 +116,7 @@ TEST(DbIntegration, WholeMessagesInVirtualTime)
 
 TEST(DbIntegration, ByteByByteThroughTheLocoNetInterfaceAtTheLocoNetRate)
 {
-    test::SimRig rig;
+    test::DbRig rig;
     rig.settings.UseUsbInterface = false;  // serial LocoNet interface: one byte per write
     rig.port.setInputLen(1);
     rig.bus.setBaudPace(16666);
@@ -126,7 +126,7 @@ TEST(DbIntegration, ByteByByteThroughTheLocoNetInterfaceAtTheLocoNetRate)
 
 TEST(DbIntegration, AckAndReadyInOneBurstAndStrayBytes)
 {
-    test::SimRig rig;
+    test::DbRig rig;
     sim::SimFaults faults;
     faults.ackAndReadyInOneWrite = true;
     faults.strayBytes = true;

@@ -1,18 +1,18 @@
 // The data-format messages: request layout, bit-7 packing, reply evaluation and failures.
-#include "support/SimRig.h"
+#include "support/DbRig.h"
 
 #include <gtest/gtest.h>
 
 using namespace kx2;
 using kx2::test::bytesOf;
-using kx2::test::SimRig;
+using kx2::test::DbRig;
 
 namespace {
 
 struct Format : ::testing::Test {
-    SimRig rig;
+    DbRig rig;
     int f(int i) const { return rig.db.FormatMessage[i]; }
-    int w(int i) const { return SimRig::at(rig.lastRequest(), i); }
+    int w(int i) const { return DbRig::at(rig.lastRequest(), i); }
 };
 
 } // namespace

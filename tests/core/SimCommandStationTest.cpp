@@ -1,6 +1,6 @@
 // The simulated command station: what it counts as a protocol violation, its working buffer,
 // its faults, its state file and its seeded locomotive database.
-#include "support/SimRig.h"
+#include "support/DbRig.h"
 
 #include "dbproto/RecordTable.h"
 
@@ -11,7 +11,7 @@
 
 using namespace kx2;
 using kx2::test::bytesOf;
-using kx2::test::SimRig;
+using kx2::test::DbRig;
 using Flash = kx2::sim::SimCommandStation::Flash;
 
 namespace {
@@ -43,7 +43,7 @@ QByteArray dbCommand(std::array<int, 21> d, int s1, int s2, int s3, bool withSig
 }
 
 struct Station : ::testing::Test {
-    SimRig rig;
+    DbRig rig;
     Tap tap;
     void SetUp() override
     {
@@ -207,7 +207,7 @@ TEST_F(Station, NewStartWhileOpenIsAllowed)
 
 TEST(StationFaults, EveryNthRequestIsLost)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.noAnswerEvery = 3;
     rig.station({}, faults);
@@ -221,7 +221,7 @@ TEST(StationFaults, EveryNthRequestIsLost)
 
 TEST(StationFaults, StrayBytesBeforeEachAnswerAreDroppedByTheReceiver)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.strayBytes = true;
     rig.station({}, faults);
@@ -235,7 +235,7 @@ TEST(StationFaults, StrayBytesBeforeEachAnswerAreDroppedByTheReceiver)
 
 TEST(StationFaults, ForeignMessageIsTakenForTheAnswer)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.foreignMessageEvery = 3;
     rig.station({}, faults);
@@ -247,7 +247,7 @@ TEST(StationFaults, ForeignMessageIsTakenForTheAnswer)
 
 TEST(StationFaults, AnswerDelayBeyondTwoSecondsTimesOut)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.answerDelay = 1.5;
     rig.station({}, faults);
@@ -260,7 +260,7 @@ TEST(StationFaults, AnswerDelayBeyondTwoSecondsTimesOut)
 
 TEST(StationFaults, UnpluggedPortFailsToSendAndToOpen)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.unplugAfterMessages = 2;
     rig.station({}, faults);
@@ -280,7 +280,7 @@ TEST(StationFaults, UnpluggedPortFailsToSendAndToOpen)
 
 TEST(StationFaults, RefusedCodeIsConfigurable)
 {
-    SimRig rig;
+    DbRig rig;
     sim::SimFaults faults;
     faults.refusePageWrites = true;
     faults.refusedCode = 0x3C;
@@ -300,7 +300,7 @@ TEST(StationState, SavedAfterAnAreaWriteAndLoadedByTheNextStation)
     sim::SimStationConfig config;
     config.statePath = path;
     {
-        SimRig rig;
+        DbRig rig;
         rig.station(config);
         ASSERT_EQ(rig.open(), 0);
         for (int i = 1; i <= 16; ++i)
@@ -314,7 +314,7 @@ TEST(StationState, SavedAfterAnAreaWriteAndLoadedByTheNextStation)
         int acc = 143;
         rig.db.WriteAccessoryFormat(9, acc, r);
     }
-    SimRig rig;
+    DbRig rig;
     auto& cs = rig.station(config);
     EXPECT_EQ(cs.area(Flash::Data, 6400).left(3), bytesOf({1, 2, 3}));
     EXPECT_EQ(cs.locoFormat(3), std::make_pair(83, 81));
@@ -330,16 +330,16 @@ TEST(StationState, ConfiguredSerialOverridesTheLoadedOne)
     config.statePath = path;
     config.serial = sim::SimCommandStation::serialBytesFor(1200000123u);
     {
-        SimRig rig;
+        DbRig rig;
         rig.station(config).saveState();
     }
     config.serial.reset();
     {
-        SimRig rig;
+        DbRig rig;
         EXPECT_EQ(rig.station(config).serialNumber(), 1200000123.0);
     }
     config.serial = sim::SimCommandStation::serialBytesFor(1204194303u);
-    SimRig rig;
+    DbRig rig;
     EXPECT_EQ(rig.station(config).serialNumber(), 1204194303.0);
 }
 
@@ -347,7 +347,7 @@ TEST(StationState, BadFileLeavesTheMemoryAlone)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bad.json"));
-    SimRig rig;
+    DbRig rig;
     auto& cs = rig.station();
     cs.setArea(Flash::Data, 7000, QByteArray(512, 'x'));
     for (const QByteArray& content :
@@ -367,7 +367,7 @@ TEST(StationState, BadFileLeavesTheMemoryAlone)
 
 TEST(StationSeed, SeededLocomotivesAreValidRecordsWithFormatsAndIndex)
 {
-    SimRig rig;
+    DbRig rig;
     auto& cs = rig.station();
     cs.seedLocomotives(40);
     std::set<int> addresses;
@@ -483,7 +483,7 @@ TEST(SimComm1, ClosedPortNeitherSendsNorReceives)
 
 TEST(SimBusEcho, WithoutEchoTheExchangeTimesOutAndWithEchoOnlyToo)
 {
-    SimRig rig;
+    DbRig rig;
     rig.bus.setEcho(false);
     int r = 0;
     rig.db.DisplayClear(r);

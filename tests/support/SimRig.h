@@ -1,91 +1,54 @@
 #pragma once
-#include "dbproto/DbProtocol.h"
+// A complete run against the simulated command station, in-process and on virtual time:
+// the context the drivers and editors get, with scripted dialogs and a recording progress window.
 #include "link/Clock.h"
-#include "link/LocoNetLink.h"
-#include "shell/Settings.h"
-#include "shell/UserDialogs.h"
+#include "link/PortIo.h"
+#include "shell/AppContext.h"
 #include "sim/SimBus.h"
 #include "sim/SimComm1.h"
 #include "sim/SimCommandStation.h"
-#include "sim/SimDevices.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeFileDialog.h"
 
-#include <memory>
-#include <vector>
+#include <QStringList>
 
 namespace kx2::test {
 
-// The database protocol over the link to the in-process simulated bus, in virtual time.
-// Tests add the simulated command station (station()) or a scripted device (device()).
-struct SimRig {
-    VirtualClock clock;
-    sim::SimBus bus{clock};
-    sim::SimComm1 port{bus};
-    Settings settings;  // the LocoNet USB interface: whole messages
-    LocoNetLink link{port, clock, settings};
-    NullProgress progress;
-    DbProtocol db{link, progress};
-    std::vector<QByteArray> onBus;  // every message put onto the bus, in order
-    std::unique_ptr<sim::SimCommandStation> cs;
-    std::unique_ptr<sim::SimScriptedDevice> dev;
-
-    SimRig()
-    {
-        port.setCommPort(QStringLiteral("SIM"));
-        port.setPortOpen(true);
-        port.setRThreshold(1);
-        port.setOnComm([this] { link.OnComm(); });
-        bus.setMonitor([this](const QByteArray& m) { onBus.push_back(m); });
-    }
-
-    sim::SimCommandStation& station(sim::SimStationConfig config = {}, sim::SimFaults faults = {})
-    {
-        cs = std::make_unique<sim::SimCommandStation>(bus, config, faults);
-        return *cs;
-    }
-    sim::SimScriptedDevice& device(sim::SimScriptedDevice::Reply reply, double delay = 0.0)
-    {
-        dev = std::make_unique<sim::SimScriptedDevice>(bus, std::move(reply), delay);
-        return *dev;
-    }
-
-    // The last database or format request the tool put onto the bus.
-    QByteArray lastRequest() const
-    {
-        for (auto it = onBus.rbegin(); it != onBus.rend(); ++it)
-            if (!it->isEmpty() && static_cast<unsigned char>(it->at(0)) == 0xED)
-                return *it;
-        return {};
-    }
-    std::vector<QByteArray> requests() const
-    {
-        std::vector<QByteArray> out;
-        for (const auto& m : onBus)
-            if (!m.isEmpty() && static_cast<unsigned char>(m.at(0)) == 0xED)
-                out.push_back(m);
-        return out;
-    }
-    static int at(const QByteArray& m, int i) { return static_cast<unsigned char>(m.at(i)); }
-
-    // Opens the access on the station; returns the result.
-    int open()
-    {
-        int r = 0;
-        db.StartBootloader(r);
-        return r;
-    }
+class RecordingProgress : public Progress {
+public:
+    void show() override { visible = true; ++shows; }
+    void hide() override { visible = false; }
+    void setText(const QString& text) override { texts << text; }
+    bool visible = false;
+    int shows = 0;
+    QStringList texts;
 };
 
-inline QByteArray bytesOf(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
+class RecordingMainControls : public MainControls {
+public:
+    void EnableMainControls() override { enabled = true; }
+    void DisableMainControls() override { enabled = false; }
+    bool enabled = true;
+};
 
-inline QByteArray longAck(int code)
-{
-    return sim::SimFramer::withChecksum(bytesOf({0xB4, 0x6D, code}));
-}
+struct SimRig {
+    explicit SimRig(sim::SimStationConfig config = {}, sim::SimFaults faults = {})
+        : bus(clock), port(bus), station(bus, std::move(config), faults)
+        , ctx(Platform{clock, port, portIo, dialogs, files, progress, controls})
+    {
+        ctx.settings.ComPortNumber = QStringLiteral("SIM");
+    }
+
+    VirtualClock clock;
+    sim::SimBus bus;
+    sim::SimComm1 port;
+    sim::SimCommandStation station;
+    NoPortIo portIo;
+    FakeDialogs dialogs;
+    FakeFileDialog files;
+    RecordingProgress progress;
+    RecordingMainControls controls;
+    AppContext ctx;
+};
 
 } // namespace kx2::test

@@ -1,0 +1,141 @@
+#include "cli/Commands.h"
+
+#include "loco/IsdFile.h"
+#include "loco/LocoFiles.h"
+#include "loco/LocoTable.h"
+#include "loco/StoredSerial.h"
+
+#include <QTextStream>
+#include <vector>
+
+// kx2ctl show FILE.isd: the locomotives of a table or single-record file, as the editor would
+// list them after loading it.
+namespace kx2::cli {
+
+namespace {
+
+const char* const kShowUsage =
+    "Aufruf: kx2ctl show DATEI.ISD\n"
+    "\n"
+    "Zeigt die Lokomotiven einer Lokdaten-Datei (\"KX2-Lokdaten Version 1.0\") oder einer\n"
+    "Lokdatensatz-Datei (\"KX2-Lokdatensatz Version 1.0\"): Platz, Adresse, Name, Datenformat,\n"
+    "Höchstgeschwindigkeit und die Symbole der Funktionen f0 bis f28 (\"-\" = kein Symbol).\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help  diese Hilfe\n"
+    "\n"
+    "Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.\n";
+
+QString cellText(std::optional<int> v)
+{
+    return v ? QString::number(*v) : QStringLiteral("-");
+}
+
+// Right-aligned for a positive width, left-aligned for a negative one.
+QString pad(const QString& text, int width)
+{
+    return width < 0 ? text.leftJustified(-width) : text.rightJustified(width);
+}
+
+void printHead(QTextStream& out)
+{
+    out << pad(QStringLiteral("Platz"), 5) << ' ' << pad(QStringLiteral("Adr."), 5) << ' '
+        << pad(QStringLiteral("Name"), -24) << ' ' << pad(QStringLiteral("D-For."), -12) << ' '
+        << pad(QStringLiteral("max.Geschw."), 11);
+    for (int f = 0; f < LocoTable::FunctionCount; ++f)
+        out << ' ' << pad(QStringLiteral("f") + QString::number(f), 3);
+    out << "\n";
+}
+
+void printLoco(QTextStream& out, const LocoTable& table, int row, const QString& slotText)
+{
+    const QString format = FormatCodeToText(table.cell(row, LocoTable::FormatCode));
+    out << pad(slotText, 5) << ' ' << pad(QString::number(table.address(row)), 5) << ' '
+        << pad(table.ReadLokname(row), -24) << ' ' << pad(format.isEmpty() ? QStringLiteral("-") : format, -12) << ' '
+        << pad(QString::number(table.maxSpeed(row)), 11);
+    for (int f = 0; f < LocoTable::FunctionCount; ++f) {
+        const int s = table.symbol(row, f);
+        out << ' ' << pad(s == 0 ? QStringLiteral("-") : QString::number(s), 3);
+    }
+    out << "\n";
+}
+
+int fileError(QTextStream& err, const QString& path, IsdError error, const QString& detail)
+{
+    err << (error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText()) << ": " << path;
+    if (!detail.isEmpty())
+        err << " (" << detail << ")";
+    err << "\n";
+    return 1;
+}
+
+} // namespace
+
+int runShow(const QStringList& args)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList files;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            out << QString::fromUtf8(kShowUsage);
+            return 0;
+        }
+        if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            err << "Unbekannte Option: " << a << "\n" << QString::fromUtf8(kShowUsage);
+            return 2;
+        }
+        files << a;
+    }
+    if (files.size() != 1) {
+        err << QString::fromUtf8(kShowUsage);
+        return 2;
+    }
+    const QString path = files.first();
+
+    QString header;
+    {
+        IsdReader probe;
+        if (probe.open(path) != IsdError::None)
+            return fileError(err, path, probe.error(), probe.errorDetail());
+        header = probe.header();
+    }
+
+    LocoTable table;
+    if (header == IsdHeaderLocoTable()) {
+        StoredSerial serial;
+        const IsdLoadResult r = LoadLocoTableFile(path, table, serial);
+        if (!r.ok())
+            return fileError(err, path, r.error, r.detail);
+        std::vector<int> rows;
+        for (int i = 0; i < LocoTable::SlotCount; ++i)
+            if (table.holdsRecord(i))
+                rows.push_back(i);
+        out << "Datei: " << path << "\n"
+            << "Inhalt: " << header << "\n"
+            << "Seriennummer (Werte 1..4): " << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
+            << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
+            << "Lokomotiven: " << rows.size() << "\n\n";
+        printHead(out);
+        for (int i : rows)
+            printLoco(out, table, i, QString::number(i));
+        return 0;
+    }
+    if (header == IsdHeaderLocoRecord()) {
+        LocoRow record;
+        const IsdLoadResult r = ReadLocoRecordFile(path, record);
+        if (!r.ok())
+            return fileError(err, path, r.error, r.detail);
+        for (int col = 0; col < LocoTable::Cols; ++col)
+            table.set(0, col, record[size_t(col)]);
+        out << "Datei: " << path << "\n"
+            << "Inhalt: " << header << "\n\n";
+        printHead(out);
+        printLoco(out, table, 0, QStringLiteral("-"));
+        return 0;
+    }
+    return fileError(err, path, IsdError::WrongHeader,
+                     QStringLiteral("Zeile 1: \"%1\" ist keine Lokdaten-Datei").arg(header));
+}
+
+} // namespace kx2::cli

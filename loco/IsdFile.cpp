@@ -1,0 +1,247 @@
+#include "loco/IsdFile.h"
+
+#include "link/Cp1252.h"
+#include "shell/UserDialogs.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <limits>
+
+namespace kx2 {
+
+void ShowIsdError(UserDialogs& dialogs, IsdError error)
+{
+    switch (error) {
+    case IsdError::None:
+        return;
+    case IsdError::WrongHeader:
+        dialogs.messageBox(IsdWrongFormatText(), MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+        return;
+    case IsdError::Open:
+    case IsdError::Read:
+        dialogs.messageBox(IsdOpenErrorText(), MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+        return;
+    }
+}
+
+// --- writing ---
+
+IsdWriter::IsdWriter(const QString& header)
+{
+    m_data.reserve(256 * 1024);
+    writeText(header);
+}
+
+void IsdWriter::line(const QByteArray& bytes)
+{
+    m_data.append(bytes);
+    m_data.append("\r\n", 2);
+    ++m_lines;
+}
+
+void IsdWriter::writeCell(std::optional<int> value)
+{
+    if (value)
+        writeNumber(*value);
+    else
+        writeEmpty();
+}
+
+void IsdWriter::writeNumber(long long value)
+{
+    line(QByteArray::number(value));
+}
+
+void IsdWriter::writeText(const QString& text)
+{
+    // The file form has no escape for a double quote inside a text; it would end the text
+    // early when read back, so it is stored as an apostrophe.
+    QString t = text;
+    t.replace(QLatin1Char('"'), QLatin1Char('\''));
+    line('"' + toCp1252(t) + '"');
+}
+
+void IsdWriter::writeEmpty()
+{
+    line(QByteArray());
+}
+
+QString IsdWriter::saveTo(const QString& path) const
+{
+    QSaveFile file(path);
+    const auto failure = [&](const QString& why) {
+        return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path)
+            + QChar(13) + why;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    if (file.write(m_data) != m_data.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return failure(why);
+    }
+    if (!file.commit())
+        return failure(file.errorString());
+    return QString();
+}
+
+// --- reading ---
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArray trimBlanks(const QByteArray& line)
+{
+    int b = 0;
+    int e = int(line.size());
+    while (b < e && isBlank(line[b]))
+        ++b;
+    while (e > b && isBlank(line[e - 1]))
+        --e;
+    return line.mid(b, e - b);
+}
+
+QString textOf(const QByteArray& line)
+{
+    const QByteArray t = trimBlanks(line);
+    if (t.startsWith('"')) {
+        const int close = int(t.indexOf('"', 1));
+        return fromCp1252(close < 0 ? t.mid(1) : t.mid(1, close - 1));
+    }
+    return fromCp1252(t);
+}
+
+} // namespace
+
+IsdError IsdReader::open(const QString& path)
+{
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        m_error = IsdError::Open;
+        m_detail = m_file.errorString();
+        return m_error;
+    }
+    QByteArray first;
+    if (!nextLine(first)) {
+        // An empty file cannot even be told apart by its header.
+        m_error = IsdError::Open;
+        if (m_detail.isEmpty())
+            m_detail = QStringLiteral("die Datei ist leer");
+        return m_error;
+    }
+    m_header = textOf(first);
+    return m_error;
+}
+
+IsdError IsdReader::open(const QString& path, const QString& expectedHeader)
+{
+    if (open(path) != IsdError::None)
+        return m_error;
+    if (m_header != expectedHeader) {
+        m_error = IsdError::WrongHeader;
+        m_detail = QStringLiteral("Zeile 1: \"%1\" statt \"%2\"").arg(m_header, expectedHeader);
+    }
+    return m_error;
+}
+
+bool IsdReader::nextLine(QByteArray& line)
+{
+    while (m_pending.empty()) {
+        if (m_file.atEnd())
+            return false;
+        QByteArray raw = m_file.readLine();
+        if (raw.isEmpty()) {
+            if (m_file.error() != QFileDevice::NoError)
+                m_detail = m_file.errorString();
+            return false;
+        }
+        if (raw.endsWith('\n'))
+            raw.chop(1);
+        // A CR ends a line of its own unless an LF follows it; the piece after a CR that ends
+        // the raw line is no line.
+        const bool endsWithCr = raw.endsWith('\r');
+        QList<QByteArray> parts = raw.split('\r');
+        if (endsWithCr)
+            parts.removeLast();
+        for (QByteArray& p : parts)
+            m_pending.push_back(std::move(p));
+    }
+    line = std::move(m_pending.front());
+    m_pending.pop_front();
+    ++m_lineNo;
+    return true;
+}
+
+void IsdReader::failAt(const QString& reason)
+{
+    m_error = IsdError::Read;
+    m_detail = QStringLiteral("Zeile %1: %2").arg(m_lineNo).arg(reason);
+}
+
+void IsdReader::fail(const QString& detail)
+{
+    failAt(detail);
+}
+
+bool IsdReader::readCell(std::optional<int>& value)
+{
+    if (m_error != IsdError::None)
+        return false;
+    QByteArray line;
+    if (!nextLine(line)) {
+        m_error = IsdError::Read;
+        m_detail = QStringLiteral("Datei endet nach Zeile %1").arg(m_lineNo);
+        return false;
+    }
+    const QByteArray t = trimBlanks(line);
+    if (t.isEmpty()) {
+        value.reset();
+        return true;
+    }
+    int i = 0;
+    const bool negative = t[0] == '-';
+    if (negative)
+        ++i;
+    if (i == int(t.size())) {
+        failAt(QStringLiteral("keine Zahl"));
+        return false;
+    }
+    long long v = 0;
+    for (; i < int(t.size()); ++i) {
+        const char c = t[i];
+        if (c < '0' || c > '9') {
+            failAt(QStringLiteral("keine Zahl"));
+            return false;
+        }
+        v = v * 10 + (c - '0');
+        if (v > (long long)std::numeric_limits<int>::max() + 1) {
+            failAt(QStringLiteral("Zahl zu groß"));
+            return false;
+        }
+    }
+    if (negative)
+        v = -v;
+    if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min()) {
+        failAt(QStringLiteral("Zahl zu groß"));
+        return false;
+    }
+    value = int(v);
+    return true;
+}
+
+bool IsdReader::readText(QString& text)
+{
+    if (m_error != IsdError::None)
+        return false;
+    QByteArray line;
+    if (!nextLine(line)) {
+        m_error = IsdError::Read;
+        m_detail = QStringLiteral("Datei endet nach Zeile %1").arg(m_lineNo);
+        return false;
+    }
+    text = textOf(line);
+    return true;
+}
+
+} // namespace kx2

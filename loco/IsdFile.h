@@ -1,0 +1,110 @@
+#pragma once
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <deque>
+#include <optional>
+
+namespace kx2 {
+
+class UserDialogs;
+
+// The ISD data files of every database share one form: cp1252 text, CRLF line ends, line 1
+// the file type as a quoted text, then one value per line: a whole number in decimal
+// (a minus sign when negative), a text in double quotes, or an empty line for a cell that
+// holds no value. Each file type has a fixed number of values; anything after them is ignored.
+
+// The file type headers.
+inline QString IsdHeaderLocoTable() { return QStringLiteral("KX2-Lokdaten Version 1.0"); }
+inline QString IsdHeaderLocoRecord() { return QStringLiteral("KX2-Lokdatensatz Version 1.0"); }
+inline QString IsdHeaderAccessory() { return QStringLiteral("KX2-Magnetartikeldaten Version 1.0"); }
+inline QString IsdHeaderFeedback() { return QStringLiteral("KX2-Rückmelderdaten Version 1.0"); }
+inline QString IsdHeaderRoutes() { return QStringLiteral("KX2-Fahrstraßendaten Version 1.0"); }
+
+// The texts a load shows when the file is not usable (critical icon, title "Fehler").
+inline QString IsdErrorTitle() { return QStringLiteral("Fehler"); }
+inline QString IsdWrongFormatText() { return QStringLiteral("Falsches Fileformat"); }
+inline QString IsdOpenErrorText() { return QStringLiteral("Fehler beim Öffnen des Files"); }
+
+enum class IsdError {
+    None,
+    Open,        // the file cannot be opened or holds no line at all
+    WrongHeader, // line 1 is not the expected file type
+    Read,        // too few values, or a value that is not what its place needs
+};
+
+// "Falsches Fileformat" for a wrong header, "Fehler beim Öffnen des Files" for the others;
+// nothing for IsdError::None.
+void ShowIsdError(UserDialogs& dialogs, IsdError error);
+
+// Collects a file in memory and stores it in one piece.
+class IsdWriter {
+public:
+    explicit IsdWriter(const QString& header);
+
+    void writeCell(std::optional<int> value);
+    void writeNumber(long long value);
+    void writeText(const QString& text);
+    void writeEmpty();
+
+    int lineCount() const { return m_lines; }
+    const QByteArray& data() const { return m_data; }
+
+    // Writes to a temporary file beside `path` that replaces it only once it is complete, so
+    // a failed save leaves the previous file as it was. Returns "" or the error text to show.
+    QString saveTo(const QString& path) const;
+
+private:
+    void line(const QByteArray& bytes);
+    QByteArray m_data;
+    int m_lines = 0;
+};
+
+// Reads values one after the other.
+//
+// Tolerances (files written by other editors or moved between systems):
+// - a line may end in CRLF, LF alone or CR alone; the last line may lack its line end;
+// - blanks and tabs around a value are ignored, and a line of blanks counts as an empty line;
+// - a text may also be written without quotes (then the whole trimmed line is the text).
+// Not accepted where a number belongs: a quoted number, a fraction, a second value on the same
+// line, digits followed by letters, a number beyond the integer range. Those are read errors.
+class IsdReader {
+public:
+    IsdReader() = default;
+    IsdReader(const IsdReader&) = delete;
+    IsdReader& operator=(const IsdReader&) = delete;
+
+    // Opens the file and reads its first value as text (header()).
+    IsdError open(const QString& path);
+    // The same, and the header must equal `expectedHeader` exactly (case-sensitive).
+    IsdError open(const QString& path, const QString& expectedHeader);
+    QString header() const { return m_header; }
+
+    // A whole number, or nullopt for an empty line. False (and error() = Read) at the end of
+    // the file or for anything else.
+    bool readCell(std::optional<int>& value);
+    // A text value; an empty line gives "".
+    bool readText(QString& text);
+
+    // Lets the caller refuse a value that was read but does not fit its place.
+    void fail(const QString& detail);
+
+    IsdError error() const { return m_error; }
+    // Where and why reading stopped, e.g. "Zeile 12: keine Zahl".
+    QString errorDetail() const { return m_detail; }
+    // The number of the last line handed out (1 = the header).
+    int lineNumber() const { return m_lineNo; }
+
+private:
+    bool nextLine(QByteArray& line);
+    void failAt(const QString& reason);
+
+    QFile m_file;
+    std::deque<QByteArray> m_pending;
+    QString m_header;
+    IsdError m_error = IsdError::None;
+    QString m_detail;
+    int m_lineNo = 0;
+};
+
+} // namespace kx2

@@ -1,0 +1,243 @@
+#include "loco/LocoFiles.h"
+
+#include "shell/AskFileName.h"
+#include "shell/Settings.h"
+#include "shell/UserDialogs.h"
+
+namespace kx2 {
+
+namespace {
+
+const QString kExtension = QStringLiteral("ISD");
+const QString kConflictTitle = QStringLiteral("Lokadresse des Datensatzes schon vorhanden!");
+
+void pauseFor(LocoFileContext& ctx, double seconds)
+{
+    if (ctx.pause)
+        ctx.pause(seconds);
+}
+
+bool reportSaveFailure(LocoFileContext& ctx, const QString& error)
+{
+    if (error.isEmpty())
+        return true;
+    ctx.dialogs.messageBox(error, MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+    return false;
+}
+
+LocoRow rowOf(const LocoTable& table, int row)
+{
+    LocoRow r;
+    for (int col = 0; col < LocoTable::Cols; ++col)
+        r[size_t(col)] = table.cell(row, col);
+    return r;
+}
+
+void putRow(LocoTable& table, int row, const LocoRow& r)
+{
+    for (int col = 0; col < LocoTable::Cols; ++col)
+        table.set(row, col, r[size_t(col)]);
+}
+
+// The address typed to resolve a conflict is checked as the editor checks a new
+// locomotive's address; Cancel or an empty answer gives up.
+std::optional<int> askChangedAddress(UserDialogs& dialogs, int current)
+{
+    for (;;) {
+        const std::optional<QString> answer =
+            dialogs.inputBox(QStringLiteral("Lokadresse:"), QStringLiteral("Lokadresse ändern"), QString::number(current));
+        if (!answer || answer->trimmed().isEmpty())
+            return std::nullopt;
+        if (const std::optional<int> a = ParseLocoAddress(*answer))
+            return a;
+        dialogs.messageBox(QStringLiteral("          Lokadresse ungültig!") + QStringLiteral("Bitte eine andere Lokadresse eingeben."),
+                           MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Achtung!"));
+    }
+}
+
+} // namespace
+
+// --- files without dialogs ---
+
+bool LocoCellFits(int col, std::optional<int> value)
+{
+    if (!value)
+        return true;
+    const int v = *value;
+    switch (col) {
+    case LocoTable::RecordStatus:
+        return v == LocoTable::StatusUnchanged || v == LocoTable::StatusChanged || v == LocoTable::StatusNew
+            || v == LocoTable::StatusDeleted || v == LocoTable::StatusEmpty;
+    case LocoTable::FormatPending:
+        return v == 0 || v == 1;
+    default:
+        return v >= 0 && v <= 255;
+    }
+}
+
+IsdWriter LocoTableFile(const LocoTable& table, const StoredSerial& serial)
+{
+    IsdWriter w(IsdHeaderLocoTable());
+    for (int n = StoredSerial::Count; n >= 1; --n)
+        w.writeCell(serial.value(n));
+    for (int row = 0; row < LocoTable::Rows; ++row)
+        for (int col = 0; col < LocoTable::Cols; ++col)
+            w.writeCell(table.cell(row, col));
+    return w;
+}
+
+IsdWriter LocoRecordFile(const LocoTable& table, int row)
+{
+    IsdWriter w(IsdHeaderLocoRecord());
+    for (int col = 0; col < LocoTable::Cols; ++col)
+        w.writeCell(table.cell(row, col));
+    return w;
+}
+
+bool ReadLocoRow(IsdReader& reader, LocoRow& row)
+{
+    for (int col = 0; col < LocoTable::Cols; ++col) {
+        std::optional<int> v;
+        if (!reader.readCell(v))
+            return false;
+        if (!LocoCellFits(col, v)) {
+            reader.fail(QStringLiteral("Wert %1 passt nicht in Spalte %2").arg(*v).arg(col));
+            return false;
+        }
+        row[size_t(col)] = v;
+    }
+    return true;
+}
+
+bool ReadLocoSerial(IsdReader& reader, StoredSerial& serial)
+{
+    std::array<std::optional<int>, StoredSerial::Count> v;
+    for (auto& x : v)
+        if (!reader.readCell(x))
+            return false;
+    for (int k = 0; k < StoredSerial::Count; ++k)
+        serial.set(StoredSerial::Count - k, v[size_t(k)]);
+    return true;
+}
+
+IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial)
+{
+    IsdReader reader;
+    if (reader.open(path, IsdHeaderLocoTable()) != IsdError::None)
+        return {reader.error(), reader.errorDetail()};
+    if (!ReadLocoSerial(reader, serial))
+        return {reader.error(), reader.errorDetail()};
+    for (int row = 0; row < LocoTable::Rows; ++row) {
+        LocoRow r;
+        if (!ReadLocoRow(reader, r))
+            return {reader.error(), reader.errorDetail()};
+        putRow(table, row, r);
+        table.markLoaded(row);
+    }
+    return {};
+}
+
+IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row)
+{
+    IsdReader reader;
+    if (reader.open(path, IsdHeaderLocoRecord()) != IsdError::None || !ReadLocoRow(reader, row))
+        return {reader.error(), reader.errorDetail()};
+    return {};
+}
+
+// --- menu operations ---
+
+AfterFileOp LadenMenu(LocoFileContext& ctx)
+{
+    const QString path = AskFileName(ctx.files, ctx.settings, 0, kExtension);
+    if (path.isEmpty())
+        return AfterFileOp::Nothing;
+    pauseFor(ctx, LocoLoadPause);
+    const IsdLoadResult r = LoadLocoTableFile(path, ctx.table, ctx.serial);
+    if (!r.ok()) {
+        ShowIsdError(ctx.dialogs, r.error);
+        return AfterFileOp::Nothing;
+    }
+    return AfterFileOp::RebuildGrid;
+}
+
+bool SpeichernMenu(LocoFileContext& ctx)
+{
+    const QString path = AskFileName(ctx.files, ctx.settings, 1, kExtension);
+    if (path.isEmpty())
+        return false;
+    const bool saved = reportSaveFailure(ctx, LocoTableFile(ctx.table, ctx.serial).saveTo(path));
+    pauseFor(ctx, LocoSavePause);
+    return saved;
+}
+
+void ClrTabMenu(LocoTable& table)
+{
+    table.clearTable();
+}
+
+bool save_daten_satz(LocoFileContext& ctx, int address)
+{
+    const std::optional<int> slot = ctx.table.findSlotByAddress(address);
+    if (!slot) {
+        ctx.dialogs.messageBox(QStringLiteral("Datensatz nicht gefunden!"), MsgButtons::Ok, MsgIcon::Critical,
+                               QStringLiteral("Achtung!"));
+        return false;
+    }
+    const QString path = AskFileName(ctx.files, ctx.settings, 1, kExtension);
+    if (path.isEmpty())
+        return false;
+    return reportSaveFailure(ctx, LocoRecordFile(ctx.table, *slot).saveTo(path));
+}
+
+AfterFileOp DS_LadenMenu(LocoFileContext& ctx)
+{
+    const QString path = AskFileName(ctx.files, ctx.settings, 0, kExtension);
+    if (path.isEmpty())
+        return AfterFileOp::Nothing;
+    pauseFor(ctx, LocoLoadPause);
+
+    IsdReader reader;
+    if (reader.open(path, IsdHeaderLocoRecord()) != IsdError::None) {
+        ShowIsdError(ctx.dialogs, reader.error());
+        return AfterFileOp::Nothing;
+    }
+    LocoTable& table = ctx.table;
+    const std::optional<int> free = table.firstEmptySlot();
+    if (!free)
+        return AfterFileOp::RebuildGrid; // a full table takes nothing, without a word
+    const int i = *free;
+
+    // The whole record is read before it goes into the slot, so a broken file leaves it empty.
+    LocoRow record;
+    if (!ReadLocoRow(reader, record)) {
+        ShowIsdError(ctx.dialogs, reader.error());
+        return AfterFileOp::Nothing;
+    }
+    const LocoRow before = rowOf(table, i);
+    putRow(table, i, record);
+    table.markLoaded(i);
+
+    int a = table.address(i);
+    while (table.findSlotByAddress(a, i)) {
+        const MsgAnswer answer = ctx.dialogs.messageBox(QStringLiteral("Bitte ändern Sie die Lokadresse!"),
+                                                        MsgButtons::OkCancel, MsgIcon::Critical, kConflictTitle);
+        std::optional<int> typed;
+        if (answer == MsgAnswer::Ok)
+            typed = askChangedAddress(ctx.dialogs, a);
+        if (!typed) {
+            // The slot goes back to what it held, so the table is as before the load.
+            putRow(table, i, before);
+            ctx.dialogs.messageBox(QStringLiteral("Datensatz wurde nicht eingefügt!"), MsgButtons::Ok, MsgIcon::None,
+                                   kConflictTitle);
+            return AfterFileOp::Nothing;
+        }
+        a = *typed;
+        table.setAddress(i, a);
+        // Under its new address the record must reach the device like any loaded one.
+        table.markLoaded(i);
+    }
+    return AfterFileOp::RebuildGrid;
+}
+
+} // namespace kx2

@@ -1,0 +1,93 @@
+#pragma once
+#include "loco/IsdFile.h"
+#include "loco/LocoTable.h"
+#include "loco/StoredSerial.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace kx2 {
+
+class FileDialog;
+class UserDialogs;
+struct Settings;
+
+// The locomotive editor's file menu: the table file ("alle Datensätze laden/speichern"), the
+// single-record file ("einen Datensatz laden/speichern") and clearing the table. The editor
+// keeps its Busy flag and its grid; these functions do the table and file part and say what
+// the grid needs afterwards.
+
+// Values the two locomotive files hold.
+constexpr int LocoTableFileLines = 1 + 4 + LocoTable::Rows * LocoTable::Cols; // 42 089
+constexpr int LocoRecordFileLines = 1 + LocoTable::Cols;                      // 85
+
+// Seconds the load waits before it opens the file, the save after it wrote it.
+constexpr double LocoLoadPause = 0.3;
+constexpr double LocoSavePause = 0.1;
+
+enum class AfterFileOp {
+    Nothing,     // the grid keeps showing what it shows
+    RebuildGrid, // LocoGridLoaded := 0 and the grid is rebuilt from LocoTable
+};
+
+struct LocoFileContext {
+    LocoTable& table;
+    StoredSerial& serial;
+    UserDialogs& dialogs;
+    FileDialog& files;
+    const Settings& settings; // LastFileName for the file prompt
+    // Lets the given seconds pass with the event loop running (LocoNetLink::Pause).
+    std::function<void(double seconds)> pause;
+};
+
+// --- menu operations ---
+
+// LadenMenu: asks for a file and replaces StoredSerial and every row 0..500 with its
+// contents; each row with an address 1..9999 becomes changed with its format pending.
+// A read error shows "Fehler beim Öffnen des Files" and keeps the rows loaded before it.
+AfterFileOp LadenMenu(LocoFileContext& ctx);
+// SpeichernMenu: asks for a file and writes StoredSerial and every row. Returns whether the
+// file was written; a failed write is reported and leaves the previous file untouched.
+bool SpeichernMenu(LocoFileContext& ctx);
+// ClrTabMenu, table part: rows 0..500, columns 0..80 := 255, no question. The grid part
+// (start_tabelle, LocoGridLoaded := 1) is the editor's.
+void ClrTabMenu(LocoTable& table);
+// save_daten_satz: writes the first slot with this address to a single-record file.
+// "Datensatz nicht gefunden!" when no slot has it. Returns whether the file was written.
+bool save_daten_satz(LocoFileContext& ctx, int address);
+// DS_LadenMenu: puts the record of a single-record file into the first empty slot; when its
+// address is taken, the user changes it or the record is not inserted.
+AfterFileOp DS_LadenMenu(LocoFileContext& ctx);
+
+// --- the files without dialogs (kx2ctl and tests) ---
+
+using LocoRow = std::array<std::optional<int>, LocoTable::Cols>;
+
+// Whether a value read from a file fits column col of a locomotive row: record bytes and
+// format values 0..255, a status the program knows (0, 1, 2, 240, 255), pending 0 or 1;
+// an empty cell fits everywhere.
+bool LocoCellFits(int col, std::optional<int> value);
+
+IsdWriter LocoTableFile(const LocoTable& table, const StoredSerial& serial);
+IsdWriter LocoRecordFile(const LocoTable& table, int row);
+
+// Reads the 84 values of one row; a value that does not fit its column is a read error.
+bool ReadLocoRow(IsdReader& reader, LocoRow& row);
+// Reads the four serial values (file order 4, 3, 2, 1).
+bool ReadLocoSerial(IsdReader& reader, StoredSerial& serial);
+
+struct IsdLoadResult {
+    IsdError error = IsdError::None;
+    QString detail;
+    bool ok() const { return error == IsdError::None; }
+};
+
+// The body of LadenMenu after the file prompt. Rows are taken whole: on a read error the
+// rows before the broken one stay loaded and the broken one keeps what it held.
+IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial);
+// Reads a single-record file without touching any table.
+IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row);
+
+} // namespace kx2

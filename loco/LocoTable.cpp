@@ -1,0 +1,207 @@
+#include "loco/LocoTable.h"
+
+#include "link/Cp1252.h"
+
+namespace kx2 {
+
+void LocoTable::setAddress(int row, int a)
+{
+    set(row, AddressLow, a & 255);
+    set(row, AddressHigh, (a & 65280) / 256);
+}
+
+std::optional<int> LocoTable::findSlotByAddress(int a, int except) const
+{
+    for (int i = 0; i < SlotCount; ++i)
+        if (i != except && address(i) == a)
+            return i;
+    return std::nullopt;
+}
+
+QString LocoTable::ReadLokname(int row) const
+{
+    QString name;
+    for (int col = NameFirst; col <= NameLast; ++col) {
+        const int code = value(row, col);
+        if (code == 0)
+            break;
+        name.append(cp1252Char(code));
+    }
+    return name;
+}
+
+void LocoTable::WriteLokname(int row, const QString& text)
+{
+    const QByteArray bytes = toCp1252(text.left(NameMaxWritten));
+    for (int k = 0; k < bytes.size(); ++k)
+        set(row, NameFirst + k, int(static_cast<unsigned char>(bytes[k])));
+    set(row, NameFirst + int(bytes.size()), 0);
+}
+
+std::optional<int> LocoTable::firstEmptySlot() const
+{
+    for (int i = 0; i < SlotCount; ++i)
+        if (status(i) == StatusEmpty)
+            return i;
+    return std::nullopt;
+}
+
+std::optional<int> LocoTable::firstReusableSlot() const
+{
+    for (int i = 0; i < SlotCount; ++i)
+        if (status(i) == StatusEmpty || status(i) == StatusDeleted)
+            return i;
+    return std::nullopt;
+}
+
+void LocoTable::markAllForDeviceRead()
+{
+    for (int row = 0; row < Rows; ++row) {
+        set(row, RecordStatus, StatusEmpty);
+        set(row, FormatPending, 0);
+    }
+}
+
+void LocoTable::markSlotEmpty(int row)
+{
+    for (int col = 0; col < RecordBytes; ++col)
+        set(row, col, 255);
+    set(row, RecordStatus, StatusEmpty);
+}
+
+void LocoTable::markLoaded(int row)
+{
+    if (isValidAddress(address(row))) {
+        set(row, RecordStatus, StatusChanged);
+        set(row, FormatPending, 1);
+    }
+}
+
+void LocoTable::createRecord(int slot, int a, const QString& name)
+{
+    setAddress(slot, a);
+    WriteLokname(slot, name);
+    // The editor shows 80 for a new locomotive; the send later stores 50 (100) for status 2.
+    set(slot, MaxSpeedHalf, 40);
+    for (int f = 0; f < FunctionCount; ++f)
+        set(slot, symbolColumn(f), 0);
+    set(slot, RecordStatus, StatusNew);
+}
+
+bool LocoTable::renameRecord(int slot, const QString& name)
+{
+    std::array<std::optional<int>, RecordBytes> before;
+    for (int col = 0; col < RecordBytes; ++col)
+        before[size_t(col)] = cell(slot, col);
+    WriteLokname(slot, name);
+    bool changed = false;
+    for (int col = 0; col < RecordBytes && !changed; ++col)
+        changed = cell(slot, col) != before[size_t(col)];
+    if (changed && status(slot) != StatusNew)
+        set(slot, RecordStatus, StatusChanged);
+    return changed;
+}
+
+void LocoTable::deleteRecord(int slot)
+{
+    for (int col = 0; col < RecordBytes; ++col)
+        set(slot, col, 255);
+    set(slot, RecordStatus, StatusDeleted);
+}
+
+void LocoTable::clearTable()
+{
+    for (int row = 0; row < Rows; ++row)
+        for (int col = 0; col <= RecordStatus; ++col)
+            set(row, col, 255);
+}
+
+void LocoTable::applyNewRecordValues(int slot)
+{
+    set(slot, NameLast, 0);
+    for (int col = 28; col <= 31; ++col)
+        set(slot, col, 255);
+    set(slot, SlotLow, slot & 255);
+    set(slot, SlotHigh, (slot & 0xFF00) / 256);
+    set(slot, 65, 0);
+    set(slot, 66, 0);
+    set(slot, 67, 0);
+    set(slot, 68, 3);
+    set(slot, MaxSpeedHalf, 50);
+    set(slot, 70, 255);
+    set(slot, 71, 255);
+    for (int col = 72; col <= 75; ++col)
+        set(slot, col, 0);
+    set(slot, 76, 1);
+    set(slot, 77, 0);
+    set(slot, 78, 255);
+    set(slot, 79, 255);
+}
+
+void LocoTable::prepareForOtherDevice()
+{
+    for (int row = 0; row < Rows; ++row) {
+        if (isValidAddress(address(row))) {
+            set(row, RecordStatus, StatusNew);
+            set(row, FormatPending, 1);
+        } else {
+            for (int col = 0; col < RecordBytes; ++col)
+                set(row, col, 255);
+            set(row, RecordStatus, StatusDeleted);
+            set(row, FormatPending, 0);
+        }
+    }
+}
+
+std::optional<int> ParseLocoAddress(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 4)
+        return std::nullopt;
+    int a = 0;
+    for (QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        a = a * 10 + (c.unicode() - '0');
+    }
+    return LocoTable::isValidAddress(a) ? std::optional<int>(a) : std::nullopt;
+}
+
+// The dialog captions carry the spelling "Motorala" of the program's option buttons.
+const std::array<LocoFormat, LocoFormatCount> kLocoFormats = {{
+    {"Motorola alt", "Motorala alt", 64, 2},
+    {"Motorola neu", "Motorala neu", 65, 20},
+    {"DCC 14", "DCC 14", 80, 1},
+    {"DCC 28", "DCC 28", 82, 17},
+    {"DCC 128", "DCC 128", 83, 81},
+    {"Selectrix", "Selectrix", 72, 0},
+}};
+
+void FillLocoFormatTables(LocoFormatTables& tables)
+{
+    for (int i = 0; i < LocoFormatCount; ++i) {
+        tables.LocoFormatCodes[size_t(i)] = kLocoFormats[size_t(i)].code;
+        tables.LocoFormatParams[size_t(i)] = kLocoFormats[size_t(i)].param;
+    }
+    tables.LocoFormatCodes[6].reset();
+    tables.LocoFormatParams[6].reset();
+}
+
+QString FormatCodeToText(std::optional<int> code)
+{
+    if (code)
+        for (const LocoFormat& f : kLocoFormats)
+            if (f.code == *code)
+                return QString::fromLatin1(f.displayText);
+    return QString();
+}
+
+std::optional<int> FormatTextToIndex(const QString& text)
+{
+    for (int i = 0; i < LocoFormatCount; ++i)
+        if (text == QLatin1String(kLocoFormats[size_t(i)].displayText))
+            return i;
+    return std::nullopt;
+}
+
+} // namespace kx2

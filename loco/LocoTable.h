@@ -1,0 +1,148 @@
+#pragma once
+#include "dbproto/RecordTable.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace kx2 {
+
+// The locomotive database while the program runs: one row per slot of the command station's
+// locomotive areas, columns 0..79 the 80 record bytes, columns 80..83 the program's own
+// bookkeeping (saved in files, never sent as record bytes). Row 500 exists and goes into the
+// table files like the others, but never holds a locomotive.
+class LocoTable : public RecordTable {
+public:
+    static constexpr int Rows = 501;
+    static constexpr int Cols = 84;
+    static constexpr int SlotCount = 500;  // rows 0..499 are slots
+    static constexpr int RecordBytes = 80; // columns 0..79 go to the device
+    static constexpr int PageBytes = 16;   // a record travels as five pages
+
+    // Slot i lives in data-flash area LocoDbAreaBase + i (areas 7501..8000).
+    static constexpr int LocoDbAreaBase = 7501;
+
+    // --- record bytes ---
+    static constexpr int RecordIdFirst = 0;     // 0..3, little-endian record number
+    static constexpr int RecordIdHigh = 3;
+    static constexpr int NameFirst = 4;         // 4..27, cp1252, 0-terminated
+    static constexpr int NameLast = 27;
+    static constexpr int NameMaxWritten = 23;   // so the terminator falls at byte 27 at the latest
+    static constexpr int AddressLow = 32;
+    static constexpr int AddressHigh = 33;
+    static constexpr int SlotLow = 34;
+    static constexpr int SlotHigh = 35;
+    static constexpr int SymbolFirst = 36;      // byte 36 + n is the symbol of function fn
+    static constexpr int FunctionCount = 29;    // f0..f28
+    static constexpr int MaxSpeedHalf = 69;     // shown as byte x 2
+
+    // --- bookkeeping columns ---
+    static constexpr int RecordStatus = 80;
+    static constexpr int FormatCode = 81;
+    static constexpr int FormatParam = 82;
+    static constexpr int FormatPending = 83;
+
+    // --- RecordStatus values ---
+    static constexpr int StatusEmpty = 255;
+    static constexpr int StatusDeleted = 240;  // must be erased on the device
+    static constexpr int StatusUnchanged = 0;
+    static constexpr int StatusChanged = 1;
+    static constexpr int StatusNew = 2;
+
+    static constexpr int MinAddress = 1;
+    static constexpr int MaxAddress = 9999;
+
+    // Every cell starts without a value, as before the first read.
+    LocoTable() : RecordTable(Rows, Cols) {}
+
+    static bool isValidAddress(int a) { return a >= MinAddress && a <= MaxAddress; }
+    static int symbolColumn(int function) { return SymbolFirst + function; }
+
+    // --- address ---
+    // column 33 x 256 + column 32; an empty or deleted slot reads 65535.
+    int address(int row) const { return value(row, AddressHigh) * 256 + value(row, AddressLow); }
+    void setAddress(int row, int a);
+    // The first slot 0..499 other than `except` whose address is a.
+    std::optional<int> findSlotByAddress(int a, int except = -1) const;
+
+    // --- name ---
+    // Bytes 4..27 up to the first 0; a name without terminator yields all 24 characters.
+    QString ReadLokname(int row) const;
+    // At most 23 characters, then a 0; bytes after the terminator keep their values.
+    void WriteLokname(int row, const QString& text);
+
+    int maxSpeed(int row) const { return value(row, MaxSpeedHalf) * 2; }
+    int symbol(int row, int function) const { return value(row, symbolColumn(function)); }
+
+    // --- status ---
+    // The status as a number; an empty cell counts as 0, as everywhere a cell is compared.
+    int status(int row) const { return value(row, RecordStatus); }
+    void setStatus(int row, int s) { set(row, RecordStatus, s); }
+    // A line of the editor's grid: status neither empty-slot nor deleted.
+    bool holdsRecord(int row) const { return status(row) != StatusEmpty && status(row) != StatusDeleted; }
+    // The first slot whose status is 255 (where a single-record file goes).
+    std::optional<int> firstEmptySlot() const;
+    // The first slot whose status is 255 or 240 (where the editor puts a new locomotive).
+    std::optional<int> firstReusableSlot() const;
+
+    // A record read from the device counts as in use when (byte 3 AND 252) = 0: the
+    // command station marks other databases' records through the top bits of byte 3.
+    bool recordInUse(int row) const { return (value(row, RecordIdHigh) & 252) == 0; }
+
+    // --- transitions ---
+    // Start of a device read: every row (0..500) status 255, FormatPending 0.
+    void markAllForDeviceRead();
+    // A slot read from the device that is not in use: bytes 0..79 := 255, status 255.
+    void markSlotEmpty(int row);
+    // Loaded from a file: a row whose address is 1..9999 becomes changed with its format
+    // pending, so that the next send writes it; other rows keep the loaded status.
+    void markLoaded(int row);
+    // The editor created a new locomotive in slot j (taken from firstReusableSlot):
+    // address, name, maximum speed 80, no function symbols, status 2.
+    void createRecord(int slot, int address, const QString& name);
+    // The editor saved a renamed line: status 1 when a record byte changed, unless the record
+    // is new (2). Returns whether a record byte changed.
+    bool renameRecord(int slot, const QString& name);
+    // Deleted in the editor: bytes 0..79 := 255, status 240.
+    void deleteRecord(int slot);
+    // Table cleared in the editor: rows 0..500, columns 0..80 := 255; the format columns stay.
+    void clearTable();
+    // The values a record of status 2 gets just before it is written to the device.
+    void applyNewRecordValues(int slot);
+    // A send to another command station, confirmed: every row with a valid address becomes
+    // new with its format pending, every other row deleted with nothing pending.
+    void prepareForOtherDevice();
+};
+
+// Parses an address typed by the user: surrounding blanks allowed, then digits only.
+// Returns the address when it lies in 1..9999.
+std::optional<int> ParseLocoAddress(const QString& text);
+
+// --- data formats ---
+
+struct LocoFormat {
+    const char* displayText;   // the editor grid's data-format column
+    const char* dialogCaption; // the option button of the data-format dialog
+    int code;                  // FormatCode
+    int param;                 // FormatParam
+};
+
+// Index = position in the data-format dialog.
+constexpr int LocoFormatCount = 6;
+extern const std::array<LocoFormat, LocoFormatCount> kLocoFormats;
+
+// The program-wide data-format tables, filled once at start; entry 6 stays empty.
+struct LocoFormatTables {
+    std::array<std::optional<int>, 7> LocoFormatCodes{};
+    std::array<std::optional<int>, 7> LocoFormatParams{};
+};
+void FillLocoFormatTables(LocoFormatTables& tables);
+
+// 64 -> "Motorola alt", 65 -> "Motorola neu", 80 -> "DCC 14", 82 -> "DCC 28", 83 -> "DCC 128",
+// 72 -> "Selectrix"; anything else, an empty cell included, -> "".
+QString FormatCodeToText(std::optional<int> code);
+// The dialog index of a display text (exact, case-sensitive); nullopt for any other text,
+// which every caller treats as 0.
+std::optional<int> FormatTextToIndex(const QString& text);
+
+} // namespace kx2

@@ -1,0 +1,47 @@
+#pragma once
+
+namespace kx2 {
+
+class AppContext;
+
+// What a locomotive read ended with.
+struct LocoReadOutcome {
+    int result = 0;          // 0, or the ResultCode that was shown to the user
+    bool showEditor = false; // the editor opens: after success, and when the port cannot be opened
+};
+
+// What a locomotive send ended with.
+enum class LocoSendOutcome {
+    NothingPending,    // no changed, new or deleted record and no pending format: nothing asked
+    Declined,          // the user answered No to the first question
+    OtherDeviceDeclined, // the user refused to overwrite another command station's data
+    Sent,
+    Failed,
+};
+
+// Reading and sending the locomotive database (LocoTable) over the link. The drivers talk to
+// the user only through the platform's dialogs, progress window and main controls.
+class LocoTransfer {
+public:
+    explicit LocoTransfer(AppContext& ctx) : m_ctx(ctx) {}
+
+    LocoReadOutcome ReadLocoDatabase();
+    // Reads `count` records from areas first..first+count-1 into rows 0..count-1.
+    void ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags, int& result);
+    void ReadLocoFormats(int& result);
+
+    LocoSendOutcome SendLocoDatabase();
+    void WriteLocoRecord(int areaBase, int slot, int& result);
+
+    // The ResultCode of the last send (0 unless it failed).
+    int lastSendResult() const { return m_lastSendResult; }
+
+private:
+    void step(const char* text);
+    void closeAccess();
+
+    AppContext& m_ctx;
+    int m_lastSendResult = 0;
+};
+
+} // namespace kx2

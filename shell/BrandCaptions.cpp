@@ -1,0 +1,26 @@
+#include "shell/BrandCaptions.h"
+
+#include "shell/ProgramInfo.h"
+
+namespace kx2 {
+
+QString MainWindowCaption(const QString& brandCode)
+{
+    return IsKordavinexBrand(brandCode) ? QStringLiteral(" Kordavinex II - Tool") : QStringLiteral(" TQ7 - Tool");
+}
+
+DeviceMenuCaptions EditorDeviceMenuCaptions(const QString& brandCode, EditorKind editor)
+{
+    DeviceMenuCaptions c;
+    if (IsKordavinexBrand(brandCode)) {
+        if (editor == EditorKind::Loco)
+            c.menu = QStringLiteral("Kordavinex");
+        return c;
+    }
+    c.menu = QStringLiteral("TQ7");
+    c.readItem = QStringLiteral("Daten aus der TQ7 lesen");
+    c.sendItem = QStringLiteral("Daten zur TQ7 senden");
+    return c;
+}
+
+} // namespace kx2

@@ -1,0 +1,46 @@
+#include "shell/HelpText.h"
+
+#include "link/Cp1252.h"
+#include "shell/ProgramFolder.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace kx2 {
+
+namespace {
+// A help text is a few pages; this keeps a wrong file from filling the memory.
+constexpr qint64 MaxHelpBytes = 4 * 1024 * 1024;
+} // namespace
+
+QStringList HelpLines(const QByteArray& bytes)
+{
+    QString text;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = fromCp1252(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList ReadHelpFile(const QString& programFolder)
+{
+    const QString path = findInProgramFolder(programFolder, HelpFileName);
+    if (path.isEmpty())
+        return {QStringLiteral("Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("Die Hilfedatei konf/hilfe.txt kann nicht gelesen werden.")};
+    return HelpLines(file.read(MaxHelpBytes));
+}
+
+} // namespace kx2

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace kx2 {
+
+// The port text that selects the built-in simulated command station.
+inline const QString SimulatorPort = QStringLiteral("SIM");
+
+// The ports the options dialog offers: the serial ports present (COM7 on Windows,
+// /dev/ttyS0, /dev/ttyUSB0, /dev/ttyACM0 ... elsewhere), then "SIM". The user may still type
+// anything else.
+QStringList SerialPortChoices();
+
+// Sorted, without repeats, "SIM" last.
+QStringList ArrangePortChoices(const QStringList& found);
+
+} // namespace kx2

@@ -1,0 +1,47 @@
+#include "shell/ProgramInfo.h"
+
+#include "BuildInfo.h"
+
+namespace kx2 {
+
+namespace {
+QString blanks(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+} // namespace
+
+bool IsKordavinexBrand(const QString& brandCode)
+{
+    return brandCode == QLatin1String("MRV");
+}
+
+ProgramInfo MakeProgramInfo(const QString& brandCode, int major, int minor, int revision)
+{
+    ProgramInfo info;
+    QString product;
+    if (IsKordavinexBrand(brandCode)) {
+        info.title = QStringLiteral("Kordavinex II - Tool");
+        product = blanks(20) + info.title + blanks(5);
+    } else {
+        info.title = QStringLiteral("TQ7 - Tool");
+        product = blanks(27) + info.title + blanks(5);
+    }
+    const QString version = QString::number(major) + QLatin1Char('.') + QString::number(minor)
+        + QLatin1Char('.') + QString::number(revision);
+    const QChar cr(13);
+    info.text = blanks(13) + MakerName + blanks(17) + cr
+        + blanks(28) + cr
+        + product + cr
+        + cr
+        + blanks(23) + QStringLiteral("Version ") + version + blanks(8) + cr
+        + blanks(28);
+    return info;
+}
+
+ProgramInfo BuildProgramInfo()
+{
+    return MakeProgramInfo(QString::fromLatin1(BrandCode), VersionMajor, VersionMinor, VersionRevision);
+}
+
+} // namespace kx2

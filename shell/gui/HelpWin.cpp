@@ -1,0 +1,61 @@
+#include "shell/gui/HelpWin.h"
+
+#include "shell/HelpText.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kx2 {
+
+HelpWin::HelpWin(const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_programFolder(programFolder)
+{
+    setObjectName(QStringLiteral("HelpWin"));
+    setWindowTitle(QStringLiteral("Hilfe"));
+
+    m_helpTxt = new QListWidget(this);
+    m_helpTxt->setObjectName(QStringLiteral("HelpTxt"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    m_helpTxt->setFont(font);
+    m_helpTxt->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_helpTxt, 1);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+
+    // Room for lines of about 80 characters.
+    const QFontMetrics metrics(font);
+    resize(metrics.horizontalAdvance(QString(82, QLatin1Char('M'))) + 40, metrics.height() * 30);
+}
+
+void HelpWin::fill()
+{
+    m_helpTxt->clear();
+    m_helpTxt->addItems(ReadHelpFile(m_programFolder));
+    m_loaded = true;
+}
+
+void HelpWin::showEvent(QShowEvent* event)
+{
+    if (!m_loaded)
+        fill();
+    QWidget::showEvent(event);
+}
+
+void HelpWin::closeEvent(QCloseEvent* event)
+{
+    m_loaded = false;
+    QWidget::closeEvent(event);
+}
+
+} // namespace kx2

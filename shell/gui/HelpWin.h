@@ -1,0 +1,34 @@
+#pragma once
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+
+namespace kx2 {
+
+// The help window: the lines of konf/hilfe.txt in a list. "OK" hides it and a later showing
+// keeps the list; the window's close button unloads it, so the next showing reads the file
+// again.
+class HelpWin : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWin(const QString& programFolder, QWidget* parent = nullptr);
+
+    QListWidget* helpTxt() const { return m_helpTxt; }
+    QPushButton* okButton() const { return m_okButton; }
+    bool loaded() const { return m_loaded; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fill();
+
+    QString m_programFolder;
+    QListWidget* m_helpTxt;
+    QPushButton* m_okButton;
+    bool m_loaded = false;
+};
+
+} // namespace kx2

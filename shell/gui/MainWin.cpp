@@ -1,0 +1,238 @@
+#include "shell/gui/MainWin.h"
+
+#include "BuildInfo.h"
+#include "shell/LeadingNumber.h"
+#include "shell/ProgramInfo.h"
+#include "shell/Settings.h"
+#include "shell/gui/HelpWin.h"
+#include "shell/gui/OptWin.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kx2 {
+
+namespace {
+
+QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit* makeBox(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setMaximumWidth(70);
+    return box;
+}
+
+QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setMinimumWidth(140);
+    return button;
+}
+
+} // namespace
+
+MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& dialogs, const QString& programFolder,
+                 const QString& brandCode, QWidget* parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_settingsFile(settingsFile)
+    , m_dialogs(dialogs)
+    , m_programFolder(programFolder)
+    , m_brandCode(brandCode)
+    , m_quit([] { QCoreApplication::quit(); })
+{
+    setObjectName(QStringLiteral("MainWin"));
+    setWindowTitle(MainWindowCaption(m_brandCode));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_lokDaten = makeButton(QStringLiteral("Lokdaten"), QStringLiteral("LokDaten_But"), central);
+    m_magDaten = makeButton(QStringLiteral("Mag.Art.daten"), QStringLiteral("MagDatenBut"), central);
+    m_rckmDaten = makeButton(QStringLiteral("Rückmelderdaten"), QStringLiteral("RckmDatenBut"), central);
+    m_fsDaten = makeButton(QStringLiteral("Fahrstraßen"), QStringLiteral("FSDatenBut"), central);
+    m_lokDatAnz = makeBox(QStringLiteral("5"), QStringLiteral("LokDatAnzTxt"), central);
+    m_magAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("MagAdrStartTxt"), central);
+    m_magAdrEnd = makeBox(QStringLiteral("16"), QStringLiteral("MagAdrEndTxt"), central);
+    m_rmAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("RmAdrStartTxt"), central);
+    m_rmAdrEnd = makeBox(QStringLiteral("16"), QStringLiteral("RmAdrEndTxt"), central);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(m_lokDaten, 0, 0);
+    grid->addWidget(makeLabel(QStringLiteral("Anzahl:"), QStringLiteral("LokDatAnzLbl"), central), 0, 1);
+    grid->addWidget(m_lokDatAnz, 0, 2);
+    grid->addWidget(m_magDaten, 1, 0);
+    grid->addWidget(makeLabel(QStringLiteral("von Adr.:"), QStringLiteral("MagAdrStartLbl"), central), 1, 1);
+    grid->addWidget(m_magAdrStart, 1, 2);
+    grid->addWidget(makeLabel(QStringLiteral("bis Adr.:"), QStringLiteral("MagAdrEndLbl"), central), 1, 3);
+    grid->addWidget(m_magAdrEnd, 1, 4);
+    grid->addWidget(m_rckmDaten, 2, 0);
+    grid->addWidget(makeLabel(QStringLiteral("von Adr.:"), QStringLiteral("RmAdrStartLbl"), central), 2, 1);
+    grid->addWidget(m_rmAdrStart, 2, 2);
+    grid->addWidget(makeLabel(QStringLiteral("bis Adr.:"), QStringLiteral("RmAdrEndLbl"), central), 2, 3);
+    grid->addWidget(m_rmAdrEnd, 2, 4);
+    grid->addWidget(m_fsDaten, 3, 0);
+    grid->setColumnStretch(5, 1);
+
+    m_comPortNr = makeLabel(QStringLiteral("ComPortNr"), QStringLiteral("ComPortNrTxt"), central);
+    m_bdRt = makeLabel(QStringLiteral("Baudrate"), QStringLiteral("BdRtTxt"), central);
+    auto* status = new QHBoxLayout;
+    status->addWidget(makeLabel(QStringLiteral("ComPort Nr.:"), QStringLiteral("ComPortNrLbl"), central));
+    status->addWidget(m_comPortNr);
+    status->addSpacing(24);
+    status->addWidget(makeLabel(QStringLiteral("Baudrate:"), QStringLiteral("BdRtLbl"), central));
+    status->addWidget(m_bdRt);
+    status->addStretch(1);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(grid);
+    layout->addSpacing(12);
+    layout->addLayout(status);
+
+    m_dateiMenu = menuBar()->addMenu(QStringLiteral("Datei"));
+    m_dateiMenu->setObjectName(QStringLiteral("Datei_menu"));
+    QAction* opt = m_dateiMenu->addAction(QStringLiteral("Optionen"));
+    opt->setObjectName(QStringLiteral("Opt_menu"));
+    QAction* ende = m_dateiMenu->addAction(QStringLiteral("Beenden"));
+    ende->setObjectName(QStringLiteral("ende_menu"));
+    QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("InfoMenu"));
+    QAction* hilfe = info->addAction(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("HilfeMenu"));
+    QAction* progInfo = info->addAction(QStringLiteral("Progamminfo"));
+    progInfo->setObjectName(QStringLiteral("ProgInfoMenu"));
+
+    connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
+    connect(m_magDaten, &QPushButton::clicked, this, [this] {
+        AccessoryFirstAddress = LeadingNumber(m_magAdrStart->text());
+        AccessoryLastAddress = LeadingNumber(m_magAdrEnd->text());
+        Q_EMIT magDatenRequested(AccessoryFirstAddress, AccessoryLastAddress);
+    });
+    connect(m_rckmDaten, &QPushButton::clicked, this, [this] {
+        FeedbackFirstAddress = LeadingNumber(m_rmAdrStart->text());
+        FeedbackLastAddress = LeadingNumber(m_rmAdrEnd->text());
+        Q_EMIT rckmDatenRequested(FeedbackFirstAddress, FeedbackLastAddress);
+    });
+    connect(m_fsDaten, &QPushButton::clicked, this, [this] { Q_EMIT fsDatenRequested(); });
+    connect(opt, &QAction::triggered, this, &MainWin::showOptions);
+    connect(ende, &QAction::triggered, this, [this] { close(); });
+    connect(hilfe, &QAction::triggered, this, &MainWin::showHelp);
+    connect(progInfo, &QAction::triggered, this, &MainWin::showProgramInfo);
+
+    // The program may also end without this window being closed (the last editor window
+    // closed while this one is hidden): the settings are saved then too.
+    if (auto* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            if (!m_settingsWritten)
+                WriteSettings();
+        });
+}
+
+MainWin::~MainWin() = default;
+
+SettingsFile::ReadStatus MainWin::Load()
+{
+    const SettingsFile::ReadStatus status = m_settingsFile.ReadSettings(m_settings);
+    ShowSettings();
+    return status;
+}
+
+void MainWin::ShowSettings()
+{
+    m_bdRt->setText(QString::number(m_settings.BaudRate));
+    m_comPortNr->setText(m_settings.ComPortNumber);
+}
+
+void MainWin::setMainControlsEnabled(bool on)
+{
+    for (QWidget* w : {static_cast<QWidget*>(m_lokDaten), static_cast<QWidget*>(m_magDaten),
+                       static_cast<QWidget*>(m_rckmDaten), static_cast<QWidget*>(m_fsDaten),
+                       static_cast<QWidget*>(m_magAdrStart), static_cast<QWidget*>(m_magAdrEnd),
+                       static_cast<QWidget*>(m_rmAdrStart), static_cast<QWidget*>(m_rmAdrEnd)})
+        w->setEnabled(on);
+    m_dateiMenu->setEnabled(on);
+    m_dateiMenu->menuAction()->setEnabled(on);
+}
+
+void MainWin::EnableMainControls()
+{
+    setMainControlsEnabled(true);
+}
+
+void MainWin::DisableMainControls()
+{
+    setMainControlsEnabled(false);
+}
+
+bool MainWin::WriteSettings()
+{
+    m_settingsWritten = true;
+    const SettingsFile::WriteResult result = m_settingsFile.WriteSettings(m_settings);
+    if (!result.notice.isEmpty())
+        m_dialogs.messageBox(result.notice, MsgButtons::Ok,
+                             result.written ? MsgIcon::Information : MsgIcon::Exclamation,
+                             QStringLiteral("Einstellungen"));
+    return result.written;
+}
+
+DeviceMenuCaptions MainWin::deviceMenuCaptions(EditorKind editor) const
+{
+    return EditorDeviceMenuCaptions(m_brandCode, editor);
+}
+
+void MainWin::showOptions()
+{
+    if (!m_optWin)
+        m_optWin = new OptWin(m_settings, *this, [this] { ShowSettings(); }, this);
+    m_optWin->show();
+    m_optWin->raise();
+    m_optWin->activateWindow();
+}
+
+void MainWin::showHelp()
+{
+    if (!m_helpWin)
+        m_helpWin = new HelpWin(m_programFolder, this);
+    m_helpWin->show();
+    m_helpWin->raise();
+    m_helpWin->activateWindow();
+}
+
+void MainWin::showProgramInfo()
+{
+    const ProgramInfo info = MakeProgramInfo(m_brandCode, VersionMajor, VersionMinor, VersionRevision);
+    m_dialogs.messageBox(info.text, MsgButtons::Ok, MsgIcon::None, info.title);
+}
+
+void MainWin::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    endProgram();
+}
+
+void MainWin::endProgram()
+{
+    if (!m_settingsWritten)
+        WriteSettings();
+    if (m_quit)
+        m_quit();
+}
+
+} // namespace kx2

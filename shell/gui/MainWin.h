@@ -1,0 +1,101 @@
+#pragma once
+#include "shell/BrandCaptions.h"
+#include "shell/SettingsFile.h"
+#include "shell/UserDialogs.h"
+#include "shell/gui/HelpWin.h"
+#include "shell/gui/OptWin.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace kx2 {
+
+struct Settings;
+
+// The start window: one button per database, the address ranges for accessories and feedback,
+// port and baud rate, and the menus for options, program end, help and program information.
+// Closing it saves the settings and ends the program, whatever other windows are open.
+class MainWin : public QMainWindow, public MainControls {
+    Q_OBJECT
+public:
+    MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& dialogs, const QString& programFolder,
+            const QString& brandCode, QWidget* parent = nullptr);
+    ~MainWin() override;
+
+    // Start-up: reads the settings file and shows port and baud rate.
+    SettingsFile::ReadStatus Load();
+    void ShowSettings();
+    void EnableMainControls() override;
+    void DisableMainControls() override;
+    // Saves the settings; tells the user when they went to the configuration folder or could
+    // not be saved at all. Does not end the program. True when they were saved.
+    bool WriteSettings();
+
+    // The captions the editor forms give their device menu for this build's brand.
+    DeviceMenuCaptions deviceMenuCaptions(EditorKind editor) const;
+    QString brandCode() const { return m_brandCode; }
+    QString programFolder() const { return m_programFolder; }
+
+    // The address ranges handed to the accessory and feedback reads, taken from the boxes when
+    // their button is pressed.
+    int AccessoryFirstAddress = 1;
+    int AccessoryLastAddress = 16;
+    int FeedbackFirstAddress = 1;
+    int FeedbackLastAddress = 16;
+
+    // What ends the program after the settings are saved; QCoreApplication::quit unless a test
+    // puts something else here.
+    void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    void showOptions();
+    void showHelp();
+    void showProgramInfo();
+    // nullptr until first shown.
+    OptWin* optWin() const { return m_optWin; }
+    HelpWin* helpWin() const { return m_helpWin; }
+
+Q_SIGNALS:
+    void lokDatenRequested();
+    void magDatenRequested(int first, int last);
+    void rckmDatenRequested(int first, int last);
+    void fsDatenRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setMainControlsEnabled(bool on);
+    void endProgram();
+
+    Settings& m_settings;
+    SettingsFile& m_settingsFile;
+    UserDialogs& m_dialogs;
+    QString m_programFolder;
+    QString m_brandCode;
+    std::function<void()> m_quit;
+    bool m_settingsWritten = false;
+
+    QPushButton* m_lokDaten;
+    QPushButton* m_magDaten;
+    QPushButton* m_rckmDaten;
+    QPushButton* m_fsDaten;
+    QLineEdit* m_magAdrStart;
+    QLineEdit* m_magAdrEnd;
+    QLineEdit* m_rmAdrStart;
+    QLineEdit* m_rmAdrEnd;
+    QLineEdit* m_lokDatAnz;
+    QLabel* m_comPortNr;
+    QLabel* m_bdRt;
+    QMenu* m_dateiMenu;
+
+    QPointer<OptWin> m_optWin;
+    QPointer<HelpWin> m_helpWin;
+};
+
+} // namespace kx2

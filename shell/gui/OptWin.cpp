@@ -1,0 +1,218 @@
+#include "shell/gui/OptWin.h"
+
+#include "shell/PortChoices.h"
+#include "shell/Settings.h"
+#include "shell/UserDialogs.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kx2 {
+
+namespace {
+// The two interface flags of each interface kind, by UpDevOpt index.
+struct Kind {
+    bool useLocoNetInterface;
+    bool useUsbInterface;
+};
+constexpr Kind Kinds[3] = {{false, false}, {true, false}, {true, true}};
+} // namespace
+
+OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<void()> showSettings, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_settings(settings)
+    , m_mainControls(mainControls)
+    , m_showSettings(std::move(showSettings))
+{
+    setObjectName(QStringLiteral("OptWin"));
+    setWindowTitle(QStringLiteral("Optionen"));
+
+    auto* upDevFrame = new QGroupBox(QStringLiteral("Update über "), this);
+    upDevFrame->setObjectName(QStringLiteral("UpDevFrame"));
+    auto* upDevLayout = new QVBoxLayout(upDevFrame);
+    m_upDevGroup = new QButtonGroup(this);
+    const QString upDevCaptions[3] = {
+        QStringLiteral("Quarnellis/Kordavinex"),
+        QStringLiteral("Mervenholt 58230 - LocoNet Interface"),
+        QStringLiteral("Mervenholt 58240 - LocoNet USB Interface"),
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(upDevCaptions[i], upDevFrame);
+        b->setObjectName(QStringLiteral("UpDevOpt_%1").arg(i));
+        m_upDevGroup->addButton(b, i);
+        upDevLayout->addWidget(b);
+        m_upDevOpt[size_t(i)] = b;
+        // clicked comes from the user only; selecting by program does not force a baud rate.
+        connect(b, &QRadioButton::clicked, this, [this, i] { UpDevOptClick(i); });
+    }
+
+    auto* bdrtFrame = new QGroupBox(QStringLiteral("Baurate:"), this);
+    bdrtFrame->setObjectName(QStringLiteral("BdrtFrame"));
+    auto* bdrtLayout = new QVBoxLayout(bdrtFrame);
+    m_bdrtGroup = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QRadioButton(QString::number(BaudRates[size_t(i)]), bdrtFrame);
+        b->setObjectName(QStringLiteral("BdrtOpt_%1").arg(i));
+        m_bdrtGroup->addButton(b, i);
+        bdrtLayout->addWidget(b);
+        m_bdrtOpt[size_t(i)] = b;
+    }
+
+    auto* portFrame = new QGroupBox(QStringLiteral("ComPort:"), this);
+    portFrame->setObjectName(QStringLiteral("ComPortFrame"));
+    auto* portLayout = new QHBoxLayout(portFrame);
+    auto* portLabel = new QLabel(QStringLiteral("Nummer:"), portFrame);
+    portLabel->setObjectName(QStringLiteral("ComPortLbl"));
+    m_comPortTxt = new QComboBox(portFrame);
+    m_comPortTxt->setObjectName(QStringLiteral("ComPortTxT"));
+    m_comPortTxt->setEditable(true);
+    // What is typed is what is stored; the list only offers what is present.
+    m_comPortTxt->setInsertPolicy(QComboBox::NoInsert);
+    m_comPortTxt->setMinimumWidth(160);
+    portLayout->addWidget(portLabel);
+    portLayout->addWidget(m_comPortTxt, 1);
+
+    m_okBut = new QPushButton(QStringLiteral("O.K."), this);
+    m_okBut->setObjectName(QStringLiteral("OK_But"));
+    connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(portFrame);
+    right->addStretch(1);
+    right->addWidget(m_okBut, 0, Qt::AlignRight);
+    auto* top = new QHBoxLayout;
+    top->addWidget(bdrtFrame);
+    top->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(upDevFrame);
+    layout->addLayout(top);
+}
+
+int OptWin::selectedUpDev() const
+{
+    return m_upDevGroup->checkedId();
+}
+
+int OptWin::selectedBdrt() const
+{
+    return m_bdrtGroup->checkedId();
+}
+
+void OptWin::selectBdrt(int index)
+{
+    if (index >= 0) {
+        m_bdrtOpt[size_t(index)]->setChecked(true);
+        return;
+    }
+    // An exclusive group cannot be emptied by unchecking its member.
+    m_bdrtGroup->setExclusive(false);
+    for (QRadioButton* b : m_bdrtOpt)
+        b->setChecked(false);
+    m_bdrtGroup->setExclusive(true);
+}
+
+void OptWin::enableBaudRatesFor(int upDev)
+{
+    // 9600 16666 19200 115200
+    static constexpr bool Allowed[3][4] = {
+        {true, false, true, false},  // command station port
+        {false, true, true, true},   // LocoNet interface
+        {false, false, false, true}, // LocoNet USB interface
+    };
+    for (int i = 0; i < 4; ++i)
+        m_bdrtOpt[size_t(i)]->setEnabled(upDev < 0 || Allowed[upDev][i]);
+}
+
+void OptWin::UpDevOptClick(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    m_upDevOpt[size_t(index)]->setChecked(true);
+    enableBaudRatesFor(index);
+    const int chosen = selectedBdrt();
+    switch (index) {
+    case 0:
+        if (chosen == 1 || chosen == 3)
+            selectBdrt(2);
+        break;
+    case 1:
+        if (chosen == 0)
+            selectBdrt(3);
+        break;
+    case 2:
+        selectBdrt(3);
+        break;
+    }
+}
+
+void OptWin::loadFromSettings()
+{
+    int upDev = -1;
+    for (int i = 0; i < 3; ++i)
+        if (Kinds[i].useLocoNetInterface == m_settings.UseLocoNetInterface
+            && Kinds[i].useUsbInterface == m_settings.UseUsbInterface)
+            upDev = i;
+    if (upDev >= 0) {
+        m_upDevOpt[size_t(upDev)]->setChecked(true);
+    } else {
+        m_upDevGroup->setExclusive(false);
+        for (QRadioButton* b : m_upDevOpt)
+            b->setChecked(false);
+        m_upDevGroup->setExclusive(true);
+    }
+    // Enabled as the kind allows, but the stored rate stays selected even where the kind would
+    // force another: only the user's click on a kind forces.
+    enableBaudRatesFor(upDev);
+    int bdrt = -1;
+    for (int i = 0; i < 4; ++i)
+        if (BaudRates[size_t(i)] == m_settings.BaudRate)
+            bdrt = i;
+    selectBdrt(bdrt);
+
+    m_comPortTxt->clear();
+    m_comPortTxt->addItems(SerialPortChoices());
+    m_comPortTxt->setEditText(m_settings.ComPortNumber);
+}
+
+void OptWin::OK_But_Click()
+{
+    const int upDev = selectedUpDev();
+    if (upDev >= 0) {
+        m_settings.UseLocoNetInterface = Kinds[upDev].useLocoNetInterface;
+        m_settings.UseUsbInterface = Kinds[upDev].useUsbInterface;
+    }
+    const int bdrt = selectedBdrt();
+    if (bdrt >= 0)
+        m_settings.BaudRate = BaudRates[size_t(bdrt)];
+    m_settings.ComPortNumber = m_comPortTxt->currentText();
+    m_settings.ComPortIsText = true;
+    if (m_showSettings)
+        m_showSettings();
+    hide();
+    m_mainControls.EnableMainControls();
+}
+
+void OptWin::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;  // restored from minimised: keep what the user has chosen so far
+    loadFromSettings();
+    m_mainControls.DisableMainControls();
+}
+
+void OptWin::closeEvent(QCloseEvent* event)
+{
+    m_mainControls.EnableMainControls();
+    QWidget::closeEvent(event);
+}
+
+} // namespace kx2

@@ -1,0 +1,62 @@
+#pragma once
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+namespace kx2 {
+
+class MainControls;
+struct Settings;
+
+// The options dialog: interface kind, baud rate and port. Not modal; the main window's controls
+// are disabled while it is shown. "O.K." takes the choices over, the window's close button
+// leaves the settings as they were. Every showing starts from the current settings.
+class OptWin : public QWidget {
+    Q_OBJECT
+public:
+    // showSettings puts the new port and baud rate on the main window.
+    OptWin(Settings& settings, MainControls& mainControls, std::function<void()> showSettings,
+           QWidget* parent = nullptr);
+
+    static constexpr std::array<int, 4> BaudRates{9600, 16666, 19200, 115200};
+
+    QRadioButton* upDevOpt(int index) const { return m_upDevOpt[size_t(index)]; }
+    QRadioButton* bdrtOpt(int index) const { return m_bdrtOpt[size_t(index)]; }
+    QComboBox* comPortTxt() const { return m_comPortTxt; }
+    QPushButton* okBut() const { return m_okBut; }
+    // -1 when none is selected.
+    int selectedUpDev() const;
+    int selectedBdrt() const;
+
+    // The user picks an interface kind: enables the baud rates it allows and moves the choice
+    // off one it does not.
+    void UpDevOptClick(int index);
+    void OK_But_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void loadFromSettings();
+    void enableBaudRatesFor(int upDev);
+    void selectBdrt(int index);
+
+    Settings& m_settings;
+    MainControls& m_mainControls;
+    std::function<void()> m_showSettings;
+
+    std::array<QRadioButton*, 3> m_upDevOpt{};
+    std::array<QRadioButton*, 4> m_bdrtOpt{};
+    QButtonGroup* m_upDevGroup;
+    QButtonGroup* m_bdrtGroup;
+    QComboBox* m_comPortTxt;
+    QPushButton* m_okBut;
+};
+
+} // namespace kx2

@@ -1,0 +1,54 @@
+#pragma once
+#include "shell/UserDialogs.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace kx2 {
+
+// Message and input boxes as Qt dialogs. Texts arrive with carriage returns as line breaks.
+class QtUserDialogs : public UserDialogs {
+public:
+    // defaultTitle is used for an empty title; "" means the application's name.
+    explicit QtUserDialogs(QWidget* parent = nullptr, const QString& defaultTitle = QString());
+
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+    void setParent(QWidget* parent) { m_parent = parent; }
+    QString titleFor(const QString& title) const;
+
+private:
+    QPointer<QWidget> m_parent;
+    QString m_defaultTitle;
+};
+
+// The open and save dialogs.
+class QtFileDialog : public FileDialog {
+public:
+    explicit QtFileDialog(QWidget* parent = nullptr);
+
+    QString openFileName(const QString& title, const QString& initialName, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& initialName, const QString& filter) override;
+
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+private:
+    QString ask(bool save, const QString& title, const QString& initialName, const QString& filter);
+
+    QPointer<QWidget> m_parent;
+};
+
+// "a\r\nb\rc" -> "a\nb\nc".
+QString ToQtLineBreaks(const QString& text);
+
+// The program's filter "KX2 Datenflash (*.ISD)|*.ISD|" (pairs of description and pattern,
+// each ended by "|") as Qt's name filters: {"KX2 Datenflash (*.ISD)"}. A description without
+// its pattern in brackets gets it added.
+QStringList ToQtNameFilters(const QString& filter);
+
+// The extension of the first pattern ("ISD" for "*.ISD"); "" when it has none or a wildcard.
+QString FirstFilterSuffix(const QString& filter);
+
+} // namespace kx2
