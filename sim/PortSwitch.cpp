@@ -36,7 +36,7 @@ bool PortSwitch::isSimulatorPort(const QString& port)
 
 QString PortSwitch::statePathBeside(const QString& settingsFile)
 {
-    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("KX2_SIM.json"));
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("KX2_SIM.STATE"));
 }
 
 Comm1& PortSwitch::active() const

@@ -24,7 +24,7 @@ public:
 
     static bool isSimulatorPort(const QString& port);
     // The simulated command station's state file beside the settings file: same folder,
-    // named KX2_SIM.json.
+    // named KX2_SIM.STATE.
     static QString statePathBeside(const QString& settingsFile);
 
     void setCommPort(const QString& port) override;

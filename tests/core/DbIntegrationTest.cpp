@@ -137,7 +137,7 @@ TEST(DbIntegration, AckAndReadyInOneBurstAndStrayBytes)
 TEST(DbIntegration, ThroughThePortSwitchWithItsStateFile)
 {
     QTemporaryDir dir;
-    const QString state = dir.filePath(QStringLiteral("KX2_SIM.json"));
+    const QString state = dir.filePath(QStringLiteral("KX2_SIM.STATE"));
     VirtualClock clock;
     test::FakeComm1 real(clock);
     Settings settings;
@@ -201,7 +201,7 @@ TEST(PortSwitch, AnyOtherPortTextUsesTheRealPort)
     EXPECT_TRUE(sim::PortSwitch::isSimulatorPort(QStringLiteral(" Sim ")));
     EXPECT_FALSE(sim::PortSwitch::isSimulatorPort(QStringLiteral("SIMX")));
     EXPECT_EQ(sim::PortSwitch::statePathBeside(QStringLiteral("/opt/kx2/KX2_DF.INF")),
-              QStringLiteral("/opt/kx2/KX2_SIM.json"));
+              QStringLiteral("/opt/kx2/KX2_SIM.STATE"));
 }
 
 TEST(PtyIntegration, RealSerialPathThroughAPseudoTerminal)
