@@ -17,7 +17,6 @@
 #include "sim/SimCommandStation.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QDirIterator>
@@ -26,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 
@@ -93,6 +93,11 @@ int main(int argc, char** argv)
     QCommandLineOption screenshotsOption(QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
                                          QStringLiteral("ordner"));
     screenshotsOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+        QStringLiteral("datei"));
+    parser.addOption(traceOption);
     parser.addOption(simulatorOption);
     parser.addOption(folderOption);
     parser.addOption(screenshotsOption);
@@ -123,6 +128,14 @@ int main(int argc, char** argv)
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
     kx2::AppContext ctx(platform);
     kx2::Settings& settings = ctx.settings;
+    QFile trace;
+    if (parser.isSet(traceOption)) {
+        trace.setFileName(parser.value(traceOption));
+        if (trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            ctx.link.setTrace(&trace);
+        else
+            qWarning("Trace-Datei kann nicht geöffnet werden: %s", qPrintable(trace.errorString()));
+    }
 
     kx2::SettingsFile settingsFile(programFolder, tour ? programFolder
                                                        : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));

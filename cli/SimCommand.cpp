@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/GermanHelp.h"
 
 #include "link/Clock.h"
 #include "sim/PtyServer.h"
@@ -65,7 +66,7 @@ int runSim(const QStringList& args)
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "Betreibt die simulierte Zentrale an einem Pseudo-Terminal, bis SIGINT oder SIGTERM kommt."));
-    p.addHelpOption();
+    addGermanHelpOption(p);
     const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Link auf das Pseudo-Terminal anlegen"), QStringLiteral("PFAD"));
     const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("Speicher der Zentrale in dieser Datei halten"), QStringLiteral("DATEI"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("N gültige Lokdatensätze anlegen (0..500)"), QStringLiteral("N"));
@@ -93,7 +94,7 @@ int runSim(const QStringList& args)
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {
-        out << p.helpText();
+        out << germanHelpText(p, QStringLiteral("kx2ctl sim --pty PFAD [Optionen]"));
         return 0;
     }
     if (!p.isSet(pty)) {

@@ -4,6 +4,9 @@
 #include "sim/SimComm1.h"
 #include "sim/SimCommandStation.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace kx2::sim {
 
 PortSwitch::PortSwitch(Comm1& realPort, Clock& clock, const QString& statePath)
@@ -29,6 +32,11 @@ PortSwitch::~PortSwitch()
 bool PortSwitch::isSimulatorPort(const QString& port)
 {
     return port.trimmed().compare(QLatin1String("SIM"), Qt::CaseInsensitive) == 0;
+}
+
+QString PortSwitch::statePathBeside(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("KX2_SIM.STATE"));
 }
 
 Comm1& PortSwitch::active() const

@@ -23,6 +23,9 @@ public:
     ~PortSwitch() override;
 
     static bool isSimulatorPort(const QString& port);
+    // The simulated command station's state file beside the settings file: same folder,
+    // named KX2_SIM.STATE.
+    static QString statePathBeside(const QString& settingsFile);
 
     void setCommPort(const QString& port) override;
     QString commPort() const override { return m_port; }

@@ -1,0 +1,94 @@
+#include "cli/CliContext.h"
+
+#include "shell/ProgramFolder.h"
+#include "shell/SettingsFile.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTextStream>
+
+namespace kx2::cli {
+
+namespace {
+QString defaultSimState()
+{
+    // The same file the windowed program uses with the port "SIM".
+    return QDir(programFolderPath()).filePath(QStringLiteral("KX2_SIM.STATE"));
+}
+} // namespace
+
+void CliContext::addPortOptions(QCommandLineParser& parser)
+{
+    parser.addOption({QStringLiteral("port"),
+                      QStringLiteral("Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, "
+                                     "oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei."),
+                      QStringLiteral("port")});
+    parser.addOption({QStringLiteral("interface"),
+                      QStringLiteral("Schnittstelle: usb (LocoNet-USB-Interface, Vorgabe), loconet (serielles "
+                                     "LocoNet-Interface an COM1/COM2) oder station (serieller Port der Zentrale)."),
+                      QStringLiteral("art")});
+    parser.addOption({QStringLiteral("baud"),
+                      QStringLiteral("Baudrate: 9600, 16666, 19200 oder 115200. Vorgabe: Einstellungsdatei."),
+                      QStringLiteral("rate")});
+    parser.addOption({QStringLiteral("trace"),
+                      QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+                      QStringLiteral("datei")});
+    parser.addOption({QStringLiteral("sim-state"),
+                      QStringLiteral("Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm."),
+                      QStringLiteral("datei")});
+}
+
+CliContext::CliContext() = default;
+
+bool CliContext::configure(const QCommandLineParser& parser)
+{
+    QTextStream err(stderr);
+    const QString state = parser.isSet(QStringLiteral("sim-state")) ? parser.value(QStringLiteral("sim-state"))
+                                                                     : defaultSimState();
+    m_port = std::make_unique<sim::PortSwitch>(m_serial, m_clock, state);
+    m_ctx = std::make_unique<AppContext>(
+        Platform{m_clock, *m_port, m_portIo, m_dialogs, m_files, m_progress, m_controls});
+    Settings& s = m_ctx->settings;
+
+    SettingsFile file(programFolderPath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    file.ReadSettings(s);
+
+    if (parser.isSet(QStringLiteral("port"))) {
+        s.ComPortNumber = parser.value(QStringLiteral("port"));
+        s.ComPortIsText = true;
+    }
+    if (parser.isSet(QStringLiteral("baud"))) {
+        bool ok = false;
+        const int baud = parser.value(QStringLiteral("baud")).toInt(&ok);
+        if (!ok || (baud != 9600 && baud != 16666 && baud != 19200 && baud != 115200)) {
+            err << "Ungültige Baudrate: " << parser.value(QStringLiteral("baud")) << "\n";
+            return false;
+        }
+        s.BaudRate = baud;
+    }
+    const QString kind = parser.value(QStringLiteral("interface"));
+    if (kind.isEmpty() || kind == QLatin1String("usb")) {
+        s.UseLocoNetInterface = true;
+        s.UseUsbInterface = true;
+    } else if (kind == QLatin1String("loconet")) {
+        s.UseLocoNetInterface = true;
+        s.UseUsbInterface = false;
+    } else if (kind == QLatin1String("station")) {
+        s.UseLocoNetInterface = false;
+        s.UseUsbInterface = false;
+    } else {
+        err << "Unbekannte Schnittstelle: " << kind << " (usb, loconet oder station)\n";
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("trace"))) {
+        m_trace.setFileName(parser.value(QStringLiteral("trace")));
+        if (!m_trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            err << "Trace-Datei kann nicht geöffnet werden: " << m_trace.errorString() << "\n";
+            return false;
+        }
+        m_ctx->link.setTrace(&m_trace);
+    }
+    return true;
+}
+
+} // namespace kx2::cli

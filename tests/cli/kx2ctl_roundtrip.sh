@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# kx2ctl end to end over a pseudo-terminal: the simulated command station serves a real serial
+# path, kx2ctl reads it into a file, the file is sent back and read again.
+set -euo pipefail
+ctl="$1"
+work="$(mktemp -d)"
+trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
+
+"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 >"$work/sim.out" 2>&1 &
+sim=$!
+for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done
+[ -e "$work/tty" ] || { echo "simulator did not start"; cat "$work/sim.out"; exit 1; }
+
+"$ctl" read loco --port "$work/tty" -o "$work/a.isd" --trace "$work/trace.txt" 2>"$work/read.err"
+[ "$(wc -l <"$work/a.isd")" -eq 42089 ] || { echo "table file has the wrong length"; exit 1; }
+grep -q "^TX ED 1F " "$work/trace.txt" || { echo "trace lacks requests"; exit 1; }
+grep -q "^RX B4 6D 7F " "$work/trace.txt" || { echo "trace lacks acknowledges"; exit 1; }
+"$ctl" show "$work/a.isd" | grep -q "Lokomotiven: 7" || { echo "show does not list 7 locomotives"; exit 1; }
+
+# Without --yes and without a terminal the question is refused and nothing is sent.
+if "$ctl" send loco -i "$work/a.isd" --port "$work/tty" </dev/null 2>"$work/send0.err"; then
+  echo "send without --yes should not succeed"; exit 1
+fi
+grep -q "Nicht gesendet" "$work/send0.err"
+
+"$ctl" send loco -i "$work/a.isd" --port "$work/tty" --yes 2>"$work/send.err" || { cat "$work/send.err"; exit 1; }
+grep -q "Gesendet" "$work/send.err"
+"$ctl" read loco --port "$work/tty" -o "$work/b.isd" 2>/dev/null
+"$ctl" show "$work/b.isd" | grep -q "Lokomotiven: 7"
+
+# A file that is not a table file is refused with the program's words.
+printf '"KX2-Lokdatensatz Version 1.0"\r\n' >"$work/wrong.isd"
+if "$ctl" send loco -i "$work/wrong.isd" --port "$work/tty" --yes 2>"$work/wrong.err"; then exit 1; fi
+grep -q "Falsches Fileformat" "$work/wrong.err"
+
+# A port that does not exist: 990098 in words, non-zero exit.
+if "$ctl" read loco --port "$work/nothing" -o "$work/c.isd" 2>"$work/noport.err"; then exit 1; fi
+grep -q "Kann nicht geöffnet werden" "$work/noport.err"
+echo "kx2ctl round trip passed"
