@@ -21,6 +21,7 @@ LokFktSymFrm::LokFktSymFrm(PictureCache& pictures, std::function<void(double)> p
 
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("LokFktSymGrid"));
+    m_grid->setTabKeyDown(false);
     m_abbrechen = new QPushButton(QStringLiteral("abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);

@@ -495,7 +495,16 @@ void LokdatenFrm::save_data_from_grid(int row)
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
         NameEditActive = true;
-        table.renameRecord(slot, name);
+        // The line's address goes in too: a record that came with address 0 (from a
+        // single-record file) gets the one typed for it.
+        bool addressChanged = false;
+        if (LocoTable::isValidAddress(a) && a != table.address(slot)) {
+            table.setAddress(slot, a);
+            addressChanged = true;
+        }
+        const bool nameChanged = table.renameRecord(slot, name);
+        if (addressChanged && !nameChanged && table.status(slot) != LocoTable::StatusNew)
+            table.setStatus(slot, LocoTable::StatusChanged);
         NameEditActive = false;
     }
     if (m_grid->Row() != keepRow || m_grid->Col() != keepCol)

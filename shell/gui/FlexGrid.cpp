@@ -409,7 +409,7 @@ void FlexGrid::cancelPendingClick()
 bool FlexGrid::event(QEvent* e)
 {
     // Tab moves inside the grid as its handler decides; the focus stays here.
-    if (e->type() == QEvent::KeyPress) {
+    if (e->type() == QEvent::KeyPress && m_tabKeyDown) {
         auto* k = static_cast<QKeyEvent*>(e);
         if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
             && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -466,6 +466,11 @@ void FlexGrid::mousePressEvent(QMouseEvent* e)
     const QPoint pos = e->position().toPoint();
     const QModelIndex index = indexAt(pos);
     buttonDown(index.isValid());
+    // Only the left button moves the current cell and the selection.
+    if (e->button() != Qt::LeftButton) {
+        Q_EMIT MouseDown(e->button(), e->modifiers(), viewport()->mapTo(this, pos));
+        return;
+    }
     QTableWidget::mousePressEvent(e);
     if (index.isValid() && !(e->modifiers() & Qt::ShiftModifier))
         moveCurrent(index.row() + 1, index.column() + 1);
@@ -474,14 +479,16 @@ void FlexGrid::mousePressEvent(QMouseEvent* e)
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* e)
 {
-    QTableWidget::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton)
+        QTableWidget::mouseReleaseEvent(e);
     buttonUp(e->button());
 }
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* e)
 {
     const QModelIndex index = indexAt(e->position().toPoint());
-    QTableWidget::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton)
+        QTableWidget::mouseDoubleClickEvent(e);
     m_pressed = true;
     m_afterDoubleClick = true;
     if (index.isValid() && e->button() == Qt::LeftButton)

@@ -69,6 +69,10 @@ public:
     // The part of the grid where data cells are drawn, in the grid's coordinates.
     QRect cellArea() const;
 
+    // true (the default): Tab and Shift+Tab come as KeyDown and the focus stays in the grid.
+    // false: they move the focus on to the next control of the window.
+    void setTabKeyDown(bool on) { m_tabKeyDown = on; }
+
     // A mouse button that went down on the grid and brought up a message box meanwhile makes
     // no click when it comes up again (the box took the mouse).
     void cancelPendingClick();
@@ -107,6 +111,7 @@ private:
     bool m_pressOnCell = false;
     bool m_clickCancelled = false;
     bool m_afterDoubleClick = false;
+    bool m_tabKeyDown = true;
     QAbstractButton* m_corner = nullptr;
     QString m_cornerText;
 };

@@ -193,6 +193,14 @@ TEST(LokdatenNames, EnterStoresTypedNameTabDoesNot)
     EXPECT_EQ(t.status(1), LocoTable::StatusUnchanged);
     EXPECT_EQ(rig.grid()->TextMatrix(2, 2), QStringLiteral("Köf II"));
     EXPECT_EQ(rig.grid()->Col(), 3);
+    // Shift+Tab goes back to the data format, without storing either.
+    rig.click(2, 2);
+    rig.typeName(QStringLiteral("Köf IV"));
+    rig.nameKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(rig.inp()->isVisible());
+    EXPECT_EQ(rig.grid()->Col(), 1);
+    EXPECT_EQ(t.ReadLokname(1), QStringLiteral("Köf II"));
+    EXPECT_EQ(t.status(1), LocoTable::StatusUnchanged);
 
     rig.click(2, 2);
     ASSERT_TRUE(rig.inp()->isVisible());
@@ -401,6 +409,30 @@ TEST(LokdatenNewLoco, ZeroTooLargeAndDuplicateAreRefusedAndAskedAgainCancelPutsD
     EXPECT_EQ(rig.grid()->RowData(4), -1);
     EXPECT_EQ(rig.ctx.loco.status(3), LocoTable::StatusDeleted);
     EXPECT_EQ(rig.grid()->TextMatrix(4, 2), QStringLiteral("ohne Adresse"));
+}
+
+TEST(LokdatenNewLoco, ARecordWithAddressZeroGetsTheAddressTypedForIt)
+{
+    LokdatenRig rig;
+    seedThree(rig);
+    // As a single-record file may bring it.
+    putLoco(rig.ctx.loco, 7, 0, QStringLiteral("ohne"));
+    rig.open();
+    ASSERT_EQ(rig.grid()->RowData(4), 7);
+    EXPECT_EQ(rig.grid()->TextMatrix(4, 0), QStringLiteral("0"));
+    // Nothing to delete on a line whose address is 0.
+    rig.clickAddress(4);
+    EXPECT_EQ(rig.dialogs.calls.size(), 0u);
+
+    rig.dialogs.inputNext(QStringLiteral("77"));
+    rig.click(4, 2);
+    EXPECT_EQ(rig.dialogs.calls.size(), 1u);
+    EXPECT_EQ(rig.ctx.loco.address(7), 77);
+    EXPECT_EQ(rig.ctx.loco.status(7), LocoTable::StatusChanged);
+    EXPECT_EQ(rig.ctx.loco.ReadLokname(7), QStringLiteral("ohne"));
+    EXPECT_EQ(rig.grid()->RowData(4), 7);
+    // The slot was not taken twice.
+    EXPECT_EQ(rig.ctx.loco.status(2), LocoTable::StatusEmpty);
 }
 
 TEST(LokdatenNewLoco, AFullTableRefusesTheRecordWithTheExactMessage)
@@ -623,4 +655,50 @@ TEST(LokdatenWindow, AbbrechenAndTheCloseBoxReturnToTheMainWindow)
     rig.frm.close();
     EXPECT_FALSE(rig.frm.isVisible());
     EXPECT_EQ(back, 2);
+}
+
+// --- the device menu ---
+
+TEST(LokdatenDevice, ReadingFromTheEditorShutsTheMenusMeanwhileAndRebuilds)
+{
+    LokdatenRig rig;
+    rig.station.seedLocomotives(3);
+    rig.open();
+    ASSERT_EQ(rig.grid()->Rows(), 2);
+    const int builds = rig.frm.rebuildCount();
+    bool menusOpen = false;
+    bool gridBusy = false;
+    int messages = 0;
+    rig.bus.setMonitor([&](const QByteArray&) {
+        ++messages;
+        menusOpen = menusOpen || rig.frm.KXMenu()->menuAction()->isEnabled()
+                    || rig.frm.DateiMenu()->menuAction()->isEnabled();
+        gridBusy = rig.frm.Busy;
+        // A second read asked for meanwhile does not start.
+        if (messages == 50)
+            rig.frm.ReadfromKX2Menu_Click();
+    });
+    rig.frm.menuItem(QStringLiteral("ReadfromKX2Menu"))->trigger();
+    rig.bus.setMonitor({});
+    EXPECT_GT(messages, 500);
+    EXPECT_FALSE(menusOpen);
+    EXPECT_TRUE(gridBusy);
+    EXPECT_EQ(rig.frm.rebuildCount(), builds + 1);
+    EXPECT_TRUE(rig.frm.KXMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(rig.frm.DateiMenu()->menuAction()->isEnabled());
+    EXPECT_FALSE(rig.frm.Busy);
+    EXPECT_EQ(rig.grid()->Rows(), 5);
+    EXPECT_EQ(rig.grid()->TextMatrix(2, 2), QStringLiteral("Köf II"));
+    EXPECT_EQ(rig.station.violations(), 0);
+}
+
+TEST(LokdatenDevice, SendingWithNothingChangedAsksNothing)
+{
+    LokdatenRig rig;
+    seedThree(rig);
+    rig.ctx.loco.setStatus(3, LocoTable::StatusEmpty);
+    rig.open();
+    rig.frm.menuItem(QStringLiteral("SendToKX2Menu"))->trigger();
+    EXPECT_TRUE(rig.dialogs.calls.empty());
+    EXPECT_EQ(rig.station.requestCount(), 0);
 }
