@@ -212,6 +212,7 @@ void LokdatenFrm::start_tabelle()
     }
     m_grid->setRowHeightPx(1, LocoGrid::RowHeight);
     m_grid->setRowData(1, -1);
+    m_grid->fitHeaderFont();
 }
 
 void LokdatenFrm::Form_Activate()

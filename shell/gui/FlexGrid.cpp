@@ -383,6 +383,26 @@ void FlexGrid::setDefaultRowHeight(int pixels)
     verticalHeader()->setDefaultSectionSize(pixels);
 }
 
+void FlexGrid::fitHeaderFont()
+{
+    QHeaderView* columns = horizontalHeader();
+    QFont headerFont = font();
+    if (headerFont.pointSizeF() <= 0)
+        return;
+    // Room for the header's own margins on both sides.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, columns) + 2;
+    const auto fits = [&](const QFont& f) {
+        const QFontMetrics metrics(f);
+        for (int col = 1; col < Cols(); ++col)
+            if (metrics.horizontalAdvance(TextMatrix(0, col)) + margin > ColWidth(col))
+                return false;
+        return true;
+    };
+    while (headerFont.pointSizeF() > 6.0 && !fits(headerFont))
+        headerFont.setPointSizeF(headerFont.pointSizeF() - 0.5);
+    columns->setFont(headerFont);
+}
+
 QRect FlexGrid::cellRect(int row, int col) const
 {
     if (row < 1 || row >= Rows() || col < 0 || col >= Cols())
@@ -531,6 +551,7 @@ bool FlexGrid::headerMouse(QHeaderView* header, QEvent* e)
 void FlexGrid::paintCorner()
 {
     QStylePainter painter(m_corner);
+    painter.setFont(horizontalHeader()->font());
     QStyleOptionHeader opt;
     // Drawn like the other header cells, not like the disabled button it is.
     opt.initFrom(horizontalHeader());

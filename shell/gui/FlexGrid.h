@@ -64,6 +64,9 @@ public:
     int RowHeightPx(int row) const;
     void setDefaultRowHeight(int pixels);
 
+    // Makes the header row's font small enough for every heading to fit its column.
+    void fitHeaderFont();
+
     // The cell's rectangle in the grid's own coordinates, as it lies on screen now.
     QRect cellRect(int row, int col) const;
     // The part of the grid where data cells are drawn, in the grid's coordinates.
