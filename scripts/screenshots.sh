@@ -13,9 +13,9 @@ if [ ! -x "$build/kx2tool" ]; then
   bash "$root/scripts/build.sh"
 fi
 mkdir -p "$out"
-rm -f "$out"/*.png
+rm -f "$out"/[0-9][0-9]_*.png
 
 # A real X server, so that the windows are laid out and painted as on a desktop.
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1600x1000x24" "$build/kx2tool" --screenshots "$out"
-ls "$out"/*.png
+timeout 300 xvfb-run -a -s "-screen 0 1600x1000x24" "$build/kx2tool" --screenshots "$out"
+ls "$out"/[0-9][0-9]_*.png
