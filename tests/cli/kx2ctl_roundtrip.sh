@@ -4,7 +4,8 @@
 set -euo pipefail
 ctl="$1"
 work="$(mktemp -d)"
-trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $sim 2>/dev/null && wait $sim 2>/dev/null; rm -rf "$work" || true' EXIT
+trap 'echo "failed at line $LINENO"; for f in "$work"/*.err "$work"/sim.out; do echo "== $f"; cat "$f"; done' ERR
 
 "$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 >"$work/sim.out" 2>&1 &
 sim=$!
