@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QAbstractButton>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -93,6 +94,13 @@ MsgAnswer QtUserDialogs::messageBox(const QString& text, MsgButtons buttons, Msg
         box.setEscapeButton(QMessageBox::No);
         break;
     }
+    // The boxes speak German whatever translations the system has.
+    if (QAbstractButton* b = box.button(QMessageBox::Yes))
+        b->setText(QStringLiteral("Ja"));
+    if (QAbstractButton* b = box.button(QMessageBox::No))
+        b->setText(QStringLiteral("Nein"));
+    if (QAbstractButton* b = box.button(QMessageBox::Cancel))
+        b->setText(QStringLiteral("Abbrechen"));
     const int answer = box.exec();
     switch (answer) {
     case QMessageBox::Ok: return MsgAnswer::Ok;
@@ -109,12 +117,16 @@ MsgAnswer QtUserDialogs::messageBox(const QString& text, MsgButtons buttons, Msg
 
 std::optional<QString> QtUserDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, titleFor(title), ToQtLineBreaks(prompt), QLineEdit::Normal,
-                                               defaultText, &ok);
-    if (!ok)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(titleFor(title));
+    dialog.setLabelText(ToQtLineBreaks(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 QtFileDialog::QtFileDialog(QWidget* parent)

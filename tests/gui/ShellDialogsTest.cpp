@@ -2,7 +2,12 @@
 #include "link/gui/ComWin.h"
 #include "shell/gui/QtUserDialogs.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -56,4 +61,33 @@ TEST(ComWin, StartsWithItsCaptionAndShowsEachStep)
     EXPECT_FALSE(win.isVisible());
     progress.setText(QStringLiteral("- "));  // also while hidden
     EXPECT_EQ(win.text(), QStringLiteral("- "));
+}
+
+TEST(QtUserDialogs, ButtonsSpeakGermanAndTheAnswerComesBack)
+{
+    kx2::QtUserDialogs dialogs(nullptr, QStringLiteral("TQ7 - Tool"));
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* b : box->buttons())
+            seen << b->text();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogs.messageBox(QStringLiteral("Frage?"), kx2::MsgButtons::YesNo, kx2::MsgIcon::Question,
+                                 QStringLiteral("Lokomotiven")),
+              kx2::MsgAnswer::No);
+    seen.sort();
+    EXPECT_EQ(seen, QStringList({"Ja", "Nein"}));
+
+    QTimer::singleShot(0, [&] {
+        auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->cancelButtonText(), "Abbrechen");
+        EXPECT_EQ(input->textValue(), " ");
+        input->setTextValue(QStringLiteral("62"));
+        input->accept();
+    });
+    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Lokadresse:"), QStringLiteral("Neuer Datensatz"), QStringLiteral(" ")),
+              std::optional<QString>(QStringLiteral("62")));
 }
