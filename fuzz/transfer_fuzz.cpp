@@ -31,11 +31,59 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
+QByteArray withChecksum(QByteArray bytes)
+{
+    int x = 0xFF;
+    for (char c : bytes)
+        x ^= static_cast<unsigned char>(c);
+    bytes.append(char(x));
+    return bytes;
+}
+
+// What a willing command station answers, so that a short input still leads the drivers deep
+// into their work: acknowledges, empty pages and formats.
+QByteArray defaultAnswer(const QByteArray& request)
+{
+    const auto at = [&](int i) { return i < request.size() ? static_cast<unsigned char>(request[i]) : 0; };
+    if (request.isEmpty())
+        return "]";  // the command station port's prompt
+    const auto ack = [](int code) { return withChecksum(QByteArray("\xB4\x6D", 2) + char(code)); };
+    if (at(0) == 0xED && at(1) == 0x0F) {
+        const int code = at(5);
+        if (code == 12 || code == 15)
+            return ack(0x7F);
+        QByteArray r("\xE5\x0F\x01KX", 5);
+        r.append(char(code)).append(char(0x04)).append(char(at(7))).append(char(at(8)));
+        r.append(char(0x52)).append(char(0x11)).append(QByteArray(3, '\0'));
+        return withChecksum(r);
+    }
+    if (at(0) != 0xED || at(1) != 0x1F)
+        return QByteArray();
+    const int s1 = at(15) >> 4;
+    const int s2 = at(20) >> 4;
+    if (s1 == 3 && s2 == 7)
+        return ack(0x01);
+    if (s1 == 3 && s2 == 4)
+        return ack(0x42);
+    if (s1 == 4 && s2 == 4) {
+        // Every data byte 0xFF: a page no record lives in.
+        QByteArray r("\xE5\x1F\x01\x50\x43", 5);
+        for (int g = 0; g < 5; ++g)
+            r.append(char(g < 2 ? 0x7F : 0x0F)).append(QByteArray(4, char(0x7F)));
+        return withChecksum(r);
+    }
+    return ack(0x7F);
+}
+
 // The device side: waits for whole messages (or a text command ended by CR) and answers each
-// with its echo and the next piece of the input: one length byte, then that many bytes.
+// with its echo and the next piece of the input: one length byte, then that many bytes. When the
+// input is used up it either falls silent or answers as a willing command station would.
 class Responder {
 public:
-    Responder(test::FakeComm1& port, const uint8_t* data, size_t size) : m_port(port), m_data(data), m_size(size) {}
+    Responder(test::FakeComm1& port, const uint8_t* data, size_t size, bool willing)
+        : m_port(port), m_data(data), m_size(size), m_willing(willing)
+    {
+    }
 
     void written(const QByteArray& bytes)
     {
@@ -75,6 +123,8 @@ private:
             const size_t n = std::min(wanted, m_size - m_pos);
             reply.append(reinterpret_cast<const char*>(m_data + m_pos), int(n));
             m_pos += n;
+        } else if (m_willing) {
+            reply += defaultAnswer(echo);
         }
         if (!reply.isEmpty())
             m_port.feed(reply);
@@ -84,6 +134,7 @@ private:
     const uint8_t* m_data;
     size_t m_size;
     size_t m_pos = 0;
+    bool m_willing;
     QByteArray m_message;
     int m_expected = 0;
 };
@@ -127,7 +178,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int kind = (mode >> 1) & 3;
     ctx.settings.UseLocoNetInterface = kind != 2;
     ctx.settings.UseUsbInterface = kind == 0 || kind == 3;
-    Responder device(port, data + 1, size - 1);
+    // Bit 4: the command station answers willingly once the input is used up.
+    Responder device(port, data + 1, size - 1, (mode >> 4) & 1);
     port.onOutput = [&device](const QByteArray& bytes) { device.written(bytes); };
 
     const double start = clock.now();

@@ -4,7 +4,7 @@
 set -euo pipefail
 ctl="$1"
 work="$(mktemp -d)"
-trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 >"$work/sim.out" 2>&1 &
 sim=$!
