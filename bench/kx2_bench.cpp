@@ -17,7 +17,6 @@
 #include "support/FakeFileDialog.h"
 #include "support/SimRig.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -296,6 +295,7 @@ bool benchReadWire(const Options& o)
                      .arg(out.result).arg(usedSlots(ctx.loco)));
         return false;
     }
+    // KX2_BENCH_TRACE=FILE keeps the timed trace, for looking at single exchanges.
     if (qEnvironmentVariableIsSet("KX2_BENCH_TRACE")) {
         QFile dump(qEnvironmentVariable("KX2_BENCH_TRACE"));
         if (dump.open(QIODevice::WriteOnly))

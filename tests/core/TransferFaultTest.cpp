@@ -312,6 +312,7 @@ TEST(ReadFaults, InterfaceUnpluggedMidReadEndsWithinTheTimeOutsAndKeepsTheRowsRe
     EXPECT_LE(rig.clock.now() - start, kFixedWaits + kSlack);
     expectSlotsEqualStation(rig, 1);
     EXPECT_EQ(rig.ctx.loco.status(1), 255) << "a slot read only in part is not taken";
+    EXPECT_TRUE(rig.station.accessOpen()) << "the close cannot reach it; the next start opens it anew";
 }
 
 // --- sends -------------------------------------------------------------------------------
