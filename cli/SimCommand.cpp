@@ -2,6 +2,7 @@
 #include "cli/GermanHelp.h"
 
 #include "link/Clock.h"
+#include "sim/PreciseClock.h"
 #include "sim/PtyServer.h"
 #include "sim/SimBus.h"
 #include "sim/SimCommandStation.h"
@@ -148,7 +149,8 @@ int runSim(const QStringList& args)
     faults.ackAndReadyInOneWrite = p.isSet(burst);
     config.statePath = p.value(state);
 
-    SystemClock clock;
+    // Byte pacing needs timers finer than a millisecond (a byte takes 0.6 ms at 16 666 baud).
+    sim::PreciseClock clock;
     sim::SimBus bus(clock);
     bus.setBaudPace(baud);
     sim::SimCommandStation station(bus, config, faults);

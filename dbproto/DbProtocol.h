@@ -92,6 +92,7 @@ public:
 
     // --- pages ---
     std::array<int, 17> WriteBuffer{};
+    // result 1011 when the message in slot 1 is no data reply (nothing is taken from it).
     void ReadRecord(int number, int& result);
     void WriteRecord(int number, int& result);
     void ScrambleWriteData();
@@ -108,6 +109,7 @@ public:
 
     // --- the data-format table ---
     std::array<int, 14> FormatMessage{};
+    // Both reads: result 1011 when an answer came but is no data-format reply.
     void ReadLocoFormat(int address, int& code, int& value, int& result);
     void WriteLocoFormat(int address, int code, int value, int& result);
     void ReadAccessoryFormat(int address, int& value, int& result);
@@ -132,6 +134,8 @@ private:
     // Slot 1 holds a long acknowledge of the database command; its code in `code`.
     bool replyIsLongAck(int& code) const;
     bool replyIsDataReply() const;
+    // Slot 1 holds a message of the data-format reply's length.
+    bool replyIsFormatReply() const;
     void takeReplyData();
     void areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, int& result);
     void storeIndexEntries(int base);

@@ -1,6 +1,7 @@
 #include "dbproto/DbProtocol.h"
 
 #include "link/LocoNetLink.h"
+#include "link/ResultText.h"
 
 namespace kx2 {
 
@@ -50,6 +51,13 @@ void DbProtocol::ExchangeFormatMessage(int& result)
     m_link.exchange(FormatMessage.data(), 13, result);
 }
 
+bool DbProtocol::replyIsFormatReply() const
+{
+    // A read reply has the request's layout: a variable-length message of 15 bytes.
+    const auto& slot = m_link.ReceiveRing[1];
+    return slot[0] >= 0xE0 && slot[1] == 0x0F;
+}
+
 void DbProtocol::ReadLocoFormat(int address, int& code, int& value, int& result)
 {
     buildFormatRequest(FormatReadLoco, address, 0, 0, 0);
@@ -58,6 +66,9 @@ void DbProtocol::ReadLocoFormat(int address, int& code, int& value, int& result)
     UnpackFormatReply();
     code = m_link.ReceiveRing[1][9];
     value = m_link.ReceiveRing[1][10];
+    // Another device's message taken for the answer holds no format, only ring leftovers.
+    if (result == 0 && !replyIsFormatReply())
+        result = rc::WrongReply;
 }
 
 void DbProtocol::WriteLocoFormat(int address, int code, int value, int& result)
@@ -74,6 +85,8 @@ void DbProtocol::ReadAccessoryFormat(int address, int& value, int& result)
     ExchangeFormatMessage(result);
     UnpackFormatReply();
     value = m_link.ReceiveRing[1][9];
+    if (result == 0 && !replyIsFormatReply())
+        result = rc::WrongReply;
 }
 
 void DbProtocol::WriteAccessoryFormat(int address, int& value, int& result)

@@ -1,6 +1,7 @@
 #include "dbproto/DbProtocol.h"
 
 #include "link/LocoNetLink.h"
+#include "link/ResultText.h"
 
 namespace kx2 {
 
@@ -19,7 +20,13 @@ void DbProtocol::ReadRecord(int number, int& result)
         result = r;
         return;
     }
-    // Whatever stands in slot 1 is taken as the page; its first bytes are not examined.
+    // Answers are not matched by content: another device's message that arrives first stands in
+    // slot 1, and what an earlier answer left in the slot's cells behind it would pass for the
+    // page. Only a data reply is a page.
+    if (!replyIsDataReply()) {
+        result = rc::WrongReply;
+        return;
+    }
     takeReplyData();
     DecodeHighBits();
     DescrambleReadData();

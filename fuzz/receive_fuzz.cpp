@@ -3,7 +3,7 @@
 #include "link/Clock.h"
 #include "link/LocoNetLink.h"
 #include "shell/Settings.h"
-#include "../tests/support/FakeComm1.h"
+#include "support/FakeComm1.h"
 
 #include <cstdlib>
 

@@ -224,8 +224,10 @@ void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result)
     const double deadline = ExchangeStart + ReplyTimeout;
     // Echo and answer: the answer is in slot 1 once two messages have completed.
     while (m_completedSinceReset < 2) {
-        if (m_clock.now() - ExchangeStart > ReplyTimeout) {
-            result = 13;
+        // A port that closed itself (the device vanished, a USB cable was pulled) delivers
+        // nothing more: the time-out is certain, so it comes at once.
+        if (m_clock.now() - ExchangeStart > ReplyTimeout || !m_port.portOpen()) {
+            result = rc::ReplyTimeout;
             return;
         }
         m_clock.yieldUntil(deadline);

@@ -54,7 +54,8 @@ public:
 
     // --- request/reply ---
     // Sends bytes[0..lastIndex] + checksum after resetting the ring index and waits until two
-    // messages (echo and answer) are in. result 0, 13 on time-out, or the send's code.
+    // messages (echo and answer) are in. result 0, 13 on time-out (at once when the port has
+    // closed meanwhile: nothing can arrive any more), or the send's code.
     void exchange(const int* bytes, int lastIndex, int& result);
     double ExchangeStart = 0;
 

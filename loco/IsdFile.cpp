@@ -75,7 +75,10 @@ QString IsdWriter::saveTo(const QString& path) const
     };
     if (!file.open(QIODevice::WriteOnly))
         return failure(file.errorString());
-    if (file.write(m_data) != m_data.size()) {
+    // A file smaller than the write buffer only reaches the disk when the buffer is flushed, and
+    // a flush that fails inside commit() goes unnoticed: on a full disk commit() would put an
+    // empty file in place of the old one and report success. So the flush is its own step.
+    if (file.write(m_data) != m_data.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return failure(why);

@@ -66,7 +66,9 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
         error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The three lines sit in the write buffer until it is flushed, and a flush that fails inside
+    // commit() goes unnoticed (an empty file would replace the old one): flush on its own.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         error = file.errorString();
         file.cancelWriting();
         return false;

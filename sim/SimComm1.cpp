@@ -81,6 +81,8 @@ void SimComm1::setUnplugged(bool unplugged)
 {
     m_unplugged = unplugged;
     if (unplugged) {
+        // As a real port whose device vanished: it closes itself and cannot be opened again.
+        m_open = false;
         m_in.clear();
         m_error = QStringLiteral("Die simulierte Schnittstelle ist nicht angeschlossen");
     }

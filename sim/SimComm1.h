@@ -7,7 +7,7 @@ namespace kx2::sim {
 // The serial-port control connected in-process to a simulated LocoNet (port text "SIM").
 // Bytes written go onto the bus at once; bytes from the bus wait in the input buffer and raise
 // the receive event while RThreshold is at least 1. CTS is always on. When the bus vanishes the
-// port is unplugged: writes fail and it cannot be opened again.
+// port is unplugged: it closes itself, writes fail and it cannot be opened again.
 class SimComm1 : public Comm1, public SimBus::Endpoint {
 public:
     explicit SimComm1(SimBus& bus);

@@ -1,0 +1,455 @@
+// kx2_bench: speed figures of the transfer and file code, one line per figure: "name: value unit".
+// docs/performance.md says what each figure means, what it should reach and what it reached.
+//
+//   kx2_bench                 every benchmark
+//   kx2_bench --only NAME     only the named ones (repeatable; --list shows the names)
+//
+// A benchmark is one entry in benchmarks() below; a new one is a function and a line there.
+#include "link/Clock.h"
+#include "link/LocoNetLink.h"
+#include "link/PortIo.h"
+#include "link/QtSerialComm1.h"
+#include "link/ResultText.h"
+#include "loco/LocoFiles.h"
+#include "loco/LocoTransfer.h"
+#include "shell/AppContext.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeFileDialog.h"
+#include "support/SimRig.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace kx2;
+
+namespace {
+
+// The LocoNet bit rate: 16 666 baud, ten bits a byte (start, eight data, stop).
+constexpr double kLocoNetBaud = 16666.0;
+constexpr double kBitsPerByte = 10.0;
+
+struct Options {
+    QString ctlPath;
+    int repeat = 3;         // runs of the in-process benchmarks; the median is printed
+    int wireSeed = 20;      // locomotives in the simulator of the wire benchmark
+};
+
+void figure(const char* name, double value, const char* unit, int decimals = 3)
+{
+    std::printf("%s: %.*f %s\n", name, decimals, value, unit);
+    std::fflush(stdout);
+}
+
+void figureText(const char* name, const char* value, const char* unit)
+{
+    std::printf("%s: %s %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+void complain(const QString& text)
+{
+    QTextStream(stderr) << "kx2_bench: " << text << "\n";
+}
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+double rusageSeconds()
+{
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+int usedSlots(const LocoTable& t)
+{
+    int n = 0;
+    for (int i = 0; i < LocoTable::SlotCount; ++i)
+        n += t.holdsRecord(i) ? 1 : 0;
+    return n;
+}
+
+// --- a: software overhead of a full read ---------------------------------------------------
+
+// The in-process simulator with 500 locomotives on virtual time: no wire pacing, and the
+// drivers' fixed pauses (and the simulator's ready delay) pass in no time. What is left is the
+// processor work of the drivers, the protocol, the link and the simulator itself.
+bool benchReadSim(const Options& o)
+{
+    std::vector<double> walls, cpus;
+    int exchanges = 0;
+    for (int run = 0; run < o.repeat; ++run) {
+        test::SimRig rig;
+        rig.station.seedLocomotives(500);
+        const int before = rig.station.requestCount();
+        QElapsedTimer timer;
+        timer.start();
+        const double cpu0 = processCpuSeconds();
+        const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+        const double wall = double(timer.nsecsElapsed()) / 1e9;
+        const double cpu = processCpuSeconds() - cpu0;
+        if (out.result != 0 || usedSlots(rig.ctx.loco) != 500) {
+            complain(QStringLiteral("read_sim: read failed (%1), %2 locomotives")
+                         .arg(out.result).arg(usedSlots(rig.ctx.loco)));
+            return false;
+        }
+        exchanges = rig.station.requestCount() - before;
+        walls.push_back(wall);
+        cpus.push_back(cpu);
+    }
+    const double wall = median(walls);
+    figure("read_sim_wall", wall, "s");
+    figure("read_sim_cpu", median(cpus), "s");
+    figure("read_sim_exchanges", exchanges, "exchanges", 0);
+    figure("read_sim_per_exchange", wall / std::max(1, exchanges) * 1e6, "us", 1);
+    return true;
+}
+
+// --- b: wire efficiency of a read over a real serial path ----------------------------------
+
+// The trace with the time of every line, so that a wait can be put down to its side: the
+// tool's own turnaround (answer complete -> next request written) or the line and the simulator
+// (request written -> answer complete).
+class TimedTrace : public QIODevice {
+public:
+    explicit TimedTrace(QElapsedTimer& timer) : m_timer(timer) { open(QIODevice::WriteOnly); }
+    struct Line {
+        double t;
+        QByteArray text;
+    };
+    std::vector<Line> lines;
+    QByteArray all() const
+    {
+        QByteArray a;
+        for (const Line& l : lines)
+            a += l.text;
+        return a;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override
+    {
+        lines.push_back({double(m_timer.nsecsElapsed()) / 1e9, QByteArray(data, int(len))});
+        return len;
+    }
+
+private:
+    QElapsedTimer& m_timer;
+};
+
+struct Turnaround {
+    std::vector<double> tool;  // answer complete -> next request written
+    std::vector<double> line;  // request written -> answer complete, less the wire time of both
+};
+
+// Pairs each request with its echo and the last message before the next request (its answer).
+// Medians, so that the drivers' fixed pauses between two requests do not count.
+Turnaround turnaround(const std::vector<TimedTrace::Line>& lines)
+{
+    Turnaround t;
+    double txAt = -1;
+    double txBytes = 0;
+    double lastRxAt = -1;
+    double rxBytes = 0;
+    bool echoSeen = false;
+    for (const TimedTrace::Line& l : lines) {
+        const double n = double(l.text.trimmed().size() - 2) / 3.0;
+        if (l.text.startsWith("TX")) {
+            if (txAt >= 0 && lastRxAt >= txAt && echoSeen && rxBytes > 0) {
+                t.tool.push_back(l.t - lastRxAt);
+                t.line.push_back((lastRxAt - txAt) - (txBytes + rxBytes) * kBitsPerByte / kLocoNetBaud);
+            }
+            txAt = l.t;
+            txBytes = n;
+            rxBytes = 0;
+            echoSeen = false;
+            lastRxAt = -1;
+        } else if (l.text.startsWith("RX")) {
+            if (echoSeen)
+                rxBytes += n;
+            echoSeen = true;
+            lastRxAt = l.t;
+        }
+    }
+    return t;
+}
+
+struct TraceCount {
+    long long txBytes = 0;
+    long long rxBytes = 0;
+    long long echoBytes = 0;
+    int requests = 0;
+    int echoes = 0;
+    long long wireBytes() const { return txBytes + rxBytes - echoBytes; }
+};
+
+// Every message is on the bus once. The tool's request appears as its TX line and again as its
+// own echo (the RX line right after it with the same bytes); the echo is the same bytes on the
+// same wire, so it is not counted twice. Every other RX line (answers, the ready message) is a
+// message the command station put on the wire.
+TraceCount countTrace(const QByteArray& trace)
+{
+    TraceCount c;
+    QByteArray lastTx;
+    bool echoPending = false;
+    for (const QByteArray& line : trace.split('\n')) {
+        if (line.size() < 2)
+            continue;
+        const QByteArray payload = line.mid(3);
+        const long long n = (line.size() - 2) / 3;
+        if (line.startsWith("TX")) {
+            c.txBytes += n;
+            ++c.requests;
+            lastTx = payload;
+            echoPending = true;
+        } else if (line.startsWith("RX")) {
+            c.rxBytes += n;
+            if (echoPending && payload == lastTx) {
+                c.echoBytes += n;
+                ++c.echoes;
+            }
+            echoPending = false;
+        }
+    }
+    return c;
+}
+
+// The simulator runs as its own process (kx2ctl sim) on a pseudo-terminal and puts every byte
+// on the line no earlier than 16 666 baud allow; this process reads through QSerialPort
+// (QtSerialComm1) on wall time, as kx2tool does. The ready delay is 0: it is the command
+// station's own time, not the wire's, and would count against the tool.
+bool benchReadWire(const Options& o)
+{
+    if (!QFile::exists(o.ctlPath)) {
+        complain(QStringLiteral("read_wire: kx2ctl not found at %1 (--ctl)").arg(o.ctlPath));
+        return false;
+    }
+    QTemporaryDir dir;
+    const QString tty = dir.filePath(QStringLiteral("tty"));
+    QProcess sim;
+    sim.setProgram(o.ctlPath);
+    sim.setArguments({QStringLiteral("sim"), QStringLiteral("--pty"), tty, QStringLiteral("--baud-pace"),
+                      QString::number(int(kLocoNetBaud)), QStringLiteral("--seed"), QString::number(o.wireSeed),
+                      QStringLiteral("--ready-delay"), QStringLiteral("0")});
+    sim.setProcessChannelMode(QProcess::SeparateChannels);
+    sim.start();
+    // The simulator names its device on stdout once the terminal is ready.
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(10000) || !QFile::exists(tty)) {
+        complain(QStringLiteral("read_wire: the simulator did not start: %1")
+                     .arg(QString::fromLocal8Bit(sim.readAllStandardError())));
+        sim.kill();
+        sim.waitForFinished(2000);
+        return false;
+    }
+
+    SystemClock clock;
+    QtSerialComm1 port;
+    NoPortIo portIo;
+    FakeDialogs dialogs;
+    FakeFileDialog files;
+    NullProgress progress;
+    NullMainControls controls;
+    AppContext ctx(Platform{clock, port, portIo, dialogs, files, progress, controls});
+    ctx.settings.ComPortNumber = tty;
+    ctx.settings.ComPortIsText = true;
+    ctx.settings.UseLocoNetInterface = true;
+    ctx.settings.UseUsbInterface = true;
+    QElapsedTimer timer;
+    TimedTrace trace(timer);
+    ctx.link.setTrace(&trace);
+
+    const double cpu0 = rusageSeconds();
+    timer.start();
+    const LocoReadOutcome out = LocoTransfer(ctx).ReadLocoDatabase();
+    const double wall = double(timer.nsecsElapsed()) / 1e9;
+    const double cpu = rusageSeconds() - cpu0;
+    sim.terminate();
+    sim.waitForFinished(5000);
+
+    if (out.result != 0 || usedSlots(ctx.loco) != o.wireSeed) {
+        complain(QStringLiteral("read_wire: read failed (%1), %2 locomotives")
+                     .arg(out.result).arg(usedSlots(ctx.loco)));
+        return false;
+    }
+    // KX2_BENCH_TRACE=FILE keeps the timed trace, for looking at single exchanges.
+    if (qEnvironmentVariableIsSet("KX2_BENCH_TRACE")) {
+        QFile dump(qEnvironmentVariable("KX2_BENCH_TRACE"));
+        if (dump.open(QIODevice::WriteOnly))
+            for (const TimedTrace::Line& l : trace.lines)
+                dump.write(QByteArray::number(l.t, 'f', 6) + ' ' + l.text);
+    }
+    const TraceCount c = countTrace(trace.all());
+    const Turnaround ta = turnaround(trace.lines);
+    if (c.echoes != c.requests)
+        complain(QStringLiteral("read_wire: %1 requests but %2 echoes").arg(c.requests).arg(c.echoes));
+    const double paused = ctx.link.pausedSeconds();
+    const double active = wall - paused;
+    const double wireTime = double(c.wireBytes()) * kBitsPerByte / kLocoNetBaud;
+    figure("read_wire_locomotives", o.wireSeed, "locomotives", 0);
+    figure("read_wire_exchanges", c.requests, "exchanges", 0);
+    figure("read_wire_bytes", double(c.wireBytes()), "bytes", 0);
+    figure("read_wire_wire_time", wireTime, "s");
+    figure("read_wire_wall", wall, "s");
+    figure("read_wire_paused", paused, "s");
+    figure("read_wire_active", active, "s");
+    figure("read_wire_ratio", wireTime / active, "wire/active", 4);
+    figure("read_wire_overhead_per_exchange", (active - wireTime) / std::max(1, c.requests) * 1e6, "us", 1);
+    figure("read_wire_tool_turnaround", median(ta.tool) * 1e6, "us", 1);
+    figure("read_wire_line_latency", median(ta.line) * 1e6, "us", 1);
+    figure("read_wire_cpu", cpu, "s");
+    figure("read_wire_cpu_share", cpu / wall, "cpu/wall", 4);
+    return true;
+}
+
+// --- c: building the locomotive editor's grid ------------------------------------------------
+
+// Not measured yet: the locomotive editor is being built. Its benchmark goes here and reports
+// "grid_build: <ms> ms" for a grid of 500 locomotives.
+bool benchGridBuild(const Options&)
+{
+    figureText("grid_build", "n/a", "ms");
+    return true;
+}
+
+// --- d: the locomotive table file --------------------------------------------------------
+
+bool benchFiles(const Options& o)
+{
+    // A table as a read leaves it: 500 locomotives with their formats.
+    test::SimRig rig;
+    rig.station.seedLocomotives(500);
+    if (LocoTransfer(rig.ctx).ReadLocoDatabase().result != 0) {
+        complain(QStringLiteral("file: the read that fills the table failed"));
+        return false;
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("LOKDATEN.ISD"));
+    const int runs = std::max(5, o.repeat);
+
+    std::vector<double> saves;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const QString error = LocoTableFile(rig.ctx.loco, rig.ctx.storedSerial).saveTo(path);
+        saves.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (!error.isEmpty()) {
+            complain(QStringLiteral("file_save: %1").arg(error));
+            return false;
+        }
+    }
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    const int lines = int(f.readAll().count('\n'));
+    if (lines != LocoTableFileLines) {
+        complain(QStringLiteral("file_save: %1 lines instead of %2").arg(lines).arg(LocoTableFileLines));
+        return false;
+    }
+
+    std::vector<double> loads;
+    for (int run = 0; run < runs; ++run) {
+        LocoTable table;
+        StoredSerial serial;
+        QElapsedTimer timer;
+        timer.start();
+        const IsdLoadResult r = LoadLocoTableFile(path, table, serial);
+        loads.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (!r.ok() || usedSlots(table) != 500) {
+            complain(QStringLiteral("file_load: %1").arg(r.detail));
+            return false;
+        }
+    }
+    figure("file_lines", lines, "lines", 0);
+    figure("file_save", median(saves), "ms", 1);
+    figure("file_load", median(loads), "ms", 1);
+    return true;
+}
+
+struct Benchmark {
+    const char* name;
+    const char* what;
+    std::function<bool(const Options&)> run;
+};
+
+const std::vector<Benchmark>& benchmarks()
+{
+    static const std::vector<Benchmark> list = {
+        {"read_sim", "full read of 500 locomotives, in-process simulator, virtual time", benchReadSim},
+        {"read_wire", "read of 20 locomotives over a pseudo-terminal at 16 666 baud", benchReadWire},
+        {"grid_build", "locomotive editor grid of 500 locomotives (not yet)", benchGridBuild},
+        {"file", "save and load of the locomotive table file", benchFiles},
+    };
+    return list;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral("Speed figures of kx2tool's transfer and file code."));
+    p.addHelpOption();
+    const QCommandLineOption only(QStringLiteral("only"), QStringLiteral("Run only this benchmark (repeatable)."),
+                                  QStringLiteral("name"));
+    const QCommandLineOption list(QStringLiteral("list"), QStringLiteral("List the benchmarks."));
+    const QCommandLineOption ctl(QStringLiteral("ctl"), QStringLiteral("kx2ctl to run the simulator with."),
+                                 QStringLiteral("path"), QStringLiteral(KX2_CTL_PATH));
+    const QCommandLineOption repeat(QStringLiteral("repeat"), QStringLiteral("Runs of the in-process benchmarks."),
+                                    QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption seed(QStringLiteral("wire-seed"), QStringLiteral("Locomotives in the wire benchmark."),
+                                  QStringLiteral("n"), QStringLiteral("20"));
+    p.addOptions({only, list, ctl, repeat, seed});
+    p.process(app);
+
+    if (p.isSet(list)) {
+        for (const Benchmark& b : benchmarks())
+            std::printf("%-12s %s\n", b.name, b.what);
+        return 0;
+    }
+    Options o;
+    o.ctlPath = p.value(ctl);
+    o.repeat = std::max(1, p.value(repeat).toInt());
+    o.wireSeed = std::clamp(p.value(seed).toInt(), 1, 500);
+    const QStringList wanted = p.values(only);
+    for (const QString& w : wanted) {
+        const bool known = std::any_of(benchmarks().begin(), benchmarks().end(),
+                                       [&](const Benchmark& b) { return w == QLatin1String(b.name); });
+        if (!known) {
+            complain(QStringLiteral("unknown benchmark %1 (--list)").arg(w));
+            return 2;
+        }
+    }
+
+    figure("cores", QThread::idealThreadCount(), "cores", 0);
+    bool ok = true;
+    for (const Benchmark& b : benchmarks()) {
+        if (!wanted.isEmpty() && !wanted.contains(QLatin1String(b.name)))
+            continue;
+        ok = b.run(o) && ok;
+    }
+    return ok ? 0 : 1;
+}
