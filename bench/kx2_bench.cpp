@@ -327,7 +327,7 @@ bool benchReadWire(const Options& o)
 
 // --- c: building the locomotive editor's grid ------------------------------------------------
 
-// Not measured yet: the locomotive editor is being built. Its benchmark goes here and reports
+// Not measured yet: the editor's developer adds it. It goes here and reports
 // "grid_build: <ms> ms" for a grid of 500 locomotives.
 bool benchGridBuild(const Options&)
 {
