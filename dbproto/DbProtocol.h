@@ -109,7 +109,8 @@ public:
 
     // --- the data-format table ---
     std::array<int, 14> FormatMessage{};
-    // Both reads: result 1011 when an answer came but is no data-format reply.
+    // ReadLocoFormat and ReadAccessoryFormat: result 1011 when an answer came but is no
+    // data-format reply.
     void ReadLocoFormat(int address, int& code, int& value, int& result);
     void WriteLocoFormat(int address, int code, int value, int& result);
     void ReadAccessoryFormat(int address, int& value, int& result);

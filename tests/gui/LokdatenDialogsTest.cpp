@@ -240,7 +240,7 @@ TEST(LokdatenSymbolDialog, RangeFromF3LeftToF1AsksOneToThreeAndSetsAll)
     });
     rig.drag(1, f3, 1, f1);
     ASSERT_EQ(rig.dialogs.messageCount(), 1);
-    const FakeDialogs::Call& q = rig.dialogs.messages()[0];
+    const FakeDialogs::Call q = rig.dialogs.messages()[0]; // a copy: messages() returns a new list
     EXPECT_EQ(q.text, QStringLiteral("Sollen die Funktionen 1 bis 3 auf identische Symbole gesetzt werden?"));
     EXPECT_EQ(q.buttons, MsgButtons::YesNo);
     EXPECT_EQ(q.title, QString());

@@ -145,7 +145,7 @@ TEST(LokdatenFiles, SavingOneRecordIsArmedByTheMessageAndDoneByTheNextClick)
     rig.dialogs.answerNext(MsgAnswer::Cancel);
     rig.menu("DS_SpeichernMenu");
     ASSERT_EQ(rig.dialogs.messageCount(), 1);
-    const FakeDialogs::Call& m = rig.dialogs.messages()[0];
+    const FakeDialogs::Call m = rig.dialogs.messages()[0]; // a copy: messages() returns a new list
     EXPECT_EQ(m.text, QStringLiteral("Klicken Sie den Datensatz an, der gespeichert werden soll!"));
     EXPECT_EQ(m.title, QStringLiteral("einen Datensatz speichern"));
     EXPECT_EQ(m.buttons, MsgButtons::OkCancel);

@@ -471,7 +471,7 @@ TEST(LokdatenDelete, DeleteInTheNameColumnAsksAndNoChangesNothing)
     rig.dialogs.answerNext(MsgAnswer::No);
     rig.gridKey(Qt::Key_Delete);
     ASSERT_EQ(rig.dialogs.messageCount(), 1);
-    const FakeDialogs::Call& q = rig.dialogs.messages()[0];
+    const FakeDialogs::Call q = rig.dialogs.messages()[0]; // a copy: messages() returns a new list
     EXPECT_EQ(q.text, QStringLiteral("     Datensatz löschen?"));
     EXPECT_EQ(q.title, QStringLiteral("Lokdatensätze"));
     EXPECT_EQ(q.buttons, MsgButtons::YesNo);

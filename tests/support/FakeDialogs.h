@@ -76,7 +76,7 @@ public:
         return defaultText;
     }
 
-    // The message boxes only, in order.
+    // The message boxes only, in order: a new list, so keep its elements by value.
     std::vector<Call> messages() const
     {
         std::vector<Call> out;
