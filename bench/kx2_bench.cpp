@@ -23,6 +23,7 @@
 #include <QApplication>
 using BenchApp = QApplication;
 #else
+#include <QCoreApplication>
 using BenchApp = QCoreApplication;
 #endif
 
