@@ -63,15 +63,15 @@ void PreciseClock::fire()
 void PreciseClock::arm()
 {
 #ifdef Q_OS_LINUX
-    itimerspec spec{};
+    itimerspec when{};
     if (!m_calls.empty()) {
         // A zero it_value would disarm the timer: a call that is already due waits 1 ns.
         const double left = m_calls.begin()->first.first - now();
         const long long ns = left > 1e-9 ? (long long)(left * 1e9) : 1;
-        spec.it_value.tv_sec = time_t(ns / 1000000000LL);
-        spec.it_value.tv_nsec = long(ns % 1000000000LL);
+        when.it_value.tv_sec = time_t(ns / 1000000000LL);
+        when.it_value.tv_nsec = long(ns % 1000000000LL);
     }
-    ::timerfd_settime(m_fd, 0, &spec, nullptr);
+    ::timerfd_settime(m_fd, 0, &when, nullptr);
 #endif
 }
 
