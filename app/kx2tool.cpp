@@ -1,6 +1,7 @@
 #include "BuildInfo.h"
 #include "link/Clock.h"
 #include "link/PortIo.h"
+#include "link/QtMessageRoute.h"
 #include "link/QtSerialComm1.h"
 #include "link/gui/ComWin.h"
 #include "shell/AppContext.h"
@@ -134,8 +135,9 @@ int main(int argc, char** argv)
         if (trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
             ctx.link.setTrace(&trace);
         else
-            qWarning("Trace-Datei kann nicht geöffnet werden: %s", qPrintable(trace.errorString()));
+            std::fprintf(stderr, "Trace-Datei kann nicht geöffnet werden: %s\n", qPrintable(trace.errorString()));
     }
+    kx2::RouteQtMessagesTo(ctx.link.trace());
 
     kx2::SettingsFile settingsFile(programFolder, tour ? programFolder
                                                        : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));

@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "link/QtMessageRoute.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsFile.h"
 
@@ -39,6 +40,11 @@ void CliContext::addPortOptions(QCommandLineParser& parser)
 }
 
 CliContext::CliContext() = default;
+
+CliContext::~CliContext()
+{
+    RouteQtMessagesTo(nullptr);
+}
 
 bool CliContext::configure(const QCommandLineParser& parser)
 {
@@ -87,6 +93,7 @@ bool CliContext::configure(const QCommandLineParser& parser)
             return false;
         }
         m_ctx->link.setTrace(&m_trace);
+        RouteQtMessagesTo(&m_trace);
     }
     return true;
 }

@@ -20,6 +20,7 @@ public:
     static void addPortOptions(QCommandLineParser& parser);
 
     CliContext();
+    ~CliContext();
     // Reads the settings file and applies the options. false (with a message on stderr) when an
     // option is wrong or the trace file cannot be opened.
     bool configure(const QCommandLineParser& parser);

@@ -83,12 +83,12 @@ int runSim(const QStringList& args)
     const QCommandLineOption noReady(QStringLiteral("no-ready"), QStringLiteral("die Bereitmeldung kommt nie"));
     const QCommandLineOption answerDelay(QStringLiteral("answer-delay"), QStringLiteral("Sekunden vor jeder Antwort"), QStringLiteral("S"));
     const QCommandLineOption stray(QStringLiteral("stray-bytes"), QStringLiteral("Streubytes vor jeder Antwort"));
-    const QCommandLineOption foreign(QStringLiteral("foreign-every"), QStringLiteral("fremde Nachricht vor jeder N-ten Antwort"), QStringLiteral("N"));
+    const QCommandLineOption chatter(QStringLiteral("chatter"), QStringLiteral("andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)"), QStringLiteral("MS"));
     const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, state, seed, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
-                  refuseFormats, refusedCode, noReady, answerDelay, stray, foreign, burst, unplug, verbose});
+                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
         err << p.errorText() << "\n";
@@ -136,8 +136,10 @@ int runSim(const QStringList& args)
         bad(refusedCode);
     if (p.isSet(answerDelay) && !parseDouble(p.value(answerDelay), faults.answerDelay))
         bad(answerDelay);
-    if (p.isSet(foreign) && !parseInt(p.value(foreign), faults.foreignMessageEvery, 1, 1000000))
-        bad(foreign);
+    int chatterMs = 0;
+    if (p.isSet(chatter) && !parseInt(p.value(chatter), chatterMs, 1, 3600000))
+        bad(chatter);
+    faults.chatterInterval = chatterMs / 1000.0;
     if (p.isSet(unplug) && !parseInt(p.value(unplug), faults.unplugAfterMessages, 1, 100000000))
         bad(unplug);
     if (!ok)

@@ -57,6 +57,11 @@ int runRead(const QStringList& args)
         QTextStream(stderr) << "Zieldatei fehlt: -o DATEI.isd\n";
         return 2;
     }
+    // Before a read of minutes, not after it.
+    if (const QString why = IsdWriter::checkWritable(parser.value(QStringLiteral("output"))); !why.isEmpty()) {
+        QTextStream(stderr) << TerminalDialogs::plain(why) << "\n";
+        return 1;
+    }
     CliContext cli;
     if (!cli.configure(parser))
         return 2;
@@ -66,7 +71,7 @@ int runRead(const QStringList& args)
         return 1;
     const QString error = LocoTableFile(ctx.loco, ctx.storedSerial).saveTo(parser.value(QStringLiteral("output")));
     if (!error.isEmpty()) {
-        QTextStream(stderr) << "Fehler beim Speichern des Files: " << error << "\n";
+        QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
     int used = 0;
@@ -107,9 +112,7 @@ int runSend(const QStringList& args)
     AppContext& ctx = cli.ctx();
     const IsdLoadResult loaded = LoadLocoTableFile(parser.value(QStringLiteral("input")), ctx.loco, ctx.storedSerial);
     if (!loaded.ok()) {
-        ShowIsdError(cli.dialogs(), loaded.error);
-        if (!loaded.detail.isEmpty())
-            QTextStream(stderr) << loaded.detail << "\n";
+        ShowIsdError(cli.dialogs(), loaded.error, loaded.detail);
         return 1;
     }
     LocoTransfer transfer(ctx);

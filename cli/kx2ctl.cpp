@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "link/QtMessageRoute.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <functional>
@@ -28,6 +30,7 @@ using Command = std::function<int(const QStringList&)>;
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    kx2::RouteQtMessagesTo(nullptr);
     QStringList args = app.arguments().mid(1);
     QTextStream out(stdout);
     QTextStream err(stderr);

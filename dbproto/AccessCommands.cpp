@@ -91,7 +91,7 @@ void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, 
 {
     int r = 0;
     prepare({0, 0x08, SerialArea, 0, 0x5A, 0, 0, 0}, true, 3, 3, 0);
-    exchangePrepared(r);
+    exchangeReadRequest(r);
     if (r != 0) {
         result = r;
         return;
@@ -105,7 +105,7 @@ void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, 
     prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, 4, 4, 0);
     DbData[17] = SerialRecord & 0xFF;
     DbData[18] = SerialRecord >> 8;
-    exchangePrepared(r);
+    exchangeReadRequest(r);
     if (r != 0) {
         result = r;
         return;
@@ -126,11 +126,15 @@ void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, 
     result = 0;
 }
 
-void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, int& result)
+void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, bool reads, int& result)
 {
     int r = 0;
     prepare({d1, d2, number & 0xFF, (number >> 8) & 0xFF, d5, 0, 0, d8}, true, 3, 3, 0);
-    exchangePrepared(r);
+    // Loading an area into the work buffer can be asked for again; storing one cannot.
+    if (reads)
+        exchangeReadRequest(r);
+    else
+        exchangePrepared(r);
     if (r != 0) {
         // The exchange's own code, without a step: a time-out stays 13.
         result = r;
@@ -142,22 +146,22 @@ void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int ref
 
 void DbProtocol::SamFlashRead(int number, int& result)
 {
-    areaCommand(0, 0x08, 0x5A, 0, number, dbrc::SamReadNoAnswer, result);
+    areaCommand(0, 0x08, 0x5A, 0, number, dbrc::SamReadNoAnswer, true, result);
 }
 
 void DbProtocol::SamFlashWrite(int number, int& result)
 {
-    areaCommand(0x5A, 0x08, 0x5B, 0x01, number, dbrc::SamWriteNoAnswer, result);
+    areaCommand(0x5A, 0x08, 0x5B, 0x01, number, dbrc::SamWriteNoAnswer, false, result);
 }
 
 void DbProtocol::DataFlashRead(int number, int& result)
 {
-    areaCommand(0x45, 0x0A, 0, 0, number, dbrc::DataReadNoAnswer, result);
+    areaCommand(0x45, 0x0A, 0, 0, number, dbrc::DataReadNoAnswer, true, result);
 }
 
 void DbProtocol::DataFlashWrite(int number, int& result)
 {
-    areaCommand(0xDF, 0x0A, 0, 0, number, dbrc::DataWriteNoAnswer, result);
+    areaCommand(0xDF, 0x0A, 0, 0, number, dbrc::DataWriteNoAnswer, false, result);
 }
 
 void DbProtocol::DisplayClear(int& result)

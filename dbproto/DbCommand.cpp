@@ -1,6 +1,8 @@
 #include "dbproto/DbProtocol.h"
 
+#include "link/Comm1.h"
 #include "link/LocoNetLink.h"
+#include "link/ResultText.h"
 
 namespace kx2 {
 
@@ -11,6 +13,26 @@ constexpr int kCommandHead[5] = {0xED, 0x1F, 0x08, 0x49, 0x4B};
 constexpr int kDataReplyHead[5] = {0xE5, 0x1F, 0x01, 0x50, 0x43};
 // Wire position of each group header; its four data bytes follow it.
 constexpr int kHeaderPos[6] = {0, 5, 10, 15, 20, 25};
+
+bool isLongAckOfDbCommand(const LocoNetLink::Slot& m)
+{
+    return m[0] == 0xB4 && m[1] == 0x6D;
+}
+
+bool hasDataReplyHead(const LocoNetLink::Slot& m)
+{
+    for (int i = 0; i < 5; ++i)
+        if (m[i] != kDataReplyHead[i])
+            return false;
+    return true;
+}
+
+// What answers a database command. The ready message has the data reply's head but answers
+// nothing: coming late, it must not pass for a page.
+bool isDbAnswer(const LocoNetLink::Slot& m)
+{
+    return isLongAckOfDbCommand(m) || (hasDataReplyHead(m) && !LocoNetLink::IsReadyMessage(m));
+}
 } // namespace
 
 DbProtocol::DbProtocol(LocoNetLink& link, Progress& progress) : m_link(link), m_progress(progress) {}
@@ -50,7 +72,7 @@ void DbProtocol::ExchangeDbCommand(int& result)
         for (int k = 1; k <= 4; ++k)
             TxMessage[kHeaderPos[g] + k] = DbData[4 * (g - 1) + k];
     }
-    m_link.exchange(TxMessage.data(), 29, result);
+    m_link.exchange(TxMessage.data(), 29, result, isDbAnswer);
 }
 
 void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, int s1, int s2, int s3)
@@ -72,10 +94,26 @@ void DbProtocol::exchangePrepared(int& result)
     ExchangeDbCommand(result);
 }
 
+void DbProtocol::exchangeReadRequest(int& result)
+{
+    EncodeHighBits();
+    // The command is encoded once; every attempt sends the same bytes.
+    repeatRead([this](int& r) { ExchangeDbCommand(r); }, result);
+}
+
+void DbProtocol::repeatRead(const std::function<void(int&)>& attempt, int& result)
+{
+    attempt(result);
+    for (int repeat = 1; repeat <= ReadRepeats && result == rc::ReplyTimeout && m_link.port().portOpen(); ++repeat) {
+        m_link.traceNote(QStringLiteral("keine Antwort, Wiederholung %1 von %2").arg(repeat).arg(ReadRepeats));
+        attempt(result);
+    }
+}
+
 bool DbProtocol::replyIsLongAck(int& code) const
 {
-    const auto& slot = m_link.ReceiveRing[1];
-    if (slot[0] != 0xB4 || slot[1] != 0x6D)
+    const auto& slot = m_link.reply();
+    if (!isLongAckOfDbCommand(slot))
         return false;
     code = slot[2];
     return true;
@@ -83,16 +121,12 @@ bool DbProtocol::replyIsLongAck(int& code) const
 
 bool DbProtocol::replyIsDataReply() const
 {
-    const auto& slot = m_link.ReceiveRing[1];
-    for (int i = 0; i < 5; ++i)
-        if (slot[i] != kDataReplyHead[i])
-            return false;
-    return true;
+    return hasDataReplyHead(m_link.reply());
 }
 
 void DbProtocol::takeReplyData()
 {
-    const auto& slot = m_link.ReceiveRing[1];
+    const auto& slot = m_link.reply();
     for (int g = 1; g <= 5; ++g) {
         // Ring cells hold bytes; a cell never written is 0.
         DbHeader[g] = slot[kHeaderPos[g]] & 0xFF;

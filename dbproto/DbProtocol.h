@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace kx2 {
@@ -47,6 +48,10 @@ inline constexpr int OpIndexWrite = 280000;
 // unused), DbSelector[1..3] S1..S3, DbHeader[1..5] the five group headers, WriteBuffer[1..16].
 class DbProtocol {
 public:
+    // A request that only reads is sent this many times more when its answer does not come
+    // (a lost answer costs one time-out, not the transfer). Writes are never repeated.
+    static constexpr int ReadRepeats = 2;
+
     // How long StartBootloader waits for the ready message after the acknowledge 0x7F. A command
     // station restarts into its bootloader in well under a second; ten seconds leave ample room
     // for a slow interface while keeping a dead device from hanging the program.
@@ -75,7 +80,8 @@ public:
 
     void EncodeHighBits();
     void DecodeHighBits();
-    // Sends the prepared command (after EncodeHighBits) and waits for echo and reply.
+    // Sends the prepared command (after EncodeHighBits) and waits for echo and reply: a long
+    // acknowledge of the database command or a data reply (the ready message is none).
     void ExchangeDbCommand(int& result);
 
     // --- access, serial number, areas, display ---
@@ -132,13 +138,17 @@ private:
     // D9..D16 (otherwise 0), D17..D20 = 0.
     void prepare(const std::array<int, 8>& d, bool sig, int s1, int s2, int s3);
     void exchangePrepared(int& result);
-    // Slot 1 holds a long acknowledge of the database command; its code in `code`.
+    // The same for a request that only reads: repeated up to ReadRepeats times on a time-out.
+    void exchangeReadRequest(int& result);
+    // Runs attempt() again while it times out and the port is still open.
+    void repeatRead(const std::function<void(int&)>& attempt, int& result);
+    // The answer holds a long acknowledge of the database command; its code in `code`.
     bool replyIsLongAck(int& code) const;
     bool replyIsDataReply() const;
-    // Slot 1 holds a message of the data-format reply's length.
+    // The answer is a message of the data-format reply's length.
     bool replyIsFormatReply() const;
     void takeReplyData();
-    void areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, int& result);
+    void areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, bool reads, int& result);
     void storeIndexEntries(int base);
     void buildFormatRequest(int code, int address, int v9, int v10, int v11);
 

@@ -5,6 +5,15 @@
 
 namespace kx2 {
 
+namespace {
+// What answers a data-format request: a message of the request's layout (15 bytes) or an
+// acknowledge of the 0xED opcode.
+bool isFormatAnswer(const LocoNetLink::Slot& m)
+{
+    return (m[0] >= 0xE0 && m[1] == 0x0F) || (m[0] == 0xB4 && m[1] == 0x6D);
+}
+} // namespace
+
 void DbProtocol::buildFormatRequest(int code, int address, int v9, int v10, int v11)
 {
     FormatMessage[0] = 0xED;
@@ -36,7 +45,7 @@ void DbProtocol::PackFormatHighBits()
 
 void DbProtocol::UnpackFormatReply()
 {
-    auto& slot = m_link.ReceiveRing[1];
+    auto& slot = m_link.reply();
     const int bits = slot[6];
     for (int k = 0; k <= 6; ++k)
         if (bits & (1 << k))
@@ -48,25 +57,25 @@ void DbProtocol::UnpackFormatReply()
 void DbProtocol::ExchangeFormatMessage(int& result)
 {
     result = 0;
-    m_link.exchange(FormatMessage.data(), 13, result);
+    m_link.exchange(FormatMessage.data(), 13, result, isFormatAnswer);
 }
 
 bool DbProtocol::replyIsFormatReply() const
 {
     // A read reply has the request's layout: a variable-length message of 15 bytes.
-    const auto& slot = m_link.ReceiveRing[1];
+    const auto& slot = m_link.reply();
     return slot[0] >= 0xE0 && slot[1] == 0x0F;
 }
 
 void DbProtocol::ReadLocoFormat(int address, int& code, int& value, int& result)
 {
     buildFormatRequest(FormatReadLoco, address, 0, 0, 0);
-    ExchangeFormatMessage(result);
+    repeatRead([this](int& r) { ExchangeFormatMessage(r); }, result);
     // The values are taken whatever the exchange returned; the caller decides by the result.
     UnpackFormatReply();
-    code = m_link.ReceiveRing[1][9];
-    value = m_link.ReceiveRing[1][10];
-    // Another device's message taken for the answer holds no format, only ring leftovers.
+    code = m_link.reply()[9];
+    value = m_link.reply()[10];
+    // An acknowledge (a refusal) holds no format.
     if (result == 0 && !replyIsFormatReply())
         result = rc::WrongReply;
 }
@@ -75,16 +84,16 @@ void DbProtocol::WriteLocoFormat(int address, int code, int value, int& result)
 {
     buildFormatRequest(FormatWriteLoco, address, code, value, 0);
     ExchangeFormatMessage(result);
-    if (m_link.ReceiveRing[1][2] != 0x7F)
+    if (m_link.reply()[2] != 0x7F)
         result = dbrc::FormatWriteRefused;
 }
 
 void DbProtocol::ReadAccessoryFormat(int address, int& value, int& result)
 {
     buildFormatRequest(FormatReadAccessory, address, 0, 0, 0);
-    ExchangeFormatMessage(result);
+    repeatRead([this](int& r) { ExchangeFormatMessage(r); }, result);
     UnpackFormatReply();
-    value = m_link.ReceiveRing[1][9];
+    value = m_link.reply()[9];
     if (result == 0 && !replyIsFormatReply())
         result = rc::WrongReply;
 }
@@ -95,7 +104,7 @@ void DbProtocol::WriteAccessoryFormat(int address, int& value, int& result)
     value = (value & 0x80) ? 143 : 15;
     buildFormatRequest(FormatWriteAccessory, address, value, 255, 255);
     ExchangeFormatMessage(result);
-    if (m_link.ReceiveRing[1][2] != 0x7F)
+    if (m_link.reply()[2] != 0x7F)
         result = dbrc::FormatWriteRefused;
 }
 

@@ -15,14 +15,12 @@ void DbProtocol::ReadRecord(int number, int& result)
     DbData[20] = 0;
     DbSelector = {0, 4, 4, 0};
     int r = 0;
-    exchangePrepared(r);
+    exchangeReadRequest(r);
     if (r != 0) {
         result = r;
         return;
     }
-    // Answers are not matched by content: another device's message that arrives first stands in
-    // slot 1, and what an earlier answer left in the slot's cells behind it would pass for the
-    // page. Only a data reply is a page.
+    // The command station refuses with an acknowledge; only a data reply is a page.
     if (!replyIsDataReply()) {
         result = rc::WrongReply;
         return;

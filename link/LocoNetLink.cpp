@@ -109,13 +109,41 @@ void LocoNetLink::completeMessage()
     }
     if (ReadyFlag == 0)
         CheckReadyMessage();
+    if (m_wait.active && !m_wait.answered)
+        matchCompleted(slot, ExpectedLength);
     RingWriteIndex = (RingWriteIndex + 1) % RingSlots;
     ++m_completedSinceReset;
 }
 
+void LocoNetLink::matchCompleted(const Slot& slot, int length)
+{
+    if (!m_wait.echoSeen) {
+        // The bus returns the request to its sender byte for byte; until then nothing counts.
+        bool echo = length == m_wait.request.size();
+        for (int i = 0; echo && i < length; ++i)
+            echo = slot[i] == static_cast<unsigned char>(m_wait.request[i]);
+        if (echo)
+            m_wait.echoSeen = true;
+        else
+            ++m_passedOver;
+        return;
+    }
+    if ((*m_wait.isAnswer)(slot)) {
+        m_reply = slot;
+        m_wait.answered = true;
+    } else {
+        ++m_passedOver;
+    }
+}
+
 void LocoNetLink::CheckReadyMessage()
 {
-    const auto& m = ReceiveRing[RingWriteIndex];
+    if (IsReadyMessage(ReceiveRing[RingWriteIndex]))
+        ReadyFlag = 1;
+}
+
+bool LocoNetLink::IsReadyMessage(const Slot& m)
+{
     static const int fixed[][2] = {
         {0, 0xE5}, {1, 0x1F}, {2, 0x01}, {3, 0x50}, {4, 0x43}, {5, 0x70}, {7, 0x7F}, {8, 0x7F},
         {9, 0x7F}, {10, 0x70}, {11, 0x00}, {12, 0x00}, {13, 0x00}, {14, 0x00}, {15, 0x30},
@@ -123,12 +151,18 @@ void LocoNetLink::CheckReadyMessage()
     };
     for (const auto& f : fixed)
         if (m[f[0]] != f[1])
-            return;
+            return false;
     for (int k = 0; k < 4; ++k) {
         if (m[16 + k] != DbSignature[k] || m[21 + k] != DbSignature[4 + k])
-            return;
+            return false;
     }
-    ReadyFlag = 1;
+    return true;
+}
+
+void LocoNetLink::traceNote(const QString& text)
+{
+    if (m_trace)
+        m_trace->write("# " + text.toUtf8() + '\n');
 }
 
 void LocoNetLink::clearRing()
@@ -215,23 +249,33 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
     result = 0;
 }
 
-void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result)
+void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer)
 {
     result = 0;
     resetRingIndex();
+    m_reply.fill(0);
+    m_passedOver = 0;
+    m_wait = Wait{};
+    m_wait.active = true;
+    m_wait.isAnswer = &isAnswer;
+    for (int i = 0; i <= lastIndex; ++i)
+        m_wait.request.append(char(bytes[i] & 0xFF));
+    m_wait.request.append(char(LocoNetChecksum(bytes, lastIndex)));
+
+    // The echo may come while the request is still being written byte by byte.
     SendLocoNetMessage(bytes, lastIndex, result);
     ExchangeStart = m_clock.now();
     const double deadline = ExchangeStart + ReplyTimeout;
-    // Echo and answer: the answer is in slot 1 once two messages have completed.
-    while (m_completedSinceReset < 2) {
+    while (!m_wait.answered) {
         // A port that closed itself (the device vanished, a USB cable was pulled) delivers
         // nothing more: the time-out is certain, so it comes at once.
         if (m_clock.now() - ExchangeStart > ReplyTimeout || !m_port.portOpen()) {
             result = rc::ReplyTimeout;
-            return;
+            break;
         }
         m_clock.yieldUntil(deadline);
     }
+    m_wait.active = false;
 }
 
 void LocoNetLink::Pause(double seconds)

@@ -1,7 +1,9 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QIODevice;
 
@@ -13,8 +15,9 @@ struct Settings;
 
 // The LocoNet layer above the serial port: framing and sending messages, assembling received
 // bytes into the ring of 32 message slots, the request/reply exchange and Pause.
-// Only one request may be in flight: the exchange resets RingWriteIndex and waits until its
-// own echo (slot 0) and the answer (slot 1) are in.
+// Only one request may be in flight. Every message on the bus takes a slot, other devices'
+// messages included; the exchange picks its own echo and then the answer of the kind its request
+// expects out of that stream and passes over the rest.
 class LocoNetLink {
 public:
     static constexpr int RingSlots = 32;
@@ -22,10 +25,16 @@ public:
     static constexpr int CompleteFlagCell = 64;
     static constexpr double ReplyTimeout = 2.0;
 
+    using Slot = std::array<int16_t, SlotCells>;
+    // Whether a message that arrived after the request's echo is the answer to it.
+    using AnswerMatch = std::function<bool(const Slot& message)>;
+    // Takes the first message after the echo, whatever it is (for hand-made requests).
+    static bool AnyAnswer(const Slot&) { return true; }
+
     LocoNetLink(Comm1& port, Clock& clock, const Settings& settings);
 
     // --- receive assembly ---
-    std::array<std::array<int16_t, SlotCells>, RingSlots> ReceiveRing{};
+    std::array<Slot, RingSlots> ReceiveRing{};
     int RingWriteIndex = 0;
     bool Receiving = false;
     int ExpectedLength = 0;
@@ -39,6 +48,8 @@ public:
     void receiveBytes(const QByteArray& bytes);
     // Sets ReadyFlag to 1 when the slot just completed holds the command station's ready message.
     void CheckReadyMessage();
+    // The command station's ready message (the data-reply layout with the database signature).
+    static bool IsReadyMessage(const Slot& message);
     // Empties every slot and restarts assembly at slot 0.
     void clearRing();
     // Messages completed since RingWriteIndex was last set to 0 by a sender.
@@ -53,11 +64,18 @@ public:
     void SendLocoNetMessage(const int* bytes, int lastIndex, int& result);
 
     // --- request/reply ---
-    // Sends bytes[0..lastIndex] + checksum after resetting the ring index and waits until two
-    // messages (echo and answer) are in. result 0, 13 on time-out (at once when the port has
-    // closed meanwhile: nothing can arrive any more), or the send's code.
-    void exchange(const int* bytes, int lastIndex, int& result);
+    // Sends bytes[0..lastIndex] + checksum after resetting the ring index and waits for the echo
+    // of exactly those bytes and, after it, the first message that isAnswer accepts; reply()
+    // then holds that message. Messages of other devices before, between and after are passed
+    // over. result 0, 13 on time-out (at once when the port has closed meanwhile: nothing can
+    // arrive any more), or the send's code when the send failed and the answer came anyway.
+    void exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer = AnyAnswer);
     double ExchangeStart = 0;
+    // The answer of the last exchange; all zero when none came.
+    const Slot& reply() const { return m_reply; }
+    Slot& reply() { return m_reply; }
+    // Messages the last exchange passed over while it waited (other devices' traffic).
+    int passedOver() const { return m_passedOver; }
 
     // Lets `seconds` pass while the event loop runs.
     void Pause(double seconds);
@@ -66,6 +84,9 @@ public:
 
     // Every message sent and assembled goes to `out` as "TX 8F 00 ..." / "RX ..." lines; nullptr stops it.
     void setTrace(QIODevice* out) { m_trace = out; }
+    QIODevice* trace() const { return m_trace; }
+    // A remark between the messages of the trace, as "# text" (a repeated request, say).
+    void traceNote(const QString& text);
 
     Clock& clock() { return m_clock; }
     Comm1& port() { return m_port; }
@@ -77,8 +98,22 @@ private:
     Comm1& m_port;
     Clock& m_clock;
     const Settings& m_settings;
+    void matchCompleted(const Slot& slot, int length);
+
     QIODevice* m_trace = nullptr;
     int m_completedSinceReset = 0;
+
+    // The exchange under way: its request as sent (checksum included) and what it has seen.
+    struct Wait {
+        bool active = false;
+        QByteArray request;
+        const AnswerMatch* isAnswer = nullptr;
+        bool echoSeen = false;
+        bool answered = false;
+    };
+    Wait m_wait;
+    Slot m_reply{};
+    int m_passedOver = 0;
     double m_pausedSeconds = 0;
 };
 

@@ -2,6 +2,11 @@
 
 #include <QSerialPort>
 #include <QStringList>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 
 namespace kx2 {
 
@@ -19,20 +24,68 @@ QString QtSerialComm1::systemPortName(const QString& portText)
 #endif
 }
 
-QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>())
+namespace {
+// How often an open port looks whether its device is still there.
+constexpr int kHangUpCheckMs = 50;
+} // namespace
+
+QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>()), m_hangUpWatch(std::make_unique<QTimer>())
 {
-    QObject::connect(m_serial.get(), &QSerialPort::readyRead, [this] { raiseOnComm(); });
+    QObject::connect(m_serial.get(), &QSerialPort::readyRead, [this] {
+        if (usable())
+            raiseOnComm();
+    });
     QObject::connect(m_serial.get(), &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
         if (e == QSerialPort::NoError)
             return;
         m_error = m_serial->errorString();
-        // A vanished device never comes back on the same handle.
-        if (e == QSerialPort::ResourceError && m_serial->isOpen())
-            m_serial->close();
+        // A vanished device never comes back on the same handle. Qt raises this from inside its
+        // own read, which must finish before the handle is closed.
+        if (e == QSerialPort::ResourceError)
+            markGone(m_error, false);
     });
+    m_hangUpWatch->setInterval(kHangUpCheckMs);
+    QObject::connect(m_hangUpWatch.get(), &QTimer::timeout, [this] { checkHangUp(); });
 }
 
 QtSerialComm1::~QtSerialComm1() = default;
+
+bool QtSerialComm1::usable() const
+{
+    return !m_gone && m_serial->isOpen();
+}
+
+void QtSerialComm1::markGone(const QString& why, bool closeNow)
+{
+    if (m_gone || !m_serial->isOpen())
+        return;
+    m_gone = true;
+    m_error = why;
+    m_hangUpWatch->stop();
+    if (closeNow) {
+        m_serial->close();
+        return;
+    }
+    QSerialPort* serial = m_serial.get();
+    QMetaObject::invokeMethod(serial, [serial] {
+        if (serial->isOpen())
+            serial->close();
+    }, Qt::QueuedConnection);
+}
+
+void QtSerialComm1::checkHangUp()
+{
+#ifdef Q_OS_UNIX
+    if (!usable())
+        return;
+    pollfd p{};
+    p.fd = int(m_serial->handle());
+    if (p.fd < 0 || ::poll(&p, 1, 0) <= 0)
+        return;
+    if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
+        markGone(QStringLiteral("Gerät nicht mehr vorhanden"), true);
+#endif
+}
 
 void QtSerialComm1::setCommPort(const QString& port)
 {
@@ -45,7 +98,7 @@ void QtSerialComm1::setCommPort(const QString& port)
 void QtSerialComm1::setSettings(const QString& settings)
 {
     m_settings = settings;
-    if (m_serial->isOpen())
+    if (usable())
         applySettings();
 }
 
@@ -80,10 +133,13 @@ bool QtSerialComm1::applySettings()
 
 bool QtSerialComm1::setPortOpen(bool open)
 {
-    if (!open) {
+    if (!open || m_gone) {
+        m_hangUpWatch->stop();
         if (m_serial->isOpen())
             m_serial->close();
-        return true;
+        m_gone = false;
+        if (!open)
+            return true;
     }
     if (m_serial->isOpen())
         return true;
@@ -100,31 +156,32 @@ bool QtSerialComm1::setPortOpen(bool open)
     setHandshaking(m_handshaking);
     if (m_rts)
         m_serial->setRequestToSend(true);
+    m_hangUpWatch->start();
     return true;
 }
 
 bool QtSerialComm1::portOpen() const
 {
-    return m_serial->isOpen();
+    return usable();
 }
 
 void QtSerialComm1::setRtsEnable(bool on)
 {
     m_rts = on;
-    if (m_serial->isOpen() && m_serial->flowControl() != QSerialPort::HardwareControl)
+    if (usable() && m_serial->flowControl() != QSerialPort::HardwareControl)
         m_serial->setRequestToSend(on);
 }
 
 void QtSerialComm1::setBreak(bool on)
 {
-    if (m_serial->isOpen())
+    if (usable())
         m_serial->setBreakEnabled(on);
 }
 
 void QtSerialComm1::setHandshaking(Handshaking mode)
 {
     m_handshaking = mode;
-    if (!m_serial->isOpen())
+    if (!usable())
         return;
     m_serial->setFlowControl(mode == Handshaking::RtsCts ? QSerialPort::HardwareControl
                              : mode == Handshaking::XonXoff ? QSerialPort::SoftwareControl
@@ -133,12 +190,12 @@ void QtSerialComm1::setHandshaking(Handshaking mode)
 
 int QtSerialComm1::inBufferCount() const
 {
-    return m_serial->isOpen() ? int(m_serial->bytesAvailable()) : 0;
+    return usable() ? int(m_serial->bytesAvailable()) : 0;
 }
 
 void QtSerialComm1::discardInput()
 {
-    if (!m_serial->isOpen())
+    if (!usable())
         return;
     m_serial->clear(QSerialPort::Input);
     m_serial->readAll();
@@ -146,32 +203,32 @@ void QtSerialComm1::discardInput()
 
 int QtSerialComm1::outBufferCount() const
 {
-    return m_serial->isOpen() ? int(m_serial->bytesToWrite()) : 0;
+    return usable() ? int(m_serial->bytesToWrite()) : 0;
 }
 
 void QtSerialComm1::discardOutput()
 {
-    if (m_serial->isOpen())
+    if (usable())
         m_serial->clear(QSerialPort::Output);
 }
 
 bool QtSerialComm1::ctsHolding() const
 {
-    if (!m_serial->isOpen())
+    if (!usable())
         return false;
     return m_serial->pinoutSignals().testFlag(QSerialPort::ClearToSendSignal);
 }
 
 QByteArray QtSerialComm1::input()
 {
-    if (!m_serial->isOpen())
+    if (!usable())
         return {};
     return m_inputLen > 0 ? m_serial->read(m_inputLen) : m_serial->readAll();
 }
 
 bool QtSerialComm1::output(const QByteArray& bytes)
 {
-    if (!m_serial->isOpen()) {
+    if (!usable()) {
         if (m_error.isEmpty())
             m_error = QStringLiteral("Port ist nicht geöffnet");
         return false;
@@ -182,7 +239,7 @@ bool QtSerialComm1::output(const QByteArray& bytes)
     }
     // Hand the bytes to the driver now rather than at the next event-loop turn.
     m_serial->flush();
-    return m_serial->isOpen();
+    return usable();
 }
 
 } // namespace kx2

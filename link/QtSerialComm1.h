@@ -4,11 +4,13 @@
 #include <memory>
 
 class QSerialPort;
+class QTimer;
 
 namespace kx2 {
 
 // A real serial port through QSerialPort. The receive event runs from the port's readyRead on
-// the event loop; a port that disappears (USB cable pulled) closes itself and reports errors.
+// the event loop; a port that disappears (USB cable pulled) counts as closed at once, closes
+// itself and reports errors.
 class QtSerialComm1 : public Comm1 {
 public:
     QtSerialComm1();
@@ -43,6 +45,14 @@ public:
 
 private:
     bool applySettings();
+    // Open and not gone: the only state in which the handle may be touched.
+    bool usable() const;
+    // The device went away: nothing is read or written any more, and the handle is closed (later
+    // when Qt is inside its own read of the handle).
+    void markGone(const QString& why, bool closeNow);
+    // A vanished device does not always raise an error on its own (a hung-up terminal only
+    // reports it to the next read); a look at the handle every few milliseconds finds it.
+    void checkHangUp();
 
     std::unique_ptr<QSerialPort> m_serial;
     QString m_portText;
@@ -52,6 +62,8 @@ private:
     bool m_rts = false;
     int m_inputLen = 0;
     int m_rThreshold = 0;
+    bool m_gone = false;
+    std::unique_ptr<QTimer> m_hangUpWatch;
 };
 
 } // namespace kx2

@@ -9,7 +9,7 @@
 
 namespace kx2 {
 
-void ShowIsdError(UserDialogs& dialogs, IsdError error)
+void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail)
 {
     switch (error) {
     case IsdError::None:
@@ -19,7 +19,9 @@ void ShowIsdError(UserDialogs& dialogs, IsdError error)
         return;
     case IsdError::Open:
     case IsdError::Read:
-        dialogs.messageBox(IsdOpenErrorText(), MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+        // Where and why, so that the file can be mended.
+        dialogs.messageBox(detail.isEmpty() ? IsdOpenErrorText() : IsdOpenErrorText() + QChar(13) + detail,
+                           MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
         return;
     }
 }
@@ -66,13 +68,27 @@ void IsdWriter::writeEmpty()
     line(QByteArray());
 }
 
+namespace {
+QString saveFailure(const QString& path, const QString& why)
+{
+    return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path) + QChar(13) + why;
+}
+} // namespace
+
+QString IsdWriter::checkWritable(const QString& path)
+{
+    // The same way saveTo goes, stopped before anything replaces the file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return saveFailure(path, file.errorString());
+    file.cancelWriting();
+    return QString();
+}
+
 QString IsdWriter::saveTo(const QString& path) const
 {
     QSaveFile file(path);
-    const auto failure = [&](const QString& why) {
-        return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path)
-            + QChar(13) + why;
-    };
+    const auto failure = [&](const QString& why) { return saveFailure(path, why); };
     if (!file.open(QIODevice::WriteOnly))
         return failure(file.errorString());
     // A file smaller than the write buffer only reaches the disk when the buffer is flushed, and
@@ -182,9 +198,10 @@ void IsdReader::failAt(const QString& reason)
     m_detail = QStringLiteral("Zeile %1: %2").arg(m_lineNo).arg(reason);
 }
 
-void IsdReader::fail(const QString& detail)
+void IsdReader::fail(const QString& detail, int line)
 {
-    failAt(detail);
+    m_error = IsdError::Read;
+    m_detail = QStringLiteral("Zeile %1: %2").arg(line > 0 ? line : m_lineNo).arg(detail);
 }
 
 bool IsdReader::readCell(std::optional<int>& value)

@@ -33,9 +33,10 @@ enum class IsdError {
     Read,        // too few values, or a value that is not what its place needs
 };
 
-// "Falsches Fileformat" for a wrong header, "Fehler beim Öffnen des Files" for the others;
-// nothing for IsdError::None.
-void ShowIsdError(UserDialogs& dialogs, IsdError error);
+// "Falsches Fileformat" for a wrong header, "Fehler beim Öffnen des Files" for the others
+// (with `detail`, the reader's where and why, on a line of its own); nothing for
+// IsdError::None.
+void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString());
 
 // Collects a file in memory and stores it in one piece.
 class IsdWriter {
@@ -53,6 +54,8 @@ public:
     // Writes to a temporary file beside `path` that replaces it only once it is complete, so
     // a failed save leaves the previous file as it was. Returns "" or the error text to show.
     QString saveTo(const QString& path) const;
+    // Whether saveTo could write `path`, without touching it: "" or the error text to show.
+    static QString checkWritable(const QString& path);
 
 private:
     void line(const QByteArray& bytes);
@@ -86,8 +89,9 @@ public:
     // A text value; an empty line gives "".
     bool readText(QString& text);
 
-    // Lets the caller refuse a value that was read but does not fit its place.
-    void fail(const QString& detail);
+    // Lets the caller refuse a value that was read but does not fit its place: at `line`, or
+    // at the line read last.
+    void fail(const QString& detail, int line = 0);
 
     IsdError error() const { return m_error; }
     // Where and why reading stopped, e.g. "Zeile 12: keine Zahl".

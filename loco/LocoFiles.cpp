@@ -106,6 +106,25 @@ bool ReadLocoRow(IsdReader& reader, LocoRow& row)
         }
         row[size_t(col)] = v;
     }
+    const auto at = [&row](int col) { return row[size_t(col)].value_or(0); };
+    // The line of a column of this row: the last one read holds column 83.
+    const auto lineOf = [&reader](int col) { return reader.lineNumber() - (LocoTable::Cols - 1 - col); };
+    const int address = at(LocoTable::AddressHigh) * 256 + at(LocoTable::AddressLow);
+    // Loading makes every row with a valid address a changed record; other rows keep their status.
+    const int status = LocoTable::isValidAddress(address) ? LocoTable::StatusChanged : at(LocoTable::RecordStatus);
+    if (status == LocoTable::StatusEmpty || status == LocoTable::StatusDeleted)
+        return true;
+    if (address > LocoTable::MaxAddress) {
+        reader.fail(QStringLiteral("Lokadresse %1 außerhalb von 1..9999").arg(address), lineOf(LocoTable::AddressLow));
+        return false;
+    }
+    bool terminated = false;
+    for (int col = LocoTable::NameFirst; col <= LocoTable::NameLast && !terminated; ++col)
+        terminated = at(col) == 0;
+    if (!terminated) {
+        reader.fail(QStringLiteral("Name ohne Endezeichen (keine 0 in den Bytes 4..27)"), lineOf(LocoTable::NameLast));
+        return false;
+    }
     return true;
 }
 
@@ -125,15 +144,19 @@ IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSer
     IsdReader reader;
     if (reader.open(path, IsdHeaderLocoTable()) != IsdError::None)
         return {reader.error(), reader.errorDetail()};
-    if (!ReadLocoSerial(reader, serial))
+    StoredSerial loadedSerial;
+    if (!ReadLocoSerial(reader, loadedSerial))
         return {reader.error(), reader.errorDetail()};
+    LocoTable loaded;
     for (int row = 0; row < LocoTable::Rows; ++row) {
         LocoRow r;
         if (!ReadLocoRow(reader, r))
             return {reader.error(), reader.errorDetail()};
-        putRow(table, row, r);
-        table.markLoaded(row);
+        putRow(loaded, row, r);
+        loaded.markLoaded(row);
     }
+    table = loaded;
+    serial = loadedSerial;
     return {};
 }
 
@@ -155,7 +178,7 @@ AfterFileOp LadenMenu(LocoFileContext& ctx)
     pauseFor(ctx, LocoLoadPause);
     const IsdLoadResult r = LoadLocoTableFile(path, ctx.table, ctx.serial);
     if (!r.ok()) {
-        ShowIsdError(ctx.dialogs, r.error);
+        ShowIsdError(ctx.dialogs, r.error, r.detail);
         return AfterFileOp::Nothing;
     }
     return AfterFileOp::RebuildGrid;
@@ -199,7 +222,7 @@ AfterFileOp DS_LadenMenu(LocoFileContext& ctx)
 
     IsdReader reader;
     if (reader.open(path, IsdHeaderLocoRecord()) != IsdError::None) {
-        ShowIsdError(ctx.dialogs, reader.error());
+        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail());
         return AfterFileOp::Nothing;
     }
     LocoTable& table = ctx.table;
@@ -211,7 +234,7 @@ AfterFileOp DS_LadenMenu(LocoFileContext& ctx)
     // The whole record is read before it goes into the slot, so a broken file leaves it empty.
     LocoRow record;
     if (!ReadLocoRow(reader, record)) {
-        ShowIsdError(ctx.dialogs, reader.error());
+        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail());
         return AfterFileOp::Nothing;
     }
     const LocoRow before = rowOf(table, i);

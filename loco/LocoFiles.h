@@ -46,7 +46,7 @@ struct LocoFileContext {
 
 // LadenMenu: asks for a file and replaces StoredSerial and every row 0..500 with its
 // contents; each row with an address 1..9999 becomes changed with its format pending.
-// A read error shows "Fehler beim Öffnen des Files" and keeps the rows loaded before it.
+// A read error shows "Fehler beim Öffnen des Files" with the line and leaves the table as it was.
 AfterFileOp LadenMenu(LocoFileContext& ctx);
 // SpeichernMenu: asks for a file and writes StoredSerial and every row. Returns whether the
 // file was written; a failed write is reported and leaves the previous file untouched.
@@ -73,7 +73,9 @@ bool LocoCellFits(int col, std::optional<int> value);
 IsdWriter LocoTableFile(const LocoTable& table, const StoredSerial& serial);
 IsdWriter LocoRecordFile(const LocoTable& table, int row);
 
-// Reads the 84 values of one row; a value that does not fit its column is a read error.
+// Reads the 84 values of one row. A value that does not fit its column is a read error, and so
+// is a row the send would write (one holding a record once loaded) that no device can take: an
+// address above 9999 (0 is reported and skipped by the send) or a name without its 0 byte.
 bool ReadLocoRow(IsdReader& reader, LocoRow& row);
 // Reads the four serial values (file order 4, 3, 2, 1).
 bool ReadLocoSerial(IsdReader& reader, StoredSerial& serial);
@@ -84,8 +86,8 @@ struct IsdLoadResult {
     bool ok() const { return error == IsdError::None; }
 };
 
-// The body of LadenMenu after the file prompt. Rows are taken whole: on a read error the
-// rows before the broken one stay loaded and the broken one keeps what it held.
+// The body of LadenMenu after the file prompt. The file is taken whole or not at all: on a
+// read error the table and StoredSerial keep what they held.
 IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial);
 // Reads a single-record file without touching any table.
 IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row);

@@ -12,8 +12,9 @@ void LocoTable::setAddress(int row, int a)
 
 std::optional<int> LocoTable::findSlotByAddress(int a, int except) const
 {
+    // Only slots that hold a locomotive: an empty or deleted slot has no address to find.
     for (int i = 0; i < SlotCount; ++i)
-        if (i != except && address(i) == a)
+        if (i != except && holdsRecord(i) && address(i) == a)
             return i;
     return std::nullopt;
 }
@@ -57,7 +58,9 @@ std::optional<int> LocoTable::firstReusableSlot() const
 void LocoTable::markAllForDeviceRead()
 {
     for (int row = 0; row < Rows; ++row) {
-        set(row, RecordStatus, StatusEmpty);
+        markSlotEmpty(row);
+        clear(row, FormatCode);
+        clear(row, FormatParam);
         set(row, FormatPending, 0);
     }
 }
@@ -81,11 +84,21 @@ void LocoTable::createRecord(int slot, int a, const QString& name)
 {
     setAddress(slot, a);
     WriteLokname(slot, name);
-    // The editor shows 80 for a new locomotive; the send later stores 50 (100) for status 2.
+    // 80 km/h, shown in the grid and written as shown.
     set(slot, MaxSpeedHalf, 40);
     for (int f = 0; f < FunctionCount; ++f)
         set(slot, symbolColumn(f), 0);
+    // The slot may have held a deleted locomotive: its data format is not the new one's.
+    clear(slot, FormatCode);
+    clear(slot, FormatParam);
+    set(slot, FormatPending, 0);
     set(slot, RecordStatus, StatusNew);
+}
+
+void LocoTable::markEdited(int slot)
+{
+    if (status(slot) != StatusNew)
+        set(slot, RecordStatus, StatusChanged);
 }
 
 bool LocoTable::renameRecord(int slot, const QString& name)
@@ -97,8 +110,8 @@ bool LocoTable::renameRecord(int slot, const QString& name)
     bool changed = false;
     for (int col = 0; col < RecordBytes && !changed; ++col)
         changed = cell(slot, col) != before[size_t(col)];
-    if (changed && status(slot) != StatusNew)
-        set(slot, RecordStatus, StatusChanged);
+    if (changed)
+        markEdited(slot);
     return changed;
 }
 
@@ -127,7 +140,6 @@ void LocoTable::applyNewRecordValues(int slot)
     set(slot, 66, 0);
     set(slot, 67, 0);
     set(slot, 68, 3);
-    set(slot, MaxSpeedHalf, 50);
     set(slot, 70, 255);
     set(slot, 71, 255);
     for (int col = 72; col <= 75; ++col)
@@ -136,6 +148,11 @@ void LocoTable::applyNewRecordValues(int slot)
     set(slot, 77, 0);
     set(slot, 78, 255);
     set(slot, 79, 255);
+}
+
+void LocoTable::markStored(int slot)
+{
+    set(slot, RecordStatus, status(slot) == StatusDeleted ? StatusEmpty : StatusUnchanged);
 }
 
 void LocoTable::prepareForOtherDevice()

@@ -62,7 +62,7 @@ public:
     // column 33 x 256 + column 32; an empty or deleted slot reads 65535.
     int address(int row) const { return value(row, AddressHigh) * 256 + value(row, AddressLow); }
     void setAddress(int row, int a);
-    // The first slot 0..499 other than `except` whose address is a.
+    // The first slot 0..499 other than `except` that holds a record with address a.
     std::optional<int> findSlotByAddress(int a, int except = -1) const;
 
     // --- name ---
@@ -90,7 +90,9 @@ public:
     bool recordInUse(int row) const { return (value(row, RecordIdHigh) & 252) == 0; }
 
     // --- transitions ---
-    // Start of a device read: every row (0..500) status 255, FormatPending 0.
+    // Start of a device read: every row (0..500) emptied (bytes 0..79 = 255, format cells empty,
+    // nothing pending, status 255), so that a read that stops part-way leaves nothing of the
+    // previous table in the rows it did not reach.
     void markAllForDeviceRead();
     // A slot read from the device that is not in use: bytes 0..79 := 255, status 255.
     void markSlotEmpty(int row);
@@ -98,17 +100,25 @@ public:
     // pending, so that the next send writes it; other rows keep the loaded status.
     void markLoaded(int row);
     // The editor created a new locomotive in slot j (taken from firstReusableSlot):
-    // address, name, maximum speed 80, no function symbols, status 2.
+    // address, name, maximum speed 80, no function symbols, no data format (nothing of the
+    // slot's earlier occupant), status 2.
     void createRecord(int slot, int address, const QString& name);
-    // The editor saved a renamed line: status 1 when a record byte changed, unless the record
-    // is new (2). Returns whether a record byte changed.
+    // A record byte was changed in the editor: status 1, but a new record stays 2 until it has
+    // been written (it still needs the new-record values).
+    void markEdited(int slot);
+    // The editor saved a renamed line: markEdited when a record byte changed. Returns whether
+    // a record byte changed.
     bool renameRecord(int slot, const QString& name);
     // Deleted in the editor: bytes 0..79 := 255, status 240.
     void deleteRecord(int slot);
     // Table cleared in the editor: rows 0..500, columns 0..80 := 255; the format columns stay.
     void clearTable();
-    // The values a record of status 2 gets just before it is written to the device.
+    // The device bookkeeping a record of status 2 gets just before it is written (bytes 27,
+    // 28..31, 34/35, 65..68, 70..79). The user's data, the maximum speed among it, is kept.
     void applyNewRecordValues(int slot);
+    // The record was written to (or erased on) the device and the send succeeded: the table
+    // now matches the device, so the slot is unchanged (0), or empty (255) after an erase.
+    void markStored(int slot);
     // A send to another command station, confirmed: every row with a valid address becomes
     // new with its format pending, every other row deleted with nothing pending.
     void prepareForOtherDevice();

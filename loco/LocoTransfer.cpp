@@ -5,6 +5,8 @@
 #include "loco/LocoTable.h"
 #include "shell/AppContext.h"
 
+#include <vector>
+
 namespace kx2 {
 
 namespace {
@@ -13,6 +15,13 @@ const char* const kWriteErrorTitle = "Fehler beim Schreiben der Datenbank";
 constexpr int kOpReadLongData = 210000;
 constexpr int kOpWriteLongData = 220000;
 constexpr int kLocoPages = 5;
+
+// A serial read whose exchange failed (a time-out, a send error) reports its own operation, so
+// that the message names the step: "Seriennummer lesen:".
+int serialReadFailure(int result)
+{
+    return result < dbrc::OpSerial ? result + dbrc::OpSerial : result;
+}
 } // namespace
 
 void LocoTransfer::step(const char* text)
@@ -57,14 +66,15 @@ LocoReadOutcome LocoTransfer::ReadLocoDatabase()
         double serial = 0;
         int ids[4] = {0, 0, 0, 0};
         m_ctx.db.ReadSerialNumber(serial, ids[0], ids[1], ids[2], ids[3], result);
-        // A failure here stands for the serial number only; the records are read all the same.
-        // A command station whose identity could not be read counts as unknown, so that a later
-        // send asks before it overwrites anything.
+        // Without the identity a table cannot be told apart from another station's: the read
+        // fails rather than leave a table that a later send would take for a stranger's.
         for (int k = 0; k < 4; ++k)
             m_ctx.storedSerial.set(k + 1, result == 0 ? std::optional<int>(ids[k]) : std::nullopt);
-        result = 0;
-        ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0, result);
+        if (result != 0)
+            result = serialReadFailure(result);
     }
+    if (result == 0)
+        ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0, result);
     if (result == 0)
         ReadLocoFormats(result);
     if (result == 0) {
@@ -83,13 +93,13 @@ LocoReadOutcome LocoTransfer::ReadLocoDatabase()
     }
 
     // Failure: say what went wrong, leave the table as far as it got, and leave the command
-    // station and the port closed behind us.
+    // station and the port closed behind us. The progress window keeps showing the step that
+    // failed until the user closes it or the next transfer starts.
     p.dialogs.messageBox(ResultText(result), MsgButtons::Ok, MsgIcon::Critical, QString::fromUtf8(kReadErrorTitle));
     if (accessOpen)
         closeAccess();
     p.mainControls.EnableMainControls();
     m_ctx.iface.ClosePort();
-    p.progress.hide();
     return {result, result == rc::PortCannotOpen};
 }
 
@@ -166,7 +176,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
 
     if (p.dialogs.messageBox(QStringLiteral("Sollen die geänderten Datensätze in der ") + QStringLiteral("TQ7")
                                  + QStringLiteral(" gespeichert werden?"),
-                             MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Lokomotiven"))
+                             MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Lokomotiven"))
         != MsgAnswer::Yes)
         return LocoSendOutcome::Declined;
 
@@ -178,7 +188,6 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         if (accessOpen)
             closeAccess();
         m_ctx.iface.ClosePort();
-        p.progress.hide();
         return LocoSendOutcome::Failed;
     };
 
@@ -204,9 +213,14 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     step(" Seriennummer lesen");
     double serial = 0;
     int ids[4] = {-1, -1, -1, -1};
-    int serialResult = 0;
-    db.ReadSerialNumber(serial, ids[0], ids[1], ids[2], ids[3], serialResult);
-    bool sameDevice = serialResult == 0;
+    db.ReadSerialNumber(serial, ids[0], ids[1], ids[2], ids[3], result);
+    // A lost answer says nothing about which station this is; taking it for another one would
+    // renumber and rewrite the whole database.
+    if (result != 0) {
+        result = serialReadFailure(result);
+        return fail();
+    }
+    bool sameDevice = true;
     for (int k = 0; k < 4 && sameDevice; ++k)
         sameDevice = m_ctx.storedSerial.value(k + 1) == ids[k];
     if (!sameDevice) {
@@ -215,7 +229,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
                                  + cr + QStringLiteral("Sollen die Datensätze in dieser ") + QStringLiteral("TQ7")
                                  + QStringLiteral(" gespeichert werden") + cr
                                  + QStringLiteral("und alle vorhandenen Datensätze gelöscht werden!");
-        if (p.dialogs.messageBox(question, MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Lokdaten")) != MsgAnswer::Yes) {
+        if (p.dialogs.messageBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Lokdaten")) != MsgAnswer::Yes) {
             p.progress.hide();
             closeAccess();
             m_ctx.iface.ClosePort();
@@ -228,6 +242,9 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     if (result != 0)
         return fail();
     bool written = false;
+    // What reached the device, so that the table can say so once the whole send succeeded.
+    std::vector<int> storedSlots;
+    std::vector<int> storedFormats;
 
     const auto stampRecordId = [&](int i) {
         db.DbRecordCounter += 1;
@@ -241,6 +258,8 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         if (table.address(i) != 0) {
             m_ctx.platform.progress.setText(QStringLiteral(" Lokdatensatz ") + QString::number(i) + QStringLiteral(" schreiben"));
             WriteLocoRecord(LocoTable::LocoDbAreaBase, i, result);
+            if (result == 0)
+                storedSlots.push_back(i);
         } else {
             p.dialogs.messageBox(QStringLiteral("Lokadresse = 0 !"), MsgButtons::Ok, MsgIcon::Critical,
                                  QStringLiteral("Daten werden nicht gesichert!"));
@@ -288,6 +307,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
                            result);
         if (result != 0)
             return fail();
+        storedFormats.push_back(i);
     }
 
     step(" Datenbank schließen");
@@ -299,6 +319,14 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         // The records are written; only closing the access failed. Say so all the same.
         return fail();
     }
+    // The table now is what this station holds: the next send writes only what changes from
+    // here, and does not take the station for a stranger again.
+    for (int i : storedSlots)
+        table.markStored(i);
+    for (int i : storedFormats)
+        table.set(i, LocoTable::FormatPending, 0);
+    for (int k = 0; k < 4; ++k)
+        m_ctx.storedSerial.set(k + 1, ids[k]);
     step(" fertig!");
     m_ctx.link.Pause(0.5);
     p.progress.hide();
@@ -309,7 +337,11 @@ void LocoTransfer::WriteLocoRecord(int areaBase, int slot, int& result)
 {
     LocoTable& table = m_ctx.loco;
     DbProtocol& db = m_ctx.db;
-    db.CopyTableToWriteBuffer(slot, 0, table);
+    // An erased slot is one page of 255, whatever a loaded file left in the row.
+    if (table.status(slot) == LocoTable::StatusDeleted)
+        db.ClearWriteBuffer();
+    else
+        db.CopyTableToWriteBuffer(slot, 0, table);
     db.WriteRecord(0, result);
     if (result != 0) {
         result += kOpWriteLongData;

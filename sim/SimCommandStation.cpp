@@ -41,6 +41,16 @@ SimCommandStation::SimCommandStation(SimBus& bus, SimStationConfig config, SimFa
     else if (area(Flash::Sam, 63).mid(252, 4) == QByteArray(4, char(0xFF)))
         setSerial(DefaultSerial);
     m_bus.attach(this);
+    if (m_faults.chatterInterval > 0)
+        setChatter(m_faults.chatterInterval);
+}
+
+void SimCommandStation::setChatter(double interval)
+{
+    m_faults.chatterInterval = interval;
+    m_chatter.reset();
+    if (interval > 0)
+        m_chatter = std::make_unique<SimChatter>(m_bus, interval);
 }
 
 SimCommandStation::~SimCommandStation()
@@ -492,17 +502,13 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
 void SimCommandStation::answer(const QByteArray& bytes)
 {
     ++m_answers;
-    const bool foreign = m_faults.foreignMessageEvery > 0 && m_answers % m_faults.foreignMessageEvery == 0;
     const bool stray = m_faults.strayBytes;
     std::weak_ptr<bool> alive = m_alive;
-    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, bytes, foreign, stray] {
+    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, bytes, stray] {
         if (auto a = alive.lock(); !a || !*a)
             return;
         if (stray)
             m_bus.injectRaw(QByteArray::fromRawData("\x11\x22\x33", 3));
-        // A sensor report from another device, taken for the answer by whoever waits.
-        if (foreign)
-            m_bus.injectRaw(SimFramer::withChecksum(QByteArray::fromRawData("\xB2\x10\x50", 3)));
         m_bus.transmit(this, bytes);
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "sim/SimBus.h"
+#include "sim/SimChatter.h"
 #include "sim/SimFramer.h"
 
 #include <QByteArray>
@@ -24,7 +25,7 @@ struct SimFaults {
     bool readyNeverComes = false;     // step 1 acknowledged with 0x7F, but no ready message
     double answerDelay = 0.0;         // seconds between a request and its answer
     bool strayBytes = false;          // three data bytes without opcode before every answer
-    int foreignMessageEvery = 0;      // a foreign message before every Nth answer
+    double chatterInterval = 0.0;     // other devices talk on the bus every so many seconds
     bool ackAndReadyInOneWrite = false;
     int unplugAfterMessages = 0;      // the interface vanishes when request N+1 arrives
 };
@@ -59,6 +60,9 @@ public:
     SimCommandStation& operator=(const SimCommandStation&) = delete;
 
     SimFaults& faults() { return m_faults; }
+    // Other devices talk on the bus every `interval` seconds from now on (0: they fall silent).
+    void setChatter(double interval);
+    const SimChatter* chatter() const { return m_chatter.get(); }
     SimStationConfig& config() { return m_config; }
 
     // --- memory ---
@@ -163,6 +167,7 @@ private:
     std::pair<int, int> m_cursor{0, 0};
     QStringList m_violations;
     std::function<void(const QString&)> m_log;
+    std::unique_ptr<SimChatter> m_chatter;
     std::shared_ptr<bool> m_alive;
 };
 

@@ -504,8 +504,8 @@ void LokdatenFrm::save_data_from_grid(int row)
             addressChanged = true;
         }
         const bool nameChanged = table.renameRecord(slot, name);
-        if (addressChanged && !nameChanged && table.status(slot) != LocoTable::StatusNew)
-            table.setStatus(slot, LocoTable::StatusChanged);
+        if (addressChanged && !nameChanged)
+            table.markEdited(slot);
         NameEditActive = false;
     }
     if (m_grid->Row() != keepRow || m_grid->Col() != keepCol)
@@ -523,7 +523,7 @@ void LokdatenFrm::del_datensatz()
     if (a == 0)
         return;
     Busy = true;
-    if (message(QStringLiteral("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::Question,
+    if (message(QStringLiteral("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
                 QStringLiteral("Lokdatensätze"))
         == MsgAnswer::Yes) {
         // A name being typed into the deleted line goes with it.
@@ -685,7 +685,7 @@ void LokdatenFrm::change_fkt_sym()
         last = LocoGrid::functionOfColumn(colSel);
         if (last < first)
             std::swap(first, last);
-        if (message(SymbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::Question, QString()) != MsgAnswer::Yes)
+        if (message(SymbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)
             return;
         range = true;
     }
@@ -718,7 +718,7 @@ void LokdatenFrm::change_fkt_sym()
                     store(LocoGrid::columnOfFunction(f));
                 }
             if (changed)
-                table.setStatus(slot, LocoTable::StatusChanged);
+                table.markEdited(slot);
         }
     }
     pause(0.1);
@@ -748,7 +748,7 @@ void LokdatenFrm::change_maxspeed()
         if (dialog->SpeedDialogResult == 1 && table.value(slot, LocoTable::MaxSpeedHalf) != dialog->SpeedValue) {
             table.set(slot, LocoTable::MaxSpeedHalf, dialog->SpeedValue);
             m_grid->setTextMatrix(row, col, QString::number(dialog->SpeedValue * 2));
-            table.setStatus(slot, LocoTable::StatusChanged);
+            table.markEdited(slot);
         }
     }
     pause(0.1);

@@ -77,10 +77,17 @@ TEST(StartBootloader, Ack00FailsWith111011)
     EXPECT_EQ(rig.link.ReadyFlag, 255);
 }
 
+// A data reply answers the database command but is no acknowledge.
+QByteArray someDataReply()
+{
+    return sim::SimFramer::withChecksum(bytesOf({0xE5, 0x1F, 0x01, 0x50, 0x43, 0x70, 1, 2, 3, 4, 0x70, 5, 6, 7, 8,
+                                                 0x40, 0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
 TEST(StartBootloader, ReplyThatIsNoAcknowledgeFailsWith111011)
 {
     DbRig rig;
-    rig.device([](const QByteArray&) { return sim::SimFramer::withChecksum(bytesOf({0xB2, 0x01, 0x02})); });
+    rig.device([](const QByteArray&) { return someDataReply(); });
     EXPECT_EQ(rig.open(), 111011);
 }
 
@@ -151,9 +158,7 @@ TEST(StartBootloader, Step1TimeOutGives110013AndStep2NoAckGives110106)
     EXPECT_EQ(silent.link.ReadyFlag, 255);
 
     DbRig rig;
-    rig.device([](const QByteArray& m) {
-        return isStep1(m) ? longAck(0x01) : sim::SimFramer::withChecksum(bytesOf({0xB2, 0x01, 0x02}));
-    });
+    rig.device([](const QByteArray& m) { return isStep1(m) ? longAck(0x01) : someDataReply(); });
     EXPECT_EQ(rig.open(), 110106);
 }
 

@@ -4,6 +4,7 @@
 #include "support/FakeComm1.h"
 
 #include <QTimer>
+#include <vector>
 #include <gtest/gtest.h>
 
 using namespace kx2;
@@ -48,6 +49,7 @@ TEST_F(Exchange, AnswerWithinTwoSecondsLandsInSlotOne)
     EXPECT_EQ(link.ReceiveRing[0][0], 0xED);
     EXPECT_EQ(link.ReceiveRing[1][0], 0xB4);
     EXPECT_EQ(link.ReceiveRing[1][2], 0x7F);
+    EXPECT_EQ(link.reply(), link.ReceiveRing[1]);
     EXPECT_EQ(link.RingWriteIndex, 2);
 }
 
@@ -78,22 +80,62 @@ TEST_F(Exchange, LateAnswerIsATimeOut)
     EXPECT_EQ(result, 13);
 }
 
-TEST_F(Exchange, ThirdMessageInTheSameBurstDoesNotHideTheAnswer)
+// Other devices talk on a real layout at any time. Each line: what arrives after the request
+// (E = its echo, A = the acknowledge 0xB4 0x6D, the rest other devices' messages), and whether
+// the exchange ends with the acknowledge as its answer.
+TEST_F(Exchange, OtherDevicesMessagesArePassedOverUntilEchoAndAnswer)
 {
-    port.onOutput = [this](const QByteArray& sent) {
-        port.feedLater(0.01, sent + kAck + QByteArray("\x83\x7C", 2));
+    const auto withChecksum = [](QByteArray m) {
+        int x = 0xFF;
+        for (char c : m)
+            x ^= static_cast<unsigned char>(c);
+        return m.append(char(x));
     };
-    int result = 0;
-    link.exchange(request, 29, result);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(link.ReceiveRing[1][0], 0xB4);
+    const QByteArray sensor = withChecksum(QByteArray::fromHex("B21050"));
+    const QByteArray otherAck = withChecksum(QByteArray::fromHex("B4307F"));
+    const QByteArray slotData = withChecksum(QByteArray::fromHex("E70E03332A40210700000000 00"));
+    const QByteArray power = withChecksum(QByteArray::fromHex("83"));
+    struct Case {
+        const char* what;
+        std::vector<QByteArray> arrivals;  // "E" and "A" stand for echo and acknowledge
+        bool answered;
+    };
+    const std::vector<Case> cases = {
+        {"quiet bus", {"E", "A"}, true},
+        {"a sensor report between echo and answer", {"E", sensor, "A"}, true},
+        {"chatter before the echo", {sensor, power, "E", "A"}, true},
+        {"an acknowledge meant for somebody else", {"E", otherAck, slotData, "A"}, true},
+        {"a third message behind the answer in one burst", {"E", "A", power}, true},
+        {"an answer before the echo is nobody's", {"A", "E"}, false},
+        {"chatter only", {sensor, power, otherAck}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        port.onOutput = [this, c](const QByteArray& sent) {
+            double t = 0.01;
+            for (const QByteArray& m : c.arrivals) {
+                port.feedLater(t, m == "E" ? sent : m == "A" ? kAck : m);
+                t += 0.01;
+            }
+        };
+        int result = 0;
+        link.exchange(request, 29, result, [](const LocoNetLink::Slot& m) { return m[0] == 0xB4 && m[1] == 0x6D; });
+        EXPECT_EQ(result, c.answered ? 0 : 13);
+        EXPECT_EQ(link.reply()[0], c.answered ? 0xB4 : 0);
+        clock.advance(3); // whatever is still on its way arrives before the next case
+        clock.runDue();
+    }
 }
 
-TEST_F(Exchange, SendFailureIsKeptWhenTwoMessagesArriveAnyway)
+TEST_F(Exchange, SendFailureIsKeptWhenTheAnswerArrivesAnyway)
 {
     settings.UseUsbInterface = false; // byte mode: a failing write reports 1012
     port.failOutput = true;
-    port.feedLater(0.1, QByteArray("\x83\x7C\x83\x7C", 4));
+    QByteArray echo;
+    for (int i = 0; i < 30; ++i)
+        echo.append(char(request[i]));
+    echo.append(char(LocoNetChecksum(request, 29)));
+    port.feedLater(0.1, echo + kAck);
     int result = 0;
     link.exchange(request, 29, result);
     EXPECT_EQ(result, 1012);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 using namespace kx2;
@@ -18,7 +19,8 @@ using kx2::test::LocoScriptedFileDialog;
 namespace {
 
 // Every kind of cell a table can hold: record bytes 0..255, empty cells, every status,
-// format values and pending flags; addresses valid, 0 and 65535.
+// format values and pending flags; addresses valid, 0 and 65535 (in empty and deleted slots,
+// where a device can take it); names with their terminator.
 void fillPattern(LocoTable& t)
 {
     const std::optional<int> statuses[] = {0, 1, 2, 240, 255, std::nullopt};
@@ -37,6 +39,9 @@ void fillPattern(LocoTable& t)
         default: t.setAddress(row, 9999 - row); break;
         }
         t.set(row, LocoTable::RecordStatus, statuses[row % 6]);
+        if (row % 4 == 2)
+            t.set(row, LocoTable::RecordStatus, row % 8 == 2 ? 240 : 255);
+        t.set(row, LocoTable::NameFirst + row % 24, 0);
         if (row % 5 == 0)
             t.clear(row, LocoTable::FormatCode);
         else
@@ -153,7 +158,7 @@ TEST_F(LocoFilesTest, SaveAndLoadRestoreEveryCellAndMarkValidRowsForSending)
     // Spot checks of the marking: valid address -> 1/1, others keep the file's values.
     EXPECT_EQ(table.status(0), 1);
     EXPECT_EQ(table.value(0, LocoTable::FormatPending), 1);
-    EXPECT_EQ(table.cell(2, LocoTable::RecordStatus), saved.cell(2, LocoTable::RecordStatus));
+    EXPECT_EQ(table.cell(1, LocoTable::RecordStatus), saved.cell(1, LocoTable::RecordStatus));
     EXPECT_EQ(table.status(500), 1); // row 500 goes through the file like every row
 }
 
@@ -252,12 +257,12 @@ TEST_F(LocoFilesTest, MissingFileShowsTheOpenError)
     files.names = {path("fehlt.ISD")};
     EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files"));
+    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Fehler beim Öffnen des Files")));
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Fehler"));
     EXPECT_TRUE(table == before);
 }
 
-TEST_F(LocoFilesTest, FileThatEndsEarlyKeepsRowsReadSoFar)
+TEST_F(LocoFilesTest, FileThatEndsEarlyChangesNothing)
 {
     // The file: rows 0..2 of another table, then half of row 3.
     LocoTable other;
@@ -275,17 +280,12 @@ TEST_F(LocoFilesTest, FileThatEndsEarlyKeepsRowsReadSoFar)
     fillPattern(table);
     const LocoTable before = table;
     files.names = {p};
+    const StoredSerial serialBefore = serial;
     EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing); // the grid keeps the previous contents
     ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files"));
-    EXPECT_EQ(serial, otherSerial);
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(table.ReadLokname(row), other.ReadLokname(row));
-        EXPECT_EQ(table.status(row), 1);
-    }
-    for (int row = 3; row < LocoTable::Rows; ++row)
-        for (int col = 0; col < LocoTable::Cols; ++col)
-            ASSERT_EQ(table.cell(row, col), before.cell(row, col)) << row << "/" << col;
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files\rDatei endet nach Zeile 297"));
+    EXPECT_EQ(serial, serialBefore);
+    EXPECT_TRUE(table == before);
 }
 
 TEST_F(LocoFilesTest, ValueThatDoesNotFitItsCellIsAReadError)
@@ -318,10 +318,53 @@ TEST_F(LocoFilesTest, ValueThatDoesNotFitItsCellIsAReadError)
         files.names = {p};
         EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing) << c.value.constData();
         ASSERT_EQ(dialogs.boxes.size(), 1u);
-        EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files"));
-        EXPECT_EQ(table.ReadLokname(0), QStringLiteral("BR 218")) << c.value.constData();
-        for (int col = 0; col < LocoTable::Cols; ++col)
-            ASSERT_EQ(table.cell(1, col), before.cell(1, col)) << c.value.constData() << " col " << col;
+        EXPECT_TRUE(dialogs.boxes[0].text.startsWith(
+            QStringLiteral("Fehler beim Öffnen des Files\rZeile %1: ").arg(c.line + 1)))
+            << c.value.constData();
+        EXPECT_TRUE(table == before) << c.value.constData();
+    }
+}
+
+// A record the send would write but no command station can take: refused by both files with
+// the line that holds it, and nothing of the file reaches the table.
+TEST_F(LocoFilesTest, RowsNoDeviceCanTakeAreRefusedWithTheirLine)
+{
+    const auto unterminated = [](LocoTable& t) {
+        for (int c = LocoTable::NameFirst; c <= LocoTable::NameLast; ++c)
+            t.set(1, c, 'A');
+    };
+    const struct {
+        const char* what;
+        std::function<void(LocoTable&)> spoil;
+        int column; // where the line named lies
+        const char* reason;
+    } cases[] = {
+        {"address beyond 9999", [](LocoTable& t) { t.setAddress(1, 12000); }, 32, "Lokadresse 12000"},
+        {"address 65535 in a record", [](LocoTable& t) { t.setAddress(1, 65535); }, 32, "Lokadresse 65535"},
+        {"a name without its 0 byte", unterminated, 27, "Name ohne Endezeichen"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LocoTable other;
+        readTable(other);
+        c.spoil(other);
+        readTable(table);
+        table.WriteLokname(0, QStringLiteral("bleibt"));
+        const LocoTable before = table;
+        dialogs.boxes.clear();
+        files.names = {path("alle.ISD"), path("eine.ISD")};
+        ASSERT_EQ(LocoTableFile(other, serial).saveTo(path("alle.ISD")), QString());
+        ASSERT_EQ(LocoRecordFile(other, 1).saveTo(path("eine.ISD")), QString());
+        EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
+        EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
+        ASSERT_EQ(dialogs.boxes.size(), 2u);
+        EXPECT_TRUE(dialogs.boxes[0].text.startsWith(
+            QStringLiteral("Fehler beim Öffnen des Files\rZeile %1: %2").arg(6 + 84 + c.column).arg(QLatin1String(c.reason))))
+            << dialogs.boxes[0].text.toStdString();
+        EXPECT_TRUE(dialogs.boxes[1].text.startsWith(
+            QStringLiteral("Fehler beim Öffnen des Files\rZeile %1: ").arg(2 + c.column)))
+            << dialogs.boxes[1].text.toStdString();
+        EXPECT_TRUE(table == before);
     }
 }
 
@@ -491,8 +534,8 @@ TEST_F(LocoFilesTest, BrokenRecordFileInsertsNothing)
     EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
     EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
     ASSERT_EQ(dialogs.boxes.size(), 2u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files"));
-    EXPECT_EQ(dialogs.boxes[1].text, QStringLiteral("Fehler beim Öffnen des Files"));
+    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Fehler beim Öffnen des Files")));
+    EXPECT_TRUE(dialogs.boxes[1].text.startsWith(QStringLiteral("Fehler beim Öffnen des Files")));
     EXPECT_TRUE(table == before);
 }
 

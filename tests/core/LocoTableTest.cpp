@@ -133,17 +133,22 @@ TEST(LocoAddress, EmptySlotReads65535AndMatchesNoEditorAddress)
     EXPECT_FALSE(t.findSlotByAddress(1));
 }
 
-TEST(LocoAddress, FindSkipsTheExceptedSlotAndRow500)
+TEST(LocoAddress, FindSkipsTheExceptedSlotRow500AndSlotsWithoutARecord)
 {
     LocoTable t;
     t.clearTable();
-    t.setAddress(4, 3);
-    t.setAddress(9, 3);
-    t.setAddress(500, 77);
+    putRecord(t, 4, 3, "A");
+    putRecord(t, 9, 3, "B");
+    putRecord(t, 500, 77, "C");
+    t.setAddress(12, 5); // an empty slot that still carries an address
+    t.setAddress(13, 6);
+    t.setStatus(13, LocoTable::StatusDeleted);
     EXPECT_EQ(t.findSlotByAddress(3), 4);
     EXPECT_EQ(t.findSlotByAddress(3, 4), 9);
     EXPECT_EQ(t.findSlotByAddress(3, 9), 4);
     EXPECT_FALSE(t.findSlotByAddress(77));
+    EXPECT_FALSE(t.findSlotByAddress(5));
+    EXPECT_FALSE(t.findSlotByAddress(6));
 }
 
 TEST(LocoAddress, TypedAddressMustBeDigitsWithin1To9999)
@@ -233,17 +238,19 @@ TEST(LocoStatus, RecordWithByte3Of4IsNotInUse)
     EXPECT_FALSE(t.recordInUse(0));
 }
 
-TEST(LocoStatus, DeviceReadMarksEveryRowEmptyWithNothingPending)
+TEST(LocoStatus, DeviceReadEmptiesEveryRowSoThatNothingOldRemains)
 {
     LocoTable t;
     for (int row = 0; row < LocoTable::Rows; ++row)
         fillRow(t, row, 1);
     t.markAllForDeviceRead();
     for (int row = 0; row < LocoTable::Rows; ++row) {
-        EXPECT_EQ(t.status(row), 255);
-        EXPECT_EQ(t.value(row, LocoTable::FormatPending), 0);
-        EXPECT_EQ(t.value(row, LocoTable::FormatCode), 1);
-        EXPECT_EQ(t.value(row, 32), 1);
+        ASSERT_EQ(t.status(row), 255);
+        ASSERT_EQ(t.value(row, LocoTable::FormatPending), 0);
+        ASSERT_FALSE(t.cell(row, LocoTable::FormatCode));
+        ASSERT_FALSE(t.cell(row, LocoTable::FormatParam));
+        for (int col = 0; col < LocoTable::RecordBytes; ++col)
+            ASSERT_EQ(t.value(row, col), 255);
     }
 }
 
@@ -294,6 +301,7 @@ TEST(LocoStatus, NewRecordGoesIntoFirstEmptyOrDeletedSlot)
     t.deleteRecord(1);
     EXPECT_EQ(t.firstReusableSlot(), 1);
     EXPECT_EQ(t.firstEmptySlot(), 2);
+    t.set(1, LocoTable::FormatPending, 1); // the deleted locomotive's format change
     t.createRecord(1, 44, QStringLiteral("Köf"));
     EXPECT_EQ(t.address(1), 44);
     EXPECT_EQ(t.ReadLokname(1), QStringLiteral("Köf"));
@@ -302,6 +310,9 @@ TEST(LocoStatus, NewRecordGoesIntoFirstEmptyOrDeletedSlot)
         EXPECT_EQ(t.symbol(1, f), 0);
     EXPECT_EQ(t.status(1), LocoTable::StatusNew);
     EXPECT_TRUE(t.holdsRecord(1));
+    EXPECT_FALSE(t.cell(1, LocoTable::FormatCode)) << "nothing of the slot's earlier occupant";
+    EXPECT_FALSE(t.cell(1, LocoTable::FormatParam));
+    EXPECT_EQ(t.value(1, LocoTable::FormatPending), 0);
 }
 
 TEST(LocoStatus, TableWithoutEmptySlotHasNoneToOffer)
@@ -348,24 +359,39 @@ TEST(LocoStatus, LoadedRowWithValidAddressBecomesChangedWithFormatPending)
     EXPECT_EQ(t.status(2), LocoTable::StatusEmpty);
 }
 
-TEST(LocoStatus, NewRecordValuesBeforeWriting)
+TEST(LocoStatus, NewRecordValuesSetTheBookkeepingAndKeepTheUsersData)
 {
     LocoTable t;
     fillRow(t, 300, 7);
     t.applyNewRecordValues(300);
     const std::pair<int, int> expected[] = {
         {27, 0}, {28, 255}, {29, 255}, {30, 255}, {31, 255}, {34, 300 & 255}, {35, 1},
-        {65, 0}, {66, 0}, {67, 0}, {68, 3}, {69, 50}, {70, 255}, {71, 255},
+        {65, 0}, {66, 0}, {67, 0}, {68, 3}, {70, 255}, {71, 255},
         {72, 0}, {73, 0}, {74, 0}, {75, 0}, {76, 1}, {77, 0}, {78, 255}, {79, 255},
     };
     for (auto [col, v] : expected)
         EXPECT_EQ(t.value(300, col), v) << col;
-    // Name, address and symbols are the editor's.
-    EXPECT_EQ(t.value(300, 26), 7);
-    EXPECT_EQ(t.value(300, 32), 7);
-    EXPECT_EQ(t.value(300, 36), 7);
-    EXPECT_EQ(t.value(300, 64), 7);
-    EXPECT_EQ(t.maxSpeed(300), 100);
+    // Name, address, symbols and maximum speed are the user's.
+    for (int col : {26, 32, 36, 64, 69})
+        EXPECT_EQ(t.value(300, col), 7) << col;
+}
+
+TEST(LocoStatus, EditingANewRecordKeepsItNewAndAStoredOneSettles)
+{
+    LocoTable t;
+    t.clearTable();
+    putRecord(t, 0, 3, "A");
+    t.createRecord(1, 4, QStringLiteral("neu"));
+    t.markEdited(0);
+    t.markEdited(1);
+    EXPECT_EQ(t.status(0), LocoTable::StatusChanged);
+    EXPECT_EQ(t.status(1), LocoTable::StatusNew) << "still needs the new-record values";
+    t.deleteRecord(2);
+    for (int slot : {0, 1, 2})
+        t.markStored(slot);
+    EXPECT_EQ(t.status(0), LocoTable::StatusUnchanged);
+    EXPECT_EQ(t.status(1), LocoTable::StatusUnchanged);
+    EXPECT_EQ(t.status(2), LocoTable::StatusEmpty);
 }
 
 TEST(LocoStatus, OtherDeviceTurnsValidSlotsNewAndErasesTheRest)

@@ -249,7 +249,11 @@ TEST(LocoSend, RecordNumbersFollowTheIndexCounter)
     const uint32_t id = uint8_t(rec[0]) | uint8_t(rec[1]) << 8 | uint8_t(rec[2]) << 16 | uint32_t(uint8_t(rec[3])) << 24;
     EXPECT_EQ(id, highest + 1);
 
-    // A second send writes the same record again with the next number.
+    // After the send the table is what the station holds: nothing is left to write, and the
+    // next change gets the next number.
+    EXPECT_EQ(t.status(1), LocoTable::StatusUnchanged);
+    EXPECT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::NothingPending);
+    EXPECT_TRUE(t.renameRecord(1, "Neuer"));
     ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
     const QByteArray again = rig.station.area(Flash::Data, 7502);
     EXPECT_EQ(uint8_t(again[0]) | uint8_t(again[1]) << 8, int(highest + 2));
@@ -292,19 +296,36 @@ TEST(LocoSend, OnlyAFormatChangeWritesOneFormatAndNoRecord)
     EXPECT_EQ(rig.station.locoFormat(t.address(0)), std::make_pair(83, 81));
 }
 
-TEST(LocoSend, NewLocomotiveGetsTheNewRecordValues)
+TEST(LocoSend, NewLocomotiveIsWrittenAsShownWithTheNewRecordValues)
 {
+    // One as created (80 km/h), one whose speed and a symbol were changed in their dialogs
+    // (the editor keeps it new), both in slots that held other locomotives before.
     SimRig rig;
     ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
-    rig.ctx.loco.createRecord(0, 62, "Neue Lok");
+    LocoTable& t = rig.ctx.loco;
+    for (int slot : {0, 1}) {
+        for (int c = 0; c < LocoTable::RecordBytes; ++c)
+            t.set(slot, c, 0x11); // what the slot's earlier occupant left behind
+        t.createRecord(slot, 62 + slot, "Neue Lok");
+    }
+    t.set(1, LocoTable::MaxSpeedHalf, 60);
+    t.set(1, LocoTable::symbolColumn(3), 17);
+    t.markEdited(1);
     ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
     ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
-    const LocoTable& t = rig.ctx.loco;
-    EXPECT_EQ(t.address(0), 62);
-    EXPECT_EQ(t.ReadLokname(0), "Neue Lok");
-    EXPECT_EQ(t.maxSpeed(0), 100);
-    EXPECT_EQ(t.value(0, 68), 3);
-    EXPECT_EQ(t.value(0, 76), 1);
+    const std::pair<int, int> bookkeeping[] = {{27, 0},  {28, 255}, {31, 255}, {65, 0},  {67, 0}, {68, 3},
+                                               {70, 255}, {71, 255}, {72, 0}, {75, 0}, {76, 1}, {77, 0}, {79, 255}};
+    for (int slot : {0, 1}) {
+        EXPECT_EQ(t.address(slot), 62 + slot);
+        EXPECT_EQ(t.ReadLokname(slot), "Neue Lok");
+        EXPECT_EQ(t.value(slot, LocoTable::SlotLow), slot);
+        EXPECT_EQ(t.value(slot, LocoTable::SlotHigh), 0);
+        for (auto [col, v] : bookkeeping)
+            EXPECT_EQ(t.value(slot, col), v) << "slot " << slot << " byte " << col;
+    }
+    EXPECT_EQ(t.maxSpeed(0), 80) << "as the editor showed it";
+    EXPECT_EQ(t.maxSpeed(1), 120);
+    EXPECT_EQ(t.symbol(1, 3), 17);
     EXPECT_EQ(rig.station.violations(), 0);
 }
 
@@ -334,13 +355,35 @@ TEST(LocoSend, OtherCommandStationIsAskedThenEverythingIsRewrittenAsNew)
                                              + "Sollen die Datensätze in dieser TQ7 gespeichert werden" + cr
                                              + "und alle vorhandenen Datensätze gelöscht werden!");
 
-    // Yes: every slot with a valid address is new, the others are erased.
+    // Yes: every slot with a valid address is rewritten as a new record with the user's data
+    // (maximum speed included), the others are erased, and the table then belongs to this
+    // station.
+    const int speed0 = rig.ctx.loco.value(0, LocoTable::MaxSpeedHalf);
+    ASSERT_NE(speed0, 50);
+    rig.dialogs.clear();
     ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
-    for (int i : {0, 1, 2})
-        EXPECT_EQ(rig.ctx.loco.status(i), LocoTable::StatusNew);
-    EXPECT_EQ(rig.ctx.loco.status(3), LocoTable::StatusDeleted);
-    EXPECT_EQ(rig.ctx.loco.maxSpeed(0), 100);
+    for (int i : {0, 1, 2}) {
+        EXPECT_EQ(rig.ctx.loco.status(i), LocoTable::StatusUnchanged);
+        const QByteArray rec = rig.station.area(Flash::Data, 7501 + i);
+        for (int c = 0; c < LocoTable::RecordBytes; ++c)
+            ASSERT_EQ(uint8_t(rec[c]), rig.ctx.loco.value(i, c)) << "slot " << i << " byte " << c;
+        EXPECT_EQ(uint8_t(rec[76]), 1) << "new-record bookkeeping";
+    }
+    EXPECT_EQ(uint8_t(rig.station.area(Flash::Data, 7501)[LocoTable::MaxSpeedHalf]), speed0);
+    EXPECT_EQ(rig.ctx.loco.status(3), LocoTable::StatusEmpty);
     EXPECT_EQ(rig.station.area(Flash::Data, 7504).left(16), QByteArray(16, char(0xFF)));
+    const auto ids = rig.station.serialBytes();
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(rig.ctx.storedSerial.value(k), ids[size_t(4 - k)]) << k;
+
+    // The next send to the same station asks only whether to send, and writes only the change.
+    rig.dialogs.clear();
+    EXPECT_TRUE(rig.ctx.loco.renameRecord(2, "Zweite"));
+    countRequests(rig, counts = BusCounts());
+    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.dialogs.calls.size(), 1u);
+    EXPECT_EQ(rig.dialogs.calls[0].title, "Lokomotiven");
+    EXPECT_EQ(counts.pageWrites, 5 + 16 * 2) << "one record and the index";
     EXPECT_EQ(rig.station.violations(), 0);
 }
 
@@ -358,7 +401,7 @@ TEST(LocoSend, RefusedRecordWriteIsReported)
     EXPECT_EQ(last.text, ResultText(221611));
     EXPECT_FALSE(rig.station.accessOpen());
     EXPECT_FALSE(rig.port.portOpen());
-    EXPECT_FALSE(rig.progress.visible);
+    EXPECT_TRUE(rig.progress.visible) << "showing the step that failed";
 }
 
 TEST(LocoSend, RefusedFormatWriteIsReported)

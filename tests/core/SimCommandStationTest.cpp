@@ -233,16 +233,24 @@ TEST(StationFaults, StrayBytesBeforeEachAnswerAreDroppedByTheReceiver)
     EXPECT_EQ(serial, 1200066051.0);
 }
 
-TEST(StationFaults, ForeignMessageIsTakenForTheAnswer)
+TEST(StationFaults, OtherDevicesTalkBetweenTheToolsRequestsAndAnswers)
 {
     DbRig rig;
+    rig.bus.setBaudPace(16666);
     sim::SimFaults faults;
-    faults.foreignMessageEvery = 3;
-    rig.station({}, faults);
+    faults.chatterInterval = 0.004;
+    rig.station({}, faults).seedLocomotives(1);
     ASSERT_EQ(rig.open(), 0);
-    int r = 0;
-    rig.db.DataFlashRead(7501, r);
-    EXPECT_EQ(r, 1311);
+    int passedOver = 0;
+    for (int i = 0; i < 20; ++i) {
+        int r = 0;
+        rig.db.DataFlashRead(7501, r);
+        ASSERT_EQ(r, 0);
+        passedOver += rig.link.passedOver();
+    }
+    EXPECT_GT(passedOver, 20) << "chatter came between the requests and their answers";
+    EXPECT_GT(rig.cs->chatter()->sent(), 20);
+    EXPECT_EQ(rig.cs->violations(), 0);
 }
 
 TEST(StationFaults, AnswerDelayBeyondTwoSecondsTimesOut)

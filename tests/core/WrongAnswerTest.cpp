@@ -1,6 +1,6 @@
 // Answers that are not what the request asked for, and a port that goes away while the
-// exchange waits. The exchange takes the second message on the bus as the answer whatever it
-// is; the commands that take data out of it must not take another device's message for data.
+// exchange waits. Another device's message is passed over; a refusal is an answer but carries
+// no data, and the commands that take data out of an answer must not take anything else.
 #include "dbproto/DbProtocol.h"
 #include "link/Clock.h"
 #include "link/LocoNetLink.h"
@@ -93,16 +93,16 @@ TEST_F(Protocol, PageReadTakesADataReply)
     EXPECT_EQ(result, 0);
 }
 
-TEST_F(Protocol, PageReadAnsweredByAnotherDevicesMessageFailsWith1011AndTakesNothing)
+TEST_F(Protocol, PageReadAnsweredOnlyByAnotherDevicesMessageTakesNothing)
 {
-    // The first read leaves a data reply in slot 1; the second is answered by a 4-byte sensor
-    // report, behind which the cells of the earlier reply still stand.
+    // The first read leaves a data reply behind; the second meets only a sensor report (and its
+    // repetitions nothing at all).
     answerWith({dataReply(), kSensorReport});
     int result = 0;
     db.ReadRecord(0, result);
     ASSERT_EQ(result, 0);
     db.ReadRecord(16, result);
-    EXPECT_EQ(result, rc::WrongReply);
+    EXPECT_EQ(result, rc::ReplyTimeout);
     for (int k = 1; k <= 16; ++k)
         EXPECT_EQ(db.DbData[k], 0) << "D" << k << " holds no page bytes";
 }
@@ -133,14 +133,15 @@ TEST_F(Protocol, FormatReadTakesAFifteenByteReply)
     EXPECT_EQ(value, 81);
 }
 
-TEST_F(Protocol, FormatReadAnsweredByAnotherDevicesMessageFailsWith1011)
+TEST_F(Protocol, FormatReadAnsweredOnlyByAnotherDevicesMessageOrARefusalTakesNoFormat)
 {
     answerWith({formatReply(83, 81), kSensorReport});
     int code = 0, value = 0, result = 0;
     db.ReadLocoFormat(3, code, value, result);
     ASSERT_EQ(result, 0);
     db.ReadLocoFormat(4, code, value, result);
-    EXPECT_EQ(result, 1011) << "not the 83, 81 of the earlier reply";
+    EXPECT_EQ(result, rc::ReplyTimeout);
+    EXPECT_NE(code, 83) << "not the 83, 81 of the earlier reply";
     int accessory = 0;
     result = 0;
     answerWith({kAck});

@@ -148,14 +148,14 @@ TEST(LocoEditorEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
 
     editor.menuItem(QStringLiteral("ReadfromKX2Menu"))->trigger();
     EXPECT_EQ(e.dialogs.messageCount(), 1);
-    // The deleted one is gone from the device; the new one, sent as new, comes back with 100.
+    // The deleted one is gone from the device; the new one comes back as it was shown, 80 km/h.
     EXPECT_EQ(e.names(), (QStringList{QStringLiteral("BR 01 Dampflok"), QStringLiteral("Köf III"),
                                       QStringLiteral("V 200"), QStringLiteral("ICE 3 Triebkopf"),
                                       QStringLiteral("Neue Lok"), QString()}));
     EXPECT_EQ(e.ctx.loco.status(2), LocoTable::StatusEmpty);
     EXPECT_EQ(e.grid()->RowData(5), 5);
     EXPECT_EQ(e.grid()->TextMatrix(5, 0), QStringLiteral("4711"));
-    EXPECT_EQ(e.grid()->TextMatrix(5, 3), QStringLiteral("100"));
+    EXPECT_EQ(e.grid()->TextMatrix(5, 3), QStringLiteral("80"));
     EXPECT_EQ(e.grid()->TextMatrix(5, LocoGrid::columnOfFunction(0)), QStringLiteral("Fkt. nicht anz."));
     EXPECT_EQ(e.ctx.loco.status(5), LocoTable::StatusUnchanged);
     EXPECT_EQ(e.station.violations(), 0) << e.station.violationLog().join(QLatin1Char('\n')).toStdString();

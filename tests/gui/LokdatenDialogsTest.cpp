@@ -380,25 +380,43 @@ TEST(LokdatenSpeedDialog, SliderCoversTheWholeByteAndAValueBeyondItDoesNotFail)
     EXPECT_EQ(rig.ctx.loco.status(0), LocoTable::StatusUnchanged);
 }
 
-TEST(LokdatenSpeedDialog, ANewLocomotiveEditedThroughTheDialogBecomesChanged)
+// A new locomotive still needs the new-record values when it is first written, whatever was
+// changed on it before; an existing one becomes changed.
+TEST(LokdatenColumnDialogs, ANewLocomotiveEditedThroughEitherDialogStaysNew)
 {
-    LokdatenRig rig;
-    seedTwo(rig);
-    rig.open();
-    rig.dialogs.inputNext(QStringLiteral("99"));
-    rig.click(3, 2);
-    const int slot = rig.grid()->RowData(3);
-    ASSERT_GE(slot, 0);
-    EXPECT_EQ(rig.ctx.loco.status(slot), LocoTable::StatusNew);
-    rig.whenDialogShown([](QDialog* dialog) {
-        auto* frm = qobject_cast<LokmaxSpeedFrm*>(dialog);
-        EXPECT_EQ(frm->SpeedAusg()->text(), QStringLiteral("80"));
-        frm->SpeedSlider()->setValue(60);
-        QTest::mouseClick(frm->OKButton(), Qt::LeftButton);
-    });
-    rig.click(3, 3);
-    EXPECT_EQ(rig.ctx.loco.status(slot), LocoTable::StatusChanged);
-    EXPECT_EQ(rig.grid()->TextMatrix(3, 3), QStringLiteral("120"));
+    const int f2 = LocoGrid::columnOfFunction(2);
+    const struct {
+        const char* what;
+        int col;
+        std::function<void(QDialog*)> answer;
+        const char* cellText;
+    } cases[] = {
+        {"speed", 3, [](QDialog* dialog) {
+             auto* frm = qobject_cast<LokmaxSpeedFrm*>(dialog);
+             EXPECT_EQ(frm->SpeedAusg()->text(), QStringLiteral("80"));
+             frm->SpeedSlider()->setValue(60);
+             QTest::mouseClick(frm->OKButton(), Qt::LeftButton);
+         }, "120"},
+        {"symbol", f2, [](QDialog* dialog) { chooseSymbol(dialog, 12); }, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LokdatenRig rig;
+        seedTwo(rig);
+        rig.open();
+        rig.dialogs.inputNext(QStringLiteral("99"));
+        rig.click(3, 2);
+        const int slot = rig.grid()->RowData(3);
+        ASSERT_GE(slot, 0);
+        ASSERT_EQ(rig.ctx.loco.status(slot), LocoTable::StatusNew);
+        rig.whenDialogShown(c.answer);
+        rig.click(3, c.col);
+        EXPECT_EQ(rig.ctx.loco.status(slot), LocoTable::StatusNew);
+        EXPECT_EQ(rig.grid()->TextMatrix(3, c.col), QString::fromLatin1(c.cellText));
+        rig.whenDialogShown(c.answer);
+        rig.click(1, c.col);
+        EXPECT_EQ(rig.ctx.loco.status(rig.grid()->RowData(1)), LocoTable::StatusChanged);
+    }
 }
 
 // --- waiting ---
