@@ -58,9 +58,9 @@ struct PtyRig {
     int requests = 0;
 };
 
-// The exchange that meets the pulled cable and the close of the failure path: a time-out each at
-// the very most, plus the pause after opening the access and the ready message.
-constexpr double kBound = 2 * 2.0 + 1.0 + 0.3 + 1.0;
+// The pause after opening the access and the ready message, and a little for the port to notice
+// that its device is gone: the exchange that meets the pulled cable waits for no time-out.
+constexpr double kBound = 1.0 + 0.3 + 0.5;
 
 } // namespace
 
