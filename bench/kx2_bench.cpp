@@ -12,7 +12,7 @@
 #include "link/ResultText.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTransfer.h"
-#include "shell/AppContext.h"
+#include "app/AppContext.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeFileDialog.h"
 #include "support/SimRig.h"
@@ -118,7 +118,7 @@ bool benchReadSim(const Options& o)
         QElapsedTimer timer;
         timer.start();
         const double cpu0 = processCpuSeconds();
-        const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+        const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
         const double wall = double(timer.nsecsElapsed()) / 1e9;
         const double cpu = processCpuSeconds() - cpu0;
         if (out.result != 0 || usedSlots(rig.ctx.loco) != 500) {
@@ -294,7 +294,7 @@ bool benchReadWire(const Options& o)
 
     const double cpu0 = rusageSeconds();
     timer.start();
-    const LocoReadOutcome out = LocoTransfer(ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = ctx.locoTransfer().ReadLocoDatabase();
     const double wall = double(timer.nsecsElapsed()) / 1e9;
     const double cpu = rusageSeconds() - cpu0;
     sim.terminate();
@@ -395,7 +395,7 @@ bool benchFiles(const Options& o)
     // A table as a read leaves it: 500 locomotives with their formats.
     test::SimRig rig;
     rig.station.seedLocomotives(500);
-    if (LocoTransfer(rig.ctx).ReadLocoDatabase().result != 0) {
+    if (rig.ctx.locoTransfer().ReadLocoDatabase().result != 0) {
         complain(QStringLiteral("file: the read that fills the table failed"));
         return false;
     }

@@ -3,7 +3,7 @@
 #include "link/Clock.h"
 #include "link/PortIo.h"
 #include "link/QtSerialComm1.h"
-#include "shell/AppContext.h"
+#include "app/AppContext.h"
 #include "sim/PortSwitch.h"
 
 #include <QCommandLineParser>

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
 
-#include "loco/IsdFile.h"
+#include "dbproto/IsdFile.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTable.h"
-#include "loco/StoredSerial.h"
+#include "dbproto/StoredSerial.h"
 
 #include <QTextStream>
 #include <vector>

@@ -18,6 +18,18 @@ QString TerminalDialogs::plain(const QString& text)
 
 MsgAnswer TerminalDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
+    return answer(std::nullopt, text, buttons, icon, title);
+}
+
+MsgAnswer TerminalDialogs::ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
+                               const QString& title)
+{
+    return answer(question, text, buttons, icon, title);
+}
+
+MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const QString& text, MsgButtons buttons,
+                                  MsgIcon icon, const QString& title)
+{
     QTextStream err(stderr);
     const QString kind = icon == MsgIcon::Critical ? QStringLiteral("Fehler")
                          : icon == MsgIcon::Exclamation ? QStringLiteral("Warnung")
@@ -31,8 +43,8 @@ MsgAnswer TerminalDialogs::messageBox(const QString& text, MsgButtons buttons, M
     const MsgAnswer yes = buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     const MsgAnswer no = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
     err << head << ": " << plain(text) << "\n";
-    if (m_presets.contains(title)) {
-        const MsgAnswer a = m_presets.value(title);
+    if (question && m_presets.contains(*question)) {
+        const MsgAnswer a = m_presets.value(*question);
         err << (a == yes ? "-> ja (Option)\n" : "-> nein (Option)\n");
         err.flush();
         return a;

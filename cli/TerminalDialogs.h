@@ -2,26 +2,30 @@
 #include "shell/UserDialogs.h"
 
 #include <QMap>
+#include <optional>
 
 namespace kx2::cli {
 
-// The drivers' questions and messages on a terminal. A question whose title has a preset answer
+// The drivers' questions and messages on a terminal. A named question with a preset answer
 // (from --yes, --replace) is answered at once; otherwise it is asked on the terminal when there
 // is one, and refused (No/Cancel) when there is none. Messages go to stderr.
 class TerminalDialogs : public UserDialogs {
 public:
     TerminalDialogs();
-    void presetAnswer(const QString& title, MsgAnswer answer) { m_presets.insert(title, answer); }
+    void presetAnswer(Question question, MsgAnswer answer) { m_presets.insert(question, answer); }
     void setInteractive(bool on) { m_interactive = on; }
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
+    MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     // Carriage returns of the program's texts as terminal lines.
     static QString plain(const QString& text);
 
 private:
-    QMap<QString, MsgAnswer> m_presets;
+    MsgAnswer answer(const std::optional<Question>& question, const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& title);
+    QMap<Question, MsgAnswer> m_presets;
     bool m_interactive;
 };
 

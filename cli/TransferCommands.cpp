@@ -66,7 +66,7 @@ int runRead(const QStringList& args)
     if (!cli.configure(parser))
         return 2;
     AppContext& ctx = cli.ctx();
-    const LocoReadOutcome out = LocoTransfer(ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = ctx.locoTransfer().ReadLocoDatabase();
     if (out.result != 0)
         return 1;
     const QString error = LocoTableFile(ctx.loco, ctx.storedSerial).saveTo(parser.value(QStringLiteral("output")));
@@ -105,9 +105,9 @@ int runSend(const QStringList& args)
     if (!cli.configure(parser))
         return 2;
     if (parser.isSet(QStringLiteral("yes")))
-        cli.dialogs().presetAnswer(QStringLiteral("Lokomotiven"), MsgAnswer::Yes);
+        cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
     if (parser.isSet(QStringLiteral("replace")))
-        cli.dialogs().presetAnswer(QStringLiteral("Lokdaten"), MsgAnswer::Yes);
+        cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
 
     AppContext& ctx = cli.ctx();
     const IsdLoadResult loaded = LoadLocoTableFile(parser.value(QStringLiteral("input")), ctx.loco, ctx.storedSerial);
@@ -115,7 +115,7 @@ int runSend(const QStringList& args)
         ShowIsdError(cli.dialogs(), loaded.error, loaded.detail);
         return 1;
     }
-    LocoTransfer transfer(ctx);
+    LocoTransfer transfer = ctx.locoTransfer();
     switch (transfer.SendLocoDatabase()) {
     case LocoSendOutcome::NothingPending:
         QTextStream(stderr) << "Nichts zu senden.\n";

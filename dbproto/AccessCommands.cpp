@@ -1,7 +1,7 @@
 #include "dbproto/DbProtocol.h"
 
 #include "link/Clock.h"
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 #include "link/LocoNetLink.h"
 
 #include <QList>

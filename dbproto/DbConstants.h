@@ -1,12 +1,9 @@
 #pragma once
+#include "link/ReadyMessage.h"
+
 #include <array>
 
 namespace kx2 {
-
-// The eight bytes that every access and area command carries in D9..D16 and that the command
-// station's ready message carries back in the same place. Each byte is below 0x80, so the
-// signature never sets a high bit in its group headers.
-inline constexpr std::array<int, 8> DbSignature{0x4B, 0x32, 0x71, 0x0D, 0x5E, 0x26, 0x39, 0x64};
 
 // The sixteen key bytes K1..K16 combined by exclusive-or with D1..D16 of every page read and
 // written. Each byte is below 0x80, so a page byte keeps its own bit 7.

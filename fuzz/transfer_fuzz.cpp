@@ -7,7 +7,7 @@
 #include "link/PortIo.h"
 #include "link/ResultText.h"
 #include "loco/LocoTransfer.h"
-#include "shell/AppContext.h"
+#include "app/AppContext.h"
 #include "support/FakeComm1.h"
 
 using namespace kx2;

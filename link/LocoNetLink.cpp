@@ -1,8 +1,8 @@
 #include "link/LocoNetLink.h"
 
-#include "dbproto/DbConstants.h"
 #include "link/Clock.h"
 #include "link/Comm1.h"
+#include "link/ReadyMessage.h"
 #include "link/ResultText.h"
 #include "shell/Settings.h"
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "loco/IsdFile.h"
+#include "dbproto/IsdFile.h"
 #include "loco/LocoTable.h"
-#include "loco/StoredSerial.h"
+#include "dbproto/StoredSerial.h"
 
 #include <QString>
 #include <array>

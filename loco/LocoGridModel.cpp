@@ -1,6 +1,6 @@
 #include "loco/LocoGridModel.h"
 
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 #include "shell/LeadingNumber.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "loco/LocoTable.h"
 
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 
 namespace kx2 {
 

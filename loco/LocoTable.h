@@ -1,4 +1,5 @@
 #pragma once
+#include "dbproto/DatabaseLayout.h"
 #include "dbproto/RecordTable.h"
 
 #include <QString>
@@ -21,6 +22,10 @@ public:
 
     // Slot i lives in data-flash area LocoDbAreaBase + i (areas 7501..8000).
     static constexpr int LocoDbAreaBase = 7501;
+    // One record of five pages per area; failures while reading records are "Read LongData:"
+    // (21), while writing them "Write LongData:" (22).
+    static constexpr DatabaseLayout Layout{LocoDbAreaBase, 1, 5, Rows, Cols, 80, 81, 83, 0, 210000, 220000,
+                                           " Lokdatensatz "};
 
     // --- record bytes ---
     static constexpr int RecordIdFirst = 0;     // 0..3, little-endian record number

@@ -2,7 +2,8 @@
 
 namespace kx2 {
 
-class AppContext;
+class LocoTable;
+struct DatabaseContext;
 
 // What a locomotive read ended with.
 struct LocoReadOutcome {
@@ -19,11 +20,11 @@ enum class LocoSendOutcome {
     Failed,
 };
 
-// Reading and sending the locomotive database (LocoTable) over the link. The drivers talk to
-// the user only through the platform's dialogs, progress window and main controls.
+// Reading and sending the locomotive database (LocoTable): one record per data-flash area,
+// five pages each, the data formats from the command station's format table.
 class LocoTransfer {
 public:
-    explicit LocoTransfer(AppContext& ctx) : m_ctx(ctx) {}
+    LocoTransfer(DatabaseContext& ctx, LocoTable& table) : m_ctx(ctx), m_table(table) {}
 
     LocoReadOutcome ReadLocoDatabase();
     // Reads `count` records from areas first..first+count-1 into rows 0..count-1.
@@ -37,10 +38,8 @@ public:
     int lastSendResult() const { return m_lastSendResult; }
 
 private:
-    void step(const char* text);
-    void closeAccess();
-
-    AppContext& m_ctx;
+    DatabaseContext& m_ctx;
+    LocoTable& m_table;
     int m_lastSendResult = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "shell/SettingsFile.h"
 
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 

@@ -8,6 +8,15 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
+// The questions whose answer decides what happens to the user's data, named by what they
+// decide: several share a title ("Magnetartikel" asks both whether to send and whether to
+// overwrite another station), so answers given in advance (kx2ctl --yes, --replace) are found
+// by this identity.
+enum class Question {
+    StoreChanges,        // "Sollen die geänderten Datensätze in der TQ7 gespeichert werden?"
+    ReplaceOtherStation, // "Die Daten sind aus einer anderen TQ7! ..."
+};
+
 // How drivers, editors and file operations talk to the user. Texts are passed exactly as the
 // program words them, with carriage returns (character 13) as line breaks; a window
 // implementation turns those into its own line breaks. The GUI shows real boxes, kx2ctl
@@ -21,6 +30,11 @@ public:
     // std::nullopt when the user cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
+    // One of the named questions; shown like any message box unless answered in advance.
+    virtual MsgAnswer ask(Question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+    {
+        return messageBox(text, buttons, icon, title);
+    }
 };
 
 // The file dialog (CommonDialog). Both return "" when the user cancelled.

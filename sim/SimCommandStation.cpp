@@ -2,7 +2,7 @@
 
 #include "dbproto/DbConstants.h"
 #include "link/Clock.h"
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 
 namespace kx2::sim {
 

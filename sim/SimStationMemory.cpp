@@ -1,6 +1,6 @@
 #include "sim/SimCommandStation.h"
 
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -6,7 +6,7 @@
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
-#include "shell/AppContext.h"
+#include "app/AppContext.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
 
@@ -848,7 +848,7 @@ void LokdatenFrm::ReadfromKX2Menu_Click()
         return;
     // The grid shows a table that the read is replacing: it takes no edits meanwhile.
     Busy = true;
-    runTransfer([this] { LocoTransfer(m_ctx).ReadLocoDatabase(); });
+    runTransfer([this] { m_ctx.locoTransfer().ReadLocoDatabase(); });
     m_ctx.LocoGridLoaded = 0;
     Form_Activate();
     Busy = false;
@@ -863,7 +863,7 @@ void LokdatenFrm::SendToKX2Menu_Click()
     const int row = m_grid->Row();
     if (row >= 1 && addressValue(row) > 0)
         save_data_from_grid(row);
-    runTransfer([this] { LocoTransfer(m_ctx).SendLocoDatabase(); });
+    runTransfer([this] { m_ctx.locoTransfer().SendLocoDatabase(); });
 }
 
 // --- window events ---

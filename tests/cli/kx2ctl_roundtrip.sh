@@ -34,6 +34,11 @@ printf '"KX2-Lokdatensatz Version 1.0"\r\n' >"$work/wrong.isd"
 if "$ctl" send loco -i "$work/wrong.isd" --port "$work/tty" --yes 2>"$work/wrong.err"; then exit 1; fi
 grep -q "Falsches Fileformat" "$work/wrong.err"
 
+# A file that cannot be written is refused before the port is opened: the trace stays empty.
+if "$ctl" read loco --port "$work/tty" -o "$work/no/such/folder/x.isd" --trace "$work/nowrite.trace" 2>"$work/nowrite.err"; then exit 1; fi
+grep -q "Fehler beim Speichern des Files" "$work/nowrite.err"
+[ ! -s "$work/nowrite.trace" ] || { echo "the port was opened for a file that cannot be written"; exit 1; }
+
 # A port that does not exist: 990098 in words, non-zero exit.
 if "$ctl" read loco --port "$work/nothing" -o "$work/c.isd" 2>"$work/noport.err"; then exit 1; fi
 grep -q "Kann nicht geöffnet werden" "$work/noport.err"

@@ -1,4 +1,4 @@
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "support/DbRig.h"
 
 #include "dbproto/RecordTable.h"
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // Making a place unwritable needs a read-only bind mount, a small tmpfs or the immutable flag as
 // root (chmod alone does not stop root), or chmod as an ordinary user; where neither is allowed
 // the case is skipped.
-#include "loco/IsdFile.h"
+#include "dbproto/IsdFile.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTable.h"
 #include "shell/Settings.h"

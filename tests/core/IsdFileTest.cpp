@@ -1,4 +1,4 @@
-#include "loco/IsdFile.h"
+#include "dbproto/IsdFile.h"
 
 #include "support/LocoFakes.h"
 

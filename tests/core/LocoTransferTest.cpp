@@ -77,7 +77,7 @@ TEST(LocoRead, EmptyDatabaseCostsOneAreaCommandAndOnePagePerSlot)
     SimRig rig;
     BusCounts counts;
     countRequests(rig, counts);
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_EQ(out.result, 0);
     EXPECT_TRUE(out.showEditor);
     for (int i = 0; i <= 500; ++i)
@@ -102,7 +102,7 @@ TEST(LocoRead, SeededDatabaseReadsEveryRecordAndFormat)
     rig.station.setLocoFormat(rig.station.area(Flash::Data, 7501 + 3)[32], 83, 81);
     BusCounts counts;
     countRequests(rig, counts);
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
     const LocoTable& t = rig.ctx.loco;
     for (int i = 0; i < 12; ++i) {
@@ -132,7 +132,7 @@ TEST(LocoRead, PortThatCannotBeOpenedStillOpensTheEditorOnAnEmptyTable)
     SimRig rig;
     rig.port.setUnplugged(true);
     rig.ctx.loco.setStatus(4, 0);
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_EQ(out.result, 990098);
     EXPECT_TRUE(out.showEditor);
     EXPECT_EQ(rig.ctx.loco.status(4), 255);
@@ -151,7 +151,7 @@ TEST(LocoRead, TimeOutOnTheFirstFormatRequestAbortsAfterTheRecords)
         if (static_cast<unsigned char>(m[0]) == 0xED && m[1] == 0x0F)
             rig.station.faults().noAnswerEvery = 1;
     });
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_EQ(out.result, 13);
     EXPECT_FALSE(out.showEditor);
     EXPECT_EQ(rig.ctx.loco.status(2), 0) << "the records read stay in the table";
@@ -166,7 +166,7 @@ TEST(LocoRead, ReadyMessageThatNeverComesIsReported)
     faults.readyNeverComes = true;
     SimRig rig({}, faults);
     const double start = rig.clock.now();
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_NE(out.result, 0);
     EXPECT_EQ(out.result / 10000, 11) << "names the bootloader start";
     EXPECT_LT(rig.clock.now() - start, 30.0);
@@ -179,7 +179,7 @@ TEST(LocoSend, NothingPendingOpensNoPort)
     rig.ctx.loco.markAllForDeviceRead();
     BusCounts counts;
     countRequests(rig, counts);
-    EXPECT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::NothingPending);
+    EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::NothingPending);
     EXPECT_TRUE(rig.dialogs.calls.empty());
     EXPECT_EQ(rig.station.requestCount(), 0);
 }
@@ -190,7 +190,7 @@ TEST(LocoSend, DecliningTheQuestionWritesNothing)
     rig.ctx.loco.markAllForDeviceRead();
     putLoco(rig.ctx.loco, 0, 3, "V 100", 3, 1);
     rig.dialogs.answerNext(MsgAnswer::No);
-    EXPECT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Declined);
+    EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Declined);
     ASSERT_EQ(rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(rig.dialogs.calls[0].title, "Lokomotiven");
     EXPECT_EQ(rig.dialogs.calls[0].text, "Sollen die geänderten Datensätze in der TQ7 gespeichert werden?");
@@ -211,12 +211,12 @@ TEST(LocoSend, EveryFormatNameAndSymbolSurvivesSendAndReadBack)
     putLoco(t, 5, 300, QStringLiteral("Selectrix-Lok"), 5, 7);
     const LocoTable sent = t;
 
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     ASSERT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Sent) << ResultText(transfer.lastSendResult()).toStdString();
     EXPECT_EQ(rig.station.violations(), 0) << rig.station.violationLog().join("\n").toStdString();
 
     LocoTable before = t;
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     ASSERT_EQ(out.result, 0);
     for (int i = 0; i < 6; ++i) {
         for (int c = 4; c < 80; ++c)
@@ -237,14 +237,14 @@ TEST(LocoSend, RecordNumbersFollowTheIndexCounter)
 {
     SimRig rig;
     rig.station.seedLocomotives(2);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     LocoTable& t = rig.ctx.loco;
     uint32_t highest = 0;
     for (int i = 0; i < 2; ++i)
         highest = std::max<uint32_t>(highest, uint32_t(t.value(i, 0)) | uint32_t(t.value(i, 1)) << 8);
     t.WriteLokname(1, "Neu");
     t.setStatus(1, LocoTable::StatusChanged);
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     const QByteArray rec = rig.station.area(Flash::Data, 7502);
     const uint32_t id = uint8_t(rec[0]) | uint8_t(rec[1]) << 8 | uint8_t(rec[2]) << 16 | uint32_t(uint8_t(rec[3])) << 24;
     EXPECT_EQ(id, highest + 1);
@@ -252,9 +252,9 @@ TEST(LocoSend, RecordNumbersFollowTheIndexCounter)
     // After the send the table is what the station holds: nothing is left to write, and the
     // next change gets the next number.
     EXPECT_EQ(t.status(1), LocoTable::StatusUnchanged);
-    EXPECT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::NothingPending);
+    EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::NothingPending);
     EXPECT_TRUE(t.renameRecord(1, "Neuer"));
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     const QByteArray again = rig.station.area(Flash::Data, 7502);
     EXPECT_EQ(uint8_t(again[0]) | uint8_t(again[1]) << 8, int(highest + 2));
     EXPECT_EQ(rig.station.violations(), 0);
@@ -264,17 +264,17 @@ TEST(LocoSend, DeletedSlotIsErasedWithOnePageAndNoNewNumber)
 {
     SimRig rig;
     rig.station.seedLocomotives(3);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     rig.ctx.loco.deleteRecord(1);
     BusCounts counts;
     countRequests(rig, counts);
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     EXPECT_EQ(counts.pageWrites, 1) << "deleted slot only: no index write";
     EXPECT_EQ(counts.areaWrites, 1);
     EXPECT_EQ(rig.station.area(Flash::Data, 7502).left(16), QByteArray(16, char(0xFF)));
     EXPECT_EQ(rig.station.violations(), 0);
 
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     EXPECT_EQ(rig.ctx.loco.status(1), 255);
     EXPECT_EQ(rig.ctx.loco.status(2), 0);
 }
@@ -283,14 +283,14 @@ TEST(LocoSend, OnlyAFormatChangeWritesOneFormatAndNoRecord)
 {
     SimRig rig;
     rig.station.seedLocomotives(2);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     LocoTable& t = rig.ctx.loco;
     t.set(0, LocoTable::FormatCode, 83);
     t.set(0, LocoTable::FormatParam, 81);
     t.set(0, LocoTable::FormatPending, 1);
     BusCounts counts;
     countRequests(rig, counts);
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     EXPECT_EQ(counts.pageWrites, 0);
     EXPECT_EQ(counts.formatWrites, 1);
     EXPECT_EQ(rig.station.locoFormat(t.address(0)), std::make_pair(83, 81));
@@ -301,7 +301,7 @@ TEST(LocoSend, NewLocomotiveIsWrittenAsShownWithTheNewRecordValues)
     // One as created (80 km/h), one whose speed and a symbol were changed in their dialogs
     // (the editor keeps it new), both in slots that held other locomotives before.
     SimRig rig;
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     LocoTable& t = rig.ctx.loco;
     for (int slot : {0, 1}) {
         for (int c = 0; c < LocoTable::RecordBytes; ++c)
@@ -311,8 +311,8 @@ TEST(LocoSend, NewLocomotiveIsWrittenAsShownWithTheNewRecordValues)
     t.set(1, LocoTable::MaxSpeedHalf, 60);
     t.set(1, LocoTable::symbolColumn(3), 17);
     t.markEdited(1);
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     const std::pair<int, int> bookkeeping[] = {{27, 0},  {28, 255}, {31, 255}, {65, 0},  {67, 0}, {68, 3},
                                                {70, 255}, {71, 255}, {72, 0}, {75, 0}, {76, 1}, {77, 0}, {79, 255}};
     for (int slot : {0, 1}) {
@@ -333,7 +333,7 @@ TEST(LocoSend, OtherCommandStationIsAskedThenEverythingIsRewrittenAsNew)
 {
     SimRig rig;
     rig.station.seedLocomotives(4);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     rig.ctx.storedSerial.set(1, 0x11); // as if loaded from another device's file
     rig.ctx.loco.setStatus(2, LocoTable::StatusChanged);
     rig.ctx.loco.set(3, 32, 255);      // a slot without a valid address goes
@@ -344,7 +344,7 @@ TEST(LocoSend, OtherCommandStationIsAskedThenEverythingIsRewrittenAsNew)
     rig.dialogs.answerNext(MsgAnswer::No);
     BusCounts counts;
     countRequests(rig, counts);
-    EXPECT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::OtherDeviceDeclined);
+    EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::OtherDeviceDeclined);
     EXPECT_EQ(counts.pageWrites, 0);
     EXPECT_FALSE(rig.station.accessOpen());
     EXPECT_FALSE(rig.port.portOpen());
@@ -361,7 +361,7 @@ TEST(LocoSend, OtherCommandStationIsAskedThenEverythingIsRewrittenAsNew)
     const int speed0 = rig.ctx.loco.value(0, LocoTable::MaxSpeedHalf);
     ASSERT_NE(speed0, 50);
     rig.dialogs.clear();
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     for (int i : {0, 1, 2}) {
         EXPECT_EQ(rig.ctx.loco.status(i), LocoTable::StatusUnchanged);
         const QByteArray rec = rig.station.area(Flash::Data, 7501 + i);
@@ -380,7 +380,7 @@ TEST(LocoSend, OtherCommandStationIsAskedThenEverythingIsRewrittenAsNew)
     rig.dialogs.clear();
     EXPECT_TRUE(rig.ctx.loco.renameRecord(2, "Zweite"));
     countRequests(rig, counts = BusCounts());
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     ASSERT_EQ(rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(rig.dialogs.calls[0].title, "Lokomotiven");
     EXPECT_EQ(counts.pageWrites, 5 + 16 * 2) << "one record and the index";
@@ -391,11 +391,11 @@ TEST(LocoSend, RefusedRecordWriteIsReported)
 {
     SimRig rig;
     rig.station.seedLocomotives(1);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     rig.ctx.loco.setStatus(0, LocoTable::StatusChanged);
     rig.station.faults().refusePageWrites = true;
-    EXPECT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(LocoTransfer(rig.ctx).lastSendResult(), 0) << "a new transfer object starts clean";
+    EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Failed);
+    EXPECT_EQ(rig.ctx.locoTransfer().lastSendResult(), 0) << "a new transfer object starts clean";
     const auto& last = rig.dialogs.calls.back();
     EXPECT_EQ(last.title, "Fehler beim Schreiben der Datenbank");
     EXPECT_EQ(last.text, ResultText(221611));
@@ -408,10 +408,10 @@ TEST(LocoSend, RefusedFormatWriteIsReported)
 {
     SimRig rig;
     rig.station.seedLocomotives(1);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     rig.ctx.loco.set(0, LocoTable::FormatPending, 1);
     rig.station.faults().refuseFormatWrites = true;
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 401032);
     EXPECT_EQ(rig.dialogs.calls.back().text, ResultText(401032));
@@ -424,7 +424,7 @@ TEST(LocoSend, PortThatCannotBeOpenedIsReported)
     rig.ctx.loco.markAllForDeviceRead();
     putLoco(rig.ctx.loco, 0, 3, "V 100", 3, 1);
     rig.port.setUnplugged(true);
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 990098);
     EXPECT_EQ(rig.dialogs.calls.back().text, ResultText(990098));
@@ -433,11 +433,11 @@ TEST(LocoSend, PortThatCannotBeOpenedIsReported)
 TEST(LocoSend, SlotWithAddressZeroIsReportedAndSkipped)
 {
     SimRig rig;
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     rig.ctx.loco.createRecord(0, 5, "A");
     rig.ctx.loco.createRecord(1, 6, "B");
     rig.ctx.loco.setAddress(0, 0);
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     bool reported = false;
     for (const auto& c : rig.dialogs.calls)
         reported |= c.text == "Lokadresse = 0 !" && c.title == "Daten werden nicht gesichert!";

@@ -74,7 +74,7 @@ TEST(PtyUnplug, CablePulledMidReadIsReportedWithThePortClosedAndTheRowsReadKept)
     rig.unplugAtRequest(16);
     QElapsedTimer timer;
     timer.start();
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     const double took = double(timer.elapsed()) / 1000.0;
     EXPECT_EQ(out.result, 210013);
     EXPECT_FALSE(out.showEditor);
@@ -98,7 +98,7 @@ TEST(PtyUnplug, CablePulledMidSendIsReportedWithThePortClosedAndTheEditsKept)
     if (!rig.started)
         GTEST_SKIP() << "no pseudo-terminal: " << rig.server.errorText().toStdString();
     rig.station.seedLocomotives(3);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     ASSERT_FALSE(rig.port.portOpen());
     LocoTable& t = rig.ctx.loco;
     t.renameRecord(0, QStringLiteral("Umbenannt"));
@@ -113,7 +113,7 @@ TEST(PtyUnplug, CablePulledMidSendIsReportedWithThePortClosedAndTheEditsKept)
     rig.unplugAtRequest(35);
     QElapsedTimer timer;
     timer.start();
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     const double took = double(timer.elapsed()) / 1000.0;
     const int code = transfer.lastSendResult();

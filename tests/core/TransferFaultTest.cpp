@@ -78,7 +78,7 @@ struct EditedTable {
 EditedTable readAndEdit(SimRig& rig, int seeded)
 {
     rig.station.seedLocomotives(seeded);
-    EXPECT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    EXPECT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     LocoTable& t = rig.ctx.loco;
     EXPECT_TRUE(t.renameRecord(0, QStringLiteral("Umbenannt")));
     t.deleteRecord(1);
@@ -138,7 +138,7 @@ TEST(ReadFaults, SilentCommandStationFailsAtTheFirstRequestAfterOneTimeOut)
     faults.noAnswerEvery = 1;
     SimRig rig({}, faults);
     const double start = rig.clock.now();
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_EQ(out.result, 110013) << "Bootloader starten: Timeout";
     EXPECT_FALSE(out.showEditor);
     expectReported(rig, 110013, kReadTitle);
@@ -157,7 +157,7 @@ TEST(ReadFaults, NothingOnTheBusNotEvenTheEchoTimesOutTheSameWay)
     SimRig rig({}, faults);
     rig.bus.setEcho(false);
     const double start = rig.clock.now();
-    EXPECT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 110013);
+    EXPECT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 110013);
     expectReported(rig, 110013, kReadTitle);
     expectClosedAfterwards(rig);
     EXPECT_LE(rig.clock.now() - start, 2.0 + kSlack);
@@ -186,7 +186,7 @@ TEST(ReadFaults, ALostAnswerIsAskedForAgainAndOnlyThreeLostInARowEndTheRead)
         trace.open(QIODevice::WriteOnly);
         rig.ctx.link.setTrace(&trace);
         const double start = rig.clock.now();
-        const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+        const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
         EXPECT_EQ(out.result, c.code);
         EXPECT_EQ(trace.data().count("# keine Antwort, Wiederholung"), qsizetype(std::min<size_t>(c.lost.size(), 2)));
         EXPECT_LE(rig.clock.now() - start, 2.0 * double(c.lost.size()) + kFixedWaits + kSlack);
@@ -210,7 +210,7 @@ TEST(ReadFaults, ReadyMessageThatNeverComesEndsAfterItsLimitWithTheAccessNotOpen
     faults.readyNeverComes = true;
     SimRig rig({}, faults);
     const double start = rig.clock.now();
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_EQ(out.result, 111013);
     expectReported(rig, 111013, kReadTitle);
     expectClosedAfterwards(rig);
@@ -228,7 +228,7 @@ TEST(ReadFaults, StrayDataBytesBeforeEveryAnswerAreDroppedAndTheReadSucceeds)
     faults.strayBytes = true;
     SimRig rig({}, faults);
     rig.station.seedLocomotives(4);
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
     expectSlotsEqualStation(rig, 4);
     EXPECT_TRUE(rig.dialogs.calls.empty());
@@ -254,7 +254,7 @@ TEST(ReadFaults, MessageLongerThanASlotIsAbandonedAndTheReadSucceeds)
             return; // the tool's own requests
         rig.bus.injectRaw(++injected % 2 ? tooLong80 : tooLong127);
     });
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
     EXPECT_GT(injected, 500);
     expectSlotsEqualStation(rig, 4);
@@ -270,9 +270,9 @@ TEST(ReadFaults, OtherDevicesTalkingThroughoutAreNoHindranceToReadOrSend)
     rig.bus.setBaudPace(16666);
     rig.station.seedLocomotives(5);
     const EditedTable e = readAndEdit(rig, 5);
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     ASSERT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Sent) << ResultText(transfer.lastSendResult()).toStdString();
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     EXPECT_EQ(rig.ctx.loco.ReadLokname(0), "Umbenannt");
     EXPECT_EQ(rig.ctx.loco.address(e.newSlot), 4321) << "in the deleted locomotive's slot";
     expectSlotsEqualStation(rig, 5);
@@ -290,7 +290,7 @@ TEST(ReadFaults, InterfaceUnpluggedMidReadEndsWithinTheTimeOutsAndKeepsTheRowsRe
     SimRig rig({}, faults);
     rig.station.seedLocomotives(3);
     const double start = rig.clock.now();
-    const LocoReadOutcome out = LocoTransfer(rig.ctx).ReadLocoDatabase();
+    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
     EXPECT_EQ(out.result, 210013);
     expectReported(rig, 210013, kReadTitle);
     expectClosedAfterwards(rig);
@@ -308,9 +308,9 @@ TEST(ReadFaults, RowsAFailedReadDidNotReachHoldNothingThatASaveLoadAndSendCouldB
     // A first read fills six rows; the second stops at slot 2 (requests 20..22 select its area).
     SimRig rig;
     rig.station.seedLocomotives(6);
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 0);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     loseRequestsFromNow(rig, {20, 21, 22});
-    ASSERT_EQ(LocoTransfer(rig.ctx).ReadLocoDatabase().result, 210013);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 210013);
     rig.bus.setMonitor({});
     rig.station.faults().noAnswerEvery = 0;
     const LocoTable& t = rig.ctx.loco;
@@ -330,7 +330,7 @@ TEST(ReadFaults, RowsAFailedReadDidNotReachHoldNothingThatASaveLoadAndSendCouldB
     std::vector<QByteArray> before;
     for (int i = 0; i < 6; ++i)
         before.push_back(rig.station.area(Flash::Data, 7501 + i));
-    ASSERT_EQ(LocoTransfer(rig.ctx).SendLocoDatabase(), LocoSendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     for (int i = 0; i < 2; ++i)
         EXPECT_NE(rig.station.area(Flash::Data, 7501 + i), before[size_t(i)]) << "rewritten: " << i;
     for (int i = 2; i < 6; ++i)
@@ -346,7 +346,7 @@ TEST(SendFaults, SilentCommandStationWritesNothingAndKeepsEveryEdit)
     const EditedTable e = readAndEdit(rig, 4);
     const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
     rig.station.faults().noAnswerEvery = 1;
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     const double start = rig.clock.now();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 110013);
@@ -364,7 +364,7 @@ TEST(SendFaults, LostAnswersOfTheSerialReadEndTheSendBeforeAnythingIsWrittenWith
     const EditedTable e = readAndEdit(rig, 4);
     const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
     loseRequestsFromNow(rig, {6, 7, 8});
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 100013) << "Seriennummer lesen: Timeout";
     ASSERT_EQ(rig.dialogs.calls.size(), 2u) << "the first question and the error, nothing about another station";
@@ -382,7 +382,7 @@ TEST(SendFaults, ALostWriteAnswerIsNotRepeated)
     SimRig rig;
     const EditedTable e = readAndEdit(rig, 4);
     const auto requests = loseRequestsFromNow(rig, {28});
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 220013) << "Write LongData: Timeout";
     expectReported(rig, 220013, kWriteTitle);
@@ -396,7 +396,7 @@ TEST(SendFaults, RefusedPageWritesAreReportedAndLeaveDeviceAndTableAsTheyWere)
     const EditedTable e = readAndEdit(rig, 4);
     const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
     rig.station.faults().refusePageWrites = true;
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     const double start = rig.clock.now();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 221611) << "Write LongData: Daten senden: keine Antwort";
@@ -414,7 +414,7 @@ TEST(SendFaults, RefusedFormatWritesAreReportedAfterTheRecordsWereWritten)
     const EditedTable e = readAndEdit(rig, 4);
     const auto oldFormat = rig.station.locoFormat(rig.ctx.loco.address(2));
     rig.station.faults().refuseFormatWrites = true;
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 401032) << "Lokdatenformat: Programmierung fehlgeschlagen";
     expectReported(rig, 401032, kWriteTitle);
@@ -436,7 +436,7 @@ TEST(SendFaults, InterfaceUnpluggedMidSendEndsWithinTheTimeOutsAndKeepsEveryEdit
     // 7 requests open the send, 4 read the index of area 964 (area, page 0 and, as the index
     // holds entries, 15 more pages) ... request 30 is well inside the record writes.
     rig.station.faults().unplugAfterMessages = rig.station.requestCount() + 30;
-    LocoTransfer transfer(rig.ctx);
+    LocoTransfer transfer = rig.ctx.locoTransfer();
     const double start = rig.clock.now();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     const int code = transfer.lastSendResult();

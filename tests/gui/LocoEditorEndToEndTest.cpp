@@ -4,7 +4,7 @@
 
 #include "loco/LocoGridModel.h"
 #include "shell/SettingsFile.h"
-#include "shell/gui/AppWindows.h"
+#include "app/gui/AppWindows.h"
 #include "shell/gui/MainWin.h"
 
 #include <QAction>

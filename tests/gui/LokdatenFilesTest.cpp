@@ -1,7 +1,7 @@
 // The editor's file menu: whole-table and single-record files, clearing the table.
 #include "LokdatenRig.h"
 
-#include "loco/IsdFile.h"
+#include "dbproto/IsdFile.h"
 #include "loco/LocoFiles.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // the context the drivers and editors get, with scripted dialogs and a recording progress window.
 #include "link/Clock.h"
 #include "link/PortIo.h"
-#include "shell/AppContext.h"
+#include "app/AppContext.h"
 #include "sim/SimBus.h"
 #include "sim/SimComm1.h"
 #include "sim/SimCommandStation.h"

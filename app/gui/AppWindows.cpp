@@ -1,8 +1,8 @@
-#include "shell/gui/AppWindows.h"
+#include "app/gui/AppWindows.h"
 
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
-#include "shell/AppContext.h"
+#include "app/AppContext.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
 
@@ -31,7 +31,7 @@ LokdatenFrm& AppWindows::lokdatenFrm()
 
 void AppWindows::LokDaten_But_Click()
 {
-    const LocoReadOutcome outcome = LocoTransfer(m_ctx).ReadLocoDatabase();
+    const LocoReadOutcome outcome = m_ctx.locoTransfer().ReadLocoDatabase();
     if (outcome.showEditor)
         showLokdaten();
 }

@@ -1,10 +1,12 @@
 #pragma once
+#include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/StoredSerial.h"
 #include "link/Comm1.h"
 #include "link/LocoNetLink.h"
 #include "link/SerialInterface.h"
 #include "loco/LocoTable.h"
-#include "loco/StoredSerial.h"
+#include "loco/LocoTransfer.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
@@ -25,8 +27,8 @@ struct Platform {
     MainControls& mainControls;
 };
 
-// Program-wide state: lives for the whole run and is handed to whoever needs it.
-// A test builds its own.
+// The whole program's state: the way to the command station and every database. Lives for the
+// whole run and is handed to whoever needs it; a test builds its own.
 class AppContext {
 public:
     explicit AppContext(const Platform& platform)
@@ -34,6 +36,8 @@ public:
         , link(platform.port, platform.clock, settings)
         , iface(platform.port, platform.portIo, link, settings, platform.dialogs)
         , db(link, platform.progress)
+        , database{settings, link, iface, db, platform.dialogs, platform.files, platform.progress,
+                   platform.mainControls, storedSerial, EditRow, EditCol}
     {
         platform.port.setOnComm([this] { link.OnComm(); });
         FillLocoFormatTables(locoFormats);
@@ -46,19 +50,20 @@ public:
     LocoNetLink link;
     SerialInterface iface;
     DbProtocol db;
+    // The command station the tables were read from or loaded for (all databases share it).
+    StoredSerial storedSerial;
+    // The grid line and column of the open name edit (0: none); the grid editors share them.
+    int EditRow = 0;
+    int EditCol = 0;
+    // What the databases' drivers, files and editors are given of all this.
+    DatabaseContext database;
 
     // The locomotive database and its bookkeeping.
     LocoTable loco;
     LocoFormatTables locoFormats;
     // 0: the locomotive editor rebuilds its grid at its next activation.
     int LocoGridLoaded = 0;
-
-    // The grid line and column of the open name edit (0: none); the grid editors share them.
-    int EditRow = 0;
-    int EditCol = 0;
-
-    // The command station the tables were read from or loaded for (all databases share it).
-    StoredSerial storedSerial;
+    LocoTransfer locoTransfer() { return LocoTransfer(database, loco); }
 };
 
 } // namespace kx2

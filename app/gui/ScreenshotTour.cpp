@@ -1,8 +1,8 @@
-#include "shell/gui/ScreenshotTour.h"
+#include "app/gui/ScreenshotTour.h"
 
 #include "loco/gui/LokdatenFrm.h"
-#include "shell/AppContext.h"
-#include "shell/gui/AppWindows.h"
+#include "app/AppContext.h"
+#include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
 

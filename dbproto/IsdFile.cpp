@@ -1,6 +1,6 @@
-#include "loco/IsdFile.h"
+#include "dbproto/IsdFile.h"
 
-#include "link/Cp1252.h"
+#include "shell/Cp1252.h"
 #include "shell/UserDialogs.h"
 
 #include <QDir>

@@ -1,0 +1,34 @@
+#pragma once
+
+namespace kx2 {
+
+class DbProtocol;
+class FileDialog;
+class LocoNetLink;
+class MainControls;
+class Progress;
+class SerialInterface;
+class StoredSerial;
+class UserDialogs;
+struct Settings;
+
+// What the drivers, files and editors of every database share of the running program: the way
+// to the command station, the user's dialogs, and the program-wide state that belongs to no one
+// database. The program builds one for its whole run; a test builds its own.
+struct DatabaseContext {
+    Settings& settings;
+    LocoNetLink& link;
+    SerialInterface& iface;
+    DbProtocol& db;
+    UserDialogs& dialogs;
+    FileDialog& files;
+    Progress& progress;
+    MainControls& mainControls;
+    // The command station the tables were read from or loaded for.
+    StoredSerial& storedSerial;
+    // The grid line and column of the open name edit (0: none); the grid editors share them.
+    int& EditRow;
+    int& EditCol;
+};
+
+} // namespace kx2

@@ -1,0 +1,37 @@
+#pragma once
+
+namespace kx2 {
+
+// Where and how a database lies in the command station's data flash and in its table: what
+// differs between the databases is this description, not the code that moves their records.
+struct DatabaseLayout {
+    int firstArea;       // data-flash area of the first record
+    int recordsPerArea;  // records side by side in one area
+    int pagesPerRecord;  // 16-byte pages of one record
+    int rows;            // table rows (row = address for the range databases, slot for locomotives)
+    int cols;            // table columns: the record bytes, then the program's own
+    int statusColumn;    // RecordStatus
+    int formatColumn;    // the data format, -1 when the database has none
+    int formatPendingColumn;
+    int recordIdMarker;  // added to byte 3 of a new RecordId: 0, 128, 160, 176
+    int readOperation;   // added to a failure while reading records (210000, 250000)
+    int writeOperation;  // ... while writing them (220000, 260000)
+    const char* areaCaption; // " Magnetartikeldaten ab Adr.: ": the progress text before the address
+
+    constexpr int recordBytes() const { return 16 * pagesPerRecord; }
+    // For the range databases: the area of an address and the record's offset within it.
+    constexpr int areaIndexOf(int address) const { return (address - 1) / recordsPerArea; }
+    constexpr int slotOf(int address) const { return (address - 1) % recordsPerArea; }
+    constexpr int maxAddress() const { return rows - 1; }
+};
+
+// The value every record status column takes.
+namespace status {
+inline constexpr int Unchanged = 0;
+inline constexpr int Changed = 1;
+inline constexpr int New = 2;       // locomotives only
+inline constexpr int Deleted = 240; // locomotives only
+inline constexpr int Empty = 255;   // not read, or an empty slot
+} // namespace status
+
+} // namespace kx2

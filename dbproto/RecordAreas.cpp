@@ -1,0 +1,119 @@
+#include "dbproto/RecordAreas.h"
+
+#include "dbproto/DatabaseContext.h"
+#include "dbproto/DatabaseLayout.h"
+#include "dbproto/DbProtocol.h"
+#include "dbproto/RecordTable.h"
+#include "shell/UserDialogs.h"
+
+#include <algorithm>
+
+namespace kx2 {
+
+namespace {
+
+// The slots of area p that the range first..last covers.
+struct AreaSlots {
+    int firstSlot;
+    int lastSlot;
+};
+
+AreaSlots slotsOf(const DatabaseLayout& layout, int p, int first, int last)
+{
+    const int n = layout.recordsPerArea;
+    return {p == layout.areaIndexOf(first) ? layout.slotOf(first) : 0,
+            p == layout.areaIndexOf(last) ? layout.slotOf(last) : n - 1};
+}
+
+QString areaText(const DatabaseLayout& layout, int p, const AreaSlots& s, const char* what)
+{
+    return QString::fromUtf8(layout.areaCaption) + QString::number(p * layout.recordsPerArea + s.firstSlot + 1)
+           + QString::fromUtf8(what);
+}
+
+} // namespace
+
+void StampRecordId(RecordTable& table, int row, double counter, int marker)
+{
+    const auto c = static_cast<unsigned long long>(std::max(0.0, counter)) & 0xFFFFFFFFull;
+    table.set(row, 0, int(c & 255));
+    table.set(row, 1, int((c >> 8) & 255));
+    table.set(row, 2, int((c >> 16) & 255));
+    table.set(row, 3, int(((c >> 24) + unsigned(marker)) & 255));
+}
+
+void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
+                     int& result)
+{
+    DbProtocol& db = ctx.db;
+    const int bytes = layout.recordBytes();
+    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
+        const AreaSlots s = slotsOf(layout, p, first, last);
+        ctx.progress.setText(areaText(layout, p, s, " lesen"));
+        db.DataFlashRead(layout.firstArea + p, result);
+        if (result != 0) {
+            result += layout.readOperation;
+            return;
+        }
+        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
+            const int address = p * layout.recordsPerArea + slot + 1;
+            for (int page = 0; page < layout.pagesPerRecord; ++page) {
+                db.ReadRecord(bytes * slot + 16 * page, result);
+                if (result != 0) {
+                    result += layout.readOperation;
+                    return;
+                }
+                db.CopyReplyToTable(address, 16 * page, table);
+            }
+            table.set(address, layout.statusColumn, status::Unchanged);
+        }
+    }
+    result = 0;
+}
+
+void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
+                      bool& anyWritten, int& result)
+{
+    DbProtocol& db = ctx.db;
+    const int bytes = layout.recordBytes();
+    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
+        const AreaSlots s = slotsOf(layout, p, first, last);
+        bool changed = false;
+        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
+            const int address = p * layout.recordsPerArea + slot + 1;
+            if (table.value(address, layout.statusColumn) != status::Changed)
+                continue;
+            changed = true;
+            anyWritten = true;
+            db.DbRecordCounter += 1;
+            StampRecordId(table, address, db.DbRecordCounter, layout.recordIdMarker);
+        }
+        if (!changed)
+            continue;
+        db.DataFlashRead(layout.firstArea + p, result);
+        if (result != 0) {
+            result += layout.writeOperation;
+            return;
+        }
+        ctx.progress.setText(areaText(layout, p, s, " schreiben"));
+        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
+            const int address = p * layout.recordsPerArea + slot + 1;
+            for (int page = 0; page < layout.pagesPerRecord; ++page) {
+                db.CopyTableToWriteBuffer(address, 16 * page, table);
+                db.WriteRecord(bytes * slot + 16 * page, result);
+                if (result != 0) {
+                    result += layout.writeOperation;
+                    return;
+                }
+            }
+        }
+        db.DataFlashWrite(layout.firstArea + p, result);
+        if (result != 0) {
+            result += layout.writeOperation;
+            return;
+        }
+    }
+    result = 0;
+}
+
+} // namespace kx2

@@ -1,0 +1,73 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace kx2 {
+
+struct DatabaseContext;
+
+// The frame every database transfer runs in: the interface set up, the progress window, the
+// database access opened with the command station's display, the serial number read and
+// compared, the access closed, and the failure box. Each driver composes these steps in its own
+// order and puts its own between them; each step returns whether the transfer goes on, and the
+// first failure stays in result(). Whichever way a driver leaves, the access the session opened
+// is closed and the port released.
+class TransferSession {
+public:
+    enum class Direction { Read, Send };
+    // What the serial number of the connected station says about the table.
+    enum class Station { Same, Replace, Declined };
+
+    // A read disables the main window's data controls until the session ends.
+    TransferSession(DatabaseContext& ctx, Direction direction);
+    ~TransferSession();
+    TransferSession(const TransferSession&) = delete;
+    TransferSession& operator=(const TransferSession&) = delete;
+
+    int& result() { return m_result; }
+    bool ok() const { return m_result == 0; }
+
+    // ConnectInterface. The feedback send sets the interface up twice.
+    bool connect();
+    // The progress window, shown with " Datenbank öffnen".
+    void showProgress();
+    // StartBootloader, the ring emptied, a second's pause, and the display cleared and written:
+    // "Datenbank lesen" or "Datenbank schreiben".
+    bool openAccess();
+    // " Seriennummer lesen". A read stores the number as the tables' StoredSerial (empty when it
+    // cannot be read); a failed read of it is a failure that names the step, for a send too:
+    // without it the station cannot be told from another one.
+    bool readSerial(std::array<int, 4>& ids);
+    // A send: the connected station's numbers against StoredSerial. Another station is written
+    // only after the user confirmed it as a complete replacement (asked under `title`);
+    // Declined closes the access and the port and hides the progress window.
+    Station checkStation(const std::array<int, 4>& ids, const QString& title);
+    // After a successful send: the table now is this station's.
+    void adoptStation(const std::array<int, 4>& ids);
+    // One of the driver's own steps, run with the session's result.
+    bool run(const std::function<void(int& result)>& step);
+    void stepText(const QString& text);
+    // " Datenbank schließen", a pause of `pauseSeconds`, EndBootloader.
+    bool closeAccess(double pauseSeconds = 0.5);
+    // The end of a successful transfer: " fertig!", the port closed, the progress window hidden
+    // after half a second (a read enables the main controls first).
+    void finish();
+    // The failure box (ResultText, critical icon, `title`); the access and the port closed. The
+    // progress window stays on screen showing the step that failed. Returns the result.
+    int fail(const QString& title);
+
+    // The question every send asks first, under its database's title.
+    static bool askStoreChanges(DatabaseContext& ctx, const QString& title);
+
+private:
+    void release();
+
+    DatabaseContext& m_ctx;
+    Direction m_direction;
+    int m_result = 0;
+    bool m_accessOpen = false;
+    bool m_released = false;
+};
+
+} // namespace kx2
