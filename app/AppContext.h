@@ -63,6 +63,7 @@ public:
     LocoFormatTables locoFormats;
     // 0: the locomotive editor rebuilds its grid at its next activation.
     int LocoGridLoaded = 0;
+    LocoData locoData{loco, locoFormats, LocoGridLoaded};
     LocoTransfer locoTransfer() { return LocoTransfer(database, loco); }
 };
 

@@ -358,7 +358,7 @@ bool benchGridBuild(const Options& o)
         t.set(i, LocoTable::FormatParam, 81);
     }
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-    LokdatenFrm frm(rig.ctx, folder, EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
+    LokdatenFrm frm(rig.ctx.database, rig.ctx.locoData, folder, EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
     frm.show();
     std::vector<double> cold;
     std::vector<double> warm;

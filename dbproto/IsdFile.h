@@ -38,6 +38,13 @@ enum class IsdError {
 // IsdError::None.
 void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString());
 
+// How a load ended: None, or the error and the reader's where and why.
+struct IsdLoadResult {
+    IsdError error = IsdError::None;
+    QString detail;
+    bool ok() const { return error == IsdError::None; }
+};
+
 // Collects a file in memory and stores it in one piece.
 class IsdWriter {
 public:

@@ -1,5 +1,6 @@
 #include "loco/LocoFiles.h"
 
+#include "dbproto/TableFile.h"
 #include "shell/AskFileName.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
@@ -11,18 +12,15 @@ namespace {
 const QString kExtension = QStringLiteral("ISD");
 const QString kConflictTitle = QStringLiteral("Lokadresse des Datensatzes schon vorhanden!");
 
+FilePrompt prompt(const LocoFileContext& ctx)
+{
+    return FilePrompt{ctx.files, ctx.dialogs, ctx.settings, ctx.pause};
+}
+
 void pauseFor(LocoFileContext& ctx, double seconds)
 {
     if (ctx.pause)
         ctx.pause(seconds);
-}
-
-bool reportSaveFailure(LocoFileContext& ctx, const QString& error)
-{
-    if (error.isEmpty())
-        return true;
-    ctx.dialogs.messageBox(error, MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
-    return false;
 }
 
 LocoRow rowOf(const LocoTable& table, int row)
@@ -78,8 +76,7 @@ bool LocoCellFits(int col, std::optional<int> value)
 IsdWriter LocoTableFile(const LocoTable& table, const StoredSerial& serial)
 {
     IsdWriter w(IsdHeaderLocoTable());
-    for (int n = StoredSerial::Count; n >= 1; --n)
-        w.writeCell(serial.value(n));
+    WriteSerialLines(w, serial);
     for (int row = 0; row < LocoTable::Rows; ++row)
         for (int col = 0; col < LocoTable::Cols; ++col)
             w.writeCell(table.cell(row, col));
@@ -128,24 +125,13 @@ bool ReadLocoRow(IsdReader& reader, LocoRow& row)
     return true;
 }
 
-bool ReadLocoSerial(IsdReader& reader, StoredSerial& serial)
-{
-    std::array<std::optional<int>, StoredSerial::Count> v;
-    for (auto& x : v)
-        if (!reader.readCell(x))
-            return false;
-    for (int k = 0; k < StoredSerial::Count; ++k)
-        serial.set(StoredSerial::Count - k, v[size_t(k)]);
-    return true;
-}
-
 IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial)
 {
     IsdReader reader;
     if (reader.open(path, IsdHeaderLocoTable()) != IsdError::None)
         return {reader.error(), reader.errorDetail()};
     StoredSerial loadedSerial;
-    if (!ReadLocoSerial(reader, loadedSerial))
+    if (!ReadSerialLines(reader, loadedSerial))
         return {reader.error(), reader.errorDetail()};
     LocoTable loaded;
     for (int row = 0; row < LocoTable::Rows; ++row) {
@@ -172,26 +158,15 @@ IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row)
 
 AfterFileOp LadenMenu(LocoFileContext& ctx)
 {
-    const QString path = AskFileName(ctx.files, ctx.settings, 0, kExtension);
-    if (path.isEmpty())
-        return AfterFileOp::Nothing;
-    pauseFor(ctx, LocoLoadPause);
-    const IsdLoadResult r = LoadLocoTableFile(path, ctx.table, ctx.serial);
-    if (!r.ok()) {
-        ShowIsdError(ctx.dialogs, r.error, r.detail);
-        return AfterFileOp::Nothing;
-    }
-    return AfterFileOp::RebuildGrid;
+    const bool loaded = prompt(ctx).load(LocoLoadPause, [&ctx](const QString& path) {
+        return LoadLocoTableFile(path, ctx.table, ctx.serial);
+    });
+    return loaded ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing;
 }
 
 bool SpeichernMenu(LocoFileContext& ctx)
 {
-    const QString path = AskFileName(ctx.files, ctx.settings, 1, kExtension);
-    if (path.isEmpty())
-        return false;
-    const bool saved = reportSaveFailure(ctx, LocoTableFile(ctx.table, ctx.serial).saveTo(path));
-    pauseFor(ctx, LocoSavePause);
-    return saved;
+    return prompt(ctx).save(LocoTableFile(ctx.table, ctx.serial), LocoSavePause);
 }
 
 void ClrTabMenu(LocoTable& table)
@@ -207,10 +182,7 @@ bool save_daten_satz(LocoFileContext& ctx, int address)
                                QStringLiteral("Achtung!"));
         return false;
     }
-    const QString path = AskFileName(ctx.files, ctx.settings, 1, kExtension);
-    if (path.isEmpty())
-        return false;
-    return reportSaveFailure(ctx, LocoRecordFile(ctx.table, *slot).saveTo(path));
+    return prompt(ctx).save(LocoRecordFile(ctx.table, *slot), 0);
 }
 
 AfterFileOp DS_LadenMenu(LocoFileContext& ctx)

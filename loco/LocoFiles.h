@@ -77,14 +77,6 @@ IsdWriter LocoRecordFile(const LocoTable& table, int row);
 // is a row the send would write (one holding a record once loaded) that no device can take: an
 // address above 9999 (0 is reported and skipped by the send) or a name without its 0 byte.
 bool ReadLocoRow(IsdReader& reader, LocoRow& row);
-// Reads the four serial values (file order 4, 3, 2, 1).
-bool ReadLocoSerial(IsdReader& reader, StoredSerial& serial);
-
-struct IsdLoadResult {
-    IsdError error = IsdError::None;
-    QString detail;
-    bool ok() const { return error == IsdError::None; }
-};
 
 // The body of LadenMenu after the file prompt. The file is taken whole or not at all: on a
 // read error the table and StoredSerial keep what they held.

@@ -153,6 +153,14 @@ struct LocoFormatTables {
 };
 void FillLocoFormatTables(LocoFormatTables& tables);
 
+// The locomotive database as the editor works on it: the table, the data-format tables, and
+// whether the editor's grid shows the table (0: rebuild it at the next activation).
+struct LocoData {
+    LocoTable& table;
+    LocoFormatTables& formats;
+    int& LocoGridLoaded;
+};
+
 // 64 -> "Motorola alt", 65 -> "Motorola neu", 80 -> "DCC 14", 82 -> "DCC 28", 83 -> "DCC 128",
 // 72 -> "Selectrix"; anything else, an empty cell included, -> "".
 QString FormatCodeToText(std::optional<int> code);

@@ -22,7 +22,7 @@ AppWindows::~AppWindows() = default;
 LokdatenFrm& AppWindows::lokdatenFrm()
 {
     if (!m_lokdaten) {
-        m_lokdaten = std::make_unique<LokdatenFrm>(m_ctx, m_programFolder,
+        m_lokdaten = std::make_unique<LokdatenFrm>(m_ctx.database, m_ctx.locoData, m_programFolder,
                                                    m_mainWin.deviceMenuCaptions(EditorKind::Loco));
         connect(m_lokdaten.get(), &LokdatenFrm::closedToMainWindow, this, &AppWindows::showMainWin);
     }

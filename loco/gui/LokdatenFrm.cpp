@@ -6,7 +6,10 @@
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
-#include "app/AppContext.h"
+#include "dbproto/DatabaseContext.h"
+#include "link/LocoNetLink.h"
+#include "loco/LocoTransfer.h"
+#include "shell/Settings.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
 
@@ -38,10 +41,11 @@ public:
 
 } // namespace
 
-LokdatenFrm::LokdatenFrm(AppContext& ctx, const QString& programFolder, const DeviceMenuCaptions& captions,
+LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& programFolder, const DeviceMenuCaptions& captions,
                          QWidget* parent)
     : QMainWindow(parent)
     , m_ctx(ctx)
+    , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
     setObjectName(QStringLiteral("LokdatenFrm"));
@@ -127,13 +131,13 @@ QAction* LokdatenFrm::menuItem(const QString& name) const
 MsgAnswer LokdatenFrm::message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
     m_grid->cancelPendingClick();
-    return m_ctx.platform.dialogs.messageBox(text, buttons, icon, title);
+    return m_ctx.dialogs.messageBox(text, buttons, icon, title);
 }
 
 std::optional<QString> LokdatenFrm::input(const QString& prompt, const QString& title, const QString& defaultText)
 {
     m_grid->cancelPendingClick();
-    return m_ctx.platform.dialogs.inputBox(prompt, title, defaultText);
+    return m_ctx.dialogs.inputBox(prompt, title, defaultText);
 }
 
 void LokdatenFrm::pause(double seconds)
@@ -143,7 +147,7 @@ void LokdatenFrm::pause(double seconds)
 
 LocoFileContext LokdatenFrm::fileContext()
 {
-    return LocoFileContext{m_ctx.loco,      m_ctx.storedSerial, m_ctx.platform.dialogs, m_ctx.platform.files,
+    return LocoFileContext{m_loco.table,      m_ctx.storedSerial, m_ctx.dialogs, m_ctx.files,
                            m_ctx.settings, [this](double seconds) { pause(seconds); }};
 }
 
@@ -217,7 +221,7 @@ void LokdatenFrm::start_tabelle()
 
 void LokdatenFrm::Form_Activate()
 {
-    if (m_ctx.LocoGridLoaded != 0)
+    if (m_loco.LocoGridLoaded != 0)
         return;
     rebuildGrid();
 }
@@ -232,10 +236,10 @@ void LokdatenFrm::rebuildGrid()
     ++m_rebuilds;
     m_grid->setUpdatesEnabled(false);
     start_tabelle();
-    const std::vector<int> slots = LocoGridSlots(m_ctx.loco);
+    const std::vector<int> slots = LocoGridSlots(m_loco.table);
     m_grid->setRows(int(slots.size()) + 2);
     for (size_t n = 0; n < slots.size(); ++n)
-        fillLine(int(n) + 1, LocoGridLineOf(m_ctx.loco, slots[n]));
+        fillLine(int(n) + 1, LocoGridLineOf(m_loco.table, slots[n]));
     const int entryLine = int(slots.size()) + 1;
     m_grid->setRowData(entryLine, -1);
     m_grid->setRowHeightPx(entryLine, LocoGrid::RowHeight);
@@ -246,7 +250,7 @@ void LokdatenFrm::rebuildGrid()
     m_ctx.EditRow = 0;
     m_ctx.EditCol = 0;
     NameEditActive = false;
-    m_ctx.LocoGridLoaded = 1;
+    m_loco.LocoGridLoaded = 1;
     m_grid->setFocus();
     m_inpText->hide();
     pause(0.1);
@@ -312,7 +316,7 @@ void LokdatenFrm::LokdatenGrid_MouseDown(Qt::MouseButton button, Qt::KeyboardMod
 
 void LokdatenFrm::LokdatenGrid_EnterCell()
 {
-    if (Busy || m_ctx.LocoGridLoaded == 0 || NameEditActive)
+    if (Busy || m_loco.LocoGridLoaded == 0 || NameEditActive)
         return;
     NameEditActive = true;
     edit_namen();
@@ -476,7 +480,7 @@ void LokdatenFrm::save_data_from_grid(int row)
     const int keepRow = m_grid->Row();
     const int keepCol = m_grid->Col();
     Busy = true;
-    LocoTable& table = m_ctx.loco;
+    LocoTable& table = m_loco.table;
     const int slot = m_grid->RowData(row);
     const int a = addressValue(row);
     const QString name = m_grid->TextMatrix(row, LocoGrid::NameCol);
@@ -534,8 +538,8 @@ void LokdatenFrm::del_datensatz()
         }
         // The line's own record, even when another slot carries the same address.
         const int slot = m_grid->RowData(row);
-        if (slot >= 0 && slot < LocoTable::SlotCount && m_ctx.loco.address(slot) == a)
-            m_ctx.loco.deleteRecord(slot);
+        if (slot >= 0 && slot < LocoTable::SlotCount && m_loco.table.address(slot) == a)
+            m_loco.table.deleteRecord(slot);
         else
             del_lokdata(a);
         for (int col = LocoGrid::NameCol; col < m_grid->Cols(); ++col) {
@@ -553,20 +557,20 @@ void LokdatenFrm::del_datensatz()
 
 void LokdatenFrm::del_lokdata(int address)
 {
-    if (const std::optional<int> slot = m_ctx.loco.findSlotByAddress(address))
-        m_ctx.loco.deleteRecord(*slot);
+    if (const std::optional<int> slot = m_loco.table.findSlotByAddress(address))
+        m_loco.table.deleteRecord(*slot);
     else
         message(QStringLiteral("Datensatz nicht gefunden!"), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
 }
 
 QString LokdatenFrm::ReadLokname(int slot) const
 {
-    return m_ctx.loco.ReadLokname(slot);
+    return m_loco.table.ReadLokname(slot);
 }
 
 void LokdatenFrm::WriteLokname(int slot, const QString& text)
 {
-    m_ctx.loco.WriteLokname(slot, text);
+    m_loco.table.WriteLokname(slot, text);
 }
 
 // --- column dialogs ---
@@ -647,9 +651,9 @@ void LokdatenFrm::change_data_frm()
         m_grid->selectCell(row, col);
         const int index = dialog->FormatIndex;
         if (dialog->FormatDialogResult == 1 && index >= 0 && index < LocoFormatCount) {
-            LocoTable& table = m_ctx.loco;
-            const std::optional<int> code = m_ctx.locoFormats.LocoFormatCodes[size_t(index)];
-            const std::optional<int> param = m_ctx.locoFormats.LocoFormatParams[size_t(index)];
+            LocoTable& table = m_loco.table;
+            const std::optional<int> code = m_loco.formats.LocoFormatCodes[size_t(index)];
+            const std::optional<int> param = m_loco.formats.LocoFormatParams[size_t(index)];
             if (table.cell(slot, LocoTable::FormatCode) != code || table.cell(slot, LocoTable::FormatParam) != param) {
                 table.set(slot, LocoTable::FormatCode, code);
                 table.set(slot, LocoTable::FormatParam, param);
@@ -692,7 +696,7 @@ void LokdatenFrm::change_fkt_sym()
 
     const int slot = m_grid->RowData(row);
     const int generation = m_gridGeneration;
-    LocoTable& table = m_ctx.loco;
+    LocoTable& table = m_loco.table;
     LokFktSymFrm* dialog = ensureSymbolDialog();
     dialog->showFor(table.symbol(slot, LocoGrid::functionOfColumn(col)));
     waitForAnswer(dialog, [dialog] { return dialog->SymbolResult != -1; });
@@ -737,7 +741,7 @@ void LokdatenFrm::change_maxspeed()
     const int col = m_grid->Col();
     const int slot = m_grid->RowData(row);
     const int generation = m_gridGeneration;
-    LocoTable& table = m_ctx.loco;
+    LocoTable& table = m_loco.table;
     LokmaxSpeedFrm* dialog = ensureSpeedDialog();
     dialog->showFor(table.value(slot, LocoTable::MaxSpeedHalf));
     waitForAnswer(dialog, [dialog] { return dialog->SpeedDialogResult > -1; });
@@ -762,7 +766,7 @@ void LokdatenFrm::LadenMenu_Click()
     Busy = true;
     LocoFileContext files = fileContext();
     if (LadenMenu(files) == AfterFileOp::RebuildGrid) {
-        m_ctx.LocoGridLoaded = 0;
+        m_loco.LocoGridLoaded = 0;
         Form_Activate();
     }
     Busy = false;
@@ -782,7 +786,7 @@ void LokdatenFrm::SpeichernMenu_Click()
 void LokdatenFrm::ClrTabMenu_Click()
 {
     Busy = true;
-    ClrTabMenu(m_ctx.loco);
+    ClrTabMenu(m_loco.table);
     ++m_gridGeneration;
     hideNameEdit();
     start_tabelle();
@@ -791,7 +795,7 @@ void LokdatenFrm::ClrTabMenu_Click()
     m_ctx.EditRow = 0;
     m_ctx.EditCol = 0;
     NameEditActive = false;
-    m_ctx.LocoGridLoaded = 1;
+    m_loco.LocoGridLoaded = 1;
     m_grid->setFocus();
     Busy = false;
 }
@@ -801,7 +805,7 @@ void LokdatenFrm::DS_LadenMenu_Click()
     Busy = true;
     LocoFileContext files = fileContext();
     if (DS_LadenMenu(files) == AfterFileOp::RebuildGrid) {
-        m_ctx.LocoGridLoaded = 0;
+        m_loco.LocoGridLoaded = 0;
         Form_Activate();
     }
     Busy = false;
@@ -828,7 +832,7 @@ void LokdatenFrm::AbbrechenMenu_Click()
     cancelColumnDialogs();
     hide();
     Q_EMIT closedToMainWindow();
-    m_ctx.LocoGridLoaded = 0;
+    m_loco.LocoGridLoaded = 0;
 }
 
 void LokdatenFrm::runTransfer(const std::function<void()>& transfer)
@@ -848,8 +852,8 @@ void LokdatenFrm::ReadfromKX2Menu_Click()
         return;
     // The grid shows a table that the read is replacing: it takes no edits meanwhile.
     Busy = true;
-    runTransfer([this] { m_ctx.locoTransfer().ReadLocoDatabase(); });
-    m_ctx.LocoGridLoaded = 0;
+    runTransfer([this] { LocoTransfer(m_ctx, m_loco.table).ReadLocoDatabase(); });
+    m_loco.LocoGridLoaded = 0;
     Form_Activate();
     Busy = false;
 }
@@ -863,7 +867,7 @@ void LokdatenFrm::SendToKX2Menu_Click()
     const int row = m_grid->Row();
     if (row >= 1 && addressValue(row) > 0)
         save_data_from_grid(row);
-    runTransfer([this] { m_ctx.locoTransfer().SendLocoDatabase(); });
+    runTransfer([this] { LocoTransfer(m_ctx, m_loco.table).SendLocoDatabase(); });
 }
 
 // --- window events ---

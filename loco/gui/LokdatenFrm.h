@@ -1,4 +1,5 @@
 #pragma once
+#include "loco/LocoTable.h"
 #include "shell/BrandCaptions.h"
 #include "shell/UserDialogs.h"
 
@@ -15,8 +16,8 @@ class QMenu;
 
 namespace kx2 {
 
-class AppContext;
 class FlexGrid;
+struct DatabaseContext;
 class LokDatFormatFrm;
 class LokFktSymFrm;
 class LokmaxSpeedFrm;
@@ -33,7 +34,7 @@ class LokdatenFrm : public QMainWindow {
 public:
     // captions: the brand's device menu; empty texts keep "Kordavinex", "Daten aus der KX lesen"
     // and "Daten zur KX senden".
-    LokdatenFrm(AppContext& ctx, const QString& programFolder, const DeviceMenuCaptions& captions,
+    LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& programFolder, const DeviceMenuCaptions& captions,
                 QWidget* parent = nullptr);
     ~LokdatenFrm() override;
 
@@ -135,7 +136,8 @@ private:
     // Runs a device transfer with the file and device menus shut, so that no second one starts.
     void runTransfer(const std::function<void()>& transfer);
 
-    AppContext& m_ctx;
+    DatabaseContext& m_ctx;
+    LocoData m_loco;
     std::unique_ptr<PictureCache> m_pictures;
     FlexGrid* m_grid;
     QLineEdit* m_inpText;

@@ -131,7 +131,7 @@ TEST(LokdatenGridBuild, AFullTableBuildsAndEachPictureIsReadOnce)
 TEST(LokdatenGridBuild, MissingPicturesLeaveTheCellsEmptyAndStopNothing)
 {
     test::SimRig sim;
-    LokdatenFrm frm(sim.ctx, QStringLiteral("/nonexistent/kx2"), DeviceMenuCaptions{});
+    LokdatenFrm frm(sim.ctx.database, sim.ctx.locoData, QStringLiteral("/nonexistent/kx2"), DeviceMenuCaptions{});
     sim.ctx.loco.markAllForDeviceRead();
     putLoco(sim.ctx.loco, 0, 3, QStringLiteral("BR 03"));
     sim.ctx.LocoGridLoaded = 0;

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace kx2 {
+
+// The addresses an accessory or feedback transfer, editor and file work on: first..last, both
+// within 1..the database's highest address, first not above last.
+struct AddressRange {
+    int first = 1;
+    int last = 16;
+    int count() const { return last - first + 1; }
+    bool contains(int address) const { return address >= first && address <= last; }
+    bool isValidFor(int maxAddress) const { return first >= 1 && last <= maxAddress && first <= last; }
+    bool operator==(const AddressRange& o) const { return first == o.first && last == o.last; }
+    bool operator!=(const AddressRange& o) const { return !(*this == o); }
+};
+
+// What the user is told when a range cannot be used: it names the valid one.
+QString AddressRangeError(int maxAddress);
+
+// The range typed into a "von Adr." / "bis Adr." pair: the leading number of each box, then
+// checked. Nothing when it cannot be used (a box without a number, an address outside
+// 1..maxAddress, first above last).
+std::optional<AddressRange> ParseAddressRange(const QString& from, const QString& to, int maxAddress);
+
+} // namespace kx2
