@@ -1,12 +1,17 @@
 #pragma once
+#include "accessory/AccessoryTable.h"
+#include "accessory/AccessoryTransfer.h"
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
 #include "dbproto/StoredSerial.h"
+#include "feedback/FeedbackTable.h"
+#include "feedback/FeedbackTransfer.h"
 #include "link/Comm1.h"
 #include "link/LocoNetLink.h"
 #include "link/SerialInterface.h"
 #include "loco/LocoTable.h"
 #include "loco/LocoTransfer.h"
+#include "shell/AddressRange.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
@@ -65,6 +70,20 @@ public:
     int LocoGridLoaded = 0;
     LocoData locoData{loco, locoFormats, LocoGridLoaded};
     LocoTransfer locoTransfer() { return LocoTransfer(database, loco); }
+
+    // The accessory database: records, the range the main window, the editor and the files work
+    // on (always valid: a typed range is checked before it replaces this one), and whether the
+    // editor's grid shows the table.
+    AccessoryTable accessories;
+    AddressRange accessoryRange;
+    int MagGridLoaded = 0;
+    AccessoryTransfer accessoryTransfer() { return AccessoryTransfer(database, accessories, accessoryRange); }
+
+    // The feedback database, the same way.
+    FeedbackTable feedback;
+    AddressRange feedbackRange;
+    int RmGridLoaded = 0;
+    FeedbackTransfer feedbackTransfer() { return FeedbackTransfer(database, feedback, feedbackRange); }
 };
 
 } // namespace kx2

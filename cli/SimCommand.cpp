@@ -71,6 +71,8 @@ int runSim(const QStringList& args)
     const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Link auf das Pseudo-Terminal anlegen"), QStringLiteral("PFAD"));
     const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("Speicher der Zentrale in dieser Datei halten"), QStringLiteral("DATEI"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("N gültige Lokdatensätze anlegen (0..500)"), QStringLiteral("N"));
+    const QCommandLineOption seedAcc(QStringLiteral("seed-acc"), QStringLiteral("Magnetartikel 1..N mit Namen, Symbol und Datenformat anlegen (0..2048)"), QStringLiteral("N"));
+    const QCommandLineOption seedFb(QStringLiteral("seed-fb"), QStringLiteral("Rückmelder 1..N mit Namen und Symbol anlegen (0..4096)"), QStringLiteral("N"));
     const QCommandLineOption pace(QStringLiteral("baud-pace"), QStringLiteral("jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"), QStringLiteral("BAUD"));
     const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Seriennummer (ab 1200000000)"), QStringLiteral("NUMMER"));
     const QCommandLineOption handle(QStringLiteral("handle"), QStringLiteral("Quittungscode von Schritt 2 (Standard 0x42)"), QStringLiteral("N"));
@@ -87,7 +89,7 @@ int runSim(const QStringList& args)
     const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
-    p.addOptions({pty, state, seed, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
+    p.addOptions({pty, state, seed, seedAcc, seedFb, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
                   refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
@@ -114,6 +116,12 @@ int runSim(const QStringList& args)
     };
     if (p.isSet(seed) && !parseInt(p.value(seed), seedCount, 0, 500))
         bad(seed);
+    int seedAccCount = 0;
+    int seedFbCount = 0;
+    if (p.isSet(seedAcc) && !parseInt(p.value(seedAcc), seedAccCount, 0, 2048))
+        bad(seedAcc);
+    if (p.isSet(seedFb) && !parseInt(p.value(seedFb), seedFbCount, 0, 4096))
+        bad(seedFb);
     if (p.isSet(pace) && !parseInt(p.value(pace), baud, 1, 10000000))
         bad(pace);
     if (p.isSet(serial)) {
@@ -163,6 +171,10 @@ int runSim(const QStringList& args)
         });
     if (seedCount > 0)
         station.seedLocomotives(seedCount);
+    if (seedAccCount > 0)
+        station.seedAccessories(seedAccCount);
+    if (seedFbCount > 0)
+        station.seedFeedback(seedFbCount);
     VanishWatch watch;
     bus.attach(&watch);
 

@@ -7,6 +7,21 @@ namespace kx2 {
 
 struct DatabaseContext;
 
+// What a database read ended with.
+struct ReadOutcome {
+    int result = 0;          // 0, or the ResultCode that was shown to the user
+    bool showEditor = false; // the editor opens: after success, and when the port cannot be opened
+};
+
+// What a database send ended with.
+enum class SendOutcome {
+    NothingPending,      // nothing changed: nothing asked, no port opened
+    Declined,            // the user answered No to the first question
+    OtherDeviceDeclined, // the user refused to overwrite another command station's data
+    Sent,
+    Failed,
+};
+
 // The frame every database transfer runs in: the interface set up, the progress window, the
 // database access opened with the command station's display, the serial number read and
 // compared, the access closed, and the failure box. Each driver composes these steps in its own

@@ -1,24 +1,13 @@
 #pragma once
+#include "dbproto/TransferSession.h"
 
 namespace kx2 {
 
 class LocoTable;
 struct DatabaseContext;
 
-// What a locomotive read ended with.
-struct LocoReadOutcome {
-    int result = 0;          // 0, or the ResultCode that was shown to the user
-    bool showEditor = false; // the editor opens: after success, and when the port cannot be opened
-};
-
-// What a locomotive send ended with.
-enum class LocoSendOutcome {
-    NothingPending,    // no changed, new or deleted record and no pending format: nothing asked
-    Declined,          // the user answered No to the first question
-    OtherDeviceDeclined, // the user refused to overwrite another command station's data
-    Sent,
-    Failed,
-};
+using LocoReadOutcome = ReadOutcome;
+using LocoSendOutcome = SendOutcome;
 
 // Reading and sending the locomotive database (LocoTable): one record per data-flash area,
 // five pages each, the data formats from the command station's format table.

@@ -97,6 +97,13 @@ public:
     // a data format and writes a database index whose counter is the highest record id.
     void seedLocomotives(int count);
     static constexpr int LocoAreaBase = 7501;
+    // Fills the records of accessory addresses 1..count (areas 6400.., up to 2048) or feedback
+    // addresses 1..count (areas 6656.., up to 4096) with two name lines and a symbol; every
+    // accessory gets a data format, DCC and Motorola in turn.
+    void seedAccessories(int count);
+    void seedFeedback(int count);
+    static constexpr int AccessoryAreaBase = 6400;
+    static constexpr int FeedbackAreaBase = 6656;
 
     bool loadState(const QString& path, QString* error = nullptr);
     bool saveState(const QString& path, QString* error = nullptr) const;
@@ -141,6 +148,8 @@ private:
     bool zero(const Command& c, int from, int to) const;
     void resetWorkBuffer();
 
+    // Records of 32 bytes, sixteen to an area, for addresses 1..count from areaBase on.
+    void seedRangeRecords(int areaBase, int count, int marker, const QString& line1, const QString& line2);
     void answer(const QByteArray& bytes);
     void answerLongAck(int code);
     void sendReady(double delay);

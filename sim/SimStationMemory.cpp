@@ -260,4 +260,45 @@ void SimCommandStation::seedLocomotives(int count)
     saveState();
 }
 
+void SimCommandStation::seedRangeRecords(int areaBase, int count, int marker, const QString& line1, const QString& line2)
+{
+    for (int i = 0; i < count; ++i) {
+        const int address = i + 1;
+        QByteArray r(32, '\0');
+        auto put = [&](int at, int v) { r[at] = char(v & 0xFF); };
+        const unsigned id = unsigned(i + 1);
+        for (int b = 0; b < 4; ++b)
+            put(b, int((id >> (8 * b)) & 0xFF));
+        put(3, marker);
+        const QByteArray name = kx2::toCp1252(line1.arg(address)) + char(13) + kx2::toCp1252(line2);
+        for (int k = 0; k < name.size() && k < 24; ++k)
+            r[4 + k] = name.at(k);
+        const int symbol = 1 + i % 26;
+        put(28, 255);
+        put(29, 255);
+        put(30, 2 * (symbol + 2) + 1);
+        put(31, 2 * (symbol + 2));
+        const int areaNumber = areaBase + i / 16;
+        QByteArray a = area(Flash::Data, areaNumber);
+        a.replace(32 * (i % 16), 32, r);
+        setArea(Flash::Data, areaNumber, a);
+    }
+}
+
+void SimCommandStation::seedAccessories(int count)
+{
+    count = std::clamp(count, 0, 2048);
+    seedRangeRecords(AccessoryAreaBase, count, 128, QStringLiteral("Weiche %1"), QStringLiteral("Bf Süd"));
+    for (int a = 1; a <= count; ++a)
+        setAccessoryFormat(a, a % 2 ? 15 : 143);
+    saveState();
+}
+
+void SimCommandStation::seedFeedback(int count)
+{
+    count = std::clamp(count, 0, 4096);
+    seedRangeRecords(FeedbackAreaBase, count, 160, QStringLiteral("Gleis %1"), QStringLiteral("Einfahrt"));
+    saveState();
+}
+
 } // namespace kx2::sim

@@ -22,6 +22,7 @@ public:
         MsgIcon icon = MsgIcon::None;
         MsgButtons buttons = MsgButtons::Ok;
         QString defaultText;   // input boxes only
+        std::optional<Question> question; // named questions only
     };
 
     // Answers for the next message boxes, in order. When the queue is empty a box is answered
@@ -47,6 +48,8 @@ public:
         call.title = title;
         call.icon = icon;
         call.buttons = buttons;
+        call.question = m_nextQuestion;
+        m_nextQuestion.reset();
         calls.push_back(call);
         if (onCall)
             onCall(calls.back());
@@ -56,6 +59,12 @@ public:
             return a;
         }
         return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    }
+
+    MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
+    {
+        m_nextQuestion = question;
+        return messageBox(text, buttons, icon, title);
     }
 
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
@@ -94,6 +103,9 @@ public:
         answers.clear();
         inputs.clear();
     }
+
+private:
+    std::optional<Question> m_nextQuestion;
 };
 
 } // namespace kx2

@@ -1,0 +1,22 @@
+#include "accessory/AccessoryFiles.h"
+
+#include "accessory/AccessoryTable.h"
+
+namespace kx2 {
+
+RangeFileFormat AccessoryFileFormat()
+{
+    return RangeFileFormat{
+        IsdHeaderAccessory(), AccessoryTable::Layout,
+        [](int col, int v) {
+            switch (col) {
+            case AccessoryTable::Status: return v == 0 || v == 1 || v == 255;
+            case AccessoryTable::Format: return v >= -1 && v <= 255;
+            case AccessoryTable::FormatStatus: return v == 0 || v == 1;
+            default: return v >= 0 && v <= 255;
+            }
+        },
+        [](RecordTable& table, int a) { static_cast<AccessoryTable&>(table).markLoaded(a); }};
+}
+
+} // namespace kx2

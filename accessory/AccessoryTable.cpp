@@ -1,0 +1,36 @@
+#include "accessory/AccessoryTable.h"
+
+namespace kx2 {
+
+void AccessoryTable::Clear_MagDaten(int address)
+{
+    for (int col = 0; col < Cols; ++col)
+        set(address, col, 0);
+    set(address, 5, 13);
+    set(address, SymbolCode, 10);
+    set(address, SymbolCode2, 11);
+    set(address, Format, FormatDefault);
+}
+
+QString AccessoryTable::formatText(int address) const
+{
+    const int f = value(address, Format);
+    if (f == FormatDefault)
+        return QStringLiteral("default");
+    return (f & 128) == 0 ? QStringLiteral("DCC") : QStringLiteral("Motorola");
+}
+
+void AccessoryTable::toggleFormat(int address)
+{
+    const int f = value(address, Format);
+    set(address, Format, f == FormatDefault ? 15 : f ^ 128);
+    set(address, FormatStatus, 1);
+}
+
+void AccessoryTable::markLoaded(int address)
+{
+    set(address, Status, status::Changed);
+    set(address, FormatStatus, 1);
+}
+
+} // namespace kx2

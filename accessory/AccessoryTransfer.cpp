@@ -1,0 +1,74 @@
+#include "accessory/AccessoryTransfer.h"
+
+#include "accessory/AccessoryTable.h"
+#include "dbproto/DatabaseContext.h"
+#include "dbproto/DbProtocol.h"
+#include "shell/UserDialogs.h"
+
+namespace kx2 {
+
+AccessoryTransfer::AccessoryTransfer(DatabaseContext& ctx, AccessoryTable& table, const AddressRange& range)
+    : RangeTransfer(ctx, table, range, QStringLiteral("Magnetartikel")), m_accessories(table)
+{
+}
+
+bool AccessoryTransfer::pending(int a) const
+{
+    return RangeTransfer::pending(a) || formatToWrite(a);
+}
+
+bool AccessoryTransfer::formatToWrite(int a) const
+{
+    // "default" leaves the choice to the command station; written, it would become Motorola.
+    return m_accessories.value(a, AccessoryTable::FormatStatus) == 1
+           && m_accessories.value(a, AccessoryTable::Format) != AccessoryTable::FormatDefault;
+}
+
+void AccessoryTransfer::markForReplacement(int a)
+{
+    RangeTransfer::markForReplacement(a);
+    m_accessories.set(a, AccessoryTable::FormatStatus, 1);
+}
+
+bool AccessoryTransfer::afterRecordsRead(TransferSession& s)
+{
+    s.stepText(QStringLiteral(" Magnetartikeldatenformat lesen"));
+    return s.run([this](int& r) { ReadAccessoryFormats(r); });
+}
+
+void AccessoryTransfer::ReadAccessoryFormats(int& result)
+{
+    for (int a = m_range.first; a <= m_range.last; ++a) {
+        if (m_accessories.status(a) == status::Empty)
+            continue;
+        m_ctx.progress.setText(QStringLiteral(" Magdatenfrm. Adr. ") + QString::number(a) + QStringLiteral(" lesen"));
+        int value = 0;
+        m_ctx.db.ReadAccessoryFormat(a, value, result);
+        if (result != 0)
+            return;
+        m_accessories.set(a, AccessoryTable::Format, value);
+        m_accessories.set(a, AccessoryTable::FormatStatus, 0);
+    }
+}
+
+bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
+{
+    for (int a = m_range.first; a <= m_range.last; ++a) {
+        if (!formatToWrite(a))
+            continue;
+        int value = m_accessories.value(a, AccessoryTable::Format);
+        if (!s.run([&](int& r) { m_ctx.db.WriteAccessoryFormat(a, value, r); }))
+            return false;
+        // What the command station stores: 15 or 143.
+        m_accessories.set(a, AccessoryTable::Format, value);
+    }
+    return true;
+}
+
+void AccessoryTransfer::settle(int a)
+{
+    RangeTransfer::settle(a);
+    m_accessories.set(a, AccessoryTable::FormatStatus, 0);
+}
+
+} // namespace kx2

@@ -1,0 +1,32 @@
+#pragma once
+#include "dbproto/RangeTransfer.h"
+
+namespace kx2 {
+
+class AccessoryTable;
+
+// Reading and sending the accessory records of an address range, and their data formats.
+class AccessoryTransfer : public RangeTransfer {
+public:
+    AccessoryTransfer(DatabaseContext& ctx, AccessoryTable& table, const AddressRange& range);
+
+    ReadOutcome ReadAccessoryDatabase() { return read(); }
+    SendOutcome SendAccessoryDatabase() { return send(); }
+    void ReadAccessoryRecords(int& result) { readRecords(result); }
+    void WriteAccessoryRecords(bool& anyWritten, int& result) { writeRecords(anyWritten, result); }
+    void ReadAccessoryFormats(int& result);
+
+protected:
+    bool pending(int a) const override;
+    void markForReplacement(int a) override;
+    bool afterRecordsRead(TransferSession& s) override;
+    bool afterRecordsWritten(TransferSession& s) override;
+    void settle(int a) override;
+    double closePause() const override { return 0; }
+
+private:
+    bool formatToWrite(int a) const;
+    AccessoryTable& m_accessories;
+};
+
+} // namespace kx2

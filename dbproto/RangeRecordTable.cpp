@@ -1,0 +1,57 @@
+#include "dbproto/RangeRecordTable.h"
+
+#include "dbproto/NameLines.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kx2 {
+
+void RangeRecordTable::markAllForDeviceRead()
+{
+    for (int row = 0; row < rows(); ++row) {
+        set(row, Status, status::Empty);
+        set(row, 34, 0);
+    }
+}
+
+QString RangeRecordTable::nameLine(int address, int line) const
+{
+    return NameLines::read(*this, address, line, RecordBytes - 1);
+}
+
+void RangeRecordTable::saveNames(int address, const QString& line1, const QString& line2)
+{
+    std::array<int, RecordBytes> before{};
+    for (int b = 0; b < RecordBytes; ++b)
+        before[size_t(b)] = value(address, b);
+    NameLines::write(*this, address, line1, line2);
+    for (int b = 0; b < RecordBytes; ++b)
+        if (value(address, b) != before[size_t(b)]) {
+            set(address, Status, status::Changed);
+            return;
+        }
+}
+
+int RangeRecordTable::shownSymbol(int address) const
+{
+    const int code = value(address, SymbolCode);
+    return code > 5 && code < 57 ? code / 2 - 2 : 0;
+}
+
+int RangeRecordTable::symbolPreset(int address) const
+{
+    return std::clamp(value(address, SymbolCode) / 2 - 2, 1, SymbolCount);
+}
+
+void RangeRecordTable::chooseSymbol(int address, int symbol, int preset)
+{
+    if (symbol != preset)
+        set(address, Status, status::Changed);
+    set(address, SymbolChosen1, 255);
+    set(address, SymbolChosen2, 255);
+    set(address, SymbolCode2, 2 * (symbol + 2) + 1);
+    set(address, SymbolCode, 2 * (symbol + 2));
+}
+
+} // namespace kx2

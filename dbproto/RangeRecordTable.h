@@ -1,0 +1,50 @@
+#pragma once
+#include "dbproto/DatabaseLayout.h"
+#include "dbproto/RecordTable.h"
+
+#include <QString>
+
+namespace kx2 {
+
+// The table of a database with one 32-byte record per address (accessories, feedback
+// contacts): row = address (row 0 is never addressed), columns 0..31 the record bytes, 32 the
+// record status, 33 and 34 the database's own. The name lines lie in bytes 4..27, the symbol in
+// bytes 28..31.
+class RangeRecordTable : public RecordTable {
+public:
+    static constexpr int Cols = 35;
+    static constexpr int RecordBytes = 32;
+    static constexpr int Status = 32;
+    static constexpr int SymbolChosen1 = 28; // 255 each once a symbol was chosen
+    static constexpr int SymbolChosen2 = 29;
+    static constexpr int SymbolCode2 = 30;   // 2 x (symbol + 2) + 1
+    static constexpr int SymbolCode = 31;    // 2 x (symbol + 2)
+    static constexpr int SymbolCount = 26;   // the accessory symbol set, shared with feedback
+
+    explicit RangeRecordTable(const DatabaseLayout& layout) : RecordTable(layout.rows, Cols), m_layout(&layout) {}
+
+    const DatabaseLayout& layout() const { return *m_layout; }
+    int maxAddress() const { return m_layout->maxAddress(); }
+    int status(int address) const { return value(address, Status); }
+
+    // Start of a device read: every row not read (status 255); column 34 := 0.
+    void markAllForDeviceRead();
+
+    // Name line 1 or 2 (line 2 follows the first 13 in bytes 4..31).
+    QString nameLine(int address, int line) const;
+    // Stores both lines; the record becomes changed when any of bytes 0..31 differs.
+    void saveNames(int address, const QString& line1, const QString& line2);
+
+    // The symbol the record shows: code 6..56 stand for symbols 1..26; 0 for no picture.
+    int shownSymbol(int address) const;
+    // Where the symbol chooser starts: the record's symbol, kept within 1..26.
+    int symbolPreset(int address) const;
+    // The chooser's answer: bytes 28..31 rewritten whatever it was, the record changed when the
+    // answer differs from the preset.
+    void chooseSymbol(int address, int symbol, int preset);
+
+private:
+    const DatabaseLayout* m_layout;
+};
+
+} // namespace kx2

@@ -1,0 +1,22 @@
+#include "feedback/FeedbackFiles.h"
+
+#include "feedback/FeedbackTable.h"
+
+namespace kx2 {
+
+RangeFileFormat FeedbackFileFormat()
+{
+    return RangeFileFormat{
+        IsdHeaderFeedback(), FeedbackTable::Layout,
+        [](int col, int v) {
+            switch (col) {
+            case FeedbackTable::Status: return v == 0 || v == 1 || v == 255;
+            case 33: return true; // not used by the program; carried as it stands
+            case 34: return v == 0 || v == 1;
+            default: return v >= 0 && v <= 255;
+            }
+        },
+        [](RecordTable& table, int a) { static_cast<FeedbackTable&>(table).markLoaded(a); }};
+}
+
+} // namespace kx2

@@ -1,0 +1,24 @@
+#pragma once
+#include "dbproto/RangeRecordTable.h"
+
+namespace kx2 {
+
+// The feedback database while the program runs: one 32-byte record per feedback address
+// 1..4096 (row = address) and its status. Feedback contacts have no data format.
+class FeedbackTable : public RangeRecordTable {
+public:
+    static constexpr int Rows = 4097;
+    static constexpr int MaxAddress = 4096;
+    // As the accessories from area 6656 on, record numbers marked with 160.
+    static constexpr DatabaseLayout Layout{6656, 16, 2, Rows, Cols, Status, -1, -1, 160,
+                                           250000, 260000, " Rückmelderdaten ab Adr.: "};
+
+    FeedbackTable() : RangeRecordTable(Layout) {}
+
+    // Clear_RMDaten: empty names, symbol 3, status 0 (byte 30 stays 0).
+    void Clear_RMDaten(int address);
+    // Loaded from a file: the record is to be sent.
+    void markLoaded(int address) { set(address, Status, status::Changed); }
+};
+
+} // namespace kx2

@@ -1,0 +1,23 @@
+#pragma once
+#include "dbproto/RangeTransfer.h"
+
+namespace kx2 {
+
+class FeedbackTable;
+
+// Reading and sending the feedback records of an address range.
+class FeedbackTransfer : public RangeTransfer {
+public:
+    FeedbackTransfer(DatabaseContext& ctx, FeedbackTable& table, const AddressRange& range);
+
+    ReadOutcome ReadFeedbackDatabase() { return read(); }
+    SendOutcome SendFeedbackDatabase() { return send(); }
+    void ReadFeedbackRecords(int& result) { readRecords(result); }
+    void WriteFeedbackRecords(bool& anyWritten, int& result) { writeRecords(anyWritten, result); }
+
+protected:
+    // The feedback send sets the interface up a second time once the progress window shows.
+    bool afterConnect(TransferSession& s) override { return s.connect(); }
+};
+
+} // namespace kx2

@@ -1,0 +1,278 @@
+// Accessories and feedback contacts: one record per address over a range, read, edited, sent
+// and read back against the simulated command station; their files; their record layout.
+#include "accessory/AccessoryFiles.h"
+#include "dbproto/NameLines.h"
+#include "feedback/FeedbackFiles.h"
+#include "link/ResultText.h"
+#include "support/SimRig.h"
+
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <gtest/gtest.h>
+
+using namespace kx2;
+using kx2::test::SimRig;
+using Flash = kx2::sim::SimCommandStation::Flash;
+
+namespace {
+
+struct Requests {
+    int pageWrites = 0;
+    int formatWrites = 0;
+    int indexWrites = 0; // SAM area writes
+};
+
+void countRequests(SimRig& rig, Requests& n)
+{
+    rig.bus.setMonitor([&n](const QByteArray& m) {
+        if (static_cast<unsigned char>(m[0]) != 0xED)
+            return;
+        if (m[1] == 0x0F) {
+            n.formatWrites += m[5] == 15 ? 1 : 0;
+            return;
+        }
+        const int s1 = static_cast<unsigned char>(m[15]) >> 4;
+        const int s2 = static_cast<unsigned char>(m[20]) >> 4;
+        const int d1 = m[6] | ((m[5] & 1) << 7);
+        n.pageWrites += (s1 == 4 && s2 == 2) ? 1 : 0;
+        n.indexWrites += (s1 == 3 && s2 == 3 && d1 == 0x5A) ? 1 : 0;
+    });
+}
+
+// Either database behind one face, so that one table of cases serves both.
+struct Db {
+    const char* name;
+    RangeRecordTable& table;
+    AddressRange& range;
+    std::function<ReadOutcome()> read;
+    std::function<SendOutcome()> send;
+    int areaBase;
+    int marker;
+    std::function<QString(const QString&)> captionOf;
+};
+
+Db accessories(SimRig& rig)
+{
+    rig.station.seedAccessories(2048);
+    return {"accessories", rig.ctx.accessories, rig.ctx.accessoryRange,
+            [&rig] { return rig.ctx.accessoryTransfer().ReadAccessoryDatabase(); },
+            [&rig] { return rig.ctx.accessoryTransfer().SendAccessoryDatabase(); }, 6400, 128,
+            [](const QString& a) { return " Magnetartikeldaten ab Adr.: " + a + " lesen"; }};
+}
+
+Db feedback(SimRig& rig)
+{
+    rig.station.seedFeedback(4096);
+    return {"feedback", rig.ctx.feedback, rig.ctx.feedbackRange,
+            [&rig] { return rig.ctx.feedbackTransfer().ReadFeedbackDatabase(); },
+            [&rig] { return rig.ctx.feedbackTransfer().SendFeedbackDatabase(); }, 6656, 160,
+            [](const QString& a) { return " Rückmelderdaten ab Adr.: " + a + " lesen"; }};
+}
+
+QByteArray stationRecord(SimRig& rig, const Db& db, int address)
+{
+    return rig.station.area(Flash::Data, db.areaBase + (address - 1) / 16).mid(32 * ((address - 1) % 16), 32);
+}
+
+} // namespace
+
+TEST(RangeDatabases, RangesAreReadEditedSentAndReadBackEqual)
+{
+    const struct {
+        bool feedback;
+        AddressRange range;
+    } cases[] = {
+        {false, {1, 16}}, {false, {16, 17}}, {false, {17, 20}}, {false, {2040, 2048}},
+        {true, {1, 16}},  {true, {16, 17}},  {true, {4090, 4096}},
+    };
+    for (const auto& c : cases) {
+        SimRig rig;
+        const Db db = c.feedback ? feedback(rig) : accessories(rig);
+        SCOPED_TRACE(std::string(db.name) + " " + std::to_string(c.range.first) + ".." + std::to_string(c.range.last));
+        db.range = c.range;
+        ASSERT_EQ(db.read().result, 0);
+        EXPECT_EQ(rig.progress.texts.filter(db.captionOf(QString::number(c.range.first))).size(), 1);
+        for (int a = 1; a < db.table.rows(); ++a) {
+            const bool inRange = c.range.contains(a);
+            ASSERT_EQ(db.table.status(a), inRange ? 0 : 255) << a;
+            if (inRange) {
+                const QByteArray rec = stationRecord(rig, db, a);
+                for (int b = 0; b < 32; ++b)
+                    ASSERT_EQ(db.table.value(a, b), static_cast<unsigned char>(rec[b])) << a << "/" << b;
+            }
+        }
+        const int first = c.range.first;
+        const int last = c.range.last;
+        db.table.saveNames(first, QStringLiteral("Größe"), QStringLiteral("Ä-Zeile"));
+        db.table.chooseSymbol(last, 9, db.table.symbolPreset(last));
+        if (!c.feedback)
+            rig.ctx.accessories.toggleFormat(first);
+        const int formatFirst = rig.ctx.accessories.value(first, AccessoryTable::Format);
+        ASSERT_EQ(db.send(), SendOutcome::Sent);
+        EXPECT_EQ(stationRecord(rig, db, first).left(4), QByteArray("\x00\x00\x00", 3) + char(db.marker))
+            << "the first record number after a read is 0";
+        EXPECT_EQ(db.table.status(first), 0) << "sent, so unchanged";
+
+        ASSERT_EQ(db.read().result, 0);
+        EXPECT_EQ(db.table.nameLine(first, 1), QStringLiteral("Größe"));
+        EXPECT_EQ(db.table.nameLine(first, 2), QStringLiteral("Ä-Zeile"));
+        EXPECT_EQ(db.table.shownSymbol(last), 9);
+        if (!c.feedback)
+            EXPECT_EQ(rig.ctx.accessories.value(first, AccessoryTable::Format), formatFirst);
+        EXPECT_EQ(rig.station.violations(), 0) << rig.station.violationLog().join("\n").toStdString();
+    }
+}
+
+TEST(RangeDatabases, WhatASendWritesFollowsWhatChanged)
+{
+    SimRig rig;
+    accessories(rig);
+    AccessoryTable& t = rig.ctx.accessories;
+    rig.ctx.accessoryRange = {17, 20};
+    ASSERT_EQ(rig.ctx.accessoryTransfer().ReadAccessoryDatabase().result, 0);
+    Requests n;
+    countRequests(rig, n);
+
+    // A format alone: one format, no record, no index.
+    t.toggleFormat(18);
+    ASSERT_EQ(rig.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::Sent);
+    EXPECT_EQ(n.pageWrites, 0);
+    EXPECT_EQ(n.indexWrites, 0);
+    EXPECT_EQ(n.formatWrites, 1);
+
+    // A blanked range has nothing to send: no question, no port.
+    for (int a = 17; a <= 20; ++a)
+        t.Clear_MagDaten(a);
+    rig.dialogs.clear();
+    EXPECT_EQ(rig.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::NothingPending);
+    EXPECT_TRUE(rig.dialogs.calls.empty());
+
+    // Another station, Yes: every record of the range is written; "default" formats are not.
+    n = Requests();
+    t.toggleFormat(19);
+    rig.ctx.storedSerial.set(1, 0x11);
+    rig.dialogs.clear();
+    ASSERT_EQ(rig.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::Sent);
+    ASSERT_EQ(rig.dialogs.calls.size(), 2u);
+    EXPECT_EQ(rig.dialogs.calls[0].question, Question::StoreChanges);
+    EXPECT_EQ(rig.dialogs.calls[1].question, Question::ReplaceOtherStation);
+    EXPECT_EQ(rig.dialogs.calls[1].title, "Magnetartikel");
+    EXPECT_EQ(n.pageWrites, 4 * 2 + 2 * 16) << "four records of two pages, and the index";
+    EXPECT_EQ(n.formatWrites, 1) << "only the one format that is not \"default\"";
+    EXPECT_EQ(rig.station.accessoryFormat(19), 15);
+    EXPECT_EQ(rig.ctx.storedSerial.value(4), rig.station.serialBytes()[0]) << "the table is this station's now";
+    EXPECT_EQ(rig.station.violations(), 0);
+}
+
+TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    SimRig rig;
+    accessories(rig);
+    AccessoryTable& t = rig.ctx.accessories;
+    ASSERT_EQ(rig.ctx.accessoryTransfer().ReadAccessoryDatabase().result, 0);
+    t.Clear_MagDaten(5);
+    const QString path = dir.filePath("mag.ISD");
+    const IsdWriter file = RangeTableFile(AccessoryFileFormat(), t, rig.ctx.storedSerial, {1, 16});
+    EXPECT_EQ(file.lineCount(), 567);
+    ASSERT_EQ(file.saveTo(path), QString());
+
+    AccessoryTable loaded;
+    StoredSerial serial;
+    AddressRange range{100, 200};
+    ASSERT_TRUE(LoadRangeTableFile(path, AccessoryFileFormat(), loaded, serial, range).ok());
+    EXPECT_EQ(range, (AddressRange{1, 16}));
+    EXPECT_EQ(serial, rig.ctx.storedSerial);
+    for (int a = 1; a <= 16; ++a) {
+        for (int col = 0; col < 32; ++col)
+            ASSERT_EQ(loaded.cell(a, col), t.cell(a, col)) << a << "/" << col;
+        EXPECT_EQ(loaded.cell(a, AccessoryTable::Format), t.cell(a, AccessoryTable::Format));
+        EXPECT_EQ(loaded.status(a), 1) << "every loaded record is sent";
+        EXPECT_EQ(loaded.value(a, AccessoryTable::FormatStatus), 1);
+    }
+
+    // A file of the other kind, a cut file, a range the database does not have: nothing changes.
+    FeedbackTable fb;
+    const QString fbPath = dir.filePath("rm.ISD");
+    ASSERT_EQ(RangeTableFile(FeedbackFileFormat(), fb, serial, {1, 16}).saveTo(fbPath), QString());
+    QByteArray cut = file.data();
+    cut.truncate(cut.size() / 2);
+    QByteArray beyond = file.data();
+    beyond.replace("\r\n1\r\n16\r\n", "\r\n2040\r\n2055\r\n");
+    struct {
+        const char* what;
+        QByteArray data;
+        IsdError error;
+    } bad[] = {
+        {"a feedback file", {}, IsdError::WrongHeader},
+        {"a file that ends early", cut, IsdError::Read},
+        {"addresses beyond 2048", beyond, IsdError::Read},
+    };
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.what);
+        QString p = fbPath;
+        if (!b.data.isEmpty()) {
+            p = dir.filePath("bad.ISD");
+            QFile f(p);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(b.data);
+        }
+        const AccessoryTable before = loaded;
+        const AddressRange rangeBefore = range;
+        const StoredSerial serialBefore = serial;
+        EXPECT_EQ(LoadRangeTableFile(p, AccessoryFileFormat(), loaded, serial, range).error, b.error);
+        EXPECT_TRUE(loaded == before);
+        EXPECT_EQ(range, rangeBefore);
+        EXPECT_EQ(serial, serialBefore);
+    }
+}
+
+TEST(RangeDatabases, RecordLayoutOfNamesAndSymbols)
+{
+    AccessoryTable t;
+    // Names: the two lines never leave bytes 4..27, whatever their length.
+    const struct {
+        QString line1, line2, read1, read2;
+    } names[] = {
+        {"Weiche", "Süd", "Weiche", "Süd"},
+        {QString(30, 'a'), "b", QString(23, 'a'), ""},
+        {QString(20, 'a'), QString(10, 'b'), QString(20, 'a'), QString(3, 'b')},
+    };
+    for (const auto& n : names) {
+        for (int b = 0; b < 32; ++b)
+            t.set(1, b, 0x77);
+        t.saveNames(1, n.line1, n.line2);
+        EXPECT_EQ(t.nameLine(1, 1), n.read1);
+        EXPECT_EQ(t.nameLine(1, 2), n.read2);
+        EXPECT_EQ(t.value(1, 28), 0x77) << "byte 28 untouched";
+        EXPECT_EQ(t.status(1), 1);
+    }
+    t.set(2, 4, 'x');
+    t.set(2, 5, 0);
+    EXPECT_EQ(t.nameLine(2, 2), "") << "no 13: no line 2";
+
+    // Symbols: codes 6..56 show symbols 1..26; the chooser's preset stays within 1..26.
+    const struct {
+        int code, shown, preset;
+    } symbols[] = {{0, 0, 1}, {5, 0, 1}, {6, 1, 1}, {10, 3, 3}, {56, 26, 26}, {57, 0, 26}, {255, 0, 26}};
+    for (const auto& s : symbols) {
+        t.set(3, AccessoryTable::SymbolCode, s.code);
+        EXPECT_EQ(t.shownSymbol(3), s.shown) << s.code;
+        EXPECT_EQ(t.symbolPreset(3), s.preset) << s.code;
+    }
+    // Cancelling the chooser rewrites bytes 28..31 but changes nothing else.
+    t.Clear_MagDaten(4);
+    t.chooseSymbol(4, t.symbolPreset(4), t.symbolPreset(4));
+    EXPECT_EQ(t.status(4), 0);
+    EXPECT_EQ(t.value(4, 28), 255);
+    EXPECT_EQ(t.value(4, 31), 10);
+    // The format column: default -> DCC -> Motorola -> DCC.
+    const char* const formats[] = {"DCC", "Motorola", "DCC"};
+    EXPECT_EQ(t.formatText(4), "default");
+    for (const char* f : formats) {
+        t.toggleFormat(4);
+        EXPECT_EQ(t.formatText(4), f);
+    }
+    EXPECT_EQ(t.value(4, AccessoryTable::FormatStatus), 1);
+}
