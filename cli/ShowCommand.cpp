@@ -1,15 +1,20 @@
 #include "cli/Commands.h"
 
+#include "accessory/AccessoryFiles.h"
+#include "accessory/AccessoryTable.h"
 #include "dbproto/IsdFile.h"
+#include "feedback/FeedbackFiles.h"
+#include "feedback/FeedbackTable.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTable.h"
 #include "dbproto/StoredSerial.h"
 
 #include <QTextStream>
+#include <functional>
 #include <vector>
 
-// kx2ctl show FILE.isd: the locomotives of a table or single-record file, as the editor would
-// list them after loading it.
+// kx2ctl show FILE.isd: the records of a file of any database, as its editor would list them
+// after loading it.
 namespace kx2::cli {
 
 namespace {
@@ -17,9 +22,13 @@ namespace {
 const char* const kShowUsage =
     "Aufruf: kx2ctl show DATEI.ISD\n"
     "\n"
-    "Zeigt die Lokomotiven einer Lokdaten-Datei (\"KX2-Lokdaten Version 1.0\") oder einer\n"
-    "Lokdatensatz-Datei (\"KX2-Lokdatensatz Version 1.0\"): Platz, Adresse, Name, Datenformat,\n"
-    "Höchstgeschwindigkeit und die Symbole der Funktionen f0 bis f28 (\"-\" = kein Symbol).\n"
+    "Zeigt die Datensätze einer ISD-Datei:\n"
+    "  Lokdaten (\"KX2-Lokdaten Version 1.0\") und ein Lokdatensatz (\"KX2-Lokdatensatz Version 1.0\"):\n"
+    "    Platz, Adresse, Name, Datenformat, Höchstgeschwindigkeit und die Symbole der Funktionen\n"
+    "    f0 bis f28 (\"-\" = kein Symbol);\n"
+    "  Magnetartikel (\"KX2-Magnetartikeldaten Version 1.0\") und Rückmelder\n"
+    "    (\"KX2-Rückmelderdaten Version 1.0\"): Adressbereich, dann je Adresse die beiden\n"
+    "    Namenszeilen, das Symbol und (Magnetartikel) das Datenformat.\n"
     "\n"
     "Optionen:\n"
     "  -h, --help  diese Hilfe\n"
@@ -59,6 +68,10 @@ void printLoco(QTextStream& out, const LocoTable& table, int row, const QString&
     }
     out << "\n";
 }
+
+// The records of an accessory or feedback file, one line per address.
+int showRange(QTextStream& out, QTextStream& err, const QString& path, const QString& header,
+              const RangeFileFormat& format, RangeRecordTable& table, const std::function<QString(int)>& formatOf);
 
 int fileError(QTextStream& err, const QString& path, IsdError error, const QString& detail)
 {
@@ -134,8 +147,50 @@ int runShow(const QStringList& args)
         printLoco(out, table, 0, QStringLiteral("-"));
         return 0;
     }
+    if (header == IsdHeaderAccessory()) {
+        AccessoryTable accessories;
+        return showRange(out, err, path, header, AccessoryFileFormat(), accessories,
+                         [&accessories](int a) { return accessories.formatText(a); });
+    }
+    if (header == IsdHeaderFeedback()) {
+        FeedbackTable feedback;
+        return showRange(out, err, path, header, FeedbackFileFormat(), feedback, nullptr);
+    }
     return fileError(err, path, IsdError::WrongHeader,
-                     QStringLiteral("Zeile 1: \"%1\" ist keine Lokdaten-Datei").arg(header));
+                     QStringLiteral("Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
 }
+
+namespace {
+
+int showRange(QTextStream& out, QTextStream& err, const QString& path, const QString& header,
+              const RangeFileFormat& format, RangeRecordTable& table, const std::function<QString(int)>& formatOf)
+{
+    StoredSerial serial;
+    AddressRange range;
+    const IsdLoadResult r = LoadRangeTableFile(path, format, table, serial, range);
+    if (!r.ok())
+        return fileError(err, path, r.error, r.detail);
+    out << "Datei: " << path << "\n"
+        << "Inhalt: " << header << "\n"
+        << "Seriennummer (Werte 1..4): " << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
+        << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
+        << "Adressbereich: " << range.first << " bis " << range.last << "\n\n"
+        << pad(QStringLiteral("Adr."), 5) << ' ' << pad(QStringLiteral("Name Zeile1"), -23) << ' '
+        << pad(QStringLiteral("Name Zeile2"), -23) << ' ' << pad(QStringLiteral("Symbol"), 6);
+    if (formatOf)
+        out << ' ' << QStringLiteral("D-For.");
+    out << "\n";
+    for (int a = range.first; a <= range.last; ++a) {
+        const int symbol = table.shownSymbol(a);
+        out << pad(QString::number(a), 5) << ' ' << pad(table.nameLine(a, 1), -23) << ' '
+            << pad(table.nameLine(a, 2), -23) << ' ' << pad(symbol ? QString::number(symbol) : QStringLiteral("-"), 6);
+        if (formatOf)
+            out << ' ' << formatOf(a);
+        out << "\n";
+    }
+    return 0;
+}
+
+} // namespace
 
 } // namespace kx2::cli

@@ -2,11 +2,16 @@
 #include "cli/Commands.h"
 #include "cli/GermanHelp.h"
 
+#include "accessory/AccessoryFiles.h"
+#include "feedback/FeedbackFiles.h"
 #include "link/ResultText.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTransfer.h"
 
 #include <QTextStream>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace kx2::cli {
 
@@ -29,15 +34,72 @@ bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QStr
     return true;
 }
 
-bool wantsLoco(const QCommandLineParser& parser, int& exitCode)
+// What read and send need to know of each database.
+struct CliDatabase {
+    const char* word;       // loco, acc, fb
+    const char* what;       // for the summary line
+    int maxAddress;         // highest address of a range database; 0: the whole table (loco)
+    AddressRange* (*range)(AppContext&); // the range a range database works on
+    std::function<ReadOutcome(AppContext&)> read;
+    std::function<IsdWriter(AppContext&)> file;
+    std::function<IsdLoadResult(AppContext&, const QString&)> load;
+    std::function<SendOutcome(AppContext&)> send;
+    std::function<int(AppContext&)> count;
+};
+
+int countRange(const RangeRecordTable& table, const AddressRange& range)
+{
+    int n = 0;
+    for (int a = range.first; a <= range.last; ++a)
+        n += table.status(a) != status::Empty ? 1 : 0;
+    return n;
+}
+
+const std::vector<CliDatabase>& databases()
+{
+    static const std::vector<CliDatabase> all = {
+        {"loco", "Lokomotiven", 0, [](AppContext&) -> AddressRange* { return nullptr; },
+         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
+         [](AppContext& c) { return LocoTableFile(c.loco, c.storedSerial); },
+         [](AppContext& c, const QString& p) { return LoadLocoTableFile(p, c.loco, c.storedSerial); },
+         [](AppContext& c) { return c.locoTransfer().SendLocoDatabase(); },
+         [](AppContext& c) {
+             int n = 0;
+             for (int i = 0; i < LocoTable::SlotCount; ++i)
+                 n += c.loco.holdsRecord(i) ? 1 : 0;
+             return n;
+         }},
+        {"acc", "Magnetartikel", AccessoryTable::MaxAddress, [](AppContext& c) { return &c.accessoryRange; },
+         [](AppContext& c) { return c.accessoryTransfer().ReadAccessoryDatabase(); },
+         [](AppContext& c) { return RangeTableFile(AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange); },
+         [](AppContext& c, const QString& p) {
+             return LoadRangeTableFile(p, AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
+         },
+         [](AppContext& c) { return c.accessoryTransfer().SendAccessoryDatabase(); },
+         [](AppContext& c) { return countRange(c.accessories, c.accessoryRange); }},
+        {"fb", "Rückmelder", FeedbackTable::MaxAddress, [](AppContext& c) { return &c.feedbackRange; },
+         [](AppContext& c) { return c.feedbackTransfer().ReadFeedbackDatabase(); },
+         [](AppContext& c) { return RangeTableFile(FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange); },
+         [](AppContext& c, const QString& p) {
+             return LoadRangeTableFile(p, FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
+         },
+         [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
+         [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); }},
+    };
+    return all;
+}
+
+// The database named by the one positional argument.
+const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCode)
 {
     const QStringList what = parser.positionalArguments();
-    if (what.size() != 1 || what[0] != QLatin1String("loco")) {
-        QTextStream(stderr) << "Angeben, welche Datenbank: loco (die anderen Datenbanken folgen)\n";
-        exitCode = 2;
-        return false;
-    }
-    return true;
+    if (what.size() == 1)
+        for (const CliDatabase& db : databases())
+            if (what[0] == QLatin1String(db.word))
+                return &db;
+    QTextStream(stderr) << "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel) oder fb (Rückmelder)\n";
+    exitCode = 2;
+    return nullptr;
 }
 
 } // namespace
@@ -45,17 +107,32 @@ bool wantsLoco(const QCommandLineParser& parser, int& exitCode)
 int runRead(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und\n"
+        "Rückmelder (1..4096) werden im Adressbereich --from..--to gelesen (Vorgabe 1 bis 16)."));
+    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc oder fb"));
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
+    parser.addOption({QStringLiteral("from"), QStringLiteral("erste Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("to"), QStringLiteral("letzte Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("16")});
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("read"),
-                                             QStringLiteral("kx2ctl read loco -o DATEI.isd [Optionen]"), exitCode) || !wantsLoco(parser, exitCode))
+                     QStringLiteral("kx2ctl read loco|acc|fb -o DATEI.isd [--from A --to B] [Optionen]"), exitCode))
+        return exitCode;
+    const CliDatabase* db = wantedDatabase(parser, exitCode);
+    if (!db)
         return exitCode;
     if (!parser.isSet(QStringLiteral("output"))) {
         QTextStream(stderr) << "Zieldatei fehlt: -o DATEI.isd\n";
         return 2;
+    }
+    std::optional<AddressRange> range;
+    if (db->maxAddress > 0) {
+        range = ParseAddressRange(parser.value(QStringLiteral("from")), parser.value(QStringLiteral("to")), db->maxAddress);
+        if (!range) {
+            QTextStream(stderr) << TerminalDialogs::plain(AddressRangeError(db->maxAddress)) << "\n";
+            return 2;
+        }
     }
     // Before a read of minutes, not after it.
     if (const QString why = IsdWriter::checkWritable(parser.value(QStringLiteral("output"))); !why.isEmpty()) {
@@ -66,27 +143,27 @@ int runRead(const QStringList& args)
     if (!cli.configure(parser))
         return 2;
     AppContext& ctx = cli.ctx();
-    const LocoReadOutcome out = ctx.locoTransfer().ReadLocoDatabase();
-    if (out.result != 0)
+    if (range)
+        *db->range(ctx) = *range;
+    if (db->read(ctx).result != 0)
         return 1;
-    const QString error = LocoTableFile(ctx.loco, ctx.storedSerial).saveTo(parser.value(QStringLiteral("output")));
+    const QString error = db->file(ctx).saveTo(parser.value(QStringLiteral("output")));
     if (!error.isEmpty()) {
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    int used = 0;
-    for (int i = 0; i < LocoTable::SlotCount; ++i)
-        used += ctx.loco.holdsRecord(i) ? 1 : 0;
-    QTextStream(stderr) << used << " Lokomotiven gelesen, gespeichert in " << parser.value(QStringLiteral("output")) << "\n";
+    QTextStream(stderr) << db->count(ctx) << " " << db->what << " gelesen, gespeichert in "
+                        << parser.value(QStringLiteral("output")) << "\n";
     return 0;
 }
 
 int runSend(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lädt eine ISD-Datei wie \"alle Datensätze laden\" und sendet die Datensätze zur Zentrale."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Lädt eine ISD-Datei wie \"laden\" im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)\n"
+        "und sendet die Datensätze zur Zentrale."));
+    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc oder fb"));
     parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("Quelldatei (ISD)."), QStringLiteral("datei")});
     parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
@@ -95,7 +172,10 @@ int runSend(const QStringList& args)
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("send"),
-                                             QStringLiteral("kx2ctl send loco -i DATEI.isd [Optionen]"), exitCode) || !wantsLoco(parser, exitCode))
+                     QStringLiteral("kx2ctl send loco|acc|fb -i DATEI.isd [Optionen]"), exitCode))
+        return exitCode;
+    const CliDatabase* db = wantedDatabase(parser, exitCode);
+    if (!db)
         return exitCode;
     if (!parser.isSet(QStringLiteral("input"))) {
         QTextStream(stderr) << "Quelldatei fehlt: -i DATEI.isd\n";
@@ -110,23 +190,22 @@ int runSend(const QStringList& args)
         cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
 
     AppContext& ctx = cli.ctx();
-    const IsdLoadResult loaded = LoadLocoTableFile(parser.value(QStringLiteral("input")), ctx.loco, ctx.storedSerial);
+    const IsdLoadResult loaded = db->load(ctx, parser.value(QStringLiteral("input")));
     if (!loaded.ok()) {
         ShowIsdError(cli.dialogs(), loaded.error, loaded.detail);
         return 1;
     }
-    LocoTransfer transfer = ctx.locoTransfer();
-    switch (transfer.SendLocoDatabase()) {
-    case LocoSendOutcome::NothingPending:
+    switch (db->send(ctx)) {
+    case SendOutcome::NothingPending:
         QTextStream(stderr) << "Nichts zu senden.\n";
         return 0;
-    case LocoSendOutcome::Declined:
-    case LocoSendOutcome::OtherDeviceDeclined:
+    case SendOutcome::Declined:
+    case SendOutcome::OtherDeviceDeclined:
         QTextStream(stderr) << "Nicht gesendet.\n";
         return 3;
-    case LocoSendOutcome::Failed:
+    case SendOutcome::Failed:
         return 1;
-    case LocoSendOutcome::Sent:
+    case SendOutcome::Sent:
         break;
     }
     QTextStream(stderr) << "Gesendet.\n";

@@ -7,7 +7,7 @@ work="$(mktemp -d)"
 trap 'kill $sim 2>/dev/null && wait $sim 2>/dev/null; rm -rf "$work" || true' EXIT
 trap 'echo "failed at line $LINENO"; for f in "$work"/*.err "$work"/sim.out; do echo "== $f"; cat "$f"; done' ERR
 
-"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 >"$work/sim.out" 2>&1 &
+"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 --seed-acc 40 --seed-fb 4096 >"$work/sim.out" 2>&1 &
 sim=$!
 for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done
 [ -e "$work/tty" ] || { echo "simulator did not start"; cat "$work/sim.out"; exit 1; }
@@ -28,6 +28,21 @@ grep -q "Nicht gesendet" "$work/send0.err"
 grep -q "Gesendet" "$work/send.err"
 "$ctl" read loco --port "$work/tty" -o "$work/b.isd" 2>/dev/null
 "$ctl" show "$work/b.isd" | grep -q "Lokomotiven: 7"
+
+# Accessories and feedback contacts over address ranges that span two areas, and the last area.
+for db in "acc 16 17" "fb 4090 4096"; do
+  set -- $db
+  "$ctl" read "$1" --from "$2" --to "$3" --port "$work/tty" -o "$work/$1.isd" 2>"$work/$1.err"
+  "$ctl" show "$work/$1.isd" >"$work/$1.show"
+  grep -q "Adressbereich: $2 bis $3" "$work/$1.show" || { echo "$1: range not in the file"; exit 1; }
+  "$ctl" send "$1" -i "$work/$1.isd" --port "$work/tty" --yes 2>>"$work/$1.err" || { cat "$work/$1.err"; exit 1; }
+  "$ctl" read "$1" --from "$2" --to "$3" --port "$work/tty" -o "$work/$1-again.isd" 2>>"$work/$1.err"
+  "$ctl" show "$work/$1-again.isd" | diff - "$work/$1.show" | grep -v "^[<>] Datei:\|^---\|^[0-9]" && { echo "$1: read back differs"; exit 1; }
+done
+if "$ctl" read acc --from 20 --to 10 --port "$work/tty" -o "$work/r.isd" 2>"$work/range.err"; then exit 1; fi
+grep -q "Ungültiger Adressbereich" "$work/range.err"
+if "$ctl" send fb -i "$work/acc.isd" --port "$work/tty" --yes 2>"$work/kind.err"; then exit 1; fi
+grep -q "Falsches Fileformat" "$work/kind.err"
 
 # A file that is not a table file is refused with the program's words.
 printf '"KX2-Lokdatensatz Version 1.0"\r\n' >"$work/wrong.isd"
