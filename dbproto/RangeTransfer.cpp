@@ -8,11 +8,6 @@
 
 namespace kx2 {
 
-namespace {
-const QString kReadErrorTitle = QStringLiteral("Fehler beim Lesen der Datenbank");
-const QString kWriteErrorTitle = QStringLiteral("Fehler beim Schreiben der Datenbank");
-} // namespace
-
 void RangeTransfer::readRecords(int& result)
 {
     ReadRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last, result);
@@ -44,17 +39,7 @@ ReadOutcome RangeTransfer::read()
     m_table.markAllForDeviceRead();
     m_ctx.db.DbRecordCounter = -1;
     TransferSession s(m_ctx, TransferSession::Direction::Read);
-    std::array<int, 4> ids{};
-    if (s.connect()) {
-        s.showProgress();
-        s.openAccess();
-    }
-    if (s.readSerial(ids) && s.run([&](int& r) { readRecords(r); }) && afterRecordsRead(s) && s.closeAccess()) {
-        s.finish();
-        return {0, true};
-    }
-    const int result = s.fail(kReadErrorTitle);
-    return {result, result == rc::PortCannotOpen};
+    return s.endRead(s.openRead() && s.run([&](int& r) { readRecords(r); }) && afterRecordsRead(s));
 }
 
 SendOutcome RangeTransfer::send()
@@ -65,46 +50,25 @@ SendOutcome RangeTransfer::send()
         any = pending(a);
     if (!any)
         return SendOutcome::NothingPending;
-    if (!TransferSession::askStoreChanges(m_ctx, m_title))
-        return SendOutcome::Declined;
-
     TransferSession s(m_ctx, TransferSession::Direction::Send);
-    const auto fail = [&] {
-        m_lastSendResult = s.fail(kWriteErrorTitle);
-        return SendOutcome::Failed;
-    };
-    if (!s.connect())
-        return fail();
-    s.showProgress();
-    std::array<int, 4> ids{};
-    if (!afterConnect(s) || !s.openAccess() || !s.readSerial(ids))
-        return fail();
-    switch (s.checkStation(ids, m_title)) {
-    case TransferSession::Station::Declined:
-        return SendOutcome::OtherDeviceDeclined;
-    case TransferSession::Station::Replace:
+    const SendOutcome outcome = [&] {
+        if (const auto end = s.openSend(m_title, m_title, [&] { return afterConnect(s); }, [&] {
+                for (int a = m_range.first; a <= m_range.last; ++a)
+                    markForReplacement(a);
+            }))
+            return *end;
+        bool anyWritten = false;
+        if (!s.run([&](int& r) { writeRecords(anyWritten, r); }))
+            return s.failSend();
+        if ((anyWritten && !s.writeIndex()) || !afterRecordsWritten(s))
+            return s.failSend();
+        return s.endSend(closePause());
+    }();
+    m_lastSendResult = s.result();
+    if (outcome == SendOutcome::Sent)
         for (int a = m_range.first; a <= m_range.last; ++a)
-            markForReplacement(a);
-        break;
-    case TransferSession::Station::Same:
-        break;
-    }
-    bool anyWritten = false;
-    if (!s.run([&](int& r) { writeRecords(anyWritten, r); }))
-        return fail();
-    if (anyWritten) {
-        s.stepText(QStringLiteral(" Datenbank Index schreiben"));
-        // Without the counter the next send would reuse record numbers: a failure counts.
-        if (!s.run([&](int& r) { m_ctx.db.WriteDatabaseIndex(m_ctx.db.DbRecordCounter, r); }))
-            return fail();
-    }
-    if (!afterRecordsWritten(s) || !s.closeAccess(closePause()))
-        return fail();
-    for (int a = m_range.first; a <= m_range.last; ++a)
-        settle(a);
-    s.adoptStation(ids);
-    s.finish();
-    return SendOutcome::Sent;
+            settle(a);
+    return outcome;
 }
 
 } // namespace kx2

@@ -13,6 +13,8 @@ namespace kx2 {
 namespace {
 // The product name in the questions, the same for both brands.
 const QString kStation = QStringLiteral("TQ7");
+const QString kReadErrorTitle = QStringLiteral("Fehler beim Lesen der Datenbank");
+const QString kWriteErrorTitle = QStringLiteral("Fehler beim Schreiben der Datenbank");
 } // namespace
 
 TransferSession::TransferSession(DatabaseContext& ctx, Direction direction) : m_ctx(ctx), m_direction(direction)
@@ -164,6 +166,70 @@ bool TransferSession::askStoreChanges(DatabaseContext& ctx, const QString& title
     const QString text = QStringLiteral("Sollen die geänderten Datensätze in der ") + kStation
                          + QStringLiteral(" gespeichert werden?");
     return ctx.dialogs.ask(Question::StoreChanges, text, MsgButtons::YesNo, MsgIcon::None, title) == MsgAnswer::Yes;
+}
+
+bool TransferSession::openRead()
+{
+    if (connect()) {
+        showProgress();
+        openAccess();
+    }
+    return readSerial(m_ids);
+}
+
+ReadOutcome TransferSession::endRead(bool stepsOk)
+{
+    if (stepsOk && closeAccess()) {
+        finish();
+        return {0, true};
+    }
+    const int result = fail(kReadErrorTitle);
+    return {result, result == rc::PortCannotOpen};
+}
+
+std::optional<SendOutcome> TransferSession::openSend(const QString& title, const QString& stationTitle,
+                                                     const std::function<bool()>& afterConnect,
+                                                     const std::function<void()>& replace)
+{
+    if (!askStoreChanges(m_ctx, title))
+        return SendOutcome::Declined;
+    if (!connect())
+        return failSend();
+    showProgress();
+    if ((afterConnect && !afterConnect()) || !openAccess() || !readSerial(m_ids))
+        return failSend();
+    switch (checkStation(m_ids, stationTitle)) {
+    case Station::Declined:
+        return SendOutcome::OtherDeviceDeclined;
+    case Station::Replace:
+        replace();
+        break;
+    case Station::Same:
+        break;
+    }
+    return std::nullopt;
+}
+
+SendOutcome TransferSession::failSend()
+{
+    fail(kWriteErrorTitle);
+    return SendOutcome::Failed;
+}
+
+bool TransferSession::writeIndex()
+{
+    stepText(QStringLiteral(" Datenbank Index schreiben"));
+    return run([this](int& r) { m_ctx.db.WriteDatabaseIndex(m_ctx.db.DbRecordCounter, r); });
+}
+
+SendOutcome TransferSession::endSend(double closePauseSeconds)
+{
+    // A failing close is reported too: the records are written, but the user should know.
+    if (!closeAccess(closePauseSeconds))
+        return failSend();
+    adoptStation(m_ids);
+    finish();
+    return SendOutcome::Sent;
 }
 
 } // namespace kx2

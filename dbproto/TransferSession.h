@@ -2,6 +2,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace kx2 {
 
@@ -75,6 +76,28 @@ public:
     // The question every send asks first, under its database's title.
     static bool askStoreChanges(DatabaseContext& ctx, const QString& title);
 
+    // --- the openings and ends every read and every send share ---
+    // A read: the interface, the progress window, the access and the serial number.
+    bool openRead();
+    // The end of a read whose own steps returned `ok`: the close and " fertig!", or the failure
+    // box. The editor opens after success and when the port cannot be opened.
+    ReadOutcome endRead(bool ok);
+    // A send: the first question (under `title`), the interface, the progress window, the
+    // database's own step after the set-up, the access, the serial number and the other-station
+    // question (under `stationTitle`); `replace` marks everything for writing when the user
+    // confirmed a replacement. Nothing when the send goes on; otherwise how it ended.
+    std::optional<SendOutcome> openSend(const QString& title, const QString& stationTitle,
+                                        const std::function<bool()>& afterConnect,
+                                        const std::function<void()>& replace);
+    // The failure box of a send.
+    SendOutcome failSend();
+    // " Datenbank Index schreiben": the record counter stored after records got new numbers.
+    // Without it the next send would reuse them, so a failure counts.
+    bool writeIndex();
+    // The end of a send whose own steps all succeeded: the close, then the table belongs to this
+    // station. Sent, or Failed when the close failed.
+    SendOutcome endSend(double closePauseSeconds = 0.5);
+
 private:
     void release();
 
@@ -83,6 +106,7 @@ private:
     int m_result = 0;
     bool m_accessOpen = false;
     bool m_released = false;
+    std::array<int, 4> m_ids{};
 };
 
 } // namespace kx2

@@ -13,8 +13,6 @@
 namespace kx2 {
 
 namespace {
-const QString kReadErrorTitle = QStringLiteral("Fehler beim Lesen der Datenbank");
-const QString kWriteErrorTitle = QStringLiteral("Fehler beim Schreiben der Datenbank");
 const QString kTitle = QStringLiteral("Lokomotiven");
 const QString kStationTitle = QStringLiteral("Lokdaten");
 constexpr int kLocoPages = 5;
@@ -25,21 +23,9 @@ LocoReadOutcome LocoTransfer::ReadLocoDatabase()
     m_table.markAllForDeviceRead();
     m_ctx.db.DbRecordCounter = -1;
     TransferSession s(m_ctx, TransferSession::Direction::Read);
-    std::array<int, 4> ids{};
-    if (s.connect()) {
-        s.showProgress();
-        s.openAccess();
-    }
-    const bool ok = s.readSerial(ids)
-                    && s.run([&](int& r) { ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0, r); })
-                    && s.run([&](int& r) { ReadLocoFormats(r); })
-                    && s.closeAccess();
-    if (ok) {
-        s.finish();
-        return {0, true};
-    }
-    const int result = s.fail(kReadErrorTitle);
-    return {result, result == rc::PortCannotOpen};
+    return s.endRead(s.openRead()
+                     && s.run([&](int& r) { ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0, r); })
+                     && s.run([&](int& r) { ReadLocoFormats(r); }));
 }
 
 void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags, int& result)
@@ -95,109 +81,86 @@ void LocoTransfer::ReadLocoFormats(int& result)
 
 LocoSendOutcome LocoTransfer::SendLocoDatabase()
 {
-    LocoTable& table = m_table;
-    DbProtocol& db = m_ctx.db;
     m_lastSendResult = 0;
-
     bool pending = false;
     for (int i = 0; i < LocoTable::SlotCount && !pending; ++i) {
-        const int s = table.status(i);
-        pending = s == LocoTable::StatusChanged || s == LocoTable::StatusNew || s == LocoTable::StatusDeleted
-                  || table.value(i, LocoTable::FormatPending) == 1;
+        const int st = m_table.status(i);
+        pending = st == LocoTable::StatusChanged || st == LocoTable::StatusNew || st == LocoTable::StatusDeleted
+                  || m_table.value(i, LocoTable::FormatPending) == 1;
     }
     if (!pending)
         return LocoSendOutcome::NothingPending;
-    if (!TransferSession::askStoreChanges(m_ctx, kTitle))
-        return LocoSendOutcome::Declined;
-
     TransferSession s(m_ctx, TransferSession::Direction::Send);
-    const auto fail = [&] {
-        m_lastSendResult = s.fail(kWriteErrorTitle);
-        return LocoSendOutcome::Failed;
-    };
-    if (!s.connect())
-        return fail();
-    s.showProgress();
-    std::array<int, 4> ids{};
-    if (!s.openAccess() || !s.readSerial(ids))
-        return fail();
-    switch (s.checkStation(ids, kStationTitle)) {
-    case TransferSession::Station::Declined:
-        return LocoSendOutcome::OtherDeviceDeclined;
-    case TransferSession::Station::Replace:
-        table.prepareForOtherDevice();
-        break;
-    case TransferSession::Station::Same:
-        break;
-    }
-    if (!s.run([&](int& r) { db.ReadDatabaseIndex(r); }))
-        return fail();
-
-    bool written = false;
     // What reached the device, so that the table can say so once the whole send succeeded.
     std::vector<int> storedSlots;
     std::vector<int> storedFormats;
-    const auto writeSlot = [&](int i, int& r) {
-        if (table.address(i) != 0) {
-            m_ctx.progress.setText(QStringLiteral(" Lokdatensatz ") + QString::number(i) + QStringLiteral(" schreiben"));
-            WriteLocoRecord(LocoTable::LocoDbAreaBase, i, r);
-            if (r == 0)
-                storedSlots.push_back(i);
-        } else {
-            m_ctx.dialogs.messageBox(QStringLiteral("Lokadresse = 0 !"), MsgButtons::Ok, MsgIcon::Critical,
-                                     QStringLiteral("Daten werden nicht gesichert!"));
-        }
-    };
+    const SendOutcome outcome = [&] {
+        if (const auto end = s.openSend(kTitle, kStationTitle, {}, [this] { m_table.prepareForOtherDevice(); }))
+            return *end;
+        if (!s.run([&](int& r) { m_ctx.db.ReadDatabaseIndex(r); }) || !writeRecords(s, storedSlots))
+            return s.failSend();
+        if (!writeFormats(s, storedFormats))
+            return s.failSend();
+        return s.endSend();
+    }();
+    m_lastSendResult = s.result();
+    if (outcome == SendOutcome::Sent) {
+        // The table now is what this station holds: the next send writes only what changes.
+        for (int i : storedSlots)
+            m_table.markStored(i);
+        for (int i : storedFormats)
+            m_table.set(i, LocoTable::FormatPending, 0);
+    }
+    return outcome;
+}
+
+bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
+{
+    DbProtocol& db = m_ctx.db;
+    bool written = false;
     // Pass A: changed and deleted records; pass B: new records with their bookkeeping bytes.
     for (const int pass : {LocoTable::StatusChanged, LocoTable::StatusNew}) {
         for (int i = 0; i < LocoTable::SlotCount; ++i) {
-            const int st = table.status(i);
+            const int st = m_table.status(i);
             const bool deleted = pass == LocoTable::StatusChanged && st == LocoTable::StatusDeleted;
             if (st != pass && !deleted)
                 continue;
             if (!deleted) {
                 written = true;
                 db.DbRecordCounter += 1;
-                StampRecordId(table, i, db.DbRecordCounter, LocoTable::Layout.recordIdMarker);
+                StampRecordId(m_table, i, db.DbRecordCounter, LocoTable::Layout.recordIdMarker);
                 if (pass == LocoTable::StatusNew)
-                    table.applyNewRecordValues(i);
+                    m_table.applyNewRecordValues(i);
             }
-            if (!s.run([&](int& r) { writeSlot(i, r); }))
-                return fail();
+            if (m_table.address(i) == 0) {
+                m_ctx.dialogs.messageBox(QStringLiteral("Lokadresse = 0 !"), MsgButtons::Ok, MsgIcon::Critical,
+                                         QStringLiteral("Daten werden nicht gesichert!"));
+                continue;
+            }
+            s.stepText(QStringLiteral(" Lokdatensatz ") + QString::number(i) + QStringLiteral(" schreiben"));
+            if (!s.run([&](int& r) { WriteLocoRecord(LocoTable::LocoDbAreaBase, i, r); }))
+                return false;
+            stored.push_back(i);
         }
     }
-    if (written) {
-        s.stepText(QStringLiteral(" Datenbank Index schreiben"));
-        // Without the counter the next send would reuse record numbers: a failure counts.
-        if (!s.run([&](int& r) { db.WriteDatabaseIndex(db.DbRecordCounter, r); }))
-            return fail();
-    }
-    // Pass C: pending data formats.
+    return !written || s.writeIndex();
+}
+
+bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
+{
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
-        if (table.value(i, LocoTable::FormatPending) != 1)
+        if (m_table.value(i, LocoTable::FormatPending) != 1)
             continue;
-        if (table.value(i, LocoTable::AddressLow) == 255 && table.value(i, LocoTable::AddressHigh) == 255)
+        if (m_table.value(i, LocoTable::AddressLow) == 255 && m_table.value(i, LocoTable::AddressHigh) == 255)
             continue;
         if (!s.run([&](int& r) {
-                db.WriteLocoFormat(table.address(i), table.value(i, LocoTable::FormatCode),
-                                   table.value(i, LocoTable::FormatParam), r);
+                m_ctx.db.WriteLocoFormat(m_table.address(i), m_table.value(i, LocoTable::FormatCode),
+                                         m_table.value(i, LocoTable::FormatParam), r);
             }))
-            return fail();
-        storedFormats.push_back(i);
+            return false;
+        stored.push_back(i);
     }
-    // A failing close is reported too: the records are written, but the user should know.
-    if (!s.closeAccess())
-        return fail();
-
-    // The table now is what this station holds: the next send writes only what changes from
-    // here, and does not take the station for a stranger again.
-    for (int i : storedSlots)
-        table.markStored(i);
-    for (int i : storedFormats)
-        table.set(i, LocoTable::FormatPending, 0);
-    s.adoptStation(ids);
-    s.finish();
-    return LocoSendOutcome::Sent;
+    return true;
 }
 
 void LocoTransfer::WriteLocoRecord(int areaBase, int slot, int& result)

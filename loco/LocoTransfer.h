@@ -1,6 +1,8 @@
 #pragma once
 #include "dbproto/TransferSession.h"
 
+#include <vector>
+
 namespace kx2 {
 
 class LocoTable;
@@ -27,6 +29,11 @@ public:
     int lastSendResult() const { return m_lastSendResult; }
 
 private:
+    // The records of status 1, 2 and 240 and, when any got a new number, the index.
+    bool writeRecords(TransferSession& s, std::vector<int>& stored);
+    // The pending data formats.
+    bool writeFormats(TransferSession& s, std::vector<int>& stored);
+
     DatabaseContext& m_ctx;
     LocoTable& m_table;
     int m_lastSendResult = 0;
