@@ -4,10 +4,7 @@ namespace kx2 {
 
 void AccessoryTable::Clear_MagDaten(int address)
 {
-    for (int col = 0; col < Cols; ++col)
-        set(address, col, 0);
-    set(address, 5, 13);
-    set(address, SymbolCode, 10);
+    blankRecord(address);
     set(address, SymbolCode2, 11);
     set(address, Format, FormatDefault);
 }

@@ -7,6 +7,14 @@
 
 namespace kx2 {
 
+void RangeRecordTable::blankRecord(int address)
+{
+    for (int col = 0; col < Cols; ++col)
+        set(address, col, 0);
+    set(address, NameLines::First + 1, NameLines::Separator);
+    set(address, SymbolCode, 10);
+}
+
 void RangeRecordTable::markAllForDeviceRead()
 {
     for (int row = 0; row < rows(); ++row) {

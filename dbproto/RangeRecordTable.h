@@ -27,6 +27,9 @@ public:
     int maxAddress() const { return m_layout->maxAddress(); }
     int status(int address) const { return value(address, Status); }
 
+    // A blank record: every cell 0, then empty names (13 at byte 5) and symbol 3; status 0.
+    void blankRecord(int address);
+
     // Start of a device read: every row not read (status 255); column 34 := 0.
     void markAllForDeviceRead();
 

@@ -16,7 +16,7 @@ public:
     FeedbackTable() : RangeRecordTable(Layout) {}
 
     // Clear_RMDaten: empty names, symbol 3, status 0 (byte 30 stays 0).
-    void Clear_RMDaten(int address);
+    void Clear_RMDaten(int address) { blankRecord(address); }
     // Loaded from a file: the record is to be sent.
     void markLoaded(int address) { set(address, Status, status::Changed); }
 };
