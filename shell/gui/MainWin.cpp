@@ -1,7 +1,6 @@
 #include "shell/gui/MainWin.h"
 
 #include "BuildInfo.h"
-#include "shell/LeadingNumber.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Settings.h"
 #include "shell/gui/HelpWin.h"
@@ -19,6 +18,12 @@
 #include <QVBoxLayout>
 
 namespace kx2 {
+
+namespace {
+// The highest accessory and feedback address the command station has.
+constexpr int kAccessoryAddresses = 2048;
+constexpr int kFeedbackAddresses = 4096;
+} // namespace
 
 namespace {
 
@@ -120,16 +125,18 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     progInfo->setObjectName(QStringLiteral("ProgInfoMenu"));
 
     connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
+    m_magRange.emplace(m_magAdrStart, m_magAdrEnd, kAccessoryAddresses);
+    m_rmRange.emplace(m_rmAdrStart, m_rmAdrEnd, kFeedbackAddresses);
+    showRanges(AddressRange{}, AddressRange{});
     connect(m_magDaten, &QPushButton::clicked, this, [this] {
-        AccessoryFirstAddress = LeadingNumber(m_magAdrStart->text());
-        AccessoryLastAddress = LeadingNumber(m_magAdrEnd->text());
-        Q_EMIT magDatenRequested(AccessoryFirstAddress, AccessoryLastAddress);
+        if (const std::optional<AddressRange> r = m_magRange->take(m_dialogs))
+            Q_EMIT magDatenRequested(*r);
     });
     connect(m_rckmDaten, &QPushButton::clicked, this, [this] {
-        FeedbackFirstAddress = LeadingNumber(m_rmAdrStart->text());
-        FeedbackLastAddress = LeadingNumber(m_rmAdrEnd->text());
-        Q_EMIT rckmDatenRequested(FeedbackFirstAddress, FeedbackLastAddress);
+        if (const std::optional<AddressRange> r = m_rmRange->take(m_dialogs))
+            Q_EMIT rckmDatenRequested(*r);
     });
+    setRoutesAvailable(false);
     connect(m_fsDaten, &QPushButton::clicked, this, [this] { Q_EMIT fsDatenRequested(); });
     connect(opt, &QAction::triggered, this, &MainWin::showOptions);
     connect(ende, &QAction::triggered, this, [this] { close(); });
@@ -160,13 +167,27 @@ void MainWin::ShowSettings()
     m_comPortNr->setText(m_settings.ComPortNumber);
 }
 
+void MainWin::showRanges(const AddressRange& accessories, const AddressRange& feedback)
+{
+    m_magRange->show(accessories);
+    m_rmRange->show(feedback);
+}
+
+void MainWin::setRoutesAvailable(bool available)
+{
+    m_routesAvailable = available;
+    m_fsDaten->setEnabled(available && m_lokDaten->isEnabled());
+    m_fsDaten->setToolTip(available ? QString() : QStringLiteral("Die Fahrstraßen folgen in einer späteren Version."));
+}
+
 void MainWin::setMainControlsEnabled(bool on)
 {
     for (QWidget* w : {static_cast<QWidget*>(m_lokDaten), static_cast<QWidget*>(m_magDaten),
-                       static_cast<QWidget*>(m_rckmDaten), static_cast<QWidget*>(m_fsDaten),
-                       static_cast<QWidget*>(m_magAdrStart), static_cast<QWidget*>(m_magAdrEnd),
-                       static_cast<QWidget*>(m_rmAdrStart), static_cast<QWidget*>(m_rmAdrEnd)})
+                       static_cast<QWidget*>(m_rckmDaten), static_cast<QWidget*>(m_magAdrStart),
+                       static_cast<QWidget*>(m_magAdrEnd), static_cast<QWidget*>(m_rmAdrStart),
+                       static_cast<QWidget*>(m_rmAdrEnd)})
         w->setEnabled(on);
+    m_fsDaten->setEnabled(on && m_routesAvailable);
     m_dateiMenu->setEnabled(on);
     m_dateiMenu->menuAction()->setEnabled(on);
 }

@@ -1,9 +1,11 @@
 #pragma once
+#include "shell/AddressRange.h"
 #include "shell/BrandCaptions.h"
 #include "shell/SettingsFile.h"
 #include "shell/UserDialogs.h"
 #include "shell/gui/HelpWin.h"
 #include "shell/gui/OptWin.h"
+#include "shell/gui/RangeBoxes.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -42,12 +44,11 @@ public:
     QString brandCode() const { return m_brandCode; }
     QString programFolder() const { return m_programFolder; }
 
-    // The address ranges handed to the accessory and feedback reads, taken from the boxes when
-    // their button is pressed.
-    int AccessoryFirstAddress = 1;
-    int AccessoryLastAddress = 16;
-    int FeedbackFirstAddress = 1;
-    int FeedbackLastAddress = 16;
+    // The accessory and feedback ranges in use, shown in the boxes beside their buttons. A
+    // button hands on what is typed there only when it is a range its database has.
+    void showRanges(const AddressRange& accessories, const AddressRange& feedback);
+    // Routes are not there yet: their button stays off, with a word why.
+    void setRoutesAvailable(bool available);
 
     // What ends the program after the settings are saved; QCoreApplication::quit unless a test
     // puts something else here.
@@ -62,8 +63,8 @@ public:
 
 Q_SIGNALS:
     void lokDatenRequested();
-    void magDatenRequested(int first, int last);
-    void rckmDatenRequested(int first, int last);
+    void magDatenRequested(kx2::AddressRange range);
+    void rckmDatenRequested(kx2::AddressRange range);
     void fsDatenRequested();
 
 protected:
@@ -90,6 +91,9 @@ private:
     QLineEdit* m_rmAdrStart;
     QLineEdit* m_rmAdrEnd;
     QLineEdit* m_lokDatAnz;
+    std::optional<RangeBoxes> m_magRange;
+    std::optional<RangeBoxes> m_rmRange;
+    bool m_routesAvailable = false;
     QLabel* m_comPortNr;
     QLabel* m_bdRt;
     QMenu* m_dateiMenu;

@@ -121,47 +121,66 @@ TEST_F(MainWinTest, DisableAndEnableCoverButtonsAddressBoxesAndDateiMenu)
     EXPECT_TRUE(find<QMenu>("InfoMenu")->menuAction()->isEnabled());
 
     win->EnableMainControls();
-    for (const char* name : {"LokDaten_But", "MagDatenBut", "RckmDatenBut", "FSDatenBut"})
+    for (const char* name : {"LokDaten_But", "MagDatenBut", "RckmDatenBut"})
         EXPECT_TRUE(find<QPushButton>(name)->isEnabled()) << name;
+    EXPECT_FALSE(find<QPushButton>("FSDatenBut")->isEnabled()) << "no routes yet";
+    EXPECT_FALSE(find<QPushButton>("FSDatenBut")->toolTip().isEmpty());
+    win->setRoutesAvailable(true);
+    EXPECT_TRUE(find<QPushButton>("FSDatenBut")->isEnabled());
     for (const char* name : {"MagAdrStartTxt", "MagAdrEndTxt", "RmAdrStartTxt", "RmAdrEndTxt"})
         EXPECT_TRUE(find<QLineEdit>(name)->isEnabled()) << name;
     EXPECT_TRUE(find<QMenu>("Datei_menu")->menuAction()->isEnabled());
 }
 
-TEST_F(MainWinTest, DataButtonsHandTheLeadingNumbersOfTheBoxesOn)
+// Each line: what is typed into a pair of boxes, and the range the button hands on (none: refused
+// with the message naming the valid range, the boxes back at the range in use).
+TEST_F(MainWinTest, DataButtonsHandOnOnlyRangesTheirDatabaseHas)
 {
     start();
-    std::vector<std::pair<int, int>> mag, rm;
-    int lok = 0, fs = 0;
-    QObject::connect(win.get(), &MainWin::magDatenRequested, [&](int a, int b) { mag.emplace_back(a, b); });
-    QObject::connect(win.get(), &MainWin::rckmDatenRequested, [&](int a, int b) { rm.emplace_back(a, b); });
+    std::vector<AddressRange> mag, rm;
+    int lok = 0;
+    QObject::connect(win.get(), &MainWin::magDatenRequested, [&](AddressRange r) { mag.push_back(r); });
+    QObject::connect(win.get(), &MainWin::rckmDatenRequested, [&](AddressRange r) { rm.push_back(r); });
     QObject::connect(win.get(), &MainWin::lokDatenRequested, [&] { ++lok; });
-    QObject::connect(win.get(), &MainWin::fsDatenRequested, [&] { ++fs; });
-
-    find<QLineEdit>("MagAdrStartTxt")->setText(QStringLiteral("12abc"));
-    find<QLineEdit>("MagAdrEndTxt")->setText(QStringLiteral("abc"));
-    find<QPushButton>("MagDatenBut")->click();
-    ASSERT_EQ(mag.size(), 1u);
-    EXPECT_EQ(mag[0], std::make_pair(12, 0));
-    EXPECT_EQ(win->AccessoryFirstAddress, 12);
-    EXPECT_EQ(win->AccessoryLastAddress, 0);
-
-    find<QLineEdit>("RmAdrStartTxt")->setText(QStringLiteral(" 33"));
-    find<QLineEdit>("RmAdrEndTxt")->setText(QStringLiteral("48 Ende"));
-    find<QPushButton>("RckmDatenBut")->click();
-    ASSERT_EQ(rm.size(), 1u);
-    EXPECT_EQ(rm[0], std::make_pair(33, 48));
-    EXPECT_EQ(win->FeedbackFirstAddress, 33);
-    EXPECT_EQ(win->FeedbackLastAddress, 48);
-    // The accessory range stays as it was.
-    EXPECT_EQ(win->AccessoryFirstAddress, 12);
-
+    const struct {
+        const char* button;
+        const char* from;
+        const char* to;
+        std::optional<AddressRange> handed;
+    } cases[] = {
+        {"MagDatenBut", " 33", "48 Ende", AddressRange{33, 48}},
+        {"MagDatenBut", "12abc", "abc", std::nullopt},
+        {"MagDatenBut", "20", "10", std::nullopt},
+        {"MagDatenBut", "2040", "2049", std::nullopt},
+        {"MagDatenBut", "2048", "2048", AddressRange{2048, 2048}},
+        {"RckmDatenBut", "4090", "4096", AddressRange{4090, 4096}},
+        {"RckmDatenBut", "0", "16", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.button) + " " + c.from + ".." + c.to);
+        const bool accessories = std::string(c.button) == "MagDatenBut";
+        std::vector<AddressRange>& handed = accessories ? mag : rm;
+        auto* from = find<QLineEdit>(accessories ? "MagAdrStartTxt" : "RmAdrStartTxt");
+        auto* to = find<QLineEdit>(accessories ? "MagAdrEndTxt" : "RmAdrEndTxt");
+        const QString inUse = from->text() + ".." + to->text();
+        const size_t before = handed.size();
+        dialogs.clear();
+        from->setText(QString::fromUtf8(c.from));
+        to->setText(QString::fromUtf8(c.to));
+        find<QPushButton>(c.button)->click();
+        if (c.handed) {
+            ASSERT_EQ(handed.size(), before + 1);
+            EXPECT_EQ(handed.back(), *c.handed);
+            EXPECT_TRUE(dialogs.calls.empty());
+        } else {
+            EXPECT_EQ(handed.size(), before);
+            ASSERT_EQ(dialogs.messageCount(), 1);
+            EXPECT_TRUE(dialogs.last().text.contains(accessories ? "1 bis 2048" : "1 bis 4096"));
+            EXPECT_EQ(from->text() + ".." + to->text(), inUse);
+        }
+    }
     find<QPushButton>("LokDaten_But")->click();
-    find<QPushButton>("FSDatenBut")->click();
     EXPECT_EQ(lok, 1);
-    EXPECT_EQ(fs, 1);
-    EXPECT_EQ(mag.size(), 1u);
-    EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(MainWinTest, ProgramInfoIsAPlainOkBoxWithTheBrandTitle)

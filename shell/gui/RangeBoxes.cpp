@@ -1,0 +1,29 @@
+#include "shell/gui/RangeBoxes.h"
+
+#include "shell/UserDialogs.h"
+
+#include <QLineEdit>
+
+namespace kx2 {
+
+void RangeBoxes::show(const AddressRange& range)
+{
+    m_shown = range;
+    m_from->setText(QString::number(range.first));
+    m_to->setText(QString::number(range.last));
+}
+
+std::optional<AddressRange> RangeBoxes::take(UserDialogs& dialogs)
+{
+    const std::optional<AddressRange> range = ParseAddressRange(m_from->text(), m_to->text(), m_maxAddress);
+    if (!range) {
+        dialogs.messageBox(AddressRangeError(m_maxAddress), MsgButtons::Ok, MsgIcon::Exclamation,
+                           QStringLiteral("Adressbereich"));
+        show(m_shown);
+        return std::nullopt;
+    }
+    show(*range);
+    return range;
+}
+
+} // namespace kx2
