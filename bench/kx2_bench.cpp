@@ -63,7 +63,7 @@ void figure(const char* name, double value, const char* unit, int decimals = 3)
     std::fflush(stdout);
 }
 
-void figureText(const char* name, const char* value, const char* unit)
+[[maybe_unused]] void figureText(const char* name, const char* value, const char* unit)
 {
     std::printf("%s: %s %s\n", name, value, unit);
     std::fflush(stdout);
@@ -252,25 +252,35 @@ TraceCount countTrace(const QByteArray& trace)
 // on the line no earlier than 16 666 baud allow; this process reads through QSerialPort
 // (QtSerialComm1) on wall time, as kx2tool does. The ready delay is 0: it is the command
 // station's own time, not the wire's, and would count against the tool.
-bool benchReadWire(const Options& o)
+struct WireRead {
+    const char* prefix;    // of the figures' names
+    QStringList seedArgs;  // what the simulator holds
+    std::function<ReadOutcome(AppContext&)> read;
+    std::function<int(AppContext&)> recordsRead;
+    int expected;
+    const char* unit;
+};
+
+bool benchWire(const Options& o, const WireRead& w)
 {
+    const QString name = QString::fromLatin1(w.prefix);
     if (!QFile::exists(o.ctlPath)) {
-        complain(QStringLiteral("read_wire: kx2ctl not found at %1 (--ctl)").arg(o.ctlPath));
+        complain(QStringLiteral("%1: kx2ctl not found at %2 (--ctl)").arg(name, o.ctlPath));
         return false;
     }
     QTemporaryDir dir;
     const QString tty = dir.filePath(QStringLiteral("tty"));
     QProcess sim;
     sim.setProgram(o.ctlPath);
-    sim.setArguments({QStringLiteral("sim"), QStringLiteral("--pty"), tty, QStringLiteral("--baud-pace"),
-                      QString::number(int(kLocoNetBaud)), QStringLiteral("--seed"), QString::number(o.wireSeed),
-                      QStringLiteral("--ready-delay"), QStringLiteral("0")});
+    sim.setArguments(QStringList{QStringLiteral("sim"), QStringLiteral("--pty"), tty, QStringLiteral("--baud-pace"),
+                                 QString::number(int(kLocoNetBaud)), QStringLiteral("--ready-delay"), QStringLiteral("0")}
+                     + w.seedArgs);
     sim.setProcessChannelMode(QProcess::SeparateChannels);
     sim.start();
     // The simulator names its device on stdout once the terminal is ready.
     if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(10000) || !QFile::exists(tty)) {
-        complain(QStringLiteral("read_wire: the simulator did not start: %1")
-                     .arg(QString::fromLocal8Bit(sim.readAllStandardError())));
+        complain(QStringLiteral("%1: the simulator did not start: %2")
+                     .arg(name, QString::fromLocal8Bit(sim.readAllStandardError())));
         sim.kill();
         sim.waitForFinished(2000);
         return false;
@@ -294,15 +304,14 @@ bool benchReadWire(const Options& o)
 
     const double cpu0 = rusageSeconds();
     timer.start();
-    const LocoReadOutcome out = ctx.locoTransfer().ReadLocoDatabase();
+    const ReadOutcome out = w.read(ctx);
     const double wall = double(timer.nsecsElapsed()) / 1e9;
     const double cpu = rusageSeconds() - cpu0;
     sim.terminate();
     sim.waitForFinished(5000);
 
-    if (out.result != 0 || usedSlots(ctx.loco) != o.wireSeed) {
-        complain(QStringLiteral("read_wire: read failed (%1), %2 locomotives")
-                     .arg(out.result).arg(usedSlots(ctx.loco)));
+    if (out.result != 0 || w.recordsRead(ctx) != w.expected) {
+        complain(QStringLiteral("%1: read failed (%2), %3 records").arg(name).arg(out.result).arg(w.recordsRead(ctx)));
         return false;
     }
     // KX2_BENCH_TRACE=FILE keeps the timed trace, for looking at single exchanges.
@@ -315,24 +324,51 @@ bool benchReadWire(const Options& o)
     const TraceCount c = countTrace(trace.all());
     const Turnaround ta = turnaround(trace.lines);
     if (c.echoes != c.requests)
-        complain(QStringLiteral("read_wire: %1 requests but %2 echoes").arg(c.requests).arg(c.echoes));
+        complain(QStringLiteral("%1: %2 requests but %3 echoes").arg(name).arg(c.requests).arg(c.echoes));
     const double paused = ctx.link.pausedSeconds();
     const double active = wall - paused;
     const double wireTime = double(c.wireBytes()) * kBitsPerByte / kLocoNetBaud;
-    figure("read_wire_locomotives", o.wireSeed, "locomotives", 0);
-    figure("read_wire_exchanges", c.requests, "exchanges", 0);
-    figure("read_wire_bytes", double(c.wireBytes()), "bytes", 0);
-    figure("read_wire_wire_time", wireTime, "s");
-    figure("read_wire_wall", wall, "s");
-    figure("read_wire_paused", paused, "s");
-    figure("read_wire_active", active, "s");
-    figure("read_wire_ratio", wireTime / active, "wire/active", 4);
-    figure("read_wire_overhead_per_exchange", (active - wireTime) / std::max(1, c.requests) * 1e6, "us", 1);
-    figure("read_wire_tool_turnaround", median(ta.tool) * 1e6, "us", 1);
-    figure("read_wire_line_latency", median(ta.line) * 1e6, "us", 1);
-    figure("read_wire_cpu", cpu, "s");
-    figure("read_wire_cpu_share", cpu / wall, "cpu/wall", 4);
+    const auto fig = [&](const char* what, double value, const char* unit, int decimals = 3) {
+        figure((std::string(w.prefix) + "_" + what).c_str(), value, unit, decimals);
+    };
+    fig(w.unit, w.expected, w.unit, 0);
+    fig("exchanges", c.requests, "exchanges", 0);
+    fig("bytes", double(c.wireBytes()), "bytes", 0);
+    fig("wire_time", wireTime, "s");
+    fig("wall", wall, "s");
+    fig("paused", paused, "s");
+    fig("active", active, "s");
+    fig("ratio", wireTime / active, "wire/active", 4);
+    fig("overhead_per_exchange", (active - wireTime) / std::max(1, c.requests) * 1e6, "us", 1);
+    fig("tool_turnaround", median(ta.tool) * 1e6, "us", 1);
+    fig("line_latency", median(ta.line) * 1e6, "us", 1);
+    fig("cpu", cpu, "s");
+    fig("cpu_share", cpu / wall, "cpu/wall", 4);
     return true;
+}
+
+bool benchReadWire(const Options& o)
+{
+    return benchWire(o, {"read_wire", {QStringLiteral("--seed"), QString::number(o.wireSeed)},
+                         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
+                         [](AppContext& c) { return usedSlots(c.loco); }, o.wireSeed, "locomotives"});
+}
+
+// Every accessory address 1..2048: 128 areas of sixteen records and 2048 data formats.
+bool benchReadWireAccessories(const Options& o)
+{
+    return benchWire(o, {"read_wire_acc", {QStringLiteral("--seed-acc"), QStringLiteral("2048")},
+                         [](AppContext& c) {
+                             c.accessoryRange = {1, AccessoryTable::MaxAddress};
+                             return c.accessoryTransfer().ReadAccessoryDatabase();
+                         },
+                         [](AppContext& c) {
+                             int n = 0;
+                             for (int a = 1; a <= AccessoryTable::MaxAddress; ++a)
+                                 n += c.accessories.status(a) == 0 ? 1 : 0;
+                             return n;
+                         },
+                         AccessoryTable::MaxAddress, "accessories"});
 }
 
 // --- c: building the locomotive editor's grid ------------------------------------------------
@@ -452,6 +488,7 @@ const std::vector<Benchmark>& benchmarks()
     static const std::vector<Benchmark> list = {
         {"read_sim", "full read of 500 locomotives, in-process simulator, virtual time", benchReadSim},
         {"read_wire", "read of 20 locomotives over a pseudo-terminal at 16 666 baud", benchReadWire},
+        {"read_wire_acc", "read of all 2048 accessories over a pseudo-terminal at 16 666 baud (minutes)", benchReadWireAccessories},
         {"grid_build", "locomotive editor grid of 500 locomotives with symbol pictures", benchGridBuild},
         {"file", "save and load of the locomotive table file", benchFiles},
     };
