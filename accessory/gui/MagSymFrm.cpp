@@ -19,6 +19,8 @@ SymbolChooserDesign Design()
     d.numberWidth = 30;
     d.pictureWidth = 80;
     d.rowHeight = 27;
+    // The pictures are drawn to keep within the 27 pixels.
+    d.scalePictures = false;
     d.cancelCaption = QStringLiteral("abbrechen");
     // A never-written record byte gives a preset far beyond 26.
     d.keepPresetInRange = true;

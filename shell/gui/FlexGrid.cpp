@@ -22,6 +22,8 @@ class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    bool scalePictures = true;
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem opt = option;
@@ -38,11 +40,15 @@ public:
         if (picture.isValid()) {
             QPixmap pixmap = picture.value<QPixmap>();
             if (!pixmap.isNull()) {
-                if (pixmap.width() > option.rect.width() || pixmap.height() > option.rect.height())
+                const bool larger = pixmap.width() > option.rect.width() || pixmap.height() > option.rect.height();
+                if (larger && scalePictures)
                     pixmap = pixmap.scaled(option.rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
                 const QPoint at(option.rect.x() + (option.rect.width() - pixmap.width()) / 2,
                                 option.rect.y() + (option.rect.height() - pixmap.height()) / 2);
+                painter->save();
+                painter->setClipRect(option.rect, Qt::IntersectClip);
                 painter->drawPixmap(at, pixmap);
+                painter->restore();
                 // A picture fills its cell: the selection shows as a tint over it.
                 if (opt.state & QStyle::State_Selected) {
                     QColor tint = opt.palette.color(QPalette::Highlight);
@@ -94,7 +100,8 @@ bool isNavigationKey(int key)
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableWidget(parent)
 {
-    setItemDelegate(new CellDelegate(this));
+    m_delegate = new CellDelegate(this);
+    setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,6 +166,12 @@ void FlexGrid::setCols(int cols)
     }
     if (m_col > after + m_fixedCols - 1)
         m_col = std::max(0, after + m_fixedCols - 1);
+}
+
+void FlexGrid::setScalePictures(bool on)
+{
+    static_cast<CellDelegate*>(m_delegate)->scalePictures = on;
+    viewport()->update();
 }
 
 void FlexGrid::setFixedCols(int fixedCols)
@@ -409,7 +422,7 @@ void FlexGrid::fitHeaderFont()
     const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, columns) + 2;
     const auto fits = [&](const QFont& f) {
         const QFontMetrics metrics(f);
-        for (int col = m_fixedCols; col < Cols(); ++col)
+        for (int col = 0; col < Cols(); ++col)
             if (metrics.horizontalAdvance(TextMatrix(0, col)) + margin > ColWidth(col))
                 return false;
         return true;

@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class QHeaderView;
+class QStyledItemDelegate;
 
 namespace kx2 {
 
@@ -73,6 +74,11 @@ public:
     // Makes the header row's font small enough for every heading to fit its column.
     void fitHeaderFont();
 
+    // true (the default): a picture larger than its cell is drawn smaller to fit. false: it is
+    // drawn at its own size, centred, and cut at the cell's edges (the accessory symbols are
+    // drawn to keep their lines within the 27 and 29 pixels high lines that show them).
+    void setScalePictures(bool on);
+
     // The cell's rectangle in the grid's own coordinates, as it lies on screen now.
     QRect cellRect(int row, int col) const;
     // The part of the grid where data cells are drawn, in the grid's coordinates.
@@ -124,6 +130,7 @@ private:
     bool m_afterDoubleClick = false;
     bool m_tabKeyDown = true;
     QAbstractButton* m_corner = nullptr;
+    QStyledItemDelegate* m_delegate = nullptr;
     QString m_cornerText;
 };
 

@@ -62,6 +62,8 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
     m_grid->setColWidth(1, d.pictureWidth);
     m_grid->setTextMatrix(0, 0, d.numberHeader);
     m_grid->setTextMatrix(0, 1, d.pictureHeader);
+    m_grid->fitHeaderFont();
+    m_grid->setScalePictures(d.scalePictures);
     if (d.noSymbolLine) {
         m_grid->setRowHeightPx(lineOf(0), d.rowHeight);
         m_grid->setTextMatrix(lineOf(0), 0, d.noSymbolNumber);

@@ -31,6 +31,8 @@ struct SymbolChooserDesign {
     int numberWidth = 0;
     int pictureWidth = 0;
     int rowHeight = 0;
+    // Pictures larger than their line drawn smaller (true) or cut at its edges (false).
+    bool scalePictures = true;
     QString cancelCaption;
     // A preset beyond the list selects the nearest symbol; otherwise it selects nothing until
     // the user picks one.
