@@ -20,8 +20,12 @@ const QString kAchtung = QStringLiteral("Achtung!");
 
 GridEditorDesign Design()
 {
-    // The address column stays in place as the grid scrolls sideways through f0..f28.
-    return GridEditorDesign{"LokdatenFrm", QStringLiteral("Lok-Datensätze:"), "LokdatenGrid", 1, 1100};
+    // The address column stays in place as the grid scrolls sideways through f0..f28; nothing
+    // sits under the grid.
+    const int fixedAddressColumn = 1;
+    const int bottomMargin = 1100;
+    return GridEditorDesign{"LokdatenFrm", QStringLiteral("Lok-Datensätze:"), "LokdatenGrid", fixedAddressColumn,
+                            bottomMargin};
 }
 
 } // namespace
@@ -172,7 +176,7 @@ void LokdatenFrm::gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers)
     // A line clicked to be saved is not offered for deletion on the way.
     if (SaveRecordPending)
         return;
-    // A click on a line's address cell selects the whole line.
+    // The whole line selected: its address cell was clicked.
     if (button == Qt::LeftButton && grid()->Row() > 0 && grid()->Col() == 1 && grid()->ColSel() == grid()->Cols() - 1)
         del_datensatz();
 }
