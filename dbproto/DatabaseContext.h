@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/EditorServices.h"
 
 namespace kx2 {
 
@@ -29,6 +30,9 @@ struct DatabaseContext {
     // The grid line and column of the open name edit (0: none); the grid editors share them.
     int& EditRow;
     int& EditCol;
+
+    // What an editor window takes of all this.
+    EditorServices editorServices() const;
 };
 
 } // namespace kx2

@@ -1,7 +1,5 @@
 #include "loco/LocoGridModel.h"
 
-#include "shell/Cp1252.h"
-#include "shell/LeadingNumber.h"
 
 #include <algorithm>
 
@@ -43,7 +41,12 @@ QString NoSymbolText()
 
 QString FunctionSymbolFile(int symbol)
 {
-    return QStringLiteral("Konf/Fkt_Symbole/S") + QString::number(symbol) + QStringLiteral(".bmp");
+    return SymbolFile(FunctionSymbolFolder(), symbol);
+}
+
+QString FunctionSymbolFolder()
+{
+    return QStringLiteral("Konf/Fkt_Symbole");
 }
 
 LocoGridLine LocoGridLineOf(const LocoTable& table, int slot)
@@ -66,34 +69,6 @@ std::vector<int> LocoGridSlots(const LocoTable& table)
         if (table.holdsRecord(i))
             slots.push_back(i);
     return slots;
-}
-
-int CellValue(const QString& text)
-{
-    return LeadingNumber(text);
-}
-
-GridCell TabForward(GridCell at, int rows, int cols)
-{
-    if (at.col < cols - 1)
-        ++at.col;
-    if (at.col == cols - 1) {
-        at.col = 1;
-        if (at.row < rows - 1)
-            ++at.row;
-    }
-    return at;
-}
-
-GridCell TabBackward(GridCell at, int rows, int cols)
-{
-    (void)rows;
-    (void)cols;
-    if (at.col >= 2)
-        --at.col;
-    if (at.col == 1 && at.row >= 2)
-        --at.row;
-    return at;
 }
 
 NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses, int& address)
@@ -130,32 +105,6 @@ QString SymbolRangeQuestion(int first, int last)
 {
     return QStringLiteral("Sollen die Funktionen ") + QString::number(first) + QStringLiteral(" bis ")
            + QString::number(last) + QStringLiteral(" auf identische Symbole gesetzt werden?");
-}
-
-bool IsStorableNameChar(QChar c)
-{
-    // A 0 byte would end the name early.
-    if (c.unicode() == 0)
-        return false;
-    // The five codes without a character come back from a record as C1 controls; they go
-    // back unchanged.
-    if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
-        return true;
-    return cp1252Code(c) >= 0;
-}
-
-bool IsStorableName(const QString& name)
-{
-    return std::all_of(name.begin(), name.end(), IsStorableNameChar);
-}
-
-QString StorableName(const QString& name)
-{
-    QString out = name;
-    for (QChar& c : out)
-        if (!IsStorableNameChar(c))
-            c = QLatin1Char('?');
-    return out;
 }
 
 } // namespace kx2

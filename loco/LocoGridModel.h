@@ -1,5 +1,6 @@
 #pragma once
 #include "loco/LocoTable.h"
+#include "shell/GridEditing.h"
 
 #include <QString>
 #include <array>
@@ -38,6 +39,7 @@ constexpr int SymbolCount = 80;
 constexpr bool SymbolHasPicture(int symbol) { return symbol > 0 && symbol < SymbolCount; }
 // Where the picture of a locomotive function symbol lives under the program folder.
 QString FunctionSymbolFile(int symbol);
+QString FunctionSymbolFolder();
 
 // One line of the grid as a rebuild fills it from a slot.
 struct LocoGridLine {
@@ -52,21 +54,6 @@ struct LocoGridLine {
 LocoGridLine LocoGridLineOf(const LocoTable& table, int slot);
 // The slots a rebuild shows, in slot order: status neither 255 nor 240.
 std::vector<int> LocoGridSlots(const LocoTable& table);
-
-// The number a cell's text stands for, as the editor compares addresses: "-" and "" are 0,
-// "12" is 12, text after the leading number is ignored.
-int CellValue(const QString& text);
-
-// Where Tab and Shift+Tab move the current cell in a grid of `rows` x `cols` (row 0 and
-// column 0 fixed). Tab never rests on the last column: it wraps to column 1 of the next row.
-// Shift+Tab moves left down to column 1 and from there one row up.
-struct GridCell {
-    int row = 0;
-    int col = 0;
-    bool operator==(const GridCell& o) const { return row == o.row && col == o.col; }
-};
-GridCell TabForward(GridCell at, int rows, int cols);
-GridCell TabBackward(GridCell at, int rows, int cols);
 
 // The answer to "Lokadresse:" for a new locomotive.
 enum class NewAddress {
@@ -84,11 +71,5 @@ QString InvalidAddressText();   // "          Lokadresse ungültig!Bitte eine an
 QString DuplicateAddressText(); // "       Lokadresse schon vorhanden!Bitte eine andere Lokadresse eingeben."
 QString TableFullText();        // two lines separated by a carriage return
 QString SymbolRangeQuestion(int first, int last);
-
-// Names are kept in cp1252; a character it lacks cannot be stored.
-bool IsStorableNameChar(QChar c);
-bool IsStorableName(const QString& name);
-// The name as it will be stored: every character cp1252 lacks becomes '?'.
-QString StorableName(const QString& name);
 
 } // namespace kx2

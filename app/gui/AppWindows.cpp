@@ -1,8 +1,9 @@
 #include "app/gui/AppWindows.h"
 
+#include "app/AppContext.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
-#include "app/AppContext.h"
+#include "shell/gui/GridEditor.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
 
@@ -19,28 +20,32 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
 
 AppWindows::~AppWindows() = default;
 
+template <class Editor, class... Args>
+Editor& AppWindows::editorOnce(std::unique_ptr<Editor>& slot, Args&&... args)
+{
+    if (!slot) {
+        slot = std::make_unique<Editor>(std::forward<Args>(args)...);
+        connect(slot.get(), &GridEditor::closedToMainWindow, this, &AppWindows::showMainWin);
+    }
+    return *slot;
+}
+
 LokdatenFrm& AppWindows::lokdatenFrm()
 {
-    if (!m_lokdaten) {
-        m_lokdaten = std::make_unique<LokdatenFrm>(m_ctx.database, m_ctx.locoData, m_programFolder,
-                                                   m_mainWin.deviceMenuCaptions(EditorKind::Loco));
-        connect(m_lokdaten.get(), &LokdatenFrm::closedToMainWindow, this, &AppWindows::showMainWin);
-    }
-    return *m_lokdaten;
+    return editorOnce(m_lokdaten, m_ctx.database, m_ctx.locoData, m_programFolder,
+                      m_mainWin.deviceMenuCaptions(EditorKind::Loco));
 }
 
 void AppWindows::LokDaten_But_Click()
 {
-    const LocoReadOutcome outcome = m_ctx.locoTransfer().ReadLocoDatabase();
-    if (outcome.showEditor)
-        showLokdaten();
+    if (m_ctx.locoTransfer().ReadLocoDatabase().showEditor)
+        showEditor(lokdatenFrm());
 }
 
-void AppWindows::showLokdaten()
+void AppWindows::showEditor(GridEditor& editor)
 {
-    LokdatenFrm& editor = lokdatenFrm();
     m_mainWin.hide();
-    m_ctx.LocoGridLoaded = 0;
+    editor.GridLoaded = 0;
     dialogsOver(&editor);
     editor.show();
     editor.raise();

@@ -2,9 +2,12 @@
 #include <QObject>
 #include <memory>
 
+class QWidget;
+
 namespace kx2 {
 
 class AppContext;
+class GridEditor;
 class LokdatenFrm;
 class MainWin;
 
@@ -21,14 +24,19 @@ public:
     // way for the locomotive editor, which builds its grid as it is activated.
     void LokDaten_But_Click();
 
-    // The editor, created on first use and then only hidden.
+    // The editors, each created on first use and then only hidden.
     LokdatenFrm& lokdatenFrm();
     bool lokdatenFrmCreated() const { return m_lokdaten != nullptr; }
     MainWin& mainWin() { return m_mainWin; }
     AppContext& context() { return m_ctx; }
 
 private:
-    void showLokdaten();
+    // The editor in `slot`, created with `args` on first use, with its way back to the main
+    // window.
+    template <class Editor, class... Args>
+    Editor& editorOnce(std::unique_ptr<Editor>& slot, Args&&... args);
+    // The main window makes way for the editor, which rebuilds its grid from its table.
+    void showEditor(GridEditor& editor);
     void showMainWin();
     // Message boxes and file dialogs belong to the window in front.
     void dialogsOver(QWidget* window);

@@ -1,10 +1,12 @@
 #include "app/gui/ScreenshotTour.h"
 
+#include "accessory/gui/MagSymFrm.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
+#include "shell/gui/PictureCache.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -131,6 +133,14 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
 
     editor.AbbrechenMenu_Click();
     settle(200);
+
+    // The accessory symbol chooser, on its own until the accessory editor opens it.
+    PictureCache pictures(main.programFolder());
+    MagSymFrm magSymbols(pictures, {});
+    magSymbols.showFor(3);
+    settle(300);
+    camera.take(&magSymbols, QStringLiteral("11_mag_symbol_dialog"));
+    magSymbols.reject();
     return camera.failures;
 }
 

@@ -8,7 +8,8 @@ class AppWindows;
 // Walks through the program's windows as a user would, on the command station that answers
 // at the configured port, and saves a PNG of each into `folder`: the main window, the options
 // dialog, the help window, the program information box, the progress window during a read,
-// the locomotive editor with the locomotives read, its name edit and its three column dialogs.
+// the locomotive editor with the locomotives read, its name edit and its three column dialogs,
+// and the accessory symbol chooser.
 // Returns the number of pictures that could not be taken or saved.
 int RunScreenshotTour(AppWindows& windows, const QString& folder);
 

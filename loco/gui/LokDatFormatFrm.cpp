@@ -11,11 +11,10 @@
 namespace kx2 {
 
 LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
-    : QDialog(parent)
+    : ColumnDialog(parent)
 {
     setObjectName(QStringLiteral("LokDatFormatFrm"));
     setWindowTitle(QStringLiteral("Lokdatenformat"));
-    setModal(false);
 
     m_frame = new QGroupBox(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
@@ -44,9 +43,7 @@ void LokDatFormatFrm::showFor(int index)
 {
     FormatIndex = index;
     FormatDialogResult = -1;
-    show();
-    raise();
-    activateWindow();
+    present();
     Activate();
 }
 

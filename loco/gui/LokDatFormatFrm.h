@@ -1,5 +1,6 @@
 #pragma once
-#include <QDialog>
+#include "shell/gui/ColumnDialog.h"
+
 #include <array>
 
 class QGroupBox;
@@ -11,7 +12,7 @@ namespace kx2 {
 // The data-format dialog: six option buttons in the order of the data-format table and OK.
 // The editor hands the option index in through FormatIndex, shows the dialog without making
 // it modal and waits until FormatDialogResult is no longer -1 (answered() says when).
-class LokDatFormatFrm : public QDialog {
+class LokDatFormatFrm : public ColumnDialog {
     Q_OBJECT
 public:
     explicit LokDatFormatFrm(QWidget* parent = nullptr);
@@ -28,9 +29,6 @@ public:
 
     QRadioButton* LokdataFrmOpt(int index) const { return m_options[size_t(index)]; }
     QPushButton* OKButton() const { return m_okButton; }
-
-Q_SIGNALS:
-    void answered();
 
 public Q_SLOTS:
     // The window's close box and Escape.

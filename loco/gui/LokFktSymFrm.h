@@ -1,8 +1,5 @@
 #pragma once
-#include <QDialog>
-#include <functional>
-
-class QPushButton;
+#include "shell/gui/SymbolChooser.h"
 
 namespace kx2 {
 
@@ -10,9 +7,8 @@ class FlexGrid;
 class PictureCache;
 
 // The function-symbol chooser: symbol 0 ("Fkt. nicht anz.") and the pictures of symbols
-// 1..79, one per line. A double click or Enter on a symbol chooses it; "abbrechen" hands the
-// old symbol back.
-class LokFktSymFrm : public QDialog {
+// 1..79, one per line.
+class LokFktSymFrm : public SymbolChooser {
     Q_OBJECT
 public:
     // pause: lets the given seconds pass with the event loop running.
@@ -23,32 +19,10 @@ public:
 
     // Hand-over values: the cell's symbol in; -1 while open, then the chosen symbol (the old
     // one after abbrechen).
-    int SymbolValue = 0;
-    int SymbolResult = -1;
-    // True when the answer was abbrechen or the window was closed.
-    bool Cancelled = false;
+    int& SymbolValue = Value;
+    int& SymbolResult = Result;
 
-    void showFor(int symbol);
-    void Activate();
-    void AbbrechenButton_Click();
-
-    FlexGrid* LokFktSymGrid() const { return m_grid; }
-    QPushButton* AbbrechenButton() const { return m_abbrechen; }
-
-Q_SIGNALS:
-    void answered();
-
-public Q_SLOTS:
-    void reject() override;
-
-private:
-    void Form_Load(PictureCache& pictures);
-    void choose();
-    void finish(int result, bool cancelled);
-
-    std::function<void(double)> m_pause;
-    FlexGrid* m_grid;
-    QPushButton* m_abbrechen;
+    FlexGrid* LokFktSymGrid() const { return symbolGrid(); }
 };
 
 } // namespace kx2

@@ -9,11 +9,10 @@
 namespace kx2 {
 
 LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
-    : QDialog(parent)
+    : ColumnDialog(parent)
 {
     setObjectName(QStringLiteral("LokmaxSpeedFrm"));
     setWindowTitle(QStringLiteral("max. Lokgeschwindigkeit in der Fahrpultanzeige"));
-    setModal(false);
 
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("SpeedSlider"));
@@ -59,9 +58,7 @@ void LokmaxSpeedFrm::showFor(int value)
 {
     SpeedValue = value;
     SpeedDialogResult = -1;
-    show();
-    raise();
-    activateWindow();
+    present();
     Activate();
 }
 

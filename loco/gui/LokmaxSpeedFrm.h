@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "shell/gui/ColumnDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ namespace kx2 {
 
 // The maximum-speed dialog: a slider over the stored byte (half the speed) and a label that
 // shows the speed, twice the slider position.
-class LokmaxSpeedFrm : public QDialog {
+class LokmaxSpeedFrm : public ColumnDialog {
     Q_OBJECT
 public:
     explicit LokmaxSpeedFrm(QWidget* parent = nullptr);
@@ -30,9 +30,6 @@ public:
     QLabel* SpeedAusg() const { return m_speedAusg; }
     QPushButton* OKButton() const { return m_okButton; }
     QPushButton* CancelButton() const { return m_cancelButton; }
-
-Q_SIGNALS:
-    void answered();
 
 public Q_SLOTS:
     void reject() override;

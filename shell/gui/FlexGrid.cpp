@@ -22,6 +22,8 @@ class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    bool scalePictures = true;
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem opt = option;
@@ -38,11 +40,15 @@ public:
         if (picture.isValid()) {
             QPixmap pixmap = picture.value<QPixmap>();
             if (!pixmap.isNull()) {
-                if (pixmap.width() > option.rect.width() || pixmap.height() > option.rect.height())
+                const bool larger = pixmap.width() > option.rect.width() || pixmap.height() > option.rect.height();
+                if (larger && scalePictures)
                     pixmap = pixmap.scaled(option.rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
                 const QPoint at(option.rect.x() + (option.rect.width() - pixmap.width()) / 2,
                                 option.rect.y() + (option.rect.height() - pixmap.height()) / 2);
+                painter->save();
+                painter->setClipRect(option.rect, Qt::IntersectClip);
                 painter->drawPixmap(at, pixmap);
+                painter->restore();
                 // A picture fills its cell: the selection shows as a tint over it.
                 if (opt.state & QStyle::State_Selected) {
                     QColor tint = opt.palette.color(QPalette::Highlight);
@@ -94,7 +100,8 @@ bool isNavigationKey(int key)
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableWidget(parent)
 {
-    setItemDelegate(new CellDelegate(this));
+    m_delegate = new CellDelegate(this);
+    setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -150,15 +157,34 @@ void FlexGrid::addRow()
 void FlexGrid::setCols(int cols)
 {
     const int before = columnCount();
-    const int after = std::max(0, cols - 1);
+    const int after = std::max(0, cols - m_fixedCols);
     setColumnCount(after);
     for (int c = before; c < after; ++c) {
         auto* item = new QTableWidgetItem(QString());
         item->setTextAlignment(Qt::AlignCenter);
         setHorizontalHeaderItem(c, item);
     }
-    if (m_col > after)
-        m_col = after;
+    if (m_col > after + m_fixedCols - 1)
+        m_col = std::max(0, after + m_fixedCols - 1);
+}
+
+void FlexGrid::setScalePictures(bool on)
+{
+    static_cast<CellDelegate*>(m_delegate)->scalePictures = on;
+    viewport()->update();
+}
+
+void FlexGrid::setFixedCols(int fixedCols)
+{
+    fixedCols = std::clamp(fixedCols, 0, 1);
+    if (fixedCols == m_fixedCols)
+        return;
+    const int cols = Cols();
+    setColumnCount(0);
+    m_fixedCols = fixedCols;
+    verticalHeader()->setVisible(m_fixedCols == 1);
+    m_col = 0;
+    setCols(cols);
 }
 
 std::optional<QRect> FlexGrid::selectionBox() const
@@ -173,7 +199,7 @@ std::optional<QRect> FlexGrid::selectionBox() const
         bottom = std::max(bottom, range.bottom());
         right = std::max(right, range.right());
     }
-    return QRect(QPoint(left + 1, top + 1), QPoint(right + 1, bottom + 1));
+    return QRect(QPoint(left + m_fixedCols, top + 1), QPoint(right + m_fixedCols, bottom + 1));
 }
 
 int FlexGrid::RowSel() const
@@ -205,7 +231,7 @@ void FlexGrid::selectCell(int row, int col)
 {
     if (row < 1 || row >= Rows() || col < 0 || col >= Cols())
         return;
-    if (col == 0) {
+    if (isFixedCol(col)) {
         selectionModel()->clearSelection();
         selectionModel()->clearCurrentIndex();
     } else {
@@ -216,21 +242,22 @@ void FlexGrid::selectCell(int row, int col)
 
 void FlexGrid::selectLine(int row)
 {
-    if (row < 1 || row >= Rows() || Cols() < 2)
+    const int first = m_fixedCols;
+    if (row < 1 || row >= Rows() || Cols() <= first)
         return;
     // The line is selected where it is; the view does not jump back to the first column.
     const bool scroll = hasAutoScroll();
     setAutoScroll(false);
-    selectionModel()->setCurrentIndex(modelIndex(row, 1), QItemSelectionModel::NoUpdate);
-    selectionModel()->select(QItemSelection(modelIndex(row, 1), modelIndex(row, Cols() - 1)),
+    selectionModel()->setCurrentIndex(modelIndex(row, first), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(modelIndex(row, first), modelIndex(row, Cols() - 1)),
                              QItemSelectionModel::ClearAndSelect);
     setAutoScroll(scroll);
-    moveCurrent(row, 1);
+    moveCurrent(row, first);
 }
 
 void FlexGrid::selectColumn(int col)
 {
-    if (col < 1 || col >= Cols() || Rows() < 2)
+    if (isFixedCol(col) || col >= Cols() || Rows() < 2)
         return;
     const bool scroll = hasAutoScroll();
     setAutoScroll(false);
@@ -243,11 +270,11 @@ void FlexGrid::selectColumn(int col)
 
 QTableWidgetItem* FlexGrid::cellItem(int row, int col)
 {
-    QTableWidgetItem* it = item(row - 1, col - 1);
+    QTableWidgetItem* it = item(row - 1, col - m_fixedCols);
     if (!it) {
         it = new QTableWidgetItem;
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        setItem(row - 1, col - 1, it);
+        setItem(row - 1, col - m_fixedCols, it);
     }
     return it;
 }
@@ -268,17 +295,17 @@ QString FlexGrid::TextMatrix(int row, int col) const
 {
     if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
         return QString();
-    if (row == 0 && col == 0)
+    if (row == 0 && isFixedCol(col))
         return m_cornerText;
     if (row == 0) {
-        const QTableWidgetItem* it = horizontalHeaderItem(col - 1);
+        const QTableWidgetItem* it = horizontalHeaderItem(col - m_fixedCols);
         return it ? it->text() : QString();
     }
-    if (col == 0) {
+    if (isFixedCol(col)) {
         const QTableWidgetItem* it = verticalHeaderItem(row - 1);
         return it ? it->text() : QString();
     }
-    const QTableWidgetItem* it = item(row - 1, col - 1);
+    const QTableWidgetItem* it = item(row - 1, col - m_fixedCols);
     return it ? it->text() : QString();
 }
 
@@ -286,27 +313,27 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
     if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
         return;
-    if (row == 0 && col == 0) {
+    if (row == 0 && isFixedCol(col)) {
         m_cornerText = text;
         if (m_corner)
             m_corner->update();
         return;
     }
     if (row == 0) {
-        QTableWidgetItem* it = horizontalHeaderItem(col - 1);
+        QTableWidgetItem* it = horizontalHeaderItem(col - m_fixedCols);
         if (!it) {
             it = new QTableWidgetItem;
             it->setTextAlignment(Qt::AlignCenter);
-            setHorizontalHeaderItem(col - 1, it);
+            setHorizontalHeaderItem(col - m_fixedCols, it);
         }
         it->setText(text);
         return;
     }
-    if (col == 0) {
+    if (isFixedCol(col)) {
         lineItem(row)->setText(text);
         return;
     }
-    QTableWidgetItem* it = item(row - 1, col - 1);
+    QTableWidgetItem* it = item(row - 1, col - m_fixedCols);
     if (!it && text.isEmpty())
         return;
     cellItem(row, col)->setText(text);
@@ -314,17 +341,17 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 
 QPixmap FlexGrid::CellPicture(int row, int col) const
 {
-    if (row < 1 || col < 1)
+    if (row < 1 || col < m_fixedCols)
         return QPixmap();
-    const QTableWidgetItem* it = item(row - 1, col - 1);
+    const QTableWidgetItem* it = item(row - 1, col - m_fixedCols);
     return it ? it->data(PictureRole).value<QPixmap>() : QPixmap();
 }
 
 void FlexGrid::setCellPicture(int row, int col, const QPixmap& picture)
 {
-    if (row < 1 || row >= Rows() || col < 1 || col >= Cols())
+    if (row < 1 || row >= Rows() || col < m_fixedCols || col >= Cols())
         return;
-    QTableWidgetItem* it = item(row - 1, col - 1);
+    QTableWidgetItem* it = item(row - 1, col - m_fixedCols);
     if (picture.isNull()) {
         if (it)
             it->setData(PictureRole, QVariant());
@@ -350,17 +377,19 @@ void FlexGrid::setRowData(int row, int value)
 
 void FlexGrid::setColWidth(int col, int pixels)
 {
-    if (col == 0)
+    if (col < 0 || col >= Cols())
+        return;
+    if (isFixedCol(col))
         verticalHeader()->setFixedWidth(pixels);
-    else if (col >= 1 && col < Cols())
-        setColumnWidth(col - 1, pixels);
+    else
+        setColumnWidth(col - m_fixedCols, pixels);
 }
 
 int FlexGrid::ColWidth(int col) const
 {
-    if (col == 0)
+    if (isFixedCol(col))
         return verticalHeader()->width();
-    return columnWidth(col - 1);
+    return columnWidth(col - m_fixedCols);
 }
 
 void FlexGrid::setRowHeightPx(int row, int pixels)
@@ -393,7 +422,7 @@ void FlexGrid::fitHeaderFont()
     const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, columns) + 2;
     const auto fits = [&](const QFont& f) {
         const QFontMetrics metrics(f);
-        for (int col = 1; col < Cols(); ++col)
+        for (int col = 0; col < Cols(); ++col)
             if (metrics.horizontalAdvance(TextMatrix(0, col)) + margin > ColWidth(col))
                 return false;
         return true;
@@ -407,7 +436,7 @@ QRect FlexGrid::cellRect(int row, int col) const
 {
     if (row < 1 || row >= Rows() || col < 0 || col >= Cols())
         return QRect();
-    if (col == 0) {
+    if (isFixedCol(col)) {
         const QHeaderView* lines = verticalHeader();
         return QRect(lines->geometry().left(), lines->geometry().top() + lines->sectionViewportPosition(row - 1),
                      lines->width(), lines->sectionSize(row - 1));
@@ -453,7 +482,7 @@ void FlexGrid::keyPressEvent(QKeyEvent* e)
         QTableWidget::keyPressEvent(e);
         const QModelIndex current = currentIndex();
         if (current.isValid() && !(modifiers & Qt::ShiftModifier))
-            moveCurrent(current.row() + 1, current.column() + 1);
+            moveCurrent(current.row() + 1, current.column() + m_fixedCols);
         return;
     }
     // Typing does not search or edit cells; Escape goes on to the window (a dialog's cancel).
@@ -493,7 +522,7 @@ void FlexGrid::mousePressEvent(QMouseEvent* e)
     }
     QTableWidget::mousePressEvent(e);
     if (index.isValid() && !(e->modifiers() & Qt::ShiftModifier))
-        moveCurrent(index.row() + 1, index.column() + 1);
+        moveCurrent(index.row() + 1, index.column() + m_fixedCols);
     Q_EMIT MouseDown(e->button(), e->modifiers(), viewport()->mapTo(this, pos));
 }
 
@@ -528,7 +557,7 @@ bool FlexGrid::headerMouse(QHeaderView* header, QEvent* e)
             if (lines)
                 selectLine(section + 1);
             else
-                selectColumn(section + 1);
+                selectColumn(section + m_fixedCols);
         }
         Q_EMIT MouseDown(me->button(), me->modifiers(), header->viewport()->mapTo(this, pos));
         return true;

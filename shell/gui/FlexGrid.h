@@ -6,12 +6,16 @@
 
 class QAbstractButton;
 class QHeaderView;
+class QStyledItemDelegate;
 
 namespace kx2 {
 
 // The grid the editors and the symbol choosers are built on. It numbers rows and columns as
-// the program does: row 0 is the fixed header row, column 0 the fixed column (address, symbol
-// number), and both stay in place while the grid scrolls; data cells start at row 1, column 1.
+// the program does: row 0 is the fixed header row and stays in place while the grid scrolls;
+// data rows start at row 1. With one fixed column (FixedCols 1, the default) column 0 stays in
+// place too (the locomotives' address, the symbol number) and data cells start at column 1;
+// with none (FixedCols 0) column 0 is an ordinary column that scrolls and can be selected
+// ("Adr." of the accessory, feedback and route grids). Column indexes are the same in both.
 //
 // Row/Col is the current cell: where a selection started. RowSel/ColSel is the opposite corner
 // of the selection. A click on a cell of the fixed column selects the whole line (Col = 1,
@@ -34,8 +38,11 @@ public:
     void setRows(int rows);
     // Appends one row at the bottom, empty, with RowData 0.
     void addRow();
-    int Cols() const { return columnCount() + 1; }
+    int Cols() const { return columnCount() + m_fixedCols; }
     void setCols(int cols);
+    int FixedCols() const { return m_fixedCols; }
+    // 0 or 1. Keeps the number of columns but empties them: set it before filling the grid.
+    void setFixedCols(int fixedCols);
 
     int Row() const { return m_row; }
     int Col() const { return m_col; }
@@ -44,10 +51,10 @@ public:
     bool singleCellSelected() const { return RowSel() == m_row && ColSel() == m_col; }
     void setRow(int row) { selectCell(row, m_col); }
     void setCol(int col) { selectCell(m_row, col); }
-    // Makes (row, col) current and collapses the selection to it. Column 0 leaves no data cell
-    // current: the next click on any cell enters it.
+    // Makes (row, col) current and collapses the selection to it. The fixed column leaves no
+    // data cell current: the next click on any cell enters it.
     void selectCell(int row, int col);
-    // What a click on the fixed cell of a line does.
+    // What a click on the fixed cell of a line does: the line's data cells are selected.
     void selectLine(int row);
     void selectColumn(int col);
 
@@ -66,6 +73,11 @@ public:
 
     // Makes the header row's font small enough for every heading to fit its column.
     void fitHeaderFont();
+
+    // true (the default): a picture larger than its cell is drawn smaller to fit. false: it is
+    // drawn at its own size, centred, and cut at the cell's edges (the accessory symbols are
+    // drawn to keep their lines within the 27 and 29 pixels high lines that show them).
+    void setScalePictures(bool on);
 
     // The cell's rectangle in the grid's own coordinates, as it lies on screen now.
     QRect cellRect(int row, int col) const;
@@ -97,7 +109,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    QModelIndex modelIndex(int row, int col) const { return model()->index(row - 1, col - 1); }
+    QModelIndex modelIndex(int row, int col) const { return model()->index(row - 1, col - m_fixedCols); }
+    bool isFixedCol(int col) const { return col < m_fixedCols; }
     QTableWidgetItem* cellItem(int row, int col);
     QTableWidgetItem* lineItem(int row);
     void moveCurrent(int row, int col);
@@ -108,6 +121,7 @@ private:
     // The selected block in grid numbering (x = column, y = row).
     std::optional<QRect> selectionBox() const;
 
+    int m_fixedCols = 1;
     int m_row = 0;
     int m_col = 0;
     bool m_pressed = false;
@@ -116,6 +130,7 @@ private:
     bool m_afterDoubleClick = false;
     bool m_tabKeyDown = true;
     QAbstractButton* m_corner = nullptr;
+    QStyledItemDelegate* m_delegate = nullptr;
     QString m_cornerText;
 };
 

@@ -1,0 +1,522 @@
+#include "shell/gui/GridEditor.h"
+
+#include "shell/GridEditing.h"
+#include "shell/gui/ColumnDialog.h"
+#include "shell/gui/FlexGrid.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace kx2 {
+
+namespace {
+
+// The form's measures are in twips: 1440 an inch, 15 a pixel at 96 pixels an inch.
+constexpr int TwipsPerPixel = 15;
+constexpr int FormLeast = 2000;
+constexpr int GridLeft = 100;
+constexpr int GridTop = 100;
+constexpr int GridRightRoom = 350;
+constexpr int AddressFrameGap = 100;
+// The form's outer measures counted its borders and, in height, its title and menu bars too;
+// the area under the menu bar that the grid lives in has none of them.
+constexpr int FrameWidthTwips = 140;
+constexpr int FrameHeightTwips = 890;
+
+int pixels(int twips)
+{
+    return (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel);
+}
+
+// Names are stored in cp1252: a character it lacks is refused as it is typed or pasted.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override { return IsStorableName(input) ? Acceptable : Invalid; }
+};
+
+} // namespace
+
+GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& design, int& gridLoaded,
+                       QWidget* parent)
+    : QMainWindow(parent)
+    , EditRow(services.EditRow)
+    , EditCol(services.EditCol)
+    , GridLoaded(gridLoaded)
+    , m_services(services)
+    , m_bottomMargin(design.bottomMargin)
+{
+    setObjectName(QString::fromLatin1(design.formName));
+    setWindowTitle(design.caption);
+
+    auto* area = new QWidget(this);
+    setCentralWidget(area);
+    area->installEventFilter(this);
+    m_grid = new FlexGrid(area);
+    m_grid->setObjectName(QString::fromLatin1(design.gridName));
+    m_grid->setFixedCols(design.fixedCols);
+
+    m_inpText = new QLineEdit(area);
+    m_inpText->setObjectName(QStringLiteral("InpText"));
+    m_inpText->setValidator(new NameValidator(m_inpText));
+    m_inpText->hide();
+    m_inpText->installEventFilter(this);
+
+    connect(m_grid, &FlexGrid::Click, this, &GridEditor::Grid_Click);
+    connect(m_grid, &FlexGrid::KeyDown, this, &GridEditor::Grid_KeyDown);
+    connect(m_grid, &FlexGrid::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint) {
+                Grid_MouseDown(button, modifiers);
+            });
+    connect(m_grid, &FlexGrid::EnterCell, this, &GridEditor::Grid_EnterCell);
+    connect(m_grid, &FlexGrid::Scroll, this, &GridEditor::Grid_Scroll);
+
+    const int least = (FormLeast + TwipsPerPixel - 1) / TwipsPerPixel;
+    setMinimumSize(least, least);
+}
+
+GridEditor::~GridEditor() = default;
+
+// --- menus ---
+
+void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions)
+{
+    const auto addItem = [this](QMenu* menu, const EditorMenuItem& item) {
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(QString::fromLatin1(item.name));
+        connect(action, &QAction::triggered, this, item.action);
+    };
+    m_dateiMenu = menuBar()->addMenu(QStringLiteral("Datei"));
+    m_dateiMenu->setObjectName(QStringLiteral("DateiMenu"));
+    for (const EditorMenuItem& item : fileItems)
+        addItem(m_dateiMenu, item);
+    addItem(m_dateiMenu, {"AbbrechenMenu", QStringLiteral("Abbrechen"), [this] { AbbrechenMenu_Click(); }});
+
+    const auto orDesign = [](const QString& brand, const char* design) {
+        return brand.isEmpty() ? QString::fromUtf8(design) : brand;
+    };
+    m_kxMenu = menuBar()->addMenu(orDesign(captions.menu, "Kordavinex"));
+    m_kxMenu->setObjectName(QStringLiteral("KXMenu"));
+    addItem(m_kxMenu, {"ReadfromKX2Menu", orDesign(captions.readItem, "Daten aus der KX lesen"),
+                       [this] { ReadfromKX2Menu_Click(); }});
+    addItem(m_kxMenu, {"SendToKX2Menu", orDesign(captions.sendItem, "Daten zur KX senden"),
+                       [this] { SendToKX2Menu_Click(); }});
+}
+
+QAction* GridEditor::menuItem(const QString& name) const
+{
+    for (QMenu* menu : {m_dateiMenu, m_kxMenu})
+        if (menu)
+            for (QAction* action : menu->actions())
+                if (action->objectName() == name)
+                    return action;
+    return nullptr;
+}
+
+void GridEditor::AbbrechenMenu_Click()
+{
+    if (m_transferRunning)
+        return;
+    cancelColumnDialogs();
+    hide();
+    Q_EMIT closedToMainWindow();
+    GridLoaded = 0;
+}
+
+void GridEditor::runTransfer(const std::function<void()>& transfer)
+{
+    m_transferRunning = true;
+    m_dateiMenu->menuAction()->setEnabled(false);
+    m_kxMenu->menuAction()->setEnabled(false);
+    transfer();
+    m_dateiMenu->menuAction()->setEnabled(true);
+    m_kxMenu->menuAction()->setEnabled(true);
+    m_transferRunning = false;
+}
+
+void GridEditor::ReadfromKX2Menu_Click()
+{
+    if (m_transferRunning)
+        return;
+    // The grid shows a table that the read is replacing: it takes no edits meanwhile.
+    Busy = true;
+    runTransfer([this] { readDatabase(); });
+    GridLoaded = 0;
+    Form_Activate();
+    Busy = false;
+}
+
+void GridEditor::SendToKX2Menu_Click()
+{
+    if (m_transferRunning)
+        return;
+    if (m_inpText->isVisible())
+        commitNameEdit();
+    const int row = m_grid->Row();
+    if (row >= 1 && CellValue(m_grid->TextMatrix(row, 0)) > 0)
+        save_data_from_grid(row);
+    runTransfer([this] { sendDatabase(); });
+}
+
+void GridEditor::fileLoad(const std::function<bool()>& load)
+{
+    Busy = true;
+    if (load()) {
+        GridLoaded = 0;
+        Form_Activate();
+    }
+    Busy = false;
+}
+
+void GridEditor::fileSave(const std::function<void()>& save)
+{
+    // The file holds what the grid shows: a name being typed goes in first.
+    if (m_inpText->isVisible())
+        commitNameEdit();
+    Busy = true;
+    save();
+    Busy = false;
+}
+
+// --- helpers ---
+
+MsgAnswer GridEditor::message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+{
+    m_grid->cancelPendingClick();
+    return m_services.dialogs.messageBox(text, buttons, icon, title);
+}
+
+std::optional<QString> GridEditor::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    m_grid->cancelPendingClick();
+    return m_services.dialogs.inputBox(prompt, title, defaultText);
+}
+
+void GridEditor::pause(double seconds)
+{
+    m_services.pause(seconds);
+}
+
+// --- the grid ---
+
+void GridEditor::Form_Activate()
+{
+    if (GridLoaded != 0)
+        return;
+    rebuildGrid();
+}
+
+void GridEditor::rebuildGrid()
+{
+    Busy = true;
+    ++m_rebuilds;
+    showTable();
+    pause(0.1);
+    Busy = false;
+}
+
+void GridEditor::showTable()
+{
+    NameEditActive = true;
+    // An open name edit and a waiting column dialog belong to the grid that is going away.
+    hideNameEdit();
+    ++m_gridGeneration;
+    m_grid->setUpdatesEnabled(false);
+    start_tabelle();
+    fillGrid();
+    m_grid->setUpdatesEnabled(true);
+
+    m_grid->selectCell(1, 1);
+    m_grid->scrollToTop();
+    EditRow = 0;
+    EditCol = 0;
+    NameEditActive = false;
+    GridLoaded = 1;
+    m_grid->setFocus();
+    m_inpText->hide();
+}
+
+void GridEditor::Grid_Click()
+{
+    if (SkipNextClick) {
+        SkipNextClick = false;
+        return;
+    }
+    if (Busy)
+        return;
+    gridClick();
+}
+
+void GridEditor::Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (Busy)
+        return;
+    if (key != Qt::Key_Tab) {
+        gridKeyDown(key, modifiers);
+        return;
+    }
+    const GridCell at{m_grid->Row(), m_grid->Col()};
+    const GridCell to = (modifiers & Qt::ShiftModifier) ? TabBackward(at, m_grid->Rows(), m_grid->Cols())
+                                                        : TabForward(at, m_grid->Rows(), m_grid->Cols());
+    m_grid->selectCell(to.row, to.col);
+}
+
+void GridEditor::gridKeyDown(int, Qt::KeyboardModifiers) {}
+
+void GridEditor::Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (Busy)
+        return;
+    gridMouseDown(button, modifiers);
+}
+
+void GridEditor::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
+
+void GridEditor::Grid_EnterCell()
+{
+    if (Busy || GridLoaded == 0 || NameEditActive)
+        return;
+    NameEditActive = true;
+    edit_namen();
+    NameEditActive = false;
+}
+
+void GridEditor::Grid_Scroll()
+{
+    if (m_inpText->isVisible() && EditRow > 0 && EditCol > 0) {
+        commitNameEdit();
+        EditRow = 0;
+        EditCol = 0;
+    }
+}
+
+// --- the name edit ---
+
+void GridEditor::edit_namen()
+{
+    openNameEdit();
+}
+
+bool GridEditor::openNameEdit()
+{
+    if (!m_grid->singleCellSelected())
+        return false;
+    const int row = m_grid->Row();
+    const int col = m_grid->Col();
+    if (!isNameCell(row, col)) {
+        if (m_inpText->isVisible())
+            commitNameEdit();
+        return false;
+    }
+    if (m_inpText->isVisible() && (EditRow != row || EditCol != col) && EditRow > 0 && EditCol > 0)
+        commitNameEdit();
+
+    PlaceEditBox();
+    m_inpText->show();
+    m_inpText->raise();
+    m_inpText->setFocus();
+    EditRow = row;
+    EditCol = col;
+    return true;
+}
+
+void GridEditor::PlaceEditBox()
+{
+    const int row = m_grid->Row();
+    const int col = m_grid->Col();
+    const QRect cell = m_grid->cellRect(row, col);
+    const QRect area = m_grid->cellArea();
+    int left = cell.left();
+    int width = cell.width();
+    if (left + width > area.right() + 1)
+        width = area.right() + 1 - left;
+    if (left < area.left()) {
+        width -= area.left() - left;
+        left = area.left();
+    }
+    m_inpText->setText(m_grid->TextMatrix(row, col));
+    m_inpText->setFont(m_grid->font());
+    const QRect gridAt = m_grid->geometry();
+    m_inpText->setGeometry(gridAt.left() + left, gridAt.top() + cell.top(), std::max(width, 0), cell.height());
+}
+
+void GridEditor::hideNameEdit()
+{
+    const bool hadFocus = m_inpText->hasFocus();
+    m_inpText->hide();
+    if (hadFocus)
+        m_grid->setFocus();
+}
+
+void GridEditor::commitNameEdit()
+{
+    const int row = EditRow;
+    const bool onName = row >= 1 && row < m_grid->Rows() && isNameCell(row, EditCol);
+    // The validator lets nothing else through; whatever came in another way shows as '?'.
+    if (onName)
+        m_grid->setTextMatrix(row, EditCol, StorableName(m_inpText->text()));
+    hideNameEdit();
+    if (onName)
+        save_data_from_grid(row);
+}
+
+bool GridEditor::InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        nameBoxTab(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitNameEdit();
+        return true;
+    case Qt::Key_Up:
+        if (m_grid->Row() > 1) {
+            commitNameEdit();
+            m_grid->setRow(m_grid->Row() - 1);
+        }
+        return true;
+    case Qt::Key_Down:
+        if (m_grid->Row() < m_grid->Rows() - 1) {
+            commitNameEdit();
+            m_grid->setRow(m_grid->Row() + 1);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+// --- column dialogs ---
+
+bool GridEditor::columnDialogOpen()
+{
+    if (!m_waitingDialog)
+        return false;
+    m_waitingDialog->raise();
+    m_waitingDialog->activateWindow();
+    return true;
+}
+
+void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
+                                 const std::function<bool()>& answered, const std::function<void()>& apply)
+{
+    const int row = m_grid->Row();
+    const int col = m_grid->Col();
+    const int rowData = m_grid->RowData(row);
+    const int generation = m_gridGeneration;
+    show();
+    // The dialog is not modal: the editor stays usable and this operation sleeps in the event
+    // loop until the dialog answers (its buttons, its close box) or the program ends.
+    m_waitingDialog = dialog;
+    Q_EMIT columnDialogShown(dialog);
+    if (!answered()) {
+        QEventLoop loop;
+        connect(dialog, &ColumnDialog::answered, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    m_waitingDialog = nullptr;
+    if (!answered())
+        dialog->hide();
+
+    Busy = true;
+    // The answer counts only for the line it was asked for (a read or load meanwhile rebuilt
+    // the grid, or the line was deleted).
+    if (generation == m_gridGeneration && row >= 1 && row < m_grid->Rows() && m_grid->RowData(row) == rowData) {
+        m_grid->selectCell(row, col);
+        apply();
+    }
+    pause(0.1);
+    Busy = false;
+}
+
+void GridEditor::cancelColumnDialogs()
+{
+    if (m_waitingDialog)
+        m_waitingDialog->reject();
+}
+
+// --- the window ---
+
+QWidget* GridEditor::formArea() const
+{
+    return centralWidget();
+}
+
+void GridEditor::setAddressFrame(QWidget* frame)
+{
+    m_addressFrame = frame;
+    placeGrid();
+}
+
+void GridEditor::placeGrid()
+{
+    const QSize area = centralWidget()->size();
+    const int formWidth = area.width() * TwipsPerPixel + FrameWidthTwips;
+    const int formHeight = area.height() * TwipsPerPixel + FrameHeightTwips;
+    const int width = std::max(0, formWidth - GridRightRoom);
+    const int height = std::max(0, formHeight - m_bottomMargin);
+    m_grid->setGeometry(pixels(GridLeft), pixels(GridTop), pixels(width), pixels(height));
+    if (m_addressFrame) {
+        const QRect at = m_grid->geometry();
+        m_addressFrame->move(at.right() + 1 - m_addressFrame->width(), at.bottom() + 1 + pixels(AddressFrameGap));
+    }
+}
+
+void GridEditor::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    // Maximising: the second click of a double click on the title bar lands in the grid.
+    if (const QScreen* s = screen()) {
+        const QRect avail = s->availableGeometry();
+        const QRect frame = frameGeometry();
+        if (isMaximized() || (frame.width() >= avail.width() && frame.height() >= avail.height()))
+            SkipNextClick = true;
+    }
+    Grid_Scroll();
+}
+
+bool GridEditor::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void GridEditor::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    Form_Resize();
+}
+
+void GridEditor::closeEvent(QCloseEvent* e)
+{
+    // The close box returns to the main window like "Abbrechen"; the program ends only with
+    // the main window. While a transfer runs the window stays.
+    e->ignore();
+    AbbrechenMenu_Click();
+}
+
+bool GridEditor::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == centralWidget() && e->type() == QEvent::Resize)
+        placeGrid();
+    if (watched == m_inpText && e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && InpText_KeyDown(k->key(), k->modifiers()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+} // namespace kx2

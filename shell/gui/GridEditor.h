@@ -1,0 +1,185 @@
+#pragma once
+#include "shell/BrandCaptions.h"
+#include "shell/EditorServices.h"
+#include "shell/UserDialogs.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QDialog;
+class QLineEdit;
+class QMenu;
+
+namespace kx2 {
+
+class ColumnDialog;
+class FlexGrid;
+
+// How an editor's window is laid out.
+struct GridEditorDesign {
+    const char* formName; // "LokdatenFrm"
+    QString caption;      // "Lok-Datensätze:"
+    const char* gridName; // "LokdatenGrid"
+    // 1: column 0 stays in place as the grid scrolls (the locomotives' addresses);
+    // 0: the grid has one fixed header row only and column 0 is an ordinary column.
+    int fixedCols;
+    // Twips from the grid's bottom to the form's: 1100, or 1800 where the address frame sits
+    // under the grid.
+    int bottomMargin;
+};
+
+// An item of an editor's file menu.
+struct EditorMenuItem {
+    const char* name; // object name: "LadenMenu"
+    QString caption;
+    std::function<void()> action;
+};
+
+// What every grid editor (locomotives, accessories, feedback, routes) does alike: the grid and
+// the name box InpText laid over a name cell, the grid's events with the form flags that guard
+// them, the wait for a column dialog, the file and device menus, the form's resize rules, and
+// the way back to the main window. Each editor says in its overrides what it shows, which
+// cells are name cells and what its clicks, keys and transfers do.
+//
+// The grid is rebuilt from the editor's table whenever the window is activated while its
+// grid-loaded flag is 0.
+class GridEditor : public QMainWindow {
+    Q_OBJECT
+public:
+    // gridLoaded: the editor's program-wide grid-loaded flag (LocoGridLoaded, MagGridLoaded, ...).
+    GridEditor(const EditorServices& services, const GridEditorDesign& design, int& gridLoaded,
+               QWidget* parent = nullptr);
+    ~GridEditor() override;
+
+    // --- public operations every editor has ---
+    // Resets the grid to the empty layout: header row, columns, widths.
+    virtual void start_tabelle() = 0;
+    // Stores the line's cells into the table.
+    virtual void save_data_from_grid(int row) = 0;
+    // Opens the name edit on the current cell if it is a name cell; elsewhere an open edit is
+    // committed.
+    virtual void edit_namen();
+
+    // Activation: rebuilds the grid from the table when GridLoaded is 0.
+    void Form_Activate();
+
+    // --- menu actions every editor has ---
+    void AbbrechenMenu_Click();
+    void ReadfromKX2Menu_Click();
+    void SendToKX2Menu_Click();
+
+    // --- form state ---
+    bool Busy = false;           // a handler changes the grid: grid events do nothing
+    bool NameEditActive = false; // EnterCell does nothing
+    bool SkipNextClick = false;  // the next grid click does nothing (after maximising)
+    // Program-wide: the cell of the open name edit (0: none), shared by all editors, and this
+    // editor's grid-loaded flag (0: rebuild at the next activation).
+    int& EditRow;
+    int& EditCol;
+    int& GridLoaded;
+
+    FlexGrid* grid() const { return m_grid; }
+    QLineEdit* InpText() const { return m_inpText; }
+    QMenu* DateiMenu() const { return m_dateiMenu; }
+    QMenu* KXMenu() const { return m_kxMenu; }
+    // The menu item with this object name ("LadenMenu", "SendToKX2Menu", ...).
+    QAction* menuItem(const QString& name) const;
+    // How often the grid was built from the table.
+    int rebuildCount() const { return m_rebuilds; }
+
+Q_SIGNALS:
+    // AbbrechenMenu or the window's close box: the main window takes over.
+    void closedToMainWindow();
+    // A column dialog is shown and the editor now waits for its answer.
+    void columnDialogShown(QDialog* dialog);
+
+protected:
+    // --- what each editor says of itself ---
+    // The table's lines into the empty layout, during a rebuild.
+    virtual void fillGrid() = 0;
+    virtual bool isNameCell(int row, int col) const = 0;
+    // A grid click that SkipNextClick and Busy let through: the column operations.
+    virtual void gridClick() = 0;
+    // A key on the grid other than Tab, unless Busy.
+    virtual void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A mouse button pressed on the grid, unless Busy.
+    virtual void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Tab (back: with shift) in the name box.
+    virtual void nameBoxTab(bool back) = 0;
+    // The device menu's transfers.
+    virtual void readDatabase() = 0;
+    virtual void sendDatabase() = 0;
+
+    // --- for the editors ---
+    // The file menu with these items and "Abbrechen", and the device menu; empty captions keep
+    // "Kordavinex", "Daten aus der KX lesen" and "Daten zur KX senden".
+    void buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions);
+    // Where the editor's own controls go (the address frame).
+    QWidget* formArea() const;
+    // The frame that sits under the grid, right-aligned with it (AdrFrame).
+    void setAddressFrame(QWidget* frame);
+
+    // The name edit on the current cell, when it is a name cell; true when it is open now.
+    bool openNameEdit();
+    void PlaceEditBox();
+    // Cell (EditRow, EditCol) := text of InpText; hide it; save_data_from_grid (EditRow).
+    void commitNameEdit();
+    void hideNameEdit();
+    // The grid built anew from the table, with the first data cell current and nothing being
+    // edited; answers of column dialogs asked before are dropped.
+    void showTable();
+
+    // One column dialog at a time: when one is open it is brought to the front and true returned.
+    bool columnDialogOpen();
+    // Shows a column dialog for the current cell (`show` sets its hand-over values and shows it)
+    // and waits, the event loop running, until `answered` holds or the dialog was closed. Then,
+    // with Busy set, `apply` runs on that same cell, unless the grid was rebuilt or the line lost
+    // its record meanwhile.
+    void runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
+                         const std::function<bool()>& answered, const std::function<void()>& apply);
+
+    // The file menu's loads (true: the table was replaced) and saves.
+    void fileLoad(const std::function<bool()>& load);
+    void fileSave(const std::function<void()>& save);
+
+    MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText);
+    void pause(double seconds);
+    const EditorServices& services() const { return m_services; }
+
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void rebuildGrid();
+    void Grid_Click();
+    void Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void Grid_EnterCell();
+    void Grid_Scroll();
+    bool InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void Form_Resize();
+    void placeGrid();
+    // Runs a device transfer with the file and device menus shut, so that no second one starts.
+    void runTransfer(const std::function<void()>& transfer);
+    void cancelColumnDialogs();
+
+    EditorServices m_services;
+    int m_bottomMargin;
+    FlexGrid* m_grid;
+    QLineEdit* m_inpText;
+    QWidget* m_addressFrame = nullptr;
+    QMenu* m_dateiMenu = nullptr;
+    QMenu* m_kxMenu = nullptr;
+    QDialog* m_waitingDialog = nullptr;
+    int m_gridGeneration = 0;
+    int m_rebuilds = 0;
+    bool m_transferRunning = false;
+};
+
+} // namespace kx2
