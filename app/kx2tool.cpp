@@ -30,23 +30,6 @@
 
 namespace {
 
-// The drivers reach the main window's controls through the platform, which exists before the
-// main window does (the window needs the settings the context owns).
-class MainControlsRelay : public kx2::MainControls {
-public:
-    void EnableMainControls() override
-    {
-        if (target)
-            target->EnableMainControls();
-    }
-    void DisableMainControls() override
-    {
-        if (target)
-            target->DisableMainControls();
-    }
-    kx2::MainControls* target = nullptr;
-};
-
 // The pictures and the help text of the program folder, copied into the tour's own folder.
 bool copyKonf(const QString& from, const QString& to)
 {
@@ -125,7 +108,7 @@ int main(int argc, char** argv)
     kx2::QtUserDialogs dialogs(nullptr, kx2::MakeProgramInfo(brand, 0, 0, 0).title);
     kx2::QtFileDialog files;
     kx2::ComWin comWin;
-    MainControlsRelay mainControls;
+    kx2::MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
     kx2::AppContext ctx(platform);
     kx2::Settings& settings = ctx.settings;

@@ -10,23 +10,23 @@ namespace kx2 {
 
 namespace {
 
+// Tab leaves the stored name as it was; only Enter and the arrows store what was typed.
+constexpr bool TabDropsText = false;
+
 RangeEditorDesign Design()
 {
-    RangeEditorDesign d;
-    d.formName = "MagDatenFrm";
-    d.caption = QStringLiteral("Magnetartikel-Datensätze:");
-    d.gridName = "MagdatenGrid";
-    d.ownColumns = {{QStringLiteral("D-For."), 50}};
-    d.fromBoxName = "MagAdrStartTxt";
-    d.toBoxName = "MagAdrEndTxt";
-    d.clearCaption = QStringLiteral("alle Daten in der Tabelle  löschen");
-    // Tab leaves the stored name as it was; only Enter and the arrows store what was typed.
-    d.tabKeepsText = false;
-    d.symbolFolder = MagSymbolFolder();
-    return d;
+    const RangeEditorColumn format{QStringLiteral("D-For."), 50};
+    return {"MagDatenFrm", QStringLiteral("Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
+            "MagAdrEndTxt", QStringLiteral("alle Daten in der Tabelle  löschen"), TabDropsText, MagSymbolFolder(),
+            &MagSymFrm::create};
 }
 
 } // namespace
+
+void MagDatenFrm::fillOwnCells(int row, int a)
+{
+    grid()->setTextMatrix(row, FormatCol, m_accessories.formatText(a));
+}
 
 MagDatenFrm::MagDatenFrm(DatabaseContext& ctx, AccessoryTable& accessories, AddressRange& range, int& gridLoaded,
                          const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
@@ -34,16 +34,6 @@ MagDatenFrm::MagDatenFrm(DatabaseContext& ctx, AccessoryTable& accessories, Addr
                         parent)
     , m_accessories(accessories)
 {
-}
-
-void MagDatenFrm::Clear_MagDaten(int a)
-{
-    m_accessories.Clear_MagDaten(a);
-}
-
-void MagDatenFrm::fillOwnCells(int row, int a)
-{
-    grid()->setTextMatrix(row, FormatCol, m_accessories.formatText(a));
 }
 
 void MagDatenFrm::change_data_frm()
@@ -57,14 +47,14 @@ void MagDatenFrm::change_data_frm()
     }
 }
 
+void MagDatenFrm::blankRecord(int a)
+{
+    m_accessories.Clear_MagDaten(a);
+}
+
 std::unique_ptr<RangeTransfer> MagDatenFrm::transfer()
 {
     return std::make_unique<AccessoryTransfer>(m_ctx, m_accessories, rangeInUse());
-}
-
-SymbolChooser* MagDatenFrm::newSymbolChooser()
-{
-    return new MagSymFrm(pictures(), [this](double seconds) { pause(seconds); }, this);
 }
 
 } // namespace kx2

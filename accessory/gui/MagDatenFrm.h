@@ -11,9 +11,6 @@ class MagDatenFrm : public RangeRecordEditor {
     Q_OBJECT
 public:
     static constexpr int FormatCol = 1;
-    static constexpr int NameLine1Col = 2;
-    static constexpr int NameLine2Col = 3;
-    static constexpr int SymbolCol = 4;
 
     // range, gridLoaded: the accessory range in use and MagGridLoaded; captions: the brand's
     // device menu (empty texts keep the designed ones).
@@ -25,16 +22,11 @@ public:
     // format is to be sent.
     void change_data_frm();
     void change_mag_sym() { changeSymbol(); }
-    void Clear_MagDaten(int a);
-
-    FlexGrid* MagdatenGrid() const { return grid(); }
-    QLineEdit* MagAdrStartTxt() const { return AdrStartTxt(); }
-    QLineEdit* MagAdrEndTxt() const { return AdrEndTxt(); }
 
 protected:
-    void blankRecord(int a) override { Clear_MagDaten(a); }
+    // Clear_MagDaten.
+    void blankRecord(int a) override;
     std::unique_ptr<RangeTransfer> transfer() override;
-    SymbolChooser* newSymbolChooser() override;
     void fillOwnCells(int row, int a) override;
     void ownColumnClick() override { change_data_frm(); }
 

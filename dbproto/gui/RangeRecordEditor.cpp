@@ -22,17 +22,12 @@ namespace {
 
 // Room for the accessory symbol pictures, 27 pixels high.
 constexpr int RowHeight = 29;
-// The grid's bottom 1800 twips below it leave room for the address frame; column 0, the address,
-// scrolls with the rest.
-constexpr int BottomMargin = 1800;
-constexpr int NoFixedColumn = 0;
-// Twips to the grid's right (350) and the grid's frame, in pixels, and the window's first height.
-constexpr int WindowRoom = 60;
-constexpr int WindowHeight = 560;
 
 GridEditorDesign FormDesign(const RangeEditorDesign& d)
 {
-    return GridEditorDesign{d.formName, d.caption, d.gridName, NoFixedColumn, BottomMargin};
+    // Column 0, the address, scrolls with the rest; 1800 twips under the grid leave room for the
+    // address frame.
+    return GridEditorDesign{d.formName, d.caption, d.gridName, 0, 1800};
 }
 
 std::vector<RangeEditorColumn> Columns(const RangeEditorDesign& d)
@@ -90,10 +85,11 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     // The symbol pictures are drawn for the 29-pixel lines: shown at their size.
     grid()->setScalePictures(false);
     start_tabelle();
-    int width = 0;
+    // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right.
+    int width = 60;
     for (const RangeEditorColumn& c : m_columns)
         width += c.width;
-    resize(width + WindowRoom, WindowHeight);
+    resize(width, 560);
 }
 
 RangeRecordEditor::~RangeRecordEditor() = default;
@@ -240,7 +236,7 @@ void RangeRecordEditor::changeSymbol()
     if (!a || columnDialogOpen())
         return;
     if (!m_chooser)
-        m_chooser = newSymbolChooser();
+        m_chooser = m_design.newSymbolChooser(*m_pictures, [this](double seconds) { pause(seconds); }, this);
     SymbolChooser* dialog = m_chooser;
     const int preset = m_table.symbolPreset(*a);
     runColumnDialog(

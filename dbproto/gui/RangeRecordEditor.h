@@ -4,6 +4,7 @@
 #include "shell/gui/GridEditor.h"
 #include "shell/gui/RangeBoxes.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -24,6 +25,11 @@ struct RangeEditorColumn {
     int width; // pixels
 };
 
+// Makes the symbol chooser of an editor; pause lets the given seconds pass with the event loop
+// running.
+using SymbolChooserMaker = SymbolChooser* (*)(PictureCache& pictures, std::function<void(double)> pause,
+                                              QWidget* parent);
+
 // How one range editor differs from the other.
 struct RangeEditorDesign {
     const char* formName; // "MagDatenFrm"
@@ -37,8 +43,9 @@ struct RangeEditorDesign {
     QString clearCaption; // ClrTabMenu
     // Tab in the name box: true writes the typed text into the cell first; false drops it.
     bool tabKeepsText;
-    // The symbol pictures under the program folder ("Konf/Mag_Symbole").
+    // The symbol pictures under the program folder ("Konf/Mag_Symbole") and their chooser.
     QString symbolFolder;
+    SymbolChooserMaker newSymbolChooser;
 };
 
 // The editor of a database with one record per address of a range (accessories, feedback
@@ -78,8 +85,6 @@ protected:
     virtual void blankRecord(int a) = 0;
     // The driver that reads and sends the range in use.
     virtual std::unique_ptr<RangeTransfer> transfer() = 0;
-    // The chooser of this editor's symbols.
-    virtual SymbolChooser* newSymbolChooser() = 0;
     // The cells of the editor's own columns, filled from record a.
     virtual void fillOwnCells(int row, int a);
     // A click or Enter on the editor's own columns.

@@ -9,20 +9,15 @@ namespace kx2 {
 
 namespace {
 
+// Tab stores what was typed, as Enter does.
+constexpr bool TabKeepsText = true;
+
+// The symbols are the accessories', chosen in their chooser.
 RangeEditorDesign Design()
 {
-    RangeEditorDesign d;
-    d.formName = "RMDatenFrm";
-    d.caption = QStringLiteral("Rückmelder-Datensätze:");
-    d.gridName = "RMdatenGrid";
-    d.fromBoxName = "RmAdrStartTxt";
-    d.toBoxName = "RmAdrEndTxt";
-    d.clearCaption = QStringLiteral("alle Daten aus Tabelle löschen");
-    // Tab stores what was typed, as Enter does.
-    d.tabKeepsText = true;
-    // Feedback contacts show the accessory symbols.
-    d.symbolFolder = MagSymbolFolder();
-    return d;
+    return {"RMDatenFrm", QStringLiteral("Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
+            "RmAdrEndTxt", QStringLiteral("alle Daten aus Tabelle löschen"), TabKeepsText, MagSymbolFolder(),
+            &MagSymFrm::create};
 }
 
 } // namespace
@@ -35,7 +30,7 @@ RMDatenFrm::RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRan
 {
 }
 
-void RMDatenFrm::Clear_RMDaten(int a)
+void RMDatenFrm::blankRecord(int a)
 {
     m_feedback.Clear_RMDaten(a);
 }
@@ -43,11 +38,6 @@ void RMDatenFrm::Clear_RMDaten(int a)
 std::unique_ptr<RangeTransfer> RMDatenFrm::transfer()
 {
     return std::make_unique<FeedbackTransfer>(m_ctx, m_feedback, rangeInUse());
-}
-
-SymbolChooser* RMDatenFrm::newSymbolChooser()
-{
-    return new MagSymFrm(pictures(), [this](double seconds) { pause(seconds); }, this);
 }
 
 } // namespace kx2

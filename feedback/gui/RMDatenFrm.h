@@ -10,10 +10,6 @@ class FeedbackTable;
 class RMDatenFrm : public RangeRecordEditor {
     Q_OBJECT
 public:
-    static constexpr int NameLine1Col = 1;
-    static constexpr int NameLine2Col = 2;
-    static constexpr int SymbolCol = 3;
-
     // range, gridLoaded: the feedback range in use and RmGridLoaded; captions: the brand's
     // device menu (empty texts keep the designed ones).
     RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRange& range, int& gridLoaded,
@@ -21,16 +17,11 @@ public:
 
     QString ReadRMname(int line, int a) const { return nameOf(line, a); }
     void change_rm_sym() { changeSymbol(); }
-    void Clear_RMDaten(int a);
-
-    FlexGrid* RMdatenGrid() const { return grid(); }
-    QLineEdit* RmAdrStartTxt() const { return AdrStartTxt(); }
-    QLineEdit* RmAdrEndTxt() const { return AdrEndTxt(); }
 
 protected:
-    void blankRecord(int a) override { Clear_RMDaten(a); }
+    // Clear_RMDaten.
+    void blankRecord(int a) override;
     std::unique_ptr<RangeTransfer> transfer() override;
-    SymbolChooser* newSymbolChooser() override;
 
 private:
     FeedbackTable& m_feedback;

@@ -11,22 +11,16 @@
 
 namespace kx2::test {
 
-// The drivers reach the main window's controls the way the program wires them.
-class ControlsRelay : public MainControls {
+// The drivers reach the main window's controls the way the program wires them; a test may look
+// at the window as a read begins.
+class ControlsRelay : public MainControlsRelay {
 public:
-    void EnableMainControls() override
-    {
-        if (target)
-            target->EnableMainControls();
-    }
     void DisableMainControls() override
     {
-        if (target)
-            target->DisableMainControls();
+        MainControlsRelay::DisableMainControls();
         if (onDisable)
             onDisable();
     }
-    MainControls* target = nullptr;
     std::function<void()> onDisable;
 };
 

@@ -17,8 +17,8 @@ struct RangeKind {
     bool accessories;
     int line1; // grid column of name line 1
 };
-inline const RangeKind kAccessories{"accessories", true, MagDatenFrm::NameLine1Col};
-inline const RangeKind kFeedback{"feedback", false, RMDatenFrm::NameLine1Col};
+inline const RangeKind kAccessories{"accessories", true, 2};
+inline const RangeKind kFeedback{"feedback", false, 1};
 
 struct RangeHands {
     RangeRecordEditor* frm = nullptr;
