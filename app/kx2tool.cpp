@@ -47,8 +47,10 @@ bool copyKonf(const QString& from, const QString& to)
     return ok;
 }
 
-// Locomotives the built-in command station holds for the screenshot tour.
+// Locomotives, accessories and feedback contacts the built-in command station holds for the
+// screenshot tour (the editors read the first 16 of the last two).
 constexpr int kTourLocomotives = 12;
+constexpr int kTourRangeRecords = 24;
 
 } // namespace
 
@@ -138,6 +140,8 @@ int main(int argc, char** argv)
     }
     if (tour) {
         port.station().seedLocomotives(kTourLocomotives);
+        port.station().seedAccessories(kTourRangeRecords);
+        port.station().seedFeedback(kTourRangeRecords);
         const QString folder = parser.value(screenshotsOption);
         QTimer::singleShot(0, &win, [&windows, &app, folder] {
             const int failures = kx2::RunScreenshotTour(windows, folder);

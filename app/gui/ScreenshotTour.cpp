@@ -1,18 +1,21 @@
 #include "app/gui/ScreenshotTour.h"
 
-#include "accessory/gui/MagSymFrm.h"
+#include "accessory/gui/MagDatenFrm.h"
+#include "feedback/gui/RMDatenFrm.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
-#include "shell/gui/PictureCache.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -43,7 +46,29 @@ public:
         }
         window->raise();
         settle(150);
-        const QPixmap picture = window->grab();
+        save(window->grab(), path);
+    }
+
+    // What the screen shows of `back` with `front` over it (a dialog over its editor).
+    void takeOver(QWidget* front, QWidget* back, const QString& name)
+    {
+        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (!front || !front->isVisible() || !back || !back->isVisible() || !back->screen()) {
+            std::fprintf(stderr, "%s: window not shown\n", qPrintable(name));
+            ++failures;
+            return;
+        }
+        front->raise();
+        settle(150);
+        const QRect area = back->frameGeometry().united(front->frameGeometry());
+        save(back->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()), path);
+    }
+
+    int failures = 0;
+
+private:
+    void save(const QPixmap& picture, const QString& path)
+    {
         if (picture.isNull() || !picture.save(path)) {
             std::fprintf(stderr, "%s: not saved\n", qPrintable(path));
             ++failures;
@@ -52,9 +77,6 @@ public:
         std::printf("%s\n", qPrintable(path));
     }
 
-    int failures = 0;
-
-private:
     QString m_folder;
 };
 
@@ -134,13 +156,47 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     editor.AbbrechenMenu_Click();
     settle(200);
 
-    // The accessory symbol chooser, on its own until the accessory editor opens it.
-    PictureCache pictures(main.programFolder());
-    MagSymFrm magSymbols(pictures, {});
-    magSymbols.showFor(3);
+    // The accessory editor with the range the main window's boxes hold, read from the station.
+    main.findChild<QPushButton*>(QStringLiteral("MagDatenBut"))->click();
+    if (!windows.magDatenFrmCreated()) {
+        ++camera.failures;
+        return camera.failures;
+    }
+    MagDatenFrm& accessories = windows.magDatenFrm();
     settle(300);
-    camera.take(&magSymbols, QStringLiteral("11_mag_symbol_dialog"));
-    magSymbols.reject();
+    camera.take(&accessories, QStringLiteral("11_accessory_editor"));
+
+    // A name being typed over the second accessory's first line.
+    accessories.grid()->selectCell(2, 2);
+    accessories.InpText()->end(false);
+    accessories.InpText()->insert(QStringLiteral(" Nord"));
+    settle(200);
+    camera.take(&accessories, QStringLiteral("12_accessory_name_edit"));
+
+    // The symbol chooser over the editor's name columns.
+    QObject::connect(
+        &accessories, &GridEditor::columnDialogShown, &accessories,
+        [&camera, &accessories](QDialog* dialog) {
+            dialog->move(accessories.geometry().topLeft() + QPoint(110, 90));
+            settle(300);
+            camera.takeOver(dialog, &accessories, QStringLiteral("13_accessory_symbol_dialog"));
+            dialog->reject();
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    accessories.grid()->selectCell(3, 4);
+    accessories.change_mag_sym();
+    accessories.AbbrechenMenu_Click();
+    settle(200);
+
+    main.findChild<QPushButton*>(QStringLiteral("RckmDatenBut"))->click();
+    if (!windows.rmDatenFrmCreated()) {
+        ++camera.failures;
+        return camera.failures;
+    }
+    settle(300);
+    camera.take(&windows.rmDatenFrm(), QStringLiteral("14_feedback_editor"));
+    windows.rmDatenFrm().AbbrechenMenu_Click();
+    settle(200);
     return camera.failures;
 }
 

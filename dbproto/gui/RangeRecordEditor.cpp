@@ -85,11 +85,12 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     // The symbol pictures are drawn for the 29-pixel lines: shown at their size.
     grid()->setScalePictures(false);
     start_tabelle();
-    // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right.
-    int width = 60;
+    // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right;
+    // high enough for the 16 lines of the designed range.
+    int width = 45;
     for (const RangeEditorColumn& c : m_columns)
         width += c.width;
-    resize(width, 560);
+    resize(width, 590);
 }
 
 RangeRecordEditor::~RangeRecordEditor() = default;
