@@ -427,7 +427,8 @@ bool benchGridBuild(const Options& o)
         t.set(i, LocoTable::FormatCode, 83);
         t.set(i, LocoTable::FormatParam, 81);
     }
-    LokdatenFrm frm(rig.ctx.database, rig.ctx.locoData, symbolsFolder(), EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
+    LokdatenFrm frm(rig.ctx.database, rig.ctx.locoData, symbolsFolder(),
+                    EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
     gridBuildFigures("grid_build", frm, frm.pictures(), o);
     return true;
 }
@@ -458,7 +459,9 @@ bool benchRangeGridBuild(const Options& o)
     RMDatenFrm rm(rig.ctx.database, rig.ctx.feedback, rig.ctx.feedbackRange, rig.ctx.RmGridLoaded, symbolsFolder(), {});
     gridBuildFigures("grid_build_fb", rm, rm.pictures(), o);
     if (mag.grid()->Rows() != AccessoryTable::Rows || rm.grid()->Rows() != FeedbackTable::Rows) {
-        complain(QStringLiteral("grid_build_range: %1 and %2 lines").arg(mag.grid()->Rows() - 1).arg(rm.grid()->Rows() - 1));
+        complain(QStringLiteral("grid_build_range: %1 and %2 lines")
+                     .arg(mag.grid()->Rows() - 1)
+                     .arg(rm.grid()->Rows() - 1));
         return false;
     }
     return true;
