@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 
 namespace kx2 {
 
@@ -80,6 +81,22 @@ private:
     QString m_folder;
 };
 
+// Starts a read as the user does and photographs the editor that opens; nullptr when none did.
+template <class Editor>
+Editor* readIntoEditor(AppWindows& windows, Camera& camera, const std::function<void()>& read,
+                       bool (AppWindows::*created)() const, Editor& (AppWindows::*editor)(), const QString& name)
+{
+    read();
+    if (!(windows.*created)()) {
+        ++camera.failures;
+        return nullptr;
+    }
+    Editor& shown = (windows.*editor)();
+    settle(300);
+    camera.take(&shown, name);
+    return &shown;
+}
+
 } // namespace
 
 int RunScreenshotTour(AppWindows& windows, const QString& folder)
@@ -117,14 +134,12 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     QTimer::singleShot(1500, &main, [&windows, &camera] {
         camera.take(dynamic_cast<QWidget*>(&windows.context().platform.progress), QStringLiteral("05_progress"));
     });
-    windows.LokDaten_But_Click();
-    if (!windows.lokdatenFrmCreated()) {
-        ++camera.failures;
+    LokdatenFrm* loco = readIntoEditor(windows, camera, [&windows] { windows.LokDaten_But_Click(); },
+                                       &AppWindows::lokdatenFrmCreated, &AppWindows::lokdatenFrm,
+                                       QStringLiteral("06_editor"));
+    if (!loco)
         return camera.failures;
-    }
-    LokdatenFrm& editor = windows.lokdatenFrm();
-    settle(300);
-    camera.take(&editor, QStringLiteral("06_editor"));
+    LokdatenFrm& editor = *loco;
 
     // The name edit over the second locomotive's name.
     editor.LokdatenGrid()->selectCell(2, 2);
@@ -157,14 +172,14 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     settle(200);
 
     // The accessory editor with the range the main window's boxes hold, read from the station.
-    main.findChild<QPushButton*>(QStringLiteral("MagDatenBut"))->click();
-    if (!windows.magDatenFrmCreated()) {
-        ++camera.failures;
+    const auto button = [&main](const char* name) {
+        return [&main, name] { main.findChild<QPushButton*>(QLatin1String(name))->click(); };
+    };
+    MagDatenFrm* mag = readIntoEditor(windows, camera, button("MagDatenBut"), &AppWindows::magDatenFrmCreated,
+                                      &AppWindows::magDatenFrm, QStringLiteral("11_accessory_editor"));
+    if (!mag)
         return camera.failures;
-    }
-    MagDatenFrm& accessories = windows.magDatenFrm();
-    settle(300);
-    camera.take(&accessories, QStringLiteral("11_accessory_editor"));
+    MagDatenFrm& accessories = *mag;
 
     // A name being typed over the second accessory's first line.
     accessories.grid()->selectCell(2, 2);
@@ -188,15 +203,11 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     accessories.AbbrechenMenu_Click();
     settle(200);
 
-    main.findChild<QPushButton*>(QStringLiteral("RckmDatenBut"))->click();
-    if (!windows.rmDatenFrmCreated()) {
-        ++camera.failures;
-        return camera.failures;
+    if (RMDatenFrm* feedback = readIntoEditor(windows, camera, button("RckmDatenBut"), &AppWindows::rmDatenFrmCreated,
+                                              &AppWindows::rmDatenFrm, QStringLiteral("14_feedback_editor"))) {
+        feedback->AbbrechenMenu_Click();
+        settle(200);
     }
-    settle(300);
-    camera.take(&windows.rmDatenFrm(), QStringLiteral("14_feedback_editor"));
-    windows.rmDatenFrm().AbbrechenMenu_Click();
-    settle(200);
     return camera.failures;
 }
 
