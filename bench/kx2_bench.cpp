@@ -577,7 +577,7 @@ int main(int argc, char** argv)
 
     if (p.isSet(list)) {
         for (const Benchmark& b : benchmarks())
-            std::printf("%-12s %s\n", b.name, b.what);
+            std::printf("%-18s %s\n", b.name, b.what);
         return 0;
     }
     Options o;
