@@ -30,23 +30,6 @@
 
 namespace {
 
-// The drivers reach the main window's controls through the platform, which exists before the
-// main window does (the window needs the settings the context owns).
-class MainControlsRelay : public kx2::MainControls {
-public:
-    void EnableMainControls() override
-    {
-        if (target)
-            target->EnableMainControls();
-    }
-    void DisableMainControls() override
-    {
-        if (target)
-            target->DisableMainControls();
-    }
-    kx2::MainControls* target = nullptr;
-};
-
 // The pictures and the help text of the program folder, copied into the tour's own folder.
 bool copyKonf(const QString& from, const QString& to)
 {
@@ -64,8 +47,10 @@ bool copyKonf(const QString& from, const QString& to)
     return ok;
 }
 
-// Locomotives the built-in command station holds for the screenshot tour.
+// Locomotives, accessories and feedback contacts the built-in command station holds for the
+// screenshot tour (the editors read the first 16 of the last two).
 constexpr int kTourLocomotives = 12;
+constexpr int kTourRangeRecords = 24;
 
 } // namespace
 
@@ -125,7 +110,7 @@ int main(int argc, char** argv)
     kx2::QtUserDialogs dialogs(nullptr, kx2::MakeProgramInfo(brand, 0, 0, 0).title);
     kx2::QtFileDialog files;
     kx2::ComWin comWin;
-    MainControlsRelay mainControls;
+    kx2::MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
     kx2::AppContext ctx(platform);
     kx2::Settings& settings = ctx.settings;
@@ -155,6 +140,8 @@ int main(int argc, char** argv)
     }
     if (tour) {
         port.station().seedLocomotives(kTourLocomotives);
+        port.station().seedAccessories(kTourRangeRecords);
+        port.station().seedFeedback(kTourRangeRecords);
         const QString folder = parser.value(screenshotsOption);
         QTimer::singleShot(0, &win, [&windows, &app, folder] {
             const int failures = kx2::RunScreenshotTour(windows, folder);

@@ -17,8 +17,11 @@
 #include "support/FakeFileDialog.h"
 #include "support/SimRig.h"
 #ifdef KX2_BENCH_GUI
+#include "accessory/gui/MagDatenFrm.h"
+#include "feedback/gui/RMDatenFrm.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "shell/BrandCaptions.h"
+#include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
 #include <QApplication>
 using BenchApp = QApplication;
@@ -40,6 +43,7 @@ using BenchApp = QCoreApplication;
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <string>
 #include <sys/resource.h>
 #include <vector>
 
@@ -371,9 +375,39 @@ bool benchReadWireAccessories(const Options& o)
                          AccessoryTable::MaxAddress, "accessories"});
 }
 
-// --- c: building the locomotive editor's grid ------------------------------------------------
+// --- c: building the editors' grids ----------------------------------------------------------
 
 #ifdef KX2_BENCH_GUI
+// Where the build put the symbol pictures.
+QString symbolsFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+}
+
+// An editor's rebuild (activation with its grid-loaded flag at 0), offscreen: the first build
+// reads the pictures from disk, later ones take them from the cache (median of --repeat).
+void gridBuildFigures(const std::string& name, GridEditor& frm, PictureCache& pictures, const Options& o)
+{
+    frm.show();
+    QElapsedTimer timer;
+    frm.GridLoaded = 0;
+    timer.start();
+    frm.Form_Activate();
+    const double cold = timer.nsecsElapsed() / 1e6;
+    std::vector<double> warm;
+    for (int r = 0; r < std::max(1, o.repeat); ++r) {
+        frm.GridLoaded = 0;
+        timer.restart();
+        frm.Form_Activate();
+        warm.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    if (pictures.filesRead() == 0)
+        complain(QString::fromStdString(name) + QStringLiteral(": no symbol picture found under ") + symbolsFolder());
+    figure(name.c_str(), cold, "ms", 1);
+    figure((name + "_again").c_str(), median(warm), "ms", 1);
+    figure((name + "_pictures_read").c_str(), pictures.filesRead(), "files", 0);
+}
+
 // LokdatenFrm's rebuild from a table of 500 locomotives, every function with a symbol picture,
 // offscreen. The first build reads the pictures from disk; later ones take them from the cache.
 bool benchGridBuild(const Options& o)
@@ -393,33 +427,54 @@ bool benchGridBuild(const Options& o)
         t.set(i, LocoTable::FormatCode, 83);
         t.set(i, LocoTable::FormatParam, 81);
     }
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-    LokdatenFrm frm(rig.ctx.database, rig.ctx.locoData, folder, EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
-    frm.show();
-    std::vector<double> cold;
-    std::vector<double> warm;
-    QElapsedTimer timer;
-    rig.ctx.LocoGridLoaded = 0;
-    timer.start();
-    frm.Form_Activate();
-    cold.push_back(timer.nsecsElapsed() / 1e6);
-    for (int r = 0; r < std::max(1, o.repeat); ++r) {
-        rig.ctx.LocoGridLoaded = 0;
-        timer.restart();
-        frm.Form_Activate();
-        warm.push_back(timer.nsecsElapsed() / 1e6);
+    LokdatenFrm frm(rig.ctx.database, rig.ctx.locoData, symbolsFolder(),
+                    EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
+    gridBuildFigures("grid_build", frm, frm.pictures(), o);
+    return true;
+}
+
+// The accessory and feedback editors' rebuilds over the full ranges, 2048 and 4096 lines, every
+// record with a name and a symbol picture, measured as the locomotive grid.
+bool benchRangeGridBuild(const Options& o)
+{
+    kx2::test::SimRig rig;
+    const auto fill = [](RangeRecordTable& t, const QString& line1) {
+        for (int a = 1; a <= t.maxAddress(); ++a) {
+            t.blankRecord(a);
+            t.saveNames(a, line1.arg(a), QStringLiteral("Bf Süd"));
+            t.chooseSymbol(a, 1 + (a - 1) % RangeRecordTable::SymbolCount, 0);
+            t.set(a, RangeRecordTable::Status, 0);
+        }
+    };
+    fill(rig.ctx.accessories, QStringLiteral("Weiche %1"));
+    for (int a = 1; a <= AccessoryTable::MaxAddress; ++a)
+        rig.ctx.accessories.set(a, AccessoryTable::Format, a % 2 ? 15 : 143);
+    fill(rig.ctx.feedback, QStringLiteral("Gleis %1"));
+    rig.ctx.accessoryRange = {1, AccessoryTable::MaxAddress};
+    rig.ctx.feedbackRange = {1, FeedbackTable::MaxAddress};
+
+    MagDatenFrm mag(rig.ctx.database, rig.ctx.accessories, rig.ctx.accessoryRange, rig.ctx.MagGridLoaded,
+                    symbolsFolder(), {});
+    gridBuildFigures("grid_build_acc", mag, mag.pictures(), o);
+    RMDatenFrm rm(rig.ctx.database, rig.ctx.feedback, rig.ctx.feedbackRange, rig.ctx.RmGridLoaded, symbolsFolder(), {});
+    gridBuildFigures("grid_build_fb", rm, rm.pictures(), o);
+    if (mag.grid()->Rows() != AccessoryTable::Rows || rm.grid()->Rows() != FeedbackTable::Rows) {
+        complain(QStringLiteral("grid_build_range: %1 and %2 lines")
+                     .arg(mag.grid()->Rows() - 1)
+                     .arg(rm.grid()->Rows() - 1));
+        return false;
     }
-    if (frm.pictures().filesRead() == 0)
-        complain(QStringLiteral("grid_build: no symbol picture found under ") + folder);
-    figure("grid_build", median(cold), "ms", 1);
-    figure("grid_build_again", median(warm), "ms", 1);
-    figure("grid_build_pictures_read", frm.pictures().filesRead(), "files", 0);
     return true;
 }
 #else
 bool benchGridBuild(const Options&)
 {
     figureText("grid_build", "n/a (built without windows)", "ms");
+    return true;
+}
+bool benchRangeGridBuild(const Options&)
+{
+    figureText("grid_build_acc", "n/a (built without windows)", "ms");
     return true;
 }
 #endif
@@ -490,6 +545,8 @@ const std::vector<Benchmark>& benchmarks()
         {"read_wire", "read of 20 locomotives over a pseudo-terminal at 16 666 baud", benchReadWire},
         {"read_wire_acc", "read of all 2048 accessories over a pseudo-terminal at 16 666 baud (minutes)", benchReadWireAccessories},
         {"grid_build", "locomotive editor grid of 500 locomotives with symbol pictures", benchGridBuild},
+        {"grid_build_range", "accessory and feedback editor grids of 2048 and 4096 records with symbol pictures",
+         benchRangeGridBuild},
         {"file", "save and load of the locomotive table file", benchFiles},
     };
     return list;
@@ -520,7 +577,7 @@ int main(int argc, char** argv)
 
     if (p.isSet(list)) {
         for (const Benchmark& b : benchmarks())
-            std::printf("%-12s %s\n", b.name, b.what);
+            std::printf("%-18s %s\n", b.name, b.what);
         return 0;
     }
     Options o;

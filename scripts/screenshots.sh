@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Photographs every window of kx2tool on the built-in simulated command station (seeded with a
-# few locomotives) under a virtual X server, as PNG files in the given folder
+# few locomotives, accessories and feedback contacts) under a virtual X server, as PNG files in the given folder
 # (default build/screenshots/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -64,6 +64,23 @@ public:
     virtual void DisableMainControls() = 0;
 };
 
+// The main window's controls for the drivers, which get them with the platform before the main
+// window exists: passed on to `target` once it is set.
+class MainControlsRelay : public MainControls {
+public:
+    void EnableMainControls() override
+    {
+        if (target)
+            target->EnableMainControls();
+    }
+    void DisableMainControls() override
+    {
+        if (target)
+            target->DisableMainControls();
+    }
+    MainControls* target = nullptr;
+};
+
 // For the command line and for tests that do not care.
 class NullProgress : public Progress {
 public:

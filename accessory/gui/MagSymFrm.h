@@ -22,6 +22,12 @@ public:
     int& MagSymbolResult = Result;
 
     FlexGrid* MagSymGrid() const { return symbolGrid(); }
+
+    // For the editors that choose accessory symbols.
+    static SymbolChooser* create(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent)
+    {
+        return new MagSymFrm(pictures, std::move(pause), parent);
+    }
 };
 
 // Where the accessory and feedback symbol pictures live under the program folder.

@@ -1,6 +1,8 @@
 #include "app/gui/AppWindows.h"
 
+#include "accessory/gui/MagDatenFrm.h"
 #include "app/AppContext.h"
+#include "feedback/gui/RMDatenFrm.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "shell/gui/GridEditor.h"
@@ -16,6 +18,8 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     , m_programFolder(programFolder)
 {
     connect(&m_mainWin, &MainWin::lokDatenRequested, this, &AppWindows::LokDaten_But_Click);
+    connect(&m_mainWin, &MainWin::magDatenRequested, this, &AppWindows::MagDatenBut_Click);
+    connect(&m_mainWin, &MainWin::rckmDatenRequested, this, &AppWindows::RckmDatenBut_Click);
 }
 
 AppWindows::~AppWindows() = default;
@@ -36,10 +40,40 @@ LokdatenFrm& AppWindows::lokdatenFrm()
                       m_mainWin.deviceMenuCaptions(EditorKind::Loco));
 }
 
+MagDatenFrm& AppWindows::magDatenFrm()
+{
+    return editorOnce(m_magDaten, m_ctx.database, m_ctx.accessories, m_ctx.accessoryRange, m_ctx.MagGridLoaded,
+                      m_programFolder, m_mainWin.deviceMenuCaptions(EditorKind::Accessory));
+}
+
+RMDatenFrm& AppWindows::rmDatenFrm()
+{
+    return editorOnce(m_rmDaten, m_ctx.database, m_ctx.feedback, m_ctx.feedbackRange, m_ctx.RmGridLoaded,
+                      m_programFolder, m_mainWin.deviceMenuCaptions(EditorKind::Feedback));
+}
+
+template <class Editor>
+void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)())
+{
+    if (read.showEditor)
+        showEditor((this->*editor)());
+}
+
 void AppWindows::LokDaten_But_Click()
 {
-    if (m_ctx.locoTransfer().ReadLocoDatabase().showEditor)
-        showEditor(lokdatenFrm());
+    afterRead(m_ctx.locoTransfer().ReadLocoDatabase(), &AppWindows::lokdatenFrm);
+}
+
+void AppWindows::MagDatenBut_Click(const AddressRange& range)
+{
+    m_ctx.accessoryRange = range;
+    afterRead(m_ctx.accessoryTransfer().ReadAccessoryDatabase(), &AppWindows::magDatenFrm);
+}
+
+void AppWindows::RckmDatenBut_Click(const AddressRange& range)
+{
+    m_ctx.feedbackRange = range;
+    afterRead(m_ctx.feedbackTransfer().ReadFeedbackDatabase(), &AppWindows::rmDatenFrm);
 }
 
 void AppWindows::showEditor(GridEditor& editor)
@@ -57,6 +91,8 @@ void AppWindows::showEditor(GridEditor& editor)
 
 void AppWindows::showMainWin()
 {
+    // A read, a load or a blanking in an editor may have changed the ranges in use.
+    m_mainWin.showRanges(m_ctx.accessoryRange, m_ctx.feedbackRange);
     dialogsOver(&m_mainWin);
     m_mainWin.show();
     m_mainWin.raise();

@@ -9,7 +9,11 @@ namespace kx2 {
 class AppContext;
 class GridEditor;
 class LokdatenFrm;
+class MagDatenFrm;
 class MainWin;
+class RMDatenFrm;
+struct AddressRange;
+struct ReadOutcome;
 
 // Which window follows which: the main window's data buttons start a read and hand over to
 // the editor; the editor's "Abbrechen" hands back. The program and the tests build the same
@@ -23,10 +27,18 @@ public:
     // LokDaten_But: reads the locomotive database; when the read says so the main window makes
     // way for the locomotive editor, which builds its grid as it is activated.
     void LokDaten_But_Click();
+    // MagDatenBut, RckmDatenBut: the range handed on becomes the one in use, then the same for
+    // accessories and feedback contacts.
+    void MagDatenBut_Click(const AddressRange& range);
+    void RckmDatenBut_Click(const AddressRange& range);
 
     // The editors, each created on first use and then only hidden.
     LokdatenFrm& lokdatenFrm();
+    MagDatenFrm& magDatenFrm();
+    RMDatenFrm& rmDatenFrm();
     bool lokdatenFrmCreated() const { return m_lokdaten != nullptr; }
+    bool magDatenFrmCreated() const { return m_magDaten != nullptr; }
+    bool rmDatenFrmCreated() const { return m_rmDaten != nullptr; }
     MainWin& mainWin() { return m_mainWin; }
     AppContext& context() { return m_ctx; }
 
@@ -37,6 +49,9 @@ private:
     Editor& editorOnce(std::unique_ptr<Editor>& slot, Args&&... args);
     // The main window makes way for the editor, which rebuilds its grid from its table.
     void showEditor(GridEditor& editor);
+    // After a read: the editor opens when the read says so.
+    template <class Editor>
+    void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();
     // Message boxes and file dialogs belong to the window in front.
     void dialogsOver(QWidget* window);
@@ -45,6 +60,8 @@ private:
     MainWin& m_mainWin;
     QString m_programFolder;
     std::unique_ptr<LokdatenFrm> m_lokdaten;
+    std::unique_ptr<MagDatenFrm> m_magDaten;
+    std::unique_ptr<RMDatenFrm> m_rmDaten;
 };
 
 } // namespace kx2

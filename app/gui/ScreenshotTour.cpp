@@ -1,21 +1,25 @@
 #include "app/gui/ScreenshotTour.h"
 
-#include "accessory/gui/MagSymFrm.h"
+#include "accessory/gui/MagDatenFrm.h"
+#include "feedback/gui/RMDatenFrm.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
-#include "shell/gui/PictureCache.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 
 namespace kx2 {
 
@@ -43,7 +47,29 @@ public:
         }
         window->raise();
         settle(150);
-        const QPixmap picture = window->grab();
+        save(window->grab(), path);
+    }
+
+    // What the screen shows of `back` with `front` over it (a dialog over its editor).
+    void takeOver(QWidget* front, QWidget* back, const QString& name)
+    {
+        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (!front || !front->isVisible() || !back || !back->isVisible() || !back->screen()) {
+            std::fprintf(stderr, "%s: window not shown\n", qPrintable(name));
+            ++failures;
+            return;
+        }
+        front->raise();
+        settle(150);
+        const QRect area = back->frameGeometry().united(front->frameGeometry());
+        save(back->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()), path);
+    }
+
+    int failures = 0;
+
+private:
+    void save(const QPixmap& picture, const QString& path)
+    {
         if (picture.isNull() || !picture.save(path)) {
             std::fprintf(stderr, "%s: not saved\n", qPrintable(path));
             ++failures;
@@ -52,11 +78,24 @@ public:
         std::printf("%s\n", qPrintable(path));
     }
 
-    int failures = 0;
-
-private:
     QString m_folder;
 };
+
+// Starts a read as the user does and photographs the editor that opens; nullptr when none did.
+template <class Editor>
+Editor* readIntoEditor(AppWindows& windows, Camera& camera, const std::function<void()>& read,
+                       bool (AppWindows::*created)() const, Editor& (AppWindows::*editor)(), const QString& name)
+{
+    read();
+    if (!(windows.*created)()) {
+        ++camera.failures;
+        return nullptr;
+    }
+    Editor& shown = (windows.*editor)();
+    settle(300);
+    camera.take(&shown, name);
+    return &shown;
+}
 
 } // namespace
 
@@ -95,14 +134,12 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     QTimer::singleShot(1500, &main, [&windows, &camera] {
         camera.take(dynamic_cast<QWidget*>(&windows.context().platform.progress), QStringLiteral("05_progress"));
     });
-    windows.LokDaten_But_Click();
-    if (!windows.lokdatenFrmCreated()) {
-        ++camera.failures;
+    LokdatenFrm* loco = readIntoEditor(windows, camera, [&windows] { windows.LokDaten_But_Click(); },
+                                       &AppWindows::lokdatenFrmCreated, &AppWindows::lokdatenFrm,
+                                       QStringLiteral("06_editor"));
+    if (!loco)
         return camera.failures;
-    }
-    LokdatenFrm& editor = windows.lokdatenFrm();
-    settle(300);
-    camera.take(&editor, QStringLiteral("06_editor"));
+    LokdatenFrm& editor = *loco;
 
     // The name edit over the second locomotive's name.
     editor.LokdatenGrid()->selectCell(2, 2);
@@ -134,13 +171,43 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     editor.AbbrechenMenu_Click();
     settle(200);
 
-    // The accessory symbol chooser, on its own until the accessory editor opens it.
-    PictureCache pictures(main.programFolder());
-    MagSymFrm magSymbols(pictures, {});
-    magSymbols.showFor(3);
-    settle(300);
-    camera.take(&magSymbols, QStringLiteral("11_mag_symbol_dialog"));
-    magSymbols.reject();
+    // The accessory editor with the range the main window's boxes hold, read from the station.
+    const auto button = [&main](const char* name) {
+        return [&main, name] { main.findChild<QPushButton*>(QLatin1String(name))->click(); };
+    };
+    MagDatenFrm* mag = readIntoEditor(windows, camera, button("MagDatenBut"), &AppWindows::magDatenFrmCreated,
+                                      &AppWindows::magDatenFrm, QStringLiteral("11_accessory_editor"));
+    if (!mag)
+        return camera.failures;
+    MagDatenFrm& accessories = *mag;
+
+    // A name being typed over the second accessory's first line.
+    accessories.grid()->selectCell(2, 2);
+    accessories.InpText()->end(false);
+    accessories.InpText()->insert(QStringLiteral(" Nord"));
+    settle(200);
+    camera.take(&accessories, QStringLiteral("12_accessory_name_edit"));
+
+    // The symbol chooser over the editor's name columns.
+    QObject::connect(
+        &accessories, &GridEditor::columnDialogShown, &accessories,
+        [&camera, &accessories](QDialog* dialog) {
+            dialog->move(accessories.geometry().topLeft() + QPoint(110, 90));
+            settle(300);
+            camera.takeOver(dialog, &accessories, QStringLiteral("13_accessory_symbol_dialog"));
+            dialog->reject();
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    accessories.grid()->selectCell(3, 4);
+    accessories.change_mag_sym();
+    accessories.AbbrechenMenu_Click();
+    settle(200);
+
+    if (RMDatenFrm* feedback = readIntoEditor(windows, camera, button("RckmDatenBut"), &AppWindows::rmDatenFrmCreated,
+                                              &AppWindows::rmDatenFrm, QStringLiteral("14_feedback_editor"))) {
+        feedback->AbbrechenMenu_Click();
+        settle(200);
+    }
     return camera.failures;
 }
 

@@ -9,7 +9,8 @@ class AppWindows;
 // at the configured port, and saves a PNG of each into `folder`: the main window, the options
 // dialog, the help window, the program information box, the progress window during a read,
 // the locomotive editor with the locomotives read, its name edit and its three column dialogs,
-// and the accessory symbol chooser.
+// the accessory editor with the accessories read, a name being typed there and the symbol
+// chooser over it, and the feedback editor with the contacts read.
 // Returns the number of pictures that could not be taken or saved.
 int RunScreenshotTour(AppWindows& windows, const QString& folder);
 

@@ -506,9 +506,10 @@ bool LokdatenFrm::save_daten_satz(int address)
     return kx2::save_daten_satz(files, address);
 }
 
-void LokdatenFrm::readDatabase()
+bool LokdatenFrm::readDatabase()
 {
     LocoTransfer(m_ctx, m_loco.table).ReadLocoDatabase();
+    return true;
 }
 
 void LokdatenFrm::sendDatabase()

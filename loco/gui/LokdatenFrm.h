@@ -65,7 +65,7 @@ protected:
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;
-    void readDatabase() override;
+    bool readDatabase() override;
     void sendDatabase() override;
 
 private:

@@ -30,6 +30,8 @@ constexpr int AddressFrameGap = 100;
 // the area under the menu bar that the grid lives in has none of them.
 constexpr int FrameWidthTwips = 140;
 constexpr int FrameHeightTwips = 890;
+// QLineEdit's own limit.
+constexpr int NoNameLimit = 32767;
 
 int pixels(int twips)
 {
@@ -148,9 +150,12 @@ void GridEditor::ReadfromKX2Menu_Click()
         return;
     // The grid shows a table that the read is replacing: it takes no edits meanwhile.
     Busy = true;
-    runTransfer([this] { readDatabase(); });
-    GridLoaded = 0;
-    Form_Activate();
+    bool read = false;
+    runTransfer([this, &read] { read = readDatabase(); });
+    if (read) {
+        GridLoaded = 0;
+        Form_Activate();
+    }
     Busy = false;
 }
 
@@ -319,6 +324,9 @@ bool GridEditor::openNameEdit()
     if (m_inpText->isVisible() && (EditRow != row || EditCol != col) && EditRow > 0 && EditCol > 0)
         commitNameEdit();
 
+    // Set before the text: a longer one is cut to what can be stored.
+    const int room = nameRoom(row, col);
+    m_inpText->setMaxLength(room >= 0 ? room : NoNameLimit);
     PlaceEditBox();
     m_inpText->show();
     m_inpText->raise();
@@ -326,6 +334,11 @@ bool GridEditor::openNameEdit()
     EditRow = row;
     EditCol = col;
     return true;
+}
+
+int GridEditor::nameRoom(int, int) const
+{
+    return -1;
 }
 
 void GridEditor::PlaceEditBox()

@@ -101,6 +101,9 @@ protected:
     // The table's lines into the empty layout, during a rebuild.
     virtual void fillGrid() = 0;
     virtual bool isNameCell(int row, int col) const = 0;
+    // How many characters the name box takes on this name cell; -1: as many as are typed (the
+    // store cuts them).
+    virtual int nameRoom(int row, int col) const;
     // A grid click that SkipNextClick and Busy let through: the column operations.
     virtual void gridClick() = 0;
     // A key on the grid other than Tab, unless Busy.
@@ -109,8 +112,9 @@ protected:
     virtual void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // Tab (back: with shift) in the name box.
     virtual void nameBoxTab(bool back) = 0;
-    // The device menu's transfers.
-    virtual void readDatabase() = 0;
+    // The device menu's transfers. The read says false when it did not run (the table is as
+    // it was).
+    virtual bool readDatabase() = 0;
     virtual void sendDatabase() = 0;
 
     // --- for the editors ---

@@ -11,7 +11,7 @@ trap 'rm -rf "$out"' EXIT
 unset QT_QPA_PLATFORM
 timeout 240 xvfb-run -a -s "-screen 0 1600x1000x24" "$tool" --screenshots "$out"
 n=$(ls "$out"/[0-9][0-9]_*.png | wc -l)
-[ "$n" -ge 10 ] || { echo "only $n pictures"; ls -la "$out"; exit 1; }
+[ "$n" -ge 14 ] || { echo "only $n pictures"; ls -la "$out"; exit 1; }
 for f in "$out"/[0-9][0-9]_*.png; do
   [ "$(stat -c %s "$f")" -gt 2000 ] || { echo "$f is nearly empty"; exit 1; }
 done

@@ -58,7 +58,7 @@ protected:
     bool isNameCell(int row, int col) const override { return row >= 1 && (col == 1 || col == 2); }
     void gridClick() override { edit_namen(); }
     void nameBoxTab(bool) override {}
-    void readDatabase() override {}
+    bool readDatabase() override { return true; }
     void sendDatabase() override {}
 };
 

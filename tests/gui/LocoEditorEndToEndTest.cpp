@@ -1,55 +1,19 @@
 // From the main window to the command station and back: read, edit, send, read again, on the
 // simulated command station and virtual time, through the real windows.
-#include "LokdatenRig.h"
+#include "AppRig.h"
 
 #include "loco/LocoGridModel.h"
-#include "shell/SettingsFile.h"
-#include "app/gui/AppWindows.h"
-#include "shell/gui/MainWin.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 using namespace kx2;
 using namespace kx2::test;
 
 namespace {
 
-// The drivers reach the main window's controls the way the program wires them.
-class ControlsRelay : public MainControls {
-public:
-    void EnableMainControls() override
-    {
-        if (target)
-            target->EnableMainControls();
-    }
-    void DisableMainControls() override
-    {
-        if (target)
-            target->DisableMainControls();
-        if (onDisable)
-            onDisable();
-    }
-    MainControls* target = nullptr;
-    std::function<void()> onDisable;
-};
-
-struct EndToEnd {
-    EndToEnd()
-    {
-        win.setQuitHandler([] {});
-        controls.target = &win;
-        ctx.settings.ComPortNumber = QStringLiteral("SIM");
-        win.ShowSettings();
-        // An input box nobody scripted is cancelled.
-        dialogs.onCall = [this](const FakeDialogs::Call& call) {
-            if (call.kind == FakeDialogs::Kind::Input && dialogs.inputs.empty())
-                dialogs.inputs.push_back(std::nullopt);
-        };
-    }
-
+struct EndToEnd : AppRig {
     LokdatenFrm& editor() { return windows.lokdatenFrm(); }
     FlexGrid* grid() { return editor().LokdatenGrid(); }
     void click(int row, int col)
@@ -78,21 +42,6 @@ struct EndToEnd {
             n << grid()->TextMatrix(row, 2);
         return n;
     }
-
-    VirtualClock clock;
-    sim::SimBus bus{clock};
-    sim::SimComm1 port{bus};
-    sim::SimCommandStation station{bus};
-    NoPortIo portIo;
-    FakeDialogs dialogs;
-    FakeFileDialog files;
-    RecordingProgress progress;
-    ControlsRelay controls;
-    AppContext ctx{Platform{clock, port, portIo, dialogs, files, progress, controls}};
-    QTemporaryDir dir;
-    SettingsFile settingsFile{dir.path(), dir.path()};
-    MainWin win{ctx.settings, settingsFile, dialogs, dir.path(), QStringLiteral("ZP1")};
-    AppWindows windows{ctx, win, buildFolder()};
 };
 
 } // namespace

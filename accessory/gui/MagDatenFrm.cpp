@@ -1,0 +1,60 @@
+#include "accessory/gui/MagDatenFrm.h"
+
+#include "accessory/AccessoryFiles.h"
+#include "accessory/AccessoryTable.h"
+#include "accessory/AccessoryTransfer.h"
+#include "accessory/gui/MagSymFrm.h"
+#include "shell/gui/FlexGrid.h"
+
+namespace kx2 {
+
+namespace {
+
+// Tab leaves the stored name as it was; only Enter and the arrows store what was typed.
+constexpr bool TabDropsText = false;
+
+RangeEditorDesign Design()
+{
+    const RangeEditorColumn format{QStringLiteral("D-For."), 50};
+    return {"MagDatenFrm", QStringLiteral("Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
+            "MagAdrEndTxt", QStringLiteral("alle Daten in der Tabelle  löschen"), TabDropsText, MagSymbolFolder(),
+            &MagSymFrm::create};
+}
+
+} // namespace
+
+void MagDatenFrm::fillOwnCells(int row, int a)
+{
+    grid()->setTextMatrix(row, FormatCol, m_accessories.formatText(a));
+}
+
+MagDatenFrm::MagDatenFrm(DatabaseContext& ctx, AccessoryTable& accessories, AddressRange& range, int& gridLoaded,
+                         const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
+    : RangeRecordEditor(ctx, Design(), accessories, range, gridLoaded, AccessoryFileFormat(), programFolder, captions,
+                        parent)
+    , m_accessories(accessories)
+{
+}
+
+void MagDatenFrm::change_data_frm()
+{
+    const int row = grid()->Row();
+    if (!grid()->singleCellSelected() || row < 1 || grid()->Col() != FormatCol)
+        return;
+    if (const std::optional<int> a = addressOfLine(row)) {
+        m_accessories.toggleFormat(*a);
+        grid()->setTextMatrix(row, FormatCol, m_accessories.formatText(*a));
+    }
+}
+
+void MagDatenFrm::blankRecord(int a)
+{
+    m_accessories.Clear_MagDaten(a);
+}
+
+std::unique_ptr<RangeTransfer> MagDatenFrm::transfer()
+{
+    return std::make_unique<AccessoryTransfer>(m_ctx, m_accessories, rangeInUse());
+}
+
+} // namespace kx2

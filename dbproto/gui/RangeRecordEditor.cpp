@@ -1,0 +1,308 @@
+#include "dbproto/gui/RangeRecordEditor.h"
+
+#include "dbproto/DatabaseContext.h"
+#include "dbproto/NameLines.h"
+#include "dbproto/RangeRecordTable.h"
+#include "dbproto/RangeTransfer.h"
+#include "shell/GridEditing.h"
+#include "shell/gui/FlexGrid.h"
+#include "shell/gui/PictureCache.h"
+#include "shell/gui/SymbolChooser.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace kx2 {
+
+namespace {
+
+// Room for the accessory symbol pictures, 27 pixels high.
+constexpr int RowHeight = 29;
+
+GridEditorDesign FormDesign(const RangeEditorDesign& d)
+{
+    // Column 0, the address, scrolls with the rest; 1800 twips under the grid leave room for the
+    // address frame.
+    return GridEditorDesign{d.formName, d.caption, d.gridName, 0, 1800};
+}
+
+std::vector<RangeEditorColumn> Columns(const RangeEditorDesign& d)
+{
+    std::vector<RangeEditorColumn> columns{{QStringLiteral("Adr."), 40}};
+    columns.insert(columns.end(), d.ownColumns.begin(), d.ownColumns.end());
+    columns.push_back({QStringLiteral("Name Zeile1"), 100});
+    columns.push_back({QStringLiteral("Name Zeile2"), 100});
+    columns.push_back({QStringLiteral("Symbol"), 80});
+    return columns;
+}
+
+QLineEdit* makeBox(const char* name, const QString& text, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFixedWidth(56);
+    return box;
+}
+
+} // namespace
+
+RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesign& design, RangeRecordTable& table,
+                                     AddressRange& range, int& gridLoaded, RangeFileFormat fileFormat,
+                                     const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
+    : GridEditor(ctx.editorServices(), FormDesign(design), gridLoaded, parent)
+    , m_ctx(ctx)
+    , m_design(design)
+    , m_columns(Columns(design))
+    , m_table(table)
+    , m_range(range)
+    , m_fileFormat(std::move(fileFormat))
+    , m_pictures(std::make_unique<PictureCache>(programFolder))
+{
+    buildMenus({{"LadenMenu", QStringLiteral("laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QStringLiteral("speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", design.clearCaption, [this] { ClrTabMenu_Click(); }}},
+               captions);
+
+    m_adrFrame = new QFrame(formArea());
+    m_adrFrame->setObjectName(QStringLiteral("AdrFrame"));
+    auto* from = makeBox(design.fromBoxName, QStringLiteral("1"), m_adrFrame);
+    auto* to = makeBox(design.toBoxName, QStringLiteral("16"), m_adrFrame);
+    auto* row = new QHBoxLayout(m_adrFrame);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("von Adr.:"), m_adrFrame));
+    row->addWidget(from);
+    row->addSpacing(8);
+    row->addWidget(new QLabel(QStringLiteral("bis Adr.:"), m_adrFrame));
+    row->addWidget(to);
+    m_adrFrame->adjustSize();
+    m_rangeBoxes.emplace(from, to, table.maxAddress());
+    setAddressFrame(m_adrFrame);
+
+    // The symbol pictures are drawn for the 29-pixel lines: shown at their size.
+    grid()->setScalePictures(false);
+    start_tabelle();
+    // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right;
+    // high enough for the 16 lines of the designed range.
+    int width = 45;
+    for (const RangeEditorColumn& c : m_columns)
+        width += c.width;
+    resize(width, 590);
+}
+
+RangeRecordEditor::~RangeRecordEditor() = default;
+
+// --- the grid ---
+
+void RangeRecordEditor::start_tabelle()
+{
+    grid()->setRows(1);
+    grid()->setCols(int(m_columns.size()));
+    grid()->setDefaultRowHeight(RowHeight);
+    for (int col = 0; col < int(m_columns.size()); ++col) {
+        grid()->setTextMatrix(0, col, m_columns[size_t(col)].header);
+        grid()->setColWidth(col, m_columns[size_t(col)].width);
+    }
+    grid()->fitHeaderFont();
+}
+
+void RangeRecordEditor::fillGrid()
+{
+    m_rangeBoxes->show(m_range);
+    // The range in use is checked wherever it is set; one the table has no rows for shows none.
+    if (!m_range.isValidFor(m_table.maxAddress()))
+        return;
+    grid()->setRows(m_range.count() + 1);
+    const int line1 = nameLine1Col();
+    for (int a = m_range.first; a <= m_range.last; ++a) {
+        const int row = a - m_range.first + 1;
+        // Not read (a failed read, a port that could not be opened): shown blank.
+        if (m_table.status(a) == status::Empty)
+            blankRecord(a);
+        grid()->setRowHeightPx(row, RowHeight);
+        grid()->setRowData(row, a);
+        grid()->setTextMatrix(row, 0, QString::number(a));
+        fillOwnCells(row, a);
+        grid()->setTextMatrix(row, line1, nameOf(1, a));
+        grid()->setTextMatrix(row, line1 + 1, nameOf(2, a));
+        showSymbol(row, a);
+    }
+}
+
+void RangeRecordEditor::fillOwnCells(int, int) {}
+
+void RangeRecordEditor::showSymbol(int row, int a)
+{
+    const int symbol = m_table.shownSymbol(a);
+    if (symbol > 0) {
+        grid()->setTextMatrix(row, symbolCol(), QString());
+        // A missing picture file leaves the cell empty.
+        grid()->setCellPicture(row, symbolCol(), m_pictures->picture(SymbolFile(m_design.symbolFolder, symbol)));
+    } else {
+        grid()->setCellPicture(row, symbolCol(), QPixmap());
+    }
+}
+
+QString RangeRecordEditor::nameOf(int line, int a) const
+{
+    return m_table.nameLine(a, line);
+}
+
+std::optional<int> RangeRecordEditor::addressOfLine(int row) const
+{
+    if (row < 1 || row >= grid()->Rows())
+        return std::nullopt;
+    const int a = grid()->RowData(row);
+    if (a < 1 || a > m_table.maxAddress())
+        return std::nullopt;
+    return a;
+}
+
+bool RangeRecordEditor::isNameCell(int row, int col) const
+{
+    return row >= 1 && row < grid()->Rows() && (col == nameLine1Col() || col == nameLine1Col() + 1);
+}
+
+int RangeRecordEditor::nameRoom(int row, int col) const
+{
+    // Both lines share bytes 4..27 with the 13 between them.
+    const int other = col == nameLine1Col() ? col + 1 : nameLine1Col();
+    return std::max(0, NameLines::MaxChars - int(grid()->TextMatrix(row, other).size()));
+}
+
+void RangeRecordEditor::save_data_from_grid(int row)
+{
+    const std::optional<int> a = addressOfLine(row);
+    if (!a)
+        return;
+    const QString line1 = grid()->TextMatrix(row, nameLine1Col());
+    const QString line2 = grid()->TextMatrix(row, nameLine1Col() + 1);
+    if (line1 == m_table.nameLine(*a, 1) && line2 == m_table.nameLine(*a, 2))
+        return;
+    m_table.saveNames(*a, line1, line2);
+}
+
+// --- events ---
+
+void RangeRecordEditor::gridClick()
+{
+    ownColumnClick();
+    edit_namen();
+    changeSymbol();
+}
+
+void RangeRecordEditor::gridKeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ownColumnClick();
+        changeSymbol();
+    }
+}
+
+void RangeRecordEditor::nameBoxTab(bool back)
+{
+    const int editRow = EditRow;
+    if (m_design.tabKeepsText) {
+        commitNameEdit();
+    } else {
+        hideNameEdit();
+        save_data_from_grid(editRow);
+    }
+    int row = grid()->Row();
+    int col = grid()->Col();
+    // Back never reaches the address column: from name line 1 it goes on in the line above.
+    if (!back)
+        ++col;
+    else if (col > 1)
+        --col;
+    else if (row >= 2)
+        --row;
+    // Entering a name cell opens the box there.
+    grid()->selectCell(row, col);
+    if (!isNameCell(grid()->Row(), grid()->Col()))
+        grid()->setFocus();
+}
+
+// --- the symbol ---
+
+void RangeRecordEditor::changeSymbol()
+{
+    const int row = grid()->Row();
+    if (!grid()->singleCellSelected() || row < 1 || grid()->Col() != symbolCol())
+        return;
+    const std::optional<int> a = addressOfLine(row);
+    if (!a || columnDialogOpen())
+        return;
+    if (!m_chooser)
+        m_chooser = m_design.newSymbolChooser(*m_pictures, [this](double seconds) { pause(seconds); }, this);
+    SymbolChooser* dialog = m_chooser;
+    const int preset = m_table.symbolPreset(*a);
+    runColumnDialog(
+        dialog, [&] { dialog->showFor(preset); }, [dialog] { return dialog->Result != -1; },
+        [&] {
+            // Abbrechen hands the preset back, which is stored too (bytes 28..31 rewritten, the
+            // record not marked).
+            if (dialog->Result < 1)
+                return;
+            m_table.chooseSymbol(*a, dialog->Result, preset);
+            showSymbol(row, *a);
+        });
+}
+
+// --- menus ---
+
+bool RangeRecordEditor::readDatabase()
+{
+    const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs);
+    if (!typed)
+        return false;
+    m_range = *typed;
+    transfer()->read();
+    return true;
+}
+
+void RangeRecordEditor::sendDatabase()
+{
+    transfer()->send();
+}
+
+FilePrompt RangeRecordEditor::filePrompt()
+{
+    return FilePrompt{services().files, services().dialogs, m_ctx.settings, [this](double seconds) { pause(seconds); }};
+}
+
+void RangeRecordEditor::LadenMenu_Click()
+{
+    fileLoad([this] {
+        return filePrompt().load(0.1, [this](const QString& path) {
+            return LoadRangeTableFile(path, m_fileFormat, m_table, m_ctx.storedSerial, m_range);
+        });
+    });
+}
+
+void RangeRecordEditor::SpeichernMenu_Click()
+{
+    fileSave([this] { filePrompt().save(RangeTableFile(m_fileFormat, m_table, m_ctx.storedSerial, m_range), 0.1); });
+}
+
+void RangeRecordEditor::ClrTabMenu_Click()
+{
+    // A name being typed belongs to the table before it is blanked.
+    if (InpText()->isVisible())
+        commitNameEdit();
+    Busy = true;
+    if (const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs)) {
+        m_range = *typed;
+        // Blank, not changed: a send afterwards writes nothing.
+        for (int a = m_range.first; a <= m_range.last; ++a)
+            blankRecord(a);
+        GridLoaded = 0;
+        Form_Activate();
+    }
+    Busy = false;
+}
+
+} // namespace kx2

@@ -1,0 +1,43 @@
+#include "feedback/gui/RMDatenFrm.h"
+
+#include "accessory/gui/MagSymFrm.h"
+#include "feedback/FeedbackFiles.h"
+#include "feedback/FeedbackTable.h"
+#include "feedback/FeedbackTransfer.h"
+
+namespace kx2 {
+
+namespace {
+
+// Tab stores what was typed, as Enter does.
+constexpr bool TabKeepsText = true;
+
+// The symbols are the accessories', chosen in their chooser.
+RangeEditorDesign Design()
+{
+    return {"RMDatenFrm", QStringLiteral("Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
+            "RmAdrEndTxt", QStringLiteral("alle Daten aus Tabelle löschen"), TabKeepsText, MagSymbolFolder(),
+            &MagSymFrm::create};
+}
+
+} // namespace
+
+RMDatenFrm::RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRange& range, int& gridLoaded,
+                       const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
+    : RangeRecordEditor(ctx, Design(), feedback, range, gridLoaded, FeedbackFileFormat(), programFolder, captions,
+                        parent)
+    , m_feedback(feedback)
+{
+}
+
+void RMDatenFrm::blankRecord(int a)
+{
+    m_feedback.Clear_RMDaten(a);
+}
+
+std::unique_ptr<RangeTransfer> RMDatenFrm::transfer()
+{
+    return std::make_unique<FeedbackTransfer>(m_ctx, m_feedback, rangeInUse());
+}
+
+} // namespace kx2
