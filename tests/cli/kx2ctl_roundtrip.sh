@@ -7,7 +7,7 @@ work="$(mktemp -d)"
 trap 'kill $sim 2>/dev/null && wait $sim 2>/dev/null; rm -rf "$work" || true' EXIT
 trap 'echo "failed at line $LINENO"; for f in "$work"/*.err "$work"/sim.out; do echo "== $f"; cat "$f"; done' ERR
 
-"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 --seed-acc 40 --seed-fb 4096 >"$work/sim.out" 2>&1 &
+"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 --seed-acc 2048 --seed-fb 4096 >"$work/sim.out" 2>&1 &
 sim=$!
 for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done
 [ -e "$work/tty" ] || { echo "simulator did not start"; cat "$work/sim.out"; exit 1; }
@@ -30,7 +30,7 @@ grep -q "Gesendet" "$work/send.err"
 "$ctl" show "$work/b.isd" | grep -q "Lokomotiven: 7"
 
 # Accessories and feedback contacts over address ranges that span two areas, and the last area.
-for db in "acc 16 17" "fb 4090 4096"; do
+for db in "acc 1 16" "acc 16 17" "acc 17 20" "acc 2040 2048" "fb 16 17" "fb 4090 4096"; do
   set -- $db
   "$ctl" read "$1" --from "$2" --to "$3" --port "$work/tty" -o "$work/$1.isd" 2>"$work/$1.err"
   "$ctl" show "$work/$1.isd" >"$work/$1.show"
