@@ -183,8 +183,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     port.onOutput = [&device](const QByteArray& bytes) { device.written(bytes); };
 
     const double start = clock.now();
-    LocoTransfer transfer(ctx);
-    if (mode & 1) {
+    LocoTransfer transfer = ctx.locoTransfer();
+    if (mode & 32) {
+        // Accessories over two areas: the range transfer and its format steps.
+        ctx.accessoryRange = {15, 18};
+        AccessoryTransfer accessories = ctx.accessoryTransfer();
+        if (mode & 1) {
+            for (int a = 15; a <= 18; ++a)
+                ctx.accessories.saveNames(a, QStringLiteral("W"), QString::number(a));
+            ctx.accessories.toggleFormat(16);
+            const SendOutcome out = accessories.SendAccessoryDatabase();
+            fuzz::check((out == SendOutcome::Failed) == (accessories.lastSendResult() != 0));
+        } else {
+            const ReadOutcome out = accessories.ReadAccessoryDatabase();
+            for (int a = 15; a <= 18 && out.result == 0; ++a)
+                fuzz::check(ctx.accessories.status(a) == 0);
+        }
+    } else if (mode & 1) {
         prepareSend(ctx.loco);
         for (int k = 1; k <= 4; ++k)
             ctx.storedSerial.set(k, (mode >> 3) & 1 ? std::optional<int>(k) : std::nullopt);
