@@ -102,9 +102,9 @@ void SimRouteModule::handle(const QByteArray& m)
             return;
         }
         m_programming = true;
+        answerPeer(0, m_address);
         if (m_log)
             m_log(QStringLiteral("FS-Modul: Programmiermodus ein"));
-        answerPeer(0, m_address);
         return;
     }
     if (opcode == 0xE5 && code == 0x21 && flags == 0x40 && number == 0) {
