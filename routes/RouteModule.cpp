@@ -21,7 +21,7 @@ using Slot = LocoNetLink::Slot;
 
 // A 15-byte peer message of the module's type: bytes 7 and 8 as sent (7-bit values). Other
 // modules' messages and everything else on the bus are passed over.
-bool isPeerReplyTo(const Slot& m, const ModuleMessage& request)
+bool isPeerReplyTo(const Slot& m, const ModuleBytes& request)
 {
     return m[0] == kPeer && m[1] == 0x0F && m[7] == request[7] && m[8] == request[8];
 }
@@ -50,7 +50,7 @@ int valueOf(const Slot& m)
 
 } // namespace
 
-void PackHighBits(ModuleMessage& message)
+void PackHighBits(ModuleBytes& message)
 {
     message[6] = 0;
     for (int k = 0; k <= 6; ++k) {
@@ -62,16 +62,16 @@ void PackHighBits(ModuleMessage& message)
 
 void RouteModule::build(int opcode, int code, int typeNumber, int variable, int value, int flags)
 {
-    Message = {opcode, 0x0F, kSource, kDestinationLow, kDestinationHigh, code, 0,
+    ModuleMessage = {opcode, 0x0F, kSource, kDestinationLow, kDestinationHigh, code, 0,
                typeNumber & 0xFF, (typeNumber >> 8) & 0xFF, variable & 0xFF, (variable >> 8) & 0xFF,
                value & 0xFF, (value >> 8) & 0xFF, flags};
-    PackHighBits(Message);
+    PackHighBits(ModuleMessage);
 }
 
 bool RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult)
 {
     int result = 0;
-    m_link.exchange(Message.data(), 13, result, isAnswer, wait);
+    m_link.exchange(ModuleMessage.data(), 13, result, isAnswer, wait);
     sendResult = m_link.lastSendResult();
     return sendResult == 0 && result == 0;
 }
@@ -89,7 +89,7 @@ void RouteModule::RouteModuleProgOn(int typeNumber, int& address, int& result)
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeOther, typeNumber, 0, address, kFlagProgOn);
         // Besides its answer, a module that will not be programmed says so with a refusal.
-        const ModuleMessage request = Message;
+        const ModuleBytes request = ModuleMessage;
         const auto isAnswer = [&request](const Slot& m) {
             return isPeerReplyTo(m, request) || (isAckOfRequest(m) && m[2] != kAccepted);
         };
@@ -118,7 +118,7 @@ void RouteModule::RouteModuleRead(int typeNumber, int variableNumber, int& value
 {
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeOther, typeNumber, variableNumber, 0, 0);
-        const ModuleMessage request = Message;
+        const ModuleBytes request = ModuleMessage;
         int sent = 0;
         if (attempt(ReadWait, [&request](const Slot& m) { return isPeerReplyTo(m, request); }, sent)) {
             if (variableOf(m_link.reply()) == variableNumber) {
@@ -158,7 +158,7 @@ void RouteModule::RouteModuleProgOff(int typeNumber, int address, int& result)
 {
     build(kPeer, kCodeOther, typeNumber, 0, address, kFlagProgOff);
     int r = 0;
-    m_link.awaitEcho(Message.data(), 13, r, ProgOffEchoWait);
+    m_link.awaitEcho(ModuleMessage.data(), 13, r, ProgOffEchoWait);
     if (r == rc::ReplyTimeout)
         result = modrc::ProgOffNoEcho;
     else

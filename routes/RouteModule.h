@@ -23,10 +23,10 @@ inline constexpr int ProgOffNoEcho = OpProgOff + 13;
 } // namespace modrc
 
 // A 15-byte module request: the 14 bytes before the checksum.
-using ModuleMessage = std::array<int, 14>;
+using ModuleBytes = std::array<int, 14>;
 
 // Sets bit k of byte 6 when byte 7 + k has bit 7 set and clears bit 7 of bytes 7..13.
-void PackHighBits(ModuleMessage& message);
+void PackHighBits(ModuleBytes& message);
 
 // The route module as a configurable LocoNet module: programming mode on, 16-bit variables read
 // and written one at a time, programming mode off. Each request is one exchange on the link,
@@ -46,7 +46,7 @@ public:
     explicit RouteModule(LocoNetLink& link) : m_link(link) {}
 
     // The request as last sent (packed).
-    ModuleMessage Message{};
+    ModuleBytes ModuleMessage{};
 
     // On success `address` holds the address the module reported.
     void RouteModuleProgOn(int typeNumber, int& address, int& result);
@@ -59,7 +59,7 @@ public:
 
 private:
     void build(int opcode, int code, int typeNumber, int variable, int value, int flags);
-    // Sends Message and waits up to `wait` seconds for what isAnswer accepts. False when nothing
+    // Sends ModuleMessage and waits up to `wait` seconds for what isAnswer accepts. False when nothing
     // came; sendResult is the send's own code.
     bool attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult);
     void noteRepeat(int attemptNumber);

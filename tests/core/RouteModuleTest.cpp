@@ -26,7 +26,7 @@ std::vector<QByteArray> moduleRequests(const DbRig& rig)
 // A peer reply of the module type (or another) for variable `number` holding `value`.
 QByteArray peer(int type, int number, int value)
 {
-    ModuleMessage m{0xE5, 0x0F, 0x05, 0x08, 0x00, 0x21, 0, type & 0xFF, type >> 8, number & 0xFF, number >> 8,
+    ModuleBytes m{0xE5, 0x0F, 0x05, 0x08, 0x00, 0x21, 0, type & 0xFF, type >> 8, number & 0xFF, number >> 8,
                     value & 0xFF, value >> 8, 0};
     PackHighBits(m);
     QByteArray bytes;
