@@ -56,7 +56,9 @@ TEST(Routes, EightyRoutesOfEveryKindAreSentAndReadBackEqual)
     EXPECT_NE(t.RouteData[3][25], RouteTables::EndOfRoute) << "one route of 24 commands";
 
     ASSERT_EQ(rig.ctx.routeTransfer().SendRoutes(), SendOutcome::Sent);
-    EXPECT_FALSE(t.namesPending());
+    const size_t boxes = rig.dialogs.calls.size();
+    EXPECT_EQ(rig.ctx.routeTransfer().SendRoutes(), SendOutcome::NothingPending) << "what was sent is the station's";
+    EXPECT_EQ(rig.dialogs.calls.size(), boxes);
     const RouteTables sent = t;
     // The first record number after an empty index is 1; serial 1 200 066 051 gives 67051 & 0xFFFF.
     EXPECT_EQ(rig.station.area(sim::SimCommandStation::Flash::Data, 6912).left(4), QByteArray("\x01\x00\x00\xB0", 4));
