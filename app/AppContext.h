@@ -11,6 +11,8 @@
 #include "link/SerialInterface.h"
 #include "loco/LocoTable.h"
 #include "loco/LocoTransfer.h"
+#include "routes/RouteTables.h"
+#include "routes/RouteTransfer.h"
 #include "shell/AddressRange.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
@@ -84,6 +86,12 @@ public:
     AddressRange feedbackRange;
     int RmGridLoaded = 0;
     FeedbackTransfer feedbackTransfer() { return FeedbackTransfer(database, feedback, feedbackRange); }
+
+    // The routes: all 80 name records, start entries and commands, and whether the route
+    // editor's grid shows them.
+    RouteTables routes;
+    int RouteGridLoaded = 0;
+    RouteTransfer routeTransfer() { return RouteTransfer(database, routes); }
 };
 
 } // namespace kx2

@@ -8,6 +8,8 @@
 #include "loco/LocoFiles.h"
 #include "loco/LocoTable.h"
 #include "dbproto/StoredSerial.h"
+#include "routes/RouteCommand.h"
+#include "routes/RouteFiles.h"
 
 #include <QTextStream>
 #include <functional>
@@ -28,7 +30,9 @@ const char* const kShowUsage =
     "    f0 bis f28 (\"-\" = kein Symbol);\n"
     "  Magnetartikel (\"KX2-Magnetartikeldaten Version 1.0\") und Rückmelder\n"
     "    (\"KX2-Rückmelderdaten Version 1.0\"): Adressbereich, dann je Adresse die beiden\n"
-    "    Namenszeilen, das Symbol und (Magnetartikel) das Datenformat.\n"
+    "    Namenszeilen, das Symbol und (Magnetartikel) das Datenformat;\n"
+    "  Fahrstraßen (\"KX2-Fahrstraßendaten Version 1.0\"): je Fahrstraße mit Namen oder Start\n"
+    "    die beiden Namenszeilen, der Start und die Befehle bis zum letzten, wie der Editor sie zeigt.\n"
     "\n"
     "Optionen:\n"
     "  -h, --help  diese Hilfe\n"
@@ -72,6 +76,9 @@ void printLoco(QTextStream& out, const LocoTable& table, int row, const QString&
 // The records of an accessory or feedback file, one line per address.
 int showRange(QTextStream& out, QTextStream& err, const QString& path, const QString& header,
               const RangeFileFormat& format, RangeRecordTable& table, const std::function<QString(int)>& formatOf);
+
+// The routes of a route file that have a name or a start entry.
+int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QString& header);
 
 int fileError(QTextStream& err, const QString& path, IsdError error, const QString& detail)
 {
@@ -156,6 +163,8 @@ int runShow(const QStringList& args)
         FeedbackTable feedback;
         return showRange(out, err, path, header, FeedbackFileFormat(), feedback, nullptr);
     }
+    if (header == IsdHeaderRoutes())
+        return showRoutes(out, err, path, header);
     return fileError(err, path, IsdError::WrongHeader,
                      QStringLiteral("Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
 }
@@ -187,6 +196,43 @@ int showRange(QTextStream& out, QTextStream& err, const QString& path, const QSt
         if (formatOf)
             out << ' ' << formatOf(a);
         out << "\n";
+    }
+    return 0;
+}
+
+int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QString& header)
+{
+    RouteTables tables;
+    StoredSerial serial;
+    const IsdLoadResult r = LoadRouteTableFile(path, tables, serial);
+    if (!r.ok())
+        return fileError(err, path, r.error, r.detail);
+    std::vector<int> shown;
+    int started = 0;
+    for (int n = 1; n <= RouteTables::RouteCount; ++n) {
+        started += tables.holdsRoute(n) ? 1 : 0;
+        if (tables.holdsRoute(n) || !tables.ReadFSname(1, n).isEmpty() || !tables.ReadFSname(2, n).isEmpty())
+            shown.push_back(n);
+    }
+    out << "Datei: " << path << "\n"
+        << "Inhalt: " << header << "\n"
+        << "Seriennummer (Werte 1..4): " << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
+        << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
+        << "Fahrstraßen mit Start: " << started << "\n";
+    for (int n : shown) {
+        // The commands up to the last one that says something; what follows shows "-".
+        QStringList commands;
+        int last = 0;
+        for (int j = 2; j <= RouteTables::EntryCount; ++j) {
+            commands << FS_Befehl_to_Text(tables, n, j);
+            if (commands.back() != QLatin1String("-"))
+                last = j - 1;
+        }
+        out << "\n" << pad(QString::number(n), 2) << "  \"" << tables.ReadFSname(1, n) << "\" \"" << tables.ReadFSname(2, n)
+            << "\"\n"
+            << "    FS-Start: " << FS_Befehl_to_Text(tables, n, 1) << "\n";
+        for (int c = 1; c <= last; ++c)
+            out << "    Befehl" << pad(QString::number(c), 2) << ": " << commands[c - 1] << "\n";
     }
     return 0;
 }

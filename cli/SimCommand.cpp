@@ -73,6 +73,12 @@ int runSim(const QStringList& args)
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("N gültige Lokdatensätze anlegen (0..500)"), QStringLiteral("N"));
     const QCommandLineOption seedAcc(QStringLiteral("seed-acc"), QStringLiteral("Magnetartikel 1..N mit Namen, Symbol und Datenformat anlegen (0..2048)"), QStringLiteral("N"));
     const QCommandLineOption seedFb(QStringLiteral("seed-fb"), QStringLiteral("Rückmelder 1..N mit Namen und Symbol anlegen (0..4096)"), QStringLiteral("N"));
+    const QCommandLineOption seedRoutes(QStringLiteral("seed-routes"), QStringLiteral("Fahrstraßen 1..N mit Namen, Start und Befehlen aller Arten anlegen (0..80)"), QStringLiteral("N"));
+    const QCommandLineOption moduleAbsent(QStringLiteral("module-absent"), QStringLiteral("das Fahrstraßenmodul antwortet auf nichts"));
+    const QCommandLineOption moduleRefuses(QStringLiteral("module-refuses"), QStringLiteral("das Fahrstraßenmodul lehnt den Programmiermodus ab"));
+    const QCommandLineOption moduleNoAnswer(QStringLiteral("module-no-answer-every"), QStringLiteral("jede N-te Antwort des Fahrstraßenmoduls geht verloren"), QStringLiteral("N"));
+    const QCommandLineOption moduleDelay(QStringLiteral("module-answer-delay"), QStringLiteral("Sekunden vor jeder Antwort des Fahrstraßenmoduls"), QStringLiteral("S"));
+    const QCommandLineOption moduleAddress(QStringLiteral("module-address"), QStringLiteral("Moduladresse des Fahrstraßenmoduls (Standard 456)"), QStringLiteral("N"));
     const QCommandLineOption pace(QStringLiteral("baud-pace"), QStringLiteral("jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"), QStringLiteral("BAUD"));
     const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Seriennummer (ab 1200000000)"), QStringLiteral("NUMMER"));
     const QCommandLineOption handle(QStringLiteral("handle"), QStringLiteral("Quittungscode von Schritt 2 (Standard 0x42)"), QStringLiteral("N"));
@@ -89,7 +95,8 @@ int runSim(const QStringList& args)
     const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
-    p.addOptions({pty, state, seed, seedAcc, seedFb, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
+    p.addOptions({pty, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
+                  moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
                   refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
@@ -122,6 +129,18 @@ int runSim(const QStringList& args)
         bad(seedAcc);
     if (p.isSet(seedFb) && !parseInt(p.value(seedFb), seedFbCount, 0, 4096))
         bad(seedFb);
+    int seedRoutesCount = 0;
+    if (p.isSet(seedRoutes) && !parseInt(p.value(seedRoutes), seedRoutesCount, 0, 80))
+        bad(seedRoutes);
+    if (p.isSet(moduleNoAnswer) && !parseInt(p.value(moduleNoAnswer), faults.routeModule.loseAnswerEvery, 1, 1000000))
+        bad(moduleNoAnswer);
+    if (p.isSet(moduleDelay) && !parseDouble(p.value(moduleDelay), faults.routeModule.answerDelay))
+        bad(moduleDelay);
+    // 65535 stands for "any module" in programming-on and cannot be a module's own address.
+    if (p.isSet(moduleAddress) && !parseInt(p.value(moduleAddress), config.routeModuleAddress, 0, 65534))
+        bad(moduleAddress);
+    faults.routeModule.absent = p.isSet(moduleAbsent);
+    faults.routeModule.refuseProgramming = p.isSet(moduleRefuses);
     if (p.isSet(pace) && !parseInt(p.value(pace), baud, 1, 10000000))
         bad(pace);
     if (p.isSet(serial)) {
@@ -175,6 +194,8 @@ int runSim(const QStringList& args)
         station.seedAccessories(seedAccCount);
     if (seedFbCount > 0)
         station.seedFeedback(seedFbCount);
+    if (seedRoutesCount > 0)
+        station.seedRoutes(seedRoutesCount);
     VanishWatch watch;
     bus.attach(&watch);
 

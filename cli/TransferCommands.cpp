@@ -7,6 +7,7 @@
 #include "link/ResultText.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTransfer.h"
+#include "routes/RouteFiles.h"
 
 #include <QTextStream>
 #include <functional>
@@ -85,6 +86,17 @@ const std::vector<CliDatabase>& databases()
          },
          [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
          [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); }},
+        {"routes", "Fahrstraßen", 0, [](AppContext&) -> AddressRange* { return nullptr; },
+         [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
+         [](AppContext& c) { return RouteTableFile(c.routes, c.storedSerial); },
+         [](AppContext& c, const QString& p) { return LoadRouteTableFile(p, c.routes, c.storedSerial); },
+         [](AppContext& c) { return c.routeTransfer().SendRoutes(); },
+         [](AppContext& c) {
+             int n = 0;
+             for (int r = 1; r <= RouteTables::RouteCount; ++r)
+                 n += c.routes.holdsRoute(r) ? 1 : 0;
+             return n;
+         }},
     };
     return all;
 }
@@ -97,7 +109,8 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
         for (const CliDatabase& db : databases())
             if (what[0] == QLatin1String(db.word))
                 return &db;
-    QTextStream(stderr) << "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel) oder fb (Rückmelder)\n";
+    QTextStream(stderr) << "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes "
+                           "(Fahrstraßen)\n";
     exitCode = 2;
     return nullptr;
 }
@@ -109,15 +122,16 @@ int runRead(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und\n"
-        "Rückmelder (1..4096) werden im Adressbereich --from..--to gelesen (Vorgabe 1 bis 16)."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc oder fb"));
+        "Rückmelder (1..4096) werden im Adressbereich --from..--to gelesen (Vorgabe 1 bis 16), Lokomotiven und\n"
+        "die 80 Fahrstraßen ganz."));
+    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc, fb oder routes"));
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
     parser.addOption({QStringLiteral("from"), QStringLiteral("erste Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("to"), QStringLiteral("letzte Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("16")});
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("read"),
-                     QStringLiteral("kx2ctl read loco|acc|fb -o DATEI.isd [--from A --to B] [Optionen]"), exitCode))
+                     QStringLiteral("kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]"), exitCode))
         return exitCode;
     const CliDatabase* db = wantedDatabase(parser, exitCode);
     if (!db)
@@ -163,7 +177,7 @@ int runSend(const QStringList& args)
     parser.setApplicationDescription(QStringLiteral(
         "Lädt eine ISD-Datei wie \"laden\" im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)\n"
         "und sendet die Datensätze zur Zentrale."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc oder fb"));
+    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc, fb oder routes"));
     parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("Quelldatei (ISD)."), QStringLiteral("datei")});
     parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
@@ -172,7 +186,7 @@ int runSend(const QStringList& args)
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("send"),
-                     QStringLiteral("kx2ctl send loco|acc|fb -i DATEI.isd [Optionen]"), exitCode))
+                     QStringLiteral("kx2ctl send loco|acc|fb|routes -i DATEI.isd [Optionen]"), exitCode))
         return exitCode;
     const CliDatabase* db = wantedDatabase(parser, exitCode);
     if (!db)

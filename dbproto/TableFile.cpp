@@ -16,7 +16,7 @@ const QString kExtension = QStringLiteral("ISD");
 
 bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(const QString& path)>& loadFile) const
 {
-    const QString path = AskFileName(files, settings, 0, kExtension);
+    const QString path = AskFileName(files, settings, 0, kExtension, startFolder);
     if (path.isEmpty())
         return false;
     if (pause)
@@ -28,7 +28,7 @@ bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(cons
 
 bool FilePrompt::save(const IsdWriter& file, double pauseAfter) const
 {
-    const QString path = AskFileName(files, settings, 1, kExtension);
+    const QString path = AskFileName(files, settings, 1, kExtension, startFolder);
     if (path.isEmpty())
         return false;
     const QString error = file.saveTo(path);

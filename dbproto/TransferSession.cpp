@@ -81,9 +81,8 @@ bool TransferSession::readSerial(std::array<int, 4>& ids)
     if (!ok())
         return false;
     stepText(QStringLiteral(" Seriennummer lesen"));
-    double serial = 0;
     ids = {-1, -1, -1, -1};
-    m_ctx.db.ReadSerialNumber(serial, ids[0], ids[1], ids[2], ids[3], m_result);
+    m_ctx.db.ReadSerialNumber(m_serial, ids[0], ids[1], ids[2], ids[3], m_result);
     if (m_direction == Direction::Read)
         for (int k = 0; k < 4; ++k)
             m_ctx.storedSerial.set(k + 1, ok() ? std::optional<int>(ids[size_t(k)]) : std::nullopt);

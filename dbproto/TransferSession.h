@@ -61,6 +61,8 @@ public:
     Station checkStation(const std::array<int, 4>& ids, const QString& title);
     // After a successful send: the table now is this station's.
     void adoptStation(const std::array<int, 4>& ids);
+    // The serial number the session read (0 before).
+    double serialNumber() const { return m_serial; }
     // One of the driver's own steps, run with the session's result.
     bool run(const std::function<void(int& result)>& step);
     void stepText(const QString& text);
@@ -107,6 +109,7 @@ private:
     bool m_accessOpen = false;
     bool m_released = false;
     std::array<int, 4> m_ids{};
+    double m_serial = 0;
 };
 
 } // namespace kx2

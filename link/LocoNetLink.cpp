@@ -122,10 +122,14 @@ void LocoNetLink::matchCompleted(const Slot& slot, int length)
         bool echo = length == m_wait.request.size();
         for (int i = 0; echo && i < length; ++i)
             echo = slot[i] == static_cast<unsigned char>(m_wait.request[i]);
-        if (echo)
-            m_wait.echoSeen = true;
-        else
+        if (!echo) {
             ++m_passedOver;
+        } else if (!m_wait.isAnswer) {
+            m_reply = slot;
+            m_wait.answered = true;
+        } else {
+            m_wait.echoSeen = true;
+        }
         return;
     }
     if ((*m_wait.isAnswer)(slot)) {
@@ -249,7 +253,17 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
     result = 0;
 }
 
-void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer)
+void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer, double timeout)
+{
+    waitFor(bytes, lastIndex, result, &isAnswer, timeout);
+}
+
+void LocoNetLink::awaitEcho(const int* bytes, int lastIndex, int& result, double timeout)
+{
+    waitFor(bytes, lastIndex, result, nullptr, timeout);
+}
+
+void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout)
 {
     result = 0;
     resetRingIndex();
@@ -257,19 +271,20 @@ void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result, const A
     m_passedOver = 0;
     m_wait = Wait{};
     m_wait.active = true;
-    m_wait.isAnswer = &isAnswer;
+    m_wait.isAnswer = isAnswer;
     for (int i = 0; i <= lastIndex; ++i)
         m_wait.request.append(char(bytes[i] & 0xFF));
     m_wait.request.append(char(LocoNetChecksum(bytes, lastIndex)));
 
     // The echo may come while the request is still being written byte by byte.
     SendLocoNetMessage(bytes, lastIndex, result);
+    m_lastSendResult = result;
     ExchangeStart = m_clock.now();
-    const double deadline = ExchangeStart + ReplyTimeout;
+    const double deadline = ExchangeStart + timeout;
     while (!m_wait.answered) {
         // A port that closed itself (the device vanished, a USB cable was pulled) delivers
         // nothing more: the time-out is certain, so it comes at once.
-        if (m_clock.now() - ExchangeStart > ReplyTimeout || !m_port.portOpen()) {
+        if (m_clock.now() - ExchangeStart > timeout || !m_port.portOpen()) {
             result = rc::ReplyTimeout;
             break;
         }

@@ -69,8 +69,16 @@ public:
     // then holds that message. Messages of other devices before, between and after are passed
     // over. result 0, 13 on time-out (at once when the port has closed meanwhile: nothing can
     // arrive any more), or the send's code when the send failed and the answer came anyway.
-    void exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer = AnyAnswer);
+    // `timeout` counts from the end of the send.
+    void exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer = AnyAnswer,
+                  double timeout = ReplyTimeout);
+    // The same for a request that no device answers: waits for its own echo alone, which then
+    // stands in reply().
+    void awaitEcho(const int* bytes, int lastIndex, int& result, double timeout);
     double ExchangeStart = 0;
+    // What the send of the last exchange returned (0 or 1012), for callers that must tell a
+    // failed send from a missing answer.
+    int lastSendResult() const { return m_lastSendResult; }
     // The answer of the last exchange; all zero when none came.
     const Slot& reply() const { return m_reply; }
     Slot& reply() { return m_reply; }
@@ -94,6 +102,8 @@ public:
 private:
     void traceLine(const char* dir, const QByteArray& bytes);
     void completeMessage();
+    // isAnswer nullptr: the echo ends the wait.
+    void waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout);
 
     Comm1& m_port;
     Clock& m_clock;
@@ -114,6 +124,7 @@ private:
     Wait m_wait;
     Slot m_reply{};
     int m_passedOver = 0;
+    int m_lastSendResult = 0;
     double m_pausedSeconds = 0;
 };
 

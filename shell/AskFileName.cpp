@@ -3,6 +3,8 @@
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
+#include <algorithm>
+
 namespace kx2 {
 
 QString DataFileFilter(const QString& extension)
@@ -11,12 +13,19 @@ QString DataFileFilter(const QString& extension)
         + QStringLiteral("|");
 }
 
-QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension)
+QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension,
+                    const QString& startFolder)
 {
     const QString filter = DataFileFilter(extension);
+    QString initial = settings.LastFileName;
+    if (!startFolder.isEmpty()) {
+        // The name may come from Windows ("C:\Daten\alt.ISD"): either slash ends its folder.
+        const int cut = int(std::max(initial.lastIndexOf(QLatin1Char('/')), initial.lastIndexOf(QLatin1Char('\\'))));
+        initial = startFolder + QLatin1Char('/') + initial.mid(cut + 1);
+    }
     if (mode == AskFileOpen)
-        return dialog.openFileName(QStringLiteral("Sicherungsdatei öffnen..."), settings.LastFileName, filter);
-    return dialog.saveFileName(QStringLiteral("Sicherungsdatei speichern..."), settings.LastFileName, filter);
+        return dialog.openFileName(QStringLiteral("Sicherungsdatei öffnen..."), initial, filter);
+    return dialog.saveFileName(QStringLiteral("Sicherungsdatei speichern..."), initial, filter);
 }
 
 } // namespace kx2

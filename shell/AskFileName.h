@@ -11,8 +11,10 @@ inline constexpr int AskFileOpen = 0;  // any other mode saves
 // The file prompt of the editors' load and save menus. Mode 0 asks for a file to open, any other
 // mode for one to save; the dialog offers LastFileName and the filter
 // "KX2 Datenflash (*.<extension>)|*.<extension>|". Returns "" when the user cancels.
-// The chosen name is not remembered in LastFileName.
-QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension);
+// The chosen name is not remembered in LastFileName. With a start folder the dialog opens there,
+// offering the file name of LastFileName without its folder.
+QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension,
+                    const QString& startFolder = QString());
 
 // "KX2 Datenflash (*.ISD)|*.ISD|" for "ISD".
 QString DataFileFilter(const QString& extension);

@@ -11,6 +11,16 @@ QString programFolderPath()
     return QCoreApplication::applicationDirPath();
 }
 
+QString DataFolderPath()
+{
+    const QString base = programFolderPath();
+    const QString found = findInProgramFolder(base, QStringLiteral("Daten"));
+    if (!found.isEmpty() && QFileInfo(found).isDir())
+        return found;
+    QDir dir(base);
+    return dir.mkpath(QStringLiteral("Daten")) ? dir.filePath(QStringLiteral("Daten")) : QString();
+}
+
 QString findInProgramFolder(const QString& base, const QString& relative)
 {
     QString rel = relative;

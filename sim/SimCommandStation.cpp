@@ -28,8 +28,12 @@ int wireIndex(int k)
 } // namespace
 
 SimCommandStation::SimCommandStation(SimBus& bus, SimStationConfig config, SimFaults faults)
-    : m_bus(bus), m_config(std::move(config)), m_faults(faults), m_alive(std::make_shared<bool>(true))
+    : m_bus(bus), m_config(std::move(config)), m_faults(faults)
+    , m_routeModule(std::make_unique<SimRouteModule>(bus, m_config.routeModuleAddress, faults.routeModule))
+    , m_alive(std::make_shared<bool>(true))
 {
+    m_routeModule->setViolationSink([this](const QString& text) { violation(text); });
+    m_routeModule->setOnStored([this] { saveState(); });
     resetWorkBuffer();
     if (!m_config.statePath.isEmpty()) {
         QString error;

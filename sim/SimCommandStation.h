@@ -2,6 +2,7 @@
 #include "sim/SimBus.h"
 #include "sim/SimChatter.h"
 #include "sim/SimFramer.h"
+#include "sim/SimRouteModule.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,6 +29,7 @@ struct SimFaults {
     double chatterInterval = 0.0;     // other devices talk on the bus every so many seconds
     bool ackAndReadyInOneWrite = false;
     int unplugAfterMessages = 0;      // the interface vanishes when request N+1 arrives
+    SimRouteModuleFaults routeModule; // the route module's own
 };
 
 struct SimStationConfig {
@@ -38,6 +40,7 @@ struct SimStationConfig {
     int bootAckCode = 0x7F;     // 0x7F: ready message follows; 0x01: open at once; else refused
     double readyDelay = 0.3;    // seconds from the acknowledge of step 1 to the ready message
     QString statePath;          // memory kept here: loaded at start, saved after every change
+    int routeModuleAddress = SimRouteModule::DefaultAddress;
 };
 
 // The command station as far as the database access, the display and the data-format table go.
@@ -82,6 +85,10 @@ public:
     bool hasAccessoryFormat(int address) const { return m_accessoryFormats.count(address) > 0; }
     void setAccessoryFormat(int address, int value);
 
+    // --- the route module, on the same bus; its variables are kept with the memory ---
+    SimRouteModule& routeModule() { return *m_routeModule; }
+    const SimRouteModule& routeModule() const { return *m_routeModule; }
+
     // --- display ---
     QString displayText() const { return m_displayText; }
     std::pair<int, int> displayCursor() const { return m_cursor; }
@@ -104,6 +111,11 @@ public:
     void seedFeedback(int count);
     static constexpr int AccessoryAreaBase = 6400;
     static constexpr int FeedbackAreaBase = 6656;
+    // Fills routes 1..count (up to 80) with SimRouteModule::sampleRoute: the entries in the route
+    // module, the name records (areas 6912.., 64 bytes apart) with two name lines, the start
+    // address and this station's device code.
+    void seedRoutes(int count);
+    static constexpr int RouteNameAreaBase = 6912;
 
     bool loadState(const QString& path, QString* error = nullptr);
     bool saveState(const QString& path, QString* error = nullptr) const;
@@ -111,7 +123,11 @@ public:
     bool saveState();
 
     // Receives one line per event worth telling (access, area writes, violations).
-    void setLog(std::function<void(const QString&)> log) { m_log = std::move(log); }
+    void setLog(std::function<void(const QString&)> log)
+    {
+        m_log = std::move(log);
+        m_routeModule->setLog(m_log);
+    }
 
     void busReceive(const QByteArray& bytes) override;
 
@@ -177,6 +193,7 @@ private:
     QStringList m_violations;
     std::function<void(const QString&)> m_log;
     std::unique_ptr<SimChatter> m_chatter;
+    std::unique_ptr<SimRouteModule> m_routeModule;
     std::shared_ptr<bool> m_alive;
 };
 

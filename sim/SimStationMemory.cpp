@@ -124,6 +124,10 @@ bool SimCommandStation::saveState(const QString& path, QString* error) const
     for (const auto& [address, v] : m_accessoryFormats)
         acc[QString::number(address)] = v;
     root[QStringLiteral("accessoryFormats")] = acc;
+    QJsonObject routes;
+    for (const auto& [number, v] : m_routeModule->variables())
+        routes[QString::number(number)] = v;
+    root[QStringLiteral("routeModule")] = routes;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -202,8 +206,21 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
             return fail(QStringLiteral("Magnetartikelformat falsch: ") + it.key());
         acc[address] = it.value().toInt() & 0xFF;
     }
+    std::map<int, int> routeVariables;
+    const QJsonObject ro = root.value(QStringLiteral("routeModule")).toObject();
+    for (auto it = ro.begin(); it != ro.end(); ++it) {
+        bool ok = false;
+        const int number = it.key().toInt(&ok);
+        const int v = it.value().toInt(-1);
+        if (!ok || number < SimRouteModule::FirstVariable || number > SimRouteModule::LastVariable
+            || !it.value().isDouble() || v < 0 || v > 0xFFFF)
+            return fail(QStringLiteral("Variable des FS-Moduls falsch: ") + it.key());
+        if (v != 0)
+            routeVariables[number] = v;
+    }
     m_sam = std::move(sam);
     m_data = std::move(data);
+    m_routeModule->setVariables(std::move(routeVariables));
     m_locoFormats = std::move(loco);
     m_accessoryFormats = std::move(acc);
     return true;
@@ -298,6 +315,44 @@ void SimCommandStation::seedFeedback(int count)
 {
     count = std::clamp(count, 0, 4096);
     seedRangeRecords(FeedbackAreaBase, count, 160, QStringLiteral("Gleis %1"), QStringLiteral("Einfahrt"));
+    saveState();
+}
+
+} // namespace kx2::sim
+
+namespace kx2::sim {
+
+void SimCommandStation::seedRoutes(int count)
+{
+    count = std::clamp(count, 0, 80);
+    // The device code a send would write: (serial number mod 100000) + 1000, low 16 bits.
+    const int deviceCode = int((static_cast<long long>(serialNumber()) % 100000 + 1000) & 0xFFFF);
+    for (int r = 1; r <= count; ++r) {
+        const std::array<int, 25> entries = SimRouteModule::sampleRoute(r);
+        for (int j = 0; j < 25; ++j)
+            m_routeModule->setVariable(5 + 25 * (r - 1) + j, entries[size_t(j)]);
+        QByteArray rec(48, char(0xFF));
+        auto put = [&](int at, int v) { rec[at] = char(v & 0xFF); };
+        for (int b = 0; b < 4; ++b)
+            put(b, int((unsigned(r) >> (8 * b)) & 0xFF));
+        put(3, 176);
+        const QByteArray name = kx2::toCp1252(QStringLiteral("Fahrstraße %1").arg(r)) + char(13)
+                                + kx2::toCp1252(QStringLiteral("Gleis %1").arg(1 + r % 12));
+        for (int k = 0; k < 24; ++k)
+            put(4 + k, k < name.size() ? int(static_cast<unsigned char>(name.at(k))) : 0);
+        const int start = entries[0];
+        const int s = start / 10 + (start % 2) * 8192;
+        put(28, s);
+        put(29, s >> 8);
+        put(30, deviceCode);
+        put(31, deviceCode >> 8);
+        put(32, 0x8D);
+        put(33, 0x19);
+        const int areaNumber = RouteNameAreaBase + (r - 1) / 8;
+        QByteArray a = area(Flash::Data, areaNumber);
+        a.replace(64 * ((r - 1) % 8), 48, rec);
+        setArea(Flash::Data, areaNumber, a);
+    }
     saveState();
 }
 

@@ -7,7 +7,7 @@ work="$(mktemp -d)"
 trap 'kill $sim 2>/dev/null && wait $sim 2>/dev/null; rm -rf "$work" || true' EXIT
 trap 'echo "failed at line $LINENO"; for f in "$work"/*.err "$work"/sim.out; do echo "== $f"; cat "$f"; done' ERR
 
-"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 --seed-acc 2048 --seed-fb 4096 >"$work/sim.out" 2>&1 &
+"$ctl" sim --pty "$work/tty" --state "$work/station.state" --seed 7 --seed-acc 2048 --seed-fb 4096 --seed-routes 80 >"$work/sim.out" 2>&1 &
 sim=$!
 for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done
 [ -e "$work/tty" ] || { echo "simulator did not start"; cat "$work/sim.out"; exit 1; }
@@ -39,6 +39,16 @@ for db in "acc 1 16" "acc 16 17" "acc 17 20" "acc 2040 2048" "fb 16 17" "fb 4090
   "$ctl" read "$1" --from "$2" --to "$3" --port "$work/tty" -o "$work/$1-again.isd" 2>>"$work/$1.err"
   "$ctl" show "$work/$1-again.isd" | diff - "$work/$1.show" | grep -v "^[<>] Datei:\|^---\|^[0-9]" && { echo "$1: read back differs"; exit 1; }
 done
+# Routes: names in the command station, entries in its route module; 72 of the 80 have a start.
+"$ctl" read routes --port "$work/tty" -o "$work/fs.isd" --trace "$work/fs.trace" 2>"$work/fs.err"
+[ "$(wc -l <"$work/fs.isd")" -eq 6085 ] || { echo "route file has the wrong length"; exit 1; }
+grep -q "^TX ED 0F 08 05 00 21 71 0D 19 00 00 7F 7F 00 " "$work/fs.trace" || { echo "no programming-on in the trace"; exit 1; }
+"$ctl" show "$work/fs.isd" >"$work/fs.show"
+grep -q "Fahrstraßen mit Start: 72" "$work/fs.show" && grep -q "Befehl24: " "$work/fs.show" || { echo "routes not shown"; exit 1; }
+"$ctl" send routes -i "$work/fs.isd" --port "$work/tty" --yes 2>>"$work/fs.err" || { cat "$work/fs.err"; exit 1; }
+"$ctl" read routes --port "$work/tty" -o "$work/fs-again.isd" 2>>"$work/fs.err"
+"$ctl" show "$work/fs-again.isd" | diff - "$work/fs.show" | grep -v "^[<>] Datei:\|^---\|^[0-9]" && { echo "routes: read back differs"; exit 1; }
+
 if "$ctl" read acc --from 20 --to 10 --port "$work/tty" -o "$work/r.isd" 2>"$work/range.err"; then exit 1; fi
 grep -q "Ungültiger Adressbereich" "$work/range.err"
 if "$ctl" send fb -i "$work/acc.isd" --port "$work/tty" --yes 2>"$work/kind.err"; then exit 1; fi

@@ -57,3 +57,16 @@ TEST(AskFileName, ChosenNameIsNotOfferedNextTime)
     EXPECT_EQ(dialog.calls[1].initialName, QStringLiteral("start.ISD"));
     EXPECT_EQ(settings.LastFileName, QStringLiteral("start.ISD"));
 }
+
+TEST(AskFileName, AStartFolderKeepsOnlyTheFileNameOfLastFileName)
+{
+    FakeFileDialog dialog;
+    Settings settings;
+    const char* const rows[][2] = {
+        {"C:\\Daten\\alt.ISD", "/p/Daten/alt.ISD"}, {"/home/u/fs.ISD", "/p/Daten/fs.ISD"}, {"", "/p/Daten/"}};
+    for (const auto& row : rows) {
+        settings.LastFileName = QString::fromUtf8(row[0]);
+        AskFileName(dialog, settings, 1, QStringLiteral("ISD"), QStringLiteral("/p/Daten"));
+        EXPECT_EQ(dialog.calls.back().initialName, QString::fromUtf8(row[1]));
+    }
+}

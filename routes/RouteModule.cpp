@@ -1,0 +1,189 @@
+#include "routes/RouteModule.h"
+
+#include "link/ResultText.h"
+
+namespace kx2 {
+
+namespace {
+
+constexpr int kSource = 0x08;
+constexpr int kDestinationLow = 0x05;
+constexpr int kDestinationHigh = 0x00;
+constexpr int kCodeWrite = 0x20;
+constexpr int kCodeOther = 0x21;  // programming-on, read, programming-off
+constexpr int kFlagProgOn = 0x80;
+constexpr int kFlagProgOff = 0x40;
+constexpr int kAccepted = 0x7F;
+constexpr int kPeer = 0xE5;
+constexpr int kLongAck = 0xB4;
+
+using Slot = LocoNetLink::Slot;
+
+// A 15-byte peer message of the module's type: bytes 7 and 8 as sent (7-bit values). Other
+// modules' messages and everything else on the bus are passed over.
+bool isPeerReplyTo(const Slot& m, const ModuleBytes& request)
+{
+    return m[0] == kPeer && m[1] == 0x0F && m[7] == request[7] && m[8] == request[8];
+}
+
+// An acknowledge of the 0xED request.
+bool isAckOfRequest(const Slot& m)
+{
+    return m[0] == kLongAck && m[1] == 0x6D;
+}
+
+// Byte 7 + k of a peer reply with bit 7 from bit k of byte 6.
+int unpacked(const Slot& m, int k)
+{
+    return m[7 + k] + ((m[6] >> k) & 1) * 128;
+}
+
+int variableOf(const Slot& m)
+{
+    return unpacked(m, 3) * 256 + unpacked(m, 2);
+}
+
+int valueOf(const Slot& m)
+{
+    return unpacked(m, 5) * 256 + unpacked(m, 4);
+}
+
+} // namespace
+
+void PackHighBits(ModuleBytes& message)
+{
+    message[6] = 0;
+    for (int k = 0; k <= 6; ++k) {
+        if (message[size_t(7 + k)] & 0x80)
+            message[6] |= 1 << k;
+        message[size_t(7 + k)] &= 0x7F;
+    }
+}
+
+void RouteModule::build(int opcode, int code, int typeNumber, int variable, int value, int flags)
+{
+    ModuleMessage = {opcode, 0x0F, kSource, kDestinationLow, kDestinationHigh, code, 0,
+               typeNumber & 0xFF, (typeNumber >> 8) & 0xFF, variable & 0xFF, (variable >> 8) & 0xFF,
+               value & 0xFF, (value >> 8) & 0xFF, flags};
+    PackHighBits(ModuleMessage);
+}
+
+bool RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult)
+{
+    int result = 0;
+    m_link.exchange(ModuleMessage.data(), 13, result, isAnswer, wait);
+    sendResult = m_link.lastSendResult();
+    return sendResult == 0 && result == 0;
+}
+
+void RouteModule::noteRepeat(int attemptNumber)
+{
+    if (attemptNumber < Attempts)
+        m_link.traceNote(QStringLiteral("FS-Modul: keine passende Antwort, Versuch %1 von %2")
+                             .arg(attemptNumber + 1)
+                             .arg(Attempts));
+}
+
+void RouteModule::RouteModuleProgOn(int typeNumber, int& address, int& result)
+{
+    for (int n = 1; n <= Attempts; ++n) {
+        build(0xED, kCodeOther, typeNumber, 0, address, kFlagProgOn);
+        // Besides its answer, a module that will not be programmed says so with a refusal.
+        const ModuleBytes request = ModuleMessage;
+        const auto isAnswer = [&request](const Slot& m) {
+            return isPeerReplyTo(m, request) || (isAckOfRequest(m) && m[2] != kAccepted);
+        };
+        int sent = 0;
+        if (attempt(ProgOnWait, isAnswer, sent)) {
+            const Slot& reply = m_link.reply();
+            if (reply[0] == kLongAck) {
+                result = modrc::ProgOnRefused;
+                return;
+            }
+            if (variableOf(reply) == 0) {
+                address = valueOf(reply);
+                result = 0;
+                return;
+            }
+        } else if (sent != 0) {
+            result = modrc::OpProgOn + sent;
+            return;
+        }
+        noteRepeat(n);
+    }
+    result = modrc::ProgOnNoAnswer;
+}
+
+void RouteModule::RouteModuleRead(int typeNumber, int variableNumber, int& value, int& result)
+{
+    for (int n = 1; n <= Attempts; ++n) {
+        build(0xED, kCodeOther, typeNumber, variableNumber, 0, 0);
+        const ModuleBytes request = ModuleMessage;
+        int sent = 0;
+        if (attempt(ReadWait, [&request](const Slot& m) { return isPeerReplyTo(m, request); }, sent)) {
+            if (variableOf(m_link.reply()) == variableNumber) {
+                value = valueOf(m_link.reply());
+                result = 0;
+                return;
+            }
+        } else if (sent != 0) {
+            result = sent;
+            return;
+        }
+        noteRepeat(n);
+    }
+    result = modrc::ReadNoAnswer;
+}
+
+void RouteModule::RouteModuleWrite(int typeNumber, int variableNumber, int value, int& result)
+{
+    for (int n = 1; n <= Attempts; ++n) {
+        build(0xED, kCodeWrite, typeNumber, variableNumber, value, 0);
+        int sent = 0;
+        if (attempt(WriteWait, isAckOfRequest, sent)) {
+            // A refused write is not tried again.
+            result = m_link.reply()[2] == kAccepted ? 0 : modrc::WriteRefused;
+            return;
+        }
+        if (sent != 0) {
+            result = sent;
+            return;
+        }
+        noteRepeat(n);
+    }
+    result = modrc::WriteNoAnswer;
+}
+
+void RouteModule::RouteModuleProgOff(int typeNumber, int address, int& result)
+{
+    build(kPeer, kCodeOther, typeNumber, 0, address, kFlagProgOff);
+    int r = 0;
+    m_link.awaitEcho(ModuleMessage.data(), 13, r, ProgOffEchoWait);
+    if (r == rc::ReplyTimeout)
+        result = modrc::ProgOffNoEcho;
+    else
+        result = r == 0 ? 0 : modrc::OpProgOff + r;
+}
+
+ModuleProgramming::ModuleProgramming(RouteModule& module, int& result) : m_module(module)
+{
+    m_module.RouteModuleProgOn(RouteModule::RouteModuleType, m_address, result);
+}
+
+ModuleProgramming::~ModuleProgramming()
+{
+    // Also after a programming-on that failed: the module may have switched over all the same
+    // and only its answer got lost, so it is told to leave programming mode in any case.
+    int ignored = 0;
+    close(ignored);
+}
+
+void ModuleProgramming::close(int& result)
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_module.RouteModuleProgOff(RouteModule::RouteModuleType, m_address, result);
+}
+
+} // namespace kx2

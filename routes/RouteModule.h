@@ -1,0 +1,90 @@
+#pragma once
+#include "link/LocoNetLink.h"
+
+#include <array>
+
+namespace kx2 {
+
+// Result codes of the route-module dialogue (operation x 10000 + step x 100 + error).
+namespace modrc {
+inline constexpr int OpProgOn = 300000;   // "FS Modul Prog. on:"
+inline constexpr int OpRead = 310000;     // "FS Modul Read :"
+inline constexpr int OpWrite = 320000;    // "FS Modul Write :"
+inline constexpr int OpProgOff = 330000;  // "FS Modul Prog. off:"
+inline constexpr int NoAnswer = 31;       // " Modul antwortet nicht!"
+inline constexpr int Refused = 32;        // " Programmierung fehlgeschlagen!"
+inline constexpr int ProgOnNoAnswer = OpProgOn + NoAnswer;
+// The module answered programming-on with a refusing acknowledge.
+inline constexpr int ProgOnRefused = OpProgOn + Refused;
+inline constexpr int ReadNoAnswer = OpRead + NoAnswer;
+inline constexpr int WriteNoAnswer = OpWrite + NoAnswer;
+inline constexpr int WriteRefused = OpWrite + Refused;
+inline constexpr int ProgOffNoEcho = OpProgOff + 13;
+} // namespace modrc
+
+// A 15-byte module request: the 14 bytes before the checksum.
+using ModuleBytes = std::array<int, 14>;
+
+// Sets bit k of byte 6 when byte 7 + k has bit 7 set and clears bit 7 of bytes 7..13.
+void PackHighBits(ModuleBytes& message);
+
+// The route module as a configurable LocoNet module: programming mode on, 16-bit variables read
+// and written one at a time, programming mode off. Each request is one exchange on the link,
+// which picks the module's answer out of the bus traffic and passes over other devices'
+// messages; an answer that does not fit the request costs an attempt.
+class RouteModule {
+public:
+    static constexpr int RouteModuleType = 6541;    // 0x198D
+    static constexpr int AnyModuleAddress = 65535;  // for programming-on before the address is known
+    static constexpr int Attempts = 10;
+    // Seconds each attempt waits for its answer after the request went out.
+    static constexpr double ProgOnWait = 0.2;
+    static constexpr double ReadWait = 0.5;
+    static constexpr double WriteWait = 0.5;
+    static constexpr double ProgOffEchoWait = 3.0;
+
+    explicit RouteModule(LocoNetLink& link) : m_link(link) {}
+
+    // The request as last sent (packed).
+    ModuleBytes ModuleMessage{};
+
+    // On success `address` holds the address the module reported.
+    void RouteModuleProgOn(int typeNumber, int& address, int& result);
+    void RouteModuleRead(int typeNumber, int variableNumber, int& value, int& result);
+    void RouteModuleWrite(int typeNumber, int variableNumber, int value, int& result);
+    // Succeeds as soon as the request's own echo is back; nobody answers it.
+    void RouteModuleProgOff(int typeNumber, int address, int& result);
+
+    LocoNetLink& link() { return m_link; }
+
+private:
+    void build(int opcode, int code, int typeNumber, int variable, int value, int flags);
+    // Sends ModuleMessage and waits up to `wait` seconds for what isAnswer accepts. False when nothing
+    // came; sendResult is the send's own code.
+    bool attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult);
+    void noteRepeat(int attemptNumber);
+
+    LocoNetLink& m_link;
+};
+
+// One programming cycle of the route module: programming-on when it begins, programming-off
+// however it ends. close() ends it with programming-off's result; a cycle left any other way
+// (a failed read or write, a refused programming-on) is ended by the destructor, whose result is
+// not wanted because a failure is being reported already.
+class ModuleProgramming {
+public:
+    // Programming-on for any address; its result goes to `result`.
+    ModuleProgramming(RouteModule& module, int& result);
+    ~ModuleProgramming();
+    ModuleProgramming(const ModuleProgramming&) = delete;
+    ModuleProgramming& operator=(const ModuleProgramming&) = delete;
+
+    void close(int& result);
+
+private:
+    RouteModule& m_module;
+    int m_address = RouteModule::AnyModuleAddress;
+    bool m_open = true;
+};
+
+} // namespace kx2

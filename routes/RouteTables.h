@@ -1,0 +1,76 @@
+#pragma once
+#include "dbproto/DatabaseLayout.h"
+#include "dbproto/RecordTable.h"
+
+#include <QString>
+#include <array>
+
+namespace kx2 {
+
+// The route database while the program runs. A route lives in two places in the command
+// station: its name record (two name lines, the start feedback address, bookkeeping bytes) in the
+// data flash, and its start entry and 24 commands as 16-bit variables of the route module.
+// Rows 1..80 are routes 1..80; row 0 and column 0 of RouteData are not used.
+class RouteTables {
+public:
+    static constexpr int RouteCount = 80;
+    static constexpr int Rows = RouteCount + 1;
+    static constexpr int EntryCount = 25;  // the start entry, then commands 1..24
+    static constexpr int StartEntry = 1;
+    static constexpr int EndOfRoute = 8;   // as a command: nothing follows
+    // RouteNames: bytes 0..47 of the name record, the record state, two unused columns.
+    static constexpr int RecordBytes = 48;
+    static constexpr int State = 48;
+    static constexpr int NameColumns = 51;
+    static constexpr int StartAddressLow = 28;
+    static constexpr int DeviceCodeLow = 30;
+    static constexpr int ModuleTypeLow = 32;
+    // Name records: eight routes to a data-flash area from 6912 on, 64 bytes apart, of which the
+    // first three pages are read and written; record numbers marked with 176; failures carry
+    // "Read ShortData:" (23) both ways.
+    static constexpr DatabaseLayout NameLayout{6912, 8, 3, Rows, NameColumns, State, -1, -1, 176,
+                                               230000, 230000, " FS-Namen "};
+    static constexpr int NameRecordStride = 64;
+    // Entry j of route r is variable FirstVariable + 25 (r - 1) + (j - 1) of the route module.
+    static constexpr int FirstVariable = 5;
+    static constexpr int LastVariable = FirstVariable + RouteCount * EntryCount - 1;  // 2004
+
+    RouteTables();
+
+    // The raw 16-bit value of every entry.
+    std::array<std::array<int, EntryCount + 1>, Rows> RouteData{};
+    // The entry must be written to the route module by the next send.
+    std::array<std::array<bool, EntryCount + 1>, Rows> RouteDataChanged{};
+    // Name records and their state: 255 not read, 0 as read or written, 1 to be written.
+    RecordTable RouteNames{Rows, NameColumns};
+
+    static constexpr int variableOf(int route, int entry)
+    {
+        return FirstVariable + EntryCount * (route - 1) + (entry - 1);
+    }
+
+    // Name line 1 or 2 of a route (bytes 4..27).
+    QString ReadFSname(int line, int route) const;
+    // The start feedback address kept in the name record: the contact of the start entry, plus
+    // 8192 when the route starts on the occupied state.
+    int startAddress(int route) const;
+    // After a read: bytes 28..29 of every route that has a start address follow its start entry;
+    // a route whose bytes change is to be written.
+    void SyncRouteStartAddresses();
+    // Whether any name record is to be written: only then does a send have anything to do.
+    bool namesPending() const;
+    // A complete replacement: every name record and every entry is to be written.
+    void markEverythingForSending();
+    // After a successful send: the records written are as written, the entries as the module
+    // holds them.
+    void markSent();
+    // Bytes 28..47 of a name record about to be written to the station with this device code.
+    void prepareNameRecord(int route, int deviceCode);
+    // The route has a start entry: loading a file marks such routes for sending.
+    bool holdsRoute(int route) const { return RouteData[size_t(route)][StartEntry] != 0; }
+};
+
+// Written into every name record sent: (serial number mod 100000) + 1000, its low 16 bits.
+int RouteDeviceCode(double serialNumber);
+
+} // namespace kx2

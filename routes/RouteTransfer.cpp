@@ -1,0 +1,204 @@
+#include "routes/RouteTransfer.h"
+
+#include "dbproto/DatabaseContext.h"
+#include "dbproto/DbProtocol.h"
+#include "dbproto/RecordAreas.h"
+#include "link/LocoNetLink.h"
+#include "routes/RouteTables.h"
+#include "shell/UserDialogs.h"
+
+namespace kx2 {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Fahrstraßen");
+constexpr const DatabaseLayout& kNames = RouteTables::NameLayout;
+constexpr int kRoutes = RouteTables::RouteCount;
+constexpr int kEntries = RouteTables::EntryCount;
+
+int nameArea(int route)
+{
+    return kNames.firstArea + kNames.areaIndexOf(route);
+}
+
+// Where page i of a route's name record lies in its area.
+int namePage(int route, int i)
+{
+    return RouteTables::NameRecordStride * kNames.slotOf(route) + 16 * i;
+}
+
+QString routeStep(const char* what, int route, const char* how)
+{
+    return QString::fromUtf8(what) + QString::number(route) + QString::fromUtf8(how);
+}
+
+// A failed primitive gets the name records' operation; true when it failed.
+bool failedWith(int& result, int operation)
+{
+    if (result == 0)
+        return false;
+    result += operation;
+    return true;
+}
+
+} // namespace
+
+RouteTransfer::RouteTransfer(DatabaseContext& ctx, RouteTables& tables)
+    : m_ctx(ctx), m_tables(tables), m_module(ctx.link)
+{
+}
+
+ReadOutcome RouteTransfer::ReadRoutes()
+{
+    for (int r = 1; r <= kRoutes; ++r)
+        m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
+    m_ctx.db.DbRecordCounter = -1;
+    TransferSession s(m_ctx, TransferSession::Direction::Read);
+    const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this](int& r) { ReadRouteNames(r); })
+                                          && s.run([this](int& r) { ReadRouteData(r); }));
+    if (outcome.result == 0)
+        m_tables.SyncRouteStartAddresses();
+    return outcome;
+}
+
+void RouteTransfer::ReadRouteNames(int& result)
+{
+    DbProtocol& db = m_ctx.db;
+    for (int r = 1; r <= kRoutes; ++r) {
+        if (kNames.slotOf(r) == 0) {
+            db.DataFlashRead(nameArea(r), result);
+            if (failedWith(result, kNames.readOperation))
+                return;
+        }
+        m_ctx.progress.setText(routeStep(" FS-Namen ", r, " lesen"));
+        for (int i = 0; i < kNames.pagesPerRecord; ++i) {
+            db.ReadRecord(namePage(r, i), result);
+            if (failedWith(result, kNames.readOperation))
+                return;
+            db.CopyReplyToTable(r, 16 * i, m_tables.RouteNames);
+        }
+        m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
+    }
+}
+
+void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
+{
+    DbProtocol& db = m_ctx.db;
+    RecordTable& names = m_tables.RouteNames;
+    const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
+    for (int r = 1; r <= kRoutes; ++r) {
+        if (!changed(r))
+            continue;
+        namesWritten = true;
+        db.DbRecordCounter += 1;
+        StampRecordId(names, r, db.DbRecordCounter, kNames.recordIdMarker);
+        m_tables.prepareNameRecord(r, m_deviceCode);
+    }
+    // Only the areas that hold a changed record are loaded and stored, and in them only the
+    // changed records written: the others keep what the station has.
+    for (int first = 1; first <= kRoutes; first += kNames.recordsPerArea) {
+        const int last = first + kNames.recordsPerArea - 1;
+        bool any = false;
+        for (int r = first; r <= last; ++r)
+            any = any || changed(r);
+        if (!any)
+            continue;
+        db.DataFlashRead(nameArea(first), result);
+        if (failedWith(result, kNames.writeOperation))
+            return;
+        for (int r = first; r <= last; ++r) {
+            if (!changed(r))
+                continue;
+            m_ctx.progress.setText(routeStep(" FS-Namen ", r, " schreiben"));
+            for (int i = 0; i < kNames.pagesPerRecord; ++i) {
+                db.CopyTableToWriteBuffer(r, 16 * i, names);
+                db.WriteRecord(namePage(r, i), result);
+                if (failedWith(result, kNames.writeOperation))
+                    return;
+            }
+        }
+        db.DataFlashWrite(nameArea(first), result);
+        if (failedWith(result, kNames.writeOperation))
+            return;
+    }
+}
+
+void RouteTransfer::ReadRouteData(int& result)
+{
+    for (auto& flags : m_tables.RouteDataChanged)
+        flags.fill(false);
+    // A module that is absent or refuses is reported as such, before any variable is read.
+    ModuleProgramming programming(m_module, result);
+    if (result != 0)
+        return;
+    for (int r = 1; r <= kRoutes; ++r) {
+        m_ctx.progress.setText(routeStep(" FS-Daten ", r, " lesen"));
+        auto& entries = m_tables.RouteData[size_t(r)];
+        // An empty route is read no further, nor anything after a route's end.
+        bool ended = false;
+        for (int j = 1; j <= kEntries; ++j) {
+            if (ended) {
+                entries[size_t(j)] = RouteTables::EndOfRoute;
+                continue;
+            }
+            m_module.RouteModuleRead(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), entries[size_t(j)], result);
+            if (result != 0)
+                return;
+            ended = j == RouteTables::StartEntry ? entries[size_t(j)] == 0 : entries[size_t(j)] == RouteTables::EndOfRoute;
+        }
+    }
+    programming.close(result);
+}
+
+void RouteTransfer::WriteRouteData(int& result)
+{
+    ModuleProgramming programming(m_module, result);
+    if (result != 0)
+        return;
+    for (int r = 1; r <= kRoutes; ++r) {
+        const auto& changed = m_tables.RouteDataChanged[size_t(r)];
+        bool announced = false;
+        for (int j = 1; j <= kEntries; ++j) {
+            if (!changed[size_t(j)])
+                continue;
+            if (!announced) {
+                m_ctx.progress.setText(routeStep(" FS-Daten ", r, " schreiben"));
+                announced = true;
+            }
+            m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j),
+                                      m_tables.RouteData[size_t(r)][size_t(j)], result);
+            if (result != 0)
+                return;
+        }
+    }
+    programming.close(result);
+}
+
+SendOutcome RouteTransfer::SendRoutes()
+{
+    m_lastSendResult = 0;
+    if (!m_tables.namesPending())
+        return SendOutcome::NothingPending;
+    TransferSession s(m_ctx, TransferSession::Direction::Send);
+    const SendOutcome outcome = [&] {
+        if (const auto end = s.openSend(kTitle, kTitle, {}, [this] { m_tables.markEverythingForSending(); }))
+            return *end;
+        if (!s.run([this](int& r) { m_ctx.db.ReadDatabaseIndex(r); }))
+            return s.failSend();
+        m_ctx.link.Pause(0.2);
+        m_deviceCode = RouteDeviceCode(s.serialNumber());
+        bool namesWritten = false;
+        // The record counter is stored as soon as records carry new numbers, so that a failure in
+        // the module cannot leave numbers behind that the next send would hand out again.
+        if (!s.run([&](int& r) { WriteRouteNames(namesWritten, r); }) || (namesWritten && !s.writeIndex())
+            || !s.run([this](int& r) { WriteRouteData(r); }))
+            return s.failSend();
+        return s.endSend(0);
+    }();
+    m_lastSendResult = s.result();
+    if (outcome == SendOutcome::Sent)
+        m_tables.markSent();
+    return outcome;
+}
+
+} // namespace kx2

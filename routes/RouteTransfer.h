@@ -1,0 +1,42 @@
+#pragma once
+#include "dbproto/TransferSession.h"
+#include "routes/RouteModule.h"
+
+namespace kx2 {
+
+class RouteTables;
+struct DatabaseContext;
+
+// Reading and sending the routes: the name records in the command station's data flash within
+// the database access, the entries in the route module within one programming cycle. Both the
+// access and the module's programming mode are closed however a transfer ends.
+class RouteTransfer {
+public:
+    RouteTransfer(DatabaseContext& ctx, RouteTables& tables);
+
+    // Every name record and every entry, then the start addresses brought in line with the start
+    // entries. The editor opens after success and when the port cannot be opened.
+    ReadOutcome ReadRoutes();
+    // The name records marked changed and the entries marked changed. After success the written
+    // records count as read (state 0) and the written entries as unchanged.
+    SendOutcome SendRoutes();
+
+    // Name-record failures carry 230000 on top of the primitive's code.
+    void ReadRouteNames(int& result);
+    // namesWritten: whether a record got a new record number (the index must then be written).
+    void WriteRouteNames(bool& namesWritten, int& result);
+    void ReadRouteData(int& result);
+    void WriteRouteData(int& result);
+
+    // The ResultCode of the last send (0 unless it failed).
+    int lastSendResult() const { return m_lastSendResult; }
+
+private:
+    DatabaseContext& m_ctx;
+    RouteTables& m_tables;
+    RouteModule m_module;
+    int m_deviceCode = 0;
+    int m_lastSendResult = 0;
+};
+
+} // namespace kx2

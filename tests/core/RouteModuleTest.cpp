@@ -1,0 +1,124 @@
+// The route module's dialogue on the wire: the requests byte for byte, and what each operation
+// makes of answers that do not fit, of other devices' messages and of silence.
+#include "routes/RouteModule.h"
+#include "sim/SimRouteModule.h"
+#include "support/DbRig.h"
+
+#include <gtest/gtest.h>
+
+using namespace kx2;
+using kx2::test::bytesOf;
+using kx2::test::DbRig;
+
+namespace {
+
+constexpr int kType = RouteModule::RouteModuleType;
+
+std::vector<QByteArray> moduleRequests(const DbRig& rig)
+{
+    std::vector<QByteArray> out;
+    for (const QByteArray& m : rig.onBus)
+        if (m.size() == 15 && DbRig::at(m, 2) == 0x08 && DbRig::at(m, 3) == 0x05)
+            out.push_back(m);
+    return out;
+}
+
+// A peer reply of the module type (or another) for variable `number` holding `value`.
+QByteArray peer(int type, int number, int value)
+{
+    ModuleBytes m{0xE5, 0x0F, 0x05, 0x08, 0x00, 0x21, 0, type & 0xFF, type >> 8, number & 0xFF, number >> 8,
+                    value & 0xFF, value >> 8, 0};
+    PackHighBits(m);
+    QByteArray bytes;
+    for (int b : m)
+        bytes.append(char(b));
+    return sim::SimFramer::withChecksum(bytes);
+}
+
+} // namespace
+
+// The requests as the protocol gives them; 6541 = 0x198D puts bit 0 into byte 6, and so do the
+// address 65535, the variable 1980 (0x07BC), the value 1239 (0x04D7) and the address 456 (0x01C8).
+TEST(RouteModule, RequestsGoOutByteForByte)
+{
+    DbRig rig;
+    sim::SimRouteModule module(rig.bus);
+    RouteModule m(rig.link);
+    int address = RouteModule::AnyModuleAddress;
+    int value = -1;
+    const struct {
+        std::function<void(int&)> op;
+        QByteArray bytes;
+    } rows[] = {
+        {[&](int& r) { m.RouteModuleProgOn(kType, address, r); },
+         bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x71, 0x0D, 0x19, 0x00, 0x00, 0x7F, 0x7F, 0x00})},
+        {[&](int& r) { m.RouteModuleWrite(kType, 1980, 1239, r); },
+         bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x20, 0x15, 0x0D, 0x19, 0x3C, 0x07, 0x57, 0x04, 0x00})},
+        {[&](int& r) { m.RouteModuleRead(kType, 1980, value, r); },
+         bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x05, 0x0D, 0x19, 0x3C, 0x07, 0x00, 0x00, 0x00})},
+        {[&](int& r) { m.RouteModuleProgOff(kType, address, r); },
+         bytesOf({0xE5, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x11, 0x0D, 0x19, 0x00, 0x00, 0x48, 0x01, 0x40})},
+    };
+    for (const auto& row : rows) {
+        rig.onBus.clear();
+        int result = -1;
+        row.op(result);
+        EXPECT_EQ(result, 0);
+        const auto sent = moduleRequests(rig);
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(sent[0], sim::SimFramer::withChecksum(row.bytes));
+    }
+    EXPECT_EQ(address, 456) << "the module's own address, reported by programming-on";
+    EXPECT_EQ(value, 1239);
+    EXPECT_FALSE(module.programming());
+}
+
+TEST(RouteModule, AnswersThatDoNotFitCostAttemptsOtherDevicesDoNot)
+{
+    using Reply = sim::SimScriptedDevice::Reply;
+    const Reply none;  // nobody answers: the bus gives the echo alone
+    const Reply wrongVariable = [](const QByteArray&) { return peer(kType, 6, 1); };
+    const Reply otherModuleFirst = [](const QByteArray&) { return peer(0x1234, 5, 1) + peer(kType, 5, 77); };
+    const Reply refusal = [](const QByteArray&) { return kx2::test::longAck(0x00); };
+    enum Op { On, Read, Write, Off };
+    const struct {
+        const char* name;
+        Op op;
+        Reply reply;
+        int result;
+        size_t requests;
+        double seconds;  // the time-outs the attempts wait
+    } rows[] = {
+        {"no module: programming-on", On, none, modrc::ProgOnNoAnswer, 10, 10 * 0.2},
+        {"no module: read", Read, none, modrc::ReadNoAnswer, 10, 10 * 0.5},
+        {"no module: write", Write, none, modrc::WriteNoAnswer, 10, 10 * 0.5},
+        {"no module: programming-off needs its echo only", Off, none, 0, 1, 0},
+        {"answer for another variable", Read, wrongVariable, modrc::ReadNoAnswer, 10, 0},
+        {"another module speaks first", Read, otherModuleFirst, 0, 1, 0},
+        {"refused write, not tried again", Write, refusal, modrc::WriteRefused, 1, 0},
+        {"refused programming", On, refusal, modrc::ProgOnRefused, 1, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        DbRig rig;
+        if (row.reply)
+            rig.device(row.reply);
+        RouteModule m(rig.link);
+        int address = RouteModule::AnyModuleAddress;
+        int value = 0;
+        int result = -1;
+        const double start = rig.clock.now();
+        switch (row.op) {
+        case On: m.RouteModuleProgOn(kType, address, result); break;
+        case Read: m.RouteModuleRead(kType, 5, value, result); break;
+        case Write: m.RouteModuleWrite(kType, 5, 1, result); break;
+        case Off: m.RouteModuleProgOff(kType, address, result); break;
+        }
+        EXPECT_EQ(result, row.result);
+        EXPECT_EQ(moduleRequests(rig).size(), row.requests);
+        EXPECT_NEAR(rig.clock.now() - start, row.seconds, 0.1);
+        if (row.result == 0 && row.op == Read) {
+            EXPECT_EQ(value, 77);
+        }
+    }
+}
