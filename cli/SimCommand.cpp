@@ -9,26 +9,28 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <QTextStream>
 
+#include <QTimer>
+
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 // kx2ctl sim: the simulated command station on a pseudo-terminal, for the real serial path.
 namespace kx2::cli {
 
 namespace {
 
-int g_signalPipe[2] = {-1, -1};
+// Set by SIGINT or SIGTERM; nothing else is safe inside a signal handler. The event loop looks
+// at it a few times a second and ends the serving.
+volatile std::sig_atomic_t g_stopRequested = 0;
 
 void onSignal(int)
 {
-    const char c = 1;
-    // Nothing else is safe inside a signal handler; the event loop does the rest.
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+    g_stopRequested = 1;
 }
+
+// How often the event loop looks whether a stop was asked for.
+constexpr int kStopLookMs = 100;
 
 // Ends the serving when the simulated interface vanishes (the unplug fault).
 class VanishWatch : public sim::SimBus::Endpoint {
@@ -209,18 +211,15 @@ int runSim(const QStringList& args)
         return 1;
     }
 
-    if (::pipe(g_signalPipe) != 0) {
-        err << "kx2ctl sim: keine Signalverarbeitung möglich\n";
-        return 1;
-    }
-    ::fcntl(g_signalPipe[1], F_SETFL, O_NONBLOCK);
-    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, [] { QCoreApplication::exit(0); });
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
+    g_stopRequested = 0;
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    QTimer stopLook;
+    QObject::connect(&stopLook, &QTimer::timeout, [] {
+        if (g_stopRequested)
+            QCoreApplication::exit(0);
+    });
+    stopLook.start(kStopLookMs);
 
     out << server.deviceName() << "\n";
     out.flush();
@@ -233,11 +232,8 @@ int runSim(const QStringList& args)
     bus.detach(&watch);
     station.saveState();
     server.stop();
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGTERM, SIG_DFL);
-    ::close(g_signalPipe[0]);
-    ::close(g_signalPipe[1]);
-    g_signalPipe[0] = g_signalPipe[1] = -1;
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     if (station.violations() > 0)
         err << "Protokollverstöße: " << station.violations() << "\n";
     return rc;

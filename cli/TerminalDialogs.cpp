@@ -1,12 +1,13 @@
 #include "cli/TerminalDialogs.h"
 
+#include "cli/Terminal.h"
+
 #include <QTextStream>
 #include <cstdio>
-#include <unistd.h>
 
 namespace kx2::cli {
 
-TerminalDialogs::TerminalDialogs() : m_interactive(isatty(STDIN_FILENO) && isatty(STDERR_FILENO)) {}
+TerminalDialogs::TerminalDialogs() : m_interactive(RunsAtATerminal()) {}
 
 QString TerminalDialogs::plain(const QString& text)
 {

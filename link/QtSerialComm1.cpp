@@ -1,12 +1,10 @@
 #include "link/QtSerialComm1.h"
 
+#include "link/PortHangUp.h"
+
 #include <QSerialPort>
 #include <QStringList>
 #include <QTimer>
-
-#ifdef Q_OS_UNIX
-#include <poll.h>
-#endif
 
 namespace kx2 {
 
@@ -75,16 +73,8 @@ void QtSerialComm1::markGone(const QString& why, bool closeNow)
 
 void QtSerialComm1::checkHangUp()
 {
-#ifdef Q_OS_UNIX
-    if (!usable())
-        return;
-    pollfd p{};
-    p.fd = int(m_serial->handle());
-    if (p.fd < 0 || ::poll(&p, 1, 0) <= 0)
-        return;
-    if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
+    if (usable() && PortHungUp(m_serial->handle()))
         markGone(QStringLiteral("Gerät nicht mehr vorhanden"), true);
-#endif
 }
 
 void QtSerialComm1::setCommPort(const QString& port)

@@ -1,78 +1,72 @@
 #include "sim/PreciseClock.h"
 
-#include <QSocketNotifier>
-
-#ifdef Q_OS_LINUX
-#include <cerrno>
-#include <cstdint>
-#include <sys/timerfd.h>
-#include <unistd.h>
-#endif
+#include <QMetaObject>
+#include <QObject>
+#include <chrono>
 
 namespace kx2::sim {
 
-PreciseClock::PreciseClock()
+PreciseClock::PreciseClock() : m_receiver(std::make_unique<QObject>())
 {
-#ifdef Q_OS_LINUX
-    m_fd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (m_fd >= 0) {
-        m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { fire(); });
-    }
-#endif
+    m_waiter = std::thread([this] { wait(); });
 }
 
 PreciseClock::~PreciseClock()
 {
-    m_notifier.reset();
-#ifdef Q_OS_LINUX
-    if (m_fd >= 0)
-        ::close(m_fd);
-#endif
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+    m_waiter.join();
 }
 
 void PreciseClock::callAfter(double delay, std::function<void()> fn)
 {
-    if (m_fd < 0) {
-        SystemClock::callAfter(delay, std::move(fn));
-        return;
-    }
     const double due = now() + (delay > 0 ? delay : 0.0);
-    const bool earliest = m_calls.empty() || due < m_calls.begin()->first.first;
-    m_calls.emplace(std::make_pair(due, m_seq++), std::move(fn));
-    if (earliest)
-        arm();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_calls.emplace(Key{due, m_seq++}, std::move(fn));
+    }
+    m_changed.notify_all();
 }
 
-void PreciseClock::fire()
+void PreciseClock::wait()
 {
-#ifdef Q_OS_LINUX
-    std::uint64_t expirations = 0;
-    while (::read(m_fd, &expirations, sizeof expirations) < 0 && errno == EINTR) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_stop) {
+        if (m_calls.empty() || m_wakePosted) {
+            m_changed.wait(lock);
+            continue;
+        }
+        const double left = m_calls.begin()->first.first - now();
+        if (left > 0) {
+            m_changed.wait_for(lock, std::chrono::duration<double>(left));
+            continue;
+        }
+        // Due: the event loop runs the calls; until it did, there is nothing more to wake it for.
+        m_wakePosted = true;
+        QMetaObject::invokeMethod(m_receiver.get(), [this] { runDue(); }, Qt::QueuedConnection);
     }
-#endif
+}
+
+void PreciseClock::runDue()
+{
     // A call may schedule more; those that are due by now run in this round as well.
-    while (!m_calls.empty() && m_calls.begin()->first.first <= now()) {
-        auto fn = std::move(m_calls.begin()->second);
-        m_calls.erase(m_calls.begin());
+    for (;;) {
+        std::function<void()> fn;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_calls.empty() || m_calls.begin()->first.first > now()) {
+                m_wakePosted = false;
+                break;
+            }
+            fn = std::move(m_calls.begin()->second);
+            m_calls.erase(m_calls.begin());
+        }
         fn();
     }
-    arm();
-}
-
-void PreciseClock::arm()
-{
-#ifdef Q_OS_LINUX
-    itimerspec when{};
-    if (!m_calls.empty()) {
-        // A zero it_value would disarm the timer: a call that is already due waits 1 ns.
-        const double left = m_calls.begin()->first.first - now();
-        const long long ns = left > 1e-9 ? (long long)(left * 1e9) : 1;
-        when.it_value.tv_sec = time_t(ns / 1000000000LL);
-        when.it_value.tv_nsec = long(ns % 1000000000LL);
-    }
-    ::timerfd_settime(m_fd, 0, &when, nullptr);
-#endif
+    m_changed.notify_all();
 }
 
 } // namespace kx2::sim

@@ -1,18 +1,21 @@
 #pragma once
 #include "link/Clock.h"
 
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <thread>
 
-class QSocketNotifier;
+class QObject;
 
 namespace kx2::sim {
 
-// Wall time whose scheduled calls run to the microsecond rather than to Qt's whole milliseconds.
-// The simulator paces every byte at the LocoNet rate (0.6 ms a byte); with millisecond timers
-// the last byte of a 31-byte message left about 0.4 ms late every time, which a program on the
-// other end saw as a slow line. On Linux a timerfd wakes the event loop; elsewhere, or when no
-// timerfd can be made, the calls fall back to SystemClock's timers.
+// Wall time whose scheduled calls run to the tenth of a millisecond rather than to Qt's whole
+// milliseconds. The simulator paces every byte at the LocoNet rate (0.6 ms a byte); with
+// millisecond timers the last byte of a 31-byte message left about 0.4 ms late every time, which
+// a program on the other end saw as a slow line. A waiter thread sleeps until the next call is
+// due and then wakes the event loop, where the call runs; it never runs a call itself.
 class PreciseClock : public SystemClock {
 public:
     PreciseClock();
@@ -23,13 +26,18 @@ public:
     void callAfter(double delay, std::function<void()> fn) override;
 
 private:
-    void fire();
-    void arm();
+    using Key = std::pair<double, unsigned long long>;
+    void runDue();
+    void wait();
 
-    int m_fd = -1;
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<QObject> m_receiver; // lives on the event loop's thread
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::map<Key, std::function<void()>> m_calls;
     unsigned long long m_seq = 0;
-    std::multimap<std::pair<double, unsigned long long>, std::function<void()>> m_calls;
+    bool m_wakePosted = false;
+    bool m_stop = false;
+    std::thread m_waiter;
 };
 
 } // namespace kx2::sim

@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace kx2;
 
@@ -192,25 +190,3 @@ TEST_F(IsdFileTest, SaveBelowARegularFileReports)
     EXPECT_EQ(readAll(blocker), QByteArray("kein Ordner"));
 }
 
-TEST_F(IsdFileTest, SaveThatFailsWhileWritingKeepsThePreviousFile)
-{
-    const QString p = write("alt.isd", "alter Inhalt");
-    IsdWriter w(kHeader);
-    for (int i = 0; i < 20000; ++i)
-        w.writeCell(i);
-
-    // A file size limit makes the write fail half-way even for root.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString error = w.saveTo(p);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readAll(p), QByteArray("alter Inhalt"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.isd")});
-}

@@ -8,9 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using namespace kx2;
 using kx2::test::LocoScriptedDialogs;
@@ -407,22 +405,6 @@ TEST_F(LocoFilesTest, FailedSaveReportsAndKeepsTableAndPreviousFile)
     EXPECT_EQ(dialogs.boxes[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(table == before);
 
-    // A write that breaks off half-way (file size limit, which binds root too).
-    const QString old = write("alt.ISD", "alte Daten");
-    files.names = {old};
-    rlimit lim{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &lim), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = lim;
-    small.rlim_cur = 8192;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SpeichernMenu(ctx);
-    setrlimit(RLIMIT_FSIZE, &lim);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(dialogs.boxes.size(), 2u);
-    EXPECT_EQ(readAll(old), QByteArray("alte Daten"));
-    EXPECT_TRUE(table == before);
 }
 
 TEST_F(LocoFilesTest, ClearSetsColumns0To80AndKeepsFormatColumns)

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 using namespace kx2;
 
@@ -258,15 +257,15 @@ TEST_F(SettingsFileTest, NothingWritableIsReportedNotSwallowed)
 TEST_F(SettingsFileTest, ReadOnlyProgramFolderFallsBack)
 {
     put(programFile(), QByteArray("2\r\n19200\r\n\"\"\r\n"));
-    ASSERT_EQ(::chmod(QFile::encodeName(program).constData(), 0555), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(programFile()).constData(), 0444), 0);
+    ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(programFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     {
         QFile probe(QDir(program).filePath(QStringLiteral("probe")));
         const bool stillWritable = probe.open(QIODevice::WriteOnly);
         if (stillWritable) {
             probe.close();
             probe.remove();
-            ::chmod(QFile::encodeName(program).constData(), 0755);
+            QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
             GTEST_SKIP() << "file permissions do not stop this user (root)";
         }
     }
@@ -285,7 +284,7 @@ TEST_F(SettingsFileTest, ReadOnlyProgramFolderFallsBack)
     Settings next;
     EXPECT_EQ(file.ReadSettings(next), SettingsFile::ReadStatus::Read);
     EXPECT_EQ(next.ComPortNumber, QStringLiteral("4"));
-    ::chmod(QFile::encodeName(program).constData(), 0755);
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
 }
 
 TEST_F(SettingsFileTest, WritingToTheProgramFolderRetiresTheFallbackCopy)

@@ -19,10 +19,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -334,4 +336,27 @@ TEST_F(SaveFaults, FileThatCannotBeOverwrittenIsReportedAndKept)
     EXPECT_FALSE(save_daten_satz(ctx, 3));
     expectReported(old);
     EXPECT_EQ(readAll(old), oldBytes);
+}
+
+// A write that breaks off half-way: a file size limit, which binds root too and needs no mount.
+TEST(SaveFaultsAnyUser, WriteThatBreaksOffHalfWayKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("alt.isd"));
+    ASSERT_TRUE(writeFile(p, "alter Inhalt"));
+    IsdWriter w(IsdHeaderLocoTable());
+    for (int i = 0; i < 20000; ++i)
+        w.writeCell(i);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString error = w.saveTo(p);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readAll(p), QByteArray("alter Inhalt"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.isd")});
 }
