@@ -3,5 +3,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KX2_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${KX2_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+# Ninja for a new folder when it is there; a folder made by another generator keeps it.
+gen=()
+[ -f "$build/CMakeCache.txt" ] || ! command -v ninja >/dev/null || gen=(-GNinja)
+cmake -S "$root" -B "$build" "${gen[@]}" -DCMAKE_BUILD_TYPE="${KX2_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -1,27 +1,34 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test. Then two more stages (docs/robustness.md):
-#   1. a build with AddressSanitizer and UndefinedBehaviorSanitizer (gcc, build-asan/) that runs
-#      the whole test suite again, GUI tests included, and fails on any report;
-#   2. the libFuzzer targets (clang, build-fuzz/), each for $KX2_FUZZ_SECONDS (20) seconds on its
-#      corpus from fuzz/corpus/.
-# KX2_QUICK=1 stops after the first test run (for quick local runs; CI runs everything).
+# Installs what is missing, builds, and runs every test (docs/robustness.md says more):
+#   0. the portability check: no POSIX-only header where Windows builds too;
+#   1. one test build with AddressSanitizer and UndefinedBehaviorSanitizer (gcc, build-asan/) that
+#      runs the whole suite, windows included, and fails on any report;
+#   2. the optimised build of the programs (build/), which `scripts/run.sh` starts;
+#   3. the libFuzzer targets (clang, build-fuzz/): their seed corpora replayed, then each run for
+#      $KX2_FUZZ_SECONDS (10) seconds, two at a time.
+# KX2_QUICK=1 builds build/ with its tests and runs them once, without the sanitizers (quick local
+# runs; CI runs the stages above).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 stage_start=$SECONDS
 stage_done() { echo "== $1 took $((SECONDS - stage_start)) s"; stage_start=$SECONDS; }
 bash "$root/scripts/deps.sh"
-bash "$root/scripts/build.sh"
-build="${KX2_BUILD_DIR:-$root/build}"
-(cd "$build" && QT_QPA_PLATFORM=offscreen ctest -j"$jobs" --output-on-failure)
-stage_done "build and tests"
+# Ninja schedules the two cores better than make; a folder made by another generator keeps it.
+generator() { [ -f "$1/CMakeCache.txt" ] || ! command -v ninja >/dev/null || echo "-GNinja"; }
+
+bash "$root/scripts/check_portability.sh"
+stage_done "portability check"
 
 if [ "${KX2_QUICK:-0}" = "1" ]; then
-  echo "KX2_QUICK=1: sanitizer and fuzz stages skipped"
+  bash "$root/scripts/build.sh"
+  (cd "${KX2_BUILD_DIR:-$root/build}" && QT_QPA_PLATFORM=offscreen ctest -j"$jobs" --output-on-failure)
+  stage_done "build and tests"
+  echo "KX2_QUICK=1: sanitizers, optimised build and fuzzing skipped"
   exit 0
 fi
 
-# --- 1. sanitizers ----------------------------------------------------------------------
+# --- 1. the tests, under the sanitizers ---------------------------------------------------
 # Any report ends the process with an error, leaks included. Leaks inside system libraries that
 # Qt loads are listed in scripts/lsan.supp; nothing of ours is suppressed.
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:check_initialization_order=1"
@@ -30,36 +37,61 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 asan="${KX2_ASAN_DIR:-$root/build-asan}"
 echo "== sanitizer build ($asan)"
 # -g1: line tables are all a report needs, and they compile a fifth faster than full debug info.
-cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DKX2_SANITIZE=ON >/dev/null
+cmake -S "$root" -B "$asan" $(generator "$asan") -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+  -DKX2_SANITIZE=ON >/dev/null
 cmake --build "$asan" -j"$jobs"
 (cd "$asan" && QT_QPA_PLATFORM=offscreen ctest -j"$jobs" --output-on-failure)
 stage_done "sanitizer build and tests"
+unset LSAN_OPTIONS
 
-# --- 2. fuzzing -------------------------------------------------------------------------
+# --- 2. the optimised programs -----------------------------------------------------------
+build="${KX2_BUILD_DIR:-$root/build}"
+echo "== optimised build of the programs ($build)"
+cmake -S "$root" -B "$build" $(generator "$build") -DCMAKE_BUILD_TYPE="${KX2_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+cmake --build "$build" -j"$jobs" --target kx2tool kx2ctl kx2_resources kx2_symbols
+stage_done "optimised build"
+
+# --- 3. fuzzing ---------------------------------------------------------------------------
 fuzz="${KX2_FUZZ_DIR:-$root/build-fuzz}"
-seconds="${KX2_FUZZ_SECONDS:-20}"
+seconds="${KX2_FUZZ_SECONDS:-10}"
 echo "== fuzz build ($fuzz)"
-CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX2_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz" $(generator "$fuzz") -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX2_FUZZ=ON \
   -DKX2_BUILD_GUI=OFF -DKX2_BUILD_TESTS=OFF >/dev/null
 cmake --build "$fuzz" -j"$jobs" --target kx2_fuzz
-unset LSAN_OPTIONS
 mkdir -p "$fuzz/artifacts"
-status=0
-for target in "$fuzz"/fuzz/*_fuzz; do
+# One target: every seed input once, then new inputs for a while. New inputs go to the build
+# folder; fuzz/corpus/ is only read.
+fuzz_one() {
+  local target="$1" name
   name="$(basename "$target")"
-  # New inputs go to the build folder; fuzz/corpus/ is only read.
   mkdir -p "$fuzz/corpus/$name"
-  seeds=()
+  local seeds=()
   [ -d "$root/fuzz/corpus/$name" ] && seeds=("$root/fuzz/corpus/$name")
-  log="$fuzz/$name.log"
+  local log="$fuzz/$name.log"
+  if [ ${#seeds[@]} -gt 0 ] && ! "$target" -runs=0 -timeout=10 -rss_limit_mb=2048 "${seeds[@]}" >"$log.replay" 2>&1; then
+    echo "$name: a seed input fails"
+    tail -n 40 "$log.replay"
+    return 1
+  fi
   if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -artifact_prefix="$fuzz/artifacts/$name-" "$fuzz/corpus/$name" "${seeds[@]}" >"$log" 2>&1; then
     echo "$name: $(grep -E '^Done [0-9]+ runs' "$log" || echo done)"
   else
     echo "$name: FAILED (input kept in $fuzz/artifacts/)"
     tail -n 40 "$log"
-    status=1
+    return 1
+  fi
+}
+status=0
+pids=()
+for target in "$fuzz"/fuzz/*_fuzz; do
+  fuzz_one "$target" &
+  pids+=($!)
+  if [ ${#pids[@]} -ge "$jobs" ]; then
+    wait "${pids[0]}" || status=1
+    pids=("${pids[@]:1}")
   fi
 done
+for pid in "${pids[@]}"; do wait "$pid" || status=1; done
 stage_done "fuzz build and runs"
 exit "$status"

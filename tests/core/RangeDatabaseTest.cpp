@@ -118,8 +118,9 @@ TEST(RangeDatabases, RangesAreReadEditedSentAndReadBackEqual)
         EXPECT_EQ(db.table.nameLine(first, 1), QStringLiteral("Größe"));
         EXPECT_EQ(db.table.nameLine(first, 2), QStringLiteral("Ä-Zeile"));
         EXPECT_EQ(db.table.shownSymbol(last), 9);
-        if (!c.feedback)
+        if (!c.feedback) {
             EXPECT_EQ(rig.ctx.accessories.value(first, AccessoryTable::Format), formatFirst);
+        }
         EXPECT_EQ(rig.station.violations(), 0) << rig.station.violationLog().join("\n").toStdString();
     }
 }

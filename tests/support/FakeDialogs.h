@@ -77,12 +77,14 @@ public:
         calls.push_back(call);
         if (onCall)
             onCall(calls.back());
-        if (!inputs.empty()) {
-            std::optional<QString> a = inputs.front();
-            inputs.pop_front();
-            return a;
-        }
-        return defaultText;
+        if (inputs.empty())
+            return defaultText;
+        const bool cancelled = !inputs.front().has_value();
+        const QString text = inputs.front().value_or(QString());
+        inputs.pop_front();
+        if (cancelled)
+            return std::nullopt;
+        return text;
     }
 
     // The message boxes only, in order: a new list, so keep its elements by value.
