@@ -27,16 +27,22 @@ const char* const kOptionCaptions[FSEingabeFrm::OptionCount] = {
     "einfügen", "Fahrst. anhängen", "Autostart-Fahrstraße"};
 
 // Every field holds a whole number: what is typed keeps its digits only, up to the field's
-// length. Texts the dialog puts there itself ("-", "Nothalt") are no typing and stay.
+// length. The words the dialog puts there itself ("-" for nothing, "Nothalt") stay as they are;
+// typing into them leaves the digits typed.
 class DigitsValidator : public QValidator {
 public:
-    DigitsValidator(int maxDigits, QObject* parent) : QValidator(parent), m_max(maxDigits) {}
+    DigitsValidator(int maxDigits, QStringList words, QObject* parent)
+        : QValidator(parent), m_max(maxDigits), m_words(std::move(words))
+    {
+    }
     State validate(QString& input, int& pos) const override
     {
+        if (m_words.contains(input))
+            return Acceptable;
         QString digits;
         int at = pos;
         for (int i = 0; i < int(input.size()); ++i) {
-            if (input[i].isDigit() && input[i].unicode() < 128)
+            if (input[i] >= QLatin1Char('0') && input[i] <= QLatin1Char('9'))
                 digits += input[i];
             else if (i < pos)
                 --at;
@@ -50,13 +56,14 @@ public:
 
 private:
     int m_max;
+    QStringList m_words;
 };
 
-QLineEdit* numberBox(const char* name, int maxDigits, QWidget* parent)
+QLineEdit* numberBox(const char* name, int maxDigits, QWidget* parent, QStringList words = {})
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setValidator(new DigitsValidator(maxDigits, box));
+    box->setValidator(new DigitsValidator(maxDigits, words << QStringLiteral("-"), box));
     box->setAlignment(Qt::AlignRight);
     // Room for "Nothalt" in the speed box; the others are as wide, so that they line up.
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Nothalt")) + 14);
@@ -155,7 +162,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     lok->layout()->addWidget(m_lokAdr);
 
     QFrame* speed = fieldFrame("LokSpeedFrame", bef);
-    m_lokSpeed = numberBox("LokSpeedTxt", 3, speed);
+    m_lokSpeed = numberBox("LokSpeedTxt", 3, speed, {QStringLiteral("Not"), QStringLiteral("Nothalt")});
     speed->layout()->addWidget(m_lokSpeed);
     speed->layout()->addWidget(new QLabel(QStringLiteral("in %"), speed));
     m_notChk = new QCheckBox(QStringLiteral("Nothalt"), speed);
