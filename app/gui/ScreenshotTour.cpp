@@ -3,6 +3,7 @@
 #include "accessory/gui/MagDatenFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
 #include "loco/gui/LokdatenFrm.h"
+#include "routes/gui/FSDatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
@@ -208,6 +209,26 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
         feedback->AbbrechenMenu_Click();
         settle(200);
     }
+
+    FSDatenFrm* fs = readIntoEditor(windows, camera, button("FSDatenBut"), &AppWindows::fsDatenFrmCreated,
+                                    &AppWindows::fsDatenFrm, QStringLiteral("15_route_editor"));
+    if (!fs)
+        return camera.failures;
+    FSDatenFrm& routes = *fs;
+    // The command dialog over the routes, on a speed command of route 3.
+    QObject::connect(
+        &routes, &GridEditor::columnDialogShown, &routes,
+        [&camera, &routes](QDialog* dialog) {
+            dialog->move(routes.geometry().topLeft() + QPoint(260, 90));
+            settle(300);
+            camera.takeOver(dialog, &routes, QStringLiteral("16_route_command_dialog"));
+            dialog->reject();
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    routes.FSdatenGrid()->selectCell(3, FSDatenFrm::StartCol + 3);
+    routes.change_fs_daten();
+    routes.AbbrechenMenu_Click();
+    settle(200);
     return camera.failures;
 }
 
