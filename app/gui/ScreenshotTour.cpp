@@ -219,7 +219,8 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     QObject::connect(
         &routes, &GridEditor::columnDialogShown, &routes,
         [&camera, &routes](QDialog* dialog) {
-            dialog->move(routes.geometry().topLeft() + QPoint(260, 90));
+            // Below the line edited, so that its cell shows.
+            dialog->move(routes.geometry().topLeft() + QPoint(260, 130));
             settle(300);
             camera.takeOver(dialog, &routes, QStringLiteral("16_route_command_dialog"));
             dialog->reject();
