@@ -47,10 +47,12 @@ bool copyKonf(const QString& from, const QString& to)
     return ok;
 }
 
-// Locomotives, accessories and feedback contacts the built-in command station holds for the
-// screenshot tour (the editors read the first 16 of the last two).
+// Locomotives, accessories, feedback contacts and routes the built-in command station holds for
+// the screenshot tour (the editors read the first 16 of the last two).
 constexpr int kTourLocomotives = 12;
 constexpr int kTourRangeRecords = 24;
+// Every route, of every kind the route editor shows.
+constexpr int kTourRoutes = 80;
 
 } // namespace
 
@@ -142,6 +144,7 @@ int main(int argc, char** argv)
         port.station().seedLocomotives(kTourLocomotives);
         port.station().seedAccessories(kTourRangeRecords);
         port.station().seedFeedback(kTourRangeRecords);
+        port.station().seedRoutes(kTourRoutes);
         const QString folder = parser.value(screenshotsOption);
         QTimer::singleShot(0, &win, [&windows, &app, folder] {
             const int failures = kx2::RunScreenshotTour(windows, folder);

@@ -375,6 +375,21 @@ bool benchReadWireAccessories(const Options& o)
                          AccessoryTable::MaxAddress, "accessories"});
 }
 
+// All 80 routes: ten name areas of eight records, then every start entry and every command up to
+// the first end of a route from the route module, in one programming cycle.
+bool benchReadWireRoutes(const Options& o)
+{
+    return benchWire(o, {"read_wire_routes", {QStringLiteral("--seed-routes"), QString::number(RouteTables::RouteCount)},
+                         [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
+                         [](AppContext& c) {
+                             int n = 0;
+                             for (int r = 1; r <= RouteTables::RouteCount; ++r)
+                                 n += c.routes.RouteNames.value(r, RouteTables::State) != status::Empty ? 1 : 0;
+                             return n;
+                         },
+                         RouteTables::RouteCount, "routes"});
+}
+
 // --- c: building the editors' grids ----------------------------------------------------------
 
 #ifdef KX2_BENCH_GUI
@@ -544,6 +559,7 @@ const std::vector<Benchmark>& benchmarks()
         {"read_sim", "full read of 500 locomotives, in-process simulator, virtual time", benchReadSim},
         {"read_wire", "read of 20 locomotives over a pseudo-terminal at 16 666 baud", benchReadWire},
         {"read_wire_acc", "read of all 2048 accessories over a pseudo-terminal at 16 666 baud (minutes)", benchReadWireAccessories},
+        {"read_wire_routes", "read of all 80 routes over a pseudo-terminal at 16 666 baud", benchReadWireRoutes},
         {"grid_build", "locomotive editor grid of 500 locomotives with symbol pictures", benchGridBuild},
         {"grid_build_range", "accessory and feedback editor grids of 2048 and 4096 records with symbol pictures",
          benchRangeGridBuild},

@@ -5,6 +5,7 @@
 #include "feedback/gui/RMDatenFrm.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
+#include "routes/gui/FSDatenFrm.h"
 #include "shell/gui/GridEditor.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
@@ -20,6 +21,9 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     connect(&m_mainWin, &MainWin::lokDatenRequested, this, &AppWindows::LokDaten_But_Click);
     connect(&m_mainWin, &MainWin::magDatenRequested, this, &AppWindows::MagDatenBut_Click);
     connect(&m_mainWin, &MainWin::rckmDatenRequested, this, &AppWindows::RckmDatenBut_Click);
+    connect(&m_mainWin, &MainWin::fsDatenRequested, this, &AppWindows::FSDatenBut_Click);
+    // The route editor is there: the main window's route button works like the other three.
+    m_mainWin.setRoutesAvailable(true);
 }
 
 AppWindows::~AppWindows() = default;
@@ -52,6 +56,12 @@ RMDatenFrm& AppWindows::rmDatenFrm()
                       m_programFolder, m_mainWin.deviceMenuCaptions(EditorKind::Feedback));
 }
 
+FSDatenFrm& AppWindows::fsDatenFrm()
+{
+    return editorOnce(m_fsDaten, m_ctx.database, m_ctx.routes, m_ctx.RouteGridLoaded,
+                      m_mainWin.deviceMenuCaptions(EditorKind::Routes));
+}
+
 template <class Editor>
 void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)())
 {
@@ -74,6 +84,11 @@ void AppWindows::RckmDatenBut_Click(const AddressRange& range)
 {
     m_ctx.feedbackRange = range;
     afterRead(m_ctx.feedbackTransfer().ReadFeedbackDatabase(), &AppWindows::rmDatenFrm);
+}
+
+void AppWindows::FSDatenBut_Click()
+{
+    afterRead(m_ctx.routeTransfer().ReadRoutes(), &AppWindows::fsDatenFrm);
 }
 
 void AppWindows::showEditor(GridEditor& editor)

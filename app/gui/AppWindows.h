@@ -7,6 +7,7 @@ class QWidget;
 namespace kx2 {
 
 class AppContext;
+class FSDatenFrm;
 class GridEditor;
 class LokdatenFrm;
 class MagDatenFrm;
@@ -31,14 +32,18 @@ public:
     // accessories and feedback contacts.
     void MagDatenBut_Click(const AddressRange& range);
     void RckmDatenBut_Click(const AddressRange& range);
+    // FSDatenBut: reads all routes, then the same for the route editor.
+    void FSDatenBut_Click();
 
     // The editors, each created on first use and then only hidden.
     LokdatenFrm& lokdatenFrm();
     MagDatenFrm& magDatenFrm();
     RMDatenFrm& rmDatenFrm();
+    FSDatenFrm& fsDatenFrm();
     bool lokdatenFrmCreated() const { return m_lokdaten != nullptr; }
     bool magDatenFrmCreated() const { return m_magDaten != nullptr; }
     bool rmDatenFrmCreated() const { return m_rmDaten != nullptr; }
+    bool fsDatenFrmCreated() const { return m_fsDaten != nullptr; }
     MainWin& mainWin() { return m_mainWin; }
     AppContext& context() { return m_ctx; }
 
@@ -62,6 +67,7 @@ private:
     std::unique_ptr<LokdatenFrm> m_lokdaten;
     std::unique_ptr<MagDatenFrm> m_magDaten;
     std::unique_ptr<RMDatenFrm> m_rmDaten;
+    std::unique_ptr<FSDatenFrm> m_fsDaten;
 };
 
 } // namespace kx2

@@ -3,6 +3,7 @@
 #include "accessory/gui/MagDatenFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
 #include "loco/gui/LokdatenFrm.h"
+#include "routes/gui/FSDatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
@@ -97,6 +98,21 @@ Editor* readIntoEditor(AppWindows& windows, Camera& camera, const std::function<
     return &shown;
 }
 
+// The next column dialog the editor shows, moved to `offset` from the editor's top left,
+// photographed over the editor and cancelled.
+void photographNextDialog(GridEditor& editor, Camera& camera, QPoint offset, const QString& name)
+{
+    QObject::connect(
+        &editor, &GridEditor::columnDialogShown, &editor,
+        [&camera, &editor, offset, name](QDialog* dialog) {
+            dialog->move(editor.geometry().topLeft() + offset);
+            settle(300);
+            camera.takeOver(dialog, &editor, name);
+            dialog->reject();
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+}
+
 } // namespace
 
 int RunScreenshotTour(AppWindows& windows, const QString& folder)
@@ -189,15 +205,7 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     camera.take(&accessories, QStringLiteral("12_accessory_name_edit"));
 
     // The symbol chooser over the editor's name columns.
-    QObject::connect(
-        &accessories, &GridEditor::columnDialogShown, &accessories,
-        [&camera, &accessories](QDialog* dialog) {
-            dialog->move(accessories.geometry().topLeft() + QPoint(110, 90));
-            settle(300);
-            camera.takeOver(dialog, &accessories, QStringLiteral("13_accessory_symbol_dialog"));
-            dialog->reject();
-        },
-        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    photographNextDialog(accessories, camera, QPoint(110, 90), QStringLiteral("13_accessory_symbol_dialog"));
     accessories.grid()->selectCell(3, 4);
     accessories.change_mag_sym();
     accessories.AbbrechenMenu_Click();
@@ -208,6 +216,19 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
         feedback->AbbrechenMenu_Click();
         settle(200);
     }
+
+    FSDatenFrm* fs = readIntoEditor(windows, camera, button("FSDatenBut"), &AppWindows::fsDatenFrmCreated,
+                                    &AppWindows::fsDatenFrm, QStringLiteral("15_route_editor"));
+    if (!fs)
+        return camera.failures;
+    FSDatenFrm& routes = *fs;
+    // The command dialog over the routes, on a speed command of route 3, below that line so that
+    // its cell shows.
+    photographNextDialog(routes, camera, QPoint(260, 130), QStringLiteral("16_route_command_dialog"));
+    routes.FSdatenGrid()->selectCell(3, FSDatenFrm::StartCol + 3);
+    routes.change_fs_daten();
+    routes.AbbrechenMenu_Click();
+    settle(200);
     return camera.failures;
 }
 

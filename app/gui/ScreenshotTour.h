@@ -10,7 +10,8 @@ class AppWindows;
 // dialog, the help window, the program information box, the progress window during a read,
 // the locomotive editor with the locomotives read, its name edit and its three column dialogs,
 // the accessory editor with the accessories read, a name being typed there and the symbol
-// chooser over it, and the feedback editor with the contacts read.
+// chooser over it, the feedback editor with the contacts read, and the route editor with the
+// routes read and the command dialog over it.
 // Returns the number of pictures that could not be taken or saved.
 int RunScreenshotTour(AppWindows& windows, const QString& folder);
 

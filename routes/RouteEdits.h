@@ -1,0 +1,40 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+namespace kx2 {
+
+class RouteTables;
+
+// What the route editor does to the tables. Every change goes straight into them and marks what
+// the next send writes: the entries it touched, and the route's name record whenever a value
+// changed, since a send writes nothing unless a name record is marked.
+
+// The entries of one route whose grid text may now read differently (entry numbers, 1 is the
+// start entry); first = 0 when nothing changed. A changed start entry can change the text of
+// sub-route calls in every route.
+struct ChangedEntries {
+    int first = 0;
+    int last = 0;
+    bool empty() const { return first == 0; }
+};
+
+// The command dialog's answer for entry `entry` of `route`: a code to store (> 0), the deletion
+// of this command or of the whole route (DeleteEntryCode), a new empty place before this command
+// (InsertEntryCode); 0 changes nothing. Deleting the whole route happens only when
+// `deleteRouteAgreed` says yes.
+ChangedEntries ApplyEntryAnswer(RouteTables& tables, int route, int entry, int answer,
+                                const std::function<bool()>& deleteRouteAgreed);
+
+// Clear_FSDaten: no start, no commands, no name, not to be sent.
+void ClearRoute(RouteTables& tables, int route);
+
+// The two name lines as typed into the grid, cut to the name area. Lines that read as before
+// leave the record as it is, whatever its layout. True when the record changed (it is then to be
+// written).
+bool StoreRouteNames(RouteTables& tables, int route, const QString& line1, const QString& line2);
+
+// The question before a route is deleted with its start entry.
+QString DeleteRouteQuestion();
+
+} // namespace kx2

@@ -1,0 +1,244 @@
+#include "routes/gui/FSDatenFrm.h"
+
+#include "dbproto/DatabaseContext.h"
+#include "dbproto/NameLines.h"
+#include "routes/RouteCommand.h"
+#include "routes/RouteEdits.h"
+#include "routes/RouteFiles.h"
+#include "routes/RouteTables.h"
+#include "routes/RouteTransfer.h"
+#include "routes/gui/FSEingabeFrm.h"
+#include "shell/gui/FlexGrid.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace kx2 {
+
+namespace {
+
+constexpr int kRowHeight = 20;
+constexpr int kNrWidth = 40;
+constexpr int kColWidth = 100;
+constexpr int kRoutes = RouteTables::RouteCount;
+
+GridEditorDesign Design()
+{
+    // One fixed header row; the route number scrolls with the rest, and nothing sits under the
+    // grid.
+    const int noFixedColumn = 0;
+    const int bottomMargin = 1100;
+    return GridEditorDesign{"FSDatenFrm", QStringLiteral("Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
+                            bottomMargin};
+}
+
+QString header(int col)
+{
+    switch (col) {
+    case FSDatenFrm::NrCol:
+        return QStringLiteral("Nr.");
+    case FSDatenFrm::Line1Col:
+        return QStringLiteral("Name Zeile1");
+    case FSDatenFrm::Line2Col:
+        return QStringLiteral("Name Zeile2");
+    case FSDatenFrm::StartCol:
+        return QStringLiteral("FS-Start");
+    default:
+        return QStringLiteral("Befehl%1").arg(col - FSDatenFrm::StartCol);
+    }
+}
+
+} // namespace
+
+FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoaded, const DeviceMenuCaptions& captions,
+                       QWidget* parent)
+    : GridEditor(ctx.editorServices(), Design(), gridLoaded, parent)
+    , m_ctx(ctx)
+    , m_routes(routes)
+{
+    buildMenus({{"LadenMenu", QStringLiteral("laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QStringLiteral("speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", QStringLiteral("alle Daten in der Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
+               captions);
+    start_tabelle();
+    // The number, the names, the start and the first six commands; the grid scrolls to the rest.
+    resize(1080, 620);
+}
+
+FSDatenFrm::~FSDatenFrm() = default;
+
+// --- the grid ---
+
+void FSDatenFrm::start_tabelle()
+{
+    grid()->setRows(1);
+    grid()->setCols(Cols);
+    grid()->setDefaultRowHeight(kRowHeight);
+    for (int col = 0; col < Cols; ++col) {
+        grid()->setTextMatrix(0, col, header(col));
+        grid()->setColWidth(col, col == NrCol ? kNrWidth : kColWidth);
+    }
+    grid()->fitHeaderFont();
+}
+
+void FSDatenFrm::fillGrid()
+{
+    grid()->setRows(kRoutes + 1);
+    for (int r = 1; r <= kRoutes; ++r) {
+        grid()->setRowHeightPx(r, kRowHeight);
+        grid()->setRowData(r, r);
+        grid()->setTextMatrix(r, NrCol, QString::number(r));
+        grid()->setTextMatrix(r, Line1Col, ReadFSname(1, r));
+        grid()->setTextMatrix(r, Line2Col, ReadFSname(2, r));
+        for (int j = 1; j <= RouteTables::EntryCount; ++j)
+            grid()->setTextMatrix(r, j + 2, FS_Befehl_to_Text(r, j));
+    }
+}
+
+int FSDatenFrm::routeOfLine(int row) const
+{
+    if (row < 1 || row >= grid()->Rows())
+        return 0;
+    const int r = grid()->RowData(row);
+    return r >= 1 && r <= kRoutes ? r : 0;
+}
+
+QString FSDatenFrm::ReadFSname(int line, int route) const
+{
+    return m_routes.ReadFSname(line, route);
+}
+
+QString FSDatenFrm::FS_Befehl_to_Text(int route, int entry) const
+{
+    return kx2::FS_Befehl_to_Text(m_routes, route, entry);
+}
+
+void FSDatenFrm::Clear_FSDaten(int route)
+{
+    ClearRoute(m_routes, route);
+}
+
+bool FSDatenFrm::isNameCell(int row, int col) const
+{
+    return routeOfLine(row) > 0 && (col == Line1Col || col == Line2Col);
+}
+
+int FSDatenFrm::nameRoom(int row, int col) const
+{
+    // Line 1, the 13 and line 2 share bytes 4..27.
+    const int other = col == Line1Col ? Line2Col : Line1Col;
+    return std::max(0, NameLines::MaxChars - int(grid()->TextMatrix(row, other).size()));
+}
+
+void FSDatenFrm::save_data_from_grid(int row)
+{
+    const int r = routeOfLine(row);
+    if (r > 0)
+        StoreRouteNames(m_routes, r, grid()->TextMatrix(row, Line1Col), grid()->TextMatrix(row, Line2Col));
+}
+
+// --- events ---
+
+void FSDatenFrm::gridClick()
+{
+    edit_namen();
+    change_fs_daten();
+}
+
+void FSDatenFrm::gridKeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        change_fs_daten();
+}
+
+void FSDatenFrm::nameBoxTab(bool back)
+{
+    const int editRow = EditRow;
+    // The typed text is dropped: the line is stored as the grid shows it.
+    hideNameEdit();
+    save_data_from_grid(editRow);
+    // Entering the other name cell opens the box there.
+    grid()->setCol(grid()->Col() + (back ? -1 : 1));
+    if (!isNameCell(grid()->Row(), grid()->Col()))
+        grid()->setFocus();
+}
+
+// --- the entries ---
+
+void FSDatenFrm::change_fs_daten()
+{
+    const int row = grid()->Row();
+    const int col = grid()->Col();
+    const int r = routeOfLine(row);
+    if (!grid()->singleCellSelected() || col < StartCol || r == 0 || columnDialogOpen())
+        return;
+    const int j = col - 2;
+    if (!m_dialog)
+        m_dialog = new FSEingabeFrm(m_routes, services().dialogs, this);
+    FSEingabeFrm* dialog = m_dialog;
+    runColumnDialog(
+        dialog, [&] { dialog->showFor(r, j, m_routes.RouteData[size_t(r)][size_t(j)]); },
+        [dialog] { return !dialog->CommandDialogOpen; },
+        [&] {
+            if (dialog->Cancelled)
+                return;
+            const ChangedEntries changed = ApplyEntryAnswer(m_routes, r, j, dialog->EditedCommand, [this] {
+                return message(DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
+                               QStringLiteral("Achtung!"))
+                       == MsgAnswer::Yes;
+            });
+            showEntries(row, r, changed);
+        });
+}
+
+void FSDatenFrm::showEntries(int row, int route, const ChangedEntries& entries)
+{
+    if (entries.empty())
+        return;
+    // A start entry is what sub-route calls reach: every call may now read differently.
+    if (entries.first == RouteTables::StartEntry) {
+        for (int line = 1; line < grid()->Rows(); ++line)
+            if (const int r = routeOfLine(line))
+                for (int j = 1; j <= RouteTables::EntryCount; ++j)
+                    grid()->setTextMatrix(line, j + 2, FS_Befehl_to_Text(r, j));
+        return;
+    }
+    for (int j = entries.first; j <= entries.last; ++j)
+        grid()->setTextMatrix(row, j + 2, FS_Befehl_to_Text(route, j));
+}
+
+// --- menus ---
+
+void FSDatenFrm::LadenMenu_Click()
+{
+    fileLoad([this] { return LoadRouteFile(m_ctx, m_routes); });
+}
+
+void FSDatenFrm::SpeichernMenu_Click()
+{
+    fileSave([this] { SaveRouteFile(m_ctx, m_routes); });
+}
+
+void FSDatenFrm::ClrTabMenu_Click()
+{
+    Busy = true;
+    for (int r = 1; r <= kRoutes; ++r)
+        Clear_FSDaten(r);
+    // No question: the cleared routes are not to be sent, and the device keeps them.
+    showTable();
+    Busy = false;
+}
+
+bool FSDatenFrm::readDatabase()
+{
+    RouteTransfer(m_ctx, m_routes).ReadRoutes();
+    return true;
+}
+
+void FSDatenFrm::sendDatabase()
+{
+    RouteTransfer(m_ctx, m_routes).SendRoutes();
+}
+
+} // namespace kx2
