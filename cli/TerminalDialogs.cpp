@@ -17,19 +17,20 @@ QString TerminalDialogs::plain(const QString& text)
     return out.trimmed();
 }
 
-MsgAnswer TerminalDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+MsgAnswer TerminalDialogs::showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                                       MsgAnswer defaultButton)
 {
-    return answer(std::nullopt, text, buttons, icon, title);
+    return answer(std::nullopt, text, buttons, icon, title, defaultButton);
 }
 
 MsgAnswer TerminalDialogs::ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
                                const QString& title)
 {
-    return answer(question, text, buttons, icon, title);
+    return answer(question, text, buttons, icon, title, DefaultAnswer(question, buttons));
 }
 
 MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const QString& text, MsgButtons buttons,
-                                  MsgIcon icon, const QString& title)
+                                  MsgIcon icon, const QString& title, MsgAnswer defaultButton)
 {
     QTextStream err(stderr);
     const QString kind = icon == MsgIcon::Critical ? QStringLiteral("Fehler")
@@ -55,14 +56,18 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
         err.flush();
         return no;
     }
+    // The default in capitals; an empty line takes it, as Enter does on a box.
+    const bool yesByDefault = defaultButton == yes;
     for (;;) {
-        err << "[j/n] ";
+        err << (yesByDefault ? "[J/n] " : "[j/N] ");
         err.flush();
         QTextStream in(stdin);
         const QString line = in.readLine();
         if (line.isNull())
             return no;
         const QString a = line.trimmed().toLower();
+        if (a.isEmpty())
+            return yesByDefault ? yes : no;
         if (a == QLatin1String("j") || a == QLatin1String("ja") || a == QLatin1String("y") || a == QLatin1String("yes"))
             return yes;
         if (a == QLatin1String("n") || a == QLatin1String("nein") || a == QLatin1String("no"))

@@ -15,16 +15,19 @@ public:
     void presetAnswer(Question question, MsgAnswer answer) { m_presets.insert(question, answer); }
     void setInteractive(bool on) { m_interactive = on; }
 
-    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     // Carriage returns of the program's texts as terminal lines.
     static QString plain(const QString& text);
 
+protected:
+    MsgAnswer showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                          MsgAnswer defaultButton) override;
+
 private:
     MsgAnswer answer(const std::optional<Question>& question, const QString& text, MsgButtons buttons, MsgIcon icon,
-                     const QString& title);
+                     const QString& title, MsgAnswer defaultButton);
     QMap<Question, MsgAnswer> m_presets;
     bool m_interactive;
 };

@@ -13,7 +13,7 @@ namespace {
 
 class CancellingDialogs : public UserDialogs {
 public:
-    MsgAnswer messageBox(const QString&, MsgButtons buttons, MsgIcon, const QString&) override
+    MsgAnswer showMessage(const QString&, MsgButtons buttons, MsgIcon, const QString&, MsgAnswer) override
     {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
     }

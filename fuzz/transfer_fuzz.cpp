@@ -16,7 +16,7 @@ namespace {
 
 class YesDialogs : public UserDialogs {
 public:
-    MsgAnswer messageBox(const QString&, MsgButtons buttons, MsgIcon, const QString&) override
+    MsgAnswer showMessage(const QString&, MsgButtons buttons, MsgIcon, const QString&, MsgAnswer) override
     {
         ++boxes;
         return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;

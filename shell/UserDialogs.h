@@ -15,7 +15,16 @@ enum class MsgAnswer { Ok, Cancel, Yes, No };
 enum class Question {
     StoreChanges,        // "Sollen die geänderten Datensätze in der TQ7 gespeichert werden?"
     ReplaceOtherStation, // "Die Daten sind aus einer anderen TQ7! ..."
+    DeleteRecord,        // "     Datensatz löschen?" (a locomotive)
+    DeleteRoute,         // "... Fahrstraße löschen?"
+    DiscardChanges,      // "Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. ..."
 };
+
+// The button Enter presses on a box with these buttons when nothing else is said: the first one.
+MsgAnswer FirstButton(MsgButtons buttons);
+// The button Enter presses on a named question: No where Yes would destroy data, so that Enter
+// never does; the first button elsewhere.
+MsgAnswer DefaultAnswer(Question question, MsgButtons buttons);
 
 // How drivers, editors and file operations talk to the user. Texts are passed exactly as the
 // program words them, with carriage returns (character 13) as line breaks; a window
@@ -24,17 +33,32 @@ enum class Question {
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
-    // An empty title means the application's default title.
-    virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                 const QString& title) = 0;
+    // An empty title means the application's default title. Enter presses the first button.
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+    {
+        return showMessage(text, buttons, icon, title, FirstButton(buttons));
+    }
+    // The same with the button Enter presses (one of `buttons`).
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                         MsgAnswer defaultButton)
+    {
+        return showMessage(text, buttons, icon, title, defaultButton);
+    }
     // std::nullopt when the user cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
-    // One of the named questions; shown like any message box unless answered in advance.
-    virtual MsgAnswer ask(Question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+    // One of the named questions; shown like any message box, with its default button, unless
+    // answered in advance.
+    virtual MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
+                          const QString& title)
     {
-        return messageBox(text, buttons, icon, title);
+        return showMessage(text, buttons, icon, title, DefaultAnswer(question, buttons));
     }
+
+protected:
+    // Every message box comes here.
+    virtual MsgAnswer showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                                  MsgAnswer defaultButton) = 0;
 };
 
 // The file dialog (CommonDialog). Both return "" when the user cancelled.

@@ -281,8 +281,8 @@ void LokdatenFrm::del_datensatz()
     if (a == 0)
         return;
     Busy = true;
-    if (message(QStringLiteral("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
-                QStringLiteral("Lokdatensätze"))
+    if (ask(Question::DeleteRecord, QStringLiteral("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
+            QStringLiteral("Lokdatensätze"))
         == MsgAnswer::Yes) {
         // A name being typed into the deleted line goes with it.
         if (InpText()->isVisible() && EditRow == row) {

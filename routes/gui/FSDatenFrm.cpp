@@ -184,8 +184,8 @@ void FSDatenFrm::change_fs_daten()
             if (dialog->Cancelled)
                 return;
             const ChangedEntries changed = ApplyEntryAnswer(m_routes, r, j, dialog->EditedCommand, [this] {
-                return message(DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
-                               QStringLiteral("Achtung!"))
+                return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
+                           QStringLiteral("Achtung!"))
                        == MsgAnswer::Yes;
             });
             showEntries(row, r, changed);

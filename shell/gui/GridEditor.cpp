@@ -199,6 +199,13 @@ MsgAnswer GridEditor::message(const QString& text, MsgButtons buttons, MsgIcon i
     return m_services.dialogs.messageBox(text, buttons, icon, title);
 }
 
+MsgAnswer GridEditor::ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
+                          const QString& title)
+{
+    m_grid->cancelPendingClick();
+    return m_services.dialogs.ask(question, text, buttons, icon, title);
+}
+
 std::optional<QString> GridEditor::input(const QString& prompt, const QString& title, const QString& defaultText)
 {
     m_grid->cancelPendingClick();

@@ -150,6 +150,8 @@ protected:
     void fileSave(const std::function<void()>& save);
 
     MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
+    // A named question (Enter presses No where Yes would destroy data).
+    MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText);
     void pause(double seconds);
     const EditorServices& services() const { return m_services; }

@@ -65,7 +65,8 @@ QString QtUserDialogs::titleFor(const QString& title) const
     return QCoreApplication::applicationName();
 }
 
-MsgAnswer QtUserDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+MsgAnswer QtUserDialogs::showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                                     MsgAnswer defaultButton)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(titleFor(title));
@@ -85,12 +86,12 @@ MsgAnswer QtUserDialogs::messageBox(const QString& text, MsgButtons buttons, Msg
         break;
     case MsgButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
+        box.setDefaultButton(defaultButton == MsgAnswer::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultButton == MsgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         break;
     }

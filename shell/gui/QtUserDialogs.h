@@ -13,11 +13,14 @@ public:
     // defaultTitle is used for an empty title; "" means the application's name.
     explicit QtUserDialogs(QWidget* parent = nullptr, const QString& defaultTitle = QString());
 
-    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     void setParent(QWidget* parent) { m_parent = parent; }
     QString titleFor(const QString& title) const;
+
+protected:
+    MsgAnswer showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                          MsgAnswer defaultButton) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -23,7 +23,7 @@ namespace {
 
 class NoDialogs : public UserDialogs {
 public:
-    MsgAnswer messageBox(const QString&, MsgButtons, MsgIcon, const QString&) override { return MsgAnswer::Ok; }
+    MsgAnswer showMessage(const QString&, MsgButtons, MsgIcon, const QString&, MsgAnswer) override { return MsgAnswer::Ok; }
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 

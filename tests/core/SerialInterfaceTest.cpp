@@ -14,7 +14,7 @@ using kx2::test::FakeComm1;
 namespace {
 
 struct WarningRecorder : UserDialogs {
-    MsgAnswer messageBox(const QString& text, MsgButtons, MsgIcon icon, const QString&) override
+    MsgAnswer showMessage(const QString& text, MsgButtons, MsgIcon icon, const QString&, MsgAnswer) override
     {
         texts << text;
         icons.push_back(icon);

@@ -21,6 +21,7 @@ public:
         QString title;
         MsgIcon icon = MsgIcon::None;
         MsgButtons buttons = MsgButtons::Ok;
+        MsgAnswer defaultButton = MsgAnswer::Ok; // the button Enter would press
         QString defaultText;   // input boxes only
         std::optional<Question> question; // named questions only
     };
@@ -40,7 +41,8 @@ public:
     void answerNext(MsgAnswer answer) { answers.push_back(answer); }
     void inputNext(std::optional<QString> text) { inputs.push_back(std::move(text)); }
 
-    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
+    MsgAnswer showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                          MsgAnswer defaultButton) override
     {
         Call call;
         call.kind = Kind::Message;
@@ -48,6 +50,7 @@ public:
         call.title = title;
         call.icon = icon;
         call.buttons = buttons;
+        call.defaultButton = defaultButton;
         call.question = m_nextQuestion;
         m_nextQuestion.reset();
         calls.push_back(call);
@@ -64,7 +67,7 @@ public:
     MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
     {
         m_nextQuestion = question;
-        return messageBox(text, buttons, icon, title);
+        return UserDialogs::ask(question, text, buttons, icon, title);
     }
 
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override

@@ -15,6 +15,7 @@ struct ShownBox {
     MsgButtons buttons;
     MsgIcon icon;
     QString title;
+    MsgAnswer defaultButton = MsgAnswer::Ok;
 };
 
 struct AskedInput {
@@ -25,9 +26,10 @@ struct AskedInput {
 
 class LocoScriptedDialogs : public UserDialogs {
 public:
-    MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
+    MsgAnswer showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                          MsgAnswer defaultButton) override
     {
-        boxes.push_back({text, buttons, icon, title});
+        boxes.push_back({text, buttons, icon, title, defaultButton});
         if (answers.empty())
             return MsgAnswer::Ok;
         const MsgAnswer a = answers.front();

@@ -1,0 +1,24 @@
+#include "shell/UserDialogs.h"
+
+namespace kx2 {
+
+MsgAnswer FirstButton(MsgButtons buttons)
+{
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+MsgAnswer DefaultAnswer(Question question, MsgButtons buttons)
+{
+    switch (question) {
+    case Question::ReplaceOtherStation:
+    case Question::DeleteRecord:
+    case Question::DeleteRoute:
+    case Question::DiscardChanges:
+        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    case Question::StoreChanges:
+        break;
+    }
+    return FirstButton(buttons);
+}
+
+} // namespace kx2
