@@ -33,6 +33,12 @@ public:
     void set(int row, int col, std::optional<int> v) { at(row, col) = v ? *v : kEmpty; }
     void clear(int row, int col) { at(row, col) = kEmpty; }
     void clearAll() { std::fill(m_cells.begin(), m_cells.end(), kEmpty); }
+    // Every cell of the row as it is held, an empty one as a value no cell can take.
+    void copyRow(int row, std::vector<int32_t>& out) const
+    {
+        const auto first = m_cells.begin() + std::ptrdiff_t(row) * m_cols;
+        out.assign(first, first + m_cols);
+    }
 
     bool operator==(const RecordTable& o) const
     {

@@ -24,6 +24,16 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     connect(&m_mainWin, &MainWin::fsDatenRequested, this, &AppWindows::FSDatenBut_Click);
     // The route editor is there: the main window's route button works like the other three.
     m_mainWin.setRoutesAvailable(true);
+    m_mainWin.setEndCheck([this] { return mayEndProgram(); });
+}
+
+bool AppWindows::mayEndProgram()
+{
+    for (GridEditor* editor : {static_cast<GridEditor*>(m_lokdaten.get()), static_cast<GridEditor*>(m_magDaten.get()),
+                               static_cast<GridEditor*>(m_rmDaten.get()), static_cast<GridEditor*>(m_fsDaten.get())})
+        if (editor && !editor->mayDiscardChanges())
+            return false;
+    return true;
 }
 
 AppWindows::~AppWindows() = default;

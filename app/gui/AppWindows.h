@@ -45,6 +45,9 @@ public:
     bool rmDatenFrmCreated() const { return m_rmDaten != nullptr; }
     bool fsDatenFrmCreated() const { return m_fsDaten != nullptr; }
     MainWin& mainWin() { return m_mainWin; }
+    // Before the program ends: every editor whose table holds changes neither sent nor saved
+    // asks; false when the user keeps them.
+    bool mayEndProgram();
     AppContext& context() { return m_ctx; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "accessory/gui/MagDatenFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
+#include "loco/LocoTable.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "routes/gui/FSDatenFrm.h"
 #include "app/AppContext.h"
@@ -14,7 +15,9 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -113,6 +116,37 @@ void photographNextDialog(GridEditor& editor, Camera& camera, QPoint offset, con
         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
+// Answers the next message box once it shows (photographed over `back` first when `name` is
+// given): Ja or Nein.
+void answerNextBox(Camera& camera, QWidget* back, const QString& name, bool yes)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, poll, [&camera, back, name, yes, poll] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (!name.isEmpty()) {
+            settle(200);
+            camera.takeOver(box, back, name);
+        }
+        if (QAbstractButton* b = box->button(yes ? QMessageBox::Yes : QMessageBox::No))
+            b->click();
+    });
+    poll->start();
+}
+
+// Leaves an editor; when its table holds changes the question is answered with Ja.
+void leave(GridEditor& editor, Camera& camera, const QString& questionName = QString())
+{
+    if (editor.holdsUnsavedChanges())
+        answerNextBox(camera, &editor, questionName, true);
+    editor.AbbrechenMenu_Click();
+    settle(200);
+}
+
 } // namespace
 
 int RunScreenshotTour(AppWindows& windows, const QString& folder)
@@ -184,8 +218,7 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     editor.LokdatenGrid()->selectCell(1, 3);
     editor.change_maxspeed();
 
-    editor.AbbrechenMenu_Click();
-    settle(200);
+    leave(editor, camera);
 
     // The accessory editor with the range the main window's boxes hold, read from the station.
     const auto button = [&main](const char* name) {
@@ -208,13 +241,11 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     photographNextDialog(accessories, camera, QPoint(110, 90), QStringLiteral("13_accessory_symbol_dialog"));
     accessories.grid()->selectCell(3, 4);
     accessories.change_mag_sym();
-    accessories.AbbrechenMenu_Click();
-    settle(200);
+    leave(accessories, camera);
 
     if (RMDatenFrm* feedback = readIntoEditor(windows, camera, button("RckmDatenBut"), &AppWindows::rmDatenFrmCreated,
                                               &AppWindows::rmDatenFrm, QStringLiteral("14_feedback_editor"))) {
-        feedback->AbbrechenMenu_Click();
-        settle(200);
+        leave(*feedback, camera);
     }
 
     FSDatenFrm* fs = readIntoEditor(windows, camera, button("FSDatenBut"), &AppWindows::fsDatenFrmCreated,
@@ -227,8 +258,30 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     photographNextDialog(routes, camera, QPoint(260, 130), QStringLiteral("16_route_command_dialog"));
     routes.FSdatenGrid()->selectCell(3, FSDatenFrm::StartCol + 3);
     routes.change_fs_daten();
-    routes.AbbrechenMenu_Click();
-    settle(200);
+    leave(routes, camera);
+
+    // The locomotives once more: a new one, a renamed one and a deleted one, marked in the grid
+    // until they are sent or saved, with the grid scrolled sideways past the first functions;
+    // then the question that leaving asks.
+    windows.LokDaten_But_Click();
+    LokdatenFrm* again = &windows.lokdatenFrm();
+    settle(300);
+    LocoTable& table = windows.context().loco;
+    if (const std::optional<int> slot = table.firstReusableSlot())
+        table.createRecord(*slot, 99, QStringLiteral("Köf III"));
+    again->GridLoaded = 0;
+    again->Form_Activate();
+    FlexGrid* grid = again->LokdatenGrid();
+    grid->selectCell(2, 2);
+    again->InpText()->setText(again->InpText()->text() + QStringLiteral(" (neu lackiert)"));
+    grid->selectCell(4, 2);
+    answerNextBox(camera, again, QString(), true);
+    again->del_datensatz();
+    grid->selectCell(1, 1);
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum() / 3);
+    settle(300);
+    camera.take(again, QStringLiteral("17_editor_marked_lines"));
+    leave(*again, camera, QStringLiteral("18_unsaved_changes_question"));
     return camera.failures;
 }
 

@@ -11,7 +11,8 @@ class AppWindows;
 // the locomotive editor with the locomotives read, its name edit and its three column dialogs,
 // the accessory editor with the accessories read, a name being typed there and the symbol
 // chooser over it, the feedback editor with the contacts read, and the route editor with the
-// routes read and the command dialog over it.
+// routes read and the command dialog over it, and the locomotive editor once more with new,
+// changed and deleted lines marked and the question that leaving it then asks.
 // Returns the number of pictures that could not be taken or saved.
 int RunScreenshotTour(AppWindows& windows, const QString& folder);
 

@@ -4,6 +4,7 @@
 #include "dbproto/NameLines.h"
 #include "dbproto/RangeRecordTable.h"
 #include "dbproto/RangeTransfer.h"
+#include "dbproto/RecordTableChanges.h"
 #include "shell/GridEditing.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
@@ -25,9 +26,10 @@ constexpr int RowHeight = 29;
 
 GridEditorDesign FormDesign(const RangeEditorDesign& d)
 {
-    // Column 0, the address, scrolls with the rest; 1800 twips under the grid leave room for the
-    // address frame.
-    return GridEditorDesign{d.formName, d.caption, d.gridName, 0, 1800};
+    // Column 0, the address, is an ordinary column; 1800 twips under the grid leave room for the
+    // address frame. The address, the editor's own columns and the names stay in view.
+    const int frozenThroughNames = 1 + int(d.ownColumns.size()) + 2;
+    return GridEditorDesign{d.formName, d.caption, d.gridName, 0, 1800, frozenThroughNames};
 }
 
 std::vector<RangeEditorColumn> Columns(const RangeEditorDesign& d)
@@ -85,6 +87,7 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     // The symbol pictures are drawn for the 29-pixel lines: shown at their size.
     grid()->setScalePictures(false);
     start_tabelle();
+    trackChanges(std::make_unique<RecordTableChanges>(table, table.layout()));
     // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right;
     // high enough for the 16 lines of the designed range.
     int width = 45;
@@ -264,9 +267,15 @@ bool RangeRecordEditor::readDatabase()
     return true;
 }
 
-void RangeRecordEditor::sendDatabase()
+bool RangeRecordEditor::sendDatabase()
 {
-    transfer()->send();
+    const SendOutcome sent = transfer()->send();
+    return sent == SendOutcome::Sent || sent == SendOutcome::NothingPending;
+}
+
+int RangeRecordEditor::recordOfLine(int row) const
+{
+    return addressOfLine(row).value_or(-1);
 }
 
 FilePrompt RangeRecordEditor::filePrompt()
@@ -285,20 +294,21 @@ void RangeRecordEditor::LadenMenu_Click()
 
 void RangeRecordEditor::SpeichernMenu_Click()
 {
-    fileSave([this] { filePrompt().save(RangeTableFile(m_fileFormat, m_table, m_ctx.storedSerial, m_range), 0.1); });
+    fileSave([this] { return filePrompt().save(RangeTableFile(m_fileFormat, m_table, m_ctx.storedSerial, m_range), 0.1); });
 }
 
 void RangeRecordEditor::ClrTabMenu_Click()
 {
-    // A name being typed belongs to the table before it is blanked.
-    if (InpText()->isVisible())
-        commitNameEdit();
+    // A name being typed belongs to the table before it is blanked (and before it is asked about).
+    if (!mayDiscardChanges())
+        return;
     Busy = true;
     if (const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs)) {
         m_range = *typed;
         // Blank, not changed: a send afterwards writes nothing.
         for (int a = m_range.first; a <= m_range.last; ++a)
             blankRecord(a);
+        markTableUnchanged();
         GridLoaded = 0;
         Form_Activate();
     }

@@ -108,7 +108,8 @@ protected:
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;
     bool readDatabase() override;
-    void sendDatabase() override;
+    bool sendDatabase() override;
+    int recordOfLine(int row) const override;
 
     DatabaseContext& m_ctx;
 

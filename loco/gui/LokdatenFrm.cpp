@@ -7,6 +7,7 @@
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
+#include "dbproto/RecordTableChanges.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
 
@@ -24,8 +25,10 @@ GridEditorDesign Design()
     // sits under the grid.
     const int fixedAddressColumn = 1;
     const int bottomMargin = 1100;
+    // The address, the data format and the name stay in view beside the functions.
+    const int frozenThroughName = LocoGrid::NameCol + 1;
     return GridEditorDesign{"LokdatenFrm", QStringLiteral("Lok-Datensätze:"), "LokdatenGrid", fixedAddressColumn,
-                            bottomMargin};
+                            bottomMargin, frozenThroughName};
 }
 
 } // namespace
@@ -44,6 +47,7 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
                 {"DS_SpeichernMenu", QStringLiteral("einen Datensatz speichern"), [this] { DS_SpeichernMenu_Click(); }}},
                captions);
     start_tabelle();
+    trackChanges(std::make_unique<RecordTableChanges>(m_loco.table, LocoTable::Layout));
     resize(1040, 580);
 }
 
@@ -122,6 +126,7 @@ void LokdatenFrm::start_tabelle()
 
 void LokdatenFrm::fillGrid()
 {
+    m_deletedLines.clear();
     const std::vector<int> slots = LocoGridSlots(m_loco.table);
     grid()->setRows(int(slots.size()) + 2);
     for (size_t n = 0; n < slots.size(); ++n)
@@ -291,11 +296,16 @@ void LokdatenFrm::del_datensatz()
             EditCol = 0;
         }
         // The line's own record, even when another slot carries the same address.
-        const int slot = grid()->RowData(row);
-        if (slot >= 0 && slot < LocoTable::SlotCount && m_loco.table.address(slot) == a)
+        int slot = grid()->RowData(row);
+        if (slot < 0 || slot >= LocoTable::SlotCount || m_loco.table.address(slot) != a)
+            slot = m_loco.table.findSlotByAddress(a).value_or(-1);
+        if (slot >= 0)
             m_loco.table.deleteRecord(slot);
         else
             del_lokdata(a);
+        // The line stays, marked deleted until the deletion is sent or saved.
+        if (slot >= 0)
+            m_deletedLines[row] = slot;
         for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col) {
             grid()->setCellPicture(row, col, QPixmap());
             grid()->setTextMatrix(row, col, QString());
@@ -472,24 +482,30 @@ void LokdatenFrm::SpeichernMenu_Click()
 {
     fileSave([this] {
         LocoFileContext files = fileContext();
-        SpeichernMenu(files);
+        return SpeichernMenu(files);
     });
 }
 
 void LokdatenFrm::ClrTabMenu_Click()
 {
+    if (!mayDiscardChanges())
+        return;
     Busy = true;
     ClrTabMenu(m_loco.table);
     showTable();
+    // An empty table holds nothing that could be lost.
+    markTableUnchanged();
     Busy = false;
 }
 
 void LokdatenFrm::DS_LadenMenu_Click()
 {
-    fileLoad([this] {
-        LocoFileContext files = fileContext();
-        return DS_LadenMenu(files) == AfterFileOp::RebuildGrid;
-    });
+    fileLoad(
+        [this] {
+            LocoFileContext files = fileContext();
+            return DS_LadenMenu(files) == AfterFileOp::RebuildGrid;
+        },
+        LoadKind::AddsToTable);
 }
 
 void LokdatenFrm::DS_SpeichernMenu_Click()
@@ -512,9 +528,22 @@ bool LokdatenFrm::readDatabase()
     return true;
 }
 
-void LokdatenFrm::sendDatabase()
+bool LokdatenFrm::sendDatabase()
 {
-    LocoTransfer(m_ctx, m_loco.table).SendLocoDatabase();
+    const LocoSendOutcome sent = LocoTransfer(m_ctx, m_loco.table).SendLocoDatabase();
+    return sent == LocoSendOutcome::Sent || sent == LocoSendOutcome::NothingPending;
+}
+
+int LokdatenFrm::recordOfLine(int row) const
+{
+    const int slot = grid()->RowData(row);
+    if (slot >= 0 && slot < LocoTable::SlotCount)
+        return slot;
+    // A deleted line, as long as its slot was not taken by a new locomotive meanwhile.
+    const auto deleted = m_deletedLines.find(row);
+    if (deleted != m_deletedLines.end() && m_loco.table.status(deleted->second) == LocoTable::StatusDeleted)
+        return deleted->second;
+    return -1;
 }
 
 } // namespace kx2

@@ -3,6 +3,7 @@
 #include "shell/BrandCaptions.h"
 #include "shell/gui/GridEditor.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -66,7 +67,8 @@ protected:
     void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;
     bool readDatabase() override;
-    void sendDatabase() override;
+    bool sendDatabase() override;
+    int recordOfLine(int row) const override;
 
 private:
     void fillLine(int row, const LocoGridLine& line);
@@ -87,6 +89,8 @@ private:
     LokDatFormatFrm* m_formatFrm = nullptr;
     LokFktSymFrm* m_symbolFrm = nullptr;
     LokmaxSpeedFrm* m_speedFrm = nullptr;
+    // Lines deleted since the grid was built, with the slot each showed.
+    std::map<int, int> m_deletedLines;
 };
 
 } // namespace kx2

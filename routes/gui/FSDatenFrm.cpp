@@ -2,6 +2,7 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/NameLines.h"
+#include "routes/RouteChanges.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteFiles.h"
@@ -29,8 +30,10 @@ GridEditorDesign Design()
     // grid.
     const int noFixedColumn = 0;
     const int bottomMargin = 1100;
+    // The number and the names stay in view beside the commands.
+    const int frozenThroughNames = FSDatenFrm::Line2Col + 1;
     return GridEditorDesign{"FSDatenFrm", QStringLiteral("Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
-                            bottomMargin};
+                            bottomMargin, frozenThroughNames};
 }
 
 QString header(int col)
@@ -62,6 +65,7 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
                 {"ClrTabMenu", QStringLiteral("alle Daten in der Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
                captions);
     start_tabelle();
+    trackChanges(std::make_unique<RouteChanges>(m_routes));
     // The number, the names, the start and the first six commands; the grid scrolls to the rest.
     resize(1080, 620);
 }
@@ -217,16 +221,19 @@ void FSDatenFrm::LadenMenu_Click()
 
 void FSDatenFrm::SpeichernMenu_Click()
 {
-    fileSave([this] { SaveRouteFile(m_ctx, m_routes); });
+    fileSave([this] { return SaveRouteFile(m_ctx, m_routes); });
 }
 
 void FSDatenFrm::ClrTabMenu_Click()
 {
+    if (!mayDiscardChanges())
+        return;
     Busy = true;
     for (int r = 1; r <= kRoutes; ++r)
         Clear_FSDaten(r);
-    // No question: the cleared routes are not to be sent, and the device keeps them.
+    // The cleared routes are not to be sent, and the device keeps them: nothing is at risk.
     showTable();
+    markTableUnchanged();
     Busy = false;
 }
 
@@ -236,9 +243,16 @@ bool FSDatenFrm::readDatabase()
     return true;
 }
 
-void FSDatenFrm::sendDatabase()
+bool FSDatenFrm::sendDatabase()
 {
-    RouteTransfer(m_ctx, m_routes).SendRoutes();
+    const SendOutcome sent = RouteTransfer(m_ctx, m_routes).SendRoutes();
+    return sent == SendOutcome::Sent || sent == SendOutcome::NothingPending;
+}
+
+int FSDatenFrm::recordOfLine(int row) const
+{
+    const int r = routeOfLine(row);
+    return r > 0 ? r : -1;
 }
 
 } // namespace kx2

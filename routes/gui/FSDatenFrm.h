@@ -54,7 +54,8 @@ protected:
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;
     bool readDatabase() override;
-    void sendDatabase() override;
+    bool sendDatabase() override;
+    int recordOfLine(int row) const override;
 
 private:
     // The route of a grid line, 0 when the line has none.

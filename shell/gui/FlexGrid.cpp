@@ -1,6 +1,7 @@
 #include "shell/gui/FlexGrid.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,9 +19,32 @@ namespace {
 
 // Centres text and picture; a text too large for its cell is drawn smaller until it fits
 // ("Fkt. nicht anz." in a 41-pixel cell takes three small lines).
+// A marked line: a light tint over it and a strong bar at its left, in the colour of its mark.
+struct MarkColours {
+    QColor tint;
+    QColor bar;
+};
+
+std::optional<MarkColours> coloursOf(RecordMark mark)
+{
+    switch (mark) {
+    case RecordMark::Changed:
+        return MarkColours{QColor(255, 236, 179), QColor(230, 140, 0)};
+    case RecordMark::New:
+        return MarkColours{QColor(204, 238, 204), QColor(30, 150, 60)};
+    case RecordMark::Deleted:
+        return MarkColours{QColor(246, 204, 204), QColor(200, 40, 40)};
+    case RecordMark::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+constexpr int kMarkBarWidth = 5;
+
 class CellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
     bool scalePictures = true;
 
@@ -28,6 +52,9 @@ public:
     {
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
+        const std::optional<MarkColours> mark = coloursOf(m_grid->rowMark(index.row() + 1));
+        if (mark)
+            opt.backgroundBrush = mark->tint;
         opt.displayAlignment = Qt::AlignCenter;
         opt.textElideMode = Qt::ElideNone;
         if (!opt.text.isEmpty())
@@ -57,9 +84,15 @@ public:
                 }
             }
         }
+        // The bar stays visible on a selected line too.
+        if (mark && index.column() == 0)
+            painter->fillRect(QRect(option.rect.left(), option.rect.top(), kMarkBarWidth, option.rect.height()),
+                              mark->bar);
     }
 
 private:
+    FlexGrid* m_grid;
+
     static void fitText(QStyleOptionViewItem& opt)
     {
         QFont font = opt.font;
@@ -96,6 +129,41 @@ bool isNavigationKey(int key)
 }
 
 } // namespace
+
+// The frozen columns: a second view of the same cells and the same selection, laid over the
+// grid's left part, that scrolls up and down with the grid but never sideways. Its mouse events
+// go through the grid's own handling, so that they raise the grid's events.
+class FrozenColumns : public QTableView {
+public:
+    explicit FrozenColumns(FlexGrid* grid) : QTableView(grid), m_grid(grid) {}
+
+    void basePress(QMouseEvent* e) { QTableView::mousePressEvent(e); }
+    void baseDoubleClick(QMouseEvent* e) { QTableView::mouseDoubleClickEvent(e); }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        // The keys go on to the grid.
+        m_grid->setFocus(Qt::MouseFocusReason);
+        m_grid->cellPress(this, e, [this, e] { basePress(e); });
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            QTableView::mouseReleaseEvent(e);
+        m_grid->buttonUp(e->button());
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override
+    {
+        m_grid->cellDoubleClick(this, e, [this, e] { baseDoubleClick(e); });
+    }
+    void wheelEvent(QWheelEvent* e) override { QApplication::sendEvent(m_grid->viewport(), e); }
+    // Scrolling to a cell is the grid's business.
+    void scrollTo(const QModelIndex&, ScrollHint) override {}
+
+private:
+    FlexGrid* m_grid;
+};
 
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableWidget(parent)
@@ -166,6 +234,7 @@ void FlexGrid::setCols(int cols)
     }
     if (m_col > after + m_fixedCols - 1)
         m_col = std::max(0, after + m_fixedCols - 1);
+    updateFrozen();
 }
 
 void FlexGrid::setScalePictures(bool on)
@@ -185,6 +254,134 @@ void FlexGrid::setFixedCols(int fixedCols)
     verticalHeader()->setVisible(m_fixedCols == 1);
     m_col = 0;
     setCols(cols);
+}
+
+void FlexGrid::setFrozenCols(int cols)
+{
+    m_frozenCols = std::max(0, cols);
+    updateFrozen();
+}
+
+int FlexGrid::frozenViewCols() const
+{
+    return std::clamp(m_frozenCols - m_fixedCols, 0, columnCount());
+}
+
+int FlexGrid::frozenWidth() const
+{
+    int width = 0;
+    for (int c = 0; c < frozenViewCols(); ++c)
+        width += columnWidth(c);
+    return width;
+}
+
+void FlexGrid::updateFrozen()
+{
+    const int frozen = frozenViewCols();
+    if (frozen == 0) {
+        if (m_frozen)
+            m_frozen->hide();
+        return;
+    }
+    if (!m_frozen) {
+        m_frozen = new FrozenColumns(this);
+        m_frozen->setObjectName(QStringLiteral("FrozenColumns"));
+        m_frozen->setModel(model());
+        m_frozen->setSelectionModel(selectionModel());
+        m_frozen->setItemDelegate(m_delegate);
+        m_frozen->setSelectionMode(selectionMode());
+        m_frozen->setSelectionBehavior(selectionBehavior());
+        m_frozen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_frozen->setWordWrap(true);
+        m_frozen->setFocusPolicy(Qt::NoFocus);
+        m_frozen->setFrameShape(QFrame::NoFrame);
+        m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_frozen->setVerticalScrollMode(verticalScrollMode());
+        m_frozen->verticalHeader()->hide();
+        m_frozen->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        m_frozen->verticalHeader()->setMinimumSectionSize(verticalHeader()->minimumSectionSize());
+        m_frozen->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+        QHeaderView* heads = m_frozen->horizontalHeader();
+        heads->setSectionResizeMode(QHeaderView::Fixed);
+        heads->setDefaultAlignment(Qt::AlignCenter);
+        heads->setMinimumSectionSize(horizontalHeader()->minimumSectionSize());
+        heads->setHighlightSections(false);
+        heads->viewport()->installEventFilter(this);
+        for (int r = 0; r < rowCount(); ++r)
+            m_frozen->setRowHeight(r, rowHeight(r));
+        connect(verticalHeader(), &QHeaderView::sectionResized, m_frozen,
+                [this](int section, int, int size) { m_frozen->setRowHeight(section, size); });
+        connect(horizontalHeader(), &QHeaderView::sectionResized, m_frozen, [this] { updateFrozen(); });
+        connect(verticalScrollBar(), &QScrollBar::valueChanged, m_frozen->verticalScrollBar(), &QScrollBar::setValue);
+        connect(m_frozen->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    }
+    for (int c = 0; c < columnCount(); ++c) {
+        m_frozen->setColumnHidden(c, c >= frozen);
+        if (c < frozen)
+            m_frozen->setColumnWidth(c, columnWidth(c));
+    }
+    m_frozen->horizontalHeader()->setFont(horizontalHeader()->font());
+    m_frozen->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    placeFrozen();
+    m_frozen->show();
+}
+
+void FlexGrid::placeFrozen()
+{
+    if (!m_frozen || frozenViewCols() == 0)
+        return;
+    const QRect cells = viewport()->geometry();
+    const int top = horizontalHeader()->isVisible() ? horizontalHeader()->geometry().top() : cells.top();
+    m_frozen->setGeometry(cells.left(), top, std::min(frozenWidth(), cells.width()), cells.bottom() + 1 - top);
+    m_frozen->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+void FlexGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    placeFrozen();
+}
+
+void FlexGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    const int frozen = frozenViewCols();
+    if (frozen == 0) {
+        QTableWidget::scrollTo(index, hint);
+        return;
+    }
+    QScrollBar* sideways = horizontalScrollBar();
+    const int keep = sideways->value();
+    QTableWidget::scrollTo(index, hint);
+    if (index.column() < frozen) {
+        // A frozen cell is always in view: only up and down.
+        sideways->setValue(keep);
+        return;
+    }
+    // A cell under the frozen columns comes out from under them.
+    const int covered = frozenWidth() - visualRect(index).left();
+    if (covered > 0)
+        sideways->setValue(sideways->value() - covered);
+}
+
+void FlexGrid::setRowMarks(std::function<RecordMark(int row)> marks)
+{
+    m_marks = std::move(marks);
+    // A cell changed may change its line's mark: the whole line is drawn again.
+    connect(model(), &QAbstractItemModel::dataChanged, this, &FlexGrid::refreshMarks, Qt::UniqueConnection);
+    refreshMarks();
+}
+
+RecordMark FlexGrid::rowMark(int row) const
+{
+    return m_marks && row >= 1 && row < Rows() ? m_marks(row) : RecordMark::None;
+}
+
+void FlexGrid::refreshMarks()
+{
+    viewport()->update();
+    if (m_frozen)
+        m_frozen->viewport()->update();
 }
 
 std::optional<QRect> FlexGrid::selectionBox() const
@@ -383,6 +580,7 @@ void FlexGrid::setColWidth(int col, int pixels)
         verticalHeader()->setFixedWidth(pixels);
     else
         setColumnWidth(col - m_fixedCols, pixels);
+    placeFrozen();
 }
 
 int FlexGrid::ColWidth(int col) const
@@ -394,10 +592,12 @@ int FlexGrid::ColWidth(int col) const
 
 void FlexGrid::setRowHeightPx(int row, int pixels)
 {
-    if (row == 0)
+    if (row == 0) {
         horizontalHeader()->setFixedHeight(pixels);
-    else if (row >= 1 && row < Rows())
+        updateFrozen();
+    } else if (row >= 1 && row < Rows()) {
         setRowHeight(row - 1, pixels);
+    }
 }
 
 int FlexGrid::RowHeightPx(int row) const
@@ -410,6 +610,8 @@ int FlexGrid::RowHeightPx(int row) const
 void FlexGrid::setDefaultRowHeight(int pixels)
 {
     verticalHeader()->setDefaultSectionSize(pixels);
+    if (m_frozen)
+        m_frozen->verticalHeader()->setDefaultSectionSize(pixels);
 }
 
 void FlexGrid::fitHeaderFont()
@@ -430,6 +632,7 @@ void FlexGrid::fitHeaderFont()
     while (headerFont.pointSizeF() > 6.0 && !fits(headerFont))
         headerFont.setPointSizeF(headerFont.pointSizeF() - 0.5);
     columns->setFont(headerFont);
+    updateFrozen();
 }
 
 QRect FlexGrid::cellRect(int row, int col) const
@@ -441,12 +644,23 @@ QRect FlexGrid::cellRect(int row, int col) const
         return QRect(lines->geometry().left(), lines->geometry().top() + lines->sectionViewportPosition(row - 1),
                      lines->width(), lines->sectionSize(row - 1));
     }
+    if (m_frozen && col - m_fixedCols < frozenViewCols())
+        return m_frozen->visualRect(modelIndex(row, col))
+            .translated(m_frozen->geometry().topLeft() + m_frozen->viewport()->geometry().topLeft());
     return visualRect(modelIndex(row, col)).translated(viewport()->geometry().topLeft());
 }
 
 QRect FlexGrid::cellArea() const
 {
     return viewport()->geometry();
+}
+
+QRect FlexGrid::cellArea(int col) const
+{
+    QRect area = viewport()->geometry();
+    if (col >= m_fixedCols && col - m_fixedCols >= frozenViewCols())
+        area.setLeft(area.left() + frozenWidth());
+    return area;
 }
 
 void FlexGrid::cancelPendingClick()
@@ -512,18 +726,24 @@ void FlexGrid::buttonUp(Qt::MouseButton button)
 
 void FlexGrid::mousePressEvent(QMouseEvent* e)
 {
+    cellPress(this, e, [this, e] { QTableWidget::mousePressEvent(e); });
+}
+
+void FlexGrid::cellPress(QAbstractItemView* view, QMouseEvent* e, const std::function<void()>& viewPress)
+{
     const QPoint pos = e->position().toPoint();
-    const QModelIndex index = indexAt(pos);
+    const QModelIndex index = view->indexAt(pos);
+    const QPoint at = view->viewport()->mapTo(this, pos);
     buttonDown(index.isValid());
     // Only the left button moves the current cell and the selection.
     if (e->button() != Qt::LeftButton) {
-        Q_EMIT MouseDown(e->button(), e->modifiers(), viewport()->mapTo(this, pos));
+        Q_EMIT MouseDown(e->button(), e->modifiers(), at);
         return;
     }
-    QTableWidget::mousePressEvent(e);
+    viewPress();
     if (index.isValid() && !(e->modifiers() & Qt::ShiftModifier))
         moveCurrent(index.row() + 1, index.column() + m_fixedCols);
-    Q_EMIT MouseDown(e->button(), e->modifiers(), viewport()->mapTo(this, pos));
+    Q_EMIT MouseDown(e->button(), e->modifiers(), at);
 }
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* e)
@@ -535,9 +755,14 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* e)
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    const QModelIndex index = indexAt(e->position().toPoint());
+    cellDoubleClick(this, e, [this, e] { QTableWidget::mouseDoubleClickEvent(e); });
+}
+
+void FlexGrid::cellDoubleClick(QAbstractItemView* view, QMouseEvent* e, const std::function<void()>& viewDoubleClick)
+{
+    const QModelIndex index = view->indexAt(e->position().toPoint());
     if (e->button() == Qt::LeftButton)
-        QTableWidget::mouseDoubleClickEvent(e);
+        viewDoubleClick();
     m_pressed = true;
     m_afterDoubleClick = true;
     if (index.isValid() && e->button() == Qt::LeftButton)
@@ -605,6 +830,8 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* e)
         return headerMouse(verticalHeader(), e);
     if (mouse && watched == horizontalHeader()->viewport())
         return headerMouse(horizontalHeader(), e);
+    if (mouse && m_frozen && watched == m_frozen->horizontalHeader()->viewport())
+        return headerMouse(m_frozen->horizontalHeader(), e);
     return QTableWidget::eventFilter(watched, e);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
+#include "shell/UnsavedChanges.h"
+
 #include <QPixmap>
 #include <QTableWidget>
 
+#include <functional>
 #include <optional>
 
 class QAbstractButton;
@@ -9,6 +12,8 @@ class QHeaderView;
 class QStyledItemDelegate;
 
 namespace kx2 {
+
+class FrozenColumns;
 
 // The grid the editors and the symbol choosers are built on. It numbers rows and columns as
 // the program does: row 0 is the fixed header row and stays in place while the grid scrolls;
@@ -21,6 +26,11 @@ namespace kx2 {
 // of the selection. A click on a cell of the fixed column selects the whole line (Col = 1,
 // ColSel = Cols - 1), a click on a header cell the whole column. Every cell is centre-aligned
 // and may carry a picture, drawn centred over its text.
+//
+// Frozen columns (FrozenCols) stay in view while the grid scrolls sideways, like the fixed
+// column, but are ordinary cells: current, selected, clicked and edited like any other (the
+// editors' address and name columns). Each line may carry a mark (changed, new, deleted), drawn
+// as a tint over the line and a bar at its left.
 //
 // Events, as the handlers of the forms expect them: EnterCell whenever the current cell
 // changes (by mouse, keys or code), MouseDown after the press has moved the current cell,
@@ -43,6 +53,15 @@ public:
     int FixedCols() const { return m_fixedCols; }
     // 0 or 1. Keeps the number of columns but empties them: set it before filling the grid.
     void setFixedCols(int fixedCols);
+    // Columns 0..cols-1 stay in view as the grid scrolls sideways (the fixed column among them).
+    void setFrozenCols(int cols);
+    int FrozenCols() const { return m_frozenCols; }
+
+    // Where the lines' marks come from: asked whenever a line is drawn.
+    void setRowMarks(std::function<RecordMark(int row)> marks);
+    RecordMark rowMark(int row) const;
+    // Draws every line again: a mark may change while no cell of its line does.
+    void refreshMarks();
 
     int Row() const { return m_row; }
     int Col() const { return m_col; }
@@ -83,6 +102,9 @@ public:
     QRect cellRect(int row, int col) const;
     // The part of the grid where data cells are drawn, in the grid's coordinates.
     QRect cellArea() const;
+    // The part where cells of column `col` can be seen: right of the frozen columns for the
+    // columns that scroll.
+    QRect cellArea(int col) const;
 
     // true (the default): Tab and Shift+Tab come as KeyDown and the focus stays in the grid.
     // false: they move the focus on to the next control of the window.
@@ -91,6 +113,9 @@ public:
     // A mouse button that went down on the grid and brought up a message box meanwhile makes
     // no click when it comes up again (the box took the mouse).
     void cancelPendingClick();
+
+    // Up and down for a frozen cell; a cell that scrolls comes out from under the frozen ones.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 Q_SIGNALS:
     void Click();
@@ -101,6 +126,7 @@ Q_SIGNALS:
     void Scroll();
 
 protected:
+    void updateGeometries() override;
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -109,6 +135,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    friend class FrozenColumns;
     QModelIndex modelIndex(int row, int col) const { return model()->index(row - 1, col - m_fixedCols); }
     bool isFixedCol(int col) const { return col < m_fixedCols; }
     QTableWidgetItem* cellItem(int row, int col);
@@ -118,10 +145,22 @@ private:
     void paintCorner();
     void buttonDown(bool onCell);
     void buttonUp(Qt::MouseButton button);
+    // A button pressed on a cell of `view` (the grid or its frozen columns); `viewPress` lets the
+    // view move its current cell and selection.
+    void cellPress(QAbstractItemView* view, QMouseEvent* e, const std::function<void()>& viewPress);
+    void cellDoubleClick(QAbstractItemView* view, QMouseEvent* e, const std::function<void()>& viewDoubleClick);
+    // The view columns that stay in view, and how wide they are together.
+    int frozenViewCols() const;
+    int frozenWidth() const;
+    void updateFrozen();
+    void placeFrozen();
     // The selected block in grid numbering (x = column, y = row).
     std::optional<QRect> selectionBox() const;
 
     int m_fixedCols = 1;
+    int m_frozenCols = 0;
+    FrozenColumns* m_frozen = nullptr;
+    std::function<RecordMark(int row)> m_marks;
     int m_row = 0;
     int m_col = 0;
     bool m_pressed = false;

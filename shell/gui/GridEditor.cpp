@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QValidator>
 
 #include <algorithm>
@@ -65,6 +66,7 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     m_grid = new FlexGrid(area);
     m_grid->setObjectName(QString::fromLatin1(design.gridName));
     m_grid->setFixedCols(design.fixedCols);
+    m_grid->setFrozenCols(design.frozenCols);
 
     m_inpText = new QLineEdit(area);
     m_inpText->setObjectName(QStringLiteral("InpText"));
@@ -125,8 +127,10 @@ QAction* GridEditor::menuItem(const QString& name) const
 
 void GridEditor::AbbrechenMenu_Click()
 {
-    if (m_transferRunning)
+    if (m_transferRunning || !mayDiscardChanges())
         return;
+    // Left with the user's consent: nothing of it is asked for again at the program's end.
+    markTableUnchanged();
     cancelColumnDialogs();
     hide();
     Q_EMIT closedToMainWindow();
@@ -146,13 +150,14 @@ void GridEditor::runTransfer(const std::function<void()>& transfer)
 
 void GridEditor::ReadfromKX2Menu_Click()
 {
-    if (m_transferRunning)
+    if (m_transferRunning || !mayDiscardChanges())
         return;
     // The grid shows a table that the read is replacing: it takes no edits meanwhile.
     Busy = true;
     bool read = false;
     runTransfer([this, &read] { read = readDatabase(); });
     if (read) {
+        markTableUnchanged();
         GridLoaded = 0;
         Form_Activate();
     }
@@ -168,27 +173,79 @@ void GridEditor::SendToKX2Menu_Click()
     const int row = m_grid->Row();
     if (row >= 1 && CellValue(m_grid->TextMatrix(row, 0)) > 0)
         save_data_from_grid(row);
-    runTransfer([this] { sendDatabase(); });
+    bool sent = false;
+    runTransfer([this, &sent] { sent = sendDatabase(); });
+    if (sent)
+        markTableUnchanged();
+    m_grid->refreshMarks();
 }
 
-void GridEditor::fileLoad(const std::function<bool()>& load)
+void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
 {
+    if (kind == LoadKind::ReplacesTable && !mayDiscardChanges())
+        return;
     Busy = true;
     if (load()) {
         GridLoaded = 0;
         Form_Activate();
     }
+    // A load that stopped part-way leaves the grid as it was but the table changed.
+    m_grid->refreshMarks();
     Busy = false;
 }
 
-void GridEditor::fileSave(const std::function<void()>& save)
+void GridEditor::fileSave(const std::function<bool()>& save)
 {
     // The file holds what the grid shows: a name being typed goes in first.
     if (m_inpText->isVisible())
         commitNameEdit();
     Busy = true;
-    save();
+    if (save())
+        markTableUnchanged();
     Busy = false;
+}
+
+// --- changes neither sent nor saved ---
+
+void GridEditor::trackChanges(std::unique_ptr<TableChanges> table)
+{
+    m_changes = std::make_unique<UnsavedChanges>(std::move(table));
+    m_grid->setRowMarks([this](int row) { return lineMark(row); });
+}
+
+bool GridEditor::holdsUnsavedChanges() const
+{
+    return m_changes && m_changes->any();
+}
+
+void GridEditor::markTableUnchanged()
+{
+    if (m_changes)
+        m_changes->settle();
+    m_grid->refreshMarks();
+}
+
+bool GridEditor::mayDiscardChanges()
+{
+    if (m_inpText->isVisible())
+        commitNameEdit();
+    if (!holdsUnsavedChanges())
+        return true;
+    return ask(Question::DiscardChanges, UnsavedChanges::QuestionText(), MsgButtons::YesNo, MsgIcon::Exclamation,
+               windowTitle())
+           == MsgAnswer::Yes;
+}
+
+RecordMark GridEditor::lineMark(int row) const
+{
+    if (!m_changes || row < 1 || row >= m_grid->Rows())
+        return RecordMark::None;
+    return m_changes->mark(recordOfLine(row));
+}
+
+int GridEditor::recordOfLine(int) const
+{
+    return -1;
 }
 
 // --- helpers ---
@@ -353,7 +410,7 @@ void GridEditor::PlaceEditBox()
     const int row = m_grid->Row();
     const int col = m_grid->Col();
     const QRect cell = m_grid->cellRect(row, col);
-    const QRect area = m_grid->cellArea();
+    const QRect area = m_grid->cellArea(col);
     int left = cell.left();
     int width = cell.width();
     if (left + width > area.right() + 1)
@@ -511,6 +568,15 @@ bool GridEditor::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         Form_Activate();
     return QMainWindow::event(e);
+}
+
+void GridEditor::showEvent(QShowEvent* e)
+{
+    // The editor opens on a table just read: what it holds then counts as unchanged. (A window
+    // restored from the task bar is shown by the system and keeps what it knew.)
+    if (!e->spontaneous())
+        markTableUnchanged();
+    QMainWindow::showEvent(e);
 }
 
 void GridEditor::resizeEvent(QResizeEvent* e)

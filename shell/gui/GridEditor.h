@@ -1,10 +1,12 @@
 #pragma once
 #include "shell/BrandCaptions.h"
 #include "shell/EditorServices.h"
+#include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,6 +31,9 @@ struct GridEditorDesign {
     // Twips from the grid's bottom to the form's: 1100, or 1800 where the address frame sits
     // under the grid.
     int bottomMargin;
+    // Columns 0..frozenCols-1 (the address and the names) stay in view as the grid scrolls
+    // sideways.
+    int frozenCols = 0;
 };
 
 // An item of an editor's file menu.
@@ -46,6 +51,10 @@ struct EditorMenuItem {
 //
 // The grid is rebuilt from the editor's table whenever the window is activated while its
 // grid-loaded flag is 0.
+//
+// Nothing is lost without asking: the editor knows whether its table holds changes that were
+// neither sent nor saved (each database says what "changed" is for its table), asks before a
+// read, a load, a blanking or leaving would drop them, and marks the lines that hold them.
 class GridEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -90,6 +99,17 @@ public:
     // How often the grid was built from the table.
     int rebuildCount() const { return m_rebuilds; }
 
+    // --- changes neither sent nor saved ---
+    bool holdsUnsavedChanges() const;
+    // The table as it is counts as unchanged: after a read, a send, a save or a blanking, or
+    // when the user gave its changes up.
+    void markTableUnchanged();
+    // Before the table is replaced, blanked or left: a name being typed is stored first; when
+    // the table then holds unsaved changes the user is asked, Nein by default. True: go on.
+    bool mayDiscardChanges();
+    // How the grid line shows its record.
+    RecordMark lineMark(int row) const;
+
 Q_SIGNALS:
     // AbbrechenMenu or the window's close box: the main window takes over.
     void closedToMainWindow();
@@ -113,9 +133,11 @@ protected:
     // Tab (back: with shift) in the name box.
     virtual void nameBoxTab(bool back) = 0;
     // The device menu's transfers. The read says false when it did not run (the table is as
-    // it was).
+    // it was); the send says true when the station now holds what the table holds.
     virtual bool readDatabase() = 0;
-    virtual void sendDatabase() = 0;
+    virtual bool sendDatabase() = 0;
+    // The record a grid line shows, for its mark; -1 for none.
+    virtual int recordOfLine(int row) const;
 
     // --- for the editors ---
     // The file menu with these items and "Abbrechen", and the device menu; empty captions keep
@@ -145,9 +167,15 @@ protected:
     void runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
                          const std::function<bool()>& answered, const std::function<void()>& apply);
 
-    // The file menu's loads (true: the table was replaced) and saves.
-    void fileLoad(const std::function<bool()>& load);
-    void fileSave(const std::function<void()>& save);
+    // What "changed" is for the editor's table; called once by the editor's constructor, with
+    // the table as it is then counting as unchanged.
+    void trackChanges(std::unique_ptr<TableChanges> table);
+
+    // The file menu's loads (true: the table was replaced) and saves (true: the file was
+    // written). A load that only adds to the table (a single record) asks nothing first.
+    enum class LoadKind { ReplacesTable, AddsToTable };
+    void fileLoad(const std::function<bool()>& load, LoadKind kind = LoadKind::ReplacesTable);
+    void fileSave(const std::function<bool()>& save);
 
     MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
     // A named question (Enter presses No where Yes would destroy data).
@@ -157,6 +185,7 @@ protected:
     const EditorServices& services() const { return m_services; }
 
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -186,6 +215,7 @@ private:
     int m_gridGeneration = 0;
     int m_rebuilds = 0;
     bool m_transferRunning = false;
+    std::unique_ptr<UnsavedChanges> m_changes;
 };
 
 } // namespace kx2

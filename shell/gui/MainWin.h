@@ -53,6 +53,9 @@ public:
     // What ends the program after the settings are saved; QCoreApplication::quit unless a test
     // puts something else here.
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+    // Asked before the program ends: false keeps it running (the user wants to keep changes
+    // that were neither sent nor saved).
+    void setEndCheck(std::function<bool()> mayEnd) { m_mayEnd = std::move(mayEnd); }
 
     void showOptions();
     void showHelp();
@@ -80,6 +83,7 @@ private:
     QString m_programFolder;
     QString m_brandCode;
     std::function<void()> m_quit;
+    std::function<bool()> m_mayEnd;
     bool m_settingsWritten = false;
 
     QPushButton* m_lokDaten;

@@ -59,7 +59,7 @@ protected:
     void gridClick() override { edit_namen(); }
     void nameBoxTab(bool) override {}
     bool readDatabase() override { return true; }
-    void sendDatabase() override {}
+    bool sendDatabase() override { return false; }
 };
 
 struct EditorRig {

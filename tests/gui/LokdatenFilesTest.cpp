@@ -119,6 +119,7 @@ TEST(LokdatenFiles, ClearingEmptiesTableAndGridWithoutAQuestion)
 {
     FileRig rig;
     rig.ctx.loco.set(1, LocoTable::FormatCode, 83);
+    rig.frm.markTableUnchanged(); // as read: a table with unsaved changes asks first
     rig.click(2, 2);
     rig.menu("ClrTabMenu");
     EXPECT_TRUE(rig.dialogs.calls.empty());
