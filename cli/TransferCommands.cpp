@@ -206,7 +206,7 @@ int runSend(const QStringList& args)
     AppContext& ctx = cli.ctx();
     const IsdLoadResult loaded = db->load(ctx, parser.value(QStringLiteral("input")));
     if (!loaded.ok()) {
-        ShowIsdError(cli.dialogs(), loaded.error, loaded.detail);
+        ShowIsdError(cli.dialogs(), loaded.error, loaded.detail, parser.value(QStringLiteral("input")));
         return 1;
     }
     switch (db->send(ctx)) {

@@ -4,12 +4,18 @@
 #include "shell/UserDialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <limits>
 
 namespace kx2 {
 
-void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail)
+QString IsdFileLine(const QString& path)
+{
+    return QStringLiteral("Datei: ") + QDir::toNativeSeparators(path);
+}
+
+void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail, const QString& path)
 {
     switch (error) {
     case IsdError::None:
@@ -20,8 +26,14 @@ void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail)
     case IsdError::Open:
     case IsdError::Read:
         // Where and why, so that the file can be mended.
-        dialogs.messageBox(detail.isEmpty() ? IsdOpenErrorText() : IsdOpenErrorText() + QChar(13) + detail,
-                           MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+    {
+        QString text = IsdOpenErrorText();
+        if (!detail.isEmpty())
+            text += QChar(13) + detail;
+        if (!path.isEmpty())
+            text += QChar(13) + IsdFileLine(path);
+        dialogs.messageBox(text, MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+    }
         return;
     }
 }
@@ -69,9 +81,34 @@ void IsdWriter::writeEmpty()
 }
 
 namespace {
+// The system's words in German where the cause can be seen from outside; its own otherwise.
+QString saveReason(const QString& path, const QString& systemText)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("Ordner nicht vorhanden");
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return QStringLiteral("keine Berechtigung zum Schreiben");
+    return systemText;
+}
+
 QString saveFailure(const QString& path, const QString& why)
 {
-    return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path) + QChar(13) + why;
+    return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path) + QChar(13)
+           + saveReason(path, why);
+}
+
+QString openReason(const QString& path, const QString& systemText)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QStringLiteral("Datei nicht vorhanden");
+    if (file.isDir())
+        return QStringLiteral("ein Ordner, keine Datei");
+    if (!file.isReadable())
+        return QStringLiteral("keine Berechtigung zum Lesen");
+    return systemText;
 }
 } // namespace
 
@@ -138,7 +175,7 @@ IsdError IsdReader::open(const QString& path)
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly)) {
         m_error = IsdError::Open;
-        m_detail = m_file.errorString();
+        m_detail = openReason(path, m_file.errorString());
         return m_error;
     }
     QByteArray first;

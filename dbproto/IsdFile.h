@@ -34,9 +34,12 @@ enum class IsdError {
 };
 
 // "Falsches Fileformat" for a wrong header, "Fehler beim Öffnen des Files" for the others
-// (with `detail`, the reader's where and why, on a line of its own); nothing for
-// IsdError::None.
-void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString());
+// (with `detail`, the reader's where and why, and the file, each on a line of its own); nothing
+// for IsdError::None.
+void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString(),
+                  const QString& path = QString());
+// The line that names the file of a failure: "Datei: " and the path as the system writes it.
+QString IsdFileLine(const QString& path);
 
 // How a load ended: None, or the error and the reader's where and why.
 struct IsdLoadResult {

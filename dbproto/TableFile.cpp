@@ -22,7 +22,7 @@ bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(cons
     if (pause)
         pause(pauseBefore);
     const IsdLoadResult r = loadFile(path);
-    ShowIsdError(dialogs, r.error, r.detail);
+    ShowIsdError(dialogs, r.error, r.detail, path);
     return r.ok();
 }
 

@@ -155,7 +155,7 @@ void TransferSession::finish()
 
 int TransferSession::fail(const QString& title)
 {
-    m_ctx.dialogs.messageBox(ResultText(m_result), MsgButtons::Ok, MsgIcon::Critical, title);
+    m_ctx.dialogs.messageBox(ResultText(m_result, m_ctx.iface.openFailure()), MsgButtons::Ok, MsgIcon::Critical, title);
     release();
     return m_result;
 }

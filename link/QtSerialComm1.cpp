@@ -1,7 +1,9 @@
 #include "link/QtSerialComm1.h"
 
+#include "link/PortFailure.h"
 #include "link/PortHangUp.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QStringList>
 #include <QTimer>
@@ -25,6 +27,21 @@ QString QtSerialComm1::systemPortName(const QString& portText)
 namespace {
 // How often an open port looks whether its device is still there.
 constexpr int kHangUpCheckMs = 50;
+
+// The system refuses the port: because the user may not use it, or because another program
+// holds it (on Windows a port held elsewhere is refused as access denied).
+PortFailure refusal(const QString& systemName)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(systemName);
+    return PortFailure::Busy;
+#else
+    const QFileInfo device(systemName.startsWith(QLatin1Char('/')) ? systemName : QStringLiteral("/dev/") + systemName);
+    if (device.exists() && (!device.isReadable() || !device.isWritable()))
+        return PortFailure::NoPermission;
+    return PortFailure::Busy;
+#endif
+}
 } // namespace
 
 QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>()), m_hangUpWatch(std::make_unique<QTimer>())
@@ -138,7 +155,14 @@ bool QtSerialComm1::setPortOpen(bool open)
         return false;
     }
     if (!m_serial->open(QIODevice::ReadWrite)) {
-        m_error = m_serial->errorString();
+        const QString systemName = systemPortName(m_portText);
+        PortFailure why = PortFailure::Other;
+        switch (m_serial->error()) {
+        case QSerialPort::DeviceNotFoundError: why = PortFailure::NoSuchDevice; break;
+        case QSerialPort::PermissionError: why = refusal(systemName); break;
+        default: break;
+        }
+        m_error = PortFailureText(m_portText, systemName, why, m_serial->errorString());
         return false;
     }
     // Settings that cannot be applied (a pseudo-terminal has no baud rate) do not stop the port.

@@ -88,4 +88,12 @@ QString ResultText(int code)
     return text;
 }
 
+QString ResultText(int code, const QString& portFailure)
+{
+    QString text = ResultText(code);
+    if (code % 100 == rc::PortCannotOpen % 100 && !portFailure.isEmpty())
+        text += portFailure + QChar(13);
+    return text;
+}
+
 } // namespace kx2

@@ -6,6 +6,9 @@ namespace kx2 {
 // Turns a ResultCode (operation x 10000 + step x 100 + error) into the German text shown in the
 // error boxes. Line breaks are carriage returns.
 QString ResultText(int code);
+// The same, and for a port that cannot be opened (error 98) the port and the reason on a line
+// of their own under it (portFailure, as SerialInterface::openFailure gives it).
+QString ResultText(int code, const QString& portFailure);
 
 // Result codes that the link and command layers produce, with their meaning.
 namespace rc {

@@ -88,7 +88,13 @@ void SerialInterface::ConnectInterface(int& result)
             m_port.setCommPort(m_settings.ComPortNumber);
     };
     // Opening only happens while the port is closed; an open port keeps going with new settings.
-    const auto open = [this]() -> bool { return m_port.portOpen() || m_port.setPortOpen(true); };
+    m_openFailure.clear();
+    const auto open = [this]() -> bool {
+        if (m_port.portOpen() || m_port.setPortOpen(true))
+            return true;
+        m_openFailure = m_port.errorText();
+        return false;
+    };
 
     if (m_settings.UseLocoNetInterface && !m_settings.UseUsbInterface) {
         // Serial LocoNet interface on COM1 or COM2.

@@ -24,6 +24,8 @@ public:
     void ClosePort();
     // Writes a text command to the command station port with CTS flow control (5 s in all).
     void SendInterfaceString(const QString& text, int& result);
+    // After 990098: which port could not be opened, and why ("" before).
+    QString openFailure() const { return m_openFailure; }
 
 
 private:
@@ -34,6 +36,7 @@ private:
     LocoNetLink& m_link;
     const Settings& m_settings;
     UserDialogs& m_dialogs;
+    QString m_openFailure;
 };
 
 } // namespace kx2

@@ -194,7 +194,7 @@ AfterFileOp DS_LadenMenu(LocoFileContext& ctx)
 
     IsdReader reader;
     if (reader.open(path, IsdHeaderLocoRecord()) != IsdError::None) {
-        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail());
+        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail(), path);
         return AfterFileOp::Nothing;
     }
     LocoTable& table = ctx.table;
@@ -206,7 +206,7 @@ AfterFileOp DS_LadenMenu(LocoFileContext& ctx)
     // The whole record is read before it goes into the slot, so a broken file leaves it empty.
     LocoRow record;
     if (!ReadLocoRow(reader, record)) {
-        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail());
+        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail(), path);
         return AfterFileOp::Nothing;
     }
     const LocoRow before = rowOf(table, i);

@@ -1,5 +1,7 @@
 #include "sim/SimComm1.h"
 
+#include "link/PortFailure.h"
+
 namespace kx2::sim {
 
 SimComm1::SimComm1(SimBus& bus) : m_bus(bus)
@@ -26,7 +28,8 @@ bool SimComm1::setPortOpen(bool open)
         return true;
     }
     if (m_unplugged || m_bus.vanished()) {
-        m_error = QStringLiteral("Die simulierte Schnittstelle ist nicht angeschlossen");
+        m_error = PortFailureText(m_port.isEmpty() ? QStringLiteral("SIM") : m_port, QString(), PortFailure::Other,
+                                  QStringLiteral("Die simulierte Schnittstelle ist nicht angeschlossen"));
         m_open = false;
         return false;
     }

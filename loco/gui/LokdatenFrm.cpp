@@ -145,6 +145,12 @@ bool LokdatenFrm::isNameCell(int row, int col) const
     return row >= 1 && col == LocoGrid::NameCol;
 }
 
+int LokdatenFrm::nameRoom(int, int) const
+{
+    // What is typed is what is stored: 23 characters and the terminator.
+    return LocoTable::NameMaxWritten;
+}
+
 void LokdatenFrm::gridClick()
 {
     if (SaveRecordPending) {

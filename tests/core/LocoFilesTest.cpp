@@ -281,7 +281,8 @@ TEST_F(LocoFilesTest, FileThatEndsEarlyChangesNothing)
     const StoredSerial serialBefore = serial;
     EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing); // the grid keeps the previous contents
     ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files\rDatei endet nach Zeile 297"));
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files\rDatei endet nach Zeile 297\r")
+                                         + IsdFileLine(p));
     EXPECT_EQ(serial, serialBefore);
     EXPECT_TRUE(table == before);
 }

@@ -139,7 +139,7 @@ TEST(LocoRead, PortThatCannotBeOpenedStillOpensTheEditorOnAnEmptyTable)
     ASSERT_EQ(rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(rig.dialogs.calls[0].title, "Fehler beim Lesen der Datenbank");
     EXPECT_EQ(rig.dialogs.calls[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(rig.dialogs.calls[0].text, ResultText(990098));
+    EXPECT_TRUE(rig.dialogs.calls[0].text.startsWith(ResultText(990098))); // then the port and why
     EXPECT_TRUE(rig.controls.enabled);
 }
 
@@ -427,7 +427,7 @@ TEST(LocoSend, PortThatCannotBeOpenedIsReported)
     LocoTransfer transfer = rig.ctx.locoTransfer();
     EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
     EXPECT_EQ(transfer.lastSendResult(), 990098);
-    EXPECT_EQ(rig.dialogs.calls.back().text, ResultText(990098));
+    EXPECT_TRUE(rig.dialogs.calls.back().text.startsWith(ResultText(990098))); // then the port and why
 }
 
 TEST(LocoSend, SlotWithAddressZeroIsReportedAndSkipped)

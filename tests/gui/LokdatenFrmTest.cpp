@@ -231,7 +231,7 @@ TEST(LokdatenNames, SameNameAgainLeavesTheStatus)
     EXPECT_EQ(rig.ctx.loco.status(0), LocoTable::StatusUnchanged);
 }
 
-TEST(LokdatenNames, ThirtyCharactersShowInFullUntilTheNextRebuild)
+TEST(LokdatenNames, ThirtyCharactersTypedKeepTheTwentyThreeTheRecordStores)
 {
     LokdatenRig rig;
     seedThree(rig);
@@ -241,7 +241,7 @@ TEST(LokdatenNames, ThirtyCharactersShowInFullUntilTheNextRebuild)
     rig.click(1, 2);
     rig.typeName(thirty);
     rig.nameKey(Qt::Key_Return);
-    EXPECT_EQ(rig.grid()->TextMatrix(1, 2), thirty);
+    EXPECT_EQ(rig.grid()->TextMatrix(1, 2), thirty.left(23));
     EXPECT_EQ(rig.ctx.loco.ReadLokname(0), thirty.left(23));
     EXPECT_EQ(rig.ctx.loco.value(0, 27), 0);
     rig.ctx.LocoGridLoaded = 0;

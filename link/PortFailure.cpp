@@ -1,0 +1,34 @@
+#include "link/PortFailure.h"
+
+namespace kx2 {
+
+QString PortFailureText(const QString& portText, const QString& systemName, PortFailure why,
+                        const QString& systemReason)
+{
+    const QString typed = portText.trimmed();
+    QString port = QStringLiteral("ComPort ") + typed;
+    if (!systemName.isEmpty() && systemName != typed)
+        port += QStringLiteral(" (") + systemName + QLatin1Char(')');
+    QString reason;
+    switch (why) {
+    case PortFailure::NoSuchDevice:
+        reason = QStringLiteral("Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)");
+        break;
+    case PortFailure::Busy:
+        reason = QStringLiteral("belegt: ein anderes Programm hat den Port geöffnet");
+        break;
+    case PortFailure::NoPermission:
+        reason = QStringLiteral("keine Berechtigung");
+#ifdef Q_OS_LINUX
+        // Serial devices belong to the group dialout.
+        reason += QStringLiteral(" (der Benutzer muss Mitglied der Gruppe dialout sein)");
+#endif
+        break;
+    case PortFailure::Other:
+        reason = systemReason.isEmpty() ? QStringLiteral("unbekannter Fehler") : systemReason;
+        break;
+    }
+    return port + QStringLiteral(": ") + reason;
+}
+
+} // namespace kx2
