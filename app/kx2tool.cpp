@@ -8,6 +8,7 @@
 #include "shell/PortChoices.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramInfo.h"
+#include "shell/QtGermanTexts.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
 #include "app/gui/AppWindows.h"
@@ -26,6 +27,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -59,6 +61,8 @@ constexpr int kTourRoutes = 80;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QTranslator qtGerman;
+    kx2::InstallQtGermanTexts(app, qtGerman);
     QCoreApplication::setApplicationName(QStringLiteral("kx2tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(kx2::VersionMajor)

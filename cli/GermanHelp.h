@@ -1,5 +1,6 @@
 #pragma once
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace kx2::cli {
@@ -23,6 +24,31 @@ inline QString germanHelpText(const QCommandLineParser& parser, const QString& u
             line = QStringLiteral("Argumente:");
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+// Why the parser refused the command line, in German like the help (Qt words it in English):
+// unknown options, an option without its value, a value given to an option that takes none.
+inline QString germanParseError(const QCommandLineParser& parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    const auto dashed = [](const QString& name) {
+        return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    };
+    if (!unknown.isEmpty()) {
+        QStringList names;
+        for (const QString& name : unknown)
+            names << dashed(name);
+        return (names.size() == 1 ? QStringLiteral("Unbekannte Option: ") : QStringLiteral("Unbekannte Optionen: "))
+               + names.join(QStringLiteral(", "));
+    }
+    const QString english = parser.errorText();
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const QRegularExpressionMatch m = missing.match(english); m.hasMatch())
+        return QStringLiteral("Wert fehlt nach ") + m.captured(1);
+    if (const QRegularExpressionMatch m = unexpected.match(english); m.hasMatch())
+        return QStringLiteral("Unerwarteter Wert nach ") + m.captured(1);
+    return english;
 }
 
 } // namespace kx2::cli

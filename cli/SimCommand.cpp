@@ -102,7 +102,7 @@ int runSim(const QStringList& args)
                   refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
-        err << p.errorText() << "\n";
+        err << germanParseError(p) << "\n" << QStringLiteral("kx2ctl sim --help zeigt die Optionen.\n");
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {

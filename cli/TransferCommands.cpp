@@ -23,7 +23,7 @@ bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QStr
 {
     addGermanHelpOption(parser);
     if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
-        QTextStream(stderr) << parser.errorText() << "\n";
+        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name << " --help zeigt die Optionen.\n";
         exitCode = 2;
         return false;
     }

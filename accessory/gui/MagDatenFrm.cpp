@@ -17,7 +17,7 @@ RangeEditorDesign Design()
 {
     const RangeEditorColumn format{QStringLiteral("D-For."), 50};
     return {"MagDatenFrm", QStringLiteral("Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
-            "MagAdrEndTxt", QStringLiteral("alle Daten in der Tabelle  löschen"), TabDropsText, MagSymbolFolder(),
+            "MagAdrEndTxt", QStringLiteral("alle Daten in der &Tabelle  löschen"), TabDropsText, MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

@@ -64,8 +64,8 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     , m_fileFormat(std::move(fileFormat))
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
-    buildMenus({{"LadenMenu", QStringLiteral("laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QStringLiteral("speichern"), [this] { SpeichernMenu_Click(); }},
+    buildMenus({{"LadenMenu", QStringLiteral("&laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QStringLiteral("&speichern"), [this] { SpeichernMenu_Click(); }},
                 {"ClrTabMenu", design.clearCaption, [this] { ClrTabMenu_Click(); }}},
                captions);
 

@@ -16,7 +16,7 @@ constexpr bool TabKeepsText = true;
 RangeEditorDesign Design()
 {
     return {"RMDatenFrm", QStringLiteral("Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
-            "RmAdrEndTxt", QStringLiteral("alle Daten aus Tabelle löschen"), TabKeepsText, MagSymbolFolder(),
+            "RmAdrEndTxt", QStringLiteral("alle Daten aus &Tabelle löschen"), TabKeepsText, MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

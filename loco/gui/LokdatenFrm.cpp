@@ -40,11 +40,11 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
     , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
-    buildMenus({{"LadenMenu", QStringLiteral("alle Datensätze laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QStringLiteral("alle Datensätze speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", QStringLiteral("alle Daten in der Tabelle  löschen"), [this] { ClrTabMenu_Click(); }},
-                {"DS_LadenMenu", QStringLiteral("einen Datensatz laden"), [this] { DS_LadenMenu_Click(); }},
-                {"DS_SpeichernMenu", QStringLiteral("einen Datensatz speichern"), [this] { DS_SpeichernMenu_Click(); }}},
+    buildMenus({{"LadenMenu", QStringLiteral("alle Datensätze &laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QStringLiteral("alle Datensätze &speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", QStringLiteral("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }},
+                {"DS_LadenMenu", QStringLiteral("einen &Datensatz laden"), [this] { DS_LadenMenu_Click(); }},
+                {"DS_SpeichernMenu", QStringLiteral("&einen Datensatz speichern"), [this] { DS_SpeichernMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RecordTableChanges>(m_loco.table, LocoTable::Layout));

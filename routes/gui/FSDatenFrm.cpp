@@ -60,9 +60,9 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
     , m_ctx(ctx)
     , m_routes(routes)
 {
-    buildMenus({{"LadenMenu", QStringLiteral("laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QStringLiteral("speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", QStringLiteral("alle Daten in der Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
+    buildMenus({{"LadenMenu", QStringLiteral("&laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QStringLiteral("&speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", QStringLiteral("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RouteChanges>(m_routes));

@@ -34,6 +34,19 @@ constexpr int FrameHeightTwips = 890;
 // QLineEdit's own limit.
 constexpr int NoNameLimit = 32767;
 
+// The device menu's captions come from the brand: the menu takes its first letter as access key,
+// its items the last word ("lesen", "senden").
+QString menuAccessKey(const QString& caption)
+{
+    return QStringLiteral("&") + caption;
+}
+
+QString itemAccessKey(const QString& caption)
+{
+    const int lastWord = int(caption.lastIndexOf(QLatin1Char(' '))) + 1;
+    return caption.left(lastWord) + QLatin1Char('&') + caption.mid(lastWord);
+}
+
 int pixels(int twips)
 {
     return (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel);
@@ -98,20 +111,20 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
         action->setObjectName(QString::fromLatin1(item.name));
         connect(action, &QAction::triggered, this, item.action);
     };
-    m_dateiMenu = menuBar()->addMenu(QStringLiteral("Datei"));
+    m_dateiMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_dateiMenu->setObjectName(QStringLiteral("DateiMenu"));
     for (const EditorMenuItem& item : fileItems)
         addItem(m_dateiMenu, item);
-    addItem(m_dateiMenu, {"AbbrechenMenu", QStringLiteral("Abbrechen"), [this] { AbbrechenMenu_Click(); }});
+    addItem(m_dateiMenu, {"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
 
     const auto orDesign = [](const QString& brand, const char* design) {
         return brand.isEmpty() ? QString::fromUtf8(design) : brand;
     };
-    m_kxMenu = menuBar()->addMenu(orDesign(captions.menu, "Kordavinex"));
+    m_kxMenu = menuBar()->addMenu(menuAccessKey(orDesign(captions.menu, "Kordavinex")));
     m_kxMenu->setObjectName(QStringLiteral("KXMenu"));
-    addItem(m_kxMenu, {"ReadfromKX2Menu", orDesign(captions.readItem, "Daten aus der KX lesen"),
+    addItem(m_kxMenu, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, "Daten aus der KX lesen")),
                        [this] { ReadfromKX2Menu_Click(); }});
-    addItem(m_kxMenu, {"SendToKX2Menu", orDesign(captions.sendItem, "Daten zur KX senden"),
+    addItem(m_kxMenu, {"SendToKX2Menu", itemAccessKey(orDesign(captions.sendItem, "Daten zur KX senden")),
                        [this] { SendToKX2Menu_Click(); }});
 }
 

@@ -111,17 +111,17 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     layout->addSpacing(12);
     layout->addLayout(status);
 
-    m_dateiMenu = menuBar()->addMenu(QStringLiteral("Datei"));
+    m_dateiMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_dateiMenu->setObjectName(QStringLiteral("Datei_menu"));
-    QAction* opt = m_dateiMenu->addAction(QStringLiteral("Optionen"));
+    QAction* opt = m_dateiMenu->addAction(QStringLiteral("&Optionen"));
     opt->setObjectName(QStringLiteral("Opt_menu"));
-    QAction* ende = m_dateiMenu->addAction(QStringLiteral("Beenden"));
+    QAction* ende = m_dateiMenu->addAction(QStringLiteral("&Beenden"));
     ende->setObjectName(QStringLiteral("ende_menu"));
-    QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
+    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("InfoMenu"));
-    QAction* hilfe = info->addAction(QStringLiteral("Hilfe"));
+    QAction* hilfe = info->addAction(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("HilfeMenu"));
-    QAction* progInfo = info->addAction(QStringLiteral("Progamminfo"));
+    QAction* progInfo = info->addAction(QStringLiteral("&Progamminfo"));
     progInfo->setObjectName(QStringLiteral("ProgInfoMenu"));
 
     connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
@@ -137,6 +137,8 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
             Q_EMIT rckmDatenRequested(*r);
     });
     setRoutesAvailable(false);
+    // Enter at start reads the locomotives.
+    m_lokDaten->setFocus();
     connect(m_fsDaten, &QPushButton::clicked, this, [this] { Q_EMIT fsDatenRequested(); });
     connect(opt, &QAction::triggered, this, &MainWin::showOptions);
     connect(ende, &QAction::triggered, this, [this] { close(); });

@@ -143,15 +143,15 @@ TEST(LokdatenGridBuild, MissingPicturesLeaveTheCellsEmptyAndStopNothing)
     EXPECT_EQ(frm.LokdatenGrid()->TextMatrix(1, f1), QString());
     EXPECT_EQ(frm.LokdatenGrid()->TextMatrix(1, 2), QStringLiteral("BR 03"));
     // Without a brand the device menu keeps its design.
-    EXPECT_EQ(frm.KXMenu()->title(), QStringLiteral("Kordavinex"));
-    EXPECT_EQ(frm.menuItem(QStringLiteral("ReadfromKX2Menu"))->text(), QStringLiteral("Daten aus der KX lesen"));
-    EXPECT_EQ(frm.menuItem(QStringLiteral("SendToKX2Menu"))->text(), QStringLiteral("Daten zur KX senden"));
+    EXPECT_EQ(frm.KXMenu()->title().remove(QLatin1Char('&')), QStringLiteral("Kordavinex"));
+    EXPECT_EQ(frm.menuItem(QStringLiteral("ReadfromKX2Menu"))->text().remove(QLatin1Char('&')), QStringLiteral("Daten aus der KX lesen"));
+    EXPECT_EQ(frm.menuItem(QStringLiteral("SendToKX2Menu"))->text().remove(QLatin1Char('&')), QStringLiteral("Daten zur KX senden"));
 }
 
 TEST(LokdatenMenus, CaptionsAndObjectNames)
 {
     LokdatenRig rig;
-    EXPECT_EQ(rig.frm.DateiMenu()->title(), QStringLiteral("Datei"));
+    EXPECT_EQ(rig.frm.DateiMenu()->title().remove(QLatin1Char('&')), QStringLiteral("Datei"));
     EXPECT_EQ(rig.frm.DateiMenu()->objectName(), QStringLiteral("DateiMenu"));
     const std::pair<const char*, const char*> items[] = {
         {"LadenMenu", "alle Datensätze laden"},
@@ -166,9 +166,9 @@ TEST(LokdatenMenus, CaptionsAndObjectNames)
     for (const auto& [name, caption] : items) {
         QAction* action = rig.frm.menuItem(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
-        EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << name;
+        EXPECT_EQ(action->text().remove(QLatin1Char('&')), QString::fromUtf8(caption)) << name;
     }
-    EXPECT_EQ(rig.frm.KXMenu()->title(), QStringLiteral("TQ7"));
+    EXPECT_EQ(rig.frm.KXMenu()->title().remove(QLatin1Char('&')), QStringLiteral("TQ7"));
     EXPECT_EQ(rig.frm.KXMenu()->objectName(), QStringLiteral("KXMenu"));
 }
 

@@ -148,7 +148,7 @@ TEST(RangeEditorsEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
         SCOPED_TRACE(kind->name);
         RangeRig e(*kind, QStringLiteral("17"), QStringLiteral("24"), 40);
         EXPECT_TRUE(e.frm->isVisible() && !e.win.isVisible() && e.dialogs.calls.empty());
-        EXPECT_EQ(e.frm->KXMenu()->title(), QStringLiteral("TQ7"));
+        EXPECT_EQ(e.frm->KXMenu()->title().remove(QLatin1Char('&')), QStringLiteral("TQ7"));
         ASSERT_EQ(std::pair(e.grid()->Rows(), e.grid()->TextMatrix(1, 0)), std::pair(9, QStringLiteral("17")));
 
         e.click(2, kind->line1);

@@ -269,7 +269,7 @@ TEST(RouteEditorEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
 {
     RouteRig e;
     EXPECT_TRUE(e.frm->isVisible() && !e.win.isVisible() && e.dialogs.calls.empty());
-    EXPECT_EQ(e.frm->KXMenu()->title(), QStringLiteral("TQ7"));
+    EXPECT_EQ(e.frm->KXMenu()->title().remove(QLatin1Char('&')), QStringLiteral("TQ7"));
     ASSERT_EQ(std::pair(e.grid()->Rows(), e.grid()->TextMatrix(80, 0)), std::pair(81, QStringLiteral("80")));
 
     e.click(4, 2);
