@@ -1,0 +1,279 @@
+// Nothing lost without asking: every editor asks before a read, a load, a blanking, leaving it
+// or ending the program would drop changes neither sent nor saved; Nein keeps them. Changed, new
+// and deleted lines are marked until sent or saved. Destructive questions default to Nein.
+#include "AppRig.h"
+
+#include "accessory/AccessoryTable.h"
+#include "accessory/gui/MagDatenFrm.h"
+#include "feedback/gui/RMDatenFrm.h"
+#include "routes/gui/FSDatenFrm.h"
+#include "shell/gui/QtUserDialogs.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace kx2;
+using kx2::test::AppRig;
+
+namespace {
+
+// An editor opened from the main window after a read of the simulated station, and the grid
+// column of its first name line.
+struct OpenedEditor {
+    const char* name;
+    int nameCol;
+    GridEditor& (*open)(AppRig&);
+};
+
+const OpenedEditor kKinds[] = {
+    {"loco", 2,
+     [](AppRig& r) -> GridEditor& {
+         r.station.seedLocomotives(3);
+         r.windows.LokDaten_But_Click();
+         return r.windows.lokdatenFrm();
+     }},
+    {"accessories", 2,
+     [](AppRig& r) -> GridEditor& {
+         r.station.seedAccessories(16);
+         r.windows.MagDatenBut_Click({1, 16});
+         return r.windows.magDatenFrm();
+     }},
+    {"feedback", 1,
+     [](AppRig& r) -> GridEditor& {
+         r.station.seedFeedback(16);
+         r.windows.RckmDatenBut_Click({1, 16});
+         return r.windows.rmDatenFrm();
+     }},
+    {"routes", 1,
+     [](AppRig& r) -> GridEditor& {
+         r.station.seedRoutes(5);
+         r.windows.FSDatenBut_Click();
+         return r.windows.fsDatenFrm();
+     }},
+};
+
+// The five ways a table can be dropped.
+struct DropPath {
+    const char* name;
+    void (*run)(AppRig&, GridEditor&);
+};
+
+const DropPath kPaths[] = {
+    {"read", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("ReadfromKX2Menu"))->trigger(); }},
+    {"load", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("LadenMenu"))->trigger(); }},
+    {"blank", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("ClrTabMenu"))->trigger(); }},
+    {"close", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger(); }},
+    {"end", [](AppRig& r, GridEditor&) { r.win.close(); }},
+};
+
+// A name typed into the first line and stored.
+void rename(GridEditor& e, int nameCol)
+{
+    e.grid()->setTextMatrix(1, nameCol, QStringLiteral("Neu"));
+    e.save_data_from_grid(1);
+}
+
+} // namespace
+
+TEST(UnsavedChanges, EveryPathAsksAndNeinKeepsTheTable)
+{
+    for (const OpenedEditor& kind : kKinds)
+        for (const DropPath& path : kPaths) {
+            SCOPED_TRACE(std::string(kind.name) + " " + path.name);
+            AppRig rig;
+            bool ended = false;
+            rig.win.setQuitHandler([&ended] { ended = true; });
+            GridEditor& e = kind.open(rig);
+            ASSERT_TRUE(e.isVisible());
+            rename(e, kind.nameCol);
+            ASSERT_TRUE(e.holdsUnsavedChanges());
+            const int builds = e.rebuildCount();
+            rig.dialogs.clear();
+            rig.dialogs.answerNext(MsgAnswer::No);
+
+            path.run(rig, e);
+
+            ASSERT_EQ(rig.dialogs.messageCount(), 1);
+            const FakeDialogs::Call asked = rig.dialogs.messages()[0];
+            EXPECT_EQ(asked.text, QStringLiteral("Die Tabelle enthält Änderungen, die weder gesendet noch "
+                                                 "gespeichert sind. Trotzdem fortfahren?"));
+            EXPECT_EQ(asked.question, Question::DiscardChanges);
+            EXPECT_EQ(asked.buttons, MsgButtons::YesNo);
+            EXPECT_EQ(asked.defaultButton, MsgAnswer::No);
+            EXPECT_EQ(asked.title, e.windowTitle());
+            // Nothing went on: no file asked for, no read, the editor still open with the change.
+            EXPECT_TRUE(rig.files.calls.empty());
+            EXPECT_EQ(e.rebuildCount(), builds);
+            EXPECT_TRUE(e.isVisible());
+            EXPECT_FALSE(ended);
+            EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), QStringLiteral("Neu"));
+            EXPECT_TRUE(e.holdsUnsavedChanges());
+            EXPECT_EQ(e.lineMark(1), RecordMark::Changed);
+        }
+}
+
+TEST(UnsavedChanges, AnUnchangedTableAsksNothingAndJaGoesOn)
+{
+    for (const OpenedEditor& kind : kKinds) {
+        SCOPED_TRACE(kind.name);
+        AppRig rig;
+        GridEditor& e = kind.open(rig);
+        rig.dialogs.clear();
+        e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
+        EXPECT_EQ(rig.dialogs.messageCount(), 0);
+        EXPECT_FALSE(e.isVisible());
+
+        GridEditor& again = kind.open(rig);
+        rename(again, kind.nameCol);
+        rig.dialogs.answerNext(MsgAnswer::Yes);
+        again.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
+        EXPECT_FALSE(again.isVisible());
+        // Given up: the program's end asks nothing more.
+        EXPECT_TRUE(rig.windows.mayEndProgram());
+    }
+}
+
+TEST(UnsavedChanges, ASaveOrASendLeavesNothingToAskAbout)
+{
+    for (const OpenedEditor& kind : kKinds)
+        for (const char* way : {"SpeichernMenu", "SendToKX2Menu"}) {
+            SCOPED_TRACE(std::string(kind.name) + " " + way);
+            AppRig rig;
+            QTemporaryDir dir;
+            GridEditor& e = kind.open(rig);
+            rename(e, kind.nameCol);
+            rig.files.chooseNext(dir.filePath(QStringLiteral("tabelle.ISD")));
+            rig.dialogs.clear();
+            e.menuItem(QString::fromLatin1(way))->trigger();
+            EXPECT_FALSE(e.holdsUnsavedChanges());
+            EXPECT_EQ(e.lineMark(1), RecordMark::None);
+            const int asked = rig.dialogs.messageCount();
+            e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
+            EXPECT_EQ(rig.dialogs.messageCount(), asked);
+            EXPECT_FALSE(e.isVisible());
+        }
+}
+
+TEST(UnsavedChanges, TheLocomotiveMarkFollowsTheStatusUntilSaved)
+{
+    struct Case {
+        int status;
+        RecordMark mark;
+    };
+    const Case cases[] = {{LocoTable::StatusUnchanged, RecordMark::None},
+                          {LocoTable::StatusChanged, RecordMark::Changed},
+                          {LocoTable::StatusNew, RecordMark::New},
+                          {LocoTable::StatusDeleted, RecordMark::Deleted}};
+    AppRig rig;
+    GridEditor& e = kKinds[0].open(rig);
+    const int slot = e.grid()->RowData(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        rig.ctx.loco.setStatus(slot, c.status);
+        EXPECT_EQ(e.lineMark(1), c.mark);
+        EXPECT_EQ(e.grid()->rowMark(1), c.mark);
+    }
+    // A pending data format counts as changed.
+    rig.ctx.loco.setStatus(slot, LocoTable::StatusUnchanged);
+    rig.ctx.loco.set(slot, LocoTable::FormatPending, 1);
+    EXPECT_EQ(e.lineMark(1), RecordMark::Changed);
+    // Saved: still to be sent, but no longer at risk.
+    e.markTableUnchanged();
+    EXPECT_EQ(e.lineMark(1), RecordMark::None);
+}
+
+TEST(UnsavedChanges, ADeletedLocomotiveLineIsMarkedDeleted)
+{
+    AppRig rig;
+    auto& e = static_cast<LokdatenFrm&>(kKinds[0].open(rig));
+    e.grid()->selectCell(2, 2);
+    e.del_datensatz();
+    EXPECT_EQ(rig.dialogs.messages().back().question, Question::DeleteRecord);
+    EXPECT_EQ(rig.dialogs.messages().back().defaultButton, MsgAnswer::No);
+    EXPECT_EQ(e.grid()->RowData(2), -1);
+    EXPECT_EQ(e.lineMark(2), RecordMark::Deleted);
+    EXPECT_EQ(e.lineMark(1), RecordMark::None);
+}
+
+TEST(UnsavedChanges, RangeAndRouteMarksFollowTheirStatus)
+{
+    {
+        AppRig rig;
+        GridEditor& e = kKinds[1].open(rig);
+        const int a = e.grid()->RowData(3);
+        rig.ctx.accessories.set(a, RangeRecordTable::Status, 1);
+        EXPECT_EQ(e.lineMark(3), RecordMark::Changed);
+        rig.ctx.accessories.set(a, RangeRecordTable::Status, 0);
+        EXPECT_EQ(e.lineMark(3), RecordMark::None);
+        rig.ctx.accessories.set(a, AccessoryTable::FormatStatus, 1);
+        EXPECT_EQ(e.lineMark(3), RecordMark::Changed);
+    }
+    AppRig rig;
+    GridEditor& e = kKinds[3].open(rig);
+    rig.ctx.routes.RouteDataChanged[2][5] = true;
+    EXPECT_EQ(e.lineMark(2), RecordMark::Changed);
+    rig.ctx.routes.RouteDataChanged[2][5] = false;
+    EXPECT_EQ(e.lineMark(2), RecordMark::None);
+}
+
+TEST(UnsavedChanges, ReplacingAnotherStationsDataDefaultsToNein)
+{
+    AppRig rig;
+    GridEditor& e = kKinds[0].open(rig);
+    rename(e, kKinds[0].nameCol);
+    rig.ctx.storedSerial.set(1, 4711);
+    rig.dialogs.clear();
+    rig.dialogs.answerNext(MsgAnswer::Yes); // send the changes
+    rig.dialogs.answerNext(MsgAnswer::No);  // but not over another station's data
+    e.menuItem(QStringLiteral("SendToKX2Menu"))->trigger();
+    ASSERT_GE(rig.dialogs.messageCount(), 2);
+    EXPECT_EQ(rig.dialogs.messages()[1].question, Question::ReplaceOtherStation);
+    EXPECT_EQ(rig.dialogs.messages()[1].defaultButton, MsgAnswer::No);
+    EXPECT_TRUE(e.holdsUnsavedChanges());
+}
+
+TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
+{
+    const Question destructive[] = {Question::ReplaceOtherStation, Question::DeleteRecord, Question::DeleteRoute,
+                                    Question::DiscardChanges};
+    for (Question q : destructive) {
+        EXPECT_EQ(DefaultAnswer(q, MsgButtons::YesNo), MsgAnswer::No);
+        QtUserDialogs dialogs;
+        QAbstractButton* pressedByEnter = nullptr;
+        QTimer::singleShot(0, [&pressedByEnter] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            pressedByEnter = box->defaultButton();
+            box->button(QMessageBox::Yes)->click();
+        });
+        dialogs.ask(q, QStringLiteral("Frage?"), MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Titel"));
+        ASSERT_NE(pressedByEnter, nullptr);
+        EXPECT_EQ(pressedByEnter->text(), QStringLiteral("Nein"));
+    }
+    EXPECT_EQ(DefaultAnswer(Question::StoreChanges, MsgButtons::YesNo), MsgAnswer::Yes);
+}
+
+TEST(UnsavedChanges, MenusHaveAccessKeysAndTheFirstButtonHasTheFocus)
+{
+    AppRig rig;
+    EXPECT_EQ(rig.win.focusWidget(), rig.win.findChild<QPushButton*>(QStringLiteral("LokDaten_But")));
+    std::vector<QMainWindow*> windows{&rig.win};
+    for (const OpenedEditor& kind : kKinds)
+        windows.push_back(&kind.open(rig));
+    for (QMainWindow* w : windows)
+        for (QAction* menu : w->menuBar()->actions()) {
+            SCOPED_TRACE(menu->text().toStdString());
+            EXPECT_TRUE(menu->text().contains(QLatin1Char('&')));
+            QString keys;
+            for (QAction* item : menu->menu()->actions()) {
+                const int at = int(item->text().indexOf(QLatin1Char('&')));
+                ASSERT_GE(at, 0) << item->text().toStdString();
+                const QChar key = item->text().at(at + 1).toLower();
+                EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
+                keys += key;
+            }
+        }
+}
