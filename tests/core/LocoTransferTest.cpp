@@ -7,37 +7,11 @@
 #include <gtest/gtest.h>
 
 using namespace kx2;
+using kx2::test::BusCounts;
 using kx2::test::SimRig;
 using Flash = kx2::sim::SimCommandStation::Flash;
 
 namespace {
-
-// The tool's requests by kind, counted from the call on.
-struct BusCounts {
-    int areaReads = 0, areaWrites = 0, pageReads = 0, pageWrites = 0, formatReads = 0, formatWrites = 0;
-};
-
-BusCounts& countRequests(SimRig& rig)
-{
-    static BusCounts counts;
-    counts = BusCounts();
-    rig.bus.setMonitor([](const QByteArray& m) {
-        if (static_cast<unsigned char>(m[0]) != 0xED)
-            return;
-        if (m[1] == 0x0F) {
-            counts.formatReads += m[5] == 13;
-            counts.formatWrites += m[5] == 12;
-            return;
-        }
-        const int s = (static_cast<unsigned char>(m[15]) >> 4) * 10 + (static_cast<unsigned char>(m[20]) >> 4);
-        const int d1 = m[6] | ((m[5] & 1) << 7);
-        counts.pageReads += s == 44;
-        counts.pageWrites += s == 42;
-        counts.areaReads += s == 33 && m[7] == 0x0A && d1 == 0x45;
-        counts.areaWrites += s == 33 && m[7] == 0x0A && d1 == 0xDF;
-    });
-    return counts;
-}
 
 uint32_t recordNumber(const QByteArray& rec)
 {
@@ -54,7 +28,8 @@ TEST(LocoRead, EveryRecordAndFormatComesInAndEmptySlotsCostOnePage)
         rig.station.seedLocomotives(seeded);
         if (seeded)
             rig.station.setLocoFormat(rig.station.area(Flash::Data, 7501 + 3)[32], 83, 81);
-        BusCounts& counts = countRequests(rig);
+        BusCounts counts;
+        counts.start(rig.bus);
         const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
         ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
         EXPECT_TRUE(out.showEditor);
@@ -149,7 +124,8 @@ TEST(LocoSend, WritesOnlyWhatChangedWithTheNextRecordNumbers)
     EXPECT_EQ(recordNumber(rig.station.area(Flash::Data, 7502)), 5u);
 
     t.deleteRecord(2);
-    BusCounts& counts = countRequests(rig);
+    BusCounts counts;
+    counts.start(rig.bus);
     ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     EXPECT_EQ(std::pair(counts.pageWrites, counts.areaWrites), std::pair(1, 1));
     EXPECT_EQ(rig.station.area(Flash::Data, 7503).left(16), QByteArray(16, char(0xFF)));
@@ -157,7 +133,7 @@ TEST(LocoSend, WritesOnlyWhatChangedWithTheNextRecordNumbers)
     t.set(0, LocoTable::FormatCode, 83);
     t.set(0, LocoTable::FormatParam, 81);
     t.set(0, LocoTable::FormatPending, 1);
-    counts = BusCounts();
+    counts.start(rig.bus);
     ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     EXPECT_EQ(std::pair(counts.pageWrites, counts.formatWrites), std::pair(0, 1));
     EXPECT_EQ(rig.station.locoFormat(t.address(0)), std::make_pair(83, 81));
@@ -209,7 +185,8 @@ TEST(LocoSend, AnotherStationIsAskedThenEverythingIsRewrittenAsNew)
     // No: the access is closed properly and nothing is written.
     rig.dialogs.answerNext(MsgAnswer::Yes);
     rig.dialogs.answerNext(MsgAnswer::No);
-    BusCounts& counts = countRequests(rig);
+    BusCounts counts;
+    counts.start(rig.bus);
     EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::OtherDeviceDeclined);
     EXPECT_EQ(counts.pageWrites, 0);
     EXPECT_FALSE(rig.station.accessOpen());
@@ -243,7 +220,7 @@ TEST(LocoSend, AnotherStationIsAskedThenEverythingIsRewrittenAsNew)
     // The next send to the same station asks only whether to send, and writes only the change.
     rig.dialogs.clear();
     EXPECT_TRUE(t.renameRecord(2, "Zweite"));
-    countRequests(rig);
+    counts.start(rig.bus);
     ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
     ASSERT_EQ(rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(rig.dialogs.calls[0].title, "Lokomotiven");
