@@ -1,7 +1,5 @@
-// Pages stored and read back through a record table, and the database index with its counter.
+// The database index and its record counter. (Pages of a record go through the transfer tests.)
 #include "support/DbRig.h"
-
-#include "dbproto/RecordTable.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -158,40 +156,4 @@ TEST(IndexFailures, EveryFailureNamesTheIndexAndTheCommand)
         c.answers(rig);
         EXPECT_EQ(c.command(rig), c.result);
     }
-}
-
-// Five pages of a record with every kind of byte go into a data-flash area and come back
-// through the table; the station keeps them as plain bytes, the key removed.
-TEST(Records, PagesWrittenAndStoredReadBackThroughTheTable)
-{
-    DbRig rig;
-    rig.station();
-    ASSERT_EQ(rig.open(), 0);
-    RecordTable table(2, 80);
-    for (int c = 0; c < 80; ++c)
-        table.set(1, c, (c * 53 + 7) & 0xFF);
-    int r = 0;
-    rig.db.DataFlashRead(7600, r);
-    for (int p = 0; p < 5; ++p) {
-        rig.db.CopyTableToWriteBuffer(1, 16 * p, table);
-        rig.db.WriteRecord(16 * p, r);
-        ASSERT_EQ(r, 0);
-    }
-    rig.db.DataFlashWrite(7600, r);
-    ASSERT_EQ(r, 0);
-
-    RecordTable back(1, 80);
-    rig.db.DataFlashRead(7600, r);
-    for (int p = 0; p < 5; ++p) {
-        rig.db.ReadRecord(16 * p, r);
-        ASSERT_EQ(r, 0);
-        rig.db.CopyReplyToTable(0, 16 * p, back);
-    }
-    const QByteArray stored = rig.cs->area(Flash::Data, 7600);
-    for (int c = 0; c < 80; ++c) {
-        EXPECT_EQ(back.value(0, c), table.value(1, c)) << c;
-        EXPECT_EQ(static_cast<unsigned char>(stored.at(c)), table.value(1, c)) << c;
-    }
-    EXPECT_EQ(stored.mid(80), QByteArray(512 - 80, char(0xFF)));
-    EXPECT_EQ(rig.cs->violations(), 0);
 }
