@@ -1,33 +1,10 @@
-// What the locomotive editor's grid shows and how it reads what the user typed, without widgets.
+// How the locomotive editor reads what the user typed, without widgets. (What its grid shows:
+// LokdatenFrmTest.)
 #include "loco/LocoGridModel.h"
 
 #include <gtest/gtest.h>
 
 using namespace kx2;
-
-TEST(LocoGridModel, LinesShowTheSlotsInUseInSlotOrder)
-{
-    LocoTable t;
-    t.markAllForDeviceRead();
-    const std::pair<int, int> slots[] = {{4, LocoTable::StatusUnchanged}, {2, LocoTable::StatusNew}, {9, LocoTable::StatusDeleted},
-                                         {11, LocoTable::StatusChanged}, {500, LocoTable::StatusUnchanged}};
-    for (auto [slot, status] : slots) {
-        t.createRecord(slot, 30 + slot, QStringLiteral("Köf II"));
-        t.setStatus(slot, status);
-    }
-    EXPECT_EQ(LocoGridSlots(t), (std::vector<int>{2, 4, 11})) << "row 500 never holds a locomotive";
-
-    t.set(4, LocoTable::MaxSpeedHalf, 61);
-    t.set(4, LocoTable::FormatCode, 83);
-    t.set(4, LocoTable::symbolColumn(0), 5);
-    t.set(4, LocoTable::symbolColumn(28), 80);
-    const LocoGridLine line = LocoGridLineOf(t, 4);
-    EXPECT_EQ(std::tuple(line.slot, line.address, line.format, line.name, line.speed),
-              std::tuple(4, QString("34"), QString("DCC 128"), QString("Köf II"), QString("122")));
-    EXPECT_EQ(std::tuple(line.symbols[0], line.symbols[1], line.symbols[28]), std::tuple(5, 0, 80));
-    t.clear(4, LocoTable::FormatCode);
-    EXPECT_EQ(LocoGridLineOf(t, 4).format, QString());
-}
 
 // Each line: a cell, the key (forward or back) and where the current cell goes in a grid of five
 // lines and 33 columns: Tab never rests on the last column, wraps to column 1 of the same line on

@@ -95,16 +95,11 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
     const Fault cases[] = {
         // --- no answer ---
         {"silent station", Run::LocoRead, silent, {}, 110013, 1, 2 + kSlack, 0},
-        {"nothing on the bus, not even the echo", Run::LocoRead, [](FaultRig& r) { silent(r); r.bus.setEcho(false); }, {},
-         110013, 1, 2 + kSlack, 0},
-        {"the ready message never comes", Run::LocoRead, [](FaultRig& r) { faults(r).readyNeverComes = true; }, {}, 111013,
-         1, DbProtocol::ReadyWaitLimit + kSlack, 0},
         {"one page answer lost is asked for again", Run::LocoRead, {}, {9}, 0, 1029, 2 + kFixedWaits + kSlack, kSeeded},
         {"an area answer lost twice", Run::LocoRead, {}, {8, 9}, 0, 1030, 4 + kFixedWaits + kSlack, kSeeded},
         {"the serial number lost three times", Run::LocoRead, {}, {6, 7, 8}, 100013, 9, 6 + kFixedWaits + kSlack, 0},
         {"a page lost three times", Run::LocoRead, {}, {9, 10, 11}, 210013, 12, 6 + kFixedWaits + kSlack, 0},
         {"every answer after 1.5 s", Run::LocoRead, [](FaultRig& r) { faults(r).answerDelay = 1.5; }, {}, 0, 1028, 1600, kSeeded},
-        {"every answer after 2.5 s", Run::LocoRead, [](FaultRig& r) { faults(r).answerDelay = 2.5; }, {}, 110013, 1, 7 + kSlack, 0},
         {"the first format request unanswered", Run::LocoRead,
          [](FaultRig& r) { r.bus.setMonitor([&r](const QByteArray& m) { faults(r).noAnswerEvery = m[1] == 0x0F; }); }, {}, 13, -1,
          6 + kFixedWaits + kSlack, kSeeded},
@@ -132,8 +127,6 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         // --- unwanted bytes and other devices on the bus: no hindrance ---
         {"stray data bytes before every answer", Run::LocoRead, [](FaultRig& r) { faults(r).strayBytes = true; }, {}, 0, 1028,
          kFixedWaits + kSlack, kSeeded},
-        {"acknowledge and ready message in one burst", Run::LocoRead,
-         [](FaultRig& r) { faults(r).ackAndReadyInOneWrite = true; }, {}, 0, 1028, kFixedWaits + kSlack, kSeeded},
         {"messages longer than a slot before every answer", Run::LocoRead,
          [](FaultRig& r) {
              QByteArray claims80 = QByteArray::fromHex("E750") + QByteArray(78, 0x11);
@@ -172,6 +165,7 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         }
         const LocoTable edited = rig.ctx.loco;
         const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
+        const auto format2 = rig.station.locoFormat(rig.ctx.loco.address(2));
         rig.dialogs.clear();
         rig.progress.texts.clear();
         rig.requests = 0;
@@ -250,6 +244,13 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
             }
         } else if (c.run == Run::LocoSend && code != 0) {
             expectEditsKept(t, edited);
+            if (code == 401032) {
+                LocoTable written; // the records went before the formats and are on the station
+                for (int b = 0; b < 80; ++b)
+                    written.set(0, b, static_cast<unsigned char>(rig.station.area(Flash::Data, 7501)[b]));
+                EXPECT_EQ(written.ReadLokname(0), "Umbenannt");
+                EXPECT_EQ(rig.station.locoFormat(t.address(2)), format2) << "the old format";
+            }
             if (c.requests >= 0 && c.requests < 28) {
                 EXPECT_TRUE(t == edited) << "nothing written, so not even a record number changed";
                 EXPECT_EQ(rig.station.area(Flash::Data, 7501), slot0);
@@ -258,21 +259,4 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
             EXPECT_EQ(rig.ctx.feedback.status(3), 1) << "still to be sent";
         }
     }
-}
-
-// The records go before the formats: a refused format leaves them written and the old format.
-TEST(TransferFaults, RefusedFormatWritesComeAfterTheRecordsWereWritten)
-{
-    SimRig rig;
-    rig.station.seedLocomotives(kSeeded);
-    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
-    editLocomotives(rig.ctx.loco);
-    const auto oldFormat = rig.station.locoFormat(rig.ctx.loco.address(2));
-    rig.station.faults().refuseFormatWrites = true;
-    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(rig.station.locoFormat(rig.ctx.loco.address(2)), oldFormat);
-    LocoTable written;
-    for (int c = 0; c < 80; ++c)
-        written.set(0, c, static_cast<unsigned char>(rig.station.area(Flash::Data, 7501)[c]));
-    EXPECT_EQ(written.ReadLokname(0), "Umbenannt");
 }
