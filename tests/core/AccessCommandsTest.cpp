@@ -106,22 +106,6 @@ TEST(AccessCommands, EveryAnswerGivesItsResult)
     }
 }
 
-TEST(AccessCommands, TheStationsAccessOpensWithItsHandleAndClosesWithIt)
-{
-    DbRig rig;
-    sim::SimStationConfig config;
-    config.handle = 0x5C;
-    rig.station(config);
-    ASSERT_EQ(rig.open(), 0);
-    EXPECT_EQ(rig.db.BootloaderHandle, 0x5C);
-    EXPECT_TRUE(rig.cs->accessOpen());
-    int r = 0;
-    rig.db.EndBootloader(r);
-    EXPECT_EQ(r, 0);
-    EXPECT_FALSE(rig.cs->accessOpen());
-    EXPECT_EQ(rig.cs->violations(), 0) << rig.cs->violationLog().join('\n').toStdString();
-}
-
 // D1..D4 of the serial-number record 0xC7, 0x41, 0x02, 0x03: 1 200 000 000 + 0x01 * 65536 +
 // 2 * 256 + 3 (bits 6 and 7 of D2 do not count), the worked example of the serial number.
 TEST(AccessCommands, SerialNumberWorkedExample)

@@ -108,26 +108,3 @@ TEST(FormatTable, UnpackingAnOldReplyTwiceStaysWithinAByte)
     rig.db.UnpackFormatReply();
     EXPECT_EQ(slot[9], 0x8F);
 }
-
-TEST(FormatTable, TheStationKeepsWhatWasWrittenAndAnswersItsDefaultOtherwise)
-{
-    DbRig rig;
-    rig.station();
-    int r = 0, code = 0, value = 0, acc = 200, back = 0;
-    rig.db.WriteLocoFormat(200, 83, 81, r);
-    ASSERT_EQ(r, 0);
-    rig.db.ReadLocoFormat(200, code, value, r);
-    EXPECT_EQ(std::tuple(r, code, value), std::tuple(0, 83, 81));
-    rig.db.ReadLocoFormat(201, code, value, r);
-    EXPECT_EQ(std::pair(code, value), std::pair(int(sim::SimCommandStation::DefaultLocoFormatCode),
-                                                 int(sim::SimCommandStation::DefaultLocoFormatParam)));
-    rig.db.WriteAccessoryFormat(2048, acc, r);
-    rig.db.ReadAccessoryFormat(2048, back, r);
-    EXPECT_EQ(std::pair(r, back), std::pair(0, 143));
-    EXPECT_EQ(rig.cs->violations(), 0);
-
-    rig.cs->faults().refuseFormatWrites = true;
-    rig.db.WriteLocoFormat(300, 83, 81, r);
-    EXPECT_EQ(r, 401032);
-    EXPECT_FALSE(rig.cs->hasLocoFormat(300));
-}

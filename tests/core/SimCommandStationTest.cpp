@@ -276,7 +276,7 @@ TEST(SimBus, AtABaudRateEachByteArrivesNoEarlierThanItsWireTime)
     bus.detach(&timed);
 }
 
-TEST(SimComm1, HandsOverInputLenBytesRaisesTheEventAndNeitherSendsNorReceivesUnplugged)
+TEST(SimComm1, HandsOverInputLenBytesRaisesTheEventAndNeitherSendsNorOpensUnplugged)
 {
     VirtualClock clock;
     sim::SimBus bus(clock);
@@ -309,15 +309,8 @@ TEST(SimComm1, HandsOverInputLenBytesRaisesTheEventAndNeitherSendsNorReceivesUnp
     EXPECT_EQ(port.inBufferCount(), 2);
     port.setInputLen(0);
     EXPECT_EQ(port.input(), bytesOf({0x83, 0x7C}));
-    bus.transmit(&other, bytesOf({0x83, 0x7C}));
-    clock.yieldUntil(clock.now() + 0.1);
-    port.discardInput();
-    EXPECT_EQ(port.inBufferCount(), 0);
-
     bus.vanish();
-    EXPECT_FALSE(port.portOpen());
-    EXPECT_FALSE(port.output(bytesOf({0x83, 0x7C})));
-    EXPECT_FALSE(port.setPortOpen(true));
+    EXPECT_FALSE(port.portOpen() || port.output(bytesOf({0x83, 0x7C})) || port.setPortOpen(true));
     EXPECT_FALSE(port.errorText().isEmpty());
     bus.detach(&other);
 }
