@@ -90,6 +90,7 @@ TEST(Exchange, OtherDevicesMessagesArePassedOver)
         {"an acknowledge meant for somebody else", {"E", otherAck, slotData, "A"}, true},
         {"a third message behind the answer", {"E", "A", power}, true},
         {"an answer before the echo is nobody's", {"A", "E"}, false},
+        {"nor is one after chatter but before the echo", {sensor, "A", "E"}, false},
         {"chatter only", {sensor, power, otherAck}, false},
     };
     for (const auto& c : cases) {
