@@ -136,6 +136,27 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
     }
 }
 
+// Each line: the option chosen in the data-format dialog, and the code and value stored and the
+// text shown: the six data formats of the locomotive record.
+TEST(LokdatenColumnDialogs, EachDataFormatStoresItsCodeAndValue)
+{
+    const std::tuple<int, int, int, const char*> rows[] = {{0, 64, 2, "Motorola alt"}, {1, 65, 20, "Motorola neu"}, {2, 80, 1, "DCC 14"},
+                                                          {3, 82, 17, "DCC 28"},      {4, 83, 81, "DCC 128"},     {5, 72, 0, "Selectrix"}};
+    LokdatenRig rig;
+    seedTwo(rig);
+    rig.open();
+    for (const auto& [option, code, param, text] : rows) {
+        rig.whenDialogShown([option = option](QDialog* d) {
+            QTest::mouseClick(format(d)->LokdataFrmOpt(option), Qt::LeftButton);
+            QTest::mouseClick(format(d)->OKButton(), Qt::LeftButton);
+        });
+        rig.click(1, 1);
+        EXPECT_EQ(std::tuple(rig.ctx.loco.value(0, LocoTable::FormatCode), rig.ctx.loco.value(0, LocoTable::FormatParam),
+                             rig.grid()->TextMatrix(1, 1)),
+                  std::tuple(code, param, QString::fromLatin1(text)));
+    }
+}
+
 // A slot without a format offers the first option, and taking it is a change; Enter on a format
 // cell opens the dialog too; the entry line has none.
 TEST(LokdatenColumnDialogs, AnUnknownFormatOffersTheFirstOptionAndEnterOpensTheDialog)
