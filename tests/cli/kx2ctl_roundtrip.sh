@@ -28,13 +28,13 @@ grep -q "^RX B4 6D 7F " "$work/trace.txt" || { echo "trace lacks acknowledges"; 
 "$ctl" show "$work/a.isd" | grep -q "Lokomotiven: 7" || { echo "show does not list 7 locomotives"; exit 1; }
 
 # Without --yes and without a terminal the question is refused and nothing is sent.
-if "$ctl" send loco -i "$work/a.isd" --port "$work/tty" </dev/null 2>"$work/send0.err"; then
+if "$ctl" send loco -i "$work/a.isd" --port "$work/tty" </dev/null >"$work/send0.out" 2>"$work/send0.err"; then
   echo "send without --yes should not succeed"; exit 1
 fi
-grep -q "Nicht gesendet" "$work/send0.err"
+grep -q "Nicht gesendet" "$work/send0.out"
 
-"$ctl" send loco -i "$work/a.isd" --port "$work/tty" --yes 2>"$work/send.err" || { cat "$work/send.err"; exit 1; }
-grep -q "Gesendet" "$work/send.err"
+"$ctl" send loco -i "$work/a.isd" --port "$work/tty" --yes >"$work/send.out" 2>"$work/send.err" || { cat "$work/send.err"; exit 1; }
+grep -q "Gesendet" "$work/send.out"
 "$ctl" read loco --port "$work/tty" -o "$work/b.isd" 2>/dev/null
 "$ctl" show "$work/b.isd" | grep -q "Lokomotiven: 7"
 ;;
