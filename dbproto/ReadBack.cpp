@@ -26,8 +26,11 @@ QString fieldText(const RecordBytes& bytes, const RecordField& f)
                 break;
             raw.append(char(it->second));
         }
-        // The two name lines are kept apart by a carriage return.
-        return QLatin1Char('\'') + fromCp1252(raw).replace(QChar(13), QStringLiteral(" / ")) + QLatin1Char('\'');
+        // The two name lines are kept apart by a carriage return; an empty second line is left out.
+        QStringList lines = fromCp1252(raw).split(QChar(13));
+        while (lines.size() > 1 && lines.last().isEmpty())
+            lines.removeLast();
+        return QLatin1Char('\'') + lines.join(QStringLiteral(" / ")) + QLatin1Char('\'');
     }
     qulonglong v = 0;
     for (int b = f.last; b >= f.first; --b) {
