@@ -26,6 +26,10 @@ ComWin::ComWin(QWidget* parent)
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("ComBar"));
     m_bar->setFormat(QStringLiteral("%p %"));
+    // The window keeps its size when the bar comes and goes, so that it stays where it opened.
+    QSizePolicy keep = m_bar->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_bar->setSizePolicy(keep);
     m_bar->setVisible(false);
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("ComZahl"));
