@@ -156,10 +156,9 @@ TEST(TransferCancel, ARouteSendStopsInTheModuleWithProgrammingModeOff)
     CancelRig rig;
     RouteTables& t = rig.ctx.routes;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
-        const auto entries = sim::SimRouteModule::sampleRoute(r);
-        for (int j = 1; j <= RouteTables::EntryCount; ++j)
-            t.RouteData[size_t(r)][size_t(j)] = entries[size_t(j - 1)];
-        NameLines::write(t.RouteNames, r, QStringLiteral("Fahrstraße %1").arg(r), QStringLiteral("Süd"));
+        NameLines::write(t.RouteNames, r, QStringLiteral("FS %1").arg(r), QString());
+        const auto sample = sim::SimRouteModule::sampleRoute(r);
+        std::copy(sample.begin(), sample.end(), t.RouteData[size_t(r)].begin() + RouteTables::StartEntry);
     }
     t.markEverythingForSending();
     int moduleWrites = 0;
