@@ -27,7 +27,8 @@ QString ProgressCount::timeLeftText() const
     const int min = s / 60;
     if (min >= 10)
         return QStringLiteral("noch etwa %1 min").arg(min);
-    return QStringLiteral("noch etwa %1 min %2 s").arg(min).arg(s % 60 / 10 * 10);
+    const int tens = s % 60 / 10 * 10;
+    return tens == 0 ? QStringLiteral("noch etwa %1 min").arg(min) : QStringLiteral("noch etwa %1 min %2 s").arg(min).arg(tens);
 }
 
 QString ProgressCount::line() const
