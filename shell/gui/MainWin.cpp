@@ -244,6 +244,10 @@ void MainWin::showProgramInfo()
 
 void MainWin::closeEvent(QCloseEvent* event)
 {
+    if (m_mayEnd && !m_mayEnd()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram();
 }

@@ -53,6 +53,9 @@ public:
     // What ends the program after the settings are saved; QCoreApplication::quit unless a test
     // puts something else here.
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+    // Asked before the window's close ends the program: false keeps it open (a transfer under
+    // way ends first, or goes on when the user keeps it).
+    void setEndGuard(std::function<bool()> mayEnd) { m_mayEnd = std::move(mayEnd); }
 
     void showOptions();
     void showHelp();
@@ -80,6 +83,7 @@ private:
     QString m_programFolder;
     QString m_brandCode;
     std::function<void()> m_quit;
+    std::function<bool()> m_mayEnd;
     bool m_settingsWritten = false;
 
     QPushButton* m_lokDaten;

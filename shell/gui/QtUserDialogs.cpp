@@ -67,11 +67,19 @@ QString QtUserDialogs::titleFor(const QString& title) const
 
 MsgAnswer QtUserDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
+    return messageWithDetail(text, QString(), buttons, icon, title);
+}
+
+MsgAnswer QtUserDialogs::messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons,
+                                           MsgIcon icon, const QString& title)
+{
     QMessageBox box(m_parent);
     box.setWindowTitle(titleFor(title));
     // Plain text: blanks that lay out a box stay, and nothing in a name is taken as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQtLineBreaks(text));
+    if (!detail.isEmpty())
+        box.setInformativeText(ToQtLineBreaks(detail));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

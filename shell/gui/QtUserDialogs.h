@@ -14,6 +14,9 @@ public:
     explicit QtUserDialogs(QWidget* parent = nullptr, const QString& defaultTitle = QString());
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
+    // The detail as the box's second text, under the first.
+    MsgAnswer messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                                const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     void setParent(QWidget* parent) { m_parent = parent; }
