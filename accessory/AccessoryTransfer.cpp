@@ -3,6 +3,7 @@
 #include "accessory/AccessoryTable.h"
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
 #include "shell/UserDialogs.h"
 
 namespace kx2 {
@@ -38,6 +39,10 @@ bool AccessoryTransfer::afterRecordsRead(TransferSession& s)
 
 void AccessoryTransfer::ReadAccessoryFormats(int& result)
 {
+    int toRead = 0;
+    for (int a = m_range.first; a <= m_range.last; ++a)
+        toRead += m_accessories.status(a) == status::Empty ? 0 : 1;
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Datenformat"), toRead);
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (m_accessories.status(a) == status::Empty)
             continue;
@@ -48,11 +53,16 @@ void AccessoryTransfer::ReadAccessoryFormats(int& result)
             return;
         m_accessories.set(a, AccessoryTable::Format, value);
         m_accessories.set(a, AccessoryTable::FormatStatus, 0);
+        m_ctx.meter.advance();
     }
 }
 
 bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
 {
+    int toWrite = 0;
+    for (int a = m_range.first; a <= m_range.last; ++a)
+        toWrite += formatToWrite(a) ? 1 : 0;
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Datenformat"), toWrite);
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;
@@ -61,6 +71,7 @@ bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
             return false;
         // What the command station stores: 15 or 143.
         m_accessories.set(a, AccessoryTable::Format, value);
+        m_ctx.meter.advance();
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "accessory/AccessoryTransfer.h"
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
 #include "dbproto/StoredSerial.h"
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"
@@ -43,8 +44,9 @@ public:
         , link(platform.port, platform.clock, settings)
         , iface(platform.port, platform.portIo, link, settings, platform.dialogs)
         , db(link, platform.progress)
+        , meter(platform.progress, platform.clock)
         , database{settings, link, iface, db, platform.dialogs, platform.files, platform.progress,
-                   platform.mainControls, storedSerial, EditRow, EditCol}
+                   platform.mainControls, storedSerial, EditRow, EditCol, meter}
     {
         platform.port.setOnComm([this] { link.OnComm(); });
         FillLocoFormatTables(locoFormats);
@@ -62,6 +64,8 @@ public:
     // The grid line and column of the open name edit (0: none); the grid editors share them.
     int EditRow = 0;
     int EditCol = 0;
+    // The count of the transfer under way.
+    ProgressMeter meter;
     // What the databases' drivers, files and editors are given of all this.
     DatabaseContext database;
 

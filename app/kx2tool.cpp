@@ -120,6 +120,9 @@ int main(int argc, char** argv)
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
     kx2::AppContext ctx(platform);
     kx2::Settings& settings = ctx.settings;
+    // Every send is checked unless the options dialog says otherwise.
+    settings.VerifyAfterSend = true;
+    comWin.setDialogs(&dialogs);
     QFile trace;
     if (parser.isSet(traceOption)) {
         trace.setFileName(parser.value(traceOption));

@@ -39,7 +39,10 @@ void CliContext::addPortOptions(QCommandLineParser& parser)
                       QStringLiteral("datei")});
 }
 
-CliContext::CliContext() = default;
+CliContext::CliContext()
+{
+    m_dialogs.setBeforeMessage([this] { m_progress.clearLine(); });
+}
 
 CliContext::~CliContext()
 {

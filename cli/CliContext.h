@@ -27,6 +27,7 @@ public:
 
     AppContext& ctx() { return *m_ctx; }
     TerminalDialogs& dialogs() { return m_dialogs; }
+    StderrProgress& progress() { return m_progress; }
     sim::PortSwitch& port() { return *m_port; }
 
 private:

@@ -95,11 +95,12 @@ int runSim(const QStringList& args)
     const QCommandLineOption stray(QStringLiteral("stray-bytes"), QStringLiteral("Streubytes vor jeder Antwort"));
     const QCommandLineOption chatter(QStringLiteral("chatter"), QStringLiteral("andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)"), QStringLiteral("MS"));
     const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
+    const QCommandLineOption corrupt(QStringLiteral("corrupt-writes-every"), QStringLiteral("jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)"), QStringLiteral("N"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
                   moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
-                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, verbose});
+                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
         err << germanParseError(p) << "\n" << QStringLiteral("kx2ctl sim --help zeigt die Optionen.\n");
@@ -171,6 +172,8 @@ int runSim(const QStringList& args)
     faults.chatterInterval = chatterMs / 1000.0;
     if (p.isSet(unplug) && !parseInt(p.value(unplug), faults.unplugAfterMessages, 1, 100000000))
         bad(unplug);
+    if (p.isSet(corrupt) && !parseInt(p.value(corrupt), faults.corruptWritesEvery, 1, 100000000))
+        bad(corrupt);
     if (!ok)
         return 2;
     faults.refusePageWrites = p.isSet(refusePages);

@@ -6,4 +6,10 @@ namespace kx2::cli {
 // ask the user; otherwise it answers questions itself.
 bool RunsAtATerminal();
 
+// Whether standard error is a terminal, where the progress can be one line that rewrites itself.
+bool StderrIsATerminal();
+
+// The width of that terminal in characters (80 when it cannot be told).
+int TerminalColumns();
+
 } // namespace kx2::cli

@@ -1,7 +1,9 @@
 #include "cli/TerminalDialogs.h"
 
+#include "cli/Interrupt.h"
 #include "cli/Terminal.h"
 
+#include <QDateTime>
 #include <QTextStream>
 #include <cstdio>
 
@@ -23,6 +25,13 @@ MsgAnswer TerminalDialogs::showMessage(const QString& text, MsgButtons buttons, 
     return answer(std::nullopt, text, buttons, icon, title, defaultButton);
 }
 
+MsgAnswer TerminalDialogs::messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons,
+                                             MsgIcon icon, const QString& title)
+{
+    return answer(std::nullopt, detail.isEmpty() ? text : text + QChar(13) + detail, buttons, icon, title,
+                  FirstButton(buttons));
+}
+
 MsgAnswer TerminalDialogs::ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
                                const QString& title)
 {
@@ -32,6 +41,8 @@ MsgAnswer TerminalDialogs::ask(Question question, const QString& text, MsgButton
 MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const QString& text, MsgButtons buttons,
                                   MsgIcon icon, const QString& title, MsgAnswer defaultButton)
 {
+    if (m_beforeMessage)
+        m_beforeMessage();
     QTextStream err(stderr);
     const QString kind = icon == MsgIcon::Critical ? QStringLiteral("Fehler")
                          : icon == MsgIcon::Exclamation ? QStringLiteral("Warnung")
@@ -77,6 +88,8 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
 
 std::optional<QString> TerminalDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
+    if (m_beforeMessage)
+        m_beforeMessage();
     QTextStream err(stderr);
     err << title << ": " << prompt;
     if (!m_interactive) {
@@ -92,10 +105,91 @@ std::optional<QString> TerminalDialogs::inputBox(const QString& prompt, const QS
     return line.isEmpty() ? defaultText : line;
 }
 
+namespace {
+// A terminal line redrawn more often than this only flickers.
+constexpr qint64 kRedrawMs = 100;
+} // namespace
+
+StderrProgress::StderrProgress() : m_mode(StderrIsATerminal() ? Mode::Live : Mode::Lines) {}
+
 void StderrProgress::setText(const QString& text)
 {
+    switch (m_mode) {
+    case Mode::Quiet:
+        return;
+    case Mode::Lines: {
+        QTextStream err(stderr);
+        err << text.trimmed() << "\n";
+        return;
+    }
+    case Mode::Live:
+        m_step = text.trimmed();
+        // A new step is drawn at once; counts in between at the redraw pace.
+        m_lastDrawMs = -1;
+        draw();
+        return;
+    }
+}
+
+void StderrProgress::setCount(const ProgressCount& count)
+{
+    m_count = count;
+    if (m_mode == Mode::Live)
+        draw();
+}
+
+void StderrProgress::transferEnded()
+{
+    clearLine();
+    m_step.clear();
+    m_count = {};
+}
+
+bool StderrProgress::cancelRequested() const
+{
+    const bool interrupted = InterruptCatcher::interrupted();
+    if (interrupted && !m_cancelTold && m_mode != Mode::Quiet) {
+        m_cancelTold = true;
+        clearLine();
+        QTextStream(stderr) << "Abbruch: die Übertragung endet nach der laufenden Anfrage (noch einmal Strg+C beendet sofort)\n";
+    }
+    return interrupted;
+}
+
+QString StderrProgress::liveLine(const QString& step, const ProgressCount& count, int columns)
+{
+    QString line = step;
+    if (count.shown())
+        line += (line.isEmpty() ? QString() : QStringLiteral(" | ")) + count.line();
+    // One character less than the width: a full line would wrap on some terminals.
+    const int room = std::max(10, columns - 1);
+    if (line.size() > room)
+        line = line.left(room - 1) + QChar(0x2026);
+    return line;
+}
+
+void StderrProgress::draw()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const bool last = m_count.shown() && m_count.done == m_count.total;
+    if (m_lastDrawMs >= 0 && now - m_lastDrawMs < kRedrawMs && !last)
+        return;
+    m_lastDrawMs = now;
     QTextStream err(stderr);
-    err << text.trimmed() << "\n";
+    // Carriage return, the line, and the rest of the old line erased.
+    err << "\r" << liveLine(m_step, m_count, TerminalColumns()) << "\x1b[K";
+    err.flush();
+    m_drawn = true;
+}
+
+void StderrProgress::clearLine() const
+{
+    if (!m_drawn)
+        return;
+    QTextStream err(stderr);
+    err << "\r\x1b[K";
+    err.flush();
+    m_drawn = false;
 }
 
 } // namespace kx2::cli

@@ -2,6 +2,7 @@
 #include "shell/UserDialogs.h"
 
 #include <QMap>
+#include <functional>
 #include <optional>
 
 namespace kx2::cli {
@@ -14,7 +15,11 @@ public:
     TerminalDialogs();
     void presetAnswer(Question question, MsgAnswer answer) { m_presets.insert(question, answer); }
     void setInteractive(bool on) { m_interactive = on; }
+    // Runs before every message and question, so that a progress line makes room for it.
+    void setBeforeMessage(std::function<void()> fn) { m_beforeMessage = std::move(fn); }
 
+    MsgAnswer messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                                const QString& title) override;
     MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
@@ -30,14 +35,40 @@ private:
                      const QString& title, MsgAnswer defaultButton);
     QMap<Question, MsgAnswer> m_presets;
     bool m_interactive;
+    std::function<void()> m_beforeMessage;
 };
 
-// Progress texts as one line each on stderr.
+// The progress on stderr. At a terminal one line that rewrites itself: the step, the count, the
+// share and the time left. Elsewhere (a pipe, a log file) a line per step, as the step texts
+// come. Quiet: nothing. Ctrl+C (see InterruptCatcher) asks to cancel.
 class StderrProgress : public Progress {
 public:
+    enum class Mode { Lines, Live, Quiet };
+    StderrProgress();
+    void setMode(Mode mode) { m_mode = mode; }
+    Mode mode() const { return m_mode; }
+
     void show() override {}
     void hide() override {}
     void setText(const QString& text) override;
+    void setCount(const ProgressCount& count) override;
+    void transferEnded() override;
+    bool cancelRequested() const override;
+
+    // Takes the live line away so that other output starts on an empty line.
+    void clearLine() const;
+    // The live line as it is drawn for a terminal `columns` wide.
+    static QString liveLine(const QString& step, const ProgressCount& count, int columns);
+
+private:
+    void draw();
+
+    Mode m_mode;
+    QString m_step;
+    ProgressCount m_count;
+    mutable bool m_drawn = false;
+    mutable bool m_cancelTold = false;
+    qint64 m_lastDrawMs = -1;
 };
 
 // kx2ctl never shows a file dialog: file names come from its options.

@@ -1,5 +1,6 @@
 #include "cli/Terminal.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace kx2::cli {
@@ -7,6 +8,19 @@ namespace kx2::cli {
 bool RunsAtATerminal()
 {
     return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+}
+
+bool StderrIsATerminal()
+{
+    return isatty(STDERR_FILENO);
+}
+
+int TerminalColumns()
+{
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
 }
 
 } // namespace kx2::cli

@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/GermanHelp.h"
+#include "cli/Interrupt.h"
 
 #include "accessory/AccessoryFiles.h"
 #include "feedback/FeedbackFiles.h"
@@ -33,6 +34,24 @@ bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QStr
         return false;
     }
     return true;
+}
+
+// The exit code of a transfer the user cancelled, as a shell reports one ended by Ctrl+C.
+constexpr int kCancelledExit = 130;
+
+const QCommandLineOption& quietOption()
+{
+    static const QCommandLineOption quiet(
+        {QStringLiteral("q"), QStringLiteral("quiet")},
+        QStringLiteral("Keinen Fortschritt zeigen, nur Fehler und die Zusammenfassung."));
+    return quiet;
+}
+
+// The progress as the options and the terminal ask for it.
+void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
+{
+    if (parser.isSet(quietOption()))
+        cli.progress().setMode(StderrProgress::Mode::Quiet);
 }
 
 // What read and send need to know of each database.
@@ -128,6 +147,7 @@ int runRead(const QStringList& args)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
     parser.addOption({QStringLiteral("from"), QStringLiteral("erste Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("to"), QStringLiteral("letzte Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("16")});
+    parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("read"),
@@ -156,17 +176,27 @@ int runRead(const QStringList& args)
     CliContext cli;
     if (!cli.configure(parser))
         return 2;
+    chooseProgress(cli, parser);
     AppContext& ctx = cli.ctx();
     if (range)
         *db->range(ctx) = *range;
-    if (db->read(ctx).result != 0)
+    ReadOutcome read;
+    {
+        const InterruptCatcher interrupt;
+        read = db->read(ctx);
+    }
+    if (read.cancelled) {
+        QTextStream(stdout) << "Abgebrochen, nichts gespeichert.\n";
+        return kCancelledExit;
+    }
+    if (read.result != 0)
         return 1;
     const QString error = db->file(ctx).saveTo(parser.value(QStringLiteral("output")));
     if (!error.isEmpty()) {
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stderr) << db->count(ctx) << " " << db->what << " gelesen, gespeichert in "
+    QTextStream(stdout) << db->count(ctx) << " " << db->what << " gelesen, gespeichert in "
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;
 }
@@ -183,6 +213,10 @@ int runSend(const QStringList& args)
     parser.addOption({QStringLiteral("replace"),
                       QStringLiteral("Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze "
                                      "werden gelöscht).")});
+    parser.addOption({QStringLiteral("verify"),
+                      QStringLiteral("Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und vergleichen; "
+                                     "bei Abweichungen endet kx2ctl mit einem Fehler.")});
+    parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("send"),
@@ -198,31 +232,42 @@ int runSend(const QStringList& args)
     CliContext cli;
     if (!cli.configure(parser))
         return 2;
+    chooseProgress(cli, parser);
     if (parser.isSet(QStringLiteral("yes")))
         cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
     if (parser.isSet(QStringLiteral("replace")))
         cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
 
     AppContext& ctx = cli.ctx();
+    ctx.settings.VerifyAfterSend = parser.isSet(QStringLiteral("verify"));
     const IsdLoadResult loaded = db->load(ctx, parser.value(QStringLiteral("input")));
     if (!loaded.ok()) {
         ShowIsdError(cli.dialogs(), loaded.error, loaded.detail, parser.value(QStringLiteral("input")));
         return 1;
     }
-    switch (db->send(ctx)) {
+    SendOutcome sent;
+    {
+        const InterruptCatcher interrupt;
+        sent = db->send(ctx);
+    }
+    QTextStream out(stdout);
+    switch (sent) {
     case SendOutcome::NothingPending:
-        QTextStream(stderr) << "Nichts zu senden.\n";
+        out << "Nichts zu senden.\n";
         return 0;
     case SendOutcome::Declined:
     case SendOutcome::OtherDeviceDeclined:
-        QTextStream(stderr) << "Nicht gesendet.\n";
+        out << "Nicht gesendet.\n";
         return 3;
     case SendOutcome::Failed:
         return 1;
+    case SendOutcome::Cancelled:
+        out << "Abgebrochen.\n";
+        return kCancelledExit;
     case SendOutcome::Sent:
         break;
     }
-    QTextStream(stderr) << "Gesendet.\n";
+    out << (ctx.settings.VerifyAfterSend ? "Gesendet und geprüft.\n" : "Gesendet.\n");
     return 0;
 }
 

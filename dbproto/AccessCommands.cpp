@@ -1,10 +1,12 @@
 #include "dbproto/DbProtocol.h"
 
+#include "dbproto/WrittenData.h"
 #include "link/Clock.h"
 #include "shell/Cp1252.h"
 #include "link/LocoNetLink.h"
 
 #include <QList>
+#include <algorithm>
 
 
 namespace kx2 {
@@ -76,6 +78,8 @@ void DbProtocol::StartBootloader(int& result)
 
 void DbProtocol::EndBootloader(int& result)
 {
+    // Also after a cancel: the command station must not stay in its database access.
+    LocoNetLink::Closing closing(m_link);
     int r = 0;
     prepare({BootloaderHandle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, 3, 0, 0);
     exchangePrepared(r);
@@ -142,6 +146,19 @@ void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int ref
     }
     int code = 0;
     result = (replyIsLongAck(code) && code == kAccepted) ? 0 : refusedCode;
+    if (m_written) {
+        // A stored data-flash area holds the pages written since it was selected.
+        if (result == 0 && !reads && d2 == 0x0A) {
+            auto& pages = m_written->areas[number];
+            for (const WrittenData::Page& page : m_written->pending) {
+                pages.erase(std::remove_if(pages.begin(), pages.end(),
+                                           [&page](const WrittenData::Page& p) { return p.offset == page.offset; }),
+                            pages.end());
+                pages.push_back(page);
+            }
+        }
+        m_written->pending.clear();
+    }
 }
 
 void DbProtocol::SamFlashRead(int number, int& result)

@@ -8,6 +8,7 @@ class FileDialog;
 class LocoNetLink;
 class MainControls;
 class Progress;
+class ProgressMeter;
 class SerialInterface;
 class StoredSerial;
 class UserDialogs;
@@ -30,6 +31,8 @@ struct DatabaseContext {
     // The grid line and column of the open name edit (0: none); the grid editors share them.
     int& EditRow;
     int& EditCol;
+    // The count of the transfer under way, for the progress window.
+    ProgressMeter& meter;
 
     // What an editor window takes of all this.
     EditorServices editorServices() const;

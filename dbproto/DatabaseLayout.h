@@ -17,6 +17,7 @@ struct DatabaseLayout {
     int readOperation;   // added to a failure while reading records (210000, 250000)
     int writeOperation;  // ... while writing them (220000, 260000)
     const char* areaCaption; // " Magnetartikeldaten ab Adr.: ": the progress text before the address
+    const char* countUnit = "Datensatz"; // what the progress window counts: "Magnetartikel 17 von 2048"
 
     constexpr int recordBytes() const { return 16 * pagesPerRecord; }
     // For the range databases: the area of an address and the record's offset within it.

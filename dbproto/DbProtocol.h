@@ -12,6 +12,7 @@ namespace kx2 {
 class LocoNetLink;
 class Progress;
 class RecordTable;
+struct WrittenData;
 
 // Result codes made by the database commands (operation x 10000 + step x 100 + error).
 namespace dbrc {
@@ -133,6 +134,10 @@ public:
 
     LocoNetLink& link() { return m_link; }
 
+    // While set, every page stored in the data flash and every data format written is kept
+    // there as it was sent (nullptr: nothing is kept).
+    void keepWrites(WrittenData* log) { m_written = log; }
+
 private:
     // Sets D1..D20 and the selectors for one command: d holds D1..D8, sig puts DbSignature into
     // D9..D16 (otherwise 0), D17..D20 = 0.
@@ -154,6 +159,7 @@ private:
 
     LocoNetLink& m_link;
     Progress& m_progress;
+    WrittenData* m_written = nullptr;
 };
 
 } // namespace kx2

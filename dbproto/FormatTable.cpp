@@ -1,5 +1,6 @@
 #include "dbproto/DbProtocol.h"
 
+#include "dbproto/WrittenData.h"
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 
@@ -86,6 +87,8 @@ void DbProtocol::WriteLocoFormat(int address, int code, int value, int& result)
     ExchangeFormatMessage(result);
     if (m_link.reply()[2] != 0x7F)
         result = dbrc::FormatWriteRefused;
+    if (m_written && result == 0)
+        m_written->locoFormats.push_back({address, code, value});
 }
 
 void DbProtocol::ReadAccessoryFormat(int address, int& value, int& result)
@@ -106,6 +109,8 @@ void DbProtocol::WriteAccessoryFormat(int address, int& value, int& result)
     ExchangeFormatMessage(result);
     if (m_link.reply()[2] != 0x7F)
         result = dbrc::FormatWriteRefused;
+    if (m_written && result == 0)
+        m_written->accessoryFormats.push_back({address, value});
 }
 
 } // namespace kx2

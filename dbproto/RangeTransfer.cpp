@@ -3,10 +3,27 @@
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
 #include "dbproto/RangeRecordTable.h"
+#include "dbproto/ReadBack.h"
 #include "dbproto/RecordAreas.h"
 #include "link/ResultText.h"
 
 namespace kx2 {
+
+ReadBackNames RangeTransfer::readBackNames() const
+{
+    const DatabaseLayout& layout = m_table.layout();
+    const QString unit = QString::fromUtf8(layout.countUnit);
+    ReadBackNames names{layout.recordBytes(),
+                        {{0, 3, QStringLiteral("Datensatznummer"), false},
+                         {4, 27, QStringLiteral("Name"), true},
+                         {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QStringLiteral("Symbol"), false}},
+                        [layout, unit](int area, int slot) {
+                            return unit + QLatin1Char(' ')
+                                   + QString::number((area - layout.firstArea) * layout.recordsPerArea + slot + 1);
+                        },
+                        unit, layout.readOperation};
+    return names;
+}
 
 void RangeTransfer::readRecords(int& result)
 {
@@ -51,12 +68,14 @@ SendOutcome RangeTransfer::send()
     if (!any)
         return SendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
+    const ReadBackNames names = readBackNames();
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(m_title, m_title, [&] { return afterConnect(s); }, [&] {
                 for (int a = m_range.first; a <= m_range.last; ++a)
                     markForReplacement(a);
             }))
             return *end;
+        s.checkAfterSend(names);
         bool anyWritten = false;
         if (!s.run([&](int& r) { writeRecords(anyWritten, r); }))
             return s.failSend();

@@ -9,6 +9,7 @@ namespace kx2 {
 
 class RangeRecordTable;
 struct DatabaseContext;
+struct ReadBackNames;
 
 // The read and the send of a database with one record per address (accessories, feedback
 // contacts) over an address range. The frame is the same for both; each database's driver adds
@@ -47,6 +48,8 @@ protected:
     virtual void settle(int a);
     // Seconds between " Datenbank schließen" and the close.
     virtual double closePause() const { return 0.5; }
+    // The records' fields and names for the check after a send.
+    ReadBackNames readBackNames() const;
 
     DatabaseContext& m_ctx;
     RangeRecordTable& m_table;

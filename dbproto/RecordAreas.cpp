@@ -3,6 +3,7 @@
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DatabaseLayout.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
 #include "dbproto/RecordTable.h"
 #include "shell/UserDialogs.h"
 
@@ -47,6 +48,7 @@ void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
+    ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), last - first + 1);
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
         ctx.progress.setText(areaText(layout, p, s, " lesen"));
@@ -66,6 +68,7 @@ void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
                 db.CopyReplyToTable(address, 16 * page, table);
             }
             table.set(address, layout.statusColumn, status::Unchanged);
+            ctx.meter.advance();
         }
     }
     result = 0;
@@ -76,6 +79,19 @@ void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, Record
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
+    // Every record of the range in an area with a change is written.
+    const auto areaChanged = [&](int p, const AreaSlots& s) {
+        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot)
+            if (table.value(p * layout.recordsPerArea + slot + 1, layout.statusColumn) == status::Changed)
+                return true;
+        return false;
+    };
+    int toWrite = 0;
+    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
+        const AreaSlots s = slotsOf(layout, p, first, last);
+        toWrite += areaChanged(p, s) ? s.lastSlot - s.firstSlot + 1 : 0;
+    }
+    ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), toWrite);
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
         bool changed = false;
@@ -112,6 +128,7 @@ void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, Record
             result += layout.writeOperation;
             return;
         }
+        ctx.meter.advance(s.lastSlot - s.firstSlot + 1);
     }
     result = 0;
 }

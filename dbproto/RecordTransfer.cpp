@@ -1,5 +1,6 @@
 #include "dbproto/DbProtocol.h"
 
+#include "dbproto/WrittenData.h"
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 
@@ -47,6 +48,12 @@ void DbProtocol::WriteRecord(int number, int& result)
     }
     int code = 0;
     result = (replyIsLongAck(code) && code == 0x7F) ? 0 : dbrc::PageWriteNoAnswer;
+    if (m_written && result == 0) {
+        WrittenData::Page page{number, {}};
+        for (int k = 0; k < 16; ++k)
+            page.bytes[size_t(k)] = WriteBuffer[size_t(k + 1)] & 0xFF;
+        m_written->pending.push_back(page);
+    }
 }
 
 void DbProtocol::ScrambleWriteData()

@@ -2,10 +2,13 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
+#include "dbproto/ReadBack.h"
 #include "dbproto/StoredSerial.h"
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 #include "link/SerialInterface.h"
+#include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
 namespace kx2 {
@@ -15,12 +18,19 @@ namespace {
 const QString kStation = QStringLiteral("TQ7");
 const QString kReadErrorTitle = QStringLiteral("Fehler beim Lesen der Datenbank");
 const QString kWriteErrorTitle = QStringLiteral("Fehler beim Schreiben der Datenbank");
+const QString kCheckErrorTitle = QStringLiteral("Fehler beim Prüfen der Datenbank");
+// A report longer than this would not fit on the screen; the rest is counted.
+constexpr int kShownDifferences = 20;
 } // namespace
 
 TransferSession::TransferSession(DatabaseContext& ctx, Direction direction) : m_ctx(ctx), m_direction(direction)
 {
     if (m_direction == Direction::Read)
         m_ctx.mainControls.DisableMainControls();
+    m_ctx.meter.reset();
+    m_ctx.progress.transferStarted();
+    Progress& progress = m_ctx.progress;
+    m_ctx.link.setCancelCheck([&progress] { return progress.cancelRequested(); });
 }
 
 TransferSession::~TransferSession()
@@ -33,14 +43,66 @@ void TransferSession::release()
     if (m_released)
         return;
     m_released = true;
+    m_ctx.db.keepWrites(nullptr);
     if (m_accessOpen) {
         m_accessOpen = false;
         int ignored = 0;
         m_ctx.db.EndBootloader(ignored);
     }
     m_ctx.iface.ClosePort();
+    m_cancelled = m_ctx.link.cancelled();
+    m_ctx.link.setCancelCheck({});
+    m_ctx.progress.transferEnded();
     if (m_direction == Direction::Read)
         m_ctx.mainControls.EnableMainControls();
+}
+
+bool TransferSession::cancelled() const
+{
+    return m_cancelled || (!m_released && m_ctx.link.cancelled());
+}
+
+void TransferSession::tellCancelled(const QString& title, const QString& text, MsgIcon icon)
+{
+    m_ctx.dialogs.messageBox(text, MsgButtons::Ok, icon, title);
+    // The user asked for the end: nothing is left on screen that still looks busy.
+    m_ctx.progress.hide();
+    release();
+}
+
+QString TransferSession::writtenSoFar() const
+{
+    const ProgressMeter& meter = m_ctx.meter;
+    const QString written = meter.tally(QStringLiteral("geschrieben"));
+    if (written.isEmpty())
+        return {};
+    if (!meter.anyDone())
+        return written + QStringLiteral("; die Zentrale ist unverändert");
+    if (!meter.allDone())
+        return written + QStringLiteral("; die Zentrale ist teilweise beschrieben");
+    return written;
+}
+
+void TransferSession::checkAfterSend(const ReadBackNames& names)
+{
+    if (!m_ctx.settings.VerifyAfterSend)
+        return;
+    m_readBack = &names;
+    m_written.clear();
+    m_ctx.db.keepWrites(&m_written);
+}
+
+bool TransferSession::checkWritten()
+{
+    m_ctx.db.keepWrites(nullptr);
+    if (!ok() || !m_readBack || m_written.empty())
+        return ok();
+    stepText(QStringLiteral(" Gesendete Daten prüfen"));
+    if (!run([this](int& r) { m_differences = ReadBackWritten(m_ctx, m_written, *m_readBack, r); }))
+        return false;
+    if (!m_differences.isEmpty())
+        m_result = rc::VerifyMismatch;
+    return ok();
 }
 
 bool TransferSession::connect()
@@ -182,6 +244,15 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
         finish();
         return {0, true};
     }
+    if (cancelled()) {
+        const QChar cr(13);
+        QString text = QStringLiteral("Das Lesen wurde abgebrochen.");
+        const QString read = m_ctx.meter.tally(QStringLiteral("gelesen"));
+        if (!read.isEmpty())
+            text += cr + read + (m_ctx.meter.allDone() ? QString() : QStringLiteral("; die übrigen bleiben leer"));
+        tellCancelled(QStringLiteral("Lesen abgebrochen"), text, MsgIcon::Information);
+        return {m_result, false, true};
+    }
     const int result = fail(kReadErrorTitle);
     return {result, result == rc::PortCannotOpen};
 }
@@ -211,7 +282,31 @@ std::optional<SendOutcome> TransferSession::openSend(const QString& title, const
 
 SendOutcome TransferSession::failSend()
 {
-    fail(kWriteErrorTitle);
+    const QChar cr(13);
+    const QString soFar = writtenSoFar();
+    if (cancelled()) {
+        QString text = QStringLiteral("Das Senden wurde abgebrochen.");
+        if (!soFar.isEmpty())
+            text += cr + soFar;
+        tellCancelled(QStringLiteral("Senden abgebrochen"), text,
+                      m_ctx.meter.anyDone() ? MsgIcon::Exclamation : MsgIcon::Information);
+        return SendOutcome::Cancelled;
+    }
+    QString text;
+    QString title = kWriteErrorTitle;
+    if (m_result == rc::VerifyMismatch) {
+        title = kCheckErrorTitle;
+        text = QStringLiteral("Die aus der Zentrale gelesenen Daten weichen von den gesendeten ab:");
+        for (int i = 0; i < m_differences.size() && i < kShownDifferences; ++i)
+            text += cr + m_differences[i];
+        if (m_differences.size() > kShownDifferences)
+            text += cr + QStringLiteral("... und %1 weitere").arg(m_differences.size() - kShownDifferences);
+    } else {
+        // The program's words for the failure, and under them how far the send got.
+        text = ResultText(m_result);
+    }
+    m_ctx.dialogs.messageWithDetail(text, soFar, MsgButtons::Ok, MsgIcon::Critical, title);
+    release();
     return SendOutcome::Failed;
 }
 
@@ -224,7 +319,7 @@ bool TransferSession::writeIndex()
 SendOutcome TransferSession::endSend(double closePauseSeconds)
 {
     // A failing close is reported too: the records are written, but the user should know.
-    if (!closeAccess(closePauseSeconds))
+    if (!checkWritten() || !closeAccess(closePauseSeconds))
         return failSend();
     adoptStation(m_ids);
     finish();

@@ -1,5 +1,8 @@
 #pragma once
+#include "dbproto/WrittenData.h"
+
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -7,11 +10,14 @@
 namespace kx2 {
 
 struct DatabaseContext;
+struct ReadBackNames;
+enum class MsgIcon;
 
 // What a database read ended with.
 struct ReadOutcome {
     int result = 0;          // 0, or the ResultCode that was shown to the user
     bool showEditor = false; // the editor opens: after success, and when the port cannot be opened
+    bool cancelled = false;  // the user ended it; the rows not reached stay empty
 };
 
 // What a database send ended with.
@@ -20,7 +26,8 @@ enum class SendOutcome {
     Declined,            // the user answered No to the first question
     OtherDeviceDeclined, // the user refused to overwrite another command station's data
     Sent,
-    Failed,
+    Failed,              // a step failed, or what was read back differs from what was sent
+    Cancelled,           // the user ended it; what was written so far stays written
 };
 
 // The frame every database transfer runs in: the interface set up, the progress window, the
@@ -29,6 +36,11 @@ enum class SendOutcome {
 // order and puts its own between them; each step returns whether the transfer goes on, and the
 // first failure stays in result(). Whichever way a driver leaves, the access the session opened
 // is closed and the port released.
+//
+// The user may cancel a transfer from its progress window (or kx2ctl's Ctrl+C): the next
+// exchange is then not sent, the driver stops as at a failure, and the session tells how far the
+// transfer got instead of showing the failure box. Drivers say what they count through the
+// context's ProgressMeter; a send can have what it stored read back and compared.
 class TransferSession {
 public:
     enum class Direction { Read, Send };
@@ -91,8 +103,16 @@ public:
     std::optional<SendOutcome> openSend(const QString& title, const QString& stationTitle,
                                         const std::function<bool()>& afterConnect,
                                         const std::function<void()>& replace);
-    // The failure box of a send.
+    // The failure box of a send, with how much was written before it failed; when the user
+    // cancelled, what happened instead.
     SendOutcome failSend();
+    // After openSend: with the option "Nach dem Senden prüfen" on, what the send stores from now
+    // on is kept, and endSend reads it back and compares it before closing the access.
+    void checkAfterSend(const ReadBackNames& names);
+    // The differences the last check found (one line each).
+    const QStringList& differences() const { return m_differences; }
+    // Whether the transfer ended because the user cancelled it.
+    bool cancelled() const;
     // " Datenbank Index schreiben": the record counter stored after records got new numbers.
     // Without it the next send would reuse them, so a failure counts.
     bool writeIndex();
@@ -102,14 +122,25 @@ public:
 
 private:
     void release();
+    // The read back after a send; false when it failed or found differences.
+    bool checkWritten();
+    // "23 von 60 Datensätzen geschrieben; die Zentrale ist teilweise beschrieben"; "" when no
+    // write was counted.
+    QString writtenSoFar() const;
+    // The words of a cancelled transfer; the progress window hidden, the access and port closed.
+    void tellCancelled(const QString& title, const QString& text, MsgIcon icon);
 
     DatabaseContext& m_ctx;
     Direction m_direction;
     int m_result = 0;
     bool m_accessOpen = false;
     bool m_released = false;
+    bool m_cancelled = false;
     std::array<int, 4> m_ids{};
     double m_serial = 0;
+    const ReadBackNames* m_readBack = nullptr;
+    WrittenData m_written;
+    QStringList m_differences;
 };
 
 } // namespace kx2

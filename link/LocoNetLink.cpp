@@ -266,9 +266,15 @@ void LocoNetLink::awaitEcho(const int* bytes, int lastIndex, int& result, double
 void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout)
 {
     result = 0;
-    resetRingIndex();
     m_reply.fill(0);
     m_passedOver = 0;
+    if (!m_closing && m_cancelCheck && m_cancelCheck()) {
+        m_cancelled = true;
+        m_lastSendResult = 0;
+        result = rc::Cancelled;
+        return;
+    }
+    resetRingIndex();
     m_wait = Wait{};
     m_wait.active = true;
     m_wait.isAnswer = isAnswer;

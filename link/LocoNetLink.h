@@ -85,6 +85,31 @@ public:
     // Messages the last exchange passed over while it waited (other devices' traffic).
     int passedOver() const { return m_passedOver; }
 
+    // --- cancelling a transfer ---
+    // Asked where every exchange starts: while it says yes, requests are not sent and end at
+    // once with rc::Cancelled. Messages that end what a transfer opened go out all the same
+    // (see Closing). An empty check lets everything through.
+    void setCancelCheck(std::function<bool()> check)
+    {
+        m_cancelCheck = std::move(check);
+        m_cancelled = false;
+    }
+    // An exchange was refused because of a cancel since the check was set.
+    bool cancelled() const { return m_cancelled; }
+    // While one lives, exchanges go out whatever the cancel check says: ending the database
+    // access and the route module's programming mode must reach the device after a cancel.
+    class Closing {
+    public:
+        explicit Closing(LocoNetLink& link) : m_link(link), m_was(link.m_closing) { link.m_closing = true; }
+        ~Closing() { m_link.m_closing = m_was; }
+        Closing(const Closing&) = delete;
+        Closing& operator=(const Closing&) = delete;
+
+    private:
+        LocoNetLink& m_link;
+        bool m_was;
+    };
+
     // Lets `seconds` pass while the event loop runs.
     void Pause(double seconds);
     // Total seconds spent in Pause, so that measurements can leave out the fixed pauses.
@@ -126,6 +151,9 @@ private:
     int m_passedOver = 0;
     int m_lastSendResult = 0;
     double m_pausedSeconds = 0;
+    std::function<bool()> m_cancelCheck;
+    bool m_cancelled = false;
+    bool m_closing = false;
 };
 
 // Upper-case hexadecimal, at least two digits: 0 -> "00", 15 -> "0F", 255 -> "FF".

@@ -18,6 +18,9 @@ inline constexpr int ReplyTimeout = 13;       // no echo and reply within 2 seco
 inline constexpr int WrongReply = 1011;       // reply in slot 1 is not the expected one
 inline constexpr int SendFailed = 1012;       // message cannot be sent
 inline constexpr int PortCannotOpen = 990098; // port cannot be opened
+// The program's own, with no words in the tables: the drivers tell the user themselves.
+inline constexpr int Cancelled = 97;          // the user cancelled; the request was not sent
+inline constexpr int VerifyMismatch = 96;     // what was read back differs from what was sent
 } // namespace rc
 
 } // namespace kx2

@@ -2,6 +2,8 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
+#include "dbproto/ReadBack.h"
 #include "dbproto/RecordAreas.h"
 #include "dbproto/TransferSession.h"
 #include "link/ResultText.h"
@@ -16,6 +18,20 @@ namespace {
 const QString kTitle = QStringLiteral("Lokomotiven");
 const QString kStationTitle = QStringLiteral("Lokdaten");
 constexpr int kLocoPages = 5;
+
+// The fields of a locomotive record, for the check after a send.
+std::vector<RecordField> locoFields()
+{
+    std::vector<RecordField> fields{{LocoTable::RecordIdFirst, LocoTable::RecordIdHigh, QStringLiteral("Datensatznummer"), false},
+                                    {LocoTable::NameFirst, LocoTable::NameLast, QStringLiteral("Name"), true},
+                                    {LocoTable::AddressLow, LocoTable::AddressHigh, QStringLiteral("Adresse"), false},
+                                    {LocoTable::SlotLow, LocoTable::SlotHigh, QStringLiteral("Platz"), false},
+                                    {LocoTable::MaxSpeedHalf, LocoTable::MaxSpeedHalf,
+                                     QStringLiteral("Höchstgeschwindigkeit (halbe)"), false}};
+    for (int f = 0; f < LocoTable::FunctionCount; ++f)
+        fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f, QStringLiteral("Symbol f%1").arg(f), false});
+    return fields;
+}
 } // namespace
 
 LocoReadOutcome LocoTransfer::ReadLocoDatabase()
@@ -32,6 +48,7 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
 {
     const DatabaseLayout& layout = LocoTable::Layout;
     DbProtocol& db = m_ctx.db;
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), count);
     for (int row = 0; row < count; ++row) {
         m_ctx.progress.setText(QStringLiteral(" Lokdatensatz ") + QString::number(row) + QStringLiteral(" lesen"));
         db.DataFlashRead(firstArea + row, result);
@@ -47,6 +64,7 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
         db.CopyReplyToTable(row, 0, m_table);
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
+            m_ctx.meter.advance();
             continue;
         }
         for (int k = 1; k < pages; ++k) {
@@ -58,12 +76,17 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
             db.CopyReplyToTable(row, 16 * k, m_table);
         }
         m_table.setStatus(row, LocoTable::StatusUnchanged);
+        m_ctx.meter.advance();
     }
     result = 0;
 }
 
 void LocoTransfer::ReadLocoFormats(int& result)
 {
+    int toRead = 0;
+    for (int row = 0; row < LocoTable::Rows; ++row)
+        toRead += m_table.status(row) == LocoTable::StatusEmpty ? 0 : 1;
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Lokdatenformat"), toRead);
     for (int row = 0; row < LocoTable::Rows; ++row) {
         if (m_table.status(row) == LocoTable::StatusEmpty)
             continue;
@@ -76,6 +99,7 @@ void LocoTransfer::ReadLocoFormats(int& result)
             return;
         m_table.set(row, LocoTable::FormatCode, code);
         m_table.set(row, LocoTable::FormatParam, value);
+        m_ctx.meter.advance();
     }
 }
 
@@ -94,9 +118,19 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     // What reached the device, so that the table can say so once the whole send succeeded.
     std::vector<int> storedSlots;
     std::vector<int> storedFormats;
+    const ReadBackNames names{LocoTable::RecordBytes, locoFields(),
+                              [this](int area, int) {
+                                  const int slot = area - LocoTable::LocoDbAreaBase;
+                                  const int a = m_table.address(slot);
+                                  return a >= LocoTable::MinAddress && a <= LocoTable::MaxAddress
+                                             ? QStringLiteral("Lok %1").arg(a)
+                                             : QStringLiteral("Lokplatz %1").arg(slot);
+                              },
+                              QStringLiteral("Lok"), LocoTable::Layout.readOperation};
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(kTitle, kStationTitle, {}, [this] { m_table.prepareForOtherDevice(); }))
             return *end;
+        s.checkAfterSend(names);
         if (!s.run([&](int& r) { m_ctx.db.ReadDatabaseIndex(r); }) || !writeRecords(s, storedSlots))
             return s.failSend();
         if (!writeFormats(s, storedFormats))
@@ -118,6 +152,15 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 {
     DbProtocol& db = m_ctx.db;
     bool written = false;
+    int toWrite = 0;
+    for (int i = 0; i < LocoTable::SlotCount; ++i) {
+        const int st = m_table.status(i);
+        toWrite += (st == LocoTable::StatusChanged || st == LocoTable::StatusNew || st == LocoTable::StatusDeleted)
+                           && m_table.address(i) != 0
+                       ? 1
+                       : 0;
+    }
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(LocoTable::Layout.countUnit), toWrite);
     // Pass A: changed and deleted records; pass B: new records with their bookkeeping bytes.
     for (const int pass : {LocoTable::StatusChanged, LocoTable::StatusNew}) {
         for (int i = 0; i < LocoTable::SlotCount; ++i) {
@@ -141,6 +184,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
             if (!s.run([&](int& r) { WriteLocoRecord(LocoTable::LocoDbAreaBase, i, r); }))
                 return false;
             stored.push_back(i);
+            m_ctx.meter.advance();
         }
     }
     return !written || s.writeIndex();
@@ -148,10 +192,16 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 
 bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
 {
+    const auto toWrite = [this](int i) {
+        return m_table.value(i, LocoTable::FormatPending) == 1
+               && !(m_table.value(i, LocoTable::AddressLow) == 255 && m_table.value(i, LocoTable::AddressHigh) == 255);
+    };
+    int count = 0;
+    for (int i = 0; i < LocoTable::SlotCount; ++i)
+        count += toWrite(i) ? 1 : 0;
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Lokdatenformat"), count);
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
-        if (m_table.value(i, LocoTable::FormatPending) != 1)
-            continue;
-        if (m_table.value(i, LocoTable::AddressLow) == 255 && m_table.value(i, LocoTable::AddressHigh) == 255)
+        if (!toWrite(i))
             continue;
         if (!s.run([&](int& r) {
                 m_ctx.db.WriteLocoFormat(m_table.address(i), m_table.value(i, LocoTable::FormatCode),
@@ -159,6 +209,7 @@ bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
             }))
             return false;
         stored.push_back(i);
+        m_ctx.meter.advance();
     }
     return true;
 }

@@ -72,7 +72,8 @@ bool RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer,
 {
     int result = 0;
     m_link.exchange(ModuleMessage.data(), 13, result, isAnswer, wait);
-    sendResult = m_link.lastSendResult();
+    // A cancelled request was not sent: no further attempt, the cancel is the result.
+    sendResult = result == rc::Cancelled ? result : m_link.lastSendResult();
     return sendResult == 0 && result == 0;
 }
 
@@ -157,6 +158,8 @@ void RouteModule::RouteModuleWrite(int typeNumber, int variableNumber, int value
 void RouteModule::RouteModuleProgOff(int typeNumber, int address, int& result)
 {
     build(kPeer, kCodeOther, typeNumber, 0, address, kFlagProgOff);
+    // Also after a cancel: the module must not stay in programming mode.
+    LocoNetLink::Closing closing(m_link);
     int r = 0;
     m_link.awaitEcho(ModuleMessage.data(), 13, r, ProgOffEchoWait);
     if (r == rc::ReplyTimeout)

@@ -2,6 +2,8 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
+#include "dbproto/ReadBack.h"
 #include "dbproto/RecordAreas.h"
 #include "link/LocoNetLink.h"
 #include "routes/RouteTables.h"
@@ -64,6 +66,7 @@ ReadOutcome RouteTransfer::ReadRoutes()
 void RouteTransfer::ReadRouteNames(int& result)
 {
     DbProtocol& db = m_ctx.db;
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), kRoutes);
     for (int r = 1; r <= kRoutes; ++r) {
         if (kNames.slotOf(r) == 0) {
             db.DataFlashRead(nameArea(r), result);
@@ -78,6 +81,7 @@ void RouteTransfer::ReadRouteNames(int& result)
             db.CopyReplyToTable(r, 16 * i, m_tables.RouteNames);
         }
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
+        m_ctx.meter.advance();
     }
 }
 
@@ -86,6 +90,10 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
     DbProtocol& db = m_ctx.db;
     RecordTable& names = m_tables.RouteNames;
     const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
+    int toWrite = 0;
+    for (int r = 1; r <= kRoutes; ++r)
+        toWrite += changed(r) ? 1 : 0;
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), toWrite);
     for (int r = 1; r <= kRoutes; ++r) {
         if (!changed(r))
             continue;
@@ -98,10 +106,10 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
     // changed records written: the others keep what the station has.
     for (int first = 1; first <= kRoutes; first += kNames.recordsPerArea) {
         const int last = first + kNames.recordsPerArea - 1;
-        bool any = false;
+        int inArea = 0;
         for (int r = first; r <= last; ++r)
-            any = any || changed(r);
-        if (!any)
+            inArea += changed(r) ? 1 : 0;
+        if (inArea == 0)
             continue;
         db.DataFlashRead(nameArea(first), result);
         if (failedWith(result, kNames.writeOperation))
@@ -120,6 +128,7 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
         db.DataFlashWrite(nameArea(first), result);
         if (failedWith(result, kNames.writeOperation))
             return;
+        m_ctx.meter.advance(inArea);
     }
 }
 
@@ -127,6 +136,7 @@ void RouteTransfer::ReadRouteData(int& result)
 {
     for (auto& flags : m_tables.RouteDataChanged)
         flags.fill(false);
+    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QStringLiteral("Fahrstraße"), kRoutes);
     // A module that is absent or refuses is reported as such, before any variable is read.
     ModuleProgramming programming(m_module, result);
     if (result != 0)
@@ -146,12 +156,18 @@ void RouteTransfer::ReadRouteData(int& result)
                 return;
             ended = j == RouteTables::StartEntry ? entries[size_t(j)] == 0 : entries[size_t(j)] == RouteTables::EndOfRoute;
         }
+        m_ctx.meter.advance();
     }
     programming.close(result);
 }
 
 void RouteTransfer::WriteRouteData(int& result)
 {
+    int toWrite = 0;
+    for (int r = 1; r <= kRoutes; ++r)
+        for (int j = 1; j <= kEntries; ++j)
+            toWrite += m_tables.RouteDataChanged[size_t(r)][size_t(j)] ? 1 : 0;
+    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, QStringLiteral("Fahrstraßeneintrag"), toWrite);
     ModuleProgramming programming(m_module, result);
     if (result != 0)
         return;
@@ -169,6 +185,7 @@ void RouteTransfer::WriteRouteData(int& result)
                                       m_tables.RouteData[size_t(r)][size_t(j)], result);
             if (result != 0)
                 return;
+            m_ctx.meter.advance();
         }
     }
     programming.close(result);
@@ -180,9 +197,21 @@ SendOutcome RouteTransfer::SendRoutes()
     if (!m_tables.namesPending())
         return SendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
+    const ReadBackNames names{RouteTables::NameRecordStride,
+                              {{0, 3, QStringLiteral("Datensatznummer"), false},
+                               {4, 27, QStringLiteral("Name"), true},
+                               {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1, QStringLiteral("Startadresse"), false},
+                               {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1, QStringLiteral("Gerätekennung"), false},
+                               {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1, QStringLiteral("Modultyp"), false}},
+                              [](int area, int slot) {
+                                  return QStringLiteral("Fahrstraße %1")
+                                      .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);
+                              },
+                              QString(), kNames.readOperation};
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(kTitle, kTitle, {}, [this] { m_tables.markEverythingForSending(); }))
             return *end;
+        s.checkAfterSend(names);
         if (!s.run([this](int& r) { m_ctx.db.ReadDatabaseIndex(r); }))
             return s.failSend();
         m_ctx.link.Pause(0.2);

@@ -15,6 +15,10 @@ struct Settings {
     QString LastFileName;
     bool UseLocoNetInterface = true;
     bool UseUsbInterface = true;
+    // "Nach dem Senden prüfen": a send reads back what it stored and compares. Kept for the run
+    // only, like the interface flags; the windowed program starts with it on, kx2ctl checks when
+    // asked (send --verify).
+    bool VerifyAfterSend = false;
 };
 
 } // namespace kx2

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/ProgressCount.h"
+
 #include <QString>
 #include <optional>
 
@@ -47,6 +49,15 @@ public:
     // std::nullopt when the user cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
+    // A message with a second part under the program's own text, which stays as the program
+    // words it (how far a send got before it failed). Where a box has no room for a second part
+    // the text is shown alone.
+    virtual MsgAnswer messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                                        const QString& title)
+    {
+        (void)detail;
+        return messageBox(text, buttons, icon, title);
+    }
     // One of the named questions; shown like any message box, with its default button, unless
     // answered in advance.
     virtual MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -70,13 +81,22 @@ public:
     virtual QString saveFileName(const QString& title, const QString& initialName, const QString& filter) = 0;
 };
 
-// The progress window ComWin ("Fortschritt:", one label ComTxt).
+// The progress window ComWin ("Fortschritt:", one label ComTxt, the count of the whole transfer
+// and its "Abbrechen").
 class Progress {
 public:
     virtual ~Progress() = default;
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual void setText(const QString& text) = 0;
+    // The count of the transfer under way; a count that is not shown() takes the bar away.
+    virtual void setCount(const ProgressCount&) {}
+    // A transfer runs from started to ended; meanwhile the user may ask to cancel it, and an
+    // earlier wish to cancel is forgotten when the next one starts.
+    virtual void transferStarted() {}
+    virtual void transferEnded() {}
+    // Whether the user asked to end the transfer under way.
+    virtual bool cancelRequested() const { return false; }
 };
 
 // EnableMainControls / DisableMainControls of the main window: the four data buttons,

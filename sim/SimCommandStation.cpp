@@ -326,6 +326,16 @@ void SimCommandStation::areaCommand(const Command& c)
     for (int i = 0; i < size; ++i)
         if (m_work.written[i])
             target[i] = m_work.image[i];
+    if (kind->flash == Flash::Data && m_faults.corruptWritesEvery > 0) {
+        for (int page = 0; page < size; page += PageSize) {
+            if (!m_work.written[size_t(page)] || ++m_dataPagesWritten % m_faults.corruptWritesEvery != 0)
+                continue;
+            const int at = page + CorruptedByte;
+            target[at] = char((uchar(target[at]) + 1) & 0xFF);
+            note(QStringLiteral("%1 %2, Seite %3: Byte %4 verfälscht gespeichert")
+                     .arg(QLatin1String(kind->name)).arg(number).arg(page).arg(CorruptedByte));
+        }
+    }
     setArea(kind->flash, number, target);
     m_work.loaded = true;
     m_work.kind = kind->flash;

@@ -29,6 +29,9 @@ struct SimFaults {
     double chatterInterval = 0.0;     // other devices talk on the bus every so many seconds
     bool ackAndReadyInOneWrite = false;
     int unplugAfterMessages = 0;      // the interface vanishes when request N+1 arrives
+    // Every Nth data-flash page written is stored with byte CorruptedByte of it one higher, and
+    // acknowledged as if all went well (a flash cell that does not take its value).
+    int corruptWritesEvery = 0;
     SimRouteModuleFaults routeModule; // the route module's own
 };
 
@@ -56,6 +59,9 @@ public:
     static constexpr int DefaultLocoFormatCode = 82;   // DCC 28
     static constexpr int DefaultLocoFormatParam = 17;
     static constexpr int DefaultAccessoryFormat = 15;  // DCC
+    // The byte of a page that the corrupt-writes fault changes: in the first page of a record
+    // the second character of its name.
+    static constexpr int CorruptedByte = 5;
 
     explicit SimCommandStation(SimBus& bus, SimStationConfig config = {}, SimFaults faults = {});
     ~SimCommandStation() override;
@@ -187,6 +193,7 @@ private:
     Access m_access = Access::Closed;
     bool m_readyOut = false;
     int m_requests = 0;
+    int m_dataPagesWritten = 0;
     int m_answers = 0;
     QString m_displayText;
     std::pair<int, int> m_cursor{0, 0};

@@ -9,6 +9,9 @@
 #include "shell/gui/GridEditor.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#include "link/gui/ComWin.h"
+
+#include <QTimer>
 
 namespace kx2 {
 
@@ -24,7 +27,25 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     connect(&m_mainWin, &MainWin::fsDatenRequested, this, &AppWindows::FSDatenBut_Click);
     // The route editor is there: the main window's route button works like the other three.
     m_mainWin.setRoutesAvailable(true);
-    m_mainWin.setEndCheck([this] { return mayEndProgram(); });
+    m_mainWin.setEndGuard([this] { return mayEnd(); });
+    if (auto* comWin = dynamic_cast<ComWin*>(&m_ctx.platform.progress)) {
+        comWin->setOwner(&m_mainWin);
+        connect(comWin, &ComWin::transferFinished, this, [this] {
+            // After the transfer's last word to the user, from the event loop.
+            if (m_endAfterTransfer)
+                QTimer::singleShot(0, &m_mainWin, [this] { m_mainWin.close(); });
+        });
+    }
+}
+
+bool AppWindows::mayEnd()
+{
+    auto* comWin = dynamic_cast<ComWin*>(&m_ctx.platform.progress);
+    if (comWin && comWin->transferRunning()) {
+        m_endAfterTransfer = comWin->offerCancel() || m_endAfterTransfer;
+        return false;
+    }
+    return mayEndProgram();
 }
 
 bool AppWindows::mayEndProgram()
@@ -130,6 +151,8 @@ void AppWindows::dialogsOver(QWidget* window)
         dialogs->setParent(window);
     if (auto* files = dynamic_cast<QtFileDialog*>(&m_ctx.platform.files))
         files->setParent(window);
+    if (auto* comWin = dynamic_cast<ComWin*>(&m_ctx.platform.progress))
+        comWin->setOwner(window);
 }
 
 } // namespace kx2

@@ -61,8 +61,11 @@ private:
     template <class Editor>
     void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();
-    // Message boxes and file dialogs belong to the window in front.
+    // Message boxes, file dialogs and the progress window belong to the window in front.
     void dialogsOver(QWidget* window);
+    // The main window's close during a transfer: asks whether to cancel it; the program ends
+    // once the transfer has ended.
+    bool mayEnd();
 
     AppContext& m_ctx;
     MainWin& m_mainWin;
@@ -71,6 +74,7 @@ private:
     std::unique_ptr<MagDatenFrm> m_magDaten;
     std::unique_ptr<RMDatenFrm> m_rmDaten;
     std::unique_ptr<FSDatenFrm> m_fsDaten;
+    bool m_endAfterTransfer = false;
 };
 
 } // namespace kx2

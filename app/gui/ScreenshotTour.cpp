@@ -9,6 +9,8 @@
 #include "app/gui/AppWindows.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
+#include "sim/PortSwitch.h"
+#include "sim/SimCommandStation.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -16,6 +18,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QPushButton>
@@ -180,9 +183,9 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     });
     main.showProgramInfo();
 
-    // The progress window is photographed while the read runs.
-    QTimer::singleShot(1500, &main, [&windows, &camera] {
-        camera.take(dynamic_cast<QWidget*>(&windows.context().platform.progress), QStringLiteral("05_progress"));
+    // The progress window with its bar is photographed over the main window while the read runs.
+    QTimer::singleShot(1500, &main, [&windows, &camera, &main] {
+        camera.takeOver(dynamic_cast<QWidget*>(&windows.context().platform.progress), &main, QStringLiteral("05_progress"));
     });
     LokdatenFrm* loco = readIntoEditor(windows, camera, [&windows] { windows.LokDaten_But_Click(); },
                                        &AppWindows::lokdatenFrmCreated, &AppWindows::lokdatenFrm,
@@ -217,6 +220,38 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     nextDialog(QStringLiteral("10_speed_dialog"));
     editor.LokdatenGrid()->selectCell(1, 3);
     editor.change_maxspeed();
+
+    // A send to a station that stores a byte of every page wrongly: the check after the send
+    // reports what differs. The question before the send is answered, the report photographed.
+    if (auto* port = dynamic_cast<sim::PortSwitch*>(&windows.context().platform.port)) {
+        port->station().faults().corruptWritesEvery = 1;
+        AppContext& ctx = windows.context();
+        ctx.loco.WriteLokname(0, QStringLiteral("Köf II"));
+        ctx.loco.setStatus(0, LocoTable::StatusChanged);
+        editor.GridLoaded = 0;
+        editor.Form_Activate();
+        QTimer boxes;
+        bool busy = false;
+        QObject::connect(&boxes, &QTimer::timeout, &main, [&camera, &editor, &busy] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || busy)
+                return;
+            busy = true;
+            const QScopeGuard done([&busy] { busy = false; });
+            if (box->button(QMessageBox::Yes)) {
+                box->button(QMessageBox::Yes)->click();
+                return;
+            }
+            camera.takeOver(box, &editor, QStringLiteral("17_send_check_report"));
+            box->accept();
+        });
+        boxes.start(400);
+        editor.SendToKX2Menu_Click();
+        boxes.stop();
+        port->station().faults().corruptWritesEvery = 0;
+        if (QWidget* progress = dynamic_cast<QWidget*>(&ctx.platform.progress))
+            progress->hide();
+    }
 
     leave(editor, camera);
 

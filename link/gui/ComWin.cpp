@@ -1,9 +1,18 @@
 #include "link/gui/ComWin.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kx2 {
+
+namespace {
+const QString kCancel = QStringLiteral("Abbrechen");
+} // namespace
 
 ComWin::ComWin(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -14,13 +23,39 @@ ComWin::ComWin(QWidget* parent)
     m_comTxt->setObjectName(QStringLiteral("ComTxt"));
     m_comTxt->setTextFormat(Qt::PlainText);
     m_comTxt->setMinimumWidth(320);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("ComBar"));
+    m_bar->setFormat(QStringLiteral("%p %"));
+    // The window keeps its size when the bar comes and goes, so that it stays where it opened.
+    QSizePolicy keep = m_bar->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_bar->setSizePolicy(keep);
+    m_bar->setVisible(false);
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("ComZahl"));
+    m_count->setTextFormat(Qt::PlainText);
+    m_abbrechen = new QPushButton(kCancel, this);
+    m_abbrechen->setObjectName(QStringLiteral("Abbrechen_But"));
+    m_abbrechen->setEnabled(false);
+    connect(m_abbrechen, &QPushButton::clicked, this, &ComWin::Abbrechen_Click);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_count, 1);
+    bottom->addWidget(m_abbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_comTxt);
-    setMinimumWidth(360);
+    layout->addWidget(m_bar);
+    layout->addLayout(bottom);
+    setMinimumWidth(420);
 }
 
 void ComWin::show()
 {
+    if (!isVisible()) {
+        adjustSize();
+        QWidget* over = m_owner && m_owner->isVisible() ? m_owner.data() : QApplication::activeWindow();
+        if (over && over != this)
+            move(over->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
     QWidget::show();
     raise();
 }
@@ -37,9 +72,87 @@ void ComWin::setText(const QString& text)
         m_comTxt->repaint();
 }
 
+void ComWin::setCount(const ProgressCount& count)
+{
+    m_bar->setVisible(count.shown());
+    if (!count.shown()) {
+        m_count->clear();
+        return;
+    }
+    m_bar->setRange(0, count.total);
+    m_bar->setValue(count.done);
+    const QString left = count.timeLeftText();
+    m_count->setText(left.isEmpty() ? count.text() : count.text() + QStringLiteral(", ") + left);
+    if (isVisible()) {
+        m_bar->repaint();
+        m_count->repaint();
+    }
+}
+
+void ComWin::transferStarted()
+{
+    m_running = true;
+    m_cancel = false;
+    m_abbrechen->setText(kCancel);
+    m_abbrechen->setEnabled(true);
+}
+
+void ComWin::transferEnded()
+{
+    m_running = false;
+    // Left on screen after a failure: the button now only closes the window.
+    m_abbrechen->setText(QStringLiteral("Schließen"));
+    m_abbrechen->setEnabled(true);
+    Q_EMIT transferFinished();
+}
+
+bool ComWin::offerCancel()
+{
+    if (!m_running)
+        return false;
+    if (m_cancel)
+        return true;
+    if (m_dialogs
+        && m_dialogs->messageBox(QStringLiteral("Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
+                                 MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Übertragung abbrechen"))
+               != MsgAnswer::Yes)
+        return false;
+    // The transfer may have ended while the question was open.
+    if (m_running)
+        Abbrechen_Click();
+    return true;
+}
+
+void ComWin::Abbrechen_Click()
+{
+    if (!m_running) {
+        hide();
+        return;
+    }
+    m_cancel = true;
+    m_abbrechen->setEnabled(false);
+    m_abbrechen->setText(QStringLiteral("Wird abgebrochen …"));
+}
+
+void ComWin::closeEvent(QCloseEvent* event)
+{
+    if (!m_running) {
+        event->accept();
+        return;
+    }
+    // The window stays until the transfer has ended, cancelled or not: nothing runs unseen.
+    event->ignore();
+    offerCancel();
+}
+
 QString ComWin::text() const
 {
     return m_comTxt->text();
+}
+
+QString ComWin::countText() const
+{
+    return m_count->text();
 }
 
 } // namespace kx2

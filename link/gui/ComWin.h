@@ -1,28 +1,70 @@
 #pragma once
 #include "shell/UserDialogs.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
+class QProgressBar;
+class QPushButton;
 
 namespace kx2 {
 
-// The progress window: caption "Fortschritt:", one line of text in ComTxt. The transfer drivers
-// show it, set the step in progress and hide it; it has no behaviour of its own.
+// The progress window: caption "Fortschritt:", the step in progress in ComTxt, under it the
+// count of the whole transfer with its bar ("Lokdatensatz 42 von 500", the share, the time left
+// once the pace tells it) and "Abbrechen". The transfer drivers show it, set the step and hide it;
+// the window only offers the cancel: the transfer ends at its next exchange. Closing it while a
+// transfer runs asks first, and the window stays until the transfer has ended.
 class ComWin : public QWidget, public Progress {
     Q_OBJECT
 public:
     explicit ComWin(QWidget* parent = nullptr);
 
+    // Centred over the window that started the transfer (see setOwner), else over the window in
+    // front.
     void show() override;
     void hide() override;
     // Repaints at once: a transfer yields to the event loop only between its waits.
     void setText(const QString& text) override;
+    void setCount(const ProgressCount& count) override;
+    void transferStarted() override;
+    void transferEnded() override;
+    bool cancelRequested() const override { return m_cancel; }
+
+    // The window a transfer is started from; the progress window opens over it.
+    void setOwner(QWidget* owner) { m_owner = owner; }
+    // Where the question before a cancel is asked (nullptr: the cancel needs no question).
+    void setDialogs(UserDialogs* dialogs) { m_dialogs = dialogs; }
+
+    bool transferRunning() const { return m_running; }
+    // While a transfer runs: asks whether to cancel it and, on yes, asks the transfer to end.
+    // Returns whether the user wants it ended.
+    bool offerCancel();
+    // "Abbrechen": the transfer under way ends at its next exchange; without one the window
+    // closes.
+    void Abbrechen_Click();
 
     QString text() const;
+    QString countText() const;
+    QProgressBar* bar() const { return m_bar; }
+    QPushButton* abbrechenBut() const { return m_abbrechen; }
+
+Q_SIGNALS:
+    // A transfer has ended, whichever way.
+    void transferFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QLabel* m_comTxt;
+    QProgressBar* m_bar;
+    QLabel* m_count;
+    QPushButton* m_abbrechen;
+    QPointer<QWidget> m_owner;
+    UserDialogs* m_dialogs = nullptr;
+    bool m_running = false;
+    bool m_cancel = false;
 };
 
 } // namespace kx2

@@ -53,9 +53,10 @@ public:
     // What ends the program after the settings are saved; QCoreApplication::quit unless a test
     // puts something else here.
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
-    // Asked before the program ends: false keeps it running (the user wants to keep changes
-    // that were neither sent nor saved).
-    void setEndCheck(std::function<bool()> mayEnd) { m_mayEnd = std::move(mayEnd); }
+    // Asked before the window's close ends the program: false keeps it open (a transfer under
+    // way ends first, or goes on when the user keeps it; the user keeps changes that were
+    // neither sent nor saved).
+    void setEndGuard(std::function<bool()> mayEnd) { m_mayEnd = std::move(mayEnd); }
 
     void showOptions();
     void showHelp();

@@ -5,6 +5,7 @@
 #include "shell/UserDialogs.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -80,12 +81,19 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     portLayout->addWidget(portLabel);
     portLayout->addWidget(m_comPortTxt, 1);
 
+    // Kept for the run like the interface kind: the settings file keeps its three lines.
+    m_pruefenChk = new QCheckBox(QStringLiteral("Nach dem Senden prüfen"), this);
+    m_pruefenChk->setObjectName(QStringLiteral("PruefenChk"));
+    m_pruefenChk->setToolTip(
+        QStringLiteral("Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
+
     m_okBut = new QPushButton(QStringLiteral("O.K."), this);
     m_okBut->setObjectName(QStringLiteral("OK_But"));
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
 
     auto* right = new QVBoxLayout;
     right->addWidget(portFrame);
+    right->addWidget(m_pruefenChk);
     right->addStretch(1);
     right->addWidget(m_okBut, 0, Qt::AlignRight);
     auto* top = new QHBoxLayout;
@@ -180,6 +188,7 @@ void OptWin::loadFromSettings()
     m_comPortTxt->clear();
     m_comPortTxt->addItems(SerialPortChoices());
     m_comPortTxt->setEditText(m_settings.ComPortNumber);
+    m_pruefenChk->setChecked(m_settings.VerifyAfterSend);
 }
 
 void OptWin::OK_But_Click()
@@ -194,6 +203,7 @@ void OptWin::OK_But_Click()
         m_settings.BaudRate = BaudRates[size_t(bdrt)];
     m_settings.ComPortNumber = m_comPortTxt->currentText();
     m_settings.ComPortIsText = true;
+    m_settings.VerifyAfterSend = m_pruefenChk->isChecked();
     if (m_showSettings)
         m_showSettings();
     hide();

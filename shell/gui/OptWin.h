@@ -4,6 +4,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
@@ -29,6 +30,8 @@ public:
     QRadioButton* bdrtOpt(int index) const { return m_bdrtOpt[size_t(index)]; }
     QComboBox* comPortTxt() const { return m_comPortTxt; }
     QPushButton* okBut() const { return m_okBut; }
+    // "Nach dem Senden prüfen"
+    QCheckBox* pruefenChk() const { return m_pruefenChk; }
     // -1 when none is selected.
     int selectedUpDev() const;
     int selectedBdrt() const;
@@ -56,6 +59,7 @@ private:
     QButtonGroup* m_upDevGroup;
     QButtonGroup* m_bdrtGroup;
     QComboBox* m_comPortTxt;
+    QCheckBox* m_pruefenChk;
     QPushButton* m_okBut;
 };
 

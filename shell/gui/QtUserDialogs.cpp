@@ -68,11 +68,25 @@ QString QtUserDialogs::titleFor(const QString& title) const
 MsgAnswer QtUserDialogs::showMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
                                      MsgAnswer defaultButton)
 {
+    return showBox(text, QString(), buttons, icon, title, defaultButton);
+}
+
+MsgAnswer QtUserDialogs::messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons,
+                                           MsgIcon icon, const QString& title)
+{
+    return showBox(text, detail, buttons, icon, title, FirstButton(buttons));
+}
+
+MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                                 const QString& title, MsgAnswer defaultButton)
+{
     QMessageBox box(m_parent);
     box.setWindowTitle(titleFor(title));
     // Plain text: blanks that lay out a box stay, and nothing in a name is taken as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQtLineBreaks(text));
+    if (!detail.isEmpty())
+        box.setInformativeText(ToQtLineBreaks(detail));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

@@ -13,6 +13,9 @@ public:
     // defaultTitle is used for an empty title; "" means the application's name.
     explicit QtUserDialogs(QWidget* parent = nullptr, const QString& defaultTitle = QString());
 
+    // The detail as the box's second text, under the first.
+    MsgAnswer messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                                const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     void setParent(QWidget* parent) { m_parent = parent; }
@@ -23,6 +26,8 @@ protected:
                           MsgAnswer defaultButton) override;
 
 private:
+    MsgAnswer showBox(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                      const QString& title, MsgAnswer defaultButton);
     QPointer<QWidget> m_parent;
     QString m_defaultTitle;
 };

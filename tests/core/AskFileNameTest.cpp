@@ -6,67 +6,43 @@
 
 using namespace kx2;
 
-TEST(AskFileName, OpenModeAsksToOpenWithTitleInitialNameAndFilter)
+// Each line: the mode (0 opens, anything else saves), the last file name of the settings, a start
+// folder, and what the dialog is asked with. A start folder keeps only the file name of the last
+// one; the name chosen is not offered next time, and a cancel gives "".
+TEST(AskFileName, AsksWithTheProgramsTitleFilterAndInitialName)
 {
-    FakeFileDialog dialog;
-    Settings settings;
-    settings.LastFileName = QStringLiteral("C:\\Daten\\alt.ISD");
-    dialog.chooseNext(QStringLiteral("/home/u/loks.ISD"));
-    EXPECT_EQ(AskFileName(dialog, settings, 0, QStringLiteral("ISD")), QStringLiteral("/home/u/loks.ISD"));
-    ASSERT_EQ(dialog.calls.size(), 1u);
-    EXPECT_FALSE(dialog.calls[0].save);
-    EXPECT_EQ(dialog.calls[0].title, QStringLiteral("Sicherungsdatei öffnen..."));
-    EXPECT_EQ(dialog.calls[0].initialName, QStringLiteral("C:\\Daten\\alt.ISD"));
-    EXPECT_EQ(dialog.calls[0].filter, QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|"));
-}
-
-TEST(AskFileName, EveryOtherModeAsksToSave)
-{
-    for (int mode : {1, 2, -1}) {
+    const struct {
+        int mode;
+        const char* last;
+        const char* folder;
+        const char* extension;
+        bool save;
+        const char* title;
+        const char* initial;
+    } rows[] = {
+        {0, "C:\\Daten\\alt.ISD", "", "ISD", false, "Sicherungsdatei öffnen...", "C:\\Daten\\alt.ISD"},
+        {1, "", "", "LOK", true, "Sicherungsdatei speichern...", ""},
+        {2, "start.ISD", "", "ISD", true, "Sicherungsdatei speichern...", "start.ISD"},
+        {-1, "", "", "ISD", true, "Sicherungsdatei speichern...", ""},
+        {1, "C:\\Daten\\alt.ISD", "/p/Daten", "ISD", true, "Sicherungsdatei speichern...", "/p/Daten/alt.ISD"},
+        {1, "/home/u/fs.ISD", "/p/Daten", "ISD", true, "Sicherungsdatei speichern...", "/p/Daten/fs.ISD"},
+        {0, "", "/p/Daten", "ISD", false, "Sicherungsdatei öffnen...", "/p/Daten/"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.mode);
         FakeFileDialog dialog;
         Settings settings;
-        dialog.chooseNext(QStringLiteral("neu.LOK"));
-        EXPECT_EQ(AskFileName(dialog, settings, mode, QStringLiteral("LOK")), QStringLiteral("neu.LOK"));
-        ASSERT_EQ(dialog.calls.size(), 1u);
-        EXPECT_TRUE(dialog.calls[0].save);
-        EXPECT_EQ(dialog.calls[0].title, QStringLiteral("Sicherungsdatei speichern..."));
-        EXPECT_EQ(dialog.calls[0].initialName, QString());
-        EXPECT_EQ(dialog.calls[0].filter, QStringLiteral("KX2 Datenflash (*.LOK)|*.LOK|"));
-    }
-}
-
-TEST(AskFileName, CancelGivesAnEmptyName)
-{
-    FakeFileDialog dialog;
-    Settings settings;
-    dialog.cancelNext();
-    EXPECT_EQ(AskFileName(dialog, settings, 0, QStringLiteral("ISD")), QString());
-    EXPECT_EQ(AskFileName(dialog, settings, 1, QStringLiteral("ISD")), QString());  // nothing queued
-    EXPECT_EQ(dialog.calls.size(), 2u);
-}
-
-TEST(AskFileName, ChosenNameIsNotOfferedNextTime)
-{
-    FakeFileDialog dialog;
-    Settings settings;
-    settings.LastFileName = QStringLiteral("start.ISD");
-    dialog.chooseNext(QStringLiteral("gewaehlt.ISD"));
-    AskFileName(dialog, settings, 1, QStringLiteral("ISD"));
-    AskFileName(dialog, settings, 0, QStringLiteral("ISD"));
-    ASSERT_EQ(dialog.calls.size(), 2u);
-    EXPECT_EQ(dialog.calls[1].initialName, QStringLiteral("start.ISD"));
-    EXPECT_EQ(settings.LastFileName, QStringLiteral("start.ISD"));
-}
-
-TEST(AskFileName, AStartFolderKeepsOnlyTheFileNameOfLastFileName)
-{
-    FakeFileDialog dialog;
-    Settings settings;
-    const char* const rows[][2] = {
-        {"C:\\Daten\\alt.ISD", "/p/Daten/alt.ISD"}, {"/home/u/fs.ISD", "/p/Daten/fs.ISD"}, {"", "/p/Daten/"}};
-    for (const auto& row : rows) {
-        settings.LastFileName = QString::fromUtf8(row[0]);
-        AskFileName(dialog, settings, 1, QStringLiteral("ISD"), QStringLiteral("/p/Daten"));
-        EXPECT_EQ(dialog.calls.back().initialName, QString::fromUtf8(row[1]));
+        settings.LastFileName = QString::fromUtf8(row.last);
+        dialog.chooseNext(QStringLiteral("gewaehlt.ISD"));
+        const QString folder = QString::fromUtf8(row.folder);
+        const QString ext = QString::fromLatin1(row.extension);
+        EXPECT_EQ(folder.isEmpty() ? AskFileName(dialog, settings, row.mode, ext) : AskFileName(dialog, settings, row.mode, ext, folder),
+                  QStringLiteral("gewaehlt.ISD"));
+        EXPECT_EQ(AskFileName(dialog, settings, row.mode, ext), QString()) << "cancelled";
+        ASSERT_EQ(dialog.calls.size(), 2u);
+        EXPECT_EQ(std::tuple(dialog.calls[0].save, dialog.calls[0].title, dialog.calls[0].initialName, dialog.calls[0].filter),
+                  std::tuple(row.save, QString::fromUtf8(row.title), QString::fromUtf8(row.initial),
+                             QStringLiteral("KX2 Datenflash (*.%1)|*.%1|").arg(ext)));
+        EXPECT_EQ(settings.LastFileName, QString::fromUtf8(row.last));
     }
 }

@@ -1,8 +1,7 @@
-// Page reads and writes against the simulated command station, and the database index.
+// The database index and its record counter. (Pages of a record go through the transfer tests.)
 #include "support/DbRig.h"
 
-#include "dbproto/RecordTable.h"
-
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kx2;
@@ -10,6 +9,12 @@ using kx2::test::DbRig;
 using Flash = kx2::sim::SimCommandStation::Flash;
 
 namespace {
+
+class RecordingProgress : public NullProgress {
+public:
+    void setText(const QString& text) override { texts << text; }
+    QStringList texts;
+};
 
 struct Index : ::testing::Test {
     DbRig rig;
@@ -27,110 +32,84 @@ struct Index : ::testing::Test {
                 a[int(4 * e) + b] = char((entries[e] >> (8 * b)) & 0xFF);
         rig.cs->setArea(Flash::Sam, area, a);
     }
-};
-
-class RecordingProgress : public Progress {
-public:
-    void show() override {}
-    void hide() override {}
-    void setText(const QString& text) override { texts << text; }
-    QStringList texts;
+    double counterAfterRead()
+    {
+        rig.db.IndexTable.fill(std::nullopt);
+        rig.db.DbRecordCounter = -1;
+        int r = 0;
+        rig.db.ReadDatabaseIndex(r);
+        EXPECT_EQ(r, 0);
+        return rig.db.DbRecordCounter;
+    }
 };
 
 } // namespace
 
+// WriteDatabaseIndex(300): page 0 of area 964 is entry 0's four bytes, 0x2C 0x01 0x00 0x00 and
+// eight bytes 0xFF, everything else of both areas 0xFF; the next read finds 300 (the worked
+// example of the index). Sixteen pages per area at positions 0, 16, ... 240, each area stored
+// without being read first.
 TEST_F(Index, WriteThenReadGivesTheCounterBack)
 {
     rig.db.IndexTable[0] = 0x04030201u;
+    rig.onBus.clear();
     int r = 0;
     rig.db.WriteDatabaseIndex(300, r);
     ASSERT_EQ(r, 0);
     const QByteArray a = rig.cs->area(Flash::Sam, 964);
-    EXPECT_EQ(a.left(16), test::bytesOf({0x01, 0x02, 0x03, 0x04, 0x2C, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                         0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(a.left(16), test::bytesOf({1, 2, 3, 4, 0x2C, 0x01, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     EXPECT_EQ(a.mid(16), QByteArray(240, char(0xFF)));
     EXPECT_EQ(rig.cs->area(Flash::Sam, 965), QByteArray(256, char(0xFF)));
+    std::vector<int> positions, areaCommands;
+    for (const QByteArray& m : rig.requests()) {
+        if (DbRig::at(m, 15) >> 4 == 4)
+            positions.push_back(DbRig::at(m, 26) + 128 * (DbRig::at(m, 25) & 1) + 256 * DbRig::at(m, 27));
+        else
+            areaCommands.push_back(DbRig::at(m, 6));
+    }
+    EXPECT_EQ(positions.size(), 32u);
+    EXPECT_EQ(positions[15], 240);
+    EXPECT_EQ(areaCommands, (std::vector<int>{0x5A, 0x5A})) << "two SAM area writes, no area read";
 
-    rig.db.DbRecordCounter = -1;
-    rig.db.ReadDatabaseIndex(r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(rig.db.DbRecordCounter, 300.0);
+    rig.db.IndexTable[0].reset();
+    EXPECT_EQ(counterAfterRead(), 300.0);
     EXPECT_EQ(rig.db.IndexTable[0], 0x04030201u);
     EXPECT_EQ(rig.cs->violations(), 0) << rig.cs->violationLog().join('\n').toStdString();
 }
 
-TEST_F(Index, WriteSendsSixteenPagesPerAreaWithoutAnAreaReadFirst)
+// Each line: what areas 964 and 965 hold, and the counter a read finds.
+TEST_F(Index, ReadTakesTheHighestEntryOfTheLastAreaThatHoldsAnIndex)
 {
-    int r = 0;
-    rig.db.WriteDatabaseIndex(7, r);
-    ASSERT_EQ(r, 0);
-    int pageWrites = 0, samWrites = 0, areaReads = 0;
-    int lastPosition = -1;
-    for (const QByteArray& m : rig.requests()) {
-        const int s2 = DbRig::at(m, 20) >> 4;
-        const int s1 = DbRig::at(m, 15) >> 4;
-        if (s1 == 4 && s2 == 2) {
-            ++pageWrites;
-            lastPosition = DbRig::at(m, 26) + 128 * (DbRig::at(m, 25) & 1) + 256 * DbRig::at(m, 27);
-        } else if (s1 == 3 && s2 == 3) {
-            (DbRig::at(m, 6) == 0x5A ? samWrites : areaReads) += 1;
-        }
+    std::vector<uint32_t> allEmpty(64, 0xFFFFFFFFu);
+    allEmpty[0] = 0;
+    const struct {
+        const char* what;
+        std::vector<uint32_t> first, second;
+        double counter;
+    } cases[] = {
+        {"entries 1..63 all empty", allEmpty, {}, 0},
+        {"the second area replaces the first", {1, 900, 5}, {1, 20, 70, 3}, 70},
+        {"0xFF in byte 0 of entry 0: no index", {0x010101FFu, 500}, {}, 0},
+        {"0xFF in byte 1", {0x0101FF01u, 500}, {}, 0},
+        {"0xFF in byte 2", {0x01FF0101u, 500}, {}, 0},
+        {"0xFF in byte 3", {0xFF010101u, 500}, {}, 0},
+        {"a whole index", {7, 3, 4000000000u, 12}, {}, 4000000000.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        putIndex(964, c.first);
+        putIndex(965, c.second);
+        EXPECT_EQ(counterAfterRead(), c.counter);
     }
-    EXPECT_EQ(pageWrites, 32);
-    EXPECT_EQ(samWrites, 2);
-    EXPECT_EQ(areaReads, 0);
-    EXPECT_EQ(lastPosition, 240);
 }
 
 TEST_F(Index, CounterIsRoundedAndKeptBelowTheEmptyMarker)
 {
     int r = 0;
     rig.db.WriteDatabaseIndex(41.6, r);
-    rig.db.ReadDatabaseIndex(r);
-    EXPECT_EQ(rig.db.DbRecordCounter, 42.0);
+    EXPECT_EQ(counterAfterRead(), 42.0);
     rig.db.WriteDatabaseIndex(5e12, r);
-    rig.db.ReadDatabaseIndex(r);
-    EXPECT_EQ(rig.db.DbRecordCounter, 4294967294.0);
-}
-
-TEST_F(Index, AreaWithAnyFFAmongItsFirstFourBytesIsSkipped)
-{
-    for (int pos = 0; pos < 4; ++pos) {
-        const uint32_t entry0 = 0x01010101u | (0xFFu << (8 * pos));
-        putIndex(964, {entry0, 500});
-        putIndex(965, {});
-        rig.db.IndexTable.fill(std::nullopt);
-        int r = 0;
-        rig.db.ReadDatabaseIndex(r);
-        EXPECT_EQ(r, 0);
-        EXPECT_EQ(rig.db.DbRecordCounter, 0.0) << pos;
-        EXPECT_FALSE(rig.db.IndexTable[1].has_value()) << pos;
-    }
-}
-
-TEST_F(Index, AllEntriesEmptyGiveCounterZero)
-{
-    std::vector<uint32_t> entries(64, 0xFFFFFFFFu);
-    entries[0] = 0;
-    putIndex(964, entries);
-    int r = 0;
-    rig.db.DbRecordCounter = 17;
-    rig.db.ReadDatabaseIndex(r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(rig.db.DbRecordCounter, 0.0);
-    EXPECT_EQ(rig.db.IndexTable[1], 0xFFFFFFFFu);
-}
-
-TEST_F(Index, SecondAreaReplacesTheFirstAndTheHighestEntryCounts)
-{
-    putIndex(964, {1, 900, 5});
-    putIndex(965, {1, 20, 70, 3});
-    int r = 0;
-    rig.db.ReadDatabaseIndex(r);
-    EXPECT_EQ(r, 0);
-    // 965 is read at positions 0, 4, ... so its entries land shifted; 900 from 964 is replaced.
-    EXPECT_EQ(rig.db.DbRecordCounter, 70.0);
-    EXPECT_EQ(rig.db.IndexTable[1], 20u);
+    EXPECT_EQ(counterAfterRead(), 4294967294.0);
 }
 
 TEST_F(Index, ReadShowsItsProgressText)
@@ -142,109 +121,39 @@ TEST_F(Index, ReadShowsItsProgressText)
     EXPECT_EQ(progress.texts, QStringList{QStringLiteral(" Datenbank Index lesen")});
 }
 
-TEST(IndexFailures, RefusedAreaReadGives271211AndRefusedPageWrite281611)
+// Each line: who answers, the command and its result (the index adds operation 27 or 28 to the
+// code of the command that failed).
+TEST(IndexFailures, EveryFailureNamesTheIndexAndTheCommand)
 {
-    {
+    using Setup = std::function<void(DbRig&)>;
+    const Setup refusing = [](DbRig& r) { r.device(sim::SimScriptedDevice::longAck(0x00)); };
+    const Setup silent = [](DbRig&) {};
+    const auto read = [](DbRig& r) { int res = 0; r.db.ReadDatabaseIndex(res); return res; };
+    const auto write = [](DbRig& r) { int res = 0; r.db.WriteDatabaseIndex(300, res); return res; };
+    const struct {
+        const char* what;
+        Setup answers;
+        std::function<int(DbRig&)> command;
+        int result;
+    } cases[] = {
+        {"read: the area read refused", refusing, read, 271211},
+        {"read: no answer", silent, read, 270013},
+        {"write: no answer", silent, write, 280013},
+        {"write: a page refused", [](DbRig& r) {
+             sim::SimFaults f;
+             f.refusePageWrites = true;
+             r.station({}, f);
+             r.open();
+         }, write, 281611},
+        {"write: the area write refused",
+         [](DbRig& r) { r.device([](const QByteArray& m) { return test::longAck(DbRig::at(m, 20) >> 4 == 3 ? 0x00 : 0x7F); }); },
+         write, 281111},
+        {"a page write alone refused", refusing, [](DbRig& r) { int res = 0; r.db.ClearWriteBuffer(); r.db.WriteRecord(16, res); return res; }, 1611},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         DbRig rig;
-        rig.device(sim::SimScriptedDevice::longAck(0x00));
-        int r = 0;
-        rig.db.ReadDatabaseIndex(r);
-        EXPECT_EQ(r, 271211);
+        c.answers(rig);
+        EXPECT_EQ(c.command(rig), c.result);
     }
-    {
-        DbRig rig;
-        sim::SimFaults faults;
-        faults.refusePageWrites = true;
-        rig.station({}, faults);
-        ASSERT_EQ(rig.open(), 0);
-        int r = 0;
-        rig.db.WriteDatabaseIndex(300, r);
-        EXPECT_EQ(r, 281611);
-    }
-    {
-        DbRig rig;
-        int r = 0;
-        rig.db.ReadDatabaseIndex(r);
-        EXPECT_EQ(r, 270013);
-        rig.db.WriteDatabaseIndex(1, r);
-        EXPECT_EQ(r, 280013);
-    }
-}
-
-TEST(IndexFailures, RefusedAreaWriteGives281111)
-{
-    DbRig rig;
-    // Pages accepted, the area write refused.
-    rig.device([](const QByteArray& m) {
-        const bool areaCmd = (DbRig::at(m, 20) >> 4) == 3;
-        return test::longAck(areaCmd ? 0x00 : 0x7F);
-    });
-    int r = 0;
-    rig.db.WriteDatabaseIndex(1, r);
-    EXPECT_EQ(r, 281111);
-}
-
-TEST(Records, WriteRefusedGives1611AndReadTimeOutGives13)
-{
-    DbRig rig;
-    sim::SimFaults faults;
-    faults.refusePageWrites = true;
-    rig.station({}, faults);
-    ASSERT_EQ(rig.open(), 0);
-    rig.db.ClearWriteBuffer();
-    int r = 0;
-    rig.db.WriteRecord(0, r);
-    EXPECT_EQ(r, 1611);
-
-    DbRig silent;
-    silent.db.ReadRecord(0, r);
-    EXPECT_EQ(r, 13);
-    silent.db.WriteRecord(0, r);
-    EXPECT_EQ(r, 13);
-}
-
-TEST(Records, WriteAnsweredWithCode00Gives1611)
-{
-    DbRig rig;
-    rig.device(sim::SimScriptedDevice::longAck(0x00));
-    rig.db.ClearWriteBuffer();
-    int r = 0;
-    rig.db.WriteRecord(16, r);
-    EXPECT_EQ(r, 1611);
-}
-
-TEST(Records, PagesWrittenAndStoredReadBackThroughTheTable)
-{
-    DbRig rig;
-    rig.station();
-    ASSERT_EQ(rig.open(), 0);
-    RecordTable table(2, 80);
-    for (int c = 0; c < 80; ++c)
-        table.set(1, c, (c * 53 + 7) & 0xFF);
-    int r = 0;
-    rig.db.DataFlashRead(7600, r);
-    ASSERT_EQ(r, 0);
-    for (int p = 0; p < 5; ++p) {
-        rig.db.CopyTableToWriteBuffer(1, 16 * p, table);
-        rig.db.WriteRecord(16 * p, r);
-        ASSERT_EQ(r, 0);
-    }
-    rig.db.DataFlashWrite(7600, r);
-    ASSERT_EQ(r, 0);
-
-    RecordTable back(1, 80);
-    rig.db.DataFlashRead(7600, r);
-    for (int p = 0; p < 5; ++p) {
-        rig.db.ReadRecord(16 * p, r);
-        ASSERT_EQ(r, 0);
-        rig.db.CopyReplyToTable(0, 16 * p, back);
-    }
-    for (int c = 0; c < 80; ++c)
-        EXPECT_EQ(back.value(0, c), table.value(1, c)) << c;
-    // Stored as plain bytes, key removed.
-    const QByteArray stored = rig.cs->area(Flash::Data, 7600);
-    for (int c = 0; c < 80; ++c)
-        EXPECT_EQ(static_cast<unsigned char>(stored.at(c)), table.value(1, c));
-    EXPECT_EQ(stored.mid(80), QByteArray(512 - 80, char(0xFF)));
-    EXPECT_EQ(rig.cs->violations(), 0);
 }

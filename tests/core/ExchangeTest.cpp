@@ -1,184 +1,142 @@
-#include "link/Clock.h"
-#include "link/LocoNetLink.h"
-#include "shell/Settings.h"
+// One request and its answer: the echo first, then the answer, within two seconds.
+#include "support/DbRig.h"
 #include "support/FakeComm1.h"
 
 #include <QTimer>
+#include <functional>
 #include <vector>
 #include <gtest/gtest.h>
 
 using namespace kx2;
-using kx2::test::FakeComm1;
+using kx2::test::FakeLinkRig;
 
 namespace {
 
-const QByteArray kAck("\xB4\x6D\x7F\x59", 4);
+const QByteArray kAck = test::longAck(0x7F);
+const int kRequest[30] = {0xED, 0x1F, 0x08, 0x49, 0x4B};
 
-struct Exchange : ::testing::Test {
-    VirtualClock clock;
-    FakeComm1 port{clock};
-    Settings settings;
-    LocoNetLink link{port, clock, settings};
-    int request[30] = {0xED, 0x1F, 0x08, 0x49, 0x4B};
-    void SetUp() override
-    {
-        port.setPortOpen(true);
-        port.setRThreshold(1);
-        port.setInputLen(0);
-        port.setOnComm([this] { link.OnComm(); });
-    }
-    // The bus echoes the request; the device answers `answer` after `delay` seconds.
-    void device(double delay, QByteArray answer)
-    {
-        port.onOutput = [this, delay, answer](const QByteArray& sent) {
-            port.feedLater(0.01, sent);
-            if (!answer.isEmpty())
-                port.feedLater(delay, answer);
-        };
-    }
-};
+// What the bus brings after a request: "E" its echo, "A" the acknowledge, anything else a
+// message of another device; one message every ten milliseconds from `first` on.
+void arrivals(FakeLinkRig& rig, double first, std::vector<QByteArray> messages)
+{
+    rig.port.onOutput = [&rig, first, messages](const QByteArray& sent) {
+        double t = first;
+        for (const QByteArray& m : messages) {
+            rig.port.feedLater(t, m == "E" ? sent : m == "A" ? kAck : m);
+            t += 0.01;
+        }
+    };
+}
 
 } // namespace
 
-TEST_F(Exchange, AnswerWithinTwoSecondsLandsInSlotOne)
+// Each line: what arrives (or happens to the port) after the request, the result, and the
+// longest the exchange may take.
+TEST(Exchange, EndsWithTheAnswerAfterTheEchoOrTimesOutWith13)
 {
-    device(1.5, kAck);
-    int result = 0;
-    link.exchange(request, 29, result);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(link.ReceiveRing[0][0], 0xED);
-    EXPECT_EQ(link.ReceiveRing[1][0], 0xB4);
-    EXPECT_EQ(link.ReceiveRing[1][2], 0x7F);
-    EXPECT_EQ(link.reply(), link.ReceiveRing[1]);
-    EXPECT_EQ(link.RingWriteIndex, 2);
-}
-
-TEST_F(Exchange, NoDeviceTimesOutWith13AfterTwoSeconds)
-{
-    int result = 0;
-    const double start = clock.now();
-    link.exchange(request, 29, result);
-    EXPECT_EQ(result, 13);
-    EXPECT_GT(clock.now() - start, 2.0);
-    EXPECT_LT(clock.now() - start, 2.01);
-}
-
-TEST_F(Exchange, EchoAloneTimesOutWith13)
-{
-    device(0, QByteArray());
-    int result = 0;
-    link.exchange(request, 29, result);
-    EXPECT_EQ(result, 13);
-    EXPECT_EQ(link.RingWriteIndex, 1);
-}
-
-TEST_F(Exchange, LateAnswerIsATimeOut)
-{
-    device(2.5, kAck);
-    int result = 0;
-    link.exchange(request, 29, result);
-    EXPECT_EQ(result, 13);
-}
-
-// Other devices talk on a real layout at any time. Each line: what arrives after the request
-// (E = its echo, A = the acknowledge 0xB4 0x6D, the rest other devices' messages), and whether
-// the exchange ends with the acknowledge as its answer.
-TEST_F(Exchange, OtherDevicesMessagesArePassedOverUntilEchoAndAnswer)
-{
-    const auto withChecksum = [](QByteArray m) {
-        int x = 0xFF;
-        for (char c : m)
-            x ^= static_cast<unsigned char>(c);
-        return m.append(char(x));
-    };
-    const QByteArray sensor = withChecksum(QByteArray::fromHex("B21050"));
-    const QByteArray otherAck = withChecksum(QByteArray::fromHex("B4307F"));
-    const QByteArray slotData = withChecksum(QByteArray::fromHex("E70E03332A40210700000000 00"));
-    const QByteArray power = withChecksum(QByteArray::fromHex("83"));
-    struct Case {
+    const struct {
         const char* what;
-        std::vector<QByteArray> arrivals;  // "E" and "A" stand for echo and acknowledge
-        bool answered;
+        std::function<void(FakeLinkRig&)> device;
+        int result;
+        double maxSeconds;
+    } cases[] = {
+        {"an answer within two seconds", [](FakeLinkRig& r) { arrivals(r, 1.49, {"E", "A"}); }, 0, 1.6},
+        {"nobody on the bus", [](FakeLinkRig&) {}, 13, 2.01},
+        {"the echo alone", [](FakeLinkRig& r) { arrivals(r, 0.01, {"E"}); }, 13, 2.01},
+        {"an answer after 2.5 seconds", [](FakeLinkRig& r) { arrivals(r, 0.01, {"E"}); r.port.feedLater(2.5, kAck); },
+         13, 2.01},
+        {"the port closes itself while the exchange waits",
+         [](FakeLinkRig& r) {
+             r.port.onOutput = [&r](const QByteArray&) { r.clock.callAfter(0.05, [&r] { r.port.setPortOpen(false); }); };
+         },
+         13, 0.1},
+        {"the port is closed before the request", [](FakeLinkRig& r) { r.port.setPortOpen(false); }, 13, 0.01},
     };
-    const std::vector<Case> cases = {
-        {"quiet bus", {"E", "A"}, true},
-        {"a sensor report between echo and answer", {"E", sensor, "A"}, true},
-        {"chatter before the echo", {sensor, power, "E", "A"}, true},
-        {"an acknowledge meant for somebody else", {"E", otherAck, slotData, "A"}, true},
-        {"a third message behind the answer in one burst", {"E", "A", power}, true},
-        {"an answer before the echo is nobody's", {"A", "E"}, false},
-        {"chatter only", {sensor, power, otherAck}, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        port.onOutput = [this, c](const QByteArray& sent) {
-            double t = 0.01;
-            for (const QByteArray& m : c.arrivals) {
-                port.feedLater(t, m == "E" ? sent : m == "A" ? kAck : m);
-                t += 0.01;
-            }
-        };
-        int result = 0;
-        link.exchange(request, 29, result, [](const LocoNetLink::Slot& m) { return m[0] == 0xB4 && m[1] == 0x6D; });
-        EXPECT_EQ(result, c.answered ? 0 : 13);
-        EXPECT_EQ(link.reply()[0], c.answered ? 0xB4 : 0);
-        clock.advance(3); // whatever is still on its way arrives before the next case
-        clock.runDue();
+        FakeLinkRig rig;
+        c.device(rig);
+        const double start = rig.clock.now();
+        int result = 77;
+        rig.link.exchange(kRequest, 29, result);
+        EXPECT_EQ(result, c.result);
+        EXPECT_LE(rig.clock.now() - start, c.maxSeconds);
+        if (c.result == 0) {
+            EXPECT_EQ(rig.link.ReceiveRing[0][0], 0xED);
+            EXPECT_EQ(rig.link.ReceiveRing[1][2], 0x7F);
+            EXPECT_EQ(rig.link.reply(), rig.link.ReceiveRing[1]);
+            EXPECT_DOUBLE_EQ(rig.link.ExchangeStart, start);
+        } else if (c.maxSeconds > 2) {
+            EXPECT_GT(rig.clock.now() - start, 2.0);
+        }
     }
 }
 
-TEST_F(Exchange, SendFailureIsKeptWhenTheAnswerArrivesAnyway)
+// Other devices talk on a real layout at any time: their messages are passed over until the echo
+// and, after it, an answer of the kind the request asks for.
+TEST(Exchange, OtherDevicesMessagesArePassedOver)
 {
-    settings.UseUsbInterface = false; // byte mode: a failing write reports 1012
-    port.failOutput = true;
+    const QByteArray sensor = sim::SimFramer::withChecksum(QByteArray::fromHex("B21050"));
+    const QByteArray otherAck = sim::SimFramer::withChecksum(QByteArray::fromHex("B4307F"));
+    const QByteArray slotData = sim::SimFramer::withChecksum(QByteArray::fromHex("E70E03332A4021070000000000"));
+    const QByteArray power = sim::SimFramer::withChecksum(QByteArray::fromHex("83"));
+    const struct {
+        const char* what;
+        std::vector<QByteArray> arrivals;
+        bool answered;
+    } cases[] = {
+        {"a sensor report between echo and answer", {"E", sensor, "A"}, true},
+        {"chatter before the echo", {sensor, power, "E", "A"}, true},
+        {"an acknowledge meant for somebody else", {"E", otherAck, slotData, "A"}, true},
+        {"a third message behind the answer", {"E", "A", power}, true},
+        {"an answer before the echo is nobody's", {"A", "E"}, false},
+        {"nor is one after chatter but before the echo", {sensor, "A", "E"}, false},
+        {"chatter only", {sensor, power, otherAck}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeLinkRig rig;
+        arrivals(rig, 0.01, c.arrivals);
+        int result = 0;
+        rig.link.exchange(kRequest, 29, result, [](const LocoNetLink::Slot& m) { return m[0] == 0xB4 && m[1] == 0x6D; });
+        EXPECT_EQ(result, c.answered ? 0 : 13);
+        EXPECT_EQ(rig.link.reply()[0], c.answered ? 0xB4 : 0);
+    }
+}
+
+TEST(Exchange, SendFailureIsKeptWhenTheAnswerArrivesAnyway)
+{
+    FakeLinkRig rig;
+    rig.settings.UseUsbInterface = false; // byte mode: a failing write reports 1012
+    rig.port.failOutput = true;
     QByteArray echo;
-    for (int i = 0; i < 30; ++i)
-        echo.append(char(request[i]));
-    echo.append(char(LocoNetChecksum(request, 29)));
-    port.feedLater(0.1, echo + kAck);
+    for (int b : kRequest)
+        echo.append(char(b));
+    rig.port.feedLater(0.1, sim::SimFramer::withChecksum(echo) + kAck);
     int result = 0;
-    link.exchange(request, 29, result);
+    rig.link.exchange(kRequest, 29, result);
     EXPECT_EQ(result, 1012);
 }
 
-TEST_F(Exchange, ExchangeStartIsTheSendTime)
+TEST(Pause, LetsTheEventsRunForItsTimeOnEitherClock)
 {
-    device(0.2, kAck);
-    clock.advance(50);
-    const double before = clock.now();
-    int result = 0;
-    link.exchange(request, 29, result);
-    EXPECT_DOUBLE_EQ(link.ExchangeStart, before);
-}
-
-TEST(Pause, ZeroReturnsAtOnceAndOneSecondLetsEventsRun)
-{
-    VirtualClock clock;
-    FakeComm1 port{clock};
-    Settings settings;
-    LocoNetLink link{port, clock, settings};
-    const double start = clock.now();
-    link.Pause(0);
-    EXPECT_EQ(clock.now(), start);
-
+    FakeLinkRig rig;
+    const double start = rig.clock.now();
+    rig.link.Pause(0);
+    EXPECT_EQ(rig.clock.now(), start);
     bool ran = false;
-    clock.callAfter(0.5, [&] { ran = true; });
-    link.Pause(1);
+    rig.clock.callAfter(0.5, [&] { ran = true; });
+    rig.link.Pause(1);
     EXPECT_TRUE(ran);
-    EXPECT_GT(clock.now() - start, 1.0);
-    EXPECT_NEAR(link.pausedSeconds(), 1.0, 0.01);
-}
+    EXPECT_GT(rig.clock.now() - start, 1.0);
+    EXPECT_NEAR(rig.link.pausedSeconds(), 1.0, 0.01);
 
-TEST(Pause, RealClockHandlesEventsWhileWaiting)
-{
-    SystemClock clock;
-    FakeComm1 port{clock};
-    Settings settings;
-    LocoNetLink link{port, clock, settings};
+    SystemClock wall;
+    LocoNetLink link{rig.port, wall, rig.settings};
     bool timerRan = false;
     QTimer::singleShot(20, [&] { timerRan = true; });
-    const double start = clock.now();
+    const double wallStart = wall.now();
     link.Pause(0.1);
     EXPECT_TRUE(timerRan);
-    EXPECT_GE(clock.now() - start, 0.1);
+    EXPECT_GE(wall.now() - wallStart, 0.1);
 }

@@ -1,12 +1,12 @@
-// Saving the locomotive files where the system does not let the file be written: a folder that
-// cannot be written, a full disk, a file that cannot be overwritten. Each is reported with a
-// critical box, and the old file and the table are left exactly as they were.
+// Saves where the system does not let the file be written: a folder that cannot be written, a
+// full disk, a file that cannot be overwritten, a write that breaks off. Each is reported with a
+// critical box, and the old file and the table are left exactly as they were; the settings go to
+// the configuration folder instead.
 // Making a place unwritable needs a read-only bind mount, a small tmpfs or the immutable flag as
 // root (chmod alone does not stop root), or chmod as an ordinary user; where neither is allowed
 // the case is skipped.
 #include "dbproto/IsdFile.h"
 #include "loco/LocoFiles.h"
-#include "loco/LocoTable.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
 #include "support/FakeDialogs.h"
@@ -16,9 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -32,10 +32,7 @@ using namespace kx2;
 
 namespace {
 
-bool isRoot()
-{
-    return ::geteuid() == 0;
-}
+bool isRoot() { return ::geteuid() == 0; }
 
 QByteArray readAll(const QString& path)
 {
@@ -43,67 +40,54 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A file as an earlier run left it, an hour ago.
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush()
+           && f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
 }
 
 // Writes to `path` until the file system has no byte left.
 void fillUp(const QString& path)
 {
     const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ASSERT_GE(fd, 0);
     const QByteArray block(4096, 'x');
-    while (::write(fd, block.constData(), size_t(block.size())) > 0) {
+    while (fd >= 0 && ::write(fd, block.constData(), size_t(block.size())) > 0) {
     }
-    while (::write(fd, "x", 1) > 0) {
+    while (fd >= 0 && ::write(fd, "x", 1) > 0) {
     }
     ::close(fd);
 }
 
-// Whether a new file can be created in `folder` (tried, then removed).
-bool canCreateIn(const QString& folder)
+// Whether `path` can still be written: a new file in a folder, an append to a file.
+bool writable(const QString& path)
 {
-    const QByteArray probe = QDir(folder).filePath(QStringLiteral(".probe")).toLocal8Bit();
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    const bool folder = QFileInfo(path).isDir();
+    const QByteArray p = (folder ? QDir(path).filePath(QStringLiteral(".probe")) : path).toLocal8Bit();
+    const int fd = ::open(p.constData(), folder ? O_WRONLY | O_CREAT | O_EXCL : O_WRONLY | O_APPEND, 0644);
     if (fd < 0)
         return false;
     ::close(fd);
-    ::unlink(probe.constData());
-    return true;
-}
-
-bool canAppendTo(const QString& file)
-{
-    const int fd = ::open(file.toLocal8Bit().constData(), O_WRONLY | O_APPEND);
-    if (fd < 0)
-        return false;
-    ::close(fd);
+    if (folder)
+        ::unlink(p.constData());
     return true;
 }
 
 bool setImmutable(const QString& file, bool on)
 {
     const int fd = ::open(file.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
     int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
     ::close(fd);
     return ok;
 }
 
-// A place made read-only for the length of a test, undone however the test ends.
+// A place made read-only or small for the length of a test, undone however the test ends.
 class Protection {
 public:
-    Protection() = default;
-    Protection(const Protection&) = delete;
-    Protection& operator=(const Protection&) = delete;
     ~Protection()
     {
         if (!m_immutable.isEmpty())
@@ -113,41 +97,33 @@ public:
         for (const auto& [path, mode] : m_modes)
             ::chmod(path.toLocal8Bit().constData(), mode);
     }
-
-    // `path` (a folder or a file) becomes a read-only view of itself.
-    bool bindReadOnly(const QString& path)
+    // A folder or a file made read-only: a read-only view of itself, or chmod.
+    bool readOnly(const QString& path, bool orImmutable = false)
     {
         const QByteArray p = path.toLocal8Bit();
-        if (::mount(p.constData(), p.constData(), nullptr, MS_BIND, nullptr) != 0)
-            return false;
-        m_mounts.push_back(path);
-        return ::mount(nullptr, p.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        if (isRoot()) {
+            if (orImmutable && setImmutable(path, true)) {
+                m_immutable = path;
+                return !writable(path);
+            }
+            if (::mount(p.constData(), p.constData(), nullptr, MS_BIND, nullptr) != 0)
+                return false;
+            m_mounts.push_back(path);
+            ::mount(nullptr, p.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
+        } else {
+            struct stat st{};
+            ::stat(p.constData(), &st);
+            m_modes.emplace_back(path, st.st_mode & 07777);
+            ::chmod(p.constData(), QFileInfo(path).isDir() ? 0555 : 0444);
+        }
+        return !writable(path);
     }
-
-    bool tmpfs(const QString& folder, const char* size)
+    bool tmpfs(const QString& folder)
     {
-        const QByteArray options = QByteArray("size=") + size;
-        if (::mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, options.constData()) != 0)
+        if (!isRoot() || ::mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
             return false;
         m_mounts.push_back(folder);
         return true;
-    }
-
-    bool immutable(const QString& file)
-    {
-        if (!setImmutable(file, true))
-            return false;
-        m_immutable = file;
-        return true;
-    }
-
-    bool chmodTo(const QString& path, mode_t mode)
-    {
-        struct stat st{};
-        if (::stat(path.toLocal8Bit().constData(), &st) != 0)
-            return false;
-        m_modes.emplace_back(path, st.st_mode & 07777);
-        return ::chmod(path.toLocal8Bit().constData(), mode) == 0;
     }
 
 private:
@@ -156,190 +132,110 @@ private:
     QString m_immutable;
 };
 
-struct SaveFaults : ::testing::Test {
-    QTemporaryDir dir;
-    LocoTable table;
-    StoredSerial serial;
-    FakeDialogs dialogs;
-    FakeFileDialog files;
-    Settings settings;
-    LocoFileContext ctx{table, serial, dialogs, files, settings, {}};
-    LocoTable tableBefore;
-    StoredSerial serialBefore;
-    const QByteArray oldBytes = "\"KX2-Lokdaten Version 1.0\"\r\n1\r\n2\r\n3\r\n4\r\n";
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        table.markAllForDeviceRead();
-        table.clearTable();
-        for (int i = 0; i < 500; ++i) {
-            table.createRecord(i, i + 1, QStringLiteral("Lok Nr. %1 äöü").arg(i));
-            table.setStatus(i, i % 3);
-            table.set(i, LocoTable::FormatCode, 82);
-            table.set(i, LocoTable::FormatParam, 17);
-        }
-        for (int k = 1; k <= 4; ++k)
-            serial.set(k, 10 * k);
-        tableBefore = table;
-        serialBefore = serial;
-    }
-
-    QString folder(const QString& name)
-    {
-        const QString f = dir.filePath(name);
-        QDir().mkpath(f);
-        return f;
-    }
-
-    // One critical box with the save failure, naming the file.
-    void expectReported(const QString& path)
-    {
-        ASSERT_EQ(dialogs.calls.size(), 1u);
-        const auto& box = dialogs.calls[0];
-        EXPECT_EQ(box.icon, MsgIcon::Critical);
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-        EXPECT_EQ(box.title, IsdErrorTitle());
-        EXPECT_TRUE(box.text.startsWith(QStringLiteral("Fehler beim Speichern des Files") + QChar(13)
-                                        + QDir::toNativeSeparators(path)))
-            << box.text.toStdString();
-    }
-
-    void expectTableKept()
-    {
-        EXPECT_TRUE(table == tableBefore);
-        EXPECT_TRUE(serial == serialBefore);
-    }
+using Spoil = std::function<bool(Protection&, const QString& folder, const QString& old, const QByteArray& bytes)>;
+const Spoil kReadOnlyFolder = [](Protection& p, const QString& f, const QString& old, const QByteArray& bytes) {
+    return writeFile(old, bytes) && p.readOnly(f);
+};
+const Spoil kSmallDisk = [](Protection& p, const QString& f, const QString& old, const QByteArray& bytes) {
+    return p.tmpfs(f) && writeFile(old, bytes);
+};
+const Spoil kFullDisk = [](Protection& p, const QString& f, const QString& old, const QByteArray& bytes) {
+    return kSmallDisk(p, f, old, bytes) && (fillUp(QDir(f).filePath(QStringLiteral("fueller"))), true);
+};
+const Spoil kReadOnlyFile = [](Protection& p, const QString&, const QString& old, const QByteArray& bytes) {
+    return writeFile(old, bytes) && p.readOnly(old, true);
 };
 
 } // namespace
 
-TEST_F(SaveFaults, FolderThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
+// Each line: how the place is spoiled, which save goes there (the whole table, about 150 kB, or
+// one record of 85 short lines), over the old file or as a new one. The table does not fit into
+// 64 kB; with the disk filled to the last byte not even a record fits.
+TEST(SaveFaults, ASaveThatCannotBeWrittenIsReportedAndKeepsTheOldFileAndTheTable)
 {
-    const QString ro = folder(QStringLiteral("schreibgeschuetzt"));
-    const QString old = QDir(ro).filePath(QStringLiteral("LOK.ISD"));
-    ASSERT_TRUE(writeFile(old, oldBytes));
-    Protection guard;
-    const bool made = isRoot() ? guard.bindReadOnly(ro) : guard.chmodTo(ro, 0555);
-    if (!made || canCreateIn(ro))
-        GTEST_SKIP() << "a folder cannot be made read-only here";
-
-    files.chooseNext(old);
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    expectReported(old);
-    EXPECT_EQ(readAll(old), oldBytes);
-    expectTableKept();
-
-    // A new file there fails the same way and leaves nothing behind.
-    dialogs.clear();
-    const QString fresh = QDir(ro).filePath(QStringLiteral("NEU.ISD"));
-    files.chooseNext(fresh);
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    expectReported(fresh);
-    EXPECT_FALSE(QFile::exists(fresh));
-    EXPECT_EQ(QDir(ro).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("LOK.ISD")});
-}
-
-TEST_F(SaveFaults, FullDiskIsReportedAndKeepsTheOldFileWithoutLeftovers)
-{
-    const QString small = folder(QStringLiteral("voll"));
-    Protection guard;
-    if (!isRoot() || !guard.tmpfs(small, "64k"))
-        GTEST_SKIP() << "no small tmpfs can be mounted here";
-    const QString old = QDir(small).filePath(QStringLiteral("LOK.ISD"));
-    ASSERT_TRUE(writeFile(old, oldBytes));
-
-    // The table file (about 150 kB) does not fit into 64 kB.
-    files.chooseNext(old);
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    expectReported(old);
-    EXPECT_EQ(readAll(old), oldBytes);
-    EXPECT_EQ(QDir(small).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("LOK.ISD")})
-        << "the half-written file is gone";
-    expectTableKept();
-
-    // With the disk filled to the last byte even a single record (85 short lines, less than the
-    // write buffer) fails, and the old record file keeps its contents rather than becoming empty.
-    const QString record = QDir(small).filePath(QStringLiteral("EINE.ISD"));
-    const QByteArray oldRecord = "\"KX2-Lokdatensatz Version 1.0\"\r\n1\r\n";
-    ASSERT_TRUE(writeFile(record, oldRecord));
-    fillUp(QDir(small).filePath(QStringLiteral("fueller")));
-    dialogs.clear();
-    files.chooseNext(record);
-    EXPECT_FALSE(save_daten_satz(ctx, 17));
-    expectReported(record);
-    EXPECT_EQ(readAll(record), oldRecord);
-    const QString fresh = QDir(small).filePath(QStringLiteral("NEU.ISD"));
-    dialogs.clear();
-    files.chooseNext(fresh);
-    EXPECT_FALSE(save_daten_satz(ctx, 17));
-    expectReported(fresh);
-    EXPECT_FALSE(QFile::exists(fresh)) << "no empty file left behind";
-    expectTableKept();
-}
-
-TEST_F(SaveFaults, SettingsOnAFullDiskKeepTheOldFileAndGoToTheFallbackFolder)
-{
-    const QString program = folder(QStringLiteral("programm"));
-    Protection guard;
-    if (!isRoot() || !guard.tmpfs(program, "64k"))
-        GTEST_SKIP() << "no small tmpfs can be mounted here";
-    const QString old = QDir(program).filePath(SettingsFile::FileName);
-    const QByteArray oldSettings = "2\r\n19200\r\n\"\"\r\n";
-    ASSERT_TRUE(writeFile(old, oldSettings));
-    {
-        // Written by an earlier run.
-        QFile f(old);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    const struct {
+        const char* what;
+        Spoil spoil;
+        bool record;
+        const char* file;
+    } cases[] = {
+        {"a read-only folder, over the old file", kReadOnlyFolder, false, "LOK.ISD"},
+        {"a read-only folder, a new file", kReadOnlyFolder, false, "NEU.ISD"},
+        {"a full disk, over the old file", kSmallDisk, false, "LOK.ISD"},
+        {"a disk filled to the last byte, one record over the old file", kFullDisk, true, "LOK.ISD"},
+        {"a disk filled to the last byte, one record as a new file", kFullDisk, true, "NEU.ISD"},
+        {"a file that cannot be overwritten", kReadOnlyFile, false, "LOK.ISD"},
+        {"a file that cannot be overwritten, one record", kReadOnlyFile, true, "LOK.ISD"},
+    };
+    const QByteArray oldBytes = "\"KX2-Lokdaten Version 1.0\"\r\n1\r\n2\r\n3\r\n4\r\n";
+    int ran = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("ort"));
+        QDir().mkpath(folder);
+        const QString old = QDir(folder).filePath(QStringLiteral("LOK.ISD"));
+        Protection guard;
+        if (!c.spoil(guard, folder, old, oldBytes))
+            continue;
+        ++ran;
+        const QStringList filesBefore = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        LocoTable table;
+        table.clearTable();
+        for (int i = 0; i < 500; ++i)
+            table.createRecord(i, i + 1, QStringLiteral("Lok Nr. %1 äöü").arg(i));
+        const LocoTable before = table;
+        StoredSerial serial;
+        FakeDialogs dialogs;
+        FakeFileDialog files;
+        Settings settings;
+        LocoFileContext ctx{table, serial, dialogs, files, settings, {}};
+        const QString path = QDir(folder).filePath(QString::fromLatin1(c.file));
+        files.chooseNext(path);
+        EXPECT_FALSE(c.record ? save_daten_satz(ctx, 17) : SpeichernMenu(ctx));
+        ASSERT_EQ(dialogs.calls.size(), 1u);
+        EXPECT_EQ(std::tuple(dialogs.last().icon, dialogs.last().buttons, dialogs.last().title),
+                  std::tuple(MsgIcon::Critical, MsgButtons::Ok, IsdErrorTitle()));
+        EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("Fehler beim Speichern des Files") + QChar(13)
+                                                   + QDir::toNativeSeparators(path)))
+            << dialogs.last().text.toStdString();
+        EXPECT_EQ(readAll(old), oldBytes);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), filesBefore) << "nothing half-written left behind";
+        EXPECT_TRUE(table == before);
     }
-    fillUp(QDir(program).filePath(QStringLiteral("fueller")));
-
-    SettingsFile file(program, dir.filePath(QStringLiteral("konfiguration")));
-    Settings s;
-    s.ComPortNumber = QStringLiteral("/dev/ttyUSB0");
-    s.BaudRate = 115200;
-    const SettingsFile::WriteResult r = file.WriteSettings(s);
-    EXPECT_EQ(readAll(old), oldSettings) << "not replaced by an empty file";
-    EXPECT_TRUE(r.written);
-    EXPECT_EQ(r.path, file.fallbackFilePath());
-    EXPECT_FALSE(r.notice.isEmpty()) << "the user is told where the settings went";
-    Settings back;
-    EXPECT_EQ(file.ReadSettings(back), SettingsFile::ReadStatus::Read);
-    EXPECT_EQ(back.ComPortNumber, s.ComPortNumber);
-    EXPECT_EQ(back.BaudRate, 115200);
+    if (ran == 0)
+        GTEST_SKIP() << "no place can be made unwritable here";
 }
 
-TEST_F(SaveFaults, FileThatCannotBeOverwrittenIsReportedAndKept)
+// The settings where the program folder is read-only or its disk full: the old file stays, the
+// settings go to the configuration folder, the user is told where, and the next run reads them.
+TEST(SaveFaults, SettingsThatCannotGoToTheProgramFolderGoToTheConfigurationFolder)
 {
-    const QString place = folder(QStringLiteral("datei"));
-    const QString old = QDir(place).filePath(QStringLiteral("LOK.ISD"));
-    ASSERT_TRUE(writeFile(old, oldBytes));
-    Protection guard;
-    bool made = false;
-    if (isRoot())
-        made = guard.immutable(old) || guard.bindReadOnly(old);
-    else
-        made = guard.chmodTo(old, 0444);
-    if (!made || canAppendTo(old))
-        GTEST_SKIP() << "a file cannot be made read-only here";
-
-    files.chooseNext(old);
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    expectReported(old);
-    EXPECT_EQ(readAll(old), oldBytes);
-    EXPECT_EQ(QDir(place).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("LOK.ISD")});
-    expectTableKept();
-
-    dialogs.clear();
-    files.chooseNext(old);
-    EXPECT_FALSE(save_daten_satz(ctx, 3));
-    expectReported(old);
-    EXPECT_EQ(readAll(old), oldBytes);
+    for (const Spoil& spoil : {kReadOnlyFolder, kFullDisk}) {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("programm"));
+        QDir().mkpath(program);
+        const QString old = QDir(program).filePath(SettingsFile::FileName);
+        const QByteArray oldSettings = "2\r\n19200\r\n\"\"\r\n";
+        Protection guard;
+        if (!spoil(guard, program, old, oldSettings))
+            continue;
+        SettingsFile file(program, dir.filePath(QStringLiteral("konfiguration")));
+        Settings s;
+        s.ComPortNumber = QStringLiteral("/dev/ttyUSB0");
+        const SettingsFile::WriteResult r = file.WriteSettings(s);
+        EXPECT_EQ(readAll(old), oldSettings) << "not replaced by an empty file";
+        EXPECT_TRUE(r.written);
+        EXPECT_EQ(r.path, file.fallbackFilePath());
+        EXPECT_FALSE(r.notice.isEmpty());
+        Settings back;
+        EXPECT_EQ(file.ReadSettings(back), SettingsFile::ReadStatus::Read);
+        EXPECT_EQ(back.ComPortNumber, s.ComPortNumber) << "the newer values win";
+    }
 }
 
 // A write that breaks off half-way: a file size limit, which binds root too and needs no mount.
-TEST(SaveFaultsAnyUser, WriteThatBreaksOffHalfWayKeepsThePreviousFile)
+TEST(SaveFaults, AWriteThatBreaksOffHalfWayKeepsThePreviousFile)
 {
     QTemporaryDir dir;
     const QString p = dir.filePath(QStringLiteral("alt.isd"));

@@ -1,173 +1,110 @@
 // The data-format messages: request layout, bit-7 packing, reply evaluation and failures.
 #include "support/DbRig.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kx2;
 using kx2::test::bytesOf;
 using kx2::test::DbRig;
+using kx2::test::longAck;
 
-namespace {
+// Each line: a request (on a silent bus) and its fourteen bytes on the wire before the checksum;
+// byte 6 carries bit 7 of bytes 7..13. An accessory write hands back the value it normalised.
+TEST(FormatTable, EveryRequestPacksAddressAndValuesIntoItsFifteenBytes)
+{
+    const struct {
+        const char* what;
+        std::function<int(DbProtocol&)> send; // returns what it hands back
+        QByteArray wire;
+        int handedBack;
+    } cases[] = {
+        {"loco read, address 200: bit 7 of the low byte in byte 6",
+         [](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(200, c, v, r); return r; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 13, 0x01, 0x48, 0, 0, 0, 0, 0, 0}), 13},
+        {"loco read, address 9999: bits 8..13 in byte 8",
+         [](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(9999, c, v, r); return r; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 13, 0, 0x0F, 0x27, 0, 0, 0, 0, 0}), 13},
+        {"loco read, address 0x7FFF: bits 14 and 15 are dropped",
+         [](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(0x7FFF, c, v, r); return r; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 13, 0x01, 0x7F, 0x3F, 0, 0, 0, 0, 0}), 13},
+        {"loco write: code and value",
+         [](DbProtocol& db) { int r = 0; db.WriteLocoFormat(3, 83, 81, r); return r; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 12, 0, 3, 0, 83, 81, 0, 0, 0}), 401032},
+        {"accessory read", [](DbProtocol& db) { int v, r; db.ReadAccessoryFormat(7, v, r); return r; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 16, 0, 7, 0, 0, 0, 0, 0, 0}), 13},
+        {"accessory write of a value with bit 7: 143",
+         [](DbProtocol& db) { int v = 200, r = 0; db.WriteAccessoryFormat(5, v, r); return v; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 15, 0x1C, 5, 0, 15, 127, 127, 0, 0}), 143},
+        {"accessory write of a value without bit 7: 15",
+         [](DbProtocol& db) { int v = 5, r = 0; db.WriteAccessoryFormat(5, v, r); return v; },
+         bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 15, 0x18, 5, 0, 15, 127, 127, 0, 0}), 15},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DbRig rig;
+        EXPECT_EQ(c.send(rig.db), c.handedBack);
+        const QByteArray m = rig.lastRequest();
+        EXPECT_EQ(m.left(14), c.wire);
+        EXPECT_EQ(m.size(), 15);
+        EXPECT_TRUE(sim::SimFramer::checksumOk(m));
+    }
+}
 
-struct Format : ::testing::Test {
+// Each line: what answers every request, the request, its result and the code it read (-1: not
+// looked at; 0 where no answer came, never the earlier reply's). A read reply's byte 6 bit 2
+// adds 128 to its byte 9.
+TEST(FormatTable, OnlyAFormatReplyIsReadAndOnlyAnAcceptanceIsAWrite)
+{
+    const QByteArray reply = sim::SimFramer::withChecksum(bytesOf({0xE5, 0x0F, 0x01, 'K', 'X', 13, 0x04, 0x48, 0, 0x0F, 0x11, 0, 0, 0}));
+    const QByteArray sensor = sim::SimFramer::withChecksum(bytesOf({0xB2, 0x10, 0x50}));
+    const auto readLoco = [](DbProtocol& db, int& code) { int v = 0, r = 0; code = 83; db.ReadLocoFormat(200, code, v, r); return r; };
+    const auto readAcc = [](DbProtocol& db, int& code) { int r = 0; code = 83; db.ReadAccessoryFormat(7, code, r); return r; };
+    const auto writeLoco = [](DbProtocol& db, int&) { int r = 0; db.WriteLocoFormat(3, 82, 17, r); return r; };
+    const auto writeAcc = [](DbProtocol& db, int&) { int v = 143, r = 0; db.WriteAccessoryFormat(3, v, r); return r; };
+    const struct {
+        const char* what;
+        QByteArray answer;
+        std::function<int(DbProtocol&, int&)> request;
+        int result, code;
+    } cases[] = {
+        {"loco read of a reply", reply, readLoco, 0, 0x8F},
+        {"accessory read of a reply", reply, readAcc, 0, 0x8F},
+        {"loco read answered by another device", sensor, readLoco, 13, 0},
+        {"accessory read answered by a refusal", longAck(0x00), readAcc, 1011, -1},
+        {"loco read, nobody answers", {}, readLoco, 13, 0},
+        {"loco write accepted", longAck(0x7F), writeLoco, 0, -1},
+        {"loco write refused", longAck(0x00), writeLoco, 401032, -1},
+        {"accessory write refused", longAck(0x00), writeAcc, 401032, -1},
+        {"loco write, nobody answers", {}, writeLoco, 401032, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DbRig rig;
+        // An accepted write and a read first: their answers must not count for the request that
+        // follows.
+        rig.device([&](const QByteArray& m) { return DbRig::at(m, 5) == 12 ? longAck(0x7F) : reply; });
+        int code = 0;
+        ASSERT_EQ(writeLoco(rig.db, code), 0);
+        ASSERT_EQ(readLoco(rig.db, code), 0);
+        if (c.answer.isEmpty())
+            rig.dev.reset();
+        else
+            rig.device([answer = c.answer](const QByteArray&) { return answer; });
+        EXPECT_EQ(c.request(rig.db, code), c.result);
+        if (c.code >= 0) {
+            EXPECT_EQ(code, c.code);
+        }
+    }
+}
+
+TEST(FormatTable, UnpackingAnOldReplyTwiceStaysWithinAByte)
+{
     DbRig rig;
-    int f(int i) const { return rig.db.FormatMessage[i]; }
-    int w(int i) const { return DbRig::at(rig.lastRequest(), i); }
-};
-
-} // namespace
-
-TEST_F(Format, Address200PacksBit7OfItsLowByte)
-{
-    int code = 0, value = 0, r = 0;
-    rig.db.ReadLocoFormat(200, code, value, r);
-    EXPECT_EQ(f(0), 0xED);
-    EXPECT_EQ(f(1), 0x0F);
-    EXPECT_EQ(f(2), 0x01);
-    EXPECT_EQ(f(3), 'K');
-    EXPECT_EQ(f(4), 'X');
-    EXPECT_EQ(f(5), 13);
-    EXPECT_EQ(f(6), 0x01);
-    EXPECT_EQ(f(7), 0x48);
-    EXPECT_EQ(f(8), 0);
-    for (int i = 9; i <= 13; ++i)
-        EXPECT_EQ(f(i), 0);
-    // On the wire: the same 14 bytes and the checksum.
-    const QByteArray m = rig.lastRequest();
-    ASSERT_EQ(m.size(), 15);
-    for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(w(i), f(i));
-    EXPECT_TRUE(sim::SimFramer::checksumOk(m));
-    EXPECT_EQ(r, 13);
-}
-
-TEST_F(Format, Address9999UsesBits8To13)
-{
-    int code = 0, value = 0, r = 0;
-    rig.db.ReadLocoFormat(9999, code, value, r);
-    EXPECT_EQ(f(6), 0);
-    EXPECT_EQ(f(7), 0x0F);
-    EXPECT_EQ(f(8), 0x27);
-    rig.db.ReadLocoFormat(0x7FFF, code, value, r);
-    EXPECT_EQ(f(8), 0x3F);
-}
-
-TEST_F(Format, LocoWriteCarriesCodeAndValueUnpacked)
-{
-    int r = 0;
-    rig.db.WriteLocoFormat(3, 83, 81, r);
-    EXPECT_EQ(f(5), 12);
-    EXPECT_EQ(f(6), 0);
-    EXPECT_EQ(f(9), 83);
-    EXPECT_EQ(f(10), 81);
-    EXPECT_EQ(f(11), 0);
-}
-
-TEST_F(Format, AccessoryWriteNormalisesTo143Or15)
-{
-    int value = 200, r = 0;
-    rig.db.WriteAccessoryFormat(5, value, r);
-    EXPECT_EQ(value, 143);
-    EXPECT_EQ(f(5), 15);
-    EXPECT_EQ(f(6), 0x1C);
-    EXPECT_EQ(f(9), 15);
-    EXPECT_EQ(f(10), 127);
-    EXPECT_EQ(f(11), 127);
-    value = 5;
-    rig.db.WriteAccessoryFormat(5, value, r);
-    EXPECT_EQ(value, 15);
-    EXPECT_EQ(f(6), 0x18);
-    EXPECT_EQ(f(9), 15);
-}
-
-TEST_F(Format, ReplyByte6Bit2AddsTo128ToByte9)
-{
-    rig.device([](const QByteArray&) {
-        return sim::SimFramer::withChecksum(bytesOf({0xE5, 0x0F, 0x01, 'K', 'X', 13, 0x04, 0x48, 0, 0x0F, 0x11, 0, 0, 0}));
-    });
-    int code = 0, value = 0, r = 0;
-    rig.db.ReadLocoFormat(200, code, value, r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(code, 0x8F);
-    EXPECT_EQ(value, 0x11);
-    int acc = 0;
-    rig.db.ReadAccessoryFormat(7, acc, r);
-    EXPECT_EQ(acc, 0x8F);
-}
-
-TEST_F(Format, WriteRefusedGives401032)
-{
-    rig.device(sim::SimScriptedDevice::longAck(0x00));
-    int r = 0;
-    rig.db.WriteLocoFormat(3, 82, 17, r);
-    EXPECT_EQ(r, 401032);
-    int value = 143;
-    rig.db.WriteAccessoryFormat(3, value, r);
-    EXPECT_EQ(r, 401032);
-}
-
-TEST_F(Format, WriteTimeOutGives401032EvenAfterAnAcceptedOne)
-{
-    rig.device(sim::SimScriptedDevice::longAck(0x7F));
-    int r = 0;
-    rig.db.WriteLocoFormat(3, 82, 17, r);
-    ASSERT_EQ(r, 0);
-    rig.dev.reset(); // nobody answers any more; the accepting answer must not count twice
-    rig.db.WriteLocoFormat(3, 82, 17, r);
-    EXPECT_EQ(r, 401032);
-}
-
-TEST_F(Format, ReadTimeOutGives13)
-{
-    int code = 0, value = 0, r = 0;
-    rig.db.ReadLocoFormat(3, code, value, r);
-    EXPECT_EQ(r, 13);
-}
-
-TEST_F(Format, UnpackingAnOldReplyTwiceStaysWithinAByte)
-{
     auto& slot = rig.link.reply();
     slot[6] = 0x04;
     slot[9] = 0x0F;
     rig.db.UnpackFormatReply();
     rig.db.UnpackFormatReply();
     EXPECT_EQ(slot[9], 0x8F);
-}
-
-TEST_F(Format, StationKeepsWhatWasWritten)
-{
-    rig.station();
-    int r = 0;
-    rig.db.WriteLocoFormat(200, 83, 81, r);
-    ASSERT_EQ(r, 0);
-    int code = 0, value = 0;
-    rig.db.ReadLocoFormat(200, code, value, r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(code, 83);
-    EXPECT_EQ(value, 81);
-    // An address never written answers with the station's default.
-    rig.db.ReadLocoFormat(201, code, value, r);
-    EXPECT_EQ(code, sim::SimCommandStation::DefaultLocoFormatCode);
-    EXPECT_EQ(value, sim::SimCommandStation::DefaultLocoFormatParam);
-
-    int acc = 200;
-    rig.db.WriteAccessoryFormat(2048, acc, r);
-    ASSERT_EQ(r, 0);
-    int back = 0;
-    rig.db.ReadAccessoryFormat(2048, back, r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(back, 143);
-    EXPECT_EQ(rig.cs->accessoryFormat(2048), 143);
-    EXPECT_EQ(rig.cs->violations(), 0);
-}
-
-TEST_F(Format, StationRefusesWritesOnRequest)
-{
-    sim::SimFaults faults;
-    faults.refuseFormatWrites = true;
-    rig.station({}, faults);
-    int r = 0;
-    rig.db.WriteLocoFormat(200, 83, 81, r);
-    EXPECT_EQ(r, 401032);
-    EXPECT_FALSE(rig.cs->hasLocoFormat(200));
 }

@@ -1,53 +1,19 @@
+// The locomotive editor's file menu without its window: the table file and the single-record file.
 #include "loco/LocoFiles.h"
 
 #include "shell/Settings.h"
-#include "support/LocoFakes.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeFileDialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace kx2;
-using kx2::test::LocoScriptedDialogs;
-using kx2::test::LocoScriptedFileDialog;
 
 namespace {
-
-// Every kind of cell a table can hold: record bytes 0..255, empty cells, every status,
-// format values and pending flags; addresses valid, 0 and 65535 (in empty and deleted slots,
-// where a device can take it); names with their terminator.
-void fillPattern(LocoTable& t)
-{
-    const std::optional<int> statuses[] = {0, 1, 2, 240, 255, std::nullopt};
-    const std::optional<int> pendings[] = {0, 1, std::nullopt};
-    for (int row = 0; row < LocoTable::Rows; ++row) {
-        for (int col = 0; col < LocoTable::RecordBytes; ++col) {
-            if ((row * 7 + col) % 13 == 0)
-                t.clear(row, col);
-            else
-                t.set(row, col, (row * 31 + col * 7) % 256);
-        }
-        switch (row % 4) {
-        case 0: t.setAddress(row, row + 1); break;
-        case 1: t.setAddress(row, 0); break;
-        case 2: t.setAddress(row, 65535); break;
-        default: t.setAddress(row, 9999 - row); break;
-        }
-        t.set(row, LocoTable::RecordStatus, statuses[row % 6]);
-        if (row % 4 == 2)
-            t.set(row, LocoTable::RecordStatus, row % 8 == 2 ? 240 : 255);
-        t.set(row, LocoTable::NameFirst + row % 24, 0);
-        if (row % 5 == 0)
-            t.clear(row, LocoTable::FormatCode);
-        else
-            t.set(row, LocoTable::FormatCode, (row * 3) % 256);
-        t.set(row, LocoTable::FormatParam, (row * 5) % 256);
-        t.set(row, LocoTable::FormatPending, pendings[row % 3]);
-    }
-}
 
 void putRecord(LocoTable& t, int row, int address, const char* name)
 {
@@ -65,17 +31,10 @@ void putRecord(LocoTable& t, int row, int address, const char* name)
 // The table after a device read: three locomotives, the other slots empty.
 void readTable(LocoTable& t)
 {
-    t.clearTable();
     t.markAllForDeviceRead();
     putRecord(t, 0, 3, "BR 218");
     putRecord(t, 1, 44, "V 60");
     putRecord(t, 2, 1234, "Köf II");
-}
-
-QByteArray readAll(const QString& p)
-{
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QList<QByteArray> linesOf(const QByteArray& data)
@@ -86,17 +45,14 @@ QList<QByteArray> linesOf(const QByteArray& data)
     return lines;
 }
 
-class LocoFilesTest : public ::testing::Test {
-protected:
-    LocoFilesTest()
+struct LocoFiles : ::testing::Test {
+    LocoFiles()
     {
         settings.LastFileName = QStringLiteral("zuletzt.ISD");
-        serial.set(1, 11);
-        serial.set(2, 22);
-        serial.set(3, 33);
-        serial.set(4, 44);
+        for (int k = 1; k <= 4; ++k)
+            serial.set(k, 11 * k);
+        readTable(table);
     }
-
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString write(const char* name, const QByteArray& bytes) const
     {
@@ -105,19 +61,17 @@ protected:
         f.write(bytes);
         return f.fileName();
     }
-    // Saves a single-record file of the given row through the menu.
-    QString saveRecordOf(const LocoTable& source, int row, const char* name)
+    QByteArray read(const QString& p) const
     {
-        const QString p = path(name);
-        EXPECT_EQ(LocoRecordFile(source, row).saveTo(p), QString());
-        return p;
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;
     LocoTable table;
     StoredSerial serial;
-    LocoScriptedDialogs dialogs;
-    LocoScriptedFileDialog files;
+    FakeDialogs dialogs;
+    FakeFileDialog files;
     Settings settings;
     std::vector<double> pauses;
     LocoFileContext ctx{table, serial, dialogs, files, settings, [this](double s) { pauses.push_back(s); }};
@@ -125,549 +79,287 @@ protected:
 
 } // namespace
 
-// --- table file ---
-
-TEST_F(LocoFilesTest, SaveAndLoadRestoreEveryCellAndMarkValidRowsForSending)
+// Every kind of cell (bytes 0..255, empty cells, every status, format values, pending flags,
+// addresses valid, 0 and 65535) goes through the file; a load marks each row with an address
+// 1..9999 changed with its format pending and leaves the others as they were saved.
+TEST_F(LocoFiles, SaveAndLoadRestoreEveryCellAndMarkValidRowsForSending)
 {
-    fillPattern(table);
-    const LocoTable saved = table;
-    const StoredSerial savedSerial = serial;
-    files.names = {path("alle.ISD")};
-    ASSERT_TRUE(SpeichernMenu(ctx));
-    EXPECT_EQ(pauses, std::vector<double>{0.1});
-
-    LocoTable expected = saved;
+    const std::optional<int> statuses[] = {0, 1, 2, 240, 255, std::nullopt};
+    for (int row = 0; row < LocoTable::Rows; ++row) {
+        for (int col = 0; col < LocoTable::RecordBytes; ++col)
+            (row * 7 + col) % 13 ? table.set(row, col, (row * 31 + col * 7) % 256) : table.clear(row, col);
+        table.setAddress(row, row % 4 == 0 ? row + 1 : row % 4 == 1 ? 0 : row % 4 == 2 ? 65535 : 9999 - row);
+        table.set(row, LocoTable::RecordStatus, row % 4 == 2 ? std::optional<int>(row % 8 == 2 ? 240 : 255) : statuses[row % 6]);
+        table.set(row, LocoTable::NameFirst + row % 24, 0);
+        row % 5 ? table.set(row, LocoTable::FormatCode, (row * 3) % 256) : table.clear(row, LocoTable::FormatCode);
+        table.set(row, LocoTable::FormatParam, (row * 5) % 256);
+        table.set(row, LocoTable::FormatPending, row % 3 == 2 ? std::nullopt : std::optional<int>(row % 3));
+    }
+    LocoTable expected = table;
     for (int row = 0; row < LocoTable::Rows; ++row)
         expected.markLoaded(row);
-
+    const StoredSerial saved = serial;
+    files.chooseNext(path("alle.ISD"));
+    ASSERT_TRUE(SpeichernMenu(ctx));
     table.clearTable();
-    table.markAllForDeviceRead();
     serial = StoredSerial();
-    pauses.clear();
-    files.names = {path("alle.ISD")};
+    files.chooseNext(path("alle.ISD"));
     EXPECT_EQ(LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(pauses, std::vector<double>{0.3});
-    EXPECT_EQ(serial, savedSerial);
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(pauses, (std::vector<double>{0.1, 0.3}));
+    EXPECT_EQ(serial, saved);
     for (int row = 0; row < LocoTable::Rows; ++row)
         for (int col = 0; col < LocoTable::Cols; ++col)
             ASSERT_EQ(table.cell(row, col), expected.cell(row, col)) << row << "/" << col;
-
-    // Spot checks of the marking: valid address -> 1/1, others keep the file's values.
-    EXPECT_EQ(table.status(0), 1);
-    EXPECT_EQ(table.value(0, LocoTable::FormatPending), 1);
-    EXPECT_EQ(table.cell(1, LocoTable::RecordStatus), saved.cell(1, LocoTable::RecordStatus));
-    EXPECT_EQ(table.status(500), 1); // row 500 goes through the file like every row
+    EXPECT_EQ(std::pair(table.status(0), table.value(0, LocoTable::FormatPending)), std::pair(1, 1));
+    EXPECT_EQ(table.status(500), 1) << "row 500 goes through the file like every row";
 }
 
-TEST_F(LocoFilesTest, EmptySlotsKeepStatus255AfterReload)
+// 42 089 CRLF lines: the header, the serial D1..D4 (id4 first), then 84 values per row 0..500; an
+// empty cell is an empty line. Lines after the body and bare LF line ends are no hindrance.
+TEST_F(LocoFiles, TableFileLayout)
 {
-    readTable(table);
-    files.names = {path("a.ISD"), path("a.ISD")};
-    ASSERT_TRUE(SpeichernMenu(ctx));
-    ASSERT_EQ(LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(table.status(row), 1);
-        EXPECT_EQ(table.value(row, LocoTable::FormatPending), 1);
-    }
-    for (int row = 3; row < LocoTable::Rows; ++row) {
-        ASSERT_EQ(table.status(row), 255);
-        ASSERT_EQ(table.value(row, LocoTable::FormatPending), 0);
-    }
-}
-
-TEST_F(LocoFilesTest, TableFileHas42089CrlfLinesWithSerialReversed)
-{
-    readTable(table);
     table.clear(7, 10);
-    files.names = {path("z.ISD")};
-    ASSERT_TRUE(SpeichernMenu(ctx));
-    const QByteArray data = readAll(path("z.ISD"));
+    const QByteArray data = LocoTableFile(table, serial).data();
     const QList<QByteArray> lines = linesOf(data);
-    ASSERT_EQ(lines.size(), 42089);
+    ASSERT_EQ(lines.size(), LocoTableFileLines);
     EXPECT_EQ(LocoTableFileLines, 42089);
     for (const QByteArray& l : lines)
         ASSERT_TRUE(l.endsWith('\r'));
-    EXPECT_TRUE(data.startsWith("\"KX2-Lokdaten Version 1.0\"\r\n44\r\n33\r\n22\r\n11\r\n"));
-    // Row 0 starts at line 6: record number bytes 0, 0, 0, 0, then the name.
-    EXPECT_EQ(lines[5], QByteArray("0\r"));
-    EXPECT_EQ(lines[5 + 4], QByteArray("66\r")); // 'B'
-    EXPECT_EQ(lines[5 + 7 * 84 + 10], QByteArray("\r")); // an empty cell is an empty line
-    EXPECT_EQ(lines[5 + 84 + 80], QByteArray("0\r"));     // status of row 1
-    EXPECT_TRUE(data.endsWith("\r\n255\r\n\r\n\r\n0\r\n")); // row 500: status, no format, nothing pending
+    EXPECT_TRUE(data.startsWith("\"KX2-Lokdaten Version 1.0\"\r\n44\r\n33\r\n22\r\n11\r\n0\r\n0\r\n0\r\n0\r\n66\r\n"));
+    EXPECT_EQ(lines[5 + 7 * 84 + 10], QByteArray("\r"));
+    EXPECT_EQ(lines[5 + 84 + 80], QByteArray("0\r")) << "the status of row 1";
+    EXPECT_TRUE(data.endsWith("\r\n255\r\n\r\n\r\n0\r\n")) << "row 500: status, no format, nothing pending";
+
+    QByteArray loose = data + "Anhang\r\n12\r\n";
+    loose.replace("\r\n", "\n");
+    loose.chop(1);
+    files.chooseNext(write("lose.ISD", loose));
+    table.clearTable();
+    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(table.ReadLokname(2), QStringLiteral("Köf II"));
+    for (int row = 3; row < LocoTable::Rows; ++row)
+        ASSERT_EQ(std::pair(table.status(row), table.value(row, LocoTable::FormatPending)), std::pair(255, 0)) << row;
 }
 
-TEST_F(LocoFilesTest, FileDialogsAskWithTheProgramsTitlesAndFilter)
+TEST_F(LocoFiles, DialogsAskWithTheProgramsTitlesAndFilterAndCancelDoesNothing)
 {
-    files.names = {QString(), QString()};
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(files.asked.size(), 2u);
-    EXPECT_TRUE(files.asked[0].save);
-    EXPECT_EQ(files.asked[0].title, QStringLiteral("Sicherungsdatei speichern..."));
-    EXPECT_FALSE(files.asked[1].save);
-    EXPECT_EQ(files.asked[1].title, QStringLiteral("Sicherungsdatei öffnen..."));
-    for (const auto& a : files.asked) {
-        EXPECT_EQ(a.filter, QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|"));
-        EXPECT_EQ(a.initialName, QStringLiteral("zuletzt.ISD"));
-    }
-}
-
-TEST_F(LocoFilesTest, CancelledDialogsWriteNothingAndChangeNothing)
-{
-    readTable(table);
     const LocoTable before = table;
-    const StoredSerial serialBefore = serial;
-    files.names = {QString(), QString(), QString(), QString()};
     EXPECT_FALSE(SpeichernMenu(ctx));
     EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
     EXPECT_FALSE(save_daten_satz(ctx, 44));
     EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    EXPECT_EQ(files.asked.size(), 4u);
-    EXPECT_TRUE(dialogs.boxes.empty());
+    ASSERT_EQ(files.calls.size(), 4u);
+    const char* titles[] = {"Sicherungsdatei speichern...", "Sicherungsdatei öffnen..."};
+    for (size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(files.calls[k].save, k % 2 == 0);
+        EXPECT_EQ(files.calls[k].title, QString::fromUtf8(titles[k % 2]));
+        EXPECT_EQ(files.calls[k].filter, QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|"));
+        EXPECT_EQ(files.calls[k].initialName, QStringLiteral("zuletzt.ISD"));
+    }
+    EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_TRUE(pauses.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(table == before);
-    EXPECT_EQ(serial, serialBefore);
 }
 
-TEST_F(LocoFilesTest, WrongHeaderLeavesTableAndSerialUnchanged)
-{
-    readTable(table);
-    const LocoTable before = table;
-    const StoredSerial serialBefore = serial;
-    // A single-record file offered to the table load.
-    const QString p = saveRecordOf(table, 0, "eins.ISD");
-    files.names = {p};
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Falsches Fileformat"));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Fehler"));
-    EXPECT_EQ(dialogs.boxes[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(table == before);
-    EXPECT_EQ(serial, serialBefore);
-}
-
-TEST_F(LocoFilesTest, MissingFileShowsTheOpenError)
-{
-    readTable(table);
-    const LocoTable before = table;
-    files.names = {path("fehlt.ISD")};
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Fehler beim Öffnen des Files")));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Fehler"));
-    EXPECT_TRUE(table == before);
-}
-
-TEST_F(LocoFilesTest, FileThatEndsEarlyChangesNothing)
-{
-    // The file: rows 0..2 of another table, then half of row 3.
-    LocoTable other;
-    readTable(other);
-    putRecord(other, 3, 77, "Teil");
-    StoredSerial otherSerial;
-    otherSerial.set(1, 1);
-    otherSerial.set(2, 2);
-    otherSerial.set(3, 3);
-    otherSerial.set(4, 4);
-    QList<QByteArray> lines = linesOf(LocoTableFile(other, otherSerial).data());
-    lines = lines.mid(0, 5 + 3 * 84 + 40);
-    const QString p = write("kurz.ISD", lines.join('\n') + '\n');
-
-    fillPattern(table);
-    const LocoTable before = table;
-    files.names = {p};
-    const StoredSerial serialBefore = serial;
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing); // the grid keeps the previous contents
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Fehler beim Öffnen des Files\rDatei endet nach Zeile 297\r")
-                                         + IsdFileLine(p));
-    EXPECT_EQ(serial, serialBefore);
-    EXPECT_TRUE(table == before);
-}
-
-TEST_F(LocoFilesTest, ValueThatDoesNotFitItsCellIsAReadError)
+// Each line: a file that cannot be taken, which load gets it, and the start of the message. The
+// file is taken whole or not at all: table and serial number stay as they were. A row the send
+// would write but no station can take is refused with its line.
+TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
 {
     LocoTable other;
     readTable(other);
     const QList<QByteArray> good = linesOf(LocoTableFile(other, serial).data());
-    // line index of (row, col) in the file
-    const auto at = [](int row, int col) { return 5 + row * 84 + col; };
-    const struct {
-        int line;
-        QByteArray value;
-    } cases[] = {
-        {at(1, 10), "300\r"},   // record byte beyond 255
-        {at(1, 10), "-1\r"},    // negative record byte
-        {at(1, 80), "7\r"},     // a status the program does not know
-        {at(1, 81), "256\r"},   // format code
-        {at(1, 82), "999\r"},   // format value
-        {at(1, 83), "2\r"},     // pending is 0 or 1
-        {at(1, 33), "abc\r"},   // text where a number belongs
-        {at(1, 33), "\"12\"\r"}, // quoted number
-    };
-    for (const auto& c : cases) {
+    const auto changed = [&good](int row, int col, const QByteArray& value) {
         QList<QByteArray> lines = good;
-        lines[c.line] = c.value;
-        const QString p = write("wert.ISD", lines.join('\n') + '\n');
-        fillPattern(table);
-        const LocoTable before = table;
-        dialogs.boxes.clear();
-        files.names = {p};
-        EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing) << c.value.constData();
-        ASSERT_EQ(dialogs.boxes.size(), 1u);
-        EXPECT_TRUE(dialogs.boxes[0].text.startsWith(
-            QStringLiteral("Fehler beim Öffnen des Files\rZeile %1: ").arg(c.line + 1)))
-            << c.value.constData();
-        EXPECT_TRUE(table == before) << c.value.constData();
-    }
-}
-
-// A record the send would write but no command station can take: refused by both files with
-// the line that holds it, and nothing of the file reaches the table.
-TEST_F(LocoFilesTest, RowsNoDeviceCanTakeAreRefusedWithTheirLine)
-{
+        lines[5 + row * 84 + col] = value + '\r';
+        return lines.join('\n') + '\n';
+    };
+    const auto spoiled = [&](const std::function<void(LocoTable&)>& spoil, bool record) {
+        LocoTable t = other;
+        spoil(t);
+        return (record ? LocoRecordFile(t, 1) : LocoTableFile(t, serial)).data();
+    };
     const auto unterminated = [](LocoTable& t) {
         for (int c = LocoTable::NameFirst; c <= LocoTable::NameLast; ++c)
             t.set(1, c, 'A');
     };
+    const QString wrong = "Falsches Fileformat";
+    const QString broken = QStringLiteral("Fehler beim Öffnen des Files") + QChar(13);
     const struct {
         const char* what;
-        std::function<void(LocoTable&)> spoil;
-        int column; // where the line named lies
-        const char* reason;
+        QByteArray data; // empty: no file at all
+        bool record;
+        QString message;
     } cases[] = {
-        {"address beyond 9999", [](LocoTable& t) { t.setAddress(1, 12000); }, 32, "Lokadresse 12000"},
-        {"address 65535 in a record", [](LocoTable& t) { t.setAddress(1, 65535); }, 32, "Lokadresse 65535"},
-        {"a name without its 0 byte", unterminated, 27, "Name ohne Endezeichen"},
+        {"a single-record file as the table", LocoRecordFile(other, 0).data(), false, wrong},
+        {"the table file as a single record", good.join('\n') + '\n', true, wrong},
+        {"no file", {}, false, broken.left(28)},
+        {"no file", {}, true, broken.left(28)},
+        {"three rows and a half", good.mid(0, 5 + 3 * 84 + 40).join('\n') + '\n', false, broken + "Datei endet nach Zeile 297"},
+        {"half a record", linesOf(LocoRecordFile(other, 1).data()).mid(0, 50).join('\n') + '\n', true, broken},
+        {"a record byte beyond 255", changed(1, 10, "300"), false, broken + "Zeile 100: "},
+        {"a negative record byte", changed(1, 10, "-1"), false, broken + "Zeile 100: "},
+        {"a status the program does not know", changed(1, 80, "7"), false, broken + "Zeile 170: "},
+        {"a format code beyond 255", changed(1, 81, "256"), false, broken + "Zeile 171: "},
+        {"a format value beyond 255", changed(1, 82, "999"), false, broken + "Zeile 172: "},
+        {"pending neither 0 nor 1", changed(1, 83, "2"), false, broken + "Zeile 173: "},
+        {"text where a number belongs", changed(1, 33, "abc"), false, broken + "Zeile 123: "},
+        {"a quoted number", changed(1, 33, "\"12\""), false, broken + "Zeile 123: "},
+        {"address 12000", spoiled([](LocoTable& t) { t.setAddress(1, 12000); }, false), false, broken + "Zeile 122: Lokadresse 12000"},
+        {"address 65535 in a record", spoiled([](LocoTable& t) { t.setAddress(1, 65535); }, false), false,
+         broken + "Zeile 122: Lokadresse 65535"},
+        {"a name without its 0 byte", spoiled(unterminated, false), false, broken + "Zeile 117: Name ohne Endezeichen"},
+        {"address 12000 in a single record", spoiled([](LocoTable& t) { t.setAddress(1, 12000); }, true), true, broken + "Zeile 34: "},
+        {"a single record's name without its 0 byte", spoiled(unterminated, true), true, broken + "Zeile 29: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        LocoTable other;
-        readTable(other);
-        c.spoil(other);
-        readTable(table);
         table.WriteLokname(0, QStringLiteral("bleibt"));
         const LocoTable before = table;
-        dialogs.boxes.clear();
-        files.names = {path("alle.ISD"), path("eine.ISD")};
-        ASSERT_EQ(LocoTableFile(other, serial).saveTo(path("alle.ISD")), QString());
-        ASSERT_EQ(LocoRecordFile(other, 1).saveTo(path("eine.ISD")), QString());
-        EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
-        EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-        ASSERT_EQ(dialogs.boxes.size(), 2u);
-        EXPECT_TRUE(dialogs.boxes[0].text.startsWith(
-            QStringLiteral("Fehler beim Öffnen des Files\rZeile %1: %2").arg(6 + 84 + c.column).arg(QLatin1String(c.reason))))
-            << dialogs.boxes[0].text.toStdString();
-        EXPECT_TRUE(dialogs.boxes[1].text.startsWith(
-            QStringLiteral("Fehler beim Öffnen des Files\rZeile %1: ").arg(2 + c.column)))
-            << dialogs.boxes[1].text.toStdString();
+        const StoredSerial serialBefore = serial;
+        dialogs.clear();
+        files.chooseNext(c.data.isEmpty() ? path("fehlt.ISD") : write("datei.ISD", c.data));
+        EXPECT_EQ(c.record ? DS_LadenMenu(ctx) : LadenMenu(ctx), AfterFileOp::Nothing);
+        ASSERT_EQ(dialogs.messageCount(), 1);
+        EXPECT_TRUE(dialogs.last().text.startsWith(c.message)) << dialogs.last().text.toStdString();
+        EXPECT_EQ(dialogs.last().title, QStringLiteral("Fehler"));
+        EXPECT_EQ(dialogs.last().icon, MsgIcon::Critical);
         EXPECT_TRUE(table == before);
+        EXPECT_EQ(serial, serialBefore);
     }
 }
 
-TEST_F(LocoFilesTest, ExtraLinesAfterTheBodyAreIgnored)
+// 85 CRLF lines: the header and the 84 values of the first slot with the address.
+TEST_F(LocoFiles, OneRecordIsSavedFromTheFirstSlotWithItsAddress)
 {
-    readTable(table);
-    QByteArray data = LocoTableFile(table, serial).data();
-    data += "Anhang\r\n12\r\n";
-    const QString p = write("mehr.ISD", data);
-    files.names = {p};
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_TRUE(dialogs.boxes.empty());
-}
-
-TEST_F(LocoFilesTest, FileWithLfLineEndsLoadsToo)
-{
-    readTable(table);
-    QByteArray data = LocoTableFile(table, serial).data();
-    data.replace("\r\n", "\n");
-    data.chop(1); // no line end after the last value
-    const QString p = write("lf.ISD", data);
-    LocoTable loaded;
-    StoredSerial s;
-    const IsdLoadResult r = LoadLocoTableFile(p, loaded, s);
-    EXPECT_TRUE(r.ok()) << r.detail.toStdString();
-    EXPECT_EQ(loaded.ReadLokname(2), QStringLiteral("Köf II"));
-    EXPECT_EQ(s, serial);
-}
-
-TEST_F(LocoFilesTest, FailedSaveReportsAndKeepsTableAndPreviousFile)
-{
-    readTable(table);
-    const LocoTable before = table;
-    const QString blocker = write("datei", "kein Ordner");
-    files.names = {blocker + QStringLiteral("/alle.ISD")};
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Fehler beim Speichern des Files")));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Fehler"));
-    EXPECT_EQ(dialogs.boxes[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(table == before);
-
-}
-
-TEST_F(LocoFilesTest, ClearSetsColumns0To80AndKeepsFormatColumns)
-{
-    readTable(table);
-    ClrTabMenu(table);
-    for (int row = 0; row < LocoTable::Rows; ++row)
-        for (int col = 0; col <= 80; ++col)
-            ASSERT_EQ(table.value(row, col), 255);
-    EXPECT_EQ(table.value(0, LocoTable::FormatCode), 82);
-    EXPECT_EQ(table.value(0, LocoTable::FormatParam), 17);
-}
-
-// --- single-record file ---
-
-TEST_F(LocoFilesTest, RecordFileHas85LinesOfTheFirstSlotWithTheAddress)
-{
-    readTable(table);
-    putRecord(table, 5, 44, "zweite V 60"); // a later slot with the same address is not taken
-    files.names = {path("v60.ISD")};
+    putRecord(table, 5, 44, "zweite V 60");
+    files.chooseNext(path("v60.ISD"));
     ASSERT_TRUE(save_daten_satz(ctx, 44));
-    const QByteArray data = readAll(path("v60.ISD"));
+    const QByteArray data = read(path("v60.ISD"));
     const QList<QByteArray> lines = linesOf(data);
-    ASSERT_EQ(lines.size(), 85);
+    ASSERT_EQ(lines.size(), LocoRecordFileLines);
     EXPECT_EQ(LocoRecordFileLines, 85);
     EXPECT_TRUE(data.startsWith("\"KX2-Lokdatensatz Version 1.0\"\r\n0\r\n0\r\n0\r\n0\r\n86\r\n")); // 'V'
-    EXPECT_EQ(lines[1 + 32], QByteArray("44\r"));
-    EXPECT_EQ(lines[1 + 80], QByteArray("0\r"));
-    EXPECT_EQ(lines[1 + 81], QByteArray("82\r"));
-    EXPECT_TRUE(dialogs.boxes.empty());
-}
+    EXPECT_EQ(std::tuple(lines[33], lines[81], lines[82]), std::tuple(QByteArray("44\r"), QByteArray("0\r"), QByteArray("82\r")));
+    EXPECT_TRUE(dialogs.calls.empty());
 
-TEST_F(LocoFilesTest, SavingAnUnknownAddressSaysDatensatzNichtGefunden)
-{
-    readTable(table);
     EXPECT_FALSE(save_daten_satz(ctx, 45));
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Datensatz nicht gefunden!"));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Achtung!"));
-    EXPECT_EQ(dialogs.boxes[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(files.asked.empty());
+    ASSERT_EQ(dialogs.messageCount(), 1);
+    EXPECT_EQ(std::tuple(dialogs.last().text, dialogs.last().title, dialogs.last().icon),
+              std::tuple(QString("Datensatz nicht gefunden!"), QString("Achtung!"), MsgIcon::Critical));
+    EXPECT_EQ(files.calls.size(), 1u) << "no file asked for";
 }
 
-TEST_F(LocoFilesTest, RecordLoadGoesIntoTheFirstEmptySlotMarkedForSending)
+// A record goes into the first empty slot (a deleted one is not reused), marked for sending when
+// its address is valid and with the status its file holds when it is 0; a full table takes none
+// and says nothing.
+TEST_F(LocoFiles, OneRecordIsLoadedIntoTheFirstEmptySlot)
 {
     LocoTable source;
     readTable(source);
     putRecord(source, 9, 500, "Ae 6/6");
-    source.set(9, LocoTable::FormatPending, 0);
-    const QString p = saveRecordOf(source, 9, "ae.ISD");
-
-    readTable(table);
-    table.deleteRecord(1); // a deleted slot is not reused by the record load
-    files.names = {p};
+    putRecord(source, 8, 0, "ohne Adresse");
+    ASSERT_EQ(LocoRecordFile(source, 9).saveTo(path("ae.ISD")), QString());
+    ASSERT_EQ(LocoRecordFile(source, 8).saveTo(path("null.ISD")), QString());
+    table.deleteRecord(1);
+    files.chooseNext(path("ae.ISD"));
+    files.chooseNext(path("null.ISD"));
     EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_EQ(pauses, std::vector<double>{0.3});
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(table.address(3), 500);
-    EXPECT_EQ(table.ReadLokname(3), QStringLiteral("Ae 6/6"));
-    EXPECT_EQ(table.maxSpeed(3), 120);
-    EXPECT_EQ(table.status(3), LocoTable::StatusChanged);
-    EXPECT_EQ(table.value(3, LocoTable::FormatPending), 1);
-    EXPECT_EQ(table.value(3, LocoTable::FormatCode), 82);
+    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(pauses, (std::vector<double>{0.3, 0.3}));
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(std::tuple(table.address(3), table.ReadLokname(3), table.maxSpeed(3), table.status(3)),
+              std::tuple(500, QString("Ae 6/6"), 120, int(LocoTable::StatusChanged)));
+    EXPECT_EQ(std::pair(table.value(3, LocoTable::FormatPending), table.value(3, LocoTable::FormatCode)), std::pair(1, 82));
+    EXPECT_EQ(std::tuple(table.address(4), table.status(4), table.value(4, LocoTable::FormatPending)), std::tuple(0, 0, 0));
     EXPECT_EQ(table.status(1), LocoTable::StatusDeleted);
-}
 
-TEST_F(LocoFilesTest, RecordWithAddress0IsInsertedWithItsFileStatus)
-{
-    LocoTable source;
-    readTable(source);
-    putRecord(source, 0, 0, "ohne Adresse");
-    source.set(0, LocoTable::FormatPending, 0);
-    const QString p = saveRecordOf(source, 0, "null.ISD");
-
-    readTable(table);
-    files.names = {p};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(table.address(3), 0);
-    EXPECT_EQ(table.status(3), LocoTable::StatusUnchanged);
-    EXPECT_EQ(table.value(3, LocoTable::FormatPending), 0);
-    EXPECT_TRUE(table.holdsRecord(3));
-}
-
-TEST_F(LocoFilesTest, FullTableTakesNoRecordAndSaysNothing)
-{
     for (int i = 0; i < LocoTable::SlotCount; ++i)
         putRecord(table, i, i + 1, "X");
     table.setStatus(500, 255);
-    const LocoTable before = table;
-    LocoTable source;
-    readTable(source);
-    files.names = {saveRecordOf(source, 0, "x.ISD")};
+    const LocoTable full = table;
+    files.chooseNext(path("ae.ISD"));
     EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_TRUE(table == before);
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_TRUE(table == full);
 }
 
-TEST_F(LocoFilesTest, BrokenRecordFileInsertsNothing)
+// A record whose address the table holds already: each line gives the user's answers to the
+// conflict box (Ok or Cancel) and to the address question that follows Ok (nullopt: cancelled),
+// the boxes shown ("K" conflict, "U" invalid address, "N" not inserted, "?" address question),
+// and the address the record got in slot 3 (0: not inserted).
+TEST_F(LocoFiles, ARecordWhoseAddressIsTakenGetsAnotherOrIsNotInserted)
 {
     LocoTable source;
     readTable(source);
-    QList<QByteArray> lines = linesOf(LocoRecordFile(source, 1).data());
-    lines = lines.mid(0, 50);
-    const QString shortFile = write("kurz.ISD", lines.join('\n') + '\n');
-    readTable(table);
-    const LocoTable before = table;
-    files.names = {shortFile, path("fehlt.ISD")};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(dialogs.boxes.size(), 2u);
-    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Fehler beim Öffnen des Files")));
-    EXPECT_TRUE(dialogs.boxes[1].text.startsWith(QStringLiteral("Fehler beim Öffnen des Files")));
-    EXPECT_TRUE(table == before);
-}
-
-TEST_F(LocoFilesTest, TableFileOfferedAsRecordIsTheWrongFormat)
-{
-    readTable(table);
-    const LocoTable before = table;
-    files.names = {path("alle.ISD")};
-    ASSERT_EQ(LocoTableFile(table, serial).saveTo(path("alle.ISD")), QString());
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Falsches Fileformat"));
-    EXPECT_TRUE(table == before);
-}
-
-class RecordConflictTest : public LocoFilesTest {
-protected:
-    void SetUp() override
-    {
-        LocoTable source;
-        readTable(source);
-        source.set(1, LocoTable::FormatCode, 64);
-        source.set(1, LocoTable::FormatPending, 0);
-        files.names = {saveRecordOf(source, 1, "v60.ISD")}; // address 44, present in the table
+    source.set(1, LocoTable::FormatCode, 64);
+    putRecord(source, 8, 0, "null");
+    ASSERT_EQ(LocoRecordFile(source, 1).saveTo(path("v60.ISD")), QString()); // address 44
+    ASSERT_EQ(LocoRecordFile(source, 8).saveTo(path("null.ISD")), QString());
+    using A = MsgAnswer;
+    const struct {
+        const char* what;
+        const char* file;
+        std::vector<MsgAnswer> answers;
+        std::vector<std::optional<QString>> typed;
+        QString boxes;
+        int address;
+    } cases[] = {
+        {"Cancel", "v60.ISD", {A::Cancel}, {}, "KN", 0},
+        {"a free address", "v60.ISD", {A::Ok}, {"45"}, "K?", 45},
+        {"the address question cancelled", "v60.ISD", {A::Ok}, {std::nullopt}, "K?N", 0},
+        {"blanks answered", "v60.ISD", {A::Ok}, {"  "}, "K?N", 0},
+        {"invalid addresses asked again", "v60.ISD", {A::Ok}, {"abc", "10000", "0", "12x", " 46 "}, "K?U?U?U?U?", 46},
+        {"taken addresses asked again", "v60.ISD", {A::Ok, A::Ok, A::Ok}, {"1234", "3", "47"}, "K?K?K?", 47},
+        {"address 0 against another 0, renamed", "null.ISD", {A::Ok}, {"48"}, "K?", 48},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         readTable(table);
-        table.set(3, LocoTable::FormatCode, 5); // leftovers in the empty slot the load takes
-        before = table;
+        putRecord(table, 4, 0, "auch null");
+        table.set(3, LocoTable::FormatCode, 5); // a leftover in the empty slot the load takes
+        const LocoTable before = table;
+        dialogs.clear();
+        for (MsgAnswer a : c.answers)
+            dialogs.answerNext(a);
+        for (const auto& t : c.typed)
+            dialogs.inputNext(t);
+        files.chooseNext(path(c.file));
+        EXPECT_EQ(DS_LadenMenu(ctx), c.address ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing);
+        QString shown;
+        for (const auto& call : dialogs.calls) {
+            if (call.kind == FakeDialogs::Kind::Input) {
+                shown += '?';
+                EXPECT_EQ(std::pair(call.text, call.title), std::pair(QString("Lokadresse:"), QString("Lokadresse ändern")));
+            } else if (call.text == "Bitte ändern Sie die Lokadresse!") {
+                shown += 'K';
+                EXPECT_EQ(std::tuple(call.title, call.buttons, call.icon),
+                          std::tuple(QString("Lokadresse des Datensatzes schon vorhanden!"), MsgButtons::OkCancel, MsgIcon::Critical));
+            } else if (call.text == "Datensatz wurde nicht eingefügt!") {
+                shown += 'N';
+                EXPECT_EQ(std::tuple(call.title, call.buttons, call.icon),
+                          std::tuple(QString("Lokadresse des Datensatzes schon vorhanden!"), MsgButtons::Ok, MsgIcon::None));
+            } else if (call.text == "          Lokadresse ungültig!Bitte eine andere Lokadresse eingeben.") {
+                shown += 'U';
+                EXPECT_EQ(std::pair(call.title, call.icon), std::pair(QString("Achtung!"), MsgIcon::Critical));
+            }
+        }
+        EXPECT_EQ(shown, c.boxes);
+        if (!c.typed.empty()) {
+            EXPECT_EQ(dialogs.calls[1].defaultText, c.file == QByteArray("v60.ISD") ? "44" : "0");
+        }
+        if (c.answers.size() > 1) {
+            EXPECT_EQ(dialogs.calls[3].defaultText, *c.typed[0]) << "a taken address typed is offered again";
+        }
+        if (c.address) {
+            EXPECT_EQ(std::tuple(table.address(3), table.status(3), table.value(3, LocoTable::FormatPending)),
+                      std::tuple(c.address, int(LocoTable::StatusChanged), 1));
+            EXPECT_EQ(table.address(1), 44);
+        } else {
+            EXPECT_TRUE(table == before);
+        }
     }
-    void expectConflictBox(size_t k)
-    {
-        ASSERT_LT(k, dialogs.boxes.size());
-        EXPECT_EQ(dialogs.boxes[k].text, QStringLiteral("Bitte ändern Sie die Lokadresse!"));
-        EXPECT_EQ(dialogs.boxes[k].title, QStringLiteral("Lokadresse des Datensatzes schon vorhanden!"));
-        EXPECT_EQ(dialogs.boxes[k].buttons, MsgButtons::OkCancel);
-        EXPECT_EQ(dialogs.boxes[k].icon, MsgIcon::Critical);
-    }
-    void expectNotInserted(size_t k)
-    {
-        ASSERT_LT(k, dialogs.boxes.size());
-        EXPECT_EQ(dialogs.boxes[k].text, QStringLiteral("Datensatz wurde nicht eingefügt!"));
-        EXPECT_EQ(dialogs.boxes[k].title, QStringLiteral("Lokadresse des Datensatzes schon vorhanden!"));
-        EXPECT_EQ(dialogs.boxes[k].buttons, MsgButtons::Ok);
-        EXPECT_EQ(dialogs.boxes[k].icon, MsgIcon::None);
-    }
-    void expectInvalidBox(size_t k)
-    {
-        ASSERT_LT(k, dialogs.boxes.size());
-        EXPECT_EQ(dialogs.boxes[k].text,
-                  QStringLiteral("          Lokadresse ungültig!Bitte eine andere Lokadresse eingeben."));
-        EXPECT_EQ(dialogs.boxes[k].title, QStringLiteral("Achtung!"));
-        EXPECT_EQ(dialogs.boxes[k].icon, MsgIcon::Critical);
-    }
-    LocoTable before;
-};
-
-TEST_F(RecordConflictTest, CancelLeavesTheTableAsBefore)
-{
-    dialogs.answers = {MsgAnswer::Cancel};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(dialogs.boxes.size(), 2u);
-    expectConflictBox(0);
-    expectNotInserted(1);
-    EXPECT_TRUE(dialogs.inputs.empty());
-    EXPECT_TRUE(table == before);
-}
-
-TEST_F(RecordConflictTest, OkWithAFreeAddressInsertsTheRecordUnderIt)
-{
-    dialogs.answers = {MsgAnswer::Ok};
-    dialogs.typed = {QStringLiteral("45")};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    expectConflictBox(0);
-    ASSERT_EQ(dialogs.inputs.size(), 1u);
-    EXPECT_EQ(dialogs.inputs[0].prompt, QStringLiteral("Lokadresse:"));
-    EXPECT_EQ(dialogs.inputs[0].title, QStringLiteral("Lokadresse ändern"));
-    EXPECT_EQ(dialogs.inputs[0].defaultText, QStringLiteral("44"));
-    EXPECT_EQ(table.address(3), 45);
-    EXPECT_EQ(table.ReadLokname(3), QStringLiteral("V 60"));
-    EXPECT_EQ(table.status(3), LocoTable::StatusChanged);
-    EXPECT_EQ(table.value(3, LocoTable::FormatPending), 1);
-    EXPECT_EQ(table.value(3, LocoTable::FormatCode), 64);
-    EXPECT_EQ(table.address(1), 44);
-}
-
-TEST_F(RecordConflictTest, CancelOfTheAddressInputIsLikeCancelOfTheConflict)
-{
-    dialogs.answers = {MsgAnswer::Ok};
-    dialogs.typed = {std::nullopt};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(dialogs.boxes.size(), 2u);
-    expectConflictBox(0);
-    expectNotInserted(1);
-    EXPECT_TRUE(table == before);
-}
-
-TEST_F(RecordConflictTest, EmptyAnswerIsLikeCancel)
-{
-    dialogs.answers = {MsgAnswer::Ok};
-    dialogs.typed = {QStringLiteral("  ")};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    expectNotInserted(1);
-    EXPECT_TRUE(table == before);
-}
-
-TEST_F(RecordConflictTest, InvalidTypedAddressesAreAskedAgain)
-{
-    dialogs.answers = {MsgAnswer::Ok};
-    dialogs.typed = {QStringLiteral("abc"), QStringLiteral("10000"), QStringLiteral("0"), QStringLiteral("12x"),
-                     QStringLiteral(" 46 ")};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    ASSERT_EQ(dialogs.boxes.size(), 5u);
-    expectConflictBox(0);
-    for (size_t k = 1; k < 5; ++k)
-        expectInvalidBox(k);
-    EXPECT_EQ(dialogs.inputs.size(), 5u);
-    EXPECT_EQ(table.address(3), 46);
-    EXPECT_EQ(table.status(3), LocoTable::StatusChanged);
-}
-
-TEST_F(RecordConflictTest, TypedAddressThatIsTakenAsksAgain)
-{
-    // 1234 and 3 are taken too: the conflict box comes back each time.
-    dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Ok};
-    dialogs.typed = {QStringLiteral("1234"), QStringLiteral("3"), QStringLiteral("47")};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    ASSERT_EQ(dialogs.boxes.size(), 3u);
-    expectConflictBox(0);
-    expectConflictBox(1);
-    expectConflictBox(2);
-    ASSERT_EQ(dialogs.inputs.size(), 3u);
-    EXPECT_EQ(dialogs.inputs[1].defaultText, QStringLiteral("1234"));
-    EXPECT_EQ(dialogs.inputs[2].defaultText, QStringLiteral("3"));
-    EXPECT_EQ(table.address(3), 47);
-}
-
-TEST_F(RecordConflictTest, RecordWithAddress0AndFileStatusGetsMarkedOnceRenamed)
-{
-    // Address 0 of the file collides with another record of address 0; under the typed
-    // address the record must reach the device like any other loaded one.
-    LocoTable source;
-    readTable(source);
-    putRecord(source, 0, 0, "null");
-    files.names = {saveRecordOf(source, 0, "null.ISD")};
-    putRecord(table, 4, 0, "auch null");
-    dialogs.answers = {MsgAnswer::Ok};
-    dialogs.typed = {QStringLiteral("48")};
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_EQ(table.address(3), 48);
-    EXPECT_EQ(table.status(3), LocoTable::StatusChanged);
-    EXPECT_EQ(table.value(3, LocoTable::FormatPending), 1);
 }

@@ -1,194 +1,108 @@
-#include "dbproto/DbConstants.h"
-#include "link/Clock.h"
-#include "link/LocoNetLink.h"
-#include "shell/Settings.h"
+// Received bytes assembled into the ring of 32 message slots.
+#include "support/DbRig.h"
 #include "support/FakeComm1.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace kx2;
-using kx2::test::FakeComm1;
+using kx2::test::bytesOf;
+using kx2::test::FakeLinkRig;
 
-namespace {
-
-QByteArray bytes(std::initializer_list<int> list)
+// Each line: the slot assembly starts in, the bytes as they arrive (one piece per read), and
+// where assembly stands afterwards: the next slot, whether a message is still being assembled,
+// and the bytes of the slot the last complete message went to.
+TEST(LocoNetReceive, BytesBecomeMessagesByTheirOpcodesLength)
 {
-    QByteArray out;
-    for (int b : list)
-        out.append(char(b));
-    return out;
-}
-
-// A message with its checksum appended.
-QByteArray framed(std::initializer_list<int> list)
-{
-    QByteArray out = bytes(list);
-    int ck = 0xFF;
-    for (char c : out)
-        ck ^= static_cast<unsigned char>(c);
-    out.append(char(ck));
-    return out;
-}
-
-QByteArray readyMessage()
-{
-    QByteArray m(31, 0);
-    const int fixed[][2] = {{0, 0xE5}, {1, 0x1F}, {2, 0x01}, {3, 0x50}, {4, 0x43}, {5, 0x70}, {6, 0x11},
-                            {7, 0x7F}, {8, 0x7F}, {9, 0x7F}, {10, 0x70}, {15, 0x30}, {20, 0x70}, {25, 0x00}};
-    for (const auto& f : fixed)
-        m[f[0]] = char(f[1]);
-    for (int k = 0; k < 4; ++k) {
-        m[16 + k] = char(DbSignature[k]);
-        m[21 + k] = char(DbSignature[4 + k]);
-    }
-    return m;
-}
-
-struct Receive : ::testing::Test {
-    VirtualClock clock;
-    FakeComm1 port{clock};
-    Settings settings;
-    LocoNetLink link{port, clock, settings};
-    void SetUp() override
-    {
-        port.setPortOpen(true);
-        port.setRThreshold(1);
-        port.setOnComm([this] { link.OnComm(); });
-    }
-};
-
-} // namespace
-
-TEST_F(Receive, FourByteMessageFillsSlotSetsFlagAndAdvances)
-{
-    link.RingWriteIndex = 5;
-    port.setInputLen(1);
-    port.feed(bytes({0xB4, 0x6D, 0x7F, 0x5B}));
-    EXPECT_EQ(link.RingWriteIndex, 6);
-    EXPECT_EQ(link.ReceiveRing[5][0], 0xB4);
-    EXPECT_EQ(link.ReceiveRing[5][1], 0x6D);
-    EXPECT_EQ(link.ReceiveRing[5][2], 0x7F);
-    EXPECT_EQ(link.ReceiveRing[5][3], 0x5B);
-    EXPECT_EQ(link.ReceiveRing[5][64], -1);
-    EXPECT_FALSE(link.Receiving);
-}
-
-TEST_F(Receive, OpcodeInsideUnfinishedMessageRestartsInSameSlot)
-{
-    link.receiveBytes(bytes({0xE7, 0x0E}));        // unfinished: a 14-byte message, two bytes in
-    EXPECT_TRUE(link.Receiving);
-    link.receiveBytes(bytes({0xC0, 0x01}));        // two bytes of a 6-byte message
-    link.receiveBytes(bytes({0x81, 0x7E}));        // restart: a 2-byte message completes
-    EXPECT_EQ(link.RingWriteIndex, 1);
-    EXPECT_EQ(link.ReceiveRing[0][0], 0x81);
-    EXPECT_EQ(link.ReceiveRing[0][1], 0x7E);
-}
-
-TEST_F(Receive, VariableLengthFollowsCountByte)
-{
-    QByteArray longMsg(31, 0x01);
-    longMsg[0] = char(0xE5);
-    longMsg[1] = char(0x1F);
-    link.receiveBytes(longMsg.left(30));
-    EXPECT_EQ(link.RingWriteIndex, 0) << "not complete before the 31st byte";
-    link.receiveBytes(longMsg.mid(30));
-    EXPECT_EQ(link.RingWriteIndex, 1);
-
-    link.receiveBytes(bytes({0xEF, 0x02}));
-    EXPECT_EQ(link.RingWriteIndex, 2) << "count 2 completes right after the count byte";
-}
-
-TEST_F(Receive, StrayDataBytesAreDropped)
-{
-    link.receiveBytes(bytes({0x01, 0x02, 0x7F}));
-    EXPECT_EQ(link.RingWriteIndex, 0);
-    EXPECT_FALSE(link.Receiving);
-    link.receiveBytes(bytes({0xB4, 0x6D, 0x7F, 0x5B, 0x33}));
-    EXPECT_EQ(link.RingWriteIndex, 1);
-}
-
-TEST_F(Receive, ThirtyThirdMessageLandsInSlotZeroAgain)
-{
-    for (int i = 0; i < 32; ++i)
-        link.receiveBytes(bytes({0x83, i}));
-    EXPECT_EQ(link.RingWriteIndex, 0);
-    link.receiveBytes(bytes({0x85, 0x55}));
-    EXPECT_EQ(link.RingWriteIndex, 1);
-    EXPECT_EQ(link.ReceiveRing[0][0], 0x85);
-    EXPECT_EQ(link.ReceiveRing[31][1], 31);
-}
-
-TEST_F(Receive, OverlongAndShortCountMessagesAreAbandonedWithoutOverflow)
-{
-    link.RingWriteIndex = 31;
+    QByteArray longMessage(31, 0x01);
+    longMessage[0] = char(0xE5);
+    longMessage[1] = char(0x1F);
+    QByteArray sixtyFour(64, 0x22);
+    sixtyFour[0] = char(0xE0);
+    sixtyFour[1] = char(64);
     QByteArray tooLong(100, 0x11);
     tooLong[0] = char(0xE0);
     tooLong[1] = char(100);
-    link.receiveBytes(tooLong);
-    EXPECT_FALSE(link.Receiving);
-    EXPECT_EQ(link.RingWriteIndex, 31);
-    EXPECT_EQ(link.ReceiveRing[31][64], 0) << "the completion flag cell is never written as data";
-
-    link.receiveBytes(bytes({0xE0, 0x00, 0x11, 0x22}));
-    link.receiveBytes(bytes({0xE0, 0x01, 0x11}));
-    EXPECT_FALSE(link.Receiving);
-    EXPECT_EQ(link.RingWriteIndex, 31);
-
-    // The slot is reused by the next good message.
-    link.receiveBytes(bytes({0xB4, 0x6D, 0x7F, 0x5B}));
-    EXPECT_EQ(link.RingWriteIndex, 0);
-    EXPECT_EQ(link.ReceiveRing[31][0], 0xB4);
+    const struct {
+        const char* what;
+        int start;
+        std::vector<QByteArray> pieces;
+        int next;
+        bool receiving;
+        int slot;
+        QByteArray slotBytes;
+    } cases[] = {
+        {"a long acknowledge", 5, {bytesOf({0xB4, 0x6D, 0x7F, 0x59})}, 6, false, 5, bytesOf({0xB4, 0x6D, 0x7F, 0x59})},
+        {"an opcode restarts an unfinished message in the same slot", 0,
+         {bytesOf({0xE7, 0x0E}), bytesOf({0xC0, 0x01}), bytesOf({0x81, 0x7E})}, 1, false, 0, bytesOf({0x81, 0x7E})},
+        {"a count of 0x1F is complete with the 31st byte", 0, {longMessage.left(30)}, 0, true, 0, {}},
+        {"... and not before", 0, {longMessage.left(30), longMessage.mid(30)}, 1, false, 0, longMessage},
+        {"a count of 2 is complete with the count byte", 0, {bytesOf({0xEF, 0x02})}, 1, false, 0, bytesOf({0xEF, 0x02})},
+        {"stray data bytes are dropped", 0, {bytesOf({0x01, 0x02, 0x7F, 0xB4, 0x6D, 0x7F, 0x59, 0x33})}, 1, false, 0,
+         bytesOf({0xB4, 0x6D, 0x7F, 0x59})},
+        {"sixty-four bytes still fit a slot", 0, {sixtyFour}, 1, false, 0, sixtyFour},
+        {"longer than a slot can take: its bytes never reach the flag cell", 31, {tooLong}, 31, false, 31, {}},
+        {"longer or shorter than a slot can take is abandoned and the slot reused", 31,
+         {tooLong, bytesOf({0xE0, 0x00, 0x11, 0x22}), bytesOf({0xE0, 0x01, 0x11}), bytesOf({0xB4, 0x6D, 0x7F, 0x59})},
+         0, false, 31, bytesOf({0xB4, 0x6D, 0x7F, 0x59})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeLinkRig rig;
+        rig.link.RingWriteIndex = c.start;
+        for (const QByteArray& piece : c.pieces)
+            rig.link.receiveBytes(piece);
+        EXPECT_EQ(rig.link.RingWriteIndex, c.next);
+        EXPECT_EQ(rig.link.Receiving, c.receiving);
+        const auto& slot = rig.link.ReceiveRing[size_t(c.slot)];
+        for (int i = 0; i < c.slotBytes.size(); ++i)
+            EXPECT_EQ(slot[size_t(i)], static_cast<unsigned char>(c.slotBytes[i])) << i;
+        EXPECT_EQ(slot[LocoNetLink::CompleteFlagCell], c.slotBytes.isEmpty() ? 0 : -1);
+    }
 }
 
-TEST_F(Receive, SixtyFourByteMessageStillFits)
+TEST(LocoNetReceive, PortHandsOverByteByByteAndThe33rdMessageLandsInSlotZeroAgain)
 {
-    QByteArray m(64, 0x22);
-    m[0] = char(0xE0);
-    m[1] = char(64);
-    link.receiveBytes(m);
-    EXPECT_EQ(link.RingWriteIndex, 1);
-    EXPECT_EQ(link.ReceiveRing[0][63], 0x22);
+    FakeLinkRig rig;
+    rig.port.setInputLen(1);
+    for (int i = 0; i < 32; ++i)
+        rig.port.feed(bytesOf({0x83, i}));
+    EXPECT_EQ(rig.link.RingWriteIndex, 0);
+    rig.port.feed(bytesOf({0x85, 0x55}));
+    EXPECT_EQ(rig.link.RingWriteIndex, 1);
+    EXPECT_EQ(rig.link.ReceiveRing[0][0], 0x85);
+    EXPECT_EQ(rig.link.ReceiveRing[31][1], 31);
 }
 
-TEST_F(Receive, ReadyMessageIsRecognisedOnlyWhileSomeoneWaits)
+// The ready message as the simulated command station sends it; byte 6 is not examined, every
+// other byte of its head and the signature are.
+TEST(LocoNetReceive, ReadyMessageIsRecognisedOnlyWhileSomeoneWaitsForIt)
 {
-    link.receiveBytes(readyMessage());
-    EXPECT_EQ(link.ReadyFlag, 255);
-
-    link.ReadyFlag = 0;
-    QByteArray wrongSignature = readyMessage();
-    wrongSignature[21] = char(wrongSignature[21] ^ 0x01);
-    link.receiveBytes(wrongSignature);
-    EXPECT_EQ(link.ReadyFlag, 0);
-
-    QByteArray otherByte6 = readyMessage();
-    otherByte6[6] = char(0x55); // byte 6 is not examined
-    link.receiveBytes(otherByte6);
-    EXPECT_EQ(link.ReadyFlag, 1);
+    const QByteArray ready = test::stationReadyMessage();
+    FakeLinkRig rig;
+    rig.link.receiveBytes(ready);
+    EXPECT_EQ(rig.link.ReadyFlag, 255);
+    rig.link.ReadyFlag = 0;
+    for (int byte : {0, 3, 5, 9, 14, 15, 16, 20, 24, 25}) {
+        QByteArray other = ready;
+        other[byte] = char(other[byte] ^ 0x01);
+        rig.link.receiveBytes(other);
+        EXPECT_EQ(rig.link.ReadyFlag, 0) << byte;
+    }
+    QByteArray byte6 = ready;
+    byte6[6] = char(0x55);
+    rig.link.receiveBytes(byte6);
+    EXPECT_EQ(rig.link.ReadyFlag, 1);
 }
 
-TEST_F(Receive, TraceWritesEveryAssembledMessage)
+TEST(LocoNetReceive, TraceWritesEveryAssembledMessage)
 {
+    FakeLinkRig rig;
     QBuffer trace;
     trace.open(QIODevice::WriteOnly);
-    link.setTrace(&trace);
-    link.receiveBytes(bytes({0x05, 0xB4, 0x6D, 0x7F, 0x5B}));
+    rig.link.setTrace(&trace);
+    rig.link.receiveBytes(bytesOf({0x05, 0xB4, 0x6D, 0x7F, 0x5B}));
     EXPECT_EQ(trace.data(), QByteArray("RX B4 6D 7F 5B\n"));
-}
-
-TEST(ByteToHex, AlwaysTwoUpperCaseDigits)
-{
-    EXPECT_EQ(ByteToHex(0), "00");
-    EXPECT_EQ(ByteToHex(15), "0F");
-    EXPECT_EQ(ByteToHex(255), "FF");
-    EXPECT_EQ(ByteToHex(0xAB), "AB");
-}
-
-TEST(LocoNetChecksum, MakesTheExclusiveOrOfTheMessageFF)
-{
-    const int msg[] = {0xB4, 0x6D, 0x7F};
-    const int ck = LocoNetChecksum(msg, 2);
-    EXPECT_EQ(0xB4 ^ 0x6D ^ 0x7F ^ ck, 0xFF);
-    EXPECT_EQ(framed({0xB4, 0x6D, 0x7F}).back(), char(ck));
+    EXPECT_EQ(std::vector<QString>({ByteToHex(0), ByteToHex(15), ByteToHex(255)}),
+              std::vector<QString>({"00", "0F", "FF"}));
 }

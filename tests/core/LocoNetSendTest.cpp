@@ -1,125 +1,78 @@
-#include "link/Clock.h"
-#include "link/LocoNetLink.h"
-#include "shell/Settings.h"
+// Sending one LocoNet message the way each interface kind needs it.
 #include "support/FakeComm1.h"
 
 #include <QBuffer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kx2;
-using kx2::test::FakeComm1;
+using kx2::test::FakeLinkRig;
 
-namespace {
-
-struct Send : ::testing::Test {
-    VirtualClock clock;
-    FakeComm1 port{clock};
-    Settings settings;
-    LocoNetLink link{port, clock, settings};
-    const int msg[4] = {0xB4, 0x6D, 0x7F, 0x00};
-    void SetUp() override
-    {
-        port.setPortOpen(true);
-        port.setRThreshold(1);
-        port.setOnComm([this] { link.OnComm(); });
-    }
-    void useKind(bool loconet, bool usb)
-    {
-        settings.UseLocoNetInterface = loconet;
-        settings.UseUsbInterface = usb;
-    }
-};
-
-} // namespace
-
-TEST_F(Send, UsbInterfaceWritesWholeMessageInOneWrite)
+// Each line: the interface kind, what goes wrong, and what the send ends with: its result (the
+// caller passes 77), the bytes written, in how many writes, and how long it took. The message is
+// a long acknowledge as the command station sends it, B4 6D 7F, whose checksum is 0x59.
+TEST(LocoNetSend, EachInterfaceKindWritesAndGivesUpItsOwnWay)
 {
-    useKind(true, true);
-    int result = 77; // whole-message mode leaves the caller's value alone
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 77);
-    ASSERT_EQ(port.writes.size(), 1);
-    EXPECT_EQ(port.writes[0], QByteArray("\xB4\x6D\x7F\x59", 4));
-    EXPECT_EQ(port.inputDiscards, 1);
-    EXPECT_EQ(port.outputDiscards, 1);
-}
-
-TEST_F(Send, UsbInterfacePortErrorGives1012)
-{
-    useKind(true, true);
-    port.failOutput = true;
-    int result = 0;
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 1012);
-}
-
-TEST_F(Send, LocoNetInterfaceWritesByteByByteIgnoringCts)
-{
-    useKind(true, false);
-    port.cts = false;
-    int result = 5;
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 0);
-    ASSERT_EQ(port.writes.size(), 4);
-    EXPECT_EQ(port.written, QByteArray("\xB4\x6D\x7F\x59", 4));
-}
-
-TEST_F(Send, CommandStationPortGivesUpAfterThreeSecondsWithoutCts)
-{
-    useKind(false, false);
-    port.cts = false;
-    int result = 0;
-    const double start = clock.now();
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 1012);
-    EXPECT_GT(clock.now() - start, 3.0);
-    EXPECT_LT(clock.now() - start, 3.1);
-    EXPECT_TRUE(port.written.isEmpty());
-}
-
-TEST_F(Send, ChecksumWaitingForCtsGivesUpFiveSecondsAfterTheStart)
-{
-    useKind(false, false);
-    // CTS drops once the data bytes are out; the checksum then waits for it.
-    port.onOutput = [this](const QByteArray&) {
-        if (port.written.size() == 3)
-            port.cts = false;
+    const QByteArray whole("\xB4\x6D\x7F\x59", 4);
+    const struct {
+        const char* what;
+        bool loconet, usb;
+        std::function<void(FakeLinkRig&)> fault;
+        int result;
+        QByteArray written;
+        int writes;
+        double minSeconds, maxSeconds;
+    } cases[] = {
+        {"USB: one write, the caller's value kept", true, true, {}, 77, whole, 1, 0, 0},
+        {"USB: the port fails", true, true, [](FakeLinkRig& r) { r.port.failOutput = true; }, 1012, {}, 0, 0, 0},
+        {"LocoNet interface: byte by byte, CTS not looked at", true, false,
+         [](FakeLinkRig& r) { r.port.cts = false; }, 0, whole, 4, 0, 0.01},
+        {"LocoNet interface: the port goes away", true, false,
+         [](FakeLinkRig& r) { r.port.onOutput = [&r](const QByteArray&) { r.port.setPortOpen(false); }; }, 1012,
+         whole.left(1), 1, 0, 0.01},
+        {"station port: CTS comes back after a second", false, false,
+         [](FakeLinkRig& r) {
+             r.port.cts = false;
+             r.clock.callAfter(1.0, [&r] { r.port.cts = true; });
+         },
+         0, whole, 4, 1.0, 1.1},
+        {"station port: no CTS gives up after three seconds for the whole message", false, false,
+         [](FakeLinkRig& r) { r.port.cts = false; }, 1012, {}, 0, 3.0, 3.1},
+        {"station port: the checksum waits for CTS five seconds from the start", false, false,
+         [](FakeLinkRig& r) {
+             r.port.onOutput = [&r](const QByteArray&) { r.port.cts = r.port.written.size() < 3; };
+         },
+         1012, whole.left(3), 3, 5.0, 5.1},
     };
-    int result = 0;
-    const double start = clock.now();
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 1012);
-    EXPECT_EQ(port.written.size(), 3);
-    EXPECT_GT(clock.now() - start, 5.0);
-    EXPECT_LT(clock.now() - start, 5.1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeLinkRig rig;
+        rig.settings.UseLocoNetInterface = c.loconet;
+        rig.settings.UseUsbInterface = c.usb;
+        if (c.fault)
+            c.fault(rig);
+        const int msg[] = {0xB4, 0x6D, 0x7F};
+        int result = 77;
+        const double start = rig.clock.now();
+        rig.link.SendLocoNetMessage(msg, 2, result);
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(rig.port.written, c.written);
+        EXPECT_EQ(rig.port.writes.size(), c.writes);
+        EXPECT_GE(rig.clock.now() - start, c.minSeconds);
+        EXPECT_LE(rig.clock.now() - start, c.maxSeconds);
+        // Whatever waited in either direction is discarded first.
+        EXPECT_EQ(std::pair(rig.port.inputDiscards, rig.port.outputDiscards), std::pair(1, 1));
+    }
 }
 
-TEST_F(Send, CommandStationPortSendsWhenCtsComesBack)
+TEST(LocoNetSend, TraceShowsTheSentMessageWithItsChecksum)
 {
-    useKind(false, false);
-    port.cts = false;
-    clock.callAfter(1.0, [this] { port.cts = true; });
-    int result = 0;
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(port.written, QByteArray("\xB4\x6D\x7F\x59", 4));
-}
-
-TEST_F(Send, TraceShowsSentMessageWithChecksum)
-{
+    FakeLinkRig rig;
     QBuffer trace;
     trace.open(QIODevice::WriteOnly);
-    link.setTrace(&trace);
+    rig.link.setTrace(&trace);
+    const int msg[] = {0xB4, 0x6D, 0x7F};
     int result = 0;
-    link.SendLocoNetMessage(msg, 2, result);
+    rig.link.SendLocoNetMessage(msg, 2, result);
     EXPECT_EQ(trace.data(), QByteArray("TX B4 6D 7F 59\n"));
-}
-
-TEST_F(Send, ByteModePortVanishingGives1012)
-{
-    useKind(true, false);
-    port.onOutput = [this](const QByteArray&) { port.setPortOpen(false); };
-    int result = 0;
-    link.SendLocoNetMessage(msg, 2, result);
-    EXPECT_EQ(result, 1012);
 }

@@ -1,20 +1,12 @@
+// The locomotive record: its name area, address and data-format texts, and how its status moves.
 #include "loco/LocoTable.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kx2;
 
 namespace {
-
-// A slot as the read driver leaves it for a record in use.
-void putRecord(LocoTable& t, int row, int address, const char* name)
-{
-    for (int col = 0; col < LocoTable::RecordBytes; ++col)
-        t.set(row, col, 0);
-    t.setAddress(row, address);
-    t.WriteLokname(row, QString::fromUtf8(name));
-    t.setStatus(row, LocoTable::StatusUnchanged);
-}
 
 void fillRow(LocoTable& t, int row, int v)
 {
@@ -22,254 +14,158 @@ void fillRow(LocoTable& t, int row, int v)
         t.set(row, col, v);
 }
 
-} // namespace
-
-// --- name field ---
-
-TEST(LocoName, ReadStopsAtTheTerminator)
+// A slot as a read leaves a record in use.
+void putRecord(LocoTable& t, int row, int address)
 {
-    LocoTable t;
-    fillRow(t, 7, 'x');
-    t.set(7, 4, 'B');
-    t.set(7, 5, 'R');
-    t.set(7, 6, 0);
-    EXPECT_EQ(t.ReadLokname(7), QStringLiteral("BR"));
-    t.set(7, 4, 0);
-    EXPECT_EQ(t.ReadLokname(7), QString());
+    fillRow(t, row, 0);
+    t.setAddress(row, address);
+    t.WriteLokname(row, QStringLiteral("Lok"));
 }
 
-TEST(LocoName, NameWithoutTerminatorYieldsAll24Characters)
+QString nameBytes(const LocoTable& t, int row)
 {
+    QString s;
+    for (int col = LocoTable::NameFirst; col <= LocoTable::NameLast + 1; ++col)
+        s += t.value(row, col) == 0 ? QChar('0') : QChar(t.value(row, col));
+    return s;
+}
+
+} // namespace
+
+// Each line: the name written into a row of 'q' bytes, bytes 4..28 afterwards ('0' the terminator)
+// and the name read back. At most 23 characters are kept so that the terminator falls at byte 27
+// at the latest; a shorter name leaves what follows its terminator; "" stores a 0 at byte 4 only.
+TEST(LocoName, WrittenIntoTheNameAreaAndReadBack)
+{
+    const QString q23(23, QChar('q'));
+    const struct {
+        QString written, bytes, read;
+    } rows[] = {
+        {"BR 218", "BR 2180" + QString(17, 'q') + "q", "BR 218"},
+        {"123456789012345678901234567890", "123456789012345678901230q", "12345678901234567890123"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWX", "ABCDEFGHIJKLMNOPQRSTUVW0q", "ABCDEFGHIJKLMNOPQRSTUVW"},
+        {"", "0" + q23 + "q", ""},
+        {"Bär Größe", "Bär Größe0" + QString(14, 'q') + "q", "Bär Größe"},
+        {QString(30, QChar(0xDC)), QString(23, QChar(0xDC)) + "0q", QString(23, QChar(0xDC))},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.written.toStdString());
+        LocoTable t;
+        fillRow(t, 0, 'q');
+        t.WriteLokname(0, row.written);
+        EXPECT_EQ(nameBytes(t, 0), row.bytes);
+        EXPECT_EQ(t.ReadLokname(0), row.read);
+    }
+    // A record whose name area holds no terminator shows all 24 bytes.
     LocoTable t;
+    fillRow(t, 3, 'Z');
     for (int col = 4; col <= 27; ++col)
         t.set(3, col, 'A' + (col - 4));
-    t.set(3, 28, 'Z'); // beyond the name field
     EXPECT_EQ(t.ReadLokname(3), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWX"));
 }
 
-TEST(LocoName, ThirtyCharactersStoreTwentyThreeAndZeroAtByte27)
+TEST(LocoAddress, LittleEndianAndFoundOnlyInSlotsThatHoldARecord)
 {
     LocoTable t;
-    fillRow(t, 0, 255);
-    t.WriteLokname(0, QStringLiteral("123456789012345678901234567890"));
-    for (int k = 0; k < 23; ++k)
-        EXPECT_EQ(t.value(0, 4 + k), "12345678901234567890123"[k]) << k;
-    EXPECT_EQ(t.value(0, 27), 0);
-    EXPECT_EQ(t.value(0, 28), 255);
-    EXPECT_EQ(t.ReadLokname(0), QStringLiteral("12345678901234567890123"));
-}
-
-TEST(LocoName, TwentyFourCharactersAreCutToo)
-{
-    LocoTable t;
-    t.WriteLokname(0, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWX"));
-    EXPECT_EQ(t.value(0, 26), 'W');
-    EXPECT_EQ(t.value(0, 27), 0);
-}
-
-TEST(LocoName, EmptyNameStoresOnlyAZeroAtByte4)
-{
-    LocoTable t;
-    fillRow(t, 2, 'q');
-    t.WriteLokname(2, QString());
-    EXPECT_EQ(t.value(2, 4), 0);
-    for (int col = 5; col <= 27; ++col)
-        EXPECT_EQ(t.value(2, col), 'q') << col;
-    EXPECT_EQ(t.ReadLokname(2), QString());
-}
-
-TEST(LocoName, ShorterNameLeavesBytesAfterItsTerminator)
-{
-    LocoTable t;
-    t.WriteLokname(1, QStringLiteral("Lange Lokomotive"));
-    t.WriteLokname(1, QStringLiteral("V60"));
-    EXPECT_EQ(t.value(1, 7), 0);
-    EXPECT_EQ(t.value(1, 8), 'e'); // "Lange Lokomotive"[4]
-    EXPECT_EQ(t.ReadLokname(1), QStringLiteral("V60"));
-}
-
-TEST(LocoName, UmlautsAndSharpSAreSingleCp1252Bytes)
-{
-    LocoTable t;
-    t.WriteLokname(0, QStringLiteral("Bär Größe"));
-    const int expected[] = {'B', 0xE4, 'r', ' ', 'G', 'r', 0xF6, 0xDF, 'e', 0};
-    for (int k = 0; k < 10; ++k)
-        EXPECT_EQ(t.value(0, 4 + k), expected[k]) << k;
-    EXPECT_EQ(t.ReadLokname(0), QStringLiteral("Bär Größe"));
-}
-
-TEST(LocoName, TwentyThreeUmlautsFillTheFieldExactly)
-{
-    LocoTable t;
-    t.WriteLokname(0, QString(30, QChar(0xDC)));
-    EXPECT_EQ(t.value(0, 26), 0xDC);
-    EXPECT_EQ(t.value(0, 27), 0);
-    EXPECT_EQ(t.ReadLokname(0), QString(23, QChar(0xDC)));
-}
-
-// --- address ---
-
-TEST(LocoAddress, LittleEndianInBytes32And33)
-{
-    LocoTable t;
-    t.setAddress(5, 9999);
-    EXPECT_EQ(t.value(5, 32), 0x0F);
-    EXPECT_EQ(t.value(5, 33), 0x27);
-    EXPECT_EQ(t.address(5), 9999);
-    t.setAddress(5, 256);
-    EXPECT_EQ(t.value(5, 32), 0);
-    EXPECT_EQ(t.value(5, 33), 1);
-    t.setAddress(5, 255);
-    EXPECT_EQ(t.value(5, 32), 255);
-    EXPECT_EQ(t.value(5, 33), 0);
-}
-
-TEST(LocoAddress, EmptySlotReads65535AndMatchesNoEditorAddress)
-{
-    LocoTable t;
+    for (const auto& [a, low, high] : {std::tuple(9999, 0x0F, 0x27), std::tuple(256, 0, 1), std::tuple(255, 255, 0)}) {
+        t.setAddress(5, a);
+        EXPECT_EQ(std::tuple(a, t.value(5, 32), t.value(5, 33)), std::tuple(t.address(5), low, high));
+    }
     t.clearTable();
-    EXPECT_EQ(t.address(0), 65535);
-    EXPECT_FALSE(t.findSlotByAddress(9999));
-    EXPECT_FALSE(t.findSlotByAddress(1));
-}
-
-TEST(LocoAddress, FindSkipsTheExceptedSlotRow500AndSlotsWithoutARecord)
-{
-    LocoTable t;
-    t.clearTable();
-    putRecord(t, 4, 3, "A");
-    putRecord(t, 9, 3, "B");
-    putRecord(t, 500, 77, "C");
-    t.setAddress(12, 5); // an empty slot that still carries an address
-    t.setAddress(13, 6);
+    EXPECT_EQ(t.address(0), 65535) << "an empty slot";
+    putRecord(t, 4, 3);
+    putRecord(t, 9, 3);
+    putRecord(t, 500, 77); // row 500 never holds a record
+    t.setAddress(12, 5);   // an empty slot that still carries an address
+    putRecord(t, 13, 6);
     t.setStatus(13, LocoTable::StatusDeleted);
     EXPECT_EQ(t.findSlotByAddress(3), 4);
     EXPECT_EQ(t.findSlotByAddress(3, 4), 9);
     EXPECT_EQ(t.findSlotByAddress(3, 9), 4);
-    EXPECT_FALSE(t.findSlotByAddress(77));
-    EXPECT_FALSE(t.findSlotByAddress(5));
-    EXPECT_FALSE(t.findSlotByAddress(6));
+    for (int a : {77, 5, 6, 1, 9999})
+        EXPECT_FALSE(t.findSlotByAddress(a)) << a;
+
+    const std::pair<const char*, std::optional<int>> typed[] = {
+        {"1", 1}, {" 9999 ", 9999}, {"0042", 42}, {"0", {}}, {"10000", {}}, {"-5", {}}, {"12abc", {}},
+        {"abc", {}}, {"", {}}, {"1 2", {}}, {"99999999999", {}}};
+    for (const auto& [text, address] : typed)
+        EXPECT_EQ(ParseLocoAddress(QString::fromLatin1(text)), address) << text;
 }
 
-TEST(LocoAddress, TypedAddressMustBeDigitsWithin1To9999)
+TEST(LocoFormats, OnlyTheSixKnownCodesHaveATextAndOnlyAnExactTextHasAnIndex)
 {
-    EXPECT_EQ(ParseLocoAddress(QStringLiteral("1")), 1);
-    EXPECT_EQ(ParseLocoAddress(QStringLiteral(" 9999 ")), 9999);
-    EXPECT_EQ(ParseLocoAddress(QStringLiteral("0042")), 42);
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("0")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("10000")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("-5")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("12abc")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("abc")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("1 2")));
-    EXPECT_FALSE(ParseLocoAddress(QStringLiteral("99999999999")));
-}
-
-// --- data formats ---
-
-TEST(LocoFormats, CodeToTextKnowsTheSixFormats)
-{
-    EXPECT_EQ(FormatCodeToText(64), QStringLiteral("Motorola alt"));
-    EXPECT_EQ(FormatCodeToText(65), QStringLiteral("Motorola neu"));
-    EXPECT_EQ(FormatCodeToText(80), QStringLiteral("DCC 14"));
-    EXPECT_EQ(FormatCodeToText(82), QStringLiteral("DCC 28"));
-    EXPECT_EQ(FormatCodeToText(83), QStringLiteral("DCC 128"));
-    EXPECT_EQ(FormatCodeToText(72), QStringLiteral("Selectrix"));
-}
-
-TEST(LocoFormats, OtherCodesAndEmptyCellHaveNoText)
-{
-    EXPECT_EQ(FormatCodeToText(std::nullopt), QString());
-    EXPECT_EQ(FormatCodeToText(0), QString());
-    EXPECT_EQ(FormatCodeToText(81), QString());
-    EXPECT_EQ(FormatCodeToText(255), QString());
-    LocoTable t;
-    EXPECT_EQ(FormatCodeToText(t.cell(0, LocoTable::FormatCode)), QString());
-}
-
-TEST(LocoFormats, TextToIndexIsExactAndUnknownTextsGiveNoIndex)
-{
-    EXPECT_EQ(FormatTextToIndex(QStringLiteral("Motorola alt")), 0);
-    EXPECT_EQ(FormatTextToIndex(QStringLiteral("Motorola neu")), 1);
-    EXPECT_EQ(FormatTextToIndex(QStringLiteral("DCC 14")), 2);
-    EXPECT_EQ(FormatTextToIndex(QStringLiteral("DCC 28")), 3);
-    EXPECT_EQ(FormatTextToIndex(QStringLiteral("DCC 128")), 4);
-    EXPECT_EQ(FormatTextToIndex(QStringLiteral("Selectrix")), 5);
-    EXPECT_FALSE(FormatTextToIndex(QStringLiteral("dcc 14")));
-    EXPECT_FALSE(FormatTextToIndex(QStringLiteral("DCC 14 ")));
-    EXPECT_FALSE(FormatTextToIndex(QStringLiteral("Motorala alt")));
-    // An empty cell's text leads the dialog to option 0.
-    EXPECT_EQ(FormatTextToIndex(FormatCodeToText(std::nullopt)).value_or(0), 0);
-}
-
-TEST(LocoFormats, TablesAreFilledAtStartWithEntry6Empty)
-{
+    for (int i = 0; i < LocoFormatCount; ++i) {
+        const QString text = FormatCodeToText(kLocoFormats[size_t(i)].code);
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_EQ(FormatTextToIndex(text), i);
+    }
+    for (std::optional<int> code : {std::optional<int>(), std::optional<int>(0), std::optional<int>(81), std::optional<int>(255)})
+        EXPECT_EQ(FormatCodeToText(code), QString());
+    for (const char* text : {"dcc 14", "DCC 14 ", "Motorala alt"})
+        EXPECT_FALSE(FormatTextToIndex(QString::fromLatin1(text))) << text;
+    EXPECT_EQ(FormatTextToIndex(FormatCodeToText(std::nullopt)).value_or(0), 0) << "the dialog's first option";
     LocoFormatTables tables;
-    EXPECT_FALSE(tables.LocoFormatCodes[0]);
     FillLocoFormatTables(tables);
-    const int codes[] = {64, 65, 80, 82, 83, 72};
-    const int params[] = {2, 20, 1, 17, 81, 0};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(tables.LocoFormatCodes[size_t(i)], codes[i]);
-        EXPECT_EQ(tables.LocoFormatParams[size_t(i)], params[i]);
-    }
-    EXPECT_FALSE(tables.LocoFormatCodes[6]);
-    EXPECT_FALSE(tables.LocoFormatParams[6]);
-    EXPECT_STREQ(kLocoFormats[0].dialogCaption, "Motorala alt");
-    EXPECT_STREQ(kLocoFormats[1].dialogCaption, "Motorala neu");
-    EXPECT_STREQ(kLocoFormats[4].dialogCaption, "DCC 128");
+    EXPECT_FALSE(tables.LocoFormatCodes[6]) << "a seventh entry stays empty";
 }
 
-// --- status and transitions ---
-
-TEST(LocoStatus, RecordWithByte3Of4IsNotInUse)
+// Each line: a row's state, what happens to it, and its status and pending-format flag afterwards
+// (-1: an empty cell). Byte 3 of a record in use is below 4.
+TEST(LocoStatus, EveryEventMovesTheStatusAsTheTableDemands)
 {
-    LocoTable t;
-    t.set(0, 3, 0);
-    EXPECT_TRUE(t.recordInUse(0));
-    t.set(0, 3, 3); // record numbers below 2^26
-    EXPECT_TRUE(t.recordInUse(0));
-    t.set(0, 3, 4);
-    EXPECT_FALSE(t.recordInUse(0));
-    t.set(0, 3, 128); // an accessory record
-    EXPECT_FALSE(t.recordInUse(0));
-    t.set(0, 3, 255);
-    EXPECT_FALSE(t.recordInUse(0));
+    const auto record = [](int status, int address) {
+        return [=](LocoTable& t) {
+            putRecord(t, 0, address);
+            t.setStatus(0, status);
+            t.set(0, LocoTable::FormatPending, 0);
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(LocoTable&)> before, event;
+        int status, pending;
+    } rows[] = {
+        {"renamed to the same name", record(0, 3), [](LocoTable& t) { EXPECT_FALSE(t.renameRecord(0, "Lok")); }, 0, 0},
+        {"renamed", record(0, 3), [](LocoTable& t) { EXPECT_TRUE(t.renameRecord(0, "V200")); }, 1, 0},
+        {"a new record renamed", record(2, 3), [](LocoTable& t) { t.renameRecord(0, "anders"); }, 2, 0},
+        {"a stored record edited", record(0, 3), [](LocoTable& t) { t.markEdited(0); }, 1, 0},
+        {"a new record edited", record(2, 3), [](LocoTable& t) { t.markEdited(0); }, 2, 0},
+        {"sent", record(2, 3), [](LocoTable& t) { t.markStored(0); }, 0, 0},
+        {"a deleted record sent", record(0, 3), [](LocoTable& t) { t.deleteRecord(0); t.markStored(0); }, 255, 0},
+        {"loaded with a valid address", record(0, 9999), [](LocoTable& t) { t.markLoaded(0); }, 1, 1},
+        {"loaded with address 0", record(2, 0), [](LocoTable& t) { t.clear(0, LocoTable::FormatPending); t.markLoaded(0); }, 2, -1},
+        {"loaded empty", record(255, 3), [](LocoTable& t) { t.markSlotEmpty(0); t.markLoaded(0); }, 255, 0},
+        {"another station, a valid address", record(0, 5), [](LocoTable& t) { t.prepareForOtherDevice(); }, 2, 1},
+        {"another station, address 0", record(0, 0), [](LocoTable& t) { t.set(0, 83, 1); t.prepareForOtherDevice(); }, 240, 0},
+        {"deleted", record(0, 5), [](LocoTable& t) { t.deleteRecord(0); }, 240, 0},
+        {"read: byte 3 is 3", record(0, 5), [](LocoTable& t) { t.set(0, 3, 3); EXPECT_TRUE(t.recordInUse(0)); }, 0, 0},
+        {"read: byte 3 is 4", record(0, 5), [](LocoTable& t) { t.set(0, 3, 4); EXPECT_FALSE(t.recordInUse(0)); t.markSlotEmpty(0); }, 255, 0},
+        {"read: an accessory record", record(0, 5), [](LocoTable& t) { t.set(0, 3, 128); EXPECT_FALSE(t.recordInUse(0)); }, 0, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        LocoTable t;
+        t.clearTable();
+        row.before(t);
+        row.event(t);
+        EXPECT_EQ(t.status(0), row.status);
+        EXPECT_EQ(t.cell(0, LocoTable::FormatPending).value_or(-1), row.pending);
+        if (row.status == 240 || row.status == 255) {
+            for (int col = 4; col < 80; ++col)
+                ASSERT_EQ(t.value(0, col), 255) << col;
+        }
+    }
 }
 
-TEST(LocoStatus, DeviceReadEmptiesEveryRowSoThatNothingOldRemains)
+// A read, a clear and an emptied slot set their columns to 255; the data-format columns stay
+// except where the read begins, which empties every row so that nothing old remains.
+TEST(LocoStatus, ReadClearAndEmptySlotLeaveNothingOfTheRecord)
 {
     LocoTable t;
     for (int row = 0; row < LocoTable::Rows; ++row)
         fillRow(t, row, 1);
-    t.markAllForDeviceRead();
-    for (int row = 0; row < LocoTable::Rows; ++row) {
-        ASSERT_EQ(t.status(row), 255);
-        ASSERT_EQ(t.value(row, LocoTable::FormatPending), 0);
-        ASSERT_FALSE(t.cell(row, LocoTable::FormatCode));
-        ASSERT_FALSE(t.cell(row, LocoTable::FormatParam));
-        for (int col = 0; col < LocoTable::RecordBytes; ++col)
-            ASSERT_EQ(t.value(row, col), 255);
-    }
-}
-
-TEST(LocoStatus, SlotNotInUseGetsAll255)
-{
-    LocoTable t;
-    fillRow(t, 8, 4);
     t.markSlotEmpty(8);
-    for (int col = 0; col < 80; ++col)
-        EXPECT_EQ(t.value(8, col), 255);
-    EXPECT_EQ(t.status(8), 255);
-    EXPECT_EQ(t.value(8, LocoTable::FormatCode), 4);
-}
-
-TEST(LocoStatus, ClearSetsColumns0To80OfEveryRowAndKeepsFormats)
-{
-    LocoTable t;
-    for (int row = 0; row < LocoTable::Rows; ++row)
-        fillRow(t, row, 1);
+    EXPECT_EQ(std::pair(t.value(8, 79), t.value(8, LocoTable::FormatCode)), std::pair(255, 1));
     t.clearTable();
     for (int row = 0; row < LocoTable::Rows; ++row) {
         for (int col = 0; col <= 80; ++col)
@@ -277,136 +173,46 @@ TEST(LocoStatus, ClearSetsColumns0To80OfEveryRowAndKeepsFormats)
         for (int col = 81; col <= 83; ++col)
             ASSERT_EQ(t.value(row, col), 1);
     }
+    t.markAllForDeviceRead();
+    for (int row = 0; row < LocoTable::Rows; ++row) {
+        ASSERT_EQ(std::pair(t.status(row), t.value(row, LocoTable::FormatPending)), std::pair(255, 0));
+        ASSERT_FALSE(t.cell(row, LocoTable::FormatCode));
+        ASSERT_FALSE(t.cell(row, LocoTable::FormatParam));
+    }
 }
 
-TEST(LocoStatus, DeleteErasesTheRecordAndMarksIt240)
-{
-    LocoTable t;
-    putRecord(t, 3, 12, "E44");
-    t.set(3, LocoTable::FormatCode, 82);
-    t.deleteRecord(3);
-    for (int col = 0; col < 80; ++col)
-        EXPECT_EQ(t.value(3, col), 255);
-    EXPECT_EQ(t.status(3), LocoTable::StatusDeleted);
-    EXPECT_EQ(t.value(3, LocoTable::FormatCode), 82);
-    EXPECT_FALSE(t.holdsRecord(3));
-}
-
-TEST(LocoStatus, NewRecordGoesIntoFirstEmptyOrDeletedSlot)
+// A new record goes into the first empty or deleted slot, 80 km/h and no symbols, nothing of the
+// slot's earlier occupant; when it is first written it gets the new-record values in the bytes the
+// user does not edit. With every slot taken there is none to offer.
+TEST(LocoStatus, NewRecordsTakeTheFirstFreeSlotAndTheNewRecordValues)
 {
     LocoTable t;
     t.clearTable();
-    putRecord(t, 0, 1, "A");
-    putRecord(t, 1, 2, "B");
+    putRecord(t, 0, 1);
+    putRecord(t, 1, 2);
     t.deleteRecord(1);
-    EXPECT_EQ(t.firstReusableSlot(), 1);
-    EXPECT_EQ(t.firstEmptySlot(), 2);
-    t.set(1, LocoTable::FormatPending, 1); // the deleted locomotive's format change
+    t.set(1, LocoTable::FormatPending, 1);
+    EXPECT_EQ(std::pair(t.firstReusableSlot(), t.firstEmptySlot()), std::pair(std::optional<int>(1), std::optional<int>(2)));
     t.createRecord(1, 44, QStringLiteral("Köf"));
-    EXPECT_EQ(t.address(1), 44);
-    EXPECT_EQ(t.ReadLokname(1), QStringLiteral("Köf"));
-    EXPECT_EQ(t.maxSpeed(1), 80);
+    EXPECT_EQ(std::tuple(t.address(1), t.ReadLokname(1), t.maxSpeed(1), t.status(1)), std::tuple(44, QString("Köf"), 80, 2));
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
         EXPECT_EQ(t.symbol(1, f), 0);
-    EXPECT_EQ(t.status(1), LocoTable::StatusNew);
-    EXPECT_TRUE(t.holdsRecord(1));
-    EXPECT_FALSE(t.cell(1, LocoTable::FormatCode)) << "nothing of the slot's earlier occupant";
-    EXPECT_FALSE(t.cell(1, LocoTable::FormatParam));
+    EXPECT_FALSE(t.cell(1, LocoTable::FormatCode));
     EXPECT_EQ(t.value(1, LocoTable::FormatPending), 0);
-}
 
-TEST(LocoStatus, TableWithoutEmptySlotHasNoneToOffer)
-{
-    LocoTable t;
-    for (int i = 0; i < LocoTable::SlotCount; ++i)
-        putRecord(t, i, i + 1, "X");
-    t.set(500, LocoTable::RecordStatus, 255); // row 500 never takes a record
-    EXPECT_FALSE(t.firstEmptySlot());
-    EXPECT_FALSE(t.firstReusableSlot());
-}
-
-TEST(LocoStatus, RenameMarksChangedOnlyWhenABytesChanges)
-{
-    LocoTable t;
-    putRecord(t, 0, 3, "V100");
-    EXPECT_FALSE(t.renameRecord(0, QStringLiteral("V100")));
-    EXPECT_EQ(t.status(0), LocoTable::StatusUnchanged);
-    EXPECT_TRUE(t.renameRecord(0, QStringLiteral("V200")));
-    EXPECT_EQ(t.status(0), LocoTable::StatusChanged);
-
-    t.createRecord(1, 4, QStringLiteral("neu"));
-    EXPECT_TRUE(t.renameRecord(1, QStringLiteral("anders")));
-    EXPECT_EQ(t.status(1), LocoTable::StatusNew);
-}
-
-TEST(LocoStatus, LoadedRowWithValidAddressBecomesChangedWithFormatPending)
-{
-    LocoTable t;
-    putRecord(t, 0, 9999, "A");
-    t.set(0, LocoTable::FormatPending, 0);
-    t.markLoaded(0);
-    EXPECT_EQ(t.status(0), LocoTable::StatusChanged);
-    EXPECT_EQ(t.value(0, LocoTable::FormatPending), 1);
-
-    putRecord(t, 1, 0, "B");
-    t.setStatus(1, LocoTable::StatusNew);
-    t.markLoaded(1);
-    EXPECT_EQ(t.status(1), LocoTable::StatusNew);
-    EXPECT_TRUE(t.isEmpty(1, LocoTable::FormatPending));
-
-    t.markSlotEmpty(2);
-    t.markLoaded(2);
-    EXPECT_EQ(t.status(2), LocoTable::StatusEmpty);
-}
-
-TEST(LocoStatus, NewRecordValuesSetTheBookkeepingAndKeepTheUsersData)
-{
-    LocoTable t;
     fillRow(t, 300, 7);
     t.applyNewRecordValues(300);
-    const std::pair<int, int> expected[] = {
-        {27, 0}, {28, 255}, {29, 255}, {30, 255}, {31, 255}, {34, 300 & 255}, {35, 1},
-        {65, 0}, {66, 0}, {67, 0}, {68, 3}, {70, 255}, {71, 255},
-        {72, 0}, {73, 0}, {74, 0}, {75, 0}, {76, 1}, {77, 0}, {78, 255}, {79, 255},
-    };
-    for (auto [col, v] : expected)
+    const std::pair<int, int> values[] = {{27, 0}, {28, 255}, {29, 255}, {30, 255}, {31, 255}, {34, 300 & 255}, {35, 1},
+                                          {65, 0}, {66, 0}, {67, 0}, {68, 3}, {70, 255}, {71, 255}, {72, 0}, {73, 0},
+                                          {74, 0}, {75, 0}, {76, 1}, {77, 0}, {78, 255}, {79, 255}};
+    for (auto [col, v] : values)
         EXPECT_EQ(t.value(300, col), v) << col;
-    // Name, address, symbols and maximum speed are the user's.
     for (int col : {26, 32, 36, 64, 69})
-        EXPECT_EQ(t.value(300, col), 7) << col;
-}
+        EXPECT_EQ(t.value(300, col), 7) << "the user's: " << col;
 
-TEST(LocoStatus, EditingANewRecordKeepsItNewAndAStoredOneSettles)
-{
-    LocoTable t;
-    t.clearTable();
-    putRecord(t, 0, 3, "A");
-    t.createRecord(1, 4, QStringLiteral("neu"));
-    t.markEdited(0);
-    t.markEdited(1);
-    EXPECT_EQ(t.status(0), LocoTable::StatusChanged);
-    EXPECT_EQ(t.status(1), LocoTable::StatusNew) << "still needs the new-record values";
-    t.deleteRecord(2);
-    for (int slot : {0, 1, 2})
-        t.markStored(slot);
-    EXPECT_EQ(t.status(0), LocoTable::StatusUnchanged);
-    EXPECT_EQ(t.status(1), LocoTable::StatusUnchanged);
-    EXPECT_EQ(t.status(2), LocoTable::StatusEmpty);
-}
-
-TEST(LocoStatus, OtherDeviceTurnsValidSlotsNewAndErasesTheRest)
-{
-    LocoTable t;
-    t.clearTable();
-    putRecord(t, 0, 5, "A");
-    t.set(0, LocoTable::FormatPending, 0);
-    putRecord(t, 1, 0, "B");
-    t.set(1, LocoTable::FormatPending, 1);
-    t.prepareForOtherDevice();
-    EXPECT_EQ(t.status(0), LocoTable::StatusNew);
-    EXPECT_EQ(t.value(0, LocoTable::FormatPending), 1);
-    EXPECT_EQ(t.status(1), LocoTable::StatusDeleted);
-    EXPECT_EQ(t.value(1, LocoTable::FormatPending), 0);
-    EXPECT_EQ(t.value(1, 4), 255);
-    EXPECT_EQ(t.status(2), LocoTable::StatusDeleted);
+    for (int i = 0; i < LocoTable::SlotCount; ++i)
+        putRecord(t, i, i + 1);
+    t.setStatus(500, 255);
+    EXPECT_FALSE(t.firstEmptySlot());
+    EXPECT_FALSE(t.firstReusableSlot());
 }

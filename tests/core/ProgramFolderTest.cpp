@@ -19,73 +19,45 @@ void put(const QString& path, const QByteArray& bytes)
 }
 } // namespace
 
-TEST(ProgramFolder, FindsFilesWhateverTheCase)
+// Each line: a path asked for under prog/ and the file found ("": none). Case does not matter, an
+// exact name wins, a file named like a folder on the way is no folder, and no path leaves prog/.
+TEST(ProgramFolder, FindsFilesWhateverTheCaseAndNeverOutsideTheFolder)
 {
     QTemporaryDir dir;
-    const QString real = dir.filePath(QStringLiteral("konf/fkt_symbole/s3.bmp"));
-    put(real, "BM");
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("Konf/Fkt_Symbole/S3.bmp")), real);
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("\\Konf\\Fkt_Symbole\\S3.BMP")), real);
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("konf/fkt_symbole/s3.bmp")), real);
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("Konf/Fkt_Symbole/S4.bmp")), QString());
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("Konf/Mag_Symbole/S3.bmp")), QString());
-}
-
-TEST(ProgramFolder, ExactNameWinsAndFoldersAreNotTakenForFiles)
-{
-    QTemporaryDir dir;
-    put(dir.filePath(QStringLiteral("Konf/hilfe.txt")), "a");
-    put(dir.filePath(QStringLiteral("konf/hilfe.txt")), "b");
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("konf/hilfe.txt")),
-              dir.filePath(QStringLiteral("konf/hilfe.txt")));
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("Konf/hilfe.txt")),
-              dir.filePath(QStringLiteral("Konf/hilfe.txt")));
-    // A file named like a folder on the way does not count as that folder.
-    put(dir.filePath(QStringLiteral("sym")), "x");
-    put(dir.filePath(QStringLiteral("SYM/s1.bmp")), "y");
-    EXPECT_EQ(findInProgramFolder(dir.path(), QStringLiteral("sym/s1.bmp")), dir.filePath(QStringLiteral("SYM/s1.bmp")));
-}
-
-TEST(ProgramFolder, PathsMayNotLeaveTheFolder)
-{
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("prog"));
-    put(dir.filePath(QStringLiteral("geheim.txt")), "x");
     const QString prog = dir.filePath(QStringLiteral("prog"));
-    EXPECT_EQ(findInProgramFolder(prog, QStringLiteral("../geheim.txt")), QString());
-    EXPECT_EQ(findInProgramFolder(prog, QStringLiteral("./../geheim.txt")), QString());
-    EXPECT_EQ(findInProgramFolder(prog, QString()), QString());
+    for (const char* file : {"konf/fkt_symbole/s3.bmp", "Doku/hilfe.txt", "doku/hilfe.txt", "sym", "SYM/s1.bmp"})
+        put(QDir(prog).filePath(QString::fromLatin1(file)), "x");
+    put(dir.filePath(QStringLiteral("geheim.txt")), "x");
+    const std::pair<const char*, const char*> rows[] = {
+        {"Konf/Fkt_Symbole/S3.bmp", "konf/fkt_symbole/s3.bmp"}, {"\\Konf\\Fkt_Symbole\\S3.BMP", "konf/fkt_symbole/s3.bmp"},
+        {"Konf/Fkt_Symbole/S4.bmp", ""},  {"Konf/Mag_Symbole/S3.bmp", ""},
+        {"doku/hilfe.txt", "doku/hilfe.txt"}, {"Doku/hilfe.txt", "Doku/hilfe.txt"}, {"sym/s1.bmp", "SYM/s1.bmp"},
+        {"../geheim.txt", ""}, {"./../geheim.txt", ""}, {"", ""}};
+    for (const auto& [asked, found] : rows)
+        EXPECT_EQ(findInProgramFolder(prog, QString::fromLatin1(asked)), *found ? QDir(prog).filePath(QString::fromLatin1(found)) : QString())
+            << asked;
 }
 
-TEST(HelpText, ThreeLinesGiveThreeEntriesInOrder)
+// Each line: the help file's bytes and its entries: one per line in file order, UTF-8 or else
+// cp1252, a byte-order mark dropped.
+TEST(HelpText, OneEntryPerLineInFileOrder)
 {
-    EXPECT_EQ(HelpLines("eins\r\nzwei\r\ndrei\r\n"),
-              (QStringList{QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei")}));
-    EXPECT_EQ(HelpLines("eins\nzwei\ndrei"),
-              (QStringList{QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei")}));
-    EXPECT_EQ(HelpLines("a\r\n\r\nb\r\n"), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
-}
-
-TEST(HelpText, EmptyFileGivesNoEntries)
-{
-    EXPECT_TRUE(HelpLines(QByteArray()).isEmpty());
-    EXPECT_EQ(HelpLines("\r\n"), QStringList{QString()});
-}
-
-TEST(HelpText, ReadsUtf8AndFallsBackToCp1252)
-{
-    EXPECT_EQ(HelpLines("Fahrstra\xC3\x9F" "en\r\n"), QStringList{QStringLiteral("Fahrstraßen")});
-    EXPECT_EQ(HelpLines("Fahrstra\xDF" "en \x80\r\n"), QStringList{QStringLiteral("Fahrstraßen €")});
-    EXPECT_EQ(HelpLines("\xEF\xBB\xBFHilfe\r\n"), QStringList{QStringLiteral("Hilfe")});
-}
-
-TEST(HelpText, MissingFileGivesOneLineSayingSo)
-{
+    const std::pair<QByteArray, QStringList> rows[] = {
+        {"eins\r\nzwei\r\ndrei\r\n", {"eins", "zwei", "drei"}},
+        {"eins\nzwei\ndrei", {"eins", "zwei", "drei"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"", {}},
+        {"\r\n", {""}},
+        {"Fahrstra\xC3\x9F" "en\r\n", {QStringLiteral("Fahrstraßen")}},
+        {"Fahrstra\xDF" "en \x80\r\n", {QStringLiteral("Fahrstraßen €")}},
+        {"\xEF\xBB\xBFHilfe\r\n", {"Hilfe"}},
+    };
+    for (const auto& [bytes, lines] : rows)
+        EXPECT_EQ(HelpLines(bytes), lines) << bytes.toStdString();
     QTemporaryDir dir;
-    const QStringList lines = ReadHelpFile(dir.path());
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines[0].contains(QStringLiteral("nicht gefunden")));
-
+    const QStringList missing = ReadHelpFile(dir.path());
+    ASSERT_EQ(missing.size(), 1);
+    EXPECT_TRUE(missing[0].contains(QStringLiteral("nicht gefunden")));
     put(dir.filePath(QStringLiteral("KONF/Hilfe.TXT")), "eins\r\nzwei\r\n");
-    EXPECT_EQ(ReadHelpFile(dir.path()), (QStringList{QStringLiteral("eins"), QStringLiteral("zwei")}));
+    EXPECT_EQ(ReadHelpFile(dir.path()), (QStringList{"eins", "zwei"}));
 }

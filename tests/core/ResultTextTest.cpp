@@ -4,43 +4,33 @@
 
 using namespace kx2;
 
-namespace {
-const QString CR(QChar(13));
-}
-
-TEST(ResultText, WorkedExamples)
+// Each line: a code and its words, CR for the carriage return. The first three are the worked
+// examples of the operation status; the others cover every operation that breaks its line
+// (0, 1, 2), the command layers' failures, and parts without words, which add nothing.
+TEST(ResultText, ComposesOperationStepAndErrorWords)
 {
-    EXPECT_EQ(ResultText(1012), CR + CR + " LocoNet Message gesendet:" + CR + " Senden nicht möglich!" + CR);
-    EXPECT_EQ(ResultText(101011), CR + "Seriennummer lesen:" + " LocoNet Message gesendet:" + CR + " keine Antwort!" + CR);
-    EXPECT_EQ(ResultText(990098), CR + "ComPort" + " Kann nicht geöffnet werden!" + CR);
-}
-
-TEST(ResultText, SmallCodes)
-{
-    EXPECT_EQ(ResultText(0), CR + CR);
-    EXPECT_EQ(ResultText(1), CR + CR);
-    EXPECT_EQ(ResultText(13), CR + CR + " Timeout: kein Antwort auf LocoNet! " + CR);
-}
-
-TEST(ResultText, OperationsOneAndTwoBreakTheLine)
-{
-    EXPECT_EQ(ResultText(11011), CR + "Datenbank ID lesen : " + CR + " LocoNet Message gesendet:" + CR + " keine Antwort!" + CR);
-    EXPECT_EQ(ResultText(20013), CR + "lange Datensätze lesen : " + CR + " Timeout: kein Antwort auf LocoNet! " + CR);
-}
-
-TEST(ResultText, FailuresOfTheCommandLayers)
-{
-    EXPECT_EQ(ResultText(401032), CR + "Lokdatenformat" + " LocoNet Message gesendet:" + CR + " Programmierung fehlgeschlagen!" + CR);
-    EXPECT_EQ(ResultText(271211), CR + "Read ID Tab.:" + " SAM Flash lesen:" + CR + " keine Antwort!" + CR);
-    EXPECT_EQ(ResultText(281611), CR + "Write ID Tab.:" + " Daten senden:" + CR + " keine Antwort!" + CR);
-    EXPECT_EQ(ResultText(221611), CR + "Write LongData:" + " Daten senden:" + CR + " keine Antwort!" + CR);
-    EXPECT_EQ(ResultText(211311), CR + "Read LongData:" + " Datenflash lesen:" + CR + " keine Antwort!" + CR);
-    EXPECT_EQ(ResultText(321432), CR + "FS Modul Write :" + " Datenflash schreiben:" + CR + " Programmierung fehlgeschlagen!" + CR);
-}
-
-TEST(ResultText, UnknownPartsContributeNothing)
-{
-    EXPECT_EQ(ResultText(50000), CR);
-    EXPECT_EQ(ResultText(51513), CR + " Timeout: kein Antwort auf LocoNet! " + CR);
-    EXPECT_EQ(ResultText(151199), CR + "Display löschen:" + " SAM Flash schreiben:" + CR + " keine gültige Version!" + CR);
+    const QString CR(QChar(13));
+    const std::pair<int, QString> rows[] = {
+        {1012, CR + CR + " LocoNet Message gesendet:" + CR + " Senden nicht möglich!" + CR},
+        {101011, CR + "Seriennummer lesen:" + " LocoNet Message gesendet:" + CR + " keine Antwort!" + CR},
+        {990098, CR + "ComPort" + " Kann nicht geöffnet werden!" + CR},
+        {0, CR + CR},
+        {1, CR + CR},
+        {13, CR + CR + " Timeout: kein Antwort auf LocoNet! " + CR},
+        {11011, CR + "Datenbank ID lesen : " + CR + " LocoNet Message gesendet:" + CR + " keine Antwort!" + CR},
+        {20013, CR + "lange Datensätze lesen : " + CR + " Timeout: kein Antwort auf LocoNet! " + CR},
+        {111013, CR + "Bootloader starten:" + " LocoNet Message gesendet:" + CR + " Timeout: kein Antwort auf LocoNet! " + CR},
+        {401032, CR + "Lokdatenformat" + " LocoNet Message gesendet:" + CR + " Programmierung fehlgeschlagen!" + CR},
+        {271211, CR + "Read ID Tab.:" + " SAM Flash lesen:" + CR + " keine Antwort!" + CR},
+        {281611, CR + "Write ID Tab.:" + " Daten senden:" + CR + " keine Antwort!" + CR},
+        {221611, CR + "Write LongData:" + " Daten senden:" + CR + " keine Antwort!" + CR},
+        {211311, CR + "Read LongData:" + " Datenflash lesen:" + CR + " keine Antwort!" + CR},
+        {210000 + 1011, CR + "Read LongData:" + " LocoNet Message gesendet:" + CR + " keine Antwort!" + CR},
+        {321432, CR + "FS Modul Write :" + " Datenflash schreiben:" + CR + " Programmierung fehlgeschlagen!" + CR},
+        {50000, CR},
+        {51513, CR + " Timeout: kein Antwort auf LocoNet! " + CR},
+        {151199, CR + "Display löschen:" + " SAM Flash schreiben:" + CR + " keine gültige Version!" + CR},
+    };
+    for (const auto& [code, words] : rows)
+        EXPECT_EQ(ResultText(code), words) << code;
 }

@@ -1,21 +1,17 @@
-// Locomotive reads and sends against a command station that misbehaves, on virtual time.
-// Every case checks what the user is told (the critical box with ResultText of the code), that
-// the database access is closed where the command station can still hear the close, that the
-// port is closed, that no wait outlasts its bound, and that the table keeps what was read or
+// The transfer drivers against a command station, a bus and a port that misbehave, on virtual
+// time. One line per fault: what the user is told (one critical box with ResultText of the code
+// under the transfer's title), how many requests the transfer made, that no wait outlasts its
+// bound, that the progress window stays on the step that failed, that the access is closed where
+// the station can still hear it and the port released, and that the table keeps what was read or
 // edited.
 #include "link/ResultText.h"
-#include "loco/LocoFiles.h"
-#include "loco/LocoTable.h"
 #include "loco/LocoTransfer.h"
 #include "support/SimRig.h"
 
 #include <QBuffer>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <functional>
 #include <set>
+#include <gtest/gtest.h>
 
 using namespace kx2;
 using kx2::test::SimRig;
@@ -23,426 +19,244 @@ using Flash = kx2::sim::SimCommandStation::Flash;
 
 namespace {
 
-const char* const kReadTitle = "Fehler beim Lesen der Datenbank";
-const char* const kWriteTitle = "Fehler beim Schreiben der Datenbank";
+enum class Run { LocoRead, LocoSend, AccessoryRead, FeedbackSend };
 
-// Seconds a read or send waits on purpose: the pause after opening the access, the simulator's
-// ready message, and on success the two half-second pauses at the end.
+// The pause after opening the access, the ready message and, after success, the two half-second
+// pauses at the end: what a transfer waits on purpose.
 constexpr double kFixedWaits = 1.0 + 0.3 + 1.0;
-// Slack on top of the bounds for the exchanges that do get an answer (virtual time moves only
-// when nothing is due, so this is generous).
 constexpr double kSlack = 0.5;
+constexpr int kSeeded = 4;
 
-// The one critical box a failed transfer shows.
-void expectReported(const SimRig& rig, int code, const char* title)
-{
-    int critical = 0;
-    for (const auto& c : rig.dialogs.calls)
-        critical += c.icon == MsgIcon::Critical ? 1 : 0;
-    ASSERT_EQ(critical, 1) << "exactly one error box";
-    const auto& box = rig.dialogs.calls.back();
-    EXPECT_EQ(box.title, title);
-    EXPECT_EQ(box.icon, MsgIcon::Critical);
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.text, ResultText(code)) << "code " << code;
-}
-
-void expectClosedAfterwards(const SimRig& rig)
-{
-    EXPECT_FALSE(rig.port.portOpen());
-    EXPECT_TRUE(rig.controls.enabled);
-    EXPECT_TRUE(rig.progress.visible) << "the step that failed stays in view";
-}
-
-void expectSlotsEqualStation(const SimRig& rig, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const QByteArray rec = rig.station.area(Flash::Data, 7501 + i);
-        EXPECT_EQ(rig.ctx.loco.status(i), 0) << "slot " << i;
-        for (int c = 0; c < 80; ++c)
-            ASSERT_EQ(rig.ctx.loco.value(i, c), static_cast<unsigned char>(rec[c])) << "slot " << i << " byte " << c;
+// Counts the tool's requests from the transfer's start; the station loses those in `lost`.
+struct FaultRig : SimRig {
+    int requests = 0;
+    std::set<int> lost;
+    FaultRig()
+    {
+        bus.setMonitor([this](const QByteArray& m) {
+            if (static_cast<unsigned char>(m[0]) != 0xED)
+                return; // an answer of the command station
+            ++requests;
+            if (!lost.empty())
+                station.faults().noAnswerEvery = lost.count(requests) ? 1 : 0;
+        });
     }
-}
-
-// The requests the command station sees, in order: 1 and 2 open the access, 3 to 5 the
-// display, 6 and 7 the serial number, then per slot the area and its pages.
-constexpr int kRequestsBeforeRecords = 7;
-
-// Reads the seeded locomotives, then edits: slot 0 renamed (changed), slot 1 deleted, slot 2 a
-// new format, a new locomotive in the first free slot.
-struct EditedTable {
-    LocoTable before;
-    int newSlot = -1;
 };
 
-EditedTable readAndEdit(SimRig& rig, int seeded)
+sim::SimFaults& faults(SimRig& rig) { return rig.station.faults(); }
+void silent(FaultRig& rig) { faults(rig).noAnswerEvery = 1; }
+
+// After a read of the seeded locomotives: slot 0 renamed, slot 1 deleted, slot 2 a new format and
+// a new locomotive in the first free slot.
+void editLocomotives(LocoTable& t)
 {
-    rig.station.seedLocomotives(seeded);
-    EXPECT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
-    LocoTable& t = rig.ctx.loco;
-    EXPECT_TRUE(t.renameRecord(0, QStringLiteral("Umbenannt")));
+    t.renameRecord(0, QStringLiteral("Umbenannt"));
     t.deleteRecord(1);
     t.set(2, LocoTable::FormatCode, 83);
     t.set(2, LocoTable::FormatParam, 81);
     t.set(2, LocoTable::FormatPending, 1);
-    EditedTable e;
-    e.newSlot = *t.firstReusableSlot();
-    t.createRecord(e.newSlot, 4321, QStringLiteral("Neue Lok"));
-    e.before = t;
-    rig.dialogs.clear();
-    rig.progress.texts.clear();
-    return e;
+    t.createRecord(*t.firstReusableSlot(), 4321, QStringLiteral("Neue Lok"));
 }
 
-// What the user edited is still there: statuses, names, addresses, symbols, speeds, formats.
-// (A send stamps record numbers into bytes 0..3 and gives new records their fixed bytes; those
-// are the send's own doing.)
-void expectEditsKept(const SimRig& rig, const EditedTable& e)
+// What the user edited is still there. (A send stamps record numbers into bytes 0..3 and gives
+// new records their fixed bytes: those are the send's own doing.)
+void expectEditsKept(const LocoTable& t, const LocoTable& before)
 {
-    const LocoTable& t = rig.ctx.loco;
     for (int i = 0; i <= 500; ++i) {
-        ASSERT_EQ(t.status(i), e.before.status(i)) << "slot " << i;
-        ASSERT_EQ(t.ReadLokname(i), e.before.ReadLokname(i)) << "slot " << i;
-        ASSERT_EQ(t.address(i), e.before.address(i)) << "slot " << i;
-        for (int f = 0; f < LocoTable::FunctionCount; ++f)
-            ASSERT_EQ(t.symbol(i, f), e.before.symbol(i, f)) << "slot " << i;
+        ASSERT_EQ(t.status(i), before.status(i)) << "slot " << i;
+        ASSERT_EQ(t.ReadLokname(i), before.ReadLokname(i)) << "slot " << i;
+        ASSERT_EQ(t.address(i), before.address(i)) << "slot " << i;
         for (int c = LocoTable::FormatCode; c <= LocoTable::FormatPending; ++c)
-            ASSERT_EQ(t.cell(i, c), e.before.cell(i, c)) << "slot " << i << " column " << c;
-        if (t.status(i) != LocoTable::StatusNew) {
-            ASSERT_EQ(t.maxSpeed(i), e.before.maxSpeed(i)) << "slot " << i;
-        }
+            ASSERT_EQ(t.cell(i, c), before.cell(i, c)) << "slot " << i << " column " << c;
     }
 }
 
-// The command station ignores the tool's requests with these numbers, counted from now.
-// Returns the count of requests the tool makes from now on.
-std::shared_ptr<int> loseRequestsFromNow(SimRig& rig, std::set<int> lost)
-{
-    auto count = std::make_shared<int>(0);
-    rig.bus.setMonitor([&rig, lost, count](const QByteArray& m) {
-        if (static_cast<unsigned char>(m[0]) != 0xED)
-            return; // an answer of the command station
-        ++*count;
-        rig.station.faults().noAnswerEvery = lost.count(*count) ? 1 : 0;
-    });
-    return count;
-}
+struct Fault {
+    const char* what;
+    Run run;
+    std::function<void(FaultRig&)> fault; // applied when the transfer starts
+    std::set<int> lost;                   // requests lost, counted from the transfer's start
+    int code;
+    int requests;       // the tool's requests; -1: not counted
+    double maxSeconds;  // the transfer's whole length
+    int slotsRead;      // a locomotive read: slots equal to the station afterwards
+};
 
 } // namespace
 
-// --- no answer ---------------------------------------------------------------------------
-
-TEST(ReadFaults, SilentCommandStationFailsAtTheFirstRequestAfterOneTimeOut)
+TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsState)
 {
-    sim::SimFaults faults;
-    faults.noAnswerEvery = 1;
-    SimRig rig({}, faults);
-    const double start = rig.clock.now();
-    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
-    EXPECT_EQ(out.result, 110013) << "Bootloader starten: Timeout";
-    EXPECT_FALSE(out.showEditor);
-    expectReported(rig, 110013, kReadTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_FALSE(rig.station.accessOpen());
-    EXPECT_EQ(rig.station.requestCount(), 1) << "an access that never opened is not closed";
-    EXPECT_LE(rig.clock.now() - start, 2.0 + kSlack);
-    for (int i = 0; i <= 500; ++i)
-        ASSERT_EQ(rig.ctx.loco.status(i), 255);
-}
-
-TEST(ReadFaults, NothingOnTheBusNotEvenTheEchoTimesOutTheSameWay)
-{
-    sim::SimFaults faults;
-    faults.noAnswerEvery = 1;
-    SimRig rig({}, faults);
-    rig.bus.setEcho(false);
-    const double start = rig.clock.now();
-    EXPECT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 110013);
-    expectReported(rig, 110013, kReadTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_LE(rig.clock.now() - start, 2.0 + kSlack);
-}
-
-TEST(ReadFaults, ALostAnswerIsAskedForAgainAndOnlyThreeLostInARowEndTheRead)
-{
-    // Requests 6 and 7 read the serial number, 8 selects slot 0's area, 9 reads its page 0.
-    struct Case {
-        const char* what;
-        std::set<int> lost;
-        int code;
+    const auto unplugAfter = [](int n) { return [n](FaultRig& r) { faults(r).unplugAfterMessages = r.station.requestCount() + n; }; };
+    // Requests 1 and 2 open the access, 3 to 5 write the display, 6 and 7 read the serial number;
+    // a read then selects each slot's area and reads its pages (8 and 9 for slot 0), a send reads
+    // the index (8..26) and writes the changed slots' pages (27 and 28 the first two of slot 0).
+    // A whole read of the four locomotives: 2 + 3 + 2, 500 areas and first pages, 4 x 4 further
+    // pages, 4 formats and the close, 1028 requests.
+    const Fault cases[] = {
+        // --- no answer ---
+        {"silent station", Run::LocoRead, silent, {}, 110013, 1, 2 + kSlack, 0},
+        {"one page answer lost is asked for again", Run::LocoRead, {}, {9}, 0, 1029, 2 + kFixedWaits + kSlack, kSeeded},
+        {"an area answer lost twice", Run::LocoRead, {}, {8, 9}, 0, 1030, 4 + kFixedWaits + kSlack, kSeeded},
+        {"the serial number lost three times", Run::LocoRead, {}, {6, 7, 8}, 100013, 9, 6 + kFixedWaits + kSlack, 0},
+        {"a page lost three times", Run::LocoRead, {}, {9, 10, 11}, 210013, 12, 6 + kFixedWaits + kSlack, 0},
+        {"every answer after 1.5 s", Run::LocoRead, [](FaultRig& r) { faults(r).answerDelay = 1.5; }, {}, 0, 1028, 1600, kSeeded},
+        {"the first format request unanswered", Run::LocoRead,
+         [](FaultRig& r) { r.bus.setMonitor([&r](const QByteArray& m) { faults(r).noAnswerEvery = m[1] == 0x0F; }); }, {}, 13, -1,
+         6 + kFixedWaits + kSlack, kSeeded},
+        {"silent station", Run::LocoSend, silent, {}, 110013, 1, 2 + kSlack, 0},
+        {"the serial number lost three times: nothing written, no question", Run::LocoSend, {}, {6, 7, 8}, 100013, 9,
+         6 + kFixedWaits + kSlack, 0},
+        {"a lost write answer is not repeated", Run::LocoSend, {}, {28}, 220013, 29, 2 + kFixedWaits + kSlack, 0},
+        {"silent station", Run::AccessoryRead, silent, {}, 110013, 1, 2 + kSlack, 0},
+        // --- refusals ---
+        {"page writes refused", Run::LocoSend, [](FaultRig& r) { faults(r).refusePageWrites = true; }, {}, 221611, 28,
+         kFixedWaits + kSlack, 0},
+        {"page writes refused with another code", Run::LocoSend,
+         [](FaultRig& r) { faults(r).refusePageWrites = true; faults(r).refusedCode = 0x3C; }, {}, 221611, 28,
+         kFixedWaits + kSlack, 0},
+        {"format writes refused, after the records", Run::LocoSend, [](FaultRig& r) { faults(r).refuseFormatWrites = true; },
+         {}, 401032, -1, kFixedWaits + kSlack, 0},
+        {"page writes refused", Run::FeedbackSend, [](FaultRig& r) { faults(r).refusePageWrites = true; }, {}, 261611, -1,
+         kFixedWaits + kSlack, 0},
+        // --- the port and the interface ---
+        {"the port cannot be opened", Run::LocoRead, [](FaultRig& r) { r.port.setUnplugged(true); }, {}, 990098, 0, 0, 0},
+        {"the port cannot be opened", Run::LocoSend, [](FaultRig& r) { r.port.setUnplugged(true); }, {}, 990098, 0, 0, 0},
+        {"the interface unplugged in slot 1", Run::LocoRead, unplugAfter(16), {}, 210013, 17, kFixedWaits + kSlack, 1},
+        {"the interface unplugged among the record writes", Run::LocoSend, unplugAfter(30), {}, 220013, 31,
+         kFixedWaits + kSlack, 0},
+        // --- unwanted bytes and other devices on the bus: no hindrance ---
+        {"stray data bytes before every answer", Run::LocoRead, [](FaultRig& r) { faults(r).strayBytes = true; }, {}, 0, 1028,
+         kFixedWaits + kSlack, kSeeded},
+        {"messages longer than a slot before every answer", Run::LocoRead,
+         [](FaultRig& r) {
+             QByteArray claims80 = QByteArray::fromHex("E750") + QByteArray(78, 0x11);
+             QByteArray claims127 = QByteArray::fromHex("EF7F") + QByteArray(125, 0x33);
+             r.bus.setMonitor([&r, claims80, claims127](const QByteArray& m) {
+                 if (static_cast<unsigned char>(m[0]) != 0xED)
+                     r.bus.injectRaw(r.station.requestCount() % 2 ? claims80 : claims127);
+             });
+         },
+         {}, 0, -1, kFixedWaits + kSlack, kSeeded},
+        {"other devices talking throughout, at the LocoNet rate", Run::LocoRead,
+         [](FaultRig& r) { r.bus.setBaudPace(16666); r.station.setChatter(0.04); }, {}, 0, 1028, 60, kSeeded},
+        {"other devices talking throughout, at the LocoNet rate", Run::LocoSend,
+         [](FaultRig& r) { r.bus.setBaudPace(16666); r.station.setChatter(0.04); }, {}, 0, -1, 60, 0},
+        {"byte by byte through the serial LocoNet interface at the LocoNet rate", Run::LocoSend,
+         [](FaultRig& r) {
+             r.ctx.settings.UseUsbInterface = false;
+             r.ctx.settings.ComPortNumber = QStringLiteral("2");
+             r.ctx.settings.BaudRate = 16666;
+             r.bus.setBaudPace(16666);
+         },
+         {}, 0, -1, 60, 0},
     };
-    const Case cases[] = {
-        {"one page answer lost", {9}, 0},
-        {"the area answer lost twice", {8, 9}, 0},
-        {"the serial number lost three times", {6, 7, 8}, 100013},
-        {"a page lost three times", {9, 10, 11}, 210013},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        SimRig rig;
-        rig.station.seedLocomotives(3);
-        loseRequestsFromNow(rig, c.lost);
-        QBuffer trace;
-        trace.open(QIODevice::WriteOnly);
-        rig.ctx.link.setTrace(&trace);
+    for (const Fault& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.what << (c.run == Run::LocoSend ? " (send)" : ""));
+        FaultRig rig;
+        rig.station.seedLocomotives(kSeeded);
+        rig.station.seedFeedback(16);
+        const bool send = c.run == Run::LocoSend || c.run == Run::FeedbackSend;
+        if (c.run == Run::LocoSend) {
+            ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
+            editLocomotives(rig.ctx.loco);
+        } else if (c.run == Run::FeedbackSend) {
+            ASSERT_EQ(rig.ctx.feedbackTransfer().ReadFeedbackDatabase().result, 0);
+            rig.ctx.feedback.saveNames(3, QStringLiteral("Gleis 3"), QStringLiteral("Süd"));
+        }
+        const LocoTable edited = rig.ctx.loco;
+        const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
+        const auto format2 = rig.station.locoFormat(rig.ctx.loco.address(2));
+        rig.dialogs.clear();
+        rig.progress.texts.clear();
+        rig.requests = 0;
+        rig.lost = c.lost;
+        if (c.fault)
+            c.fault(rig);
+
         const double start = rig.clock.now();
-        const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
-        EXPECT_EQ(out.result, c.code);
-        EXPECT_EQ(trace.data().count("# keine Antwort, Wiederholung"), qsizetype(std::min<size_t>(c.lost.size(), 2)));
-        EXPECT_LE(rig.clock.now() - start, 2.0 * double(c.lost.size()) + kFixedWaits + kSlack);
-        EXPECT_FALSE(rig.station.accessOpen());
-        if (c.code == 0) {
-            expectSlotsEqualStation(rig, 3);
-            EXPECT_TRUE(rig.dialogs.calls.empty());
-            EXPECT_TRUE(rig.ctx.storedSerial.value(1).has_value());
+        int code = 0;
+        switch (c.run) {
+        case Run::LocoRead: {
+            const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
+            code = out.result;
+            EXPECT_EQ(out.showEditor, code == 0 || code == 990098);
+            break;
+        }
+        case Run::AccessoryRead:
+            code = rig.ctx.accessoryTransfer().ReadAccessoryDatabase().result;
+            break;
+        case Run::LocoSend: {
+            LocoTransfer transfer = rig.ctx.locoTransfer();
+            const LocoSendOutcome outcome = transfer.SendLocoDatabase();
+            code = transfer.lastSendResult();
+            EXPECT_EQ(outcome, code == 0 ? LocoSendOutcome::Sent : LocoSendOutcome::Failed);
+            break;
+        }
+        case Run::FeedbackSend: {
+            FeedbackTransfer transfer = rig.ctx.feedbackTransfer();
+            transfer.SendFeedbackDatabase();
+            code = transfer.lastSendResult();
+            break;
+        }
+        }
+        EXPECT_EQ(code, c.code) << ResultText(code).toStdString();
+        if (c.requests >= 0) {
+            EXPECT_EQ(rig.requests, c.requests);
+        }
+        EXPECT_LE(rig.clock.now() - start, c.maxSeconds);
+        EXPECT_FALSE(rig.port.portOpen());
+        EXPECT_TRUE(rig.controls.enabled);
+        EXPECT_NE(rig.ctx.link.ReadyFlag, 0) << "nobody waits for the ready message any more";
+        if (!rig.bus.vanished()) {
+            EXPECT_FALSE(rig.station.accessOpen());
+        }
+
+        std::vector<FakeDialogs::Call> critical;
+        for (const auto& call : rig.dialogs.calls)
+            if (call.icon == MsgIcon::Critical)
+                critical.push_back(call);
+        if (code == 0) {
+            EXPECT_TRUE(critical.empty());
+            EXPECT_FALSE(rig.progress.visible);
+            EXPECT_EQ(rig.station.violations(), 0) << rig.station.violationLog().join("\n").toStdString();
         } else {
-            expectReported(rig, c.code, kReadTitle);
-            expectClosedAfterwards(rig);
-            for (int i = 0; i <= 500; ++i)
-                ASSERT_EQ(rig.ctx.loco.status(i), 255) << i;
+            ASSERT_EQ(critical.size(), 1u);
+            EXPECT_EQ(rig.dialogs.calls.size(), send ? 2u : 1u) << "the send's first question, then only the failure";
+            EXPECT_EQ(critical[0].title, send ? "Fehler beim Schreiben der Datenbank" : "Fehler beim Lesen der Datenbank");
+            EXPECT_EQ(critical[0].buttons, MsgButtons::Ok);
+            EXPECT_TRUE(critical[0].text.startsWith(ResultText(code))) << "then the port and why, if it names one";
+            EXPECT_EQ(rig.progress.visible, code != 990098) << "the step that failed stays in view";
+        }
+
+        const LocoTable& t = rig.ctx.loco;
+        if (c.run == Run::LocoRead) {
+            for (int i = 0; i < c.slotsRead; ++i) {
+                const QByteArray rec = rig.station.area(Flash::Data, 7501 + i);
+                ASSERT_EQ(t.status(i), 0) << "slot " << i;
+                for (int b = 0; b < 80; ++b)
+                    ASSERT_EQ(t.value(i, b), static_cast<unsigned char>(rec[b])) << "slot " << i << " byte " << b;
+            }
+            for (int i = c.slotsRead; i <= 500; ++i) {
+                ASSERT_EQ(t.status(i), 255) << "a slot read in part or not at all is not taken: " << i;
+                for (int b = 0; i > c.slotsRead && b < LocoTable::RecordBytes; ++b)
+                    ASSERT_EQ(t.value(i, b), 255) << "nothing of an earlier read remains: " << i;
+                ASSERT_FALSE(t.cell(i, LocoTable::FormatCode)) << i;
+            }
+        } else if (c.run == Run::LocoSend && code != 0) {
+            expectEditsKept(t, edited);
+            if (code == 401032) {
+                LocoTable written; // the records went before the formats and are on the station
+                for (int b = 0; b < 80; ++b)
+                    written.set(0, b, static_cast<unsigned char>(rig.station.area(Flash::Data, 7501)[b]));
+                EXPECT_EQ(written.ReadLokname(0), "Umbenannt");
+                EXPECT_EQ(rig.station.locoFormat(t.address(2)), format2) << "the old format";
+            }
+            if (c.requests >= 0 && c.requests < 28) {
+                EXPECT_TRUE(t == edited) << "nothing written, so not even a record number changed";
+                EXPECT_EQ(rig.station.area(Flash::Data, 7501), slot0);
+            }
+        } else if (c.run == Run::FeedbackSend && code != 0) {
+            EXPECT_EQ(rig.ctx.feedback.status(3), 1) << "still to be sent";
         }
     }
-}
-
-TEST(ReadFaults, ReadyMessageThatNeverComesEndsAfterItsLimitWithTheAccessNotOpen)
-{
-    sim::SimFaults faults;
-    faults.readyNeverComes = true;
-    SimRig rig({}, faults);
-    const double start = rig.clock.now();
-    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
-    EXPECT_EQ(out.result, 111013);
-    expectReported(rig, 111013, kReadTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_FALSE(rig.station.accessOpen());
-    EXPECT_GE(rig.clock.now() - start, DbProtocol::ReadyWaitLimit);
-    EXPECT_LE(rig.clock.now() - start, DbProtocol::ReadyWaitLimit + kSlack);
-    EXPECT_EQ(rig.ctx.link.ReadyFlag, 255) << "nobody waits for the ready message any more";
-}
-
-// --- unwanted bytes on the bus -----------------------------------------------------------
-
-TEST(ReadFaults, StrayDataBytesBeforeEveryAnswerAreDroppedAndTheReadSucceeds)
-{
-    sim::SimFaults faults;
-    faults.strayBytes = true;
-    SimRig rig({}, faults);
-    rig.station.seedLocomotives(4);
-    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
-    ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
-    expectSlotsEqualStation(rig, 4);
-    EXPECT_TRUE(rig.dialogs.calls.empty());
-    EXPECT_FALSE(rig.station.accessOpen());
-}
-
-TEST(ReadFaults, MessageLongerThanASlotIsAbandonedAndTheReadSucceeds)
-{
-    // Before every answer of the command station, a variable-length message that claims 80
-    // bytes and one that claims 127: neither fits the 64 cells of a slot.
-    SimRig rig;
-    rig.station.seedLocomotives(4);
-    QByteArray tooLong80(1, char(0xE7));
-    tooLong80.append(char(80));
-    for (int i = 2; i < 80; ++i)
-        tooLong80.append(char(i & 0x7F));
-    QByteArray tooLong127(1, char(0xEF));
-    tooLong127.append(char(0x7F));
-    tooLong127.append(QByteArray(125, char(0x33)));
-    int injected = 0;
-    rig.bus.setMonitor([&](const QByteArray& m) {
-        if (static_cast<unsigned char>(m[0]) == 0xED)
-            return; // the tool's own requests
-        rig.bus.injectRaw(++injected % 2 ? tooLong80 : tooLong127);
-    });
-    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
-    ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
-    EXPECT_GT(injected, 500);
-    expectSlotsEqualStation(rig, 4);
-    EXPECT_GE(rig.ctx.link.RingWriteIndex, 0);
-    EXPECT_LT(rig.ctx.link.RingWriteIndex, LocoNetLink::RingSlots);
-}
-
-TEST(ReadFaults, OtherDevicesTalkingThroughoutAreNoHindranceToReadOrSend)
-{
-    sim::SimFaults faults;
-    faults.chatterInterval = 0.04;
-    SimRig rig({}, faults);
-    rig.bus.setBaudPace(16666);
-    rig.station.seedLocomotives(5);
-    const EditedTable e = readAndEdit(rig, 5);
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    ASSERT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Sent) << ResultText(transfer.lastSendResult()).toStdString();
-    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
-    EXPECT_EQ(rig.ctx.loco.ReadLokname(0), "Umbenannt");
-    EXPECT_EQ(rig.ctx.loco.address(e.newSlot), 4321) << "in the deleted locomotive's slot";
-    expectSlotsEqualStation(rig, 5);
-    EXPECT_GT(rig.station.chatter()->sent(), 1000);
-    EXPECT_EQ(rig.station.violations(), 0) << rig.station.violationLog().join("\n").toStdString();
-}
-
-// --- the interface vanishes (in-process) ---------------------------------------------------
-
-TEST(ReadFaults, InterfaceUnpluggedMidReadEndsWithinTheTimeOutsAndKeepsTheRowsRead)
-{
-    // Slot 0 takes requests 8..13, slot 1 14..19; request 17 finds the interface gone.
-    sim::SimFaults faults;
-    faults.unplugAfterMessages = 16;
-    SimRig rig({}, faults);
-    rig.station.seedLocomotives(3);
-    const double start = rig.clock.now();
-    const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
-    EXPECT_EQ(out.result, 210013);
-    expectReported(rig, 210013, kReadTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_TRUE(rig.bus.vanished());
-    // The port closed itself with the interface: neither the failed page nor the close waits
-    // for its time-out.
-    EXPECT_LE(rig.clock.now() - start, kFixedWaits + kSlack);
-    expectSlotsEqualStation(rig, 1);
-    EXPECT_EQ(rig.ctx.loco.status(1), 255) << "a slot read only in part is not taken";
-    EXPECT_TRUE(rig.station.accessOpen()) << "the close cannot reach it; the next start opens it anew";
-}
-
-TEST(ReadFaults, RowsAFailedReadDidNotReachHoldNothingThatASaveLoadAndSendCouldBringBack)
-{
-    // A first read fills six rows; the second stops at slot 2 (requests 20..22 select its area).
-    SimRig rig;
-    rig.station.seedLocomotives(6);
-    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
-    loseRequestsFromNow(rig, {20, 21, 22});
-    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 210013);
-    rig.bus.setMonitor({});
-    rig.station.faults().noAnswerEvery = 0;
-    const LocoTable& t = rig.ctx.loco;
-    expectSlotsEqualStation(rig, 2);
-    for (int i = 2; i <= 500; ++i) {
-        ASSERT_EQ(t.status(i), 255) << i;
-        ASSERT_FALSE(t.cell(i, LocoTable::FormatCode)) << i;
-        for (int c = 0; c < LocoTable::RecordBytes; ++c)
-            ASSERT_EQ(t.value(i, c), 255) << i << "/" << c;
-        ASSERT_FALSE(t.findSlotByAddress(rig.ctx.loco.address(i)));
-    }
-
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("teil.ISD"));
-    ASSERT_EQ(LocoTableFile(rig.ctx.loco, rig.ctx.storedSerial).saveTo(file), QString());
-    ASSERT_TRUE(LoadLocoTableFile(file, rig.ctx.loco, rig.ctx.storedSerial).ok());
-    std::vector<QByteArray> before;
-    for (int i = 0; i < 6; ++i)
-        before.push_back(rig.station.area(Flash::Data, 7501 + i));
-    ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
-    for (int i = 0; i < 2; ++i)
-        EXPECT_NE(rig.station.area(Flash::Data, 7501 + i), before[size_t(i)]) << "rewritten: " << i;
-    for (int i = 2; i < 6; ++i)
-        EXPECT_EQ(rig.station.area(Flash::Data, 7501 + i), before[size_t(i)]) << "untouched: " << i;
-    EXPECT_EQ(rig.station.violations(), 0);
-}
-
-// --- sends -------------------------------------------------------------------------------
-
-TEST(SendFaults, SilentCommandStationWritesNothingAndKeepsEveryEdit)
-{
-    SimRig rig;
-    const EditedTable e = readAndEdit(rig, 4);
-    const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
-    rig.station.faults().noAnswerEvery = 1;
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    const double start = rig.clock.now();
-    EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(transfer.lastSendResult(), 110013);
-    expectReported(rig, 110013, kWriteTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_LE(rig.clock.now() - start, 2.0 + kSlack);
-    EXPECT_TRUE(rig.ctx.loco == e.before) << "nothing was written, so not even a record number changed";
-    EXPECT_EQ(rig.station.area(Flash::Data, 7501), slot0);
-}
-
-TEST(SendFaults, LostAnswersOfTheSerialReadEndTheSendBeforeAnythingIsWrittenWithoutAQuestion)
-{
-    // Requests 6..8 are the serial number's area read and its two repetitions.
-    SimRig rig;
-    const EditedTable e = readAndEdit(rig, 4);
-    const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
-    loseRequestsFromNow(rig, {6, 7, 8});
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(transfer.lastSendResult(), 100013) << "Seriennummer lesen: Timeout";
-    ASSERT_EQ(rig.dialogs.calls.size(), 2u) << "the first question and the error, nothing about another station";
-    expectReported(rig, 100013, kWriteTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_FALSE(rig.station.accessOpen());
-    EXPECT_EQ(rig.station.area(Flash::Data, 7501), slot0) << "no record written";
-    EXPECT_TRUE(rig.ctx.loco == e.before);
-}
-
-TEST(SendFaults, ALostWriteAnswerIsNotRepeated)
-{
-    // 7 requests open the send, 19 read the index; request 27 selects slot 0's area, 28 writes
-    // its first page.
-    SimRig rig;
-    const EditedTable e = readAndEdit(rig, 4);
-    const auto requests = loseRequestsFromNow(rig, {28});
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(transfer.lastSendResult(), 220013) << "Write LongData: Timeout";
-    expectReported(rig, 220013, kWriteTitle);
-    EXPECT_EQ(*requests, 29) << "the lost write, then only the close";
-    expectEditsKept(rig, e);
-}
-
-TEST(SendFaults, RefusedPageWritesAreReportedAndLeaveDeviceAndTableAsTheyWere)
-{
-    SimRig rig;
-    const EditedTable e = readAndEdit(rig, 4);
-    const QByteArray slot0 = rig.station.area(Flash::Data, 7501);
-    rig.station.faults().refusePageWrites = true;
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    const double start = rig.clock.now();
-    EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(transfer.lastSendResult(), 221611) << "Write LongData: Daten senden: keine Antwort";
-    expectReported(rig, 221611, kWriteTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_FALSE(rig.station.accessOpen());
-    EXPECT_LE(rig.clock.now() - start, kFixedWaits + kSlack);
-    EXPECT_EQ(rig.station.area(Flash::Data, 7501), slot0);
-    expectEditsKept(rig, e);
-}
-
-TEST(SendFaults, RefusedFormatWritesAreReportedAfterTheRecordsWereWritten)
-{
-    SimRig rig;
-    const EditedTable e = readAndEdit(rig, 4);
-    const auto oldFormat = rig.station.locoFormat(rig.ctx.loco.address(2));
-    rig.station.faults().refuseFormatWrites = true;
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
-    EXPECT_EQ(transfer.lastSendResult(), 401032) << "Lokdatenformat: Programmierung fehlgeschlagen";
-    expectReported(rig, 401032, kWriteTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_FALSE(rig.station.accessOpen());
-    EXPECT_EQ(rig.station.locoFormat(rig.ctx.loco.address(2)), oldFormat);
-    // The records went before the formats and are on the device.
-    LocoTable written;
-    for (int c = 0; c < 80; ++c)
-        written.set(0, c, static_cast<unsigned char>(rig.station.area(Flash::Data, 7501)[c]));
-    EXPECT_EQ(written.ReadLokname(0), "Umbenannt");
-    expectEditsKept(rig, e);
-}
-
-TEST(SendFaults, InterfaceUnpluggedMidSendEndsWithinTheTimeOutsAndKeepsEveryEdit)
-{
-    SimRig rig;
-    const EditedTable e = readAndEdit(rig, 4);
-    // 7 requests open the send, 4 read the index of area 964 (area, page 0 and, as the index
-    // holds entries, 15 more pages) ... request 30 is well inside the record writes.
-    rig.station.faults().unplugAfterMessages = rig.station.requestCount() + 30;
-    LocoTransfer transfer = rig.ctx.locoTransfer();
-    const double start = rig.clock.now();
-    EXPECT_EQ(transfer.SendLocoDatabase(), LocoSendOutcome::Failed);
-    const int code = transfer.lastSendResult();
-    EXPECT_EQ(code % 100, 13) << code;
-    expectReported(rig, code, kWriteTitle);
-    expectClosedAfterwards(rig);
-    EXPECT_LE(rig.clock.now() - start, kFixedWaits + kSlack) << "no time-out waited for";
-    expectEditsKept(rig, e);
 }

@@ -1,3 +1,4 @@
+// The help window: the help file's lines as a list, kept while the window is only hidden.
 #include "ShellWindowTest.h"
 
 #include "shell/gui/HelpWin.h"
@@ -10,72 +11,39 @@ using namespace kx2;
 
 namespace {
 
-class HelpWinTest : public ShellWindowTest {
-protected:
-    HelpWin& open()
-    {
-        if (!win)
-            start();
-        find<QAction>("HilfeMenu")->trigger();
-        return *win->helpWin();
-    }
-    static QStringList entries(HelpWin& help)
-    {
-        QStringList out;
-        for (int i = 0; i < help.helpTxt()->count(); ++i)
-            out << help.helpTxt()->item(i)->text();
-        return out;
-    }
-};
+QStringList entries(HelpWin& help)
+{
+    QStringList out;
+    for (int i = 0; i < help.helpTxt()->count(); ++i)
+        out << help.helpTxt()->item(i)->text();
+    return out;
+}
 
 } // namespace
 
-TEST_F(HelpWinTest, ThreeLinesGiveThreeEntriesInFileOrder)
+using HelpWinTest = ShellWindowTest;
+
+// OK hides the window and keeps its list; the window button closes it, and the next showing reads
+// the file again. A missing file says so in the list.
+TEST_F(HelpWinTest, ShowsTheHelpFileAndReadsItAgainOnlyAfterTheWindowWasClosed)
 {
+    start();
+    find<QAction>("HilfeMenu")->trigger();
+    HelpWin& help = *win->helpWin();
+    EXPECT_EQ(entries(help), QStringList{QStringLiteral("Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.")});
+    help.close();
     writeProgramFile(QStringLiteral("konf/hilfe.txt"), "Erste Zeile\r\n  zweite mit Blanks\r\nDritte: \xC3\xBC\r\n");
-    HelpWin& help = open();
-    EXPECT_EQ(help.windowTitle(), QStringLiteral("Hilfe"));
-    EXPECT_EQ(help.helpTxt()->objectName(), QStringLiteral("HelpTxt"));
-    EXPECT_EQ(help.okButton()->objectName(), QStringLiteral("OKButton"));
-    EXPECT_EQ(help.okButton()->text(), QStringLiteral("OK"));
+    find<QAction>("HilfeMenu")->trigger();
+    EXPECT_EQ(entries(help), (QStringList{"Erste Zeile", "  zweite mit Blanks", QStringLiteral("Dritte: ü")}));
     EXPECT_EQ(help.helpTxt()->font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(entries(help), (QStringList{QStringLiteral("Erste Zeile"), QStringLiteral("  zweite mit Blanks"),
-                                          QStringLiteral("Dritte: ü")}));
-}
-
-TEST_F(HelpWinTest, EmptyFileGivesAnEmptyList)
-{
-    writeProgramFile(QStringLiteral("konf/hilfe.txt"), QByteArray());
-    EXPECT_EQ(open().helpTxt()->count(), 0);
-}
-
-TEST_F(HelpWinTest, MissingFileSaysSoInTheList)
-{
-    HelpWin& help = open();
-    ASSERT_EQ(help.helpTxt()->count(), 1);
-    EXPECT_EQ(help.helpTxt()->item(0)->text(), QStringLiteral("Die Hilfedatei konf/hilfe.txt wurde nicht gefunden."));
-}
-
-TEST_F(HelpWinTest, FileNameCaseDoesNotMatter)
-{
-    writeProgramFile(QStringLiteral("Konf/Hilfe.TXT"), "eins\n");
-    EXPECT_EQ(entries(open()), QStringList{QStringLiteral("eins")});
-}
-
-TEST_F(HelpWinTest, OkHidesAndKeepsTheListCloseButtonRereadsTheFile)
-{
-    writeProgramFile(QStringLiteral("konf/hilfe.txt"), "alt\r\n");
-    HelpWin& help = open();
-    EXPECT_TRUE(help.isVisible());
     help.okButton()->click();
     EXPECT_FALSE(help.isVisible());
-
-    writeProgramFile(QStringLiteral("konf/hilfe.txt"), "neu\r\nzwei\r\n");
-    HelpWin& shownAgain = open();
-    EXPECT_EQ(&shownAgain, &help);
-    EXPECT_EQ(entries(shownAgain), QStringList{QStringLiteral("alt")});
-
-    shownAgain.close();
-    EXPECT_FALSE(shownAgain.isVisible());
-    EXPECT_EQ(entries(open()), (QStringList{QStringLiteral("neu"), QStringLiteral("zwei")}));
+    writeProgramFile(QStringLiteral("konf/hilfe.txt"), "neu\r\n");
+    find<QAction>("HilfeMenu")->trigger();
+    EXPECT_EQ(win->helpWin(), &help);
+    EXPECT_EQ(entries(help).size(), 3);
+    help.close();
+    EXPECT_FALSE(help.isVisible());
+    find<QAction>("HilfeMenu")->trigger();
+    EXPECT_EQ(entries(*win->helpWin()), QStringList{QStringLiteral("neu")});
 }

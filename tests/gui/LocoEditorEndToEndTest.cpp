@@ -16,25 +16,6 @@ namespace {
 struct EndToEnd : AppRig {
     LokdatenFrm& editor() { return windows.lokdatenFrm(); }
     FlexGrid* grid() { return editor().LokdatenGrid(); }
-    void click(int row, int col)
-    {
-        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
-        grid()->scrollTo(index);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
-    }
-    void clickAddress(int row)
-    {
-        QHeaderView* lines = grid()->verticalHeader();
-        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
-                          QPoint(lines->width() / 2, lines->sectionViewportPosition(row - 1) + 10));
-    }
-    void typeName(const QString& text)
-    {
-        QLineEdit* inp = editor().InpText();
-        inp->selectAll();
-        QTest::keyClick(inp, Qt::Key_Delete);
-        kx2::test::typeText(inp, text);
-    }
     QStringList names()
     {
         QStringList n;
@@ -75,16 +56,16 @@ TEST(LocoEditorEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
 
     // A new locomotive on the entry line.
     e.dialogs.inputNext(QStringLiteral("4711"));
-    e.click(6, 2);
-    e.typeName(QStringLiteral("Neue Lok"));
+    clickCell(e.grid(), 6, 2);
+    retype(editor.InpText(), QStringLiteral("Neue Lok"));
     QTest::keyClick(editor.InpText(), Qt::Key_Return);
     // The third one goes.
     e.dialogs.answerNext(MsgAnswer::Yes);
-    e.clickAddress(3);
+    clickAddress(e.grid(), 3);
     EXPECT_EQ(e.grid()->TextMatrix(3, 0), QStringLiteral("-"));
     // The second one is renamed; the send takes the name still being typed.
-    e.click(2, 2);
-    e.typeName(QStringLiteral("Köf III"));
+    clickCell(e.grid(), 2, 2);
+    retype(editor.InpText(), QStringLiteral("Köf III"));
 
     e.dialogs.clear();
     editor.menuItem(QStringLiteral("SendToKX2Menu"))->trigger();

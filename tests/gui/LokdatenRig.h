@@ -8,7 +8,6 @@
 #include "support/SimRig.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QHeaderView>
@@ -47,6 +46,34 @@ inline void typeText(QWidget* widget, const QString& text)
     }
 }
 
+// Replaces what a name box holds by typing.
+inline void retype(QLineEdit* box, const QString& text)
+{
+    box->clear();
+    typeText(box, text);
+}
+
+// Where a cell (grid numbering) lies in the grid's viewport; scrolls it into view first.
+inline QPoint cellPos(FlexGrid* grid, int row, int col)
+{
+    const QModelIndex index = grid->model()->index(row - 1, col - grid->FixedCols());
+    grid->scrollTo(index);
+    return grid->visualRect(index).center();
+}
+
+inline void clickCell(FlexGrid* grid, int row, int col)
+{
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPos(grid, row, col));
+}
+
+// A click on the fixed address cell of a line.
+inline void clickAddress(FlexGrid* grid, int row)
+{
+    QHeaderView* lines = grid->verticalHeader();
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                      QPoint(lines->width() / 2, lines->sectionViewportPosition(row - 1) + lines->sectionSize(row - 1) / 2));
+}
+
 // A locomotive as a read leaves it: every record byte set, status 0, DCC 28.
 inline void putLoco(LocoTable& t, int slot, int address, const QString& name, int speedHalf = 40)
 {
@@ -71,8 +98,6 @@ public:
     {
         // As a read of an empty command station leaves the table.
         ctx.loco.markAllForDeviceRead();
-        for (int row = 0; row < LocoTable::Rows; ++row)
-            ctx.loco.markSlotEmpty(row);
         // An input box nobody scripted is cancelled, so that a question asked again and again
         // cannot hold a test forever.
         dialogs.onCall = [this](const FakeDialogs::Call& call) {
@@ -91,53 +116,21 @@ public:
         frm.show();
         frm.Form_Activate();
     }
-
-    // Where a data cell lies in the grid's viewport; scrolls it into view first.
-    QPoint cellPos(int row, int col) const
-    {
-        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
-        grid()->scrollTo(index);
-        return grid()->visualRect(index).center();
-    }
-    void press(int row, int col, Qt::KeyboardModifiers mods = {})
-    {
-        QTest::mousePress(grid()->viewport(), Qt::LeftButton, mods, cellPos(row, col));
-    }
-    void release(int row, int col, Qt::KeyboardModifiers mods = {})
-    {
-        QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, mods, cellPos(row, col));
-    }
-    void click(int row, int col, Qt::KeyboardModifiers mods = {})
-    {
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, mods, cellPos(row, col));
-    }
+    void click(int row, int col) { clickCell(grid(), row, col); }
+    void clickAddress(int row) { test::clickAddress(grid(), row); }
     // Drags with the left button from one cell to another of the same grid.
     void drag(int row, int col, int toRow, int toCol)
     {
-        const QPoint from = cellPos(row, col);
+        const QPoint from = cellPos(grid(), row, col);
         const QPoint to = grid()->visualRect(grid()->model()->index(toRow - 1, toCol - 1)).center();
         QTest::mousePress(grid()->viewport(), Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, to, grid()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to, grid()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(grid()->viewport(), &move);
         QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, {}, to);
     }
-    // A click on the address cell of a line (the fixed column).
-    void clickAddress(int row)
-    {
-        QHeaderView* lines = grid()->verticalHeader();
-        const QPoint at(lines->width() / 2, lines->sectionViewportPosition(row - 1) + lines->sectionSize(row - 1) / 2);
-        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, at);
-    }
     void gridKey(int key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(grid(), Qt::Key(key), mods); }
     void nameKey(int key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(inp(), Qt::Key(key), mods); }
-    // Replaces the text of the open name edit by typing.
-    void typeName(const QString& text)
-    {
-        inp()->selectAll();
-        QTest::keyClick(inp(), Qt::Key_Delete);
-        typeText(inp(), text);
-    }
+    void typeName(const QString& text) { retype(inp(), text); }
 
     // Runs `answer` once the next column dialog is shown, from inside the editor's wait.
     void whenDialogShown(std::function<void(QDialog*)> answer)
@@ -150,8 +143,6 @@ public:
             },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
-
-    int slotOfLine(int row) const { return grid()->RowData(row); }
 
     LokdatenFrm frm;
     int dialogsAnswered = 0;

@@ -55,18 +55,8 @@ struct RangeRig : AppRig {
         frm->GridLoaded = 0;
         frm->Form_Activate();
     }
-    void click(int row, int col) const
-    {
-        const QModelIndex index = grid()->model()->index(row - 1, col);
-        grid()->scrollTo(index);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
-    }
-    // Replaces the open name edit's text by typing.
-    void typeName(const QString& text) const
-    {
-        inp()->clear();
-        typeText(inp(), text);
-    }
+    void click(int row, int col) const { clickCell(grid(), row, col); }
+    void typeName(const QString& text) const { retype(inp(), text); }
     void menu(const char* name) const { frm->menuItem(QString::fromLatin1(name))->trigger(); }
     void boxes(const QString& from, const QString& to) const
     {

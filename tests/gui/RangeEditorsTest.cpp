@@ -33,6 +33,8 @@ TEST(RangeEditors, EnterStoresTheTypedNameTabDropsItOnlyInTheAccessoryEditor)
         const QString before = rig.table.nameLine(5, line);
         const QString typed = QStringLiteral("Ausfahrt € ") + QString(30, QLatin1Char('x'));
         rig.click(5, c.col);
+        EXPECT_EQ(rig.inp()->geometry().topLeft(), rig.grid()->geometry().topLeft() + rig.grid()->cellRect(5, c.col).topLeft())
+            << "the name box lies over its cell";
         rig.typeName(QStringLiteral("Ω") + typed);
         QTest::keyClick(rig.inp(), Qt::Key(c.key), c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         const QString kept = typed.left(23 - int(rig.table.nameLine(5, 3 - line).size()));
@@ -48,6 +50,10 @@ TEST(RangeEditors, CancelledChooserRewritesTheSymbolBytesWithoutMarkingTheRecord
 {
     for (const RangeKind* kind : kBoth) {
         RangeRig rig(*kind);
+        // The address column scrolls with the rest and can be current, but holds no name.
+        EXPECT_EQ(std::pair(rig.grid()->Row(), rig.grid()->Col()), std::pair(1, 1));
+        rig.click(2, 0);
+        EXPECT_EQ(std::pair(rig.grid()->Col(), rig.inp()->isVisible()), std::pair(0, false));
         // Never-written flash: no picture, and the chooser starts at its last symbol.
         rig.table.set(4, 31, 255);
         rig.rebuild();

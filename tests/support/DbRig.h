@@ -88,4 +88,16 @@ inline QByteArray longAck(int code)
     return sim::SimFramer::withChecksum(bytesOf({0xB4, 0x6D, code}));
 }
 
+// The ready message exactly as the simulated command station sends it after access step 1.
+inline QByteArray stationReadyMessage()
+{
+    DbRig rig;
+    rig.station();
+    rig.open();
+    for (const QByteArray& m : rig.onBus)
+        if (m.size() == 31 && static_cast<unsigned char>(m.at(0)) == 0xE5)
+            return m;
+    return {};
+}
+
 } // namespace kx2::test

@@ -1,6 +1,8 @@
 #pragma once
 #include "link/Clock.h"
 #include "link/Comm1.h"
+#include "link/LocoNetLink.h"
+#include "shell/Settings.h"
 
 #include <QStringList>
 #include <functional>
@@ -92,6 +94,21 @@ private:
     bool m_open = false;
     int m_inputLen = 0;
     int m_rThreshold = 0;
+};
+
+// The link on an open fake port that hands what it receives to the link at once.
+struct FakeLinkRig {
+    VirtualClock clock;
+    FakeComm1 port{clock};
+    Settings settings; // the LocoNet USB interface: whole messages
+    LocoNetLink link{port, clock, settings};
+    FakeLinkRig()
+    {
+        port.setPortOpen(true);
+        port.setRThreshold(1);
+        port.setOnComm([this] { link.OnComm(); });
+        port.log.clear();
+    }
 };
 
 } // namespace kx2::test

@@ -31,6 +31,31 @@ public:
     bool enabled = true;
 };
 
+// The tool's requests by kind, counted by a monitor on the bus from start() on.
+struct BusCounts {
+    int areaReads = 0, areaWrites = 0, samWrites = 0, pageReads = 0, pageWrites = 0, formatReads = 0, formatWrites = 0;
+    void start(sim::SimBus& bus)
+    {
+        *this = BusCounts();
+        bus.setMonitor([this](const QByteArray& m) {
+            if (static_cast<unsigned char>(m[0]) != 0xED)
+                return;
+            if (m[1] == 0x0F) {
+                formatReads += m[5] == 13 || m[5] == 16;
+                formatWrites += m[5] == 12 || m[5] == 15;
+                return;
+            }
+            const int s = (static_cast<unsigned char>(m[15]) >> 4) * 10 + (static_cast<unsigned char>(m[20]) >> 4);
+            const int d1 = m[6] | ((m[5] & 1) << 7);
+            pageReads += s == 44;
+            pageWrites += s == 42;
+            areaReads += s == 33 && m[7] == 0x0A && d1 == 0x45;
+            areaWrites += s == 33 && m[7] == 0x0A && d1 == 0xDF;
+            samWrites += s == 33 && d1 == 0x5A;
+        });
+    }
+};
+
 struct SimRig {
     explicit SimRig(sim::SimStationConfig config = {}, sim::SimFaults faults = {})
         : bus(clock), port(bus), station(bus, std::move(config), faults)

@@ -1,0 +1,138 @@
+#include "dbproto/ReadBack.h"
+
+#include "dbproto/DatabaseContext.h"
+#include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
+#include "dbproto/WrittenData.h"
+#include "shell/Cp1252.h"
+
+#include <map>
+#include <set>
+
+namespace kx2 {
+
+namespace {
+
+// Byte position in the record -> value; sent and read back.
+using RecordBytes = std::map<int, int>;
+
+QString fieldText(const RecordBytes& bytes, const RecordField& f)
+{
+    if (f.text) {
+        QByteArray raw;
+        for (int b = f.first; b <= f.last; ++b) {
+            const auto it = bytes.find(b);
+            if (it == bytes.end() || it->second == 0)
+                break;
+            raw.append(char(it->second));
+        }
+        // The two name lines are kept apart by a carriage return; an empty second line is left out.
+        QStringList lines = fromCp1252(raw).split(QChar(13));
+        while (lines.size() > 1 && lines.last().isEmpty())
+            lines.removeLast();
+        return QLatin1Char('\'') + lines.join(QStringLiteral(" / ")) + QLatin1Char('\'');
+    }
+    qulonglong v = 0;
+    for (int b = f.last; b >= f.first; --b) {
+        const auto it = bytes.find(b);
+        v = (v << 8) | qulonglong(it == bytes.end() ? 0 : it->second & 0xFF);
+    }
+    return QString::number(v);
+}
+
+// The field that holds byte b; a byte outside every field is a field of its own.
+RecordField fieldOf(const ReadBackNames& names, int b)
+{
+    for (const RecordField& f : names.fields)
+        if (b >= f.first && b <= f.last)
+            return f;
+    return {b, b, QStringLiteral("Byte %1").arg(b), false};
+}
+
+void compareRecord(const ReadBackNames& names, const QString& record, const RecordBytes& sent, const RecordBytes& read,
+                   QStringList& out)
+{
+    std::set<int> reported;  // first byte of every field already reported
+    for (const auto& [b, value] : sent) {
+        const auto it = read.find(b);
+        if (it == read.end() || it->second == value)
+            continue;
+        const RecordField f = fieldOf(names, b);
+        if (!reported.insert(f.first).second)
+            continue;
+        out << QStringLiteral("%1: %2 gesendet %3, gelesen %4")
+                   .arg(record, f.name, fieldText(sent, f), fieldText(read, f));
+    }
+}
+
+QString formatLine(const ReadBackNames& names, int address, const QString& sent, const QString& read)
+{
+    return QStringLiteral("%1 %2: Datenformat gesendet %3, gelesen %4").arg(names.formatOwner).arg(address).arg(sent, read);
+}
+
+} // namespace
+
+QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names, int& result)
+{
+    DbProtocol& db = ctx.db;
+    const int stride = names.recordStride;
+    int records = 0;
+    for (const auto& [area, pages] : written.areas) {
+        std::set<int> slots;
+        for (const WrittenData::Page& p : pages)
+            slots.insert(p.offset / stride);
+        records += int(slots.size());
+    }
+    ctx.meter.begin(ProgressMeter::Kind::Checked, QStringLiteral("Geprüft"),
+                    records + int(written.locoFormats.size() + written.accessoryFormats.size()));
+    QStringList differences;
+    for (const auto& [area, pages] : written.areas) {
+        db.DataFlashRead(area, result);
+        if (result != 0) {
+            result += names.readOperation;
+            return differences;
+        }
+        std::map<int, std::pair<RecordBytes, RecordBytes>> bySlot;
+        for (const WrittenData::Page& page : pages) {
+            db.ReadRecord(page.offset, result);
+            if (result != 0) {
+                result += names.readOperation;
+                return differences;
+            }
+            for (int k = 0; k < 16; ++k) {
+                const int at = page.offset + k;
+                auto& [sent, read] = bySlot[at / stride];
+                sent[at % stride] = page.bytes[size_t(k)];
+                read[at % stride] = db.pageByte(k) & 0xFF;
+            }
+        }
+        for (const auto& [slot, bytes] : bySlot) {
+            compareRecord(names, names.record(area, slot), bytes.first, bytes.second, differences);
+            ctx.meter.advance();
+        }
+    }
+    for (const WrittenData::LocoFormat& f : written.locoFormats) {
+        int code = 0;
+        int value = 0;
+        db.ReadLocoFormat(f.address, code, value, result);
+        if (result != 0)
+            return differences;
+        if (code != f.code || value != f.value)
+            differences << formatLine(names, f.address, QStringLiteral("%1/%2").arg(f.code).arg(f.value),
+                                      QStringLiteral("%1/%2").arg(code).arg(value));
+        ctx.meter.advance();
+    }
+    for (const WrittenData::AccessoryFormat& f : written.accessoryFormats) {
+        int value = 0;
+        db.ReadAccessoryFormat(f.address, value, result);
+        if (result != 0)
+            return differences;
+        if (value != f.value)
+            differences << formatLine(names, f.address, QString::number(f.value), QString::number(value));
+        ctx.meter.advance();
+    }
+    result = 0;
+    return differences;
+}
+
+} // namespace kx2

@@ -1,0 +1,279 @@
+// The count of a transfer, its cancel and the check after a send, against the simulated command
+// station on virtual time: where a cancelled transfer leaves the station, the port and the
+// table, what the user is told, and what the check finds in a page the station stored wrongly.
+#include "dbproto/NameLines.h"
+#include "link/ResultText.h"
+#include "routes/RouteCommand.h"
+#include "support/SimRig.h"
+
+#include <gtest/gtest.h>
+
+using namespace kx2;
+using kx2::test::SimRig;
+
+namespace {
+
+// A progress window whose user asks to cancel once the count of `unit` reaches `at`.
+class CancellingProgress : public test::RecordingProgress {
+public:
+    void setCount(const ProgressCount& c) override
+    {
+        if (c.shown())
+            lastCount = c;
+        if (!unit.isEmpty() && c.unit == unit && c.done >= at)
+            cancel = true;
+    }
+    void transferStarted() override { cancel = false; }
+    bool cancelRequested() const override { return cancel; }
+    QString unit;
+    int at = 0;
+    bool cancel = false;
+    ProgressCount lastCount;
+};
+
+// Keeps the second text of a message, which the plain fake leaves out.
+class DetailDialogs : public FakeDialogs {
+public:
+    MsgAnswer messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
+                                const QString& title) override
+    {
+        details.push_back(detail);
+        return messageBox(text, buttons, icon, title);
+    }
+    QStringList details;
+};
+
+// The simulated station of a SimRig with a context of its own whose progress window cancels on
+// cue: the port hands what it receives to the context built last.
+struct CancelRig {
+    explicit CancelRig(sim::SimFaults faults = {}) : base({}, faults)
+    {
+        ctx.settings.ComPortNumber = QStringLiteral("SIM");
+    }
+    SimRig base;
+    CancellingProgress progress;
+    DetailDialogs dialogs;
+    AppContext ctx{Platform{base.clock, base.port, base.portIo, dialogs, base.files, progress, base.controls}};
+    sim::SimCommandStation& station() { return base.station; }
+    const FakeDialogs::Call& lastBox() const { return dialogs.calls.back(); }
+};
+
+const QChar kCr(13);
+
+enum class Db { Loco, Accessory };
+
+ReadOutcome readOf(CancelRig& rig, Db db)
+{
+    return db == Db::Loco ? rig.ctx.locoTransfer().ReadLocoDatabase() : rig.ctx.accessoryTransfer().ReadAccessoryDatabase();
+}
+
+SendOutcome sendOf(CancelRig& rig, Db db)
+{
+    return db == Db::Loco ? rig.ctx.locoTransfer().SendLocoDatabase() : rig.ctx.accessoryTransfer().SendAccessoryDatabase();
+}
+
+// The status of row (locomotive slot or accessory address) after a read.
+int statusOf(CancelRig& rig, Db db, int row)
+{
+    return db == Db::Loco ? rig.ctx.loco.status(row) : rig.ctx.accessories.status(row);
+}
+
+// Everything read is to be sent again.
+void markAllChanged(CancelRig& rig, Db db, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (db == Db::Loco)
+            rig.ctx.loco.setStatus(i, LocoTable::StatusChanged);
+        else
+            rig.ctx.accessories.set(i + 1, RangeRecordTable::Status, status::Changed);
+    }
+}
+
+} // namespace
+
+TEST(TransferCancel, EndsAtTheNextExchangeWithAccessAndPortClosedAndSaysHowFarItGot)
+{
+    const struct {
+        const char* name;
+        Db db;
+        bool send;
+        const char* unit;
+        int at;
+        int firstUnreached;  // the first row a cancelled read leaves empty
+        const char* title;
+        const char* text;
+    } cases[] = {
+        {"loco read", Db::Loco, false, "Lokdatensatz", 23, 23, "Lesen abgebrochen",
+         "Das Lesen wurde abgebrochen.\r23 von 500 Datensätzen gelesen; die übrigen bleiben leer"},
+        {"loco send", Db::Loco, true, "Lokdatensatz", 23, -1, "Senden abgebrochen",
+         "Das Senden wurde abgebrochen.\r23 von 60 Datensätzen geschrieben; die Zentrale ist teilweise beschrieben"},
+        {"accessory read", Db::Accessory, false, "Magnetartikel", 16, 17, "Lesen abgebrochen",
+         "Das Lesen wurde abgebrochen.\r16 von 60 Datensätzen gelesen; die übrigen bleiben leer"},
+        {"accessory send", Db::Accessory, true, "Magnetartikel", 16, -1, "Senden abgebrochen",
+         "Das Senden wurde abgebrochen.\r16 von 60 Datensätzen geschrieben; die Zentrale ist teilweise beschrieben"},
+        {"send cancelled before a write", Db::Loco, true, "Lokdatensatz", 0, -1, "Senden abgebrochen",
+         "Das Senden wurde abgebrochen.\r0 von 60 Datensätzen geschrieben; die Zentrale ist unverändert"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CancelRig rig;
+        rig.station().seedLocomotives(60);
+        rig.station().seedAccessories(60);
+        rig.ctx.accessoryRange = {1, 60};
+        if (c.send) {
+            ASSERT_EQ(readOf(rig, c.db).result, 0);
+            markAllChanged(rig, c.db, 60);
+        }
+        const QByteArray before = rig.station().area(sim::SimCommandStation::Flash::Data, c.db == Db::Loco ? 7501 + 30 : 6403);
+        rig.progress.unit = QString::fromUtf8(c.unit);
+        rig.progress.at = c.at;
+        if (c.send) {
+            EXPECT_EQ(sendOf(rig, c.db), SendOutcome::Cancelled);
+            EXPECT_EQ(rig.station().area(sim::SimCommandStation::Flash::Data, c.db == Db::Loco ? 7501 + 30 : 6403), before)
+                << "nothing written after the cancel";
+        } else {
+            const ReadOutcome out = readOf(rig, c.db);
+            EXPECT_TRUE(out.cancelled);
+            EXPECT_FALSE(out.showEditor);
+            EXPECT_EQ(statusOf(rig, c.db, c.firstUnreached - 1), 0) << "read before the cancel";
+            EXPECT_EQ(statusOf(rig, c.db, c.firstUnreached), 255) << "not reached";
+        }
+        EXPECT_FALSE(rig.station().accessOpen());
+        EXPECT_FALSE(rig.base.port.portOpen());
+        EXPECT_FALSE(rig.progress.visible);
+        EXPECT_EQ(rig.lastBox().title, QString::fromUtf8(c.title));
+        EXPECT_EQ(rig.lastBox().text, QString::fromUtf8(c.text).replace(QChar('\r'), kCr));
+        EXPECT_EQ(rig.station().violations(), 0) << rig.station().violationLog().join("\n").toStdString();
+
+        // The cancel belongs to that transfer alone.
+        rig.progress.unit.clear();
+        EXPECT_EQ(readOf(rig, c.db).result, 0);
+    }
+}
+
+TEST(TransferCancel, ARouteSendStopsInTheModuleWithProgrammingModeOff)
+{
+    CancelRig rig;
+    RouteTables& t = rig.ctx.routes;
+    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
+        NameLines::write(t.RouteNames, r, QStringLiteral("FS %1").arg(r), QString());
+        const auto sample = sim::SimRouteModule::sampleRoute(r);
+        std::copy(sample.begin(), sample.end(), t.RouteData[size_t(r)].begin() + RouteTables::StartEntry);
+    }
+    t.markEverythingForSending();
+    int moduleWrites = 0;
+    rig.base.bus.setMonitor([&moduleWrites](const QByteArray& m) {
+        moduleWrites += m.size() == 15 && static_cast<unsigned char>(m[0]) == 0xED && m[5] == 0x20 ? 1 : 0;
+    });
+    rig.progress.unit = QStringLiteral("Fahrstraßeneintrag");
+    rig.progress.at = 10;
+
+    EXPECT_EQ(rig.ctx.routeTransfer().SendRoutes(), SendOutcome::Cancelled);
+    EXPECT_EQ(moduleWrites, 10) << "no module message after the cancel";
+    EXPECT_FALSE(rig.station().routeModule().programming());
+    EXPECT_FALSE(rig.station().accessOpen());
+    EXPECT_FALSE(rig.base.port.portOpen());
+    EXPECT_EQ(rig.lastBox().text, QStringLiteral("Das Senden wurde abgebrochen.") + kCr
+                                      + QStringLiteral("80 von 80 Datensätzen und 10 von 2000 Fahrstraßeneinträgen "
+                                                       "geschrieben; die Zentrale ist teilweise beschrieben"));
+}
+
+TEST(TransferCount, CountsSharesAndTimeLeftInTheProgramsWords)
+{
+    const struct {
+        ProgressCount count;
+        const char* line;
+    } cases[] = {
+        {{QStringLiteral("Lokdatensatz"), 42, 500, -1}, "Lokdatensatz 42 von 500, 8 %"},
+        {{QStringLiteral("Lokdatensatz"), 42, 500, 130}, "Lokdatensatz 42 von 500, 8 %, noch etwa 2 min 10 s"},
+        {{QStringLiteral("Magnetartikel"), 1, 2048, 700}, "Magnetartikel 1 von 2048, 0 %, noch etwa 11 min"},
+        {{QStringLiteral("Rückmelder"), 15, 16, 3}, "Rückmelder 15 von 16, 93 %, noch etwa 5 s"},
+        {{QStringLiteral("Fahrstraße"), 80, 80, -1}, "Fahrstraße 80 von 80, 100 %"},
+        {{QString(), 0, 0, -1}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.count.line(), QString::fromUtf8(c.line));
+}
+
+TEST(TransferCount, ARunningReadCountsItsRecordsAndEstimatesTheTimeLeft)
+{
+    sim::SimFaults slow;
+    slow.answerDelay = 0.05;  // a pace at which the estimate has something to say
+    CancelRig rig(slow);
+    rig.station().seedLocomotives(3);
+    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
+    EXPECT_EQ(rig.progress.lastCount.text(), QStringLiteral("Lokdatenformat 3 von 3"));
+    // 500 records at two exchanges each: after 2 seconds there is an estimate, never below 0.
+    rig.progress.unit = QStringLiteral("Lokdatensatz");
+    rig.progress.at = 100;
+    ASSERT_TRUE(rig.ctx.locoTransfer().ReadLocoDatabase().cancelled);
+    EXPECT_EQ(rig.progress.lastCount.text(), QStringLiteral("Lokdatensatz 100 von 500"));
+    EXPECT_GT(rig.progress.lastCount.secondsLeft, 0.0);
+}
+
+TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
+{
+    const struct {
+        const char* name;
+        Db db;
+        int corruptEvery;
+        SendOutcome outcome;
+        const char* line;  // one line of the report; "" when nothing differs
+    } cases[] = {
+        {"loco, every page", Db::Loco, 1, SendOutcome::Failed, "Lok 38: Name gesendet 'Köf II', gelesen 'K÷f II'"},
+        {"loco, fifth page", Db::Loco, 5, SendOutcome::Failed, "Lok 38: Höchstgeschwindigkeit (halbe) gesendet 50, gelesen 51"},
+        {"loco, all equal", Db::Loco, 0, SendOutcome::Sent, ""},
+        {"accessory, every page", Db::Accessory, 1, SendOutcome::Failed, "Magnetartikel 3: Name gesendet 'Köf II', gelesen 'K÷f II'"},
+        {"accessory, all equal", Db::Accessory, 0, SendOutcome::Sent, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CancelRig rig;
+        rig.station().seedLocomotives(3);
+        rig.station().seedAccessories(16);
+        ASSERT_EQ(readOf(rig, c.db).result, 0);
+        if (c.db == Db::Loco) {
+            rig.ctx.loco.WriteLokname(0, QStringLiteral("Köf II"));
+            rig.ctx.loco.setAddress(0, 38);
+            rig.ctx.loco.set(0, LocoTable::MaxSpeedHalf, 50);
+            rig.ctx.loco.setStatus(0, LocoTable::StatusChanged);
+        } else {
+            rig.ctx.accessories.saveNames(3, QStringLiteral("Köf II"), QString());
+        }
+        rig.ctx.settings.VerifyAfterSend = true;
+        rig.station().faults().corruptWritesEvery = c.corruptEvery;
+        rig.progress.texts.clear();
+
+        EXPECT_EQ(sendOf(rig, c.db), c.outcome);
+        EXPECT_FALSE(rig.station().accessOpen());
+        EXPECT_FALSE(rig.base.port.portOpen());
+        EXPECT_TRUE(rig.progress.texts.contains(QStringLiteral(" Gesendete Daten prüfen")));
+        if (c.outcome == SendOutcome::Sent) {
+            EXPECT_EQ(rig.progress.texts.last(), QStringLiteral(" fertig!"));
+            continue;
+        }
+        EXPECT_EQ(rig.lastBox().title, QStringLiteral("Fehler beim Prüfen der Datenbank"));
+        EXPECT_TRUE(rig.lastBox().text.split(kCr).contains(QString::fromUtf8(c.line))) << rig.lastBox().text.toStdString();
+        EXPECT_FALSE(rig.progress.texts.contains(QStringLiteral(" fertig!")));
+        EXPECT_EQ(c.db == Db::Loco ? rig.ctx.loco.status(0) : rig.ctx.accessories.status(3), status::Changed)
+            << "still to be sent";
+    }
+}
+
+TEST(SendFailure, SaysHowManyRecordsAndFormatsWereWrittenUnderTheProgramsText)
+{
+    CancelRig rig;
+    rig.station().seedLocomotives(4);
+    ASSERT_EQ(readOf(rig, Db::Loco).result, 0);
+    markAllChanged(rig, Db::Loco, 4);
+    for (int i = 0; i < 4; ++i)
+        rig.ctx.loco.set(i, LocoTable::FormatPending, 1);
+    rig.station().faults().refuseFormatWrites = true;
+
+    EXPECT_EQ(sendOf(rig, Db::Loco), SendOutcome::Failed);
+    EXPECT_EQ(rig.lastBox().title, QStringLiteral("Fehler beim Schreiben der Datenbank"));
+    EXPECT_EQ(rig.lastBox().text, ResultText(401032)) << "the program's own words stay as they are";
+    ASSERT_FALSE(rig.dialogs.details.isEmpty());
+    EXPECT_EQ(rig.dialogs.details.last(), QStringLiteral("4 von 4 Datensätzen und 0 von 4 Datenformaten geschrieben; die "
+                                                         "Zentrale ist teilweise beschrieben"));
+}

@@ -1,0 +1,139 @@
+// The progress window of a transfer: its count and bar while a read runs against the simulated
+// command station, "Abbrechen", closing it while a transfer runs, and the main window's close
+// during a transfer; the options dialog's "Nach dem Senden prüfen".
+#include "AppRig.h"
+
+#include "link/gui/ComWin.h"
+#include "shell/gui/OptWin.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace kx2;
+using namespace kx2::test;
+
+namespace {
+
+// The program's windows over the simulated station with the real progress window: the port
+// hands what it receives to the context built last.
+struct WindowRig {
+    WindowRig()
+    {
+        ctx.settings.ComPortNumber = QStringLiteral("SIM");
+        comWin.setDialogs(&base.dialogs);
+        win.setQuitHandler([this] { ++quits; });
+    }
+    AppRig base;
+    ComWin comWin;
+    AppContext ctx{Platform{base.clock, base.port, base.portIo, base.dialogs, base.files, comWin, base.controls}};
+    MainWin win{ctx.settings, base.settingsFile, base.dialogs, base.dir.path(), QStringLiteral("ZP1")};
+    AppWindows windows{ctx, win, buildFolder()};
+    int quits = 0;
+
+    // Runs `act` once, after `messages` messages went over the bus during the transfer.
+    void during(int messages, std::function<void()> act)
+    {
+        auto seen = std::make_shared<int>(0);
+        base.bus.setMonitor([seen, messages, act](const QByteArray&) {
+            if (++*seen == messages)
+                act();
+        });
+    }
+};
+
+} // namespace
+
+TEST(TransferWindow, ShowsTheCountWithItsBarAndAbbrechenEndsTheRead)
+{
+    WindowRig rig;
+    rig.base.station.seedLocomotives(5);
+    rig.win.show();
+    QString countWhileRunning;
+    int barMaximum = 0;
+    QPoint offCentre;
+    rig.during(200, [&] {
+        offCentre = rig.comWin.frameGeometry().center() - rig.win.frameGeometry().center();
+        countWhileRunning = rig.comWin.countText();
+        barMaximum = rig.comWin.bar()->maximum();
+        EXPECT_TRUE(rig.comWin.bar()->isVisible());
+        EXPECT_TRUE(rig.comWin.abbrechenBut()->isEnabled());
+        rig.comWin.abbrechenBut()->click();
+    });
+    rig.windows.LokDaten_But_Click();
+
+    EXPECT_TRUE(countWhileRunning.startsWith(QStringLiteral("Lokdatensatz "))) << countWhileRunning.toStdString();
+    EXPECT_TRUE(countWhileRunning.contains(QStringLiteral(" von 500"))) << countWhileRunning.toStdString();
+    EXPECT_EQ(barMaximum, 500);
+    EXPECT_LE(offCentre.manhattanLength(), 4) << "opens centred over the window that started it";
+    EXPECT_FALSE(rig.windows.lokdatenFrmCreated()) << "a cancelled read opens no editor";
+    EXPECT_TRUE(rig.win.isVisible());
+    EXPECT_FALSE(rig.comWin.isVisible());
+    EXPECT_FALSE(rig.comWin.transferRunning());
+    EXPECT_FALSE(rig.base.station.accessOpen());
+    EXPECT_EQ(rig.base.dialogs.calls.back().title, QStringLiteral("Lesen abgebrochen"));
+}
+
+TEST(TransferWindow, ClosingAWindowDuringATransferAsksAndNothingGoesOnUnseen)
+{
+    const struct {
+        const char* name;
+        bool mainWindow;     // the main window's close, else the progress window's
+        MsgAnswer answer;
+        bool cancelled;
+        int quits;           // the program ends after the transfer
+    } cases[] = {
+        {"progress window, keep going", false, MsgAnswer::No, false, 0},
+        {"progress window, cancel", false, MsgAnswer::Yes, true, 0},
+        {"main window, keep going", true, MsgAnswer::No, false, 0},
+        {"main window, cancel and end", true, MsgAnswer::Yes, true, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowRig rig;
+        rig.base.station.seedLocomotives(5);
+        rig.win.show();
+        bool stayed = false;
+        rig.during(100, [&] {
+            rig.base.dialogs.answerNext(c.answer);
+            if (c.mainWindow)
+                rig.win.close();
+            else
+                rig.comWin.close();
+            stayed = rig.comWin.isVisible() && rig.win.isVisible();
+        });
+        rig.windows.LokDaten_But_Click();
+        QCoreApplication::processEvents();
+
+        EXPECT_TRUE(stayed) << "the windows stay while the transfer runs";
+        EXPECT_EQ(rig.base.dialogs.calls.front().title, QStringLiteral("Übertragung abbrechen"));
+        EXPECT_EQ(rig.windows.lokdatenFrmCreated(), !c.cancelled);
+        EXPECT_EQ(rig.quits, c.quits);
+        EXPECT_FALSE(rig.base.station.accessOpen());
+    }
+}
+
+TEST(TransferWindow, TheProgressWindowClosesWithoutAQuestionWhenNothingRuns)
+{
+    WindowRig rig;
+    rig.comWin.show();
+    rig.comWin.close();
+    EXPECT_FALSE(rig.comWin.isVisible());
+    EXPECT_TRUE(rig.base.dialogs.calls.empty());
+}
+
+TEST(TransferWindow, OptionsDialogKeepsTheCheckAfterSendingForTheRun)
+{
+    WindowRig rig;
+    rig.ctx.settings.VerifyAfterSend = true;
+    rig.win.show();
+    rig.win.showOptions();
+    OptWin* opt = rig.win.optWin();
+    ASSERT_NE(opt, nullptr);
+    EXPECT_EQ(opt->pruefenChk()->text(), QStringLiteral("Nach dem Senden prüfen"));
+    EXPECT_TRUE(opt->pruefenChk()->isChecked());
+    opt->pruefenChk()->setChecked(false);
+    opt->OK_But_Click();
+    EXPECT_FALSE(rig.ctx.settings.VerifyAfterSend);
+}
