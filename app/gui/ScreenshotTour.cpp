@@ -315,8 +315,8 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     grid->selectCell(1, 1);
     grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum() / 3);
     settle(300);
-    camera.take(again, QStringLiteral("17_editor_marked_lines"));
-    leave(*again, camera, QStringLiteral("18_unsaved_changes_question"));
+    camera.take(again, QStringLiteral("18_editor_marked_lines"));
+    leave(*again, camera, QStringLiteral("19_unsaved_changes_question"));
     return camera.failures;
 }
 
