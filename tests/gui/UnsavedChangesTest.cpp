@@ -219,22 +219,6 @@ TEST(UnsavedChanges, RangeAndRouteMarksFollowTheirStatus)
     EXPECT_EQ(e.lineMark(2), RecordMark::None);
 }
 
-TEST(UnsavedChanges, ReplacingAnotherStationsDataDefaultsToNein)
-{
-    AppRig rig;
-    GridEditor& e = kKinds[0].open(rig);
-    rename(e, kKinds[0].nameCol);
-    rig.ctx.storedSerial.set(1, 4711);
-    rig.dialogs.clear();
-    rig.dialogs.answerNext(MsgAnswer::Yes); // send the changes
-    rig.dialogs.answerNext(MsgAnswer::No);  // but not over another station's data
-    e.menuItem(QStringLiteral("SendToKX2Menu"))->trigger();
-    ASSERT_GE(rig.dialogs.messageCount(), 2);
-    EXPECT_EQ(rig.dialogs.messages()[1].question, Question::ReplaceOtherStation);
-    EXPECT_EQ(rig.dialogs.messages()[1].defaultButton, MsgAnswer::No);
-    EXPECT_TRUE(e.holdsUnsavedChanges());
-}
-
 TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
 {
     const Question destructive[] = {Question::ReplaceOtherStation, Question::DeleteRecord, Question::DeleteRoute,
