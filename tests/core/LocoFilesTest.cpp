@@ -143,23 +143,17 @@ TEST_F(LocoFiles, TableFileLayout)
         ASSERT_EQ(std::pair(table.status(row), table.value(row, LocoTable::FormatPending)), std::pair(255, 0)) << row;
 }
 
-TEST_F(LocoFiles, DialogsAskWithTheProgramsTitlesAndFilterAndCancelDoesNothing)
+// A cancelled file dialog leaves everything as it was; what each dialog is asked with is
+// AskFileName's.
+TEST_F(LocoFiles, CancelDoesNothing)
 {
     const LocoTable before = table;
     EXPECT_FALSE(SpeichernMenu(ctx));
     EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
     EXPECT_FALSE(save_daten_satz(ctx, 44));
     EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
-    ASSERT_EQ(files.calls.size(), 4u);
-    const char* titles[] = {"Sicherungsdatei speichern...", "Sicherungsdatei öffnen..."};
-    for (size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(files.calls[k].save, k % 2 == 0);
-        EXPECT_EQ(files.calls[k].title, QString::fromUtf8(titles[k % 2]));
-        EXPECT_EQ(files.calls[k].filter, QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|"));
-        EXPECT_EQ(files.calls[k].initialName, QStringLiteral("zuletzt.ISD"));
-    }
-    EXPECT_TRUE(dialogs.calls.empty());
-    EXPECT_TRUE(pauses.empty());
+    EXPECT_EQ(files.calls.size(), 4u);
+    EXPECT_TRUE(dialogs.calls.empty() && pauses.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(table == before);
 }

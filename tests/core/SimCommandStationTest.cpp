@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <set>
 #include <gtest/gtest.h>
 
 using namespace kx2;
@@ -221,35 +220,6 @@ TEST(SimStationState, SavedAfterEveryChangeLoadedByTheNextStationAndABadFileIsRe
         EXPECT_FALSE(error.isEmpty());
         EXPECT_EQ(cs.area(Flash::Data, 6400).left(3), bytesOf({1, 2, 3})) << "the memory is left alone";
     }
-}
-
-TEST(SimStationSeed, SeededLocomotivesAreValidRecordsWithFormatsAndIndex)
-{
-    DbRig rig;
-    auto& cs = rig.station();
-    cs.seedLocomotives(40);
-    std::set<int> addresses;
-    for (int i = 0; i < 40; ++i) {
-        const QByteArray a = cs.area(Flash::Data, 7501 + i);
-        auto at = [&](int k) { return int(static_cast<unsigned char>(a.at(k))); };
-        EXPECT_EQ(at(3) & 0xFC, 0);
-        EXPECT_EQ(at(0) + 256 * at(1), i + 1);
-        const int address = at(32) + 256 * at(33);
-        EXPECT_TRUE(address >= 1 && address <= 9999) << address;
-        addresses.insert(address);
-        EXPECT_EQ(at(34) + 256 * at(35), i);
-        EXPECT_NE(at(4), 0);
-        EXPECT_TRUE(a.mid(4, 24).contains('\0')) << "the name ends within its 24 bytes";
-        for (int f = 0; f <= 28; ++f)
-            EXPECT_LE(at(36 + f), 79);
-        EXPECT_TRUE(cs.hasLocoFormat(address));
-    }
-    EXPECT_EQ(addresses.size(), 40u);
-    EXPECT_EQ(cs.area(Flash::Data, 7541), QByteArray(512, char(0xFF)));
-    ASSERT_EQ(rig.open(), 0);
-    int r = 0;
-    rig.db.ReadDatabaseIndex(r);
-    EXPECT_EQ(rig.db.DbRecordCounter, 40.0);
 }
 
 TEST(SimBus, AtABaudRateEachByteArrivesNoEarlierThanItsWireTime)
