@@ -1,14 +1,12 @@
 // Saves where the system does not let the file be written: a folder that cannot be written, a
 // full disk, a file that cannot be overwritten, a write that breaks off. Each is reported with a
-// critical box, and the old file and the table are left exactly as they were; the settings go to
-// the configuration folder instead.
+// critical box, and the old file and the table are left exactly as they were.
 // Making a place unwritable needs a read-only bind mount, a small tmpfs or the immutable flag as
 // root (chmod alone does not stop root), or chmod as an ordinary user; where neither is allowed
 // the case is skipped.
 #include "dbproto/IsdFile.h"
 #include "loco/LocoFiles.h"
 #include "shell/Settings.h"
-#include "shell/SettingsFile.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeFileDialog.h"
 
@@ -205,33 +203,6 @@ TEST(SaveFaults, ASaveThatCannotBeWrittenIsReportedAndKeepsTheOldFileAndTheTable
     }
     if (ran == 0)
         GTEST_SKIP() << "no place can be made unwritable here";
-}
-
-// The settings where the program folder is read-only or its disk full: the old file stays, the
-// settings go to the configuration folder, the user is told where, and the next run reads them.
-TEST(SaveFaults, SettingsThatCannotGoToTheProgramFolderGoToTheConfigurationFolder)
-{
-    for (const Spoil& spoil : {kReadOnlyFolder, kFullDisk}) {
-        QTemporaryDir dir;
-        const QString program = dir.filePath(QStringLiteral("programm"));
-        QDir().mkpath(program);
-        const QString old = QDir(program).filePath(SettingsFile::FileName);
-        const QByteArray oldSettings = "2\r\n19200\r\n\"\"\r\n";
-        Protection guard;
-        if (!spoil(guard, program, old, oldSettings))
-            continue;
-        SettingsFile file(program, dir.filePath(QStringLiteral("konfiguration")));
-        Settings s;
-        s.ComPortNumber = QStringLiteral("/dev/ttyUSB0");
-        const SettingsFile::WriteResult r = file.WriteSettings(s);
-        EXPECT_EQ(readAll(old), oldSettings) << "not replaced by an empty file";
-        EXPECT_TRUE(r.written);
-        EXPECT_EQ(r.path, file.fallbackFilePath());
-        EXPECT_FALSE(r.notice.isEmpty());
-        Settings back;
-        EXPECT_EQ(file.ReadSettings(back), SettingsFile::ReadStatus::Read);
-        EXPECT_EQ(back.ComPortNumber, s.ComPortNumber) << "the newer values win";
-    }
 }
 
 // A write that breaks off half-way: a file size limit, which binds root too and needs no mount.

@@ -125,7 +125,8 @@ TEST_F(IsdFile, ASaveThatCannotBeWrittenReportsAndLeavesNothingBehind)
 {
     IsdWriter w(kHeader);
     const QString missing = dir.filePath(QStringLiteral("gibtsnicht/x.isd"));
-    EXPECT_TRUE(w.saveTo(missing).startsWith(QStringLiteral("Fehler beim Speichern des Files")));
+    EXPECT_EQ(w.saveTo(missing), QStringLiteral("Fehler beim Speichern des Files\r") + QDir::toNativeSeparators(missing)
+                                     + QStringLiteral("\rOrdner nicht vorhanden"));
     EXPECT_FALSE(QFile::exists(missing));
     const QString blocker = write("kein Ordner");
     EXPECT_FALSE(w.saveTo(blocker + QStringLiteral("/x.isd")).isEmpty());
