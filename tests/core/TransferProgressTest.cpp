@@ -195,22 +195,6 @@ TEST(TransferCount, CountsSharesAndTimeLeftInTheProgramsWords)
         EXPECT_EQ(c.count.line(), QString::fromUtf8(c.line));
 }
 
-TEST(TransferCount, ARunningReadCountsItsRecordsAndEstimatesTheTimeLeft)
-{
-    sim::SimFaults slow;
-    slow.answerDelay = 0.05;  // a pace at which the estimate has something to say
-    CancelRig rig(slow);
-    rig.station().seedLocomotives(3);
-    ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
-    EXPECT_EQ(rig.progress.lastCount.text(), QStringLiteral("Lokdatenformat 3 von 3"));
-    // 500 records at two exchanges each: after 2 seconds there is an estimate, never below 0.
-    rig.progress.unit = QStringLiteral("Lokdatensatz");
-    rig.progress.at = 100;
-    ASSERT_TRUE(rig.ctx.locoTransfer().ReadLocoDatabase().cancelled);
-    EXPECT_EQ(rig.progress.lastCount.text(), QStringLiteral("Lokdatensatz 100 von 500"));
-    EXPECT_GT(rig.progress.lastCount.secondsLeft, 0.0);
-}
-
 TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
 {
     const struct {
