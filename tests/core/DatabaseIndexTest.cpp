@@ -10,12 +10,6 @@ using Flash = kx2::sim::SimCommandStation::Flash;
 
 namespace {
 
-class RecordingProgress : public NullProgress {
-public:
-    void setText(const QString& text) override { texts << text; }
-    QStringList texts;
-};
-
 struct Index : ::testing::Test {
     DbRig rig;
     void SetUp() override
@@ -110,15 +104,6 @@ TEST_F(Index, CounterIsRoundedAndKeptBelowTheEmptyMarker)
     EXPECT_EQ(counterAfterRead(), 42.0);
     rig.db.WriteDatabaseIndex(5e12, r);
     EXPECT_EQ(counterAfterRead(), 4294967294.0);
-}
-
-TEST_F(Index, ReadShowsItsProgressText)
-{
-    RecordingProgress progress;
-    DbProtocol db(rig.link, progress);
-    int r = 0;
-    db.ReadDatabaseIndex(r);
-    EXPECT_EQ(progress.texts, QStringList{QStringLiteral(" Datenbank Index lesen")});
 }
 
 // Each line: who answers, the command and its result (the index adds operation 27 or 28 to the

@@ -39,22 +39,6 @@ TEST_F(MainWinTest, StartsFromTheSettingsFileAndWritesItWhenClosed)
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
-TEST_F(MainWinTest, SettingsThatCannotGoToTheProgramFolderAreNotLostSilently)
-{
-    programFolder = m_dir.filePath(QStringLiteral("blocked")); // a plain file: nothing can be written there
-    {
-        QFile f(programFolder);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    start();
-    win->close();
-    ASSERT_EQ(dialogs.messageCount(), 1);
-    EXPECT_EQ(dialogs.last().icon, MsgIcon::Information);
-    EXPECT_TRUE(dialogs.last().text.contains(QStringLiteral("Programmordner")));
-    EXPECT_TRUE(QFile::exists(QDir(configFolder).filePath(QStringLiteral("KX2_DF.INF"))));
-    EXPECT_EQ(quits, 1);
-}
-
 // The data buttons, the address boxes and the Datei menu rest while a transfer or the options
 // dialog runs; the count box and the Info menu do not. The route button waits for the routes.
 TEST_F(MainWinTest, DisableAndEnableCoverButtonsAddressBoxesAndDateiMenu)
