@@ -1,6 +1,7 @@
 #pragma once
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTextStream>
 
 namespace kx2::cli {
 
@@ -23,6 +24,24 @@ inline QString germanHelpText(const QCommandLineParser& parser, const QString& u
             line = QStringLiteral("Argumente:");
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+// Parses a subcommand's words; false (with exitCode set) on a wrong call or after the help.
+inline bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QString& name, const QString& usage,
+                        int& exitCode)
+{
+    addGermanHelpOption(parser);
+    if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
+        QTextStream(stderr) << parser.errorText() << "\n";
+        exitCode = 2;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << germanHelpText(parser, usage);
+        exitCode = 0;
+        return false;
+    }
+    return true;
 }
 
 } // namespace kx2::cli

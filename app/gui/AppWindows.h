@@ -15,6 +15,7 @@ class MainWin;
 class RMDatenFrm;
 struct AddressRange;
 struct ReadOutcome;
+struct StationRunOutcome;
 
 // Which window follows which: the main window's data buttons start a read and hand over to
 // the editor; the editor's "Abbrechen" hands back. The program and the tests build the same
@@ -34,6 +35,11 @@ public:
     void RckmDatenBut_Click(const AddressRange& range);
     // FSDatenBut: reads all routes, then the same for the route editor.
     void FSDatenBut_Click();
+
+    // Datei: every database of the station into a folder, or back from one. The folder is asked
+    // for; the outcome is told in a box.
+    void backupStation();
+    void restoreStation();
 
     // The editors, each created on first use and then only hidden.
     LokdatenFrm& lokdatenFrm();
@@ -58,6 +64,7 @@ private:
     template <class Editor>
     void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();
+    void tellStationRun(const StationRunOutcome& outcome, const QString& title);
     // Message boxes, file dialogs and the progress window belong to the window in front.
     void dialogsOver(QWidget* window);
     // The main window's close during a transfer: asks whether to cancel it; the program ends
