@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian, when it is missing.
 set -euo pipefail
-pkgs=(build-essential cmake ninja-build lld qt6-base-dev qt6-serialport-dev libgtest-dev xvfb xauth clang libclang-rt-dev)
+pkgs=(build-essential cmake ninja-build lld qt6-base-dev qt6-serialport-dev libgtest-dev xvfb xauth clang libclang-rt-dev poppler-utils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

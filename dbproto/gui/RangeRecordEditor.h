@@ -109,6 +109,7 @@ protected:
     void nameBoxTab(bool back) override;
     bool readDatabase() override;
     void sendDatabase() override;
+    CsvTable csvTable() override;
 
     DatabaseContext& m_ctx;
 

@@ -1,6 +1,7 @@
 #include "loco/gui/LokdatenFrm.h"
 
 #include "dbproto/DatabaseContext.h"
+#include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
 #include "loco/LocoTransfer.h"
@@ -13,6 +14,11 @@
 #include <QLineEdit>
 
 namespace kx2 {
+
+CsvTable LokdatenFrm::csvTable()
+{
+    return LocoCsv(m_loco);
+}
 
 namespace {
 

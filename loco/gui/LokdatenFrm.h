@@ -67,6 +67,7 @@ protected:
     void nameBoxTab(bool back) override;
     bool readDatabase() override;
     void sendDatabase() override;
+    CsvTable csvTable() override;
 
 private:
     void fillLine(int row, const LocoGridLine& line);

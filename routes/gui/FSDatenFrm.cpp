@@ -3,6 +3,7 @@
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/NameLines.h"
 #include "routes/RouteCommand.h"
+#include "routes/RouteCsv.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteFiles.h"
 #include "routes/RouteTables.h"
@@ -15,6 +16,11 @@
 #include <algorithm>
 
 namespace kx2 {
+
+CsvTable FSDatenFrm::csvTable()
+{
+    return RouteCsv(m_routes);
+}
 
 namespace {
 

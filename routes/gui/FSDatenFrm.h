@@ -55,6 +55,7 @@ protected:
     void nameBoxTab(bool back) override;
     bool readDatabase() override;
     void sendDatabase() override;
+    CsvTable csvTable() override;
 
 private:
     // The route of a grid line, 0 when the line has none.

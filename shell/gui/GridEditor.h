@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/BrandCaptions.h"
+#include "shell/CsvTable.h"
 #include "shell/EditorServices.h"
 #include "shell/UserDialogs.h"
 
@@ -12,6 +13,7 @@ class QAction;
 class QDialog;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace kx2 {
 
@@ -70,6 +72,17 @@ public:
     void AbbrechenMenu_Click();
     void ReadfromKX2Menu_Click();
     void SendToKX2Menu_Click();
+    // "Als CSV exportieren...", "CSV importieren...": the table as CSV (csvTable), through the
+    // file dialog; an import rebuilds the grid, a refused one tells the line and why.
+    void CsvExportMenu_Click();
+    void CsvImportMenu_Click();
+    // "Drucken...", "Als PDF speichern...".
+    void DruckenMenu_Click();
+    void PdfMenu_Click();
+    // The grid as the window shows it, symbol pictures included, under the caption, the
+    // station's serial number and the date. savePdf returns "" or why the file was not written.
+    void printGrid(QPrinter& printer);
+    QString savePdf(const QString& path);
 
     // --- form state ---
     bool Busy = false;           // a handler changes the grid: grid events do nothing
@@ -116,6 +129,8 @@ protected:
     // it was).
     virtual bool readDatabase() = 0;
     virtual void sendDatabase() = 0;
+    // The table as CSV, over the records the grid shows.
+    virtual CsvTable csvTable() = 0;
 
     // --- for the editors ---
     // The file menu with these items and "Abbrechen", and the device menu; empty captions keep
