@@ -249,6 +249,12 @@ void GridEditor::printGrid(QPrinter& printer)
                             QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size:6pt\">");
     for (int r = 0; r < m_grid->Rows(); ++r) {
+        // The line for a new record stays off the paper.
+        bool empty = r > 0;
+        for (int c = 0; c < m_grid->Cols() && empty; ++c)
+            empty = m_grid->TextMatrix(r, c).isEmpty() && m_grid->CellPicture(r, c).isNull();
+        if (empty)
+            continue;
         html += QStringLiteral("<tr>");
         for (int c = 0; c < m_grid->Cols(); ++c) {
             const QPixmap picture = r > 0 ? m_grid->CellPicture(r, c) : QPixmap();
