@@ -39,6 +39,15 @@ void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
 
 using CliDatabase = StationDatabase;
 
+// --yes and --replace of send and restore: the two questions of a send answered in advance.
+void presetSendAnswers(CliContext& cli, const QCommandLineParser& parser)
+{
+    if (parser.isSet(QStringLiteral("yes")))
+        cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
+    if (parser.isSet(QStringLiteral("replace")))
+        cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
+}
+
 // The database named by the one positional argument.
 const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCode)
 {
@@ -151,10 +160,7 @@ int runSend(const QStringList& args)
     if (!cli.configure(parser))
         return 2;
     chooseProgress(cli, parser);
-    if (parser.isSet(QStringLiteral("yes")))
-        cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
-    if (parser.isSet(QStringLiteral("replace")))
-        cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
+    presetSendAnswers(cli, parser);
 
     AppContext& ctx = cli.ctx();
     ctx.settings.VerifyAfterSend = parser.isSet(QStringLiteral("verify"));
@@ -314,10 +320,7 @@ int runRestore(const QStringList& args)
     if (!cli.configure(parser))
         return 2;
     chooseProgress(cli, parser);
-    if (parser.isSet(QStringLiteral("yes")))
-        cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
-    if (parser.isSet(QStringLiteral("replace")))
-        cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
+    presetSendAnswers(cli, parser);
     const InterruptCatcher interrupt;
     return stationRunExit(RestoreStation(cli.ctx(), parser.value(folderOption())));
 }
