@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTextStream>
 
 namespace kx2::cli {
 
@@ -49,6 +50,24 @@ inline QString germanParseError(const QCommandLineParser& parser)
     if (const QRegularExpressionMatch m = unexpected.match(english); m.hasMatch())
         return QStringLiteral("Unerwarteter Wert nach ") + m.captured(1);
     return english;
+}
+
+// Parses a subcommand's words; false (with exitCode set) on a wrong call or after the help.
+inline bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QString& name, const QString& usage,
+                        int& exitCode)
+{
+    addGermanHelpOption(parser);
+    if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
+        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name << " --help zeigt die Optionen.\n";
+        exitCode = 2;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << germanHelpText(parser, usage);
+        exitCode = 0;
+        return false;
+    }
+    return true;
 }
 
 } // namespace kx2::cli

@@ -22,7 +22,7 @@ namespace kx2::cli {
 namespace {
 
 const char* const kShowUsage =
-    "Aufruf: kx2ctl show DATEI.ISD\n"
+    "Aufruf: kx2ctl show DATEI.ISD [--csv]\n"
     "\n"
     "Zeigt die Datensätze einer ISD-Datei:\n"
     "  Lokdaten (\"KX2-Lokdaten Version 1.0\") und ein Lokdatensatz (\"KX2-Lokdatensatz Version 1.0\"):\n"
@@ -35,6 +35,7 @@ const char* const kShowUsage =
     "    die beiden Namenszeilen, der Start und die Befehle bis zum letzten, wie der Editor sie zeigt.\n"
     "\n"
     "Optionen:\n"
+    "  --csv       die Tabelle als CSV (UTF-8, ';' getrennt), wie \"Als CSV exportieren...\" im Editor\n"
     "  -h, --help  diese Hilfe\n"
     "\n"
     "Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.\n";
@@ -96,7 +97,12 @@ int runShow(const QStringList& args)
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList files;
+    bool csv = false;
     for (const QString& a : args) {
+        if (a == QLatin1String("--csv")) {
+            csv = true;
+            continue;
+        }
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             out << QString::fromUtf8(kShowUsage);
             return 0;
@@ -112,6 +118,8 @@ int runShow(const QStringList& args)
         return 2;
     }
     const QString path = files.first();
+    if (csv)
+        return showCsv(path);
 
     QString header;
     {

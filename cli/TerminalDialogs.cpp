@@ -145,6 +145,13 @@ void StderrProgress::transferEnded()
     m_count = {};
 }
 
+void StderrProgress::runPart(const QString& part)
+{
+    clearLine();
+    if (m_mode != Mode::Quiet)
+        QTextStream(stderr) << part << "\n";
+}
+
 bool StderrProgress::cancelRequested() const
 {
     const bool interrupted = InterruptCatcher::interrupted();

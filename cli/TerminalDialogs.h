@@ -54,6 +54,7 @@ public:
     void setCount(const ProgressCount& count) override;
     void transferEnded() override;
     bool cancelRequested() const override;
+    void runPart(const QString& part) override;
 
     // Takes the live line away so that other output starts on an empty line.
     void clearLine() const;

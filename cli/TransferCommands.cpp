@@ -3,12 +3,12 @@
 #include "cli/GermanHelp.h"
 #include "cli/Interrupt.h"
 
-#include "accessory/AccessoryFiles.h"
-#include "feedback/FeedbackFiles.h"
+#include "app/StationBackup.h"
+#include "app/StationDatabases.h"
+#include "shell/ProgramInfo.h"
+
+#include "BuildInfo.h"
 #include "link/ResultText.h"
-#include "loco/LocoFiles.h"
-#include "loco/LocoTransfer.h"
-#include "routes/RouteFiles.h"
 
 #include <QTextStream>
 #include <functional>
@@ -18,23 +18,6 @@
 namespace kx2::cli {
 
 namespace {
-
-bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QString& name, const QString& usage,
-                 int& exitCode)
-{
-    addGermanHelpOption(parser);
-    if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
-        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name << " --help zeigt die Optionen.\n";
-        exitCode = 2;
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << germanHelpText(parser, usage);
-        exitCode = 0;
-        return false;
-    }
-    return true;
-}
 
 // The exit code of a transfer the user cancelled, as a shell reports one ended by Ctrl+C.
 constexpr int kCancelledExit = 130;
@@ -54,70 +37,15 @@ void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
         cli.progress().setMode(StderrProgress::Mode::Quiet);
 }
 
-// What read and send need to know of each database.
-struct CliDatabase {
-    const char* word;       // loco, acc, fb
-    const char* what;       // for the summary line
-    int maxAddress;         // highest address of a range database; 0: the whole table (loco)
-    AddressRange* (*range)(AppContext&); // the range a range database works on
-    std::function<ReadOutcome(AppContext&)> read;
-    std::function<IsdWriter(AppContext&)> file;
-    std::function<IsdLoadResult(AppContext&, const QString&)> load;
-    std::function<SendOutcome(AppContext&)> send;
-    std::function<int(AppContext&)> count;
-};
+using CliDatabase = StationDatabase;
 
-int countRange(const RangeRecordTable& table, const AddressRange& range)
+// --yes and --replace of send and restore: the two questions of a send answered in advance.
+void presetSendAnswers(CliContext& cli, const QCommandLineParser& parser)
 {
-    int n = 0;
-    for (int a = range.first; a <= range.last; ++a)
-        n += table.status(a) != status::Empty ? 1 : 0;
-    return n;
-}
-
-const std::vector<CliDatabase>& databases()
-{
-    static const std::vector<CliDatabase> all = {
-        {"loco", "Lokomotiven", 0, [](AppContext&) -> AddressRange* { return nullptr; },
-         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
-         [](AppContext& c) { return LocoTableFile(c.loco, c.storedSerial); },
-         [](AppContext& c, const QString& p) { return LoadLocoTableFile(p, c.loco, c.storedSerial); },
-         [](AppContext& c) { return c.locoTransfer().SendLocoDatabase(); },
-         [](AppContext& c) {
-             int n = 0;
-             for (int i = 0; i < LocoTable::SlotCount; ++i)
-                 n += c.loco.holdsRecord(i) ? 1 : 0;
-             return n;
-         }},
-        {"acc", "Magnetartikel", AccessoryTable::MaxAddress, [](AppContext& c) { return &c.accessoryRange; },
-         [](AppContext& c) { return c.accessoryTransfer().ReadAccessoryDatabase(); },
-         [](AppContext& c) { return RangeTableFile(AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange); },
-         [](AppContext& c, const QString& p) {
-             return LoadRangeTableFile(p, AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
-         },
-         [](AppContext& c) { return c.accessoryTransfer().SendAccessoryDatabase(); },
-         [](AppContext& c) { return countRange(c.accessories, c.accessoryRange); }},
-        {"fb", "Rückmelder", FeedbackTable::MaxAddress, [](AppContext& c) { return &c.feedbackRange; },
-         [](AppContext& c) { return c.feedbackTransfer().ReadFeedbackDatabase(); },
-         [](AppContext& c) { return RangeTableFile(FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange); },
-         [](AppContext& c, const QString& p) {
-             return LoadRangeTableFile(p, FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
-         },
-         [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
-         [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); }},
-        {"routes", "Fahrstraßen", 0, [](AppContext&) -> AddressRange* { return nullptr; },
-         [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
-         [](AppContext& c) { return RouteTableFile(c.routes, c.storedSerial); },
-         [](AppContext& c, const QString& p) { return LoadRouteTableFile(p, c.routes, c.storedSerial); },
-         [](AppContext& c) { return c.routeTransfer().SendRoutes(); },
-         [](AppContext& c) {
-             int n = 0;
-             for (int r = 1; r <= RouteTables::RouteCount; ++r)
-                 n += c.routes.holdsRoute(r) ? 1 : 0;
-             return n;
-         }},
-    };
-    return all;
+    if (parser.isSet(QStringLiteral("yes")))
+        cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
+    if (parser.isSet(QStringLiteral("replace")))
+        cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
 }
 
 // The database named by the one positional argument.
@@ -125,9 +53,8 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
 {
     const QStringList what = parser.positionalArguments();
     if (what.size() == 1)
-        for (const CliDatabase& db : databases())
-            if (what[0] == QLatin1String(db.word))
-                return &db;
+        if (const CliDatabase* db = FindStationDatabase(what[0]))
+            return db;
     QTextStream(stderr) << "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes "
                            "(Fahrstraßen)\n";
     exitCode = 2;
@@ -233,10 +160,7 @@ int runSend(const QStringList& args)
     if (!cli.configure(parser))
         return 2;
     chooseProgress(cli, parser);
-    if (parser.isSet(QStringLiteral("yes")))
-        cli.dialogs().presetAnswer(Question::StoreChanges, MsgAnswer::Yes);
-    if (parser.isSet(QStringLiteral("replace")))
-        cli.dialogs().presetAnswer(Question::ReplaceOtherStation, MsgAnswer::Yes);
+    presetSendAnswers(cli, parser);
 
     AppContext& ctx = cli.ctx();
     ctx.settings.VerifyAfterSend = parser.isSet(QStringLiteral("verify"));
@@ -318,6 +242,87 @@ int runLocoNet(const QStringList& args)
         return 1;
     }
     return 0;
+}
+
+namespace {
+
+const QCommandLineOption& folderOption()
+{
+    static const QCommandLineOption folder({QStringLiteral("d"), QStringLiteral("dir")},
+                                           QStringLiteral("Ordner der Sicherung."), QStringLiteral("ordner"));
+    return folder;
+}
+
+int stationRunExit(const StationRunOutcome& outcome)
+{
+    QTextStream(outcome.ok() ? stdout : stderr) << outcome.text << "\n";
+    switch (outcome.end) {
+    case StationRunOutcome::End::Done:
+        return 0;
+    case StationRunOutcome::End::Declined:
+        return 3;
+    case StationRunOutcome::End::Cancelled:
+        return kCancelledExit;
+    case StationRunOutcome::End::Failed:
+        break;
+    }
+    return 1;
+}
+
+} // namespace
+
+int runBackup(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
+        "Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum) im Ordner."));
+    parser.addOption(folderOption());
+    parser.addOption(quietOption());
+    CliContext::addPortOptions(parser);
+    int exitCode = 0;
+    if (!parseOrHelp(parser, args, QStringLiteral("backup"), QStringLiteral("kx2ctl backup -d ORDNER [Optionen]"), exitCode))
+        return exitCode;
+    if (!parser.isSet(folderOption())) {
+        QTextStream(stderr) << "Ordner fehlt: -d ORDNER\n";
+        return 2;
+    }
+    CliContext cli;
+    if (!cli.configure(parser))
+        return 2;
+    chooseProgress(cli, parser);
+    const QString program = QStringLiteral("kx2ctl %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+    const InterruptCatcher interrupt;
+    return stationRunExit(BackupStation(cli.ctx(), parser.value(folderOption()), program));
+}
+
+int runRestore(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send."));
+    parser.addOption(folderOption());
+    parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
+    parser.addOption({QStringLiteral("replace"),
+                      QStringLiteral("Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen "
+                                     "Datensätze werden gelöscht).")});
+    parser.addOption(quietOption());
+    CliContext::addPortOptions(parser);
+    int exitCode = 0;
+    if (!parseOrHelp(parser, args, QStringLiteral("restore"),
+                     QStringLiteral("kx2ctl restore -d ORDNER [--yes] [--replace] [Optionen]"), exitCode))
+        return exitCode;
+    if (!parser.isSet(folderOption())) {
+        QTextStream(stderr) << "Ordner fehlt: -d ORDNER\n";
+        return 2;
+    }
+    CliContext cli;
+    if (!cli.configure(parser))
+        return 2;
+    chooseProgress(cli, parser);
+    presetSendAnswers(cli, parser);
+    const InterruptCatcher interrupt;
+    return stationRunExit(RestoreStation(cli.ctx(), parser.value(folderOption())));
 }
 
 } // namespace kx2::cli

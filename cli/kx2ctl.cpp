@@ -17,7 +17,11 @@ const char* const kUsage =
     "Befehle:\n"
     "  read     Datenbank aus der Zentrale lesen und als ISD-Datei speichern\n"
     "  send     ISD-Datei laden und zur Zentrale senden\n"
-    "  show     Inhalt einer ISD-Datei anzeigen\n"
+    "  show     Inhalt einer ISD-Datei anzeigen (--csv: als CSV)\n"
+    "  backup   alle vier Datenbanken der Zentrale in einen Ordner sichern\n"
+    "  restore  eine Sicherung zur Zentrale zurückspielen\n"
+    "  diff     zwei ISD-Dateien vergleichen\n"
+    "  import-csv  Namen, Formate und Symbole aus einer CSV-Datei in eine ISD-Datei übernehmen\n"
     "  loconet  eine LocoNet-Nachricht senden und die Antwort zeigen\n"
     "  sim      die simulierte Zentrale betreiben\n"
     "\n"
@@ -41,6 +45,10 @@ int main(int argc, char** argv)
         {QStringLiteral("send"), kx2::cli::runSend},
         {QStringLiteral("show"), kx2::cli::runShow},
         {QStringLiteral("loconet"), kx2::cli::runLocoNet},
+        {QStringLiteral("backup"), kx2::cli::runBackup},
+        {QStringLiteral("restore"), kx2::cli::runRestore},
+        {QStringLiteral("diff"), kx2::cli::runDiff},
+        {QStringLiteral("import-csv"), kx2::cli::runImportCsv},
     };
 
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {

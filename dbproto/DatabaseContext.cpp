@@ -1,4 +1,5 @@
 #include "dbproto/DatabaseContext.h"
+#include "dbproto/StoredSerial.h"
 
 #include "link/LocoNetLink.h"
 
@@ -7,7 +8,9 @@ namespace kx2 {
 EditorServices DatabaseContext::editorServices() const
 {
     LocoNetLink& pauser = link;
-    return EditorServices{dialogs, files, [&pauser](double seconds) { pauser.Pause(seconds); }, EditRow, EditCol};
+    const StoredSerial& serial = storedSerial;
+    return EditorServices{dialogs, files, [&pauser](double seconds) { pauser.Pause(seconds); }, EditRow, EditCol,
+                          [&serial] { return serial.numberText(); }};
 }
 
 } // namespace kx2

@@ -9,14 +9,24 @@
 
 namespace kx2 {
 
+std::vector<RecordField> RangeRecordFields()
+{
+    return {{0, 3, QStringLiteral("Datensatznummer"), false},
+            {4, 27, QStringLiteral("Name"), true},
+            // Byte 31, the highest of the field, holds the code the symbol is shown from.
+            {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QStringLiteral("Symbol"), false,
+             [](unsigned long long v) {
+                 const int code = int(v >> 24);
+                 return code > 5 && code < 57 ? QString::number(code / 2 - 2) : QStringLiteral("-");
+             }}};
+}
+
 ReadBackNames RangeTransfer::readBackNames() const
 {
     const DatabaseLayout& layout = m_table.layout();
     const QString unit = QString::fromUtf8(layout.countUnit);
     ReadBackNames names{layout.recordBytes(),
-                        {{0, 3, QStringLiteral("Datensatznummer"), false},
-                         {4, 27, QStringLiteral("Name"), true},
-                         {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QStringLiteral("Symbol"), false}},
+                        RangeRecordFields(),
                         [layout, unit](int area, int slot) {
                             return unit + QLatin1Char(' ')
                                    + QString::number((area - layout.firstArea) * layout.recordsPerArea + slot + 1);

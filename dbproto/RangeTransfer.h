@@ -10,6 +10,10 @@ namespace kx2 {
 class RangeRecordTable;
 struct DatabaseContext;
 struct ReadBackNames;
+struct RecordField;
+
+// The fields of an accessory or feedback record, in words.
+std::vector<RecordField> RangeRecordFields();
 
 // The read and the send of a database with one record per address (accessories, feedback
 // contacts) over an address range. The frame is the same for both; each database's driver adds

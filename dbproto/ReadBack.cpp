@@ -3,6 +3,7 @@
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
 #include "dbproto/ProgressMeter.h"
+#include "dbproto/RecordTable.h"
 #include "dbproto/WrittenData.h"
 #include "shell/Cp1252.h"
 
@@ -12,9 +13,6 @@
 namespace kx2 {
 
 namespace {
-
-// Byte position in the record -> value; sent and read back.
-using RecordBytes = std::map<int, int>;
 
 QString fieldText(const RecordBytes& bytes, const RecordField& f)
 {
@@ -37,32 +35,16 @@ QString fieldText(const RecordBytes& bytes, const RecordField& f)
         const auto it = bytes.find(b);
         v = (v << 8) | qulonglong(it == bytes.end() ? 0 : it->second & 0xFF);
     }
-    return QString::number(v);
+    return f.show ? f.show(v) : QString::number(v);
 }
 
 // The field that holds byte b; a byte outside every field is a field of its own.
-RecordField fieldOf(const ReadBackNames& names, int b)
+RecordField fieldOf(const std::vector<RecordField>& fields, int b)
 {
-    for (const RecordField& f : names.fields)
+    for (const RecordField& f : fields)
         if (b >= f.first && b <= f.last)
             return f;
     return {b, b, QStringLiteral("Byte %1").arg(b), false};
-}
-
-void compareRecord(const ReadBackNames& names, const QString& record, const RecordBytes& sent, const RecordBytes& read,
-                   QStringList& out)
-{
-    std::set<int> reported;  // first byte of every field already reported
-    for (const auto& [b, value] : sent) {
-        const auto it = read.find(b);
-        if (it == read.end() || it->second == value)
-            continue;
-        const RecordField f = fieldOf(names, b);
-        if (!reported.insert(f.first).second)
-            continue;
-        out << QStringLiteral("%1: %2 gesendet %3, gelesen %4")
-                   .arg(record, f.name, fieldText(sent, f), fieldText(read, f));
-    }
 }
 
 QString formatLine(const ReadBackNames& names, int address, const QString& sent, const QString& read)
@@ -71,6 +53,29 @@ QString formatLine(const ReadBackNames& names, int address, const QString& sent,
 }
 
 } // namespace
+
+RecordBytes RowBytes(const RecordTable& table, int row, int count)
+{
+    RecordBytes bytes;
+    for (int b = 0; b < count; ++b)
+        bytes[b] = table.value(row, b);
+    return bytes;
+}
+
+void CompareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
+                         const RecordBytes& b, const QString& wordA, const QString& wordB, QStringList& out)
+{
+    std::set<int> reported;  // first byte of every field already reported
+    for (const auto& [at, value] : a) {
+        const auto it = b.find(at);
+        if (it == b.end() || it->second == value)
+            continue;
+        const RecordField f = fieldOf(fields, at);
+        if (!reported.insert(f.first).second)
+            continue;
+        out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, f.name, wordA, fieldText(a, f), wordB, fieldText(b, f));
+    }
+}
 
 QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names, int& result)
 {
@@ -107,7 +112,8 @@ QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, co
             }
         }
         for (const auto& [slot, bytes] : bySlot) {
-            compareRecord(names, names.record(area, slot), bytes.first, bytes.second, differences);
+            CompareRecordFields(names.fields, names.record(area, slot), bytes.first, bytes.second,
+                                QStringLiteral("gesendet"), QStringLiteral("gelesen"), differences);
             ctx.meter.advance();
         }
     }

@@ -2,20 +2,34 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace kx2 {
 
+class RecordTable;
 struct DatabaseContext;
 struct WrittenData;
 
-// A field of a record, for the words of a check after a send.
+// A field of a record, for the words of a check after a send and of a comparison of two files.
 struct RecordField {
     int first;         // bytes first..last of the record
     int last;
     QString name;      // "Name"
     bool text;         // the name lines as text; otherwise the number the bytes make, lowest byte first
+    // The number as the user sees it where the bare bytes would mislead (the speed is stored
+    // halved); empty: the number itself.
+    std::function<QString(unsigned long long)> show = {};
 };
+
+// Byte position in a record -> value.
+using RecordBytes = std::map<int, int>;
+// Columns 0..count-1 of a table row.
+RecordBytes RowBytes(const RecordTable& table, int row, int count);
+// The fields in which `a` and `b` differ, one line each: "<record>: <field> <wordA> x, <wordB> y".
+// Bytes outside every field are named "Byte n".
+void CompareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
+                         const RecordBytes& b, const QString& wordA, const QString& wordB, QStringList& out);
 
 // How a database names what it sent: which record a byte of an area belongs to, and its fields.
 struct ReadBackNames {

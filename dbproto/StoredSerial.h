@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <array>
 #include <optional>
 #include <stdexcept>
@@ -16,6 +17,9 @@ public:
     // n = 1..4
     std::optional<int> value(int n) const { return m_values[index(n)]; }
     void set(int n, std::optional<int> v) { m_values[index(n)] = v; }
+
+    // The serial number as the station shows it; "" while a value was never read.
+    QString numberText() const;
 
     bool operator==(const StoredSerial& o) const { return m_values == o.m_values; }
     bool operator!=(const StoredSerial& o) const { return !(*this == o); }

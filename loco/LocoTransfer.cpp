@@ -19,21 +19,21 @@ const QString kTitle = QStringLiteral("Lokomotiven");
 const QString kStationTitle = QStringLiteral("Lokdaten");
 constexpr int kLocoPages = 5;
 
-// The fields of a locomotive record, for the check after a send.
-std::vector<RecordField> locoFields()
+} // namespace
+
+std::vector<RecordField> LocoRecordFields()
 {
     std::vector<RecordField> fields{{LocoTable::RecordIdFirst, LocoTable::RecordIdHigh, QStringLiteral("Datensatznummer"), false},
                                     {LocoTable::NameFirst, LocoTable::NameLast, QStringLiteral("Name"), true},
                                     {LocoTable::AddressLow, LocoTable::AddressHigh, QStringLiteral("Adresse"), false},
                                     {LocoTable::SlotLow, LocoTable::SlotHigh, QStringLiteral("Platz"), false},
                                     {LocoTable::MaxSpeedHalf, LocoTable::MaxSpeedHalf,
-                                     QStringLiteral("Höchstgeschwindigkeit (halbe)"), false}};
+                                     QStringLiteral("Höchstgeschwindigkeit"), false,
+                                     [](unsigned long long v) { return QString::number(v * 2); }}};
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
         fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f, QStringLiteral("Symbol f%1").arg(f), false});
     return fields;
 }
-} // namespace
-
 LocoReadOutcome LocoTransfer::ReadLocoDatabase()
 {
     m_table.markAllForDeviceRead();
@@ -118,7 +118,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     // What reached the device, so that the table can say so once the whole send succeeded.
     std::vector<int> storedSlots;
     std::vector<int> storedFormats;
-    const ReadBackNames names{LocoTable::RecordBytes, locoFields(),
+    const ReadBackNames names{LocoTable::RecordBytes, LocoRecordFields(),
                               [this](int area, int) {
                                   const int slot = area - LocoTable::LocoDbAreaBase;
                                   const int a = m_table.address(slot);

@@ -7,6 +7,10 @@ namespace kx2 {
 
 class LocoTable;
 struct DatabaseContext;
+struct RecordField;
+
+// The fields of a locomotive record, in words: for the check after a send and file comparisons.
+std::vector<RecordField> LocoRecordFields();
 
 using LocoReadOutcome = ReadOutcome;
 using LocoSendOutcome = SendOutcome;

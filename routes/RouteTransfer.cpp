@@ -191,6 +191,15 @@ void RouteTransfer::WriteRouteData(int& result)
     programming.close(result);
 }
 
+std::vector<RecordField> RouteNameFields()
+{
+    return {{0, 3, QStringLiteral("Datensatznummer"), false},
+            {4, 27, QStringLiteral("Name"), true},
+            {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1, QStringLiteral("Startadresse"), false},
+            {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1, QStringLiteral("Gerätekennung"), false},
+            {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1, QStringLiteral("Modultyp"), false}};
+}
+
 SendOutcome RouteTransfer::SendRoutes()
 {
     m_lastSendResult = 0;
@@ -198,11 +207,7 @@ SendOutcome RouteTransfer::SendRoutes()
         return SendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
     const ReadBackNames names{RouteTables::NameRecordStride,
-                              {{0, 3, QStringLiteral("Datensatznummer"), false},
-                               {4, 27, QStringLiteral("Name"), true},
-                               {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1, QStringLiteral("Startadresse"), false},
-                               {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1, QStringLiteral("Gerätekennung"), false},
-                               {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1, QStringLiteral("Modultyp"), false}},
+                              RouteNameFields(),
                               [](int area, int slot) {
                                   return QStringLiteral("Fahrstraße %1")
                                       .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);

@@ -2,10 +2,16 @@
 #include "dbproto/TransferSession.h"
 #include "routes/RouteModule.h"
 
+#include <vector>
+
 namespace kx2 {
 
 class RouteTables;
 struct DatabaseContext;
+struct RecordField;
+
+// The fields of a route's name record, in words.
+std::vector<RecordField> RouteNameFields();
 
 // Reading and sending the routes: the name records in the command station's data flash within
 // the database access, the entries in the route module within one programming cycle. Both the

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <functional>
 
 namespace kx2 {
@@ -17,6 +18,8 @@ struct EditorServices {
     // The grid line and column of the open name edit (0: none).
     int& EditRow;
     int& EditCol;
+    // The serial number of the station the tables belong to ("" while unknown), for printouts.
+    std::function<QString()> stationSerial = {};
 };
 
 } // namespace kx2

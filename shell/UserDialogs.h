@@ -97,6 +97,11 @@ public:
     virtual void transferEnded() {}
     // Whether the user asked to end the transfer under way.
     virtual bool cancelRequested() const { return false; }
+    // Several transfers in one run (the whole-station backup): the window stays up between them
+    // and a cancel holds until the run ends; `part` names the transfer under way.
+    virtual void runStarted() {}
+    virtual void runPart(const QString& part) { (void)part; }
+    virtual void runEnded() {}
 };
 
 // EnableMainControls / DisableMainControls of the main window: the four data buttons,

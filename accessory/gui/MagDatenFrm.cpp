@@ -1,5 +1,6 @@
 #include "accessory/gui/MagDatenFrm.h"
 
+#include "accessory/AccessoryCsv.h"
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
 #include "accessory/AccessoryTransfer.h"
@@ -45,6 +46,11 @@ void MagDatenFrm::change_data_frm()
         m_accessories.toggleFormat(*a);
         grid()->setTextMatrix(row, FormatCol, m_accessories.formatText(*a));
     }
+}
+
+CsvTable MagDatenFrm::csvTable()
+{
+    return AccessoryCsv(m_accessories, rangeInUse());
 }
 
 void MagDatenFrm::blankRecord(int a)

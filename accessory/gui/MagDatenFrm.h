@@ -29,6 +29,7 @@ protected:
     std::unique_ptr<RangeTransfer> transfer() override;
     void fillOwnCells(int row, int a) override;
     void ownColumnClick() override { change_data_frm(); }
+    CsvTable csvTable() override;
 
 private:
     AccessoryTable& m_accessories;

@@ -2,6 +2,7 @@
 
 #include "accessory/gui/MagDatenFrm.h"
 #include "app/AppContext.h"
+#include "app/StationBackup.h"
 #include "feedback/gui/RMDatenFrm.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
@@ -11,7 +12,11 @@
 #include "shell/gui/QtUserDialogs.h"
 #include "link/gui/ComWin.h"
 
+#include <QDate>
+#include <QDir>
 #include <QTimer>
+
+#include "BuildInfo.h"
 
 namespace kx2 {
 
@@ -25,6 +30,8 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     connect(&m_mainWin, &MainWin::magDatenRequested, this, &AppWindows::MagDatenBut_Click);
     connect(&m_mainWin, &MainWin::rckmDatenRequested, this, &AppWindows::RckmDatenBut_Click);
     connect(&m_mainWin, &MainWin::fsDatenRequested, this, &AppWindows::FSDatenBut_Click);
+    connect(&m_mainWin, &MainWin::backupRequested, this, &AppWindows::backupStation);
+    connect(&m_mainWin, &MainWin::restoreRequested, this, &AppWindows::restoreStation);
     // The route editor is there: the main window's route button works like the other three.
     m_mainWin.setRoutesAvailable(true);
     m_mainWin.setEndGuard([this] { return mayEnd(); });
@@ -98,6 +105,53 @@ void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor
 {
     if (read.showEditor)
         showEditor((this->*editor)());
+}
+
+void AppWindows::backupStation()
+{
+    UserDialogs& dialogs = m_ctx.platform.dialogs;
+    const QString title = QStringLiteral("Sicherung der Zentrale anlegen");
+    // The run reads into the editors' tables: changes neither sent nor saved are asked about first.
+    if (!mayEndProgram())
+        return;
+    const QString proposed = QDir(m_programFolder)
+                                 .filePath(QStringLiteral("Sicherung-") + QDate::currentDate().toString(Qt::ISODate));
+    const std::optional<QString> folder =
+        dialogs.inputBox(QStringLiteral("Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird:"), title, proposed);
+    if (!folder || folder->trimmed().isEmpty())
+        return;
+    const QString program = QStringLiteral("kx2tool %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+    tellStationRun(BackupStation(m_ctx, folder->trimmed(), program), title);
+}
+
+void AppWindows::restoreStation()
+{
+    UserDialogs& dialogs = m_ctx.platform.dialogs;
+    const QString title = QStringLiteral("Sicherung zurückspielen");
+    if (!mayEndProgram())
+        return;
+    const std::optional<QString> folder =
+        dialogs.inputBox(QStringLiteral("Ordner der Sicherung, die zur Zentrale gesendet wird:"), title, m_programFolder);
+    if (!folder || folder->trimmed().isEmpty())
+        return;
+    tellStationRun(RestoreStation(m_ctx, folder->trimmed()), title);
+}
+
+void AppWindows::tellStationRun(const StationRunOutcome& outcome, const QString& title)
+{
+    // The tables now hold what the run read or loaded: every editor shows them anew.
+    m_ctx.LocoGridLoaded = 0;
+    m_ctx.MagGridLoaded = 0;
+    m_ctx.RmGridLoaded = 0;
+    m_ctx.RouteGridLoaded = 0;
+    // They came from the station or from the backup's files: nothing in them is at risk.
+    for (GridEditor* editor : {static_cast<GridEditor*>(m_lokdaten.get()), static_cast<GridEditor*>(m_magDaten.get()),
+                               static_cast<GridEditor*>(m_rmDaten.get()), static_cast<GridEditor*>(m_fsDaten.get())})
+        if (editor)
+            editor->markTableUnchanged();
+    m_mainWin.showRanges(m_ctx.accessoryRange, m_ctx.feedbackRange);
+    m_ctx.platform.dialogs.messageBox(outcome.text, MsgButtons::Ok, outcome.ok() ? MsgIcon::Information : MsgIcon::Exclamation,
+                                      title);
 }
 
 void AppWindows::LokDaten_But_Click()

@@ -15,6 +15,7 @@ class MainWin;
 class RMDatenFrm;
 struct AddressRange;
 struct ReadOutcome;
+struct StationRunOutcome;
 
 // Which window follows which: the main window's data buttons start a read and hand over to
 // the editor; the editor's "Abbrechen" hands back. The program and the tests build the same
@@ -35,6 +36,11 @@ public:
     // FSDatenBut: reads all routes, then the same for the route editor.
     void FSDatenBut_Click();
 
+    // Datei: every database of the station into a folder, or back from one. The folder is asked
+    // for; the outcome is told in a box.
+    void backupStation();
+    void restoreStation();
+
     // The editors, each created on first use and then only hidden.
     LokdatenFrm& lokdatenFrm();
     MagDatenFrm& magDatenFrm();
@@ -45,8 +51,8 @@ public:
     bool rmDatenFrmCreated() const { return m_rmDaten != nullptr; }
     bool fsDatenFrmCreated() const { return m_fsDaten != nullptr; }
     MainWin& mainWin() { return m_mainWin; }
-    // Before the program ends: every editor whose table holds changes neither sent nor saved
-    // asks; false when the user keeps them.
+    // Before the program ends or a backup run fills the tables: every editor whose table holds
+    // changes neither sent nor saved asks; false when the user keeps them.
     bool mayEndProgram();
     AppContext& context() { return m_ctx; }
 
@@ -61,6 +67,7 @@ private:
     template <class Editor>
     void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();
+    void tellStationRun(const StationRunOutcome& outcome, const QString& title);
     // Message boxes, file dialogs and the progress window belong to the window in front.
     void dialogsOver(QWidget* window);
     // The main window's close during a transfer: asks whether to cancel it; the program ends

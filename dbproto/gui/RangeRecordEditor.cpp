@@ -2,6 +2,7 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/NameLines.h"
+#include "dbproto/RangeCsv.h"
 #include "dbproto/RangeRecordTable.h"
 #include "dbproto/RangeTransfer.h"
 #include "dbproto/RecordTableChanges.h"
@@ -18,6 +19,11 @@
 #include <algorithm>
 
 namespace kx2 {
+
+CsvTable RangeRecordEditor::csvTable()
+{
+    return RangeCsv(m_table, m_range);
+}
 
 namespace {
 

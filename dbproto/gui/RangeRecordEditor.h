@@ -110,6 +110,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
+    CsvTable csvTable() override;
 
     DatabaseContext& m_ctx;
 

@@ -62,7 +62,8 @@ void ComWin::show()
 
 void ComWin::hide()
 {
-    QWidget::hide();
+    if (!m_inRun)
+        QWidget::hide();
 }
 
 void ComWin::setText(const QString& text)
@@ -91,6 +92,8 @@ void ComWin::setCount(const ProgressCount& count)
 
 void ComWin::transferStarted()
 {
+    if (m_inRun)
+        return;
     m_running = true;
     m_cancel = false;
     m_abbrechen->setText(kCancel);
@@ -99,11 +102,32 @@ void ComWin::transferStarted()
 
 void ComWin::transferEnded()
 {
+    if (m_inRun)
+        return;
     m_running = false;
     // Left on screen after a failure: the button now only closes the window.
     m_abbrechen->setText(QStringLiteral("Schließen"));
     m_abbrechen->setEnabled(true);
     Q_EMIT transferFinished();
+}
+
+void ComWin::runStarted()
+{
+    transferStarted();
+    m_inRun = true;
+}
+
+void ComWin::runPart(const QString& part)
+{
+    setWindowTitle(QStringLiteral("Fortschritt: ") + part);
+}
+
+void ComWin::runEnded()
+{
+    m_inRun = false;
+    setWindowTitle(QStringLiteral("Fortschritt:"));
+    transferEnded();
+    hide();
 }
 
 bool ComWin::offerCancel()

@@ -30,6 +30,9 @@ public:
     void transferStarted() override;
     void transferEnded() override;
     bool cancelRequested() const override { return m_cancel; }
+    void runStarted() override;
+    void runPart(const QString& part) override;
+    void runEnded() override;
 
     // The window a transfer is started from; the progress window opens over it.
     void setOwner(QWidget* owner) { m_owner = owner; }
@@ -65,6 +68,7 @@ private:
     UserDialogs* m_dialogs = nullptr;
     bool m_running = false;
     bool m_cancel = false;
+    bool m_inRun = false;
 };
 
 } // namespace kx2

@@ -1,6 +1,7 @@
 #include "loco/gui/LokdatenFrm.h"
 
 #include "dbproto/DatabaseContext.h"
+#include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
 #include "loco/LocoTransfer.h"
@@ -14,6 +15,11 @@
 #include <QLineEdit>
 
 namespace kx2 {
+
+CsvTable LokdatenFrm::csvTable()
+{
+    return LocoCsv(m_loco);
+}
 
 namespace {
 

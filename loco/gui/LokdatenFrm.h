@@ -70,6 +70,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
+    CsvTable csvTable() override;
 
 private:
     void fillLine(int row, const LocoGridLine& line);

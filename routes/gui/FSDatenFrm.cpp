@@ -4,6 +4,7 @@
 #include "dbproto/NameLines.h"
 #include "routes/RouteChanges.h"
 #include "routes/RouteCommand.h"
+#include "routes/RouteCsv.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteFiles.h"
 #include "routes/RouteTables.h"
@@ -16,6 +17,11 @@
 #include <algorithm>
 
 namespace kx2 {
+
+CsvTable FSDatenFrm::csvTable()
+{
+    return RouteCsv(m_routes);
+}
 
 namespace {
 

@@ -56,6 +56,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
+    CsvTable csvTable() override;
 
 private:
     // The route of a grid line, 0 when the line has none.

@@ -5,8 +5,15 @@
 #include "shell/gui/FlexGrid.h"
 
 #include <QAction>
+#include <QDate>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QUrl>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -115,6 +122,10 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
     m_dateiMenu->setObjectName(QStringLiteral("DateiMenu"));
     for (const EditorMenuItem& item : fileItems)
         addItem(m_dateiMenu, item);
+    addItem(m_dateiMenu, {"CsvExportMenu", QStringLiteral("Als &CSV exportieren..."), [this] { CsvExportMenu_Click(); }});
+    addItem(m_dateiMenu, {"CsvImportMenu", QStringLiteral("CSV &importieren..."), [this] { CsvImportMenu_Click(); }});
+    addItem(m_dateiMenu, {"DruckenMenu", QStringLiteral("D&rucken..."), [this] { DruckenMenu_Click(); }});
+    addItem(m_dateiMenu, {"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
     addItem(m_dateiMenu, {"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
 
     const auto orDesign = [](const QString& brand, const char* design) {
@@ -259,6 +270,117 @@ RecordMark GridEditor::lineMark(int row) const
 int GridEditor::recordOfLine(int) const
 {
     return -1;
+}
+
+// --- CSV and print ---
+
+namespace {
+const QString kCsvFilter = QStringLiteral("CSV-Datei (*.csv)|*.csv|");
+} // namespace
+
+void GridEditor::CsvExportMenu_Click()
+{
+    fileSave([this] {
+        const QString path =
+            m_services.files.saveFileName(QStringLiteral("Als CSV exportieren..."), windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".csv"), kCsvFilter);
+        if (path.isEmpty())
+            return false;
+        if (const QString error = SaveCsvFile(csvTable(), path); !error.isEmpty())
+            message(QStringLiteral("Fehler beim Speichern des Files: ") + error, MsgButtons::Ok, MsgIcon::Critical, QString());
+        // A CSV is no copy of the table to load again: what was changed is still neither sent
+        // nor saved.
+        return false;
+    });
+}
+
+void GridEditor::CsvImportMenu_Click()
+{
+    if (m_inpText->isVisible())
+        commitNameEdit();
+    fileLoad([this] {
+        const QString path = m_services.files.openFileName(QStringLiteral("CSV importieren..."), QString(), kCsvFilter);
+        if (path.isEmpty())
+            return false;
+        const CsvImport taken = LoadCsvFile(csvTable(), path);
+        if (!taken.ok()) {
+            message(QStringLiteral("Die CSV-Datei wurde nicht übernommen, nichts geändert:") + QChar(13) + taken.error,
+                    MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("CSV importieren"));
+            return false;
+        }
+        message(QStringLiteral("%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.").arg(taken.changedRecords),
+                MsgButtons::Ok, MsgIcon::Information, QStringLiteral("CSV importieren"));
+        return taken.changedRecords > 0;
+    }, LoadKind::AddsToTable);
+}
+
+void GridEditor::printGrid(QPrinter& printer)
+{
+    QTextDocument doc;
+    const QString serial = m_services.stationSerial ? m_services.stationSerial() : QString();
+    QString html = QStringLiteral("<h3>%1</h3><p>Zentrale %2, %3</p>")
+                       .arg(windowTitle().toHtmlEscaped(), serial.isEmpty() ? QStringLiteral("unbekannt") : serial,
+                            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size:6pt\">");
+    for (int r = 0; r < m_grid->Rows(); ++r) {
+        // The line for a new record stays off the paper.
+        bool empty = r > 0;
+        for (int c = 0; c < m_grid->Cols() && empty; ++c)
+            empty = m_grid->TextMatrix(r, c).isEmpty() && m_grid->CellPicture(r, c).isNull();
+        if (empty)
+            continue;
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < m_grid->Cols(); ++c) {
+            const QPixmap picture = r > 0 ? m_grid->CellPicture(r, c) : QPixmap();
+            QString cell;
+            if (!picture.isNull()) {
+                const QString name = QStringLiteral("bild-%1-%2").arg(r).arg(c);
+                doc.addResource(QTextDocument::ImageResource, QUrl(name), picture.toImage());
+                cell = QStringLiteral("<img src=\"%1\" height=\"16\">").arg(name);
+            } else {
+                cell = m_grid->TextMatrix(r, c).toHtmlEscaped();
+            }
+            html += (r == 0 ? QStringLiteral("<th nowrap>") : QStringLiteral("<td nowrap>")) + cell
+                    + (r == 0 ? QStringLiteral("</th>") : QStringLiteral("</td>"));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    doc.setHtml(html + QStringLiteral("</table>"));
+    doc.print(&printer);
+}
+
+QString GridEditor::savePdf(const QString& path)
+{
+    if (m_inpText->isVisible())
+        commitNameEdit();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printGrid(printer);
+    return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("Fehler beim Speichern des Files: ") + path;
+}
+
+void GridEditor::PdfMenu_Click()
+{
+    const QString path = m_services.files.saveFileName(QStringLiteral("Als PDF speichern..."),
+                                                       windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".pdf"),
+                                                       QStringLiteral("PDF-Datei (*.pdf)|*.pdf|"));
+    if (path.isEmpty())
+        return;
+    if (const QString error = savePdf(path); !error.isEmpty())
+        message(error, MsgButtons::Ok, MsgIcon::Critical, QString());
+}
+
+void GridEditor::DruckenMenu_Click()
+{
+    if (m_inpText->isVisible())
+        commitNameEdit();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() == QDialog::Accepted)
+        printGrid(printer);
 }
 
 // --- helpers ---

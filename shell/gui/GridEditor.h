@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/BrandCaptions.h"
+#include "shell/CsvTable.h"
 #include "shell/EditorServices.h"
 #include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
@@ -14,6 +15,7 @@ class QAction;
 class QDialog;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace kx2 {
 
@@ -79,6 +81,17 @@ public:
     void AbbrechenMenu_Click();
     void ReadfromKX2Menu_Click();
     void SendToKX2Menu_Click();
+    // "Als CSV exportieren...", "CSV importieren...": the table as CSV (csvTable), through the
+    // file dialog; an import rebuilds the grid, a refused one tells the line and why.
+    void CsvExportMenu_Click();
+    void CsvImportMenu_Click();
+    // "Drucken...", "Als PDF speichern...".
+    void DruckenMenu_Click();
+    void PdfMenu_Click();
+    // The grid as the window shows it, symbol pictures included, under the caption, the
+    // station's serial number and the date. savePdf returns "" or why the file was not written.
+    void printGrid(QPrinter& printer);
+    QString savePdf(const QString& path);
 
     // --- form state ---
     bool Busy = false;           // a handler changes the grid: grid events do nothing
@@ -138,6 +151,8 @@ protected:
     virtual bool sendDatabase() = 0;
     // The record a grid line shows, for its mark; -1 for none.
     virtual int recordOfLine(int row) const;
+    // The table as CSV, over the records the grid shows.
+    virtual CsvTable csvTable() = 0;
 
     // --- for the editors ---
     // The file menu with these items and "Abbrechen", and the device menu; empty captions keep

@@ -115,6 +115,12 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     m_dateiMenu->setObjectName(QStringLiteral("Datei_menu"));
     QAction* opt = m_dateiMenu->addAction(QStringLiteral("&Optionen"));
     opt->setObjectName(QStringLiteral("Opt_menu"));
+    QAction* backup = m_dateiMenu->addAction(QStringLiteral("Sicherung der Zentrale &anlegen"));
+    backup->setObjectName(QStringLiteral("Sicherung_menu"));
+    QAction* restore = m_dateiMenu->addAction(QStringLiteral("Sicherung &zurückspielen"));
+    restore->setObjectName(QStringLiteral("Zurueckspielen_menu"));
+    connect(backup, &QAction::triggered, this, [this] { Q_EMIT backupRequested(); });
+    connect(restore, &QAction::triggered, this, [this] { Q_EMIT restoreRequested(); });
     QAction* ende = m_dateiMenu->addAction(QStringLiteral("&Beenden"));
     ende->setObjectName(QStringLiteral("ende_menu"));
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));

@@ -70,6 +70,9 @@ Q_SIGNALS:
     void magDatenRequested(kx2::AddressRange range);
     void rckmDatenRequested(kx2::AddressRange range);
     void fsDatenRequested();
+    // Datei: "Sicherung der Zentrale anlegen", "Sicherung zurückspielen".
+    void backupRequested();
+    void restoreRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # kx2ctl end to end over a pseudo-terminal: the simulated command station serves a real serial
 # path, kx2ctl reads it into a file, the file is sent back and read again. The second argument
-# names the part (loco, acc, fb-routes, refusals, verify), so that the parts run side by side.
+# names the part (loco, acc, fb-routes, refusals, verify, station), so that the parts run side by side.
 set -euo pipefail
 ctl="$1"
 part="$2"
@@ -102,6 +102,20 @@ if "$ctl" send loco -i "$work/a.isd" --port "$work/tty2" --yes --verify >"$work/
 fi
 grep -q "Fehler beim Prüfen der Datenbank" "$work/bad.err"
 grep -qE "^Lok [0-9]+: [^ ].* gesendet .*, gelesen " "$work/bad.err" || { cat "$work/bad.err"; exit 1; }
+;;
+station)
+# The whole station into a folder; a file compared with itself, with a CSV-edited copy and with
+# a file of another kind (exit codes 0, 1, 2).
+"$ctl" backup -d "$work/bk" --port "$work/tty" -q >"$work/bk.out" 2>"$work/bk.err"
+grep -q "^seriennummer=1200066051$" "$work/bk/sicherung.txt"
+"$ctl" diff "$work/bk/lokdaten.isd" "$work/bk/lokdaten.isd" >/dev/null
+"$ctl" show "$work/bk/lokdaten.isd" --csv | sed '2s/^\([0-9]*\);[^;]*;/\1;Umbenannt;/' >"$work/lok.csv"
+"$ctl" import-csv loco "$work/lok.csv" -i "$work/bk/lokdaten.isd" -o "$work/neu.isd" >/dev/null
+same=0 kinds=0
+"$ctl" diff "$work/bk/lokdaten.isd" "$work/neu.isd" >"$work/diff.out" || same=$?
+"$ctl" diff "$work/bk/lokdaten.isd" "$work/bk/rueckmelder.isd" 2>/dev/null || kinds=$?
+[ "$same$kinds" = 12 ] || { echo "diff exit codes $same $kinds"; exit 1; }
+grep -qE "^Lok [0-9]+: Name in A '.*', in B 'Umbenannt'$" "$work/diff.out" || { cat "$work/diff.out"; exit 1; }
 ;;
 *) echo "unknown part $part"; exit 2 ;;
 esac

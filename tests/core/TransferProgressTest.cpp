@@ -205,7 +205,7 @@ TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
         const char* line;  // one line of the report; "" when nothing differs
     } cases[] = {
         {"loco, every page", Db::Loco, 1, SendOutcome::Failed, "Lok 38: Name gesendet 'Köf II', gelesen 'K÷f II'"},
-        {"loco, fifth page", Db::Loco, 5, SendOutcome::Failed, "Lok 38: Höchstgeschwindigkeit (halbe) gesendet 50, gelesen 51"},
+        {"loco, fifth page", Db::Loco, 5, SendOutcome::Failed, "Lok 38: Höchstgeschwindigkeit gesendet 100, gelesen 102"},
         {"loco, all equal", Db::Loco, 0, SendOutcome::Sent, ""},
         {"accessory, every page", Db::Accessory, 1, SendOutcome::Failed, "Magnetartikel 3: Name gesendet 'Köf II', gelesen 'K÷f II'"},
         {"accessory, all equal", Db::Accessory, 0, SendOutcome::Sent, ""},

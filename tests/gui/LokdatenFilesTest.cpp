@@ -5,6 +5,8 @@
 #include "loco/LocoFiles.h"
 
 #include <QAction>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace kx2;
@@ -134,4 +136,37 @@ TEST(LokdatenFiles, ARecordWhoseAddressIsTakenRebuildsOnlyOnceInserted)
     EXPECT_EQ(std::tuple(rig.grid()->Rows(), rig.grid()->TextMatrix(4, 0), rig.grid()->TextMatrix(4, 2)),
               std::tuple(6, QString("39"), QString("Köf II")));
     EXPECT_FALSE(rig.frm.Busy);
+}
+
+// "Als PDF speichern..." writes the table with the station in the heading; "CSV importieren..."
+// takes a file's names into the grid, a refused file is told with its line.
+TEST(LokdatenFiles, PdfHoldsTheTableAndCsvImportShowsInTheGrid)
+{
+    FileRig rig;
+    rig.ctx.storedSerial.set(1, 7), rig.ctx.storedSerial.set(2, 0x41), rig.ctx.storedSerial.set(3, 2), rig.ctx.storedSerial.set(4, 3);
+    rig.files.chooseNext(rig.path("lok.pdf"));
+    rig.menu("PdfMenu");
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF's text cannot be checked";
+    QProcess text;
+    text.start(pdftotext, {rig.path("lok.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* word : {"BR 03", "Köf II", "E 94", "Zentrale 1200147719"})
+        EXPECT_TRUE(words.contains(QString::fromUtf8(word))) << word << " in " << words.toStdString();
+
+    QFile csv(rig.path("lok.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("Adresse;Name\n38;V 60\n");
+    csv.close();
+    rig.files.chooseNext(rig.path("lok.csv"));
+    rig.menu("CsvImportMenu");
+    EXPECT_EQ(std::tuple(rig.grid()->TextMatrix(2, 2), rig.ctx.loco.status(1)), std::tuple(QString("V 60"), LocoTable::StatusChanged));
+    ASSERT_TRUE(csv.open(QIODevice::Append));
+    csv.write("99;X\n");
+    csv.close();
+    rig.files.chooseNext(rig.path("lok.csv"));
+    rig.menu("CsvImportMenu");
+    EXPECT_TRUE(rig.dialogs.last().text.endsWith("Zeile 3: Adresse 99 ist nicht in der Tabelle"));
 }

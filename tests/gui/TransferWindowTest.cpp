@@ -6,6 +6,7 @@
 #include "link/gui/ComWin.h"
 #include "shell/gui/OptWin.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QProgressBar>
@@ -136,4 +137,37 @@ TEST(TransferWindow, OptionsDialogKeepsTheCheckAfterSendingForTheRun)
     opt->pruefenChk()->setChecked(false);
     opt->OK_But_Click();
     EXPECT_FALSE(rig.ctx.settings.VerifyAfterSend);
+}
+
+// "Sicherung der Zentrale anlegen": one progress window stays up from the first read to the
+// last, its title naming the database; Abbrechen in the second ends the whole run, nothing saved.
+TEST(TransferWindow, StationBackupKeepsOneWindowAndAbbrechenEndsTheRun)
+{
+    WindowRig rig;
+    rig.win.show();
+    const QString folder = rig.base.dir.filePath(QStringLiteral("sicherung"));
+    rig.base.dialogs.inputNext(folder);
+    struct HideCount : QObject {
+        int hides = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            hides += e->type() == QEvent::Hide;
+            return false;
+        }
+    } hideCount;
+    rig.comWin.installEventFilter(&hideCount);
+    bool cancelled = false;
+    rig.base.bus.setMonitor([&](const QByteArray&) {
+        if (!cancelled && rig.comWin.windowTitle().contains(QStringLiteral("2 von 4: Magnetartikel"))) {
+            cancelled = true;
+            rig.comWin.abbrechenBut()->click();
+        }
+    });
+    rig.win.findChild<QAction*>(QStringLiteral("Sicherung_menu"))->trigger();
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(hideCount.hides, 1) << "hidden once, at the end of the run";
+    EXPECT_FALSE(rig.comWin.isVisible());
+    EXPECT_FALSE(rig.comWin.transferRunning());
+    EXPECT_FALSE(QDir(folder).exists(QStringLiteral("lokdaten.isd")));
+    EXPECT_EQ(rig.base.dialogs.calls.back().text, QStringLiteral("Sicherung abgebrochen, nichts gespeichert."));
 }

@@ -1,0 +1,31 @@
+#include "accessory/AccessoryCsv.h"
+
+#include "accessory/AccessoryTable.h"
+#include "dbproto/RangeCsv.h"
+
+namespace kx2 {
+
+CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
+{
+    CsvTable csv = RangeCsv(t, range);
+    const QStringList formats{QStringLiteral("default"), QStringLiteral("DCC"), QStringLiteral("Motorola")};
+    csv.columns.push_back({QStringLiteral("Datenformat"), [&t](int a) { return t.formatText(a); },
+                           [formats](const QString& cell) {
+                               return formats.contains(cell) ? QString()
+                                                             : QStringLiteral("\"%1\" ist keins von: %2")
+                                                                   .arg(cell, formats.join(QStringLiteral(", ")));
+                           },
+                           [&t](int a, const QString& cell) {
+                               // As the grid's clicks get there: from "default" to DCC (15), then bit 7.
+                               if (cell == QLatin1String("default"))
+                                   t.set(a, AccessoryTable::Format, AccessoryTable::FormatDefault);
+                               else if (t.value(a, AccessoryTable::Format) == AccessoryTable::FormatDefault)
+                                   t.toggleFormat(a);
+                               if (t.formatText(a) != cell)
+                                   t.toggleFormat(a);
+                               t.set(a, AccessoryTable::FormatStatus, 1);
+                           }});
+    return csv;
+}
+
+} // namespace kx2

@@ -1,0 +1,191 @@
+#include "app/IsdDiff.h"
+
+#include "accessory/AccessoryFiles.h"
+#include "accessory/AccessoryTable.h"
+#include "dbproto/RangeTransfer.h"
+#include "dbproto/ReadBack.h"
+#include "dbproto/StoredSerial.h"
+#include "feedback/FeedbackFiles.h"
+#include "feedback/FeedbackTable.h"
+#include "loco/LocoFiles.h"
+#include "loco/LocoTable.h"
+#include "loco/LocoTransfer.h"
+#include "routes/RouteCommand.h"
+#include "routes/RouteFiles.h"
+#include "routes/RouteTables.h"
+#include "routes/RouteTransfer.h"
+
+#include <map>
+
+namespace kx2 {
+
+namespace {
+
+const QString kInA = QStringLiteral("in A");
+const QString kInB = QStringLiteral("in B");
+
+QString loadError(const QString& path, const IsdLoadResult& r)
+{
+    QString text = (r.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText()) + QStringLiteral(": ") + path;
+    if (!r.detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(r.detail);
+    return text;
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+void compareText(const QString& record, const QString& field, const QString& a, const QString& b, QStringList& out)
+{
+    if (a != b)
+        out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, field, kInA, quoted(a), kInB, quoted(b));
+}
+
+// A record only one file holds.
+void onlyIn(const QString& record, bool inA, const QString& name, QStringList& out)
+{
+    out << QStringLiteral("%1: nur %2 (%3)").arg(record, inA ? kInA : kInB, quoted(name));
+}
+
+QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
+{
+    LocoTable a;
+    LocoTable b;
+    StoredSerial serial;
+    if (const IsdLoadResult r = LoadLocoTableFile(pathA, a, serial); !r.ok())
+        return loadError(pathA, r);
+    if (const IsdLoadResult r = LoadLocoTableFile(pathB, b, serial); !r.ok())
+        return loadError(pathB, r);
+    // Address -> slot in each file; the slot a locomotive sits in is the station's business.
+    std::map<int, std::pair<int, int>> slots;
+    for (int i = 0; i < LocoTable::SlotCount; ++i) {
+        if (a.holdsRecord(i))
+            slots.try_emplace(a.address(i), -1, -1).first->second.first = i;
+        if (b.holdsRecord(i))
+            slots.try_emplace(b.address(i), -1, -1).first->second.second = i;
+    }
+    std::vector<RecordField> fields;
+    for (const RecordField& f : LocoRecordFields())
+        if (f.first != LocoTable::SlotLow && f.first != LocoTable::RecordIdFirst)
+            fields.push_back(f);
+    for (const auto& [address, pair] : slots) {
+        const QString record = QStringLiteral("Lok %1").arg(address);
+        const auto [ia, ib] = pair;
+        if (ia < 0 || ib < 0) {
+            onlyIn(record, ia >= 0, ia >= 0 ? a.ReadLokname(ia) : b.ReadLokname(ib), out);
+            continue;
+        }
+        RecordBytes ra = RowBytes(a, ia, LocoTable::RecordBytes);
+        RecordBytes rb = RowBytes(b, ib, LocoTable::RecordBytes);
+        for (int k = LocoTable::RecordIdFirst; k <= LocoTable::RecordIdHigh; ++k)
+            ra.erase(k), rb.erase(k);
+        ra.erase(LocoTable::SlotLow), ra.erase(LocoTable::SlotHigh);
+        CompareRecordFields(fields, record, ra, rb, kInA, kInB, out);
+        compareText(record, QStringLiteral("Datenformat"), FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
+                    FormatCodeToText(b.cell(ib, LocoTable::FormatCode)), out);
+    }
+    return {};
+}
+
+QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFormat& format, RangeRecordTable& a,
+                  RangeRecordTable& b, const std::function<QString(const RangeRecordTable&, int)>& formatText,
+                  QStringList& out)
+{
+    StoredSerial serial;
+    AddressRange rangeA;
+    AddressRange rangeB;
+    if (const IsdLoadResult r = LoadRangeTableFile(pathA, format, a, serial, rangeA); !r.ok())
+        return loadError(pathA, r);
+    if (const IsdLoadResult r = LoadRangeTableFile(pathB, format, b, serial, rangeB); !r.ok())
+        return loadError(pathB, r);
+    const QString unit = QString::fromUtf8(a.layout().countUnit);
+    const std::vector<RecordField> fields = RangeRecordFields();
+    for (int address = std::min(rangeA.first, rangeB.first); address <= std::max(rangeA.last, rangeB.last); ++address) {
+        const QString record = QStringLiteral("%1 %2").arg(unit).arg(address);
+        const bool inA = rangeA.contains(address);
+        if (!inA || !rangeB.contains(address)) {
+            if (inA || rangeB.contains(address)) {
+                const RangeRecordTable& t = inA ? a : b;
+                onlyIn(record, inA, t.nameLine(address, 1), out);
+            }
+            continue;
+        }
+        RecordBytes ra = RowBytes(a, address, RangeRecordTable::RecordBytes);
+        RecordBytes rb = RowBytes(b, address, RangeRecordTable::RecordBytes);
+        for (int k = 0; k < 4; ++k)
+            ra.erase(k), rb.erase(k);
+        CompareRecordFields(fields, record, ra, rb, kInA, kInB, out);
+        if (formatText)
+            compareText(record, QStringLiteral("Datenformat"), formatText(a, address), formatText(b, address), out);
+    }
+    return {};
+}
+
+QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
+{
+    RouteTables a;
+    RouteTables b;
+    StoredSerial serial;
+    if (const IsdLoadResult r = LoadRouteTableFile(pathA, a, serial); !r.ok())
+        return loadError(pathA, r);
+    if (const IsdLoadResult r = LoadRouteTableFile(pathB, b, serial); !r.ok())
+        return loadError(pathB, r);
+    std::vector<RecordField> fields;
+    for (const RecordField& f : RouteNameFields())
+        if (f.name == QLatin1String("Name"))
+            fields.push_back(f);
+    for (int n = 1; n <= RouteTables::RouteCount; ++n) {
+        const QString record = QStringLiteral("Fahrstraße %1").arg(n);
+        RecordBytes ra = RowBytes(a.RouteNames, n, 28);
+        RecordBytes rb = RowBytes(b.RouteNames, n, 28);
+        for (int k = 0; k < 4; ++k)
+            ra.erase(k), rb.erase(k);
+        CompareRecordFields(fields, record, ra, rb, kInA, kInB, out);
+        for (int j = 1; j <= RouteTables::EntryCount; ++j)
+            compareText(record, j == 1 ? QStringLiteral("FS-Start") : QStringLiteral("Befehl %1").arg(j - 1),
+                        FS_Befehl_to_Text(a, n, j), FS_Befehl_to_Text(b, n, j), out);
+    }
+    return {};
+}
+
+} // namespace
+
+IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
+{
+    QString headers[2];
+    const QString paths[2] = {pathA, pathB};
+    for (int k = 0; k < 2; ++k) {
+        IsdReader probe;
+        if (probe.open(paths[k]) != IsdError::None)
+            return {{}, loadError(paths[k], {probe.error(), probe.errorDetail()})};
+        headers[k] = probe.header();
+    }
+    if (headers[0] != headers[1])
+        return {{}, QStringLiteral("Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"").arg(headers[0], headers[1])};
+    IsdDiff diff;
+    const QString& header = headers[0];
+    if (header == IsdHeaderLocoTable()) {
+        diff.error = diffLocos(pathA, pathB, diff.differences);
+    } else if (header == IsdHeaderAccessory()) {
+        AccessoryTable a;
+        AccessoryTable b;
+        diff.error = diffRange(pathA, pathB, AccessoryFileFormat(), a, b,
+                               [](const RangeRecordTable& t, int address) {
+                                   return static_cast<const AccessoryTable&>(t).formatText(address);
+                               },
+                               diff.differences);
+    } else if (header == IsdHeaderFeedback()) {
+        FeedbackTable a;
+        FeedbackTable b;
+        diff.error = diffRange(pathA, pathB, FeedbackFileFormat(), a, b, nullptr, diff.differences);
+    } else if (header == IsdHeaderRoutes()) {
+        diff.error = diffRoutes(pathA, pathB, diff.differences);
+    } else {
+        diff.error = QStringLiteral("Keine Tabellendatei, kein Vergleich: \"%1\"").arg(header);
+    }
+    return diff;
+}
+
+} // namespace kx2

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace kx2 {
+
+// What two ISD files of one database differ in.
+struct IsdDiff {
+    QStringList differences; // one line per field: "Lok 38: Name in A 'Köf II', in B 'Köf III'"
+    QString error;           // a file unreadable, not a table file, or the two of different kinds
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Compares two table files of the same database record by record: locomotives by address,
+// accessories and feedback contacts by address over both files' ranges, routes by number with
+// their entries as the editor shows them. The kind is taken from each file's first line.
+IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB);
+
+} // namespace kx2

@@ -1,0 +1,95 @@
+#include "app/StationDatabases.h"
+
+#include "accessory/AccessoryCsv.h"
+#include "accessory/AccessoryFiles.h"
+#include "app/AppContext.h"
+#include "dbproto/RangeCsv.h"
+#include "feedback/FeedbackFiles.h"
+#include "loco/LocoCsv.h"
+#include "loco/LocoFiles.h"
+#include "routes/RouteCsv.h"
+#include "routes/RouteFiles.h"
+
+namespace kx2 {
+
+namespace {
+
+int countRange(const RangeRecordTable& table, const AddressRange& range)
+{
+    int n = 0;
+    for (int a = range.first; a <= range.last; ++a)
+        n += table.status(a) != status::Empty ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+const std::vector<StationDatabase>& StationDatabases()
+{
+    static const std::vector<StationDatabase> all = {
+        {"loco", "Lokomotiven", "lokdaten.isd", IsdHeaderLocoTable(), 0, [](AppContext&) -> AddressRange* { return nullptr; },
+         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
+         [](AppContext& c) { return LocoTableFile(c.loco, c.storedSerial); },
+         [](AppContext& c, const QString& p) { return LoadLocoTableFile(p, c.loco, c.storedSerial); },
+         [](AppContext& c) { return c.locoTransfer().SendLocoDatabase(); },
+         [](AppContext& c) {
+             int n = 0;
+             for (int i = 0; i < LocoTable::SlotCount; ++i)
+                 n += c.loco.holdsRecord(i) ? 1 : 0;
+             return n;
+         },
+         [](AppContext& c) { return LocoCsv(c.locoData); }},
+        {"acc", "Magnetartikel", "magnetartikel.isd", IsdHeaderAccessory(), AccessoryTable::MaxAddress,
+         [](AppContext& c) { return &c.accessoryRange; },
+         [](AppContext& c) { return c.accessoryTransfer().ReadAccessoryDatabase(); },
+         [](AppContext& c) { return RangeTableFile(AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange); },
+         [](AppContext& c, const QString& p) {
+             return LoadRangeTableFile(p, AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
+         },
+         [](AppContext& c) { return c.accessoryTransfer().SendAccessoryDatabase(); },
+         [](AppContext& c) { return countRange(c.accessories, c.accessoryRange); },
+         [](AppContext& c) { return AccessoryCsv(c.accessories, c.accessoryRange); }},
+        {"fb", "Rückmelder", "rueckmelder.isd", IsdHeaderFeedback(), FeedbackTable::MaxAddress,
+         [](AppContext& c) { return &c.feedbackRange; },
+         [](AppContext& c) { return c.feedbackTransfer().ReadFeedbackDatabase(); },
+         [](AppContext& c) { return RangeTableFile(FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange); },
+         [](AppContext& c, const QString& p) {
+             return LoadRangeTableFile(p, FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
+         },
+         [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
+         [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); },
+         [](AppContext& c) { return RangeCsv(c.feedback, c.feedbackRange); }},
+        {"routes", "Fahrstraßen", "fahrstrassen.isd", IsdHeaderRoutes(), 0,
+         [](AppContext&) -> AddressRange* { return nullptr; },
+         [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
+         [](AppContext& c) { return RouteTableFile(c.routes, c.storedSerial); },
+         [](AppContext& c, const QString& p) { return LoadRouteTableFile(p, c.routes, c.storedSerial); },
+         [](AppContext& c) { return c.routeTransfer().SendRoutes(); },
+         [](AppContext& c) {
+             int n = 0;
+             for (int r = 1; r <= RouteTables::RouteCount; ++r)
+                 n += c.routes.holdsRoute(r) ? 1 : 0;
+             return n;
+         },
+         [](AppContext& c) { return RouteCsv(c.routes); }},
+    };
+    return all;
+}
+
+const StationDatabase* FindStationDatabase(const QString& word)
+{
+    for (const StationDatabase& db : StationDatabases())
+        if (word == QLatin1String(db.word))
+            return &db;
+    return nullptr;
+}
+
+const StationDatabase* StationDatabaseOfHeader(const QString& header)
+{
+    for (const StationDatabase& db : StationDatabases())
+        if (header == db.header)
+            return &db;
+    return nullptr;
+}
+
+} // namespace kx2

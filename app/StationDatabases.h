@@ -1,0 +1,39 @@
+#pragma once
+#include "shell/CsvTable.h"
+#include "dbproto/IsdFile.h"
+#include "dbproto/TransferSession.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace kx2 {
+
+class AppContext;
+struct AddressRange;
+
+// What a run over a database needs to know of it, the same for each of the four: kx2ctl's read
+// and send and the whole-station backup go through this list.
+struct StationDatabase {
+    const char* word;      // loco, acc, fb, routes
+    const char* what;      // "Lokomotiven": summary lines
+    const char* fileName;  // its file in a station backup
+    QString header;        // line 1 of its ISD file
+    int maxAddress;        // highest address of a range database; 0: the whole table
+    std::function<AddressRange*(AppContext&)> range; // the range a range database works on
+    std::function<ReadOutcome(AppContext&)> read;
+    std::function<IsdWriter(AppContext&)> file;
+    std::function<IsdLoadResult(AppContext&, const QString&)> load;
+    std::function<SendOutcome(AppContext&)> send;
+    std::function<int(AppContext&)> count; // records the table holds
+    std::function<CsvTable(AppContext&)> csv; // its table as CSV
+};
+
+// Locomotives, accessories, feedback contacts, routes.
+const std::vector<StationDatabase>& StationDatabases();
+// The one named `word`, or nullptr.
+const StationDatabase* FindStationDatabase(const QString& word);
+// The one whose ISD files start with `header` (a single locomotive record has none), or nullptr.
+const StationDatabase* StationDatabaseOfHeader(const QString& header);
+
+} // namespace kx2

@@ -1,0 +1,132 @@
+#include "cli/Commands.h"
+#include "cli/GermanHelp.h"
+
+#include "app/IsdDiff.h"
+#include "app/StationDatabases.h"
+#include "cli/CliContext.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+// kx2ctl diff and import-csv: work on files only, no port.
+namespace kx2::cli {
+
+namespace {
+
+// The program's tables, for work on files: no port is opened.
+bool configureForFiles(CliContext& cli)
+{
+    QCommandLineParser parser;
+    CliContext::addPortOptions(parser);
+    parser.parse({QStringLiteral("kx2ctl")});
+    return cli.configure(parser);
+}
+
+int loadError(const QString& path, const IsdLoadResult& r)
+{
+    QTextStream(stderr) << (r.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText()) << ": " << path
+                        << (r.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(r.detail)) << "\n";
+    return 1;
+}
+
+} // namespace
+
+int showCsv(const QString& path)
+{
+    IsdReader probe;
+    if (probe.open(path) != IsdError::None)
+        return loadError(path, {probe.error(), probe.errorDetail()});
+    const StationDatabase* db = StationDatabaseOfHeader(probe.header());
+    if (!db) {
+        QTextStream(stderr) << "Keine Tabellendatei, kein CSV: " << path << "\n";
+        return 1;
+    }
+    CliContext cli;
+    if (!configureForFiles(cli))
+        return 2;
+    if (const IsdLoadResult r = db->load(cli.ctx(), path); !r.ok())
+        return loadError(path, r);
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly);
+    out.write(WriteCsv(db->csv(cli.ctx())));
+    return 0;
+}
+
+int runImportCsv(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Übernimmt Namen, Datenformate, Höchstgeschwindigkeiten und Symbole aus einer CSV-Datei (wie show --csv\n"
+        "und \"Als CSV exportieren...\" sie schreiben) in die Datensätze einer ISD-Datei, Zeile für Zeile nach der\n"
+        "Adresse (Fahrstraßen: Nummer), und speichert das Ergebnis. Eine fehlerhafte CSV-Datei ändert nichts."));
+    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc, fb oder routes"));
+    parser.addPositionalArgument(QStringLiteral("csv"), QStringLiteral("CSV-Datei"));
+    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("ISD-Datei, in die übernommen wird."),
+                      QStringLiteral("datei")});
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
+    int exitCode = 0;
+    if (!parseOrHelp(parser, args, QStringLiteral("import-csv"),
+                     QStringLiteral("kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd"), exitCode))
+        return exitCode;
+    const QStringList words = parser.positionalArguments();
+    const StationDatabase* db = words.size() == 2 ? FindStationDatabase(words[0]) : nullptr;
+    if (!db || !parser.isSet(QStringLiteral("input")) || !parser.isSet(QStringLiteral("output"))) {
+        QTextStream(stderr) << "Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd\n";
+        return 2;
+    }
+    CliContext cli;
+    if (!configureForFiles(cli))
+        return 2;
+    AppContext& ctx = cli.ctx();
+    const QString base = parser.value(QStringLiteral("input"));
+    if (const IsdLoadResult r = db->load(ctx, base); !r.ok())
+        return loadError(base, r);
+    const CsvImport taken = LoadCsvFile(db->csv(ctx), words[1]);
+    if (!taken.ok()) {
+        QTextStream(stderr) << words[1] << ": " << taken.error << "\n";
+        return 1;
+    }
+    if (const QString error = db->file(ctx).saveTo(parser.value(QStringLiteral("output"))); !error.isEmpty()) {
+        QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << taken.changedRecords << " Datensätze geändert, gespeichert in "
+                        << parser.value(QStringLiteral("output")) << "\n";
+    return 0;
+}
+
+int runDiff(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die\n"
+        "Felder, die sich unterscheiden.\n"
+        "Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten)."));
+    parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("erste ISD-Datei"));
+    parser.addPositionalArgument(QStringLiteral("B"), QStringLiteral("zweite ISD-Datei"));
+    int exitCode = 0;
+    if (!parseOrHelp(parser, args, QStringLiteral("diff"), QStringLiteral("kx2ctl diff A.isd B.isd"), exitCode))
+        return exitCode;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2) {
+        QTextStream(stderr) << "Zwei Dateien angeben: kx2ctl diff A.isd B.isd\n";
+        return 2;
+    }
+    const IsdDiff diff = DiffIsdFiles(files[0], files[1]);
+    if (!diff.ok()) {
+        QTextStream(stderr) << diff.error << "\n";
+        return 2;
+    }
+    QTextStream out(stdout);
+    if (diff.differences.isEmpty()) {
+        out << "Gleich.\n";
+        return 0;
+    }
+    out << "A: " << files[0] << "\nB: " << files[1] << "\n";
+    for (const QString& line : diff.differences)
+        out << line << "\n";
+    out << diff.differences.size() << " Unterschiede.\n";
+    return 1;
+}
+
+} // namespace kx2::cli

@@ -1,0 +1,38 @@
+#include "dbproto/RangeCsv.h"
+
+#include "dbproto/NameLines.h"
+#include "dbproto/RangeRecordTable.h"
+#include "shell/AddressRange.h"
+
+namespace kx2 {
+
+CsvTable RangeCsv(RangeRecordTable& t, const AddressRange& range)
+{
+    CsvTable csv;
+    csv.keyTitle = QStringLiteral("Adresse");
+    for (int a = range.first; a <= range.last; ++a)
+        if (t.status(a) != status::Empty)
+            csv.rows.push_back(a);
+    csv.key = [](int a) { return QString::number(a); };
+    csv.rowOf = [&t, range](const QString& key) -> std::optional<int> {
+        bool ok = false;
+        const int a = key.toInt(&ok);
+        return ok && range.contains(a) && t.status(a) != status::Empty ? std::optional<int>(a) : std::nullopt;
+    };
+    for (int line = 1; line <= 2; ++line)
+        csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int a) { return t.nameLine(a, line); },
+                               [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars - 1); },
+                               [&t, line](int a, const QString& cell) {
+                                   t.saveNames(a, line == 1 ? cell : t.nameLine(a, 1), line == 2 ? cell : t.nameLine(a, 2));
+                               }});
+    csv.columns.push_back({QStringLiteral("Symbol"),
+                           [&t](int a) {
+                               const int s = t.shownSymbol(a);
+                               return s ? QString::number(s) : QStringLiteral("-");
+                           },
+                           [](const QString& cell) { return csv::checkNumber(cell, 1, RangeRecordTable::SymbolCount); },
+                           [&t](int a, const QString& cell) { t.chooseSymbol(a, cell.trimmed().toInt(), t.symbolPreset(a)); }});
+    return csv;
+}
+
+} // namespace kx2

@@ -1,0 +1,36 @@
+#include "routes/RouteCsv.h"
+
+#include "dbproto/NameLines.h"
+#include "routes/RouteCommand.h"
+#include "routes/RouteEdits.h"
+#include "routes/RouteTables.h"
+
+namespace kx2 {
+
+CsvTable RouteCsv(RouteTables& t)
+{
+    CsvTable csv;
+    csv.keyTitle = QStringLiteral("Fahrstraße");
+    for (int n = 1; n <= RouteTables::RouteCount; ++n)
+        if (t.holdsRoute(n) || !t.ReadFSname(1, n).isEmpty() || !t.ReadFSname(2, n).isEmpty())
+            csv.rows.push_back(n);
+    csv.key = [](int n) { return QString::number(n); };
+    csv.rowOf = [](const QString& key) -> std::optional<int> {
+        bool ok = false;
+        const int n = key.toInt(&ok);
+        return ok && n >= 1 && n <= RouteTables::RouteCount ? std::optional<int>(n) : std::nullopt;
+    };
+    for (int line = 1; line <= 2; ++line)
+        csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int n) { return t.ReadFSname(line, n); },
+                               [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars - 1); },
+                               [&t, line](int n, const QString& cell) {
+                                   StoreRouteNames(t, n, line == 1 ? cell : t.ReadFSname(1, n),
+                                                   line == 2 ? cell : t.ReadFSname(2, n));
+                               }});
+    for (int j = 1; j <= RouteTables::EntryCount; ++j)
+        csv.columns.push_back({j == 1 ? QStringLiteral("FS-Start") : QStringLiteral("Befehl %1").arg(j - 1),
+                               [&t, j](int n) { return FS_Befehl_to_Text(t, n, j); }});
+    return csv;
+}
+
+} // namespace kx2

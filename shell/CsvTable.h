@@ -1,0 +1,59 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kx2 {
+
+// One column of a database's table as a CSV file.
+struct CsvColumn {
+    QString title;                          // the header cell: "Name", "f0"
+    std::function<QString(int row)> text;   // the cell of a record
+    // Import: "" when a cell fits, else why not ("Zahl 0 bis 79 erwartet"). Without it the column
+    // is written only (route entries).
+    std::function<QString(const QString& cell)> check = {};
+    // Stores a checked cell that differs from text(row), marking the record for the next send as
+    // an edit in the grid does.
+    std::function<void(int row, const QString& cell)> apply = {};
+};
+
+// What a database shows of itself as CSV: one row per record, the key first. Each database
+// builds one over its table; reading and writing the file is the same for all.
+struct CsvTable {
+    QString keyTitle;                                        // "Adresse", "Fahrstraße"
+    std::vector<int> rows;                                   // the records written, in order
+    std::function<QString(int row)> key;                     // the key cell of a record
+    std::function<std::optional<int>(const QString&)> rowOf; // the record a key cell names
+    std::vector<CsvColumn> columns;
+};
+
+// UTF-8 with a byte-order mark (what spreadsheet programs take for UTF-8), ';' between cells,
+// a header row, CRLF line ends.
+QByteArray WriteCsv(const CsvTable& table);
+
+struct CsvImport {
+    int changedRecords = 0;
+    QString error; // "Zeile 4: Adresse 77 ist nicht in der Tabelle"; empty when taken
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Takes a file written by WriteCsv, or edited from one: columns found by their header titles (in
+// any order, write-only ones ignored), rows by their key. Every cell is checked before anything is
+// stored, so a file with one bad cell changes nothing.
+CsvImport ReadCsv(const CsvTable& table, const QByteArray& data);
+
+// The same on files; a file that cannot be read or written is an error with its reason.
+QString SaveCsvFile(const CsvTable& table, const QString& path);
+CsvImport LoadCsvFile(const CsvTable& table, const QString& path);
+
+// Checks shared by the databases' columns.
+namespace csv {
+// A whole number first..last ("" when it is one).
+QString checkNumber(const QString& cell, int first, int last, int* value = nullptr);
+// A name line of at most `maxChars` characters that cp1252 can store.
+QString checkName(const QString& cell, int maxChars);
+} // namespace csv
+
+} // namespace kx2
