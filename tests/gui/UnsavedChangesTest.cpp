@@ -55,7 +55,7 @@ const OpenedEditor kKinds[] = {
      }},
 };
 
-// The five ways a table can be dropped.
+// The ways a table can be dropped.
 struct DropPath {
     const char* name;
     void (*run)(AppRig&, GridEditor&);
@@ -67,6 +67,7 @@ const DropPath kPaths[] = {
     {"blank", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("ClrTabMenu"))->trigger(); }},
     {"close", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger(); }},
     {"end", [](AppRig& r, GridEditor&) { r.win.close(); }},
+    {"backup", [](AppRig& r, GridEditor&) { r.win.findChild<QAction*>(QStringLiteral("Sicherung_menu"))->trigger(); }},
 };
 
 // A name typed into the first line and stored.
