@@ -5,6 +5,7 @@
 #include "dbproto/ProgressMeter.h"
 #include "dbproto/ReadBack.h"
 #include "dbproto/StoredSerial.h"
+#include "link/Comm1.h"
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 #include "link/SerialInterface.h"
@@ -215,9 +216,16 @@ void TransferSession::finish()
     release();
 }
 
+QString TransferSession::resultWords() const
+{
+    // The port's own words first say which server or device it was, when it knows.
+    const QString why = m_ctx.link.port().failureText();
+    return why.isEmpty() ? ResultText(m_result) : ResultText(m_result) + QChar(13) + why;
+}
+
 int TransferSession::fail(const QString& title)
 {
-    m_ctx.dialogs.messageBox(ResultText(m_result), MsgButtons::Ok, MsgIcon::Critical, title);
+    m_ctx.dialogs.messageBox(resultWords(), MsgButtons::Ok, MsgIcon::Critical, title);
     release();
     return m_result;
 }
@@ -303,7 +311,7 @@ SendOutcome TransferSession::failSend()
             text += cr + QStringLiteral("... und %1 weitere").arg(m_differences.size() - kShownDifferences);
     } else {
         // The program's words for the failure, and under them how far the send got.
-        text = ResultText(m_result);
+        text = resultWords();
     }
     m_ctx.dialogs.messageWithDetail(text, soFar, MsgButtons::Ok, MsgIcon::Critical, title);
     release();
