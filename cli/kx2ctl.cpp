@@ -19,6 +19,7 @@ const char* const kUsage =
     "  send     ISD-Datei laden und zur Zentrale senden\n"
     "  show     Inhalt einer ISD-Datei anzeigen\n"
     "  loconet  eine LocoNet-Nachricht senden und die Antwort zeigen\n"
+    "  monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C\n"
     "  sim      die simulierte Zentrale betreiben\n"
     "\n"
     "kx2ctl BEFEHL --help zeigt die Optionen eines Befehls.\n";
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
         {QStringLiteral("send"), kx2::cli::runSend},
         {QStringLiteral("show"), kx2::cli::runShow},
         {QStringLiteral("loconet"), kx2::cli::runLocoNet},
+        {QStringLiteral("monitor"), kx2::cli::runMonitor},
     };
 
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
