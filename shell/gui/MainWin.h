@@ -69,6 +69,7 @@ Q_SIGNALS:
     void magDatenRequested(kx2::AddressRange range);
     void rckmDatenRequested(kx2::AddressRange range);
     void fsDatenRequested();
+    void monitorRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
