@@ -48,20 +48,27 @@ struct TcpRig : sim::SimBus::Endpoint {
 
 } // namespace
 
-TEST(TcpPort, ReadsThroughTheLbServerWithTheEchoAsOnTheBus)
+// Whichever interface kind the options name: a network port has no line to prepare.
+TEST(TcpPort, ReadsThroughTheLbServerWithTheEchoAsOnTheBusWhateverTheInterfaceKind)
 {
-    TcpRig rig;
-    rig.station.seedLocomotives(3);
-    int own = 0;
-    rig.ctx.link.addBusListener([&own](const QByteArray&, bool isOwn) { own += isOwn; });
-    const ReadOutcome read = rig.ctx.locoTransfer().ReadLocoDatabase();
-    ASSERT_EQ(read.result, 0) << rig.port.failureText().toStdString();
-    int held = 0;
-    for (int row = 0; row < LocoTable::SlotCount; ++row)
-        held += rig.ctx.loco.holdsRecord(row);
-    EXPECT_EQ(held, 3);
-    EXPECT_GT(own, 100) << "every request came back as its echo";
-    EXPECT_EQ(rig.station.violations(), 0);
+    // USB interface, serial LocoNet interface, the command station's own port.
+    for (const auto& [loconet, usb] : {std::pair(true, true), std::pair(true, false), std::pair(false, false)}) {
+        SCOPED_TRACE(loconet * 2 + usb);
+        TcpRig rig;
+        rig.ctx.settings.UseLocoNetInterface = loconet;
+        rig.ctx.settings.UseUsbInterface = usb;
+        rig.station.seedLocomotives(3);
+        int own = 0;
+        rig.ctx.link.addBusListener([&own](const QByteArray&, bool isOwn) { own += isOwn; });
+        const ReadOutcome read = rig.ctx.locoTransfer().ReadLocoDatabase();
+        ASSERT_EQ(read.result, 0) << rig.port.failureText().toStdString();
+        int held = 0;
+        for (int row = 0; row < LocoTable::SlotCount; ++row)
+            held += rig.ctx.loco.holdsRecord(row);
+        EXPECT_EQ(held, 3);
+        EXPECT_GT(own, 100) << "every request came back as its echo";
+        EXPECT_EQ(rig.station.violations(), 0);
+    }
 }
 
 // Nobody listens: the read ends with the box naming the server, well within two seconds.
