@@ -5,6 +5,8 @@
 
 #include <QTcpSocket>
 
+#include <algorithm>
+
 namespace kx2 {
 
 namespace {
