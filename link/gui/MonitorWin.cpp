@@ -93,13 +93,26 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     m_timer = new QTimer(this);
     m_timer->setInterval(kDrawIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &MonitorWin::refresh);
-    m_timer->start();
     updateControls();
 }
 
 MonitorWin::~MonitorWin()
 {
     m_iface.ReleaseIdle();
+}
+
+void MonitorWin::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refresh();
+    m_timer->start();
+}
+
+void MonitorWin::hideEvent(QHideEvent* event)
+{
+    // Nothing to draw while hidden; the monitor goes on taking messages.
+    m_timer->stop();
+    QWidget::hideEvent(event);
 }
 
 void MonitorWin::closeEvent(QCloseEvent* event)
@@ -145,11 +158,18 @@ void MonitorWin::rebuild()
 
 void MonitorWin::updateControls()
 {
+    // A lent port that closed itself (a network connection lost) is given back, with the reason.
+    if (m_iface.idleOpen() && !m_link.port().portOpen()) {
+        m_lostWhy = m_link.port().failureText();
+        m_iface.ReleaseIdle();
+    }
     const bool held = m_iface.idleOpen();
     // While a transfer holds the port it is not the monitor's to open or close.
     m_portBut->setEnabled(held || !m_link.port().portOpen());
     m_portBut->setText(held ? QStringLiteral("Port schließen") : QStringLiteral("Port öffnen"));
-    const QString port = m_link.port().portOpen() ? QStringLiteral("offen") : QStringLiteral("geschlossen");
+    const QString port = m_link.port().portOpen() ? QStringLiteral("offen")
+                         : m_lostWhy.isEmpty()   ? QStringLiteral("geschlossen")
+                                                 : QStringLiteral("geschlossen (%1)").arg(m_lostWhy);
     m_status->setText(QStringLiteral("%1 Nachrichten, Port %2: %3")
                           .arg(m_monitor.total())
                           .arg(m_link.port().commPort(), port));
@@ -164,6 +184,7 @@ void MonitorWin::PortBut_Click()
     }
     if (m_link.port().portOpen())
         return;
+    m_lostWhy.clear();
     int result = 0;
     m_iface.ConnectIdle(result, [this] { updateControls(); });
     if (result != 0) {

@@ -49,6 +49,8 @@ public:
     QPushButton* pauseBut() const { return m_pauseBut; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -67,6 +69,7 @@ private:
     BusMonitor m_monitor;
     unsigned long long m_shownTotal = 0;
     std::vector<int> m_opcodes; // empty: all
+    QString m_lostWhy;
     QPlainTextEdit* m_list;
     QPushButton* m_portBut;
     QPushButton* m_pauseBut;
