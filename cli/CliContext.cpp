@@ -22,6 +22,7 @@ void CliContext::addPortOptions(QCommandLineParser& parser)
 {
     parser.addOption({QStringLiteral("port"),
                       QStringLiteral("Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, "
+                                     "tcp:RECHNER[:PORT] für LocoNet über TCP (LbServer, Port-Vorgabe 1234) "
                                      "oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei."),
                       QStringLiteral("port")});
     parser.addOption({QStringLiteral("interface"),

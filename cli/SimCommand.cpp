@@ -3,6 +3,7 @@
 
 #include "link/Clock.h"
 #include "sim/PreciseClock.h"
+#include "sim/LbServer.h"
 #include "sim/PtyServer.h"
 #include "sim/SimBus.h"
 #include "sim/SimCommandStation.h"
@@ -15,7 +16,8 @@
 
 #include <csignal>
 
-// kx2ctl sim: the simulated command station on a pseudo-terminal, for the real serial path.
+// kx2ctl sim: the simulated command station on a pseudo-terminal, for the real serial path, and/or
+// to LocoNet-over-TCP clients.
 namespace kx2::cli {
 
 namespace {
@@ -68,9 +70,11 @@ int runSim(const QStringList& args)
 
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
-        "Betreibt die simulierte Zentrale an einem Pseudo-Terminal, bis SIGINT oder SIGTERM kommt."));
+        "Betreibt die simulierte Zentrale an einem Pseudo-Terminal und/oder als LbServer für LocoNet über TCP, "
+        "bis SIGINT oder SIGTERM kommt."));
     addGermanHelpOption(p);
     const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Link auf das Pseudo-Terminal anlegen"), QStringLiteral("PFAD"));
+    const QCommandLineOption lbserver(QStringLiteral("lbserver"), QStringLiteral("LocoNet über TCP (LbServer-Protokoll) auf 127.0.0.1:PORT anbieten, mehrere Verbindungen zugleich; 0 wählt einen freien Port"), QStringLiteral("PORT"));
     const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("Speicher der Zentrale in dieser Datei halten"), QStringLiteral("DATEI"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("N gültige Lokdatensätze anlegen (0..500)"), QStringLiteral("N"));
     const QCommandLineOption seedAcc(QStringLiteral("seed-acc"), QStringLiteral("Magnetartikel 1..N mit Namen, Symbol und Datenformat anlegen (0..2048)"), QStringLiteral("N"));
@@ -98,7 +102,7 @@ int runSim(const QStringList& args)
     const QCommandLineOption corrupt(QStringLiteral("corrupt-writes-every"), QStringLiteral("jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)"), QStringLiteral("N"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
-    p.addOptions({pty, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
+    p.addOptions({pty, lbserver, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
                   moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
                   refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, verbose});
 
@@ -107,11 +111,11 @@ int runSim(const QStringList& args)
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {
-        out << germanHelpText(p, QStringLiteral("kx2ctl sim --pty PFAD [Optionen]"));
+        out << germanHelpText(p, QStringLiteral("kx2ctl sim --pty PFAD | --lbserver PORT [Optionen]"));
         return 0;
     }
-    if (!p.isSet(pty)) {
-        err << "kx2ctl sim: --pty PFAD fehlt\n";
+    if (!p.isSet(pty) && !p.isSet(lbserver)) {
+        err << "kx2ctl sim: --pty PFAD oder --lbserver PORT fehlt\n";
         return 2;
     }
 
@@ -124,6 +128,9 @@ int runSim(const QStringList& args)
         err << "kx2ctl sim: ungültiger Wert für --" << o.names().first() << ": " << p.value(o) << "\n";
         ok = false;
     };
+    int lbPort = 0;
+    if (p.isSet(lbserver) && !parseInt(p.value(lbserver), lbPort, 0, 65535))
+        bad(lbserver);
     if (p.isSet(seed) && !parseInt(p.value(seed), seedCount, 0, 500))
         bad(seed);
     int seedAccCount = 0;
@@ -205,12 +212,19 @@ int runSim(const QStringList& args)
     bus.attach(&watch);
 
     sim::PtyServer server(bus);
-    if (!server.start()) {
-        err << "kx2ctl sim: Pseudo-Terminal nicht anlegbar: " << server.errorText() << "\n";
-        return 1;
+    if (p.isSet(pty)) {
+        if (!server.start()) {
+            err << "kx2ctl sim: Pseudo-Terminal nicht anlegbar: " << server.errorText() << "\n";
+            return 1;
+        }
+        if (!server.linkTo(p.value(pty))) {
+            err << "kx2ctl sim: Link " << p.value(pty) << " nicht anlegbar: " << server.errorText() << "\n";
+            return 1;
+        }
     }
-    if (!server.linkTo(p.value(pty))) {
-        err << "kx2ctl sim: Link " << p.value(pty) << " nicht anlegbar: " << server.errorText() << "\n";
+    sim::LbServer lb(bus);
+    if (p.isSet(lbserver) && !lb.listen(quint16(lbPort))) {
+        err << "kx2ctl sim: Port " << lbPort << " nicht nutzbar: " << lb.errorText() << "\n";
         return 1;
     }
 
@@ -224,10 +238,18 @@ int runSim(const QStringList& args)
     });
     stopLook.start(kStopLookMs);
 
-    out << server.deviceName() << "\n";
+    // What a client opens, one per line on stdout: the terminal, the network port.
+    if (p.isSet(pty))
+        out << server.deviceName() << "\n";
+    if (p.isSet(lbserver))
+        out << "tcp:127.0.0.1:" << lb.port() << "\n";
     out.flush();
-    err << "Simulierte Zentrale an " << server.deviceName() << " (" << p.value(pty)
-        << "), Seriennummer " << QString::number(station.serialNumber(), 'f', 0) << "\n";
+    err << "Simulierte Zentrale";
+    if (p.isSet(pty))
+        err << " an " << server.deviceName() << " (" << p.value(pty) << ")";
+    if (p.isSet(lbserver))
+        err << " an tcp:127.0.0.1:" << lb.port();
+    err << ", Seriennummer " << QString::number(station.serialNumber(), 'f', 0) << "\n";
     err.flush();
 
     const int rc = QCoreApplication::exec();
@@ -235,6 +257,7 @@ int runSim(const QStringList& args)
     bus.detach(&watch);
     station.saveState();
     server.stop();
+    lb.close();
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
     if (station.violations() > 0)

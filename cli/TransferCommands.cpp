@@ -238,7 +238,10 @@ int runLocoNet(const QStringList& args)
     ctx.iface.ClosePort();
     out.flush();
     if (result != 0) {
+        const QString why = ctx.platform.port.failureText();
         QTextStream(stderr) << TerminalDialogs::plain(ResultText(result)) << "\n";
+        if (!why.isEmpty())
+            QTextStream(stderr) << why << "\n";
         return 1;
     }
     return 0;

@@ -23,9 +23,11 @@ const char* const kUsage =
     "  diff     zwei ISD-Dateien vergleichen\n"
     "  import-csv  Namen, Formate und Symbole aus einer CSV-Datei in eine ISD-Datei übernehmen\n"
     "  loconet  eine LocoNet-Nachricht senden und die Antwort zeigen\n"
+    "  monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C\n"
     "  sim      die simulierte Zentrale betreiben\n"
     "\n"
-    "kx2ctl BEFEHL --help zeigt die Optionen eines Befehls.\n";
+    "kx2ctl BEFEHL --help zeigt die Optionen eines Befehls. Die Port-Optionen (--port, --interface,\n"
+    "--baud, --trace, --sim-state) dürfen auch vor dem BEFEHL stehen.\n";
 
 using Command = std::function<int(const QStringList&)>;
 
@@ -49,8 +51,20 @@ int main(int argc, char** argv)
         {QStringLiteral("restore"), kx2::cli::runRestore},
         {QStringLiteral("diff"), kx2::cli::runDiff},
         {QStringLiteral("import-csv"), kx2::cli::runImportCsv},
+        {QStringLiteral("monitor"), kx2::cli::runMonitor},
     };
 
+    // The port options may also stand before the command ("kx2ctl --port tcp:host read loco ..."):
+    // they are handed to the command after its own words.
+    const QStringList portOptions = {QStringLiteral("--port"), QStringLiteral("--interface"), QStringLiteral("--baud"),
+                                     QStringLiteral("--trace"), QStringLiteral("--sim-state")};
+    QStringList leading;
+    while (!args.isEmpty() && (portOptions.contains(args.first().section(QLatin1Char('='), 0, 0)))) {
+        leading << args.takeFirst();
+        if (!leading.last().contains(QLatin1Char('=')) && !args.isEmpty())
+            leading << args.takeFirst();
+    }
+    args << leading;
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         out << QString::fromUtf8(kUsage);
         return args.isEmpty() ? 2 : 0;

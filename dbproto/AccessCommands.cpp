@@ -29,7 +29,7 @@ void DbProtocol::StartBootloader(int& result)
     m_link.ReadyFlag = kReadyWatching;
 
     int r = 0;
-    prepare({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, 3, 7, 0);
+    prepare({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1);
     exchangePrepared(r);
     if (r != 0) {
         m_link.ReadyFlag = kReadyIdle;
@@ -62,7 +62,7 @@ void DbProtocol::StartBootloader(int& result)
     }
 
     r = 0;
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, true, 3, 4, 0);
+    prepare({0, 0, 0, 0, 0, 0, 0, 0}, true, dbwire::BootStartStep2);
     exchangePrepared(r);
     if (r != 0) {
         result = r + dbrc::OpBootStart;
@@ -81,7 +81,7 @@ void DbProtocol::EndBootloader(int& result)
     // Also after a cancel: the command station must not stay in its database access.
     LocoNetLink::Closing closing(m_link);
     int r = 0;
-    prepare({BootloaderHandle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, 3, 0, 0);
+    prepare({BootloaderHandle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd);
     exchangePrepared(r);
     if (r != 0) {
         result = r + dbrc::OpBootEnd;
@@ -94,7 +94,8 @@ void DbProtocol::EndBootloader(int& result)
 void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, int& id4, int& result)
 {
     int r = 0;
-    prepare({0, 0x08, SerialArea, 0, 0x5A, 0, 0, 0}, true, 3, 3, 0);
+    prepare({dbwire::SamFlashRead.d1, dbwire::SamFlashRead.d2, SerialArea, 0, dbwire::SamFlashRead.d5, 0, 0,
+             dbwire::SamFlashRead.d8}, true, dbwire::AreaCommand);
     exchangeReadRequest(r);
     if (r != 0) {
         result = r;
@@ -106,7 +107,7 @@ void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, 
         return;
     }
 
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, 4, 4, 0);
+    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::PageRead);
     DbData[17] = SerialRecord & 0xFF;
     DbData[18] = SerialRecord >> 8;
     exchangeReadRequest(r);
@@ -130,10 +131,10 @@ void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, 
     result = 0;
 }
 
-void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, bool reads, int& result)
+void DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedCode, bool reads, int& result)
 {
     int r = 0;
-    prepare({d1, d2, number & 0xFF, (number >> 8) & 0xFF, d5, 0, 0, d8}, true, 3, 3, 0);
+    prepare({c.d1, c.d2, number & 0xFF, (number >> 8) & 0xFF, c.d5, 0, 0, c.d8}, true, dbwire::AreaCommand);
     // Loading an area into the work buffer can be asked for again; storing one cannot.
     if (reads)
         exchangeReadRequest(r);
@@ -148,7 +149,7 @@ void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int ref
     result = (replyIsLongAck(code) && code == kAccepted) ? 0 : refusedCode;
     if (m_written) {
         // A stored data-flash area holds the pages written since it was selected.
-        if (result == 0 && !reads && d2 == 0x0A) {
+        if (result == 0 && !reads && c.d2 == dbwire::DataFlashWrite.d2) {
             auto& pages = m_written->areas[number];
             for (const WrittenData::Page& page : m_written->pending) {
                 pages.erase(std::remove_if(pages.begin(), pages.end(),
@@ -163,28 +164,28 @@ void DbProtocol::areaCommand(int d1, int d2, int d5, int d8, int number, int ref
 
 void DbProtocol::SamFlashRead(int number, int& result)
 {
-    areaCommand(0, 0x08, 0x5A, 0, number, dbrc::SamReadNoAnswer, true, result);
+    areaCommand(dbwire::SamFlashRead, number, dbrc::SamReadNoAnswer, true, result);
 }
 
 void DbProtocol::SamFlashWrite(int number, int& result)
 {
-    areaCommand(0x5A, 0x08, 0x5B, 0x01, number, dbrc::SamWriteNoAnswer, false, result);
+    areaCommand(dbwire::SamFlashWrite, number, dbrc::SamWriteNoAnswer, false, result);
 }
 
 void DbProtocol::DataFlashRead(int number, int& result)
 {
-    areaCommand(0x45, 0x0A, 0, 0, number, dbrc::DataReadNoAnswer, true, result);
+    areaCommand(dbwire::DataFlashRead, number, dbrc::DataReadNoAnswer, true, result);
 }
 
 void DbProtocol::DataFlashWrite(int number, int& result)
 {
-    areaCommand(0xDF, 0x0A, 0, 0, number, dbrc::DataWriteNoAnswer, false, result);
+    areaCommand(dbwire::DataFlashWrite, number, dbrc::DataWriteNoAnswer, false, result);
 }
 
 void DbProtocol::DisplayClear(int& result)
 {
     int r = 0;
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, 3, 1, 0);
+    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayClear);
     exchangePrepared(r);
     result = r != 0 ? r + dbrc::OpDisplayClear : 0;
 }
@@ -193,14 +194,14 @@ void DbProtocol::DisplaySetCursor(int a, int b, int& result)
 {
     int r = 0;
     // The command station takes the low byte of b twice.
-    prepare({a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, b & 0xFF, 0, 0, 0, 0}, false, 3, 1, 1);
+    prepare({a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, b & 0xFF, 0, 0, 0, 0}, false, dbwire::DisplayCursor);
     exchangePrepared(r);
     result = r != 0 ? r + dbrc::OpDisplayCursor : 0;
 }
 
 void DbProtocol::DisplayWriteText(const QString& text, int& result)
 {
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, 3, 1, 3);
+    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayText);
     // Characters, not UTF-16 units: a character outside the basic plane is one '?'.
     int k = 0;
     const QList<uint> codePoints = text.toUcs4();

@@ -7,12 +7,7 @@
 namespace kx2 {
 
 namespace {
-// Fixed head of the database command: opcode, length 31, source, "I", "K".
-constexpr int kCommandHead[5] = {0xED, 0x1F, 0x08, 0x49, 0x4B};
-// Head of a data reply: opcode, length 31, 0x01, "P", "C".
-constexpr int kDataReplyHead[5] = {0xE5, 0x1F, 0x01, 0x50, 0x43};
-// Wire position of each group header; its four data bytes follow it.
-constexpr int kHeaderPos[6] = {0, 5, 10, 15, 20, 25};
+using dbwire::HeaderPos;
 
 bool isLongAckOfDbCommand(const LocoNetLink::Slot& m)
 {
@@ -22,7 +17,7 @@ bool isLongAckOfDbCommand(const LocoNetLink::Slot& m)
 bool hasDataReplyHead(const LocoNetLink::Slot& m)
 {
     for (int i = 0; i < 5; ++i)
-        if (m[i] != kDataReplyHead[i])
+        if (m[i] != dbwire::DataReplyHead[size_t(i)])
             return false;
     return true;
 }
@@ -66,16 +61,16 @@ void DbProtocol::ExchangeDbCommand(int& result)
 {
     result = 0;
     for (int i = 0; i < 5; ++i)
-        TxMessage[i] = kCommandHead[i];
+        TxMessage[size_t(i)] = dbwire::CommandHead[size_t(i)];
     for (int g = 1; g <= 5; ++g) {
-        TxMessage[kHeaderPos[g]] = DbHeader[g];
+        TxMessage[HeaderPos[size_t(g)]] = DbHeader[g];
         for (int k = 1; k <= 4; ++k)
-            TxMessage[kHeaderPos[g] + k] = DbData[4 * (g - 1) + k];
+            TxMessage[HeaderPos[size_t(g)] + k] = DbData[4 * (g - 1) + k];
     }
     m_link.exchange(TxMessage.data(), 29, result, isDbAnswer);
 }
 
-void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, int s1, int s2, int s3)
+void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s)
 {
     for (int k = 1; k <= 8; ++k)
         DbData[k] = d[k - 1];
@@ -83,9 +78,7 @@ void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, int s1, int s2, 
         DbData[k] = sig ? DbSignature[k - 9] : 0;
     for (int k = 17; k <= 20; ++k)
         DbData[k] = 0;
-    DbSelector[1] = s1;
-    DbSelector[2] = s2;
-    DbSelector[3] = s3;
+    DbSelector = {0, s.s1, s.s2, s.s3};
 }
 
 void DbProtocol::exchangePrepared(int& result)
@@ -129,9 +122,9 @@ void DbProtocol::takeReplyData()
     const auto& slot = m_link.reply();
     for (int g = 1; g <= 5; ++g) {
         // Ring cells hold bytes; a cell never written is 0.
-        DbHeader[g] = slot[kHeaderPos[g]] & 0xFF;
+        DbHeader[g] = slot[HeaderPos[size_t(g)]] & 0xFF;
         for (int k = 1; k <= 4; ++k)
-            DbData[4 * (g - 1) + k] = slot[kHeaderPos[g] + k] & 0xFF;
+            DbData[4 * (g - 1) + k] = slot[HeaderPos[size_t(g)] + k] & 0xFF;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "dbproto/DbConstants.h"
+#include "dbproto/DbWire.h"
 
 #include <QString>
 #include <array>
@@ -141,7 +142,7 @@ public:
 private:
     // Sets D1..D20 and the selectors for one command: d holds D1..D8, sig puts DbSignature into
     // D9..D16 (otherwise 0), D17..D20 = 0.
-    void prepare(const std::array<int, 8>& d, bool sig, int s1, int s2, int s3);
+    void prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
     void exchangePrepared(int& result);
     // The same for a request that only reads: repeated up to ReadRepeats times on a time-out.
     void exchangeReadRequest(int& result);
@@ -153,7 +154,7 @@ private:
     // The answer is a message of the data-format reply's length.
     bool replyIsFormatReply() const;
     void takeReplyData();
-    void areaCommand(int d1, int d2, int d5, int d8, int number, int refusedCode, bool reads, int& result);
+    void areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads, int& result);
     void storeIndexEntries(int base);
     void buildFormatRequest(int code, int address, int v9, int v10, int v11);
 

@@ -17,11 +17,8 @@ bool isFormatAnswer(const LocoNetLink::Slot& m)
 
 void DbProtocol::buildFormatRequest(int code, int address, int v9, int v10, int v11)
 {
-    FormatMessage[0] = 0xED;
-    FormatMessage[1] = 0x0F;
-    FormatMessage[2] = 0x01;
-    FormatMessage[3] = 'K';
-    FormatMessage[4] = 'X';
+    for (size_t i = 0; i < dbwire::FormatHead.size(); ++i)
+        FormatMessage[i] = dbwire::FormatHead[i];
     FormatMessage[5] = code;
     FormatMessage[6] = 0;
     FormatMessage[7] = address & 0xFF;

@@ -14,7 +14,7 @@ void DbProtocol::ReadRecord(int number, int& result)
     DbData[18] = (number >> 8) & 0xFF;
     DbData[19] = 0;
     DbData[20] = 0;
-    DbSelector = {0, 4, 4, 0};
+    DbSelector = {0, dbwire::PageRead.s1, dbwire::PageRead.s2, dbwire::PageRead.s3};
     int r = 0;
     exchangeReadRequest(r);
     if (r != 0) {
@@ -38,7 +38,7 @@ void DbProtocol::WriteRecord(int number, int& result)
     DbData[18] = (number >> 8) & 0xFF;
     DbData[19] = 0;
     DbData[20] = 0;
-    DbSelector = {0, 4, 2, 0};
+    DbSelector = {0, dbwire::PageWrite.s1, dbwire::PageWrite.s2, dbwire::PageWrite.s3};
     ScrambleWriteData();
     int r = 0;
     exchangePrepared(r);

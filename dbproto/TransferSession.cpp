@@ -5,6 +5,7 @@
 #include "dbproto/ProgressMeter.h"
 #include "dbproto/ReadBack.h"
 #include "dbproto/StoredSerial.h"
+#include "link/Comm1.h"
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 #include "link/SerialInterface.h"
@@ -215,9 +216,18 @@ void TransferSession::finish()
     release();
 }
 
+QString TransferSession::resultWords() const
+{
+    // A port that would not open says why under the program's text; a network port that was
+    // refused or lost names its server.
+    const QString text = ResultText(m_result, m_ctx.iface.openFailure());
+    const QString why = m_ctx.link.port().failureText();
+    return why.isEmpty() || text.contains(why) ? text : text + QChar(13) + why;
+}
+
 int TransferSession::fail(const QString& title)
 {
-    m_ctx.dialogs.messageBox(ResultText(m_result, m_ctx.iface.openFailure()), MsgButtons::Ok, MsgIcon::Critical, title);
+    m_ctx.dialogs.messageBox(resultWords(), MsgButtons::Ok, MsgIcon::Critical, title);
     release();
     return m_result;
 }
@@ -303,7 +313,7 @@ SendOutcome TransferSession::failSend()
             text += cr + QStringLiteral("... und %1 weitere").arg(m_differences.size() - kShownDifferences);
     } else {
         // The program's words for the failure, and under them how far the send got.
-        text = ResultText(m_result);
+        text = resultWords();
     }
     m_ctx.dialogs.messageWithDetail(text, soFar, MsgButtons::Ok, MsgIcon::Critical, title);
     release();

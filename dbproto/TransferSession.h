@@ -122,6 +122,8 @@ public:
 
 private:
     void release();
+    // ResultText of the result, with the port's reason when it has one.
+    QString resultWords() const;
     // The read back after a send; false when it failed or found differences.
     bool checkWritten();
     // "23 von 60 Datensätzen geschrieben; die Zentrale ist teilweise beschrieben"; "" when no

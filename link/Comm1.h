@@ -8,15 +8,15 @@ namespace kx2 {
 // The serial-port control: what the link layer needs of a port, modelled on the properties
 // the tool has always used (port, settings text, open, RTS, break, input length, handshaking,
 // buffer counts, thresholds, CTS, input, output and the receive event).
-// Implementations: QtSerialComm1 (a real port), SimComm1 (the built-in command station),
-// and scriptable fakes in the tests.
+// Implementations: QtSerialComm1 (a real port), TcpComm1 (LocoNet over TCP), SimComm1 (the
+// built-in command station), and scriptable fakes in the tests.
 class Comm1 {
 public:
     enum class Handshaking { None, XonXoff, RtsCts };
 
     virtual ~Comm1() = default;
 
-    // The port as the user typed it: a number n, a device or port name, or "SIM".
+    // The port as the user typed it: a number n, a device or port name, "tcp:HOST[:PORT]" or "SIM".
     // Only takes effect while the port is closed.
     virtual void setCommPort(const QString& port) = 0;
     virtual QString commPort() const = 0;
@@ -54,6 +54,9 @@ public:
     virtual bool output(const QByteArray& bytes) = 0;
 
     virtual QString errorText() const = 0;
+    // Why the port failed, in words for the user, where the port knows more than a result code
+    // says (a network connection refused or lost); empty otherwise.
+    virtual QString failureText() const { return {}; }
 
     // The receive event (OnComm): called on the event loop when received bytes wait and
     // the receive threshold is at least 1.

@@ -4,6 +4,7 @@
 #include "link/Comm1.h"
 #include "link/ReadyMessage.h"
 #include "link/ResultText.h"
+#include "link/TcpComm1.h"
 #include "shell/Settings.h"
 
 #include <QIODevice>
@@ -101,11 +102,18 @@ void LocoNetLink::completeMessage()
     Receiving = false;
     auto& slot = ReceiveRing[RingWriteIndex];
     slot[CompleteFlagCell] = -1;
-    if (m_trace) {
+    if (m_trace || !m_listeners.empty()) {
         QByteArray bytes;
         for (int i = 0; i < ExpectedLength; ++i)
             bytes.append(char(slot[i]));
         traceLine("RX", bytes);
+        const bool own = !m_pendingEcho.isEmpty() && bytes == m_pendingEcho;
+        if (own)
+            m_pendingEcho.clear();
+        // A copy: a listener may remove itself.
+        const auto listeners = m_listeners;
+        for (const auto& l : listeners)
+            l.second(bytes, own);
     }
     if (ReadyFlag == 0)
         CheckReadyMessage();
@@ -169,6 +177,19 @@ void LocoNetLink::traceNote(const QString& text)
         m_trace->write("# " + text.toUtf8() + '\n');
 }
 
+int LocoNetLink::addBusListener(BusListener listener)
+{
+    m_listeners.emplace_back(m_nextListener, std::move(listener));
+    return m_nextListener++;
+}
+
+void LocoNetLink::removeBusListener(int id)
+{
+    m_listeners.erase(std::remove_if(m_listeners.begin(), m_listeners.end(),
+                                     [id](const auto& l) { return l.first == id; }),
+                      m_listeners.end());
+}
+
 void LocoNetLink::clearRing()
 {
     for (auto& slot : ReceiveRing)
@@ -192,8 +213,8 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
     int checksum = 0xFF;
 
     const bool loconet = m_settings.UseLocoNetInterface;
-    if (loconet && m_settings.UseUsbInterface) {
-        // Whole-message mode: one write, no flow control.
+    if ((loconet && m_settings.UseUsbInterface) || TcpComm1::isNetworkPort(m_port.commPort())) {
+        // Whole-message mode: one write, no flow control (a network port sends whole messages).
         QByteArray message;
         message.reserve(lastIndex + 2);
         for (int i = 0; i <= lastIndex; ++i) {
@@ -202,6 +223,7 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
         }
         message.append(char(checksum));
         traceLine("TX", message);
+        m_pendingEcho = message;
         if (!m_port.output(message))
             result = rc::SendFailed;
         return;
@@ -245,6 +267,7 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
         }
     }
     sent.append(char(checksum));
+    m_pendingEcho = sent;
     if (!m_port.output(QByteArray(1, char(checksum)))) {
         result = rc::SendFailed;
         return;

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 
@@ -121,6 +123,13 @@ public:
     // A remark between the messages of the trace, as "# text" (a repeated request, say).
     void traceNote(const QString& text);
 
+    // Every whole message on the bus, as it is assembled, goes to each listener (the bus
+    // monitor), with whether it is the echo of the tool's own last message. Returns the
+    // listener's number for removeBusListener.
+    using BusListener = std::function<void(const QByteArray& message, bool own)>;
+    int addBusListener(BusListener listener);
+    void removeBusListener(int id);
+
     Clock& clock() { return m_clock; }
     Comm1& port() { return m_port; }
 
@@ -136,6 +145,10 @@ private:
     void matchCompleted(const Slot& slot, int length);
 
     QIODevice* m_trace = nullptr;
+    std::vector<std::pair<int, BusListener>> m_listeners;
+    int m_nextListener = 1;
+    // The tool's last message until its echo came: the listeners hear the echo as the own one.
+    QByteArray m_pendingEcho;
     int m_completedSinceReset = 0;
 
     // The exchange under way: its request as sent (checksum included) and what it has seen.

@@ -5,6 +5,7 @@
 #include "link/LocoNetLink.h"
 #include "link/PortIo.h"
 #include "link/ResultText.h"
+#include "link/TcpComm1.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
@@ -81,8 +82,27 @@ bool SerialInterface::collectPrompt(double limitSeconds)
     }
 }
 
+void SerialInterface::ConnectIdle(int& result, std::function<void()> onReleased)
+{
+    ConnectInterface(result);
+    if (result == 0)
+        m_idleHolder = std::move(onReleased);
+}
+
+void SerialInterface::ReleaseIdle()
+{
+    if (!m_idleHolder)
+        return;
+    const auto holder = std::move(m_idleHolder);
+    m_idleHolder = nullptr;
+    ClosePort();
+    holder();
+}
+
 void SerialInterface::ConnectInterface(int& result)
 {
+    // A transfer sets the interface up from scratch, never on a port the monitor left open.
+    ReleaseIdle();
     const auto setPortNumber = [this] {
         if (!m_port.portOpen())
             m_port.setCommPort(m_settings.ComPortNumber);
@@ -96,7 +116,10 @@ void SerialInterface::ConnectInterface(int& result)
         return false;
     };
 
-    if (m_settings.UseLocoNetInterface && !m_settings.UseUsbInterface) {
+    // A network port has no line to set up and no COM number: whatever kind is chosen, it is
+    // prepared as the USB interface is.
+    const bool network = TcpComm1::isNetworkPort(m_settings.ComPortNumber);
+    if (m_settings.UseLocoNetInterface && !m_settings.UseUsbInterface && !network) {
         // Serial LocoNet interface on COM1 or COM2.
         const QString port = m_settings.ComPortNumber.trimmed();
         if (port != QLatin1String("1") && port != QLatin1String("2")) {
@@ -134,7 +157,7 @@ void SerialInterface::ConnectInterface(int& result)
         return;
     }
 
-    if (m_settings.UseLocoNetInterface) {
+    if (m_settings.UseLocoNetInterface || network) {
         // USB LocoNet interface.
         setPortNumber();
         m_port.setSettings(QStringLiteral("115200,n,8,1"));

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 namespace kx2 {
 
@@ -12,7 +13,8 @@ struct Settings;
 
 // Opens the serial port named in the settings and prepares the interface between PC and
 // LocoNet: the command station's own port (switched to LocoNet by text commands), a serial
-// LocoNet interface on COM1/COM2, or a USB LocoNet interface.
+// LocoNet interface on COM1/COM2, or a USB LocoNet interface. A network port ("tcp:...") is
+// prepared as the USB interface is.
 class SerialInterface {
 public:
     SerialInterface(Comm1& port, PortIo& portIo, LocoNetLink& link, const Settings& settings,
@@ -22,6 +24,11 @@ public:
     // port cannot be opened.
     void ConnectInterface(int& result);
     void ClosePort();
+    // The bus monitor's own opening while no transfer runs. The next ConnectInterface (a transfer
+    // starting) or ReleaseIdle closes the port and calls onReleased.
+    void ConnectIdle(int& result, std::function<void()> onReleased);
+    void ReleaseIdle();
+    bool idleOpen() const { return bool(m_idleHolder); }
     // Writes a text command to the command station port with CTS flow control (5 s in all).
     void SendInterfaceString(const QString& text, int& result);
     // After 990098: which port could not be opened, and why ("" before).
@@ -37,6 +44,7 @@ private:
     const Settings& m_settings;
     UserDialogs& m_dialogs;
     QString m_openFailure;
+    std::function<void()> m_idleHolder;
 };
 
 } // namespace kx2

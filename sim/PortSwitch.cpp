@@ -1,5 +1,6 @@
 #include "sim/PortSwitch.h"
 
+#include "link/TcpComm1.h"
 #include "sim/SimBus.h"
 #include "sim/SimComm1.h"
 #include "sim/SimCommandStation.h"
@@ -18,6 +19,8 @@ PortSwitch::PortSwitch(Comm1& realPort, Clock& clock, const QString& statePath)
     m_station = std::make_unique<SimCommandStation>(*m_bus, config);
     m_sim = std::make_unique<SimComm1>(*m_bus);
     m_sim->setOnComm([this] { raiseOnComm(); });
+    m_tcp = std::make_unique<TcpComm1>(clock);
+    m_tcp->setOnComm([this] { raiseOnComm(); });
     m_real.setOnComm([this] { raiseOnComm(); });
     m_port = m_real.commPort();
 }
@@ -41,7 +44,12 @@ QString PortSwitch::statePathBeside(const QString& settingsFile)
 
 Comm1& PortSwitch::active() const
 {
-    return m_useSim ? static_cast<Comm1&>(*m_sim) : m_real;
+    switch (m_kind) {
+    case Kind::Sim: return *m_sim;
+    case Kind::Tcp: return *m_tcp;
+    case Kind::Real: break;
+    }
+    return m_real;
 }
 
 SimCommandStation& PortSwitch::station()
@@ -54,11 +62,11 @@ SimBus& PortSwitch::bus()
     return *m_bus;
 }
 
-void PortSwitch::select(bool sim)
+void PortSwitch::select(Kind kind)
 {
-    if (sim == m_useSim)
+    if (kind == m_kind)
         return;
-    m_useSim = sim;
+    m_kind = kind;
     Comm1& port = active();
     port.setSettings(m_settings);
     port.setHandshaking(m_handshaking);
@@ -74,7 +82,7 @@ void PortSwitch::setCommPort(const QString& port)
     if (portOpen())
         return;
     m_port = port;
-    select(isSimulatorPort(port));
+    select(isSimulatorPort(port) ? Kind::Sim : TcpComm1::isNetworkPort(port) ? Kind::Tcp : Kind::Real);
     active().setCommPort(port);
 }
 

@@ -5,6 +5,7 @@
 
 namespace kx2 {
 class Clock;
+class TcpComm1;
 }
 
 namespace kx2::sim {
@@ -14,8 +15,9 @@ class SimComm1;
 class SimCommandStation;
 
 // The serial-port control the programs use: with the port text "SIM" (in any case) it is the
-// built-in simulated command station, with any other text the real port passed in. The choice
-// follows the port text set while the port is closed; the port's properties are carried over.
+// built-in simulated command station, with "tcp:HOST[:PORT]" a LocoNet-over-TCP server, with any
+// other text the real port passed in. The choice follows the port text set while the port is
+// closed; the port's properties are carried over.
 class PortSwitch : public Comm1 {
 public:
     // statePath: where the simulated command station keeps its memory ("" keeps it in memory only).
@@ -50,20 +52,24 @@ public:
     bool output(const QByteArray& bytes) override { return active().output(bytes); }
     QString errorText() const override { return active().errorText(); }
 
-    bool simulatorActive() const { return m_useSim; }
+    QString failureText() const override { return active().failureText(); }
+
+    bool simulatorActive() const { return m_kind == Kind::Sim; }
     SimCommandStation& station();
     SimBus& bus();
 
 private:
+    enum class Kind { Real, Sim, Tcp };
     Comm1& active() const;
-    void select(bool sim);
+    void select(Kind kind);
 
     Comm1& m_real;
     std::unique_ptr<SimBus> m_bus;
     std::unique_ptr<SimCommandStation> m_station;
     std::unique_ptr<SimComm1> m_sim;
+    std::unique_ptr<TcpComm1> m_tcp;
     QString m_port;
-    bool m_useSim = false;
+    Kind m_kind = Kind::Real;
     // Carried over when the choice changes.
     QString m_settings = QStringLiteral("115200,n,8,1");
     Handshaking m_handshaking = Handshaking::None;

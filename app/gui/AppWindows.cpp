@@ -3,6 +3,8 @@
 #include "accessory/gui/MagDatenFrm.h"
 #include "app/AppContext.h"
 #include "app/StationBackup.h"
+#include "dbproto/DbMessageText.h"
+#include "link/gui/MonitorWin.h"
 #include "feedback/gui/RMDatenFrm.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
@@ -32,6 +34,7 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     connect(&m_mainWin, &MainWin::fsDatenRequested, this, &AppWindows::FSDatenBut_Click);
     connect(&m_mainWin, &MainWin::backupRequested, this, &AppWindows::backupStation);
     connect(&m_mainWin, &MainWin::restoreRequested, this, &AppWindows::restoreStation);
+    connect(&m_mainWin, &MainWin::monitorRequested, this, &AppWindows::showMonitor);
     // The route editor is there: the main window's route button works like the other three.
     m_mainWin.setRoutesAvailable(true);
     m_mainWin.setEndGuard([this] { return mayEnd(); });
@@ -98,6 +101,22 @@ FSDatenFrm& AppWindows::fsDatenFrm()
 {
     return editorOnce(m_fsDaten, m_ctx.database, m_ctx.routes, m_ctx.RouteGridLoaded,
                       m_mainWin.deviceMenuCaptions(EditorKind::Routes));
+}
+
+MonitorWin& AppWindows::monitorWin()
+{
+    if (!m_monitor)
+        m_monitor = std::make_unique<MonitorWin>(m_ctx.link, m_ctx.iface, m_ctx.platform.dialogs, m_ctx.platform.files,
+                                                 DescribeBusMessage);
+    return *m_monitor;
+}
+
+void AppWindows::showMonitor()
+{
+    MonitorWin& win = monitorWin();
+    win.show();
+    win.raise();
+    win.activateWindow();
 }
 
 template <class Editor>

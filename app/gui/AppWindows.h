@@ -12,6 +12,7 @@ class GridEditor;
 class LokdatenFrm;
 class MagDatenFrm;
 class MainWin;
+class MonitorWin;
 class RMDatenFrm;
 struct AddressRange;
 struct ReadOutcome;
@@ -46,6 +47,9 @@ public:
     MagDatenFrm& magDatenFrm();
     RMDatenFrm& rmDatenFrm();
     FSDatenFrm& fsDatenFrm();
+    // "LocoNet-Monitor" from the Info menu, created on first use.
+    MonitorWin& monitorWin();
+    void showMonitor();
     bool lokdatenFrmCreated() const { return m_lokdaten != nullptr; }
     bool magDatenFrmCreated() const { return m_magDaten != nullptr; }
     bool rmDatenFrmCreated() const { return m_rmDaten != nullptr; }
@@ -81,6 +85,7 @@ private:
     std::unique_ptr<MagDatenFrm> m_magDaten;
     std::unique_ptr<RMDatenFrm> m_rmDaten;
     std::unique_ptr<FSDatenFrm> m_fsDaten;
+    std::unique_ptr<MonitorWin> m_monitor;
     bool m_endAfterTransfer = false;
 };
 

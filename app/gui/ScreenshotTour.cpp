@@ -7,12 +7,14 @@
 #include "routes/gui/FSDatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
+#include "link/gui/MonitorWin.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
 #include "sim/PortSwitch.h"
 #include "sim/SimCommandStation.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -317,6 +319,29 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     settle(300);
     camera.take(again, QStringLiteral("18_editor_marked_lines"));
     leave(*again, camera, QStringLiteral("19_unsaved_changes_question"));
+
+    // The bus monitor while the locomotives are read: photographed in the middle of the read.
+    windows.showMonitor();
+    MonitorWin& monitor = windows.monitorWin();
+    monitor.move(main.geometry().topLeft() + QPoint(40, 40));
+    QTimer::singleShot(1800, &main, [&camera, &monitor] {
+        monitor.refresh();
+        camera.take(&monitor, QStringLiteral("20_monitor_during_read"));
+    });
+    windows.LokDaten_But_Click();
+    if (windows.lokdatenFrmCreated())
+        windows.lokdatenFrm().AbbrechenMenu_Click();
+    monitor.close();
+    settle(200);
+
+    // The options with a LocoNet-over-TCP port typed in.
+    main.showOptions();
+    if (OptWin* opt = main.optWin()) {
+        opt->comPortTxt()->setEditText(QStringLiteral("tcp:192.168.0.20:1234"));
+        settle(200);
+        camera.take(opt, QStringLiteral("21_options_network_port"));
+        opt->close();
+    }
     return camera.failures;
 }
 

@@ -129,6 +129,10 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     hilfe->setObjectName(QStringLiteral("HilfeMenu"));
     QAction* progInfo = info->addAction(QStringLiteral("&Progamminfo"));
     progInfo->setObjectName(QStringLiteral("ProgInfoMenu"));
+    // In the Info menu, which stays usable while a transfer runs: the monitor watches transfers too.
+    QAction* monitor = info->addAction(QStringLiteral("&LocoNet-Monitor"));
+    monitor->setObjectName(QStringLiteral("MonitorMenu"));
+    connect(monitor, &QAction::triggered, this, [this] { Q_EMIT monitorRequested(); });
 
     connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
     m_magRange.emplace(m_magAdrStart, m_magAdrEnd, kAccessoryAddresses);

@@ -73,6 +73,7 @@ Q_SIGNALS:
     // Datei: "Sicherung der Zentrale anlegen", "Sicherung zurückspielen".
     void backupRequested();
     void restoreRequested();
+    void monitorRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -77,7 +77,9 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     m_comPortTxt->setEditable(true);
     // What is typed is what is stored; the list only offers what is present.
     m_comPortTxt->setInsertPolicy(QComboBox::NoInsert);
-    m_comPortTxt->setMinimumWidth(160);
+    m_comPortTxt->setMinimumWidth(230); // room for "tcp:192.168.100.200:1234"
+    m_comPortTxt->setToolTip(QStringLiteral("Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
+                                            "für LocoNet über TCP (LbServer, Port-Vorgabe 1234)"));
     portLayout->addWidget(portLabel);
     portLayout->addWidget(m_comPortTxt, 1);
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kx2ctl end to end over a pseudo-terminal: the simulated command station serves a real serial
 # path, kx2ctl reads it into a file, the file is sent back and read again. The second argument
-# names the part (loco, acc, fb-routes, refusals, verify, station), so that the parts run side by side.
+# names the part (loco, acc, fb-routes, refusals, verify, station, tcp), so that the parts run side by side.
+# The part tcp serves the simulator as an LbServer and goes over a tcp: port instead.
 set -euo pipefail
 ctl="$1"
 part="$2"
@@ -14,6 +15,26 @@ acc) seeds=(--seed-acc 2048) ;;
 fb-routes) seeds=(--seed-fb 4096 --seed-routes 80) ;;
 *) seeds=(--seed 7) ;;
 esac
+if [ "$part" = tcp ]; then
+  "$ctl" sim --lbserver 0 --state "$work/station.state" --seed 500 >"$work/sim.out" 2>"$work/sim.err" &
+  sim=$!
+  for _ in $(seq 50); do grep -q '^tcp:' "$work/sim.out" && break; sleep 0.1; done
+  port="$(grep '^tcp:' "$work/sim.out")"
+  "$ctl" read loco --port "$port" -o "$work/a.isd" 2>"$work/read.err"
+  "$ctl" send loco -i "$work/a.isd" --port "$port" --yes >"$work/send.out" 2>"$work/send.err" || { cat "$work/send.err"; exit 1; }
+  "$ctl" read loco --port "$port" -o "$work/b.isd" 2>>"$work/read.err"
+  "$ctl" show "$work/a.isd" | grep -v "^Datei:" >"$work/a.show"
+  "$ctl" show "$work/b.isd" | grep -v "^Datei:" >"$work/b.show"
+  grep -q "Lokomotiven: 500" "$work/a.show"
+  cmp -s "$work/a.show" "$work/b.show" || { echo "tcp: read back differs"; exit 1; }
+  kill $sim; wait $sim || true
+  ! grep -q "Protokollverstöße" "$work/sim.err" || { cat "$work/sim.err"; exit 1; }
+  # Nobody listens any more: refused at once, with the server named.
+  if "$ctl" read loco --port "$port" -o "$work/c.isd" 2>"$work/refused.err"; then exit 1; fi
+  grep -q "Verbindung zu ${port#tcp:} abgelehnt" "$work/refused.err"
+  echo "kx2ctl round trip (tcp) passed"
+  exit 0
+fi
 "$ctl" sim --pty "$work/tty" --state "$work/station.state" "${seeds[@]}" >"$work/sim.out" 2>&1 &
 sim=$!
 for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done

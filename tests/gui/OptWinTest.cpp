@@ -83,7 +83,8 @@ TEST_F(OptWinTest, OkTakesTheChoicesOverTheWindowButtonDoesNot)
         const char* port;
         bool loconet, usb;
         int baud;
-    } rows[] = {{1, 1, "2", true, false, 16666}, {0, 2, " /dev/ttyACM0 ", false, false, 19200}, {2, 3, "4", true, true, 115200}};
+    } rows[] = {{1, 1, "2", true, false, 16666}, {0, 2, " /dev/ttyACM0 ", false, false, 19200},
+                {2, 3, "tcp:192.168.0.20:1234", true, true, 115200}, {2, 3, "4", true, true, 115200}};
     for (const auto& row : rows) {
         OptWin& again = open();
         again.upDevOpt(row.device)->click();

@@ -1,8 +1,8 @@
-#include "sim/SimFramer.h"
+#include "link/MessageFramer.h"
 
-namespace kx2::sim {
+namespace kx2 {
 
-int SimFramer::lengthFromOpcode(int opcode)
+int MessageFramer::lengthFromOpcode(int opcode)
 {
     switch (opcode & 0xE0) {
     case 0x80: return 2;
@@ -12,7 +12,7 @@ int SimFramer::lengthFromOpcode(int opcode)
     }
 }
 
-bool SimFramer::checksumOk(const QByteArray& message)
+bool MessageFramer::checksumOk(const QByteArray& message)
 {
     int x = 0;
     for (char c : message)
@@ -20,7 +20,7 @@ bool SimFramer::checksumOk(const QByteArray& message)
     return x == 0xFF;
 }
 
-QByteArray SimFramer::withChecksum(QByteArray bytes)
+QByteArray MessageFramer::withChecksum(QByteArray bytes)
 {
     int x = 0xFF;
     for (char c : bytes)
@@ -29,7 +29,7 @@ QByteArray SimFramer::withChecksum(QByteArray bytes)
     return bytes;
 }
 
-std::vector<QByteArray> SimFramer::feed(const QByteArray& bytes)
+std::vector<QByteArray> MessageFramer::feed(const QByteArray& bytes)
 {
     std::vector<QByteArray> done;
     for (char c : bytes) {
@@ -60,4 +60,4 @@ std::vector<QByteArray> SimFramer::feed(const QByteArray& bytes)
     return done;
 }
 
-} // namespace kx2::sim
+} // namespace kx2

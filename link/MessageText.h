@@ -1,0 +1,15 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace kx2 {
+
+// One LocoNet message in German words for the bus monitor: power, sensor and switch messages,
+// slot requests and slot data, speed, direction and functions, acknowledges; any other opcode
+// as "Opcode 0xNN, N Bytes". The message is whole, checksum included.
+QString DescribeLocoNetMessage(const QByteArray& message);
+
+// "B2 05 40 0A": the bytes in upper-case hex, one blank between them.
+QString HexBytes(const QByteArray& message);
+
+} // namespace kx2
