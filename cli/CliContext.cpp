@@ -5,6 +5,7 @@
 #include "shell/SettingsFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -65,6 +66,12 @@ bool CliContext::configure(const QCommandLineParser& parser)
 
     if (parser.isSet(QStringLiteral("port"))) {
         s.ComPortNumber = parser.value(QStringLiteral("port"));
+        // A device named relative to the current folder (the link to a pseudo-terminal made here
+        // by "kx2ctl sim --pty P", or "./ttyX") goes by its full path; a bare name otherwise
+        // means a device of the system ("ttyUSB0", "COM3").
+        const QFileInfo named(s.ComPortNumber);
+        if (named.isRelative() && named.exists() && (named.isSymLink() || s.ComPortNumber.contains(QLatin1Char('/'))))
+            s.ComPortNumber = named.absoluteFilePath();
         s.ComPortIsText = true;
     }
     if (parser.isSet(QStringLiteral("baud"))) {

@@ -1,4 +1,5 @@
 #include "sim/SimCommandStation.h"
+#include "sim/SimWire.h"
 
 #include "dbproto/DbConstants.h"
 #include "link/Clock.h"
@@ -7,18 +8,6 @@
 namespace kx2::sim {
 
 namespace {
-constexpr int kAccepted = 0x7F;
-constexpr int kRefused = 0x00;
-
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
-int byteAt(const QByteArray& m, int i)
-{
-    return static_cast<unsigned char>(m.at(i));
-}
 
 // Wire index of page byte k within D1..D16.
 int wireIndex(int k)

@@ -1,4 +1,5 @@
 #include "sim/SimRouteModule.h"
+#include "sim/SimWire.h"
 
 #include "link/Clock.h"
 
@@ -6,23 +7,11 @@ namespace kx2::sim {
 
 namespace {
 
-constexpr int kAccepted = 0x7F;
-constexpr int kRefused = 0x00;
 constexpr int kAnyAddress = 0xFFFF;
 // Requests go to destination 05 00; the module answers from source 05 to the tool's 08 00, so
 // it never takes its own answers for requests.
 constexpr int kOwnSource = 0x05;
 constexpr int kToolSource = 0x08;
-
-int byteAt(const QByteArray& m, int i)
-{
-    return static_cast<unsigned char>(m.at(i));
-}
-
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
 
 } // namespace
 

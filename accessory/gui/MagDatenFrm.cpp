@@ -14,7 +14,7 @@ namespace {
 // Tab leaves the stored name as it was; only Enter and the arrows store what was typed.
 constexpr bool TabDropsText = false;
 
-RangeEditorDesign Design()
+RangeEditorDesign MagDatenDesign()
 {
     const RangeEditorColumn format{QStringLiteral("D-For."), 50};
     return {"MagDatenFrm", QStringLiteral("Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
@@ -31,7 +31,7 @@ void MagDatenFrm::fillOwnCells(int row, int a)
 
 MagDatenFrm::MagDatenFrm(DatabaseContext& ctx, AccessoryTable& accessories, AddressRange& range, int& gridLoaded,
                          const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
-    : RangeRecordEditor(ctx, Design(), accessories, range, gridLoaded, AccessoryFileFormat(), programFolder, captions,
+    : RangeRecordEditor(ctx, MagDatenDesign(), accessories, range, gridLoaded, AccessoryFileFormat(), programFolder, captions,
                         parent)
     , m_accessories(accessories)
 {

@@ -4,7 +4,7 @@ namespace kx2 {
 
 namespace {
 
-SymbolChooserDesign Design()
+SymbolChooserDesign MagSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "MagSymFrm";
@@ -35,7 +35,7 @@ QString MagSymbolFolder()
 }
 
 MagSymFrm::MagSymFrm(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent)
-    : SymbolChooser(Design(), pictures, std::move(pause), parent)
+    : SymbolChooser(MagSymDesign(), pictures, std::move(pause), parent)
 {
 }
 

@@ -13,7 +13,7 @@ namespace {
 constexpr bool TabKeepsText = true;
 
 // The symbols are the accessories', chosen in their chooser.
-RangeEditorDesign Design()
+RangeEditorDesign RMDatenDesign()
 {
     return {"RMDatenFrm", QStringLiteral("Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
             "RmAdrEndTxt", QStringLiteral("alle Daten aus &Tabelle löschen"), TabKeepsText, MagSymbolFolder(),
@@ -24,7 +24,7 @@ RangeEditorDesign Design()
 
 RMDatenFrm::RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRange& range, int& gridLoaded,
                        const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
-    : RangeRecordEditor(ctx, Design(), feedback, range, gridLoaded, FeedbackFileFormat(), programFolder, captions,
+    : RangeRecordEditor(ctx, RMDatenDesign(), feedback, range, gridLoaded, FeedbackFileFormat(), programFolder, captions,
                         parent)
     , m_feedback(feedback)
 {

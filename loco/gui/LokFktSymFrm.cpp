@@ -6,7 +6,7 @@ namespace kx2 {
 
 namespace {
 
-SymbolChooserDesign Design()
+SymbolChooserDesign LokFktSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "LokFktSymFrm";
@@ -31,7 +31,7 @@ SymbolChooserDesign Design()
 } // namespace
 
 LokFktSymFrm::LokFktSymFrm(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent)
-    : SymbolChooser(Design(), pictures, std::move(pause), parent)
+    : SymbolChooser(LokFktSymDesign(), pictures, std::move(pause), parent)
 {
 }
 

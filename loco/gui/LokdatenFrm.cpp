@@ -25,7 +25,7 @@ namespace {
 
 const QString kAchtung = QStringLiteral("Achtung!");
 
-GridEditorDesign Design()
+GridEditorDesign LokdatenDesign()
 {
     // The address column stays in place as the grid scrolls sideways through f0..f28; nothing
     // sits under the grid.
@@ -41,7 +41,7 @@ GridEditorDesign Design()
 
 LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& programFolder, const DeviceMenuCaptions& captions,
                          QWidget* parent)
-    : GridEditor(ctx.editorServices(), Design(), loco.LocoGridLoaded, parent)
+    : GridEditor(ctx.editorServices(), LokdatenDesign(), loco.LocoGridLoaded, parent)
     , m_ctx(ctx)
     , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))

@@ -30,7 +30,7 @@ constexpr int kNrWidth = 40;
 constexpr int kColWidth = 100;
 constexpr int kRoutes = RouteTables::RouteCount;
 
-GridEditorDesign Design()
+GridEditorDesign FSDatenDesign()
 {
     // One fixed header row; the route number scrolls with the rest, and nothing sits under the
     // grid.
@@ -62,7 +62,7 @@ QString header(int col)
 
 FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoaded, const DeviceMenuCaptions& captions,
                        QWidget* parent)
-    : GridEditor(ctx.editorServices(), Design(), gridLoaded, parent)
+    : GridEditor(ctx.editorServices(), FSDatenDesign(), gridLoaded, parent)
     , m_ctx(ctx)
     , m_routes(routes)
 {

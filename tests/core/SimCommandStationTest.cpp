@@ -149,30 +149,6 @@ TEST(SimStation, InsideTheAccessPagesStayWithinTheirAreaAndTheHandleMustMatch)
     }
 }
 
-// After the index read SAM area 965 is still loaded; pages then go to a data-flash area that was
-// not read, and only the pages written change in it.
-TEST(SimStation, PagesWrittenWithoutAnAreaReadKeepTheRestOfTheArea)
-{
-    DbRig rig;
-    const QByteArray before(512, char(0x11));
-    rig.station().setArea(Flash::Data, 7502, before);
-    ASSERT_EQ(rig.open(), 0);
-    int r = 0;
-    rig.db.SamFlashRead(965, r);
-    for (int i = 1; i <= 16; ++i)
-        rig.db.WriteBuffer[size_t(i)] = 0xA0 + i;
-    rig.db.WriteRecord(32, r);
-    rig.db.DataFlashWrite(7502, r);
-    ASSERT_EQ(r, 0);
-    const QByteArray after = rig.cs->area(Flash::Data, 7502);
-    EXPECT_EQ(after.left(32), before.left(32));
-    for (int k = 0; k < 16; ++k)
-        EXPECT_EQ(static_cast<unsigned char>(after.at(32 + k)), 0xA1 + k);
-    EXPECT_EQ(after.mid(48), before.mid(48));
-    EXPECT_EQ(rig.cs->area(Flash::Sam, 965), QByteArray(256, char(0xFF)));
-    EXPECT_EQ(rig.cs->violations(), 0);
-}
-
 TEST(SimStationState, SavedAfterEveryChangeLoadedByTheNextStationAndABadFileIsRefused)
 {
     QTemporaryDir dir;

@@ -98,20 +98,6 @@ TEST(LocoEditorEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
     EXPECT_EQ(e.ctx.LocoGridLoaded, 0);
 }
 
-TEST(LocoEditorEndToEnd, APortThatCannotOpenStillOpensAnEmptyEditor)
-{
-    EndToEnd e;
-    e.port.setUnplugged(true);
-    e.win.show();
-    QTest::mouseClick(e.win.findChild<QPushButton*>(QStringLiteral("LokDaten_But")), Qt::LeftButton);
-    ASSERT_EQ(e.dialogs.messageCount(), 1);
-    EXPECT_EQ(e.dialogs.messages()[0].title, QStringLiteral("Fehler beim Lesen der Datenbank"));
-    ASSERT_TRUE(e.windows.lokdatenFrmCreated());
-    EXPECT_TRUE(e.editor().isVisible());
-    EXPECT_EQ(e.grid()->Rows(), 2);
-    EXPECT_EQ(e.grid()->RowData(1), -1);
-}
-
 TEST(LocoEditorEndToEnd, AFailedReadKeepsTheMainWindow)
 {
     EndToEnd e;
