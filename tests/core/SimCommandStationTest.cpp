@@ -222,45 +222,6 @@ TEST(SimBus, AtABaudRateEachByteArrivesNoEarlierThanItsWireTime)
     bus.detach(&timed);
 }
 
-TEST(SimComm1, HandsOverInputLenBytesRaisesTheEventAndNeitherSendsNorOpensUnplugged)
-{
-    VirtualClock clock;
-    sim::SimBus bus(clock);
-    sim::SimComm1 port(bus);
-    Tap other;
-    bus.attach(&other);
-    EXPECT_FALSE(port.output(bytesOf({0x83, 0x7C}))) << "closed";
-    port.setCommPort(QStringLiteral("SIM"));
-    EXPECT_TRUE(port.setPortOpen(true));
-    port.setCommPort(QStringLiteral("COM3"));
-    EXPECT_EQ(port.commPort(), QStringLiteral("SIM")) << "ignored while open";
-    port.setInputLen(1);
-    port.setRThreshold(1);
-    QByteArray got;
-    int events = 0;
-    port.setOnComm([&] {
-        ++events;
-        got += port.input();
-    });
-    bus.transmit(&other, longAck(0x7F));
-    clock.yieldUntil(clock.now() + 0.1);
-    EXPECT_EQ(got, longAck(0x7F));
-    EXPECT_EQ(events, 4);
-    EXPECT_TRUE(port.ctsHolding());
-
-    port.setRThreshold(0);
-    bus.transmit(&other, bytesOf({0x83, 0x7C}));
-    clock.yieldUntil(clock.now() + 0.1);
-    EXPECT_EQ(events, 4);
-    EXPECT_EQ(port.inBufferCount(), 2);
-    port.setInputLen(0);
-    EXPECT_EQ(port.input(), bytesOf({0x83, 0x7C}));
-    bus.vanish();
-    EXPECT_FALSE(port.portOpen() || port.output(bytesOf({0x83, 0x7C})) || port.setPortOpen(true));
-    EXPECT_FALSE(port.errorText().isEmpty());
-    bus.detach(&other);
-}
-
 // The simulator's clock for byte pacing on wall time: calls run in time order, none before it is due.
 TEST(PreciseClock, CallsRunInOrderAndNeverEarly)
 {

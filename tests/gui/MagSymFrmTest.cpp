@@ -1,5 +1,4 @@
-// What the grid editors share beyond their grids: the layout under the menu bar and the accessory
-// symbol chooser that the accessory and feedback editors use.
+// The accessory symbol chooser that the accessory and feedback editors share.
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
@@ -19,27 +18,6 @@ QPoint cellCentre(FlexGrid& g, int row, int col)
 }
 
 } // namespace
-
-// Each line: an editor and the pixels its grid leaves free under it in the area below the menu
-// bar (1100 twips for the locomotives, 1800 for the range editors, whose address frame sits
-// there, right-aligned under the grid); seven pixels around the grid otherwise.
-TEST(GridEditorLayout, TheGridKeepsItsMarginsAndTheAddressFrameSitsUnderIt)
-{
-    AppRig rig;
-    const std::pair<GridEditor*, int> editors[] = {{&rig.windows.lokdatenFrm(), 14}, {&rig.windows.magDatenFrm(), 61}};
-    for (const auto& [editor, pixels] : editors) {
-        SCOPED_TRACE(pixels);
-        editor->resize(600, 400);
-        editor->show();
-        const QSize area = editor->centralWidget()->size();
-        const QRect grid = editor->findChild<FlexGrid*>()->geometry();
-        EXPECT_EQ(grid, QRect(7, 7, area.width() - 14, area.height() - pixels));
-        if (auto* frame = editor->findChild<QWidget*>(QStringLiteral("AdrFrame"))) {
-            EXPECT_EQ(frame->geometry().right(), grid.right());
-            EXPECT_EQ(frame->geometry().top(), grid.bottom() + 1 + 7);
-        }
-    }
-}
 
 // Each line: the symbol the chooser is shown for and the line it offers: any preset outside 1..26
 // offers the nearest symbol; Abbrechen hands the preset back unchanged.
