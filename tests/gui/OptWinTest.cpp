@@ -2,6 +2,7 @@
 #include "ShellWindowTest.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -78,28 +79,32 @@ TEST_F(OptWinTest, OkTakesTheChoicesOverTheWindowButtonDoesNot)
               std::tuple(true, true, 115200, QString("3")));
     EXPECT_TRUE(find<QPushButton>("LokDaten_But")->isEnabled());
 
+    // The last column: the check after sending, which the settings file does not keep.
     const struct {
         int device, rate;
         const char* port;
         bool loconet, usb;
         int baud;
-    } rows[] = {{1, 1, "2", true, false, 16666}, {0, 2, " /dev/ttyACM0 ", false, false, 19200},
-                {2, 3, "tcp:192.168.0.20:1234", true, true, 115200}, {2, 3, "4", true, true, 115200}};
+        bool check;
+    } rows[] = {{1, 1, "2", true, false, 16666, false}, {0, 2, " /dev/ttyACM0 ", false, false, 19200, true},
+                {2, 3, "tcp:192.168.0.20:1234", true, true, 115200, true}, {2, 3, "4", true, true, 115200, false}};
     for (const auto& row : rows) {
         OptWin& again = open();
         again.upDevOpt(row.device)->click();
         again.bdrtOpt(row.rate)->click();
         again.comPortTxt()->setEditText(QString::fromLatin1(row.port));
+        again.pruefenChk()->setChecked(row.check);
         again.okBut()->click();
-        EXPECT_EQ(std::tuple(settings.UseLocoNetInterface, settings.UseUsbInterface, settings.BaudRate, settings.ComPortNumber),
-                  std::tuple(row.loconet, row.usb, row.baud, QString::fromLatin1(row.port)));
+        EXPECT_EQ(std::tuple(settings.UseLocoNetInterface, settings.UseUsbInterface, settings.BaudRate, settings.ComPortNumber,
+                             settings.VerifyAfterSend),
+                  std::tuple(row.loconet, row.usb, row.baud, QString::fromLatin1(row.port), row.check));
         EXPECT_FALSE(again.isVisible());
         EXPECT_TRUE(find<QPushButton>("MagDatenBut")->isEnabled());
         EXPECT_EQ(std::pair(find<QLabel>("BdRtTxt")->text(), find<QLabel>("ComPortNrTxt")->text()),
                   std::pair(QString::number(row.baud), QString::fromLatin1(row.port)));
         OptWin& shown = open();
-        EXPECT_EQ(std::tuple(shown.selectedUpDev(), shown.selectedBdrt(), shown.comPortTxt()->currentText()),
-                  std::tuple(row.device, row.rate, QString::fromLatin1(row.port)));
+        EXPECT_EQ(std::tuple(shown.selectedUpDev(), shown.selectedBdrt(), shown.comPortTxt()->currentText(), shown.pruefenChk()->isChecked()),
+                  std::tuple(row.device, row.rate, QString::fromLatin1(row.port), row.check));
         shown.close();
     }
     win->close();

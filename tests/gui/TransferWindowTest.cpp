@@ -1,6 +1,6 @@
 // The progress window of a transfer: its count and bar while a read runs against the simulated
 // command station, "Abbrechen", closing it while a transfer runs, and the main window's close
-// during a transfer; the options dialog's "Nach dem Senden prüfen".
+// during a transfer.
 #include "AppRig.h"
 
 #include "link/gui/ComWin.h"
@@ -111,21 +111,6 @@ TEST(TransferWindow, ClosingAWindowDuringATransferAsksAndNothingGoesOnUnseen)
         EXPECT_EQ(rig.quits, c.quits);
         EXPECT_FALSE(rig.base.station.accessOpen());
     }
-}
-
-TEST(TransferWindow, OptionsDialogKeepsTheCheckAfterSendingForTheRun)
-{
-    WindowRig rig;
-    rig.ctx.settings.VerifyAfterSend = true;
-    rig.win.show();
-    rig.win.showOptions();
-    OptWin* opt = rig.win.optWin();
-    ASSERT_NE(opt, nullptr);
-    EXPECT_EQ(opt->pruefenChk()->text(), QStringLiteral("Nach dem Senden prüfen"));
-    EXPECT_TRUE(opt->pruefenChk()->isChecked());
-    opt->pruefenChk()->setChecked(false);
-    opt->OK_But_Click();
-    EXPECT_FALSE(rig.ctx.settings.VerifyAfterSend);
 }
 
 // "Sicherung der Zentrale anlegen": one progress window stays up from the first read to the

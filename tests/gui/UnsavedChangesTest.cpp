@@ -185,25 +185,18 @@ TEST(UnsavedChanges, ADeletedLocomotiveLineIsMarkedDeleted)
     EXPECT_EQ(e.lineMark(1), RecordMark::None);
 }
 
-TEST(UnsavedChanges, RangeAndRouteMarksFollowTheirStatus)
+// A changed accessory format and a changed route command mark their lines as a changed name
+// does (every editor's name mark: EveryPathAsksAndNeinKeepsTheTable).
+TEST(UnsavedChanges, AFormatOrACommandMarksItsLine)
 {
-    {
-        AppRig rig;
-        GridEditor& e = kKinds[1].open(rig);
-        const int a = e.grid()->RowData(3);
-        rig.ctx.accessories.set(a, RangeRecordTable::Status, 1);
-        EXPECT_EQ(e.lineMark(3), RecordMark::Changed);
-        rig.ctx.accessories.set(a, RangeRecordTable::Status, 0);
-        EXPECT_EQ(e.lineMark(3), RecordMark::None);
-        rig.ctx.accessories.set(a, AccessoryTable::FormatStatus, 1);
-        EXPECT_EQ(e.lineMark(3), RecordMark::Changed);
-    }
     AppRig rig;
-    GridEditor& e = kKinds[3].open(rig);
+    GridEditor& e = kKinds[1].open(rig);
+    ASSERT_EQ(e.lineMark(3), RecordMark::None);
+    rig.ctx.accessories.set(e.grid()->RowData(3), AccessoryTable::FormatStatus, 1);
+    EXPECT_EQ(e.lineMark(3), RecordMark::Changed);
+    GridEditor& routes = kKinds[3].open(rig);
     rig.ctx.routes.RouteDataChanged[2][5] = true;
-    EXPECT_EQ(e.lineMark(2), RecordMark::Changed);
-    rig.ctx.routes.RouteDataChanged[2][5] = false;
-    EXPECT_EQ(e.lineMark(2), RecordMark::None);
+    EXPECT_EQ(routes.lineMark(2), RecordMark::Changed);
 }
 
 TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
