@@ -107,6 +107,8 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
     const Run run(ctx.platform.progress);
     const auto& all = StationDatabases();
     QStringList sent;
+    // The databases sent completely before the run ended.
+    const auto sentSoFar = [&sent] { return sent.isEmpty() ? QStringLiteral("keine") : sent.join(QStringLiteral(", ")); };
     for (size_t i = 0; i < all.size(); ++i) {
         ctx.platform.progress.runPart(partText(QStringLiteral("Zurückspielen"), i, all[i]));
         const QString what = QString::fromUtf8(all[i].what);
@@ -121,10 +123,10 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
             return {StationRunOutcome::End::Declined, QStringLiteral("Nicht gesendet: die Sicherung ist aus einer anderen Zentrale.")};
         case SendOutcome::Cancelled:
             return {StationRunOutcome::End::Cancelled,
-                    QStringLiteral("Abgebrochen bei %1; gesendet: %2").arg(what, sent.join(QStringLiteral(", ")))};
+                    QStringLiteral("Abgebrochen bei %1; vollständig gesendet: %2").arg(what, sentSoFar())};
         case SendOutcome::Failed:
             return {StationRunOutcome::End::Failed,
-                    QStringLiteral("Fehler beim Senden: %1; gesendet: %2").arg(what, sent.join(QStringLiteral(", ")))};
+                    QStringLiteral("Fehler beim Senden: %1; vollständig gesendet: %2").arg(what, sentSoFar())};
         }
     }
     if (sent.isEmpty())
