@@ -104,6 +104,9 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
                              loaded.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText(),
                              loaded.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(loaded.detail))};
     }
+    // A route file marks for sending only the routes with a start entry; a restore makes the
+    // station's routes the backup's, names of routes without entries included.
+    ctx.routes.markEverythingForSending();
     const Run run(ctx.platform.progress);
     const auto& all = StationDatabases();
     QStringList sent;

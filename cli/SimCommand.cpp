@@ -86,7 +86,7 @@ int runSim(const QStringList& args)
     const QCommandLineOption moduleDelay(QStringLiteral("module-answer-delay"), QStringLiteral("Sekunden vor jeder Antwort des Fahrstraßenmoduls"), QStringLiteral("S"));
     const QCommandLineOption moduleAddress(QStringLiteral("module-address"), QStringLiteral("Moduladresse des Fahrstraßenmoduls (Standard 456)"), QStringLiteral("N"));
     const QCommandLineOption pace(QStringLiteral("baud-pace"), QStringLiteral("jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"), QStringLiteral("BAUD"));
-    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Seriennummer (ab 1200000000)"), QStringLiteral("NUMMER"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Seriennummer (1200000000 bis 1204194303)"), QStringLiteral("NUMMER"));
     const QCommandLineOption handle(QStringLiteral("handle"), QStringLiteral("Quittungscode von Schritt 2 (Standard 0x42)"), QStringLiteral("N"));
     const QCommandLineOption bootAck(QStringLiteral("boot-ack"), QStringLiteral("Quittungscode von Schritt 1: 0x7F, 0x01 oder ein ablehnender"), QStringLiteral("N"));
     const QCommandLineOption readyDelay(QStringLiteral("ready-delay"), QStringLiteral("Sekunden bis zur Bereitmeldung"), QStringLiteral("S"));

@@ -21,7 +21,7 @@ CsvTable RangeCsv(RangeRecordTable& t, const AddressRange& range)
     };
     for (int line = 1; line <= 2; ++line)
         csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int a) { return t.nameLine(a, line); },
-                               [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars - 1); },
+                               [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars); },
                                [&t, line](int a, const QString& cell) {
                                    t.saveNames(a, line == 1 ? cell : t.nameLine(a, 1), line == 2 ? cell : t.nameLine(a, 2));
                                }});
@@ -32,6 +32,8 @@ CsvTable RangeCsv(RangeRecordTable& t, const AddressRange& range)
                            },
                            [](const QString& cell) { return csv::checkNumber(cell, 1, RangeRecordTable::SymbolCount); },
                            [&t](int a, const QString& cell) { t.chooseSymbol(a, cell.trimmed().toInt(), t.symbolPreset(a)); }});
+    // The two name lines (the first two columns) share one name area.
+    csv.checkRow = csv::checkNameLines(0, NameLines::MaxChars);
     return csv;
 }
 

@@ -22,7 +22,7 @@ CsvTable RouteCsv(RouteTables& t)
     };
     for (int line = 1; line <= 2; ++line)
         csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int n) { return t.ReadFSname(line, n); },
-                               [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars - 1); },
+                               [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars); },
                                [&t, line](int n, const QString& cell) {
                                    StoreRouteNames(t, n, line == 1 ? cell : t.ReadFSname(1, n),
                                                    line == 2 ? cell : t.ReadFSname(2, n));
@@ -30,6 +30,8 @@ CsvTable RouteCsv(RouteTables& t)
     for (int j = 1; j <= RouteTables::EntryCount; ++j)
         csv.columns.push_back({j == 1 ? QStringLiteral("FS-Start") : QStringLiteral("Befehl %1").arg(j - 1),
                                [&t, j](int n) { return FS_Befehl_to_Text(t, n, j); }});
+    // The two name lines (the first two columns) share one name area.
+    csv.checkRow = csv::checkNameLines(0, NameLines::MaxChars);
     return csv;
 }
 

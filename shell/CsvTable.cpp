@@ -143,6 +143,16 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
                 return {0, lineError(lineNo, QStringLiteral("%1: %2").arg(column.title, why))};
             changes.push_back({*row, c, cell});
         }
+        if (table.checkRow) {
+            const auto cellOf = [&](int column) {
+                for (int i = 0; i < cells->size(); ++i)
+                    if (columnAt[size_t(i)] == column)
+                        return (*cells)[i];
+                return table.columns[size_t(column)].text(*row);
+            };
+            if (const QString why = table.checkRow(cellOf); !why.isEmpty())
+                return {0, lineError(lineNo, why)};
+        }
     }
     std::map<int, bool> changed;
     for (const Change& ch : changes) {
@@ -190,6 +200,17 @@ QString checkName(const QString& cell, int maxChars)
         if (cp1252Code(c) < 32)
             return QStringLiteral("\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern").arg(cell, QString(c));
     return {};
+}
+
+std::function<QString(const std::function<QString(int)>&)> checkNameLines(int first, int maxChars)
+{
+    return [first, maxChars](const std::function<QString(int)>& cellOf) {
+        const int length = int(cellOf(first).size() + cellOf(first + 1).size());
+        return length > maxChars ? QStringLiteral("die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2")
+                                       .arg(length)
+                                       .arg(maxChars)
+                                 : QString();
+    };
 }
 
 } // namespace csv

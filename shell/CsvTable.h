@@ -27,6 +27,9 @@ struct CsvTable {
     std::function<QString(int row)> key;                     // the key cell of a record
     std::function<std::optional<int>(const QString&)> rowOf; // the record a key cell names
     std::vector<CsvColumn> columns;
+    // Import: "" when a row's cells fit together (two name lines share one area), else why not.
+    // cellOf(c) is the file's cell of column c, or the record's own text where the file has none.
+    std::function<QString(const std::function<QString(int column)>& cellOf)> checkRow = {};
 };
 
 // UTF-8 with a byte-order mark (what spreadsheet programs take for UTF-8), ';' between cells,
@@ -54,6 +57,8 @@ namespace csv {
 QString checkNumber(const QString& cell, int first, int last, int* value = nullptr);
 // A name line of at most `maxChars` characters that cp1252 can store.
 QString checkName(const QString& cell, int maxChars);
+// Columns `first` and `first + 1` as the two lines of one name area of `maxChars` characters.
+std::function<QString(const std::function<QString(int)>&)> checkNameLines(int first, int maxChars);
 } // namespace csv
 
 } // namespace kx2

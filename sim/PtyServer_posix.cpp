@@ -89,7 +89,9 @@ void PtyServer::stop()
         m_slave = -1;
     }
     if (!m_linkPath.isEmpty()) {
-        if (QFileInfo(m_linkPath).isSymLink())
+        // Only our own link: another simulator started meanwhile may have put its own there.
+        const QFileInfo link(m_linkPath);
+        if (link.isSymLink() && link.symLinkTarget() == QFileInfo(m_deviceName).absoluteFilePath())
             QFile::remove(m_linkPath);
         m_linkPath.clear();
     }

@@ -2,6 +2,7 @@
 #include "app/IsdDiff.h"
 #include "app/StationBackup.h"
 #include "app/StationDatabases.h"
+#include "dbproto/RangeCsv.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "routes/RouteCommand.h"
@@ -33,7 +34,7 @@ TEST(StationBackup, RestoredToAnotherStationBacksUpTheSame)
     from.station.seedLocomotives(6);
     from.station.seedAccessories(40);
     from.station.seedFeedback(40);
-    from.station.seedRoutes(5);
+    from.station.seedRoutes(10); // route 10 holds a name and no entries
     QTemporaryDir dir;
     const QString a = dir.filePath(QStringLiteral("a"));
     const QString b = dir.filePath(QStringLiteral("b"));
@@ -98,6 +99,18 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         EXPECT_EQ(QString::fromUtf8(WriteCsv(LocoCsv(data))), edited);
         EXPECT_EQ(std::tuple(table.status(3), table.value(3, LocoTable::FormatPending)), std::tuple(LocoTable::StatusChanged, 1));
     }
+}
+
+// The two name lines of an accessory share one area: together too long is refused, nothing stored.
+TEST(TableCsv, TwoNameLinesMustFitTheirAreaTogether)
+{
+    SimRig rig;
+    for (int a = 1; a <= 3; ++a)
+        rig.ctx.accessories.Clear_MagDaten(a);
+    const QByteArray file = "Adresse;Name Zeile1;Name Zeile2\r\n2;AAAAAAAAAAAAAAA;BBBBBBBBBBBBBBB\r\n";
+    EXPECT_EQ(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), file).error,
+              QStringLiteral("Zeile 2: die beiden Namenszeilen haben zusammen 30 Zeichen, Platz ist für 23"));
+    EXPECT_EQ(rig.ctx.accessories.nameLine(2, 1), QString());
 }
 
 // kx2ctl diff names each kind of field in words; files of two kinds are not compared.
