@@ -126,3 +126,19 @@ TEST(QtSerialComm1, CarriesTheExchangeAndClosesWhenTheDeviceGoesAway)
     EXPECT_FALSE(rig.port.output(test::longAck(0x7F)));
     EXPECT_FALSE(rig.port.errorText().isEmpty());
 }
+
+// A simulator that stops removes its own link only: another one started on the same path since
+// keeps its link.
+TEST(PtyServer, StoppingRemovesOnlyItsOwnLink)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("P"));
+    SystemClock clock;
+    sim::SimBus bus{clock};
+    sim::PtyServer first{bus}, second{bus};
+    ASSERT_TRUE(first.start() && second.start() && first.linkTo(link) && second.linkTo(link));
+    first.stop();
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), second.deviceName());
+    second.stop();
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+}
