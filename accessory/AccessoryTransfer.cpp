@@ -57,12 +57,22 @@ void AccessoryTransfer::ReadAccessoryFormats(int& result)
     }
 }
 
-bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
+int AccessoryTransfer::formatsToWrite() const
 {
     int toWrite = 0;
     for (int a = m_range.first; a <= m_range.last; ++a)
         toWrite += formatToWrite(a) ? 1 : 0;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Datenformat"), toWrite);
+    return toWrite;
+}
+
+void AccessoryTransfer::planOwnWrites()
+{
+    m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());
+}
+
+bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
+{
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Datenformat"), formatsToWrite());
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;

@@ -21,11 +21,13 @@ protected:
     void markForReplacement(int a) override;
     bool afterRecordsRead(TransferSession& s) override;
     bool afterRecordsWritten(TransferSession& s) override;
+    void planOwnWrites() override;
     void settle(int a) override;
     double closePause() const override { return 0; }
 
 private:
     bool formatToWrite(int a) const;
+    int formatsToWrite() const;
     AccessoryTable& m_accessories;
 };
 

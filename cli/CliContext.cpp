@@ -49,6 +49,9 @@ CliContext::CliContext()
 CliContext::~CliContext()
 {
     RouteQtMessagesTo(nullptr);
+    // A line that changes bits is worth knowing about even when every transfer went through.
+    if (m_ctx && m_ctx->link.garbledMessages() > 0)
+        QTextStream(stderr) << m_ctx->link.garbledMessages() << " Nachrichten mit falscher Prüfsumme verworfen\n";
 }
 
 bool CliContext::configure(const QCommandLineParser& parser)

@@ -100,11 +100,14 @@ int runSim(const QStringList& args)
     const QCommandLineOption chatter(QStringLiteral("chatter"), QStringLiteral("andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)"), QStringLiteral("MS"));
     const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
     const QCommandLineOption corrupt(QStringLiteral("corrupt-writes-every"), QStringLiteral("jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)"), QStringLiteral("N"));
+    const QCommandLineOption garble(QStringLiteral("garble-every"), QStringLiteral("jede N-te Antwort (der Zentrale wie des Fahrstraßenmoduls) kommt mit einem veränderten Bit an, die Prüfsumme stimmt dann nicht"), QStringLiteral("N"));
+    const QCommandLineOption moduleCorrupt(QStringLiteral("module-corrupt-every"), QStringLiteral("jede N-te geschriebene Variable speichert das Fahrstraßenmodul um 10 zu hoch (den nächsten Magnetartikel oder Rückmelder)"), QStringLiteral("N"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, lbserver, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
                   moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
-                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, verbose});
+                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, garble,
+                  moduleCorrupt, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
         err << germanParseError(p) << "\n" << QStringLiteral("kx2ctl sim --help zeigt die Optionen.\n");
@@ -181,6 +184,11 @@ int runSim(const QStringList& args)
         bad(unplug);
     if (p.isSet(corrupt) && !parseInt(p.value(corrupt), faults.corruptWritesEvery, 1, 100000000))
         bad(corrupt);
+    if (p.isSet(garble) && !parseInt(p.value(garble), faults.garbleEvery, 1, 100000000))
+        bad(garble);
+    faults.routeModule.garbleEvery = faults.garbleEvery;
+    if (p.isSet(moduleCorrupt) && !parseInt(p.value(moduleCorrupt), faults.routeModule.corruptWritesEvery, 1, 100000000))
+        bad(moduleCorrupt);
     if (!ok)
         return 2;
     faults.refusePageWrites = p.isSet(refusePages);

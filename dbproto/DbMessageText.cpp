@@ -2,6 +2,7 @@
 
 #include "dbproto/DbWire.h"
 #include "link/LocoNetLink.h"
+#include "link/MessageFramer.h"
 #include "link/MessageText.h"
 #include "shell/Cp1252.h"
 
@@ -131,7 +132,8 @@ QString DescribeDbMessage(const QByteArray& m)
 
 QString DescribeBusMessage(const QByteArray& message)
 {
-    const QString own = DescribeDbMessage(message);
+    // A garbled message is not read as a database message: its words come from the link.
+    const QString own = MessageFramer::checksumOk(message) ? DescribeDbMessage(message) : QString();
     return own.isEmpty() ? DescribeLocoNetMessage(message) : own;
 }
 

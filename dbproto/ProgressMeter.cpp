@@ -35,13 +35,28 @@ const char* noun(ProgressMeter::Kind kind)
 void ProgressMeter::reset()
 {
     m_phases.clear();
+    m_current = 0;
+    m_index = Index::None;
     m_count = {};
     m_progress.setCount(m_count);
 }
 
+void ProgressMeter::plan(Kind kind, int total)
+{
+    m_phases.push_back({kind, 0, total, false});
+}
+
 void ProgressMeter::begin(Kind kind, const QString& unit, int total)
 {
-    m_phases.push_back({kind, 0, total});
+    const auto planned = std::find_if(m_phases.begin(), m_phases.end(),
+                                      [kind](const Phase& p) { return p.kind == kind && !p.begun; });
+    if (planned != m_phases.end()) {
+        *planned = {kind, 0, total, true};
+        m_current = size_t(planned - m_phases.begin());
+    } else {
+        m_phases.push_back({kind, 0, total, true});
+        m_current = m_phases.size() - 1;
+    }
     m_count = {unit, 0, total, -1};
     m_phaseStart = m_clock.now();
     show();
@@ -49,9 +64,9 @@ void ProgressMeter::begin(Kind kind, const QString& unit, int total)
 
 void ProgressMeter::advance(int n)
 {
-    if (m_phases.empty())
+    if (m_current >= m_phases.size() || !m_phases[m_current].begun)
         return;
-    Phase& phase = m_phases.back();
+    Phase& phase = m_phases[m_current];
     phase.done = std::min(phase.done + n, phase.total);
     m_count.done = phase.done;
     const double elapsed = m_clock.now() - m_phaseStart;
@@ -74,11 +89,17 @@ QString ProgressMeter::tally(const QString& verb) const
             parts << QStringLiteral("%1 von %2 %3").arg(p.done).arg(p.total).arg(QString::fromUtf8(noun(p.kind)));
     if (parts.isEmpty())
         return {};
-    return parts.join(QStringLiteral(" und ")) + QLatin1Char(' ') + verb;
+    QString text = parts.join(QStringLiteral(" und ")) + QLatin1Char(' ') + verb;
+    if (m_index != Index::None)
+        text += m_index == Index::Written ? QStringLiteral("; Datenbank-Index geschrieben")
+                                          : QStringLiteral("; Datenbank-Index nicht geschrieben");
+    return text;
 }
 
 bool ProgressMeter::anyDone() const
 {
+    if (m_index == Index::Written)
+        return true;
     for (const Phase& p : m_phases)
         if (p.kind != Kind::Checked && p.done > 0)
             return true;
@@ -87,6 +108,8 @@ bool ProgressMeter::anyDone() const
 
 bool ProgressMeter::allDone() const
 {
+    if (m_index == Index::Planned)
+        return false;
     for (const Phase& p : m_phases)
         if (p.kind != Kind::Checked && p.done < p.total)
             return false;

@@ -27,14 +27,27 @@ public:
 
     // A new transfer: the phases of the last one are forgotten and the bar taken away.
     void reset();
-    // A phase of `total` units called `unit` ("Lokdatensatz"), counted from 0.
+    // A send says before it writes what it is going to write, so that one that stops early still
+    // names what it did not get to ("0 von 36 Datenformaten"). A planned phase is counted from
+    // 0 of `total` until begin() starts it.
+    void plan(Kind kind, int total);
+    // The database index is to be written after the records; indexWritten() once it is.
+    void planIndex() { m_index = Index::Planned; }
+    void indexWritten()
+    {
+        if (m_index == Index::Planned)
+            m_index = Index::Written;
+    }
+    // A phase of `total` units called `unit` ("Lokdatensatz"), counted from 0: the first planned
+    // phase of that kind not yet begun, or a new one.
     void begin(Kind kind, const QString& unit, int total);
     // `n` more units of the phase under way.
     void advance(int n = 1);
 
     const ProgressCount& count() const { return m_count; }
-    // "23 von 60 Datensätzen und 0 von 5 Datenformaten" + " " + verb, over the phases begun
-    // (checks left out); "" when none counted anything.
+    // "23 von 60 Datensätzen und 0 von 5 Datenformaten" + " " + verb, over the phases planned or
+    // begun (checks left out), then whether the planned index was written; "" when none counted
+    // anything.
     QString tally(const QString& verb) const;
     // Whether any counted phase got anything done, and whether all got everything done.
     bool anyDone() const;
@@ -45,7 +58,9 @@ private:
         Kind kind;
         int done;
         int total;
+        bool begun;
     };
+    enum class Index { None, Planned, Written };
     void show();
 
     Progress& m_progress;
@@ -53,6 +68,8 @@ private:
     ProgressCount m_count;
     double m_phaseStart = 0;
     std::vector<Phase> m_phases;
+    size_t m_current = 0;  // the phase advance() counts
+    Index m_index = Index::None;
 };
 
 } // namespace kx2

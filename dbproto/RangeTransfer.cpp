@@ -2,6 +2,7 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/ProgressMeter.h"
 #include "dbproto/RangeRecordTable.h"
 #include "dbproto/ReadBack.h"
 #include "dbproto/RecordAreas.h"
@@ -86,6 +87,11 @@ SendOutcome RangeTransfer::send()
             }))
             return *end;
         s.checkAfterSend(names);
+        const int records = CountRecordsToWrite(m_table.layout(), m_table, m_range.first, m_range.last);
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, records);
+        if (records > 0)
+            m_ctx.meter.planIndex();
+        planOwnWrites();
         bool anyWritten = false;
         if (!s.run([&](int& r) { writeRecords(anyWritten, r); }))
             return s.failSend();

@@ -48,6 +48,8 @@ protected:
     virtual bool afterConnect(TransferSession&) { return true; }
     virtual bool afterRecordsRead(TransferSession&) { return true; }
     virtual bool afterRecordsWritten(TransferSession&) { return true; }
+    // Tells the context's meter what afterRecordsWritten is going to write.
+    virtual void planOwnWrites() {}
     // After a successful send: what was written counts as unchanged.
     virtual void settle(int a);
     // Seconds between " Datenbank schließen" and the close.

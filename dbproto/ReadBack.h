@@ -40,6 +40,10 @@ struct ReadBackNames {
     // Data formats are named by address: "Lok", "Magnetartikel".
     QString formatOwner;
     int readOperation;                // added to a failure while reading back (as in a read)
+    // What the database stores outside the data flash (the route module's entries), read back
+    // and compared by its own driver after the pages: the differences, one line each; result
+    // gets the failure of an exchange. Empty when there is nothing of the kind.
+    std::function<QStringList(int& result)> readBackOwn = {};
 };
 
 // Reads back every page and data format that `written` holds and compares it with what was sent.

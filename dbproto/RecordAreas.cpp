@@ -74,24 +74,34 @@ void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
     result = 0;
 }
 
+namespace {
+bool areaChanged(const DatabaseLayout& layout, const RecordTable& table, int p, const AreaSlots& s)
+{
+    for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot)
+        if (table.value(p * layout.recordsPerArea + slot + 1, layout.statusColumn) == status::Changed)
+            return true;
+    return false;
+}
+} // namespace
+
+int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last)
+{
+    // Every record of the range in an area with a change is written.
+    int toWrite = 0;
+    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
+        const AreaSlots s = slotsOf(layout, p, first, last);
+        toWrite += areaChanged(layout, table, p, s) ? s.lastSlot - s.firstSlot + 1 : 0;
+    }
+    return toWrite;
+}
+
 void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
                       bool& anyWritten, int& result)
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
-    // Every record of the range in an area with a change is written.
-    const auto areaChanged = [&](int p, const AreaSlots& s) {
-        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot)
-            if (table.value(p * layout.recordsPerArea + slot + 1, layout.statusColumn) == status::Changed)
-                return true;
-        return false;
-    };
-    int toWrite = 0;
-    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
-        const AreaSlots s = slotsOf(layout, p, first, last);
-        toWrite += areaChanged(p, s) ? s.lastSlot - s.firstSlot + 1 : 0;
-    }
-    ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), toWrite);
+    ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit),
+                    CountRecordsToWrite(layout, table, first, last));
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
         bool changed = false;

@@ -23,5 +23,7 @@ void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
 // index must then be written).
 void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
                       bool& anyWritten, int& result);
+// How many records WriteRecordAreas writes: every record of the range in an area with a change.
+int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
 
 } // namespace kx2

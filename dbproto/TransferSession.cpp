@@ -96,10 +96,12 @@ void TransferSession::checkAfterSend(const ReadBackNames& names)
 bool TransferSession::checkWritten()
 {
     m_ctx.db.keepWrites(nullptr);
-    if (!ok() || !m_readBack || m_written.empty())
+    if (!ok() || !m_readBack || (m_written.empty() && !m_readBack->readBackOwn))
         return ok();
     stepText(QStringLiteral(" Gesendete Daten prüfen"));
     if (!run([this](int& r) { m_differences = ReadBackWritten(m_ctx, m_written, *m_readBack, r); }))
+        return false;
+    if (m_readBack->readBackOwn && !run([this](int& r) { m_differences += m_readBack->readBackOwn(r); }))
         return false;
     if (!m_differences.isEmpty())
         m_result = rc::VerifyMismatch;
@@ -323,7 +325,10 @@ SendOutcome TransferSession::failSend()
 bool TransferSession::writeIndex()
 {
     stepText(QStringLiteral(" Datenbank Index schreiben"));
-    return run([this](int& r) { m_ctx.db.WriteDatabaseIndex(m_ctx.db.DbRecordCounter, r); });
+    if (!run([this](int& r) { m_ctx.db.WriteDatabaseIndex(m_ctx.db.DbRecordCounter, r); }))
+        return false;
+    m_ctx.meter.indexWritten();
+    return true;
 }
 
 SendOutcome TransferSession::endSend(double closePauseSeconds)

@@ -2,6 +2,7 @@
 
 #include "link/Clock.h"
 #include "link/Comm1.h"
+#include "link/MessageText.h"
 #include "link/ReadyMessage.h"
 #include "link/ResultText.h"
 #include "link/TcpComm1.h"
@@ -101,6 +102,13 @@ void LocoNetLink::completeMessage()
 {
     Receiving = false;
     auto& slot = ReceiveRing[RingWriteIndex];
+    int checksum = 0;
+    for (int i = 0; i < ExpectedLength; ++i)
+        checksum ^= slot[i];
+    if (checksum != 0xFF) {
+        dropGarbled(slot, ExpectedLength);
+        return;
+    }
     slot[CompleteFlagCell] = -1;
     if (m_trace || !m_listeners.empty()) {
         QByteArray bytes;
@@ -121,6 +129,25 @@ void LocoNetLink::completeMessage()
         matchCompleted(slot, ExpectedLength);
     RingWriteIndex = (RingWriteIndex + 1) % RingSlots;
     ++m_completedSinceReset;
+}
+
+void LocoNetLink::dropGarbled(Slot& slot, int length)
+{
+    // A bit changed on the line: the message is not what its sender sent, so nothing may be
+    // taken from it. Its slot is reused by the next message.
+    ++m_garbled;
+    QByteArray bytes;
+    for (int i = 0; i < length; ++i)
+        bytes.append(char(slot[i]));
+    traceNote(QStringLiteral("Prüfsumme falsch: ") + HexBytes(bytes));
+    const auto listeners = m_listeners;
+    for (const auto& l : listeners)
+        l.second(bytes, false);
+    // The answer the exchange waits for may be this very message: if it has the answer's shape,
+    // the answer is lost and waiting on would only delay the repeat (or the failure of a write).
+    if (m_wait.active && !m_wait.answered && m_wait.echoSeen && m_wait.isAnswer && (*m_wait.isAnswer)(slot))
+        m_wait.lost = true;
+    slot.fill(0);
 }
 
 void LocoNetLink::matchCompleted(const Slot& slot, int length)
@@ -312,8 +339,9 @@ void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const An
     const double deadline = ExchangeStart + timeout;
     while (!m_wait.answered) {
         // A port that closed itself (the device vanished, a USB cable was pulled) delivers
-        // nothing more: the time-out is certain, so it comes at once.
-        if (m_clock.now() - ExchangeStart > timeout || !m_port.portOpen()) {
+        // nothing more: the time-out is certain, so it comes at once. So does it for an answer
+        // that arrived garbled.
+        if (m_clock.now() - ExchangeStart > timeout || !m_port.portOpen() || m_wait.lost) {
             result = rc::ReplyTimeout;
             break;
         }

@@ -86,6 +86,9 @@ public:
     Slot& reply() { return m_reply; }
     // Messages the last exchange passed over while it waited (other devices' traffic).
     int passedOver() const { return m_passedOver; }
+    // Messages dropped since the link was made because their checksum did not hold: they do
+    // not count as received, and an answer that arrives so counts as one that did not come.
+    int garbledMessages() const { return m_garbled; }
 
     // --- cancelling a transfer ---
     // Asked where every exchange starts: while it says yes, requests are not sent and end at
@@ -136,6 +139,7 @@ public:
 private:
     void traceLine(const char* dir, const QByteArray& bytes);
     void completeMessage();
+    void dropGarbled(Slot& slot, int length);
     // isAnswer nullptr: the echo ends the wait.
     void waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout);
 
@@ -158,10 +162,12 @@ private:
         const AnswerMatch* isAnswer = nullptr;
         bool echoSeen = false;
         bool answered = false;
+        bool lost = false;  // the answer came with a wrong checksum
     };
     Wait m_wait;
     Slot m_reply{};
     int m_passedOver = 0;
+    int m_garbled = 0;
     int m_lastSendResult = 0;
     double m_pausedSeconds = 0;
     std::function<bool()> m_cancelCheck;

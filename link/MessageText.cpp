@@ -1,6 +1,7 @@
 #include "link/MessageText.h"
 
 #include "link/LocoNetLink.h"
+#include "link/MessageFramer.h"
 
 #include <QStringList>
 
@@ -50,6 +51,9 @@ QString HexBytes(const QByteArray& message)
 
 QString DescribeLocoNetMessage(const QByteArray& m)
 {
+    // A bit changed on the line: the bytes say nothing reliable, and the tool dropped them.
+    if (!MessageFramer::checksumOk(m))
+        return QStringLiteral("Prüfsumme falsch, verworfen");
     const int op = at(m, 0);
     // Switch and sensor addresses: seven low bits in byte 1, the high bits in byte 2.
     const int address = at(m, 1) | ((at(m, 2) & 0x0F) << 7);

@@ -131,6 +131,10 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         if (const auto end = s.openSend(kTitle, kStationTitle, {}, [this] { m_table.prepareForOtherDevice(); }))
             return *end;
         s.checkAfterSend(names);
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, recordsToWrite());
+        if (recordsToNumber())
+            m_ctx.meter.planIndex();
+        m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());
         if (!s.run([&](int& r) { m_ctx.db.ReadDatabaseIndex(r); }) || !writeRecords(s, storedSlots))
             return s.failSend();
         if (!writeFormats(s, storedFormats))
@@ -148,10 +152,17 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     return outcome;
 }
 
-bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
+bool LocoTransfer::recordsToNumber() const
 {
-    DbProtocol& db = m_ctx.db;
-    bool written = false;
+    // Changed and new records get a record number (the index follows); erased slots do not.
+    for (int i = 0; i < LocoTable::SlotCount; ++i)
+        if (m_table.status(i) == LocoTable::StatusChanged || m_table.status(i) == LocoTable::StatusNew)
+            return true;
+    return false;
+}
+
+int LocoTransfer::recordsToWrite() const
+{
     int toWrite = 0;
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
         const int st = m_table.status(i);
@@ -160,7 +171,28 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                        ? 1
                        : 0;
     }
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(LocoTable::Layout.countUnit), toWrite);
+    return toWrite;
+}
+
+bool LocoTransfer::formatToWrite(int i) const
+{
+    return m_table.value(i, LocoTable::FormatPending) == 1
+           && !(m_table.value(i, LocoTable::AddressLow) == 255 && m_table.value(i, LocoTable::AddressHigh) == 255);
+}
+
+int LocoTransfer::formatsToWrite() const
+{
+    int count = 0;
+    for (int i = 0; i < LocoTable::SlotCount; ++i)
+        count += formatToWrite(i) ? 1 : 0;
+    return count;
+}
+
+bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
+{
+    DbProtocol& db = m_ctx.db;
+    bool written = false;
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(LocoTable::Layout.countUnit), recordsToWrite());
     // Pass A: changed and deleted records; pass B: new records with their bookkeeping bytes.
     for (const int pass : {LocoTable::StatusChanged, LocoTable::StatusNew}) {
         for (int i = 0; i < LocoTable::SlotCount; ++i) {
@@ -192,16 +224,9 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 
 bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
 {
-    const auto toWrite = [this](int i) {
-        return m_table.value(i, LocoTable::FormatPending) == 1
-               && !(m_table.value(i, LocoTable::AddressLow) == 255 && m_table.value(i, LocoTable::AddressHigh) == 255);
-    };
-    int count = 0;
-    for (int i = 0; i < LocoTable::SlotCount; ++i)
-        count += toWrite(i) ? 1 : 0;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Lokdatenformat"), count);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Lokdatenformat"), formatsToWrite());
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
-        if (!toWrite(i))
+        if (!formatToWrite(i))
             continue;
         if (!s.run([&](int& r) {
                 m_ctx.db.WriteLocoFormat(m_table.address(i), m_table.value(i, LocoTable::FormatCode),

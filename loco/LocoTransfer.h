@@ -33,6 +33,12 @@ public:
     int lastSendResult() const { return m_lastSendResult; }
 
 private:
+    // What the send writes: the records (erased slots included), whether any of them gets a
+    // record number, and the data formats.
+    int recordsToWrite() const;
+    bool recordsToNumber() const;
+    bool formatToWrite(int slot) const;
+    int formatsToWrite() const;
     // The records of status 1, 2 and 240 and, when any got a new number, the index.
     bool writeRecords(TransferSession& s, std::vector<int>& stored);
     // The pending data formats.

@@ -19,11 +19,15 @@ constexpr int kLongAck = 0xB4;
 
 using Slot = LocoNetLink::Slot;
 
-// A 15-byte peer message of the module's type: bytes 7 and 8 as sent (7-bit values). Other
-// modules' messages and everything else on the bus are passed over.
-bool isPeerReplyTo(const Slot& m, const ModuleBytes& request)
+int variableOf(const Slot& m);
+
+// A 15-byte peer message of the module's type (bytes 7 and 8 as sent, 7-bit values) that names
+// the variable asked for. Other modules' messages, everything else on the bus, and a late answer
+// to an earlier request (it names another variable) are passed over: taken for this request's
+// answer, a late one would put every later answer one request behind.
+bool isPeerReplyTo(const Slot& m, const ModuleBytes& request, int variable)
 {
-    return m[0] == kPeer && m[1] == 0x0F && m[7] == request[7] && m[8] == request[8];
+    return m[0] == kPeer && m[1] == 0x0F && m[7] == request[7] && m[8] == request[8] && variableOf(m) == variable;
 }
 
 // An acknowledge of the 0xED request.
@@ -92,7 +96,7 @@ void RouteModule::RouteModuleProgOn(int typeNumber, int& address, int& result)
         // Besides its answer, a module that will not be programmed says so with a refusal.
         const ModuleBytes request = ModuleMessage;
         const auto isAnswer = [&request](const Slot& m) {
-            return isPeerReplyTo(m, request) || (isAckOfRequest(m) && m[2] != kAccepted);
+            return isPeerReplyTo(m, request, 0) || (isAckOfRequest(m) && m[2] != kAccepted);
         };
         int sent = 0;
         if (attempt(ProgOnWait, isAnswer, sent)) {
@@ -101,12 +105,11 @@ void RouteModule::RouteModuleProgOn(int typeNumber, int& address, int& result)
                 result = modrc::ProgOnRefused;
                 return;
             }
-            if (variableOf(reply) == 0) {
-                address = valueOf(reply);
-                result = 0;
-                return;
-            }
-        } else if (sent != 0) {
+            address = valueOf(reply);
+            result = 0;
+            return;
+        }
+        if (sent != 0) {
             result = modrc::OpProgOn + sent;
             return;
         }
@@ -121,13 +124,13 @@ void RouteModule::RouteModuleRead(int typeNumber, int variableNumber, int& value
         build(0xED, kCodeOther, typeNumber, variableNumber, 0, 0);
         const ModuleBytes request = ModuleMessage;
         int sent = 0;
-        if (attempt(ReadWait, [&request](const Slot& m) { return isPeerReplyTo(m, request); }, sent)) {
-            if (variableOf(m_link.reply()) == variableNumber) {
-                value = valueOf(m_link.reply());
-                result = 0;
-                return;
-            }
-        } else if (sent != 0) {
+        if (attempt(ReadWait, [&request, variableNumber](const Slot& m) { return isPeerReplyTo(m, request, variableNumber); },
+                    sent)) {
+            value = valueOf(m_link.reply());
+            result = 0;
+            return;
+        }
+        if (sent != 0) {
             result = sent;
             return;
         }

@@ -31,7 +31,8 @@ void PackHighBits(ModuleBytes& message);
 // The route module as a configurable LocoNet module: programming mode on, 16-bit variables read
 // and written one at a time, programming mode off. Each request is one exchange on the link,
 // which picks the module's answer out of the bus traffic and passes over other devices'
-// messages; an answer that does not fit the request costs an attempt.
+// messages and answers that name another variable (late answers to earlier requests); an
+// attempt is spent only when no fitting answer comes in time.
 class RouteModule {
 public:
     static constexpr int RouteModuleType = 6541;    // 0x198D

@@ -6,6 +6,7 @@
 #include "dbproto/ReadBack.h"
 #include "dbproto/RecordAreas.h"
 #include "link/LocoNetLink.h"
+#include "routes/RouteCommand.h"
 #include "routes/RouteTables.h"
 #include "shell/UserDialogs.h"
 
@@ -85,15 +86,29 @@ void RouteTransfer::ReadRouteNames(int& result)
     }
 }
 
+int RouteTransfer::namesToWrite() const
+{
+    int toWrite = 0;
+    for (int r = 1; r <= kRoutes; ++r)
+        toWrite += m_tables.RouteNames.value(r, RouteTables::State) == status::Changed ? 1 : 0;
+    return toWrite;
+}
+
+int RouteTransfer::entriesToWrite() const
+{
+    int toWrite = 0;
+    for (int r = 1; r <= kRoutes; ++r)
+        for (int j = 1; j <= kEntries; ++j)
+            toWrite += m_tables.RouteDataChanged[size_t(r)][size_t(j)] ? 1 : 0;
+    return toWrite;
+}
+
 void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
 {
     DbProtocol& db = m_ctx.db;
     RecordTable& names = m_tables.RouteNames;
     const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
-    int toWrite = 0;
-    for (int r = 1; r <= kRoutes; ++r)
-        toWrite += changed(r) ? 1 : 0;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), toWrite);
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), namesToWrite());
     for (int r = 1; r <= kRoutes; ++r) {
         if (!changed(r))
             continue;
@@ -163,11 +178,7 @@ void RouteTransfer::ReadRouteData(int& result)
 
 void RouteTransfer::WriteRouteData(int& result)
 {
-    int toWrite = 0;
-    for (int r = 1; r <= kRoutes; ++r)
-        for (int j = 1; j <= kEntries; ++j)
-            toWrite += m_tables.RouteDataChanged[size_t(r)][size_t(j)] ? 1 : 0;
-    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, QStringLiteral("Fahrstraßeneintrag"), toWrite);
+    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, QStringLiteral("Fahrstraßeneintrag"), entriesToWrite());
     ModuleProgramming programming(m_module, result);
     if (result != 0)
         return;
@@ -181,14 +192,46 @@ void RouteTransfer::WriteRouteData(int& result)
                 m_ctx.progress.setText(routeStep(" FS-Daten ", r, " schreiben"));
                 announced = true;
             }
-            m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j),
-                                      m_tables.RouteData[size_t(r)][size_t(j)], result);
+            const int value = m_tables.RouteData[size_t(r)][size_t(j)];
+            m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value, result);
             if (result != 0)
                 return;
+            m_sentEntries.push_back({r, j, value});
             m_ctx.meter.advance();
         }
     }
     programming.close(result);
+}
+
+QStringList RouteTransfer::ReadBackRouteData(int& result)
+{
+    QStringList differences;
+    m_ctx.meter.begin(ProgressMeter::Kind::Checked, QStringLiteral("Geprüft"), int(m_sentEntries.size()));
+    ModuleProgramming programming(m_module, result);
+    if (result != 0)
+        return differences;
+    for (const SentEntry& e : m_sentEntries) {
+        int read = 0;
+        m_module.RouteModuleRead(RouteModule::RouteModuleType, RouteTables::variableOf(e.route, e.entry), read, result);
+        if (result != 0)
+            return differences;
+        if (read != e.value) {
+            const bool start = e.entry == RouteTables::StartEntry;
+            QString sent = RouteEntryText(m_tables, e.value, start);
+            QString got = RouteEntryText(m_tables, read, start);
+            // Entries that read the same ("-" for an empty place and for the end) by their codes.
+            if (sent == got) {
+                sent = QStringLiteral("%1 (%2)").arg(sent).arg(e.value);
+                got = QStringLiteral("%1 (%2)").arg(got).arg(read);
+            }
+            differences << QStringLiteral("Fahrstraße %1: %2 gesendet '%3', gelesen '%4'")
+                               .arg(e.route)
+                               .arg(start ? QStringLiteral("FS-Start") : QStringLiteral("Befehl %1").arg(e.entry - 1), sent, got);
+        }
+        m_ctx.meter.advance();
+    }
+    programming.close(result);
+    return differences;
 }
 
 std::vector<RecordField> RouteNameFields()
@@ -206,26 +249,33 @@ SendOutcome RouteTransfer::SendRoutes()
     if (!m_tables.namesPending())
         return SendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
+    m_sentEntries.clear();
     const ReadBackNames names{RouteTables::NameRecordStride,
                               RouteNameFields(),
                               [](int area, int slot) {
                                   return QStringLiteral("Fahrstraße %1")
                                       .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);
                               },
-                              QString(), kNames.readOperation};
+                              QString(), kNames.readOperation,
+                              [this](int& result) { return ReadBackRouteData(result); }};
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(kTitle, kTitle, {}, [this] { m_tables.markEverythingForSending(); }))
             return *end;
         s.checkAfterSend(names);
+        m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, namesToWrite());
+        m_ctx.meter.planIndex();
         if (!s.run([this](int& r) { m_ctx.db.ReadDatabaseIndex(r); }))
             return s.failSend();
         m_ctx.link.Pause(0.2);
         m_deviceCode = RouteDeviceCode(s.serialNumber());
         bool namesWritten = false;
-        // The record counter is stored as soon as records carry new numbers, so that a failure in
-        // the module cannot leave numbers behind that the next send would hand out again.
-        if (!s.run([&](int& r) { WriteRouteNames(namesWritten, r); }) || (namesWritten && !s.writeIndex())
-            || !s.run([this](int& r) { WriteRouteData(r); }))
+        // The module first: when it is missing or refuses, which is where a route send fails most
+        // often, nothing at all has changed in the station. The record counter is stored right
+        // after the name records, so that no failure can leave numbers behind that the next send
+        // would hand out again.
+        if (!s.run([this](int& r) { WriteRouteData(r); }) || !s.run([&](int& r) { WriteRouteNames(namesWritten, r); })
+            || (namesWritten && !s.writeIndex()))
             return s.failSend();
         return s.endSend(0);
     }();

@@ -34,15 +34,30 @@ public:
     void ReadRouteData(int& result);
     void WriteRouteData(int& result);
 
+    // Reads back the entries the last send wrote and compares them with what was sent: the
+    // differences, one line each ("Fahrstraße 3: Befehl 2 gesendet 'Mag.Art.12rot', gelesen
+    // 'Mag.Art.13rot'").
+    QStringList ReadBackRouteData(int& result);
+
     // The ResultCode of the last send (0 unless it failed).
     int lastSendResult() const { return m_lastSendResult; }
 
 private:
+    int namesToWrite() const;
+    int entriesToWrite() const;
+
+    struct SentEntry {
+        int route;
+        int entry;
+        int value;
+    };
+
     DatabaseContext& m_ctx;
     RouteTables& m_tables;
     RouteModule m_module;
     int m_deviceCode = 0;
     int m_lastSendResult = 0;
+    std::vector<SentEntry> m_sentEntries;  // what the module acknowledged in the last send
 };
 
 } // namespace kx2

@@ -507,12 +507,15 @@ void SimCommandStation::answer(const QByteArray& bytes)
     ++m_answers;
     const bool stray = m_faults.strayBytes;
     std::weak_ptr<bool> alive = m_alive;
-    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, bytes, stray] {
+    const QByteArray sent = garbled(bytes, m_answers, m_faults.garbleEvery);
+    if (sent != bytes)
+        note(QStringLiteral("Antwort %1 verfälscht").arg(m_answers));
+    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, sent, stray] {
         if (auto a = alive.lock(); !a || !*a)
             return;
         if (stray)
             m_bus.injectRaw(QByteArray::fromRawData("\x11\x22\x33", 3));
-        m_bus.transmit(this, bytes);
+        m_bus.transmit(this, sent);
     });
 }
 

@@ -32,6 +32,7 @@ struct SimFaults {
     // Every Nth data-flash page written is stored with byte CorruptedByte of it one higher, and
     // acknowledged as if all went well (a flash cell that does not take its value).
     int corruptWritesEvery = 0;
+    int garbleEvery = 0;              // every Nth answer arrives with one bit changed
     SimRouteModuleFaults routeModule; // the route module's own
 };
 

@@ -129,7 +129,11 @@ void SimRouteModule::handle(const QByteArray& m)
         answerPeer(number, variable(number));
         return;
     }
-    setVariable(number, value);
+    ++m_writes;
+    const bool corrupt = m_faults.corruptWritesEvery > 0 && m_writes % m_faults.corruptWritesEvery == 0;
+    if (corrupt && m_log)
+        m_log(QStringLiteral("FS-Modul: Variable %1 falsch gespeichert").arg(number));
+    setVariable(number, corrupt ? value + 10 : value);
     m_written = true;
     answerAck(kAccepted);
 }
@@ -143,9 +147,12 @@ void SimRouteModule::answer(const QByteArray& message)
         return;
     }
     std::weak_ptr<bool> alive = m_alive;
-    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, message] {
+    const QByteArray sent = garbled(message, m_answers, m_faults.garbleEvery);
+    if (sent != message && m_log)
+        m_log(QStringLiteral("FS-Modul: Antwort %1 verfälscht").arg(m_answers));
+    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, sent] {
         if (auto a = alive.lock(); a && *a)
-            m_bus.transmit(this, message);
+            m_bus.transmit(this, sent);
     });
 }
 

@@ -17,6 +17,10 @@ struct SimRouteModuleFaults {
     bool refuseProgramming = false; // programming-on answered with a refusing acknowledge
     int loseAnswerEvery = 0;        // every Nth answer is lost on the way (the request is carried out)
     double answerDelay = 0.0;       // seconds between a request and its answer
+    int garbleEvery = 0;            // every Nth answer arrives with one bit changed
+    // Every Nth variable written is stored as the value 10 higher (in a command: the next
+    // accessory or contact) and acknowledged as taken.
+    int corruptWritesEvery = 0;
 };
 
 // The command station's route module on the bus: a configurable LocoNet module of type 6541
@@ -74,6 +78,7 @@ private:
     bool m_programming = false;
     bool m_written = false;
     int m_answers = 0;
+    int m_writes = 0;
     std::function<void(const QString&)> m_violation;
     std::function<void()> m_stored;
     std::function<void(const QString&)> m_log;

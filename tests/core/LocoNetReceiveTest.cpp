@@ -1,4 +1,5 @@
 // Received bytes assembled into the ring of 32 message slots.
+#include "link/MessageFramer.h"
 #include "support/DbRig.h"
 #include "support/FakeComm1.h"
 
@@ -14,12 +15,12 @@ using kx2::test::FakeLinkRig;
 // and the bytes of the slot the last complete message went to.
 TEST(LocoNetReceive, BytesBecomeMessagesByTheirOpcodesLength)
 {
-    QByteArray longMessage(31, 0x01);
-    longMessage[0] = char(0xE5);
-    longMessage[1] = char(0x1F);
-    QByteArray sixtyFour(64, 0x22);
-    sixtyFour[0] = char(0xE0);
-    sixtyFour[1] = char(64);
+    const auto whole = [](QByteArray head, int length, char fill) {
+        head.append(QByteArray(length - 1 - head.size(), fill));
+        return MessageFramer::withChecksum(head);
+    };
+    const QByteArray longMessage = whole(bytesOf({0xE5, 0x1F}), 31, 0x01);
+    const QByteArray sixtyFour = whole(bytesOf({0xE0, 64}), 64, 0x22);
     QByteArray tooLong(100, 0x11);
     tooLong[0] = char(0xE0);
     tooLong[1] = char(100);
@@ -37,7 +38,11 @@ TEST(LocoNetReceive, BytesBecomeMessagesByTheirOpcodesLength)
          {bytesOf({0xE7, 0x0E}), bytesOf({0xC0, 0x01}), bytesOf({0x81, 0x7E})}, 1, false, 0, bytesOf({0x81, 0x7E})},
         {"a count of 0x1F is complete with the 31st byte", 0, {longMessage.left(30)}, 0, true, 0, {}},
         {"... and not before", 0, {longMessage.left(30), longMessage.mid(30)}, 1, false, 0, longMessage},
-        {"a count of 2 is complete with the count byte", 0, {bytesOf({0xEF, 0x02})}, 1, false, 0, bytesOf({0xEF, 0x02})},
+        {"a count of 2 is complete with the count byte", 0, {bytesOf({0xFD, 0x02})}, 1, false, 0, bytesOf({0xFD, 0x02})},
+        {"a checksum that does not hold drops the message and its slot is reused", 3,
+         {bytesOf({0xB4, 0x6D, 0x7F, 0x5A}), bytesOf({0xB4, 0x6D, 0x7E, 0x58})}, 4, false, 3,
+         bytesOf({0xB4, 0x6D, 0x7E, 0x58})},
+        {"... a dropped one leaves no flag", 3, {bytesOf({0xB4, 0x6D, 0x7F, 0x5A})}, 3, false, 3, {}},
         {"stray data bytes are dropped", 0, {bytesOf({0x01, 0x02, 0x7F, 0xB4, 0x6D, 0x7F, 0x59, 0x33})}, 1, false, 0,
          bytesOf({0xB4, 0x6D, 0x7F, 0x59})},
         {"sixty-four bytes still fit a slot", 0, {sixtyFour}, 1, false, 0, sixtyFour},
@@ -66,9 +71,9 @@ TEST(LocoNetReceive, PortHandsOverByteByByteAndThe33rdMessageLandsInSlotZeroAgai
     FakeLinkRig rig;
     rig.port.setInputLen(1);
     for (int i = 0; i < 32; ++i)
-        rig.port.feed(bytesOf({0x83, i}));
+        rig.port.feed(MessageFramer::withChecksum(bytesOf({0xA0, i, 0x00})));
     EXPECT_EQ(rig.link.RingWriteIndex, 0);
-    rig.port.feed(bytesOf({0x85, 0x55}));
+    rig.port.feed(bytesOf({0x85, 0x7A}));
     EXPECT_EQ(rig.link.RingWriteIndex, 1);
     EXPECT_EQ(rig.link.ReceiveRing[0][0], 0x85);
     EXPECT_EQ(rig.link.ReceiveRing[31][1], 31);
@@ -84,25 +89,26 @@ TEST(LocoNetReceive, ReadyMessageIsRecognisedOnlyWhileSomeoneWaitsForIt)
     EXPECT_EQ(rig.link.ReadyFlag, 255);
     rig.link.ReadyFlag = 0;
     for (int byte : {0, 3, 5, 9, 14, 15, 16, 20, 24, 25}) {
-        QByteArray other = ready;
+        QByteArray other = ready.left(30);
         other[byte] = char(other[byte] ^ 0x01);
-        rig.link.receiveBytes(other);
+        rig.link.receiveBytes(MessageFramer::withChecksum(other));
         EXPECT_EQ(rig.link.ReadyFlag, 0) << byte;
     }
-    QByteArray byte6 = ready;
+    QByteArray byte6 = ready.left(30);
     byte6[6] = char(0x55);
-    rig.link.receiveBytes(byte6);
+    rig.link.receiveBytes(MessageFramer::withChecksum(byte6));
     EXPECT_EQ(rig.link.ReadyFlag, 1);
 }
 
-TEST(LocoNetReceive, TraceWritesEveryAssembledMessage)
+TEST(LocoNetReceive, TraceWritesEveryAssembledMessageAndEveryOneDropped)
 {
     FakeLinkRig rig;
     QBuffer trace;
     trace.open(QIODevice::WriteOnly);
     rig.link.setTrace(&trace);
-    rig.link.receiveBytes(bytesOf({0x05, 0xB4, 0x6D, 0x7F, 0x5B}));
-    EXPECT_EQ(trace.data(), QByteArray("RX B4 6D 7F 5B\n"));
+    rig.link.receiveBytes(bytesOf({0x05, 0xB4, 0x6D, 0x7F, 0x59, 0xB4, 0x6D, 0x7F, 0x5B}));
+    EXPECT_EQ(trace.data().toStdString(), "RX B4 6D 7F 59\n# Prüfsumme falsch: B4 6D 7F 5B\n");
+    EXPECT_EQ(rig.link.garbledMessages(), 1);
     EXPECT_EQ(std::vector<QString>({ByteToHex(0), ByteToHex(15), ByteToHex(255)}),
               std::vector<QString>({"00", "0F", "FF"}));
 }

@@ -73,12 +73,14 @@ TEST(RouteModule, RequestsGoOutByteForByte)
     EXPECT_FALSE(module.programming());
 }
 
-TEST(RouteModule, AnswersThatDoNotFitCostAttemptsOtherDevicesDoNot)
+TEST(RouteModule, OnlyMissingAnswersCostAttemptsOtherMessagesArePassedOver)
 {
     using Reply = sim::SimScriptedDevice::Reply;
     const Reply none;  // nobody answers: the bus gives the echo alone
     const Reply wrongVariable = [](const QByteArray&) { return peer(kType, 6, 1); };
     const Reply otherModuleFirst = [](const QByteArray&) { return peer(0x1234, 5, 1) + peer(kType, 5, 77); };
+    // Programming-on's answer, late: it must not be taken for the read's.
+    const Reply lateAnswerFirst = [](const QByteArray&) { return peer(kType, 0, 456) + peer(kType, 5, 77); };
     const Reply refusal = [](const QByteArray&) { return kx2::test::longAck(0x00); };
     enum Op { On, Read, Write, Off };
     const struct {
@@ -93,8 +95,9 @@ TEST(RouteModule, AnswersThatDoNotFitCostAttemptsOtherDevicesDoNot)
         {"no module: read", Read, none, modrc::ReadNoAnswer, 10, 10 * 0.5},
         {"no module: write", Write, none, modrc::WriteNoAnswer, 10, 10 * 0.5},
         {"no module: programming-off needs its echo only", Off, none, 0, 1, 0},
-        {"answer for another variable", Read, wrongVariable, modrc::ReadNoAnswer, 10, 0},
+        {"answers for another variable are passed over", Read, wrongVariable, modrc::ReadNoAnswer, 10, 10 * 0.5},
         {"another module speaks first", Read, otherModuleFirst, 0, 1, 0},
+        {"a late answer to an earlier request comes first", Read, lateAnswerFirst, 0, 1, 0},
         {"refused write, not tried again", Write, refusal, modrc::WriteRefused, 1, 0},
         {"refused programming", On, refusal, modrc::ProgOnRefused, 1, 0},
     };

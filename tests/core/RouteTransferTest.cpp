@@ -119,7 +119,7 @@ TEST(Routes, FailuresAreReportedWithProgrammingModeOffAndTheAccessClosed)
         EXPECT_EQ(box.title, row.send ? "Fehler beim Schreiben der Datenbank" : "Fehler beim Lesen der Datenbank");
         EXPECT_EQ(box.icon, MsgIcon::Critical);
         EXPECT_FALSE(rig.station.routeModule().programming());
-        EXPECT_EQ(progOffRequests(onBus), row.code == 231611 ? 0 : 1) << "programming mode left once it was asked for";
+        EXPECT_EQ(progOffRequests(onBus), 1) << "programming mode left once it was asked for";
         EXPECT_FALSE(rig.station.accessOpen());
         EXPECT_FALSE(rig.port.portOpen());
     }

@@ -28,9 +28,11 @@ constexpr double kSlack = 0.5;
 constexpr int kSeeded = 4;
 
 // Counts the tool's requests from the transfer's start; the station loses those in `lost`.
+// Those in `garbled` it answers with a bit changed on the way.
 struct FaultRig : SimRig {
     int requests = 0;
     std::set<int> lost;
+    std::set<int> garbled;
     FaultRig()
     {
         bus.setMonitor([this](const QByteArray& m) {
@@ -39,6 +41,8 @@ struct FaultRig : SimRig {
             ++requests;
             if (!lost.empty())
                 station.faults().noAnswerEvery = lost.count(requests) ? 1 : 0;
+            if (!garbled.empty())
+                station.faults().garbleEvery = garbled.count(requests) ? 1 : 0;
         });
     }
 };
@@ -107,6 +111,11 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         {"the serial number lost three times: nothing written, no question", Run::LocoSend, {}, {6, 7, 8}, 100013, 9,
          6 + kFixedWaits + kSlack, 0},
         {"a lost write answer is not repeated", Run::LocoSend, {}, {28}, 220013, 29, 2 + kFixedWaits + kSlack, 0},
+        // --- answers garbled on the line: dropped, and waited for no longer ---
+        {"a page answer garbled twice is asked for again", Run::LocoRead, [](FaultRig& r) { r.garbled = {9, 10}; }, {}, 0,
+         1030, kFixedWaits + kSlack, kSeeded},
+        {"a garbled write answer fails the write", Run::LocoSend, [](FaultRig& r) { r.garbled = {28}; }, {}, 220013, 29,
+         kFixedWaits + kSlack, 0},
         {"silent station", Run::AccessoryRead, silent, {}, 110013, 1, 2 + kSlack, 0},
         // --- refusals ---
         {"page writes refused", Run::LocoSend, [](FaultRig& r) { faults(r).refusePageWrites = true; }, {}, 221611, 28,

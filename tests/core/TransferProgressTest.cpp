@@ -1,6 +1,7 @@
 // The count of a transfer, its cancel and the check after a send, against the simulated command
 // station on virtual time: where a cancelled transfer leaves the station, the port and the
 // table, what the user is told, and what the check finds in a page the station stored wrongly.
+#include "accessory/AccessoryTable.h"
 #include "dbproto/NameLines.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
@@ -60,7 +61,7 @@ struct CancelRig {
 
 const QChar kCr(13);
 
-enum class Db { Loco, Accessory };
+enum class Db { Loco, Accessory, Routes };
 
 ReadOutcome readOf(CancelRig& rig, Db db)
 {
@@ -106,13 +107,16 @@ TEST(TransferCancel, EndsAtTheNextExchangeWithAccessAndPortClosedAndSaysHowFarIt
         {"loco read", Db::Loco, false, "Lokdatensatz", 23, 23, "Lesen abgebrochen",
          "Das Lesen wurde abgebrochen.\r23 von 500 Datensätzen gelesen; die übrigen bleiben leer"},
         {"loco send", Db::Loco, true, "Lokdatensatz", 23, -1, "Senden abgebrochen",
-         "Das Senden wurde abgebrochen.\r23 von 60 Datensätzen geschrieben; die Zentrale ist teilweise beschrieben"},
+         "Das Senden wurde abgebrochen.\r23 von 60 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
+         "ist teilweise beschrieben"},
         {"accessory read", Db::Accessory, false, "Magnetartikel", 16, 17, "Lesen abgebrochen",
          "Das Lesen wurde abgebrochen.\r16 von 60 Datensätzen gelesen; die übrigen bleiben leer"},
         {"accessory send", Db::Accessory, true, "Magnetartikel", 16, -1, "Senden abgebrochen",
-         "Das Senden wurde abgebrochen.\r16 von 60 Datensätzen geschrieben; die Zentrale ist teilweise beschrieben"},
+         "Das Senden wurde abgebrochen.\r16 von 60 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
+         "ist teilweise beschrieben"},
         {"send cancelled before a write", Db::Loco, true, "Lokdatensatz", 0, -1, "Senden abgebrochen",
-         "Das Senden wurde abgebrochen.\r0 von 60 Datensätzen geschrieben; die Zentrale ist unverändert"},
+         "Das Senden wurde abgebrochen.\r0 von 60 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
+         "ist unverändert"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -142,7 +146,7 @@ TEST(TransferCancel, EndsAtTheNextExchangeWithAccessAndPortClosedAndSaysHowFarIt
         EXPECT_FALSE(rig.base.port.portOpen());
         EXPECT_FALSE(rig.progress.visible);
         EXPECT_EQ(rig.lastBox().title, QString::fromUtf8(c.title));
-        EXPECT_EQ(rig.lastBox().text, QString::fromUtf8(c.text).replace(QChar('\r'), kCr));
+        EXPECT_EQ(rig.lastBox().text.toStdString(), QString::fromUtf8(c.text).replace(QChar('\r'), kCr).toStdString());
         EXPECT_EQ(rig.station().violations(), 0) << rig.station().violationLog().join("\n").toStdString();
 
         // The cancel belongs to that transfer alone.
@@ -151,16 +155,23 @@ TEST(TransferCancel, EndsAtTheNextExchangeWithAccessAndPortClosedAndSaysHowFarIt
     }
 }
 
-TEST(TransferCancel, ARouteSendStopsInTheModuleWithProgrammingModeOff)
+namespace {
+// Every route named and filled with the simulator's samples, all of it to be sent.
+void fillRoutes(RouteTables& t)
 {
-    CancelRig rig;
-    RouteTables& t = rig.ctx.routes;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         NameLines::write(t.RouteNames, r, QStringLiteral("FS %1").arg(r), QString());
         const auto sample = sim::SimRouteModule::sampleRoute(r);
         std::copy(sample.begin(), sample.end(), t.RouteData[size_t(r)].begin() + RouteTables::StartEntry);
     }
     t.markEverythingForSending();
+}
+} // namespace
+
+TEST(TransferCancel, ARouteSendStopsInTheModuleWithProgrammingModeOff)
+{
+    CancelRig rig;
+    fillRoutes(rig.ctx.routes);
     int moduleWrites = 0;
     rig.base.bus.setMonitor([&moduleWrites](const QByteArray& m) {
         moduleWrites += m.size() == 15 && static_cast<unsigned char>(m[0]) == 0xED && m[5] == 0x20 ? 1 : 0;
@@ -173,9 +184,9 @@ TEST(TransferCancel, ARouteSendStopsInTheModuleWithProgrammingModeOff)
     EXPECT_FALSE(rig.station().routeModule().programming());
     EXPECT_FALSE(rig.station().accessOpen());
     EXPECT_FALSE(rig.base.port.portOpen());
-    EXPECT_EQ(rig.lastBox().text, QStringLiteral("Das Senden wurde abgebrochen.") + kCr
-                                      + QStringLiteral("80 von 80 Datensätzen und 10 von 2000 Fahrstraßeneinträgen "
-                                                       "geschrieben; die Zentrale ist teilweise beschrieben"));
+    EXPECT_EQ(rig.lastBox().text.toStdString(),
+              "Das Senden wurde abgebrochen.\r10 von 2000 Fahrstraßeneinträgen und 0 von 80 Datensätzen geschrieben; "
+              "Datenbank-Index nicht geschrieben; die Zentrale ist teilweise beschrieben");
 }
 
 TEST(TransferCount, CountsSharesAndTimeLeftInTheProgramsWords)
@@ -209,26 +220,36 @@ TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
         {"loco, all equal", Db::Loco, 0, SendOutcome::Sent, ""},
         {"accessory, every page", Db::Accessory, 1, SendOutcome::Failed, "Magnetartikel 3: Name gesendet 'Köf II', gelesen 'K÷f II'"},
         {"accessory, all equal", Db::Accessory, 0, SendOutcome::Sent, ""},
+        {"routes, every third module entry", Db::Routes, 3, SendOutcome::Failed,
+         "Fahrstraße 1: Befehl 2 gesendet 'RM.Adr.201frei', gelesen 'RM.Adr.202frei'"},
+        {"routes, all equal", Db::Routes, 0, SendOutcome::Sent, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CancelRig rig;
         rig.station().seedLocomotives(3);
         rig.station().seedAccessories(16);
-        ASSERT_EQ(readOf(rig, c.db).result, 0);
+        if (c.db == Db::Routes) {
+            fillRoutes(rig.ctx.routes);
+            rig.station().routeModule().faults().corruptWritesEvery = c.corruptEvery;
+        } else {
+            ASSERT_EQ(readOf(rig, c.db).result, 0);
+        }
         if (c.db == Db::Loco) {
             rig.ctx.loco.WriteLokname(0, QStringLiteral("Köf II"));
             rig.ctx.loco.setAddress(0, 38);
             rig.ctx.loco.set(0, LocoTable::MaxSpeedHalf, 50);
             rig.ctx.loco.setStatus(0, LocoTable::StatusChanged);
-        } else {
+        } else if (c.db == Db::Accessory) {
             rig.ctx.accessories.saveNames(3, QStringLiteral("Köf II"), QString());
+            rig.station().faults().corruptWritesEvery = c.corruptEvery;
         }
+        if (c.db == Db::Loco)
+            rig.station().faults().corruptWritesEvery = c.corruptEvery;
         rig.ctx.settings.VerifyAfterSend = true;
-        rig.station().faults().corruptWritesEvery = c.corruptEvery;
         rig.progress.texts.clear();
 
-        EXPECT_EQ(sendOf(rig, c.db), c.outcome);
+        EXPECT_EQ(c.db == Db::Routes ? rig.ctx.routeTransfer().SendRoutes() : sendOf(rig, c.db), c.outcome);
         EXPECT_FALSE(rig.station().accessOpen());
         EXPECT_FALSE(rig.base.port.portOpen());
         EXPECT_TRUE(rig.progress.texts.contains(QStringLiteral(" Gesendete Daten prüfen")));
@@ -239,25 +260,77 @@ TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
         EXPECT_EQ(rig.lastBox().title, QStringLiteral("Fehler beim Prüfen der Datenbank"));
         EXPECT_TRUE(rig.lastBox().text.split(kCr).contains(QString::fromUtf8(c.line))) << rig.lastBox().text.toStdString();
         EXPECT_FALSE(rig.progress.texts.contains(QStringLiteral(" fertig!")));
-        EXPECT_EQ(c.db == Db::Loco ? rig.ctx.loco.status(0) : rig.ctx.accessories.status(3), status::Changed)
+        EXPECT_TRUE(c.db == Db::Loco ? rig.ctx.loco.status(0) == status::Changed
+                    : c.db == Db::Accessory ? rig.ctx.accessories.status(3) == status::Changed
+                                            : rig.ctx.routes.namesPending())
             << "still to be sent";
     }
 }
 
-TEST(SendFailure, SaysHowManyRecordsAndFormatsWereWrittenUnderTheProgramsText)
+// Each line: a send that fails part-way, and how far it got as the user is told under the
+// program's own words: records, data formats, route entries and the index, written or not.
+TEST(SendFailure, NamesWhatWasAndWasNotWrittenUnderTheProgramsText)
 {
-    CancelRig rig;
-    rig.station().seedLocomotives(4);
-    ASSERT_EQ(readOf(rig, Db::Loco).result, 0);
-    markAllChanged(rig, Db::Loco, 4);
-    for (int i = 0; i < 4; ++i)
-        rig.ctx.loco.set(i, LocoTable::FormatPending, 1);
-    rig.station().faults().refuseFormatWrites = true;
-
-    EXPECT_EQ(sendOf(rig, Db::Loco), SendOutcome::Failed);
-    EXPECT_EQ(rig.lastBox().title, QStringLiteral("Fehler beim Schreiben der Datenbank"));
-    EXPECT_EQ(rig.lastBox().text, ResultText(401032)) << "the program's own words stay as they are";
-    ASSERT_FALSE(rig.dialogs.details.isEmpty());
-    EXPECT_EQ(rig.dialogs.details.last(), QStringLiteral("4 von 4 Datensätzen und 0 von 4 Datenformaten geschrieben; die "
-                                                         "Zentrale ist teilweise beschrieben"));
+    enum class What { Loco, Accessory, Routes };
+    const auto loseFromIndexOn = [](CancelRig& rig) {
+        rig.station().setLog([&rig](const QString& line) {
+            if (line.startsWith(QStringLiteral("Datenflash schreiben")))
+                rig.station().faults().noAnswerEvery = 1;
+        });
+    };
+    const struct {
+        const char* name;
+        What what;
+        std::function<void(CancelRig&)> fault;
+        const char* detail;
+    } cases[] = {
+        {"loco formats refused", What::Loco, [](CancelRig& rig) { rig.station().faults().refuseFormatWrites = true; },
+         "4 von 4 Datensätzen und 0 von 4 Datenformaten geschrieben; Datenbank-Index geschrieben; die Zentrale ist "
+         "teilweise beschrieben"},
+        {"accessory index answer lost", What::Accessory, loseFromIndexOn,
+         "16 von 16 Datensätzen und 0 von 16 Datenformaten geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
+         "ist teilweise beschrieben"},
+        {"route module refuses", What::Routes,
+         [](CancelRig& rig) { rig.station().routeModule().faults().refuseProgramming = true; },
+         "0 von 2000 Fahrstraßeneinträgen und 0 von 80 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die "
+         "Zentrale ist unverändert"},
+        {"route names refused after the entries", What::Routes,
+         [](CancelRig& rig) { rig.station().faults().refusePageWrites = true; },
+         "2000 von 2000 Fahrstraßeneinträgen und 0 von 80 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; "
+         "die Zentrale ist teilweise beschrieben"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CancelRig rig;
+        SendOutcome outcome = SendOutcome::Sent;
+        if (c.what == What::Loco) {
+            rig.station().seedLocomotives(4);
+            ASSERT_EQ(readOf(rig, Db::Loco).result, 0);
+            markAllChanged(rig, Db::Loco, 4);
+            for (int i = 0; i < 4; ++i)
+                rig.ctx.loco.set(i, LocoTable::FormatPending, 1);
+            c.fault(rig);
+            outcome = sendOf(rig, Db::Loco);
+        } else if (c.what == What::Accessory) {
+            rig.station().seedAccessories(16);
+            rig.ctx.accessoryRange = {1, 16};
+            ASSERT_EQ(readOf(rig, Db::Accessory).result, 0);
+            markAllChanged(rig, Db::Accessory, 16);
+            for (int a = 1; a <= 16; ++a)
+                rig.ctx.accessories.set(a, AccessoryTable::FormatStatus, 1);
+            c.fault(rig);
+            outcome = sendOf(rig, Db::Accessory);
+        } else {
+            fillRoutes(rig.ctx.routes);
+            c.fault(rig);
+            outcome = rig.ctx.routeTransfer().SendRoutes();
+        }
+        EXPECT_EQ(outcome, SendOutcome::Failed);
+        EXPECT_EQ(rig.lastBox().title, QStringLiteral("Fehler beim Schreiben der Datenbank"));
+        ASSERT_FALSE(rig.dialogs.details.isEmpty());
+        EXPECT_EQ(rig.dialogs.details.last().toStdString(), c.detail);
+        if (c.what == What::Loco) {
+            EXPECT_EQ(rig.lastBox().text, ResultText(401032)) << "the program's own words stay as they are";
+        }
+    }
 }
