@@ -3,9 +3,14 @@
 #include "app/AppContext.h"
 #include "app/StationDatabases.h"
 
+#include "shell/FileErrors.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace kx2 {
 
@@ -32,37 +37,218 @@ private:
     Progress& m_progress;
 };
 
-QString writeManifest(const QString& path, const QString& serial, const QDateTime& when, const QString& program,
-                      const QStringList& counts)
+QString errorLine(const QString& what, const QString& path, const QString& why)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return file.errorString();
-    QByteArray text = "seriennummer=" + serial.toUtf8() + "\n";
-    text += "datum=" + when.toString(Qt::ISODate).toUtf8() + "\n";
-    text += "programm=" + program.toUtf8() + "\n";
-    for (const QString& line : counts)
-        text += line.toUtf8() + "\n";
-    file.write(text);
-    return file.commit() ? QString() : file.errorString();
+    return what + QChar(13) + QDir::toNativeSeparators(path) + QChar(13) + why;
+}
+
+QByteArray sha256Hex(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// "" when `folder` is missing or holds nothing but the files of a backup, so that replacing it
+// loses nothing else; else why not.
+QString replaceableFolder(const QString& folder, const QStringList& backupNames)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return {};
+    if (!info.isDir())
+        return errorLine(QStringLiteral("Sicherung nicht angelegt"), folder, QStringLiteral("ist eine Datei, kein Ordner"));
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& entry : entries)
+        if (!backupNames.contains(entry))
+            return errorLine(QStringLiteral("Sicherung nicht angelegt: im Ordner liegt noch anderes als eine Sicherung"), folder,
+                             QStringLiteral("\"%1\" gehört nicht zu einer Sicherung; einen neuen oder leeren Ordner "
+                                            "angeben").arg(entry));
+    return {};
+}
+
+// The folder a backup goes to as an absolute path; a link to a folder stands for the folder, so
+// that the link stays and its folder is replaced.
+QString backupTarget(const QString& folder)
+{
+    const QFileInfo info(QDir::cleanPath(QDir(folder).absolutePath()));
+    return info.isSymLink() && !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath() : info.absoluteFilePath();
+}
+
+// Why nothing new can be made in `folder`: a file is refused there for the same reasons as a
+// folder, and a refused file says which.
+QString whyNothingNewIn(const QString& folder)
+{
+    const QString probe = QDir(folder).filePath(QStringLiteral(".kx2-probe"));
+    QSaveFile file(probe);
+    const QString system = file.open(QIODevice::WriteOnly) ? QString() : file.errorString();
+    file.cancelWriting();
+    return FileErrorWords(probe, system, FileAccess::Write);
+}
+
+// The folder `path` with the folders above it: "" or why it cannot be made.
+QString makeFolder(const QString& path)
+{
+    if (QDir().mkpath(path))
+        return {};
+    QString up = path;
+    while (!QFileInfo::exists(up) && QFileInfo(up).absolutePath() != up)
+        up = QFileInfo(up).absolutePath();
+    return errorLine(QStringLiteral("Ordner kann nicht angelegt werden"), path, whyNothingNewIn(up));
+}
+
+// A name beside `name` in `parent` that nothing uses yet: ".name.neu", ".name.neu-2", ...
+QString freeNameBeside(const QDir& parent, const QString& name, const QString& what)
+{
+    for (int n = 1;; ++n) {
+        const QString candidate = QStringLiteral(".%1.%2%3").arg(name, what, n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (!QFileInfo::exists(parent.filePath(candidate)))
+            return candidate;
+    }
+}
+
+// Why a folder beside the backup cannot be renamed: what stops anything new there, or else
+// something still using it.
+QString renameWords(const QDir& parent)
+{
+    return QFileInfo(parent.absolutePath()).isWritable() ? QStringLiteral("der Ordner oder eine Datei darin ist noch in Gebrauch")
+                                                         : whyNothingNewIn(parent.absolutePath());
+}
+
+// Everything before the files are written: `target` may be replaced, the folder above it is
+// there, and the new folder `fresh` is made beside it. "" or why not.
+QString prepareFolder(const QString& target, const QStringList& backupNames, QString& fresh)
+{
+    const QFileInfo info(target);
+    if (info.fileName().isEmpty())
+        return errorLine(QStringLiteral("Sicherung nicht angelegt"), target, QStringLiteral("kein Ordnername"));
+    if (QString error = replaceableFolder(target, backupNames); !error.isEmpty())
+        return error;
+    if (QString error = makeFolder(info.absolutePath()); !error.isEmpty())
+        return error;
+    const QDir parent(info.absolutePath());
+    fresh = freeNameBeside(parent, info.fileName(), QStringLiteral("neu"));
+    if (!parent.mkdir(fresh))
+        return errorLine(QStringLiteral("Ordner kann nicht angelegt werden"), parent.filePath(fresh),
+                         whyNothingNewIn(parent.absolutePath()));
+    return {};
+}
+
+// The new folder `fresh` (complete) in the place of `name`; an old folder there is renamed aside
+// first and removed only once the new one is in place, or put back when it cannot be.
+QString swapIn(QDir parent, const QString& fresh, const QString& name)
+{
+    const QString target = parent.filePath(name);
+    const QString failed = QStringLiteral("Sicherung kann nicht an ihren Platz gebracht werden");
+    if (!QFileInfo::exists(target)) {
+        if (parent.rename(fresh, name))
+            return {};
+        QDir(parent.filePath(fresh)).removeRecursively();
+        return errorLine(failed, target, renameWords(parent));
+    }
+    const QString aside = freeNameBeside(parent, name, QStringLiteral("alt"));
+    if (!parent.rename(name, aside)) {
+        QDir(parent.filePath(fresh)).removeRecursively();
+        return errorLine(failed + QStringLiteral("; die alte ist unverändert"), target, renameWords(parent));
+    }
+    if (!parent.rename(fresh, name)) {
+        const QString why = renameWords(parent);
+        QDir(parent.filePath(fresh)).removeRecursively();
+        if (parent.rename(aside, name))
+            return errorLine(failed + QStringLiteral("; die alte ist unverändert"), target, why);
+        return errorLine(failed + QStringLiteral("; die alte liegt jetzt in ") + QDir::toNativeSeparators(parent.filePath(aside)),
+                         target, why);
+    }
+    // The new backup is complete in its place; an old copy that would not go is only clutter.
+    QDir(parent.filePath(aside)).removeRecursively();
+    return {};
+}
+
+// The name of the first file of the backup in `dir` that its manifest does not vouch for: one of
+// the four it does not list, or a listed one that is missing or differs in size or checksum.
+// "" when all match.
+QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
+{
+    struct Listed {
+        QString name;
+        qint64 size;
+        QByteArray sha256;
+    };
+    std::vector<Listed> listed;
+    for (const QByteArray& line : manifest.split('\n')) {
+        if (!line.startsWith("datei="))
+            continue;
+        // The name may hold blanks: size and checksum are the last two words.
+        const QByteArray rest = line.mid(6).trimmed();
+        const int hashAt = int(rest.lastIndexOf(' '));
+        const int sizeAt = hashAt > 0 ? int(rest.lastIndexOf(' ', hashAt - 1)) : -1;
+        if (sizeAt <= 0)
+            continue;
+        listed.push_back({QString::fromUtf8(rest.left(sizeAt)), rest.mid(sizeAt + 1, hashAt - sizeAt - 1).toLongLong(),
+                          rest.mid(hashAt + 1).toLower()});
+    }
+    QStringList names;
+    for (const StationDatabase& db : StationDatabases())
+        names << QString::fromUtf8(db.fileName);
+    for (const Listed& l : listed)
+        if (!names.contains(l.name))
+            names << l.name;
+    for (const QString& name : names) {
+        const auto it = std::find_if(listed.begin(), listed.end(), [&](const Listed& l) { return l.name == name; });
+        QFile file(dir.filePath(name));
+        if (it == listed.end() || !file.open(QIODevice::ReadOnly))
+            return name;
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError || bytes.size() != it->size || sha256Hex(bytes) != it->sha256)
+            return name;
+    }
+    return {};
 }
 
 } // namespace
 
+QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& files, const QByteArray& manifestHead)
+{
+    const QString target = backupTarget(folder);
+    QStringList backupNames{StationBackupManifestName()};
+    for (const BackupFile& f : files)
+        backupNames << f.name;
+    QString fresh;
+    if (QString error = prepareFolder(target, backupNames, fresh); !error.isEmpty())
+        return error;
+    const QDir parent(QFileInfo(target).absolutePath());
+    const QDir freshDir(parent.filePath(fresh));
+    QByteArray manifest = manifestHead;
+    // The manifest comes last: a folder with it holds every file it vouches for.
+    std::vector<BackupFile> all = files;
+    for (const BackupFile& f : files)
+        manifest += "datei=" + f.name.toUtf8() + ' ' + QByteArray::number(f.bytes.size()) + ' ' + sha256Hex(f.bytes) + '\n';
+    all.push_back({StationBackupManifestName(), manifest});
+    for (const BackupFile& f : all) {
+        if (const QString why = SaveFileWhole(freshDir.filePath(f.name), f.bytes); !why.isEmpty()) {
+            QDir(freshDir).removeRecursively();
+            return errorLine(QStringLiteral("Fehler beim Speichern des Files"), QDir(target).filePath(f.name), why);
+        }
+    }
+    return swapIn(parent, fresh, QFileInfo(target).fileName());
+}
+
 StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program, const QDateTime& when)
 {
-    const QDir dir(folder);
-    if (!QDir().mkpath(folder))
-        return {StationRunOutcome::End::Failed, QStringLiteral("Ordner kann nicht angelegt werden: ") + folder};
-    const QString probe = IsdWriter::checkWritable(dir.filePath(StationDatabases().front().fileName));
-    if (!probe.isEmpty())
-        return {StationRunOutcome::End::Failed, probe};
+    const auto& all = StationDatabases();
+    QStringList backupNames{StationBackupManifestName()};
+    for (const StationDatabase& db : all)
+        backupNames << QString::fromUtf8(db.fileName);
+    // Before a read of minutes, not after it: the place must take the new folder.
+    const QString target = backupTarget(folder);
+    QString fresh;
+    if (const QString error = prepareFolder(target, backupNames, fresh); !error.isEmpty())
+        return {StationRunOutcome::End::Failed, error};
+    QDir(QFileInfo(target).absolutePath()).rmdir(fresh);
 
     ctx.accessoryRange = {1, AccessoryTable::MaxAddress};
     ctx.feedbackRange = {1, FeedbackTable::MaxAddress};
     {
         const Run run(ctx.platform.progress);
-        const auto& all = StationDatabases();
         for (size_t i = 0; i < all.size(); ++i) {
             ctx.platform.progress.runPart(partText(QStringLiteral("Sicherung"), i, all[i]));
             const ReadOutcome read = all[i].read(ctx);
@@ -74,28 +260,41 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
                             .arg(QString::fromUtf8(all[i].what))};
         }
     }
-    QStringList counts;
-    for (const StationDatabase& db : StationDatabases()) {
-        const QString error = db.file(ctx).saveTo(dir.filePath(db.fileName));
-        if (!error.isEmpty())
-            return {StationRunOutcome::End::Failed, error};
-        counts << QStringLiteral("%1=%2").arg(db.word).arg(db.count(ctx));
-    }
     const QString serial = ctx.storedSerial.numberText();
-    const QString error = writeManifest(dir.filePath(StationBackupManifestName()), serial, when, program, counts);
-    if (!error.isEmpty())
+    QByteArray head = "seriennummer=" + serial.toUtf8() + "\n";
+    head += "datum=" + when.toString(Qt::ISODate).toUtf8() + "\n";
+    head += "programm=" + program.toUtf8() + "\n";
+    QStringList counts;
+    std::vector<BackupFile> files;
+    for (const StationDatabase& db : all) {
+        counts << QStringLiteral("%1=%2").arg(db.word).arg(db.count(ctx));
+        head += counts.last().toUtf8() + "\n";
+        files.push_back({QString::fromUtf8(db.fileName), db.file(ctx).data()});
+    }
+    if (const QString error = WriteBackupFolder(target, files, head); !error.isEmpty())
         return {StationRunOutcome::End::Failed, error};
     return {StationRunOutcome::End::Done, QStringLiteral("Sicherung der Zentrale %1 gespeichert in %2 (%3)")
-                                              .arg(serial, QDir::toNativeSeparators(folder), counts.join(QStringLiteral(", ")))};
+                                              .arg(serial, QDir::toNativeSeparators(target), counts.join(QStringLiteral(", ")))};
 }
 
 StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
 {
     const QDir dir(folder);
-    if (!QFile::exists(dir.filePath(StationBackupManifestName())))
+    QFile manifest(dir.filePath(StationBackupManifestName()));
+    if (!manifest.exists())
         return {StationRunOutcome::End::Failed,
                 QStringLiteral("Keine Sicherung der Zentrale (%1 fehlt): %2").arg(StationBackupManifestName(), folder)};
-    for (const StationDatabase& db : StationDatabases()) {
+    if (!manifest.open(QIODevice::ReadOnly))
+        return {StationRunOutcome::End::Failed,
+                errorLine(IsdOpenErrorText(), manifest.fileName(),
+                          FileErrorWords(manifest.fileName(), manifest.errorString(), FileAccess::Read))};
+    // A manifest without file lines (written before they were) cannot vouch for anything either.
+    if (const QString name = firstFileNotVouchedFor(dir, manifest.readAll()); !name.isEmpty())
+        return {StationRunOutcome::End::Failed, QStringLiteral("Sicherung unvollständig oder verändert: ") + name};
+    const auto& all = StationDatabases();
+    // Each load sets the one StoredSerial: each database keeps its own file's for its send.
+    std::vector<StoredSerial> serials;
+    for (const StationDatabase& db : all) {
         const IsdLoadResult loaded = db.load(ctx, dir.filePath(db.fileName));
         if (!loaded.ok())
             return {StationRunOutcome::End::Failed,
@@ -103,18 +302,20 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
                         .arg(dir.filePath(db.fileName),
                              loaded.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText(),
                              loaded.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(loaded.detail))};
+        serials.push_back(ctx.storedSerial);
     }
     // A route file marks for sending only the routes with a start entry; a restore makes the
     // station's routes the backup's, names of routes without entries included.
     ctx.routes.markEverythingForSending();
+    const bool check = ctx.settings.VerifyAfterSend;
     const Run run(ctx.platform.progress);
-    const auto& all = StationDatabases();
     QStringList sent;
     // The databases sent completely before the run ended.
     const auto sentSoFar = [&sent] { return sent.isEmpty() ? QStringLiteral("keine") : sent.join(QStringLiteral(", ")); };
     for (size_t i = 0; i < all.size(); ++i) {
         ctx.platform.progress.runPart(partText(QStringLiteral("Zurückspielen"), i, all[i]));
         const QString what = QString::fromUtf8(all[i].what);
+        ctx.storedSerial = serials[i];
         switch (all[i].send(ctx)) {
         case SendOutcome::Sent:
         case SendOutcome::NothingPending:
@@ -123,18 +324,23 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
         case SendOutcome::Declined:
             break;
         case SendOutcome::OtherDeviceDeclined:
-            return {StationRunOutcome::End::Declined, QStringLiteral("Nicht gesendet: die Sicherung ist aus einer anderen Zentrale.")};
+            return {StationRunOutcome::End::Declined,
+                    QStringLiteral("Nicht gesendet: %1 der Sicherung sind aus einer anderen Zentrale; vollständig gesendet: %2")
+                        .arg(what, sentSoFar())};
         case SendOutcome::Cancelled:
             return {StationRunOutcome::End::Cancelled,
                     QStringLiteral("Abgebrochen bei %1; vollständig gesendet: %2").arg(what, sentSoFar())};
         case SendOutcome::Failed:
+            // The box before this named the step, or each difference the check found.
             return {StationRunOutcome::End::Failed,
-                    QStringLiteral("Fehler beim Senden: %1; vollständig gesendet: %2").arg(what, sentSoFar())};
+                    QStringLiteral("Fehler beim %1: %2; vollständig gesendet: %3")
+                        .arg(check ? QStringLiteral("Senden oder Prüfen") : QStringLiteral("Senden"), what, sentSoFar())};
         }
     }
     if (sent.isEmpty())
         return {StationRunOutcome::End::Declined, QStringLiteral("Nichts gesendet.")};
-    return {StationRunOutcome::End::Done, QStringLiteral("Zurückgespielt: ") + sent.join(QStringLiteral(", "))};
+    const QString done = check ? QStringLiteral("Zurückgespielt und geprüft: ") : QStringLiteral("Zurückgespielt: ");
+    return {StationRunOutcome::End::Done, done + sent.join(QStringLiteral(", "))};
 }
 
 } // namespace kx2

@@ -14,11 +14,21 @@ namespace kx2 {
 
 namespace {
 
+// Whether the first `bytes` of a row were ever written: flash never written reads as all 0xFF.
+bool written(const RecordTable& table, int row, int bytes)
+{
+    for (int b = 0; b < bytes; ++b)
+        if (table.value(row, b) != 0xFF)
+            return true;
+    return false;
+}
+
+// Every address of a range read has a row; a record in use is one held and written once.
 int countRange(const RangeRecordTable& table, const AddressRange& range)
 {
     int n = 0;
     for (int a = range.first; a <= range.last; ++a)
-        n += table.status(a) != status::Empty ? 1 : 0;
+        n += table.status(a) != status::Empty && written(table, a, RangeRecordTable::RecordBytes);
     return n;
 }
 
@@ -66,9 +76,12 @@ const std::vector<StationDatabase>& StationDatabases()
          [](AppContext& c, const QString& p) { return LoadRouteTableFile(p, c.routes, c.storedSerial); },
          [](AppContext& c) { return c.routeTransfer().SendRoutes(); },
          [](AppContext& c) {
+             // A route without entries may still have its name record in the station.
              int n = 0;
              for (int r = 1; r <= RouteTables::RouteCount; ++r)
-                 n += c.routes.holdsRoute(r) ? 1 : 0;
+                 n += c.routes.holdsRoute(r)
+                      || (c.routes.RouteNames.value(r, RouteTables::State) != status::Empty
+                          && written(c.routes.RouteNames, r, RouteTables::RecordBytes));
              return n;
          },
          [](AppContext& c) { return RouteCsv(c.routes); }},

@@ -25,7 +25,7 @@ struct StationDatabase {
     std::function<IsdWriter(AppContext&)> file;
     std::function<IsdLoadResult(AppContext&, const QString&)> load;
     std::function<SendOutcome(AppContext&)> send;
-    std::function<int(AppContext&)> count; // records the table holds
+    std::function<int(AppContext&)> count; // records in use the table holds
     std::function<CsvTable(AppContext&)> csv; // its table as CSV
 };
 

@@ -37,6 +37,15 @@ void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
         cli.progress().setMode(StderrProgress::Mode::Quiet);
 }
 
+// --verify of send and restore.
+const QCommandLineOption& verifyOption()
+{
+    static const QCommandLineOption verify(
+        QStringLiteral("verify"), QStringLiteral("Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und "
+                                                 "vergleichen; bei Abweichungen endet kx2ctl mit einem Fehler."));
+    return verify;
+}
+
 using CliDatabase = StationDatabase;
 
 // --yes and --replace of send and restore: the two questions of a send answered in advance.
@@ -140,9 +149,7 @@ int runSend(const QStringList& args)
     parser.addOption({QStringLiteral("replace"),
                       QStringLiteral("Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze "
                                      "werden gelöscht).")});
-    parser.addOption({QStringLiteral("verify"),
-                      QStringLiteral("Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und vergleichen; "
-                                     "bei Abweichungen endet kx2ctl mit einem Fehler.")});
+    parser.addOption(verifyOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
@@ -163,7 +170,7 @@ int runSend(const QStringList& args)
     presetSendAnswers(cli, parser);
 
     AppContext& ctx = cli.ctx();
-    ctx.settings.VerifyAfterSend = parser.isSet(QStringLiteral("verify"));
+    ctx.settings.VerifyAfterSend = parser.isSet(verifyOption());
     const IsdLoadResult loaded = db->load(ctx, parser.value(QStringLiteral("input")));
     if (!loaded.ok()) {
         ShowIsdError(cli.dialogs(), loaded.error, loaded.detail, parser.value(QStringLiteral("input")));
@@ -258,7 +265,8 @@ const QCommandLineOption& folderOption()
 
 int stationRunExit(const StationRunOutcome& outcome)
 {
-    QTextStream(outcome.ok() ? stdout : stderr) << outcome.text << "\n";
+    // The texts hold the line breaks of a message box (a save error: what, file, why).
+    QTextStream(outcome.ok() ? stdout : stderr) << TerminalDialogs::plain(outcome.text) << "\n";
     switch (outcome.end) {
     case StationRunOutcome::End::Done:
         return 0;
@@ -279,7 +287,8 @@ int runBackup(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
-        "Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum) im Ordner."));
+        "Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum, Prüfsummen) im\n"
+        "Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn die neue vollständig geschrieben ist."));
     parser.addOption(folderOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
@@ -303,17 +312,19 @@ int runRestore(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send."));
+        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.\n"
+        "Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt passen, wird abgelehnt, bevor etwas gesendet wird."));
     parser.addOption(folderOption());
     parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
                       QStringLiteral("Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen "
                                      "Datensätze werden gelöscht).")});
+    parser.addOption(verifyOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("restore"),
-                     QStringLiteral("kx2ctl restore -d ORDNER [--yes] [--replace] [Optionen]"), exitCode))
+                     QStringLiteral("kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]"), exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
         QTextStream(stderr) << "Ordner fehlt: -d ORDNER\n";
@@ -324,6 +335,7 @@ int runRestore(const QStringList& args)
         return 2;
     chooseProgress(cli, parser);
     presetSendAnswers(cli, parser);
+    cli.ctx().settings.VerifyAfterSend = parser.isSet(verifyOption());
     const InterruptCatcher interrupt;
     return stationRunExit(RestoreStation(cli.ctx(), parser.value(folderOption())));
 }

@@ -1,10 +1,10 @@
 #include "dbproto/IsdFile.h"
 
 #include "shell/Cp1252.h"
+#include "shell/FileErrors.h"
 #include "shell/UserDialogs.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <limits>
 
@@ -81,34 +81,9 @@ void IsdWriter::writeEmpty()
 }
 
 namespace {
-// The system's words in German where the cause can be seen from outside; its own otherwise.
-QString saveReason(const QString& path, const QString& systemText)
-{
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.exists())
-        return QStringLiteral("Ordner nicht vorhanden");
-    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return QStringLiteral("keine Berechtigung zum Schreiben");
-    return systemText;
-}
-
 QString saveFailure(const QString& path, const QString& why)
 {
-    return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path) + QChar(13)
-           + saveReason(path, why);
-}
-
-QString openReason(const QString& path, const QString& systemText)
-{
-    const QFileInfo file(path);
-    if (!file.exists())
-        return QStringLiteral("Datei nicht vorhanden");
-    if (file.isDir())
-        return QStringLiteral("ein Ordner, keine Datei");
-    if (!file.isReadable())
-        return QStringLiteral("keine Berechtigung zum Lesen");
-    return systemText;
+    return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path) + QChar(13) + why;
 }
 } // namespace
 
@@ -117,28 +92,15 @@ QString IsdWriter::checkWritable(const QString& path)
     // The same way saveTo goes, stopped before anything replaces the file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return saveFailure(path, file.errorString());
+        return saveFailure(path, FileErrorWords(path, file.errorString(), FileAccess::Write));
     file.cancelWriting();
     return QString();
 }
 
 QString IsdWriter::saveTo(const QString& path) const
 {
-    QSaveFile file(path);
-    const auto failure = [&](const QString& why) { return saveFailure(path, why); };
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
-    // A file smaller than the write buffer only reaches the disk when the buffer is flushed, and
-    // a flush that fails inside commit() goes unnoticed: on a full disk commit() would put an
-    // empty file in place of the old one and report success. So the flush is its own step.
-    if (file.write(m_data) != m_data.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return failure(why);
-    }
-    if (!file.commit())
-        return failure(file.errorString());
-    return QString();
+    const QString why = SaveFileWhole(path, m_data);
+    return why.isEmpty() ? QString() : saveFailure(path, why);
 }
 
 // --- reading ---
@@ -175,7 +137,7 @@ IsdError IsdReader::open(const QString& path)
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly)) {
         m_error = IsdError::Open;
-        m_detail = openReason(path, m_file.errorString());
+        m_detail = FileErrorWords(path, m_file.errorString(), FileAccess::Read);
         return m_error;
     }
     QByteArray first;
@@ -209,7 +171,7 @@ bool IsdReader::nextLine(QByteArray& line)
         QByteArray raw = m_file.readLine();
         if (raw.isEmpty()) {
             if (m_file.error() != QFileDevice::NoError)
-                m_detail = m_file.errorString();
+                m_detail = FileErrorWords(m_file.fileName(), m_file.errorString(), FileAccess::Read);
             return false;
         }
         if (raw.endsWith('\n'))

@@ -1,8 +1,9 @@
 #include "shell/CsvTable.h"
 
 #include "shell/Cp1252.h"
+#include "shell/FileErrors.h"
 
-#include <QSaveFile>
+#include <QDir>
 #include <QFile>
 #include <map>
 
@@ -109,6 +110,11 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
     if (keyAt < 0)
         return {0, lineError(1, QStringLiteral("die Spalte \"%1\" fehlt").arg(table.keyTitle))};
 
+    QStringList readTitles;
+    for (const CsvColumn& c : table.columns)
+        if (c.check)
+            readTitles << c.title;
+
     struct Change {
         int row;
         int column;
@@ -137,8 +143,13 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
                 continue;
             const CsvColumn& column = table.columns[size_t(c)];
             const QString& cell = (*cells)[i];
-            if (!column.check || cell == column.text(*row))
+            if (cell == column.text(*row))
                 continue;
+            // A column without a check is written only: an edit there would be lost unsaid.
+            if (!column.check)
+                return {0, lineError(lineNo, QStringLiteral("%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
+                                                 .arg(column.title, readTitles.join(QStringLiteral(", ")), cell,
+                                                      column.text(*row)))};
             if (const QString why = column.check(cell); !why.isEmpty())
                 return {0, lineError(lineNo, QStringLiteral("%1: %2").arg(column.title, why))};
             changes.push_back({*row, c, cell});
@@ -164,19 +175,21 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
 
 QString SaveCsvFile(const CsvTable& table, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(WriteCsv(table));
-    return file.commit() ? QString() : file.errorString();
+    const QString why = SaveFileWhole(path, WriteCsv(table));
+    return why.isEmpty() ? QString() : QDir::toNativeSeparators(path) + QChar(13) + why;
 }
 
 CsvImport LoadCsvFile(const CsvTable& table, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {0, QStringLiteral("%1: %2").arg(path, file.errorString())};
-    return ReadCsv(table, file.readAll());
+        return {0, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
+                                                FileErrorWords(path, file.errorString(), FileAccess::Read))};
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {0, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
+                                                FileErrorWords(path, file.errorString(), FileAccess::Read))};
+    return ReadCsv(table, data);
 }
 
 namespace csv {

@@ -12,7 +12,7 @@ struct CsvColumn {
     QString title;                          // the header cell: "Name", "f0"
     std::function<QString(int row)> text;   // the cell of a record
     // Import: "" when a cell fits, else why not ("Zahl 0 bis 79 erwartet"). Without it the column
-    // is written only (route entries).
+    // is written only (route entries): a file whose cell there differs from text(row) is refused.
     std::function<QString(const QString& cell)> check = {};
     // Stores a checked cell that differs from text(row), marking the record for the next send as
     // an edit in the grid does.
@@ -43,11 +43,13 @@ struct CsvImport {
 };
 
 // Takes a file written by WriteCsv, or edited from one: columns found by their header titles (in
-// any order, write-only ones ignored), rows by their key. Every cell is checked before anything is
-// stored, so a file with one bad cell changes nothing.
+// any order), rows by their key. Every cell is checked before anything is stored, so a file with
+// one bad cell, or an edit in a column that is written only, changes nothing.
 CsvImport ReadCsv(const CsvTable& table, const QByteArray& data);
 
-// The same on files; a file that cannot be read or written is an error with its reason.
+// The same on files; a file that cannot be read or written is an error with the path and the
+// system's reason in German (FileErrorWords): on a line of their own when saving, "path: reason"
+// when loading.
 QString SaveCsvFile(const CsvTable& table, const QString& path);
 CsvImport LoadCsvFile(const CsvTable& table, const QString& path);
 

@@ -137,6 +137,18 @@ same=0 kinds=0
 "$ctl" diff "$work/bk/lokdaten.isd" "$work/bk/rueckmelder.isd" 2>/dev/null || kinds=$?
 [ "$same$kinds" = 12 ] || { echo "diff exit codes $same $kinds"; exit 1; }
 grep -qE "^Lok [0-9]+: Name in A '.*', in B 'Umbenannt'$" "$work/diff.out" || { cat "$work/diff.out"; exit 1; }
+# A save error on lines of its own, no carriage return; a restore with --verify to a station
+# that stores a byte wrongly ends non-zero with the check named.
+if "$ctl" backup -d "$work/bk/lokdaten.isd/x" --port "$work/tty" -q 2>"$work/nobk.err"; then exit 1; fi
+grep -qx "ein Teil des Pfads ist kein Ordner" "$work/nobk.err"
+if grep -q $'\r' "$work/nobk.err"; then echo "a carriage return in a summary line"; exit 1; fi
+"$ctl" sim --pty "$work/tty2" --state "$work/bad.state" --seed 7 --corrupt-writes-every 2 >"$work/sim2.out" 2>&1 &
+sim2=$!
+trap 'kill $sim $sim2 2>/dev/null; wait 2>/dev/null; rm -rf "$work" || true' EXIT
+for _ in $(seq 50); do [ -e "$work/tty2" ] && break; sleep 0.1; done
+if "$ctl" restore -d "$work/bk" --port "$work/tty2" --yes --verify -q 2>"$work/rs.err"; then exit 1; fi
+grep -q "Fehler beim Prüfen der Datenbank" "$work/rs.err"
+grep -q "^Fehler beim Senden oder Prüfen: Lokomotiven;" "$work/rs.err" || { cat "$work/rs.err"; exit 1; }
 ;;
 *) echo "unknown part $part"; exit 2 ;;
 esac

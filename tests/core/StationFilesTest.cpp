@@ -6,8 +6,13 @@
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "routes/RouteCommand.h"
+#include "routes/RouteCsv.h"
 #include "routes/RouteFiles.h"
+#include "shell/FileErrors.h"
 #include "support/SimRig.h"
+
+#include <QDirIterator>
+#include <system_error>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +28,21 @@ void putLoco(LocoTable& t, int slot, int address, const QString& name)
     t.set(slot, LocoTable::FormatCode, 82);
     t.set(slot, LocoTable::FormatParam, 17);
     t.set(slot, LocoTable::symbolColumn(2), 5);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every entry under `folder`, a file with its bytes.
+QStringList contentsOf(const QString& folder)
+{
+    QStringList out;
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        out << it.next() + "=" + QString::fromLatin1(readAll(it.filePath()).toHex());
+    return out;
 }
 
 } // namespace
@@ -41,7 +61,9 @@ TEST(StationBackup, RestoredToAnotherStationBacksUpTheSame)
     ASSERT_TRUE(BackupStation(from.ctx, a, QStringLiteral("test")).ok());
     QFile manifest(QDir(a).filePath(StationBackupManifestName()));
     ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(manifest.readAll().startsWith("seriennummer=1200066051\n"));
+    const QByteArray text = manifest.readAll();
+    EXPECT_TRUE(text.startsWith("seriennummer=1200066051\n"));
+    EXPECT_TRUE(text.contains("\nloco=6\nacc=40\nfb=40\nroutes=10\ndatei=lokdaten.isd ")) << text.toStdString();
 
     SimRig to;
     const StationRunOutcome restored = RestoreStation(to.ctx, a);
@@ -52,6 +74,86 @@ TEST(StationBackup, RestoredToAnotherStationBacksUpTheSame)
         EXPECT_TRUE(diff.ok() && diff.differences.isEmpty()) << db.word << ": " << diff.differences.join('\n').toStdString();
     }
     EXPECT_EQ(to.ctx.routes.ReadFSname(1, 3), from.ctx.routes.ReadFSname(1, 3));
+}
+
+// A new backup takes the place of the old one only once every file is written; a folder that
+// holds anything else is not replaced. Nothing is left beside it.
+TEST(StationBackup, ReplacesTheOldFolderWholeOrNotAtAll)
+{
+    const std::pair<const char*, const char*> cases[] = {{"c.isd", "c.isd"}, {"c.isd", "fehlt/c.isd"}, {"notiz.txt", "c.isd"}};
+    for (const auto& [kept, third] : cases) {
+        SCOPED_TRACE(std::string(kept) + " " + third);
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("alt"));
+        ASSERT_EQ(WriteBackupFolder(old, {{"a.isd", "alt a"}, {kept, "alt"}}, "seriennummer=1\n"), QString());
+        const QStringList before = contentsOf(dir.path());
+        const bool taken = WriteBackupFolder(old, {{"a.isd", "neu a"}, {"b.isd", "b"}, {third, "c"}, {"d.isd", "d"}}, "").isEmpty();
+        EXPECT_EQ(taken, &kept == &cases[0].first) << "the first case only";
+        if (taken)
+            EXPECT_EQ(std::pair(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                                readAll(old + QStringLiteral("/a.isd"))),
+                      std::pair(QStringList{"alt"}, QByteArray("neu a")));
+        else
+            EXPECT_EQ(contentsOf(dir.path()), before);
+    }
+}
+
+// A restore sends nothing of a backup whose files its manifest does not vouch for, and compares
+// each database with the station its own file comes from.
+TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnStation)
+{
+    QTemporaryDir dir;
+    SimRig from;
+    from.station.seedLocomotives(2);
+    ASSERT_TRUE(BackupStation(from.ctx, dir.path(), QStringLiteral("test")).ok());
+    std::vector<BackupFile> files;
+    for (const StationDatabase& db : StationDatabases())
+        files.push_back({db.fileName, readAll(QDir(dir.path()).filePath(db.fileName))});
+    from.ctx.storedSerial.set(1, 17);
+    files[1].bytes = StationDatabases()[1].file(from.ctx).data(); // accessories of another station
+    const struct {
+        const char* name;
+        const char* file; // spoiled: `from` replaced by `to`, or removed when `from` is empty
+        QByteArray from, to;
+        QString refused; // the file named; "" : sent
+    } cases[] = {
+        {"as written", "sicherung.txt", "-", "-", ""},
+        {"a file missing", "rueckmelder.isd", "", "", "rueckmelder.isd"},
+        {"a byte changed", "rueckmelder.isd", "Version 1.0", "Version 1.1", "rueckmelder.isd"},
+        {"not listed", "sicherung.txt", "datei=rueckmelder", "datei=rueckmeldex", "rueckmelder.isd"},
+        {"without file lines", "sicherung.txt", "datei=", "alt=", "lokdaten.isd"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = dir.filePath(QString::fromUtf8(c.name));
+        ASSERT_EQ(WriteBackupFolder(folder, files, "seriennummer=1200066051\n"), QString());
+        QFile f(QDir(folder).filePath(c.file));
+        const QByteArray bytes = readAll(f.fileName()).replace(c.from, c.to);
+        ASSERT_TRUE(c.from.isEmpty() ? f.remove() : f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
+        SimRig to;
+        const StationRunOutcome restored = RestoreStation(to.ctx, folder);
+        QStringList asked;
+        for (const FakeDialogs::Call& call : to.dialogs.calls)
+            asked << (call.question == Question::ReplaceOtherStation ? call.title : QString());
+        if (c.refused.isEmpty()) {
+            EXPECT_TRUE(restored.ok()) << restored.text.toStdString();
+            EXPECT_EQ(asked.join(QString()), QStringLiteral("Magnetartikel")) << "no other database asked";
+            continue;
+        }
+        EXPECT_EQ(restored.text, QStringLiteral("Sicherung unvollständig oder verändert: ") + c.refused);
+        EXPECT_EQ(std::tuple(asked.size(), to.progress.shows), std::tuple(0, 0)) << "nothing sent";
+    }
+}
+
+// File errors in German words where the system's reason is known.
+TEST(FileErrors, SayWhatTheSystemSaidInGerman)
+{
+    QTemporaryDir dir;
+    const auto words = [&](const QString& system) { return FileErrorWords(dir.filePath("x"), system, FileAccess::Write); };
+    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOSPC))), QStringLiteral("Datenträger voll"));
+    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(EROFS))), QStringLiteral("Datenträger schreibgeschützt"));
+    EXPECT_EQ(words(QStringLiteral("Unknown error")), QStringLiteral("Fehler des Systems ohne nähere Angabe"));
+    EXPECT_EQ(SaveCsvFile(CsvTable{}, dir.path()), QDir::toNativeSeparators(dir.path()) + QChar(13) + QStringLiteral("ist ein Ordner"));
 }
 
 // A CSV exported and edited comes back as edits marked for sending; a malformed one is refused
@@ -102,7 +204,8 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
 }
 
 // The two name lines of an accessory share one area: together too long is refused, nothing stored.
-TEST(TableCsv, TwoNameLinesMustFitTheirAreaTogether)
+// A route command edited in the file is refused: commands are not read.
+TEST(TableCsv, NameLinesTooLongTogetherAndEditedCommandsAreRefused)
 {
     SimRig rig;
     for (int a = 1; a <= 3; ++a)
@@ -111,6 +214,10 @@ TEST(TableCsv, TwoNameLinesMustFitTheirAreaTogether)
     EXPECT_EQ(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), file).error,
               QStringLiteral("Zeile 2: die beiden Namenszeilen haben zusammen 30 Zeichen, Platz ist für 23"));
     EXPECT_EQ(rig.ctx.accessories.nameLine(2, 1), QString());
+    rig.ctx.routes.RouteData[2][2] = 1011;
+    EXPECT_EQ(ReadCsv(RouteCsv(rig.ctx.routes), "Fahrstraße;Befehl 1\r\n2;Pause\r\n").error,
+              QStringLiteral("Zeile 2: Befehl 1: wird nicht eingelesen, nur Name Zeile1, Name Zeile2 (\"Pause\" statt \"%1\")")
+                  .arg(FS_Befehl_to_Text(rig.ctx.routes, 2, 2)));
 }
 
 // kx2ctl diff names each kind of field in words; files of two kinds are not compared.

@@ -1,0 +1,120 @@
+#include "shell/FileErrors.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <system_error>
+
+namespace kx2 {
+
+namespace {
+
+// Qt reports a failing system call with the C library's text for its code (strerror, in the
+// process's language); the same library gives the text for each code here, so that the match
+// holds whatever language it speaks.
+bool saysCode(const QString& systemText, int code)
+{
+    const QString text = QString::fromLocal8Bit(std::generic_category().message(code));
+    return !text.isEmpty() && systemText.contains(text, Qt::CaseInsensitive);
+}
+
+QString knownWords(const QString& systemText, FileAccess access)
+{
+    const bool write = access == FileAccess::Write;
+    const struct {
+        int code;
+        const char* words;
+    } known[] = {
+        {ENOSPC, "Datenträger voll"},
+#ifdef EDQUOT
+        {EDQUOT, "Speicherkontingent auf dem Datenträger erschöpft"},
+#endif
+        {EROFS, "Datenträger schreibgeschützt"},
+        {EISDIR, "ist ein Ordner"},
+        {ENOTDIR, "ein Teil des Pfads ist kein Ordner"},
+        {EFBIG, "Datei zu groß"},
+        {ENAMETOOLONG, "Dateiname zu lang"},
+        {EIO, "Ein-/Ausgabefehler des Datenträgers"},
+        {EMFILE, "zu viele offene Dateien"},
+        {EBUSY, "Datei oder Datenträger belegt"},
+        {EACCES, write ? "keine Berechtigung zum Schreiben" : "keine Berechtigung zum Lesen"},
+        {EPERM, write ? "keine Berechtigung zum Schreiben" : "keine Berechtigung zum Lesen"},
+        {ENOENT, write ? "Ordner nicht vorhanden" : "Datei nicht vorhanden"},
+    };
+    for (const auto& k : known)
+        if (saysCode(systemText, k.code))
+            return QString::fromUtf8(k.words);
+    return {};
+}
+
+// What can be seen of the place itself when the system's text says nothing known.
+QString seenWords(const QString& path, FileAccess access)
+{
+    const QFileInfo file(path);
+    if (file.isDir())
+        return QStringLiteral("ist ein Ordner");
+    if (access == FileAccess::Read) {
+        if (!file.exists())
+            return QStringLiteral("Datei nicht vorhanden");
+        return file.isReadable() ? QString() : QStringLiteral("keine Berechtigung zum Lesen");
+    }
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("Ordner nicht vorhanden");
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return QStringLiteral("keine Berechtigung zum Schreiben");
+    return {};
+}
+
+bool saysNothing(const QString& systemText)
+{
+    return systemText.trimmed().isEmpty() || systemText == QLatin1String("Unknown error")
+           || systemText == QCoreApplication::translate("QIODevice", "Unknown error");
+}
+
+} // namespace
+
+QString FileErrorWords(const QString& path, const QString& systemText, FileAccess access)
+{
+    if (QString words = knownWords(systemText, access); !words.isEmpty())
+        return words;
+    if (QString words = seenWords(path, access); !words.isEmpty())
+        return words;
+    if (saysNothing(systemText))
+        return QStringLiteral("Fehler des Systems ohne nähere Angabe");
+#ifdef Q_OS_WIN
+    return systemText;
+#else
+    return QStringLiteral("Fehler des Systems (%1)").arg(systemText);
+#endif
+}
+
+QString SaveFileWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileErrorWords(path, file.errorString(), FileAccess::Write);
+    const auto failed = [&] {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return FileErrorWords(path, why, FileAccess::Write);
+    };
+    // A disk that fills up takes a short write without a reason; the next write gives it.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return failed();
+        done += n;
+    }
+    // A file smaller than the write buffer only reaches the disk when the buffer is flushed, and
+    // a flush that fails inside commit() goes unnoticed: on a full disk commit() would put an
+    // empty file in place of the old one and report success. So the flush is its own step.
+    if (!file.flush())
+        return failed();
+    if (!file.commit())
+        return FileErrorWords(path, file.errorString(), FileAccess::Write);
+    return {};
+}
+
+} // namespace kx2

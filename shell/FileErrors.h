@@ -1,0 +1,22 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace kx2 {
+
+enum class FileAccess { Read, Write };
+
+// Why `path` could not be read or written, in German: the system's reason where it is known
+// ("Datenträger voll", "ist ein Ordner", "keine Berechtigung zum Schreiben", "Datenträger
+// schreibgeschützt"), else what can be seen from outside (a folder that is missing), else a
+// general text with the system's own in brackets. `systemText` is QFileDevice::errorString():
+// Qt gives the C library's text there, which the words are matched against. On Windows the
+// system's text is already in the user's language and is kept.
+QString FileErrorWords(const QString& path, const QString& systemText, FileAccess access);
+
+// Writes `bytes` to `path` in one piece: a temporary file beside it takes the place of the old
+// file only once every byte reached the disk, so a failure leaves the old file as it was and
+// nothing beside it. Returns "" or FileErrorWords.
+QString SaveFileWhole(const QString& path, const QByteArray& bytes);
+
+} // namespace kx2
