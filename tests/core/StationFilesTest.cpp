@@ -40,8 +40,10 @@ QByteArray readAll(const QString& path)
 QStringList contentsOf(const QString& folder)
 {
     QStringList out;
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
-        out << it.next() + "=" + QString::fromLatin1(readAll(it.filePath()).toHex());
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        out << path + "=" + QString::fromLatin1(readAll(path).toHex());
+    }
     return out;
 }
 
@@ -80,7 +82,7 @@ TEST(StationBackup, RestoredToAnotherStationBacksUpTheSame)
 // holds anything else is not replaced. Nothing is left beside it.
 TEST(StationBackup, ReplacesTheOldFolderWholeOrNotAtAll)
 {
-    const std::pair<const char*, const char*> cases[] = {{"c.isd", "c.isd"}, {"c.isd", "fehlt/c.isd"}, {"notiz.txt", "c.isd"}};
+    const std::pair<const char*, const char*> cases[] = {{"b.isd", "c.isd"}, {"b.isd", "fehlt/c.isd"}, {"notiz.txt", "c.isd"}};
     for (const auto& [kept, third] : cases) {
         SCOPED_TRACE(std::string(kept) + " " + third);
         QTemporaryDir dir;
