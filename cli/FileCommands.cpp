@@ -83,7 +83,7 @@ int runImportCsv(const QStringList& args)
         return loadError(base, r);
     const CsvImport taken = LoadCsvFile(db->csv(ctx), words[1]);
     if (!taken.ok()) {
-        QTextStream(stderr) << words[1] << ": " << taken.error << "\n";
+        QTextStream(stderr) << TerminalDialogs::plain(taken.error) << "\n";
         return 1;
     }
     if (const QString error = db->file(ctx).saveTo(parser.value(QStringLiteral("output"))); !error.isEmpty()) {

@@ -11,12 +11,12 @@
 namespace kx2 {
 
 namespace {
-const QString kExtension = QStringLiteral("ISD");
+const QString kIsdExtension = QStringLiteral("ISD");
 } // namespace
 
 bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(const QString& path)>& loadFile) const
 {
-    const QString path = AskFileName(files, settings, 0, kExtension, startFolder);
+    const QString path = AskFileName(files, settings, 0, kIsdExtension, startFolder);
     if (path.isEmpty())
         return false;
     if (pause)
@@ -28,7 +28,7 @@ bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(cons
 
 bool FilePrompt::save(const IsdWriter& file, double pauseAfter) const
 {
-    const QString path = AskFileName(files, settings, 1, kExtension, startFolder);
+    const QString path = AskFileName(files, settings, 1, kIsdExtension, startFolder);
     if (path.isEmpty())
         return false;
     const QString error = file.saveTo(path);

@@ -16,8 +16,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Fahrstraßen");
 constexpr const DatabaseLayout& kNames = RouteTables::NameLayout;
-constexpr int kRoutes = RouteTables::RouteCount;
-constexpr int kEntries = RouteTables::EntryCount;
 
 int nameArea(int route)
 {
@@ -53,7 +51,7 @@ RouteTransfer::RouteTransfer(DatabaseContext& ctx, RouteTables& tables)
 
 ReadOutcome RouteTransfer::ReadRoutes()
 {
-    for (int r = 1; r <= kRoutes; ++r)
+    for (int r = 1; r <= RouteTables::RouteCount; ++r)
         m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
     m_ctx.db.DbRecordCounter = -1;
     TransferSession s(m_ctx, TransferSession::Direction::Read);
@@ -67,8 +65,8 @@ ReadOutcome RouteTransfer::ReadRoutes()
 void RouteTransfer::ReadRouteNames(int& result)
 {
     DbProtocol& db = m_ctx.db;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), kRoutes);
-    for (int r = 1; r <= kRoutes; ++r) {
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), RouteTables::RouteCount);
+    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (kNames.slotOf(r) == 0) {
             db.DataFlashRead(nameArea(r), result);
             if (failedWith(result, kNames.readOperation))
@@ -89,7 +87,7 @@ void RouteTransfer::ReadRouteNames(int& result)
 int RouteTransfer::namesToWrite() const
 {
     int toWrite = 0;
-    for (int r = 1; r <= kRoutes; ++r)
+    for (int r = 1; r <= RouteTables::RouteCount; ++r)
         toWrite += m_tables.RouteNames.value(r, RouteTables::State) == status::Changed ? 1 : 0;
     return toWrite;
 }
@@ -97,8 +95,8 @@ int RouteTransfer::namesToWrite() const
 int RouteTransfer::entriesToWrite() const
 {
     int toWrite = 0;
-    for (int r = 1; r <= kRoutes; ++r)
-        for (int j = 1; j <= kEntries; ++j)
+    for (int r = 1; r <= RouteTables::RouteCount; ++r)
+        for (int j = 1; j <= RouteTables::EntryCount; ++j)
             toWrite += m_tables.RouteDataChanged[size_t(r)][size_t(j)] ? 1 : 0;
     return toWrite;
 }
@@ -109,7 +107,7 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
     RecordTable& names = m_tables.RouteNames;
     const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
     m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), namesToWrite());
-    for (int r = 1; r <= kRoutes; ++r) {
+    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (!changed(r))
             continue;
         namesWritten = true;
@@ -119,7 +117,7 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
     }
     // Only the areas that hold a changed record are loaded and stored, and in them only the
     // changed records written: the others keep what the station has.
-    for (int first = 1; first <= kRoutes; first += kNames.recordsPerArea) {
+    for (int first = 1; first <= RouteTables::RouteCount; first += kNames.recordsPerArea) {
         const int last = first + kNames.recordsPerArea - 1;
         int inArea = 0;
         for (int r = first; r <= last; ++r)
@@ -151,17 +149,17 @@ void RouteTransfer::ReadRouteData(int& result)
 {
     for (auto& flags : m_tables.RouteDataChanged)
         flags.fill(false);
-    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QStringLiteral("Fahrstraße"), kRoutes);
+    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QStringLiteral("Fahrstraße"), RouteTables::RouteCount);
     // A module that is absent or refuses is reported as such, before any variable is read.
     ModuleProgramming programming(m_module, result);
     if (result != 0)
         return;
-    for (int r = 1; r <= kRoutes; ++r) {
+    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         m_ctx.progress.setText(routeStep(" FS-Daten ", r, " lesen"));
         auto& entries = m_tables.RouteData[size_t(r)];
         // An empty route is read no further, nor anything after a route's end.
         bool ended = false;
-        for (int j = 1; j <= kEntries; ++j) {
+        for (int j = 1; j <= RouteTables::EntryCount; ++j) {
             if (ended) {
                 entries[size_t(j)] = RouteTables::EndOfRoute;
                 continue;
@@ -182,10 +180,10 @@ void RouteTransfer::WriteRouteData(int& result)
     ModuleProgramming programming(m_module, result);
     if (result != 0)
         return;
-    for (int r = 1; r <= kRoutes; ++r) {
+    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         const auto& changed = m_tables.RouteDataChanged[size_t(r)];
         bool announced = false;
-        for (int j = 1; j <= kEntries; ++j) {
+        for (int j = 1; j <= RouteTables::EntryCount; ++j) {
             if (!changed[size_t(j)])
                 continue;
             if (!announced) {

@@ -181,15 +181,18 @@ QString SaveCsvFile(const CsvTable& table, const QString& path)
 
 CsvImport LoadCsvFile(const CsvTable& table, const QString& path)
 {
+    // The file on a line of its own, then why it was not taken, as a failed save says it.
+    const auto failed = [&path](const QString& why) {
+        return CsvImport{0, QDir::toNativeSeparators(path) + QChar(13) + why};
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {0, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                FileErrorWords(path, file.errorString(), FileAccess::Read))};
+        return failed(FileErrorWords(path, file.errorString(), FileAccess::Read));
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {0, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                FileErrorWords(path, file.errorString(), FileAccess::Read))};
-    return ReadCsv(table, data);
+        return failed(FileErrorWords(path, file.errorString(), FileAccess::Read));
+    const CsvImport taken = ReadCsv(table, data);
+    return taken.ok() ? taken : failed(taken.error);
 }
 
 namespace csv {
