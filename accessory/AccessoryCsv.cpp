@@ -23,7 +23,7 @@ CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
                                    t.toggleFormat(a);
                                if (t.formatText(a) != cell)
                                    t.toggleFormat(a);
-                               t.set(a, AccessoryTable::FormatStatus, 1);
+                               t.markFormatEdited(a);
                            }});
     return csv;
 }

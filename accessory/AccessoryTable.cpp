@@ -21,11 +21,13 @@ void AccessoryTable::toggleFormat(int address)
 {
     const int f = value(address, Format);
     set(address, Format, f == FormatDefault ? 15 : f ^ 128);
-    set(address, FormatStatus, 1);
+    markFormatEdited(address);
 }
 
 void AccessoryTable::markLoaded(int address)
 {
+    // A file says nothing of what the station holds.
+    station.forget(address);
     set(address, Status, status::Changed);
     set(address, FormatStatus, 1);
 }

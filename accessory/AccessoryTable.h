@@ -25,7 +25,7 @@ public:
     // "default", "DCC" or "Motorola".
     QString formatText(int address) const;
     // The format column clicked: "default" becomes DCC (15), then bit 7 flips; the format is to
-    // be written.
+    // be written (unless it is the station's again).
     void toggleFormat(int address);
     // Loaded from a file: record and format to be sent.
     void markLoaded(int address);

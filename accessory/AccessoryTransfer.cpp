@@ -53,6 +53,7 @@ void AccessoryTransfer::ReadAccessoryFormats(int& result)
             return;
         m_accessories.set(a, AccessoryTable::Format, value);
         m_accessories.set(a, AccessoryTable::FormatStatus, 0);
+        m_accessories.station.takeFormat(m_accessories, a);
         m_ctx.meter.advance();
     }
 }
@@ -89,6 +90,8 @@ bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
 void AccessoryTransfer::settle(int a)
 {
     RangeTransfer::settle(a);
+    if (m_accessories.value(a, AccessoryTable::FormatStatus) == 1 && formatToWrite(a))
+        m_accessories.station.takeFormat(m_accessories, a);
     m_accessories.set(a, AccessoryTable::FormatStatus, 0);
 }
 

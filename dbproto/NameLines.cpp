@@ -7,6 +7,12 @@ namespace kx2::NameLines {
 
 QString read(const RecordTable& table, int row, int line, int searchEnd)
 {
+    // Flash that was never written reads 255 throughout; no name fills the whole area so.
+    bool neverWritten = true;
+    for (int b = First; b <= Last && neverWritten; ++b)
+        neverWritten = table.value(row, b) == 255;
+    if (neverWritten)
+        return QString();
     int start = First;
     if (line == 2) {
         start = -1;

@@ -16,7 +16,8 @@ constexpr int Separator = 13;
 constexpr int MaxChars = Last - First; // 24 bytes less the separator
 
 // Line 1 starts at byte 4; line 2 one byte after the first 13 found in bytes 4..searchEnd (none:
-// line 2 is empty). A line ends before a 13 or a 0, and at byte 27 at the latest.
+// line 2 is empty). A line ends before a 13 or a 0, and at byte 27 at the latest. A record never
+// written (bytes 4..27 all 255) has two empty lines.
 QString read(const RecordTable& table, int row, int line, int searchEnd);
 
 // Writes line 1, 13, line 2 and zeros up to byte 27. A line too long for the area is cut:

@@ -21,6 +21,21 @@ void RangeRecordTable::markAllForDeviceRead()
         set(row, Status, status::Empty);
         set(row, 34, 0);
     }
+    station.forget();
+}
+
+void RangeRecordTable::settleAsStored(int address)
+{
+    if (station.recordAsStored(*this, address))
+        set(address, Status, status::Unchanged);
+    if (m_layout->formatPendingColumn >= 0 && station.formatAsStored(*this, address))
+        set(address, m_layout->formatPendingColumn, 0);
+}
+
+void RangeRecordTable::markFormatEdited(int address)
+{
+    set(address, m_layout->formatPendingColumn, 1);
+    settleAsStored(address);
 }
 
 QString RangeRecordTable::nameLine(int address, int line) const
@@ -37,6 +52,7 @@ void RangeRecordTable::saveNames(int address, const QString& line1, const QStrin
     for (int b = 0; b < RecordBytes; ++b)
         if (value(address, b) != before[size_t(b)]) {
             set(address, Status, status::Changed);
+            settleAsStored(address);
             return;
         }
 }
@@ -60,6 +76,7 @@ void RangeRecordTable::chooseSymbol(int address, int symbol, int preset)
     set(address, SymbolChosen2, 255);
     set(address, SymbolCode2, 2 * (symbol + 2) + 1);
     set(address, SymbolCode, 2 * (symbol + 2));
+    settleAsStored(address);
 }
 
 } // namespace kx2

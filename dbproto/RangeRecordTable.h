@@ -1,6 +1,7 @@
 #pragma once
 #include "dbproto/DatabaseLayout.h"
 #include "dbproto/RecordTable.h"
+#include "dbproto/StationImage.h"
 
 #include <QString>
 
@@ -21,7 +22,14 @@ public:
     static constexpr int SymbolCode = 31;    // 2 x (symbol + 2)
     static constexpr int SymbolCount = 26;   // the accessory symbol set, shared with feedback
 
-    explicit RangeRecordTable(const DatabaseLayout& layout) : RecordTable(layout.rows, Cols), m_layout(&layout) {}
+    explicit RangeRecordTable(const DatabaseLayout& layout)
+        : RecordTable(layout.rows, Cols), station(layout), m_layout(&layout)
+    {
+    }
+
+    // What the station holds of each record: a record (or its format) edited back to it is no
+    // longer to be sent.
+    StationImage station;
 
     const DatabaseLayout& layout() const { return *m_layout; }
     int maxAddress() const { return m_layout->maxAddress(); }
@@ -30,12 +38,19 @@ public:
     // A blank record: every cell 0, then empty names (13 at byte 5) and symbol 3; status 0.
     void blankRecord(int address);
 
-    // Start of a device read: every row not read (status 255); column 34 := 0.
+    // Start of a device read: every row not read (status 255); column 34 := 0; nothing known of
+    // the station.
     void markAllForDeviceRead();
+    // After an edit of address a: a record equal to what the station holds is unchanged, a data
+    // format equal to the station's no longer to be written.
+    void settleAsStored(int address);
+    // The format was edited: to be written, unless it is the station's.
+    void markFormatEdited(int address);
 
     // Name line 1 or 2 (line 2 follows the first 13 in bytes 4..31).
     QString nameLine(int address, int line) const;
-    // Stores both lines; the record becomes changed when any of bytes 0..31 differs.
+    // Stores both lines; the record becomes changed when any of bytes 0..31 differs (and
+    // unchanged again when they are what the station holds).
     void saveNames(int address, const QString& line1, const QString& line2);
 
     // The symbol the record shows: code 6..56 stand for symbols 1..26; 0 for no picture.
@@ -43,7 +58,7 @@ public:
     // Where the symbol chooser starts: the record's symbol, kept within 1..26.
     int symbolPreset(int address) const;
     // The chooser's answer: bytes 28..31 rewritten whatever it was, the record changed when the
-    // answer differs from the preset.
+    // answer differs from the preset (or unchanged when it is now what the station holds).
     void chooseSymbol(int address, int symbol, int preset);
 
 private:

@@ -13,7 +13,7 @@ namespace kx2 {
 std::vector<RecordField> RangeRecordFields()
 {
     return {{0, 3, QStringLiteral("Datensatznummer"), false},
-            {4, 27, QStringLiteral("Name"), true},
+            {4, 27, QStringLiteral("Name"), true, {}, RangeRecordTable::RecordBytes - 1},
             // Byte 31, the highest of the field, holds the code the symbol is shown from.
             {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QStringLiteral("Symbol"), false,
              [](unsigned long long v) {
@@ -58,8 +58,10 @@ void RangeTransfer::markForReplacement(int a)
 
 void RangeTransfer::settle(int a)
 {
-    if (m_table.status(a) == status::Changed)
+    if (m_table.status(a) == status::Changed) {
         m_table.set(a, RangeRecordTable::Status, status::Unchanged);
+        m_table.station.takeRecord(m_table, a);
+    }
 }
 
 ReadOutcome RangeTransfer::read()
@@ -67,7 +69,12 @@ ReadOutcome RangeTransfer::read()
     m_table.markAllForDeviceRead();
     m_ctx.db.DbRecordCounter = -1;
     TransferSession s(m_ctx, TransferSession::Direction::Read);
-    return s.endRead(s.openRead() && s.run([&](int& r) { readRecords(r); }) && afterRecordsRead(s));
+    const bool recordsRead = s.openRead() && s.run([&](int& r) { readRecords(r); });
+    // What was read is what the station holds, also when the read stops later.
+    for (int a = m_range.first; a <= m_range.last; ++a)
+        if (m_table.status(a) != status::Empty)
+            m_table.station.takeRecord(m_table, a);
+    return s.endRead(recordsRead && afterRecordsRead(s));
 }
 
 SendOutcome RangeTransfer::send()
@@ -82,6 +89,8 @@ SendOutcome RangeTransfer::send()
     const ReadBackNames names = readBackNames();
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(m_title, m_title, [&] { return afterConnect(s); }, [&] {
+                // What was known of a station was known of the other one.
+                m_table.station.forget();
                 for (int a = m_range.first; a <= m_range.last; ++a)
                     markForReplacement(a);
             }))

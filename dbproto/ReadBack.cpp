@@ -2,6 +2,7 @@
 
 #include "dbproto/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
+#include "dbproto/NameLines.h"
 #include "dbproto/ProgressMeter.h"
 #include "dbproto/RecordTable.h"
 #include "dbproto/WrittenData.h"
@@ -17,17 +18,26 @@ namespace {
 QString fieldText(const RecordBytes& bytes, const RecordField& f)
 {
     if (f.text) {
-        QByteArray raw;
-        for (int b = f.first; b <= f.last; ++b) {
+        const auto at = [&bytes](int b) {
             const auto it = bytes.find(b);
-            if (it == bytes.end() || it->second == 0)
-                break;
-            raw.append(char(it->second));
+            return it == bytes.end() ? 0 : it->second & 0xFF;
+        };
+        QStringList lines;
+        if (f.lineSearchEnd < 0) {
+            QByteArray raw;
+            for (int b = f.first; b <= f.last && at(b) != 0; ++b)
+                raw.append(char(at(b)));
+            lines << fromCp1252(raw);
+        } else {
+            // The editor's own reading, so that both show the same.
+            RecordTable record(1, f.lineSearchEnd + 1);
+            for (int b = 0; b <= f.lineSearchEnd; ++b)
+                record.set(0, b, at(b));
+            lines << NameLines::read(record, 0, 1, f.lineSearchEnd) << NameLines::read(record, 0, 2, f.lineSearchEnd);
+            // An empty second line is left out.
+            if (lines.last().isEmpty())
+                lines.removeLast();
         }
-        // The two name lines are kept apart by a carriage return; an empty second line is left out.
-        QStringList lines = fromCp1252(raw).split(QChar(13));
-        while (lines.size() > 1 && lines.last().isEmpty())
-            lines.removeLast();
         return QLatin1Char('\'') + lines.join(QStringLiteral(" / ")) + QLatin1Char('\'');
     }
     qulonglong v = 0;
@@ -73,7 +83,11 @@ void CompareRecordFields(const std::vector<RecordField>& fields, const QString& 
         const RecordField f = fieldOf(fields, at);
         if (!reported.insert(f.first).second)
             continue;
-        out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, f.name, wordA, fieldText(a, f), wordB, fieldText(b, f));
+        const QString textA = fieldText(a, f);
+        const QString textB = fieldText(b, f);
+        if (f.text && textA == textB)
+            continue;
+        out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, f.name, wordA, textA, wordB, textB);
     }
 }
 

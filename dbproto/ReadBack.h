@@ -20,6 +20,9 @@ struct RecordField {
     // The number as the user sees it where the bare bytes would mislead (the speed is stored
     // halved); empty: the number itself.
     std::function<QString(unsigned long long)> show = {};
+    // A text of two name lines: the 13 that starts line 2 is looked for up to this byte, as the
+    // editor looks for it. -1: one line, ending at a 0.
+    int lineSearchEnd = -1;
 };
 
 // Byte position in a record -> value.
@@ -27,7 +30,8 @@ using RecordBytes = std::map<int, int>;
 // Columns 0..count-1 of a table row.
 RecordBytes RowBytes(const RecordTable& table, int row, int count);
 // The fields in which `a` and `b` differ, one line each: "<record>: <field> <wordA> x, <wordB> y".
-// Bytes outside every field are named "Byte n".
+// A text field differs when it reads differently as the editor shows it (bytes behind a name's
+// end are not shown). Bytes outside every field are named "Byte n".
 void CompareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
                          const RecordBytes& b, const QString& wordA, const QString& wordB, QStringList& out);
 

@@ -17,8 +17,12 @@ public:
 
     // Clear_RMDaten: empty names, symbol 3, status 0 (byte 30 stays 0).
     void Clear_RMDaten(int address) { blankRecord(address); }
-    // Loaded from a file: the record is to be sent.
-    void markLoaded(int address) { set(address, Status, status::Changed); }
+    // Loaded from a file: the record is to be sent. A file says nothing of what the station holds.
+    void markLoaded(int address)
+    {
+        station.forget(address);
+        set(address, Status, status::Changed);
+    }
 };
 
 } // namespace kx2

@@ -38,7 +38,7 @@ CsvTable LocoCsv(LocoData& loco)
                                const size_t index = size_t(*FormatTextToIndex(cell));
                                loco.table.set(slot, LocoTable::FormatCode, loco.formats.LocoFormatCodes[index]);
                                loco.table.set(slot, LocoTable::FormatParam, loco.formats.LocoFormatParams[index]);
-                               loco.table.set(slot, LocoTable::FormatPending, 1);
+                               loco.table.markFormatEdited(slot);
                            }});
     csv.columns.push_back({QStringLiteral("Höchstgeschwindigkeit"), [&t](int slot) { return QString::number(t.maxSpeed(slot)); },
                            [](const QString& cell) {

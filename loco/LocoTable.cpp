@@ -57,6 +57,7 @@ std::optional<int> LocoTable::firstReusableSlot() const
 
 void LocoTable::markAllForDeviceRead()
 {
+    station.forget();
     for (int row = 0; row < Rows; ++row) {
         markSlotEmpty(row);
         clear(row, FormatCode);
@@ -74,6 +75,8 @@ void LocoTable::markSlotEmpty(int row)
 
 void LocoTable::markLoaded(int row)
 {
+    // A file says nothing of what the station holds.
+    station.forget(row);
     if (isValidAddress(address(row))) {
         set(row, RecordStatus, StatusChanged);
         set(row, FormatPending, 1);
@@ -93,12 +96,28 @@ void LocoTable::createRecord(int slot, int a, const QString& name)
     clear(slot, FormatParam);
     set(slot, FormatPending, 0);
     set(slot, RecordStatus, StatusNew);
+    settleAsStored(slot);
 }
 
 void LocoTable::markEdited(int slot)
 {
     if (status(slot) != StatusNew)
         set(slot, RecordStatus, StatusChanged);
+    settleAsStored(slot);
+}
+
+void LocoTable::markFormatEdited(int slot)
+{
+    set(slot, FormatPending, 1);
+    settleAsStored(slot);
+}
+
+void LocoTable::settleAsStored(int slot)
+{
+    if (station.recordAsStored(*this, slot))
+        set(slot, RecordStatus, recordInUse(slot) ? StatusUnchanged : StatusEmpty);
+    if (station.formatAsStored(*this, slot))
+        set(slot, FormatPending, 0);
 }
 
 bool LocoTable::renameRecord(int slot, const QString& name)
@@ -120,6 +139,7 @@ void LocoTable::deleteRecord(int slot)
     for (int col = 0; col < RecordBytes; ++col)
         set(slot, col, 255);
     set(slot, RecordStatus, StatusDeleted);
+    settleAsStored(slot);
 }
 
 void LocoTable::clearTable()
@@ -157,6 +177,7 @@ void LocoTable::markStored(int slot)
 
 void LocoTable::prepareForOtherDevice()
 {
+    station.forget();
     for (int row = 0; row < Rows; ++row) {
         if (isValidAddress(address(row))) {
             set(row, RecordStatus, StatusNew);

@@ -1,6 +1,7 @@
 #pragma once
 #include "dbproto/DatabaseLayout.h"
 #include "dbproto/RecordTable.h"
+#include "dbproto/StationImage.h"
 
 #include <QString>
 #include <array>
@@ -58,7 +59,11 @@ public:
     static constexpr int MaxAddress = 9999;
 
     // Every cell starts without a value, as before the first read.
-    LocoTable() : RecordTable(Rows, Cols) {}
+    LocoTable() : RecordTable(Rows, Cols), station(Layout) {}
+
+    // What the station holds of each slot: a record (or its format) edited back to it is no
+    // longer to be sent.
+    StationImage station;
 
     static bool isValidAddress(int a) { return a >= MinAddress && a <= MaxAddress; }
     static int symbolColumn(int function) { return SymbolFirst + function; }
@@ -97,7 +102,7 @@ public:
     // --- transitions ---
     // Start of a device read: every row (0..500) emptied (bytes 0..79 = 255, format cells empty,
     // nothing pending, status 255), so that a read that stops part-way leaves nothing of the
-    // previous table in the rows it did not reach.
+    // previous table in the rows it did not reach; nothing is known of the station.
     void markAllForDeviceRead();
     // A slot read from the device that is not in use: bytes 0..79 := 255, status 255.
     void markSlotEmpty(int row);
@@ -109,8 +114,15 @@ public:
     // slot's earlier occupant), status 2.
     void createRecord(int slot, int address, const QString& name);
     // A record byte was changed in the editor: status 1, but a new record stays 2 until it has
-    // been written (it still needs the new-record values).
+    // been written (it still needs the new-record values); a record edited back to what the
+    // station holds is as read.
     void markEdited(int slot);
+    // The data format (FormatCode, FormatParam) was changed: to be written, unless it is the
+    // station's again.
+    void markFormatEdited(int slot);
+    // After an edit: a record equal to what the station holds is as a read finds it (unchanged,
+    // or an empty slot), a format equal to the station's no longer to be written.
+    void settleAsStored(int slot);
     // The editor saved a renamed line: markEdited when a record byte changed. Returns whether
     // a record byte changed.
     bool renameRecord(int slot, const QString& name);
@@ -125,7 +137,8 @@ public:
     // now matches the device, so the slot is unchanged (0), or empty (255) after an erase.
     void markStored(int slot);
     // A send to another command station, confirmed: every row with a valid address becomes
-    // new with its format pending, every other row deleted with nothing pending.
+    // new with its format pending, every other row deleted with nothing pending; what was known
+    // of a station was known of the other one.
     void prepareForOtherDevice();
 };
 

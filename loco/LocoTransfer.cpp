@@ -64,6 +64,7 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
         db.CopyReplyToTable(row, 0, m_table);
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
+            m_table.station.takeRecord(m_table, row);
             m_ctx.meter.advance();
             continue;
         }
@@ -76,6 +77,7 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
             db.CopyReplyToTable(row, 16 * k, m_table);
         }
         m_table.setStatus(row, LocoTable::StatusUnchanged);
+        m_table.station.takeRecord(m_table, row);
         m_ctx.meter.advance();
     }
     result = 0;
@@ -99,6 +101,7 @@ void LocoTransfer::ReadLocoFormats(int& result)
             return;
         m_table.set(row, LocoTable::FormatCode, code);
         m_table.set(row, LocoTable::FormatParam, value);
+        m_table.station.takeFormat(m_table, row);
         m_ctx.meter.advance();
     }
 }
@@ -144,10 +147,14 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     m_lastSendResult = s.result();
     if (outcome == SendOutcome::Sent) {
         // The table now is what this station holds: the next send writes only what changes.
-        for (int i : storedSlots)
+        for (int i : storedSlots) {
             m_table.markStored(i);
-        for (int i : storedFormats)
+            m_table.station.takeRecord(m_table, i);
+        }
+        for (int i : storedFormats) {
             m_table.set(i, LocoTable::FormatPending, 0);
+            m_table.station.takeFormat(m_table, i);
+        }
     }
     return outcome;
 }

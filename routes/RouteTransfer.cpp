@@ -235,7 +235,7 @@ QStringList RouteTransfer::ReadBackRouteData(int& result)
 std::vector<RecordField> RouteNameFields()
 {
     return {{0, 3, QStringLiteral("Datensatznummer"), false},
-            {4, 27, QStringLiteral("Name"), true},
+            {4, 27, QStringLiteral("Name"), true, {}, 31},
             {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1, QStringLiteral("Startadresse"), false},
             {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1, QStringLiteral("Gerätekennung"), false},
             {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1, QStringLiteral("Modultyp"), false}};

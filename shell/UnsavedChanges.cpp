@@ -37,8 +37,7 @@ RecordMark UnsavedChanges::mark(int record) const
 {
     if (record < 0 || record >= int(m_settled.size()))
         return RecordMark::None;
-    const RecordMark pending = m_table->pending(record);
-    return pending != RecordMark::None && differs(record) ? pending : RecordMark::None;
+    return m_table->pending(record);
 }
 
 QString UnsavedChanges::QuestionText()

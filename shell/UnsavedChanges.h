@@ -34,8 +34,8 @@ public:
     void settle();
     // Some record differs from the settled one.
     bool any() const;
-    // How a grid line with this record is marked: what its status says, as long as the record
-    // differs from the settled one (a saved record stays to be sent but is no longer at risk).
+    // How a grid line with this record is marked: what its status says the next send writes,
+    // saved or not.
     RecordMark mark(int record) const;
 
     // The question every editor asks before its table is replaced, blanked or left.

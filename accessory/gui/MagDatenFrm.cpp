@@ -4,21 +4,18 @@
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
 #include "accessory/AccessoryTransfer.h"
-#include "accessory/gui/MagSymFrm.h"
+#include "dbproto/gui/MagSymFrm.h"
 #include "shell/gui/FlexGrid.h"
 
 namespace kx2 {
 
 namespace {
 
-// Tab leaves the stored name as it was; only Enter and the arrows store what was typed.
-constexpr bool TabDropsText = false;
-
 RangeEditorDesign MagDatenDesign()
 {
     const RangeEditorColumn format{QStringLiteral("D-For."), 50};
     return {"MagDatenFrm", QStringLiteral("Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
-            "MagAdrEndTxt", QStringLiteral("alle Daten in der &Tabelle  löschen"), TabDropsText, MagSymbolFolder(),
+            "MagAdrEndTxt", QStringLiteral("alle Daten in der &Tabelle  löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

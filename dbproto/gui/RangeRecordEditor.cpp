@@ -175,6 +175,11 @@ bool RangeRecordEditor::isNameCell(int row, int col) const
     return row >= 1 && row < grid()->Rows() && (col == nameLine1Col() || col == nameLine1Col() + 1);
 }
 
+int RangeRecordEditor::nameCapacity(int, int) const
+{
+    return NameLines::MaxChars;
+}
+
 int RangeRecordEditor::nameRoom(int row, int col) const
 {
     // Both lines share bytes 4..27 with the 13 between them.
@@ -213,13 +218,6 @@ void RangeRecordEditor::gridKeyDown(int key, Qt::KeyboardModifiers)
 
 void RangeRecordEditor::nameBoxTab(bool back)
 {
-    const int editRow = EditRow;
-    if (m_design.tabKeepsText) {
-        commitNameEdit();
-    } else {
-        hideNameEdit();
-        save_data_from_grid(editRow);
-    }
     int row = grid()->Row();
     int col = grid()->Col();
     // Back never reaches the address column: from name line 1 it goes on in the line above.
@@ -252,9 +250,9 @@ void RangeRecordEditor::changeSymbol()
     runColumnDialog(
         dialog, [&] { dialog->showFor(preset); }, [dialog] { return dialog->Result != -1; },
         [&] {
-            // Abbrechen hands the preset back, which is stored too (bytes 28..31 rewritten, the
-            // record not marked).
-            if (dialog->Result < 1)
+            // Abbrechen stores nothing: a preset written back would invent a symbol for a record
+            // that never had one.
+            if (dialog->Cancelled || dialog->Result < 1)
                 return;
             m_table.chooseSymbol(*a, dialog->Result, preset);
             showSymbol(row, *a);

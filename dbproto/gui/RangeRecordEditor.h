@@ -41,8 +41,6 @@ struct RangeEditorDesign {
     const char* fromBoxName;
     const char* toBoxName;
     QString clearCaption; // ClrTabMenu
-    // Tab in the name box: true writes the typed text into the cell first; false drops it.
-    bool tabKeepsText;
     // The symbol pictures under the program folder ("Konf/Mag_Symbole") and their chooser.
     QString symbolFolder;
     SymbolChooserMaker newSymbolChooser;
@@ -104,6 +102,7 @@ protected:
     void fillGrid() override;
     bool isNameCell(int row, int col) const override;
     int nameRoom(int row, int col) const override;
+    int nameCapacity(int row, int col) const override;
     void gridClick() override;
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;

@@ -1,6 +1,6 @@
 #include "feedback/gui/RMDatenFrm.h"
 
-#include "accessory/gui/MagSymFrm.h"
+#include "dbproto/gui/MagSymFrm.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"
@@ -9,14 +9,11 @@ namespace kx2 {
 
 namespace {
 
-// Tab stores what was typed, as Enter does.
-constexpr bool TabKeepsText = true;
-
 // The symbols are the accessories', chosen in their chooser.
 RangeEditorDesign RMDatenDesign()
 {
     return {"RMDatenFrm", QStringLiteral("Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
-            "RmAdrEndTxt", QStringLiteral("alle Daten aus &Tabelle löschen"), TabKeepsText, MagSymbolFolder(),
+            "RmAdrEndTxt", QStringLiteral("alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

@@ -157,6 +157,11 @@ int LokdatenFrm::nameRoom(int, int) const
     return LocoTable::NameMaxWritten;
 }
 
+int LokdatenFrm::nameCapacity(int, int) const
+{
+    return LocoTable::NameMaxWritten;
+}
+
 void LokdatenFrm::gridClick()
 {
     if (SaveRecordPending) {
@@ -237,13 +242,7 @@ void LokdatenFrm::edit_namen()
 
 void LokdatenFrm::nameBoxTab(bool back)
 {
-    const int editRow = EditRow;
-    // Tab leaves the name as stored: the box goes away before the grid moves, so that
-    // entering the next cell does not take its text.
-    hideNameEdit();
     grid()->setCol(grid()->Col() + (back ? -1 : 1));
-    if (editRow >= 1 && editRow < grid()->Rows())
-        save_data_from_grid(editRow);
 }
 
 void LokdatenFrm::save_data_from_grid(int row)
@@ -396,7 +395,7 @@ void LokdatenFrm::change_data_frm()
                 table.set(slot, LocoTable::FormatCode, code);
                 table.set(slot, LocoTable::FormatParam, param);
                 grid()->setTextMatrix(row, col, FormatCodeToText(code));
-                table.set(slot, LocoTable::FormatPending, 1);
+                table.markFormatEdited(slot);
             }
         });
 }

@@ -15,6 +15,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -93,6 +94,11 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     m_inpText->setValidator(new NameValidator(m_inpText));
     m_inpText->hide();
     m_inpText->installEventFilter(this);
+    m_roomLabel = new QLabel(area);
+    m_roomLabel->setObjectName(QStringLiteral("InpTextRoom"));
+    m_roomLabel->setAutoFillBackground(true);
+    m_roomLabel->hide();
+    connect(m_inpText, &QLineEdit::textChanged, this, [this] { showNameRoom(); });
 
     connect(m_grid, &FlexGrid::Click, this, &GridEditor::Grid_Click);
     connect(m_grid, &FlexGrid::KeyDown, this, &GridEditor::Grid_KeyDown);
@@ -210,6 +216,9 @@ void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
         return;
     Busy = true;
     if (load()) {
+        // A table loaded whole is what its file holds: nothing of it is at risk.
+        if (kind == LoadKind::ReplacesTable)
+            markTableUnchanged();
         GridLoaded = 0;
         Form_Activate();
     }
@@ -532,12 +541,40 @@ bool GridEditor::openNameEdit()
     m_inpText->setFocus();
     EditRow = row;
     EditCol = col;
+    showNameRoom();
     return true;
 }
 
 int GridEditor::nameRoom(int, int) const
 {
     return -1;
+}
+
+int GridEditor::nameCapacity(int, int) const
+{
+    return -1;
+}
+
+void GridEditor::showNameRoom()
+{
+    const int capacity = m_inpText->isVisible() ? nameCapacity(EditRow, EditCol) : -1;
+    if (capacity < 0) {
+        m_roomLabel->hide();
+        return;
+    }
+    // The other name line of the area takes what the box may not.
+    const int used = int(m_inpText->text().size()) + capacity - m_inpText->maxLength();
+    m_roomLabel->setText(QStringLiteral("%1 von %2 Zeichen").arg(used).arg(capacity));
+    m_roomLabel->adjustSize();
+    const QRect box = m_inpText->geometry();
+    const QWidget* area = m_roomLabel->parentWidget();
+    // Beside the box where the window has room, else under it.
+    if (box.right() + 4 + m_roomLabel->width() <= area->width())
+        m_roomLabel->move(box.right() + 4, box.top() + (box.height() - m_roomLabel->height()) / 2);
+    else
+        m_roomLabel->move(std::max(0, box.right() + 1 - m_roomLabel->width()), box.bottom() + 1);
+    m_roomLabel->show();
+    m_roomLabel->raise();
 }
 
 void GridEditor::PlaceEditBox()
@@ -585,7 +622,13 @@ bool GridEditor::InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+        // What was typed is kept, as Enter keeps it: moving on loses nothing.
+        commitNameEdit();
         nameBoxTab(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Escape:
+        // The name as it was: the cell still shows it, and nothing is stored.
+        hideNameEdit();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -732,6 +775,9 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == centralWidget() && e->type() == QEvent::Resize)
         placeGrid();
+    // However the box goes away, the room it showed goes with it.
+    if (watched == m_inpText && e->type() == QEvent::Hide)
+        m_roomLabel->hide();
     if (watched == m_inpText && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && InpText_KeyDown(k->key(), k->modifiers()))

@@ -13,6 +13,7 @@
 
 class QAction;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPrinter;
@@ -55,8 +56,9 @@ struct EditorMenuItem {
 // grid-loaded flag is 0.
 //
 // Nothing is lost without asking: the editor knows whether its table holds changes that were
-// neither sent nor saved (each database says what "changed" is for its table), asks before a
-// read, a load, a blanking or leaving would drop them, and marks the lines that hold them.
+// neither sent nor saved (each database says what "changed" is for its table) and asks before a
+// read, a load, a blanking or leaving would drop them. Its lines are marked with what the next
+// send writes of them, saved or not.
 class GridEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -105,6 +107,8 @@ public:
 
     FlexGrid* grid() const { return m_grid; }
     QLineEdit* InpText() const { return m_inpText; }
+    // Beside the name box while it is open: how much of the name area is used.
+    QLabel* InpTextRoom() const { return m_roomLabel; }
     QMenu* DateiMenu() const { return m_dateiMenu; }
     QMenu* KXMenu() const { return m_kxMenu; }
     // The menu item with this object name ("LadenMenu", "SendToKX2Menu", ...).
@@ -137,13 +141,16 @@ protected:
     // How many characters the name box takes on this name cell; -1: as many as are typed (the
     // store cuts them).
     virtual int nameRoom(int row, int col) const;
+    // How many characters the name area of this cell's record holds in all (both lines of a
+    // two-line area): the box shows "12 von 23 Zeichen" beside it. -1: it shows nothing.
+    virtual int nameCapacity(int row, int col) const;
     // A grid click that SkipNextClick and Busy let through: the column operations.
     virtual void gridClick() = 0;
     // A key on the grid other than Tab, unless Busy.
     virtual void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // A mouse button pressed on the grid, unless Busy.
     virtual void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    // Tab (back: with shift) in the name box.
+    // Tab (back: with shift) in the name box, after what was typed is stored: where the grid goes.
     virtual void nameBoxTab(bool back) = 0;
     // The device menu's transfers. The read says false when it did not run (the table is as
     // it was); the send says true when the station now holds what the table holds.
@@ -212,7 +219,10 @@ private:
     void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Grid_EnterCell();
     void Grid_Scroll();
+    // Tab and Shift+Tab keep what was typed and move on, Enter keeps it, Escape gives it up,
+    // Up and Down keep it and change the line.
     bool InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void showNameRoom();
     void Form_Resize();
     void placeGrid();
     // Runs a device transfer with the file and device menus shut, so that no second one starts.
@@ -223,6 +233,7 @@ private:
     int m_bottomMargin;
     FlexGrid* m_grid;
     QLineEdit* m_inpText;
+    QLabel* m_roomLabel;
     QWidget* m_addressFrame = nullptr;
     QMenu* m_dateiMenu = nullptr;
     QMenu* m_kxMenu = nullptr;

@@ -126,8 +126,9 @@ TEST(RangeDatabases, WhatASendWritesFollowsWhatChanged)
     EXPECT_TRUE(rig.dialogs.calls.empty());
 
     // Another station, Yes: every record of the range is written; "default" formats are not.
+    // (A format toggled to what the station holds would be nothing to send: 20 holds Motorola.)
     n.start(rig.bus);
-    t.toggleFormat(19);
+    t.toggleFormat(20);
     rig.ctx.storedSerial.set(1, 0x11);
     rig.dialogs.clear();
     ASSERT_EQ(rig.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::Sent);
@@ -137,7 +138,7 @@ TEST(RangeDatabases, WhatASendWritesFollowsWhatChanged)
     EXPECT_EQ(rig.dialogs.calls[1].title, "Magnetartikel");
     EXPECT_EQ(n.pageWrites, 4 * 2 + 2 * 16) << "four records of two pages, and the index";
     EXPECT_EQ(n.formatWrites, 1) << "only the one format that is not \"default\"";
-    EXPECT_EQ(rig.station.accessoryFormat(19), 15);
+    EXPECT_EQ(rig.station.accessoryFormat(20), 15);
     EXPECT_EQ(rig.ctx.storedSerial.value(4), rig.station.serialBytes()[0]) << "the table is this station's now";
     EXPECT_EQ(rig.station.violations(), 0);
 }
@@ -238,5 +239,72 @@ TEST(RangeDatabases, RecordLayoutOfNamesAndSymbols)
         t.set(3, AccessoryTable::SymbolCode, s.code);
         EXPECT_EQ(t.shownSymbol(3), s.shown) << s.code;
         EXPECT_EQ(t.symbolPreset(3), s.preset) << s.code;
+    }
+}
+
+// An edit undone by hand leaves nothing to send: what the station holds is known from the read
+// and from every send, and forgotten when a file takes the table's place.
+TEST(StationImage, ARecordEditedBackToWhatTheStationHoldsIsNotSent)
+{
+    const struct {
+        const char* what;
+        std::function<void(SimRig&)> edit;
+        bool pending;
+    } cases[] = {
+        {"loco name and back",
+         [](SimRig& r) {
+             const QString old = r.ctx.loco.ReadLokname(0);
+             r.ctx.loco.renameRecord(0, QStringLiteral("Anders"));
+             r.ctx.loco.renameRecord(0, old);
+         },
+         false},
+        {"loco format and back",
+         [](SimRig& r) {
+             const auto code = r.ctx.loco.cell(1, LocoTable::FormatCode);
+             r.ctx.loco.set(1, LocoTable::FormatCode, 72);
+             r.ctx.loco.markFormatEdited(1);
+             r.ctx.loco.set(1, LocoTable::FormatCode, code);
+             r.ctx.loco.markFormatEdited(1);
+         },
+         false},
+        {"accessory names and back",
+         [](SimRig& r) {
+             const QString one = r.ctx.accessories.nameLine(3, 1), two = r.ctx.accessories.nameLine(3, 2);
+             r.ctx.accessories.saveNames(3, QStringLiteral("Anders"), two);
+             r.ctx.accessories.saveNames(3, one, two);
+         },
+         false},
+        {"a name sent, then edited and back to what was sent",
+         [](SimRig& r) {
+             r.ctx.accessories.saveNames(3, QStringLiteral("Gesendet"), QString());
+             ASSERT_EQ(r.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::Sent);
+             r.ctx.accessories.saveNames(3, QStringLiteral("Anders"), QString());
+             r.ctx.accessories.saveNames(3, QStringLiteral("Gesendet"), QString());
+         },
+         false},
+        {"after a file load nothing is known of the station",
+         [](SimRig& r) {
+             r.ctx.accessories.markLoaded(3);
+             r.ctx.accessories.saveNames(3, QStringLiteral("Anders"), QString());
+             r.ctx.accessories.saveNames(3, r.ctx.accessories.nameLine(3, 1), QString());
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimRig rig;
+        rig.station.seedLocomotives(2);
+        rig.station.seedAccessories(16);
+        rig.ctx.accessoryRange = {1, 16};
+        ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
+        ASSERT_EQ(rig.ctx.accessoryTransfer().ReadAccessoryDatabase().result, 0);
+        c.edit(rig);
+        const bool pending = rig.ctx.loco.status(0) != 0 || rig.ctx.loco.value(1, LocoTable::FormatPending) != 0
+                             || rig.ctx.accessories.status(3) != 0;
+        EXPECT_EQ(pending, c.pending);
+        if (!c.pending) {
+            EXPECT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::NothingPending);
+            EXPECT_EQ(rig.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::NothingPending);
+        }
     }
 }

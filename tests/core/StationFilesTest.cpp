@@ -245,6 +245,8 @@ TEST(IsdDiff, NamesEveryFieldKindInWords)
          "Magnetartikel 2: Symbol in A 1, in B 7"},
         {"accessory format", IsdHeaderAccessory(), [](AppContext& c) { c.accessories.toggleFormat(2); },
          "Magnetartikel 2: Datenformat in A 'default', in B 'DCC'"},
+        // A byte behind a name's end shows nowhere.
+        {"behind the name", IsdHeaderAccessory(), [](AppContext& c) { c.accessories.set(1, 20, 0x41); }, "="},
         {"route entry", IsdHeaderRoutes(), [](AppContext& c) { c.routes.RouteData[2][2] = 8; }, ""},
         {"two kinds", IsdHeaderLocoTable(), nullptr, ""},
     };
@@ -280,7 +282,8 @@ TEST(IsdDiff, NamesEveryFieldKindInWords)
             EXPECT_TRUE(diff.error.startsWith("Verschiedene Dateiarten")) << diff.error.toStdString();
             continue;
         }
-        EXPECT_TRUE(diff.differences.contains(line)) << diff.differences.join('\n').toStdString();
+        EXPECT_TRUE(line == "=" ? diff.differences.isEmpty() : diff.differences.contains(line))
+            << diff.differences.join('\n').toStdString();
         EXPECT_TRUE(DiffIsdFiles(a, a).differences.isEmpty());
     }
 }

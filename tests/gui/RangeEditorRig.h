@@ -4,7 +4,7 @@
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
-#include "accessory/gui/MagSymFrm.h"
+#include "dbproto/gui/MagSymFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
 
 #include <QAction>
@@ -49,6 +49,7 @@ struct RangeRig : AppRig {
 
     FlexGrid* grid() const { return frm->grid(); }
     QLineEdit* inp() const { return frm->InpText(); }
+    RangeRecordEditor& editor() const { return *frm; }
     AddressRange& range() { return kind.accessories ? ctx.accessoryRange : ctx.feedbackRange; }
     void rebuild() const
     {

@@ -6,6 +6,7 @@
 #include "feedback/FeedbackFiles.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 
 using namespace kx2;
@@ -15,16 +16,19 @@ namespace {
 const RangeKind* const kBoth[] = {&kAccessories, &kFeedback};
 } // namespace
 
-// What is typed is cut to what the name area holds beside the other line, and a character cp1252
-// lacks is refused.
-TEST(RangeEditors, EnterStoresTheTypedNameTabDropsItOnlyInTheAccessoryEditor)
+// What is typed is cut to what the name area holds beside the other line (the box says how much
+// is used), and a character cp1252 lacks is refused. Enter, Tab and Shift+Tab store it, Escape
+// gives it up.
+TEST(RangeEditors, EnterAndTabStoreTheTypedNameEscapeGivesItUp)
 {
     // In row 5: the column and key, whether the text is stored, where the grid goes, whether the box reopens.
     const struct { const RangeKind& kind; int col, key; bool stored; int toRow, toCol; bool boxOpen; } cases[] = {
-        {kAccessories, 2, Qt::Key_Return, true, 5, 2, false}, {kAccessories, 2, Qt::Key_Tab, false, 5, 3, true},
-        {kAccessories, 3, Qt::Key_Tab, false, 5, 4, false},   {kAccessories, 2, Qt::Key_Backtab, false, 5, 1, false},
+        {kAccessories, 2, Qt::Key_Return, true, 5, 2, false}, {kAccessories, 2, Qt::Key_Tab, true, 5, 3, true},
+        {kAccessories, 3, Qt::Key_Tab, true, 5, 4, false},    {kAccessories, 2, Qt::Key_Backtab, true, 5, 1, false},
+        {kAccessories, 3, Qt::Key_Escape, false, 5, 3, false},
         {kFeedback, 1, Qt::Key_Return, true, 5, 1, false},    {kFeedback, 1, Qt::Key_Tab, true, 5, 2, true},
         {kFeedback, 2, Qt::Key_Tab, true, 5, 3, false},       {kFeedback, 1, Qt::Key_Backtab, true, 4, 1, true},
+        {kFeedback, 1, Qt::Key_Escape, false, 5, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind.name << " column " << c.col << " key " << c.key);
@@ -36,6 +40,7 @@ TEST(RangeEditors, EnterStoresTheTypedNameTabDropsItOnlyInTheAccessoryEditor)
         EXPECT_EQ(rig.inp()->geometry().topLeft(), rig.grid()->geometry().topLeft() + rig.grid()->cellRect(5, c.col).topLeft())
             << "the name box lies over its cell";
         rig.typeName(QStringLiteral("Ω") + typed);
+        EXPECT_EQ(rig.editor().InpTextRoom()->text(), QStringLiteral("23 von 23 Zeichen"));
         QTest::keyClick(rig.inp(), Qt::Key(c.key), c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         const QString kept = typed.left(23 - int(rig.table.nameLine(5, 3 - line).size()));
         EXPECT_EQ(rig.table.nameLine(5, line), c.stored ? kept : before);
@@ -46,7 +51,9 @@ TEST(RangeEditors, EnterStoresTheTypedNameTabDropsItOnlyInTheAccessoryEditor)
     }
 }
 
-TEST(RangeEditors, CancelledChooserRewritesTheSymbolBytesWithoutMarkingTheRecord)
+// A record the station never wrote (its flash all 255) shows no name and no symbol; abbrechen in
+// the chooser stores nothing, and either name line takes the whole room.
+TEST(RangeEditors, ANeverWrittenRecordShowsNothingAndACancelledChooserStoresNothing)
 {
     for (const RangeKind* kind : kBoth) {
         RangeRig rig(*kind);
@@ -54,28 +61,34 @@ TEST(RangeEditors, CancelledChooserRewritesTheSymbolBytesWithoutMarkingTheRecord
         EXPECT_EQ(std::pair(rig.grid()->Row(), rig.grid()->Col()), std::pair(1, 1));
         rig.click(2, 0);
         EXPECT_EQ(std::pair(rig.grid()->Col(), rig.inp()->isVisible()), std::pair(0, false));
-        // Never-written flash: no picture, and the chooser starts at its last symbol.
-        rig.table.set(4, 31, 255);
+        for (int b = 4; b < 32; ++b)
+            rig.table.set(4, b, 255);
         rig.rebuild();
+        EXPECT_EQ(rig.grid()->TextMatrix(4, kind->line1) + rig.grid()->TextMatrix(4, kind->line1 + 1), QString());
         rig.chooseSymbol(4, [](MagSymFrm& f) { f.AbbrechenButton()->click(); });
-        // The preset, symbol 26, stored.
-        EXPECT_EQ(std::tuple(rig.table.value(4, 30), rig.table.value(4, 31), rig.table.status(4)), std::tuple(57, 56, 0));
-        EXPECT_FALSE(rig.grid()->CellPicture(4, rig.grid()->Cols() - 1).isNull());
+        EXPECT_EQ(std::tuple(rig.table.value(4, 28), rig.table.value(4, 31), rig.table.status(4)), std::tuple(255, 255, 0));
+        EXPECT_TRUE(rig.grid()->CellPicture(4, rig.grid()->Cols() - 1).isNull());
+        rig.click(4, kind->line1 + 1);
+        rig.typeName(QString(23, QLatin1Char('z')));
+        QTest::keyClick(rig.inp(), Qt::Key_Return);
+        EXPECT_EQ(std::pair(rig.table.nameLine(4, 1), rig.table.nameLine(4, 2)), std::pair(QString(), QString(23, QLatin1Char('z'))));
     }
 }
 
-TEST(MagDatenFrm, FormatGoesFromDefaultToDccToMotorolaAndIsMarkedForSending)
+// The station holds Motorola for address 2: that format is no change to send.
+TEST(MagDatenFrm, FormatGoesFromDefaultToDccToMotorolaAndIsMarkedUnlessItIsTheStations)
 {
     RangeRig rig(kAccessories);
     AccessoryTable& t = rig.ctx.accessories;
     t.Clear_MagDaten(2);
     rig.rebuild();
     EXPECT_EQ(rig.grid()->TextMatrix(2, MagDatenFrm::FormatCol), QStringLiteral("default"));
-    for (const auto& [value, text] : {std::pair(15, "DCC"), std::pair(143, "Motorola"), std::pair(15, "DCC")}) {
+    const std::tuple<int, const char*, int> steps[] = {{15, "DCC", 1}, {143, "Motorola", 0}, {15, "DCC", 1}};
+    for (const auto& [value, text, pending] : steps) {
         // A click, or Enter on the format cell.
         value == 143 ? QTest::keyClick(rig.grid(), Qt::Key_Return) : rig.click(2, MagDatenFrm::FormatCol);
         EXPECT_EQ(rig.grid()->TextMatrix(2, MagDatenFrm::FormatCol), QString::fromLatin1(text));
-        EXPECT_EQ(std::tuple(t.value(2, AccessoryTable::Format), t.value(2, 34), t.status(2)), std::tuple(value, 1, 0));
+        EXPECT_EQ(std::tuple(t.value(2, AccessoryTable::Format), t.value(2, 34), t.status(2)), std::tuple(value, pending, 0));
     }
 }
 

@@ -211,11 +211,12 @@ TEST(FSEingabeFrm, EmergencyStopShowsNotAndRefusedFieldsKeepTheDialogOpen)
 }
 
 // Line 1, the 13 and line 2 fit bytes 4..27: the box takes what is left beside the other line.
-TEST(FSDatenFrm, NameBoxKeepsTheNameAreaEnterStoresTabDrops)
+TEST(FSDatenFrm, NameBoxKeepsTheNameAreaEnterAndTabStoreEscapeGivesUp)
 {
     const struct { int col, key; bool stored; int toCol; bool boxOpen; } cases[] = {
-        {1, Qt::Key_Return, true, 1, false}, {1, Qt::Key_Tab, false, 2, true},
-        {2, Qt::Key_Tab, false, 3, false},   {1, Qt::Key_Backtab, false, 0, false},
+        {1, Qt::Key_Return, true, 1, false}, {1, Qt::Key_Tab, true, 2, true},
+        {2, Qt::Key_Tab, true, 3, false},    {1, Qt::Key_Backtab, true, 0, false},
+        {2, Qt::Key_Escape, false, 2, false},
     };
     for (const auto& c : cases) {
         RouteRig rig;

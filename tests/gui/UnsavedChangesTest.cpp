@@ -1,6 +1,6 @@
 // Nothing lost without asking: every editor asks before a read, a load, a blanking, leaving it
 // or ending the program would drop changes neither sent nor saved; Nein keeps them. Changed, new
-// and deleted lines are marked until sent or saved. Destructive questions default to Nein.
+// and deleted lines are marked until sent. Destructive questions default to Nein.
 #include "AppRig.h"
 
 #include "accessory/AccessoryTable.h"
@@ -117,7 +117,8 @@ TEST(UnsavedChanges, EveryPathAsksAndNeinKeepsTheTable)
 }
 
 // After a save, a send or a Ja nothing is left to ask about: the editor closes without a word
-// and the program may end.
+// and the program may end. A saved line stays marked, since the next send still writes it, and
+// so do the lines of the file loaded again.
 TEST(UnsavedChanges, ASaveASendOrJaLeavesNothingToAskAbout)
 {
     for (const OpenedEditor& kind : kKinds)
@@ -134,7 +135,13 @@ TEST(UnsavedChanges, ASaveASendOrJaLeavesNothingToAskAbout)
             } else {
                 e.menuItem(QString::fromLatin1(way))->trigger();
                 EXPECT_FALSE(e.holdsUnsavedChanges());
-                EXPECT_EQ(e.lineMark(1), RecordMark::None);
+                const bool saved = QByteArray(way) == "SpeichernMenu";
+                EXPECT_EQ(e.lineMark(1), saved ? RecordMark::Changed : RecordMark::None);
+                if (saved) {
+                    rig.files.chooseNext(dir.filePath(QStringLiteral("tabelle.ISD")));
+                    e.menuItem(QStringLiteral("LadenMenu"))->trigger();
+                    EXPECT_EQ(e.lineMark(1), RecordMark::Changed) << "loaded, to be sent";
+                }
             }
             const int asked = rig.dialogs.messageCount();
             e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
@@ -144,7 +151,7 @@ TEST(UnsavedChanges, ASaveASendOrJaLeavesNothingToAskAbout)
         }
 }
 
-TEST(UnsavedChanges, TheLocomotiveMarkFollowsTheStatusUntilSaved)
+TEST(UnsavedChanges, TheLocomotiveMarkFollowsTheStatus)
 {
     struct Case {
         int status;
@@ -167,9 +174,9 @@ TEST(UnsavedChanges, TheLocomotiveMarkFollowsTheStatusUntilSaved)
     rig.ctx.loco.setStatus(slot, LocoTable::StatusUnchanged);
     rig.ctx.loco.set(slot, LocoTable::FormatPending, 1);
     EXPECT_EQ(e.lineMark(1), RecordMark::Changed);
-    // Saved: still to be sent, but no longer at risk.
+    // Saved: no longer at risk, but still to be sent.
     e.markTableUnchanged();
-    EXPECT_EQ(e.lineMark(1), RecordMark::None);
+    EXPECT_EQ(e.lineMark(1), RecordMark::Changed);
 }
 
 TEST(UnsavedChanges, ADeletedLocomotiveLineIsMarkedDeleted)

@@ -1,4 +1,4 @@
-#include "accessory/gui/MagSymFrm.h"
+#include "dbproto/gui/MagSymFrm.h"
 
 namespace kx2 {
 
