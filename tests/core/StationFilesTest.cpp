@@ -5,7 +5,6 @@
 #include "app/StationDatabases.h"
 #include "dbproto/NameLines.h"
 #include "dbproto/RangeCsv.h"
-#include "feedback/FeedbackTable.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "routes/RouteCommand.h"
@@ -233,14 +232,14 @@ TEST(TableCsv, NameLinesTooLongTogetherAndEditedCommandsAreRefused)
 
 // Names holding the separator, quotes, line ends, blanks at their ends and characters beyond
 // ASCII, exported and imported into tables that hold the same records under other names, come
-// back exactly: the second table's export equals the first's.
+// back exactly: the second table's export equals the first's. (Feedback contacts share the
+// accessories' name columns.)
 TEST(TableCsv, EveryNameComesBackExactlyIntoATableOfOtherNames)
 {
     const QStringList lines = {"a;b", "\"Zitat\" \"\"", "LF\nmitten", " Blank ", "Größe € ½", QStringLiteral("C1 ") + QChar(0x81)};
     const QStringList locoNames = lines + QStringList{"CR\rallein", "CRLF\r\nmitten", ";\"\r\n"};
     LocoTable loco[2];
     AccessoryTable acc[2];
-    FeedbackTable fb[2];
     RouteTables routes[2];
     LocoFormatTables formats;
     int loaded = 1;
@@ -251,13 +250,12 @@ TEST(TableCsv, EveryNameComesBackExactlyIntoATableOfOtherNames)
             const QString one = k ? QString() : lines[i % 6], two = k ? QStringLiteral("x") : lines[(i + 1) % 6];
             putLoco(loco[k], i, 10 + i, k ? two : locoNames[i]);
             acc[k].Clear_MagDaten(i + 1), acc[k].saveNames(i + 1, one, two);
-            fb[k].Clear_RMDaten(i + 1), fb[k].saveNames(i + 1, two, one);
             NameLines::write(routes[k].RouteNames, i + 1, one, two);
         }
     }
     const std::function<CsvTable(int k)> kinds[] = {
         [&](int k) { return LocoCsv(locoData[k]); }, [&](int k) { return AccessoryCsv(acc[k], {1, 9}); },
-        [&](int k) { return RangeCsv(fb[k], {1, 9}); }, [&](int k) { return RouteCsv(routes[k]); }};
+        [&](int k) { return RouteCsv(routes[k]); }};
     for (const auto& csv : kinds) {
         const QByteArray exported = WriteCsv(csv(0));
         EXPECT_EQ(ReadCsv(csv(1), exported).error, QString());
