@@ -1,6 +1,8 @@
 #include "cli/CliContext.h"
 
+#include "cli/GermanHelp.h"
 #include "link/QtMessageRoute.h"
+#include "shell/ExactNumber.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsFile.h"
 
@@ -78,13 +80,14 @@ bool CliContext::configure(const QCommandLineParser& parser)
         s.ComPortIsText = true;
     }
     if (parser.isSet(QStringLiteral("baud"))) {
-        bool ok = false;
-        const int baud = parser.value(QStringLiteral("baud")).toInt(&ok);
-        if (!ok || (baud != 9600 && baud != 16666 && baud != 19200 && baud != 115200)) {
-            err << "Ungültige Baudrate: " << parser.value(QStringLiteral("baud")) << "\n";
+        const std::optional<long long> baud = WholeNumber(parser.value(QStringLiteral("baud")));
+        if (!baud || (*baud != 9600 && *baud != 16666 && *baud != 19200 && *baud != 115200)) {
+            err << badOptionValue(QStringLiteral("baud"), parser.value(QStringLiteral("baud")),
+                                  QStringLiteral("9600, 16666, 19200 oder 115200"))
+                << "\n";
             return false;
         }
-        s.BaudRate = baud;
+        s.BaudRate = int(*baud);
     }
     const QString kind = parser.value(QStringLiteral("interface"));
     if (kind.isEmpty() || kind == QLatin1String("usb")) {

@@ -52,6 +52,19 @@ inline QString germanParseError(const QCommandLineParser& parser)
     return english;
 }
 
+// Why an option's value is refused, naming the option and what it takes:
+// Ungültiger Wert für --to: "1e3" (ganze Zahl von 1 bis 2048)
+inline QString badOptionValue(const QString& option, const QString& value, const QString& expected)
+{
+    return QStringLiteral("Ungültiger Wert für --%1: \"%2\" (%3)").arg(option, value, expected);
+}
+
+// "ganze Zahl von 1 bis 2048"
+inline QString wholeNumberFromTo(long long first, long long last)
+{
+    return QStringLiteral("ganze Zahl von %1 bis %2").arg(first).arg(last);
+}
+
 // Parses a subcommand's words; false (with exitCode set) on a wrong call or after the help.
 inline bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, const QString& name, const QString& usage,
                         int& exitCode)

@@ -2,6 +2,7 @@
 #include "cli/GermanHelp.h"
 
 #include "link/Clock.h"
+#include "shell/ExactNumber.h"
 #include "sim/PreciseClock.h"
 #include "sim/LbServer.h"
 #include "sim/PtyServer.h"
@@ -41,23 +42,28 @@ public:
     void busVanished() override { QCoreApplication::exit(0); }
 };
 
-bool parseInt(const QString& text, int& out, int min, int max)
+// Counts, addresses and milliseconds are whole decimal numbers; codes of the protocol may also
+// be written as bytes (0x42).
+enum class Digits { Decimal, DecimalOrHex };
+
+bool parseInt(const QString& text, int& out, int min, int max, Digits digits = Digits::Decimal)
 {
-    bool ok = false;
-    const int v = text.toInt(&ok, 0);  // 0x.. as well as decimal
-    if (!ok || v < min || v > max)
+    const std::optional<long long> v = digits == Digits::DecimalOrHex ? WholeNumberOrHex(text) : WholeNumber(text);
+    if (!v || *v < min || *v > max)
         return false;
-    out = v;
+    out = int(*v);
     return true;
 }
 
-bool parseDouble(const QString& text, double& out)
+// Seconds, with a decimal point for fractions.
+constexpr double kMaxSeconds = 3600;
+
+bool parseSeconds(const QString& text, double& out)
 {
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    if (!ok || v < 0 || v > 3600)
+    const std::optional<double> v = DecimalNumber(text);
+    if (!v || *v > kMaxSeconds)
         return false;
-    out = v;
+    out = *v;
     return true;
 }
 
@@ -125,70 +131,66 @@ int runSim(const QStringList& args)
     sim::SimStationConfig config;
     sim::SimFaults faults;
     int seedCount = 0;
-    int baud = 0;
-    bool ok = true;
-    auto bad = [&](const QCommandLineOption& o) {
-        err << "kx2ctl sim: ungültiger Wert für --" << o.names().first() << ": " << p.value(o) << "\n";
-        ok = false;
-    };
-    int lbPort = 0;
-    if (p.isSet(lbserver) && !parseInt(p.value(lbserver), lbPort, 0, 65535))
-        bad(lbserver);
-    if (p.isSet(seed) && !parseInt(p.value(seed), seedCount, 0, 500))
-        bad(seed);
     int seedAccCount = 0;
     int seedFbCount = 0;
-    if (p.isSet(seedAcc) && !parseInt(p.value(seedAcc), seedAccCount, 0, 2048))
-        bad(seedAcc);
-    if (p.isSet(seedFb) && !parseInt(p.value(seedFb), seedFbCount, 0, 4096))
-        bad(seedFb);
     int seedRoutesCount = 0;
-    if (p.isSet(seedRoutes) && !parseInt(p.value(seedRoutes), seedRoutesCount, 0, 80))
-        bad(seedRoutes);
-    if (p.isSet(moduleNoAnswer) && !parseInt(p.value(moduleNoAnswer), faults.routeModule.loseAnswerEvery, 1, 1000000))
-        bad(moduleNoAnswer);
-    if (p.isSet(moduleDelay) && !parseDouble(p.value(moduleDelay), faults.routeModule.answerDelay))
-        bad(moduleDelay);
-    // 65535 stands for "any module" in programming-on and cannot be a module's own address.
-    if (p.isSet(moduleAddress) && !parseInt(p.value(moduleAddress), config.routeModuleAddress, 0, 65534))
-        bad(moduleAddress);
+    int baud = 0;
+    int lbPort = 0;
+    int chatterMs = 0;
+    bool ok = true;
+    auto bad = [&](const QCommandLineOption& o, const QString& expected) {
+        err << "kx2ctl sim: " << badOptionValue(o.names().first(), p.value(o), expected) << "\n";
+        ok = false;
+    };
+    const struct {
+        const QCommandLineOption& option;
+        int& value;
+        int min, max;
+        Digits digits;
+    } wholes[] = {
+        {lbserver, lbPort, 0, 65535, Digits::Decimal},
+        {seed, seedCount, 0, 500, Digits::Decimal},
+        {seedAcc, seedAccCount, 0, 2048, Digits::Decimal},
+        {seedFb, seedFbCount, 0, 4096, Digits::Decimal},
+        {seedRoutes, seedRoutesCount, 0, 80, Digits::Decimal},
+        {moduleNoAnswer, faults.routeModule.loseAnswerEvery, 1, 1000000, Digits::Decimal},
+        // 65535 stands for "any module" in programming-on and cannot be a module's own address.
+        {moduleAddress, config.routeModuleAddress, 0, 65534, Digits::Decimal},
+        {pace, baud, 1, 10000000, Digits::Decimal},
+        {handle, config.handle, 0, 0x7F, Digits::DecimalOrHex},
+        {bootAck, config.bootAckCode, 0, 0x7F, Digits::DecimalOrHex},
+        {noAnswer, faults.noAnswerEvery, 1, 1000000, Digits::Decimal},
+        {refusedCode, faults.refusedCode, 0, 0x7E, Digits::DecimalOrHex},
+        {chatter, chatterMs, 1, 3600000, Digits::Decimal},
+        {unplug, faults.unplugAfterMessages, 1, 100000000, Digits::Decimal},
+        {corrupt, faults.corruptWritesEvery, 1, 100000000, Digits::Decimal},
+        {garble, faults.garbleEvery, 1, 100000000, Digits::Decimal},
+        {moduleCorrupt, faults.routeModule.corruptWritesEvery, 1, 100000000, Digits::Decimal},
+    };
+    for (const auto& w : wholes)
+        if (p.isSet(w.option) && !parseInt(p.value(w.option), w.value, w.min, w.max, w.digits))
+            bad(w.option, wholeNumberFromTo(w.min, w.max)
+                              + (w.digits == Digits::DecimalOrHex ? QStringLiteral(", auch als 0x..") : QString()));
+    const struct {
+        const QCommandLineOption& option;
+        double& value;
+    } seconds[] = {{moduleDelay, faults.routeModule.answerDelay}, {readyDelay, config.readyDelay}, {answerDelay, faults.answerDelay}};
+    for (const auto& d : seconds)
+        if (p.isSet(d.option) && !parseSeconds(p.value(d.option), d.value))
+            bad(d.option, QStringLiteral("Sekunden von 0 bis %1, Bruchteile mit Dezimalpunkt").arg(kMaxSeconds));
+    if (p.isSet(serial)) {
+        constexpr long long kFirstSerial = 1200000000LL;
+        constexpr long long kLastSerial = kFirstSerial + 0x3FFFFF;
+        const std::optional<long long> n = WholeNumber(p.value(serial));
+        if (!n || *n < kFirstSerial || *n > kLastSerial)
+            bad(serial, wholeNumberFromTo(kFirstSerial, kLastSerial));
+        else
+            config.serial = sim::SimCommandStation::serialBytesFor(unsigned(*n));
+    }
+    faults.chatterInterval = chatterMs / 1000.0;
+    faults.routeModule.garbleEvery = faults.garbleEvery;
     faults.routeModule.absent = p.isSet(moduleAbsent);
     faults.routeModule.refuseProgramming = p.isSet(moduleRefuses);
-    if (p.isSet(pace) && !parseInt(p.value(pace), baud, 1, 10000000))
-        bad(pace);
-    if (p.isSet(serial)) {
-        bool serialOk = false;
-        const qlonglong n = p.value(serial).toLongLong(&serialOk);
-        if (!serialOk || n < 1200000000LL || n > 1200000000LL + 0x3FFFFF)
-            bad(serial);
-        else
-            config.serial = sim::SimCommandStation::serialBytesFor(unsigned(n));
-    }
-    if (p.isSet(handle) && !parseInt(p.value(handle), config.handle, 0, 0x7F))
-        bad(handle);
-    if (p.isSet(bootAck) && !parseInt(p.value(bootAck), config.bootAckCode, 0, 0x7F))
-        bad(bootAck);
-    if (p.isSet(readyDelay) && !parseDouble(p.value(readyDelay), config.readyDelay))
-        bad(readyDelay);
-    if (p.isSet(noAnswer) && !parseInt(p.value(noAnswer), faults.noAnswerEvery, 1, 1000000))
-        bad(noAnswer);
-    if (p.isSet(refusedCode) && !parseInt(p.value(refusedCode), faults.refusedCode, 0, 0x7E))
-        bad(refusedCode);
-    if (p.isSet(answerDelay) && !parseDouble(p.value(answerDelay), faults.answerDelay))
-        bad(answerDelay);
-    int chatterMs = 0;
-    if (p.isSet(chatter) && !parseInt(p.value(chatter), chatterMs, 1, 3600000))
-        bad(chatter);
-    faults.chatterInterval = chatterMs / 1000.0;
-    if (p.isSet(unplug) && !parseInt(p.value(unplug), faults.unplugAfterMessages, 1, 100000000))
-        bad(unplug);
-    if (p.isSet(corrupt) && !parseInt(p.value(corrupt), faults.corruptWritesEvery, 1, 100000000))
-        bad(corrupt);
-    if (p.isSet(garble) && !parseInt(p.value(garble), faults.garbleEvery, 1, 100000000))
-        bad(garble);
-    faults.routeModule.garbleEvery = faults.garbleEvery;
-    if (p.isSet(moduleCorrupt) && !parseInt(p.value(moduleCorrupt), faults.routeModule.corruptWritesEvery, 1, 100000000))
-        bad(moduleCorrupt);
     if (!ok)
         return 2;
     faults.refusePageWrites = p.isSet(refusePages);

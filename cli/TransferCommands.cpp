@@ -5,6 +5,7 @@
 
 #include "app/StationBackup.h"
 #include "app/StationDatabases.h"
+#include "shell/ExactNumber.h"
 #include "shell/ProgramInfo.h"
 
 #include "BuildInfo.h"
@@ -95,6 +96,14 @@ int runRead(const QStringList& args)
     if (!parser.isSet(QStringLiteral("output"))) {
         QTextStream(stderr) << "Zieldatei fehlt: -o DATEI.isd\n";
         return 2;
+    }
+    // Whole numbers only, whatever the database: "--to 1e3" must not read as 1.
+    for (const QString& option : {QStringLiteral("from"), QStringLiteral("to")}) {
+        if (!WholeNumber(parser.value(option))) {
+            const QString expected = db->maxAddress > 0 ? wholeNumberFromTo(1, db->maxAddress) : QStringLiteral("ganze Zahl");
+            QTextStream(stderr) << badOptionValue(option, parser.value(option), expected) << "\n";
+            return 2;
+        }
     }
     std::optional<AddressRange> range;
     if (db->maxAddress > 0) {

@@ -140,6 +140,14 @@ IsdError IsdReader::open(const QString& path)
         m_detail = FileErrorWords(path, m_file.errorString(), FileAccess::Read);
         return m_error;
     }
+    // A file saved as UTF-8 by an editor: its mark would only be echoed as "ï»¿" in the message,
+    // and every character beyond ASCII would read wrongly.
+    if (m_file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF")) {
+        m_error = IsdError::Open;
+        m_detail = QStringLiteral("Die Datei beginnt mit einer UTF-8-Kennung (BOM); erwartet wird eine ISD-Datei in "
+                                  "Windows-Zeichen (cp1252)");
+        return m_error;
+    }
     QByteArray first;
     if (!nextLine(first)) {
         // An empty file cannot even be told apart by its header.

@@ -28,7 +28,7 @@ inline QString IsdOpenErrorText() { return QStringLiteral("Fehler beim Öffnen d
 
 enum class IsdError {
     None,
-    Open,        // the file cannot be opened or holds no line at all
+    Open,        // the file cannot be opened, holds no line at all or starts with a UTF-8 mark
     WrongHeader, // line 1 is not the expected file type
     Read,        // too few values, or a value that is not what its place needs
 };

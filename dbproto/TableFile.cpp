@@ -86,10 +86,13 @@ IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& for
     const int maxAddress = format.layout.maxAddress();
     const AddressRange loadedRange{first.value_or(0), last.value_or(0)};
     if (!loadedRange.isValidFor(maxAddress)) {
+        // The line of the first address when that one is wrong, else the line of the last.
+        const bool firstWrong = loadedRange.first < 1 || loadedRange.first > maxAddress;
         reader.fail(QStringLiteral("Adressbereich %1 bis %2 außerhalb von 1..%3")
                         .arg(loadedRange.first)
                         .arg(loadedRange.last)
-                        .arg(maxAddress));
+                        .arg(maxAddress),
+                    reader.lineNumber() - (firstWrong ? 1 : 0));
         return failed();
     }
     const int cols = format.layout.cols;

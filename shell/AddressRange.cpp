@@ -1,6 +1,6 @@
 #include "shell/AddressRange.h"
 
-#include "shell/LeadingNumber.h"
+#include "shell/ExactNumber.h"
 
 namespace kx2 {
 
@@ -13,10 +13,11 @@ QString AddressRangeError(int maxAddress)
 
 std::optional<AddressRange> ParseAddressRange(const QString& from, const QString& to, int maxAddress)
 {
-    const AddressRange r{LeadingNumber(from), LeadingNumber(to)};
-    if (!r.isValidFor(maxAddress))
+    const std::optional<long long> first = WholeNumber(from);
+    const std::optional<long long> last = WholeNumber(to);
+    if (!first || !last || *first < 1 || *last > maxAddress || *first > *last)
         return std::nullopt;
-    return r;
+    return AddressRange{int(*first), int(*last)};
 }
 
 } // namespace kx2

@@ -19,9 +19,9 @@ struct AddressRange {
 // What the user is told when a range cannot be used: it names the valid one.
 QString AddressRangeError(int maxAddress);
 
-// The range typed into a "von Adr." / "bis Adr." pair: the leading number of each box, then
-// checked. Nothing when it cannot be used (a box without a number, an address outside
-// 1..maxAddress, first above last).
+// The range typed into a "von Adr." / "bis Adr." pair, each box a whole number (ExactNumber.h),
+// then checked. Nothing when it cannot be used (a box that is not only a number, such as "1e3"
+// or "12abc", an address outside 1..maxAddress, first above last).
 std::optional<AddressRange> ParseAddressRange(const QString& from, const QString& to, int maxAddress);
 
 } // namespace kx2

@@ -1,10 +1,12 @@
 #include "shell/CsvTable.h"
 
 #include "shell/Cp1252.h"
+#include "shell/ExactNumber.h"
 #include "shell/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <map>
 
 namespace kx2 {
@@ -12,44 +14,70 @@ namespace kx2 {
 namespace {
 
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
+// What separates the two name lines of a name area in the record bytes.
+constexpr char16_t NameSeparator = 13;
 
 QString quotedCell(const QString& cell)
 {
-    if (!cell.contains(QLatin1Char(';')) && !cell.contains(QLatin1Char('"')) && cell.trimmed() == cell)
+    const bool plain = !cell.contains(QLatin1Char(';')) && !cell.contains(QLatin1Char('"'))
+                       && !cell.contains(QLatin1Char('\r')) && !cell.contains(QLatin1Char('\n')) && cell.trimmed() == cell;
+    if (plain)
         return cell;
     QString q = cell;
     q.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
-// The cells of one line; nullopt when a quote is left open.
-std::optional<QStringList> splitLine(const QString& line)
-{
+// One row of the file and the line it starts on; a quoted cell may hold line ends, so the next
+// row can start several lines further on.
+struct CsvRow {
+    int line;
     QStringList cells;
+    bool blank() const { return cells.size() == 1 && cells.first().trimmed().isEmpty(); }
+};
+
+// The rows of a text, each line end (CRLF, LF or CR) outside quotes ending one. Inside quotes
+// everything is the cell's, line ends as they are; "" is one quote. openQuoteLine: the line of the
+// row whose quote is never closed, 0 when none is.
+std::vector<CsvRow> splitRows(const QString& text, int& openQuoteLine)
+{
+    std::vector<CsvRow> rows;
+    int line = 1;
+    CsvRow row{1, {}};
     QString cell;
     bool quoted = false;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
+    const auto next = [&text](qsizetype i) { return i + 1 < text.size() ? text[i + 1] : QChar(); };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool lineEnd = c == QLatin1Char('\n') || (c == QLatin1Char('\r') && next(i) != QLatin1Char('\n'));
         if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < line.size() && line[i + 1] == QLatin1Char('"'))
+            if (c == QLatin1Char('"') && next(i) == QLatin1Char('"'))
                 cell += c, ++i;
             else if (c == QLatin1Char('"'))
                 quoted = false;
             else
                 cell += c;
+            line += lineEnd ? 1 : 0;
         } else if (c == QLatin1Char('"')) {
             quoted = true;
         } else if (c == QLatin1Char(';')) {
-            cells << cell;
+            row.cells << cell;
             cell.clear();
-        } else {
+        } else if (lineEnd) {
+            row.cells << cell;
+            cell.clear();
+            rows.push_back(row);
+            row = {++line, {}};
+        } else if (c != QLatin1Char('\r')) {
             cell += c;
         }
     }
-    if (quoted)
-        return std::nullopt;
-    cells << cell;
-    return cells;
+    openQuoteLine = quoted ? row.line : 0;
+    if (!row.cells.isEmpty() || !cell.isEmpty()) {
+        row.cells << cell;
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 QString lineError(int line, const QString& why)
@@ -76,24 +104,22 @@ QByteArray WriteCsv(const CsvTable& table)
 
 CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
 {
-    QByteArray bytes = data.startsWith(kBom) ? data.mid(kBom.size()) : data;
-    QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(data.startsWith(kBom) ? data.mid(kBom.size()) : data);
     if (text.contains(QChar::ReplacementCharacter))
         return {0, QStringLiteral("keine UTF-8-Datei")};
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.isEmpty() || lines.first().trimmed().isEmpty())
+    int openQuoteLine = 0;
+    const std::vector<CsvRow> rows = splitRows(text, openQuoteLine);
+    if (openQuoteLine > 0)
+        return {0, lineError(openQuoteLine, QStringLiteral("Anführungszeichen nicht geschlossen"))};
+    if (rows.empty() || rows.front().blank())
         return {0, lineError(1, QStringLiteral("die Kopfzeile fehlt"))};
 
     // Header cell index -> column of the table; -1 for the key.
-    const std::optional<QStringList> header = splitLine(lines.first());
-    if (!header)
-        return {0, lineError(1, QStringLiteral("Anführungszeichen nicht geschlossen"))};
+    const QStringList& header = rows.front().cells;
     std::vector<int> columnAt;
     int keyAt = -1;
-    for (int i = 0; i < header->size(); ++i) {
-        const QString title = (*header)[i].trimmed();
+    for (int i = 0; i < header.size(); ++i) {
+        const QString title = header[i].trimmed();
         if (title == table.keyTitle) {
             keyAt = i;
             columnAt.push_back(-1);
@@ -122,27 +148,25 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
     };
     std::vector<Change> changes;
     std::map<int, int> seen; // record -> line that named it
-    for (int n = 1; n < lines.size(); ++n) {
-        const int lineNo = n + 1;
-        if (lines[n].trimmed().isEmpty())
+    for (size_t n = 1; n < rows.size(); ++n) {
+        const int lineNo = rows[n].line;
+        if (rows[n].blank())
             continue;
-        const std::optional<QStringList> cells = splitLine(lines[n]);
-        if (!cells)
-            return {0, lineError(lineNo, QStringLiteral("Anführungszeichen nicht geschlossen"))};
-        if (cells->size() != int(columnAt.size()))
-            return {0, lineError(lineNo, QStringLiteral("%1 Felder statt %2").arg(cells->size()).arg(columnAt.size()))};
-        const QString key = (*cells)[keyAt].trimmed();
+        const QStringList& cells = rows[n].cells;
+        if (cells.size() != int(columnAt.size()))
+            return {0, lineError(lineNo, QStringLiteral("%1 Felder statt %2").arg(cells.size()).arg(columnAt.size()))};
+        const QString key = cells[keyAt].trimmed();
         const std::optional<int> row = table.rowOf(key);
         if (!row)
             return {0, lineError(lineNo, QStringLiteral("%1 %2 ist nicht in der Tabelle").arg(table.keyTitle, key))};
         if (const auto [it, fresh] = seen.emplace(*row, lineNo); !fresh)
             return {0, lineError(lineNo, QStringLiteral("%1 %2 steht schon in Zeile %3").arg(table.keyTitle, key).arg(it->second))};
-        for (int i = 0; i < cells->size(); ++i) {
+        for (int i = 0; i < cells.size(); ++i) {
             const int c = columnAt[size_t(i)];
             if (c < 0)
                 continue;
             const CsvColumn& column = table.columns[size_t(c)];
-            const QString& cell = (*cells)[i];
+            const QString& cell = cells[i];
             if (cell == column.text(*row))
                 continue;
             // A column without a check is written only: an edit there would be lost unsaid.
@@ -156,15 +180,18 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
         }
         if (table.checkRow) {
             const auto cellOf = [&](int column) {
-                for (int i = 0; i < cells->size(); ++i)
+                for (int i = 0; i < cells.size(); ++i)
                     if (columnAt[size_t(i)] == column)
-                        return (*cells)[i];
+                        return cells[i];
                 return table.columns[size_t(column)].text(*row);
             };
             if (const QString why = table.checkRow(cellOf); !why.isEmpty())
                 return {0, lineError(lineNo, why)};
         }
     }
+    // In the table's column order, whatever the file's: the first name line is stored before the
+    // second, so that the second is never cut to the room the first's old text left it.
+    std::stable_sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) { return a.column < b.column; });
     std::map<int, bool> changed;
     for (const Change& ch : changes) {
         table.columns[size_t(ch.column)].apply(ch.row, ch.cell);
@@ -199,12 +226,11 @@ namespace csv {
 
 QString checkNumber(const QString& cell, int first, int last, int* value)
 {
-    bool ok = false;
-    const int v = cell.trimmed().toInt(&ok);
-    if (!ok || v < first || v > last)
+    const std::optional<long long> v = WholeNumber(cell);
+    if (!v || *v < first || *v > last)
         return QStringLiteral("\"%1\" ist keine Zahl von %2 bis %3").arg(cell).arg(first).arg(last);
     if (value)
-        *value = v;
+        *value = int(*v);
     return {};
 }
 
@@ -212,8 +238,11 @@ QString checkName(const QString& cell, int maxChars)
 {
     if (cell.size() > maxChars)
         return QStringLiteral("\"%1\" ist länger als %2 Zeichen").arg(cell).arg(maxChars);
+    // Only what comes back from the record bytes as it went in: control characters a record
+    // holds (line ends read from the station) do; a 0 would end the name, a character cp1252
+    // lacks would become '?'.
     for (const QChar c : cell)
-        if (cp1252Code(c) < 32)
+        if (c.unicode() == 0 || cp1252Char(uchar(toCp1252(QString(c)).at(0))) != c)
             return QStringLiteral("\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern").arg(cell, QString(c));
     return {};
 }
@@ -221,6 +250,9 @@ QString checkName(const QString& cell, int maxChars)
 std::function<QString(const std::function<QString(int)>&)> checkNameLines(int first, int maxChars)
 {
     return [first, maxChars](const std::function<QString(int)>& cellOf) {
+        // A 13 ends line 1 and starts line 2: inside a line it would move the rest of it.
+        if (cellOf(first).contains(QChar(NameSeparator)) || cellOf(first + 1).contains(QChar(NameSeparator)))
+            return QStringLiteral("ein Zeilenumbruch (CR) trennt die beiden Namenszeilen und kann in keiner stehen");
         const int length = int(cellOf(first).size() + cellOf(first + 1).size());
         return length > maxChars ? QStringLiteral("die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2")
                                        .arg(length)

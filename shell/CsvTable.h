@@ -33,7 +33,8 @@ struct CsvTable {
 };
 
 // UTF-8 with a byte-order mark (what spreadsheet programs take for UTF-8), ';' between cells,
-// a header row, CRLF line ends.
+// a header row, CRLF line ends. A cell holding ';', '"', a line end or blanks at either end is
+// written in double quotes, a quote in it doubled, so every name comes back as it was.
 QByteArray WriteCsv(const CsvTable& table);
 
 struct CsvImport {
@@ -43,7 +44,7 @@ struct CsvImport {
 };
 
 // Takes a file written by WriteCsv, or edited from one: columns found by their header titles (in
-// any order), rows by their key. Every cell is checked before anything is stored, so a file with
+// any order), rows by their key; a quoted cell may span lines. Every cell is checked before anything is stored, so a file with
 // one bad cell, or an edit in a column that is written only, changes nothing.
 CsvImport ReadCsv(const CsvTable& table, const QByteArray& data);
 
@@ -56,9 +57,10 @@ CsvImport LoadCsvFile(const CsvTable& table, const QString& path);
 namespace csv {
 // A whole number first..last ("" when it is one).
 QString checkNumber(const QString& cell, int first, int last, int* value = nullptr);
-// A name line of at most `maxChars` characters that cp1252 can store.
+// A name of at most `maxChars` characters that the record bytes can hold (cp1252, no 0).
 QString checkName(const QString& cell, int maxChars);
-// Columns `first` and `first + 1` as the two lines of one name area of `maxChars` characters.
+// Columns `first` and `first + 1` as the two lines of one name area of `maxChars` characters,
+// neither holding the 13 that separates them.
 std::function<QString(const std::function<QString(int)>&)> checkNameLines(int first, int maxChars);
 } // namespace csv
 

@@ -87,6 +87,7 @@ grep -q "Fahrstraßen mit Start: 72" "$work/fs.show" && grep -q "Befehl24: " "$w
 refusals)
 if "$ctl" read acc --from 20 --to 10 --port "$work/tty" -o "$work/r.isd" 2>"$work/range.err"; then exit 1; fi
 grep -q "Ungültiger Adressbereich" "$work/range.err"
+rc=0; "$ctl" read acc --from 1 --to 1e3 --port "$work/tty" -o "$work/e.isd" 2>"$work/num.err" || rc=$?; { [ "$rc" = 2 ] && [ ! -e "$work/e.isd" ] && grep -q -- "--to: \"1e3\"" "$work/num.err"; } || { echo "--to 1e3 not refused"; exit 1; }
 printf '"KX2-Magnetartikeldaten Version 1.0"\r\n' >"$work/acc.isd"
 if "$ctl" send fb -i "$work/acc.isd" --port "$work/tty" --yes 2>"$work/kind.err"; then exit 1; fi
 grep -q "Falsches Fileformat" "$work/kind.err"

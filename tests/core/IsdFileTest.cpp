@@ -90,21 +90,24 @@ TEST_F(IsdFile, ReaderTakesWholeNumbersWithAnyLineEndAndNothingElse)
     }
 }
 
-// Each line: the first line of a file and what opening it for the locomotive table gives. Like
-// the program's own input routine, an unquoted header reads as the same text.
+// Each line: the first line of a file, what opening it for the locomotive table gives and how
+// its detail starts. Like the program's own input routine, an unquoted header reads as the same
+// text; a file saved as UTF-8 is named so, not shown as the mark's bytes.
 TEST_F(IsdFile, TheHeaderMustBeExactlyTheFileType)
 {
-    const std::pair<QByteArray, IsdError> rows[] = {
-        {"\"kx2-lokdaten Version 1.0\"\r\n", IsdError::WrongHeader},
-        {"\"KX2-Lokdaten Version 1.0 \"\r\n", IsdError::WrongHeader},
-        {"\"KX2-Lokdatensatz Version 1.0\"\r\n", IsdError::WrongHeader},
-        {"\r\n1\r\n", IsdError::WrongHeader},
-        {"KX2-Lokdaten Version 1.0\r\n", IsdError::None},
-        {"", IsdError::Open},
+    const std::tuple<QByteArray, IsdError, QString> rows[] = {
+        {"\"kx2-lokdaten Version 1.0\"\r\n", IsdError::WrongHeader, "Zeile 1: "},
+        {"\"KX2-Lokdaten Version 1.0 \"\r\n", IsdError::WrongHeader, "Zeile 1: "},
+        {"\"KX2-Lokdatensatz Version 1.0\"\r\n", IsdError::WrongHeader, "Zeile 1: "},
+        {"\r\n1\r\n", IsdError::WrongHeader, "Zeile 1: "},
+        {"KX2-Lokdaten Version 1.0\r\n", IsdError::None, ""},
+        {"", IsdError::Open, "die Datei ist leer"},
+        {"\xEF\xBB\xBF\"KX2-Lokdaten Version 1.0\"\r\n", IsdError::Open, "Die Datei beginnt mit einer UTF-8-Kennung (BOM)"},
     };
-    for (const auto& [first, error] : rows) {
+    for (const auto& [first, error, detail] : rows) {
         IsdReader r;
         EXPECT_EQ(r.open(write(first), kHeader), error) << first.toStdString();
+        EXPECT_EQ(r.errorDetail().left(detail.size()), detail) << first.toStdString();
     }
     IsdReader missing;
     EXPECT_EQ(missing.open(dir.filePath(QStringLiteral("fehlt.isd")), kHeader), IsdError::Open);

@@ -176,16 +176,17 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
     ASSERT_EQ(RangeTableFile(FeedbackFileFormat(), fb, serial, {1, 16}).saveTo(fbPath), QString());
     QByteArray cut = file.data();
     cut.truncate(cut.size() / 2);
-    QByteArray beyond = file.data();
-    beyond.replace("\r\n1\r\n16\r\n", "\r\n2040\r\n2055\r\n");
+    const auto withRange = [&file](const char* lines) { return QByteArray(file.data()).replace("\r\n1\r\n16\r\n", lines); };
     struct {
         const char* what;
         QByteArray data;
         IsdError error;
+        const char* detail; // how the reader's where and why starts
     } bad[] = {
-        {"a feedback file", {}, IsdError::WrongHeader},
-        {"a file that ends early", cut, IsdError::Read},
-        {"addresses beyond 2048", beyond, IsdError::Read},
+        {"a feedback file", {}, IsdError::WrongHeader, "Zeile 1: "},
+        {"a file that ends early", cut, IsdError::Read, "Datei endet nach Zeile "},
+        {"addresses beyond 2048", withRange("\r\n2040\r\n2055\r\n"), IsdError::Read, "Zeile 7: Adressbereich 2040 bis 2055"},
+        {"a first address of 0", withRange("\r\n0\r\n16\r\n"), IsdError::Read, "Zeile 6: Adressbereich 0 bis 16"},
     };
     serial.set(1, 0x55); // not the file's: a load that fails must not take the file's either
     for (const auto& b : bad) {
@@ -200,7 +201,9 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
         const AccessoryTable before = loaded;
         const AddressRange rangeBefore = range;
         const StoredSerial serialBefore = serial;
-        EXPECT_EQ(LoadRangeTableFile(p, AccessoryFileFormat(), loaded, serial, range).error, b.error);
+        const IsdLoadResult r = LoadRangeTableFile(p, AccessoryFileFormat(), loaded, serial, range);
+        EXPECT_EQ(r.error, b.error);
+        EXPECT_TRUE(r.detail.startsWith(QString::fromUtf8(b.detail))) << r.detail.toStdString();
         EXPECT_TRUE(loaded == before);
         EXPECT_EQ(range, rangeBefore);
         EXPECT_EQ(serial, serialBefore);

@@ -1,6 +1,7 @@
-// Leading numbers of the address boxes, the program information box, the brand captions and the
+// Leading and exact numbers, the program information box, the brand captions and the
 // port choices. (The windows' fixed texts: WindowTextsTest.)
 #include "shell/BrandCaptions.h"
+#include "shell/ExactNumber.h"
 #include "shell/LeadingNumber.h"
 #include "shell/PortChoices.h"
 #include "shell/ProgramInfo.h"
@@ -20,6 +21,26 @@ TEST(LeadingNumber, TakesTheDigitsATextStartsWithAndZeroWithoutAny)
         {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN}};
     for (const auto& [text, n] : rows)
         EXPECT_EQ(LeadingNumber(QString::fromLatin1(text)), n) << text;
+}
+
+// Each row: a typed text, the whole number, the number where codes may be hex, the seconds it
+// is (none: refused). Only a text that is the number all through is one.
+TEST(ExactNumber, OnlyATextThatIsTheNumberAllThroughIsOne)
+{
+    const struct {
+        const char* text;
+        std::optional<long long> whole, orHex;
+        std::optional<double> seconds;
+    } rows[] = {
+        {"16", 16, 16, 16.0}, {" 7\t", 7, 7, 7.0}, {"0012", 12, 12, 12.0}, {"-3", -3, -3, {}}, {"0x42", {}, 0x42, {}},
+        {"0X7f", {}, 0x7F, {}}, {"0.25", {}, {}, 0.25}, {"1200000000", 1200000000, 1200000000, 1.2e9},
+        {"1e3", {}, {}, {}}, {"20,5", {}, {}, {}}, {"12abc", {}, {}, {}}, {" ", {}, {}, {}}, {"", {}, {}, {}},
+        {"+5", {}, {}, {}}, {"-", {}, {}, {}}, {"1 6", {}, {}, {}}, {"0x", {}, {}, {}}, {"0x4g", {}, {}, {}},
+        {"1.", {}, {}, {}}, {".5", {}, {}, {}}, {"1.2.3", {}, {}, {}}, {"1234567890123456", {}, {}, {}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(std::tuple(WholeNumber(r.text), WholeNumberOrHex(r.text), DecimalNumber(r.text)),
+                  std::tuple(r.whole, r.orHex, r.seconds)) << r.text;
 }
 
 // The box's six lines: the maker (13 blanks before, 17 after), 28 blanks, the product line (20 or

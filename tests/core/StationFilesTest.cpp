@@ -1,7 +1,9 @@
+#include "accessory/AccessoryCsv.h"
 #include "accessory/AccessoryFiles.h"
 #include "app/IsdDiff.h"
 #include "app/StationBackup.h"
 #include "app/StationDatabases.h"
+#include "dbproto/NameLines.h"
 #include "dbproto/RangeCsv.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
@@ -176,6 +178,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         {"a field missing", ";80;0;0;5;", ";80;0;0;5", "Zeile 2: 32 Felder statt 33"},
         {"unknown column", "f28", "f29", "Zeile 1: unbekannte Spalte \"f29\""},
         {"open quote", "Köf II", "\"Köf II", "Zeile 2: Anführungszeichen nicht geschlossen"},
+        {"name too long", "Köf II", "Köf II der Baureihe 323 a", "Zeile 2: Name: \"Köf II der Baureihe 323 a\" ist länger als 23"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -205,8 +208,9 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
     }
 }
 
-// The two name lines of an accessory share one area: together too long is refused, nothing stored.
-// A route command edited in the file is refused: commands are not read.
+// The two name lines of an accessory share one area: together too long, or one holding the 13
+// that separates them, is refused, nothing stored; swapped in a file whose columns are swapped
+// too, neither is cut. A route command edited in the file is refused: commands are not read.
 TEST(TableCsv, NameLinesTooLongTogetherAndEditedCommandsAreRefused)
 {
     SimRig rig;
@@ -215,11 +219,48 @@ TEST(TableCsv, NameLinesTooLongTogetherAndEditedCommandsAreRefused)
     const QByteArray file = "Adresse;Name Zeile1;Name Zeile2\r\n2;AAAAAAAAAAAAAAA;BBBBBBBBBBBBBBB\r\n";
     EXPECT_EQ(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), file).error,
               QStringLiteral("Zeile 2: die beiden Namenszeilen haben zusammen 30 Zeichen, Platz ist für 23"));
+    EXPECT_TRUE(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile1\r\n2;\"A\rB\"\r\n").error.startsWith("Zeile 2: ein Zeilenumbruch (CR)"));
     EXPECT_EQ(rig.ctx.accessories.nameLine(2, 1), QString());
+    rig.ctx.accessories.saveNames(3, QStringLiteral("Weiche links Bahnhof"), QStringLiteral("Ost"));
+    ASSERT_TRUE(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile2;Name Zeile1\r\n3;Weiche links Bahnhof;Ost\r\n").ok());
+    EXPECT_EQ(rig.ctx.accessories.nameLine(3, 2), QStringLiteral("Weiche links Bahnhof"));
     rig.ctx.routes.RouteData[2][2] = 1011;
     EXPECT_EQ(ReadCsv(RouteCsv(rig.ctx.routes), "Fahrstraße;Befehl 1\r\n2;Pause\r\n").error,
               QStringLiteral("Zeile 2: Befehl 1: wird nicht eingelesen, nur Name Zeile1, Name Zeile2 (\"Pause\" statt \"%1\")")
                   .arg(FS_Befehl_to_Text(rig.ctx.routes, 2, 2)));
+}
+
+// Names holding the separator, quotes, line ends, blanks at their ends and characters beyond
+// ASCII, exported and imported into tables that hold the same records under other names, come
+// back exactly: the second table's export equals the first's. (Feedback contacts share the
+// accessories' name columns.)
+TEST(TableCsv, EveryNameComesBackExactlyIntoATableOfOtherNames)
+{
+    const QStringList lines = {"a;b", "\"Zitat\" \"\"", "LF\nmitten", " Blank ", "Größe € ½", QStringLiteral("C1 ") + QChar(0x81)};
+    const QStringList locoNames = lines + QStringList{"CR\rallein", "CRLF\r\nmitten", ";\"\r\n"};
+    LocoTable loco[2];
+    AccessoryTable acc[2];
+    RouteTables routes[2];
+    LocoFormatTables formats;
+    int loaded = 1;
+    LocoData locoData[2] = {{loco[0], formats, loaded}, {loco[1], formats, loaded}};
+    for (int k = 0; k < 2; ++k) {
+        loco[k].markAllForDeviceRead();
+        for (int i = 0; i < locoNames.size(); ++i) {
+            const QString one = k ? QString() : lines[i % 6], two = k ? QStringLiteral("x") : lines[(i + 1) % 6];
+            putLoco(loco[k], i, 10 + i, k ? two : locoNames[i]);
+            acc[k].Clear_MagDaten(i + 1), acc[k].saveNames(i + 1, one, two);
+            NameLines::write(routes[k].RouteNames, i + 1, one, two);
+        }
+    }
+    const std::function<CsvTable(int k)> kinds[] = {
+        [&](int k) { return LocoCsv(locoData[k]); }, [&](int k) { return AccessoryCsv(acc[k], {1, 9}); },
+        [&](int k) { return RouteCsv(routes[k]); }};
+    for (const auto& csv : kinds) {
+        const QByteArray exported = WriteCsv(csv(0));
+        EXPECT_EQ(ReadCsv(csv(1), exported).error, QString());
+        EXPECT_EQ(QString::fromUtf8(WriteCsv(csv(1))), QString::fromUtf8(exported));
+    }
 }
 
 // kx2ctl diff names each kind of field in words; files of two kinds are not compared.

@@ -79,7 +79,7 @@ TEST_F(MainWinTest, DataButtonsHandOnOnlyRangesTheirDatabaseHas)
         const char* to;
         std::optional<AddressRange> handed;
     } cases[] = {
-        {true, " 33", "48 Ende", AddressRange{33, 48}}, {true, "12abc", "abc", std::nullopt}, {true, "20", "10", std::nullopt},
+        {true, " 33", "48 ", AddressRange{33, 48}},    {true, "1", "12abc", std::nullopt}, {true, "20", "10", std::nullopt},
         {true, "2040", "2049", std::nullopt},           {true, "2048", "2048", AddressRange{2048, 2048}},
         {false, "4090", "4096", AddressRange{4090, 4096}}, {false, "0", "16", std::nullopt},
     };
