@@ -108,6 +108,11 @@ bool RouteCommandFields::operator==(const RouteCommandFields& o) const
            && FChk == o.FChk;
 }
 
+bool IsStartKind(int code)
+{
+    return code > 0 && code < kLocoBase && code % 10 >= 8;
+}
+
 QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry)
 {
     return RouteEntryText(tables, tables.RouteData[size_t(route)][size_t(entry)], entry == RouteTables::StartEntry);

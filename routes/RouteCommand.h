@@ -57,6 +57,10 @@ struct EncodedCommand {
     bool ok() const { return error.isEmpty(); }
 };
 
+// Kind 8 or 9 below the locomotive range: a start on a contact, "angehängt" or "Autostart" as a
+// start entry; as a command the end of the route or an empty place.
+bool IsStartKind(int code);
+
 // The grid text of RouteData(route, entry); entry 1 is the start entry.
 QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry);
 // The same for any value at a start entry's place or a command's place.

@@ -4,6 +4,7 @@
 #include "routes/RouteCommand.h"
 #include "routes/RouteTables.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kx2 {
@@ -30,12 +31,24 @@ ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer
     const auto before = data;
     ChangedEntries shown;
     if (answer > 0) {
+        // A command behind the end of the route would never run: the places before it become
+        // empty places and the end moves behind it, as an insert does.
+        int end = RouteTables::StartEntry + 1;
+        while (end < entry && data[size_t(end)] != RouteTables::EndOfRoute)
+            ++end;
+        if (end < entry && answer != RouteTables::EndOfRoute) {
+            for (int k = end; k < entry; ++k)
+                setEntry(t, route, k, kEmptyPlace);
+            if (entry < kLast)
+                setEntry(t, route, entry + 1, RouteTables::EndOfRoute);
+        }
         setEntry(t, route, entry, answer);
-        shown = {entry, entry};
+        shown = {std::min(end, entry), std::min(entry + 1, kLast)};
     } else if (answer == DeleteEntryCode && entry == RouteTables::StartEntry) {
         if (!deleteRouteAgreed())
             return shown;
-        // A start entry of 0 empties the route in the module: the commands need not be written.
+        // A start entry of 0 empties the route in the module; a send writes a route whole, so the
+        // commands need no marks of their own.
         setEntry(t, route, entry, 0);
         for (int k = entry + 1; k <= kLast; ++k)
             data[size_t(k)] = RouteTables::EndOfRoute;
@@ -54,6 +67,7 @@ ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer
     }
     if (data != before)
         t.RouteNames.set(route, RouteTables::State, status::Changed);
+    t.dropMarksTheStationHolds(route);
     return shown;
 }
 
@@ -63,6 +77,7 @@ void ClearRoute(RouteTables& t, int route)
     for (int c = 0; c < RouteTables::NameColumns; ++c)
         t.RouteNames.set(route, c, 0);
     t.RouteNames.set(route, NameLines::First + 1, NameLines::Separator);
+    t.forgetStation(route);
 }
 
 bool StoreRouteNames(RouteTables& t, int route, const QString& line1, const QString& line2)
@@ -77,6 +92,7 @@ bool StoreRouteNames(RouteTables& t, int route, const QString& line1, const QStr
     for (int b = 0; b < RouteTables::RecordBytes; ++b)
         if (t.RouteNames.value(route, b) != before[size_t(b)]) {
             t.RouteNames.set(route, RouteTables::State, status::Changed);
+            t.dropMarksTheStationHolds(route);
             return true;
         }
     return false;

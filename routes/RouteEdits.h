@@ -8,7 +8,8 @@ class RouteTables;
 
 // What the route editor does to the tables. Every change goes straight into them and marks what
 // the next send writes: the entries it touched, and the route's name record whenever a value
-// changed, since a send writes nothing unless a name record is marked.
+// changed, since a send writes nothing unless a name record is marked. A route that then reads as
+// the station holds it loses its marks again.
 
 // The entries of one route whose grid text may now read differently (entry numbers, 1 is the
 // start entry); first = 0 when nothing changed. A changed start entry can change the text of
@@ -26,12 +27,13 @@ struct ChangedEntries {
 ChangedEntries ApplyEntryAnswer(RouteTables& tables, int route, int entry, int answer,
                                 const std::function<bool()>& deleteRouteAgreed);
 
-// Clear_FSDaten: no start, no commands, no name, not to be sent.
+// Clear_FSDaten: no start, no commands, no name, not to be sent; what the station holds of the
+// route counts as unknown.
 void ClearRoute(RouteTables& tables, int route);
 
 // The two name lines as typed into the grid, cut to the name area. Lines that read as before
 // leave the record as it is, whatever its layout. True when the record changed (it is then to be
-// written).
+// written, unless it is now the station's again).
 bool StoreRouteNames(RouteTables& tables, int route, const QString& line1, const QString& line2);
 
 // The question before a route is deleted with its start entry.

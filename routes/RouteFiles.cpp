@@ -75,8 +75,9 @@ IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, Store
         for (int c = 0; c < kNameCols; ++c)
             tables.RouteNames.set(r, c, names[size_t(r - 1) * kNameCols + size_t(c)]);
         // The state in the file is not used: what is loaded counts as read, and a route with a
-        // start entry is sent whole.
+        // start entry is sent whole. Which station holds what is not known from a file.
         tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
+        tables.forgetStation(r);
         if (tables.holdsRoute(r)) {
             tables.RouteNames.set(r, RouteTables::State, status::Changed);
             tables.RouteDataChanged[size_t(r)].fill(true);

@@ -3,6 +3,7 @@
 #include "dbproto/NameLines.h"
 #include "routes/RouteModule.h"
 
+#include <algorithm>
 
 namespace kx2 {
 
@@ -51,6 +52,7 @@ bool RouteTables::namesPending() const
 void RouteTables::markEverythingForSending()
 {
     for (int r = 1; r <= RouteCount; ++r) {
+        forgetStation(r);
         RouteNames.set(r, State, status::Changed);
         for (int j = 1; j <= EntryCount; ++j)
             RouteDataChanged[size_t(r)][size_t(j)] = true;
@@ -60,10 +62,71 @@ void RouteTables::markEverythingForSending()
 void RouteTables::markSent()
 {
     for (int r = 1; r <= RouteCount; ++r) {
-        if (RouteNames.value(r, State) == status::Changed)
+        if (lastEntryToWrite(r) > 0)
+            noteStationEntries(r);
+        if (RouteNames.value(r, State) == status::Changed) {
             RouteNames.set(r, State, status::Unchanged);
+            noteStationName(r);
+        }
         RouteDataChanged[size_t(r)].fill(false);
     }
+}
+
+std::array<int, RouteTables::EntryCount + 1> RouteTables::entriesAsRead(int route) const
+{
+    auto entries = RouteData[size_t(route)];
+    entries[0] = 0;
+    bool ended = entries[StartEntry] == 0;
+    for (int j = StartEntry + 1; j <= EntryCount; ++j) {
+        if (ended)
+            entries[size_t(j)] = EndOfRoute;
+        ended = ended || entries[size_t(j)] == EndOfRoute;
+    }
+    return entries;
+}
+
+int RouteTables::lastEntryToWrite(int route) const
+{
+    int lastMarked = 0;
+    for (int j = StartEntry; j <= EntryCount; ++j)
+        lastMarked = RouteDataChanged[size_t(route)][size_t(j)] ? j : lastMarked;
+    if (lastMarked == 0)
+        return 0;
+    int end = StartEntry + 1;
+    while (end < EntryCount && RouteData[size_t(route)][size_t(end)] != EndOfRoute)
+        ++end;
+    return std::max(end, lastMarked);
+}
+
+void RouteTables::noteStationEntries(int route)
+{
+    Station[size_t(route)].entries = entriesAsRead(route);
+    Station[size_t(route)].entriesKnown = true;
+}
+
+void RouteTables::noteStationName(int route)
+{
+    for (int b = 0; b < RecordBytes; ++b)
+        Station[size_t(route)].name[size_t(b)] = RouteNames.value(route, b);
+    Station[size_t(route)].nameKnown = true;
+}
+
+void RouteTables::forgetStation(int route)
+{
+    Station[size_t(route)] = StationImage();
+}
+
+void RouteTables::dropMarksTheStationHolds(int route)
+{
+    const StationImage& station = Station[size_t(route)];
+    if (station.entriesKnown && entriesAsRead(route) == station.entries)
+        RouteDataChanged[size_t(route)].fill(false);
+    if (!station.nameKnown || lastEntryToWrite(route) > 0 || RouteNames.value(route, State) != status::Changed)
+        return;
+    for (int b = 0; b < RecordBytes; ++b)
+        if (RouteNames.value(route, b) != station.name[size_t(b)])
+            return;
+    RouteNames.set(route, State, status::Unchanged);
 }
 
 void RouteTables::prepareNameRecord(int route, int deviceCode)

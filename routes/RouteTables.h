@@ -44,6 +44,17 @@ public:
     // Name records and their state: 255 not read, 0 as read or written, 1 to be written.
     RecordTable RouteNames{Rows, NameColumns};
 
+    // What the command station holds of a route as far as the program knows: its entries as a
+    // read gives them, and bytes 0..47 of its name record. Known after a read, and after a
+    // successful send for what it wrote; unknown after a file load, a clear or a failed send.
+    struct StationImage {
+        bool entriesKnown = false;
+        std::array<int, EntryCount + 1> entries{};
+        bool nameKnown = false;
+        std::array<int, RecordBytes> name{};
+    };
+    std::array<StationImage, Rows> Station{};
+
     static constexpr int variableOf(int route, int entry)
     {
         return FirstVariable + EntryCount * (route - 1) + (entry - 1);
@@ -57,12 +68,30 @@ public:
     // After a read: bytes 28..29 of every route that has a start address follow its start entry;
     // a route whose bytes change is to be written.
     void SyncRouteStartAddresses();
+    // The entries a read would give if the module held this route: 8 behind a start entry of 0
+    // and behind the first end mark among the commands, since a read stops there.
+    std::array<int, EntryCount + 1> entriesAsRead(int route) const;
+    // The last entry a send writes of the route, 0 when none of its entries is to be written.
+    // Once any is, every entry from the start entry through the end mark (the 24th command when
+    // there is none) is written, and through the last marked entry should that lie behind:
+    // what the module holds behind an old end or behind a start of 0 is not known, and only so
+    // does it end up holding what the grid shows.
+    int lastEntryToWrite(int route) const;
+    // The route's entries, or its name record, as they are now are what the station holds.
+    void noteStationEntries(int route);
+    void noteStationName(int route);
+    void forgetStation(int route);
+    // After an edit: a route whose entries read as the station's needs none of them written,
+    // and a name record equal to the station's needs no writing unless entries are to be written
+    // (a send writes nothing unless a name record is marked). So an edit undone sends nothing.
+    void dropMarksTheStationHolds(int route);
     // Whether any name record is to be written: only then does a send have anything to do.
     bool namesPending() const;
-    // A complete replacement: every name record and every entry is to be written.
+    // A complete replacement: every name record and every entry is to be written, whatever the
+    // station held.
     void markEverythingForSending();
     // After a successful send: the records written are as written, the entries as the module
-    // holds them.
+    // holds them, and both are what the station holds.
     void markSent();
     // Bytes 28..47 of a name record about to be written to the station with this device code.
     void prepareNameRecord(int route, int deviceCode);

@@ -51,8 +51,10 @@ RouteTransfer::RouteTransfer(DatabaseContext& ctx, RouteTables& tables)
 
 ReadOutcome RouteTransfer::ReadRoutes()
 {
-    for (int r = 1; r <= RouteTables::RouteCount; ++r)
+    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
+        m_tables.forgetStation(r);
+    }
     m_ctx.db.DbRecordCounter = -1;
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this](int& r) { ReadRouteNames(r); })
@@ -80,6 +82,7 @@ void RouteTransfer::ReadRouteNames(int& result)
             db.CopyReplyToTable(r, 16 * i, m_tables.RouteNames);
         }
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
+        m_tables.noteStationName(r);
         m_ctx.meter.advance();
     }
 }
@@ -96,8 +99,7 @@ int RouteTransfer::entriesToWrite() const
 {
     int toWrite = 0;
     for (int r = 1; r <= RouteTables::RouteCount; ++r)
-        for (int j = 1; j <= RouteTables::EntryCount; ++j)
-            toWrite += m_tables.RouteDataChanged[size_t(r)][size_t(j)] ? 1 : 0;
+        toWrite += m_tables.lastEntryToWrite(r);
     return toWrite;
 }
 
@@ -110,6 +112,8 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (!changed(r))
             continue;
+        // Until the send has succeeded the station may hold the old record or the new one.
+        m_tables.Station[size_t(r)].nameKnown = false;
         namesWritten = true;
         db.DbRecordCounter += 1;
         StampRecordId(names, r, db.DbRecordCounter, kNames.recordIdMarker);
@@ -169,6 +173,7 @@ void RouteTransfer::ReadRouteData(int& result)
                 return;
             ended = j == RouteTables::StartEntry ? entries[size_t(j)] == 0 : entries[size_t(j)] == RouteTables::EndOfRoute;
         }
+        m_tables.noteStationEntries(r);
         m_ctx.meter.advance();
     }
     programming.close(result);
@@ -181,15 +186,13 @@ void RouteTransfer::WriteRouteData(int& result)
     if (result != 0)
         return;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
-        const auto& changed = m_tables.RouteDataChanged[size_t(r)];
-        bool announced = false;
-        for (int j = 1; j <= RouteTables::EntryCount; ++j) {
-            if (!changed[size_t(j)])
-                continue;
-            if (!announced) {
-                m_ctx.progress.setText(routeStep(" FS-Daten ", r, " schreiben"));
-                announced = true;
-            }
+        const int last = m_tables.lastEntryToWrite(r);
+        if (last == 0)
+            continue;
+        m_ctx.progress.setText(routeStep(" FS-Daten ", r, " schreiben"));
+        // Until the send has succeeded the module may hold the route only in part.
+        m_tables.Station[size_t(r)].entriesKnown = false;
+        for (int j = 1; j <= last; ++j) {
             const int value = m_tables.RouteData[size_t(r)][size_t(j)];
             m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value, result);
             if (result != 0)

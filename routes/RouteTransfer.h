@@ -23,8 +23,9 @@ public:
     // Every name record and every entry, then the start addresses brought in line with the start
     // entries. The editor opens after success and when the port cannot be opened.
     ReadOutcome ReadRoutes();
-    // The name records marked changed and the entries marked changed. After success the written
-    // records count as read (state 0) and the written entries as unchanged.
+    // The name records marked changed, and the entries marked changed together with the rest of
+    // their route from its start entry through its end mark. After success the written records count as read (state 0) and the
+    // written entries as unchanged.
     SendOutcome SendRoutes();
 
     // Name-record failures carry 230000 on top of the primitive's code.

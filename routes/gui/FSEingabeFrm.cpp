@@ -242,6 +242,11 @@ void FSEingabeFrm::FS_Befehl_to_Form()
     alle_zusaetze_deaktiv();
     alle_zusaetze_clr();
     deselect(m_artGroup);
+    // A start kind opens the contact fields; the option chosen for it, if any, then opens its own
+    // fields instead. So in a command place the end mark and the empty place 9 leave them open.
+    if (IsStartKind(EditedCommand))
+        for (QWidget* field : fieldsOf(KindFeedback))
+            field->setEnabled(true);
     setFields(kx2::FS_Befehl_to_Form(EditedCommand, EditingStartEntry, m_routes));
 }
 

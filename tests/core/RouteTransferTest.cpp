@@ -3,6 +3,7 @@
 #include "dbproto/NameLines.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
+#include "routes/RouteEdits.h"
 #include "routes/RouteFiles.h"
 #include "shell/ProgramFolder.h"
 #include "support/SimRig.h"
@@ -74,6 +75,38 @@ TEST(Routes, EightyRoutesOfEveryKindAreSentAndReadBackEqual)
     EXPECT_EQ(rig.station.violations(), 0) << rig.station.violationLog().join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(rig.station.routeModule().programming());
     EXPECT_FALSE(rig.station.accessOpen());
+}
+
+// Route 1 as the module holds it (what lies behind its end included), read, then edited as the
+// editor does (entry, answer; entry 0 sends), sent and read again: the read gives what the grid
+// showed. A route edited back to what the station holds sends nothing.
+TEST(Routes, AfterEditsAndASendTheStationHoldsWhatTheGridShows)
+{
+    const struct { const char* name; std::vector<int> module; std::vector<std::pair<int, int>> edits; std::vector<int> shown; } rows[] = {
+        {"deleted and made again", {1239, 120, 121, 452, 453, 105, 8}, {{1, DeleteEntryCode}, {0, 0}, {1, 509}, {2, 70}}, {509, 70, 8}},
+        {"command behind the end", {1239, 110, 8, 33, 44}, {{6, 70}}, {1239, 110, 0, 0, 0, 70, 8}},
+        {"command inserted", {1239, 110, 8, 33}, {{2, InsertEntryCode}}, {1239, 0, 110, 8}},
+        {"command deleted", {1239, 110, 120, 8}, {{2, DeleteEntryCode}}, {1239, 120, 8}},
+        {"start 0, commands never read", {0, 11, 21, 31}, {{1, 509}}, {509, 8}},
+        {"edited back", {1239, 110, 8}, {{2, 120}, {3, 33}, {2, 110}, {3, 8}}, {1239, 110, 8}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SimRig rig;
+        rig.station.seedRoutes(1);
+        for (size_t j = 0; j < row.module.size(); ++j)
+            rig.station.routeModule().setVariable(RouteTables::FirstVariable + int(j), row.module[j]);
+        RouteTables& t = rig.ctx.routes;
+        ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
+        rig.ctx.routeTransfer().SendRoutes();  // the start address the read brought in line
+        for (const auto& [entry, answer] : row.edits)
+            entry == 0 ? void(rig.ctx.routeTransfer().SendRoutes()) : void(ApplyEntryAnswer(t, 1, entry, answer, [] { return true; }));
+        const auto grid = t.RouteData[1];
+        EXPECT_EQ(std::vector<int>(&grid[1], &grid[1 + row.shown.size()]), row.shown);
+        EXPECT_EQ(rig.ctx.routeTransfer().SendRoutes() == SendOutcome::NothingPending, row.shown == row.module);
+        ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
+        EXPECT_EQ(t.RouteData[1], grid);
+    }
 }
 
 TEST(Routes, FailuresAreReportedWithProgrammingModeOffAndTheAccessClosed)

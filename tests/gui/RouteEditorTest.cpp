@@ -43,6 +43,7 @@ struct RouteRig : AppRig {
         std::copy(entries.begin(), entries.end(), t().RouteData[size_t(r)].begin() + 1);
         t().RouteDataChanged[size_t(r)].fill(false);
         t().RouteNames.set(r, RouteTables::State, 0);
+        t().noteStationEntries(r);
         frm->GridLoaded = 0;
         frm->Form_Activate();
     }
@@ -107,8 +108,9 @@ TEST(FSDatenFrm, CommandDialogAnswersChangeTheRouteAndMarkWhatIsToBeSent)
         {"keep the route", 3, choose(KindDelete), MsgAnswer::No, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
         {"accessory 12 green", 5, choose(KindAccessory, [](FSEingabeFrm& f) { type(f.MagAdrTxt(), "12"); f.MagstatOpt()->button(1)->click(); }), {}, {1048, 11, 121, 8}, {3}, 1, {"RM.Adr.104frei", "Mag.Art.1grün", "Mag.Art.12grün"}},
         {"start on contact 7 occupied", 3, choose(KindFeedback, [](FSEingabeFrm& f) { type(f.RMAdrTxt(), "7"); f.RMstatOpt()->button(1)->click(); }), {}, {79, 11, 21, 8}, {1}, 1, {"RM.Adr.7belegt"}},
-        {"OK as it was", 4, [](FSEingabeFrm& f) { f.OKButton()->click(); }, {}, {1048, 11, 21, 8}, {2}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
-        {"end of route again", 6, [](FSEingabeFrm& f) { f.OKButton()->click(); }, {}, {1048, 11, 21, 8}, {4}, 0, {"RM.Adr.104frei", "Mag.Art.1grün", "Mag.Art.2grün", "-"}},
+        // What the station holds already is not to be written.
+        {"OK as it was", 4, [](FSEingabeFrm& f) { f.OKButton()->click(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
+        {"end of route again", 6, [](FSEingabeFrm& f) { f.OKButton()->click(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün", "Mag.Art.2grün", "-"}},
         {"close box", 4, [](FSEingabeFrm& f) { f.BefehlArtOpt(KindDelete)->click(); f.close(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
     };
     for (const auto& c : cases) {
@@ -132,16 +134,21 @@ TEST(FSEingabeFrm, OffersWhatTheEntryCanHoldAndOnlyEntryColumnsOpenIt)
     RouteRig rig;
     for (int col : {0, 1, 2})
         EXPECT_FALSE(rig.edit(12, col, [](FSEingabeFrm& f) { f.close(); })) << col;
+    rig.t().RouteData[12][14] = 1049;
+    // Route 12 starts by itself, command 3 sets a direction, 13 holds a start kind, 14 the end.
     const struct { int col; const char* caption; Entries enabled; } cases[] = {
         {3, "Fahrstraße: 12 - Start mit Rückmeldung:", {1, 9, 11, 12}},
         {6, "Fahrstraße: 12 - Befehl: 3", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {16, "Fahrstraße: 12 - Befehl: 13 RM", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {17, "Fahrstraße: 12 - Befehl: 14 RM", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
     };
     for (const auto& c : cases) {
         Entries enabled;
         QString caption;
         EXPECT_TRUE(rig.edit(12, c.col, [&](FSEingabeFrm& f) {
             // The fields of the other kinds show their empty state.
-            caption = f.windowTitle() + f.MagAdrTxt()->text() + f.UnterTxt()->text();
+            caption = f.windowTitle() + (f.RMAdrTxt()->isEnabled() && f.RMstatOpt()->button(1)->isEnabled() ? " RM" : "")
+                      + f.MagAdrTxt()->text() + f.UnterTxt()->text();
             for (int i = 0; i < FSEingabeFrm::OptionCount; ++i)
                 if (f.BefehlArtOpt(i)->isEnabled())
                     enabled.push_back(i);
