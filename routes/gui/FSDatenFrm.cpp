@@ -141,6 +141,11 @@ int FSDatenFrm::nameRoom(int row, int col) const
     return std::max(0, NameLines::MaxChars - int(grid()->TextMatrix(row, other).size()));
 }
 
+int FSDatenFrm::nameCapacity(int, int) const
+{
+    return NameLines::MaxChars;
+}
+
 void FSDatenFrm::save_data_from_grid(int row)
 {
     const int r = routeOfLine(row);
@@ -164,10 +169,6 @@ void FSDatenFrm::gridKeyDown(int key, Qt::KeyboardModifiers)
 
 void FSDatenFrm::nameBoxTab(bool back)
 {
-    const int editRow = EditRow;
-    // The typed text is dropped: the line is stored as the grid shows it.
-    hideNameEdit();
-    save_data_from_grid(editRow);
     // Entering the other name cell opens the box there.
     grid()->setCol(grid()->Col() + (back ? -1 : 1));
     if (!isNameCell(grid()->Row(), grid()->Col()))

@@ -50,6 +50,7 @@ protected:
     void fillGrid() override;
     bool isNameCell(int row, int col) const override;
     int nameRoom(int row, int col) const override;
+    int nameCapacity(int row, int col) const override;
     void gridClick() override;
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;
