@@ -1,7 +1,7 @@
 #include "accessory/AccessoryCsv.h"
 
 #include "accessory/AccessoryTable.h"
-#include "dbproto/RangeCsv.h"
+#include "records/RangeCsv.h"
 
 namespace kx2 {
 

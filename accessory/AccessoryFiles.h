@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/TableFile.h"
+#include "records/TableFile.h"
 
 namespace kx2 {
 

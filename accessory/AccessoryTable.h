@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/RangeRecordTable.h"
+#include "records/RangeRecordTable.h"
 
 namespace kx2 {
 

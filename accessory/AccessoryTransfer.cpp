@@ -1,9 +1,9 @@
 #include "accessory/AccessoryTransfer.h"
 
 #include "accessory/AccessoryTable.h"
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/ProgressMeter.h"
+#include "records/ProgressMeter.h"
 #include "shell/UserDialogs.h"
 
 namespace kx2 {

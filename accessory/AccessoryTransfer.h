@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/RangeTransfer.h"
+#include "records/RangeTransfer.h"
 
 namespace kx2 {
 

@@ -1,10 +1,10 @@
 #pragma once
 #include "accessory/AccessoryTable.h"
 #include "accessory/AccessoryTransfer.h"
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/ProgressMeter.h"
-#include "dbproto/StoredSerial.h"
+#include "records/ProgressMeter.h"
+#include "records/StoredSerial.h"
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"
 #include "link/Comm1.h"

@@ -2,9 +2,9 @@
 
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
-#include "dbproto/RangeTransfer.h"
-#include "dbproto/ReadBack.h"
-#include "dbproto/StoredSerial.h"
+#include "records/RangeTransfer.h"
+#include "records/ReadBack.h"
+#include "records/StoredSerial.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackTable.h"
 #include "loco/LocoFiles.h"

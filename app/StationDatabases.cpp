@@ -3,7 +3,7 @@
 #include "accessory/AccessoryCsv.h"
 #include "accessory/AccessoryFiles.h"
 #include "app/AppContext.h"
-#include "dbproto/RangeCsv.h"
+#include "records/RangeCsv.h"
 #include "feedback/FeedbackFiles.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include "shell/CsvTable.h"
-#include "dbproto/IsdFile.h"
-#include "dbproto/TransferSession.h"
+#include "records/IsdFile.h"
+#include "records/TransferSession.h"
 
 #include <QString>
 #include <functional>

@@ -2,12 +2,12 @@
 
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackTable.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoTable.h"
-#include "dbproto/StoredSerial.h"
+#include "records/StoredSerial.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteFiles.h"
 

@@ -1,33 +1,10 @@
 #include "dbproto/DbProtocol.h"
 
-#include "dbproto/RecordTable.h"
 #include "shell/UserDialogs.h"
 
 #include <cmath>
 
 namespace kx2 {
-
-void DbProtocol::CopyReplyToTable(int row, int column, RecordTable& table) const
-{
-    if (row < 0 || row >= table.rows())
-        return;
-    for (int k = 0; k < 16; ++k) {
-        const int col = column + k;
-        // A page that reaches past the table's last column keeps only what fits.
-        if (col >= 0 && col < table.cols())
-            table.set(row, col, pageByte(k));
-    }
-}
-
-void DbProtocol::CopyTableToWriteBuffer(int row, int column, const RecordTable& table)
-{
-    for (int i = 1; i <= 16; ++i) {
-        const int col = column + i - 1;
-        const bool inside = row >= 0 && row < table.rows() && col >= 0 && col < table.cols();
-        // An empty cell is written as 0.
-        WriteBuffer[i] = inside ? table.value(row, col) : 0;
-    }
-}
 
 void DbProtocol::ClearWriteBuffer()
 {

@@ -12,7 +12,6 @@ namespace kx2 {
 
 class LocoNetLink;
 class Progress;
-class RecordTable;
 struct WrittenData;
 
 // Result codes made by the database commands (operation x 10000 + step x 100 + error).
@@ -106,11 +105,9 @@ public:
     void ScrambleWriteData();
     void DescrambleReadData();
 
-    // --- page copies and the database index ---
+    // --- the database index ---
     std::array<std::optional<uint32_t>, 257> IndexTable{};
     double DbRecordCounter = 0;
-    void CopyReplyToTable(int row, int column, RecordTable& table) const;
-    void CopyTableToWriteBuffer(int row, int column, const RecordTable& table);
     void ClearWriteBuffer();
     void ReadDatabaseIndex(int& result);
     void WriteDatabaseIndex(double counter, int& result);

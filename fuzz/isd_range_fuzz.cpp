@@ -4,7 +4,7 @@
 #include "FuzzSupport.h"
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
-#include "dbproto/StoredSerial.h"
+#include "records/StoredSerial.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackTable.h"
 #include "shell/AddressRange.h"

@@ -2,7 +2,7 @@
 // file that loads holds only entries of 16 bits and record bytes, and saving the loaded tables
 // and loading them again gives the same tables and serial values.
 #include "FuzzSupport.h"
-#include "dbproto/StoredSerial.h"
+#include "records/StoredSerial.h"
 #include "routes/RouteFiles.h"
 
 using namespace kx2;

@@ -1,6 +1,6 @@
 #include "loco/LocoFiles.h"
 
-#include "dbproto/TableFile.h"
+#include "records/TableFile.h"
 #include "shell/AskFileName.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"

@@ -1,7 +1,7 @@
 #pragma once
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 #include "loco/LocoTable.h"
-#include "dbproto/StoredSerial.h"
+#include "records/StoredSerial.h"
 
 #include <QString>
 #include <array>

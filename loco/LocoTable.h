@@ -1,7 +1,7 @@
 #pragma once
-#include "dbproto/DatabaseLayout.h"
-#include "dbproto/RecordTable.h"
-#include "dbproto/StationImage.h"
+#include "records/DatabaseLayout.h"
+#include "records/RecordTable.h"
+#include "records/StationImage.h"
 
 #include <QString>
 #include <array>

@@ -1,11 +1,12 @@
+#include "records/PageCopy.h"
 #include "loco/LocoTransfer.h"
 
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/ProgressMeter.h"
-#include "dbproto/ReadBack.h"
-#include "dbproto/RecordAreas.h"
-#include "dbproto/TransferSession.h"
+#include "records/ProgressMeter.h"
+#include "records/ReadBack.h"
+#include "records/RecordAreas.h"
+#include "records/TransferSession.h"
 #include "link/ResultText.h"
 #include "loco/LocoTable.h"
 #include "shell/UserDialogs.h"
@@ -61,7 +62,7 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
             result += layout.readOperation;
             return;
         }
-        db.CopyReplyToTable(row, 0, m_table);
+        CopyReplyToTable(db, row, 0, m_table);
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
             m_table.station.takeRecord(m_table, row);
@@ -74,7 +75,7 @@ void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expe
                 result += layout.readOperation;
                 return;
             }
-            db.CopyReplyToTable(row, 16 * k, m_table);
+            CopyReplyToTable(db, row, 16 * k, m_table);
         }
         m_table.setStatus(row, LocoTable::StatusUnchanged);
         m_table.station.takeRecord(m_table, row);
@@ -256,7 +257,7 @@ void LocoTransfer::WriteLocoRecord(int areaBase, int slot, int& result)
         if (erase)
             db.ClearWriteBuffer();
         else
-            db.CopyTableToWriteBuffer(slot, 16 * k, m_table);
+            CopyTableToWriteBuffer(db, slot, 16 * k, m_table);
         db.WriteRecord(16 * k, result);
         if (result != 0) {
             result += writeOperation;

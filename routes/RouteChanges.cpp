@@ -1,6 +1,6 @@
 #include "routes/RouteChanges.h"
 
-#include "dbproto/DatabaseLayout.h"
+#include "records/DatabaseLayout.h"
 #include "routes/RouteTables.h"
 
 namespace kx2 {

@@ -1,6 +1,6 @@
 #include "routes/RouteCsv.h"
 
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteTables.h"

@@ -1,8 +1,8 @@
 #include "routes/RouteFiles.h"
 
-#include "dbproto/DatabaseContext.h"
-#include "dbproto/StoredSerial.h"
-#include "dbproto/TableFile.h"
+#include "records/DatabaseContext.h"
+#include "records/StoredSerial.h"
+#include "records/TableFile.h"
 #include "link/LocoNetLink.h"
 #include "shell/ProgramFolder.h"
 

@@ -1,6 +1,6 @@
 #include "routes/RouteTables.h"
 
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 #include "routes/RouteModule.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
-#include "dbproto/DatabaseLayout.h"
-#include "dbproto/RecordTable.h"
+#include "records/DatabaseLayout.h"
+#include "records/RecordTable.h"
 
 #include <QString>
 #include <array>

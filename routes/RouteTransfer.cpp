@@ -1,10 +1,11 @@
+#include "records/PageCopy.h"
 #include "routes/RouteTransfer.h"
 
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/ProgressMeter.h"
-#include "dbproto/ReadBack.h"
-#include "dbproto/RecordAreas.h"
+#include "records/ProgressMeter.h"
+#include "records/ReadBack.h"
+#include "records/RecordAreas.h"
 #include "link/LocoNetLink.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteTables.h"
@@ -79,7 +80,7 @@ void RouteTransfer::ReadRouteNames(int& result)
             db.ReadRecord(namePage(r, i), result);
             if (failedWith(result, kNames.readOperation))
                 return;
-            db.CopyReplyToTable(r, 16 * i, m_tables.RouteNames);
+            CopyReplyToTable(db, r, 16 * i, m_tables.RouteNames);
         }
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
         m_tables.noteStationName(r);
@@ -136,7 +137,7 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
                 continue;
             m_ctx.progress.setText(routeStep(" FS-Namen ", r, " schreiben"));
             for (int i = 0; i < kNames.pagesPerRecord; ++i) {
-                db.CopyTableToWriteBuffer(r, 16 * i, names);
+                CopyTableToWriteBuffer(db, r, 16 * i, names);
                 db.WriteRecord(namePage(r, i), result);
                 if (failedWith(result, kNames.writeOperation))
                     return;

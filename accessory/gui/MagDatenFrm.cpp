@@ -4,7 +4,7 @@
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
 #include "accessory/AccessoryTransfer.h"
-#include "dbproto/gui/MagSymFrm.h"
+#include "records/gui/MagSymFrm.h"
 #include "shell/gui/FlexGrid.h"
 
 namespace kx2 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/gui/RangeRecordEditor.h"
+#include "records/gui/RangeRecordEditor.h"
 
 namespace kx2 {
 

@@ -1,6 +1,6 @@
 #include "feedback/gui/RMDatenFrm.h"
 
-#include "dbproto/gui/MagSymFrm.h"
+#include "records/gui/MagSymFrm.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"

@@ -1,6 +1,6 @@
 #include "loco/gui/LokdatenFrm.h"
 
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
@@ -8,7 +8,7 @@
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
-#include "dbproto/RecordTableChanges.h"
+#include "records/RecordTableChanges.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
 

@@ -1,7 +1,7 @@
 #include "routes/gui/FSDatenFrm.h"
 
-#include "dbproto/DatabaseContext.h"
-#include "dbproto/NameLines.h"
+#include "records/DatabaseContext.h"
+#include "records/NameLines.h"
 #include "routes/RouteChanges.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteCsv.h"

@@ -1,8 +1,9 @@
 // The database command on the wire: group headers, 7-bit packing, field layouts, page order and
 // key, and what a page read takes out of its answer.
+#include "records/PageCopy.h"
 #include "support/DbRig.h"
 
-#include "dbproto/RecordTable.h"
+#include "records/RecordTable.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -152,7 +153,7 @@ TEST(DbCommandWire, PageOrderKeyAndHighBitsGoRoundThroughAReply)
     rig.db.ReadRecord(0, r);
     ASSERT_EQ(r, 0);
     RecordTable table(2, 20);
-    rig.db.CopyReplyToTable(1, 2, table);
+    CopyReplyToTable(rig.db, 1, 2, table);
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(table.value(1, 2 + k), k + 1);
     EXPECT_TRUE(table.isEmpty(1, 0) && table.isEmpty(1, 18));
@@ -170,7 +171,7 @@ TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
     DbRig rig;
     RecordTable table(3, 40);
     table.set(2, 17, 99);
-    rig.db.CopyTableToWriteBuffer(2, 16, table);
+    CopyTableToWriteBuffer(rig.db, 2, 16, table);
     EXPECT_EQ(std::vector<int>(rig.db.WriteBuffer.begin() + 1, rig.db.WriteBuffer.end()),
               (std::vector<int>{0, 99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     rig.db.ClearWriteBuffer();

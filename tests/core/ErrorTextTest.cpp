@@ -1,7 +1,7 @@
 // Clear errors: a port that cannot be opened is named with the reason under the program's text,
 // a file failure names the file, Qt's own words and kx2ctl's option errors are German.
 #include "cli/GermanHelp.h"
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 #include "link/PortFailure.h"
 #include "link/QtSerialComm1.h"
 #include "link/ResultText.h"

@@ -4,7 +4,7 @@
 // Making a place unwritable needs a read-only bind mount, a small tmpfs or the immutable flag as
 // root (chmod alone does not stop root), or chmod as an ordinary user; where neither is allowed
 // the case is skipped.
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 #include "loco/LocoFiles.h"
 #include "shell/Settings.h"
 #include "support/FakeDialogs.h"

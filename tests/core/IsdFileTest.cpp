@@ -1,5 +1,5 @@
 // The ISD file form every database's files share: cp1252, CRLF, a quoted header, one value a line.
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 
 #include "support/FakeDialogs.h"
 

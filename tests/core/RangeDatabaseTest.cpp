@@ -1,7 +1,7 @@
 // Accessories and feedback contacts: one record per address over a range, read, edited, sent
 // and read back against the simulated command station; their files; their record layout.
 #include "accessory/AccessoryFiles.h"
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 #include "feedback/FeedbackFiles.h"
 #include "link/ResultText.h"
 #include "support/SimRig.h"

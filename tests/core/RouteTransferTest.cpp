@@ -1,6 +1,6 @@
 // Routes against the simulated command station and its route module, in-process on virtual time:
 // a full send and read back, the failures each transfer can meet, and the route files.
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteEdits.h"

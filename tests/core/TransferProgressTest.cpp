@@ -2,7 +2,7 @@
 // station on virtual time: where a cancelled transfer leaves the station, the port and the
 // table, what the user is told, and what the check finds in a page the station stored wrongly.
 #include "accessory/AccessoryTable.h"
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
 #include "support/SimRig.h"

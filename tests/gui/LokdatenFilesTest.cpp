@@ -1,7 +1,7 @@
 // The editor's file menu: what the window does around the files (their contents: LocoFilesTest).
 #include "LokdatenRig.h"
 
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 #include "loco/LocoFiles.h"
 
 #include <QAction>

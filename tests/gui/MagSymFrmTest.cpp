@@ -2,7 +2,7 @@
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
-#include "dbproto/gui/MagSymFrm.h"
+#include "records/gui/MagSymFrm.h"
 #include "shell/gui/PictureCache.h"
 
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
-#include "dbproto/gui/MagSymFrm.h"
+#include "records/gui/MagSymFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
 #include "link/gui/ComWin.h"
 #include "loco/gui/LokDatFormatFrm.h"

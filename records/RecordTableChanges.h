@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/DatabaseLayout.h"
+#include "records/DatabaseLayout.h"
 #include "shell/UnsavedChanges.h"
 
 namespace kx2 {

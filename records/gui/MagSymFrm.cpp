@@ -1,4 +1,4 @@
-#include "dbproto/gui/MagSymFrm.h"
+#include "records/gui/MagSymFrm.h"
 
 namespace kx2 {
 

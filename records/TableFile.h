@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 #include "shell/AddressRange.h"
 
 #include <functional>

@@ -1,11 +1,11 @@
-#include "dbproto/RangeTransfer.h"
+#include "records/RangeTransfer.h"
 
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/ProgressMeter.h"
-#include "dbproto/RangeRecordTable.h"
-#include "dbproto/ReadBack.h"
-#include "dbproto/RecordAreas.h"
+#include "records/ProgressMeter.h"
+#include "records/RangeRecordTable.h"
+#include "records/ReadBack.h"
+#include "records/RecordAreas.h"
 #include "link/ResultText.h"
 
 namespace kx2 {

@@ -1,10 +1,11 @@
-#include "dbproto/RecordAreas.h"
+#include "records/PageCopy.h"
+#include "records/RecordAreas.h"
 
-#include "dbproto/DatabaseContext.h"
-#include "dbproto/DatabaseLayout.h"
+#include "records/DatabaseContext.h"
+#include "records/DatabaseLayout.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/ProgressMeter.h"
-#include "dbproto/RecordTable.h"
+#include "records/ProgressMeter.h"
+#include "records/RecordTable.h"
 #include "shell/UserDialogs.h"
 
 #include <algorithm>
@@ -65,7 +66,7 @@ void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
                     result += layout.readOperation;
                     return;
                 }
-                db.CopyReplyToTable(address, 16 * page, table);
+                CopyReplyToTable(db, address, 16 * page, table);
             }
             table.set(address, layout.statusColumn, status::Unchanged);
             ctx.meter.advance();
@@ -125,7 +126,7 @@ void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, Record
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
             for (int page = 0; page < layout.pagesPerRecord; ++page) {
-                db.CopyTableToWriteBuffer(address, 16 * page, table);
+                CopyTableToWriteBuffer(db, address, 16 * page, table);
                 db.WriteRecord(bytes * slot + 16 * page, result);
                 if (result != 0) {
                     result += layout.writeOperation;

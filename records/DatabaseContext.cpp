@@ -1,5 +1,5 @@
-#include "dbproto/DatabaseContext.h"
-#include "dbproto/StoredSerial.h"
+#include "records/DatabaseContext.h"
+#include "records/StoredSerial.h"
 
 #include "link/LocoNetLink.h"
 

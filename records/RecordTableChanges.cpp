@@ -1,6 +1,6 @@
-#include "dbproto/RecordTableChanges.h"
+#include "records/RecordTableChanges.h"
 
-#include "dbproto/RecordTable.h"
+#include "records/RecordTable.h"
 
 namespace kx2 {
 

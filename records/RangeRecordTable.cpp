@@ -1,6 +1,6 @@
-#include "dbproto/RangeRecordTable.h"
+#include "records/RangeRecordTable.h"
 
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "dbproto/NameLines.h"
+#include "records/NameLines.h"
 
-#include "dbproto/RecordTable.h"
+#include "records/RecordTable.h"
 #include "shell/Cp1252.h"
 
 namespace kx2::NameLines {

@@ -1,10 +1,10 @@
-#include "dbproto/ReadBack.h"
+#include "records/ReadBack.h"
 
-#include "dbproto/DatabaseContext.h"
+#include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
-#include "dbproto/NameLines.h"
-#include "dbproto/ProgressMeter.h"
-#include "dbproto/RecordTable.h"
+#include "records/NameLines.h"
+#include "records/ProgressMeter.h"
+#include "records/RecordTable.h"
 #include "dbproto/WrittenData.h"
 #include "shell/Cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "dbproto/IsdFile.h"
+#include "records/IsdFile.h"
 
 #include "shell/Cp1252.h"
 #include "shell/FileErrors.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/TableFile.h"
+#include "records/TableFile.h"
 #include "shell/AddressRange.h"
 #include "shell/gui/GridEditor.h"
 #include "shell/gui/RangeBoxes.h"

@@ -1,4 +1,4 @@
-#include "dbproto/ProgressMeter.h"
+#include "records/ProgressMeter.h"
 
 #include "link/Clock.h"
 #include "shell/UserDialogs.h"

@@ -1,7 +1,7 @@
-#include "dbproto/RangeCsv.h"
+#include "records/RangeCsv.h"
 
-#include "dbproto/NameLines.h"
-#include "dbproto/RangeRecordTable.h"
+#include "records/NameLines.h"
+#include "records/RangeRecordTable.h"
 #include "shell/AddressRange.h"
 
 namespace kx2 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "dbproto/TransferSession.h"
+#include "records/TransferSession.h"
 #include "shell/AddressRange.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
-#include "dbproto/TableFile.h"
+#include "records/TableFile.h"
 
-#include "dbproto/DatabaseLayout.h"
-#include "dbproto/RecordTable.h"
-#include "dbproto/StoredSerial.h"
+#include "records/DatabaseLayout.h"
+#include "records/RecordTable.h"
+#include "records/StoredSerial.h"
 #include "shell/AskFileName.h"
 #include "shell/UserDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "dbproto/StoredSerial.h"
+#include "records/StoredSerial.h"
 
 namespace kx2 {
 

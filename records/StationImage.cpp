@@ -1,7 +1,7 @@
-#include "dbproto/StationImage.h"
+#include "records/StationImage.h"
 
-#include "dbproto/DatabaseLayout.h"
-#include "dbproto/RecordTable.h"
+#include "records/DatabaseLayout.h"
+#include "records/RecordTable.h"
 
 namespace kx2 {
 
