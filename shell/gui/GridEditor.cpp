@@ -3,24 +3,14 @@
 #include "shell/GridEditing.h"
 #include "shell/gui/ColumnDialog.h"
 #include "shell/gui/FlexGrid.h"
+#include "shell/gui/NameEditBox.h"
 
 #include <QAction>
-#include <QDate>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QTextDocument>
-#include <QUrl>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -39,8 +29,6 @@ constexpr int AddressFrameGap = 100;
 // the area under the menu bar that the grid lives in has none of them.
 constexpr int FrameWidthTwips = 140;
 constexpr int FrameHeightTwips = 890;
-// QLineEdit's own limit.
-constexpr int NoNameLimit = 32767;
 
 // The device menu's captions come from the brand: the menu takes its first letter as access key,
 // its items the last word ("lesen", "senden").
@@ -60,13 +48,6 @@ int pixels(int twips)
     return (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel);
 }
 
-// Names are stored in cp1252: a character it lacks is refused as it is typed or pasted.
-class NameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override { return IsStorableName(input) ? Acceptable : Invalid; }
-};
-
 } // namespace
 
 GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& design, int& gridLoaded,
@@ -77,28 +58,26 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     , GridLoaded(gridLoaded)
     , m_services(services)
     , m_bottomMargin(design.bottomMargin)
+    // The grid, the name box over it and the editor's own controls share the area under the
+    // menu bar.
+    , m_grid(new FlexGrid(new QWidget(this)))
+    , m_csv(services.files, [this] { return csvTable(); },
+            [this](const QString& text, MsgIcon icon, const QString& title) { message(text, MsgButtons::Ok, icon, title); })
+    , m_print(*m_grid, services.stationSerial)
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(design.caption);
 
-    auto* area = new QWidget(this);
-    setCentralWidget(area);
-    area->installEventFilter(this);
-    m_grid = new FlexGrid(area);
+    setCentralWidget(m_grid->parentWidget());
+    centralWidget()->installEventFilter(this);
     m_grid->setObjectName(QString::fromLatin1(design.gridName));
     m_grid->setFixedCols(design.fixedCols);
     m_grid->setFrozenCols(design.frozenCols);
-
-    m_inpText = new QLineEdit(area);
-    m_inpText->setObjectName(QStringLiteral("InpText"));
-    m_inpText->setValidator(new NameValidator(m_inpText));
-    m_inpText->hide();
-    m_inpText->installEventFilter(this);
-    m_roomLabel = new QLabel(area);
-    m_roomLabel->setObjectName(QStringLiteral("InpTextRoom"));
-    m_roomLabel->setAutoFillBackground(true);
-    m_roomLabel->hide();
-    connect(m_inpText, &QLineEdit::textChanged, this, [this] { showNameRoom(); });
+    m_nameBox = new NameEditBox(centralWidget(), m_grid, EditRow, EditCol,
+                                {[this](int row, int col) { return isNameCell(row, col); },
+                                 [this](int row, int col) { return nameRoom(row, col); },
+                                 [this](int row, int col) { return nameCapacity(row, col); },
+                                 [this](int row) { save_data_from_grid(row); }, [this](bool back) { nameBoxTab(back); }});
 
     connect(m_grid, &FlexGrid::Click, this, &GridEditor::Grid_Click);
     connect(m_grid, &FlexGrid::KeyDown, this, &GridEditor::Grid_KeyDown);
@@ -114,6 +93,16 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
 }
 
 GridEditor::~GridEditor() = default;
+
+QLineEdit* GridEditor::InpText() const
+{
+    return m_nameBox->InpText();
+}
+
+QLabel* GridEditor::InpTextRoom() const
+{
+    return m_nameBox->InpTextRoom();
+}
 
 // --- menus ---
 
@@ -183,7 +172,7 @@ void GridEditor::ReadfromKX2Menu_Click()
     if (m_transferRunning || !mayDiscardChanges())
         return;
     // The grid shows a table that the read is replacing: it takes no edits meanwhile.
-    Busy = true;
+    const BusyScope busy(*this);
     bool read = false;
     runTransfer([this, &read] { read = readDatabase(); });
     if (read) {
@@ -191,15 +180,13 @@ void GridEditor::ReadfromKX2Menu_Click()
         GridLoaded = 0;
         Form_Activate();
     }
-    Busy = false;
 }
 
 void GridEditor::SendToKX2Menu_Click()
 {
     if (m_transferRunning)
         return;
-    if (m_inpText->isVisible())
-        commitNameEdit();
+    m_nameBox->commitIfOpen();
     const int row = m_grid->Row();
     if (row >= 1 && CellValue(m_grid->TextMatrix(row, 0)) > 0)
         save_data_from_grid(row);
@@ -214,7 +201,7 @@ void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
 {
     if (kind == LoadKind::ReplacesTable && !mayDiscardChanges())
         return;
-    Busy = true;
+    const BusyScope busy(*this);
     if (load()) {
         // A table loaded whole is what its file holds: nothing of it is at risk.
         if (kind == LoadKind::ReplacesTable)
@@ -224,18 +211,15 @@ void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
     }
     // A load that stopped part-way leaves the grid as it was but the table changed.
     m_grid->refreshMarks();
-    Busy = false;
 }
 
 void GridEditor::fileSave(const std::function<bool()>& save)
 {
     // The file holds what the grid shows: a name being typed goes in first.
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    Busy = true;
+    m_nameBox->commitIfOpen();
+    const BusyScope busy(*this);
     if (save())
         markTableUnchanged();
-    Busy = false;
 }
 
 // --- changes neither sent nor saved ---
@@ -260,8 +244,7 @@ void GridEditor::markTableUnchanged()
 
 bool GridEditor::mayDiscardChanges()
 {
-    if (m_inpText->isVisible())
-        commitNameEdit();
+    m_nameBox->commitIfOpen();
     if (!holdsUnsavedChanges())
         return true;
     return ask(Question::DiscardChanges, UnsavedChanges::QuestionText(), MsgButtons::YesNo, MsgIcon::Exclamation,
@@ -283,90 +266,20 @@ int GridEditor::recordOfLine(int) const
 
 // --- CSV and print ---
 
-namespace {
-const QString kCsvFilter = QStringLiteral("CSV-Datei (*.csv)|*.csv|");
-} // namespace
-
 void GridEditor::CsvExportMenu_Click()
 {
+    // A CSV is no copy of the table to load again: what was changed is still neither sent nor
+    // saved.
     fileSave([this] {
-        const QString path =
-            m_services.files.saveFileName(QStringLiteral("Als CSV exportieren..."), windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".csv"), kCsvFilter);
-        if (path.isEmpty())
-            return false;
-        if (const QString error = SaveCsvFile(csvTable(), path); !error.isEmpty())
-            message(QStringLiteral("Fehler beim Speichern des Files: ") + error, MsgButtons::Ok, MsgIcon::Critical, QString());
-        // A CSV is no copy of the table to load again: what was changed is still neither sent
-        // nor saved.
+        m_csv.exportTable(windowTitle());
         return false;
     });
 }
 
 void GridEditor::CsvImportMenu_Click()
 {
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    fileLoad([this] {
-        const QString path = m_services.files.openFileName(QStringLiteral("CSV importieren..."), QString(), kCsvFilter);
-        if (path.isEmpty())
-            return false;
-        const CsvImport taken = LoadCsvFile(csvTable(), path);
-        if (!taken.ok()) {
-            message(QStringLiteral("Die CSV-Datei wurde nicht übernommen, nichts geändert:") + QChar(13) + taken.error,
-                    MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("CSV importieren"));
-            return false;
-        }
-        message(QStringLiteral("%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.").arg(taken.changedRecords),
-                MsgButtons::Ok, MsgIcon::Information, QStringLiteral("CSV importieren"));
-        return taken.changedRecords > 0;
-    }, LoadKind::AddsToTable);
-}
-
-void GridEditor::printGrid(QPrinter& printer)
-{
-    QTextDocument doc;
-    const QString serial = m_services.stationSerial ? m_services.stationSerial() : QString();
-    QString html = QStringLiteral("<h3>%1</h3><p>Zentrale %2, %3</p>")
-                       .arg(windowTitle().toHtmlEscaped(), serial.isEmpty() ? QStringLiteral("unbekannt") : serial,
-                            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size:6pt\">");
-    for (int r = 0; r < m_grid->Rows(); ++r) {
-        // The line for a new record stays off the paper.
-        bool empty = r > 0;
-        for (int c = 0; c < m_grid->Cols() && empty; ++c)
-            empty = m_grid->TextMatrix(r, c).isEmpty() && m_grid->CellPicture(r, c).isNull();
-        if (empty)
-            continue;
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < m_grid->Cols(); ++c) {
-            const QPixmap picture = r > 0 ? m_grid->CellPicture(r, c) : QPixmap();
-            QString cell;
-            if (!picture.isNull()) {
-                const QString name = QStringLiteral("bild-%1-%2").arg(r).arg(c);
-                doc.addResource(QTextDocument::ImageResource, QUrl(name), picture.toImage());
-                cell = QStringLiteral("<img src=\"%1\" height=\"16\">").arg(name);
-            } else {
-                cell = m_grid->TextMatrix(r, c).toHtmlEscaped();
-            }
-            html += (r == 0 ? QStringLiteral("<th nowrap>") : QStringLiteral("<td nowrap>")) + cell
-                    + (r == 0 ? QStringLiteral("</th>") : QStringLiteral("</td>"));
-        }
-        html += QStringLiteral("</tr>");
-    }
-    doc.setHtml(html + QStringLiteral("</table>"));
-    doc.print(&printer);
-}
-
-QString GridEditor::savePdf(const QString& path)
-{
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printGrid(printer);
-    return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("Fehler beim Speichern des Files: ") + path;
+    m_nameBox->commitIfOpen();
+    fileLoad([this] { return m_csv.importTable(); }, LoadKind::AddsToTable);
 }
 
 void GridEditor::PdfMenu_Click()
@@ -376,20 +289,15 @@ void GridEditor::PdfMenu_Click()
                                                        QStringLiteral("PDF-Datei (*.pdf)|*.pdf|"));
     if (path.isEmpty())
         return;
-    if (const QString error = savePdf(path); !error.isEmpty())
+    m_nameBox->commitIfOpen();
+    if (const QString error = m_print.savePdf(path, windowTitle()); !error.isEmpty())
         message(error, MsgButtons::Ok, MsgIcon::Critical, QString());
 }
 
 void GridEditor::DruckenMenu_Click()
 {
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
-    if (dialog.exec() == QDialog::Accepted)
-        printGrid(printer);
+    m_nameBox->commitIfOpen();
+    m_print.printAsked(this, windowTitle());
 }
 
 // --- helpers ---
@@ -429,48 +337,48 @@ void GridEditor::Form_Activate()
 
 void GridEditor::rebuildGrid()
 {
-    Busy = true;
+    const BusyScope busy(*this);
     ++m_rebuilds;
     showTable();
     pause(0.1);
-    Busy = false;
 }
 
 void GridEditor::showTable()
 {
-    NameEditActive = true;
-    // An open name edit and a waiting column dialog belong to the grid that is going away.
-    hideNameEdit();
-    ++m_gridGeneration;
-    m_grid->setUpdatesEnabled(false);
-    start_tabelle();
-    fillGrid();
-    m_grid->setUpdatesEnabled(true);
+    {
+        const NameEditScope rebuilding(*this);
+        // An open name edit and a waiting column dialog belong to the grid that is going away.
+        hideNameEdit();
+        ++m_gridGeneration;
+        m_grid->setUpdatesEnabled(false);
+        start_tabelle();
+        fillGrid();
+        m_grid->setUpdatesEnabled(true);
 
-    m_grid->selectCell(1, 1);
-    m_grid->scrollToTop();
-    EditRow = 0;
-    EditCol = 0;
-    NameEditActive = false;
+        m_grid->selectCell(1, 1);
+        m_grid->scrollToTop();
+        EditRow = 0;
+        EditCol = 0;
+    }
     GridLoaded = 1;
     m_grid->setFocus();
-    m_inpText->hide();
+    m_nameBox->InpText()->hide();
 }
 
 void GridEditor::Grid_Click()
 {
-    if (SkipNextClick) {
-        SkipNextClick = false;
+    if (m_skipNextClick) {
+        m_skipNextClick = false;
         return;
     }
-    if (Busy)
+    if (m_busy)
         return;
     gridClick();
 }
 
 void GridEditor::Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (Busy)
+    if (m_busy)
         return;
     if (key != Qt::Key_Tab) {
         gridKeyDown(key, modifiers);
@@ -486,7 +394,7 @@ void GridEditor::gridKeyDown(int, Qt::KeyboardModifiers) {}
 
 void GridEditor::Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    if (Busy)
+    if (m_busy)
         return;
     gridMouseDown(button, modifiers);
 }
@@ -495,17 +403,16 @@ void GridEditor::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
 
 void GridEditor::Grid_EnterCell()
 {
-    if (Busy || GridLoaded == 0 || NameEditActive)
+    if (m_busy || GridLoaded == 0 || m_nameEditActive)
         return;
-    NameEditActive = true;
+    const NameEditScope entering(*this);
     edit_namen();
-    NameEditActive = false;
 }
 
 void GridEditor::Grid_Scroll()
 {
-    if (m_inpText->isVisible() && EditRow > 0 && EditCol > 0) {
-        commitNameEdit();
+    if (m_nameBox->isOpen() && EditRow > 0 && EditCol > 0) {
+        m_nameBox->commit();
         EditRow = 0;
         EditCol = 0;
     }
@@ -520,29 +427,12 @@ void GridEditor::edit_namen()
 
 bool GridEditor::openNameEdit()
 {
-    if (!m_grid->singleCellSelected())
-        return false;
-    const int row = m_grid->Row();
-    const int col = m_grid->Col();
-    if (!isNameCell(row, col)) {
-        if (m_inpText->isVisible())
-            commitNameEdit();
-        return false;
-    }
-    if (m_inpText->isVisible() && (EditRow != row || EditCol != col) && EditRow > 0 && EditCol > 0)
-        commitNameEdit();
+    return m_nameBox->open();
+}
 
-    // Set before the text: a longer one is cut to what can be stored.
-    const int room = nameRoom(row, col);
-    m_inpText->setMaxLength(room >= 0 ? room : NoNameLimit);
-    PlaceEditBox();
-    m_inpText->show();
-    m_inpText->raise();
-    m_inpText->setFocus();
-    EditRow = row;
-    EditCol = col;
-    showNameRoom();
-    return true;
+void GridEditor::hideNameEdit()
+{
+    m_nameBox->hide();
 }
 
 int GridEditor::nameRoom(int, int) const
@@ -553,102 +443,6 @@ int GridEditor::nameRoom(int, int) const
 int GridEditor::nameCapacity(int, int) const
 {
     return -1;
-}
-
-void GridEditor::showNameRoom()
-{
-    const int capacity = m_inpText->isVisible() ? nameCapacity(EditRow, EditCol) : -1;
-    if (capacity < 0) {
-        m_roomLabel->hide();
-        return;
-    }
-    // The other name line of the area takes what the box may not.
-    const int used = int(m_inpText->text().size()) + capacity - m_inpText->maxLength();
-    m_roomLabel->setText(QStringLiteral("%1 von %2 Zeichen").arg(used).arg(capacity));
-    m_roomLabel->adjustSize();
-    const QRect box = m_inpText->geometry();
-    const QWidget* area = m_roomLabel->parentWidget();
-    // Beside the box where the window has room, else under it.
-    if (box.right() + 4 + m_roomLabel->width() <= area->width())
-        m_roomLabel->move(box.right() + 4, box.top() + (box.height() - m_roomLabel->height()) / 2);
-    else
-        m_roomLabel->move(std::max(0, box.right() + 1 - m_roomLabel->width()), box.bottom() + 1);
-    m_roomLabel->show();
-    m_roomLabel->raise();
-}
-
-void GridEditor::PlaceEditBox()
-{
-    const int row = m_grid->Row();
-    const int col = m_grid->Col();
-    const QRect cell = m_grid->cellRect(row, col);
-    const QRect area = m_grid->cellArea(col);
-    int left = cell.left();
-    int width = cell.width();
-    if (left + width > area.right() + 1)
-        width = area.right() + 1 - left;
-    if (left < area.left()) {
-        width -= area.left() - left;
-        left = area.left();
-    }
-    m_inpText->setText(m_grid->TextMatrix(row, col));
-    m_inpText->setFont(m_grid->font());
-    const QRect gridAt = m_grid->geometry();
-    m_inpText->setGeometry(gridAt.left() + left, gridAt.top() + cell.top(), std::max(width, 0), cell.height());
-}
-
-void GridEditor::hideNameEdit()
-{
-    const bool hadFocus = m_inpText->hasFocus();
-    m_inpText->hide();
-    if (hadFocus)
-        m_grid->setFocus();
-}
-
-void GridEditor::commitNameEdit()
-{
-    const int row = EditRow;
-    const bool onName = row >= 1 && row < m_grid->Rows() && isNameCell(row, EditCol);
-    // The validator lets nothing else through; whatever came in another way shows as '?'.
-    if (onName)
-        m_grid->setTextMatrix(row, EditCol, StorableName(m_inpText->text()));
-    hideNameEdit();
-    if (onName)
-        save_data_from_grid(row);
-}
-
-bool GridEditor::InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        // What was typed is kept, as Enter keeps it: moving on loses nothing.
-        commitNameEdit();
-        nameBoxTab(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
-        return true;
-    case Qt::Key_Escape:
-        // The name as it was: the cell still shows it, and nothing is stored.
-        hideNameEdit();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        commitNameEdit();
-        return true;
-    case Qt::Key_Up:
-        if (m_grid->Row() > 1) {
-            commitNameEdit();
-            m_grid->setRow(m_grid->Row() - 1);
-        }
-        return true;
-    case Qt::Key_Down:
-        if (m_grid->Row() < m_grid->Rows() - 1) {
-            commitNameEdit();
-            m_grid->setRow(m_grid->Row() + 1);
-        }
-        return true;
-    default:
-        return false;
-    }
 }
 
 // --- column dialogs ---
@@ -683,7 +477,7 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
     if (!answered())
         dialog->hide();
 
-    Busy = true;
+    const BusyScope busy(*this);
     // The answer counts only for the line it was asked for (a read or load meanwhile rebuilt
     // the grid, or the line was deleted).
     if (generation == m_gridGeneration && row >= 1 && row < m_grid->Rows() && m_grid->RowData(row) == rowData) {
@@ -691,7 +485,6 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
         apply();
     }
     pause(0.1);
-    Busy = false;
 }
 
 void GridEditor::cancelColumnDialogs()
@@ -736,7 +529,7 @@ void GridEditor::Form_Resize()
         const QRect avail = s->availableGeometry();
         const QRect frame = frameGeometry();
         if (isMaximized() || (frame.width() >= avail.width() && frame.height() >= avail.height()))
-            SkipNextClick = true;
+            m_skipNextClick = true;
     }
     Grid_Scroll();
 }
@@ -775,14 +568,6 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == centralWidget() && e->type() == QEvent::Resize)
         placeGrid();
-    // However the box goes away, the room it showed goes with it.
-    if (watched == m_inpText && e->type() == QEvent::Hide)
-        m_roomLabel->hide();
-    if (watched == m_inpText && e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && InpText_KeyDown(k->key(), k->modifiers()))
-            return true;
-    }
     return QMainWindow::eventFilter(watched, e);
 }
 

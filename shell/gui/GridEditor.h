@@ -4,6 +4,8 @@
 #include "shell/EditorServices.h"
 #include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
+#include "shell/gui/GridCsv.h"
+#include "shell/gui/GridPrint.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -16,12 +18,12 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPrinter;
 
 namespace kx2 {
 
 class ColumnDialog;
 class FlexGrid;
+class NameEditBox;
 
 // How an editor's window is laid out.
 struct GridEditorDesign {
@@ -47,9 +49,9 @@ struct EditorMenuItem {
 };
 
 // What every grid editor (locomotives, accessories, feedback, routes) does alike: the grid and
-// the name box InpText laid over a name cell, the grid's events with the form flags that guard
-// them, the wait for a column dialog, the file and device menus, the form's resize rules, and
-// the way back to the main window. Each editor says in its overrides what it shows, which
+// the name box laid over a name cell (NameEditBox), the grid's events with the form flags that
+// guard them, the wait for a column dialog, the file and device menus (CSV: GridCsv, paper and
+// PDF: GridPrint), the form's resize rules, and the way back to the main window. Each editor says in its overrides what it shows, which
 // cells are name cells and what its clicks, keys and transfers do.
 //
 // The grid is rebuilt from the editor's table whenever the window is activated while its
@@ -87,18 +89,38 @@ public:
     // file dialog; an import rebuilds the grid, a refused one tells the line and why.
     void CsvExportMenu_Click();
     void CsvImportMenu_Click();
-    // "Drucken...", "Als PDF speichern...".
+    // "Drucken...", "Als PDF speichern...": the grid as the window shows it.
     void DruckenMenu_Click();
     void PdfMenu_Click();
-    // The grid as the window shows it, symbol pictures included, under the caption, the
-    // station's serial number and the date. savePdf returns "" or why the file was not written.
-    void printGrid(QPrinter& printer);
-    QString savePdf(const QString& path);
 
     // --- form state ---
-    bool Busy = false;           // a handler changes the grid: grid events do nothing
-    bool NameEditActive = false; // EnterCell does nothing
-    bool SkipNextClick = false;  // the next grid click does nothing (after maximising)
+    bool Busy() const { return m_busy; }                     // a handler changes the grid: grid events do nothing
+    bool NameEditActive() const { return m_nameEditActive; } // EnterCell does nothing
+    bool SkipNextClick() const { return m_skipNextClick; }   // the next grid click does nothing (after maximising)
+
+    // Sets a form flag while it lives and then gives it back the value it had, so that a handler
+    // running inside another (a name stored while a column dialog's answer is applied) leaves
+    // the outer one's flag set.
+    class FlagScope {
+    public:
+        FlagScope(const FlagScope&) = delete;
+        FlagScope& operator=(const FlagScope&) = delete;
+        ~FlagScope() { m_flag = m_was; }
+
+    protected:
+        explicit FlagScope(bool& flag) : m_flag(flag), m_was(flag) { flag = true; }
+
+    private:
+        bool& m_flag;
+        bool m_was;
+    };
+    struct BusyScope : FlagScope {
+        explicit BusyScope(GridEditor& editor) : FlagScope(editor.m_busy) {}
+    };
+    struct NameEditScope : FlagScope {
+        explicit NameEditScope(GridEditor& editor) : FlagScope(editor.m_nameEditActive) {}
+    };
+
     // Program-wide: the cell of the open name edit (0: none), shared by all editors, and this
     // editor's grid-loaded flag (0: rebuild at the next activation).
     int& EditRow;
@@ -106,9 +128,9 @@ public:
     int& GridLoaded;
 
     FlexGrid* grid() const { return m_grid; }
-    QLineEdit* InpText() const { return m_inpText; }
+    QLineEdit* InpText() const;
     // Beside the name box while it is open: how much of the name area is used.
-    QLabel* InpTextRoom() const { return m_roomLabel; }
+    QLabel* InpTextRoom() const;
     QMenu* DateiMenu() const { return m_dateiMenu; }
     QMenu* KXMenu() const { return m_kxMenu; }
     // The menu item with this object name ("LadenMenu", "SendToKX2Menu", ...).
@@ -172,9 +194,7 @@ protected:
 
     // The name edit on the current cell, when it is a name cell; true when it is open now.
     bool openNameEdit();
-    void PlaceEditBox();
-    // Cell (EditRow, EditCol) := text of InpText; hide it; save_data_from_grid (EditRow).
-    void commitNameEdit();
+    // The name box goes, what was typed with it.
     void hideNameEdit();
     // The grid built anew from the table, with the first data cell current and nothing being
     // edited; answers of column dialogs asked before are dropped.
@@ -219,10 +239,6 @@ private:
     void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Grid_EnterCell();
     void Grid_Scroll();
-    // Tab and Shift+Tab keep what was typed and move on, Enter keeps it, Escape gives it up,
-    // Up and Down keep it and change the line.
-    bool InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void showNameRoom();
     void Form_Resize();
     void placeGrid();
     // Runs a device transfer with the file and device menus shut, so that no second one starts.
@@ -232,8 +248,9 @@ private:
     EditorServices m_services;
     int m_bottomMargin;
     FlexGrid* m_grid;
-    QLineEdit* m_inpText;
-    QLabel* m_roomLabel;
+    NameEditBox* m_nameBox = nullptr;
+    GridCsv m_csv;
+    GridPrint m_print;
     QWidget* m_addressFrame = nullptr;
     QMenu* m_dateiMenu = nullptr;
     QMenu* m_kxMenu = nullptr;
@@ -241,6 +258,9 @@ private:
     int m_gridGeneration = 0;
     int m_rebuilds = 0;
     bool m_transferRunning = false;
+    bool m_busy = false;
+    bool m_nameEditActive = false;
+    bool m_skipNextClick = false;
     std::unique_ptr<UnsavedChanges> m_changes;
 };
 
