@@ -2,53 +2,14 @@
 
 #include "shell/GridEditing.h"
 #include "shell/gui/ColumnDialog.h"
+#include "shell/gui/EditorFormLayout.h"
 #include "shell/gui/FlexGrid.h"
-#include "shell/gui/NameEditBox.h"
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 
-#include <algorithm>
-
 namespace kx2 {
-
-namespace {
-
-// The form's measures are in twips: 1440 an inch, 15 a pixel at 96 pixels an inch.
-constexpr int TwipsPerPixel = 15;
-constexpr int FormLeast = 2000;
-constexpr int GridLeft = 100;
-constexpr int GridTop = 100;
-constexpr int GridRightRoom = 350;
-constexpr int AddressFrameGap = 100;
-// The form's outer measures counted its borders and, in height, its title and menu bars too;
-// the area under the menu bar that the grid lives in has none of them.
-constexpr int FrameWidthTwips = 140;
-constexpr int FrameHeightTwips = 890;
-
-// The device menu's captions come from the brand: the menu takes its first letter as access key,
-// its items the last word ("lesen", "senden").
-QString menuAccessKey(const QString& caption)
-{
-    return QStringLiteral("&") + caption;
-}
-
-QString itemAccessKey(const QString& caption)
-{
-    const int lastWord = int(caption.lastIndexOf(QLatin1Char(' '))) + 1;
-    return caption.left(lastWord) + QLatin1Char('&') + caption.mid(lastWord);
-}
-
-int pixels(int twips)
-{
-    return (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel);
-}
-
-} // namespace
 
 GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& design, int& gridLoaded,
                        QWidget* parent)
@@ -88,60 +49,23 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     connect(m_grid, &FlexGrid::EnterCell, this, &GridEditor::Grid_EnterCell);
     connect(m_grid, &FlexGrid::Scroll, this, &GridEditor::Grid_Scroll);
 
-    const int least = (FormLeast + TwipsPerPixel - 1) / TwipsPerPixel;
-    setMinimumSize(least, least);
+    setMinimumSize(EditorFormLeast(), EditorFormLeast());
 }
 
 GridEditor::~GridEditor() = default;
 
-QLineEdit* GridEditor::InpText() const
-{
-    return m_nameBox->InpText();
-}
-
-QLabel* GridEditor::InpTextRoom() const
-{
-    return m_nameBox->InpTextRoom();
-}
 
 // --- menus ---
 
 void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions)
 {
-    const auto addItem = [this](QMenu* menu, const EditorMenuItem& item) {
-        QAction* action = menu->addAction(item.caption);
-        action->setObjectName(QString::fromLatin1(item.name));
-        connect(action, &QAction::triggered, this, item.action);
-    };
-    m_dateiMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
-    m_dateiMenu->setObjectName(QStringLiteral("DateiMenu"));
-    for (const EditorMenuItem& item : fileItems)
-        addItem(m_dateiMenu, item);
-    addItem(m_dateiMenu, {"CsvExportMenu", QStringLiteral("Als &CSV exportieren..."), [this] { CsvExportMenu_Click(); }});
-    addItem(m_dateiMenu, {"CsvImportMenu", QStringLiteral("CSV &importieren..."), [this] { CsvImportMenu_Click(); }});
-    addItem(m_dateiMenu, {"DruckenMenu", QStringLiteral("D&rucken..."), [this] { DruckenMenu_Click(); }});
-    addItem(m_dateiMenu, {"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
-    addItem(m_dateiMenu, {"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
-
-    const auto orDesign = [](const QString& brand, const char* design) {
-        return brand.isEmpty() ? QString::fromUtf8(design) : brand;
-    };
-    m_kxMenu = menuBar()->addMenu(menuAccessKey(orDesign(captions.menu, "Kordavinex")));
-    m_kxMenu->setObjectName(QStringLiteral("KXMenu"));
-    addItem(m_kxMenu, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, "Daten aus der KX lesen")),
-                       [this] { ReadfromKX2Menu_Click(); }});
-    addItem(m_kxMenu, {"SendToKX2Menu", itemAccessKey(orDesign(captions.sendItem, "Daten zur KX senden")),
-                       [this] { SendToKX2Menu_Click(); }});
-}
-
-QAction* GridEditor::menuItem(const QString& name) const
-{
-    for (QMenu* menu : {m_dateiMenu, m_kxMenu})
-        if (menu)
-            for (QAction* action : menu->actions())
-                if (action->objectName() == name)
-                    return action;
-    return nullptr;
+    std::vector<EditorMenuItem> items = fileItems;
+    items.push_back({"CsvExportMenu", QStringLiteral("Als &CSV exportieren..."), [this] { CsvExportMenu_Click(); }});
+    items.push_back({"CsvImportMenu", QStringLiteral("CSV &importieren..."), [this] { CsvImportMenu_Click(); }});
+    items.push_back({"DruckenMenu", QStringLiteral("D&rucken..."), [this] { DruckenMenu_Click(); }});
+    items.push_back({"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
+    items.push_back({"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
+    m_menus.build(menuBar(), this, items, captions, [this] { ReadfromKX2Menu_Click(); }, [this] { SendToKX2Menu_Click(); });
 }
 
 void GridEditor::AbbrechenMenu_Click()
@@ -150,7 +74,7 @@ void GridEditor::AbbrechenMenu_Click()
         return;
     // Left with the user's consent: nothing of it is asked for again at the program's end.
     markTableUnchanged();
-    cancelColumnDialogs();
+    m_columnDialog.cancel();
     hide();
     Q_EMIT closedToMainWindow();
     GridLoaded = 0;
@@ -159,11 +83,9 @@ void GridEditor::AbbrechenMenu_Click()
 void GridEditor::runTransfer(const std::function<void()>& transfer)
 {
     m_transferRunning = true;
-    m_dateiMenu->menuAction()->setEnabled(false);
-    m_kxMenu->menuAction()->setEnabled(false);
+    m_menus.setOpen(false);
     transfer();
-    m_dateiMenu->menuAction()->setEnabled(true);
-    m_kxMenu->menuAction()->setEnabled(true);
+    m_menus.setOpen(true);
     m_transferRunning = false;
 }
 
@@ -259,11 +181,6 @@ RecordMark GridEditor::lineMark(int row) const
     return m_changes->mark(recordOfLine(row));
 }
 
-int GridEditor::recordOfLine(int) const
-{
-    return -1;
-}
-
 // --- CSV and print ---
 
 void GridEditor::CsvExportMenu_Click()
@@ -319,11 +236,6 @@ std::optional<QString> GridEditor::input(const QString& prompt, const QString& t
 {
     m_grid->cancelPendingClick();
     return m_services.dialogs.inputBox(prompt, title, defaultText);
-}
-
-void GridEditor::pause(double seconds)
-{
-    m_services.pause(seconds);
 }
 
 // --- the grid ---
@@ -390,16 +302,12 @@ void GridEditor::Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     m_grid->selectCell(to.row, to.col);
 }
 
-void GridEditor::gridKeyDown(int, Qt::KeyboardModifiers) {}
-
 void GridEditor::Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (m_busy)
         return;
     gridMouseDown(button, modifiers);
 }
-
-void GridEditor::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
 
 void GridEditor::Grid_EnterCell()
 {
@@ -418,43 +326,7 @@ void GridEditor::Grid_Scroll()
     }
 }
 
-// --- the name edit ---
-
-void GridEditor::edit_namen()
-{
-    openNameEdit();
-}
-
-bool GridEditor::openNameEdit()
-{
-    return m_nameBox->open();
-}
-
-void GridEditor::hideNameEdit()
-{
-    m_nameBox->hide();
-}
-
-int GridEditor::nameRoom(int, int) const
-{
-    return -1;
-}
-
-int GridEditor::nameCapacity(int, int) const
-{
-    return -1;
-}
-
 // --- column dialogs ---
-
-bool GridEditor::columnDialogOpen()
-{
-    if (!m_waitingDialog)
-        return false;
-    m_waitingDialog->raise();
-    m_waitingDialog->activateWindow();
-    return true;
-}
 
 void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
                                  const std::function<bool()>& answered, const std::function<void()>& apply)
@@ -464,18 +336,7 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
     const int rowData = m_grid->RowData(row);
     const int generation = m_gridGeneration;
     show();
-    // The dialog is not modal: the editor stays usable and this operation sleeps in the event
-    // loop until the dialog answers (its buttons, its close box) or the program ends.
-    m_waitingDialog = dialog;
-    Q_EMIT columnDialogShown(dialog);
-    if (!answered()) {
-        QEventLoop loop;
-        connect(dialog, &ColumnDialog::answered, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    m_waitingDialog = nullptr;
-    if (!answered())
-        dialog->hide();
+    m_columnDialog.wait(dialog, [this, dialog] { Q_EMIT columnDialogShown(dialog); }, answered);
 
     const BusyScope busy(*this);
     // The answer counts only for the line it was asked for (a read or load meanwhile rebuilt
@@ -485,12 +346,6 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
         apply();
     }
     pause(0.1);
-}
-
-void GridEditor::cancelColumnDialogs()
-{
-    if (m_waitingDialog)
-        m_waitingDialog->reject();
 }
 
 // --- the window ---
@@ -503,21 +358,7 @@ QWidget* GridEditor::formArea() const
 void GridEditor::setAddressFrame(QWidget* frame)
 {
     m_addressFrame = frame;
-    placeGrid();
-}
-
-void GridEditor::placeGrid()
-{
-    const QSize area = centralWidget()->size();
-    const int formWidth = area.width() * TwipsPerPixel + FrameWidthTwips;
-    const int formHeight = area.height() * TwipsPerPixel + FrameHeightTwips;
-    const int width = std::max(0, formWidth - GridRightRoom);
-    const int height = std::max(0, formHeight - m_bottomMargin);
-    m_grid->setGeometry(pixels(GridLeft), pixels(GridTop), pixels(width), pixels(height));
-    if (m_addressFrame) {
-        const QRect at = m_grid->geometry();
-        m_addressFrame->move(at.right() + 1 - m_addressFrame->width(), at.bottom() + 1 + pixels(AddressFrameGap));
-    }
+    PlaceEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
 }
 
 void GridEditor::Form_Resize()
@@ -525,12 +366,8 @@ void GridEditor::Form_Resize()
     if (isMinimized())
         return;
     // Maximising: the second click of a double click on the title bar lands in the grid.
-    if (const QScreen* s = screen()) {
-        const QRect avail = s->availableGeometry();
-        const QRect frame = frameGeometry();
-        if (isMaximized() || (frame.width() >= avail.width() && frame.height() >= avail.height()))
-            m_skipNextClick = true;
-    }
+    if (FillsScreen(*this))
+        m_skipNextClick = true;
     Grid_Scroll();
 }
 
@@ -567,7 +404,7 @@ void GridEditor::closeEvent(QCloseEvent* e)
 bool GridEditor::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == centralWidget() && e->type() == QEvent::Resize)
-        placeGrid();
+        PlaceEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
     return QMainWindow::eventFilter(watched, e);
 }
 

@@ -1,11 +1,15 @@
 #pragma once
-#include "shell/BrandCaptions.h"
 #include "shell/CsvTable.h"
 #include "shell/EditorServices.h"
+#include "shell/FlagScope.h"
 #include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
+#include "shell/gui/ColumnDialogWait.h"
+#include "shell/gui/EditorFormLayout.h"
+#include "shell/gui/EditorMenus.h"
 #include "shell/gui/GridCsv.h"
 #include "shell/gui/GridPrint.h"
+#include "shell/gui/NameEditBox.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -23,36 +27,13 @@ namespace kx2 {
 
 class ColumnDialog;
 class FlexGrid;
-class NameEditBox;
-
-// How an editor's window is laid out.
-struct GridEditorDesign {
-    const char* formName; // "LokdatenFrm"
-    QString caption;      // "Lok-Datensätze:"
-    const char* gridName; // "LokdatenGrid"
-    // 1: column 0 stays in place as the grid scrolls (the locomotives' addresses);
-    // 0: the grid has one fixed header row only and column 0 is an ordinary column.
-    int fixedCols;
-    // Twips from the grid's bottom to the form's: 1100, or 1800 where the address frame sits
-    // under the grid.
-    int bottomMargin;
-    // Columns 0..frozenCols-1 (the address and the names) stay in view as the grid scrolls
-    // sideways.
-    int frozenCols = 0;
-};
-
-// An item of an editor's file menu.
-struct EditorMenuItem {
-    const char* name; // object name: "LadenMenu"
-    QString caption;
-    std::function<void()> action;
-};
 
 // What every grid editor (locomotives, accessories, feedback, routes) does alike: the grid and
 // the name box laid over a name cell (NameEditBox), the grid's events with the form flags that
 // guard them, the wait for a column dialog, the file and device menus (CSV: GridCsv, paper and
-// PDF: GridPrint), the form's resize rules, and the way back to the main window. Each editor says in its overrides what it shows, which
-// cells are name cells and what its clicks, keys and transfers do.
+// PDF: GridPrint), the form's resize rules, and the way back to the main window. Each editor
+// says in its overrides what it shows, which cells are name cells and what its clicks, keys and
+// transfers do.
 //
 // The grid is rebuilt from the editor's table whenever the window is activated while its
 // grid-loaded flag is 0.
@@ -76,7 +57,7 @@ public:
     virtual void save_data_from_grid(int row) = 0;
     // Opens the name edit on the current cell if it is a name cell; elsewhere an open edit is
     // committed.
-    virtual void edit_namen();
+    virtual void edit_namen() { openNameEdit(); }
 
     // Activation: rebuilds the grid from the table when GridLoaded is 0.
     void Form_Activate();
@@ -97,23 +78,7 @@ public:
     bool Busy() const { return m_busy; }                     // a handler changes the grid: grid events do nothing
     bool NameEditActive() const { return m_nameEditActive; } // EnterCell does nothing
     bool SkipNextClick() const { return m_skipNextClick; }   // the next grid click does nothing (after maximising)
-
-    // Sets a form flag while it lives and then gives it back the value it had, so that a handler
-    // running inside another (a name stored while a column dialog's answer is applied) leaves
-    // the outer one's flag set.
-    class FlagScope {
-    public:
-        FlagScope(const FlagScope&) = delete;
-        FlagScope& operator=(const FlagScope&) = delete;
-        ~FlagScope() { m_flag = m_was; }
-
-    protected:
-        explicit FlagScope(bool& flag) : m_flag(flag), m_was(flag) { flag = true; }
-
-    private:
-        bool& m_flag;
-        bool m_was;
-    };
+    // Busy and NameEditActive are set only while one of these lives.
     struct BusyScope : FlagScope {
         explicit BusyScope(GridEditor& editor) : FlagScope(editor.m_busy) {}
     };
@@ -128,13 +93,13 @@ public:
     int& GridLoaded;
 
     FlexGrid* grid() const { return m_grid; }
-    QLineEdit* InpText() const;
+    QLineEdit* InpText() const { return m_nameBox->InpText(); }
     // Beside the name box while it is open: how much of the name area is used.
-    QLabel* InpTextRoom() const;
-    QMenu* DateiMenu() const { return m_dateiMenu; }
-    QMenu* KXMenu() const { return m_kxMenu; }
+    QLabel* InpTextRoom() const { return m_nameBox->InpTextRoom(); }
+    QMenu* DateiMenu() const { return m_menus.file(); }
+    QMenu* KXMenu() const { return m_menus.device(); }
     // The menu item with this object name ("LadenMenu", "SendToKX2Menu", ...).
-    QAction* menuItem(const QString& name) const;
+    QAction* menuItem(const QString& name) const { return m_menus.item(name); }
     // How often the grid was built from the table.
     int rebuildCount() const { return m_rebuilds; }
 
@@ -162,16 +127,16 @@ protected:
     virtual bool isNameCell(int row, int col) const = 0;
     // How many characters the name box takes on this name cell; -1: as many as are typed (the
     // store cuts them).
-    virtual int nameRoom(int row, int col) const;
+    virtual int nameRoom(int, int) const { return -1; }
     // How many characters the name area of this cell's record holds in all (both lines of a
     // two-line area): the box shows "12 von 23 Zeichen" beside it. -1: it shows nothing.
-    virtual int nameCapacity(int row, int col) const;
+    virtual int nameCapacity(int, int) const { return -1; }
     // A grid click that SkipNextClick and Busy let through: the column operations.
     virtual void gridClick() = 0;
     // A key on the grid other than Tab, unless Busy.
-    virtual void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    virtual void gridKeyDown(int, Qt::KeyboardModifiers) {}
     // A mouse button pressed on the grid, unless Busy.
-    virtual void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    virtual void gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
     // Tab (back: with shift) in the name box, after what was typed is stored: where the grid goes.
     virtual void nameBoxTab(bool back) = 0;
     // The device menu's transfers. The read says false when it did not run (the table is as
@@ -179,7 +144,7 @@ protected:
     virtual bool readDatabase() = 0;
     virtual bool sendDatabase() = 0;
     // The record a grid line shows, for its mark; -1 for none.
-    virtual int recordOfLine(int row) const;
+    virtual int recordOfLine(int) const { return -1; }
     // The table as CSV, over the records the grid shows.
     virtual CsvTable csvTable() = 0;
 
@@ -193,15 +158,15 @@ protected:
     void setAddressFrame(QWidget* frame);
 
     // The name edit on the current cell, when it is a name cell; true when it is open now.
-    bool openNameEdit();
+    bool openNameEdit() { return m_nameBox->open(); }
     // The name box goes, what was typed with it.
-    void hideNameEdit();
+    void hideNameEdit() { m_nameBox->hide(); }
     // The grid built anew from the table, with the first data cell current and nothing being
     // edited; answers of column dialogs asked before are dropped.
     void showTable();
 
     // One column dialog at a time: when one is open it is brought to the front and true returned.
-    bool columnDialogOpen();
+    bool columnDialogOpen() { return m_columnDialog.bringForward(); }
     // Shows a column dialog for the current cell (`show` sets its hand-over values and shows it)
     // and waits, the event loop running, until `answered` holds or the dialog was closed. Then,
     // with Busy set, `apply` runs on that same cell, unless the grid was rebuilt or the line lost
@@ -223,7 +188,7 @@ protected:
     // A named question (Enter presses No where Yes would destroy data).
     MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText);
-    void pause(double seconds);
+    void pause(double seconds) { m_services.pause(seconds); }
     const EditorServices& services() const { return m_services; }
 
     bool event(QEvent* e) override;
@@ -240,10 +205,8 @@ private:
     void Grid_EnterCell();
     void Grid_Scroll();
     void Form_Resize();
-    void placeGrid();
     // Runs a device transfer with the file and device menus shut, so that no second one starts.
     void runTransfer(const std::function<void()>& transfer);
-    void cancelColumnDialogs();
 
     EditorServices m_services;
     int m_bottomMargin;
@@ -252,9 +215,8 @@ private:
     GridCsv m_csv;
     GridPrint m_print;
     QWidget* m_addressFrame = nullptr;
-    QMenu* m_dateiMenu = nullptr;
-    QMenu* m_kxMenu = nullptr;
-    QDialog* m_waitingDialog = nullptr;
+    EditorMenus m_menus;
+    ColumnDialogWait m_columnDialog;
     int m_gridGeneration = 0;
     int m_rebuilds = 0;
     bool m_transferRunning = false;
