@@ -54,7 +54,6 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
 
 GridEditor::~GridEditor() = default;
 
-
 // --- menus ---
 
 void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions)
