@@ -226,7 +226,7 @@ QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& 
     for (const BackupFile& f : all) {
         if (const QString why = SaveFileWhole(freshDir.filePath(f.name), f.bytes); !why.isEmpty()) {
             QDir(freshDir).removeRecursively();
-            return errorLine(QStringLiteral("Fehler beim Speichern des Files"), QDir(target).filePath(f.name), why);
+            return SaveFailureText(QDir(target).filePath(f.name), why);
         }
     }
     return swapIn(parent, fresh, QFileInfo(target).fileName());

@@ -80,19 +80,12 @@ void IsdWriter::writeEmpty()
     line(QByteArray());
 }
 
-namespace {
-QString saveFailure(const QString& path, const QString& why)
-{
-    return QStringLiteral("Fehler beim Speichern des Files") + QChar(13) + QDir::toNativeSeparators(path) + QChar(13) + why;
-}
-} // namespace
-
 QString IsdWriter::checkWritable(const QString& path)
 {
     // The same way saveTo goes, stopped before anything replaces the file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return saveFailure(path, FileErrorWords(path, file.errorString(), FileAccess::Write));
+        return SaveFailureText(path, FileErrorWords(path, file.errorString(), FileAccess::Write));
     file.cancelWriting();
     return QString();
 }
@@ -100,7 +93,7 @@ QString IsdWriter::checkWritable(const QString& path)
 QString IsdWriter::saveTo(const QString& path) const
 {
     const QString why = SaveFileWhole(path, m_data);
-    return why.isEmpty() ? QString() : saveFailure(path, why);
+    return why.isEmpty() ? QString() : SaveFailureText(path, why);
 }
 
 // --- reading ---

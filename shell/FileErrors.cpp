@@ -1,6 +1,7 @@
 #include "shell/FileErrors.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -115,6 +116,15 @@ QString SaveFileWhole(const QString& path, const QByteArray& bytes)
     if (!file.commit())
         return FileErrorWords(path, file.errorString(), FileAccess::Write);
     return {};
+}
+
+QString SaveFailureText(const QString& path, const QString& why, SaveFailureLayout layout)
+{
+    const QString head = QStringLiteral("Fehler beim Speichern des Files");
+    const QString file = QDir::toNativeSeparators(path);
+    if (layout == SaveFailureLayout::AfterColon)
+        return head + QStringLiteral(": ") + file + (why.isEmpty() ? QString() : QChar(13) + why);
+    return head + QChar(13) + file + QChar(13) + why;
 }
 
 } // namespace kx2

@@ -19,4 +19,10 @@ QString FileErrorWords(const QString& path, const QString& systemText, FileAcces
 // nothing beside it. Returns "" or FileErrorWords.
 QString SaveFileWhole(const QString& path, const QByteArray& bytes);
 
+// How a failed save is told: "Fehler beim Speichern des Files", the file and why, each on a line
+// of its own (table files, backups); or the file after a colon on the first line, why (when
+// known) under it (the editors' CSV and PDF).
+enum class SaveFailureLayout { Lines, AfterColon };
+QString SaveFailureText(const QString& path, const QString& why, SaveFailureLayout layout = SaveFailureLayout::Lines);
+
 } // namespace kx2

@@ -249,7 +249,7 @@ void LokdatenFrm::save_data_from_grid(int row)
 {
     const int keepRow = grid()->Row();
     const int keepCol = grid()->Col();
-    Busy = true;
+    const BusyScope busy(*this);
     LocoTable& table = m_loco.table;
     const int slot = grid()->RowData(row);
     const int a = addressValue(row);
@@ -269,7 +269,7 @@ void LokdatenFrm::save_data_from_grid(int row)
             }
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
-        NameEditActive = true;
+        const NameEditScope storing(*this);
         // The line's address goes in too: a record that came with address 0 (from a
         // single-record file) gets the one typed for it.
         bool addressChanged = false;
@@ -280,12 +280,10 @@ void LokdatenFrm::save_data_from_grid(int row)
         const bool nameChanged = table.renameRecord(slot, name);
         if (addressChanged && !nameChanged)
             table.markEdited(slot);
-        NameEditActive = false;
     }
     if (grid()->Row() != keepRow || grid()->Col() != keepCol)
         grid()->selectCell(keepRow, keepCol);
     pause(0.1);
-    Busy = false;
 }
 
 // --- deleting ---
@@ -296,7 +294,7 @@ void LokdatenFrm::del_datensatz()
     const int a = addressValue(row);
     if (a == 0)
         return;
-    Busy = true;
+    const BusyScope busy(*this);
     if (ask(Question::DeleteRecord, QStringLiteral("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
             QStringLiteral("Lokdatensätze"))
         == MsgAnswer::Yes) {
@@ -327,7 +325,6 @@ void LokdatenFrm::del_datensatz()
         grid()->setCol(0);
     }
     pause(0.1);
-    Busy = false;
 }
 
 void LokdatenFrm::del_lokdata(int address)
@@ -501,12 +498,11 @@ void LokdatenFrm::ClrTabMenu_Click()
 {
     if (!mayDiscardChanges())
         return;
-    Busy = true;
+    const BusyScope busy(*this);
     ClrTabMenu(m_loco.table);
     showTable();
     // An empty table holds nothing that could be lost.
     markTableUnchanged();
-    Busy = false;
 }
 
 void LokdatenFrm::DS_LadenMenu_Click()

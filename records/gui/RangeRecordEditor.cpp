@@ -306,7 +306,7 @@ void RangeRecordEditor::ClrTabMenu_Click()
     // A name being typed belongs to the table before it is blanked (and before it is asked about).
     if (!mayDiscardChanges())
         return;
-    Busy = true;
+    const BusyScope busy(*this);
     if (const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs)) {
         m_range = *typed;
         // Blank, not changed: a send afterwards writes nothing.
@@ -316,7 +316,6 @@ void RangeRecordEditor::ClrTabMenu_Click()
         GridLoaded = 0;
         Form_Activate();
     }
-    Busy = false;
 }
 
 } // namespace kx2

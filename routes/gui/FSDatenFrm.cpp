@@ -235,13 +235,12 @@ void FSDatenFrm::ClrTabMenu_Click()
 {
     if (!mayDiscardChanges())
         return;
-    Busy = true;
+    const BusyScope busy(*this);
     for (int r = 1; r <= kRoutes; ++r)
         Clear_FSDaten(r);
     // The cleared routes are not to be sent, and the device keeps them: nothing is at risk.
     showTable();
     markTableUnchanged();
-    Busy = false;
 }
 
 bool FSDatenFrm::readDatabase()

@@ -2,72 +2,14 @@
 
 #include "shell/GridEditing.h"
 #include "shell/gui/ColumnDialog.h"
+#include "shell/gui/EditorFormLayout.h"
 #include "shell/gui/FlexGrid.h"
 
-#include <QAction>
-#include <QDate>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QTextDocument>
-#include <QUrl>
 #include <QCloseEvent>
-#include <QEventLoop>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
-#include <QValidator>
-
-#include <algorithm>
 
 namespace kx2 {
-
-namespace {
-
-// The form's measures are in twips: 1440 an inch, 15 a pixel at 96 pixels an inch.
-constexpr int TwipsPerPixel = 15;
-constexpr int FormLeast = 2000;
-constexpr int GridLeft = 100;
-constexpr int GridTop = 100;
-constexpr int GridRightRoom = 350;
-constexpr int AddressFrameGap = 100;
-// The form's outer measures counted its borders and, in height, its title and menu bars too;
-// the area under the menu bar that the grid lives in has none of them.
-constexpr int FrameWidthTwips = 140;
-constexpr int FrameHeightTwips = 890;
-// QLineEdit's own limit.
-constexpr int NoNameLimit = 32767;
-
-// The device menu's captions come from the brand: the menu takes its first letter as access key,
-// its items the last word ("lesen", "senden").
-QString menuAccessKey(const QString& caption)
-{
-    return QStringLiteral("&") + caption;
-}
-
-QString itemAccessKey(const QString& caption)
-{
-    const int lastWord = int(caption.lastIndexOf(QLatin1Char(' '))) + 1;
-    return caption.left(lastWord) + QLatin1Char('&') + caption.mid(lastWord);
-}
-
-int pixels(int twips)
-{
-    return (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel);
-}
-
-// Names are stored in cp1252: a character it lacks is refused as it is typed or pasted.
-class NameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override { return IsStorableName(input) ? Acceptable : Invalid; }
-};
-
-} // namespace
 
 GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& design, int& gridLoaded,
                        QWidget* parent)
@@ -77,28 +19,26 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     , GridLoaded(gridLoaded)
     , m_services(services)
     , m_bottomMargin(design.bottomMargin)
+    // The grid, the name box over it and the editor's own controls share the area under the
+    // menu bar.
+    , m_grid(new FlexGrid(new QWidget(this)))
+    , m_csv(services.files, [this] { return csvTable(); },
+            [this](const QString& text, MsgIcon icon, const QString& title) { message(text, MsgButtons::Ok, icon, title); })
+    , m_print(*m_grid, services.stationSerial)
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(design.caption);
 
-    auto* area = new QWidget(this);
-    setCentralWidget(area);
-    area->installEventFilter(this);
-    m_grid = new FlexGrid(area);
+    setCentralWidget(m_grid->parentWidget());
+    centralWidget()->installEventFilter(this);
     m_grid->setObjectName(QString::fromLatin1(design.gridName));
     m_grid->setFixedCols(design.fixedCols);
     m_grid->setFrozenCols(design.frozenCols);
-
-    m_inpText = new QLineEdit(area);
-    m_inpText->setObjectName(QStringLiteral("InpText"));
-    m_inpText->setValidator(new NameValidator(m_inpText));
-    m_inpText->hide();
-    m_inpText->installEventFilter(this);
-    m_roomLabel = new QLabel(area);
-    m_roomLabel->setObjectName(QStringLiteral("InpTextRoom"));
-    m_roomLabel->setAutoFillBackground(true);
-    m_roomLabel->hide();
-    connect(m_inpText, &QLineEdit::textChanged, this, [this] { showNameRoom(); });
+    m_nameBox = new NameEditBox(centralWidget(), m_grid, EditRow, EditCol,
+                                {[this](int row, int col) { return isNameCell(row, col); },
+                                 [this](int row, int col) { return nameRoom(row, col); },
+                                 [this](int row, int col) { return nameCapacity(row, col); },
+                                 [this](int row) { save_data_from_grid(row); }, [this](bool back) { nameBoxTab(back); }});
 
     connect(m_grid, &FlexGrid::Click, this, &GridEditor::Grid_Click);
     connect(m_grid, &FlexGrid::KeyDown, this, &GridEditor::Grid_KeyDown);
@@ -109,8 +49,7 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     connect(m_grid, &FlexGrid::EnterCell, this, &GridEditor::Grid_EnterCell);
     connect(m_grid, &FlexGrid::Scroll, this, &GridEditor::Grid_Scroll);
 
-    const int least = (FormLeast + TwipsPerPixel - 1) / TwipsPerPixel;
-    setMinimumSize(least, least);
+    setMinimumSize(EditorFormLeast(), EditorFormLeast());
 }
 
 GridEditor::~GridEditor() = default;
@@ -119,40 +58,13 @@ GridEditor::~GridEditor() = default;
 
 void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions)
 {
-    const auto addItem = [this](QMenu* menu, const EditorMenuItem& item) {
-        QAction* action = menu->addAction(item.caption);
-        action->setObjectName(QString::fromLatin1(item.name));
-        connect(action, &QAction::triggered, this, item.action);
-    };
-    m_dateiMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
-    m_dateiMenu->setObjectName(QStringLiteral("DateiMenu"));
-    for (const EditorMenuItem& item : fileItems)
-        addItem(m_dateiMenu, item);
-    addItem(m_dateiMenu, {"CsvExportMenu", QStringLiteral("Als &CSV exportieren..."), [this] { CsvExportMenu_Click(); }});
-    addItem(m_dateiMenu, {"CsvImportMenu", QStringLiteral("CSV &importieren..."), [this] { CsvImportMenu_Click(); }});
-    addItem(m_dateiMenu, {"DruckenMenu", QStringLiteral("D&rucken..."), [this] { DruckenMenu_Click(); }});
-    addItem(m_dateiMenu, {"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
-    addItem(m_dateiMenu, {"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
-
-    const auto orDesign = [](const QString& brand, const char* design) {
-        return brand.isEmpty() ? QString::fromUtf8(design) : brand;
-    };
-    m_kxMenu = menuBar()->addMenu(menuAccessKey(orDesign(captions.menu, "Kordavinex")));
-    m_kxMenu->setObjectName(QStringLiteral("KXMenu"));
-    addItem(m_kxMenu, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, "Daten aus der KX lesen")),
-                       [this] { ReadfromKX2Menu_Click(); }});
-    addItem(m_kxMenu, {"SendToKX2Menu", itemAccessKey(orDesign(captions.sendItem, "Daten zur KX senden")),
-                       [this] { SendToKX2Menu_Click(); }});
-}
-
-QAction* GridEditor::menuItem(const QString& name) const
-{
-    for (QMenu* menu : {m_dateiMenu, m_kxMenu})
-        if (menu)
-            for (QAction* action : menu->actions())
-                if (action->objectName() == name)
-                    return action;
-    return nullptr;
+    std::vector<EditorMenuItem> items = fileItems;
+    items.push_back({"CsvExportMenu", QStringLiteral("Als &CSV exportieren..."), [this] { CsvExportMenu_Click(); }});
+    items.push_back({"CsvImportMenu", QStringLiteral("CSV &importieren..."), [this] { CsvImportMenu_Click(); }});
+    items.push_back({"DruckenMenu", QStringLiteral("D&rucken..."), [this] { DruckenMenu_Click(); }});
+    items.push_back({"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
+    items.push_back({"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
+    m_menus.build(menuBar(), this, items, captions, [this] { ReadfromKX2Menu_Click(); }, [this] { SendToKX2Menu_Click(); });
 }
 
 void GridEditor::AbbrechenMenu_Click()
@@ -161,7 +73,7 @@ void GridEditor::AbbrechenMenu_Click()
         return;
     // Left with the user's consent: nothing of it is asked for again at the program's end.
     markTableUnchanged();
-    cancelColumnDialogs();
+    m_columnDialog.cancel();
     hide();
     Q_EMIT closedToMainWindow();
     GridLoaded = 0;
@@ -170,11 +82,9 @@ void GridEditor::AbbrechenMenu_Click()
 void GridEditor::runTransfer(const std::function<void()>& transfer)
 {
     m_transferRunning = true;
-    m_dateiMenu->menuAction()->setEnabled(false);
-    m_kxMenu->menuAction()->setEnabled(false);
+    m_menus.setOpen(false);
     transfer();
-    m_dateiMenu->menuAction()->setEnabled(true);
-    m_kxMenu->menuAction()->setEnabled(true);
+    m_menus.setOpen(true);
     m_transferRunning = false;
 }
 
@@ -183,7 +93,7 @@ void GridEditor::ReadfromKX2Menu_Click()
     if (m_transferRunning || !mayDiscardChanges())
         return;
     // The grid shows a table that the read is replacing: it takes no edits meanwhile.
-    Busy = true;
+    const BusyScope busy(*this);
     bool read = false;
     runTransfer([this, &read] { read = readDatabase(); });
     if (read) {
@@ -191,15 +101,13 @@ void GridEditor::ReadfromKX2Menu_Click()
         GridLoaded = 0;
         Form_Activate();
     }
-    Busy = false;
 }
 
 void GridEditor::SendToKX2Menu_Click()
 {
     if (m_transferRunning)
         return;
-    if (m_inpText->isVisible())
-        commitNameEdit();
+    m_nameBox->commitIfOpen();
     const int row = m_grid->Row();
     if (row >= 1 && CellValue(m_grid->TextMatrix(row, 0)) > 0)
         save_data_from_grid(row);
@@ -214,7 +122,7 @@ void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
 {
     if (kind == LoadKind::ReplacesTable && !mayDiscardChanges())
         return;
-    Busy = true;
+    const BusyScope busy(*this);
     if (load()) {
         // A table loaded whole is what its file holds: nothing of it is at risk.
         if (kind == LoadKind::ReplacesTable)
@@ -224,18 +132,15 @@ void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
     }
     // A load that stopped part-way leaves the grid as it was but the table changed.
     m_grid->refreshMarks();
-    Busy = false;
 }
 
 void GridEditor::fileSave(const std::function<bool()>& save)
 {
     // The file holds what the grid shows: a name being typed goes in first.
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    Busy = true;
+    m_nameBox->commitIfOpen();
+    const BusyScope busy(*this);
     if (save())
         markTableUnchanged();
-    Busy = false;
 }
 
 // --- changes neither sent nor saved ---
@@ -260,8 +165,7 @@ void GridEditor::markTableUnchanged()
 
 bool GridEditor::mayDiscardChanges()
 {
-    if (m_inpText->isVisible())
-        commitNameEdit();
+    m_nameBox->commitIfOpen();
     if (!holdsUnsavedChanges())
         return true;
     return ask(Question::DiscardChanges, UnsavedChanges::QuestionText(), MsgButtons::YesNo, MsgIcon::Exclamation,
@@ -276,97 +180,22 @@ RecordMark GridEditor::lineMark(int row) const
     return m_changes->mark(recordOfLine(row));
 }
 
-int GridEditor::recordOfLine(int) const
-{
-    return -1;
-}
-
 // --- CSV and print ---
-
-namespace {
-const QString kCsvFilter = QStringLiteral("CSV-Datei (*.csv)|*.csv|");
-} // namespace
 
 void GridEditor::CsvExportMenu_Click()
 {
+    // A CSV is no copy of the table to load again: what was changed is still neither sent nor
+    // saved.
     fileSave([this] {
-        const QString path =
-            m_services.files.saveFileName(QStringLiteral("Als CSV exportieren..."), windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".csv"), kCsvFilter);
-        if (path.isEmpty())
-            return false;
-        if (const QString error = SaveCsvFile(csvTable(), path); !error.isEmpty())
-            message(QStringLiteral("Fehler beim Speichern des Files: ") + error, MsgButtons::Ok, MsgIcon::Critical, QString());
-        // A CSV is no copy of the table to load again: what was changed is still neither sent
-        // nor saved.
+        m_csv.exportTable(windowTitle());
         return false;
     });
 }
 
 void GridEditor::CsvImportMenu_Click()
 {
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    fileLoad([this] {
-        const QString path = m_services.files.openFileName(QStringLiteral("CSV importieren..."), QString(), kCsvFilter);
-        if (path.isEmpty())
-            return false;
-        const CsvImport taken = LoadCsvFile(csvTable(), path);
-        if (!taken.ok()) {
-            message(QStringLiteral("Die CSV-Datei wurde nicht übernommen, nichts geändert:") + QChar(13) + taken.error,
-                    MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("CSV importieren"));
-            return false;
-        }
-        message(QStringLiteral("%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.").arg(taken.changedRecords),
-                MsgButtons::Ok, MsgIcon::Information, QStringLiteral("CSV importieren"));
-        return taken.changedRecords > 0;
-    }, LoadKind::AddsToTable);
-}
-
-void GridEditor::printGrid(QPrinter& printer)
-{
-    QTextDocument doc;
-    const QString serial = m_services.stationSerial ? m_services.stationSerial() : QString();
-    QString html = QStringLiteral("<h3>%1</h3><p>Zentrale %2, %3</p>")
-                       .arg(windowTitle().toHtmlEscaped(), serial.isEmpty() ? QStringLiteral("unbekannt") : serial,
-                            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size:6pt\">");
-    for (int r = 0; r < m_grid->Rows(); ++r) {
-        // The line for a new record stays off the paper.
-        bool empty = r > 0;
-        for (int c = 0; c < m_grid->Cols() && empty; ++c)
-            empty = m_grid->TextMatrix(r, c).isEmpty() && m_grid->CellPicture(r, c).isNull();
-        if (empty)
-            continue;
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < m_grid->Cols(); ++c) {
-            const QPixmap picture = r > 0 ? m_grid->CellPicture(r, c) : QPixmap();
-            QString cell;
-            if (!picture.isNull()) {
-                const QString name = QStringLiteral("bild-%1-%2").arg(r).arg(c);
-                doc.addResource(QTextDocument::ImageResource, QUrl(name), picture.toImage());
-                cell = QStringLiteral("<img src=\"%1\" height=\"16\">").arg(name);
-            } else {
-                cell = m_grid->TextMatrix(r, c).toHtmlEscaped();
-            }
-            html += (r == 0 ? QStringLiteral("<th nowrap>") : QStringLiteral("<td nowrap>")) + cell
-                    + (r == 0 ? QStringLiteral("</th>") : QStringLiteral("</td>"));
-        }
-        html += QStringLiteral("</tr>");
-    }
-    doc.setHtml(html + QStringLiteral("</table>"));
-    doc.print(&printer);
-}
-
-QString GridEditor::savePdf(const QString& path)
-{
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printGrid(printer);
-    return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("Fehler beim Speichern des Files: ") + path;
+    m_nameBox->commitIfOpen();
+    fileLoad([this] { return m_csv.importTable(); }, LoadKind::AddsToTable);
 }
 
 void GridEditor::PdfMenu_Click()
@@ -376,20 +205,15 @@ void GridEditor::PdfMenu_Click()
                                                        QStringLiteral("PDF-Datei (*.pdf)|*.pdf|"));
     if (path.isEmpty())
         return;
-    if (const QString error = savePdf(path); !error.isEmpty())
+    m_nameBox->commitIfOpen();
+    if (const QString error = m_print.savePdf(path, windowTitle()); !error.isEmpty())
         message(error, MsgButtons::Ok, MsgIcon::Critical, QString());
 }
 
 void GridEditor::DruckenMenu_Click()
 {
-    if (m_inpText->isVisible())
-        commitNameEdit();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
-    if (dialog.exec() == QDialog::Accepted)
-        printGrid(printer);
+    m_nameBox->commitIfOpen();
+    m_print.printAsked(this, windowTitle());
 }
 
 // --- helpers ---
@@ -413,11 +237,6 @@ std::optional<QString> GridEditor::input(const QString& prompt, const QString& t
     return m_services.dialogs.inputBox(prompt, title, defaultText);
 }
 
-void GridEditor::pause(double seconds)
-{
-    m_services.pause(seconds);
-}
-
 // --- the grid ---
 
 void GridEditor::Form_Activate()
@@ -429,48 +248,48 @@ void GridEditor::Form_Activate()
 
 void GridEditor::rebuildGrid()
 {
-    Busy = true;
+    const BusyScope busy(*this);
     ++m_rebuilds;
     showTable();
     pause(0.1);
-    Busy = false;
 }
 
 void GridEditor::showTable()
 {
-    NameEditActive = true;
-    // An open name edit and a waiting column dialog belong to the grid that is going away.
-    hideNameEdit();
-    ++m_gridGeneration;
-    m_grid->setUpdatesEnabled(false);
-    start_tabelle();
-    fillGrid();
-    m_grid->setUpdatesEnabled(true);
+    {
+        const NameEditScope rebuilding(*this);
+        // An open name edit and a waiting column dialog belong to the grid that is going away.
+        hideNameEdit();
+        ++m_gridGeneration;
+        m_grid->setUpdatesEnabled(false);
+        start_tabelle();
+        fillGrid();
+        m_grid->setUpdatesEnabled(true);
 
-    m_grid->selectCell(1, 1);
-    m_grid->scrollToTop();
-    EditRow = 0;
-    EditCol = 0;
-    NameEditActive = false;
+        m_grid->selectCell(1, 1);
+        m_grid->scrollToTop();
+        EditRow = 0;
+        EditCol = 0;
+    }
     GridLoaded = 1;
     m_grid->setFocus();
-    m_inpText->hide();
+    m_nameBox->InpText()->hide();
 }
 
 void GridEditor::Grid_Click()
 {
-    if (SkipNextClick) {
-        SkipNextClick = false;
+    if (m_skipNextClick) {
+        m_skipNextClick = false;
         return;
     }
-    if (Busy)
+    if (m_busy)
         return;
     gridClick();
 }
 
 void GridEditor::Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (Busy)
+    if (m_busy)
         return;
     if (key != Qt::Key_Tab) {
         gridKeyDown(key, modifiers);
@@ -482,185 +301,31 @@ void GridEditor::Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     m_grid->selectCell(to.row, to.col);
 }
 
-void GridEditor::gridKeyDown(int, Qt::KeyboardModifiers) {}
-
 void GridEditor::Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    if (Busy)
+    if (m_busy)
         return;
     gridMouseDown(button, modifiers);
 }
 
-void GridEditor::gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
-
 void GridEditor::Grid_EnterCell()
 {
-    if (Busy || GridLoaded == 0 || NameEditActive)
+    if (m_busy || GridLoaded == 0 || m_nameEditActive)
         return;
-    NameEditActive = true;
+    const NameEditScope entering(*this);
     edit_namen();
-    NameEditActive = false;
 }
 
 void GridEditor::Grid_Scroll()
 {
-    if (m_inpText->isVisible() && EditRow > 0 && EditCol > 0) {
-        commitNameEdit();
+    if (m_nameBox->isOpen() && EditRow > 0 && EditCol > 0) {
+        m_nameBox->commit();
         EditRow = 0;
         EditCol = 0;
     }
 }
 
-// --- the name edit ---
-
-void GridEditor::edit_namen()
-{
-    openNameEdit();
-}
-
-bool GridEditor::openNameEdit()
-{
-    if (!m_grid->singleCellSelected())
-        return false;
-    const int row = m_grid->Row();
-    const int col = m_grid->Col();
-    if (!isNameCell(row, col)) {
-        if (m_inpText->isVisible())
-            commitNameEdit();
-        return false;
-    }
-    if (m_inpText->isVisible() && (EditRow != row || EditCol != col) && EditRow > 0 && EditCol > 0)
-        commitNameEdit();
-
-    // Set before the text: a longer one is cut to what can be stored.
-    const int room = nameRoom(row, col);
-    m_inpText->setMaxLength(room >= 0 ? room : NoNameLimit);
-    PlaceEditBox();
-    m_inpText->show();
-    m_inpText->raise();
-    m_inpText->setFocus();
-    EditRow = row;
-    EditCol = col;
-    showNameRoom();
-    return true;
-}
-
-int GridEditor::nameRoom(int, int) const
-{
-    return -1;
-}
-
-int GridEditor::nameCapacity(int, int) const
-{
-    return -1;
-}
-
-void GridEditor::showNameRoom()
-{
-    const int capacity = m_inpText->isVisible() ? nameCapacity(EditRow, EditCol) : -1;
-    if (capacity < 0) {
-        m_roomLabel->hide();
-        return;
-    }
-    // The other name line of the area takes what the box may not.
-    const int used = int(m_inpText->text().size()) + capacity - m_inpText->maxLength();
-    m_roomLabel->setText(QStringLiteral("%1 von %2 Zeichen").arg(used).arg(capacity));
-    m_roomLabel->adjustSize();
-    const QRect box = m_inpText->geometry();
-    const QWidget* area = m_roomLabel->parentWidget();
-    // Beside the box where the window has room, else under it.
-    if (box.right() + 4 + m_roomLabel->width() <= area->width())
-        m_roomLabel->move(box.right() + 4, box.top() + (box.height() - m_roomLabel->height()) / 2);
-    else
-        m_roomLabel->move(std::max(0, box.right() + 1 - m_roomLabel->width()), box.bottom() + 1);
-    m_roomLabel->show();
-    m_roomLabel->raise();
-}
-
-void GridEditor::PlaceEditBox()
-{
-    const int row = m_grid->Row();
-    const int col = m_grid->Col();
-    const QRect cell = m_grid->cellRect(row, col);
-    const QRect area = m_grid->cellArea(col);
-    int left = cell.left();
-    int width = cell.width();
-    if (left + width > area.right() + 1)
-        width = area.right() + 1 - left;
-    if (left < area.left()) {
-        width -= area.left() - left;
-        left = area.left();
-    }
-    m_inpText->setText(m_grid->TextMatrix(row, col));
-    m_inpText->setFont(m_grid->font());
-    const QRect gridAt = m_grid->geometry();
-    m_inpText->setGeometry(gridAt.left() + left, gridAt.top() + cell.top(), std::max(width, 0), cell.height());
-}
-
-void GridEditor::hideNameEdit()
-{
-    const bool hadFocus = m_inpText->hasFocus();
-    m_inpText->hide();
-    if (hadFocus)
-        m_grid->setFocus();
-}
-
-void GridEditor::commitNameEdit()
-{
-    const int row = EditRow;
-    const bool onName = row >= 1 && row < m_grid->Rows() && isNameCell(row, EditCol);
-    // The validator lets nothing else through; whatever came in another way shows as '?'.
-    if (onName)
-        m_grid->setTextMatrix(row, EditCol, StorableName(m_inpText->text()));
-    hideNameEdit();
-    if (onName)
-        save_data_from_grid(row);
-}
-
-bool GridEditor::InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        // What was typed is kept, as Enter keeps it: moving on loses nothing.
-        commitNameEdit();
-        nameBoxTab(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
-        return true;
-    case Qt::Key_Escape:
-        // The name as it was: the cell still shows it, and nothing is stored.
-        hideNameEdit();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        commitNameEdit();
-        return true;
-    case Qt::Key_Up:
-        if (m_grid->Row() > 1) {
-            commitNameEdit();
-            m_grid->setRow(m_grid->Row() - 1);
-        }
-        return true;
-    case Qt::Key_Down:
-        if (m_grid->Row() < m_grid->Rows() - 1) {
-            commitNameEdit();
-            m_grid->setRow(m_grid->Row() + 1);
-        }
-        return true;
-    default:
-        return false;
-    }
-}
-
 // --- column dialogs ---
-
-bool GridEditor::columnDialogOpen()
-{
-    if (!m_waitingDialog)
-        return false;
-    m_waitingDialog->raise();
-    m_waitingDialog->activateWindow();
-    return true;
-}
 
 void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
                                  const std::function<bool()>& answered, const std::function<void()>& apply)
@@ -670,20 +335,9 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
     const int rowData = m_grid->RowData(row);
     const int generation = m_gridGeneration;
     show();
-    // The dialog is not modal: the editor stays usable and this operation sleeps in the event
-    // loop until the dialog answers (its buttons, its close box) or the program ends.
-    m_waitingDialog = dialog;
-    Q_EMIT columnDialogShown(dialog);
-    if (!answered()) {
-        QEventLoop loop;
-        connect(dialog, &ColumnDialog::answered, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    m_waitingDialog = nullptr;
-    if (!answered())
-        dialog->hide();
+    m_columnDialog.wait(dialog, [this, dialog] { Q_EMIT columnDialogShown(dialog); }, answered);
 
-    Busy = true;
+    const BusyScope busy(*this);
     // The answer counts only for the line it was asked for (a read or load meanwhile rebuilt
     // the grid, or the line was deleted).
     if (generation == m_gridGeneration && row >= 1 && row < m_grid->Rows() && m_grid->RowData(row) == rowData) {
@@ -691,13 +345,6 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
         apply();
     }
     pause(0.1);
-    Busy = false;
-}
-
-void GridEditor::cancelColumnDialogs()
-{
-    if (m_waitingDialog)
-        m_waitingDialog->reject();
 }
 
 // --- the window ---
@@ -710,21 +357,7 @@ QWidget* GridEditor::formArea() const
 void GridEditor::setAddressFrame(QWidget* frame)
 {
     m_addressFrame = frame;
-    placeGrid();
-}
-
-void GridEditor::placeGrid()
-{
-    const QSize area = centralWidget()->size();
-    const int formWidth = area.width() * TwipsPerPixel + FrameWidthTwips;
-    const int formHeight = area.height() * TwipsPerPixel + FrameHeightTwips;
-    const int width = std::max(0, formWidth - GridRightRoom);
-    const int height = std::max(0, formHeight - m_bottomMargin);
-    m_grid->setGeometry(pixels(GridLeft), pixels(GridTop), pixels(width), pixels(height));
-    if (m_addressFrame) {
-        const QRect at = m_grid->geometry();
-        m_addressFrame->move(at.right() + 1 - m_addressFrame->width(), at.bottom() + 1 + pixels(AddressFrameGap));
-    }
+    PlaceEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
 }
 
 void GridEditor::Form_Resize()
@@ -732,12 +365,8 @@ void GridEditor::Form_Resize()
     if (isMinimized())
         return;
     // Maximising: the second click of a double click on the title bar lands in the grid.
-    if (const QScreen* s = screen()) {
-        const QRect avail = s->availableGeometry();
-        const QRect frame = frameGeometry();
-        if (isMaximized() || (frame.width() >= avail.width() && frame.height() >= avail.height()))
-            SkipNextClick = true;
-    }
+    if (FillsScreen(*this))
+        m_skipNextClick = true;
     Grid_Scroll();
 }
 
@@ -774,15 +403,7 @@ void GridEditor::closeEvent(QCloseEvent* e)
 bool GridEditor::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == centralWidget() && e->type() == QEvent::Resize)
-        placeGrid();
-    // However the box goes away, the room it showed goes with it.
-    if (watched == m_inpText && e->type() == QEvent::Hide)
-        m_roomLabel->hide();
-    if (watched == m_inpText && e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && InpText_KeyDown(k->key(), k->modifiers()))
-            return true;
-    }
+        PlaceEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
     return QMainWindow::eventFilter(watched, e);
 }
 

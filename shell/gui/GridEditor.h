@@ -1,9 +1,15 @@
 #pragma once
-#include "shell/BrandCaptions.h"
 #include "shell/CsvTable.h"
 #include "shell/EditorServices.h"
+#include "shell/FlagScope.h"
 #include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
+#include "shell/gui/ColumnDialogWait.h"
+#include "shell/gui/EditorFormLayout.h"
+#include "shell/gui/EditorMenus.h"
+#include "shell/gui/GridCsv.h"
+#include "shell/gui/GridPrint.h"
+#include "shell/gui/NameEditBox.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -16,41 +22,18 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPrinter;
 
 namespace kx2 {
 
 class ColumnDialog;
 class FlexGrid;
 
-// How an editor's window is laid out.
-struct GridEditorDesign {
-    const char* formName; // "LokdatenFrm"
-    QString caption;      // "Lok-Datensätze:"
-    const char* gridName; // "LokdatenGrid"
-    // 1: column 0 stays in place as the grid scrolls (the locomotives' addresses);
-    // 0: the grid has one fixed header row only and column 0 is an ordinary column.
-    int fixedCols;
-    // Twips from the grid's bottom to the form's: 1100, or 1800 where the address frame sits
-    // under the grid.
-    int bottomMargin;
-    // Columns 0..frozenCols-1 (the address and the names) stay in view as the grid scrolls
-    // sideways.
-    int frozenCols = 0;
-};
-
-// An item of an editor's file menu.
-struct EditorMenuItem {
-    const char* name; // object name: "LadenMenu"
-    QString caption;
-    std::function<void()> action;
-};
-
 // What every grid editor (locomotives, accessories, feedback, routes) does alike: the grid and
-// the name box InpText laid over a name cell, the grid's events with the form flags that guard
-// them, the wait for a column dialog, the file and device menus, the form's resize rules, and
-// the way back to the main window. Each editor says in its overrides what it shows, which
-// cells are name cells and what its clicks, keys and transfers do.
+// the name box laid over a name cell (NameEditBox), the grid's events with the form flags that
+// guard them, the wait for a column dialog, the file and device menus (CSV: GridCsv, paper and
+// PDF: GridPrint), the form's resize rules, and the way back to the main window. Each editor
+// says in its overrides what it shows, which cells are name cells and what its clicks, keys and
+// transfers do.
 //
 // The grid is rebuilt from the editor's table whenever the window is activated while its
 // grid-loaded flag is 0.
@@ -74,7 +57,7 @@ public:
     virtual void save_data_from_grid(int row) = 0;
     // Opens the name edit on the current cell if it is a name cell; elsewhere an open edit is
     // committed.
-    virtual void edit_namen();
+    virtual void edit_namen() { openNameEdit(); }
 
     // Activation: rebuilds the grid from the table when GridLoaded is 0.
     void Form_Activate();
@@ -87,18 +70,22 @@ public:
     // file dialog; an import rebuilds the grid, a refused one tells the line and why.
     void CsvExportMenu_Click();
     void CsvImportMenu_Click();
-    // "Drucken...", "Als PDF speichern...".
+    // "Drucken...", "Als PDF speichern...": the grid as the window shows it.
     void DruckenMenu_Click();
     void PdfMenu_Click();
-    // The grid as the window shows it, symbol pictures included, under the caption, the
-    // station's serial number and the date. savePdf returns "" or why the file was not written.
-    void printGrid(QPrinter& printer);
-    QString savePdf(const QString& path);
 
     // --- form state ---
-    bool Busy = false;           // a handler changes the grid: grid events do nothing
-    bool NameEditActive = false; // EnterCell does nothing
-    bool SkipNextClick = false;  // the next grid click does nothing (after maximising)
+    bool Busy() const { return m_busy; }                     // a handler changes the grid: grid events do nothing
+    bool NameEditActive() const { return m_nameEditActive; } // EnterCell does nothing
+    bool SkipNextClick() const { return m_skipNextClick; }   // the next grid click does nothing (after maximising)
+    // Busy and NameEditActive are set only while one of these lives.
+    struct BusyScope : FlagScope {
+        explicit BusyScope(GridEditor& editor) : FlagScope(editor.m_busy) {}
+    };
+    struct NameEditScope : FlagScope {
+        explicit NameEditScope(GridEditor& editor) : FlagScope(editor.m_nameEditActive) {}
+    };
+
     // Program-wide: the cell of the open name edit (0: none), shared by all editors, and this
     // editor's grid-loaded flag (0: rebuild at the next activation).
     int& EditRow;
@@ -106,13 +93,13 @@ public:
     int& GridLoaded;
 
     FlexGrid* grid() const { return m_grid; }
-    QLineEdit* InpText() const { return m_inpText; }
+    QLineEdit* InpText() const { return m_nameBox->InpText(); }
     // Beside the name box while it is open: how much of the name area is used.
-    QLabel* InpTextRoom() const { return m_roomLabel; }
-    QMenu* DateiMenu() const { return m_dateiMenu; }
-    QMenu* KXMenu() const { return m_kxMenu; }
+    QLabel* InpTextRoom() const { return m_nameBox->InpTextRoom(); }
+    QMenu* DateiMenu() const { return m_menus.file(); }
+    QMenu* KXMenu() const { return m_menus.device(); }
     // The menu item with this object name ("LadenMenu", "SendToKX2Menu", ...).
-    QAction* menuItem(const QString& name) const;
+    QAction* menuItem(const QString& name) const { return m_menus.item(name); }
     // How often the grid was built from the table.
     int rebuildCount() const { return m_rebuilds; }
 
@@ -140,16 +127,16 @@ protected:
     virtual bool isNameCell(int row, int col) const = 0;
     // How many characters the name box takes on this name cell; -1: as many as are typed (the
     // store cuts them).
-    virtual int nameRoom(int row, int col) const;
+    virtual int nameRoom(int, int) const { return -1; }
     // How many characters the name area of this cell's record holds in all (both lines of a
     // two-line area): the box shows "12 von 23 Zeichen" beside it. -1: it shows nothing.
-    virtual int nameCapacity(int row, int col) const;
+    virtual int nameCapacity(int, int) const { return -1; }
     // A grid click that SkipNextClick and Busy let through: the column operations.
     virtual void gridClick() = 0;
     // A key on the grid other than Tab, unless Busy.
-    virtual void gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    virtual void gridKeyDown(int, Qt::KeyboardModifiers) {}
     // A mouse button pressed on the grid, unless Busy.
-    virtual void gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    virtual void gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
     // Tab (back: with shift) in the name box, after what was typed is stored: where the grid goes.
     virtual void nameBoxTab(bool back) = 0;
     // The device menu's transfers. The read says false when it did not run (the table is as
@@ -157,7 +144,7 @@ protected:
     virtual bool readDatabase() = 0;
     virtual bool sendDatabase() = 0;
     // The record a grid line shows, for its mark; -1 for none.
-    virtual int recordOfLine(int row) const;
+    virtual int recordOfLine(int) const { return -1; }
     // The table as CSV, over the records the grid shows.
     virtual CsvTable csvTable() = 0;
 
@@ -171,17 +158,15 @@ protected:
     void setAddressFrame(QWidget* frame);
 
     // The name edit on the current cell, when it is a name cell; true when it is open now.
-    bool openNameEdit();
-    void PlaceEditBox();
-    // Cell (EditRow, EditCol) := text of InpText; hide it; save_data_from_grid (EditRow).
-    void commitNameEdit();
-    void hideNameEdit();
+    bool openNameEdit() { return m_nameBox->open(); }
+    // The name box goes, what was typed with it.
+    void hideNameEdit() { m_nameBox->hide(); }
     // The grid built anew from the table, with the first data cell current and nothing being
     // edited; answers of column dialogs asked before are dropped.
     void showTable();
 
     // One column dialog at a time: when one is open it is brought to the front and true returned.
-    bool columnDialogOpen();
+    bool columnDialogOpen() { return m_columnDialog.bringForward(); }
     // Shows a column dialog for the current cell (`show` sets its hand-over values and shows it)
     // and waits, the event loop running, until `answered` holds or the dialog was closed. Then,
     // with Busy set, `apply` runs on that same cell, unless the grid was rebuilt or the line lost
@@ -203,7 +188,7 @@ protected:
     // A named question (Enter presses No where Yes would destroy data).
     MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText);
-    void pause(double seconds);
+    void pause(double seconds) { m_services.pause(seconds); }
     const EditorServices& services() const { return m_services; }
 
     bool event(QEvent* e) override;
@@ -219,28 +204,25 @@ private:
     void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Grid_EnterCell();
     void Grid_Scroll();
-    // Tab and Shift+Tab keep what was typed and move on, Enter keeps it, Escape gives it up,
-    // Up and Down keep it and change the line.
-    bool InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void showNameRoom();
     void Form_Resize();
-    void placeGrid();
     // Runs a device transfer with the file and device menus shut, so that no second one starts.
     void runTransfer(const std::function<void()>& transfer);
-    void cancelColumnDialogs();
 
     EditorServices m_services;
     int m_bottomMargin;
     FlexGrid* m_grid;
-    QLineEdit* m_inpText;
-    QLabel* m_roomLabel;
+    NameEditBox* m_nameBox = nullptr;
+    GridCsv m_csv;
+    GridPrint m_print;
     QWidget* m_addressFrame = nullptr;
-    QMenu* m_dateiMenu = nullptr;
-    QMenu* m_kxMenu = nullptr;
-    QDialog* m_waitingDialog = nullptr;
+    EditorMenus m_menus;
+    ColumnDialogWait m_columnDialog;
     int m_gridGeneration = 0;
     int m_rebuilds = 0;
     bool m_transferRunning = false;
+    bool m_busy = false;
+    bool m_nameEditActive = false;
+    bool m_skipNextClick = false;
     std::unique_ptr<UnsavedChanges> m_changes;
 };
 

@@ -132,7 +132,7 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
         EXPECT_EQ(rig.grid()->TextMatrix(2, c.col), QString::fromUtf8(c.cell));
         EXPECT_FALSE(shown->isVisible());
         EXPECT_EQ(std::pair(rig.grid()->Row(), rig.grid()->Col()), std::pair(2, c.col));
-        EXPECT_FALSE(rig.frm.Busy);
+        EXPECT_FALSE(rig.frm.Busy());
     }
 }
 
@@ -254,7 +254,7 @@ TEST(LokdatenDialogWait, TheEditorStaysUsableAndAnAnswerGoesOnlyWhereItWasAskedF
     rig.open();
     bool sawBusy = true;
     rig.whenDialogShown([&](QDialog* d) {
-        sawBusy = rig.frm.Busy;
+        sawBusy = rig.frm.Busy();
         rig.click(2, 2);
         rig.typeName(QStringLiteral("während"));
         rig.nameKey(Qt::Key_Return);

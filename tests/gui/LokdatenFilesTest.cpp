@@ -48,7 +48,7 @@ TEST(LokdatenFiles, OnlyATakenFileRebuildsTheGrid)
     ASSERT_EQ(rig.dialogs.messageCount(), 1);
     EXPECT_EQ(rig.dialogs.last().text, QStringLiteral("Falsches Fileformat"));
     EXPECT_EQ(rig.frm.rebuildCount(), builds);
-    EXPECT_FALSE(rig.frm.Busy);
+    EXPECT_FALSE(rig.frm.Busy());
     rig.click(2, 2);
     EXPECT_TRUE(rig.inp()->isVisible()) << "clicks work as before";
     rig.nameKey(Qt::Key_Return);
@@ -59,7 +59,7 @@ TEST(LokdatenFiles, OnlyATakenFileRebuildsTheGrid)
     EXPECT_GE(rig.ctx.link.pausedSeconds() - pausedBefore, 0.3);
     EXPECT_EQ(rig.frm.rebuildCount(), builds + 1);
     EXPECT_EQ(std::tuple(rig.grid()->Rows(), rig.grid()->TextMatrix(1, 2), rig.grid()->RowData(1)), std::tuple(3, QString("V 200"), 4));
-    EXPECT_EQ(std::pair(rig.ctx.LocoGridLoaded, rig.frm.Busy), std::pair(1, false));
+    EXPECT_EQ(std::pair(rig.ctx.LocoGridLoaded, rig.frm.Busy()), std::pair(1, false));
 }
 
 // A save takes the name still being typed; one record is saved by the click after the armed
@@ -115,7 +115,7 @@ TEST(LokdatenFiles, ClearingEmptiesTableAndGridWithoutAQuestion)
         ASSERT_EQ(std::pair(rig.ctx.loco.status(row), rig.ctx.loco.value(row, 32)), std::pair(255, 255)) << row;
     EXPECT_EQ(rig.ctx.loco.value(1, LocoTable::FormatCode), 83) << "the format columns stay";
     EXPECT_EQ(std::tuple(rig.grid()->Rows(), rig.grid()->RowData(1), rig.grid()->Row(), rig.grid()->Col()), std::tuple(2, -1, 1, 1));
-    EXPECT_EQ(std::tuple(rig.inp()->isVisible(), rig.ctx.EditRow, rig.ctx.LocoGridLoaded, rig.frm.Busy), std::tuple(false, 0, 1, false));
+    EXPECT_EQ(std::tuple(rig.inp()->isVisible(), rig.ctx.EditRow, rig.ctx.LocoGridLoaded, rig.frm.Busy()), std::tuple(false, 0, 1, false));
 }
 
 // A record whose address is taken: cancelled, nothing is inserted and the grid stays; with a free
@@ -128,14 +128,14 @@ TEST(LokdatenFiles, ARecordWhoseAddressIsTakenRebuildsOnlyOnceInserted)
     rig.files.chooseNext(rig.path("einer.ISD"));
     rig.dialogs.answerNext(MsgAnswer::Cancel);
     rig.menu("DS_LadenMenu");
-    EXPECT_EQ(std::tuple(rig.dialogs.messageCount(), rig.frm.rebuildCount(), rig.frm.Busy), std::tuple(2, builds, false));
+    EXPECT_EQ(std::tuple(rig.dialogs.messageCount(), rig.frm.rebuildCount(), rig.frm.Busy()), std::tuple(2, builds, false));
     rig.files.chooseNext(rig.path("einer.ISD"));
     rig.dialogs.inputNext(QStringLiteral("39"));
     rig.menu("DS_LadenMenu");
     EXPECT_EQ(rig.frm.rebuildCount(), builds + 1);
     EXPECT_EQ(std::tuple(rig.grid()->Rows(), rig.grid()->TextMatrix(4, 0), rig.grid()->TextMatrix(4, 2)),
               std::tuple(6, QString("39"), QString("Köf II")));
-    EXPECT_FALSE(rig.frm.Busy);
+    EXPECT_FALSE(rig.frm.Busy());
 }
 
 // "Als PDF speichern..." writes the table with the station in the heading; "CSV importieren..."

@@ -64,7 +64,7 @@ TEST(LokdatenGrid, ShowsEveryRecordInSlotOrderAndAnEmptyEntryLine)
     EXPECT_EQ(g->RowHeightPx(1), 41) << "room for the pictures";
     EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(1, 1));
     EXPECT_TRUE(g->singleCellSelected());
-    EXPECT_EQ(std::tuple(rig.ctx.LocoGridLoaded, rig.ctx.EditRow, rig.inp()->isVisible(), rig.frm.Busy, rig.frm.NameEditActive),
+    EXPECT_EQ(std::tuple(rig.ctx.LocoGridLoaded, rig.ctx.EditRow, rig.inp()->isVisible(), rig.frm.Busy(), rig.frm.NameEditActive()),
               std::tuple(1, 0, false, false, false));
 
     // Activation rebuilds only while the grid is not loaded.
@@ -342,22 +342,23 @@ TEST(LokdatenKeys, TabWrapsArrowsMoveAndABusyOrJustMaximisedGridIgnoresItsEvents
     EXPECT_TRUE(rig.inp()->isVisible()) << "the name column opens the name edit";
     rig.nameKey(Qt::Key_Return);
 
-    rig.frm.Busy = true;
-    rig.grid()->selectCell(1, 2);
-    rig.gridKey(Qt::Key_Delete);
-    rig.clickAddress(1);
-    rig.click(1, 3);
-    EXPECT_FALSE(rig.inp()->isVisible());
-    EXPECT_TRUE(rig.dialogs.calls.empty());
-    EXPECT_EQ(rig.dialogsAnswered, 0);
-    rig.frm.Busy = false;
+    {
+        const GridEditor::BusyScope busy(rig.frm);
+        rig.grid()->selectCell(1, 2);
+        rig.gridKey(Qt::Key_Delete);
+        rig.clickAddress(1);
+        rig.click(1, 3);
+        EXPECT_FALSE(rig.inp()->isVisible());
+        EXPECT_TRUE(rig.dialogs.calls.empty());
+        EXPECT_EQ(rig.dialogsAnswered, 0);
+    }
 
     const QRect screen = rig.frm.screen()->availableGeometry();
     rig.frm.resize(screen.width() + 50, screen.height() + 50);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(rig.frm.SkipNextClick);
+    EXPECT_TRUE(rig.frm.SkipNextClick());
     rig.click(1, 3);
-    EXPECT_FALSE(rig.frm.SkipNextClick);
+    EXPECT_FALSE(rig.frm.SkipNextClick());
     EXPECT_EQ(rig.frm.speedDialog(), nullptr) << "the click after maximising does nothing";
 }
 
@@ -387,7 +388,7 @@ TEST(LokdatenDevice, AReadFromTheEditorShutsItsMenusMeanwhileAndRebuilds)
     int messages = 0;
     rig.bus.setMonitor([&](const QByteArray&) {
         menusOpen = menusOpen || rig.frm.KXMenu()->menuAction()->isEnabled() || rig.frm.DateiMenu()->menuAction()->isEnabled();
-        gridBusy = rig.frm.Busy;
+        gridBusy = rig.frm.Busy();
         if (++messages == 50)
             rig.frm.ReadfromKX2Menu_Click();
     });
@@ -399,7 +400,7 @@ TEST(LokdatenDevice, AReadFromTheEditorShutsItsMenusMeanwhileAndRebuilds)
     EXPECT_TRUE(gridBusy);
     EXPECT_EQ(rig.frm.rebuildCount(), builds + 1);
     EXPECT_TRUE(rig.frm.KXMenu()->menuAction()->isEnabled() && rig.frm.DateiMenu()->menuAction()->isEnabled());
-    EXPECT_FALSE(rig.frm.Busy);
+    EXPECT_FALSE(rig.frm.Busy());
     EXPECT_EQ(std::pair(rig.grid()->Rows(), rig.grid()->TextMatrix(2, 2)), std::pair(5, QStringLiteral("Köf II")));
 
     const int requests = rig.station.requestCount();

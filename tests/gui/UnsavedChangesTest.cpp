@@ -1,6 +1,7 @@
 // Nothing lost without asking: every editor asks before a read, a load, a blanking, leaving it
-// or ending the program would drop changes neither sent nor saved; Nein keeps them. Changed, new
-// and deleted lines are marked until sent. Destructive questions default to Nein.
+// (a CSV export saves nothing) or ending the program would drop changes neither sent nor saved;
+// Nein keeps them. Changed, new and deleted lines are marked until sent. Destructive questions
+// default to Nein.
 #include "AppRig.h"
 
 #include "accessory/AccessoryTable.h"
@@ -10,6 +11,7 @@
 #include "shell/gui/QtUserDialogs.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -68,6 +70,16 @@ const DropPath kPaths[] = {
     {"close", [](AppRig&, GridEditor& e) { e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger(); }},
     {"end", [](AppRig& r, GridEditor&) { r.win.close(); }},
     {"backup", [](AppRig& r, GridEditor&) { r.win.findChild<QAction*>(QStringLiteral("Sicherung_menu"))->trigger(); }},
+    // A CSV is no copy of the table to load again: leaving after one still asks.
+    {"close after CSV export",
+     [](AppRig& r, GridEditor& e) {
+         QTemporaryDir dir;
+         r.files.chooseNext(dir.filePath(QStringLiteral("tabelle.csv")));
+         e.menuItem(QStringLiteral("CsvExportMenu"))->trigger();
+         EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("tabelle.csv"))));
+         r.files.calls.clear();
+         e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
+     }},
 };
 
 // A name typed into the first line and stored.
