@@ -166,7 +166,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
 {
     struct Case {
         const char* name;
-        QString from, to;  // replaced in the exported text
+        QString from, to;  // replaced in the exported text; without `from`, `to` is the whole file
         QString error;     // "" : taken
     };
     const Case cases[] = {
@@ -179,6 +179,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         {"unknown column", "f28", "f29", "Zeile 1: unbekannte Spalte \"f29\""},
         {"open quote", "Köf II", "\"Köf II", "Zeile 2: Anführungszeichen nicht geschlossen"},
         {"name too long", "Köf II", "Köf II der Baureihe 323 a", "Zeile 2: Name: \"Köf II der Baureihe 323 a\" ist länger als 23"},
+        {"one address twice", "", "Adresse;Name\r\n38;Köf II\r\n\r\n38;Köf III\r\n", "Zeile 4: Adresse 38 steht schon in Zeile 2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -194,7 +195,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         const QByteArray exported = WriteCsv(LocoCsv(data));
         ASSERT_TRUE(exported.startsWith("\xEF\xBB\xBF" "Adresse;Name;Datenformat;Höchstgeschwindigkeit;f0;"));
         EXPECT_EQ(ReadCsv(LocoCsv(data), exported).changedRecords, 0) << "unchanged file, nothing to send";
-        const QString edited = QString::fromUtf8(exported).replace(c.from, c.to);
+        const QString edited = c.from.isEmpty() ? c.to : QString::fromUtf8(exported).replace(c.from, c.to);
         const CsvImport taken = ReadCsv(LocoCsv(data), edited.toUtf8());
         if (!c.error.isEmpty()) {
             EXPECT_TRUE(taken.error.startsWith(c.error)) << taken.error.toStdString();
