@@ -120,12 +120,14 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnS
         const char* file; // spoiled: `from` replaced by `to`, or removed when `from` is empty
         QByteArray from, to;
         QString refused; // the file named; "" : sent
+        const char* failed = nullptr; // to a station that stores a byte wrongly, checked: what the run says
     } cases[] = {
         {"as written", "sicherung.txt", "-", "-", ""},
         {"a file missing", "rueckmelder.isd", "", "", "rueckmelder.isd"},
         {"a byte changed", "rueckmelder.isd", "Version 1.0", "Version 1.1", "rueckmelder.isd"},
         {"not listed", "sicherung.txt", "datei=rueckmelder", "datei=rueckmeldex", "rueckmelder.isd"},
         {"without file lines", "sicherung.txt", "datei=", "alt=", "lokdaten.isd"},
+        {"checked, a byte stored wrongly", "sicherung.txt", "-", "-", "", "Fehler beim Senden oder Prüfen: Lokomotiven; vollständig gesendet: keine"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,10 +137,16 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnS
         const QByteArray bytes = readAll(f.fileName()).replace(c.from, c.to);
         ASSERT_TRUE(c.from.isEmpty() ? f.remove() : f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
         SimRig to;
+        to.station.faults().corruptWritesEvery = c.failed ? 2 : 0;
+        to.ctx.settings.VerifyAfterSend = c.failed != nullptr;
         const StationRunOutcome restored = RestoreStation(to.ctx, folder);
         QStringList asked;
         for (const FakeDialogs::Call& call : to.dialogs.calls)
             asked << (call.question == Question::ReplaceOtherStation ? call.title : QString());
+        if (c.failed) {
+            EXPECT_EQ(restored.text, QString::fromUtf8(c.failed));
+            continue;
+        }
         if (c.refused.isEmpty()) {
             EXPECT_TRUE(restored.ok()) << restored.text.toStdString();
             EXPECT_EQ(asked.join(QString()), QStringLiteral("Magnetartikel")) << "no other database asked";
@@ -156,6 +164,7 @@ TEST(FileErrors, SayWhatTheSystemSaidInGerman)
     const auto words = [&](const QString& system) { return FileErrorWords(dir.filePath("x"), system, FileAccess::Write); };
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOSPC))), QStringLiteral("Datenträger voll"));
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(EROFS))), QStringLiteral("Datenträger schreibgeschützt"));
+    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOTDIR))), QStringLiteral("ein Teil des Pfads ist kein Ordner"));
     EXPECT_EQ(words(QStringLiteral("Unknown error")), QStringLiteral("Fehler des Systems ohne nähere Angabe"));
     EXPECT_EQ(SaveCsvFile(CsvTable{}, dir.path()), QDir::toNativeSeparators(dir.path()) + QChar(13) + QStringLiteral("ist ein Ordner"));
 }
