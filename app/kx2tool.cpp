@@ -14,7 +14,9 @@
 #include "app/gui/AppWindows.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#if KX2_SCREENSHOT_TOUR
 #include "app/gui/ScreenshotTour.h"
+#endif
 #include "sim/PortSwitch.h"
 #include "sim/SimCommandStation.h"
 
@@ -30,6 +32,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#if KX2_SCREENSHOT_TOUR
 namespace {
 
 // The pictures and the help text of the program folder, copied into the tour's own folder.
@@ -57,6 +60,7 @@ constexpr int kTourRangeRecords = 24;
 constexpr int kTourRoutes = 80;
 
 } // namespace
+#endif
 
 int main(int argc, char** argv)
 {
@@ -80,11 +84,6 @@ int main(int argc, char** argv)
         QStringLiteral("program-folder"),
         QStringLiteral("Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
         QStringLiteral("ordner"));
-    // For the documentation: photographs every window on the built-in command station, in a
-    // folder of its own (settings and station memory included), and ends.
-    QCommandLineOption screenshotsOption(QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
-                                         QStringLiteral("ordner"));
-    screenshotsOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption traceOption(
         QStringLiteral("trace"),
         QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
@@ -92,10 +91,18 @@ int main(int argc, char** argv)
     parser.addOption(traceOption);
     parser.addOption(simulatorOption);
     parser.addOption(folderOption);
+#if KX2_SCREENSHOT_TOUR
+    // For the documentation: photographs every window on the built-in command station, in a
+    // folder of its own (settings and station memory included), and ends.
+    QCommandLineOption screenshotsOption(QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
+                                         QStringLiteral("ordner"));
+    screenshotsOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotsOption);
+#endif
     parser.process(app);
 
     QString programFolder = parser.isSet(folderOption) ? parser.value(folderOption) : kx2::programFolderPath();
+#if KX2_SCREENSHOT_TOUR
     const bool tour = parser.isSet(screenshotsOption);
     QTemporaryDir tourFolder;
     if (tour) {
@@ -105,6 +112,9 @@ int main(int argc, char** argv)
         }
         programFolder = tourFolder.path();
     }
+#else
+    const bool tour = false;
+#endif
     const QString brand = QString::fromLatin1(kx2::BrandCode);
 
     kx2::SystemClock clock;
@@ -147,6 +157,7 @@ int main(int argc, char** argv)
         settings.ComPortIsText = true;
         win.ShowSettings();
     }
+#if KX2_SCREENSHOT_TOUR
     if (tour) {
         port.station().seedLocomotives(kTourLocomotives);
         port.station().seedAccessories(kTourRangeRecords);
@@ -159,6 +170,7 @@ int main(int argc, char** argv)
         });
         return app.exec();
     }
+#endif
     win.show();
     return app.exec();
 }

@@ -106,13 +106,14 @@ int runSim(const QStringList& args)
     const QCommandLineOption chatter(QStringLiteral("chatter"), QStringLiteral("andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)"), QStringLiteral("MS"));
     const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QStringLiteral("Quittung und Bereitmeldung in einem Stück"));
     const QCommandLineOption corrupt(QStringLiteral("corrupt-writes-every"), QStringLiteral("jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)"), QStringLiteral("N"));
+    const QCommandLineOption corruptByte(QStringLiteral("corrupt-byte"), QStringLiteral("welches Byte einer Datenseite --corrupt-writes-every verändert (0..15, Standard 5)"), QStringLiteral("K"));
     const QCommandLineOption garble(QStringLiteral("garble-every"), QStringLiteral("jede N-te Antwort (der Zentrale wie des Fahrstraßenmoduls) kommt mit einem veränderten Bit an, die Prüfsumme stimmt dann nicht"), QStringLiteral("N"));
     const QCommandLineOption moduleCorrupt(QStringLiteral("module-corrupt-every"), QStringLiteral("jede N-te geschriebene Variable speichert das Fahrstraßenmodul um 10 zu hoch (den nächsten Magnetartikel oder Rückmelder)"), QStringLiteral("N"));
     const QCommandLineOption unplug(QStringLiteral("unplug-after"), QStringLiteral("Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, lbserver, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
                   moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
-                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, garble,
+                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, corruptByte, garble,
                   moduleCorrupt, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
@@ -164,6 +165,7 @@ int runSim(const QStringList& args)
         {chatter, chatterMs, 1, 3600000, Digits::Decimal},
         {unplug, faults.unplugAfterMessages, 1, 100000000, Digits::Decimal},
         {corrupt, faults.corruptWritesEvery, 1, 100000000, Digits::Decimal},
+        {corruptByte, faults.corruptByte, 0, 15, Digits::Decimal},
         {garble, faults.garbleEvery, 1, 100000000, Digits::Decimal},
         {moduleCorrupt, faults.routeModule.corruptWritesEvery, 1, 100000000, Digits::Decimal},
     };

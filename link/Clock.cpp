@@ -15,6 +15,14 @@ qint64 monotonicNs()
 }
 } // namespace
 
+std::function<void()> TimerToken::guard(std::function<void()> fn) const
+{
+    return [alive = std::weak_ptr<char>(m_alive), fn = std::move(fn)] {
+        if (!alive.expired())
+            fn();
+    };
+}
+
 SystemClock::SystemClock() : m_originNs(monotonicNs()) {}
 
 double SystemClock::now() const

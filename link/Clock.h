@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace kx2 {
 
@@ -26,6 +27,21 @@ public:
     // Runs fn once, about `delay` seconds from now, from inside a later yield.
     // Devices that answer later (the simulator) schedule their answers through this.
     virtual void callAfter(double delay, std::function<void()> fn) = 0;
+};
+
+// Cancels the calls its owner scheduled when the owner goes away: an object whose scheduled
+// calls reach back into it keeps one as its last member and passes each call through guard().
+// A guarded call that comes due after the token was destroyed does nothing.
+class TimerToken {
+public:
+    TimerToken() = default;
+    TimerToken(const TimerToken&) = delete;
+    TimerToken& operator=(const TimerToken&) = delete;
+
+    std::function<void()> guard(std::function<void()> fn) const;
+
+private:
+    std::shared_ptr<char> m_alive = std::make_shared<char>(0);
 };
 
 // Wall time on the Qt event loop: QElapsedTimer for now(), a single-shot timer to bound the wait.

@@ -204,16 +204,22 @@ void IsdReader::fail(const QString& detail, int line)
     m_detail = QStringLiteral("Zeile %1: %2").arg(line > 0 ? line : m_lineNo).arg(detail);
 }
 
-bool IsdReader::readCell(std::optional<int>& value)
+bool IsdReader::cellLine(QByteArray& line)
 {
     if (m_error != IsdError::None)
         return false;
+    if (nextLine(line))
+        return true;
+    m_error = IsdError::Read;
+    m_detail = QStringLiteral("Datei endet nach Zeile %1").arg(m_lineNo);
+    return false;
+}
+
+bool IsdReader::readCell(std::optional<int>& value)
+{
     QByteArray line;
-    if (!nextLine(line)) {
-        m_error = IsdError::Read;
-        m_detail = QStringLiteral("Datei endet nach Zeile %1").arg(m_lineNo);
+    if (!cellLine(line))
         return false;
-    }
     const QByteArray t = trimBlanks(line);
     if (t.isEmpty()) {
         value.reset();
@@ -252,14 +258,9 @@ bool IsdReader::readCell(std::optional<int>& value)
 
 bool IsdReader::readText(QString& text)
 {
-    if (m_error != IsdError::None)
-        return false;
     QByteArray line;
-    if (!nextLine(line)) {
-        m_error = IsdError::Read;
-        m_detail = QStringLiteral("Datei endet nach Zeile %1").arg(m_lineNo);
+    if (!cellLine(line))
         return false;
-    }
     text = textOf(line);
     return true;
 }

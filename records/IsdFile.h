@@ -111,6 +111,8 @@ public:
 
 private:
     bool nextLine(QByteArray& line);
+    // The line of the next cell; false after an earlier failure or at the end of the file.
+    bool cellLine(QByteArray& line);
     void failAt(const QString& reason);
 
     QFile m_file;

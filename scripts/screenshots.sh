@@ -9,8 +9,9 @@ out="${1:-$build/screenshots}"
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
 
 bash "$root/scripts/deps.sh"
-if [ ! -x "$build/kx2tool" ]; then
-  bash "$root/scripts/build.sh"
+# The tour is built in unless a build turned it off.
+if [ ! -x "$build/kx2tool" ] || grep -q '^KX2_SCREENSHOT_TOUR:BOOL=OFF' "$build/CMakeCache.txt" 2>/dev/null; then
+  bash "$root/scripts/build.sh" -DKX2_SCREENSHOT_TOUR=ON
 fi
 mkdir -p "$out"
 rm -f "$out"/[0-9][0-9]_*.png

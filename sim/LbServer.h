@@ -28,7 +28,6 @@ public:
     quint16 port() const;
     void close();
     QString errorText() const { return m_error; }
-    int clientCount() const { return int(m_clients.size()); }
 
     // The message of a SEND line, or why there is none.
     static QByteArray parseSend(const QByteArray& line, QString& why);

@@ -26,7 +26,6 @@ public:
     bool linkTo(const QString& path);
     // Closes the pseudo-terminal and removes the link.
     void stop();
-    bool running() const { return m_master >= 0; }
     QString errorText() const { return m_error; }
 
     void busReceive(const QByteArray& bytes) override;

@@ -3,16 +3,12 @@
 #include "link/Clock.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace kx2::sim {
 
-SimBus::SimBus(Clock& clock) : m_clock(clock), m_alive(std::make_shared<bool>(true)) {}
+SimBus::SimBus(Clock& clock) : m_clock(clock) {}
 
-SimBus::~SimBus()
-{
-    *m_alive = false;
-}
+SimBus::~SimBus() = default;
 
 void SimBus::attach(Endpoint* endpoint)
 {
@@ -24,9 +20,6 @@ void SimBus::detach(Endpoint* endpoint)
 {
     m_endpoints.erase(std::remove(m_endpoints.begin(), m_endpoints.end(), endpoint), m_endpoints.end());
     m_framers.erase(endpoint);
-    for (auto& p : m_queue)
-        if (p.skip == endpoint)
-            p.skip = nullptr;
 }
 
 void SimBus::transmit(Endpoint* from, const QByteArray& bytes)
@@ -40,25 +33,21 @@ void SimBus::transmit(Endpoint* from, const QByteArray& bytes)
         burst += message;
     }
     if (!burst.isEmpty())
-        schedule(burst, m_echo ? nullptr : from);
+        schedule(burst);
 }
 
 void SimBus::injectRaw(const QByteArray& bytes)
 {
     if (!m_vanished && !bytes.isEmpty())
-        schedule(bytes, nullptr);
+        schedule(bytes);
 }
 
-void SimBus::schedule(const QByteArray& bytes, Endpoint* skip)
+void SimBus::schedule(const QByteArray& bytes)
 {
     const double now = m_clock.now();
-    std::weak_ptr<bool> alive = m_alive;
-    auto call = [this, alive] {
-        if (auto a = alive.lock(); a && *a)
-            pump();
-    };
+    const auto call = m_timers.guard([this] { pump(); });
     if (m_baud <= 0) {
-        m_queue.push_back({now, bytes, skip});
+        m_queue.push_back({now, bytes});
         m_clock.callAfter(0, call);
         return;
     }
@@ -67,7 +56,7 @@ void SimBus::schedule(const QByteArray& bytes, Endpoint* skip)
     double t = std::max(now, m_lineFreeAt);
     for (char c : bytes) {
         t += byteTime;
-        m_queue.push_back({t, QByteArray(1, c), skip});
+        m_queue.push_back({t, QByteArray(1, c)});
         m_clock.callAfter(t - now, call);
     }
     m_lineFreeAt = t;
@@ -79,24 +68,20 @@ void SimBus::pump()
     while (!m_queue.empty() && !m_vanished) {
         if (m_queue.front().due > now) {
             // A timer that fired a little early: look again when the byte is due.
-            std::weak_ptr<bool> alive = m_alive;
-            m_clock.callAfter(m_queue.front().due - now, [this, alive] {
-                if (auto a = alive.lock(); a && *a)
-                    pump();
-            });
+            m_clock.callAfter(m_queue.front().due - now, m_timers.guard([this] { pump(); }));
             return;
         }
         Pending p = std::move(m_queue.front());
         m_queue.pop_front();
         // Bytes that are all due by now arrive together, as a backlog does at a real port.
-        while (!m_queue.empty() && m_queue.front().due <= now && m_queue.front().skip == p.skip) {
+        while (!m_queue.empty() && m_queue.front().due <= now) {
             p.bytes += m_queue.front().bytes;
             m_queue.pop_front();
         }
         // A copy: an endpoint may attach or detach while it handles the bytes.
         const std::vector<Endpoint*> endpoints = m_endpoints;
         for (Endpoint* e : endpoints)
-            if (e != p.skip && std::find(m_endpoints.begin(), m_endpoints.end(), e) != m_endpoints.end())
+            if (std::find(m_endpoints.begin(), m_endpoints.end(), e) != m_endpoints.end())
                 e->busReceive(p.bytes);
     }
 }

@@ -1,16 +1,12 @@
 #pragma once
+#include "link/Clock.h"
 #include "sim/SimFramer.h"
 
 #include <QByteArray>
 #include <deque>
 #include <functional>
 #include <map>
-#include <memory>
 #include <vector>
-
-namespace kx2 {
-class Clock;
-}
 
 namespace kx2::sim {
 
@@ -46,10 +42,6 @@ public:
     // With a baud rate above 0, each byte is delivered no earlier than its wire time (ten bits a
     // byte, one byte after the other on the shared line). 0 delivers each burst at once.
     void setBaudPace(int baud) { m_baud = baud; }
-    int baudPace() const { return m_baud; }
-
-    // false: the interface does not echo the writer's own messages (a dead interface).
-    void setEcho(bool on) { m_echo = on; }
 
     // The interface vanishes: endpoints are told, nothing is delivered any more.
     void vanish();
@@ -64,9 +56,8 @@ private:
     struct Pending {
         double due;
         QByteArray bytes;
-        Endpoint* skip;  // not delivered to this endpoint (no echo)
     };
-    void schedule(const QByteArray& bytes, Endpoint* skip);
+    void schedule(const QByteArray& bytes);
     void pump();
 
     Clock& m_clock;
@@ -76,10 +67,8 @@ private:
     std::function<void(const QByteArray&)> m_monitor;
     double m_lineFreeAt = 0;
     int m_baud = 0;
-    bool m_echo = true;
     bool m_vanished = false;
-    // Guards scheduled calls against a bus that was destroyed before they ran.
-    std::shared_ptr<bool> m_alive;
+    TimerToken m_timers;
 };
 
 } // namespace kx2::sim

@@ -32,7 +32,7 @@ std::vector<QByteArray> SimChatter::round()
 }
 
 SimChatter::SimChatter(SimBus& bus, double interval)
-    : m_bus(bus), m_interval(interval), m_round(round()), m_alive(std::make_shared<bool>(true))
+    : m_bus(bus), m_interval(interval), m_round(round())
 {
     m_bus.attach(this);
     if (m_interval > 0)
@@ -41,20 +41,18 @@ SimChatter::SimChatter(SimBus& bus, double interval)
 
 SimChatter::~SimChatter()
 {
-    *m_alive = false;
     m_bus.detach(this);
 }
 
 void SimChatter::next()
 {
-    std::weak_ptr<bool> alive = m_alive;
-    m_bus.clock().callAfter(m_interval, [this, alive] {
-        if (auto a = alive.lock(); !a || !*a || m_bus.vanished())
+    m_bus.clock().callAfter(m_interval, m_timers.guard([this] {
+        if (m_bus.vanished())
             return;
         m_bus.transmit(this, m_round[size_t(m_sent) % m_round.size()]);
         ++m_sent;
         next();
-    });
+    }));
 }
 
 } // namespace kx2::sim

@@ -1,8 +1,8 @@
 #pragma once
+#include "link/Clock.h"
 #include "sim/SimBus.h"
 
 #include <QByteArray>
-#include <memory>
 #include <vector>
 
 namespace kx2::sim {
@@ -19,7 +19,6 @@ public:
     SimChatter& operator=(const SimChatter&) = delete;
 
     void busReceive(const QByteArray&) override {}
-    int sent() const { return m_sent; }
     // The messages of one round, checksums included.
     static std::vector<QByteArray> round();
 
@@ -30,7 +29,7 @@ private:
     double m_interval;
     std::vector<QByteArray> m_round;
     int m_sent = 0;
-    std::shared_ptr<bool> m_alive;
+    TimerToken m_timers;
 };
 
 } // namespace kx2::sim

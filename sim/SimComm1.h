@@ -19,8 +19,9 @@ public:
     QString settings() const override { return m_settings; }
     bool setPortOpen(bool open) override;
     bool portOpen() const override { return m_open; }
-    void setRtsEnable(bool on) override { m_rts = on; }
-    void setBreak(bool on) override { m_break = on; }
+    // The simulated interface has no lines for these.
+    void setRtsEnable(bool) override {}
+    void setBreak(bool) override {}
     void setHandshaking(Handshaking mode) override { m_handshaking = mode; }
     void setInputLen(int len) override { m_inputLen = len < 0 ? 0 : len; }
     int inputLen() const override { return m_inputLen; }
@@ -41,9 +42,6 @@ public:
 
     // Pulls the plug (true) or puts it back (false).
     void setUnplugged(bool unplugged);
-    bool unplugged() const { return m_unplugged; }
-    bool rtsEnabled() const { return m_rts; }
-    bool breakOn() const { return m_break; }
 
 private:
     SimBus& m_bus;
@@ -56,8 +54,6 @@ private:
     int m_sThreshold = 0;
     int m_rThreshold = 0;
     bool m_open = false;
-    bool m_rts = false;
-    bool m_break = false;
     bool m_unplugged = false;
     bool m_inEvent = false;
 };

@@ -19,7 +19,6 @@ int wireIndex(int k)
 SimCommandStation::SimCommandStation(SimBus& bus, SimStationConfig config, SimFaults faults)
     : m_bus(bus), m_config(std::move(config)), m_faults(faults)
     , m_routeModule(std::make_unique<SimRouteModule>(bus, m_config.routeModuleAddress, faults.routeModule))
-    , m_alive(std::make_shared<bool>(true))
 {
     m_routeModule->setViolationSink([this](const QString& text) { violation(text); });
     m_routeModule->setOnStored([this] { saveState(); });
@@ -48,7 +47,6 @@ void SimCommandStation::setChatter(double interval)
 
 SimCommandStation::~SimCommandStation()
 {
-    *m_alive = false;
     m_bus.detach(this);
 }
 
@@ -62,6 +60,12 @@ void SimCommandStation::violation(const QString& text)
 {
     m_violations.append(text);
     note(QStringLiteral("VERSTOSS: ") + text);
+}
+
+void SimCommandStation::refuse(const QString& text)
+{
+    violation(text);
+    answerLongAck(kRefused);
 }
 
 void SimCommandStation::busReceive(const QByteArray& bytes)
@@ -129,8 +133,7 @@ void SimCommandStation::handleDbCommand(const QByteArray& m)
     c.s2 = c.header[4] >> 4;
     c.s3 = c.header[5] >> 4;
     if ((c.header[1] & 0xF0) != 0x70 || (c.header[2] & 0xF0) != 0x70) {
-        violation(QStringLiteral("Gruppenkopf 1 oder 2 ohne 0x70: ") + hex(m));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Gruppenkopf 1 oder 2 ohne 0x70: ") + hex(m));
         return;
     }
 
@@ -146,8 +149,7 @@ void SimCommandStation::handleDbCommand(const QByteArray& m)
     case 440: pageRead(c); break;
     case 420: pageWrite(c); break;
     default:
-        violation(QStringLiteral("Unbekannte Selektoren %1, %2, %3").arg(c.s1).arg(c.s2).arg(c.s3));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Unbekannte Selektoren %1, %2, %3").arg(c.s1).arg(c.s2).arg(c.s3));
         break;
     }
 }
@@ -179,8 +181,7 @@ void SimCommandStation::accessStep1(const Command& c)
 {
     if (c.d[1] != 0 || c.d[2] != 0x7F || c.d[3] != 0x7F || c.d[4] != 0x7F || !zero(c, 5, 8)
         || !signatureOk(c) || !zero(c, 17, 20)) {
-        violation(QStringLiteral("Bootloader starten, Schritt 1: Felder falsch"));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Bootloader starten, Schritt 1: Felder falsch"));
         return;
     }
     // A new start is always allowed: after a failed transfer the tool does not close the access.
@@ -213,18 +214,15 @@ void SimCommandStation::accessStep1(const Command& c)
 void SimCommandStation::accessStep2(const Command& c)
 {
     if (!zero(c, 1, 8) || !signatureOk(c) || !zero(c, 17, 20)) {
-        violation(QStringLiteral("Bootloader starten, Schritt 2: Felder falsch"));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Bootloader starten, Schritt 2: Felder falsch"));
         return;
     }
     if (m_access != Access::Starting) {
-        violation(QStringLiteral("Bootloader starten, Schritt 2 ohne Schritt 1"));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Bootloader starten, Schritt 2 ohne Schritt 1"));
         return;
     }
     if (!m_readyOut) {
-        violation(QStringLiteral("Bootloader starten, Schritt 2 vor der Bereitmeldung"));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Bootloader starten, Schritt 2 vor der Bereitmeldung"));
         return;
     }
     m_access = Access::Open;
@@ -237,15 +235,13 @@ void SimCommandStation::accessEnd(const Command& c)
 {
     if (c.d[2] != 0x7F || c.d[3] != 0x7F || c.d[4] != 0x7F || !zero(c, 5, 8) || !signatureOk(c)
         || !zero(c, 17, 20)) {
-        violation(QStringLiteral("Bootloader beenden: Felder falsch"));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Bootloader beenden: Felder falsch"));
         return;
     }
     if (m_access == Access::Open && c.d[1] != m_config.handle) {
-        violation(QStringLiteral("Bootloader beenden mit falschem Handle 0x%1 statt 0x%2")
+        refuse(QStringLiteral("Bootloader beenden mit falschem Handle 0x%1 statt 0x%2")
                       .arg(c.d[1], 2, 16, QLatin1Char('0'))
                       .arg(m_config.handle, 2, 16, QLatin1Char('0')));
-        answerLongAck(kRefused);
         return;
     }
     // Closing what is not open is harmless: the tool closes after a failed start, too.
@@ -275,20 +271,17 @@ void SimCommandStation::areaCommand(const Command& c)
         if (c.d[1] == k.d1 && c.d[2] == k.d2 && c.d[5] == k.d5 && c.d[6] == 0 && c.d[7] == 0 && c.d[8] == k.d8)
             kind = &k;
     if (!kind) {
-        violation(QStringLiteral("Unbekannter Bereichsbefehl D1=%1 D2=%2 D5=%3 D8=%4")
+        refuse(QStringLiteral("Unbekannter Bereichsbefehl D1=%1 D2=%2 D5=%3 D8=%4")
                       .arg(c.d[1]).arg(c.d[2]).arg(c.d[5]).arg(c.d[8]));
-        answerLongAck(kRefused);
         return;
     }
     const int number = c.d[3] + 256 * c.d[4];
     if (!signatureOk(c) || !zero(c, 17, 20)) {
-        violation(QStringLiteral("%1 %2: Signatur oder D17..D20 falsch").arg(QLatin1String(kind->name)).arg(number));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("%1 %2: Signatur oder D17..D20 falsch").arg(QLatin1String(kind->name)).arg(number));
         return;
     }
     if (m_access != Access::Open) {
-        violation(QStringLiteral("%1 %2 ohne offenen Datenbankzugriff").arg(QLatin1String(kind->name)).arg(number));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("%1 %2 ohne offenen Datenbankzugriff").arg(QLatin1String(kind->name)).arg(number));
         return;
     }
     const int size = areaSize(kind->flash);
@@ -305,9 +298,8 @@ void SimCommandStation::areaCommand(const Command& c)
     // written keeps that area's content.
     for (int i = size; i < DataAreaSize; ++i) {
         if (m_work.written[i]) {
-            violation(QStringLiteral("%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben")
+            refuse(QStringLiteral("%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben")
                           .arg(QLatin1String(kind->name)).arg(number).arg(size));
-            answerLongAck(kRefused);
             return;
         }
     }
@@ -319,10 +311,10 @@ void SimCommandStation::areaCommand(const Command& c)
         for (int page = 0; page < size; page += PageSize) {
             if (!m_work.written[size_t(page)] || ++m_dataPagesWritten % m_faults.corruptWritesEvery != 0)
                 continue;
-            const int at = page + CorruptedByte;
+            const int at = page + m_faults.corruptByte;
             target[at] = char((uchar(target[at]) + 1) & 0xFF);
             note(QStringLiteral("%1 %2, Seite %3: Byte %4 verfälscht gespeichert")
-                     .arg(QLatin1String(kind->name)).arg(number).arg(page).arg(CorruptedByte));
+                     .arg(QLatin1String(kind->name)).arg(number).arg(page).arg(m_faults.corruptByte));
         }
     }
     setArea(kind->flash, number, target);
@@ -340,23 +332,19 @@ void SimCommandStation::pageRead(const Command& c)
 {
     const int position = c.d[17] + 256 * c.d[18];
     if (!zero(c, 1, 16) || !zero(c, 19, 20)) {
-        violation(QStringLiteral("Seite lesen %1: D1..D16, D19, D20 nicht 0").arg(position));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite lesen %1: D1..D16, D19, D20 nicht 0").arg(position));
         return;
     }
     if (m_access != Access::Open) {
-        violation(QStringLiteral("Seite lesen %1 ohne offenen Datenbankzugriff").arg(position));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite lesen %1 ohne offenen Datenbankzugriff").arg(position));
         return;
     }
     if (!m_work.loaded) {
-        violation(QStringLiteral("Seite lesen %1 ohne vorher gelesenen Bereich").arg(position));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite lesen %1 ohne vorher gelesenen Bereich").arg(position));
         return;
     }
     if (position + PageSize > areaSize(m_work.kind)) {
-        violation(QStringLiteral("Seite lesen %1 jenseits der Bereichsgröße %2").arg(position).arg(areaSize(m_work.kind)));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite lesen %1 jenseits der Bereichsgröße %2").arg(position).arg(areaSize(m_work.kind)));
         return;
     }
     answer(dataReply(m_work.image.mid(position, PageSize), c));
@@ -366,18 +354,15 @@ void SimCommandStation::pageWrite(const Command& c)
 {
     const int position = c.d[17] + 256 * c.d[18];
     if (!zero(c, 19, 20)) {
-        violation(QStringLiteral("Seite schreiben %1: D19, D20 nicht 0").arg(position));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite schreiben %1: D19, D20 nicht 0").arg(position));
         return;
     }
     if (m_access != Access::Open) {
-        violation(QStringLiteral("Seite schreiben %1 ohne offenen Datenbankzugriff").arg(position));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite schreiben %1 ohne offenen Datenbankzugriff").arg(position));
         return;
     }
     if (position + PageSize > DataAreaSize) {
-        violation(QStringLiteral("Seite schreiben %1 jenseits der Bereichsgröße").arg(position));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Seite schreiben %1 jenseits der Bereichsgröße").arg(position));
         return;
     }
     if (m_faults.refusePageWrites) {
@@ -396,15 +381,13 @@ void SimCommandStation::display(const Command& c)
 {
     if (c.s3 == 0) {
         if (!zero(c, 1, 20)) {
-            violation(QStringLiteral("Display löschen: Daten nicht 0"));
-            answerLongAck(kRefused);
+            refuse(QStringLiteral("Display löschen: Daten nicht 0"));
             return;
         }
         m_displayText.clear();
     } else if (c.s3 == 1) {
         if (c.d[3] != c.d[4] || !zero(c, 5, 20)) {
-            violation(QStringLiteral("Displaycursor setzen: Felder falsch"));
-            answerLongAck(kRefused);
+            refuse(QStringLiteral("Displaycursor setzen: Felder falsch"));
             return;
         }
         m_cursor = {c.d[1] + 256 * c.d[2], c.d[3]};
@@ -425,8 +408,7 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
     for (int i = 0; i < 15; ++i)
         b[i] = byteAt(m, i);
     if (b[6] & 0x80) {
-        violation(QStringLiteral("Datenformat: Byte 6 mit Bit 7"));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Datenformat: Byte 6 mit Bit 7"));
         return;
     }
     for (int k = 0; k <= 6; ++k)
@@ -451,8 +433,7 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
     switch (code) {
     case 12:
         if (b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            violation(QStringLiteral("Lokdatenformat schreiben %1: Bytes 11..13 nicht 0").arg(address));
-            answerLongAck(kRefused);
+            refuse(QStringLiteral("Lokdatenformat schreiben %1: Bytes 11..13 nicht 0").arg(address));
             return;
         }
         if (m_faults.refuseFormatWrites) {
@@ -465,16 +446,14 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
         return;
     case 13:
         if (b[9] != 0 || b[10] != 0 || b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            violation(QStringLiteral("Lokdatenformat lesen %1: Bytes 9..13 nicht 0").arg(address));
-            answerLongAck(kRefused);
+            refuse(QStringLiteral("Lokdatenformat lesen %1: Bytes 9..13 nicht 0").arg(address));
             return;
         }
         reply(locoFormat(address).first, locoFormat(address).second);
         return;
     case 15:
         if ((b[9] != 15 && b[9] != 143) || b[10] != 255 || b[11] != 255 || b[12] != 0 || b[13] != 0) {
-            violation(QStringLiteral("Magnetartikelformat schreiben %1: Felder falsch").arg(address));
-            answerLongAck(kRefused);
+            refuse(QStringLiteral("Magnetartikelformat schreiben %1: Felder falsch").arg(address));
             return;
         }
         if (m_faults.refuseFormatWrites) {
@@ -487,15 +466,13 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
         return;
     case 16:
         if (b[9] != 0 || b[10] != 0 || b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            violation(QStringLiteral("Magnetartikelformat lesen %1: Bytes 9..13 nicht 0").arg(address));
-            answerLongAck(kRefused);
+            refuse(QStringLiteral("Magnetartikelformat lesen %1: Bytes 9..13 nicht 0").arg(address));
             return;
         }
         reply(accessoryFormat(address), 0);
         return;
     default:
-        violation(QStringLiteral("Datenformat: unbekannter Anfragecode %1").arg(code));
-        answerLongAck(kRefused);
+        refuse(QStringLiteral("Datenformat: unbekannter Anfragecode %1").arg(code));
         return;
     }
 }
@@ -506,17 +483,14 @@ void SimCommandStation::answer(const QByteArray& bytes)
 {
     ++m_answers;
     const bool stray = m_faults.strayBytes;
-    std::weak_ptr<bool> alive = m_alive;
     const QByteArray sent = garbled(bytes, m_answers, m_faults.garbleEvery);
     if (sent != bytes)
         note(QStringLiteral("Antwort %1 verfälscht").arg(m_answers));
-    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, sent, stray] {
-        if (auto a = alive.lock(); !a || !*a)
-            return;
+    m_bus.clock().callAfter(m_faults.answerDelay, m_timers.guard([this, sent, stray] {
         if (stray)
             m_bus.injectRaw(QByteArray::fromRawData("\x11\x22\x33", 3));
         m_bus.transmit(this, sent);
-    });
+    }));
 }
 
 void SimCommandStation::answerLongAck(int code)
@@ -544,15 +518,12 @@ QByteArray SimCommandStation::readyMessage() const
 
 void SimCommandStation::sendReady(double delay)
 {
-    std::weak_ptr<bool> alive = m_alive;
-    m_bus.clock().callAfter(delay, [this, alive] {
-        if (auto a = alive.lock(); !a || !*a)
-            return;
+    m_bus.clock().callAfter(delay, m_timers.guard([this] {
         if (m_access != Access::Starting)
             return;
         m_readyOut = true;
         m_bus.transmit(this, readyMessage());
-    });
+    }));
 }
 
 QByteArray SimCommandStation::dataReply(const QByteArray& page, const Command& request) const

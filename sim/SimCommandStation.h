@@ -29,9 +29,10 @@ struct SimFaults {
     double chatterInterval = 0.0;     // other devices talk on the bus every so many seconds
     bool ackAndReadyInOneWrite = false;
     int unplugAfterMessages = 0;      // the interface vanishes when request N+1 arrives
-    // Every Nth data-flash page written is stored with byte CorruptedByte of it one higher, and
-    // acknowledged as if all went well (a flash cell that does not take its value).
+    // Every Nth data-flash page written is stored with byte corruptByte (0..15) of it one higher,
+    // and acknowledged as if all went well (a flash cell that does not take its value).
     int corruptWritesEvery = 0;
+    int corruptByte = 5;              // in the first page of a record the second character of its name
     int garbleEvery = 0;              // every Nth answer arrives with one bit changed
     SimRouteModuleFaults routeModule; // the route module's own
 };
@@ -60,9 +61,6 @@ public:
     static constexpr int DefaultLocoFormatCode = 82;   // DCC 28
     static constexpr int DefaultLocoFormatParam = 17;
     static constexpr int DefaultAccessoryFormat = 15;  // DCC
-    // The byte of a page that the corrupt-writes fault changes: in the first page of a record
-    // the second character of its name.
-    static constexpr int CorruptedByte = 5;
 
     explicit SimCommandStation(SimBus& bus, SimStationConfig config = {}, SimFaults faults = {});
     ~SimCommandStation() override;
@@ -72,7 +70,6 @@ public:
     SimFaults& faults() { return m_faults; }
     // Other devices talk on the bus every `interval` seconds from now on (0: they fall silent).
     void setChatter(double interval);
-    const SimChatter* chatter() const { return m_chatter.get(); }
     SimStationConfig& config() { return m_config; }
 
     // --- memory ---
@@ -86,10 +83,8 @@ public:
 
     // --- data-format table ---
     std::pair<int, int> locoFormat(int address) const;
-    bool hasLocoFormat(int address) const { return m_locoFormats.count(address) > 0; }
     void setLocoFormat(int address, int code, int value);
     int accessoryFormat(int address) const;
-    bool hasAccessoryFormat(int address) const { return m_accessoryFormats.count(address) > 0; }
     void setAccessoryFormat(int address, int value);
 
     // --- the route module, on the same bus; its variables are kept with the memory ---
@@ -105,7 +100,6 @@ public:
     int requestCount() const { return m_requests; }
     int violations() const { return int(m_violations.size()); }
     QStringList violationLog() const { return m_violations; }
-    void clearViolations() { m_violations.clear(); }
 
     // Fills locomotive slots 0..count-1 (data-flash areas 7501..) with valid records, gives each
     // a data format and writes a database index whose counter is the highest record id.
@@ -157,6 +151,8 @@ private:
     void handleDbCommand(const QByteArray& message);
     void handleFormatMessage(const QByteArray& message);
     void violation(const QString& text);
+    // A request that breaks the protocol: counted and answered with a refusing acknowledge.
+    void refuse(const QString& text);
     void note(const QString& text);
 
     void accessStep1(const Command& c);
@@ -202,7 +198,7 @@ private:
     std::function<void(const QString&)> m_log;
     std::unique_ptr<SimChatter> m_chatter;
     std::unique_ptr<SimRouteModule> m_routeModule;
-    std::shared_ptr<bool> m_alive;
+    TimerToken m_timers;
 };
 
 } // namespace kx2::sim

@@ -7,14 +7,13 @@
 namespace kx2::sim {
 
 SimScriptedDevice::SimScriptedDevice(SimBus& bus, Reply reply, double delay)
-    : m_bus(bus), m_reply(std::move(reply)), m_delay(delay), m_alive(std::make_shared<bool>(true))
+    : m_bus(bus), m_reply(std::move(reply)), m_delay(delay)
 {
     m_bus.attach(this);
 }
 
 SimScriptedDevice::~SimScriptedDevice()
 {
-    *m_alive = false;
     m_bus.detach(this);
 }
 
@@ -27,18 +26,13 @@ void SimScriptedDevice::busReceive(const QByteArray& bytes)
             m_sent.erase(own);
             continue;
         }
-        m_received.push_back(message);
         const QByteArray answer = m_reply ? m_reply(message) : QByteArray();
         if (answer.isEmpty())
             continue;
         SimFramer split;
         for (const QByteArray& part : split.feed(answer))
             m_sent.push_back(part);
-        std::weak_ptr<bool> alive = m_alive;
-        m_bus.clock().callAfter(m_delay, [this, alive, answer] {
-            if (auto a = alive.lock(); a && *a)
-                m_bus.transmit(this, answer);
-        });
+        m_bus.clock().callAfter(m_delay, m_timers.guard([this, answer] { m_bus.transmit(this, answer); }));
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
+#include "link/Clock.h"
 #include "sim/SimBus.h"
 #include "sim/SimFramer.h"
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace kx2::sim {
@@ -20,9 +20,6 @@ public:
     ~SimScriptedDevice() override;
 
     void busReceive(const QByteArray& bytes) override;
-    // Every message the device saw, its own answers excepted.
-    const std::vector<QByteArray>& received() const { return m_received; }
-    void setDelay(double seconds) { m_delay = seconds; }
 
     // A device that answers every message with a long acknowledge of `code`.
     static Reply longAck(int code);
@@ -33,9 +30,8 @@ private:
     Reply m_reply;
     double m_delay;
     SimFramer m_rx;
-    std::vector<QByteArray> m_received;
     std::vector<QByteArray> m_sent;
-    std::shared_ptr<bool> m_alive;
+    TimerToken m_timers;
 };
 
 } // namespace kx2::sim

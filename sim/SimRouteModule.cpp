@@ -16,14 +16,13 @@ constexpr int kToolSource = 0x08;
 } // namespace
 
 SimRouteModule::SimRouteModule(SimBus& bus, int address, SimRouteModuleFaults faults)
-    : m_bus(bus), m_address(address), m_faults(faults), m_alive(std::make_shared<bool>(true))
+    : m_bus(bus), m_address(address), m_faults(faults)
 {
     m_bus.attach(this);
 }
 
 SimRouteModule::~SimRouteModule()
 {
-    *m_alive = false;
     m_bus.detach(this);
 }
 
@@ -45,6 +44,12 @@ void SimRouteModule::violation(const QString& text)
 {
     if (m_violation)
         m_violation(QStringLiteral("FS-Modul: ") + text);
+}
+
+void SimRouteModule::refuse(const QString& text)
+{
+    violation(text);
+    answerAck(kRefused);
 }
 
 void SimRouteModule::busReceive(const QByteArray& bytes)
@@ -110,19 +115,16 @@ void SimRouteModule::handle(const QByteArray& m)
     const bool read = opcode == 0xED && code == 0x21 && flags == 0 && value == 0;
     const bool write = opcode == 0xED && code == 0x20 && flags == 0;
     if (!read && !write) {
-        violation(QStringLiteral("Unbekannte Anfrage: ") + hex(m));
-        answerAck(kRefused);
+        refuse(QStringLiteral("Unbekannte Anfrage: ") + hex(m));
         return;
     }
     const QString what = read ? QStringLiteral("Variable %1 lesen").arg(number) : QStringLiteral("Variable %1 schreiben").arg(number);
     if (!m_programming) {
-        violation(what + QStringLiteral(" außerhalb des Programmiermodus"));
-        answerAck(kRefused);
+        refuse(what + QStringLiteral(" außerhalb des Programmiermodus"));
         return;
     }
     if (number < FirstVariable || number > LastVariable) {
-        violation(what + QStringLiteral(": nur 5..2004"));
-        answerAck(kRefused);
+        refuse(what + QStringLiteral(": nur 5..2004"));
         return;
     }
     if (read) {
@@ -146,14 +148,10 @@ void SimRouteModule::answer(const QByteArray& message)
             m_log(QStringLiteral("FS-Modul: Antwort %1 verloren").arg(m_answers));
         return;
     }
-    std::weak_ptr<bool> alive = m_alive;
     const QByteArray sent = garbled(message, m_answers, m_faults.garbleEvery);
     if (sent != message && m_log)
         m_log(QStringLiteral("FS-Modul: Antwort %1 verfälscht").arg(m_answers));
-    m_bus.clock().callAfter(m_faults.answerDelay, [this, alive, sent] {
-        if (auto a = alive.lock(); a && *a)
-            m_bus.transmit(this, sent);
-    });
+    m_bus.clock().callAfter(m_faults.answerDelay, m_timers.guard([this, sent] { m_bus.transmit(this, sent); }));
 }
 
 void SimRouteModule::answerAck(int code)

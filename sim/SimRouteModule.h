@@ -1,4 +1,5 @@
 #pragma once
+#include "link/Clock.h"
 #include "sim/SimBus.h"
 #include "sim/SimFramer.h"
 
@@ -7,7 +8,6 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <memory>
 
 namespace kx2::sim {
 
@@ -66,6 +66,8 @@ public:
 private:
     void handle(const QByteArray& message);
     void violation(const QString& text);
+    // A request that breaks the protocol: counted and answered with a refusing acknowledge.
+    void refuse(const QString& text);
     void answer(const QByteArray& message);
     void answerAck(int code);
     void answerPeer(int variable, int value);
@@ -82,7 +84,7 @@ private:
     std::function<void(const QString&)> m_violation;
     std::function<void()> m_stored;
     std::function<void(const QString&)> m_log;
-    std::shared_ptr<bool> m_alive;
+    TimerToken m_timers;
 };
 
 } // namespace kx2::sim

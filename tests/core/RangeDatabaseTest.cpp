@@ -173,20 +173,29 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
     // A file of the other kind, a cut file, a range the database does not have: nothing changes.
     FeedbackTable fb;
     const QString fbPath = dir.filePath("rm.ISD");
-    ASSERT_EQ(RangeTableFile(FeedbackFileFormat(), fb, serial, {1, 16}).saveTo(fbPath), QString());
+    const IsdWriter fbFile = RangeTableFile(FeedbackFileFormat(), fb, serial, {1, 16});
+    ASSERT_EQ(fbFile.saveTo(fbPath), QString());
     QByteArray cut = file.data();
     cut.truncate(cut.size() / 2);
     const auto withRange = [&file](const char* lines) { return QByteArray(file.data()).replace("\r\n1\r\n16\r\n", lines); };
+    const auto withLine = [](const IsdWriter& f, int lineNo, const char* value) {
+        QList<QByteArray> lines = f.data().split('\n');
+        lines[lineNo - 1] = QByteArray(value) + '\r';
+        return lines.join('\n');
+    };
     struct {
         const char* what;
         QByteArray data;
         IsdError error;
         const char* detail; // how the reader's where and why starts
+        bool feedback = false;
     } bad[] = {
         {"a feedback file", {}, IsdError::WrongHeader, "Zeile 1: "},
         {"a file that ends early", cut, IsdError::Read, "Datei endet nach Zeile "},
         {"addresses beyond 2048", withRange("\r\n2040\r\n2055\r\n"), IsdError::Read, "Zeile 7: Adressbereich 2040 bis 2055"},
         {"a first address of 0", withRange("\r\n0\r\n16\r\n"), IsdError::Read, "Zeile 6: Adressbereich 0 bis 16"},
+        {"an accessory byte of 256", withLine(file, 11, "256"), IsdError::Read, "Zeile 11: Wert 256 passt nicht in Spalte 3"},
+        {"a feedback byte of 300", withLine(fbFile, 48, "300"), IsdError::Read, "Zeile 48: Wert 300 passt nicht in Spalte 5", true},
     };
     serial.set(1, 0x55); // not the file's: a load that fails must not take the file's either
     for (const auto& b : bad) {
@@ -199,12 +208,15 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
             f.write(b.data);
         }
         const AccessoryTable before = loaded;
+        const FeedbackTable fbBefore = fb;
         const AddressRange rangeBefore = range;
         const StoredSerial serialBefore = serial;
-        const IsdLoadResult r = LoadRangeTableFile(p, AccessoryFileFormat(), loaded, serial, range);
+        const IsdLoadResult r = b.feedback ? LoadRangeTableFile(p, FeedbackFileFormat(), fb, serial, range)
+                                           : LoadRangeTableFile(p, AccessoryFileFormat(), loaded, serial, range);
         EXPECT_EQ(r.error, b.error);
         EXPECT_TRUE(r.detail.startsWith(QString::fromUtf8(b.detail))) << r.detail.toStdString();
         EXPECT_TRUE(loaded == before);
+        EXPECT_TRUE(fb == fbBefore);
         EXPECT_EQ(range, rangeBefore);
         EXPECT_EQ(serial, serialBefore);
     }

@@ -60,6 +60,8 @@ TEST(RouteCommand, WorkedExamplesGoBothWays)
         {644, false, "Geschw.50%", fields(KindLocoSpeed, [](auto& f) { f.LokSpeedTxt = "50"; }), 644},
         // R(31.5) = 32: an exact half goes to the even neighbour.
         {334, false, "Geschw.25%", fields(KindLocoSpeed, [](auto& f) { f.LokSpeedTxt = "25"; }), 334},
+        // R(94.5) = 94, not 95.
+        {954, false, "Geschw.75%", fields(KindLocoSpeed, [](auto& f) { f.LokSpeedTxt = "75"; }), 954},
         {14, false, "Lok Nothalt", fields(KindLocoSpeed, [](auto& f) { f.NotChk = true; f.LokSpeedTxt = "Nothalt"; }), 14},
         {4, false, "Lok Halt", fields(KindLocoSpeed, [](auto& f) { f.LokSpeedTxt = "0"; }), 4},
         {10244, false, "Fahrtr.vorw.", fields(KindLocoDirection, [](auto& f) { f.FROpt = 0; }), 10244},

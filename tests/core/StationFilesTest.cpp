@@ -120,12 +120,14 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnS
         const char* file; // spoiled: `from` replaced by `to`, or removed when `from` is empty
         QByteArray from, to;
         QString refused; // the file named; "" : sent
+        const char* failed = nullptr; // to a station that stores a byte wrongly, checked: what the run says
     } cases[] = {
         {"as written", "sicherung.txt", "-", "-", ""},
         {"a file missing", "rueckmelder.isd", "", "", "rueckmelder.isd"},
         {"a byte changed", "rueckmelder.isd", "Version 1.0", "Version 1.1", "rueckmelder.isd"},
         {"not listed", "sicherung.txt", "datei=rueckmelder", "datei=rueckmeldex", "rueckmelder.isd"},
         {"without file lines", "sicherung.txt", "datei=", "alt=", "lokdaten.isd"},
+        {"checked, a byte stored wrongly", "sicherung.txt", "-", "-", "", "Fehler beim Senden oder Prüfen: Lokomotiven; vollständig gesendet: keine"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,10 +137,16 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnS
         const QByteArray bytes = readAll(f.fileName()).replace(c.from, c.to);
         ASSERT_TRUE(c.from.isEmpty() ? f.remove() : f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
         SimRig to;
+        to.station.faults().corruptWritesEvery = c.failed ? 2 : 0;
+        to.ctx.settings.VerifyAfterSend = c.failed != nullptr;
         const StationRunOutcome restored = RestoreStation(to.ctx, folder);
         QStringList asked;
         for (const FakeDialogs::Call& call : to.dialogs.calls)
             asked << (call.question == Question::ReplaceOtherStation ? call.title : QString());
+        if (c.failed) {
+            EXPECT_EQ(restored.text, QString::fromUtf8(c.failed));
+            continue;
+        }
         if (c.refused.isEmpty()) {
             EXPECT_TRUE(restored.ok()) << restored.text.toStdString();
             EXPECT_EQ(asked.join(QString()), QStringLiteral("Magnetartikel")) << "no other database asked";
@@ -156,6 +164,7 @@ TEST(FileErrors, SayWhatTheSystemSaidInGerman)
     const auto words = [&](const QString& system) { return FileErrorWords(dir.filePath("x"), system, FileAccess::Write); };
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOSPC))), QStringLiteral("Datenträger voll"));
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(EROFS))), QStringLiteral("Datenträger schreibgeschützt"));
+    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOTDIR))), QStringLiteral("ein Teil des Pfads ist kein Ordner"));
     EXPECT_EQ(words(QStringLiteral("Unknown error")), QStringLiteral("Fehler des Systems ohne nähere Angabe"));
     EXPECT_EQ(SaveCsvFile(CsvTable{}, dir.path()), QDir::toNativeSeparators(dir.path()) + QChar(13) + QStringLiteral("ist ein Ordner"));
 }
@@ -166,7 +175,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
 {
     struct Case {
         const char* name;
-        QString from, to;  // replaced in the exported text
+        QString from, to;  // replaced in the exported text; without `from`, `to` is the whole file
         QString error;     // "" : taken
     };
     const Case cases[] = {
@@ -179,6 +188,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         {"unknown column", "f28", "f29", "Zeile 1: unbekannte Spalte \"f29\""},
         {"open quote", "Köf II", "\"Köf II", "Zeile 2: Anführungszeichen nicht geschlossen"},
         {"name too long", "Köf II", "Köf II der Baureihe 323 a", "Zeile 2: Name: \"Köf II der Baureihe 323 a\" ist länger als 23"},
+        {"one address twice", "", "Adresse;Name\r\n38;Köf II\r\n\r\n38;Köf III\r\n", "Zeile 4: Adresse 38 steht schon in Zeile 2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -194,7 +204,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         const QByteArray exported = WriteCsv(LocoCsv(data));
         ASSERT_TRUE(exported.startsWith("\xEF\xBB\xBF" "Adresse;Name;Datenformat;Höchstgeschwindigkeit;f0;"));
         EXPECT_EQ(ReadCsv(LocoCsv(data), exported).changedRecords, 0) << "unchanged file, nothing to send";
-        const QString edited = QString::fromUtf8(exported).replace(c.from, c.to);
+        const QString edited = c.from.isEmpty() ? c.to : QString::fromUtf8(exported).replace(c.from, c.to);
         const CsvImport taken = ReadCsv(LocoCsv(data), edited.toUtf8());
         if (!c.error.isEmpty()) {
             EXPECT_TRUE(taken.error.startsWith(c.error)) << taken.error.toStdString();

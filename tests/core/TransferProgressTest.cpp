@@ -214,10 +214,12 @@ TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
         int corruptEvery;
         SendOutcome outcome;
         const char* line;  // one line of the report; "" when nothing differs
+        int corruptByte = 5;
     } cases[] = {
         {"loco, every page", Db::Loco, 1, SendOutcome::Failed, "Lok 38: Name gesendet 'Köf II', gelesen 'K÷f II'"},
         {"loco, fifth page", Db::Loco, 5, SendOutcome::Failed, "Lok 38: Höchstgeschwindigkeit gesendet 100, gelesen 102"},
         {"loco, all equal", Db::Loco, 0, SendOutcome::Sent, ""},
+        {"loco, the last byte of every page", Db::Loco, 1, SendOutcome::Failed, "Lok 38: Symbol f11 gesendet 12, gelesen 13", 15},
         {"accessory, every page", Db::Accessory, 1, SendOutcome::Failed, "Magnetartikel 3: Name gesendet 'Köf II', gelesen 'K÷f II'"},
         {"accessory, all equal", Db::Accessory, 0, SendOutcome::Sent, ""},
         {"routes, every third module entry", Db::Routes, 3, SendOutcome::Failed,
@@ -229,6 +231,7 @@ TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
         CancelRig rig;
         rig.station().seedLocomotives(3);
         rig.station().seedAccessories(16);
+        rig.station().faults().corruptByte = c.corruptByte;
         if (c.db == Db::Routes) {
             fillRoutes(rig.ctx.routes);
             rig.station().routeModule().faults().corruptWritesEvery = c.corruptEvery;
