@@ -8,11 +8,11 @@ namespace kx2 {
 
 namespace {
 
-using RecordBytes = std::array<int, RangeRecordTable::RecordBytes>;
+using RangeBytes = std::array<int, RangeRecordTable::RecordBytes>;
 
-RecordBytes recordOf(const RangeRecordTable& table, int address)
+RangeBytes recordOf(const RangeRecordTable& table, int address)
 {
-    RecordBytes bytes{};
+    RangeBytes bytes{};
     for (int b = 0; b < RangeRecordTable::RecordBytes; ++b)
         bytes[size_t(b)] = table.value(address, b);
     return bytes;
@@ -24,7 +24,7 @@ bool StoreRangeNames(RangeRecordTable& table, int address, const QString& line1,
 {
     if (line1 == table.nameLine(address, 1) && line2 == table.nameLine(address, 2))
         return false;
-    const RecordBytes before = recordOf(table, address);
+    const RangeBytes before = recordOf(table, address);
     table.saveNames(address, line1, line2);
     return recordOf(table, address) != before;
 }
@@ -33,7 +33,7 @@ bool SetRangeSymbol(RangeRecordTable& table, int address, int symbol)
 {
     if (symbol < 1 || symbol > RangeRecordTable::SymbolCount)
         return false;
-    const RecordBytes before = recordOf(table, address);
+    const RangeBytes before = recordOf(table, address);
     table.chooseSymbol(address, symbol, table.symbolPreset(address));
     return recordOf(table, address) != before;
 }

@@ -409,9 +409,8 @@ void LokdatenFrm::change_fkt_sym()
             if (dialog->Cancelled || dialog->SymbolResult == -1)
                 return;
             const int symbol = dialog->SymbolResult;
-            if (!range)
-                first = last = LocoGrid::functionOfColumn(col);
-            SetLocoSymbols(table, slot, first, last, symbol);
+            const int clicked = LocoGrid::functionOfColumn(col);
+            SetLocoSymbols(table, slot, range ? first : clicked, range ? last : clicked, symbol);
             showSymbol(row, col, symbol);
             if (range)
                 for (int f = first; f <= last; ++f) {
