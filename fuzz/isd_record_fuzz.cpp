@@ -1,5 +1,5 @@
 // Arbitrary bytes as a single locomotive record file ("einen Datensatz laden"): read on its own
-// (the record must survive a save and a load) and through DS_LadenMenu into a table that already
+// (the record must survive a save and a load) and through LoadLocoRecord into a table that already
 // holds locomotives, with the user cancelling every question. The load may change one slot at
 // most, the first empty one.
 #include "FuzzSupport.h"
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     files.name = file.path();
     Settings settings;
     LocoFileContext ctx{table, serial, dialogs, files, settings, {}};
-    DS_LadenMenu(ctx);
+    LoadLocoRecord(ctx);
     for (int i = 0; i < LocoTable::Rows; ++i) {
         if (i == 3)
             continue;

@@ -156,7 +156,7 @@ IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row)
 
 // --- menu operations ---
 
-AfterFileOp LadenMenu(LocoFileContext& ctx)
+AfterFileOp LoadLocoTable(LocoFileContext& ctx)
 {
     const bool loaded = prompt(ctx).load(LocoLoadPause, [&ctx](const QString& path) {
         return LoadLocoTableFile(path, ctx.table, ctx.serial);
@@ -164,17 +164,17 @@ AfterFileOp LadenMenu(LocoFileContext& ctx)
     return loaded ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing;
 }
 
-bool SpeichernMenu(LocoFileContext& ctx)
+bool SaveLocoTable(LocoFileContext& ctx)
 {
     return prompt(ctx).save(LocoTableFile(ctx.table, ctx.serial), LocoSavePause);
 }
 
-void ClrTabMenu(LocoTable& table)
+void ClearLocoTable(LocoTable& table)
 {
     table.clearTable();
 }
 
-bool save_daten_satz(LocoFileContext& ctx, int address)
+bool SaveLocoRecord(LocoFileContext& ctx, int address)
 {
     const std::optional<int> slot = ctx.table.findSlotByAddress(address);
     if (!slot) {
@@ -185,7 +185,7 @@ bool save_daten_satz(LocoFileContext& ctx, int address)
     return prompt(ctx).save(LocoRecordFile(ctx.table, *slot), 0);
 }
 
-AfterFileOp DS_LadenMenu(LocoFileContext& ctx)
+AfterFileOp LoadLocoRecord(LocoFileContext& ctx)
 {
     const QString path = AskFileName(ctx.files, ctx.settings, 0, kExtension);
     if (path.isEmpty())

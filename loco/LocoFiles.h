@@ -42,24 +42,28 @@ struct LocoFileContext {
     std::function<void(double seconds)> pause;
 };
 
-// --- menu operations ---
+// --- the file menu's operations ---
 
-// LadenMenu: asks for a file and replaces StoredSerial and every row 0..500 with its
-// contents; each row with an address 1..9999 becomes changed with its format pending.
-// A read error shows "Fehler beim Öffnen des Files" with the line and leaves the table as it was.
-AfterFileOp LadenMenu(LocoFileContext& ctx);
-// SpeichernMenu: asks for a file and writes StoredSerial and every row. Returns whether the
-// file was written; a failed write is reported and leaves the previous file untouched.
-bool SpeichernMenu(LocoFileContext& ctx);
-// ClrTabMenu, table part: rows 0..500, columns 0..80 := 255, no question. The grid part
-// (start_tabelle, LocoGridLoaded := 1) is the editor's.
-void ClrTabMenu(LocoTable& table);
-// save_daten_satz: writes the first slot with this address to a single-record file.
-// "Datensatz nicht gefunden!" when no slot has it. Returns whether the file was written.
-bool save_daten_satz(LocoFileContext& ctx, int address);
-// DS_LadenMenu: puts the record of a single-record file into the first empty slot; when its
-// address is taken, the user changes it or the record is not inserted.
-AfterFileOp DS_LadenMenu(LocoFileContext& ctx);
+// "alle Datensätze laden" (LadenMenu): asks for a file and replaces StoredSerial and every
+// row 0..500 with its contents; each row with an address 1..9999 becomes changed with its
+// format pending. A read error shows "Fehler beim Öffnen des Files" with the line and leaves the
+// table as it was.
+AfterFileOp LoadLocoTable(LocoFileContext& ctx);
+// "alle Datensätze speichern" (SpeichernMenu): asks for a file and writes StoredSerial and every
+// row. Returns whether the file was written; a failed write is reported and leaves the previous
+// file untouched.
+bool SaveLocoTable(LocoFileContext& ctx);
+// Clearing the table (ClrTabMenu), its table part: rows 0..500, columns 0..80 := 255, no
+// question. The grid part (start_tabelle, LocoGridLoaded := 1) is the editor's.
+void ClearLocoTable(LocoTable& table);
+// "einen Datensatz speichern" (the editor's save_daten_satz): writes the first slot with this
+// address to a single-record file. "Datensatz nicht gefunden!" when no slot has it. Returns
+// whether the file was written.
+bool SaveLocoRecord(LocoFileContext& ctx, int address);
+// "einen Datensatz laden" (DS_LadenMenu): puts the record of a single-record file into the
+// first empty slot; when its address is taken, the user changes it or the record is not
+// inserted.
+AfterFileOp LoadLocoRecord(LocoFileContext& ctx);
 
 // --- the files without dialogs (kx2ctl and tests) ---
 
@@ -78,7 +82,7 @@ IsdWriter LocoRecordFile(const LocoTable& table, int row);
 // address above 9999 (0 is reported and skipped by the send) or a name without its 0 byte.
 bool ReadLocoRow(IsdReader& reader, LocoRow& row);
 
-// The body of LadenMenu after the file prompt. The file is taken whole or not at all: on a
+// The body of LoadLocoTable after the file prompt. The file is taken whole or not at all: on a
 // read error the table and StoredSerial keep what they held.
 IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial);
 // Reads a single-record file without touching any table.

@@ -17,7 +17,6 @@ public:
     MagDatenFrm(DatabaseContext& ctx, AccessoryTable& accessories, AddressRange& range, int& gridLoaded,
                 const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent = nullptr);
 
-    QString ReadMagname(int line, int a) const { return nameOf(line, a); }
     // The format column clicked: "default" becomes DCC, then DCC and Motorola take turns; the
     // format is to be sent.
     void change_data_frm();

@@ -15,8 +15,6 @@ public:
     RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRange& range, int& gridLoaded,
                const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent = nullptr);
 
-    QString ReadRMname(int line, int a) const { return nameOf(line, a); }
-    void change_rm_sym() { changeSymbol(); }
 
 protected:
     // Clear_RMDaten.

@@ -2,6 +2,7 @@
 
 #include "records/DatabaseContext.h"
 #include "loco/LocoCsv.h"
+#include "loco/LocoEdits.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
 #include "loco/LocoTransfer.h"
@@ -24,6 +25,7 @@ CsvTable LokdatenFrm::csvTable()
 namespace {
 
 const QString kAchtung = QStringLiteral("Achtung!");
+const QString kNotFound = QStringLiteral("Datensatz nicht gefunden!");
 
 GridEditorDesign LokdatenDesign()
 {
@@ -255,31 +257,19 @@ void LokdatenFrm::save_data_from_grid(int row)
     const int a = addressValue(row);
     const QString name = grid()->TextMatrix(row, LocoGrid::NameCol);
     if (slot == -1) {
-        // A line without a valid address gets no record: it could be neither sent nor deleted.
-        if (LocoTable::isValidAddress(a)) {
-            if (const std::optional<int> j = table.firstReusableSlot()) {
-                table.createRecord(*j, a, name);
-                grid()->setRowHeightPx(row, LocoGrid::RowHeight);
-                grid()->setTextMatrix(row, LocoGrid::SpeedCol, QString::number(table.maxSpeed(*j)));
-                for (int f = 0; f < LocoTable::FunctionCount; ++f)
-                    showSymbol(row, LocoGrid::columnOfFunction(f), 0);
-                grid()->setRowData(row, *j);
-            } else {
-                message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
-            }
+        const NewLoco added = AddLocomotive(table, a, name);
+        if (added.slot) {
+            grid()->setRowHeightPx(row, LocoGrid::RowHeight);
+            grid()->setTextMatrix(row, LocoGrid::SpeedCol, QString::number(table.maxSpeed(*added.slot)));
+            for (int f = 0; f < LocoTable::FunctionCount; ++f)
+                showSymbol(row, LocoGrid::columnOfFunction(f), 0);
+            grid()->setRowData(row, *added.slot);
+        } else if (added.tableFull) {
+            message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
         const NameEditScope storing(*this);
-        // The line's address goes in too: a record that came with address 0 (from a
-        // single-record file) gets the one typed for it.
-        bool addressChanged = false;
-        if (LocoTable::isValidAddress(a) && a != table.address(slot)) {
-            table.setAddress(slot, a);
-            addressChanged = true;
-        }
-        const bool nameChanged = table.renameRecord(slot, name);
-        if (addressChanged && !nameChanged)
-            table.markEdited(slot);
+        StoreLocoLine(table, slot, a, name);
     }
     if (grid()->Row() != keepRow || grid()->Col() != keepCol)
         grid()->selectCell(keepRow, keepCol);
@@ -304,17 +294,11 @@ void LokdatenFrm::del_datensatz()
             EditRow = 0;
             EditCol = 0;
         }
-        // The line's own record, even when another slot carries the same address.
-        int slot = grid()->RowData(row);
-        if (slot < 0 || slot >= LocoTable::SlotCount || m_loco.table.address(slot) != a)
-            slot = m_loco.table.findSlotByAddress(a).value_or(-1);
-        if (slot >= 0)
-            m_loco.table.deleteRecord(slot);
-        else
-            del_lokdata(a);
         // The line stays, marked deleted until the deletion is sent or saved.
-        if (slot >= 0)
-            m_deletedLines[row] = slot;
+        if (const std::optional<int> slot = DeleteLocomotive(m_loco.table, grid()->RowData(row), a))
+            m_deletedLines[row] = *slot;
+        else
+            message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
         for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col) {
             grid()->setCellPicture(row, col, QPixmap());
             grid()->setTextMatrix(row, col, QString());
@@ -329,10 +313,8 @@ void LokdatenFrm::del_datensatz()
 
 void LokdatenFrm::del_lokdata(int address)
 {
-    if (const std::optional<int> slot = m_loco.table.findSlotByAddress(address))
-        m_loco.table.deleteRecord(*slot);
-    else
-        message(QStringLiteral("Datensatz nicht gefunden!"), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
+    if (!DeleteLocomotive(m_loco.table, -1, address))
+        message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
 }
 
 QString LokdatenFrm::ReadLokname(int slot) const
@@ -382,18 +364,8 @@ void LokdatenFrm::change_data_frm()
         dialog, [&] { dialog->showFor(FormatTextToIndex(grid()->TextMatrix(row, col)).value_or(0)); },
         [dialog] { return dialog->FormatDialogResult > -1; },
         [&] {
-            const int index = dialog->FormatIndex;
-            if (dialog->FormatDialogResult != 1 || index < 0 || index >= LocoFormatCount)
-                return;
-            LocoTable& table = m_loco.table;
-            const std::optional<int> code = m_loco.formats.LocoFormatCodes[size_t(index)];
-            const std::optional<int> param = m_loco.formats.LocoFormatParams[size_t(index)];
-            if (table.cell(slot, LocoTable::FormatCode) != code || table.cell(slot, LocoTable::FormatParam) != param) {
-                table.set(slot, LocoTable::FormatCode, code);
-                table.set(slot, LocoTable::FormatParam, param);
-                grid()->setTextMatrix(row, col, FormatCodeToText(code));
-                table.markFormatEdited(slot);
-            }
+            if (dialog->FormatDialogResult == 1 && SetLocoFormat(m_loco.table, m_loco.formats, slot, dialog->FormatIndex))
+                grid()->setTextMatrix(row, col, FormatCodeToText(m_loco.table.cell(slot, LocoTable::FormatCode)));
         });
 }
 
@@ -434,22 +406,14 @@ void LokdatenFrm::change_fkt_sym()
             if (dialog->Cancelled || dialog->SymbolResult == -1)
                 return;
             const int symbol = dialog->SymbolResult;
-            bool changed = false;
-            const auto store = [&](int c) {
-                const int f = LocoGrid::functionOfColumn(c);
-                if (table.cell(slot, LocoTable::symbolColumn(f)) != symbol)
-                    changed = true;
-                table.set(slot, LocoTable::symbolColumn(f), symbol);
-                showSymbol(row, c, symbol);
-            };
-            store(col);
+            const int clicked = LocoGrid::functionOfColumn(col);
+            SetLocoSymbols(table, slot, range ? first : clicked, range ? last : clicked, symbol);
+            showSymbol(row, col, symbol);
             if (range)
                 for (int f = first; f <= last; ++f) {
                     grid()->setCol(LocoGrid::columnOfFunction(f));
-                    store(LocoGrid::columnOfFunction(f));
+                    showSymbol(row, LocoGrid::columnOfFunction(f), symbol);
                 }
-            if (changed)
-                table.markEdited(slot);
         });
 }
 
@@ -468,11 +432,8 @@ void LokdatenFrm::change_maxspeed()
         dialog, [&] { dialog->showFor(table.value(slot, LocoTable::MaxSpeedHalf)); },
         [dialog] { return dialog->SpeedDialogResult > -1; },
         [&] {
-            if (dialog->SpeedDialogResult == 1 && table.value(slot, LocoTable::MaxSpeedHalf) != dialog->SpeedValue) {
-                table.set(slot, LocoTable::MaxSpeedHalf, dialog->SpeedValue);
+            if (dialog->SpeedDialogResult == 1 && SetLocoMaxSpeed(table, slot, dialog->SpeedValue))
                 grid()->setTextMatrix(row, col, QString::number(dialog->SpeedValue * 2));
-                table.markEdited(slot);
-            }
         });
 }
 
@@ -482,7 +443,7 @@ void LokdatenFrm::LadenMenu_Click()
 {
     fileLoad([this] {
         LocoFileContext files = fileContext();
-        return LadenMenu(files) == AfterFileOp::RebuildGrid;
+        return LoadLocoTable(files) == AfterFileOp::RebuildGrid;
     });
 }
 
@@ -490,7 +451,7 @@ void LokdatenFrm::SpeichernMenu_Click()
 {
     fileSave([this] {
         LocoFileContext files = fileContext();
-        return SpeichernMenu(files);
+        return SaveLocoTable(files);
     });
 }
 
@@ -499,7 +460,7 @@ void LokdatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    ClrTabMenu(m_loco.table);
+    ClearLocoTable(m_loco.table);
     showTable();
     // An empty table holds nothing that could be lost.
     markTableUnchanged();
@@ -510,7 +471,7 @@ void LokdatenFrm::DS_LadenMenu_Click()
     fileLoad(
         [this] {
             LocoFileContext files = fileContext();
-            return DS_LadenMenu(files) == AfterFileOp::RebuildGrid;
+            return LoadLocoRecord(files) == AfterFileOp::RebuildGrid;
         },
         LoadKind::AddsToTable);
 }
@@ -526,7 +487,7 @@ void LokdatenFrm::DS_SpeichernMenu_Click()
 bool LokdatenFrm::save_daten_satz(int address)
 {
     LocoFileContext files = fileContext();
-    return kx2::save_daten_satz(files, address);
+    return SaveLocoRecord(files, address);
 }
 
 bool LokdatenFrm::readDatabase()

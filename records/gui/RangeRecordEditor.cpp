@@ -3,6 +3,7 @@
 #include "records/DatabaseContext.h"
 #include "records/NameLines.h"
 #include "records/RangeCsv.h"
+#include "records/RangeEdits.h"
 #include "records/RangeRecordTable.h"
 #include "records/RangeTransfer.h"
 #include "records/RecordTableChanges.h"
@@ -192,11 +193,7 @@ void RangeRecordEditor::save_data_from_grid(int row)
     const std::optional<int> a = addressOfLine(row);
     if (!a)
         return;
-    const QString line1 = grid()->TextMatrix(row, nameLine1Col());
-    const QString line2 = grid()->TextMatrix(row, nameLine1Col() + 1);
-    if (line1 == m_table.nameLine(*a, 1) && line2 == m_table.nameLine(*a, 2))
-        return;
-    m_table.saveNames(*a, line1, line2);
+    StoreRangeNames(m_table, *a, grid()->TextMatrix(row, nameLine1Col()), grid()->TextMatrix(row, nameLine1Col() + 1));
 }
 
 // --- events ---
@@ -246,15 +243,14 @@ void RangeRecordEditor::changeSymbol()
     if (!m_chooser)
         m_chooser = m_design.newSymbolChooser(*m_pictures, [this](double seconds) { pause(seconds); }, this);
     SymbolChooser* dialog = m_chooser;
-    const int preset = m_table.symbolPreset(*a);
     runColumnDialog(
-        dialog, [&] { dialog->showFor(preset); }, [dialog] { return dialog->Result != -1; },
+        dialog, [&] { dialog->showFor(m_table.symbolPreset(*a)); }, [dialog] { return dialog->Result != -1; },
         [&] {
             // Abbrechen stores nothing: a preset written back would invent a symbol for a record
             // that never had one.
-            if (dialog->Cancelled || dialog->Result < 1)
+            if (dialog->Cancelled)
                 return;
-            m_table.chooseSymbol(*a, dialog->Result, preset);
+            SetRangeSymbol(m_table, *a, dialog->Result);
             showSymbol(row, *a);
         });
 }

@@ -61,9 +61,7 @@ public:
     ~RangeRecordEditor() override;
 
     void start_tabelle() override;
-    // Stores the line's two names into its record. A record whose names stay as they were is
-    // left alone: its layout may differ from the one a store writes (a blank record has its 13
-    // at byte 5), and it must not be sent for that.
+    // Stores the line's two names into its record (StoreRangeNames).
     void save_data_from_grid(int row) override;
 
     void LadenMenu_Click();
@@ -88,8 +86,6 @@ protected:
     // A click or Enter on the editor's own columns.
     virtual void ownColumnClick() {}
 
-    // The name line of address a as the grid shows it.
-    QString nameOf(int line, int a) const;
     // The symbol column: the chooser for the current line's record.
     void changeSymbol();
 
@@ -115,6 +111,8 @@ protected:
 
 private:
     void showSymbol(int row, int a);
+    // The name line of address a as the grid shows it.
+    QString nameOf(int line, int a) const;
     FilePrompt filePrompt();
 
     RangeEditorDesign m_design;

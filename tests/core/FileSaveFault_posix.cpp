@@ -190,7 +190,7 @@ TEST(SaveFaults, ASaveThatCannotBeWrittenIsReportedAndKeepsTheOldFileAndTheTable
         LocoFileContext ctx{table, serial, dialogs, files, settings, {}};
         const QString path = QDir(folder).filePath(QString::fromLatin1(c.file));
         files.chooseNext(path);
-        EXPECT_FALSE(c.record ? save_daten_satz(ctx, 17) : SpeichernMenu(ctx));
+        EXPECT_FALSE(c.record ? SaveLocoRecord(ctx, 17) : SaveLocoTable(ctx));
         ASSERT_EQ(dialogs.calls.size(), 1u);
         EXPECT_EQ(std::tuple(dialogs.last().icon, dialogs.last().buttons, dialogs.last().title),
                   std::tuple(MsgIcon::Critical, MsgButtons::Ok, IsdErrorTitle()));

@@ -100,11 +100,11 @@ TEST_F(LocoFiles, SaveAndLoadRestoreEveryCellAndMarkValidRowsForSending)
         expected.markLoaded(row);
     const StoredSerial saved = serial;
     files.chooseNext(path("alle.ISD"));
-    ASSERT_TRUE(SpeichernMenu(ctx));
+    ASSERT_TRUE(SaveLocoTable(ctx));
     table.clearTable();
     serial = StoredSerial();
     files.chooseNext(path("alle.ISD"));
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(LoadLocoTable(ctx), AfterFileOp::RebuildGrid);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(pauses, (std::vector<double>{0.1, 0.3}));
     EXPECT_EQ(serial, saved);
@@ -136,7 +136,7 @@ TEST_F(LocoFiles, TableFileLayout)
     loose.chop(1);
     files.chooseNext(write("lose.ISD", loose));
     table.clearTable();
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(LoadLocoTable(ctx), AfterFileOp::RebuildGrid);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(table.ReadLokname(2), QStringLiteral("Köf II"));
     for (int row = 3; row < LocoTable::Rows; ++row)
@@ -148,10 +148,10 @@ TEST_F(LocoFiles, TableFileLayout)
 TEST_F(LocoFiles, CancelDoesNothing)
 {
     const LocoTable before = table;
-    EXPECT_FALSE(SpeichernMenu(ctx));
-    EXPECT_EQ(LadenMenu(ctx), AfterFileOp::Nothing);
-    EXPECT_FALSE(save_daten_satz(ctx, 44));
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::Nothing);
+    EXPECT_FALSE(SaveLocoTable(ctx));
+    EXPECT_EQ(LoadLocoTable(ctx), AfterFileOp::Nothing);
+    EXPECT_FALSE(SaveLocoRecord(ctx, 44));
+    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::Nothing);
     EXPECT_EQ(files.calls.size(), 4u);
     EXPECT_TRUE(dialogs.calls.empty() && pauses.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
@@ -216,7 +216,7 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
         const StoredSerial serialBefore = serial;
         dialogs.clear();
         files.chooseNext(c.data.isEmpty() ? path("fehlt.ISD") : write("datei.ISD", c.data));
-        EXPECT_EQ(c.record ? DS_LadenMenu(ctx) : LadenMenu(ctx), AfterFileOp::Nothing);
+        EXPECT_EQ(c.record ? LoadLocoRecord(ctx) : LoadLocoTable(ctx), AfterFileOp::Nothing);
         ASSERT_EQ(dialogs.messageCount(), 1);
         EXPECT_TRUE(dialogs.last().text.startsWith(c.message)) << dialogs.last().text.toStdString();
         EXPECT_EQ(dialogs.last().title, QStringLiteral("Fehler"));
@@ -231,7 +231,7 @@ TEST_F(LocoFiles, OneRecordIsSavedFromTheFirstSlotWithItsAddress)
 {
     putRecord(table, 5, 44, "zweite V 60");
     files.chooseNext(path("v60.ISD"));
-    ASSERT_TRUE(save_daten_satz(ctx, 44));
+    ASSERT_TRUE(SaveLocoRecord(ctx, 44));
     const QByteArray data = read(path("v60.ISD"));
     const QList<QByteArray> lines = linesOf(data);
     ASSERT_EQ(lines.size(), LocoRecordFileLines);
@@ -240,7 +240,7 @@ TEST_F(LocoFiles, OneRecordIsSavedFromTheFirstSlotWithItsAddress)
     EXPECT_EQ(std::tuple(lines[33], lines[81], lines[82]), std::tuple(QByteArray("44\r"), QByteArray("0\r"), QByteArray("82\r")));
     EXPECT_TRUE(dialogs.calls.empty());
 
-    EXPECT_FALSE(save_daten_satz(ctx, 45));
+    EXPECT_FALSE(SaveLocoRecord(ctx, 45));
     ASSERT_EQ(dialogs.messageCount(), 1);
     EXPECT_EQ(std::tuple(dialogs.last().text, dialogs.last().title, dialogs.last().icon),
               std::tuple(QString("Datensatz nicht gefunden!"), QString("Achtung!"), MsgIcon::Critical));
@@ -261,8 +261,8 @@ TEST_F(LocoFiles, OneRecordIsLoadedIntoTheFirstEmptySlot)
     table.deleteRecord(1);
     files.chooseNext(path("ae.ISD"));
     files.chooseNext(path("null.ISD"));
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::RebuildGrid);
     EXPECT_EQ(pauses, (std::vector<double>{0.3, 0.3}));
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(std::tuple(table.address(3), table.ReadLokname(3), table.maxSpeed(3), table.status(3)),
@@ -276,7 +276,7 @@ TEST_F(LocoFiles, OneRecordIsLoadedIntoTheFirstEmptySlot)
     table.setStatus(500, 255);
     const LocoTable full = table;
     files.chooseNext(path("ae.ISD"));
-    EXPECT_EQ(DS_LadenMenu(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::RebuildGrid);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_TRUE(table == full);
 }
@@ -322,7 +322,7 @@ TEST_F(LocoFiles, ARecordWhoseAddressIsTakenGetsAnotherOrIsNotInserted)
         for (const auto& t : c.typed)
             dialogs.inputNext(t);
         files.chooseNext(path(c.file));
-        EXPECT_EQ(DS_LadenMenu(ctx), c.address ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing);
+        EXPECT_EQ(LoadLocoRecord(ctx), c.address ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing);
         QString shown;
         for (const auto& call : dialogs.calls) {
             if (call.kind == FakeDialogs::Kind::Input) {

@@ -61,8 +61,6 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
              QTest::mouseClick(format(d)->LokdataFrmOpt(4), Qt::LeftButton);
              QTest::mouseClick(format(d)->OKButton(), Qt::LeftButton);
          }, 83, 81, 1, -1, 30, 0, "DCC 128"},
-        {"format: the same again", 1, -1, 30, [](QDialog* d) { QTest::mouseClick(format(d)->OKButton(), Qt::LeftButton); },
-         82, 17, 0, -1, 30, 0, "DCC 28"},
         {"format: closed by the window button", 1, -1, 30, [](QDialog* d) { format(d)->LokdataFrmOpt(5)->setChecked(true); d->close(); },
          82, 17, 0, -1, 30, 0, "DCC 28"},
         {"symbol: 12", f5, 9, 30, [](QDialog* d) {
@@ -216,32 +214,6 @@ TEST(LokdatenSymbolRange, ASelectionOfFunctionsIsSetAlikeAfterAQuestion)
     EXPECT_EQ(rig.ctx.loco.status(0), LocoTable::StatusChanged);
     for (int col = f1; col <= f3; ++col)
         EXPECT_FALSE(rig.grid()->CellPicture(1, col).isNull());
-}
-
-// A new locomotive still needs the new-record values when it is first written, whatever was
-// changed on it before; an existing one becomes changed.
-TEST(LokdatenColumnDialogs, ANewLocomotiveEditedThroughEitherDialogStaysNew)
-{
-    const std::pair<int, std::function<void(QDialog*)>> cases[] = {
-        {3, [](QDialog* d) { speed(d)->SpeedSlider()->setValue(60); QTest::mouseClick(speed(d)->OKButton(), Qt::LeftButton); }},
-        {LocoGrid::columnOfFunction(2), [](QDialog* d) { chooseSymbol(d, 12); }},
-    };
-    for (const auto& [col, answer] : cases) {
-        SCOPED_TRACE(col);
-        LokdatenRig rig;
-        seedTwo(rig);
-        rig.open();
-        rig.dialogs.inputNext(QStringLiteral("99"));
-        rig.click(3, 2);
-        const int slot = rig.grid()->RowData(3);
-        ASSERT_EQ(rig.ctx.loco.status(slot), LocoTable::StatusNew);
-        rig.whenDialogShown(answer);
-        rig.click(3, col);
-        EXPECT_EQ(rig.ctx.loco.status(slot), LocoTable::StatusNew);
-        rig.whenDialogShown(answer);
-        rig.click(1, col);
-        EXPECT_EQ(rig.ctx.loco.status(0), LocoTable::StatusChanged);
-    }
 }
 
 // While a dialog waits the editor stays usable and another speed cell only brings it forward;
