@@ -200,12 +200,6 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
     return {int(changed.size()), QString()};
 }
 
-QString SaveCsvFile(const CsvTable& table, const QString& path)
-{
-    const QString why = SaveFileWhole(path, WriteCsv(table));
-    return why.isEmpty() ? QString() : QDir::toNativeSeparators(path) + QChar(13) + why;
-}
-
 CsvImport LoadCsvFile(const CsvTable& table, const QString& path)
 {
     // The file on a line of its own, then why it was not taken, as a failed save says it.

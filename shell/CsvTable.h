@@ -48,9 +48,8 @@ struct CsvImport {
 // one bad cell, or an edit in a column that is written only, changes nothing.
 CsvImport ReadCsv(const CsvTable& table, const QByteArray& data);
 
-// The same on files. Every error names the file on a line of its own and then why: the
+// The same from a file. Every error names the file on a line of its own and then why: the
 // system's reason in German (FileErrorWords), or the line that was not taken.
-QString SaveCsvFile(const CsvTable& table, const QString& path);
 CsvImport LoadCsvFile(const CsvTable& table, const QString& path);
 
 // Checks shared by the databases' columns.
