@@ -34,8 +34,9 @@ public:
     // counts as what the station holds.
     SendOutcome send();
 
-    void readRecords(int& result);
-    void writeRecords(bool& anyWritten, int& result);
+    // The records of the range, read or written; the result of the step.
+    int readRecords();
+    int writeRecords();
     int lastSendResult() const { return m_lastSendResult; }
 
 protected:
