@@ -131,7 +131,7 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
     }
 }
 
-// WriteBuffer 1..16 goes out as D1..D16 = 16, 15, ..., 9, 1, 2, ..., 8 before the key (the page
+// A page 1..16 to write goes out as D1..D16 = 16, 15, ..., 9, 1, 2, ..., 8 before the key (the page
 // order's worked example); a reply that carries the same data bytes is copied back into the table
 // as 1..16 again. Encoding and decoding the high bits restore every byte, and nothing above a byte
 // reaches the wire as an opcode.
