@@ -34,10 +34,10 @@ void AccessoryTransfer::markForReplacement(int a)
 bool AccessoryTransfer::afterRecordsRead(TransferSession& s)
 {
     s.stepText(QStringLiteral(" Magnetartikeldatenformat lesen"));
-    return s.run([this](int& r) { ReadAccessoryFormats(r); });
+    return s.run([this] { return ReadAccessoryFormats(); });
 }
 
-void AccessoryTransfer::ReadAccessoryFormats(int& result)
+int AccessoryTransfer::ReadAccessoryFormats()
 {
     int toRead = 0;
     for (int a = m_range.first; a <= m_range.last; ++a)
@@ -47,15 +47,15 @@ void AccessoryTransfer::ReadAccessoryFormats(int& result)
         if (m_accessories.status(a) == status::Empty)
             continue;
         m_ctx.progress.setText(QStringLiteral(" Magdatenfrm. Adr. ") + QString::number(a) + QStringLiteral(" lesen"));
-        int value = 0;
-        m_ctx.db.ReadAccessoryFormat(a, value, result);
-        if (result != 0)
-            return;
-        m_accessories.set(a, AccessoryTable::Format, value);
+        const DbProtocol::Format read = m_ctx.db.ReadAccessoryFormat(a);
+        if (read.result != 0)
+            return read.result;
+        m_accessories.set(a, AccessoryTable::Format, read.value);
         m_accessories.set(a, AccessoryTable::FormatStatus, 0);
         m_accessories.station.takeFormat(m_accessories, a);
         m_ctx.meter.advance();
     }
+    return 0;
 }
 
 int AccessoryTransfer::formatsToWrite() const
@@ -77,11 +77,14 @@ bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;
-        int value = m_accessories.value(a, AccessoryTable::Format);
-        if (!s.run([&](int& r) { m_ctx.db.WriteAccessoryFormat(a, value, r); }))
+        DbProtocol::Format stored;
+        if (!s.run([&] {
+                stored = m_ctx.db.WriteAccessoryFormat(a, m_accessories.value(a, AccessoryTable::Format));
+                return stored.result;
+            }))
             return false;
         // What the command station stores: 15 or 143.
-        m_accessories.set(a, AccessoryTable::Format, value);
+        m_accessories.set(a, AccessoryTable::Format, stored.value);
         m_ctx.meter.advance();
     }
     return true;

@@ -12,9 +12,7 @@ public:
 
     ReadOutcome ReadAccessoryDatabase() { return read(); }
     SendOutcome SendAccessoryDatabase() { return send(); }
-    void ReadAccessoryRecords(int& result) { readRecords(result); }
-    void WriteAccessoryRecords(bool& anyWritten, int& result) { writeRecords(anyWritten, result); }
-    void ReadAccessoryFormats(int& result);
+    int ReadAccessoryFormats();
 
 protected:
     bool pending(int a) const override;

@@ -252,7 +252,7 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
         for (size_t i = 0; i < all.size(); ++i) {
             ctx.platform.progress.runPart(partText(QStringLiteral("Sicherung"), i, all[i]));
             const ReadOutcome read = all[i].read(ctx);
-            if (read.cancelled)
+            if (read.end == ReadEnd::Cancelled)
                 return {StationRunOutcome::End::Cancelled, QStringLiteral("Sicherung abgebrochen, nichts gespeichert.")};
             if (read.result != 0)
                 return {StationRunOutcome::End::Failed,

@@ -122,7 +122,7 @@ bool benchReadSim(const Options& o)
         QElapsedTimer timer;
         timer.start();
         const double cpu0 = processCpuSeconds();
-        const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
+        const ReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
         const double wall = double(timer.nsecsElapsed()) / 1e9;
         const double cpu = processCpuSeconds() - cpu0;
         if (out.result != 0 || usedSlots(rig.ctx.loco) != 500) {

@@ -130,7 +130,7 @@ int runRead(const QStringList& args)
         const InterruptCatcher interrupt;
         read = db->read(ctx);
     }
-    if (read.cancelled) {
+    if (read.end == ReadEnd::Cancelled) {
         QTextStream(stdout) << "Abgebrochen, nichts gespeichert.\n";
         return kCancelledExit;
     }

@@ -2,10 +2,9 @@
 
 #include "dbproto/WrittenData.h"
 #include "link/Clock.h"
-#include "shell/Cp1252.h"
 #include "link/LocoNetLink.h"
+#include "link/ResultText.h"
 
-#include <QList>
 #include <algorithm>
 
 
@@ -21,26 +20,23 @@ constexpr int kReadyWatching = 0;
 constexpr int kReadySeen = 1;
 } // namespace
 
-void DbProtocol::StartBootloader(int& result)
+int DbProtocol::StartBootloader()
 {
     // Watch for the ready message from the moment step 1 goes out: a fast command station, or a
     // USB interface that hands over several messages in one read, can deliver it together with
     // the acknowledge, before the exchange returns.
     m_link.ReadyFlag = kReadyWatching;
 
-    int r = 0;
     prepare({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1);
-    exchangePrepared(r);
+    int r = exchangePrepared();
     if (r != 0) {
         m_link.ReadyFlag = kReadyIdle;
-        result = r + dbrc::OpBootStart;
-        return;
+        return r + dbrc::OpBootStart;
     }
     int code = 0;
     if (!replyIsLongAck(code)) {
         m_link.ReadyFlag = kReadyIdle;
-        result = dbrc::BootStartNoAnswer;
-        return;
+        return dbrc::BootStartNoAnswer;
     }
     if (code == kAcceptedAtOnce) {
         m_link.ReadyFlag = kReadyIdle;
@@ -50,103 +46,72 @@ void DbProtocol::StartBootloader(int& result)
         while (m_link.ReadyFlag != kReadySeen) {
             if (clock.now() > deadline) {
                 m_link.ReadyFlag = kReadyIdle;
-                result = dbrc::BootReadyTimeout;
-                return;
+                return dbrc::BootReadyTimeout;
             }
             clock.yieldUntil(deadline);
         }
     } else {
         m_link.ReadyFlag = kReadyIdle;
-        result = dbrc::BootStartNoAnswer;
-        return;
+        return dbrc::BootStartNoAnswer;
     }
 
-    r = 0;
     prepare({0, 0, 0, 0, 0, 0, 0, 0}, true, dbwire::BootStartStep2);
-    exchangePrepared(r);
-    if (r != 0) {
-        result = r + dbrc::OpBootStart;
-        return;
-    }
-    if (!replyIsLongAck(code)) {
-        result = dbrc::BootStartNoHandle;
-        return;
-    }
-    BootloaderHandle = code;
-    result = 0;
+    r = exchangePrepared();
+    if (r != 0)
+        return r + dbrc::OpBootStart;
+    if (!replyIsLongAck(code))
+        return dbrc::BootStartNoHandle;
+    m_handle = code;
+    return 0;
 }
 
-void DbProtocol::EndBootloader(int& result)
+int DbProtocol::EndBootloader()
 {
     // Also after a cancel: the command station must not stay in its database access.
     LocoNetLink::Closing closing(m_link);
-    int r = 0;
-    prepare({BootloaderHandle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd);
-    exchangePrepared(r);
-    if (r != 0) {
-        result = r + dbrc::OpBootEnd;
-        return;
-    }
+    prepare({m_handle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd);
+    const int r = exchangePrepared();
+    if (r != 0)
+        return r + dbrc::OpBootEnd;
     int code = 0;
-    result = (replyIsLongAck(code) && code == kAccepted) ? 0 : dbrc::BootEndNoAnswer;
+    return (replyIsLongAck(code) && code == kAccepted) ? 0 : dbrc::BootEndNoAnswer;
 }
 
-void DbProtocol::ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, int& id4, int& result)
+DbProtocol::SerialNumber DbProtocol::ReadSerialNumber()
 {
-    int r = 0;
+    SerialNumber sn;
     prepare({dbwire::SamFlashRead.d1, dbwire::SamFlashRead.d2, SerialArea, 0, dbwire::SamFlashRead.d5, 0, 0,
              dbwire::SamFlashRead.d8}, true, dbwire::AreaCommand);
-    exchangeReadRequest(r);
-    if (r != 0) {
-        result = r;
-        return;
-    }
+    sn.result = exchangeReadRequest();
+    if (sn.result != 0)
+        return sn;
     int code = 0;
     if (!replyIsLongAck(code) || code != kAccepted) {
-        result = dbrc::SerialNoAnswer;
-        return;
+        sn.result = dbrc::SerialNoAnswer;
+        return sn;
     }
-
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::PageRead);
-    DbData[17] = SerialRecord & 0xFF;
-    DbData[18] = SerialRecord >> 8;
-    exchangeReadRequest(r);
-    if (r != 0) {
-        result = r;
-        return;
-    }
-    if (!replyIsDataReply()) {
-        result = dbrc::SerialNoAnswer;
-        return;
-    }
-    takeReplyData();
-    DecodeHighBits();
-    DescrambleReadData();
-    id1 = DbData[4];
-    id2 = DbData[3];
-    id3 = DbData[2];
-    id4 = DbData[1];
+    sn.result = ReadRecord(SerialRecord);
+    // An answer that is no data reply holds no number.
+    if (sn.result == rc::WrongReply)
+        sn.result = dbrc::SerialNoAnswer;
+    if (sn.result != 0)
+        return sn;
+    sn.ids = {m_data[4], m_data[3], m_data[2], m_data[1]};
     // Bits 6 and 7 of D2 are not part of the number.
-    serial = 1200000000.0 + double(DbData[2] & 0x3F) * 65536.0 + double(DbData[3]) * 256.0 + double(DbData[4]);
-    result = 0;
+    sn.serial = 1200000000.0 + double(m_data[2] & 0x3F) * 65536.0 + double(m_data[3]) * 256.0 + double(m_data[4]);
+    return sn;
 }
 
-void DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedCode, bool reads, int& result)
+int DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedCode, bool reads)
 {
-    int r = 0;
     prepare({c.d1, c.d2, number & 0xFF, (number >> 8) & 0xFF, c.d5, 0, 0, c.d8}, true, dbwire::AreaCommand);
     // Loading an area into the work buffer can be asked for again; storing one cannot.
-    if (reads)
-        exchangeReadRequest(r);
-    else
-        exchangePrepared(r);
-    if (r != 0) {
-        // The exchange's own code, without a step: a time-out stays 13.
-        result = r;
-        return;
-    }
+    const int r = reads ? exchangeReadRequest() : exchangePrepared();
+    // The exchange's own code, without a step: a time-out stays 13.
+    if (r != 0)
+        return r;
     int code = 0;
-    result = (replyIsLongAck(code) && code == kAccepted) ? 0 : refusedCode;
+    const int result = (replyIsLongAck(code) && code == kAccepted) ? 0 : refusedCode;
     if (m_written) {
         // A stored data-flash area holds the pages written since it was selected.
         if (result == 0 && !reads && c.d2 == dbwire::DataFlashWrite.d2) {
@@ -160,60 +125,27 @@ void DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedC
         }
         m_written->pending.clear();
     }
+    return result;
 }
 
-void DbProtocol::SamFlashRead(int number, int& result)
+int DbProtocol::SamFlashRead(int number)
 {
-    areaCommand(dbwire::SamFlashRead, number, dbrc::SamReadNoAnswer, true, result);
+    return areaCommand(dbwire::SamFlashRead, number, dbrc::SamReadNoAnswer, true);
 }
 
-void DbProtocol::SamFlashWrite(int number, int& result)
+int DbProtocol::SamFlashWrite(int number)
 {
-    areaCommand(dbwire::SamFlashWrite, number, dbrc::SamWriteNoAnswer, false, result);
+    return areaCommand(dbwire::SamFlashWrite, number, dbrc::SamWriteNoAnswer, false);
 }
 
-void DbProtocol::DataFlashRead(int number, int& result)
+int DbProtocol::DataFlashRead(int number)
 {
-    areaCommand(dbwire::DataFlashRead, number, dbrc::DataReadNoAnswer, true, result);
+    return areaCommand(dbwire::DataFlashRead, number, dbrc::DataReadNoAnswer, true);
 }
 
-void DbProtocol::DataFlashWrite(int number, int& result)
+int DbProtocol::DataFlashWrite(int number)
 {
-    areaCommand(dbwire::DataFlashWrite, number, dbrc::DataWriteNoAnswer, false, result);
-}
-
-void DbProtocol::DisplayClear(int& result)
-{
-    int r = 0;
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayClear);
-    exchangePrepared(r);
-    result = r != 0 ? r + dbrc::OpDisplayClear : 0;
-}
-
-void DbProtocol::DisplaySetCursor(int a, int b, int& result)
-{
-    int r = 0;
-    // The command station takes the low byte of b twice.
-    prepare({a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, b & 0xFF, 0, 0, 0, 0}, false, dbwire::DisplayCursor);
-    exchangePrepared(r);
-    result = r != 0 ? r + dbrc::OpDisplayCursor : 0;
-}
-
-void DbProtocol::DisplayWriteText(const QString& text, int& result)
-{
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayText);
-    // Characters, not UTF-16 units: a character outside the basic plane is one '?'.
-    int k = 0;
-    const QList<uint> codePoints = text.toUcs4();
-    for (uint cp : codePoints) {
-        if (k == 20)
-            break;
-        int code = cp <= 0xFFFF ? cp1252Code(QChar(char16_t(cp))) : -1;
-        DbData[++k] = code < 0 ? '?' : code;
-    }
-    int r = 0;
-    exchangePrepared(r);
-    result = r != 0 ? r + dbrc::OpDisplayText : 0;
+    return areaCommand(dbwire::DataFlashWrite, number, dbrc::DataWriteNoAnswer, false);
 }
 
 } // namespace kx2

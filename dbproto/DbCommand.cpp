@@ -36,16 +36,16 @@ void DbProtocol::EncodeHighBits()
 {
     for (int g = 1; g <= 5; ++g) {
         // Groups 1 and 2 carry no selector; their headers start at 0x70.
-        const int top = g <= 2 ? 0x70 : 16 * (DbSelector[g - 2] & 0x07);
+        const int top = g <= 2 ? 0x70 : 16 * (m_selector[g - 2] & 0x07);
         int bits = 0;
         for (int k = 1; k <= 4; ++k) {
-            int& d = DbData[4 * (g - 1) + k];
+            int& d = m_data[4 * (g - 1) + k];
             if (d & 0x80)
                 bits |= 1 << (k - 1);
             // Only the low seven bits travel in the data byte; anything above a byte is no page data.
             d &= 0x7F;
         }
-        DbHeader[g] = top + bits;
+        m_header[g] = top + bits;
     }
 }
 
@@ -53,54 +53,56 @@ void DbProtocol::DecodeHighBits()
 {
     for (int g = 1; g <= 5; ++g)
         for (int k = 1; k <= 4; ++k)
-            if (DbHeader[g] & (1 << (k - 1)))
-                DbData[4 * (g - 1) + k] += 128;
+            if (m_header[g] & (1 << (k - 1)))
+                m_data[4 * (g - 1) + k] += 128;
 }
 
-void DbProtocol::ExchangeDbCommand(int& result)
+int DbProtocol::ExchangeDbCommand()
 {
-    result = 0;
     for (int i = 0; i < 5; ++i)
-        TxMessage[size_t(i)] = dbwire::CommandHead[size_t(i)];
+        m_tx[size_t(i)] = dbwire::CommandHead[size_t(i)];
     for (int g = 1; g <= 5; ++g) {
-        TxMessage[HeaderPos[size_t(g)]] = DbHeader[g];
+        m_tx[HeaderPos[size_t(g)]] = m_header[g];
         for (int k = 1; k <= 4; ++k)
-            TxMessage[HeaderPos[size_t(g)] + k] = DbData[4 * (g - 1) + k];
+            m_tx[HeaderPos[size_t(g)] + k] = m_data[4 * (g - 1) + k];
     }
-    m_link.exchange(TxMessage.data(), 29, result, isDbAnswer);
+    int result = 0;
+    m_link.exchange(m_tx.data(), 29, result, isDbAnswer);
+    return result;
 }
 
 void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s)
 {
     for (int k = 1; k <= 8; ++k)
-        DbData[k] = d[k - 1];
+        m_data[k] = d[k - 1];
     for (int k = 9; k <= 16; ++k)
-        DbData[k] = sig ? DbSignature[k - 9] : 0;
+        m_data[k] = sig ? DbSignature[k - 9] : 0;
     for (int k = 17; k <= 20; ++k)
-        DbData[k] = 0;
-    DbSelector = {0, s.s1, s.s2, s.s3};
+        m_data[k] = 0;
+    m_selector = {0, s.s1, s.s2, s.s3};
 }
 
-void DbProtocol::exchangePrepared(int& result)
+int DbProtocol::exchangePrepared()
 {
     EncodeHighBits();
-    ExchangeDbCommand(result);
+    return ExchangeDbCommand();
 }
 
-void DbProtocol::exchangeReadRequest(int& result)
+int DbProtocol::exchangeReadRequest()
 {
     EncodeHighBits();
     // The command is encoded once; every attempt sends the same bytes.
-    repeatRead([this](int& r) { ExchangeDbCommand(r); }, result);
+    return repeatRead([this] { return ExchangeDbCommand(); });
 }
 
-void DbProtocol::repeatRead(const std::function<void(int&)>& attempt, int& result)
+int DbProtocol::repeatRead(const std::function<int()>& attempt)
 {
-    attempt(result);
+    int result = attempt();
     for (int repeat = 1; repeat <= ReadRepeats && result == rc::ReplyTimeout && m_link.port().portOpen(); ++repeat) {
         m_link.traceNote(QStringLiteral("keine Antwort, Wiederholung %1 von %2").arg(repeat).arg(ReadRepeats));
-        attempt(result);
+        result = attempt();
     }
+    return result;
 }
 
 bool DbProtocol::replyIsLongAck(int& code) const
@@ -122,15 +124,11 @@ void DbProtocol::takeReplyData()
     const auto& slot = m_link.reply();
     for (int g = 1; g <= 5; ++g) {
         // Ring cells hold bytes; a cell never written is 0.
-        DbHeader[g] = slot[HeaderPos[size_t(g)]] & 0xFF;
+        m_header[g] = slot[HeaderPos[size_t(g)]] & 0xFF;
         for (int k = 1; k <= 4; ++k)
-            DbData[4 * (g - 1) + k] = slot[HeaderPos[size_t(g)] + k] & 0xFF;
+            m_data[4 * (g - 1) + k] = slot[HeaderPos[size_t(g)] + k] & 0xFF;
     }
 }
 
-int DbProtocol::pageByte(int k) const
-{
-    return DbData[wireIndexOfPageByte(k)];
-}
 
 } // namespace kx2

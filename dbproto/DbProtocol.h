@@ -13,6 +13,9 @@ namespace kx2 {
 class LocoNetLink;
 class Progress;
 struct WrittenData;
+namespace test {
+struct DbProtocolProbe;
+}
 
 // Result codes made by the database commands (operation x 10000 + step x 100 + error).
 namespace dbrc {
@@ -42,21 +45,99 @@ inline constexpr int OpIndexWrite = 280000;
 
 // The command station's database protocol: the database command (opcode 0xED, 31 bytes) with
 // its 20 data bytes and three selectors, the access, area and display commands, page reads and
-// writes, the page copies to and from record tables, the database index and the data-format
-// table. One request at a time, over the link's request/reply exchange.
+// writes, the database index and the data-format table. One request at a time, over the link's
+// request/reply exchange.
 //
-// Arrays keep the numbering of the fields they model: DbData[1..20] are D1..D20 (cell 0
-// unused), DbSelector[1..3] S1..S3, DbHeader[1..5] the five group headers, WriteBuffer[1..16].
+// Every command returns its result code (0, or the code the failure is reported with) and, where
+// it reads something, what it read beside it. The page last read and the page to be written next
+// are kept here between the commands; callers see them only through pageByte and setWritePage.
 class DbProtocol {
 public:
-    // A request that only reads is sent this many times more when its answer does not come
-    // (a lost answer costs one time-out, not the transfer). Writes are never repeated.
-    static constexpr int ReadRepeats = 2;
-
     // How long StartBootloader waits for the ready message after the acknowledge 0x7F. A command
     // station restarts into its bootloader in well under a second; ten seconds leave ample room
     // for a slow interface while keeping a dead device from hanging the program.
     static constexpr double ReadyWaitLimit = 10.0;
+
+    // 16 bytes of a flash area, page byte 0 first.
+    using Page = std::array<int, 16>;
+
+    // The command station's serial number and its four bytes (id1 = D4 .. id4 = D1 of record
+    // 240); ids stay -1 when the number could not be read.
+    struct SerialNumber {
+        int result = 0;
+        double serial = 0;
+        std::array<int, 4> ids{-1, -1, -1, -1};
+    };
+    // A data format read or stored: the code and value of a locomotive's format, or in `value`
+    // the format an accessory has (read) or was given (written: 15 or 143).
+    struct Format {
+        int result = 0;
+        int code = 0;
+        int value = 0;
+    };
+
+    DbProtocol(LocoNetLink& link, Progress& progress);
+
+    // Sends the prepared command and waits for echo and reply: a long acknowledge of the
+    // database command or a data reply (the ready message is none).
+    int ExchangeDbCommand();
+
+    // --- access, serial number, areas, display ---
+    int StartBootloader();
+    int EndBootloader();
+    SerialNumber ReadSerialNumber();
+    int SamFlashRead(int number);
+    int SamFlashWrite(int number);
+    int DataFlashRead(int number);
+    int DataFlashWrite(int number);
+    int DisplayClear();
+    int DisplaySetCursor(int a, int b);
+    int DisplayWriteText(const QString& text);
+
+    // --- pages ---
+    // 1011 when the answer is no data reply; nothing is taken from it then.
+    int ReadRecord(int number);
+    // Writes the page set by setWritePage or ClearWriteBuffer.
+    int WriteRecord(int number);
+    // Page byte k (0..15) of the page last read.
+    int pageByte(int k) const;
+    void setWritePage(const Page& page);
+    // The page to write becomes sixteen bytes 255 (an erased page).
+    void ClearWriteBuffer();
+
+    // --- the database index and the record counter ---
+    // Reads both index areas and takes the highest counter value they hold.
+    int ReadDatabaseIndex();
+    // Stores `counter` as the index's counter; all ones would read back as an empty entry, so
+    // the highest value stored is one below it.
+    int WriteDatabaseIndex(uint32_t counter);
+    uint32_t recordCounter() const { return m_recordCounter; }
+    // The record number the next written record carries: the counter, one up.
+    uint32_t nextRecordNumber() { return ++m_recordCounter; }
+    // A read leaves the counter unknown: all ones, so that a send that does not read the index
+    // first hands out 0.
+    void forgetRecordCounter() { m_recordCounter = 0xFFFFFFFFu; }
+
+    // --- the data-format table ---
+    // The reads: result 1011 when an answer came but is no data-format reply.
+    Format ReadLocoFormat(int address);
+    int WriteLocoFormat(int address, int code, int value);
+    Format ReadAccessoryFormat(int address);
+    // Only Motorola (bit 7 of `value`) or DCC is stored; `value` of the answer says which.
+    Format WriteAccessoryFormat(int address, int value);
+
+    LocoNetLink& link() { return m_link; }
+
+    // While set, every page stored in the data flash and every data format written is kept
+    // there as it was sent (nullptr: nothing is kept).
+    void keepWrites(WrittenData* log) { m_written = log; }
+
+private:
+    friend struct test::DbProtocolProbe;
+
+    // A request that only reads is sent this many times more when its answer does not come
+    // (a lost answer costs one time-out, not the transfer). Writes are never repeated.
+    static constexpr int ReadRepeats = 2;
 
     static constexpr int IndexAreaFirst = 964;
     static constexpr int IndexAreaSecond = 965;
@@ -70,94 +151,52 @@ public:
     static constexpr int FormatWriteAccessory = 15;
     static constexpr int FormatReadAccessory = 16;
 
-    DbProtocol(LocoNetLink& link, Progress& progress);
-
-    // --- the database command ---
-    std::array<int, 21> DbData{};
-    std::array<int, 4> DbSelector{};
-    std::array<int, 6> DbHeader{};
-    std::array<int, 30> TxMessage{};
-    int BootloaderHandle = 0;
+    // The D index that carries page byte k: D9..D16 carry bytes 0..7, D8 down to D1 bytes 8..15.
+    static int wireIndexOfPageByte(int k) { return k < 8 ? 9 + k : 16 - k; }
 
     void EncodeHighBits();
     void DecodeHighBits();
-    // Sends the prepared command (after EncodeHighBits) and waits for echo and reply: a long
-    // acknowledge of the database command or a data reply (the ready message is none).
-    void ExchangeDbCommand(int& result);
-
-    // --- access, serial number, areas, display ---
-    void StartBootloader(int& result);
-    void EndBootloader(int& result);
-    void ReadSerialNumber(double& serial, int& id1, int& id2, int& id3, int& id4, int& result);
-    void SamFlashRead(int number, int& result);
-    void SamFlashWrite(int number, int& result);
-    void DataFlashRead(int number, int& result);
-    void DataFlashWrite(int number, int& result);
-    void DisplayClear(int& result);
-    void DisplaySetCursor(int a, int b, int& result);
-    void DisplayWriteText(const QString& text, int& result);
-
-    // --- pages ---
-    std::array<int, 17> WriteBuffer{};
-    // result 1011 when the message in slot 1 is no data reply (nothing is taken from it).
-    void ReadRecord(int number, int& result);
-    void WriteRecord(int number, int& result);
     void ScrambleWriteData();
     void DescrambleReadData();
-
-    // --- the database index ---
-    std::array<std::optional<uint32_t>, 257> IndexTable{};
-    double DbRecordCounter = 0;
-    void ClearWriteBuffer();
-    void ReadDatabaseIndex(int& result);
-    void WriteDatabaseIndex(double counter, int& result);
-
-    // --- the data-format table ---
-    std::array<int, 14> FormatMessage{};
-    // ReadLocoFormat and ReadAccessoryFormat: result 1011 when an answer came but is no
-    // data-format reply.
-    void ReadLocoFormat(int address, int& code, int& value, int& result);
-    void WriteLocoFormat(int address, int code, int value, int& result);
-    void ReadAccessoryFormat(int address, int& value, int& result);
-    void WriteAccessoryFormat(int address, int& value, int& result);
-    void ExchangeFormatMessage(int& result);
     void PackFormatHighBits();
     void UnpackFormatReply();
+    int ExchangeFormatMessage();
 
-    // Page byte k (0..15) of the page now in D1..D16: D9..D16 carry bytes 0..7, D8 down to D1
-    // bytes 8..15.
-    int pageByte(int k) const;
-    // The D index that carries page byte k.
-    static int wireIndexOfPageByte(int k) { return k < 8 ? 9 + k : 16 - k; }
-
-    LocoNetLink& link() { return m_link; }
-
-    // While set, every page stored in the data flash and every data format written is kept
-    // there as it was sent (nullptr: nothing is kept).
-    void keepWrites(WrittenData* log) { m_written = log; }
-
-private:
     // Sets D1..D20 and the selectors for one command: d holds D1..D8, sig puts DbSignature into
     // D9..D16 (otherwise 0), D17..D20 = 0.
     void prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
-    void exchangePrepared(int& result);
+    int exchangePrepared();
     // The same for a request that only reads: repeated up to ReadRepeats times on a time-out.
-    void exchangeReadRequest(int& result);
+    int exchangeReadRequest();
     // Runs attempt() again while it times out and the port is still open.
-    void repeatRead(const std::function<void(int&)>& attempt, int& result);
+    int repeatRead(const std::function<int()>& attempt);
     // The answer holds a long acknowledge of the database command; its code in `code`.
     bool replyIsLongAck(int& code) const;
     bool replyIsDataReply() const;
     // The answer is a message of the data-format reply's length.
     bool replyIsFormatReply() const;
     void takeReplyData();
-    void areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads, int& result);
+    int areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads);
     void storeIndexEntries(int base);
     void buildFormatRequest(int code, int address, int v9, int v10, int v11);
 
     LocoNetLink& m_link;
     Progress& m_progress;
     WrittenData* m_written = nullptr;
+
+    // Arrays keep the numbering of the fields they model: m_data[1..20] are D1..D20 (cell 0
+    // unused), m_selector[1..3] S1..S3, m_header[1..5] the five group headers, m_writePage[1..16]
+    // the page to write.
+    std::array<int, 21> m_data{};
+    std::array<int, 4> m_selector{};
+    std::array<int, 6> m_header{};
+    std::array<int, 30> m_tx{};
+    std::array<int, 17> m_writePage{};
+    std::array<int, 14> m_formatMessage{};
+    // Entries 0..63 of the database index; entry 0 is written back as it was read.
+    std::array<std::optional<uint32_t>, 257> m_index{};
+    uint32_t m_recordCounter = 0;
+    int m_handle = 0;  // the bootloader's handle, given by step 2 of the access
 };
 
 } // namespace kx2

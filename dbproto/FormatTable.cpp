@@ -18,27 +18,27 @@ bool isFormatAnswer(const LocoNetLink::Slot& m)
 void DbProtocol::buildFormatRequest(int code, int address, int v9, int v10, int v11)
 {
     for (size_t i = 0; i < dbwire::FormatHead.size(); ++i)
-        FormatMessage[i] = dbwire::FormatHead[i];
-    FormatMessage[5] = code;
-    FormatMessage[6] = 0;
-    FormatMessage[7] = address & 0xFF;
-    FormatMessage[8] = (address & 0x3F00) / 256;
-    FormatMessage[9] = v9;
-    FormatMessage[10] = v10;
-    FormatMessage[11] = v11;
-    FormatMessage[12] = 0;
-    FormatMessage[13] = 0;
+        m_formatMessage[i] = dbwire::FormatHead[i];
+    m_formatMessage[5] = code;
+    m_formatMessage[6] = 0;
+    m_formatMessage[7] = address & 0xFF;
+    m_formatMessage[8] = (address & 0x3F00) / 256;
+    m_formatMessage[9] = v9;
+    m_formatMessage[10] = v10;
+    m_formatMessage[11] = v11;
+    m_formatMessage[12] = 0;
+    m_formatMessage[13] = 0;
     PackFormatHighBits();
 }
 
 void DbProtocol::PackFormatHighBits()
 {
-    FormatMessage[6] = 0;
+    m_formatMessage[6] = 0;
     for (int k = 0; k <= 6; ++k)
-        if (FormatMessage[7 + k] & 0x80)
-            FormatMessage[6] += 1 << k;
+        if (m_formatMessage[7 + k] & 0x80)
+            m_formatMessage[6] += 1 << k;
     for (int k = 7; k <= 13; ++k)
-        FormatMessage[k] &= 0x7F;
+        m_formatMessage[k] &= 0x7F;
 }
 
 void DbProtocol::UnpackFormatReply()
@@ -52,10 +52,11 @@ void DbProtocol::UnpackFormatReply()
             slot[7 + k] = int16_t(slot[7 + k] | 0x80);
 }
 
-void DbProtocol::ExchangeFormatMessage(int& result)
+int DbProtocol::ExchangeFormatMessage()
 {
-    result = 0;
-    m_link.exchange(FormatMessage.data(), 13, result, isFormatAnswer);
+    int result = 0;
+    m_link.exchange(m_formatMessage.data(), 13, result, isFormatAnswer);
+    return result;
 }
 
 bool DbProtocol::replyIsFormatReply() const
@@ -65,49 +66,55 @@ bool DbProtocol::replyIsFormatReply() const
     return slot[0] >= 0xE0 && slot[1] == 0x0F;
 }
 
-void DbProtocol::ReadLocoFormat(int address, int& code, int& value, int& result)
+DbProtocol::Format DbProtocol::ReadLocoFormat(int address)
 {
     buildFormatRequest(FormatReadLoco, address, 0, 0, 0);
-    repeatRead([this](int& r) { ExchangeFormatMessage(r); }, result);
+    Format f;
+    f.result = repeatRead([this] { return ExchangeFormatMessage(); });
     // The values are taken whatever the exchange returned; the caller decides by the result.
     UnpackFormatReply();
-    code = m_link.reply()[9];
-    value = m_link.reply()[10];
+    f.code = m_link.reply()[9];
+    f.value = m_link.reply()[10];
     // An acknowledge (a refusal) holds no format.
-    if (result == 0 && !replyIsFormatReply())
-        result = rc::WrongReply;
+    if (f.result == 0 && !replyIsFormatReply())
+        f.result = rc::WrongReply;
+    return f;
 }
 
-void DbProtocol::WriteLocoFormat(int address, int code, int value, int& result)
+int DbProtocol::WriteLocoFormat(int address, int code, int value)
 {
     buildFormatRequest(FormatWriteLoco, address, code, value, 0);
-    ExchangeFormatMessage(result);
+    int result = ExchangeFormatMessage();
     if (m_link.reply()[2] != 0x7F)
         result = dbrc::FormatWriteRefused;
     if (m_written && result == 0)
         m_written->locoFormats.push_back({address, code, value});
+    return result;
 }
 
-void DbProtocol::ReadAccessoryFormat(int address, int& value, int& result)
+DbProtocol::Format DbProtocol::ReadAccessoryFormat(int address)
 {
     buildFormatRequest(FormatReadAccessory, address, 0, 0, 0);
-    repeatRead([this](int& r) { ExchangeFormatMessage(r); }, result);
+    Format f;
+    f.result = repeatRead([this] { return ExchangeFormatMessage(); });
     UnpackFormatReply();
-    value = m_link.reply()[9];
-    if (result == 0 && !replyIsFormatReply())
-        result = rc::WrongReply;
+    f.value = m_link.reply()[9];
+    if (f.result == 0 && !replyIsFormatReply())
+        f.result = rc::WrongReply;
+    return f;
 }
 
-void DbProtocol::WriteAccessoryFormat(int address, int& value, int& result)
+DbProtocol::Format DbProtocol::WriteAccessoryFormat(int address, int value)
 {
-    // Only Motorola (bit 7) or DCC is stored; the caller keeps the value that was sent.
-    value = (value & 0x80) ? 143 : 15;
-    buildFormatRequest(FormatWriteAccessory, address, value, 255, 255);
-    ExchangeFormatMessage(result);
+    Format f;
+    f.value = (value & 0x80) ? 143 : 15;
+    buildFormatRequest(FormatWriteAccessory, address, f.value, 255, 255);
+    f.result = ExchangeFormatMessage();
     if (m_link.reply()[2] != 0x7F)
-        result = dbrc::FormatWriteRefused;
-    if (m_written && result == 0)
-        m_written->accessoryFormats.push_back({address, value});
+        f.result = dbrc::FormatWriteRefused;
+    if (m_written && f.result == 0)
+        m_written->accessoryFormats.push_back({address, f.value});
+    return f;
 }
 
 } // namespace kx2

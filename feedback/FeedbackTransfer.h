@@ -12,8 +12,6 @@ public:
 
     ReadOutcome ReadFeedbackDatabase() { return read(); }
     SendOutcome SendFeedbackDatabase() { return send(); }
-    void ReadFeedbackRecords(int& result) { readRecords(result); }
-    void WriteFeedbackRecords(bool& anyWritten, int& result) { writeRecords(anyWritten, result); }
 
 protected:
     // The feedback send sets the interface up a second time once the progress window shows.

@@ -207,7 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::check((out == LocoSendOutcome::Failed) == (transfer.lastSendResult() != 0));
         ResultText(transfer.lastSendResult());
     } else {
-        const LocoReadOutcome out = transfer.ReadLocoDatabase();
+        const ReadOutcome out = transfer.ReadLocoDatabase();
         ResultText(out.result);
         if (out.result == 0) {
             for (int i = 0; i < LocoTable::SlotCount; ++i) {

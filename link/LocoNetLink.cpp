@@ -315,6 +315,9 @@ void LocoNetLink::awaitEcho(const int* bytes, int lastIndex, int& result, double
 
 void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout)
 {
+    // One request at a time: a second one started while this waits (from a callback of the
+    // port) would take the first one's answer.
+    Q_ASSERT(!m_wait.active);
     result = 0;
     m_reply.fill(0);
     m_passedOver = 0;

@@ -6,6 +6,8 @@ namespace kx2 {
 
 void LocoTable::setAddress(int row, int a)
 {
+    // Two bytes; 65535 is the address of an empty slot.
+    Q_ASSERT(a >= 0 && a <= 0xFFFF);
     set(row, AddressLow, a & 255);
     set(row, AddressHigh, (a & 65280) / 256);
 }
@@ -85,6 +87,7 @@ void LocoTable::markLoaded(int row)
 
 void LocoTable::createRecord(int slot, int a, const QString& name)
 {
+    Q_ASSERT(isSlot(slot) && isValidAddress(a));
     setAddress(slot, a);
     WriteLokname(slot, name);
     // 80 km/h, shown in the grid and written as shown.
@@ -101,6 +104,7 @@ void LocoTable::createRecord(int slot, int a, const QString& name)
 
 void LocoTable::markEdited(int slot)
 {
+    Q_ASSERT(isSlot(slot));
     if (status(slot) != StatusNew)
         set(slot, RecordStatus, StatusChanged);
     settleAsStored(slot);
@@ -108,12 +112,14 @@ void LocoTable::markEdited(int slot)
 
 void LocoTable::markFormatEdited(int slot)
 {
+    Q_ASSERT(isSlot(slot));
     set(slot, FormatPending, 1);
     settleAsStored(slot);
 }
 
 void LocoTable::settleAsStored(int slot)
 {
+    Q_ASSERT(isSlot(slot));
     if (station.recordAsStored(*this, slot))
         set(slot, RecordStatus, recordInUse(slot) ? StatusUnchanged : StatusEmpty);
     if (station.formatAsStored(*this, slot))
@@ -122,6 +128,7 @@ void LocoTable::settleAsStored(int slot)
 
 bool LocoTable::renameRecord(int slot, const QString& name)
 {
+    Q_ASSERT(isSlot(slot));
     std::array<std::optional<int>, RecordBytes> before;
     for (int col = 0; col < RecordBytes; ++col)
         before[size_t(col)] = cell(slot, col);
@@ -136,6 +143,7 @@ bool LocoTable::renameRecord(int slot, const QString& name)
 
 void LocoTable::deleteRecord(int slot)
 {
+    Q_ASSERT(isSlot(slot));
     for (int col = 0; col < RecordBytes; ++col)
         set(slot, col, 255);
     set(slot, RecordStatus, StatusDeleted);
@@ -151,6 +159,7 @@ void LocoTable::clearTable()
 
 void LocoTable::applyNewRecordValues(int slot)
 {
+    Q_ASSERT(isSlot(slot));
     set(slot, NameLast, 0);
     for (int col = 28; col <= 31; ++col)
         set(slot, col, 255);
@@ -172,6 +181,7 @@ void LocoTable::applyNewRecordValues(int slot)
 
 void LocoTable::markStored(int slot)
 {
+    Q_ASSERT(isSlot(slot));
     set(slot, RecordStatus, status(slot) == StatusDeleted ? StatusEmpty : StatusUnchanged);
 }
 

@@ -66,6 +66,8 @@ public:
     StationImage station;
 
     static bool isValidAddress(int a) { return a >= MinAddress && a <= MaxAddress; }
+    // Rows 0..499 hold locomotives; row 500 never does.
+    static bool isSlot(int row) { return row >= 0 && row < SlotCount; }
     static int symbolColumn(int function) { return SymbolFirst + function; }
 
     // --- address ---

@@ -35,56 +35,44 @@ std::vector<RecordField> LocoRecordFields()
         fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f, QStringLiteral("Symbol f%1").arg(f), false});
     return fields;
 }
-LocoReadOutcome LocoTransfer::ReadLocoDatabase()
+ReadOutcome LocoTransfer::ReadLocoDatabase()
 {
     m_table.markAllForDeviceRead();
-    m_ctx.db.DbRecordCounter = -1;
+    m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     return s.endRead(s.openRead()
-                     && s.run([&](int& r) { ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0, r); })
-                     && s.run([&](int& r) { ReadLocoFormats(r); }));
+                     && s.run([this] { return ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0); })
+                     && s.run([this] { return ReadLocoFormats(); }));
 }
 
-void LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags, int& result)
+int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags)
 {
     const DatabaseLayout& layout = LocoTable::Layout;
     DbProtocol& db = m_ctx.db;
     m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), count);
     for (int row = 0; row < count; ++row) {
         m_ctx.progress.setText(QStringLiteral(" Lokdatensatz ") + QString::number(row) + QStringLiteral(" lesen"));
-        db.DataFlashRead(firstArea + row, result);
-        if (result != 0) {
-            result += layout.readOperation;
-            return;
-        }
-        db.ReadRecord(0, result);
-        if (result != 0) {
-            result += layout.readOperation;
-            return;
-        }
-        CopyReplyToTable(db, row, 0, m_table);
+        if (const int r = db.DataFlashRead(firstArea + row))
+            return r + layout.readOperation;
+        // Page 0 says whether the slot holds a record at all.
+        if (const int r = ReadRecordPages(db, 0, 0, 1, m_table, row))
+            return r + layout.readOperation;
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
             m_table.station.takeRecord(m_table, row);
             m_ctx.meter.advance();
             continue;
         }
-        for (int k = 1; k < pages; ++k) {
-            db.ReadRecord(16 * k, result);
-            if (result != 0) {
-                result += layout.readOperation;
-                return;
-            }
-            CopyReplyToTable(db, row, 16 * k, m_table);
-        }
+        if (const int r = ReadRecordPages(db, 0, 1, pages, m_table, row))
+            return r + layout.readOperation;
         m_table.setStatus(row, LocoTable::StatusUnchanged);
         m_table.station.takeRecord(m_table, row);
         m_ctx.meter.advance();
     }
-    result = 0;
+    return 0;
 }
 
-void LocoTransfer::ReadLocoFormats(int& result)
+int LocoTransfer::ReadLocoFormats()
 {
     int toRead = 0;
     for (int row = 0; row < LocoTable::Rows; ++row)
@@ -95,16 +83,15 @@ void LocoTransfer::ReadLocoFormats(int& result)
             continue;
         const int a = m_table.address(row);
         m_ctx.progress.setText(QStringLiteral(" Lokdatenfrm. Adr. ") + QString::number(a) + QStringLiteral(" lesen"));
-        int code = 0;
-        int value = 0;
-        m_ctx.db.ReadLocoFormat(a, code, value, result);
-        if (result != 0)
-            return;
-        m_table.set(row, LocoTable::FormatCode, code);
-        m_table.set(row, LocoTable::FormatParam, value);
+        const DbProtocol::Format read = m_ctx.db.ReadLocoFormat(a);
+        if (read.result != 0)
+            return read.result;
+        m_table.set(row, LocoTable::FormatCode, read.code);
+        m_table.set(row, LocoTable::FormatParam, read.value);
         m_table.station.takeFormat(m_table, row);
         m_ctx.meter.advance();
     }
+    return 0;
 }
 
 LocoSendOutcome LocoTransfer::SendLocoDatabase()
@@ -139,7 +126,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         if (recordsToNumber())
             m_ctx.meter.planIndex();
         m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());
-        if (!s.run([&](int& r) { m_ctx.db.ReadDatabaseIndex(r); }) || !writeRecords(s, storedSlots))
+        if (!s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }) || !writeRecords(s, storedSlots))
             return s.failSend();
         if (!writeFormats(s, storedFormats))
             return s.failSend();
@@ -210,8 +197,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                 continue;
             if (!deleted) {
                 written = true;
-                db.DbRecordCounter += 1;
-                StampRecordId(m_table, i, db.DbRecordCounter, LocoTable::Layout.recordIdMarker);
+                StampRecordId(m_table, i, db.nextRecordNumber(), LocoTable::Layout.recordIdMarker);
                 if (pass == LocoTable::StatusNew)
                     m_table.applyNewRecordValues(i);
             }
@@ -221,7 +207,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                 continue;
             }
             s.stepText(QStringLiteral(" Lokdatensatz ") + QString::number(i) + QStringLiteral(" schreiben"));
-            if (!s.run([&](int& r) { WriteLocoRecord(LocoTable::LocoDbAreaBase, i, r); }))
+            if (!s.run([this, i] { return WriteLocoRecord(LocoTable::LocoDbAreaBase, i); }))
                 return false;
             stored.push_back(i);
             m_ctx.meter.advance();
@@ -236,9 +222,9 @@ bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
         if (!formatToWrite(i))
             continue;
-        if (!s.run([&](int& r) {
-                m_ctx.db.WriteLocoFormat(m_table.address(i), m_table.value(i, LocoTable::FormatCode),
-                                         m_table.value(i, LocoTable::FormatParam), r);
+        if (!s.run([this, i] {
+                return m_ctx.db.WriteLocoFormat(m_table.address(i), m_table.value(i, LocoTable::FormatCode),
+                                                m_table.value(i, LocoTable::FormatParam));
             }))
             return false;
         stored.push_back(i);
@@ -247,7 +233,7 @@ bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
     return true;
 }
 
-void LocoTransfer::WriteLocoRecord(int areaBase, int slot, int& result)
+int LocoTransfer::WriteLocoRecord(int areaBase, int slot)
 {
     DbProtocol& db = m_ctx.db;
     const int writeOperation = LocoTable::Layout.writeOperation;
@@ -258,18 +244,12 @@ void LocoTransfer::WriteLocoRecord(int areaBase, int slot, int& result)
             db.ClearWriteBuffer();
         else
             CopyTableToWriteBuffer(db, slot, 16 * k, m_table);
-        db.WriteRecord(16 * k, result);
-        if (result != 0) {
-            result += writeOperation;
-            return;
-        }
+        if (const int r = db.WriteRecord(16 * k))
+            return r + writeOperation;
     }
-    db.DataFlashWrite(areaBase + slot, result);
-    if (result != 0) {
-        result += writeOperation;
-        return;
-    }
-    result = 0;
+    if (const int r = db.DataFlashWrite(areaBase + slot))
+        return r + writeOperation;
+    return 0;
 }
 
 } // namespace kx2

@@ -12,7 +12,6 @@ struct RecordField;
 // The fields of a locomotive record, in words: for the check after a send and file comparisons.
 std::vector<RecordField> LocoRecordFields();
 
-using LocoReadOutcome = ReadOutcome;
 using LocoSendOutcome = SendOutcome;
 
 // Reading and sending the locomotive database (LocoTable): one record per data-flash area,
@@ -21,13 +20,13 @@ class LocoTransfer {
 public:
     LocoTransfer(DatabaseContext& ctx, LocoTable& table) : m_ctx(ctx), m_table(table) {}
 
-    LocoReadOutcome ReadLocoDatabase();
+    ReadOutcome ReadLocoDatabase();
     // Reads `count` records from areas first..first+count-1 into rows 0..count-1.
-    void ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags, int& result);
-    void ReadLocoFormats(int& result);
+    int ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags);
+    int ReadLocoFormats();
 
     LocoSendOutcome SendLocoDatabase();
-    void WriteLocoRecord(int areaBase, int slot, int& result);
+    int WriteLocoRecord(int areaBase, int slot);
 
     // The ResultCode of the last send (0 unless it failed).
     int lastSendResult() const { return m_lastSendResult; }

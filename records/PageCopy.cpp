@@ -18,11 +18,13 @@ void CopyReplyToTable(const DbProtocol& db, int row, int column, RecordTable& ta
 
 void CopyTableToWriteBuffer(DbProtocol& db, int row, int column, const RecordTable& table)
 {
-    for (int i = 1; i <= 16; ++i) {
-        const int col = column + i - 1;
+    DbProtocol::Page page{};
+    for (int k = 0; k < 16; ++k) {
+        const int col = column + k;
         const bool inside = row >= 0 && row < table.rows() && col >= 0 && col < table.cols();
-        db.WriteBuffer[size_t(i)] = inside ? table.value(row, col) : 0;
+        page[size_t(k)] = inside ? table.value(row, col) : 0;
     }
+    db.setWritePage(page);
 }
 
 } // namespace kx2

@@ -36,14 +36,14 @@ ReadBackNames RangeTransfer::readBackNames() const
     return names;
 }
 
-void RangeTransfer::readRecords(int& result)
+int RangeTransfer::readRecords()
 {
-    ReadRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last, result);
+    return ReadRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
 }
 
-void RangeTransfer::writeRecords(bool& anyWritten, int& result)
+int RangeTransfer::writeRecords()
 {
-    WriteRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last, anyWritten, result);
+    return WriteRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
 }
 
 bool RangeTransfer::pending(int a) const
@@ -67,9 +67,9 @@ void RangeTransfer::settle(int a)
 ReadOutcome RangeTransfer::read()
 {
     m_table.markAllForDeviceRead();
-    m_ctx.db.DbRecordCounter = -1;
+    m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
-    const bool recordsRead = s.openRead() && s.run([&](int& r) { readRecords(r); });
+    const bool recordsRead = s.openRead() && s.run([this] { return readRecords(); });
     // What was read is what the station holds, also when the read stops later.
     for (int a = m_range.first; a <= m_range.last; ++a)
         if (m_table.status(a) != status::Empty)
@@ -101,10 +101,10 @@ SendOutcome RangeTransfer::send()
         if (records > 0)
             m_ctx.meter.planIndex();
         planOwnWrites();
-        bool anyWritten = false;
-        if (!s.run([&](int& r) { writeRecords(anyWritten, r); }))
+        if (!s.run([this] { return writeRecords(); }))
             return s.failSend();
-        if ((anyWritten && !s.writeIndex()) || !afterRecordsWritten(s))
+        // Every record written got a new number.
+        if ((records > 0 && !s.writeIndex()) || !afterRecordsWritten(s))
             return s.failSend();
         return s.endSend(closePause());
     }();

@@ -34,8 +34,6 @@ public:
     // counts as what the station holds.
     SendOutcome send();
 
-    void readRecords(int& result);
-    void writeRecords(bool& anyWritten, int& result);
     int lastSendResult() const { return m_lastSendResult; }
 
 protected:
@@ -62,6 +60,10 @@ protected:
     AddressRange m_range;
 
 private:
+    // The records of the range, read or written; the result of the step.
+    int readRecords();
+    int writeRecords();
+
     QString m_title;
     int m_lastSendResult = 0;
 };

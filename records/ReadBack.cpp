@@ -91,7 +91,7 @@ void CompareRecordFields(const std::vector<RecordField>& fields, const QString& 
     }
 }
 
-QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names, int& result)
+ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names)
 {
     DbProtocol& db = ctx.db;
     const int stride = names.recordStride;
@@ -104,19 +104,18 @@ QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, co
     }
     ctx.meter.begin(ProgressMeter::Kind::Checked, QStringLiteral("Geprüft"),
                     records + int(written.locoFormats.size() + written.accessoryFormats.size()));
-    QStringList differences;
+    ReadBackDifferences found;
+    QStringList& differences = found.lines;
     for (const auto& [area, pages] : written.areas) {
-        db.DataFlashRead(area, result);
-        if (result != 0) {
-            result += names.readOperation;
-            return differences;
+        if (const int r = db.DataFlashRead(area)) {
+            found.result = r + names.readOperation;
+            return found;
         }
         std::map<int, std::pair<RecordBytes, RecordBytes>> bySlot;
         for (const WrittenData::Page& page : pages) {
-            db.ReadRecord(page.offset, result);
-            if (result != 0) {
-                result += names.readOperation;
-                return differences;
+            if (const int r = db.ReadRecord(page.offset)) {
+                found.result = r + names.readOperation;
+                return found;
             }
             for (int k = 0; k < 16; ++k) {
                 const int at = page.offset + k;
@@ -132,27 +131,27 @@ QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, co
         }
     }
     for (const WrittenData::LocoFormat& f : written.locoFormats) {
-        int code = 0;
-        int value = 0;
-        db.ReadLocoFormat(f.address, code, value, result);
-        if (result != 0)
-            return differences;
-        if (code != f.code || value != f.value)
+        const DbProtocol::Format read = db.ReadLocoFormat(f.address);
+        if (read.result != 0) {
+            found.result = read.result;
+            return found;
+        }
+        if (read.code != f.code || read.value != f.value)
             differences << formatLine(names, f.address, QStringLiteral("%1/%2").arg(f.code).arg(f.value),
-                                      QStringLiteral("%1/%2").arg(code).arg(value));
+                                      QStringLiteral("%1/%2").arg(read.code).arg(read.value));
         ctx.meter.advance();
     }
     for (const WrittenData::AccessoryFormat& f : written.accessoryFormats) {
-        int value = 0;
-        db.ReadAccessoryFormat(f.address, value, result);
-        if (result != 0)
-            return differences;
-        if (value != f.value)
-            differences << formatLine(names, f.address, QString::number(f.value), QString::number(value));
+        const DbProtocol::Format read = db.ReadAccessoryFormat(f.address);
+        if (read.result != 0) {
+            found.result = read.result;
+            return found;
+        }
+        if (read.value != f.value)
+            differences << formatLine(names, f.address, QString::number(f.value), QString::number(read.value));
         ctx.meter.advance();
     }
-    result = 0;
-    return differences;
+    return found;
 }
 
 } // namespace kx2

@@ -35,6 +35,13 @@ RecordBytes RowBytes(const RecordTable& table, int row, int count);
 void CompareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
                          const RecordBytes& b, const QString& wordA, const QString& wordB, QStringList& out);
 
+// What a read back found: the differences, one line each, and the failure of an exchange that
+// stopped it (0: none).
+struct ReadBackDifferences {
+    int result = 0;
+    QStringList lines;
+};
+
 // How a database names what it sent: which record a byte of an area belongs to, and its fields.
 struct ReadBackNames {
     int recordStride;                 // bytes from one record to the next in an area
@@ -45,14 +52,13 @@ struct ReadBackNames {
     QString formatOwner;
     int readOperation;                // added to a failure while reading back (as in a read)
     // What the database stores outside the data flash (the route module's entries), read back
-    // and compared by its own driver after the pages: the differences, one line each; result
-    // gets the failure of an exchange. Empty when there is nothing of the kind.
-    std::function<QStringList(int& result)> readBackOwn = {};
+    // and compared by its own driver after the pages. Empty when there is nothing of the kind.
+    std::function<ReadBackDifferences()> readBackOwn = {};
 };
 
 // Reads back every page and data format that `written` holds and compares it with what was sent.
-// The differences, one line each ("Lok 38: Name gesendet 'Köf II', gelesen 'Köf IJ'"); result
-// gets the failure of an exchange, and the reading stops there.
-QStringList ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names, int& result);
+// The differences, one line each ("Lok 38: Name gesendet 'Köf II', gelesen 'Köf IJ'"); a failed
+// exchange stops the reading.
+ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names);
 
 } // namespace kx2

@@ -8,7 +8,6 @@
 #include "records/RecordTable.h"
 #include "shell/UserDialogs.h"
 
-#include <algorithm>
 
 namespace kx2 {
 
@@ -35,17 +34,26 @@ QString areaText(const DatabaseLayout& layout, int p, const AreaSlots& s, const 
 
 } // namespace
 
-void StampRecordId(RecordTable& table, int row, double counter, int marker)
+void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
 {
-    const auto c = static_cast<unsigned long long>(std::max(0.0, counter)) & 0xFFFFFFFFull;
-    table.set(row, 0, int(c & 255));
-    table.set(row, 1, int((c >> 8) & 255));
-    table.set(row, 2, int((c >> 16) & 255));
-    table.set(row, 3, int(((c >> 24) + unsigned(marker)) & 255));
+    table.set(row, 0, int(counter & 255));
+    table.set(row, 1, int((counter >> 8) & 255));
+    table.set(row, 2, int((counter >> 16) & 255));
+    table.set(row, 3, int(((counter >> 24) + unsigned(marker)) & 255));
 }
 
-void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
-                     int& result)
+int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row)
+{
+    for (int page = from; page < to; ++page) {
+        const int r = db.ReadRecord(offset + 16 * page);
+        if (r != 0)
+            return r;
+        CopyReplyToTable(db, row, 16 * page, table);
+    }
+    return 0;
+}
+
+int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
@@ -53,26 +61,17 @@ void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
         ctx.progress.setText(areaText(layout, p, s, " lesen"));
-        db.DataFlashRead(layout.firstArea + p, result);
-        if (result != 0) {
-            result += layout.readOperation;
-            return;
-        }
+        if (const int r = db.DataFlashRead(layout.firstArea + p))
+            return r + layout.readOperation;
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
-            for (int page = 0; page < layout.pagesPerRecord; ++page) {
-                db.ReadRecord(bytes * slot + 16 * page, result);
-                if (result != 0) {
-                    result += layout.readOperation;
-                    return;
-                }
-                CopyReplyToTable(db, address, 16 * page, table);
-            }
+            if (const int r = ReadRecordPages(db, bytes * slot, 0, layout.pagesPerRecord, table, address))
+                return r + layout.readOperation;
             table.set(address, layout.statusColumn, status::Unchanged);
             ctx.meter.advance();
         }
     }
-    result = 0;
+    return 0;
 }
 
 namespace {
@@ -96,8 +95,7 @@ int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, 
     return toWrite;
 }
 
-void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
-                      bool& anyWritten, int& result)
+int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
@@ -111,37 +109,26 @@ void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, Record
             if (table.value(address, layout.statusColumn) != status::Changed)
                 continue;
             changed = true;
-            anyWritten = true;
-            db.DbRecordCounter += 1;
-            StampRecordId(table, address, db.DbRecordCounter, layout.recordIdMarker);
+            StampRecordId(table, address, db.nextRecordNumber(), layout.recordIdMarker);
         }
         if (!changed)
             continue;
-        db.DataFlashRead(layout.firstArea + p, result);
-        if (result != 0) {
-            result += layout.writeOperation;
-            return;
-        }
+        if (const int r = db.DataFlashRead(layout.firstArea + p))
+            return r + layout.writeOperation;
         ctx.progress.setText(areaText(layout, p, s, " schreiben"));
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
             for (int page = 0; page < layout.pagesPerRecord; ++page) {
                 CopyTableToWriteBuffer(db, address, 16 * page, table);
-                db.WriteRecord(bytes * slot + 16 * page, result);
-                if (result != 0) {
-                    result += layout.writeOperation;
-                    return;
-                }
+                if (const int r = db.WriteRecord(bytes * slot + 16 * page))
+                    return r + layout.writeOperation;
             }
         }
-        db.DataFlashWrite(layout.firstArea + p, result);
-        if (result != 0) {
-            result += layout.writeOperation;
-            return;
-        }
+        if (const int r = db.DataFlashWrite(layout.firstArea + p))
+            return r + layout.writeOperation;
         ctx.meter.advance(s.lastSlot - s.firstSlot + 1);
     }
-    result = 0;
+    return 0;
 }
 
 } // namespace kx2

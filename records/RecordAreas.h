@@ -1,28 +1,33 @@
 #pragma once
+#include <cstdint>
 
 namespace kx2 {
 
+class DbProtocol;
 class RecordTable;
 struct DatabaseContext;
 struct DatabaseLayout;
 
 // The record number `counter` in bytes 0..3 of a row, least significant byte first, with the
 // database's marker added to byte 3 (128 accessories, 160 feedback contacts, 0 locomotives).
-void StampRecordId(RecordTable& table, int row, double counter, int marker);
+void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker);
+
+// Pages from..to-1 of the record that starts at byte `offset` of the area loaded last, each into
+// 16 cells of `row` from column 16 x page on. The first failing page read stops it; its code is
+// returned as the primitive gave it.
+int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row);
 
 // The databases whose records lie side by side in their areas (accessories, feedback contacts),
 // one row per address. Reads the records of addresses first..last, area by area, into their
 // rows and marks them read (status 0). A failure stops the read before anything of the record
 // is copied; its code gets the layout's read operation.
-void ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
-                     int& result);
+int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
 // Writes every area of first..last that holds a changed record (status 1): the changed ones get
 // the next record numbers, the area is loaded in the device so that its slots outside the range
 // keep their content, every record of the range in it is written and the area stored. Areas
-// without a change are not touched. anyWritten tells whether a record got a new number (the
-// index must then be written).
-void WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last,
-                      bool& anyWritten, int& result);
+// without a change are not touched. Whenever a record is written, CountRecordsToWrite was above 0
+// and the index must be written after it.
+int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
 // How many records WriteRecordAreas writes: every record of the range in an area with a change.
 int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
 

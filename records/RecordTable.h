@@ -1,5 +1,5 @@
 #pragma once
-#include <algorithm>
+#include <QtGlobal>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -32,7 +32,6 @@ public:
     void set(int row, int col, int v) { at(row, col) = v; }
     void set(int row, int col, std::optional<int> v) { at(row, col) = v ? *v : kEmpty; }
     void clear(int row, int col) { at(row, col) = kEmpty; }
-    void clearAll() { std::fill(m_cells.begin(), m_cells.end(), kEmpty); }
     // Every cell of the row as it is held, an empty one as a value no cell can take.
     void copyRow(int row, std::vector<int32_t>& out) const
     {
@@ -47,8 +46,16 @@ public:
 
 private:
     static constexpr int32_t kEmpty = std::numeric_limits<int32_t>::min();
-    int32_t& at(int row, int col) { return m_cells[size_t(row) * m_cols + col]; }
-    int32_t at(int row, int col) const { return m_cells[size_t(row) * m_cols + col]; }
+    int32_t& at(int row, int col)
+    {
+        Q_ASSERT(row >= 0 && row < m_rows && col >= 0 && col < m_cols);
+        return m_cells[size_t(row) * m_cols + col];
+    }
+    int32_t at(int row, int col) const
+    {
+        Q_ASSERT(row >= 0 && row < m_rows && col >= 0 && col < m_cols);
+        return m_cells[size_t(row) * m_cols + col];
+    }
 
     int m_rows;
     int m_cols;

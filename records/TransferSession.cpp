@@ -47,8 +47,9 @@ void TransferSession::release()
     m_ctx.db.keepWrites(nullptr);
     if (m_accessOpen) {
         m_accessOpen = false;
-        int ignored = 0;
-        m_ctx.db.EndBootloader(ignored);
+        // A failure is being reported already, or the user cancelled: the close's own result
+        // is not wanted.
+        m_ctx.db.EndBootloader();
     }
     m_ctx.iface.ClosePort();
     m_cancelled = m_ctx.link.cancelled();
@@ -99,9 +100,17 @@ bool TransferSession::checkWritten()
     if (!ok() || !m_readBack || (m_written.empty() && !m_readBack->readBackOwn))
         return ok();
     stepText(QStringLiteral(" Gesendete Daten prüfen"));
-    if (!run([this](int& r) { m_differences = ReadBackWritten(m_ctx, m_written, *m_readBack, r); }))
+    if (!run([this] {
+            const ReadBackDifferences found = ReadBackWritten(m_ctx, m_written, *m_readBack);
+            m_differences = found.lines;
+            return found.result;
+        }))
         return false;
-    if (m_readBack->readBackOwn && !run([this](int& r) { m_differences += m_readBack->readBackOwn(r); }))
+    if (m_readBack->readBackOwn && !run([this] {
+            const ReadBackDifferences found = m_readBack->readBackOwn();
+            m_differences += found.lines;
+            return found.result;
+        }))
         return false;
     if (!m_differences.isEmpty())
         m_result = rc::VerifyMismatch;
@@ -125,19 +134,18 @@ bool TransferSession::openAccess()
 {
     if (!ok())
         return false;
-    m_ctx.db.StartBootloader(m_result);
+    m_result = m_ctx.db.StartBootloader();
     if (!ok())
         return false;
     m_accessOpen = true;
     m_ctx.link.clearRing();
     m_ctx.link.Pause(1);
-    m_ctx.db.DisplayClear(m_result);
+    m_result = m_ctx.db.DisplayClear();
     if (ok())
-        m_ctx.db.DisplaySetCursor(10, 50, m_result);
+        m_result = m_ctx.db.DisplaySetCursor(10, 50);
     if (ok())
-        m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QStringLiteral("Datenbank lesen")
-                                                                 : QStringLiteral("Datenbank schreiben"),
-                                  m_result);
+        m_result = m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QStringLiteral("Datenbank lesen")
+                                                                            : QStringLiteral("Datenbank schreiben"));
     return ok();
 }
 
@@ -146,8 +154,11 @@ bool TransferSession::readSerial(std::array<int, 4>& ids)
     if (!ok())
         return false;
     stepText(QStringLiteral(" Seriennummer lesen"));
-    ids = {-1, -1, -1, -1};
-    m_ctx.db.ReadSerialNumber(m_serial, ids[0], ids[1], ids[2], ids[3], m_result);
+    const DbProtocol::SerialNumber read = m_ctx.db.ReadSerialNumber();
+    m_result = read.result;
+    ids = read.ids;
+    if (ok())
+        m_serial = read.serial;
     if (m_direction == Direction::Read)
         for (int k = 0; k < 4; ++k)
             m_ctx.storedSerial.set(k + 1, ok() ? std::optional<int>(ids[size_t(k)]) : std::nullopt);
@@ -183,10 +194,10 @@ void TransferSession::adoptStation(const std::array<int, 4>& ids)
         m_ctx.storedSerial.set(k + 1, ids[size_t(k)]);
 }
 
-bool TransferSession::run(const std::function<void(int& result)>& step)
+bool TransferSession::run(const std::function<int()>& step)
 {
     if (ok())
-        step(m_result);
+        m_result = step();
     return ok();
 }
 
@@ -202,7 +213,7 @@ bool TransferSession::closeAccess(double pauseSeconds)
     stepText(QStringLiteral(" Datenbank schließen"));
     m_ctx.link.Pause(pauseSeconds);
     m_accessOpen = false;
-    m_ctx.db.EndBootloader(m_result);
+    m_result = m_ctx.db.EndBootloader();
     return ok();
 }
 
@@ -254,7 +265,7 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
 {
     if (stepsOk && closeAccess()) {
         finish();
-        return {0, true};
+        return {0, ReadEnd::Complete};
     }
     if (cancelled()) {
         const QChar cr(13);
@@ -263,10 +274,10 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
         if (!read.isEmpty())
             text += cr + read + (m_ctx.meter.allDone() ? QString() : QStringLiteral("; die übrigen bleiben leer"));
         tellCancelled(QStringLiteral("Lesen abgebrochen"), text, MsgIcon::Information);
-        return {m_result, false, true};
+        return {m_result, ReadEnd::Cancelled};
     }
     const int result = fail(kReadErrorTitle);
-    return {result, result == rc::PortCannotOpen};
+    return {result, result == rc::PortCannotOpen ? ReadEnd::NoPort : ReadEnd::Failed};
 }
 
 std::optional<SendOutcome> TransferSession::openSend(const QString& title, const QString& stationTitle,
@@ -325,7 +336,7 @@ SendOutcome TransferSession::failSend()
 bool TransferSession::writeIndex()
 {
     stepText(QStringLiteral(" Datenbank Index schreiben"));
-    if (!run([this](int& r) { m_ctx.db.WriteDatabaseIndex(m_ctx.db.DbRecordCounter, r); }))
+    if (!run([this] { return m_ctx.db.WriteDatabaseIndex(m_ctx.db.recordCounter()); }))
         return false;
     m_ctx.meter.indexWritten();
     return true;

@@ -13,11 +13,20 @@ struct DatabaseContext;
 struct ReadBackNames;
 enum class MsgIcon;
 
+// How a database read ended.
+enum class ReadEnd {
+    Complete,   // every record read: the table holds what the station holds
+    NoPort,     // the port could not be opened: the table stays emptied, to be filled by hand
+    Failed,     // a step failed and was reported; the rows not reached stay empty
+    Cancelled,  // the user ended it; the rows not reached stay empty
+};
+
 // What a database read ended with.
 struct ReadOutcome {
-    int result = 0;          // 0, or the ResultCode that was shown to the user
-    bool showEditor = false; // the editor opens: after success, and when the port cannot be opened
-    bool cancelled = false;  // the user ended it; the rows not reached stay empty
+    int result = 0;  // 0, or the ResultCode that was shown to the user
+    ReadEnd end = ReadEnd::Complete;
+    // The editor opens after a complete read, and on the emptied table when there was no port.
+    bool opensEditor() const { return end == ReadEnd::Complete || end == ReadEnd::NoPort; }
 };
 
 // What a database send ended with.
@@ -53,7 +62,7 @@ public:
     TransferSession(const TransferSession&) = delete;
     TransferSession& operator=(const TransferSession&) = delete;
 
-    int& result() { return m_result; }
+    int result() const { return m_result; }
     bool ok() const { return m_result == 0; }
 
     // ConnectInterface. The feedback send sets the interface up twice.
@@ -75,8 +84,9 @@ public:
     void adoptStation(const std::array<int, 4>& ids);
     // The serial number the session read (0 before).
     double serialNumber() const { return m_serial; }
-    // One of the driver's own steps, run with the session's result.
-    bool run(const std::function<void(int& result)>& step);
+    // One of the driver's own steps, run while the session has not failed; what it returns
+    // becomes the session's result.
+    bool run(const std::function<int()>& step);
     void stepText(const QString& text);
     // " Datenbank schließen", a pause of `pauseSeconds`, EndBootloader.
     bool closeAccess(double pauseSeconds = 0.5);

@@ -89,7 +89,7 @@ void RouteModule::noteRepeat(int attemptNumber)
                              .arg(Attempts));
 }
 
-void RouteModule::RouteModuleProgOn(int typeNumber, int& address, int& result)
+RouteModule::Answer RouteModule::RouteModuleProgOn(int typeNumber, int address)
 {
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeOther, typeNumber, 0, address, kFlagProgOn);
@@ -101,64 +101,49 @@ void RouteModule::RouteModuleProgOn(int typeNumber, int& address, int& result)
         int sent = 0;
         if (attempt(ProgOnWait, isAnswer, sent)) {
             const Slot& reply = m_link.reply();
-            if (reply[0] == kLongAck) {
-                result = modrc::ProgOnRefused;
-                return;
-            }
-            address = valueOf(reply);
-            result = 0;
-            return;
+            if (reply[0] == kLongAck)
+                return {modrc::ProgOnRefused, address};
+            return {0, valueOf(reply)};
         }
-        if (sent != 0) {
-            result = modrc::OpProgOn + sent;
-            return;
-        }
+        if (sent != 0)
+            return {modrc::OpProgOn + sent, address};
         noteRepeat(n);
     }
-    result = modrc::ProgOnNoAnswer;
+    return {modrc::ProgOnNoAnswer, address};
 }
 
-void RouteModule::RouteModuleRead(int typeNumber, int variableNumber, int& value, int& result)
+RouteModule::Answer RouteModule::RouteModuleRead(int typeNumber, int variableNumber)
 {
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeOther, typeNumber, variableNumber, 0, 0);
         const ModuleBytes request = ModuleMessage;
         int sent = 0;
         if (attempt(ReadWait, [&request, variableNumber](const Slot& m) { return isPeerReplyTo(m, request, variableNumber); },
-                    sent)) {
-            value = valueOf(m_link.reply());
-            result = 0;
-            return;
-        }
-        if (sent != 0) {
-            result = sent;
-            return;
-        }
+                    sent))
+            return {0, valueOf(m_link.reply())};
+        if (sent != 0)
+            return {sent, 0};
         noteRepeat(n);
     }
-    result = modrc::ReadNoAnswer;
+    return {modrc::ReadNoAnswer, 0};
 }
 
-void RouteModule::RouteModuleWrite(int typeNumber, int variableNumber, int value, int& result)
+int RouteModule::RouteModuleWrite(int typeNumber, int variableNumber, int value)
 {
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeWrite, typeNumber, variableNumber, value, 0);
         int sent = 0;
-        if (attempt(WriteWait, isAckOfRequest, sent)) {
-            // A refused write is not tried again.
-            result = m_link.reply()[2] == kAccepted ? 0 : modrc::WriteRefused;
-            return;
-        }
-        if (sent != 0) {
-            result = sent;
-            return;
-        }
+        // A refused write is not tried again.
+        if (attempt(WriteWait, isAckOfRequest, sent))
+            return m_link.reply()[2] == kAccepted ? 0 : modrc::WriteRefused;
+        if (sent != 0)
+            return sent;
         noteRepeat(n);
     }
-    result = modrc::WriteNoAnswer;
+    return modrc::WriteNoAnswer;
 }
 
-void RouteModule::RouteModuleProgOff(int typeNumber, int address, int& result)
+int RouteModule::RouteModuleProgOff(int typeNumber, int address)
 {
     build(kPeer, kCodeOther, typeNumber, 0, address, kFlagProgOff);
     // Also after a cancel: the module must not stay in programming mode.
@@ -166,30 +151,30 @@ void RouteModule::RouteModuleProgOff(int typeNumber, int address, int& result)
     int r = 0;
     m_link.awaitEcho(ModuleMessage.data(), 13, r, ProgOffEchoWait);
     if (r == rc::ReplyTimeout)
-        result = modrc::ProgOffNoEcho;
-    else
-        result = r == 0 ? 0 : modrc::OpProgOff + r;
+        return modrc::ProgOffNoEcho;
+    return r == 0 ? 0 : modrc::OpProgOff + r;
 }
 
-ModuleProgramming::ModuleProgramming(RouteModule& module, int& result) : m_module(module)
+ModuleProgramming::ModuleProgramming(RouteModule& module) : m_module(module)
 {
-    m_module.RouteModuleProgOn(RouteModule::RouteModuleType, m_address, result);
+    const RouteModule::Answer on = m_module.RouteModuleProgOn(RouteModule::RouteModuleType, m_address);
+    m_openResult = on.result;
+    m_address = on.value;
 }
 
 ModuleProgramming::~ModuleProgramming()
 {
     // Also after a programming-on that failed: the module may have switched over all the same
     // and only its answer got lost, so it is told to leave programming mode in any case.
-    int ignored = 0;
-    close(ignored);
+    close();
 }
 
-void ModuleProgramming::close(int& result)
+int ModuleProgramming::close()
 {
     if (!m_open)
-        return;
+        return 0;
     m_open = false;
-    m_module.RouteModuleProgOff(RouteModule::RouteModuleType, m_address, result);
+    return m_module.RouteModuleProgOff(RouteModule::RouteModuleType, m_address);
 }
 
 } // namespace kx2

@@ -49,12 +49,20 @@ public:
     // The request as last sent (packed).
     ModuleBytes ModuleMessage{};
 
-    // On success `address` holds the address the module reported.
-    void RouteModuleProgOn(int typeNumber, int& address, int& result);
-    void RouteModuleRead(int typeNumber, int variableNumber, int& value, int& result);
-    void RouteModuleWrite(int typeNumber, int variableNumber, int value, int& result);
+    // The result of programming-on or of a read, and the value the module reported: its
+    // address after programming-on, the variable's value after a read.
+    struct Answer {
+        int result = 0;
+        int value = 0;
+    };
+
+    // `address` is the module asked for (AnyModuleAddress before it is known); on success the
+    // answer holds the address the module reported.
+    Answer RouteModuleProgOn(int typeNumber, int address);
+    Answer RouteModuleRead(int typeNumber, int variableNumber);
+    int RouteModuleWrite(int typeNumber, int variableNumber, int value);
     // Succeeds as soon as the request's own echo is back; nobody answers it.
-    void RouteModuleProgOff(int typeNumber, int address, int& result);
+    int RouteModuleProgOff(int typeNumber, int address);
 
     LocoNetLink& link() { return m_link; }
 
@@ -74,17 +82,20 @@ private:
 // not wanted because a failure is being reported already.
 class ModuleProgramming {
 public:
-    // Programming-on for any address; its result goes to `result`.
-    ModuleProgramming(RouteModule& module, int& result);
+    // Programming-on for any address; its result in opened().
+    explicit ModuleProgramming(RouteModule& module);
     ~ModuleProgramming();
     ModuleProgramming(const ModuleProgramming&) = delete;
     ModuleProgramming& operator=(const ModuleProgramming&) = delete;
 
-    void close(int& result);
+    int opened() const { return m_openResult; }
+    // Programming-off; its result (0 when the cycle was closed already).
+    int close();
 
 private:
     RouteModule& m_module;
     int m_address = RouteModule::AnyModuleAddress;
+    int m_openResult = 0;
     bool m_open = true;
 };
 

@@ -34,15 +34,6 @@ QString routeStep(const char* what, int route, const char* how)
     return QString::fromUtf8(what) + QString::number(route) + QString::fromUtf8(how);
 }
 
-// A failed primitive gets the name records' operation; true when it failed.
-bool failedWith(int& result, int operation)
-{
-    if (result == 0)
-        return false;
-    result += operation;
-    return true;
-}
-
 } // namespace
 
 RouteTransfer::RouteTransfer(DatabaseContext& ctx, RouteTables& tables)
@@ -56,36 +47,31 @@ ReadOutcome RouteTransfer::ReadRoutes()
         m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
         m_tables.forgetStation(r);
     }
-    m_ctx.db.DbRecordCounter = -1;
+    m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
-    const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this](int& r) { ReadRouteNames(r); })
-                                          && s.run([this](int& r) { ReadRouteData(r); }));
+    const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this] { return ReadRouteNames(); })
+                                          && s.run([this] { return ReadRouteData(); }));
     if (outcome.result == 0)
         m_tables.SyncRouteStartAddresses();
     return outcome;
 }
 
-void RouteTransfer::ReadRouteNames(int& result)
+int RouteTransfer::ReadRouteNames()
 {
     DbProtocol& db = m_ctx.db;
     m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), RouteTables::RouteCount);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
-        if (kNames.slotOf(r) == 0) {
-            db.DataFlashRead(nameArea(r), result);
-            if (failedWith(result, kNames.readOperation))
-                return;
-        }
+        if (kNames.slotOf(r) == 0)
+            if (const int failed = db.DataFlashRead(nameArea(r)))
+                return failed + kNames.readOperation;
         m_ctx.progress.setText(routeStep(" FS-Namen ", r, " lesen"));
-        for (int i = 0; i < kNames.pagesPerRecord; ++i) {
-            db.ReadRecord(namePage(r, i), result);
-            if (failedWith(result, kNames.readOperation))
-                return;
-            CopyReplyToTable(db, r, 16 * i, m_tables.RouteNames);
-        }
+        if (const int failed = ReadRecordPages(db, namePage(r, 0), 0, kNames.pagesPerRecord, m_tables.RouteNames, r))
+            return failed + kNames.readOperation;
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
         m_tables.noteStationName(r);
         m_ctx.meter.advance();
     }
+    return 0;
 }
 
 int RouteTransfer::namesToWrite() const
@@ -104,7 +90,7 @@ int RouteTransfer::entriesToWrite() const
     return toWrite;
 }
 
-void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
+int RouteTransfer::WriteRouteNames()
 {
     DbProtocol& db = m_ctx.db;
     RecordTable& names = m_tables.RouteNames;
@@ -115,9 +101,7 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
             continue;
         // Until the send has succeeded the station may hold the old record or the new one.
         m_tables.Station[size_t(r)].nameKnown = false;
-        namesWritten = true;
-        db.DbRecordCounter += 1;
-        StampRecordId(names, r, db.DbRecordCounter, kNames.recordIdMarker);
+        StampRecordId(names, r, db.nextRecordNumber(), kNames.recordIdMarker);
         m_tables.prepareNameRecord(r, m_deviceCode);
     }
     // Only the areas that hold a changed record are loaded and stored, and in them only the
@@ -129,36 +113,34 @@ void RouteTransfer::WriteRouteNames(bool& namesWritten, int& result)
             inArea += changed(r) ? 1 : 0;
         if (inArea == 0)
             continue;
-        db.DataFlashRead(nameArea(first), result);
-        if (failedWith(result, kNames.writeOperation))
-            return;
+        if (const int failed = db.DataFlashRead(nameArea(first)))
+            return failed + kNames.writeOperation;
         for (int r = first; r <= last; ++r) {
             if (!changed(r))
                 continue;
             m_ctx.progress.setText(routeStep(" FS-Namen ", r, " schreiben"));
             for (int i = 0; i < kNames.pagesPerRecord; ++i) {
                 CopyTableToWriteBuffer(db, r, 16 * i, names);
-                db.WriteRecord(namePage(r, i), result);
-                if (failedWith(result, kNames.writeOperation))
-                    return;
+                if (const int failed = db.WriteRecord(namePage(r, i)))
+                    return failed + kNames.writeOperation;
             }
         }
-        db.DataFlashWrite(nameArea(first), result);
-        if (failedWith(result, kNames.writeOperation))
-            return;
+        if (const int failed = db.DataFlashWrite(nameArea(first)))
+            return failed + kNames.writeOperation;
         m_ctx.meter.advance(inArea);
     }
+    return 0;
 }
 
-void RouteTransfer::ReadRouteData(int& result)
+int RouteTransfer::ReadRouteData()
 {
     for (auto& flags : m_tables.RouteDataChanged)
         flags.fill(false);
     m_ctx.meter.begin(ProgressMeter::Kind::Routes, QStringLiteral("Fahrstraße"), RouteTables::RouteCount);
     // A module that is absent or refuses is reported as such, before any variable is read.
-    ModuleProgramming programming(m_module, result);
-    if (result != 0)
-        return;
+    ModuleProgramming programming(m_module);
+    if (const int failed = programming.opened())
+        return failed;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         m_ctx.progress.setText(routeStep(" FS-Daten ", r, " lesen"));
         auto& entries = m_tables.RouteData[size_t(r)];
@@ -169,23 +151,24 @@ void RouteTransfer::ReadRouteData(int& result)
                 entries[size_t(j)] = RouteTables::EndOfRoute;
                 continue;
             }
-            m_module.RouteModuleRead(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), entries[size_t(j)], result);
-            if (result != 0)
-                return;
+            const RouteModule::Answer read = m_module.RouteModuleRead(RouteModule::RouteModuleType, RouteTables::variableOf(r, j));
+            if (read.result != 0)
+                return read.result;
+            entries[size_t(j)] = read.value;
             ended = j == RouteTables::StartEntry ? entries[size_t(j)] == 0 : entries[size_t(j)] == RouteTables::EndOfRoute;
         }
         m_tables.noteStationEntries(r);
         m_ctx.meter.advance();
     }
-    programming.close(result);
+    return programming.close();
 }
 
-void RouteTransfer::WriteRouteData(int& result)
+int RouteTransfer::WriteRouteData()
 {
     m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, QStringLiteral("Fahrstraßeneintrag"), entriesToWrite());
-    ModuleProgramming programming(m_module, result);
-    if (result != 0)
-        return;
+    ModuleProgramming programming(m_module);
+    if (const int failed = programming.opened())
+        return failed;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         const int last = m_tables.lastEntryToWrite(r);
         if (last == 0)
@@ -195,28 +178,31 @@ void RouteTransfer::WriteRouteData(int& result)
         m_tables.Station[size_t(r)].entriesKnown = false;
         for (int j = 1; j <= last; ++j) {
             const int value = m_tables.RouteData[size_t(r)][size_t(j)];
-            m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value, result);
-            if (result != 0)
-                return;
+            if (const int failed = m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value))
+                return failed;
             m_sentEntries.push_back({r, j, value});
             m_ctx.meter.advance();
         }
     }
-    programming.close(result);
+    return programming.close();
 }
 
-QStringList RouteTransfer::ReadBackRouteData(int& result)
+ReadBackDifferences RouteTransfer::ReadBackRouteData()
 {
-    QStringList differences;
+    ReadBackDifferences found;
+    QStringList& differences = found.lines;
     m_ctx.meter.begin(ProgressMeter::Kind::Checked, QStringLiteral("Geprüft"), int(m_sentEntries.size()));
-    ModuleProgramming programming(m_module, result);
-    if (result != 0)
-        return differences;
+    ModuleProgramming programming(m_module);
+    found.result = programming.opened();
+    if (found.result != 0)
+        return found;
     for (const SentEntry& e : m_sentEntries) {
-        int read = 0;
-        m_module.RouteModuleRead(RouteModule::RouteModuleType, RouteTables::variableOf(e.route, e.entry), read, result);
-        if (result != 0)
-            return differences;
+        const RouteModule::Answer answer =
+            m_module.RouteModuleRead(RouteModule::RouteModuleType, RouteTables::variableOf(e.route, e.entry));
+        found.result = answer.result;
+        if (found.result != 0)
+            return found;
+        const int read = answer.value;
         if (read != e.value) {
             const bool start = e.entry == RouteTables::StartEntry;
             QString sent = RouteEntryText(m_tables, e.value, start);
@@ -232,8 +218,8 @@ QStringList RouteTransfer::ReadBackRouteData(int& result)
         }
         m_ctx.meter.advance();
     }
-    programming.close(result);
-    return differences;
+    found.result = programming.close();
+    return found;
 }
 
 std::vector<RecordField> RouteNameFields()
@@ -259,7 +245,7 @@ SendOutcome RouteTransfer::SendRoutes()
                                       .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);
                               },
                               QString(), kNames.readOperation,
-                              [this](int& result) { return ReadBackRouteData(result); }};
+                              [this] { return ReadBackRouteData(); }};
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(kTitle, kTitle, {}, [this] { m_tables.markEverythingForSending(); }))
             return *end;
@@ -267,16 +253,17 @@ SendOutcome RouteTransfer::SendRoutes()
         m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());
         m_ctx.meter.plan(ProgressMeter::Kind::Records, namesToWrite());
         m_ctx.meter.planIndex();
-        if (!s.run([this](int& r) { m_ctx.db.ReadDatabaseIndex(r); }))
+        if (!s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }))
             return s.failSend();
         m_ctx.link.Pause(0.2);
         m_deviceCode = RouteDeviceCode(s.serialNumber());
-        bool namesWritten = false;
+        // Every name written gets a new record number.
+        const bool namesWritten = namesToWrite() > 0;
         // The module first: when it is missing or refuses, which is where a route send fails most
         // often, nothing at all has changed in the station. The record counter is stored right
         // after the name records, so that no failure can leave numbers behind that the next send
         // would hand out again.
-        if (!s.run([this](int& r) { WriteRouteData(r); }) || !s.run([&](int& r) { WriteRouteNames(namesWritten, r); })
+        if (!s.run([this] { return WriteRouteData(); }) || !s.run([this] { return WriteRouteNames(); })
             || (namesWritten && !s.writeIndex()))
             return s.failSend();
         return s.endSend(0);

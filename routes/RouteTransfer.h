@@ -1,4 +1,5 @@
 #pragma once
+#include "records/ReadBack.h"
 #include "records/TransferSession.h"
 #include "routes/RouteModule.h"
 
@@ -28,17 +29,17 @@ public:
     // written entries as unchanged.
     SendOutcome SendRoutes();
 
-    // Name-record failures carry 230000 on top of the primitive's code.
-    void ReadRouteNames(int& result);
-    // namesWritten: whether a record got a new record number (the index must then be written).
-    void WriteRouteNames(bool& namesWritten, int& result);
-    void ReadRouteData(int& result);
-    void WriteRouteData(int& result);
+    // Name-record failures carry 230000 on top of the primitive's code. Every name written gets
+    // a new record number (the index must then be written).
+    int ReadRouteNames();
+    int WriteRouteNames();
+    int ReadRouteData();
+    int WriteRouteData();
 
     // Reads back the entries the last send wrote and compares them with what was sent: the
     // differences, one line each ("Fahrstraße 3: Befehl 2 gesendet 'Mag.Art.12rot', gelesen
     // 'Mag.Art.13rot'").
-    QStringList ReadBackRouteData(int& result);
+    ReadBackDifferences ReadBackRouteData();
 
     // The ResultCode of the last send (0 unless it failed).
     int lastSendResult() const { return m_lastSendResult; }

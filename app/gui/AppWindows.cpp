@@ -122,7 +122,7 @@ void AppWindows::showMonitor()
 template <class Editor>
 void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)())
 {
-    if (read.showEditor)
+    if (read.opensEditor())
         showEditor((this->*editor)());
 }
 

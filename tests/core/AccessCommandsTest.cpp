@@ -36,10 +36,7 @@ QByteArray someDataReply()
 
 int readSerial(DbProtocol& db)
 {
-    double s = 0;
-    int a = 0, b = 0, c = 0, d = 0, r = 0;
-    db.ReadSerialNumber(s, a, b, c, d, r);
-    return r;
+    return db.ReadSerialNumber().result;
 }
 
 } // namespace
@@ -55,9 +52,7 @@ TEST(AccessCommands, EveryAnswerGivesItsResult)
     };
     const auto device = [](sim::SimScriptedDevice::Reply reply) { return Setup([reply](DbRig& r) { r.device(reply); }); };
     const auto open = [](DbRig& r) { return r.open(); };
-    const auto areaCmd = [](void (DbProtocol::*cmd)(int, int&)) {
-        return [cmd](DbRig& r) { int res = 0; (r.db.*cmd)(1, res); return res; };
-    };
+    const auto areaCmd = [](int (DbProtocol::*cmd)(int)) { return [cmd](DbRig& r) { return (r.db.*cmd)(1); }; };
     const double limit = DbProtocol::ReadyWaitLimit;
     const struct {
         const char* what;
@@ -78,7 +73,7 @@ TEST(AccessCommands, EveryAnswerGivesItsResult)
          device([](const QByteArray& m) { return DbRig::at(m, 20) >> 4 == 7 ? longAck(0x01) : someDataReply(); }), open,
          110106, 2, 0, 1},
         {"close: the station refuses a wrong handle", station({}),
-         [](DbRig& r) { r.open(); r.db.BootloaderHandle = 0x11; int res = 0; r.db.EndBootloader(res); return res; }, 121011,
+         [](DbRig& r) { r.open(); test::DbProtocolProbe::setHandle(r.db, 0x11); return r.db.EndBootloader(); }, 121011,
          3, 0, 2},
         {"serial number: the area read refused", device(sim::SimScriptedDevice::longAck(0x00)),
          [](DbRig& r) { return readSerial(r.db); }, 101011, 1, 0, 1},
@@ -89,7 +84,7 @@ TEST(AccessCommands, EveryAnswerGivesItsResult)
         {"DataFlashRead refused", device(sim::SimScriptedDevice::longAck(0x00)), areaCmd(&DbProtocol::DataFlashRead), 1311, 1, 0, 1},
         {"DataFlashWrite refused", device(sim::SimScriptedDevice::longAck(0x00)), areaCmd(&DbProtocol::DataFlashWrite), 1411, 1, 0, 1},
         {"display: the answer is not looked at", device(sim::SimScriptedDevice::longAck(0x00)),
-         [](DbRig& r) { int res = 0; r.db.DisplayClear(res); return res; }, 0, 1, 0, 1},
+         [](DbRig& r) { return r.db.DisplayClear(); }, 0, 1, 0, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -115,26 +110,21 @@ TEST(AccessCommands, SerialNumberWorkedExample)
     config.serial = std::array<int, 4>{0xC7, 0x41, 0x02, 0x03};
     rig.station(config);
     ASSERT_EQ(rig.open(), 0);
-    double serial = 0;
-    int id1 = -1, id2 = -1, id3 = -1, id4 = -1, r = 0;
-    rig.db.ReadSerialNumber(serial, id1, id2, id3, id4, r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(serial, 1200066051.0);
-    EXPECT_EQ(std::vector<int>({id1, id2, id3, id4}), std::vector<int>({0x03, 0x02, 0x41, 0xC7}));
+    const DbProtocol::SerialNumber read = rig.db.ReadSerialNumber();
+    EXPECT_EQ(read.result, 0);
+    EXPECT_EQ(read.serial, 1200066051.0);
+    EXPECT_EQ(read.ids, (std::array<int, 4>{0x03, 0x02, 0x41, 0xC7}));
 }
 
 TEST(AccessCommands, TheStationsDisplayShowsTextAndCursorAndIsCleared)
 {
     DbRig rig;
     rig.station();
-    int r = 0;
-    rig.db.DisplaySetCursor(10, 50, r);
-    rig.db.DisplayWriteText(QStringLiteral("Datenbank lesen \u00e4\u03a9"), r);
-    EXPECT_EQ(r, 0);
+    EXPECT_EQ(rig.db.DisplaySetCursor(10, 50), 0);
+    EXPECT_EQ(rig.db.DisplayWriteText(QStringLiteral("Datenbank lesen \u00e4\u03a9")), 0);
     EXPECT_EQ(rig.cs->displayText(), QStringLiteral("Datenbank lesen \u00e4?"));
     EXPECT_EQ(rig.cs->displayCursor(), std::make_pair(10, 50));
-    rig.db.DisplayClear(r);
-    EXPECT_EQ(r, 0);
+    EXPECT_EQ(rig.db.DisplayClear(), 0);
     EXPECT_EQ(rig.cs->displayText(), QString());
     EXPECT_EQ(rig.cs->violations(), 0);
 }

@@ -7,6 +7,7 @@
 using namespace kx2;
 using kx2::test::DbRig;
 using Flash = kx2::sim::SimCommandStation::Flash;
+using Probe = kx2::test::DbProtocolProbe;
 
 namespace {
 
@@ -26,14 +27,12 @@ struct Index : ::testing::Test {
                 a[int(4 * e) + b] = char((entries[e] >> (8 * b)) & 0xFF);
         rig.cs->setArea(Flash::Sam, area, a);
     }
-    double counterAfterRead()
+    uint32_t counterAfterRead()
     {
-        rig.db.IndexTable.fill(std::nullopt);
-        rig.db.DbRecordCounter = -1;
-        int r = 0;
-        rig.db.ReadDatabaseIndex(r);
-        EXPECT_EQ(r, 0);
-        return rig.db.DbRecordCounter;
+        Probe::index(rig.db).fill(std::nullopt);
+        rig.db.forgetRecordCounter();
+        EXPECT_EQ(rig.db.ReadDatabaseIndex(), 0);
+        return rig.db.recordCounter();
     }
 };
 
@@ -45,11 +44,9 @@ struct Index : ::testing::Test {
 // without being read first.
 TEST_F(Index, WriteThenReadGivesTheCounterBack)
 {
-    rig.db.IndexTable[0] = 0x04030201u;
+    Probe::index(rig.db)[0] = 0x04030201u;
     rig.onBus.clear();
-    int r = 0;
-    rig.db.WriteDatabaseIndex(300, r);
-    ASSERT_EQ(r, 0);
+    ASSERT_EQ(rig.db.WriteDatabaseIndex(300), 0);
     const QByteArray a = rig.cs->area(Flash::Sam, 964);
     EXPECT_EQ(a.left(16), test::bytesOf({1, 2, 3, 4, 0x2C, 0x01, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
     EXPECT_EQ(a.mid(16), QByteArray(240, char(0xFF)));
@@ -65,9 +62,9 @@ TEST_F(Index, WriteThenReadGivesTheCounterBack)
     EXPECT_EQ(positions[15], 240);
     EXPECT_EQ(areaCommands, (std::vector<int>{0x5A, 0x5A})) << "two SAM area writes, no area read";
 
-    rig.db.IndexTable[0].reset();
-    EXPECT_EQ(counterAfterRead(), 300.0);
-    EXPECT_EQ(rig.db.IndexTable[0], 0x04030201u);
+    Probe::index(rig.db)[0].reset();
+    EXPECT_EQ(counterAfterRead(), 300u);
+    EXPECT_EQ(Probe::index(rig.db)[0], 0x04030201u);
     EXPECT_EQ(rig.cs->violations(), 0) << rig.cs->violationLog().join('\n').toStdString();
 }
 
@@ -79,7 +76,7 @@ TEST_F(Index, ReadTakesTheHighestEntryOfTheLastAreaThatHoldsAnIndex)
     const struct {
         const char* what;
         std::vector<uint32_t> first, second;
-        double counter;
+        uint32_t counter;
     } cases[] = {
         {"entries 1..63 all empty", allEmpty, {}, 0},
         {"the second area replaces the first", {1, 900, 5}, {1, 20, 70, 3}, 70},
@@ -87,7 +84,7 @@ TEST_F(Index, ReadTakesTheHighestEntryOfTheLastAreaThatHoldsAnIndex)
         {"0xFF in byte 1", {0x0101FF01u, 500}, {}, 0},
         {"0xFF in byte 2", {0x01FF0101u, 500}, {}, 0},
         {"0xFF in byte 3", {0xFF010101u, 500}, {}, 0},
-        {"a whole index", {7, 3, 4000000000u, 12}, {}, 4000000000.0},
+        {"a whole index", {7, 3, 4000000000u, 12}, {}, 4000000000u},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -97,13 +94,12 @@ TEST_F(Index, ReadTakesTheHighestEntryOfTheLastAreaThatHoldsAnIndex)
     }
 }
 
-TEST_F(Index, CounterIsRoundedAndKeptBelowTheEmptyMarker)
+TEST_F(Index, CounterIsKeptBelowTheEmptyMarker)
 {
-    int r = 0;
-    rig.db.WriteDatabaseIndex(41.6, r);
-    EXPECT_EQ(counterAfterRead(), 42.0);
-    rig.db.WriteDatabaseIndex(5e12, r);
-    EXPECT_EQ(counterAfterRead(), 4294967294.0);
+    rig.db.WriteDatabaseIndex(42);
+    EXPECT_EQ(counterAfterRead(), 42u);
+    rig.db.WriteDatabaseIndex(0xFFFFFFFFu);
+    EXPECT_EQ(counterAfterRead(), 4294967294u);
 }
 
 // Each line: who answers, the command and its result (the index adds operation 27 or 28 to the
@@ -113,8 +109,8 @@ TEST(IndexFailures, EveryFailureNamesTheIndexAndTheCommand)
     using Setup = std::function<void(DbRig&)>;
     const Setup refusing = [](DbRig& r) { r.device(sim::SimScriptedDevice::longAck(0x00)); };
     const Setup silent = [](DbRig&) {};
-    const auto read = [](DbRig& r) { int res = 0; r.db.ReadDatabaseIndex(res); return res; };
-    const auto write = [](DbRig& r) { int res = 0; r.db.WriteDatabaseIndex(300, res); return res; };
+    const auto read = [](DbRig& r) { return r.db.ReadDatabaseIndex(); };
+    const auto write = [](DbRig& r) { return r.db.WriteDatabaseIndex(300); };
     const struct {
         const char* what;
         Setup answers;
@@ -133,7 +129,7 @@ TEST(IndexFailures, EveryFailureNamesTheIndexAndTheCommand)
         {"write: the area write refused",
          [](DbRig& r) { r.device([](const QByteArray& m) { return test::longAck(DbRig::at(m, 20) >> 4 == 3 ? 0x00 : 0x7F); }); },
          write, 281111},
-        {"a page write alone refused", refusing, [](DbRig& r) { int res = 0; r.db.ClearWriteBuffer(); r.db.WriteRecord(16, res); return res; }, 1611},
+        {"a page write alone refused", refusing, [](DbRig& r) { r.db.ClearWriteBuffer(); return r.db.WriteRecord(16); }, 1611},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

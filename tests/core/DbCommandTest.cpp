@@ -12,6 +12,7 @@ using namespace kx2;
 using kx2::test::bytesOf;
 using kx2::test::DbRig;
 using kx2::test::longAck;
+using Probe = kx2::test::DbProtocolProbe;
 
 namespace {
 
@@ -21,22 +22,22 @@ std::vector<int> dataOf(DbRig& rig, const QByteArray& m)
     NullProgress progress;
     DbProtocol d(rig.link, progress);
     for (int g = 1; g <= 5; ++g) {
-        d.DbHeader[g] = DbRig::at(m, 5 * g) & 0x0F;
+        Probe::header(d)[size_t(g)] = DbRig::at(m, 5 * g) & 0x0F;
         for (int k = 1; k <= 4; ++k)
-            d.DbData[4 * (g - 1) + k] = DbRig::at(m, 5 * g + k);
+            Probe::data(d)[size_t(4 * (g - 1) + k)] = DbRig::at(m, 5 * g + k);
     }
-    d.DecodeHighBits();
-    return std::vector<int>(d.DbData.begin() + 1, d.DbData.end());
+    Probe::decode(d);
+    return std::vector<int>(Probe::data(d).begin() + 1, Probe::data(d).end());
 }
 
 // A data reply in slot 1 carrying the groups of `db` as they would go on the wire.
-QByteArray dataReplyOf(const DbProtocol& db)
+QByteArray dataReplyOf(DbProtocol& db)
 {
     QByteArray r = bytesOf({0xE5, 0x1F, 0x01, 0x50, 0x43});
     for (int g = 1; g <= 5; ++g) {
-        r.append(char(db.DbHeader[g]));
+        r.append(char(Probe::header(db)[size_t(g)]));
         for (int k = 1; k <= 4; ++k)
-            r.append(char(db.DbData[4 * (g - 1) + k]));
+            r.append(char(Probe::data(db)[size_t(4 * (g - 1) + k)]));
     }
     return sim::SimFramer::withChecksum(r);
 }
@@ -60,51 +61,51 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
     const struct {
         const char* what;
         std::function<void(DbRig&)> setup;
-        std::function<void(DbProtocol&, int&)> send;
+        std::function<int(DbProtocol&)> send;
         std::vector<int> d;
         bool sig, page;
         std::array<int, 5> headers;
         int result;
     } cases[] = {
-        {"SamFlashRead(7501)", {}, [](DbProtocol& db, int& r) { db.SamFlashRead(7501, r); },
+        {"SamFlashRead(7501)", {}, [](DbProtocol& db) { return db.SamFlashRead(7501); },
          {0, 0x08, 0x4D, 0x1D, 0x5A}, true, false, {0x70, 0x70, 0x30, 0x30, 0x00}, 13},
-        {"SamFlashWrite", {}, [](DbProtocol& db, int& r) { db.SamFlashWrite(0x1234, r); },
+        {"SamFlashWrite", {}, [](DbProtocol& db) { return db.SamFlashWrite(0x1234); },
          {0x5A, 0x08, 0x34, 0x12, 0x5B, 0, 0, 0x01}, true, false, {0x70, 0x70, 0x30, 0x30, 0x00}, 13},
-        {"DataFlashRead", {}, [](DbProtocol& db, int& r) { db.DataFlashRead(0x1234, r); },
+        {"DataFlashRead", {}, [](DbProtocol& db) { return db.DataFlashRead(0x1234); },
          {0x45, 0x0A, 0x34, 0x12}, true, false, {0x70, 0x70, 0x30, 0x30, 0x00}, 13},
-        {"DataFlashWrite: bit 7 of D1 in header 1", {}, [](DbProtocol& db, int& r) { db.DataFlashWrite(0x1234, r); },
+        {"DataFlashWrite: bit 7 of D1 in header 1", {}, [](DbProtocol& db) { return db.DataFlashWrite(0x1234); },
          {0xDF, 0x0A, 0x34, 0x12}, true, false, {0x71, 0x70, 0x30, 0x30, 0x00}, 13},
-        {"DisplayClear", {}, [](DbProtocol& db, int& r) { db.DisplayClear(r); },
+        {"DisplayClear", {}, [](DbProtocol& db) { return db.DisplayClear(); },
          {}, false, false, {0x70, 0x70, 0x30, 0x10, 0x00}, 150013},
-        {"DisplaySetCursor(10, 50) repeats the low byte of b", {}, [](DbProtocol& db, int& r) { db.DisplaySetCursor(10, 50, r); },
+        {"DisplaySetCursor(10, 50) repeats the low byte of b", {}, [](DbProtocol& db) { return db.DisplaySetCursor(10, 50); },
          {10, 0, 50, 50}, false, false, {0x70, 0x70, 0x30, 0x10, 0x10}, 160013},
         {"DisplayWriteText cuts 25 characters to 20",
-         {}, [](DbProtocol& db, int& r) { db.DisplayWriteText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"), r); },
+         {}, [](DbProtocol& db) { return db.DisplayWriteText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY")); },
          {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'}, false, false,
          {0x70, 0x70, 0x30, 0x10, 0x30}, 170013},
-        {"DisplayWriteText pads \"abc\" with zeros", {}, [](DbProtocol& db, int& r) { db.DisplayWriteText(QStringLiteral("abc"), r); },
+        {"DisplayWriteText pads \"abc\" with zeros", {}, [](DbProtocol& db) { return db.DisplayWriteText(QStringLiteral("abc")); },
          {0x61, 0x62, 0x63}, false, false, {0x70, 0x70, 0x30, 0x10, 0x30}, 170013},
         {"DisplayWriteText: a cp1252 code above 127 travels with its header bit",
-         {}, [](DbProtocol& db, int& r) { db.DisplayWriteText(QStringLiteral("x\u00e4"), r); },
+         {}, [](DbProtocol& db) { return db.DisplayWriteText(QStringLiteral("x\u00e4")); },
          {'x', 0xE4}, false, false, {0x72, 0x70, 0x30, 0x10, 0x30}, 170013},
         {"DisplayWriteText: what cp1252 lacks is a question mark, one per character",
-         {}, [](DbProtocol& db, int& r) { db.DisplayWriteText(QStringLiteral("\u03a9") + QString::fromUcs4(U"\U0001F682") + QStringLiteral("\u20ac"), r); },
+         {}, [](DbProtocol& db) { return db.DisplayWriteText(QStringLiteral("\u03a9") + QString::fromUcs4(U"\U0001F682") + QStringLiteral("\u20ac")); },
          {'?', '?', 0x80}, false, false, {0x74, 0x70, 0x30, 0x10, 0x30}, 170013},
-        {"ReadRecord(240): D17 = 0xF0", {}, [](DbProtocol& db, int& r) { db.ReadRecord(240, r); },
+        {"ReadRecord(240): D17 = 0xF0", {}, [](DbProtocol& db) { return db.ReadRecord(240); },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0}, false, false, {0x70, 0x70, 0x40, 0x40, 0x01}, 13},
         {"WriteRecord of a cleared page: every page byte keeps bit 7 after the key",
-         {}, [](DbProtocol& db, int& r) { db.ClearWriteBuffer(); db.WriteRecord(0x1230, r); },
+         {}, [](DbProtocol& db) { db.ClearWriteBuffer(); return db.WriteRecord(0x1230); },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x30, 0x12}, false, true, {0x7F, 0x7F, 0x4F, 0x2F, 0x00}, 13},
-        {"StartBootloader step 1", {}, [](DbProtocol& db, int& r) { db.StartBootloader(r); },
+        {"StartBootloader step 1", {}, [](DbProtocol& db) { return db.StartBootloader(); },
          {0, 0x7F, 0x7F, 0x7F}, true, false, {0x70, 0x70, 0x30, 0x70, 0x00}, 110013},
-        {"StartBootloader step 2", acking(7, 0x01), [](DbProtocol& db, int& r) { db.StartBootloader(r); },
+        {"StartBootloader step 2", acking(7, 0x01), [](DbProtocol& db) { return db.StartBootloader(); },
          {}, true, false, {0x70, 0x70, 0x30, 0x40, 0x00}, 110013},
-        {"EndBootloader sends the handle back", {}, [](DbProtocol& db, int& r) { db.BootloaderHandle = 0x5C; db.EndBootloader(r); },
+        {"EndBootloader sends the handle back", {}, [](DbProtocol& db) { Probe::setHandle(db, 0x5C); return db.EndBootloader(); },
          {0x5C, 0x7F, 0x7F, 0x7F}, true, false, {0x70, 0x70, 0x30, 0x00, 0x00}, 120013},
-        {"ReadSerialNumber step 1 reads SAM area 63", {}, [](DbProtocol& db, int& r) { double s; int a, b, c, e; db.ReadSerialNumber(s, a, b, c, e, r); },
+        {"ReadSerialNumber step 1 reads SAM area 63", {}, [](DbProtocol& db) { return db.ReadSerialNumber().result; },
          {0, 0x08, 0x3F, 0, 0x5A}, true, false, {0x70, 0x70, 0x30, 0x30, 0x00}, 13},
         {"ReadSerialNumber step 2 reads record 240", acking(3, 0x7F),
-         [](DbProtocol& db, int& r) { double s; int a, b, c, e; db.ReadSerialNumber(s, a, b, c, e, r); },
+         [](DbProtocol& db) { return db.ReadSerialNumber().result; },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0}, false, false, {0x70, 0x70, 0x40, 0x40, 0x01}, 13},
     };
     for (const auto& c : cases) {
@@ -112,9 +113,7 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
         DbRig rig;
         if (c.setup)
             c.setup(rig);
-        int r = 0;
-        c.send(rig.db, r);
-        EXPECT_EQ(r, c.result);
+        EXPECT_EQ(c.send(rig.db), c.result);
         const QByteArray m = rig.lastRequest();
         ASSERT_EQ(m.size(), 31);
         EXPECT_EQ(m.left(5), bytesOf({0xED, 0x1F, 0x08, 0x49, 0x4B}));
@@ -132,38 +131,34 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
     }
 }
 
-// WriteBuffer 1..16 goes out as D1..D16 = 16, 15, ..., 9, 1, 2, ..., 8 before the key (the page
+// A page 1..16 to write goes out as D1..D16 = 16, 15, ..., 9, 1, 2, ..., 8 before the key (the page
 // order's worked example); a reply that carries the same data bytes is copied back into the table
 // as 1..16 again. Encoding and decoding the high bits restore every byte, and nothing above a byte
 // reaches the wire as an opcode.
 TEST(DbCommandWire, PageOrderKeyAndHighBitsGoRoundThroughAReply)
 {
     DbRig rig;
-    for (int i = 1; i <= 16; ++i)
-        rig.db.WriteBuffer[size_t(i)] = i;
-    rig.db.ScrambleWriteData();
+    rig.db.setWritePage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    Probe::scramble(rig.db);
     const int expected[16] = {16, 15, 14, 13, 12, 11, 10, 9, 1, 2, 3, 4, 5, 6, 7, 8};
     for (int k = 1; k <= 16; ++k)
-        EXPECT_EQ(rig.db.DbData[size_t(k)] ^ RecordKey[size_t(k - 1)], expected[k - 1]) << k;
-    rig.db.DbSelector = {0, 4, 2, 0};
-    rig.db.EncodeHighBits();
+        EXPECT_EQ(Probe::data(rig.db)[size_t(k)] ^ RecordKey[size_t(k - 1)], expected[k - 1]) << k;
+    Probe::selector(rig.db) = {0, 4, 2, 0};
+    Probe::encode(rig.db);
     const QByteArray reply = dataReplyOf(rig.db);
     rig.device([reply](const QByteArray&) { return reply; });
-    int r = 0;
-    rig.db.ReadRecord(0, r);
-    ASSERT_EQ(r, 0);
+    ASSERT_EQ(rig.db.ReadRecord(0), 0);
     RecordTable table(2, 20);
     CopyReplyToTable(rig.db, 1, 2, table);
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(table.value(1, 2 + k), k + 1);
     EXPECT_TRUE(table.isEmpty(1, 0) && table.isEmpty(1, 18));
 
-    rig.db.WriteBuffer.fill(0);
-    rig.db.WriteBuffer[3] = 0x1FF; // a table cell that holds more than a byte
-    rig.db.ScrambleWriteData();
-    rig.db.EncodeHighBits();
+    rig.db.setWritePage({0, 0, 0x1FF}); // a table cell that holds more than a byte
+    Probe::scramble(rig.db);
+    Probe::encode(rig.db);
     for (int k = 1; k <= 20; ++k)
-        EXPECT_LT(rig.db.DbData[size_t(k)], 0x80);
+        EXPECT_LT(Probe::data(rig.db)[size_t(k)], 0x80);
 }
 
 TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
@@ -172,10 +167,11 @@ TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
     RecordTable table(3, 40);
     table.set(2, 17, 99);
     CopyTableToWriteBuffer(rig.db, 2, 16, table);
-    EXPECT_EQ(std::vector<int>(rig.db.WriteBuffer.begin() + 1, rig.db.WriteBuffer.end()),
+    const auto& page = Probe::writePage(rig.db);
+    EXPECT_EQ(std::vector<int>(page.begin() + 1, page.end()),
               (std::vector<int>{0, 99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     rig.db.ClearWriteBuffer();
-    EXPECT_EQ(std::vector<int>(rig.db.WriteBuffer.begin() + 1, rig.db.WriteBuffer.end()), std::vector<int>(16, 255));
+    EXPECT_EQ(std::vector<int>(page.begin() + 1, page.end()), std::vector<int>(16, 255));
 }
 
 // A page read takes its page only out of a data reply: another device's message is no answer (the
@@ -186,28 +182,26 @@ TEST(DbCommandWire, PageReadTakesOnlyADataReply)
     NullProgress progress;
     DbRig source;
     DbProtocol page(source.link, progress);
-    page.DbData.fill(0x11);
-    page.DbSelector = {0, 4, 4, 0};
-    page.EncodeHighBits();
+    Probe::data(page).fill(0x11);
+    Probe::selector(page) = {0, 4, 4, 0};
+    Probe::encode(page);
     const QByteArray data = dataReplyOf(page);
     const QByteArray sensor = sim::SimFramer::withChecksum(bytesOf({0xB2, 0x10, 0x50}));
     const struct {
         const char* what;
         QByteArray second;
         int result;
-    } cases[] = {{"a data reply", data, 0}, {"another device's message", sensor, 13}, {"an acknowledge", longAck(0x7F), 1011}};
+    } cases[] = {{"a data reply", data, 0}, {"another device's message", sensor, 13}, {"an acknowledge", longAck(0x7F), 1011},
+                 {"the ready message, late", test::stationReadyMessage(), 13}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         DbRig rig;
         int asked = 0;
         rig.device([&](const QByteArray&) { return ++asked == 1 ? data : c.second; });
-        int r = 0;
-        rig.db.ReadRecord(0, r);
-        ASSERT_EQ(r, 0);
-        rig.db.ReadRecord(16, r);
-        EXPECT_EQ(r, c.result);
+        ASSERT_EQ(rig.db.ReadRecord(0), 0);
+        EXPECT_EQ(rig.db.ReadRecord(16), c.result);
         EXPECT_EQ(asked, c.result == 13 ? 4 : 2) << "a read that times out is sent twice more";
-        for (int k = 1; c.result != 0 && k <= 16; ++k)
-            EXPECT_EQ(rig.db.DbData[size_t(k)], 0) << "D" << k;
+        for (int k = 0; c.result != 0 && k < 16; ++k)
+            EXPECT_EQ(rig.db.pageByte(k), 0) << "page byte " << k;
     }
 }

@@ -20,24 +20,24 @@ TEST(FormatTable, EveryRequestPacksAddressAndValuesIntoItsFifteenBytes)
         int handedBack;
     } cases[] = {
         {"loco read, address 200: bit 7 of the low byte in byte 6",
-         [](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(200, c, v, r); return r; },
+         [](DbProtocol& db) { return db.ReadLocoFormat(200).result; },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 13, 0x01, 0x48, 0, 0, 0, 0, 0, 0}), 13},
         {"loco read, address 9999: bits 8..13 in byte 8",
-         [](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(9999, c, v, r); return r; },
+         [](DbProtocol& db) { return db.ReadLocoFormat(9999).result; },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 13, 0, 0x0F, 0x27, 0, 0, 0, 0, 0}), 13},
         {"loco read, address 0x7FFF: bits 14 and 15 are dropped",
-         [](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(0x7FFF, c, v, r); return r; },
+         [](DbProtocol& db) { return db.ReadLocoFormat(0x7FFF).result; },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 13, 0x01, 0x7F, 0x3F, 0, 0, 0, 0, 0}), 13},
         {"loco write: code and value",
-         [](DbProtocol& db) { int r = 0; db.WriteLocoFormat(3, 83, 81, r); return r; },
+         [](DbProtocol& db) { return db.WriteLocoFormat(3, 83, 81); },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 12, 0, 3, 0, 83, 81, 0, 0, 0}), 401032},
-        {"accessory read", [](DbProtocol& db) { int v, r; db.ReadAccessoryFormat(7, v, r); return r; },
+        {"accessory read", [](DbProtocol& db) { return db.ReadAccessoryFormat(7).result; },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 16, 0, 7, 0, 0, 0, 0, 0, 0}), 13},
         {"accessory write of a value with bit 7: 143",
-         [](DbProtocol& db) { int v = 200, r = 0; db.WriteAccessoryFormat(5, v, r); return v; },
+         [](DbProtocol& db) { return db.WriteAccessoryFormat(5, 200).value; },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 15, 0x1C, 5, 0, 15, 127, 127, 0, 0}), 143},
         {"accessory write of a value without bit 7: 15",
-         [](DbProtocol& db) { int v = 5, r = 0; db.WriteAccessoryFormat(5, v, r); return v; },
+         [](DbProtocol& db) { return db.WriteAccessoryFormat(5, 5).value; },
          bytesOf({0xED, 0x0F, 0x01, 'K', 'X', 15, 0x18, 5, 0, 15, 127, 127, 0, 0}), 15},
     };
     for (const auto& c : cases) {
@@ -58,10 +58,10 @@ TEST(FormatTable, OnlyAFormatReplyIsReadAndOnlyAnAcceptanceIsAWrite)
 {
     const QByteArray reply = sim::SimFramer::withChecksum(bytesOf({0xE5, 0x0F, 0x01, 'K', 'X', 13, 0x04, 0x48, 0, 0x0F, 0x11, 0, 0, 0}));
     const QByteArray sensor = sim::SimFramer::withChecksum(bytesOf({0xB2, 0x10, 0x50}));
-    const auto readLoco = [](DbProtocol& db, int& code) { int v = 0, r = 0; code = 83; db.ReadLocoFormat(200, code, v, r); return r; };
-    const auto readAcc = [](DbProtocol& db, int& code) { int r = 0; code = 83; db.ReadAccessoryFormat(7, code, r); return r; };
-    const auto writeLoco = [](DbProtocol& db, int&) { int r = 0; db.WriteLocoFormat(3, 82, 17, r); return r; };
-    const auto writeAcc = [](DbProtocol& db, int&) { int v = 143, r = 0; db.WriteAccessoryFormat(3, v, r); return r; };
+    const auto readLoco = [](DbProtocol& db, int& code) { const auto f = db.ReadLocoFormat(200); code = f.code; return f.result; };
+    const auto readAcc = [](DbProtocol& db, int& code) { const auto f = db.ReadAccessoryFormat(7); code = f.value; return f.result; };
+    const auto writeLoco = [](DbProtocol& db, int&) { return db.WriteLocoFormat(3, 82, 17); };
+    const auto writeAcc = [](DbProtocol& db, int&) { return db.WriteAccessoryFormat(3, 143).result; };
     const struct {
         const char* what;
         QByteArray answer;
@@ -104,7 +104,7 @@ TEST(FormatTable, UnpackingAnOldReplyTwiceStaysWithinAByte)
     auto& slot = rig.link.reply();
     slot[6] = 0x04;
     slot[9] = 0x0F;
-    rig.db.UnpackFormatReply();
-    rig.db.UnpackFormatReply();
+    test::DbProtocolProbe::unpackFormatReply(rig.db);
+    test::DbProtocolProbe::unpackFormatReply(rig.db);
     EXPECT_EQ(slot[9], 0x8F);
 }

@@ -30,9 +30,9 @@ TEST(LocoRead, EveryRecordAndFormatComesInAndEmptySlotsCostOnePage)
             rig.station.setLocoFormat(rig.station.area(Flash::Data, 7501 + 3)[32], 83, 81);
         BusCounts counts;
         counts.start(rig.bus);
-        const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
+        const ReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
         ASSERT_EQ(out.result, 0) << ResultText(out.result).toStdString();
-        EXPECT_TRUE(out.showEditor);
+        EXPECT_TRUE(out.opensEditor());
         const LocoTable& t = rig.ctx.loco;
         for (int i = 0; i <= 500; ++i) {
             const QByteArray rec = rig.station.area(Flash::Data, 7501 + i);

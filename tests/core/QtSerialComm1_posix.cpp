@@ -108,19 +108,15 @@ TEST(QtSerialComm1, CarriesTheExchangeAndClosesWhenTheDeviceGoesAway)
     int r = 0;
     iface.ConnectInterface(r);
     ASSERT_EQ(r, 0) << rig.port.errorText().toStdString();
-    db.StartBootloader(r);
-    ASSERT_EQ(r, 0);
-    double serial = 0;
-    int id1, id2, id3, id4;
-    db.ReadSerialNumber(serial, id1, id2, id3, id4, r);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(serial, rig.station.serialNumber());
+    ASSERT_EQ(db.StartBootloader(), 0);
+    const DbProtocol::SerialNumber read = db.ReadSerialNumber();
+    EXPECT_EQ(read.result, 0);
+    EXPECT_EQ(read.serial, rig.station.serialNumber());
 
     rig.server.stop();
     QElapsedTimer timer;
     timer.start();
-    db.DataFlashRead(7501, r);
-    EXPECT_EQ(r, 13);
+    EXPECT_EQ(db.DataFlashRead(7501), 13);
     EXPECT_LT(timer.elapsed(), 500) << "no two-second wait, let alone its repetitions";
     EXPECT_FALSE(rig.port.portOpen());
     EXPECT_FALSE(rig.port.output(test::longAck(0x7F)));

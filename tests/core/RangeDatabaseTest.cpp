@@ -86,7 +86,8 @@ TEST(RangeDatabases, RangesAreReadEditedSentAndReadBackEqual)
         db.table.chooseSymbol(last, 9, db.table.symbolPreset(last));
         if (!c.feedback)
             rig.ctx.accessories.toggleFormat(first);
-        const int formatFirst = rig.ctx.accessories.value(first, AccessoryTable::Format);
+        // Feedback addresses run past the accessory table's rows.
+        const int formatFirst = c.feedback ? 0 : rig.ctx.accessories.value(first, AccessoryTable::Format);
         ASSERT_EQ(db.send(), SendOutcome::Sent);
         EXPECT_EQ(stationRecord(rig, db, first).left(4), QByteArray("\x00\x00\x00", 3) + char(db.marker))
             << "the first record number after a read is 0";

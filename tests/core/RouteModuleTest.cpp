@@ -47,23 +47,21 @@ TEST(RouteModule, RequestsGoOutByteForByte)
     int address = RouteModule::AnyModuleAddress;
     int value = -1;
     const struct {
-        std::function<void(int&)> op;
+        std::function<int()> op;
         QByteArray bytes;
     } rows[] = {
-        {[&](int& r) { m.RouteModuleProgOn(kType, address, r); },
+        {[&] { const RouteModule::Answer a = m.RouteModuleProgOn(kType, address); address = a.value; return a.result; },
          bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x71, 0x0D, 0x19, 0x00, 0x00, 0x7F, 0x7F, 0x00})},
-        {[&](int& r) { m.RouteModuleWrite(kType, 1980, 1239, r); },
+        {[&] { return m.RouteModuleWrite(kType, 1980, 1239); },
          bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x20, 0x15, 0x0D, 0x19, 0x3C, 0x07, 0x57, 0x04, 0x00})},
-        {[&](int& r) { m.RouteModuleRead(kType, 1980, value, r); },
+        {[&] { const RouteModule::Answer a = m.RouteModuleRead(kType, 1980); value = a.value; return a.result; },
          bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x05, 0x0D, 0x19, 0x3C, 0x07, 0x00, 0x00, 0x00})},
-        {[&](int& r) { m.RouteModuleProgOff(kType, address, r); },
+        {[&] { return m.RouteModuleProgOff(kType, address); },
          bytesOf({0xE5, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x11, 0x0D, 0x19, 0x00, 0x00, 0x48, 0x01, 0x40})},
     };
     for (const auto& row : rows) {
         rig.onBus.clear();
-        int result = -1;
-        row.op(result);
-        EXPECT_EQ(result, 0);
+        EXPECT_EQ(row.op(), 0);
         const auto sent = moduleRequests(rig);
         ASSERT_EQ(sent.size(), 1u);
         EXPECT_EQ(sent[0], sim::SimFramer::withChecksum(row.bytes));
@@ -112,10 +110,10 @@ TEST(RouteModule, OnlyMissingAnswersCostAttemptsOtherMessagesArePassedOver)
         int result = -1;
         const double start = rig.clock.now();
         switch (row.op) {
-        case On: m.RouteModuleProgOn(kType, address, result); break;
-        case Read: m.RouteModuleRead(kType, 5, value, result); break;
-        case Write: m.RouteModuleWrite(kType, 5, 1, result); break;
-        case Off: m.RouteModuleProgOff(kType, address, result); break;
+        case On: result = m.RouteModuleProgOn(kType, address).result; break;
+        case Read: { const RouteModule::Answer a = m.RouteModuleRead(kType, 5); result = a.result; value = a.value; break; }
+        case Write: result = m.RouteModuleWrite(kType, 5, 1); break;
+        case Off: result = m.RouteModuleProgOff(kType, address); break;
         }
         EXPECT_EQ(result, row.result);
         EXPECT_EQ(moduleRequests(rig).size(), row.requests);

@@ -145,7 +145,7 @@ TEST(Routes, FailuresAreReportedWithProgrammingModeOffAndTheAccessClosed)
         } else {
             const ReadOutcome out = rig.ctx.routeTransfer().ReadRoutes();
             EXPECT_EQ(out.result, row.code);
-            EXPECT_FALSE(out.showEditor);
+            EXPECT_FALSE(out.opensEditor());
         }
         const auto& box = rig.dialogs.calls.back();
         EXPECT_EQ(box.text, ResultText(row.code));

@@ -40,13 +40,13 @@ QByteArray built(const std::function<void(DbProtocol&)>& command)
 // A database command with the given D1..D8, the signature or not, and selectors.
 QByteArray command(std::array<int, 8> d, bool sig, int s1, int s2, int s3)
 {
+    using Probe = test::DbProtocolProbe;
     return built([=](DbProtocol& db) {
         for (int k = 1; k <= 20; ++k)
-            db.DbData[size_t(k)] = k <= 8 ? d[size_t(k - 1)] : k <= 16 && sig ? DbSignature[size_t(k - 9)] : 0;
-        db.DbSelector = {0, s1, s2, s3};
-        db.EncodeHighBits();
-        int r = 0;
-        db.ExchangeDbCommand(r);
+            Probe::data(db)[size_t(k)] = k <= 8 ? d[size_t(k - 1)] : k <= 16 && sig ? DbSignature[size_t(k - 9)] : 0;
+        Probe::selector(db) = {0, s1, s2, s3};
+        Probe::encode(db);
+        db.ExchangeDbCommand();
     });
 }
 
@@ -58,14 +58,14 @@ QByteArray withChecksumAt(QByteArray m, int last) { return sim::SimFramer::withC
 // to them ("-": not looked at) and the violations it counts.
 TEST(SimStation, CountsEveryMessageThatBreaksTheProtocolAndAnswersOnlyItsOwn)
 {
-    const QByteArray clear = built([](DbProtocol& db) { int r; db.DisplayClear(r); });
+    const QByteArray clear = built([](DbProtocol& db) { db.DisplayClear(); });
     QByteArray badChecksum = clear;
     badChecksum[30] = char(badChecksum[30] ^ 0x01);
     QByteArray badLength = clear.left(30);
     badLength[1] = 0x1E;
-    const QByteArray step1 = built([](DbProtocol& db) { int r; db.StartBootloader(r); });
+    const QByteArray step1 = built([](DbProtocol& db) { db.StartBootloader(); });
     const QByteArray step2 = command({}, true, 3, 4, 0);
-    QByteArray unknownFormat = built([](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(3, c, v, r); });
+    QByteArray unknownFormat = built([](DbProtocol& db) { db.ReadLocoFormat(3); });
     unknownFormat[5] = 14;
     const QByteArray refused = longAck(0x00);
     const struct {
@@ -79,10 +79,10 @@ TEST(SimStation, CountsEveryMessageThatBreaksTheProtocolAndAnswersOnlyItsOwn)
         {"access step 1 without the signature", {command({0, 0x7F, 0x7F, 0x7F}, false, 3, 7, 0)}, refused, 1},
         {"unknown selectors 5, 1, 0", {command({}, false, 5, 1, 0)}, refused, 1},
         {"unknown selectors 3, 6, 0", {command({}, false, 3, 6, 0)}, refused, 1},
-        {"a page read outside an open access", {built([](DbProtocol& db) { int r; db.ReadRecord(0, r); })}, refused, 1},
-        {"a page write outside an open access", {built([](DbProtocol& db) { int r; db.ClearWriteBuffer(); db.WriteRecord(0, r); })},
+        {"a page read outside an open access", {built([](DbProtocol& db) { db.ReadRecord(0); })}, refused, 1},
+        {"a page write outside an open access", {built([](DbProtocol& db) { db.ClearWriteBuffer(); db.WriteRecord(0); })},
          refused, 1},
-        {"an area read outside an open access", {built([](DbProtocol& db) { int r; db.DataFlashRead(7501, r); })}, refused, 1},
+        {"an area read outside an open access", {built([](DbProtocol& db) { db.DataFlashRead(7501); })}, refused, 1},
         {"access step 2 without step 1", {step2}, refused, 1},
         {"access step 2 before the ready message", {step1, step2}, "-", 1},
         {"a data-format request of an unknown kind", {withChecksumAt(unknownFormat, 13)}, refused, 1},
@@ -91,7 +91,7 @@ TEST(SimStation, CountsEveryMessageThatBreaksTheProtocolAndAnswersOnlyItsOwn)
         {"a switch request", {sim::SimFramer::withChecksum(bytesOf({0xB0, 0x01, 0x30}))}, {}, 0},
         // A read of address 200's format, answered in the request's layout (byte 6 bit 2 carries
         // bit 7 of the code in byte 9).
-        {"a data-format read", {built([](DbProtocol& db) { int c, v, r; db.ReadLocoFormat(200, c, v, r); })},
+        {"a data-format read", {built([](DbProtocol& db) { db.ReadLocoFormat(200); })},
          sim::SimFramer::withChecksum(bytesOf({0xE5, 0x0F, 0x01, 'K', 'X', 13, 0x05, 0x48, 0, 0x0F, 0x51, 0, 0, 0})), 0},
     };
     for (const auto& c : cases) {
@@ -126,16 +126,16 @@ TEST(SimStation, InsideTheAccessPagesStayWithinTheirAreaAndTheHandleMustMatch)
         int result, violations;
         bool stillOpen;
     } cases[] = {
-        {"a page read before any area", [](DbRig& r) { int res = 0; r.db.ReadRecord(0, res); return res; }, 1011, 1, true},
-        {"a page read beyond a SAM area", [](DbRig& r) { int res = 0; r.db.SamFlashRead(964, res); r.db.ReadRecord(241, res); return res; },
+        {"a page read before any area", [](DbRig& r) { return r.db.ReadRecord(0); }, 1011, 1, true},
+        {"a page read beyond a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(241); },
          1011, 1, true},
-        {"the last page of a SAM area", [](DbRig& r) { int res = 0; r.db.SamFlashRead(964, res); r.db.ReadRecord(240, res); return res; },
+        {"the last page of a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(240); },
          0, 0, true},
         {"a page beyond a SAM area is refused when stored",
-         [](DbRig& r) { int res = 0; r.db.ClearWriteBuffer(); r.db.WriteRecord(256, res); r.db.SamFlashWrite(964, res); return res; },
+         [](DbRig& r) { r.db.ClearWriteBuffer(); r.db.WriteRecord(256); return r.db.SamFlashWrite(964); },
          1111, 1, true},
         {"a new start while open", [](DbRig& r) { return r.open(); }, 0, 0, true},
-        {"a close with a wrong handle", [](DbRig& r) { int res = 0; r.db.BootloaderHandle = 0x11; r.db.EndBootloader(res); return res; },
+        {"a close with a wrong handle", [](DbRig& r) { test::DbProtocolProbe::setHandle(r.db, 0x11); return r.db.EndBootloader(); },
          121011, 1, true},
     };
     for (const auto& c : cases) {
@@ -159,15 +159,12 @@ TEST(SimStationState, SavedAfterEveryChangeLoadedByTheNextStationAndABadFileIsRe
         DbRig rig;
         rig.station(config);
         ASSERT_EQ(rig.open(), 0);
-        for (int i = 1; i <= 16; ++i)
-            rig.db.WriteBuffer[size_t(i)] = i;
-        int r = 0, acc = 143;
-        rig.db.WriteRecord(0, r);
-        rig.db.DataFlashWrite(6400, r);
+        rig.db.setWritePage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+        rig.db.WriteRecord(0);
+        rig.db.DataFlashWrite(6400);
         EXPECT_TRUE(QFile::exists(config.statePath));
-        rig.db.WriteLocoFormat(3, 83, 81, r);
-        rig.db.WriteAccessoryFormat(9, acc, r);
-        ASSERT_EQ(r, 0);
+        rig.db.WriteLocoFormat(3, 83, 81);
+        ASSERT_EQ(rig.db.WriteAccessoryFormat(9, 143).result, 0);
     }
     config.serial.reset();
     DbRig rig;
@@ -211,7 +208,7 @@ TEST(SimBus, AtABaudRateEachByteArrivesNoEarlierThanItsWireTime)
     timed.clock = &clock;
     bus.attach(&timed);
     const double start = clock.now();
-    const QByteArray m = built([](DbProtocol& db) { int r; db.DisplayClear(r); });
+    const QByteArray m = built([](DbProtocol& db) { db.DisplayClear(); });
     bus.transmit(&timed, m);
     bus.transmit(&timed, m);
     while (timed.times.size() < 62 && clock.now() < start + 1)
@@ -271,9 +268,8 @@ TEST(PortSwitch, SimIsTheStationAnyOtherTextTheRealPortWithThePropertiesCarriedO
         ASSERT_EQ(r, 0);
         EXPECT_TRUE(port.simulatorActive());
         EXPECT_EQ(std::pair(port.inputLen(), port.rThreshold()), std::pair(0, 1));
-        db.StartBootloader(r);
-        db.WriteLocoFormat(3, 83, 81, r);
-        EXPECT_EQ(r, 0);
+        db.StartBootloader();
+        EXPECT_EQ(db.WriteLocoFormat(3, 83, 81), 0);
         port.setCommPort(QStringLiteral("COM3"));
         EXPECT_TRUE(port.simulatorActive()) << "ignored while open";
         iface.ClosePort();

@@ -186,9 +186,9 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         int code = 0;
         switch (c.run) {
         case Run::LocoRead: {
-            const LocoReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
+            const ReadOutcome out = rig.ctx.locoTransfer().ReadLocoDatabase();
             code = out.result;
-            EXPECT_EQ(out.showEditor, code == 0 || code == 990098);
+            EXPECT_EQ(out.opensEditor(), code == 0 || code == 990098);
             break;
         }
         case Run::AccessoryRead:

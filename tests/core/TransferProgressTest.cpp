@@ -137,8 +137,8 @@ TEST(TransferCancel, EndsAtTheNextExchangeWithAccessAndPortClosedAndSaysHowFarIt
                 << "nothing written after the cancel";
         } else {
             const ReadOutcome out = readOf(rig, c.db);
-            EXPECT_TRUE(out.cancelled);
-            EXPECT_FALSE(out.showEditor);
+            EXPECT_EQ(out.end, ReadEnd::Cancelled);
+            EXPECT_FALSE(out.opensEditor());
             EXPECT_EQ(statusOf(rig, c.db, c.firstUnreached - 1), 0) << "read before the cancel";
             EXPECT_EQ(statusOf(rig, c.db, c.firstUnreached), 255) << "not reached";
         }
