@@ -1,4 +1,4 @@
-// LocoNet over TCP on 127.0.0.1: the simulator served as an LbServer, a locomotive read through
+// LocoNet over TCP on 127.0.0.1: the simulator served as an LbServer, a locomotive read and send through
 // the tcp: port, and the two ways a network link fails. Wall time, bounded.
 #include "link/QtSerialComm1.h"
 #include "link/TcpComm1.h"
@@ -67,6 +67,11 @@ TEST(TcpPort, ReadsThroughTheLbServerWithTheEchoAsOnTheBusWhateverTheInterfaceKi
             held += rig.ctx.loco.holdsRecord(row);
         EXPECT_EQ(held, 3);
         EXPECT_GT(own, 100) << "every request came back as its echo";
+        if (!usb)
+            continue;
+        // A send goes the same way, and the station takes it as it should.
+        ASSERT_TRUE(rig.ctx.loco.renameRecord(1, QStringLiteral("Über TCP")));
+        ASSERT_EQ(rig.ctx.locoTransfer().SendLocoDatabase(), LocoSendOutcome::Sent);
         EXPECT_EQ(rig.station.violations(), 0);
     }
 }
