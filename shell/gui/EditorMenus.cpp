@@ -44,6 +44,9 @@ void EditorMenus::build(QMenuBar* bar, QObject* context, const std::vector<Edito
     for (const EditorMenuItem& item : fileItems)
         addItem(m_file, context, item);
 
+    m_edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
+    m_edit->setObjectName(QStringLiteral("BearbeitenMenu"));
+
     m_device = bar->addMenu(menuAccessKey(orDesign(captions.menu, "Kordavinex")));
     m_device->setObjectName(QStringLiteral("KXMenu"));
     addItem(m_device, context, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, "Daten aus der KX lesen")), read});
@@ -52,7 +55,7 @@ void EditorMenus::build(QMenuBar* bar, QObject* context, const std::vector<Edito
 
 QAction* EditorMenus::item(const QString& name) const
 {
-    for (QMenu* menu : {m_file, m_device})
+    for (QMenu* menu : {m_file, m_edit, m_device})
         if (menu)
             for (QAction* action : menu->actions())
                 if (action->objectName() == name)
@@ -63,6 +66,7 @@ QAction* EditorMenus::item(const QString& name) const
 void EditorMenus::setOpen(bool open)
 {
     m_file->menuAction()->setEnabled(open);
+    m_edit->menuAction()->setEnabled(open);
     m_device->menuAction()->setEnabled(open);
 }
 

@@ -19,7 +19,7 @@ struct EditorMenuItem {
     std::function<void()> action;
 };
 
-// An editor's two menus: "Datei", and the device menu with its read and send items. The device
+// An editor's menus: "Datei", "Bearbeiten", and the device menu with its read and send items. The device
 // menu's captions come from the brand; empty ones keep "Kordavinex", "Daten aus der KX lesen"
 // and "Daten zur KX senden".
 class EditorMenus {
@@ -28,14 +28,16 @@ public:
     void build(QMenuBar* bar, QObject* context, const std::vector<EditorMenuItem>& fileItems,
                const DeviceMenuCaptions& captions, const std::function<void()>& read, const std::function<void()>& send);
     QMenu* file() const { return m_file; }
+    QMenu* edit() const { return m_edit; }
     QMenu* device() const { return m_device; }
     // The item with this object name ("LadenMenu", "SendToKX2Menu", ...), or none.
     QAction* item(const QString& name) const;
-    // Both menus shut (while a transfer runs) or open again.
+    // All menus shut (while a transfer runs) or open again.
     void setOpen(bool open);
 
 private:
     QMenu* m_file = nullptr;
+    QMenu* m_edit = nullptr;
     QMenu* m_device = nullptr;
 };
 
