@@ -1,5 +1,6 @@
 #pragma once
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -37,6 +38,11 @@ public:
     {
         const auto first = m_cells.begin() + std::ptrdiff_t(row) * m_cols;
         out.assign(first, first + m_cols);
+    }
+    // The row as copyRow gave it: an undone edit leaves every cell as it was, empty ones empty.
+    void restoreRow(int row, const int32_t* cells)
+    {
+        std::copy(cells, cells + m_cols, m_cells.begin() + std::ptrdiff_t(row) * m_cols);
     }
 
     bool operator==(const RecordTable& o) const

@@ -63,4 +63,39 @@ bool StationImage::formatAsStored(const RecordTable& table, int row) const
     return m_formatFirst >= 0 && known && *known == cellsOf(table, row, m_formatFirst, m_formatLast);
 }
 
+namespace {
+
+// -1 for nothing known, else the count and the cells.
+void appendKnown(const std::optional<std::vector<int32_t>>& known, std::vector<int32_t>& out)
+{
+    out.push_back(known ? int32_t(known->size()) : -1);
+    if (known)
+        out.insert(out.end(), known->begin(), known->end());
+}
+
+void takeKnown(std::optional<std::vector<int32_t>>& known, const int32_t*& in)
+{
+    const int32_t count = *in++;
+    if (count < 0) {
+        known.reset();
+        return;
+    }
+    known = std::vector<int32_t>(in, in + count);
+    in += count;
+}
+
+} // namespace
+
+void StationImage::copyKnown(int row, std::vector<int32_t>& out) const
+{
+    appendKnown(m_records[size_t(row)], out);
+    appendKnown(m_formats[size_t(row)], out);
+}
+
+void StationImage::restoreKnown(int row, const int32_t*& in)
+{
+    takeKnown(m_records[size_t(row)], in);
+    takeKnown(m_formats[size_t(row)], in);
+}
+
 } // namespace kx2

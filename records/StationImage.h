@@ -27,6 +27,11 @@ public:
     bool recordAsStored(const RecordTable& table, int row) const;
     bool formatAsStored(const RecordTable& table, int row) const;
 
+    // What is known of a row, appended to `out` and taken back from `in` (which then points
+    // behind it): an undone step leaves the knowledge as it was before, a redone one as after.
+    void copyKnown(int row, std::vector<int32_t>& out) const;
+    void restoreKnown(int row, const int32_t*& in);
+
 private:
     using Cells = std::vector<int32_t>;
     static Cells cellsOf(const RecordTable& table, int row, int first, int last);

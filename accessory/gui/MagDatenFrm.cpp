@@ -1,5 +1,6 @@
 #include "accessory/gui/MagDatenFrm.h"
 
+#include "accessory/AccessoryCommands.h"
 #include "accessory/AccessoryCsv.h"
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
@@ -40,7 +41,7 @@ void MagDatenFrm::change_data_frm()
     if (!grid()->singleCellSelected() || row < 1 || grid()->Col() != FormatCol)
         return;
     if (const std::optional<int> a = addressOfLine(row)) {
-        m_accessories.toggleFormat(*a);
+        history().push(std::make_unique<AccessoryFormatCommand>(m_accessories, *a));
         grid()->setTextMatrix(row, FormatCol, m_accessories.formatText(*a));
     }
 }

@@ -1,6 +1,7 @@
 #include "loco/gui/LokdatenFrm.h"
 
 #include "records/DatabaseContext.h"
+#include "loco/LocoCommands.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoEdits.h"
 #include "loco/LocoFiles.h"
@@ -10,6 +11,7 @@
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
 #include "records/RecordTableChanges.h"
+#include "records/TableEditCommand.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/PictureCache.h"
 
@@ -56,6 +58,9 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RecordTableChanges>(m_loco.table, LocoTable::Layout));
+    history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
+        return std::make_unique<WholeTableCommand>(m_loco.table, m_loco.table.station, text, edit);
+    });
     resize(1040, 580);
 }
 
@@ -257,7 +262,9 @@ void LokdatenFrm::save_data_from_grid(int row)
     const int a = addressValue(row);
     const QString name = grid()->TextMatrix(row, LocoGrid::NameCol);
     if (slot == -1) {
-        const NewLoco added = AddLocomotive(table, a, name);
+        auto step = std::make_unique<NewLocoCommand>(table, a, name);
+        const NewLoco added = step->added;
+        history().push(std::move(step));
         if (added.slot) {
             grid()->setRowHeightPx(row, LocoGrid::RowHeight);
             grid()->setTextMatrix(row, LocoGrid::SpeedCol, QString::number(table.maxSpeed(*added.slot)));
@@ -269,7 +276,7 @@ void LokdatenFrm::save_data_from_grid(int row)
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
         const NameEditScope storing(*this);
-        StoreLocoLine(table, slot, a, name);
+        history().push(std::make_unique<LocoNameCommand>(table, slot, a, name));
     }
     if (grid()->Row() != keepRow || grid()->Col() != keepCol)
         grid()->selectCell(keepRow, keepCol);
@@ -295,7 +302,10 @@ void LokdatenFrm::del_datensatz()
             EditCol = 0;
         }
         // The line stays, marked deleted until the deletion is sent or saved.
-        if (const std::optional<int> slot = DeleteLocomotive(m_loco.table, grid()->RowData(row), a))
+        auto step = std::make_unique<DeleteLocoCommand>(m_loco.table, grid()->RowData(row), a);
+        const std::optional<int> slot = step->slot;
+        history().push(std::move(step));
+        if (slot)
             m_deletedLines[row] = *slot;
         else
             message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
@@ -313,7 +323,10 @@ void LokdatenFrm::del_datensatz()
 
 void LokdatenFrm::del_lokdata(int address)
 {
-    if (!DeleteLocomotive(m_loco.table, -1, address))
+    auto step = std::make_unique<DeleteLocoCommand>(m_loco.table, -1, address);
+    const bool deleted = step->slot.has_value();
+    history().push(std::move(step));
+    if (!deleted)
         message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
 }
 
@@ -364,7 +377,8 @@ void LokdatenFrm::change_data_frm()
         dialog, [&] { dialog->showFor(FormatTextToIndex(grid()->TextMatrix(row, col)).value_or(0)); },
         [dialog] { return dialog->FormatDialogResult > -1; },
         [&] {
-            if (dialog->FormatDialogResult == 1 && SetLocoFormat(m_loco.table, m_loco.formats, slot, dialog->FormatIndex))
+            if (dialog->FormatDialogResult == 1
+                && history().push(std::make_unique<LocoFormatCommand>(m_loco.table, m_loco.formats, slot, dialog->FormatIndex)))
                 grid()->setTextMatrix(row, col, FormatCodeToText(m_loco.table.cell(slot, LocoTable::FormatCode)));
         });
 }
@@ -407,7 +421,8 @@ void LokdatenFrm::change_fkt_sym()
                 return;
             const int symbol = dialog->SymbolResult;
             const int clicked = LocoGrid::functionOfColumn(col);
-            SetLocoSymbols(table, slot, range ? first : clicked, range ? last : clicked, symbol);
+            history().push(
+                std::make_unique<LocoSymbolCommand>(table, slot, range ? first : clicked, range ? last : clicked, symbol));
             showSymbol(row, col, symbol);
             if (range)
                 for (int f = first; f <= last; ++f) {
@@ -432,7 +447,8 @@ void LokdatenFrm::change_maxspeed()
         dialog, [&] { dialog->showFor(table.value(slot, LocoTable::MaxSpeedHalf)); },
         [dialog] { return dialog->SpeedDialogResult > -1; },
         [&] {
-            if (dialog->SpeedDialogResult == 1 && SetLocoMaxSpeed(table, slot, dialog->SpeedValue))
+            if (dialog->SpeedDialogResult == 1
+                && history().push(std::make_unique<LocoSpeedCommand>(table, slot, dialog->SpeedValue)))
                 grid()->setTextMatrix(row, col, QString::number(dialog->SpeedValue * 2));
         });
 }
@@ -460,10 +476,10 @@ void LokdatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    ClearLocoTable(m_loco.table);
+    history().runAsOneStep(QStringLiteral("alle löschen"), [this] { ClearLocoTable(m_loco.table); });
     showTable();
     // An empty table holds nothing that could be lost.
-    markTableUnchanged();
+    markTableUnchanged(true);
 }
 
 void LokdatenFrm::DS_LadenMenu_Click()

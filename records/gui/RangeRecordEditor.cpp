@@ -2,6 +2,7 @@
 
 #include "records/DatabaseContext.h"
 #include "records/NameLines.h"
+#include "records/RangeCommands.h"
 #include "records/RangeCsv.h"
 #include "records/RangeEdits.h"
 #include "records/RangeRecordTable.h"
@@ -95,6 +96,9 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     grid()->setScalePictures(false);
     start_tabelle();
     trackChanges(std::make_unique<RecordTableChanges>(table, table.layout()));
+    history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
+        return std::make_unique<WholeTableCommand>(m_table, m_table.station, text, edit);
+    });
     // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right;
     // high enough for the 16 lines of the designed range.
     int width = 45;
@@ -193,7 +197,8 @@ void RangeRecordEditor::save_data_from_grid(int row)
     const std::optional<int> a = addressOfLine(row);
     if (!a)
         return;
-    StoreRangeNames(m_table, *a, grid()->TextMatrix(row, nameLine1Col()), grid()->TextMatrix(row, nameLine1Col() + 1));
+    history().push(std::make_unique<RangeNameCommand>(m_table, *a, grid()->TextMatrix(row, nameLine1Col()),
+                                                      grid()->TextMatrix(row, nameLine1Col() + 1)));
 }
 
 // --- events ---
@@ -250,7 +255,7 @@ void RangeRecordEditor::changeSymbol()
             // that never had one.
             if (dialog->Cancelled)
                 return;
-            SetRangeSymbol(m_table, *a, dialog->Result);
+            history().push(std::make_unique<RangeSymbolCommand>(m_table, *a, dialog->Result));
             showSymbol(row, *a);
         });
 }
@@ -306,9 +311,11 @@ void RangeRecordEditor::ClrTabMenu_Click()
     if (const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs)) {
         m_range = *typed;
         // Blank, not changed: a send afterwards writes nothing.
-        for (int a = m_range.first; a <= m_range.last; ++a)
-            blankRecord(a);
-        markTableUnchanged();
+        history().runAsOneStep(QStringLiteral("alle löschen"), [this] {
+            for (int a = m_range.first; a <= m_range.last; ++a)
+                blankRecord(a);
+        });
+        markTableUnchanged(true);
         GridLoaded = 0;
         Form_Activate();
     }

@@ -4,6 +4,7 @@
 #include "records/NameLines.h"
 #include "routes/RouteChanges.h"
 #include "routes/RouteCommand.h"
+#include "routes/RouteCommands.h"
 #include "routes/RouteCsv.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteFiles.h"
@@ -72,6 +73,9 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RouteChanges>(m_routes));
+    history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
+        return std::make_unique<RouteEditCommand>(m_routes, text, edit);
+    });
     // The number, the names, the start and the first six commands; the grid scrolls to the rest.
     resize(1080, 620);
 }
@@ -150,7 +154,8 @@ void FSDatenFrm::save_data_from_grid(int row)
 {
     const int r = routeOfLine(row);
     if (r > 0)
-        StoreRouteNames(m_routes, r, grid()->TextMatrix(row, Line1Col), grid()->TextMatrix(row, Line2Col));
+        history().push(
+            std::make_unique<RouteNameCommand>(m_routes, r, grid()->TextMatrix(row, Line1Col), grid()->TextMatrix(row, Line2Col)));
 }
 
 // --- events ---
@@ -194,11 +199,13 @@ void FSDatenFrm::change_fs_daten()
         [&] {
             if (dialog->Cancelled)
                 return;
-            const ChangedEntries changed = ApplyEntryAnswer(m_routes, r, j, dialog->EditedCommand, [this] {
+            auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, dialog->EditedCommand, [this] {
                 return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
                            QStringLiteral("Achtung!"))
                        == MsgAnswer::Yes;
             });
+            const ChangedEntries changed = step->shown;
+            history().push(std::move(step));
             showEntries(row, r, changed);
         });
 }
@@ -236,11 +243,13 @@ void FSDatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    for (int r = 1; r <= kRoutes; ++r)
-        Clear_FSDaten(r);
+    history().runAsOneStep(QStringLiteral("alle löschen"), [this] {
+        for (int r = 1; r <= kRoutes; ++r)
+            Clear_FSDaten(r);
+    });
     // The cleared routes are not to be sent, and the device keeps them: nothing is at risk.
     showTable();
-    markTableUnchanged();
+    markTableUnchanged(true);
 }
 
 bool FSDatenFrm::readDatabase()

@@ -65,6 +65,22 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
     items.push_back({"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
     items.push_back({"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
     m_menus.build(menuBar(), this, items, captions, [this] { ReadfromKX2Menu_Click(); }, [this] { SendToKX2Menu_Click(); });
+    // A name being typed is a step of its own before an undo; the grid then shows the table.
+    m_history.addTo(
+        m_menus.edit(),
+        [this] {
+            if (m_transferRunning || m_busy)
+                return false;
+            m_nameBox->commitIfOpen();
+            return true;
+        },
+        [this] {
+            // Undone back to a table that was read, sent, saved or blanked: nothing is at risk.
+            if (m_history.atSettledPoint() && m_changes)
+                m_changes->settle();
+            showTable();
+            m_grid->refreshMarks();
+        });
 }
 
 void GridEditor::AbbrechenMenu_Click()
@@ -72,6 +88,7 @@ void GridEditor::AbbrechenMenu_Click()
     if (m_transferRunning || !mayDiscardChanges())
         return;
     // Left with the user's consent: nothing of it is asked for again at the program's end.
+    m_history.clear();
     markTableUnchanged();
     m_columnDialog.cancel();
     hide();
@@ -97,6 +114,7 @@ void GridEditor::ReadfromKX2Menu_Click()
     bool read = false;
     runTransfer([this, &read] { read = readDatabase(); });
     if (read) {
+        m_history.clear();
         markTableUnchanged();
         GridLoaded = 0;
         Form_Activate();
@@ -113,8 +131,10 @@ void GridEditor::SendToKX2Menu_Click()
         save_data_from_grid(row);
     bool sent = false;
     runTransfer([this, &sent] { sent = sendDatabase(); });
-    if (sent)
+    if (sent) {
+        m_history.clear();
         markTableUnchanged();
+    }
     m_grid->refreshMarks();
 }
 
@@ -124,6 +144,7 @@ void GridEditor::fileLoad(const std::function<bool()>& load, LoadKind kind)
         return;
     const BusyScope busy(*this);
     if (load()) {
+        m_history.clear();
         // A table loaded whole is what its file holds: nothing of it is at risk.
         if (kind == LoadKind::ReplacesTable)
             markTableUnchanged();
@@ -156,8 +177,9 @@ bool GridEditor::holdsUnsavedChanges() const
     return m_changes && m_changes->any();
 }
 
-void GridEditor::markTableUnchanged()
+void GridEditor::markTableUnchanged(bool besidesEarlier)
 {
+    m_history.settled(besidesEarlier);
     if (m_changes)
         m_changes->settle();
     m_grid->refreshMarks();
@@ -195,7 +217,15 @@ void GridEditor::CsvExportMenu_Click()
 void GridEditor::CsvImportMenu_Click()
 {
     m_nameBox->commitIfOpen();
-    fileLoad([this] { return m_csv.importTable(); }, LoadKind::AddsToTable);
+    // One step of the history, not a load that starts a new one.
+    const BusyScope busy(*this);
+    bool imported = false;
+    m_history.runAsOneStep(QStringLiteral("CSV-Import"), [this, &imported] { imported = m_csv.importTable(); });
+    if (imported) {
+        GridLoaded = 0;
+        Form_Activate();
+    }
+    m_grid->refreshMarks();
 }
 
 void GridEditor::PdfMenu_Click()
@@ -381,8 +411,10 @@ void GridEditor::showEvent(QShowEvent* e)
 {
     // The editor opens on a table just read: what it holds then counts as unchanged. (A window
     // restored from the task bar is shown by the system and keeps what it knew.)
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
+        m_history.clear();
         markTableUnchanged();
+    }
     QMainWindow::showEvent(e);
 }
 

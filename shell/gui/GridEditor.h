@@ -6,6 +6,7 @@
 #include "shell/UserDialogs.h"
 #include "shell/gui/ColumnDialogWait.h"
 #include "shell/gui/EditorFormLayout.h"
+#include "shell/gui/EditHistory.h"
 #include "shell/gui/EditorMenus.h"
 #include "shell/gui/GridCsv.h"
 #include "shell/gui/GridPrint.h"
@@ -100,14 +101,17 @@ public:
     QMenu* KXMenu() const { return m_menus.device(); }
     // The menu item with this object name ("LadenMenu", "SendToKX2Menu", ...).
     QAction* menuItem(const QString& name) const { return m_menus.item(name); }
+    // The edits since the last read, load or send, for "Rückgängig" and "Wiederholen".
+    EditHistory& history() { return m_history; }
     // How often the grid was built from the table.
     int rebuildCount() const { return m_rebuilds; }
 
     // --- changes neither sent nor saved ---
     bool holdsUnsavedChanges() const;
     // The table as it is counts as unchanged: after a read, a send, a save or a blanking, or
-    // when the user gave its changes up.
-    void markTableUnchanged();
+    // when the user gave its changes up. A blanking keeps what counted so before (besidesEarlier):
+    // undone, the table is that again.
+    void markTableUnchanged(bool besidesEarlier = false);
     // Before the table is replaced, blanked or left: a name being typed is stored first; when
     // the table then holds unsaved changes the user is asked, Nein by default. True: go on.
     bool mayDiscardChanges();
@@ -216,6 +220,7 @@ private:
     GridPrint m_print;
     QWidget* m_addressFrame = nullptr;
     EditorMenus m_menus;
+    EditHistory m_history;
     ColumnDialogWait m_columnDialog;
     int m_gridGeneration = 0;
     int m_rebuilds = 0;

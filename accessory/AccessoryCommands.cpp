@@ -1,0 +1,14 @@
+#include "accessory/AccessoryCommands.h"
+
+#include "accessory/AccessoryTable.h"
+#include "records/RangeCommands.h"
+
+namespace kx2 {
+
+AccessoryFormatCommand::AccessoryFormatCommand(AccessoryTable& table, int address)
+    : RecordEditCommand(table, table.station, RangeStepText(table, "Datenformat", address))
+{
+    record({address}, [&] { table.toggleFormat(address); });
+}
+
+} // namespace kx2

@@ -1,0 +1,58 @@
+#include "loco/LocoCommands.h"
+
+#include "loco/LocoTable.h"
+
+namespace kx2 {
+
+namespace {
+
+QString locoStep(const char* what, int address)
+{
+    return QString::fromUtf8(what).arg(address);
+}
+
+} // namespace
+
+LocoCommand::LocoCommand(LocoTable& table, const QString& text)
+    : RecordEditCommand(table, table.station, text)
+{
+}
+
+LocoNameCommand::LocoNameCommand(LocoTable& table, int slot, int address, const QString& name)
+    : LocoCommand(table, locoStep("Name von Lok %1", address))
+{
+    record({slot}, [&] { StoreLocoLine(table, slot, address, name); });
+}
+
+LocoSpeedCommand::LocoSpeedCommand(LocoTable& table, int slot, int half)
+    : LocoCommand(table, locoStep("Geschwindigkeit von Lok %1", table.address(slot)))
+{
+    record({slot}, [&] { SetLocoMaxSpeed(table, slot, half); });
+}
+
+LocoFormatCommand::LocoFormatCommand(LocoTable& table, const LocoFormatTables& formats, int slot, int index)
+    : LocoCommand(table, locoStep("Datenformat von Lok %1", table.address(slot)))
+{
+    record({slot}, [&] { SetLocoFormat(table, formats, slot, index); });
+}
+
+LocoSymbolCommand::LocoSymbolCommand(LocoTable& table, int slot, int first, int last, int symbol)
+    : LocoCommand(table, locoStep("Symbol von Lok %1", table.address(slot)))
+{
+    record({slot}, [&] { SetLocoSymbols(table, slot, first, last, symbol); });
+}
+
+NewLocoCommand::NewLocoCommand(LocoTable& table, int address, const QString& name)
+    : LocoCommand(table, locoStep("neue Lok %1", address))
+{
+    // The slot is the table's to choose.
+    record({}, [&] { added = AddLocomotive(table, address, name); });
+}
+
+DeleteLocoCommand::DeleteLocoCommand(LocoTable& table, int lineSlot, int address)
+    : LocoCommand(table, locoStep("Lok %1 gelöscht", address))
+{
+    record({}, [&] { slot = DeleteLocomotive(table, lineSlot, address); });
+}
+
+} // namespace kx2

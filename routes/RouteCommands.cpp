@@ -1,0 +1,83 @@
+#include "routes/RouteCommands.h"
+
+#include "routes/RouteCommand.h"
+#include "routes/RouteTables.h"
+
+namespace kx2 {
+
+namespace {
+
+QString entryStep(int route, int entry, int answer)
+{
+    if (entry == RouteTables::StartEntry && answer == DeleteEntryCode)
+        return QStringLiteral("Fahrstraße %1 gelöscht").arg(route);
+    if (entry == RouteTables::StartEntry)
+        return QStringLiteral("FS-Start von Fahrstraße %1").arg(route);
+    return QStringLiteral("Befehl %1 von Fahrstraße %2").arg(entry - RouteTables::StartEntry).arg(route);
+}
+
+template <typename Array>
+void appendAll(const Array& values, std::vector<int32_t>& image)
+{
+    for (const auto v : values)
+        image.push_back(int32_t(v));
+}
+
+} // namespace
+
+RouteEditCommand::RouteEditCommand(RouteTables& tables, const QString& text, const std::function<void()>& edit)
+    : RouteEditCommand(tables, text)
+{
+    record({}, edit);
+}
+
+int RouteEditCommand::rowCount() const
+{
+    return RouteTables::Rows;
+}
+
+void RouteEditCommand::capture(int route, Image& image) const
+{
+    const size_t r = size_t(route);
+    m_tables.RouteNames.copyRow(route, image);
+    appendAll(m_tables.RouteData[r], image);
+    appendAll(m_tables.RouteDataChanged[r], image);
+    const RouteTables::StationImage& station = m_tables.Station[r];
+    image.push_back(station.entriesKnown);
+    appendAll(station.entries, image);
+    image.push_back(station.nameKnown);
+    appendAll(station.name, image);
+}
+
+void RouteEditCommand::restore(int route, const Image& image)
+{
+    const size_t r = size_t(route);
+    m_tables.RouteNames.restoreRow(route, image.data());
+    auto at = image.begin() + RouteTables::NameColumns;
+    for (int& v : m_tables.RouteData[r])
+        v = *at++;
+    for (bool& v : m_tables.RouteDataChanged[r])
+        v = *at++ != 0;
+    RouteTables::StationImage& station = m_tables.Station[r];
+    station.entriesKnown = *at++ != 0;
+    for (int& v : station.entries)
+        v = *at++;
+    station.nameKnown = *at++ != 0;
+    for (int& v : station.name)
+        v = *at++;
+}
+
+RouteEntryCommand::RouteEntryCommand(RouteTables& tables, int route, int entry, int answer,
+                                     const std::function<bool()>& deleteRouteAgreed)
+    : RouteEditCommand(tables, entryStep(route, entry, answer))
+{
+    record({route}, [&] { shown = ApplyEntryAnswer(tables, route, entry, answer, deleteRouteAgreed); });
+}
+
+RouteNameCommand::RouteNameCommand(RouteTables& tables, int route, const QString& line1, const QString& line2)
+    : RouteEditCommand(tables, QStringLiteral("Name von Fahrstraße %1").arg(route))
+{
+    record({route}, [&] { StoreRouteNames(tables, route, line1, line2); });
+}
+
+} // namespace kx2

@@ -1,0 +1,88 @@
+#include "shell/gui/EditHistory.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+namespace kx2 {
+
+namespace {
+
+// "Rückgängig: Name von Lok 38", or the bare word when there is no step.
+QString stepCaption(const QString& word, const QString& step)
+{
+    return step.isEmpty() ? word : word + QStringLiteral(": ") + step;
+}
+
+} // namespace
+
+EditHistory::EditHistory(QObject* parent) : QObject(parent) {}
+
+void EditHistory::addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void()> show)
+{
+    m_mayRun = std::move(mayRun);
+    m_show = std::move(show);
+    m_undo = menu->addAction(QStringLiteral("Rückgängig"));
+    m_undo->setObjectName(QStringLiteral("RueckgaengigMenu"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo = menu->addAction(QStringLiteral("Wiederholen"));
+    m_redo->setObjectName(QStringLiteral("WiederholenMenu"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(m_undo, &QAction::triggered, this, [this] { undo(); });
+    connect(m_redo, &QAction::triggered, this, [this] { redo(); });
+    connect(&m_stack, &QUndoStack::indexChanged, this, &EditHistory::nameItems);
+    connect(&m_stack, &QUndoStack::undoTextChanged, this, &EditHistory::nameItems);
+    connect(&m_stack, &QUndoStack::redoTextChanged, this, &EditHistory::nameItems);
+    nameItems();
+}
+
+void EditHistory::nameItems()
+{
+    if (!m_undo)
+        return;
+    m_undo->setText(stepCaption(QStringLiteral("Rückgängig"), m_stack.undoText()));
+    m_undo->setEnabled(m_stack.canUndo());
+    m_redo->setText(stepCaption(QStringLiteral("Wiederholen"), m_stack.redoText()));
+    m_redo->setEnabled(m_stack.canRedo());
+}
+
+bool EditHistory::push(std::unique_ptr<QUndoCommand> step)
+{
+    if (!step || step->isObsolete())
+        return false;
+    // The steps ahead are gone: so are the tables they led to.
+    m_settled.erase(m_settled.upper_bound(m_stack.index()), m_settled.end());
+    m_stack.push(step.release());
+    return true;
+}
+
+void EditHistory::settled(bool besidesEarlier)
+{
+    if (!besidesEarlier)
+        m_settled.clear();
+    m_settled.insert(m_stack.index());
+}
+
+void EditHistory::runAsOneStep(const QString& text, const std::function<void()>& edit)
+{
+    if (m_wholeTable)
+        push(m_wholeTable(text, edit));
+    else
+        edit();
+}
+
+void EditHistory::step(bool back)
+{
+    if (back ? !m_stack.canUndo() : !m_stack.canRedo())
+        return;
+    if (m_mayRun && !m_mayRun())
+        return;
+    if (back)
+        m_stack.undo();
+    else
+        m_stack.redo();
+    if (m_show)
+        m_show();
+}
+
+} // namespace kx2

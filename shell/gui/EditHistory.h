@@ -1,0 +1,65 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
+#include <set>
+
+class QAction;
+class QMenu;
+
+namespace kx2 {
+
+// An editor's history of edits and its "Rückgängig" and "Wiederholen" items. The steps are the
+// databases' own commands over their tables; after an undo or a redo the editor shows its table
+// again. A read, a load and a successful send start a new history.
+class EditHistory : public QObject {
+    Q_OBJECT
+public:
+    explicit EditHistory(QObject* parent = nullptr);
+
+    // "Rückgängig" (Ctrl+Z) and "Wiederholen" (Ctrl+Y, Ctrl+Shift+Z) into the menu. An item runs
+    // only when `mayRun` agrees; afterwards `show` brings the grid in line with the table.
+    void addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void()> show);
+
+    // Keeps a step whose edit changed something (an obsolete one is dropped); true when kept.
+    bool push(std::unique_ptr<QUndoCommand> step);
+    // The editor's step over its whole table: it runs `edit` while keeping what changed.
+    using WholeTableStep = std::function<std::unique_ptr<QUndoCommand>(const QString& text, const std::function<void()>& edit)>;
+    void setWholeTableStep(WholeTableStep make) { m_wholeTable = std::move(make); }
+    // `edit` as one step named `text` ("CSV-Import", "alle löschen").
+    void runAsOneStep(const QString& text, const std::function<void()>& edit);
+    void clear()
+    {
+        m_stack.clear();
+        m_settled.clear();
+    }
+
+    // The table counts as unchanged where the history stands now: after a read, a load, a send
+    // or a save only here; after a blanking here as well as where it did before (the blanking
+    // put nothing anywhere, what was settled before is still safe).
+    void settled(bool besidesEarlier);
+    // The table, after an undo or a redo, is one that counted as unchanged.
+    bool atSettledPoint() const { return m_settled.count(m_stack.index()) > 0; }
+
+    QUndoStack& stack() { return m_stack; }
+    QAction* undoItem() const { return m_undo; }
+    QAction* redoItem() const { return m_redo; }
+    void undo() { step(true); }
+    void redo() { step(false); }
+
+private:
+    void step(bool back);
+    void nameItems();
+
+    QUndoStack m_stack;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    std::function<bool()> m_mayRun;
+    std::function<void()> m_show;
+    WholeTableStep m_wholeTable;
+    std::set<int> m_settled;
+};
+
+} // namespace kx2
