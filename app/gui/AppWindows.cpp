@@ -166,8 +166,10 @@ void AppWindows::tellStationRun(const StationRunOutcome& outcome, const QString&
     // They came from the station or from the backup's files: nothing in them is at risk.
     for (GridEditor* editor : {static_cast<GridEditor*>(m_lokdaten.get()), static_cast<GridEditor*>(m_magDaten.get()),
                                static_cast<GridEditor*>(m_rmDaten.get()), static_cast<GridEditor*>(m_fsDaten.get())})
-        if (editor)
+        if (editor) {
+            editor->history().clear();
             editor->markTableUnchanged();
+        }
     m_mainWin.showRanges(m_ctx.accessoryRange, m_ctx.feedbackRange);
     m_ctx.platform.dialogs.messageBox(outcome.text, MsgButtons::Ok, outcome.ok() ? MsgIcon::Information : MsgIcon::Exclamation,
                                       title);

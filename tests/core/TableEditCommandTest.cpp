@@ -6,6 +6,7 @@
 #include "loco/LocoFiles.h"
 #include "loco/LocoTable.h"
 #include "records/RangeCommands.h"
+#include "routes/RouteCommand.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteTables.h"
 
