@@ -110,14 +110,14 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         const std::vector<int32_t> edited = imageOf(rig, row.kind);
         const RecordMark mark = e.lineMark(row.line);
         EXPECT_NE(edited, read);
-        EXPECT_EQ(undo->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(row.step));
+        EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: ") + QString::fromUtf8(row.step));
         EXPECT_EQ(row.line > 0, mark != RecordMark::None);
 
         undo->trigger();
         EXPECT_EQ(imageOf(rig, row.kind), read);
         EXPECT_EQ(e.lineMark(row.line), RecordMark::None);
         EXPECT_FALSE(e.holdsUnsavedChanges());
-        EXPECT_EQ(redo->text(), QStringLiteral("Wiederholen: ") + QString::fromUtf8(row.step));
+        EXPECT_EQ(redo->text(), QStringLiteral("&Wiederholen: ") + QString::fromUtf8(row.step));
         EXPECT_FALSE(undo->isEnabled());
 
         redo->trigger();
