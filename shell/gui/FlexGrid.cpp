@@ -941,11 +941,23 @@ void FlexGrid::paintCorner()
     opt.textAlignment = Qt::AlignCenter;
     opt.position = QStyleOptionHeader::OnlyOneSection;
     opt.orientation = Qt::Horizontal;
-    // The fixed column's direction, drawn the way the header draws the others'.
-    if (m_fixedCols == 1 && m_sort.col == 0 && m_sort.direction != SortDirection::Station)
-        opt.sortIndicator = m_sort.direction == SortDirection::Ascending ? QStyleOptionHeader::SortDown
-                                                                          : QStyleOptionHeader::SortUp;
+    painter.save();
     painter.drawControl(QStyle::CE_Header, opt);
+    // (The header's drawing leaves a clip behind.)
+    painter.restore();
+    // The fixed column's direction, where the header draws the others' but without taking the
+    // narrow cell's room from its heading.
+    if (m_fixedCols == 1 && m_sort.col == 0 && m_sort.direction != SortDirection::Station) {
+        // Pointing as the header's own arrows point: down for ascending, up for descending.
+        const int x = m_corner->width() - 6;
+        const int y = m_corner->height() / 2;
+        const int d = m_sort.direction == SortDirection::Ascending ? 2 : -2;
+        const QPolygon arrow({QPoint(x - 3, y - d), QPoint(x + 3, y - d), QPoint(x, y + d)});
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(horizontalHeader()->palette().windowText());
+        painter.drawPolygon(arrow);
+    }
 }
 
 bool FlexGrid::eventFilter(QObject* watched, QEvent* e)

@@ -24,6 +24,8 @@ SearchBar::SearchBar(QWidget* parent)
                                       "Umschalt+F3: voriger, Escape: schließen"));
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(220);
+    // The bar keeps the width it had when it was laid out: room for the answer from the start.
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(NotFoundText()) + 8);
     auto* label = new QLabel(QStringLiteral("&Suchen:"), this);
     label->setBuddy(m_text);
     auto* row = new QHBoxLayout(this);
@@ -57,6 +59,12 @@ void SearchBar::showFound(bool found)
 
 bool SearchBar::eventFilter(QObject* watched, QEvent* e)
 {
+    // Escape closes the line, before any shortcut of the window hears it.
+    if (watched == m_text && e->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        e->accept();
+        return true;
+    }
     if (watched == m_text && e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
