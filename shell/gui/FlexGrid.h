@@ -26,7 +26,7 @@ class FrozenColumns;
 //
 // Row/Col is the current cell: where a selection started. RowSel/ColSel is the opposite corner
 // of the selection. A click on a cell of the fixed column selects the whole line (Col = 1,
-// ColSel = Cols - 1), a click on a header cell the whole column. Every cell is centre-aligned
+// ColSel = Cols - 1), a click on a header cell the whole column, unless the column sorts (below). Every cell is centre-aligned
 // and may carry a picture, drawn centred over its text.
 //
 // Frozen columns (FrozenCols) stay in view while the grid scrolls sideways, like the fixed
