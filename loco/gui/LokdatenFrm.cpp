@@ -61,6 +61,9 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
     history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
         return std::make_unique<WholeTableCommand>(m_loco.table, m_loco.table.station, text, edit);
     });
+    // The entry line for a new locomotive stays at the bottom whatever the order.
+    grid()->setSortCols({LocoGrid::AddressCol, LocoGrid::FormatCol, LocoGrid::NameCol, LocoGrid::SpeedCol});
+    grid()->setSortKeepsLastLine(true);
     resize(1040, 580);
 }
 
@@ -139,7 +142,6 @@ void LokdatenFrm::start_tabelle()
 
 void LokdatenFrm::fillGrid()
 {
-    m_deletedLines.clear();
     const std::vector<int> slots = LocoGridSlots(m_loco.table);
     grid()->setRows(int(slots.size()) + 2);
     for (size_t n = 0; n < slots.size(); ++n)
@@ -306,7 +308,7 @@ void LokdatenFrm::del_datensatz()
         const std::optional<int> slot = step->slot;
         history().push(std::move(step));
         if (slot)
-            m_deletedLines[row] = *slot;
+            grid()->setLineTag(row, *slot);
         else
             message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
         for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col) {
@@ -524,9 +526,9 @@ int LokdatenFrm::recordOfLine(int row) const
     if (slot >= 0 && slot < LocoTable::SlotCount)
         return slot;
     // A deleted line, as long as its slot was not taken by a new locomotive meanwhile.
-    const auto deleted = m_deletedLines.find(row);
-    if (deleted != m_deletedLines.end() && m_loco.table.status(deleted->second) == LocoTable::StatusDeleted)
-        return deleted->second;
+    const int deleted = grid()->LineTag(row);
+    if (deleted >= 0 && m_loco.table.status(deleted) == LocoTable::StatusDeleted)
+        return deleted;
     return -1;
 }
 

@@ -3,7 +3,6 @@
 #include "shell/BrandCaptions.h"
 #include "shell/gui/GridEditor.h"
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -92,8 +91,6 @@ private:
     LokDatFormatFrm* m_formatFrm = nullptr;
     LokFktSymFrm* m_symbolFrm = nullptr;
     LokmaxSpeedFrm* m_speedFrm = nullptr;
-    // Lines deleted since the grid was built, with the slot each showed.
-    std::map<int, int> m_deletedLines;
 };
 
 } // namespace kx2

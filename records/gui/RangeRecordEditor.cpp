@@ -99,6 +99,11 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
         return std::make_unique<WholeTableCommand>(m_table, m_table.station, text, edit);
     });
+    // "Adr.", the editor's own columns and the two name lines sort; the symbol does not.
+    std::vector<int> sortCols;
+    for (int col = 0; col <= nameLine1Col() + 1; ++col)
+        sortCols.push_back(col);
+    grid()->setSortCols(sortCols);
     // As wide as the columns with the grid's frame and scroll bar and the 350 twips to its right;
     // high enough for the 16 lines of the designed range.
     int width = 45;

@@ -76,6 +76,7 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
     history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
         return std::make_unique<RouteEditCommand>(m_routes, text, edit);
     });
+    grid()->setSortCols({NrCol, Line1Col, Line2Col});
     // The number, the names, the start and the first six commands; the grid scrolls to the rest.
     resize(1080, 620);
 }
@@ -262,6 +263,15 @@ bool FSDatenFrm::sendDatabase()
 {
     const SendOutcome sent = RouteTransfer(m_ctx, m_routes).SendRoutes();
     return sent == SendOutcome::Sent || sent == SendOutcome::NothingPending;
+}
+
+std::vector<int> FSDatenFrm::searchCols() const
+{
+    // The route texts are searched too: the start and the commands.
+    std::vector<int> cols;
+    for (int col = 0; col < grid()->Cols(); ++col)
+        cols.push_back(col);
+    return cols;
 }
 
 int FSDatenFrm::recordOfLine(int row) const

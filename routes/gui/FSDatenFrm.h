@@ -58,6 +58,7 @@ protected:
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
     CsvTable csvTable() override;
+    std::vector<int> searchCols() const override;
 
 private:
     // The route of a grid line, 0 when the line has none.

@@ -572,6 +572,124 @@ void FlexGrid::setRowData(int row, int value)
     lineItem(row)->setData(RowDataRole, value);
 }
 
+int FlexGrid::rowOfData(int value) const
+{
+    for (int row = 1; row < Rows(); ++row)
+        if (RowData(row) == value)
+            return row;
+    return 0;
+}
+
+int FlexGrid::LineTag(int row) const
+{
+    if (row < 1 || row >= Rows())
+        return -1;
+    const QTableWidgetItem* it = verticalHeaderItem(row - 1);
+    const QVariant tag = it ? it->data(LineTagRole) : QVariant();
+    return tag.isValid() ? tag.toInt() : -1;
+}
+
+void FlexGrid::setLineTag(int row, int tag)
+{
+    if (row < 1 || row >= Rows())
+        return;
+    lineItem(row)->setData(LineTagRole, tag);
+}
+
+// --- sorting what is shown ---
+
+bool FlexGrid::isSortCol(int col) const
+{
+    return std::find(m_sortCols.begin(), m_sortCols.end(), col) != m_sortCols.end();
+}
+
+void FlexGrid::sortBy(int col)
+{
+    m_sort = NextSortState(m_sort, col);
+    arrangeLines();
+}
+
+void FlexGrid::applySort()
+{
+    // Filled lines stand in the station's order already.
+    if (m_sort.direction == SortDirection::Station)
+        showSortIndicator();
+    else
+        arrangeLines();
+}
+
+void FlexGrid::arrangeLines()
+{
+    const int lines = std::max(0, Rows() - 1 - (m_sortKeepsLast ? 1 : 0));
+    // Lines without a place yet came after the last sort (or with a fill): they follow in the
+    // order they stand in.
+    int next = 0;
+    for (int row = 1; row <= lines; ++row)
+        if (const QVariant at = lineItem(row)->data(StationOrderRole); at.isValid())
+            next = std::max(next, at.toInt() + 1);
+    std::vector<QString> keys;
+    std::vector<int> station;
+    for (int row = 1; row <= lines; ++row) {
+        QTableWidgetItem* line = lineItem(row);
+        if (!line->data(StationOrderRole).isValid())
+            line->setData(StationOrderRole, next++);
+        station.push_back(line->data(StationOrderRole).toInt());
+        keys.push_back(m_sort.direction == SortDirection::Station ? QString() : TextMatrix(row, m_sort.col));
+    }
+    reorderLines(SortedLines(keys, station, m_sort.direction));
+    showSortIndicator();
+}
+
+void FlexGrid::reorderLines(const std::vector<int>& order)
+{
+    struct Line {
+        QTableWidgetItem* head;
+        std::vector<QTableWidgetItem*> cells;
+        int height;
+    };
+    std::vector<Line> taken;
+    const bool updates = updatesEnabled();
+    setUpdatesEnabled(false);
+    for (int r = 0; r < int(order.size()); ++r) {
+        Line line{takeVerticalHeaderItem(r), {}, rowHeight(r)};
+        for (int c = 0; c < columnCount(); ++c)
+            line.cells.push_back(takeItem(r, c));
+        taken.push_back(std::move(line));
+    }
+    int current = m_row;
+    for (int r = 0; r < int(order.size()); ++r) {
+        Line& line = taken[size_t(order[size_t(r)])];
+        if (order[size_t(r)] + 1 == m_row)
+            current = r + 1;
+        setVerticalHeaderItem(r, line.head);
+        for (int c = 0; c < columnCount(); ++c)
+            setItem(r, c, line.cells[size_t(c)]);
+        setRowHeight(r, line.height);
+    }
+    setUpdatesEnabled(updates);
+    // The current line stays current where it went.
+    if (current >= 1 && current < Rows()) {
+        selectCell(current, m_col);
+        if (!isFixedCol(m_col))
+            scrollTo(modelIndex(current, m_col));
+    }
+    refreshMarks();
+}
+
+void FlexGrid::showSortIndicator()
+{
+    const bool shown = m_sort.direction != SortDirection::Station && m_sort.col >= m_fixedCols;
+    const Qt::SortOrder order = m_sort.direction == SortDirection::Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+    for (QHeaderView* header : {horizontalHeader(), m_frozen ? m_frozen->horizontalHeader() : nullptr}) {
+        if (!header)
+            continue;
+        header->setSortIndicatorShown(shown);
+        header->setSortIndicator(shown ? m_sort.col - m_fixedCols : -1, order);
+    }
+    if (m_corner)
+        m_corner->update();
+}
+
 void FlexGrid::setColWidth(int col, int pixels)
 {
     if (col < 0 || col >= Cols())
@@ -775,6 +893,14 @@ bool FlexGrid::headerMouse(QHeaderView* header, QEvent* e)
     const QPoint pos = me->position().toPoint();
     const bool lines = header->orientation() == Qt::Vertical;
     const int section = header->logicalIndexAt(lines ? pos.y() : pos.x());
+    // A sortable heading sorts, also at the second press of a quick double click; it neither
+    // selects its column nor makes a grid click.
+    const bool sorts = !lines && section >= 0 && me->button() == Qt::LeftButton && isSortCol(section + m_fixedCols);
+    if (sorts && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)) {
+        m_pressed = false;
+        Q_EMIT HeaderSort(section + m_fixedCols);
+        return true;
+    }
     switch (e->type()) {
     case QEvent::MouseButtonPress:
         buttonDown(section >= 0);
@@ -815,13 +941,35 @@ void FlexGrid::paintCorner()
     opt.textAlignment = Qt::AlignCenter;
     opt.position = QStyleOptionHeader::OnlyOneSection;
     opt.orientation = Qt::Horizontal;
+    painter.save();
     painter.drawControl(QStyle::CE_Header, opt);
+    // (The header's drawing leaves a clip behind.)
+    painter.restore();
+    // The fixed column's direction, where the header draws the others' but without taking the
+    // narrow cell's room from its heading.
+    if (m_fixedCols == 1 && m_sort.col == 0 && m_sort.direction != SortDirection::Station) {
+        // Pointing as the header's own arrows point: down for ascending, up for descending.
+        const int x = m_corner->width() - 6;
+        const int y = m_corner->height() / 2;
+        const int d = m_sort.direction == SortDirection::Ascending ? 2 : -2;
+        const QPolygon arrow({QPoint(x - 3, y - d), QPoint(x + 3, y - d), QPoint(x, y + d)});
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(horizontalHeader()->palette().windowText());
+        painter.drawPolygon(arrow);
+    }
 }
 
 bool FlexGrid::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == m_corner && e->type() == QEvent::Paint) {
         paintCorner();
+        return true;
+    }
+    if (watched == m_corner && m_fixedCols == 1 && isSortCol(0)
+        && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+        && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        Q_EMIT HeaderSort(0);
         return true;
     }
     const bool mouse = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease

@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/SortOrder.h"
 #include "shell/UnsavedChanges.h"
 
 #include <QPixmap>
@@ -6,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QHeaderView;
@@ -24,7 +26,7 @@ class FrozenColumns;
 //
 // Row/Col is the current cell: where a selection started. RowSel/ColSel is the opposite corner
 // of the selection. A click on a cell of the fixed column selects the whole line (Col = 1,
-// ColSel = Cols - 1), a click on a header cell the whole column. Every cell is centre-aligned
+// ColSel = Cols - 1), a click on a header cell the whole column, unless the column sorts (below). Every cell is centre-aligned
 // and may carry a picture, drawn centred over its text.
 //
 // Frozen columns (FrozenCols) stay in view while the grid scrolls sideways, like the fixed
@@ -41,6 +43,9 @@ class FlexGrid : public QTableWidget {
 public:
     static constexpr int PictureRole = Qt::UserRole + 1;
     static constexpr int RowDataRole = Qt::UserRole + 2;
+    static constexpr int LineTagRole = Qt::UserRole + 3;
+    // The line's place in the station's order, given when the lines are first sorted.
+    static constexpr int StationOrderRole = Qt::UserRole + 4;
 
     explicit FlexGrid(QWidget* parent = nullptr);
 
@@ -83,6 +88,26 @@ public:
     void setCellPicture(int row, int col, const QPixmap& picture);
     int RowData(int row) const;
     void setRowData(int row, int value);
+    // The row whose RowData is `value`; 0 when none.
+    int rowOfData(int value) const;
+    // A second number per line (-1 until set) that, like RowData, moves with its line when the
+    // lines are sorted.
+    int LineTag(int row) const;
+    void setLineTag(int row, int tag);
+
+    // Sorting what is shown. A click on the heading of one of these columns sorts the lines by it
+    // (HeaderSort; NextSortState: up, down, the station's order again) instead of selecting the
+    // column. Whole lines move, RowData and LineTag with them; the header shows the direction.
+    void setSortCols(const std::vector<int>& cols) { m_sortCols = cols; }
+    bool isSortCol(int col) const;
+    // true: the last line (the locomotives' entry line) stays last in every order.
+    void setSortKeepsLastLine(bool on) { m_sortKeepsLast = on; }
+    SortState sortState() const { return m_sort; }
+    // The next state for `col`; the current line stays current where it moved to.
+    void sortBy(int col);
+    // The lines once more in the order of the current state, as after a fill: the order they
+    // stand in then counts as the station's.
+    void applySort();
 
     void setColWidth(int col, int pixels);
     int ColWidth(int col) const;
@@ -124,6 +149,8 @@ Q_SIGNALS:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void EnterCell();
     void Scroll();
+    // The heading of a sortable column was clicked.
+    void HeaderSort(int col);
 
 protected:
     void updateGeometries() override;
@@ -156,6 +183,11 @@ private:
     void placeFrozen();
     // The selected block in grid numbering (x = column, y = row).
     std::optional<QRect> selectionBox() const;
+    // The lines in the order of m_sort.
+    void arrangeLines();
+    // Moves the lines so that line order[i] comes to row i + 1.
+    void reorderLines(const std::vector<int>& order);
+    void showSortIndicator();
 
     int m_fixedCols = 1;
     int m_frozenCols = 0;
@@ -171,6 +203,9 @@ private:
     QAbstractButton* m_corner = nullptr;
     QStyledItemDelegate* m_delegate = nullptr;
     QString m_cornerText;
+    std::vector<int> m_sortCols;
+    bool m_sortKeepsLast = false;
+    SortState m_sort;
 };
 
 } // namespace kx2

@@ -4,10 +4,14 @@
 #include "shell/gui/ColumnDialog.h"
 #include "shell/gui/EditorFormLayout.h"
 #include "shell/gui/FlexGrid.h"
+#include "shell/gui/SearchBar.h"
 
 #include <QCloseEvent>
+#include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <QToolBar>
 
 namespace kx2 {
 
@@ -48,6 +52,25 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
             });
     connect(m_grid, &FlexGrid::EnterCell, this, &GridEditor::Grid_EnterCell);
     connect(m_grid, &FlexGrid::Scroll, this, &GridEditor::Grid_Scroll);
+    connect(m_grid, &FlexGrid::HeaderSort, this, &GridEditor::Grid_HeaderSort);
+
+    // The search line sits under the menu, shown only while searching.
+    m_searchLine = new QToolBar(this);
+    m_searchLine->setObjectName(QStringLiteral("SuchenZeile"));
+    m_searchLine->setMovable(false);
+    m_searchLine->setFloatable(false);
+    m_searchLine->toggleViewAction()->setVisible(false);
+    m_search = new SearchBar(m_searchLine);
+    m_searchLine->addWidget(m_search);
+    addToolBar(Qt::TopToolBarArea, m_searchLine);
+    m_searchLine->hide();
+    connect(m_search, &SearchBar::typed, this, [this] { findInGrid(SearchStep::Here); });
+    connect(m_search, &SearchBar::step, this,
+            [this](bool back) { findInGrid(back ? SearchStep::Previous : SearchStep::Next); });
+    connect(m_search, &SearchBar::closed, this, [this] {
+        m_searchLine->hide();
+        m_grid->setFocus();
+    });
 
     setMinimumSize(EditorFormLeast(), EditorFormLeast());
 }
@@ -81,6 +104,78 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
             showTable();
             m_grid->refreshMarks();
         });
+
+    QMenu* edit = m_menus.edit();
+    edit->addSeparator();
+    const auto addFind = [this, edit](const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                                      const QString& tip, const std::function<void()>& run) {
+        QAction* action = edit->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setStatusTip(tip);
+        connect(action, &QAction::triggered, this, run);
+    };
+    addFind("SuchenMenu", QStringLiteral("&Suchen..."), {QKeySequence::Find},
+            QStringLiteral("Eine Adresse oder einen Namen in der Tabelle suchen"), [this] { SuchenMenu_Click(); });
+    addFind("WeiterSuchenMenu", QStringLiteral("W&eitersuchen"), {QKeySequence(Qt::Key_F3)},
+            QStringLiteral("Zum nächsten Treffer"), [this] { findInGrid(SearchStep::Next); });
+    addFind("RueckwaertsSuchenMenu", QStringLiteral("Rüc&kwärts suchen"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+            QStringLiteral("Zum vorigen Treffer"), [this] { findInGrid(SearchStep::Previous); });
+}
+
+// --- find ---
+
+void GridEditor::SuchenMenu_Click()
+{
+    m_searchLine->show();
+    m_search->open();
+}
+
+std::vector<int> GridEditor::searchCols() const
+{
+    std::vector<int> cols{0};
+    for (int col = 1; col < m_grid->Cols(); ++col)
+        if (m_grid->Rows() > 1 && isNameCell(1, col))
+            cols.push_back(col);
+    return cols;
+}
+
+void GridEditor::findInGrid(SearchStep step)
+{
+    if (m_busy)
+        return;
+    if (m_searchLine->isHidden()) {
+        SuchenMenu_Click();
+        if (m_search->text().isEmpty())
+            return;
+    }
+    const QString typed = m_search->text();
+    if (typed.isEmpty()) {
+        m_search->showFound(true);
+        return;
+    }
+    GridCell from{m_grid->Row(), m_grid->Col()};
+    if (from == m_searchShown)
+        from = m_searchAt;
+    const std::optional<GridCell> found = FindInGrid([this](int row, int col) { return m_grid->TextMatrix(row, col); },
+                                                     m_grid->Rows(), searchCols(), from, step, typed);
+    m_search->showFound(found.has_value());
+    if (!found)
+        return;
+    // A name being typed goes into its line; the match does not open the name box, so the
+    // typing stays in the search line.
+    Grid_Scroll();
+    {
+        const NameEditScope jumping(*this);
+        if (found->col < m_grid->FixedCols()) {
+            m_grid->selectLine(found->row);
+            m_grid->scrollTo(m_grid->model()->index(found->row - 1, 0));
+        } else {
+            m_grid->selectCell(found->row, found->col);
+        }
+    }
+    m_searchAt = *found;
+    m_searchShown = {m_grid->Row(), m_grid->Col()};
 }
 
 void GridEditor::AbbrechenMenu_Click()
@@ -294,6 +389,8 @@ void GridEditor::showTable()
         m_grid->setUpdatesEnabled(false);
         start_tabelle();
         fillGrid();
+        // A sorted grid stays sorted when it is filled anew.
+        m_grid->applySort();
         m_grid->setUpdatesEnabled(true);
 
         m_grid->selectCell(1, 1);
@@ -344,6 +441,17 @@ void GridEditor::Grid_EnterCell()
         return;
     const NameEditScope entering(*this);
     edit_namen();
+}
+
+void GridEditor::Grid_HeaderSort(int col)
+{
+    // The lines stay where they are while a column dialog waits for its line's answer.
+    if (m_busy || m_columnDialog.bringForward())
+        return;
+    // A name being typed goes into its line before the lines move.
+    Grid_Scroll();
+    const BusyScope busy(*this);
+    m_grid->sortBy(col);
 }
 
 void GridEditor::Grid_Scroll()

@@ -2,6 +2,7 @@
 #include "shell/CsvTable.h"
 #include "shell/EditorServices.h"
 #include "shell/FlagScope.h"
+#include "shell/GridSearch.h"
 #include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
 #include "shell/gui/ColumnDialogWait.h"
@@ -23,11 +24,13 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QToolBar;
 
 namespace kx2 {
 
 class ColumnDialog;
 class FlexGrid;
+class SearchBar;
 
 // What every grid editor (locomotives, accessories, feedback, routes) does alike: the grid and
 // the name box laid over a name cell (NameEditBox), the grid's events with the form flags that
@@ -74,6 +77,11 @@ public:
     // "Drucken...", "Als PDF speichern...": the grid as the window shows it.
     void DruckenMenu_Click();
     void PdfMenu_Click();
+    // "Suchen..." (Ctrl+F) opens the search line over the grid; F3 / Shift+F3 go to the next /
+    // previous match of what it holds.
+    void SuchenMenu_Click();
+    void findInGrid(SearchStep step);
+    SearchBar* searchBar() const { return m_search; }
 
     // --- form state ---
     bool Busy() const { return m_busy; }                     // a handler changes the grid: grid events do nothing
@@ -151,6 +159,8 @@ protected:
     virtual int recordOfLine(int) const { return -1; }
     // The table as CSV, over the records the grid shows.
     virtual CsvTable csvTable() = 0;
+    // The columns the search line looks in: the address and the name columns.
+    virtual std::vector<int> searchCols() const;
 
     // --- for the editors ---
     // The file menu with these items and "Abbrechen", and the device menu; empty captions keep
@@ -208,6 +218,8 @@ private:
     void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Grid_EnterCell();
     void Grid_Scroll();
+    // A click on a sortable heading: the lines sorted by it (FlexGrid::sortBy).
+    void Grid_HeaderSort(int col);
     void Form_Resize();
     // Runs a device transfer with the file and device menus shut, so that no second one starts.
     void runTransfer(const std::function<void()>& transfer);
@@ -222,6 +234,12 @@ private:
     EditorMenus m_menus;
     EditHistory m_history;
     ColumnDialogWait m_columnDialog;
+    QToolBar* m_searchLine = nullptr;
+    SearchBar* m_search = nullptr;
+    // The last match, and the cell it made current: while that cell stays current the next
+    // search goes on from the match (an address match makes the line's first cell current).
+    GridCell m_searchAt;
+    GridCell m_searchShown;
     int m_gridGeneration = 0;
     int m_rebuilds = 0;
     bool m_transferRunning = false;
