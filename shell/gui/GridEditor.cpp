@@ -264,6 +264,7 @@ void GridEditor::showTable()
         m_grid->setUpdatesEnabled(false);
         start_tabelle();
         fillGrid();
+        Q_EMIT gridLaidOut();
         m_grid->setUpdatesEnabled(true);
 
         m_grid->selectCell(1, 1);
