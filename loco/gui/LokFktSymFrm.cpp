@@ -79,6 +79,7 @@ SymbolChooserDesign LokFktSymDesign()
     d.noSymbolNumber = QStringLiteral("-");
     d.noSymbolText = NoSymbolText();
     d.numberHeader = QStringLiteral("F-Nr.");
+    d.pictureHeader = QStringLiteral("Sym.");
     d.symbolsPerLine = LokFktSymFrm::SymbolsPerLine;
     d.numberWidth = LokFktSymFrm::CellSize;
     d.pictureWidth = LokFktSymFrm::CellSize;

@@ -48,6 +48,7 @@ SymbolChooserDesign MagSymDesign()
     d.symbolCount = MagSymFrm::SymbolCount;
     d.noSymbolLine = false;
     d.numberHeader = QStringLiteral("S-Nr.");
+    d.pictureHeader = QStringLiteral("Symbol");
     d.symbolsPerLine = MagSymFrm::SymbolsPerLine;
     d.numberWidth = 30;
     d.pictureWidth = 80;

@@ -72,7 +72,27 @@ QAction* addItem(QMenu* menu, QObject* context, const EditorMenuItem& item)
 }
 
 // Escape closes the editor like "Abbrechen", except in a line that takes Escape itself: the name
-// box gives up the typed name there, the search line its search.
+// box gives up the typed name there, the search line its search. Such a line claims the key before
+// the window's shortcut sees it.
+class LinesKeepEscape : public QObject {
+public:
+    explicit LinesKeepEscape(QWidget* window) : QObject(window), m_window(window) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            if (auto* line = qobject_cast<QLineEdit*>(watched); line && line->window() == m_window) {
+                event->accept();
+                return true;
+            }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
 void addEscape(QWidget* window, QAction* abbrechen)
 {
     auto* escape = new QAction(window);
@@ -80,16 +100,8 @@ void addEscape(QWidget* window, QAction* abbrechen)
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
     escape->setShortcutContext(Qt::WindowShortcut);
     window->addAction(escape);
-    QObject::connect(escape, &QAction::triggered, window, [abbrechen] {
-        QWidget* focus = QApplication::focusWidget();
-        if (qobject_cast<QLineEdit*>(focus) && focus->isVisible()) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QCoreApplication::sendEvent(focus, &press);
-            return;
-        }
-        if (abbrechen->isEnabled())
-            abbrechen->trigger();
-    });
+    new LinesKeepEscape(window);
+    QObject::connect(escape, &QAction::triggered, abbrechen, &QAction::trigger);
 }
 
 } // namespace

@@ -84,7 +84,7 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
     m_grid->setTextMatrix(0, 0, d.numberHeader);
     for (int col = 1; col <= d.symbolsPerLine; ++col) {
         m_grid->setColWidth(col, d.pictureWidth);
-        m_grid->setTextMatrix(0, col, QStringLiteral("+%1").arg(col - 1));
+        m_grid->setTextMatrix(0, col, d.pictureHeader);
     }
     m_grid->fitHeaderFont();
     m_grid->setScalePictures(d.scalePictures);

@@ -25,8 +25,10 @@ struct SymbolChooserDesign {
     bool noSymbolLine = false;
     QString noSymbolNumber;
     QString noSymbolText;
-    // The fixed column's heading; it shows the number of each line's first symbol.
+    // The fixed column's heading (it shows the number of each line's first symbol) and that of
+    // each column of pictures.
     QString numberHeader;
+    QString pictureHeader;
     // Symbols side by side in a line of the grid.
     int symbolsPerLine = 8;
     // Pixels: the fixed column, each symbol's cell.

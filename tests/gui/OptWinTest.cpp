@@ -150,7 +150,8 @@ TEST_F(OptWinTest, EscapeAndAbbrechenLeaveTheOptionsUnchanged)
                              before.VerifyAfterSend));
         EXPECT_EQ(find<QLabel>("ComPortNrTxt")->text(), before.ComPortNumber);
         EXPECT_TRUE(find<QPushButton>("LokDaten_But")->isEnabled());
-        EXPECT_EQ(std::pair(open().comPortTxt()->currentText(), win->optWin()->selectedUpDev()), std::pair(before.ComPortNumber, 2));
-        win->optWin()->close();
+        OptWin& again = open();
+        EXPECT_EQ(std::pair(again.comPortTxt()->currentText(), again.selectedUpDev()), std::pair(before.ComPortNumber, 2));
+        again.close();
     }
 }
