@@ -4,6 +4,7 @@
 #include "shell/gui/ColumnDialog.h"
 #include "shell/gui/EditorFormLayout.h"
 #include "shell/gui/FlexGrid.h"
+#include "shell/gui/GridHeaderTips.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -48,6 +49,7 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
             });
     connect(m_grid, &FlexGrid::EnterCell, this, &GridEditor::Grid_EnterCell);
     connect(m_grid, &FlexGrid::Scroll, this, &GridEditor::Grid_Scroll);
+    connect(this, &GridEditor::gridLaidOut, this, [this] { ShowHeaderTips(*m_grid); });
 
     setMinimumSize(EditorFormLeast(), EditorFormLeast());
 }

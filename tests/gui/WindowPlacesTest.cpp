@@ -61,7 +61,7 @@ TEST(EditorKeys, TheMenusShowTheirKeysAndTips)
 }
 
 // Escape in the open name box gives up the typed name and leaves the editor open; the next one
-// closes the editor like "Abbrechen".
+// closes the editor like "Abbrechen". Each heading tells what its column holds.
 TEST(EditorKeys, EscapeClosesTheEditorUnlessTheNameBoxIsOpen)
 {
     AppRig rig;
@@ -70,6 +70,8 @@ TEST(EditorKeys, EscapeClosesTheEditorUnlessTheNameBoxIsOpen)
     rig.windows.LokDaten_But_Click();
     LokdatenFrm& editor = rig.windows.lokdatenFrm();
     ASSERT_TRUE(editor.isVisible());
+    for (int col = 0; col < editor.LokdatenGrid()->columnCount(); ++col)
+        EXPECT_FALSE(editor.LokdatenGrid()->horizontalHeaderItem(col)->toolTip().isEmpty()) << col;
     QApplication::setActiveWindow(&editor);
     clickCell(editor.LokdatenGrid(), 1, 2);
     ASSERT_TRUE(editor.InpText()->isVisible());
