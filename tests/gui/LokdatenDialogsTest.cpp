@@ -6,6 +6,7 @@
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,12 @@ void chooseSymbol(QDialog* dialog, int symbol)
 }
 
 LokDatFormatFrm* format(QDialog* d) { return qobject_cast<LokDatFormatFrm*>(d); }
+// Escape pressed in the dialog, the window in front.
+void escape(QDialog* d)
+{
+    QApplication::setActiveWindow(d);
+    QTest::keyClick(d, Qt::Key_Escape);
+}
 LokFktSymFrm* symbols(QDialog* d) { return qobject_cast<LokFktSymFrm*>(d); }
 LokmaxSpeedFrm* speed(QDialog* d) { return qobject_cast<LokmaxSpeedFrm*>(d); }
 
@@ -103,6 +110,10 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
                        std::tuple(0, 255, 255, QString("510")));
              d->close();
          }, 82, 17, 0, -1, 300, 0, "600"},
+        // Escape in each dialog answers as its Abbrechen or close box does.
+        {"format: Escape", 1, -1, 30, [](QDialog* d) { format(d)->LokdataFrmOpt(5)->setChecked(true); escape(d); }, 82, 17, 0, -1, 30, 0, "DCC 28"},
+        {"symbol: Escape", f5, 9, 30, [](QDialog* d) { escape(d); }, 82, 17, 0, 9, 30, 0, ""},
+        {"speed: Escape", 3, -1, 30, [](QDialog* d) { speed(d)->SpeedSlider()->setValue(70); escape(d); }, 82, 17, 0, -1, 30, 0, "60"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
