@@ -9,6 +9,8 @@
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramInfo.h"
 #include "shell/QtGermanTexts.h"
+#include "shell/RememberedPlaces.h"
+#include "shell/RememberingFileDialog.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
 #include "app/gui/AppWindows.h"
@@ -31,6 +33,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
+#include <memory>
 
 #if KX2_SCREENSHOT_TOUR
 namespace {
@@ -124,7 +127,13 @@ int main(int argc, char** argv)
     kx2::sim::PortSwitch port(serialPort, clock, QDir(programFolder).filePath(QStringLiteral("KX2_SIM.STATE")));
     kx2::NoPortIo portIo;
     kx2::QtUserDialogs dialogs(nullptr, kx2::MakeProgramInfo(brand, 0, 0, 0).title);
-    kx2::QtFileDialog files;
+    kx2::QtFileDialog qtFiles;
+    // The tour must not change what the user's own runs remember.
+    QTemporaryDir tourPlaces;
+    std::unique_ptr<kx2::RememberedPlaces> places =
+        tour ? std::make_unique<kx2::RememberedPlaces>(tourPlaces.filePath(QStringLiteral("orte.ini")))
+             : std::make_unique<kx2::RememberedPlaces>();
+    kx2::RememberingFileDialog files(qtFiles, *places);
     kx2::ComWin comWin;
     kx2::MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
@@ -148,8 +157,9 @@ int main(int argc, char** argv)
     kx2::MainWin win(settings, settingsFile, dialogs, programFolder, brand);
     mainControls.target = &win;
     dialogs.setParent(&win);
-    files.setParent(&win);
+    qtFiles.setParent(&win);
     kx2::AppWindows windows(ctx, win, programFolder);
+    windows.rememberIn(*places);
 
     const kx2::SettingsFile::ReadStatus status = win.Load();
     if ((parser.isSet(simulatorOption) && status == kx2::SettingsFile::ReadStatus::Missing) || tour) {

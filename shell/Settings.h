@@ -15,9 +15,9 @@ struct Settings {
     QString LastFileName;
     bool UseLocoNetInterface = true;
     bool UseUsbInterface = true;
-    // "Nach dem Senden prüfen": a send reads back what it stored and compares. Kept for the run
-    // only, like the interface flags; the windowed program starts with it on, kx2ctl checks when
-    // asked (send --verify).
+    // "Nach dem Senden prüfen": a send reads back what it stored and compares. Not in the
+    // settings file; the windowed program starts with it on or as the user left it at the last
+    // run (RememberedPlaces), kx2ctl checks when asked (send --verify).
     bool VerifyAfterSend = false;
 };
 

@@ -72,13 +72,21 @@ protected:
                                   MsgAnswer defaultButton) = 0;
 };
 
-// The file dialog (CommonDialog). Both return "" when the user cancelled.
+// The file dialog (CommonDialog). Each returns "" when the user cancelled.
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
     // filter is the dialog filter as the program words it: "KX2 Datenflash (*.ISD)|*.ISD|".
     virtual QString openFileName(const QString& title, const QString& initialName, const QString& filter) = 0;
     virtual QString saveFileName(const QString& title, const QString& initialName, const QString& filter) = 0;
+    // A folder, chosen in a dialog that opens in startFolder; "" when the user cancelled. Where
+    // there is no dialog to show, nothing is chosen.
+    virtual QString folderName(const QString& title, const QString& startFolder)
+    {
+        (void)title;
+        (void)startFolder;
+        return QString();
+    }
 };
 
 // The progress window ComWin ("Fortschritt:", one label ComTxt, the count of the whole transfer

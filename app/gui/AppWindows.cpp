@@ -10,10 +10,15 @@
 #include "loco/gui/LokdatenFrm.h"
 #include "routes/gui/FSDatenFrm.h"
 #include "shell/gui/GridEditor.h"
+#include "shell/RememberedPlaces.h"
+#include "shell/RememberingFileDialog.h"
+#include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#include "shell/gui/WindowPlaces.h"
 #include "link/gui/ComWin.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QTimer>
@@ -67,7 +72,45 @@ bool AppWindows::mayEndProgram()
     return true;
 }
 
-AppWindows::~AppWindows() = default;
+AppWindows::~AppWindows()
+{
+    rememberNow();
+}
+
+namespace {
+// Under these names the ranges and the place of the backups are remembered.
+const QString kBackupKind = QStringLiteral("Sicherung");
+const QString kAccessoryRangeKey = QStringLiteral("Magnetartikel");
+const QString kFeedbackRangeKey = QStringLiteral("Rueckmelder");
+constexpr int kAccessoryMax = 2048;
+constexpr int kFeedbackMax = 4096;
+} // namespace
+
+void AppWindows::rememberIn(RememberedPlaces& places)
+{
+    m_places = &places;
+    m_windowPlaces = std::make_unique<WindowPlaces>(places);
+    if (const std::optional<AddressRange> r = places.range(kAccessoryRangeKey); r && r->isValidFor(kAccessoryMax))
+        m_ctx.accessoryRange = *r;
+    if (const std::optional<AddressRange> r = places.range(kFeedbackRangeKey); r && r->isValidFor(kFeedbackMax))
+        m_ctx.feedbackRange = *r;
+    m_mainWin.showRanges(m_ctx.accessoryRange, m_ctx.feedbackRange);
+    m_ctx.settings.VerifyAfterSend = places.verifyAfterSend(m_ctx.settings.VerifyAfterSend);
+    m_windowPlaces->keep(&m_mainWin);
+    if (auto* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &AppWindows::rememberNow);
+}
+
+void AppWindows::rememberNow()
+{
+    if (!m_places)
+        return;
+    m_windowPlaces->rememberAll();
+    m_places->setRange(kAccessoryRangeKey, m_ctx.accessoryRange);
+    m_places->setRange(kFeedbackRangeKey, m_ctx.feedbackRange);
+    m_places->setVerifyAfterSend(m_ctx.settings.VerifyAfterSend);
+    m_places->sync();
+}
 
 template <class Editor, class... Args>
 Editor& AppWindows::editorOnce(std::unique_ptr<Editor>& slot, Args&&... args)
@@ -75,6 +118,12 @@ Editor& AppWindows::editorOnce(std::unique_ptr<Editor>& slot, Args&&... args)
     if (!slot) {
         slot = std::make_unique<Editor>(std::forward<Args>(args)...);
         connect(slot.get(), &GridEditor::closedToMainWindow, this, &AppWindows::showMainWin);
+        if (m_windowPlaces) {
+            GridEditor* editor = slot.get();
+            m_windowPlaces->keep(editor);
+            m_windowPlaces->keepColumns(editor->grid());
+            connect(editor, &GridEditor::gridLaidOut, this, [this, editor] { m_windowPlaces->restoreColumns(editor->grid()); });
+        }
     }
     return *slot;
 }
@@ -128,32 +177,45 @@ void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor
 
 void AppWindows::backupStation()
 {
-    UserDialogs& dialogs = m_ctx.platform.dialogs;
     const QString title = QStringLiteral("Sicherung der Zentrale anlegen");
     // The run reads into the editors' tables: changes neither sent nor saved are asked about first.
     if (!mayEndProgram())
         return;
-    const QString proposed = QDir(m_programFolder)
-                                 .filePath(QStringLiteral("Sicherung-") + QDate::currentDate().toString(Qt::ISODate));
-    const std::optional<QString> folder =
-        dialogs.inputBox(QStringLiteral("Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird:"), title, proposed);
-    if (!folder || folder->trimmed().isEmpty())
+    // The backup goes into a folder of its own, named by the day, in the folder chosen.
+    const QString place = m_ctx.platform.files.folderName(
+        QStringLiteral("Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird"), backupPlace());
+    if (place.isEmpty())
         return;
+    rememberBackupPlace(place);
+    const QString folder = QDir(place).filePath(QStringLiteral("Sicherung-") + QDate::currentDate().toString(Qt::ISODate));
     const QString program = QStringLiteral("kx2tool %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
-    tellStationRun(BackupStation(m_ctx, folder->trimmed(), program), title);
+    tellStationRun(BackupStation(m_ctx, folder, program), title);
 }
 
 void AppWindows::restoreStation()
 {
-    UserDialogs& dialogs = m_ctx.platform.dialogs;
     const QString title = QStringLiteral("Sicherung zurückspielen");
     if (!mayEndProgram())
         return;
-    const std::optional<QString> folder =
-        dialogs.inputBox(QStringLiteral("Ordner der Sicherung, die zur Zentrale gesendet wird:"), title, m_programFolder);
-    if (!folder || folder->trimmed().isEmpty())
+    const QString folder =
+        m_ctx.platform.files.folderName(QStringLiteral("Ordner der Sicherung, die zur Zentrale gesendet wird"), backupPlace());
+    if (folder.isEmpty())
         return;
-    tellStationRun(RestoreStation(m_ctx, folder->trimmed()), title);
+    // The next backup or restore starts where the backups are, beside this one.
+    rememberBackupPlace(FolderOfPath(QDir::cleanPath(folder)));
+    tellStationRun(RestoreStation(m_ctx, folder), title);
+}
+
+QString AppWindows::backupPlace() const
+{
+    const QString last = m_places ? m_places->folder(kBackupKind) : QString();
+    return last.isEmpty() || !QDir(last).exists() ? m_programFolder : last;
+}
+
+void AppWindows::rememberBackupPlace(const QString& place)
+{
+    if (m_places)
+        m_places->setFolder(kBackupKind, place);
 }
 
 void AppWindows::tellStationRun(const StationRunOutcome& outcome, const QString& title)
@@ -224,8 +286,14 @@ void AppWindows::dialogsOver(QWidget* window)
 {
     if (auto* dialogs = dynamic_cast<QtUserDialogs*>(&m_ctx.platform.dialogs))
         dialogs->setParent(window);
-    if (auto* files = dynamic_cast<QtFileDialog*>(&m_ctx.platform.files))
-        files->setParent(window);
+    FileDialog* files = &m_ctx.platform.files;
+    // The ISD files of each window have a folder of their own.
+    if (auto* remembering = dynamic_cast<RememberingFileDialog*>(files)) {
+        remembering->setWindow(window->objectName());
+        files = &remembering->dialog();
+    }
+    if (auto* qtFiles = dynamic_cast<QtFileDialog*>(files))
+        qtFiles->setParent(window);
     if (auto* comWin = dynamic_cast<ComWin*>(&m_ctx.platform.progress))
         comWin->setOwner(window);
 }

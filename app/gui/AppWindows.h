@@ -13,6 +13,8 @@ class LokdatenFrm;
 class MagDatenFrm;
 class MainWin;
 class MonitorWin;
+class RememberedPlaces;
+class WindowPlaces;
 class RMDatenFrm;
 struct AddressRange;
 struct ReadOutcome;
@@ -60,6 +62,13 @@ public:
     bool mayEndProgram();
     AppContext& context() { return m_ctx; }
 
+    // What the user left at the last run comes back from `places`: the windows' places and
+    // sizes, the grids' column widths, the ranges, "Nach dem Senden prüfen". Kept there until
+    // the end.
+    void rememberIn(RememberedPlaces& places);
+    // Into the store now (also done at the end).
+    void rememberNow();
+
 private:
     // The editor in `slot`, created with `args` on first use, with its way back to the main
     // window.
@@ -71,6 +80,9 @@ private:
     template <class Editor>
     void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();
+    // Where the backups are: the folder of the last one, or the program folder.
+    QString backupPlace() const;
+    void rememberBackupPlace(const QString& place);
     void tellStationRun(const StationRunOutcome& outcome, const QString& title);
     // Message boxes, file dialogs and the progress window belong to the window in front.
     void dialogsOver(QWidget* window);
@@ -87,6 +99,8 @@ private:
     std::unique_ptr<FSDatenFrm> m_fsDaten;
     std::unique_ptr<MonitorWin> m_monitor;
     bool m_endAfterTransfer = false;
+    RememberedPlaces* m_places = nullptr;
+    std::unique_ptr<WindowPlaces> m_windowPlaces;
 };
 
 } // namespace kx2

@@ -7,7 +7,7 @@ class FlexGrid;
 class PictureCache;
 
 // The function-symbol chooser: symbol 0 ("Fkt. nicht anz.") and the pictures of symbols
-// 1..79, one per line.
+// 1..79, eight to a line.
 class LokFktSymFrm : public SymbolChooser {
     Q_OBJECT
 public:
@@ -16,6 +16,7 @@ public:
 
     static constexpr int SymbolRows = 80; // symbol 0 and 1..79
     static constexpr int CellSize = 39;
+    static constexpr int SymbolsPerLine = 8;
 
     // Hand-over values: the cell's symbol in; -1 while open, then the chosen symbol (the old
     // one after abbrechen).

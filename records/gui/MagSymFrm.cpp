@@ -4,6 +4,40 @@ namespace kx2 {
 
 namespace {
 
+// What the pictures show, by number from 1.
+QStringList RangeSymbolMeanings()
+{
+    return {
+        QString(),
+        QStringLiteral("Weiche links"),
+        QStringLiteral("Weiche rechts"),
+        QStringLiteral("Magnetartikel allgemein (rot/grün)"),
+        QStringLiteral("Dreiwegweiche"),
+        QStringLiteral("Doppelte Kreuzungsweiche"),
+        QStringLiteral("Kreuzung"),
+        QStringLiteral("Y-Weiche"),
+        QStringLiteral("Lichthauptsignal (rot/grün)"),
+        QStringLiteral("Lichthauptsignal Halt (rot)"),
+        QStringLiteral("Lichthauptsignal Fahrt (grün)"),
+        QStringLiteral("Lichtvorsignal"),
+        QStringLiteral("Formhauptsignal"),
+        QStringLiteral("Formvorsignal"),
+        QStringLiteral("Rangiersignal / Gleissperrsignal"),
+        QStringLiteral("Lichtsignal dreibegriffig"),
+        QStringLiteral("Entkupplungsgleis"),
+        QStringLiteral("Bahnübergang"),
+        QStringLiteral("Schranke"),
+        QStringLiteral("Drehscheibe"),
+        QStringLiteral("Schiebebühne"),
+        QStringLiteral("Relais"),
+        QStringLiteral("Beleuchtung / Lampe"),
+        QStringLiteral("Fahrstrom / Trennstelle"),
+        QStringLiteral("Besetztmelder (Gleis besetzt)"),
+        QStringLiteral("Gleiskontakt"),
+        QStringLiteral("Motor / Antrieb"),
+    };
+}
+
 SymbolChooserDesign MagSymDesign()
 {
     SymbolChooserDesign d;
@@ -15,10 +49,11 @@ SymbolChooserDesign MagSymDesign()
     d.noSymbolLine = false;
     d.numberHeader = QStringLiteral("S-Nr.");
     d.pictureHeader = QStringLiteral("Symbol");
-    d.gridWidth = 139;
+    d.symbolsPerLine = MagSymFrm::SymbolsPerLine;
     d.numberWidth = 30;
     d.pictureWidth = 80;
     d.rowHeight = 27;
+    d.meanings = RangeSymbolMeanings();
     // The pictures are drawn to keep within the 27 pixels.
     d.scalePictures = false;
     d.cancelCaption = QStringLiteral("abbrechen");

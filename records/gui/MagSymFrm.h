@@ -7,7 +7,7 @@ class FlexGrid;
 class PictureCache;
 
 // The symbol chooser of the accessory and feedback editors: the pictures of symbols 1..26,
-// one per line. Whatever preset it is given, it offers a line of the list.
+// six to a line. Whatever preset it is given, it offers a line of the list.
 class MagSymFrm : public SymbolChooser {
     Q_OBJECT
 public:
@@ -15,6 +15,7 @@ public:
     MagSymFrm(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent = nullptr);
 
     static constexpr int SymbolCount = 26;
+    static constexpr int SymbolsPerLine = 6;
 
     // Hand-over values: the record's symbol in; -1 while open, then the chosen symbol (the
     // preset after abbrechen).

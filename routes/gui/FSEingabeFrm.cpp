@@ -191,9 +191,17 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
 
+    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
+    m_abbrechen->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_abbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bef);
-    layout->addWidget(m_ok, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Selecting an option from code runs the same as a click.
@@ -205,6 +213,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     connect(m_unter, &QLineEdit::textChanged, this, &FSEingabeFrm::UnterTxt_Change);
     connect(m_notChk, &QCheckBox::clicked, this, &FSEingabeFrm::NotChk_Click);
     connect(m_ok, &QPushButton::clicked, this, &FSEingabeFrm::OKButton_Click);
+    connect(m_abbrechen, &QPushButton::clicked, this, &FSEingabeFrm::reject);
 
     alle_zusaetze_deaktiv();
     alle_zusaetze_clr();

@@ -32,8 +32,8 @@ public:
     static constexpr int FunctionCount = 9;
 
     // Hand-over values: the entry edited and its value in; CommandDialogOpen true while the editor
-    // waits; after OK EditedCommand holds the answer, after the close box Cancelled is set and
-    // the entry stays as it was.
+    // waits; after OK EditedCommand holds the answer, after "Abbrechen", Escape or the close box
+    // Cancelled is set and the entry stays as it was.
     int EditedCommand = 0;
     int EditedRoute = 0;
     int EditedEntry = 0;      // 1: the start entry, 2..25: commands 1..24
@@ -72,6 +72,8 @@ public:
     QButtonGroup* RMstatOpt() const { return m_rmStat; }
     QButtonGroup* FROpt() const { return m_fr; }
     QPushButton* OKButton() const { return m_ok; }
+    // Leaves the entry as it was, like the close box and Escape.
+    QPushButton* AbbrechenButton() const { return m_abbrechen; }
 
 public Q_SLOTS:
     void reject() override;
@@ -100,6 +102,7 @@ private:
     QButtonGroup* m_fr;
     std::array<QCheckBox*, FunctionCount> m_fChk{};
     QPushButton* m_ok;
+    QPushButton* m_abbrechen;
 };
 
 } // namespace kx2

@@ -1,6 +1,9 @@
 #include "shell/gui/EditorMenus.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -26,11 +29,79 @@ QString orDesign(const QString& brand, const char* design)
     return brand.isEmpty() ? QString::fromUtf8(design) : brand;
 }
 
-void addItem(QMenu* menu, QObject* context, const EditorMenuItem& item)
+// What an item does, in a word for the status line and the tooltip, and its key.
+struct ItemHelp {
+    const char* name;
+    const char* tip;
+    QKeySequence key;
+};
+
+const ItemHelp* helpOf(const QString& name)
+{
+    static const ItemHelp help[] = {
+        {"LadenMenu", "Lädt die ganze Tabelle aus einer ISD-Datei.", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SpeichernMenu", "Speichert die ganze Tabelle in einer ISD-Datei.", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"ClrTabMenu", "Leert die Tabelle; die Zentrale bleibt, wie sie ist.", QKeySequence()},
+        {"DS_LadenMenu", "Lädt eine einzelne Lok aus einer Datei in die gewählte Zeile.", QKeySequence()},
+        {"DS_SpeichernMenu", "Speichert die Lok der gewählten Zeile in einer Datei.", QKeySequence()},
+        {"CsvExportMenu", "Schreibt die Tabelle als CSV-Datei für eine Tabellenkalkulation.", QKeySequence()},
+        {"CsvImportMenu", "Übernimmt die Tabelle aus einer CSV-Datei.", QKeySequence()},
+        {"DruckenMenu", "Druckt die Tabelle, wie das Fenster sie zeigt.", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"PdfMenu", "Speichert die Tabelle, wie das Fenster sie zeigt, als PDF-Datei.", QKeySequence()},
+        {"AbbrechenMenu", "Schließt den Editor und kehrt zum Hauptfenster zurück (Esc).", QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"ReadfromKX2Menu", "Liest die Datenbank aus der Zentrale in die Tabelle.", QKeySequence(Qt::Key_F5)},
+        {"SendToKX2Menu", "Sendet die Tabelle zur Zentrale.", QKeySequence()},
+    };
+    for (const ItemHelp& h : help)
+        if (name == QLatin1String(h.name))
+            return &h;
+    return nullptr;
+}
+
+QAction* addItem(QMenu* menu, QObject* context, const EditorMenuItem& item)
 {
     QAction* action = menu->addAction(item.caption);
     action->setObjectName(QString::fromLatin1(item.name));
+    if (const ItemHelp* help = helpOf(action->objectName())) {
+        action->setStatusTip(QString::fromUtf8(help->tip));
+        action->setToolTip(QString::fromUtf8(help->tip));
+        action->setShortcut(help->key);
+    }
     QObject::connect(action, &QAction::triggered, context, item.action);
+    return action;
+}
+
+// Escape closes the editor like "Abbrechen", except in a line that takes Escape itself: the name
+// box gives up the typed name there, the search line its search. Such a line claims the key before
+// the window's shortcut sees it.
+class LinesKeepEscape : public QObject {
+public:
+    explicit LinesKeepEscape(QWidget* window) : QObject(window), m_window(window) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            if (auto* line = qobject_cast<QLineEdit*>(watched); line && line->window() == m_window) {
+                event->accept();
+                return true;
+            }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+void addEscape(QWidget* window, QAction* abbrechen)
+{
+    auto* escape = new QAction(window);
+    escape->setObjectName(QStringLiteral("EscapeKey"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(escape);
+    new LinesKeepEscape(window);
+    QObject::connect(escape, &QAction::triggered, abbrechen, &QAction::trigger);
 }
 
 } // namespace
@@ -41,14 +112,21 @@ void EditorMenus::build(QMenuBar* bar, QObject* context, const std::vector<Edito
 {
     m_file = bar->addMenu(QStringLiteral("&Datei"));
     m_file->setObjectName(QStringLiteral("DateiMenu"));
-    for (const EditorMenuItem& item : fileItems)
-        addItem(m_file, context, item);
+    m_file->setToolTipsVisible(true);
+    for (const EditorMenuItem& item : fileItems) {
+        QAction* action = addItem(m_file, context, item);
+        if (action->objectName() == QLatin1String("AbbrechenMenu"))
+            if (auto* window = qobject_cast<QWidget*>(context))
+                addEscape(window, action);
+    }
 
     m_edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     m_edit->setObjectName(QStringLiteral("BearbeitenMenu"));
+    m_edit->setToolTipsVisible(true);
 
     m_device = bar->addMenu(menuAccessKey(orDesign(captions.menu, "Kordavinex")));
     m_device->setObjectName(QStringLiteral("KXMenu"));
+    m_device->setToolTipsVisible(true);
     addItem(m_device, context, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, "Daten aus der KX lesen")), read});
     addItem(m_device, context, {"SendToKX2Menu", itemAccessKey(orDesign(captions.sendItem, "Daten zur KX senden")), send});
 }

@@ -19,7 +19,9 @@ struct EditorMenuItem {
     std::function<void()> action;
 };
 
-// An editor's menus: "Datei", "Bearbeiten", and the device menu with its read and send items. The device
+// An editor's menus: "Datei", "Bearbeiten", and the device menu with its read and send items. The
+// items known by name carry their key (Ctrl+O laden, Ctrl+S speichern, Ctrl+P drucken, F5 read,
+// Ctrl+W and Escape close) and a word of what they do. The device
 // menu's captions come from the brand; empty ones keep "Kordavinex", "Daten aus der KX lesen"
 // and "Daten zur KX senden".
 class EditorMenus {

@@ -5,6 +5,7 @@
 #include "shell/gui/EditorFormLayout.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/SearchBar.h"
+#include "shell/gui/GridHeaderTips.h"
 
 #include <QCloseEvent>
 #include <QAction>
@@ -71,6 +72,7 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
         m_searchLine->hide();
         m_grid->setFocus();
     });
+    connect(this, &GridEditor::gridLaidOut, this, [this] { ShowHeaderTips(*m_grid); });
 
     setMinimumSize(EditorFormLeast(), EditorFormLeast());
 }
@@ -391,6 +393,7 @@ void GridEditor::showTable()
         fillGrid();
         // A sorted grid stays sorted when it is filled anew.
         m_grid->applySort();
+        Q_EMIT gridLaidOut();
         m_grid->setUpdatesEnabled(true);
 
         m_grid->selectCell(1, 1);

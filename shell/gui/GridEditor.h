@@ -129,6 +129,8 @@ public:
 Q_SIGNALS:
     // AbbrechenMenu or the window's close box: the main window takes over.
     void closedToMainWindow();
+    // The grid was rebuilt with its design widths: widths the user chose may go back.
+    void gridLaidOut();
     // A column dialog is shown and the editor now waits for its answer.
     void columnDialogShown(QDialog* dialog);
 

@@ -43,13 +43,29 @@ QLineEdit* makeBox(const QString& text, const QString& name, QWidget* parent)
     return box;
 }
 
-QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent)
+QPushButton* makeButton(const QString& text, const QString& name, const QString& tip, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setMinimumWidth(140);
+    button->setToolTip(tip);
+    button->setStatusTip(tip);
     return button;
 }
+
+void tip(QWidget* widget, const QString& text)
+{
+    widget->setToolTip(text);
+    widget->setStatusTip(text);
+}
+
+void tip(QAction* action, const QString& text)
+{
+    action->setToolTip(text);
+    action->setStatusTip(text);
+}
+
+const QString kRoutesTip = QStringLiteral("Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.");
 
 } // namespace
 
@@ -69,10 +85,15 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    m_lokDaten = makeButton(QStringLiteral("Lokdaten"), QStringLiteral("LokDaten_But"), central);
-    m_magDaten = makeButton(QStringLiteral("Mag.Art.daten"), QStringLiteral("MagDatenBut"), central);
-    m_rckmDaten = makeButton(QStringLiteral("Rückmelderdaten"), QStringLiteral("RckmDatenBut"), central);
-    m_fsDaten = makeButton(QStringLiteral("Fahrstraßen"), QStringLiteral("FSDatenBut"), central);
+    m_lokDaten = makeButton(QStringLiteral("Lokdaten"), QStringLiteral("LokDaten_But"),
+                            QStringLiteral("Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten."), central);
+    m_magDaten = makeButton(QStringLiteral("Mag.Art.daten"), QStringLiteral("MagDatenBut"),
+                            QStringLiteral("Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
+                            central);
+    m_rckmDaten = makeButton(QStringLiteral("Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
+                             QStringLiteral("Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
+                             central);
+    m_fsDaten = makeButton(QStringLiteral("Fahrstraßen"), QStringLiteral("FSDatenBut"), kRoutesTip, central);
     m_lokDatAnz = makeBox(QStringLiteral("5"), QStringLiteral("LokDatAnzTxt"), central);
     m_magAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("MagAdrStartTxt"), central);
     m_magAdrEnd = makeBox(QStringLiteral("16"), QStringLiteral("MagAdrEndTxt"), central);
@@ -95,6 +116,10 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     grid->addWidget(m_rmAdrEnd, 2, 4);
     grid->addWidget(m_fsDaten, 3, 0);
     grid->setColumnStretch(5, 1);
+    for (QLineEdit* box : {m_magAdrStart, m_rmAdrStart})
+        tip(box, QStringLiteral("Erste Adresse, die gelesen und bearbeitet wird."));
+    for (QLineEdit* box : {m_magAdrEnd, m_rmAdrEnd})
+        tip(box, QStringLiteral("Letzte Adresse, die gelesen und bearbeitet wird."));
 
     m_comPortNr = makeLabel(QStringLiteral("ComPortNr"), QStringLiteral("ComPortNrTxt"), central);
     m_bdRt = makeLabel(QStringLiteral("Baudrate"), QStringLiteral("BdRtTxt"), central);
@@ -123,6 +148,11 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     connect(restore, &QAction::triggered, this, [this] { Q_EMIT restoreRequested(); });
     QAction* ende = m_dateiMenu->addAction(QStringLiteral("&Beenden"));
     ende->setObjectName(QStringLiteral("ende_menu"));
+    tip(opt, QStringLiteral("Schnittstelle, Baudrate und Anschluss der Zentrale wählen."));
+    tip(backup, QStringLiteral("Liest alle vier Datenbanken der Zentrale in einen Ordner."));
+    tip(restore, QStringLiteral("Sendet eine Sicherung aus einem Ordner zur Zentrale."));
+    tip(ende, QStringLiteral("Speichert die Einstellungen und beendet das Programm."));
+    m_dateiMenu->setToolTipsVisible(true);
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("InfoMenu"));
     QAction* hilfe = info->addAction(QStringLiteral("&Hilfe"));
@@ -133,6 +163,10 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     QAction* monitor = info->addAction(QStringLiteral("&LocoNet-Monitor"));
     monitor->setObjectName(QStringLiteral("MonitorMenu"));
     connect(monitor, &QAction::triggered, this, [this] { Q_EMIT monitorRequested(); });
+    tip(hilfe, QStringLiteral("Zeigt die Hilfe zum Programm."));
+    tip(progInfo, QStringLiteral("Zeigt Version und Herkunft des Programms."));
+    tip(monitor, QStringLiteral("Zeigt jede LocoNet-Nachricht, die gesendet oder empfangen wird."));
+    info->setToolTipsVisible(true);
 
     connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
     m_magRange.emplace(m_magAdrStart, m_magAdrEnd, kAccessoryAddresses);
@@ -189,7 +223,7 @@ void MainWin::setRoutesAvailable(bool available)
 {
     m_routesAvailable = available;
     m_fsDaten->setEnabled(available && m_lokDaten->isEnabled());
-    m_fsDaten->setToolTip(available ? QString() : QStringLiteral("Die Fahrstraßen folgen in einer späteren Version."));
+    m_fsDaten->setToolTip(available ? kRoutesTip : QStringLiteral("Die Fahrstraßen folgen in einer späteren Version."));
 }
 
 void MainWin::setMainControlsEnabled(bool on)

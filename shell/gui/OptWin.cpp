@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,13 +92,22 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
 
     m_okBut = new QPushButton(QStringLiteral("O.K."), this);
     m_okBut->setObjectName(QStringLiteral("OK_But"));
+    m_okBut->setToolTip(QStringLiteral("Übernimmt die gewählten Einstellungen."));
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
+    m_abbrechenBut = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_abbrechenBut->setObjectName(QStringLiteral("AbbrechenBut"));
+    m_abbrechenBut->setToolTip(QStringLiteral("Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
+    connect(m_abbrechenBut, &QPushButton::clicked, this, &QWidget::close);
 
     auto* right = new QVBoxLayout;
     right->addWidget(portFrame);
     right->addWidget(m_pruefenChk);
     right->addStretch(1);
-    right->addWidget(m_okBut, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_okBut);
+    buttons->addWidget(m_abbrechenBut);
+    right->addLayout(buttons);
     auto* top = new QHBoxLayout;
     top->addWidget(bdrtFrame);
     top->addLayout(right, 1);
@@ -219,6 +229,15 @@ void OptWin::showEvent(QShowEvent* event)
         return;  // restored from minimised: keep what the user has chosen so far
     loadFromSettings();
     m_mainControls.DisableMainControls();
+}
+
+void OptWin::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OptWin::closeEvent(QCloseEvent* event)

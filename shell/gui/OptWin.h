@@ -15,8 +15,9 @@ class MainControls;
 struct Settings;
 
 // The options dialog: interface kind, baud rate and port. Not modal; the main window's controls
-// are disabled while it is shown. "O.K." takes the choices over, the window's close button
-// leaves the settings as they were. Every showing starts from the current settings.
+// are disabled while it is shown. "O.K." takes the choices over; "Abbrechen", Escape and the
+// window's close button leave the settings as they were. Every showing starts from the current
+// settings.
 class OptWin : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
     QRadioButton* bdrtOpt(int index) const { return m_bdrtOpt[size_t(index)]; }
     QComboBox* comPortTxt() const { return m_comPortTxt; }
     QPushButton* okBut() const { return m_okBut; }
+    QPushButton* abbrechenBut() const { return m_abbrechenBut; }
     // "Nach dem Senden prüfen"
     QCheckBox* pruefenChk() const { return m_pruefenChk; }
     // -1 when none is selected.
@@ -44,6 +46,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadFromSettings();
@@ -61,6 +64,7 @@ private:
     QComboBox* m_comPortTxt;
     QCheckBox* m_pruefenChk;
     QPushButton* m_okBut;
+    QPushButton* m_abbrechenBut;
 };
 
 } // namespace kx2

@@ -159,6 +159,22 @@ QString QtFileDialog::saveFileName(const QString& title, const QString& initialN
     return ask(true, title, initialName, filter);
 }
 
+QString QtFileDialog::folderName(const QString& title, const QString& startFolder)
+{
+    QFileDialog dialog(m_parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+#endif
+    if (!startFolder.isEmpty())
+        dialog.setDirectory(startFolder);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList folders = dialog.selectedFiles();
+    return folders.isEmpty() ? QString() : folders.first();
+}
+
 QString QtFileDialog::ask(bool save, const QString& title, const QString& initialName, const QString& filter)
 {
     QFileDialog dialog(m_parent, title);
@@ -178,7 +194,10 @@ QString QtFileDialog::ask(bool save, const QString& title, const QString& initia
         if (!suffix.isEmpty())
             dialog.setDefaultSuffix(suffix);
     }
-    if (!initialName.isEmpty())
+    // A folder alone (the last one used, no name proposed) opens the dialog there.
+    if (initialName.endsWith(QLatin1Char('/')))
+        dialog.setDirectory(initialName);
+    else if (!initialName.isEmpty())
         dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted)
         return QString();

@@ -32,13 +32,14 @@ private:
     QString m_defaultTitle;
 };
 
-// The open and save dialogs.
+// The open, save and folder dialogs.
 class QtFileDialog : public FileDialog {
 public:
     explicit QtFileDialog(QWidget* parent = nullptr);
 
     QString openFileName(const QString& title, const QString& initialName, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& initialName, const QString& filter) override;
+    QString folderName(const QString& title, const QString& startFolder) override;
 
     void setParent(QWidget* parent) { m_parent = parent; }
 

@@ -6,6 +6,7 @@
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidgetItem>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,10 +15,10 @@ namespace kx2 {
 
 namespace {
 
-// What the designed grid width counted for the scroll bar and the frame.
-constexpr int DesignScrollRoom = 20;
-// Lines of symbols the window shows at once.
-constexpr int VisibleLines = 9;
+// At most so many lines of symbols open at once; the rest scroll.
+constexpr int kVisibleLines = 12;
+// Room for the window's frame, margins and the button under the grid.
+constexpr int kWindowRoom = 70;
 
 } // namespace
 
@@ -29,6 +30,7 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(design.caption);
+    m_design.symbolsPerLine = std::max(1, m_design.symbolsPerLine);
 
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QString::fromLatin1(design.gridName));
@@ -36,6 +38,7 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
     m_abbrechen = new QPushButton(design.cancelCaption, this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);
+    m_abbrechen->setToolTip(QStringLiteral("Schließt die Auswahl; das Symbol bleibt, wie es war (Esc)."));
     connect(m_abbrechen, &QPushButton::clicked, this, &SymbolChooser::AbbrechenButton_Click);
 
     connect(m_grid, &FlexGrid::DblClick, this, &SymbolChooser::choose);
@@ -47,39 +50,67 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
     Form_Load(pictures);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_grid, 1, Qt::AlignHCenter);
+    layout->addWidget(m_grid, 1);
     layout->addWidget(m_abbrechen, 0, Qt::AlignHCenter);
-    resize(sizeHint().width() + 40, VisibleLines * design.rowHeight + 90);
+    const int lines = m_grid->Rows() - 1;
+    const int width = design.numberWidth + m_design.symbolsPerLine * design.pictureWidth + 2 * m_grid->frameWidth()
+                      + m_grid->verticalScrollBar()->sizeHint().width() + 2 * layout->contentsMargins().left();
+    const int height = (std::min(lines, kVisibleLines) + 1) * design.rowHeight + 2 * m_grid->frameWidth() + kWindowRoom;
+    resize(width, height);
+}
+
+std::pair<int, int> SymbolChooser::cellOf(int symbol) const
+{
+    const int index = symbol - firstSymbol();
+    return {index / m_design.symbolsPerLine + 1, index % m_design.symbolsPerLine + 1};
+}
+
+int SymbolChooser::symbolAt(int row, int col) const
+{
+    if (row < 1 || col < 1 || col > m_design.symbolsPerLine)
+        return -1;
+    const int symbol = (row - 1) * m_design.symbolsPerLine + (col - 1) + firstSymbol();
+    return symbol <= m_design.symbolCount ? symbol : -1;
 }
 
 void SymbolChooser::Form_Load(PictureCache& pictures)
 {
     const SymbolChooserDesign& d = m_design;
-    m_grid->setRows(lineOf(d.symbolCount) + 1);
-    m_grid->setCols(2);
+    const int lines = (d.symbolCount - firstSymbol()) / d.symbolsPerLine + 1;
+    m_grid->setRows(lines + 1);
+    m_grid->setCols(d.symbolsPerLine + 1);
     m_grid->setDefaultRowHeight(d.rowHeight);
     m_grid->setColWidth(0, d.numberWidth);
-    m_grid->setColWidth(1, d.pictureWidth);
     m_grid->setTextMatrix(0, 0, d.numberHeader);
-    m_grid->setTextMatrix(0, 1, d.pictureHeader);
+    for (int col = 1; col <= d.symbolsPerLine; ++col) {
+        m_grid->setColWidth(col, d.pictureWidth);
+        m_grid->setTextMatrix(0, col, d.pictureHeader);
+    }
     m_grid->fitHeaderFont();
     m_grid->setScalePictures(d.scalePictures);
-    if (d.noSymbolLine) {
-        m_grid->setRowHeightPx(lineOf(0), d.rowHeight);
-        m_grid->setTextMatrix(lineOf(0), 0, d.noSymbolNumber);
-        m_grid->setTextMatrix(lineOf(0), 1, d.noSymbolText);
-    }
-    for (int symbol = 1; symbol <= d.symbolCount; ++symbol) {
-        const int line = lineOf(symbol);
+    for (int line = 1; line <= lines; ++line) {
         m_grid->setRowHeightPx(line, d.rowHeight);
-        m_grid->setTextMatrix(line, 0, QString::number(symbol));
-        // A missing picture leaves the cell empty.
-        m_grid->setCellPicture(line, 1, pictures.picture(SymbolFile(d.pictureFolder, symbol)));
+        const int first = symbolAt(line, 1);
+        m_grid->setTextMatrix(line, 0, first == 0 ? d.noSymbolNumber : QString::number(first));
     }
-    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grid->setFixedWidth(d.gridWidth - DesignScrollRoom + 2 * m_grid->frameWidth()
-                          + m_grid->verticalScrollBar()->sizeHint().width());
+    for (int symbol = firstSymbol(); symbol <= d.symbolCount; ++symbol) {
+        const auto [row, col] = cellOf(symbol);
+        QString tip = QStringLiteral("Symbol %1").arg(symbol);
+        if (symbol == 0) {
+            m_grid->setTextMatrix(row, col, d.noSymbolText);
+            tip += QStringLiteral(": ") + d.noSymbolText;
+        } else {
+            // A missing picture leaves the cell empty.
+            m_grid->setCellPicture(row, col, pictures.picture(SymbolFile(d.pictureFolder, symbol)));
+            const QString meaning = d.meanings.value(symbol);
+            if (!meaning.isEmpty())
+                tip += QStringLiteral(": ") + meaning;
+        }
+        if (QTableWidgetItem* item = m_grid->item(row - 1, col - m_grid->FixedCols()))
+            item->setToolTip(tip);
+    }
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void SymbolChooser::showFor(int symbol)
@@ -93,12 +124,13 @@ void SymbolChooser::showFor(int symbol)
 
 void SymbolChooser::Activate()
 {
-    int line = lineOf(Value);
+    int symbol = Value;
     if (m_design.keepPresetInRange)
-        line = std::clamp(line, 1, lineOf(m_design.symbolCount));
-    if (line >= 1 && line < m_grid->Rows()) {
-        m_grid->selectCell(line, 1);
-        m_grid->scrollTo(m_grid->model()->index(line - 1, 0), QAbstractItemView::PositionAtCenter);
+        symbol = std::clamp(symbol, firstSymbol(), m_design.symbolCount);
+    if (symbol >= firstSymbol() && symbol <= m_design.symbolCount) {
+        const auto [row, col] = cellOf(symbol);
+        m_grid->selectCell(row, col);
+        m_grid->scrollTo(m_grid->model()->index(row - 1, col - m_grid->FixedCols()), QAbstractItemView::PositionAtCenter);
     } else {
         // A value that names no symbol: nothing is chosen until the user picks one.
         m_grid->selectCell(1, 0);
@@ -109,9 +141,11 @@ void SymbolChooser::Activate()
 
 void SymbolChooser::choose()
 {
-    if (Result != -1 || !m_grid->singleCellSelected() || m_grid->Row() < 1 || m_grid->Col() != 1)
+    if (Result != -1 || !m_grid->singleCellSelected())
         return;
-    finish(symbolOf(m_grid->Row()), false);
+    const int symbol = symbolAt(m_grid->Row(), m_grid->Col());
+    if (symbol >= 0)
+        finish(symbol, false);
 }
 
 void SymbolChooser::AbbrechenButton_Click()

@@ -1,7 +1,9 @@
 #pragma once
 #include "shell/gui/ColumnDialog.h"
 
+#include <QStringList>
 #include <functional>
+#include <utility>
 
 class QPushButton;
 
@@ -18,19 +20,23 @@ struct SymbolChooserDesign {
     // The pictures "<folder>/S<n>.bmp" of symbols 1 .. symbolCount under the program folder.
     QString pictureFolder;
     int symbolCount = 0;
-    // A first line for symbol 0 ("no symbol") with these texts in its number and picture cell;
-    // without it line n is symbol n.
+    // A first cell for symbol 0 ("no symbol") with this text; without it the grid starts with
+    // symbol 1.
     bool noSymbolLine = false;
     QString noSymbolNumber;
     QString noSymbolText;
+    // The fixed column's heading (it shows the number of each line's first symbol) and that of
+    // each column of pictures.
     QString numberHeader;
     QString pictureHeader;
-    // Pixels. The grid width is the designed one, which counted a 17-pixel scroll bar and a
-    // 3-pixel frame; the style's own take their place.
-    int gridWidth = 0;
+    // Symbols side by side in a line of the grid.
+    int symbolsPerLine = 8;
+    // Pixels: the fixed column, each symbol's cell.
     int numberWidth = 0;
     int pictureWidth = 0;
     int rowHeight = 0;
+    // What each symbol shows, by its number ("" where nothing is said): the cell's tooltip.
+    QStringList meanings;
     // Pictures larger than their line drawn smaller (true) or cut at its edges (false).
     bool scalePictures = true;
     QString cancelCaption;
@@ -39,9 +45,11 @@ struct SymbolChooserDesign {
     bool keepPresetInRange = false;
 };
 
-// The grid of symbol pictures, one a line with its number in the fixed column, from which a
-// column dialog of an editor picks one: a double click or Enter on a picture chooses it, the
-// cancel button hands the preset back.
+// The grid of symbol pictures, several side by side in each line (the fixed column numbers the
+// line's first), from which a column dialog of an editor picks one: a double click or Enter on a
+// picture chooses it, the cancel button and Escape hand the preset back. Each picture tells its
+// number and meaning as a tooltip; the window opens large enough for every symbol and may be
+// resized.
 class SymbolChooser : public ColumnDialog {
     Q_OBJECT
 public:
@@ -63,6 +71,9 @@ public:
     void AbbrechenButton_Click();
 
     FlexGrid* symbolGrid() const { return m_grid; }
+    // The grid cell of a symbol (line, column), and the symbol of a cell (-1: none).
+    std::pair<int, int> cellOf(int symbol) const;
+    int symbolAt(int row, int col) const;
     QPushButton* AbbrechenButton() const { return m_abbrechen; }
 
 public Q_SLOTS:
@@ -70,8 +81,7 @@ public Q_SLOTS:
 
 private:
     void Form_Load(PictureCache& pictures);
-    int lineOf(int symbol) const { return symbol + (m_design.noSymbolLine ? 1 : 0); }
-    int symbolOf(int line) const { return line - (m_design.noSymbolLine ? 1 : 0); }
+    int firstSymbol() const { return m_design.noSymbolLine ? 0 : 1; }
     void choose();
     void finish(int result, bool cancelled);
 

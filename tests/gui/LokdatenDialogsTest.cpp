@@ -6,6 +6,7 @@
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,11 +24,13 @@ void seedTwo(LokdatenRig& rig)
     putLoco(rig.ctx.loco, 1, 38, QStringLiteral("Köf II"), 30);
 }
 
-// Double-clicks the line of `symbol` in the symbol dialog's grid.
+// Double-clicks the cell of `symbol` in the symbol dialog's grid.
 void chooseSymbol(QDialog* dialog, int symbol)
 {
-    FlexGrid* grid = qobject_cast<LokFktSymFrm*>(dialog)->LokFktSymGrid();
-    const QModelIndex index = grid->model()->index(symbol, 0);
+    auto* chooser = qobject_cast<LokFktSymFrm*>(dialog);
+    FlexGrid* grid = chooser->LokFktSymGrid();
+    const auto [row, col] = chooser->cellOf(symbol);
+    const QModelIndex index = grid->model()->index(row - 1, col - grid->FixedCols());
     grid->scrollTo(index);
     const QPoint at = grid->visualRect(index).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
@@ -35,6 +38,12 @@ void chooseSymbol(QDialog* dialog, int symbol)
 }
 
 LokDatFormatFrm* format(QDialog* d) { return qobject_cast<LokDatFormatFrm*>(d); }
+// Escape pressed in the dialog, the window in front.
+void escape(QDialog* d)
+{
+    QApplication::setActiveWindow(d);
+    QTest::keyClick(d, Qt::Key_Escape);
+}
 LokFktSymFrm* symbols(QDialog* d) { return qobject_cast<LokFktSymFrm*>(d); }
 LokmaxSpeedFrm* speed(QDialog* d) { return qobject_cast<LokmaxSpeedFrm*>(d); }
 
@@ -65,13 +74,13 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
          82, 17, 0, -1, 30, 0, "DCC 28"},
         {"symbol: 12", f5, 9, 30, [](QDialog* d) {
              EXPECT_EQ(std::tuple(symbols(d)->SymbolValue, symbols(d)->LokFktSymGrid()->Row(), symbols(d)->LokFktSymGrid()->Col()),
-                       std::tuple(9, 10, 1)) << "the current symbol is chosen";
+                       std::tuple(9, 2, 2)) << "the current symbol is chosen";
              chooseSymbol(d, 12);
          }, 82, 17, 0, 12, 30, 1, ""},
         {"symbol: none, with Enter", f5, 9, 30, [](QDialog* d) {
              FlexGrid* g = symbols(d)->LokFktSymGrid();
-             EXPECT_EQ(std::tuple(g->Rows(), g->TextMatrix(1, 0), g->TextMatrix(1, 1), g->TextMatrix(80, 0), g->CellPicture(80, 1).isNull()),
-                       std::tuple(81, QString("-"), QString("Fkt. nicht anz."), QString("79"), false));
+             EXPECT_EQ(std::tuple(g->Rows(), g->TextMatrix(1, 0), g->TextMatrix(1, 1), g->TextMatrix(10, 0), g->CellPicture(10, 8).isNull()),
+                       std::tuple(11, QString("-"), QString("Fkt. nicht anz."), QString("72"), false));
              g->selectCell(1, 1);
              QTest::keyClick(g, Qt::Key_Return);
          }, 82, 17, 0, 0, 30, 1, "Fkt. nicht anz."},
@@ -101,6 +110,10 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
                        std::tuple(0, 255, 255, QString("510")));
              d->close();
          }, 82, 17, 0, -1, 300, 0, "600"},
+        // Escape in each dialog answers as its Abbrechen or close box does.
+        {"format: Escape", 1, -1, 30, [](QDialog* d) { format(d)->LokdataFrmOpt(5)->setChecked(true); escape(d); }, 82, 17, 0, -1, 30, 0, "DCC 28"},
+        {"symbol: Escape", f5, 9, 30, [](QDialog* d) { escape(d); }, 82, 17, 0, 9, 30, 0, ""},
+        {"speed: Escape", 3, -1, 30, [](QDialog* d) { speed(d)->SpeedSlider()->setValue(70); escape(d); }, 82, 17, 0, -1, 30, 0, "60"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

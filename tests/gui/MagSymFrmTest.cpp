@@ -19,22 +19,25 @@ QPoint cellCentre(FlexGrid& g, int row, int col)
 
 } // namespace
 
-// Each line: the symbol the chooser is shown for and the line it offers: any preset outside 1..26
-// offers the nearest symbol; Abbrechen hands the preset back unchanged.
-TEST(MagSymFrm, OffersALineOfTheListWhateverThePresetAndCancelHandsThePresetBack)
+// Each line: the symbol the chooser is shown for and the cell it offers (six symbols a line): any
+// preset outside 1..26 offers the nearest symbol; Abbrechen hands the preset back unchanged.
+TEST(MagSymFrm, OffersACellOfTheListWhateverThePresetAndCancelHandsThePresetBack)
 {
     PictureCache pictures(buildFolder());
     MagSymFrm frm(pictures, {});
     FlexGrid* g = frm.MagSymGrid();
-    EXPECT_EQ(std::tuple(g->Rows(), g->Cols(), g->TextMatrix(26, 0), g->CellPicture(26, 1).isNull()), std::tuple(27, 2, QString("26"), false));
-    EXPECT_EQ(std::tuple(g->ColWidth(0), g->ColWidth(1), g->RowHeightPx(26)), std::tuple(30, 80, 27));
-    const std::pair<int, int> presets[] = {{-4, 1}, {0, 1}, {1, 1}, {13, 13}, {26, 26}, {27, 26}, {253, 26}};
-    for (const auto& [preset, line] : presets) {
-        SCOPED_TRACE(preset);
-        frm.showFor(preset);
-        EXPECT_EQ(std::tuple(frm.MagSymbolResult, g->Row(), g->Col()), std::tuple(-1, line, 1));
+    EXPECT_EQ(std::tuple(g->Rows(), g->Cols(), g->TextMatrix(5, 0), g->CellPicture(5, 2).isNull()), std::tuple(6, 7, QString("25"), false));
+    EXPECT_EQ(std::tuple(g->ColWidth(0), g->ColWidth(1), g->RowHeightPx(5)), std::tuple(30, 80, 27));
+    EXPECT_EQ(g->item(4, 1)->toolTip(), QStringLiteral("Symbol 26: Motor / Antrieb"));
+    const struct {
+        int preset, row, col;
+    } presets[] = {{-4, 1, 1}, {0, 1, 1}, {1, 1, 1}, {13, 3, 1}, {26, 5, 2}, {27, 5, 2}, {253, 5, 2}};
+    for (const auto& p : presets) {
+        SCOPED_TRACE(p.preset);
+        frm.showFor(p.preset);
+        EXPECT_EQ(std::tuple(frm.MagSymbolResult, g->Row(), g->Col()), std::tuple(-1, p.row, p.col));
         QTest::mouseClick(frm.AbbrechenButton(), Qt::LeftButton);
-        EXPECT_EQ(frm.MagSymbolResult, preset);
+        EXPECT_EQ(frm.MagSymbolResult, p.preset);
         EXPECT_FALSE(frm.isVisible());
     }
 }
@@ -44,13 +47,13 @@ TEST(MagSymFrm, EnterOrADoubleClickChoosesTheLinesSymbolAndAMissingPictureShowsN
     PictureCache nowhere(QStringLiteral("/nonexistent/kx2"));
     MagSymFrm frm(nowhere, {});
     FlexGrid* g = frm.MagSymGrid();
-    EXPECT_TRUE(g->CellPicture(5, 1).isNull());
+    EXPECT_TRUE(g->CellPicture(1, 5).isNull());
     frm.showFor(3);
-    g->selectCell(5, 1);
+    g->selectCell(1, 5);
     QTest::keyClick(g, Qt::Key_Return);
     EXPECT_EQ(std::pair(frm.MagSymbolResult, frm.Cancelled), std::pair(5, false));
     frm.showFor(3);
-    g->scrollTo(g->model()->index(19, 0));
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cellCentre(*g, 20, 1));
+    g->scrollTo(g->model()->index(3, 1));
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cellCentre(*g, 4, 2));
     EXPECT_EQ(frm.MagSymbolResult, 20);
 }

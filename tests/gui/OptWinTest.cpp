@@ -121,3 +121,37 @@ TEST_F(OptWinTest, AnUnknownRateLeavesAllUnselectedAndOkKeepsIt)
     opt.okBut()->click();
     EXPECT_EQ(std::pair(settings.BaudRate, find<QLabel>("BdRtTxt")->text()), std::pair(57600, QString("57600")));
 }
+
+// Each line: how the user leaves after changing every choice; the settings, the main window and
+// the next showing are as before, and the main window's controls work again.
+TEST_F(OptWinTest, EscapeAndAbbrechenLeaveTheOptionsUnchanged)
+{
+    const struct {
+        const char* way;
+        std::function<void(OptWin&)> leave;
+    } rows[] = {
+        {"Abbrechen", [](OptWin& o) { QTest::mouseClick(o.abbrechenBut(), Qt::LeftButton); }},
+        {"Escape", [](OptWin& o) { QTest::keyClick(&o, Qt::Key_Escape); }},
+        {"Escape in the port box", [](OptWin& o) { QTest::keyClick(o.comPortTxt(), Qt::Key_Escape); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.way);
+        OptWin& opt = open();
+        const Settings before = settings;
+        opt.upDevOpt(0)->click();
+        opt.bdrtOpt(0)->click();
+        opt.comPortTxt()->setEditText(QStringLiteral("7"));
+        opt.pruefenChk()->setChecked(!before.VerifyAfterSend);
+        row.leave(opt);
+        EXPECT_FALSE(opt.isVisible());
+        EXPECT_EQ(std::tuple(settings.UseLocoNetInterface, settings.UseUsbInterface, settings.BaudRate, settings.ComPortNumber,
+                             settings.VerifyAfterSend),
+                  std::tuple(before.UseLocoNetInterface, before.UseUsbInterface, before.BaudRate, before.ComPortNumber,
+                             before.VerifyAfterSend));
+        EXPECT_EQ(find<QLabel>("ComPortNrTxt")->text(), before.ComPortNumber);
+        EXPECT_TRUE(find<QPushButton>("LokDaten_But")->isEnabled());
+        OptWin& again = open();
+        EXPECT_EQ(std::pair(again.comPortTxt()->currentText(), again.selectedUpDev()), std::pair(before.ComPortNumber, 2));
+        again.close();
+    }
+}

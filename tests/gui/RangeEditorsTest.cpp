@@ -174,7 +174,7 @@ TEST(RangeEditorsEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
         e.typeName(QStringLiteral("Stellwerk"));
         QTest::keyClick(e.inp(), Qt::Key_Return);
         e.chooseSymbol(3, [](MagSymFrm& f) {
-            f.MagSymGrid()->selectCell(7, 1);
+            f.MagSymGrid()->selectCell(f.cellOf(7).first, f.cellOf(7).second);
             QTest::keyClick(f.MagSymGrid(), Qt::Key_Return);
         });
         if (kind->accessories)

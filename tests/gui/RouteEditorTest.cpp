@@ -6,6 +6,7 @@
 #include "routes/gui/FSEingabeFrm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QMenu>
@@ -112,6 +113,8 @@ TEST(FSDatenFrm, CommandDialogAnswersChangeTheRouteAndMarkWhatIsToBeSent)
         {"OK as it was", 4, [](FSEingabeFrm& f) { f.OKButton()->click(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
         {"end of route again", 6, [](FSEingabeFrm& f) { f.OKButton()->click(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün", "Mag.Art.2grün", "-"}},
         {"close box", 4, [](FSEingabeFrm& f) { f.BefehlArtOpt(KindDelete)->click(); f.close(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
+        {"Abbrechen", 4, [](FSEingabeFrm& f) { f.BefehlArtOpt(KindDelete)->click(); f.AbbrechenButton()->click(); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
+        {"Escape", 4, [](FSEingabeFrm& f) { f.BefehlArtOpt(KindDelete)->click(); QApplication::setActiveWindow(&f); QTest::keyClick(&f, Qt::Key_Escape); }, {}, {1048, 11, 21, 8}, {}, 0, {"RM.Adr.104frei", "Mag.Art.1grün"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

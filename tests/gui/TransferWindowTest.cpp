@@ -120,7 +120,7 @@ TEST(TransferWindow, StationBackupKeepsOneWindowAndAbbrechenEndsTheRun)
     WindowRig rig;
     rig.win.show();
     const QString folder = rig.base.dir.filePath(QStringLiteral("sicherung"));
-    rig.base.dialogs.inputNext(folder);
+    rig.base.files.chooseNext(folder);
     struct HideCount : QObject {
         int hides = 0;
         bool eventFilter(QObject*, QEvent* e) override
@@ -142,6 +142,6 @@ TEST(TransferWindow, StationBackupKeepsOneWindowAndAbbrechenEndsTheRun)
     EXPECT_EQ(hideCount.hides, 1) << "hidden once, at the end of the run";
     EXPECT_FALSE(rig.comWin.isVisible());
     EXPECT_FALSE(rig.comWin.transferRunning());
-    EXPECT_FALSE(QDir(folder).exists(QStringLiteral("lokdaten.isd")));
+    EXPECT_TRUE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_EQ(rig.base.dialogs.calls.back().text, QStringLiteral("Sicherung abgebrochen, nichts gespeichert."));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A recording stand-in for the open and save dialogs: each call takes the next scripted file
+// A recording stand-in for the open, save and folder dialogs: each call takes the next scripted file
 // name ("" = cancelled, also when the queue is empty) and is kept with its title, initial name
 // and filter.
 #include "shell/UserDialogs.h"
@@ -17,6 +17,7 @@ public:
         QString title;
         QString initialName;
         QString filter;
+        bool folder = false; // the folder choice: initialName is its start folder
     };
 
     std::deque<QString> names;
@@ -32,6 +33,12 @@ public:
     QString saveFileName(const QString& title, const QString& initialName, const QString& filter) override
     {
         return answer(true, title, initialName, filter);
+    }
+    QString folderName(const QString& title, const QString& startFolder) override
+    {
+        QString name = answer(false, title, startFolder, QString());
+        calls.back().folder = true;
+        return name;
     }
 
 private:
