@@ -2,6 +2,7 @@
 
 #include "accessory/gui/MagDatenFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
+#include "loco/LocoGridModel.h"
 #include "loco/LocoTable.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "routes/gui/FSDatenFrm.h"
@@ -10,6 +11,7 @@
 #include "link/gui/MonitorWin.h"
 #include "shell/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
+#include "shell/gui/SearchBar.h"
 #include "sim/PortSwitch.h"
 #include "sim/SimCommandStation.h"
 
@@ -19,6 +21,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QPixmap>
@@ -318,6 +322,25 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
     grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum() / 3);
     settle(300);
     camera.take(again, QStringLiteral("18_editor_marked_lines"));
+
+    // The Bearbeiten menu names the step an undo takes back (the deletion just made).
+    if (auto* edit = again->findChild<QMenu*>(QStringLiteral("BearbeitenMenu"))) {
+        const QRect item = again->menuBar()->actionGeometry(edit->menuAction());
+        edit->popup(again->menuBar()->mapToGlobal(item.bottomLeft()));
+        settle(300);
+        camera.takeOver(edit, again, QStringLiteral("22_edit_menu_undo_step"));
+        edit->hide();
+    }
+    // The search line with a match, and the grid sorted by name (the heading shows the direction).
+    again->SuchenMenu_Click();
+    again->searchBar()->SuchText()->setText(QStringLiteral("krokodil"));
+    Q_EMIT again->searchBar()->typed(again->searchBar()->text());
+    settle(300);
+    camera.take(again, QStringLiteral("23_search_line_match"));
+    Q_EMIT grid->HeaderSort(LocoGrid::NameCol);
+    Q_EMIT grid->HeaderSort(LocoGrid::NameCol);
+    settle(300);
+    camera.take(again, QStringLiteral("24_grid_sorted_by_name"));
     leave(*again, camera, QStringLiteral("19_unsaved_changes_question"));
 
     // The bus monitor while the locomotives are read: photographed in the middle of the read.
