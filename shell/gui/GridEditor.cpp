@@ -4,7 +4,7 @@
 #include "shell/gui/ColumnDialog.h"
 #include "shell/gui/EditorFormLayout.h"
 #include "shell/gui/FlexGrid.h"
-#include "shell/gui/SearchBar.h"
+#include "shell/gui/GridFind.h"
 #include "shell/gui/GridHeaderTips.h"
 
 #include <QCloseEvent>
@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
-#include <QToolBar>
 
 namespace kx2 {
 
@@ -55,23 +54,9 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     connect(m_grid, &FlexGrid::Scroll, this, &GridEditor::Grid_Scroll);
     connect(m_grid, &FlexGrid::HeaderSort, this, &GridEditor::Grid_HeaderSort);
 
-    // The search line sits under the menu, shown only while searching.
-    m_searchLine = new QToolBar(this);
-    m_searchLine->setObjectName(QStringLiteral("SuchenZeile"));
-    m_searchLine->setMovable(false);
-    m_searchLine->setFloatable(false);
-    m_searchLine->toggleViewAction()->setVisible(false);
-    m_search = new SearchBar(m_searchLine);
-    m_searchLine->addWidget(m_search);
-    addToolBar(Qt::TopToolBarArea, m_searchLine);
-    m_searchLine->hide();
-    connect(m_search, &SearchBar::typed, this, [this] { findInGrid(SearchStep::Here); });
-    connect(m_search, &SearchBar::step, this,
-            [this](bool back) { findInGrid(back ? SearchStep::Previous : SearchStep::Next); });
-    connect(m_search, &SearchBar::closed, this, [this] {
-        m_searchLine->hide();
-        m_grid->setFocus();
-    });
+    m_find = std::make_unique<GridFind>(this, *m_grid,
+                                        FindHooks{[this] { return m_busy; }, [this] { return searchCols(); },
+                                                  [this](const GridCell& found) { jumpTo(found); }});
     connect(this, &GridEditor::gridLaidOut, this, [this] { ShowHeaderTips(*m_grid); });
 
     setMinimumSize(EditorFormLeast(), EditorFormLeast());
@@ -107,30 +92,24 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
             m_grid->refreshMarks();
         });
 
-    QMenu* edit = m_menus.edit();
-    edit->addSeparator();
-    const auto addFind = [this, edit](const char* name, const QString& caption, const QList<QKeySequence>& keys,
-                                      const QString& tip, const std::function<void()>& run) {
-        QAction* action = edit->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcuts(keys);
-        action->setStatusTip(tip);
-        connect(action, &QAction::triggered, this, run);
-    };
-    addFind("SuchenMenu", QStringLiteral("&Suchen..."), {QKeySequence::Find},
-            QStringLiteral("Eine Adresse oder einen Namen in der Tabelle suchen"), [this] { SuchenMenu_Click(); });
-    addFind("WeiterSuchenMenu", QStringLiteral("W&eitersuchen"), {QKeySequence(Qt::Key_F3)},
-            QStringLiteral("Zum nächsten Treffer"), [this] { findInGrid(SearchStep::Next); });
-    addFind("RueckwaertsSuchenMenu", QStringLiteral("Rüc&kwärts suchen"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
-            QStringLiteral("Zum vorigen Treffer"), [this] { findInGrid(SearchStep::Previous); });
+    m_find->addTo(m_menus.edit(), this);
 }
 
 // --- find ---
 
 void GridEditor::SuchenMenu_Click()
 {
-    m_searchLine->show();
-    m_search->open();
+    m_find->open();
+}
+
+void GridEditor::findInGrid(SearchStep step)
+{
+    m_find->find(step);
+}
+
+SearchBar* GridEditor::searchBar() const
+{
+    return m_find->bar();
 }
 
 std::vector<int> GridEditor::searchCols() const
@@ -142,42 +121,18 @@ std::vector<int> GridEditor::searchCols() const
     return cols;
 }
 
-void GridEditor::findInGrid(SearchStep step)
+void GridEditor::jumpTo(const GridCell& found)
 {
-    if (m_busy)
-        return;
-    if (m_searchLine->isHidden()) {
-        SuchenMenu_Click();
-        if (m_search->text().isEmpty())
-            return;
-    }
-    const QString typed = m_search->text();
-    if (typed.isEmpty()) {
-        m_search->showFound(true);
-        return;
-    }
-    GridCell from{m_grid->Row(), m_grid->Col()};
-    if (from == m_searchShown)
-        from = m_searchAt;
-    const std::optional<GridCell> found = FindInGrid([this](int row, int col) { return m_grid->TextMatrix(row, col); },
-                                                     m_grid->Rows(), searchCols(), from, step, typed);
-    m_search->showFound(found.has_value());
-    if (!found)
-        return;
     // A name being typed goes into its line; the match does not open the name box, so the
     // typing stays in the search line.
     Grid_Scroll();
-    {
-        const NameEditScope jumping(*this);
-        if (found->col < m_grid->FixedCols()) {
-            m_grid->selectLine(found->row);
-            m_grid->scrollTo(m_grid->model()->index(found->row - 1, 0));
-        } else {
-            m_grid->selectCell(found->row, found->col);
-        }
+    const NameEditScope jumping(*this);
+    if (found.col < m_grid->FixedCols()) {
+        m_grid->selectLine(found.row);
+        m_grid->scrollTo(m_grid->model()->index(found.row - 1, 0));
+    } else {
+        m_grid->selectCell(found.row, found.col);
     }
-    m_searchAt = *found;
-    m_searchShown = {m_grid->Row(), m_grid->Col()};
 }
 
 void GridEditor::AbbrechenMenu_Click()

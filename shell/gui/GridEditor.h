@@ -24,12 +24,12 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QToolBar;
 
 namespace kx2 {
 
 class ColumnDialog;
 class FlexGrid;
+class GridFind;
 class SearchBar;
 
 // What every grid editor (locomotives, accessories, feedback, routes) does alike: the grid and
@@ -81,7 +81,7 @@ public:
     // previous match of what it holds.
     void SuchenMenu_Click();
     void findInGrid(SearchStep step);
-    SearchBar* searchBar() const { return m_search; }
+    SearchBar* searchBar() const;
 
     // --- form state ---
     bool Busy() const { return m_busy; }                     // a handler changes the grid: grid events do nothing
@@ -163,6 +163,8 @@ protected:
     virtual CsvTable csvTable() = 0;
     // The columns the search line looks in: the address and the name columns.
     virtual std::vector<int> searchCols() const;
+    // A match found: its cell (its line, for an address) becomes the current one.
+    void jumpTo(const GridCell& found);
 
     // --- for the editors ---
     // The file menu with these items and "Abbrechen", and the device menu; empty captions keep
@@ -236,12 +238,7 @@ private:
     EditorMenus m_menus;
     EditHistory m_history;
     ColumnDialogWait m_columnDialog;
-    QToolBar* m_searchLine = nullptr;
-    SearchBar* m_search = nullptr;
-    // The last match, and the cell it made current: while that cell stays current the next
-    // search goes on from the match (an address match makes the line's first cell current).
-    GridCell m_searchAt;
-    GridCell m_searchShown;
+    std::unique_ptr<GridFind> m_find;
     int m_gridGeneration = 0;
     int m_rebuilds = 0;
     bool m_transferRunning = false;
