@@ -66,6 +66,11 @@ int AccessoryTransfer::formatsToWrite() const
     return toWrite;
 }
 
+void AccessoryTransfer::planOwnReads()
+{
+    m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, m_range.last - m_range.first + 1);
+}
+
 void AccessoryTransfer::planOwnWrites()
 {
     m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());

@@ -20,6 +20,7 @@ protected:
     bool afterRecordsRead(TransferSession& s) override;
     bool afterRecordsWritten(TransferSession& s) override;
     void planOwnWrites() override;
+    void planOwnReads() override;
     void settle(int a) override;
     double closePause() const override { return 0; }
 

@@ -26,15 +26,43 @@ QString partText(const QString& verb, size_t index, const StationDatabase& db)
 }
 
 // Keeps the progress window up for the whole run, whichever way it ends.
+// What a whole database takes on the bus, the share of each in the run's one bar: its records'
+// pages and, for locomotives and accessories, one data format each; routes also their entries.
+std::vector<double> runWeights(const std::vector<StationDatabase>& all)
+{
+    std::vector<double> weights;
+    for (const StationDatabase& db : all) {
+        const QByteArray word(db.word);
+        weights.push_back(word == "loco"  ? LocoTable::SlotCount * (1.0 + LocoTable::Layout.pagesPerRecord)
+                          : word == "acc" ? AccessoryTable::MaxAddress * (1.0 + AccessoryTable::Layout.pagesPerRecord)
+                          : word == "fb"  ? FeedbackTable::MaxAddress * double(FeedbackTable::Layout.pagesPerRecord)
+                                          : RouteTables::RouteCount * 9.0);
+    }
+    return weights;
+}
+
 class Run {
 public:
-    explicit Run(Progress& progress) : m_progress(progress) { m_progress.runStarted(); }
-    ~Run() { m_progress.runEnded(); }
+    Run(AppContext& ctx, const std::vector<StationDatabase>& all) : m_ctx(ctx)
+    {
+        m_ctx.meter.startRun(runWeights(all));
+        m_ctx.platform.progress.runStarted();
+    }
+    ~Run()
+    {
+        m_ctx.meter.endRun();
+        m_ctx.platform.progress.runEnded();
+    }
     Run(const Run&) = delete;
     Run& operator=(const Run&) = delete;
+    void part(const QString& verb, size_t i, const StationDatabase& db)
+    {
+        m_ctx.meter.part(i);
+        m_ctx.platform.progress.runPart(partText(verb, i, db));
+    }
 
 private:
-    Progress& m_progress;
+    AppContext& m_ctx;
 };
 
 QString errorLine(const QString& what, const QString& path, const QString& why)
@@ -248,9 +276,9 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
     ctx.accessoryRange = {1, AccessoryTable::MaxAddress};
     ctx.feedbackRange = {1, FeedbackTable::MaxAddress};
     {
-        const Run run(ctx.platform.progress);
+        Run run(ctx, all);
         for (size_t i = 0; i < all.size(); ++i) {
-            ctx.platform.progress.runPart(partText(QStringLiteral("Sicherung"), i, all[i]));
+            run.part(QStringLiteral("Sicherung"), i, all[i]);
             const ReadOutcome read = all[i].read(ctx);
             if (read.end == ReadEnd::Cancelled)
                 return {StationRunOutcome::End::Cancelled, QStringLiteral("Sicherung abgebrochen, nichts gespeichert.")};
@@ -308,12 +336,12 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
     // station's routes the backup's, names of routes without entries included.
     ctx.routes.markEverythingForSending();
     const bool check = ctx.settings.VerifyAfterSend;
-    const Run run(ctx.platform.progress);
+    Run run(ctx, all);
     QStringList sent;
     // The databases sent completely before the run ended.
     const auto sentSoFar = [&sent] { return sent.isEmpty() ? QStringLiteral("keine") : sent.join(QStringLiteral(", ")); };
     for (size_t i = 0; i < all.size(); ++i) {
-        ctx.platform.progress.runPart(partText(QStringLiteral("Zurückspielen"), i, all[i]));
+        run.part(QStringLiteral("Zurückspielen"), i, all[i]);
         const QString what = QString::fromUtf8(all[i].what);
         ctx.storedSerial = serials[i];
         switch (all[i].send(ctx)) {

@@ -40,6 +40,9 @@ ReadOutcome LocoTransfer::ReadLocoDatabase()
     m_table.markAllForDeviceRead();
     m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
+    // The formats are read for the records found: at most one per slot.
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::SlotCount, 1 + kLocoPages);
+    m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, LocoTable::SlotCount);
     return s.endRead(s.openRead()
                      && s.run([this] { return ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0); })
                      && s.run([this] { return ReadLocoFormats(); }));
@@ -122,7 +125,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         if (const auto end = s.openSend(kTitle, kStationTitle, {}, [this] { m_table.prepareForOtherDevice(); }))
             return *end;
         s.checkAfterSend(names);
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, recordsToWrite());
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, recordsToWrite(), kLocoPages);
         if (recordsToNumber())
             m_ctx.meter.planIndex();
         m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());

@@ -32,18 +32,65 @@ const char* noun(ProgressMeter::Kind kind)
 
 } // namespace
 
+// A pause weighs as the exchanges that would have fit into it: one exchange of some 49 bytes
+// and its answer at 16666 baud.
+constexpr double kSecondsPerExchange = 0.05;
+
 void ProgressMeter::reset()
 {
     m_phases.clear();
     m_current = 0;
     m_index = Index::None;
+    m_pauseDone = 0;
+    m_pausePlanned = 0;
+    m_checkPlanned = false;
+    if (!m_inRun) {
+        m_shown = 0;
+        m_start = -1;
+    }
     m_count = {};
+    m_count.share = m_shown;
     m_progress.setCount(m_count);
 }
 
-void ProgressMeter::plan(Kind kind, int total)
+void ProgressMeter::plan(Kind kind, int total, double exchanges)
 {
-    m_phases.push_back({kind, 0, total, false});
+    m_phases.push_back({kind, 0, total, false, exchanges, true});
+    updateShare();
+}
+
+void ProgressMeter::planAtMost(Kind kind, int total, double exchanges)
+{
+    m_phases.push_back({kind, 0, total, false, exchanges, false});
+    updateShare();
+}
+
+void ProgressMeter::indexStarted()
+{
+    m_count = {QStringLiteral("Datenbank-Index"), 0, 1, -1, m_count.share};
+    show();
+}
+
+void ProgressMeter::indexWritten()
+{
+    if (m_index != Index::Planned)
+        return;
+    m_index = Index::Written;
+    if (m_count.unit == QLatin1String("Datenbank-Index"))
+        m_count.done = 1;
+    show();
+}
+
+void ProgressMeter::planPause(double seconds)
+{
+    m_pausePlanned += seconds / kSecondsPerExchange;
+}
+
+void ProgressMeter::paused(double seconds)
+{
+    m_pauseDone += seconds / kSecondsPerExchange;
+    m_pausePlanned = std::max(m_pausePlanned, m_pauseDone);
+    show();
 }
 
 void ProgressMeter::begin(Kind kind, const QString& unit, int total)
@@ -51,14 +98,15 @@ void ProgressMeter::begin(Kind kind, const QString& unit, int total)
     const auto planned = std::find_if(m_phases.begin(), m_phases.end(),
                                       [kind](const Phase& p) { return p.kind == kind && !p.begun; });
     if (planned != m_phases.end()) {
-        *planned = {kind, 0, total, true};
+        *planned = {kind, 0, total, true, planned->exchanges, true};
         m_current = size_t(planned - m_phases.begin());
     } else {
         m_phases.push_back({kind, 0, total, true});
         m_current = m_phases.size() - 1;
     }
-    m_count = {unit, 0, total, -1};
-    m_phaseStart = m_clock.now();
+    if (m_start < 0)
+        m_start = m_clock.now();
+    m_count = {unit, 0, total, m_count.secondsLeft, m_count.share};
     show();
 }
 
@@ -69,15 +117,76 @@ void ProgressMeter::advance(int n)
     Phase& phase = m_phases[m_current];
     phase.done = std::min(phase.done + n, phase.total);
     m_count.done = phase.done;
-    const double elapsed = m_clock.now() - m_phaseStart;
-    m_count.secondsLeft = -1;
-    if (phase.done > 0 && phase.done < phase.total && elapsed >= kEstimateAfterSeconds)
-        m_count.secondsLeft = elapsed / phase.done * (phase.total - phase.done);
+    m_count.current = -1;
     show();
+}
+
+void ProgressMeter::at(int number)
+{
+    m_count.current = number;
+    show();
+}
+
+void ProgressMeter::startRun(const std::vector<double>& weights)
+{
+    m_run = weights;
+    m_part = 0;
+    m_inRun = true;
+    m_shown = 0;
+    m_start = -1;
+}
+
+void ProgressMeter::part(size_t index)
+{
+    m_part = index;
+}
+
+void ProgressMeter::endRun()
+{
+    m_inRun = false;
+    m_run.clear();
+}
+
+double ProgressMeter::shareDone() const
+{
+    double planned = m_pausePlanned + (m_index == Index::None ? 0 : 1);
+    double done = m_pauseDone + (m_index == Index::Written ? 1 : 0);
+    bool checking = false;
+    for (const Phase& p : m_phases) {
+        planned += p.total * p.exchanges;
+        done += p.done * p.exchanges;
+        checking = checking || p.kind == Kind::Checked;
+    }
+    if (m_checkPlanned && !checking)
+        planned += planned - m_pausePlanned;
+    // Pauses alone, before a driver planned its work, say nothing of the share.
+    const double own = planned > 0 && !m_phases.empty() ? done / planned : 0;
+    if (!m_inRun || m_part >= m_run.size())
+        return own;
+    double before = 0;
+    double all = 0;
+    for (size_t i = 0; i < m_run.size(); ++i) {
+        before += i < m_part ? m_run[i] : 0;
+        all += m_run[i];
+    }
+    return all > 0 ? (before + own * m_run[m_part]) / all : own;
+}
+
+void ProgressMeter::updateShare()
+{
+    const double share = shareDone();
+    m_shown = std::max(m_shown, std::min(100, int(share * 100.0)));
+    m_count.share = m_shown;
+    // The pace so far over all the work that remains, once the pace says something.
+    m_count.secondsLeft = -1;
+    const double elapsed = m_start < 0 ? 0 : m_clock.now() - m_start;
+    if (share > 0 && share < 1 && elapsed >= kEstimateAfterSeconds)
+        m_count.secondsLeft = elapsed / share * (1 - share);
 }
 
 void ProgressMeter::show()
 {
+    updateShare();
     m_progress.setCount(m_count);
 }
 
@@ -85,7 +194,7 @@ QString ProgressMeter::tally(const QString& verb) const
 {
     QStringList parts;
     for (const Phase& p : m_phases)
-        if (p.kind != Kind::Checked && p.total > 0)
+        if (p.kind != Kind::Checked && p.named && p.total > 0)
             parts << QStringLiteral("%1 von %2 %3").arg(p.done).arg(p.total).arg(QString::fromUtf8(noun(p.kind)));
     if (parts.isEmpty())
         return {};
@@ -111,7 +220,7 @@ bool ProgressMeter::allDone() const
     if (m_index == Index::Planned)
         return false;
     for (const Phase& p : m_phases)
-        if (p.kind != Kind::Checked && p.done < p.total)
+        if (p.kind != Kind::Checked && p.named && p.done < p.total)
             return false;
     return true;
 }

@@ -36,6 +36,13 @@ ReadBackNames RangeTransfer::readBackNames() const
     return names;
 }
 
+double RangeTransfer::recordExchanges() const
+{
+    // Its pages and its share of the area's load.
+    const DatabaseLayout& layout = m_table.layout();
+    return layout.pagesPerRecord + 1.0 / layout.recordsPerArea;
+}
+
 int RangeTransfer::readRecords()
 {
     return ReadRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
@@ -69,6 +76,8 @@ ReadOutcome RangeTransfer::read()
     m_table.markAllForDeviceRead();
     m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, m_range.last - m_range.first + 1, recordExchanges());
+    planOwnReads();
     const bool recordsRead = s.openRead() && s.run([this] { return readRecords(); });
     // What was read is what the station holds, also when the read stops later.
     for (int a = m_range.first; a <= m_range.last; ++a)
@@ -97,7 +106,7 @@ SendOutcome RangeTransfer::send()
             return *end;
         s.checkAfterSend(names);
         const int records = CountRecordsToWrite(m_table.layout(), m_table, m_range.first, m_range.last);
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, records);
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, records, recordExchanges());
         if (records > 0)
             m_ctx.meter.planIndex();
         planOwnWrites();

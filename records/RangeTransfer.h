@@ -48,12 +48,16 @@ protected:
     virtual bool afterRecordsWritten(TransferSession&) { return true; }
     // Tells the context's meter what afterRecordsWritten is going to write.
     virtual void planOwnWrites() {}
+    // Tells the meter what afterRecordsRead is going to read, at most.
+    virtual void planOwnReads() {}
     // After a successful send: what was written counts as unchanged.
     virtual void settle(int a);
     // Seconds between " Datenbank schließen" and the close.
     virtual double closePause() const { return 0.5; }
     // The records' fields and names for the check after a send.
     ReadBackNames readBackNames() const;
+    // What one record takes on the bus, for the meter.
+    double recordExchanges() const;
 
     DatabaseContext& m_ctx;
     RangeRecordTable& m_table;

@@ -29,6 +29,8 @@ TransferSession::TransferSession(DatabaseContext& ctx, Direction direction) : m_
     if (m_direction == Direction::Read)
         m_ctx.mainControls.DisableMainControls();
     m_ctx.meter.reset();
+    // The second after opening the access; the one before closing counts when it comes.
+    m_ctx.meter.planPause(1);
     m_ctx.progress.transferStarted();
     Progress& progress = m_ctx.progress;
     m_ctx.link.setCancelCheck([&progress] { return progress.cancelRequested(); });
@@ -90,6 +92,7 @@ void TransferSession::checkAfterSend(const ReadBackNames& names)
     if (!m_ctx.settings.VerifyAfterSend)
         return;
     m_readBack = &names;
+    m_ctx.meter.planCheck();
     m_written.clear();
     m_ctx.db.keepWrites(&m_written);
 }
@@ -140,6 +143,7 @@ bool TransferSession::openAccess()
     m_accessOpen = true;
     m_ctx.link.clearRing();
     m_ctx.link.Pause(1);
+    m_ctx.meter.paused(1);
     m_result = m_ctx.db.DisplayClear();
     if (ok())
         m_result = m_ctx.db.DisplaySetCursor(10, 50);
@@ -212,6 +216,7 @@ bool TransferSession::closeAccess(double pauseSeconds)
         return false;
     stepText(QStringLiteral(" Datenbank schließen"));
     m_ctx.link.Pause(pauseSeconds);
+    m_ctx.meter.paused(pauseSeconds);
     m_accessOpen = false;
     m_result = m_ctx.db.EndBootloader();
     return ok();
@@ -336,6 +341,7 @@ SendOutcome TransferSession::failSend()
 bool TransferSession::writeIndex()
 {
     stepText(QStringLiteral(" Datenbank Index schreiben"));
+    m_ctx.meter.indexStarted();
     if (!run([this] { return m_ctx.db.WriteDatabaseIndex(m_ctx.db.recordCounter()); }))
         return false;
     m_ctx.meter.indexWritten();

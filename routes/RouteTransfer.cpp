@@ -17,6 +17,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Fahrstraßen");
 constexpr const DatabaseLayout& kNames = RouteTables::NameLayout;
+constexpr double kRouteReadExchanges = 6;
 
 int nameArea(int route)
 {
@@ -49,6 +50,9 @@ ReadOutcome RouteTransfer::ReadRoutes()
     }
     m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, RouteTables::RouteCount, kNames.pagesPerRecord);
+    // A route's entries are read up to its end; most routes end after a few.
+    m_ctx.meter.plan(ProgressMeter::Kind::Routes, RouteTables::RouteCount, kRouteReadExchanges);
     const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this] { return ReadRouteNames(); })
                                           && s.run([this] { return ReadRouteData(); }));
     if (outcome.result == 0)
@@ -65,6 +69,7 @@ int RouteTransfer::ReadRouteNames()
             if (const int failed = db.DataFlashRead(nameArea(r)))
                 return failed + kNames.readOperation;
         m_ctx.progress.setText(routeStep(" FS-Namen ", r, " lesen"));
+        m_ctx.meter.at(r);
         if (const int failed = ReadRecordPages(db, namePage(r, 0), 0, kNames.pagesPerRecord, m_tables.RouteNames, r))
             return failed + kNames.readOperation;
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
@@ -143,6 +148,7 @@ int RouteTransfer::ReadRouteData()
         return failed;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         m_ctx.progress.setText(routeStep(" FS-Daten ", r, " lesen"));
+        m_ctx.meter.at(r);
         auto& entries = m_tables.RouteData[size_t(r)];
         // An empty route is read no further, nor anything after a route's end.
         bool ended = false;
@@ -251,7 +257,7 @@ SendOutcome RouteTransfer::SendRoutes()
             return *end;
         s.checkAfterSend(names);
         m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, namesToWrite());
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, namesToWrite(), kNames.pagesPerRecord);
         m_ctx.meter.planIndex();
         if (!s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }))
             return s.failSend();

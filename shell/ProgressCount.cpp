@@ -6,11 +6,13 @@ namespace kx2 {
 
 QString ProgressCount::text() const
 {
-    return unit + QLatin1Char(' ') + QString::number(done) + QStringLiteral(" von ") + QString::number(total);
+    return unit + QLatin1Char(' ') + QString::number(current >= 0 ? current : done) + QStringLiteral(" von ") + QString::number(total);
 }
 
 int ProgressCount::percent() const
 {
+    if (share >= 0)
+        return share;
     if (total <= 0)
         return 0;
     return int(std::floor(100.0 * double(done) / double(total)));

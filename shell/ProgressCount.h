@@ -11,9 +11,11 @@ struct ProgressCount {
     int done = 0;
     int total = 0;
     double secondsLeft = -1;  // negative: not yet estimated
+    int share = -1;           // percent of the whole transfer; negative: the count's own
+    int current = -1;         // the unit under way as the step text names it; negative: done
 
     bool shown() const { return total > 0 && !unit.isEmpty(); }
-    // "Lokdatensatz 42 von 500"
+    // "Lokdatensatz 42 von 500"; with `current` that number in place of `done`
     QString text() const;
     int percent() const;
     // "noch etwa 2 min 10 s", "noch etwa 40 s"; "" before an estimate.

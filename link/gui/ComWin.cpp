@@ -80,8 +80,9 @@ void ComWin::setCount(const ProgressCount& count)
         m_count->clear();
         return;
     }
-    m_bar->setRange(0, count.total);
-    m_bar->setValue(count.done);
+    // The bar stands for the whole transfer, the line below it for the step under way.
+    m_bar->setRange(0, 100);
+    m_bar->setValue(count.percent());
     const QString left = count.timeLeftText();
     m_count->setText(left.isEmpty() ? count.text() : count.text() + QStringLiteral(", ") + left);
     if (isVisible()) {

@@ -3,11 +3,14 @@
 // table, what the user is told, and what the check finds in a page the station stored wrongly.
 #include "accessory/AccessoryTable.h"
 #include "records/NameLines.h"
+#include "records/ProgressMeter.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
 #include "support/SimRig.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kx2;
 using kx2::test::SimRig;
@@ -19,8 +22,11 @@ class CancellingProgress : public test::RecordingProgress {
 public:
     void setCount(const ProgressCount& c) override
     {
-        if (c.shown())
+        if (c.shown()) {
             lastCount = c;
+            percents.push_back(c.percent());
+
+        }
         if (!unit.isEmpty() && c.unit == unit && c.done >= at)
             cancel = true;
     }
@@ -30,6 +36,7 @@ public:
     int at = 0;
     bool cancel = false;
     ProgressCount lastCount;
+    std::vector<int> percents;
 };
 
 // Keeps the second text of a message, which the plain fake leaves out.
@@ -326,5 +333,86 @@ TEST(SendFailure, NamesWhatWasAndWasNotWrittenUnderTheProgramsText)
         EXPECT_EQ(c.db == Db::Routes ? rig.ctx.routeTransfer().SendRoutes() : sendOf(rig, c.db), SendOutcome::Failed);
         ASSERT_FALSE(rig.dialogs.details.isEmpty());
         EXPECT_EQ(rig.dialogs.details.last().toStdString(), c.detail);
+    }
+}
+
+namespace {
+// One step of a transfer as the meter hears it, and the bar's percent right after (-1: not looked at).
+struct MeterStep {
+    enum Op { Plan, AtMost, Begin, Advance, Index, Written, Run, Part, Check } op;
+    ProgressMeter::Kind kind = ProgressMeter::Kind::Records;
+    int n = 0;
+    double exchanges = 1;
+    int percent = -1;
+};
+using K = ProgressMeter::Kind;
+} // namespace
+
+TEST(TransferBar, RisesOnceOverAllPlannedPhasesWeighedByTheirExchanges)
+{
+    using S = MeterStep;
+    const struct {
+        const char* name;
+        std::vector<MeterStep> steps;
+    } cases[] = {
+        {"records of 6, formats of 1", {{S::Plan, K::Records, 10, 6}, {S::Plan, K::Formats, 10, 1, 0}, {S::Begin, K::Records, 10},
+                                        {S::Advance, {}, 5, 1, 42}, {S::Advance, {}, 5, 1, 85}, {S::Begin, K::Formats, 10, 1, 85},
+                                        {S::Advance, {}, 10, 1, 100}}},
+        {"fewer formats than planned jump ahead", {{S::Plan, K::Records, 10, 6}, {S::AtMost, K::Formats, 10}, {S::Begin, K::Records, 10},
+                                                   {S::Advance, {}, 10, 1, 85}, {S::Begin, K::Formats, 2, 1, 96}, {S::Advance, {}, 2, 1, 100}}},
+        {"an unplanned phase holds the bar", {{S::Plan, K::Records, 4}, {S::Begin, K::Records, 4}, {S::Advance, {}, 4, 1, 100},
+                                              {S::Begin, K::Formats, 4, 1, 100}, {S::Advance, {}, 2, 1, 100}}},
+        {"the index counts once written", {{S::Plan, K::Records, 3}, {S::Index}, {S::Begin, K::Records, 3}, {S::Advance, {}, 3, 1, 75},
+                                           {S::Written, {}, 0, 1, 100}}},
+        {"the check after a send", {{S::Check}, {S::Plan, K::Records, 5}, {S::Begin, K::Records, 5}, {S::Advance, {}, 5, 1, 50},
+                                    {S::Begin, K::Checked, 5, 1, 50}, {S::Advance, {}, 5, 1, 100}}},
+        {"a run of two transfers weighed 1:3", {{S::Run}, {S::Part, {}, 0}, {S::Plan, K::Records, 2}, {S::Begin, K::Records, 2},
+                                                {S::Advance, {}, 2, 1, 25}, {S::Part, {}, 1}, {S::Plan, K::Records, 2, 1, 25},
+                                                {S::Begin, K::Records, 2}, {S::Advance, {}, 1, 1, 62}, {S::Advance, {}, 1, 1, 100}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VirtualClock clock;
+        CancellingProgress progress;
+        ProgressMeter meter(progress, clock);
+        meter.reset();
+        for (const MeterStep& s : c.steps) {
+            switch (s.op) {
+            case S::Plan: meter.plan(s.kind, s.n, s.exchanges); break;
+            case S::AtMost: meter.planAtMost(s.kind, s.n, s.exchanges); break;
+            case S::Begin: meter.begin(s.kind, QStringLiteral("Einheit"), s.n); break;
+            case S::Advance: meter.advance(s.n); break;
+            case S::Index: meter.planIndex(); break;
+            case S::Written: meter.indexStarted(); meter.indexWritten(); break;
+            case S::Run: meter.startRun({1, 3}); break;
+            case S::Part: meter.part(size_t(s.n)); meter.reset(); break;
+            case S::Check: meter.planCheck(); break;
+            }
+            if (s.percent >= 0) {
+                EXPECT_EQ(meter.percent(), s.percent);
+            }
+        }
+        EXPECT_TRUE(std::is_sorted(progress.percents.begin(), progress.percents.end())) << "never falls";
+    }
+}
+
+TEST(TransferBar, ALocoReadAndSendRiseToAHundredOnceWithTheCountOnTheStepUnderWay)
+{
+    for (const bool send : {false, true}) {
+        SCOPED_TRACE(send ? "send" : "read");
+        CancelRig rig;
+        rig.station().seedLocomotives(60);
+        if (send) {
+            ASSERT_EQ(readOf(rig, Db::Loco).result, 0);
+            markAllChanged(rig, Db::Loco, 60);
+        }
+        rig.progress.percents.clear();
+        EXPECT_EQ(send ? sendOf(rig, Db::Loco) == SendOutcome::Sent : readOf(rig, Db::Loco).result == 0, true);
+        const std::vector<int>& p = rig.progress.percents;
+        ASSERT_FALSE(p.empty());
+        EXPECT_TRUE(std::is_sorted(p.begin(), p.end())) << "never falls";
+        EXPECT_EQ(p.back(), 100);
+        EXPECT_GT(std::count(p.begin(), p.end(), 100), 0);
+        EXPECT_LT(*std::find_if(p.begin(), p.end(), [](int v) { return v > 0; }), 10) << "rises from the start";
     }
 }

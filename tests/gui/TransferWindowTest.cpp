@@ -66,7 +66,7 @@ TEST(TransferWindow, ShowsTheCountWithItsBarAndAbbrechenEndsTheRead)
 
     EXPECT_TRUE(countWhileRunning.startsWith(QStringLiteral("Lokdatensatz "))) << countWhileRunning.toStdString();
     EXPECT_TRUE(countWhileRunning.contains(QStringLiteral(" von 500"))) << countWhileRunning.toStdString();
-    EXPECT_EQ(barMaximum, 500);
+    EXPECT_EQ(barMaximum, 100) << "the bar counts the whole transfer in percent";
     EXPECT_LE(offCentre.manhattanLength(), 4) << "opens centred over the window that started it";
     EXPECT_FALSE(rig.windows.lokdatenFrmCreated()) << "a cancelled read opens no editor";
     EXPECT_TRUE(rig.win.isVisible());
