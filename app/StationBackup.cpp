@@ -25,9 +25,8 @@ QString partText(const QString& verb, size_t index, const StationDatabase& db)
         .arg(QString::fromUtf8(db.what));
 }
 
-// Keeps the progress window up for the whole run, whichever way it ends.
 // What a whole database takes on the bus, the share of each in the run's one bar: its records'
-// pages and, for locomotives and accessories, one data format each; routes also their entries.
+// pages and, for locomotives and accessories, one data format each; routes also some entries each.
 std::vector<double> runWeights(const std::vector<StationDatabase>& all)
 {
     std::vector<double> weights;
@@ -41,6 +40,8 @@ std::vector<double> runWeights(const std::vector<StationDatabase>& all)
     return weights;
 }
 
+// Keeps the progress window up for the whole run, whichever way it ends, with one bar over all
+// databases and its title naming the one under way.
 class Run {
 public:
     Run(AppContext& ctx, const std::vector<StationDatabase>& all) : m_ctx(ctx)
