@@ -38,6 +38,8 @@ using Command = std::function<int(const QStringList&)>;
 
 int main(int argc, char** argv)
 {
+    // Before the application: the offscreen platform's notes must not reach a script's output.
+    kx2::RouteQtMessagesTo(nullptr);
     // A PDF needs fonts and a paint engine: Qt GUI without a window, on the offscreen platform.
     bool pdf = false;
     for (int i = 1; i < argc; ++i)
@@ -47,7 +49,6 @@ int main(int argc, char** argv)
     const std::unique_ptr<QCoreApplication> application =
         pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
-    kx2::RouteQtMessagesTo(nullptr);
     QStringList args = app.arguments().mid(1);
     QTextStream out(stdout);
     QTextStream err(stderr);
