@@ -36,6 +36,10 @@ PrintTable PrintTableOfCsv(const CsvTable& csv, const QString& caption, const QS
     table.titles << csv.keyTitle;
     for (const CsvColumn& c : csv.columns)
         table.titles << c.title;
+    // The key and the name lines right after it ("Name", "Name Zeile1", "Name Zeile2") head every group.
+    table.keyColumns = 1;
+    while (table.keyColumns < table.titles.size() && table.titles[table.keyColumns].startsWith(QLatin1String("Name")))
+        ++table.keyColumns;
     for (int r : csv.rows) {
         QStringList cells{csv.key(r)};
         for (const CsvColumn& c : csv.columns)

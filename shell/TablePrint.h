@@ -24,7 +24,7 @@ struct PrintTable {
     std::function<QImage(int row, int column)> picture = {};
 };
 
-// The records of a CSV table, the key first, today's date.
+// The records of a CSV table, the key first, today's date; the key and its name lines repeat.
 PrintTable PrintTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial);
 
 // Paints the table onto the device's pages: a header with caption, serial number and date on
