@@ -4,6 +4,7 @@
 #include "app/IsdDiff.h"
 #include "app/StationDatabases.h"
 #include "cli/CliContext.h"
+#include "shell/TablePrint.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -49,6 +50,32 @@ int showCsv(const QString& path)
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     out.write(WriteCsv(db->csv(cli.ctx())));
+    return 0;
+}
+
+int showPdf(const QString& path, const QString& pdfPath)
+{
+    IsdReader probe;
+    if (probe.open(path) != IsdError::None)
+        return loadError(path, {probe.error(), probe.errorDetail()});
+    const StationDatabase* db = StationDatabaseOfHeader(probe.header());
+    if (!db) {
+        QTextStream(stderr) << "Keine Tabellendatei, kein PDF: " << path << "\n";
+        return 1;
+    }
+    CliContext cli;
+    if (!configureForFiles(cli))
+        return 2;
+    if (const IsdLoadResult r = db->load(cli.ctx(), path); !r.ok())
+        return loadError(path, r);
+    int pages = 0;
+    const PrintTable table =
+        PrintTableOfCsv(db->csv(cli.ctx()), QString::fromUtf8(db->what), cli.ctx().storedSerial.numberText());
+    if (const QString error = WriteTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
+        QTextStream(stderr) << error << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << pdfPath << ": " << pages << (pages == 1 ? " Seite" : " Seiten") << "\n";
     return 0;
 }
 

@@ -22,7 +22,7 @@ namespace kx2::cli {
 namespace {
 
 const char* const kShowUsage =
-    "Aufruf: kx2ctl show DATEI.ISD [--csv]\n"
+    "Aufruf: kx2ctl show DATEI.ISD [--csv | --pdf AUSGABE.PDF]\n"
     "\n"
     "Zeigt die Datensätze einer ISD-Datei:\n"
     "  Lokdaten (\"KX2-Lokdaten Version 1.0\") und ein Lokdatensatz (\"KX2-Lokdatensatz Version 1.0\"):\n"
@@ -36,6 +36,8 @@ const char* const kShowUsage =
     "\n"
     "Optionen:\n"
     "  --csv       die Tabelle als CSV (UTF-8, ';' getrennt), wie \"Als CSV exportieren...\" im Editor\n"
+    "  --pdf AUSGABE.PDF  die Tabelle als PDF-Datei, wie \"Als PDF speichern\" im Editor: Adressen und\n"
+    "              Namen auf jeder Seite, Kopf mit Seriennummer und Datum, \"Seite N von M\" darunter\n"
     "  -h, --help  diese Hilfe\n"
     "\n"
     "Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.\n";
@@ -98,9 +100,15 @@ int runShow(const QStringList& args)
     QTextStream err(stderr);
     QStringList files;
     bool csv = false;
-    for (const QString& a : args) {
+    QString pdf;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
         if (a == QLatin1String("--csv")) {
             csv = true;
+            continue;
+        }
+        if (a == QLatin1String("--pdf") && i + 1 < args.size()) {
+            pdf = args[++i];
             continue;
         }
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -120,6 +128,8 @@ int runShow(const QStringList& args)
     const QString path = files.first();
     if (csv)
         return showCsv(path);
+    if (!pdf.isEmpty())
+        return showPdf(path, pdf);
 
     QString header;
     {

@@ -3,6 +3,9 @@
 #include "link/QtMessageRoute.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 #include <QTextStream>
 #include <functional>
 #include <map>
@@ -17,7 +20,7 @@ const char* const kUsage =
     "Befehle:\n"
     "  read     Datenbank aus der Zentrale lesen und als ISD-Datei speichern\n"
     "  send     ISD-Datei laden und zur Zentrale senden\n"
-    "  show     Inhalt einer ISD-Datei anzeigen (--csv: als CSV)\n"
+    "  show     Inhalt einer ISD-Datei anzeigen (--csv: als CSV, --pdf DATEI: als PDF)\n"
     "  backup   alle vier Datenbanken der Zentrale in einen Ordner sichern\n"
     "  restore  eine Sicherung zur Zentrale zurückspielen\n"
     "  diff     zwei ISD-Dateien vergleichen\n"
@@ -35,8 +38,17 @@ using Command = std::function<int(const QStringList&)>;
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Before the application: the offscreen platform's notes must not reach a script's output.
     kx2::RouteQtMessagesTo(nullptr);
+    // A PDF needs fonts and a paint engine: Qt GUI without a window, on the offscreen platform.
+    bool pdf = false;
+    for (int i = 1; i < argc; ++i)
+        pdf = pdf || std::strcmp(argv[i], "--pdf") == 0;
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QStringList args = app.arguments().mid(1);
     QTextStream out(stdout);
     QTextStream err(stderr);

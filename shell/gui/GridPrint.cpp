@@ -1,14 +1,12 @@
 #include "shell/gui/GridPrint.h"
 
-#include "shell/FileErrors.h"
 #include "shell/gui/FlexGrid.h"
 
 #include <QDate>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
-#include <QUrl>
+#include <algorithm>
 
 namespace kx2 {
 
@@ -18,39 +16,40 @@ GridPrint::GridPrint(const FlexGrid& grid, std::function<QString()> stationSeria
 {
 }
 
-void GridPrint::print(QPrinter& printer, const QString& caption) const
+PrintTable GridPrint::table(const QString& caption) const
 {
-    QTextDocument doc;
-    const QString serial = m_stationSerial ? m_stationSerial() : QString();
-    QString html = QStringLiteral("<h3>%1</h3><p>Zentrale %2, %3</p>")
-                       .arg(caption.toHtmlEscaped(), serial.isEmpty() ? QStringLiteral("unbekannt") : serial,
-                            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"font-size:6pt\">");
-    for (int r = 0; r < m_grid.Rows(); ++r) {
+    PrintTable table;
+    table.caption = caption;
+    table.serial = m_stationSerial ? m_stationSerial() : QString();
+    table.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    // The columns that stay in view as the grid scrolls (address, name) head every column group.
+    table.keyColumns = std::max(m_grid.FixedCols(), m_grid.FrozenCols());
+    for (int c = 0; c < m_grid.Cols(); ++c)
+        table.titles << m_grid.TextMatrix(0, c);
+    std::vector<int> gridRows;
+    for (int r = 1; r < m_grid.Rows(); ++r) {
         // The line for a new record stays off the paper.
-        bool empty = r > 0;
-        for (int c = 0; c < m_grid.Cols() && empty; ++c)
-            empty = m_grid.TextMatrix(r, c).isEmpty() && m_grid.CellPicture(r, c).isNull();
+        bool empty = true;
+        QStringList cells;
+        for (int c = 0; c < m_grid.Cols(); ++c) {
+            cells << m_grid.TextMatrix(r, c);
+            empty = empty && cells.back().isEmpty() && m_grid.CellPicture(r, c).isNull();
+        }
         if (empty)
             continue;
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < m_grid.Cols(); ++c) {
-            const QPixmap picture = r > 0 ? m_grid.CellPicture(r, c) : QPixmap();
-            QString cell;
-            if (!picture.isNull()) {
-                const QString name = QStringLiteral("bild-%1-%2").arg(r).arg(c);
-                doc.addResource(QTextDocument::ImageResource, QUrl(name), picture.toImage());
-                cell = QStringLiteral("<img src=\"%1\" height=\"16\">").arg(name);
-            } else {
-                cell = m_grid.TextMatrix(r, c).toHtmlEscaped();
-            }
-            html += (r == 0 ? QStringLiteral("<th nowrap>") : QStringLiteral("<td nowrap>")) + cell
-                    + (r == 0 ? QStringLiteral("</th>") : QStringLiteral("</td>"));
-        }
-        html += QStringLiteral("</tr>");
+        table.rows.push_back(cells);
+        gridRows.push_back(r);
     }
-    doc.setHtml(html + QStringLiteral("</table>"));
-    doc.print(&printer);
+    const FlexGrid& grid = m_grid;
+    table.picture = [&grid, gridRows](int row, int col) { return grid.CellPicture(gridRows[size_t(row)], col).toImage(); };
+    return table;
+}
+
+void GridPrint::print(QPrinter& printer, const QString& caption) const
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    PaintTable(printer, table(caption));
+    QGuiApplication::restoreOverrideCursor();
 }
 
 void GridPrint::printAsked(QWidget* parent, const QString& caption) const
@@ -65,13 +64,10 @@ void GridPrint::printAsked(QWidget* parent, const QString& caption) const
 
 QString GridPrint::savePdf(const QString& path, const QString& caption) const
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    print(printer, caption);
-    // The printer says nothing of a file it could not write.
-    return QFileInfo(path).size() > 0 ? QString() : SaveFailureText(path, QString(), SaveFailureLayout::AfterColon);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString error = WriteTablePdf(path, table(caption));
+    QGuiApplication::restoreOverrideCursor();
+    return error;
 }
 
 } // namespace kx2

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/TablePrint.h"
+
 #include <QString>
 #include <functional>
 
@@ -9,8 +11,8 @@ namespace kx2 {
 
 class FlexGrid;
 
-// An editor's grid on paper or as a PDF file, as the window shows it, symbol pictures included,
-// under the editor's caption, the station's serial number and the date.
+// An editor's grid on paper or as a PDF file, symbol pictures included, laid out for the page
+// (TablePrint) under the editor's caption, the station's serial number and the date.
 class GridPrint {
 public:
     // stationSerial: "" while unknown; may be empty.
@@ -21,6 +23,9 @@ public:
     void printAsked(QWidget* parent, const QString& caption) const;
     // "" or why the file was not written.
     QString savePdf(const QString& path, const QString& caption) const;
+
+    // What goes onto the paper: the grid's titles and every line that holds something.
+    PrintTable table(const QString& caption) const;
 
 private:
     const FlexGrid& m_grid;

@@ -1,0 +1,142 @@
+#include "shell/TablePrint.h"
+
+#include "shell/CsvTable.h"
+#include "shell/FileErrors.h"
+#include "shell/PrintLayout.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+
+namespace kx2 {
+
+namespace {
+
+QFont printFont(QPaintDevice& device, bool bold)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSizeF(8);
+    font.setBold(bold);
+    // No ligatures: "Dampflok" must come back out of the PDF as typed, for search and copy.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return QFont(font, &device);
+}
+
+} // namespace
+
+PrintTable PrintTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial)
+{
+    PrintTable table;
+    table.caption = caption;
+    table.serial = serial;
+    table.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    table.titles << csv.keyTitle;
+    for (const CsvColumn& c : csv.columns)
+        table.titles << c.title;
+    // The key and the name lines right after it ("Name", "Name Zeile1", "Name Zeile2") head every group.
+    table.keyColumns = 1;
+    while (table.keyColumns < table.titles.size() && table.titles[table.keyColumns].startsWith(QLatin1String("Name")))
+        ++table.keyColumns;
+    for (int r : csv.rows) {
+        QStringList cells{csv.key(r)};
+        for (const CsvColumn& c : csv.columns)
+            cells << c.text(r);
+        table.rows.push_back(cells);
+    }
+    return table;
+}
+
+int PaintTable(QPagedPaintDevice& device, const PrintTable& table)
+{
+    QPainter painter(&device);
+    const QFont plain = printFont(device, false);
+    const QFont bold = printFont(device, true);
+    const QFontMetrics plainMetrics(plain, &device);
+    const QFontMetrics boldMetrics(bold, &device);
+    const int line = plainMetrics.height();
+    const int gap = plainMetrics.averageCharWidth();
+    const int rowHeight = line + line / 3;
+
+    // Each column as wide as its widest text, a picture taking a square.
+    PrintSheet sheet;
+    for (int c = 0; c < table.titles.size(); ++c)
+        sheet.widths.push_back(boldMetrics.horizontalAdvance(table.titles[c]));
+    for (int r = 0; r < int(table.rows.size()); ++r)
+        for (int c = 0; c < table.rows[size_t(r)].size() && c < int(sheet.widths.size()); ++c) {
+            const bool isPicture = table.picture && !table.picture(r, c).isNull();
+            const int w = isPicture ? rowHeight : plainMetrics.horizontalAdvance(table.rows[size_t(r)][c]);
+            sheet.widths[size_t(c)] = std::max(sheet.widths[size_t(c)], w);
+        }
+    for (int& w : sheet.widths)
+        w += 2 * gap;
+    const QRect page = painter.viewport();
+    sheet.keyColumns = table.keyColumns;
+    sheet.pageWidth = page.width();
+    sheet.bodyHeight = page.height() - 4 * rowHeight; // header above, page number below
+    sheet.rowHeight = rowHeight;
+    sheet.rowCount = int(table.rows.size());
+    const PrintLayout layout = LayOutPrint(sheet);
+
+    const QString head = QStringLiteral("%1 - Zentrale %2 - %3")
+                             .arg(table.caption, table.serial.isEmpty() ? QStringLiteral("unbekannt") : table.serial,
+                                  table.date);
+    for (int p = 0; p < layout.pageCount(); ++p) {
+        if (p > 0)
+            device.newPage();
+        painter.setFont(bold);
+        painter.drawText(QRect(0, 0, page.width(), rowHeight), Qt::AlignLeft | Qt::AlignVCenter, head);
+        painter.setFont(plain);
+        painter.drawText(QRect(0, page.height() - rowHeight, page.width(), rowHeight), Qt::AlignCenter,
+                         QStringLiteral("Seite %1 von %2").arg(p + 1).arg(layout.pageCount()));
+
+        const std::vector<int>& columns = layout.groups[size_t(layout.groupOfPage(p))];
+        const std::vector<int>& widths = layout.groupWidths[size_t(layout.groupOfPage(p))];
+        const int first = layout.firstRowOfPage(p);
+        const int last = std::min(first + layout.rowsPerPage, int(table.rows.size()));
+        int y = 2 * rowHeight;
+        for (int r = first - 1; r < last; ++r) {
+            const bool titles = r == first - 1;
+            painter.setFont(titles ? bold : plain);
+            int x = 0;
+            for (size_t i = 0; i < columns.size(); ++i) {
+                const int c = columns[i];
+                const QRect cell(x, y, widths[i], rowHeight);
+                painter.drawRect(cell);
+                const QImage picture = !titles && table.picture ? table.picture(r, c) : QImage();
+                if (!picture.isNull()) {
+                    painter.drawImage(QRect(x + (widths[i] - line) / 2, y + (rowHeight - line) / 2, line, line), picture);
+                } else {
+                    const QString text = titles ? table.titles.value(c) : table.rows[size_t(r)].value(c);
+                    painter.drawText(cell.adjusted(gap, 0, -gap, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                                     text);
+                }
+                x += widths[i];
+            }
+            y += rowHeight;
+        }
+    }
+    return layout.pageCount();
+}
+
+QString WriteTablePdf(const QString& path, const PrintTable& table, int* pages)
+{
+    int count = 0;
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(table.caption);
+        count = PaintTable(writer, table);
+    }
+    if (pages)
+        *pages = count;
+    // The writer says nothing of a file it could not write.
+    return QFileInfo(path).size() > 0 ? QString() : SaveFailureText(path, QString(), SaveFailureLayout::AfterColon);
+}
+
+} // namespace kx2
