@@ -242,6 +242,33 @@ TEST(PreciseClock, CallsRunInOrderAndNeverEarly)
         EXPECT_GE(l, 0.0);
 }
 
+// Each line: the state path ("" none, "neu" a file not there yet, "da" a saved one) and whether
+// the first and the second call seed the sample layout. Only the first start on a new file does.
+TEST(SimStationState, SampleLayoutOnlyOnTheFirstStartOfANewStateFile)
+{
+    QTemporaryDir dir;
+    DbRig saver;
+    ASSERT_TRUE(saver.station().saveState(dir.filePath("da")));
+    const struct {
+        const char* path;
+        bool first, second;
+    } rows[] = {{"", false, false}, {"neu", true, false}, {"da", false, false}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.path);
+        sim::SimStationConfig config;
+        config.statePath = *r.path ? dir.filePath(r.path) : QString();
+        DbRig rig;
+        auto& cs = rig.station(config);
+        EXPECT_EQ(cs.seedSampleLayoutWhenNew(), r.first);
+        EXPECT_EQ(cs.seedSampleLayoutWhenNew(), r.second);
+        const int lastLoco = sim::SimCommandStation::LocoAreaBase + sim::SimCommandStation::SampleLocomotives - 1;
+        EXPECT_EQ(cs.area(Flash::Data, lastLoco).at(0) == 20, r.first);
+        if (r.first) {
+            EXPECT_EQ(DbRig().station(config).area(Flash::Data, lastLoco).at(0), 20) << "kept in its file";
+        }
+    }
+}
+
 // The port text chooses between the simulated command station and the real port; the port's
 // properties set before the choice go with it, and the station keeps its memory in its state file
 // beside the settings from one run to the next.
