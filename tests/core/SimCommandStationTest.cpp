@@ -243,29 +243,22 @@ TEST(PreciseClock, CallsRunInOrderAndNeverEarly)
 }
 
 // Each line: the state path ("" none, "neu" a file not there yet, "da" a saved one) and whether
-// the first and the second call seed the sample layout. Only the first start on a new file does.
+// the first call seeds the sample layout; a second call never does.
 TEST(SimStationState, SampleLayoutOnlyOnTheFirstStartOfANewStateFile)
 {
     QTemporaryDir dir;
     DbRig saver;
     ASSERT_TRUE(saver.station().saveState(dir.filePath("da")));
-    const struct {
-        const char* path;
-        bool first, second;
-    } rows[] = {{"", false, false}, {"neu", true, false}, {"da", false, false}};
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.path);
+    const int lastLoco = sim::SimCommandStation::LocoAreaBase + sim::SimCommandStation::SampleLocomotives - 1;
+    for (const auto& [path, seeds] : {std::pair("", false), std::pair("neu", true), std::pair("da", false)}) {
         sim::SimStationConfig config;
-        config.statePath = *r.path ? dir.filePath(r.path) : QString();
+        config.statePath = *path ? dir.filePath(path) : QString();
         DbRig rig;
         auto& cs = rig.station(config);
-        EXPECT_EQ(cs.seedSampleLayoutWhenNew(), r.first);
-        EXPECT_EQ(cs.seedSampleLayoutWhenNew(), r.second);
-        const int lastLoco = sim::SimCommandStation::LocoAreaBase + sim::SimCommandStation::SampleLocomotives - 1;
-        EXPECT_EQ(cs.area(Flash::Data, lastLoco).at(0) == 20, r.first);
-        if (r.first) {
-            EXPECT_EQ(DbRig().station(config).area(Flash::Data, lastLoco).at(0), 20) << "kept in its file";
-        }
+        const bool first = cs.seedSampleLayoutWhenNew();
+        EXPECT_EQ(std::pair(first, cs.seedSampleLayoutWhenNew()), std::pair(seeds, false)) << path;
+        EXPECT_EQ(cs.area(Flash::Data, lastLoco).at(0) == 20, seeds) << path;
+        EXPECT_EQ(DbRig().station(config).area(Flash::Data, lastLoco).at(0) == 20, seeds) << path << ": kept in its file";
     }
 }
 
