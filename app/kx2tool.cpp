@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     QTemporaryDir tourFolder;
     if (tour) {
         if (!tourFolder.isValid() || !copyKonf(programFolder, tourFolder.path())) {
-            std::fprintf(stderr, "kx2tool: konf/ not found under %s\n", qPrintable(programFolder));
+            std::fprintf(stderr, "kx2tool: konf/ nicht gefunden unter %s\n", qPrintable(programFolder));
             return 1;
         }
         programFolder = tourFolder.path();

@@ -3,6 +3,7 @@
 // table, what the user is told, and what the check finds in a page the station stored wrongly.
 #include "accessory/AccessoryTable.h"
 #include "records/NameLines.h"
+#include "records/TransferDone.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
 #include "support/SimRig.h"
@@ -327,4 +328,17 @@ TEST(SendFailure, NamesWhatWasAndWasNotWrittenUnderTheProgramsText)
         ASSERT_FALSE(rig.dialogs.details.isEmpty());
         EXPECT_EQ(rig.dialogs.details.last().toStdString(), c.detail);
     }
+}
+
+// Each line: the meter's tally and the main window's line after the transfer, at 14:03.
+TEST(TransferDone, SaysWhatWasDoneAndWhen)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"12 von 12 Datensätzen gesendet und geprüft", "12 Datensätze gesendet und geprüft, 14:03"},
+        {"500 von 500 Datensätzen und 5 von 5 Datenformaten gelesen", "500 Datensätze und 5 Datenformate gelesen, 14:03"},
+        {"80 von 80 Fahrstraßen und 7 von 7 Fahrstraßeneinträgen gesendet", "80 Fahrstraßen und 7 Fahrstraßeneinträge gesendet, 14:03"},
+        {"112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben", "112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben, 14:03"},
+        {"", "Übertragung fertig, 14:03"}};
+    for (const auto& [tally, shown] : rows)
+        EXPECT_EQ(TransferDoneText(QString::fromUtf8(tally), QTime(14, 3, 59)), QString::fromUtf8(shown)) << tally;
 }
