@@ -247,8 +247,7 @@ TEST(PreciseClock, CallsRunInOrderAndNeverEarly)
 TEST(SimStationState, SampleLayoutOnlyOnTheFirstStartOfANewStateFile)
 {
     QTemporaryDir dir;
-    DbRig saver;
-    ASSERT_TRUE(saver.station().saveState(dir.filePath("da")));
+    ASSERT_TRUE(DbRig().station().saveState(dir.filePath("da")));
     const int lastLoco = sim::SimCommandStation::LocoAreaBase + sim::SimCommandStation::SampleLocomotives - 1;
     for (const auto& [path, seeds] : {std::pair("", false), std::pair("neu", true), std::pair("da", false)}) {
         sim::SimStationConfig config;

@@ -50,14 +50,11 @@ QString textOf(QWidget* window, const QString& what)
 QStringList clipped(QWidget* window)
 {
     window->show();
-    QStringList found;
-    if (window->width() < TitleBarWidth(window->windowTitle()))
-        found << window->windowTitle();
+    QStringList found(window->width() < TitleBarWidth(window->windowTitle()) ? 1 : 0, window->windowTitle());
     for (QLabel* label : window->findChildren<QLabel*>())
-        if (label->isVisible() && !label->wordWrap() && !label->text().contains('\n')
+        if (label->isVisible() && !label->text().contains('\n')
             && label->contentsRect().width() < label->fontMetrics().horizontalAdvance(label->text()))
             found << label->text();
-    window->hide();
     return found;
 }
 
@@ -125,8 +122,7 @@ TEST(WindowTexts, EveryWindowShowsItsOwnTexts)
             << row.window->objectName().toStdString() << " " << row.what;
 
     QInputDialog newRecord;
-    newRecord.setWindowTitle(QStringLiteral("Neuer Datensatz"));
-    FitTitle(&newRecord);
+    newRecord.setWindowTitle(QStringLiteral("Neuer Datensatz")), FitTitle(&newRecord);
     for (QWidget* w : std::initializer_list<QWidget*>{main, opt, rig.win.helpWin(), &progress, loco, mag, rm, &format, &speed,
                                                       &functionSymbols, &accessorySymbols, &rig.windows.fsDatenFrm(), &newRecord})
         EXPECT_EQ(clipped(w), QStringList()) << w->objectName().toStdString() << " cut short";
