@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <tuple>
 #include <gtest/gtest.h>
 
 using namespace kx2;
