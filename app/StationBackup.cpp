@@ -296,8 +296,10 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
     QStringList counts;
     std::vector<BackupFile> files;
     for (const StationDatabase& db : all) {
-        counts << QStringLiteral("%1=%2").arg(db.word).arg(db.count(ctx));
-        head += counts.last().toUtf8() + "\n";
+        const int count = db.count(ctx);
+        // The manifest keeps its short keys for the restore; the person reads the German names.
+        counts << QStringLiteral("%1 %2").arg(QString::fromUtf8(db.what)).arg(count);
+        head += QStringLiteral("%1=%2\n").arg(db.word).arg(count).toUtf8();
         files.push_back({QString::fromUtf8(db.fileName), db.file(ctx).data()});
     }
     if (const QString error = WriteBackupFolder(target, files, head); !error.isEmpty())

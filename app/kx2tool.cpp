@@ -91,8 +91,12 @@ int main(int argc, char** argv)
         QStringLiteral("trace"),
         QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
         QStringLiteral("datei"));
+    const QCommandLineOption emptyOption(
+        QStringLiteral("leer"),
+        QStringLiteral("Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage)."));
     parser.addOption(traceOption);
     parser.addOption(simulatorOption);
+    parser.addOption(emptyOption);
     parser.addOption(folderOption);
 #if KX2_SCREENSHOT_TOUR
     // For the documentation: photographs every window on the built-in command station, in a
@@ -110,7 +114,7 @@ int main(int argc, char** argv)
     QTemporaryDir tourFolder;
     if (tour) {
         if (!tourFolder.isValid() || !copyKonf(programFolder, tourFolder.path())) {
-            std::fprintf(stderr, "kx2tool: konf/ not found under %s\n", qPrintable(programFolder));
+            std::fprintf(stderr, "kx2tool: konf/ nicht gefunden unter %s\n", qPrintable(programFolder));
             return 1;
         }
         programFolder = tourFolder.path();
@@ -162,6 +166,10 @@ int main(int argc, char** argv)
     windows.rememberIn(*places);
 
     const kx2::SettingsFile::ReadStatus status = win.Load();
+    // A first start on the simulated station finds a sample layout to read and edit; its
+    // state file keeps it (and every change) from then on.
+    if (parser.isSet(simulatorOption) && !parser.isSet(emptyOption) && !tour)
+        port.station().seedSampleLayoutWhenNew();
     if ((parser.isSet(simulatorOption) && status == kx2::SettingsFile::ReadStatus::Missing) || tour) {
         settings.ComPortNumber = kx2::SimulatorPort;
         settings.ComPortIsText = true;
@@ -182,5 +190,11 @@ int main(int argc, char** argv)
     }
 #endif
     win.show();
+    // Blank symbols or an empty help say nothing of why; one word at start names the folder.
+    const QString missing = kx2::MissingProgramFilesText(programFolder);
+    if (!missing.isEmpty())
+        QTimer::singleShot(0, &win, [&dialogs, missing] {
+            dialogs.messageBox(missing, kx2::MsgButtons::Ok, kx2::MsgIcon::Exclamation, QStringLiteral("Hinweis"));
+        });
     return app.exec();
 }

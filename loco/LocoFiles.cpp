@@ -48,7 +48,7 @@ std::optional<int> askChangedAddress(UserDialogs& dialogs, int current)
             return std::nullopt;
         if (const std::optional<int> a = ParseLocoAddress(*answer))
             return a;
-        dialogs.messageBox(QStringLiteral("          Lokadresse ungültig!") + QStringLiteral("Bitte eine andere Lokadresse eingeben."),
+        dialogs.messageBox(QStringLiteral("          Lokadresse ungültig!\n") + QStringLiteral("Bitte eine andere Lokadresse eingeben."),
                            MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Achtung!"));
     }
 }

@@ -87,12 +87,12 @@ NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vect
 
 QString InvalidAddressText()
 {
-    return QStringLiteral("          Lokadresse ungültig!") + QStringLiteral("Bitte eine andere Lokadresse eingeben.");
+    return QStringLiteral("          Lokadresse ungültig!\n") + QStringLiteral("Bitte eine andere Lokadresse eingeben.");
 }
 
 QString DuplicateAddressText()
 {
-    return QStringLiteral("       Lokadresse schon vorhanden!") + QStringLiteral("Bitte eine andere Lokadresse eingeben.");
+    return QStringLiteral("       Lokadresse schon vorhanden!\n") + QStringLiteral("Bitte eine andere Lokadresse eingeben.");
 }
 
 QString TableFullText()

@@ -67,8 +67,8 @@ NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vect
                            int& address);
 
 // The editor's fixed texts.
-QString InvalidAddressText();   // "          Lokadresse ungültig!Bitte eine andere Lokadresse eingeben."
-QString DuplicateAddressText(); // "       Lokadresse schon vorhanden!Bitte eine andere Lokadresse eingeben."
+QString InvalidAddressText();   // "          Lokadresse ungültig!", a line break, "Bitte eine andere Lokadresse eingeben."
+QString DuplicateAddressText(); // "       Lokadresse schon vorhanden!", a line break, "Bitte eine ..."
 QString TableFullText();        // two lines separated by a carriage return
 QString SymbolRangeQuestion(int first, int last);
 

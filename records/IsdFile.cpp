@@ -10,6 +10,11 @@
 
 namespace kx2 {
 
+QString IsdWrongFormatDetail(const QString& expected, const QString& found)
+{
+    return QStringLiteral("Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, found);
+}
+
 QString IsdFileLine(const QString& path)
 {
     return QStringLiteral("Datei: ") + QDir::toNativeSeparators(path);
@@ -21,7 +26,9 @@ void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail, c
     case IsdError::None:
         return;
     case IsdError::WrongHeader:
-        dialogs.messageBox(IsdWrongFormatText(), MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+        // A second line says which kind of file was wanted and which one was chosen.
+        dialogs.messageBox(detail.isEmpty() ? IsdWrongFormatText() : IsdWrongFormatText() + QChar(13) + detail,
+                           MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
         return;
     case IsdError::Open:
     case IsdError::Read:
@@ -159,7 +166,7 @@ IsdError IsdReader::open(const QString& path, const QString& expectedHeader)
         return m_error;
     if (m_header != expectedHeader) {
         m_error = IsdError::WrongHeader;
-        m_detail = QStringLiteral("Zeile 1: \"%1\" statt \"%2\"").arg(m_header, expectedHeader);
+        m_detail = IsdWrongFormatDetail(expectedHeader, m_header);
     }
     return m_error;
 }

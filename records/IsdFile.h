@@ -33,7 +33,9 @@ enum class IsdError {
     Read,        // too few values, or a value that is not what its place needs
 };
 
-// "Falsches Fileformat" for a wrong header, "Fehler beim Öffnen des Files" for the others
+// The second line under "Falsches Fileformat": the file type wanted and the one line 1 holds.
+QString IsdWrongFormatDetail(const QString& expected, const QString& found);
+// "Falsches Fileformat" (and `detail` on a second line) for a wrong header, "Fehler beim Öffnen des Files" for the others
 // (with `detail`, the reader's where and why, and the file, each on a line of its own); nothing
 // for IsdError::None.
 void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString(),

@@ -1,4 +1,5 @@
 #include "records/TransferSession.h"
+#include "records/TransferDone.h"
 
 #include "records/DatabaseContext.h"
 #include "dbproto/DbProtocol.h"
@@ -227,6 +228,10 @@ void TransferSession::finish()
     if (m_direction == Direction::Send)
         m_ctx.iface.ClosePort();
     stepText(QStringLiteral(" fertig!"));
+    const QString verb = m_direction == Direction::Read ? QStringLiteral("gelesen")
+                         : m_readBack                   ? QStringLiteral("gesendet und geprüft")
+                                                        : QStringLiteral("gesendet");
+    m_ctx.mainControls.ShowTransferDone(TransferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
     if (m_direction == Direction::Read)
         m_ctx.mainControls.EnableMainControls();
     m_ctx.link.Pause(0.5);

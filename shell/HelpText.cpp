@@ -32,6 +32,20 @@ QStringList HelpLines(const QByteArray& bytes)
     return lines;
 }
 
+QStringList NameProgramInHelp(QStringList lines, const QString& programName)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!lines[i].contains(HelpProgramPlaceholder))
+            continue;
+        lines[i].replace(HelpProgramPlaceholder, programName);
+        const bool underlined = i + 1 < lines.size() && !lines[i + 1].isEmpty()
+            && lines[i + 1].count(QLatin1Char('=')) == lines[i + 1].size();
+        if (underlined)
+            lines[i + 1] = QString(lines[i].size(), QLatin1Char('='));
+    }
+    return lines;
+}
+
 QStringList ReadHelpFile(const QString& programFolder)
 {
     const QString path = findInProgramFolder(programFolder, HelpFileName);

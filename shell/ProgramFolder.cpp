@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace kx2 {
 
@@ -59,6 +60,25 @@ QString findInProgramFolder(const QString& base, const QString& relative)
         current = found;
     }
     return current;
+}
+
+QString MissingProgramFilesText(const QString& programFolder)
+{
+    const struct {
+        const char* path;
+        const char* what;
+    } expected[] = {{"Konf/Fkt_Symbole", "Funktionssymbole"},
+                    {"Konf/Mag_Symbole", "Magnetartikel- und Rückmeldersymbole"},
+                    {"konf/hilfe.txt", "Hilfetext"}};
+    QStringList missing;
+    for (const auto& e : expected)
+        if (findInProgramFolder(programFolder, QString::fromUtf8(e.path)).isEmpty())
+            missing << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.path), QString::fromUtf8(e.what));
+    if (missing.isEmpty())
+        return QString();
+    const QChar cr(13);
+    return QStringLiteral("Nicht gefunden:") + cr + missing.join(cr) + cr
+        + QStringLiteral("Gesucht im Ordner: ") + QDir::toNativeSeparators(QDir(programFolder).absolutePath());
 }
 
 } // namespace kx2

@@ -18,4 +18,9 @@ QString DataFolderPath();
 // path tries to leave `base` ("..").
 QString findInProgramFolder(const QString& base, const QString& relative);
 
+// What the program brings along under its folder and a start looks for: the function and the
+// accessory symbol pictures and the help text. "" when all are there, else the message a start
+// shows once: what is missing, each on a line, and the folder it looked in.
+QString MissingProgramFilesText(const QString& programFolder);
+
 } // namespace kx2

@@ -119,6 +119,8 @@ public:
     virtual ~MainControls() = default;
     virtual void EnableMainControls() = 0;
     virtual void DisableMainControls() = 0;
+    // What the last successful transfer did, kept in sight until the next one.
+    virtual void ShowTransferDone(const QString& text) { (void)text; }
 };
 
 // The main window's controls for the drivers, which get them with the platform before the main
@@ -134,6 +136,11 @@ public:
     {
         if (target)
             target->DisableMainControls();
+    }
+    void ShowTransferDone(const QString& text) override
+    {
+        if (target)
+            target->ShowTransferDone(text);
     }
     MainControls* target = nullptr;
 };

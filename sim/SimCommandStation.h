@@ -118,6 +118,17 @@ public:
     void seedRoutes(int count);
     static constexpr int RouteNameAreaBase = 6912;
 
+    // The sample layout of a first start, so that the first read shows something to try:
+    // locomotives with names, data formats and function symbols, accessories and feedback
+    // contacts with names and symbols, and routes among which route 3 holds every command kind.
+    static constexpr int SampleLocomotives = 20;
+    static constexpr int SampleRangeRecords = 32;
+    static constexpr int SampleRoutes = 6;
+    // Seeds the sample layout when the memory came from no state file (config().statePath
+    // names none that exists yet); true when it did. Seeding saves the state, so a later start
+    // on the same file keeps what it holds then.
+    bool seedSampleLayoutWhenNew();
+
     bool loadState(const QString& path, QString* error = nullptr);
     bool saveState(const QString& path, QString* error = nullptr) const;
     // Saves to config().statePath when one is set.
@@ -133,6 +144,7 @@ public:
     void busReceive(const QByteArray& bytes) override;
 
 private:
+    bool m_sampleSeeded = false;
     enum class Access { Closed, Starting, Open };
     struct WorkBuffer {
         bool loaded = false;

@@ -302,6 +302,18 @@ void SimCommandStation::seedRangeRecords(int areaBase, int count, int marker, co
     }
 }
 
+bool SimCommandStation::seedSampleLayoutWhenNew()
+{
+    if (m_config.statePath.isEmpty() || m_sampleSeeded || QFile::exists(m_config.statePath))
+        return false;
+    seedLocomotives(SampleLocomotives);
+    seedAccessories(SampleRangeRecords);
+    seedFeedback(SampleRangeRecords);
+    seedRoutes(SampleRoutes);
+    m_sampleSeeded = true;
+    return true;
+}
+
 void SimCommandStation::seedAccessories(int count)
 {
     count = std::clamp(count, 0, 2048);

@@ -54,7 +54,7 @@ public:
     {
         const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
         if (!window || !window->isVisible()) {
-            std::fprintf(stderr, "%s: window not shown\n", qPrintable(name));
+            std::fprintf(stderr, "%s: Fenster nicht angezeigt\n", qPrintable(name));
             ++failures;
             return;
         }
@@ -68,7 +68,7 @@ public:
     {
         const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
         if (!front || !front->isVisible() || !back || !back->isVisible() || !back->screen()) {
-            std::fprintf(stderr, "%s: window not shown\n", qPrintable(name));
+            std::fprintf(stderr, "%s: Fenster nicht angezeigt\n", qPrintable(name));
             ++failures;
             return;
         }
@@ -84,7 +84,7 @@ private:
     void save(const QPixmap& picture, const QString& path)
     {
         if (picture.isNull() || !picture.save(path)) {
-            std::fprintf(stderr, "%s: not saved\n", qPrintable(path));
+            std::fprintf(stderr, "%s: nicht gespeichert\n", qPrintable(path));
             ++failures;
             return;
         }

@@ -1,4 +1,5 @@
 #include "loco/gui/LokDatFormatFrm.h"
+#include "shell/gui/TitleFit.h"
 
 #include "loco/LocoTable.h"
 
@@ -24,7 +25,8 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
         auto* option = new QRadioButton(QString::fromLatin1(kLocoFormats[size_t(i)].dialogCaption), m_frame);
         option->setObjectName(QStringLiteral("LokdataFrmOpt_%1").arg(i));
         group->addButton(option, i);
-        frameLayout->addWidget(option);
+        // As wide as its caption: a click beside it is no choice.
+        frameLayout->addWidget(option, 0, Qt::AlignLeft);
         m_options[size_t(i)] = option;
     }
 
@@ -36,7 +38,7 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_frame);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
-    setFixedSize(sizeHint().expandedTo(QSize(180, 0)));
+    setFixedSize(sizeHint().expandedTo(QSize(TitleBarWidth(windowTitle()), 0)));
 }
 
 void LokDatFormatFrm::showFor(int index)

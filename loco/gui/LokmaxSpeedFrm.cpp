@@ -1,4 +1,5 @@
 #include "loco/gui/LokmaxSpeedFrm.h"
+#include "shell/gui/TitleFit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,6 +53,7 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(speed);
     layout->addLayout(buttons);
+    FitTitle(this);
 }
 
 void LokmaxSpeedFrm::showFor(int value)

@@ -11,9 +11,10 @@
 
 namespace kx2 {
 
-HelpWin::HelpWin(const QString& programFolder, QWidget* parent)
+HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& programName)
     : QWidget(parent, Qt::Window)
     , m_programFolder(programFolder)
+    , m_programName(programName)
 {
     setObjectName(QStringLiteral("HelpWin"));
     setWindowTitle(QStringLiteral("Hilfe"));
@@ -41,7 +42,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent)
 void HelpWin::fill()
 {
     m_helpTxt->clear();
-    m_helpTxt->addItems(ReadHelpFile(m_programFolder));
+    m_helpTxt->addItems(NameProgramInHelp(ReadHelpFile(m_programFolder), m_programName));
     m_loaded = true;
 }
 

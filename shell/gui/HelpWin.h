@@ -8,11 +8,12 @@ namespace kx2 {
 
 // The help window: the lines of konf/hilfe.txt in a list. "OK" hides it and a later showing
 // keeps the list; the window's close button unloads it, so the next showing reads the file
-// again.
+// again. The program's name (`programName`, as the main window's caption) fills its place in the text.
 class HelpWin : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWin(const QString& programFolder, QWidget* parent = nullptr);
+    explicit HelpWin(const QString& programFolder, QWidget* parent = nullptr,
+                     const QString& programName = QStringLiteral("TQ7 - Tool"));
 
     QListWidget* helpTxt() const { return m_helpTxt; }
     QPushButton* okButton() const { return m_okButton; }
@@ -26,6 +27,7 @@ private:
     void fill();
 
     QString m_programFolder;
+    QString m_programName;
     QListWidget* m_helpTxt;
     QPushButton* m_okButton;
     bool m_loaded = false;

@@ -131,10 +131,13 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     status->addWidget(m_bdRt);
     status->addStretch(1);
 
+    m_transferDone = makeLabel(QString(), QStringLiteral("TransferDoneTxt"), central);
+
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(grid);
     layout->addSpacing(12);
     layout->addLayout(status);
+    layout->addWidget(m_transferDone);
 
     m_dateiMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_dateiMenu->setObjectName(QStringLiteral("Datei_menu"));
@@ -248,6 +251,16 @@ void MainWin::DisableMainControls()
     setMainControlsEnabled(false);
 }
 
+void MainWin::ShowTransferDone(const QString& text)
+{
+    m_transferDone->setText(text);
+}
+
+QString MainWin::transferDoneText() const
+{
+    return m_transferDone->text();
+}
+
 bool MainWin::WriteSettings()
 {
     m_settingsWritten = true;
@@ -276,7 +289,7 @@ void MainWin::showOptions()
 void MainWin::showHelp()
 {
     if (!m_helpWin)
-        m_helpWin = new HelpWin(m_programFolder, this);
+        m_helpWin = new HelpWin(m_programFolder, this, MakeProgramInfo(m_brandCode, 0, 0, 0).title);
     m_helpWin->show();
     m_helpWin->raise();
     m_helpWin->activateWindow();

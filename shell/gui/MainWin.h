@@ -35,6 +35,9 @@ public:
     void ShowSettings();
     void EnableMainControls() override;
     void DisableMainControls() override;
+    void ShowTransferDone(const QString& text) override;
+    // The status line under the port: what the last successful transfer did ("" before one).
+    QString transferDoneText() const;
     // Saves the settings; tells the user when they went to the configuration folder or could
     // not be saved at all. Does not end the program. True when they were saved.
     bool WriteSettings();
@@ -105,6 +108,7 @@ private:
     bool m_routesAvailable = false;
     QLabel* m_comPortNr;
     QLabel* m_bdRt;
+    QLabel* m_transferDone;
     QMenu* m_dateiMenu;
 
     QPointer<OptWin> m_optWin;

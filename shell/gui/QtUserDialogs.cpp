@@ -1,4 +1,5 @@
 #include "shell/gui/QtUserDialogs.h"
+#include "shell/gui/TitleFit.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -82,6 +83,7 @@ MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, Msg
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(titleFor(title));
+    FitTitle(&box);
     // Plain text: blanks that lay out a box stay, and nothing in a name is taken as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQtLineBreaks(text));
@@ -139,6 +141,7 @@ std::optional<QString> QtUserDialogs::inputBox(const QString& prompt, const QStr
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    FitTitle(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -96,10 +96,10 @@ TEST_F(IsdFile, ReaderTakesWholeNumbersWithAnyLineEndAndNothingElse)
 TEST_F(IsdFile, TheHeaderMustBeExactlyTheFileType)
 {
     const std::tuple<QByteArray, IsdError, QString> rows[] = {
-        {"\"kx2-lokdaten Version 1.0\"\r\n", IsdError::WrongHeader, "Zeile 1: "},
-        {"\"KX2-Lokdaten Version 1.0 \"\r\n", IsdError::WrongHeader, "Zeile 1: "},
-        {"\"KX2-Lokdatensatz Version 1.0\"\r\n", IsdError::WrongHeader, "Zeile 1: "},
-        {"\r\n1\r\n", IsdError::WrongHeader, "Zeile 1: "},
+        {"\"kx2-lokdaten Version 1.0\"\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"kx2-lokdaten Version 1.0\""},
+        {"\"KX2-Lokdaten Version 1.0 \"\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdaten Version 1.0 \""},
+        {"\"KX2-Lokdatensatz Version 1.0\"\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdatensatz Version 1.0\""},
+        {"\r\n1\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"\""},
         {"KX2-Lokdaten Version 1.0\r\n", IsdError::None, ""},
         {"", IsdError::Open, "die Datei ist leer"},
         {"\xEF\xBB\xBF\"KX2-Lokdaten Version 1.0\"\r\n", IsdError::Open, "Die Datei beginnt mit einer UTF-8-Kennung (BOM)"},

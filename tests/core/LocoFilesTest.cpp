@@ -180,7 +180,7 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
         for (int c = LocoTable::NameFirst; c <= LocoTable::NameLast; ++c)
             t.set(1, c, 'A');
     };
-    const QString wrong = "Falsches Fileformat";
+    const QString wrong = QStringLiteral("Falsches Fileformat") + QChar(13) + "Erwartet: \"";
     const QString broken = QStringLiteral("Fehler beim Öffnen des Files") + QChar(13);
     const struct {
         const char* what;
@@ -188,8 +188,10 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
         bool record;
         QString message;
     } cases[] = {
-        {"a single-record file as the table", LocoRecordFile(other, 0).data(), false, wrong},
-        {"the table file as a single record", good.join('\n') + '\n', true, wrong},
+        {"a single-record file as the table", LocoRecordFile(other, 0).data(), false,
+         wrong + "KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdatensatz Version 1.0\""},
+        {"the table file as a single record", good.join('\n') + '\n', true,
+         wrong + "KX2-Lokdatensatz Version 1.0\", gefunden: \"KX2-Lokdaten Version 1.0\""},
         {"no file", {}, false, broken.left(28)},
         {"no file", {}, true, broken.left(28)},
         {"three rows and a half", good.mid(0, 5 + 3 * 84 + 40).join('\n') + '\n', false, broken + "Datei endet nach Zeile 297"},
@@ -336,7 +338,7 @@ TEST_F(LocoFiles, ARecordWhoseAddressIsTakenGetsAnotherOrIsNotInserted)
                 shown += 'N';
                 EXPECT_EQ(std::tuple(call.title, call.buttons, call.icon),
                           std::tuple(QString("Lokadresse des Datensatzes schon vorhanden!"), MsgButtons::Ok, MsgIcon::None));
-            } else if (call.text == "          Lokadresse ungültig!Bitte eine andere Lokadresse eingeben.") {
+            } else if (call.text == "          Lokadresse ungültig!\nBitte eine andere Lokadresse eingeben.") {
                 shown += 'U';
                 EXPECT_EQ(std::pair(call.title, call.icon), std::pair(QString("Achtung!"), MsgIcon::Critical));
             }

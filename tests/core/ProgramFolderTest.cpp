@@ -61,3 +61,28 @@ TEST(HelpText, OneEntryPerLineInFileOrder)
     put(dir.filePath(QStringLiteral("KONF/Hilfe.TXT")), "eins\r\nzwei\r\n");
     EXPECT_EQ(ReadHelpFile(dir.path()), (QStringList{"eins", "zwei"}));
 }
+
+// Each line: help lines, the program's name, the lines shown.
+TEST(HelpText, NamesTheProgramAsItsWindowsDo)
+{
+    const std::tuple<QStringList, QString, QStringList> rows[] = {
+        {{"%PROGRAMM%: Hilfe", "="}, "Kordavinex II - Tool", {"Kordavinex II - Tool: Hilfe", QString(27, '=')}},
+        {{"%PROGRAMM%", "", "=="}, "X", {"X", "", "=="}}, {{"ohne Namen", "==="}, "X", {"ohne Namen", "==="}}};
+    for (const auto& [lines, name, shown] : rows)
+        EXPECT_EQ(NameProgramInHelp(lines, name), shown) << name.toStdString();
+}
+
+// Each line: the files under the program folder, and what the start's message says is missing.
+TEST(ProgramFolder, StartSaysOnceWhatItMissesAndWhereItLooked)
+{
+    const std::pair<QStringList, QString> rows[] = {
+        {{"konf/FKT_SYMBOLE/S1.bmp", "konf/Mag_Symbole/S1.bmp", "konf/hilfe.txt"}, ""},
+        {{"konf/fkt_symbole/s1.bmp"}, "Konf/Mag_Symbole (Magnetartikel- und Rückmeldersymbole)\rkonf/hilfe.txt (Hilfetext)"}};
+    for (const auto& [files, missing] : rows) {
+        QTemporaryDir dir;
+        for (const QString& f : files)
+            put(dir.filePath(f), "x");
+        EXPECT_EQ(MissingProgramFilesText(dir.path()),
+                  missing.isEmpty() ? QString() : "Nicht gefunden:\r" + missing + "\rGesucht im Ordner: " + QDir::toNativeSeparators(dir.path()));
+    }
+}

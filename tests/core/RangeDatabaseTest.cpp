@@ -191,7 +191,7 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
         const char* detail; // how the reader's where and why starts
         bool feedback = false;
     } bad[] = {
-        {"a feedback file", {}, IsdError::WrongHeader, "Zeile 1: "},
+        {"a feedback file", {}, IsdError::WrongHeader, "Erwartet: \"KX2-Magnetartikeldaten Version 1.0\", gefunden: \"KX2-Rückmelderdaten"},
         {"a file that ends early", cut, IsdError::Read, "Datei endet nach Zeile "},
         {"addresses beyond 2048", withRange("\r\n2040\r\n2055\r\n"), IsdError::Read, "Zeile 7: Adressbereich 2040 bis 2055"},
         {"a first address of 0", withRange("\r\n0\r\n16\r\n"), IsdError::Read, "Zeile 6: Adressbereich 0 bis 16"},

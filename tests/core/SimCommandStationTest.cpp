@@ -242,6 +242,23 @@ TEST(PreciseClock, CallsRunInOrderAndNeverEarly)
         EXPECT_GE(l, 0.0);
 }
 
+// Each pair: the state file ("" none, "neu" not there yet, "da" saved) and whether a first call seeds.
+TEST(SimStationState, SampleLayoutOnlyOnTheFirstStartOfANewStateFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(DbRig().station().saveState(dir.filePath("da")));
+    const int lastLoco = sim::SimCommandStation::LocoAreaBase + sim::SimCommandStation::SampleLocomotives - 1;
+    for (const auto& [path, seeds] : {std::pair("", false), std::pair("neu", true), std::pair("da", false)}) {
+        sim::SimStationConfig config;
+        config.statePath = *path ? dir.filePath(path) : QString();
+        DbRig rig;
+        auto& cs = rig.station(config);
+        const bool first = cs.seedSampleLayoutWhenNew();
+        EXPECT_EQ(std::pair(first, cs.seedSampleLayoutWhenNew()), std::pair(seeds, false)) << path;
+        EXPECT_EQ(DbRig().station(config).area(Flash::Data, lastLoco).at(0) == 20, seeds) << path << ": kept in its file";
+    }
+}
+
 // The port text chooses between the simulated command station and the real port; the port's
 // properties set before the choice go with it, and the station keeps its memory in its state file
 // beside the settings from one run to the next.

@@ -4,6 +4,7 @@
 #include "accessory/AccessoryTable.h"
 #include "records/NameLines.h"
 #include "records/ProgressMeter.h"
+#include "records/TransferDone.h"
 #include "link/ResultText.h"
 #include "routes/RouteCommand.h"
 #include "support/SimRig.h"
@@ -397,4 +398,17 @@ TEST(TransferBar, ALocoReadAndSendRiseFromTheStartToAHundredAndNeverFall)
         EXPECT_LT(*std::upper_bound(p.begin(), p.end(), 0), 10) << "rises from the start";
         EXPECT_EQ(p.back(), 100);
     }
+}
+
+// Each line: the meter's tally and the main window's line after the transfer, at 14:03.
+TEST(TransferDone, SaysWhatWasDoneAndWhen)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"12 von 12 Datensätzen gesendet und geprüft", "12 Datensätze gesendet und geprüft, 14:03"},
+        {"500 von 500 Datensätzen und 5 von 5 Datenformaten gelesen", "500 Datensätze und 5 Datenformate gelesen, 14:03"},
+        {"80 von 80 Fahrstraßen und 7 von 7 Fahrstraßeneinträgen gesendet", "80 Fahrstraßen und 7 Fahrstraßeneinträge gesendet, 14:03"},
+        {"112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben", "112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben, 14:03"},
+        {"", "Übertragung fertig, 14:03"}};
+    for (const auto& [tally, shown] : rows)
+        EXPECT_EQ(TransferDoneText(QString::fromUtf8(tally), QTime(14, 3, 59)), QString::fromUtf8(shown)) << tally;
 }

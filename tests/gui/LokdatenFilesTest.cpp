@@ -46,7 +46,8 @@ TEST(LokdatenFiles, OnlyATakenFileRebuildsTheGrid)
     rig.files.chooseNext(rig.path("satz.ISD"));
     rig.menu("LadenMenu");
     ASSERT_EQ(rig.dialogs.messageCount(), 1);
-    EXPECT_EQ(rig.dialogs.last().text, QStringLiteral("Falsches Fileformat"));
+    EXPECT_EQ(rig.dialogs.last().text, QStringLiteral("Falsches Fileformat") + QChar(13)
+                                           + "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdatensatz Version 1.0\"");
     EXPECT_EQ(rig.frm.rebuildCount(), builds);
     EXPECT_FALSE(rig.frm.Busy());
     rig.click(2, 2);

@@ -211,8 +211,8 @@ TEST(LokdatenNewLoco, TheAddressIsAskedUntilItIsValidAndFreeOrCancelled)
                 continue;
             }
             EXPECT_EQ(std::tuple(call.title, call.icon, call.buttons), std::tuple(QString("Achtung!"), MsgIcon::Critical, MsgButtons::Ok));
-            messages += call.text == "          Lokadresse ungültig!Bitte eine andere Lokadresse eingeben." ? 'U'
-                        : call.text == "       Lokadresse schon vorhanden!Bitte eine andere Lokadresse eingeben." ? 'V' : '?';
+            messages += call.text == "          Lokadresse ungültig!\nBitte eine andere Lokadresse eingeben." ? 'U'
+                        : call.text == "       Lokadresse schon vorhanden!\nBitte eine andere Lokadresse eingeben." ? 'V' : '?';
         }
         EXPECT_EQ(messages, c.messages);
         EXPECT_EQ(cells.join(','), c.slot < 0 ? "0,10000,38" : "");

@@ -1,5 +1,6 @@
 // The fixed texts of the windows, one table checked once against the real windows: captions,
-// buttons, boxes, labels, menus and grid headers, quoted exactly as the program shows them.
+// buttons, boxes, labels, menus and grid headers, quoted exactly as the program shows them, and
+// none of the captions and labels cut short at the window's default size.
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
@@ -12,9 +13,12 @@
 #include "shell/gui/HelpWin.h"
 #include "shell/gui/OptWin.h"
 #include "shell/gui/PictureCache.h"
+#include "shell/gui/TitleFit.h"
+#include "routes/gui/FSDatenFrm.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 
@@ -40,6 +44,18 @@ QString textOf(QWidget* window, const QString& what)
     if (auto* frame = qobject_cast<QGroupBox*>(o))
         return frame->title();
     return o->property("text").toString().remove('&');
+}
+
+// What does not fit at the default size: the caption in the title bar, a one-line label.
+QStringList clipped(QWidget* window)
+{
+    window->show();
+    QStringList found(window->width() < TitleBarWidth(window->windowTitle()) ? 1 : 0, window->windowTitle());
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().contains('\n')
+            && label->contentsRect().width() < label->fontMetrics().horizontalAdvance(label->text()))
+            found << label->text();
+    return found;
 }
 
 } // namespace
@@ -104,4 +120,10 @@ TEST(WindowTexts, EveryWindowShowsItsOwnTexts)
     for (const auto& row : rows)
         EXPECT_EQ(textOf(row.window, QString::fromLatin1(row.what)), QString::fromUtf8(row.text))
             << row.window->objectName().toStdString() << " " << row.what;
+
+    QInputDialog newRecord;
+    newRecord.setWindowTitle(QStringLiteral("Neuer Datensatz")), FitTitle(&newRecord);
+    for (QWidget* w : std::initializer_list<QWidget*>{main, opt, rig.win.helpWin(), &progress, loco, mag, rm, &format, &speed,
+                                                      &functionSymbols, &accessorySymbols, &rig.windows.fsDatenFrm(), &newRecord})
+        EXPECT_EQ(clipped(w), QStringList()) << w->objectName().toStdString() << " cut short";
 }
