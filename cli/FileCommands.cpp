@@ -30,23 +30,41 @@ int loadError(const QString& path, const IsdLoadResult& r)
     return 1;
 }
 
+// Loads the table file `path` into the program's tables for a view of it (`what`: "CSV", "PDF").
+// The database it holds, or none with `exitCode` set after the error is told.
+const StationDatabase* loadTableFile(const QString& path, const char* what, CliContext& cli, int& exitCode)
+{
+    exitCode = 1;
+    IsdReader probe;
+    if (probe.open(path) != IsdError::None) {
+        loadError(path, {probe.error(), probe.errorDetail()});
+        return nullptr;
+    }
+    const StationDatabase* db = StationDatabaseOfHeader(probe.header());
+    if (!db) {
+        QTextStream(stderr) << "Keine Tabellendatei, kein " << what << ": " << path << "\n";
+        return nullptr;
+    }
+    if (!configureForFiles(cli)) {
+        exitCode = 2;
+        return nullptr;
+    }
+    if (const IsdLoadResult r = db->load(cli.ctx(), path); !r.ok()) {
+        loadError(path, r);
+        return nullptr;
+    }
+    return db;
+}
+
 } // namespace
 
 int showCsv(const QString& path)
 {
-    IsdReader probe;
-    if (probe.open(path) != IsdError::None)
-        return loadError(path, {probe.error(), probe.errorDetail()});
-    const StationDatabase* db = StationDatabaseOfHeader(probe.header());
-    if (!db) {
-        QTextStream(stderr) << "Keine Tabellendatei, kein CSV: " << path << "\n";
-        return 1;
-    }
     CliContext cli;
-    if (!configureForFiles(cli))
-        return 2;
-    if (const IsdLoadResult r = db->load(cli.ctx(), path); !r.ok())
-        return loadError(path, r);
+    int exitCode = 0;
+    const StationDatabase* db = loadTableFile(path, "CSV", cli, exitCode);
+    if (!db)
+        return exitCode;
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     out.write(WriteCsv(db->csv(cli.ctx())));
@@ -55,19 +73,11 @@ int showCsv(const QString& path)
 
 int showPdf(const QString& path, const QString& pdfPath)
 {
-    IsdReader probe;
-    if (probe.open(path) != IsdError::None)
-        return loadError(path, {probe.error(), probe.errorDetail()});
-    const StationDatabase* db = StationDatabaseOfHeader(probe.header());
-    if (!db) {
-        QTextStream(stderr) << "Keine Tabellendatei, kein PDF: " << path << "\n";
-        return 1;
-    }
     CliContext cli;
-    if (!configureForFiles(cli))
-        return 2;
-    if (const IsdLoadResult r = db->load(cli.ctx(), path); !r.ok())
-        return loadError(path, r);
+    int exitCode = 0;
+    const StationDatabase* db = loadTableFile(path, "PDF", cli, exitCode);
+    if (!db)
+        return exitCode;
     int pages = 0;
     const PrintTable table =
         PrintTableOfCsv(db->csv(cli.ctx()), QString::fromUtf8(db->what), cli.ctx().storedSerial.numberText());
