@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QCoreApplication>
 
 namespace kx2::cli {
 
@@ -24,23 +25,23 @@ QString defaultSimState()
 void CliContext::addPortOptions(QCommandLineParser& parser)
 {
     parser.addOption({QStringLiteral("port"),
-                      QStringLiteral("Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, "
+                      QCoreApplication::translate("CliContext", "Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, "
                                      "tcp:RECHNER[:PORT] für LocoNet über TCP (LbServer, Port-Vorgabe 1234) "
                                      "oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei."),
                       QStringLiteral("port")});
     parser.addOption({QStringLiteral("interface"),
-                      QStringLiteral("Schnittstelle: usb (LocoNet-USB-Interface, Vorgabe), loconet (serielles "
+                      QCoreApplication::translate("CliContext", "Schnittstelle: usb (LocoNet-USB-Interface, Vorgabe), loconet (serielles "
                                      "LocoNet-Interface an COM1/COM2) oder station (serieller Port der Zentrale)."),
-                      QStringLiteral("art")});
+                      QCoreApplication::translate("CliContext", "art")});
     parser.addOption({QStringLiteral("baud"),
-                      QStringLiteral("Baudrate: 9600, 16666, 19200 oder 115200. Vorgabe: Einstellungsdatei."),
-                      QStringLiteral("rate")});
+                      QCoreApplication::translate("CliContext", "Baudrate: 9600, 16666, 19200 oder 115200. Vorgabe: Einstellungsdatei."),
+                      QCoreApplication::translate("CliContext", "rate")});
     parser.addOption({QStringLiteral("trace"),
-                      QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
-                      QStringLiteral("datei")});
+                      QCoreApplication::translate("CliContext", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+                      QCoreApplication::translate("CliContext", "datei")});
     parser.addOption({QStringLiteral("sim-state"),
-                      QStringLiteral("Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm."),
-                      QStringLiteral("datei")});
+                      QCoreApplication::translate("CliContext", "Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm."),
+                      QCoreApplication::translate("CliContext", "datei")});
 }
 
 CliContext::CliContext()
@@ -53,7 +54,7 @@ CliContext::~CliContext()
     RouteQtMessagesTo(nullptr);
     // A line that changes bits is worth knowing about even when every transfer went through.
     if (m_ctx && m_ctx->link.garbledMessages() > 0)
-        QTextStream(stderr) << m_ctx->link.garbledMessages() << " Nachrichten mit falscher Prüfsumme verworfen\n";
+        QTextStream(stderr) << m_ctx->link.garbledMessages() << QCoreApplication::translate("CliContext", " Nachrichten mit falscher Prüfsumme verworfen\n");
 }
 
 bool CliContext::configure(const QCommandLineParser& parser)
@@ -83,7 +84,7 @@ bool CliContext::configure(const QCommandLineParser& parser)
         const std::optional<long long> baud = WholeNumber(parser.value(QStringLiteral("baud")));
         if (!baud || (*baud != 9600 && *baud != 16666 && *baud != 19200 && *baud != 115200)) {
             err << badOptionValue(QStringLiteral("baud"), parser.value(QStringLiteral("baud")),
-                                  QStringLiteral("9600, 16666, 19200 oder 115200"))
+                                  QCoreApplication::translate("CliContext", "9600, 16666, 19200 oder 115200"))
                 << "\n";
             return false;
         }
@@ -100,13 +101,13 @@ bool CliContext::configure(const QCommandLineParser& parser)
         s.UseLocoNetInterface = false;
         s.UseUsbInterface = false;
     } else {
-        err << "Unbekannte Schnittstelle: " << kind << " (usb, loconet oder station)\n";
+        err << QCoreApplication::translate("CliContext", "Unbekannte Schnittstelle: ") << kind << QCoreApplication::translate("CliContext", " (usb, loconet oder station)\n");
         return false;
     }
     if (parser.isSet(QStringLiteral("trace"))) {
         m_trace.setFileName(parser.value(QStringLiteral("trace")));
         if (!m_trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            err << "Trace-Datei kann nicht geöffnet werden: " << m_trace.errorString() << "\n";
+            err << QCoreApplication::translate("CliContext", "Trace-Datei kann nicht geöffnet werden: ") << m_trace.errorString() << "\n";
             return false;
         }
         m_ctx->link.setTrace(&m_trace);

@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <QCoreApplication>
 
 // kx2ctl diff and import-csv: work on files only, no port.
 namespace kx2::cli {
@@ -42,7 +43,7 @@ const StationDatabase* loadTableFile(const QString& path, const char* what, CliC
     }
     const StationDatabase* db = StationDatabaseOfHeader(probe.header());
     if (!db) {
-        QTextStream(stderr) << "Keine Tabellendatei, kein " << what << ": " << path << "\n";
+        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Keine Tabellendatei, kein ") << what << ": " << path << "\n";
         return nullptr;
     }
     if (!configureForFiles(cli)) {
@@ -85,30 +86,29 @@ int showPdf(const QString& path, const QString& pdfPath)
         QTextStream(stderr) << error << "\n";
         return 1;
     }
-    QTextStream(stdout) << pdfPath << ": " << pages << (pages == 1 ? " Seite" : " Seiten") << "\n";
+    QTextStream(stdout) << pdfPath << ": " << pages << (pages == 1 ? QCoreApplication::translate("FileCommands", " Seite") : QCoreApplication::translate("FileCommands", " Seiten")) << "\n";
     return 0;
 }
 
 int runImportCsv(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Übernimmt Namen, Datenformate, Höchstgeschwindigkeiten und Symbole aus einer CSV-Datei (wie show --csv\n"
+    parser.setApplicationDescription(QCoreApplication::translate("FileCommands", "Übernimmt Namen, Datenformate, Höchstgeschwindigkeiten und Symbole aus einer CSV-Datei (wie show --csv\n"
         "und \"Als CSV exportieren...\" sie schreiben) in die Datensätze einer ISD-Datei, Zeile für Zeile nach der\n"
         "Adresse (Fahrstraßen: Nummer), und speichert das Ergebnis. Eine fehlerhafte CSV-Datei ändert nichts."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc, fb oder routes"));
-    parser.addPositionalArgument(QStringLiteral("csv"), QStringLiteral("CSV-Datei"));
-    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("ISD-Datei, in die übernommen wird."),
-                      QStringLiteral("datei")});
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
+    parser.addPositionalArgument(QCoreApplication::translate("FileCommands", "datenbank"), QCoreApplication::translate("FileCommands", "loco, acc, fb oder routes"));
+    parser.addPositionalArgument(QStringLiteral("csv"), QCoreApplication::translate("FileCommands", "CSV-Datei"));
+    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QCoreApplication::translate("FileCommands", "ISD-Datei, in die übernommen wird."),
+                      QCoreApplication::translate("FileCommands", "datei")});
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QCoreApplication::translate("FileCommands", "Zieldatei (ISD)."), QCoreApplication::translate("FileCommands", "datei")});
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("import-csv"),
-                     QStringLiteral("kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd"), exitCode))
+                     QCoreApplication::translate("FileCommands", "kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd"), exitCode))
         return exitCode;
     const QStringList words = parser.positionalArguments();
     const StationDatabase* db = words.size() == 2 ? FindStationDatabase(words[0]) : nullptr;
     if (!db || !parser.isSet(QStringLiteral("input")) || !parser.isSet(QStringLiteral("output"))) {
-        QTextStream(stderr) << "Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd\n";
+        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd\n");
         return 2;
     }
     CliContext cli;
@@ -127,7 +127,7 @@ int runImportCsv(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << taken.changedRecords << " Datensätze geändert, gespeichert in "
+    QTextStream(stdout) << taken.changedRecords << QCoreApplication::translate("FileCommands", " Datensätze geändert, gespeichert in ")
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;
 }
@@ -135,18 +135,17 @@ int runImportCsv(const QStringList& args)
 int runDiff(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die\n"
+    parser.setApplicationDescription(QCoreApplication::translate("FileCommands", "Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die\n"
         "Felder, die sich unterscheiden.\n"
         "Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten)."));
-    parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("erste ISD-Datei"));
-    parser.addPositionalArgument(QStringLiteral("B"), QStringLiteral("zweite ISD-Datei"));
+    parser.addPositionalArgument(QStringLiteral("A"), QCoreApplication::translate("FileCommands", "erste ISD-Datei"));
+    parser.addPositionalArgument(QStringLiteral("B"), QCoreApplication::translate("FileCommands", "zweite ISD-Datei"));
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("diff"), QStringLiteral("kx2ctl diff A.isd B.isd"), exitCode))
         return exitCode;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2) {
-        QTextStream(stderr) << "Zwei Dateien angeben: kx2ctl diff A.isd B.isd\n";
+        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Zwei Dateien angeben: kx2ctl diff A.isd B.isd\n");
         return 2;
     }
     const IsdDiff diff = DiffIsdFiles(files[0], files[1]);
@@ -156,13 +155,13 @@ int runDiff(const QStringList& args)
     }
     QTextStream out(stdout);
     if (diff.differences.isEmpty()) {
-        out << "Gleich.\n";
+        out << QCoreApplication::translate("FileCommands", "Gleich.\n");
         return 0;
     }
     out << "A: " << files[0] << "\nB: " << files[1] << "\n";
     for (const QString& line : diff.differences)
         out << line << "\n";
-    out << diff.differences.size() << " Unterschiede.\n";
+    out << diff.differences.size() << QCoreApplication::translate("FileCommands", " Unterschiede.\n");
     return 1;
 }
 

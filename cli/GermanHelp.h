@@ -3,13 +3,14 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
+#include <QCoreApplication>
 
 namespace kx2::cli {
 
 // The -h/--help option with a German description (Qt's own is English).
 inline void addGermanHelpOption(QCommandLineParser& parser)
 {
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("diese Hilfe")});
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("GermanHelp", "diese Hilfe")});
 }
 
 // Qt's help text with German headings and the subcommand's own usage line.
@@ -17,12 +18,12 @@ inline QString germanHelpText(const QCommandLineParser& parser, const QString& u
 {
     QStringList lines = parser.helpText().split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.first().startsWith(QLatin1String("Usage:")))
-        lines.first() = QStringLiteral("Aufruf: ") + usage;
+        lines.first() = QCoreApplication::translate("GermanHelp", "Aufruf: ") + usage;
     for (QString& line : lines) {
         if (line == QLatin1String("Options:"))
-            line = QStringLiteral("Optionen:");
+            line = QCoreApplication::translate("GermanHelp", "Optionen:");
         else if (line == QLatin1String("Arguments:"))
-            line = QStringLiteral("Argumente:");
+            line = QCoreApplication::translate("GermanHelp", "Argumente:");
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -39,16 +40,16 @@ inline QString germanParseError(const QCommandLineParser& parser)
         QStringList names;
         for (const QString& name : unknown)
             names << dashed(name);
-        return (names.size() == 1 ? QStringLiteral("Unbekannte Option: ") : QStringLiteral("Unbekannte Optionen: "))
+        return (names.size() == 1 ? QCoreApplication::translate("GermanHelp", "Unbekannte Option: ") : QCoreApplication::translate("GermanHelp", "Unbekannte Optionen: "))
                + names.join(QStringLiteral(", "));
     }
     const QString english = parser.errorText();
     static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
     static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
     if (const QRegularExpressionMatch m = missing.match(english); m.hasMatch())
-        return QStringLiteral("Wert fehlt nach ") + m.captured(1);
+        return QCoreApplication::translate("GermanHelp", "Wert fehlt nach ") + m.captured(1);
     if (const QRegularExpressionMatch m = unexpected.match(english); m.hasMatch())
-        return QStringLiteral("Unerwarteter Wert nach ") + m.captured(1);
+        return QCoreApplication::translate("GermanHelp", "Unerwarteter Wert nach ") + m.captured(1);
     return english;
 }
 
@@ -56,13 +57,40 @@ inline QString germanParseError(const QCommandLineParser& parser)
 // Ungültiger Wert für --to: "1e3" (ganze Zahl von 1 bis 2048)
 inline QString badOptionValue(const QString& option, const QString& value, const QString& expected)
 {
-    return QStringLiteral("Ungültiger Wert für --%1: \"%2\" (%3)").arg(option, value, expected);
+    return QCoreApplication::translate("GermanHelp", "Ungültiger Wert für --%1: \"%2\" (%3)").arg(option, value, expected);
 }
 
 // "ganze Zahl von 1 bis 2048"
 inline QString wholeNumberFromTo(long long first, long long last)
 {
-    return QStringLiteral("ganze Zahl von %1 bis %2").arg(first).arg(last);
+    return QCoreApplication::translate("GermanHelp", "ganze Zahl von %1 bis %2").arg(first).arg(last);
+}
+
+// --lang de|en may stand anywhere on kx2ctl's command line, like the port options before the
+// command: it is taken out of `args` before the command reads its words. `value` is "" when it is
+// not given; false with `error` set when its value is missing or neither de nor en.
+inline bool takeLanguageOption(QStringList& args, QString& value, QString& error)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString word = args[i];
+        if (word != QLatin1String("--lang") && !word.startsWith(QLatin1String("--lang=")))
+            continue;
+        args.removeAt(i);
+        if (word.contains(QLatin1Char('=')))
+            value = word.section(QLatin1Char('='), 1);
+        else if (i < args.size())
+            value = args.takeAt(i);
+        else {
+            error = QCoreApplication::translate("GermanHelp", "Wert fehlt nach ") + QStringLiteral("--lang");
+            return false;
+        }
+        if (value != QLatin1String("de") && value != QLatin1String("en")) {
+            error = badOptionValue(QStringLiteral("lang"), value, QCoreApplication::translate("GermanHelp", "de oder en"));
+            return false;
+        }
+        --i;
+    }
+    return true;
 }
 
 // Parses a subcommand's words; false (with exitCode set) on a wrong call or after the help.
@@ -71,7 +99,7 @@ inline bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, con
 {
     addGermanHelpOption(parser);
     if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
-        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name << " --help zeigt die Optionen.\n";
+        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name << QCoreApplication::translate("GermanHelp", " --help zeigt die Optionen.\n");
         exitCode = 2;
         return false;
     }

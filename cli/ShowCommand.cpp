@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <functional>
 #include <vector>
+#include <QCoreApplication>
 
 // kx2ctl show FILE.isd: the records of a file of any database, as its editor would list them
 // after loading it.
@@ -21,7 +22,8 @@ namespace kx2::cli {
 
 namespace {
 
-const char* const kShowUsage =
+const char* const kShowUsage = QT_TRANSLATE_NOOP(
+    "ShowCommand",
     "Aufruf: kx2ctl show DATEI.ISD [--csv | --pdf AUSGABE.PDF]\n"
     "\n"
     "Zeigt die Datensätze einer ISD-Datei:\n"
@@ -40,7 +42,7 @@ const char* const kShowUsage =
     "              Namen auf jeder Seite, Kopf mit Seriennummer und Datum, \"Seite N von M\" darunter\n"
     "  -h, --help  diese Hilfe\n"
     "\n"
-    "Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.\n";
+    "Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.\n");
 
 QString cellText(std::optional<int> v)
 {
@@ -55,7 +57,7 @@ QString pad(const QString& text, int width)
 
 void printHead(QTextStream& out)
 {
-    out << pad(QStringLiteral("Platz"), 5) << ' ' << pad(QStringLiteral("Adr."), 5) << ' '
+    out << pad(QStringLiteral("Platz"), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' '
         << pad(QStringLiteral("Name"), -24) << ' ' << pad(QStringLiteral("D-For."), -12) << ' '
         << pad(QStringLiteral("max.Geschw."), 11);
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
@@ -112,17 +114,17 @@ int runShow(const QStringList& args)
             continue;
         }
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            out << QString::fromUtf8(kShowUsage);
+            out << QCoreApplication::translate("ShowCommand", kShowUsage);
             return 0;
         }
         if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            err << "Unbekannte Option: " << a << "\n" << QString::fromUtf8(kShowUsage);
+            err << QCoreApplication::translate("ShowCommand", "Unbekannte Option: ") << a << "\n" << QCoreApplication::translate("ShowCommand", kShowUsage);
             return 2;
         }
         files << a;
     }
     if (files.size() != 1) {
-        err << QString::fromUtf8(kShowUsage);
+        err << QCoreApplication::translate("ShowCommand", kShowUsage);
         return 2;
     }
     const QString path = files.first();
@@ -149,11 +151,11 @@ int runShow(const QStringList& args)
         for (int i = 0; i < LocoTable::SlotCount; ++i)
             if (table.holdsRecord(i))
                 rows.push_back(i);
-        out << "Datei: " << path << "\n"
-            << "Inhalt: " << header << "\n"
-            << "Seriennummer (Werte 1..4): " << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
+        out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
+            << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n"
+            << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
             << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
-            << "Lokomotiven: " << rows.size() << "\n\n";
+            << QCoreApplication::translate("ShowCommand", "Lokomotiven: ") << rows.size() << "\n\n";
         printHead(out);
         for (int i : rows)
             printLoco(out, table, i, QString::number(i));
@@ -166,8 +168,8 @@ int runShow(const QStringList& args)
             return fileError(err, path, r.error, r.detail);
         for (int col = 0; col < LocoTable::Cols; ++col)
             table.set(0, col, record[size_t(col)]);
-        out << "Datei: " << path << "\n"
-            << "Inhalt: " << header << "\n\n";
+        out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
+            << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n\n";
         printHead(out);
         printLoco(out, table, 0, QStringLiteral("-"));
         return 0;
@@ -184,7 +186,7 @@ int runShow(const QStringList& args)
     if (header == IsdHeaderRoutes())
         return showRoutes(out, err, path, header);
     return fileError(err, path, IsdError::WrongHeader,
-                     QStringLiteral("Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
+                     QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
 }
 
 namespace {
@@ -197,13 +199,13 @@ int showRange(QTextStream& out, QTextStream& err, const QString& path, const QSt
     const IsdLoadResult r = LoadRangeTableFile(path, format, table, serial, range);
     if (!r.ok())
         return fileError(err, path, r.error, r.detail);
-    out << "Datei: " << path << "\n"
-        << "Inhalt: " << header << "\n"
-        << "Seriennummer (Werte 1..4): " << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
+    out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
+        << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n"
+        << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
         << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
-        << "Adressbereich: " << range.first << " bis " << range.last << "\n\n"
-        << pad(QStringLiteral("Adr."), 5) << ' ' << pad(QStringLiteral("Name Zeile1"), -23) << ' '
-        << pad(QStringLiteral("Name Zeile2"), -23) << ' ' << pad(QStringLiteral("Symbol"), 6);
+        << QCoreApplication::translate("ShowCommand", "Adressbereich: ") << range.first << QCoreApplication::translate("ShowCommand", " bis ") << range.last << "\n\n"
+        << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Name Zeile1"), -23) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Name Zeile2"), -23) << ' ' << pad(QStringLiteral("Symbol"), 6);
     if (formatOf)
         out << ' ' << QStringLiteral("D-For.");
     out << "\n";
@@ -232,11 +234,11 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
         if (tables.holdsRoute(n) || !tables.ReadFSname(1, n).isEmpty() || !tables.ReadFSname(2, n).isEmpty())
             shown.push_back(n);
     }
-    out << "Datei: " << path << "\n"
-        << "Inhalt: " << header << "\n"
-        << "Seriennummer (Werte 1..4): " << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
+    out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
+        << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n"
+        << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
         << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
-        << "Fahrstraßen mit Start: " << started << "\n";
+        << QCoreApplication::translate("ShowCommand", "Fahrstraßen mit Start: ") << started << "\n";
     for (int n : shown) {
         // The commands up to the last one that says something; what follows shows "-".
         QStringList commands;
@@ -248,9 +250,9 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
         }
         out << "\n" << pad(QString::number(n), 2) << "  \"" << tables.ReadFSname(1, n) << "\" \"" << tables.ReadFSname(2, n)
             << "\"\n"
-            << "    FS-Start: " << FS_Befehl_to_Text(tables, n, 1) << "\n";
+            << QCoreApplication::translate("ShowCommand", "    FS-Start: ") << FS_Befehl_to_Text(tables, n, 1) << "\n";
         for (int c = 1; c <= last; ++c)
-            out << "    Befehl" << pad(QString::number(c), 2) << ": " << commands[c - 1] << "\n";
+            out << QCoreApplication::translate("ShowCommand", "    Befehl") << pad(QString::number(c), 2) << ": " << commands[c - 1] << "\n";
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QTextStream>
 #include <cstdio>
+#include <QCoreApplication>
 
 namespace kx2::cli {
 
@@ -44,9 +45,9 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
     if (m_beforeMessage)
         m_beforeMessage();
     QTextStream err(stderr);
-    const QString kind = icon == MsgIcon::Critical ? QStringLiteral("Fehler")
-                         : icon == MsgIcon::Exclamation ? QStringLiteral("Warnung")
-                                                        : QStringLiteral("Hinweis");
+    const QString kind = icon == MsgIcon::Critical ? QCoreApplication::translate("TerminalDialogs", "Fehler")
+                         : icon == MsgIcon::Exclamation ? QCoreApplication::translate("TerminalDialogs", "Warnung")
+                                                        : QCoreApplication::translate("TerminalDialogs", "Hinweis");
     const QString head = title.isEmpty() ? kind : title;
     if (buttons == MsgButtons::Ok) {
         err << head << ": " << plain(text) << "\n";
@@ -58,19 +59,20 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
     err << head << ": " << plain(text) << "\n";
     if (question && m_presets.contains(*question)) {
         const MsgAnswer a = m_presets.value(*question);
-        err << (a == yes ? "-> ja (Option)\n" : "-> nein (Option)\n");
+        err << (a == yes ? QCoreApplication::translate("TerminalDialogs", "-> ja (Option)\n") : QCoreApplication::translate("TerminalDialogs", "-> nein (Option)\n"));
         err.flush();
         return a;
     }
     if (!m_interactive) {
-        err << "-> nein (keine Rückfrage möglich ohne Terminal; Option angeben)\n";
+        err << QCoreApplication::translate("TerminalDialogs", "-> nein (keine Rückfrage möglich ohne Terminal; Option angeben)\n");
         err.flush();
         return no;
     }
     // The default in capitals; an empty line takes it, as Enter does on a box.
     const bool yesByDefault = defaultButton == yes;
     for (;;) {
-        err << (yesByDefault ? "[J/n] " : "[j/N] ");
+        err << (yesByDefault ? QCoreApplication::translate("TerminalDialogs", "[J/n] ")
+                             : QCoreApplication::translate("TerminalDialogs", "[j/N] "));
         err.flush();
         QTextStream in(stdin);
         const QString line = in.readLine();
@@ -93,7 +95,7 @@ std::optional<QString> TerminalDialogs::inputBox(const QString& prompt, const QS
     QTextStream err(stderr);
     err << title << ": " << prompt;
     if (!m_interactive) {
-        err << " -> abgebrochen (kein Terminal)\n";
+        err << QCoreApplication::translate("TerminalDialogs", " -> abgebrochen (kein Terminal)\n");
         return std::nullopt;
     }
     err << " [" << defaultText.trimmed() << "] ";
@@ -158,7 +160,7 @@ bool StderrProgress::cancelRequested() const
     if (interrupted && !m_cancelTold && m_mode != Mode::Quiet) {
         m_cancelTold = true;
         clearLine();
-        QTextStream(stderr) << "Abbruch: die Übertragung endet nach der laufenden Anfrage (noch einmal Strg+C beendet sofort)\n";
+        QTextStream(stderr) << QCoreApplication::translate("TerminalDialogs", "Abbruch: die Übertragung endet nach der laufenden Anfrage (noch einmal Strg+C beendet sofort)\n");
     }
     return interrupted;
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <vector>
+#include <QCoreApplication>
 
 namespace kx2::cli {
 
@@ -27,7 +28,7 @@ const QCommandLineOption& quietOption()
 {
     static const QCommandLineOption quiet(
         {QStringLiteral("q"), QStringLiteral("quiet")},
-        QStringLiteral("Keinen Fortschritt zeigen, nur Fehler und die Zusammenfassung."));
+        QCoreApplication::translate("TransferCommands", "Keinen Fortschritt zeigen, nur Fehler und die Zusammenfassung."));
     return quiet;
 }
 
@@ -42,7 +43,7 @@ void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
 const QCommandLineOption& verifyOption()
 {
     static const QCommandLineOption verify(
-        QStringLiteral("verify"), QStringLiteral("Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und "
+        QStringLiteral("verify"), QCoreApplication::translate("TransferCommands", "Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und "
                                                  "vergleichen; bei Abweichungen endet kx2ctl mit einem Fehler."));
     return verify;
 }
@@ -65,8 +66,8 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
     if (what.size() == 1)
         if (const CliDatabase* db = FindStationDatabase(what[0]))
             return db;
-    QTextStream(stderr) << "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes "
-                           "(Fahrstraßen)\n";
+    QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes "
+                           "(Fahrstraßen)\n");
     exitCode = 2;
     return nullptr;
 }
@@ -76,31 +77,30 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
 int runRead(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und\n"
+    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und\n"
         "Rückmelder (1..4096) werden im Adressbereich --from..--to gelesen (Vorgabe 1 bis 16), Lokomotiven und\n"
         "die 80 Fahrstraßen ganz."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc, fb oder routes"));
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Zieldatei (ISD)."), QStringLiteral("datei")});
-    parser.addOption({QStringLiteral("from"), QStringLiteral("erste Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("to"), QStringLiteral("letzte Adresse (acc, fb)."), QStringLiteral("adresse"), QStringLiteral("16")});
+    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "datenbank"), QCoreApplication::translate("TransferCommands", "loco, acc, fb oder routes"));
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QCoreApplication::translate("TransferCommands", "Zieldatei (ISD)."), QCoreApplication::translate("TransferCommands", "datei")});
+    parser.addOption({QStringLiteral("from"), QCoreApplication::translate("TransferCommands", "erste Adresse (acc, fb)."), QCoreApplication::translate("TransferCommands", "adresse"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("to"), QCoreApplication::translate("TransferCommands", "letzte Adresse (acc, fb)."), QCoreApplication::translate("TransferCommands", "adresse"), QStringLiteral("16")});
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("read"),
-                     QStringLiteral("kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]"), exitCode))
+                     QCoreApplication::translate("TransferCommands", "kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]"), exitCode))
         return exitCode;
     const CliDatabase* db = wantedDatabase(parser, exitCode);
     if (!db)
         return exitCode;
     if (!parser.isSet(QStringLiteral("output"))) {
-        QTextStream(stderr) << "Zieldatei fehlt: -o DATEI.isd\n";
+        QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Zieldatei fehlt: -o DATEI.isd\n");
         return 2;
     }
     // Whole numbers only, whatever the database: "--to 1e3" must not read as 1.
     for (const QString& option : {QStringLiteral("from"), QStringLiteral("to")}) {
         if (!WholeNumber(parser.value(option))) {
-            const QString expected = db->maxAddress > 0 ? wholeNumberFromTo(1, db->maxAddress) : QStringLiteral("ganze Zahl");
+            const QString expected = db->maxAddress > 0 ? wholeNumberFromTo(1, db->maxAddress) : QCoreApplication::translate("TransferCommands", "ganze Zahl");
             QTextStream(stderr) << badOptionValue(option, parser.value(option), expected) << "\n";
             return 2;
         }
@@ -131,7 +131,7 @@ int runRead(const QStringList& args)
         read = db->read(ctx);
     }
     if (read.end == ReadEnd::Cancelled) {
-        QTextStream(stdout) << "Abgebrochen, nichts gespeichert.\n";
+        QTextStream(stdout) << QCoreApplication::translate("TransferCommands", "Abgebrochen, nichts gespeichert.\n");
         return kCancelledExit;
     }
     if (read.result != 0)
@@ -141,7 +141,7 @@ int runRead(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << db->count(ctx) << " " << db->what << " gelesen, gespeichert in "
+    QTextStream(stdout) << db->count(ctx) << " " << db->what << QCoreApplication::translate("TransferCommands", " gelesen, gespeichert in ")
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;
 }
@@ -149,27 +149,26 @@ int runRead(const QStringList& args)
 int runSend(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lädt eine ISD-Datei wie \"laden\" im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)\n"
+    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Lädt eine ISD-Datei wie \"laden\" im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)\n"
         "und sendet die Datensätze zur Zentrale."));
-    parser.addPositionalArgument(QStringLiteral("datenbank"), QStringLiteral("loco, acc, fb oder routes"));
-    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("Quelldatei (ISD)."), QStringLiteral("datei")});
-    parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
+    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "datenbank"), QCoreApplication::translate("TransferCommands", "loco, acc, fb oder routes"));
+    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QCoreApplication::translate("TransferCommands", "Quelldatei (ISD)."), QCoreApplication::translate("TransferCommands", "datei")});
+    parser.addOption({QStringLiteral("yes"), QCoreApplication::translate("TransferCommands", "Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
-                      QStringLiteral("Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze "
+                      QCoreApplication::translate("TransferCommands", "Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze "
                                      "werden gelöscht).")});
     parser.addOption(verifyOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("send"),
-                     QStringLiteral("kx2ctl send loco|acc|fb|routes -i DATEI.isd [Optionen]"), exitCode))
+                     QCoreApplication::translate("TransferCommands", "kx2ctl send loco|acc|fb|routes -i DATEI.isd [Optionen]"), exitCode))
         return exitCode;
     const CliDatabase* db = wantedDatabase(parser, exitCode);
     if (!db)
         return exitCode;
     if (!parser.isSet(QStringLiteral("input"))) {
-        QTextStream(stderr) << "Quelldatei fehlt: -i DATEI.isd\n";
+        QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Quelldatei fehlt: -i DATEI.isd\n");
         return 2;
     }
     CliContext cli;
@@ -193,21 +192,21 @@ int runSend(const QStringList& args)
     QTextStream out(stdout);
     switch (sent) {
     case SendOutcome::NothingPending:
-        out << "Nichts zu senden.\n";
+        out << QCoreApplication::translate("TransferCommands", "Nichts zu senden.\n");
         return 0;
     case SendOutcome::Declined:
     case SendOutcome::OtherDeviceDeclined:
-        out << "Nicht gesendet.\n";
+        out << QCoreApplication::translate("TransferCommands", "Nicht gesendet.\n");
         return 3;
     case SendOutcome::Failed:
         return 1;
     case SendOutcome::Cancelled:
-        out << "Abgebrochen.\n";
+        out << QCoreApplication::translate("TransferCommands", "Abgebrochen.\n");
         return kCancelledExit;
     case SendOutcome::Sent:
         break;
     }
-    out << (ctx.settings.VerifyAfterSend ? "Gesendet und geprüft.\n" : "Gesendet.\n");
+    out << (ctx.settings.VerifyAfterSend ? QCoreApplication::translate("TransferCommands", "Gesendet und geprüft.\n") : QCoreApplication::translate("TransferCommands", "Gesendet.\n"));
     return 0;
 }
 
@@ -215,27 +214,27 @@ int runLocoNet(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
+        QCoreApplication::translate("TransferCommands", "Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
                        "Beispiel: kx2ctl loconet --port SIM B4 6D 7F\n"
                        "Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe."));
-    parser.addPositionalArgument(QStringLiteral("bytes"), QStringLiteral("Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
+    parser.addPositionalArgument(QStringLiteral("bytes"), QCoreApplication::translate("TransferCommands", "Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("loconet"),
-                     QStringLiteral("kx2ctl loconet [Optionen] BYTE..."), exitCode))
+                     QCoreApplication::translate("TransferCommands", "kx2ctl loconet [Optionen] BYTE..."), exitCode))
         return exitCode;
     QVector<int> bytes;
     for (const QString& word : parser.positionalArguments()) {
         bool ok = false;
         const int b = word.toInt(&ok, 16);
         if (!ok || b < 0 || b > 255) {
-            QTextStream(stderr) << "Kein Byte: " << word << "\n";
+            QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Kein Byte: ") << word << "\n";
             return 2;
         }
         bytes.push_back(b);
     }
     if (bytes.isEmpty() || !(bytes[0] & 0x80)) {
-        QTextStream(stderr) << "Die Nachricht beginnt mit einem Opcode (Bit 7 gesetzt).\n";
+        QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Die Nachricht beginnt mit einem Opcode (Bit 7 gesetzt).\n");
         return 2;
     }
     CliContext cli;
@@ -268,7 +267,7 @@ namespace {
 const QCommandLineOption& folderOption()
 {
     static const QCommandLineOption folder({QStringLiteral("d"), QStringLiteral("dir")},
-                                           QStringLiteral("Ordner der Sicherung."), QStringLiteral("ordner"));
+                                           QCoreApplication::translate("TransferCommands", "Ordner der Sicherung."), QCoreApplication::translate("TransferCommands", "ordner"));
     return folder;
 }
 
@@ -294,18 +293,17 @@ int stationRunExit(const StationRunOutcome& outcome)
 int runBackup(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
+    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
         "Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum, Prüfsummen) im\n"
         "Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn die neue vollständig geschrieben ist."));
     parser.addOption(folderOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("backup"), QStringLiteral("kx2ctl backup -d ORDNER [Optionen]"), exitCode))
+    if (!parseOrHelp(parser, args, QStringLiteral("backup"), QCoreApplication::translate("TransferCommands", "kx2ctl backup -d ORDNER [Optionen]"), exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
-        QTextStream(stderr) << "Ordner fehlt: -d ORDNER\n";
+        QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Ordner fehlt: -d ORDNER\n");
         return 2;
     }
     CliContext cli;
@@ -320,23 +318,22 @@ int runBackup(const QStringList& args)
 int runRestore(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.\n"
+    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.\n"
         "Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt passen, wird abgelehnt, bevor etwas gesendet wird."));
     parser.addOption(folderOption());
-    parser.addOption({QStringLiteral("yes"), QStringLiteral("Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
+    parser.addOption({QStringLiteral("yes"), QCoreApplication::translate("TransferCommands", "Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
-                      QStringLiteral("Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen "
+                      QCoreApplication::translate("TransferCommands", "Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen "
                                      "Datensätze werden gelöscht).")});
     parser.addOption(verifyOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("restore"),
-                     QStringLiteral("kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]"), exitCode))
+                     QCoreApplication::translate("TransferCommands", "kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]"), exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
-        QTextStream(stderr) << "Ordner fehlt: -d ORDNER\n";
+        QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Ordner fehlt: -d ORDNER\n");
         return 2;
     }
     CliContext cli;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian, when it is missing.
 set -euo pipefail
-# qt6-translations-l10n: Qt's own dialogs and buttons in German. poppler-utils: the printed tables' text, for the tests.
-pkgs=(build-essential cmake ninja-build lld qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgtest-dev xvfb xauth clang libclang-rt-dev poppler-utils)
+# qt6-translations-l10n: Qt's own dialogs and buttons in German and English. qt6-l10n-tools: lupdate and lrelease for our translation. poppler-utils: the printed tables' text, for the tests.
+pkgs=(build-essential cmake ninja-build lld qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools libgtest-dev xvfb xauth clang libclang-rt-dev poppler-utils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,44 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <optional>
+
+namespace kx2 {
+
+// The language of every text a person reads. The texts in the code are German; English comes
+// from the translation konf/kx2tool_en.qm. Data (display texts, names, files) stays German.
+enum class Language { German, English };
+
+// "de" or "en" (any case); nothing for anything else, the empty text included.
+std::optional<Language> LanguageFromCode(const QString& code);
+QString LanguageCode(Language language);
+
+// The language of a run: the command line's --lang, else the user's own choice, else English when
+// the system's first interface language is English, else German (a system without a language,
+// the C locale, stays German). An empty or unknown command line or choice counts as not given.
+Language ChooseLanguage(const QString& commandLine, const QString& userChoice, const QStringList& systemUiLanguages);
+
+// The user's own choice, kept per user beside the remembered places (not in the settings file):
+// "de", "en" or "" for the system's language.
+QString StoredLanguageChoice();
+void StoreLanguageChoice(const QString& code);
+
+// ChooseLanguage with the stored choice and the system's interface languages.
+Language LanguageOfThisRun(const QString& commandLine);
+
+// The translators of a run: the program's own and Qt's (its file dialog, standard buttons and
+// context menus). Lives as long as the application.
+class Translations {
+public:
+    // Installs the translations of `language` into the application. German needs none of ours;
+    // Qt's own come from Qt's translations folder ("qtbase_de", "qtbase_en"). Returns false when
+    // the program's English translation is not found under `programFolder` (the texts stay German).
+    bool install(Language language, const QString& programFolder);
+
+private:
+    QTranslator m_program;
+    QTranslator m_qt;
+};
+
+} // namespace kx2
