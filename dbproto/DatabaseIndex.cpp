@@ -2,6 +2,8 @@
 
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 void DbProtocol::storeIndexEntries(int base)
@@ -16,7 +18,7 @@ void DbProtocol::storeIndexEntries(int base)
 
 int DbProtocol::ReadDatabaseIndex()
 {
-    m_progress.setText(QStringLiteral(" Datenbank Index lesen"));
+    m_progress.setText(QCoreApplication::translate("DatabaseIndex", " Datenbank Index lesen"));
     for (int area : {IndexAreaFirst, IndexAreaSecond}) {
         int r = SamFlashRead(area);
         if (r == 0)

@@ -4,6 +4,8 @@
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -99,7 +101,7 @@ int DbProtocol::repeatRead(const std::function<int()>& attempt)
 {
     int result = attempt();
     for (int repeat = 1; repeat <= ReadRepeats && result == rc::ReplyTimeout && m_link.port().portOpen(); ++repeat) {
-        m_link.traceNote(QStringLiteral("keine Antwort, Wiederholung %1 von %2").arg(repeat).arg(ReadRepeats));
+        m_link.traceNote(QCoreApplication::translate("DbCommand", "keine Antwort, Wiederholung %1 von %2").arg(repeat).arg(ReadRepeats));
         result = attempt();
     }
     return result;

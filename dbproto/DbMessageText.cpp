@@ -6,6 +6,8 @@
 #include "link/MessageText.h"
 #include "shell/Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -49,43 +51,43 @@ QString areaText(const Groups& g)
         dbwire::AreaCode code;
         const char* name;
     } areas[] = {
-        {dbwire::SamFlashRead, "SAM-Flash lesen"},
-        {dbwire::SamFlashWrite, "SAM-Flash schreiben"},
-        {dbwire::DataFlashRead, "Daten-Flash lesen"},
-        {dbwire::DataFlashWrite, "Daten-Flash schreiben"},
+        {dbwire::SamFlashRead, QT_TRANSLATE_NOOP("DbMessageText", "SAM-Flash lesen")},
+        {dbwire::SamFlashWrite, QT_TRANSLATE_NOOP("DbMessageText", "SAM-Flash schreiben")},
+        {dbwire::DataFlashRead, QT_TRANSLATE_NOOP("DbMessageText", "Daten-Flash lesen")},
+        {dbwire::DataFlashWrite, QT_TRANSLATE_NOOP("DbMessageText", "Daten-Flash schreiben")},
     };
     for (const auto& a : areas)
         if (g.d[1] == a.code.d1 && g.d[2] == a.code.d2)
-            return QStringLiteral("Datenbank: %1, Bereich %2").arg(QString::fromUtf8(a.name)).arg(area);
-    return QStringLiteral("Datenbank: Bereichsbefehl %1").arg(area);
+            return QCoreApplication::translate("DbMessageText", "Datenbank: %1, Bereich %2").arg(QCoreApplication::translate("DbMessageText", a.name)).arg(area);
+    return QCoreApplication::translate("DbMessageText", "Datenbank: Bereichsbefehl %1").arg(area);
 }
 
 QString commandText(const Groups& g)
 {
     const int record = g.d[17] | (g.d[18] << 8);
     if (g.s == dbwire::BootStartStep1)
-        return QStringLiteral("Datenbank: Bootloader starten, Schritt 1");
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Bootloader starten, Schritt 1");
     if (g.s == dbwire::BootStartStep2)
-        return QStringLiteral("Datenbank: Bootloader starten, Schritt 2");
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Bootloader starten, Schritt 2");
     if (g.s == dbwire::BootEnd)
-        return QStringLiteral("Datenbank: Bootloader beenden");
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Bootloader beenden");
     if (g.s == dbwire::AreaCommand)
         return areaText(g);
     if (g.s == dbwire::PageRead)
-        return QStringLiteral("Datenbank: Seite %1 lesen").arg(record);
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Seite %1 lesen").arg(record);
     if (g.s == dbwire::PageWrite)
-        return QStringLiteral("Datenbank: Seite %1 schreiben").arg(record);
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Seite %1 schreiben").arg(record);
     if (g.s == dbwire::DisplayClear)
-        return QStringLiteral("Datenbank: Anzeige löschen");
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige löschen");
     if (g.s == dbwire::DisplayCursor)
-        return QStringLiteral("Datenbank: Anzeige Cursor %1, %2").arg(g.d[1] | (g.d[2] << 8)).arg(g.d[3]);
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige Cursor %1, %2").arg(g.d[1] | (g.d[2] << 8)).arg(g.d[3]);
     if (g.s == dbwire::DisplayText) {
         QByteArray text;
         for (int k = 1; k <= 20 && g.d[size_t(k)] != 0; ++k)
             text.append(char(g.d[size_t(k)]));
-        return QStringLiteral("Datenbank: Anzeige \"%1\"").arg(fromCp1252(text));
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige \"%1\"").arg(fromCp1252(text));
     }
-    return QStringLiteral("Datenbank: Befehl %1/%2/%3").arg(g.s.s1).arg(g.s.s2).arg(g.s.s3);
+    return QCoreApplication::translate("DbMessageText", "Datenbank: Befehl %1/%2/%3").arg(g.s.s1).arg(g.s.s2).arg(g.s.s3);
 }
 
 QString formatText(const QByteArray& m, bool reply)
@@ -95,15 +97,15 @@ QString formatText(const QByteArray& m, bool reply)
     const int address = byte(7) | (byte(8) << 8);
     QString what;
     switch (at(m, 5)) {
-    case 12: what = QStringLiteral("Lokdatenformat schreiben"); break;
-    case 13: what = QStringLiteral("Lokdatenformat lesen"); break;
-    case 15: what = QStringLiteral("Magnetartikelformat schreiben"); break;
-    case 16: what = QStringLiteral("Magnetartikelformat lesen"); break;
-    default: what = QStringLiteral("Datenformat, Anfrage %1").arg(at(m, 5)); break;
+    case 12: what = QCoreApplication::translate("DbMessageText", "Lokdatenformat schreiben"); break;
+    case 13: what = QCoreApplication::translate("DbMessageText", "Lokdatenformat lesen"); break;
+    case 15: what = QCoreApplication::translate("DbMessageText", "Magnetartikelformat schreiben"); break;
+    case 16: what = QCoreApplication::translate("DbMessageText", "Magnetartikelformat lesen"); break;
+    default: what = QCoreApplication::translate("DbMessageText", "Datenformat, Anfrage %1").arg(at(m, 5)); break;
     }
-    QString text = (reply ? QStringLiteral("Antwort ") : QString()) + what + QStringLiteral(", Adresse %1").arg(address);
+    QString text = (reply ? QCoreApplication::translate("DbMessageText", "Antwort ") : QString()) + what + QCoreApplication::translate("DbMessageText", ", Adresse %1").arg(address);
     if (reply || at(m, 5) == 12 || at(m, 5) == 15)
-        text += QStringLiteral(": Werte %1, %2").arg(byte(9)).arg(byte(10));
+        text += QCoreApplication::translate("DbMessageText", ": Werte %1, %2").arg(byte(9)).arg(byte(10));
     return text;
 }
 
@@ -118,8 +120,8 @@ QString DescribeDbMessage(const QByteArray& m)
         for (int i = 0; i < m.size(); ++i)
             slot[size_t(i)] = int16_t(at(m, i));
         if (LocoNetLink::IsReadyMessage(slot))
-            return QStringLiteral("Datenbank: Bereitmeldung der Zentrale");
-        return QStringLiteral("Datenbank: Datenantwort");
+            return QCoreApplication::translate("DbMessageText", "Datenbank: Bereitmeldung der Zentrale");
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Datenantwort");
     }
     if (m.size() == dbwire::FormatHead[1] && startsWith(m, dbwire::FormatHead))
         return formatText(m, false);

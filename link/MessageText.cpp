@@ -4,6 +4,7 @@
 #include "link/MessageFramer.h"
 
 #include <QStringList>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -28,15 +29,15 @@ QString directionAndFunctions(int dirf)
     for (int f = 1; f <= 4; ++f)
         if (dirf & (1 << (f - 1)))
             on << QStringLiteral("F%1").arg(f);
-    return QStringLiteral("%1, Funktionen an: %2")
-        .arg(dirf & 0x20 ? QStringLiteral("rückwärts") : QStringLiteral("vorwärts"),
-             on.isEmpty() ? QStringLiteral("keine") : on.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("MessageText", "%1, Funktionen an: %2")
+        .arg(dirf & 0x20 ? QCoreApplication::translate("MessageText", "rückwärts") : QCoreApplication::translate("MessageText", "vorwärts"),
+             on.isEmpty() ? QCoreApplication::translate("MessageText", "keine") : on.join(QLatin1Char(' ')));
 }
 
 QString speedText(int speed)
 {
-    return speed == 0 ? QStringLiteral("Halt") : speed == 1 ? QStringLiteral("Nothalt")
-                                                            : QStringLiteral("Fahrstufe %1").arg(speed - 1);
+    return speed == 0 ? QCoreApplication::translate("MessageText", "Halt") : speed == 1 ? QCoreApplication::translate("MessageText", "Nothalt")
+                                                            : QCoreApplication::translate("MessageText", "Fahrstufe %1").arg(speed - 1);
 }
 
 } // namespace
@@ -53,50 +54,50 @@ QString DescribeLocoNetMessage(const QByteArray& m)
 {
     // A bit changed on the line: the bytes say nothing reliable, and the tool dropped them.
     if (!MessageFramer::checksumOk(m))
-        return QStringLiteral("Prüfsumme falsch, verworfen");
+        return QCoreApplication::translate("MessageText", "Prüfsumme falsch, verworfen");
     const int op = at(m, 0);
     // Switch and sensor addresses: seven low bits in byte 1, the high bits in byte 2.
     const int address = at(m, 1) | ((at(m, 2) & 0x0F) << 7);
     switch (op) {
-    case 0x83: return QStringLiteral("Gleisspannung ein");
-    case 0x82: return QStringLiteral("Gleisspannung aus");
-    case 0x85: return QStringLiteral("Nothalt für alle (Leerlauf)");
+    case 0x83: return QCoreApplication::translate("MessageText", "Gleisspannung ein");
+    case 0x82: return QCoreApplication::translate("MessageText", "Gleisspannung aus");
+    case 0x85: return QCoreApplication::translate("MessageText", "Nothalt für alle (Leerlauf)");
     case 0xB2:
         // Two inputs share a low address; bit 5 of byte 2 says which.
-        return QStringLiteral("Rückmelder %1: %2")
+        return QCoreApplication::translate("MessageText", "Rückmelder %1: %2")
             .arg(address * 2 + (at(m, 2) & 0x20 ? 2 : 1))
-            .arg(at(m, 2) & 0x10 ? QStringLiteral("belegt") : QStringLiteral("frei"));
+            .arg(at(m, 2) & 0x10 ? QCoreApplication::translate("MessageText", "belegt") : QCoreApplication::translate("MessageText", "frei"));
     case 0xB0:
-        return QStringLiteral("Weiche %1 stellen: %2, Ausgang %3")
+        return QCoreApplication::translate("MessageText", "Weiche %1 stellen: %2, Ausgang %3")
             .arg(address + 1)
-            .arg(at(m, 2) & 0x20 ? QStringLiteral("grün") : QStringLiteral("rot"),
-                 at(m, 2) & 0x10 ? QStringLiteral("ein") : QStringLiteral("aus"));
+            .arg(at(m, 2) & 0x20 ? QCoreApplication::translate("MessageText", "grün") : QCoreApplication::translate("MessageText", "rot"),
+                 at(m, 2) & 0x10 ? QCoreApplication::translate("MessageText", "ein") : QCoreApplication::translate("MessageText", "aus"));
     case 0xB1:
         if (at(m, 2) & 0x40)
-            return QStringLiteral("Weichenmeldung %1: %2 %3")
+            return QCoreApplication::translate("MessageText", "Weichenmeldung %1: %2 %3")
                 .arg(address + 1)
-                .arg(at(m, 2) & 0x20 ? QStringLiteral("Weicheneingang") : QStringLiteral("Hilfseingang"),
-                     at(m, 2) & 0x10 ? QStringLiteral("ein") : QStringLiteral("aus"));
-        return QStringLiteral("Weichenmeldung %1: Ausgang grün %2, rot %3")
+                .arg(at(m, 2) & 0x20 ? QCoreApplication::translate("MessageText", "Weicheneingang") : QCoreApplication::translate("MessageText", "Hilfseingang"),
+                     at(m, 2) & 0x10 ? QCoreApplication::translate("MessageText", "ein") : QCoreApplication::translate("MessageText", "aus"));
+        return QCoreApplication::translate("MessageText", "Weichenmeldung %1: Ausgang grün %2, rot %3")
             .arg(address + 1)
-            .arg(at(m, 2) & 0x20 ? QStringLiteral("ein") : QStringLiteral("aus"),
-                 at(m, 2) & 0x10 ? QStringLiteral("ein") : QStringLiteral("aus"));
-    case 0xBB: return QStringLiteral("Slot %1 anfordern").arg(at(m, 1));
-    case 0xBF: return QStringLiteral("Slot für Lok %1 anfordern").arg(at(m, 2) | (at(m, 1) << 7));
-    case 0xA0: return QStringLiteral("Slot %1: %2").arg(at(m, 1)).arg(speedText(at(m, 2)));
-    case 0xA1: return QStringLiteral("Slot %1: %2").arg(at(m, 1)).arg(directionAndFunctions(at(m, 2)));
+            .arg(at(m, 2) & 0x20 ? QCoreApplication::translate("MessageText", "ein") : QCoreApplication::translate("MessageText", "aus"),
+                 at(m, 2) & 0x10 ? QCoreApplication::translate("MessageText", "ein") : QCoreApplication::translate("MessageText", "aus"));
+    case 0xBB: return QCoreApplication::translate("MessageText", "Slot %1 anfordern").arg(at(m, 1));
+    case 0xBF: return QCoreApplication::translate("MessageText", "Slot für Lok %1 anfordern").arg(at(m, 2) | (at(m, 1) << 7));
+    case 0xA0: return QCoreApplication::translate("MessageText", "Slot %1: %2").arg(at(m, 1)).arg(speedText(at(m, 2)));
+    case 0xA1: return QCoreApplication::translate("MessageText", "Slot %1: %2").arg(at(m, 1)).arg(directionAndFunctions(at(m, 2)));
     case 0xB4:
-        return QStringLiteral("Quittung auf %1: Code %2").arg(opcodeHex(at(m, 1) | 0x80), opcodeHex(at(m, 2)));
+        return QCoreApplication::translate("MessageText", "Quittung auf %1: Code %2").arg(opcodeHex(at(m, 1) | 0x80), opcodeHex(at(m, 2)));
     case 0xE7:
         if (m.size() == 14)
-            return QStringLiteral("Slotdaten Slot %1: Lok %2, %3, %4")
+            return QCoreApplication::translate("MessageText", "Slotdaten Slot %1: Lok %2, %3, %4")
                 .arg(at(m, 2))
                 .arg(at(m, 4) | (at(m, 9) << 7))
                 .arg(speedText(at(m, 5)), directionAndFunctions(at(m, 6)));
         break;
     default: break;
     }
-    return QStringLiteral("Opcode %1, %2 Bytes").arg(opcodeHex(op)).arg(m.size());
+    return QCoreApplication::translate("MessageText", "Opcode %1, %2 Bytes").arg(opcodeHex(op)).arg(m.size());
 }
 
 } // namespace kx2

@@ -1,31 +1,33 @@
 #include "link/PortFailure.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 QString PortFailureText(const QString& portText, const QString& systemName, PortFailure why,
                         const QString& systemReason)
 {
     const QString typed = portText.trimmed();
-    QString port = QStringLiteral("ComPort ") + typed;
+    QString port = QCoreApplication::translate("PortFailure", "ComPort ") + typed;
     if (!systemName.isEmpty() && systemName != typed)
         port += QStringLiteral(" (") + systemName + QLatin1Char(')');
     QString reason;
     switch (why) {
     case PortFailure::NoSuchDevice:
-        reason = QStringLiteral("Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)");
+        reason = QCoreApplication::translate("PortFailure", "Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)");
         break;
     case PortFailure::Busy:
-        reason = QStringLiteral("belegt: ein anderes Programm hat den Port geöffnet");
+        reason = QCoreApplication::translate("PortFailure", "belegt: ein anderes Programm hat den Port geöffnet");
         break;
     case PortFailure::NoPermission:
-        reason = QStringLiteral("keine Berechtigung");
+        reason = QCoreApplication::translate("PortFailure", "keine Berechtigung");
 #ifdef Q_OS_LINUX
         // Serial devices belong to the group dialout.
-        reason += QStringLiteral(" (der Benutzer muss Mitglied der Gruppe dialout sein)");
+        reason += QCoreApplication::translate("PortFailure", " (der Benutzer muss Mitglied der Gruppe dialout sein)");
 #endif
         break;
     case PortFailure::Other:
-        reason = systemReason.isEmpty() ? QStringLiteral("unbekannter Fehler") : systemReason;
+        reason = systemReason.isEmpty() ? QCoreApplication::translate("PortFailure", "unbekannter Fehler") : systemReason;
         break;
     }
     return port + QStringLiteral(": ") + reason;

@@ -7,6 +7,7 @@
 #include <QSerialPort>
 #include <QStringList>
 #include <QTimer>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -91,7 +92,7 @@ void QtSerialComm1::markGone(const QString& why, bool closeNow)
 void QtSerialComm1::checkHangUp()
 {
     if (usable() && PortHungUp(m_serial->handle()))
-        markGone(QStringLiteral("Gerät nicht mehr vorhanden"), true);
+        markGone(QCoreApplication::translate("QtSerialComm1", "Gerät nicht mehr vorhanden"), true);
 }
 
 void QtSerialComm1::setCommPort(const QString& port)
@@ -115,7 +116,7 @@ bool QtSerialComm1::applySettings()
     bool ok = parts.size() == 4;
     const int baud = ok ? parts[0].trimmed().toInt(&ok) : 0;
     if (!ok || baud <= 0) {
-        m_error = QStringLiteral("ungültige Einstellung: ") + m_settings;
+        m_error = QCoreApplication::translate("QtSerialComm1", "ungültige Einstellung: ") + m_settings;
         return false;
     }
     QSerialPort::Parity parity = QSerialPort::NoParity;
@@ -151,7 +152,7 @@ bool QtSerialComm1::setPortOpen(bool open)
     if (m_serial->isOpen())
         return true;
     if (m_serial->portName().isEmpty()) {
-        m_error = QStringLiteral("kein Port angegeben");
+        m_error = QCoreApplication::translate("QtSerialComm1", "kein Port angegeben");
         return false;
     }
     if (!m_serial->open(QIODevice::ReadWrite)) {
@@ -244,7 +245,7 @@ bool QtSerialComm1::output(const QByteArray& bytes)
 {
     if (!usable()) {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("Port ist nicht geöffnet");
+            m_error = QCoreApplication::translate("QtSerialComm1", "Port ist nicht geöffnet");
         return false;
     }
     if (m_serial->write(bytes) != bytes.size()) {

@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -102,7 +103,7 @@ bool TcpComm1::setPortOpen(bool open)
     m_framer = MessageFramer();
     m_failure.clear();
     if (!parseAddress(m_portText, m_host, m_tcpPort)) {
-        fail(QStringLiteral("Ungültige Netzwerkadresse \"%1\" (tcp:Rechner:Port)").arg(m_portText));
+        fail(QCoreApplication::translate("TcpComm1", "Ungültige Netzwerkadresse \"%1\" (tcp:Rechner:Port)").arg(m_portText));
         return false;
     }
     m_socket->connectToHost(m_host, m_tcpPort);
@@ -112,20 +113,20 @@ bool TcpComm1::setPortOpen(bool open)
         if (m_socket->state() == QAbstractSocket::UnconnectedState) {
             switch (m_socket->error()) {
             case QAbstractSocket::ConnectionRefusedError:
-                fail(QStringLiteral("Verbindung zu %1 abgelehnt").arg(where()));
+                fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1 abgelehnt").arg(where()));
                 break;
             case QAbstractSocket::HostNotFoundError:
-                fail(QStringLiteral("Verbindung zu %1: Rechner nicht gefunden").arg(where()));
+                fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1: Rechner nicht gefunden").arg(where()));
                 break;
             default:
-                fail(QStringLiteral("Verbindung zu %1 nicht möglich: %2").arg(where(), m_socket->errorString()));
+                fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1 nicht möglich: %2").arg(where(), m_socket->errorString()));
                 break;
             }
             return false;
         }
         if (m_clock.now() > deadline) {
             m_socket->abort();
-            fail(QStringLiteral("Verbindung zu %1: keine Antwort innerhalb von %2 Sekunden")
+            fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1: keine Antwort innerhalb von %2 Sekunden")
                      .arg(where()).arg(ConnectTimeout));
             return false;
         }
@@ -149,7 +150,7 @@ void TcpComm1::lost()
         return;
     m_open = false;
     m_in.clear();
-    fail(QStringLiteral("Verbindung zu %1 getrennt").arg(where()));
+    fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1 getrennt").arg(where()));
 }
 
 QByteArray TcpComm1::input()
@@ -190,7 +191,7 @@ bool TcpComm1::output(const QByteArray& bytes)
 {
     if (!m_open) {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("Port ist nicht geöffnet");
+            m_error = QCoreApplication::translate("TcpComm1", "Port ist nicht geöffnet");
         return false;
     }
     for (const QByteArray& message : m_framer.feed(bytes)) {
@@ -237,7 +238,7 @@ void TcpComm1::handleLine(const QByteArray& line)
             m_in += bytes;
     } else if (line.startsWith("SENT ERROR")) {
         // The message did not reach the bus; the exchange that waits for its echo will say so.
-        m_failure = QStringLiteral("Server %1 meldet: %2").arg(where(), QString::fromLatin1(line.trimmed()));
+        m_failure = QCoreApplication::translate("TcpComm1", "Server %1 meldet: %2").arg(where(), QString::fromLatin1(line.trimmed()));
     } else if (line.startsWith("SENT OK")) {
         m_failure.clear();
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include <QCoreApplication>
+#include <QString>
 
 namespace kx2 {
 
@@ -17,7 +19,12 @@ struct DatabaseLayout {
     int readOperation;   // added to a failure while reading records (210000, 250000)
     int writeOperation;  // ... while writing them (220000, 260000)
     const char* areaCaption; // " Magnetartikeldaten ab Adr.: ": the progress text before the address
-    const char* countUnit = "Datensatz"; // what the progress window counts: "Magnetartikel 17 von 2048"
+    const char* countUnit = QT_TRANSLATE_NOOP("DatabaseLayout", "Datensatz"); // what the progress window counts: "Magnetartikel 17 von 2048"
+
+    // The two texts above in the language in use: the layouts mark them with
+    // QT_TRANSLATE_NOOP("DatabaseLayout", ...).
+    QString areaCaptionText() const { return QCoreApplication::translate("DatabaseLayout", areaCaption); }
+    QString countUnitText() const { return QCoreApplication::translate("DatabaseLayout", countUnit); }
 
     constexpr int recordBytes() const { return 16 * pagesPerRecord; }
     // For the range databases: the area of an address and the record's offset within it.

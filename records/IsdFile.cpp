@@ -7,17 +7,18 @@
 #include <QDir>
 #include <QSaveFile>
 #include <limits>
+#include <QCoreApplication>
 
 namespace kx2 {
 
 QString IsdWrongFormatDetail(const QString& expected, const QString& found)
 {
-    return QStringLiteral("Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, found);
+    return QCoreApplication::translate("IsdFile", "Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, found);
 }
 
 QString IsdFileLine(const QString& path)
 {
-    return QStringLiteral("Datei: ") + QDir::toNativeSeparators(path);
+    return QCoreApplication::translate("IsdFile", "Datei: ") + QDir::toNativeSeparators(path);
 }
 
 void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail, const QString& path)
@@ -144,7 +145,7 @@ IsdError IsdReader::open(const QString& path)
     // and every character beyond ASCII would read wrongly.
     if (m_file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF")) {
         m_error = IsdError::Open;
-        m_detail = QStringLiteral("Die Datei beginnt mit einer UTF-8-Kennung (BOM); erwartet wird eine ISD-Datei in "
+        m_detail = QCoreApplication::translate("IsdFile", "Die Datei beginnt mit einer UTF-8-Kennung (BOM); erwartet wird eine ISD-Datei in "
                                   "Windows-Zeichen (cp1252)");
         return m_error;
     }
@@ -153,7 +154,7 @@ IsdError IsdReader::open(const QString& path)
         // An empty file cannot even be told apart by its header.
         m_error = IsdError::Open;
         if (m_detail.isEmpty())
-            m_detail = QStringLiteral("die Datei ist leer");
+            m_detail = QCoreApplication::translate("IsdFile", "die Datei ist leer");
         return m_error;
     }
     m_header = textOf(first);
@@ -202,13 +203,13 @@ bool IsdReader::nextLine(QByteArray& line)
 void IsdReader::failAt(const QString& reason)
 {
     m_error = IsdError::Read;
-    m_detail = QStringLiteral("Zeile %1: %2").arg(m_lineNo).arg(reason);
+    m_detail = QCoreApplication::translate("IsdFile", "Zeile %1: %2").arg(m_lineNo).arg(reason);
 }
 
 void IsdReader::fail(const QString& detail, int line)
 {
     m_error = IsdError::Read;
-    m_detail = QStringLiteral("Zeile %1: %2").arg(line > 0 ? line : m_lineNo).arg(detail);
+    m_detail = QCoreApplication::translate("IsdFile", "Zeile %1: %2").arg(line > 0 ? line : m_lineNo).arg(detail);
 }
 
 bool IsdReader::cellLine(QByteArray& line)
@@ -218,7 +219,7 @@ bool IsdReader::cellLine(QByteArray& line)
     if (nextLine(line))
         return true;
     m_error = IsdError::Read;
-    m_detail = QStringLiteral("Datei endet nach Zeile %1").arg(m_lineNo);
+    m_detail = QCoreApplication::translate("IsdFile", "Datei endet nach Zeile %1").arg(m_lineNo);
     return false;
 }
 
@@ -237,26 +238,26 @@ bool IsdReader::readCell(std::optional<int>& value)
     if (negative)
         ++i;
     if (i == int(t.size())) {
-        failAt(QStringLiteral("keine Zahl"));
+        failAt(QCoreApplication::translate("IsdFile", "keine Zahl"));
         return false;
     }
     long long v = 0;
     for (; i < int(t.size()); ++i) {
         const char c = t[i];
         if (c < '0' || c > '9') {
-            failAt(QStringLiteral("keine Zahl"));
+            failAt(QCoreApplication::translate("IsdFile", "keine Zahl"));
             return false;
         }
         v = v * 10 + (c - '0');
         if (v > (long long)std::numeric_limits<int>::max() + 1) {
-            failAt(QStringLiteral("Zahl zu groß"));
+            failAt(QCoreApplication::translate("IsdFile", "Zahl zu groß"));
             return false;
         }
     }
     if (negative)
         v = -v;
     if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min()) {
-        failAt(QStringLiteral("Zahl zu groß"));
+        failAt(QCoreApplication::translate("IsdFile", "Zahl zu groß"));
         return false;
     }
     value = int(v);

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -17,13 +18,13 @@ const char* noun(ProgressMeter::Kind kind)
 {
     switch (kind) {
     case ProgressMeter::Kind::Records:
-        return "Datensätzen";
+        return QT_TRANSLATE_NOOP("ProgressMeter", "Datensätzen");
     case ProgressMeter::Kind::Formats:
-        return "Datenformaten";
+        return QT_TRANSLATE_NOOP("ProgressMeter", "Datenformaten");
     case ProgressMeter::Kind::Routes:
-        return "Fahrstraßen";
+        return QT_TRANSLATE_NOOP("ProgressMeter", "Fahrstraßen");
     case ProgressMeter::Kind::RouteEntries:
-        return "Fahrstraßeneinträgen";
+        return QT_TRANSLATE_NOOP("ProgressMeter", "Fahrstraßeneinträgen");
     case ProgressMeter::Kind::Checked:
         break;
     }
@@ -67,7 +68,7 @@ void ProgressMeter::planAtMost(Kind kind, int total, double exchanges)
 
 void ProgressMeter::indexStarted()
 {
-    m_count = {QStringLiteral("Datenbank-Index"), 0, 1, -1, m_count.share};
+    m_count = {QCoreApplication::translate("ProgressMeter", "Datenbank-Index"), 0, 1, -1, m_count.share};
     show();
 }
 
@@ -76,7 +77,7 @@ void ProgressMeter::indexWritten()
     if (m_index != Index::Planned)
         return;
     m_index = Index::Written;
-    if (m_count.unit == QLatin1String("Datenbank-Index"))
+    if (m_count.unit == QCoreApplication::translate("ProgressMeter", "Datenbank-Index"))
         m_count.done = 1;
     show();
 }
@@ -195,13 +196,13 @@ QString ProgressMeter::tally(const QString& verb) const
     QStringList parts;
     for (const Phase& p : m_phases)
         if (p.kind != Kind::Checked && p.named && p.total > 0)
-            parts << QStringLiteral("%1 von %2 %3").arg(p.done).arg(p.total).arg(QString::fromUtf8(noun(p.kind)));
+            parts << QCoreApplication::translate("ProgressMeter", "%1 von %2 %3").arg(p.done).arg(p.total).arg(QCoreApplication::translate("ProgressMeter", noun(p.kind)));
     if (parts.isEmpty())
         return {};
-    QString text = parts.join(QStringLiteral(" und ")) + QLatin1Char(' ') + verb;
+    QString text = parts.join(QCoreApplication::translate("ProgressMeter", " und ")) + QLatin1Char(' ') + verb;
     if (m_index != Index::None)
-        text += m_index == Index::Written ? QStringLiteral("; Datenbank-Index geschrieben")
-                                          : QStringLiteral("; Datenbank-Index nicht geschrieben");
+        text += m_index == Index::Written ? QCoreApplication::translate("ProgressMeter", "; Datenbank-Index geschrieben")
+                                          : QCoreApplication::translate("ProgressMeter", "; Datenbank-Index nicht geschrieben");
     return text;
 }
 

@@ -3,21 +3,23 @@
 #include "records/RangeEdits.h"
 #include "records/RangeRecordTable.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 QString RangeStepText(const RangeRecordTable& table, const char* what, int address)
 {
-    return QStringLiteral("%1 von %2 %3").arg(QString::fromUtf8(what), QString::fromUtf8(table.layout().countUnit)).arg(address);
+    return QCoreApplication::translate("RangeCommands", "%1 von %2 %3").arg(QCoreApplication::translate("RangeCommands", what), table.layout().countUnitText()).arg(address);
 }
 
 RangeNameCommand::RangeNameCommand(RangeRecordTable& table, int address, const QString& line1, const QString& line2)
-    : RecordEditCommand(table, table.station, RangeStepText(table, "Name", address))
+    : RecordEditCommand(table, table.station, RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Name"), address))
 {
     record({address}, [&] { StoreRangeNames(table, address, line1, line2); });
 }
 
 RangeSymbolCommand::RangeSymbolCommand(RangeRecordTable& table, int address, int symbol)
-    : RecordEditCommand(table, table.station, RangeStepText(table, "Symbol", address))
+    : RecordEditCommand(table, table.station, RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Symbol"), address))
 {
     record({address}, [&] { SetRangeSymbol(table, address, symbol); });
 }

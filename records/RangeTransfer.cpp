@@ -8,14 +8,16 @@
 #include "records/RecordAreas.h"
 #include "link/ResultText.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 std::vector<RecordField> RangeRecordFields()
 {
-    return {{0, 3, QStringLiteral("Datensatznummer"), false},
-            {4, 27, QStringLiteral("Name"), true, {}, RangeRecordTable::RecordBytes - 1},
+    return {{0, 3, QCoreApplication::translate("RangeTransfer", "Datensatznummer"), false},
+            {4, 27, QCoreApplication::translate("RangeTransfer", "Name"), true, {}, RangeRecordTable::RecordBytes - 1},
             // Byte 31, the highest of the field, holds the code the symbol is shown from.
-            {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QStringLiteral("Symbol"), false,
+            {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QCoreApplication::translate("RangeTransfer", "Symbol"), false,
              [](unsigned long long v) {
                  const int code = int(v >> 24);
                  return code > 5 && code < 57 ? QString::number(code / 2 - 2) : QStringLiteral("-");
@@ -25,7 +27,7 @@ std::vector<RecordField> RangeRecordFields()
 ReadBackNames RangeTransfer::readBackNames() const
 {
     const DatabaseLayout& layout = m_table.layout();
-    const QString unit = QString::fromUtf8(layout.countUnit);
+    const QString unit = layout.countUnitText();
     ReadBackNames names{layout.recordBytes(),
                         RangeRecordFields(),
                         [layout, unit](int area, int slot) {

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <set>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -54,12 +55,12 @@ RecordField fieldOf(const std::vector<RecordField>& fields, int b)
     for (const RecordField& f : fields)
         if (b >= f.first && b <= f.last)
             return f;
-    return {b, b, QStringLiteral("Byte %1").arg(b), false};
+    return {b, b, QCoreApplication::translate("ReadBack", "Byte %1").arg(b), false};
 }
 
 QString formatLine(const ReadBackNames& names, int address, const QString& sent, const QString& read)
 {
-    return QStringLiteral("%1 %2: Datenformat gesendet %3, gelesen %4").arg(names.formatOwner).arg(address).arg(sent, read);
+    return QCoreApplication::translate("ReadBack", "%1 %2: Datenformat gesendet %3, gelesen %4").arg(names.formatOwner).arg(address).arg(sent, read);
 }
 
 } // namespace
@@ -102,7 +103,7 @@ ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& wri
             slots.insert(p.offset / stride);
         records += int(slots.size());
     }
-    ctx.meter.begin(ProgressMeter::Kind::Checked, QStringLiteral("Geprüft"),
+    ctx.meter.begin(ProgressMeter::Kind::Checked, QCoreApplication::translate("ReadBack", "Geprüft"),
                     records + int(written.locoFormats.size() + written.accessoryFormats.size()));
     ReadBackDifferences found;
     QStringList& differences = found.lines;
@@ -126,7 +127,7 @@ ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& wri
         }
         for (const auto& [slot, bytes] : bySlot) {
             CompareRecordFields(names.fields, names.record(area, slot), bytes.first, bytes.second,
-                                QStringLiteral("gesendet"), QStringLiteral("gelesen"), differences);
+                                QCoreApplication::translate("ReadBack", "gesendet"), QCoreApplication::translate("ReadBack", "gelesen"), differences);
             ctx.meter.advance();
         }
     }

@@ -9,6 +9,8 @@
 #include "shell/UserDialogs.h"
 
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -28,8 +30,8 @@ AreaSlots slotsOf(const DatabaseLayout& layout, int p, int first, int last)
 
 QString areaText(const DatabaseLayout& layout, int p, const AreaSlots& s, const char* what)
 {
-    return QString::fromUtf8(layout.areaCaption) + QString::number(p * layout.recordsPerArea + s.firstSlot + 1)
-           + QString::fromUtf8(what);
+    return layout.areaCaptionText() + QString::number(p * layout.recordsPerArea + s.firstSlot + 1)
+           + QCoreApplication::translate("RecordAreas", what);
 }
 
 } // namespace
@@ -57,10 +59,10 @@ int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
-    ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), last - first + 1);
+    ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(), last - first + 1);
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
-        ctx.progress.setText(areaText(layout, p, s, " lesen"));
+        ctx.progress.setText(areaText(layout, p, s, QT_TRANSLATE_NOOP("RecordAreas", " lesen")));
         if (const int r = db.DataFlashRead(layout.firstArea + p))
             return r + layout.readOperation;
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
@@ -99,7 +101,7 @@ int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
-    ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit),
+    ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(),
                     CountRecordsToWrite(layout, table, first, last));
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
@@ -115,7 +117,7 @@ int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
             continue;
         if (const int r = db.DataFlashRead(layout.firstArea + p))
             return r + layout.writeOperation;
-        ctx.progress.setText(areaText(layout, p, s, " schreiben"));
+        ctx.progress.setText(areaText(layout, p, s, QT_TRANSLATE_NOOP("RecordAreas", " schreiben")));
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
             for (int page = 0; page < layout.pagesPerRecord; ++page) {

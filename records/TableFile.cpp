@@ -7,6 +7,7 @@
 #include "shell/UserDialogs.h"
 
 #include <vector>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -88,7 +89,7 @@ IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& for
     if (!loadedRange.isValidFor(maxAddress)) {
         // The line of the first address when that one is wrong, else the line of the last.
         const bool firstWrong = loadedRange.first < 1 || loadedRange.first > maxAddress;
-        reader.fail(QStringLiteral("Adressbereich %1 bis %2 außerhalb von 1..%3")
+        reader.fail(QCoreApplication::translate("TableFile", "Adressbereich %1 bis %2 außerhalb von 1..%3")
                         .arg(loadedRange.first)
                         .arg(loadedRange.last)
                         .arg(maxAddress),
@@ -102,7 +103,7 @@ IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& for
             return failed();
         const int col = int(i % size_t(cols));
         if (cells[i] && !format.cellFits(col, *cells[i])) {
-            reader.fail(QStringLiteral("Wert %1 passt nicht in Spalte %2").arg(*cells[i]).arg(col));
+            reader.fail(QCoreApplication::translate("TableFile", "Wert %1 passt nicht in Spalte %2").arg(*cells[i]).arg(col));
             return failed();
         }
     }

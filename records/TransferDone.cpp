@@ -1,6 +1,7 @@
 #include "records/TransferDone.h"
 
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -8,10 +9,10 @@ QString TransferDoneText(const QString& tally, const QTime& at)
 {
     const QString time = at.toString(QStringLiteral("HH:mm"));
     if (tally.isEmpty())
-        return QStringLiteral("Übertragung fertig, ") + time;
+        return QCoreApplication::translate("TransferDone", "Übertragung fertig, ") + time;
     const QString& text = tally;
     // "12 von 12 Datensätzen": all of them, so the plain count says it.
-    static const QRegularExpression whole(QStringLiteral("(?<!\\d)(\\d+) von \\1 (\\S+)"));
+    static const QRegularExpression whole(QCoreApplication::translate("TransferDone", "(?<!\\d)(\\d+) von \\1 (\\S+)"));
     QString out;
     qsizetype last = 0;
     for (auto it = whole.globalMatch(text); it.hasNext();) {

@@ -13,14 +13,16 @@
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
 // The product name in the questions, the same for both brands.
 const QString kStation = QStringLiteral("TQ7");
-const QString kReadErrorTitle = QStringLiteral("Fehler beim Lesen der Datenbank");
-const QString kWriteErrorTitle = QStringLiteral("Fehler beim Schreiben der Datenbank");
-const QString kCheckErrorTitle = QStringLiteral("Fehler beim Prüfen der Datenbank");
+const char* const kReadErrorTitle = QT_TRANSLATE_NOOP("TransferSession", "Fehler beim Lesen der Datenbank");
+const char* const kWriteErrorTitle = QT_TRANSLATE_NOOP("TransferSession", "Fehler beim Schreiben der Datenbank");
+const char* const kCheckErrorTitle = QT_TRANSLATE_NOOP("TransferSession", "Fehler beim Prüfen der Datenbank");
 // A report longer than this would not fit on the screen; the rest is counted.
 constexpr int kShownDifferences = 20;
 } // namespace
@@ -78,13 +80,13 @@ void TransferSession::tellCancelled(const QString& title, const QString& text, M
 QString TransferSession::writtenSoFar() const
 {
     const ProgressMeter& meter = m_ctx.meter;
-    const QString written = meter.tally(QStringLiteral("geschrieben"));
+    const QString written = meter.tally(QCoreApplication::translate("TransferSession", "geschrieben"));
     if (written.isEmpty())
         return {};
     if (!meter.anyDone())
-        return written + QStringLiteral("; die Zentrale ist unverändert");
+        return written + QCoreApplication::translate("TransferSession", "; die Zentrale ist unverändert");
     if (!meter.allDone())
-        return written + QStringLiteral("; die Zentrale ist teilweise beschrieben");
+        return written + QCoreApplication::translate("TransferSession", "; die Zentrale ist teilweise beschrieben");
     return written;
 }
 
@@ -103,7 +105,7 @@ bool TransferSession::checkWritten()
     m_ctx.db.keepWrites(nullptr);
     if (!ok() || !m_readBack || (m_written.empty() && !m_readBack->readBackOwn))
         return ok();
-    stepText(QStringLiteral(" Gesendete Daten prüfen"));
+    stepText(QCoreApplication::translate("TransferSession", " Gesendete Daten prüfen"));
     if (!run([this] {
             const ReadBackDifferences found = ReadBackWritten(m_ctx, m_written, *m_readBack);
             m_differences = found.lines;
@@ -131,7 +133,7 @@ bool TransferSession::connect()
 void TransferSession::showProgress()
 {
     m_ctx.progress.show();
-    stepText(QStringLiteral(" Datenbank öffnen"));
+    stepText(QCoreApplication::translate("TransferSession", " Datenbank öffnen"));
 }
 
 bool TransferSession::openAccess()
@@ -149,8 +151,8 @@ bool TransferSession::openAccess()
     if (ok())
         m_result = m_ctx.db.DisplaySetCursor(10, 50);
     if (ok())
-        m_result = m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QStringLiteral("Datenbank lesen")
-                                                                            : QStringLiteral("Datenbank schreiben"));
+        m_result = m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "Datenbank lesen")
+                                                                            : QCoreApplication::translate("TransferSession", "Datenbank schreiben"));
     return ok();
 }
 
@@ -158,7 +160,7 @@ bool TransferSession::readSerial(std::array<int, 4>& ids)
 {
     if (!ok())
         return false;
-    stepText(QStringLiteral(" Seriennummer lesen"));
+    stepText(QCoreApplication::translate("TransferSession", " Seriennummer lesen"));
     const DbProtocol::SerialNumber read = m_ctx.db.ReadSerialNumber();
     m_result = read.result;
     ids = read.ids;
@@ -181,10 +183,10 @@ TransferSession::Station TransferSession::checkStation(const std::array<int, 4>&
     if (same)
         return Station::Same;
     const QChar cr(13);
-    const QString question = QStringLiteral("Die Daten sind aus einer anderen ") + kStation + QStringLiteral("!") + cr
-                             + QStringLiteral("Sollen die Datensätze in dieser ") + kStation
-                             + QStringLiteral(" gespeichert werden") + cr
-                             + QStringLiteral("und alle vorhandenen Datensätze gelöscht werden!");
+    const QString question = QCoreApplication::translate("TransferSession", "Die Daten sind aus einer anderen ") + kStation + QStringLiteral("!") + cr
+                             + QCoreApplication::translate("TransferSession", "Sollen die Datensätze in dieser ") + kStation
+                             + QCoreApplication::translate("TransferSession", " gespeichert werden") + cr
+                             + QCoreApplication::translate("TransferSession", "und alle vorhandenen Datensätze gelöscht werden!");
     if (m_ctx.dialogs.ask(Question::ReplaceOtherStation, question, MsgButtons::YesNo, MsgIcon::None, title)
         == MsgAnswer::Yes)
         return Station::Replace;
@@ -215,7 +217,7 @@ bool TransferSession::closeAccess(double pauseSeconds)
 {
     if (!ok())
         return false;
-    stepText(QStringLiteral(" Datenbank schließen"));
+    stepText(QCoreApplication::translate("TransferSession", " Datenbank schließen"));
     m_ctx.link.Pause(pauseSeconds);
     m_ctx.meter.paused(pauseSeconds);
     m_accessOpen = false;
@@ -227,10 +229,10 @@ void TransferSession::finish()
 {
     if (m_direction == Direction::Send)
         m_ctx.iface.ClosePort();
-    stepText(QStringLiteral(" fertig!"));
-    const QString verb = m_direction == Direction::Read ? QStringLiteral("gelesen")
-                         : m_readBack                   ? QStringLiteral("gesendet und geprüft")
-                                                        : QStringLiteral("gesendet");
+    stepText(QCoreApplication::translate("TransferSession", " fertig!"));
+    const QString verb = m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "gelesen")
+                         : m_readBack                   ? QCoreApplication::translate("TransferSession", "gesendet und geprüft")
+                                                        : QCoreApplication::translate("TransferSession", "gesendet");
     m_ctx.mainControls.ShowTransferDone(TransferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
     if (m_direction == Direction::Read)
         m_ctx.mainControls.EnableMainControls();
@@ -257,8 +259,8 @@ int TransferSession::fail(const QString& title)
 
 bool TransferSession::askStoreChanges(DatabaseContext& ctx, const QString& title)
 {
-    const QString text = QStringLiteral("Sollen die geänderten Datensätze in der ") + kStation
-                         + QStringLiteral(" gespeichert werden?");
+    const QString text = QCoreApplication::translate("TransferSession", "Sollen die geänderten Datensätze in der ") + kStation
+                         + QCoreApplication::translate("TransferSession", " gespeichert werden?");
     return ctx.dialogs.ask(Question::StoreChanges, text, MsgButtons::YesNo, MsgIcon::None, title) == MsgAnswer::Yes;
 }
 
@@ -279,14 +281,14 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
     }
     if (cancelled()) {
         const QChar cr(13);
-        QString text = QStringLiteral("Das Lesen wurde abgebrochen.");
-        const QString read = m_ctx.meter.tally(QStringLiteral("gelesen"));
+        QString text = QCoreApplication::translate("TransferSession", "Das Lesen wurde abgebrochen.");
+        const QString read = m_ctx.meter.tally(QCoreApplication::translate("TransferSession", "gelesen"));
         if (!read.isEmpty())
-            text += cr + read + (m_ctx.meter.allDone() ? QString() : QStringLiteral("; die übrigen bleiben leer"));
-        tellCancelled(QStringLiteral("Lesen abgebrochen"), text, MsgIcon::Information);
+            text += cr + read + (m_ctx.meter.allDone() ? QString() : QCoreApplication::translate("TransferSession", "; die übrigen bleiben leer"));
+        tellCancelled(QCoreApplication::translate("TransferSession", "Lesen abgebrochen"), text, MsgIcon::Information);
         return {m_result, ReadEnd::Cancelled};
     }
-    const int result = fail(kReadErrorTitle);
+    const int result = fail(QCoreApplication::translate("TransferSession", kReadErrorTitle));
     return {result, result == rc::PortCannotOpen ? ReadEnd::NoPort : ReadEnd::Failed};
 }
 
@@ -318,22 +320,22 @@ SendOutcome TransferSession::failSend()
     const QChar cr(13);
     const QString soFar = writtenSoFar();
     if (cancelled()) {
-        QString text = QStringLiteral("Das Senden wurde abgebrochen.");
+        QString text = QCoreApplication::translate("TransferSession", "Das Senden wurde abgebrochen.");
         if (!soFar.isEmpty())
             text += cr + soFar;
-        tellCancelled(QStringLiteral("Senden abgebrochen"), text,
+        tellCancelled(QCoreApplication::translate("TransferSession", "Senden abgebrochen"), text,
                       m_ctx.meter.anyDone() ? MsgIcon::Exclamation : MsgIcon::Information);
         return SendOutcome::Cancelled;
     }
     QString text;
-    QString title = kWriteErrorTitle;
+    QString title = QCoreApplication::translate("TransferSession", kWriteErrorTitle);
     if (m_result == rc::VerifyMismatch) {
-        title = kCheckErrorTitle;
-        text = QStringLiteral("Die aus der Zentrale gelesenen Daten weichen von den gesendeten ab:");
+        title = QCoreApplication::translate("TransferSession", kCheckErrorTitle);
+        text = QCoreApplication::translate("TransferSession", "Die aus der Zentrale gelesenen Daten weichen von den gesendeten ab:");
         for (int i = 0; i < m_differences.size() && i < kShownDifferences; ++i)
             text += cr + m_differences[i];
         if (m_differences.size() > kShownDifferences)
-            text += cr + QStringLiteral("... und %1 weitere").arg(m_differences.size() - kShownDifferences);
+            text += cr + QCoreApplication::translate("TransferSession", "... und %1 weitere").arg(m_differences.size() - kShownDifferences);
     } else {
         // The program's words for the failure, and under them how far the send got.
         text = resultWords();
@@ -345,7 +347,7 @@ SendOutcome TransferSession::failSend()
 
 bool TransferSession::writeIndex()
 {
-    stepText(QStringLiteral(" Datenbank Index schreiben"));
+    stepText(QCoreApplication::translate("TransferSession", " Datenbank Index schreiben"));
     m_ctx.meter.indexStarted();
     if (!run([this] { return m_ctx.db.WriteDatabaseIndex(m_ctx.db.recordCounter()); }))
         return false;

@@ -2,12 +2,14 @@
 
 #include "shell/ExactNumber.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 QString AddressRangeError(int maxAddress)
 {
-    return QStringLiteral("Ungültiger Adressbereich!") + QChar(13)
-           + QStringLiteral("Bitte Adressen von 1 bis %1 eingeben, \"von Adr.\" nicht größer als \"bis Adr.\".")
+    return QCoreApplication::translate("AddressRange", "Ungültiger Adressbereich!") + QChar(13)
+           + QCoreApplication::translate("AddressRange", "Bitte Adressen von 1 bis %1 eingeben, \"von Adr.\" nicht größer als \"bis Adr.\".")
                  .arg(maxAddress);
 }
 

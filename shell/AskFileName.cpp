@@ -4,12 +4,13 @@
 #include "shell/UserDialogs.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace kx2 {
 
 QString DataFileFilter(const QString& extension)
 {
-    return QStringLiteral("KX2 Datenflash (*.") + extension + QStringLiteral(")|*.") + extension
+    return QCoreApplication::translate("AskFileName", "KX2 Datenflash (*.") + extension + QStringLiteral(")|*.") + extension
         + QStringLiteral("|");
 }
 
@@ -24,8 +25,8 @@ QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, cons
         initial = startFolder + QLatin1Char('/') + initial.mid(cut + 1);
     }
     if (mode == AskFileOpen)
-        return dialog.openFileName(QStringLiteral("Sicherungsdatei öffnen..."), initial, filter);
-    return dialog.saveFileName(QStringLiteral("Sicherungsdatei speichern..."), initial, filter);
+        return dialog.openFileName(QCoreApplication::translate("AskFileName", "Sicherungsdatei öffnen..."), initial, filter);
+    return dialog.saveFileName(QCoreApplication::translate("AskFileName", "Sicherungsdatei speichern..."), initial, filter);
 }
 
 } // namespace kx2

@@ -2,6 +2,8 @@
 
 #include "shell/ProgramInfo.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 QString MainWindowCaption(const QString& brandCode)
@@ -18,8 +20,8 @@ DeviceMenuCaptions EditorDeviceMenuCaptions(const QString& brandCode, EditorKind
         return c;
     }
     c.menu = QStringLiteral("TQ7");
-    c.readItem = QStringLiteral("Daten aus der TQ7 lesen");
-    c.sendItem = QStringLiteral("Daten zur TQ7 senden");
+    c.readItem = QCoreApplication::translate("BrandCaptions", "Daten aus der TQ7 lesen");
+    c.sendItem = QCoreApplication::translate("BrandCaptions", "Daten zur TQ7 senden");
     return c;
 }
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <map>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -82,7 +83,7 @@ std::vector<CsvRow> splitRows(const QString& text, int& openQuoteLine)
 
 QString lineError(int line, const QString& why)
 {
-    return QStringLiteral("Zeile %1: %2").arg(line).arg(why);
+    return QCoreApplication::translate("CsvTable", "Zeile %1: %2").arg(line).arg(why);
 }
 
 } // namespace
@@ -102,24 +103,49 @@ QByteArray WriteCsv(const CsvTable& table)
     return kBom + text.toUtf8();
 }
 
+namespace {
+// The file keeps the German titles whatever the language; a table whose header someone wrote in
+// English is read as well. Any case, "f0".."f28" and numbers are the same in both.
+QString germanTitle(const QString& title)
+{
+    static const struct {
+        const char* english;
+        const char* german;
+    } titles[] = {
+        {"address", "Adresse"},       {"name", "Name"},
+        {"name line1", "Name Zeile1"}, {"name line2", "Name Zeile2"},
+        {"symbol", "Symbol"},         {"data format", "Datenformat"},
+        {"maximum speed", "Höchstgeschwindigkeit"},
+        {"route", "Fahrstraße"},      {"route start", "FS-Start"},
+    };
+    const QString lower = title.toLower();
+    for (const auto& t : titles)
+        if (lower == QLatin1String(t.english))
+            return QString::fromUtf8(t.german);
+    if (lower.startsWith(QLatin1String("command ")))
+        return QStringLiteral("Befehl ") + title.mid(8);
+    return title;
+}
+} // namespace
+
 CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
 {
     const QString text = QString::fromUtf8(data.startsWith(kBom) ? data.mid(kBom.size()) : data);
     if (text.contains(QChar::ReplacementCharacter))
-        return {0, QStringLiteral("keine UTF-8-Datei")};
+        return {0, QCoreApplication::translate("CsvTable", "keine UTF-8-Datei")};
     int openQuoteLine = 0;
     const std::vector<CsvRow> rows = splitRows(text, openQuoteLine);
     if (openQuoteLine > 0)
-        return {0, lineError(openQuoteLine, QStringLiteral("Anführungszeichen nicht geschlossen"))};
+        return {0, lineError(openQuoteLine, QCoreApplication::translate("CsvTable", "Anführungszeichen nicht geschlossen"))};
     if (rows.empty() || rows.front().blank())
-        return {0, lineError(1, QStringLiteral("die Kopfzeile fehlt"))};
+        return {0, lineError(1, QCoreApplication::translate("CsvTable", "die Kopfzeile fehlt"))};
 
     // Header cell index -> column of the table; -1 for the key.
     const QStringList& header = rows.front().cells;
     std::vector<int> columnAt;
     int keyAt = -1;
     for (int i = 0; i < header.size(); ++i) {
-        const QString title = header[i].trimmed();
+        const QString title = germanTitle(header[i].trimmed());
         if (title == table.keyTitle) {
             keyAt = i;
             columnAt.push_back(-1);
@@ -130,11 +156,11 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             if (table.columns[c].title == title)
                 found = int(c);
         if (found == -2)
-            return {0, lineError(1, QStringLiteral("unbekannte Spalte \"%1\"").arg(title))};
+            return {0, lineError(1, QCoreApplication::translate("CsvTable", "unbekannte Spalte \"%1\"").arg(title))};
         columnAt.push_back(found);
     }
     if (keyAt < 0)
-        return {0, lineError(1, QStringLiteral("die Spalte \"%1\" fehlt").arg(table.keyTitle))};
+        return {0, lineError(1, QCoreApplication::translate("CsvTable", "die Spalte \"%1\" fehlt").arg(table.keyTitle))};
 
     QStringList readTitles;
     for (const CsvColumn& c : table.columns)
@@ -154,13 +180,13 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             continue;
         const QStringList& cells = rows[n].cells;
         if (cells.size() != int(columnAt.size()))
-            return {0, lineError(lineNo, QStringLiteral("%1 Felder statt %2").arg(cells.size()).arg(columnAt.size()))};
+            return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1 Felder statt %2").arg(cells.size()).arg(columnAt.size()))};
         const QString key = cells[keyAt].trimmed();
         const std::optional<int> row = table.rowOf(key);
         if (!row)
-            return {0, lineError(lineNo, QStringLiteral("%1 %2 ist nicht in der Tabelle").arg(table.keyTitle, key))};
+            return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1 %2 ist nicht in der Tabelle").arg(table.keyTitle, key))};
         if (const auto [it, fresh] = seen.emplace(*row, lineNo); !fresh)
-            return {0, lineError(lineNo, QStringLiteral("%1 %2 steht schon in Zeile %3").arg(table.keyTitle, key).arg(it->second))};
+            return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1 %2 steht schon in Zeile %3").arg(table.keyTitle, key).arg(it->second))};
         for (int i = 0; i < cells.size(); ++i) {
             const int c = columnAt[size_t(i)];
             if (c < 0)
@@ -171,7 +197,7 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
                 continue;
             // A column without a check is written only: an edit there would be lost unsaid.
             if (!column.check)
-                return {0, lineError(lineNo, QStringLiteral("%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
+                return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
                                                  .arg(column.title, readTitles.join(QStringLiteral(", ")), cell,
                                                       column.text(*row)))};
             if (const QString why = column.check(cell); !why.isEmpty())
@@ -222,7 +248,7 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
 {
     const std::optional<long long> v = WholeNumber(cell);
     if (!v || *v < first || *v > last)
-        return QStringLiteral("\"%1\" ist keine Zahl von %2 bis %3").arg(cell).arg(first).arg(last);
+        return QCoreApplication::translate("CsvTable", "\"%1\" ist keine Zahl von %2 bis %3").arg(cell).arg(first).arg(last);
     if (value)
         *value = int(*v);
     return {};
@@ -231,13 +257,13 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
 QString checkName(const QString& cell, int maxChars)
 {
     if (cell.size() > maxChars)
-        return QStringLiteral("\"%1\" ist länger als %2 Zeichen").arg(cell).arg(maxChars);
+        return QCoreApplication::translate("CsvTable", "\"%1\" ist länger als %2 Zeichen").arg(cell).arg(maxChars);
     // Only what comes back from the record bytes as it went in: control characters a record
     // holds (line ends read from the station) do; a 0 would end the name, a character cp1252
     // lacks would become '?'.
     for (const QChar c : cell)
         if (c.unicode() == 0 || cp1252Char(uchar(toCp1252(QString(c)).at(0))) != c)
-            return QStringLiteral("\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern").arg(cell, QString(c));
+            return QCoreApplication::translate("CsvTable", "\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern").arg(cell, QString(c));
     return {};
 }
 
@@ -246,9 +272,9 @@ std::function<QString(const std::function<QString(int)>&)> checkNameLines(int fi
     return [first, maxChars](const std::function<QString(int)>& cellOf) {
         // A 13 ends line 1 and starts line 2: inside a line it would move the rest of it.
         if (cellOf(first).contains(QChar(NameSeparator)) || cellOf(first + 1).contains(QChar(NameSeparator)))
-            return QStringLiteral("ein Zeilenumbruch (CR) trennt die beiden Namenszeilen und kann in keiner stehen");
+            return QCoreApplication::translate("CsvTable", "ein Zeilenumbruch (CR) trennt die beiden Namenszeilen und kann in keiner stehen");
         const int length = int(cellOf(first).size() + cellOf(first + 1).size());
-        return length > maxChars ? QStringLiteral("die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2")
+        return length > maxChars ? QCoreApplication::translate("CsvTable", "die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2")
                                        .arg(length)
                                        .arg(maxChars)
                                  : QString();

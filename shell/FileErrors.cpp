@@ -27,25 +27,25 @@ QString knownWords(const QString& systemText, FileAccess access)
         int code;
         const char* words;
     } known[] = {
-        {ENOSPC, "Datenträger voll"},
+        {ENOSPC, QT_TRANSLATE_NOOP("FileErrors", "Datenträger voll")},
 #ifdef EDQUOT
-        {EDQUOT, "Speicherkontingent auf dem Datenträger erschöpft"},
+        {EDQUOT, QT_TRANSLATE_NOOP("FileErrors", "Speicherkontingent auf dem Datenträger erschöpft")},
 #endif
-        {EROFS, "Datenträger schreibgeschützt"},
-        {EISDIR, "ist ein Ordner"},
-        {ENOTDIR, "ein Teil des Pfads ist kein Ordner"},
-        {EFBIG, "Datei zu groß"},
-        {ENAMETOOLONG, "Dateiname zu lang"},
-        {EIO, "Ein-/Ausgabefehler des Datenträgers"},
-        {EMFILE, "zu viele offene Dateien"},
-        {EBUSY, "Datei oder Datenträger belegt"},
-        {EACCES, write ? "keine Berechtigung zum Schreiben" : "keine Berechtigung zum Lesen"},
-        {EPERM, write ? "keine Berechtigung zum Schreiben" : "keine Berechtigung zum Lesen"},
-        {ENOENT, write ? "Ordner nicht vorhanden" : "Datei nicht vorhanden"},
+        {EROFS, QT_TRANSLATE_NOOP("FileErrors", "Datenträger schreibgeschützt")},
+        {EISDIR, QT_TRANSLATE_NOOP("FileErrors", "ist ein Ordner")},
+        {ENOTDIR, QT_TRANSLATE_NOOP("FileErrors", "ein Teil des Pfads ist kein Ordner")},
+        {EFBIG, QT_TRANSLATE_NOOP("FileErrors", "Datei zu groß")},
+        {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileErrors", "Dateiname zu lang")},
+        {EIO, QT_TRANSLATE_NOOP("FileErrors", "Ein-/Ausgabefehler des Datenträgers")},
+        {EMFILE, QT_TRANSLATE_NOOP("FileErrors", "zu viele offene Dateien")},
+        {EBUSY, QT_TRANSLATE_NOOP("FileErrors", "Datei oder Datenträger belegt")},
+        {EACCES, write ? QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Schreiben") : QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Lesen")},
+        {EPERM, write ? QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Schreiben") : QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Lesen")},
+        {ENOENT, write ? QT_TRANSLATE_NOOP("FileErrors", "Ordner nicht vorhanden") : QT_TRANSLATE_NOOP("FileErrors", "Datei nicht vorhanden")},
     };
     for (const auto& k : known)
         if (saysCode(systemText, k.code))
-            return QString::fromUtf8(k.words);
+            return QCoreApplication::translate("FileErrors", k.words);
     return {};
 }
 
@@ -54,17 +54,17 @@ QString seenWords(const QString& path, FileAccess access)
 {
     const QFileInfo file(path);
     if (file.isDir())
-        return QStringLiteral("ist ein Ordner");
+        return QCoreApplication::translate("FileErrors", "ist ein Ordner");
     if (access == FileAccess::Read) {
         if (!file.exists())
-            return QStringLiteral("Datei nicht vorhanden");
-        return file.isReadable() ? QString() : QStringLiteral("keine Berechtigung zum Lesen");
+            return QCoreApplication::translate("FileErrors", "Datei nicht vorhanden");
+        return file.isReadable() ? QString() : QCoreApplication::translate("FileErrors", "keine Berechtigung zum Lesen");
     }
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("Ordner nicht vorhanden");
+        return QCoreApplication::translate("FileErrors", "Ordner nicht vorhanden");
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return QStringLiteral("keine Berechtigung zum Schreiben");
+        return QCoreApplication::translate("FileErrors", "keine Berechtigung zum Schreiben");
     return {};
 }
 
@@ -83,11 +83,11 @@ QString FileErrorWords(const QString& path, const QString& systemText, FileAcces
     if (QString words = seenWords(path, access); !words.isEmpty())
         return words;
     if (saysNothing(systemText))
-        return QStringLiteral("Fehler des Systems ohne nähere Angabe");
+        return QCoreApplication::translate("FileErrors", "Fehler des Systems ohne nähere Angabe");
 #ifdef Q_OS_WIN
     return systemText;
 #else
-    return QStringLiteral("Fehler des Systems (%1)").arg(systemText);
+    return QCoreApplication::translate("FileErrors", "Fehler des Systems (%1)").arg(systemText);
 #endif
 }
 
@@ -120,7 +120,7 @@ QString SaveFileWhole(const QString& path, const QByteArray& bytes)
 
 QString SaveFailureText(const QString& path, const QString& why, SaveFailureLayout layout)
 {
-    const QString head = QStringLiteral("Fehler beim Speichern des Files");
+    const QString head = QCoreApplication::translate("FileErrors", "Fehler beim Speichern des Files");
     const QString file = QDir::toNativeSeparators(path);
     if (layout == SaveFailureLayout::AfterColon)
         return head + QStringLiteral(": ") + file + (why.isEmpty() ? QString() : QChar(13) + why);

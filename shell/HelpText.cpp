@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -48,12 +49,17 @@ QStringList NameProgramInHelp(QStringList lines, const QString& programName)
 
 QStringList ReadHelpFile(const QString& programFolder)
 {
-    const QString path = findInProgramFolder(programFolder, HelpFileName);
+    // The help of the language in use: its translation names its own file (konf/hilfe_en.txt);
+    // without that file the German help is better than none.
+    const QString translated = QCoreApplication::translate("HelpText", "konf/hilfe.txt");
+    QString path = translated == HelpFileName ? QString() : findInProgramFolder(programFolder, translated);
     if (path.isEmpty())
-        return {QStringLiteral("Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.")};
+        path = findInProgramFolder(programFolder, HelpFileName);
+    if (path.isEmpty())
+        return {QCoreApplication::translate("HelpText", "Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("Die Hilfedatei konf/hilfe.txt kann nicht gelesen werden.")};
+        return {QCoreApplication::translate("HelpText", "Die Hilfedatei konf/hilfe.txt kann nicht gelesen werden.")};
     return HelpLines(file.read(MaxHelpBytes));
 }
 

@@ -67,18 +67,18 @@ QString MissingProgramFilesText(const QString& programFolder)
     const struct {
         const char* path;
         const char* what;
-    } expected[] = {{"Konf/Fkt_Symbole", "Funktionssymbole"},
-                    {"Konf/Mag_Symbole", "Magnetartikel- und Rückmeldersymbole"},
-                    {"konf/hilfe.txt", "Hilfetext"}};
+    } expected[] = {{"Konf/Fkt_Symbole", QT_TRANSLATE_NOOP("ProgramFolder", "Funktionssymbole")},
+                    {"Konf/Mag_Symbole", QT_TRANSLATE_NOOP("ProgramFolder", "Magnetartikel- und Rückmeldersymbole")},
+                    {"konf/hilfe.txt", QT_TRANSLATE_NOOP("ProgramFolder", "Hilfetext")}};
     QStringList missing;
     for (const auto& e : expected)
         if (findInProgramFolder(programFolder, QString::fromUtf8(e.path)).isEmpty())
-            missing << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.path), QString::fromUtf8(e.what));
+            missing << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.path), QCoreApplication::translate("ProgramFolder", e.what));
     if (missing.isEmpty())
         return QString();
     const QChar cr(13);
-    return QStringLiteral("Nicht gefunden:") + cr + missing.join(cr) + cr
-        + QStringLiteral("Gesucht im Ordner: ") + QDir::toNativeSeparators(QDir(programFolder).absolutePath());
+    return QCoreApplication::translate("ProgramFolder", "Nicht gefunden:") + cr + missing.join(cr) + cr
+        + QCoreApplication::translate("ProgramFolder", "Gesucht im Ordner: ") + QDir::toNativeSeparators(QDir(programFolder).absolutePath());
 }
 
 } // namespace kx2

@@ -1,12 +1,13 @@
 #include "shell/ProgressCount.h"
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace kx2 {
 
 QString ProgressCount::text() const
 {
-    return unit + QLatin1Char(' ') + QString::number(current >= 0 ? current : done) + QStringLiteral(" von ") + QString::number(total);
+    return unit + QLatin1Char(' ') + QString::number(current >= 0 ? current : done) + QCoreApplication::translate("ProgressCount", " von ") + QString::number(total);
 }
 
 int ProgressCount::percent() const
@@ -25,12 +26,12 @@ QString ProgressCount::timeLeftText() const
     // Whole seconds; below a minute in fives, so that the line does not flicker.
     const int s = int(std::ceil(secondsLeft));
     if (s < 60)
-        return QStringLiteral("noch etwa %1 s").arg(std::max(5, (s + 4) / 5 * 5));
+        return QCoreApplication::translate("ProgressCount", "noch etwa %1 s").arg(std::max(5, (s + 4) / 5 * 5));
     const int min = s / 60;
     if (min >= 10)
-        return QStringLiteral("noch etwa %1 min").arg(min);
+        return QCoreApplication::translate("ProgressCount", "noch etwa %1 min").arg(min);
     const int tens = s % 60 / 10 * 10;
-    return tens == 0 ? QStringLiteral("noch etwa %1 min").arg(min) : QStringLiteral("noch etwa %1 min %2 s").arg(min).arg(tens);
+    return tens == 0 ? QCoreApplication::translate("ProgressCount", "noch etwa %1 min").arg(min) : QCoreApplication::translate("ProgressCount", "noch etwa %1 min %2 s").arg(min).arg(tens);
 }
 
 QString ProgressCount::line() const

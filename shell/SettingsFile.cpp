@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -226,21 +227,21 @@ SettingsFile::WriteResult SettingsFile::WriteSettings(const Settings& settings)
             result.written = true;
             result.path = fallback;
             if (!usedBefore)
-                result.notice = QStringLiteral("Die Einstellungen können nicht im Programmordner\r")
+                result.notice = QCoreApplication::translate("SettingsFile", "Die Einstellungen können nicht im Programmordner\r")
                     + QDir::toNativeSeparators(m_programFolder)
-                    + QStringLiteral("\rgespeichert werden. Sie stehen jetzt in\r")
+                    + QCoreApplication::translate("SettingsFile", "\rgespeichert werden. Sie stehen jetzt in\r")
                     + QDir::toNativeSeparators(fallback)
-                    + QStringLiteral("\rund werden beim nächsten Start von dort gelesen.");
+                    + QCoreApplication::translate("SettingsFile", "\rund werden beim nächsten Start von dort gelesen.");
             return result;
         }
         if (!fallbackError.isEmpty())
             error += QStringLiteral("\r") + QDir::toNativeSeparators(fallback) + QStringLiteral(": ") + fallbackError;
         else
             error += QStringLiteral("\r") + QDir::toNativeSeparators(m_fallbackFolder)
-                + QStringLiteral(": Ordner kann nicht angelegt werden");
+                + QCoreApplication::translate("SettingsFile", ": Ordner kann nicht angelegt werden");
     }
     result.path = target;
-    result.notice = QStringLiteral("Die Einstellungen (ComPort und Baudrate) konnten nicht gespeichert werden.\r")
+    result.notice = QCoreApplication::translate("SettingsFile", "Die Einstellungen (ComPort und Baudrate) konnten nicht gespeichert werden.\r")
         + QDir::toNativeSeparators(target) + QStringLiteral(": ") + error;
     return result;
 }

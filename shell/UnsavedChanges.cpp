@@ -1,5 +1,7 @@
 #include "shell/UnsavedChanges.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 UnsavedChanges::UnsavedChanges(std::unique_ptr<TableChanges> table) : m_table(std::move(table))
@@ -42,7 +44,7 @@ RecordMark UnsavedChanges::mark(int record) const
 
 QString UnsavedChanges::QuestionText()
 {
-    return QStringLiteral("Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. Trotzdem fortfahren?");
+    return QCoreApplication::translate("UnsavedChanges", "Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. Trotzdem fortfahren?");
 }
 
 } // namespace kx2

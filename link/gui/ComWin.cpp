@@ -10,15 +10,11 @@
 
 namespace kx2 {
 
-namespace {
-const QString kCancel = QStringLiteral("Abbrechen");
-} // namespace
-
 ComWin::ComWin(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("ComWin"));
-    setWindowTitle(QStringLiteral("Fortschritt:"));
+    setWindowTitle(tr("Fortschritt:"));
     m_comTxt = new QLabel(QStringLiteral("- "), this);
     m_comTxt->setObjectName(QStringLiteral("ComTxt"));
     m_comTxt->setTextFormat(Qt::PlainText);
@@ -34,7 +30,7 @@ ComWin::ComWin(QWidget* parent)
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("ComZahl"));
     m_count->setTextFormat(Qt::PlainText);
-    m_abbrechen = new QPushButton(kCancel, this);
+    m_abbrechen = new QPushButton(tr("Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("Abbrechen_But"));
     m_abbrechen->setEnabled(false);
     connect(m_abbrechen, &QPushButton::clicked, this, &ComWin::Abbrechen_Click);
@@ -97,7 +93,7 @@ void ComWin::transferStarted()
         return;
     m_running = true;
     m_cancel = false;
-    m_abbrechen->setText(kCancel);
+    m_abbrechen->setText(tr("Abbrechen"));
     m_abbrechen->setEnabled(true);
 }
 
@@ -107,7 +103,7 @@ void ComWin::transferEnded()
         return;
     m_running = false;
     // Left on screen after a failure: the button now only closes the window.
-    m_abbrechen->setText(QStringLiteral("Schließen"));
+    m_abbrechen->setText(tr("Schließen"));
     m_abbrechen->setEnabled(true);
     Q_EMIT transferFinished();
 }
@@ -120,13 +116,13 @@ void ComWin::runStarted()
 
 void ComWin::runPart(const QString& part)
 {
-    setWindowTitle(QStringLiteral("Fortschritt: ") + part);
+    setWindowTitle(tr("Fortschritt: ") + part);
 }
 
 void ComWin::runEnded()
 {
     m_inRun = false;
-    setWindowTitle(QStringLiteral("Fortschritt:"));
+    setWindowTitle(tr("Fortschritt:"));
     transferEnded();
     hide();
 }
@@ -138,8 +134,8 @@ bool ComWin::offerCancel()
     if (m_cancel)
         return true;
     if (m_dialogs
-        && m_dialogs->messageBox(QStringLiteral("Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
-                                 MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Übertragung abbrechen"))
+        && m_dialogs->messageBox(tr("Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
+                                 MsgButtons::YesNo, MsgIcon::Question, tr("Übertragung abbrechen"))
                != MsgAnswer::Yes)
         return false;
     // The transfer may have ended while the question was open.
@@ -156,7 +152,7 @@ void ComWin::Abbrechen_Click()
     }
     m_cancel = true;
     m_abbrechen->setEnabled(false);
-    m_abbrechen->setText(QStringLiteral("Wird abgebrochen …"));
+    m_abbrechen->setText(tr("Wird abgebrochen …"));
 }
 
 void ComWin::closeEvent(QCloseEvent* event)

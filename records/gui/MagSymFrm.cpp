@@ -1,5 +1,7 @@
 #include "records/gui/MagSymFrm.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -9,32 +11,32 @@ QStringList RangeSymbolMeanings()
 {
     return {
         QString(),
-        QStringLiteral("Weiche links"),
-        QStringLiteral("Weiche rechts"),
-        QStringLiteral("Magnetartikel allgemein (rot/grün)"),
-        QStringLiteral("Dreiwegweiche"),
-        QStringLiteral("Doppelte Kreuzungsweiche"),
-        QStringLiteral("Kreuzung"),
-        QStringLiteral("Y-Weiche"),
-        QStringLiteral("Lichthauptsignal (rot/grün)"),
-        QStringLiteral("Lichthauptsignal Halt (rot)"),
-        QStringLiteral("Lichthauptsignal Fahrt (grün)"),
-        QStringLiteral("Lichtvorsignal"),
-        QStringLiteral("Formhauptsignal"),
-        QStringLiteral("Formvorsignal"),
-        QStringLiteral("Rangiersignal / Gleissperrsignal"),
-        QStringLiteral("Lichtsignal dreibegriffig"),
-        QStringLiteral("Entkupplungsgleis"),
-        QStringLiteral("Bahnübergang"),
-        QStringLiteral("Schranke"),
-        QStringLiteral("Drehscheibe"),
-        QStringLiteral("Schiebebühne"),
-        QStringLiteral("Relais"),
-        QStringLiteral("Beleuchtung / Lampe"),
-        QStringLiteral("Fahrstrom / Trennstelle"),
-        QStringLiteral("Besetztmelder (Gleis besetzt)"),
-        QStringLiteral("Gleiskontakt"),
-        QStringLiteral("Motor / Antrieb"),
+        QCoreApplication::translate("MagSymFrm", "Weiche links"),
+        QCoreApplication::translate("MagSymFrm", "Weiche rechts"),
+        QCoreApplication::translate("MagSymFrm", "Magnetartikel allgemein (rot/grün)"),
+        QCoreApplication::translate("MagSymFrm", "Dreiwegweiche"),
+        QCoreApplication::translate("MagSymFrm", "Doppelte Kreuzungsweiche"),
+        QCoreApplication::translate("MagSymFrm", "Kreuzung"),
+        QCoreApplication::translate("MagSymFrm", "Y-Weiche"),
+        QCoreApplication::translate("MagSymFrm", "Lichthauptsignal (rot/grün)"),
+        QCoreApplication::translate("MagSymFrm", "Lichthauptsignal Halt (rot)"),
+        QCoreApplication::translate("MagSymFrm", "Lichthauptsignal Fahrt (grün)"),
+        QCoreApplication::translate("MagSymFrm", "Lichtvorsignal"),
+        QCoreApplication::translate("MagSymFrm", "Formhauptsignal"),
+        QCoreApplication::translate("MagSymFrm", "Formvorsignal"),
+        QCoreApplication::translate("MagSymFrm", "Rangiersignal / Gleissperrsignal"),
+        QCoreApplication::translate("MagSymFrm", "Lichtsignal dreibegriffig"),
+        QCoreApplication::translate("MagSymFrm", "Entkupplungsgleis"),
+        QCoreApplication::translate("MagSymFrm", "Bahnübergang"),
+        QCoreApplication::translate("MagSymFrm", "Schranke"),
+        QCoreApplication::translate("MagSymFrm", "Drehscheibe"),
+        QCoreApplication::translate("MagSymFrm", "Schiebebühne"),
+        QCoreApplication::translate("MagSymFrm", "Relais"),
+        QCoreApplication::translate("MagSymFrm", "Beleuchtung / Lampe"),
+        QCoreApplication::translate("MagSymFrm", "Fahrstrom / Trennstelle"),
+        QCoreApplication::translate("MagSymFrm", "Besetztmelder (Gleis besetzt)"),
+        QCoreApplication::translate("MagSymFrm", "Gleiskontakt"),
+        QCoreApplication::translate("MagSymFrm", "Motor / Antrieb"),
     };
 }
 
@@ -42,13 +44,13 @@ SymbolChooserDesign MagSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "MagSymFrm";
-    d.caption = QStringLiteral("Mag.Fkt.-Symbole");
+    d.caption = QCoreApplication::translate("MagSymFrm", "Mag.Fkt.-Symbole");
     d.gridName = "MagSymGrid";
     d.pictureFolder = MagSymbolFolder();
     d.symbolCount = MagSymFrm::SymbolCount;
     d.noSymbolLine = false;
-    d.numberHeader = QStringLiteral("S-Nr.");
-    d.pictureHeader = QStringLiteral("Symbol");
+    d.numberHeader = QCoreApplication::translate("MagSymFrm", "S-Nr.");
+    d.pictureHeader = QCoreApplication::translate("MagSymFrm", "Symbol");
     d.symbolsPerLine = MagSymFrm::SymbolsPerLine;
     d.numberWidth = 30;
     d.pictureWidth = 80;
@@ -56,7 +58,7 @@ SymbolChooserDesign MagSymDesign()
     d.meanings = RangeSymbolMeanings();
     // The pictures are drawn to keep within the 27 pixels.
     d.scalePictures = false;
-    d.cancelCaption = QStringLiteral("abbrechen");
+    d.cancelCaption = QCoreApplication::translate("MagSymFrm", "abbrechen");
     // A never-written record byte gives a preset far beyond 26.
     d.keepPresetInRange = true;
     return d;
