@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace kx2::sim {
 
@@ -65,7 +66,7 @@ bool PtyServer::linkTo(const QString& path)
     if (info.isSymLink()) {
         QFile::remove(path);
     } else if (info.exists()) {
-        m_error = QStringLiteral("%1 ist schon vorhanden und kein Link").arg(path);
+        m_error = QCoreApplication::translate("PtyServer", "%1 ist schon vorhanden und kein Link").arg(path);
         return false;
     }
     if (::symlink(m_deviceName.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {

@@ -1,5 +1,7 @@
 #include "sim/PtyServer.h"
 
+#include <QCoreApplication>
+
 // Windows has no pseudo-terminals: the simulated command station is reached there through the
 // port text "SIM" inside the program, or through a pair of virtual COM ports made by other means.
 namespace kx2::sim {
@@ -10,7 +12,7 @@ PtyServer::~PtyServer() = default;
 
 bool PtyServer::start()
 {
-    m_error = QStringLiteral("Pseudo-Terminals gibt es auf diesem System nicht (nur Linux und macOS)");
+    m_error = QCoreApplication::translate("PtyServer", "Pseudo-Terminals gibt es auf diesem System nicht (nur Linux und macOS)");
     return false;
 }
 

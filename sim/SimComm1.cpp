@@ -2,6 +2,8 @@
 
 #include "link/PortFailure.h"
 
+#include <QCoreApplication>
+
 namespace kx2::sim {
 
 SimComm1::SimComm1(SimBus& bus) : m_bus(bus)
@@ -29,7 +31,7 @@ bool SimComm1::setPortOpen(bool open)
     }
     if (m_unplugged || m_bus.vanished()) {
         m_error = PortFailureText(m_port.isEmpty() ? QStringLiteral("SIM") : m_port, QString(), PortFailure::Other,
-                                  QStringLiteral("Die simulierte Schnittstelle ist nicht angeschlossen"));
+                                  QCoreApplication::translate("SimComm1", "Die simulierte Schnittstelle ist nicht angeschlossen"));
         m_open = false;
         return false;
     }
@@ -49,7 +51,7 @@ QByteArray SimComm1::input()
 bool SimComm1::output(const QByteArray& bytes)
 {
     if (!m_open || m_unplugged || m_bus.vanished()) {
-        m_error = QStringLiteral("Die simulierte Schnittstelle ist nicht angeschlossen");
+        m_error = QCoreApplication::translate("SimComm1", "Die simulierte Schnittstelle ist nicht angeschlossen");
         return false;
     }
     m_bus.transmit(this, bytes);
@@ -87,7 +89,7 @@ void SimComm1::setUnplugged(bool unplugged)
         // As a real port whose device vanished: it closes itself and cannot be opened again.
         m_open = false;
         m_in.clear();
-        m_error = QStringLiteral("Die simulierte Schnittstelle ist nicht angeschlossen");
+        m_error = QCoreApplication::translate("SimComm1", "Die simulierte Schnittstelle ist nicht angeschlossen");
     }
 }
 

@@ -5,6 +5,8 @@
 #include "link/Clock.h"
 #include "shell/Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace kx2::sim {
 
 namespace {
@@ -26,7 +28,7 @@ SimCommandStation::SimCommandStation(SimBus& bus, SimStationConfig config, SimFa
     if (!m_config.statePath.isEmpty()) {
         QString error;
         if (!loadState(m_config.statePath, &error) && !error.isEmpty())
-            note(QStringLiteral("Zustand nicht geladen: ") + error);
+            note(QCoreApplication::translate("SimCommandStation", "Zustand nicht geladen: ") + error);
     }
     if (m_config.serial)
         setSerial(*m_config.serial);
@@ -59,7 +61,7 @@ void SimCommandStation::note(const QString& text)
 void SimCommandStation::violation(const QString& text)
 {
     m_violations.append(text);
-    note(QStringLiteral("VERSTOSS: ") + text);
+    note(QCoreApplication::translate("SimCommandStation", "VERSTOSS: ") + text);
 }
 
 void SimCommandStation::refuse(const QString& text)
@@ -85,28 +87,28 @@ void SimCommandStation::handleMessage(const QByteArray& m)
     if (!db && !format)
         return;
     if (!SimFramer::checksumOk(m)) {
-        violation(QStringLiteral("Prüfsumme falsch: ") + hex(m));
+        violation(QCoreApplication::translate("SimCommandStation", "Prüfsumme falsch: ") + hex(m));
         return;
     }
     const int length = db ? 0x1F : 0x0F;
     const int source = db ? 0x08 : 0x01;
     if (byteAt(m, 1) != length || m.size() != length) {
-        violation(QStringLiteral("Längenbyte falsch: ") + hex(m));
+        violation(QCoreApplication::translate("SimCommandStation", "Längenbyte falsch: ") + hex(m));
         return;
     }
     if (byteAt(m, 2) != source) {
-        violation(QStringLiteral("Byte 2 falsch: ") + hex(m));
+        violation(QCoreApplication::translate("SimCommandStation", "Byte 2 falsch: ") + hex(m));
         return;
     }
 
     ++m_requests;
     if (m_faults.unplugAfterMessages > 0 && m_requests > m_faults.unplugAfterMessages) {
-        note(QStringLiteral("Schnittstelle abgezogen"));
+        note(QCoreApplication::translate("SimCommandStation", "Schnittstelle abgezogen"));
         m_bus.vanish();
         return;
     }
     if (m_faults.noAnswerEvery > 0 && m_requests % m_faults.noAnswerEvery == 0) {
-        note(QStringLiteral("Anfrage %1 verloren").arg(m_requests));
+        note(QCoreApplication::translate("SimCommandStation", "Anfrage %1 verloren").arg(m_requests));
         return;
     }
     if (db)
@@ -133,7 +135,7 @@ void SimCommandStation::handleDbCommand(const QByteArray& m)
     c.s2 = c.header[4] >> 4;
     c.s3 = c.header[5] >> 4;
     if ((c.header[1] & 0xF0) != 0x70 || (c.header[2] & 0xF0) != 0x70) {
-        refuse(QStringLiteral("Gruppenkopf 1 oder 2 ohne 0x70: ") + hex(m));
+        refuse(QCoreApplication::translate("SimCommandStation", "Gruppenkopf 1 oder 2 ohne 0x70: ") + hex(m));
         return;
     }
 
@@ -149,7 +151,7 @@ void SimCommandStation::handleDbCommand(const QByteArray& m)
     case 440: pageRead(c); break;
     case 420: pageWrite(c); break;
     default:
-        refuse(QStringLiteral("Unbekannte Selektoren %1, %2, %3").arg(c.s1).arg(c.s2).arg(c.s3));
+        refuse(QCoreApplication::translate("SimCommandStation", "Unbekannte Selektoren %1, %2, %3").arg(c.s1).arg(c.s2).arg(c.s3));
         break;
     }
 }
@@ -181,7 +183,7 @@ void SimCommandStation::accessStep1(const Command& c)
 {
     if (c.d[1] != 0 || c.d[2] != 0x7F || c.d[3] != 0x7F || c.d[4] != 0x7F || !zero(c, 5, 8)
         || !signatureOk(c) || !zero(c, 17, 20)) {
-        refuse(QStringLiteral("Bootloader starten, Schritt 1: Felder falsch"));
+        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader starten, Schritt 1: Felder falsch"));
         return;
     }
     // A new start is always allowed: after a failed transfer the tool does not close the access.
@@ -189,7 +191,7 @@ void SimCommandStation::accessStep1(const Command& c)
     const int code = m_config.bootAckCode;
     if (code == kAccepted) {
         m_access = Access::Starting;
-        note(QStringLiteral("Bootloader startet"));
+        note(QCoreApplication::translate("SimCommandStation", "Bootloader startet"));
         if (m_faults.ackAndReadyInOneWrite && !m_faults.readyNeverComes) {
             QByteArray burst = SimFramer::withChecksum(QByteArray::fromRawData("\xB4\x6D\x7F", 3));
             burst += readyMessage();
@@ -214,20 +216,20 @@ void SimCommandStation::accessStep1(const Command& c)
 void SimCommandStation::accessStep2(const Command& c)
 {
     if (!zero(c, 1, 8) || !signatureOk(c) || !zero(c, 17, 20)) {
-        refuse(QStringLiteral("Bootloader starten, Schritt 2: Felder falsch"));
+        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader starten, Schritt 2: Felder falsch"));
         return;
     }
     if (m_access != Access::Starting) {
-        refuse(QStringLiteral("Bootloader starten, Schritt 2 ohne Schritt 1"));
+        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader starten, Schritt 2 ohne Schritt 1"));
         return;
     }
     if (!m_readyOut) {
-        refuse(QStringLiteral("Bootloader starten, Schritt 2 vor der Bereitmeldung"));
+        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader starten, Schritt 2 vor der Bereitmeldung"));
         return;
     }
     m_access = Access::Open;
     resetWorkBuffer();
-    note(QStringLiteral("Datenbankzugriff offen"));
+    note(QCoreApplication::translate("SimCommandStation", "Datenbankzugriff offen"));
     answerLongAck(m_config.handle);
 }
 
@@ -235,11 +237,11 @@ void SimCommandStation::accessEnd(const Command& c)
 {
     if (c.d[2] != 0x7F || c.d[3] != 0x7F || c.d[4] != 0x7F || !zero(c, 5, 8) || !signatureOk(c)
         || !zero(c, 17, 20)) {
-        refuse(QStringLiteral("Bootloader beenden: Felder falsch"));
+        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader beenden: Felder falsch"));
         return;
     }
     if (m_access == Access::Open && c.d[1] != m_config.handle) {
-        refuse(QStringLiteral("Bootloader beenden mit falschem Handle 0x%1 statt 0x%2")
+        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader beenden mit falschem Handle 0x%1 statt 0x%2")
                       .arg(c.d[1], 2, 16, QLatin1Char('0'))
                       .arg(m_config.handle, 2, 16, QLatin1Char('0')));
         return;
@@ -247,7 +249,7 @@ void SimCommandStation::accessEnd(const Command& c)
     // Closing what is not open is harmless: the tool closes after a failed start, too.
     m_access = Access::Closed;
     resetWorkBuffer();
-    note(QStringLiteral("Datenbankzugriff geschlossen"));
+    note(QCoreApplication::translate("SimCommandStation", "Datenbankzugriff geschlossen"));
     saveState();
     answerLongAck(kAccepted);
 }
@@ -261,27 +263,27 @@ void SimCommandStation::areaCommand(const Command& c)
         const char* name;
     };
     static const Kind kinds[] = {
-        {0x00, 0x08, 0x5A, 0x00, Flash::Sam, false, "SAM Flash lesen"},
-        {0x5A, 0x08, 0x5B, 0x01, Flash::Sam, true, "SAM Flash schreiben"},
-        {0x45, 0x0A, 0x00, 0x00, Flash::Data, false, "Datenflash lesen"},
-        {0xDF, 0x0A, 0x00, 0x00, Flash::Data, true, "Datenflash schreiben"},
+        {0x00, 0x08, 0x5A, 0x00, Flash::Sam, false, QT_TRANSLATE_NOOP("SimCommandStation", "SAM Flash lesen")},
+        {0x5A, 0x08, 0x5B, 0x01, Flash::Sam, true, QT_TRANSLATE_NOOP("SimCommandStation", "SAM Flash schreiben")},
+        {0x45, 0x0A, 0x00, 0x00, Flash::Data, false, QT_TRANSLATE_NOOP("SimCommandStation", "Datenflash lesen")},
+        {0xDF, 0x0A, 0x00, 0x00, Flash::Data, true, QT_TRANSLATE_NOOP("SimCommandStation", "Datenflash schreiben")},
     };
     const Kind* kind = nullptr;
     for (const Kind& k : kinds)
         if (c.d[1] == k.d1 && c.d[2] == k.d2 && c.d[5] == k.d5 && c.d[6] == 0 && c.d[7] == 0 && c.d[8] == k.d8)
             kind = &k;
     if (!kind) {
-        refuse(QStringLiteral("Unbekannter Bereichsbefehl D1=%1 D2=%2 D5=%3 D8=%4")
+        refuse(QCoreApplication::translate("SimCommandStation", "Unbekannter Bereichsbefehl D1=%1 D2=%2 D5=%3 D8=%4")
                       .arg(c.d[1]).arg(c.d[2]).arg(c.d[5]).arg(c.d[8]));
         return;
     }
     const int number = c.d[3] + 256 * c.d[4];
     if (!signatureOk(c) || !zero(c, 17, 20)) {
-        refuse(QStringLiteral("%1 %2: Signatur oder D17..D20 falsch").arg(QLatin1String(kind->name)).arg(number));
+        refuse(QCoreApplication::translate("SimCommandStation", "%1 %2: Signatur oder D17..D20 falsch").arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number));
         return;
     }
     if (m_access != Access::Open) {
-        refuse(QStringLiteral("%1 %2 ohne offenen Datenbankzugriff").arg(QLatin1String(kind->name)).arg(number));
+        refuse(QCoreApplication::translate("SimCommandStation", "%1 %2 ohne offenen Datenbankzugriff").arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number));
         return;
     }
     const int size = areaSize(kind->flash);
@@ -298,8 +300,8 @@ void SimCommandStation::areaCommand(const Command& c)
     // written keeps that area's content.
     for (int i = size; i < DataAreaSize; ++i) {
         if (m_work.written[i]) {
-            refuse(QStringLiteral("%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben")
-                          .arg(QLatin1String(kind->name)).arg(number).arg(size));
+            refuse(QCoreApplication::translate("SimCommandStation", "%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben")
+                          .arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number).arg(size));
             return;
         }
     }
@@ -313,8 +315,8 @@ void SimCommandStation::areaCommand(const Command& c)
                 continue;
             const int at = page + m_faults.corruptByte;
             target[at] = char((uchar(target[at]) + 1) & 0xFF);
-            note(QStringLiteral("%1 %2, Seite %3: Byte %4 verfälscht gespeichert")
-                     .arg(QLatin1String(kind->name)).arg(number).arg(page).arg(m_faults.corruptByte));
+            note(QCoreApplication::translate("SimCommandStation", "%1 %2, Seite %3: Byte %4 verfälscht gespeichert")
+                     .arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number).arg(page).arg(m_faults.corruptByte));
         }
     }
     setArea(kind->flash, number, target);
@@ -323,7 +325,7 @@ void SimCommandStation::areaCommand(const Command& c)
     m_work.area = number;
     m_work.image = target + QByteArray(DataAreaSize - size, char(0xFF));
     m_work.written.assign(DataAreaSize, false);
-    note(QStringLiteral("%1 %2").arg(QLatin1String(kind->name)).arg(number));
+    note(QStringLiteral("%1 %2").arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number));
     saveState();
     answerLongAck(kAccepted);
 }
@@ -332,19 +334,19 @@ void SimCommandStation::pageRead(const Command& c)
 {
     const int position = c.d[17] + 256 * c.d[18];
     if (!zero(c, 1, 16) || !zero(c, 19, 20)) {
-        refuse(QStringLiteral("Seite lesen %1: D1..D16, D19, D20 nicht 0").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1: D1..D16, D19, D20 nicht 0").arg(position));
         return;
     }
     if (m_access != Access::Open) {
-        refuse(QStringLiteral("Seite lesen %1 ohne offenen Datenbankzugriff").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 ohne offenen Datenbankzugriff").arg(position));
         return;
     }
     if (!m_work.loaded) {
-        refuse(QStringLiteral("Seite lesen %1 ohne vorher gelesenen Bereich").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 ohne vorher gelesenen Bereich").arg(position));
         return;
     }
     if (position + PageSize > areaSize(m_work.kind)) {
-        refuse(QStringLiteral("Seite lesen %1 jenseits der Bereichsgröße %2").arg(position).arg(areaSize(m_work.kind)));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 jenseits der Bereichsgröße %2").arg(position).arg(areaSize(m_work.kind)));
         return;
     }
     answer(dataReply(m_work.image.mid(position, PageSize), c));
@@ -354,15 +356,15 @@ void SimCommandStation::pageWrite(const Command& c)
 {
     const int position = c.d[17] + 256 * c.d[18];
     if (!zero(c, 19, 20)) {
-        refuse(QStringLiteral("Seite schreiben %1: D19, D20 nicht 0").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1: D19, D20 nicht 0").arg(position));
         return;
     }
     if (m_access != Access::Open) {
-        refuse(QStringLiteral("Seite schreiben %1 ohne offenen Datenbankzugriff").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1 ohne offenen Datenbankzugriff").arg(position));
         return;
     }
     if (position + PageSize > DataAreaSize) {
-        refuse(QStringLiteral("Seite schreiben %1 jenseits der Bereichsgröße").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1 jenseits der Bereichsgröße").arg(position));
         return;
     }
     if (m_faults.refusePageWrites) {
@@ -381,13 +383,13 @@ void SimCommandStation::display(const Command& c)
 {
     if (c.s3 == 0) {
         if (!zero(c, 1, 20)) {
-            refuse(QStringLiteral("Display löschen: Daten nicht 0"));
+            refuse(QCoreApplication::translate("SimCommandStation", "Display löschen: Daten nicht 0"));
             return;
         }
         m_displayText.clear();
     } else if (c.s3 == 1) {
         if (c.d[3] != c.d[4] || !zero(c, 5, 20)) {
-            refuse(QStringLiteral("Displaycursor setzen: Felder falsch"));
+            refuse(QCoreApplication::translate("SimCommandStation", "Displaycursor setzen: Felder falsch"));
             return;
         }
         m_cursor = {c.d[1] + 256 * c.d[2], c.d[3]};
@@ -408,7 +410,7 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
     for (int i = 0; i < 15; ++i)
         b[i] = byteAt(m, i);
     if (b[6] & 0x80) {
-        refuse(QStringLiteral("Datenformat: Byte 6 mit Bit 7"));
+        refuse(QCoreApplication::translate("SimCommandStation", "Datenformat: Byte 6 mit Bit 7"));
         return;
     }
     for (int k = 0; k <= 6; ++k)
@@ -433,7 +435,7 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
     switch (code) {
     case 12:
         if (b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            refuse(QStringLiteral("Lokdatenformat schreiben %1: Bytes 11..13 nicht 0").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Lokdatenformat schreiben %1: Bytes 11..13 nicht 0").arg(address));
             return;
         }
         if (m_faults.refuseFormatWrites) {
@@ -446,14 +448,14 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
         return;
     case 13:
         if (b[9] != 0 || b[10] != 0 || b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            refuse(QStringLiteral("Lokdatenformat lesen %1: Bytes 9..13 nicht 0").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Lokdatenformat lesen %1: Bytes 9..13 nicht 0").arg(address));
             return;
         }
         reply(locoFormat(address).first, locoFormat(address).second);
         return;
     case 15:
         if ((b[9] != 15 && b[9] != 143) || b[10] != 255 || b[11] != 255 || b[12] != 0 || b[13] != 0) {
-            refuse(QStringLiteral("Magnetartikelformat schreiben %1: Felder falsch").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Magnetartikelformat schreiben %1: Felder falsch").arg(address));
             return;
         }
         if (m_faults.refuseFormatWrites) {
@@ -466,13 +468,13 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
         return;
     case 16:
         if (b[9] != 0 || b[10] != 0 || b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            refuse(QStringLiteral("Magnetartikelformat lesen %1: Bytes 9..13 nicht 0").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Magnetartikelformat lesen %1: Bytes 9..13 nicht 0").arg(address));
             return;
         }
         reply(accessoryFormat(address), 0);
         return;
     default:
-        refuse(QStringLiteral("Datenformat: unbekannter Anfragecode %1").arg(code));
+        refuse(QCoreApplication::translate("SimCommandStation", "Datenformat: unbekannter Anfragecode %1").arg(code));
         return;
     }
 }
@@ -485,7 +487,7 @@ void SimCommandStation::answer(const QByteArray& bytes)
     const bool stray = m_faults.strayBytes;
     const QByteArray sent = garbled(bytes, m_answers, m_faults.garbleEvery);
     if (sent != bytes)
-        note(QStringLiteral("Antwort %1 verfälscht").arg(m_answers));
+        note(QCoreApplication::translate("SimCommandStation", "Antwort %1 verfälscht").arg(m_answers));
     m_bus.clock().callAfter(m_faults.answerDelay, m_timers.guard([this, sent, stray] {
         if (stray)
             m_bus.injectRaw(QByteArray::fromRawData("\x11\x22\x33", 3));

@@ -3,6 +3,8 @@
 
 #include "link/Clock.h"
 
+#include <QCoreApplication>
+
 namespace kx2::sim {
 
 namespace {
@@ -43,7 +45,7 @@ void SimRouteModule::setVariable(int number, int value)
 void SimRouteModule::violation(const QString& text)
 {
     if (m_violation)
-        m_violation(QStringLiteral("FS-Modul: ") + text);
+        m_violation(QCoreApplication::translate("SimRouteModule", "FS-Modul: ") + text);
 }
 
 void SimRouteModule::refuse(const QString& text)
@@ -68,7 +70,7 @@ void SimRouteModule::handle(const QByteArray& m)
     if (m_faults.absent)
         return;
     if (!SimFramer::checksumOk(m) || (byteAt(m, 6) & 0x80)) {
-        violation(QStringLiteral("Prüfsumme oder Byte 6 falsch: ") + hex(m));
+        violation(QCoreApplication::translate("SimRouteModule", "Prüfsumme oder Byte 6 falsch: ") + hex(m));
         return;
     }
     std::array<int, 14> b{};
@@ -85,7 +87,7 @@ void SimRouteModule::handle(const QByteArray& m)
     const int value = b[11] + 256 * b[12];
     const int flags = b[13];
     if (b[2] != kToolSource)
-        violation(QStringLiteral("Quelle 0x%1 statt 0x08: ").arg(b[2], 2, 16, QLatin1Char('0')) + hex(m));
+        violation(QCoreApplication::translate("SimRouteModule", "Quelle 0x%1 statt 0x08: ").arg(b[2], 2, 16, QLatin1Char('0')) + hex(m));
 
     const bool forUs = value == kAnyAddress || value == m_address;
     if (opcode == 0xED && code == 0x21 && flags == 0x80 && number == 0) {
@@ -98,7 +100,7 @@ void SimRouteModule::handle(const QByteArray& m)
         m_programming = true;
         answerPeer(0, m_address);
         if (m_log)
-            m_log(QStringLiteral("FS-Modul: Programmiermodus ein"));
+            m_log(QCoreApplication::translate("SimRouteModule", "FS-Modul: Programmiermodus ein"));
         return;
     }
     if (opcode == 0xE5 && code == 0x21 && flags == 0x40 && number == 0) {
@@ -106,7 +108,7 @@ void SimRouteModule::handle(const QByteArray& m)
             return;
         m_programming = false;
         if (m_log)
-            m_log(QStringLiteral("FS-Modul: Programmiermodus aus"));
+            m_log(QCoreApplication::translate("SimRouteModule", "FS-Modul: Programmiermodus aus"));
         if (m_written && m_stored)
             m_stored();
         m_written = false;
@@ -115,16 +117,16 @@ void SimRouteModule::handle(const QByteArray& m)
     const bool read = opcode == 0xED && code == 0x21 && flags == 0 && value == 0;
     const bool write = opcode == 0xED && code == 0x20 && flags == 0;
     if (!read && !write) {
-        refuse(QStringLiteral("Unbekannte Anfrage: ") + hex(m));
+        refuse(QCoreApplication::translate("SimRouteModule", "Unbekannte Anfrage: ") + hex(m));
         return;
     }
-    const QString what = read ? QStringLiteral("Variable %1 lesen").arg(number) : QStringLiteral("Variable %1 schreiben").arg(number);
+    const QString what = read ? QCoreApplication::translate("SimRouteModule", "Variable %1 lesen").arg(number) : QCoreApplication::translate("SimRouteModule", "Variable %1 schreiben").arg(number);
     if (!m_programming) {
-        refuse(what + QStringLiteral(" außerhalb des Programmiermodus"));
+        refuse(what + QCoreApplication::translate("SimRouteModule", " außerhalb des Programmiermodus"));
         return;
     }
     if (number < FirstVariable || number > LastVariable) {
-        refuse(what + QStringLiteral(": nur 5..2004"));
+        refuse(what + QCoreApplication::translate("SimRouteModule", ": nur 5..2004"));
         return;
     }
     if (read) {
@@ -134,7 +136,7 @@ void SimRouteModule::handle(const QByteArray& m)
     ++m_writes;
     const bool corrupt = m_faults.corruptWritesEvery > 0 && m_writes % m_faults.corruptWritesEvery == 0;
     if (corrupt && m_log)
-        m_log(QStringLiteral("FS-Modul: Variable %1 falsch gespeichert").arg(number));
+        m_log(QCoreApplication::translate("SimRouteModule", "FS-Modul: Variable %1 falsch gespeichert").arg(number));
     setVariable(number, corrupt ? value + 10 : value);
     m_written = true;
     answerAck(kAccepted);
@@ -145,12 +147,12 @@ void SimRouteModule::answer(const QByteArray& message)
     ++m_answers;
     if (m_faults.loseAnswerEvery > 0 && m_answers % m_faults.loseAnswerEvery == 0) {
         if (m_log)
-            m_log(QStringLiteral("FS-Modul: Antwort %1 verloren").arg(m_answers));
+            m_log(QCoreApplication::translate("SimRouteModule", "FS-Modul: Antwort %1 verloren").arg(m_answers));
         return;
     }
     const QByteArray sent = garbled(message, m_answers, m_faults.garbleEvery);
     if (sent != message && m_log)
-        m_log(QStringLiteral("FS-Modul: Antwort %1 verfälscht").arg(m_answers));
+        m_log(QCoreApplication::translate("SimRouteModule", "FS-Modul: Antwort %1 verfälscht").arg(m_answers));
     m_bus.clock().callAfter(m_faults.answerDelay, m_timers.guard([this, sent] { m_bus.transmit(this, sent); }));
 }
 

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <algorithm>
+#include <QCoreApplication>
 
 // The command station's memory: flash areas, serial number, data-format table, the state file
 // and the seeded locomotive database.
@@ -97,7 +98,7 @@ bool SimCommandStation::saveState()
         return true;
     QString error;
     if (!saveState(m_config.statePath, &error)) {
-        note(QStringLiteral("Zustand nicht gespeichert: ") + error);
+        note(QCoreApplication::translate("SimStationMemory", "Zustand nicht gespeichert: ") + error);
         return false;
     }
     return true;
@@ -162,11 +163,11 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (doc.isNull() || !doc.isObject())
-        return fail(QStringLiteral("kein JSON-Objekt: ") + parseError.errorString());
+        return fail(QCoreApplication::translate("SimStationMemory", "kein JSON-Objekt: ") + parseError.errorString());
     const QJsonObject root = doc.object();
     if (root.value(QStringLiteral("kind")).toString() != QLatin1String(kStateKind)
         || root.value(QStringLiteral("version")).toInt() != kStateVersion)
-        return fail(QStringLiteral("keine Zustandsdatei der simulierten Zentrale"));
+        return fail(QCoreApplication::translate("SimStationMemory", "keine Zustandsdatei der simulierten Zentrale"));
 
     // Everything is checked before anything is taken, so a bad file leaves the memory as it was.
     std::map<int, QByteArray> sam, data;
@@ -186,7 +187,7 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
     };
     if (!readAreas(QStringLiteral("samFlash"), Flash::Sam, sam)
         || !readAreas(QStringLiteral("dataFlash"), Flash::Data, data))
-        return fail(QStringLiteral("Bereich mit falscher Nummer oder Länge"));
+        return fail(QCoreApplication::translate("SimStationMemory", "Bereich mit falscher Nummer oder Länge"));
     std::map<int, std::pair<int, int>> loco;
     const QJsonObject lo = root.value(QStringLiteral("locoFormats")).toObject();
     for (auto it = lo.begin(); it != lo.end(); ++it) {
@@ -194,7 +195,7 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
         const int address = it.key().toInt(&ok);
         const QJsonArray pair = it.value().toArray();
         if (!ok || pair.size() != 2)
-            return fail(QStringLiteral("Lokdatenformat falsch: ") + it.key());
+            return fail(QCoreApplication::translate("SimStationMemory", "Lokdatenformat falsch: ") + it.key());
         loco[address] = {pair.at(0).toInt() & 0xFF, pair.at(1).toInt() & 0xFF};
     }
     std::map<int, int> acc;
@@ -203,7 +204,7 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
         bool ok = false;
         const int address = it.key().toInt(&ok);
         if (!ok || !it.value().isDouble())
-            return fail(QStringLiteral("Magnetartikelformat falsch: ") + it.key());
+            return fail(QCoreApplication::translate("SimStationMemory", "Magnetartikelformat falsch: ") + it.key());
         acc[address] = it.value().toInt() & 0xFF;
     }
     std::map<int, int> routeVariables;
@@ -214,7 +215,7 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
         const int v = it.value().toInt(-1);
         if (!ok || number < SimRouteModule::FirstVariable || number > SimRouteModule::LastVariable
             || !it.value().isDouble() || v < 0 || v > 0xFFFF)
-            return fail(QStringLiteral("Variable des FS-Moduls falsch: ") + it.key());
+            return fail(QCoreApplication::translate("SimStationMemory", "Variable des FS-Moduls falsch: ") + it.key());
         if (v != 0)
             routeVariables[number] = v;
     }
