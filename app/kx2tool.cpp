@@ -8,7 +8,7 @@
 #include "shell/PortChoices.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramInfo.h"
-#include "shell/QtGermanTexts.h"
+#include "shell/Language.h"
 #include "shell/RememberedPlaces.h"
 #include "shell/RememberingFileDialog.h"
 #include "shell/Settings.h"
@@ -31,7 +31,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
@@ -68,8 +67,22 @@ constexpr int kTourRoutes = 80;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTranslator qtGerman;
-    kx2::InstallQtGermanTexts(app, qtGerman);
+    // The language before the first text is made: --lang, else the user's choice or the system's.
+    // The translation lies in konf/ of the program folder (--program-folder is read here too).
+    QString language;
+    QString languageFolder = kx2::programFolderPath();
+    const QStringList words = app.arguments();
+    for (int i = 1; i < words.size(); ++i) {
+        const QString value = i + 1 < words.size() ? words[i + 1] : QString();
+        if (words[i] == QLatin1String("--lang"))
+            language = value;
+        else if (words[i].startsWith(QLatin1String("--lang=")))
+            language = words[i].section(QLatin1Char('='), 1);
+        else if (words[i] == QLatin1String("--program-folder"))
+            languageFolder = value;
+    }
+    kx2::Translations translations;
+    translations.install(kx2::LanguageOfThisRun(language), languageFolder);
     QCoreApplication::setApplicationName(QStringLiteral("kx2tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(kx2::VersionMajor)
@@ -98,6 +111,11 @@ int main(int argc, char** argv)
     parser.addOption(simulatorOption);
     parser.addOption(emptyOption);
     parser.addOption(folderOption);
+    const QCommandLineOption languageOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("kx2tool", "Sprache der Fenster: de (Deutsch) oder en (Englisch). Vorgabe: die in den Optionen gewählte, sonst die des Systems."),
+        QStringLiteral("de|en"));
+    parser.addOption(languageOption);
 #if KX2_SCREENSHOT_TOUR
     // For the documentation: photographs every window on the built-in command station, in a
     // folder of its own (settings and station memory included), and ends.

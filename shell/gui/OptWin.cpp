@@ -1,5 +1,6 @@
 #include "shell/gui/OptWin.h"
 
+#include "shell/Language.h"
 #include "shell/PortChoices.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
@@ -35,9 +36,9 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     , m_showSettings(std::move(showSettings))
 {
     setObjectName(QStringLiteral("OptWin"));
-    setWindowTitle(QStringLiteral("Optionen"));
+    setWindowTitle(tr("Optionen"));
 
-    auto* upDevFrame = new QGroupBox(QStringLiteral("Update über "), this);
+    auto* upDevFrame = new QGroupBox(tr("Update über "), this);
     upDevFrame->setObjectName(QStringLiteral("UpDevFrame"));
     auto* upDevLayout = new QVBoxLayout(upDevFrame);
     m_upDevGroup = new QButtonGroup(this);
@@ -56,7 +57,7 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
         connect(b, &QRadioButton::clicked, this, [this, i] { UpDevOptClick(i); });
     }
 
-    auto* bdrtFrame = new QGroupBox(QStringLiteral("Baurate:"), this);
+    auto* bdrtFrame = new QGroupBox(tr("Baurate:"), this);
     bdrtFrame->setObjectName(QStringLiteral("BdrtFrame"));
     auto* bdrtLayout = new QVBoxLayout(bdrtFrame);
     m_bdrtGroup = new QButtonGroup(this);
@@ -68,10 +69,10 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
         m_bdrtOpt[size_t(i)] = b;
     }
 
-    auto* portFrame = new QGroupBox(QStringLiteral("ComPort:"), this);
+    auto* portFrame = new QGroupBox(tr("ComPort:"), this);
     portFrame->setObjectName(QStringLiteral("ComPortFrame"));
     auto* portLayout = new QHBoxLayout(portFrame);
-    auto* portLabel = new QLabel(QStringLiteral("Nummer:"), portFrame);
+    auto* portLabel = new QLabel(tr("Nummer:"), portFrame);
     portLabel->setObjectName(QStringLiteral("ComPortLbl"));
     m_comPortTxt = new QComboBox(portFrame);
     m_comPortTxt->setObjectName(QStringLiteral("ComPortTxT"));
@@ -79,29 +80,47 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     // What is typed is what is stored; the list only offers what is present.
     m_comPortTxt->setInsertPolicy(QComboBox::NoInsert);
     m_comPortTxt->setMinimumWidth(230); // room for "tcp:192.168.100.200:1234"
-    m_comPortTxt->setToolTip(QStringLiteral("Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
+    m_comPortTxt->setToolTip(tr("Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
                                             "für LocoNet über TCP (LbServer, Port-Vorgabe 1234)"));
     portLayout->addWidget(portLabel);
     portLayout->addWidget(m_comPortTxt, 1);
 
     // Kept for the run like the interface kind: the settings file keeps its three lines.
-    m_pruefenChk = new QCheckBox(QStringLiteral("Nach dem Senden prüfen"), this);
+    m_pruefenChk = new QCheckBox(tr("Nach dem Senden prüfen"), this);
     m_pruefenChk->setObjectName(QStringLiteral("PruefenChk"));
     m_pruefenChk->setToolTip(
-        QStringLiteral("Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
+        tr("Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
+
+    // The two names stay as they are in every language, so that either can be found.
+    auto* spracheFrame = new QGroupBox(QStringLiteral("Sprache / Language"), this);
+    spracheFrame->setObjectName(QStringLiteral("SpracheFrame"));
+    auto* spracheLayout = new QVBoxLayout(spracheFrame);
+    m_spracheBox = new QComboBox(spracheFrame);
+    m_spracheBox->setObjectName(QStringLiteral("SpracheBox"));
+    m_spracheBox->addItem(QStringLiteral("Deutsch"), LanguageCode(Language::German));
+    m_spracheBox->addItem(QStringLiteral("English"), LanguageCode(Language::English));
+    m_spracheHinweis = new QLabel(tr("Die neue Sprache gilt ab dem nächsten Start."), spracheFrame);
+    m_spracheHinweis->setObjectName(QStringLiteral("SpracheHinweis"));
+    m_spracheHinweis->setWordWrap(true);
+    m_spracheHinweis->hide();
+    connect(m_spracheBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_spracheHinweis->setVisible(index != m_spracheAtShow); });
+    spracheLayout->addWidget(m_spracheBox);
+    spracheLayout->addWidget(m_spracheHinweis);
 
     m_okBut = new QPushButton(QStringLiteral("O.K."), this);
     m_okBut->setObjectName(QStringLiteral("OK_But"));
-    m_okBut->setToolTip(QStringLiteral("Übernimmt die gewählten Einstellungen."));
+    m_okBut->setToolTip(tr("Übernimmt die gewählten Einstellungen."));
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
-    m_abbrechenBut = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_abbrechenBut = new QPushButton(tr("Abbrechen"), this);
     m_abbrechenBut->setObjectName(QStringLiteral("AbbrechenBut"));
-    m_abbrechenBut->setToolTip(QStringLiteral("Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
+    m_abbrechenBut->setToolTip(tr("Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
     connect(m_abbrechenBut, &QPushButton::clicked, this, &QWidget::close);
 
     auto* right = new QVBoxLayout;
     right->addWidget(portFrame);
     right->addWidget(m_pruefenChk);
+    right->addWidget(spracheFrame);
     right->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -201,6 +220,11 @@ void OptWin::loadFromSettings()
     m_comPortTxt->addItems(SerialPortChoices());
     m_comPortTxt->setEditText(m_settings.ComPortNumber);
     m_pruefenChk->setChecked(m_settings.VerifyAfterSend);
+
+    // The user's own choice; without one, the language a start without --lang takes.
+    m_spracheAtShow = LanguageOfThisRun(QString()) == Language::English ? 1 : 0;
+    m_spracheBox->setCurrentIndex(m_spracheAtShow);
+    m_spracheHinweis->hide();
 }
 
 void OptWin::OK_But_Click()
@@ -216,6 +240,9 @@ void OptWin::OK_But_Click()
     m_settings.ComPortNumber = m_comPortTxt->currentText();
     m_settings.ComPortIsText = true;
     m_settings.VerifyAfterSend = m_pruefenChk->isChecked();
+    // Kept only when changed, so that a user who never chose keeps following the system.
+    if (m_spracheBox->currentIndex() != m_spracheAtShow)
+        StoreLanguageChoice(m_spracheBox->currentData().toString());
     if (m_showSettings)
         m_showSettings();
     hide();

@@ -6,6 +6,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -34,6 +35,10 @@ public:
     QPushButton* abbrechenBut() const { return m_abbrechenBut; }
     // "Nach dem Senden prüfen"
     QCheckBox* pruefenChk() const { return m_pruefenChk; }
+    // "Sprache / Language": Deutsch, English; kept per user, in effect from the next start.
+    QComboBox* spracheBox() const { return m_spracheBox; }
+    // Shown while the choice differs from the language the dialog opened with.
+    QLabel* spracheHinweis() const { return m_spracheHinweis; }
     // -1 when none is selected.
     int selectedUpDev() const;
     int selectedBdrt() const;
@@ -63,6 +68,9 @@ private:
     QButtonGroup* m_bdrtGroup;
     QComboBox* m_comPortTxt;
     QCheckBox* m_pruefenChk;
+    QComboBox* m_spracheBox;
+    QLabel* m_spracheHinweis;
+    int m_spracheAtShow = 0;
     QPushButton* m_okBut;
     QPushButton* m_abbrechenBut;
 };
