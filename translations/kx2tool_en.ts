@@ -2,60 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>AddressRange</name>
+    <message>
+        <source>Ungültiger Adressbereich!</source>
+        <translation>Invalid address range!</translation>
+    </message>
+    <message>
+        <source>Bitte Adressen von 1 bis %1 eingeben, &quot;von Adr.&quot; nicht größer als &quot;bis Adr.&quot;.</source>
+        <translation>Please enter addresses from 1 to %1, &quot;from addr.&quot; not greater than &quot;to addr.&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>AskFileName</name>
+    <message>
+        <source>KX2 Datenflash (*.</source>
+        <translation>KX2 data flash (*.</translation>
+    </message>
+    <message>
+        <source>Sicherungsdatei öffnen...</source>
+        <translation>Open backup file...</translation>
+    </message>
+    <message>
+        <source>Sicherungsdatei speichern...</source>
+        <translation>Save backup file...</translation>
+    </message>
+</context>
+<context>
+    <name>BrandCaptions</name>
+    <message>
+        <source>Daten aus der TQ7 lesen</source>
+        <translation>Read data from the TQ7</translation>
+    </message>
+    <message>
+        <source>Daten zur TQ7 senden</source>
+        <translation>Send data to the TQ7</translation>
+    </message>
+</context>
+<context>
     <name>CliContext</name>
     <message>
         <source>Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, tcp:RECHNER[:PORT] für LocoNet über TCP (LbServer, Port-Vorgabe 1234) oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port: number n (COMn or /dev/ttyS(n-1)), device name such as /dev/ttyUSB0 or COM7, tcp:HOST[:PORT] for LocoNet over TCP (LbServer, default port 1234) or SIM for the built-in simulated command station. Default: settings file.</translation>
     </message>
     <message>
         <source>Schnittstelle: usb (LocoNet-USB-Interface, Vorgabe), loconet (serielles LocoNet-Interface an COM1/COM2) oder station (serieller Port der Zentrale).</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface: usb (LocoNet USB interface, default), loconet (serial LocoNet interface on COM1/COM2) or station (serial port of the command station).</translation>
     </message>
     <message>
         <source>art</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>Baudrate: 9600, 16666, 19200 oder 115200. Vorgabe: Einstellungsdatei.</source>
-        <translation type="unfinished"></translation>
+        <translation>Baud rate: 9600, 16666, 19200 or 115200. Default: settings file.</translation>
     </message>
     <message>
         <source>rate</source>
-        <translation type="unfinished"></translation>
+        <translation>rate</translation>
     </message>
     <message>
         <source>Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write every sent (TX) and received (RX) LocoNet message to this file.</translation>
     </message>
     <message>
         <source>datei</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory file of the simulated command station (port SIM). Default: KX2_SIM.STATE beside the program.</translation>
     </message>
     <message>
         <source> Nachrichten mit falscher Prüfsumme verworfen
 </source>
-        <translation type="unfinished"></translation>
+        <translation> messages with a wrong checksum dropped
+</translation>
     </message>
     <message>
         <source>9600, 16666, 19200 oder 115200</source>
-        <translation type="unfinished"></translation>
+        <translation>9600, 16666, 19200 or 115200</translation>
     </message>
     <message>
         <source>Unbekannte Schnittstelle: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown interface: </translation>
     </message>
     <message>
         <source> (usb, loconet oder station)
 </source>
-        <translation type="unfinished"></translation>
+        <translation> (usb, loconet or station)
+</translation>
     </message>
     <message>
         <source>Trace-Datei kann nicht geöffnet werden: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the trace file: </translation>
     </message>
 </context>
 <context>
@@ -80,174 +119,1154 @@ Befehle:
 kx2ctl BEFEHL --help zeigt die Optionen eines Befehls. Die Port-Optionen (--port, --interface,
 --baud, --trace, --sim-state) dürfen auch vor dem BEFEHL stehen. --lang de|en wählt die Sprache.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl - command-line tool for the databases of the command station
+
+Usage: kx2ctl COMMAND [options]
+
+Commands:
+  read     read a database from the command station and save it as an ISD file
+  send     load an ISD file and send it to the command station
+  show     show the contents of an ISD file (--csv: as CSV, --pdf FILE: as PDF)
+  backup   back up all four databases of the command station into a folder
+  restore  send a backup back to the command station
+  diff     compare two ISD files
+  import-csv  take names, formats and symbols from a CSV file into an ISD file
+  loconet  send a LocoNet message and show the answer
+  monitor  show every message on the LocoNet, until Ctrl+C
+  sim      run the simulated command station
+
+kx2ctl COMMAND --help shows the options of a command. The port options (--port, --interface,
+--baud, --trace, --sim-state) may also stand before the COMMAND. --lang de|en chooses the language.
+</translation>
     </message>
     <message>
         <source>Unbekannter Befehl: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown command: </translation>
+    </message>
+</context>
+<context>
+    <name>CsvTable</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>keine UTF-8-Datei</source>
+        <translation>not a UTF-8 file</translation>
+    </message>
+    <message>
+        <source>Anführungszeichen nicht geschlossen</source>
+        <translation>quotation mark not closed</translation>
+    </message>
+    <message>
+        <source>die Kopfzeile fehlt</source>
+        <translation>the header line is missing</translation>
+    </message>
+    <message>
+        <source>unbekannte Spalte &quot;%1&quot;</source>
+        <translation>unknown column &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>die Spalte &quot;%1&quot; fehlt</source>
+        <translation>the column &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>%1 Felder statt %2</source>
+        <translation>%1 fields instead of %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 ist nicht in der Tabelle</source>
+        <translation>%1 %2 is not in the table</translation>
+    </message>
+    <message>
+        <source>%1 %2 steht schon in Zeile %3</source>
+        <translation>%1 %2 is already in line %3</translation>
+    </message>
+    <message>
+        <source>%1: wird nicht eingelesen, nur %2 (&quot;%3&quot; statt &quot;%4&quot;)</source>
+        <translation>%1: is not read in, only %2 (&quot;%3&quot; instead of &quot;%4&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Zahl von %2 bis %3</source>
+        <translation>&quot;%1&quot; is not a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist länger als %2 Zeichen</source>
+        <translation>&quot;%1&quot; is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: das Zeichen &apos;%2&apos; kann die Zentrale nicht speichern</source>
+        <translation>&quot;%1&quot;: the command station cannot store the character &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ein Zeilenumbruch (CR) trennt die beiden Namenszeilen und kann in keiner stehen</source>
+        <translation>a line break (CR) separates the two name lines and cannot stand in either</translation>
+    </message>
+    <message>
+        <source>die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2</source>
+        <translation>the two name lines have %1 characters together, there is room for %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseIndex</name>
+    <message>
+        <source> Datenbank Index lesen</source>
+        <translation> Read database index</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseLayout</name>
+    <message>
+        <source>Datensatz</source>
+        <translation>Record</translation>
+    </message>
+</context>
+<context>
+    <name>DbCommand</name>
+    <message>
+        <source>keine Antwort, Wiederholung %1 von %2</source>
+        <translation>no answer, retry %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>DbMessageText</name>
+    <message>
+        <source>SAM-Flash lesen</source>
+        <translation>read SAM flash</translation>
+    </message>
+    <message>
+        <source>SAM-Flash schreiben</source>
+        <translation>write SAM flash</translation>
+    </message>
+    <message>
+        <source>Daten-Flash lesen</source>
+        <translation>read data flash</translation>
+    </message>
+    <message>
+        <source>Daten-Flash schreiben</source>
+        <translation>write data flash</translation>
+    </message>
+    <message>
+        <source>Datenbank: %1, Bereich %2</source>
+        <translation>Database: %1, area %2</translation>
+    </message>
+    <message>
+        <source>Datenbank: Bereichsbefehl %1</source>
+        <translation>Database: area command %1</translation>
+    </message>
+    <message>
+        <source>Datenbank: Bootloader starten, Schritt 1</source>
+        <translation>Database: start boot loader, step 1</translation>
+    </message>
+    <message>
+        <source>Datenbank: Bootloader starten, Schritt 2</source>
+        <translation>Database: start boot loader, step 2</translation>
+    </message>
+    <message>
+        <source>Datenbank: Bootloader beenden</source>
+        <translation>Database: end boot loader</translation>
+    </message>
+    <message>
+        <source>Datenbank: Seite %1 lesen</source>
+        <translation>Database: read page %1</translation>
+    </message>
+    <message>
+        <source>Datenbank: Seite %1 schreiben</source>
+        <translation>Database: write page %1</translation>
+    </message>
+    <message>
+        <source>Datenbank: Anzeige löschen</source>
+        <translation>Database: clear display</translation>
+    </message>
+    <message>
+        <source>Datenbank: Anzeige Cursor %1, %2</source>
+        <translation>Database: display cursor %1, %2</translation>
+    </message>
+    <message>
+        <source>Datenbank: Anzeige &quot;%1&quot;</source>
+        <translation>Database: display &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Datenbank: Befehl %1/%2/%3</source>
+        <translation>Database: command %1/%2/%3</translation>
+    </message>
+    <message>
+        <source>Lokdatenformat schreiben</source>
+        <translation>write locomotive data format</translation>
+    </message>
+    <message>
+        <source>Lokdatenformat lesen</source>
+        <translation>read locomotive data format</translation>
+    </message>
+    <message>
+        <source>Magnetartikelformat schreiben</source>
+        <translation>write accessory format</translation>
+    </message>
+    <message>
+        <source>Magnetartikelformat lesen</source>
+        <translation>read accessory format</translation>
+    </message>
+    <message>
+        <source>Datenformat, Anfrage %1</source>
+        <translation>data format, request %1</translation>
+    </message>
+    <message>
+        <source>Antwort </source>
+        <translation>Answer </translation>
+    </message>
+    <message>
+        <source>, Adresse %1</source>
+        <translation>, address %1</translation>
+    </message>
+    <message>
+        <source>: Werte %1, %2</source>
+        <translation>: values %1, %2</translation>
+    </message>
+    <message>
+        <source>Datenbank: Bereitmeldung der Zentrale</source>
+        <translation>Database: ready message of the command station</translation>
+    </message>
+    <message>
+        <source>Datenbank: Datenantwort</source>
+        <translation>Database: data answer</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>Keine Tabellendatei, kein </source>
-        <translation type="unfinished"></translation>
+        <translation>Not a table file, not a </translation>
     </message>
     <message>
         <source> Seite</source>
-        <translation type="unfinished"></translation>
+        <translation> page</translation>
     </message>
     <message>
         <source> Seiten</source>
-        <translation type="unfinished"></translation>
+        <translation> pages</translation>
     </message>
     <message>
         <source>Übernimmt Namen, Datenformate, Höchstgeschwindigkeiten und Symbole aus einer CSV-Datei (wie show --csv
 und &quot;Als CSV exportieren...&quot; sie schreiben) in die Datensätze einer ISD-Datei, Zeile für Zeile nach der
 Adresse (Fahrstraßen: Nummer), und speichert das Ergebnis. Eine fehlerhafte CSV-Datei ändert nichts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Takes names, data formats, maximum speeds and symbols from a CSV file (as show --csv
+and &quot;Export as CSV...&quot; write them) into the records of an ISD file, line by line by the
+address (routes: number), and saves the result. A faulty CSV file changes nothing.</translation>
     </message>
     <message>
         <source>datenbank</source>
-        <translation type="unfinished"></translation>
+        <translation>database</translation>
     </message>
     <message>
         <source>loco, acc, fb oder routes</source>
-        <translation type="unfinished"></translation>
+        <translation>loco, acc, fb or routes</translation>
     </message>
     <message>
         <source>CSV-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV file</translation>
     </message>
     <message>
         <source>ISD-Datei, in die übernommen wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>ISD file to take the data into.</translation>
     </message>
     <message>
         <source>datei</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>Zieldatei (ISD).</source>
-        <translation type="unfinished"></translation>
+        <translation>Target file (ISD).</translation>
     </message>
     <message>
         <source>kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl import-csv loco|acc|fb|routes FILE.csv -i BASE.isd -o NEW.isd</translation>
     </message>
     <message>
         <source>Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kx2ctl import-csv loco|acc|fb|routes FILE.csv -i BASE.isd -o NEW.isd
+</translation>
     </message>
     <message>
         <source> Datensätze geändert, gespeichert in </source>
-        <translation type="unfinished"></translation>
+        <translation> records changed, saved in </translation>
     </message>
     <message>
         <source>Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die
 Felder, die sich unterscheiden.
 Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compares two ISD files of the same database and names for each record (address, route) the
+fields that differ.
+Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of file).</translation>
     </message>
     <message>
         <source>erste ISD-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>first ISD file</translation>
     </message>
     <message>
         <source>zweite ISD-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>second ISD file</translation>
     </message>
     <message>
         <source>Zwei Dateien angeben: kx2ctl diff A.isd B.isd
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Give two files: kx2ctl diff A.isd B.isd
+</translation>
     </message>
     <message>
         <source>Gleich.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Equal.
+</translation>
     </message>
     <message>
         <source> Unterschiede.
 </source>
-        <translation type="unfinished"></translation>
+        <translation> differences.
+</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent auf dem Datenträger erschöpft</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Datenträger schreibgeschützt</source>
+        <translation>disk is write-protected</translation>
+    </message>
+    <message>
+        <source>ist ein Ordner</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfads ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Datenträgers</source>
+        <translation>input/output error of the disk</translation>
+    </message>
+    <message>
+        <source>zu viele offene Dateien</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>Datei oder Datenträger belegt</source>
+        <translation>file or disk busy</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung zum Schreiben</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung zum Lesen</source>
+        <translation>no permission to read</translation>
+    </message>
+    <message>
+        <source>Ordner nicht vorhanden</source>
+        <translation>folder does not exist</translation>
+    </message>
+    <message>
+        <source>Datei nicht vorhanden</source>
+        <translation>file does not exist</translation>
+    </message>
+    <message>
+        <source>Fehler des Systems ohne nähere Angabe</source>
+        <translation>system error without further detail</translation>
+    </message>
+    <message>
+        <source>Fehler des Systems (%1)</source>
+        <translation>system error (%1)</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern des Files</source>
+        <translation>Error saving the file</translation>
     </message>
 </context>
 <context>
     <name>GermanHelp</name>
     <message>
         <source>diese Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>this help</translation>
     </message>
     <message>
         <source>Aufruf: </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: </translation>
     </message>
     <message>
         <source>Optionen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options:</translation>
     </message>
     <message>
         <source>Argumente:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments:</translation>
     </message>
     <message>
         <source>Unbekannte Option: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option: </translation>
     </message>
     <message>
         <source>Unbekannte Optionen: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown options: </translation>
     </message>
     <message>
         <source>Wert fehlt nach </source>
-        <translation type="unfinished"></translation>
+        <translation>Value missing after </translation>
     </message>
     <message>
         <source>Unerwarteter Wert nach </source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected value after </translation>
     </message>
     <message>
         <source>Ungültiger Wert für --%1: &quot;%2&quot; (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for --%1: &quot;%2&quot; (%3)</translation>
     </message>
     <message>
         <source>ganze Zahl von %1 bis %2</source>
-        <translation type="unfinished"></translation>
+        <translation>whole number from %1 to %2</translation>
     </message>
     <message>
         <source>de oder en</source>
-        <translation type="unfinished"></translation>
+        <translation>de or en</translation>
     </message>
     <message>
         <source> --help zeigt die Optionen.
 </source>
-        <translation type="unfinished"></translation>
+        <translation> --help shows the options.
+</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>konf/hilfe.txt</source>
+        <translation>konf/hilfe_en.txt</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.</source>
+        <translation>The help file konf/hilfe.txt was not found.</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei konf/hilfe.txt kann nicht gelesen werden.</source>
+        <translation>The help file konf/hilfe.txt cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>IsdFile</name>
+    <message>
+        <source>Erwartet: &quot;%1&quot;, gefunden: &quot;%2&quot;</source>
+        <translation>Expected: &quot;%1&quot;, found: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Datei: </source>
+        <translation>File: </translation>
+    </message>
+    <message>
+        <source>Die Datei beginnt mit einer UTF-8-Kennung (BOM); erwartet wird eine ISD-Datei in Windows-Zeichen (cp1252)</source>
+        <translation>The file begins with a UTF-8 mark (BOM); an ISD file in Windows characters (cp1252) is expected</translation>
+    </message>
+    <message>
+        <source>die Datei ist leer</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Datei endet nach Zeile %1</source>
+        <translation>file ends after line %1</translation>
+    </message>
+    <message>
+        <source>keine Zahl</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>Zahl zu groß</source>
+        <translation>number too large</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Falsches Fileformat</source>
+        <translation>Wrong file format</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen des Files</source>
+        <translation>Error opening the file</translation>
+    </message>
+</context>
+<context>
+    <name>MagSymFrm</name>
+    <message>
+        <source>Weiche links</source>
+        <translation>Turnout left</translation>
+    </message>
+    <message>
+        <source>Weiche rechts</source>
+        <translation>Turnout right</translation>
+    </message>
+    <message>
+        <source>Magnetartikel allgemein (rot/grün)</source>
+        <translation>Accessory, general (red/green)</translation>
+    </message>
+    <message>
+        <source>Dreiwegweiche</source>
+        <translation>Three-way turnout</translation>
+    </message>
+    <message>
+        <source>Doppelte Kreuzungsweiche</source>
+        <translation>Double slip switch</translation>
+    </message>
+    <message>
+        <source>Kreuzung</source>
+        <translation>Crossing</translation>
+    </message>
+    <message>
+        <source>Y-Weiche</source>
+        <translation>Y turnout</translation>
+    </message>
+    <message>
+        <source>Lichthauptsignal (rot/grün)</source>
+        <translation>Colour-light main signal (red/green)</translation>
+    </message>
+    <message>
+        <source>Lichthauptsignal Halt (rot)</source>
+        <translation>Colour-light main signal stop (red)</translation>
+    </message>
+    <message>
+        <source>Lichthauptsignal Fahrt (grün)</source>
+        <translation>Colour-light main signal clear (green)</translation>
+    </message>
+    <message>
+        <source>Lichtvorsignal</source>
+        <translation>Colour-light distant signal</translation>
+    </message>
+    <message>
+        <source>Formhauptsignal</source>
+        <translation>Semaphore main signal</translation>
+    </message>
+    <message>
+        <source>Formvorsignal</source>
+        <translation>Semaphore distant signal</translation>
+    </message>
+    <message>
+        <source>Rangiersignal / Gleissperrsignal</source>
+        <translation>Shunting signal / track block signal</translation>
+    </message>
+    <message>
+        <source>Lichtsignal dreibegriffig</source>
+        <translation>Three-aspect colour-light signal</translation>
+    </message>
+    <message>
+        <source>Entkupplungsgleis</source>
+        <translation>Uncoupling track</translation>
+    </message>
+    <message>
+        <source>Bahnübergang</source>
+        <translation>Level crossing</translation>
+    </message>
+    <message>
+        <source>Schranke</source>
+        <translation>Barrier</translation>
+    </message>
+    <message>
+        <source>Drehscheibe</source>
+        <translation>Turntable</translation>
+    </message>
+    <message>
+        <source>Schiebebühne</source>
+        <translation>Transfer table</translation>
+    </message>
+    <message>
+        <source>Relais</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Beleuchtung / Lampe</source>
+        <translation>Lighting / lamp</translation>
+    </message>
+    <message>
+        <source>Fahrstrom / Trennstelle</source>
+        <translation>Track power / isolating section</translation>
+    </message>
+    <message>
+        <source>Besetztmelder (Gleis besetzt)</source>
+        <translation>Occupancy detector (track occupied)</translation>
+    </message>
+    <message>
+        <source>Gleiskontakt</source>
+        <translation>Track contact</translation>
+    </message>
+    <message>
+        <source>Motor / Antrieb</source>
+        <translation>Motor / drive</translation>
+    </message>
+    <message>
+        <source>Mag.Fkt.-Symbole</source>
+        <translation>Accessory symbols</translation>
+    </message>
+    <message>
+        <source>S-Nr.</source>
+        <translation>S-No.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>abbrechen</source>
+        <translation>cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MessageText</name>
+    <message>
+        <source>%1, Funktionen an: %2</source>
+        <translation>%1, functions on: %2</translation>
+    </message>
+    <message>
+        <source>rückwärts</source>
+        <translation>reverse</translation>
+    </message>
+    <message>
+        <source>vorwärts</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Nothalt</source>
+        <translation>Emergency stop</translation>
+    </message>
+    <message>
+        <source>Fahrstufe %1</source>
+        <translation>Speed step %1</translation>
+    </message>
+    <message>
+        <source>Prüfsumme falsch, verworfen</source>
+        <translation>Checksum wrong, dropped</translation>
+    </message>
+    <message>
+        <source>Gleisspannung ein</source>
+        <translation>Track power on</translation>
+    </message>
+    <message>
+        <source>Gleisspannung aus</source>
+        <translation>Track power off</translation>
+    </message>
+    <message>
+        <source>Nothalt für alle (Leerlauf)</source>
+        <translation>Emergency stop for all (idle)</translation>
+    </message>
+    <message>
+        <source>Rückmelder %1: %2</source>
+        <translation>Feedback contact %1: %2</translation>
+    </message>
+    <message>
+        <source>belegt</source>
+        <translation>occupied</translation>
+    </message>
+    <message>
+        <source>frei</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>Weiche %1 stellen: %2, Ausgang %3</source>
+        <translation>Set turnout %1: %2, output %3</translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>rot</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Weichenmeldung %1: %2 %3</source>
+        <translation>Turnout report %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Weicheneingang</source>
+        <translation>turnout input</translation>
+    </message>
+    <message>
+        <source>Hilfseingang</source>
+        <translation>auxiliary input</translation>
+    </message>
+    <message>
+        <source>Weichenmeldung %1: Ausgang grün %2, rot %3</source>
+        <translation>Turnout report %1: output green %2, red %3</translation>
+    </message>
+    <message>
+        <source>Slot %1 anfordern</source>
+        <translation>Request slot %1</translation>
+    </message>
+    <message>
+        <source>Slot für Lok %1 anfordern</source>
+        <translation>Request slot for locomotive %1</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Slot %1: %2</translation>
+    </message>
+    <message>
+        <source>Quittung auf %1: Code %2</source>
+        <translation>Acknowledgement of %1: code %2</translation>
+    </message>
+    <message>
+        <source>Slotdaten Slot %1: Lok %2, %3, %4</source>
+        <translation>Slot data slot %1: locomotive %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>Opcode %1, %2 Bytes</source>
+        <translation>Opcode %1, %2 bytes</translation>
     </message>
 </context>
 <context>
     <name>MonitorCommand</name>
     <message>
         <source>Zeigt jede Nachricht auf dem LocoNet mit Uhrzeit, Richtung (gesendet/empfangen), Bytes und Bedeutung, bis Strg+C kommt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows every message on the LocoNet with time, direction (sent/received), bytes and meaning, until Ctrl+C comes.</translation>
     </message>
     <message>
         <source>Nur die Bytes jeder Nachricht in Hexadezimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only the bytes of each message in hexadecimal.</translation>
     </message>
     <message>
         <source>LocoNet-Monitor an </source>
-        <translation type="unfinished"></translation>
+        <translation>LocoNet monitor on </translation>
     </message>
     <message>
         <source>, Ende mit Strg+C
 </source>
-        <translation type="unfinished"></translation>
+        <translation>, end with Ctrl+C
+</translation>
     </message>
     <message>
         <source>Der Port wurde geschlossen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The port was closed.</translation>
+    </message>
+</context>
+<context>
+    <name>PortFailure</name>
+    <message>
+        <source>ComPort </source>
+        <translation>COM port </translation>
+    </message>
+    <message>
+        <source>Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)</source>
+        <translation>device not present (not connected or wrong name)</translation>
+    </message>
+    <message>
+        <source>belegt: ein anderes Programm hat den Port geöffnet</source>
+        <translation>busy: another program has opened the port</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source> (der Benutzer muss Mitglied der Gruppe dialout sein)</source>
+        <translation> (the user must be a member of the group dialout)</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFolder</name>
+    <message>
+        <source>Funktionssymbole</source>
+        <translation>function symbols</translation>
+    </message>
+    <message>
+        <source>Magnetartikel- und Rückmeldersymbole</source>
+        <translation>accessory and feedback symbols</translation>
+    </message>
+    <message>
+        <source>Hilfetext</source>
+        <translation>help text</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden:</source>
+        <translation>Not found:</translation>
+    </message>
+    <message>
+        <source>Gesucht im Ordner: </source>
+        <translation>Looked in the folder: </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressCount</name>
+    <message>
+        <source> von </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source>noch etwa %1 s</source>
+        <translation>about %1 s left</translation>
+    </message>
+    <message>
+        <source>noch etwa %1 min</source>
+        <translation>about %1 min left</translation>
+    </message>
+    <message>
+        <source>noch etwa %1 min %2 s</source>
+        <translation>about %1 min %2 s left</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressMeter</name>
+    <message>
+        <source>Datensätzen</source>
+        <translation>records</translation>
+    </message>
+    <message>
+        <source>Datenformaten</source>
+        <translation>data formats</translation>
+    </message>
+    <message>
+        <source>Fahrstraßen</source>
+        <translation>routes</translation>
+    </message>
+    <message>
+        <source>Fahrstraßeneinträgen</source>
+        <translation>route entries</translation>
+    </message>
+    <message>
+        <source>Datenbank-Index</source>
+        <translation>Database index</translation>
+    </message>
+    <message>
+        <source>%1 von %2 %3</source>
+        <translation>%1 of %2 %3</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>; Datenbank-Index geschrieben</source>
+        <translation>; database index written</translation>
+    </message>
+    <message>
+        <source>; Datenbank-Index nicht geschrieben</source>
+        <translation>; database index not written</translation>
+    </message>
+</context>
+<context>
+    <name>PtyServer</name>
+    <message>
+        <source>%1 ist schon vorhanden und kein Link</source>
+        <translation>%1 already exists and is not a link</translation>
+    </message>
+    <message>
+        <source>Pseudo-Terminals gibt es auf diesem System nicht (nur Linux und macOS)</source>
+        <translation>This system has no pseudo-terminals (only Linux and macOS)</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialComm1</name>
+    <message>
+        <source>Gerät nicht mehr vorhanden</source>
+        <translation>device no longer present</translation>
+    </message>
+    <message>
+        <source>ungültige Einstellung: </source>
+        <translation>invalid setting: </translation>
+    </message>
+    <message>
+        <source>kein Port angegeben</source>
+        <translation>no port given</translation>
+    </message>
+    <message>
+        <source>Port ist nicht geöffnet</source>
+        <translation>port is not open</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCommands</name>
+    <message>
+        <source>%1 von %2 %3</source>
+        <translation>%1 of %2 %3</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTransfer</name>
+    <message>
+        <source>Datensatznummer</source>
+        <translation>Record number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>ReadBack</name>
+    <message>
+        <source>Byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: Datenformat gesendet %3, gelesen %4</source>
+        <translation>%1 %2: data format sent %3, read %4</translation>
+    </message>
+    <message>
+        <source>Geprüft</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>gesendet</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>gelesen</source>
+        <translation>read</translation>
+    </message>
+</context>
+<context>
+    <name>RecordAreas</name>
+    <message>
+        <source> lesen</source>
+        <translation> read</translation>
+    </message>
+    <message>
+        <source> schreiben</source>
+        <translation> write</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <source>Datenbank ID lesen : </source>
+        <translation>Read database ID : </translation>
+    </message>
+    <message>
+        <source>lange Datensätze lesen : </source>
+        <translation>Read long records : </translation>
+    </message>
+    <message>
+        <source>Seriennummer lesen:</source>
+        <translation>Read serial number:</translation>
+    </message>
+    <message>
+        <source>Bootloader starten:</source>
+        <translation>Start boot loader:</translation>
+    </message>
+    <message>
+        <source>Bootloader beenden:</source>
+        <translation>End boot loader:</translation>
+    </message>
+    <message>
+        <source>Datenbank Version KXII:</source>
+        <translation>Database version KXII:</translation>
+    </message>
+    <message>
+        <source>Datenbank Version im Backup File:</source>
+        <translation>Database version in the backup file:</translation>
+    </message>
+    <message>
+        <source>Display löschen:</source>
+        <translation>Clear display:</translation>
+    </message>
+    <message>
+        <source>Displaycurser setzen:</source>
+        <translation>Set display cursor:</translation>
+    </message>
+    <message>
+        <source>Displaytext schreiben:</source>
+        <translation>Write display text:</translation>
+    </message>
+    <message>
+        <source>Read LongData:</source>
+        <translation>Read LongData:</translation>
+    </message>
+    <message>
+        <source>Write LongData:</source>
+        <translation>Write LongData:</translation>
+    </message>
+    <message>
+        <source>Read ShortData:</source>
+        <translation>Read ShortData:</translation>
+    </message>
+    <message>
+        <source>Write ShortData:</source>
+        <translation>Write ShortData:</translation>
+    </message>
+    <message>
+        <source>Read Page:</source>
+        <translation>Read Page:</translation>
+    </message>
+    <message>
+        <source>Write Page:</source>
+        <translation>Write Page:</translation>
+    </message>
+    <message>
+        <source>Read ID Tab.:</source>
+        <translation>Read ID Tab.:</translation>
+    </message>
+    <message>
+        <source>Write ID Tab.:</source>
+        <translation>Write ID Tab.:</translation>
+    </message>
+    <message>
+        <source>FS Modul Prog. on:</source>
+        <translation>Route module prog. on:</translation>
+    </message>
+    <message>
+        <source>FS Modul Read :</source>
+        <translation>Route module read :</translation>
+    </message>
+    <message>
+        <source>FS Modul Write :</source>
+        <translation>Route module write :</translation>
+    </message>
+    <message>
+        <source>FS Modul Prog. off:</source>
+        <translation>Route module prog. off:</translation>
+    </message>
+    <message>
+        <source>Lokdatenformat</source>
+        <translation>Locomotive data format</translation>
+    </message>
+    <message>
+        <source>ComPort</source>
+        <translation>COM port</translation>
+    </message>
+    <message>
+        <source> LocoNet Message gesendet:</source>
+        <translation> LocoNet message sent:</translation>
+    </message>
+    <message>
+        <source> SAM Flash schreiben:</source>
+        <translation> Write SAM flash:</translation>
+    </message>
+    <message>
+        <source> SAM Flash lesen:</source>
+        <translation> Read SAM flash:</translation>
+    </message>
+    <message>
+        <source> Datenflash lesen:</source>
+        <translation> Read data flash:</translation>
+    </message>
+    <message>
+        <source> Datenflash schreiben:</source>
+        <translation> Write data flash:</translation>
+    </message>
+    <message>
+        <source> Daten senden:</source>
+        <translation> Send data:</translation>
+    </message>
+    <message>
+        <source> keine Antwort!</source>
+        <translation> no answer!</translation>
+    </message>
+    <message>
+        <source> Senden nicht möglich!</source>
+        <translation> cannot send!</translation>
+    </message>
+    <message>
+        <source> Timeout: kein Antwort auf LocoNet! </source>
+        <translation> Timeout: no answer on LocoNet! </translation>
+    </message>
+    <message>
+        <source> Modul antwortet nicht!</source>
+        <translation> module does not answer!</translation>
+    </message>
+    <message>
+        <source> Programmierung fehlgeschlagen!</source>
+        <translation> programming failed!</translation>
+    </message>
+    <message>
+        <source> Kann nicht geöffnet werden!</source>
+        <translation> cannot be opened!</translation>
+    </message>
+    <message>
+        <source> keine gültige Version!</source>
+        <translation> not a valid version!</translation>
+    </message>
+</context>
+<context>
+    <name>SerialInterface</name>
+    <message>
+        <source>Sie können das LocoNet-Interface nur mit Comport 1 oder Comport 2 benutzen!</source>
+        <translation>You can use the LocoNet interface only with COM port 1 or COM port 2!</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>Die Einstellungen können nicht im Programmordner<byte value="xd"/></source>
+        <translation>The settings cannot be saved in the program folder<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>gespeichert werden. Sie stehen jetzt in<byte value="xd"/></source>
+        <translation><byte value="xd"/>. They are now in<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>und werden beim nächsten Start von dort gelesen.</source>
+        <translation><byte value="xd"/>and will be read from there at the next start.</translation>
+    </message>
+    <message>
+        <source>: Ordner kann nicht angelegt werden</source>
+        <translation>: folder cannot be created</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen (ComPort und Baudrate) konnten nicht gespeichert werden.<byte value="xd"/></source>
+        <translation>The settings (COM port and baud rate) could not be saved.<byte value="xd"/></translation>
     </message>
 </context>
 <context>
@@ -273,518 +1292,1228 @@ Optionen:
 
 Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kx2ctl show FILE.ISD [--csv | --pdf OUTPUT.PDF]
+
+Shows the records of an ISD file:
+  locomotive data (&quot;KX2-Lokdaten Version 1.0&quot;) and a locomotive record (&quot;KX2-Lokdatensatz Version 1.0&quot;):
+    slot, address, name, data format, maximum speed and the symbols of the functions
+    f0 to f28 (&quot;-&quot; = no symbol);
+  accessories (&quot;KX2-Magnetartikeldaten Version 1.0&quot;) and feedback contacts
+    (&quot;KX2-Rückmelderdaten Version 1.0&quot;): address range, then for each address the two
+    name lines, the symbol and (accessories) the data format;
+  routes (&quot;KX2-Fahrstraßendaten Version 1.0&quot;): for each route with a name or a start
+    the two name lines, the start and the commands up to the last, as the editor shows them.
+
+Options:
+  --csv       the table as CSV (UTF-8, separated by &apos;;&apos;), like &quot;Export as CSV...&quot; in the editor
+  --pdf OUTPUT.PDF  the table as a PDF file, like &quot;Save as PDF&quot; in the editor: addresses and
+              names on every page, header with serial number and date, &quot;Page N of M&quot; below
+  -h, --help  this help
+
+Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
+</translation>
     </message>
     <message>
         <source>Adr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Addr.</translation>
     </message>
     <message>
         <source>Unbekannte Option: </source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option: </translation>
     </message>
     <message>
         <source>Datei: </source>
-        <translation type="unfinished"></translation>
+        <translation>File: </translation>
     </message>
     <message>
         <source>Inhalt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contents: </translation>
     </message>
     <message>
         <source>Seriennummer (Werte 1..4): </source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number (values 1..4): </translation>
     </message>
     <message>
         <source>Lokomotiven: </source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotives: </translation>
     </message>
     <message>
         <source>Zeile 1: &quot;%1&quot; ist keine Datei dieses Programms</source>
-        <translation type="unfinished"></translation>
+        <translation>Line 1: &quot;%1&quot; is not a file of this program</translation>
     </message>
     <message>
         <source>Adressbereich: </source>
-        <translation type="unfinished"></translation>
+        <translation>Address range: </translation>
     </message>
     <message>
         <source> bis </source>
-        <translation type="unfinished"></translation>
+        <translation> to </translation>
     </message>
     <message>
         <source>Name Zeile1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name line 1</translation>
     </message>
     <message>
         <source>Name Zeile2</source>
-        <translation type="unfinished"></translation>
+        <translation>Name line 2</translation>
     </message>
     <message>
         <source>Fahrstraßen mit Start: </source>
-        <translation type="unfinished"></translation>
+        <translation>Routes with a start: </translation>
     </message>
     <message>
         <source>    FS-Start: </source>
-        <translation type="unfinished"></translation>
+        <translation>    Route start: </translation>
     </message>
     <message>
         <source>    Befehl</source>
-        <translation type="unfinished"></translation>
+        <translation>    Command</translation>
+    </message>
+</context>
+<context>
+    <name>SimComm1</name>
+    <message>
+        <source>Die simulierte Schnittstelle ist nicht angeschlossen</source>
+        <translation>The simulated interface is not connected</translation>
     </message>
 </context>
 <context>
     <name>SimCommand</name>
     <message>
         <source>Betreibt die simulierte Zentrale an einem Pseudo-Terminal und/oder als LbServer für LocoNet über TCP, bis SIGINT oder SIGTERM kommt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runs the simulated command station on a pseudo-terminal and/or as an LbServer for LocoNet over TCP, until SIGINT or SIGTERM comes.</translation>
     </message>
     <message>
         <source>Link auf das Pseudo-Terminal anlegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a link to the pseudo-terminal</translation>
     </message>
     <message>
         <source>PFAD</source>
-        <translation type="unfinished"></translation>
+        <translation>PATH</translation>
     </message>
     <message>
         <source>LocoNet über TCP (LbServer-Protokoll) auf 127.0.0.1:PORT anbieten, mehrere Verbindungen zugleich; 0 wählt einen freien Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Offer LocoNet over TCP (LbServer protocol) on 127.0.0.1:PORT, several connections at once; 0 chooses a free port</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>PORT</translation>
     </message>
     <message>
         <source>Speicher der Zentrale in dieser Datei halten</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep the command station&apos;s memory in this file</translation>
     </message>
     <message>
         <source>DATEI</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>N gültige Lokdatensätze anlegen (0..500)</source>
-        <translation type="unfinished"></translation>
+        <translation>Create N valid locomotive records (0..500)</translation>
     </message>
     <message>
         <source>Magnetartikel 1..N mit Namen, Symbol und Datenformat anlegen (0..2048)</source>
-        <translation type="unfinished"></translation>
+        <translation>Create accessories 1..N with name, symbol and data format (0..2048)</translation>
     </message>
     <message>
         <source>Rückmelder 1..N mit Namen und Symbol anlegen (0..4096)</source>
-        <translation type="unfinished"></translation>
+        <translation>Create feedback contacts 1..N with name and symbol (0..4096)</translation>
     </message>
     <message>
         <source>Fahrstraßen 1..N mit Namen, Start und Befehlen aller Arten anlegen (0..80)</source>
-        <translation type="unfinished"></translation>
+        <translation>Create routes 1..N with name, start and commands of every kind (0..80)</translation>
     </message>
     <message>
         <source>das Fahrstraßenmodul antwortet auf nichts</source>
-        <translation type="unfinished"></translation>
+        <translation>the route module answers nothing</translation>
     </message>
     <message>
         <source>das Fahrstraßenmodul lehnt den Programmiermodus ab</source>
-        <translation type="unfinished"></translation>
+        <translation>the route module refuses the programming mode</translation>
     </message>
     <message>
         <source>jede N-te Antwort des Fahrstraßenmoduls geht verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>every Nth answer of the route module is lost</translation>
     </message>
     <message>
         <source>Sekunden vor jeder Antwort des Fahrstraßenmoduls</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds before every answer of the route module</translation>
     </message>
     <message>
         <source>Moduladresse des Fahrstraßenmoduls (Standard 456)</source>
-        <translation type="unfinished"></translation>
+        <translation>module address of the route module (default 456)</translation>
     </message>
     <message>
         <source>jedes Byte frühestens nach seiner Zeit auf der Leitung liefern</source>
-        <translation type="unfinished"></translation>
+        <translation>deliver every byte no earlier than its time on the line</translation>
     </message>
     <message>
         <source>BAUD</source>
-        <translation type="unfinished"></translation>
+        <translation>BAUD</translation>
     </message>
     <message>
         <source>Seriennummer (1200000000 bis 1204194303)</source>
-        <translation type="unfinished"></translation>
+        <translation>serial number (1200000000 to 1204194303)</translation>
     </message>
     <message>
         <source>NUMMER</source>
-        <translation type="unfinished"></translation>
+        <translation>NUMBER</translation>
     </message>
     <message>
         <source>Quittungscode von Schritt 2 (Standard 0x42)</source>
-        <translation type="unfinished"></translation>
+        <translation>acknowledgement code of step 2 (default 0x42)</translation>
     </message>
     <message>
         <source>Quittungscode von Schritt 1: 0x7F, 0x01 oder ein ablehnender</source>
-        <translation type="unfinished"></translation>
+        <translation>acknowledgement code of step 1: 0x7F, 0x01 or a refusing one</translation>
     </message>
     <message>
         <source>Sekunden bis zur Bereitmeldung</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds until the ready message</translation>
     </message>
     <message>
         <source>jede N-te Anfrage geht verloren</source>
-        <translation type="unfinished"></translation>
+        <translation>every Nth request is lost</translation>
     </message>
     <message>
         <source>Seiten schreiben ablehnen</source>
-        <translation type="unfinished"></translation>
+        <translation>refuse page writes</translation>
     </message>
     <message>
         <source>Datenformate schreiben ablehnen</source>
-        <translation type="unfinished"></translation>
+        <translation>refuse data format writes</translation>
     </message>
     <message>
         <source>Quittungscode einer Ablehnung (Standard 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>acknowledgement code of a refusal (default 0)</translation>
     </message>
     <message>
         <source>die Bereitmeldung kommt nie</source>
-        <translation type="unfinished"></translation>
+        <translation>the ready message never comes</translation>
     </message>
     <message>
         <source>Sekunden vor jeder Antwort</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds before every answer</translation>
     </message>
     <message>
         <source>Streubytes vor jeder Antwort</source>
-        <translation type="unfinished"></translation>
+        <translation>stray bytes before every answer</translation>
     </message>
     <message>
         <source>andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)</source>
-        <translation type="unfinished"></translation>
+        <translation>other devices send a message every MS milliseconds (feedback, turnouts, throttles, slot data)</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <source>Quittung und Bereitmeldung in einem Stück</source>
-        <translation type="unfinished"></translation>
+        <translation>acknowledgement and ready message in one piece</translation>
     </message>
     <message>
         <source>jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)</source>
-        <translation type="unfinished"></translation>
+        <translation>every Nth data page written is stored with a changed byte (byte 5: in the name)</translation>
     </message>
     <message>
         <source>welches Byte einer Datenseite --corrupt-writes-every verändert (0..15, Standard 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>which byte of a data page --corrupt-writes-every changes (0..15, default 5)</translation>
     </message>
     <message>
         <source>jede N-te Antwort (der Zentrale wie des Fahrstraßenmoduls) kommt mit einem veränderten Bit an, die Prüfsumme stimmt dann nicht</source>
-        <translation type="unfinished"></translation>
+        <translation>every Nth answer (of the command station and of the route module) arrives with a changed bit, so its checksum is wrong</translation>
     </message>
     <message>
         <source>jede N-te geschriebene Variable speichert das Fahrstraßenmodul um 10 zu hoch (den nächsten Magnetartikel oder Rückmelder)</source>
-        <translation type="unfinished"></translation>
+        <translation>the route module stores every Nth variable written 10 too high (the next accessory or feedback contact)</translation>
     </message>
     <message>
         <source>Schnittstelle verschwindet nach N Anfragen</source>
-        <translation type="unfinished"></translation>
+        <translation>the interface disappears after N requests</translation>
     </message>
     <message>
         <source>Ereignisse und Verstöße auf stderr melden</source>
-        <translation type="unfinished"></translation>
+        <translation>report events and violations on stderr</translation>
     </message>
     <message>
         <source>kx2ctl sim --help zeigt die Optionen.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl sim --help shows the options.
+</translation>
     </message>
     <message>
         <source>kx2ctl sim --pty PFAD | --lbserver PORT [Optionen]</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl sim --pty PATH | --lbserver PORT [options]</translation>
     </message>
     <message>
         <source>kx2ctl sim: --pty PFAD oder --lbserver PORT fehlt
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl sim: --pty PATH or --lbserver PORT is missing
+</translation>
     </message>
     <message>
         <source>, auch als 0x..</source>
-        <translation type="unfinished"></translation>
+        <translation>, also as 0x..</translation>
     </message>
     <message>
         <source>Sekunden von 0 bis %1, Bruchteile mit Dezimalpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds from 0 to %1, fractions with a decimal point</translation>
     </message>
     <message>
         <source>kx2ctl sim: Pseudo-Terminal nicht anlegbar: </source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl sim: cannot create the pseudo-terminal: </translation>
     </message>
     <message>
         <source>kx2ctl sim: Link </source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl sim: link </translation>
     </message>
     <message>
         <source> nicht anlegbar: </source>
-        <translation type="unfinished"></translation>
+        <translation> cannot be created: </translation>
     </message>
     <message>
         <source>kx2ctl sim: Port </source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl sim: port </translation>
     </message>
     <message>
         <source> nicht nutzbar: </source>
-        <translation type="unfinished"></translation>
+        <translation> cannot be used: </translation>
     </message>
     <message>
         <source>Simulierte Zentrale</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulated command station</translation>
     </message>
     <message>
         <source> an </source>
-        <translation type="unfinished"></translation>
+        <translation> on </translation>
     </message>
     <message>
         <source> an tcp:127.0.0.1:</source>
-        <translation type="unfinished"></translation>
+        <translation> on tcp:127.0.0.1:</translation>
     </message>
     <message>
         <source>, Seriennummer </source>
-        <translation type="unfinished"></translation>
+        <translation>, serial number </translation>
     </message>
     <message>
         <source>Protokollverstöße: </source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol violations: </translation>
+    </message>
+</context>
+<context>
+    <name>SimCommandStation</name>
+    <message>
+        <source>Zustand nicht geladen: </source>
+        <translation>State not loaded: </translation>
+    </message>
+    <message>
+        <source>VERSTOSS: </source>
+        <translation>VIOLATION: </translation>
+    </message>
+    <message>
+        <source>Prüfsumme falsch: </source>
+        <translation>Checksum wrong: </translation>
+    </message>
+    <message>
+        <source>Längenbyte falsch: </source>
+        <translation>Length byte wrong: </translation>
+    </message>
+    <message>
+        <source>Byte 2 falsch: </source>
+        <translation>Byte 2 wrong: </translation>
+    </message>
+    <message>
+        <source>Schnittstelle abgezogen</source>
+        <translation>Interface unplugged</translation>
+    </message>
+    <message>
+        <source>Anfrage %1 verloren</source>
+        <translation>Request %1 lost</translation>
+    </message>
+    <message>
+        <source>Gruppenkopf 1 oder 2 ohne 0x70: </source>
+        <translation>Group head 1 or 2 without 0x70: </translation>
+    </message>
+    <message>
+        <source>Unbekannte Selektoren %1, %2, %3</source>
+        <translation>Unknown selectors %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Bootloader starten, Schritt 1: Felder falsch</source>
+        <translation>Start boot loader, step 1: fields wrong</translation>
+    </message>
+    <message>
+        <source>Bootloader startet</source>
+        <translation>Boot loader starts</translation>
+    </message>
+    <message>
+        <source>Bootloader starten, Schritt 2: Felder falsch</source>
+        <translation>Start boot loader, step 2: fields wrong</translation>
+    </message>
+    <message>
+        <source>Bootloader starten, Schritt 2 ohne Schritt 1</source>
+        <translation>Start boot loader, step 2 without step 1</translation>
+    </message>
+    <message>
+        <source>Bootloader starten, Schritt 2 vor der Bereitmeldung</source>
+        <translation>Start boot loader, step 2 before the ready message</translation>
+    </message>
+    <message>
+        <source>Datenbankzugriff offen</source>
+        <translation>Database access open</translation>
+    </message>
+    <message>
+        <source>Bootloader beenden: Felder falsch</source>
+        <translation>End boot loader: fields wrong</translation>
+    </message>
+    <message>
+        <source>Bootloader beenden mit falschem Handle 0x%1 statt 0x%2</source>
+        <translation>End boot loader with wrong handle 0x%1 instead of 0x%2</translation>
+    </message>
+    <message>
+        <source>Datenbankzugriff geschlossen</source>
+        <translation>Database access closed</translation>
+    </message>
+    <message>
+        <source>SAM Flash lesen</source>
+        <translation>Read SAM flash</translation>
+    </message>
+    <message>
+        <source>SAM Flash schreiben</source>
+        <translation>Write SAM flash</translation>
+    </message>
+    <message>
+        <source>Datenflash lesen</source>
+        <translation>Read data flash</translation>
+    </message>
+    <message>
+        <source>Datenflash schreiben</source>
+        <translation>Write data flash</translation>
+    </message>
+    <message>
+        <source>Unbekannter Bereichsbefehl D1=%1 D2=%2 D5=%3 D8=%4</source>
+        <translation>Unknown area command D1=%1 D2=%2 D5=%3 D8=%4</translation>
+    </message>
+    <message>
+        <source>%1 %2: Signatur oder D17..D20 falsch</source>
+        <translation>%1 %2: signature or D17..D20 wrong</translation>
+    </message>
+    <message>
+        <source>%1 %2 ohne offenen Datenbankzugriff</source>
+        <translation>%1 %2 without open database access</translation>
+    </message>
+    <message>
+        <source>%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben</source>
+        <translation>%1 %2: page written beyond the area size %3</translation>
+    </message>
+    <message>
+        <source>%1 %2, Seite %3: Byte %4 verfälscht gespeichert</source>
+        <translation>%1 %2, page %3: byte %4 stored corrupted</translation>
+    </message>
+    <message>
+        <source>Seite lesen %1: D1..D16, D19, D20 nicht 0</source>
+        <translation>Read page %1: D1..D16, D19, D20 not 0</translation>
+    </message>
+    <message>
+        <source>Seite lesen %1 ohne offenen Datenbankzugriff</source>
+        <translation>Read page %1 without open database access</translation>
+    </message>
+    <message>
+        <source>Seite lesen %1 ohne vorher gelesenen Bereich</source>
+        <translation>Read page %1 without an area read before</translation>
+    </message>
+    <message>
+        <source>Seite lesen %1 jenseits der Bereichsgröße %2</source>
+        <translation>Read page %1 beyond the area size %2</translation>
+    </message>
+    <message>
+        <source>Seite schreiben %1: D19, D20 nicht 0</source>
+        <translation>Write page %1: D19, D20 not 0</translation>
+    </message>
+    <message>
+        <source>Seite schreiben %1 ohne offenen Datenbankzugriff</source>
+        <translation>Write page %1 without open database access</translation>
+    </message>
+    <message>
+        <source>Seite schreiben %1 jenseits der Bereichsgröße</source>
+        <translation>Write page %1 beyond the area size</translation>
+    </message>
+    <message>
+        <source>Display löschen: Daten nicht 0</source>
+        <translation>Clear display: data not 0</translation>
+    </message>
+    <message>
+        <source>Displaycursor setzen: Felder falsch</source>
+        <translation>Set display cursor: fields wrong</translation>
+    </message>
+    <message>
+        <source>Datenformat: Byte 6 mit Bit 7</source>
+        <translation>Data format: byte 6 with bit 7</translation>
+    </message>
+    <message>
+        <source>Lokdatenformat schreiben %1: Bytes 11..13 nicht 0</source>
+        <translation>Write locomotive data format %1: bytes 11..13 not 0</translation>
+    </message>
+    <message>
+        <source>Lokdatenformat lesen %1: Bytes 9..13 nicht 0</source>
+        <translation>Read locomotive data format %1: bytes 9..13 not 0</translation>
+    </message>
+    <message>
+        <source>Magnetartikelformat schreiben %1: Felder falsch</source>
+        <translation>Write accessory format %1: fields wrong</translation>
+    </message>
+    <message>
+        <source>Magnetartikelformat lesen %1: Bytes 9..13 nicht 0</source>
+        <translation>Read accessory format %1: bytes 9..13 not 0</translation>
+    </message>
+    <message>
+        <source>Datenformat: unbekannter Anfragecode %1</source>
+        <translation>Data format: unknown request code %1</translation>
+    </message>
+    <message>
+        <source>Antwort %1 verfälscht</source>
+        <translation>Answer %1 corrupted</translation>
+    </message>
+</context>
+<context>
+    <name>SimRouteModule</name>
+    <message>
+        <source>FS-Modul: </source>
+        <translation>Route module: </translation>
+    </message>
+    <message>
+        <source>Prüfsumme oder Byte 6 falsch: </source>
+        <translation>Checksum or byte 6 wrong: </translation>
+    </message>
+    <message>
+        <source>Quelle 0x%1 statt 0x08: </source>
+        <translation>Source 0x%1 instead of 0x08: </translation>
+    </message>
+    <message>
+        <source>FS-Modul: Programmiermodus ein</source>
+        <translation>Route module: programming mode on</translation>
+    </message>
+    <message>
+        <source>FS-Modul: Programmiermodus aus</source>
+        <translation>Route module: programming mode off</translation>
+    </message>
+    <message>
+        <source>Unbekannte Anfrage: </source>
+        <translation>Unknown request: </translation>
+    </message>
+    <message>
+        <source>Variable %1 lesen</source>
+        <translation>Read variable %1</translation>
+    </message>
+    <message>
+        <source>Variable %1 schreiben</source>
+        <translation>Write variable %1</translation>
+    </message>
+    <message>
+        <source> außerhalb des Programmiermodus</source>
+        <translation> outside the programming mode</translation>
+    </message>
+    <message>
+        <source>: nur 5..2004</source>
+        <translation>: only 5..2004</translation>
+    </message>
+    <message>
+        <source>FS-Modul: Variable %1 falsch gespeichert</source>
+        <translation>Route module: variable %1 stored wrongly</translation>
+    </message>
+    <message>
+        <source>FS-Modul: Antwort %1 verloren</source>
+        <translation>Route module: answer %1 lost</translation>
+    </message>
+    <message>
+        <source>FS-Modul: Antwort %1 verfälscht</source>
+        <translation>Route module: answer %1 corrupted</translation>
+    </message>
+</context>
+<context>
+    <name>SimStationMemory</name>
+    <message>
+        <source>Zustand nicht gespeichert: </source>
+        <translation>State not saved: </translation>
+    </message>
+    <message>
+        <source>kein JSON-Objekt: </source>
+        <translation>not a JSON object: </translation>
+    </message>
+    <message>
+        <source>keine Zustandsdatei der simulierten Zentrale</source>
+        <translation>not a state file of the simulated command station</translation>
+    </message>
+    <message>
+        <source>Bereich mit falscher Nummer oder Länge</source>
+        <translation>area with a wrong number or length</translation>
+    </message>
+    <message>
+        <source>Lokdatenformat falsch: </source>
+        <translation>Locomotive data format wrong: </translation>
+    </message>
+    <message>
+        <source>Magnetartikelformat falsch: </source>
+        <translation>Accessory format wrong: </translation>
+    </message>
+    <message>
+        <source>Variable des FS-Moduls falsch: </source>
+        <translation>Variable of the route module wrong: </translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>Adressbereich %1 bis %2 außerhalb von 1..%3</source>
+        <translation>Address range %1 to %2 outside 1..%3</translation>
+    </message>
+    <message>
+        <source>Wert %1 passt nicht in Spalte %2</source>
+        <translation>Value %1 does not fit column %2</translation>
+    </message>
+</context>
+<context>
+    <name>TablePrint</name>
+    <message>
+        <source>%1 - Zentrale %2 - %3</source>
+        <translation>%1 - command station %2 - %3</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TcpComm1</name>
+    <message>
+        <source>Ungültige Netzwerkadresse &quot;%1&quot; (tcp:Rechner:Port)</source>
+        <translation>Invalid network address &quot;%1&quot; (tcp:host:port)</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 abgelehnt</source>
+        <translation>Connection to %1 refused</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1: Rechner nicht gefunden</source>
+        <translation>Connection to %1: host not found</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 nicht möglich: %2</source>
+        <translation>Connection to %1 not possible: %2</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1: keine Antwort innerhalb von %2 Sekunden</source>
+        <translation>Connection to %1: no answer within %2 seconds</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 getrennt</source>
+        <translation>Connection to %1 closed</translation>
+    </message>
+    <message>
+        <source>Port ist nicht geöffnet</source>
+        <translation>port is not open</translation>
+    </message>
+    <message>
+        <source>Server %1 meldet: %2</source>
+        <translation>Server %1 reports: %2</translation>
     </message>
 </context>
 <context>
     <name>TerminalDialogs</name>
     <message>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Hinweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>-&gt; ja (Option)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>-&gt; yes (option)
+</translation>
     </message>
     <message>
         <source>-&gt; nein (Option)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>-&gt; no (option)
+</translation>
     </message>
     <message>
         <source>-&gt; nein (keine Rückfrage möglich ohne Terminal; Option angeben)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>-&gt; no (cannot ask without a terminal; give the option)
+</translation>
     </message>
     <message>
         <source>[J/n] </source>
-        <translation type="unfinished"></translation>
+        <translation>[Y/n] </translation>
     </message>
     <message>
         <source>[j/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>[y/N] </translation>
     </message>
     <message>
         <source> -&gt; abgebrochen (kein Terminal)
 </source>
-        <translation type="unfinished"></translation>
+        <translation> -&gt; cancelled (no terminal)
+</translation>
     </message>
     <message>
         <source>Abbruch: die Übertragung endet nach der laufenden Anfrage (noch einmal Strg+C beendet sofort)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel: the transfer ends after the current request (Ctrl+C again ends at once)
+</translation>
     </message>
 </context>
 <context>
     <name>TransferCommands</name>
     <message>
         <source>Keinen Fortschritt zeigen, nur Fehler und die Zusammenfassung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Show no progress, only errors and the summary.</translation>
     </message>
     <message>
         <source>Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und vergleichen; bei Abweichungen endet kx2ctl mit einem Fehler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check after sending: read back what was written from the command station and compare; on differences kx2ctl ends with an error.</translation>
     </message>
     <message>
         <source>Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes (Fahrstraßen)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Say which database: loco (locomotives), acc (accessories), fb (feedback contacts) or routes (routes)
+</translation>
     </message>
     <message>
         <source>Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und
 Rückmelder (1..4096) werden im Adressbereich --from..--to gelesen (Vorgabe 1 bis 16), Lokomotiven und
 die 80 Fahrstraßen ganz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads a database from the command station and saves it as an ISD file. Accessories (1..2048) and
+feedback contacts (1..4096) are read in the address range --from..--to (default 1 to 16), locomotives and
+the 80 routes completely.</translation>
     </message>
     <message>
         <source>datenbank</source>
-        <translation type="unfinished"></translation>
+        <translation>database</translation>
     </message>
     <message>
         <source>loco, acc, fb oder routes</source>
-        <translation type="unfinished"></translation>
+        <translation>loco, acc, fb or routes</translation>
     </message>
     <message>
         <source>Zieldatei (ISD).</source>
-        <translation type="unfinished"></translation>
+        <translation>Target file (ISD).</translation>
     </message>
     <message>
         <source>datei</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>erste Adresse (acc, fb).</source>
-        <translation type="unfinished"></translation>
+        <translation>first address (acc, fb).</translation>
     </message>
     <message>
         <source>adresse</source>
-        <translation type="unfinished"></translation>
+        <translation>address</translation>
     </message>
     <message>
         <source>letzte Adresse (acc, fb).</source>
-        <translation type="unfinished"></translation>
+        <translation>last address (acc, fb).</translation>
     </message>
     <message>
         <source>kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl read loco|acc|fb|routes -o FILE.isd [--from A --to B] [options]</translation>
     </message>
     <message>
         <source>Zieldatei fehlt: -o DATEI.isd
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Target file missing: -o FILE.isd
+</translation>
     </message>
     <message>
         <source>ganze Zahl</source>
-        <translation type="unfinished"></translation>
+        <translation>whole number</translation>
     </message>
     <message>
         <source>Abgebrochen, nichts gespeichert.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled, nothing saved.
+</translation>
     </message>
     <message>
         <source> gelesen, gespeichert in </source>
-        <translation type="unfinished"></translation>
+        <translation> read, saved in </translation>
     </message>
     <message>
         <source>Lädt eine ISD-Datei wie &quot;laden&quot; im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)
 und sendet die Datensätze zur Zentrale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Loads an ISD file like &quot;load&quot; in the editor (accessories and feedback contacts with their address range)
+and sends the records to the command station.</translation>
     </message>
     <message>
         <source>Quelldatei (ISD).</source>
-        <translation type="unfinished"></translation>
+        <translation>Source file (ISD).</translation>
     </message>
     <message>
         <source>Die Frage, ob gespeichert werden soll, mit Ja beantworten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer yes to the question whether to store.</translation>
     </message>
     <message>
         <source>Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze werden gelöscht).</source>
-        <translation type="unfinished"></translation>
+        <translation>Store data from another command station without asking (all existing records are deleted).</translation>
     </message>
     <message>
         <source>kx2ctl send loco|acc|fb|routes -i DATEI.isd [Optionen]</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl send loco|acc|fb|routes -i FILE.isd [options]</translation>
     </message>
     <message>
         <source>Quelldatei fehlt: -i DATEI.isd
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Source file missing: -i FILE.isd
+</translation>
     </message>
     <message>
         <source>Nichts zu senden.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to send.
+</translation>
     </message>
     <message>
         <source>Nicht gesendet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Not sent.
+</translation>
     </message>
     <message>
         <source>Abgebrochen.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled.
+</translation>
     </message>
     <message>
         <source>Gesendet und geprüft.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sent and checked.
+</translation>
     </message>
     <message>
         <source>Gesendet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sent.
+</translation>
     </message>
     <message>
         <source>Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.
 Beispiel: kx2ctl loconet --port SIM B4 6D 7F
 Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sends a LocoNet message (the checksum is appended) and waits for echo and answer.
+Example: kx2ctl loconet --port SIM B4 6D 7F
+The messages appear as TX/RX lines on standard output.</translation>
     </message>
     <message>
         <source>Bytes der Nachricht in Hexadezimal, ohne Prüfsumme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes of the message in hexadecimal, without checksum.</translation>
     </message>
     <message>
         <source>kx2ctl loconet [Optionen] BYTE...</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl loconet [options] BYTE...</translation>
     </message>
     <message>
         <source>Kein Byte: </source>
-        <translation type="unfinished"></translation>
+        <translation>Not a byte: </translation>
     </message>
     <message>
         <source>Die Nachricht beginnt mit einem Opcode (Bit 7 gesetzt).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The message begins with an opcode (bit 7 set).
+</translation>
     </message>
     <message>
         <source>Ordner der Sicherung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder of the backup.</translation>
     </message>
     <message>
         <source>ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>folder</translation>
     </message>
     <message>
         <source>Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,
 Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum, Prüfsummen) im
 Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn die neue vollständig geschrieben ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads all four databases of the command station completely (locomotives, accessories 1..2048, feedback contacts 1..4096,
+routes) and saves them as four ISD files with sicherung.txt (serial number, date, checksums) in the
+folder. An older backup there is replaced only when the new one is completely written.</translation>
     </message>
     <message>
         <source>kx2ctl backup -d ORDNER [Optionen]</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl backup -d FOLDER [options]</translation>
     </message>
     <message>
         <source>Ordner fehlt: -d ORDNER
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Folder missing: -d FOLDER
+</translation>
     </message>
     <message>
         <source>Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.
 Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt passen, wird abgelehnt, bevor etwas gesendet wird.</source>
-        <translation type="unfinished"></translation>
+        <translation>Loads the four ISD files of a backup (kx2ctl backup) and sends them to the command station, like kx2ctl send.
+A backup whose files do not match its sicherung.txt is refused before anything is sent.</translation>
     </message>
     <message>
         <source>Die Fragen, ob gespeichert werden soll, mit Ja beantworten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer yes to the questions whether to store.</translation>
     </message>
     <message>
         <source>Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze werden gelöscht).</source>
-        <translation type="unfinished"></translation>
+        <translation>Store a backup from another command station without asking (all existing records are deleted).</translation>
     </message>
     <message>
         <source>kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]</source>
-        <translation type="unfinished"></translation>
+        <translation>kx2ctl restore -d FOLDER [--yes] [--replace] [--verify] [options]</translation>
+    </message>
+</context>
+<context>
+    <name>TransferDone</name>
+    <message>
+        <source>Übertragung fertig, </source>
+        <translation>Transfer done, </translation>
+    </message>
+    <message>
+        <source>(?&lt;!\d)(\d+) von \1 (\S+)</source>
+        <translation>(?&lt;!\d)(\d+) of \1 (\S+)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSession</name>
+    <message>
+        <source>Fehler beim Lesen der Datenbank</source>
+        <translation>Error reading the database</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben der Datenbank</source>
+        <translation>Error writing the database</translation>
+    </message>
+    <message>
+        <source>Fehler beim Prüfen der Datenbank</source>
+        <translation>Error checking the database</translation>
+    </message>
+    <message>
+        <source>geschrieben</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>; die Zentrale ist unverändert</source>
+        <translation>; the command station is unchanged</translation>
+    </message>
+    <message>
+        <source>; die Zentrale ist teilweise beschrieben</source>
+        <translation>; the command station is partly written</translation>
+    </message>
+    <message>
+        <source> Gesendete Daten prüfen</source>
+        <translation> Check sent data</translation>
+    </message>
+    <message>
+        <source> Datenbank öffnen</source>
+        <translation> Open database</translation>
+    </message>
+    <message>
+        <source>Datenbank lesen</source>
+        <translation>Read database</translation>
+    </message>
+    <message>
+        <source>Datenbank schreiben</source>
+        <translation>Write database</translation>
+    </message>
+    <message>
+        <source> Seriennummer lesen</source>
+        <translation> Read serial number</translation>
+    </message>
+    <message>
+        <source>Die Daten sind aus einer anderen </source>
+        <translation>The data come from another </translation>
+    </message>
+    <message>
+        <source>Sollen die Datensätze in dieser </source>
+        <translation>Store the records in this </translation>
+    </message>
+    <message>
+        <source> gespeichert werden</source>
+        <translation> anyway</translation>
+    </message>
+    <message>
+        <source>und alle vorhandenen Datensätze gelöscht werden!</source>
+        <translation>and delete all existing records!</translation>
+    </message>
+    <message>
+        <source> Datenbank schließen</source>
+        <translation> Close database</translation>
+    </message>
+    <message>
+        <source> fertig!</source>
+        <translation> done!</translation>
+    </message>
+    <message>
+        <source>gelesen</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>gesendet und geprüft</source>
+        <translation>sent and checked</translation>
+    </message>
+    <message>
+        <source>gesendet</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>Sollen die geänderten Datensätze in der </source>
+        <translation>Store the changed records in the </translation>
+    </message>
+    <message>
+        <source> gespeichert werden?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Das Lesen wurde abgebrochen.</source>
+        <translation>Reading was cancelled.</translation>
+    </message>
+    <message>
+        <source>; die übrigen bleiben leer</source>
+        <translation>; the rest stay empty</translation>
+    </message>
+    <message>
+        <source>Lesen abgebrochen</source>
+        <translation>Reading cancelled</translation>
+    </message>
+    <message>
+        <source>Das Senden wurde abgebrochen.</source>
+        <translation>Sending was cancelled.</translation>
+    </message>
+    <message>
+        <source>Senden abgebrochen</source>
+        <translation>Sending cancelled</translation>
+    </message>
+    <message>
+        <source>Die aus der Zentrale gelesenen Daten weichen von den gesendeten ab:</source>
+        <translation>The data read from the command station differ from those sent:</translation>
+    </message>
+    <message>
+        <source>... und %1 weitere</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source> Datenbank Index schreiben</source>
+        <translation> Write database index</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. Trotzdem fortfahren?</source>
+        <translation>The table holds changes that are neither sent nor saved. Continue anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>kx2::ComWin</name>
+    <message>
+        <source>Fortschritt:</source>
+        <translation>Progress:</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Fortschritt: </source>
+        <translation>Progress: </translation>
+    </message>
+    <message>
+        <source>Die Übertragung läuft noch. Soll sie abgebrochen werden?</source>
+        <translation>The transfer is still running. Cancel it?</translation>
+    </message>
+    <message>
+        <source>Übertragung abbrechen</source>
+        <translation>Cancel transfer</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen …</source>
+        <translation>Cancelling …</translation>
+    </message>
+</context>
+<context>
+    <name>kx2::MonitorWin</name>
+    <message>
+        <source>LocoNet-Monitor</source>
+        <translation>LocoNet monitor</translation>
+    </message>
+    <message>
+        <source>Port öffnen</source>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Leeren</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Speichern...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>alle</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt</source>
+        <translation>Show only these opcodes, hexadecimal and separated by blanks</translation>
+    </message>
+    <message>
+        <source>Opcode:</source>
+        <translation>Opcode:</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Port schließen</source>
+        <translation>Close port</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>geschlossen</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>geschlossen (%1)</source>
+        <translation>closed (%1)</translation>
+    </message>
+    <message>
+        <source>%1 Nachrichten, Port %2: %3</source>
+        <translation>%1 messages, port %2: %3</translation>
+    </message>
+    <message>
+        <source>LocoNet-Monitor speichern</source>
+        <translation>Save LocoNet monitor</translation>
+    </message>
+    <message>
+        <source>Textdatei (*.txt)|*.txt|</source>
+        <translation>Text file (*.txt)|*.txt|</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden:</source>
+        <translation>The file cannot be written:</translation>
+    </message>
+</context>
+<context>
+    <name>kx2::OptWin</name>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Update über </source>
+        <translation>Update via </translation>
+    </message>
+    <message>
+        <source>Baurate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>ComPort:</source>
+        <translation>COM port:</translation>
+    </message>
+    <message>
+        <source>Nummer:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port für LocoNet über TCP (LbServer, Port-Vorgabe 1234)</source>
+        <translation>Number, device name, SIM (simulated command station) or tcp:host:port for LocoNet over TCP (LbServer, default port 1234)</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden prüfen</source>
+        <translation>Check after sending</translation>
+    </message>
+    <message>
+        <source>Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung.</source>
+        <translation>Reads back what was sent from the command station and reports every difference.</translation>
+    </message>
+    <message>
+        <source>Die neue Sprache gilt ab dem nächsten Start.</source>
+        <translation>The new language takes effect at the next start.</translation>
+    </message>
+    <message>
+        <source>Übernimmt die gewählten Einstellungen.</source>
+        <translation>Takes over the chosen settings.</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schließt das Fenster; die Einstellungen bleiben, wie sie waren.</source>
+        <translation>Closes the window; the settings stay as they were.</translation>
+    </message>
+</context>
+<context>
+    <name>kx2::RangeRecordEditor</name>
+    <message>
+        <source>Adr.</source>
+        <translation>Addr.</translation>
+    </message>
+    <message>
+        <source>Name Zeile1</source>
+        <translation>Name line 1</translation>
+    </message>
+    <message>
+        <source>Name Zeile2</source>
+        <translation>Name line 2</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>&amp;laden</source>
+        <translation>&amp;load</translation>
+    </message>
+    <message>
+        <source>&amp;speichern</source>
+        <translation>&amp;save</translation>
+    </message>
+    <message>
+        <source>von Adr.:</source>
+        <translation>from addr.:</translation>
+    </message>
+    <message>
+        <source>bis Adr.:</source>
+        <translation>to addr.:</translation>
+    </message>
+    <message>
+        <source>alle löschen</source>
+        <translation>delete all</translation>
+    </message>
+</context>
+<context>
+    <name>kx2tool</name>
+    <message>
+        <source>Sprache der Fenster: de (Deutsch) oder en (Englisch). Vorgabe: die in den Optionen gewählte, sonst die des Systems.</source>
+        <translation>Language of the windows: de (German) or en (English). Default: the one chosen in the options, else the system&apos;s.</translation>
     </message>
 </context>
 </TS>
