@@ -98,6 +98,37 @@
     </message>
 </context>
 <context>
+    <name>ComWin</name>
+    <message>
+        <source>Fortschritt:</source>
+        <translation type="unfinished">Progress:</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Fortschritt: </source>
+        <translation>Progress: </translation>
+    </message>
+    <message>
+        <source>Die Übertragung läuft noch. Soll sie abgebrochen werden?</source>
+        <translation>The transfer is still running. Cancel it?</translation>
+    </message>
+    <message>
+        <source>Übertragung abbrechen</source>
+        <translation>Cancel transfer</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen …</source>
+        <translation>Cancelling …</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>kx2ctl - Kommandozeilenwerkzeug für die Datenbanken der Zentrale
@@ -880,6 +911,128 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     </message>
 </context>
 <context>
+    <name>MonitorWin</name>
+    <message>
+        <source>LocoNet-Monitor</source>
+        <translation type="unfinished">LocoNet monitor</translation>
+    </message>
+    <message>
+        <source>Port öffnen</source>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Leeren</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Speichern...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>alle</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt</source>
+        <translation>Show only these opcodes, hexadecimal and separated by blanks</translation>
+    </message>
+    <message>
+        <source>Opcode:</source>
+        <translation>Opcode:</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Port schließen</source>
+        <translation>Close port</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>geschlossen</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>geschlossen (%1)</source>
+        <translation>closed (%1)</translation>
+    </message>
+    <message>
+        <source>%1 Nachrichten, Port %2: %3</source>
+        <translation>%1 messages, port %2: %3</translation>
+    </message>
+    <message>
+        <source>LocoNet-Monitor speichern</source>
+        <translation>Save LocoNet monitor</translation>
+    </message>
+    <message>
+        <source>Textdatei (*.txt)|*.txt|</source>
+        <translation>Text file (*.txt)|*.txt|</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden:</source>
+        <translation>The file cannot be written:</translation>
+    </message>
+</context>
+<context>
+    <name>OptWin</name>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Update über </source>
+        <translation>Update via </translation>
+    </message>
+    <message>
+        <source>Baurate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>ComPort:</source>
+        <translation>COM port:</translation>
+    </message>
+    <message>
+        <source>Nummer:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port für LocoNet über TCP (LbServer, Port-Vorgabe 1234)</source>
+        <translation>Number, device name, SIM (simulated command station) or tcp:host:port for LocoNet over TCP (LbServer, default port 1234)</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden prüfen</source>
+        <translation>Check after sending</translation>
+    </message>
+    <message>
+        <source>Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung.</source>
+        <translation>Reads back what was sent from the command station and reports every difference.</translation>
+    </message>
+    <message>
+        <source>Die neue Sprache gilt ab dem nächsten Start.</source>
+        <translation>The new language takes effect at the next start.</translation>
+    </message>
+    <message>
+        <source>Übernimmt die gewählten Einstellungen.</source>
+        <translation>Takes over the chosen settings.</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schließt das Fenster; die Einstellungen bleiben, wie sie waren.</source>
+        <translation>Closes the window; the settings stay as they were.</translation>
+    </message>
+</context>
+<context>
     <name>PortFailure</name>
     <message>
         <source>ComPort </source>
@@ -1037,6 +1190,45 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     <message>
         <source>Symbol</source>
         <translation>Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRecordEditor</name>
+    <message>
+        <source>Adr.</source>
+        <translation type="unfinished">Addr.</translation>
+    </message>
+    <message>
+        <source>Name Zeile1</source>
+        <translation>Name line 1</translation>
+    </message>
+    <message>
+        <source>Name Zeile2</source>
+        <translation>Name line 2</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>&amp;laden</source>
+        <translation>&amp;load</translation>
+    </message>
+    <message>
+        <source>&amp;speichern</source>
+        <translation>&amp;save</translation>
+    </message>
+    <message>
+        <source>von Adr.:</source>
+        <translation>from addr.:</translation>
+    </message>
+    <message>
+        <source>bis Adr.:</source>
+        <translation>to addr.:</translation>
+    </message>
+    <message>
+        <source>alle löschen</source>
+        <translation>delete all</translation>
     </message>
 </context>
 <context>
@@ -2315,198 +2507,6 @@ A backup whose files do not match its sicherung.txt is refused before anything i
     <message>
         <source>Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. Trotzdem fortfahren?</source>
         <translation>The table holds changes that are neither sent nor saved. Continue anyway?</translation>
-    </message>
-</context>
-<context>
-    <name>kx2::ComWin</name>
-    <message>
-        <source>Fortschritt:</source>
-        <translation>Progress:</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Fortschritt: </source>
-        <translation>Progress: </translation>
-    </message>
-    <message>
-        <source>Die Übertragung läuft noch. Soll sie abgebrochen werden?</source>
-        <translation>The transfer is still running. Cancel it?</translation>
-    </message>
-    <message>
-        <source>Übertragung abbrechen</source>
-        <translation>Cancel transfer</translation>
-    </message>
-    <message>
-        <source>Wird abgebrochen …</source>
-        <translation>Cancelling …</translation>
-    </message>
-</context>
-<context>
-    <name>kx2::MonitorWin</name>
-    <message>
-        <source>LocoNet-Monitor</source>
-        <translation>LocoNet monitor</translation>
-    </message>
-    <message>
-        <source>Port öffnen</source>
-        <translation>Open port</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Leeren</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
-        <source>Speichern...</source>
-        <translation>Save...</translation>
-    </message>
-    <message>
-        <source>alle</source>
-        <translation>all</translation>
-    </message>
-    <message>
-        <source>Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt</source>
-        <translation>Show only these opcodes, hexadecimal and separated by blanks</translation>
-    </message>
-    <message>
-        <source>Opcode:</source>
-        <translation>Opcode:</translation>
-    </message>
-    <message>
-        <source>Weiter</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>Port schließen</source>
-        <translation>Close port</translation>
-    </message>
-    <message>
-        <source>offen</source>
-        <translation>open</translation>
-    </message>
-    <message>
-        <source>geschlossen</source>
-        <translation>closed</translation>
-    </message>
-    <message>
-        <source>geschlossen (%1)</source>
-        <translation>closed (%1)</translation>
-    </message>
-    <message>
-        <source>%1 Nachrichten, Port %2: %3</source>
-        <translation>%1 messages, port %2: %3</translation>
-    </message>
-    <message>
-        <source>LocoNet-Monitor speichern</source>
-        <translation>Save LocoNet monitor</translation>
-    </message>
-    <message>
-        <source>Textdatei (*.txt)|*.txt|</source>
-        <translation>Text file (*.txt)|*.txt|</translation>
-    </message>
-    <message>
-        <source>Die Datei kann nicht geschrieben werden:</source>
-        <translation>The file cannot be written:</translation>
-    </message>
-</context>
-<context>
-    <name>kx2::OptWin</name>
-    <message>
-        <source>Optionen</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Update über </source>
-        <translation>Update via </translation>
-    </message>
-    <message>
-        <source>Baurate:</source>
-        <translation>Baud rate:</translation>
-    </message>
-    <message>
-        <source>ComPort:</source>
-        <translation>COM port:</translation>
-    </message>
-    <message>
-        <source>Nummer:</source>
-        <translation>Number:</translation>
-    </message>
-    <message>
-        <source>Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port für LocoNet über TCP (LbServer, Port-Vorgabe 1234)</source>
-        <translation>Number, device name, SIM (simulated command station) or tcp:host:port for LocoNet over TCP (LbServer, default port 1234)</translation>
-    </message>
-    <message>
-        <source>Nach dem Senden prüfen</source>
-        <translation>Check after sending</translation>
-    </message>
-    <message>
-        <source>Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung.</source>
-        <translation>Reads back what was sent from the command station and reports every difference.</translation>
-    </message>
-    <message>
-        <source>Die neue Sprache gilt ab dem nächsten Start.</source>
-        <translation>The new language takes effect at the next start.</translation>
-    </message>
-    <message>
-        <source>Übernimmt die gewählten Einstellungen.</source>
-        <translation>Takes over the chosen settings.</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Schließt das Fenster; die Einstellungen bleiben, wie sie waren.</source>
-        <translation>Closes the window; the settings stay as they were.</translation>
-    </message>
-</context>
-<context>
-    <name>kx2::RangeRecordEditor</name>
-    <message>
-        <source>Adr.</source>
-        <translation>Addr.</translation>
-    </message>
-    <message>
-        <source>Name Zeile1</source>
-        <translation>Name line 1</translation>
-    </message>
-    <message>
-        <source>Name Zeile2</source>
-        <translation>Name line 2</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Symbol</translation>
-    </message>
-    <message>
-        <source>&amp;laden</source>
-        <translation>&amp;load</translation>
-    </message>
-    <message>
-        <source>&amp;speichern</source>
-        <translation>&amp;save</translation>
-    </message>
-    <message>
-        <source>von Adr.:</source>
-        <translation>from addr.:</translation>
-    </message>
-    <message>
-        <source>bis Adr.:</source>
-        <translation>to addr.:</translation>
-    </message>
-    <message>
-        <source>alle löschen</source>
-        <translation>delete all</translation>
     </message>
 </context>
 <context>

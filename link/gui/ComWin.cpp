@@ -1,5 +1,6 @@
 #include "link/gui/ComWin.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@ ComWin::ComWin(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("ComWin"));
-    setWindowTitle(tr("Fortschritt:"));
+    setWindowTitle(QCoreApplication::translate("ComWin", "Fortschritt:"));
     m_comTxt = new QLabel(QStringLiteral("- "), this);
     m_comTxt->setObjectName(QStringLiteral("ComTxt"));
     m_comTxt->setTextFormat(Qt::PlainText);
@@ -30,7 +31,7 @@ ComWin::ComWin(QWidget* parent)
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("ComZahl"));
     m_count->setTextFormat(Qt::PlainText);
-    m_abbrechen = new QPushButton(tr("Abbrechen"), this);
+    m_abbrechen = new QPushButton(QCoreApplication::translate("ComWin", "Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("Abbrechen_But"));
     m_abbrechen->setEnabled(false);
     connect(m_abbrechen, &QPushButton::clicked, this, &ComWin::Abbrechen_Click);
@@ -93,7 +94,7 @@ void ComWin::transferStarted()
         return;
     m_running = true;
     m_cancel = false;
-    m_abbrechen->setText(tr("Abbrechen"));
+    m_abbrechen->setText(QCoreApplication::translate("ComWin", "Abbrechen"));
     m_abbrechen->setEnabled(true);
 }
 
@@ -103,7 +104,7 @@ void ComWin::transferEnded()
         return;
     m_running = false;
     // Left on screen after a failure: the button now only closes the window.
-    m_abbrechen->setText(tr("Schließen"));
+    m_abbrechen->setText(QCoreApplication::translate("ComWin", "Schließen"));
     m_abbrechen->setEnabled(true);
     Q_EMIT transferFinished();
 }
@@ -116,13 +117,13 @@ void ComWin::runStarted()
 
 void ComWin::runPart(const QString& part)
 {
-    setWindowTitle(tr("Fortschritt: ") + part);
+    setWindowTitle(QCoreApplication::translate("ComWin", "Fortschritt: ") + part);
 }
 
 void ComWin::runEnded()
 {
     m_inRun = false;
-    setWindowTitle(tr("Fortschritt:"));
+    setWindowTitle(QCoreApplication::translate("ComWin", "Fortschritt:"));
     transferEnded();
     hide();
 }
@@ -134,8 +135,8 @@ bool ComWin::offerCancel()
     if (m_cancel)
         return true;
     if (m_dialogs
-        && m_dialogs->messageBox(tr("Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
-                                 MsgButtons::YesNo, MsgIcon::Question, tr("Übertragung abbrechen"))
+        && m_dialogs->messageBox(QCoreApplication::translate("ComWin", "Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
+                                 MsgButtons::YesNo, MsgIcon::Question, QCoreApplication::translate("ComWin", "Übertragung abbrechen"))
                != MsgAnswer::Yes)
         return false;
     // The transfer may have ended while the question was open.
@@ -152,7 +153,7 @@ void ComWin::Abbrechen_Click()
     }
     m_cancel = true;
     m_abbrechen->setEnabled(false);
-    m_abbrechen->setText(tr("Wird abgebrochen …"));
+    m_abbrechen->setText(QCoreApplication::translate("ComWin", "Wird abgebrochen …"));
 }
 
 void ComWin::closeEvent(QCloseEvent* event)

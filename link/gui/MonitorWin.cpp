@@ -7,6 +7,7 @@
 #include "shell/Cp1252.h"
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -39,7 +40,7 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     , m_monitor(link)
 {
     setObjectName(QStringLiteral("MonitorWin"));
-    setWindowTitle(tr("LocoNet-Monitor"));
+    setWindowTitle(QCoreApplication::translate("MonitorWin", "LocoNet-Monitor"));
     resize(1250, 520);
 
     m_list = new QPlainTextEdit(this);
@@ -49,21 +50,21 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     m_list->setMaximumBlockCount(int(BusMonitor::DefaultCapacity));
     m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    m_portBut = new QPushButton(tr("Port öffnen"), this);
+    m_portBut = new QPushButton(QCoreApplication::translate("MonitorWin", "Port öffnen"), this);
     m_portBut->setObjectName(QStringLiteral("PortBut"));
-    m_pauseBut = new QPushButton(tr("Pause"), this);
+    m_pauseBut = new QPushButton(QCoreApplication::translate("MonitorWin", "Pause"), this);
     m_pauseBut->setObjectName(QStringLiteral("PauseBut"));
     m_pauseBut->setCheckable(true);
-    auto* leeren = new QPushButton(tr("Leeren"), this);
+    auto* leeren = new QPushButton(QCoreApplication::translate("MonitorWin", "Leeren"), this);
     leeren->setObjectName(QStringLiteral("LeerenBut"));
-    auto* speichern = new QPushButton(tr("Speichern..."), this);
+    auto* speichern = new QPushButton(QCoreApplication::translate("MonitorWin", "Speichern..."), this);
     speichern->setObjectName(QStringLiteral("SpeichernBut"));
     m_filter = new QComboBox(this);
     m_filter->setObjectName(QStringLiteral("OpcodeFilter"));
     m_filter->setEditable(true);
-    m_filter->addItems({tr("alle"), QStringLiteral("B2"), QStringLiteral("B0 B1"),
+    m_filter->addItems({QCoreApplication::translate("MonitorWin", "alle"), QStringLiteral("B2"), QStringLiteral("B0 B1"),
                         QStringLiteral("A0 A1 E7"), QStringLiteral("ED E5 B4")});
-    m_filter->setToolTip(tr("Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt"));
+    m_filter->setToolTip(QCoreApplication::translate("MonitorWin", "Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("MonitorStatus"));
 
@@ -73,7 +74,7 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     buttons->addWidget(leeren);
     buttons->addWidget(speichern);
     buttons->addSpacing(12);
-    buttons->addWidget(new QLabel(tr("Opcode:"), this));
+    buttons->addWidget(new QLabel(QCoreApplication::translate("MonitorWin", "Opcode:"), this));
     buttons->addWidget(m_filter);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -84,7 +85,7 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     connect(m_portBut, &QPushButton::clicked, this, &MonitorWin::PortBut_Click);
     connect(m_pauseBut, &QPushButton::toggled, this, [this](bool on) {
         m_monitor.setPaused(on);
-        m_pauseBut->setText(on ? tr("Weiter") : tr("Pause"));
+        m_pauseBut->setText(on ? QCoreApplication::translate("MonitorWin", "Weiter") : QCoreApplication::translate("MonitorWin", "Pause"));
     });
     connect(leeren, &QPushButton::clicked, this, &MonitorWin::Leeren_Click);
     connect(speichern, &QPushButton::clicked, this, &MonitorWin::Speichern_Click);
@@ -166,11 +167,11 @@ void MonitorWin::updateControls()
     const bool held = m_iface.idleOpen();
     // While a transfer holds the port it is not the monitor's to open or close.
     m_portBut->setEnabled(held || !m_link.port().portOpen());
-    m_portBut->setText(held ? tr("Port schließen") : tr("Port öffnen"));
-    const QString port = m_link.port().portOpen() ? tr("offen")
-                         : m_lostWhy.isEmpty()   ? tr("geschlossen")
-                                                 : tr("geschlossen (%1)").arg(m_lostWhy);
-    m_status->setText(tr("%1 Nachrichten, Port %2: %3")
+    m_portBut->setText(held ? QCoreApplication::translate("MonitorWin", "Port schließen") : QCoreApplication::translate("MonitorWin", "Port öffnen"));
+    const QString port = m_link.port().portOpen() ? QCoreApplication::translate("MonitorWin", "offen")
+                         : m_lostWhy.isEmpty()   ? QCoreApplication::translate("MonitorWin", "geschlossen")
+                                                 : QCoreApplication::translate("MonitorWin", "geschlossen (%1)").arg(m_lostWhy);
+    m_status->setText(QCoreApplication::translate("MonitorWin", "%1 Nachrichten, Port %2: %3")
                           .arg(m_monitor.total())
                           .arg(m_link.port().commPort(), port));
 }
@@ -221,15 +222,15 @@ QString MonitorWin::shownText() const
 
 void MonitorWin::Speichern_Click()
 {
-    const QString name = m_files.saveFileName(tr("LocoNet-Monitor speichern"), QStringLiteral("loconet.txt"),
-                                               tr("Textdatei (*.txt)|*.txt|"));
+    const QString name = m_files.saveFileName(QCoreApplication::translate("MonitorWin", "LocoNet-Monitor speichern"), QStringLiteral("loconet.txt"),
+                                               QCoreApplication::translate("MonitorWin", "Textdatei (*.txt)|*.txt|"));
     if (name.isEmpty())
         return;
     QFile file(name);
     QString text = shownText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(toCp1252(text + QStringLiteral("\r\n"))) < 0)
-        m_dialogs.messageBox(tr("Die Datei kann nicht geschrieben werden:") + QChar(13) + name,
+        m_dialogs.messageBox(QCoreApplication::translate("MonitorWin", "Die Datei kann nicht geschrieben werden:") + QChar(13) + name,
                              MsgButtons::Ok, MsgIcon::Critical, windowTitle());
 }
 

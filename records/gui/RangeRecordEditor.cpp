@@ -13,6 +13,7 @@
 #include "shell/gui/PictureCache.h"
 #include "shell/gui/SymbolChooser.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,11 +43,11 @@ GridEditorDesign FormDesign(const RangeEditorDesign& d)
 
 std::vector<RangeEditorColumn> Columns(const RangeEditorDesign& d)
 {
-    std::vector<RangeEditorColumn> columns{{RangeRecordEditor::tr("Adr."), 40}};
+    std::vector<RangeEditorColumn> columns{{QCoreApplication::translate("RangeRecordEditor", "Adr."), 40}};
     columns.insert(columns.end(), d.ownColumns.begin(), d.ownColumns.end());
-    columns.push_back({RangeRecordEditor::tr("Name Zeile1"), 100});
-    columns.push_back({RangeRecordEditor::tr("Name Zeile2"), 100});
-    columns.push_back({RangeRecordEditor::tr("Symbol"), 80});
+    columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Name Zeile1"), 100});
+    columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Name Zeile2"), 100});
+    columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Symbol"), 80});
     return columns;
 }
 
@@ -72,8 +73,8 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     , m_fileFormat(std::move(fileFormat))
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
-    buildMenus({{"LadenMenu", tr("&laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", tr("&speichern"), [this] { SpeichernMenu_Click(); }},
+    buildMenus({{"LadenMenu", QCoreApplication::translate("RangeRecordEditor", "&laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QCoreApplication::translate("RangeRecordEditor", "&speichern"), [this] { SpeichernMenu_Click(); }},
                 {"ClrTabMenu", design.clearCaption, [this] { ClrTabMenu_Click(); }}},
                captions);
 
@@ -83,10 +84,10 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     auto* to = makeBox(design.toBoxName, QStringLiteral("16"), m_adrFrame);
     auto* row = new QHBoxLayout(m_adrFrame);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(new QLabel(tr("von Adr.:"), m_adrFrame));
+    row->addWidget(new QLabel(QCoreApplication::translate("RangeRecordEditor", "von Adr.:"), m_adrFrame));
     row->addWidget(from);
     row->addSpacing(8);
-    row->addWidget(new QLabel(tr("bis Adr.:"), m_adrFrame));
+    row->addWidget(new QLabel(QCoreApplication::translate("RangeRecordEditor", "bis Adr.:"), m_adrFrame));
     row->addWidget(to);
     m_adrFrame->adjustSize();
     m_rangeBoxes.emplace(from, to, table.maxAddress());
@@ -316,7 +317,7 @@ void RangeRecordEditor::ClrTabMenu_Click()
     if (const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs)) {
         m_range = *typed;
         // Blank, not changed: a send afterwards writes nothing.
-        history().runAsOneStep(tr("alle löschen"), [this] {
+        history().runAsOneStep(QCoreApplication::translate("RangeRecordEditor", "alle löschen"), [this] {
             for (int a = m_range.first; a <= m_range.last; ++a)
                 blankRecord(a);
         });

@@ -5,6 +5,7 @@
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,9 +37,9 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     , m_showSettings(std::move(showSettings))
 {
     setObjectName(QStringLiteral("OptWin"));
-    setWindowTitle(tr("Optionen"));
+    setWindowTitle(QCoreApplication::translate("OptWin", "Optionen"));
 
-    auto* upDevFrame = new QGroupBox(tr("Update über "), this);
+    auto* upDevFrame = new QGroupBox(QCoreApplication::translate("OptWin", "Update über "), this);
     upDevFrame->setObjectName(QStringLiteral("UpDevFrame"));
     auto* upDevLayout = new QVBoxLayout(upDevFrame);
     m_upDevGroup = new QButtonGroup(this);
@@ -57,7 +58,7 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
         connect(b, &QRadioButton::clicked, this, [this, i] { UpDevOptClick(i); });
     }
 
-    auto* bdrtFrame = new QGroupBox(tr("Baurate:"), this);
+    auto* bdrtFrame = new QGroupBox(QCoreApplication::translate("OptWin", "Baurate:"), this);
     bdrtFrame->setObjectName(QStringLiteral("BdrtFrame"));
     auto* bdrtLayout = new QVBoxLayout(bdrtFrame);
     m_bdrtGroup = new QButtonGroup(this);
@@ -69,10 +70,10 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
         m_bdrtOpt[size_t(i)] = b;
     }
 
-    auto* portFrame = new QGroupBox(tr("ComPort:"), this);
+    auto* portFrame = new QGroupBox(QCoreApplication::translate("OptWin", "ComPort:"), this);
     portFrame->setObjectName(QStringLiteral("ComPortFrame"));
     auto* portLayout = new QHBoxLayout(portFrame);
-    auto* portLabel = new QLabel(tr("Nummer:"), portFrame);
+    auto* portLabel = new QLabel(QCoreApplication::translate("OptWin", "Nummer:"), portFrame);
     portLabel->setObjectName(QStringLiteral("ComPortLbl"));
     m_comPortTxt = new QComboBox(portFrame);
     m_comPortTxt->setObjectName(QStringLiteral("ComPortTxT"));
@@ -80,16 +81,16 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     // What is typed is what is stored; the list only offers what is present.
     m_comPortTxt->setInsertPolicy(QComboBox::NoInsert);
     m_comPortTxt->setMinimumWidth(230); // room for "tcp:192.168.100.200:1234"
-    m_comPortTxt->setToolTip(tr("Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
+    m_comPortTxt->setToolTip(QCoreApplication::translate("OptWin", "Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
                                             "für LocoNet über TCP (LbServer, Port-Vorgabe 1234)"));
     portLayout->addWidget(portLabel);
     portLayout->addWidget(m_comPortTxt, 1);
 
     // Kept for the run like the interface kind: the settings file keeps its three lines.
-    m_pruefenChk = new QCheckBox(tr("Nach dem Senden prüfen"), this);
+    m_pruefenChk = new QCheckBox(QCoreApplication::translate("OptWin", "Nach dem Senden prüfen"), this);
     m_pruefenChk->setObjectName(QStringLiteral("PruefenChk"));
     m_pruefenChk->setToolTip(
-        tr("Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
+        QCoreApplication::translate("OptWin", "Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
 
     // The two names stay as they are in every language, so that either can be found.
     auto* spracheFrame = new QGroupBox(QStringLiteral("Sprache / Language"), this);
@@ -99,7 +100,7 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     m_spracheBox->setObjectName(QStringLiteral("SpracheBox"));
     m_spracheBox->addItem(QStringLiteral("Deutsch"), LanguageCode(Language::German));
     m_spracheBox->addItem(QStringLiteral("English"), LanguageCode(Language::English));
-    m_spracheHinweis = new QLabel(tr("Die neue Sprache gilt ab dem nächsten Start."), spracheFrame);
+    m_spracheHinweis = new QLabel(QCoreApplication::translate("OptWin", "Die neue Sprache gilt ab dem nächsten Start."), spracheFrame);
     m_spracheHinweis->setObjectName(QStringLiteral("SpracheHinweis"));
     m_spracheHinweis->setWordWrap(true);
     m_spracheHinweis->hide();
@@ -110,11 +111,11 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
 
     m_okBut = new QPushButton(QStringLiteral("O.K."), this);
     m_okBut->setObjectName(QStringLiteral("OK_But"));
-    m_okBut->setToolTip(tr("Übernimmt die gewählten Einstellungen."));
+    m_okBut->setToolTip(QCoreApplication::translate("OptWin", "Übernimmt die gewählten Einstellungen."));
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
-    m_abbrechenBut = new QPushButton(tr("Abbrechen"), this);
+    m_abbrechenBut = new QPushButton(QCoreApplication::translate("OptWin", "Abbrechen"), this);
     m_abbrechenBut->setObjectName(QStringLiteral("AbbrechenBut"));
-    m_abbrechenBut->setToolTip(tr("Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
+    m_abbrechenBut->setToolTip(QCoreApplication::translate("OptWin", "Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
     connect(m_abbrechenBut, &QPushButton::clicked, this, &QWidget::close);
 
     auto* right = new QVBoxLayout;
