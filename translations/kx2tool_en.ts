@@ -101,7 +101,7 @@
     <name>ComWin</name>
     <message>
         <source>Fortschritt:</source>
-        <translation type="unfinished">Progress:</translation>
+        <translation>Progress:</translation>
     </message>
     <message>
         <source>Abbrechen</source>
@@ -914,7 +914,7 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     <name>MonitorWin</name>
     <message>
         <source>LocoNet-Monitor</source>
-        <translation type="unfinished">LocoNet monitor</translation>
+        <translation>LocoNet monitor</translation>
     </message>
     <message>
         <source>Port öffnen</source>
@@ -1196,7 +1196,7 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     <name>RangeRecordEditor</name>
     <message>
         <source>Adr.</source>
-        <translation type="unfinished">Addr.</translation>
+        <translation>Addr.</translation>
     </message>
     <message>
         <source>Name Zeile1</source>
