@@ -57,9 +57,9 @@ QString pad(const QString& text, int width)
 
 void printHead(QTextStream& out)
 {
-    out << pad(QStringLiteral("Platz"), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' '
-        << pad(QStringLiteral("Name"), -24) << ' ' << pad(QStringLiteral("D-For."), -12) << ' '
-        << pad(QStringLiteral("max.Geschw."), 11);
+    out << pad(QCoreApplication::translate("ShowCommand", "Platz"), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Name"), -24) << ' ' << pad(QCoreApplication::translate("ShowCommand", "D-For."), -12) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "max.Geschw."), 11);
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
         out << ' ' << pad(QStringLiteral("f") + QString::number(f), 3);
     out << "\n";
@@ -205,9 +205,9 @@ int showRange(QTextStream& out, QTextStream& err, const QString& path, const QSt
         << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
         << QCoreApplication::translate("ShowCommand", "Adressbereich: ") << range.first << QCoreApplication::translate("ShowCommand", " bis ") << range.last << "\n\n"
         << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Name Zeile1"), -23) << ' '
-        << pad(QCoreApplication::translate("ShowCommand", "Name Zeile2"), -23) << ' ' << pad(QStringLiteral("Symbol"), 6);
+        << pad(QCoreApplication::translate("ShowCommand", "Name Zeile2"), -23) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Symbol"), 6);
     if (formatOf)
-        out << ' ' << QStringLiteral("D-For.");
+        out << ' ' << QCoreApplication::translate("ShowCommand", "D-For.");
     out << "\n";
     for (int a = range.first; a <= range.last; ++a) {
         const int symbol = table.shownSymbol(a);

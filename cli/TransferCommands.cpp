@@ -217,7 +217,7 @@ int runLocoNet(const QStringList& args)
         QCoreApplication::translate("TransferCommands", "Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
                        "Beispiel: kx2ctl loconet --port SIM B4 6D 7F\n"
                        "Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe."));
-    parser.addPositionalArgument(QStringLiteral("bytes"), QCoreApplication::translate("TransferCommands", "Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
+    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "bytes"), QCoreApplication::translate("TransferCommands", "Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("loconet"),

@@ -1561,6 +1561,26 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <source>    Befehl</source>
         <translation>    Command</translation>
     </message>
+    <message>
+        <source>Platz</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>D-For.</source>
+        <translation>D-Fmt.</translation>
+    </message>
+    <message>
+        <source>max.Geschw.</source>
+        <translation>max.speed</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
 </context>
 <context>
     <name>SimComm1</name>
@@ -2366,6 +2386,10 @@ A backup whose files do not match its sicherung.txt is refused before anything i
     <message>
         <source>kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]</source>
         <translation>kx2ctl restore -d FOLDER [--yes] [--replace] [--verify] [options]</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
     </message>
 </context>
 <context>
