@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
 # Photographs every window of kx2tool on the built-in simulated command station (seeded with a
 # few locomotives, accessories and feedback contacts) under a virtual X server, as PNG files in the given folder
-# (default build/screenshots/).
+# (default build/screenshots/, with --lang en build/screenshots-en/).
+#   scripts/screenshots.sh [--lang de|en] [FOLDER]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KX2_BUILD_DIR:-$root/build}"
-out="${1:-$build/screenshots}"
+lang=()
+folder=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --lang) lang=(--lang "$2"); shift 2 ;;
+    --lang=*) lang=(--lang "${1#--lang=}"); shift ;;
+    *) folder="$1"; shift ;;
+  esac
+done
+default="$build/screenshots"
+[ "${lang[1]:-de}" = de ] || default="$build/screenshots-${lang[1]}"
+out="${folder:-$default}"
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
 
 bash "$root/scripts/deps.sh"
@@ -18,5 +30,5 @@ rm -f "$out"/[0-9][0-9]_*.png
 
 # A real X server, so that the windows are laid out and painted as on a desktop.
 unset QT_QPA_PLATFORM
-timeout 300 xvfb-run -a -s "-screen 0 1600x1000x24" "$build/kx2tool" --screenshots "$out"
+timeout 300 xvfb-run -a -s "-screen 0 1600x1000x24" "$build/kx2tool" "${lang[@]}" --screenshots "$out"
 ls "$out"/[0-9][0-9]_*.png

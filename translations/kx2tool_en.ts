@@ -1228,7 +1228,7 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     </message>
     <message>
         <source>alle löschen</source>
-        <translation>delete all</translation>
+        <translation>clear all</translation>
     </message>
 </context>
 <context>
