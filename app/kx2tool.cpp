@@ -113,7 +113,9 @@ int main(int argc, char** argv)
     parser.addOption(folderOption);
     const QCommandLineOption languageOption(
         QStringLiteral("lang"),
-        QCoreApplication::translate("kx2tool", "Sprache der Fenster: de (Deutsch) oder en (Englisch). Vorgabe: die in den Optionen gewählte, sonst die des Systems."),
+        QCoreApplication::translate(
+            "kx2tool",
+            "Sprache der Fenster: de (Deutsch) oder en (Englisch). Vorgabe: die in den Optionen gewählte, sonst die des Systems."),
         QStringLiteral("de|en"));
     parser.addOption(languageOption);
 #if KX2_SCREENSHOT_TOUR

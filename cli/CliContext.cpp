@@ -25,23 +25,32 @@ QString defaultSimState()
 void CliContext::addPortOptions(QCommandLineParser& parser)
 {
     parser.addOption({QStringLiteral("port"),
-                      QCoreApplication::translate("CliContext", "Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, "
-                                     "tcp:RECHNER[:PORT] für LocoNet über TCP (LbServer, Port-Vorgabe 1234) "
-                                     "oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei."),
+                      QCoreApplication::translate(
+                          "CliContext",
+                          "Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, "
+                          "tcp:RECHNER[:PORT] für LocoNet über TCP (LbServer, Port-Vorgabe 1234) "
+                          "oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei."),
                       QStringLiteral("port")});
-    parser.addOption({QStringLiteral("interface"),
-                      QCoreApplication::translate("CliContext", "Schnittstelle: usb (LocoNet-USB-Interface, Vorgabe), loconet (serielles "
+    parser.addOption(
+        {QStringLiteral("interface"),
+         QCoreApplication::translate("CliContext",
+                                     "Schnittstelle: usb (LocoNet-USB-Interface, Vorgabe), loconet (serielles "
                                      "LocoNet-Interface an COM1/COM2) oder station (serieller Port der Zentrale)."),
-                      QCoreApplication::translate("CliContext", "art")});
+         QCoreApplication::translate("CliContext", "art")});
     parser.addOption({QStringLiteral("baud"),
-                      QCoreApplication::translate("CliContext", "Baudrate: 9600, 16666, 19200 oder 115200. Vorgabe: Einstellungsdatei."),
+                      QCoreApplication::translate(
+                          "CliContext", "Baudrate: 9600, 16666, 19200 oder 115200. Vorgabe: Einstellungsdatei."),
                       QCoreApplication::translate("CliContext", "rate")});
-    parser.addOption({QStringLiteral("trace"),
-                      QCoreApplication::translate("CliContext", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
-                      QCoreApplication::translate("CliContext", "datei")});
-    parser.addOption({QStringLiteral("sim-state"),
-                      QCoreApplication::translate("CliContext", "Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm."),
-                      QCoreApplication::translate("CliContext", "datei")});
+    parser.addOption(
+        {QStringLiteral("trace"),
+         QCoreApplication::translate(
+             "CliContext", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+         QCoreApplication::translate("CliContext", "datei")});
+    parser.addOption(
+        {QStringLiteral("sim-state"),
+         QCoreApplication::translate(
+             "CliContext", "Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm."),
+         QCoreApplication::translate("CliContext", "datei")});
 }
 
 CliContext::CliContext()
@@ -54,7 +63,9 @@ CliContext::~CliContext()
     RouteQtMessagesTo(nullptr);
     // A line that changes bits is worth knowing about even when every transfer went through.
     if (m_ctx && m_ctx->link.garbledMessages() > 0)
-        QTextStream(stderr) << m_ctx->link.garbledMessages() << QCoreApplication::translate("CliContext", " Nachrichten mit falscher Prüfsumme verworfen\n");
+        QTextStream(stderr) << m_ctx->link.garbledMessages()
+                            << QCoreApplication::translate("CliContext",
+                                                           " Nachrichten mit falscher Prüfsumme verworfen\n");
 }
 
 bool CliContext::configure(const QCommandLineParser& parser)
@@ -101,13 +112,15 @@ bool CliContext::configure(const QCommandLineParser& parser)
         s.UseLocoNetInterface = false;
         s.UseUsbInterface = false;
     } else {
-        err << QCoreApplication::translate("CliContext", "Unbekannte Schnittstelle: ") << kind << QCoreApplication::translate("CliContext", " (usb, loconet oder station)\n");
+        err << QCoreApplication::translate("CliContext", "Unbekannte Schnittstelle: ") << kind
+            << QCoreApplication::translate("CliContext", " (usb, loconet oder station)\n");
         return false;
     }
     if (parser.isSet(QStringLiteral("trace"))) {
         m_trace.setFileName(parser.value(QStringLiteral("trace")));
         if (!m_trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            err << QCoreApplication::translate("CliContext", "Trace-Datei kann nicht geöffnet werden: ") << m_trace.errorString() << "\n";
+            err << QCoreApplication::translate("CliContext", "Trace-Datei kann nicht geöffnet werden: ")
+                << m_trace.errorString() << "\n";
             return false;
         }
         m_ctx->link.setTrace(&m_trace);

@@ -43,7 +43,8 @@ const StationDatabase* loadTableFile(const QString& path, const char* what, CliC
     }
     const StationDatabase* db = StationDatabaseOfHeader(probe.header());
     if (!db) {
-        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Keine Tabellendatei, kein ") << what << ": " << path << "\n";
+        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Keine Tabellendatei, kein ") << what << ": "
+                            << path << "\n";
         return nullptr;
     }
     if (!configureForFiles(cli)) {
@@ -86,29 +87,41 @@ int showPdf(const QString& path, const QString& pdfPath)
         QTextStream(stderr) << error << "\n";
         return 1;
     }
-    QTextStream(stdout) << pdfPath << ": " << pages << (pages == 1 ? QCoreApplication::translate("FileCommands", " Seite") : QCoreApplication::translate("FileCommands", " Seiten")) << "\n";
+    QTextStream(stdout) << pdfPath << ": " << pages
+                        << (pages == 1 ? QCoreApplication::translate("FileCommands", " Seite")
+                                       : QCoreApplication::translate("FileCommands", " Seiten"))
+                        << "\n";
     return 0;
 }
 
 int runImportCsv(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("FileCommands", "Übernimmt Namen, Datenformate, Höchstgeschwindigkeiten und Symbole aus einer CSV-Datei (wie show --csv\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "FileCommands",
+        "Übernimmt Namen, Datenformate, Höchstgeschwindigkeiten und Symbole aus einer CSV-Datei (wie show --csv\n"
         "und \"Als CSV exportieren...\" sie schreiben) in die Datensätze einer ISD-Datei, Zeile für Zeile nach der\n"
         "Adresse (Fahrstraßen: Nummer), und speichert das Ergebnis. Eine fehlerhafte CSV-Datei ändert nichts."));
-    parser.addPositionalArgument(QCoreApplication::translate("FileCommands", "datenbank"), QCoreApplication::translate("FileCommands", "loco, acc, fb oder routes"));
+    parser.addPositionalArgument(QCoreApplication::translate("FileCommands", "datenbank"),
+                                 QCoreApplication::translate("FileCommands", "loco, acc, fb oder routes"));
     parser.addPositionalArgument(QStringLiteral("csv"), QCoreApplication::translate("FileCommands", "CSV-Datei"));
-    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QCoreApplication::translate("FileCommands", "ISD-Datei, in die übernommen wird."),
+    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")},
+                      QCoreApplication::translate("FileCommands", "ISD-Datei, in die übernommen wird."),
                       QCoreApplication::translate("FileCommands", "datei")});
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QCoreApplication::translate("FileCommands", "Zieldatei (ISD)."), QCoreApplication::translate("FileCommands", "datei")});
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QCoreApplication::translate("FileCommands", "Zieldatei (ISD)."),
+                      QCoreApplication::translate("FileCommands", "datei")});
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("import-csv"),
-                     QCoreApplication::translate("FileCommands", "kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd"), exitCode))
+                     QCoreApplication::translate(
+                         "FileCommands", "kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd"),
+                     exitCode))
         return exitCode;
     const QStringList words = parser.positionalArguments();
     const StationDatabase* db = words.size() == 2 ? FindStationDatabase(words[0]) : nullptr;
     if (!db || !parser.isSet(QStringLiteral("input")) || !parser.isSet(QStringLiteral("output"))) {
-        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd\n");
+        QTextStream(stderr) << QCoreApplication::translate(
+            "FileCommands", "Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd\n");
         return 2;
     }
     CliContext cli;
@@ -127,7 +140,8 @@ int runImportCsv(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << taken.changedRecords << QCoreApplication::translate("FileCommands", " Datensätze geändert, gespeichert in ")
+    QTextStream(stdout) << taken.changedRecords
+                        << QCoreApplication::translate("FileCommands", " Datensätze geändert, gespeichert in ")
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;
 }
@@ -135,7 +149,9 @@ int runImportCsv(const QStringList& args)
 int runDiff(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("FileCommands", "Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "FileCommands",
+        "Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die\n"
         "Felder, die sich unterscheiden.\n"
         "Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten)."));
     parser.addPositionalArgument(QStringLiteral("A"), QCoreApplication::translate("FileCommands", "erste ISD-Datei"));
@@ -145,7 +161,8 @@ int runDiff(const QStringList& args)
         return exitCode;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2) {
-        QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Zwei Dateien angeben: kx2ctl diff A.isd B.isd\n");
+        QTextStream(stderr) << QCoreApplication::translate("FileCommands",
+                                                           "Zwei Dateien angeben: kx2ctl diff A.isd B.isd\n");
         return 2;
     }
     const IsdDiff diff = DiffIsdFiles(files[0], files[1]);

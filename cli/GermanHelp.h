@@ -10,7 +10,8 @@ namespace kx2::cli {
 // The -h/--help option with a German description (Qt's own is English).
 inline void addGermanHelpOption(QCommandLineParser& parser)
 {
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("GermanHelp", "diese Hilfe")});
+    parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("GermanHelp", "diese Hilfe")});
 }
 
 // Qt's help text with German headings and the subcommand's own usage line.
@@ -40,8 +41,9 @@ inline QString germanParseError(const QCommandLineParser& parser)
         QStringList names;
         for (const QString& name : unknown)
             names << dashed(name);
-        return (names.size() == 1 ? QCoreApplication::translate("GermanHelp", "Unbekannte Option: ") : QCoreApplication::translate("GermanHelp", "Unbekannte Optionen: "))
-               + names.join(QStringLiteral(", "));
+        return (names.size() == 1 ? QCoreApplication::translate("GermanHelp", "Unbekannte Option: ")
+                                  : QCoreApplication::translate("GermanHelp", "Unbekannte Optionen: "))
+            + names.join(QStringLiteral(", "));
     }
     const QString english = parser.errorText();
     static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
@@ -57,7 +59,8 @@ inline QString germanParseError(const QCommandLineParser& parser)
 // Ungültiger Wert für --to: "1e3" (ganze Zahl von 1 bis 2048)
 inline QString badOptionValue(const QString& option, const QString& value, const QString& expected)
 {
-    return QCoreApplication::translate("GermanHelp", "Ungültiger Wert für --%1: \"%2\" (%3)").arg(option, value, expected);
+    return QCoreApplication::translate("GermanHelp", "Ungültiger Wert für --%1: \"%2\" (%3)")
+        .arg(option, value, expected);
 }
 
 // "ganze Zahl von 1 bis 2048"
@@ -85,7 +88,8 @@ inline bool takeLanguageOption(QStringList& args, QString& value, QString& error
             return false;
         }
         if (value != QLatin1String("de") && value != QLatin1String("en")) {
-            error = badOptionValue(QStringLiteral("lang"), value, QCoreApplication::translate("GermanHelp", "de oder en"));
+            error = badOptionValue(QStringLiteral("lang"), value,
+                                   QCoreApplication::translate("GermanHelp", "de oder en"));
             return false;
         }
         --i;
@@ -99,7 +103,8 @@ inline bool parseOrHelp(QCommandLineParser& parser, const QStringList& args, con
 {
     addGermanHelpOption(parser);
     if (!parser.parse(QStringList{QStringLiteral("kx2ctl ") + name} + args)) {
-        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name << QCoreApplication::translate("GermanHelp", " --help zeigt die Optionen.\n");
+        QTextStream(stderr) << germanParseError(parser) << "\nkx2ctl " << name
+                            << QCoreApplication::translate("GermanHelp", " --help zeigt die Optionen.\n");
         exitCode = 2;
         return false;
     }

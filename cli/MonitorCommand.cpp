@@ -22,10 +22,14 @@ constexpr double kLookInterval = 0.2;
 int runMonitor(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("MonitorCommand", "Zeigt jede Nachricht auf dem LocoNet mit Uhrzeit, Richtung (gesendet/empfangen), Bytes und "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "MonitorCommand",
+        "Zeigt jede Nachricht auf dem LocoNet mit Uhrzeit, Richtung (gesendet/empfangen), Bytes und "
         "Bedeutung, bis Strg+C kommt."));
     addGermanHelpOption(parser);
-    const QCommandLineOption raw(QStringLiteral("raw"), QCoreApplication::translate("MonitorCommand", "Nur die Bytes jeder Nachricht in Hexadezimal."));
+    const QCommandLineOption raw(
+        QStringLiteral("raw"),
+        QCoreApplication::translate("MonitorCommand", "Nur die Bytes jeder Nachricht in Hexadezimal."));
     parser.addOption(raw);
     CliContext::addPortOptions(parser);
     if (!parser.parse(QStringList{QStringLiteral("kx2ctl monitor")} + args)) {
@@ -59,7 +63,8 @@ int runMonitor(const QStringList& args)
             out << BusMonitor::line({QTime::currentTime(), own, message}, DescribeBusMessage(message)) << "\n";
         out.flush();
     });
-    err << QCoreApplication::translate("MonitorCommand", "LocoNet-Monitor an ") << ctx.settings.ComPortNumber << QCoreApplication::translate("MonitorCommand", ", Ende mit Strg+C\n");
+    err << QCoreApplication::translate("MonitorCommand", "LocoNet-Monitor an ") << ctx.settings.ComPortNumber
+        << QCoreApplication::translate("MonitorCommand", ", Ende mit Strg+C\n");
     err.flush();
     Clock& clock = ctx.platform.clock;
     while (!InterruptCatcher::interrupted() && ctx.platform.port.portOpen())
@@ -67,7 +72,8 @@ int runMonitor(const QStringList& args)
     ctx.link.removeBusListener(listener);
     if (!ctx.platform.port.portOpen()) {
         const QString why = ctx.platform.port.failureText();
-        err << (why.isEmpty() ? QCoreApplication::translate("MonitorCommand", "Der Port wurde geschlossen.") : why) << "\n";
+        err << (why.isEmpty() ? QCoreApplication::translate("MonitorCommand", "Der Port wurde geschlossen.") : why)
+            << "\n";
         return 1;
     }
     ctx.iface.ClosePort();

@@ -57,8 +57,10 @@ QString pad(const QString& text, int width)
 
 void printHead(QTextStream& out)
 {
-    out << pad(QCoreApplication::translate("ShowCommand", "Platz"), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' '
-        << pad(QCoreApplication::translate("ShowCommand", "Name"), -24) << ' ' << pad(QCoreApplication::translate("ShowCommand", "D-For."), -12) << ' '
+    out << pad(QCoreApplication::translate("ShowCommand", "Platz"), 5) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Name"), -24) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "D-For."), -12) << ' '
         << pad(QCoreApplication::translate("ShowCommand", "max.Geschw."), 11);
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
         out << ' ' << pad(QStringLiteral("f") + QString::number(f), 3);
@@ -118,7 +120,8 @@ int runShow(const QStringList& args)
             return 0;
         }
         if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            err << QCoreApplication::translate("ShowCommand", "Unbekannte Option: ") << a << "\n" << QCoreApplication::translate("ShowCommand", kShowUsage);
+            err << QCoreApplication::translate("ShowCommand", "Unbekannte Option: ") << a << "\n"
+                << QCoreApplication::translate("ShowCommand", kShowUsage);
             return 2;
         }
         files << a;
@@ -153,8 +156,9 @@ int runShow(const QStringList& args)
                 rows.push_back(i);
         out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
             << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n"
-            << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
-            << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
+            << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1))
+            << " " << cellText(serial.value(2)) << " " << cellText(serial.value(3)) << " " << cellText(serial.value(4))
+            << "\n"
             << QCoreApplication::translate("ShowCommand", "Lokomotiven: ") << rows.size() << "\n\n";
         printHead(out);
         for (int i : rows)
@@ -185,8 +189,9 @@ int runShow(const QStringList& args)
     }
     if (header == IsdHeaderRoutes())
         return showRoutes(out, err, path, header);
-    return fileError(err, path, IsdError::WrongHeader,
-                     QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
+    return fileError(
+        err, path, IsdError::WrongHeader,
+        QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
 }
 
 namespace {
@@ -201,11 +206,14 @@ int showRange(QTextStream& out, QTextStream& err, const QString& path, const QSt
         return fileError(err, path, r.error, r.detail);
     out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
         << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n"
-        << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
-        << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
-        << QCoreApplication::translate("ShowCommand", "Adressbereich: ") << range.first << QCoreApplication::translate("ShowCommand", " bis ") << range.last << "\n\n"
-        << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Name Zeile1"), -23) << ' '
-        << pad(QCoreApplication::translate("ShowCommand", "Name Zeile2"), -23) << ' ' << pad(QCoreApplication::translate("ShowCommand", "Symbol"), 6);
+        << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " "
+        << cellText(serial.value(2)) << " " << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
+        << QCoreApplication::translate("ShowCommand", "Adressbereich: ") << range.first
+        << QCoreApplication::translate("ShowCommand", " bis ") << range.last << "\n\n"
+        << pad(QCoreApplication::translate("ShowCommand", "Adr."), 5) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Name Zeile1"), -23) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Name Zeile2"), -23) << ' '
+        << pad(QCoreApplication::translate("ShowCommand", "Symbol"), 6);
     if (formatOf)
         out << ' ' << QCoreApplication::translate("ShowCommand", "D-For.");
     out << "\n";
@@ -236,8 +244,8 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
     }
     out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
         << QCoreApplication::translate("ShowCommand", "Inhalt: ") << header << "\n"
-        << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " " << cellText(serial.value(2)) << " "
-        << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
+        << QCoreApplication::translate("ShowCommand", "Seriennummer (Werte 1..4): ") << cellText(serial.value(1)) << " "
+        << cellText(serial.value(2)) << " " << cellText(serial.value(3)) << " " << cellText(serial.value(4)) << "\n"
         << QCoreApplication::translate("ShowCommand", "Fahrstraßen mit Start: ") << started << "\n";
     for (int n : shown) {
         // The commands up to the last one that says something; what follows shows "-".
@@ -248,11 +256,13 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
             if (commands.back() != QLatin1String("-"))
                 last = j - 1;
         }
-        out << "\n" << pad(QString::number(n), 2) << "  \"" << tables.ReadFSname(1, n) << "\" \"" << tables.ReadFSname(2, n)
+        out << "\n"
+            << pad(QString::number(n), 2) << "  \"" << tables.ReadFSname(1, n) << "\" \"" << tables.ReadFSname(2, n)
             << "\"\n"
             << QCoreApplication::translate("ShowCommand", "    FS-Start: ") << FS_Befehl_to_Text(tables, n, 1) << "\n";
         for (int c = 1; c <= last; ++c)
-            out << QCoreApplication::translate("ShowCommand", "    Befehl") << pad(QString::number(c), 2) << ": " << commands[c - 1] << "\n";
+            out << QCoreApplication::translate("ShowCommand", "    Befehl") << pad(QString::number(c), 2) << ": "
+                << commands[c - 1] << "\n";
     }
     return 0;
 }

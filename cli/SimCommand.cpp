@@ -75,52 +75,145 @@ int runSim(const QStringList& args)
     QTextStream err(stderr);
 
     QCommandLineParser p;
-    p.setApplicationDescription(QCoreApplication::translate("SimCommand", "Betreibt die simulierte Zentrale an einem Pseudo-Terminal und/oder als LbServer für LocoNet über TCP, "
+    p.setApplicationDescription(QCoreApplication::translate(
+        "SimCommand",
+        "Betreibt die simulierte Zentrale an einem Pseudo-Terminal und/oder als LbServer für LocoNet über TCP, "
         "bis SIGINT oder SIGTERM kommt."));
     addGermanHelpOption(p);
-    const QCommandLineOption pty(QStringLiteral("pty"), QCoreApplication::translate("SimCommand", "Link auf das Pseudo-Terminal anlegen"), QCoreApplication::translate("SimCommand", "PFAD"));
-    const QCommandLineOption lbserver(QStringLiteral("lbserver"), QCoreApplication::translate("SimCommand", "LocoNet über TCP (LbServer-Protokoll) auf 127.0.0.1:PORT anbieten, mehrere Verbindungen zugleich; 0 wählt einen freien Port"), QCoreApplication::translate("SimCommand", "PORT"));
-    const QCommandLineOption state(QStringLiteral("state"), QCoreApplication::translate("SimCommand", "Speicher der Zentrale in dieser Datei halten"), QCoreApplication::translate("SimCommand", "DATEI"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QCoreApplication::translate("SimCommand", "N gültige Lokdatensätze anlegen (0..500)"), QStringLiteral("N"));
-    const QCommandLineOption seedAcc(QStringLiteral("seed-acc"), QCoreApplication::translate("SimCommand", "Magnetartikel 1..N mit Namen, Symbol und Datenformat anlegen (0..2048)"), QStringLiteral("N"));
-    const QCommandLineOption seedFb(QStringLiteral("seed-fb"), QCoreApplication::translate("SimCommand", "Rückmelder 1..N mit Namen und Symbol anlegen (0..4096)"), QStringLiteral("N"));
-    const QCommandLineOption seedRoutes(QStringLiteral("seed-routes"), QCoreApplication::translate("SimCommand", "Fahrstraßen 1..N mit Namen, Start und Befehlen aller Arten anlegen (0..80)"), QStringLiteral("N"));
-    const QCommandLineOption moduleAbsent(QStringLiteral("module-absent"), QCoreApplication::translate("SimCommand", "das Fahrstraßenmodul antwortet auf nichts"));
-    const QCommandLineOption moduleRefuses(QStringLiteral("module-refuses"), QCoreApplication::translate("SimCommand", "das Fahrstraßenmodul lehnt den Programmiermodus ab"));
-    const QCommandLineOption moduleNoAnswer(QStringLiteral("module-no-answer-every"), QCoreApplication::translate("SimCommand", "jede N-te Antwort des Fahrstraßenmoduls geht verloren"), QStringLiteral("N"));
-    const QCommandLineOption moduleDelay(QStringLiteral("module-answer-delay"), QCoreApplication::translate("SimCommand", "Sekunden vor jeder Antwort des Fahrstraßenmoduls"), QStringLiteral("S"));
-    const QCommandLineOption moduleAddress(QStringLiteral("module-address"), QCoreApplication::translate("SimCommand", "Moduladresse des Fahrstraßenmoduls (Standard 456)"), QStringLiteral("N"));
-    const QCommandLineOption pace(QStringLiteral("baud-pace"), QCoreApplication::translate("SimCommand", "jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"), QCoreApplication::translate("SimCommand", "BAUD"));
-    const QCommandLineOption serial(QStringLiteral("serial"), QCoreApplication::translate("SimCommand", "Seriennummer (1200000000 bis 1204194303)"), QCoreApplication::translate("SimCommand", "NUMMER"));
-    const QCommandLineOption handle(QStringLiteral("handle"), QCoreApplication::translate("SimCommand", "Quittungscode von Schritt 2 (Standard 0x42)"), QStringLiteral("N"));
-    const QCommandLineOption bootAck(QStringLiteral("boot-ack"), QCoreApplication::translate("SimCommand", "Quittungscode von Schritt 1: 0x7F, 0x01 oder ein ablehnender"), QStringLiteral("N"));
-    const QCommandLineOption readyDelay(QStringLiteral("ready-delay"), QCoreApplication::translate("SimCommand", "Sekunden bis zur Bereitmeldung"), QStringLiteral("S"));
-    const QCommandLineOption noAnswer(QStringLiteral("no-answer-every"), QCoreApplication::translate("SimCommand", "jede N-te Anfrage geht verloren"), QStringLiteral("N"));
-    const QCommandLineOption refusePages(QStringLiteral("refuse-page-writes"), QCoreApplication::translate("SimCommand", "Seiten schreiben ablehnen"));
-    const QCommandLineOption refuseFormats(QStringLiteral("refuse-format-writes"), QCoreApplication::translate("SimCommand", "Datenformate schreiben ablehnen"));
-    const QCommandLineOption refusedCode(QStringLiteral("refused-code"), QCoreApplication::translate("SimCommand", "Quittungscode einer Ablehnung (Standard 0)"), QStringLiteral("N"));
-    const QCommandLineOption noReady(QStringLiteral("no-ready"), QCoreApplication::translate("SimCommand", "die Bereitmeldung kommt nie"));
-    const QCommandLineOption answerDelay(QStringLiteral("answer-delay"), QCoreApplication::translate("SimCommand", "Sekunden vor jeder Antwort"), QStringLiteral("S"));
-    const QCommandLineOption stray(QStringLiteral("stray-bytes"), QCoreApplication::translate("SimCommand", "Streubytes vor jeder Antwort"));
-    const QCommandLineOption chatter(QStringLiteral("chatter"), QCoreApplication::translate("SimCommand", "andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)"), QCoreApplication::translate("SimCommand", "MS"));
-    const QCommandLineOption burst(QStringLiteral("ack-ready-burst"), QCoreApplication::translate("SimCommand", "Quittung und Bereitmeldung in einem Stück"));
-    const QCommandLineOption corrupt(QStringLiteral("corrupt-writes-every"), QCoreApplication::translate("SimCommand", "jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)"), QStringLiteral("N"));
-    const QCommandLineOption corruptByte(QStringLiteral("corrupt-byte"), QCoreApplication::translate("SimCommand", "welches Byte einer Datenseite --corrupt-writes-every verändert (0..15, Standard 5)"), QStringLiteral("K"));
-    const QCommandLineOption garble(QStringLiteral("garble-every"), QCoreApplication::translate("SimCommand", "jede N-te Antwort (der Zentrale wie des Fahrstraßenmoduls) kommt mit einem veränderten Bit an, die Prüfsumme stimmt dann nicht"), QStringLiteral("N"));
-    const QCommandLineOption moduleCorrupt(QStringLiteral("module-corrupt-every"), QCoreApplication::translate("SimCommand", "jede N-te geschriebene Variable speichert das Fahrstraßenmodul um 10 zu hoch (den nächsten Magnetartikel oder Rückmelder)"), QStringLiteral("N"));
-    const QCommandLineOption unplug(QStringLiteral("unplug-after"), QCoreApplication::translate("SimCommand", "Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
-    const QCommandLineOption verbose(QStringLiteral("verbose"), QCoreApplication::translate("SimCommand", "Ereignisse und Verstöße auf stderr melden"));
+    const QCommandLineOption pty(QStringLiteral("pty"),
+                                 QCoreApplication::translate("SimCommand", "Link auf das Pseudo-Terminal anlegen"),
+                                 QCoreApplication::translate("SimCommand", "PFAD"));
+    const QCommandLineOption lbserver(
+        QStringLiteral("lbserver"),
+        QCoreApplication::translate(
+            "SimCommand",
+            "LocoNet über TCP (LbServer-Protokoll) auf 127.0.0.1:PORT anbieten, mehrere Verbindungen zugleich; 0 wählt einen freien Port"),
+        QCoreApplication::translate("SimCommand", "PORT"));
+    const QCommandLineOption state(
+        QStringLiteral("state"),
+        QCoreApplication::translate("SimCommand", "Speicher der Zentrale in dieser Datei halten"),
+        QCoreApplication::translate("SimCommand", "DATEI"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QCoreApplication::translate("SimCommand", "N gültige Lokdatensätze anlegen (0..500)"),
+                                  QStringLiteral("N"));
+    const QCommandLineOption seedAcc(
+        QStringLiteral("seed-acc"),
+        QCoreApplication::translate("SimCommand",
+                                    "Magnetartikel 1..N mit Namen, Symbol und Datenformat anlegen (0..2048)"),
+        QStringLiteral("N"));
+    const QCommandLineOption seedFb(
+        QStringLiteral("seed-fb"),
+        QCoreApplication::translate("SimCommand", "Rückmelder 1..N mit Namen und Symbol anlegen (0..4096)"),
+        QStringLiteral("N"));
+    const QCommandLineOption seedRoutes(
+        QStringLiteral("seed-routes"),
+        QCoreApplication::translate("SimCommand",
+                                    "Fahrstraßen 1..N mit Namen, Start und Befehlen aller Arten anlegen (0..80)"),
+        QStringLiteral("N"));
+    const QCommandLineOption moduleAbsent(
+        QStringLiteral("module-absent"),
+        QCoreApplication::translate("SimCommand", "das Fahrstraßenmodul antwortet auf nichts"));
+    const QCommandLineOption moduleRefuses(
+        QStringLiteral("module-refuses"),
+        QCoreApplication::translate("SimCommand", "das Fahrstraßenmodul lehnt den Programmiermodus ab"));
+    const QCommandLineOption moduleNoAnswer(
+        QStringLiteral("module-no-answer-every"),
+        QCoreApplication::translate("SimCommand", "jede N-te Antwort des Fahrstraßenmoduls geht verloren"),
+        QStringLiteral("N"));
+    const QCommandLineOption moduleDelay(
+        QStringLiteral("module-answer-delay"),
+        QCoreApplication::translate("SimCommand", "Sekunden vor jeder Antwort des Fahrstraßenmoduls"),
+        QStringLiteral("S"));
+    const QCommandLineOption moduleAddress(
+        QStringLiteral("module-address"),
+        QCoreApplication::translate("SimCommand", "Moduladresse des Fahrstraßenmoduls (Standard 456)"),
+        QStringLiteral("N"));
+    const QCommandLineOption pace(
+        QStringLiteral("baud-pace"),
+        QCoreApplication::translate("SimCommand", "jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"),
+        QCoreApplication::translate("SimCommand", "BAUD"));
+    const QCommandLineOption serial(
+        QStringLiteral("serial"), QCoreApplication::translate("SimCommand", "Seriennummer (1200000000 bis 1204194303)"),
+        QCoreApplication::translate("SimCommand", "NUMMER"));
+    const QCommandLineOption handle(
+        QStringLiteral("handle"),
+        QCoreApplication::translate("SimCommand", "Quittungscode von Schritt 2 (Standard 0x42)"), QStringLiteral("N"));
+    const QCommandLineOption bootAck(
+        QStringLiteral("boot-ack"),
+        QCoreApplication::translate("SimCommand", "Quittungscode von Schritt 1: 0x7F, 0x01 oder ein ablehnender"),
+        QStringLiteral("N"));
+    const QCommandLineOption readyDelay(QStringLiteral("ready-delay"),
+                                        QCoreApplication::translate("SimCommand", "Sekunden bis zur Bereitmeldung"),
+                                        QStringLiteral("S"));
+    const QCommandLineOption noAnswer(QStringLiteral("no-answer-every"),
+                                      QCoreApplication::translate("SimCommand", "jede N-te Anfrage geht verloren"),
+                                      QStringLiteral("N"));
+    const QCommandLineOption refusePages(QStringLiteral("refuse-page-writes"),
+                                         QCoreApplication::translate("SimCommand", "Seiten schreiben ablehnen"));
+    const QCommandLineOption refuseFormats(
+        QStringLiteral("refuse-format-writes"),
+        QCoreApplication::translate("SimCommand", "Datenformate schreiben ablehnen"));
+    const QCommandLineOption refusedCode(
+        QStringLiteral("refused-code"),
+        QCoreApplication::translate("SimCommand", "Quittungscode einer Ablehnung (Standard 0)"), QStringLiteral("N"));
+    const QCommandLineOption noReady(QStringLiteral("no-ready"),
+                                     QCoreApplication::translate("SimCommand", "die Bereitmeldung kommt nie"));
+    const QCommandLineOption answerDelay(QStringLiteral("answer-delay"),
+                                         QCoreApplication::translate("SimCommand", "Sekunden vor jeder Antwort"),
+                                         QStringLiteral("S"));
+    const QCommandLineOption stray(QStringLiteral("stray-bytes"),
+                                   QCoreApplication::translate("SimCommand", "Streubytes vor jeder Antwort"));
+    const QCommandLineOption chatter(
+        QStringLiteral("chatter"),
+        QCoreApplication::translate(
+            "SimCommand",
+            "andere Geräte senden alle MS Millisekunden eine Nachricht (Rückmelder, Weichen, Fahrregler, Slotdaten)"),
+        QCoreApplication::translate("SimCommand", "MS"));
+    const QCommandLineOption burst(
+        QStringLiteral("ack-ready-burst"),
+        QCoreApplication::translate("SimCommand", "Quittung und Bereitmeldung in einem Stück"));
+    const QCommandLineOption corrupt(
+        QStringLiteral("corrupt-writes-every"),
+        QCoreApplication::translate(
+            "SimCommand",
+            "jede N-te geschriebene Datenseite wird mit einem veränderten Byte gespeichert (Byte 5: im Namen)"),
+        QStringLiteral("N"));
+    const QCommandLineOption corruptByte(
+        QStringLiteral("corrupt-byte"),
+        QCoreApplication::translate(
+            "SimCommand", "welches Byte einer Datenseite --corrupt-writes-every verändert (0..15, Standard 5)"),
+        QStringLiteral("K"));
+    const QCommandLineOption garble(
+        QStringLiteral("garble-every"),
+        QCoreApplication::translate(
+            "SimCommand",
+            "jede N-te Antwort (der Zentrale wie des Fahrstraßenmoduls) kommt mit einem veränderten Bit an, die Prüfsumme stimmt dann nicht"),
+        QStringLiteral("N"));
+    const QCommandLineOption moduleCorrupt(
+        QStringLiteral("module-corrupt-every"),
+        QCoreApplication::translate(
+            "SimCommand",
+            "jede N-te geschriebene Variable speichert das Fahrstraßenmodul um 10 zu hoch (den nächsten Magnetartikel oder Rückmelder)"),
+        QStringLiteral("N"));
+    const QCommandLineOption unplug(
+        QStringLiteral("unplug-after"),
+        QCoreApplication::translate("SimCommand", "Schnittstelle verschwindet nach N Anfragen"), QStringLiteral("N"));
+    const QCommandLineOption verbose(
+        QStringLiteral("verbose"),
+        QCoreApplication::translate("SimCommand", "Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, lbserver, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
                   moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
                   refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, corruptByte, garble,
                   moduleCorrupt, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
-        err << germanParseError(p) << "\n" << QCoreApplication::translate("SimCommand", "kx2ctl sim --help zeigt die Optionen.\n");
+        err << germanParseError(p) << "\n"
+            << QCoreApplication::translate("SimCommand", "kx2ctl sim --help zeigt die Optionen.\n");
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {
-        out << germanHelpText(p, QCoreApplication::translate("SimCommand", "kx2ctl sim --pty PFAD | --lbserver PORT [Optionen]"));
+        out << germanHelpText(
+            p, QCoreApplication::translate("SimCommand", "kx2ctl sim --pty PFAD | --lbserver PORT [Optionen]"));
         return 0;
     }
     if (!p.isSet(pty) && !p.isSet(lbserver)) {
@@ -170,15 +263,19 @@ int runSim(const QStringList& args)
     };
     for (const auto& w : wholes)
         if (p.isSet(w.option) && !parseInt(p.value(w.option), w.value, w.min, w.max, w.digits))
-            bad(w.option, wholeNumberFromTo(w.min, w.max)
-                              + (w.digits == Digits::DecimalOrHex ? QCoreApplication::translate("SimCommand", ", auch als 0x..") : QString()));
+            bad(w.option,
+                wholeNumberFromTo(w.min, w.max)
+                    + (w.digits == Digits::DecimalOrHex ? QCoreApplication::translate("SimCommand", ", auch als 0x..")
+                                                        : QString()));
     const struct {
         const QCommandLineOption& option;
         double& value;
     } seconds[] = {{moduleDelay, faults.routeModule.answerDelay}, {readyDelay, config.readyDelay}, {answerDelay, faults.answerDelay}};
     for (const auto& d : seconds)
         if (p.isSet(d.option) && !parseSeconds(p.value(d.option), d.value))
-            bad(d.option, QCoreApplication::translate("SimCommand", "Sekunden von 0 bis %1, Bruchteile mit Dezimalpunkt").arg(kMaxSeconds));
+            bad(d.option,
+                QCoreApplication::translate("SimCommand", "Sekunden von 0 bis %1, Bruchteile mit Dezimalpunkt")
+                    .arg(kMaxSeconds));
     if (p.isSet(serial)) {
         constexpr long long kFirstSerial = 1200000000LL;
         constexpr long long kLastSerial = kFirstSerial + 0x3FFFFF;
@@ -225,17 +322,20 @@ int runSim(const QStringList& args)
     sim::PtyServer server(bus);
     if (p.isSet(pty)) {
         if (!server.start()) {
-            err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Pseudo-Terminal nicht anlegbar: ") << server.errorText() << "\n";
+            err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Pseudo-Terminal nicht anlegbar: ")
+                << server.errorText() << "\n";
             return 1;
         }
         if (!server.linkTo(p.value(pty))) {
-            err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Link ") << p.value(pty) << QCoreApplication::translate("SimCommand", " nicht anlegbar: ") << server.errorText() << "\n";
+            err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Link ") << p.value(pty)
+                << QCoreApplication::translate("SimCommand", " nicht anlegbar: ") << server.errorText() << "\n";
             return 1;
         }
     }
     sim::LbServer lb(bus);
     if (p.isSet(lbserver) && !lb.listen(quint16(lbPort))) {
-        err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Port ") << lbPort << QCoreApplication::translate("SimCommand", " nicht nutzbar: ") << lb.errorText() << "\n";
+        err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Port ") << lbPort
+            << QCoreApplication::translate("SimCommand", " nicht nutzbar: ") << lb.errorText() << "\n";
         return 1;
     }
 
@@ -260,7 +360,8 @@ int runSim(const QStringList& args)
         err << QCoreApplication::translate("SimCommand", " an ") << server.deviceName() << " (" << p.value(pty) << ")";
     if (p.isSet(lbserver))
         err << QCoreApplication::translate("SimCommand", " an tcp:127.0.0.1:") << lb.port();
-    err << QCoreApplication::translate("SimCommand", ", Seriennummer ") << QString::number(station.serialNumber(), 'f', 0) << "\n";
+    err << QCoreApplication::translate("SimCommand", ", Seriennummer ")
+        << QString::number(station.serialNumber(), 'f', 0) << "\n";
     err.flush();
 
     const int rc = QCoreApplication::exec();

@@ -46,8 +46,8 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
         m_beforeMessage();
     QTextStream err(stderr);
     const QString kind = icon == MsgIcon::Critical ? QCoreApplication::translate("TerminalDialogs", "Fehler")
-                         : icon == MsgIcon::Exclamation ? QCoreApplication::translate("TerminalDialogs", "Warnung")
-                                                        : QCoreApplication::translate("TerminalDialogs", "Hinweis");
+        : icon == MsgIcon::Exclamation             ? QCoreApplication::translate("TerminalDialogs", "Warnung")
+                                                   : QCoreApplication::translate("TerminalDialogs", "Hinweis");
     const QString head = title.isEmpty() ? kind : title;
     if (buttons == MsgButtons::Ok) {
         err << head << ": " << plain(text) << "\n";
@@ -59,12 +59,14 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
     err << head << ": " << plain(text) << "\n";
     if (question && m_presets.contains(*question)) {
         const MsgAnswer a = m_presets.value(*question);
-        err << (a == yes ? QCoreApplication::translate("TerminalDialogs", "-> ja (Option)\n") : QCoreApplication::translate("TerminalDialogs", "-> nein (Option)\n"));
+        err << (a == yes ? QCoreApplication::translate("TerminalDialogs", "-> ja (Option)\n")
+                         : QCoreApplication::translate("TerminalDialogs", "-> nein (Option)\n"));
         err.flush();
         return a;
     }
     if (!m_interactive) {
-        err << QCoreApplication::translate("TerminalDialogs", "-> nein (keine Rückfrage möglich ohne Terminal; Option angeben)\n");
+        err << QCoreApplication::translate("TerminalDialogs",
+                                           "-> nein (keine Rückfrage möglich ohne Terminal; Option angeben)\n");
         err.flush();
         return no;
     }
@@ -160,7 +162,9 @@ bool StderrProgress::cancelRequested() const
     if (interrupted && !m_cancelTold && m_mode != Mode::Quiet) {
         m_cancelTold = true;
         clearLine();
-        QTextStream(stderr) << QCoreApplication::translate("TerminalDialogs", "Abbruch: die Übertragung endet nach der laufenden Anfrage (noch einmal Strg+C beendet sofort)\n");
+        QTextStream(stderr) << QCoreApplication::translate(
+            "TerminalDialogs",
+            "Abbruch: die Übertragung endet nach der laufenden Anfrage (noch einmal Strg+C beendet sofort)\n");
     }
     return interrupted;
 }

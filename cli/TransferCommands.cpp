@@ -28,7 +28,8 @@ const QCommandLineOption& quietOption()
 {
     static const QCommandLineOption quiet(
         {QStringLiteral("q"), QStringLiteral("quiet")},
-        QCoreApplication::translate("TransferCommands", "Keinen Fortschritt zeigen, nur Fehler und die Zusammenfassung."));
+        QCoreApplication::translate("TransferCommands",
+                                    "Keinen Fortschritt zeigen, nur Fehler und die Zusammenfassung."));
     return quiet;
 }
 
@@ -43,8 +44,10 @@ void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
 const QCommandLineOption& verifyOption()
 {
     static const QCommandLineOption verify(
-        QStringLiteral("verify"), QCoreApplication::translate("TransferCommands", "Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und "
-                                                 "vergleichen; bei Abweichungen endet kx2ctl mit einem Fehler."));
+        QStringLiteral("verify"),
+        QCoreApplication::translate("TransferCommands",
+                                    "Nach dem Senden prüfen: das Geschriebene aus der Zentrale zurücklesen und "
+                                    "vergleichen; bei Abweichungen endet kx2ctl mit einem Fehler."));
     return verify;
 }
 
@@ -66,8 +69,10 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
     if (what.size() == 1)
         if (const CliDatabase* db = FindStationDatabase(what[0]))
             return db;
-    QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes "
-                           "(Fahrstraßen)\n");
+    QTextStream(stderr) << QCoreApplication::translate(
+        "TransferCommands",
+        "Angeben, welche Datenbank: loco (Lokomotiven), acc (Magnetartikel), fb (Rückmelder) oder routes "
+        "(Fahrstraßen)\n");
     exitCode = 2;
     return nullptr;
 }
@@ -77,18 +82,30 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
 int runRead(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TransferCommands",
+        "Liest eine Datenbank aus der Zentrale und speichert sie als ISD-Datei. Magnetartikel (1..2048) und\n"
         "Rückmelder (1..4096) werden im Adressbereich --from..--to gelesen (Vorgabe 1 bis 16), Lokomotiven und\n"
         "die 80 Fahrstraßen ganz."));
-    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "datenbank"), QCoreApplication::translate("TransferCommands", "loco, acc, fb oder routes"));
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QCoreApplication::translate("TransferCommands", "Zieldatei (ISD)."), QCoreApplication::translate("TransferCommands", "datei")});
-    parser.addOption({QStringLiteral("from"), QCoreApplication::translate("TransferCommands", "erste Adresse (acc, fb)."), QCoreApplication::translate("TransferCommands", "adresse"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("to"), QCoreApplication::translate("TransferCommands", "letzte Adresse (acc, fb)."), QCoreApplication::translate("TransferCommands", "adresse"), QStringLiteral("16")});
+    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "datenbank"),
+                                 QCoreApplication::translate("TransferCommands", "loco, acc, fb oder routes"));
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QCoreApplication::translate("TransferCommands", "Zieldatei (ISD)."),
+                      QCoreApplication::translate("TransferCommands", "datei")});
+    parser.addOption({QStringLiteral("from"),
+                      QCoreApplication::translate("TransferCommands", "erste Adresse (acc, fb)."),
+                      QCoreApplication::translate("TransferCommands", "adresse"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("to"),
+                      QCoreApplication::translate("TransferCommands", "letzte Adresse (acc, fb)."),
+                      QCoreApplication::translate("TransferCommands", "adresse"), QStringLiteral("16")});
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("read"),
-                     QCoreApplication::translate("TransferCommands", "kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]"), exitCode))
+    if (!parseOrHelp(
+            parser, args, QStringLiteral("read"),
+            QCoreApplication::translate("TransferCommands",
+                                        "kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]"),
+            exitCode))
         return exitCode;
     const CliDatabase* db = wantedDatabase(parser, exitCode);
     if (!db)
@@ -100,7 +117,8 @@ int runRead(const QStringList& args)
     // Whole numbers only, whatever the database: "--to 1e3" must not read as 1.
     for (const QString& option : {QStringLiteral("from"), QStringLiteral("to")}) {
         if (!WholeNumber(parser.value(option))) {
-            const QString expected = db->maxAddress > 0 ? wholeNumberFromTo(1, db->maxAddress) : QCoreApplication::translate("TransferCommands", "ganze Zahl");
+            const QString expected = db->maxAddress > 0 ? wholeNumberFromTo(1, db->maxAddress)
+                                                        : QCoreApplication::translate("TransferCommands", "ganze Zahl");
             QTextStream(stderr) << badOptionValue(option, parser.value(option), expected) << "\n";
             return 2;
         }
@@ -141,7 +159,8 @@ int runRead(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << db->count(ctx) << " " << db->what << QCoreApplication::translate("TransferCommands", " gelesen, gespeichert in ")
+    QTextStream(stdout) << db->count(ctx) << " " << db->what
+                        << QCoreApplication::translate("TransferCommands", " gelesen, gespeichert in ")
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;
 }
@@ -149,20 +168,31 @@ int runRead(const QStringList& args)
 int runSend(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Lädt eine ISD-Datei wie \"laden\" im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TransferCommands",
+        "Lädt eine ISD-Datei wie \"laden\" im Editor (Magnetartikel und Rückmelder mit ihrem Adressbereich)\n"
         "und sendet die Datensätze zur Zentrale."));
-    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "datenbank"), QCoreApplication::translate("TransferCommands", "loco, acc, fb oder routes"));
-    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")}, QCoreApplication::translate("TransferCommands", "Quelldatei (ISD)."), QCoreApplication::translate("TransferCommands", "datei")});
-    parser.addOption({QStringLiteral("yes"), QCoreApplication::translate("TransferCommands", "Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
+    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "datenbank"),
+                                 QCoreApplication::translate("TransferCommands", "loco, acc, fb oder routes"));
+    parser.addOption({{QStringLiteral("i"), QStringLiteral("input")},
+                      QCoreApplication::translate("TransferCommands", "Quelldatei (ISD)."),
+                      QCoreApplication::translate("TransferCommands", "datei")});
+    parser.addOption({QStringLiteral("yes"),
+                      QCoreApplication::translate("TransferCommands",
+                                                  "Die Frage, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
-                      QCoreApplication::translate("TransferCommands", "Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze "
-                                     "werden gelöscht).")});
+                      QCoreApplication::translate(
+                          "TransferCommands",
+                          "Daten aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen Datensätze "
+                          "werden gelöscht).")});
     parser.addOption(verifyOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("send"),
-                     QCoreApplication::translate("TransferCommands", "kx2ctl send loco|acc|fb|routes -i DATEI.isd [Optionen]"), exitCode))
+    if (!parseOrHelp(
+            parser, args, QStringLiteral("send"),
+            QCoreApplication::translate("TransferCommands", "kx2ctl send loco|acc|fb|routes -i DATEI.isd [Optionen]"),
+            exitCode))
         return exitCode;
     const CliDatabase* db = wantedDatabase(parser, exitCode);
     if (!db)
@@ -206,18 +236,22 @@ int runSend(const QStringList& args)
     case SendOutcome::Sent:
         break;
     }
-    out << (ctx.settings.VerifyAfterSend ? QCoreApplication::translate("TransferCommands", "Gesendet und geprüft.\n") : QCoreApplication::translate("TransferCommands", "Gesendet.\n"));
+    out << (ctx.settings.VerifyAfterSend ? QCoreApplication::translate("TransferCommands", "Gesendet und geprüft.\n")
+                                         : QCoreApplication::translate("TransferCommands", "Gesendet.\n"));
     return 0;
 }
 
 int runLocoNet(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("TransferCommands", "Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
-                       "Beispiel: kx2ctl loconet --port SIM B4 6D 7F\n"
-                       "Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe."));
-    parser.addPositionalArgument(QCoreApplication::translate("TransferCommands", "bytes"), QCoreApplication::translate("TransferCommands", "Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TransferCommands",
+        "Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
+        "Beispiel: kx2ctl loconet --port SIM B4 6D 7F\n"
+        "Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe."));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("TransferCommands", "bytes"),
+        QCoreApplication::translate("TransferCommands", "Bytes der Nachricht in Hexadezimal, ohne Prüfsumme."));
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("loconet"),
@@ -234,7 +268,8 @@ int runLocoNet(const QStringList& args)
         bytes.push_back(b);
     }
     if (bytes.isEmpty() || !(bytes[0] & 0x80)) {
-        QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Die Nachricht beginnt mit einem Opcode (Bit 7 gesetzt).\n");
+        QTextStream(stderr) << QCoreApplication::translate("TransferCommands",
+                                                           "Die Nachricht beginnt mit einem Opcode (Bit 7 gesetzt).\n");
         return 2;
     }
     CliContext cli;
@@ -267,7 +302,8 @@ namespace {
 const QCommandLineOption& folderOption()
 {
     static const QCommandLineOption folder({QStringLiteral("d"), QStringLiteral("dir")},
-                                           QCoreApplication::translate("TransferCommands", "Ordner der Sicherung."), QCoreApplication::translate("TransferCommands", "ordner"));
+                                           QCoreApplication::translate("TransferCommands", "Ordner der Sicherung."),
+                                           QCoreApplication::translate("TransferCommands", "ordner"));
     return folder;
 }
 
@@ -293,14 +329,17 @@ int stationRunExit(const StationRunOutcome& outcome)
 int runBackup(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TransferCommands",
+        "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
         "Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum, Prüfsummen) im\n"
         "Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn die neue vollständig geschrieben ist."));
     parser.addOption(folderOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("backup"), QCoreApplication::translate("TransferCommands", "kx2ctl backup -d ORDNER [Optionen]"), exitCode))
+    if (!parseOrHelp(parser, args, QStringLiteral("backup"),
+                     QCoreApplication::translate("TransferCommands", "kx2ctl backup -d ORDNER [Optionen]"), exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
         QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Ordner fehlt: -d ORDNER\n");
@@ -318,19 +357,27 @@ int runBackup(const QStringList& args)
 int runRestore(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("TransferCommands", "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TransferCommands",
+        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.\n"
         "Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt passen, wird abgelehnt, bevor etwas gesendet wird."));
     parser.addOption(folderOption());
-    parser.addOption({QStringLiteral("yes"), QCoreApplication::translate("TransferCommands", "Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
+    parser.addOption({QStringLiteral("yes"),
+                      QCoreApplication::translate("TransferCommands",
+                                                  "Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
     parser.addOption({QStringLiteral("replace"),
-                      QCoreApplication::translate("TransferCommands", "Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen "
-                                     "Datensätze werden gelöscht).")});
+                      QCoreApplication::translate(
+                          "TransferCommands",
+                          "Eine Sicherung aus einer anderen Zentrale ohne Rückfrage speichern (alle vorhandenen "
+                          "Datensätze werden gelöscht).")});
     parser.addOption(verifyOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("restore"),
-                     QCoreApplication::translate("TransferCommands", "kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]"), exitCode))
+                     QCoreApplication::translate("TransferCommands",
+                                                 "kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]"),
+                     exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
         QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Ordner fehlt: -d ORDNER\n");

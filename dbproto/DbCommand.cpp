@@ -101,7 +101,9 @@ int DbProtocol::repeatRead(const std::function<int()>& attempt)
 {
     int result = attempt();
     for (int repeat = 1; repeat <= ReadRepeats && result == rc::ReplyTimeout && m_link.port().portOpen(); ++repeat) {
-        m_link.traceNote(QCoreApplication::translate("DbCommand", "keine Antwort, Wiederholung %1 von %2").arg(repeat).arg(ReadRepeats));
+        m_link.traceNote(QCoreApplication::translate("DbCommand", "keine Antwort, Wiederholung %1 von %2")
+                             .arg(repeat)
+                             .arg(ReadRepeats));
         result = attempt();
     }
     return result;

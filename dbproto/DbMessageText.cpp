@@ -58,7 +58,9 @@ QString areaText(const Groups& g)
     };
     for (const auto& a : areas)
         if (g.d[1] == a.code.d1 && g.d[2] == a.code.d2)
-            return QCoreApplication::translate("DbMessageText", "Datenbank: %1, Bereich %2").arg(QCoreApplication::translate("DbMessageText", a.name)).arg(area);
+            return QCoreApplication::translate("DbMessageText", "Datenbank: %1, Bereich %2")
+                .arg(QCoreApplication::translate("DbMessageText", a.name))
+                .arg(area);
     return QCoreApplication::translate("DbMessageText", "Datenbank: Bereichsbefehl %1").arg(area);
 }
 
@@ -80,14 +82,19 @@ QString commandText(const Groups& g)
     if (g.s == dbwire::DisplayClear)
         return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige löschen");
     if (g.s == dbwire::DisplayCursor)
-        return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige Cursor %1, %2").arg(g.d[1] | (g.d[2] << 8)).arg(g.d[3]);
+        return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige Cursor %1, %2")
+            .arg(g.d[1] | (g.d[2] << 8))
+            .arg(g.d[3]);
     if (g.s == dbwire::DisplayText) {
         QByteArray text;
         for (int k = 1; k <= 20 && g.d[size_t(k)] != 0; ++k)
             text.append(char(g.d[size_t(k)]));
         return QCoreApplication::translate("DbMessageText", "Datenbank: Anzeige \"%1\"").arg(fromCp1252(text));
     }
-    return QCoreApplication::translate("DbMessageText", "Datenbank: Befehl %1/%2/%3").arg(g.s.s1).arg(g.s.s2).arg(g.s.s3);
+    return QCoreApplication::translate("DbMessageText", "Datenbank: Befehl %1/%2/%3")
+        .arg(g.s.s1)
+        .arg(g.s.s2)
+        .arg(g.s.s3);
 }
 
 QString formatText(const QByteArray& m, bool reply)
@@ -97,13 +104,24 @@ QString formatText(const QByteArray& m, bool reply)
     const int address = byte(7) | (byte(8) << 8);
     QString what;
     switch (at(m, 5)) {
-    case 12: what = QCoreApplication::translate("DbMessageText", "Lokdatenformat schreiben"); break;
-    case 13: what = QCoreApplication::translate("DbMessageText", "Lokdatenformat lesen"); break;
-    case 15: what = QCoreApplication::translate("DbMessageText", "Magnetartikelformat schreiben"); break;
-    case 16: what = QCoreApplication::translate("DbMessageText", "Magnetartikelformat lesen"); break;
-    default: what = QCoreApplication::translate("DbMessageText", "Datenformat, Anfrage %1").arg(at(m, 5)); break;
+    case 12:
+        what = QCoreApplication::translate("DbMessageText", "Lokdatenformat schreiben");
+        break;
+    case 13:
+        what = QCoreApplication::translate("DbMessageText", "Lokdatenformat lesen");
+        break;
+    case 15:
+        what = QCoreApplication::translate("DbMessageText", "Magnetartikelformat schreiben");
+        break;
+    case 16:
+        what = QCoreApplication::translate("DbMessageText", "Magnetartikelformat lesen");
+        break;
+    default:
+        what = QCoreApplication::translate("DbMessageText", "Datenformat, Anfrage %1").arg(at(m, 5));
+        break;
     }
-    QString text = (reply ? QCoreApplication::translate("DbMessageText", "Antwort ") : QString()) + what + QCoreApplication::translate("DbMessageText", ", Adresse %1").arg(address);
+    QString text = (reply ? QCoreApplication::translate("DbMessageText", "Antwort ") : QString()) + what
+        + QCoreApplication::translate("DbMessageText", ", Adresse %1").arg(address);
     if (reply || at(m, 5) == 12 || at(m, 5) == 15)
         text += QCoreApplication::translate("DbMessageText", ": Werte %1, %2").arg(byte(9)).arg(byte(10));
     return text;

@@ -14,7 +14,8 @@ QString PortFailureText(const QString& portText, const QString& systemName, Port
     QString reason;
     switch (why) {
     case PortFailure::NoSuchDevice:
-        reason = QCoreApplication::translate("PortFailure", "Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)");
+        reason = QCoreApplication::translate("PortFailure",
+                                             "Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)");
         break;
     case PortFailure::Busy:
         reason = QCoreApplication::translate("PortFailure", "belegt: ein anderes Programm hat den Port geöffnet");
@@ -27,7 +28,8 @@ QString PortFailureText(const QString& portText, const QString& systemName, Port
 #endif
         break;
     case PortFailure::Other:
-        reason = systemReason.isEmpty() ? QCoreApplication::translate("PortFailure", "unbekannter Fehler") : systemReason;
+        reason
+            = systemReason.isEmpty() ? QCoreApplication::translate("PortFailure", "unbekannter Fehler") : systemReason;
         break;
     }
     return port + QStringLiteral(": ") + reason;

@@ -124,8 +124,10 @@ void SerialInterface::ConnectInterface(int& result)
         // Serial LocoNet interface on COM1 or COM2.
         const QString port = m_settings.ComPortNumber.trimmed();
         if (port != QLatin1String("1") && port != QLatin1String("2")) {
-            m_dialogs.messageBox(QCoreApplication::translate("SerialInterface", "Sie können das LocoNet-Interface nur mit Comport 1 oder Comport 2 benutzen!"),
-                                 MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("ComPort"));
+            m_dialogs.messageBox(
+                QCoreApplication::translate(
+                    "SerialInterface", "Sie können das LocoNet-Interface nur mit Comport 1 oder Comport 2 benutzen!"),
+                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("ComPort"));
             result = rc::InterfaceNotReady;
             return;
         }

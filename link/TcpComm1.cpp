@@ -103,7 +103,8 @@ bool TcpComm1::setPortOpen(bool open)
     m_framer = MessageFramer();
     m_failure.clear();
     if (!parseAddress(m_portText, m_host, m_tcpPort)) {
-        fail(QCoreApplication::translate("TcpComm1", "Ungültige Netzwerkadresse \"%1\" (tcp:Rechner:Port)").arg(m_portText));
+        fail(QCoreApplication::translate("TcpComm1", "Ungültige Netzwerkadresse \"%1\" (tcp:Rechner:Port)")
+                 .arg(m_portText));
         return false;
     }
     m_socket->connectToHost(m_host, m_tcpPort);
@@ -119,7 +120,8 @@ bool TcpComm1::setPortOpen(bool open)
                 fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1: Rechner nicht gefunden").arg(where()));
                 break;
             default:
-                fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1 nicht möglich: %2").arg(where(), m_socket->errorString()));
+                fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1 nicht möglich: %2")
+                         .arg(where(), m_socket->errorString()));
                 break;
             }
             return false;
@@ -127,7 +129,8 @@ bool TcpComm1::setPortOpen(bool open)
         if (m_clock.now() > deadline) {
             m_socket->abort();
             fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1: keine Antwort innerhalb von %2 Sekunden")
-                     .arg(where()).arg(ConnectTimeout));
+                     .arg(where())
+                     .arg(ConnectTimeout));
             return false;
         }
         m_clock.yieldUntil(deadline);
@@ -238,7 +241,8 @@ void TcpComm1::handleLine(const QByteArray& line)
             m_in += bytes;
     } else if (line.startsWith("SENT ERROR")) {
         // The message did not reach the bus; the exchange that waits for its echo will say so.
-        m_failure = QCoreApplication::translate("TcpComm1", "Server %1 meldet: %2").arg(where(), QString::fromLatin1(line.trimmed()));
+        m_failure = QCoreApplication::translate("TcpComm1", "Server %1 meldet: %2")
+                        .arg(where(), QString::fromLatin1(line.trimmed()));
     } else if (line.startsWith("SENT OK")) {
         m_failure.clear();
     }

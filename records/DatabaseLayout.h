@@ -19,7 +19,8 @@ struct DatabaseLayout {
     int readOperation;   // added to a failure while reading records (210000, 250000)
     int writeOperation;  // ... while writing them (220000, 260000)
     const char* areaCaption; // " Magnetartikeldaten ab Adr.: ": the progress text before the address
-    const char* countUnit = QT_TRANSLATE_NOOP("DatabaseLayout", "Datensatz"); // what the progress window counts: "Magnetartikel 17 von 2048"
+    const char* countUnit = QT_TRANSLATE_NOOP(
+        "DatabaseLayout", "Datensatz"); // what the progress window counts: "Magnetartikel 17 von 2048"
 
     // The two texts above in the language in use: the layouts mark them with
     // QT_TRANSLATE_NOOP("DatabaseLayout", ...).

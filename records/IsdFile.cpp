@@ -145,8 +145,10 @@ IsdError IsdReader::open(const QString& path)
     // and every character beyond ASCII would read wrongly.
     if (m_file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF")) {
         m_error = IsdError::Open;
-        m_detail = QCoreApplication::translate("IsdFile", "Die Datei beginnt mit einer UTF-8-Kennung (BOM); erwartet wird eine ISD-Datei in "
-                                  "Windows-Zeichen (cp1252)");
+        m_detail = QCoreApplication::translate(
+            "IsdFile",
+            "Die Datei beginnt mit einer UTF-8-Kennung (BOM); erwartet wird eine ISD-Datei in "
+            "Windows-Zeichen (cp1252)");
         return m_error;
     }
     QByteArray first;

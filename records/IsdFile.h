@@ -23,9 +23,18 @@ inline QString IsdHeaderFeedback() { return QStringLiteral("KX2-Rückmelderdaten
 inline QString IsdHeaderRoutes() { return QStringLiteral("KX2-Fahrstraßendaten Version 1.0"); }
 
 // The texts a load shows when the file is not usable (critical icon, title "Fehler").
-inline QString IsdErrorTitle() { return QCoreApplication::translate("IsdFile", "Fehler"); }
-inline QString IsdWrongFormatText() { return QCoreApplication::translate("IsdFile", "Falsches Fileformat"); }
-inline QString IsdOpenErrorText() { return QCoreApplication::translate("IsdFile", "Fehler beim Öffnen des Files"); }
+inline QString IsdErrorTitle()
+{
+    return QCoreApplication::translate("IsdFile", "Fehler");
+}
+inline QString IsdWrongFormatText()
+{
+    return QCoreApplication::translate("IsdFile", "Falsches Fileformat");
+}
+inline QString IsdOpenErrorText()
+{
+    return QCoreApplication::translate("IsdFile", "Fehler beim Öffnen des Files");
+}
 
 enum class IsdError {
     None,

@@ -196,13 +196,17 @@ QString ProgressMeter::tally(const QString& verb) const
     QStringList parts;
     for (const Phase& p : m_phases)
         if (p.kind != Kind::Checked && p.named && p.total > 0)
-            parts << QCoreApplication::translate("ProgressMeter", "%1 von %2 %3").arg(p.done).arg(p.total).arg(QCoreApplication::translate("ProgressMeter", noun(p.kind)));
+            parts << QCoreApplication::translate("ProgressMeter", "%1 von %2 %3")
+                         .arg(p.done)
+                         .arg(p.total)
+                         .arg(QCoreApplication::translate("ProgressMeter", noun(p.kind)));
     if (parts.isEmpty())
         return {};
     QString text = parts.join(QCoreApplication::translate("ProgressMeter", " und ")) + QLatin1Char(' ') + verb;
     if (m_index != Index::None)
-        text += m_index == Index::Written ? QCoreApplication::translate("ProgressMeter", "; Datenbank-Index geschrieben")
-                                          : QCoreApplication::translate("ProgressMeter", "; Datenbank-Index nicht geschrieben");
+        text += m_index == Index::Written
+            ? QCoreApplication::translate("ProgressMeter", "; Datenbank-Index geschrieben")
+            : QCoreApplication::translate("ProgressMeter", "; Datenbank-Index nicht geschrieben");
     return text;
 }
 

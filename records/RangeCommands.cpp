@@ -9,7 +9,9 @@ namespace kx2 {
 
 QString RangeStepText(const RangeRecordTable& table, const char* what, int address)
 {
-    return QCoreApplication::translate("RangeCommands", "%1 von %2 %3").arg(QCoreApplication::translate("RangeCommands", what), table.layout().countUnitText()).arg(address);
+    return QCoreApplication::translate("RangeCommands", "%1 von %2 %3")
+        .arg(QCoreApplication::translate("RangeCommands", what), table.layout().countUnitText())
+        .arg(address);
 }
 
 RangeNameCommand::RangeNameCommand(RangeRecordTable& table, int address, const QString& line1, const QString& line2)
@@ -19,7 +21,8 @@ RangeNameCommand::RangeNameCommand(RangeRecordTable& table, int address, const Q
 }
 
 RangeSymbolCommand::RangeSymbolCommand(RangeRecordTable& table, int address, int symbol)
-    : RecordEditCommand(table, table.station, RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Symbol"), address))
+    : RecordEditCommand(table, table.station,
+                        RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Symbol"), address))
 {
     record({address}, [&] { SetRangeSymbol(table, address, symbol); });
 }

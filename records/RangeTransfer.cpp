@@ -17,8 +17,8 @@ std::vector<RecordField> RangeRecordFields()
     return {{0, 3, QCoreApplication::translate("RangeTransfer", "Datensatznummer"), false},
             {4, 27, QCoreApplication::translate("RangeTransfer", "Name"), true, {}, RangeRecordTable::RecordBytes - 1},
             // Byte 31, the highest of the field, holds the code the symbol is shown from.
-            {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode, QCoreApplication::translate("RangeTransfer", "Symbol"), false,
-             [](unsigned long long v) {
+            {RangeRecordTable::SymbolChosen1, RangeRecordTable::SymbolCode,
+             QCoreApplication::translate("RangeTransfer", "Symbol"), false, [](unsigned long long v) {
                  const int code = int(v >> 24);
                  return code > 5 && code < 57 ? QString::number(code / 2 - 2) : QStringLiteral("-");
              }}};

@@ -60,7 +60,10 @@ RecordField fieldOf(const std::vector<RecordField>& fields, int b)
 
 QString formatLine(const ReadBackNames& names, int address, const QString& sent, const QString& read)
 {
-    return QCoreApplication::translate("ReadBack", "%1 %2: Datenformat gesendet %3, gelesen %4").arg(names.formatOwner).arg(address).arg(sent, read);
+    return QCoreApplication::translate("ReadBack", "%1 %2: Datenformat gesendet %3, gelesen %4")
+        .arg(names.formatOwner)
+        .arg(address)
+        .arg(sent, read);
 }
 
 } // namespace
@@ -127,7 +130,8 @@ ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& wri
         }
         for (const auto& [slot, bytes] : bySlot) {
             CompareRecordFields(names.fields, names.record(area, slot), bytes.first, bytes.second,
-                                QCoreApplication::translate("ReadBack", "gesendet"), QCoreApplication::translate("ReadBack", "gelesen"), differences);
+                                QCoreApplication::translate("ReadBack", "gesendet"),
+                                QCoreApplication::translate("ReadBack", "gelesen"), differences);
             ctx.meter.advance();
         }
     }

@@ -8,7 +8,6 @@
 #include "records/RecordTable.h"
 #include "shell/UserDialogs.h"
 
-
 #include <QCoreApplication>
 
 namespace kx2 {
@@ -31,7 +30,7 @@ AreaSlots slotsOf(const DatabaseLayout& layout, int p, int first, int last)
 QString areaText(const DatabaseLayout& layout, int p, const AreaSlots& s, const char* what)
 {
     return layout.areaCaptionText() + QString::number(p * layout.recordsPerArea + s.firstSlot + 1)
-           + QCoreApplication::translate("RecordAreas", what);
+        + QCoreApplication::translate("RecordAreas", what);
 }
 
 } // namespace

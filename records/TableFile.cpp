@@ -103,7 +103,8 @@ IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& for
             return failed();
         const int col = int(i % size_t(cols));
         if (cells[i] && !format.cellFits(col, *cells[i])) {
-            reader.fail(QCoreApplication::translate("TableFile", "Wert %1 passt nicht in Spalte %2").arg(*cells[i]).arg(col));
+            reader.fail(
+                QCoreApplication::translate("TableFile", "Wert %1 passt nicht in Spalte %2").arg(*cells[i]).arg(col));
             return failed();
         }
     }

@@ -151,8 +151,9 @@ bool TransferSession::openAccess()
     if (ok())
         m_result = m_ctx.db.DisplaySetCursor(10, 50);
     if (ok())
-        m_result = m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "Datenbank lesen")
-                                                                            : QCoreApplication::translate("TransferSession", "Datenbank schreiben"));
+        m_result = m_ctx.db.DisplayWriteText(
+            m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "Datenbank lesen")
+                                           : QCoreApplication::translate("TransferSession", "Datenbank schreiben"));
     return ok();
 }
 
@@ -183,10 +184,11 @@ TransferSession::Station TransferSession::checkStation(const std::array<int, 4>&
     if (same)
         return Station::Same;
     const QChar cr(13);
-    const QString question = QCoreApplication::translate("TransferSession", "Die Daten sind aus einer anderen ") + kStation + QStringLiteral("!") + cr
-                             + QCoreApplication::translate("TransferSession", "Sollen die Datensätze in dieser ") + kStation
-                             + QCoreApplication::translate("TransferSession", " gespeichert werden") + cr
-                             + QCoreApplication::translate("TransferSession", "und alle vorhandenen Datensätze gelöscht werden!");
+    const QString question = QCoreApplication::translate("TransferSession", "Die Daten sind aus einer anderen ")
+        + kStation + QStringLiteral("!") + cr
+        + QCoreApplication::translate("TransferSession", "Sollen die Datensätze in dieser ") + kStation
+        + QCoreApplication::translate("TransferSession", " gespeichert werden") + cr
+        + QCoreApplication::translate("TransferSession", "und alle vorhandenen Datensätze gelöscht werden!");
     if (m_ctx.dialogs.ask(Question::ReplaceOtherStation, question, MsgButtons::YesNo, MsgIcon::None, title)
         == MsgAnswer::Yes)
         return Station::Replace;
@@ -231,8 +233,8 @@ void TransferSession::finish()
         m_ctx.iface.ClosePort();
     stepText(QCoreApplication::translate("TransferSession", " fertig!"));
     const QString verb = m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "gelesen")
-                         : m_readBack                   ? QCoreApplication::translate("TransferSession", "gesendet und geprüft")
-                                                        : QCoreApplication::translate("TransferSession", "gesendet");
+        : m_readBack ? QCoreApplication::translate("TransferSession", "gesendet und geprüft")
+                     : QCoreApplication::translate("TransferSession", "gesendet");
     m_ctx.mainControls.ShowTransferDone(TransferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
     if (m_direction == Direction::Read)
         m_ctx.mainControls.EnableMainControls();
@@ -259,8 +261,8 @@ int TransferSession::fail(const QString& title)
 
 bool TransferSession::askStoreChanges(DatabaseContext& ctx, const QString& title)
 {
-    const QString text = QCoreApplication::translate("TransferSession", "Sollen die geänderten Datensätze in der ") + kStation
-                         + QCoreApplication::translate("TransferSession", " gespeichert werden?");
+    const QString text = QCoreApplication::translate("TransferSession", "Sollen die geänderten Datensätze in der ")
+        + kStation + QCoreApplication::translate("TransferSession", " gespeichert werden?");
     return ctx.dialogs.ask(Question::StoreChanges, text, MsgButtons::YesNo, MsgIcon::None, title) == MsgAnswer::Yes;
 }
 
@@ -284,7 +286,10 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
         QString text = QCoreApplication::translate("TransferSession", "Das Lesen wurde abgebrochen.");
         const QString read = m_ctx.meter.tally(QCoreApplication::translate("TransferSession", "gelesen"));
         if (!read.isEmpty())
-            text += cr + read + (m_ctx.meter.allDone() ? QString() : QCoreApplication::translate("TransferSession", "; die übrigen bleiben leer"));
+            text += cr + read
+                + (m_ctx.meter.allDone()
+                       ? QString()
+                       : QCoreApplication::translate("TransferSession", "; die übrigen bleiben leer"));
         tellCancelled(QCoreApplication::translate("TransferSession", "Lesen abgebrochen"), text, MsgIcon::Information);
         return {m_result, ReadEnd::Cancelled};
     }
@@ -331,11 +336,14 @@ SendOutcome TransferSession::failSend()
     QString title = QCoreApplication::translate("TransferSession", kWriteErrorTitle);
     if (m_result == rc::VerifyMismatch) {
         title = QCoreApplication::translate("TransferSession", kCheckErrorTitle);
-        text = QCoreApplication::translate("TransferSession", "Die aus der Zentrale gelesenen Daten weichen von den gesendeten ab:");
+        text = QCoreApplication::translate("TransferSession",
+                                           "Die aus der Zentrale gelesenen Daten weichen von den gesendeten ab:");
         for (int i = 0; i < m_differences.size() && i < kShownDifferences; ++i)
             text += cr + m_differences[i];
         if (m_differences.size() > kShownDifferences)
-            text += cr + QCoreApplication::translate("TransferSession", "... und %1 weitere").arg(m_differences.size() - kShownDifferences);
+            text += cr
+                + QCoreApplication::translate("TransferSession", "... und %1 weitere")
+                      .arg(m_differences.size() - kShownDifferences);
     } else {
         // The program's words for the failure, and under them how far the send got.
         text = resultWords();

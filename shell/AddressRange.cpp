@@ -9,8 +9,9 @@ namespace kx2 {
 QString AddressRangeError(int maxAddress)
 {
     return QCoreApplication::translate("AddressRange", "Ungültiger Adressbereich!") + QChar(13)
-           + QCoreApplication::translate("AddressRange", "Bitte Adressen von 1 bis %1 eingeben, \"von Adr.\" nicht größer als \"bis Adr.\".")
-                 .arg(maxAddress);
+        + QCoreApplication::translate(
+              "AddressRange", "Bitte Adressen von 1 bis %1 eingeben, \"von Adr.\" nicht größer als \"bis Adr.\".")
+              .arg(maxAddress);
 }
 
 std::optional<AddressRange> ParseAddressRange(const QString& from, const QString& to, int maxAddress)

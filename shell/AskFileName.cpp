@@ -10,8 +10,8 @@ namespace kx2 {
 
 QString DataFileFilter(const QString& extension)
 {
-    return QCoreApplication::translate("AskFileName", "KX2 Datenflash (*.") + extension + QStringLiteral(")|*.") + extension
-        + QStringLiteral("|");
+    return QCoreApplication::translate("AskFileName", "KX2 Datenflash (*.") + extension + QStringLiteral(")|*.")
+        + extension + QStringLiteral("|");
 }
 
 QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension,
@@ -25,8 +25,10 @@ QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, cons
         initial = startFolder + QLatin1Char('/') + initial.mid(cut + 1);
     }
     if (mode == AskFileOpen)
-        return dialog.openFileName(QCoreApplication::translate("AskFileName", "Sicherungsdatei öffnen..."), initial, filter);
-    return dialog.saveFileName(QCoreApplication::translate("AskFileName", "Sicherungsdatei speichern..."), initial, filter);
+        return dialog.openFileName(QCoreApplication::translate("AskFileName", "Sicherungsdatei öffnen..."), initial,
+                                   filter);
+    return dialog.saveFileName(QCoreApplication::translate("AskFileName", "Sicherungsdatei speichern..."), initial,
+                               filter);
 }
 
 } // namespace kx2

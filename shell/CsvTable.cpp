@@ -112,11 +112,15 @@ QString germanTitle(const QString& title)
         const char* english;
         const char* german;
     } titles[] = {
-        {"address", "Adresse"},       {"name", "Name"},
-        {"name line1", "Name Zeile1"}, {"name line2", "Name Zeile2"},
-        {"symbol", "Symbol"},         {"data format", "Datenformat"},
+        {"address", "Adresse"},
+        {"name", "Name"},
+        {"name line1", "Name Zeile1"},
+        {"name line2", "Name Zeile2"},
+        {"symbol", "Symbol"},
+        {"data format", "Datenformat"},
         {"maximum speed", "Höchstgeschwindigkeit"},
-        {"route", "Fahrstraße"},      {"route start", "FS-Start"},
+        {"route", "Fahrstraße"},
+        {"route start", "FS-Start"},
     };
     const QString lower = title.toLower();
     for (const auto& t : titles)
@@ -136,7 +140,9 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
     int openQuoteLine = 0;
     const std::vector<CsvRow> rows = splitRows(text, openQuoteLine);
     if (openQuoteLine > 0)
-        return {0, lineError(openQuoteLine, QCoreApplication::translate("CsvTable", "Anführungszeichen nicht geschlossen"))};
+        return {
+            0,
+            lineError(openQuoteLine, QCoreApplication::translate("CsvTable", "Anführungszeichen nicht geschlossen"))};
     if (rows.empty() || rows.front().blank())
         return {0, lineError(1, QCoreApplication::translate("CsvTable", "die Kopfzeile fehlt"))};
 
@@ -160,7 +166,8 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
         columnAt.push_back(found);
     }
     if (keyAt < 0)
-        return {0, lineError(1, QCoreApplication::translate("CsvTable", "die Spalte \"%1\" fehlt").arg(table.keyTitle))};
+        return {0,
+                lineError(1, QCoreApplication::translate("CsvTable", "die Spalte \"%1\" fehlt").arg(table.keyTitle))};
 
     QStringList readTitles;
     for (const CsvColumn& c : table.columns)
@@ -180,13 +187,24 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             continue;
         const QStringList& cells = rows[n].cells;
         if (cells.size() != int(columnAt.size()))
-            return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1 Felder statt %2").arg(cells.size()).arg(columnAt.size()))};
+            return {0,
+                    lineError(lineNo,
+                              QCoreApplication::translate("CsvTable", "%1 Felder statt %2")
+                                  .arg(cells.size())
+                                  .arg(columnAt.size()))};
         const QString key = cells[keyAt].trimmed();
         const std::optional<int> row = table.rowOf(key);
         if (!row)
-            return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1 %2 ist nicht in der Tabelle").arg(table.keyTitle, key))};
+            return {0,
+                    lineError(lineNo,
+                              QCoreApplication::translate("CsvTable", "%1 %2 ist nicht in der Tabelle")
+                                  .arg(table.keyTitle, key))};
         if (const auto [it, fresh] = seen.emplace(*row, lineNo); !fresh)
-            return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1 %2 steht schon in Zeile %3").arg(table.keyTitle, key).arg(it->second))};
+            return {0,
+                    lineError(lineNo,
+                              QCoreApplication::translate("CsvTable", "%1 %2 steht schon in Zeile %3")
+                                  .arg(table.keyTitle, key)
+                                  .arg(it->second))};
         for (int i = 0; i < cells.size(); ++i) {
             const int c = columnAt[size_t(i)];
             if (c < 0)
@@ -197,9 +215,12 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
                 continue;
             // A column without a check is written only: an edit there would be lost unsaid.
             if (!column.check)
-                return {0, lineError(lineNo, QCoreApplication::translate("CsvTable", "%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
-                                                 .arg(column.title, readTitles.join(QStringLiteral(", ")), cell,
-                                                      column.text(*row)))};
+                return {
+                    0,
+                    lineError(lineNo,
+                              QCoreApplication::translate("CsvTable",
+                                                          "%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
+                                  .arg(column.title, readTitles.join(QStringLiteral(", ")), cell, column.text(*row)))};
             if (const QString why = column.check(cell); !why.isEmpty())
                 return {0, lineError(lineNo, QStringLiteral("%1: %2").arg(column.title, why))};
             changes.push_back({*row, c, cell});
@@ -248,7 +269,10 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
 {
     const std::optional<long long> v = WholeNumber(cell);
     if (!v || *v < first || *v > last)
-        return QCoreApplication::translate("CsvTable", "\"%1\" ist keine Zahl von %2 bis %3").arg(cell).arg(first).arg(last);
+        return QCoreApplication::translate("CsvTable", "\"%1\" ist keine Zahl von %2 bis %3")
+            .arg(cell)
+            .arg(first)
+            .arg(last);
     if (value)
         *value = int(*v);
     return {};
@@ -263,7 +287,8 @@ QString checkName(const QString& cell, int maxChars)
     // lacks would become '?'.
     for (const QChar c : cell)
         if (c.unicode() == 0 || cp1252Char(uchar(toCp1252(QString(c)).at(0))) != c)
-            return QCoreApplication::translate("CsvTable", "\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern").arg(cell, QString(c));
+            return QCoreApplication::translate("CsvTable", "\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern")
+                .arg(cell, QString(c));
     return {};
 }
 
@@ -272,12 +297,15 @@ std::function<QString(const std::function<QString(int)>&)> checkNameLines(int fi
     return [first, maxChars](const std::function<QString(int)>& cellOf) {
         // A 13 ends line 1 and starts line 2: inside a line it would move the rest of it.
         if (cellOf(first).contains(QChar(NameSeparator)) || cellOf(first + 1).contains(QChar(NameSeparator)))
-            return QCoreApplication::translate("CsvTable", "ein Zeilenumbruch (CR) trennt die beiden Namenszeilen und kann in keiner stehen");
+            return QCoreApplication::translate(
+                "CsvTable", "ein Zeilenumbruch (CR) trennt die beiden Namenszeilen und kann in keiner stehen");
         const int length = int(cellOf(first).size() + cellOf(first + 1).size());
-        return length > maxChars ? QCoreApplication::translate("CsvTable", "die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2")
-                                       .arg(length)
-                                       .arg(maxChars)
-                                 : QString();
+        return length > maxChars
+            ? QCoreApplication::translate("CsvTable",
+                                          "die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2")
+                  .arg(length)
+                  .arg(maxChars)
+            : QString();
     };
 }
 

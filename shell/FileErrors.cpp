@@ -39,9 +39,15 @@ QString knownWords(const QString& systemText, FileAccess access)
         {EIO, QT_TRANSLATE_NOOP("FileErrors", "Ein-/Ausgabefehler des Datenträgers")},
         {EMFILE, QT_TRANSLATE_NOOP("FileErrors", "zu viele offene Dateien")},
         {EBUSY, QT_TRANSLATE_NOOP("FileErrors", "Datei oder Datenträger belegt")},
-        {EACCES, write ? QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Schreiben") : QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Lesen")},
-        {EPERM, write ? QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Schreiben") : QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Lesen")},
-        {ENOENT, write ? QT_TRANSLATE_NOOP("FileErrors", "Ordner nicht vorhanden") : QT_TRANSLATE_NOOP("FileErrors", "Datei nicht vorhanden")},
+        {EACCES,
+         write ? QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Schreiben")
+               : QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Lesen")},
+        {EPERM,
+         write ? QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Schreiben")
+               : QT_TRANSLATE_NOOP("FileErrors", "keine Berechtigung zum Lesen")},
+        {ENOENT,
+         write ? QT_TRANSLATE_NOOP("FileErrors", "Ordner nicht vorhanden")
+               : QT_TRANSLATE_NOOP("FileErrors", "Datei nicht vorhanden")},
     };
     for (const auto& k : known)
         if (saysCode(systemText, k.code))
@@ -58,7 +64,8 @@ QString seenWords(const QString& path, FileAccess access)
     if (access == FileAccess::Read) {
         if (!file.exists())
             return QCoreApplication::translate("FileErrors", "Datei nicht vorhanden");
-        return file.isReadable() ? QString() : QCoreApplication::translate("FileErrors", "keine Berechtigung zum Lesen");
+        return file.isReadable() ? QString()
+                                 : QCoreApplication::translate("FileErrors", "keine Berechtigung zum Lesen");
     }
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())

@@ -73,12 +73,14 @@ QString MissingProgramFilesText(const QString& programFolder)
     QStringList missing;
     for (const auto& e : expected)
         if (findInProgramFolder(programFolder, QString::fromUtf8(e.path)).isEmpty())
-            missing << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.path), QCoreApplication::translate("ProgramFolder", e.what));
+            missing << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.path),
+                                                     QCoreApplication::translate("ProgramFolder", e.what));
     if (missing.isEmpty())
         return QString();
     const QChar cr(13);
     return QCoreApplication::translate("ProgramFolder", "Nicht gefunden:") + cr + missing.join(cr) + cr
-        + QCoreApplication::translate("ProgramFolder", "Gesucht im Ordner: ") + QDir::toNativeSeparators(QDir(programFolder).absolutePath());
+        + QCoreApplication::translate("ProgramFolder", "Gesucht im Ordner: ")
+        + QDir::toNativeSeparators(QDir(programFolder).absolutePath());
 }
 
 } // namespace kx2

@@ -7,7 +7,8 @@ namespace kx2 {
 
 QString ProgressCount::text() const
 {
-    return unit + QLatin1Char(' ') + QString::number(current >= 0 ? current : done) + QCoreApplication::translate("ProgressCount", " von ") + QString::number(total);
+    return unit + QLatin1Char(' ') + QString::number(current >= 0 ? current : done)
+        + QCoreApplication::translate("ProgressCount", " von ") + QString::number(total);
 }
 
 int ProgressCount::percent() const
@@ -31,7 +32,8 @@ QString ProgressCount::timeLeftText() const
     if (min >= 10)
         return QCoreApplication::translate("ProgressCount", "noch etwa %1 min").arg(min);
     const int tens = s % 60 / 10 * 10;
-    return tens == 0 ? QCoreApplication::translate("ProgressCount", "noch etwa %1 min").arg(min) : QCoreApplication::translate("ProgressCount", "noch etwa %1 min %2 s").arg(min).arg(tens);
+    return tens == 0 ? QCoreApplication::translate("ProgressCount", "noch etwa %1 min").arg(min)
+                     : QCoreApplication::translate("ProgressCount", "noch etwa %1 min %2 s").arg(min).arg(tens);
 }
 
 QString ProgressCount::line() const

@@ -227,7 +227,8 @@ SettingsFile::WriteResult SettingsFile::WriteSettings(const Settings& settings)
             result.written = true;
             result.path = fallback;
             if (!usedBefore)
-                result.notice = QCoreApplication::translate("SettingsFile", "Die Einstellungen können nicht im Programmordner\r")
+                result.notice
+                    = QCoreApplication::translate("SettingsFile", "Die Einstellungen können nicht im Programmordner\r")
                     + QDir::toNativeSeparators(m_programFolder)
                     + QCoreApplication::translate("SettingsFile", "\rgespeichert werden. Sie stehen jetzt in\r")
                     + QDir::toNativeSeparators(fallback)
@@ -241,7 +242,8 @@ SettingsFile::WriteResult SettingsFile::WriteSettings(const Settings& settings)
                 + QCoreApplication::translate("SettingsFile", ": Ordner kann nicht angelegt werden");
     }
     result.path = target;
-    result.notice = QCoreApplication::translate("SettingsFile", "Die Einstellungen (ComPort und Baudrate) konnten nicht gespeichert werden.\r")
+    result.notice = QCoreApplication::translate(
+                        "SettingsFile", "Die Einstellungen (ComPort und Baudrate) konnten nicht gespeichert werden.\r")
         + QDir::toNativeSeparators(target) + QStringLiteral(": ") + error;
     return result;
 }

@@ -81,17 +81,18 @@ int PaintTable(QPagedPaintDevice& device, const PrintTable& table)
     sheet.rowCount = int(table.rows.size());
     const PrintLayout layout = LayOutPrint(sheet);
 
-    const QString head = QCoreApplication::translate("TablePrint", "%1 - Zentrale %2 - %3")
-                             .arg(table.caption, table.serial.isEmpty() ? QStringLiteral("unbekannt") : table.serial,
-                                  table.date);
+    const QString head
+        = QCoreApplication::translate("TablePrint", "%1 - Zentrale %2 - %3")
+              .arg(table.caption, table.serial.isEmpty() ? QStringLiteral("unbekannt") : table.serial, table.date);
     for (int p = 0; p < layout.pageCount(); ++p) {
         if (p > 0)
             device.newPage();
         painter.setFont(bold);
         painter.drawText(QRect(0, 0, page.width(), rowHeight), Qt::AlignLeft | Qt::AlignVCenter, head);
         painter.setFont(plain);
-        painter.drawText(QRect(0, page.height() - rowHeight, page.width(), rowHeight), Qt::AlignCenter,
-                         QCoreApplication::translate("TablePrint", "Seite %1 von %2").arg(p + 1).arg(layout.pageCount()));
+        painter.drawText(
+            QRect(0, page.height() - rowHeight, page.width(), rowHeight), Qt::AlignCenter,
+            QCoreApplication::translate("TablePrint", "Seite %1 von %2").arg(p + 1).arg(layout.pageCount()));
 
         const std::vector<int>& columns = layout.groups[size_t(layout.groupOfPage(p))];
         const std::vector<int>& widths = layout.groupWidths[size_t(layout.groupOfPage(p))];

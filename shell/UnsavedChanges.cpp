@@ -44,7 +44,9 @@ RecordMark UnsavedChanges::mark(int record) const
 
 QString UnsavedChanges::QuestionText()
 {
-    return QCoreApplication::translate("UnsavedChanges", "Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. Trotzdem fortfahren?");
+    return QCoreApplication::translate(
+        "UnsavedChanges",
+        "Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. Trotzdem fortfahren?");
 }
 
 } // namespace kx2

@@ -12,7 +12,8 @@ PtyServer::~PtyServer() = default;
 
 bool PtyServer::start()
 {
-    m_error = QCoreApplication::translate("PtyServer", "Pseudo-Terminals gibt es auf diesem System nicht (nur Linux und macOS)");
+    m_error = QCoreApplication::translate("PtyServer",
+                                          "Pseudo-Terminals gibt es auf diesem System nicht (nur Linux und macOS)");
     return false;
 }
 

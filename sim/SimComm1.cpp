@@ -30,8 +30,9 @@ bool SimComm1::setPortOpen(bool open)
         return true;
     }
     if (m_unplugged || m_bus.vanished()) {
-        m_error = PortFailureText(m_port.isEmpty() ? QStringLiteral("SIM") : m_port, QString(), PortFailure::Other,
-                                  QCoreApplication::translate("SimComm1", "Die simulierte Schnittstelle ist nicht angeschlossen"));
+        m_error = PortFailureText(
+            m_port.isEmpty() ? QStringLiteral("SIM") : m_port, QString(), PortFailure::Other,
+            QCoreApplication::translate("SimComm1", "Die simulierte Schnittstelle ist nicht angeschlossen"));
         m_open = false;
         return false;
     }

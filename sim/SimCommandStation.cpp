@@ -151,7 +151,10 @@ void SimCommandStation::handleDbCommand(const QByteArray& m)
     case 440: pageRead(c); break;
     case 420: pageWrite(c); break;
     default:
-        refuse(QCoreApplication::translate("SimCommandStation", "Unbekannte Selektoren %1, %2, %3").arg(c.s1).arg(c.s2).arg(c.s3));
+        refuse(QCoreApplication::translate("SimCommandStation", "Unbekannte Selektoren %1, %2, %3")
+                   .arg(c.s1)
+                   .arg(c.s2)
+                   .arg(c.s3));
         break;
     }
 }
@@ -241,9 +244,10 @@ void SimCommandStation::accessEnd(const Command& c)
         return;
     }
     if (m_access == Access::Open && c.d[1] != m_config.handle) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Bootloader beenden mit falschem Handle 0x%1 statt 0x%2")
-                      .arg(c.d[1], 2, 16, QLatin1Char('0'))
-                      .arg(m_config.handle, 2, 16, QLatin1Char('0')));
+        refuse(
+            QCoreApplication::translate("SimCommandStation", "Bootloader beenden mit falschem Handle 0x%1 statt 0x%2")
+                .arg(c.d[1], 2, 16, QLatin1Char('0'))
+                .arg(m_config.handle, 2, 16, QLatin1Char('0')));
         return;
     }
     // Closing what is not open is harmless: the tool closes after a failed start, too.
@@ -274,16 +278,23 @@ void SimCommandStation::areaCommand(const Command& c)
             kind = &k;
     if (!kind) {
         refuse(QCoreApplication::translate("SimCommandStation", "Unbekannter Bereichsbefehl D1=%1 D2=%2 D5=%3 D8=%4")
-                      .arg(c.d[1]).arg(c.d[2]).arg(c.d[5]).arg(c.d[8]));
+                   .arg(c.d[1])
+                   .arg(c.d[2])
+                   .arg(c.d[5])
+                   .arg(c.d[8]));
         return;
     }
     const int number = c.d[3] + 256 * c.d[4];
     if (!signatureOk(c) || !zero(c, 17, 20)) {
-        refuse(QCoreApplication::translate("SimCommandStation", "%1 %2: Signatur oder D17..D20 falsch").arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number));
+        refuse(QCoreApplication::translate("SimCommandStation", "%1 %2: Signatur oder D17..D20 falsch")
+                   .arg(QCoreApplication::translate("SimCommandStation", kind->name))
+                   .arg(number));
         return;
     }
     if (m_access != Access::Open) {
-        refuse(QCoreApplication::translate("SimCommandStation", "%1 %2 ohne offenen Datenbankzugriff").arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number));
+        refuse(QCoreApplication::translate("SimCommandStation", "%1 %2 ohne offenen Datenbankzugriff")
+                   .arg(QCoreApplication::translate("SimCommandStation", kind->name))
+                   .arg(number));
         return;
     }
     const int size = areaSize(kind->flash);
@@ -300,8 +311,11 @@ void SimCommandStation::areaCommand(const Command& c)
     // written keeps that area's content.
     for (int i = size; i < DataAreaSize; ++i) {
         if (m_work.written[i]) {
-            refuse(QCoreApplication::translate("SimCommandStation", "%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben")
-                          .arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number).arg(size));
+            refuse(QCoreApplication::translate("SimCommandStation",
+                                               "%1 %2: Seite jenseits der Bereichsgröße %3 geschrieben")
+                       .arg(QCoreApplication::translate("SimCommandStation", kind->name))
+                       .arg(number)
+                       .arg(size));
             return;
         }
     }
@@ -316,7 +330,10 @@ void SimCommandStation::areaCommand(const Command& c)
             const int at = page + m_faults.corruptByte;
             target[at] = char((uchar(target[at]) + 1) & 0xFF);
             note(QCoreApplication::translate("SimCommandStation", "%1 %2, Seite %3: Byte %4 verfälscht gespeichert")
-                     .arg(QCoreApplication::translate("SimCommandStation", kind->name)).arg(number).arg(page).arg(m_faults.corruptByte));
+                     .arg(QCoreApplication::translate("SimCommandStation", kind->name))
+                     .arg(number)
+                     .arg(page)
+                     .arg(m_faults.corruptByte));
         }
     }
     setArea(kind->flash, number, target);
@@ -334,19 +351,24 @@ void SimCommandStation::pageRead(const Command& c)
 {
     const int position = c.d[17] + 256 * c.d[18];
     if (!zero(c, 1, 16) || !zero(c, 19, 20)) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1: D1..D16, D19, D20 nicht 0").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1: D1..D16, D19, D20 nicht 0")
+                   .arg(position));
         return;
     }
     if (m_access != Access::Open) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 ohne offenen Datenbankzugriff").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 ohne offenen Datenbankzugriff")
+                   .arg(position));
         return;
     }
     if (!m_work.loaded) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 ohne vorher gelesenen Bereich").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 ohne vorher gelesenen Bereich")
+                   .arg(position));
         return;
     }
     if (position + PageSize > areaSize(m_work.kind)) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 jenseits der Bereichsgröße %2").arg(position).arg(areaSize(m_work.kind)));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite lesen %1 jenseits der Bereichsgröße %2")
+                   .arg(position)
+                   .arg(areaSize(m_work.kind)));
         return;
     }
     answer(dataReply(m_work.image.mid(position, PageSize), c));
@@ -360,11 +382,13 @@ void SimCommandStation::pageWrite(const Command& c)
         return;
     }
     if (m_access != Access::Open) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1 ohne offenen Datenbankzugriff").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1 ohne offenen Datenbankzugriff")
+                   .arg(position));
         return;
     }
     if (position + PageSize > DataAreaSize) {
-        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1 jenseits der Bereichsgröße").arg(position));
+        refuse(QCoreApplication::translate("SimCommandStation", "Seite schreiben %1 jenseits der Bereichsgröße")
+                   .arg(position));
         return;
     }
     if (m_faults.refusePageWrites) {
@@ -435,7 +459,8 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
     switch (code) {
     case 12:
         if (b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            refuse(QCoreApplication::translate("SimCommandStation", "Lokdatenformat schreiben %1: Bytes 11..13 nicht 0").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Lokdatenformat schreiben %1: Bytes 11..13 nicht 0")
+                       .arg(address));
             return;
         }
         if (m_faults.refuseFormatWrites) {
@@ -448,14 +473,16 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
         return;
     case 13:
         if (b[9] != 0 || b[10] != 0 || b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            refuse(QCoreApplication::translate("SimCommandStation", "Lokdatenformat lesen %1: Bytes 9..13 nicht 0").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Lokdatenformat lesen %1: Bytes 9..13 nicht 0")
+                       .arg(address));
             return;
         }
         reply(locoFormat(address).first, locoFormat(address).second);
         return;
     case 15:
         if ((b[9] != 15 && b[9] != 143) || b[10] != 255 || b[11] != 255 || b[12] != 0 || b[13] != 0) {
-            refuse(QCoreApplication::translate("SimCommandStation", "Magnetartikelformat schreiben %1: Felder falsch").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Magnetartikelformat schreiben %1: Felder falsch")
+                       .arg(address));
             return;
         }
         if (m_faults.refuseFormatWrites) {
@@ -468,7 +495,8 @@ void SimCommandStation::handleFormatMessage(const QByteArray& m)
         return;
     case 16:
         if (b[9] != 0 || b[10] != 0 || b[11] != 0 || b[12] != 0 || b[13] != 0) {
-            refuse(QCoreApplication::translate("SimCommandStation", "Magnetartikelformat lesen %1: Bytes 9..13 nicht 0").arg(address));
+            refuse(QCoreApplication::translate("SimCommandStation", "Magnetartikelformat lesen %1: Bytes 9..13 nicht 0")
+                       .arg(address));
             return;
         }
         reply(accessoryFormat(address), 0);

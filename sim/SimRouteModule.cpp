@@ -87,7 +87,9 @@ void SimRouteModule::handle(const QByteArray& m)
     const int value = b[11] + 256 * b[12];
     const int flags = b[13];
     if (b[2] != kToolSource)
-        violation(QCoreApplication::translate("SimRouteModule", "Quelle 0x%1 statt 0x08: ").arg(b[2], 2, 16, QLatin1Char('0')) + hex(m));
+        violation(
+            QCoreApplication::translate("SimRouteModule", "Quelle 0x%1 statt 0x08: ").arg(b[2], 2, 16, QLatin1Char('0'))
+            + hex(m));
 
     const bool forUs = value == kAnyAddress || value == m_address;
     if (opcode == 0xED && code == 0x21 && flags == 0x80 && number == 0) {
@@ -120,7 +122,8 @@ void SimRouteModule::handle(const QByteArray& m)
         refuse(QCoreApplication::translate("SimRouteModule", "Unbekannte Anfrage: ") + hex(m));
         return;
     }
-    const QString what = read ? QCoreApplication::translate("SimRouteModule", "Variable %1 lesen").arg(number) : QCoreApplication::translate("SimRouteModule", "Variable %1 schreiben").arg(number);
+    const QString what = read ? QCoreApplication::translate("SimRouteModule", "Variable %1 lesen").arg(number)
+                              : QCoreApplication::translate("SimRouteModule", "Variable %1 schreiben").arg(number);
     if (!m_programming) {
         refuse(what + QCoreApplication::translate("SimRouteModule", " außerhalb des Programmiermodus"));
         return;

@@ -135,9 +135,10 @@ bool ComWin::offerCancel()
     if (m_cancel)
         return true;
     if (m_dialogs
-        && m_dialogs->messageBox(QCoreApplication::translate("ComWin", "Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
-                                 MsgButtons::YesNo, MsgIcon::Question, QCoreApplication::translate("ComWin", "Übertragung abbrechen"))
-               != MsgAnswer::Yes)
+        && m_dialogs->messageBox(
+               QCoreApplication::translate("ComWin", "Die Übertragung läuft noch. Soll sie abgebrochen werden?"),
+               MsgButtons::YesNo, MsgIcon::Question, QCoreApplication::translate("ComWin", "Übertragung abbrechen"))
+            != MsgAnswer::Yes)
         return false;
     // The transfer may have ended while the question was open.
     if (m_running)

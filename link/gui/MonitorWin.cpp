@@ -62,9 +62,10 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     m_filter = new QComboBox(this);
     m_filter->setObjectName(QStringLiteral("OpcodeFilter"));
     m_filter->setEditable(true);
-    m_filter->addItems({QCoreApplication::translate("MonitorWin", "alle"), QStringLiteral("B2"), QStringLiteral("B0 B1"),
-                        QStringLiteral("A0 A1 E7"), QStringLiteral("ED E5 B4")});
-    m_filter->setToolTip(QCoreApplication::translate("MonitorWin", "Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt"));
+    m_filter->addItems({QCoreApplication::translate("MonitorWin", "alle"), QStringLiteral("B2"),
+                        QStringLiteral("B0 B1"), QStringLiteral("A0 A1 E7"), QStringLiteral("ED E5 B4")});
+    m_filter->setToolTip(QCoreApplication::translate(
+        "MonitorWin", "Nur diese Opcodes zeigen, hexadezimal und durch Leerzeichen getrennt"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("MonitorStatus"));
 
@@ -85,7 +86,8 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
     connect(m_portBut, &QPushButton::clicked, this, &MonitorWin::PortBut_Click);
     connect(m_pauseBut, &QPushButton::toggled, this, [this](bool on) {
         m_monitor.setPaused(on);
-        m_pauseBut->setText(on ? QCoreApplication::translate("MonitorWin", "Weiter") : QCoreApplication::translate("MonitorWin", "Pause"));
+        m_pauseBut->setText(on ? QCoreApplication::translate("MonitorWin", "Weiter")
+                               : QCoreApplication::translate("MonitorWin", "Pause"));
     });
     connect(leeren, &QPushButton::clicked, this, &MonitorWin::Leeren_Click);
     connect(speichern, &QPushButton::clicked, this, &MonitorWin::Speichern_Click);
@@ -167,10 +169,11 @@ void MonitorWin::updateControls()
     const bool held = m_iface.idleOpen();
     // While a transfer holds the port it is not the monitor's to open or close.
     m_portBut->setEnabled(held || !m_link.port().portOpen());
-    m_portBut->setText(held ? QCoreApplication::translate("MonitorWin", "Port schließen") : QCoreApplication::translate("MonitorWin", "Port öffnen"));
+    m_portBut->setText(held ? QCoreApplication::translate("MonitorWin", "Port schließen")
+                            : QCoreApplication::translate("MonitorWin", "Port öffnen"));
     const QString port = m_link.port().portOpen() ? QCoreApplication::translate("MonitorWin", "offen")
-                         : m_lostWhy.isEmpty()   ? QCoreApplication::translate("MonitorWin", "geschlossen")
-                                                 : QCoreApplication::translate("MonitorWin", "geschlossen (%1)").arg(m_lostWhy);
+        : m_lostWhy.isEmpty()                     ? QCoreApplication::translate("MonitorWin", "geschlossen")
+                              : QCoreApplication::translate("MonitorWin", "geschlossen (%1)").arg(m_lostWhy);
     m_status->setText(QCoreApplication::translate("MonitorWin", "%1 Nachrichten, Port %2: %3")
                           .arg(m_monitor.total())
                           .arg(m_link.port().commPort(), port));
@@ -222,15 +225,17 @@ QString MonitorWin::shownText() const
 
 void MonitorWin::Speichern_Click()
 {
-    const QString name = m_files.saveFileName(QCoreApplication::translate("MonitorWin", "LocoNet-Monitor speichern"), QStringLiteral("loconet.txt"),
-                                               QCoreApplication::translate("MonitorWin", "Textdatei (*.txt)|*.txt|"));
+    const QString name = m_files.saveFileName(QCoreApplication::translate("MonitorWin", "LocoNet-Monitor speichern"),
+                                              QStringLiteral("loconet.txt"),
+                                              QCoreApplication::translate("MonitorWin", "Textdatei (*.txt)|*.txt|"));
     if (name.isEmpty())
         return;
     QFile file(name);
     QString text = shownText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(toCp1252(text + QStringLiteral("\r\n"))) < 0)
-        m_dialogs.messageBox(QCoreApplication::translate("MonitorWin", "Die Datei kann nicht geschrieben werden:") + QChar(13) + name,
+        m_dialogs.messageBox(QCoreApplication::translate("MonitorWin", "Die Datei kann nicht geschrieben werden:")
+                                 + QChar(13) + name,
                              MsgButtons::Ok, MsgIcon::Critical, windowTitle());
 }
 

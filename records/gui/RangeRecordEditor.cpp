@@ -43,7 +43,7 @@ GridEditorDesign FormDesign(const RangeEditorDesign& d)
 
 std::vector<RangeEditorColumn> Columns(const RangeEditorDesign& d)
 {
-    std::vector<RangeEditorColumn> columns{{QCoreApplication::translate("RangeRecordEditor", "Adr."), 40}};
+    std::vector<RangeEditorColumn> columns {{QCoreApplication::translate("RangeRecordEditor", "Adr."), 40}};
     columns.insert(columns.end(), d.ownColumns.begin(), d.ownColumns.end());
     columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Name Zeile1"), 100});
     columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Name Zeile2"), 100});
@@ -73,10 +73,12 @@ RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesi
     , m_fileFormat(std::move(fileFormat))
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
-    buildMenus({{"LadenMenu", QCoreApplication::translate("RangeRecordEditor", "&laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QCoreApplication::translate("RangeRecordEditor", "&speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", design.clearCaption, [this] { ClrTabMenu_Click(); }}},
-               captions);
+    buildMenus(
+        {{"LadenMenu", QCoreApplication::translate("RangeRecordEditor", "&laden"), [this] { LadenMenu_Click(); }},
+         {"SpeichernMenu", QCoreApplication::translate("RangeRecordEditor", "&speichern"),
+          [this] { SpeichernMenu_Click(); }},
+         {"ClrTabMenu", design.clearCaption, [this] { ClrTabMenu_Click(); }}},
+        captions);
 
     m_adrFrame = new QFrame(formArea());
     m_adrFrame->setObjectName(QStringLiteral("AdrFrame"));

@@ -81,16 +81,18 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     // What is typed is what is stored; the list only offers what is present.
     m_comPortTxt->setInsertPolicy(QComboBox::NoInsert);
     m_comPortTxt->setMinimumWidth(230); // room for "tcp:192.168.100.200:1234"
-    m_comPortTxt->setToolTip(QCoreApplication::translate("OptWin", "Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
-                                            "für LocoNet über TCP (LbServer, Port-Vorgabe 1234)"));
+    m_comPortTxt->setToolTip(
+        QCoreApplication::translate("OptWin",
+                                    "Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
+                                    "für LocoNet über TCP (LbServer, Port-Vorgabe 1234)"));
     portLayout->addWidget(portLabel);
     portLayout->addWidget(m_comPortTxt, 1);
 
     // Kept for the run like the interface kind: the settings file keeps its three lines.
     m_pruefenChk = new QCheckBox(QCoreApplication::translate("OptWin", "Nach dem Senden prüfen"), this);
     m_pruefenChk->setObjectName(QStringLiteral("PruefenChk"));
-    m_pruefenChk->setToolTip(
-        QCoreApplication::translate("OptWin", "Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
+    m_pruefenChk->setToolTip(QCoreApplication::translate(
+        "OptWin", "Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
 
     // The two names stay as they are in every language, so that either can be found.
     auto* spracheFrame = new QGroupBox(QStringLiteral("Sprache / Language"), this);
@@ -100,7 +102,8 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     m_spracheBox->setObjectName(QStringLiteral("SpracheBox"));
     m_spracheBox->addItem(QStringLiteral("Deutsch"), LanguageCode(Language::German));
     m_spracheBox->addItem(QStringLiteral("English"), LanguageCode(Language::English));
-    m_spracheHinweis = new QLabel(QCoreApplication::translate("OptWin", "Die neue Sprache gilt ab dem nächsten Start."), spracheFrame);
+    m_spracheHinweis = new QLabel(QCoreApplication::translate("OptWin", "Die neue Sprache gilt ab dem nächsten Start."),
+                                  spracheFrame);
     m_spracheHinweis->setObjectName(QStringLiteral("SpracheHinweis"));
     m_spracheHinweis->setWordWrap(true);
     m_spracheHinweis->hide();
@@ -115,7 +118,8 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
     m_abbrechenBut = new QPushButton(QCoreApplication::translate("OptWin", "Abbrechen"), this);
     m_abbrechenBut->setObjectName(QStringLiteral("AbbrechenBut"));
-    m_abbrechenBut->setToolTip(QCoreApplication::translate("OptWin", "Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
+    m_abbrechenBut->setToolTip(
+        QCoreApplication::translate("OptWin", "Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
     connect(m_abbrechenBut, &QPushButton::clicked, this, &QWidget::close);
 
     auto* right = new QVBoxLayout;

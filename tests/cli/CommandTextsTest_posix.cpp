@@ -106,7 +106,7 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("Adresse;Symbol\r\n1;99\r\n");
     bad.close();
-    const QStringList port{"--port", "SIM", "--sim-state", path("station.state")};
+    const QStringList port {"--port", "SIM", "--sim-state", path("station.state")};
     // In this order: the reads make the file the later rows use.
     const std::vector<QStringList> calls = {
         {},
@@ -114,11 +114,11 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
         {"bogus"},
         {"read"},
         {"read", "loco"},
-        QStringList{"read", "acc", "--from", "0", "--to", "5", "-o", a} + port,
-        QStringList{"read", "acc", "--from", "1", "--to", "1e3", "-o", a} + port,
-        QStringList{"read", "acc", "--from", "1", "--to", "3", "-o", a} + port,
-        QStringList{"send", "acc", "-i", a} + port,
-        QStringList{"send", "acc", "-i", a, "--yes", "--verify"} + port,
+        QStringList {"read", "acc", "--from", "0", "--to", "5", "-o", a} + port,
+        QStringList {"read", "acc", "--from", "1", "--to", "1e3", "-o", a} + port,
+        QStringList {"read", "acc", "--from", "1", "--to", "3", "-o", a} + port,
+        QStringList {"send", "acc", "-i", a} + port,
+        QStringList {"send", "acc", "-i", a, "--yes", "--verify"} + port,
         {"send", "acc"},
         {"show", a},
         {"show", a, "--bogus"},
@@ -146,7 +146,7 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
     };
     for (const QStringList& call : calls) {
         const QString rest = unmarked(runCaught(call));
-        const QSet<QString> data = wordsOf(call + fileTexts()) + QSet<QString>{"TX", "RX", "kx2ctl", "sim", "DCC"};
+        const QSet<QString> data = wordsOf(call + fileTexts()) + QSet<QString> {"TX", "RX", "kx2ctl", "sim", "DCC"};
         for (const QString& line : rest.split(QLatin1Char('\n')))
             EXPECT_EQ(unmarkedWords(line, data).join(QLatin1Char(' ')).toStdString(), "")
                 << call.join(QLatin1Char(' ')).toStdString() << ": " << line.toStdString();
