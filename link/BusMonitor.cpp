@@ -3,6 +3,8 @@
 #include "link/LocoNetLink.h"
 #include "link/MessageText.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 BusMonitor::BusMonitor(LocoNetLink& link, std::size_t capacity) : m_link(link), m_capacity(capacity)
@@ -24,7 +26,8 @@ BusMonitor::~BusMonitor()
 
 QString BusMonitor::directionText(bool own)
 {
-    return own ? QStringLiteral("gesendet") : QStringLiteral("empfangen");
+    return own ? QCoreApplication::translate("BusMonitor", "gesendet")
+               : QCoreApplication::translate("BusMonitor", "empfangen");
 }
 
 QString BusMonitor::line(const Entry& entry, const QString& words)

@@ -39,6 +39,17 @@
     </message>
 </context>
 <context>
+    <name>BusMonitor</name>
+    <message>
+        <source>gesendet</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>empfangen</source>
+        <translation>received</translation>
+    </message>
+</context>
+<context>
     <name>CliContext</name>
     <message>
         <source>Port: Nummer n (COMn bzw. /dev/ttyS(n-1)), Gerätename wie /dev/ttyUSB0 oder COM7, tcp:RECHNER[:PORT] für LocoNet über TCP (LbServer, Port-Vorgabe 1234) oder SIM für die eingebaute simulierte Zentrale. Vorgabe: Einstellungsdatei.</source>
@@ -343,7 +354,7 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
     </message>
     <message>
         <source>Antwort </source>
-        <translation>Answer </translation>
+        <translation>Answer to </translation>
     </message>
     <message>
         <source>, Adresse %1</source>
@@ -2093,6 +2104,10 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
     </message>
 </context>
 <context>
