@@ -44,17 +44,18 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-"$bin/kx2tool" --simulator >"$work/tool.out" 2>&1 &
+# German, as the menu keys below and the title of the note about missing files are.
+LANG=de_DE.UTF-8 LANGUAGE=de "$bin/kx2tool" --simulator >"$work/tool.out" 2>&1 &
 tool=$!
 window=""
 for _ in $(seq 100); do
-  window="$(xwininfo -root -tree 2>/dev/null | awk '/"TQ7 - Tool"|"Kordavinex II - Tool"/ {print $1; exit}')"
+  window="$(xwininfo -root -tree 2>/dev/null | awk '/" *(TQ7|Kordavinex II) - Tool"/ {print $1; exit}')"
   [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "no main window"; exit 1; }
 sleep 1
-! xwininfo -root -tree | grep -q '"Hinweis"' || { echo "the program misses its files"; exit 1; }
+! xwininfo -root -tree 2>/dev/null | grep -q '"Hinweis"' || { echo "the program misses its files"; exit 1; }
 # Datei > Beenden: the settings are saved as the program ends.
 xdotool windowfocus --sync "$window" key alt+d
 sleep 0.5
