@@ -8,7 +8,9 @@
 #   KX2_LINTIAN=0         leaves lintian out.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/deps.sh" dpkg-dev lintian desktop-file-utils appstream groff-base
+tools=(dpkg-dev desktop-file-utils appstream groff-base)
+[ "${KX2_LINTIAN:-1}" = "0" ] || tools+=(lintian)
+bash "$root/scripts/deps.sh" "${tools[@]}"
 targets=(kx2tool kx2ctl kx2_resources kx2_symbols kx2_dist)
 
 if [ -n "${KX2_PACKAGE_FROM:-}" ]; then

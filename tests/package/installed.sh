@@ -39,7 +39,9 @@ kill "$sim"; wait "$sim" || true; sim=""
 [ -f "$XDG_CONFIG_HOME/kx2tool/KX2_SIM.STATE" ] || { echo "the simulator's memory is not in the configuration folder"; exit 1; }
 
 # The windowed program on a virtual X server: its main window and no word about missing files.
-display=":$((90 + RANDOM % 100))"
+n=90
+while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+display=":$n"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
