@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "shell/ProgramInfo.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <functional>
@@ -27,6 +29,7 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "  monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C\n"
     "  sim      die simulierte Zentrale betreiben\n"
     "\n"
+    "kx2ctl --version zeigt Version, Marke und Qt-Version.\n"
     "kx2ctl BEFEHL --help zeigt die Optionen eines Befehls. Die Port-Optionen (--port, --interface,\n"
     "--baud, --trace, --sim-state) dürfen auch vor dem BEFEHL stehen. --lang de|en wählt die Sprache.\n");
 
@@ -66,6 +69,10 @@ int runCommandLine(QStringList args)
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         out << usage;
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == QLatin1String("--version") || args.first() == QLatin1String("-v")) {
+        out << VersionText(QStringLiteral("kx2ctl"));
+        return 0;
     }
     const auto it = commands.find(args.first());
     if (it == commands.end()) {

@@ -3,7 +3,7 @@
 #include "cli/GermanHelp.h"
 #include "link/QtMessageRoute.h"
 #include "shell/Language.h"
-#include "shell/ProgramFolder.h"
+#include "shell/ProgramPlaces.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     QString languageError;
     const bool languageOk = kx2::cli::takeLanguageOption(args, language, languageError);
     kx2::Translations translations;
-    translations.install(kx2::LanguageOfThisRun(language), kx2::programFolderPath());
+    translations.install(kx2::LanguageOfThisRun(language), kx2::ProgramPlacesOfThisRun().konfBase);
     if (!languageOk) {
         QTextStream(stderr) << languageError << "\n";
         return 2;

@@ -80,10 +80,6 @@
         <translation>file</translation>
     </message>
     <message>
-        <source>Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm.</source>
-        <translation>Memory file of the simulated command station (port SIM). Default: KX2_SIM.STATE beside the program.</translation>
-    </message>
-    <message>
         <source> Nachrichten mit falscher Prüfsumme verworfen
 </source>
         <translation> messages with a wrong checksum dropped
@@ -106,6 +102,10 @@
     <message>
         <source>Trace-Datei kann nicht geöffnet werden: </source>
         <translation>Cannot open the trace file: </translation>
+    </message>
+    <message>
+        <source>Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE neben der Einstellungsdatei.</source>
+        <translation>Memory file of the simulated command station (port SIM). Default: KX2_SIM.STATE beside the settings file.</translation>
     </message>
 </context>
 <context>
@@ -142,6 +142,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>Unbekannter Befehl: </source>
+        <translation>Unknown command: </translation>
+    </message>
+    <message>
         <source>kx2ctl - Kommandozeilenwerkzeug für die Datenbanken der Zentrale
 
 Aufruf: kx2ctl BEFEHL [Optionen]
@@ -158,6 +162,7 @@ Befehle:
   monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C
   sim      die simulierte Zentrale betreiben
 
+kx2ctl --version zeigt Version, Marke und Qt-Version.
 kx2ctl BEFEHL --help zeigt die Optionen eines Befehls. Die Port-Optionen (--port, --interface,
 --baud, --trace, --sim-state) dürfen auch vor dem BEFEHL stehen. --lang de|en wählt die Sprache.
 </source>
@@ -177,13 +182,10 @@ Commands:
   monitor  show every message on the LocoNet, until Ctrl+C
   sim      run the simulated command station
 
+kx2ctl --version shows version, brand and Qt version.
 kx2ctl COMMAND --help shows the options of a command. The port options (--port, --interface,
 --baud, --trace, --sim-state) may also stand before the COMMAND. --lang de|en chooses the language.
 </translation>
-    </message>
-    <message>
-        <source>Unbekannter Befehl: </source>
-        <translation>Unknown command: </translation>
     </message>
 </context>
 <context>
