@@ -111,6 +111,7 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
     const std::vector<QStringList> calls = {
         {},
         {"--help"},
+        {"--version"},
         {"bogus"},
         {"read"},
         {"read", "loco"},
