@@ -82,7 +82,8 @@ int showPdf(const QString& path, const QString& pdfPath)
         return exitCode;
     int pages = 0;
     const PrintTable table =
-        PrintTableOfCsv(db->csv(cli.ctx()), QString::fromUtf8(db->what), cli.ctx().storedSerial.numberText());
+        PrintTableOfCsv(db->csv(cli.ctx()), QCoreApplication::translate("StationDatabases", db->what),
+                        cli.ctx().storedSerial.numberText());
     if (const QString error = WriteTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
         QTextStream(stderr) << error << "\n";
         return 1;

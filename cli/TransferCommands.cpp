@@ -159,7 +159,7 @@ int runRead(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << db->count(ctx) << " " << db->what
+    QTextStream(stdout) << db->count(ctx) << " " << QCoreApplication::translate("StationDatabases", db->what)
                         << QCoreApplication::translate("TransferCommands", " gelesen, gespeichert in ")
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;
