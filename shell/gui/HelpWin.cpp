@@ -17,7 +17,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& p
     , m_programName(programName)
 {
     setObjectName(QStringLiteral("HelpWin"));
-    setWindowTitle(QStringLiteral("Hilfe"));
+    setWindowTitle(tr("Hilfe"));
 
     m_helpTxt = new QListWidget(this);
     m_helpTxt->setObjectName(QStringLiteral("HelpTxt"));
@@ -26,7 +26,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& p
     m_helpTxt->setFont(font);
     m_helpTxt->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
 
