@@ -13,10 +13,10 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     : ColumnDialog(parent)
 {
     setObjectName(QStringLiteral("LokmaxSpeedFrm"));
-    setWindowTitle(QStringLiteral("max. Lokgeschwindigkeit in der Fahrpultanzeige"));
+    setWindowTitle(tr("max. Lokgeschwindigkeit in der Fahrpultanzeige"));
 
     m_slider = new QSlider(Qt::Horizontal, this);
-    m_slider->setObjectName(QStringLiteral("SpeedSlider"));
+    m_slider->setObjectName(tr("SpeedSlider"));
     m_slider->setRange(0, SliderMax);
     m_slider->setSingleStep(1);
     m_slider->setPageStep(10);
@@ -25,16 +25,16 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     m_slider->setMinimumWidth(300);
 
     m_speedAusg = new QLabel(QStringLiteral("999"), this);
-    m_speedAusg->setObjectName(QStringLiteral("SpeedAusg"));
+    m_speedAusg->setObjectName(tr("SpeedAusg"));
     m_speedAusg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_speedAusg->setMinimumWidth(m_speedAusg->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    m_label2 = new QLabel(QStringLiteral("Km/h"), this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2 = new QLabel(tr("Km/h"), this);
+    m_label2->setObjectName(tr("Label2"));
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_cancelButton = new QPushButton(tr("Abbrechen"), this);
     m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     connect(m_slider, &QSlider::valueChanged, this, &LokmaxSpeedFrm::SpeedSlider_Change);
