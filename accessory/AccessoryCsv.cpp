@@ -3,6 +3,8 @@
 #include "accessory/AccessoryTable.h"
 #include "records/RangeCsv.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
@@ -12,7 +14,7 @@ CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
     csv.columns.push_back({QStringLiteral("Datenformat"), [&t](int a) { return t.formatText(a); },
                            [formats](const QString& cell) {
                                return formats.contains(cell) ? QString()
-                                                             : QStringLiteral("\"%1\" ist keins von: %2")
+                                                             : QCoreApplication::translate("AccessoryCsv", "\"%1\" ist keins von: %2")
                                                                    .arg(cell, formats.join(QStringLiteral(", ")));
                            },
                            [&t](int a, const QString& cell) {
