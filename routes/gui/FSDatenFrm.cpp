@@ -13,6 +13,7 @@
 #include "routes/gui/FSEingabeFrm.h"
 #include "shell/gui/FlexGrid.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -39,7 +40,7 @@ GridEditorDesign FSDatenDesign()
     const int bottomMargin = 1100;
     // The number and the names stay in view beside the commands.
     const int frozenThroughNames = FSDatenFrm::Line2Col + 1;
-    return GridEditorDesign{"FSDatenFrm", QStringLiteral("Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
+    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("kx2::FSDatenFrm", "Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
                             bottomMargin, frozenThroughNames};
 }
 
@@ -47,15 +48,15 @@ QString header(int col)
 {
     switch (col) {
     case FSDatenFrm::NrCol:
-        return QStringLiteral("Nr.");
+        return QCoreApplication::translate("GridHeading", "Nr.");
     case FSDatenFrm::Line1Col:
-        return QStringLiteral("Name Zeile1");
+        return QCoreApplication::translate("GridHeading", "Name Zeile1");
     case FSDatenFrm::Line2Col:
-        return QStringLiteral("Name Zeile2");
+        return QCoreApplication::translate("GridHeading", "Name Zeile2");
     case FSDatenFrm::StartCol:
-        return QStringLiteral("FS-Start");
+        return QCoreApplication::translate("GridHeading", "FS-Start");
     default:
-        return QStringLiteral("Befehl%1").arg(col - FSDatenFrm::StartCol);
+        return QCoreApplication::translate("GridHeading", "Befehl%1").arg(col - FSDatenFrm::StartCol);
     }
 }
 
@@ -67,9 +68,9 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
     , m_ctx(ctx)
     , m_routes(routes)
 {
-    buildMenus({{"LadenMenu", QStringLiteral("&laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QStringLiteral("&speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", QStringLiteral("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
+    buildMenus({{"LadenMenu", tr("&laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", tr("&speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", tr("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RouteChanges>(m_routes));
@@ -202,7 +203,7 @@ void FSDatenFrm::change_fs_daten()
                 return;
             auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, dialog->EditedCommand, [this] {
                 return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
-                           QStringLiteral("Achtung!"))
+                           tr("Achtung!"))
                        == MsgAnswer::Yes;
             });
             const ChangedEntries changed = step->shown;
@@ -244,7 +245,7 @@ void FSDatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    history().runAsOneStep(QStringLiteral("alle löschen"), [this] {
+    history().runAsOneStep(tr("alle löschen"), [this] {
         for (int r = 1; r <= kRoutes; ++r)
             Clear_FSDaten(r);
     });
