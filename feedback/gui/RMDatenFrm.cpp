@@ -14,8 +14,8 @@ namespace {
 // The symbols are the accessories', chosen in their chooser.
 RangeEditorDesign RMDatenDesign()
 {
-    return {"RMDatenFrm", QCoreApplication::translate("kx2::RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
-            "RmAdrEndTxt", QCoreApplication::translate("kx2::RMDatenFrm", "alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
+    return {"RMDatenFrm", QCoreApplication::translate("RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
+            "RmAdrEndTxt", QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

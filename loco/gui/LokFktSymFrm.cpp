@@ -13,59 +13,59 @@ QStringList FunctionSymbolMeanings()
 {
     QStringList meanings{
         QString(),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Spitzenlicht"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Licht (allgemein)"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Schlusslicht"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Fernlicht"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Abblendlicht"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Führerstandsbeleuchtung"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Innenbeleuchtung"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Dimmer"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Rundumleuchte"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Warnblinklicht"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Feuerbüchse"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Signalhorn"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Pfeife (Dampfpfeife)"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Glocke"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Geräusch ein/aus"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Stummschaltung"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Lautstärke +"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Lautstärke -"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Fahrgeräusch"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Motor ein/aus"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Bahnhofsansage"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Schaffnerpfiff"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Abfahrauftrag (Befehlsstab)"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Kompressor"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Bremse"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Bremsenquietschen"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Kurvenquietschen"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Schienenstoß"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Entkuppeln"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Kupplung"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Rangiergang"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Anfahr-/Bremsverzögerung aus"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Langsamfahrt"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Rauchgenerator"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Dampf ablassen"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Kohleschaufeln"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Wasser fassen"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Sanden"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Lüfter"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Stromabnehmer"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Stromabnehmer vorn"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Stromabnehmer hinten"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Hauptschalter"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Türen"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Scheibenwischer"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Heizung"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Klimaanlage"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Zugfunk"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Kran heben/senken"),
-        QCoreApplication::translate("kx2::LokFktSymFrm", "Kran drehen"),
+        QCoreApplication::translate("LokFktSymFrm", "Spitzenlicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Licht (allgemein)"),
+        QCoreApplication::translate("LokFktSymFrm", "Schlusslicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Fernlicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Abblendlicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Führerstandsbeleuchtung"),
+        QCoreApplication::translate("LokFktSymFrm", "Innenbeleuchtung"),
+        QCoreApplication::translate("LokFktSymFrm", "Dimmer"),
+        QCoreApplication::translate("LokFktSymFrm", "Rundumleuchte"),
+        QCoreApplication::translate("LokFktSymFrm", "Warnblinklicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Feuerbüchse"),
+        QCoreApplication::translate("LokFktSymFrm", "Signalhorn"),
+        QCoreApplication::translate("LokFktSymFrm", "Pfeife (Dampfpfeife)"),
+        QCoreApplication::translate("LokFktSymFrm", "Glocke"),
+        QCoreApplication::translate("LokFktSymFrm", "Geräusch ein/aus"),
+        QCoreApplication::translate("LokFktSymFrm", "Stummschaltung"),
+        QCoreApplication::translate("LokFktSymFrm", "Lautstärke +"),
+        QCoreApplication::translate("LokFktSymFrm", "Lautstärke -"),
+        QCoreApplication::translate("LokFktSymFrm", "Fahrgeräusch"),
+        QCoreApplication::translate("LokFktSymFrm", "Motor ein/aus"),
+        QCoreApplication::translate("LokFktSymFrm", "Bahnhofsansage"),
+        QCoreApplication::translate("LokFktSymFrm", "Schaffnerpfiff"),
+        QCoreApplication::translate("LokFktSymFrm", "Abfahrauftrag (Befehlsstab)"),
+        QCoreApplication::translate("LokFktSymFrm", "Kompressor"),
+        QCoreApplication::translate("LokFktSymFrm", "Bremse"),
+        QCoreApplication::translate("LokFktSymFrm", "Bremsenquietschen"),
+        QCoreApplication::translate("LokFktSymFrm", "Kurvenquietschen"),
+        QCoreApplication::translate("LokFktSymFrm", "Schienenstoß"),
+        QCoreApplication::translate("LokFktSymFrm", "Entkuppeln"),
+        QCoreApplication::translate("LokFktSymFrm", "Kupplung"),
+        QCoreApplication::translate("LokFktSymFrm", "Rangiergang"),
+        QCoreApplication::translate("LokFktSymFrm", "Anfahr-/Bremsverzögerung aus"),
+        QCoreApplication::translate("LokFktSymFrm", "Langsamfahrt"),
+        QCoreApplication::translate("LokFktSymFrm", "Rauchgenerator"),
+        QCoreApplication::translate("LokFktSymFrm", "Dampf ablassen"),
+        QCoreApplication::translate("LokFktSymFrm", "Kohleschaufeln"),
+        QCoreApplication::translate("LokFktSymFrm", "Wasser fassen"),
+        QCoreApplication::translate("LokFktSymFrm", "Sanden"),
+        QCoreApplication::translate("LokFktSymFrm", "Lüfter"),
+        QCoreApplication::translate("LokFktSymFrm", "Stromabnehmer"),
+        QCoreApplication::translate("LokFktSymFrm", "Stromabnehmer vorn"),
+        QCoreApplication::translate("LokFktSymFrm", "Stromabnehmer hinten"),
+        QCoreApplication::translate("LokFktSymFrm", "Hauptschalter"),
+        QCoreApplication::translate("LokFktSymFrm", "Türen"),
+        QCoreApplication::translate("LokFktSymFrm", "Scheibenwischer"),
+        QCoreApplication::translate("LokFktSymFrm", "Heizung"),
+        QCoreApplication::translate("LokFktSymFrm", "Klimaanlage"),
+        QCoreApplication::translate("LokFktSymFrm", "Zugfunk"),
+        QCoreApplication::translate("LokFktSymFrm", "Kran heben/senken"),
+        QCoreApplication::translate("LokFktSymFrm", "Kran drehen"),
     };
     for (int f = 0; f <= 28; ++f)
-        meanings.append(QCoreApplication::translate("kx2::LokFktSymFrm", "Funktion F%1").arg(f));
+        meanings.append(QCoreApplication::translate("LokFktSymFrm", "Funktion F%1").arg(f));
     return meanings;
 }
 
@@ -73,21 +73,21 @@ SymbolChooserDesign LokFktSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "LokFktSymFrm";
-    d.caption = QCoreApplication::translate("kx2::LokFktSymFrm", "Lok Fkt.-Symbole");
+    d.caption = QCoreApplication::translate("LokFktSymFrm", "Lok Fkt.-Symbole");
     d.gridName = "LokFktSymGrid";
     d.pictureFolder = FunctionSymbolFolder();
     d.symbolCount = LokFktSymFrm::SymbolRows - 1;
     d.noSymbolLine = true;
     d.noSymbolNumber = QStringLiteral("-");
     d.noSymbolText = NoSymbolText();
-    d.numberHeader = QCoreApplication::translate("kx2::LokFktSymFrm", "F-Nr.");
-    d.pictureHeader = QCoreApplication::translate("kx2::LokFktSymFrm", "Sym.");
+    d.numberHeader = QCoreApplication::translate("LokFktSymFrm", "F-Nr.");
+    d.pictureHeader = QCoreApplication::translate("LokFktSymFrm", "Sym.");
     d.symbolsPerLine = LokFktSymFrm::SymbolsPerLine;
     d.numberWidth = LokFktSymFrm::CellSize;
     d.pictureWidth = LokFktSymFrm::CellSize;
     d.rowHeight = LokFktSymFrm::CellSize;
     d.meanings = FunctionSymbolMeanings();
-    d.cancelCaption = QCoreApplication::translate("kx2::LokFktSymFrm", "abbrechen");
+    d.cancelCaption = QCoreApplication::translate("LokFktSymFrm", "abbrechen");
     d.keepPresetInRange = false;
     return d;
 }

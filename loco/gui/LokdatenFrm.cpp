@@ -16,6 +16,7 @@
 #include "shell/gui/PictureCache.h"
 
 #include <QLineEdit>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -26,8 +27,8 @@ CsvTable LokdatenFrm::csvTable()
 
 namespace {
 
-const char* const kAchtung = QT_TRANSLATE_NOOP("kx2::LokdatenFrm", "Achtung!");
-const char* const kNotFound = QT_TRANSLATE_NOOP("kx2::LokdatenFrm", "Datensatz nicht gefunden!");
+const char* const kAchtung = QT_TRANSLATE_NOOP("LokdatenFrm", "Achtung!");
+const char* const kNotFound = QT_TRANSLATE_NOOP("LokdatenFrm", "Datensatz nicht gefunden!");
 
 GridEditorDesign LokdatenDesign()
 {
@@ -37,7 +38,7 @@ GridEditorDesign LokdatenDesign()
     const int bottomMargin = 1100;
     // The address, the data format and the name stay in view beside the functions.
     const int frozenThroughName = LocoGrid::NameCol + 1;
-    return GridEditorDesign{"LokdatenFrm", QCoreApplication::translate("kx2::LokdatenFrm", "Lok-Datensätze:"), "LokdatenGrid", fixedAddressColumn,
+    return GridEditorDesign{"LokdatenFrm", QCoreApplication::translate("LokdatenFrm", "Lok-Datensätze:"), "LokdatenGrid", fixedAddressColumn,
                             bottomMargin, frozenThroughName};
 }
 
@@ -50,11 +51,11 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
     , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
-    buildMenus({{"LadenMenu", tr("alle Datensätze &laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", tr("alle Datensätze &speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", tr("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }},
-                {"DS_LadenMenu", tr("einen &Datensatz laden"), [this] { DS_LadenMenu_Click(); }},
-                {"DS_SpeichernMenu", tr("&einen Datensatz speichern"), [this] { DS_SpeichernMenu_Click(); }}},
+    buildMenus({{"LadenMenu", QCoreApplication::translate("LokdatenFrm", "alle Datensätze &laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QCoreApplication::translate("LokdatenFrm", "alle Datensätze &speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", QCoreApplication::translate("LokdatenFrm", "alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }},
+                {"DS_LadenMenu", QCoreApplication::translate("LokdatenFrm", "einen &Datensatz laden"), [this] { DS_LadenMenu_Click(); }},
+                {"DS_SpeichernMenu", QCoreApplication::translate("LokdatenFrm", "&einen Datensatz speichern"), [this] { DS_SpeichernMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RecordTableChanges>(m_loco.table, LocoTable::Layout));
@@ -223,7 +224,7 @@ void LokdatenFrm::edit_namen()
         return;
     // A new locomotive: its address first.
     for (;;) {
-        const std::optional<QString> answer = input(tr("Lokadresse:"), tr("Neuer Datensatz"),
+        const std::optional<QString> answer = input(QCoreApplication::translate("LokdatenFrm", "Lokadresse:"), QCoreApplication::translate("LokdatenFrm", "Neuer Datensatz"),
                                                     QStringLiteral(" "));
         grid()->setTextMatrix(row, LocoGrid::AddressCol, answer.value_or(QString()));
         int a = 0;
@@ -232,10 +233,10 @@ void LokdatenFrm::edit_namen()
             grid()->setTextMatrix(row, LocoGrid::AddressCol, QStringLiteral("-"));
             return;
         case NewAddress::Invalid:
-            message(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical, tr(kAchtung));
+            message(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("LokdatenFrm", kAchtung));
             continue;
         case NewAddress::Duplicate:
-            message(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, tr(kAchtung));
+            message(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("LokdatenFrm", kAchtung));
             continue;
         case NewAddress::Accepted:
             grid()->setTextMatrix(row, LocoGrid::AddressCol, QString::number(a));
@@ -274,7 +275,7 @@ void LokdatenFrm::save_data_from_grid(int row)
                 showSymbol(row, LocoGrid::columnOfFunction(f), 0);
             grid()->setRowData(row, *added.slot);
         } else if (added.tableFull) {
-            message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical, tr(kAchtung));
+            message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("LokdatenFrm", kAchtung));
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
         const NameEditScope storing(*this);
@@ -294,8 +295,8 @@ void LokdatenFrm::del_datensatz()
     if (a == 0)
         return;
     const BusyScope busy(*this);
-    if (ask(Question::DeleteRecord, tr("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
-            tr("Lokdatensätze"))
+    if (ask(Question::DeleteRecord, QCoreApplication::translate("LokdatenFrm", "     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
+            QCoreApplication::translate("LokdatenFrm", "Lokdatensätze"))
         == MsgAnswer::Yes) {
         // A name being typed into the deleted line goes with it.
         if (InpText()->isVisible() && EditRow == row) {
@@ -310,7 +311,7 @@ void LokdatenFrm::del_datensatz()
         if (slot)
             grid()->setLineTag(row, *slot);
         else
-            message(tr(kNotFound), MsgButtons::Ok, MsgIcon::Critical, tr(kAchtung));
+            message(QCoreApplication::translate("LokdatenFrm", kNotFound), MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("LokdatenFrm", kAchtung));
         for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col) {
             grid()->setCellPicture(row, col, QPixmap());
             grid()->setTextMatrix(row, col, QString());
@@ -329,7 +330,7 @@ void LokdatenFrm::del_lokdata(int address)
     const bool deleted = step->slot.has_value();
     history().push(std::move(step));
     if (!deleted)
-        message(tr(kNotFound), MsgButtons::Ok, MsgIcon::Critical, tr(kAchtung));
+        message(QCoreApplication::translate("LokdatenFrm", kNotFound), MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("LokdatenFrm", kAchtung));
 }
 
 QString LokdatenFrm::ReadLokname(int slot) const
@@ -478,7 +479,7 @@ void LokdatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    history().runAsOneStep(tr("alle löschen"), [this] { ClearLocoTable(m_loco.table); });
+    history().runAsOneStep(QCoreApplication::translate("LokdatenFrm", "alle löschen"), [this] { ClearLocoTable(m_loco.table); });
     showTable();
     // An empty table holds nothing that could be lost.
     markTableUnchanged(true);
@@ -496,8 +497,8 @@ void LokdatenFrm::DS_LadenMenu_Click()
 
 void LokdatenFrm::DS_SpeichernMenu_Click()
 {
-    if (message(tr("Klicken Sie den Datensatz an, der gespeichert werden soll!"), MsgButtons::OkCancel,
-                MsgIcon::None, tr("einen Datensatz speichern"))
+    if (message(QCoreApplication::translate("LokdatenFrm", "Klicken Sie den Datensatz an, der gespeichert werden soll!"), MsgButtons::OkCancel,
+                MsgIcon::None, QCoreApplication::translate("LokdatenFrm", "einen Datensatz speichern"))
         == MsgAnswer::Ok)
         SaveRecordPending = true;
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -13,10 +14,10 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     : ColumnDialog(parent)
 {
     setObjectName(QStringLiteral("LokmaxSpeedFrm"));
-    setWindowTitle(tr("max. Lokgeschwindigkeit in der Fahrpultanzeige"));
+    setWindowTitle(QCoreApplication::translate("LokmaxSpeedFrm", "max. Lokgeschwindigkeit in der Fahrpultanzeige"));
 
     m_slider = new QSlider(Qt::Horizontal, this);
-    m_slider->setObjectName(tr("SpeedSlider"));
+    m_slider->setObjectName(QCoreApplication::translate("LokmaxSpeedFrm", "SpeedSlider"));
     m_slider->setRange(0, SliderMax);
     m_slider->setSingleStep(1);
     m_slider->setPageStep(10);
@@ -25,16 +26,16 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     m_slider->setMinimumWidth(300);
 
     m_speedAusg = new QLabel(QStringLiteral("999"), this);
-    m_speedAusg->setObjectName(tr("SpeedAusg"));
+    m_speedAusg->setObjectName(QCoreApplication::translate("LokmaxSpeedFrm", "SpeedAusg"));
     m_speedAusg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_speedAusg->setMinimumWidth(m_speedAusg->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    m_label2 = new QLabel(tr("Km/h"), this);
-    m_label2->setObjectName(tr("Label2"));
+    m_label2 = new QLabel(QCoreApplication::translate("LokmaxSpeedFrm", "Km/h"), this);
+    m_label2->setObjectName(QCoreApplication::translate("LokmaxSpeedFrm", "Label2"));
 
-    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton = new QPushButton(QCoreApplication::translate("LokmaxSpeedFrm", "OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(tr("Abbrechen"), this);
+    m_cancelButton = new QPushButton(QCoreApplication::translate("LokmaxSpeedFrm", "Abbrechen"), this);
     m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     connect(m_slider, &QSlider::valueChanged, this, &LokmaxSpeedFrm::SpeedSlider_Change);

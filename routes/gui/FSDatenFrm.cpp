@@ -40,7 +40,7 @@ GridEditorDesign FSDatenDesign()
     const int bottomMargin = 1100;
     // The number and the names stay in view beside the commands.
     const int frozenThroughNames = FSDatenFrm::Line2Col + 1;
-    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("kx2::FSDatenFrm", "Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
+    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("FSDatenFrm", "Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
                             bottomMargin, frozenThroughNames};
 }
 
@@ -68,9 +68,9 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
     , m_ctx(ctx)
     , m_routes(routes)
 {
-    buildMenus({{"LadenMenu", tr("&laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", tr("&speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", tr("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
+    buildMenus({{"LadenMenu", QCoreApplication::translate("FSDatenFrm", "&laden"), [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QCoreApplication::translate("FSDatenFrm", "&speichern"), [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", QCoreApplication::translate("FSDatenFrm", "alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RouteChanges>(m_routes));
@@ -203,7 +203,7 @@ void FSDatenFrm::change_fs_daten()
                 return;
             auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, dialog->EditedCommand, [this] {
                 return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
-                           tr("Achtung!"))
+                           QCoreApplication::translate("FSDatenFrm", "Achtung!"))
                        == MsgAnswer::Yes;
             });
             const ChangedEntries changed = step->shown;
@@ -245,7 +245,7 @@ void FSDatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    history().runAsOneStep(tr("alle löschen"), [this] {
+    history().runAsOneStep(QCoreApplication::translate("FSDatenFrm", "alle löschen"), [this] {
         for (int r = 1; r <= kRoutes; ++r)
             Clear_FSDaten(r);
     });

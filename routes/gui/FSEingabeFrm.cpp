@@ -23,19 +23,19 @@ namespace kx2 {
 namespace {
 
 const char* const kOptionCaptions[FSEingabeFrm::OptionCount] = {
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Magnetartbefehl"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Rückmeldebefehl"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Pause"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Unterfahrstraßenaufruf"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Lokauswahl"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Lok-Geschwindigkeit"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Lok-Fahrtrichtung"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Lok-Funktion f0-f4"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Lok-Funktion f5-f8"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "löschen"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "einfügen"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Fahrst. anhängen"),
-    QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "Autostart-Fahrstraße"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Magnetartbefehl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Rückmeldebefehl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Pause"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Unterfahrstraßenaufruf"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lokauswahl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Geschwindigkeit"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Fahrtrichtung"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f0-f4"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f5-f8"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "löschen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "einfügen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Fahrst. anhängen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Autostart-Fahrstraße"),
 };
 
 // Every field holds a whole number: what is typed keeps its digits only, up to the field's
@@ -97,7 +97,7 @@ QButtonGroup* choice(const char* name, std::initializer_list<const char*> captio
     auto* group = new QButtonGroup(frame);
     int id = 0;
     for (const char* caption : captions) {
-        auto* option = new QRadioButton(QCoreApplication::translate("kx2::FSEingabeFrm", caption), frame);
+        auto* option = new QRadioButton(QCoreApplication::translate("FSEingabeFrm", caption), frame);
         option->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(id));
         group->addButton(option, id++);
         frame->layout()->addWidget(option);
@@ -134,7 +134,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("FSEingabeFrm"));
-    setWindowTitle(tr("Fahrstraßenbefehle"));
+    setWindowTitle(QCoreApplication::translate("FSEingabeFrm", "Fahrstraßenbefehle"));
 
     auto* bef = new QGroupBox(this);
     bef->setObjectName(QStringLiteral("BefFrame"));
@@ -142,7 +142,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     grid->setHorizontalSpacing(16);
     m_artGroup = new QButtonGroup(this);
     for (int i = 0; i < OptionCount; ++i) {
-        m_art[size_t(i)] = new QRadioButton(tr(kOptionCaptions[i]), bef);
+        m_art[size_t(i)] = new QRadioButton(QCoreApplication::translate("FSEingabeFrm", kOptionCaptions[i]), bef);
         m_art[size_t(i)]->setObjectName(QStringLiteral("BefehlArtOpt_%1").arg(i));
         m_artGroup->addButton(m_art[size_t(i)], i);
         grid->addWidget(m_art[size_t(i)], i, 0);
@@ -152,22 +152,22 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     QFrame* mag = fieldFrame("MagFrame", bef);
     m_magAdr = numberBox("MagAdrTxt", 4, mag);
     mag->layout()->addWidget(m_magAdr);
-    m_magStat = choice("MagstatOpt", {QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "rot"), QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "grün")}, mag);
+    m_magStat = choice("MagstatOpt", {QT_TRANSLATE_NOOP("FSEingabeFrm", "rot"), QT_TRANSLATE_NOOP("FSEingabeFrm", "grün")}, mag);
 
     QFrame* rm = fieldFrame("RMFrame", bef);
     m_rmAdr = numberBox("RMAdrTxt", 4, rm);
     rm->layout()->addWidget(m_rmAdr);
-    m_rmStat = choice("RMstatOpt", {QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "frei"), QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "belegt")}, rm);
+    m_rmStat = choice("RMstatOpt", {QT_TRANSLATE_NOOP("FSEingabeFrm", "frei"), QT_TRANSLATE_NOOP("FSEingabeFrm", "belegt")}, rm);
 
     QFrame* pause = fieldFrame("PauseFrm", bef);
     m_pause = numberBox("PauseTxt", 3, pause);
     pause->layout()->addWidget(m_pause);
-    pause->layout()->addWidget(new QLabel(tr("in Sek."), pause));
+    pause->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "in Sek."), pause));
 
     QFrame* unter = fieldFrame("UnterFrame", bef);
     m_unter = numberBox("UnterTxt", 2, unter);
     unter->layout()->addWidget(m_unter);
-    unter->layout()->addWidget(new QLabel(tr("Fahrstr.-Nr."), unter));
+    unter->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "Fahrstr.-Nr."), unter));
 
     QFrame* lok = fieldFrame("LokFrame", bef);
     m_lokAdr = numberBox("LokAdrTxt", 4, lok);
@@ -176,19 +176,19 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     QFrame* speed = fieldFrame("LokSpeedFrame", bef);
     m_lokSpeed = numberBox("LokSpeedTxt", 3, speed, {QStringLiteral("Not"), QStringLiteral("Nothalt")});
     speed->layout()->addWidget(m_lokSpeed);
-    speed->layout()->addWidget(new QLabel(tr("in %"), speed));
-    m_notChk = new QCheckBox(tr("Nothalt"), speed);
+    speed->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "in %"), speed));
+    m_notChk = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "Nothalt"), speed);
     m_notChk->setObjectName(QStringLiteral("NotChk"));
     speed->layout()->addWidget(m_notChk);
 
     QFrame* dir = fieldFrame("LokDirFrame", bef);
-    m_fr = choice("FROpt", {QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "vorwärts"), QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "rückwärts"), QT_TRANSLATE_NOOP("kx2::FSEingabeFrm", "wenden")}, dir);
+    m_fr = choice("FROpt", {QT_TRANSLATE_NOOP("FSEingabeFrm", "vorwärts"), QT_TRANSLATE_NOOP("FSEingabeFrm", "rückwärts"), QT_TRANSLATE_NOOP("FSEingabeFrm", "wenden")}, dir);
 
     QFrame* f04 = fieldFrame("LokF04Frame", bef);
     QFrame* f58 = fieldFrame("LokF58Frame", bef);
     for (int i = 0; i < FunctionCount; ++i) {
         QFrame* frame = i <= 4 ? f04 : f58;
-        m_fChk[size_t(i)] = new QCheckBox(tr("f%1").arg(i), frame);
+        m_fChk[size_t(i)] = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "f%1").arg(i), frame);
         m_fChk[size_t(i)]->setObjectName(QStringLiteral("FChk_%1").arg(i));
         frame->layout()->addWidget(m_fChk[size_t(i)]);
     }
@@ -199,11 +199,11 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
         grid->addWidget(frame, line++, 1);
     }
 
-    m_ok = new QPushButton(tr("OK"), this);
+    m_ok = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
 
-    m_abbrechen = new QPushButton(tr("Abbrechen"), this);
+    m_abbrechen = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);
 
@@ -246,8 +246,8 @@ void FSEingabeFrm::showFor(int route, int entry, int value)
 void FSEingabeFrm::Form_Activate()
 {
     setWindowTitle(EditedEntry > 1
-                       ? tr("Fahrstraße: %1 - Befehl: %2").arg(EditedRoute).arg(EditedEntry - 1)
-                       : tr("Fahrstraße: %1 - Start mit Rückmeldung:").arg(EditedRoute));
+                       ? QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Befehl: %2").arg(EditedRoute).arg(EditedEntry - 1)
+                       : QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Start mit Rückmeldung:").arg(EditedRoute));
     FS_Befehl_to_Form();
     for (int i = 0; i < OptionCount; ++i) {
         const bool startOnly = i == KindAppended || i == KindAutostart;
@@ -275,7 +275,7 @@ bool FSEingabeFrm::Form_to_FS_Befehl()
 {
     const EncodedCommand e = kx2::Form_to_FS_Befehl(fields(), EditingStartEntry, m_routes, EditedCommand);
     if (!e.ok()) {
-        m_dialogs.messageBox(e.error, MsgButtons::Ok, MsgIcon::Critical, tr("Achtung!"));
+        m_dialogs.messageBox(e.error, MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("FSEingabeFrm", "Achtung!"));
         return false;
     }
     EditedCommand = e.code;
