@@ -166,6 +166,10 @@
 <context>
     <name>FSDatenFrm</name>
     <message>
+        <source>Fahrstraßen-Datensätze:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;laden</source>
         <translation type="unfinished"></translation>
     </message>
@@ -189,7 +193,75 @@
 <context>
     <name>FSEingabeFrm</name>
     <message>
+        <source>Magnetartbefehl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rückmeldebefehl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unterfahrstraßenaufruf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lokauswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lok-Geschwindigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lok-Fahrtrichtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lok-Funktion f0-f4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lok-Funktion f5-f8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrst. anhängen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart-Fahrstraße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Fahrstraßenbefehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>belegt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -206,6 +278,18 @@
     </message>
     <message>
         <source>Nothalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vorwärts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rückwärts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wenden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -675,9 +759,268 @@ Bitte eine andere Lokadresse eingeben.</source>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Motorala alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motorala neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DCC 14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DCC 28</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DCC 128</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selectrix</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LokFktSymFrm</name>
+    <message>
+        <source>Spitzenlicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licht (allgemein)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlusslicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fernlicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abblendlicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Führerstandsbeleuchtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Innenbeleuchtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dimmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rundumleuchte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnblinklicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feuerbüchse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signalhorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pfeife (Dampfpfeife)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glocke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräusch ein/aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stummschaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lautstärke +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lautstärke -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrgeräusch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motor ein/aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bahnhofsansage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schaffnerpfiff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abfahrauftrag (Befehlsstab)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kompressor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bremse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bremsenquietschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kurvenquietschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schienenstoß</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entkuppeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kupplung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rangiergang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfahr-/Bremsverzögerung aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Langsamfahrt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rauchgenerator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dampf ablassen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kohleschaufeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wasser fassen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lüfter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stromabnehmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stromabnehmer vorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stromabnehmer hinten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hauptschalter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Türen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scheibenwischer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heizung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Klimaanlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugfunk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kran heben/senken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kran drehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktion F%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lok Fkt.-Symbole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F-Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sym.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LokdatenFrm</name>
+    <message>
+        <source>Achtung!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datensatz nicht gefunden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lok-Datensätze:</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>alle Datensätze &amp;laden</source>
         <translation type="unfinished"></translation>
@@ -759,7 +1102,22 @@ Bitte eine andere Lokadresse eingeben.</source>
     </message>
 </context>
 <context>
+    <name>MagDatenFrm</name>
+    <message>
+        <source>Magnetartikel-Datensätze:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alle Daten in der &amp;Tabelle  löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWin</name>
+    <message>
+        <source>Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Lokdaten</source>
         <translation type="unfinished"></translation>
@@ -919,6 +1277,17 @@ Bitte eine andere Lokadresse eingeben.</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RMDatenFrm</name>
+    <message>
+        <source>Rückmelder-Datensätze:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alle Daten aus &amp;Tabelle löschen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1248,390 +1617,6 @@ Bitte eine andere Lokadresse eingeben.</source>
     </message>
     <message>
         <source>Symbol %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::FSDatenFrm</name>
-    <message>
-        <source>Fahrstraßen-Datensätze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::FSEingabeFrm</name>
-    <message>
-        <source>Magnetartbefehl</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rückmeldebefehl</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unterfahrstraßenaufruf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lokauswahl</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lok-Geschwindigkeit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lok-Fahrtrichtung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lok-Funktion f0-f4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lok-Funktion f5-f8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>einfügen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fahrst. anhängen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Autostart-Fahrstraße</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>rot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>grün</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>frei</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>belegt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>vorwärts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>rückwärts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>wenden</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::LokDatFormatFrm</name>
-    <message>
-        <source>Motorala alt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Motorala neu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DCC 14</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DCC 28</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DCC 128</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selectrix</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::LokFktSymFrm</name>
-    <message>
-        <source>Spitzenlicht</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Licht (allgemein)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Schlusslicht</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fernlicht</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abblendlicht</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Führerstandsbeleuchtung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Innenbeleuchtung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dimmer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rundumleuchte</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warnblinklicht</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Feuerbüchse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Signalhorn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pfeife (Dampfpfeife)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Glocke</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Geräusch ein/aus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stummschaltung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lautstärke +</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lautstärke -</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fahrgeräusch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Motor ein/aus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bahnhofsansage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Schaffnerpfiff</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abfahrauftrag (Befehlsstab)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kompressor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bremse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bremsenquietschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kurvenquietschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Schienenstoß</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Entkuppeln</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kupplung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rangiergang</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Anfahr-/Bremsverzögerung aus</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Langsamfahrt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rauchgenerator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dampf ablassen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kohleschaufeln</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wasser fassen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sanden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lüfter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stromabnehmer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stromabnehmer vorn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stromabnehmer hinten</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hauptschalter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Türen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scheibenwischer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Heizung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Klimaanlage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zugfunk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kran heben/senken</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kran drehen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Funktion F%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lok Fkt.-Symbole</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F-Nr.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sym.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>abbrechen</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::LokdatenFrm</name>
-    <message>
-        <source>Achtung!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Datensatz nicht gefunden!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lok-Datensätze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::MagDatenFrm</name>
-    <message>
-        <source>Magnetartikel-Datensätze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>alle Daten in der &amp;Tabelle  löschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::MainWin</name>
-    <message>
-        <source>Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kx2::RMDatenFrm</name>
-    <message>
-        <source>Rückmelder-Datensätze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>alle Daten aus &amp;Tabelle löschen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

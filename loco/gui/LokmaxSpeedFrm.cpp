@@ -17,7 +17,7 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     setWindowTitle(QCoreApplication::translate("LokmaxSpeedFrm", "max. Lokgeschwindigkeit in der Fahrpultanzeige"));
 
     m_slider = new QSlider(Qt::Horizontal, this);
-    m_slider->setObjectName(QCoreApplication::translate("LokmaxSpeedFrm", "SpeedSlider"));
+    m_slider->setObjectName(QStringLiteral("SpeedSlider"));
     m_slider->setRange(0, SliderMax);
     m_slider->setSingleStep(1);
     m_slider->setPageStep(10);
@@ -26,11 +26,11 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     m_slider->setMinimumWidth(300);
 
     m_speedAusg = new QLabel(QStringLiteral("999"), this);
-    m_speedAusg->setObjectName(QCoreApplication::translate("LokmaxSpeedFrm", "SpeedAusg"));
+    m_speedAusg->setObjectName(QStringLiteral("SpeedAusg"));
     m_speedAusg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_speedAusg->setMinimumWidth(m_speedAusg->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     m_label2 = new QLabel(QCoreApplication::translate("LokmaxSpeedFrm", "Km/h"), this);
-    m_label2->setObjectName(QCoreApplication::translate("LokmaxSpeedFrm", "Label2"));
+    m_label2->setObjectName(QStringLiteral("Label2"));
 
     m_okButton = new QPushButton(QCoreApplication::translate("LokmaxSpeedFrm", "OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
