@@ -11,7 +11,8 @@
 namespace kx2 {
 
 AccessoryTransfer::AccessoryTransfer(DatabaseContext& ctx, AccessoryTable& table, const AddressRange& range)
-    : RangeTransfer(ctx, table, range, QCoreApplication::translate("AccessoryTransfer", "Magnetartikel")), m_accessories(table)
+    : RangeTransfer(ctx, table, range, QCoreApplication::translate("AccessoryTransfer", "Magnetartikel"))
+    , m_accessories(table)
 {
 }
 
@@ -44,7 +45,8 @@ int AccessoryTransfer::ReadAccessoryFormats()
     int toRead = 0;
     for (int a = m_range.first; a <= m_range.last; ++a)
         toRead += m_accessories.status(a) == status::Empty ? 0 : 1;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"), toRead);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
+                      toRead);
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (m_accessories.status(a) == status::Empty)
             continue;
@@ -80,7 +82,8 @@ void AccessoryTransfer::planOwnWrites()
 
 bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"), formatsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
+                      formatsToWrite());
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;

@@ -54,7 +54,8 @@ void compareText(const QString& record, const QString& field, const QString& a, 
 // A record only one file holds.
 void onlyIn(const QString& record, bool inA, const QString& name, QStringList& out)
 {
-    out << QCoreApplication::translate("IsdDiff", "%1: nur %2 (%3)").arg(record, inA ? textInA() : textInB(), quoted(name));
+    out << QCoreApplication::translate("IsdDiff", "%1: nur %2 (%3)")
+               .arg(record, inA ? textInA() : textInB(), quoted(name));
 }
 
 QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
@@ -91,7 +92,8 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
             ra.erase(k), rb.erase(k);
         ra.erase(LocoTable::SlotLow), ra.erase(LocoTable::SlotHigh);
         CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
-        compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"), FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
+        compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"),
+                    FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
                     FormatCodeToText(b.cell(ib, LocoTable::FormatCode)), out);
     }
     return {};
@@ -126,7 +128,8 @@ QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFor
             ra.erase(k), rb.erase(k);
         CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         if (formatText)
-            compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"), formatText(a, address), formatText(b, address), out);
+            compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"), formatText(a, address),
+                        formatText(b, address), out);
     }
     return {};
 }
@@ -152,7 +155,9 @@ QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
             ra.erase(k), rb.erase(k);
         CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         for (int j = 1; j <= RouteTables::EntryCount; ++j)
-            compareText(record, j == 1 ? QCoreApplication::translate("IsdDiff", "FS-Start") : QCoreApplication::translate("IsdDiff", "Befehl %1").arg(j - 1),
+            compareText(record,
+                        j == 1 ? QCoreApplication::translate("IsdDiff", "FS-Start")
+                               : QCoreApplication::translate("IsdDiff", "Befehl %1").arg(j - 1),
                         FS_Befehl_to_Text(a, n, j), FS_Befehl_to_Text(b, n, j), out);
     }
     return {};
@@ -171,7 +176,10 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
         headers[k] = probe.header();
     }
     if (headers[0] != headers[1])
-        return {{}, QCoreApplication::translate("IsdDiff", "Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"").arg(headers[0], headers[1])};
+        return {{},
+                QCoreApplication::translate("IsdDiff",
+                                            "Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"")
+                    .arg(headers[0], headers[1])};
     IsdDiff diff;
     const QString& header = headers[0];
     if (header == IsdHeaderLocoTable()) {

@@ -77,23 +77,29 @@ int main(int argc, char** argv)
                                                 .arg(kx2::VersionRevision));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("kx2tool", "Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("kx2tool", "Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption simulatorOption(
         QStringLiteral("simulator"),
-        QCoreApplication::translate("kx2tool", "Ohne Einstellungsdatei mit der eingebauten simulierten Zentrale (Port \"SIM\") beginnen."));
+        QCoreApplication::translate(
+            "kx2tool", "Ohne Einstellungsdatei mit der eingebauten simulierten Zentrale (Port \"SIM\") beginnen."));
     const QCommandLineOption folderOption(
         QStringLiteral("program-folder"),
-        QCoreApplication::translate("kx2tool", "Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
+        QCoreApplication::translate("kx2tool",
+                                    "Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
         QCoreApplication::translate("kx2tool", "ordner"));
     const QCommandLineOption traceOption(
         QStringLiteral("trace"),
-        QCoreApplication::translate("kx2tool", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+        QCoreApplication::translate(
+            "kx2tool", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
         QCoreApplication::translate("kx2tool", "datei"));
     const QCommandLineOption emptyOption(
         QStringLiteral("leer"),
-        QCoreApplication::translate("kx2tool", "Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage)."));
+        QCoreApplication::translate(
+            "kx2tool",
+            "Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage)."));
     parser.addOption(traceOption);
     parser.addOption(simulatorOption);
     parser.addOption(emptyOption);
@@ -114,7 +120,9 @@ int main(int argc, char** argv)
     QTemporaryDir tourFolder;
     if (tour) {
         if (!tourFolder.isValid() || !copyKonf(programFolder, tourFolder.path())) {
-            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("kx2tool", "kx2tool: konf/ nicht gefunden unter %1").arg(programFolder)));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("kx2tool", "kx2tool: konf/ nicht gefunden unter %1")
+                                        .arg(programFolder)));
             return 1;
         }
         programFolder = tourFolder.path();
@@ -152,7 +160,9 @@ int main(int argc, char** argv)
         if (trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
             ctx.link.setTrace(&trace);
         else
-            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("kx2tool", "Trace-Datei kann nicht geöffnet werden: %1").arg(trace.errorString())));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("kx2tool", "Trace-Datei kann nicht geöffnet werden: %1")
+                                        .arg(trace.errorString())));
     }
     kx2::RouteQtMessagesTo(ctx.link.trace());
 
@@ -194,7 +204,8 @@ int main(int argc, char** argv)
     const QString missing = kx2::MissingProgramFilesText(programFolder);
     if (!missing.isEmpty())
         QTimer::singleShot(0, &win, [&dialogs, missing] {
-            dialogs.messageBox(missing, kx2::MsgButtons::Ok, kx2::MsgIcon::Exclamation, QCoreApplication::translate("kx2tool", "Hinweis"));
+            dialogs.messageBox(missing, kx2::MsgButtons::Ok, kx2::MsgIcon::Exclamation,
+                               QCoreApplication::translate("kx2tool", "Hinweis"));
         });
     return app.exec();
 }

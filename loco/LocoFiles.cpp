@@ -45,14 +45,15 @@ void putRow(LocoTable& table, int row, const LocoRow& r)
 std::optional<int> askChangedAddress(UserDialogs& dialogs, int current)
 {
     for (;;) {
-        const std::optional<QString> answer =
-            dialogs.inputBox(QCoreApplication::translate("LocoFiles", "Lokadresse:"), QCoreApplication::translate("LocoFiles", "Lokadresse ändern"), QString::number(current));
+        const std::optional<QString> answer
+            = dialogs.inputBox(QCoreApplication::translate("LocoFiles", "Lokadresse:"),
+                               QCoreApplication::translate("LocoFiles", "Lokadresse ändern"), QString::number(current));
         if (!answer || answer->trimmed().isEmpty())
             return std::nullopt;
         if (const std::optional<int> a = ParseLocoAddress(*answer))
             return a;
-        dialogs.messageBox(InvalidAddressText(),
-                           MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("LocoFiles", "Achtung!"));
+        dialogs.messageBox(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical,
+                           QCoreApplication::translate("LocoFiles", "Achtung!"));
     }
 }
 
@@ -115,14 +116,16 @@ bool ReadLocoRow(IsdReader& reader, LocoRow& row)
     if (status == LocoTable::StatusEmpty || status == LocoTable::StatusDeleted)
         return true;
     if (address > LocoTable::MaxAddress) {
-        reader.fail(QCoreApplication::translate("LocoFiles", "Lokadresse %1 außerhalb von 1..9999").arg(address), lineOf(LocoTable::AddressLow));
+        reader.fail(QCoreApplication::translate("LocoFiles", "Lokadresse %1 außerhalb von 1..9999").arg(address),
+                    lineOf(LocoTable::AddressLow));
         return false;
     }
     bool terminated = false;
     for (int col = LocoTable::NameFirst; col <= LocoTable::NameLast && !terminated; ++col)
         terminated = at(col) == 0;
     if (!terminated) {
-        reader.fail(QCoreApplication::translate("LocoFiles", "Name ohne Endezeichen (keine 0 in den Bytes 4..27)"), lineOf(LocoTable::NameLast));
+        reader.fail(QCoreApplication::translate("LocoFiles", "Name ohne Endezeichen (keine 0 in den Bytes 4..27)"),
+                    lineOf(LocoTable::NameLast));
         return false;
     }
     return true;
@@ -181,8 +184,8 @@ bool SaveLocoRecord(LocoFileContext& ctx, int address)
 {
     const std::optional<int> slot = ctx.table.findSlotByAddress(address);
     if (!slot) {
-        ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Datensatz nicht gefunden!"), MsgButtons::Ok, MsgIcon::Critical,
-                               QCoreApplication::translate("LocoFiles", "Achtung!"));
+        ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Datensatz nicht gefunden!"), MsgButtons::Ok,
+                               MsgIcon::Critical, QCoreApplication::translate("LocoFiles", "Achtung!"));
         return false;
     }
     return prompt(ctx).save(LocoRecordFile(ctx.table, *slot), 0);
@@ -218,15 +221,17 @@ AfterFileOp LoadLocoRecord(LocoFileContext& ctx)
 
     int a = table.address(i);
     while (table.findSlotByAddress(a, i)) {
-        const MsgAnswer answer = ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Bitte ändern Sie die Lokadresse!"),
-                                                        MsgButtons::OkCancel, MsgIcon::Critical, QCoreApplication::translate("LocoFiles", kConflictTitle));
+        const MsgAnswer answer = ctx.dialogs.messageBox(
+            QCoreApplication::translate("LocoFiles", "Bitte ändern Sie die Lokadresse!"), MsgButtons::OkCancel,
+            MsgIcon::Critical, QCoreApplication::translate("LocoFiles", kConflictTitle));
         std::optional<int> typed;
         if (answer == MsgAnswer::Ok)
             typed = askChangedAddress(ctx.dialogs, a);
         if (!typed) {
             // The slot goes back to what it held, so the table is as before the load.
             putRow(table, i, before);
-            ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Datensatz wurde nicht eingefügt!"), MsgButtons::Ok, MsgIcon::None,
+            ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Datensatz wurde nicht eingefügt!"),
+                                   MsgButtons::Ok, MsgIcon::None,
                                    QCoreApplication::translate("LocoFiles", kConflictTitle));
             return AfterFileOp::Nothing;
         }

@@ -11,10 +11,14 @@ namespace LocoGrid {
 QString header(int col)
 {
     switch (col) {
-    case AddressCol: return QCoreApplication::translate("GridHeading", "Adr.");
-    case FormatCol: return QCoreApplication::translate("GridHeading", "D-For.");
-    case NameCol: return QCoreApplication::translate("GridHeading", "Name");
-    case SpeedCol: return QCoreApplication::translate("GridHeading", "max.Geschw.");
+    case AddressCol:
+        return QCoreApplication::translate("GridHeading", "Adr.");
+    case FormatCol:
+        return QCoreApplication::translate("GridHeading", "D-For.");
+    case NameCol:
+        return QCoreApplication::translate("GridHeading", "Name");
+    case SpeedCol:
+        return QCoreApplication::translate("GridHeading", "max.Geschw.");
     default: break;
     }
     if (isFunctionColumn(col))
@@ -88,23 +92,26 @@ NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vect
 
 QString InvalidAddressText()
 {
-    return QCoreApplication::translate("LocoGrid", "          Lokadresse ungültig!\nBitte eine andere Lokadresse eingeben.");
+    return QCoreApplication::translate("LocoGrid",
+                                       "          Lokadresse ungültig!\nBitte eine andere Lokadresse eingeben.");
 }
 
 QString DuplicateAddressText()
 {
-    return QCoreApplication::translate("LocoGrid", "       Lokadresse schon vorhanden!\nBitte eine andere Lokadresse eingeben.");
+    return QCoreApplication::translate("LocoGrid",
+                                       "       Lokadresse schon vorhanden!\nBitte eine andere Lokadresse eingeben.");
 }
 
 QString TableFullText()
 {
     return QCoreApplication::translate("LocoGrid", "Kein leerer Datensatz mehr vorhanden!") + QChar(13)
-           + QCoreApplication::translate("LocoGrid", "Die Lokdaten können nicht gespeichert werden!");
+        + QCoreApplication::translate("LocoGrid", "Die Lokdaten können nicht gespeichert werden!");
 }
 
 QString SymbolRangeQuestion(int first, int last)
 {
-    return QCoreApplication::translate("LocoGrid", "Sollen die Funktionen %1 bis %2 auf identische Symbole gesetzt werden?")
+    return QCoreApplication::translate("LocoGrid",
+                                       "Sollen die Funktionen %1 bis %2 auf identische Symbole gesetzt werden?")
         .arg(first)
         .arg(last);
 }

@@ -25,15 +25,18 @@ constexpr int kLocoPages = 5;
 
 std::vector<RecordField> LocoRecordFields()
 {
-    std::vector<RecordField> fields{{LocoTable::RecordIdFirst, LocoTable::RecordIdHigh, QCoreApplication::translate("LocoTransfer", "Datensatznummer"), false},
-                                    {LocoTable::NameFirst, LocoTable::NameLast, QCoreApplication::translate("LocoTransfer", "Name"), true},
-                                    {LocoTable::AddressLow, LocoTable::AddressHigh, QCoreApplication::translate("LocoTransfer", "Adresse"), false},
-                                    {LocoTable::SlotLow, LocoTable::SlotHigh, QCoreApplication::translate("LocoTransfer", "Platz"), false},
-                                    {LocoTable::MaxSpeedHalf, LocoTable::MaxSpeedHalf,
-                                     QCoreApplication::translate("LocoTransfer", "Höchstgeschwindigkeit"), false,
-                                     [](unsigned long long v) { return QString::number(v * 2); }}};
+    std::vector<RecordField> fields{
+        {LocoTable::RecordIdFirst, LocoTable::RecordIdHigh,
+         QCoreApplication::translate("LocoTransfer", "Datensatznummer"), false},
+        {LocoTable::NameFirst, LocoTable::NameLast, QCoreApplication::translate("LocoTransfer", "Name"), true},
+        {LocoTable::AddressLow, LocoTable::AddressHigh, QCoreApplication::translate("LocoTransfer", "Adresse"), false},
+        {LocoTable::SlotLow, LocoTable::SlotHigh, QCoreApplication::translate("LocoTransfer", "Platz"), false},
+        {LocoTable::MaxSpeedHalf, LocoTable::MaxSpeedHalf,
+         QCoreApplication::translate("LocoTransfer", "Höchstgeschwindigkeit"), false,
+         [](unsigned long long v) { return QString::number(v * 2); }}};
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
-        fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f, QCoreApplication::translate("LocoTransfer", "Symbol f%1").arg(f), false});
+        fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f,
+                          QCoreApplication::translate("LocoTransfer", "Symbol f%1").arg(f), false});
     return fields;
 }
 ReadOutcome LocoTransfer::ReadLocoDatabase()
@@ -53,7 +56,8 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
 {
     const DatabaseLayout& layout = LocoTable::Layout;
     DbProtocol& db = m_ctx.db;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", layout.countUnit), count);
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", layout.countUnit),
+                      count);
     for (int row = 0; row < count; ++row) {
         m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 lesen").arg(row));
         if (const int r = db.DataFlashRead(firstArea + row))
@@ -81,7 +85,8 @@ int LocoTransfer::ReadLocoFormats()
     int toRead = 0;
     for (int row = 0; row < LocoTable::Rows; ++row)
         toRead += m_table.status(row) == LocoTable::StatusEmpty ? 0 : 1;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"), toRead);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
+                      toRead);
     for (int row = 0; row < LocoTable::Rows; ++row) {
         if (m_table.status(row) == LocoTable::StatusEmpty)
             continue;
@@ -118,12 +123,14 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
                                   const int slot = area - LocoTable::LocoDbAreaBase;
                                   const int a = m_table.address(slot);
                                   return a >= LocoTable::MinAddress && a <= LocoTable::MaxAddress
-                                             ? QCoreApplication::translate("LocoTransfer", "Lok %1").arg(a)
-                                             : QCoreApplication::translate("LocoTransfer", "Lokplatz %1").arg(slot);
+                                      ? QCoreApplication::translate("LocoTransfer", "Lok %1").arg(a)
+                                      : QCoreApplication::translate("LocoTransfer", "Lokplatz %1").arg(slot);
                               },
                               QCoreApplication::translate("LocoTransfer", "Lok"), LocoTable::Layout.readOperation};
     const SendOutcome outcome = [&] {
-        if (const auto end = s.openSend(QCoreApplication::translate("LocoTransfer", kTitle), QCoreApplication::translate("LocoTransfer", kStationTitle), {}, [this] { m_table.prepareForOtherDevice(); }))
+        if (const auto end = s.openSend(QCoreApplication::translate("LocoTransfer", kTitle),
+                                        QCoreApplication::translate("LocoTransfer", kStationTitle), {},
+                                        [this] { m_table.prepareForOtherDevice(); }))
             return *end;
         s.checkAfterSend(names);
         m_ctx.meter.plan(ProgressMeter::Kind::Records, recordsToWrite(), kLocoPages);
@@ -191,7 +198,8 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 {
     DbProtocol& db = m_ctx.db;
     bool written = false;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", LocoTable::Layout.countUnit), recordsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Records,
+                      QCoreApplication::translate("DatabaseLayout", LocoTable::Layout.countUnit), recordsToWrite());
     // Pass A: changed and deleted records; pass B: new records with their bookkeeping bytes.
     for (const int pass : {LocoTable::StatusChanged, LocoTable::StatusNew}) {
         for (int i = 0; i < LocoTable::SlotCount; ++i) {
@@ -206,7 +214,8 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                     m_table.applyNewRecordValues(i);
             }
             if (m_table.address(i) == 0) {
-                m_ctx.dialogs.messageBox(QCoreApplication::translate("LocoTransfer", "Lokadresse = 0 !"), MsgButtons::Ok, MsgIcon::Critical,
+                m_ctx.dialogs.messageBox(QCoreApplication::translate("LocoTransfer", "Lokadresse = 0 !"),
+                                         MsgButtons::Ok, MsgIcon::Critical,
                                          QCoreApplication::translate("LocoTransfer", "Daten werden nicht gesichert!"));
                 continue;
             }
@@ -222,7 +231,8 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 
 bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"), formatsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
+                      formatsToWrite());
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
         if (!formatToWrite(i))
             continue;

@@ -15,7 +15,9 @@ QString entryStep(int route, int entry, int answer)
         return QCoreApplication::translate("RouteCommands", "Fahrstraße %1 gelöscht").arg(route);
     if (entry == RouteTables::StartEntry)
         return QCoreApplication::translate("RouteCommands", "FS-Start von Fahrstraße %1").arg(route);
-    return QCoreApplication::translate("RouteCommands", "Befehl %1 von Fahrstraße %2").arg(entry - RouteTables::StartEntry).arg(route);
+    return QCoreApplication::translate("RouteCommands", "Befehl %1 von Fahrstraße %2")
+        .arg(entry - RouteTables::StartEntry)
+        .arg(route);
 }
 
 template <typename Array>

@@ -101,9 +101,9 @@ bool StoreRouteNames(RouteTables& t, int route, const QString& line1, const QStr
 
 QString DeleteRouteQuestion()
 {
-    return QCoreApplication::translate("RouteEdits", "Wenn die Rückmeldung zum Aufruf der Fahrstraße gelöscht wird,") + QChar(13)
-           + QCoreApplication::translate("RouteEdits", "       dann wird die gesamte Fahrstraße gelöscht!") + QChar(13)
-           + QCoreApplication::translate("RouteEdits", "                      Fahrstraße löschen?");
+    return QCoreApplication::translate("RouteEdits", "Wenn die Rückmeldung zum Aufruf der Fahrstraße gelöscht wird,")
+        + QChar(13) + QCoreApplication::translate("RouteEdits", "       dann wird die gesamte Fahrstraße gelöscht!")
+        + QChar(13) + QCoreApplication::translate("RouteEdits", "                      Fahrstraße löschen?");
 }
 
 } // namespace kx2

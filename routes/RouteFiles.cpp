@@ -66,7 +66,8 @@ IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, Store
             return failed();
         const int col = int(i % kNameCols);
         if (col < RouteTables::RecordBytes && names[i] && (*names[i] < 0 || *names[i] > 255)) {
-            reader.fail(QCoreApplication::translate("RouteFiles", "Wert %1 passt nicht in Spalte %2").arg(*names[i]).arg(col));
+            reader.fail(
+                QCoreApplication::translate("RouteFiles", "Wert %1 passt nicht in Spalte %2").arg(*names[i]).arg(col));
             return failed();
         }
     }

@@ -65,7 +65,8 @@ ReadOutcome RouteTransfer::ReadRoutes()
 int RouteTransfer::ReadRouteNames()
 {
     DbProtocol& db = m_ctx.db;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit), RouteTables::RouteCount);
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit),
+                      RouteTables::RouteCount);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (kNames.slotOf(r) == 0)
             if (const int failed = db.DataFlashRead(nameArea(r)))
@@ -102,7 +103,8 @@ int RouteTransfer::WriteRouteNames()
     DbProtocol& db = m_ctx.db;
     RecordTable& names = m_tables.RouteNames;
     const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit), namesToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit),
+                      namesToWrite());
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (!changed(r))
             continue;
@@ -143,7 +145,8 @@ int RouteTransfer::ReadRouteData()
 {
     for (auto& flags : m_tables.RouteDataChanged)
         flags.fill(false);
-    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QCoreApplication::translate("RouteTransfer", "Fahrstraße"), RouteTables::RouteCount);
+    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QCoreApplication::translate("RouteTransfer", "Fahrstraße"),
+                      RouteTables::RouteCount);
     // A module that is absent or refuses is reported as such, before any variable is read.
     ModuleProgramming programming(m_module);
     if (const int failed = programming.opened())
@@ -173,7 +176,8 @@ int RouteTransfer::ReadRouteData()
 
 int RouteTransfer::WriteRouteData()
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), entriesToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries,
+                      QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), entriesToWrite());
     ModuleProgramming programming(m_module);
     if (const int failed = programming.opened())
         return failed;
@@ -199,7 +203,8 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
 {
     ReadBackDifferences found;
     QStringList& differences = found.lines;
-    m_ctx.meter.begin(ProgressMeter::Kind::Checked, QCoreApplication::translate("RouteTransfer", "Geprüft"), int(m_sentEntries.size()));
+    m_ctx.meter.begin(ProgressMeter::Kind::Checked, QCoreApplication::translate("RouteTransfer", "Geprüft"),
+                      int(m_sentEntries.size()));
     ModuleProgramming programming(m_module);
     found.result = programming.opened();
     if (found.result != 0)
@@ -222,7 +227,9 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
             }
             differences << QCoreApplication::translate("RouteTransfer", "Fahrstraße %1: %2 gesendet '%3', gelesen '%4'")
                                .arg(e.route)
-                               .arg(start ? QCoreApplication::translate("RouteTransfer", "FS-Start") : QCoreApplication::translate("RouteTransfer", "Befehl %1").arg(e.entry - 1), sent, got);
+                               .arg(start ? QCoreApplication::translate("RouteTransfer", "FS-Start")
+                                          : QCoreApplication::translate("RouteTransfer", "Befehl %1").arg(e.entry - 1),
+                                    sent, got);
         }
         m_ctx.meter.advance();
     }
@@ -234,9 +241,12 @@ std::vector<RecordField> RouteNameFields()
 {
     return {{0, 3, QCoreApplication::translate("RouteTransfer", "Datensatznummer"), false},
             {4, 27, QCoreApplication::translate("RouteTransfer", "Name"), true, {}, 31},
-            {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1, QCoreApplication::translate("RouteTransfer", "Startadresse"), false},
-            {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1, QCoreApplication::translate("RouteTransfer", "Gerätekennung"), false},
-            {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1, QCoreApplication::translate("RouteTransfer", "Modultyp"), false}};
+            {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1,
+             QCoreApplication::translate("RouteTransfer", "Startadresse"), false},
+            {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1,
+             QCoreApplication::translate("RouteTransfer", "Gerätekennung"), false},
+            {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1,
+             QCoreApplication::translate("RouteTransfer", "Modultyp"), false}};
 }
 
 SendOutcome RouteTransfer::SendRoutes()
@@ -252,10 +262,13 @@ SendOutcome RouteTransfer::SendRoutes()
                                   return QCoreApplication::translate("RouteTransfer", "Fahrstraße %1")
                                       .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);
                               },
-                              QString(), kNames.readOperation,
+                              QString(),
+                              kNames.readOperation,
                               [this] { return ReadBackRouteData(); }};
     const SendOutcome outcome = [&] {
-        if (const auto end = s.openSend(QCoreApplication::translate("RouteTransfer", kTitle), QCoreApplication::translate("RouteTransfer", kTitle), {}, [this] { m_tables.markEverythingForSending(); }))
+        if (const auto end = s.openSend(QCoreApplication::translate("RouteTransfer", kTitle),
+                                        QCoreApplication::translate("RouteTransfer", kTitle), {},
+                                        [this] { m_tables.markEverythingForSending(); }))
             return *end;
         s.checkAfterSend(names);
         m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());

@@ -17,8 +17,9 @@ namespace {
 RangeEditorDesign MagDatenDesign()
 {
     const RangeEditorColumn format{QCoreApplication::translate("GridHeading", "D-For."), 50};
-    return {"MagDatenFrm", QCoreApplication::translate("MagDatenFrm", "Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
-            "MagAdrEndTxt", QCoreApplication::translate("MagDatenFrm", "alle Daten in der &Tabelle  löschen"), MagSymbolFolder(),
+    return {"MagDatenFrm", QCoreApplication::translate("MagDatenFrm", "Magnetartikel-Datensätze:"), "MagdatenGrid",
+            {format}, "MagAdrStartTxt", "MagAdrEndTxt",
+            QCoreApplication::translate("MagDatenFrm", "alle Daten in der &Tabelle  löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

@@ -183,7 +183,8 @@ void AppWindows::backupStation()
         return;
     // The backup goes into a folder of its own, named by the day, in the folder chosen.
     const QString place = m_ctx.platform.files.folderName(
-        QCoreApplication::translate("AppWindows", "Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird"), backupPlace());
+        QCoreApplication::translate("AppWindows", "Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird"),
+        backupPlace());
     if (place.isEmpty())
         return;
     rememberBackupPlace(place);
@@ -197,8 +198,9 @@ void AppWindows::restoreStation()
     const QString title = QCoreApplication::translate("AppWindows", "Sicherung zurückspielen");
     if (!mayEndProgram())
         return;
-    const QString folder =
-        m_ctx.platform.files.folderName(QCoreApplication::translate("AppWindows", "Ordner der Sicherung, die zur Zentrale gesendet wird"), backupPlace());
+    const QString folder = m_ctx.platform.files.folderName(
+        QCoreApplication::translate("AppWindows", "Ordner der Sicherung, die zur Zentrale gesendet wird"),
+        backupPlace());
     if (folder.isEmpty())
         return;
     // The next backup or restore starts where the backups are, beside this one.

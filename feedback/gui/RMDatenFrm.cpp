@@ -14,8 +14,9 @@ namespace {
 // The symbols are the accessories', chosen in their chooser.
 RangeEditorDesign RMDatenDesign()
 {
-    return {"RMDatenFrm", QCoreApplication::translate("RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
-            "RmAdrEndTxt", QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
+    return {"RMDatenFrm", QCoreApplication::translate("RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {},
+            "RmAdrStartTxt", "RmAdrEndTxt",
+            QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

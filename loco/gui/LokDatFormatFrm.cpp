@@ -23,7 +23,8 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
     auto* group = new QButtonGroup(this);
     auto* frameLayout = new QVBoxLayout(m_frame);
     for (int i = 0; i < LocoFormatCount; ++i) {
-        auto* option = new QRadioButton(QCoreApplication::translate("LokDatFormatFrm", kLocoFormats[size_t(i)].dialogCaption), m_frame);
+        auto* option = new QRadioButton(
+            QCoreApplication::translate("LokDatFormatFrm", kLocoFormats[size_t(i)].dialogCaption), m_frame);
         option->setObjectName(QStringLiteral("LokdataFrmOpt_%1").arg(i));
         group->addButton(option, i);
         // As wide as its caption: a click beside it is no choice.

@@ -40,8 +40,8 @@ GridEditorDesign FSDatenDesign()
     const int bottomMargin = 1100;
     // The number and the names stay in view beside the commands.
     const int frozenThroughNames = FSDatenFrm::Line2Col + 1;
-    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("FSDatenFrm", "Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
-                            bottomMargin, frozenThroughNames};
+    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("FSDatenFrm", "Fahrstraßen-Datensätze:"),
+                            "FSdatenGrid", noFixedColumn, bottomMargin, frozenThroughNames};
 }
 
 QString header(int col)
@@ -68,10 +68,12 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
     , m_ctx(ctx)
     , m_routes(routes)
 {
-    buildMenus({{"LadenMenu", QCoreApplication::translate("FSDatenFrm", "&laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QCoreApplication::translate("FSDatenFrm", "&speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", QCoreApplication::translate("FSDatenFrm", "alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
-               captions);
+    buildMenus(
+        {{"LadenMenu", QCoreApplication::translate("FSDatenFrm", "&laden"), [this] { LadenMenu_Click(); }},
+         {"SpeichernMenu", QCoreApplication::translate("FSDatenFrm", "&speichern"), [this] { SpeichernMenu_Click(); }},
+         {"ClrTabMenu", QCoreApplication::translate("FSDatenFrm", "alle Daten in der &Tabelle  löschen"),
+          [this] { ClrTabMenu_Click(); }}},
+        captions);
     start_tabelle();
     trackChanges(std::make_unique<RouteChanges>(m_routes));
     history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
@@ -204,7 +206,7 @@ void FSDatenFrm::change_fs_daten()
             auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, dialog->EditedCommand, [this] {
                 return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
                            QCoreApplication::translate("FSDatenFrm", "Achtung!"))
-                       == MsgAnswer::Yes;
+                    == MsgAnswer::Yes;
             });
             const ChangedEntries changed = step->shown;
             history().push(std::move(step));

@@ -152,12 +152,14 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     QFrame* mag = fieldFrame("MagFrame", bef);
     m_magAdr = numberBox("MagAdrTxt", 4, mag);
     mag->layout()->addWidget(m_magAdr);
-    m_magStat = choice("MagstatOpt", {QT_TRANSLATE_NOOP("FSEingabeFrm", "rot"), QT_TRANSLATE_NOOP("FSEingabeFrm", "grün")}, mag);
+    m_magStat = choice("MagstatOpt",
+                       {QT_TRANSLATE_NOOP("FSEingabeFrm", "rot"), QT_TRANSLATE_NOOP("FSEingabeFrm", "grün")}, mag);
 
     QFrame* rm = fieldFrame("RMFrame", bef);
     m_rmAdr = numberBox("RMAdrTxt", 4, rm);
     rm->layout()->addWidget(m_rmAdr);
-    m_rmStat = choice("RMstatOpt", {QT_TRANSLATE_NOOP("FSEingabeFrm", "frei"), QT_TRANSLATE_NOOP("FSEingabeFrm", "belegt")}, rm);
+    m_rmStat = choice("RMstatOpt",
+                      {QT_TRANSLATE_NOOP("FSEingabeFrm", "frei"), QT_TRANSLATE_NOOP("FSEingabeFrm", "belegt")}, rm);
 
     QFrame* pause = fieldFrame("PauseFrm", bef);
     m_pause = numberBox("PauseTxt", 3, pause);
@@ -182,7 +184,10 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     speed->layout()->addWidget(m_notChk);
 
     QFrame* dir = fieldFrame("LokDirFrame", bef);
-    m_fr = choice("FROpt", {QT_TRANSLATE_NOOP("FSEingabeFrm", "vorwärts"), QT_TRANSLATE_NOOP("FSEingabeFrm", "rückwärts"), QT_TRANSLATE_NOOP("FSEingabeFrm", "wenden")}, dir);
+    m_fr = choice("FROpt",
+                  {QT_TRANSLATE_NOOP("FSEingabeFrm", "vorwärts"), QT_TRANSLATE_NOOP("FSEingabeFrm", "rückwärts"),
+                   QT_TRANSLATE_NOOP("FSEingabeFrm", "wenden")},
+                  dir);
 
     QFrame* f04 = fieldFrame("LokF04Frame", bef);
     QFrame* f58 = fieldFrame("LokF58Frame", bef);
@@ -245,9 +250,12 @@ void FSEingabeFrm::showFor(int route, int entry, int value)
 
 void FSEingabeFrm::Form_Activate()
 {
-    setWindowTitle(EditedEntry > 1
-                       ? QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Befehl: %2").arg(EditedRoute).arg(EditedEntry - 1)
-                       : QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Start mit Rückmeldung:").arg(EditedRoute));
+    setWindowTitle(
+        EditedEntry > 1
+            ? QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Befehl: %2")
+                  .arg(EditedRoute)
+                  .arg(EditedEntry - 1)
+            : QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Start mit Rückmeldung:").arg(EditedRoute));
     FS_Befehl_to_Form();
     for (int i = 0; i < OptionCount; ++i) {
         const bool startOnly = i == KindAppended || i == KindAutostart;
@@ -275,7 +283,8 @@ bool FSEingabeFrm::Form_to_FS_Befehl()
 {
     const EncodedCommand e = kx2::Form_to_FS_Befehl(fields(), EditingStartEntry, m_routes, EditedCommand);
     if (!e.ok()) {
-        m_dialogs.messageBox(e.error, MsgButtons::Ok, MsgIcon::Critical, QCoreApplication::translate("FSEingabeFrm", "Achtung!"));
+        m_dialogs.messageBox(e.error, MsgButtons::Ok, MsgIcon::Critical,
+                             QCoreApplication::translate("FSEingabeFrm", "Achtung!"));
         return false;
     }
     EditedCommand = e.code;

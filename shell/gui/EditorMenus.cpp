@@ -40,17 +40,32 @@ struct ItemHelp {
 const ItemHelp* helpOf(const QString& name)
 {
     static const ItemHelp help[] = {
-        {"LadenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Lädt die ganze Tabelle aus einer ISD-Datei."), QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"SpeichernMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die ganze Tabelle in einer ISD-Datei."), QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"ClrTabMenu", QT_TRANSLATE_NOOP("EditorMenus", "Leert die Tabelle; die Zentrale bleibt, wie sie ist."), QKeySequence()},
-        {"DS_LadenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Lädt eine einzelne Lok aus einer Datei in die gewählte Zeile."), QKeySequence()},
-        {"DS_SpeichernMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die Lok der gewählten Zeile in einer Datei."), QKeySequence()},
-        {"CsvExportMenu", QT_TRANSLATE_NOOP("EditorMenus", "Schreibt die Tabelle als CSV-Datei für eine Tabellenkalkulation."), QKeySequence()},
-        {"CsvImportMenu", QT_TRANSLATE_NOOP("EditorMenus", "Übernimmt die Tabelle aus einer CSV-Datei."), QKeySequence()},
-        {"DruckenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Druckt die Tabelle, wie das Fenster sie zeigt."), QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"PdfMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die Tabelle, wie das Fenster sie zeigt, als PDF-Datei."), QKeySequence()},
-        {"AbbrechenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Schließt den Editor und kehrt zum Hauptfenster zurück (Esc)."), QKeySequence(Qt::CTRL | Qt::Key_W)},
-        {"ReadfromKX2Menu", QT_TRANSLATE_NOOP("EditorMenus", "Liest die Datenbank aus der Zentrale in die Tabelle."), QKeySequence(Qt::Key_F5)},
+        {"LadenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Lädt die ganze Tabelle aus einer ISD-Datei."),
+         QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SpeichernMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die ganze Tabelle in einer ISD-Datei."),
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"ClrTabMenu", QT_TRANSLATE_NOOP("EditorMenus", "Leert die Tabelle; die Zentrale bleibt, wie sie ist."),
+         QKeySequence()},
+        {"DS_LadenMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Lädt eine einzelne Lok aus einer Datei in die gewählte Zeile."),
+         QKeySequence()},
+        {"DS_SpeichernMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die Lok der gewählten Zeile in einer Datei."),
+         QKeySequence()},
+        {"CsvExportMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Schreibt die Tabelle als CSV-Datei für eine Tabellenkalkulation."),
+         QKeySequence()},
+        {"CsvImportMenu", QT_TRANSLATE_NOOP("EditorMenus", "Übernimmt die Tabelle aus einer CSV-Datei."),
+         QKeySequence()},
+        {"DruckenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Druckt die Tabelle, wie das Fenster sie zeigt."),
+         QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"PdfMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Speichert die Tabelle, wie das Fenster sie zeigt, als PDF-Datei."),
+         QKeySequence()},
+        {"AbbrechenMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Schließt den Editor und kehrt zum Hauptfenster zurück (Esc)."),
+         QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"ReadfromKX2Menu", QT_TRANSLATE_NOOP("EditorMenus", "Liest die Datenbank aus der Zentrale in die Tabelle."),
+         QKeySequence(Qt::Key_F5)},
         {"SendToKX2Menu", QT_TRANSLATE_NOOP("EditorMenus", "Sendet die Tabelle zur Zentrale."), QKeySequence()},
     };
     for (const ItemHelp& h : help)
@@ -129,8 +144,14 @@ void EditorMenus::build(QMenuBar* bar, QObject* context, const std::vector<Edito
     m_device = bar->addMenu(menuAccessKey(orDesign(captions.menu, QT_TRANSLATE_NOOP("EditorMenus", "Kordavinex"))));
     m_device->setObjectName(QStringLiteral("KXMenu"));
     m_device->setToolTipsVisible(true);
-    addItem(m_device, context, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, QT_TRANSLATE_NOOP("EditorMenus", "Daten aus der KX lesen"))), read});
-    addItem(m_device, context, {"SendToKX2Menu", itemAccessKey(orDesign(captions.sendItem, QT_TRANSLATE_NOOP("EditorMenus", "Daten zur KX senden"))), send});
+    addItem(m_device, context,
+            {"ReadfromKX2Menu",
+             itemAccessKey(orDesign(captions.readItem, QT_TRANSLATE_NOOP("EditorMenus", "Daten aus der KX lesen"))),
+             read});
+    addItem(m_device, context,
+            {"SendToKX2Menu",
+             itemAccessKey(orDesign(captions.sendItem, QT_TRANSLATE_NOOP("EditorMenus", "Daten zur KX senden"))),
+             send});
 }
 
 QAction* EditorMenus::item(const QString& name) const

@@ -42,11 +42,13 @@ void GridFind::addTo(QMenu* menu, QObject* context)
         QObject::connect(action, &QAction::triggered, context, run);
     };
     add("SuchenMenu", QCoreApplication::translate("GridFind", "&Suchen..."), {QKeySequence::Find},
-        QCoreApplication::translate("GridFind", "Eine Adresse oder einen Namen in der Tabelle suchen"), [this] { open(); });
+        QCoreApplication::translate("GridFind", "Eine Adresse oder einen Namen in der Tabelle suchen"),
+        [this] { open(); });
     add("WeiterSuchenMenu", QCoreApplication::translate("GridFind", "W&eitersuchen"), {QKeySequence(Qt::Key_F3)},
         QCoreApplication::translate("GridFind", "Zum nächsten Treffer"), [this] { find(SearchStep::Next); });
-    add("RueckwaertsSuchenMenu", QCoreApplication::translate("GridFind", "Rüc&kwärts suchen"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
-        QCoreApplication::translate("GridFind", "Zum vorigen Treffer"), [this] { find(SearchStep::Previous); });
+    add("RueckwaertsSuchenMenu", QCoreApplication::translate("GridFind", "Rüc&kwärts suchen"),
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, QCoreApplication::translate("GridFind", "Zum vorigen Treffer"),
+        [this] { find(SearchStep::Previous); });
 }
 
 void GridFind::open()

@@ -16,14 +16,19 @@ QString GridHeaderTip(const QString& header)
         {QT_TRANSLATE_NOOP("GridHeading", "Adr."), QT_TRANSLATE_NOOP("GridHeaderTips", "Adresse des Datensatzes")},
         {QT_TRANSLATE_NOOP("GridHeading", "D-For."),
          QT_TRANSLATE_NOOP("GridHeaderTips", "Datenformat, in dem die Zentrale den Datensatz anspricht")},
-        {QT_TRANSLATE_NOOP("GridHeading", "Name"), QT_TRANSLATE_NOOP("GridHeaderTips", "Name der Lok, wie ihn das Fahrpult zeigt")},
+        {QT_TRANSLATE_NOOP("GridHeading", "Name"),
+         QT_TRANSLATE_NOOP("GridHeaderTips", "Name der Lok, wie ihn das Fahrpult zeigt")},
         {QT_TRANSLATE_NOOP("GridHeading", "max.Geschw."),
          QT_TRANSLATE_NOOP("GridHeaderTips", "Höchstgeschwindigkeit in km/h für die Fahrpultanzeige")},
         {QT_TRANSLATE_NOOP("GridHeading", "Nr."), QT_TRANSLATE_NOOP("GridHeaderTips", "Nummer der Fahrstraße")},
-        {QT_TRANSLATE_NOOP("GridHeading", "Name Zeile1"), QT_TRANSLATE_NOOP("GridHeaderTips", "Erste Zeile des Namens in der Anzeige")},
-        {QT_TRANSLATE_NOOP("GridHeading", "Name Zeile2"), QT_TRANSLATE_NOOP("GridHeaderTips", "Zweite Zeile des Namens in der Anzeige")},
-        {QT_TRANSLATE_NOOP("GridHeading", "FS-Start"), QT_TRANSLATE_NOOP("GridHeaderTips", "Womit die Fahrstraße startet")},
-        {QT_TRANSLATE_NOOP("GridHeading", "Symbol"), QT_TRANSLATE_NOOP("GridHeaderTips", "Symbol in der Anzeige der Zentrale")},
+        {QT_TRANSLATE_NOOP("GridHeading", "Name Zeile1"),
+         QT_TRANSLATE_NOOP("GridHeaderTips", "Erste Zeile des Namens in der Anzeige")},
+        {QT_TRANSLATE_NOOP("GridHeading", "Name Zeile2"),
+         QT_TRANSLATE_NOOP("GridHeaderTips", "Zweite Zeile des Namens in der Anzeige")},
+        {QT_TRANSLATE_NOOP("GridHeading", "FS-Start"),
+         QT_TRANSLATE_NOOP("GridHeaderTips", "Womit die Fahrstraße startet")},
+        {QT_TRANSLATE_NOOP("GridHeading", "Symbol"),
+         QT_TRANSLATE_NOOP("GridHeaderTips", "Symbol in der Anzeige der Zentrale")},
     };
     for (const auto& [heading, tip] : fixed)
         if (header == QCoreApplication::translate("GridHeading", heading) || header == QString::fromUtf8(heading))
@@ -35,8 +40,8 @@ QString GridHeaderTip(const QString& header)
             return QString();
         const QString number = header.mid(around[0].size(), header.size() - around[0].size() - around[1].size());
         return !number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); })
-                   ? number
-                   : QString();
+            ? number
+            : QString();
     };
     if (const QString f = numbered(QT_TRANSLATE_NOOP("GridHeading", "f%1")); !f.isEmpty())
         return QCoreApplication::translate("GridHeaderTips", "Symbol der Funktion F%1 in der Fahrpultanzeige").arg(f);

@@ -65,7 +65,8 @@ void tip(QAction* action, const QString& text)
     action->setStatusTip(text);
 }
 
-const char* const kRoutesTip = QT_TRANSLATE_NOOP("MainWin", "Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.");
+const char* const kRoutesTip
+    = QT_TRANSLATE_NOOP("MainWin", "Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.");
 
 } // namespace
 
@@ -85,15 +86,22 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    m_lokDaten = makeButton(QCoreApplication::translate("MainWin", "Lokdaten"), QStringLiteral("LokDaten_But"),
-                            QCoreApplication::translate("MainWin", "Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten."), central);
-    m_magDaten = makeButton(QCoreApplication::translate("MainWin", "Mag.Art.daten"), QStringLiteral("MagDatenBut"),
-                            QCoreApplication::translate("MainWin", "Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
-                            central);
-    m_rckmDaten = makeButton(QCoreApplication::translate("MainWin", "Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
-                             QCoreApplication::translate("MainWin", "Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
-                             central);
-    m_fsDaten = makeButton(QCoreApplication::translate("MainWin", "Fahrstraßen"), QStringLiteral("FSDatenBut"), QCoreApplication::translate("MainWin", kRoutesTip), central);
+    m_lokDaten = makeButton(
+        QCoreApplication::translate("MainWin", "Lokdaten"), QStringLiteral("LokDaten_But"),
+        QCoreApplication::translate("MainWin", "Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten."),
+        central);
+    m_magDaten = makeButton(
+        QCoreApplication::translate("MainWin", "Mag.Art.daten"), QStringLiteral("MagDatenBut"),
+        QCoreApplication::translate(
+            "MainWin", "Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
+        central);
+    m_rckmDaten
+        = makeButton(QCoreApplication::translate("MainWin", "Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
+                     QCoreApplication::translate(
+                         "MainWin", "Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
+                     central);
+    m_fsDaten = makeButton(QCoreApplication::translate("MainWin", "Fahrstraßen"), QStringLiteral("FSDatenBut"),
+                           QCoreApplication::translate("MainWin", kRoutesTip), central);
     m_lokDatAnz = makeBox(QStringLiteral("5"), QStringLiteral("LokDatAnzTxt"), central);
     m_magAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("MagAdrStartTxt"), central);
     m_magAdrEnd = makeBox(QStringLiteral("16"), QStringLiteral("MagAdrEndTxt"), central);
@@ -102,17 +110,23 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_lokDaten, 0, 0);
-    grid->addWidget(makeLabel(QCoreApplication::translate("MainWin", "Anzahl:"), QStringLiteral("LokDatAnzLbl"), central), 0, 1);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "Anzahl:"), QStringLiteral("LokDatAnzLbl"), central), 0, 1);
     grid->addWidget(m_lokDatAnz, 0, 2);
     grid->addWidget(m_magDaten, 1, 0);
-    grid->addWidget(makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("MagAdrStartLbl"), central), 1, 1);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("MagAdrStartLbl"), central), 1,
+        1);
     grid->addWidget(m_magAdrStart, 1, 2);
-    grid->addWidget(makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("MagAdrEndLbl"), central), 1, 3);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("MagAdrEndLbl"), central), 1, 3);
     grid->addWidget(m_magAdrEnd, 1, 4);
     grid->addWidget(m_rckmDaten, 2, 0);
-    grid->addWidget(makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("RmAdrStartLbl"), central), 2, 1);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("RmAdrStartLbl"), central), 2, 1);
     grid->addWidget(m_rmAdrStart, 2, 2);
-    grid->addWidget(makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("RmAdrEndLbl"), central), 2, 3);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("RmAdrEndLbl"), central), 2, 3);
     grid->addWidget(m_rmAdrEnd, 2, 4);
     grid->addWidget(m_fsDaten, 3, 0);
     grid->setColumnStretch(5, 1);
@@ -124,10 +138,12 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     m_comPortNr = makeLabel(QStringLiteral("ComPortNr"), QStringLiteral("ComPortNrTxt"), central);
     m_bdRt = makeLabel(QStringLiteral("Baudrate"), QStringLiteral("BdRtTxt"), central);
     auto* status = new QHBoxLayout;
-    status->addWidget(makeLabel(QCoreApplication::translate("MainWin", "ComPort Nr.:"), QStringLiteral("ComPortNrLbl"), central));
+    status->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "ComPort Nr.:"), QStringLiteral("ComPortNrLbl"), central));
     status->addWidget(m_comPortNr);
     status->addSpacing(24);
-    status->addWidget(makeLabel(QCoreApplication::translate("MainWin", "Baudrate:"), QStringLiteral("BdRtLbl"), central));
+    status->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "Baudrate:"), QStringLiteral("BdRtLbl"), central));
     status->addWidget(m_bdRt);
     status->addStretch(1);
 
@@ -168,7 +184,8 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     connect(monitor, &QAction::triggered, this, [this] { Q_EMIT monitorRequested(); });
     tip(hilfe, QCoreApplication::translate("MainWin", "Zeigt die Hilfe zum Programm."));
     tip(progInfo, QCoreApplication::translate("MainWin", "Zeigt Version und Herkunft des Programms."));
-    tip(monitor, QCoreApplication::translate("MainWin", "Zeigt jede LocoNet-Nachricht, die gesendet oder empfangen wird."));
+    tip(monitor,
+        QCoreApplication::translate("MainWin", "Zeigt jede LocoNet-Nachricht, die gesendet oder empfangen wird."));
     info->setToolTipsVisible(true);
 
     connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
@@ -226,7 +243,9 @@ void MainWin::setRoutesAvailable(bool available)
 {
     m_routesAvailable = available;
     m_fsDaten->setEnabled(available && m_lokDaten->isEnabled());
-    m_fsDaten->setToolTip(available ? QCoreApplication::translate("MainWin", kRoutesTip) : QCoreApplication::translate("MainWin", "Die Fahrstraßen folgen in einer späteren Version."));
+    m_fsDaten->setToolTip(
+        available ? QCoreApplication::translate("MainWin", kRoutesTip)
+                  : QCoreApplication::translate("MainWin", "Die Fahrstraßen folgen in einer späteren Version."));
 }
 
 void MainWin::setMainControlsEnabled(bool on)

@@ -21,8 +21,10 @@ SearchBar::SearchBar(QWidget* parent)
     setObjectName(QStringLiteral("SuchenLeiste"));
     m_text->setObjectName(QStringLiteral("SuchText"));
     m_status->setObjectName(QStringLiteral("SuchStatus"));
-    m_text->setToolTip(QCoreApplication::translate("SearchBar", "Adresse, Name oder Text zum Suchen; Enter oder F3: nächster Treffer, "
-                          "Umschalt+F3: voriger, Escape: schließen"));
+    m_text->setToolTip(
+        QCoreApplication::translate("SearchBar",
+                                    "Adresse, Name oder Text zum Suchen; Enter oder F3: nächster Treffer, "
+                                    "Umschalt+F3: voriger, Escape: schließen"));
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(220);
     // The bar keeps the width it had when it was laid out: room for the answer from the start.

@@ -39,7 +39,8 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
     m_abbrechen = new QPushButton(design.cancelCaption, this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);
-    m_abbrechen->setToolTip(QCoreApplication::translate("SymbolChooser", "Schließt die Auswahl; das Symbol bleibt, wie es war (Esc)."));
+    m_abbrechen->setToolTip(
+        QCoreApplication::translate("SymbolChooser", "Schließt die Auswahl; das Symbol bleibt, wie es war (Esc)."));
     connect(m_abbrechen, &QPushButton::clicked, this, &SymbolChooser::AbbrechenButton_Click);
 
     connect(m_grid, &FlexGrid::DblClick, this, &SymbolChooser::choose);
