@@ -156,11 +156,11 @@
     </message>
     <message>
         <source>Daten aus der KX lesen</source>
-        <translation>Read data from the KX</translation>
+        <translation>&amp;Read data from the KX</translation>
     </message>
     <message>
         <source>Daten zur KX senden</source>
-        <translation>Send data to the KX</translation>
+        <translation>&amp;Send data to the KX</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,8 @@ namespace kx2 {
 namespace {
 
 // The device menu takes the first letter of the brand's caption as access key, its items the
-// last word ("lesen", "senden").
+// last word ("lesen", "senden"), unless the caption names its key itself (a language whose
+// items end in the same word).
 QString menuAccessKey(const QString& caption)
 {
     return QStringLiteral("&") + caption;
@@ -21,6 +22,8 @@ QString menuAccessKey(const QString& caption)
 
 QString itemAccessKey(const QString& caption)
 {
+    if (caption.contains(QLatin1Char('&')))
+        return caption;
     const int lastWord = int(caption.lastIndexOf(QLatin1Char(' '))) + 1;
     return caption.left(lastWord) + QLatin1Char('&') + caption.mid(lastWord);
 }
