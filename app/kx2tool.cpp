@@ -8,6 +8,7 @@
 #include "shell/PortChoices.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ProgramInfo.h"
+#include "shell/ProgramPlaces.h"
 #include "shell/QtGermanTexts.h"
 #include "shell/RememberedPlaces.h"
 #include "shell/RememberingFileDialog.h"
@@ -28,11 +29,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #if KX2_SCREENSHOT_TOUR
@@ -67,6 +68,12 @@ constexpr int kTourRoutes = 80;
 
 int main(int argc, char** argv)
 {
+    // Before the application: it needs a display, and the version must print without one.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::fputs(qPrintable(kx2::VersionText(QStringLiteral("kx2tool"))), stdout);
+            return 0;
+        }
     QApplication app(argc, argv);
     QTranslator qtGerman;
     kx2::InstallQtGermanTexts(app, qtGerman);
@@ -80,7 +87,8 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(
         QCoreApplication::translate("kx2tool", "Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
     parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      QCoreApplication::translate("kx2tool", "Name, Version, Marke und Qt-Version anzeigen.")});
     const QCommandLineOption simulatorOption(
         QStringLiteral("simulator"),
         QCoreApplication::translate(
@@ -114,29 +122,33 @@ int main(int argc, char** argv)
 #endif
     parser.process(app);
 
-    QString programFolder = parser.isSet(folderOption) ? parser.value(folderOption) : kx2::programFolderPath();
+    const kx2::SystemFolders userFolders = kx2::UserSystemFolders();
+    kx2::ProgramPlaces where = kx2::ChooseProgramPlaces(
+        parser.isSet(folderOption) ? parser.value(folderOption) : kx2::programFolderPath(), userFolders);
 #if KX2_SCREENSHOT_TOUR
     const bool tour = parser.isSet(screenshotsOption);
     QTemporaryDir tourFolder;
     if (tour) {
-        if (!tourFolder.isValid() || !copyKonf(programFolder, tourFolder.path())) {
+        if (!tourFolder.isValid() || !copyKonf(where.konfBase, tourFolder.path())) {
             std::fprintf(stderr, "%s\n",
                          qPrintable(QCoreApplication::translate("kx2tool", "kx2tool: konf/ nicht gefunden unter %1")
-                                        .arg(programFolder)));
+                                        .arg(where.konfBase)));
             return 1;
         }
-        programFolder = tourFolder.path();
+        where = kx2::ChooseProgramPlaces(tourFolder.path(), userFolders);
+        where.settingsFallback = tourFolder.path();
     }
 #else
     const bool tour = false;
 #endif
+    const QString programFolder = where.konfBase;
     const QString brand = QString::fromLatin1(kx2::BrandCode);
 
     kx2::SystemClock clock;
     kx2::QtSerialComm1 serialPort;
     // With the port text "SIM" the built-in command station answers; it keeps its memory beside
     // the settings file, so that what was sent can be read back after a restart.
-    kx2::sim::PortSwitch port(serialPort, clock, QDir(programFolder).filePath(QStringLiteral("KX2_SIM.STATE")));
+    kx2::sim::PortSwitch port(serialPort, clock, where.simStateFile);
     kx2::NoPortIo portIo;
     kx2::QtUserDialogs dialogs(nullptr, kx2::MakeProgramInfo(brand, 0, 0, 0).title);
     kx2::QtFileDialog qtFiles;
@@ -166,8 +178,7 @@ int main(int argc, char** argv)
     }
     kx2::RouteQtMessagesTo(ctx.link.trace());
 
-    kx2::SettingsFile settingsFile(programFolder, tour ? programFolder
-                                                       : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    kx2::SettingsFile settingsFile(where.settingsFolder, where.settingsFallback);
     kx2::MainWin win(settings, settingsFile, dialogs, programFolder, brand);
     mainControls.target = &win;
     dialogs.setParent(&win);

@@ -358,6 +358,15 @@ bool benchReadWire(const Options& o)
                          [](AppContext& c) { return usedSlots(c.loco); }, o.wireSeed, "locomotives"});
 }
 
+// The same read on a busy bus: other devices put a message on the line every 20 ms.
+bool benchReadWireBusy(const Options& o)
+{
+    return benchWire(o, {"read_wire_busy",
+                         {QStringLiteral("--seed"), QString::number(o.wireSeed), QStringLiteral("--chatter"), QStringLiteral("20")},
+                         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
+                         [](AppContext& c) { return usedSlots(c.loco); }, o.wireSeed, "locomotives"});
+}
+
 // Every accessory address 1..2048: 128 areas of sixteen records and 2048 data formats.
 bool benchReadWireAccessories(const Options& o)
 {
@@ -558,6 +567,7 @@ const std::vector<Benchmark>& benchmarks()
     static const std::vector<Benchmark> list = {
         {"read_sim", "full read of 500 locomotives, in-process simulator, virtual time", benchReadSim},
         {"read_wire", "read of 20 locomotives over a pseudo-terminal at 16 666 baud", benchReadWire},
+        {"read_wire_busy", "the same read with another device's message on the bus every 20 ms", benchReadWireBusy},
         {"read_wire_acc", "read of all 2048 accessories over a pseudo-terminal at 16 666 baud (minutes)", benchReadWireAccessories},
         {"read_wire_routes", "read of all 80 routes over a pseudo-terminal at 16 666 baud", benchReadWireRoutes},
         {"grid_build", "locomotive editor grid of 500 locomotives with symbol pictures", benchGridBuild},

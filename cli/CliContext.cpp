@@ -3,23 +3,14 @@
 #include "cli/GermanHelp.h"
 #include "link/QtMessageRoute.h"
 #include "shell/ExactNumber.h"
-#include "shell/ProgramFolder.h"
+#include "shell/ProgramPlaces.h"
 #include "shell/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTextStream>
 
 namespace kx2::cli {
-
-namespace {
-QString defaultSimState()
-{
-    // The same file the windowed program uses with the port "SIM".
-    return QDir(programFolderPath()).filePath(QStringLiteral("KX2_SIM.STATE"));
-}
-} // namespace
 
 void CliContext::addPortOptions(QCommandLineParser& parser)
 {
@@ -39,7 +30,7 @@ void CliContext::addPortOptions(QCommandLineParser& parser)
                       QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
                       QStringLiteral("datei")});
     parser.addOption({QStringLiteral("sim-state"),
-                      QStringLiteral("Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE beim Programm."),
+                      QStringLiteral("Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE neben der Einstellungsdatei."),
                       QStringLiteral("datei")});
 }
 
@@ -59,14 +50,16 @@ CliContext::~CliContext()
 bool CliContext::configure(const QCommandLineParser& parser)
 {
     QTextStream err(stderr);
+    // The same settings and station memory the windowed program uses.
+    const ProgramPlaces places = ProgramPlacesOfThisRun();
     const QString state = parser.isSet(QStringLiteral("sim-state")) ? parser.value(QStringLiteral("sim-state"))
-                                                                     : defaultSimState();
+                                                                     : places.simStateFile;
     m_port = std::make_unique<sim::PortSwitch>(m_serial, m_clock, state);
     m_ctx = std::make_unique<AppContext>(
         Platform{m_clock, *m_port, m_portIo, m_dialogs, m_files, m_progress, m_controls});
     Settings& s = m_ctx->settings;
 
-    SettingsFile file(programFolderPath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    SettingsFile file(places.settingsFolder, places.settingsFallback);
     file.ReadSettings(s);
 
     if (parser.isSet(QStringLiteral("port"))) {

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "link/QtMessageRoute.h"
+#include "shell/ProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ const char* const kUsage =
     "  monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C\n"
     "  sim      die simulierte Zentrale betreiben\n"
     "\n"
+    "kx2ctl --version zeigt Version, Marke und Qt-Version.\n"
     "kx2ctl BEFEHL --help zeigt die Optionen eines Befehls. Die Port-Optionen (--port, --interface,\n"
     "--baud, --trace, --sim-state) dürfen auch vor dem BEFEHL stehen.\n";
 
@@ -80,6 +82,10 @@ int main(int argc, char** argv)
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         out << QString::fromUtf8(kUsage);
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == QLatin1String("--version") || args.first() == QLatin1String("-v")) {
+        out << kx2::VersionText(QStringLiteral("kx2ctl"));
+        return 0;
     }
     const auto it = commands.find(args.first());
     if (it == commands.end()) {

@@ -58,6 +58,11 @@ public:
     // says (a network connection refused or lost); empty otherwise.
     virtual QString failureText() const { return {}; }
 
+    // While held, what arrives stays with the port and raises no receive event; released, it
+    // comes with the next turn of the event loop. Lets a wait sleep through the rest of a
+    // message instead of waking for each of its bytes. Ports that cannot hold ignore it.
+    virtual void holdInput(bool hold) { (void)hold; }
+
     // The receive event (OnComm): called on the event loop when received bytes wait and
     // the receive threshold is at least 1.
     void setOnComm(std::function<void()> handler) { m_onComm = std::move(handler); }

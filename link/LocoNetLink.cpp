@@ -17,6 +17,9 @@ namespace {
 // A message longer than a slot, or a variable-length count below 2, can never complete inside
 // the ring: such a message is abandoned and its slot reused.
 constexpr int kMaxMessageLength = 64;
+constexpr int kLocoNetBaud = 16666; // the bus rate, whatever the interface runs at
+// A timed wait on the event loop may end this much later than asked (whole milliseconds).
+constexpr double kTimerSlack = 0.002;
 constexpr double kByteModeLimit = 3.0;   // the whole message, not each byte
 constexpr double kChecksumCtsLimit = 5.0; // counted from the start of the message
 // CTS changes raise no event, so a wait for CTS looks again after this long (sleeping meanwhile).
@@ -340,6 +343,7 @@ void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const An
     m_lastSendResult = result;
     ExchangeStart = m_clock.now();
     const double deadline = ExchangeStart + timeout;
+    bool held = false;
     while (!m_wait.answered) {
         // A port that closed itself (the device vanished, a USB cable was pulled) delivers
         // nothing more: the time-out is certain, so it comes at once. So does it for an answer
@@ -348,9 +352,32 @@ void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const An
             result = rc::ReplyTimeout;
             break;
         }
-        m_clock.yieldUntil(deadline);
+        // The rest of a message under way cannot come sooner than the line carries it: sleep
+        // through it instead of waking for every byte, then take it in one piece.
+        const double rest = held ? 0.0 : restOfMessageSeconds();
+        held = rest > 0;
+        if (held)
+            m_port.holdInput(true);
+        m_clock.yieldUntil(held ? std::min(deadline, m_clock.now() + rest) : deadline);
+        if (held)
+            m_port.holdInput(false);
     }
     m_wait.active = false;
+}
+
+double LocoNetLink::restOfMessageSeconds() const
+{
+    if (!Receiving || ExpectedLength == 255)
+        return 0.0; // between messages, or the length byte is still to come
+    // Everything on LocoNet passes the bus at 16 666 baud; the command station's own port runs at
+    // its own rate. Ten bits a byte at the least.
+    const int baud = m_settings.UseLocoNetInterface ? kLocoNetBaud : m_port.settings().section(QLatin1Char(','), 0, 0).toInt();
+    if (baud <= 0)
+        return 0.0;
+    // The wait ends before the last byte is due, so that its arrival ends it and the answer is
+    // not late by the timer's slack.
+    const double seconds = double(ExpectedLength - ByteIndex - 1) * 10.0 / double(baud) - kTimerSlack;
+    return seconds >= kTimerSlack ? seconds : 0.0;
 }
 
 void LocoNetLink::Pause(double seconds)

@@ -142,6 +142,9 @@ private:
     void dropGarbled(Slot& slot, int length);
     // isAnswer nullptr: the echo ends the wait.
     void waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout);
+    // How long the wait may sleep through the rest of the message being assembled; 0 when none
+    // is under way, its length is not known yet or too little of it is missing.
+    double restOfMessageSeconds() const;
 
     Comm1& m_port;
     Clock& m_clock;

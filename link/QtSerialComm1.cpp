@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
 
@@ -64,6 +65,18 @@ QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>()), m_ha
 }
 
 QtSerialComm1::~QtSerialComm1() = default;
+
+void QtSerialComm1::holdInput(bool hold)
+{
+    // QSerialPort reads from a socket notifier it owns (on POSIX systems); switched off, the
+    // bytes wait in the system's buffer and the event loop does not wake for them. Any read from
+    // the port switches it on again. Where there is no such notifier (Windows) nothing is held.
+    if (!usable())
+        return;
+    for (QSocketNotifier* n : m_serial->findChildren<QSocketNotifier*>())
+        if (n->type() == QSocketNotifier::Read)
+            n->setEnabled(!hold);
+}
 
 bool QtSerialComm1::usable() const
 {

@@ -38,6 +38,7 @@ public:
     QByteArray input() override;
     bool output(const QByteArray& bytes) override;
     QString errorText() const override { return m_error; }
+    void holdInput(bool hold) override;
 
     // The name the system knows the port by: a number n is COMn on Windows and /dev/ttyS(n-1)
     // on Linux; device paths and port names are used as they are.

@@ -103,8 +103,12 @@ int RouteTransfer::WriteRouteNames()
     DbProtocol& db = m_ctx.db;
     RecordTable& names = m_tables.RouteNames;
     const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit),
+    // The step text names the route; the count goes over the changed names alone, under a unit of
+    // its own, so that "FS-Namen 17 schreiben" over "Geänderter Name 2 von 5" cannot be read as
+    // two different names.
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("RouteTransfer", "Geänderter Name"),
                       namesToWrite());
+    int ordinal = 0;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (!changed(r))
             continue;
@@ -128,15 +132,16 @@ int RouteTransfer::WriteRouteNames()
             if (!changed(r))
                 continue;
             m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 schreiben"), r));
+            m_ctx.meter.at(++ordinal);
             for (int i = 0; i < kNames.pagesPerRecord; ++i) {
                 CopyTableToWriteBuffer(db, r, 16 * i, names);
                 if (const int failed = db.WriteRecord(namePage(r, i)))
                     return failed + kNames.writeOperation;
             }
+            m_ctx.meter.advance();
         }
         if (const int failed = db.DataFlashWrite(nameArea(first)))
             return failed + kNames.writeOperation;
-        m_ctx.meter.advance(inArea);
     }
     return 0;
 }

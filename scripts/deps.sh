@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian, when it is missing.
+# Installs what building and testing need on Debian, when it is missing, and the packages named
+# as arguments.
 set -euo pipefail
 # qt6-translations-l10n: Qt's own dialogs and buttons in German. poppler-utils: the printed tables' text, for the tests.
 pkgs=(build-essential cmake ninja-build lld qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgtest-dev xvfb xauth clang libclang-rt-dev poppler-utils)
+# More for one task, given as arguments (scripts/package.sh: the packaging and checking tools).
+pkgs+=("$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

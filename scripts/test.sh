@@ -4,6 +4,7 @@
 #   1. one test build with AddressSanitizer and UndefinedBehaviorSanitizer (gcc, build-asan/) that
 #      runs the whole suite, windows included, and fails on any report;
 #   2. the optimised build of the programs (build/), which `scripts/run.sh` starts;
+#   2b. the Debian package made from it, unpacked into an empty root and tested as installed;
 #   3. the libFuzzer targets (clang, build-fuzz/): their seed corpora replayed, then each run for
 #      $KX2_FUZZ_SECONDS (10) seconds, two at a time.
 # All three compile the files in batches (KX2_UNITY): a clean build takes about half the time.
@@ -54,6 +55,15 @@ cmake -S "$root" -B "$build" $(generator "$build") -DCMAKE_BUILD_TYPE="${KX2_BUI
   >/dev/null
 cmake --build "$build" -j"$jobs" --target kx2tool kx2ctl kx2_resources kx2_symbols
 stage_done "optimised build"
+
+# --- 2b. the Debian package, tested as installed -------------------------------------------
+# Packed from the optimised build (no second build); scripts/package.sh alone builds the Release
+# programs without the screenshot tour and runs lintian.
+echo "== Debian package of the optimised build, tested as installed"
+bash "$root/scripts/deps.sh" x11-utils xdotool
+KX2_PACKAGE_FROM="$build" KX2_LINTIAN=0 bash "$root/scripts/package.sh"
+bash "$root/tests/package/installed.sh" "$(ls "$build"/kx2tool_*.deb)"
+stage_done "package and its test as installed"
 
 # --- 3. fuzzing ---------------------------------------------------------------------------
 fuzz="${KX2_FUZZ_DIR:-$root/build-fuzz}"

@@ -1,5 +1,7 @@
 #include "shell/ProgramFolder.h"
 
+#include "shell/ProgramPlaces.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -14,12 +16,8 @@ QString programFolderPath()
 
 QString DataFolderPath()
 {
-    const QString base = programFolderPath();
-    const QString found = findInProgramFolder(base, QStringLiteral("Daten"));
-    if (!found.isEmpty() && QFileInfo(found).isDir())
-        return found;
-    QDir dir(base);
-    return dir.mkpath(QStringLiteral("Daten")) ? dir.filePath(QStringLiteral("Daten")) : QString();
+    const QString folder = ProgramPlacesOfThisRun().dataFolder;
+    return QDir().mkpath(folder) ? folder : QString();
 }
 
 QString findInProgramFolder(const QString& base, const QString& relative)

@@ -7,8 +7,9 @@ namespace kx2 {
 // live there.
 QString programFolderPath();
 
-// The folder "Daten" under the program folder, where the route editor's file dialog starts;
-// made when it is missing. Empty when it neither exists nor can be made.
+// The folder where the route editor's file dialog starts ("Daten" under the program folder, or
+// the user's folder for an installed program, ProgramPlaces); made when it is missing. Empty
+// when it neither exists nor can be made.
 QString DataFolderPath();
 
 // The full path of `relative` under `base`, matching each name without regard to case, so that

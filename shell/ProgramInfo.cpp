@@ -44,4 +44,14 @@ ProgramInfo BuildProgramInfo()
     return MakeProgramInfo(QString::fromLatin1(BrandCode), VersionMajor, VersionMinor, VersionRevision);
 }
 
+QString VersionText(const QString& programName)
+{
+    return QStringLiteral("%1 %2.%3.%4\n%5 (%6)\nQt %7\n")
+        .arg(programName)
+        .arg(VersionMajor)
+        .arg(VersionMinor)
+        .arg(VersionRevision)
+        .arg(BuildProgramInfo().title, MakerName, QString::fromLatin1(qVersion()));
+}
+
 } // namespace kx2

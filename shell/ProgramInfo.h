@@ -21,4 +21,8 @@ ProgramInfo MakeProgramInfo(const QString& brandCode, int major, int minor, int 
 // The information box of this build (its brand code and version).
 ProgramInfo BuildProgramInfo();
 
+// What `--version` prints: the program's name and version, the brand and the Qt version it runs on,
+// one per line.
+QString VersionText(const QString& programName);
+
 } // namespace kx2

@@ -207,6 +207,8 @@ SettingsFile::WriteResult SettingsFile::WriteSettings(const Settings& settings)
     const QByteArray bytes = format(settings);
     const QString target = programFileTarget();
     QString error;
+    // An installed program's settings folder is the user's configuration folder, made on first use.
+    QDir().mkpath(m_programFolder);
     if (writeFile(target, bytes, error)) {
         result.written = true;
         result.path = target;

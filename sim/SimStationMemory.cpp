@@ -2,7 +2,9 @@
 
 #include "shell/Cp1252.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -129,6 +131,8 @@ bool SimCommandStation::saveState(const QString& path, QString* error) const
         routes[QString::number(number)] = v;
     root[QStringLiteral("routeModule")] = routes;
 
+    // The user's configuration folder may not exist yet on an installed program's first run.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)

@@ -1453,6 +1453,10 @@ Please enter another loco address.</translation>
         <source>Fahrstraße %1</source>
         <translation>Route %1</translation>
     </message>
+    <message>
+        <source>Geänderter Name</source>
+        <translation>Changed name</translation>
+    </message>
 </context>
 <context>
     <name>SearchBar</name>
@@ -1651,6 +1655,10 @@ Please enter another loco address.</translation>
     <message>
         <source>Hinweis</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Name, Version, Marke und Qt-Version anzeigen.</source>
+        <translation>Show name, version, brand and Qt version.</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include "loco/gui/LokdatenFrm.h"
 #include "routes/gui/FSDatenFrm.h"
 #include "shell/gui/GridEditor.h"
+#include "shell/ProgramFolder.h"
 #include "shell/RememberedPlaces.h"
 #include "shell/RememberingFileDialog.h"
 #include "shell/gui/FlexGrid.h"
@@ -211,7 +212,8 @@ void AppWindows::restoreStation()
 QString AppWindows::backupPlace() const
 {
     const QString last = m_places ? m_places->folder(kBackupKind) : QString();
-    return last.isEmpty() || !QDir(last).exists() ? m_programFolder : last;
+    // The folder for ISD files: an installed program's own folder takes nothing.
+    return last.isEmpty() || !QDir(last).exists() ? DataFolderPath() : last;
 }
 
 void AppWindows::rememberBackupPlace(const QString& place)

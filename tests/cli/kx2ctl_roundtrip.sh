@@ -21,6 +21,12 @@ grep -q "7 Lokomotiven gelesen" "$work/read.out"
 grep -q "^TX ED 1F " "$work/trace.txt" || { echo "trace lacks requests"; exit 1; }
 grep -q "^RX B4 6D 7F " "$work/trace.txt" || { echo "trace lacks acknowledges"; exit 1; }
 "$ctl" show "$work/a.isd" | grep -q "Lokomotiven: 7" || { echo "show does not list 7 locomotives"; exit 1; }
+# The printout without a display: a page count on the terminal, the pages in the file.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$ctl" show "$work/a.isd" --pdf "$work/a.pdf" | grep -qE "a.pdf: [0-9]+ Seite" \
+  || { echo "show --pdf wrote no printout"; exit 1; }
+if command -v pdftotext >/dev/null; then
+  pdftotext -layout "$work/a.pdf" - | grep -q "Seite 1 von" || { echo "the printout lacks its page footer"; exit 1; }
+fi
 
 # Without --yes and without a terminal the question is refused and nothing is sent.
 if "$ctl" send loco -i "$work/a.isd" --port "$work/tty" </dev/null >"$work/send0.out" 2>"$work/send0.err"; then

@@ -118,6 +118,41 @@ TEST(Exchange, SendFailureIsKeptWhenTheAnswerArrivesAnyway)
     EXPECT_EQ(result, 1012);
 }
 
+// Each line: an answer that arrives byte by byte at the bus rate after the whole echo. A long
+// one is slept through with the port held; a short one is not. Either way it is taken whole and
+// the port is left released.
+TEST(Exchange, SleepsThroughTheRestOfALongAnswer)
+{
+    QByteArray longAnswer = QByteArray::fromHex("E620");
+    longAnswer.append(QByteArray(29, '\x11'));
+    const struct {
+        const char* what;
+        QByteArray answer;
+        bool held;
+    } cases[] = {
+        {"32 bytes", sim::SimFramer::withChecksum(longAnswer), true},
+        {"an acknowledge of 4 bytes", kAck, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeLinkRig rig;
+        rig.port.onOutput = [&rig, &c](const QByteArray& sent) {
+            rig.port.feedLater(0.001, sent);
+            for (int i = 0; i < c.answer.size(); ++i)
+                rig.port.feedLater(0.01 + i * 0.0006, c.answer.mid(i, 1));
+        };
+        int result = 77;
+        rig.link.exchange(kRequest, 29, result);
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(rig.port.holds > 0, c.held);
+        EXPECT_FALSE(rig.port.held);
+        QByteArray reply;
+        for (int i = 0; i < c.answer.size(); ++i)
+            reply.append(char(rig.link.reply()[i]));
+        EXPECT_EQ(reply, c.answer);
+    }
+}
+
 TEST(Pause, LetsTheEventsRunForItsTimeOnEitherClock)
 {
     FakeLinkRig rig;

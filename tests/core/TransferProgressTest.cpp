@@ -27,7 +27,8 @@ public:
         if (c.shown()) {
             lastCount = c;
             percents.push_back(c.percent());
-
+            if (!texts.isEmpty())
+                stepCounts << texts.last() + QStringLiteral(" | ") + c.text();
         }
         if (!unit.isEmpty() && c.unit == unit && c.done >= at)
             cancel = true;
@@ -39,6 +40,7 @@ public:
     bool cancel = false;
     ProgressCount lastCount;
     std::vector<int> percents;
+    QStringList stepCounts; // "step text | count line" as each count was shown
 };
 
 // Keeps the second text of a message, which the plain fake leaves out.
@@ -176,6 +178,20 @@ void fillRoutes(RouteTables& t)
     t.markEverythingForSending();
 }
 } // namespace
+
+// The count line speaks of the name the step text names, from its first exchange on.
+TEST(TransferCount, RouteNamesCountTheNameTheStepNames)
+{
+    CancelRig rig;
+    fillRoutes(rig.ctx.routes);
+    ASSERT_EQ(rig.ctx.routeTransfer().SendRoutes(), SendOutcome::Sent);
+    ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
+    const QStringList& seen = rig.progress.stepCounts;
+    for (const char* pair : {" FS-Namen 9 schreiben | Geänderter Name 9 von 80", " FS-Namen 4 lesen | Fahrstraßenname 4 von 80"})
+        EXPECT_TRUE(seen.contains(QString::fromUtf8(pair))) << pair;
+    for (const QString& line : seen)
+        EXPECT_FALSE(line.contains(QStringLiteral("FS-Namen 9 schreiben | Geänderter Name 8 "))) << "the count lags";
+}
 
 TEST(TransferCancel, ARouteSendStopsInTheModuleWithProgrammingModeOff)
 {

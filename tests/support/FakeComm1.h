@@ -61,12 +61,21 @@ public:
         return true;
     }
     QString errorText() const override { return {}; }
+    // Held, fed bytes wait without a receive event; released, they come at once.
+    void holdInput(bool hold) override
+    {
+        holds += hold ? 1 : 0;
+        held = hold;
+        if (!hold && !m_in.isEmpty())
+            raiseOnComm();
+    }
 
     // Bytes arrive now: they wait in the buffer and the receive event runs.
     void feed(const QByteArray& bytes)
     {
         m_in += bytes;
-        raiseOnComm();
+        if (!held)
+            raiseOnComm();
     }
     // Bytes arrive after `delay` seconds of the clock.
     void feedLater(double delay, const QByteArray& bytes)
@@ -83,6 +92,8 @@ public:
     int openCount = 0;
     int inputDiscards = 0;
     int outputDiscards = 0;
+    int holds = 0;
+    bool held = false;
     // Called with every write; a test answers from here (for example with feedLater).
     std::function<void(const QByteArray&)> onOutput;
 
