@@ -6,7 +6,8 @@
 namespace kx2 {
 
 AccessoryFormatCommand::AccessoryFormatCommand(AccessoryTable& table, int address)
-    : RecordEditCommand(table, table.station, RangeStepText(table, "Datenformat", address))
+    : RecordEditCommand(table, table.station,
+                        RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Datenformat"), address))
 {
     record({address}, [&] { table.toggleFormat(address); });
 }

@@ -3,6 +3,8 @@
 #include "accessory/AccessoryTable.h"
 #include "records/RangeCsv.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
@@ -11,9 +13,10 @@ CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
     const QStringList formats{QStringLiteral("default"), QStringLiteral("DCC"), QStringLiteral("Motorola")};
     csv.columns.push_back({QStringLiteral("Datenformat"), [&t](int a) { return t.formatText(a); },
                            [formats](const QString& cell) {
-                               return formats.contains(cell) ? QString()
-                                                             : QStringLiteral("\"%1\" ist keins von: %2")
-                                                                   .arg(cell, formats.join(QStringLiteral(", ")));
+                               return formats.contains(cell)
+                                   ? QString()
+                                   : QCoreApplication::translate("AccessoryCsv", "\"%1\" ist keins von: %2")
+                                         .arg(cell, formats.join(QStringLiteral(", ")));
                            },
                            [&t](int a, const QString& cell) {
                                // As the grid's clicks get there: from "default" to DCC (15), then bit 7.

@@ -16,7 +16,9 @@ public:
     // Sixteen records of two pages per area from 6400 on; record numbers marked with 128; failures
     // while reading records are "Read Page:" (25), while writing them "Write Page:" (26).
     static constexpr DatabaseLayout Layout{6400, 16, 2, Rows, Cols, Status, Format, FormatStatus, 128,
-                                           250000, 260000, " Magnetartikeldaten ab Adr.: ", "Magnetartikel"};
+                                           250000, 260000,
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", " Magnetartikeldaten ab Adr.: "),
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Magnetartikel")};
 
     AccessoryTable() : RangeRecordTable(Layout) {}
 

@@ -6,10 +6,13 @@
 #include "records/ProgressMeter.h"
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 AccessoryTransfer::AccessoryTransfer(DatabaseContext& ctx, AccessoryTable& table, const AddressRange& range)
-    : RangeTransfer(ctx, table, range, QStringLiteral("Magnetartikel")), m_accessories(table)
+    : RangeTransfer(ctx, table, range, QCoreApplication::translate("AccessoryTransfer", "Magnetartikel"))
+    , m_accessories(table)
 {
 }
 
@@ -33,7 +36,7 @@ void AccessoryTransfer::markForReplacement(int a)
 
 bool AccessoryTransfer::afterRecordsRead(TransferSession& s)
 {
-    s.stepText(QStringLiteral(" Magnetartikeldatenformat lesen"));
+    s.stepText(QCoreApplication::translate("AccessoryTransfer", " Magnetartikeldatenformat lesen"));
     return s.run([this] { return ReadAccessoryFormats(); });
 }
 
@@ -42,11 +45,12 @@ int AccessoryTransfer::ReadAccessoryFormats()
     int toRead = 0;
     for (int a = m_range.first; a <= m_range.last; ++a)
         toRead += m_accessories.status(a) == status::Empty ? 0 : 1;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Datenformat"), toRead);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
+                      toRead);
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (m_accessories.status(a) == status::Empty)
             continue;
-        m_ctx.progress.setText(QStringLiteral(" Magdatenfrm. Adr. ") + QString::number(a) + QStringLiteral(" lesen"));
+        m_ctx.progress.setText(QCoreApplication::translate("AccessoryTransfer", " Magdatenfrm. Adr. %1 lesen").arg(a));
         const DbProtocol::Format read = m_ctx.db.ReadAccessoryFormat(a);
         if (read.result != 0)
             return read.result;
@@ -78,7 +82,8 @@ void AccessoryTransfer::planOwnWrites()
 
 bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Datenformat"), formatsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
+                      formatsToWrite());
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;

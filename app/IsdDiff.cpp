@@ -15,14 +15,22 @@
 #include "routes/RouteTables.h"
 #include "routes/RouteTransfer.h"
 
+#include <QCoreApplication>
 #include <map>
 
 namespace kx2 {
 
 namespace {
 
-const QString kInA = QStringLiteral("in A");
-const QString kInB = QStringLiteral("in B");
+QString textInA()
+{
+    return QCoreApplication::translate("IsdDiff", "in A");
+}
+
+QString textInB()
+{
+    return QCoreApplication::translate("IsdDiff", "in B");
+}
 
 QString loadError(const QString& path, const IsdLoadResult& r)
 {
@@ -40,13 +48,14 @@ QString quoted(const QString& text)
 void compareText(const QString& record, const QString& field, const QString& a, const QString& b, QStringList& out)
 {
     if (a != b)
-        out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, field, kInA, quoted(a), kInB, quoted(b));
+        out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, field, textInA(), quoted(a), textInB(), quoted(b));
 }
 
 // A record only one file holds.
 void onlyIn(const QString& record, bool inA, const QString& name, QStringList& out)
 {
-    out << QStringLiteral("%1: nur %2 (%3)").arg(record, inA ? kInA : kInB, quoted(name));
+    out << QCoreApplication::translate("IsdDiff", "%1: nur %2 (%3)")
+               .arg(record, inA ? textInA() : textInB(), quoted(name));
 }
 
 QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
@@ -71,7 +80,7 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
         if (f.first != LocoTable::SlotLow && f.first != LocoTable::RecordIdFirst)
             fields.push_back(f);
     for (const auto& [address, pair] : slots) {
-        const QString record = QStringLiteral("Lok %1").arg(address);
+        const QString record = QCoreApplication::translate("IsdDiff", "Lok %1").arg(address);
         const auto [ia, ib] = pair;
         if (ia < 0 || ib < 0) {
             onlyIn(record, ia >= 0, ia >= 0 ? a.ReadLokname(ia) : b.ReadLokname(ib), out);
@@ -82,8 +91,9 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
         for (int k = LocoTable::RecordIdFirst; k <= LocoTable::RecordIdHigh; ++k)
             ra.erase(k), rb.erase(k);
         ra.erase(LocoTable::SlotLow), ra.erase(LocoTable::SlotHigh);
-        CompareRecordFields(fields, record, ra, rb, kInA, kInB, out);
-        compareText(record, QStringLiteral("Datenformat"), FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
+        CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
+        compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"),
+                    FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
                     FormatCodeToText(b.cell(ib, LocoTable::FormatCode)), out);
     }
     return {};
@@ -100,7 +110,7 @@ QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFor
         return loadError(pathA, r);
     if (const IsdLoadResult r = LoadRangeTableFile(pathB, format, b, serial, rangeB); !r.ok())
         return loadError(pathB, r);
-    const QString unit = QString::fromUtf8(a.layout().countUnit);
+    const QString unit = QCoreApplication::translate("DatabaseLayout", a.layout().countUnit);
     const std::vector<RecordField> fields = RangeRecordFields();
     for (int address = std::min(rangeA.first, rangeB.first); address <= std::max(rangeA.last, rangeB.last); ++address) {
         const QString record = QStringLiteral("%1 %2").arg(unit).arg(address);
@@ -116,9 +126,10 @@ QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFor
         RecordBytes rb = RowBytes(b, address, RangeRecordTable::RecordBytes);
         for (int k = 0; k < 4; ++k)
             ra.erase(k), rb.erase(k);
-        CompareRecordFields(fields, record, ra, rb, kInA, kInB, out);
+        CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         if (formatText)
-            compareText(record, QStringLiteral("Datenformat"), formatText(a, address), formatText(b, address), out);
+            compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"), formatText(a, address),
+                        formatText(b, address), out);
     }
     return {};
 }
@@ -134,17 +145,19 @@ QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
         return loadError(pathB, r);
     std::vector<RecordField> fields;
     for (const RecordField& f : RouteNameFields())
-        if (f.name == QLatin1String("Name"))
+        if (f.text)
             fields.push_back(f);
     for (int n = 1; n <= RouteTables::RouteCount; ++n) {
-        const QString record = QStringLiteral("Fahrstraße %1").arg(n);
+        const QString record = QCoreApplication::translate("IsdDiff", "Fahrstraße %1").arg(n);
         RecordBytes ra = RowBytes(a.RouteNames, n, 28);
         RecordBytes rb = RowBytes(b.RouteNames, n, 28);
         for (int k = 0; k < 4; ++k)
             ra.erase(k), rb.erase(k);
-        CompareRecordFields(fields, record, ra, rb, kInA, kInB, out);
+        CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         for (int j = 1; j <= RouteTables::EntryCount; ++j)
-            compareText(record, j == 1 ? QStringLiteral("FS-Start") : QStringLiteral("Befehl %1").arg(j - 1),
+            compareText(record,
+                        j == 1 ? QCoreApplication::translate("IsdDiff", "FS-Start")
+                               : QCoreApplication::translate("IsdDiff", "Befehl %1").arg(j - 1),
                         FS_Befehl_to_Text(a, n, j), FS_Befehl_to_Text(b, n, j), out);
     }
     return {};
@@ -163,7 +176,10 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
         headers[k] = probe.header();
     }
     if (headers[0] != headers[1])
-        return {{}, QStringLiteral("Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"").arg(headers[0], headers[1])};
+        return {{},
+                QCoreApplication::translate("IsdDiff",
+                                            "Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"")
+                    .arg(headers[0], headers[1])};
     IsdDiff diff;
     const QString& header = headers[0];
     if (header == IsdHeaderLocoTable()) {
@@ -183,7 +199,7 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
     } else if (header == IsdHeaderRoutes()) {
         diff.error = diffRoutes(pathA, pathB, diff.differences);
     } else {
-        diff.error = QStringLiteral("Keine Tabellendatei, kein Vergleich: \"%1\"").arg(header);
+        diff.error = QCoreApplication::translate("IsdDiff", "Keine Tabellendatei, kein Vergleich: \"%1\"").arg(header);
     }
     return diff;
 }

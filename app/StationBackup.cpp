@@ -5,6 +5,7 @@
 
 #include "shell/FileErrors.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,11 @@ namespace {
 
 QString partText(const QString& verb, size_t index, const StationDatabase& db)
 {
-    return QStringLiteral("%1 %2 von %3: %4")
+    return QCoreApplication::translate("StationBackup", "%1 %2 von %3: %4")
         .arg(verb)
         .arg(index + 1)
         .arg(StationDatabases().size())
-        .arg(QString::fromUtf8(db.what));
+        .arg(QCoreApplication::translate("StationDatabases", db.what));
 }
 
 // What a whole database takes on the bus, the share of each in the run's one bar: its records'
@@ -84,14 +85,20 @@ QString replaceableFolder(const QString& folder, const QStringList& backupNames)
     if (!info.exists())
         return {};
     if (!info.isDir())
-        return errorLine(QStringLiteral("Sicherung nicht angelegt"), folder, QStringLiteral("ist eine Datei, kein Ordner"));
+        return errorLine(QCoreApplication::translate("StationBackup", "Sicherung nicht angelegt"), folder,
+                         QCoreApplication::translate("StationBackup", "ist eine Datei, kein Ordner"));
     const QStringList entries =
         QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& entry : entries)
         if (!backupNames.contains(entry))
-            return errorLine(QStringLiteral("Sicherung nicht angelegt: im Ordner liegt noch anderes als eine Sicherung"), folder,
-                             QStringLiteral("\"%1\" gehört nicht zu einer Sicherung; einen neuen oder leeren Ordner "
-                                            "angeben").arg(entry));
+            return errorLine(
+                QCoreApplication::translate(
+                    "StationBackup", "Sicherung nicht angelegt: im Ordner liegt noch anderes als eine Sicherung"),
+                folder,
+                QCoreApplication::translate("StationBackup",
+                                            "\"%1\" gehört nicht zu einer Sicherung; einen neuen oder leeren Ordner "
+                                            "angeben")
+                    .arg(entry));
     return {};
 }
 
@@ -122,7 +129,8 @@ QString makeFolder(const QString& path)
     QString up = path;
     while (!QFileInfo::exists(up) && QFileInfo(up).absolutePath() != up)
         up = QFileInfo(up).absolutePath();
-    return errorLine(QStringLiteral("Ordner kann nicht angelegt werden"), path, whyNothingNewIn(up));
+    return errorLine(QCoreApplication::translate("StationBackup", "Ordner kann nicht angelegt werden"), path,
+                     whyNothingNewIn(up));
 }
 
 // A name beside `name` in `parent` that nothing uses yet: ".name.neu", ".name.neu-2", ...
@@ -139,8 +147,9 @@ QString freeNameBeside(const QDir& parent, const QString& name, const QString& w
 // something still using it.
 QString renameWords(const QDir& parent)
 {
-    return QFileInfo(parent.absolutePath()).isWritable() ? QStringLiteral("der Ordner oder eine Datei darin ist noch in Gebrauch")
-                                                         : whyNothingNewIn(parent.absolutePath());
+    return QFileInfo(parent.absolutePath()).isWritable()
+        ? QCoreApplication::translate("StationBackup", "der Ordner oder eine Datei darin ist noch in Gebrauch")
+        : whyNothingNewIn(parent.absolutePath());
 }
 
 // Everything before the files are written: `target` may be replaced, the folder above it is
@@ -149,7 +158,8 @@ QString prepareFolder(const QString& target, const QStringList& backupNames, QSt
 {
     const QFileInfo info(target);
     if (info.fileName().isEmpty())
-        return errorLine(QStringLiteral("Sicherung nicht angelegt"), target, QStringLiteral("kein Ordnername"));
+        return errorLine(QCoreApplication::translate("StationBackup", "Sicherung nicht angelegt"), target,
+                         QCoreApplication::translate("StationBackup", "kein Ordnername"));
     if (QString error = replaceableFolder(target, backupNames); !error.isEmpty())
         return error;
     if (QString error = makeFolder(info.absolutePath()); !error.isEmpty())
@@ -157,8 +167,8 @@ QString prepareFolder(const QString& target, const QStringList& backupNames, QSt
     const QDir parent(info.absolutePath());
     fresh = freeNameBeside(parent, info.fileName(), QStringLiteral("neu"));
     if (!parent.mkdir(fresh))
-        return errorLine(QStringLiteral("Ordner kann nicht angelegt werden"), parent.filePath(fresh),
-                         whyNothingNewIn(parent.absolutePath()));
+        return errorLine(QCoreApplication::translate("StationBackup", "Ordner kann nicht angelegt werden"),
+                         parent.filePath(fresh), whyNothingNewIn(parent.absolutePath()));
     return {};
 }
 
@@ -167,7 +177,8 @@ QString prepareFolder(const QString& target, const QStringList& backupNames, QSt
 QString swapIn(QDir parent, const QString& fresh, const QString& name)
 {
     const QString target = parent.filePath(name);
-    const QString failed = QStringLiteral("Sicherung kann nicht an ihren Platz gebracht werden");
+    const QString failed
+        = QCoreApplication::translate("StationBackup", "Sicherung kann nicht an ihren Platz gebracht werden");
     if (!QFileInfo::exists(target)) {
         if (parent.rename(fresh, name))
             return {};
@@ -177,14 +188,17 @@ QString swapIn(QDir parent, const QString& fresh, const QString& name)
     const QString aside = freeNameBeside(parent, name, QStringLiteral("alt"));
     if (!parent.rename(name, aside)) {
         QDir(parent.filePath(fresh)).removeRecursively();
-        return errorLine(failed + QStringLiteral("; die alte ist unverändert"), target, renameWords(parent));
+        return errorLine(failed + QCoreApplication::translate("StationBackup", "; die alte ist unverändert"), target,
+                         renameWords(parent));
     }
     if (!parent.rename(fresh, name)) {
         const QString why = renameWords(parent);
         QDir(parent.filePath(fresh)).removeRecursively();
         if (parent.rename(aside, name))
-            return errorLine(failed + QStringLiteral("; die alte ist unverändert"), target, why);
-        return errorLine(failed + QStringLiteral("; die alte liegt jetzt in ") + QDir::toNativeSeparators(parent.filePath(aside)),
+            return errorLine(failed + QCoreApplication::translate("StationBackup", "; die alte ist unverändert"),
+                             target, why);
+        return errorLine(failed + QCoreApplication::translate("StationBackup", "; die alte liegt jetzt in ")
+                             + QDir::toNativeSeparators(parent.filePath(aside)),
                          target, why);
     }
     // The new backup is complete in its place; an old copy that would not go is only clutter.
@@ -279,14 +293,16 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
     {
         Run run(ctx, all);
         for (size_t i = 0; i < all.size(); ++i) {
-            run.part(QStringLiteral("Sicherung"), i, all[i]);
+            run.part(QCoreApplication::translate("StationBackup", "Sicherung"), i, all[i]);
             const ReadOutcome read = all[i].read(ctx);
             if (read.end == ReadEnd::Cancelled)
-                return {StationRunOutcome::End::Cancelled, QStringLiteral("Sicherung abgebrochen, nichts gespeichert.")};
+                return {StationRunOutcome::End::Cancelled,
+                        QCoreApplication::translate("StationBackup", "Sicherung abgebrochen, nichts gespeichert.")};
             if (read.result != 0)
                 return {StationRunOutcome::End::Failed,
-                        QStringLiteral("Sicherung fehlgeschlagen beim Lesen: %1; nichts gespeichert.")
-                            .arg(QString::fromUtf8(all[i].what))};
+                        QCoreApplication::translate("StationBackup",
+                                                    "Sicherung fehlgeschlagen beim Lesen: %1; nichts gespeichert.")
+                            .arg(QCoreApplication::translate("StationDatabases", all[i].what))};
         }
     }
     const QString serial = ctx.storedSerial.numberText();
@@ -298,14 +314,15 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
     for (const StationDatabase& db : all) {
         const int count = db.count(ctx);
         // The manifest keeps its short keys for the restore; the person reads the German names.
-        counts << QStringLiteral("%1 %2").arg(QString::fromUtf8(db.what)).arg(count);
+        counts << QStringLiteral("%1 %2").arg(QCoreApplication::translate("StationDatabases", db.what)).arg(count);
         head += QStringLiteral("%1=%2\n").arg(db.word).arg(count).toUtf8();
         files.push_back({QString::fromUtf8(db.fileName), db.file(ctx).data()});
     }
     if (const QString error = WriteBackupFolder(target, files, head); !error.isEmpty())
         return {StationRunOutcome::End::Failed, error};
-    return {StationRunOutcome::End::Done, QStringLiteral("Sicherung der Zentrale %1 gespeichert in %2 (%3)")
-                                              .arg(serial, QDir::toNativeSeparators(target), counts.join(QStringLiteral(", ")))};
+    return {StationRunOutcome::End::Done,
+            QCoreApplication::translate("StationBackup", "Sicherung der Zentrale %1 gespeichert in %2 (%3)")
+                .arg(serial, QDir::toNativeSeparators(target), counts.join(QStringLiteral(", ")))};
 }
 
 StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
@@ -314,14 +331,16 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
     QFile manifest(dir.filePath(StationBackupManifestName()));
     if (!manifest.exists())
         return {StationRunOutcome::End::Failed,
-                QStringLiteral("Keine Sicherung der Zentrale (%1 fehlt): %2").arg(StationBackupManifestName(), folder)};
+                QCoreApplication::translate("StationBackup", "Keine Sicherung der Zentrale (%1 fehlt): %2")
+                    .arg(StationBackupManifestName(), folder)};
     if (!manifest.open(QIODevice::ReadOnly))
         return {StationRunOutcome::End::Failed,
                 errorLine(IsdOpenErrorText(), manifest.fileName(),
                           FileErrorWords(manifest.fileName(), manifest.errorString(), FileAccess::Read))};
     // A manifest without file lines (written before they were) cannot vouch for anything either.
     if (const QString name = firstFileNotVouchedFor(dir, manifest.readAll()); !name.isEmpty())
-        return {StationRunOutcome::End::Failed, QStringLiteral("Sicherung unvollständig oder verändert: ") + name};
+        return {StationRunOutcome::End::Failed,
+                QCoreApplication::translate("StationBackup", "Sicherung unvollständig oder verändert: ") + name};
     const auto& all = StationDatabases();
     // Each load sets the one StoredSerial: each database keeps its own file's for its send.
     std::vector<StoredSerial> serials;
@@ -342,10 +361,12 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
     Run run(ctx, all);
     QStringList sent;
     // The databases sent completely before the run ended.
-    const auto sentSoFar = [&sent] { return sent.isEmpty() ? QStringLiteral("keine") : sent.join(QStringLiteral(", ")); };
+    const auto sentSoFar = [&sent] {
+        return sent.isEmpty() ? QCoreApplication::translate("StationBackup", "keine") : sent.join(QStringLiteral(", "));
+    };
     for (size_t i = 0; i < all.size(); ++i) {
-        run.part(QStringLiteral("Zurückspielen"), i, all[i]);
-        const QString what = QString::fromUtf8(all[i].what);
+        run.part(QCoreApplication::translate("StationBackup", "Zurückspielen"), i, all[i]);
+        const QString what = QCoreApplication::translate("StationDatabases", all[i].what);
         ctx.storedSerial = serials[i];
         switch (all[i].send(ctx)) {
         case SendOutcome::Sent:
@@ -356,21 +377,27 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
             break;
         case SendOutcome::OtherDeviceDeclined:
             return {StationRunOutcome::End::Declined,
-                    QStringLiteral("Nicht gesendet: %1 der Sicherung sind aus einer anderen Zentrale; vollständig gesendet: %2")
+                    QCoreApplication::translate(
+                        "StationBackup",
+                        "Nicht gesendet: %1 der Sicherung sind aus einer anderen Zentrale; vollständig gesendet: %2")
                         .arg(what, sentSoFar())};
         case SendOutcome::Cancelled:
             return {StationRunOutcome::End::Cancelled,
-                    QStringLiteral("Abgebrochen bei %1; vollständig gesendet: %2").arg(what, sentSoFar())};
+                    QCoreApplication::translate("StationBackup", "Abgebrochen bei %1; vollständig gesendet: %2")
+                        .arg(what, sentSoFar())};
         case SendOutcome::Failed:
             // The box before this named the step, or each difference the check found.
             return {StationRunOutcome::End::Failed,
-                    QStringLiteral("Fehler beim %1: %2; vollständig gesendet: %3")
-                        .arg(check ? QStringLiteral("Senden oder Prüfen") : QStringLiteral("Senden"), what, sentSoFar())};
+                    QCoreApplication::translate("StationBackup", "Fehler beim %1: %2; vollständig gesendet: %3")
+                        .arg(check ? QCoreApplication::translate("StationBackup", "Senden oder Prüfen")
+                                   : QCoreApplication::translate("StationBackup", "Senden"),
+                             what, sentSoFar())};
         }
     }
     if (sent.isEmpty())
-        return {StationRunOutcome::End::Declined, QStringLiteral("Nichts gesendet.")};
-    const QString done = check ? QStringLiteral("Zurückgespielt und geprüft: ") : QStringLiteral("Zurückgespielt: ");
+        return {StationRunOutcome::End::Declined, QCoreApplication::translate("StationBackup", "Nichts gesendet.")};
+    const QString done = check ? QCoreApplication::translate("StationBackup", "Zurückgespielt und geprüft: ")
+                               : QCoreApplication::translate("StationBackup", "Zurückgespielt: ");
     return {StationRunOutcome::End::Done, done + sent.join(QStringLiteral(", "))};
 }
 

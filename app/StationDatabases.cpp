@@ -37,7 +37,8 @@ int countRange(const RangeRecordTable& table, const AddressRange& range)
 const std::vector<StationDatabase>& StationDatabases()
 {
     static const std::vector<StationDatabase> all = {
-        {"loco", "Lokomotiven", "lokdaten.isd", IsdHeaderLocoTable(), 0, [](AppContext&) -> AddressRange* { return nullptr; },
+        {"loco", QT_TRANSLATE_NOOP("StationDatabases", "Lokomotiven"), "lokdaten.isd", IsdHeaderLocoTable(), 0,
+         [](AppContext&) -> AddressRange* { return nullptr; },
          [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
          [](AppContext& c) { return LocoTableFile(c.loco, c.storedSerial); },
          [](AppContext& c, const QString& p) { return LoadLocoTableFile(p, c.loco, c.storedSerial); },
@@ -49,27 +50,31 @@ const std::vector<StationDatabase>& StationDatabases()
              return n;
          },
          [](AppContext& c) { return LocoCsv(c.locoData); }},
-        {"acc", "Magnetartikel", "magnetartikel.isd", IsdHeaderAccessory(), AccessoryTable::MaxAddress,
-         [](AppContext& c) { return &c.accessoryRange; },
+        {"acc", QT_TRANSLATE_NOOP("StationDatabases", "Magnetartikel"), "magnetartikel.isd", IsdHeaderAccessory(),
+         AccessoryTable::MaxAddress, [](AppContext& c) { return &c.accessoryRange; },
          [](AppContext& c) { return c.accessoryTransfer().ReadAccessoryDatabase(); },
-         [](AppContext& c) { return RangeTableFile(AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange); },
+         [](AppContext& c) {
+             return RangeTableFile(AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
+         },
          [](AppContext& c, const QString& p) {
              return LoadRangeTableFile(p, AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
          },
          [](AppContext& c) { return c.accessoryTransfer().SendAccessoryDatabase(); },
          [](AppContext& c) { return countRange(c.accessories, c.accessoryRange); },
          [](AppContext& c) { return AccessoryCsv(c.accessories, c.accessoryRange); }},
-        {"fb", "Rückmelder", "rueckmelder.isd", IsdHeaderFeedback(), FeedbackTable::MaxAddress,
-         [](AppContext& c) { return &c.feedbackRange; },
+        {"fb", QT_TRANSLATE_NOOP("StationDatabases", "Rückmelder"), "rueckmelder.isd", IsdHeaderFeedback(),
+         FeedbackTable::MaxAddress, [](AppContext& c) { return &c.feedbackRange; },
          [](AppContext& c) { return c.feedbackTransfer().ReadFeedbackDatabase(); },
-         [](AppContext& c) { return RangeTableFile(FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange); },
+         [](AppContext& c) {
+             return RangeTableFile(FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
+         },
          [](AppContext& c, const QString& p) {
              return LoadRangeTableFile(p, FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
          },
          [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
          [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); },
          [](AppContext& c) { return RangeCsv(c.feedback, c.feedbackRange); }},
-        {"routes", "Fahrstraßen", "fahrstrassen.isd", IsdHeaderRoutes(), 0,
+        {"routes", QT_TRANSLATE_NOOP("StationDatabases", "Fahrstraßen"), "fahrstrassen.isd", IsdHeaderRoutes(), 0,
          [](AppContext&) -> AddressRange* { return nullptr; },
          [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
          [](AppContext& c) { return RouteTableFile(c.routes, c.storedSerial); },

@@ -98,24 +98,30 @@ int main(int argc, char** argv)
                                                 .arg(kx2::VersionRevision));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("kx2tool", "Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
     parser.addHelpOption();
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
-                      QStringLiteral("Name, Version, Marke und Qt-Version anzeigen.")});
+                      QCoreApplication::translate("kx2tool", "Name, Version, Marke und Qt-Version anzeigen.")});
     const QCommandLineOption simulatorOption(
         QStringLiteral("simulator"),
-        QStringLiteral("Ohne Einstellungsdatei mit der eingebauten simulierten Zentrale (Port \"SIM\") beginnen."));
+        QCoreApplication::translate(
+            "kx2tool", "Ohne Einstellungsdatei mit der eingebauten simulierten Zentrale (Port \"SIM\") beginnen."));
     const QCommandLineOption folderOption(
         QStringLiteral("program-folder"),
-        QStringLiteral("Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
-        QStringLiteral("ordner"));
+        QCoreApplication::translate("kx2tool",
+                                    "Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
+        QCoreApplication::translate("kx2tool", "ordner"));
     const QCommandLineOption traceOption(
         QStringLiteral("trace"),
-        QStringLiteral("Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
-        QStringLiteral("datei"));
+        QCoreApplication::translate(
+            "kx2tool", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
+        QCoreApplication::translate("kx2tool", "datei"));
     const QCommandLineOption emptyOption(
         QStringLiteral("leer"),
-        QStringLiteral("Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage)."));
+        QCoreApplication::translate(
+            "kx2tool",
+            "Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage)."));
     parser.addOption(traceOption);
     parser.addOption(simulatorOption);
     parser.addOption(emptyOption);
@@ -145,7 +151,9 @@ int main(int argc, char** argv)
     QTemporaryDir tourFolder;
     if (tour) {
         if (!tourFolder.isValid() || !copyKonf(where.konfBase, tourFolder.path())) {
-            std::fprintf(stderr, "kx2tool: konf/ nicht gefunden unter %s\n", qPrintable(where.konfBase));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("kx2tool", "kx2tool: konf/ nicht gefunden unter %1")
+                                        .arg(where.konfBase)));
             return 1;
         }
         where = kx2::ChooseProgramPlaces(tourFolder.path(), userFolders);
@@ -185,7 +193,9 @@ int main(int argc, char** argv)
         if (trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
             ctx.link.setTrace(&trace);
         else
-            std::fprintf(stderr, "Trace-Datei kann nicht geöffnet werden: %s\n", qPrintable(trace.errorString()));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("kx2tool", "Trace-Datei kann nicht geöffnet werden: %1")
+                                        .arg(trace.errorString())));
     }
     kx2::RouteQtMessagesTo(ctx.link.trace());
 
@@ -226,7 +236,8 @@ int main(int argc, char** argv)
     const QString missing = kx2::MissingProgramFilesText(programFolder);
     if (!missing.isEmpty())
         QTimer::singleShot(0, &win, [&dialogs, missing] {
-            dialogs.messageBox(missing, kx2::MsgButtons::Ok, kx2::MsgIcon::Exclamation, QStringLiteral("Hinweis"));
+            dialogs.messageBox(missing, kx2::MsgButtons::Ok, kx2::MsgIcon::Exclamation,
+                               QCoreApplication::translate("kx2tool", "Hinweis"));
         });
     return app.exec();
 }

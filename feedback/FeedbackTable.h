@@ -11,7 +11,9 @@ public:
     static constexpr int MaxAddress = 4096;
     // As the accessories from area 6656 on, record numbers marked with 160.
     static constexpr DatabaseLayout Layout{6656, 16, 2, Rows, Cols, Status, -1, -1, 160,
-                                           250000, 260000, " Rückmelderdaten ab Adr.: ", "Rückmelder"};
+                                           250000, 260000,
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", " Rückmelderdaten ab Adr.: "),
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Rückmelder")};
 
     FeedbackTable() : RangeRecordTable(Layout) {}
 

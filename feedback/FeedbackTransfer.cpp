@@ -2,10 +2,12 @@
 
 #include "feedback/FeedbackTable.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 FeedbackTransfer::FeedbackTransfer(DatabaseContext& ctx, FeedbackTable& table, const AddressRange& range)
-    : RangeTransfer(ctx, table, range, QStringLiteral("Rückmelder"))
+    : RangeTransfer(ctx, table, range, QCoreApplication::translate("FeedbackTransfer", "Rückmelder"))
 {
 }
 

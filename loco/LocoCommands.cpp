@@ -2,13 +2,15 @@
 
 #include "loco/LocoTable.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
 
 QString locoStep(const char* what, int address)
 {
-    return QString::fromUtf8(what).arg(address);
+    return QCoreApplication::translate("LocoCommands", what).arg(address);
 }
 
 } // namespace
@@ -19,38 +21,38 @@ LocoCommand::LocoCommand(LocoTable& table, const QString& text)
 }
 
 LocoNameCommand::LocoNameCommand(LocoTable& table, int slot, int address, const QString& name)
-    : LocoCommand(table, locoStep("Name von Lok %1", address))
+    : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "Name von Lok %1"), address))
 {
     record({slot}, [&] { StoreLocoLine(table, slot, address, name); });
 }
 
 LocoSpeedCommand::LocoSpeedCommand(LocoTable& table, int slot, int half)
-    : LocoCommand(table, locoStep("Geschwindigkeit von Lok %1", table.address(slot)))
+    : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "Geschwindigkeit von Lok %1"), table.address(slot)))
 {
     record({slot}, [&] { SetLocoMaxSpeed(table, slot, half); });
 }
 
 LocoFormatCommand::LocoFormatCommand(LocoTable& table, const LocoFormatTables& formats, int slot, int index)
-    : LocoCommand(table, locoStep("Datenformat von Lok %1", table.address(slot)))
+    : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "Datenformat von Lok %1"), table.address(slot)))
 {
     record({slot}, [&] { SetLocoFormat(table, formats, slot, index); });
 }
 
 LocoSymbolCommand::LocoSymbolCommand(LocoTable& table, int slot, int first, int last, int symbol)
-    : LocoCommand(table, locoStep("Symbol von Lok %1", table.address(slot)))
+    : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "Symbol von Lok %1"), table.address(slot)))
 {
     record({slot}, [&] { SetLocoSymbols(table, slot, first, last, symbol); });
 }
 
 NewLocoCommand::NewLocoCommand(LocoTable& table, int address, const QString& name)
-    : LocoCommand(table, locoStep("neue Lok %1", address))
+    : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "neue Lok %1"), address))
 {
     // The slot is the table's to choose.
     record({}, [&] { added = AddLocomotive(table, address, name); });
 }
 
 DeleteLocoCommand::DeleteLocoCommand(LocoTable& table, int lineSlot, int address)
-    : LocoCommand(table, locoStep("Lok %1 gelöscht", address))
+    : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "Lok %1 gelöscht"), address))
 {
     record({}, [&] { slot = DeleteLocomotive(table, lineSlot, address); });
 }

@@ -3,6 +3,7 @@
 #include "loco/LocoGridModel.h"
 #include "loco/LocoTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace kx2 {
@@ -30,9 +31,10 @@ CsvTable LocoCsv(LocoData& loco)
                                QStringList names;
                                for (const LocoFormat& f : kLocoFormats)
                                    names << QString::fromUtf8(f.displayText);
-                               return FormatTextToIndex(cell) ? QString()
-                                                              : QStringLiteral("\"%1\" ist keins von: %2")
-                                                                    .arg(cell, names.join(QStringLiteral(", ")));
+                               return FormatTextToIndex(cell)
+                                   ? QString()
+                                   : QCoreApplication::translate("LocoCsv", "\"%1\" ist keins von: %2")
+                                         .arg(cell, names.join(QStringLiteral(", ")));
                            },
                            [&loco](int slot, const QString& cell) {
                                const size_t index = size_t(*FormatTextToIndex(cell));
@@ -45,7 +47,9 @@ CsvTable LocoCsv(LocoData& loco)
                                int v = 0;
                                QString why = csv::checkNumber(cell, 0, 510, &v);
                                // Stored halved: only even speeds exist.
-                               return why.isEmpty() && v % 2 ? QStringLiteral("%1 ist ungerade").arg(v) : why;
+                               return why.isEmpty() && v % 2
+                                   ? QCoreApplication::translate("LocoCsv", "%1 ist ungerade").arg(v)
+                                   : why;
                            },
                            [&t](int slot, const QString& cell) {
                                t.set(slot, LocoTable::MaxSpeedHalf, cell.trimmed().toInt() / 2);

@@ -1,16 +1,19 @@
 #include "loco/LocoFiles.h"
 
+#include "loco/LocoGridModel.h"
 #include "records/TableFile.h"
 #include "shell/AskFileName.h"
 #include "shell/Settings.h"
 #include "shell/UserDialogs.h"
+
+#include <QCoreApplication>
 
 namespace kx2 {
 
 namespace {
 
 const QString kExtension = QStringLiteral("ISD");
-const QString kConflictTitle = QStringLiteral("Lokadresse des Datensatzes schon vorhanden!");
+const char* const kConflictTitle = QT_TRANSLATE_NOOP("LocoFiles", "Lokadresse des Datensatzes schon vorhanden!");
 
 FilePrompt prompt(const LocoFileContext& ctx)
 {
@@ -42,14 +45,15 @@ void putRow(LocoTable& table, int row, const LocoRow& r)
 std::optional<int> askChangedAddress(UserDialogs& dialogs, int current)
 {
     for (;;) {
-        const std::optional<QString> answer =
-            dialogs.inputBox(QStringLiteral("Lokadresse:"), QStringLiteral("Lokadresse ändern"), QString::number(current));
+        const std::optional<QString> answer
+            = dialogs.inputBox(QCoreApplication::translate("LocoFiles", "Lokadresse:"),
+                               QCoreApplication::translate("LocoFiles", "Lokadresse ändern"), QString::number(current));
         if (!answer || answer->trimmed().isEmpty())
             return std::nullopt;
         if (const std::optional<int> a = ParseLocoAddress(*answer))
             return a;
-        dialogs.messageBox(QStringLiteral("          Lokadresse ungültig!\n") + QStringLiteral("Bitte eine andere Lokadresse eingeben."),
-                           MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Achtung!"));
+        dialogs.messageBox(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical,
+                           QCoreApplication::translate("LocoFiles", "Achtung!"));
     }
 }
 
@@ -98,7 +102,7 @@ bool ReadLocoRow(IsdReader& reader, LocoRow& row)
         if (!reader.readCell(v))
             return false;
         if (!LocoCellFits(col, v)) {
-            reader.fail(QStringLiteral("Wert %1 passt nicht in Spalte %2").arg(*v).arg(col));
+            reader.fail(QCoreApplication::translate("LocoFiles", "Wert %1 passt nicht in Spalte %2").arg(*v).arg(col));
             return false;
         }
         row[size_t(col)] = v;
@@ -112,14 +116,16 @@ bool ReadLocoRow(IsdReader& reader, LocoRow& row)
     if (status == LocoTable::StatusEmpty || status == LocoTable::StatusDeleted)
         return true;
     if (address > LocoTable::MaxAddress) {
-        reader.fail(QStringLiteral("Lokadresse %1 außerhalb von 1..9999").arg(address), lineOf(LocoTable::AddressLow));
+        reader.fail(QCoreApplication::translate("LocoFiles", "Lokadresse %1 außerhalb von 1..9999").arg(address),
+                    lineOf(LocoTable::AddressLow));
         return false;
     }
     bool terminated = false;
     for (int col = LocoTable::NameFirst; col <= LocoTable::NameLast && !terminated; ++col)
         terminated = at(col) == 0;
     if (!terminated) {
-        reader.fail(QStringLiteral("Name ohne Endezeichen (keine 0 in den Bytes 4..27)"), lineOf(LocoTable::NameLast));
+        reader.fail(QCoreApplication::translate("LocoFiles", "Name ohne Endezeichen (keine 0 in den Bytes 4..27)"),
+                    lineOf(LocoTable::NameLast));
         return false;
     }
     return true;
@@ -178,8 +184,8 @@ bool SaveLocoRecord(LocoFileContext& ctx, int address)
 {
     const std::optional<int> slot = ctx.table.findSlotByAddress(address);
     if (!slot) {
-        ctx.dialogs.messageBox(QStringLiteral("Datensatz nicht gefunden!"), MsgButtons::Ok, MsgIcon::Critical,
-                               QStringLiteral("Achtung!"));
+        ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Datensatz nicht gefunden!"), MsgButtons::Ok,
+                               MsgIcon::Critical, QCoreApplication::translate("LocoFiles", "Achtung!"));
         return false;
     }
     return prompt(ctx).save(LocoRecordFile(ctx.table, *slot), 0);
@@ -215,16 +221,18 @@ AfterFileOp LoadLocoRecord(LocoFileContext& ctx)
 
     int a = table.address(i);
     while (table.findSlotByAddress(a, i)) {
-        const MsgAnswer answer = ctx.dialogs.messageBox(QStringLiteral("Bitte ändern Sie die Lokadresse!"),
-                                                        MsgButtons::OkCancel, MsgIcon::Critical, kConflictTitle);
+        const MsgAnswer answer = ctx.dialogs.messageBox(
+            QCoreApplication::translate("LocoFiles", "Bitte ändern Sie die Lokadresse!"), MsgButtons::OkCancel,
+            MsgIcon::Critical, QCoreApplication::translate("LocoFiles", kConflictTitle));
         std::optional<int> typed;
         if (answer == MsgAnswer::Ok)
             typed = askChangedAddress(ctx.dialogs, a);
         if (!typed) {
             // The slot goes back to what it held, so the table is as before the load.
             putRow(table, i, before);
-            ctx.dialogs.messageBox(QStringLiteral("Datensatz wurde nicht eingefügt!"), MsgButtons::Ok, MsgIcon::None,
-                                   kConflictTitle);
+            ctx.dialogs.messageBox(QCoreApplication::translate("LocoFiles", "Datensatz wurde nicht eingefügt!"),
+                                   MsgButtons::Ok, MsgIcon::None,
+                                   QCoreApplication::translate("LocoFiles", kConflictTitle));
             return AfterFileOp::Nothing;
         }
         a = *typed;

@@ -1,5 +1,6 @@
 #include "loco/LocoGridModel.h"
 
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -10,14 +11,18 @@ namespace LocoGrid {
 QString header(int col)
 {
     switch (col) {
-    case AddressCol: return QStringLiteral("Adr.");
-    case FormatCol: return QStringLiteral("D-For.");
-    case NameCol: return QStringLiteral("Name");
-    case SpeedCol: return QStringLiteral("max.Geschw.");
+    case AddressCol:
+        return QCoreApplication::translate("GridHeading", "Adr.");
+    case FormatCol:
+        return QCoreApplication::translate("GridHeading", "D-For.");
+    case NameCol:
+        return QCoreApplication::translate("GridHeading", "Name");
+    case SpeedCol:
+        return QCoreApplication::translate("GridHeading", "max.Geschw.");
     default: break;
     }
     if (isFunctionColumn(col))
-        return QStringLiteral("f") + QString::number(functionOfColumn(col));
+        return QCoreApplication::translate("GridHeading", "f%1").arg(functionOfColumn(col));
     return QString();
 }
 
@@ -36,7 +41,7 @@ int width(int col)
 
 QString NoSymbolText()
 {
-    return QStringLiteral("Fkt. nicht anz.");
+    return QCoreApplication::translate("LocoGrid", "Fkt. nicht anz.");
 }
 
 QString FunctionSymbolFile(int symbol)
@@ -87,24 +92,28 @@ NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vect
 
 QString InvalidAddressText()
 {
-    return QStringLiteral("          Lokadresse ungültig!\n") + QStringLiteral("Bitte eine andere Lokadresse eingeben.");
+    return QCoreApplication::translate("LocoGrid",
+                                       "          Lokadresse ungültig!\nBitte eine andere Lokadresse eingeben.");
 }
 
 QString DuplicateAddressText()
 {
-    return QStringLiteral("       Lokadresse schon vorhanden!\n") + QStringLiteral("Bitte eine andere Lokadresse eingeben.");
+    return QCoreApplication::translate("LocoGrid",
+                                       "       Lokadresse schon vorhanden!\nBitte eine andere Lokadresse eingeben.");
 }
 
 QString TableFullText()
 {
-    return QStringLiteral("Kein leerer Datensatz mehr vorhanden!") + QChar(13)
-           + QStringLiteral("Die Lokdaten können nicht gespeichert werden!");
+    return QCoreApplication::translate("LocoGrid", "Kein leerer Datensatz mehr vorhanden!") + QChar(13)
+        + QCoreApplication::translate("LocoGrid", "Die Lokdaten können nicht gespeichert werden!");
 }
 
 QString SymbolRangeQuestion(int first, int last)
 {
-    return QStringLiteral("Sollen die Funktionen ") + QString::number(first) + QStringLiteral(" bis ")
-           + QString::number(last) + QStringLiteral(" auf identische Symbole gesetzt werden?");
+    return QCoreApplication::translate("LocoGrid",
+                                       "Sollen die Funktionen %1 bis %2 auf identische Symbole gesetzt werden?")
+        .arg(first)
+        .arg(last);
 }
 
 } // namespace kx2

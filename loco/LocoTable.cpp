@@ -217,12 +217,12 @@ std::optional<int> ParseLocoAddress(const QString& text)
 
 // The dialog captions carry the spelling "Motorala" of the program's option buttons.
 const std::array<LocoFormat, LocoFormatCount> kLocoFormats = {{
-    {"Motorola alt", "Motorala alt", 64, 2},
-    {"Motorola neu", "Motorala neu", 65, 20},
-    {"DCC 14", "DCC 14", 80, 1},
-    {"DCC 28", "DCC 28", 82, 17},
-    {"DCC 128", "DCC 128", 83, 81},
-    {"Selectrix", "Selectrix", 72, 0},
+    {"Motorola alt", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Motorala alt"), 64, 2},
+    {"Motorola neu", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Motorala neu"), 65, 20},
+    {"DCC 14", QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 14"), 80, 1},
+    {"DCC 28", QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 28"), 82, 17},
+    {"DCC 128", QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 128"), 83, 81},
+    {"Selectrix", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Selectrix"), 72, 0},
 }};
 
 void FillLocoFormatTables(LocoFormatTables& tables)

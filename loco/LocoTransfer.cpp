@@ -11,28 +11,32 @@
 #include "loco/LocoTable.h"
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace kx2 {
 
 namespace {
-const QString kTitle = QStringLiteral("Lokomotiven");
-const QString kStationTitle = QStringLiteral("Lokdaten");
+const char* const kTitle = QT_TRANSLATE_NOOP("LocoTransfer", "Lokomotiven");
+const char* const kStationTitle = QT_TRANSLATE_NOOP("LocoTransfer", "Lokdaten");
 constexpr int kLocoPages = 5;
 
 } // namespace
 
 std::vector<RecordField> LocoRecordFields()
 {
-    std::vector<RecordField> fields{{LocoTable::RecordIdFirst, LocoTable::RecordIdHigh, QStringLiteral("Datensatznummer"), false},
-                                    {LocoTable::NameFirst, LocoTable::NameLast, QStringLiteral("Name"), true},
-                                    {LocoTable::AddressLow, LocoTable::AddressHigh, QStringLiteral("Adresse"), false},
-                                    {LocoTable::SlotLow, LocoTable::SlotHigh, QStringLiteral("Platz"), false},
-                                    {LocoTable::MaxSpeedHalf, LocoTable::MaxSpeedHalf,
-                                     QStringLiteral("Höchstgeschwindigkeit"), false,
-                                     [](unsigned long long v) { return QString::number(v * 2); }}};
+    std::vector<RecordField> fields{
+        {LocoTable::RecordIdFirst, LocoTable::RecordIdHigh,
+         QCoreApplication::translate("LocoTransfer", "Datensatznummer"), false},
+        {LocoTable::NameFirst, LocoTable::NameLast, QCoreApplication::translate("LocoTransfer", "Name"), true},
+        {LocoTable::AddressLow, LocoTable::AddressHigh, QCoreApplication::translate("LocoTransfer", "Adresse"), false},
+        {LocoTable::SlotLow, LocoTable::SlotHigh, QCoreApplication::translate("LocoTransfer", "Platz"), false},
+        {LocoTable::MaxSpeedHalf, LocoTable::MaxSpeedHalf,
+         QCoreApplication::translate("LocoTransfer", "Höchstgeschwindigkeit"), false,
+         [](unsigned long long v) { return QString::number(v * 2); }}};
     for (int f = 0; f < LocoTable::FunctionCount; ++f)
-        fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f, QStringLiteral("Symbol f%1").arg(f), false});
+        fields.push_back({LocoTable::SymbolFirst + f, LocoTable::SymbolFirst + f,
+                          QCoreApplication::translate("LocoTransfer", "Symbol f%1").arg(f), false});
     return fields;
 }
 ReadOutcome LocoTransfer::ReadLocoDatabase()
@@ -52,9 +56,10 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
 {
     const DatabaseLayout& layout = LocoTable::Layout;
     DbProtocol& db = m_ctx.db;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(layout.countUnit), count);
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", layout.countUnit),
+                      count);
     for (int row = 0; row < count; ++row) {
-        m_ctx.progress.setText(QStringLiteral(" Lokdatensatz ") + QString::number(row) + QStringLiteral(" lesen"));
+        m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 lesen").arg(row));
         if (const int r = db.DataFlashRead(firstArea + row))
             return r + layout.readOperation;
         // Page 0 says whether the slot holds a record at all.
@@ -80,12 +85,13 @@ int LocoTransfer::ReadLocoFormats()
     int toRead = 0;
     for (int row = 0; row < LocoTable::Rows; ++row)
         toRead += m_table.status(row) == LocoTable::StatusEmpty ? 0 : 1;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Lokdatenformat"), toRead);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
+                      toRead);
     for (int row = 0; row < LocoTable::Rows; ++row) {
         if (m_table.status(row) == LocoTable::StatusEmpty)
             continue;
         const int a = m_table.address(row);
-        m_ctx.progress.setText(QStringLiteral(" Lokdatenfrm. Adr. ") + QString::number(a) + QStringLiteral(" lesen"));
+        m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatenfrm. Adr. %1 lesen").arg(a));
         const DbProtocol::Format read = m_ctx.db.ReadLocoFormat(a);
         if (read.result != 0)
             return read.result;
@@ -117,12 +123,14 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
                                   const int slot = area - LocoTable::LocoDbAreaBase;
                                   const int a = m_table.address(slot);
                                   return a >= LocoTable::MinAddress && a <= LocoTable::MaxAddress
-                                             ? QStringLiteral("Lok %1").arg(a)
-                                             : QStringLiteral("Lokplatz %1").arg(slot);
+                                      ? QCoreApplication::translate("LocoTransfer", "Lok %1").arg(a)
+                                      : QCoreApplication::translate("LocoTransfer", "Lokplatz %1").arg(slot);
                               },
-                              QStringLiteral("Lok"), LocoTable::Layout.readOperation};
+                              QCoreApplication::translate("LocoTransfer", "Lok"), LocoTable::Layout.readOperation};
     const SendOutcome outcome = [&] {
-        if (const auto end = s.openSend(kTitle, kStationTitle, {}, [this] { m_table.prepareForOtherDevice(); }))
+        if (const auto end = s.openSend(QCoreApplication::translate("LocoTransfer", kTitle),
+                                        QCoreApplication::translate("LocoTransfer", kStationTitle), {},
+                                        [this] { m_table.prepareForOtherDevice(); }))
             return *end;
         s.checkAfterSend(names);
         m_ctx.meter.plan(ProgressMeter::Kind::Records, recordsToWrite(), kLocoPages);
@@ -190,7 +198,8 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 {
     DbProtocol& db = m_ctx.db;
     bool written = false;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(LocoTable::Layout.countUnit), recordsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Records,
+                      QCoreApplication::translate("DatabaseLayout", LocoTable::Layout.countUnit), recordsToWrite());
     // Pass A: changed and deleted records; pass B: new records with their bookkeeping bytes.
     for (const int pass : {LocoTable::StatusChanged, LocoTable::StatusNew}) {
         for (int i = 0; i < LocoTable::SlotCount; ++i) {
@@ -205,11 +214,12 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                     m_table.applyNewRecordValues(i);
             }
             if (m_table.address(i) == 0) {
-                m_ctx.dialogs.messageBox(QStringLiteral("Lokadresse = 0 !"), MsgButtons::Ok, MsgIcon::Critical,
-                                         QStringLiteral("Daten werden nicht gesichert!"));
+                m_ctx.dialogs.messageBox(QCoreApplication::translate("LocoTransfer", "Lokadresse = 0 !"),
+                                         MsgButtons::Ok, MsgIcon::Critical,
+                                         QCoreApplication::translate("LocoTransfer", "Daten werden nicht gesichert!"));
                 continue;
             }
-            s.stepText(QStringLiteral(" Lokdatensatz ") + QString::number(i) + QStringLiteral(" schreiben"));
+            s.stepText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 schreiben").arg(i));
             if (!s.run([this, i] { return WriteLocoRecord(LocoTable::LocoDbAreaBase, i); }))
                 return false;
             stored.push_back(i);
@@ -221,7 +231,8 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 
 bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QStringLiteral("Lokdatenformat"), formatsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
+                      formatsToWrite());
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
         if (!formatToWrite(i))
             continue;

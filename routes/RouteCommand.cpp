@@ -2,6 +2,7 @@
 
 #include "routes/RouteTables.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace kx2 {
@@ -85,7 +86,8 @@ std::optional<int> wholeNumber(const QString& text, int min, int max, const char
         if (v >= min && v <= max)
             return v;
     }
-    error = QString::fromUtf8(what) + QStringLiteral(" muss eine ganze Zahl von %1 bis %2 sein!").arg(min).arg(max);
+    error = QCoreApplication::translate("RouteCommand", what)
+        + QCoreApplication::translate("RouteCommand", " muss eine ganze Zahl von %1 bis %2 sein!").arg(min).arg(max);
     return std::nullopt;
 }
 
@@ -158,46 +160,54 @@ EncodedCommand Form_to_FS_Befehl(const RouteCommandFields& f, bool EditingStartE
     QString& error = out.error;
     switch (f.BefehlArtOpt) {
     case KindAccessory:
-        if (const auto a = wholeNumber(f.MagAdrTxt, 1, kMaxArgument, "Die Magnetartikeladresse", error))
+        if (const auto a = wholeNumber(f.MagAdrTxt, 1, kMaxArgument,
+                                       QT_TRANSLATE_NOOP("RouteCommand", "Die Magnetartikeladresse"), error))
             out.code = 10 * *a + (f.MagstatOpt == 1 ? 1 : 0);
         break;
     case KindFeedback:
-        if (const auto a = wholeNumber(f.RMAdrTxt, 1, kMaxArgument, "Die Rückmeldeadresse", error)) {
+        if (const auto a = wholeNumber(f.RMAdrTxt, 1, kMaxArgument,
+                                       QT_TRANSLATE_NOOP("RouteCommand", "Die Rückmeldeadresse"), error)) {
             if (f.RMstatOpt != 0 && f.RMstatOpt != 1)
-                error = QStringLiteral("Bitte frei oder belegt wählen!");
+                error = QCoreApplication::translate("RouteCommand", "Bitte frei oder belegt wählen!");
             else
                 out.code = 10 * *a + (EditingStartEntry ? 8 : 2) + f.RMstatOpt;
         }
         break;
     case KindPause:
-        if (const auto s = wholeNumber(f.PauseTxt, 0, kMaxArgument / 2, "Die Pause in Sekunden", error))
+        if (const auto s = wholeNumber(f.PauseTxt, 0, kMaxArgument / 2,
+                                       QT_TRANSLATE_NOOP("RouteCommand", "Die Pause in Sekunden"), error))
             out.code = 20 * *s + 5;
         break;
     case KindSubRoute:
-        if (const auto n = wholeNumber(f.UnterTxt, 1, RouteTables::RouteCount, "Die Nummer der Unterfahrstraße", error)) {
+        if (const auto n = wholeNumber(f.UnterTxt, 1, RouteTables::RouteCount,
+                                       QT_TRANSLATE_NOOP("RouteCommand", "Die Nummer der Unterfahrstraße"), error)) {
             const int start = tables.RouteData[size_t(*n)][RouteTables::StartEntry];
             // A call reaches a route by its start entry; a route without one is called by nothing.
             if (start == 0)
                 out.code = 0;
             else if (start >= kLocoBase || start % 10 < 8)
-                error = QStringLiteral("Die Fahrstraße %1 hat keinen Start, über den sie aufgerufen werden kann!").arg(*n);
+                error = QCoreApplication::translate(
+                            "RouteCommand", "Die Fahrstraße %1 hat keinen Start, über den sie aufgerufen werden kann!")
+                            .arg(*n);
             else
                 out.code = start - 2;
         }
         break;
     case KindLocoSelect:
-        if (const auto l = wholeNumber(f.LokAdrTxt, 0, 9999, "Die Lokadresse", error))
+        if (const auto l
+            = wholeNumber(f.LokAdrTxt, 0, 9999, QT_TRANSLATE_NOOP("RouteCommand", "Die Lokadresse"), error))
             out.code = kLocoBase + *l;
         break;
     case KindLocoSpeed:
         if (f.NotChk)
             out.code = 14;
-        else if (const auto p = wholeNumber(f.LokSpeedTxt, 0, 100, "Die Geschwindigkeit in Prozent", error))
+        else if (const auto p = wholeNumber(f.LokSpeedTxt, 0, 100,
+                                            QT_TRANSLATE_NOOP("RouteCommand", "Die Geschwindigkeit in Prozent"), error))
             out.code = *p == 0 ? 4 : int(10 * (RoundHalfEven(*p * kSpeedSteps, 100) + 1) + 4);
         break;
     case KindLocoDirection:
         if (f.FROpt < 0 || f.FROpt > 2)
-            error = QStringLiteral("Bitte eine Fahrtrichtung wählen!");
+            error = QCoreApplication::translate("RouteCommand", "Bitte eine Fahrtrichtung wählen!");
         else
             out.code = 10 * (kDirectionWord + f.FROpt) + 4;
         break;

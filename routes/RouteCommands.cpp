@@ -3,6 +3,8 @@
 #include "routes/RouteCommand.h"
 #include "routes/RouteTables.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -10,10 +12,12 @@ namespace {
 QString entryStep(int route, int entry, int answer)
 {
     if (entry == RouteTables::StartEntry && answer == DeleteEntryCode)
-        return QStringLiteral("Fahrstraße %1 gelöscht").arg(route);
+        return QCoreApplication::translate("RouteCommands", "Fahrstraße %1 gelöscht").arg(route);
     if (entry == RouteTables::StartEntry)
-        return QStringLiteral("FS-Start von Fahrstraße %1").arg(route);
-    return QStringLiteral("Befehl %1 von Fahrstraße %2").arg(entry - RouteTables::StartEntry).arg(route);
+        return QCoreApplication::translate("RouteCommands", "FS-Start von Fahrstraße %1").arg(route);
+    return QCoreApplication::translate("RouteCommands", "Befehl %1 von Fahrstraße %2")
+        .arg(entry - RouteTables::StartEntry)
+        .arg(route);
 }
 
 template <typename Array>
@@ -75,7 +79,7 @@ RouteEntryCommand::RouteEntryCommand(RouteTables& tables, int route, int entry, 
 }
 
 RouteNameCommand::RouteNameCommand(RouteTables& tables, int route, const QString& line1, const QString& line2)
-    : RouteEditCommand(tables, QStringLiteral("Name von Fahrstraße %1").arg(route))
+    : RouteEditCommand(tables, QCoreApplication::translate("RouteCommands", "Name von Fahrstraße %1").arg(route))
 {
     record({route}, [&] { StoreRouteNames(tables, route, line1, line2); });
 }

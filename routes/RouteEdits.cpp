@@ -4,6 +4,7 @@
 #include "routes/RouteCommand.h"
 #include "routes/RouteTables.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -100,9 +101,9 @@ bool StoreRouteNames(RouteTables& t, int route, const QString& line1, const QStr
 
 QString DeleteRouteQuestion()
 {
-    return QStringLiteral("Wenn die Rückmeldung zum Aufruf der Fahrstraße gelöscht wird,") + QChar(13)
-           + QStringLiteral("       dann wird die gesamte Fahrstraße gelöscht!") + QChar(13)
-           + QStringLiteral("                      Fahrstraße löschen?");
+    return QCoreApplication::translate("RouteEdits", "Wenn die Rückmeldung zum Aufruf der Fahrstraße gelöscht wird,")
+        + QChar(13) + QCoreApplication::translate("RouteEdits", "       dann wird die gesamte Fahrstraße gelöscht!")
+        + QChar(13) + QCoreApplication::translate("RouteEdits", "                      Fahrstraße löschen?");
 }
 
 } // namespace kx2

@@ -6,6 +6,7 @@
 #include "link/LocoNetLink.h"
 #include "shell/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace kx2 {
@@ -54,7 +55,7 @@ IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, Store
         if (!reader.readCell(v))
             return failed();
         if (v && (*v < 0 || *v > 0xFFFF)) {
-            reader.fail(QStringLiteral("Befehl %1 außerhalb von 0..65535").arg(*v));
+            reader.fail(QCoreApplication::translate("RouteFiles", "Befehl %1 außerhalb von 0..65535").arg(*v));
             return failed();
         }
         e = v.value_or(0);
@@ -65,7 +66,8 @@ IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, Store
             return failed();
         const int col = int(i % kNameCols);
         if (col < RouteTables::RecordBytes && names[i] && (*names[i] < 0 || *names[i] > 255)) {
-            reader.fail(QStringLiteral("Wert %1 passt nicht in Spalte %2").arg(*names[i]).arg(col));
+            reader.fail(
+                QCoreApplication::translate("RouteFiles", "Wert %1 passt nicht in Spalte %2").arg(*names[i]).arg(col));
             return failed();
         }
     }

@@ -29,7 +29,9 @@ public:
     // first three pages are read and written; record numbers marked with 176; failures carry
     // "Read ShortData:" (23) both ways.
     static constexpr DatabaseLayout NameLayout{6912, 8, 3, Rows, NameColumns, State, -1, -1, 176,
-                                               230000, 230000, " FS-Namen ", "Fahrstraßenname"};
+                                               230000, 230000,
+                                               QT_TRANSLATE_NOOP("DatabaseLayout", " FS-Namen "),
+                                               QT_TRANSLATE_NOOP("DatabaseLayout", "Fahrstraßenname")};
     static constexpr int NameRecordStride = 64;
     // Entry j of route r is variable FirstVariable + 25 (r - 1) + (j - 1) of the route module.
     static constexpr int FirstVariable = 5;

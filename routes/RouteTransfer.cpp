@@ -11,11 +11,13 @@
 #include "routes/RouteTables.h"
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Fahrstraßen");
+const char* const kTitle = QT_TRANSLATE_NOOP("RouteTransfer", "Fahrstraßen");
 constexpr const DatabaseLayout& kNames = RouteTables::NameLayout;
 constexpr double kRouteReadExchanges = 6;
 
@@ -30,9 +32,9 @@ int namePage(int route, int i)
     return RouteTables::NameRecordStride * kNames.slotOf(route) + 16 * i;
 }
 
-QString routeStep(const char* what, int route, const char* how)
+QString routeStep(const char* step, int route)
 {
-    return QString::fromUtf8(what) + QString::number(route) + QString::fromUtf8(how);
+    return QCoreApplication::translate("RouteTransfer", step).arg(route);
 }
 
 } // namespace
@@ -63,12 +65,13 @@ ReadOutcome RouteTransfer::ReadRoutes()
 int RouteTransfer::ReadRouteNames()
 {
     DbProtocol& db = m_ctx.db;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QString::fromUtf8(kNames.countUnit), RouteTables::RouteCount);
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit),
+                      RouteTables::RouteCount);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (kNames.slotOf(r) == 0)
             if (const int failed = db.DataFlashRead(nameArea(r)))
                 return failed + kNames.readOperation;
-        m_ctx.progress.setText(routeStep(" FS-Namen ", r, " lesen"));
+        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
         m_ctx.meter.at(r);
         if (const int failed = ReadRecordPages(db, namePage(r, 0), 0, kNames.pagesPerRecord, m_tables.RouteNames, r))
             return failed + kNames.readOperation;
@@ -103,7 +106,8 @@ int RouteTransfer::WriteRouteNames()
     // The step text names the route; the count goes over the changed names alone, under a unit of
     // its own, so that "FS-Namen 17 schreiben" over "Geänderter Name 2 von 5" cannot be read as
     // two different names.
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QStringLiteral("Geänderter Name"), namesToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("RouteTransfer", "Geänderter Name"),
+                      namesToWrite());
     int ordinal = 0;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (!changed(r))
@@ -127,7 +131,7 @@ int RouteTransfer::WriteRouteNames()
         for (int r = first; r <= last; ++r) {
             if (!changed(r))
                 continue;
-            m_ctx.progress.setText(routeStep(" FS-Namen ", r, " schreiben"));
+            m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 schreiben"), r));
             m_ctx.meter.at(++ordinal);
             for (int i = 0; i < kNames.pagesPerRecord; ++i) {
                 CopyTableToWriteBuffer(db, r, 16 * i, names);
@@ -146,13 +150,14 @@ int RouteTransfer::ReadRouteData()
 {
     for (auto& flags : m_tables.RouteDataChanged)
         flags.fill(false);
-    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QStringLiteral("Fahrstraße"), RouteTables::RouteCount);
+    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QCoreApplication::translate("RouteTransfer", "Fahrstraße"),
+                      RouteTables::RouteCount);
     // A module that is absent or refuses is reported as such, before any variable is read.
     ModuleProgramming programming(m_module);
     if (const int failed = programming.opened())
         return failed;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
-        m_ctx.progress.setText(routeStep(" FS-Daten ", r, " lesen"));
+        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Daten %1 lesen"), r));
         m_ctx.meter.at(r);
         auto& entries = m_tables.RouteData[size_t(r)];
         // An empty route is read no further, nor anything after a route's end.
@@ -176,7 +181,8 @@ int RouteTransfer::ReadRouteData()
 
 int RouteTransfer::WriteRouteData()
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, QStringLiteral("Fahrstraßeneintrag"), entriesToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries,
+                      QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), entriesToWrite());
     ModuleProgramming programming(m_module);
     if (const int failed = programming.opened())
         return failed;
@@ -184,7 +190,7 @@ int RouteTransfer::WriteRouteData()
         const int last = m_tables.lastEntryToWrite(r);
         if (last == 0)
             continue;
-        m_ctx.progress.setText(routeStep(" FS-Daten ", r, " schreiben"));
+        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Daten %1 schreiben"), r));
         // Until the send has succeeded the module may hold the route only in part.
         m_tables.Station[size_t(r)].entriesKnown = false;
         for (int j = 1; j <= last; ++j) {
@@ -202,7 +208,8 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
 {
     ReadBackDifferences found;
     QStringList& differences = found.lines;
-    m_ctx.meter.begin(ProgressMeter::Kind::Checked, QStringLiteral("Geprüft"), int(m_sentEntries.size()));
+    m_ctx.meter.begin(ProgressMeter::Kind::Checked, QCoreApplication::translate("RouteTransfer", "Geprüft"),
+                      int(m_sentEntries.size()));
     ModuleProgramming programming(m_module);
     found.result = programming.opened();
     if (found.result != 0)
@@ -223,9 +230,11 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
                 sent = QStringLiteral("%1 (%2)").arg(sent).arg(e.value);
                 got = QStringLiteral("%1 (%2)").arg(got).arg(read);
             }
-            differences << QStringLiteral("Fahrstraße %1: %2 gesendet '%3', gelesen '%4'")
+            differences << QCoreApplication::translate("RouteTransfer", "Fahrstraße %1: %2 gesendet '%3', gelesen '%4'")
                                .arg(e.route)
-                               .arg(start ? QStringLiteral("FS-Start") : QStringLiteral("Befehl %1").arg(e.entry - 1), sent, got);
+                               .arg(start ? QCoreApplication::translate("RouteTransfer", "FS-Start")
+                                          : QCoreApplication::translate("RouteTransfer", "Befehl %1").arg(e.entry - 1),
+                                    sent, got);
         }
         m_ctx.meter.advance();
     }
@@ -235,11 +244,14 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
 
 std::vector<RecordField> RouteNameFields()
 {
-    return {{0, 3, QStringLiteral("Datensatznummer"), false},
-            {4, 27, QStringLiteral("Name"), true, {}, 31},
-            {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1, QStringLiteral("Startadresse"), false},
-            {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1, QStringLiteral("Gerätekennung"), false},
-            {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1, QStringLiteral("Modultyp"), false}};
+    return {{0, 3, QCoreApplication::translate("RouteTransfer", "Datensatznummer"), false},
+            {4, 27, QCoreApplication::translate("RouteTransfer", "Name"), true, {}, 31},
+            {RouteTables::StartAddressLow, RouteTables::StartAddressLow + 1,
+             QCoreApplication::translate("RouteTransfer", "Startadresse"), false},
+            {RouteTables::DeviceCodeLow, RouteTables::DeviceCodeLow + 1,
+             QCoreApplication::translate("RouteTransfer", "Gerätekennung"), false},
+            {RouteTables::ModuleTypeLow, RouteTables::ModuleTypeLow + 1,
+             QCoreApplication::translate("RouteTransfer", "Modultyp"), false}};
 }
 
 SendOutcome RouteTransfer::SendRoutes()
@@ -252,13 +264,16 @@ SendOutcome RouteTransfer::SendRoutes()
     const ReadBackNames names{RouteTables::NameRecordStride,
                               RouteNameFields(),
                               [](int area, int slot) {
-                                  return QStringLiteral("Fahrstraße %1")
+                                  return QCoreApplication::translate("RouteTransfer", "Fahrstraße %1")
                                       .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);
                               },
-                              QString(), kNames.readOperation,
+                              QString(),
+                              kNames.readOperation,
                               [this] { return ReadBackRouteData(); }};
     const SendOutcome outcome = [&] {
-        if (const auto end = s.openSend(kTitle, kTitle, {}, [this] { m_tables.markEverythingForSending(); }))
+        if (const auto end = s.openSend(QCoreApplication::translate("RouteTransfer", kTitle),
+                                        QCoreApplication::translate("RouteTransfer", kTitle), {},
+                                        [this] { m_tables.markEverythingForSending(); }))
             return *end;
         s.checkAfterSend(names);
         m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());

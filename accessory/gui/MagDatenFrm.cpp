@@ -8,15 +8,18 @@
 #include "records/gui/MagSymFrm.h"
 #include "shell/gui/FlexGrid.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
 
 RangeEditorDesign MagDatenDesign()
 {
-    const RangeEditorColumn format{QStringLiteral("D-For."), 50};
-    return {"MagDatenFrm", QStringLiteral("Magnetartikel-Datensätze:"), "MagdatenGrid", {format}, "MagAdrStartTxt",
-            "MagAdrEndTxt", QStringLiteral("alle Daten in der &Tabelle  löschen"), MagSymbolFolder(),
+    const RangeEditorColumn format{QCoreApplication::translate("GridHeading", "D-For."), 50};
+    return {"MagDatenFrm", QCoreApplication::translate("MagDatenFrm", "Magnetartikel-Datensätze:"), "MagdatenGrid",
+            {format}, "MagAdrStartTxt", "MagAdrEndTxt",
+            QCoreApplication::translate("MagDatenFrm", "alle Daten in der &Tabelle  löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

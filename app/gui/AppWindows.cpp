@@ -178,13 +178,14 @@ void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor
 
 void AppWindows::backupStation()
 {
-    const QString title = QStringLiteral("Sicherung der Zentrale anlegen");
+    const QString title = QCoreApplication::translate("AppWindows", "Sicherung der Zentrale anlegen");
     // The run reads into the editors' tables: changes neither sent nor saved are asked about first.
     if (!mayEndProgram())
         return;
     // The backup goes into a folder of its own, named by the day, in the folder chosen.
     const QString place = m_ctx.platform.files.folderName(
-        QStringLiteral("Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird"), backupPlace());
+        QCoreApplication::translate("AppWindows", "Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird"),
+        backupPlace());
     if (place.isEmpty())
         return;
     rememberBackupPlace(place);
@@ -195,11 +196,12 @@ void AppWindows::backupStation()
 
 void AppWindows::restoreStation()
 {
-    const QString title = QStringLiteral("Sicherung zurückspielen");
+    const QString title = QCoreApplication::translate("AppWindows", "Sicherung zurückspielen");
     if (!mayEndProgram())
         return;
-    const QString folder =
-        m_ctx.platform.files.folderName(QStringLiteral("Ordner der Sicherung, die zur Zentrale gesendet wird"), backupPlace());
+    const QString folder = m_ctx.platform.files.folderName(
+        QCoreApplication::translate("AppWindows", "Ordner der Sicherung, die zur Zentrale gesendet wird"),
+        backupPlace());
     if (folder.isEmpty())
         return;
     // The next backup or restore starts where the backups are, beside this one.

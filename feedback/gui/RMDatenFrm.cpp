@@ -5,6 +5,8 @@
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -12,8 +14,9 @@ namespace {
 // The symbols are the accessories', chosen in their chooser.
 RangeEditorDesign RMDatenDesign()
 {
-    return {"RMDatenFrm", QStringLiteral("Rückmelder-Datensätze:"), "RMdatenGrid", {}, "RmAdrStartTxt",
-            "RmAdrEndTxt", QStringLiteral("alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
+    return {"RMDatenFrm", QCoreApplication::translate("RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {},
+            "RmAdrStartTxt", "RmAdrEndTxt",
+            QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
             &MagSymFrm::create};
 }
 

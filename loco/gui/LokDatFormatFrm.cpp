@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -15,14 +16,15 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
     : ColumnDialog(parent)
 {
     setObjectName(QStringLiteral("LokDatFormatFrm"));
-    setWindowTitle(QStringLiteral("Lokdatenformat"));
+    setWindowTitle(QCoreApplication::translate("LokDatFormatFrm", "Lokdatenformat"));
 
     m_frame = new QGroupBox(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     auto* group = new QButtonGroup(this);
     auto* frameLayout = new QVBoxLayout(m_frame);
     for (int i = 0; i < LocoFormatCount; ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(kLocoFormats[size_t(i)].dialogCaption), m_frame);
+        auto* option = new QRadioButton(
+            QCoreApplication::translate("LokDatFormatFrm", kLocoFormats[size_t(i)].dialogCaption), m_frame);
         option->setObjectName(QStringLiteral("LokdataFrmOpt_%1").arg(i));
         group->addButton(option, i);
         // As wide as its caption: a click beside it is no choice.
@@ -30,7 +32,7 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
         m_options[size_t(i)] = option;
     }
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(QCoreApplication::translate("LokDatFormatFrm", "OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &LokDatFormatFrm::OKButton_Click);

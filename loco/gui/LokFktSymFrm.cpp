@@ -2,6 +2,8 @@
 
 #include "loco/LocoGridModel.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
@@ -11,59 +13,59 @@ QStringList FunctionSymbolMeanings()
 {
     QStringList meanings{
         QString(),
-        QStringLiteral("Spitzenlicht"),
-        QStringLiteral("Licht (allgemein)"),
-        QStringLiteral("Schlusslicht"),
-        QStringLiteral("Fernlicht"),
-        QStringLiteral("Abblendlicht"),
-        QStringLiteral("Führerstandsbeleuchtung"),
-        QStringLiteral("Innenbeleuchtung"),
-        QStringLiteral("Dimmer"),
-        QStringLiteral("Rundumleuchte"),
-        QStringLiteral("Warnblinklicht"),
-        QStringLiteral("Feuerbüchse"),
-        QStringLiteral("Signalhorn"),
-        QStringLiteral("Pfeife (Dampfpfeife)"),
-        QStringLiteral("Glocke"),
-        QStringLiteral("Geräusch ein/aus"),
-        QStringLiteral("Stummschaltung"),
-        QStringLiteral("Lautstärke +"),
-        QStringLiteral("Lautstärke -"),
-        QStringLiteral("Fahrgeräusch"),
-        QStringLiteral("Motor ein/aus"),
-        QStringLiteral("Bahnhofsansage"),
-        QStringLiteral("Schaffnerpfiff"),
-        QStringLiteral("Abfahrauftrag (Befehlsstab)"),
-        QStringLiteral("Kompressor"),
-        QStringLiteral("Bremse"),
-        QStringLiteral("Bremsenquietschen"),
-        QStringLiteral("Kurvenquietschen"),
-        QStringLiteral("Schienenstoß"),
-        QStringLiteral("Entkuppeln"),
-        QStringLiteral("Kupplung"),
-        QStringLiteral("Rangiergang"),
-        QStringLiteral("Anfahr-/Bremsverzögerung aus"),
-        QStringLiteral("Langsamfahrt"),
-        QStringLiteral("Rauchgenerator"),
-        QStringLiteral("Dampf ablassen"),
-        QStringLiteral("Kohleschaufeln"),
-        QStringLiteral("Wasser fassen"),
-        QStringLiteral("Sanden"),
-        QStringLiteral("Lüfter"),
-        QStringLiteral("Stromabnehmer"),
-        QStringLiteral("Stromabnehmer vorn"),
-        QStringLiteral("Stromabnehmer hinten"),
-        QStringLiteral("Hauptschalter"),
-        QStringLiteral("Türen"),
-        QStringLiteral("Scheibenwischer"),
-        QStringLiteral("Heizung"),
-        QStringLiteral("Klimaanlage"),
-        QStringLiteral("Zugfunk"),
-        QStringLiteral("Kran heben/senken"),
-        QStringLiteral("Kran drehen"),
+        QCoreApplication::translate("LokFktSymFrm", "Spitzenlicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Licht (allgemein)"),
+        QCoreApplication::translate("LokFktSymFrm", "Schlusslicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Fernlicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Abblendlicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Führerstandsbeleuchtung"),
+        QCoreApplication::translate("LokFktSymFrm", "Innenbeleuchtung"),
+        QCoreApplication::translate("LokFktSymFrm", "Dimmer"),
+        QCoreApplication::translate("LokFktSymFrm", "Rundumleuchte"),
+        QCoreApplication::translate("LokFktSymFrm", "Warnblinklicht"),
+        QCoreApplication::translate("LokFktSymFrm", "Feuerbüchse"),
+        QCoreApplication::translate("LokFktSymFrm", "Signalhorn"),
+        QCoreApplication::translate("LokFktSymFrm", "Pfeife (Dampfpfeife)"),
+        QCoreApplication::translate("LokFktSymFrm", "Glocke"),
+        QCoreApplication::translate("LokFktSymFrm", "Geräusch ein/aus"),
+        QCoreApplication::translate("LokFktSymFrm", "Stummschaltung"),
+        QCoreApplication::translate("LokFktSymFrm", "Lautstärke +"),
+        QCoreApplication::translate("LokFktSymFrm", "Lautstärke -"),
+        QCoreApplication::translate("LokFktSymFrm", "Fahrgeräusch"),
+        QCoreApplication::translate("LokFktSymFrm", "Motor ein/aus"),
+        QCoreApplication::translate("LokFktSymFrm", "Bahnhofsansage"),
+        QCoreApplication::translate("LokFktSymFrm", "Schaffnerpfiff"),
+        QCoreApplication::translate("LokFktSymFrm", "Abfahrauftrag (Befehlsstab)"),
+        QCoreApplication::translate("LokFktSymFrm", "Kompressor"),
+        QCoreApplication::translate("LokFktSymFrm", "Bremse"),
+        QCoreApplication::translate("LokFktSymFrm", "Bremsenquietschen"),
+        QCoreApplication::translate("LokFktSymFrm", "Kurvenquietschen"),
+        QCoreApplication::translate("LokFktSymFrm", "Schienenstoß"),
+        QCoreApplication::translate("LokFktSymFrm", "Entkuppeln"),
+        QCoreApplication::translate("LokFktSymFrm", "Kupplung"),
+        QCoreApplication::translate("LokFktSymFrm", "Rangiergang"),
+        QCoreApplication::translate("LokFktSymFrm", "Anfahr-/Bremsverzögerung aus"),
+        QCoreApplication::translate("LokFktSymFrm", "Langsamfahrt"),
+        QCoreApplication::translate("LokFktSymFrm", "Rauchgenerator"),
+        QCoreApplication::translate("LokFktSymFrm", "Dampf ablassen"),
+        QCoreApplication::translate("LokFktSymFrm", "Kohleschaufeln"),
+        QCoreApplication::translate("LokFktSymFrm", "Wasser fassen"),
+        QCoreApplication::translate("LokFktSymFrm", "Sanden"),
+        QCoreApplication::translate("LokFktSymFrm", "Lüfter"),
+        QCoreApplication::translate("LokFktSymFrm", "Stromabnehmer"),
+        QCoreApplication::translate("LokFktSymFrm", "Stromabnehmer vorn"),
+        QCoreApplication::translate("LokFktSymFrm", "Stromabnehmer hinten"),
+        QCoreApplication::translate("LokFktSymFrm", "Hauptschalter"),
+        QCoreApplication::translate("LokFktSymFrm", "Türen"),
+        QCoreApplication::translate("LokFktSymFrm", "Scheibenwischer"),
+        QCoreApplication::translate("LokFktSymFrm", "Heizung"),
+        QCoreApplication::translate("LokFktSymFrm", "Klimaanlage"),
+        QCoreApplication::translate("LokFktSymFrm", "Zugfunk"),
+        QCoreApplication::translate("LokFktSymFrm", "Kran heben/senken"),
+        QCoreApplication::translate("LokFktSymFrm", "Kran drehen"),
     };
     for (int f = 0; f <= 28; ++f)
-        meanings.append(QStringLiteral("Funktion F%1").arg(f));
+        meanings.append(QCoreApplication::translate("LokFktSymFrm", "Funktion F%1").arg(f));
     return meanings;
 }
 
@@ -71,21 +73,21 @@ SymbolChooserDesign LokFktSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "LokFktSymFrm";
-    d.caption = QStringLiteral("Lok Fkt.-Symbole");
+    d.caption = QCoreApplication::translate("LokFktSymFrm", "Lok Fkt.-Symbole");
     d.gridName = "LokFktSymGrid";
     d.pictureFolder = FunctionSymbolFolder();
     d.symbolCount = LokFktSymFrm::SymbolRows - 1;
     d.noSymbolLine = true;
     d.noSymbolNumber = QStringLiteral("-");
     d.noSymbolText = NoSymbolText();
-    d.numberHeader = QStringLiteral("F-Nr.");
-    d.pictureHeader = QStringLiteral("Sym.");
+    d.numberHeader = QCoreApplication::translate("LokFktSymFrm", "F-Nr.");
+    d.pictureHeader = QCoreApplication::translate("LokFktSymFrm", "Sym.");
     d.symbolsPerLine = LokFktSymFrm::SymbolsPerLine;
     d.numberWidth = LokFktSymFrm::CellSize;
     d.pictureWidth = LokFktSymFrm::CellSize;
     d.rowHeight = LokFktSymFrm::CellSize;
     d.meanings = FunctionSymbolMeanings();
-    d.cancelCaption = QStringLiteral("abbrechen");
+    d.cancelCaption = QCoreApplication::translate("LokFktSymFrm", "abbrechen");
     d.keepPresetInRange = false;
     return d;
 }

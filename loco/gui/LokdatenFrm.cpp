@@ -16,6 +16,7 @@
 #include "shell/gui/PictureCache.h"
 
 #include <QLineEdit>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -26,8 +27,8 @@ CsvTable LokdatenFrm::csvTable()
 
 namespace {
 
-const QString kAchtung = QStringLiteral("Achtung!");
-const QString kNotFound = QStringLiteral("Datensatz nicht gefunden!");
+const char* const kAchtung = QT_TRANSLATE_NOOP("LokdatenFrm", "Achtung!");
+const char* const kNotFound = QT_TRANSLATE_NOOP("LokdatenFrm", "Datensatz nicht gefunden!");
 
 GridEditorDesign LokdatenDesign()
 {
@@ -37,8 +38,8 @@ GridEditorDesign LokdatenDesign()
     const int bottomMargin = 1100;
     // The address, the data format and the name stay in view beside the functions.
     const int frozenThroughName = LocoGrid::NameCol + 1;
-    return GridEditorDesign{"LokdatenFrm", QStringLiteral("Lok-Datensätze:"), "LokdatenGrid", fixedAddressColumn,
-                            bottomMargin, frozenThroughName};
+    return GridEditorDesign{"LokdatenFrm", QCoreApplication::translate("LokdatenFrm", "Lok-Datensätze:"),
+                            "LokdatenGrid", fixedAddressColumn, bottomMargin, frozenThroughName};
 }
 
 } // namespace
@@ -50,11 +51,16 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
     , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))
 {
-    buildMenus({{"LadenMenu", QStringLiteral("alle Datensätze &laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QStringLiteral("alle Datensätze &speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", QStringLiteral("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }},
-                {"DS_LadenMenu", QStringLiteral("einen &Datensatz laden"), [this] { DS_LadenMenu_Click(); }},
-                {"DS_SpeichernMenu", QStringLiteral("&einen Datensatz speichern"), [this] { DS_SpeichernMenu_Click(); }}},
+    buildMenus({{"LadenMenu", QCoreApplication::translate("LokdatenFrm", "alle Datensätze &laden"),
+                 [this] { LadenMenu_Click(); }},
+                {"SpeichernMenu", QCoreApplication::translate("LokdatenFrm", "alle Datensätze &speichern"),
+                 [this] { SpeichernMenu_Click(); }},
+                {"ClrTabMenu", QCoreApplication::translate("LokdatenFrm", "alle Daten in der &Tabelle  löschen"),
+                 [this] { ClrTabMenu_Click(); }},
+                {"DS_LadenMenu", QCoreApplication::translate("LokdatenFrm", "einen &Datensatz laden"),
+                 [this] { DS_LadenMenu_Click(); }},
+                {"DS_SpeichernMenu", QCoreApplication::translate("LokdatenFrm", "&einen Datensatz speichern"),
+                 [this] { DS_SpeichernMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RecordTableChanges>(m_loco.table, LocoTable::Layout));
@@ -223,8 +229,9 @@ void LokdatenFrm::edit_namen()
         return;
     // A new locomotive: its address first.
     for (;;) {
-        const std::optional<QString> answer = input(QStringLiteral("Lokadresse:"), QStringLiteral("Neuer Datensatz"),
-                                                    QStringLiteral(" "));
+        const std::optional<QString> answer
+            = input(QCoreApplication::translate("LokdatenFrm", "Lokadresse:"),
+                    QCoreApplication::translate("LokdatenFrm", "Neuer Datensatz"), QStringLiteral(" "));
         grid()->setTextMatrix(row, LocoGrid::AddressCol, answer.value_or(QString()));
         int a = 0;
         switch (CheckNewAddress(answer, otherAddresses(row), a)) {
@@ -232,10 +239,12 @@ void LokdatenFrm::edit_namen()
             grid()->setTextMatrix(row, LocoGrid::AddressCol, QStringLiteral("-"));
             return;
         case NewAddress::Invalid:
-            message(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
+            message(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical,
+                    QCoreApplication::translate("LokdatenFrm", kAchtung));
             continue;
         case NewAddress::Duplicate:
-            message(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
+            message(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical,
+                    QCoreApplication::translate("LokdatenFrm", kAchtung));
             continue;
         case NewAddress::Accepted:
             grid()->setTextMatrix(row, LocoGrid::AddressCol, QString::number(a));
@@ -274,7 +283,8 @@ void LokdatenFrm::save_data_from_grid(int row)
                 showSymbol(row, LocoGrid::columnOfFunction(f), 0);
             grid()->setRowData(row, *added.slot);
         } else if (added.tableFull) {
-            message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical, kAchtung);
+            message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical,
+                    QCoreApplication::translate("LokdatenFrm", kAchtung));
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
         const NameEditScope storing(*this);
@@ -294,8 +304,8 @@ void LokdatenFrm::del_datensatz()
     if (a == 0)
         return;
     const BusyScope busy(*this);
-    if (ask(Question::DeleteRecord, QStringLiteral("     Datensatz löschen?"), MsgButtons::YesNo, MsgIcon::None,
-            QStringLiteral("Lokdatensätze"))
+    if (ask(Question::DeleteRecord, QCoreApplication::translate("LokdatenFrm", "     Datensatz löschen?"),
+            MsgButtons::YesNo, MsgIcon::None, QCoreApplication::translate("LokdatenFrm", "Lokdatensätze"))
         == MsgAnswer::Yes) {
         // A name being typed into the deleted line goes with it.
         if (InpText()->isVisible() && EditRow == row) {
@@ -310,7 +320,8 @@ void LokdatenFrm::del_datensatz()
         if (slot)
             grid()->setLineTag(row, *slot);
         else
-            message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
+            message(QCoreApplication::translate("LokdatenFrm", kNotFound), MsgButtons::Ok, MsgIcon::Critical,
+                    QCoreApplication::translate("LokdatenFrm", kAchtung));
         for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col) {
             grid()->setCellPicture(row, col, QPixmap());
             grid()->setTextMatrix(row, col, QString());
@@ -329,7 +340,8 @@ void LokdatenFrm::del_lokdata(int address)
     const bool deleted = step->slot.has_value();
     history().push(std::move(step));
     if (!deleted)
-        message(kNotFound, MsgButtons::Ok, MsgIcon::Critical, kAchtung);
+        message(QCoreApplication::translate("LokdatenFrm", kNotFound), MsgButtons::Ok, MsgIcon::Critical,
+                QCoreApplication::translate("LokdatenFrm", kAchtung));
 }
 
 QString LokdatenFrm::ReadLokname(int slot) const
@@ -478,7 +490,8 @@ void LokdatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    history().runAsOneStep(QStringLiteral("alle löschen"), [this] { ClearLocoTable(m_loco.table); });
+    history().runAsOneStep(QCoreApplication::translate("LokdatenFrm", "alle löschen"),
+                           [this] { ClearLocoTable(m_loco.table); });
     showTable();
     // An empty table holds nothing that could be lost.
     markTableUnchanged(true);
@@ -496,8 +509,10 @@ void LokdatenFrm::DS_LadenMenu_Click()
 
 void LokdatenFrm::DS_SpeichernMenu_Click()
 {
-    if (message(QStringLiteral("Klicken Sie den Datensatz an, der gespeichert werden soll!"), MsgButtons::OkCancel,
-                MsgIcon::None, QStringLiteral("einen Datensatz speichern"))
+    if (message(
+            QCoreApplication::translate("LokdatenFrm", "Klicken Sie den Datensatz an, der gespeichert werden soll!"),
+            MsgButtons::OkCancel, MsgIcon::None,
+            QCoreApplication::translate("LokdatenFrm", "einen Datensatz speichern"))
         == MsgAnswer::Ok)
         SaveRecordPending = true;
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -13,7 +14,7 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     : ColumnDialog(parent)
 {
     setObjectName(QStringLiteral("LokmaxSpeedFrm"));
-    setWindowTitle(QStringLiteral("max. Lokgeschwindigkeit in der Fahrpultanzeige"));
+    setWindowTitle(QCoreApplication::translate("LokmaxSpeedFrm", "max. Lokgeschwindigkeit in der Fahrpultanzeige"));
 
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("SpeedSlider"));
@@ -28,13 +29,13 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     m_speedAusg->setObjectName(QStringLiteral("SpeedAusg"));
     m_speedAusg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_speedAusg->setMinimumWidth(m_speedAusg->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    m_label2 = new QLabel(QStringLiteral("Km/h"), this);
+    m_label2 = new QLabel(QCoreApplication::translate("LokmaxSpeedFrm", "Km/h"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(QCoreApplication::translate("LokmaxSpeedFrm", "OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_cancelButton = new QPushButton(QCoreApplication::translate("LokmaxSpeedFrm", "Abbrechen"), this);
     m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     connect(m_slider, &QSlider::valueChanged, this, &LokmaxSpeedFrm::SpeedSlider_Change);

@@ -13,6 +13,7 @@
 #include "routes/gui/FSEingabeFrm.h"
 #include "shell/gui/FlexGrid.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -39,23 +40,23 @@ GridEditorDesign FSDatenDesign()
     const int bottomMargin = 1100;
     // The number and the names stay in view beside the commands.
     const int frozenThroughNames = FSDatenFrm::Line2Col + 1;
-    return GridEditorDesign{"FSDatenFrm", QStringLiteral("Fahrstraßen-Datensätze:"), "FSdatenGrid", noFixedColumn,
-                            bottomMargin, frozenThroughNames};
+    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("FSDatenFrm", "Fahrstraßen-Datensätze:"),
+                            "FSdatenGrid", noFixedColumn, bottomMargin, frozenThroughNames};
 }
 
 QString header(int col)
 {
     switch (col) {
     case FSDatenFrm::NrCol:
-        return QStringLiteral("Nr.");
+        return QCoreApplication::translate("GridHeading", "Nr.");
     case FSDatenFrm::Line1Col:
-        return QStringLiteral("Name Zeile1");
+        return QCoreApplication::translate("GridHeading", "Name Zeile1");
     case FSDatenFrm::Line2Col:
-        return QStringLiteral("Name Zeile2");
+        return QCoreApplication::translate("GridHeading", "Name Zeile2");
     case FSDatenFrm::StartCol:
-        return QStringLiteral("FS-Start");
+        return QCoreApplication::translate("GridHeading", "FS-Start");
     default:
-        return QStringLiteral("Befehl%1").arg(col - FSDatenFrm::StartCol);
+        return QCoreApplication::translate("GridHeading", "Befehl%1").arg(col - FSDatenFrm::StartCol);
     }
 }
 
@@ -67,10 +68,12 @@ FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoade
     , m_ctx(ctx)
     , m_routes(routes)
 {
-    buildMenus({{"LadenMenu", QStringLiteral("&laden"), [this] { LadenMenu_Click(); }},
-                {"SpeichernMenu", QStringLiteral("&speichern"), [this] { SpeichernMenu_Click(); }},
-                {"ClrTabMenu", QStringLiteral("alle Daten in der &Tabelle  löschen"), [this] { ClrTabMenu_Click(); }}},
-               captions);
+    buildMenus(
+        {{"LadenMenu", QCoreApplication::translate("FSDatenFrm", "&laden"), [this] { LadenMenu_Click(); }},
+         {"SpeichernMenu", QCoreApplication::translate("FSDatenFrm", "&speichern"), [this] { SpeichernMenu_Click(); }},
+         {"ClrTabMenu", QCoreApplication::translate("FSDatenFrm", "alle Daten in der &Tabelle  löschen"),
+          [this] { ClrTabMenu_Click(); }}},
+        captions);
     start_tabelle();
     trackChanges(std::make_unique<RouteChanges>(m_routes));
     history().setWholeTableStep([this](const QString& text, const std::function<void()>& edit) {
@@ -202,8 +205,8 @@ void FSDatenFrm::change_fs_daten()
                 return;
             auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, dialog->EditedCommand, [this] {
                 return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
-                           QStringLiteral("Achtung!"))
-                       == MsgAnswer::Yes;
+                           QCoreApplication::translate("FSDatenFrm", "Achtung!"))
+                    == MsgAnswer::Yes;
             });
             const ChangedEntries changed = step->shown;
             history().push(std::move(step));
@@ -244,7 +247,7 @@ void FSDatenFrm::ClrTabMenu_Click()
     if (!mayDiscardChanges())
         return;
     const BusyScope busy(*this);
-    history().runAsOneStep(QStringLiteral("alle löschen"), [this] {
+    history().runAsOneStep(QCoreApplication::translate("FSDatenFrm", "alle löschen"), [this] {
         for (int r = 1; r <= kRoutes; ++r)
             Clear_FSDaten(r);
     });

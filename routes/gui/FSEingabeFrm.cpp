@@ -5,6 +5,7 @@
 #include "shell/UserDialogs.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -22,9 +23,20 @@ namespace kx2 {
 namespace {
 
 const char* const kOptionCaptions[FSEingabeFrm::OptionCount] = {
-    "Magnetartbefehl", "Rückmeldebefehl", "Pause", "Unterfahrstraßenaufruf", "Lokauswahl",
-    "Lok-Geschwindigkeit", "Lok-Fahrtrichtung", "Lok-Funktion f0-f4", "Lok-Funktion f5-f8", "löschen",
-    "einfügen", "Fahrst. anhängen", "Autostart-Fahrstraße"};
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Magnetartbefehl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Rückmeldebefehl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Pause"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Unterfahrstraßenaufruf"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lokauswahl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Geschwindigkeit"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Fahrtrichtung"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f0-f4"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f5-f8"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "löschen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "einfügen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Fahrst. anhängen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Autostart-Fahrstraße"),
+};
 
 // Every field holds a whole number: what is typed keeps its digits only, up to the field's
 // length. The words the dialog puts there itself ("-" for nothing, "Nothalt") stay as they are;
@@ -85,7 +97,7 @@ QButtonGroup* choice(const char* name, std::initializer_list<const char*> captio
     auto* group = new QButtonGroup(frame);
     int id = 0;
     for (const char* caption : captions) {
-        auto* option = new QRadioButton(QString::fromUtf8(caption), frame);
+        auto* option = new QRadioButton(QCoreApplication::translate("FSEingabeFrm", caption), frame);
         option->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(id));
         group->addButton(option, id++);
         frame->layout()->addWidget(option);
@@ -122,7 +134,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("FSEingabeFrm"));
-    setWindowTitle(QStringLiteral("Fahrstraßenbefehle"));
+    setWindowTitle(QCoreApplication::translate("FSEingabeFrm", "Fahrstraßenbefehle"));
 
     auto* bef = new QGroupBox(this);
     bef->setObjectName(QStringLiteral("BefFrame"));
@@ -130,7 +142,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     grid->setHorizontalSpacing(16);
     m_artGroup = new QButtonGroup(this);
     for (int i = 0; i < OptionCount; ++i) {
-        m_art[size_t(i)] = new QRadioButton(QString::fromUtf8(kOptionCaptions[i]), bef);
+        m_art[size_t(i)] = new QRadioButton(QCoreApplication::translate("FSEingabeFrm", kOptionCaptions[i]), bef);
         m_art[size_t(i)]->setObjectName(QStringLiteral("BefehlArtOpt_%1").arg(i));
         m_artGroup->addButton(m_art[size_t(i)], i);
         grid->addWidget(m_art[size_t(i)], i, 0);
@@ -140,22 +152,24 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     QFrame* mag = fieldFrame("MagFrame", bef);
     m_magAdr = numberBox("MagAdrTxt", 4, mag);
     mag->layout()->addWidget(m_magAdr);
-    m_magStat = choice("MagstatOpt", {"rot", "grün"}, mag);
+    m_magStat = choice("MagstatOpt",
+                       {QT_TRANSLATE_NOOP("FSEingabeFrm", "rot"), QT_TRANSLATE_NOOP("FSEingabeFrm", "grün")}, mag);
 
     QFrame* rm = fieldFrame("RMFrame", bef);
     m_rmAdr = numberBox("RMAdrTxt", 4, rm);
     rm->layout()->addWidget(m_rmAdr);
-    m_rmStat = choice("RMstatOpt", {"frei", "belegt"}, rm);
+    m_rmStat = choice("RMstatOpt",
+                      {QT_TRANSLATE_NOOP("FSEingabeFrm", "frei"), QT_TRANSLATE_NOOP("FSEingabeFrm", "belegt")}, rm);
 
     QFrame* pause = fieldFrame("PauseFrm", bef);
     m_pause = numberBox("PauseTxt", 3, pause);
     pause->layout()->addWidget(m_pause);
-    pause->layout()->addWidget(new QLabel(QStringLiteral("in Sek."), pause));
+    pause->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "in Sek."), pause));
 
     QFrame* unter = fieldFrame("UnterFrame", bef);
     m_unter = numberBox("UnterTxt", 2, unter);
     unter->layout()->addWidget(m_unter);
-    unter->layout()->addWidget(new QLabel(QStringLiteral("Fahrstr.-Nr."), unter));
+    unter->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "Fahrstr.-Nr."), unter));
 
     QFrame* lok = fieldFrame("LokFrame", bef);
     m_lokAdr = numberBox("LokAdrTxt", 4, lok);
@@ -164,19 +178,22 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     QFrame* speed = fieldFrame("LokSpeedFrame", bef);
     m_lokSpeed = numberBox("LokSpeedTxt", 3, speed, {QStringLiteral("Not"), QStringLiteral("Nothalt")});
     speed->layout()->addWidget(m_lokSpeed);
-    speed->layout()->addWidget(new QLabel(QStringLiteral("in %"), speed));
-    m_notChk = new QCheckBox(QStringLiteral("Nothalt"), speed);
+    speed->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "in %"), speed));
+    m_notChk = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "Nothalt"), speed);
     m_notChk->setObjectName(QStringLiteral("NotChk"));
     speed->layout()->addWidget(m_notChk);
 
     QFrame* dir = fieldFrame("LokDirFrame", bef);
-    m_fr = choice("FROpt", {"vorwärts", "rückwärts", "wenden"}, dir);
+    m_fr = choice("FROpt",
+                  {QT_TRANSLATE_NOOP("FSEingabeFrm", "vorwärts"), QT_TRANSLATE_NOOP("FSEingabeFrm", "rückwärts"),
+                   QT_TRANSLATE_NOOP("FSEingabeFrm", "wenden")},
+                  dir);
 
     QFrame* f04 = fieldFrame("LokF04Frame", bef);
     QFrame* f58 = fieldFrame("LokF58Frame", bef);
     for (int i = 0; i < FunctionCount; ++i) {
         QFrame* frame = i <= 4 ? f04 : f58;
-        m_fChk[size_t(i)] = new QCheckBox(QStringLiteral("f%1").arg(i), frame);
+        m_fChk[size_t(i)] = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "f%1").arg(i), frame);
         m_fChk[size_t(i)]->setObjectName(QStringLiteral("FChk_%1").arg(i));
         frame->layout()->addWidget(m_fChk[size_t(i)]);
     }
@@ -187,11 +204,11 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
         grid->addWidget(frame, line++, 1);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
 
-    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_abbrechen = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);
 
@@ -233,9 +250,12 @@ void FSEingabeFrm::showFor(int route, int entry, int value)
 
 void FSEingabeFrm::Form_Activate()
 {
-    setWindowTitle(EditedEntry > 1
-                       ? QStringLiteral("Fahrstraße: %1 - Befehl: %2").arg(EditedRoute).arg(EditedEntry - 1)
-                       : QStringLiteral("Fahrstraße: %1 - Start mit Rückmeldung:").arg(EditedRoute));
+    setWindowTitle(
+        EditedEntry > 1
+            ? QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Befehl: %2")
+                  .arg(EditedRoute)
+                  .arg(EditedEntry - 1)
+            : QCoreApplication::translate("FSEingabeFrm", "Fahrstraße: %1 - Start mit Rückmeldung:").arg(EditedRoute));
     FS_Befehl_to_Form();
     for (int i = 0; i < OptionCount; ++i) {
         const bool startOnly = i == KindAppended || i == KindAutostart;
@@ -263,7 +283,8 @@ bool FSEingabeFrm::Form_to_FS_Befehl()
 {
     const EncodedCommand e = kx2::Form_to_FS_Befehl(fields(), EditingStartEntry, m_routes, EditedCommand);
     if (!e.ok()) {
-        m_dialogs.messageBox(e.error, MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Achtung!"));
+        m_dialogs.messageBox(e.error, MsgButtons::Ok, MsgIcon::Critical,
+                             QCoreApplication::translate("FSEingabeFrm", "Achtung!"));
         return false;
     }
     EditedCommand = e.code;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -22,10 +23,10 @@ void EditHistory::addTo(QMenu* menu, std::function<bool()> mayRun, std::function
 {
     m_mayRun = std::move(mayRun);
     m_show = std::move(show);
-    m_undo = menu->addAction(QStringLiteral("&Rückgängig"));
+    m_undo = menu->addAction(QCoreApplication::translate("EditHistory", "&Rückgängig"));
     m_undo->setObjectName(QStringLiteral("RueckgaengigMenu"));
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo = menu->addAction(QStringLiteral("&Wiederholen"));
+    m_redo = menu->addAction(QCoreApplication::translate("EditHistory", "&Wiederholen"));
     m_redo->setObjectName(QStringLiteral("WiederholenMenu"));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(m_undo, &QAction::triggered, this, [this] { undo(); });
@@ -40,9 +41,9 @@ void EditHistory::nameItems()
 {
     if (!m_undo)
         return;
-    m_undo->setText(stepCaption(QStringLiteral("&Rückgängig"), m_stack.undoText()));
+    m_undo->setText(stepCaption(QCoreApplication::translate("EditHistory", "&Rückgängig"), m_stack.undoText()));
     m_undo->setEnabled(m_stack.canUndo());
-    m_redo->setText(stepCaption(QStringLiteral("&Wiederholen"), m_stack.redoText()));
+    m_redo->setText(stepCaption(QCoreApplication::translate("EditHistory", "&Wiederholen"), m_stack.redoText()));
     m_redo->setEnabled(m_stack.canRedo());
 }
 

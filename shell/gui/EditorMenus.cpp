@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,7 +13,8 @@ namespace kx2 {
 namespace {
 
 // The device menu takes the first letter of the brand's caption as access key, its items the
-// last word ("lesen", "senden").
+// last word ("lesen", "senden"), unless the caption names its key itself (a language whose
+// items end in the same word).
 QString menuAccessKey(const QString& caption)
 {
     return QStringLiteral("&") + caption;
@@ -20,13 +22,15 @@ QString menuAccessKey(const QString& caption)
 
 QString itemAccessKey(const QString& caption)
 {
+    if (caption.contains(QLatin1Char('&')))
+        return caption;
     const int lastWord = int(caption.lastIndexOf(QLatin1Char(' '))) + 1;
     return caption.left(lastWord) + QLatin1Char('&') + caption.mid(lastWord);
 }
 
 QString orDesign(const QString& brand, const char* design)
 {
-    return brand.isEmpty() ? QString::fromUtf8(design) : brand;
+    return brand.isEmpty() ? QCoreApplication::translate("EditorMenus", design) : brand;
 }
 
 // What an item does, in a word for the status line and the tooltip, and its key.
@@ -39,18 +43,33 @@ struct ItemHelp {
 const ItemHelp* helpOf(const QString& name)
 {
     static const ItemHelp help[] = {
-        {"LadenMenu", "Lädt die ganze Tabelle aus einer ISD-Datei.", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"SpeichernMenu", "Speichert die ganze Tabelle in einer ISD-Datei.", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"ClrTabMenu", "Leert die Tabelle; die Zentrale bleibt, wie sie ist.", QKeySequence()},
-        {"DS_LadenMenu", "Lädt eine einzelne Lok aus einer Datei in die gewählte Zeile.", QKeySequence()},
-        {"DS_SpeichernMenu", "Speichert die Lok der gewählten Zeile in einer Datei.", QKeySequence()},
-        {"CsvExportMenu", "Schreibt die Tabelle als CSV-Datei für eine Tabellenkalkulation.", QKeySequence()},
-        {"CsvImportMenu", "Übernimmt die Tabelle aus einer CSV-Datei.", QKeySequence()},
-        {"DruckenMenu", "Druckt die Tabelle, wie das Fenster sie zeigt.", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"PdfMenu", "Speichert die Tabelle, wie das Fenster sie zeigt, als PDF-Datei.", QKeySequence()},
-        {"AbbrechenMenu", "Schließt den Editor und kehrt zum Hauptfenster zurück (Esc).", QKeySequence(Qt::CTRL | Qt::Key_W)},
-        {"ReadfromKX2Menu", "Liest die Datenbank aus der Zentrale in die Tabelle.", QKeySequence(Qt::Key_F5)},
-        {"SendToKX2Menu", "Sendet die Tabelle zur Zentrale.", QKeySequence()},
+        {"LadenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Lädt die ganze Tabelle aus einer ISD-Datei."),
+         QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SpeichernMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die ganze Tabelle in einer ISD-Datei."),
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"ClrTabMenu", QT_TRANSLATE_NOOP("EditorMenus", "Leert die Tabelle; die Zentrale bleibt, wie sie ist."),
+         QKeySequence()},
+        {"DS_LadenMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Lädt eine einzelne Lok aus einer Datei in die gewählte Zeile."),
+         QKeySequence()},
+        {"DS_SpeichernMenu", QT_TRANSLATE_NOOP("EditorMenus", "Speichert die Lok der gewählten Zeile in einer Datei."),
+         QKeySequence()},
+        {"CsvExportMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Schreibt die Tabelle als CSV-Datei für eine Tabellenkalkulation."),
+         QKeySequence()},
+        {"CsvImportMenu", QT_TRANSLATE_NOOP("EditorMenus", "Übernimmt die Tabelle aus einer CSV-Datei."),
+         QKeySequence()},
+        {"DruckenMenu", QT_TRANSLATE_NOOP("EditorMenus", "Druckt die Tabelle, wie das Fenster sie zeigt."),
+         QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"PdfMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Speichert die Tabelle, wie das Fenster sie zeigt, als PDF-Datei."),
+         QKeySequence()},
+        {"AbbrechenMenu",
+         QT_TRANSLATE_NOOP("EditorMenus", "Schließt den Editor und kehrt zum Hauptfenster zurück (Esc)."),
+         QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"ReadfromKX2Menu", QT_TRANSLATE_NOOP("EditorMenus", "Liest die Datenbank aus der Zentrale in die Tabelle."),
+         QKeySequence(Qt::Key_F5)},
+        {"SendToKX2Menu", QT_TRANSLATE_NOOP("EditorMenus", "Sendet die Tabelle zur Zentrale."), QKeySequence()},
     };
     for (const ItemHelp& h : help)
         if (name == QLatin1String(h.name))
@@ -63,8 +82,9 @@ QAction* addItem(QMenu* menu, QObject* context, const EditorMenuItem& item)
     QAction* action = menu->addAction(item.caption);
     action->setObjectName(QString::fromLatin1(item.name));
     if (const ItemHelp* help = helpOf(action->objectName())) {
-        action->setStatusTip(QString::fromUtf8(help->tip));
-        action->setToolTip(QString::fromUtf8(help->tip));
+        const QString tip = QCoreApplication::translate("EditorMenus", help->tip);
+        action->setStatusTip(tip);
+        action->setToolTip(tip);
         action->setShortcut(help->key);
     }
     QObject::connect(action, &QAction::triggered, context, item.action);
@@ -110,7 +130,7 @@ void EditorMenus::build(QMenuBar* bar, QObject* context, const std::vector<Edito
                         const DeviceMenuCaptions& captions, const std::function<void()>& read,
                         const std::function<void()>& send)
 {
-    m_file = bar->addMenu(QStringLiteral("&Datei"));
+    m_file = bar->addMenu(QCoreApplication::translate("EditorMenus", "&Datei"));
     m_file->setObjectName(QStringLiteral("DateiMenu"));
     m_file->setToolTipsVisible(true);
     for (const EditorMenuItem& item : fileItems) {
@@ -120,15 +140,21 @@ void EditorMenus::build(QMenuBar* bar, QObject* context, const std::vector<Edito
                 addEscape(window, action);
     }
 
-    m_edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
+    m_edit = bar->addMenu(QCoreApplication::translate("EditorMenus", "&Bearbeiten"));
     m_edit->setObjectName(QStringLiteral("BearbeitenMenu"));
     m_edit->setToolTipsVisible(true);
 
-    m_device = bar->addMenu(menuAccessKey(orDesign(captions.menu, "Kordavinex")));
+    m_device = bar->addMenu(menuAccessKey(orDesign(captions.menu, QT_TRANSLATE_NOOP("EditorMenus", "Kordavinex"))));
     m_device->setObjectName(QStringLiteral("KXMenu"));
     m_device->setToolTipsVisible(true);
-    addItem(m_device, context, {"ReadfromKX2Menu", itemAccessKey(orDesign(captions.readItem, "Daten aus der KX lesen")), read});
-    addItem(m_device, context, {"SendToKX2Menu", itemAccessKey(orDesign(captions.sendItem, "Daten zur KX senden")), send});
+    addItem(m_device, context,
+            {"ReadfromKX2Menu",
+             itemAccessKey(orDesign(captions.readItem, QT_TRANSLATE_NOOP("EditorMenus", "Daten aus der KX lesen"))),
+             read});
+    addItem(m_device, context,
+            {"SendToKX2Menu",
+             itemAccessKey(orDesign(captions.sendItem, QT_TRANSLATE_NOOP("EditorMenus", "Daten zur KX senden"))),
+             send});
 }
 
 QAction* EditorMenus::item(const QString& name) const

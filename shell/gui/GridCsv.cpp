@@ -2,10 +2,15 @@
 
 #include "shell/FileErrors.h"
 
+#include <QCoreApplication>
+
 namespace kx2 {
 
 namespace {
-const QString kCsvFilter = QStringLiteral("CSV-Datei (*.csv)|*.csv|");
+QString csvFilter()
+{
+    return QCoreApplication::translate("GridCsv", "CSV-Datei (*.csv)|*.csv|");
+}
 } // namespace
 
 GridCsv::GridCsv(FileDialog& files, std::function<CsvTable()> table, Tell tell)
@@ -17,8 +22,9 @@ GridCsv::GridCsv(FileDialog& files, std::function<CsvTable()> table, Tell tell)
 
 void GridCsv::exportTable(const QString& caption) const
 {
-    const QString path = m_files.saveFileName(QStringLiteral("Als CSV exportieren..."),
-                                              QString(caption).remove(QLatin1Char(':')) + QStringLiteral(".csv"), kCsvFilter);
+    const QString path
+        = m_files.saveFileName(QCoreApplication::translate("GridCsv", "Als CSV exportieren..."),
+                               QString(caption).remove(QLatin1Char(':')) + QStringLiteral(".csv"), csvFilter());
     if (path.isEmpty())
         return;
     if (const QString why = SaveFileWhole(path, WriteCsv(m_table())); !why.isEmpty())
@@ -27,17 +33,21 @@ void GridCsv::exportTable(const QString& caption) const
 
 bool GridCsv::importTable() const
 {
-    const QString path = m_files.openFileName(QStringLiteral("CSV importieren..."), QString(), kCsvFilter);
+    const QString path
+        = m_files.openFileName(QCoreApplication::translate("GridCsv", "CSV importieren..."), QString(), csvFilter());
     if (path.isEmpty())
         return false;
     const CsvImport taken = LoadCsvFile(m_table(), path);
     if (!taken.ok()) {
-        m_tell(QStringLiteral("Die CSV-Datei wurde nicht übernommen, nichts geändert:") + QChar(13) + taken.error,
-               MsgIcon::Critical, QStringLiteral("CSV importieren"));
+        m_tell(QCoreApplication::translate("GridCsv", "Die CSV-Datei wurde nicht übernommen, nichts geändert:")
+                   + QChar(13) + taken.error,
+               MsgIcon::Critical, QCoreApplication::translate("GridCsv", "CSV importieren"));
         return false;
     }
-    m_tell(QStringLiteral("%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.").arg(taken.changedRecords),
-           MsgIcon::Information, QStringLiteral("CSV importieren"));
+    m_tell(
+        QCoreApplication::translate("GridCsv", "%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.")
+            .arg(taken.changedRecords),
+        MsgIcon::Information, QCoreApplication::translate("GridCsv", "CSV importieren"));
     return taken.changedRecords > 0;
 }
 

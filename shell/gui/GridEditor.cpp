@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -69,11 +70,16 @@ GridEditor::~GridEditor() = default;
 void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions)
 {
     std::vector<EditorMenuItem> items = fileItems;
-    items.push_back({"CsvExportMenu", QStringLiteral("Als &CSV exportieren..."), [this] { CsvExportMenu_Click(); }});
-    items.push_back({"CsvImportMenu", QStringLiteral("CSV &importieren..."), [this] { CsvImportMenu_Click(); }});
-    items.push_back({"DruckenMenu", QStringLiteral("D&rucken..."), [this] { DruckenMenu_Click(); }});
-    items.push_back({"PdfMenu", QStringLiteral("Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
-    items.push_back({"AbbrechenMenu", QStringLiteral("&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
+    items.push_back({"CsvExportMenu", QCoreApplication::translate("GridEditor", "Als &CSV exportieren..."),
+                     [this] { CsvExportMenu_Click(); }});
+    items.push_back({"CsvImportMenu", QCoreApplication::translate("GridEditor", "CSV &importieren..."),
+                     [this] { CsvImportMenu_Click(); }});
+    items.push_back(
+        {"DruckenMenu", QCoreApplication::translate("GridEditor", "D&rucken..."), [this] { DruckenMenu_Click(); }});
+    items.push_back(
+        {"PdfMenu", QCoreApplication::translate("GridEditor", "Als &PDF speichern..."), [this] { PdfMenu_Click(); }});
+    items.push_back(
+        {"AbbrechenMenu", QCoreApplication::translate("GridEditor", "&Abbrechen"), [this] { AbbrechenMenu_Click(); }});
     m_menus.build(menuBar(), this, items, captions, [this] { ReadfromKX2Menu_Click(); }, [this] { SendToKX2Menu_Click(); });
     // A name being typed is a step of its own before an undo; the grid then shows the table.
     m_history.addTo(
@@ -272,7 +278,8 @@ void GridEditor::CsvImportMenu_Click()
     // One step of the history, not a load that starts a new one.
     const BusyScope busy(*this);
     bool imported = false;
-    m_history.runAsOneStep(QStringLiteral("CSV-Import"), [this, &imported] { imported = m_csv.importTable(); });
+    m_history.runAsOneStep(QCoreApplication::translate("GridEditor", "CSV-Import"),
+                           [this, &imported] { imported = m_csv.importTable(); });
     if (imported) {
         GridLoaded = 0;
         Form_Activate();
@@ -282,9 +289,10 @@ void GridEditor::CsvImportMenu_Click()
 
 void GridEditor::PdfMenu_Click()
 {
-    const QString path = m_services.files.saveFileName(QStringLiteral("Als PDF speichern..."),
-                                                       windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".pdf"),
-                                                       QStringLiteral("PDF-Datei (*.pdf)|*.pdf|"));
+    const QString path
+        = m_services.files.saveFileName(QCoreApplication::translate("GridEditor", "Als PDF speichern..."),
+                                        windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".pdf"),
+                                        QCoreApplication::translate("GridEditor", "PDF-Datei (*.pdf)|*.pdf|"));
     if (path.isEmpty())
         return;
     m_nameBox->commitIfOpen();

@@ -4,6 +4,7 @@
 #include "shell/gui/SearchBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -40,12 +41,14 @@ void GridFind::addTo(QMenu* menu, QObject* context)
         action->setStatusTip(tip);
         QObject::connect(action, &QAction::triggered, context, run);
     };
-    add("SuchenMenu", QStringLiteral("&Suchen..."), {QKeySequence::Find},
-        QStringLiteral("Eine Adresse oder einen Namen in der Tabelle suchen"), [this] { open(); });
-    add("WeiterSuchenMenu", QStringLiteral("W&eitersuchen"), {QKeySequence(Qt::Key_F3)},
-        QStringLiteral("Zum nächsten Treffer"), [this] { find(SearchStep::Next); });
-    add("RueckwaertsSuchenMenu", QStringLiteral("Rüc&kwärts suchen"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
-        QStringLiteral("Zum vorigen Treffer"), [this] { find(SearchStep::Previous); });
+    add("SuchenMenu", QCoreApplication::translate("GridFind", "&Suchen..."), {QKeySequence::Find},
+        QCoreApplication::translate("GridFind", "Eine Adresse oder einen Namen in der Tabelle suchen"),
+        [this] { open(); });
+    add("WeiterSuchenMenu", QCoreApplication::translate("GridFind", "W&eitersuchen"), {QKeySequence(Qt::Key_F3)},
+        QCoreApplication::translate("GridFind", "Zum nächsten Treffer"), [this] { find(SearchStep::Next); });
+    add("RueckwaertsSuchenMenu", QCoreApplication::translate("GridFind", "Rüc&kwärts suchen"),
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, QCoreApplication::translate("GridFind", "Zum vorigen Treffer"),
+        [this] { find(SearchStep::Previous); });
 }
 
 void GridFind::open()

@@ -57,7 +57,7 @@ void GridPrint::printAsked(QWidget* parent, const QString& caption) const
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QCoreApplication::translate("GridPrint", "Drucken"));
     if (dialog.exec() == QDialog::Accepted)
         print(printer, caption);
 }

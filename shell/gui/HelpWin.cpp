@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -17,7 +18,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& p
     , m_programName(programName)
 {
     setObjectName(QStringLiteral("HelpWin"));
-    setWindowTitle(QStringLiteral("Hilfe"));
+    setWindowTitle(QCoreApplication::translate("HelpWin", "Hilfe"));
 
     m_helpTxt = new QListWidget(this);
     m_helpTxt->setObjectName(QStringLiteral("HelpTxt"));
@@ -26,7 +27,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& p
     m_helpTxt->setFont(font);
     m_helpTxt->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(QCoreApplication::translate("HelpWin", "OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
 

@@ -65,7 +65,8 @@ void tip(QAction* action, const QString& text)
     action->setStatusTip(text);
 }
 
-const QString kRoutesTip = QStringLiteral("Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.");
+const char* const kRoutesTip
+    = QT_TRANSLATE_NOOP("MainWin", "Liest alle Fahrstraßen aus der Zentrale und öffnet sie zum Bearbeiten.");
 
 } // namespace
 
@@ -85,15 +86,22 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    m_lokDaten = makeButton(QStringLiteral("Lokdaten"), QStringLiteral("LokDaten_But"),
-                            QStringLiteral("Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten."), central);
-    m_magDaten = makeButton(QStringLiteral("Mag.Art.daten"), QStringLiteral("MagDatenBut"),
-                            QStringLiteral("Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
-                            central);
-    m_rckmDaten = makeButton(QStringLiteral("Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
-                             QStringLiteral("Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
-                             central);
-    m_fsDaten = makeButton(QStringLiteral("Fahrstraßen"), QStringLiteral("FSDatenBut"), kRoutesTip, central);
+    m_lokDaten = makeButton(
+        QCoreApplication::translate("MainWin", "Lokdaten"), QStringLiteral("LokDaten_But"),
+        QCoreApplication::translate("MainWin", "Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten."),
+        central);
+    m_magDaten = makeButton(
+        QCoreApplication::translate("MainWin", "Mag.Art.daten"), QStringLiteral("MagDatenBut"),
+        QCoreApplication::translate(
+            "MainWin", "Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
+        central);
+    m_rckmDaten
+        = makeButton(QCoreApplication::translate("MainWin", "Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
+                     QCoreApplication::translate(
+                         "MainWin", "Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
+                     central);
+    m_fsDaten = makeButton(QCoreApplication::translate("MainWin", "Fahrstraßen"), QStringLiteral("FSDatenBut"),
+                           QCoreApplication::translate("MainWin", kRoutesTip), central);
     m_lokDatAnz = makeBox(QStringLiteral("5"), QStringLiteral("LokDatAnzTxt"), central);
     m_magAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("MagAdrStartTxt"), central);
     m_magAdrEnd = makeBox(QStringLiteral("16"), QStringLiteral("MagAdrEndTxt"), central);
@@ -102,32 +110,40 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_lokDaten, 0, 0);
-    grid->addWidget(makeLabel(QStringLiteral("Anzahl:"), QStringLiteral("LokDatAnzLbl"), central), 0, 1);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "Anzahl:"), QStringLiteral("LokDatAnzLbl"), central), 0, 1);
     grid->addWidget(m_lokDatAnz, 0, 2);
     grid->addWidget(m_magDaten, 1, 0);
-    grid->addWidget(makeLabel(QStringLiteral("von Adr.:"), QStringLiteral("MagAdrStartLbl"), central), 1, 1);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("MagAdrStartLbl"), central), 1,
+        1);
     grid->addWidget(m_magAdrStart, 1, 2);
-    grid->addWidget(makeLabel(QStringLiteral("bis Adr.:"), QStringLiteral("MagAdrEndLbl"), central), 1, 3);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("MagAdrEndLbl"), central), 1, 3);
     grid->addWidget(m_magAdrEnd, 1, 4);
     grid->addWidget(m_rckmDaten, 2, 0);
-    grid->addWidget(makeLabel(QStringLiteral("von Adr.:"), QStringLiteral("RmAdrStartLbl"), central), 2, 1);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("RmAdrStartLbl"), central), 2, 1);
     grid->addWidget(m_rmAdrStart, 2, 2);
-    grid->addWidget(makeLabel(QStringLiteral("bis Adr.:"), QStringLiteral("RmAdrEndLbl"), central), 2, 3);
+    grid->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("RmAdrEndLbl"), central), 2, 3);
     grid->addWidget(m_rmAdrEnd, 2, 4);
     grid->addWidget(m_fsDaten, 3, 0);
     grid->setColumnStretch(5, 1);
     for (QLineEdit* box : {m_magAdrStart, m_rmAdrStart})
-        tip(box, QStringLiteral("Erste Adresse, die gelesen und bearbeitet wird."));
+        tip(box, QCoreApplication::translate("MainWin", "Erste Adresse, die gelesen und bearbeitet wird."));
     for (QLineEdit* box : {m_magAdrEnd, m_rmAdrEnd})
-        tip(box, QStringLiteral("Letzte Adresse, die gelesen und bearbeitet wird."));
+        tip(box, QCoreApplication::translate("MainWin", "Letzte Adresse, die gelesen und bearbeitet wird."));
 
     m_comPortNr = makeLabel(QStringLiteral("ComPortNr"), QStringLiteral("ComPortNrTxt"), central);
     m_bdRt = makeLabel(QStringLiteral("Baudrate"), QStringLiteral("BdRtTxt"), central);
     auto* status = new QHBoxLayout;
-    status->addWidget(makeLabel(QStringLiteral("ComPort Nr.:"), QStringLiteral("ComPortNrLbl"), central));
+    status->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "ComPort Nr.:"), QStringLiteral("ComPortNrLbl"), central));
     status->addWidget(m_comPortNr);
     status->addSpacing(24);
-    status->addWidget(makeLabel(QStringLiteral("Baudrate:"), QStringLiteral("BdRtLbl"), central));
+    status->addWidget(
+        makeLabel(QCoreApplication::translate("MainWin", "Baudrate:"), QStringLiteral("BdRtLbl"), central));
     status->addWidget(m_bdRt);
     status->addStretch(1);
 
@@ -139,36 +155,37 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     layout->addLayout(status);
     layout->addWidget(m_transferDone);
 
-    m_dateiMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
+    m_dateiMenu = menuBar()->addMenu(QCoreApplication::translate("MainWin", "&Datei"));
     m_dateiMenu->setObjectName(QStringLiteral("Datei_menu"));
-    QAction* opt = m_dateiMenu->addAction(QStringLiteral("&Optionen"));
+    QAction* opt = m_dateiMenu->addAction(QCoreApplication::translate("MainWin", "&Optionen"));
     opt->setObjectName(QStringLiteral("Opt_menu"));
-    QAction* backup = m_dateiMenu->addAction(QStringLiteral("Sicherung der Zentrale &anlegen"));
+    QAction* backup = m_dateiMenu->addAction(QCoreApplication::translate("MainWin", "Sicherung der Zentrale &anlegen"));
     backup->setObjectName(QStringLiteral("Sicherung_menu"));
-    QAction* restore = m_dateiMenu->addAction(QStringLiteral("Sicherung &zurückspielen"));
+    QAction* restore = m_dateiMenu->addAction(QCoreApplication::translate("MainWin", "Sicherung &zurückspielen"));
     restore->setObjectName(QStringLiteral("Zurueckspielen_menu"));
     connect(backup, &QAction::triggered, this, [this] { Q_EMIT backupRequested(); });
     connect(restore, &QAction::triggered, this, [this] { Q_EMIT restoreRequested(); });
-    QAction* ende = m_dateiMenu->addAction(QStringLiteral("&Beenden"));
+    QAction* ende = m_dateiMenu->addAction(QCoreApplication::translate("MainWin", "&Beenden"));
     ende->setObjectName(QStringLiteral("ende_menu"));
-    tip(opt, QStringLiteral("Schnittstelle, Baudrate und Anschluss der Zentrale wählen."));
-    tip(backup, QStringLiteral("Liest alle vier Datenbanken der Zentrale in einen Ordner."));
-    tip(restore, QStringLiteral("Sendet eine Sicherung aus einem Ordner zur Zentrale."));
-    tip(ende, QStringLiteral("Speichert die Einstellungen und beendet das Programm."));
+    tip(opt, QCoreApplication::translate("MainWin", "Schnittstelle, Baudrate und Anschluss der Zentrale wählen."));
+    tip(backup, QCoreApplication::translate("MainWin", "Liest alle vier Datenbanken der Zentrale in einen Ordner."));
+    tip(restore, QCoreApplication::translate("MainWin", "Sendet eine Sicherung aus einem Ordner zur Zentrale."));
+    tip(ende, QCoreApplication::translate("MainWin", "Speichert die Einstellungen und beendet das Programm."));
     m_dateiMenu->setToolTipsVisible(true);
-    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+    QMenu* info = menuBar()->addMenu(QCoreApplication::translate("MainWin", "&Info"));
     info->setObjectName(QStringLiteral("InfoMenu"));
-    QAction* hilfe = info->addAction(QStringLiteral("&Hilfe"));
+    QAction* hilfe = info->addAction(QCoreApplication::translate("MainWin", "&Hilfe"));
     hilfe->setObjectName(QStringLiteral("HilfeMenu"));
-    QAction* progInfo = info->addAction(QStringLiteral("&Progamminfo"));
+    QAction* progInfo = info->addAction(QCoreApplication::translate("MainWin", "&Progamminfo"));
     progInfo->setObjectName(QStringLiteral("ProgInfoMenu"));
     // In the Info menu, which stays usable while a transfer runs: the monitor watches transfers too.
-    QAction* monitor = info->addAction(QStringLiteral("&LocoNet-Monitor"));
+    QAction* monitor = info->addAction(QCoreApplication::translate("MainWin", "&LocoNet-Monitor"));
     monitor->setObjectName(QStringLiteral("MonitorMenu"));
     connect(monitor, &QAction::triggered, this, [this] { Q_EMIT monitorRequested(); });
-    tip(hilfe, QStringLiteral("Zeigt die Hilfe zum Programm."));
-    tip(progInfo, QStringLiteral("Zeigt Version und Herkunft des Programms."));
-    tip(monitor, QStringLiteral("Zeigt jede LocoNet-Nachricht, die gesendet oder empfangen wird."));
+    tip(hilfe, QCoreApplication::translate("MainWin", "Zeigt die Hilfe zum Programm."));
+    tip(progInfo, QCoreApplication::translate("MainWin", "Zeigt Version und Herkunft des Programms."));
+    tip(monitor,
+        QCoreApplication::translate("MainWin", "Zeigt jede LocoNet-Nachricht, die gesendet oder empfangen wird."));
     info->setToolTipsVisible(true);
 
     connect(m_lokDaten, &QPushButton::clicked, this, [this] { Q_EMIT lokDatenRequested(); });
@@ -226,7 +243,9 @@ void MainWin::setRoutesAvailable(bool available)
 {
     m_routesAvailable = available;
     m_fsDaten->setEnabled(available && m_lokDaten->isEnabled());
-    m_fsDaten->setToolTip(available ? kRoutesTip : QStringLiteral("Die Fahrstraßen folgen in einer späteren Version."));
+    m_fsDaten->setToolTip(
+        available ? QCoreApplication::translate("MainWin", kRoutesTip)
+                  : QCoreApplication::translate("MainWin", "Die Fahrstraßen folgen in einer späteren Version."));
 }
 
 void MainWin::setMainControlsEnabled(bool on)
@@ -268,7 +287,7 @@ bool MainWin::WriteSettings()
     if (!result.notice.isEmpty())
         m_dialogs.messageBox(result.notice, MsgButtons::Ok,
                              result.written ? MsgIcon::Information : MsgIcon::Exclamation,
-                             QStringLiteral("Einstellungen"));
+                             QCoreApplication::translate("MainWin", "Einstellungen"));
     return result.written;
 }
 

@@ -3,6 +3,7 @@
 #include "shell/GridEditing.h"
 #include "shell/gui/FlexGrid.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,7 +87,7 @@ void NameEditBox::showNameRoom()
     }
     // The other name line of the area takes what the box may not.
     const int used = int(m_inpText->text().size()) + capacity - m_inpText->maxLength();
-    m_roomLabel->setText(QStringLiteral("%1 von %2 Zeichen").arg(used).arg(capacity));
+    m_roomLabel->setText(QCoreApplication::translate("NameEditBox", "%1 von %2 Zeichen").arg(used).arg(capacity));
     m_roomLabel->adjustSize();
     const QRect box = m_inpText->geometry();
     const QWidget* area = m_roomLabel->parentWidget();

@@ -111,13 +111,13 @@ MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, Msg
         box.setEscapeButton(QMessageBox::No);
         break;
     }
-    // The boxes speak German whatever translations the system has.
+    // The boxes speak the program's language whatever translations the system has.
     if (QAbstractButton* b = box.button(QMessageBox::Yes))
-        b->setText(QStringLiteral("Ja"));
+        b->setText(QCoreApplication::translate("QtUserDialogs", "Ja"));
     if (QAbstractButton* b = box.button(QMessageBox::No))
-        b->setText(QStringLiteral("Nein"));
+        b->setText(QCoreApplication::translate("QtUserDialogs", "Nein"));
     if (QAbstractButton* b = box.button(QMessageBox::Cancel))
-        b->setText(QStringLiteral("Abbrechen"));
+        b->setText(QCoreApplication::translate("QtUserDialogs", "Abbrechen"));
     const int answer = box.exec();
     switch (answer) {
     case QMessageBox::Ok: return MsgAnswer::Ok;
@@ -139,8 +139,8 @@ std::optional<QString> QtUserDialogs::inputBox(const QString& prompt, const QStr
     dialog.setLabelText(ToQtLineBreaks(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dialog.setOkButtonText(QCoreApplication::translate("QtUserDialogs", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtUserDialogs", "Abbrechen"));
     FitTitle(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

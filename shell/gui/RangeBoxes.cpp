@@ -2,6 +2,7 @@
 
 #include "shell/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace kx2 {
@@ -18,7 +19,7 @@ std::optional<AddressRange> RangeBoxes::take(UserDialogs& dialogs)
     const std::optional<AddressRange> range = ParseAddressRange(m_from->text(), m_to->text(), m_maxAddress);
     if (!range) {
         dialogs.messageBox(AddressRangeError(m_maxAddress), MsgButtons::Ok, MsgIcon::Exclamation,
-                           QStringLiteral("Adressbereich"));
+                           QCoreApplication::translate("RangeBoxes", "Adressbereich"));
         show(m_shown);
         return std::nullopt;
     }

@@ -4,12 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCoreApplication>
 
 namespace kx2 {
 
 QString SearchBar::NotFoundText()
 {
-    return QStringLiteral("nicht gefunden");
+    return QCoreApplication::translate("SearchBar", "nicht gefunden");
 }
 
 SearchBar::SearchBar(QWidget* parent)
@@ -20,13 +21,15 @@ SearchBar::SearchBar(QWidget* parent)
     setObjectName(QStringLiteral("SuchenLeiste"));
     m_text->setObjectName(QStringLiteral("SuchText"));
     m_status->setObjectName(QStringLiteral("SuchStatus"));
-    m_text->setToolTip(QStringLiteral("Adresse, Name oder Text zum Suchen; Enter oder F3: nächster Treffer, "
-                                      "Umschalt+F3: voriger, Escape: schließen"));
+    m_text->setToolTip(
+        QCoreApplication::translate("SearchBar",
+                                    "Adresse, Name oder Text zum Suchen; Enter oder F3: nächster Treffer, "
+                                    "Umschalt+F3: voriger, Escape: schließen"));
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(220);
     // The bar keeps the width it had when it was laid out: room for the answer from the start.
     m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(NotFoundText()) + 8);
-    auto* label = new QLabel(QStringLiteral("&Suchen:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("SearchBar", "&Suchen:"), this);
     label->setBuddy(m_text);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);

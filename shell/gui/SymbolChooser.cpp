@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -38,7 +39,8 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
     m_abbrechen = new QPushButton(design.cancelCaption, this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);
-    m_abbrechen->setToolTip(QStringLiteral("Schließt die Auswahl; das Symbol bleibt, wie es war (Esc)."));
+    m_abbrechen->setToolTip(
+        QCoreApplication::translate("SymbolChooser", "Schließt die Auswahl; das Symbol bleibt, wie es war (Esc)."));
     connect(m_abbrechen, &QPushButton::clicked, this, &SymbolChooser::AbbrechenButton_Click);
 
     connect(m_grid, &FlexGrid::DblClick, this, &SymbolChooser::choose);
@@ -95,7 +97,7 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
     }
     for (int symbol = firstSymbol(); symbol <= d.symbolCount; ++symbol) {
         const auto [row, col] = cellOf(symbol);
-        QString tip = QStringLiteral("Symbol %1").arg(symbol);
+        QString tip = QCoreApplication::translate("SymbolChooser", "Symbol %1").arg(symbol);
         if (symbol == 0) {
             m_grid->setTextMatrix(row, col, d.noSymbolText);
             tip += QStringLiteral(": ") + d.noSymbolText;

@@ -1,0 +1,106 @@
+// Every fixed text of the windows passes through the translation system: under a translation that
+// marks what it translates, no caption, button, box, label, menu item, tooltip or grid heading
+// may show letters without the mark. Values are not looked at: grid cells, and the boxes and
+// labels named "...Txt" that show the port, the counts and the addresses.
+#include "AppRig.h"
+
+#include "support/MarkingTranslator.h"
+
+#include "BuildInfo.h"
+
+#include "accessory/gui/MagDatenFrm.h"
+#include "feedback/gui/RMDatenFrm.h"
+#include "loco/gui/LokDatFormatFrm.h"
+#include "loco/gui/LokFktSymFrm.h"
+#include "loco/gui/LokmaxSpeedFrm.h"
+#include "routes/gui/FSDatenFrm.h"
+#include "routes/gui/FSEingabeFrm.h"
+#include "shell/BrandCaptions.h"
+#include "shell/gui/HelpWin.h"
+#include "shell/gui/PictureCache.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidgetItem>
+
+using namespace kx2;
+using namespace kx2::test;
+
+namespace {
+
+// Texts the windows' own code does not make: the brand's captions, and the columns, boxes and
+// items all range editors share, come with the translation of the shell's and the records' texts.
+QStringList madeElsewhere(const QString& brand)
+{
+    const DeviceMenuCaptions device = EditorDeviceMenuCaptions(brand, EditorKind::Loco);
+    return {MainWindowCaption(brand), device.menu, device.readItem, device.sendItem,
+            QStringLiteral("Adr."), QStringLiteral("Name Zeile1"), QStringLiteral("Name Zeile2"),
+            QStringLiteral("Symbol"), QStringLiteral("von Adr.:"), QStringLiteral("bis Adr.:"),
+            QStringLiteral("laden"), QStringLiteral("speichern")};
+}
+
+// What `window` shows without the mark, each text with where it stands.
+QStringList unmarked(QWidget* window, const QStringList& elsewhere)
+{
+    QStringList found;
+    const auto look = [&found, &elsewhere](const QObject* where, const QString& text) {
+        const QString shown = QString(text).remove(QLatin1Char('&'));
+        if (std::any_of(shown.begin(), shown.end(), [](QChar c) { return c.isLetter(); })
+            && !shown.contains(MarkingTranslator::Open) && !elsewhere.contains(shown))
+            found << where->objectName() + QStringLiteral(": ") + shown;
+    };
+    look(window, window->windowTitle());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->objectName().endsWith(QLatin1String("Txt")))
+            continue;
+        look(w, w->toolTip());
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            look(w, button->text());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            look(w, label->text());
+        if (auto* frame = qobject_cast<QGroupBox*>(w))
+            look(w, frame->title());
+        if (auto* menu = qobject_cast<QMenu*>(w))
+            look(w, menu->title());
+        if (auto* grid = qobject_cast<FlexGrid*>(w))
+            for (int col = 0; col < grid->Cols(); ++col) {
+                look(grid, grid->TextMatrix(0, col));
+                if (QTableWidgetItem* item = grid->horizontalHeaderItem(col - grid->FixedCols()))
+                    look(grid, item->toolTip());
+            }
+    }
+    for (QAction* action : window->findChildren<QAction*>()) {
+        look(action, action->text());
+        look(action, action->toolTip());
+        look(action, action->statusTip());
+    }
+    return found;
+}
+
+} // namespace
+
+TEST(WindowMarks, EveryFixedTextIsTranslated)
+{
+    const QStringList elsewhere = madeElsewhere(QString::fromLatin1(BrandCode));
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    {
+        AppRig rig;
+        rig.win.findChild<QAction*>(QStringLiteral("HilfeMenu"))->trigger();
+        PictureCache pictures(buildFolder());
+        LokDatFormatFrm format;
+        LokmaxSpeedFrm speed;
+        LokFktSymFrm functionSymbols(pictures, {});
+        FSEingabeFrm command(rig.ctx.routes, rig.dialogs);
+        LokdatenFrm unbranded(rig.ctx.database, rig.ctx.locoData, buildFolder(), DeviceMenuCaptions{});
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 &rig.win, rig.win.helpWin(), &format, &speed, &functionSymbols, &command, &unbranded,
+                 &rig.windows.lokdatenFrm(), &rig.windows.magDatenFrm(), &rig.windows.rmDatenFrm(),
+                 &rig.windows.fsDatenFrm()})
+            EXPECT_EQ(unmarked(w, elsewhere), QStringList()) << w->objectName().toStdString();
+    }
+    QCoreApplication::removeTranslator(&marking);
+}
