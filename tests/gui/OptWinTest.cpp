@@ -155,3 +155,25 @@ TEST_F(OptWinTest, EscapeAndAbbrechenLeaveTheOptionsUnchanged)
         again.close();
     }
 }
+
+// Each line: the languages chosen one after the other, starting from the one the dialog opened
+// with (0 it, 1 the other), and whether the note on the next start shows then.
+TEST_F(OptWinTest, ALanguageChangeSaysItTakesEffectAtTheNextStart)
+{
+    const struct {
+        std::vector<int> choices;
+        bool note;
+    } rows[] = {
+        {{}, false},
+        {{1}, true},
+        {{1, 0}, false},
+    };
+    for (const auto& row : rows) {
+        OptWin& opt = open();
+        const int opened = opt.spracheBox()->currentIndex();
+        for (int choice : row.choices)
+            opt.spracheBox()->setCurrentIndex(choice == 0 ? opened : 1 - opened);
+        EXPECT_EQ(opt.spracheHinweis()->isVisibleTo(&opt), row.note) << row.choices.size();
+        QTest::mouseClick(opt.abbrechenBut(), Qt::LeftButton);
+    }
+}
