@@ -14,7 +14,8 @@ trap 'echo "failed at line $LINENO"; for f in "$work"/*.out; do echo "== $f"; ca
 dpkg-deb -x "$deb" "$work/root"
 bin="$work/root/usr/bin"
 for f in kx2tool kx2ctl; do [ -x "$bin/$f" ] || { echo "$f not installed"; exit 1; }; done
-for f in share/kx2tool/konf/hilfe.txt share/kx2tool/konf/Fkt_Symbole/S1.bmp share/kx2tool/konf/Mag_Symbole/S1.bmp \
+for f in share/kx2tool/konf/hilfe.txt share/kx2tool/konf/hilfe_en.txt share/kx2tool/konf/kx2tool_en.qm \
+         share/kx2tool/konf/Fkt_Symbole/S1.bmp share/kx2tool/konf/Mag_Symbole/S1.bmp \
          share/applications/org.kx2tool.kx2tool.desktop share/metainfo/org.kx2tool.kx2tool.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.kx2tool.kx2tool.svg share/icons/hicolor/48x48/apps/org.kx2tool.kx2tool.png \
          share/man/man1/kx2ctl.1.gz share/man/man1/kx2tool.1.gz share/bash-completion/completions/kx2ctl \
@@ -29,6 +30,8 @@ touch "$work/start"
 
 "$bin/kx2ctl" --version | grep -q "^kx2ctl [0-9]*\.[0-9]*\.[0-9]*$"
 "$bin/kx2tool" --version | grep -q "^Qt 6"
+# The English translation is found where the package put it.
+{ "$bin/kx2ctl" --lang en read acc --from 0 --to 5 -o "$work/x.isd" 2>&1 || true; } | grep -q "^Invalid address range!$"
 
 "$bin/kx2ctl" sim --pty "$work/tty" --seed 20 >"$work/sim.out" 2>&1 &
 sim=$!
