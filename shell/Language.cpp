@@ -62,6 +62,11 @@ void StoreLanguageChoice(const QString& code)
         store.setValue(LanguageKey, code);
 }
 
+Language LanguageInUse()
+{
+    return LanguageFromCode(QCoreApplication::translate("Language", "de")).value_or(Language::German);
+}
+
 Language LanguageOfThisRun(const QString& commandLine)
 {
     return ChooseLanguage(commandLine, StoredLanguageChoice(), QLocale::system().uiLanguages());

@@ -24,6 +24,9 @@ Language ChooseLanguage(const QString& commandLine, const QString& userChoice, c
 QString StoredLanguageChoice();
 void StoreLanguageChoice(const QString& code);
 
+// The language the installed translation speaks: its English names itself "en".
+Language LanguageInUse();
+
 // ChooseLanguage with the stored choice and the system's interface languages.
 Language LanguageOfThisRun(const QString& commandLine);
 

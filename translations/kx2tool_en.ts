@@ -1221,6 +1221,13 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>de</source>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>LocoCommands</name>
     <message>
         <source>Name von Lok %1</source>

@@ -226,8 +226,9 @@ void OptWin::loadFromSettings()
     m_comPortTxt->setEditText(m_settings.ComPortNumber);
     m_pruefenChk->setChecked(m_settings.VerifyAfterSend);
 
-    // The user's own choice; without one, the language a start without --lang takes.
-    m_spracheAtShow = LanguageOfThisRun(QString()) == Language::English ? 1 : 0;
+    // The user's own choice; without one, the language in use.
+    const std::optional<Language> chosen = LanguageFromCode(StoredLanguageChoice());
+    m_spracheAtShow = chosen.value_or(LanguageInUse()) == Language::English ? 1 : 0;
     m_spracheBox->setCurrentIndex(m_spracheAtShow);
     m_spracheHinweis->hide();
 }
