@@ -2,6 +2,7 @@
 // station on virtual time: where a cancelled transfer leaves the station, the port and the
 // table, what the user is told, and what the check finds in a page the station stored wrongly.
 #include "accessory/AccessoryTable.h"
+#include "app/StationBackup.h"
 #include "records/NameLines.h"
 #include "records/ProgressMeter.h"
 #include "records/TransferDone.h"
@@ -397,19 +398,26 @@ TEST(TransferBar, RisesOnceOverAllPlannedPhasesWeighedByTheirExchanges)
     }
 }
 
-TEST(TransferBar, ALocoReadAndSendRiseFromTheStartToAHundredAndNeverFall)
+TEST(TransferBar, ALocoReadAndSendAndABackupRiseFromTheStartToAHundredAndNeverFall)
 {
-    for (const bool send : {false, true}) {
-        SCOPED_TRACE(send ? "send" : "read");
+    for (const char* what : {"read", "send", "backup"}) {
+        SCOPED_TRACE(what);
+        const QString kind = QString::fromLatin1(what);
         CancelRig rig;
         rig.station().seedLocomotives(60);
-        if (send) {
+        if (kind == QLatin1String("send")) {
             ASSERT_EQ(readOf(rig, Db::Loco).result, 0);
             markAllChanged(rig, Db::Loco, 60);
         }
         rig.progress.percents.clear();
-        EXPECT_TRUE(send ? sendOf(rig, Db::Loco) == SendOutcome::Sent : readOf(rig, Db::Loco).result == 0);
+        QTemporaryDir dir;
+        if (kind == QLatin1String("backup"))
+            EXPECT_TRUE(BackupStation(rig.ctx, dir.filePath(QStringLiteral("b")), QStringLiteral("test")).ok());
+        else
+            EXPECT_TRUE(kind == QLatin1String("send") ? sendOf(rig, Db::Loco) == SendOutcome::Sent
+                                                     : readOf(rig, Db::Loco).result == 0);
         const std::vector<int>& p = rig.progress.percents;
+        ASSERT_FALSE(p.empty());
         EXPECT_TRUE(std::is_sorted(p.begin(), p.end())) << "never falls";
         EXPECT_LT(*std::upper_bound(p.begin(), p.end(), 0), 10) << "rises from the start";
         EXPECT_EQ(p.back(), 100);
