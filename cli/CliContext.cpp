@@ -40,7 +40,8 @@ void CliContext::addPortOptions(QCommandLineParser& parser)
     parser.addOption(
         {QStringLiteral("sim-state"),
          QCoreApplication::translate(
-             "CliContext", "Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE neben der Einstellungsdatei."),
+             "CliContext",
+             "Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE neben der Einstellungsdatei."),
          QCoreApplication::translate("CliContext", "datei")});
 }
 

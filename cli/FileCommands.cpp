@@ -81,9 +81,9 @@ int showPdf(const QString& path, const QString& pdfPath)
     if (!db)
         return exitCode;
     int pages = 0;
-    const PrintTable table =
-        PrintTableOfCsv(db->csv(cli.ctx()), QCoreApplication::translate("StationDatabases", db->what),
-                        cli.ctx().storedSerial.numberText());
+    const PrintTable table
+        = PrintTableOfCsv(db->csv(cli.ctx()), QCoreApplication::translate("StationDatabases", db->what),
+                          cli.ctx().storedSerial.numberText());
     if (const QString error = WriteTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
         QTextStream(stderr) << error << "\n";
         return 1;

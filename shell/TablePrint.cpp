@@ -83,7 +83,9 @@ int PaintTable(QPagedPaintDevice& device, const PrintTable& table)
 
     const QString head
         = QCoreApplication::translate("TablePrint", "%1 - Zentrale %2 - %3")
-              .arg(table.caption, table.serial.isEmpty() ? QCoreApplication::translate("TablePrint", "unbekannt") : table.serial, table.date);
+              .arg(table.caption,
+                   table.serial.isEmpty() ? QCoreApplication::translate("TablePrint", "unbekannt") : table.serial,
+                   table.date);
     for (int p = 0; p < layout.pageCount(); ++p) {
         if (p > 0)
             device.newPage();

@@ -43,7 +43,7 @@ GridEditorDesign FormDesign(const RangeEditorDesign& d)
 
 std::vector<RangeEditorColumn> Columns(const RangeEditorDesign& d)
 {
-    std::vector<RangeEditorColumn> columns {{QCoreApplication::translate("RangeRecordEditor", "Adr."), 40}};
+    std::vector<RangeEditorColumn> columns{{QCoreApplication::translate("RangeRecordEditor", "Adr."), 40}};
     columns.insert(columns.end(), d.ownColumns.begin(), d.ownColumns.end());
     columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Name Zeile1"), 100});
     columns.push_back({QCoreApplication::translate("RangeRecordEditor", "Name Zeile2"), 100});

@@ -106,7 +106,7 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("Adresse;Symbol\r\n1;99\r\n");
     bad.close();
-    const QStringList port {"--port", "SIM", "--sim-state", path("station.state")};
+    const QStringList port{"--port", "SIM", "--sim-state", path("station.state")};
     // In this order: the reads make the file the later rows use.
     const std::vector<QStringList> calls = {
         {},
@@ -115,11 +115,11 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
         {"bogus"},
         {"read"},
         {"read", "loco"},
-        QStringList {"read", "acc", "--from", "0", "--to", "5", "-o", a} + port,
-        QStringList {"read", "acc", "--from", "1", "--to", "1e3", "-o", a} + port,
-        QStringList {"read", "acc", "--from", "1", "--to", "3", "-o", a} + port,
-        QStringList {"send", "acc", "-i", a} + port,
-        QStringList {"send", "acc", "-i", a, "--yes", "--verify"} + port,
+        QStringList{"read", "acc", "--from", "0", "--to", "5", "-o", a} + port,
+        QStringList{"read", "acc", "--from", "1", "--to", "1e3", "-o", a} + port,
+        QStringList{"read", "acc", "--from", "1", "--to", "3", "-o", a} + port,
+        QStringList{"send", "acc", "-i", a} + port,
+        QStringList{"send", "acc", "-i", a, "--yes", "--verify"} + port,
         {"send", "acc"},
         {"show", a},
         {"show", a, "--bogus"},
