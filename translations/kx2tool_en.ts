@@ -2291,6 +2291,10 @@ Please enter another loco address.</translation>
         <source>Schließt das Fenster; die Einstellungen bleiben, wie sie waren.</source>
         <translation>Closes the window; the settings stay as they were.</translation>
     </message>
+    <message>
+        <source>O.K.</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PortFailure</name>

@@ -112,7 +112,7 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     spracheLayout->addWidget(m_spracheBox);
     spracheLayout->addWidget(m_spracheHinweis);
 
-    m_okBut = new QPushButton(QStringLiteral("O.K."), this);
+    m_okBut = new QPushButton(QCoreApplication::translate("OptWin", "O.K."), this);
     m_okBut->setObjectName(QStringLiteral("OK_But"));
     m_okBut->setToolTip(QCoreApplication::translate("OptWin", "Übernimmt die gewählten Einstellungen."));
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
