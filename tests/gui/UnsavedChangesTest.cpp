@@ -225,16 +225,17 @@ TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
     for (Question q : destructive) {
         EXPECT_EQ(DefaultAnswer(q, MsgButtons::YesNo), MsgAnswer::No);
         QtUserDialogs dialogs;
-        QAbstractButton* pressedByEnter = nullptr;
+        // The box is gone once answered: what Enter would press is taken while it stands.
+        QString pressedByEnter;
         QTimer::singleShot(0, [&pressedByEnter] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            pressedByEnter = box->defaultButton();
+            if (box->defaultButton())
+                pressedByEnter = box->defaultButton()->text();
             box->button(QMessageBox::Yes)->click();
         });
         dialogs.ask(q, QStringLiteral("Frage?"), MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Titel"));
-        ASSERT_NE(pressedByEnter, nullptr);
-        EXPECT_EQ(pressedByEnter->text(), QStringLiteral("Nein"));
+        EXPECT_EQ(pressedByEnter, QStringLiteral("Nein"));
     }
     EXPECT_EQ(DefaultAnswer(Question::StoreChanges, MsgButtons::YesNo), MsgAnswer::Yes);
 }
