@@ -151,9 +151,10 @@ bool TransferSession::openAccess()
     if (ok())
         m_result = m_ctx.db.DisplaySetCursor(10, 50);
     if (ok())
-        m_result = m_ctx.db.DisplayWriteText(
-            m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "Datenbank lesen")
-                                           : QCoreApplication::translate("TransferSession", "Datenbank schreiben"));
+        // What the command station's display shows is the station's own German, whatever the
+        // language of the windows.
+        m_result = m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QStringLiteral("Datenbank lesen")
+                                                                            : QStringLiteral("Datenbank schreiben"));
     return ok();
 }
 

@@ -4066,14 +4066,6 @@ A backup whose files do not match its sicherung.txt is refused before anything i
         <translation> Open database</translation>
     </message>
     <message>
-        <source>Datenbank lesen</source>
-        <translation>Read database</translation>
-    </message>
-    <message>
-        <source>Datenbank schreiben</source>
-        <translation>Write database</translation>
-    </message>
-    <message>
         <source> Seriennummer lesen</source>
         <translation> Read serial number</translation>
     </message>

@@ -1,4 +1,8 @@
 #include "shell/Language.h"
+#include "support/MarkingTranslator.h"
+#include "support/SimRig.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -36,4 +40,26 @@ TEST(LanguageChoice, CommandLineBeforeTheUsersChoiceBeforeTheSystem)
 }
 
 } // namespace
+} // namespace kx2
+
+namespace kx2 {
+
+// Whatever the windows speak, what goes to the command station stays the station's German: its
+// display during a transfer and the record bytes.
+TEST(LanguageData, TheStationsDisplayStaysGerman)
+{
+    test::MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    test::SimRig rig;
+    rig.station.seedLocomotives(2);
+    QStringList shown;
+    rig.bus.setMonitor([&rig, &shown](const QByteArray&) {
+        if (!rig.station.displayText().isEmpty() && !shown.contains(rig.station.displayText()))
+            shown << rig.station.displayText();
+    });
+    EXPECT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
+    QCoreApplication::removeTranslator(&marking);
+    EXPECT_EQ(shown, QStringList{QStringLiteral("Datenbank lesen")});
+}
+
 } // namespace kx2
