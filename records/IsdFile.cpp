@@ -91,6 +91,8 @@ void IsdWriter::writeEmpty()
 QString IsdWriter::checkWritable(const QString& path)
 {
     // The same way saveTo goes, stopped before anything replaces the file.
+    if (QString refused = SaveTargetRefusal(path); !refused.isEmpty())
+        return SaveFailureText(path, refused);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return SaveFailureText(path, FileErrorWords(path, file.errorString(), FileAccess::Write));

@@ -98,8 +98,19 @@ QString FileErrorWords(const QString& path, const QString& systemText, FileAcces
 #endif
 }
 
+QString SaveTargetRefusal(const QString& path)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || target.isFile())
+        return {};
+    return target.isDir() ? QCoreApplication::translate("FileErrors", "ist ein Ordner")
+                          : QCoreApplication::translate("FileErrors", "keine gewöhnliche Datei (ein Gerät oder eine Leitung)");
+}
+
 QString SaveFileWhole(const QString& path, const QByteArray& bytes)
 {
+    if (QString refused = SaveTargetRefusal(path); !refused.isEmpty())
+        return refused;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileErrorWords(path, file.errorString(), FileAccess::Write);

@@ -14,9 +14,13 @@ enum class FileAccess { Read, Write };
 // system's text is already in the user's language and is kept.
 QString FileErrorWords(const QString& path, const QString& systemText, FileAccess access);
 
+// Why `path` may not be saved to before anything is written: a folder or a device there (a
+// save would put a file in its place; as root even /dev/full) is refused; "" otherwise.
+QString SaveTargetRefusal(const QString& path);
+
 // Writes `bytes` to `path` in one piece: a temporary file beside it takes the place of the old
 // file only once every byte reached the disk, so a failure leaves the old file as it was and
-// nothing beside it. Returns "" or FileErrorWords.
+// nothing beside it. Returns "" or SaveTargetRefusal or FileErrorWords.
 QString SaveFileWhole(const QString& path, const QByteArray& bytes);
 
 // How a failed save is told: "Fehler beim Speichern des Files", the file and why, each on a line

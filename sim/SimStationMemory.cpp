@@ -1,6 +1,7 @@
 #include "sim/SimCommandStation.h"
 
 #include "shell/Cp1252.h"
+#include "shell/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,6 +135,11 @@ bool SimCommandStation::saveState(const QString& path, QString* error) const
 
     // The user's configuration folder may not exist yet on an installed program's first run.
     QDir().mkpath(QFileInfo(path).absolutePath());
+    if (QString refused = SaveTargetRefusal(path); !refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)

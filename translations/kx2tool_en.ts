@@ -860,6 +860,10 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
         <source>Fehler beim Speichern des Files</source>
         <translation>Error saving the file</translation>
     </message>
+    <message>
+        <source>keine gewöhnliche Datei (ein Gerät oder eine Leitung)</source>
+        <translation>not a regular file (a device or a pipe)</translation>
+    </message>
 </context>
 <context>
     <name>GermanHelp</name>
