@@ -17,13 +17,15 @@ inline void addGermanHelpOption(QCommandLineParser& parser)
 // Qt's help text with German headings and the subcommand's own usage line.
 inline QString germanHelpText(const QCommandLineParser& parser, const QString& usage)
 {
+    // Qt's first line is its usage line, in whatever words Qt's own translation gives it, with
+    // the program's path as typed: it gives way to the command's own.
     QStringList lines = parser.helpText().split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.first().startsWith(QLatin1String("Usage:")))
+    if (!lines.isEmpty())
         lines.first() = QCoreApplication::translate("GermanHelp", "Aufruf: ") + usage;
     for (QString& line : lines) {
-        if (line == QLatin1String("Options:"))
+        if (line == QLatin1String("Options:") || line == QCommandLineParser::tr("Options:"))
             line = QCoreApplication::translate("GermanHelp", "Optionen:");
-        else if (line == QLatin1String("Arguments:"))
+        else if (line == QLatin1String("Arguments:") || line == QCommandLineParser::tr("Arguments:"))
             line = QCoreApplication::translate("GermanHelp", "Argumente:");
     }
     return lines.join(QLatin1Char('\n'));

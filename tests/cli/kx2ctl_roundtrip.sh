@@ -21,6 +21,9 @@ grep -q "7 Lokomotiven gelesen" "$work/read.out"
 grep -q "^TX ED 1F " "$work/trace.txt" || { echo "trace lacks requests"; exit 1; }
 grep -q "^RX B4 6D 7F " "$work/trace.txt" || { echo "trace lacks acknowledges"; exit 1; }
 "$ctl" show "$work/a.isd" | grep -q "Lokomotiven: 7" || { echo "show does not list 7 locomotives"; exit 1; }
+# A command's help names the command as a user calls it, not the path the program was started by.
+[ "$("$ctl" read --help | head -1)" = "Aufruf: kx2ctl read loco|acc|fb|routes -o DATEI.isd [--from A --to B] [Optionen]" ] \
+  || { echo "read --help: wrong usage line"; exit 1; }
 # The printout without a display: a page count on the terminal, the pages in the file.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$ctl" show "$work/a.isd" --pdf "$work/a.pdf" | grep -qE "a.pdf: [0-9]+ Seite" \
   || { echo "show --pdf wrote no printout"; exit 1; }
