@@ -22,10 +22,14 @@ inline QString germanHelpText(const QCommandLineParser& parser, const QString& u
     QStringList lines = parser.helpText().split(QLatin1Char('\n'));
     if (!lines.isEmpty())
         lines.first() = QCoreApplication::translate("GermanHelp", "Aufruf: ") + usage;
+    // Qt's headings, in English or as Qt's translation words them (not texts of ours to translate).
+    const auto isQtHeading = [](const QString& line, const char* english) {
+        return line == QLatin1String(english) || line == QCommandLineParser::tr(english);
+    };
     for (QString& line : lines) {
-        if (line == QLatin1String("Options:") || line == QCommandLineParser::tr("Options:"))
+        if (isQtHeading(line, "Options:"))
             line = QCoreApplication::translate("GermanHelp", "Optionen:");
-        else if (line == QLatin1String("Arguments:") || line == QCommandLineParser::tr("Arguments:"))
+        else if (isQtHeading(line, "Arguments:"))
             line = QCoreApplication::translate("GermanHelp", "Argumente:");
     }
     return lines.join(QLatin1Char('\n'));

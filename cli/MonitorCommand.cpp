@@ -37,7 +37,8 @@ int runMonitor(const QStringList& args)
         return 2;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << germanHelpText(parser, QStringLiteral("kx2ctl monitor [--port PORT] [--raw]"));
+        QTextStream(stdout) << germanHelpText(
+            parser, QCoreApplication::translate("MonitorCommand", "kx2ctl monitor [--port PORT] [--raw]"));
         return 0;
     }
     CliContext cli;

@@ -2166,6 +2166,10 @@ Please enter another loco address.</translation>
         <source>Der Port wurde geschlossen.</source>
         <translation>The port was closed.</translation>
     </message>
+    <message>
+        <source>kx2ctl monitor [--port PORT] [--raw]</source>
+        <translation>kx2ctl monitor [--port PORT] [--raw]</translation>
+    </message>
 </context>
 <context>
     <name>MonitorWin</name>
