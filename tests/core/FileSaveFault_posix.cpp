@@ -5,6 +5,7 @@
 // root (chmod alone does not stop root), or chmod as an ordinary user; where neither is allowed
 // the case is skipped.
 #include "records/IsdFile.h"
+#include "shell/FileErrors.h"
 #include "loco/LocoFiles.h"
 #include "shell/Settings.h"
 #include "support/FakeDialogs.h"
@@ -13,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -226,4 +228,15 @@ TEST(SaveFaults, AWriteThatBreaksOffHalfWayKeepsThePreviousFile)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readAll(p), QByteArray("alter Inhalt"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.isd")});
+}
+
+// A device or a pipe where the file should go stays what it is (as root a save would otherwise
+// put a file in place of /dev/full).
+TEST(SaveFaults, ADeviceOrPipeAtTheTargetIsRefusedAndStays)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("leitung"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(SaveFileWhole(pipe, "x"), QStringLiteral("keine gewöhnliche Datei (ein Gerät oder eine Leitung)"));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
 }

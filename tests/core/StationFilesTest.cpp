@@ -18,10 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
-
 using kx2::test::SimRig;
 
 namespace kx2 {
@@ -171,13 +167,6 @@ TEST(FileErrors, SayWhatTheSystemSaidInGerman)
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOTDIR))), QStringLiteral("ein Teil des Pfads ist kein Ordner"));
     EXPECT_EQ(words(QStringLiteral("Unknown error")), QStringLiteral("Fehler des Systems ohne nähere Angabe"));
     EXPECT_EQ(SaveFileWhole(dir.path(), QByteArray()), QStringLiteral("ist ein Ordner"));
-#ifdef Q_OS_UNIX
-    // A device or a pipe where the file should go stays what it is.
-    const QString pipe = dir.filePath(QStringLiteral("leitung"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    EXPECT_EQ(SaveFileWhole(pipe, "x"), QStringLiteral("keine gewöhnliche Datei (ein Gerät oder eine Leitung)"));
-    EXPECT_FALSE(QFileInfo(pipe).isFile());
-#endif
 }
 
 // A CSV exported and edited comes back as edits marked for sending; a malformed one is refused
