@@ -7,7 +7,7 @@
 #   file | text to change | its replacement | the behaviour that must catch it
 # The text must occur in the file exactly once. Blank lines and lines starting with # are skipped.
 # `filter` keeps only the lines that contain it. Each fault is built into build/ (or
-# $KX2_BUILD_DIR, files compiled one by one), the core and window tests run without the end-to-end
+# $KX2_BUILD_DIR, files compiled one by one), the core, command-line and window tests run without the end-to-end
 # programs, and the file is put back however the run ends. Not part of CI: every fault is a build
 # and a test run.
 set -euo pipefail
@@ -21,7 +21,7 @@ bash "$root/scripts/deps.sh"
 gen=()
 [ -f "$build/CMakeCache.txt" ] || ! command -v ninja >/dev/null || gen=(-GNinja)
 cmake -S "$root" -B "$build" "${gen[@]}" -DKX2_UNITY=OFF >/dev/null
-cmake --build "$build" -j"$jobs" --target kx2_core_tests kx2_gui_tests >/dev/null
+cmake --build "$build" -j"$jobs" --target kx2_core_tests kx2_gui_tests kx2_cli_tests >/dev/null
 runTests() { (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -j"$jobs" -E '^Kx2(ctl|tool)\.' >/dev/null 2>&1); }
 # A fault counts as caught only where the tree without it passes.
 runTests || { echo "the tests fail without any planted fault: mend that first"; exit 1; }
@@ -59,7 +59,7 @@ EOF
     broken=$((broken + 1))
     continue
   fi
-  if ! cmake --build "$build" -j"$jobs" --target kx2_core_tests kx2_gui_tests >/dev/null 2>&1; then
+  if ! cmake --build "$build" -j"$jobs" --target kx2_core_tests kx2_gui_tests kx2_cli_tests >/dev/null 2>&1; then
     echo "does not build: $file: $what"
     restore
     broken=$((broken + 1))
@@ -77,6 +77,6 @@ EOF
 done <"$table"
 
 # The tree as it was, built again, so that the next run starts from it.
-cmake --build "$build" -j"$jobs" --target kx2_core_tests kx2_gui_tests >/dev/null 2>&1 || true
+cmake --build "$build" -j"$jobs" --target kx2_core_tests kx2_gui_tests kx2_cli_tests >/dev/null 2>&1 || true
 echo "== $caught of $((caught + missed)) planted faults caught ($broken could not be planted)"
 [ "$missed" -eq 0 ] && [ "$broken" -eq 0 ]
