@@ -7,9 +7,9 @@
 #   file | text to change | its replacement | the behaviour that must catch it
 # The text must occur in the file exactly once. Blank lines and lines starting with # are skipped.
 # `filter` keeps only the lines that contain it. Each fault is built into build/ (or
-# $KX2_BUILD_DIR, files compiled one by one), the core, command-line and window tests run without the end-to-end
-# programs, and the file is put back however the run ends. Not part of CI: every fault is a build
-# and a test run.
+# $KX2_BUILD_DIR, files compiled one by one), the core, command-line and window tests run
+# without the end-to-end programs, and the file is put back however the run ends. Not part of
+# CI: every fault is a build and a test run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 table="${1:-$root/scripts/mutants.txt}"
