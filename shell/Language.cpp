@@ -1,6 +1,7 @@
 #include "shell/Language.h"
 
 #include "shell/ProgramFolder.h"
+#include "shell/RememberedPlaces.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -10,11 +11,6 @@
 namespace kx2 {
 
 namespace {
-// The same per-user store as the remembered places.
-QSettings userStore()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kx2tool"), QStringLiteral("Orte"));
-}
 const QString LanguageKey = QStringLiteral("Sprache");
 } // namespace
 
@@ -50,16 +46,16 @@ Language ChooseLanguage(const QString& commandLine, const QString& userChoice, c
 
 QString StoredLanguageChoice()
 {
-    return userStore().value(LanguageKey).toString();
+    return UserStore()->value(LanguageKey).toString();
 }
 
 void StoreLanguageChoice(const QString& code)
 {
-    QSettings store = userStore();
+    const std::unique_ptr<QSettings> store = UserStore();
     if (code.isEmpty())
-        store.remove(LanguageKey);
+        store->remove(LanguageKey);
     else
-        store.setValue(LanguageKey, code);
+        store->setValue(LanguageKey, code);
 }
 
 Language LanguageInUse()

@@ -19,11 +19,13 @@ QString folderKey(const QString& kind)
 
 } // namespace
 
-RememberedPlaces::RememberedPlaces()
-    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kx2tool"),
-                                          QStringLiteral("Orte")))
+std::unique_ptr<QSettings> UserStore()
 {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kx2tool"),
+                                       QStringLiteral("Orte"));
 }
+
+RememberedPlaces::RememberedPlaces() : m_store(UserStore()) {}
 
 RememberedPlaces::RememberedPlaces(const QString& iniFile)
     : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))

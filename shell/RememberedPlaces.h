@@ -11,6 +11,10 @@ class QSettings;
 
 namespace kx2 {
 
+// The user's own store in the per-user configuration folder, which the remembered places and the
+// chosen language share.
+std::unique_ptr<QSettings> UserStore();
+
 // What the program remembers per user between runs, beside the settings file (whose three lines
 // stay as they are): window places, the main window's ranges, the last folder of each kind of
 // file, grid column widths and "Nach dem Senden prüfen". Kept in Qt's QSettings.

@@ -5,7 +5,7 @@
 #include "link/PortFailure.h"
 #include "link/QtSerialComm1.h"
 #include "link/ResultText.h"
-#include "shell/QtGermanTexts.h"
+#include "shell/Language.h"
 #include "support/FakeDialogs.h"
 
 #include <QCoreApplication>
@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace kx2;
@@ -73,10 +72,9 @@ TEST(ErrorText, QtsOwnWordsAreGermanWhenItsTranslationIsThere)
 {
     if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
         GTEST_SKIP() << "Qt's German translation is not installed";
-    QTranslator translator;
-    ASSERT_TRUE(InstallQtGermanTexts(*QCoreApplication::instance(), translator));
+    Translations translations;
+    ASSERT_TRUE(translations.install(Language::German, QString()));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
-    QCoreApplication::removeTranslator(&translator);
 }
 
 TEST(ErrorText, Kx2ctlOptionErrorsAreGerman)
