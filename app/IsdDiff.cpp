@@ -2,7 +2,9 @@
 
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
+#include "app/StationDatabases.h"
 #include "records/RangeTransfer.h"
+#include "records/RecordAreas.h"
 #include "records/ReadBack.h"
 #include "records/StoredSerial.h"
 #include "feedback/FeedbackFiles.h"
@@ -16,6 +18,7 @@
 #include "routes/RouteTransfer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <map>
 
 namespace kx2 {
@@ -49,6 +52,19 @@ void compareText(const QString& record, const QString& field, const QString& a, 
 {
     if (a != b)
         out << QStringLiteral("%1: %2 %3 %4, %5 %6").arg(record, field, textInA(), quoted(a), textInB(), quoted(b));
+}
+
+// A record one file holds as never written (all bytes 0xFF), the other as written, if only its
+// number: the station tells the two apart, so a comparison does too.
+bool writtenInOneOnly(const QString& record, const RecordTable& a, const RecordTable& b, int row, int bytes,
+                      QStringList& out)
+{
+    const bool inA = RecordWritten(a, row, bytes);
+    if (inA == RecordWritten(b, row, bytes))
+        return false;
+    out << QCoreApplication::translate("IsdDiff", "%1: %2 nie geschrieben, %3 geschrieben")
+               .arg(record, inA ? textInB() : textInA(), inA ? textInA() : textInB());
+    return true;
 }
 
 // A record only one file holds.
@@ -122,6 +138,8 @@ QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFor
             }
             continue;
         }
+        if (writtenInOneOnly(record, a, b, address, RangeRecordTable::RecordBytes, out))
+            continue;
         RecordBytes ra = RowBytes(a, address, RangeRecordTable::RecordBytes);
         RecordBytes rb = RowBytes(b, address, RangeRecordTable::RecordBytes);
         for (int k = 0; k < 4; ++k)
@@ -149,11 +167,13 @@ QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
             fields.push_back(f);
     for (int n = 1; n <= RouteTables::RouteCount; ++n) {
         const QString record = QCoreApplication::translate("IsdDiff", "Fahrstraße %1").arg(n);
+        const bool nameWritten = writtenInOneOnly(record, a.RouteNames, b.RouteNames, n, RouteTables::RecordBytes, out);
         RecordBytes ra = RowBytes(a.RouteNames, n, 28);
         RecordBytes rb = RowBytes(b.RouteNames, n, 28);
         for (int k = 0; k < 4; ++k)
             ra.erase(k), rb.erase(k);
-        CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
+        if (!nameWritten)
+            CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         for (int j = 1; j <= RouteTables::EntryCount; ++j)
             compareText(record,
                         j == 1 ? QCoreApplication::translate("IsdDiff", "FS-Start")
@@ -202,6 +222,15 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
         diff.error = QCoreApplication::translate("IsdDiff", "Keine Tabellendatei, kein Vergleich: \"%1\"").arg(header);
     }
     return diff;
+}
+
+std::vector<BackupFolderDiff> DiffBackupFolders(const QString& folderA, const QString& folderB)
+{
+    std::vector<BackupFolderDiff> all;
+    for (const StationDatabase& db : StationDatabases())
+        all.push_back({QCoreApplication::translate("StationDatabases", db.what),
+                       DiffIsdFiles(QDir(folderA).filePath(db.fileName), QDir(folderB).filePath(db.fileName))});
+    return all;
 }
 
 } // namespace kx2

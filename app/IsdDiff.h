@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace kx2 {
 
@@ -14,6 +15,15 @@ struct IsdDiff {
 // Compares two table files of the same database record by record: locomotives by address,
 // accessories and feedback contacts by address over both files' ranges, routes by number with
 // their entries as the editor shows them. The kind is taken from each file's first line.
+// A record never written (all bytes 0xFF) and one written, if only with its record number, differ;
+// record numbers themselves are left out of every comparison.
 IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB);
+
+// Two backup folders compared database by database: "Lokomotiven" and what their files differ in.
+struct BackupFolderDiff {
+    QString database;
+    IsdDiff diff;
+};
+std::vector<BackupFolderDiff> DiffBackupFolders(const QString& folderA, const QString& folderB);
 
 } // namespace kx2

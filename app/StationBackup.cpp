@@ -41,32 +41,6 @@ std::vector<double> runWeights(const std::vector<StationDatabase>& all)
     return weights;
 }
 
-// Keeps the progress window up for the whole run, whichever way it ends, with one bar over all
-// databases and its title naming the one under way.
-class Run {
-public:
-    Run(AppContext& ctx, const std::vector<StationDatabase>& all) : m_ctx(ctx)
-    {
-        m_ctx.meter.startRun(runWeights(all));
-        m_ctx.platform.progress.runStarted();
-    }
-    ~Run()
-    {
-        m_ctx.meter.endRun();
-        m_ctx.platform.progress.runEnded();
-    }
-    Run(const Run&) = delete;
-    Run& operator=(const Run&) = delete;
-    void part(const QString& verb, size_t i, const StationDatabase& db)
-    {
-        m_ctx.meter.part(i);
-        m_ctx.platform.progress.runPart(partText(verb, i, db));
-    }
-
-private:
-    AppContext& m_ctx;
-};
-
 QString errorLine(const QString& what, const QString& path, const QString& why)
 {
     return what + QChar(13) + QDir::toNativeSeparators(path) + QChar(13) + why;
@@ -275,7 +249,57 @@ QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& 
     return swapIn(parent, fresh, QFileInfo(target).fileName());
 }
 
-StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program, const QDateTime& when)
+StationRun::StationRun(AppContext& ctx, bool quick) : m_ctx(ctx)
+{
+    m_ctx.meter.startRun(runWeights(StationDatabases()));
+    m_ctx.platform.progress.runStarted();
+    m_ctx.database.quickRead = quick;
+    m_session = std::make_unique<TransferSession>(m_ctx.database, TransferSession::Direction::Read);
+}
+
+StationRun::~StationRun()
+{
+    m_ctx.database.heldAccess = nullptr;
+    m_ctx.database.quickRead = false;
+    // Whatever is still open is closed.
+    m_session.reset();
+    m_ctx.meter.endRun();
+    m_ctx.platform.progress.runEnded();
+}
+
+ReadOutcome StationRun::open()
+{
+    if (!m_session->openRead())
+        return m_session->endRead(false);
+    m_ctx.database.heldAccess = m_session.get();
+    return {};
+}
+
+ReadOutcome StationRun::read(size_t i, const QString& verb)
+{
+    const auto& all = StationDatabases();
+    m_ctx.meter.part(i);
+    m_ctx.platform.progress.runPart(partText(verb, i, all[i]));
+    return all[i].read(m_ctx);
+}
+
+ReadOutcome StationRun::closeAfterRead()
+{
+    m_ctx.database.heldAccess = nullptr;
+    return m_session->endRead(true);
+}
+
+QString FileNotVouchedFor(const QString& folder)
+{
+    const QDir dir(folder);
+    QFile manifest(dir.filePath(StationBackupManifestName()));
+    if (!manifest.open(QIODevice::ReadOnly))
+        return StationBackupManifestName();
+    return firstFileNotVouchedFor(dir, manifest.readAll());
+}
+
+StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program,
+                                const BackupOptions& options, const QDateTime& when)
 {
     const auto& all = StationDatabases();
     QStringList backupNames{StationBackupManifestName()};
@@ -290,25 +314,37 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
 
     ctx.accessoryRange = {1, AccessoryTable::MaxAddress};
     ctx.feedbackRange = {1, FeedbackTable::MaxAddress};
+    const StationRunOutcome cancelled{StationRunOutcome::End::Cancelled,
+                                      QCoreApplication::translate("StationBackup",
+                                                                  "Sicherung abgebrochen, nichts gespeichert.")};
+    // A read whose records all came in is kept even when the access would not close.
+    QString closing;
     {
-        Run run(ctx, all);
-        for (size_t i = 0; i < all.size(); ++i) {
-            run.part(QCoreApplication::translate("StationBackup", "Sicherung"), i, all[i]);
-            const ReadOutcome read = all[i].read(ctx);
-            if (read.end == ReadEnd::Cancelled)
-                return {StationRunOutcome::End::Cancelled,
-                        QCoreApplication::translate("StationBackup", "Sicherung abgebrochen, nichts gespeichert.")};
-            if (read.result != 0)
+        StationRun run(ctx, options.quick);
+        ReadOutcome read = run.open();
+        for (size_t i = 0; i < all.size() && read.end == ReadEnd::Complete && read.result == 0; ++i) {
+            read = run.read(i, QCoreApplication::translate("StationBackup", "Sicherung"));
+            if (read.result != 0 && read.end != ReadEnd::Cancelled)
                 return {StationRunOutcome::End::Failed,
                         QCoreApplication::translate("StationBackup",
                                                     "Sicherung fehlgeschlagen beim Lesen: %1; nichts gespeichert.")
                             .arg(QCoreApplication::translate("StationDatabases", all[i].what))};
         }
+        if (read.end == ReadEnd::Cancelled)
+            return cancelled;
+        if (read.result != 0)
+            return {StationRunOutcome::End::Failed,
+                    QCoreApplication::translate("StationBackup", "Sicherung fehlgeschlagen; nichts gespeichert.")};
+        if (run.closeAfterRead().result != 0)
+            closing = QCoreApplication::translate(
+                "StationBackup", " Die Datenbank der Zentrale ließ sich nicht schließen und ist womöglich noch offen.");
     }
     const QString serial = ctx.storedSerial.numberText();
     QByteArray head = "seriennummer=" + serial.toUtf8() + "\n";
     head += "datum=" + when.toString(Qt::ISODate).toUtf8() + "\n";
     head += "programm=" + program.toUtf8() + "\n";
+    // Whoever compares or restores backups can tell how each was read.
+    head += QByteArray("lesart=") + (options.quick ? "schnell" : "voll") + "\n";
     QStringList counts;
     std::vector<BackupFile> files;
     for (const StationDatabase& db : all) {
@@ -322,83 +358,8 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
         return {StationRunOutcome::End::Failed, error};
     return {StationRunOutcome::End::Done,
             QCoreApplication::translate("StationBackup", "Sicherung der Zentrale %1 gespeichert in %2 (%3)")
-                .arg(serial, QDir::toNativeSeparators(target), counts.join(QStringLiteral(", ")))};
-}
-
-StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
-{
-    const QDir dir(folder);
-    QFile manifest(dir.filePath(StationBackupManifestName()));
-    if (!manifest.exists())
-        return {StationRunOutcome::End::Failed,
-                QCoreApplication::translate("StationBackup", "Keine Sicherung der Zentrale (%1 fehlt): %2")
-                    .arg(StationBackupManifestName(), folder)};
-    if (!manifest.open(QIODevice::ReadOnly))
-        return {StationRunOutcome::End::Failed,
-                errorLine(IsdOpenErrorText(), manifest.fileName(),
-                          FileErrorWords(manifest.fileName(), manifest.errorString(), FileAccess::Read))};
-    // A manifest without file lines (written before they were) cannot vouch for anything either.
-    if (const QString name = firstFileNotVouchedFor(dir, manifest.readAll()); !name.isEmpty())
-        return {StationRunOutcome::End::Failed,
-                QCoreApplication::translate("StationBackup", "Sicherung unvollständig oder verändert: ") + name};
-    const auto& all = StationDatabases();
-    // Each load sets the one StoredSerial: each database keeps its own file's for its send.
-    std::vector<StoredSerial> serials;
-    for (const StationDatabase& db : all) {
-        const IsdLoadResult loaded = db.load(ctx, dir.filePath(db.fileName));
-        if (!loaded.ok())
-            return {StationRunOutcome::End::Failed,
-                    QStringLiteral("%1: %2%3")
-                        .arg(dir.filePath(db.fileName),
-                             loaded.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText(),
-                             loaded.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(loaded.detail))};
-        serials.push_back(ctx.storedSerial);
-    }
-    // A route file marks for sending only the routes with a start entry; a restore makes the
-    // station's routes the backup's, names of routes without entries included.
-    ctx.routes.markEverythingForSending();
-    const bool check = ctx.settings.VerifyAfterSend;
-    Run run(ctx, all);
-    QStringList sent;
-    // The databases sent completely before the run ended.
-    const auto sentSoFar = [&sent] {
-        return sent.isEmpty() ? QCoreApplication::translate("StationBackup", "keine") : sent.join(QStringLiteral(", "));
-    };
-    for (size_t i = 0; i < all.size(); ++i) {
-        run.part(QCoreApplication::translate("StationBackup", "Zurückspielen"), i, all[i]);
-        const QString what = QCoreApplication::translate("StationDatabases", all[i].what);
-        ctx.storedSerial = serials[i];
-        switch (all[i].send(ctx)) {
-        case SendOutcome::Sent:
-        case SendOutcome::NothingPending:
-            sent << what;
-            break;
-        case SendOutcome::Declined:
-            break;
-        case SendOutcome::OtherDeviceDeclined:
-            return {StationRunOutcome::End::Declined,
-                    QCoreApplication::translate(
-                        "StationBackup",
-                        "Nicht gesendet: %1 der Sicherung sind aus einer anderen Zentrale; vollständig gesendet: %2")
-                        .arg(what, sentSoFar())};
-        case SendOutcome::Cancelled:
-            return {StationRunOutcome::End::Cancelled,
-                    QCoreApplication::translate("StationBackup", "Abgebrochen bei %1; vollständig gesendet: %2")
-                        .arg(what, sentSoFar())};
-        case SendOutcome::Failed:
-            // The box before this named the step, or each difference the check found.
-            return {StationRunOutcome::End::Failed,
-                    QCoreApplication::translate("StationBackup", "Fehler beim %1: %2; vollständig gesendet: %3")
-                        .arg(check ? QCoreApplication::translate("StationBackup", "Senden oder Prüfen")
-                                   : QCoreApplication::translate("StationBackup", "Senden"),
-                             what, sentSoFar())};
-        }
-    }
-    if (sent.isEmpty())
-        return {StationRunOutcome::End::Declined, QCoreApplication::translate("StationBackup", "Nichts gesendet.")};
-    const QString done = check ? QCoreApplication::translate("StationBackup", "Zurückgespielt und geprüft: ")
-                               : QCoreApplication::translate("StationBackup", "Zurückgespielt: ");
-    return {StationRunOutcome::End::Done, done + sent.join(QStringLiteral(", "))};
+                    .arg(serial, QDir::toNativeSeparators(target), counts.join(QStringLiteral(", ")))
+                + closing};
 }
 
 } // namespace kx2

@@ -7,6 +7,7 @@
 #include "shell/TablePrint.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QCoreApplication>
 
@@ -147,25 +148,61 @@ int runImportCsv(const QStringList& args)
     return 0;
 }
 
+namespace {
+
+// Two backup folders, database by database: 0 all equal, 1 some differ, 2 a file unreadable.
+int diffFolders(const QString& a, const QString& b)
+{
+    QTextStream out(stdout);
+    out << "A: " << a << "\nB: " << b << "\n";
+    int exitCode = 0;
+    for (const BackupFolderDiff& d : DiffBackupFolders(a, b)) {
+        if (!d.diff.ok()) {
+            QTextStream(stderr) << d.database << ": " << d.diff.error << "\n";
+            exitCode = 2;
+            continue;
+        }
+        if (d.diff.differences.isEmpty()) {
+            out << d.database << QCoreApplication::translate("FileCommands", ": gleich\n");
+            continue;
+        }
+        out << d.database << ": " << d.diff.differences.size()
+            << QCoreApplication::translate("FileCommands", " Unterschiede\n");
+        for (const QString& line : d.diff.differences)
+            out << "  " << line << "\n";
+        exitCode = std::max(exitCode, 1);
+    }
+    return exitCode;
+}
+
+} // namespace
+
 int runDiff(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "FileCommands",
         "Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die\n"
-        "Felder, die sich unterscheiden.\n"
+        "Felder, die sich unterscheiden; zwei Ordner mit Sicherungen (kx2ctl backup) Datenbank für Datenbank.\n"
+        "Ein nie geschriebener Datensatz und ein leer geschriebener gelten als verschieden, die\n"
+        "Datensatznummern zählen nicht.\n"
         "Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten)."));
-    parser.addPositionalArgument(QStringLiteral("A"), QCoreApplication::translate("FileCommands", "erste ISD-Datei"));
-    parser.addPositionalArgument(QStringLiteral("B"), QCoreApplication::translate("FileCommands", "zweite ISD-Datei"));
+    parser.addPositionalArgument(QStringLiteral("A"),
+                                 QCoreApplication::translate("FileCommands", "erste ISD-Datei oder Sicherung"));
+    parser.addPositionalArgument(QStringLiteral("B"),
+                                 QCoreApplication::translate("FileCommands", "zweite ISD-Datei oder Sicherung"));
     int exitCode = 0;
-    if (!parseOrHelp(parser, args, QStringLiteral("diff"), QStringLiteral("kx2ctl diff A.isd B.isd"), exitCode))
+    if (!parseOrHelp(parser, args, QStringLiteral("diff"), QStringLiteral("kx2ctl diff A.isd B.isd | ORDNER1 ORDNER2"),
+                     exitCode))
         return exitCode;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2) {
-        QTextStream(stderr) << QCoreApplication::translate("FileCommands",
-                                                           "Zwei Dateien angeben: kx2ctl diff A.isd B.isd\n");
+        QTextStream(stderr) << QCoreApplication::translate(
+            "FileCommands", "Zwei Dateien oder zwei Ordner angeben: kx2ctl diff A.isd B.isd\n");
         return 2;
     }
+    if (QFileInfo(files[0]).isDir() && QFileInfo(files[1]).isDir())
+        return diffFolders(files[0], files[1]);
     const IsdDiff diff = DiffIsdFiles(files[0], files[1]);
     if (!diff.ok()) {
         QTextStream(stderr) << diff.error << "\n";

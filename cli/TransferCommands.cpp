@@ -299,6 +299,20 @@ int runLocoNet(const QStringList& args)
 
 namespace {
 
+// --quick of backup and restore.
+const QCommandLineOption& quickOption()
+{
+    static const QCommandLineOption quick(
+        QStringLiteral("quick"),
+        QCoreApplication::translate(
+            "TransferCommands",
+            "Schnell: leere Datensätze an der ersten Seite erkennen. Magnetartikel, Rückmelder und Fahrstraßennamen,\n"
+            "deren erste Seite ganz aus 0xFF besteht, gelten als nie geschrieben; ihre übrigen Seiten werden nicht\n"
+            "gelesen (etwa 0,6 der Zeit). Ein Datensatz, den ein anderes Programm nur hinter der ersten Seite\n"
+            "beschrieben hat, fehlt dann in der Sicherung."));
+    return quick;
+}
+
 const QCommandLineOption& folderOption()
 {
     static const QCommandLineOption folder({QStringLiteral("d"), QStringLiteral("dir")},
@@ -332,14 +346,17 @@ int runBackup(const QStringList& args)
     parser.setApplicationDescription(QCoreApplication::translate(
         "TransferCommands",
         "Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,\n"
-        "Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum, Prüfsummen) im\n"
-        "Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn die neue vollständig geschrieben ist."));
+        "Fahrstraßen) in einem Zugang zur Datenbank und speichert sie als vier ISD-Dateien mit sicherung.txt\n"
+        "(Seriennummer, Datum, Lesart, Prüfsummen) im Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn\n"
+        "die neue vollständig geschrieben ist."));
     parser.addOption(folderOption());
+    parser.addOption(quickOption());
     parser.addOption(quietOption());
     CliContext::addPortOptions(parser);
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("backup"),
-                     QCoreApplication::translate("TransferCommands", "kx2ctl backup -d ORDNER [Optionen]"), exitCode))
+                     QCoreApplication::translate("TransferCommands", "kx2ctl backup -d ORDNER [--quick] [Optionen]"),
+                     exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
         QTextStream(stderr) << QCoreApplication::translate("TransferCommands", "Ordner fehlt: -d ORDNER\n");
@@ -351,7 +368,9 @@ int runBackup(const QStringList& args)
     chooseProgress(cli, parser);
     const QString program = QStringLiteral("kx2ctl %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
     const InterruptCatcher interrupt;
-    return stationRunExit(BackupStation(cli.ctx(), parser.value(folderOption()), program));
+    BackupOptions options;
+    options.quick = parser.isSet(quickOption());
+    return stationRunExit(BackupStation(cli.ctx(), parser.value(folderOption()), program, options));
 }
 
 int runRestore(const QStringList& args)
@@ -359,9 +378,17 @@ int runRestore(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "TransferCommands",
-        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.\n"
-        "Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt passen, wird abgelehnt, bevor etwas gesendet wird."));
+        "Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup), liest die Zentrale wie eine Sicherung und\n"
+        "schreibt nur, was abweicht: Datensätze, Datenformate und Fahrstraßeneinträge; Datensätze, die in der\n"
+        "Sicherung nie geschrieben waren, werden gelöscht. Vorher nennt die Frage je Datenbank, wie viele\n"
+        "Datensätze geschrieben und gelöscht werden. Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt\n"
+        "passen, wird abgelehnt, bevor etwas gesendet wird."));
     parser.addOption(folderOption());
+    parser.addOption(quickOption());
+    parser.addOption({QStringLiteral("dry-run"),
+                      QCoreApplication::translate("TransferCommands",
+                                                  "Nur lesen und vergleichen: nennen, was geschrieben und gelöscht "
+                                                  "würde, und nichts schreiben.")});
     parser.addOption({QStringLiteral("yes"),
                       QCoreApplication::translate("TransferCommands",
                                                   "Die Fragen, ob gespeichert werden soll, mit Ja beantworten.")});
@@ -376,7 +403,8 @@ int runRestore(const QStringList& args)
     int exitCode = 0;
     if (!parseOrHelp(parser, args, QStringLiteral("restore"),
                      QCoreApplication::translate("TransferCommands",
-                                                 "kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]"),
+                                                 "kx2ctl restore -d ORDNER [--quick] [--dry-run] [--yes] [--replace] "
+                                                 "[--verify] [Optionen]"),
                      exitCode))
         return exitCode;
     if (!parser.isSet(folderOption())) {
@@ -390,7 +418,10 @@ int runRestore(const QStringList& args)
     presetSendAnswers(cli, parser);
     cli.ctx().settings.VerifyAfterSend = parser.isSet(verifyOption());
     const InterruptCatcher interrupt;
-    return stationRunExit(RestoreStation(cli.ctx(), parser.value(folderOption())));
+    RestoreOptions options;
+    options.quick = parser.isSet(quickOption());
+    options.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    return stationRunExit(RestoreStation(cli.ctx(), parser.value(folderOption()), options));
 }
 
 } // namespace kx2::cli

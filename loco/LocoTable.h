@@ -27,7 +27,7 @@ public:
     // (21), while writing them "Write LongData:" (22).
     static constexpr DatabaseLayout Layout{LocoDbAreaBase, 1, 5, Rows, Cols, 80, 81, 83, 0, 210000, 220000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Lokdatensatz "),
-                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Lokdatensatz")};
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Lokdatensatz"), 0};
 
     // --- record bytes ---
     static constexpr int RecordIdFirst = 0;     // 0..3, little-endian record number

@@ -11,6 +11,7 @@ class Progress;
 class ProgressMeter;
 class SerialInterface;
 class StoredSerial;
+class TransferSession;
 class UserDialogs;
 struct Settings;
 
@@ -33,6 +34,12 @@ struct DatabaseContext {
     int& EditCol;
     // The count of the transfer under way, for the progress window.
     ProgressMeter& meter;
+    // While a run over several databases holds one database access open (the whole-station
+    // backup and restore), the session that holds it: each database's transfer joins it.
+    TransferSession* heldAccess = nullptr;
+    // A quick read: a record whose first page is all 0xFF was never written, and its other pages
+    // are not read. Every record this program writes carries its number there.
+    bool quickRead = false;
 
     // What an editor window takes of all this.
     EditorServices editorServices() const;

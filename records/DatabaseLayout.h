@@ -21,6 +21,8 @@ struct DatabaseLayout {
     const char* areaCaption; // " Magnetartikeldaten ab Adr.: ": the progress text before the address
     const char* countUnit = QT_TRANSLATE_NOOP(
         "DatabaseLayout", "Datensatz"); // what the progress window counts: "Magnetartikel 17 von 2048"
+    int firstRow = 1;    // the table row of the first record (locomotive slots count from 0)
+    int recordStride = 0; // bytes from one record to the next in an area; 0: the record's own size
 
     // The two texts above in the language in use: the layouts mark them with
     // QT_TRANSLATE_NOOP("DatabaseLayout", ...).
@@ -32,6 +34,10 @@ struct DatabaseLayout {
     constexpr int areaIndexOf(int address) const { return (address - 1) / recordsPerArea; }
     constexpr int slotOf(int address) const { return (address - 1) % recordsPerArea; }
     constexpr int maxAddress() const { return rows - 1; }
+    // Where the record of any table row lies: its area and its byte offset in it.
+    constexpr int stride() const { return recordStride > 0 ? recordStride : recordBytes(); }
+    constexpr int areaOfRow(int row) const { return firstArea + (row - firstRow) / recordsPerArea; }
+    constexpr int offsetOfRow(int row) const { return stride() * ((row - firstRow) % recordsPerArea); }
 };
 
 // The value every record status column takes.

@@ -54,6 +54,26 @@ int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& t
     return 0;
 }
 
+int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row)
+{
+    if (const int r = ReadRecordPages(ctx.db, offset, 0, 1, table, row))
+        return r;
+    if (ctx.quickRead && !RecordWritten(table, row, 16)) {
+        for (int b = 16; b < 16 * pages; ++b)
+            table.set(row, b, 255);
+        return 0;
+    }
+    return ReadRecordPages(ctx.db, offset, 1, pages, table, row);
+}
+
+bool RecordWritten(const RecordTable& table, int row, int count)
+{
+    for (int b = 0; b < count; ++b)
+        if (table.value(row, b) != 255)
+            return true;
+    return false;
+}
+
 int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     DbProtocol& db = ctx.db;
@@ -66,7 +86,7 @@ int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
             return r + layout.readOperation;
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
-            if (const int r = ReadRecordPages(db, bytes * slot, 0, layout.pagesPerRecord, table, address))
+            if (const int r = ReadWholeRecord(ctx, bytes * slot, layout.pagesPerRecord, table, address))
                 return r + layout.readOperation;
             table.set(address, layout.statusColumn, status::Unchanged);
             ctx.meter.advance();
@@ -128,6 +148,43 @@ int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
         if (const int r = db.DataFlashWrite(layout.firstArea + p))
             return r + layout.writeOperation;
         ctx.meter.advance(s.lastSlot - s.firstSlot + 1);
+    }
+    return 0;
+}
+
+int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
+                    const std::vector<RecordWrite>& writes)
+{
+    DbProtocol& db = ctx.db;
+    ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(), int(writes.size()));
+    for (size_t first = 0; first < writes.size();) {
+        const int area = layout.areaOfRow(writes[first].row);
+        size_t end = first;
+        while (end < writes.size() && layout.areaOfRow(writes[end].row) == area)
+            ++end;
+        // The area is loaded first, so that the records not listed keep what the station holds.
+        if (const int r = db.DataFlashRead(area))
+            return r + layout.writeOperation;
+        for (size_t i = first; i < end; ++i) {
+            const RecordWrite& w = writes[i];
+            ctx.progress.setText(layout.areaCaptionText() + QString::number(w.row)
+                                 + QCoreApplication::translate("RecordAreas", " schreiben"));
+            if (w.erase) {
+                for (int b = 0; b < layout.recordBytes(); ++b)
+                    table.set(w.row, b, 255);
+            } else {
+                StampRecordId(table, w.row, db.nextRecordNumber(), layout.recordIdMarker);
+            }
+            for (int page = 0; page < layout.pagesPerRecord; ++page) {
+                CopyTableToWriteBuffer(db, w.row, 16 * page, table);
+                if (const int r = db.WriteRecord(layout.offsetOfRow(w.row) + 16 * page))
+                    return r + layout.writeOperation;
+            }
+        }
+        if (const int r = db.DataFlashWrite(area))
+            return r + layout.writeOperation;
+        ctx.meter.advance(int(end - first));
+        first = end;
     }
     return 0;
 }

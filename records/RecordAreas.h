@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 namespace kx2 {
 
@@ -16,6 +17,11 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker);
 // 16 cells of `row` from column 16 x page on. The first failing page read stops it; its code is
 // returned as the primitive gave it.
 int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row);
+// The whole record of `pages` pages at `offset` into `row`; with the context's quick read, a
+// first page of sixteen 255 ends it and the other pages are taken as 255 unread.
+int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row);
+// Whether bytes 0..count-1 of the row hold anything but 255: flash never written reads all ones.
+bool RecordWritten(const RecordTable& table, int row, int count);
 
 // The databases whose records lie side by side in their areas (accessories, feedback contacts),
 // one row per address. Reads the records of addresses first..last, area by area, into their
@@ -30,5 +36,17 @@ int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
 int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
 // How many records WriteRecordAreas writes: every record of the range in an area with a change.
 int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
+
+// One record of a restore: its bytes written as the table holds them, with the next record
+// number, or erased (every page 255, as flash never written).
+struct RecordWrite {
+    int row;
+    bool erase;
+};
+// Writes exactly `writes` (rows of `table` in the order of their areas): each area concerned is
+// loaded, its listed records written and the area stored; the other records of the area keep what
+// the station holds. A failure stops it with the layout's write operation added.
+int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
+                    const std::vector<RecordWrite>& writes);
 
 } // namespace kx2

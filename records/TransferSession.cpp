@@ -27,14 +27,21 @@ const char* const kCheckErrorTitle = QT_TRANSLATE_NOOP("TransferSession", "Fehle
 constexpr int kShownDifferences = 20;
 } // namespace
 
-TransferSession::TransferSession(DatabaseContext& ctx, Direction direction) : m_ctx(ctx), m_direction(direction)
+TransferSession::TransferSession(DatabaseContext& ctx, Direction direction)
+    : m_ctx(ctx), m_direction(direction), m_held(ctx.heldAccess)
 {
-    if (m_direction == Direction::Read)
+    // A transfer that joins a held access finds the controls, the access and the cancel check
+    // as the session holding it set them up.
+    m_controlsDisabled = m_direction == Direction::Read && !m_held;
+    if (m_controlsDisabled)
         m_ctx.mainControls.DisableMainControls();
     m_ctx.meter.reset();
     // The second after opening the access; the one before closing counts when it comes.
-    m_ctx.meter.planPause(1);
+    if (!m_held)
+        m_ctx.meter.planPause(1);
     m_ctx.progress.transferStarted();
+    if (m_held)
+        return;
     Progress& progress = m_ctx.progress;
     m_ctx.link.setCancelCheck([&progress] { return progress.cancelRequested(); });
 }
@@ -49,6 +56,12 @@ void TransferSession::release()
     if (m_released)
         return;
     m_released = true;
+    if (m_held) {
+        // The access and the port stay with the session that holds them.
+        m_cancelled = m_ctx.link.cancelled();
+        m_ctx.progress.transferEnded();
+        return;
+    }
     m_ctx.db.keepWrites(nullptr);
     if (m_accessOpen) {
         m_accessOpen = false;
@@ -60,7 +73,7 @@ void TransferSession::release()
     m_cancelled = m_ctx.link.cancelled();
     m_ctx.link.setCancelCheck({});
     m_ctx.progress.transferEnded();
-    if (m_direction == Direction::Read)
+    if (m_controlsDisabled)
         m_ctx.mainControls.EnableMainControls();
 }
 
@@ -123,6 +136,14 @@ bool TransferSession::checkWritten()
     return ok();
 }
 
+bool TransferSession::noteDifferences(const QStringList& lines)
+{
+    m_differences += lines;
+    if (!m_differences.isEmpty())
+        m_result = rc::VerifyMismatch;
+    return ok();
+}
+
 bool TransferSession::connect()
 {
     if (ok())
@@ -155,6 +176,19 @@ bool TransferSession::openAccess()
         // language of the windows.
         m_result = m_ctx.db.DisplayWriteText(m_direction == Direction::Read ? QStringLiteral("Datenbank lesen")
                                                                             : QStringLiteral("Datenbank schreiben"));
+    return ok();
+}
+
+bool TransferSession::startWriting()
+{
+    if (!ok())
+        return false;
+    m_direction = Direction::Send;
+    m_result = m_ctx.db.DisplayClear();
+    if (ok())
+        m_result = m_ctx.db.DisplaySetCursor(10, 50);
+    if (ok())
+        m_result = m_ctx.db.DisplayWriteText(QStringLiteral("Datenbank schreiben"));
     return ok();
 }
 
@@ -237,8 +271,10 @@ void TransferSession::finish()
         : m_readBack ? QCoreApplication::translate("TransferSession", "gesendet und geprüft")
                      : QCoreApplication::translate("TransferSession", "gesendet");
     m_ctx.mainControls.ShowTransferDone(TransferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
-    if (m_direction == Direction::Read)
+    if (m_controlsDisabled) {
+        m_controlsDisabled = false;
         m_ctx.mainControls.EnableMainControls();
+    }
     m_ctx.link.Pause(0.5);
     m_ctx.progress.hide();
     release();
@@ -269,6 +305,12 @@ bool TransferSession::askStoreChanges(DatabaseContext& ctx, const QString& title
 
 bool TransferSession::openRead()
 {
+    if (m_held) {
+        m_ids = m_held->m_ids;
+        m_serial = m_held->m_serial;
+        m_result = m_held->m_result;
+        return ok();
+    }
     if (connect()) {
         showProgress();
         openAccess();
@@ -278,6 +320,10 @@ bool TransferSession::openRead()
 
 ReadOutcome TransferSession::endRead(bool stepsOk)
 {
+    if (m_held && stepsOk) {
+        release();
+        return {0, ReadEnd::Complete};
+    }
     if (stepsOk && closeAccess()) {
         finish();
         return {0, ReadEnd::Complete};

@@ -72,6 +72,11 @@ public:
     // StartBootloader, the ring emptied, a second's pause, and the display cleared and written:
     // "Datenbank lesen" or "Datenbank schreiben".
     bool openAccess();
+    // A read whose access stays open to write next (a restore): the display says
+    // "Datenbank schreiben" and the end speaks of a send.
+    bool startWriting();
+    // The station's four identity values as this session read them.
+    const std::array<int, 4>& stationIds() const { return m_ids; }
     // " Seriennummer lesen". A read stores the number as the tables' StoredSerial (empty when it
     // cannot be read); a failed read of it is a failure that names the step, for a send too:
     // without it the station cannot be told from another one.
@@ -119,6 +124,8 @@ public:
     // After openSend: with the option "Nach dem Senden prüfen" on, what the send stores from now
     // on is kept, and endSend reads it back and compares it before closing the access.
     void checkAfterSend(const ReadBackNames& names);
+    // A check of the session's own found these differences (one line each): a failure when any.
+    bool noteDifferences(const QStringList& lines);
     // The differences the last check found (one line each).
     const QStringList& differences() const { return m_differences; }
     // Whether the transfer ended because the user cancelled it.
@@ -144,6 +151,9 @@ private:
 
     DatabaseContext& m_ctx;
     Direction m_direction;
+    // The session whose database access this one joins (DatabaseContext::heldAccess), or none.
+    TransferSession* m_held;
+    bool m_controlsDisabled = false;
     int m_result = 0;
     bool m_accessOpen = false;
     bool m_released = false;

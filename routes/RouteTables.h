@@ -31,8 +31,8 @@ public:
     static constexpr DatabaseLayout NameLayout{6912, 8, 3, Rows, NameColumns, State, -1, -1, 176,
                                                230000, 230000,
                                                QT_TRANSLATE_NOOP("DatabaseLayout", " FS-Namen "),
-                                               QT_TRANSLATE_NOOP("DatabaseLayout", "Fahrstraßenname")};
-    static constexpr int NameRecordStride = 64;
+                                               QT_TRANSLATE_NOOP("DatabaseLayout", "Fahrstraßenname"), 1, 64};
+    static constexpr int NameRecordStride = NameLayout.recordStride;
     // Entry j of route r is variable FirstVariable + 25 (r - 1) + (j - 1) of the route module.
     static constexpr int FirstVariable = 5;
     static constexpr int LastVariable = FirstVariable + RouteCount * EntryCount - 1;  // 2004

@@ -73,7 +73,7 @@ int RouteTransfer::ReadRouteNames()
                 return failed + kNames.readOperation;
         m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
         m_ctx.meter.at(r);
-        if (const int failed = ReadRecordPages(db, namePage(r, 0), 0, kNames.pagesPerRecord, m_tables.RouteNames, r))
+        if (const int failed = ReadWholeRecord(m_ctx, namePage(r, 0), kNames.pagesPerRecord, m_tables.RouteNames, r))
             return failed + kNames.readOperation;
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
         m_tables.noteStationName(r);

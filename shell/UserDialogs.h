@@ -58,6 +58,18 @@ public:
         (void)detail;
         return messageBox(text, buttons, icon, title);
     }
+    // A question answered with O.K. or Cancel that offers one option to tick: whether the option
+    // ends up ticked, or nothing when the user cancelled. Where there is nothing to tick, the
+    // option stays as given.
+    virtual std::optional<bool> askWithOption(const QString& text, const QString& option, const QString& optionTip,
+                                              bool ticked, const QString& title)
+    {
+        (void)option;
+        (void)optionTip;
+        if (showMessage(text, MsgButtons::OkCancel, MsgIcon::Question, title, MsgAnswer::Ok) != MsgAnswer::Ok)
+            return std::nullopt;
+        return ticked;
+    }
     // One of the named questions; shown like any message box, with its default button, unless
     // answered in advance.
     virtual MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,

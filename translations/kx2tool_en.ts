@@ -56,6 +56,22 @@
         <source>Ordner der Sicherung, die zur Zentrale gesendet wird</source>
         <translation>Folder of the backup to send to the command station</translation>
     </message>
+    <message>
+        <source>Alle vier Datenbanken der Zentrale lesen und sichern in:</source>
+        <translation>Read all four databases of the command station and back them up in:</translation>
+    </message>
+    <message>
+        <source>Die Zentrale lesen, mit der Sicherung vergleichen und nur die Unterschiede schreiben; vor dem Schreiben wird gefragt. Sicherung:</source>
+        <translation>Read the command station, compare it with the backup and write only the differences; you are asked before anything is written. Backup:</translation>
+    </message>
+    <message>
+        <source>Schnell: leere Datensätze an der ersten Seite erkennen</source>
+        <translation>Quick: recognise empty records by their first page</translation>
+    </message>
+    <message>
+        <source>Magnetartikel, Rückmelder und Fahrstraßennamen, deren erste Seite leer ist (nur 0xFF), gelten als nie geschrieben; ihre übrigen Seiten werden nicht gelesen. Das spart etwa vier Zehntel der Zeit. Ein Datensatz, den ein anderes Programm nur hinter der ersten Seite beschrieben hat, wird dann nicht gelesen.</source>
+        <translation>Accessories, feedback contacts and route names whose first page is empty (only 0xFF) count as never written; their other pages are not read. This saves about four tenths of the time. A record that another program wrote only behind its first page is then not read.</translation>
+    </message>
 </context>
 <context>
     <name>AskFileName</name>
@@ -756,28 +772,6 @@ address (routes: number), and saves the result. A faulty CSV file changes nothin
         <translation> records changed, saved in </translation>
     </message>
     <message>
-        <source>Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die
-Felder, die sich unterscheiden.
-Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten).</source>
-        <translation>Compares two ISD files of the same database and names for each record (address, route) the
-fields that differ.
-Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of file).</translation>
-    </message>
-    <message>
-        <source>erste ISD-Datei</source>
-        <translation>first ISD file</translation>
-    </message>
-    <message>
-        <source>zweite ISD-Datei</source>
-        <translation>second ISD file</translation>
-    </message>
-    <message>
-        <source>Zwei Dateien angeben: kx2ctl diff A.isd B.isd
-</source>
-        <translation>Give two files: kx2ctl diff A.isd B.isd
-</translation>
-    </message>
-    <message>
         <source>Gleich.
 </source>
         <translation>Equal.
@@ -787,6 +781,44 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
         <source> Unterschiede.
 </source>
         <translation> differences.
+</translation>
+    </message>
+    <message>
+        <source>: gleich
+</source>
+        <translation>: equal
+</translation>
+    </message>
+    <message>
+        <source> Unterschiede
+</source>
+        <translation> differences
+</translation>
+    </message>
+    <message>
+        <source>Vergleicht zwei ISD-Dateien derselben Datenbank und nennt je Datensatz (Adresse, Fahrstraße) die
+Felder, die sich unterscheiden; zwei Ordner mit Sicherungen (kx2ctl backup) Datenbank für Datenbank.
+Ein nie geschriebener Datensatz und ein leer geschriebener gelten als verschieden, die
+Datensatznummern zählen nicht.
+Rückgabe: 0 gleich, 1 verschieden, 2 Fehler (Datei nicht lesbar, verschiedene Dateiarten).</source>
+        <translation>Compares two ISD files of the same database and names for each record (address, route) the
+fields that differ; two folders with backups (kx2ctl backup) database by database.
+A record never written and one written empty count as different; the record
+numbers do not count.
+Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of file).</translation>
+    </message>
+    <message>
+        <source>erste ISD-Datei oder Sicherung</source>
+        <translation>first ISD file or backup</translation>
+    </message>
+    <message>
+        <source>zweite ISD-Datei oder Sicherung</source>
+        <translation>second ISD file or backup</translation>
+    </message>
+    <message>
+        <source>Zwei Dateien oder zwei Ordner angeben: kx2ctl diff A.isd B.isd
+</source>
+        <translation>Name two files or two folders: kx2ctl diff A.isd B.isd
 </translation>
     </message>
 </context>
@@ -1175,6 +1207,10 @@ Exit code: 0 equal, 1 different, 2 error (file not readable, different kinds of 
     <message>
         <source>Keine Tabellendatei, kein Vergleich: &quot;%1&quot;</source>
         <translation>Not a table file, no comparison: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1: %2 nie geschrieben, %3 geschrieben</source>
+        <translation>%1: %2 never written, %3 written</translation>
     </message>
 </context>
 <context>
@@ -3627,52 +3663,12 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <translation>Backup of command station %1 saved in %2 (%3)</translation>
     </message>
     <message>
-        <source>Keine Sicherung der Zentrale (%1 fehlt): %2</source>
-        <translation>Not a backup of the command station (%1 missing): %2</translation>
+        <source>Sicherung fehlgeschlagen; nichts gespeichert.</source>
+        <translation>Backup failed; nothing saved.</translation>
     </message>
     <message>
-        <source>Sicherung unvollständig oder verändert: </source>
-        <translation>Backup incomplete or changed: </translation>
-    </message>
-    <message>
-        <source>keine</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>Zurückspielen</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>Nicht gesendet: %1 der Sicherung sind aus einer anderen Zentrale; vollständig gesendet: %2</source>
-        <translation>Not sent: the backup&apos;s %1 are from another command station; sent completely: %2</translation>
-    </message>
-    <message>
-        <source>Abgebrochen bei %1; vollständig gesendet: %2</source>
-        <translation>Cancelled at %1; sent completely: %2</translation>
-    </message>
-    <message>
-        <source>Fehler beim %1: %2; vollständig gesendet: %3</source>
-        <translation>Error while %1: %2; sent completely: %3</translation>
-    </message>
-    <message>
-        <source>Senden oder Prüfen</source>
-        <translation>sending or checking</translation>
-    </message>
-    <message>
-        <source>Senden</source>
-        <translation>sending</translation>
-    </message>
-    <message>
-        <source>Nichts gesendet.</source>
-        <translation>Nothing sent.</translation>
-    </message>
-    <message>
-        <source>Zurückgespielt und geprüft: </source>
-        <translation>Restored and checked: </translation>
-    </message>
-    <message>
-        <source>Zurückgespielt: </source>
-        <translation>Restored: </translation>
+        <source> Die Datenbank der Zentrale ließ sich nicht schließen und ist womöglich noch offen.</source>
+        <translation> The command station&apos;s database could not be closed and may still be open.</translation>
     </message>
 </context>
 <context>
@@ -3692,6 +3688,101 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
     <message>
         <source>Fahrstraßen</source>
         <translation>Routes</translation>
+    </message>
+</context>
+<context>
+    <name>StationRestore</name>
+    <message>
+        <source>%1: %2 Datensätze schreiben, %3 löschen</source>
+        <translation>%1: write %2 records, erase %3</translation>
+    </message>
+    <message>
+        <source>, %1 Datenformate schreiben</source>
+        <translation>, write %1 data formats</translation>
+    </message>
+    <message>
+        <source>, %1 Fahrstraßeneinträge schreiben</source>
+        <translation>, write %1 route entries</translation>
+    </message>
+    <message>
+        <source>%1 %2: gelesen anders als geschrieben</source>
+        <translation>%1 %2: read differently from what was written</translation>
+    </message>
+    <message>
+        <source>Lok %1: Datenformat gelesen anders als geschrieben</source>
+        <translation>Loco %1: data format read differently from what was written</translation>
+    </message>
+    <message>
+        <source>Magnetartikel %1: Datenformat gelesen anders als geschrieben</source>
+        <translation>Accessory %1: data format read differently from what was written</translation>
+    </message>
+    <message>
+        <source>Fahrstraße %1, Eintrag %2: gelesen anders als geschrieben</source>
+        <translation>Route %1, entry %2: read differently from what was written</translation>
+    </message>
+    <message>
+        <source>Keine Sicherung der Zentrale (%1 fehlt): %2</source>
+        <translation>Not a backup of the command station (%1 is missing): %2</translation>
+    </message>
+    <message>
+        <source>Sicherung unvollständig oder verändert: </source>
+        <translation>Backup incomplete or changed: </translation>
+    </message>
+    <message>
+        <source>Sicherung zurückspielen</source>
+        <translation>Restore a backup</translation>
+    </message>
+    <message>
+        <source>Vergleich mit der Zentrale</source>
+        <translation>Comparing with the command station</translation>
+    </message>
+    <message>
+        <source>Abgebrochen beim Lesen der Zentrale; nichts geschrieben.</source>
+        <translation>Cancelled while reading the command station; nothing written.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen der Zentrale; nichts geschrieben.</source>
+        <translation>Error while reading the command station; nothing written.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale entspricht der Sicherung; nichts geschrieben.</source>
+        <translation>The command station equals the backup; nothing written.</translation>
+    </message>
+    <message>
+        <source>Probelauf, nichts geschrieben. Zurückspielen würde:</source>
+        <translation>Dry run, nothing written. Restoring would:</translation>
+    </message>
+    <message>
+        <source>Nicht gesendet: die Sicherung ist aus einer anderen Zentrale.</source>
+        <translation>Not sent: the backup is from another command station.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale weicht von der Sicherung ab. Sollen die Unterschiede in der TQ7 gespeichert werden?</source>
+        <translation>The command station differs from the backup. Store the differences in the TQ7?</translation>
+    </message>
+    <message>
+        <source>Nichts gesendet.</source>
+        <translation>Nothing sent.</translation>
+    </message>
+    <message>
+        <source>Zurückspielen</source>
+        <translation>Restoring</translation>
+    </message>
+    <message>
+        <source>Zurückspielen abgebrochen; die Zentrale ist teilweise beschrieben.</source>
+        <translation>Restore cancelled; the command station is partly written.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zurückspielen.</source>
+        <translation>Error while restoring.</translation>
+    </message>
+    <message>
+        <source>Zurückgespielt und geprüft:</source>
+        <translation>Restored and checked:</translation>
+    </message>
+    <message>
+        <source>Zurückgespielt:</source>
+        <translation>Restored:</translation>
     </message>
 </context>
 <context>
@@ -3988,28 +4079,10 @@ The messages appear as TX/RX lines on standard output.</translation>
         <translation>folder</translation>
     </message>
     <message>
-        <source>Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,
-Fahrstraßen) und speichert sie als vier ISD-Dateien mit sicherung.txt (Seriennummer, Datum, Prüfsummen) im
-Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn die neue vollständig geschrieben ist.</source>
-        <translation>Reads all four databases of the command station completely (locomotives, accessories 1..2048, feedback contacts 1..4096,
-routes) and saves them as four ISD files with sicherung.txt (serial number, date, checksums) in the
-folder. An older backup there is replaced only when the new one is completely written.</translation>
-    </message>
-    <message>
-        <source>kx2ctl backup -d ORDNER [Optionen]</source>
-        <translation>kx2ctl backup -d FOLDER [options]</translation>
-    </message>
-    <message>
         <source>Ordner fehlt: -d ORDNER
 </source>
         <translation>Folder missing: -d FOLDER
 </translation>
-    </message>
-    <message>
-        <source>Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup) und sendet sie zur Zentrale, wie kx2ctl send.
-Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt passen, wird abgelehnt, bevor etwas gesendet wird.</source>
-        <translation>Loads the four ISD files of a backup (kx2ctl backup) and sends them to the command station, like kx2ctl send.
-A backup whose files do not match its sicherung.txt is refused before anything is sent.</translation>
     </message>
     <message>
         <source>Die Fragen, ob gespeichert werden soll, mit Ja beantworten.</source>
@@ -4020,12 +4093,52 @@ A backup whose files do not match its sicherung.txt is refused before anything i
         <translation>Store a backup from another command station without asking (all existing records are deleted).</translation>
     </message>
     <message>
-        <source>kx2ctl restore -d ORDNER [--yes] [--replace] [--verify] [Optionen]</source>
-        <translation>kx2ctl restore -d FOLDER [--yes] [--replace] [--verify] [options]</translation>
-    </message>
-    <message>
         <source>bytes</source>
         <translation>bytes</translation>
+    </message>
+    <message>
+        <source>Schnell: leere Datensätze an der ersten Seite erkennen. Magnetartikel, Rückmelder und Fahrstraßennamen,
+deren erste Seite ganz aus 0xFF besteht, gelten als nie geschrieben; ihre übrigen Seiten werden nicht
+gelesen (etwa 0,6 der Zeit). Ein Datensatz, den ein anderes Programm nur hinter der ersten Seite
+beschrieben hat, fehlt dann in der Sicherung.</source>
+        <translation>Quick: recognise empty records by their first page. Accessories, feedback contacts and route names
+whose first page is all 0xFF count as never written; their other pages are not
+read (about 0.6 of the time). A record that another program wrote only behind its first page
+is then missing from the backup.</translation>
+    </message>
+    <message>
+        <source>Liest alle vier Datenbanken der Zentrale ganz (Lokomotiven, Magnetartikel 1..2048, Rückmelder 1..4096,
+Fahrstraßen) in einem Zugang zur Datenbank und speichert sie als vier ISD-Dateien mit sicherung.txt
+(Seriennummer, Datum, Lesart, Prüfsummen) im Ordner. Eine ältere Sicherung dort wird erst ersetzt, wenn
+die neue vollständig geschrieben ist.</source>
+        <translation>Reads all four databases of the command station completely (locomotives, accessories 1..2048, feedback
+contacts 1..4096, routes) in one database access and saves them as four ISD files with sicherung.txt
+(serial number, date, how it was read, checksums) in the folder. An older backup there is replaced only once
+the new one is completely written.</translation>
+    </message>
+    <message>
+        <source>kx2ctl backup -d ORDNER [--quick] [Optionen]</source>
+        <translation>kx2ctl backup -d FOLDER [--quick] [options]</translation>
+    </message>
+    <message>
+        <source>Lädt die vier ISD-Dateien einer Sicherung (kx2ctl backup), liest die Zentrale wie eine Sicherung und
+schreibt nur, was abweicht: Datensätze, Datenformate und Fahrstraßeneinträge; Datensätze, die in der
+Sicherung nie geschrieben waren, werden gelöscht. Vorher nennt die Frage je Datenbank, wie viele
+Datensätze geschrieben und gelöscht werden. Eine Sicherung, deren Dateien nicht zu ihrer sicherung.txt
+passen, wird abgelehnt, bevor etwas gesendet wird.</source>
+        <translation>Loads the four ISD files of a backup (kx2ctl backup), reads the command station as a backup does and
+writes only what differs: records, data formats and route entries; records that were never written in the
+backup are erased. Before that the question names for each database how many
+records are written and erased. A backup whose files do not match its sicherung.txt
+is refused before anything is sent.</translation>
+    </message>
+    <message>
+        <source>Nur lesen und vergleichen: nennen, was geschrieben und gelöscht würde, und nichts schreiben.</source>
+        <translation>Only read and compare: name what would be written and erased, and write nothing.</translation>
+    </message>
+    <message>
+        <source>kx2ctl restore -d ORDNER [--quick] [--dry-run] [--yes] [--replace] [--verify] [Optionen]</source>
+        <translation>kx2ctl restore -d FOLDER [--quick] [--dry-run] [--yes] [--replace] [--verify] [options]</translation>
     </message>
 </context>
 <context>

@@ -190,8 +190,16 @@ void AppWindows::backupStation()
         return;
     rememberBackupPlace(place);
     const QString folder = QDir(place).filePath(QStringLiteral("Sicherung-") + QDate::currentDate().toString(Qt::ISODate));
+    const std::optional<bool> quick = askQuickRead(
+        QCoreApplication::translate("AppWindows", "Alle vier Datenbanken der Zentrale lesen und sichern in:")
+            + QChar(13) + QDir::toNativeSeparators(folder),
+        title);
+    if (!quick)
+        return;
     const QString program = QStringLiteral("kx2tool %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
-    tellStationRun(BackupStation(m_ctx, folder, program), title);
+    BackupOptions options;
+    options.quick = *quick;
+    tellStationRun(BackupStation(m_ctx, folder, program, options), title);
 }
 
 void AppWindows::restoreStation()
@@ -206,7 +214,33 @@ void AppWindows::restoreStation()
         return;
     // The next backup or restore starts where the backups are, beside this one.
     rememberBackupPlace(FolderOfPath(QDir::cleanPath(folder)));
-    tellStationRun(RestoreStation(m_ctx, folder), title);
+    const std::optional<bool> quick = askQuickRead(
+        QCoreApplication::translate("AppWindows",
+                                    "Die Zentrale lesen, mit der Sicherung vergleichen und nur die Unterschiede "
+                                    "schreiben; vor dem Schreiben wird gefragt. Sicherung:")
+            + QChar(13) + QDir::toNativeSeparators(folder),
+        title);
+    if (!quick)
+        return;
+    RestoreOptions options;
+    options.quick = *quick;
+    tellStationRun(RestoreStation(m_ctx, folder, options), title);
+}
+
+std::optional<bool> AppWindows::askQuickRead(const QString& text, const QString& title)
+{
+    const std::optional<bool> quick = m_ctx.platform.dialogs.askWithOption(
+        text, QCoreApplication::translate("AppWindows", "Schnell: leere Datensätze an der ersten Seite erkennen"),
+        QCoreApplication::translate(
+            "AppWindows",
+            "Magnetartikel, Rückmelder und Fahrstraßennamen, deren erste Seite leer ist (nur 0xFF), gelten als nie "
+            "geschrieben; ihre übrigen Seiten werden nicht gelesen. Das spart etwa vier Zehntel der Zeit. Ein "
+            "Datensatz, den ein anderes Programm nur hinter der ersten Seite beschrieben hat, wird dann nicht "
+            "gelesen."),
+        m_quickRead, title);
+    if (quick)
+        m_quickRead = *quick;
+    return quick;
 }
 
 QString AppWindows::backupPlace() const

@@ -83,6 +83,8 @@ private:
     // Where the backups are: the folder of the last one, or the program folder.
     QString backupPlace() const;
     void rememberBackupPlace(const QString& place);
+    // Whether the backup or restore described by `text` reads quickly; nothing when cancelled.
+    std::optional<bool> askQuickRead(const QString& text, const QString& title);
     void tellStationRun(const StationRunOutcome& outcome, const QString& title);
     // Message boxes, file dialogs and the progress window belong to the window in front.
     void dialogsOver(QWidget* window);
@@ -99,6 +101,8 @@ private:
     std::unique_ptr<FSDatenFrm> m_fsDaten;
     std::unique_ptr<MonitorWin> m_monitor;
     bool m_endAfterTransfer = false;
+    // The last choice of a quick read for a backup or restore, while the program runs.
+    bool m_quickRead = false;
     RememberedPlaces* m_places = nullptr;
     std::unique_ptr<WindowPlaces> m_windowPlaces;
 };

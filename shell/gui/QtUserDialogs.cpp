@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -78,10 +79,26 @@ MsgAnswer QtUserDialogs::messageWithDetail(const QString& text, const QString& d
     return showBox(text, detail, buttons, icon, title, FirstButton(buttons));
 }
 
+std::optional<bool> QtUserDialogs::askWithOption(const QString& text, const QString& option, const QString& optionTip,
+                                                 bool ticked, const QString& title)
+{
+    // The box takes the check box over and deletes it with itself: its state is kept as it changes.
+    auto* check = new QCheckBox(option);
+    check->setChecked(ticked);
+    check->setToolTip(optionTip);
+    bool state = ticked;
+    QObject::connect(check, &QCheckBox::toggled, [&state](bool on) { state = on; });
+    if (showBox(text, QString(), MsgButtons::OkCancel, MsgIcon::Question, title, MsgAnswer::Ok, check) != MsgAnswer::Ok)
+        return std::nullopt;
+    return state;
+}
+
 MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
-                                 const QString& title, MsgAnswer defaultButton)
+                                 const QString& title, MsgAnswer defaultButton, QCheckBox* option)
 {
     QMessageBox box(m_parent);
+    if (option)
+        box.setCheckBox(option);
     box.setWindowTitle(titleFor(title));
     FitTitle(&box);
     // Plain text: blanks that lay out a box stay, and nothing in a name is taken as markup.

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QCheckBox;
+
 namespace kx2 {
 
 // Message and input boxes as Qt dialogs. Texts arrive with carriage returns as line breaks.
@@ -17,6 +19,9 @@ public:
     MsgAnswer messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
                                 const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    // The option as a check box under the text, its tip on it.
+    std::optional<bool> askWithOption(const QString& text, const QString& option, const QString& optionTip, bool ticked,
+                                      const QString& title) override;
 
     void setParent(QWidget* parent) { m_parent = parent; }
     QString titleFor(const QString& title) const;
@@ -27,7 +32,7 @@ protected:
 
 private:
     MsgAnswer showBox(const QString& text, const QString& detail, MsgButtons buttons, MsgIcon icon,
-                      const QString& title, MsgAnswer defaultButton);
+                      const QString& title, MsgAnswer defaultButton, QCheckBox* option = nullptr);
     QPointer<QWidget> m_parent;
     QString m_defaultTitle;
 };

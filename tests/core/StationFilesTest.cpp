@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+using kx2::test::BusCounts;
 using kx2::test::SimRig;
 
 namespace kx2 {
@@ -49,35 +50,139 @@ QStringList contentsOf(const QString& folder)
     return out;
 }
 
+
+// The lines of a backup's four files with the record numbers (bytes 0..3 of every record) left
+// blank: a restore renews them, everything else must come back.
+QStringList withoutRecordNumbers(const QString& folder)
+{
+    // File, first line of the first record's cells (0-based), cells per record.
+    const struct {
+        const char* file;
+        int first, cells;
+    } files[] = {{"lokdaten.isd", 5, 84}, {"magnetartikel.isd", 7, 35}, {"rueckmelder.isd", 7, 35}, {"fahrstrassen.isd", 2005, 51}};
+    QStringList out;
+    for (const auto& f : files) {
+        QList<QByteArray> lines = readAll(QDir(folder).filePath(f.file)).split('\n');
+        for (int i = f.first; i < lines.size(); ++i)
+            if ((i - f.first) % f.cells < 4)
+                lines[i].clear();
+        for (const QByteArray& line : lines)
+            out << QString::fromLatin1(line);
+    }
+    return out;
+}
+
+// An accessory record as the station's flash holds it; `bytes` empty: never written.
+void putAccessory(SimRig& rig, int address, const QByteArray& bytes)
+{
+    const int area = sim::SimCommandStation::AccessoryAreaBase + (address - 1) / 16;
+    QByteArray memory = rig.station.area(sim::SimCommandStation::Flash::Data, area);
+    memory.replace(32 * ((address - 1) % 16), 32, bytes.isEmpty() ? QByteArray(32, char(0xFF)) : bytes.leftJustified(32, char(0xFF)));
+    rig.station.setArea(sim::SimCommandStation::Flash::Data, area, memory);
+}
+
+const QByteArray kWrittenEmpty("\x1f\x00\x00\x80", 4); // a record number and nothing else
+
 } // namespace
 
-// A backup of a seeded station restored to an empty one, backed up again: every file equal.
-TEST(StationBackup, RestoredToAnotherStationBacksUpTheSame)
+// A backup restored and backed up again gives the same records, their numbers aside: only what
+// differs is written, a record the backup holds as never written is erased, one it holds as
+// written empty is written. The question names per database what is written and erased.
+TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne)
 {
-    SimRig from;
-    from.station.seedLocomotives(6);
-    from.station.seedAccessories(40);
-    from.station.seedFeedback(40);
-    from.station.seedRoutes(10); // route 10 holds a name and no entries
-    QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a"));
-    const QString b = dir.filePath(QStringLiteral("b"));
-    ASSERT_TRUE(BackupStation(from.ctx, a, QStringLiteral("test")).ok());
-    QFile manifest(QDir(a).filePath(StationBackupManifestName()));
-    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
-    const QByteArray text = manifest.readAll();
-    EXPECT_TRUE(text.startsWith("seriennummer=1200066051\n"));
-    EXPECT_TRUE(text.contains("\nloco=6\nacc=40\nfb=40\nroutes=10\ndatei=lokdaten.isd ")) << text.toStdString();
-
-    SimRig to;
-    const StationRunOutcome restored = RestoreStation(to.ctx, a);
-    ASSERT_TRUE(restored.ok()) << restored.text.toStdString();
-    ASSERT_TRUE(BackupStation(to.ctx, b, QStringLiteral("test")).ok());
-    for (const StationDatabase& db : StationDatabases()) {
-        const IsdDiff diff = DiffIsdFiles(QDir(a).filePath(db.fileName), QDir(b).filePath(db.fileName));
-        EXPECT_TRUE(diff.ok() && diff.differences.isEmpty()) << db.word << ": " << diff.differences.join('\n').toStdString();
+    const auto typical = [](SimRig& r) {
+        r.station.seedLocomotives(3), r.station.seedAccessories(5), r.station.seedFeedback(4), r.station.seedRoutes(3);
+    };
+    const auto full = [](SimRig& r) {
+        r.station.seedLocomotives(500), r.station.seedAccessories(2048), r.station.seedFeedback(4096), r.station.seedRoutes(80);
+    };
+    const auto nothing = [](SimRig&) {};
+    const struct Case {
+        const char* name;
+        std::function<void(SimRig&)> backedUp;
+        std::function<void(SimRig&)> change; // of the station after the backup
+        bool fresh;                          // the restore goes to a new, empty station
+        const char* plan;                    // the question's lines; "": nothing written
+    } cases[] = {
+        {"empty onto typical", nothing, typical, false,
+         "Lokomotiven: 0 Datensätze schreiben, 3 löschen|Magnetartikel: 0 Datensätze schreiben, 5 löschen, 2 Datenformate schreiben|"
+         "Rückmelder: 0 Datensätze schreiben, 4 löschen|Fahrstraßen: 0 Datensätze schreiben, 3 löschen, 3 Fahrstraßeneinträge schreiben"},
+        {"typical onto itself", typical, nothing, false, ""},
+        {"full onto empty", full, nothing, true,
+         "Lokomotiven: 500 Datensätze schreiben, 0 löschen, 500 Datenformate schreiben|"
+         "Magnetartikel: 2048 Datensätze schreiben, 0 löschen, 1024 Datenformate schreiben|"
+         "Rückmelder: 4096 Datensätze schreiben, 0 löschen|"
+         "Fahrstraßen: 80 Datensätze schreiben, 0 löschen, 1006 Fahrstraßeneinträge schreiben"},
+        {"written empty onto never written", [](SimRig& r) { putAccessory(r, 31, kWrittenEmpty); },
+         [](SimRig& r) { putAccessory(r, 31, {}); }, false,
+         "Lokomotiven: 0 Datensätze schreiben, 0 löschen|Magnetartikel: 1 Datensätze schreiben, 0 löschen|"
+         "Rückmelder: 0 Datensätze schreiben, 0 löschen|Fahrstraßen: 0 Datensätze schreiben, 0 löschen"},
+        {"never written onto written empty", nothing, [](SimRig& r) { putAccessory(r, 31, kWrittenEmpty + "x"); }, false,
+         "Lokomotiven: 0 Datensätze schreiben, 0 löschen|Magnetartikel: 0 Datensätze schreiben, 1 löschen|"
+         "Rückmelder: 0 Datensätze schreiben, 0 löschen|Fahrstraßen: 0 Datensätze schreiben, 0 löschen"},
+        {"a route longer on the station", typical,
+         [](SimRig& r) {
+             // Route 1 ends after its eighth command in the backup; on the station two more follow.
+             sim::SimRouteModule& m = r.station.routeModule();
+             const int end = RouteTables::variableOf(1, 10);
+             ASSERT_EQ(m.variable(end), RouteTables::EndOfRoute);
+             m.setVariable(end, 1011), m.setVariable(end + 1, 1021), m.setVariable(end + 2, RouteTables::EndOfRoute);
+         },
+         false,
+         "Lokomotiven: 0 Datensätze schreiben, 0 löschen|Magnetartikel: 0 Datensätze schreiben, 0 löschen|"
+         "Rückmelder: 0 Datensätze schreiben, 0 löschen|Fahrstraßen: 0 Datensätze schreiben, 0 löschen, 1 Fahrstraßeneinträge schreiben"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+        SimRig from;
+        c.backedUp(from);
+        ASSERT_TRUE(BackupStation(from.ctx, a, QStringLiteral("test")).ok());
+        SimRig fresh;
+        SimRig& to = c.fresh ? fresh : from;
+        c.change(to);
+        BusCounts counts;
+        counts.start(to.bus);
+        to.dialogs.calls.clear();
+        const StationRunOutcome restored = RestoreStation(to.ctx, a);
+        ASSERT_TRUE(restored.ok()) << restored.text.toStdString();
+        const QString plan = QString::fromUtf8(c.plan).replace('|', QChar(13));
+        if (plan.isEmpty()) {
+            EXPECT_EQ(restored.text, QStringLiteral("Die Zentrale entspricht der Sicherung; nichts geschrieben."));
+            EXPECT_EQ(std::tuple(counts.pageWrites, counts.formatWrites, int(to.dialogs.calls.size())), std::tuple(0, 0, 0));
+        } else {
+            ASSERT_EQ(to.dialogs.calls.size(), 1u);
+            EXPECT_TRUE(to.dialogs.calls[0].text.endsWith(QChar(13) + plan)) << to.dialogs.calls[0].text.toStdString();
+        }
+        ASSERT_TRUE(BackupStation(to.ctx, b, QStringLiteral("test")).ok());
+        EXPECT_EQ(withoutRecordNumbers(b), withoutRecordNumbers(a));
+        for (const BackupFolderDiff& d : DiffBackupFolders(a, b))
+            EXPECT_TRUE(d.diff.ok() && d.diff.differences.isEmpty()) << d.diff.differences.join('\n').toStdString();
+        EXPECT_EQ(to.station.violations(), 0) << to.station.violationLog().join('\n').toStdString();
     }
-    EXPECT_EQ(to.ctx.routes.ReadFSname(1, 3), from.ctx.routes.ReadFSname(1, 3));
+}
+
+// A dry run reads and names what a restore would write, and writes nothing; diff sees the record
+// written empty where the station never wrote one.
+TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    SimRig rig;
+    ASSERT_TRUE(BackupStation(rig.ctx, a, QStringLiteral("test")).ok());
+    putAccessory(rig, 31, kWrittenEmpty);
+    ASSERT_TRUE(BackupStation(rig.ctx, b, QStringLiteral("test")).ok());
+    const std::vector<BackupFolderDiff> diff = DiffBackupFolders(a, b);
+    EXPECT_EQ(diff[1].diff.differences, QStringList{QStringLiteral("Magnetartikel 31: in A nie geschrieben, in B geschrieben")});
+    BusCounts counts;
+    counts.start(rig.bus);
+    RestoreOptions dry;
+    dry.dryRun = true;
+    const StationRunOutcome outcome = RestoreStation(rig.ctx, a, dry);
+    EXPECT_TRUE(outcome.text.startsWith(QStringLiteral("Probelauf, nichts geschrieben. Zurückspielen würde:")));
+    EXPECT_TRUE(outcome.text.contains(QStringLiteral("Magnetartikel: 0 Datensätze schreiben, 1 löschen")));
+    EXPECT_EQ(std::tuple(counts.pageWrites, counts.areaWrites, int(rig.dialogs.calls.size())), std::tuple(0, 0, 0));
 }
 
 // A new backup takes the place of the old one only once every file is written; a folder that
@@ -102,9 +207,9 @@ TEST(StationBackup, ReplacesTheOldFolderWholeOrNotAtAll)
     }
 }
 
-// A restore sends nothing of a backup whose files its manifest does not vouch for, and compares
-// each database with the station its own file comes from.
-TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnStation)
+// A restore sends nothing of a backup whose files its manifest does not vouch for; a file of
+// another station is asked about once.
+TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAnotherStation)
 {
     QTemporaryDir dir;
     SimRig from;
@@ -127,7 +232,7 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnS
         {"a byte changed", "rueckmelder.isd", "Version 1.0", "Version 1.1", "rueckmelder.isd"},
         {"not listed", "sicherung.txt", "datei=rueckmelder", "datei=rueckmeldex", "rueckmelder.isd"},
         {"without file lines", "sicherung.txt", "datei=", "alt=", "lokdaten.isd"},
-        {"checked, a byte stored wrongly", "sicherung.txt", "-", "-", "", "Fehler beim Senden oder Prüfen: Lokomotiven; vollständig gesendet: keine"},
+        {"checked, a byte stored wrongly", "sicherung.txt", "-", "-", "", "Fehler beim Zurückspielen."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,7 +254,7 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForEachFileWithItsOwnS
         }
         if (c.refused.isEmpty()) {
             EXPECT_TRUE(restored.ok()) << restored.text.toStdString();
-            EXPECT_EQ(asked.join(QString()), QStringLiteral("Magnetartikel")) << "no other database asked";
+            EXPECT_EQ(asked.join(QString()), QStringLiteral("Sicherung zurückspielen")) << "asked once";
             continue;
         }
         EXPECT_EQ(restored.text, QStringLiteral("Sicherung unvollständig oder verändert: ") + c.refused);
