@@ -14,6 +14,7 @@
 #include "support/SimRig.h"
 
 #include <QDirIterator>
+#include <random>
 #include <system_error>
 
 #include <gtest/gtest.h>
@@ -147,6 +148,7 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
         to.dialogs.calls.clear();
         const StationRunOutcome restored = RestoreStation(to.ctx, a);
         ASSERT_TRUE(restored.ok()) << restored.text.toStdString();
+        EXPECT_EQ(counts.accessOpens, 1) << "one database access for reading and writing";
         const QString plan = QString::fromUtf8(c.plan).replace('|', QChar(13));
         if (plan.isEmpty()) {
             EXPECT_EQ(restored.text, QStringLiteral("Die Zentrale entspricht der Sicherung; nichts geschrieben."));
@@ -183,6 +185,63 @@ TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
     EXPECT_TRUE(outcome.text.startsWith(QStringLiteral("Probelauf, nichts geschrieben. Zurückspielen würde:")));
     EXPECT_TRUE(outcome.text.contains(QStringLiteral("Magnetartikel: 0 Datensätze schreiben, 1 löschen")));
     EXPECT_EQ(std::tuple(counts.pageWrites, counts.areaWrites, int(rig.dialogs.calls.size())), std::tuple(0, 0, 0));
+}
+
+// Whatever this program's sends leave in a station, the quick backup reads the same files as the
+// full one: random edits of every database sent, some restores between, then both backups.
+TEST(StationBackup, QuickBackupEqualsTheFullOneAfterRandomSends)
+{
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const auto pick = [&random](int n) { return int(random() % unsigned(n)); };
+        SimRig rig;
+        rig.station.seedLocomotives(pick(4)), rig.station.seedAccessories(pick(40)), rig.station.seedRoutes(pick(6));
+        QTemporaryDir dir;
+        AppContext& c = rig.ctx;
+        for (int step = 0; step < 12; ++step) {
+            const int first = 1 + pick(60), name = pick(1000);
+            c.accessoryRange = {first, first + pick(20)};
+            c.feedbackRange = {first, first + pick(20)};
+            const StationDatabase& db = StationDatabases()[size_t(pick(5) % 4)];
+            if (pick(6) == 0) { // an earlier state of the station brought back
+                const QString folder = dir.filePath(QString::number(step));
+                ASSERT_TRUE(BackupStation(c, folder, QStringLiteral("test")).ok());
+                ASSERT_NE(RestoreStation(c, dir.filePath(QString::number(step - 3))).end, StationRunOutcome::End::Cancelled);
+                continue;
+            }
+            ASSERT_EQ(db.read(c).result, 0);
+            for (int k = pick(4); k >= 0; --k) {
+                const int a = c.accessoryRange.first + pick(c.accessoryRange.last - c.accessoryRange.first + 1);
+                const QString n = QStringLiteral("N%1").arg(name + k);
+                if (db.word == QByteArray("loco")) {
+                    if (const std::optional<int> slot = c.loco.firstReusableSlot(); slot && pick(3))
+                        c.loco.createRecord(*slot, 1 + pick(9999), n);
+                    else
+                        c.loco.deleteRecord(pick(3));
+                } else if (db.word == QByteArray("acc")) {
+                    pick(3) ? c.accessories.saveNames(a, n, QString()) : c.accessories.chooseSymbol(a, 1 + pick(26), 0);
+                } else if (db.word == QByteArray("fb")) {
+                    c.feedback.saveNames(a, QString(), n);
+                } else {
+                    const int r = 1 + pick(RouteTables::RouteCount);
+                    NameLines::write(c.routes.RouteNames, r, n, QString());
+                    c.routes.RouteNames.set(r, RouteTables::State, status::Changed);
+                    c.routes.RouteData[size_t(r)][1] = pick(2) ? 0 : 1039;
+                    c.routes.RouteDataChanged[size_t(r)].fill(true);
+                }
+            }
+            ASSERT_NE(db.send(c), SendOutcome::Failed);
+        }
+        BackupOptions quick;
+        quick.quick = true;
+        ASSERT_TRUE(BackupStation(c, dir.filePath("full"), QStringLiteral("test")).ok());
+        ASSERT_TRUE(BackupStation(c, dir.filePath("quick"), QStringLiteral("test"), quick).ok());
+        for (const StationDatabase& db : StationDatabases())
+            EXPECT_EQ(readAll(dir.filePath(QStringLiteral("quick/") + db.fileName)),
+                      readAll(dir.filePath(QStringLiteral("full/") + db.fileName)))
+                << db.word;
+    }
 }
 
 // A new backup takes the place of the old one only once every file is written; a folder that

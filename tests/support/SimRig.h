@@ -33,7 +33,8 @@ public:
 
 // The tool's requests by kind, counted by a monitor on the bus from start() on.
 struct BusCounts {
-    int areaReads = 0, areaWrites = 0, samWrites = 0, pageReads = 0, pageWrites = 0, formatReads = 0, formatWrites = 0;
+    int areaReads = 0, areaWrites = 0, samWrites = 0, pageReads = 0, pageWrites = 0, formatReads = 0, formatWrites = 0,
+        accessOpens = 0;
     void start(sim::SimBus& bus)
     {
         *this = BusCounts();
@@ -48,6 +49,7 @@ struct BusCounts {
             const int s = (static_cast<unsigned char>(m[15]) >> 4) * 10 + (static_cast<unsigned char>(m[20]) >> 4);
             const int d1 = m[6] | ((m[5] & 1) << 7);
             pageReads += s == 44;
+            accessOpens += s == 37;
             pageWrites += s == 42;
             areaReads += s == 33 && m[7] == 0x0A && d1 == 0x45;
             areaWrites += s == 33 && m[7] == 0x0A && d1 == 0xDF;
