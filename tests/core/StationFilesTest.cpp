@@ -14,6 +14,7 @@
 #include "support/SimRig.h"
 
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <random>
 #include <system_error>
 
@@ -118,6 +119,15 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
          [](SimRig& r) { putAccessory(r, 31, {}); }, false,
          "Lokomotiven: 0 Datensätze schreiben, 0 löschen|Magnetartikel: 1 Datensätze schreiben, 0 löschen|"
          "Rückmelder: 0 Datensätze schreiben, 0 löschen|Fahrstraßen: 0 Datensätze schreiben, 0 löschen"},
+        {"a symbol changed on the station", typical,
+         [](SimRig& r) {
+             QByteArray record = r.station.area(sim::SimCommandStation::Flash::Data, 6400).mid(32, 32);
+             record[31] = char(record[31] + 2);
+             putAccessory(r, 2, record);
+         },
+         false,
+         "Lokomotiven: 0 Datensätze schreiben, 0 löschen|Magnetartikel: 1 Datensätze schreiben, 0 löschen|"
+         "Rückmelder: 0 Datensätze schreiben, 0 löschen|Fahrstraßen: 0 Datensätze schreiben, 0 löschen"},
         {"never written onto written empty", nothing, [](SimRig& r) { putAccessory(r, 31, kWrittenEmpty + "x"); }, false,
          "Lokomotiven: 0 Datensätze schreiben, 0 löschen|Magnetartikel: 0 Datensätze schreiben, 1 löschen|"
          "Rückmelder: 0 Datensätze schreiben, 0 löschen|Fahrstraßen: 0 Datensätze schreiben, 0 löschen"},
@@ -159,6 +169,11 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
         }
         ASSERT_TRUE(BackupStation(to.ctx, b, QStringLiteral("test")).ok());
         EXPECT_EQ(withoutRecordNumbers(b), withoutRecordNumbers(a));
+        // Every record written got a new number.
+        const bool renumbered = QRegularExpression(QStringLiteral(": [1-9]\\d* Datensätze schreiben")).match(plan).hasMatch();
+        EXPECT_EQ(readAll(QDir(b).filePath("magnetartikel.isd")) + readAll(QDir(b).filePath("lokdaten.isd"))
+                      != readAll(QDir(a).filePath("magnetartikel.isd")) + readAll(QDir(a).filePath("lokdaten.isd")),
+                  renumbered);
         for (const BackupFolderDiff& d : DiffBackupFolders(a, b))
             EXPECT_TRUE(d.diff.ok() && d.diff.differences.isEmpty()) << d.diff.differences.join('\n').toStdString();
         EXPECT_EQ(to.station.violations(), 0) << to.station.violationLog().join('\n').toStdString();
