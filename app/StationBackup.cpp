@@ -4,6 +4,7 @@
 #include "app/StationDatabases.h"
 
 #include "shell/FileErrors.h"
+#include "shell/InputFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -207,8 +208,8 @@ QString swapIn(QDir parent, const QString& fresh, const QString& name)
 }
 
 // The name of the first file of the backup in `dir` that its manifest does not vouch for: one of
-// the four it does not list, or a listed one that is missing or differs in size or checksum.
-// "" when all match.
+// the four it does not list, or a listed one that is missing or differs in size or checksum; one
+// that is there but not read (a pipe, a device, a folder) with why in brackets. "" when all match.
 QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
 {
     struct Listed {
@@ -237,11 +238,12 @@ QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
             names << l.name;
     for (const QString& name : names) {
         const auto it = std::find_if(listed.begin(), listed.end(), [&](const Listed& l) { return l.name == name; });
-        QFile file(dir.filePath(name));
-        if (it == listed.end() || !file.open(QIODevice::ReadOnly))
+        if (it == listed.end())
             return name;
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError || bytes.size() != it->size || sha256Hex(bytes) != it->sha256)
+        const InputFileBytes in = ReadInputFile(dir.filePath(name));
+        if (!in.ok() && QFileInfo::exists(dir.filePath(name)))
+            return QStringLiteral("%1 (%2)").arg(name, in.error);
+        if (!in.ok() || in.bytes.size() != it->size || sha256Hex(in.bytes) != it->sha256)
             return name;
     }
     return {};
@@ -333,12 +335,11 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder)
         return {StationRunOutcome::End::Failed,
                 QCoreApplication::translate("StationBackup", "Keine Sicherung der Zentrale (%1 fehlt): %2")
                     .arg(StationBackupManifestName(), folder)};
-    if (!manifest.open(QIODevice::ReadOnly))
-        return {StationRunOutcome::End::Failed,
-                errorLine(IsdOpenErrorText(), manifest.fileName(),
-                          FileErrorWords(manifest.fileName(), manifest.errorString(), FileAccess::Read))};
+    const InputFileBytes manifestBytes = ReadInputFile(manifest.fileName());
+    if (!manifestBytes.ok())
+        return {StationRunOutcome::End::Failed, errorLine(IsdOpenErrorText(), manifest.fileName(), manifestBytes.error)};
     // A manifest without file lines (written before they were) cannot vouch for anything either.
-    if (const QString name = firstFileNotVouchedFor(dir, manifest.readAll()); !name.isEmpty())
+    if (const QString name = firstFileNotVouchedFor(dir, manifestBytes.bytes); !name.isEmpty())
         return {StationRunOutcome::End::Failed,
                 QCoreApplication::translate("StationBackup", "Sicherung unvollständig oder verändert: ") + name};
     const auto& all = StationDatabases();

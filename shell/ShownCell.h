@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+namespace kx2 {
+
+// The most characters of a refused cell a message quotes: enough to find the cell in the file,
+// while a cell of megabytes no longer fills the message.
+inline constexpr int MaxShownCellChars = 40;
+
+// `cell` as a message quotes it: whole up to MaxShownCellChars characters, else cut so that the
+// cut with its mark "…" is that long.
+QString ShownCell(const QString& cell);
+
+} // namespace kx2
