@@ -2,6 +2,7 @@
 
 #include "accessory/AccessoryTable.h"
 #include "records/RangeCsv.h"
+#include "shell/ShownCell.h"
 
 #include <QCoreApplication>
 
@@ -16,7 +17,7 @@ CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
                                return formats.contains(cell)
                                    ? QString()
                                    : QCoreApplication::translate("AccessoryCsv", "\"%1\" ist keins von: %2")
-                                         .arg(cell, formats.join(QStringLiteral(", ")));
+                                         .arg(ShownCell(cell), formats.join(QStringLiteral(", ")));
                            },
                            [&t](int a, const QString& cell) {
                                // As the grid's clicks get there: from "default" to DCC (15), then bit 7.

@@ -16,6 +16,7 @@
 #include "routes/RouteFiles.h"
 #include "routes/RouteTables.h"
 #include "routes/RouteTransfer.h"
+#include "shell/ShownCell.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -199,7 +200,7 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
         return {{},
                 QCoreApplication::translate("IsdDiff",
                                             "Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"")
-                    .arg(headers[0], headers[1])};
+                    .arg(ShownCell(headers[0]), ShownCell(headers[1]))};
     IsdDiff diff;
     const QString& header = headers[0];
     if (header == IsdHeaderLocoTable()) {
@@ -219,7 +220,7 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
     } else if (header == IsdHeaderRoutes()) {
         diff.error = diffRoutes(pathA, pathB, diff.differences);
     } else {
-        diff.error = QCoreApplication::translate("IsdDiff", "Keine Tabellendatei, kein Vergleich: \"%1\"").arg(header);
+        diff.error = QCoreApplication::translate("IsdDiff", "Keine Tabellendatei, kein Vergleich: \"%1\"").arg(ShownCell(header));
     }
     return diff;
 }

@@ -4,6 +4,7 @@
 #include "app/StationDatabases.h"
 
 #include "shell/FileErrors.h"
+#include "shell/InputFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -181,8 +182,8 @@ QString swapIn(QDir parent, const QString& fresh, const QString& name)
 }
 
 // The name of the first file of the backup in `dir` that its manifest does not vouch for: one of
-// the four it does not list, or a listed one that is missing or differs in size or checksum.
-// "" when all match.
+// the four it does not list, or a listed one that is missing or differs in size or checksum; one
+// that is there but not read (a pipe, a device, a folder) with why in brackets. "" when all match.
 QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
 {
     struct Listed {
@@ -211,11 +212,12 @@ QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
             names << l.name;
     for (const QString& name : names) {
         const auto it = std::find_if(listed.begin(), listed.end(), [&](const Listed& l) { return l.name == name; });
-        QFile file(dir.filePath(name));
-        if (it == listed.end() || !file.open(QIODevice::ReadOnly))
+        if (it == listed.end())
             return name;
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError || bytes.size() != it->size || sha256Hex(bytes) != it->sha256)
+        const InputFileBytes in = ReadInputFile(dir.filePath(name));
+        if (!in.ok() && QFileInfo::exists(dir.filePath(name)))
+            return QStringLiteral("%1 (%2)").arg(name, in.error);
+        if (!in.ok() || in.bytes.size() != it->size || sha256Hex(in.bytes) != it->sha256)
             return name;
     }
     return {};
@@ -292,10 +294,10 @@ ReadOutcome StationRun::closeAfterRead()
 QString FileNotVouchedFor(const QString& folder)
 {
     const QDir dir(folder);
-    QFile manifest(dir.filePath(StationBackupManifestName()));
-    if (!manifest.open(QIODevice::ReadOnly))
-        return StationBackupManifestName();
-    return firstFileNotVouchedFor(dir, manifest.readAll());
+    const InputFileBytes manifest = ReadInputFile(dir.filePath(StationBackupManifestName()));
+    if (!manifest.ok())
+        return QStringLiteral("%1 (%2)").arg(StationBackupManifestName(), manifest.error);
+    return firstFileNotVouchedFor(dir, manifest.bytes);
 }
 
 StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program,

@@ -10,6 +10,7 @@
 #include "records/StoredSerial.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteFiles.h"
+#include "shell/ShownCell.h"
 
 #include <QTextStream>
 #include <functional>
@@ -191,7 +192,7 @@ int runShow(const QStringList& args)
         return showRoutes(out, err, path, header);
     return fileError(
         err, path, IsdError::WrongHeader,
-        QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(header));
+        QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(ShownCell(header)));
 }
 
 namespace {

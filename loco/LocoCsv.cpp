@@ -2,6 +2,7 @@
 
 #include "loco/LocoGridModel.h"
 #include "loco/LocoTable.h"
+#include "shell/ShownCell.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -34,7 +35,7 @@ CsvTable LocoCsv(LocoData& loco)
                                return FormatTextToIndex(cell)
                                    ? QString()
                                    : QCoreApplication::translate("LocoCsv", "\"%1\" ist keins von: %2")
-                                         .arg(cell, names.join(QStringLiteral(", ")));
+                                         .arg(ShownCell(cell), names.join(QStringLiteral(", ")));
                            },
                            [&loco](int slot, const QString& cell) {
                                const size_t index = size_t(*FormatTextToIndex(cell));

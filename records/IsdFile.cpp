@@ -2,6 +2,8 @@
 
 #include "shell/Cp1252.h"
 #include "shell/FileErrors.h"
+#include "shell/InputFile.h"
+#include "shell/ShownCell.h"
 #include "shell/UserDialogs.h"
 
 #include <QDir>
@@ -13,7 +15,7 @@ namespace kx2 {
 
 QString IsdWrongFormatDetail(const QString& expected, const QString& found)
 {
-    return QCoreApplication::translate("IsdFile", "Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, found);
+    return QCoreApplication::translate("IsdFile", "Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, ShownCell(found));
 }
 
 QString IsdFileLine(const QString& path)
@@ -137,15 +139,16 @@ QString textOf(const QByteArray& line)
 
 IsdError IsdReader::open(const QString& path)
 {
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    InputFileBytes in = ReadInputFile(path);
+    if (!in.ok()) {
         m_error = IsdError::Open;
-        m_detail = FileErrorWords(path, m_file.errorString(), FileAccess::Read);
+        m_detail = in.error;
         return m_error;
     }
+    m_bytes = std::move(in.bytes);
     // A file saved as UTF-8 by an editor: its mark would only be echoed as "ï»¿" in the message,
     // and every character beyond ASCII would read wrongly.
-    if (m_file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF")) {
+    if (m_bytes.startsWith(QByteArrayLiteral("\xEF\xBB\xBF"))) {
         m_error = IsdError::Open;
         m_detail = QCoreApplication::translate(
             "IsdFile",
@@ -157,8 +160,7 @@ IsdError IsdReader::open(const QString& path)
     if (!nextLine(first)) {
         // An empty file cannot even be told apart by its header.
         m_error = IsdError::Open;
-        if (m_detail.isEmpty())
-            m_detail = QCoreApplication::translate("IsdFile", "die Datei ist leer");
+        m_detail = QCoreApplication::translate("IsdFile", "die Datei ist leer");
         return m_error;
     }
     m_header = textOf(first);
@@ -179,21 +181,17 @@ IsdError IsdReader::open(const QString& path, const QString& expectedHeader)
 bool IsdReader::nextLine(QByteArray& line)
 {
     while (m_pending.empty()) {
-        if (m_file.atEnd())
+        if (m_at >= m_bytes.size())
             return false;
-        QByteArray raw = m_file.readLine();
-        if (raw.isEmpty()) {
-            if (m_file.error() != QFileDevice::NoError)
-                m_detail = FileErrorWords(m_file.fileName(), m_file.errorString(), FileAccess::Read);
-            return false;
-        }
-        if (raw.endsWith('\n'))
-            raw.chop(1);
+        qsizetype end = m_bytes.indexOf('\n', m_at);
+        if (end < 0)
+            end = m_bytes.size();
+        const QByteArray raw = m_bytes.mid(m_at, end - m_at);
+        m_at = end + 1;
         // A CR ends a line of its own unless an LF follows it; the piece after a CR that ends
         // the raw line is no line.
-        const bool endsWithCr = raw.endsWith('\r');
         QList<QByteArray> parts = raw.split('\r');
-        if (endsWithCr)
+        if (raw.endsWith('\r'))
             parts.removeLast();
         for (QByteArray& p : parts)
             m_pending.push_back(std::move(p));

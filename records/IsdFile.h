@@ -99,7 +99,8 @@ public:
     IsdReader(const IsdReader&) = delete;
     IsdReader& operator=(const IsdReader&) = delete;
 
-    // Opens the file and reads its first value as text (header()).
+    // Reads the file (a plain file of at most MaxInputFileBytes, see ReadInputFile) and its first
+    // value as text (header()).
     IsdError open(const QString& path);
     // The same, and the header must equal `expectedHeader` exactly (case-sensitive).
     IsdError open(const QString& path, const QString& expectedHeader);
@@ -127,7 +128,8 @@ private:
     bool cellLine(QByteArray& line);
     void failAt(const QString& reason);
 
-    QFile m_file;
+    QByteArray m_bytes; // the whole file, read at open
+    qsizetype m_at = 0; // where the next raw line starts
     std::deque<QByteArray> m_pending;
     QString m_header;
     IsdError m_error = IsdError::None;

@@ -3,6 +3,7 @@
 #include "records/NameLines.h"
 #include "records/RangeRecordTable.h"
 #include "shell/AddressRange.h"
+#include "shell/ExactNumber.h"
 
 namespace kx2 {
 
@@ -15,9 +16,11 @@ CsvTable RangeCsv(RangeRecordTable& t, const AddressRange& range)
             csv.rows.push_back(a);
     csv.key = [](int a) { return QString::number(a); };
     csv.rowOf = [&t, range](const QString& key) -> std::optional<int> {
-        bool ok = false;
-        const int a = key.toInt(&ok);
-        return ok && range.contains(a) && t.status(a) != status::Empty ? std::optional<int>(a) : std::nullopt;
+        // Whole: QString::toInt would stop at a 0 character and take "12\0" for 12.
+        const std::optional<long long> a = WholeNumber(key);
+        if (!a || *a < range.first || *a > range.last || t.status(int(*a)) == status::Empty)
+            return std::nullopt;
+        return int(*a);
     };
     for (int line = 1; line <= 2; ++line)
         csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int a) { return t.nameLine(a, line); },

@@ -4,6 +4,7 @@
 #include "routes/RouteCommand.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteTables.h"
+#include "shell/ExactNumber.h"
 
 namespace kx2 {
 
@@ -16,9 +17,9 @@ CsvTable RouteCsv(RouteTables& t)
             csv.rows.push_back(n);
     csv.key = [](int n) { return QString::number(n); };
     csv.rowOf = [](const QString& key) -> std::optional<int> {
-        bool ok = false;
-        const int n = key.toInt(&ok);
-        return ok && n >= 1 && n <= RouteTables::RouteCount ? std::optional<int>(n) : std::nullopt;
+        // Whole: QString::toInt would stop at a 0 character and take "12\0" for 12.
+        const std::optional<long long> n = WholeNumber(key);
+        return n && *n >= 1 && *n <= RouteTables::RouteCount ? std::optional<int>(int(*n)) : std::nullopt;
     };
     for (int line = 1; line <= 2; ++line)
         csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int n) { return t.ReadFSname(line, n); },

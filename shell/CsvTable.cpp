@@ -2,10 +2,10 @@
 
 #include "shell/Cp1252.h"
 #include "shell/ExactNumber.h"
-#include "shell/FileErrors.h"
+#include "shell/InputFile.h"
+#include "shell/ShownCell.h"
 
 #include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <map>
 #include <QCoreApplication>
@@ -162,7 +162,7 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             if (table.columns[c].title == title)
                 found = int(c);
         if (found == -2)
-            return {0, lineError(1, QCoreApplication::translate("CsvTable", "unbekannte Spalte \"%1\"").arg(title))};
+            return {0, lineError(1, QCoreApplication::translate("CsvTable", "unbekannte Spalte \"%1\"").arg(ShownCell(title)))};
         columnAt.push_back(found);
     }
     if (keyAt < 0)
@@ -198,12 +198,12 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             return {0,
                     lineError(lineNo,
                               QCoreApplication::translate("CsvTable", "%1 %2 ist nicht in der Tabelle")
-                                  .arg(table.keyTitle, key))};
+                                  .arg(table.keyTitle, ShownCell(key)))};
         if (const auto [it, fresh] = seen.emplace(*row, lineNo); !fresh)
             return {0,
                     lineError(lineNo,
                               QCoreApplication::translate("CsvTable", "%1 %2 steht schon in Zeile %3")
-                                  .arg(table.keyTitle, key)
+                                  .arg(table.keyTitle, ShownCell(key))
                                   .arg(it->second))};
         for (int i = 0; i < cells.size(); ++i) {
             const int c = columnAt[size_t(i)];
@@ -220,7 +220,8 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
                     lineError(lineNo,
                               QCoreApplication::translate("CsvTable",
                                                           "%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
-                                  .arg(column.title, readTitles.join(QStringLiteral(", ")), cell, column.text(*row)))};
+                                  .arg(column.title, readTitles.join(QStringLiteral(", ")), ShownCell(cell),
+                                       ShownCell(column.text(*row))))};
             if (const QString why = column.check(cell); !why.isEmpty())
                 return {0, lineError(lineNo, QStringLiteral("%1: %2").arg(column.title, why))};
             changes.push_back({*row, c, cell});
@@ -253,13 +254,10 @@ CsvImport LoadCsvFile(const CsvTable& table, const QString& path)
     const auto failed = [&path](const QString& why) {
         return CsvImport{0, QDir::toNativeSeparators(path) + QChar(13) + why};
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(FileErrorWords(path, file.errorString(), FileAccess::Read));
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(FileErrorWords(path, file.errorString(), FileAccess::Read));
-    const CsvImport taken = ReadCsv(table, data);
+    const InputFileBytes in = ReadInputFile(path);
+    if (!in.ok())
+        return failed(in.error);
+    const CsvImport taken = ReadCsv(table, in.bytes);
     return taken.ok() ? taken : failed(taken.error);
 }
 
@@ -270,7 +268,7 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
     const std::optional<long long> v = WholeNumber(cell);
     if (!v || *v < first || *v > last)
         return QCoreApplication::translate("CsvTable", "\"%1\" ist keine Zahl von %2 bis %3")
-            .arg(cell)
+            .arg(ShownCell(cell))
             .arg(first)
             .arg(last);
     if (value)
@@ -281,14 +279,14 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
 QString checkName(const QString& cell, int maxChars)
 {
     if (cell.size() > maxChars)
-        return QCoreApplication::translate("CsvTable", "\"%1\" ist länger als %2 Zeichen").arg(cell).arg(maxChars);
+        return QCoreApplication::translate("CsvTable", "\"%1\" ist länger als %2 Zeichen").arg(ShownCell(cell)).arg(maxChars);
     // Only what comes back from the record bytes as it went in: control characters a record
     // holds (line ends read from the station) do; a 0 would end the name, a character cp1252
     // lacks would become '?'.
     for (const QChar c : cell)
         if (c.unicode() == 0 || cp1252Char(uchar(toCp1252(QString(c)).at(0))) != c)
             return QCoreApplication::translate("CsvTable", "\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern")
-                .arg(cell, QString(c));
+                .arg(ShownCell(cell), QString(c));
     return {};
 }
 

@@ -1,18 +1,13 @@
 #include "shell/HelpText.h"
 
 #include "shell/Cp1252.h"
+#include "shell/InputFile.h"
 #include "shell/ProgramFolder.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QCoreApplication>
 
 namespace kx2 {
-
-namespace {
-// A help text is a few pages; this keeps a wrong file from filling the memory.
-constexpr qint64 MaxHelpBytes = 4 * 1024 * 1024;
-} // namespace
 
 QStringList HelpLines(const QByteArray& bytes)
 {
@@ -57,10 +52,10 @@ QStringList ReadHelpFile(const QString& programFolder)
         path = findInProgramFolder(programFolder, HelpFileName);
     if (path.isEmpty())
         return {QCoreApplication::translate("HelpText", "Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const InputFileBytes in = ReadInputFile(path);
+    if (!in.ok())
         return {QCoreApplication::translate("HelpText", "Die Hilfedatei konf/hilfe.txt kann nicht gelesen werden.")};
-    return HelpLines(file.read(MaxHelpBytes));
+    return HelpLines(in.bytes);
 }
 
 } // namespace kx2

@@ -1,6 +1,7 @@
 #include "shell/SettingsFile.h"
 
 #include "shell/Cp1252.h"
+#include "shell/InputFile.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 
@@ -14,9 +15,6 @@
 namespace kx2 {
 
 namespace {
-
-// Three short lines; anything much larger is not a settings file.
-constexpr qint64 MaxFileBytes = 64 * 1024;
 
 bool isPlainDigits(const QString& text)
 {
@@ -193,11 +191,8 @@ SettingsFile::ReadStatus SettingsFile::ReadSettings(Settings& settings) const
     const QString path = fileToRead();
     if (path.isEmpty())
         return ReadStatus::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadStatus::Unreadable;
-    const QByteArray bytes = file.read(MaxFileBytes);
-    if (!parse(bytes, settings))
+    const InputFileBytes in = ReadInputFile(path);
+    if (!in.ok() || !parse(in.bytes, settings))
         return ReadStatus::Unreadable;
     return ReadStatus::Read;
 }

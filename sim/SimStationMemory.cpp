@@ -2,6 +2,7 @@
 
 #include "shell/Cp1252.h"
 #include "shell/FileErrors.h"
+#include "shell/InputFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -162,16 +163,16 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
             *error = text;
         return false;
     };
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFile::exists(path)) {
         if (error)
             error->clear();
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
+    const InputFileBytes in = ReadInputFile(path);
+    if (!in.ok())
+        return fail(in.error);
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(in.bytes, &parseError);
     if (doc.isNull() || !doc.isObject())
         return fail(QCoreApplication::translate("SimStationMemory", "kein JSON-Objekt: ") + parseError.errorString());
     const QJsonObject root = doc.object();

@@ -1167,6 +1167,17 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
     </message>
 </context>
 <context>
+    <name>InputFile</name>
+    <message>
+        <source>Datei zu groß: mehr als %1</source>
+        <translation>file too large: more than %1</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei, sondern ein Gerät, eine Leitung oder ein Socket</source>
+        <translation>not a regular file but a device, a pipe or a socket</translation>
+    </message>
+</context>
+<context>
     <name>IsdDiff</name>
     <message>
         <source>in A</source>

@@ -1,15 +1,19 @@
 #include "cli/Commands.h"
+#include "shell/InputFile.h"
 #include "support/MarkingTranslator.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <cstdio>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -153,6 +157,33 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
         for (const QString& line : rest.split(QLatin1Char('\n')))
             EXPECT_EQ(unmarkedWords(line, data).join(QLatin1Char(' ')).toStdString(), "")
                 << call.join(QLatin1Char(' ')).toStdString() << ": " << line.toStdString();
+    }
+}
+
+// Each line: a thing that is no file to read and why kx2ctl refuses it. Every command that reads a
+// file refuses it at once, also as a backup's file (a pipe made them wait, /dev/zero filled memory).
+TEST(SpecialInputs, EveryCommandRefusesWhatIsNoPlainFileAtOnce)
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.isd"), x = dir.filePath("x"), backup = dir.filePath("sicherung");
+    const QStringList port{"--port", "SIM", "--sim-state", dir.filePath("station.state")};
+    runCaught(QStringList{"read", "acc", "--from", "1", "--to", "1", "-o", a} + port);
+    ASSERT_TRUE(QDir().mkpath(backup) && QFile::link(x, backup + "/sicherung.txt"));
+    const std::pair<std::function<bool(const char*)>, const char*> kinds[] = {
+        {[](const char* p) { return mkfifo(p, 0600) == 0; }, "keine gewöhnliche Datei"},
+        {[](const char* p) { return symlink("/dev/zero", p) == 0; }, "keine gewöhnliche Datei"},
+        {[](const char* p) { return mkdir(p, 0700) == 0; }, "ist ein Ordner"},
+        {[](const char* p) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.resize(kx2::MaxInputFileBytes + 1); },
+         "Datei zu groß"},
+    };
+    for (const auto& [make, why] : kinds) {
+        std::remove(QFile::encodeName(x).constData());
+        ASSERT_TRUE(make(QFile::encodeName(x).constData())) << why;
+        for (const QStringList& call : {QStringList{"show", x}, {"diff", a, x}, QStringList{"send", "acc", "-i", x} + port,
+                                        {"import-csv", "acc", x, "-i", a, "-o", dir.filePath("n.isd")},
+                                        {"import-csv", "acc", a, "-i", x, "-o", dir.filePath("n.isd")},
+                                        QStringList{"restore", "-d", backup} + port})
+            EXPECT_TRUE(runCaught(call).contains(QString::fromUtf8(why))) << call.join(' ').toStdString() << ": " << why;
     }
 }
 

@@ -1,6 +1,7 @@
 // The ISD file form every database's files share: cp1252, CRLF, a quoted header, one value a line.
 #include "records/IsdFile.h"
 
+#include "shell/InputFile.h"
 #include "support/FakeDialogs.h"
 
 #include <QFile>
@@ -78,13 +79,14 @@ TEST_F(IsdFile, ReaderTakesWholeNumbersWithAnyLineEndAndNothingElse)
         }
         EXPECT_FALSE(r.readCell(v));
     }
-    for (const char* bad : {"abc", "12abc", "1.5", "\"5\"", "1,2", "-", "1 2", "2147483648", "99999999999999999999"}) {
+    for (const QByteArray& bad : QByteArrayList{"abc", "12abc", "1.5", "\"5\"", "1,2", "-", "1 2", "2147483648",
+                                                "99999999999999999999", QByteArray("12\0", 3)}) {
         IsdReader r;
         ASSERT_EQ(r.open(write(QByteArray("\"KX2-Lokdaten Version 1.0\"\r\n7\r\n") + bad + "\r\n8\r\n"), kHeader), IsdError::None);
         std::optional<int> v;
         ASSERT_TRUE(r.readCell(v));
-        EXPECT_FALSE(r.readCell(v)) << bad;
-        EXPECT_EQ(r.error(), IsdError::Read) << bad;
+        EXPECT_FALSE(r.readCell(v)) << bad.toStdString();
+        EXPECT_EQ(r.error(), IsdError::Read) << bad.toStdString();
         EXPECT_TRUE(r.errorDetail().startsWith(QStringLiteral("Zeile 3"))) << r.errorDetail().toStdString();
         EXPECT_FALSE(r.readCell(v)) << "nothing after an error";
     }
@@ -100,6 +102,7 @@ TEST_F(IsdFile, TheHeaderMustBeExactlyTheFileType)
         {"\"KX2-Lokdaten Version 1.0 \"\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdaten Version 1.0 \""},
         {"\"KX2-Lokdatensatz Version 1.0\"\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdatensatz Version 1.0\""},
         {"\r\n1\r\n", IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"\""},
+        {QByteArray(100, 'x'), IsdError::WrongHeader, "Erwartet: \"KX2-Lokdaten Version 1.0\", gefunden: \"" + QString(39, 'x') + "…\""},
         {"KX2-Lokdaten Version 1.0\r\n", IsdError::None, ""},
         {"", IsdError::Open, "die Datei ist leer"},
         {"\xEF\xBB\xBF\"KX2-Lokdaten Version 1.0\"\r\n", IsdError::Open, "Die Datei beginnt mit einer UTF-8-Kennung (BOM)"},
@@ -121,6 +124,19 @@ TEST_F(IsdFile, TheHeaderMustBeExactlyTheFileType)
         const auto& box = d.calls[size_t(k)];
         EXPECT_EQ(std::tuple(box.text, box.title, box.icon, box.buttons),
                   std::tuple(QString::fromUtf8(texts[k]), QString("Fehler"), MsgIcon::Critical, MsgButtons::Ok));
+    }
+}
+
+// Each line: a file's size (zeros, sparse) and why it is not read; "": read whole.
+TEST_F(IsdFile, AFileIsReadUpToTheSizeLimitAndRefusedBeyondIt)
+{
+    const std::pair<qint64, QString> rows[] = {
+        {0, ""}, {MaxInputFileBytes, ""}, {MaxInputFileBytes + 1, "Datei zu groß: mehr als 64 MiB"}};
+    for (const auto& [size, why] : rows) {
+        QFile f(write({}));
+        ASSERT_TRUE(f.resize(size));
+        const InputFileBytes in = ReadInputFile(f.fileName());
+        EXPECT_EQ(std::pair(in.bytes.size(), in.error), std::pair(why.isEmpty() ? size : 0, why));
     }
 }
 

@@ -368,6 +368,9 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         {"open quote", "Köf II", "\"Köf II", "Zeile 2: Anführungszeichen nicht geschlossen"},
         {"name too long", "Köf II", "Köf II der Baureihe 323 a", "Zeile 2: Name: \"Köf II der Baureihe 323 a\" ist länger als 23"},
         {"one address twice", "", "Adresse;Name\r\n38;Köf II\r\n\r\n38;Köf III\r\n", "Zeile 4: Adresse 38 steht schon in Zeile 2"},
+        {"a key of 40 characters, quoted whole", "38;Köf II", QString(40, '9') + ";Köf II", "Zeile 2: Adresse " + QString(40, '9') + " ist nicht"},
+        {"one of 41, cut", "38;Köf II", QString(41, '9') + ";Köf II", "Zeile 2: Adresse " + QString(39, '9') + "… ist nicht"},
+        {"a name of 10 MB, cut", "Köf II", QString(10'000'000, 'x'), "Zeile 2: Name: \"" + QString(39, 'x') + "…\" ist länger"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -410,6 +413,10 @@ TEST(TableCsv, NameLinesTooLongTogetherAndEditedCommandsAreRefused)
               QStringLiteral("Zeile 2: die beiden Namenszeilen haben zusammen 30 Zeichen, Platz ist für 23"));
     EXPECT_TRUE(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile1\r\n2;\"A\rB\"\r\n").error.startsWith("Zeile 2: ein Zeilenumbruch (CR)"));
     EXPECT_EQ(rig.ctx.accessories.nameLine(2, 1), QString());
+    // A 0 character after a number makes no number of it.
+    for (const CsvTable& csv : {RangeCsv(rig.ctx.accessories, {1, 3}), RouteCsv(rig.ctx.routes)})
+        EXPECT_EQ(ReadCsv(csv, csv.keyTitle.toUtf8() + QByteArray(";Name Zeile1\r\n2\0;A\r\n", 20)).error,
+                  QStringLiteral("Zeile 2: %1 2\u2400 ist nicht in der Tabelle").arg(csv.keyTitle));
     rig.ctx.accessories.saveNames(3, QStringLiteral("Weiche links Bahnhof"), QStringLiteral("Ost"));
     ASSERT_TRUE(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile2;Name Zeile1\r\n3;Weiche links Bahnhof;Ost\r\n").ok());
     EXPECT_EQ(rig.ctx.accessories.nameLine(3, 2), QStringLiteral("Weiche links Bahnhof"));
