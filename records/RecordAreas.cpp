@@ -54,6 +54,16 @@ int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& t
     return 0;
 }
 
+int StoreArea(DatabaseContext& ctx, int area, int records)
+{
+    const int r = ctx.db.DataFlashWrite(area);
+    if (r == 0)
+        ctx.meter.advance(records);
+    else if (ctx.db.lastStoreUnanswered())
+        ctx.meter.maybeDone(records);
+    return r;
+}
+
 int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     DbProtocol& db = ctx.db;
@@ -125,9 +135,8 @@ int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
                     return r + layout.writeOperation;
             }
         }
-        if (const int r = db.DataFlashWrite(layout.firstArea + p))
+        if (const int r = StoreArea(ctx, layout.firstArea + p, s.lastSlot - s.firstSlot + 1))
             return r + layout.writeOperation;
-        ctx.meter.advance(s.lastSlot - s.firstSlot + 1);
     }
     return 0;
 }

@@ -57,7 +57,7 @@ ReadOutcome RouteTransfer::ReadRoutes()
     m_ctx.meter.plan(ProgressMeter::Kind::Routes, RouteTables::RouteCount, kRouteReadExchanges);
     const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this] { return ReadRouteNames(); })
                                           && s.run([this] { return ReadRouteData(); }));
-    if (outcome.result == 0)
+    if (outcome.recordsComplete())
         m_tables.SyncRouteStartAddresses();
     return outcome;
 }
@@ -138,9 +138,9 @@ int RouteTransfer::WriteRouteNames()
                 if (const int failed = db.WriteRecord(namePage(r, i)))
                     return failed + kNames.writeOperation;
             }
-            m_ctx.meter.advance();
         }
-        if (const int failed = db.DataFlashWrite(nameArea(first)))
+        // The names count as written once their area is stored.
+        if (const int failed = StoreArea(m_ctx, nameArea(first), inArea))
             return failed + kNames.writeOperation;
     }
     return 0;

@@ -62,6 +62,8 @@ TEST(TransferWindow, ShowsTheCountWithItsBarAndAbbrechenEndsTheRead)
         EXPECT_TRUE(rig.comWin.abbrechenBut()->isEnabled());
         rig.comWin.abbrechenBut()->click();
     });
+    rig.base.dialogs.answerNext(MsgAnswer::Ok);
+    rig.base.dialogs.answerNext(MsgAnswer::No); // the records read so far do not stay
     rig.windows.LokDaten_But_Click();
 
     EXPECT_TRUE(countWhileRunning.startsWith(QStringLiteral("Lokdatensatz "))) << countWhileRunning.toStdString();
@@ -96,6 +98,8 @@ TEST(TransferWindow, ClosingAWindowDuringATransferAsksAndNothingGoesOnUnseen)
         bool stayed = false;
         rig.during(100, [&] {
             rig.base.dialogs.answerNext(c.answer);
+            rig.base.dialogs.answerNext(MsgAnswer::Ok);
+            rig.base.dialogs.answerNext(MsgAnswer::No); // a cancelled read's records do not stay
             if (c.mainWindow)
                 rig.win.close();
             else

@@ -128,6 +128,62 @@ TEST(UnsavedChanges, EveryPathAsksAndNeinKeepsTheTable)
         }
 }
 
+// A read from the editor or the main window that fails or is cancelled part-way: after its box the
+// user is asked whether the records read so far stay. Nein puts the table back as it was, with its
+// changes, marks and undo step; Ja keeps them as a read would, in the editor. No progress window
+// stays behind.
+TEST(UnsavedChanges, AReadThatStopsEarlyPutsTheTableBackUnlessKept)
+{
+    const struct {
+        const char* name;
+        bool fromMainWindow;
+        bool cancel;
+        MsgAnswer keep;
+    } ways[] = {
+        {"editor, failed, put back", false, false, MsgAnswer::No},
+        {"editor, cancelled, put back", false, true, MsgAnswer::No},
+        {"editor, failed, kept", false, false, MsgAnswer::Yes},
+        {"main window, failed, put back", true, false, MsgAnswer::No},
+        {"main window, cancelled, kept", true, true, MsgAnswer::Yes},
+    };
+    for (const OpenedEditor& kind : kKinds)
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(kind.name) + " " + way.name);
+            AppRig rig;
+            GridEditor& e = kind.open(rig);
+            const QString read = e.grid()->TextMatrix(1, kind.nameCol);
+            rename(e, kind.nameCol);
+            rig.dialogs.clear();
+            rig.dialogs.answerNext(MsgAnswer::Yes); // the change given up
+            if (way.fromMainWindow)
+                e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
+            rig.dialogs.answerNext(MsgAnswer::Ok);  // the box of the failure or the cancel
+            rig.dialogs.answerNext(way.keep);
+            // Twenty requests into the read, some records are in.
+            int requests = 0;
+            rig.bus.setMonitor([&](const QByteArray& m) {
+                if (static_cast<unsigned char>(m[0]) == 0xED && ++requests == 20)
+                    way.cancel ? void(rig.progress.cancel = true) : void(rig.station.faults().noAnswerEvery = 1);
+            });
+            way.fromMainWindow ? void(kind.open(rig)) : e.menuItem(QStringLiteral("ReadfromKX2Menu"))->trigger();
+
+            ASSERT_EQ(rig.dialogs.messageCount(), 3);
+            EXPECT_EQ(rig.dialogs.messages()[2].question, Question::KeepRecordsRead);
+            EXPECT_FALSE(rig.progress.visible);
+            const bool kept = way.keep == MsgAnswer::Yes;
+            EXPECT_EQ(e.isVisible(), kept || !way.fromMainWindow);
+            e.GridLoaded = 0; // the grid as the table now holds it
+            e.Form_Activate();
+            EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), kept ? read : QStringLiteral("Neu"));
+            EXPECT_EQ(e.holdsUnsavedChanges(), !kept && !way.fromMainWindow);
+            EXPECT_EQ(e.history().stack().canUndo(), !kept && !way.fromMainWindow);
+            if (e.history().stack().canUndo()) {
+                e.history().undo();
+                EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), read);
+            }
+        }
+}
+
 // After a save, a send or a Ja nothing is left to ask about: the editor closes without a word
 // and the program may end. A saved line stays marked, since the next send still writes it, and
 // so do the lines of the file loaded again.
@@ -221,7 +277,7 @@ TEST(UnsavedChanges, AFormatOrACommandMarksItsLine)
 TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
 {
     const Question destructive[] = {Question::ReplaceOtherStation, Question::DeleteRecord, Question::DeleteRoute,
-                                    Question::DiscardChanges};
+                                    Question::DiscardChanges, Question::KeepRecordsRead};
     for (Question q : destructive) {
         EXPECT_EQ(DefaultAnswer(q, MsgButtons::YesNo), MsgAnswer::No);
         QtUserDialogs dialogs;
