@@ -173,11 +173,10 @@ void AppWindows::showMonitor()
 template <class Editor>
 void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)())
 {
-    if (!read.opensEditor()) {
-        // The tables are as they were: so is the range in use.
-        m_mainWin.showRanges(m_ctx.accessoryRange, m_ctx.feedbackRange);
+    // A read put back left the tables as they were; the range boxes keep what was typed, for
+    // another try.
+    if (!read.opensEditor())
         return;
-    }
     // The table was replaced: what an editor left earlier knew of it is gone. Shown first, since
     // its grid shows the records a read did not reach blank.
     GridEditor& e = (this->*editor)();

@@ -226,7 +226,6 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         }
         EXPECT_FALSE(rig.progress.visible);
 
-        // Only the close failed: the records are complete, and the box says so.
         const bool unclosed = c.run == Run::LocoRead && code == dbrc::BootEndNoAnswer;
         std::vector<FakeDialogs::Call> critical;
         for (const auto& call : rig.dialogs.calls)
@@ -238,14 +237,12 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         } else {
             ASSERT_EQ(critical.size(), 1u);
             EXPECT_EQ(rig.dialogs.calls.size(), send ? 2u : 1u) << "the send's first question, then only the failure";
-            EXPECT_EQ(critical[0].title, send       ? "Fehler beim Schreiben der Datenbank"
-                                         : unclosed ? "Datenbank nicht geschlossen"
-                                                    : "Fehler beim Lesen der Datenbank");
+            EXPECT_EQ(critical[0].title, unclosed ? "Datenbank nicht geschlossen" : send ? "Fehler beim Schreiben der Datenbank"
+                                                                                       : "Fehler beim Lesen der Datenbank");
             EXPECT_EQ(critical[0].buttons, MsgButtons::Ok);
             EXPECT_TRUE(critical[0].text.startsWith(ResultText(code))) << "then the port and why, if it names one";
-            EXPECT_EQ(critical[0].text.endsWith(QStringLiteral("Die Datensätze wurden vollständig gelesen; der "
-                                                               "Datenbankzugriff der Zentrale ist aber möglicherweise noch offen.")),
-                      unclosed);
+            EXPECT_EQ(critical[0].text.endsWith(QStringLiteral("\rDie Datensätze wurden vollständig gelesen; der Datenbankzugriff "
+                                                               "der Zentrale ist aber möglicherweise noch offen.")), unclosed);
         }
 
         const LocoTable& t = rig.ctx.loco;

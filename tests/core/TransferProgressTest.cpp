@@ -312,11 +312,9 @@ TEST(SendFailure, NamesWhatWasAndWasNotWrittenUnderTheProgramsText)
         };
     };
     // The answer to the request the station logs as `line` garbled: the station did what was asked.
-    const auto garbleAnswerTo = [](const char* line) {
-        return [line](CancelRig& rig) {
-            rig.station().setLog([&rig, line](const QString& l) { rig.station().faults().garbleEvery = l == QLatin1String(line); });
-        };
-    };
+    const auto garbleAnswerTo = [](const char* line) { return [line](CancelRig& rig) {
+        rig.station().setLog([&rig, line](const QString& l) { rig.station().faults().garbleEvery = l == QLatin1String(line); });
+    }; };
     const struct {
         const char* name;
         Db db;

@@ -128,16 +128,13 @@ TEST(UnsavedChanges, EveryPathAsksAndNeinKeepsTheTable)
         }
 }
 
-// A read from the editor or the main window that fails or is cancelled part-way: after its box the
-// user is asked whether the records read so far stay. Nein puts the table back as it was, with its
-// changes, marks and undo step; Ja keeps them as a read would, in the editor. No progress window
-// stays behind.
+// A read from the editor or the main window that fails or is cancelled part-way: Nein to keeping what
+// it read puts the table back with its changes and undo step; Ja keeps it as a read would.
 TEST(UnsavedChanges, AReadThatStopsEarlyPutsTheTableBackUnlessKept)
 {
     const struct {
         const char* name;
-        bool fromMainWindow;
-        bool cancel;
+        bool fromMainWindow, cancel;
         MsgAnswer keep;
     } ways[] = {
         {"editor, failed, put back", false, false, MsgAnswer::No},
@@ -169,7 +166,6 @@ TEST(UnsavedChanges, AReadThatStopsEarlyPutsTheTableBackUnlessKept)
 
             ASSERT_EQ(rig.dialogs.messageCount(), 3);
             EXPECT_EQ(rig.dialogs.messages()[2].question, Question::KeepRecordsRead);
-            EXPECT_FALSE(rig.progress.visible);
             const bool kept = way.keep == MsgAnswer::Yes;
             EXPECT_EQ(e.isVisible(), kept || !way.fromMainWindow);
             e.GridLoaded = 0; // the grid as the table now holds it
@@ -177,10 +173,6 @@ TEST(UnsavedChanges, AReadThatStopsEarlyPutsTheTableBackUnlessKept)
             EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), kept ? read : QStringLiteral("Neu"));
             EXPECT_EQ(e.holdsUnsavedChanges(), !kept && !way.fromMainWindow);
             EXPECT_EQ(e.history().stack().canUndo(), !kept && !way.fromMainWindow);
-            if (e.history().stack().canUndo()) {
-                e.history().undo();
-                EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), read);
-            }
         }
 }
 
