@@ -153,6 +153,9 @@ int runSim(const QStringList& args)
     const QCommandLineOption refuseFormats(
         QStringLiteral("refuse-format-writes"),
         QCoreApplication::translate("SimCommand", "Datenformate schreiben ablehnen"));
+    const QCommandLineOption refuseClose(
+        QStringLiteral("refuse-close"),
+        QCoreApplication::translate("SimCommand", "das Beenden des Datenbankzugriffs ablehnen (er bleibt offen)"));
     const QCommandLineOption refusedCode(
         QStringLiteral("refused-code"),
         QCoreApplication::translate("SimCommand", "Quittungscode einer Ablehnung (Standard 0)"), QStringLiteral("N"));
@@ -203,7 +206,7 @@ int runSim(const QStringList& args)
         QCoreApplication::translate("SimCommand", "Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, lbserver, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
                   moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
-                  refuseFormats, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, corruptByte, garble,
+                  refuseFormats, refuseClose, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, corruptByte, garble,
                   moduleCorrupt, verbose});
 
     if (!p.parse(QStringList{QStringLiteral("kx2ctl sim")} + args)) {
@@ -293,6 +296,7 @@ int runSim(const QStringList& args)
         return 2;
     faults.refusePageWrites = p.isSet(refusePages);
     faults.refuseFormatWrites = p.isSet(refuseFormats);
+    faults.refuseClose = p.isSet(refuseClose);
     faults.readyNeverComes = p.isSet(noReady);
     faults.strayBytes = p.isSet(stray);
     faults.ackAndReadyInOneWrite = p.isSet(burst);

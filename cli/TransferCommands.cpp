@@ -152,7 +152,8 @@ int runRead(const QStringList& args)
         QTextStream(stdout) << QCoreApplication::translate("TransferCommands", "Abgebrochen, nichts gespeichert.\n");
         return kCancelledExit;
     }
-    if (read.result != 0)
+    // Records complete but the access perhaps left open: that was said, and the file is exact.
+    if (!read.recordsComplete())
         return 1;
     const QString error = db->file(ctx).saveTo(parser.value(QStringLiteral("output")));
     if (!error.isEmpty()) {

@@ -70,7 +70,9 @@ int DbProtocol::EndBootloader()
     // Also after a cancel: the command station must not stay in its database access.
     LocoNetLink::Closing closing(m_link);
     prepare({m_handle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd);
-    const int r = exchangePrepared();
+    // Asked again when its answer is lost: a station that closed at the first one answers the
+    // second with 0x7F as well, since it has nothing open.
+    const int r = exchangeReadRequest();
     if (r != 0)
         return r + dbrc::OpBootEnd;
     int code = 0;
@@ -107,6 +109,8 @@ int DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedCo
     prepare({c.d1, c.d2, number & 0xFF, (number >> 8) & 0xFF, c.d5, 0, 0, c.d8}, true, dbwire::AreaCommand);
     // Loading an area into the work buffer can be asked for again; storing one cannot.
     const int r = reads ? exchangeReadRequest() : exchangePrepared();
+    // A store whose answer was lost after it went out may have been carried out.
+    m_storeUnanswered = !reads && r == rc::ReplyTimeout && m_link.lastSendResult() == 0;
     // The exchange's own code, without a step: a time-out stays 13.
     if (r != 0)
         return r;

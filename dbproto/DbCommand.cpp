@@ -68,6 +68,7 @@ int DbProtocol::ExchangeDbCommand()
         for (int k = 1; k <= 4; ++k)
             m_tx[HeaderPos[size_t(g)] + k] = m_data[4 * (g - 1) + k];
     }
+    m_storeUnanswered = false;
     int result = 0;
     m_link.exchange(m_tx.data(), 29, result, isDbAnswer);
     return result;

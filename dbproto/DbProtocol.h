@@ -128,6 +128,10 @@ public:
 
     LocoNetLink& link() { return m_link; }
 
+    // The last command was an area store (DataFlashWrite, SamFlashWrite) that went out and got
+    // no answer: the station may have stored the area all the same.
+    bool lastStoreUnanswered() const { return m_storeUnanswered; }
+
     // While set, every page stored in the data flash and every data format written is kept
     // there as it was sent (nullptr: nothing is kept).
     void keepWrites(WrittenData* log) { m_written = log; }
@@ -136,7 +140,8 @@ private:
     friend struct test::DbProtocolProbe;
 
     // A request that only reads is sent this many times more when its answer does not come
-    // (a lost answer costs one time-out, not the transfer). Writes are never repeated.
+    // (a lost answer costs one time-out, not the transfer). So are the display commands and the
+    // end of the access, which change nothing in the databases. Writes are never repeated.
     static constexpr int ReadRepeats = 2;
 
     static constexpr int IndexAreaFirst = 964;
@@ -197,6 +202,7 @@ private:
     std::array<std::optional<uint32_t>, 257> m_index{};
     uint32_t m_recordCounter = 0;
     int m_handle = 0;  // the bootloader's handle, given by step 2 of the access
+    bool m_storeUnanswered = false;
 };
 
 } // namespace kx2

@@ -6,11 +6,12 @@
 
 namespace kx2 {
 
-// The display's answers are not looked at: only a failed exchange counts.
+// The display's answers are not looked at: only a failed exchange counts. What the display shows
+// is no data of the station's, so a lost answer is asked for again.
 int DbProtocol::DisplayClear()
 {
     prepare({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayClear);
-    const int r = exchangePrepared();
+    const int r = exchangeReadRequest();
     return r != 0 ? r + dbrc::OpDisplayClear : 0;
 }
 
@@ -18,7 +19,7 @@ int DbProtocol::DisplaySetCursor(int a, int b)
 {
     // The command station takes the low byte of b twice.
     prepare({a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, b & 0xFF, 0, 0, 0, 0}, false, dbwire::DisplayCursor);
-    const int r = exchangePrepared();
+    const int r = exchangeReadRequest();
     return r != 0 ? r + dbrc::OpDisplayCursor : 0;
 }
 
@@ -34,7 +35,7 @@ int DbProtocol::DisplayWriteText(const QString& text)
         int code = cp <= 0xFFFF ? cp1252Code(QChar(char16_t(cp))) : -1;
         m_data[++k] = code < 0 ? '?' : code;
     }
-    const int r = exchangePrepared();
+    const int r = exchangeReadRequest();
     return r != 0 ? r + dbrc::OpDisplayText : 0;
 }
 

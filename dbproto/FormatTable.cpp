@@ -54,6 +54,7 @@ void DbProtocol::UnpackFormatReply()
 
 int DbProtocol::ExchangeFormatMessage()
 {
+    m_storeUnanswered = false;
     int result = 0;
     m_link.exchange(m_formatMessage.data(), 13, result, isFormatAnswer);
     return result;

@@ -223,7 +223,6 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
             if (!s.run([this, i] { return WriteLocoRecord(LocoTable::LocoDbAreaBase, i); }))
                 return false;
             stored.push_back(i);
-            m_ctx.meter.advance();
         }
     }
     return !written || s.writeIndex();
@@ -261,7 +260,7 @@ int LocoTransfer::WriteLocoRecord(int areaBase, int slot)
         if (const int r = db.WriteRecord(16 * k))
             return r + writeOperation;
     }
-    if (const int r = db.DataFlashWrite(areaBase + slot))
+    if (const int r = StoreArea(m_ctx, areaBase + slot, 1))
         return r + writeOperation;
     return 0;
 }

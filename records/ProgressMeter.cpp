@@ -82,6 +82,12 @@ void ProgressMeter::indexWritten()
     show();
 }
 
+void ProgressMeter::indexMaybeWritten()
+{
+    if (m_index == Index::Planned)
+        m_index = Index::MaybeWritten;
+}
+
 void ProgressMeter::planPause(double seconds)
 {
     m_pausePlanned += seconds / kSecondsPerExchange;
@@ -120,6 +126,12 @@ void ProgressMeter::advance(int n)
     m_count.done = phase.done;
     m_count.current = -1;
     show();
+}
+
+void ProgressMeter::maybeDone(int n)
+{
+    if (m_current < m_phases.size() && m_phases[m_current].begun)
+        m_phases[m_current].maybe += n;
 }
 
 void ProgressMeter::at(int number)
@@ -194,19 +206,26 @@ void ProgressMeter::show()
 QString ProgressMeter::tally(const QString& verb) const
 {
     QStringList parts;
-    for (const Phase& p : m_phases)
-        if (p.kind != Kind::Checked && p.named && p.total > 0)
-            parts << QCoreApplication::translate("ProgressMeter", "%1 von %2 %3")
-                         .arg(p.done)
-                         .arg(p.total)
-                         .arg(QCoreApplication::translate("ProgressMeter", noun(p.kind)));
+    for (const Phase& p : m_phases) {
+        if (p.kind == Kind::Checked || !p.named || p.total <= 0)
+            continue;
+        const QString done = p.maybe > 0
+            ? QCoreApplication::translate("ProgressMeter", "%1 (+%2 möglicherweise)").arg(p.done).arg(p.maybe)
+            : QString::number(p.done);
+        parts << QCoreApplication::translate("ProgressMeter", "%1 von %2 %3")
+                     .arg(done)
+                     .arg(p.total)
+                     .arg(QCoreApplication::translate("ProgressMeter", noun(p.kind)));
+    }
     if (parts.isEmpty())
         return {};
     QString text = parts.join(QCoreApplication::translate("ProgressMeter", " und ")) + QLatin1Char(' ') + verb;
-    if (m_index != Index::None)
-        text += m_index == Index::Written
-            ? QCoreApplication::translate("ProgressMeter", "; Datenbank-Index geschrieben")
-            : QCoreApplication::translate("ProgressMeter", "; Datenbank-Index nicht geschrieben");
+    if (m_index == Index::Written)
+        text += QCoreApplication::translate("ProgressMeter", "; Datenbank-Index geschrieben");
+    else if (m_index == Index::MaybeWritten)
+        text += QCoreApplication::translate("ProgressMeter", "; Datenbank-Index möglicherweise geschrieben");
+    else if (m_index == Index::Planned)
+        text += QCoreApplication::translate("ProgressMeter", "; Datenbank-Index nicht geschrieben");
     return text;
 }
 
@@ -220,9 +239,19 @@ bool ProgressMeter::anyDone() const
     return false;
 }
 
+bool ProgressMeter::anyMaybeDone() const
+{
+    if (m_index == Index::MaybeWritten)
+        return true;
+    for (const Phase& p : m_phases)
+        if (p.kind != Kind::Checked && p.maybe > 0)
+            return true;
+    return false;
+}
+
 bool ProgressMeter::allDone() const
 {
-    if (m_index == Index::Planned)
+    if (m_index == Index::Planned || m_index == Index::MaybeWritten)
         return false;
     for (const Phase& p : m_phases)
         if (p.kind != Kind::Checked && p.named && p.done < p.total)

@@ -45,6 +45,8 @@ public:
     // The index is under way: the count speaks of it, not of the phase before.
     void indexStarted();
     void indexWritten();
+    // The index's store went out and its answer was lost: it may be written.
+    void indexMaybeWritten();
     // What is written is read back after the send: about as much again.
     void planCheck() { m_checkPlanned = true; }
     // A pause of the transfer, weighed as the exchanges that would fit into it.
@@ -55,6 +57,9 @@ public:
     void begin(Kind kind, const QString& unit, int total);
     // `n` more units of the phase under way.
     void advance(int n = 1);
+    // `n` more units of the phase under way may be done: what stores them went out and its
+    // answer was lost.
+    void maybeDone(int n);
     // The number of the unit under way as the step text names it ("FS-Namen 4 lesen"), for the
     // count line to speak of the same one.
     void at(int number);
@@ -68,11 +73,13 @@ public:
 
     const ProgressCount& count() const { return m_count; }
     // "23 von 60 Datensätzen und 0 von 5 Datenformaten" + " " + verb, over the phases planned or
-    // begun (checks left out), then whether the planned index was written; "" when none counted
-    // anything.
+    // begun (checks left out; units that may be done as "0 (+16 möglicherweise) von 60"), then
+    // whether the planned index was written; "" when none counted anything.
     QString tally(const QString& verb) const;
-    // Whether any counted phase got anything done, and whether all got everything done.
+    // Whether any counted phase got anything done for certain, whether anything may be done, and
+    // whether all got everything done.
     bool anyDone() const;
+    bool anyMaybeDone() const;
     bool allDone() const;
 
 private:
@@ -83,8 +90,9 @@ private:
         bool begun;
         double exchanges = 1;
         bool named = true;  // in the words at the end
+        int maybe = 0;      // beyond `done`: may be done
     };
-    enum class Index { None, Planned, Written };
+    enum class Index { None, Planned, MaybeWritten, Written };
     void show();
 
     Progress& m_progress;

@@ -74,6 +74,16 @@ bool RecordWritten(const RecordTable& table, int row, int count)
     return false;
 }
 
+int StoreArea(DatabaseContext& ctx, int area, int records)
+{
+    const int r = ctx.db.DataFlashWrite(area);
+    if (r == 0)
+        ctx.meter.advance(records);
+    else if (ctx.db.lastStoreUnanswered())
+        ctx.meter.maybeDone(records);
+    return r;
+}
+
 int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     DbProtocol& db = ctx.db;
@@ -145,9 +155,8 @@ int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
                     return r + layout.writeOperation;
             }
         }
-        if (const int r = db.DataFlashWrite(layout.firstArea + p))
+        if (const int r = StoreArea(ctx, layout.firstArea + p, s.lastSlot - s.firstSlot + 1))
             return r + layout.writeOperation;
-        ctx.meter.advance(s.lastSlot - s.firstSlot + 1);
     }
     return 0;
 }
@@ -181,9 +190,8 @@ int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
                     return r + layout.writeOperation;
             }
         }
-        if (const int r = db.DataFlashWrite(area))
+        if (const int r = StoreArea(ctx, area, int(end - first)))
             return r + layout.writeOperation;
-        ctx.meter.advance(int(end - first));
         first = end;
     }
     return 0;

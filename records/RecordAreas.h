@@ -23,6 +23,11 @@ int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& ta
 // Whether bytes 0..count-1 of the row hold anything but 255: flash never written reads all ones.
 bool RecordWritten(const RecordTable& table, int row, int count);
 
+// DataFlashWrite of `area`, which stores `records` records of the meter's phase under way: they
+// count as written once the store is acknowledged, and as maybe written when its answer was lost
+// (the station may have stored them). Returns the command's code as it gave it.
+int StoreArea(DatabaseContext& ctx, int area, int records);
+
 // The databases whose records lie side by side in their areas (accessories, feedback contacts),
 // one row per address. Reads the records of addresses first..last, area by area, into their
 // rows and marks them read (status 0). A failure stops the read before anything of the record

@@ -96,8 +96,13 @@ QString TransferSession::writtenSoFar() const
     const QString written = meter.tally(QCoreApplication::translate("TransferSession", "geschrieben"));
     if (written.isEmpty())
         return {};
+    // A store whose answer was lost may have been carried out.
     if (!meter.anyDone())
-        return written + QCoreApplication::translate("TransferSession", "; die Zentrale ist unverändert");
+        return written
+            + (meter.anyMaybeDone()
+                   ? QCoreApplication::translate("TransferSession",
+                                                 "; die Zentrale ist möglicherweise teilweise beschrieben")
+                   : QCoreApplication::translate("TransferSession", "; die Zentrale ist unverändert"));
     if (!meter.allDone())
         return written + QCoreApplication::translate("TransferSession", "; die Zentrale ist teilweise beschrieben");
     return written;
@@ -292,6 +297,8 @@ QString TransferSession::resultWords() const
 int TransferSession::fail(const QString& title)
 {
     m_ctx.dialogs.messageBox(resultWords(), MsgButtons::Ok, MsgIcon::Critical, title);
+    // The box said what failed: a progress window left standing would end up behind the windows.
+    m_ctx.progress.hide();
     release();
     return m_result;
 }
@@ -328,6 +335,19 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
         finish();
         return {0, ReadEnd::Complete};
     }
+    // Every record came in exactly: only the close failed (a cancel does not stop it).
+    if (stepsOk) {
+        const QString text = resultWords() + QChar(13)
+            + QCoreApplication::translate("TransferSession",
+                                          "Die Datensätze wurden vollständig gelesen; der Datenbankzugriff der "
+                                          "Zentrale ist aber möglicherweise noch offen.");
+        m_ctx.dialogs.messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation,
+                                 QCoreApplication::translate("TransferSession", "Datenbank nicht geschlossen"));
+        m_ctx.progress.hide();
+        release();
+        return {m_result, ReadEnd::Unclosed};
+    }
+    const bool anyRead = m_ctx.meter.anyDone();
     if (cancelled()) {
         const QChar cr(13);
         QString text = QCoreApplication::translate("TransferSession", "Das Lesen wurde abgebrochen.");
@@ -338,10 +358,10 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
                        ? QString()
                        : QCoreApplication::translate("TransferSession", "; die übrigen bleiben leer"));
         tellCancelled(QCoreApplication::translate("TransferSession", "Lesen abgebrochen"), text, MsgIcon::Information);
-        return {m_result, ReadEnd::Cancelled};
+        return {m_result, ReadEnd::Cancelled, anyRead};
     }
     const int result = fail(QCoreApplication::translate("TransferSession", kReadErrorTitle));
-    return {result, result == rc::PortCannotOpen ? ReadEnd::NoPort : ReadEnd::Failed};
+    return {result, result == rc::PortCannotOpen ? ReadEnd::NoPort : ReadEnd::Failed, anyRead};
 }
 
 std::optional<SendOutcome> TransferSession::openSend(const QString& title, const QString& stationTitle,
@@ -396,6 +416,7 @@ SendOutcome TransferSession::failSend()
         text = resultWords();
     }
     m_ctx.dialogs.messageWithDetail(text, soFar, MsgButtons::Ok, MsgIcon::Critical, title);
+    m_ctx.progress.hide();
     release();
     return SendOutcome::Failed;
 }
@@ -404,8 +425,11 @@ bool TransferSession::writeIndex()
 {
     stepText(QCoreApplication::translate("TransferSession", " Datenbank Index schreiben"));
     m_ctx.meter.indexStarted();
-    if (!run([this] { return m_ctx.db.WriteDatabaseIndex(m_ctx.db.recordCounter()); }))
+    if (!run([this] { return m_ctx.db.WriteDatabaseIndex(m_ctx.db.recordCounter()); })) {
+        if (m_ctx.db.lastStoreUnanswered())
+            m_ctx.meter.indexMaybeWritten();
         return false;
+    }
     m_ctx.meter.indexWritten();
     return true;
 }

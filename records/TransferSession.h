@@ -16,6 +16,7 @@ enum class MsgIcon;
 // How a database read ended.
 enum class ReadEnd {
     Complete,   // every record read: the table holds what the station holds
+    Unclosed,   // every record read, but closing the access failed: it may still be open
     NoPort,     // the port could not be opened: the table stays emptied, to be filled by hand
     Failed,     // a step failed and was reported; the rows not reached stay empty
     Cancelled,  // the user ended it; the rows not reached stay empty
@@ -25,8 +26,15 @@ enum class ReadEnd {
 struct ReadOutcome {
     int result = 0;  // 0, or the ResultCode that was shown to the user
     ReadEnd end = ReadEnd::Complete;
-    // The editor opens after a complete read, and on the emptied table when there was no port.
-    bool opensEditor() const { return end == ReadEnd::Complete || end == ReadEnd::NoPort; }
+    // A read that stopped early had read something before it stopped.
+    bool anyRead = false;
+    // ... and the user kept what it read (see ReadKeepingTables).
+    bool kept = false;
+    // The table holds every record of the station.
+    bool recordsComplete() const { return end == ReadEnd::Complete || end == ReadEnd::Unclosed; }
+    // The editor opens after a complete read, on the emptied table when there was no port, and on
+    // the records of a read that stopped early when the user kept them.
+    bool opensEditor() const { return recordsComplete() || end == ReadEnd::NoPort || kept; }
 };
 
 // What a database send ended with.
@@ -98,8 +106,8 @@ public:
     // The end of a successful transfer: " fertig!", the port closed, the progress window hidden
     // after half a second (a read enables the main controls first).
     void finish();
-    // The failure box (ResultText, critical icon, `title`); the access and the port closed. The
-    // progress window stays on screen showing the step that failed. Returns the result.
+    // The failure box (ResultText, critical icon, `title`); the access and the port closed and the
+    // progress window hidden. Returns the result.
     int fail(const QString& title);
 
     // The question every send asks first, under its database's title.
@@ -109,7 +117,8 @@ public:
     // A read: the interface, the progress window, the access and the serial number.
     bool openRead();
     // The end of a read whose own steps returned `ok`: the close and " fertig!", or the failure
-    // box. The editor opens after success and when the port cannot be opened.
+    // box; when only the close failed, a box that says the records are complete and the access
+    // may still be open. The editor opens after success and when the port cannot be opened.
     ReadOutcome endRead(bool ok);
     // A send: the first question (under `title`), the interface, the progress window, the
     // database's own step after the set-up, the access, the serial number and the other-station

@@ -8,6 +8,7 @@
 #include "records/RecordAreas.h"
 #include "link/LocoNetLink.h"
 #include "routes/RouteCommand.h"
+#include "routes/RouteEdits.h"
 #include "routes/RouteTables.h"
 #include "shell/UserDialogs.h"
 
@@ -57,8 +58,19 @@ ReadOutcome RouteTransfer::ReadRoutes()
     m_ctx.meter.plan(ProgressMeter::Kind::Routes, RouteTables::RouteCount, kRouteReadExchanges);
     const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this] { return ReadRouteNames(); })
                                           && s.run([this] { return ReadRouteData(); }));
-    if (outcome.result == 0)
+    if (outcome.recordsComplete())
         m_tables.SyncRouteStartAddresses();
+    // A read that stopped early leaves nothing of the earlier table where it did not reach: the
+    // names and entries of such routes are blank, as the other databases' rows are.
+    if (outcome.end == ReadEnd::Failed || outcome.end == ReadEnd::Cancelled)
+        for (int r = 1; r <= RouteTables::RouteCount; ++r) {
+            if (!m_tables.Station[size_t(r)].nameKnown) {
+                ClearRoute(m_tables, r);
+                m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
+            } else if (!m_tables.Station[size_t(r)].entriesKnown) {
+                m_tables.RouteData[size_t(r)].fill(0);
+            }
+        }
     return outcome;
 }
 
@@ -138,9 +150,9 @@ int RouteTransfer::WriteRouteNames()
                 if (const int failed = db.WriteRecord(namePage(r, i)))
                     return failed + kNames.writeOperation;
             }
-            m_ctx.meter.advance();
         }
-        if (const int failed = db.DataFlashWrite(nameArea(first)))
+        // The names count as written once their area is stored.
+        if (const int failed = StoreArea(m_ctx, nameArea(first), inArea))
             return failed + kNames.writeOperation;
     }
     return 0;

@@ -14,6 +14,7 @@ MsgAnswer DefaultAnswer(Question question, MsgButtons buttons)
     case Question::DeleteRecord:
     case Question::DeleteRoute:
     case Question::DiscardChanges:
+    case Question::KeepRecordsRead:
         return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
     case Question::StoreChanges:
         break;

@@ -20,6 +20,7 @@ enum class Question {
     DeleteRecord,        // "     Datensatz löschen?" (a locomotive)
     DeleteRoute,         // "... Fahrstraße löschen?"
     DiscardChanges,      // "Die Tabelle enthält Änderungen, die weder gesendet noch gespeichert sind. ..."
+    KeepRecordsRead,     // "... Sollen die bisher gelesenen Datensätze in der Tabelle bleiben? ..."
 };
 
 // The button Enter presses on a box with these buttons when nothing else is said: the first one.

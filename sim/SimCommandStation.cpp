@@ -250,7 +250,12 @@ void SimCommandStation::accessEnd(const Command& c)
                 .arg(m_config.handle, 2, 16, QLatin1Char('0')));
         return;
     }
-    // Closing what is not open is harmless: the tool closes after a failed start, too.
+    if (m_faults.refuseClose) {
+        answerLongAck(m_faults.refusedCode);
+        return;
+    }
+    // Closing what is not open is harmless and answered as accepted: the tool closes after a
+    // failed start, and asks again for a close whose answer it lost.
     m_access = Access::Closed;
     resetWorkBuffer();
     note(QCoreApplication::translate("SimCommandStation", "Datenbankzugriff geschlossen"));

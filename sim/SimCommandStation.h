@@ -22,6 +22,7 @@ struct SimFaults {
     int noAnswerEvery = 0;            // every Nth request is lost: neither carried out nor answered
     bool refusePageWrites = false;    // page writes answered with refusedCode, not stored
     bool refuseFormatWrites = false;  // data-format writes answered with refusedCode, not stored
+    bool refuseClose = false;         // the end of the access answered with refusedCode; it stays open
     int refusedCode = 0x00;
     bool readyNeverComes = false;     // step 1 acknowledged with 0x7F, but no ready message
     double answerDelay = 0.0;         // seconds between a request and its answer

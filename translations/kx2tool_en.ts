@@ -2458,6 +2458,14 @@ Please enter another loco address.</translation>
         <source>; Datenbank-Index nicht geschrieben</source>
         <translation>; database index not written</translation>
     </message>
+    <message>
+        <source>%1 (+%2 möglicherweise)</source>
+        <translation>%1 (+%2 possibly)</translation>
+    </message>
+    <message>
+        <source>; Datenbank-Index möglicherweise geschrieben</source>
+        <translation>; database index possibly written</translation>
+    </message>
 </context>
 <context>
     <name>PtyServer</name>
@@ -2627,6 +2635,29 @@ Please enter another loco address.</translation>
     <message>
         <source>gelesen</source>
         <translation>read</translation>
+    </message>
+</context>
+<context>
+    <name>ReadKeepingTables</name>
+    <message>
+        <source>gelesen</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>Sollen die bisher gelesenen Datensätze in der Tabelle bleiben?</source>
+        <translation>Should the records read so far stay in the table?</translation>
+    </message>
+    <message>
+        <source>Ja: die übrigen bleiben leer.</source>
+        <translation>Yes: the rest stay empty.</translation>
+    </message>
+    <message>
+        <source>Nein: die Tabelle wird wiederhergestellt, wie sie vor dem Lesen war.</source>
+        <translation>No: the table is restored as it was before the read.</translation>
+    </message>
+    <message>
+        <source>Lesen nicht vollständig</source>
+        <translation>Read incomplete</translation>
     </message>
 </context>
 <context>
@@ -3348,6 +3379,10 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
     <message>
         <source>Protokollverstöße: </source>
         <translation>Protocol violations: </translation>
+    </message>
+    <message>
+        <source>das Beenden des Datenbankzugriffs ablehnen (er bleibt offen)</source>
+        <translation>refuse to end the database access (it stays open)</translation>
     </message>
 </context>
 <context>
@@ -4276,6 +4311,18 @@ is refused before anything is sent.</translation>
     <message>
         <source> Datenbank Index schreiben</source>
         <translation> Write database index</translation>
+    </message>
+    <message>
+        <source>; die Zentrale ist möglicherweise teilweise beschrieben</source>
+        <translation>; the command station has possibly been partly written</translation>
+    </message>
+    <message>
+        <source>Die Datensätze wurden vollständig gelesen; der Datenbankzugriff der Zentrale ist aber möglicherweise noch offen.</source>
+        <translation>All records were read completely; but the database access of the command station may still be open.</translation>
+    </message>
+    <message>
+        <source>Datenbank nicht geschlossen</source>
+        <translation>Database not closed</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "feedback/gui/RMDatenFrm.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokdatenFrm.h"
+#include "records/ReadKeepingTables.h"
 #include "routes/gui/FSDatenFrm.h"
 #include "shell/gui/GridEditor.h"
 #include "shell/ProgramFolder.h"
@@ -172,8 +173,16 @@ void AppWindows::showMonitor()
 template <class Editor>
 void AppWindows::afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)())
 {
-    if (read.opensEditor())
-        showEditor((this->*editor)());
+    // A read put back left the tables as they were; the range boxes keep what was typed, for
+    // another try.
+    if (!read.opensEditor())
+        return;
+    // The table was replaced: what an editor left earlier knew of it is gone. Shown first, since
+    // its grid shows the records a read did not reach blank.
+    GridEditor& e = (this->*editor)();
+    e.history().clear();
+    showEditor(e);
+    e.markTableUnchanged();
 }
 
 void AppWindows::backupStation()
@@ -277,24 +286,39 @@ void AppWindows::tellStationRun(const StationRunOutcome& outcome, const QString&
 
 void AppWindows::LokDaten_But_Click()
 {
-    afterRead(m_ctx.locoTransfer().ReadLocoDatabase(), &AppWindows::lokdatenFrm);
+    afterRead(ReadKeepingTables(
+                  m_ctx.database, [this] { return m_ctx.locoTransfer().ReadLocoDatabase(); }, m_ctx.loco),
+              &AppWindows::lokdatenFrm);
 }
 
 void AppWindows::MagDatenBut_Click(const AddressRange& range)
 {
-    m_ctx.accessoryRange = range;
-    afterRead(m_ctx.accessoryTransfer().ReadAccessoryDatabase(), &AppWindows::magDatenFrm);
+    afterRead(ReadKeepingTables(
+                  m_ctx.database,
+                  [this, range] {
+                      m_ctx.accessoryRange = range;
+                      return m_ctx.accessoryTransfer().ReadAccessoryDatabase();
+                  },
+                  m_ctx.accessories, m_ctx.accessoryRange),
+              &AppWindows::magDatenFrm);
 }
 
 void AppWindows::RckmDatenBut_Click(const AddressRange& range)
 {
-    m_ctx.feedbackRange = range;
-    afterRead(m_ctx.feedbackTransfer().ReadFeedbackDatabase(), &AppWindows::rmDatenFrm);
+    afterRead(ReadKeepingTables(
+                  m_ctx.database,
+                  [this, range] {
+                      m_ctx.feedbackRange = range;
+                      return m_ctx.feedbackTransfer().ReadFeedbackDatabase();
+                  },
+                  m_ctx.feedback, m_ctx.feedbackRange),
+              &AppWindows::rmDatenFrm);
 }
 
 void AppWindows::FSDatenBut_Click()
 {
-    afterRead(m_ctx.routeTransfer().ReadRoutes(), &AppWindows::fsDatenFrm);
+    afterRead(ReadKeepingTables(m_ctx.database, [this] { return m_ctx.routeTransfer().ReadRoutes(); }, m_ctx.routes),
+              &AppWindows::fsDatenFrm);
 }
 
 void AppWindows::showEditor(GridEditor& editor)

@@ -32,8 +32,8 @@ public:
     // LokDaten_But: reads the locomotive database; when the read says so the main window makes
     // way for the locomotive editor, which builds its grid as it is activated.
     void LokDaten_But_Click();
-    // MagDatenBut, RckmDatenBut: the range handed on becomes the one in use, then the same for
-    // accessories and feedback contacts.
+    // MagDatenBut, RckmDatenBut: the range handed on becomes the one in use (the earlier one again
+    // when the read is put back), then the same for accessories and feedback contacts.
     void MagDatenBut_Click(const AddressRange& range);
     void RckmDatenBut_Click(const AddressRange& range);
     // FSDatenBut: reads all routes, then the same for the route editor.
@@ -76,7 +76,8 @@ private:
     Editor& editorOnce(std::unique_ptr<Editor>& slot, Args&&... args);
     // The main window makes way for the editor, which rebuilds its grid from its table.
     void showEditor(GridEditor& editor);
-    // After a read: the editor opens when the read says so.
+    // After a read (put back unless the user kept what it read when it stopped early): the editor
+    // opens when the read says so, with a new history and its table as the one that counts.
     template <class Editor>
     void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();

@@ -103,7 +103,7 @@ void ComWin::transferEnded()
     if (m_inRun)
         return;
     m_running = false;
-    // Left on screen after a failure: the button now only closes the window.
+    // Should the window still stand, the button now only closes it.
     m_abbrechen->setText(QCoreApplication::translate("ComWin", "Schließen"));
     m_abbrechen->setEnabled(true);
     Q_EMIT transferFinished();

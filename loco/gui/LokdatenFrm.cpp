@@ -10,6 +10,7 @@
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
+#include "records/ReadKeepingTables.h"
 #include "records/RecordTableChanges.h"
 #include "records/TableEditCommand.h"
 #include "shell/gui/FlexGrid.h"
@@ -525,8 +526,9 @@ bool LokdatenFrm::save_daten_satz(int address)
 
 bool LokdatenFrm::readDatabase()
 {
-    LocoTransfer(m_ctx, m_loco.table).ReadLocoDatabase();
-    return true;
+    return ReadKeepingTables(
+               m_ctx, [this] { return LocoTransfer(m_ctx, m_loco.table).ReadLocoDatabase(); }, m_loco.table)
+        .opensEditor();
 }
 
 bool LokdatenFrm::sendDatabase()

@@ -7,6 +7,7 @@
 #include "records/RangeEdits.h"
 #include "records/RangeRecordTable.h"
 #include "records/RangeTransfer.h"
+#include "records/ReadKeepingTables.h"
 #include "records/RecordTableChanges.h"
 #include "shell/GridEditing.h"
 #include "shell/gui/FlexGrid.h"
@@ -275,9 +276,17 @@ bool RangeRecordEditor::readDatabase()
     const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs);
     if (!typed)
         return false;
-    m_range = *typed;
-    transfer()->read();
-    return true;
+    const ReadOutcome read = ReadKeepingTables(
+        m_ctx,
+        [this, &typed] {
+            m_range = *typed;
+            return transfer()->read();
+        },
+        m_table, m_range);
+    // Put back, the range shown is the one in use again.
+    if (!read.opensEditor())
+        m_rangeBoxes->show(m_range);
+    return read.opensEditor();
 }
 
 bool RangeRecordEditor::sendDatabase()

@@ -2,6 +2,7 @@
 
 #include "records/DatabaseContext.h"
 #include "records/NameLines.h"
+#include "records/ReadKeepingTables.h"
 #include "routes/RouteChanges.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteCommands.h"
@@ -258,8 +259,8 @@ void FSDatenFrm::ClrTabMenu_Click()
 
 bool FSDatenFrm::readDatabase()
 {
-    RouteTransfer(m_ctx, m_routes).ReadRoutes();
-    return true;
+    return ReadKeepingTables(m_ctx, [this] { return RouteTransfer(m_ctx, m_routes).ReadRoutes(); }, m_routes)
+        .opensEditor();
 }
 
 bool FSDatenFrm::sendDatabase()

@@ -173,9 +173,11 @@ void GridEditor::ReadfromKX2Menu_Click()
     runTransfer([this, &read] { read = readDatabase(); });
     if (read) {
         m_history.clear();
-        markTableUnchanged();
+        // Built first: the grid shows the records a read did not reach blank, and the table so
+        // blanked is the one that counts as unchanged.
         GridLoaded = 0;
         Form_Activate();
+        markTableUnchanged();
     }
 }
 

@@ -153,8 +153,9 @@ protected:
     virtual void gridMouseDown(Qt::MouseButton, Qt::KeyboardModifiers) {}
     // Tab (back: with shift) in the name box, after what was typed is stored: where the grid goes.
     virtual void nameBoxTab(bool back) = 0;
-    // The device menu's transfers. The read says false when it did not run (the table is as
-    // it was); the send says true when the station now holds what the table holds.
+    // The device menu's transfers. The read says false when the table is as it was (the read did
+    // not run, or stopped early and was put back); the send says true when the station now holds
+    // what the table holds.
     virtual bool readDatabase() = 0;
     virtual bool sendDatabase() = 0;
     // The record a grid line shows, for its mark; -1 for none.

@@ -70,4 +70,11 @@ grep -q "Kann nicht geöffnet werden" "$work/noport.err"
 
 kill $sim; wait $sim || true
 ! grep -q "Protokollverstöße" "$work/sim.out" || { cat "$work/sim.out"; exit 1; }
+
+# Every record read but the end of the access refused: the file is saved, the access said to be perhaps open.
+"$ctl" sim --pty "$work/tty2" --state "$work/station.state" --refuse-close >"$work/sim2.out" 2>&1 & sim=$!
+for _ in $(seq 50); do [ -e "$work/tty2" ] && break; sleep 0.1; done
+"$ctl" read loco --port "$work/tty2" -o "$work/u.isd" -q >/dev/null 2>"$work/unclosed.err"
+grep -q "vollständig gelesen; der Datenbankzugriff der Zentrale ist aber möglicherweise noch offen" "$work/unclosed.err"
+"$ctl" show "$work/u.isd" | grep -q "Lokomotiven: 7"
 echo "kx2ctl round trip passed"

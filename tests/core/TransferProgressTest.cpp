@@ -311,6 +311,10 @@ TEST(SendFailure, NamesWhatWasAndWasNotWrittenUnderTheProgramsText)
             });
         };
     };
+    // The answer to the request the station logs as `line` garbled: the station did what was asked.
+    const auto garbleAnswerTo = [](const char* line) { return [line](CancelRig& rig) {
+        rig.station().setLog([&rig, line](const QString& l) { rig.station().faults().garbleEvery = l == QLatin1String(line); });
+    }; };
     const struct {
         const char* name;
         Db db;
@@ -326,6 +330,15 @@ TEST(SendFailure, NamesWhatWasAndWasNotWrittenUnderTheProgramsText)
         {"accessory index answer lost", Db::Accessory, true, loseAfter("Datenflash schreiben 6400"),
          "16 von 16 Datensätzen und 0 von 16 Datenformaten geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
          "ist teilweise beschrieben"},
+        {"loco area store answer garbled", Db::Loco, false, garbleAnswerTo("Datenflash schreiben 7501"),
+         "0 (+1 möglicherweise) von 4 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale ist "
+         "möglicherweise teilweise beschrieben"},
+        {"accessory index store answer garbled", Db::Accessory, false, garbleAnswerTo("SAM Flash schreiben 964"),
+         "16 von 16 Datensätzen geschrieben; Datenbank-Index möglicherweise geschrieben; die Zentrale ist teilweise "
+         "beschrieben"},
+        {"route name area store answer garbled", Db::Routes, false, garbleAnswerTo("Datenflash schreiben 6912"),
+         "2000 von 2000 Fahrstraßeneinträgen und 0 (+8 möglicherweise) von 80 Datensätzen geschrieben; Datenbank-Index "
+         "nicht geschrieben; die Zentrale ist teilweise beschrieben"},
         {"route module refuses", Db::Routes, false,
          [](CancelRig& rig) { rig.station().routeModule().faults().refuseProgramming = true; },
          "0 von 2000 Fahrstraßeneinträgen und 0 von 80 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die "

@@ -62,6 +62,7 @@ TEST(TransferWindow, ShowsTheCountWithItsBarAndAbbrechenEndsTheRead)
         EXPECT_TRUE(rig.comWin.abbrechenBut()->isEnabled());
         rig.comWin.abbrechenBut()->click();
     });
+    rig.base.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::No}; // the records read so far do not stay
     rig.windows.LokDaten_But_Click();
 
     EXPECT_TRUE(countWhileRunning.startsWith(QStringLiteral("Lokdatensatz "))) << countWhileRunning.toStdString();
@@ -95,7 +96,7 @@ TEST(TransferWindow, ClosingAWindowDuringATransferAsksAndNothingGoesOnUnseen)
         rig.win.show();
         bool stayed = false;
         rig.during(100, [&] {
-            rig.base.dialogs.answerNext(c.answer);
+            rig.base.dialogs.answers = {c.answer, MsgAnswer::Ok, MsgAnswer::No}; // a cancelled read's records go
             if (c.mainWindow)
                 rig.win.close();
             else

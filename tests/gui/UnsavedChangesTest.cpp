@@ -28,6 +28,7 @@ struct OpenedEditor {
     const char* name;
     int nameCol;
     GridEditor& (*open)(AppRig&);
+    int unreachedLine = 0; // a line with a name that a read stopped 20 requests in does not reach
 };
 
 const OpenedEditor kKinds[] = {
@@ -42,19 +43,19 @@ const OpenedEditor kKinds[] = {
          r.station.seedAccessories(16);
          r.windows.MagDatenBut_Click({1, 16});
          return r.windows.magDatenFrm();
-     }},
+     }, 16},
     {"feedback", 1,
      [](AppRig& r) -> GridEditor& {
          r.station.seedFeedback(16);
          r.windows.RckmDatenBut_Click({1, 16});
          return r.windows.rmDatenFrm();
-     }},
+     }, 16},
     {"routes", 1,
      [](AppRig& r) -> GridEditor& {
          r.station.seedRoutes(5);
          r.windows.FSDatenBut_Click();
          return r.windows.fsDatenFrm();
-     }},
+     }, 5},
 };
 
 // The ways a table can be dropped.
@@ -125,6 +126,56 @@ TEST(UnsavedChanges, EveryPathAsksAndNeinKeepsTheTable)
             EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), QStringLiteral("Neu"));
             EXPECT_TRUE(e.holdsUnsavedChanges());
             EXPECT_EQ(e.lineMark(1), RecordMark::Changed);
+        }
+}
+
+// A read from the editor or the main window that fails or is cancelled part-way: Nein to keeping what
+// it read puts the table back with its changes and undo step; Ja keeps it as a read would.
+TEST(UnsavedChanges, AReadThatStopsEarlyPutsTheTableBackUnlessKept)
+{
+    const struct {
+        const char* name;
+        bool fromMainWindow, cancel;
+        MsgAnswer keep;
+    } ways[] = {
+        {"editor, failed, put back", false, false, MsgAnswer::No},
+        {"editor, cancelled, put back", false, true, MsgAnswer::No},
+        {"editor, failed, kept", false, false, MsgAnswer::Yes},
+        {"main window, failed, put back", true, false, MsgAnswer::No},
+        {"main window, cancelled, kept", true, true, MsgAnswer::Yes},
+    };
+    for (const OpenedEditor& kind : kKinds)
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(kind.name) + " " + way.name);
+            AppRig rig;
+            GridEditor& e = kind.open(rig);
+            const QString read = e.grid()->TextMatrix(1, kind.nameCol);
+            rename(e, kind.nameCol);
+            rig.dialogs.clear();
+            rig.dialogs.answerNext(MsgAnswer::Yes); // the change given up
+            if (way.fromMainWindow)
+                e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
+            rig.dialogs.answerNext(MsgAnswer::Ok);  // the box of the failure or the cancel
+            rig.dialogs.answerNext(way.keep);
+            // Twenty requests into the read, some records are in.
+            int requests = 0;
+            rig.bus.setMonitor([&](const QByteArray& m) {
+                if (static_cast<unsigned char>(m[0]) == 0xED && ++requests == 20)
+                    way.cancel ? void(rig.progress.cancel = true) : void(rig.station.faults().noAnswerEvery = 1);
+            });
+            way.fromMainWindow ? void(kind.open(rig)) : e.menuItem(QStringLiteral("ReadfromKX2Menu"))->trigger();
+
+            ASSERT_EQ(rig.dialogs.messageCount(), 3);
+            EXPECT_EQ(rig.dialogs.messages()[2].question, Question::KeepRecordsRead);
+            const bool kept = way.keep == MsgAnswer::Yes;
+            EXPECT_EQ(e.isVisible(), kept || !way.fromMainWindow);
+            e.GridLoaded = 0; // the grid as the table now holds it
+            e.Form_Activate();
+            EXPECT_EQ(e.grid()->TextMatrix(1, kind.nameCol), kept ? read : QStringLiteral("Neu"));
+            EXPECT_EQ(e.holdsUnsavedChanges(), !kept && !way.fromMainWindow);
+            EXPECT_EQ(e.history().stack().canUndo(), !kept && !way.fromMainWindow);
+            EXPECT_EQ(kind.unreachedLine && e.grid()->TextMatrix(kind.unreachedLine, kind.nameCol).isEmpty(),
+                      kept && kind.unreachedLine) << "nothing of the earlier table where a kept read did not reach";
         }
 }
 
@@ -221,7 +272,7 @@ TEST(UnsavedChanges, AFormatOrACommandMarksItsLine)
 TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
 {
     const Question destructive[] = {Question::ReplaceOtherStation, Question::DeleteRecord, Question::DeleteRoute,
-                                    Question::DiscardChanges};
+                                    Question::DiscardChanges, Question::KeepRecordsRead};
     for (Question q : destructive) {
         EXPECT_EQ(DefaultAnswer(q, MsgButtons::YesNo), MsgAnswer::No);
         QtUserDialogs dialogs;

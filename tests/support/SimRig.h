@@ -19,6 +19,8 @@ public:
     void show() override { visible = true; ++shows; }
     void hide() override { visible = false; }
     void setText(const QString& text) override { texts << text; }
+    bool cancelRequested() const override { return cancel; }
+    bool cancel = false;
     bool visible = false;
     int shows = 0;
     QStringList texts;
