@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace kx2 {
 
@@ -208,23 +209,36 @@ public:
     bool run()
     {
         planMeter();
-        return m_s.startWriting() && m_s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }) && locomotives()
-               && accessories() && feedback() && routes()
-               && (!anyNumbered() || m_s.writeIndex()) && check();
+        if (!m_s.startWriting() || !m_s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }))
+            return false;
+        // One count over all databases, as the question named them together.
+        m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("StationRestore", "Datensatz"),
+                          total(&Changes::records));
+        if (!records(LocoTable::Layout, m_want.loco, m_ctx.loco, m_plan[0]) || !settleLocomotives()
+            || !rangeRecords(m_ctx.accessories, m_want.accessories, m_plan[1])
+            || !rangeRecords(m_ctx.feedback, m_want.feedback, m_plan[2]) || !routeNames())
+            return false;
+        m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("StationRestore", "Datenformat"),
+                          total(&Changes::formats));
+        return locoFormats() && accessoryFormats() && routeEntries() && (!anyNumbered() || m_s.writeIndex())
+               && check();
     }
 
 private:
+    template <class List>
+    int total(List Changes::*list) const
+    {
+        int n = 0;
+        for (const Changes& c : m_plan)
+            n += int((c.*list).size());
+        return n;
+    }
+
     void planMeter()
     {
-        int records = 0;
-        int formats = 0;
-        for (const Changes& c : m_plan) {
-            records += int(c.records.size());
-            formats += int(c.formats.size());
-        }
         m_ctx.meter.reset();
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, records, 4);
-        m_ctx.meter.plan(ProgressMeter::Kind::Formats, formats);
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, total(&Changes::records), 4);
+        m_ctx.meter.plan(ProgressMeter::Kind::Formats, total(&Changes::formats));
         m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, int(m_plan[3].entries.size()));
         if (anyNumbered())
             m_ctx.meter.planIndex();
@@ -247,36 +261,23 @@ private:
         return c.records.empty() || m_s.run([&] { return WriteRecordRows(m_db, layout, have, c.records); });
     }
 
-    bool locomotives()
+    bool settleLocomotives()
     {
         LocoTable& have = m_ctx.loco;
         const Changes& c = m_plan[0];
-        for (const RecordWrite& w : c.records)
-            if (!w.erase)
+        for (const RecordWrite& w : c.records) {
+            if (w.erase) {
+                have.markSlotEmpty(w.row);
+            } else {
+                have.setStatus(w.row, LocoTable::StatusUnchanged);
+                // The station holds this format for the address already, or is given it below.
                 for (const int col : {LocoTable::FormatCode, LocoTable::FormatParam})
                     have.set(w.row, col, m_want.loco.cell(w.row, col));
-        if (!records(LocoTable::Layout, m_want.loco, have, c))
-            return false;
-        for (const RecordWrite& w : c.records) {
-            if (w.erase)
-                have.markSlotEmpty(w.row);
-            else
-                have.setStatus(w.row, LocoTable::StatusUnchanged);
+            }
             have.set(w.row, LocoTable::FormatPending, 0);
             have.station.takeRecord(have, w.row);
-            have.station.takeFormat(have, w.row);
-        }
-        m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
-                          int(c.formats.size()));
-        for (const int i : c.formats) {
-            const int code = m_want.loco.value(i, LocoTable::FormatCode);
-            const int param = m_want.loco.value(i, LocoTable::FormatParam);
-            if (!m_s.run([&] { return m_ctx.db.WriteLocoFormat(m_want.loco.address(i), code, param); }))
-                return false;
-            have.set(i, LocoTable::FormatCode, code);
-            have.set(i, LocoTable::FormatParam, param);
-            have.station.takeFormat(have, i);
-            m_ctx.meter.advance();
+            if (std::find(c.formats.begin(), c.formats.end(), w.row) == c.formats.end())
+                have.station.takeFormat(have, w.row);
         }
         return true;
     }
@@ -292,15 +293,38 @@ private:
         return true;
     }
 
-    bool accessories()
+    bool routeNames()
+    {
+        RouteTables& have = m_ctx.routes;
+        if (!records(RouteTables::NameLayout, m_want.routes.RouteNames, have.RouteNames, m_plan[3]))
+            return false;
+        for (const RecordWrite& w : m_plan[3].records) {
+            have.RouteNames.set(w.row, RouteTables::State, status::Unchanged);
+            have.noteStationName(w.row);
+        }
+        return true;
+    }
+
+    bool locoFormats()
+    {
+        LocoTable& have = m_ctx.loco;
+        for (const int i : m_plan[0].formats) {
+            const int code = m_want.loco.value(i, LocoTable::FormatCode);
+            const int param = m_want.loco.value(i, LocoTable::FormatParam);
+            if (!m_s.run([&] { return m_ctx.db.WriteLocoFormat(m_want.loco.address(i), code, param); }))
+                return false;
+            have.set(i, LocoTable::FormatCode, code);
+            have.set(i, LocoTable::FormatParam, param);
+            have.station.takeFormat(have, i);
+            m_ctx.meter.advance();
+        }
+        return true;
+    }
+
+    bool accessoryFormats()
     {
         AccessoryTable& have = m_ctx.accessories;
-        const Changes& c = m_plan[1];
-        if (!rangeRecords(have, m_want.accessories, c))
-            return false;
-        m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
-                          int(c.formats.size()));
-        for (const int a : c.formats) {
+        for (const int a : m_plan[1].formats) {
             DbProtocol::Format stored;
             if (!m_s.run([&] {
                     stored = m_ctx.db.WriteAccessoryFormat(a, m_want.accessories.value(a, AccessoryTable::Format));
@@ -315,40 +339,31 @@ private:
         return true;
     }
 
-    bool feedback() { return rangeRecords(m_ctx.feedback, m_want.feedback, m_plan[2]); }
-
-    bool routes()
+    bool routeEntries()
     {
         RouteTables& have = m_ctx.routes;
         const Changes& c = m_plan[3];
         m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries,
                           QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), int(c.entries.size()));
-        if (!c.entries.empty()) {
-            ModuleProgramming programming(m_module);
-            if (!m_s.run([&] { return programming.opened(); }))
-                return false;
-            for (const auto& [r, j] : c.entries) {
-                const int value = m_want.routes.entriesAsRead(r)[size_t(j)];
-                if (!m_s.run([&] {
-                        return m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j),
-                                                         value);
-                    }))
-                    return false;
-                m_ctx.meter.advance();
-            }
-            if (!m_s.run([&] { return programming.close(); }))
-                return false;
-            for (const auto& [r, j] : c.entries) {
-                have.RouteData[size_t(r)] = m_want.routes.entriesAsRead(r);
-                have.RouteDataChanged[size_t(r)].fill(false);
-                have.noteStationEntries(r);
-            }
-        }
-        if (!records(RouteTables::NameLayout, m_want.routes.RouteNames, have.RouteNames, c))
+        if (c.entries.empty())
+            return true;
+        ModuleProgramming programming(m_module);
+        if (!m_s.run([&] { return programming.opened(); }))
             return false;
-        for (const RecordWrite& w : c.records) {
-            have.RouteNames.set(w.row, RouteTables::State, status::Unchanged);
-            have.noteStationName(w.row);
+        for (const auto& [r, j] : c.entries) {
+            const int value = m_want.routes.entriesAsRead(r)[size_t(j)];
+            if (!m_s.run([&] {
+                    return m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value);
+                }))
+                return false;
+            m_ctx.meter.advance();
+        }
+        if (!m_s.run([&] { return programming.close(); }))
+            return false;
+        for (const auto& [r, j] : c.entries) {
+            have.RouteData[size_t(r)] = m_want.routes.entriesAsRead(r);
+            have.RouteDataChanged[size_t(r)].fill(false);
+            have.noteStationEntries(r);
         }
         return true;
     }

@@ -165,7 +165,6 @@ int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
                     const std::vector<RecordWrite>& writes)
 {
     DbProtocol& db = ctx.db;
-    ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(), int(writes.size()));
     for (size_t first = 0; first < writes.size();) {
         const int area = layout.areaOfRow(writes[first].row);
         size_t end = first;

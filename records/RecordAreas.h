@@ -50,7 +50,8 @@ struct RecordWrite {
 };
 // Writes exactly `writes` (rows of `table` in the order of their areas): each area concerned is
 // loaded, its listed records written and the area stored; the other records of the area keep what
-// the station holds. A failure stops it with the layout's write operation added.
+// the station holds. A failure stops it with the layout's write operation added. The records are
+// counted in the meter's phase under way.
 int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
                     const std::vector<RecordWrite>& writes);
 

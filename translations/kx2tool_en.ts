@@ -3830,6 +3830,14 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <source>Zurückgespielt:</source>
         <translation>Restored:</translation>
     </message>
+    <message>
+        <source>Datensatz</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Datenformat</source>
+        <translation>Data format</translation>
+    </message>
 </context>
 <context>
     <name>SymbolChooser</name>
