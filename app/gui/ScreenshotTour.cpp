@@ -20,6 +20,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QCheckBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -365,6 +367,23 @@ int RunScreenshotTour(AppWindows& windows, const QString& folder)
         camera.take(opt, QStringLiteral("21_options_network_port"));
         opt->close();
     }
+
+    // A backup: the folder is taken as the dialog offers it, the question with the quick read's
+    // check box is photographed and cancelled.
+    QTimer modal;
+    QObject::connect(&modal, &QTimer::timeout, &main, [&camera, &main] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (auto* folders = qobject_cast<QFileDialog*>(shown)) {
+            static_cast<QDialog*>(folders)->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->checkBox()) {
+            camera.takeOver(box, &main, QStringLiteral("25_backup_quick_read"));
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    modal.start(300);
+    if (auto* backup = main.findChild<QAction*>(QStringLiteral("Sicherung_menu")))
+        backup->trigger();
+    modal.stop();
     return camera.failures;
 }
 
