@@ -324,6 +324,7 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
             asked << (call.question == Question::ReplaceOtherStation ? call.title : QString());
         if (c.failed) {
             EXPECT_EQ(restored.text, QString::fromUtf8(c.failed));
+            EXPECT_TRUE(to.dialogs.calls.back().text.contains(QStringLiteral(": gelesen anders als geschrieben")));
             continue;
         }
         if (c.refused.isEmpty()) {
