@@ -13,17 +13,25 @@
 #include "loco/LocoFiles.h"
 #include "loco/LocoTransfer.h"
 #include "app/AppContext.h"
+#include "sim/PortSwitch.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeFileDialog.h"
 #include "support/SimRig.h"
 #ifdef KX2_BENCH_GUI
 #include "accessory/gui/MagDatenFrm.h"
+#include "app/gui/AppWindows.h"
 #include "feedback/gui/RMDatenFrm.h"
+#include "link/gui/ComWin.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "shell/BrandCaptions.h"
+#include "shell/SettingsFile.h"
 #include "shell/gui/FlexGrid.h"
+#include "shell/gui/MainWin.h"
 #include "shell/gui/PictureCache.h"
+#include "shell/gui/QtUserDialogs.h"
 #include <QApplication>
+#include <QPushButton>
+#include <QTimer>
 using BenchApp = QApplication;
 #else
 #include <QCoreApplication>
@@ -43,6 +51,7 @@ using BenchApp = QCoreApplication;
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -85,10 +94,11 @@ double processCpuSeconds()
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
 }
 
-double rusageSeconds()
+// User and system seconds of this process, or of its children that have ended and been waited for.
+double rusageSeconds(int who = RUSAGE_SELF)
 {
     rusage r{};
-    getrusage(RUSAGE_SELF, &r);
+    getrusage(who, &r);
     return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
@@ -252,13 +262,63 @@ TraceCount countTrace(const QByteArray& trace)
     return c;
 }
 
-// The simulator runs as its own process (kx2ctl sim) on a pseudo-terminal and puts every byte
-// on the line no earlier than 16 666 baud allow; this process reads through QSerialPort
-// (QtSerialComm1) on wall time, as kx2tool does. The ready delay is 0: it is the command
-// station's own time, not the wire's, and would count against the tool.
+// kx2ctl sim as its own process on a pseudo-terminal (DIR/tty), putting every byte on the line no
+// earlier than 16 666 baud allow. The ready delay is 0: it is the command station's own time, not
+// the wire's, and would count against the tool.
+class SimProcess {
+public:
+    SimProcess(const Options& o, const QString& name, const QStringList& args)
+    {
+        if (!QFile::exists(o.ctlPath)) {
+            complain(QStringLiteral("%1: kx2ctl not found at %2 (--ctl)").arg(name, o.ctlPath));
+            return;
+        }
+        m_sim.setProgram(o.ctlPath);
+        m_sim.setArguments(QStringList{QStringLiteral("sim"), QStringLiteral("--pty"), tty(), QStringLiteral("--baud-pace"),
+                                       QString::number(int(kLocoNetBaud)), QStringLiteral("--ready-delay"), QStringLiteral("0")}
+                           + args);
+        m_sim.setProcessChannelMode(QProcess::SeparateChannels);
+        m_sim.start();
+        // The simulator names its device on stdout once the terminal is ready.
+        m_ready = m_sim.waitForStarted(5000) && m_sim.waitForReadyRead(10000) && QFile::exists(tty());
+        if (!m_ready)
+            complain(QStringLiteral("%1: the simulator did not start: %2")
+                         .arg(name, QString::fromLocal8Bit(m_sim.readAllStandardError())));
+    }
+    ~SimProcess()
+    {
+        if (m_sim.state() == QProcess::NotRunning)
+            return;
+        m_sim.terminate();
+        if (!m_sim.waitForFinished(5000)) {
+            m_sim.kill();
+            m_sim.waitForFinished(2000);
+        }
+    }
+    bool ready() const { return m_ready; }
+    QString tty() const { return file(QStringLiteral("tty")); }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_sim;
+    bool m_ready = false;
+};
+
+// The LocoNet USB interface on the simulator's terminal, as a user sets it up.
+void useTerminal(Settings& s, const QString& tty)
+{
+    s.ComPortNumber = tty;
+    s.ComPortIsText = true;
+    s.UseLocoNetInterface = true;
+    s.UseUsbInterface = true;
+}
+
+// A read through the port stack of the programs (cli/CliContext.cpp, app/kx2tool.cpp): the port
+// switch around QSerialPort (QtSerialComm1), on wall time, so that the figures are theirs.
 struct WireRead {
-    const char* prefix;    // of the figures' names
-    QStringList seedArgs;  // what the simulator holds
+    std::string prefix;    // of the figures' names
+    QStringList simArgs;   // what the simulator holds and how it answers
     std::function<ReadOutcome(AppContext&)> read;
     std::function<int(AppContext&)> recordsRead;
     int expected;
@@ -268,43 +328,28 @@ struct WireRead {
     bool wireFigures = true;
 };
 
-bool benchWire(const Options& o, const WireRead& w)
+struct WireFigures {
+    double active;
+    int exchanges;
+};
+
+std::optional<WireFigures> benchWire(const Options& o, const WireRead& w)
 {
-    const QString name = QString::fromLatin1(w.prefix);
-    if (!QFile::exists(o.ctlPath)) {
-        complain(QStringLiteral("%1: kx2ctl not found at %2 (--ctl)").arg(name, o.ctlPath));
-        return false;
-    }
-    QTemporaryDir dir;
-    const QString tty = dir.filePath(QStringLiteral("tty"));
-    QProcess sim;
-    sim.setProgram(o.ctlPath);
-    sim.setArguments(QStringList{QStringLiteral("sim"), QStringLiteral("--pty"), tty, QStringLiteral("--baud-pace"),
-                                 QString::number(int(kLocoNetBaud)), QStringLiteral("--ready-delay"), QStringLiteral("0")}
-                     + w.seedArgs);
-    sim.setProcessChannelMode(QProcess::SeparateChannels);
-    sim.start();
-    // The simulator names its device on stdout once the terminal is ready.
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(10000) || !QFile::exists(tty)) {
-        complain(QStringLiteral("%1: the simulator did not start: %2")
-                     .arg(name, QString::fromLocal8Bit(sim.readAllStandardError())));
-        sim.kill();
-        sim.waitForFinished(2000);
-        return false;
-    }
+    const QString name = QString::fromStdString(w.prefix);
+    SimProcess sim(o, name, w.simArgs);
+    if (!sim.ready())
+        return std::nullopt;
 
     SystemClock clock;
-    QtSerialComm1 port;
+    QtSerialComm1 serial;
+    sim::PortSwitch port(serial, clock, QString());
     NoPortIo portIo;
     FakeDialogs dialogs;
     FakeFileDialog files;
     NullProgress progress;
     NullMainControls controls;
     AppContext ctx(Platform{clock, port, portIo, dialogs, files, progress, controls});
-    ctx.settings.ComPortNumber = tty;
-    ctx.settings.ComPortIsText = true;
-    ctx.settings.UseLocoNetInterface = true;
-    ctx.settings.UseUsbInterface = true;
+    useTerminal(ctx.settings, sim.tty());
     QElapsedTimer timer;
     TimedTrace trace(timer);
     ctx.link.setTrace(&trace);
@@ -314,12 +359,10 @@ bool benchWire(const Options& o, const WireRead& w)
     const ReadOutcome out = w.read(ctx);
     const double wall = double(timer.nsecsElapsed()) / 1e9;
     const double cpu = rusageSeconds() - cpu0;
-    sim.terminate();
-    sim.waitForFinished(5000);
 
     if (out.result != 0 || w.recordsRead(ctx) != w.expected) {
         complain(QStringLiteral("%1: read failed (%2), %3 records").arg(name).arg(out.result).arg(w.recordsRead(ctx)));
-        return false;
+        return std::nullopt;
     }
     // KX2_BENCH_TRACE=FILE keeps the timed trace, for looking at single exchanges.
     if (qEnvironmentVariableIsSet("KX2_BENCH_TRACE")) {
@@ -336,7 +379,7 @@ bool benchWire(const Options& o, const WireRead& w)
     const double active = wall - paused;
     const double wireTime = double(c.wireBytes()) * kBitsPerByte / kLocoNetBaud;
     const auto fig = [&](const char* what, double value, const char* unit, int decimals = 3) {
-        figure((std::string(w.prefix) + "_" + what).c_str(), value, unit, decimals);
+        figure((w.prefix + "_" + what).c_str(), value, unit, decimals);
     };
     fig(w.unit, w.expected, w.unit, 0);
     fig("exchanges", c.requests, "exchanges", 0);
@@ -353,23 +396,28 @@ bool benchWire(const Options& o, const WireRead& w)
     }
     fig("cpu", cpu, "s");
     fig("cpu_share", cpu / wall, "cpu/wall", 4);
-    return true;
+    return WireFigures{active, c.requests};
+}
+
+// The locomotives the simulator holds, read in full.
+WireRead locoRead(const std::string& prefix, const Options& o, const QStringList& more = {})
+{
+    return {prefix, QStringList{QStringLiteral("--seed"), QString::number(o.wireSeed)} + more,
+            [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
+            [](AppContext& c) { return usedSlots(c.loco); }, o.wireSeed, "locomotives"};
 }
 
 bool benchReadWire(const Options& o)
 {
-    return benchWire(o, {"read_wire", {QStringLiteral("--seed"), QString::number(o.wireSeed)},
-                         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
-                         [](AppContext& c) { return usedSlots(c.loco); }, o.wireSeed, "locomotives"});
+    return benchWire(o, locoRead("read_wire", o)).has_value();
 }
 
 // The same read on a busy bus: other devices put a message on the line every 20 ms.
 bool benchReadWireBusy(const Options& o)
 {
-    return benchWire(o, {"read_wire_busy",
-                         {QStringLiteral("--seed"), QString::number(o.wireSeed), QStringLiteral("--chatter"), QStringLiteral("20")},
-                         [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
-                         [](AppContext& c) { return usedSlots(c.loco); }, o.wireSeed, "locomotives", false});
+    WireRead w = locoRead("read_wire_busy", o, {QStringLiteral("--chatter"), QStringLiteral("20")});
+    w.wireFigures = false;
+    return benchWire(o, w).has_value();
 }
 
 // Every accessory address 1..2048: 128 areas of sixteen records and 2048 data formats.
@@ -386,7 +434,8 @@ bool benchReadWireAccessories(const Options& o)
                                  n += c.accessories.status(a) == 0 ? 1 : 0;
                              return n;
                          },
-                         AccessoryTable::MaxAddress, "accessories"});
+                         AccessoryTable::MaxAddress, "accessories"})
+        .has_value();
 }
 
 // All 80 routes: ten name areas of eight records, then every start entry and every command up to
@@ -401,7 +450,73 @@ bool benchReadWireRoutes(const Options& o)
                                  n += c.routes.RouteNames.value(r, RouteTables::State) != status::Empty ? 1 : 0;
                              return n;
                          },
-                         RouteTables::RouteCount, "routes"});
+                         RouteTables::RouteCount, "routes"})
+        .has_value();
+}
+
+// The exchanges of a whole-station backup: all four databases over their full ranges, as
+// kx2ctl backup reads them from a full station.
+constexpr int kBackupExchanges = 16474;
+
+// What the latency timer of an FTDI-based USB interface costs: the locomotive read as read_wire,
+// then with the simulator holding what it sends like a timer of 16 ms (the chip's default) and of
+// 1 ms (what the driver sets in low-latency mode). The cost is per exchange against the first read,
+// and for a whole-station backup.
+bool benchReadWireLatency(const Options& o)
+{
+    const std::optional<WireFigures> plain = benchWire(o, locoRead("read_wire_latency0", o));
+    if (!plain)
+        return false;
+    for (int ms : {16, 1}) {
+        const std::string prefix = "read_wire_latency" + std::to_string(ms);
+        const std::optional<WireFigures> held =
+            benchWire(o, locoRead(prefix, o, {QStringLiteral("--latency-timer"), QString::number(ms)}));
+        if (!held)
+            return false;
+        const double extra = (held->active - plain->active) / std::max(1, held->exchanges);
+        figure((prefix + "_extra_per_exchange").c_str(), extra * 1e3, "ms");
+        figure((prefix + "_backup_extra").c_str(), extra * kBackupExchanges, "s", 1);
+    }
+    return true;
+}
+
+// Accessories 1..150: the read the programs' processor share is measured with.
+constexpr int kProgramReadLast = 150;
+
+// The shipped kx2ctl reading accessories 1..150 as a user types it, its progress lines into a
+// file. Its processor seconds are those of the ended child (RUSAGE_CHILDREN; the simulator is
+// still running then and does not count), its wall time from start to end, start-up included.
+bool benchCtlReadAcc(const Options& o)
+{
+    SimProcess sim(o, QStringLiteral("read_ctl_acc"), {QStringLiteral("--seed-acc"), QStringLiteral("2048")});
+    if (!sim.ready())
+        return false;
+    QProcess ctl;
+    ctl.setProgram(o.ctlPath);
+    ctl.setArguments({QStringLiteral("read"), QStringLiteral("acc"), QStringLiteral("--from"), QStringLiteral("1"),
+                      QStringLiteral("--to"), QString::number(kProgramReadLast), QStringLiteral("--port"), sim.tty(),
+                      QStringLiteral("--interface"), QStringLiteral("usb"), QStringLiteral("--baud"),
+                      QStringLiteral("115200"), QStringLiteral("--sim-state"), sim.file(QStringLiteral("state")),
+                      QStringLiteral("-o"), sim.file(QStringLiteral("x.isd"))});
+    ctl.setStandardOutputFile(sim.file(QStringLiteral("ctl.log")));
+    ctl.setStandardErrorFile(sim.file(QStringLiteral("ctl.log")), QIODevice::Append);
+    const double cpu0 = rusageSeconds(RUSAGE_CHILDREN);
+    QElapsedTimer timer;
+    timer.start();
+    ctl.start();
+    const bool ended = ctl.waitForFinished(600000);
+    const double wall = double(timer.nsecsElapsed()) / 1e9;
+    const double cpu = rusageSeconds(RUSAGE_CHILDREN) - cpu0;
+    if (!ended || ctl.exitStatus() != QProcess::NormalExit || ctl.exitCode() != 0) {
+        QFile log(sim.file(QStringLiteral("ctl.log")));
+        log.open(QIODevice::ReadOnly);
+        complain(QStringLiteral("read_ctl_acc: kx2ctl failed (%1): %2").arg(ctl.exitCode()).arg(QString::fromUtf8(log.readAll())));
+        return false;
+    }
+    figure("read_ctl_acc_wall", wall, "s");
+    figure("read_ctl_acc_cpu", cpu, "s");
+    figure("read_ctl_acc_cpu_share", cpu / wall, "cpu/wall", 4);
+    return true;
 }
 
 // --- c: building the editors' grids ----------------------------------------------------------
@@ -495,7 +610,74 @@ bool benchRangeGridBuild(const Options& o)
     }
     return true;
 }
+
+// The windowed program reading accessories 1..150 the way its main window's "Mag.Art.daten"
+// starts it: kx2tool's windows, dialogs, progress window and port stack built as its main()
+// builds them, here offscreen, and the button clicked. The time runs from the click to the editor
+// shown with its grid; the processor seconds are this process's (the simulator is another).
+bool benchWindowReadAcc(const Options& o)
+{
+    SimProcess sim(o, QStringLiteral("read_window_acc"), {QStringLiteral("--seed-acc"), QStringLiteral("2048")});
+    if (!sim.ready())
+        return false;
+    SystemClock clock;
+    QtSerialComm1 serialPort;
+    sim::PortSwitch port(serialPort, clock, QString());
+    NoPortIo portIo;
+    QtUserDialogs dialogs;
+    QtFileDialog files;
+    ComWin comWin;
+    MainControlsRelay mainControls;
+    AppContext ctx(Platform{clock, port, portIo, dialogs, files, comWin, mainControls});
+    comWin.setDialogs(&dialogs);
+    useTerminal(ctx.settings, sim.tty());
+    QTemporaryDir settingsFolder;
+    SettingsFile settingsFile(settingsFolder.path(), settingsFolder.path());
+    MainWin win(ctx.settings, settingsFile, dialogs, symbolsFolder(), QStringLiteral("ZP1"));
+    mainControls.target = &win;
+    dialogs.setParent(&win);
+    files.setParent(&win);
+    AppWindows windows(ctx, win, symbolsFolder());
+    win.ShowSettings();
+    win.showRanges({1, kProgramReadLast}, {});
+    win.show();
+    // A message box would wait for a click that never comes: it is told and closed.
+    QTimer boxWatch;
+    QObject::connect(&boxWatch, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            complain(QStringLiteral("read_window_acc: a box came up: ") + box->windowTitle());
+            box->close();
+        }
+    });
+    boxWatch.start(500);
+    clock.yieldNow();
+
+    const double cpu0 = rusageSeconds();
+    QElapsedTimer timer;
+    timer.start();
+    win.findChild<QPushButton*>(QStringLiteral("MagDatenBut"))->click();
+    const double wall = double(timer.nsecsElapsed()) / 1e9;
+    const double cpu = rusageSeconds() - cpu0;
+    int read = 0;
+    for (int a = 1; a <= kProgramReadLast; ++a)
+        read += ctx.accessories.status(a) == 0 ? 1 : 0;
+    if (read != kProgramReadLast || !windows.magDatenFrmCreated() || !windows.magDatenFrm().isVisible()) {
+        complain(QStringLiteral("read_window_acc: %1 accessories read, editor %2")
+                     .arg(read)
+                     .arg(windows.magDatenFrmCreated() && windows.magDatenFrm().isVisible() ? "shown" : "not shown"));
+        return false;
+    }
+    figure("read_window_acc_wall", wall, "s");
+    figure("read_window_acc_cpu", cpu, "s");
+    figure("read_window_acc_cpu_share", cpu / wall, "cpu/wall", 4);
+    return true;
+}
 #else
+bool benchWindowReadAcc(const Options&)
+{
+    figureText("read_window_acc", "n/a (built without windows)", "cpu/wall");
+    return true;
+}
 bool benchGridBuild(const Options&)
 {
     figureText("grid_build", "n/a (built without windows)", "ms");
@@ -575,6 +757,9 @@ const std::vector<Benchmark>& benchmarks()
         {"read_wire_busy", "the same read with another device's message on the bus every 20 ms", benchReadWireBusy},
         {"read_wire_acc", "read of all 2048 accessories over a pseudo-terminal at 16 666 baud (minutes)", benchReadWireAccessories},
         {"read_wire_routes", "read of all 80 routes over a pseudo-terminal at 16 666 baud", benchReadWireRoutes},
+        {"read_wire_latency", "read_wire three times: plain, behind a 16 ms and a 1 ms USB latency timer", benchReadWireLatency},
+        {"read_ctl_acc", "kx2ctl read acc --from 1 --to 150 over a pseudo-terminal at 16 666 baud", benchCtlReadAcc},
+        {"read_window_acc", "the same read started from kx2tool's main window, offscreen", benchWindowReadAcc},
         {"grid_build", "locomotive editor grid of 500 locomotives with symbol pictures", benchGridBuild},
         {"grid_build_range", "accessory and feedback editor grids of 2048 and 4096 records with symbol pictures",
          benchRangeGridBuild},

@@ -201,7 +201,7 @@ int runDiff(const QStringList& args)
             "FileCommands", "Zwei Dateien oder zwei Ordner angeben: kx2ctl diff A.isd B.isd\n");
         return 2;
     }
-    if (QFileInfo(files[0]).isDir() || QFileInfo(files[1]).isDir())
+    if (QFileInfo(files[0]).isDir() && QFileInfo(files[1]).isDir())
         return diffFolders(files[0], files[1]);
     const IsdDiff diff = DiffIsdFiles(files[0], files[1]);
     if (!diff.ok()) {

@@ -132,6 +132,14 @@ int runSim(const QStringList& args)
         QStringLiteral("baud-pace"),
         QCoreApplication::translate("SimCommand", "jedes Byte frühestens nach seiner Zeit auf der Leitung liefern"),
         QCoreApplication::translate("SimCommand", "BAUD"));
+    const QCommandLineOption latencyTimer(
+        QStringLiteral("latency-timer"),
+        QCoreApplication::translate(
+            "SimCommand",
+            "Bytes zum Programm wie ein USB-Interface mit diesem Latenz-Timer zurückhalten: geliefert wird, sobald 62 "
+            "Bytes (ein USB-Paket) beisammen sind oder MS Millisekunden (1..255) seit dem ersten wartenden Byte "
+            "vergangen sind (nur --pty)"),
+        QCoreApplication::translate("SimCommand", "MS"));
     const QCommandLineOption serial(
         QStringLiteral("serial"), QCoreApplication::translate("SimCommand", "Seriennummer (1200000000 bis 1204194303)"),
         QCoreApplication::translate("SimCommand", "NUMMER"));
@@ -205,7 +213,7 @@ int runSim(const QStringList& args)
         QStringLiteral("verbose"),
         QCoreApplication::translate("SimCommand", "Ereignisse und Verstöße auf stderr melden"));
     p.addOptions({pty, lbserver, state, seed, seedAcc, seedFb, seedRoutes, moduleAbsent, moduleRefuses, moduleNoAnswer,
-                  moduleDelay, moduleAddress, pace, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
+                  moduleDelay, moduleAddress, pace, latencyTimer, serial, handle, bootAck, readyDelay, noAnswer, refusePages,
                   refuseFormats, refuseClose, refusedCode, noReady, answerDelay, stray, chatter, burst, unplug, corrupt, corruptByte, garble,
                   moduleCorrupt, verbose});
 
@@ -233,6 +241,7 @@ int runSim(const QStringList& args)
     int baud = 0;
     int lbPort = 0;
     int chatterMs = 0;
+    int latencyMs = 0;
     bool ok = true;
     auto bad = [&](const QCommandLineOption& o, const QString& expected) {
         err << "kx2ctl sim: " << badOptionValue(o.names().first(), p.value(o), expected) << "\n";
@@ -253,6 +262,8 @@ int runSim(const QStringList& args)
         // 65535 stands for "any module" in programming-on and cannot be a module's own address.
         {moduleAddress, config.routeModuleAddress, 0, 65534, Digits::Decimal},
         {pace, baud, 1, 10000000, Digits::Decimal},
+        // The range an FTDI chip's latency timer takes.
+        {latencyTimer, latencyMs, 1, 255, Digits::Decimal},
         {handle, config.handle, 0, 0x7F, Digits::DecimalOrHex},
         {bootAck, config.bootAckCode, 0, 0x7F, Digits::DecimalOrHex},
         {noAnswer, faults.noAnswerEvery, 1, 1000000, Digits::Decimal},
@@ -330,6 +341,7 @@ int runSim(const QStringList& args)
                 << server.errorText() << "\n";
             return 1;
         }
+        server.setLatencyTimer(latencyMs / 1000.0);
         if (!server.linkTo(p.value(pty))) {
             err << QCoreApplication::translate("SimCommand", "kx2ctl sim: Link ") << p.value(pty)
                 << QCoreApplication::translate("SimCommand", " nicht anlegbar: ") << server.errorText() << "\n";

@@ -46,7 +46,12 @@ PortFailure refusal(const QString& systemName)
 }
 } // namespace
 
-QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>()), m_hangUpWatch(std::make_unique<QTimer>())
+QtSerialComm1::QtSerialComm1() : QtSerialComm1(m_systemLatency) {}
+
+QtSerialComm1::QtSerialComm1(PortLatency& latency)
+    : m_latency(latency)
+    , m_serial(std::make_unique<QSerialPort>())
+    , m_hangUpWatch(std::make_unique<QTimer>())
 {
     QObject::connect(m_serial.get(), &QSerialPort::readyRead, [this] {
         if (usable())
@@ -65,7 +70,19 @@ QtSerialComm1::QtSerialComm1() : m_serial(std::make_unique<QSerialPort>()), m_ha
     QObject::connect(m_hangUpWatch.get(), &QTimer::timeout, [this] { checkHangUp(); });
 }
 
-QtSerialComm1::~QtSerialComm1() = default;
+QtSerialComm1::~QtSerialComm1()
+{
+    if (usable())
+        closeUsable();
+}
+
+void QtSerialComm1::closeUsable()
+{
+    if (m_latencyLowered)
+        m_latency.restoreLatency(m_serial->handle());
+    m_latencyLowered = false;
+    m_serial->close();
+}
 
 void QtSerialComm1::holdInput(bool hold)
 {
@@ -89,6 +106,8 @@ void QtSerialComm1::markGone(const QString& why, bool closeNow)
     if (m_gone || !m_serial->isOpen())
         return;
     m_gone = true;
+    // Nothing to put back on a device that is gone.
+    m_latencyLowered = false;
     m_error = why;
     m_hangUpWatch->stop();
     if (closeNow) {
@@ -156,7 +175,9 @@ bool QtSerialComm1::setPortOpen(bool open)
 {
     if (!open || m_gone) {
         m_hangUpWatch->stop();
-        if (m_serial->isOpen())
+        if (usable())
+            closeUsable();
+        else if (m_serial->isOpen())
             m_serial->close();
         m_gone = false;
         if (!open)
@@ -179,6 +200,9 @@ bool QtSerialComm1::setPortOpen(bool open)
         m_error = PortFailureText(m_portText, systemName, why, m_serial->errorString());
         return false;
     }
+    // A USB interface hands on what it received at once rather than after its latency timer;
+    // a port that cannot (a pseudo-terminal, a plain UART) works as it is.
+    m_latencyLowered = m_latency.lowerLatency(m_serial->handle(), systemPortName(m_portText)) == PortLatency::Answer::Lowered;
     // Settings that cannot be applied (a pseudo-terminal has no baud rate) do not stop the port.
     applySettings();
     setHandshaking(m_handshaking);

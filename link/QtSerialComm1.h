@@ -1,5 +1,6 @@
 #pragma once
 #include "link/Comm1.h"
+#include "link/PortLatency.h"
 
 #include <memory>
 
@@ -10,10 +11,12 @@ namespace kx2 {
 
 // A real serial port through QSerialPort. The receive event runs from the port's readyRead on
 // the event loop; a port that disappears (USB cable pulled) counts as closed at once, closes
-// itself and reports errors.
+// itself and reports errors. On open it asks the system for low latency (PortLatency), and puts
+// back at close what that changed.
 class QtSerialComm1 : public Comm1 {
 public:
     QtSerialComm1();
+    explicit QtSerialComm1(PortLatency& latency);
     ~QtSerialComm1() override;
 
     void setCommPort(const QString& port) override;
@@ -54,7 +57,12 @@ private:
     // A vanished device does not always raise an error on its own (a hung-up terminal only
     // reports it to the next read); a look at the handle every few milliseconds finds it.
     void checkHangUp();
+    // Closes a port that is still there, with its latency as it was before the open.
+    void closeUsable();
 
+    SystemPortLatency m_systemLatency;
+    PortLatency& m_latency;
+    bool m_latencyLowered = false;
     std::unique_ptr<QSerialPort> m_serial;
     QString m_portText;
     QString m_settings = QStringLiteral("9600,n,8,1");

@@ -53,6 +53,8 @@ public:
     QString errorText() const override { return active().errorText(); }
 
     QString failureText() const override { return active().failureText(); }
+    // The exchange's held wait must reach the port in use, or the program wakes for every byte.
+    void holdInput(bool hold) override { active().holdInput(hold); }
 
     bool simulatorActive() const { return m_kind == Kind::Sim; }
     SimCommandStation& station();

@@ -1,5 +1,6 @@
 #pragma once
 #include "sim/SimBus.h"
+#include "sim/SimLatencyTimer.h"
 
 #include <QObject>
 #include <QString>
@@ -27,12 +28,15 @@ public:
     // Closes the pseudo-terminal and removes the link.
     void stop();
     QString errorText() const { return m_error; }
+    // Holds what goes to the program as a USB interface with this latency timer does (0: off).
+    void setLatencyTimer(double seconds);
 
     void busReceive(const QByteArray& bytes) override;
     void busVanished() override;
 
 private:
     void readMaster();
+    void writeMaster(const QByteArray& bytes);
 
     SimBus& m_bus;
     int m_master = -1;
@@ -42,6 +46,7 @@ private:
     QString m_linkPath;
     QString m_error;
     std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<SimLatencyTimer> m_latency;
 };
 
 } // namespace kx2::sim

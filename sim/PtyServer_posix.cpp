@@ -113,7 +113,22 @@ void PtyServer::readMaster()
     }
 }
 
+void PtyServer::setLatencyTimer(double seconds)
+{
+    m_latency = seconds > 0 ? std::make_unique<SimLatencyTimer>(m_bus.clock(), seconds,
+                                                                 [this](const QByteArray& b) { writeMaster(b); })
+                            : nullptr;
+}
+
 void PtyServer::busReceive(const QByteArray& bytes)
+{
+    if (m_latency)
+        m_latency->take(bytes);
+    else
+        writeMaster(bytes);
+}
+
+void PtyServer::writeMaster(const QByteArray& bytes)
 {
     if (m_master < 0)
         return;

@@ -3384,6 +3384,10 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <source>das Beenden des Datenbankzugriffs ablehnen (er bleibt offen)</source>
         <translation>refuse to end the database access (it stays open)</translation>
     </message>
+    <message>
+        <source>Bytes zum Programm wie ein USB-Interface mit diesem Latenz-Timer zurückhalten: geliefert wird, sobald 62 Bytes (ein USB-Paket) beisammen sind oder MS Millisekunden (1..255) seit dem ersten wartenden Byte vergangen sind (nur --pty)</source>
+        <translation>hold the bytes to the program as a USB interface with this latency timer does: they are delivered once 62 bytes (one USB packet) have gathered or MS milliseconds (1..255) after the first waiting byte (--pty only)</translation>
+    </message>
 </context>
 <context>
     <name>SimCommandStation</name>

@@ -7,9 +7,15 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kx2 {
+
+namespace {
+// Four paints a second: the eye sees a steady count, and the bus monitor draws as often.
+constexpr qint64 kCountPaintMs = 250;
+} // namespace
 
 ComWin::ComWin(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -43,6 +49,9 @@ ComWin::ComWin(QWidget* parent)
     layout->addWidget(m_bar);
     layout->addLayout(bottom);
     setMinimumWidth(420);
+    m_countPaint = new QTimer(this);
+    m_countPaint->setSingleShot(true);
+    connect(m_countPaint, &QTimer::timeout, this, &ComWin::countPaintDue);
 }
 
 void ComWin::show()
@@ -72,6 +81,7 @@ void ComWin::setText(const QString& text)
 
 void ComWin::setCount(const ProgressCount& count)
 {
+    const bool paint = countPaintDue() && isVisible();
     m_bar->setVisible(count.shown());
     if (!count.shown()) {
         m_count->clear();
@@ -82,10 +92,29 @@ void ComWin::setCount(const ProgressCount& count)
     m_bar->setValue(count.percent());
     const QString left = count.timeLeftText();
     m_count->setText(left.isEmpty() ? count.text() : count.text() + QStringLiteral(", ") + left);
-    if (isVisible()) {
+    if (paint) {
         m_bar->repaint();
         m_count->repaint();
     }
+}
+
+bool ComWin::countPaintDue()
+{
+    const qint64 since = m_countPainted.isValid() ? m_countPainted.elapsed() : kCountPaintMs;
+    const bool due = since >= kCountPaintMs || !isVisible();
+    // Held back, bar and count take their new values without painting them; enabled again, they
+    // paint what they hold then.
+    m_bar->setUpdatesEnabled(due);
+    m_count->setUpdatesEnabled(due);
+    if (!due) {
+        if (!m_countPaint->isActive())
+            m_countPaint->start(int(kCountPaintMs - since));
+        return false;
+    }
+    m_countPaint->stop();
+    if (isVisible())
+        m_countPainted.start();
+    return true;
 }
 
 void ComWin::transferStarted()

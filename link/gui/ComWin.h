@@ -1,12 +1,14 @@
 #pragma once
 #include "shell/UserDialogs.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace kx2 {
 
@@ -26,6 +28,9 @@ public:
     void hide() override;
     // Repaints at once: a transfer yields to the event loop only between its waits.
     void setText(const QString& text) override;
+    // The count changes with nearly every exchange, and painting it each time would cost the
+    // program more processor time than the transfer: it is painted at most four times a second,
+    // as it stands then (countText() has it at once).
     void setCount(const ProgressCount& count) override;
     void transferStarted() override;
     void transferEnded() override;
@@ -60,6 +65,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Whether bar and count may paint now (their last paint is long enough ago); if not, they
+    // paint once it is.
+    bool countPaintDue();
+
     QLabel* m_comTxt;
     QProgressBar* m_bar;
     QLabel* m_count;
@@ -69,6 +78,8 @@ private:
     bool m_running = false;
     bool m_cancel = false;
     bool m_inRun = false;
+    QTimer* m_countPaint;
+    QElapsedTimer m_countPainted;
 };
 
 } // namespace kx2

@@ -3,6 +3,7 @@
 // and a terminal that goes away closes the port at once. Wall time, bounded.
 #include "link/QtSerialComm1.h"
 #include "link/PortIo.h"
+#include "link/PortLatency.h"
 #include "link/SerialInterface.h"
 #include "sim/PtyServer.h"
 #include "support/DbRig.h"
@@ -49,7 +50,55 @@ struct PtyRig {
     bool started = server.start();
 };
 
+// Answers as told and notes each request with the terminal its handle names.
+struct RecordingLatency : PortLatency {
+    explicit RecordingLatency(Answer a) : answer(a) {}
+    Answer lowerLatency(qintptr handle, const QString& name) override
+    {
+        calls << QStringLiteral("lower ") + QString::fromLocal8Bit(ttyname(int(handle))) + QLatin1Char(' ') + name;
+        return answer;
+    }
+    void restoreLatency(qintptr handle) override { calls << QStringLiteral("restore ") + QString::fromLocal8Bit(ttyname(int(handle))); }
+    Answer answer;
+    QStringList calls;
+};
+
 } // namespace
+
+// On open the port asks for low latency with its own handle and puts back at close only what
+// that changed; a refusal (the system's answer for a pseudo-terminal) leaves a working port.
+TEST(QtSerialComm1, AsksForLowLatencyOnOpenAndGoesOnWhenRefused)
+{
+    using A = PortLatency::Answer;
+    PtyRig rig;
+    if (!rig.started)
+        GTEST_SKIP() << "no pseudo-terminal: " << rig.server.errorText().toStdString();
+    const QString dev = rig.server.deviceName();
+    const int fd = ::open(dev.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    EXPECT_EQ(SystemPortLatency().lowerLatency(fd, dev), A::Refused);
+    ::close(fd);
+    for (const auto& [answer, restores] : {std::pair(A::Refused, false), std::pair(A::AlreadyLow, false), std::pair(A::Lowered, true)}) {
+        SCOPED_TRACE(int(answer));
+        RecordingLatency latency(answer);
+        QtSerialComm1 port(latency);
+        port.setCommPort(dev);
+        ASSERT_TRUE(port.setPortOpen(true)) << port.errorText().toStdString();
+        ASSERT_TRUE(port.output(test::longAck(0x7F)));
+        QByteArray echo;
+        QElapsedTimer timer;
+        timer.start();
+        while (echo.size() < 4 && timer.elapsed() < 5000) {
+            rig.clock.yieldUntil(rig.clock.now() + 0.01);
+            echo += port.input();
+        }
+        EXPECT_EQ(echo, test::longAck(0x7F));
+        port.setPortOpen(false);
+        QStringList expected{QStringLiteral("lower %1 %1").arg(dev)};
+        if (restores)
+            expected << QStringLiteral("restore ") + dev;
+        EXPECT_EQ(latency.calls, expected);
+    }
+}
 
 // Each line: the settings text, set on the open port one after the other, and the baud rate and
 // stop bits the line has then. 16666 is the LocoNet rate, which the serial driver gives as a

@@ -9,9 +9,11 @@
 #include "link/SerialInterface.h"
 #include "sim/PortSwitch.h"
 #include "sim/PreciseClock.h"
+#include "sim/SimLatencyTimer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -301,11 +303,51 @@ TEST(PortSwitch, SimIsTheStationAnyOtherTextTheRealPortWithThePropertiesCarriedO
         EXPECT_EQ(real.openCount, 1);
         int events = 0;
         port.setOnComm([&] { ++events; });
+        port.holdInput(true);
         real.feed(bytesOf({0x83, 0x7C}));
+        EXPECT_EQ(events, 0) << "the exchange's hold reaches the real port";
+        port.holdInput(false);
         EXPECT_EQ(events, 1);
         EXPECT_EQ(port.input(), bytesOf({0x83}));
         EXPECT_EQ(port.inBufferCount(), 1);
     }
     sim::PortSwitch again(real, clock, state);
     EXPECT_EQ(again.station().locoFormat(3), std::make_pair(83, 81));
+}
+
+// Bytes on their way to the program wait for a USB packet's worth (62) or for the latency timer,
+// counted from the first waiting byte. Each line: the timer, bytes arriving and packets handed on,
+// as (millisecond, count).
+TEST(SimLatencyTimer, APacketGoesWhenFullOrWhenTheTimerRunsOut)
+{
+    using Steps = std::vector<std::pair<int, int>>;
+    const struct {
+        int timerMs;
+        Steps in, out;
+    } rows[] = {
+        {16, {{0, 4}}, {{16, 4}}},
+        {16, {{0, 61}, {10, 1}}, {{10, 62}}},
+        {16, {{0, 63}}, {{0, 62}, {16, 1}}},
+        {16, {{0, 30}, {10, 40}}, {{10, 62}, {26, 8}}},
+        {16, {{0, 1}, {15, 1}, {20, 1}}, {{16, 2}, {36, 1}}},
+        {0, {{0, 3}, {5, 1}}, {{0, 3}, {5, 1}}},
+    };
+    for (const auto& row : rows) {
+        VirtualClock clock;
+        const double start = clock.now();
+        const auto at = [&](int ms) {
+            while (clock.now() < start + ms / 1000.0)
+                clock.yieldUntil(start + ms / 1000.0);
+        };
+        Steps out;
+        sim::SimLatencyTimer timer(clock, row.timerMs / 1000.0, [&](const QByteArray& b) {
+            out.push_back({int(std::lround((clock.now() - start) * 1000)), int(b.size())});
+        });
+        for (const auto& [ms, count] : row.in) {
+            at(ms);
+            timer.take(QByteArray(count, 'x'));
+        }
+        at(1000);
+        EXPECT_EQ(out, row.out) << row.in.size() << " arrivals, timer " << row.timerMs;
+    }
 }

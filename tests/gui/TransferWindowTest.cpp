@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -145,4 +147,31 @@ TEST(TransferWindow, StationBackupKeepsOneWindowAndAbbrechenEndsTheRun)
     EXPECT_FALSE(rig.comWin.transferRunning());
     EXPECT_TRUE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_EQ(rig.base.dialogs.calls.back().text, QStringLiteral("Sicherung abgebrochen, nichts gespeichert."));
+}
+
+// Counts that come faster than four a second are not each painted, and a burst ends painted with
+// its last.
+TEST(TransferWindow, ABurstOfCountsEndsPaintedWithItsLast)
+{
+    struct PaintLog : QObject {
+        QStringList painted;
+        bool eventFilter(QObject* label, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                painted << static_cast<QLabel*>(label)->text();
+            return false;
+        }
+    } log;
+    ComWin comWin;
+    comWin.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&comWin));
+    comWin.findChild<QLabel*>(QStringLiteral("ComZahl"))->installEventFilter(&log);
+    for (int done = 1; done <= 20; ++done)
+        comWin.setCount({QStringLiteral("Lokdatensatz"), done, 20});
+    QElapsedTimer timer;
+    timer.start();
+    while (!log.painted.contains(QStringLiteral("Lokdatensatz 20 von 20")) && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(log.painted.value(log.painted.size() - 1), QStringLiteral("Lokdatensatz 20 von 20"));
+    EXPECT_LT(log.painted.size(), 10);
 }
