@@ -13,6 +13,7 @@
 #include "loco/LocoFiles.h"
 #include "loco/LocoTransfer.h"
 #include "app/AppContext.h"
+#include "app/StationBackup.h"
 #include "sim/PortSwitch.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeFileDialog.h"
@@ -331,12 +332,18 @@ struct WireRead {
 struct WireFigures {
     double active;
     int exchanges;
+    double wall;
+    double bytes;
 };
 
-std::optional<WireFigures> benchWire(const Options& o, const WireRead& w)
+// Runs `work` (which returns "" or why it failed) against the simulator through the port stack of
+// the programs, and gives its figures under `prefix`: the times, the bytes on the wire and the
+// processor share.
+std::optional<WireFigures> measureWire(const Options& o, const std::string& prefix, const QStringList& simArgs,
+                                       bool wireFigures, const std::function<QString(AppContext&)>& work)
 {
-    const QString name = QString::fromStdString(w.prefix);
-    SimProcess sim(o, name, w.simArgs);
+    const QString name = QString::fromStdString(prefix);
+    SimProcess sim(o, name, simArgs);
     if (!sim.ready())
         return std::nullopt;
 
@@ -356,12 +363,12 @@ std::optional<WireFigures> benchWire(const Options& o, const WireRead& w)
 
     const double cpu0 = rusageSeconds();
     timer.start();
-    const ReadOutcome out = w.read(ctx);
+    const QString failed = work(ctx);
     const double wall = double(timer.nsecsElapsed()) / 1e9;
     const double cpu = rusageSeconds() - cpu0;
 
-    if (out.result != 0 || w.recordsRead(ctx) != w.expected) {
-        complain(QStringLiteral("%1: read failed (%2), %3 records").arg(name).arg(out.result).arg(w.recordsRead(ctx)));
+    if (!failed.isEmpty()) {
+        complain(QStringLiteral("%1: %2").arg(name, failed));
         return std::nullopt;
     }
     // KX2_BENCH_TRACE=FILE keeps the timed trace, for looking at single exchanges.
@@ -373,19 +380,18 @@ std::optional<WireFigures> benchWire(const Options& o, const WireRead& w)
     }
     const TraceCount c = countTrace(trace.all());
     const Turnaround ta = turnaround(trace.lines);
-    if (w.wireFigures && c.echoes != c.requests)
+    if (wireFigures && c.echoes != c.requests)
         complain(QStringLiteral("%1: %2 requests but %3 echoes").arg(name).arg(c.requests).arg(c.echoes));
     const double paused = ctx.link.pausedSeconds();
     const double active = wall - paused;
     const double wireTime = double(c.wireBytes()) * kBitsPerByte / kLocoNetBaud;
     const auto fig = [&](const char* what, double value, const char* unit, int decimals = 3) {
-        figure((w.prefix + "_" + what).c_str(), value, unit, decimals);
+        figure((prefix + "_" + what).c_str(), value, unit, decimals);
     };
-    fig(w.unit, w.expected, w.unit, 0);
     fig("exchanges", c.requests, "exchanges", 0);
     fig("wall", wall, "s");
     fig("paused", paused, "s");
-    if (w.wireFigures) {
+    if (wireFigures) {
         fig("bytes", double(c.wireBytes()), "bytes", 0);
         fig("wire_time", wireTime, "s");
         fig("active", active, "s");
@@ -396,7 +402,18 @@ std::optional<WireFigures> benchWire(const Options& o, const WireRead& w)
     }
     fig("cpu", cpu, "s");
     fig("cpu_share", cpu / wall, "cpu/wall", 4);
-    return WireFigures{active, c.requests};
+    return WireFigures{active, c.requests, wall, double(c.wireBytes())};
+}
+
+std::optional<WireFigures> benchWire(const Options& o, const WireRead& w)
+{
+    figure((w.prefix + "_" + w.unit).c_str(), w.expected, w.unit, 0);
+    return measureWire(o, w.prefix, w.simArgs, w.wireFigures, [&w](AppContext& ctx) {
+        const ReadOutcome out = w.read(ctx);
+        if (out.result != 0 || w.recordsRead(ctx) != w.expected)
+            return QStringLiteral("read failed (%1), %2 records").arg(out.result).arg(w.recordsRead(ctx));
+        return QString();
+    });
 }
 
 // The locomotives the simulator holds, read in full.
@@ -478,6 +495,44 @@ bool benchReadWireLatency(const Options& o)
         figure((prefix + "_backup_extra").c_str(), extra * kBackupExchanges, "s", 1);
     }
     return true;
+}
+
+// The typical layout of a whole-station backup: 50 locomotives, 200 accessories, 300 feedback
+// contacts, 20 routes.
+const QStringList kTypicalLayout{QStringLiteral("--seed"),     QStringLiteral("50"),  QStringLiteral("--seed-acc"),
+                                 QStringLiteral("200"),        QStringLiteral("--seed-fb"), QStringLiteral("300"),
+                                 QStringLiteral("--seed-routes"), QStringLiteral("20")};
+
+// A whole-station backup of the typical layout, the full read and the quick one, then the quick
+// restore of the full backup onto the unchanged station, which must write nothing. Each on a
+// simulator of its own seeded the same way. About twenty minutes.
+bool benchBackupWire(const Options& o)
+{
+    QTemporaryDir dir;
+    const QString full = dir.filePath(QStringLiteral("full"));
+    const auto backup = [](const QString& folder, bool quick) {
+        return [folder, quick](AppContext& ctx) {
+            BackupOptions options;
+            options.quick = quick;
+            const StationRunOutcome out = BackupStation(ctx, folder, QStringLiteral("kx2_bench"), options);
+            return out.ok() ? QString() : out.text;
+        };
+    };
+    const std::optional<WireFigures> plain = measureWire(o, "backup_full", kTypicalLayout, true, backup(full, false));
+    const std::optional<WireFigures> quick =
+        measureWire(o, "backup_quick", kTypicalLayout, true, backup(dir.filePath(QStringLiteral("quick")), true));
+    if (!plain || !quick)
+        return false;
+    figure("backup_quick_bytes_share", quick->bytes / plain->bytes, "of full", 3);
+    figure("backup_quick_time_share", quick->wall / plain->wall, "of full", 3);
+    // The station is the one backed up: the plan comes out empty, nothing is written.
+    return measureWire(o, "restore_quick", kTypicalLayout, true, [&full](AppContext& ctx) {
+               RestoreOptions options;
+               options.quick = true;
+               const StationRunOutcome out = RestoreStation(ctx, full, options);
+               return out.ok() && out.text.startsWith(QStringLiteral("Die Zentrale entspricht")) ? QString() : out.text;
+           })
+        .has_value();
 }
 
 // Accessories 1..150: the read the programs' processor share is measured with.
@@ -758,6 +813,8 @@ const std::vector<Benchmark>& benchmarks()
         {"read_wire_acc", "read of all 2048 accessories over a pseudo-terminal at 16 666 baud (minutes)", benchReadWireAccessories},
         {"read_wire_routes", "read of all 80 routes over a pseudo-terminal at 16 666 baud", benchReadWireRoutes},
         {"read_wire_latency", "read_wire three times: plain, behind a 16 ms and a 1 ms USB latency timer", benchReadWireLatency},
+        {"backup_wire", "whole-station backup of a typical layout, full and quick, and its quick restore onto the "
+                        "unchanged station, at 16 666 baud (about 20 minutes)", benchBackupWire},
         {"read_ctl_acc", "kx2ctl read acc --from 1 --to 150 over a pseudo-terminal at 16 666 baud", benchCtlReadAcc},
         {"read_window_acc", "the same read started from kx2tool's main window, offscreen", benchWindowReadAcc},
         {"grid_build", "locomotive editor grid of 500 locomotives with symbol pictures", benchGridBuild},
