@@ -62,7 +62,6 @@ public:
 private:
     AppContext& m_ctx;
     std::unique_ptr<TransferSession> m_session;
-    bool m_joined = false;
 };
 
 // How a whole-station backup reads.

@@ -350,11 +350,10 @@ private:
         ModuleProgramming programming(m_module);
         if (!m_s.run([&] { return programming.opened(); }))
             return false;
-        for (const auto& [r, j] : c.entries) {
-            const int value = m_want.routes.entriesAsRead(r)[size_t(j)];
-            if (!m_s.run([&] {
-                    return m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value);
-                }))
+        for (const auto& entry : c.entries) {
+            const int variable = RouteTables::variableOf(entry.first, entry.second);
+            const int value = m_want.routes.entriesAsRead(entry.first)[size_t(entry.second)];
+            if (!m_s.run([&] { return m_module.RouteModuleWrite(RouteModule::RouteModuleType, variable, value); }))
                 return false;
             m_ctx.meter.advance();
         }
