@@ -190,6 +190,8 @@ TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
     ASSERT_TRUE(BackupStation(rig.ctx, a, QStringLiteral("test")).ok());
     putAccessory(rig, 31, kWrittenEmpty);
     ASSERT_TRUE(BackupStation(rig.ctx, b, QStringLiteral("test")).ok());
+    // A record written only with its number is in use; one never written is not.
+    EXPECT_TRUE(readAll(QDir(b).filePath(StationBackupManifestName())).contains("\nloco=0\nacc=1\nfb=0\nroutes=0\n"));
     const std::vector<BackupFolderDiff> diff = DiffBackupFolders(a, b);
     EXPECT_EQ(diff[1].diff.differences, QStringList{QStringLiteral("Magnetartikel 31: in A nie geschrieben, in B geschrieben")});
     BusCounts counts;
