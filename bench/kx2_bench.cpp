@@ -26,9 +26,9 @@
 #include "loco/gui/LokdatenFrm.h"
 #include "shell/BrandCaptions.h"
 #include "shell/SettingsFile.h"
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/PictureCache.h"
 #include "shell/gui/QtUserDialogs.h"
 #include <QApplication>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 #include "app/IsdDiff.h"
 #include "app/StationDatabases.h"
 #include "cli/CliContext.h"
-#include "shell/TablePrint.h"
+#include "editor/TablePrint.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 #include "loco/LocoTable.h"
-#include "shell/GridEditing.h"
+#include "editor/GridEditing.h"
 
 #include <QString>
 #include <array>

@@ -7,4 +7,4 @@ set -euo pipefail
 # see that OptWin lives in namespace kx2, the context its tr() uses at run time.
 cd "$(dirname "$0")/.."
 /usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language de -target-language en -I . \
-  shell link dbproto records loco accessory feedback routes sim app cli -ts "${1:-translations/kx2tool_en.ts}"
+  shell link dbproto records editor loco accessory feedback routes sim app cli -ts "${1:-translations/kx2tool_en.ts}"

@@ -5,8 +5,8 @@
 #include "accessory/AccessoryFiles.h"
 #include "accessory/AccessoryTable.h"
 #include "accessory/AccessoryTransfer.h"
-#include "records/gui/MagSymFrm.h"
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/MagSymFrm.h"
+#include "editor/gui/FlexGrid.h"
 
 #include <QCoreApplication>
 

@@ -9,9 +9,9 @@
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
 #include "link/gui/MonitorWin.h"
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
-#include "shell/gui/SearchBar.h"
+#include "editor/gui/SearchBar.h"
 #include "sim/PortSwitch.h"
 #include "sim/SimCommandStation.h"
 

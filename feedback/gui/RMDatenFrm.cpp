@@ -1,6 +1,6 @@
 #include "feedback/gui/RMDatenFrm.h"
 
-#include "records/gui/MagSymFrm.h"
+#include "editor/gui/MagSymFrm.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"

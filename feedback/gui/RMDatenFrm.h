@@ -1,5 +1,5 @@
 #pragma once
-#include "records/gui/RangeRecordEditor.h"
+#include "editor/gui/RangeRecordEditor.h"
 
 namespace kx2 {
 

@@ -13,8 +13,8 @@
 #include "records/ReadKeepingTables.h"
 #include "records/RecordTableChanges.h"
 #include "records/TableEditCommand.h"
-#include "shell/gui/FlexGrid.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/FlexGrid.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QLineEdit>
 #include <QCoreApplication>

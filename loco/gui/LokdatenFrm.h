@@ -1,7 +1,7 @@
 #pragma once
 #include "loco/LocoTable.h"
 #include "shell/BrandCaptions.h"
-#include "shell/gui/GridEditor.h"
+#include "editor/gui/GridEditor.h"
 
 #include <memory>
 #include <vector>

@@ -12,7 +12,7 @@
 #include "routes/RouteTables.h"
 #include "routes/RouteTransfer.h"
 #include "routes/gui/FSEingabeFrm.h"
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 #include "shell/BrandCaptions.h"
-#include "shell/gui/GridEditor.h"
+#include "editor/gui/GridEditor.h"
 
 namespace kx2 {
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "routes/RouteCommand.h"
-#include "shell/gui/ColumnDialog.h"
+#include "editor/gui/ColumnDialog.h"
 
 #include <array>
 #include <vector>

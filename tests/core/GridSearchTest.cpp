@@ -1,5 +1,5 @@
 // What the editors' search line finds, without widgets.
-#include "shell/GridSearch.h"
+#include "editor/GridSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // How a table goes onto pages, without a paint device. (The pages themselves: TablePrintTest.)
-#include "shell/PrintLayout.h"
+#include "editor/PrintLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The order a grid shows its lines in when sorted by a column, without widgets. (The grid that
 // applies it: GridSortTest.)
-#include "shell/SortOrder.h"
+#include "editor/SortOrder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // without a translation, the translated one (here marked) with it.
 #include "support/MarkingTranslator.h"
 
-#include "shell/gui/GridHeaderTips.h"
+#include "editor/gui/GridHeaderTips.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

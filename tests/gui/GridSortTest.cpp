@@ -3,7 +3,7 @@
 // SortOrderTest, GridSearchTest.)
 #include "LokdatenRig.h"
 
-#include "shell/gui/SearchBar.h"
+#include "editor/gui/SearchBar.h"
 
 #include <QAbstractButton>
 #include <QAction>

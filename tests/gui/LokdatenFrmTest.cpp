@@ -2,7 +2,7 @@
 #include "LokdatenRig.h"
 
 #include "loco/LocoGridModel.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QAction>
 #include <QMenu>

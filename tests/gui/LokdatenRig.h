@@ -4,7 +4,7 @@
 #include "loco/LocoTable.h"
 #include "loco/gui/LokdatenFrm.h"
 #include "shell/BrandCaptions.h"
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 #include "support/SimRig.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
-#include "records/gui/MagSymFrm.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/MagSymFrm.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QPushButton>
 

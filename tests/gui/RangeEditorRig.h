@@ -4,7 +4,7 @@
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
-#include "records/gui/MagSymFrm.h"
+#include "editor/gui/MagSymFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
 
 #include <QAction>

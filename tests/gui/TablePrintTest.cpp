@@ -1,5 +1,5 @@
 // A database's table on PDF pages: needs fonts, so it runs among the window tests.
-#include "shell/TablePrint.h"
+#include "editor/TablePrint.h"
 
 #include <QFile>
 #include <QProcess>

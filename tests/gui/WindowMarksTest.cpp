@@ -10,7 +10,7 @@
 #include "feedback/gui/RMDatenFrm.h"
 #include "link/gui/ComWin.h"
 #include "link/gui/MonitorWin.h"
-#include "records/gui/MagSymFrm.h"
+#include "editor/gui/MagSymFrm.h"
 #include "shell/gui/OptWin.h"
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
@@ -19,7 +19,7 @@
 #include "routes/gui/FSEingabeFrm.h"
 #include "shell/BrandCaptions.h"
 #include "shell/gui/HelpWin.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "AppRig.h"
 
 #include "accessory/gui/MagDatenFrm.h"
-#include "records/gui/MagSymFrm.h"
+#include "editor/gui/MagSymFrm.h"
 #include "feedback/gui/RMDatenFrm.h"
 #include "link/gui/ComWin.h"
 #include "loco/gui/LokDatFormatFrm.h"
@@ -12,7 +12,7 @@
 #include "loco/gui/LokmaxSpeedFrm.h"
 #include "shell/gui/HelpWin.h"
 #include "shell/gui/OptWin.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/PictureCache.h"
 #include "shell/gui/TitleFit.h"
 #include "routes/gui/FSDatenFrm.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/GridEditing.h"
+#include "editor/GridEditing.h"
 
 #include <QString>
 #include <functional>

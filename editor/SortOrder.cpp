@@ -1,4 +1,4 @@
-#include "shell/SortOrder.h"
+#include "editor/SortOrder.h"
 
 #include <algorithm>
 #include <numeric>

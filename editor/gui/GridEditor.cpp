@@ -1,11 +1,11 @@
-#include "shell/gui/GridEditor.h"
+#include "editor/gui/GridEditor.h"
 
-#include "shell/GridEditing.h"
-#include "shell/gui/ColumnDialog.h"
-#include "shell/gui/EditorFormLayout.h"
-#include "shell/gui/FlexGrid.h"
-#include "shell/gui/GridFind.h"
-#include "shell/gui/GridHeaderTips.h"
+#include "editor/GridEditing.h"
+#include "editor/gui/ColumnDialog.h"
+#include "editor/gui/EditorFormLayout.h"
+#include "editor/gui/FlexGrid.h"
+#include "editor/gui/GridFind.h"
+#include "editor/gui/GridHeaderTips.h"
 
 #include <QCloseEvent>
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "shell/gui/NameEditBox.h"
+#include "editor/gui/NameEditBox.h"
 
-#include "shell/GridEditing.h"
-#include "shell/gui/FlexGrid.h"
+#include "editor/GridEditing.h"
+#include "editor/gui/FlexGrid.h"
 
 #include <QCoreApplication>
 #include <QEvent>

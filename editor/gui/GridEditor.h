@@ -1,17 +1,17 @@
 #pragma once
 #include "shell/CsvTable.h"
 #include "shell/EditorServices.h"
-#include "shell/FlagScope.h"
-#include "shell/GridSearch.h"
+#include "editor/FlagScope.h"
+#include "editor/GridSearch.h"
 #include "shell/UnsavedChanges.h"
 #include "shell/UserDialogs.h"
-#include "shell/gui/ColumnDialogWait.h"
-#include "shell/gui/EditHistory.h"
-#include "shell/gui/EditorFormLayout.h"
-#include "shell/gui/EditorMenus.h"
-#include "shell/gui/GridCsv.h"
-#include "shell/gui/GridPrint.h"
-#include "shell/gui/NameEditBox.h"
+#include "editor/gui/ColumnDialogWait.h"
+#include "editor/gui/EditHistory.h"
+#include "editor/gui/EditorFormLayout.h"
+#include "editor/gui/EditorMenus.h"
+#include "editor/gui/GridCsv.h"
+#include "editor/gui/GridPrint.h"
+#include "editor/gui/NameEditBox.h"
 
 #include <QMainWindow>
 #include <functional>

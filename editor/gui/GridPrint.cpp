@@ -1,6 +1,6 @@
-#include "shell/gui/GridPrint.h"
+#include "editor/gui/GridPrint.h"
 
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 
 #include <QDate>
 #include <QGuiApplication>

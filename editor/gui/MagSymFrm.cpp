@@ -1,4 +1,4 @@
-#include "records/gui/MagSymFrm.h"
+#include "editor/gui/MagSymFrm.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "shell/GridEditing.h"
+#include "editor/GridEditing.h"
 
 #include "shell/Cp1252.h"
 #include "shell/LeadingNumber.h"

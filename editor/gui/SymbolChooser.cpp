@@ -1,8 +1,8 @@
-#include "shell/gui/SymbolChooser.h"
+#include "editor/gui/SymbolChooser.h"
 
-#include "shell/GridEditing.h"
-#include "shell/gui/FlexGrid.h"
-#include "shell/gui/PictureCache.h"
+#include "editor/GridEditing.h"
+#include "editor/gui/FlexGrid.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QPushButton>
 #include <QScrollBar>

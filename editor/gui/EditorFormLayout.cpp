@@ -1,4 +1,4 @@
-#include "shell/gui/EditorFormLayout.h"
+#include "editor/gui/EditorFormLayout.h"
 
 #include <QScreen>
 #include <QWidget>

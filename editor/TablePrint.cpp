@@ -1,8 +1,8 @@
-#include "shell/TablePrint.h"
+#include "editor/TablePrint.h"
 
 #include "shell/CsvTable.h"
 #include "shell/FileErrors.h"
-#include "shell/PrintLayout.h"
+#include "editor/PrintLayout.h"
 
 #include <QDate>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "shell/gui/ColumnDialogWait.h"
+#include "editor/gui/ColumnDialogWait.h"
 
-#include "shell/gui/ColumnDialog.h"
+#include "editor/gui/ColumnDialog.h"
 
 #include <QEventLoop>
 

@@ -1,4 +1,4 @@
-#include "shell/gui/GridCsv.h"
+#include "editor/gui/GridCsv.h"
 
 #include "shell/FileErrors.h"
 

@@ -1,6 +1,6 @@
-#include "shell/gui/GridHeaderTips.h"
+#include "editor/gui/GridHeaderTips.h"
 
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

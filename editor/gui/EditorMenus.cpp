@@ -1,4 +1,4 @@
-#include "shell/gui/EditorMenus.h"
+#include "editor/gui/EditorMenus.h"
 
 #include <QAction>
 #include <QApplication>

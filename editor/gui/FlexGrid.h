@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/SortOrder.h"
+#include "editor/SortOrder.h"
 #include "shell/UnsavedChanges.h"
 
 #include <QPixmap>

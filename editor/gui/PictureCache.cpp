@@ -1,4 +1,4 @@
-#include "shell/gui/PictureCache.h"
+#include "editor/gui/PictureCache.h"
 
 #include "shell/ProgramFolder.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/gui/SymbolChooser.h"
+#include "editor/gui/SymbolChooser.h"
 
 namespace kx2 {
 

@@ -1,4 +1,4 @@
-#include "shell/gui/FlexGrid.h"
+#include "editor/gui/FlexGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>

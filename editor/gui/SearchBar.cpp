@@ -1,4 +1,4 @@
-#include "shell/gui/SearchBar.h"
+#include "editor/gui/SearchBar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

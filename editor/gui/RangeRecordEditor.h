@@ -1,7 +1,7 @@
 #pragma once
 #include "records/TableFile.h"
 #include "shell/AddressRange.h"
-#include "shell/gui/GridEditor.h"
+#include "editor/gui/GridEditor.h"
 #include "shell/gui/RangeBoxes.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "shell/PrintLayout.h"
+#include "editor/PrintLayout.h"
 
 #include <algorithm>
 #include <numeric>

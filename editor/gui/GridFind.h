@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/GridSearch.h"
+#include "editor/GridSearch.h"
 
 #include <functional>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/gui/ColumnDialog.h"
+#include "editor/gui/ColumnDialog.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "shell/gui/GridFind.h"
+#include "editor/gui/GridFind.h"
 
-#include "shell/gui/FlexGrid.h"
-#include "shell/gui/SearchBar.h"
+#include "editor/gui/FlexGrid.h"
+#include "editor/gui/SearchBar.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/TablePrint.h"
+#include "editor/TablePrint.h"
 
 #include <QString>
 #include <functional>

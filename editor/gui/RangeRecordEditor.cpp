@@ -1,4 +1,4 @@
-#include "records/gui/RangeRecordEditor.h"
+#include "editor/gui/RangeRecordEditor.h"
 
 #include "records/DatabaseContext.h"
 #include "records/NameLines.h"
@@ -9,10 +9,10 @@
 #include "records/RangeTransfer.h"
 #include "records/ReadKeepingTables.h"
 #include "records/RecordTableChanges.h"
-#include "shell/GridEditing.h"
-#include "shell/gui/FlexGrid.h"
-#include "shell/gui/PictureCache.h"
-#include "shell/gui/SymbolChooser.h"
+#include "editor/GridEditing.h"
+#include "editor/gui/FlexGrid.h"
+#include "editor/gui/PictureCache.h"
+#include "editor/gui/SymbolChooser.h"
 
 #include <QCoreApplication>
 #include <QFrame>

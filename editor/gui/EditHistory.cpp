@@ -1,4 +1,4 @@
-#include "shell/gui/EditHistory.h"
+#include "editor/gui/EditHistory.h"
 
 #include <QAction>
 #include <QKeySequence>

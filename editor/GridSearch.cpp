@@ -1,4 +1,4 @@
-#include "shell/GridSearch.h"
+#include "editor/GridSearch.h"
 
 #include <algorithm>
 
