@@ -1,6 +1,7 @@
 // Leading and exact numbers, the program information box, the brand captions and the
 // port choices. (The windows' fixed texts: WindowTextsTest.)
 #include "shell/BrandCaptions.h"
+#include "shell/AddressRange.h"
 #include "shell/ExactNumber.h"
 #include "shell/LeadingNumber.h"
 #include "shell/PortChoices.h"
@@ -18,7 +19,7 @@ TEST(LeadingNumber, TakesTheDigitsATextStartsWithAndZeroWithoutAny)
     const std::pair<const char*, int> rows[] = {
         {"12abc", 12}, {"16", 16},  {"  7", 7}, {"\t42 ", 42}, {"0012", 12}, {"+5", 5}, {"-3x", -3}, {"1 6", 1},
         {"12.7", 12},  {"abc", 0},  {"", 0},    {"   ", 0},    {"-", 0},     {"x12", 0}, {"2147483647", INT_MAX},
-        {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN}};
+        {"2147483648", INT_MAX}, {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN}};
     for (const auto& [text, n] : rows)
         EXPECT_EQ(LeadingNumber(QString::fromLatin1(text)), n) << text;
 }
@@ -36,11 +37,24 @@ TEST(ExactNumber, OnlyATextThatIsTheNumberAllThroughIsOne)
         {"0X7f", {}, 0x7F, {}}, {"0.25", {}, {}, 0.25}, {"1200000000", 1200000000, 1200000000, 1.2e9},
         {"1e3", {}, {}, {}}, {"20,5", {}, {}, {}}, {"12abc", {}, {}, {}}, {" ", {}, {}, {}}, {"", {}, {}, {}},
         {"+5", {}, {}, {}}, {"-", {}, {}, {}}, {"1 6", {}, {}, {}}, {"0x", {}, {}, {}}, {"0x4g", {}, {}, {}},
-        {"1.", {}, {}, {}}, {".5", {}, {}, {}}, {"1.2.3", {}, {}, {}}, {"1234567890123456", {}, {}, {}},
+        {"1.", {}, {}, {}}, {".5", {}, {}, {}}, {"1.2.3", {}, {}, {}}, {"999999999999999", 999999999999999LL,
+        999999999999999LL, 999999999999999.0}, {"1234567890123456", {}, {}, {}},
     };
     for (const auto& r : rows)
         EXPECT_EQ(std::tuple(WholeNumber(r.text), WholeNumberOrHex(r.text), DecimalNumber(r.text)),
                   std::tuple(r.whole, r.orHex, r.seconds)) << r.text;
+}
+
+// A typed range is whole numbers within 1..the highest address, the first not above the last.
+TEST(AddressRange, TypedRangesWithinTheirLimitsOnly)
+{
+    const struct {
+        const char *from, *to;
+        std::optional<AddressRange> range;
+    } rows[] = {{"1", "2048", AddressRange{1, 2048}}, {"2048", "2048", AddressRange{2048, 2048}}, {"0", "16", {}},
+                {"1", "2049", {}}, {"17", "16", {}}, {"", "16", {}}, {"1", "", {}}, {"1e3", "2000", {}}};
+    for (const auto& r : rows)
+        EXPECT_EQ(ParseAddressRange(r.from, r.to, 2048), r.range) << r.from << ".." << r.to;
 }
 
 // The box's six lines: the maker (13 blanks before, 17 after), 28 blanks, the product line (20 or
