@@ -68,6 +68,8 @@ TEST_F(IsdFile, ReaderTakesWholeNumbersWithAnyLineEndAndNothingElse)
     } rows[] = {
         {"1\n\n2\r3\r\n\r4", {1, std::nullopt, 2, 3, std::nullopt, 4}, 0},
         {"  12 \r\n\t-7\t\r\n   \r\n", {12, -7, std::nullopt}, 0},
+        {"2147483647", {2147483647}, 0},
+        {"", {}, 0},
     };
     for (const auto& row : rows) {
         IsdReader r;
