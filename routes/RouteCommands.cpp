@@ -11,7 +11,7 @@ namespace {
 
 QString entryStep(int route, int entry, int answer)
 {
-    if (entry == RouteTables::StartEntry && answer == DeleteEntryCode)
+    if (DeletesRoute(entry, answer))
         return QCoreApplication::translate("RouteCommands", "Fahrstraße %1 gelöscht").arg(route);
     if (entry == RouteTables::StartEntry)
         return QCoreApplication::translate("RouteCommands", "FS-Start von Fahrstraße %1").arg(route);
@@ -71,11 +71,10 @@ void RouteEditCommand::restore(int route, const Image& image)
         v = *at++;
 }
 
-RouteEntryCommand::RouteEntryCommand(RouteTables& tables, int route, int entry, int answer,
-                                     const std::function<bool()>& deleteRouteAgreed)
+RouteEntryCommand::RouteEntryCommand(RouteTables& tables, int route, int entry, int answer)
     : RouteEditCommand(tables, entryStep(route, entry, answer))
 {
-    record({route}, [&] { shown = ApplyEntryAnswer(tables, route, entry, answer, deleteRouteAgreed); });
+    record({route}, [&] { shown = ApplyEntryAnswer(tables, route, entry, answer); });
 }
 
 RouteNameCommand::RouteNameCommand(RouteTables& tables, int route, const QString& line1, const QString& line2)

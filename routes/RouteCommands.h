@@ -25,10 +25,10 @@ protected:
 
 // The command dialog's answer for an entry (ApplyEntryAnswer): "Befehl 3 von Fahrstraße 7",
 // "FS-Start von Fahrstraße 7", or "Fahrstraße 7 gelöscht" when the start entry goes with the
-// route. The entries whose text changed are in `shown`.
+// route (asked for before the step is made). The entries whose text changed are in `shown`.
 class RouteEntryCommand : public RouteEditCommand {
 public:
-    RouteEntryCommand(RouteTables& tables, int route, int entry, int answer, const std::function<bool()>& deleteRouteAgreed);
+    RouteEntryCommand(RouteTables& tables, int route, int entry, int answer);
     ChangedEntries shown;
 };
 

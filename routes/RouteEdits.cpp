@@ -25,8 +25,12 @@ void setEntry(RouteTables& t, int route, int entry, int value)
 
 } // namespace
 
-ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer,
-                                const std::function<bool()>& deleteRouteAgreed)
+bool DeletesRoute(int entry, int answer)
+{
+    return answer == DeleteEntryCode && entry == RouteTables::StartEntry;
+}
+
+ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer)
 {
     auto& data = t.RouteData[size_t(route)];
     const auto before = data;
@@ -45,9 +49,7 @@ ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer
         }
         setEntry(t, route, entry, answer);
         shown = {std::min(end, entry), std::min(entry + 1, kLast)};
-    } else if (answer == DeleteEntryCode && entry == RouteTables::StartEntry) {
-        if (!deleteRouteAgreed())
-            return shown;
+    } else if (DeletesRoute(entry, answer)) {
         // A start entry of 0 empties the route in the module; a send writes a route whole, so the
         // commands need no marks of their own.
         setEntry(t, route, entry, 0);

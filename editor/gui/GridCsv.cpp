@@ -31,13 +31,18 @@ void GridCsv::exportTable(const QString& caption) const
         m_tell(SaveFailureText(path, why, SaveFailureLayout::AfterColon), MsgIcon::Critical, QString());
 }
 
-bool GridCsv::importTable() const
+QString GridCsv::importPath() const
 {
-    const QString path
-        = m_files.openFileName(QCoreApplication::translate("GridCsv", "CSV importieren..."), QString(), csvFilter());
-    if (path.isEmpty())
-        return false;
-    const CsvImport taken = LoadCsvFile(m_table(), path);
+    return m_files.openFileName(QCoreApplication::translate("GridCsv", "CSV importieren..."), QString(), csvFilter());
+}
+
+CsvImport GridCsv::importTable(const QString& path) const
+{
+    return LoadCsvFile(m_table(), path);
+}
+
+bool GridCsv::tellImport(const CsvImport& taken) const
+{
     if (!taken.ok()) {
         m_tell(QCoreApplication::translate("GridCsv", "Die CSV-Datei wurde nicht übernommen, nichts geändert:")
                    + QChar(13) + taken.error,

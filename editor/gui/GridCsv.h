@@ -17,9 +17,13 @@ public:
 
     // Writes the table to a file offered under the editor's caption; a failure is told.
     void exportTable(const QString& caption) const;
-    // Takes a file's cells into the table and tells how many records changed, or refuses the
-    // whole file and tells the line and why. True when records changed.
-    bool importTable() const;
+    // The file to import, asked for through the file dialog; empty when none was chosen.
+    QString importPath() const;
+    // Takes the file's cells into the table, or refuses the whole file; nothing is asked or told.
+    CsvImport importTable(const QString& path) const;
+    // Tells how many records changed, or the line and why the file was refused. True when
+    // records changed.
+    bool tellImport(const CsvImport& taken) const;
 
 private:
     FileDialog& m_files;

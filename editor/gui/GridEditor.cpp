@@ -277,12 +277,16 @@ void GridEditor::CsvExportMenu_Click()
 void GridEditor::CsvImportMenu_Click()
 {
     m_nameBox->commitIfOpen();
-    // One step of the history, not a load that starts a new one.
+    // The file is asked for before the step is made; what it did is told after.
     const BusyScope busy(*this);
-    bool imported = false;
+    const QString path = m_csv.importPath();
+    if (path.isEmpty())
+        return;
+    CsvImport taken;
+    // One step of the history, not a load that starts a new one.
     m_history.runAsOneStep(QCoreApplication::translate("GridEditor", "CSV-Import"),
-                           [this, &imported] { imported = m_csv.importTable(); });
-    if (imported) {
+                           [this, &path, &taken] { taken = m_csv.importTable(path); });
+    if (m_csv.tellImport(taken)) {
         GridLoaded = 0;
         Form_Activate();
     }

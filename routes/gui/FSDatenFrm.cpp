@@ -204,11 +204,13 @@ void FSDatenFrm::change_fs_daten()
         [&] {
             if (dialog->Cancelled)
                 return;
-            auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, dialog->EditedCommand, [this] {
-                return ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
-                           QCoreApplication::translate("FSDatenFrm", "Achtung!"))
-                    == MsgAnswer::Yes;
-            });
+            const int answer = dialog->EditedCommand;
+            if (DeletesRoute(j, answer)
+                && ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
+                       QCoreApplication::translate("FSDatenFrm", "Achtung!"))
+                       != MsgAnswer::Yes)
+                return;
+            auto step = std::make_unique<RouteEntryCommand>(m_routes, r, j, answer);
             const ChangedEntries changed = step->shown;
             history().push(std::move(step));
             showEntries(row, r, changed);

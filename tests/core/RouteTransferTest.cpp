@@ -100,7 +100,7 @@ TEST(Routes, AfterEditsAndASendTheStationHoldsWhatTheGridShows)
         ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
         rig.ctx.routeTransfer().SendRoutes();  // the start address the read brought in line
         for (const auto& [entry, answer] : row.edits)
-            entry == 0 ? void(rig.ctx.routeTransfer().SendRoutes()) : void(ApplyEntryAnswer(t, 1, entry, answer, [] { return true; }));
+            entry == 0 ? void(rig.ctx.routeTransfer().SendRoutes()) : void(ApplyEntryAnswer(t, 1, entry, answer));
         const auto grid = t.RouteData[1];
         EXPECT_EQ(std::vector<int>(&grid[1], &grid[1 + row.shown.size()]), row.shown);
         EXPECT_EQ(rig.ctx.routeTransfer().SendRoutes() == SendOutcome::NothingPending, row.shown == row.module);

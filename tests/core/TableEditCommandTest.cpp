@@ -96,6 +96,6 @@ TEST(TableEditCommand, AccessoriesAndRoutesComeBackWithTheirMarks)
     EXPECT_EQ(r.RouteData[7][3], 0);
     clear.redo();
     EXPECT_EQ(r.RouteData[7][3], 12);
-    EXPECT_EQ(RouteEntryCommand(r, 7, 1, DeleteEntryCode, [] { return false; }).text(), QStringLiteral("Fahrstraße 7 gelöscht"));
-    EXPECT_EQ(RouteEntryCommand(r, 7, 4, 0, [] { return false; }).text(), QStringLiteral("Befehl 3 von Fahrstraße 7"));
+    EXPECT_EQ(RouteEntryCommand(r, 7, 1, DeleteEntryCode).text(), QStringLiteral("Fahrstraße 7 gelöscht"));
+    EXPECT_EQ(RouteEntryCommand(r, 7, 4, 0).text(), QStringLiteral("Befehl 3 von Fahrstraße 7"));
 }
