@@ -15,18 +15,17 @@ bool ColumnDialogWait::bringForward()
     return true;
 }
 
-void ColumnDialogWait::wait(ColumnDialog* dialog, const std::function<void()>& shown,
-                            const std::function<bool()>& answered)
+void ColumnDialogWait::wait(ColumnDialog* dialog, const std::function<void()>& shown)
 {
     m_waiting = dialog;
     shown();
-    if (!answered()) {
+    if (!dialog->hasAnswer()) {
         QEventLoop loop;
         QObject::connect(dialog, &ColumnDialog::answered, &loop, &QEventLoop::quit);
         loop.exec();
     }
     m_waiting = nullptr;
-    if (!answered())
+    if (!dialog->hasAnswer())
         dialog->hide();
 }
 

@@ -14,9 +14,9 @@ class ColumnDialogWait {
 public:
     // True when a dialog is being waited for; it is brought to the front.
     bool bringForward();
-    // `shown` runs once the dialog counts as waited for; then the wait lasts until `answered`
-    // holds or the dialog was closed. A dialog left unanswered is hidden.
-    void wait(ColumnDialog* dialog, const std::function<void()>& shown, const std::function<bool()>& answered);
+    // `shown` runs once the dialog counts as waited for; then the wait lasts until the dialog
+    // has answered or was closed. A dialog left unanswered is hidden.
+    void wait(ColumnDialog* dialog, const std::function<void()>& shown);
     // The dialog waited for is closed unanswered.
     void cancel();
 

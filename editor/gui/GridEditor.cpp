@@ -438,14 +438,14 @@ void GridEditor::Grid_Scroll()
 // --- column dialogs ---
 
 void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
-                                 const std::function<bool()>& answered, const std::function<void()>& apply)
+                                 const std::function<void()>& apply)
 {
     const int row = m_grid->Row();
     const int col = m_grid->Col();
     const int rowData = m_grid->RowData(row);
     const int generation = m_gridGeneration;
     show();
-    m_columnDialog.wait(dialog, [this, dialog] { Q_EMIT columnDialogShown(dialog); }, answered);
+    m_columnDialog.wait(dialog, [this, dialog] { Q_EMIT columnDialogShown(dialog); });
 
     const BusyScope busy(*this);
     // The answer counts only for the line it was asked for (a read or load meanwhile rebuilt

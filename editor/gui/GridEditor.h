@@ -187,11 +187,10 @@ protected:
     // One column dialog at a time: when one is open it is brought to the front and true returned.
     bool columnDialogOpen() { return m_columnDialog.bringForward(); }
     // Shows a column dialog for the current cell (`show` sets its hand-over values and shows it)
-    // and waits, the event loop running, until `answered` holds or the dialog was closed. Then,
-    // with Busy set, `apply` runs on that same cell, unless the grid was rebuilt or the line lost
-    // its record meanwhile.
-    void runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show,
-                         const std::function<bool()>& answered, const std::function<void()>& apply);
+    // and waits, the event loop running, until it has answered or was closed. Then, with Busy
+    // set, `apply` runs on that same cell, unless the grid was rebuilt or the line lost its
+    // record meanwhile.
+    void runColumnDialog(ColumnDialog* dialog, const std::function<void()>& show, const std::function<void()>& apply);
 
     // What "changed" is for the editor's table; called once by the editor's constructor, with
     // the table as it is then counting as unchanged.

@@ -258,7 +258,7 @@ void RangeRecordEditor::changeSymbol()
         m_chooser = m_design.newSymbolChooser(*m_pictures, [this](double seconds) { pause(seconds); }, this);
     SymbolChooser* dialog = m_chooser;
     runColumnDialog(
-        dialog, [&] { dialog->showFor(m_table.symbolPreset(*a)); }, [dialog] { return dialog->Result != -1; },
+        dialog, [&] { dialog->showFor(m_table.symbolPreset(*a)); },
         [&] {
             // Abbrechen stores nothing: a preset written back would invent a symbol for a record
             // that never had one.

@@ -118,7 +118,6 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
 void SymbolChooser::showFor(int symbol)
 {
     Value = symbol;
-    Result = -1;
     Cancelled = false;
     present();
     Activate();
@@ -143,7 +142,7 @@ void SymbolChooser::Activate()
 
 void SymbolChooser::choose()
 {
-    if (Result != -1 || !m_grid->singleCellSelected())
+    if (hasAnswer() || !m_grid->singleCellSelected())
         return;
     const int symbol = symbolAt(m_grid->Row(), m_grid->Col());
     if (symbol >= 0)
@@ -152,7 +151,7 @@ void SymbolChooser::choose()
 
 void SymbolChooser::AbbrechenButton_Click()
 {
-    if (Result == -1)
+    if (!hasAnswer())
         finish(Value, true);
     else
         hide();
@@ -161,18 +160,18 @@ void SymbolChooser::AbbrechenButton_Click()
 void SymbolChooser::reject()
 {
     QDialog::reject();
-    if (Result == -1)
+    if (!hasAnswer())
         finish(Value, true);
 }
 
 void SymbolChooser::finish(int result, bool cancelled)
 {
+    // Answered before the pause: a click meanwhile chooses nothing more.
     Result = result;
     Cancelled = cancelled;
     if (m_pause)
         m_pause(0.2);
-    hide();
-    Q_EMIT answered();
+    giveAnswer(result);
 }
 
 } // namespace kx2

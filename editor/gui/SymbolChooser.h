@@ -57,10 +57,9 @@ public:
     SymbolChooser(const SymbolChooserDesign& design, PictureCache& pictures, std::function<void(double)> pause,
                   QWidget* parent = nullptr);
 
-    // Hand-over values: the preset in; -1 while open, then the chosen symbol (the preset after
-    // cancel).
+    // Hand-over values: the preset in; Result -1 while open, then the chosen symbol (the preset
+    // after cancel).
     int Value = 0;
-    int Result = -1;
     // True when the answer was the cancel button or the window was closed.
     bool Cancelled = false;
 

@@ -46,7 +46,6 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
 void LokDatFormatFrm::showFor(int index)
 {
     FormatIndex = index;
-    FormatDialogResult = -1;
     present();
     Activate();
 }
@@ -62,18 +61,12 @@ void LokDatFormatFrm::OKButton_Click()
     for (int i = 0; i < LocoFormatCount; ++i)
         if (m_options[size_t(i)]->isChecked())
             FormatIndex = i;
-    hide();
-    FormatDialogResult = 1;
-    Q_EMIT answered();
+    giveAnswer(1);
 }
 
 void LokDatFormatFrm::reject()
 {
-    QDialog::reject();
-    if (FormatDialogResult == -1) {
-        FormatDialogResult = 0;
-        Q_EMIT answered();
-    }
+    rejectWith(0);
 }
 
 } // namespace kx2

@@ -11,7 +11,7 @@ namespace kx2 {
 
 // The data-format dialog: six option buttons in the order of the data-format table and OK.
 // The editor hands the option index in through FormatIndex, shows the dialog without making
-// it modal and waits until FormatDialogResult is no longer -1 (answered() says when).
+// it modal and waits until FormatDialogResult is no longer -1 (ColumnDialog's hand-over).
 class LokDatFormatFrm : public ColumnDialog {
     Q_OBJECT
 public:
@@ -20,7 +20,7 @@ public:
     // Hand-over values: the option index in and out, and -1 while the dialog is open, 1 after
     // OK, 0 when it was closed another way (the format then stays as it was).
     int FormatIndex = 0;
-    int FormatDialogResult = -1;
+    int& FormatDialogResult = Result;
 
     // FormatIndex := index, FormatDialogResult := -1, show, Activate.
     void showFor(int index);

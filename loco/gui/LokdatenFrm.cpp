@@ -390,7 +390,6 @@ void LokdatenFrm::change_data_frm()
     LokDatFormatFrm* dialog = ensureFormatDialog();
     runColumnDialog(
         dialog, [&] { dialog->showFor(FormatTextToIndex(grid()->TextMatrix(row, col)).value_or(0)); },
-        [dialog] { return dialog->FormatDialogResult > -1; },
         [&] {
             if (dialog->FormatDialogResult == 1
                 && history().push(std::make_unique<LocoFormatCommand>(m_loco.table, m_loco.formats, slot, dialog->FormatIndex)))
@@ -429,7 +428,6 @@ void LokdatenFrm::change_fkt_sym()
     LokFktSymFrm* dialog = ensureSymbolDialog();
     runColumnDialog(
         dialog, [&] { dialog->showFor(table.symbol(slot, LocoGrid::functionOfColumn(col))); },
-        [dialog] { return dialog->SymbolResult != -1; },
         [&] {
             // Abbrechen leaves every function as it was, in a range too.
             if (dialog->Cancelled || dialog->SymbolResult == -1)
@@ -460,7 +458,6 @@ void LokdatenFrm::change_maxspeed()
     LokmaxSpeedFrm* dialog = ensureSpeedDialog();
     runColumnDialog(
         dialog, [&] { dialog->showFor(table.value(slot, LocoTable::MaxSpeedHalf)); },
-        [dialog] { return dialog->SpeedDialogResult > -1; },
         [&] {
             if (dialog->SpeedDialogResult == 1
                 && history().push(std::make_unique<LocoSpeedCommand>(table, slot, dialog->SpeedValue)))

@@ -60,7 +60,6 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
 void LokmaxSpeedFrm::showFor(int value)
 {
     SpeedValue = value;
-    SpeedDialogResult = -1;
     present();
     Activate();
 }
@@ -81,26 +80,18 @@ void LokmaxSpeedFrm::SpeedSlider_Change(int position)
 
 void LokmaxSpeedFrm::OKButton_Click()
 {
-    SpeedDialogResult = 1;
     SpeedValue = m_slider->value();
-    hide();
-    Q_EMIT answered();
+    giveAnswer(1);
 }
 
 void LokmaxSpeedFrm::CancelButton_Click()
 {
-    SpeedDialogResult = 0;
-    hide();
-    Q_EMIT answered();
+    giveAnswer(0);
 }
 
 void LokmaxSpeedFrm::reject()
 {
-    QDialog::reject();
-    if (SpeedDialogResult == -1) {
-        SpeedDialogResult = 0;
-        Q_EMIT answered();
-    }
+    rejectWith(0);
 }
 
 } // namespace kx2

@@ -17,7 +17,7 @@ public:
     // Hand-over values: MaxSpeedHalf in, the slider position out; -1 while open, 1 after OK,
     // 0 after Abbrechen or when the window was closed.
     int SpeedValue = 0;
-    int SpeedDialogResult = -1;
+    int& SpeedDialogResult = Result;
 
     static constexpr int SliderMax = 255; // the stored byte allows 0..255
 

@@ -200,7 +200,6 @@ void FSDatenFrm::change_fs_daten()
     FSEingabeFrm* dialog = m_dialog;
     runColumnDialog(
         dialog, [&] { dialog->showFor(r, j, m_routes.RouteData[size_t(r)][size_t(j)]); },
-        [dialog] { return !dialog->CommandDialogOpen; },
         [&] {
             if (dialog->Cancelled)
                 return;

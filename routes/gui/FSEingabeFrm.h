@@ -40,6 +40,8 @@ public:
     bool EditingStartEntry = false;
     bool CommandDialogOpen = false;
     bool Cancelled = false;
+    // This dialog answers through its open flag.
+    bool hasAnswer() const override { return !CommandDialogOpen; }
 
     // Sets the hand-over values, shows the dialog and activates it.
     void showFor(int route, int entry, int value);
