@@ -1,5 +1,7 @@
 #include "loco/LocoGridModel.h"
 
+#include "shell/UserDialogs.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -88,6 +90,38 @@ NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vect
         return NewAddress::Duplicate;
     address = *a;
     return NewAddress::Accepted;
+}
+
+std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
+                                     const std::function<void(const QString&)>& typed)
+{
+    const QString achtung = QCoreApplication::translate("LocoGrid", "Achtung!");
+    for (;;) {
+        const std::optional<QString> answer
+            = dialogs.inputBox(QCoreApplication::translate("LocoGrid", "Lokadresse:"),
+                               QCoreApplication::translate("LocoGrid", "Neuer Datensatz"), QStringLiteral(" "));
+        typed(answer.value_or(QString()));
+        int a = 0;
+        switch (CheckNewAddress(answer, otherAddresses, a)) {
+        case NewAddress::Cancelled:
+            return std::nullopt;
+        case NewAddress::Invalid:
+            dialogs.messageBox(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
+            break;
+        case NewAddress::Duplicate:
+            dialogs.messageBox(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
+            break;
+        case NewAddress::Accepted:
+            return a;
+        }
+    }
+}
+
+std::pair<int, int> FunctionRange(int col, int colSel)
+{
+    const int first = LocoGrid::functionOfColumn(col);
+    const int last = LocoGrid::functionOfColumn(colSel);
+    return last < first ? std::pair(last, first) : std::pair(first, last);
 }
 
 QString InvalidAddressText()

@@ -4,10 +4,13 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace kx2 {
+
+class UserDialogs;
 
 // What the locomotive editor's grid shows, decided without widgets. Rows and columns are
 // numbered as the grid numbers them: row 0 is the header row, row 1 the first locomotive;
@@ -65,6 +68,14 @@ enum class NewAddress {
 // otherAddresses: the address-cell values of every other grid line.
 NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses,
                            int& address);
+// Asks "Lokadresse:" for a new locomotive until the answer is accepted (the address) or given up
+// (nullopt); an invalid or present address is refused with its message and asked again. `typed`
+// shows each answer in the line's address cell.
+std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
+                                     const std::function<void(const QString&)>& typed);
+
+// The functions first..last of a selection from column `col` to column `colSel`, either way.
+std::pair<int, int> FunctionRange(int col, int colSel);
 
 // The editor's fixed texts.
 QString InvalidAddressText();   // "          Lokadresse ungültig!", a line break, "Bitte eine andere Lokadresse eingeben."

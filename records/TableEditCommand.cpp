@@ -24,6 +24,14 @@ void TableEditCommand::record(std::vector<int> rows, const std::function<void()>
     setObsolete(m_rows.empty());
 }
 
+std::vector<int> TableEditCommand::changedRows() const
+{
+    std::vector<int> rows;
+    for (const RowImages& images : m_rows)
+        rows.push_back(images.row);
+    return rows;
+}
+
 void TableEditCommand::undo()
 {
     for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it)

@@ -22,6 +22,9 @@ public:
     void redo() override;
     // Some row reads differently since the edit.
     bool changed() const { return !m_rows.empty(); }
+    // The rows that read differently since the edit, in table order: what an undo and a redo
+    // change again, and all a view of the table has to show anew.
+    std::vector<int> changedRows() const;
 
 protected:
     using Image = std::vector<int32_t>;

@@ -572,10 +572,6 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
         <source>Achtung!</source>
         <translation>Attention!</translation>
     </message>
-    <message>
-        <source>alle löschen</source>
-        <translation>clear all</translation>
-    </message>
 </context>
 <context>
     <name>FSEingabeFrm</name>
@@ -1011,6 +1007,10 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
         <source>PDF-Datei (*.pdf)|*.pdf|</source>
         <translation>PDF file (*.pdf)|*.pdf|</translation>
     </message>
+    <message>
+        <source>alle löschen</source>
+        <translation>clear all</translation>
+    </message>
 </context>
 <context>
     <name>GridFind</name>
@@ -1389,6 +1389,18 @@ Please enter another loco address.</translation>
         <source>Sollen die Funktionen %1 bis %2 auf identische Symbole gesetzt werden?</source>
         <translation>Set functions %1 to %2 to the same symbols?</translation>
     </message>
+    <message>
+        <source>Achtung!</source>
+        <translation>Attention!</translation>
+    </message>
+    <message>
+        <source>Lokadresse:</source>
+        <translation>Loco address:</translation>
+    </message>
+    <message>
+        <source>Neuer Datensatz</source>
+        <translation>New record</translation>
+    </message>
 </context>
 <context>
     <name>LocoTransfer</name>
@@ -1754,24 +1766,12 @@ Please enter another loco address.</translation>
         <translation>sav&amp;e one record</translation>
     </message>
     <message>
-        <source>Lokadresse:</source>
-        <translation>Loco address:</translation>
-    </message>
-    <message>
-        <source>Neuer Datensatz</source>
-        <translation>New record</translation>
-    </message>
-    <message>
         <source>     Datensatz löschen?</source>
         <translation>     Delete record?</translation>
     </message>
     <message>
         <source>Lokdatensätze</source>
         <translation>Loco records</translation>
-    </message>
-    <message>
-        <source>alle löschen</source>
-        <translation>clear all</translation>
     </message>
     <message>
         <source>Klicken Sie den Datensatz an, der gespeichert werden soll!</source>

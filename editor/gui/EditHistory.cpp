@@ -19,7 +19,7 @@ QString stepCaption(const QString& word, const QString& step)
 
 EditHistory::EditHistory(QObject* parent) : QObject(parent) {}
 
-void EditHistory::addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void()> show)
+void EditHistory::addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void(const Rows&)> show)
 {
     m_mayRun = std::move(mayRun);
     m_show = std::move(show);
@@ -47,7 +47,7 @@ void EditHistory::nameItems()
     m_redo->setEnabled(m_stack.canRedo());
 }
 
-bool EditHistory::push(std::unique_ptr<QUndoCommand> step)
+bool EditHistory::push(std::unique_ptr<TableEditCommand> step)
 {
     if (!step || step->isObsolete())
         return false;
@@ -64,12 +64,16 @@ void EditHistory::settled(bool besidesEarlier)
     m_settled.insert(m_stack.index());
 }
 
-void EditHistory::runAsOneStep(const QString& text, const std::function<void()>& edit)
+EditHistory::Rows EditHistory::runAsOneStep(const QString& text, const std::function<void()>& edit)
 {
-    if (m_wholeTable)
-        push(m_wholeTable(text, edit));
-    else
+    if (!m_wholeTable) {
         edit();
+        return {};
+    }
+    std::unique_ptr<TableEditCommand> step = m_wholeTable(text, edit);
+    Rows rows = step->changedRows();
+    push(std::move(step));
+    return rows;
 }
 
 void EditHistory::step(bool back)
@@ -82,8 +86,11 @@ void EditHistory::step(bool back)
         m_stack.undo();
     else
         m_stack.redo();
+    // Every step on the stack came through push.
+    const int done = back ? m_stack.index() : m_stack.index() - 1;
+    const auto* stepped = static_cast<const TableEditCommand*>(m_stack.command(done));
     if (m_show)
-        m_show();
+        m_show(stepped->changedRows());
 }
 
 } // namespace kx2

@@ -1,10 +1,13 @@
 #pragma once
+#include "records/TableEditCommand.h"
+
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 #include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -12,24 +15,28 @@ class QMenu;
 namespace kx2 {
 
 // An editor's history of edits and its "Rückgängig" and "Wiederholen" items. The steps are the
-// databases' own commands over their tables; after an undo or a redo the editor shows its table
-// again. A read, a load and a successful send start a new history.
+// databases' own commands over their tables; after an undo or a redo the editor shows anew the
+// rows the step changed. A read, a load and a successful send start a new history.
 class EditHistory : public QObject {
     Q_OBJECT
 public:
     explicit EditHistory(QObject* parent = nullptr);
 
+    // The table rows a step changed (TableEditCommand::changedRows).
+    using Rows = std::vector<int>;
     // "Rückgängig" (Ctrl+Z) and "Wiederholen" (Ctrl+Y, Ctrl+Shift+Z) into the menu. An item runs
-    // only when `mayRun` agrees; afterwards `show` brings the grid in line with the table.
-    void addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void()> show);
+    // only when `mayRun` agrees; afterwards `show` brings the grid in line with the rows the
+    // step changed.
+    void addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void(const Rows&)> show);
 
     // Keeps a step whose edit changed something (an obsolete one is dropped); true when kept.
-    bool push(std::unique_ptr<QUndoCommand> step);
+    bool push(std::unique_ptr<TableEditCommand> step);
     // The editor's step over its whole table: it runs `edit` while keeping what changed.
-    using WholeTableStep = std::function<std::unique_ptr<QUndoCommand>(const QString& text, const std::function<void()>& edit)>;
+    using WholeTableStep
+        = std::function<std::unique_ptr<TableEditCommand>(const QString& text, const std::function<void()>& edit)>;
     void setWholeTableStep(WholeTableStep make) { m_wholeTable = std::move(make); }
-    // `edit` as one step named `text` ("CSV-Import", "alle löschen").
-    void runAsOneStep(const QString& text, const std::function<void()>& edit);
+    // `edit` as one step named `text` ("CSV-Import", "alle löschen"); the rows it changed.
+    Rows runAsOneStep(const QString& text, const std::function<void()>& edit);
     void clear()
     {
         m_stack.clear();
@@ -57,7 +64,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     std::function<bool()> m_mayRun;
-    std::function<void()> m_show;
+    std::function<void(const Rows&)> m_show;
     WholeTableStep m_wholeTable;
     std::set<int> m_settled;
 };

@@ -86,6 +86,12 @@ public:
     void setTextMatrix(int row, int col, const QString& text);
     QPixmap CellPicture(int row, int col) const;
     void setCellPicture(int row, int col, const QPixmap& picture);
+    // Both at once: a symbol cell shows its picture, or no picture and a text.
+    void setCell(int row, int col, const QString& text, const QPixmap& picture)
+    {
+        setTextMatrix(row, col, text);
+        setCellPicture(row, col, picture);
+    }
     int RowData(int row) const;
     void setRowData(int row, int value);
     // The row whose RowData is `value`; 0 when none.

@@ -90,15 +90,27 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
             m_nameBox->commitIfOpen();
             return true;
         },
-        [this] {
+        [this](const EditHistory::Rows& rows) {
             // Undone back to a table that was read, sent, saved or blanked: nothing is at risk.
             if (m_history.atSettledPoint() && m_changes)
                 m_changes->settle();
-            showTable();
-            m_grid->refreshMarks();
+            showChanged(rows);
         });
 
     m_find->addTo(m_menus.edit(), this);
+}
+
+void GridEditor::layOutGrid(int cols, int rowHeight, const std::function<QString(int)>& header,
+                            const std::function<int(int)>& width)
+{
+    m_grid->setRows(1);
+    m_grid->setCols(cols);
+    m_grid->setDefaultRowHeight(rowHeight);
+    for (int col = 0; col < cols; ++col) {
+        m_grid->setTextMatrix(0, col, header(col));
+        m_grid->setColWidth(col, width(col));
+    }
+    m_grid->fitHeaderFont();
 }
 
 // --- find ---
@@ -224,6 +236,16 @@ void GridEditor::fileSave(const std::function<bool()>& save)
         markTableUnchanged();
 }
 
+void GridEditor::blankTable(const std::function<void()>& blank)
+{
+    if (!mayDiscardChanges())
+        return;
+    const BusyScope busy(*this);
+    m_history.runAsOneStep(QCoreApplication::translate("GridEditor", "alle löschen"), blank);
+    showTable();
+    markTableUnchanged(true);
+}
+
 // --- changes neither sent nor saved ---
 
 void GridEditor::trackChanges(std::unique_ptr<TableChanges> table)
@@ -284,13 +306,10 @@ void GridEditor::CsvImportMenu_Click()
         return;
     CsvImport taken;
     // One step of the history, not a load that starts a new one.
-    m_history.runAsOneStep(QCoreApplication::translate("GridEditor", "CSV-Import"),
-                           [this, &path, &taken] { taken = m_csv.importTable(path); });
-    if (m_csv.tellImport(taken)) {
-        GridLoaded = 0;
-        Form_Activate();
-    }
-    m_grid->refreshMarks();
+    const EditHistory::Rows rows = m_history.runAsOneStep(
+        QCoreApplication::translate("GridEditor", "CSV-Import"), [this, &path, &taken] { taken = m_csv.importTable(path); });
+    m_csv.tellImport(taken);
+    showChanged(rows);
 }
 
 void GridEditor::PdfMenu_Click()
@@ -373,6 +392,42 @@ void GridEditor::showTable()
     GridLoaded = 1;
     m_grid->setFocus();
     m_nameBox->InpText()->hide();
+}
+
+void GridEditor::showChanged(const std::vector<int>& records)
+{
+    if (!records.empty()) {
+        const BusyScope busy(*this);
+        const NameEditScope redrawing(*this);
+        showRecords(records);
+    }
+    m_grid->refreshMarks();
+}
+
+void GridEditor::dropNameEditOn(int row)
+{
+    if (InpText()->isVisible() && EditRow == row) {
+        hideNameEdit();
+        EditRow = 0;
+        EditCol = 0;
+    }
+}
+
+std::vector<int> GridEditor::valuesBesides(int col, int row) const
+{
+    std::vector<int> values;
+    for (int r = 1; r < m_grid->Rows(); ++r)
+        if (r != row)
+            values.push_back(CellValue(m_grid->TextMatrix(r, col)));
+    return values;
+}
+
+std::optional<int> GridEditor::recordCellIn(int col) const
+{
+    const int row = m_grid->Row();
+    if (!m_grid->singleCellSelected() || row < 1 || m_grid->Col() != col || m_grid->RowData(row) < 0)
+        return std::nullopt;
+    return m_grid->RowData(row);
 }
 
 void GridEditor::Grid_Click()

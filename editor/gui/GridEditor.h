@@ -160,6 +160,10 @@ protected:
     virtual bool sendDatabase() = 0;
     // The record a grid line shows, for its mark; -1 for none.
     virtual int recordOfLine(int) const { return -1; }
+    // The lines of these records (table rows) drawn anew from the table after an undo, a redo
+    // or an import; the rest of the grid and the current cell stay. The grid is shown anew
+    // instead when lines would come or go.
+    virtual void showRecords(const std::vector<int>&) { showTable(); }
     // The table as CSV, over the records the grid shows.
     virtual CsvTable csvTable() = 0;
     // The columns the search line looks in: the address and the name columns.
@@ -168,6 +172,10 @@ protected:
     void jumpTo(const GridCell& found);
 
     // --- for the editors ---
+    // The empty layout of start_tabelle: the header row alone, `cols` columns with their
+    // headings and widths (screen pixels), data rows `rowHeight` pixels high.
+    void layOutGrid(int cols, int rowHeight, const std::function<QString(int)>& header,
+                    const std::function<int(int)>& width);
     // The file menu with these items and "Abbrechen", and the device menu; empty captions keep
     // "Kordavinex", "Daten aus der KX lesen" and "Daten zur KX senden".
     void buildMenus(const std::vector<EditorMenuItem>& fileItems, const DeviceMenuCaptions& captions);
@@ -180,12 +188,27 @@ protected:
     bool openNameEdit() { return m_nameBox->open(); }
     // The name box goes, what was typed with it.
     void hideNameEdit() { m_nameBox->hide(); }
+    // A name being typed into this line goes unstored (the line is going).
+    void dropNameEditOn(int row);
+    // The numbers in column `col` of every line but `row` (CellValue: 0 for none).
+    std::vector<int> valuesBesides(int col, int row) const;
+    // The current line's record (RowData) when exactly one cell is selected and it lies in
+    // column `col` of a line that has one; nullopt otherwise.
+    std::optional<int> recordCellIn(int col) const;
     // The grid built anew from the table, with the first data cell current and nothing being
     // edited; answers of column dialogs asked before are dropped.
     void showTable();
 
     // One column dialog at a time: when one is open it is brought to the front and true returned.
     bool columnDialogOpen() { return m_columnDialog.bringForward(); }
+    // A column dialog made on first use, a child of the editor; hidden, not destroyed, after.
+    template <typename Dialog, typename... Args>
+    Dialog* columnDialog(Dialog*& dialog, Args&&... args)
+    {
+        if (!dialog)
+            dialog = new Dialog(std::forward<Args>(args)..., this);
+        return dialog;
+    }
     // Shows a column dialog for the current cell (`show` sets its hand-over values and shows it)
     // and waits, the event loop running, until it has answered or was closed. Then, with Busy
     // set, `apply` runs on that same cell, unless the grid was rebuilt or the line lost its
@@ -201,6 +224,10 @@ protected:
     enum class LoadKind { ReplacesTable, AddsToTable };
     void fileLoad(const std::function<bool()>& load, LoadKind kind = LoadKind::ReplacesTable);
     void fileSave(const std::function<bool()>& save);
+    // "alle Daten in der Tabelle  löschen": asked about when changes would go, `blank` as one
+    // step named "alle löschen", the grid shown anew. A blanked table holds nothing that could be
+    // lost.
+    void blankTable(const std::function<void()>& blank);
 
     MsgAnswer message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title);
     // A named question (Enter presses No where Yes would destroy data).
@@ -217,6 +244,8 @@ protected:
 
 private:
     void rebuildGrid();
+    // The lines of the records a step changed drawn anew, and every line's mark.
+    void showChanged(const std::vector<int>& records);
     void Grid_Click();
     void Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);

@@ -122,14 +122,9 @@ RangeRecordEditor::~RangeRecordEditor() = default;
 
 void RangeRecordEditor::start_tabelle()
 {
-    grid()->setRows(1);
-    grid()->setCols(int(m_columns.size()));
-    grid()->setDefaultRowHeight(RowHeight);
-    for (int col = 0; col < int(m_columns.size()); ++col) {
-        grid()->setTextMatrix(0, col, m_columns[size_t(col)].header);
-        grid()->setColWidth(col, m_columns[size_t(col)].width);
-    }
-    grid()->fitHeaderFont();
+    layOutGrid(
+        int(m_columns.size()), RowHeight, [this](int col) { return m_columns[size_t(col)].header; },
+        [this](int col) { return m_columns[size_t(col)].width; });
 }
 
 void RangeRecordEditor::fillGrid()
@@ -139,7 +134,6 @@ void RangeRecordEditor::fillGrid()
     if (!m_range.isValidFor(m_table.maxAddress()))
         return;
     grid()->setRows(m_range.count() + 1);
-    const int line1 = nameLine1Col();
     for (int a = m_range.first; a <= m_range.last; ++a) {
         const int row = a - m_range.first + 1;
         // Not read (a failed read, a port that could not be opened): shown blank.
@@ -148,11 +142,24 @@ void RangeRecordEditor::fillGrid()
         grid()->setRowHeightPx(row, RowHeight);
         grid()->setRowData(row, a);
         grid()->setTextMatrix(row, 0, QString::number(a));
-        fillOwnCells(row, a);
-        grid()->setTextMatrix(row, line1, nameOf(1, a));
-        grid()->setTextMatrix(row, line1 + 1, nameOf(2, a));
-        showSymbol(row, a);
+        fillLine(row, a);
     }
+}
+
+void RangeRecordEditor::fillLine(int row, int a)
+{
+    fillOwnCells(row, a);
+    grid()->setTextMatrix(row, nameLine1Col(), nameOf(1, a));
+    grid()->setTextMatrix(row, nameLine1Col() + 1, nameOf(2, a));
+    showSymbol(row, a);
+}
+
+void RangeRecordEditor::showRecords(const std::vector<int>& addresses)
+{
+    // Addresses outside the range in use have no line.
+    for (const int a : addresses)
+        if (const int row = grid()->rowOfData(a))
+            fillLine(row, a);
 }
 
 void RangeRecordEditor::fillOwnCells(int, int) {}

@@ -105,12 +105,15 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
+    void showRecords(const std::vector<int>& addresses) override;
     CsvTable csvTable() override;
 
     DatabaseContext& m_ctx;
 
 private:
     void showSymbol(int row, int a);
+    // A line's own cells, names and symbol as the table holds them.
+    void fillLine(int row, int a);
     // The name line of address a as the grid shows it.
     QString nameOf(int line, int a) const;
     FilePrompt filePrompt();

@@ -1,20 +1,18 @@
 #include "loco/gui/LokdatenFrm.h"
 
-#include "records/DatabaseContext.h"
+#include "editor/gui/FlexGrid.h"
+#include "editor/gui/PictureCache.h"
 #include "loco/LocoCommands.h"
 #include "loco/LocoCsv.h"
-#include "loco/LocoEdits.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
+#include "records/DatabaseContext.h"
 #include "records/ReadKeepingTables.h"
 #include "records/RecordTableChanges.h"
-#include "records/TableEditCommand.h"
-#include "editor/gui/FlexGrid.h"
-#include "editor/gui/PictureCache.h"
 
 #include <QLineEdit>
 #include <QCoreApplication>
@@ -29,7 +27,6 @@ CsvTable LokdatenFrm::csvTable()
 namespace {
 
 const char* const kAchtung = QT_TRANSLATE_NOOP("LokdatenFrm", "Achtung!");
-const char* const kNotFound = QT_TRANSLATE_NOOP("LokdatenFrm", "Datensatz nicht gefunden!");
 
 GridEditorDesign LokdatenDesign()
 {
@@ -51,6 +48,9 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
     , m_ctx(ctx)
     , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))
+    , m_files(std::make_unique<LocoFileContext>(LocoFileContext{m_loco.table, ctx.storedSerial, services().dialogs,
+                                                                services().files, ctx.settings,
+                                                                [this](double seconds) { pause(seconds); }}))
 {
     buildMenus({{"LadenMenu", QCoreApplication::translate("LokdatenFrm", "alle Datensätze &laden"),
                  [this] { LadenMenu_Click(); }},
@@ -78,24 +78,9 @@ LokdatenFrm::~LokdatenFrm() = default;
 
 // --- helpers ---
 
-LocoFileContext LokdatenFrm::fileContext()
-{
-    return LocoFileContext{m_loco.table, m_ctx.storedSerial, services().dialogs, services().files,
-                           m_ctx.settings, [this](double seconds) { pause(seconds); }};
-}
-
 int LokdatenFrm::addressValue(int row) const
 {
     return CellValue(grid()->TextMatrix(row, LocoGrid::AddressCol));
-}
-
-std::vector<int> LokdatenFrm::otherAddresses(int row) const
-{
-    std::vector<int> addresses;
-    for (int r = 1; r < grid()->Rows(); ++r)
-        if (r != row)
-            addresses.push_back(addressValue(r));
-    return addresses;
 }
 
 bool LokdatenFrm::hasEmptyEntryLine() const
@@ -108,13 +93,9 @@ bool LokdatenFrm::hasEmptyEntryLine() const
 
 void LokdatenFrm::showSymbol(int row, int col, int symbol)
 {
-    if (SymbolHasPicture(symbol)) {
-        grid()->setTextMatrix(row, col, QString());
-        grid()->setCellPicture(row, col, m_pictures->picture(FunctionSymbolFile(symbol)));
-    } else {
-        grid()->setCellPicture(row, col, QPixmap());
-        grid()->setTextMatrix(row, col, NoSymbolText());
-    }
+    const bool pictured = SymbolHasPicture(symbol);
+    grid()->setCell(row, col, pictured ? QString() : NoSymbolText(),
+                    pictured ? m_pictures->picture(FunctionSymbolFile(symbol)) : QPixmap());
 }
 
 void LokdatenFrm::fillLine(int row, const LocoGridLine& line)
@@ -134,17 +115,9 @@ void LokdatenFrm::fillLine(int row, const LocoGridLine& line)
 void LokdatenFrm::start_tabelle()
 {
     // The grid starts empty: nothing of an earlier first line survives into the entry line.
-    grid()->setRows(1);
+    layOutGrid(LocoGrid::Cols, LocoGrid::RowHeight, LocoGrid::header, LocoGrid::width);
     grid()->setRows(2);
-    grid()->setCols(LocoGrid::Cols);
-    grid()->setDefaultRowHeight(LocoGrid::RowHeight);
-    for (int col = 0; col < LocoGrid::Cols; ++col) {
-        grid()->setTextMatrix(0, col, LocoGrid::header(col));
-        grid()->setColWidth(col, LocoGrid::width(col));
-    }
-    grid()->setRowHeightPx(1, LocoGrid::RowHeight);
-    grid()->setRowData(1, -1);
-    grid()->fitHeaderFont();
+    addEntryLine(1);
 }
 
 void LokdatenFrm::fillGrid()
@@ -193,20 +166,14 @@ void LokdatenFrm::gridClick()
 
 void LokdatenFrm::gridKeyDown(int key, Qt::KeyboardModifiers)
 {
-    switch (key) {
-    case Qt::Key_Delete:
-        if (grid()->Col() == LocoGrid::NameCol)
-            del_datensatz();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        change_data_frm();
-        change_fkt_sym();
-        change_maxspeed();
-        break;
-    default:
-        break;
-    }
+    if (key == Qt::Key_Delete && grid()->Col() == LocoGrid::NameCol)
+        del_datensatz();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return;
+    // Enter opens the column dialogs, not the name edit.
+    change_data_frm();
+    change_fkt_sym();
+    change_maxspeed();
 }
 
 void LokdatenFrm::gridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers)
@@ -229,33 +196,17 @@ void LokdatenFrm::edit_namen()
     if (addressValue(row) >= 1)
         return;
     // A new locomotive: its address first.
-    for (;;) {
-        const std::optional<QString> answer
-            = input(QCoreApplication::translate("LokdatenFrm", "Lokadresse:"),
-                    QCoreApplication::translate("LokdatenFrm", "Neuer Datensatz"), QStringLiteral(" "));
-        grid()->setTextMatrix(row, LocoGrid::AddressCol, answer.value_or(QString()));
-        int a = 0;
-        switch (CheckNewAddress(answer, otherAddresses(row), a)) {
-        case NewAddress::Cancelled:
-            grid()->setTextMatrix(row, LocoGrid::AddressCol, QStringLiteral("-"));
-            return;
-        case NewAddress::Invalid:
-            message(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical,
-                    QCoreApplication::translate("LokdatenFrm", kAchtung));
-            continue;
-        case NewAddress::Duplicate:
-            message(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical,
-                    QCoreApplication::translate("LokdatenFrm", kAchtung));
-            continue;
-        case NewAddress::Accepted:
-            grid()->setTextMatrix(row, LocoGrid::AddressCol, QString::number(a));
-            save_data_from_grid(row);
-            if (!hasEmptyEntryLine()) {
-                grid()->addRow();
-                addEntryLine(grid()->Rows() - 1);
-            }
-            return;
-        }
+    grid()->cancelPendingClick();
+    const std::optional<int> a = AskNewLocoAddress(services().dialogs, valuesBesides(LocoGrid::AddressCol, row), [&](const QString& typed) {
+        grid()->setTextMatrix(row, LocoGrid::AddressCol, typed);
+    });
+    grid()->setTextMatrix(row, LocoGrid::AddressCol, a ? QString::number(*a) : QStringLiteral("-"));
+    if (!a)
+        return;
+    save_data_from_grid(row);
+    if (!hasEmptyEntryLine()) {
+        grid()->addRow();
+        addEntryLine(grid()->Rows() - 1);
     }
 }
 
@@ -309,24 +260,12 @@ void LokdatenFrm::del_datensatz()
             MsgButtons::YesNo, MsgIcon::None, QCoreApplication::translate("LokdatenFrm", "Lokdatensätze"))
         == MsgAnswer::Yes) {
         // A name being typed into the deleted line goes with it.
-        if (InpText()->isVisible() && EditRow == row) {
-            hideNameEdit();
-            EditRow = 0;
-            EditCol = 0;
-        }
+        dropNameEditOn(row);
         // The line stays, marked deleted until the deletion is sent or saved.
-        auto step = std::make_unique<DeleteLocoCommand>(m_loco.table, grid()->RowData(row), a);
-        const std::optional<int> slot = step->slot;
-        history().push(std::move(step));
-        if (slot)
+        if (const std::optional<int> slot = deleteLoco(grid()->RowData(row), a))
             grid()->setLineTag(row, *slot);
-        else
-            message(QCoreApplication::translate("LokdatenFrm", kNotFound), MsgButtons::Ok, MsgIcon::Critical,
-                    QCoreApplication::translate("LokdatenFrm", kAchtung));
-        for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col) {
-            grid()->setCellPicture(row, col, QPixmap());
-            grid()->setTextMatrix(row, col, QString());
-        }
+        for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col)
+            grid()->setCell(row, col, QString(), QPixmap());
         grid()->setTextMatrix(row, LocoGrid::AddressCol, QStringLiteral("-"));
         grid()->setTextMatrix(row, LocoGrid::FormatCol, QString());
         grid()->setRowData(row, -1);
@@ -337,63 +276,36 @@ void LokdatenFrm::del_datensatz()
 
 void LokdatenFrm::del_lokdata(int address)
 {
-    auto step = std::make_unique<DeleteLocoCommand>(m_loco.table, -1, address);
-    const bool deleted = step->slot.has_value();
+    deleteLoco(-1, address);
+}
+
+std::optional<int> LokdatenFrm::deleteLoco(int lineSlot, int address)
+{
+    auto step = std::make_unique<DeleteLocoCommand>(m_loco.table, lineSlot, address);
+    const std::optional<int> slot = step->slot;
     history().push(std::move(step));
-    if (!deleted)
-        message(QCoreApplication::translate("LokdatenFrm", kNotFound), MsgButtons::Ok, MsgIcon::Critical,
-                QCoreApplication::translate("LokdatenFrm", kAchtung));
-}
-
-QString LokdatenFrm::ReadLokname(int slot) const
-{
-    return m_loco.table.ReadLokname(slot);
-}
-
-void LokdatenFrm::WriteLokname(int slot, const QString& text)
-{
-    m_loco.table.WriteLokname(slot, text);
+    if (!slot)
+        message(QCoreApplication::translate("LokdatenFrm", "Datensatz nicht gefunden!"), MsgButtons::Ok,
+                MsgIcon::Critical, QCoreApplication::translate("LokdatenFrm", kAchtung));
+    return slot;
 }
 
 // --- column dialogs ---
 
-LokDatFormatFrm* LokdatenFrm::ensureFormatDialog()
-{
-    if (!m_formatFrm)
-        m_formatFrm = new LokDatFormatFrm(this);
-    return m_formatFrm;
-}
-
-LokFktSymFrm* LokdatenFrm::ensureSymbolDialog()
-{
-    if (!m_symbolFrm)
-        m_symbolFrm = new LokFktSymFrm(*m_pictures, [this](double seconds) { pause(seconds); }, this);
-    return m_symbolFrm;
-}
-
-LokmaxSpeedFrm* LokdatenFrm::ensureSpeedDialog()
-{
-    if (!m_speedFrm)
-        m_speedFrm = new LokmaxSpeedFrm(this);
-    return m_speedFrm;
-}
-
 void LokdatenFrm::change_data_frm()
 {
     const int row = grid()->Row();
-    const int col = grid()->Col();
-    if (!grid()->singleCellSelected() || row < 1 || grid()->RowData(row) == -1 || col != LocoGrid::FormatCol)
+    const int col = LocoGrid::FormatCol;
+    const std::optional<int> slot = recordCellIn(col);
+    if (!slot || columnDialogOpen())
         return;
-    if (columnDialogOpen())
-        return;
-    const int slot = grid()->RowData(row);
-    LokDatFormatFrm* dialog = ensureFormatDialog();
+    LokDatFormatFrm* dialog = columnDialog(m_formatFrm);
     runColumnDialog(
         dialog, [&] { dialog->showFor(FormatTextToIndex(grid()->TextMatrix(row, col)).value_or(0)); },
         [&] {
             if (dialog->FormatDialogResult == 1
-                && history().push(std::make_unique<LocoFormatCommand>(m_loco.table, m_loco.formats, slot, dialog->FormatIndex)))
-                grid()->setTextMatrix(row, col, FormatCodeToText(m_loco.table.cell(slot, LocoTable::FormatCode)));
+                && history().push(std::make_unique<LocoFormatCommand>(m_loco.table, m_loco.formats, *slot, dialog->FormatIndex)))
+                grid()->setTextMatrix(row, col, FormatCodeToText(m_loco.table.cell(*slot, LocoTable::FormatCode)));
         });
 }
 
@@ -410,22 +322,14 @@ void LokdatenFrm::change_fkt_sym()
         return;
     if (columnDialogOpen())
         return;
-    bool range = false;
-    int first = 0;
-    int last = 0;
-    if (colSel != col) {
-        first = LocoGrid::functionOfColumn(col);
-        last = LocoGrid::functionOfColumn(colSel);
-        if (last < first)
-            std::swap(first, last);
-        if (message(SymbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)
-            return;
-        range = true;
-    }
+    const bool range = colSel != col;
+    const auto [first, last] = FunctionRange(col, colSel);
+    if (range && message(SymbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)
+        return;
 
     const int slot = grid()->RowData(row);
     LocoTable& table = m_loco.table;
-    LokFktSymFrm* dialog = ensureSymbolDialog();
+    LokFktSymFrm* dialog = columnDialog(m_symbolFrm, *m_pictures, [this](double seconds) { pause(seconds); });
     runColumnDialog(
         dialog, [&] { dialog->showFor(table.symbol(slot, LocoGrid::functionOfColumn(col))); },
         [&] {
@@ -433,9 +337,8 @@ void LokdatenFrm::change_fkt_sym()
             if (dialog->Cancelled || dialog->SymbolResult == -1)
                 return;
             const int symbol = dialog->SymbolResult;
-            const int clicked = LocoGrid::functionOfColumn(col);
-            history().push(
-                std::make_unique<LocoSymbolCommand>(table, slot, range ? first : clicked, range ? last : clicked, symbol));
+            // One function: first and last are the clicked one.
+            history().push(std::make_unique<LocoSymbolCommand>(table, slot, first, last, symbol));
             showSymbol(row, col, symbol);
             if (range)
                 for (int f = first; f <= last; ++f) {
@@ -448,19 +351,17 @@ void LokdatenFrm::change_fkt_sym()
 void LokdatenFrm::change_maxspeed()
 {
     const int row = grid()->Row();
-    if (!grid()->singleCellSelected() || row <= 0 || grid()->Col() != LocoGrid::SpeedCol || grid()->RowData(row) == -1)
+    const int col = LocoGrid::SpeedCol;
+    const std::optional<int> slot = recordCellIn(col);
+    if (!slot || columnDialogOpen())
         return;
-    if (columnDialogOpen())
-        return;
-    const int col = grid()->Col();
-    const int slot = grid()->RowData(row);
     LocoTable& table = m_loco.table;
-    LokmaxSpeedFrm* dialog = ensureSpeedDialog();
+    LokmaxSpeedFrm* dialog = columnDialog(m_speedFrm);
     runColumnDialog(
-        dialog, [&] { dialog->showFor(table.value(slot, LocoTable::MaxSpeedHalf)); },
+        dialog, [&] { dialog->showFor(table.value(*slot, LocoTable::MaxSpeedHalf)); },
         [&] {
             if (dialog->SpeedDialogResult == 1
-                && history().push(std::make_unique<LocoSpeedCommand>(table, slot, dialog->SpeedValue)))
+                && history().push(std::make_unique<LocoSpeedCommand>(table, *slot, dialog->SpeedValue)))
                 grid()->setTextMatrix(row, col, QString::number(dialog->SpeedValue * 2));
         });
 }
@@ -469,40 +370,22 @@ void LokdatenFrm::change_maxspeed()
 
 void LokdatenFrm::LadenMenu_Click()
 {
-    fileLoad([this] {
-        LocoFileContext files = fileContext();
-        return LoadLocoTable(files) == AfterFileOp::RebuildGrid;
-    });
+    fileLoad([this] { return LoadLocoTable(*m_files) == AfterFileOp::RebuildGrid; });
 }
 
 void LokdatenFrm::SpeichernMenu_Click()
 {
-    fileSave([this] {
-        LocoFileContext files = fileContext();
-        return SaveLocoTable(files);
-    });
+    fileSave([this] { return SaveLocoTable(*m_files); });
 }
 
 void LokdatenFrm::ClrTabMenu_Click()
 {
-    if (!mayDiscardChanges())
-        return;
-    const BusyScope busy(*this);
-    history().runAsOneStep(QCoreApplication::translate("LokdatenFrm", "alle löschen"),
-                           [this] { ClearLocoTable(m_loco.table); });
-    showTable();
-    // An empty table holds nothing that could be lost.
-    markTableUnchanged(true);
+    blankTable([this] { ClearLocoTable(m_loco.table); });
 }
 
 void LokdatenFrm::DS_LadenMenu_Click()
 {
-    fileLoad(
-        [this] {
-            LocoFileContext files = fileContext();
-            return LoadLocoRecord(files) == AfterFileOp::RebuildGrid;
-        },
-        LoadKind::AddsToTable);
+    fileLoad([this] { return LoadLocoRecord(*m_files) == AfterFileOp::RebuildGrid; }, LoadKind::AddsToTable);
 }
 
 void LokdatenFrm::DS_SpeichernMenu_Click()
@@ -517,8 +400,7 @@ void LokdatenFrm::DS_SpeichernMenu_Click()
 
 bool LokdatenFrm::save_daten_satz(int address)
 {
-    LocoFileContext files = fileContext();
-    return SaveLocoRecord(files, address);
+    return SaveLocoRecord(*m_files, address);
 }
 
 bool LokdatenFrm::readDatabase()
@@ -532,6 +414,17 @@ bool LokdatenFrm::sendDatabase()
 {
     const LocoSendOutcome sent = LocoTransfer(m_ctx, m_loco.table).SendLocoDatabase();
     return sent == LocoSendOutcome::Sent || sent == LocoSendOutcome::NothingPending;
+}
+
+void LokdatenFrm::showRecords(const std::vector<int>& slots)
+{
+    for (const int slot : slots) {
+        const int row = grid()->rowOfData(slot);
+        // A locomotive that comes or goes brings its line or takes it away: the grid anew.
+        if (row == 0 || !m_loco.table.holdsRecord(slot))
+            return showTable();
+        fillLine(row, LocoGridLineOf(m_loco.table, slot));
+    }
 }
 
 int LokdatenFrm::recordOfLine(int row) const

@@ -39,8 +39,9 @@ public:
     void change_data_frm();
     void change_maxspeed();
     void edit_namen() override;
-    QString ReadLokname(int slot) const;
-    void WriteLokname(int slot, const QString& text);
+    // The name encoding lives with the table.
+    QString ReadLokname(int slot) const { return m_loco.table.ReadLokname(slot); }
+    void WriteLokname(int slot, const QString& text) { m_loco.table.WriteLokname(slot, text); }
 
     // --- menu actions of its own ---
     void LadenMenu_Click();
@@ -70,6 +71,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
+    void showRecords(const std::vector<int>& slots) override;
     CsvTable csvTable() override;
 
 private:
@@ -77,17 +79,14 @@ private:
     void addEntryLine(int row);
     void showSymbol(int row, int col, int symbol);
     int addressValue(int row) const;
-    std::vector<int> otherAddresses(int row) const;
     bool hasEmptyEntryLine() const;
-    LocoFileContext fileContext();
-
-    LokDatFormatFrm* ensureFormatDialog();
-    LokFktSymFrm* ensureSymbolDialog();
-    LokmaxSpeedFrm* ensureSpeedDialog();
+    // The locomotive of a line deleted as one step (DeleteLocomotive); a slot not found is told.
+    std::optional<int> deleteLoco(int lineSlot, int address);
 
     DatabaseContext& m_ctx;
     LocoData m_loco;
     std::unique_ptr<PictureCache> m_pictures;
+    std::unique_ptr<LocoFileContext> m_files;
     LokDatFormatFrm* m_formatFrm = nullptr;
     LokFktSymFrm* m_symbolFrm = nullptr;
     LokmaxSpeedFrm* m_speedFrm = nullptr;

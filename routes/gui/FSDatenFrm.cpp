@@ -91,14 +91,7 @@ FSDatenFrm::~FSDatenFrm() = default;
 
 void FSDatenFrm::start_tabelle()
 {
-    grid()->setRows(1);
-    grid()->setCols(Cols);
-    grid()->setDefaultRowHeight(kRowHeight);
-    for (int col = 0; col < Cols; ++col) {
-        grid()->setTextMatrix(0, col, header(col));
-        grid()->setColWidth(col, col == NrCol ? kNrWidth : kColWidth);
-    }
-    grid()->fitHeaderFont();
+    layOutGrid(Cols, kRowHeight, header, [](int col) { return col == NrCol ? kNrWidth : kColWidth; });
 }
 
 void FSDatenFrm::fillGrid()
@@ -108,11 +101,29 @@ void FSDatenFrm::fillGrid()
         grid()->setRowHeightPx(r, kRowHeight);
         grid()->setRowData(r, r);
         grid()->setTextMatrix(r, NrCol, QString::number(r));
-        grid()->setTextMatrix(r, Line1Col, ReadFSname(1, r));
-        grid()->setTextMatrix(r, Line2Col, ReadFSname(2, r));
-        for (int j = 1; j <= RouteTables::EntryCount; ++j)
-            grid()->setTextMatrix(r, j + 2, FS_Befehl_to_Text(r, j));
+        fillLine(r, r);
     }
+}
+
+void FSDatenFrm::fillLine(int row, int route)
+{
+    grid()->setTextMatrix(row, Line1Col, ReadFSname(1, route));
+    grid()->setTextMatrix(row, Line2Col, ReadFSname(2, route));
+    for (int j = 1; j <= RouteTables::EntryCount; ++j)
+        grid()->setTextMatrix(row, j + 2, FS_Befehl_to_Text(route, j));
+}
+
+void FSDatenFrm::showRecords(const std::vector<int>& routes)
+{
+    bool startChanged = false;
+    for (const int r : routes)
+        if (const int row = grid()->rowOfData(r)) {
+            startChanged = startChanged || grid()->TextMatrix(row, StartCol) != FS_Befehl_to_Text(r, RouteTables::StartEntry);
+            fillLine(row, r);
+        }
+    // A start entry is what sub-route calls reach: the calls of every route may read differently.
+    if (startChanged)
+        showEntries(0, 0, {RouteTables::StartEntry, RouteTables::StartEntry});
 }
 
 int FSDatenFrm::routeOfLine(int row) const
@@ -246,16 +257,11 @@ void FSDatenFrm::SpeichernMenu_Click()
 
 void FSDatenFrm::ClrTabMenu_Click()
 {
-    if (!mayDiscardChanges())
-        return;
-    const BusyScope busy(*this);
-    history().runAsOneStep(QCoreApplication::translate("FSDatenFrm", "alle löschen"), [this] {
+    // The cleared routes are not to be sent, and the device keeps them: nothing is at risk.
+    blankTable([this] {
         for (int r = 1; r <= kRoutes; ++r)
             Clear_FSDaten(r);
     });
-    // The cleared routes are not to be sent, and the device keeps them: nothing is at risk.
-    showTable();
-    markTableUnchanged(true);
 }
 
 bool FSDatenFrm::readDatabase()

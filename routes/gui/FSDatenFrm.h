@@ -57,12 +57,15 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
+    void showRecords(const std::vector<int>& routes) override;
     CsvTable csvTable() override;
     std::vector<int> searchCols() const override;
 
 private:
     // The route of a grid line, 0 when the line has none.
     int routeOfLine(int row) const;
+    // A line's names and entries as the tables hold them.
+    void fillLine(int row, int route);
     void showEntries(int row, int route, const ChangedEntries& entries);
 
     DatabaseContext& m_ctx;

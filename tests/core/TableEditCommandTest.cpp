@@ -33,26 +33,30 @@ LocoTable seededLocos()
 
 } // namespace
 
-// Each line: the step, its name, whether it changed something.
+// Each line: the step, its name, the slots it changed (what a view shows anew after the edit,
+// its undo and its redo; none: the step is dropped).
 TEST(TableEditCommand, UndoGivesBackEveryCellAndRedoTheEdit)
 {
     using T = LocoTable;
+    using Slots = std::vector<int>;
     static LocoFormatTables formats;
     FillLocoFormatTables(formats);
     const struct {
         std::function<std::unique_ptr<TableEditCommand>(T&)> make;
         const char* text;
-        bool changed;
+        Slots changed;
     } rows[] = {
-        {[](T& t) { return std::make_unique<LocoSpeedCommand>(t, 0, 70); }, "Geschwindigkeit von Lok 38", true},
-        {[](T& t) { return std::make_unique<LocoSpeedCommand>(t, 0, 40); }, "Geschwindigkeit von Lok 38", false},
-        {[](T& t) { return std::make_unique<LocoNameCommand>(t, 0, 38, QStringLiteral("V 60")); }, "Name von Lok 38", true},
-        {[](T& t) { return std::make_unique<LocoFormatCommand>(t, formats, 0, 4); }, "Datenformat von Lok 38", true},
-        {[](T& t) { return std::make_unique<LocoSymbolCommand>(t, 0, 2, 4, 7); }, "Symbol von Lok 38", true},
-        {[](T& t) { return std::make_unique<NewLocoCommand>(t, 12, QStringLiteral("V 200")); }, "neue Lok 12", true},
-        {[](T& t) { return std::make_unique<DeleteLocoCommand>(t, 0, 38); }, "Lok 38 gelöscht", true},
+        {[](T& t) { return std::make_unique<LocoSpeedCommand>(t, 0, 70); }, "Geschwindigkeit von Lok 38", {0}},
+        {[](T& t) { return std::make_unique<LocoSpeedCommand>(t, 0, 40); }, "Geschwindigkeit von Lok 38", {}},
+        {[](T& t) { return std::make_unique<LocoNameCommand>(t, 0, 38, QStringLiteral("V 60")); }, "Name von Lok 38", {0}},
+        {[](T& t) { return std::make_unique<LocoFormatCommand>(t, formats, 0, 4); }, "Datenformat von Lok 38", {0}},
+        {[](T& t) { return std::make_unique<LocoSymbolCommand>(t, 0, 2, 4, 7); }, "Symbol von Lok 38", {0}},
+        {[](T& t) { return std::make_unique<NewLocoCommand>(t, 12, QStringLiteral("V 200")); }, "neue Lok 12", {1}},
+        {[](T& t) { return std::make_unique<NewLocoCommand>(t, 0, QStringLiteral("V 200")); }, "neue Lok 0", {}},
+        {[](T& t) { return std::make_unique<DeleteLocoCommand>(t, 0, 38); }, "Lok 38 gelöscht", {0}},
+        {[](T& t) { return std::make_unique<DeleteLocoCommand>(t, 0, 39); }, "Lok 39 gelöscht", {}},
         {[](T& t) { return std::make_unique<WholeTableCommand>(t, t.station, QStringLiteral("alle löschen"), [&t] { ClearLocoTable(t); }); },
-         "alle löschen", true},
+         "alle löschen", {0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -61,8 +65,9 @@ TEST(TableEditCommand, UndoGivesBackEveryCellAndRedoTheEdit)
         auto step = row.make(t);
         const T after = t;
         EXPECT_EQ(step->text(), QString::fromUtf8(row.text));
-        EXPECT_EQ(step->changed(), row.changed);
-        EXPECT_EQ(step->isObsolete(), !row.changed);
+        EXPECT_EQ(step->changedRows(), row.changed);
+        EXPECT_EQ(step->changed(), !row.changed.empty());
+        EXPECT_EQ(step->isObsolete(), row.changed.empty());
         step->redo(); // the push: the edit is done already
         EXPECT_TRUE(t == after);
         step->undo();
@@ -70,6 +75,7 @@ TEST(TableEditCommand, UndoGivesBackEveryCellAndRedoTheEdit)
         EXPECT_TRUE(t.station.recordAsStored(t, 0));
         step->redo();
         EXPECT_TRUE(t == after);
+        EXPECT_EQ(step->changedRows(), row.changed);
     }
 }
 
@@ -97,5 +103,6 @@ TEST(TableEditCommand, AccessoriesAndRoutesComeBackWithTheirMarks)
     clear.redo();
     EXPECT_EQ(r.RouteData[7][3], 12);
     EXPECT_EQ(RouteEntryCommand(r, 7, 1, DeleteEntryCode).text(), QStringLiteral("Fahrstraße 7 gelöscht"));
+    EXPECT_EQ(RouteEntryCommand(r, 9, 3, 11).changedRows(), std::vector<int>{9});
     EXPECT_EQ(RouteEntryCommand(r, 7, 4, 0).text(), QStringLiteral("Befehl 3 von Fahrstraße 7"));
 }

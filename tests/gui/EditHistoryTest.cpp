@@ -45,6 +45,20 @@ GridEditor& open(AppRig& r, int kind)
     }
 }
 
+// The grid's texts as shown, then as a grid built anew from the table shows them.
+std::pair<QStringList, QStringList> shownAndRebuilt(GridEditor& e)
+{
+    std::pair<QStringList, QStringList> texts;
+    for (QStringList* t : {&texts.first, &texts.second}) {
+        for (int row = 1; row < e.grid()->Rows(); ++row)
+            for (int col = 0; col < e.grid()->Cols(); ++col)
+                t->append(e.grid()->TextMatrix(row, col));
+        e.GridLoaded = 0;
+        e.Form_Activate();
+    }
+    return texts;
+}
+
 void rename(GridEditor& e, int col)
 {
     e.grid()->setTextMatrix(1, col, QStringLiteral("Neu"));
@@ -113,7 +127,13 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: ") + QString::fromUtf8(row.step));
         EXPECT_EQ(row.line > 0, mark != RecordMark::None);
 
+        // Only the lines the step changed are drawn anew: the current cell stays, unless
+        // blanked locomotives come back as lines and the grid is shown anew.
+        e.grid()->selectCell(2, 1);
         undo->trigger();
+        EXPECT_EQ(e.grid()->Row(), row.kind == 0 && QString::fromUtf8(row.step) == "alle löschen" ? 1 : 2);
+        const auto undone = shownAndRebuilt(e);
+        EXPECT_EQ(undone.first, undone.second);
         EXPECT_EQ(imageOf(rig, row.kind), read);
         EXPECT_EQ(e.lineMark(row.line), RecordMark::None);
         EXPECT_FALSE(e.holdsUnsavedChanges());
@@ -121,6 +141,8 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         EXPECT_FALSE(undo->isEnabled());
 
         redo->trigger();
+        const auto redone = shownAndRebuilt(e);
+        EXPECT_EQ(redone.first, redone.second);
         EXPECT_EQ(imageOf(rig, row.kind), edited);
         EXPECT_EQ(e.lineMark(row.line), mark);
 

@@ -274,6 +274,9 @@ TEST(FSDatenFrm, ChangingAStartEntryRedrawsTheCallsOfEveryRoute)
     ASSERT_EQ(rig.grid()->TextMatrix(16, 4), QStringLiteral("UnterFS:1"));
     rig.edit(1, 3, choose(KindAutostart));
     EXPECT_EQ(rig.grid()->TextMatrix(16, 4), QStringLiteral("UnterFS:11"));
+    // Undone, only route 1 is drawn anew, and with it every call of it.
+    rig.menu("RueckgaengigMenu");
+    EXPECT_EQ(rig.grid()->TextMatrix(16, 4), QStringLiteral("UnterFS:1"));
 }
 
 TEST(RouteEditorEndToEnd, ReadEditSendAndReadAgainFromTheMainWindow)
