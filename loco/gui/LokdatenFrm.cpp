@@ -14,7 +14,6 @@
 #include "records/ReadKeepingTables.h"
 #include "records/RecordTableChanges.h"
 
-#include <QLineEdit>
 #include <QCoreApplication>
 
 namespace kx2 {

@@ -115,15 +115,20 @@ void FSDatenFrm::fillLine(int row, int route)
 
 void FSDatenFrm::showRecords(const std::vector<int>& routes)
 {
-    bool startChanged = false;
     for (const int r : routes)
-        if (const int row = grid()->rowOfData(r)) {
-            startChanged = startChanged || grid()->TextMatrix(row, StartCol) != FS_Befehl_to_Text(r, RouteTables::StartEntry);
+        if (const int row = grid()->rowOfData(r))
             fillLine(row, r);
-        }
-    // A start entry is what sub-route calls reach: the calls of every route may read differently.
-    if (startChanged)
-        showEntries(0, 0, {RouteTables::StartEntry, RouteTables::StartEntry});
+    showEveryCall();
+}
+
+void FSDatenFrm::showEveryCall()
+{
+    // Only the cells that now read differently are touched.
+    for (int line = 1; line < grid()->Rows(); ++line)
+        if (const int r = routeOfLine(line))
+            for (int j = 1; j <= RouteTables::EntryCount; ++j)
+                if (const QString text = FS_Befehl_to_Text(r, j); grid()->TextMatrix(line, j + 2) != text)
+                    grid()->setTextMatrix(line, j + 2, text);
 }
 
 int FSDatenFrm::routeOfLine(int row) const
@@ -231,14 +236,8 @@ void FSDatenFrm::showEntries(int row, int route, const ChangedEntries& entries)
 {
     if (entries.empty())
         return;
-    // A start entry is what sub-route calls reach: every call may now read differently.
-    if (entries.first == RouteTables::StartEntry) {
-        for (int line = 1; line < grid()->Rows(); ++line)
-            if (const int r = routeOfLine(line))
-                for (int j = 1; j <= RouteTables::EntryCount; ++j)
-                    grid()->setTextMatrix(line, j + 2, FS_Befehl_to_Text(r, j));
-        return;
-    }
+    if (entries.first == RouteTables::StartEntry)
+        return showEveryCall();
     for (int j = entries.first; j <= entries.last; ++j)
         grid()->setTextMatrix(row, j + 2, FS_Befehl_to_Text(route, j));
 }

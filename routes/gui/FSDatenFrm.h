@@ -66,6 +66,9 @@ private:
     int routeOfLine(int row) const;
     // A line's names and entries as the tables hold them.
     void fillLine(int row, int route);
+    // A start entry is what sub-route calls reach: after it changed, a call in any route may
+    // read differently.
+    void showEveryCall();
     void showEntries(int row, int route, const ChangedEntries& entries);
 
     DatabaseContext& m_ctx;
