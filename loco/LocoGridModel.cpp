@@ -78,18 +78,17 @@ std::vector<int> LocoGridSlots(const LocoTable& table)
     return slots;
 }
 
-NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses, int& address)
+NewAddressCheck CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses)
 {
     if (!answer || answer->isEmpty())
-        return NewAddress::Cancelled;
+        return {NewAddress::Cancelled};
     // Only plain numbers count: "12abc" is refused rather than read as 12.
     const std::optional<int> a = ParseLocoAddress(*answer);
     if (!a)
-        return NewAddress::Invalid;
+        return {NewAddress::Invalid};
     if (std::find(otherAddresses.begin(), otherAddresses.end(), *a) != otherAddresses.end())
-        return NewAddress::Duplicate;
-    address = *a;
-    return NewAddress::Accepted;
+        return {NewAddress::Duplicate};
+    return {NewAddress::Accepted, *a};
 }
 
 std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
@@ -101,8 +100,8 @@ std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int
             = dialogs.inputBox(QCoreApplication::translate("LocoGrid", "Lokadresse:"),
                                QCoreApplication::translate("LocoGrid", "Neuer Datensatz"), QStringLiteral(" "));
         typed(answer.value_or(QString()));
-        int a = 0;
-        switch (CheckNewAddress(answer, otherAddresses, a)) {
+        const NewAddressCheck check = CheckNewAddress(answer, otherAddresses);
+        switch (check.verdict) {
         case NewAddress::Cancelled:
             return std::nullopt;
         case NewAddress::Invalid:
@@ -112,7 +111,7 @@ std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int
             dialogs.messageBox(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
             break;
         case NewAddress::Accepted:
-            return a;
+            return check.address;
         }
     }
 }

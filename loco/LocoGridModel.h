@@ -65,9 +65,12 @@ enum class NewAddress {
     Duplicate, // shown on another line already: ask again
     Accepted,
 };
+struct NewAddressCheck {
+    NewAddress verdict;
+    int address = 0; // the address when accepted
+};
 // otherAddresses: the address-cell values of every other grid line.
-NewAddress CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses,
-                           int& address);
+NewAddressCheck CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses);
 // Asks "Lokadresse:" for a new locomotive until the answer is accepted (the address) or given up
 // (nullopt); an invalid or present address is refused with its message and asked again. `typed`
 // shows each answer in the line's address cell.

@@ -30,14 +30,14 @@ TEST(LocoGridModel, TabMovesAlongTheLinesAndWraps)
 TEST(LocoGridModel, ANewAddressMustBeFreeAndWithin1To9999)
 {
     const std::tuple<std::optional<QString>, NewAddress, int> rows[] = {
-        {std::nullopt, NewAddress::Cancelled, -1}, {QString(), NewAddress::Cancelled, -1}, {" ", NewAddress::Invalid, -1},
-        {"0", NewAddress::Invalid, -1},            {"10000", NewAddress::Invalid, -1},    {"-5", NewAddress::Invalid, -1},
-        {"12abc", NewAddress::Invalid, -1},        {"38", NewAddress::Duplicate, -1},     {" 9999 ", NewAddress::Accepted, 9999},
+        {std::nullopt, NewAddress::Cancelled, 0}, {QString(), NewAddress::Cancelled, 0}, {" ", NewAddress::Invalid, 0},
+        {"0", NewAddress::Invalid, 0},            {"10000", NewAddress::Invalid, 0},    {"-5", NewAddress::Invalid, 0},
+        {"12abc", NewAddress::Invalid, 0},        {"38", NewAddress::Duplicate, 0},     {" 9999 ", NewAddress::Accepted, 9999},
         {"1", NewAddress::Accepted, 1}};
     for (const auto& [answer, verdict, address] : rows) {
-        int a = -1;
-        EXPECT_EQ(CheckNewAddress(answer, {38, 0, 75}, a), verdict) << answer.value_or("(cancelled)").toStdString();
-        EXPECT_EQ(a, address);
+        const NewAddressCheck check = CheckNewAddress(answer, {38, 0, 75});
+        EXPECT_EQ(check.verdict, verdict) << answer.value_or("(cancelled)").toStdString();
+        EXPECT_EQ(check.address, address);
     }
 }
 
