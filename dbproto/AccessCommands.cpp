@@ -92,15 +92,18 @@ DbProtocol::SerialNumber DbProtocol::ReadSerialNumber()
         sn.result = dbrc::SerialNoAnswer;
         return sn;
     }
-    sn.result = ReadRecord(SerialRecord);
+    const PageRead read = ReadRecord(SerialRecord);
+    sn.result = read.result;
     // An answer that is no data reply holds no number.
     if (sn.result == rc::WrongReply)
         sn.result = dbrc::SerialNoAnswer;
     if (sn.result != 0)
         return sn;
-    sn.ids = {m_data[4], m_data[3], m_data[2], m_data[1]};
+    // D4 .. D1 of the record: page bytes 12 .. 15.
+    const Page& p = read.page;
+    sn.ids = {p[12], p[13], p[14], p[15]};
     // Bits 6 and 7 of D2 are not part of the number.
-    sn.serial = 1200000000.0 + double(m_data[2] & 0x3F) * 65536.0 + double(m_data[3]) * 256.0 + double(m_data[4]);
+    sn.serial = 1200000000.0 + double(p[14] & 0x3F) * 65536.0 + double(p[13]) * 256.0 + double(p[12]);
     return sn;
 }
 

@@ -49,8 +49,8 @@ inline constexpr int OpIndexWrite = 280000;
 // request/reply exchange.
 //
 // Every command returns its result code (0, or the code the failure is reported with) and, where
-// it reads something, what it read beside it. The page last read and the page to be written next
-// are kept here between the commands; callers see them only through pageByte and setWritePage.
+// it reads something, what it read beside it: a page read returns its page, a page write takes
+// the page it sends.
 class DbProtocol {
 public:
     // How long StartBootloader waits for the ready message after the acknowledge 0x7F. A command
@@ -95,15 +95,18 @@ public:
     int DisplayWriteText(const QString& text);
 
     // --- pages ---
-    // 1011 when the answer is no data reply; nothing is taken from it then.
-    int ReadRecord(int number);
-    // Writes the page set by setWritePage or ClearWriteBuffer.
-    int WriteRecord(int number);
-    // Page byte k (0..15) of the page last read.
-    int pageByte(int k) const;
-    void setWritePage(const Page& page);
-    // The page to write becomes sixteen bytes 255 (an erased page).
-    void ClearWriteBuffer();
+    // The page at byte `number` of the area loaded last. Result 1011 when the answer is no data
+    // reply; the page is all 0 whenever the result is not 0.
+    struct PageRead {
+        int result = 0;
+        Page page{};
+    };
+    PageRead ReadRecord(int number);
+    // Sends `page` to byte `number` of the area loaded last; only the low byte of each cell goes.
+    int WriteRecord(int number, const Page& page);
+    // A page of flash never written: sixteen bytes 255.
+    static constexpr Page ErasedPage{255, 255, 255, 255, 255, 255, 255, 255,
+                                     255, 255, 255, 255, 255, 255, 255, 255};
 
     // --- the database index and the record counter ---
     // Reads both index areas and takes the highest counter value they hold.
@@ -156,13 +159,9 @@ private:
     static constexpr int FormatWriteAccessory = 15;
     static constexpr int FormatReadAccessory = 16;
 
-    // The D index that carries page byte k: D9..D16 carry bytes 0..7, D8 down to D1 bytes 8..15.
-    static int wireIndexOfPageByte(int k) { return k < 8 ? 9 + k : 16 - k; }
 
     void EncodeHighBits();
     void DecodeHighBits();
-    void ScrambleWriteData();
-    void DescrambleReadData();
     void PackFormatHighBits();
     void UnpackFormatReply();
     int ExchangeFormatMessage();
@@ -182,7 +181,7 @@ private:
     bool replyIsFormatReply() const;
     void takeReplyData();
     int areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads);
-    void storeIndexEntries(int base);
+    void storeIndexEntries(int base, const Page& page);
     void buildFormatRequest(int code, int address, int v9, int v10, int v11);
 
     LocoNetLink& m_link;
@@ -190,13 +189,11 @@ private:
     WrittenData* m_written = nullptr;
 
     // Arrays keep the numbering of the fields they model: m_data[1..20] are D1..D20 (cell 0
-    // unused), m_selector[1..3] S1..S3, m_header[1..5] the five group headers, m_writePage[1..16]
-    // the page to write.
+    // unused), m_selector[1..3] S1..S3, m_header[1..5] the five group headers.
     std::array<int, 21> m_data{};
     std::array<int, 4> m_selector{};
     std::array<int, 6> m_header{};
     std::array<int, 30> m_tx{};
-    std::array<int, 17> m_writePage{};
     std::array<int, 14> m_formatMessage{};
     // Entries 0..63 of the database index; entry 0 is written back as it was read.
     std::array<std::optional<uint32_t>, 257> m_index{};
@@ -204,5 +201,11 @@ private:
     int m_handle = 0;  // the bootloader's handle, given by step 2 of the access
     bool m_storeUnanswered = false;
 };
+
+// A page's D1..D16 as they go out, key included: D1..D8 carry page bytes 15 down to 8, D9..D16
+// bytes 0..7.
+std::array<int, 16> DataOfPage(const DbProtocol::Page& page);
+// The page that D1..D16 of a data reply (data[1..16], high bits restored) carry.
+DbProtocol::Page PageOfData(const std::array<int, 21>& data);
 
 } // namespace kx2

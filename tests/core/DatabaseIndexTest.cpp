@@ -129,7 +129,7 @@ TEST(IndexFailures, EveryFailureNamesTheIndexAndTheCommand)
         {"write: the area write refused",
          [](DbRig& r) { r.device([](const QByteArray& m) { return test::longAck(DbRig::at(m, 20) >> 4 == 3 ? 0x00 : 0x7F); }); },
          write, 281111},
-        {"a page write alone refused", refusing, [](DbRig& r) { r.db.ClearWriteBuffer(); return r.db.WriteRecord(16); }, 1611},
+        {"a page write alone refused", refusing, [](DbRig& r) { return r.db.WriteRecord(16, DbProtocol::ErasedPage); }, 1611},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

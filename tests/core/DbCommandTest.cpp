@@ -91,10 +91,10 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
         {"DisplayWriteText: what cp1252 lacks is a question mark, one per character",
          {}, [](DbProtocol& db) { return db.DisplayWriteText(QStringLiteral("\u03a9") + QString::fromUcs4(U"\U0001F682") + QStringLiteral("\u20ac")); },
          {'?', '?', 0x80}, false, false, {0x74, 0x70, 0x30, 0x10, 0x30}, 170013},
-        {"ReadRecord(240): D17 = 0xF0", {}, [](DbProtocol& db) { return db.ReadRecord(240); },
+        {"ReadRecord(240): D17 = 0xF0", {}, [](DbProtocol& db) { return db.ReadRecord(240).result; },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0}, false, false, {0x70, 0x70, 0x40, 0x40, 0x01}, 13},
         {"WriteRecord of a cleared page: every page byte keeps bit 7 after the key",
-         {}, [](DbProtocol& db) { db.ClearWriteBuffer(); return db.WriteRecord(0x1230); },
+         {}, [](DbProtocol& db) { return db.WriteRecord(0x1230, DbProtocol::ErasedPage); },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x30, 0x12}, false, true, {0x7F, 0x7F, 0x4F, 0x2F, 0x00}, 13},
         {"StartBootloader step 1", {}, [](DbProtocol& db) { return db.StartBootloader(); },
          {0, 0x7F, 0x7F, 0x7F}, true, false, {0x70, 0x70, 0x30, 0x70, 0x00}, 110013},
@@ -138,24 +138,27 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
 TEST(DbCommandWire, PageOrderKeyAndHighBitsGoRoundThroughAReply)
 {
     DbRig rig;
-    rig.db.setWritePage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
-    Probe::scramble(rig.db);
+    const std::array<int, 16> d = DataOfPage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     const int expected[16] = {16, 15, 14, 13, 12, 11, 10, 9, 1, 2, 3, 4, 5, 6, 7, 8};
-    for (int k = 1; k <= 16; ++k)
-        EXPECT_EQ(Probe::data(rig.db)[size_t(k)] ^ RecordKey[size_t(k - 1)], expected[k - 1]) << k;
+    for (int k = 1; k <= 16; ++k) {
+        EXPECT_EQ(d[size_t(k - 1)] ^ RecordKey[size_t(k - 1)], expected[k - 1]) << k;
+        Probe::data(rig.db)[size_t(k)] = d[size_t(k - 1)];
+    }
     Probe::selector(rig.db) = {0, 4, 2, 0};
     Probe::encode(rig.db);
     const QByteArray reply = dataReplyOf(rig.db);
     rig.device([reply](const QByteArray&) { return reply; });
-    ASSERT_EQ(rig.db.ReadRecord(0), 0);
+    const DbProtocol::PageRead read = rig.db.ReadRecord(0);
+    ASSERT_EQ(read.result, 0);
     RecordTable table(2, 20);
-    CopyReplyToTable(rig.db, 1, 2, table);
+    PutPageInTable(read.page, 1, 2, table);
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(table.value(1, 2 + k), k + 1);
     EXPECT_TRUE(table.isEmpty(1, 0) && table.isEmpty(1, 18));
 
-    rig.db.setWritePage({0, 0, 0x1FF}); // a table cell that holds more than a byte
-    Probe::scramble(rig.db);
+    const std::array<int, 16> wide = DataOfPage({0, 0, 0x1FF}); // a table cell that holds more than a byte
+    for (int k = 1; k <= 16; ++k)
+        Probe::data(rig.db)[size_t(k)] = wide[size_t(k - 1)];
     Probe::encode(rig.db);
     for (int k = 1; k <= 20; ++k)
         EXPECT_LT(Probe::data(rig.db)[size_t(k)], 0x80);
@@ -163,15 +166,12 @@ TEST(DbCommandWire, PageOrderKeyAndHighBitsGoRoundThroughAReply)
 
 TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
 {
-    DbRig rig;
     RecordTable table(3, 40);
     table.set(2, 17, 99);
-    CopyTableToWriteBuffer(rig.db, 2, 16, table);
-    const auto& page = Probe::writePage(rig.db);
-    EXPECT_EQ(std::vector<int>(page.begin() + 1, page.end()),
+    const PageBytes page = PageOfTable(table, 2, 16);
+    EXPECT_EQ(std::vector<int>(page.begin(), page.end()),
               (std::vector<int>{0, 99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    rig.db.ClearWriteBuffer();
-    EXPECT_EQ(std::vector<int>(page.begin() + 1, page.end()), std::vector<int>(16, 255));
+    EXPECT_EQ(std::vector<int>(DbProtocol::ErasedPage.begin(), DbProtocol::ErasedPage.end()), std::vector<int>(16, 255));
 }
 
 // A page read takes its page only out of a data reply: another device's message is no answer (the
@@ -198,10 +198,11 @@ TEST(DbCommandWire, PageReadTakesOnlyADataReply)
         DbRig rig;
         int asked = 0;
         rig.device([&](const QByteArray&) { return ++asked == 1 ? data : c.second; });
-        ASSERT_EQ(rig.db.ReadRecord(0), 0);
-        EXPECT_EQ(rig.db.ReadRecord(16), c.result);
+        ASSERT_EQ(rig.db.ReadRecord(0).result, 0);
+        const DbProtocol::PageRead read = rig.db.ReadRecord(16);
+        EXPECT_EQ(read.result, c.result);
         EXPECT_EQ(asked, c.result == 13 ? 4 : 2) << "a read that times out is sent twice more";
         for (int k = 0; c.result != 0 && k < 16; ++k)
-            EXPECT_EQ(rig.db.pageByte(k), 0) << "page byte " << k;
+            EXPECT_EQ(read.page[size_t(k)], 0) << "page byte " << k;
     }
 }

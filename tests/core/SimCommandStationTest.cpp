@@ -82,7 +82,7 @@ TEST(SimStation, CountsEveryMessageThatBreaksTheProtocolAndAnswersOnlyItsOwn)
         {"unknown selectors 5, 1, 0", {command({}, false, 5, 1, 0)}, refused, 1},
         {"unknown selectors 3, 6, 0", {command({}, false, 3, 6, 0)}, refused, 1},
         {"a page read outside an open access", {built([](DbProtocol& db) { db.ReadRecord(0); })}, refused, 1},
-        {"a page write outside an open access", {built([](DbProtocol& db) { db.ClearWriteBuffer(); db.WriteRecord(0); })},
+        {"a page write outside an open access", {built([](DbProtocol& db) { db.WriteRecord(0, DbProtocol::ErasedPage); })},
          refused, 1},
         {"an area read outside an open access", {built([](DbProtocol& db) { db.DataFlashRead(7501); })}, refused, 1},
         {"access step 2 without step 1", {step2}, refused, 1},
@@ -128,13 +128,13 @@ TEST(SimStation, InsideTheAccessPagesStayWithinTheirAreaAndTheHandleMustMatch)
         int result, violations;
         bool stillOpen;
     } cases[] = {
-        {"a page read before any area", [](DbRig& r) { return r.db.ReadRecord(0); }, 1011, 1, true},
-        {"a page read beyond a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(241); },
+        {"a page read before any area", [](DbRig& r) { return r.db.ReadRecord(0).result; }, 1011, 1, true},
+        {"a page read beyond a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(241).result; },
          1011, 1, true},
-        {"the last page of a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(240); },
+        {"the last page of a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(240).result; },
          0, 0, true},
         {"a page beyond a SAM area is refused when stored",
-         [](DbRig& r) { r.db.ClearWriteBuffer(); r.db.WriteRecord(256); return r.db.SamFlashWrite(964); },
+         [](DbRig& r) { r.db.WriteRecord(256, DbProtocol::ErasedPage); return r.db.SamFlashWrite(964); },
          1111, 1, true},
         {"a new start while open", [](DbRig& r) { return r.open(); }, 0, 0, true},
         {"a close with a wrong handle", [](DbRig& r) { test::DbProtocolProbe::setHandle(r.db, 0x11); return r.db.EndBootloader(); },
@@ -161,8 +161,7 @@ TEST(SimStationState, SavedAfterEveryChangeLoadedByTheNextStationAndABadFileIsRe
         DbRig rig;
         rig.station(config);
         ASSERT_EQ(rig.open(), 0);
-        rig.db.setWritePage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
-        rig.db.WriteRecord(0);
+        rig.db.WriteRecord(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
         rig.db.DataFlashWrite(6400);
         EXPECT_TRUE(QFile::exists(config.statePath));
         rig.db.WriteLocoFormat(3, 83, 81);
