@@ -13,11 +13,6 @@ namespace kx2 {
 namespace {
 constexpr int kAccepted = 0x7F;
 constexpr int kAcceptedAtOnce = 0x01;  // step 1 acknowledged, no ready message to wait for
-
-// Nobody waits for the ready message any more.
-constexpr int kReadyIdle = 255;
-constexpr int kReadyWatching = 0;
-constexpr int kReadySeen = 1;
 } // namespace
 
 int DbProtocol::StartBootloader()
@@ -25,33 +20,26 @@ int DbProtocol::StartBootloader()
     // Watch for the ready message from the moment step 1 goes out: a fast command station, or a
     // USB interface that hands over several messages in one read, can deliver it together with
     // the acknowledge, before the exchange returns.
-    m_link.ReadyFlag = kReadyWatching;
+    m_link.watchForReady();
 
     prepare({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1);
     int r = exchangePrepared();
     if (r != 0) {
-        m_link.ReadyFlag = kReadyIdle;
+        m_link.stopWatchingReady();
         return r + dbrc::OpBootStart;
     }
     int code = 0;
     if (!replyIsLongAck(code)) {
-        m_link.ReadyFlag = kReadyIdle;
+        m_link.stopWatchingReady();
         return dbrc::BootStartNoAnswer;
     }
     if (code == kAcceptedAtOnce) {
-        m_link.ReadyFlag = kReadyIdle;
+        m_link.stopWatchingReady();
     } else if (code == kAccepted) {
-        Clock& clock = m_link.clock();
-        const double deadline = clock.now() + ReadyWaitLimit;
-        while (m_link.ReadyFlag != kReadySeen) {
-            if (clock.now() > deadline) {
-                m_link.ReadyFlag = kReadyIdle;
-                return dbrc::BootReadyTimeout;
-            }
-            clock.yieldUntil(deadline);
-        }
+        if (!m_link.awaitReady(ReadyWaitLimit))
+            return dbrc::BootReadyTimeout;
     } else {
-        m_link.ReadyFlag = kReadyIdle;
+        m_link.stopWatchingReady();
         return dbrc::BootStartNoAnswer;
     }
 

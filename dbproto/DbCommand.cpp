@@ -69,9 +69,9 @@ int DbProtocol::ExchangeDbCommand()
             m_tx[HeaderPos[size_t(g)] + k] = m_data[4 * (g - 1) + k];
     }
     m_storeUnanswered = false;
-    int result = 0;
-    m_link.exchange(m_tx.data(), 29, result, isDbAnswer);
-    return result;
+    const LocoNetLink::Answer answer = m_link.exchange(m_tx.data(), 29, isDbAnswer);
+    m_answer = answer.message;
+    return answer.result;
 }
 
 void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s)
@@ -112,7 +112,7 @@ int DbProtocol::repeatRead(const std::function<int()>& attempt)
 
 bool DbProtocol::replyIsLongAck(int& code) const
 {
-    const auto& slot = m_link.reply();
+    const auto& slot = m_answer;
     if (!isLongAckOfDbCommand(slot))
         return false;
     code = slot[2];
@@ -121,12 +121,12 @@ bool DbProtocol::replyIsLongAck(int& code) const
 
 bool DbProtocol::replyIsDataReply() const
 {
-    return hasDataReplyHead(m_link.reply());
+    return hasDataReplyHead(m_answer);
 }
 
 void DbProtocol::takeReplyData()
 {
-    const auto& slot = m_link.reply();
+    const auto& slot = m_answer;
     for (int g = 1; g <= 5; ++g) {
         // Ring cells hold bytes; a cell never written is 0.
         m_header[g] = slot[HeaderPos[size_t(g)]] & 0xFF;

@@ -1,6 +1,7 @@
 #pragma once
 #include "dbproto/DbConstants.h"
 #include "dbproto/DbWire.h"
+#include "link/LocoNetLink.h"
 
 #include <QString>
 #include <array>
@@ -195,6 +196,8 @@ private:
     std::array<int, 6> m_header{};
     std::array<int, 30> m_tx{};
     std::array<int, 14> m_formatMessage{};
+    // The answer of the last exchange (all zero when none came).
+    LocoNetLink::Slot m_answer{};
     // Entries 0..63 of the database index; entry 0 is written back as it was read.
     std::array<std::optional<uint32_t>, 257> m_index{};
     uint32_t m_recordCounter = 0;

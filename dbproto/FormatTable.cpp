@@ -43,7 +43,7 @@ void DbProtocol::PackFormatHighBits()
 
 void DbProtocol::UnpackFormatReply()
 {
-    auto& slot = m_link.reply();
+    auto& slot = m_answer;
     const int bits = slot[6];
     for (int k = 0; k <= 6; ++k)
         if (bits & (1 << k))
@@ -55,15 +55,15 @@ void DbProtocol::UnpackFormatReply()
 int DbProtocol::ExchangeFormatMessage()
 {
     m_storeUnanswered = false;
-    int result = 0;
-    m_link.exchange(m_formatMessage.data(), 13, result, isFormatAnswer);
-    return result;
+    const LocoNetLink::Answer answer = m_link.exchange(m_formatMessage.data(), 13, isFormatAnswer);
+    m_answer = answer.message;
+    return answer.result;
 }
 
 bool DbProtocol::replyIsFormatReply() const
 {
     // A read reply has the request's layout: a variable-length message of 15 bytes.
-    const auto& slot = m_link.reply();
+    const auto& slot = m_answer;
     return slot[0] >= 0xE0 && slot[1] == 0x0F;
 }
 
@@ -74,8 +74,8 @@ DbProtocol::Format DbProtocol::ReadLocoFormat(int address)
     f.result = repeatRead([this] { return ExchangeFormatMessage(); });
     // The values are taken whatever the exchange returned; the caller decides by the result.
     UnpackFormatReply();
-    f.code = m_link.reply()[9];
-    f.value = m_link.reply()[10];
+    f.code = m_answer[9];
+    f.value = m_answer[10];
     // An acknowledge (a refusal) holds no format.
     if (f.result == 0 && !replyIsFormatReply())
         f.result = rc::WrongReply;
@@ -86,7 +86,7 @@ int DbProtocol::WriteLocoFormat(int address, int code, int value)
 {
     buildFormatRequest(FormatWriteLoco, address, code, value, 0);
     int result = ExchangeFormatMessage();
-    if (m_link.reply()[2] != 0x7F)
+    if (m_answer[2] != 0x7F)
         result = dbrc::FormatWriteRefused;
     if (m_written && result == 0)
         m_written->locoFormats.push_back({address, code, value});
@@ -99,7 +99,7 @@ DbProtocol::Format DbProtocol::ReadAccessoryFormat(int address)
     Format f;
     f.result = repeatRead([this] { return ExchangeFormatMessage(); });
     UnpackFormatReply();
-    f.value = m_link.reply()[9];
+    f.value = m_answer[9];
     if (f.result == 0 && !replyIsFormatReply())
         f.result = rc::WrongReply;
     return f;
@@ -111,7 +111,7 @@ DbProtocol::Format DbProtocol::WriteAccessoryFormat(int address, int value)
     f.value = (value & 0x80) ? 143 : 15;
     buildFormatRequest(FormatWriteAccessory, address, f.value, 255, 255);
     f.result = ExchangeFormatMessage();
-    if (m_link.reply()[2] != 0x7F)
+    if (m_answer[2] != 0x7F)
         f.result = dbrc::FormatWriteRefused;
     if (m_written && f.result == 0)
         m_written->accessoryFormats.push_back({address, f.value});

@@ -72,13 +72,12 @@ void RouteModule::build(int opcode, int code, int typeNumber, int variable, int 
     PackHighBits(ModuleMessage);
 }
 
-bool RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult)
+RouteModule::Attempt RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer)
 {
-    int result = 0;
-    m_link.exchange(ModuleMessage.data(), 13, result, isAnswer, wait);
+    const LocoNetLink::Answer answer = m_link.exchange(ModuleMessage.data(), 13, isAnswer, wait);
     // A cancelled request was not sent: no further attempt, the cancel is the result.
-    sendResult = result == rc::Cancelled ? result : m_link.lastSendResult();
-    return sendResult == 0 && result == 0;
+    const int sent = answer.result == rc::Cancelled ? answer.result : m_link.lastSendResult();
+    return {sent == 0 && answer.result == 0, sent, answer.message};
 }
 
 void RouteModule::noteRepeat(int attemptNumber)
@@ -98,15 +97,14 @@ RouteModule::Answer RouteModule::RouteModuleProgOn(int typeNumber, int address)
         const auto isAnswer = [&request](const Slot& m) {
             return isPeerReplyTo(m, request, 0) || (isAckOfRequest(m) && m[2] != kAccepted);
         };
-        int sent = 0;
-        if (attempt(ProgOnWait, isAnswer, sent)) {
-            const Slot& reply = m_link.reply();
-            if (reply[0] == kLongAck)
+        const Attempt a = attempt(ProgOnWait, isAnswer);
+        if (a.answered) {
+            if (a.reply[0] == kLongAck)
                 return {modrc::ProgOnRefused, address};
-            return {0, valueOf(reply)};
+            return {0, valueOf(a.reply)};
         }
-        if (sent != 0)
-            return {modrc::OpProgOn + sent, address};
+        if (a.sendResult != 0)
+            return {modrc::OpProgOn + a.sendResult, address};
         noteRepeat(n);
     }
     return {modrc::ProgOnNoAnswer, address};
@@ -117,12 +115,12 @@ RouteModule::Answer RouteModule::RouteModuleRead(int typeNumber, int variableNum
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeOther, typeNumber, variableNumber, 0, 0);
         const ModuleBytes request = ModuleMessage;
-        int sent = 0;
-        if (attempt(ReadWait, [&request, variableNumber](const Slot& m) { return isPeerReplyTo(m, request, variableNumber); },
-                    sent))
-            return {0, valueOf(m_link.reply())};
-        if (sent != 0)
-            return {sent, 0};
+        const Attempt a = attempt(
+            ReadWait, [&request, variableNumber](const Slot& m) { return isPeerReplyTo(m, request, variableNumber); });
+        if (a.answered)
+            return {0, valueOf(a.reply)};
+        if (a.sendResult != 0)
+            return {a.sendResult, 0};
         noteRepeat(n);
     }
     return {modrc::ReadNoAnswer, 0};
@@ -132,12 +130,12 @@ int RouteModule::RouteModuleWrite(int typeNumber, int variableNumber, int value)
 {
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeWrite, typeNumber, variableNumber, value, 0);
-        int sent = 0;
         // A refused write is not tried again.
-        if (attempt(WriteWait, isAckOfRequest, sent))
-            return m_link.reply()[2] == kAccepted ? 0 : modrc::WriteRefused;
-        if (sent != 0)
-            return sent;
+        const Attempt a = attempt(WriteWait, isAckOfRequest);
+        if (a.answered)
+            return a.reply[2] == kAccepted ? 0 : modrc::WriteRefused;
+        if (a.sendResult != 0)
+            return a.sendResult;
         noteRepeat(n);
     }
     return modrc::WriteNoAnswer;
@@ -148,8 +146,7 @@ int RouteModule::RouteModuleProgOff(int typeNumber, int address)
     build(kPeer, kCodeOther, typeNumber, 0, address, kFlagProgOff);
     // Also after a cancel: the module must not stay in programming mode.
     LocoNetLink::Closing closing(m_link);
-    int r = 0;
-    m_link.awaitEcho(ModuleMessage.data(), 13, r, ProgOffEchoWait);
+    const int r = m_link.awaitEcho(ModuleMessage.data(), 13, ProgOffEchoWait).result;
     if (r == rc::ReplyTimeout)
         return modrc::ProgOffNoEcho;
     return r == 0 ? 0 : modrc::OpProgOff + r;

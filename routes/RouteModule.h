@@ -46,9 +46,6 @@ public:
 
     explicit RouteModule(LocoNetLink& link) : m_link(link) {}
 
-    // The request as last sent (packed).
-    ModuleBytes ModuleMessage{};
-
     // The result of programming-on or of a read, and the value the module reported: its
     // address after programming-on, the variable's value after a read.
     struct Answer {
@@ -68,12 +65,20 @@ public:
 
 private:
     void build(int opcode, int code, int typeNumber, int variable, int value, int flags);
-    // Sends ModuleMessage and waits up to `wait` seconds for what isAnswer accepts. False when nothing
-    // came; sendResult is the send's own code.
-    bool attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult);
+    // One request and what came of it: whether isAnswer accepted a message within the wait, the
+    // send's own code, and the answer.
+    struct Attempt {
+        bool answered;
+        int sendResult;
+        LocoNetLink::Slot reply;
+    };
+    // Sends ModuleMessage and waits up to `wait` seconds for what isAnswer accepts.
+    Attempt attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer);
     void noteRepeat(int attemptNumber);
 
     LocoNetLink& m_link;
+    // The request as last sent (packed).
+    ModuleBytes ModuleMessage{};
 };
 
 // One programming cycle of the route module: programming-on when it begins, programming-off

@@ -101,7 +101,7 @@ TEST(FormatTable, OnlyAFormatReplyIsReadAndOnlyAnAcceptanceIsAWrite)
 TEST(FormatTable, UnpackingAnOldReplyTwiceStaysWithinAByte)
 {
     DbRig rig;
-    auto& slot = rig.link.reply();
+    auto& slot = test::DbProtocolProbe::answer(rig.db);
     slot[6] = 0x04;
     slot[9] = 0x0F;
     test::DbProtocolProbe::unpackFormatReply(rig.db);

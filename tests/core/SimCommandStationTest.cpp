@@ -281,9 +281,7 @@ TEST(PortSwitch, SimIsTheStationAnyOtherTextTheRealPortWithThePropertiesCarriedO
         port.setOnComm([&] { link.OnComm(); });
         NullProgress progress;
         DbProtocol db(link, progress);
-        int r = 0;
-        iface.ConnectInterface(r);
-        ASSERT_EQ(r, 0);
+        ASSERT_EQ(iface.ConnectInterface(), 0);
         EXPECT_TRUE(port.simulatorActive());
         EXPECT_EQ(std::pair(port.inputLen(), port.rThreshold()), std::pair(0, 1));
         db.StartBootloader();

@@ -25,6 +25,7 @@ struct DbProtocolProbe {
     static void encode(DbProtocol& db) { db.EncodeHighBits(); }
     static void decode(DbProtocol& db) { db.DecodeHighBits(); }
     static void unpackFormatReply(DbProtocol& db) { db.UnpackFormatReply(); }
+    static LocoNetLink::Slot& answer(DbProtocol& db) { return db.m_answer; }
 };
 
 // The database protocol over the link to the in-process simulated bus, in virtual time.
