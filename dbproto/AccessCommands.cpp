@@ -22,20 +22,19 @@ int DbProtocol::StartBootloader()
     // the acknowledge, before the exchange returns.
     m_link.watchForReady();
 
-    prepare({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1);
-    int r = exchangePrepared();
+    int r = ExchangeDbCommand(commandOf({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1));
     if (r != 0) {
         m_link.stopWatchingReady();
         return r + dbrc::OpBootStart;
     }
-    int code = 0;
-    if (!replyIsLongAck(code)) {
+    const std::optional<int> code = longAckCode();
+    if (!code) {
         m_link.stopWatchingReady();
         return dbrc::BootStartNoAnswer;
     }
-    if (code == kAcceptedAtOnce) {
+    if (*code == kAcceptedAtOnce) {
         m_link.stopWatchingReady();
-    } else if (code == kAccepted) {
+    } else if (*code == kAccepted) {
         if (!m_link.awaitReady(ReadyWaitLimit))
             return dbrc::BootReadyTimeout;
     } else {
@@ -43,13 +42,13 @@ int DbProtocol::StartBootloader()
         return dbrc::BootStartNoAnswer;
     }
 
-    prepare({0, 0, 0, 0, 0, 0, 0, 0}, true, dbwire::BootStartStep2);
-    r = exchangePrepared();
+    r = ExchangeDbCommand(commandOf({0, 0, 0, 0, 0, 0, 0, 0}, true, dbwire::BootStartStep2));
     if (r != 0)
         return r + dbrc::OpBootStart;
-    if (!replyIsLongAck(code))
+    const std::optional<int> handle = longAckCode();
+    if (!handle)
         return dbrc::BootStartNoHandle;
-    m_handle = code;
+    m_handle = *handle;
     return 0;
 }
 
@@ -57,26 +56,23 @@ int DbProtocol::EndBootloader()
 {
     // Also after a cancel: the command station must not stay in its database access.
     LocoNetLink::Closing closing(m_link);
-    prepare({m_handle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd);
     // Asked again when its answer is lost: a station that closed at the first one answers the
     // second with 0x7F as well, since it has nothing open.
-    const int r = exchangeReadRequest();
+    const int r = exchangeReadRequest(commandOf({m_handle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd));
     if (r != 0)
         return r + dbrc::OpBootEnd;
-    int code = 0;
-    return (replyIsLongAck(code) && code == kAccepted) ? 0 : dbrc::BootEndNoAnswer;
+    return longAckCode() == kAccepted ? 0 : dbrc::BootEndNoAnswer;
 }
 
 DbProtocol::SerialNumber DbProtocol::ReadSerialNumber()
 {
     SerialNumber sn;
-    prepare({dbwire::SamFlashRead.d1, dbwire::SamFlashRead.d2, SerialArea, 0, dbwire::SamFlashRead.d5, 0, 0,
-             dbwire::SamFlashRead.d8}, true, dbwire::AreaCommand);
-    sn.result = exchangeReadRequest();
+    sn.result = exchangeReadRequest(commandOf({dbwire::SamFlashRead.d1, dbwire::SamFlashRead.d2, SerialArea, 0,
+                                               dbwire::SamFlashRead.d5, 0, 0, dbwire::SamFlashRead.d8},
+                                              true, dbwire::AreaCommand));
     if (sn.result != 0)
         return sn;
-    int code = 0;
-    if (!replyIsLongAck(code) || code != kAccepted) {
+    if (longAckCode() != kAccepted) {
         sn.result = dbrc::SerialNoAnswer;
         return sn;
     }
@@ -97,16 +93,17 @@ DbProtocol::SerialNumber DbProtocol::ReadSerialNumber()
 
 int DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedCode, bool reads)
 {
-    prepare({c.d1, c.d2, number & 0xFF, (number >> 8) & 0xFF, c.d5, 0, 0, c.d8}, true, dbwire::AreaCommand);
+    Q_ASSERT(number >= 0 && number <= 0xFFFF);
+    const DbCommand command = commandOf({c.d1, c.d2, number & 0xFF, (number >> 8) & 0xFF, c.d5, 0, 0, c.d8}, true,
+                                        dbwire::AreaCommand);
     // Loading an area into the work buffer can be asked for again; storing one cannot.
-    const int r = reads ? exchangeReadRequest() : exchangePrepared();
+    const int r = reads ? exchangeReadRequest(command) : ExchangeDbCommand(command);
     // A store whose answer was lost after it went out may have been carried out.
     m_storeUnanswered = !reads && r == rc::ReplyTimeout && m_link.lastSendResult() == 0;
     // The exchange's own code, without a step: a time-out stays 13.
     if (r != 0)
         return r;
-    int code = 0;
-    const int result = (replyIsLongAck(code) && code == kAccepted) ? 0 : refusedCode;
+    const int result = longAckCode() == kAccepted ? 0 : refusedCode;
     if (m_written) {
         // A stored data-flash area holds the pages written since it was selected.
         if (result == 0 && !reads && c.d2 == dbwire::DataFlashWrite.d2) {

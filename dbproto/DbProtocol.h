@@ -1,5 +1,6 @@
 #pragma once
 #include "dbproto/DbConstants.h"
+#include "dbproto/DbMessages.h"
 #include "dbproto/DbWire.h"
 #include "link/LocoNetLink.h"
 
@@ -14,9 +15,6 @@ namespace kx2 {
 class LocoNetLink;
 class Progress;
 struct WrittenData;
-namespace test {
-struct DbProtocolProbe;
-}
 
 // Result codes made by the database commands (operation x 10000 + step x 100 + error).
 namespace dbrc {
@@ -79,9 +77,9 @@ public:
 
     DbProtocol(LocoNetLink& link, Progress& progress);
 
-    // Sends the prepared command and waits for echo and reply: a long acknowledge of the
-    // database command or a data reply (the ready message is none).
-    int ExchangeDbCommand();
+    // Sends `command` and waits for echo and reply: a long acknowledge of the database command or
+    // a data reply (the ready message is none).
+    int ExchangeDbCommand(const DbCommand& command);
 
     // --- access, serial number, areas, display ---
     int StartBootloader();
@@ -141,8 +139,6 @@ public:
     void keepWrites(WrittenData* log) { m_written = log; }
 
 private:
-    friend struct test::DbProtocolProbe;
-
     // A request that only reads is sent this many times more when its answer does not come
     // (a lost answer costs one time-out, not the transfer). So are the display commands and the
     // end of the access, which change nothing in the databases. Writes are never repeated.
@@ -161,41 +157,26 @@ private:
     static constexpr int FormatReadAccessory = 16;
 
 
-    void EncodeHighBits();
-    void DecodeHighBits();
-    void PackFormatHighBits();
-    void UnpackFormatReply();
-    int ExchangeFormatMessage();
+    int ExchangeFormatMessage(const FormatRequest& request);
 
-    // Sets D1..D20 and the selectors for one command: d holds D1..D8, sig puts DbSignature into
-    // D9..D16 (otherwise 0), D17..D20 = 0.
-    void prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
-    int exchangePrepared();
-    // The same for a request that only reads: repeated up to ReadRepeats times on a time-out.
-    int exchangeReadRequest();
+    // One command: d holds D1..D8, sig puts DbSignature into D9..D16 (otherwise 0), D17..D20 = 0.
+    static DbCommand commandOf(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
+    // A request that only reads: repeated up to ReadRepeats times on a time-out.
+    int exchangeReadRequest(const DbCommand& command);
     // Runs attempt() again while it times out and the port is still open.
     int repeatRead(const std::function<int()>& attempt);
-    // The answer holds a long acknowledge of the database command; its code in `code`.
-    bool replyIsLongAck(int& code) const;
+    // The code of the answer when it is a long acknowledge of the database command.
+    std::optional<int> longAckCode() const;
     bool replyIsDataReply() const;
-    // The answer is a message of the data-format reply's length.
-    bool replyIsFormatReply() const;
-    void takeReplyData();
+    // The first `count` bytes of the answer.
+    QByteArray answerBytes(int count) const;
     int areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads);
     void storeIndexEntries(int base, const Page& page);
-    void buildFormatRequest(int code, int address, int v9, int v10, int v11);
 
     LocoNetLink& m_link;
     Progress& m_progress;
     WrittenData* m_written = nullptr;
 
-    // Arrays keep the numbering of the fields they model: m_data[1..20] are D1..D20 (cell 0
-    // unused), m_selector[1..3] S1..S3, m_header[1..5] the five group headers.
-    std::array<int, 21> m_data{};
-    std::array<int, 4> m_selector{};
-    std::array<int, 6> m_header{};
-    std::array<int, 30> m_tx{};
-    std::array<int, 14> m_formatMessage{};
     // The answer of the last exchange (all zero when none came).
     LocoNetLink::Slot m_answer{};
     // Entries 0..63 of the database index; entry 0 is written back as it was read.
@@ -204,11 +185,5 @@ private:
     int m_handle = 0;  // the bootloader's handle, given by step 2 of the access
     bool m_storeUnanswered = false;
 };
-
-// A page's D1..D16 as they go out, key included: D1..D8 carry page bytes 15 down to 8, D9..D16
-// bytes 0..7.
-std::array<int, 16> DataOfPage(const DbProtocol::Page& page);
-// The page that D1..D16 of a data reply (data[1..16], high bits restored) carry.
-DbProtocol::Page PageOfData(const std::array<int, 21>& data);
 
 } // namespace kx2

@@ -42,14 +42,11 @@ QByteArray built(const std::function<void(DbProtocol&)>& command)
 // A database command with the given D1..D8, the signature or not, and selectors.
 QByteArray command(std::array<int, 8> d, bool sig, int s1, int s2, int s3)
 {
-    using Probe = test::DbProtocolProbe;
-    return built([=](DbProtocol& db) {
-        for (int k = 1; k <= 20; ++k)
-            Probe::data(db)[size_t(k)] = k <= 8 ? d[size_t(k - 1)] : k <= 16 && sig ? DbSignature[size_t(k - 9)] : 0;
-        Probe::selector(db) = {0, s1, s2, s3};
-        Probe::encode(db);
-        db.ExchangeDbCommand();
-    });
+    DbCommand c;
+    for (int k = 0; k < 16; ++k)
+        c.d[size_t(k)] = k < 8 ? d[size_t(k)] : sig ? DbSignature[size_t(k - 8)] : 0;
+    c.s = {s1, s2, s3};
+    return c.encode();
 }
 
 QByteArray withChecksumAt(QByteArray m, int last) { return sim::SimFramer::withChecksum(m.left(last + 1)); }
@@ -137,7 +134,7 @@ TEST(SimStation, InsideTheAccessPagesStayWithinTheirAreaAndTheHandleMustMatch)
          [](DbRig& r) { r.db.WriteRecord(256, DbProtocol::ErasedPage); return r.db.SamFlashWrite(964); },
          1111, 1, true},
         {"a new start while open", [](DbRig& r) { return r.open(); }, 0, 0, true},
-        {"a close with a wrong handle", [](DbRig& r) { test::DbProtocolProbe::setHandle(r.db, 0x11); return r.db.EndBootloader(); },
+        {"a close with a wrong handle", [](DbRig& r) { return DbProtocol(r.link, r.progress).EndBootloader(); },
          121011, 1, true},
     };
     for (const auto& c : cases) {
