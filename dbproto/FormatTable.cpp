@@ -17,7 +17,6 @@ bool isFormatAnswer(const LocoNetLink::Slot& m)
 
 int DbProtocol::ExchangeFormatMessage(const FormatRequest& request)
 {
-    Q_ASSERT(request.address >= 0 && request.address <= 0x3FFF);
     // The link adds the checksum itself.
     const QByteArray message = request.encode();
     std::array<int, 14> tx{};

@@ -45,6 +45,7 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
 
 int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row)
 {
+    Q_ASSERT(from >= 0 && from <= to && to <= 16);
     for (int page = from; page < to; ++page) {
         const DbProtocol::PageRead read = db.ReadRecord(offset + 16 * page);
         if (read.result != 0)
@@ -160,6 +161,8 @@ int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable
                  const std::vector<RecordWrite>& writes, const WriteSteps& steps)
 {
     DbProtocol& db = ctx.db;
+    Q_ASSERT(layout.pagesPerRecord >= 1 && layout.pagesPerRecord <= 16);
+    Q_ASSERT(steps.erasedPages >= 0 && steps.erasedPages <= layout.pagesPerRecord);
     for (size_t first = 0; first < writes.size();) {
         const int area = layout.areaOfRow(writes[first].row);
         size_t end = first;

@@ -36,20 +36,23 @@ bool isAckOfRequest(const Slot& m)
     return m[0] == kLongAck && m[1] == 0x6D;
 }
 
-// Byte 7 + k of a peer reply with bit 7 from bit k of byte 6.
-int unpacked(const Slot& m, int k)
+// The fields of a message in the module's layout (all 0 for one of another layout).
+ModuleFrame frameOf(const Slot& m)
 {
-    return m[7 + k] + ((m[6] >> k) & 1) * 128;
+    QByteArray bytes;
+    for (int i = 0; i < 15; ++i)
+        bytes.append(char(m[size_t(i)] & 0xFF));
+    return ModuleFrame::decode(bytes).value_or(ModuleFrame{0, 0, 0});
 }
 
 int variableOf(const Slot& m)
 {
-    return unpacked(m, 3) * 256 + unpacked(m, 2);
+    return frameOf(m).variable;
 }
 
 int valueOf(const Slot& m)
 {
-    return unpacked(m, 5) * 256 + unpacked(m, 4);
+    return frameOf(m).value;
 }
 
 } // namespace
@@ -64,12 +67,56 @@ void PackHighBits(ModuleBytes& message)
     }
 }
 
+ModuleBytes ModuleFrame::packed() const
+{
+    ModuleBytes m{opcode, 0x0F, source, destination & 0xFF, (destination >> 8) & 0xFF, code, 0,
+                  typeNumber & 0xFF, (typeNumber >> 8) & 0xFF, variable & 0xFF, (variable >> 8) & 0xFF,
+                  value & 0xFF, (value >> 8) & 0xFF, flags};
+    PackHighBits(m);
+    return m;
+}
+
+QByteArray ModuleFrame::encode() const
+{
+    QByteArray bytes;
+    int checksum = 0xFF;
+    for (const int b : packed()) {
+        bytes.append(char(b));
+        checksum ^= b & 0xFF;
+    }
+    return bytes + char(checksum);
+}
+
+std::optional<ModuleFrame> ModuleFrame::decode(const QByteArray& message)
+{
+    if (message.size() < 14 || static_cast<unsigned char>(message.at(1)) != 0x0F)
+        return std::nullopt;
+    const auto byte = [&message](int i) { return int(static_cast<unsigned char>(message.at(i))); };
+    const auto unpacked = [&](int i) { return (byte(i) & 0x7F) | ((byte(6) >> (i - 7)) & 1 ? 0x80 : 0); };
+    ModuleFrame f;
+    f.opcode = byte(0);
+    f.source = byte(2);
+    f.destination = byte(3) + 256 * byte(4);
+    f.code = byte(5);
+    f.typeNumber = unpacked(7) + 256 * unpacked(8);
+    f.variable = unpacked(9) + 256 * unpacked(10);
+    f.value = unpacked(11) + 256 * unpacked(12);
+    f.flags = unpacked(13);
+    return f;
+}
+
 void RouteModule::build(int opcode, int code, int typeNumber, int variable, int value, int flags)
 {
-    ModuleMessage = {opcode, 0x0F, kSource, kDestinationLow, kDestinationHigh, code, 0,
-               typeNumber & 0xFF, (typeNumber >> 8) & 0xFF, variable & 0xFF, (variable >> 8) & 0xFF,
-               value & 0xFF, (value >> 8) & 0xFF, flags};
-    PackHighBits(ModuleMessage);
+    ModuleFrame frame;
+    frame.opcode = opcode;
+    frame.source = kSource;
+    frame.destination = kDestinationLow + 256 * kDestinationHigh;
+    frame.code = code;
+    frame.typeNumber = typeNumber;
+    frame.variable = variable;
+    frame.value = value;
+    frame.flags = flags;
+    ModuleMessage = frame.packed();
 }
 
 RouteModule::Attempt RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer)

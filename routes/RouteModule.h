@@ -1,7 +1,9 @@
 #pragma once
 #include "link/LocoNetLink.h"
 
+#include <QByteArray>
 #include <array>
+#include <optional>
 
 namespace kx2 {
 
@@ -27,6 +29,27 @@ using ModuleBytes = std::array<int, 14>;
 
 // Sets bit k of byte 6 when byte 7 + k has bit 7 set and clears bit 7 of bytes 7..13.
 void PackHighBits(ModuleBytes& message);
+
+// One message of the module dialogue, 15 bytes: a request from the tool (source 0x08) to the
+// module (0x0005), or a peer reply the other way. Its 16-bit fields travel low byte first, bit 7
+// of bytes 7..13 in byte 6.
+struct ModuleFrame {
+    int opcode = 0xED;      // 0xE5 for programming-off and the module's replies
+    int source = 0x08;
+    int destination = 0x0005;
+    int code = 0;           // 0x21 programming-on, read, programming-off; 0x20 write
+    int typeNumber = 0;
+    int variable = 0;
+    int value = 0;          // the module address (on, off), the value (read reply, write)
+    int flags = 0;          // 0x80 programming-on, 0x40 programming-off
+
+    // The 14 bytes before the checksum, packed.
+    ModuleBytes packed() const;
+    QByteArray encode() const;
+    // The fields of a message of this layout (length byte 0x0F, the checksum not needed), bit 7
+    // restored; nothing for anything shorter or of another length.
+    static std::optional<ModuleFrame> decode(const QByteArray& message);
+};
 
 // The route module as a configurable LocoNet module: programming mode on, 16-bit variables read
 // and written one at a time, programming mode off. Each request is one exchange on the link,
