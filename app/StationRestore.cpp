@@ -189,7 +189,7 @@ int readBackRecords(DatabaseContext& ctx, const DatabaseLayout& layout, const Re
             if (const int r = ctx.db.DataFlashRead(area))
                 return r + layout.readOperation;
         }
-        if (const int r = ReadRecordPages(ctx.db, layout.offsetOfRow(w.row), 0, layout.pagesPerRecord, read, w.row))
+        if (const int r = ReadRecordPages(ctx, layout.offsetOfRow(w.row), 0, layout.pagesPerRecord, read, w.row))
             return r + layout.readOperation;
         for (int b = 0; b < layout.recordBytes(); ++b)
             if (read.value(w.row, b) != have.value(w.row, b)) {

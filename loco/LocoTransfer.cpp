@@ -61,7 +61,7 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
         if (const int r = LoadArea(m_ctx, firstArea + row))
             return r + layout.readOperation;
         // Page 0 says whether the slot holds a record at all.
-        if (const int r = ReadRecordPages(m_ctx.db, 0, 0, 1, m_table, row))
+        if (const int r = ReadRecordPages(m_ctx, 0, 0, 1, m_table, row))
             return r + layout.readOperation;
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
@@ -69,7 +69,7 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
             m_ctx.meter.advance();
             continue;
         }
-        if (const int r = ReadRecordPages(m_ctx.db, 0, 1, pages, m_table, row))
+        if (const int r = ReadRecordPages(m_ctx, 0, 1, pages, m_table, row))
             return r + layout.readOperation;
         m_table.setStatus(row, LocoTable::StatusUnchanged);
         m_table.station.takeRecord(m_table, row);
@@ -234,7 +234,7 @@ bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
             continue;
         if (!s.run([this, i] {
                 return WriteLocoFormat(m_ctx, m_table.address(i), m_table.value(i, LocoTable::FormatCode),
-                                                m_table.value(i, LocoTable::FormatParam));
+                                       m_table.value(i, LocoTable::FormatParam));
             }))
             return false;
         stored.push_back(i);

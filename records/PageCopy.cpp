@@ -4,7 +4,7 @@
 
 namespace kx2 {
 
-void PutPageInTable(const PageBytes& page, int row, int column, RecordTable& table)
+void CopyReplyToTable(const PageBytes& page, int row, int column, RecordTable& table)
 {
     if (row < 0 || row >= table.rows())
         return;
@@ -15,7 +15,7 @@ void PutPageInTable(const PageBytes& page, int row, int column, RecordTable& tab
     }
 }
 
-PageBytes PageOfTable(const RecordTable& table, int row, int column)
+PageBytes CopyTableToWriteBuffer(const RecordTable& table, int row, int column)
 {
     PageBytes page{};
     for (int k = 0; k < 16; ++k) {

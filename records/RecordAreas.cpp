@@ -43,28 +43,28 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
     table.set(row, 3, int(((counter >> 24) + unsigned(marker)) & 255));
 }
 
-int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row)
+int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row)
 {
     Q_ASSERT(from >= 0 && from <= to && to <= 16);
     for (int page = from; page < to; ++page) {
-        const DbProtocol::PageRead read = db.ReadRecord(offset + 16 * page);
+        const DbProtocol::PageRead read = ctx.db.ReadRecord(offset + 16 * page);
         if (read.result != 0)
             return read.result;
-        PutPageInTable(read.page, row, 16 * page, table);
+        CopyReplyToTable(read.page, row, 16 * page, table);
     }
     return 0;
 }
 
 int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row)
 {
-    if (const int r = ReadRecordPages(ctx.db, offset, 0, 1, table, row))
+    if (const int r = ReadRecordPages(ctx, offset, 0, 1, table, row))
         return r;
     if (ctx.quickRead && !RecordWritten(table, row, 16)) {
         for (int b = 16; b < 16 * pages; ++b)
             table.set(row, b, 255);
         return 0;
     }
-    return ReadRecordPages(ctx.db, offset, 1, pages, table, row);
+    return ReadRecordPages(ctx, offset, 1, pages, table, row);
 }
 
 bool RecordWritten(const RecordTable& table, int row, int count)
@@ -186,7 +186,7 @@ int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable
             for (int page = 0; page < pages; ++page) {
                 const int offset = layout.offsetOfRow(w.row) + 16 * page;
                 if (const int r = db.WriteRecord(offset, erase ? DbProtocol::ErasedPage
-                                                               : PageOfTable(table, w.row, 16 * page)))
+                                                               : CopyTableToWriteBuffer(table, w.row, 16 * page)))
                     return r + layout.writeOperation;
             }
         }

@@ -5,7 +5,6 @@
 
 namespace kx2 {
 
-class DbProtocol;
 class RecordTable;
 struct DatabaseContext;
 struct DatabaseLayout;
@@ -17,7 +16,7 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker);
 // Pages from..to-1 of the record that starts at byte `offset` of the area loaded last, each into
 // 16 cells of `row` from column 16 x page on. The first failing page read stops it; its code is
 // returned as the primitive gave it.
-int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row);
+int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row);
 // The whole record of `pages` pages at `offset` into `row`; with the context's quick read, a
 // first page of sixteen 255 ends it and the other pages are taken as 255 unread.
 int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row);

@@ -185,7 +185,7 @@ TEST(DbCommandWire, PageOrderKeyAndHighBitsGoRoundThroughAReply)
     const DbProtocol::PageRead read = rig.db.ReadRecord(0);
     ASSERT_EQ(read.result, 0);
     RecordTable table(2, 20);
-    PutPageInTable(read.page, 1, 2, table);
+    CopyReplyToTable(read.page, 1, 2, table);
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(table.value(1, 2 + k), k + 1);
     EXPECT_TRUE(table.isEmpty(1, 0) && table.isEmpty(1, 18));
@@ -201,7 +201,7 @@ TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
 {
     RecordTable table(3, 40);
     table.set(2, 17, 99);
-    const PageBytes page = PageOfTable(table, 2, 16);
+    const PageBytes page = CopyTableToWriteBuffer(table, 2, 16);
     EXPECT_EQ(std::vector<int>(page.begin(), page.end()),
               (std::vector<int>{0, 99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(std::vector<int>(DbProtocol::ErasedPage.begin(), DbProtocol::ErasedPage.end()), std::vector<int>(16, 255));
