@@ -22,12 +22,12 @@ int DbProtocol::StartBootloader()
     // the acknowledge, before the exchange returns.
     m_link.watchForReady();
 
-    int r = ExchangeDbCommand(commandOf({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1));
-    if (r != 0) {
+    LocoNetLink::Answer a = ExchangeDbCommand(commandOf({0, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootStartStep1));
+    if (const int r = a.result) {
         m_link.stopWatchingReady();
         return r + dbrc::OpBootStart;
     }
-    const std::optional<int> code = longAckCode();
+    const std::optional<int> code = longAckCode(a.message);
     if (!code) {
         m_link.stopWatchingReady();
         return dbrc::BootStartNoAnswer;
@@ -42,10 +42,10 @@ int DbProtocol::StartBootloader()
         return dbrc::BootStartNoAnswer;
     }
 
-    r = ExchangeDbCommand(commandOf({0, 0, 0, 0, 0, 0, 0, 0}, true, dbwire::BootStartStep2));
-    if (r != 0)
-        return r + dbrc::OpBootStart;
-    const std::optional<int> handle = longAckCode();
+    a = ExchangeDbCommand(commandOf({0, 0, 0, 0, 0, 0, 0, 0}, true, dbwire::BootStartStep2));
+    if (a.result != 0)
+        return a.result + dbrc::OpBootStart;
+    const std::optional<int> handle = longAckCode(a.message);
     if (!handle)
         return dbrc::BootStartNoHandle;
     m_handle = *handle;
@@ -58,21 +58,24 @@ int DbProtocol::EndBootloader()
     LocoNetLink::Closing closing(m_link);
     // Asked again when its answer is lost: a station that closed at the first one answers the
     // second with 0x7F as well, since it has nothing open.
-    const int r = exchangeReadRequest(commandOf({m_handle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd));
-    if (r != 0)
-        return r + dbrc::OpBootEnd;
-    return longAckCode() == kAccepted ? 0 : dbrc::BootEndNoAnswer;
+    const LocoNetLink::Answer a =
+        exchangeReadRequest(commandOf({m_handle, 0x7F, 0x7F, 0x7F, 0, 0, 0, 0}, true, dbwire::BootEnd));
+    if (a.result != 0)
+        return a.result + dbrc::OpBootEnd;
+    return longAckCode(a.message) == kAccepted ? 0 : dbrc::BootEndNoAnswer;
 }
 
 DbProtocol::SerialNumber DbProtocol::ReadSerialNumber()
 {
     SerialNumber sn;
-    sn.result = exchangeReadRequest(commandOf({dbwire::SamFlashRead.d1, dbwire::SamFlashRead.d2, SerialArea, 0,
-                                               dbwire::SamFlashRead.d5, 0, 0, dbwire::SamFlashRead.d8},
-                                              true, dbwire::AreaCommand));
+    const LocoNetLink::Answer a =
+        exchangeReadRequest(commandOf({dbwire::SamFlashRead.d1, dbwire::SamFlashRead.d2, SerialArea, 0,
+                                       dbwire::SamFlashRead.d5, 0, 0, dbwire::SamFlashRead.d8},
+                                      true, dbwire::AreaCommand));
+    sn.result = a.result;
     if (sn.result != 0)
         return sn;
-    if (longAckCode() != kAccepted) {
+    if (longAckCode(a.message) != kAccepted) {
         sn.result = dbrc::SerialNoAnswer;
         return sn;
     }
@@ -97,13 +100,14 @@ int DbProtocol::areaCommand(const dbwire::AreaCode& c, int number, int refusedCo
     const DbCommand command = commandOf({c.d1, c.d2, number & 0xFF, (number >> 8) & 0xFF, c.d5, 0, 0, c.d8}, true,
                                         dbwire::AreaCommand);
     // Loading an area into the work buffer can be asked for again; storing one cannot.
-    const int r = reads ? exchangeReadRequest(command) : ExchangeDbCommand(command);
+    const LocoNetLink::Answer a = reads ? exchangeReadRequest(command) : ExchangeDbCommand(command);
+    const int r = a.result;
     // A store whose answer was lost after it went out may have been carried out.
     m_storeUnanswered = !reads && r == rc::ReplyTimeout && m_link.lastSendResult() == 0;
     // The exchange's own code, without a step: a time-out stays 13.
     if (r != 0)
         return r;
-    const int result = longAckCode() == kAccepted ? 0 : refusedCode;
+    const int result = longAckCode(a.message) == kAccepted ? 0 : refusedCode;
     if (m_written) {
         // A stored data-flash area holds the pages written since it was selected.
         if (result == 0 && !reads && c.d2 == dbwire::DataFlashWrite.d2) {

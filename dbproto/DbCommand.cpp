@@ -34,7 +34,7 @@ bool isDbAnswer(const LocoNetLink::Slot& m)
 
 DbProtocol::DbProtocol(LocoNetLink& link, Progress& progress) : m_link(link), m_progress(progress) {}
 
-int DbProtocol::ExchangeDbCommand(const DbCommand& command)
+LocoNetLink::Answer DbProtocol::ExchangeDbCommand(const DbCommand& command)
 {
     // The link adds the checksum itself.
     const QByteArray message = command.encode();
@@ -42,9 +42,7 @@ int DbProtocol::ExchangeDbCommand(const DbCommand& command)
     for (int i = 0; i < 30; ++i)
         tx[size_t(i)] = static_cast<unsigned char>(message.at(i));
     m_storeUnanswered = false;
-    const LocoNetLink::Answer answer = m_link.exchange(tx.data(), 29, isDbAnswer);
-    m_answer = answer.message;
-    return answer.result;
+    return m_link.exchange(tx.data(), 29, isDbAnswer);
 }
 
 DbCommand DbProtocol::commandOf(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s)
@@ -58,16 +56,17 @@ DbCommand DbProtocol::commandOf(const std::array<int, 8>& d, bool sig, const dbw
     return c;
 }
 
-int DbProtocol::exchangeReadRequest(const DbCommand& command)
+LocoNetLink::Answer DbProtocol::exchangeReadRequest(const DbCommand& command)
 {
     // Every attempt sends the same bytes.
     return repeatRead([this, &command] { return ExchangeDbCommand(command); });
 }
 
-int DbProtocol::repeatRead(const std::function<int()>& attempt)
+LocoNetLink::Answer DbProtocol::repeatRead(const std::function<LocoNetLink::Answer()>& attempt)
 {
-    int result = attempt();
-    for (int repeat = 1; repeat <= ReadRepeats && result == rc::ReplyTimeout && m_link.port().portOpen(); ++repeat) {
+    LocoNetLink::Answer result = attempt();
+    for (int repeat = 1; repeat <= ReadRepeats && result.result == rc::ReplyTimeout && m_link.port().portOpen();
+         ++repeat) {
         m_link.traceNote(QCoreApplication::translate("DbCommand", "keine Antwort, Wiederholung %1 von %2")
                              .arg(repeat)
                              .arg(ReadRepeats));
@@ -76,24 +75,24 @@ int DbProtocol::repeatRead(const std::function<int()>& attempt)
     return result;
 }
 
-std::optional<int> DbProtocol::longAckCode() const
+std::optional<int> DbProtocol::longAckCode(const LocoNetLink::Slot& answer)
 {
-    if (!isLongAckOfDbCommand(m_answer))
+    if (!isLongAckOfDbCommand(answer))
         return std::nullopt;
-    return m_answer[2];
+    return answer[2];
 }
 
-bool DbProtocol::replyIsDataReply() const
+bool DbProtocol::isDataReply(const LocoNetLink::Slot& answer)
 {
-    return hasDataReplyHead(m_answer);
+    return hasDataReplyHead(answer);
 }
 
-QByteArray DbProtocol::answerBytes(int count) const
+QByteArray DbProtocol::bytesOf(const LocoNetLink::Slot& answer, int count)
 {
     // Ring cells hold bytes; a cell never written is 0.
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
-        bytes.append(char(m_answer[size_t(i)] & 0xFF));
+        bytes.append(char(answer[size_t(i)] & 0xFF));
     return bytes;
 }
 

@@ -78,8 +78,8 @@ public:
     DbProtocol(LocoNetLink& link, Progress& progress);
 
     // Sends `command` and waits for echo and reply: a long acknowledge of the database command or
-    // a data reply (the ready message is none).
-    int ExchangeDbCommand(const DbCommand& command);
+    // a data reply (the ready message is none). Its result code and that answer.
+    LocoNetLink::Answer ExchangeDbCommand(const DbCommand& command);
 
     // --- access, serial number, areas, display ---
     int StartBootloader();
@@ -156,20 +156,19 @@ private:
     static constexpr int FormatWriteAccessory = 15;
     static constexpr int FormatReadAccessory = 16;
 
-
-    int ExchangeFormatMessage(const FormatRequest& request);
+    LocoNetLink::Answer ExchangeFormatMessage(const FormatRequest& request);
 
     // One command: d holds D1..D8, sig puts DbSignature into D9..D16 (otherwise 0), D17..D20 = 0.
     static DbCommand commandOf(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
     // A request that only reads: repeated up to ReadRepeats times on a time-out.
-    int exchangeReadRequest(const DbCommand& command);
+    LocoNetLink::Answer exchangeReadRequest(const DbCommand& command);
     // Runs attempt() again while it times out and the port is still open.
-    int repeatRead(const std::function<int()>& attempt);
-    // The code of the answer when it is a long acknowledge of the database command.
-    std::optional<int> longAckCode() const;
-    bool replyIsDataReply() const;
-    // The first `count` bytes of the answer.
-    QByteArray answerBytes(int count) const;
+    LocoNetLink::Answer repeatRead(const std::function<LocoNetLink::Answer()>& attempt);
+    // The code of an answer that is a long acknowledge of the database command.
+    static std::optional<int> longAckCode(const LocoNetLink::Slot& answer);
+    static bool isDataReply(const LocoNetLink::Slot& answer);
+    // The first `count` bytes of an answer.
+    static QByteArray bytesOf(const LocoNetLink::Slot& answer, int count);
     int areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads);
     void storeIndexEntries(int base, const Page& page);
 
@@ -177,8 +176,6 @@ private:
     Progress& m_progress;
     WrittenData* m_written = nullptr;
 
-    // The answer of the last exchange (all zero when none came).
-    LocoNetLink::Slot m_answer{};
     // Entries 0..63 of the database index; entry 0 is written back as it was read.
     std::array<std::optional<uint32_t>, 257> m_index{};
     uint32_t m_recordCounter = 0;

@@ -10,7 +10,7 @@ namespace kx2 {
 // is no data of the station's, so a lost answer is asked for again.
 int DbProtocol::DisplayClear()
 {
-    const int r = exchangeReadRequest(commandOf({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayClear));
+    const int r = exchangeReadRequest(commandOf({0, 0, 0, 0, 0, 0, 0, 0}, false, dbwire::DisplayClear)).result;
     return r != 0 ? r + dbrc::OpDisplayClear : 0;
 }
 
@@ -18,7 +18,7 @@ int DbProtocol::DisplaySetCursor(int a, int b)
 {
     // The command station takes the low byte of b twice.
     const int r = exchangeReadRequest(
-        commandOf({a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, b & 0xFF, 0, 0, 0, 0}, false, dbwire::DisplayCursor));
+        commandOf({a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, b & 0xFF, 0, 0, 0, 0}, false, dbwire::DisplayCursor)).result;
     return r != 0 ? r + dbrc::OpDisplayCursor : 0;
 }
 
@@ -34,7 +34,7 @@ int DbProtocol::DisplayWriteText(const QString& text)
         int code = cp <= 0xFFFF ? cp1252Code(QChar(char16_t(cp))) : -1;
         command.d[size_t(k++)] = code < 0 ? '?' : code;
     }
-    const int r = exchangeReadRequest(command);
+    const int r = exchangeReadRequest(command).result;
     return r != 0 ? r + dbrc::OpDisplayText : 0;
 }
 

@@ -15,7 +15,7 @@ bool isFormatAnswer(const LocoNetLink::Slot& m)
 }
 } // namespace
 
-int DbProtocol::ExchangeFormatMessage(const FormatRequest& request)
+LocoNetLink::Answer DbProtocol::ExchangeFormatMessage(const FormatRequest& request)
 {
     // The link adds the checksum itself.
     const QByteArray message = request.encode();
@@ -23,18 +23,17 @@ int DbProtocol::ExchangeFormatMessage(const FormatRequest& request)
     for (int i = 0; i < 14; ++i)
         tx[size_t(i)] = static_cast<unsigned char>(message.at(i));
     m_storeUnanswered = false;
-    const LocoNetLink::Answer answer = m_link.exchange(tx.data(), 13, isFormatAnswer);
-    m_answer = answer.message;
-    return answer.result;
+    return m_link.exchange(tx.data(), 13, isFormatAnswer);
 }
 
 DbProtocol::Format DbProtocol::ReadLocoFormat(int address)
 {
     const FormatRequest request{FormatReadLoco, address};
     Format f;
-    f.result = repeatRead([this, &request] { return ExchangeFormatMessage(request); });
+    const LocoNetLink::Answer a = repeatRead([this, &request] { return ExchangeFormatMessage(request); });
+    f.result = a.result;
     // The values are taken whatever the exchange returned; the caller decides by the result.
-    const FormatAnswer answer = FormatAnswer::decode(answerBytes(15));
+    const FormatAnswer answer = FormatAnswer::decode(bytesOf(a.message, 15));
     f.code = answer.first;
     f.value = answer.second;
     // An acknowledge (a refusal) holds no format.
@@ -45,8 +44,9 @@ DbProtocol::Format DbProtocol::ReadLocoFormat(int address)
 
 int DbProtocol::WriteLocoFormat(int address, int code, int value)
 {
-    int result = ExchangeFormatMessage({FormatWriteLoco, address, code, value});
-    if (FormatAnswer::decode(answerBytes(15)).byte2 != 0x7F)
+    const LocoNetLink::Answer a = ExchangeFormatMessage({FormatWriteLoco, address, code, value});
+    int result = a.result;
+    if (FormatAnswer::decode(bytesOf(a.message, 15)).byte2 != 0x7F)
         result = dbrc::FormatWriteRefused;
     if (m_written && result == 0)
         m_written->locoFormats.push_back({address, code, value});
@@ -57,8 +57,9 @@ DbProtocol::Format DbProtocol::ReadAccessoryFormat(int address)
 {
     const FormatRequest request{FormatReadAccessory, address};
     Format f;
-    f.result = repeatRead([this, &request] { return ExchangeFormatMessage(request); });
-    const FormatAnswer answer = FormatAnswer::decode(answerBytes(15));
+    const LocoNetLink::Answer a = repeatRead([this, &request] { return ExchangeFormatMessage(request); });
+    f.result = a.result;
+    const FormatAnswer answer = FormatAnswer::decode(bytesOf(a.message, 15));
     f.value = answer.first;
     if (f.result == 0 && !answer.formatReply)
         f.result = rc::WrongReply;
@@ -69,8 +70,9 @@ DbProtocol::Format DbProtocol::WriteAccessoryFormat(int address, int value)
 {
     Format f;
     f.value = (value & 0x80) ? 143 : 15;
-    f.result = ExchangeFormatMessage({FormatWriteAccessory, address, f.value, 255, 255});
-    if (FormatAnswer::decode(answerBytes(15)).byte2 != 0x7F)
+    const LocoNetLink::Answer a = ExchangeFormatMessage({FormatWriteAccessory, address, f.value, 255, 255});
+    f.result = a.result;
+    if (FormatAnswer::decode(bytesOf(a.message, 15)).byte2 != 0x7F)
         f.result = dbrc::FormatWriteRefused;
     if (m_written && f.result == 0)
         m_written->accessoryFormats.push_back({address, f.value});

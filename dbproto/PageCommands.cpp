@@ -16,11 +16,13 @@ DbProtocol::PageRead DbProtocol::ReadRecord(int number)
     command.d[17] = (number >> 8) & 0xFF;
     command.s = dbwire::PageRead;
     PageRead read;
-    read.result = exchangeReadRequest(command);
+    const LocoNetLink::Answer a = exchangeReadRequest(command);
+    read.result = a.result;
     if (read.result != 0)
         return read;
     // The command station refuses with an acknowledge; only a data reply is a page.
-    const std::optional<DbCommand> reply = replyIsDataReply() ? DbCommand::decode(answerBytes(30)) : std::nullopt;
+    const std::optional<DbCommand> reply =
+        isDataReply(a.message) ? DbCommand::decode(bytesOf(a.message, 30)) : std::nullopt;
     if (!reply) {
         read.result = rc::WrongReply;
         return read;
@@ -38,10 +40,10 @@ int DbProtocol::WriteRecord(int number, const Page& page)
     command.d[16] = number & 0xFF;
     command.d[17] = (number >> 8) & 0xFF;
     command.s = dbwire::PageWrite;
-    const int r = ExchangeDbCommand(command);
-    if (r != 0)
-        return r;
-    const int result = longAckCode() == 0x7F ? 0 : dbrc::PageWriteNoAnswer;
+    const LocoNetLink::Answer a = ExchangeDbCommand(command);
+    if (a.result != 0)
+        return a.result;
+    const int result = longAckCode(a.message) == 0x7F ? 0 : dbrc::PageWriteNoAnswer;
     if (m_written && result == 0) {
         WrittenData::Page kept{number, {}};
         for (int k = 0; k < 16; ++k)
