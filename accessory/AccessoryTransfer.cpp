@@ -2,7 +2,7 @@
 
 #include "accessory/AccessoryTable.h"
 #include "records/DatabaseContext.h"
-#include "dbproto/DbProtocol.h"
+#include "records/DatabaseCommands.h"
 #include "records/ProgressMeter.h"
 #include "shell/UserDialogs.h"
 
@@ -51,7 +51,7 @@ int AccessoryTransfer::ReadAccessoryFormats()
         if (m_accessories.status(a) == status::Empty)
             continue;
         m_ctx.progress.setText(QCoreApplication::translate("AccessoryTransfer", " Magdatenfrm. Adr. %1 lesen").arg(a));
-        const DbProtocol::Format read = m_ctx.db.ReadAccessoryFormat(a);
+        const DataFormat read = ReadAccessoryFormat(m_ctx, a);
         if (read.result != 0)
             return read.result;
         m_accessories.set(a, AccessoryTable::Format, read.value);
@@ -87,9 +87,9 @@ bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;
-        DbProtocol::Format stored;
+        DataFormat stored;
         if (!s.run([&] {
-                stored = m_ctx.db.WriteAccessoryFormat(a, m_accessories.value(a, AccessoryTable::Format));
+                stored = WriteAccessoryFormat(m_ctx, a, m_accessories.value(a, AccessoryTable::Format));
                 return stored.result;
             }))
             return false;

@@ -43,7 +43,7 @@ struct Changes {
     {
         int n = 0;
         for (const RecordWrite& w : records)
-            n += w.erase ? 1 : 0;
+            n += w.kind == RecordWrite::Kind::Erased ? 1 : 0;
         return n;
     }
     bool empty() const { return records.empty() && formats.empty() && entries.empty(); }
@@ -74,12 +74,12 @@ void planRecords(const DatabaseLayout& layout, const RecordTable& want, const Re
     for (int row = first; row <= last; ++row) {
         const bool wanted = inUse(want, row);
         if (wanted != inUse(have, row)) {
-            out.push_back({row, !wanted});
+            out.push_back({row, wanted ? RecordWrite::Kind::Numbered : RecordWrite::Kind::Erased});
             continue;
         }
         for (int b = 4; wanted && b < layout.recordBytes(); ++b)
             if (want.value(row, b) != have.value(row, b)) {
-                out.push_back({row, false});
+                out.push_back({row, RecordWrite::Kind::Numbered});
                 break;
             }
     }
@@ -159,13 +159,16 @@ QString planLine(const StationDatabase& db, const Changes& c, size_t index)
     return line;
 }
 
-// The rows of `records` take the backup's bytes (an erased one is emptied by the write itself).
+// The rows of `records` take the backup's bytes; an erased one holds 255, as the station will.
 void takeRows(const RecordTable& want, RecordTable& have, const std::vector<RecordWrite>& records, int bytes,
               int statusColumn)
 {
     for (const RecordWrite& w : records) {
-        if (w.erase)
+        if (w.kind == RecordWrite::Kind::Erased) {
+            for (int b = 0; b < bytes; ++b)
+                have.set(w.row, b, 255);
             continue;
+        }
         for (int b = 0; b < bytes; ++b)
             have.set(w.row, b, want.cell(w.row, b));
         // Marked until the station has it: a failure leaves it for the next send.
@@ -186,7 +189,7 @@ int readBackRecords(DatabaseContext& ctx, const DatabaseLayout& layout, const Re
             if (const int r = ctx.db.DataFlashRead(area))
                 return r + layout.readOperation;
         }
-        if (const int r = ReadRecordPages(ctx.db, layout.offsetOfRow(w.row), 0, layout.pagesPerRecord, read, w.row))
+        if (const int r = ReadRecordPages(ctx, layout.offsetOfRow(w.row), 0, layout.pagesPerRecord, read, w.row))
             return r + layout.readOperation;
         for (int b = 0; b < layout.recordBytes(); ++b)
             if (read.value(w.row, b) != have.value(w.row, b)) {
@@ -250,7 +253,7 @@ private:
     {
         for (const Changes& c : m_plan)
             for (const RecordWrite& w : c.records)
-                if (!w.erase)
+                if (w.kind == RecordWrite::Kind::Numbered)
                     return true;
         return false;
     }
@@ -258,7 +261,9 @@ private:
     bool records(const DatabaseLayout& layout, const RecordTable& want, RecordTable& have, const Changes& c)
     {
         takeRows(want, have, c.records, layout.recordBytes(), layout.statusColumn);
-        return c.records.empty() || m_s.run([&] { return WriteRecordRows(m_db, layout, have, c.records); });
+        WriteSteps steps;
+        steps.recordStep = WritingStep(m_db, layout);
+        return c.records.empty() || m_s.run([&] { return WriteRecords(m_db, layout, have, c.records, steps); });
     }
 
     bool settleLocomotives()
@@ -266,7 +271,7 @@ private:
         LocoTable& have = m_ctx.loco;
         const Changes& c = m_plan[0];
         for (const RecordWrite& w : c.records) {
-            if (w.erase) {
+            if (w.kind == RecordWrite::Kind::Erased) {
                 have.markSlotEmpty(w.row);
             } else {
                 have.setStatus(w.row, LocoTable::StatusUnchanged);

@@ -48,8 +48,7 @@ int runMonitor(const QStringList& args)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const InterruptCatcher catcher;
-    int result = 0;
-    ctx.iface.ConnectInterface(result);
+    const int result = ctx.iface.ConnectInterface();
     if (result != 0) {
         err << TerminalDialogs::plain(ResultText(result)) << "\n";
         if (!ctx.platform.port.failureText().isEmpty())

@@ -281,10 +281,9 @@ int runLocoNet(const QStringList& args)
     out.open(stdout, QIODevice::WriteOnly);
     if (!parser.isSet(QStringLiteral("trace")))
         ctx.link.setTrace(&out);
-    int result = 0;
-    ctx.iface.ConnectInterface(result);
+    int result = ctx.iface.ConnectInterface();
     if (result == 0)
-        ctx.link.exchange(bytes.data(), bytes.size() - 1, result);
+        result = ctx.link.exchange(bytes.data(), bytes.size() - 1).result;
     ctx.link.Pause(0.2); // late messages still make it into the trace
     ctx.iface.ClosePort();
     out.flush();

@@ -6,12 +6,12 @@
 
 namespace kx2 {
 
-void DbProtocol::storeIndexEntries(int base)
+void DbProtocol::storeIndexEntries(int base, const Page& page)
 {
     for (int e = 0; e < 4; ++e) {
         uint32_t v = 0;
         for (int b = 3; b >= 0; --b)
-            v = (v << 8) | uint32_t(pageByte(4 * e + b) & 0xFF);
+            v = (v << 8) | uint32_t(page[size_t(4 * e + b)] & 0xFF);
         m_index[size_t(base + e)] = v;
     }
 }
@@ -20,20 +20,21 @@ int DbProtocol::ReadDatabaseIndex()
 {
     m_progress.setText(QCoreApplication::translate("DatabaseIndex", " Datenbank Index lesen"));
     for (int area : {IndexAreaFirst, IndexAreaSecond}) {
-        int r = SamFlashRead(area);
-        if (r == 0)
-            r = ReadRecord(0);
-        if (r != 0)
-            return r + dbrc::OpIndexRead;
+        PageRead read{SamFlashRead(area), {}};
+        if (read.result == 0)
+            read = ReadRecord(0);
+        if (read.result != 0)
+            return read.result + dbrc::OpIndexRead;
         // Entry 0 with a byte 0xFF anywhere marks an area that holds no index.
-        if (m_data[9] == 255 || m_data[10] == 255 || m_data[11] == 255 || m_data[12] == 255)
+        const Page& first = read.page;
+        if (first[0] == 255 || first[1] == 255 || first[2] == 255 || first[3] == 255)
             continue;
-        storeIndexEntries(0);
+        storeIndexEntries(0, first);
         for (int k = 1; k <= 15; ++k) {
-            r = ReadRecord(4 * k);
-            if (r != 0)
-                return r + dbrc::OpIndexRead;
-            storeIndexEntries(4 * k);
+            read = ReadRecord(4 * k);
+            if (read.result != 0)
+                return read.result + dbrc::OpIndexRead;
+            storeIndexEntries(4 * k, read.page);
         }
     }
     m_recordCounter = 0;
@@ -53,14 +54,14 @@ int DbProtocol::WriteDatabaseIndex(uint32_t counter)
 
     for (int area : {IndexAreaFirst, IndexAreaSecond}) {
         for (int k = 0; k <= 15; ++k) {
-            ClearWriteBuffer();
+            Page page = ErasedPage;
             if (area == IndexAreaFirst && k == 0) {
                 for (int b = 0; b < 4; ++b) {
-                    m_writePage[size_t(1 + b)] = int((entry0 >> (8 * b)) & 0xFF);
-                    m_writePage[size_t(5 + b)] = int((stored >> (8 * b)) & 0xFF);
+                    page[size_t(b)] = int((entry0 >> (8 * b)) & 0xFF);
+                    page[size_t(4 + b)] = int((stored >> (8 * b)) & 0xFF);
                 }
             }
-            const int r = WriteRecord(16 * k);
+            const int r = WriteRecord(16 * k, page);
             if (r != 0)
                 return r + dbrc::OpIndexWrite;
         }

@@ -34,74 +34,39 @@ bool isDbAnswer(const LocoNetLink::Slot& m)
 
 DbProtocol::DbProtocol(LocoNetLink& link, Progress& progress) : m_link(link), m_progress(progress) {}
 
-void DbProtocol::EncodeHighBits()
+LocoNetLink::Answer DbProtocol::ExchangeDbCommand(const DbCommand& command)
 {
-    for (int g = 1; g <= 5; ++g) {
-        // Groups 1 and 2 carry no selector; their headers start at 0x70.
-        const int top = g <= 2 ? 0x70 : 16 * (m_selector[g - 2] & 0x07);
-        int bits = 0;
-        for (int k = 1; k <= 4; ++k) {
-            int& d = m_data[4 * (g - 1) + k];
-            if (d & 0x80)
-                bits |= 1 << (k - 1);
-            // Only the low seven bits travel in the data byte; anything above a byte is no page data.
-            d &= 0x7F;
-        }
-        m_header[g] = top + bits;
-    }
-}
-
-void DbProtocol::DecodeHighBits()
-{
-    for (int g = 1; g <= 5; ++g)
-        for (int k = 1; k <= 4; ++k)
-            if (m_header[g] & (1 << (k - 1)))
-                m_data[4 * (g - 1) + k] += 128;
-}
-
-int DbProtocol::ExchangeDbCommand()
-{
-    for (int i = 0; i < 5; ++i)
-        m_tx[size_t(i)] = dbwire::CommandHead[size_t(i)];
-    for (int g = 1; g <= 5; ++g) {
-        m_tx[HeaderPos[size_t(g)]] = m_header[g];
-        for (int k = 1; k <= 4; ++k)
-            m_tx[HeaderPos[size_t(g)] + k] = m_data[4 * (g - 1) + k];
-    }
+    // The link adds the checksum itself.
+    const QByteArray message = command.encode();
+    std::array<int, 30> tx{};
+    for (int i = 0; i < 30; ++i)
+        tx[size_t(i)] = static_cast<unsigned char>(message.at(i));
     m_storeUnanswered = false;
-    int result = 0;
-    m_link.exchange(m_tx.data(), 29, result, isDbAnswer);
-    return result;
+    return m_link.exchange(tx.data(), 29, isDbAnswer);
 }
 
-void DbProtocol::prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s)
+DbCommand DbProtocol::commandOf(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s)
 {
-    for (int k = 1; k <= 8; ++k)
-        m_data[k] = d[k - 1];
-    for (int k = 9; k <= 16; ++k)
-        m_data[k] = sig ? DbSignature[k - 9] : 0;
-    for (int k = 17; k <= 20; ++k)
-        m_data[k] = 0;
-    m_selector = {0, s.s1, s.s2, s.s3};
+    DbCommand c;
+    for (int k = 0; k < 8; ++k) {
+        c.d[size_t(k)] = d[size_t(k)];
+        c.d[size_t(8 + k)] = sig ? DbSignature[size_t(k)] : 0;
+    }
+    c.s = s;
+    return c;
 }
 
-int DbProtocol::exchangePrepared()
+LocoNetLink::Answer DbProtocol::exchangeReadRequest(const DbCommand& command)
 {
-    EncodeHighBits();
-    return ExchangeDbCommand();
+    // Every attempt sends the same bytes.
+    return repeatRead([this, &command] { return ExchangeDbCommand(command); });
 }
 
-int DbProtocol::exchangeReadRequest()
+LocoNetLink::Answer DbProtocol::repeatRead(const std::function<LocoNetLink::Answer()>& attempt)
 {
-    EncodeHighBits();
-    // The command is encoded once; every attempt sends the same bytes.
-    return repeatRead([this] { return ExchangeDbCommand(); });
-}
-
-int DbProtocol::repeatRead(const std::function<int()>& attempt)
-{
-    int result = attempt();
-    for (int repeat = 1; repeat <= ReadRepeats && result == rc::ReplyTimeout && m_link.port().portOpen(); ++repeat) {
+    LocoNetLink::Answer result = attempt();
+    for (int repeat = 1; repeat <= ReadRepeats && result.result == rc::ReplyTimeout && m_link.port().portOpen();
+         ++repeat) {
         m_link.traceNote(QCoreApplication::translate("DbCommand", "keine Antwort, Wiederholung %1 von %2")
                              .arg(repeat)
                              .arg(ReadRepeats));
@@ -110,30 +75,25 @@ int DbProtocol::repeatRead(const std::function<int()>& attempt)
     return result;
 }
 
-bool DbProtocol::replyIsLongAck(int& code) const
+std::optional<int> DbProtocol::longAckCode(const LocoNetLink::Slot& answer)
 {
-    const auto& slot = m_link.reply();
-    if (!isLongAckOfDbCommand(slot))
-        return false;
-    code = slot[2];
-    return true;
+    if (!isLongAckOfDbCommand(answer))
+        return std::nullopt;
+    return answer[2];
 }
 
-bool DbProtocol::replyIsDataReply() const
+bool DbProtocol::isDataReply(const LocoNetLink::Slot& answer)
 {
-    return hasDataReplyHead(m_link.reply());
+    return hasDataReplyHead(answer);
 }
 
-void DbProtocol::takeReplyData()
+QByteArray DbProtocol::bytesOf(const LocoNetLink::Slot& answer, int count)
 {
-    const auto& slot = m_link.reply();
-    for (int g = 1; g <= 5; ++g) {
-        // Ring cells hold bytes; a cell never written is 0.
-        m_header[g] = slot[HeaderPos[size_t(g)]] & 0xFF;
-        for (int k = 1; k <= 4; ++k)
-            m_data[4 * (g - 1) + k] = slot[HeaderPos[size_t(g)] + k] & 0xFF;
-    }
+    // Ring cells hold bytes; a cell never written is 0.
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(char(answer[size_t(i)] & 0xFF));
+    return bytes;
 }
-
 
 } // namespace kx2

@@ -1,6 +1,8 @@
 #pragma once
 #include "dbproto/DbConstants.h"
+#include "dbproto/DbMessages.h"
 #include "dbproto/DbWire.h"
+#include "link/LocoNetLink.h"
 
 #include <QString>
 #include <array>
@@ -13,9 +15,6 @@ namespace kx2 {
 class LocoNetLink;
 class Progress;
 struct WrittenData;
-namespace test {
-struct DbProtocolProbe;
-}
 
 // Result codes made by the database commands (operation x 10000 + step x 100 + error).
 namespace dbrc {
@@ -49,8 +48,8 @@ inline constexpr int OpIndexWrite = 280000;
 // request/reply exchange.
 //
 // Every command returns its result code (0, or the code the failure is reported with) and, where
-// it reads something, what it read beside it. The page last read and the page to be written next
-// are kept here between the commands; callers see them only through pageByte and setWritePage.
+// it reads something, what it read beside it: a page read returns its page, a page write takes
+// the page it sends.
 class DbProtocol {
 public:
     // How long StartBootloader waits for the ready message after the acknowledge 0x7F. A command
@@ -78,9 +77,9 @@ public:
 
     DbProtocol(LocoNetLink& link, Progress& progress);
 
-    // Sends the prepared command and waits for echo and reply: a long acknowledge of the
-    // database command or a data reply (the ready message is none).
-    int ExchangeDbCommand();
+    // Sends `command` and waits for echo and reply: a long acknowledge of the database command or
+    // a data reply (the ready message is none). Its result code and that answer.
+    LocoNetLink::Answer ExchangeDbCommand(const DbCommand& command);
 
     // --- access, serial number, areas, display ---
     int StartBootloader();
@@ -95,15 +94,18 @@ public:
     int DisplayWriteText(const QString& text);
 
     // --- pages ---
-    // 1011 when the answer is no data reply; nothing is taken from it then.
-    int ReadRecord(int number);
-    // Writes the page set by setWritePage or ClearWriteBuffer.
-    int WriteRecord(int number);
-    // Page byte k (0..15) of the page last read.
-    int pageByte(int k) const;
-    void setWritePage(const Page& page);
-    // The page to write becomes sixteen bytes 255 (an erased page).
-    void ClearWriteBuffer();
+    // The page at byte `number` of the area loaded last. Result 1011 when the answer is no data
+    // reply; the page is all 0 whenever the result is not 0.
+    struct PageRead {
+        int result = 0;
+        Page page{};
+    };
+    PageRead ReadRecord(int number);
+    // Sends `page` to byte `number` of the area loaded last; only the low byte of each cell goes.
+    int WriteRecord(int number, const Page& page);
+    // A page of flash never written: sixteen bytes 255.
+    static constexpr Page ErasedPage{255, 255, 255, 255, 255, 255, 255, 255,
+                                     255, 255, 255, 255, 255, 255, 255, 255};
 
     // --- the database index and the record counter ---
     // Reads both index areas and takes the highest counter value they hold.
@@ -137,8 +139,6 @@ public:
     void keepWrites(WrittenData* log) { m_written = log; }
 
 private:
-    friend struct test::DbProtocolProbe;
-
     // A request that only reads is sent this many times more when its answer does not come
     // (a lost answer costs one time-out, not the transfer). So are the display commands and the
     // end of the access, which change nothing in the databases. Writes are never repeated.
@@ -156,48 +156,26 @@ private:
     static constexpr int FormatWriteAccessory = 15;
     static constexpr int FormatReadAccessory = 16;
 
-    // The D index that carries page byte k: D9..D16 carry bytes 0..7, D8 down to D1 bytes 8..15.
-    static int wireIndexOfPageByte(int k) { return k < 8 ? 9 + k : 16 - k; }
+    LocoNetLink::Answer ExchangeFormatMessage(const FormatRequest& request);
 
-    void EncodeHighBits();
-    void DecodeHighBits();
-    void ScrambleWriteData();
-    void DescrambleReadData();
-    void PackFormatHighBits();
-    void UnpackFormatReply();
-    int ExchangeFormatMessage();
-
-    // Sets D1..D20 and the selectors for one command: d holds D1..D8, sig puts DbSignature into
-    // D9..D16 (otherwise 0), D17..D20 = 0.
-    void prepare(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
-    int exchangePrepared();
-    // The same for a request that only reads: repeated up to ReadRepeats times on a time-out.
-    int exchangeReadRequest();
+    // One command: d holds D1..D8, sig puts DbSignature into D9..D16 (otherwise 0), D17..D20 = 0.
+    static DbCommand commandOf(const std::array<int, 8>& d, bool sig, const dbwire::Selectors& s);
+    // A request that only reads: repeated up to ReadRepeats times on a time-out.
+    LocoNetLink::Answer exchangeReadRequest(const DbCommand& command);
     // Runs attempt() again while it times out and the port is still open.
-    int repeatRead(const std::function<int()>& attempt);
-    // The answer holds a long acknowledge of the database command; its code in `code`.
-    bool replyIsLongAck(int& code) const;
-    bool replyIsDataReply() const;
-    // The answer is a message of the data-format reply's length.
-    bool replyIsFormatReply() const;
-    void takeReplyData();
+    LocoNetLink::Answer repeatRead(const std::function<LocoNetLink::Answer()>& attempt);
+    // The code of an answer that is a long acknowledge of the database command.
+    static std::optional<int> longAckCode(const LocoNetLink::Slot& answer);
+    static bool isDataReply(const LocoNetLink::Slot& answer);
+    // The first `count` bytes of an answer.
+    static QByteArray bytesOf(const LocoNetLink::Slot& answer, int count);
     int areaCommand(const dbwire::AreaCode& code, int number, int refusedCode, bool reads);
-    void storeIndexEntries(int base);
-    void buildFormatRequest(int code, int address, int v9, int v10, int v11);
+    void storeIndexEntries(int base, const Page& page);
 
     LocoNetLink& m_link;
     Progress& m_progress;
     WrittenData* m_written = nullptr;
 
-    // Arrays keep the numbering of the fields they model: m_data[1..20] are D1..D20 (cell 0
-    // unused), m_selector[1..3] S1..S3, m_header[1..5] the five group headers, m_writePage[1..16]
-    // the page to write.
-    std::array<int, 21> m_data{};
-    std::array<int, 4> m_selector{};
-    std::array<int, 6> m_header{};
-    std::array<int, 30> m_tx{};
-    std::array<int, 17> m_writePage{};
-    std::array<int, 14> m_formatMessage{};
     // Entries 0..63 of the database index; entry 0 is written back as it was read.
     std::array<std::optional<uint32_t>, 257> m_index{};
     uint32_t m_recordCounter = 0;

@@ -15,78 +15,38 @@ bool isFormatAnswer(const LocoNetLink::Slot& m)
 }
 } // namespace
 
-void DbProtocol::buildFormatRequest(int code, int address, int v9, int v10, int v11)
+LocoNetLink::Answer DbProtocol::ExchangeFormatMessage(const FormatRequest& request)
 {
-    for (size_t i = 0; i < dbwire::FormatHead.size(); ++i)
-        m_formatMessage[i] = dbwire::FormatHead[i];
-    m_formatMessage[5] = code;
-    m_formatMessage[6] = 0;
-    m_formatMessage[7] = address & 0xFF;
-    m_formatMessage[8] = (address & 0x3F00) / 256;
-    m_formatMessage[9] = v9;
-    m_formatMessage[10] = v10;
-    m_formatMessage[11] = v11;
-    m_formatMessage[12] = 0;
-    m_formatMessage[13] = 0;
-    PackFormatHighBits();
-}
-
-void DbProtocol::PackFormatHighBits()
-{
-    m_formatMessage[6] = 0;
-    for (int k = 0; k <= 6; ++k)
-        if (m_formatMessage[7 + k] & 0x80)
-            m_formatMessage[6] += 1 << k;
-    for (int k = 7; k <= 13; ++k)
-        m_formatMessage[k] &= 0x7F;
-}
-
-void DbProtocol::UnpackFormatReply()
-{
-    auto& slot = m_link.reply();
-    const int bits = slot[6];
-    for (int k = 0; k <= 6; ++k)
-        if (bits & (1 << k))
-            // Setting bit 7 adds 128 to a received 7-bit byte, and unpacking an old reply twice
-            // (after a time-out) cannot push a value beyond a byte.
-            slot[7 + k] = int16_t(slot[7 + k] | 0x80);
-}
-
-int DbProtocol::ExchangeFormatMessage()
-{
+    // The link adds the checksum itself.
+    const QByteArray message = request.encode();
+    std::array<int, 14> tx{};
+    for (int i = 0; i < 14; ++i)
+        tx[size_t(i)] = static_cast<unsigned char>(message.at(i));
     m_storeUnanswered = false;
-    int result = 0;
-    m_link.exchange(m_formatMessage.data(), 13, result, isFormatAnswer);
-    return result;
-}
-
-bool DbProtocol::replyIsFormatReply() const
-{
-    // A read reply has the request's layout: a variable-length message of 15 bytes.
-    const auto& slot = m_link.reply();
-    return slot[0] >= 0xE0 && slot[1] == 0x0F;
+    return m_link.exchange(tx.data(), 13, isFormatAnswer);
 }
 
 DbProtocol::Format DbProtocol::ReadLocoFormat(int address)
 {
-    buildFormatRequest(FormatReadLoco, address, 0, 0, 0);
+    const FormatRequest request{FormatReadLoco, address};
     Format f;
-    f.result = repeatRead([this] { return ExchangeFormatMessage(); });
+    const LocoNetLink::Answer a = repeatRead([this, &request] { return ExchangeFormatMessage(request); });
+    f.result = a.result;
     // The values are taken whatever the exchange returned; the caller decides by the result.
-    UnpackFormatReply();
-    f.code = m_link.reply()[9];
-    f.value = m_link.reply()[10];
+    const FormatAnswer answer = FormatAnswer::decode(bytesOf(a.message, 15));
+    f.code = answer.first;
+    f.value = answer.second;
     // An acknowledge (a refusal) holds no format.
-    if (f.result == 0 && !replyIsFormatReply())
+    if (f.result == 0 && !answer.formatReply)
         f.result = rc::WrongReply;
     return f;
 }
 
 int DbProtocol::WriteLocoFormat(int address, int code, int value)
 {
-    buildFormatRequest(FormatWriteLoco, address, code, value, 0);
-    int result = ExchangeFormatMessage();
-    if (m_link.reply()[2] != 0x7F)
+    const LocoNetLink::Answer a = ExchangeFormatMessage({FormatWriteLoco, address, code, value});
+    int result = a.result;
+    if (FormatAnswer::decode(bytesOf(a.message, 15)).byte2 != 0x7F)
         result = dbrc::FormatWriteRefused;
     if (m_written && result == 0)
         m_written->locoFormats.push_back({address, code, value});
@@ -95,12 +55,13 @@ int DbProtocol::WriteLocoFormat(int address, int code, int value)
 
 DbProtocol::Format DbProtocol::ReadAccessoryFormat(int address)
 {
-    buildFormatRequest(FormatReadAccessory, address, 0, 0, 0);
+    const FormatRequest request{FormatReadAccessory, address};
     Format f;
-    f.result = repeatRead([this] { return ExchangeFormatMessage(); });
-    UnpackFormatReply();
-    f.value = m_link.reply()[9];
-    if (f.result == 0 && !replyIsFormatReply())
+    const LocoNetLink::Answer a = repeatRead([this, &request] { return ExchangeFormatMessage(request); });
+    f.result = a.result;
+    const FormatAnswer answer = FormatAnswer::decode(bytesOf(a.message, 15));
+    f.value = answer.first;
+    if (f.result == 0 && !answer.formatReply)
         f.result = rc::WrongReply;
     return f;
 }
@@ -109,9 +70,9 @@ DbProtocol::Format DbProtocol::WriteAccessoryFormat(int address, int value)
 {
     Format f;
     f.value = (value & 0x80) ? 143 : 15;
-    buildFormatRequest(FormatWriteAccessory, address, f.value, 255, 255);
-    f.result = ExchangeFormatMessage();
-    if (m_link.reply()[2] != 0x7F)
+    const LocoNetLink::Answer a = ExchangeFormatMessage({FormatWriteAccessory, address, f.value, 255, 255});
+    f.result = a.result;
+    if (FormatAnswer::decode(bytesOf(a.message, 15)).byte2 != 0x7F)
         f.result = dbrc::FormatWriteRefused;
     if (m_written && f.result == 0)
         m_written->accessoryFormats.push_back({address, f.value});

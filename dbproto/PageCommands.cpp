@@ -4,82 +4,53 @@
 #include "link/LocoNetLink.h"
 #include "link/ResultText.h"
 
+#include <algorithm>
+
 namespace kx2 {
 
-int DbProtocol::ReadRecord(int number)
+DbProtocol::PageRead DbProtocol::ReadRecord(int number)
 {
-    for (int k = 1; k <= 16; ++k)
-        m_data[k] = 0;
-    m_data[17] = number & 0xFF;
-    m_data[18] = (number >> 8) & 0xFF;
-    m_data[19] = 0;
-    m_data[20] = 0;
-    m_selector = {0, dbwire::PageRead.s1, dbwire::PageRead.s2, dbwire::PageRead.s3};
-    const int r = exchangeReadRequest();
-    if (r != 0)
-        return r;
+    Q_ASSERT(number >= 0 && number <= 0xFFFF);
+    DbCommand command;
+    command.d[16] = number & 0xFF;
+    command.d[17] = (number >> 8) & 0xFF;
+    command.s = dbwire::PageRead;
+    PageRead read;
+    const LocoNetLink::Answer a = exchangeReadRequest(command);
+    read.result = a.result;
+    if (read.result != 0)
+        return read;
     // The command station refuses with an acknowledge; only a data reply is a page.
-    if (!replyIsDataReply())
-        return rc::WrongReply;
-    takeReplyData();
-    DecodeHighBits();
-    DescrambleReadData();
-    return 0;
+    const std::optional<DbCommand> reply =
+        isDataReply(a.message) ? DbCommand::decode(bytesOf(a.message, 30)) : std::nullopt;
+    if (!reply) {
+        read.result = rc::WrongReply;
+        return read;
+    }
+    read.page = DescrambleReadData(reply->d);
+    return read;
 }
 
-int DbProtocol::WriteRecord(int number)
+int DbProtocol::WriteRecord(int number, const Page& page)
 {
-    m_data[17] = number & 0xFF;
-    m_data[18] = (number >> 8) & 0xFF;
-    m_data[19] = 0;
-    m_data[20] = 0;
-    m_selector = {0, dbwire::PageWrite.s1, dbwire::PageWrite.s2, dbwire::PageWrite.s3};
-    ScrambleWriteData();
-    const int r = exchangePrepared();
-    if (r != 0)
-        return r;
-    int code = 0;
-    const int result = (replyIsLongAck(code) && code == 0x7F) ? 0 : dbrc::PageWriteNoAnswer;
+    Q_ASSERT(number >= 0 && number <= 0xFFFF);
+    DbCommand command;
+    const std::array<int, 16> d = ScrambleWriteData(page);
+    std::copy(d.begin(), d.end(), command.d.begin());
+    command.d[16] = number & 0xFF;
+    command.d[17] = (number >> 8) & 0xFF;
+    command.s = dbwire::PageWrite;
+    const LocoNetLink::Answer a = ExchangeDbCommand(command);
+    if (a.result != 0)
+        return a.result;
+    const int result = longAckCode(a.message) == 0x7F ? 0 : dbrc::PageWriteNoAnswer;
     if (m_written && result == 0) {
-        WrittenData::Page page{number, {}};
+        WrittenData::Page kept{number, {}};
         for (int k = 0; k < 16; ++k)
-            page.bytes[size_t(k)] = m_writePage[size_t(k + 1)] & 0xFF;
-        m_written->pending.push_back(page);
+            kept.bytes[size_t(k)] = page[size_t(k)] & 0xFF;
+        m_written->pending.push_back(kept);
     }
     return result;
-}
-
-int DbProtocol::pageByte(int k) const
-{
-    return m_data[wireIndexOfPageByte(k)];
-}
-
-void DbProtocol::setWritePage(const Page& page)
-{
-    for (int i = 1; i <= 16; ++i)
-        m_writePage[size_t(i)] = page[size_t(i - 1)];
-}
-
-void DbProtocol::ClearWriteBuffer()
-{
-    for (int i = 1; i <= 16; ++i)
-        m_writePage[size_t(i)] = 255;
-}
-
-void DbProtocol::ScrambleWriteData()
-{
-    for (int i = 1; i <= 8; ++i) {
-        m_data[i] = m_writePage[17 - i] & 0xFF;
-        m_data[8 + i] = m_writePage[i] & 0xFF;
-    }
-    for (int k = 1; k <= 16; ++k)
-        m_data[k] ^= RecordKey[k - 1];
-}
-
-void DbProtocol::DescrambleReadData()
-{
-    for (int k = 1; k <= 16; ++k)
-        m_data[k] ^= RecordKey[k - 1];
 }
 
 } // namespace kx2

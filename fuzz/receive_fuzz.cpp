@@ -15,7 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static kx2::LocoNetLink link{port, clock, settings};
 
     link.clearRing();
-    link.ReadyFlag = size > 0 && (data[0] & 1) ? 0 : 255;
+    if (size > 0 && (data[0] & 1))
+        link.watchForReady();
+    else
+        link.stopWatchingReady();
     // Feed in chunks of varying size, as a port hands bytes over.
     size_t pos = 0;
     while (pos < size) {
@@ -23,11 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const size_t n = std::min(chunk, size - pos);
         link.receiveBytes(QByteArray(reinterpret_cast<const char*>(data + pos), int(n)));
         pos += n;
-        if (link.RingWriteIndex < 0 || link.RingWriteIndex >= kx2::LocoNetLink::RingSlots)
-            std::abort();
-        if (link.ByteIndex < 0 || link.ByteIndex > 64)
-            std::abort();
-        if (link.ReadyFlag != 0 && link.ReadyFlag != 1 && link.ReadyFlag != 255)
+        if (link.ringWriteIndex() < 0 || link.ringWriteIndex() >= kx2::LocoNetLink::RingSlots)
             std::abort();
     }
     return 0;

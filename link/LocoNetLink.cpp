@@ -178,6 +178,29 @@ void LocoNetLink::matchCompleted(const Slot& slot, int length)
     }
 }
 
+void LocoNetLink::watchForReady()
+{
+    ReadyFlag = 0;
+}
+
+void LocoNetLink::stopWatchingReady()
+{
+    ReadyFlag = 255;
+}
+
+bool LocoNetLink::awaitReady(double limit)
+{
+    const double deadline = m_clock.now() + limit;
+    while (ReadyFlag != 1) {
+        if (m_clock.now() > deadline) {
+            ReadyFlag = 255;
+            return false;
+        }
+        m_clock.yieldUntil(deadline);
+    }
+    return true;
+}
+
 void LocoNetLink::CheckReadyMessage()
 {
     if (IsReadyMessage(ReceiveRing[RingWriteIndex]))
@@ -236,7 +259,7 @@ void LocoNetLink::resetRingIndex()
     m_completedSinceReset = 0;
 }
 
-void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& result)
+int LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex)
 {
     m_port.discardInput();
     m_port.discardOutput();
@@ -254,9 +277,7 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
         message.append(char(checksum));
         traceLine("TX", message);
         m_pendingEcho = message;
-        if (!m_port.output(message))
-            result = rc::SendFailed;
-        return;
+        return m_port.output(message) ? 0 : rc::SendFailed;
     }
 
     QByteArray sent;
@@ -264,20 +285,17 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
     for (int i = 0; i <= lastIndex; ++i) {
         for (;;) {
             if (m_clock.now() - start > kByteModeLimit) {
-                result = rc::SendFailed;
-                return;
+                return rc::SendFailed;
             }
             m_clock.yieldNow();
             if (!m_port.portOpen()) {
-                result = rc::SendFailed;
-                return;
+                return rc::SendFailed;
             }
             // The LocoNet interface does not use CTS.
             if (m_port.ctsHolding() || loconet) {
                 const char c = char(bytes[i] & 0xFF);
                 if (!m_port.output(QByteArray(1, c))) {
-                    result = rc::SendFailed;
-                    return;
+                    return rc::SendFailed;
                 }
                 sent.append(c);
                 checksum ^= (bytes[i] & 0xFF);
@@ -290,8 +308,7 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
         // The command station's own port: the checksum also waits for CTS.
         while (!m_port.ctsHolding()) {
             if (m_clock.now() - start > kChecksumCtsLimit) {
-                result = rc::SendFailed;
-                return;
+                return rc::SendFailed;
             }
             m_clock.yieldUntil(std::min(start + kChecksumCtsLimit, m_clock.now() + kCtsPollInterval));
         }
@@ -299,36 +316,34 @@ void LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex, int& resul
     sent.append(char(checksum));
     m_pendingEcho = sent;
     if (!m_port.output(QByteArray(1, char(checksum)))) {
-        result = rc::SendFailed;
-        return;
+        return rc::SendFailed;
     }
     traceLine("TX", sent);
-    result = 0;
+    return 0;
 }
 
-void LocoNetLink::exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer, double timeout)
+LocoNetLink::Answer LocoNetLink::exchange(const int* bytes, int lastIndex, const AnswerMatch& isAnswer, double timeout)
 {
-    waitFor(bytes, lastIndex, result, &isAnswer, timeout);
+    return waitFor(bytes, lastIndex, &isAnswer, timeout);
 }
 
-void LocoNetLink::awaitEcho(const int* bytes, int lastIndex, int& result, double timeout)
+LocoNetLink::Answer LocoNetLink::awaitEcho(const int* bytes, int lastIndex, double timeout)
 {
-    waitFor(bytes, lastIndex, result, nullptr, timeout);
+    return waitFor(bytes, lastIndex, nullptr, timeout);
 }
 
-void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout)
+LocoNetLink::Answer LocoNetLink::waitFor(const int* bytes, int lastIndex, const AnswerMatch* isAnswer, double timeout)
 {
     // One request at a time: a second one started while this waits (from a callback of the
     // port) would take the first one's answer.
     Q_ASSERT(!m_wait.active);
-    result = 0;
+    Q_ASSERT(lastIndex >= 0 && lastIndex < SlotCells - 1);
     m_reply.fill(0);
     m_passedOver = 0;
     if (!m_closing && m_cancelCheck && m_cancelCheck()) {
         m_cancelled = true;
         m_lastSendResult = 0;
-        result = rc::Cancelled;
-        return;
+        return {rc::Cancelled, m_reply};
     }
     resetRingIndex();
     m_wait = Wait{};
@@ -339,7 +354,7 @@ void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const An
     m_wait.request.append(char(LocoNetChecksum(bytes, lastIndex)));
 
     // The echo may come while the request is still being written byte by byte.
-    SendLocoNetMessage(bytes, lastIndex, result);
+    int result = SendLocoNetMessage(bytes, lastIndex);
     m_lastSendResult = result;
     ExchangeStart = m_clock.now();
     const double deadline = ExchangeStart + timeout;
@@ -363,6 +378,7 @@ void LocoNetLink::waitFor(const int* bytes, int lastIndex, int& result, const An
             m_port.holdInput(false);
     }
     m_wait.active = false;
+    return {result, m_reply};
 }
 
 double LocoNetLink::restOfMessageSeconds() const

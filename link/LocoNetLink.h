@@ -35,21 +35,34 @@ public:
 
     LocoNetLink(Comm1& port, Clock& clock, const Settings& settings);
 
-    // --- receive assembly ---
-    std::array<Slot, RingSlots> ReceiveRing{};
-    int RingWriteIndex = 0;
-    bool Receiving = false;
-    int ExpectedLength = 0;
-    int ByteIndex = 0;
-    // 255 nobody waits for the ready message, 0 someone waits, 1 it has been seen.
-    int ReadyFlag = 255;
+    // What an exchange brought: its result code and the answer (all zero when none came).
+    struct Answer {
+        int result = 0;
+        Slot message{};
+    };
 
+    // --- receive assembly ---
     // The port's receive event: takes what the port hands over and assembles it.
     void OnComm();
     // The assembly itself, for bytes from any source.
     void receiveBytes(const QByteArray& bytes);
     // Sets ReadyFlag to 1 when the slot just completed holds the command station's ready message.
     void CheckReadyMessage();
+    // The ready message is looked for from now on (a request that it follows may bring it before
+    // the request's own exchange has returned).
+    void watchForReady();
+    // Nobody waits for the ready message any more.
+    void stopWatchingReady();
+    // Waits, yielding to the event loop, until the ready message has come since watchForReady,
+    // or `limit` seconds have passed (false; nobody waits then).
+    bool awaitReady(double limit);
+    // Someone waits for the ready message and it has not come yet.
+    bool watchingForReady() const { return ReadyFlag == 0; }
+    // The ring as assembly left it: slot i, the slot the next message goes to, and whether a
+    // message is being assembled.
+    const Slot& ringSlot(int i) const { return ReceiveRing[size_t(i)]; }
+    int ringWriteIndex() const { return RingWriteIndex; }
+    bool receiving() const { return Receiving; }
     // The command station's ready message (the data-reply layout with the database signature).
     static bool IsReadyMessage(const Slot& message);
     // Empties every slot and restarts assembly at slot 0.
@@ -60,30 +73,26 @@ public:
     void resetRingIndex();
 
     // --- sending ---
-    // Writes bytes[0..lastIndex] and the checksum. result: 0, or 1012 when the interface did not
-    // take the message in time or the port reported an error (left as it was in whole-message
-    // mode unless the port fails).
-    void SendLocoNetMessage(const int* bytes, int lastIndex, int& result);
+    // Writes bytes[0..lastIndex] and the checksum: 0, or 1012 when the interface did not take the
+    // message in time or the port reported an error.
+    int SendLocoNetMessage(const int* bytes, int lastIndex);
 
     // --- request/reply ---
     // Sends bytes[0..lastIndex] + checksum after resetting the ring index and waits for the echo
-    // of exactly those bytes and, after it, the first message that isAnswer accepts; reply()
-    // then holds that message. Messages of other devices before, between and after are passed
-    // over. result 0, 13 on time-out (at once when the port has closed meanwhile: nothing can
-    // arrive any more), or the send's code when the send failed and the answer came anyway.
-    // `timeout` counts from the end of the send.
-    void exchange(const int* bytes, int lastIndex, int& result, const AnswerMatch& isAnswer = AnyAnswer,
-                  double timeout = ReplyTimeout);
-    // The same for a request that no device answers: waits for its own echo alone, which then
-    // stands in reply().
-    void awaitEcho(const int* bytes, int lastIndex, int& result, double timeout);
+    // of exactly those bytes and, after it, the first message that isAnswer accepts, which it
+    // returns. Messages of other devices before, between and after are passed over. Result 0, 13
+    // on time-out (at once when the port has closed meanwhile: nothing can arrive any more), or
+    // the send's code when the send failed and the answer came anyway. `timeout` counts from the
+    // end of the send.
+    Answer exchange(const int* bytes, int lastIndex, const AnswerMatch& isAnswer = AnyAnswer,
+                    double timeout = ReplyTimeout);
+    // The same for a request that no device answers: waits for its own echo alone, which it
+    // returns as the answer.
+    Answer awaitEcho(const int* bytes, int lastIndex, double timeout);
     double ExchangeStart = 0;
     // What the send of the last exchange returned (0 or 1012), for callers that must tell a
     // failed send from a missing answer.
     int lastSendResult() const { return m_lastSendResult; }
-    // The answer of the last exchange; all zero when none came.
-    const Slot& reply() const { return m_reply; }
-    Slot& reply() { return m_reply; }
     // Messages the last exchange passed over while it waited (other devices' traffic).
     int passedOver() const { return m_passedOver; }
     // Messages dropped since the link was made because their checksum did not hold: they do
@@ -141,10 +150,20 @@ private:
     void completeMessage();
     void dropGarbled(Slot& slot, int length);
     // isAnswer nullptr: the echo ends the wait.
-    void waitFor(const int* bytes, int lastIndex, int& result, const AnswerMatch* isAnswer, double timeout);
+    Answer waitFor(const int* bytes, int lastIndex, const AnswerMatch* isAnswer, double timeout);
     // How long the wait may sleep through the rest of the message being assembled; 0 when none
     // is under way, its length is not known yet or too little of it is missing.
     double restOfMessageSeconds() const;
+
+    std::array<Slot, RingSlots> ReceiveRing{};
+    int RingWriteIndex = 0;
+    bool Receiving = false;
+    int ExpectedLength = 0;
+    int ByteIndex = 0;
+    // 255 nobody waits for the ready message, 0 someone waits, 1 it has been seen.
+    int ReadyFlag = 255;
+    // The answer of the exchange under way; all zero until one comes.
+    Slot m_reply{};
 
     Comm1& m_port;
     Clock& m_clock;
@@ -168,7 +187,6 @@ private:
         bool lost = false;  // the answer came with a wrong checksum
     };
     Wait m_wait;
-    Slot m_reply{};
     int m_passedOver = 0;
     int m_garbled = 0;
     int m_lastSendResult = 0;

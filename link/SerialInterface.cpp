@@ -38,7 +38,7 @@ void SerialInterface::ClosePort()
         m_port.setPortOpen(false);
 }
 
-void SerialInterface::SendInterfaceString(const QString& text, int& result)
+int SerialInterface::SendInterfaceString(const QString& text)
 {
     Clock& clock = m_link.clock();
     m_port.discardOutput();
@@ -47,21 +47,19 @@ void SerialInterface::SendInterfaceString(const QString& text, int& result)
     for (char c : bytes) {
         for (;;) {
             if (clock.now() - start > kPromptLimit) {
-                result = rc::InterfaceNotReady;
-                return;
+                return rc::InterfaceNotReady;
             }
             clock.yieldNow();
             if (m_port.ctsHolding()) {
                 if (!m_port.output(QByteArray(1, c))) {
-                    result = rc::InterfaceNotReady;
-                    return;
+                    return rc::InterfaceNotReady;
                 }
                 break;
             }
             clock.yieldUntil(std::min(start + kPromptLimit, clock.now() + kPollInterval));
         }
     }
-    result = 0;
+    return 0;
 }
 
 bool SerialInterface::collectPrompt(double limitSeconds)
@@ -83,11 +81,12 @@ bool SerialInterface::collectPrompt(double limitSeconds)
     }
 }
 
-void SerialInterface::ConnectIdle(int& result, std::function<void()> onReleased)
+int SerialInterface::ConnectIdle(std::function<void()> onReleased)
 {
-    ConnectInterface(result);
+    const int result = ConnectInterface();
     if (result == 0)
         m_idleHolder = std::move(onReleased);
+    return result;
 }
 
 void SerialInterface::ReleaseIdle()
@@ -100,7 +99,7 @@ void SerialInterface::ReleaseIdle()
     holder();
 }
 
-void SerialInterface::ConnectInterface(int& result)
+int SerialInterface::ConnectInterface()
 {
     // A transfer sets the interface up from scratch, never on a port the monitor left open.
     ReleaseIdle();
@@ -128,8 +127,7 @@ void SerialInterface::ConnectInterface(int& result)
                 QCoreApplication::translate(
                     "SerialInterface", "Sie können das LocoNet-Interface nur mit Comport 1 oder Comport 2 benutzen!"),
                 MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("ComPort"));
-            result = rc::InterfaceNotReady;
-            return;
+            return rc::InterfaceNotReady;
         }
         setPortNumber();
         m_port.setRtsEnable(true);
@@ -143,8 +141,7 @@ void SerialInterface::ConnectInterface(int& result)
             m_port.setSettings(QString::number(m_settings.BaudRate) + QStringLiteral(",n,8,1"));
         m_port.setInputLen(1);
         if (!open()) {
-            result = rc::PortCannotOpen;
-            return;
+            return rc::PortCannotOpen;
         }
         m_port.discardInput();
         if (registers) {
@@ -157,7 +154,7 @@ void SerialInterface::ConnectInterface(int& result)
         }
         m_port.setSThreshold(0);
         m_port.setRThreshold(1);
-        return;
+        return 0;
     }
 
     if (m_settings.UseLocoNetInterface || network) {
@@ -167,13 +164,12 @@ void SerialInterface::ConnectInterface(int& result)
         m_port.setInputLen(0);
         m_port.setHandshaking(Comm1::Handshaking::None);
         if (!open()) {
-            result = rc::PortCannotOpen;
-            return;
+            return rc::PortCannotOpen;
         }
         m_port.discardInput();
         m_port.setSThreshold(0);
         m_port.setRThreshold(1);
-        return;
+        return 0;
     }
 
     // The command station's own port: switch it to 19200 baud, then into LocoNet mode.
@@ -181,8 +177,7 @@ void SerialInterface::ConnectInterface(int& result)
     m_port.setRThreshold(0);
     m_port.setSettings(QStringLiteral("2400,n,8,2"));
     if (!open()) {
-        result = rc::PortCannotOpen;
-        return;
+        return rc::PortCannotOpen;
     }
     m_port.setInputLen(100);
     m_port.setBreak(true);
@@ -190,32 +185,26 @@ void SerialInterface::ConnectInterface(int& result)
     m_port.setBreak(false);
     m_link.Pause(0.3);
 
-    int sendResult = 0;
-    SendInterfaceString(QStringLiteral("xB19200\r"), sendResult);
-    if (sendResult != 0 || !collectPrompt(kPromptLimit)) {
-        result = rc::InterfaceNotReady;
-        return;
+    if (SendInterfaceString(QStringLiteral("xB19200\r")) != 0 || !collectPrompt(kPromptLimit)) {
+        return rc::InterfaceNotReady;
     }
     m_link.Pause(0.3);
     m_port.setPortOpen(false);
     m_port.setSettings(QStringLiteral("19200,n,8,2"));
     if (!open()) {
-        result = rc::PortCannotOpen;
-        return;
+        return rc::PortCannotOpen;
     }
-    SendInterfaceString(QStringLiteral("x&LN$55AA\r"), sendResult);
-    if (sendResult != 0 || !collectPrompt(kPromptLimit)) {
-        result = rc::InterfaceNotReady;
-        return;
+    if (SendInterfaceString(QStringLiteral("x&LN$55AA\r")) != 0 || !collectPrompt(kPromptLimit)) {
+        return rc::InterfaceNotReady;
     }
     m_port.setPortOpen(false);
     m_port.setInputLen(1);
     if (!open()) {
-        result = rc::PortCannotOpen;
-        return;
+        return rc::PortCannotOpen;
     }
     m_port.setSThreshold(0);
     m_port.setRThreshold(1);
+    return 0;
 }
 
 } // namespace kx2

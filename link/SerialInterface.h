@@ -20,17 +20,17 @@ public:
     SerialInterface(Comm1& port, PortIo& portIo, LocoNetLink& link, const Settings& settings,
                     UserDialogs& dialogs);
 
-    // result left unchanged on success; 1 when the interface cannot be prepared; 990098 when the
-    // port cannot be opened.
-    void ConnectInterface(int& result);
+    // 0 on success; 1 when the interface cannot be prepared; 990098 when the port cannot be opened.
+    int ConnectInterface();
     void ClosePort();
     // The bus monitor's own opening while no transfer runs. The next ConnectInterface (a transfer
     // starting) or ReleaseIdle closes the port and calls onReleased.
-    void ConnectIdle(int& result, std::function<void()> onReleased);
+    int ConnectIdle(std::function<void()> onReleased);
     void ReleaseIdle();
     bool idleOpen() const { return bool(m_idleHolder); }
-    // Writes a text command to the command station port with CTS flow control (5 s in all).
-    void SendInterfaceString(const QString& text, int& result);
+    // Writes a text command to the command station port with CTS flow control (5 s in all):
+    // 0, or 1 when it could not be written in time.
+    int SendInterfaceString(const QString& text);
     // After 990098: which port could not be opened, and why ("" before).
     QString openFailure() const { return m_openFailure; }
 

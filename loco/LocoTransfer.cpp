@@ -1,8 +1,7 @@
-#include "records/PageCopy.h"
 #include "loco/LocoTransfer.h"
 
 #include "records/DatabaseContext.h"
-#include "dbproto/DbProtocol.h"
+#include "records/DatabaseCommands.h"
 #include "records/ProgressMeter.h"
 #include "records/ReadBack.h"
 #include "records/RecordAreas.h"
@@ -42,7 +41,7 @@ std::vector<RecordField> LocoRecordFields()
 ReadOutcome LocoTransfer::ReadLocoDatabase()
 {
     m_table.markAllForDeviceRead();
-    m_ctx.db.forgetRecordCounter();
+    ForgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     // The formats are read for the records found: at most one per slot.
     m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::SlotCount, 1 + kLocoPages);
@@ -55,15 +54,14 @@ ReadOutcome LocoTransfer::ReadLocoDatabase()
 int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags)
 {
     const DatabaseLayout& layout = LocoTable::Layout;
-    DbProtocol& db = m_ctx.db;
     m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", layout.countUnit),
                       count);
     for (int row = 0; row < count; ++row) {
         m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 lesen").arg(row));
-        if (const int r = db.DataFlashRead(firstArea + row))
+        if (const int r = LoadArea(m_ctx, firstArea + row))
             return r + layout.readOperation;
         // Page 0 says whether the slot holds a record at all.
-        if (const int r = ReadRecordPages(db, 0, 0, 1, m_table, row))
+        if (const int r = ReadRecordPages(m_ctx, 0, 0, 1, m_table, row))
             return r + layout.readOperation;
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
@@ -71,7 +69,7 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
             m_ctx.meter.advance();
             continue;
         }
-        if (const int r = ReadRecordPages(db, 0, 1, pages, m_table, row))
+        if (const int r = ReadRecordPages(m_ctx, 0, 1, pages, m_table, row))
             return r + layout.readOperation;
         m_table.setStatus(row, LocoTable::StatusUnchanged);
         m_table.station.takeRecord(m_table, row);
@@ -92,7 +90,7 @@ int LocoTransfer::ReadLocoFormats()
             continue;
         const int a = m_table.address(row);
         m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatenfrm. Adr. %1 lesen").arg(a));
-        const DbProtocol::Format read = m_ctx.db.ReadLocoFormat(a);
+        const DataFormat read = ReadLocoFormat(m_ctx, a);
         if (read.result != 0)
             return read.result;
         m_table.set(row, LocoTable::FormatCode, read.code);
@@ -137,7 +135,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
         if (recordsToNumber())
             m_ctx.meter.planIndex();
         m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());
-        if (!s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }) || !writeRecords(s, storedSlots))
+        if (!s.run([this] { return ReadDatabaseIndex(m_ctx); }) || !writeRecords(s, storedSlots))
             return s.failSend();
         if (!writeFormats(s, storedFormats))
             return s.failSend();
@@ -196,7 +194,6 @@ int LocoTransfer::formatsToWrite() const
 
 bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 {
-    DbProtocol& db = m_ctx.db;
     bool written = false;
     m_ctx.meter.begin(ProgressMeter::Kind::Records,
                       QCoreApplication::translate("DatabaseLayout", LocoTable::Layout.countUnit), recordsToWrite());
@@ -209,7 +206,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                 continue;
             if (!deleted) {
                 written = true;
-                StampRecordId(m_table, i, db.nextRecordNumber(), LocoTable::Layout.recordIdMarker);
+                StampRecordId(m_table, i, NextRecordNumber(m_ctx), LocoTable::Layout.recordIdMarker);
                 if (pass == LocoTable::StatusNew)
                     m_table.applyNewRecordValues(i);
             }
@@ -220,7 +217,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                 continue;
             }
             s.stepText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 schreiben").arg(i));
-            if (!s.run([this, i] { return WriteLocoRecord(LocoTable::LocoDbAreaBase, i); }))
+            if (!s.run([this, i] { return WriteLocoRecord(i); }))
                 return false;
             stored.push_back(i);
         }
@@ -236,8 +233,8 @@ bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
         if (!formatToWrite(i))
             continue;
         if (!s.run([this, i] {
-                return m_ctx.db.WriteLocoFormat(m_table.address(i), m_table.value(i, LocoTable::FormatCode),
-                                                m_table.value(i, LocoTable::FormatParam));
+                return WriteLocoFormat(m_ctx, m_table.address(i), m_table.value(i, LocoTable::FormatCode),
+                                       m_table.value(i, LocoTable::FormatParam));
             }))
             return false;
         stored.push_back(i);
@@ -246,23 +243,16 @@ bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
     return true;
 }
 
-int LocoTransfer::WriteLocoRecord(int areaBase, int slot)
+int LocoTransfer::WriteLocoRecord(int slot)
 {
-    DbProtocol& db = m_ctx.db;
-    const int writeOperation = LocoTable::Layout.writeOperation;
+    // The record fills its area alone, so nothing is loaded first; an erased slot is one page of
+    // 255, whatever a loaded file left in the row.
+    WriteSteps steps;
+    steps.loadArea = false;
+    steps.erasedPages = 1;
     const bool erase = m_table.status(slot) == LocoTable::StatusDeleted;
-    // An erased slot is one page of 255, whatever a loaded file left in the row.
-    for (int k = 0; k < (erase ? 1 : LocoTable::Layout.pagesPerRecord); ++k) {
-        if (erase)
-            db.ClearWriteBuffer();
-        else
-            CopyTableToWriteBuffer(db, slot, 16 * k, m_table);
-        if (const int r = db.WriteRecord(16 * k))
-            return r + writeOperation;
-    }
-    if (const int r = StoreArea(m_ctx, areaBase + slot, 1))
-        return r + writeOperation;
-    return 0;
+    return WriteRecords(m_ctx, LocoTable::Layout, m_table,
+                        {{slot, erase ? RecordWrite::Kind::Erased : RecordWrite::Kind::AsHeld}}, steps);
 }
 
 } // namespace kx2

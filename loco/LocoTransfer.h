@@ -26,7 +26,8 @@ public:
     int ReadLocoFormats();
 
     LocoSendOutcome SendLocoDatabase();
-    int WriteLocoRecord(int areaBase, int slot);
+    // The record of `slot` into its area, which is stored: the slot's bytes, or erased when deleted.
+    int WriteLocoRecord(int slot);
 
     // The ResultCode of the last send (0 unless it failed).
     int lastSendResult() const { return m_lastSendResult; }

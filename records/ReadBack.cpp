@@ -117,15 +117,16 @@ ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& wri
         }
         std::map<int, std::pair<RecordBytes, RecordBytes>> bySlot;
         for (const WrittenData::Page& page : pages) {
-            if (const int r = db.ReadRecord(page.offset)) {
-                found.result = r + names.readOperation;
+            const DbProtocol::PageRead got = db.ReadRecord(page.offset);
+            if (got.result != 0) {
+                found.result = got.result + names.readOperation;
                 return found;
             }
             for (int k = 0; k < 16; ++k) {
                 const int at = page.offset + k;
                 auto& [sent, read] = bySlot[at / stride];
                 sent[at % stride] = page.bytes[size_t(k)];
-                read[at % stride] = db.pageByte(k) & 0xFF;
+                read[at % stride] = got.page[size_t(k)] & 0xFF;
             }
         }
         for (const auto& [slot, bytes] : bySlot) {

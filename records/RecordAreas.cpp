@@ -43,27 +43,28 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
     table.set(row, 3, int(((counter >> 24) + unsigned(marker)) & 255));
 }
 
-int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row)
+int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row)
 {
+    Q_ASSERT(from >= 0 && from <= to && to <= 16);
     for (int page = from; page < to; ++page) {
-        const int r = db.ReadRecord(offset + 16 * page);
-        if (r != 0)
-            return r;
-        CopyReplyToTable(db, row, 16 * page, table);
+        const DbProtocol::PageRead read = ctx.db.ReadRecord(offset + 16 * page);
+        if (read.result != 0)
+            return read.result;
+        CopyReplyToTable(read.page, row, 16 * page, table);
     }
     return 0;
 }
 
 int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row)
 {
-    if (const int r = ReadRecordPages(ctx.db, offset, 0, 1, table, row))
+    if (const int r = ReadRecordPages(ctx, offset, 0, 1, table, row))
         return r;
     if (ctx.quickRead && !RecordWritten(table, row, 16)) {
         for (int b = 16; b < 16 * pages; ++b)
             table.set(row, b, 255);
         return 0;
     }
-    return ReadRecordPages(ctx.db, offset, 1, pages, table, row);
+    return ReadRecordPages(ctx, offset, 1, pages, table, row);
 }
 
 bool RecordWritten(const RecordTable& table, int row, int count)
@@ -128,64 +129,64 @@ int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, 
 
 int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
-    DbProtocol& db = ctx.db;
-    const int bytes = layout.recordBytes();
     ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(),
                     CountRecordsToWrite(layout, table, first, last));
+    // Every record of the range in an area with a change: the changed ones numbered anew.
+    std::vector<RecordWrite> writes;
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
-        bool changed = false;
-        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
-            const int address = p * layout.recordsPerArea + slot + 1;
-            if (table.value(address, layout.statusColumn) != status::Changed)
-                continue;
-            changed = true;
-            StampRecordId(table, address, db.nextRecordNumber(), layout.recordIdMarker);
-        }
-        if (!changed)
+        if (!areaChanged(layout, table, p, s))
             continue;
-        if (const int r = db.DataFlashRead(layout.firstArea + p))
-            return r + layout.writeOperation;
-        ctx.progress.setText(areaText(layout, p, s, QT_TRANSLATE_NOOP("RecordAreas", " schreiben")));
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
-            for (int page = 0; page < layout.pagesPerRecord; ++page) {
-                CopyTableToWriteBuffer(db, address, 16 * page, table);
-                if (const int r = db.WriteRecord(bytes * slot + 16 * page))
-                    return r + layout.writeOperation;
-            }
+            writes.push_back({address, table.value(address, layout.statusColumn) == status::Changed
+                                           ? RecordWrite::Kind::Numbered
+                                           : RecordWrite::Kind::AsHeld});
         }
-        if (const int r = StoreArea(ctx, layout.firstArea + p, s.lastSlot - s.firstSlot + 1))
-            return r + layout.writeOperation;
     }
-    return 0;
+    WriteSteps steps;
+    steps.areaStep = WritingStep(ctx, layout);
+    return WriteRecords(ctx, layout, table, writes, steps);
 }
 
-int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
-                    const std::vector<RecordWrite>& writes)
+std::function<void(int row)> WritingStep(DatabaseContext& ctx, const DatabaseLayout& layout)
+{
+    return [&ctx, &layout](int row) {
+        ctx.progress.setText(layout.areaCaptionText() + QString::number(row)
+                             + QCoreApplication::translate("RecordAreas", " schreiben"));
+    };
+}
+
+int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
+                 const std::vector<RecordWrite>& writes, const WriteSteps& steps)
 {
     DbProtocol& db = ctx.db;
+    Q_ASSERT(layout.pagesPerRecord >= 1 && layout.pagesPerRecord <= 16);
+    Q_ASSERT(steps.erasedPages >= 0 && steps.erasedPages <= layout.pagesPerRecord);
     for (size_t first = 0; first < writes.size();) {
         const int area = layout.areaOfRow(writes[first].row);
         size_t end = first;
         while (end < writes.size() && layout.areaOfRow(writes[end].row) == area)
             ++end;
-        // The area is loaded first, so that the records not listed keep what the station holds.
-        if (const int r = db.DataFlashRead(area))
-            return r + layout.writeOperation;
+        for (size_t i = first; i < end; ++i)
+            if (writes[i].kind == RecordWrite::Kind::Numbered)
+                StampRecordId(table, writes[i].row, db.nextRecordNumber(), layout.recordIdMarker);
+        if (steps.loadArea)
+            if (const int r = db.DataFlashRead(area))
+                return r + layout.writeOperation;
+        if (steps.areaStep)
+            steps.areaStep(writes[first].row);
         for (size_t i = first; i < end; ++i) {
             const RecordWrite& w = writes[i];
-            ctx.progress.setText(layout.areaCaptionText() + QString::number(w.row)
-                                 + QCoreApplication::translate("RecordAreas", " schreiben"));
-            if (w.erase) {
-                for (int b = 0; b < layout.recordBytes(); ++b)
-                    table.set(w.row, b, 255);
-            } else {
-                StampRecordId(table, w.row, db.nextRecordNumber(), layout.recordIdMarker);
-            }
-            for (int page = 0; page < layout.pagesPerRecord; ++page) {
-                CopyTableToWriteBuffer(db, w.row, 16 * page, table);
-                if (const int r = db.WriteRecord(layout.offsetOfRow(w.row) + 16 * page))
+            Q_ASSERT(w.row >= layout.firstRow && w.row < layout.rows);
+            if (steps.recordStep)
+                steps.recordStep(w.row);
+            const bool erase = w.kind == RecordWrite::Kind::Erased;
+            const int pages = erase && steps.erasedPages > 0 ? steps.erasedPages : layout.pagesPerRecord;
+            for (int page = 0; page < pages; ++page) {
+                const int offset = layout.offsetOfRow(w.row) + 16 * page;
+                if (const int r = db.WriteRecord(offset, erase ? DbProtocol::ErasedPage
+                                                               : CopyTableToWriteBuffer(table, w.row, 16 * page)))
                     return r + layout.writeOperation;
             }
         }

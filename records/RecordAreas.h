@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace kx2 {
 
-class DbProtocol;
 class RecordTable;
 struct DatabaseContext;
 struct DatabaseLayout;
@@ -16,7 +16,7 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker);
 // Pages from..to-1 of the record that starts at byte `offset` of the area loaded last, each into
 // 16 cells of `row` from column 16 x page on. The first failing page read stops it; its code is
 // returned as the primitive gave it.
-int ReadRecordPages(DbProtocol& db, int offset, int from, int to, RecordTable& table, int row);
+int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row);
 // The whole record of `pages` pages at `offset` into `row`; with the context's quick read, a
 // first page of sixteen 255 ends it and the other pages are taken as 255 unread.
 int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row);
@@ -42,17 +42,34 @@ int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
 // How many records WriteRecordAreas writes: every record of the range in an area with a change.
 int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
 
-// One record of a restore: its bytes written as the table holds them, with the next record
-// number, or erased (every page 255, as flash never written).
+// One record to write, and how its bytes reach the station: with the next record number in bytes
+// 0..3, as the table holds it, or erased (pages of 255, as flash never written).
 struct RecordWrite {
+    enum class Kind { Numbered, AsHeld, Erased };
     int row;
-    bool erase;
+    Kind kind;
 };
-// Writes exactly `writes` (rows of `table` in the order of their areas): each area concerned is
-// loaded, its listed records written and the area stored; the other records of the area keep what
-// the station holds. A failure stops it with the layout's write operation added. The records are
-// counted in the meter's phase under way.
-int WriteRecordRows(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
-                    const std::vector<RecordWrite>& writes);
+
+// What differs between the databases' writes besides their layout.
+struct WriteSteps {
+    // The area is loaded before its records are written, so that the records not listed keep what
+    // the station holds; a record that fills its area alone needs no load.
+    bool loadArea = true;
+    // Pages an erased record gets; 0: all of them.
+    int erasedPages = 0;
+    // The progress step: once an area is loaded, with its first row listed, or before each record.
+    std::function<void(int row)> areaStep = {};
+    std::function<void(int row)> recordStep = {};
+};
+
+// The step text every range write shows: the layout's caption, the row, " schreiben".
+std::function<void(int row)> WritingStep(DatabaseContext& ctx, const DatabaseLayout& layout);
+
+// Writes exactly `writes` (rows of `table`, in the order of their areas): for each run of rows in
+// one area the numbered ones get their record numbers, the area is loaded, the records written
+// page by page and the area stored, counting the run in the meter's phase under way. A failure
+// stops it with the layout's write operation added.
+int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
+                 const std::vector<RecordWrite>& writes, const WriteSteps& steps);
 
 } // namespace kx2

@@ -152,7 +152,7 @@ bool TransferSession::noteDifferences(const QStringList& lines)
 bool TransferSession::connect()
 {
     if (ok())
-        m_ctx.iface.ConnectInterface(m_result);
+        m_result = m_ctx.iface.ConnectInterface();
     return ok();
 }
 

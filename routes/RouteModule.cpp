@@ -36,20 +36,23 @@ bool isAckOfRequest(const Slot& m)
     return m[0] == kLongAck && m[1] == 0x6D;
 }
 
-// Byte 7 + k of a peer reply with bit 7 from bit k of byte 6.
-int unpacked(const Slot& m, int k)
+// The fields of a message in the module's layout (all 0 for one of another layout).
+ModuleFrame frameOf(const Slot& m)
 {
-    return m[7 + k] + ((m[6] >> k) & 1) * 128;
+    QByteArray bytes;
+    for (int i = 0; i < 15; ++i)
+        bytes.append(char(m[size_t(i)] & 0xFF));
+    return ModuleFrame::decode(bytes).value_or(ModuleFrame{0, 0, 0});
 }
 
 int variableOf(const Slot& m)
 {
-    return unpacked(m, 3) * 256 + unpacked(m, 2);
+    return frameOf(m).variable;
 }
 
 int valueOf(const Slot& m)
 {
-    return unpacked(m, 5) * 256 + unpacked(m, 4);
+    return frameOf(m).value;
 }
 
 } // namespace
@@ -64,21 +67,64 @@ void PackHighBits(ModuleBytes& message)
     }
 }
 
-void RouteModule::build(int opcode, int code, int typeNumber, int variable, int value, int flags)
+ModuleBytes ModuleFrame::packed() const
 {
-    ModuleMessage = {opcode, 0x0F, kSource, kDestinationLow, kDestinationHigh, code, 0,
-               typeNumber & 0xFF, (typeNumber >> 8) & 0xFF, variable & 0xFF, (variable >> 8) & 0xFF,
-               value & 0xFF, (value >> 8) & 0xFF, flags};
-    PackHighBits(ModuleMessage);
+    ModuleBytes m{opcode, 0x0F, source, destination & 0xFF, (destination >> 8) & 0xFF, code, 0,
+                  typeNumber & 0xFF, (typeNumber >> 8) & 0xFF, variable & 0xFF, (variable >> 8) & 0xFF,
+                  value & 0xFF, (value >> 8) & 0xFF, flags};
+    PackHighBits(m);
+    return m;
 }
 
-bool RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult)
+QByteArray ModuleFrame::encode() const
 {
-    int result = 0;
-    m_link.exchange(ModuleMessage.data(), 13, result, isAnswer, wait);
+    QByteArray bytes;
+    int checksum = 0xFF;
+    for (const int b : packed()) {
+        bytes.append(char(b));
+        checksum ^= b & 0xFF;
+    }
+    return bytes + char(checksum);
+}
+
+std::optional<ModuleFrame> ModuleFrame::decode(const QByteArray& message)
+{
+    if (message.size() < 14 || static_cast<unsigned char>(message.at(1)) != 0x0F)
+        return std::nullopt;
+    const auto byte = [&message](int i) { return int(static_cast<unsigned char>(message.at(i))); };
+    const auto unpacked = [&](int i) { return (byte(i) & 0x7F) | ((byte(6) >> (i - 7)) & 1 ? 0x80 : 0); };
+    ModuleFrame f;
+    f.opcode = byte(0);
+    f.source = byte(2);
+    f.destination = byte(3) + 256 * byte(4);
+    f.code = byte(5);
+    f.typeNumber = unpacked(7) + 256 * unpacked(8);
+    f.variable = unpacked(9) + 256 * unpacked(10);
+    f.value = unpacked(11) + 256 * unpacked(12);
+    f.flags = unpacked(13);
+    return f;
+}
+
+void RouteModule::build(int opcode, int code, int typeNumber, int variable, int value, int flags)
+{
+    ModuleFrame frame;
+    frame.opcode = opcode;
+    frame.source = kSource;
+    frame.destination = kDestinationLow + 256 * kDestinationHigh;
+    frame.code = code;
+    frame.typeNumber = typeNumber;
+    frame.variable = variable;
+    frame.value = value;
+    frame.flags = flags;
+    ModuleMessage = frame.packed();
+}
+
+RouteModule::Attempt RouteModule::attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer)
+{
+    const LocoNetLink::Answer answer = m_link.exchange(ModuleMessage.data(), 13, isAnswer, wait);
     // A cancelled request was not sent: no further attempt, the cancel is the result.
-    sendResult = result == rc::Cancelled ? result : m_link.lastSendResult();
-    return sendResult == 0 && result == 0;
+    const int sent = answer.result == rc::Cancelled ? answer.result : m_link.lastSendResult();
+    return {sent == 0 && answer.result == 0, sent, answer.message};
 }
 
 void RouteModule::noteRepeat(int attemptNumber)
@@ -98,15 +144,14 @@ RouteModule::Answer RouteModule::RouteModuleProgOn(int typeNumber, int address)
         const auto isAnswer = [&request](const Slot& m) {
             return isPeerReplyTo(m, request, 0) || (isAckOfRequest(m) && m[2] != kAccepted);
         };
-        int sent = 0;
-        if (attempt(ProgOnWait, isAnswer, sent)) {
-            const Slot& reply = m_link.reply();
-            if (reply[0] == kLongAck)
+        const Attempt a = attempt(ProgOnWait, isAnswer);
+        if (a.answered) {
+            if (a.reply[0] == kLongAck)
                 return {modrc::ProgOnRefused, address};
-            return {0, valueOf(reply)};
+            return {0, valueOf(a.reply)};
         }
-        if (sent != 0)
-            return {modrc::OpProgOn + sent, address};
+        if (a.sendResult != 0)
+            return {modrc::OpProgOn + a.sendResult, address};
         noteRepeat(n);
     }
     return {modrc::ProgOnNoAnswer, address};
@@ -117,12 +162,12 @@ RouteModule::Answer RouteModule::RouteModuleRead(int typeNumber, int variableNum
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeOther, typeNumber, variableNumber, 0, 0);
         const ModuleBytes request = ModuleMessage;
-        int sent = 0;
-        if (attempt(ReadWait, [&request, variableNumber](const Slot& m) { return isPeerReplyTo(m, request, variableNumber); },
-                    sent))
-            return {0, valueOf(m_link.reply())};
-        if (sent != 0)
-            return {sent, 0};
+        const Attempt a = attempt(
+            ReadWait, [&request, variableNumber](const Slot& m) { return isPeerReplyTo(m, request, variableNumber); });
+        if (a.answered)
+            return {0, valueOf(a.reply)};
+        if (a.sendResult != 0)
+            return {a.sendResult, 0};
         noteRepeat(n);
     }
     return {modrc::ReadNoAnswer, 0};
@@ -132,12 +177,12 @@ int RouteModule::RouteModuleWrite(int typeNumber, int variableNumber, int value)
 {
     for (int n = 1; n <= Attempts; ++n) {
         build(0xED, kCodeWrite, typeNumber, variableNumber, value, 0);
-        int sent = 0;
         // A refused write is not tried again.
-        if (attempt(WriteWait, isAckOfRequest, sent))
-            return m_link.reply()[2] == kAccepted ? 0 : modrc::WriteRefused;
-        if (sent != 0)
-            return sent;
+        const Attempt a = attempt(WriteWait, isAckOfRequest);
+        if (a.answered)
+            return a.reply[2] == kAccepted ? 0 : modrc::WriteRefused;
+        if (a.sendResult != 0)
+            return a.sendResult;
         noteRepeat(n);
     }
     return modrc::WriteNoAnswer;
@@ -148,8 +193,7 @@ int RouteModule::RouteModuleProgOff(int typeNumber, int address)
     build(kPeer, kCodeOther, typeNumber, 0, address, kFlagProgOff);
     // Also after a cancel: the module must not stay in programming mode.
     LocoNetLink::Closing closing(m_link);
-    int r = 0;
-    m_link.awaitEcho(ModuleMessage.data(), 13, r, ProgOffEchoWait);
+    const int r = m_link.awaitEcho(ModuleMessage.data(), 13, ProgOffEchoWait).result;
     if (r == rc::ReplyTimeout)
         return modrc::ProgOffNoEcho;
     return r == 0 ? 0 : modrc::OpProgOff + r;

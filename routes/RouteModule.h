@@ -1,7 +1,9 @@
 #pragma once
 #include "link/LocoNetLink.h"
 
+#include <QByteArray>
 #include <array>
+#include <optional>
 
 namespace kx2 {
 
@@ -28,6 +30,27 @@ using ModuleBytes = std::array<int, 14>;
 // Sets bit k of byte 6 when byte 7 + k has bit 7 set and clears bit 7 of bytes 7..13.
 void PackHighBits(ModuleBytes& message);
 
+// One message of the module dialogue, 15 bytes: a request from the tool (source 0x08) to the
+// module (0x0005), or a peer reply the other way. Its 16-bit fields travel low byte first, bit 7
+// of bytes 7..13 in byte 6.
+struct ModuleFrame {
+    int opcode = 0xED;      // 0xE5 for programming-off and the module's replies
+    int source = 0x08;
+    int destination = 0x0005;
+    int code = 0;           // 0x21 programming-on, read, programming-off; 0x20 write
+    int typeNumber = 0;
+    int variable = 0;
+    int value = 0;          // the module address (on, off), the value (read reply, write)
+    int flags = 0;          // 0x80 programming-on, 0x40 programming-off
+
+    // The 14 bytes before the checksum, packed.
+    ModuleBytes packed() const;
+    QByteArray encode() const;
+    // The fields of a message of this layout (length byte 0x0F, the checksum not needed), bit 7
+    // restored; nothing for anything shorter or of another length.
+    static std::optional<ModuleFrame> decode(const QByteArray& message);
+};
+
 // The route module as a configurable LocoNet module: programming mode on, 16-bit variables read
 // and written one at a time, programming mode off. Each request is one exchange on the link,
 // which picks the module's answer out of the bus traffic and passes over other devices'
@@ -45,9 +68,6 @@ public:
     static constexpr double ProgOffEchoWait = 3.0;
 
     explicit RouteModule(LocoNetLink& link) : m_link(link) {}
-
-    // The request as last sent (packed).
-    ModuleBytes ModuleMessage{};
 
     // The result of programming-on or of a read, and the value the module reported: its
     // address after programming-on, the variable's value after a read.
@@ -68,12 +88,20 @@ public:
 
 private:
     void build(int opcode, int code, int typeNumber, int variable, int value, int flags);
-    // Sends ModuleMessage and waits up to `wait` seconds for what isAnswer accepts. False when nothing
-    // came; sendResult is the send's own code.
-    bool attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer, int& sendResult);
+    // One request and what came of it: whether isAnswer accepted a message within the wait, the
+    // send's own code, and the answer.
+    struct Attempt {
+        bool answered;
+        int sendResult;
+        LocoNetLink::Slot reply;
+    };
+    // Sends ModuleMessage and waits up to `wait` seconds for what isAnswer accepts.
+    Attempt attempt(double wait, const LocoNetLink::AnswerMatch& isAnswer);
     void noteRepeat(int attemptNumber);
 
     LocoNetLink& m_link;
+    // The request as last sent (packed).
+    ModuleBytes ModuleMessage{};
 };
 
 // One programming cycle of the route module: programming-on when it begins, programming-off

@@ -1,8 +1,7 @@
-#include "records/PageCopy.h"
 #include "routes/RouteTransfer.h"
 
 #include "records/DatabaseContext.h"
-#include "dbproto/DbProtocol.h"
+#include "records/DatabaseCommands.h"
 #include "records/ProgressMeter.h"
 #include "records/ReadBack.h"
 #include "records/RecordAreas.h"
@@ -51,7 +50,7 @@ ReadOutcome RouteTransfer::ReadRoutes()
         m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
         m_tables.forgetStation(r);
     }
-    m_ctx.db.forgetRecordCounter();
+    ForgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     m_ctx.meter.plan(ProgressMeter::Kind::Records, RouteTables::RouteCount, kNames.pagesPerRecord);
     // A route's entries are read up to its end; most routes end after a few.
@@ -76,12 +75,11 @@ ReadOutcome RouteTransfer::ReadRoutes()
 
 int RouteTransfer::ReadRouteNames()
 {
-    DbProtocol& db = m_ctx.db;
     m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit),
                       RouteTables::RouteCount);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (kNames.slotOf(r) == 0)
-            if (const int failed = db.DataFlashRead(nameArea(r)))
+            if (const int failed = LoadArea(m_ctx, nameArea(r)))
                 return failed + kNames.readOperation;
         m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
         m_ctx.meter.at(r);
@@ -112,7 +110,6 @@ int RouteTransfer::entriesToWrite() const
 
 int RouteTransfer::WriteRouteNames()
 {
-    DbProtocol& db = m_ctx.db;
     RecordTable& names = m_tables.RouteNames;
     const auto changed = [&names](int r) { return names.value(r, RouteTables::State) == status::Changed; };
     // The step text names the route; the count goes over the changed names alone, under a unit of
@@ -126,36 +123,22 @@ int RouteTransfer::WriteRouteNames()
             continue;
         // Until the send has succeeded the station may hold the old record or the new one.
         m_tables.Station[size_t(r)].nameKnown = false;
-        StampRecordId(names, r, db.nextRecordNumber(), kNames.recordIdMarker);
+        StampRecordId(names, r, NextRecordNumber(m_ctx), kNames.recordIdMarker);
         m_tables.prepareNameRecord(r, m_deviceCode);
     }
     // Only the areas that hold a changed record are loaded and stored, and in them only the
-    // changed records written: the others keep what the station has.
-    for (int first = 1; first <= RouteTables::RouteCount; first += kNames.recordsPerArea) {
-        const int last = first + kNames.recordsPerArea - 1;
-        int inArea = 0;
-        for (int r = first; r <= last; ++r)
-            inArea += changed(r) ? 1 : 0;
-        if (inArea == 0)
-            continue;
-        if (const int failed = db.DataFlashRead(nameArea(first)))
-            return failed + kNames.writeOperation;
-        for (int r = first; r <= last; ++r) {
-            if (!changed(r))
-                continue;
-            m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 schreiben"), r));
-            m_ctx.meter.at(++ordinal);
-            for (int i = 0; i < kNames.pagesPerRecord; ++i) {
-                CopyTableToWriteBuffer(db, r, 16 * i, names);
-                if (const int failed = db.WriteRecord(namePage(r, i)))
-                    return failed + kNames.writeOperation;
-            }
-        }
-        // The names count as written once their area is stored.
-        if (const int failed = StoreArea(m_ctx, nameArea(first), inArea))
-            return failed + kNames.writeOperation;
-    }
-    return 0;
+    // changed records written: the others keep what the station has. The names count as written
+    // once their area is stored.
+    std::vector<RecordWrite> writes;
+    for (int r = 1; r <= RouteTables::RouteCount; ++r)
+        if (changed(r))
+            writes.push_back({r, RecordWrite::Kind::AsHeld});
+    WriteSteps steps;
+    steps.recordStep = [this, &ordinal](int r) {
+        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 schreiben"), r));
+        m_ctx.meter.at(++ordinal);
+    };
+    return WriteRecords(m_ctx, kNames, names, writes, steps);
 }
 
 int RouteTransfer::ReadRouteData()
@@ -291,7 +274,7 @@ SendOutcome RouteTransfer::SendRoutes()
         m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());
         m_ctx.meter.plan(ProgressMeter::Kind::Records, namesToWrite(), kNames.pagesPerRecord);
         m_ctx.meter.planIndex();
-        if (!s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }))
+        if (!s.run([this] { return ReadDatabaseIndex(m_ctx); }))
             return s.failSend();
         m_ctx.link.Pause(0.2);
         m_deviceCode = RouteDeviceCode(s.serialNumber());

@@ -189,8 +189,7 @@ void MonitorWin::PortBut_Click()
     if (m_link.port().portOpen())
         return;
     m_lostWhy.clear();
-    int result = 0;
-    m_iface.ConnectIdle(result, [this] { updateControls(); });
+    const int result = m_iface.ConnectIdle([this] { updateControls(); });
     if (result != 0) {
         m_iface.ClosePort();
         const QString why = m_link.port().failureText();

@@ -73,7 +73,7 @@ TEST(AccessCommands, EveryAnswerGivesItsResult)
          device([](const QByteArray& m) { return DbRig::at(m, 20) >> 4 == 7 ? longAck(0x01) : someDataReply(); }), open,
          110106, 2, 0, 1},
         {"close: the station refuses a wrong handle", station({}),
-         [](DbRig& r) { r.open(); test::DbProtocolProbe::setHandle(r.db, 0x11); return r.db.EndBootloader(); }, 121011,
+         [](DbRig& r) { r.open(); return DbProtocol(r.link, r.progress).EndBootloader(); }, 121011,
          3, 0, 2},
         {"serial number: the area read refused", device(sim::SimScriptedDevice::longAck(0x00)),
          [](DbRig& r) { return readSerial(r.db); }, 101011, 1, 0, 1},
@@ -97,7 +97,7 @@ TEST(AccessCommands, EveryAnswerGivesItsResult)
         }
         EXPECT_GE(rig.clock.now() - start, c.minSeconds);
         EXPECT_LE(rig.clock.now() - start, c.maxSeconds);
-        EXPECT_NE(rig.link.ReadyFlag, 0) << "nobody waits for the ready message any more";
+        EXPECT_FALSE(rig.link.watchingForReady()) << "nobody waits for the ready message any more";
     }
 }
 

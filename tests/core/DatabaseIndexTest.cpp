@@ -7,7 +7,6 @@
 using namespace kx2;
 using kx2::test::DbRig;
 using Flash = kx2::sim::SimCommandStation::Flash;
-using Probe = kx2::test::DbProtocolProbe;
 
 namespace {
 
@@ -27,12 +26,12 @@ struct Index : ::testing::Test {
                 a[int(4 * e) + b] = char((entries[e] >> (8 * b)) & 0xFF);
         rig.cs->setArea(Flash::Sam, area, a);
     }
+    // The counter a protocol that has read no index before finds.
     uint32_t counterAfterRead()
     {
-        Probe::index(rig.db).fill(std::nullopt);
-        rig.db.forgetRecordCounter();
-        EXPECT_EQ(rig.db.ReadDatabaseIndex(), 0);
-        return rig.db.recordCounter();
+        DbProtocol fresh(rig.link, rig.progress);
+        EXPECT_EQ(fresh.ReadDatabaseIndex(), 0);
+        return fresh.recordCounter();
     }
 };
 
@@ -44,7 +43,8 @@ struct Index : ::testing::Test {
 // without being read first.
 TEST_F(Index, WriteThenReadGivesTheCounterBack)
 {
-    Probe::index(rig.db)[0] = 0x04030201u;
+    putIndex(964, {0x04030201u, 7});
+    ASSERT_EQ(rig.db.ReadDatabaseIndex(), 0);
     rig.onBus.clear();
     ASSERT_EQ(rig.db.WriteDatabaseIndex(300), 0);
     const QByteArray a = rig.cs->area(Flash::Sam, 964);
@@ -62,9 +62,7 @@ TEST_F(Index, WriteThenReadGivesTheCounterBack)
     EXPECT_EQ(positions[15], 240);
     EXPECT_EQ(areaCommands, (std::vector<int>{0x5A, 0x5A})) << "two SAM area writes, no area read";
 
-    Probe::index(rig.db)[0].reset();
     EXPECT_EQ(counterAfterRead(), 300u);
-    EXPECT_EQ(Probe::index(rig.db)[0], 0x04030201u);
     EXPECT_EQ(rig.cs->violations(), 0) << rig.cs->violationLog().join('\n').toStdString();
 }
 
@@ -129,7 +127,7 @@ TEST(IndexFailures, EveryFailureNamesTheIndexAndTheCommand)
         {"write: the area write refused",
          [](DbRig& r) { r.device([](const QByteArray& m) { return test::longAck(DbRig::at(m, 20) >> 4 == 3 ? 0x00 : 0x7F); }); },
          write, 281111},
-        {"a page write alone refused", refusing, [](DbRig& r) { r.db.ClearWriteBuffer(); return r.db.WriteRecord(16); }, 1611},
+        {"a page write alone refused", refusing, [](DbRig& r) { return r.db.WriteRecord(16, DbProtocol::ErasedPage); }, 1611},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

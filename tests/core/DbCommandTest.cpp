@@ -12,37 +12,65 @@ using namespace kx2;
 using kx2::test::bytesOf;
 using kx2::test::DbRig;
 using kx2::test::longAck;
-using Probe = kx2::test::DbProtocolProbe;
 
 namespace {
 
-// D1..D20 of a request on the wire, read back with the protocol's own decoding.
-std::vector<int> dataOf(DbRig& rig, const QByteArray& m)
+// D1..D20 of a request on the wire.
+std::vector<int> dataOf(const QByteArray& m)
 {
-    NullProgress progress;
-    DbProtocol d(rig.link, progress);
-    for (int g = 1; g <= 5; ++g) {
-        Probe::header(d)[size_t(g)] = DbRig::at(m, 5 * g) & 0x0F;
-        for (int k = 1; k <= 4; ++k)
-            Probe::data(d)[size_t(4 * (g - 1) + k)] = DbRig::at(m, 5 * g + k);
-    }
-    Probe::decode(d);
-    return std::vector<int>(Probe::data(d).begin() + 1, Probe::data(d).end());
+    const std::optional<DbCommand> c = DbCommand::decode(m);
+    return c ? std::vector<int>(c->d.begin(), c->d.end()) : std::vector<int>{};
 }
 
-// A data reply in slot 1 carrying the groups of `db` as they would go on the wire.
-QByteArray dataReplyOf(DbProtocol& db)
+// A data reply carrying the groups of `c` as they would go on the wire.
+QByteArray dataReplyOf(const DbCommand& c)
 {
-    QByteArray r = bytesOf({0xE5, 0x1F, 0x01, 0x50, 0x43});
-    for (int g = 1; g <= 5; ++g) {
-        r.append(char(Probe::header(db)[size_t(g)]));
-        for (int k = 1; k <= 4; ++k)
-            r.append(char(Probe::data(db)[size_t(4 * (g - 1) + k)]));
-    }
+    QByteArray r = c.encode().left(30);
+    r.replace(0, 5, bytesOf({0xE5, 0x1F, 0x01, 0x50, 0x43}));
     return sim::SimFramer::withChecksum(r);
 }
 
 } // namespace
+
+// Each line: D1..D20 and the selectors, and the 31 bytes of the command (the ReadRecord(240) line
+// is the worked example of the record read). Decoding the bytes gives the fields back; a message
+// of another length gives nothing.
+TEST(DbCommandWire, EncodesAndDecodesAgainstLiteralBytes)
+{
+    const auto head = [](std::initializer_list<int> groups) {
+        return sim::SimFramer::withChecksum(bytesOf({0xED, 0x1F, 0x08, 0x49, 0x4B}) + bytesOf(groups));
+    };
+    std::array<int, 20> ones;
+    ones.fill(0xFF);
+    std::array<int, 20> record240{};
+    record240[16] = 0xF0;
+    const struct {
+        const char* what;
+        std::array<int, 20> d;
+        dbwire::Selectors s;
+        QByteArray wire;
+    } cases[] = {
+        {"empty: headers 0x70, 0x70, 0, 0, 0", {}, {0, 0, 0},
+         head({0x70, 0, 0, 0, 0, 0x70, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
+        {"ReadRecord(240): D17 = 0xF0 gives 0x70 and bit 0 of header 5", record240, {4, 4, 0},
+         head({0x70, 0, 0, 0, 0, 0x70, 0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0x01, 0x70, 0, 0, 0})},
+        {"full: every byte 0xFF, selectors 7", ones, {7, 7, 7},
+         head({0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F,
+               0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DbCommand command{c.d, c.s};
+        EXPECT_EQ(command.encode(), c.wire);
+        const std::optional<DbCommand> back = DbCommand::decode(c.wire);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->d, c.d);
+        EXPECT_EQ(back->s, c.s);
+    }
+    EXPECT_TRUE(DbCommand::decode(cases[1].wire.left(30))) << "the checksum is not needed";
+    EXPECT_FALSE(DbCommand::decode(cases[1].wire.left(29))) << "one byte short";
+    EXPECT_FALSE(DbCommand::decode(QByteArray())) << "empty";
+}
 
 // Each line: a command (sent to a silent bus unless a device answers its first step), the D bytes
 // it carries (D1 onwards, the rest 0; "sig" puts the database signature into D9..D16, "page"
@@ -91,16 +119,23 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
         {"DisplayWriteText: what cp1252 lacks is a question mark, one per character",
          {}, [](DbProtocol& db) { return db.DisplayWriteText(QStringLiteral("\u03a9") + QString::fromUcs4(U"\U0001F682") + QStringLiteral("\u20ac")); },
          {'?', '?', 0x80}, false, false, {0x74, 0x70, 0x30, 0x10, 0x30}, 170013},
-        {"ReadRecord(240): D17 = 0xF0", {}, [](DbProtocol& db) { return db.ReadRecord(240); },
+        {"ReadRecord(240): D17 = 0xF0", {}, [](DbProtocol& db) { return db.ReadRecord(240).result; },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0}, false, false, {0x70, 0x70, 0x40, 0x40, 0x01}, 13},
         {"WriteRecord of a cleared page: every page byte keeps bit 7 after the key",
-         {}, [](DbProtocol& db) { db.ClearWriteBuffer(); return db.WriteRecord(0x1230); },
+         {}, [](DbProtocol& db) { return db.WriteRecord(0x1230, DbProtocol::ErasedPage); },
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x30, 0x12}, false, true, {0x7F, 0x7F, 0x4F, 0x2F, 0x00}, 13},
         {"StartBootloader step 1", {}, [](DbProtocol& db) { return db.StartBootloader(); },
          {0, 0x7F, 0x7F, 0x7F}, true, false, {0x70, 0x70, 0x30, 0x70, 0x00}, 110013},
         {"StartBootloader step 2", acking(7, 0x01), [](DbProtocol& db) { return db.StartBootloader(); },
          {}, true, false, {0x70, 0x70, 0x30, 0x40, 0x00}, 110013},
-        {"EndBootloader sends the handle back", {}, [](DbProtocol& db) { Probe::setHandle(db, 0x5C); return db.EndBootloader(); },
+        {"EndBootloader sends the handle of step 2 back",
+         [](DbRig& r) {
+             r.device([](const QByteArray& m) {
+                 const int s2 = DbRig::at(m, 20) >> 4;
+                 return s2 == 7 ? longAck(0x01) : s2 == 4 ? longAck(0x5C) : QByteArray();
+             });
+         },
+         [](DbProtocol& db) { db.StartBootloader(); return db.EndBootloader(); },
          {0x5C, 0x7F, 0x7F, 0x7F}, true, false, {0x70, 0x70, 0x30, 0x00, 0x00}, 120013},
         {"ReadSerialNumber step 1 reads SAM area 63", {}, [](DbProtocol& db) { return db.ReadSerialNumber().result; },
          {0, 0x08, 0x3F, 0, 0x5A}, true, false, {0x70, 0x70, 0x30, 0x30, 0x00}, 13},
@@ -124,7 +159,7 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
         expected.resize(20, 0);
         for (int k = 0; c.sig && k < 8; ++k)
             expected[size_t(8 + k)] = DbSignature[size_t(k)];
-        std::vector<int> sent = dataOf(rig, m);
+        std::vector<int> sent = dataOf(m);
         if (c.page)
             std::fill(sent.begin(), sent.begin() + 16, 0);
         EXPECT_EQ(sent, expected);
@@ -138,40 +173,38 @@ TEST(DbCommandWire, EachCommandCarriesItsFieldsSelectorsAndHighBits)
 TEST(DbCommandWire, PageOrderKeyAndHighBitsGoRoundThroughAReply)
 {
     DbRig rig;
-    rig.db.setWritePage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
-    Probe::scramble(rig.db);
+    const std::array<int, 16> d = ScrambleWriteData({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     const int expected[16] = {16, 15, 14, 13, 12, 11, 10, 9, 1, 2, 3, 4, 5, 6, 7, 8};
-    for (int k = 1; k <= 16; ++k)
-        EXPECT_EQ(Probe::data(rig.db)[size_t(k)] ^ RecordKey[size_t(k - 1)], expected[k - 1]) << k;
-    Probe::selector(rig.db) = {0, 4, 2, 0};
-    Probe::encode(rig.db);
-    const QByteArray reply = dataReplyOf(rig.db);
-    rig.device([reply](const QByteArray&) { return reply; });
-    ASSERT_EQ(rig.db.ReadRecord(0), 0);
+    DbCommand reply;
+    for (int k = 0; k < 16; ++k) {
+        EXPECT_EQ(d[size_t(k)] ^ RecordKey[size_t(k)], expected[k]) << k + 1;
+        reply.d[size_t(k)] = d[size_t(k)];
+    }
+    reply.s = {4, 2, 0};
+    rig.device([r = dataReplyOf(reply)](const QByteArray&) { return r; });
+    const DbProtocol::PageRead read = rig.db.ReadRecord(0);
+    ASSERT_EQ(read.result, 0);
     RecordTable table(2, 20);
-    CopyReplyToTable(rig.db, 1, 2, table);
+    CopyReplyToTable(read.page, 1, 2, table);
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(table.value(1, 2 + k), k + 1);
     EXPECT_TRUE(table.isEmpty(1, 0) && table.isEmpty(1, 18));
 
-    rig.db.setWritePage({0, 0, 0x1FF}); // a table cell that holds more than a byte
-    Probe::scramble(rig.db);
-    Probe::encode(rig.db);
-    for (int k = 1; k <= 20; ++k)
-        EXPECT_LT(Probe::data(rig.db)[size_t(k)], 0x80);
+    const std::array<int, 16> wide = ScrambleWriteData({0, 0, 0x1FF}); // a table cell that holds more than a byte
+    std::copy(wide.begin(), wide.end(), reply.d.begin());
+    const QByteArray wire = reply.encode();
+    for (int i = 5; i < 30; ++i)
+        EXPECT_LT(DbRig::at(wire, i), 0x80) << i;
 }
 
 TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
 {
-    DbRig rig;
     RecordTable table(3, 40);
     table.set(2, 17, 99);
-    CopyTableToWriteBuffer(rig.db, 2, 16, table);
-    const auto& page = Probe::writePage(rig.db);
-    EXPECT_EQ(std::vector<int>(page.begin() + 1, page.end()),
+    const PageBytes page = CopyTableToWriteBuffer(table, 2, 16);
+    EXPECT_EQ(std::vector<int>(page.begin(), page.end()),
               (std::vector<int>{0, 99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    rig.db.ClearWriteBuffer();
-    EXPECT_EQ(std::vector<int>(page.begin() + 1, page.end()), std::vector<int>(16, 255));
+    EXPECT_EQ(std::vector<int>(DbProtocol::ErasedPage.begin(), DbProtocol::ErasedPage.end()), std::vector<int>(16, 255));
 }
 
 // A page read takes its page only out of a data reply: another device's message is no answer (the
@@ -179,12 +212,9 @@ TEST(DbCommandWire, EmptyCellsAreWrittenAsZeroAndAClearedPageIsAll255)
 // refusal (1011, "Read LongData:" once the driver adds its operation).
 TEST(DbCommandWire, PageReadTakesOnlyADataReply)
 {
-    NullProgress progress;
-    DbRig source;
-    DbProtocol page(source.link, progress);
-    Probe::data(page).fill(0x11);
-    Probe::selector(page) = {0, 4, 4, 0};
-    Probe::encode(page);
+    DbCommand page;
+    page.d.fill(0x11);
+    page.s = {4, 4, 0};
     const QByteArray data = dataReplyOf(page);
     const QByteArray sensor = sim::SimFramer::withChecksum(bytesOf({0xB2, 0x10, 0x50}));
     const struct {
@@ -198,10 +228,11 @@ TEST(DbCommandWire, PageReadTakesOnlyADataReply)
         DbRig rig;
         int asked = 0;
         rig.device([&](const QByteArray&) { return ++asked == 1 ? data : c.second; });
-        ASSERT_EQ(rig.db.ReadRecord(0), 0);
-        EXPECT_EQ(rig.db.ReadRecord(16), c.result);
+        ASSERT_EQ(rig.db.ReadRecord(0).result, 0);
+        const DbProtocol::PageRead read = rig.db.ReadRecord(16);
+        EXPECT_EQ(read.result, c.result);
         EXPECT_EQ(asked, c.result == 13 ? 4 : 2) << "a read that times out is sent twice more";
         for (int k = 0; c.result != 0 && k < 16; ++k)
-            EXPECT_EQ(rig.db.pageByte(k), 0) << "page byte " << k;
+            EXPECT_EQ(read.page[size_t(k)], 0) << "page byte " << k;
     }
 }

@@ -57,14 +57,13 @@ TEST(Exchange, EndsWithTheAnswerAfterTheEchoOrTimesOutWith13)
         FakeLinkRig rig;
         c.device(rig);
         const double start = rig.clock.now();
-        int result = 77;
-        rig.link.exchange(kRequest, 29, result);
-        EXPECT_EQ(result, c.result);
+        const LocoNetLink::Answer answer = rig.link.exchange(kRequest, 29);
+        EXPECT_EQ(answer.result, c.result);
         EXPECT_LE(rig.clock.now() - start, c.maxSeconds);
         if (c.result == 0) {
-            EXPECT_EQ(rig.link.ReceiveRing[0][0], 0xED);
-            EXPECT_EQ(rig.link.ReceiveRing[1][2], 0x7F);
-            EXPECT_EQ(rig.link.reply(), rig.link.ReceiveRing[1]);
+            EXPECT_EQ(rig.link.ringSlot(0)[0], 0xED);
+            EXPECT_EQ(rig.link.ringSlot(1)[2], 0x7F);
+            EXPECT_EQ(answer.message, rig.link.ringSlot(1));
             EXPECT_DOUBLE_EQ(rig.link.ExchangeStart, start);
         } else if (c.maxSeconds > 2) {
             EXPECT_GT(rig.clock.now() - start, 2.0);
@@ -97,10 +96,10 @@ TEST(Exchange, OtherDevicesMessagesArePassedOver)
         SCOPED_TRACE(c.what);
         FakeLinkRig rig;
         arrivals(rig, 0.01, c.arrivals);
-        int result = 0;
-        rig.link.exchange(kRequest, 29, result, [](const LocoNetLink::Slot& m) { return m[0] == 0xB4 && m[1] == 0x6D; });
-        EXPECT_EQ(result, c.answered ? 0 : 13);
-        EXPECT_EQ(rig.link.reply()[0], c.answered ? 0xB4 : 0);
+        const LocoNetLink::Answer answer =
+            rig.link.exchange(kRequest, 29, [](const LocoNetLink::Slot& m) { return m[0] == 0xB4 && m[1] == 0x6D; });
+        EXPECT_EQ(answer.result, c.answered ? 0 : 13);
+        EXPECT_EQ(answer.message[0], c.answered ? 0xB4 : 0);
     }
 }
 
@@ -113,9 +112,7 @@ TEST(Exchange, SendFailureIsKeptWhenTheAnswerArrivesAnyway)
     for (int b : kRequest)
         echo.append(char(b));
     rig.port.feedLater(0.1, sim::SimFramer::withChecksum(echo) + kAck);
-    int result = 0;
-    rig.link.exchange(kRequest, 29, result);
-    EXPECT_EQ(result, 1012);
+    EXPECT_EQ(rig.link.exchange(kRequest, 29).result, 1012);
 }
 
 // Each line: an answer that arrives byte by byte at the bus rate after the whole echo. A long
@@ -141,14 +138,13 @@ TEST(Exchange, SleepsThroughTheRestOfALongAnswer)
             for (int i = 0; i < c.answer.size(); ++i)
                 rig.port.feedLater(0.01 + i * 0.0006, c.answer.mid(i, 1));
         };
-        int result = 77;
-        rig.link.exchange(kRequest, 29, result);
-        EXPECT_EQ(result, 0);
+        const LocoNetLink::Answer answer = rig.link.exchange(kRequest, 29);
+        EXPECT_EQ(answer.result, 0);
         EXPECT_EQ(rig.port.holds > 0, c.held);
         EXPECT_FALSE(rig.port.held);
         QByteArray reply;
         for (int i = 0; i < c.answer.size(); ++i)
-            reply.append(char(rig.link.reply()[i]));
+            reply.append(char(answer.message[i]));
         EXPECT_EQ(reply, c.answer);
     }
 }

@@ -98,13 +98,27 @@ TEST(FormatTable, OnlyAFormatReplyIsReadAndOnlyAnAcceptanceIsAWrite)
     }
 }
 
-TEST(FormatTable, UnpackingAnOldReplyTwiceStaysWithinAByte)
+// Each line: an answer's bytes and what it says: byte 2, the two values with bit 7 from byte 6
+// (a read reply whose byte 6 is 0x04 has byte 9 + 128: the worked example), whether it is a reply
+// of the request's layout. Missing bytes count as 0.
+TEST(FormatTable, AnswersDecodeAgainstLiteralBytes)
 {
-    DbRig rig;
-    auto& slot = rig.link.reply();
-    slot[6] = 0x04;
-    slot[9] = 0x0F;
-    test::DbProtocolProbe::unpackFormatReply(rig.db);
-    test::DbProtocolProbe::unpackFormatReply(rig.db);
-    EXPECT_EQ(slot[9], 0x8F);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        FormatAnswer said;
+    } cases[] = {
+        {"a read reply, bit 2 of byte 6", bytesOf({0xE5, 0x0F, 0x01, 'K', 'X', 13, 0x04, 0x48, 0, 0x0F, 0x11, 0, 0, 0, 0x40}),
+         {0x01, 0x8F, 0x11, true}},
+        {"every bit of byte 6", bytesOf({0xE5, 0x0F, 0x7F, 'K', 'X', 13, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0}),
+         {0x7F, 0xFF, 0xFF, true}},
+        {"an acceptance", longAck(0x7F), {0x7F, 0, 0, false}},
+        {"empty", {}, {0, 0, 0, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const FormatAnswer a = FormatAnswer::decode(c.bytes);
+        EXPECT_EQ(std::tuple(a.byte2, a.first, a.second, a.formatReply),
+                  std::tuple(c.said.byte2, c.said.first, c.said.second, c.said.formatReply));
+    }
 }

@@ -54,12 +54,14 @@ TEST(LocoNetReceive, BytesBecomeMessagesByTheirOpcodesLength)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FakeLinkRig rig;
-        rig.link.RingWriteIndex = c.start;
+        // Assembly starts in slot c.start: short messages fill the slots before it.
+        for (int i = 0; i < c.start; ++i)
+            rig.link.receiveBytes(bytesOf({0x85, 0x7A}));
         for (const QByteArray& piece : c.pieces)
             rig.link.receiveBytes(piece);
-        EXPECT_EQ(rig.link.RingWriteIndex, c.next);
-        EXPECT_EQ(rig.link.Receiving, c.receiving);
-        const auto& slot = rig.link.ReceiveRing[size_t(c.slot)];
+        EXPECT_EQ(rig.link.ringWriteIndex(), c.next);
+        EXPECT_EQ(rig.link.receiving(), c.receiving);
+        const auto& slot = rig.link.ringSlot(c.slot);
         for (int i = 0; i < c.slotBytes.size(); ++i)
             EXPECT_EQ(slot[size_t(i)], static_cast<unsigned char>(c.slotBytes[i])) << i;
         EXPECT_EQ(slot[LocoNetLink::CompleteFlagCell], c.slotBytes.isEmpty() ? 0 : -1);
@@ -72,11 +74,11 @@ TEST(LocoNetReceive, PortHandsOverByteByByteAndThe33rdMessageLandsInSlotZeroAgai
     rig.port.setInputLen(1);
     for (int i = 0; i < 32; ++i)
         rig.port.feed(MessageFramer::withChecksum(bytesOf({0xA0, i, 0x00})));
-    EXPECT_EQ(rig.link.RingWriteIndex, 0);
+    EXPECT_EQ(rig.link.ringWriteIndex(), 0);
     rig.port.feed(bytesOf({0x85, 0x7A}));
-    EXPECT_EQ(rig.link.RingWriteIndex, 1);
-    EXPECT_EQ(rig.link.ReceiveRing[0][0], 0x85);
-    EXPECT_EQ(rig.link.ReceiveRing[31][1], 31);
+    EXPECT_EQ(rig.link.ringWriteIndex(), 1);
+    EXPECT_EQ(rig.link.ringSlot(0)[0], 0x85);
+    EXPECT_EQ(rig.link.ringSlot(31)[1], 31);
 }
 
 // The ready message as the simulated command station sends it; byte 6 is not examined, every
@@ -86,18 +88,18 @@ TEST(LocoNetReceive, ReadyMessageIsRecognisedOnlyWhileSomeoneWaitsForIt)
     const QByteArray ready = test::stationReadyMessage();
     FakeLinkRig rig;
     rig.link.receiveBytes(ready);
-    EXPECT_EQ(rig.link.ReadyFlag, 255);
-    rig.link.ReadyFlag = 0;
+    EXPECT_FALSE(rig.link.watchingForReady());
+    rig.link.watchForReady();
     for (int byte : {0, 3, 5, 9, 14, 15, 16, 20, 24, 25}) {
         QByteArray other = ready.left(30);
         other[byte] = char(other[byte] ^ 0x01);
         rig.link.receiveBytes(MessageFramer::withChecksum(other));
-        EXPECT_EQ(rig.link.ReadyFlag, 0) << byte;
+        EXPECT_TRUE(rig.link.watchingForReady()) << byte;
     }
     QByteArray byte6 = ready.left(30);
     byte6[6] = char(0x55);
     rig.link.receiveBytes(MessageFramer::withChecksum(byte6));
-    EXPECT_EQ(rig.link.ReadyFlag, 1);
+    EXPECT_FALSE(rig.link.watchingForReady()) << "seen";
 }
 
 TEST(LocoNetReceive, TraceWritesEveryAssembledMessageAndEveryOneDropped)

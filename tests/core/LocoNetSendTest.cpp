@@ -23,7 +23,7 @@ TEST(LocoNetSend, EachInterfaceKindWritesAndGivesUpItsOwnWay)
         int writes;
         double minSeconds, maxSeconds;
     } cases[] = {
-        {"USB: one write, the caller's value kept", true, true, {}, 77, whole, 1, 0, 0},
+        {"USB: one write", true, true, {}, 0, whole, 1, 0, 0},
         {"USB: the port fails", true, true, [](FakeLinkRig& r) { r.port.failOutput = true; }, 1012, {}, 0, 0, 0},
         {"LocoNet interface: byte by byte, CTS not looked at", true, false,
          [](FakeLinkRig& r) { r.port.cts = false; }, 0, whole, 4, 0, 0.01},
@@ -52,10 +52,8 @@ TEST(LocoNetSend, EachInterfaceKindWritesAndGivesUpItsOwnWay)
         if (c.fault)
             c.fault(rig);
         const int msg[] = {0xB4, 0x6D, 0x7F};
-        int result = 77;
         const double start = rig.clock.now();
-        rig.link.SendLocoNetMessage(msg, 2, result);
-        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(rig.link.SendLocoNetMessage(msg, 2), c.result);
         EXPECT_EQ(rig.port.written, c.written);
         EXPECT_EQ(rig.port.writes.size(), c.writes);
         EXPECT_GE(rig.clock.now() - start, c.minSeconds);
@@ -72,7 +70,6 @@ TEST(LocoNetSend, TraceShowsTheSentMessageWithItsChecksum)
     trace.open(QIODevice::WriteOnly);
     rig.link.setTrace(&trace);
     const int msg[] = {0xB4, 0x6D, 0x7F};
-    int result = 0;
-    rig.link.SendLocoNetMessage(msg, 2, result);
+    rig.link.SendLocoNetMessage(msg, 2);
     EXPECT_EQ(trace.data(), QByteArray("TX B4 6D 7F 59\n"));
 }

@@ -154,8 +154,7 @@ TEST(QtSerialComm1, CarriesTheExchangeAndClosesWhenTheDeviceGoesAway)
     rig.port.setOnComm([&] { link.OnComm(); });
     NullProgress progress;
     DbProtocol db(link, progress);
-    int r = 0;
-    iface.ConnectInterface(r);
+    const int r = iface.ConnectInterface();
     ASSERT_EQ(r, 0) << rig.port.errorText().toStdString();
     ASSERT_EQ(db.StartBootloader(), 0);
     const DbProtocol::SerialNumber read = db.ReadSerialNumber();

@@ -26,13 +26,15 @@ std::vector<QByteArray> moduleRequests(const DbRig& rig)
 // A peer reply of the module type (or another) for variable `number` holding `value`.
 QByteArray peer(int type, int number, int value)
 {
-    ModuleBytes m{0xE5, 0x0F, 0x05, 0x08, 0x00, 0x21, 0, type & 0xFF, type >> 8, number & 0xFF, number >> 8,
-                    value & 0xFF, value >> 8, 0};
-    PackHighBits(m);
-    QByteArray bytes;
-    for (int b : m)
-        bytes.append(char(b));
-    return sim::SimFramer::withChecksum(bytes);
+    ModuleFrame m;
+    m.opcode = 0xE5;
+    m.source = 0x05;
+    m.destination = 0x0008;
+    m.code = 0x21;
+    m.typeNumber = type;
+    m.variable = number;
+    m.value = value;
+    return m.encode();
 }
 
 } // namespace
@@ -69,6 +71,34 @@ TEST(RouteModule, RequestsGoOutByteForByte)
     EXPECT_EQ(address, 456) << "the module's own address, reported by programming-on";
     EXPECT_EQ(value, 1239);
     EXPECT_FALSE(module.programming());
+}
+
+// Each line: a message's bytes and the type, variable, value and flags they carry (bit 7 of bytes
+// 7..13 from bit 0..6 of byte 6); a message shorter than its 14 bytes before the checksum is none.
+TEST(RouteModule, MessagesDecodeAgainstLiteralBytes)
+{
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        std::optional<std::array<int, 4>> fields;
+    } rows[] = {
+        {"programming-off of module 456", bytesOf({0xE5, 0x0F, 0x08, 0x05, 0x00, 0x21, 0x11, 0x0D, 0x19, 0x00, 0x00, 0x48, 0x01, 0x40}),
+         std::array<int, 4>{kType, 0, 456, 0x40}},
+        {"write 1239 to variable 1980", bytesOf({0xED, 0x0F, 0x08, 0x05, 0x00, 0x20, 0x15, 0x0D, 0x19, 0x3C, 0x07, 0x57, 0x04, 0x00}),
+         std::array<int, 4>{kType, 1980, 1239, 0}},
+        {"full: every bit", bytesOf({0xE5, 0x0F, 0x05, 0x08, 0x00, 0x21, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F}),
+         std::array<int, 4>{0xFFFF, 0xFFFF, 0xFFFF, 0xFF}},
+        {"one byte short", bytesOf({0xE5, 0x0F, 0x05, 0x08, 0x00, 0x21, 0, 0, 0, 0, 0, 0, 0}), std::nullopt},
+        {"empty", {}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::optional<ModuleFrame> f = ModuleFrame::decode(row.bytes);
+        ASSERT_EQ(f.has_value(), row.fields.has_value());
+        if (f) {
+            EXPECT_EQ((std::array<int, 4>{f->typeNumber, f->variable, f->value, f->flags}), *row.fields);
+        }
+    }
 }
 
 TEST(RouteModule, OnlyMissingAnswersCostAttemptsOtherMessagesArePassedOver)

@@ -102,9 +102,7 @@ TEST(ConnectInterface, EachKindPreparesThePortItsOwnWay)
         if (c.port)
             c.port(rig);
         const double start = rig.clock.now();
-        int result = 0;
-        (c.uart ? rig.iface : rig.withoutRegisters).ConnectInterface(result);
-        EXPECT_EQ(result, c.result);
+        EXPECT_EQ((c.uart ? rig.iface : rig.withoutRegisters).ConnectInterface(), c.result);
         EXPECT_EQ(rig.port.log, c.log);
         EXPECT_EQ(rig.portIo.accesses, c.accesses);
         EXPECT_EQ(rig.port.written, c.written);
@@ -124,12 +122,10 @@ TEST(ConnectInterface, AnOpenPortKeepsItsNumberAndIsOnlyGivenNewSettings)
 {
     Connect rig;
     rig.settings.ComPortNumber = "4";
-    int result = 0;
-    rig.iface.ConnectInterface(result);
+    rig.iface.ConnectInterface();
     rig.settings.ComPortNumber = "5";
     rig.port.log.clear();
-    rig.iface.ConnectInterface(result);
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(rig.iface.ConnectInterface(), 0);
     EXPECT_EQ(rig.port.openCount, 1);
     EXPECT_EQ(rig.port.log, QStringList({"Settings=115200,n,8,1", "InputLen=0", "Handshaking=0", "SThreshold=0", "RThreshold=1"}));
     EXPECT_EQ(rig.port.commPort(), "4");

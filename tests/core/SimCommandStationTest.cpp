@@ -42,14 +42,11 @@ QByteArray built(const std::function<void(DbProtocol&)>& command)
 // A database command with the given D1..D8, the signature or not, and selectors.
 QByteArray command(std::array<int, 8> d, bool sig, int s1, int s2, int s3)
 {
-    using Probe = test::DbProtocolProbe;
-    return built([=](DbProtocol& db) {
-        for (int k = 1; k <= 20; ++k)
-            Probe::data(db)[size_t(k)] = k <= 8 ? d[size_t(k - 1)] : k <= 16 && sig ? DbSignature[size_t(k - 9)] : 0;
-        Probe::selector(db) = {0, s1, s2, s3};
-        Probe::encode(db);
-        db.ExchangeDbCommand();
-    });
+    DbCommand c;
+    for (int k = 0; k < 16; ++k)
+        c.d[size_t(k)] = k < 8 ? d[size_t(k)] : sig ? DbSignature[size_t(k - 8)] : 0;
+    c.s = {s1, s2, s3};
+    return c.encode();
 }
 
 QByteArray withChecksumAt(QByteArray m, int last) { return sim::SimFramer::withChecksum(m.left(last + 1)); }
@@ -82,7 +79,7 @@ TEST(SimStation, CountsEveryMessageThatBreaksTheProtocolAndAnswersOnlyItsOwn)
         {"unknown selectors 5, 1, 0", {command({}, false, 5, 1, 0)}, refused, 1},
         {"unknown selectors 3, 6, 0", {command({}, false, 3, 6, 0)}, refused, 1},
         {"a page read outside an open access", {built([](DbProtocol& db) { db.ReadRecord(0); })}, refused, 1},
-        {"a page write outside an open access", {built([](DbProtocol& db) { db.ClearWriteBuffer(); db.WriteRecord(0); })},
+        {"a page write outside an open access", {built([](DbProtocol& db) { db.WriteRecord(0, DbProtocol::ErasedPage); })},
          refused, 1},
         {"an area read outside an open access", {built([](DbProtocol& db) { db.DataFlashRead(7501); })}, refused, 1},
         {"access step 2 without step 1", {step2}, refused, 1},
@@ -128,16 +125,16 @@ TEST(SimStation, InsideTheAccessPagesStayWithinTheirAreaAndTheHandleMustMatch)
         int result, violations;
         bool stillOpen;
     } cases[] = {
-        {"a page read before any area", [](DbRig& r) { return r.db.ReadRecord(0); }, 1011, 1, true},
-        {"a page read beyond a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(241); },
+        {"a page read before any area", [](DbRig& r) { return r.db.ReadRecord(0).result; }, 1011, 1, true},
+        {"a page read beyond a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(241).result; },
          1011, 1, true},
-        {"the last page of a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(240); },
+        {"the last page of a SAM area", [](DbRig& r) { r.db.SamFlashRead(964); return r.db.ReadRecord(240).result; },
          0, 0, true},
         {"a page beyond a SAM area is refused when stored",
-         [](DbRig& r) { r.db.ClearWriteBuffer(); r.db.WriteRecord(256); return r.db.SamFlashWrite(964); },
+         [](DbRig& r) { r.db.WriteRecord(256, DbProtocol::ErasedPage); return r.db.SamFlashWrite(964); },
          1111, 1, true},
         {"a new start while open", [](DbRig& r) { return r.open(); }, 0, 0, true},
-        {"a close with a wrong handle", [](DbRig& r) { test::DbProtocolProbe::setHandle(r.db, 0x11); return r.db.EndBootloader(); },
+        {"a close with a wrong handle", [](DbRig& r) { return DbProtocol(r.link, r.progress).EndBootloader(); },
          121011, 1, true},
     };
     for (const auto& c : cases) {
@@ -161,8 +158,7 @@ TEST(SimStationState, SavedAfterEveryChangeLoadedByTheNextStationAndABadFileIsRe
         DbRig rig;
         rig.station(config);
         ASSERT_EQ(rig.open(), 0);
-        rig.db.setWritePage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
-        rig.db.WriteRecord(0);
+        rig.db.WriteRecord(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
         rig.db.DataFlashWrite(6400);
         EXPECT_TRUE(QFile::exists(config.statePath));
         rig.db.WriteLocoFormat(3, 83, 81);
@@ -282,9 +278,7 @@ TEST(PortSwitch, SimIsTheStationAnyOtherTextTheRealPortWithThePropertiesCarriedO
         port.setOnComm([&] { link.OnComm(); });
         NullProgress progress;
         DbProtocol db(link, progress);
-        int r = 0;
-        iface.ConnectInterface(r);
-        ASSERT_EQ(r, 0);
+        ASSERT_EQ(iface.ConnectInterface(), 0);
         EXPECT_TRUE(port.simulatorActive());
         EXPECT_EQ(std::pair(port.inputLen(), port.rThreshold()), std::pair(0, 1));
         db.StartBootloader();

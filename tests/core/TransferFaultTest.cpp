@@ -220,7 +220,7 @@ TEST(TransferFaults, EachFaultIsReportedOnceWithinItsBoundAndTheTableKeepsItsSta
         EXPECT_LE(rig.clock.now() - start, c.maxSeconds);
         EXPECT_FALSE(rig.port.portOpen());
         EXPECT_TRUE(rig.controls.enabled);
-        EXPECT_NE(rig.ctx.link.ReadyFlag, 0) << "nobody waits for the ready message any more";
+        EXPECT_FALSE(rig.ctx.link.watchingForReady()) << "nobody waits for the ready message any more";
         if (!rig.bus.vanished() && !faults(rig).refuseClose) {
             EXPECT_FALSE(rig.station.accessOpen());
         }

@@ -14,21 +14,6 @@
 
 namespace kx2::test {
 
-// What the wire tests build or take apart by hand: the protocol's D bytes, selectors, group
-// headers, page to write, index and handle, and its encoding steps.
-struct DbProtocolProbe {
-    static std::array<int, 21>& data(DbProtocol& db) { return db.m_data; }
-    static std::array<int, 4>& selector(DbProtocol& db) { return db.m_selector; }
-    static std::array<int, 6>& header(DbProtocol& db) { return db.m_header; }
-    static const std::array<int, 17>& writePage(const DbProtocol& db) { return db.m_writePage; }
-    static std::array<std::optional<uint32_t>, 257>& index(DbProtocol& db) { return db.m_index; }
-    static void setHandle(DbProtocol& db, int handle) { db.m_handle = handle; }
-    static void encode(DbProtocol& db) { db.EncodeHighBits(); }
-    static void decode(DbProtocol& db) { db.DecodeHighBits(); }
-    static void scramble(DbProtocol& db) { db.ScrambleWriteData(); }
-    static void unpackFormatReply(DbProtocol& db) { db.UnpackFormatReply(); }
-};
-
 // The database protocol over the link to the in-process simulated bus, in virtual time.
 // Tests add the simulated command station (station()) or a scripted device (device()).
 struct DbRig {

@@ -1,0 +1,55 @@
+#include "records/DatabaseCommands.h"
+
+#include "dbproto/DbProtocol.h"
+#include "records/DatabaseContext.h"
+
+namespace kx2 {
+
+namespace {
+DataFormat formatOf(const DbProtocol::Format& f)
+{
+    return {f.result, f.code, f.value};
+}
+} // namespace
+
+int LoadArea(DatabaseContext& ctx, int area)
+{
+    return ctx.db.DataFlashRead(area);
+}
+
+int ReadDatabaseIndex(DatabaseContext& ctx)
+{
+    return ctx.db.ReadDatabaseIndex();
+}
+
+void ForgetRecordCounter(DatabaseContext& ctx)
+{
+    ctx.db.forgetRecordCounter();
+}
+
+uint32_t NextRecordNumber(DatabaseContext& ctx)
+{
+    return ctx.db.nextRecordNumber();
+}
+
+DataFormat ReadLocoFormat(DatabaseContext& ctx, int address)
+{
+    return formatOf(ctx.db.ReadLocoFormat(address));
+}
+
+int WriteLocoFormat(DatabaseContext& ctx, int address, int code, int value)
+{
+    return ctx.db.WriteLocoFormat(address, code, value);
+}
+
+DataFormat ReadAccessoryFormat(DatabaseContext& ctx, int address)
+{
+    return formatOf(ctx.db.ReadAccessoryFormat(address));
+}
+
+DataFormat WriteAccessoryFormat(DatabaseContext& ctx, int address, int value)
+{
+    return formatOf(ctx.db.WriteAccessoryFormat(address, value));
+}
+
+} // namespace kx2
