@@ -11,8 +11,9 @@ QString TransferDoneText(const QString& tally, const QTime& at)
     if (tally.isEmpty())
         return QCoreApplication::translate("TransferDone", "Übertragung fertig, ") + time;
     const QString& text = tally;
-    // "12 von 12 Datensätzen": all of them, so the plain count says it.
-    static const QRegularExpression whole(QCoreApplication::translate("TransferDone", "(?<!\\d)(\\d+) von \\1 (\\S+)"));
+    // "12 von 12 Datensätzen": all of them, so the plain count says it. Built per call: the
+    // pattern follows the language in use, which may change while the program runs.
+    const QRegularExpression whole(QCoreApplication::translate("TransferDone", "(?<!\\d)(\\d+) von \\1 (\\S+)"));
     QString out;
     qsizetype last = 0;
     for (auto it = whole.globalMatch(text); it.hasNext();) {
