@@ -42,7 +42,7 @@ asan="${KX2_ASAN_DIR:-$root/build-asan}"
 echo "== sanitizer build with the fuzz targets ($asan)"
 # -g1: line tables are all a report needs, and they compile a fifth faster than full debug info.
 # Named on the command line, so that a folder made by another compiler is configured anew.
-cmake -S "$root" -B "$asan" $(generator "$asan") -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+cmake -S "$root" -B "$asan" $(generator "$asan") -DCMAKE_CXX_COMPILER="$(command -v clang++)" -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DKX2_SANITIZE=ON -DKX2_FUZZ=ON -DKX2_UNITY=ON >/dev/null
 cmake --build "$asan" -j"$jobs"
 # One more test than cores: the longest ones (the program under an X server, kx2ctl against the
