@@ -54,9 +54,7 @@ public:
     static bool IsReadyMessage(const Slot& message);
     // Empties every slot and restarts assembly at slot 0.
     void clearRing();
-    // Messages completed since RingWriteIndex was last set to 0 by a sender.
-    int messagesSinceReset() const { return m_completedSinceReset; }
-    // Sets RingWriteIndex to 0 and starts counting completed messages afresh.
+    // Sets RingWriteIndex to 0.
     void resetRingIndex();
 
     // --- sending ---
@@ -84,8 +82,6 @@ public:
     // The answer of the last exchange; all zero when none came.
     const Slot& reply() const { return m_reply; }
     Slot& reply() { return m_reply; }
-    // Messages the last exchange passed over while it waited (other devices' traffic).
-    int passedOver() const { return m_passedOver; }
     // Messages dropped since the link was made because their checksum did not hold: they do
     // not count as received, and an answer that arrives so counts as one that did not come.
     int garbledMessages() const { return m_garbled; }
@@ -156,7 +152,6 @@ private:
     int m_nextListener = 1;
     // The tool's last message until its echo came: the listeners hear the echo as the own one.
     QByteArray m_pendingEcho;
-    int m_completedSinceReset = 0;
 
     // The exchange under way: its request as sent (checksum included) and what it has seen.
     struct Wait {
@@ -169,7 +164,6 @@ private:
     };
     Wait m_wait;
     Slot m_reply{};
-    int m_passedOver = 0;
     int m_garbled = 0;
     int m_lastSendResult = 0;
     double m_pausedSeconds = 0;

@@ -572,14 +572,6 @@ void FlexGrid::setRowData(int row, int value)
     lineItem(row)->setData(RowDataRole, value);
 }
 
-int FlexGrid::rowOfData(int value) const
-{
-    for (int row = 1; row < Rows(); ++row)
-        if (RowData(row) == value)
-            return row;
-    return 0;
-}
-
 int FlexGrid::LineTag(int row) const
 {
     if (row < 1 || row >= Rows())

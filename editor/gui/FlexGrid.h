@@ -88,8 +88,6 @@ public:
     void setCellPicture(int row, int col, const QPixmap& picture);
     int RowData(int row) const;
     void setRowData(int row, int value);
-    // The row whose RowData is `value`; 0 when none.
-    int rowOfData(int value) const;
     // A second number per line (-1 until set) that, like RowData, moves with its line when the
     // lines are sorted.
     int LineTag(int row) const;
@@ -102,7 +100,6 @@ public:
     bool isSortCol(int col) const;
     // true: the last line (the locomotives' entry line) stays last in every order.
     void setSortKeepsLastLine(bool on) { m_sortKeepsLast = on; }
-    SortState sortState() const { return m_sort; }
     // The next state for `col`; the current line stays current where it moved to.
     void sortBy(int col);
     // The lines once more in the order of the current state, as after a fill: the order they
