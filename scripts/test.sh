@@ -3,12 +3,13 @@
 #   0. the portability check: no POSIX-only header where Windows builds too;
 #   1. one clang build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) that
 #      serves both the tests and the libFuzzer targets (the code they reach carries the fuzzer's
-#      coverage as well), so the program is compiled once for both; the whole suite runs on it,
-#      windows included, and fails on any report;
-#   2. the fuzz targets of that build: their seed corpora replayed, then each run for
+#      coverage as well), so the program is compiled once for both;
+#   2. the whole suite on it, windows included, failing on any report; meanwhile, at low
+#      priority, the optimised build of the programs (build/, gcc), which `scripts/run.sh` starts;
+#   3. the fuzz targets of the sanitizer build: their seed corpora replayed, then each run for
 #      $KX2_FUZZ_SECONDS (10) seconds, two at a time;
-#   3. the optimised build of the programs (build/, gcc), which `scripts/run.sh` starts;
-#   3b. the Debian package made from it, unpacked into an empty root and tested as installed.
+#   4. the Debian package made from the optimised build, unpacked into an empty root and tested
+#      as installed.
 # Both builds compile the files in batches (KX2_UNITY): a clean build takes about half the time.
 # KX2_QUICK=1 builds build/ with its tests and runs them once, without the sanitizers (quick local
 # runs; CI runs the stages above).
@@ -45,13 +46,35 @@ echo "== sanitizer build with the fuzz targets ($asan)"
 cmake -S "$root" -B "$asan" $(generator "$asan") -DCMAKE_CXX_COMPILER="$(command -v clang++)" -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DKX2_SANITIZE=ON -DKX2_FUZZ=ON -DKX2_UNITY=ON >/dev/null
 cmake --build "$asan" -j"$jobs"
+stage_done "sanitizer build"
+
+# --- 2. the optimised programs, built while the tests run ------------------------------------
+# The tests leave about one core idle (the longest wait for the X server, the pseudo-terminal and
+# the simulated station); the optimised build takes it, at low priority so that the tests keep
+# theirs.
+build="${KX2_BUILD_DIR:-$root/build}"
+echo "== optimised build of the programs ($build), while the tests run"
+cmake -S "$root" -B "$build" $(generator "$build") -DCMAKE_BUILD_TYPE="${KX2_BUILD_TYPE:-RelWithDebInfo}" -DKX2_UNITY=ON \
+  >/dev/null
+optimised_start=$SECONDS
+nice -n 10 cmake --build "$build" -j"$jobs" --target kx2tool kx2ctl kx2_resources kx2_symbols \
+  >"$build/optimised-build.log" 2>&1 &
+optimised_pid=$!
+trap 'kill "$optimised_pid" 2>/dev/null || true' EXIT
 # One more test than cores: the longest ones (the program under an X server, kx2ctl against the
 # simulator) spend much of their time waiting.
-(cd "$asan" && QT_QPA_PLATFORM=offscreen ctest -j"$((jobs + 1))" --output-on-failure)
-stage_done "sanitizer build and tests"
+tests_status=0
+(cd "$asan" && QT_QPA_PLATFORM=offscreen ctest -j"$((jobs + 1))" --output-on-failure) || tests_status=1
+stage_done "sanitizer tests"
+optimised_status=0
+wait "$optimised_pid" || optimised_status=1
+[ "$optimised_status" = 0 ] || tail -n 60 "$build/optimised-build.log"
+echo "== optimised build took $((SECONDS - optimised_start)) s, of which $((SECONDS - stage_start)) s after the tests"
+stage_start=$SECONDS
+[ "$tests_status" = 0 ] && [ "$optimised_status" = 0 ] || exit 1
 unset LSAN_OPTIONS
 
-# --- 2. fuzzing, on the sanitizer build ---------------------------------------------------
+# --- 3. fuzzing, on the sanitizer build ---------------------------------------------------
 fuzz="$asan"
 seconds="${KX2_FUZZ_SECONDS:-10}"
 echo "== fuzz runs ($fuzz/fuzz)"
@@ -92,15 +115,7 @@ done
 for pid in "${pids[@]}"; do wait "$pid" || status=1; done
 stage_done "fuzz runs"
 
-# --- 3. the optimised programs -----------------------------------------------------------
-build="${KX2_BUILD_DIR:-$root/build}"
-echo "== optimised build of the programs ($build)"
-cmake -S "$root" -B "$build" $(generator "$build") -DCMAKE_BUILD_TYPE="${KX2_BUILD_TYPE:-RelWithDebInfo}" -DKX2_UNITY=ON \
-  >/dev/null
-cmake --build "$build" -j"$jobs" --target kx2tool kx2ctl kx2_resources kx2_symbols
-stage_done "optimised build"
-
-# --- 3b. the Debian package, tested as installed -------------------------------------------
+# --- 4. the Debian package, tested as installed -------------------------------------------
 # Packed from the optimised build (no second build); scripts/package.sh alone builds the Release
 # programs without the screenshot tour and runs lintian.
 echo "== Debian package of the optimised build, tested as installed"
