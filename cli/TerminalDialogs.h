@@ -14,7 +14,6 @@ class TerminalDialogs : public UserDialogs {
 public:
     TerminalDialogs();
     void presetAnswer(Question question, MsgAnswer answer) { m_presets.insert(question, answer); }
-    void setInteractive(bool on) { m_interactive = on; }
     // Runs before every message and question, so that a progress line makes room for it.
     void setBeforeMessage(std::function<void()> fn) { m_beforeMessage = std::move(fn); }
 

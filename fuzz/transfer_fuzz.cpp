@@ -148,7 +148,9 @@ void prepareSend(LocoTable& t)
     t.setStatus(0, LocoTable::StatusChanged);
     t.createRecord(1, 4, QStringLiteral("Köf"));
     t.deleteRecord(2);
-    t.createRecord(3, 0, QStringLiteral("ohne Adresse"));
+    // A record is created with a valid address; this one then loses it.
+    t.createRecord(3, 6, QStringLiteral("ohne Adresse"));
+    t.setAddress(3, 0);
     t.setStatus(3, LocoTable::StatusUnchanged);
     t.createRecord(4, 5, QStringLiteral("BR 01"));
     t.setStatus(4, LocoTable::StatusUnchanged);

@@ -131,7 +131,6 @@ void LocoNetLink::completeMessage()
     if (m_wait.active && !m_wait.answered)
         matchCompleted(slot, ExpectedLength);
     RingWriteIndex = (RingWriteIndex + 1) % RingSlots;
-    ++m_completedSinceReset;
 }
 
 void LocoNetLink::dropGarbled(Slot& slot, int length)
@@ -160,12 +159,11 @@ void LocoNetLink::matchCompleted(const Slot& slot, int length)
         bool echo = length == m_wait.request.size();
         for (int i = 0; echo && i < length; ++i)
             echo = slot[i] == static_cast<unsigned char>(m_wait.request[i]);
-        if (!echo) {
-            ++m_passedOver;
-        } else if (!m_wait.isAnswer) {
+        // Anything else is another device's message and is passed over.
+        if (echo && !m_wait.isAnswer) {
             m_reply = slot;
             m_wait.answered = true;
-        } else {
+        } else if (echo) {
             m_wait.echoSeen = true;
         }
         return;
@@ -173,8 +171,6 @@ void LocoNetLink::matchCompleted(const Slot& slot, int length)
     if ((*m_wait.isAnswer)(slot)) {
         m_reply = slot;
         m_wait.answered = true;
-    } else {
-        ++m_passedOver;
     }
 }
 
@@ -250,13 +246,11 @@ void LocoNetLink::clearRing()
     RingWriteIndex = 0;
     Receiving = false;
     ByteIndex = 0;
-    m_completedSinceReset = 0;
 }
 
 void LocoNetLink::resetRingIndex()
 {
     RingWriteIndex = 0;
-    m_completedSinceReset = 0;
 }
 
 int LocoNetLink::SendLocoNetMessage(const int* bytes, int lastIndex)
@@ -339,7 +333,6 @@ LocoNetLink::Answer LocoNetLink::waitFor(const int* bytes, int lastIndex, const 
     Q_ASSERT(!m_wait.active);
     Q_ASSERT(lastIndex >= 0 && lastIndex < SlotCells - 1);
     m_reply.fill(0);
-    m_passedOver = 0;
     if (!m_closing && m_cancelCheck && m_cancelCheck()) {
         m_cancelled = true;
         m_lastSendResult = 0;

@@ -67,9 +67,7 @@ public:
     static bool IsReadyMessage(const Slot& message);
     // Empties every slot and restarts assembly at slot 0.
     void clearRing();
-    // Messages completed since RingWriteIndex was last set to 0 by a sender.
-    int messagesSinceReset() const { return m_completedSinceReset; }
-    // Sets RingWriteIndex to 0 and starts counting completed messages afresh.
+    // Sets RingWriteIndex to 0.
     void resetRingIndex();
 
     // --- sending ---
@@ -93,8 +91,6 @@ public:
     // What the send of the last exchange returned (0 or 1012), for callers that must tell a
     // failed send from a missing answer.
     int lastSendResult() const { return m_lastSendResult; }
-    // Messages the last exchange passed over while it waited (other devices' traffic).
-    int passedOver() const { return m_passedOver; }
     // Messages dropped since the link was made because their checksum did not hold: they do
     // not count as received, and an answer that arrives so counts as one that did not come.
     int garbledMessages() const { return m_garbled; }
@@ -175,7 +171,6 @@ private:
     int m_nextListener = 1;
     // The tool's last message until its echo came: the listeners hear the echo as the own one.
     QByteArray m_pendingEcho;
-    int m_completedSinceReset = 0;
 
     // The exchange under way: its request as sent (checksum included) and what it has seen.
     struct Wait {
@@ -187,7 +182,6 @@ private:
         bool lost = false;  // the answer came with a wrong checksum
     };
     Wait m_wait;
-    int m_passedOver = 0;
     int m_garbled = 0;
     int m_lastSendResult = 0;
     double m_pausedSeconds = 0;

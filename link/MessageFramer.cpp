@@ -39,10 +39,8 @@ std::vector<QByteArray> MessageFramer::feed(const QByteArray& bytes)
             m_expected = lengthFromOpcode(b);
             continue;
         }
-        if (m_current.isEmpty()) {
-            ++m_dropped;
+        if (m_current.isEmpty())
             continue;
-        }
         m_current.append(c);
         if (m_expected == 0 && m_current.size() == 2) {
             m_expected = b;

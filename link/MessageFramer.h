@@ -12,9 +12,6 @@ class MessageFramer {
 public:
     // Returns the messages completed by these bytes, in order.
     std::vector<QByteArray> feed(const QByteArray& bytes);
-    // Data bytes dropped so far because no message was being assembled.
-    int droppedBytes() const { return m_dropped; }
-    bool assembling() const { return !m_current.isEmpty(); }
 
     // Length of a message from its opcode; 0 for a variable length.
     static int lengthFromOpcode(int opcode);
@@ -26,7 +23,6 @@ public:
 private:
     QByteArray m_current;
     int m_expected = 0;
-    int m_dropped = 0;
 };
 
 } // namespace kx2

@@ -46,10 +46,14 @@ PortFailure refusal(const QString& systemName)
 }
 } // namespace
 
-QtSerialComm1::QtSerialComm1() : QtSerialComm1(m_systemLatency) {}
+// The system's latency is a member: it may be named only once the object is under construction,
+// not in the argument of a delegation.
+QtSerialComm1::QtSerialComm1() : QtSerialComm1(nullptr) {}
 
-QtSerialComm1::QtSerialComm1(PortLatency& latency)
-    : m_latency(latency)
+QtSerialComm1::QtSerialComm1(PortLatency& latency) : QtSerialComm1(&latency) {}
+
+QtSerialComm1::QtSerialComm1(PortLatency* latency)
+    : m_latency(latency ? *latency : m_systemLatency)
     , m_serial(std::make_unique<QSerialPort>())
     , m_hangUpWatch(std::make_unique<QTimer>())
 {

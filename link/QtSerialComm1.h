@@ -48,6 +48,8 @@ public:
     static QString systemPortName(const QString& portText);
 
 private:
+    // nullptr: the system's own latency setting.
+    explicit QtSerialComm1(PortLatency* latency);
     bool applySettings();
     // Open and not gone: the only state in which the handle may be touched.
     bool usable() const;

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (docs/robustness.md says more):
 #   0. the portability check: no POSIX-only header where Windows builds too;
-#   1. one test build with AddressSanitizer and UndefinedBehaviorSanitizer (gcc, build-asan/) that
-#      runs the whole suite, windows included, and fails on any report;
-#   2. the optimised build of the programs (build/), which `scripts/run.sh` starts;
-#   2b. the Debian package made from it, unpacked into an empty root and tested as installed;
-#   3. the libFuzzer targets (clang, build-fuzz/): their seed corpora replayed, then each run for
-#      $KX2_FUZZ_SECONDS (10) seconds, two at a time.
-# All three compile the files in batches (KX2_UNITY): a clean build takes about half the time.
+#   1. one clang build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) that
+#      serves both the tests and the libFuzzer targets (the code they reach carries the fuzzer's
+#      coverage as well), so the program is compiled once for both;
+#   2. the whole suite on it, windows included, failing on any report; meanwhile, at low
+#      priority, the optimised build of the programs (build/, gcc), which `scripts/run.sh` starts;
+#   3. the fuzz targets of the sanitizer build: their seed corpora replayed, then each run for
+#      $KX2_FUZZ_SECONDS (10) seconds, two at a time;
+#   4. the Debian package made from the optimised build, unpacked into an empty root and tested
+#      as installed.
+# Both builds compile the files in batches (KX2_UNITY): a clean build takes about half the time.
 # KX2_QUICK=1 builds build/ with its tests and runs them once, without the sanitizers (quick local
 # runs; CI runs the stages above).
 set -euo pipefail
@@ -37,41 +40,44 @@ export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:check_initialization_order=1
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 asan="${KX2_ASAN_DIR:-$root/build-asan}"
-echo "== sanitizer build ($asan)"
+echo "== sanitizer build with the fuzz targets ($asan)"
 # -g1: line tables are all a report needs, and they compile a fifth faster than full debug info.
-cmake -S "$root" -B "$asan" $(generator "$asan") -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
-  -DKX2_SANITIZE=ON -DKX2_UNITY=ON >/dev/null
+# Named on the command line, so that a folder made by another compiler is configured anew.
+cmake -S "$root" -B "$asan" $(generator "$asan") -DCMAKE_CXX_COMPILER="$(command -v clang++)" -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DKX2_SANITIZE=ON -DKX2_FUZZ=ON -DKX2_UNITY=ON >/dev/null
 cmake --build "$asan" -j"$jobs"
-# One more test than cores: the longest ones (the program under an X server, kx2ctl against the
-# simulator) spend much of their time waiting.
-(cd "$asan" && QT_QPA_PLATFORM=offscreen ctest -j"$((jobs + 1))" --output-on-failure)
-stage_done "sanitizer build and tests"
-unset LSAN_OPTIONS
+stage_done "sanitizer build"
 
-# --- 2. the optimised programs -----------------------------------------------------------
+# --- 2. the optimised programs, built while the tests run ------------------------------------
+# The tests leave about one core idle (the longest wait for the X server, the pseudo-terminal and
+# the simulated station); the optimised build takes it, at low priority so that the tests keep
+# theirs.
 build="${KX2_BUILD_DIR:-$root/build}"
-echo "== optimised build of the programs ($build)"
+echo "== optimised build of the programs ($build), while the tests run"
 cmake -S "$root" -B "$build" $(generator "$build") -DCMAKE_BUILD_TYPE="${KX2_BUILD_TYPE:-RelWithDebInfo}" -DKX2_UNITY=ON \
   >/dev/null
-cmake --build "$build" -j"$jobs" --target kx2tool kx2ctl kx2_resources kx2_symbols
-stage_done "optimised build"
+optimised_start=$SECONDS
+nice -n 10 cmake --build "$build" -j"$jobs" --target kx2tool kx2ctl kx2_resources kx2_symbols \
+  >"$build/optimised-build.log" 2>&1 &
+optimised_pid=$!
+trap 'kill "$optimised_pid" 2>/dev/null || true' EXIT
+# One more test than cores: the longest ones (the program under an X server, kx2ctl against the
+# simulator) spend much of their time waiting.
+tests_status=0
+(cd "$asan" && QT_QPA_PLATFORM=offscreen ctest -j"$((jobs + 1))" --output-on-failure) || tests_status=1
+stage_done "sanitizer tests"
+optimised_status=0
+wait "$optimised_pid" || optimised_status=1
+[ "$optimised_status" = 0 ] || tail -n 60 "$build/optimised-build.log"
+echo "== optimised build took $((SECONDS - optimised_start)) s, of which $((SECONDS - stage_start)) s after the tests"
+stage_start=$SECONDS
+[ "$tests_status" = 0 ] && [ "$optimised_status" = 0 ] || exit 1
+unset LSAN_OPTIONS
 
-# --- 2b. the Debian package, tested as installed -------------------------------------------
-# Packed from the optimised build (no second build); scripts/package.sh alone builds the Release
-# programs without the screenshot tour and runs lintian.
-echo "== Debian package of the optimised build, tested as installed"
-bash "$root/scripts/deps.sh" x11-utils xdotool
-KX2_PACKAGE_FROM="$build" KX2_LINTIAN=0 bash "$root/scripts/package.sh"
-bash "$root/tests/package/installed.sh" "$(ls "$build"/kx2tool_*.deb)"
-stage_done "package and its test as installed"
-
-# --- 3. fuzzing ---------------------------------------------------------------------------
-fuzz="${KX2_FUZZ_DIR:-$root/build-fuzz}"
+# --- 3. fuzzing, on the sanitizer build ---------------------------------------------------
+fuzz="$asan"
 seconds="${KX2_FUZZ_SECONDS:-10}"
-echo "== fuzz build ($fuzz)"
-CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz" $(generator "$fuzz") -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX2_FUZZ=ON \
-  -DKX2_BUILD_GUI=OFF -DKX2_BUILD_TESTS=OFF -DKX2_UNITY=ON >/dev/null
-cmake --build "$fuzz" -j"$jobs" --target kx2_fuzz
+echo "== fuzz runs ($fuzz/fuzz)"
 mkdir -p "$fuzz/artifacts"
 # One target: every seed input once, then new inputs for a while. New inputs go to the build
 # folder; fuzz/corpus/ is only read.
@@ -107,5 +113,15 @@ for target in "$fuzz"/fuzz/*_fuzz; do
   fi
 done
 for pid in "${pids[@]}"; do wait "$pid" || status=1; done
-stage_done "fuzz build and runs"
+stage_done "fuzz runs"
+
+# --- 4. the Debian package, tested as installed -------------------------------------------
+# Packed from the optimised build (no second build); scripts/package.sh alone builds the Release
+# programs without the screenshot tour and runs lintian.
+echo "== Debian package of the optimised build, tested as installed"
+bash "$root/scripts/deps.sh" x11-utils xdotool
+KX2_PACKAGE_FROM="$build" KX2_LINTIAN=0 bash "$root/scripts/package.sh"
+bash "$root/tests/package/installed.sh" "$(ls "$build"/kx2tool_*.deb)"
+stage_done "package and its test as installed"
+
 exit "$status"

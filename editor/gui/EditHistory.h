@@ -51,8 +51,6 @@ public:
     bool atSettledPoint() const { return m_settled.count(m_stack.index()) > 0; }
 
     QUndoStack& stack() { return m_stack; }
-    QAction* undoItem() const { return m_undo; }
-    QAction* redoItem() const { return m_redo; }
     void undo() { step(true); }
     void redo() { step(false); }
 

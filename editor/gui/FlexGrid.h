@@ -108,7 +108,6 @@ public:
     bool isSortCol(int col) const;
     // true: the last line (the locomotives' entry line) stays last in every order.
     void setSortKeepsLastLine(bool on) { m_sortKeepsLast = on; }
-    SortState sortState() const { return m_sort; }
     // The next state for `col`; the current line stays current where it moved to.
     void sortBy(int col);
     // The lines once more in the order of the current state, as after a fill: the order they

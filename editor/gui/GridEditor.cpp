@@ -120,11 +120,6 @@ void GridEditor::SuchenMenu_Click()
     m_find->open();
 }
 
-void GridEditor::findInGrid(SearchStep step)
-{
-    m_find->find(step);
-}
-
 SearchBar* GridEditor::searchBar() const
 {
     return m_find->bar();

@@ -81,7 +81,6 @@ public:
     // "Suchen..." (Ctrl+F) opens the search line over the grid; F3 / Shift+F3 go to the next /
     // previous match of what it holds.
     void SuchenMenu_Click();
-    void findInGrid(SearchStep step);
     SearchBar* searchBar() const;
 
     // --- form state ---

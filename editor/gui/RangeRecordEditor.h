@@ -71,8 +71,6 @@ public:
     QLineEdit* AdrStartTxt() const { return m_rangeBoxes->from(); }
     QLineEdit* AdrEndTxt() const { return m_rangeBoxes->to(); }
     QWidget* AdrFrame() const { return m_adrFrame; }
-    // The symbol chooser; nullptr until first used.
-    SymbolChooser* symbolChooser() const { return m_chooser; }
     PictureCache& pictures() { return *m_pictures; }
 
 protected:

@@ -46,7 +46,6 @@ public:
     const BusMonitor& monitor() const { return m_monitor; }
     QString shownText() const;
     QPushButton* portBut() const { return m_portBut; }
-    QPushButton* pauseBut() const { return m_pauseBut; }
 
 protected:
     void showEvent(QShowEvent* event) override;

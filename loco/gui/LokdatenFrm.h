@@ -53,9 +53,7 @@ public:
     bool SaveRecordPending = false; // the next grid click saves that line's record
 
     FlexGrid* LokdatenGrid() const { return grid(); }
-    // The column dialogs; nullptr until first used.
-    LokDatFormatFrm* formatDialog() const { return m_formatFrm; }
-    LokFktSymFrm* symbolDialog() const { return m_symbolFrm; }
+    // The speed dialog; nullptr until first used.
     LokmaxSpeedFrm* speedDialog() const { return m_speedFrm; }
     PictureCache& pictures() { return *m_pictures; }
 

@@ -275,11 +275,6 @@ void MainWin::ShowTransferDone(const QString& text)
     m_transferDone->setText(text);
 }
 
-QString MainWin::transferDoneText() const
-{
-    return m_transferDone->text();
-}
-
 bool MainWin::WriteSettings()
 {
     m_settingsWritten = true;

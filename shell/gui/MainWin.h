@@ -36,8 +36,6 @@ public:
     void EnableMainControls() override;
     void DisableMainControls() override;
     void ShowTransferDone(const QString& text) override;
-    // The status line under the port: what the last successful transfer did ("" before one).
-    QString transferDoneText() const;
     // Saves the settings; tells the user when they went to the configuration folder or could
     // not be saved at all. Does not end the program. True when they were saved.
     bool WriteSettings();
