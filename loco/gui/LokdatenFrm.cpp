@@ -322,7 +322,10 @@ void LokdatenFrm::change_fkt_sym()
     if (columnDialogOpen())
         return;
     const bool range = colSel != col;
-    const auto [first, last] = FunctionRange(col, colSel);
+    // Plain names, not a structured binding: the step's lambda below captures them.
+    const std::pair<int, int> span = FunctionRange(col, colSel);
+    const int first = span.first;
+    const int last = span.second;
     if (range && message(SymbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)
         return;
 
