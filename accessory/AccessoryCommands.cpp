@@ -7,7 +7,7 @@ namespace kx2 {
 
 AccessoryFormatCommand::AccessoryFormatCommand(AccessoryTable& table, int address)
     : RecordEditCommand(table, table.station,
-                        RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Datenformat"), address))
+                        rangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Datenformat"), address))
 {
     record({address}, [&] { table.toggleFormat(address); });
 }

@@ -8,16 +8,16 @@
 
 namespace kx2 {
 
-CsvTable AccessoryCsv(AccessoryTable& t, const AddressRange& range)
+CsvTable accessoryCsv(AccessoryTable& t, const AddressRange& range)
 {
-    CsvTable csv = RangeCsv(t, range);
+    CsvTable csv = rangeCsv(t, range);
     const QStringList formats{QStringLiteral("default"), QStringLiteral("DCC"), QStringLiteral("Motorola")};
     csv.columns.push_back({QStringLiteral("Datenformat"), [&t](int a) { return t.formatText(a); },
                            [formats](const QString& cell) {
                                return formats.contains(cell)
                                    ? QString()
                                    : QCoreApplication::translate("AccessoryCsv", "\"%1\" ist keins von: %2")
-                                         .arg(ShownCell(cell), formats.join(QStringLiteral(", ")));
+                                         .arg(shownCell(cell), formats.join(QStringLiteral(", ")));
                            },
                            [&t](int a, const QString& cell) {
                                // As the grid's clicks get there: from "default" to DCC (15), then bit 7.

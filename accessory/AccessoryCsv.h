@@ -8,6 +8,6 @@ struct AddressRange;
 
 // The accessory table as CSV: the columns of every range database and the data format
 // ("default", "DCC", "Motorola").
-CsvTable AccessoryCsv(AccessoryTable& table, const AddressRange& range);
+CsvTable accessoryCsv(AccessoryTable& table, const AddressRange& range);
 
 } // namespace kx2

@@ -4,10 +4,10 @@
 
 namespace kx2 {
 
-RangeFileFormat AccessoryFileFormat()
+RangeFileFormat accessoryFileFormat()
 {
     return RangeFileFormat{
-        IsdHeaderAccessory(), AccessoryTable::Layout,
+        isdHeaderAccessory(), AccessoryTable::Layout,
         [](int col, int v) {
             switch (col) {
             case AccessoryTable::Status: return v == 0 || v == 1 || v == 255;

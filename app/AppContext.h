@@ -49,7 +49,7 @@ public:
                    platform.mainControls, storedSerial, EditRow, EditCol, meter}
     {
         platform.port.setOnComm([this] { link.OnComm(); });
-        FillLocoFormatTables(locoFormats);
+        fillLocoFormatTables(locoFormats);
     }
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;

@@ -38,7 +38,7 @@ QString textInB()
 
 QString loadError(const QString& path, const IsdLoadResult& r)
 {
-    QString text = (r.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText()) + QStringLiteral(": ") + path;
+    QString text = (r.error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText()) + QStringLiteral(": ") + path;
     if (!r.detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(r.detail);
     return text;
@@ -60,8 +60,8 @@ void compareText(const QString& record, const QString& field, const QString& a, 
 bool writtenInOneOnly(const QString& record, const RecordTable& a, const RecordTable& b, int row, int bytes,
                       QStringList& out)
 {
-    const bool inA = RecordWritten(a, row, bytes);
-    if (inA == RecordWritten(b, row, bytes))
+    const bool inA = recordWritten(a, row, bytes);
+    if (inA == recordWritten(b, row, bytes))
         return false;
     out << QCoreApplication::translate("IsdDiff", "%1: %2 nie geschrieben, %3 geschrieben")
                .arg(record, inA ? textInB() : textInA(), inA ? textInA() : textInB());
@@ -80,9 +80,9 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
     LocoTable a;
     LocoTable b;
     StoredSerial serial;
-    if (const IsdLoadResult r = LoadLocoTableFile(pathA, a, serial); !r.ok())
+    if (const IsdLoadResult r = loadLocoTableFile(pathA, a, serial); !r.ok())
         return loadError(pathA, r);
-    if (const IsdLoadResult r = LoadLocoTableFile(pathB, b, serial); !r.ok())
+    if (const IsdLoadResult r = loadLocoTableFile(pathB, b, serial); !r.ok())
         return loadError(pathB, r);
     // Address -> slot in each file; the slot a locomotive sits in is the station's business.
     std::map<int, std::pair<int, int>> slots;
@@ -93,7 +93,7 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
             slots.try_emplace(b.address(i), -1, -1).first->second.second = i;
     }
     std::vector<RecordField> fields;
-    for (const RecordField& f : LocoRecordFields())
+    for (const RecordField& f : locoRecordFields())
         if (f.first != LocoTable::SlotLow && f.first != LocoTable::RecordIdFirst)
             fields.push_back(f);
     for (const auto& [address, pair] : slots) {
@@ -103,12 +103,12 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
             onlyIn(record, ia >= 0, ia >= 0 ? a.ReadLokname(ia) : b.ReadLokname(ib), out);
             continue;
         }
-        RecordBytes ra = RowBytes(a, ia, LocoTable::RecordBytes);
-        RecordBytes rb = RowBytes(b, ib, LocoTable::RecordBytes);
+        RecordBytes ra = rowBytes(a, ia, LocoTable::RecordBytes);
+        RecordBytes rb = rowBytes(b, ib, LocoTable::RecordBytes);
         for (int k = LocoTable::RecordIdFirst; k <= LocoTable::RecordIdHigh; ++k)
             ra.erase(k), rb.erase(k);
         ra.erase(LocoTable::SlotLow), ra.erase(LocoTable::SlotHigh);
-        CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
+        compareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"),
                     FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
                     FormatCodeToText(b.cell(ib, LocoTable::FormatCode)), out);
@@ -123,12 +123,12 @@ QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFor
     StoredSerial serial;
     AddressRange rangeA;
     AddressRange rangeB;
-    if (const IsdLoadResult r = LoadRangeTableFile(pathA, format, a, serial, rangeA); !r.ok())
+    if (const IsdLoadResult r = loadRangeTableFile(pathA, format, a, serial, rangeA); !r.ok())
         return loadError(pathA, r);
-    if (const IsdLoadResult r = LoadRangeTableFile(pathB, format, b, serial, rangeB); !r.ok())
+    if (const IsdLoadResult r = loadRangeTableFile(pathB, format, b, serial, rangeB); !r.ok())
         return loadError(pathB, r);
     const QString unit = QCoreApplication::translate("DatabaseLayout", a.layout().countUnit);
-    const std::vector<RecordField> fields = RangeRecordFields();
+    const std::vector<RecordField> fields = rangeRecordFields();
     for (int address = std::min(rangeA.first, rangeB.first); address <= std::max(rangeA.last, rangeB.last); ++address) {
         const QString record = QStringLiteral("%1 %2").arg(unit).arg(address);
         const bool inA = rangeA.contains(address);
@@ -141,11 +141,11 @@ QString diffRange(const QString& pathA, const QString& pathB, const RangeFileFor
         }
         if (writtenInOneOnly(record, a, b, address, RangeRecordTable::RecordBytes, out))
             continue;
-        RecordBytes ra = RowBytes(a, address, RangeRecordTable::RecordBytes);
-        RecordBytes rb = RowBytes(b, address, RangeRecordTable::RecordBytes);
+        RecordBytes ra = rowBytes(a, address, RangeRecordTable::RecordBytes);
+        RecordBytes rb = rowBytes(b, address, RangeRecordTable::RecordBytes);
         for (int k = 0; k < 4; ++k)
             ra.erase(k), rb.erase(k);
-        CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
+        compareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         if (formatText)
             compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"), formatText(a, address),
                         formatText(b, address), out);
@@ -158,23 +158,23 @@ QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
     RouteTables a;
     RouteTables b;
     StoredSerial serial;
-    if (const IsdLoadResult r = LoadRouteTableFile(pathA, a, serial); !r.ok())
+    if (const IsdLoadResult r = loadRouteTableFile(pathA, a, serial); !r.ok())
         return loadError(pathA, r);
-    if (const IsdLoadResult r = LoadRouteTableFile(pathB, b, serial); !r.ok())
+    if (const IsdLoadResult r = loadRouteTableFile(pathB, b, serial); !r.ok())
         return loadError(pathB, r);
     std::vector<RecordField> fields;
-    for (const RecordField& f : RouteNameFields())
+    for (const RecordField& f : routeNameFields())
         if (f.text)
             fields.push_back(f);
     for (int n = 1; n <= RouteTables::RouteCount; ++n) {
         const QString record = QCoreApplication::translate("IsdDiff", "Fahrstraße %1").arg(n);
         const bool nameWritten = writtenInOneOnly(record, a.RouteNames, b.RouteNames, n, RouteTables::RecordBytes, out);
-        RecordBytes ra = RowBytes(a.RouteNames, n, 28);
-        RecordBytes rb = RowBytes(b.RouteNames, n, 28);
+        RecordBytes ra = rowBytes(a.RouteNames, n, 28);
+        RecordBytes rb = rowBytes(b.RouteNames, n, 28);
         for (int k = 0; k < 4; ++k)
             ra.erase(k), rb.erase(k);
         if (!nameWritten)
-            CompareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
+            compareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         for (int j = 1; j <= RouteTables::EntryCount; ++j)
             compareText(record,
                         j == 1 ? QCoreApplication::translate("IsdDiff", "FS-Start")
@@ -186,7 +186,7 @@ QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
 
 } // namespace
 
-IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
+IsdDiff diffIsdFiles(const QString& pathA, const QString& pathB)
 {
     QString headers[2];
     const QString paths[2] = {pathA, pathB};
@@ -200,37 +200,37 @@ IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB)
         return {{},
                 QCoreApplication::translate("IsdDiff",
                                             "Verschiedene Dateiarten, kein Vergleich: A ist \"%1\", B ist \"%2\"")
-                    .arg(ShownCell(headers[0]), ShownCell(headers[1]))};
+                    .arg(shownCell(headers[0]), shownCell(headers[1]))};
     IsdDiff diff;
     const QString& header = headers[0];
-    if (header == IsdHeaderLocoTable()) {
+    if (header == isdHeaderLocoTable()) {
         diff.error = diffLocos(pathA, pathB, diff.differences);
-    } else if (header == IsdHeaderAccessory()) {
+    } else if (header == isdHeaderAccessory()) {
         AccessoryTable a;
         AccessoryTable b;
-        diff.error = diffRange(pathA, pathB, AccessoryFileFormat(), a, b,
+        diff.error = diffRange(pathA, pathB, accessoryFileFormat(), a, b,
                                [](const RangeRecordTable& t, int address) {
                                    return static_cast<const AccessoryTable&>(t).formatText(address);
                                },
                                diff.differences);
-    } else if (header == IsdHeaderFeedback()) {
+    } else if (header == isdHeaderFeedback()) {
         FeedbackTable a;
         FeedbackTable b;
-        diff.error = diffRange(pathA, pathB, FeedbackFileFormat(), a, b, nullptr, diff.differences);
-    } else if (header == IsdHeaderRoutes()) {
+        diff.error = diffRange(pathA, pathB, feedbackFileFormat(), a, b, nullptr, diff.differences);
+    } else if (header == isdHeaderRoutes()) {
         diff.error = diffRoutes(pathA, pathB, diff.differences);
     } else {
-        diff.error = QCoreApplication::translate("IsdDiff", "Keine Tabellendatei, kein Vergleich: \"%1\"").arg(ShownCell(header));
+        diff.error = QCoreApplication::translate("IsdDiff", "Keine Tabellendatei, kein Vergleich: \"%1\"").arg(shownCell(header));
     }
     return diff;
 }
 
-std::vector<BackupFolderDiff> DiffBackupFolders(const QString& folderA, const QString& folderB)
+std::vector<BackupFolderDiff> diffBackupFolders(const QString& folderA, const QString& folderB)
 {
     std::vector<BackupFolderDiff> all;
-    for (const StationDatabase& db : StationDatabases())
+    for (const StationDatabase& db : stationDatabases())
         all.push_back({QCoreApplication::translate("StationDatabases", db.what),
-                       DiffIsdFiles(QDir(folderA).filePath(db.fileName), QDir(folderB).filePath(db.fileName))});
+                       diffIsdFiles(QDir(folderA).filePath(db.fileName), QDir(folderB).filePath(db.fileName))});
     return all;
 }
 

@@ -17,13 +17,13 @@ struct IsdDiff {
 // their entries as the editor shows them. The kind is taken from each file's first line.
 // A record never written (all bytes 0xFF) and one written, if only with its record number, differ;
 // record numbers themselves are left out of every comparison.
-IsdDiff DiffIsdFiles(const QString& pathA, const QString& pathB);
+IsdDiff diffIsdFiles(const QString& pathA, const QString& pathB);
 
 // Two backup folders compared database by database: "Lokomotiven" and what their files differ in.
 struct BackupFolderDiff {
     QString database;
     IsdDiff diff;
 };
-std::vector<BackupFolderDiff> DiffBackupFolders(const QString& folderA, const QString& folderB);
+std::vector<BackupFolderDiff> diffBackupFolders(const QString& folderA, const QString& folderB);
 
 } // namespace kx2

@@ -23,7 +23,7 @@ QString partText(const QString& verb, size_t index, const StationDatabase& db)
     return QCoreApplication::translate("StationBackup", "%1 %2 von %3: %4")
         .arg(verb)
         .arg(index + 1)
-        .arg(StationDatabases().size())
+        .arg(stationDatabases().size())
         .arg(QCoreApplication::translate("StationDatabases", db.what));
 }
 
@@ -93,7 +93,7 @@ QString whyNothingNewIn(const QString& folder)
     QSaveFile file(probe);
     const QString system = file.open(QIODevice::WriteOnly) ? QString() : file.errorString();
     file.cancelWriting();
-    return FileErrorWords(probe, system, FileAccess::Write);
+    return fileErrorWords(probe, system, FileAccess::Write);
 }
 
 // The folder `path` with the folders above it: "" or why it cannot be made.
@@ -205,7 +205,7 @@ QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
                           rest.mid(hashAt + 1).toLower()});
     }
     QStringList names;
-    for (const StationDatabase& db : StationDatabases())
+    for (const StationDatabase& db : stationDatabases())
         names << QString::fromUtf8(db.fileName);
     for (const Listed& l : listed)
         if (!names.contains(l.name))
@@ -214,7 +214,7 @@ QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
         const auto it = std::find_if(listed.begin(), listed.end(), [&](const Listed& l) { return l.name == name; });
         if (it == listed.end())
             return name;
-        const InputFileBytes in = ReadInputFile(dir.filePath(name));
+        const InputFileBytes in = readInputFile(dir.filePath(name));
         if (!in.ok() && QFileInfo::exists(dir.filePath(name)))
             return QStringLiteral("%1 (%2)").arg(name, in.error);
         if (!in.ok() || in.bytes.size() != it->size || sha256Hex(in.bytes) != it->sha256)
@@ -225,10 +225,10 @@ QString firstFileNotVouchedFor(const QDir& dir, const QByteArray& manifest)
 
 } // namespace
 
-QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& files, const QByteArray& manifestHead)
+QString writeBackupFolder(const QString& folder, const std::vector<BackupFile>& files, const QByteArray& manifestHead)
 {
     const QString target = backupTarget(folder);
-    QStringList backupNames{StationBackupManifestName()};
+    QStringList backupNames{stationBackupManifestName()};
     for (const BackupFile& f : files)
         backupNames << f.name;
     QString fresh;
@@ -241,11 +241,11 @@ QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& 
     std::vector<BackupFile> all = files;
     for (const BackupFile& f : files)
         manifest += "datei=" + f.name.toUtf8() + ' ' + QByteArray::number(f.bytes.size()) + ' ' + sha256Hex(f.bytes) + '\n';
-    all.push_back({StationBackupManifestName(), manifest});
+    all.push_back({stationBackupManifestName(), manifest});
     for (const BackupFile& f : all) {
-        if (const QString why = SaveFileWhole(freshDir.filePath(f.name), f.bytes); !why.isEmpty()) {
+        if (const QString why = saveFileWhole(freshDir.filePath(f.name), f.bytes); !why.isEmpty()) {
             QDir(freshDir).removeRecursively();
-            return SaveFailureText(QDir(target).filePath(f.name), why);
+            return saveFailureText(QDir(target).filePath(f.name), why);
         }
     }
     return swapIn(parent, fresh, QFileInfo(target).fileName());
@@ -253,7 +253,7 @@ QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& 
 
 StationRun::StationRun(AppContext& ctx, bool quick) : m_ctx(ctx)
 {
-    m_ctx.meter.startRun(runWeights(StationDatabases()));
+    m_ctx.meter.startRun(runWeights(stationDatabases()));
     m_ctx.platform.progress.runStarted();
     m_ctx.database.quickRead = quick;
     m_session = std::make_unique<TransferSession>(m_ctx.database, TransferSession::Direction::Read);
@@ -279,7 +279,7 @@ ReadOutcome StationRun::open()
 
 ReadOutcome StationRun::read(size_t i, const QString& verb)
 {
-    const auto& all = StationDatabases();
+    const auto& all = stationDatabases();
     m_ctx.meter.part(i);
     m_ctx.platform.progress.runPart(partText(verb, i, all[i]));
     return all[i].read(m_ctx);
@@ -291,20 +291,20 @@ ReadOutcome StationRun::closeAfterRead()
     return m_session->endRead(true);
 }
 
-QString FileNotVouchedFor(const QString& folder)
+QString fileNotVouchedFor(const QString& folder)
 {
     const QDir dir(folder);
-    const InputFileBytes manifest = ReadInputFile(dir.filePath(StationBackupManifestName()));
+    const InputFileBytes manifest = readInputFile(dir.filePath(stationBackupManifestName()));
     if (!manifest.ok())
-        return QStringLiteral("%1 (%2)").arg(StationBackupManifestName(), manifest.error);
+        return QStringLiteral("%1 (%2)").arg(stationBackupManifestName(), manifest.error);
     return firstFileNotVouchedFor(dir, manifest.bytes);
 }
 
 StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program,
                                 const BackupOptions& options, const QDateTime& when)
 {
-    const auto& all = StationDatabases();
-    QStringList backupNames{StationBackupManifestName()};
+    const auto& all = stationDatabases();
+    QStringList backupNames{stationBackupManifestName()};
     for (const StationDatabase& db : all)
         backupNames << QString::fromUtf8(db.fileName);
     // Before a read of minutes, not after it: the place must take the new folder.
@@ -356,7 +356,7 @@ StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QS
         head += QStringLiteral("%1=%2\n").arg(db.word).arg(count).toUtf8();
         files.push_back({QString::fromUtf8(db.fileName), db.file(ctx).data()});
     }
-    if (const QString error = WriteBackupFolder(target, files, head); !error.isEmpty())
+    if (const QString error = writeBackupFolder(target, files, head); !error.isEmpty())
         return {StationRunOutcome::End::Failed, error};
     return {StationRunOutcome::End::Done,
             QCoreApplication::translate("StationBackup", "Sicherung der Zentrale %1 gespeichert in %2 (%3)")

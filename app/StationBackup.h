@@ -23,7 +23,7 @@ struct StationRunOutcome {
 
 // The small text file beside the four ISD files of a backup: key=value lines, and one line per
 // file that vouches for it: "datei=lokdaten.isd 152345 " and its SHA-256 in hex.
-inline QString StationBackupManifestName() { return QStringLiteral("sicherung.txt"); }
+inline QString stationBackupManifestName() { return QStringLiteral("sicherung.txt"); }
 
 // One file of a backup: its name in the folder and its bytes.
 struct BackupFile {
@@ -35,7 +35,7 @@ struct BackupFile {
 // beside `folder` and puts it in the place of `folder` only once all of them are written. An
 // older backup there stays until then; a folder that holds anything else is not replaced. On a
 // failure the old folder is as it was and nothing of the new one is left. "" or the error text.
-QString WriteBackupFolder(const QString& folder, const std::vector<BackupFile>& files, const QByteArray& manifestHead);
+QString writeBackupFolder(const QString& folder, const std::vector<BackupFile>& files, const QByteArray& manifestHead);
 
 // A run over all four databases within one database access of the command station: one
 // progress window with one bar over all of them, the access opened once at the start and closed
@@ -51,7 +51,7 @@ public:
     // The interface, the access and the serial number; on a failure its box was shown and the
     // outcome says how it ended.
     ReadOutcome open();
-    // Database i of StationDatabases() read into the tables, the progress window naming it
+    // Database i of stationDatabases() read into the tables, the progress window naming it
     // under `verb` ("Sicherung").
     ReadOutcome read(size_t i, const QString& verb);
     // The session holding the access, for the steps of the run's own.
@@ -74,7 +74,7 @@ struct BackupOptions {
 
 // Reads every database over its whole address range (locomotives, accessories 1..2048, feedback
 // contacts 1..4096, the 80 routes) in one database access and saves them into `folder`
-// (WriteBackupFolder) with the manifest: serial number, date, `program`, how it was read, the
+// (writeBackupFolder) with the manifest: serial number, date, `program`, how it was read, the
 // records in use of each database. The files are written only once all four were read.
 StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program,
                                 const BackupOptions& options = {},
@@ -98,6 +98,6 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder, const R
 
 // The name of the first file in the backup folder `dir` that its manifest does not vouch for; ""
 // when all match. A missing manifest names the manifest.
-QString FileNotVouchedFor(const QString& dir);
+QString fileNotVouchedFor(const QString& dir);
 
 } // namespace kx2

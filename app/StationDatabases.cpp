@@ -34,14 +34,14 @@ int countRange(const RangeRecordTable& table, const AddressRange& range)
 
 } // namespace
 
-const std::vector<StationDatabase>& StationDatabases()
+const std::vector<StationDatabase>& stationDatabases()
 {
     static const std::vector<StationDatabase> all = {
-        {"loco", QT_TRANSLATE_NOOP("StationDatabases", "Lokomotiven"), "lokdaten.isd", IsdHeaderLocoTable(), 0,
+        {"loco", QT_TRANSLATE_NOOP("StationDatabases", "Lokomotiven"), "lokdaten.isd", isdHeaderLocoTable(), 0,
          [](AppContext&) -> AddressRange* { return nullptr; },
          [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
-         [](AppContext& c) { return LocoTableFile(c.loco, c.storedSerial); },
-         [](AppContext& c, const QString& p) { return LoadLocoTableFile(p, c.loco, c.storedSerial); },
+         [](AppContext& c) { return locoTableFile(c.loco, c.storedSerial); },
+         [](AppContext& c, const QString& p) { return loadLocoTableFile(p, c.loco, c.storedSerial); },
          [](AppContext& c) { return c.locoTransfer().SendLocoDatabase(); },
          [](AppContext& c) {
              int n = 0;
@@ -49,36 +49,36 @@ const std::vector<StationDatabase>& StationDatabases()
                  n += c.loco.holdsRecord(i) ? 1 : 0;
              return n;
          },
-         [](AppContext& c) { return LocoCsv(c.locoData); }},
-        {"acc", QT_TRANSLATE_NOOP("StationDatabases", "Magnetartikel"), "magnetartikel.isd", IsdHeaderAccessory(),
+         [](AppContext& c) { return locoCsv(c.locoData); }},
+        {"acc", QT_TRANSLATE_NOOP("StationDatabases", "Magnetartikel"), "magnetartikel.isd", isdHeaderAccessory(),
          AccessoryTable::MaxAddress, [](AppContext& c) { return &c.accessoryRange; },
          [](AppContext& c) { return c.accessoryTransfer().ReadAccessoryDatabase(); },
          [](AppContext& c) {
-             return RangeTableFile(AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
+             return rangeTableFile(accessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
          },
          [](AppContext& c, const QString& p) {
-             return LoadRangeTableFile(p, AccessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
+             return loadRangeTableFile(p, accessoryFileFormat(), c.accessories, c.storedSerial, c.accessoryRange);
          },
          [](AppContext& c) { return c.accessoryTransfer().SendAccessoryDatabase(); },
          [](AppContext& c) { return countRange(c.accessories, c.accessoryRange); },
-         [](AppContext& c) { return AccessoryCsv(c.accessories, c.accessoryRange); }},
-        {"fb", QT_TRANSLATE_NOOP("StationDatabases", "Rückmelder"), "rueckmelder.isd", IsdHeaderFeedback(),
+         [](AppContext& c) { return accessoryCsv(c.accessories, c.accessoryRange); }},
+        {"fb", QT_TRANSLATE_NOOP("StationDatabases", "Rückmelder"), "rueckmelder.isd", isdHeaderFeedback(),
          FeedbackTable::MaxAddress, [](AppContext& c) { return &c.feedbackRange; },
          [](AppContext& c) { return c.feedbackTransfer().ReadFeedbackDatabase(); },
          [](AppContext& c) {
-             return RangeTableFile(FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
+             return rangeTableFile(feedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
          },
          [](AppContext& c, const QString& p) {
-             return LoadRangeTableFile(p, FeedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
+             return loadRangeTableFile(p, feedbackFileFormat(), c.feedback, c.storedSerial, c.feedbackRange);
          },
          [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
          [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); },
-         [](AppContext& c) { return RangeCsv(c.feedback, c.feedbackRange); }},
-        {"routes", QT_TRANSLATE_NOOP("StationDatabases", "Fahrstraßen"), "fahrstrassen.isd", IsdHeaderRoutes(), 0,
+         [](AppContext& c) { return rangeCsv(c.feedback, c.feedbackRange); }},
+        {"routes", QT_TRANSLATE_NOOP("StationDatabases", "Fahrstraßen"), "fahrstrassen.isd", isdHeaderRoutes(), 0,
          [](AppContext&) -> AddressRange* { return nullptr; },
          [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
-         [](AppContext& c) { return RouteTableFile(c.routes, c.storedSerial); },
-         [](AppContext& c, const QString& p) { return LoadRouteTableFile(p, c.routes, c.storedSerial); },
+         [](AppContext& c) { return routeTableFile(c.routes, c.storedSerial); },
+         [](AppContext& c, const QString& p) { return loadRouteTableFile(p, c.routes, c.storedSerial); },
          [](AppContext& c) { return c.routeTransfer().SendRoutes(); },
          [](AppContext& c) {
              // A route without entries may still have its name record in the station.
@@ -89,22 +89,22 @@ const std::vector<StationDatabase>& StationDatabases()
                           && written(c.routes.RouteNames, r, RouteTables::RecordBytes));
              return n;
          },
-         [](AppContext& c) { return RouteCsv(c.routes); }},
+         [](AppContext& c) { return routeCsv(c.routes); }},
     };
     return all;
 }
 
-const StationDatabase* FindStationDatabase(const QString& word)
+const StationDatabase* findStationDatabase(const QString& word)
 {
-    for (const StationDatabase& db : StationDatabases())
+    for (const StationDatabase& db : stationDatabases())
         if (word == QLatin1String(db.word))
             return &db;
     return nullptr;
 }
 
-const StationDatabase* StationDatabaseOfHeader(const QString& header)
+const StationDatabase* stationDatabaseOfHeader(const QString& header)
 {
-    for (const StationDatabase& db : StationDatabases())
+    for (const StationDatabase& db : stationDatabases())
         if (header == db.header)
             return &db;
     return nullptr;

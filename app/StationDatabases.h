@@ -30,10 +30,10 @@ struct StationDatabase {
 };
 
 // Locomotives, accessories, feedback contacts, routes.
-const std::vector<StationDatabase>& StationDatabases();
+const std::vector<StationDatabase>& stationDatabases();
 // The one named `word`, or nullptr.
-const StationDatabase* FindStationDatabase(const QString& word);
+const StationDatabase* findStationDatabase(const QString& word);
 // The one whose ISD files start with `header` (a single locomotive record has none), or nullptr.
-const StationDatabase* StationDatabaseOfHeader(const QString& header);
+const StationDatabase* stationDatabaseOfHeader(const QString& header);
 
 } // namespace kx2

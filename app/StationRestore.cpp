@@ -58,12 +58,12 @@ bool locoInUse(const RecordTable& t, int row)
 
 bool rangeInUse(const RecordTable& t, int row)
 {
-    return RecordWritten(t, row, RangeRecordTable::RecordBytes);
+    return recordWritten(t, row, RangeRecordTable::RecordBytes);
 }
 
 bool routeNameInUse(const RecordTable& t, int row)
 {
-    return RecordWritten(t, row, RouteTables::RecordBytes);
+    return recordWritten(t, row, RouteTables::RecordBytes);
 }
 
 // Rows first..last whose record differs: held on one side only, or with other bytes behind the
@@ -189,7 +189,7 @@ int readBackRecords(DatabaseContext& ctx, const DatabaseLayout& layout, const Re
             if (const int r = ctx.db.DataFlashRead(area))
                 return r + layout.readOperation;
         }
-        if (const int r = ReadRecordPages(ctx, layout.offsetOfRow(w.row), 0, layout.pagesPerRecord, read, w.row))
+        if (const int r = readRecordPages(ctx, layout.offsetOfRow(w.row), 0, layout.pagesPerRecord, read, w.row))
             return r + layout.readOperation;
         for (int b = 0; b < layout.recordBytes(); ++b)
             if (read.value(w.row, b) != have.value(w.row, b)) {
@@ -444,22 +444,22 @@ private:
 // "" or why the backup's four files cannot be loaded.
 QString loadBackup(const QDir& dir, BackupTables& t)
 {
-    const auto& all = StationDatabases();
+    const auto& all = stationDatabases();
     std::array<IsdLoadResult, 4> loaded;
-    loaded[0] = LoadLocoTableFile(dir.filePath(all[0].fileName), t.loco, t.serials[0]);
+    loaded[0] = loadLocoTableFile(dir.filePath(all[0].fileName), t.loco, t.serials[0]);
     if (loaded[0].ok())
-        loaded[1] = LoadRangeTableFile(dir.filePath(all[1].fileName), AccessoryFileFormat(), t.accessories,
+        loaded[1] = loadRangeTableFile(dir.filePath(all[1].fileName), accessoryFileFormat(), t.accessories,
                                        t.serials[1], t.accessoryRange);
     if (loaded[1].ok())
-        loaded[2] = LoadRangeTableFile(dir.filePath(all[2].fileName), FeedbackFileFormat(), t.feedback, t.serials[2],
+        loaded[2] = loadRangeTableFile(dir.filePath(all[2].fileName), feedbackFileFormat(), t.feedback, t.serials[2],
                                        t.feedbackRange);
     if (loaded[2].ok())
-        loaded[3] = LoadRouteTableFile(dir.filePath(all[3].fileName), t.routes, t.serials[3]);
+        loaded[3] = loadRouteTableFile(dir.filePath(all[3].fileName), t.routes, t.serials[3]);
     for (size_t i = 0; i < all.size(); ++i)
         if (!loaded[i].ok())
             return QStringLiteral("%1: %2%3")
                 .arg(dir.filePath(all[i].fileName),
-                     loaded[i].error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText(),
+                     loaded[i].error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText(),
                      loaded[i].detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(loaded[i].detail));
     return {};
 }
@@ -470,16 +470,16 @@ StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder, const R
 {
     using End = StationRunOutcome::End;
     const QDir dir(folder);
-    if (!QFileInfo::exists(dir.filePath(StationBackupManifestName())))
-        return {End::Failed, QCoreApplication::translate("StationRestore", "Keine Sicherung der Zentrale (%1 fehlt): %2").arg(StationBackupManifestName(), folder)};
+    if (!QFileInfo::exists(dir.filePath(stationBackupManifestName())))
+        return {End::Failed, QCoreApplication::translate("StationRestore", "Keine Sicherung der Zentrale (%1 fehlt): %2").arg(stationBackupManifestName(), folder)};
     // A manifest without file lines (written before they were) cannot vouch for anything either.
-    if (const QString name = FileNotVouchedFor(folder); !name.isEmpty())
+    if (const QString name = fileNotVouchedFor(folder); !name.isEmpty())
         return {End::Failed, QCoreApplication::translate("StationRestore", "Sicherung unvollständig oder verändert: ") + name};
     BackupTables want;
     if (const QString error = loadBackup(dir, want); !error.isEmpty())
         return {End::Failed, error};
 
-    const auto& all = StationDatabases();
+    const auto& all = stationDatabases();
     const QString title = QCoreApplication::translate("StationRestore", "Sicherung zurückspielen");
     ctx.accessoryRange = want.accessoryRange;
     ctx.feedbackRange = want.feedbackRange;

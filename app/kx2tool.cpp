@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     // Before the application: it needs a display, and the version must print without one.
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
-            std::fputs(qPrintable(kx2::VersionText(QStringLiteral("kx2tool"))), stdout);
+            std::fputs(qPrintable(kx2::versionText(QStringLiteral("kx2tool"))), stdout);
             return 0;
         }
     QApplication app(argc, argv);
@@ -89,8 +89,8 @@ int main(int argc, char** argv)
             languageFolder = value;
     }
     kx2::Translations translations;
-    translations.install(kx2::LanguageOfThisRun(language),
-                         kx2::ChooseProgramPlaces(languageFolder, kx2::UserSystemFolders()).konfBase);
+    translations.install(kx2::languageOfThisRun(language),
+                         kx2::chooseProgramPlaces(languageFolder, kx2::userSystemFolders()).konfBase);
     QCoreApplication::setApplicationName(QStringLiteral("kx2tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(kx2::VersionMajor)
@@ -143,8 +143,8 @@ int main(int argc, char** argv)
 #endif
     parser.process(app);
 
-    const kx2::SystemFolders userFolders = kx2::UserSystemFolders();
-    kx2::ProgramPlaces where = kx2::ChooseProgramPlaces(
+    const kx2::SystemFolders userFolders = kx2::userSystemFolders();
+    kx2::ProgramPlaces where = kx2::chooseProgramPlaces(
         parser.isSet(folderOption) ? parser.value(folderOption) : kx2::programFolderPath(), userFolders);
 #if KX2_SCREENSHOT_TOUR
     const bool tour = parser.isSet(screenshotsOption);
@@ -156,7 +156,7 @@ int main(int argc, char** argv)
                                         .arg(where.konfBase)));
             return 1;
         }
-        where = kx2::ChooseProgramPlaces(tourFolder.path(), userFolders);
+        where = kx2::chooseProgramPlaces(tourFolder.path(), userFolders);
         where.settingsFallback = tourFolder.path();
     }
 #else
@@ -171,7 +171,7 @@ int main(int argc, char** argv)
     // the settings file, so that what was sent can be read back after a restart.
     kx2::sim::PortSwitch port(serialPort, clock, where.simStateFile);
     kx2::NoPortIo portIo;
-    kx2::QtUserDialogs dialogs(nullptr, kx2::MakeProgramInfo(brand, 0, 0, 0).title);
+    kx2::QtUserDialogs dialogs(nullptr, kx2::makeProgramInfo(brand, 0, 0, 0).title);
     kx2::QtFileDialog qtFiles;
     // The tour must not change what the user's own runs remember.
     QTemporaryDir tourPlaces;
@@ -197,7 +197,7 @@ int main(int argc, char** argv)
                          qPrintable(QCoreApplication::translate("kx2tool", "Trace-Datei kann nicht geöffnet werden: %1")
                                         .arg(trace.errorString())));
     }
-    kx2::RouteQtMessagesTo(ctx.link.trace());
+    kx2::routeQtMessagesTo(ctx.link.trace());
 
     kx2::SettingsFile settingsFile(where.settingsFolder, where.settingsFallback);
     kx2::MainWin win(settings, settingsFile, dialogs, programFolder, brand);
@@ -225,7 +225,7 @@ int main(int argc, char** argv)
         port.station().seedRoutes(kTourRoutes);
         const QString folder = parser.value(screenshotsOption);
         QTimer::singleShot(0, &win, [&windows, &app, folder] {
-            const int failures = kx2::RunScreenshotTour(windows, folder);
+            const int failures = kx2::runScreenshotTour(windows, folder);
             app.exit(failures == 0 ? 0 : 1);
         });
         return app.exec();
@@ -233,7 +233,7 @@ int main(int argc, char** argv)
 #endif
     win.show();
     // Blank symbols or an empty help say nothing of why; one word at start names the folder.
-    const QString missing = kx2::MissingProgramFilesText(programFolder);
+    const QString missing = kx2::missingProgramFilesText(programFolder);
     if (!missing.isEmpty())
         QTimer::singleShot(0, &win, [&dialogs, missing] {
             dialogs.messageBox(missing, kx2::MsgButtons::Ok, kx2::MsgIcon::Exclamation,

@@ -627,7 +627,7 @@ bool benchGridBuild(const Options& o)
         t.set(i, LocoTable::FormatParam, 81);
     }
     LokdatenFrm frm(rig.ctx.database, rig.ctx.locoData, symbolsFolder(),
-                    EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
+                    editorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco));
     gridBuildFigures("grid_build", frm, frm.pictures(), o);
     return true;
 }
@@ -764,7 +764,7 @@ bool benchFiles(const Options& o)
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const QString error = LocoTableFile(rig.ctx.loco, rig.ctx.storedSerial).saveTo(path);
+        const QString error = locoTableFile(rig.ctx.loco, rig.ctx.storedSerial).saveTo(path);
         saves.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!error.isEmpty()) {
             complain(QStringLiteral("file_save: %1").arg(error));
@@ -785,7 +785,7 @@ bool benchFiles(const Options& o)
         StoredSerial serial;
         QElapsedTimer timer;
         timer.start();
-        const IsdLoadResult r = LoadLocoTableFile(path, table, serial);
+        const IsdLoadResult r = loadLocoTableFile(path, table, serial);
         loads.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!r.ok() || usedSlots(table) != 500) {
             complain(QStringLiteral("file_load: %1").arg(r.detail));

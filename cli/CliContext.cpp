@@ -52,7 +52,7 @@ CliContext::CliContext()
 
 CliContext::~CliContext()
 {
-    RouteQtMessagesTo(nullptr);
+    routeQtMessagesTo(nullptr);
     // A line that changes bits is worth knowing about even when every transfer went through.
     if (m_ctx && m_ctx->link.garbledMessages() > 0)
         QTextStream(stderr) << m_ctx->link.garbledMessages()
@@ -64,7 +64,7 @@ bool CliContext::configure(const QCommandLineParser& parser)
 {
     QTextStream err(stderr);
     // The same settings and station memory the windowed program uses.
-    const ProgramPlaces places = ProgramPlacesOfThisRun();
+    const ProgramPlaces places = programPlacesOfThisRun();
     const QString state = parser.isSet(QStringLiteral("sim-state")) ? parser.value(QStringLiteral("sim-state"))
                                                                      : places.simStateFile;
     m_port = std::make_unique<sim::PortSwitch>(m_serial, m_clock, state);
@@ -118,7 +118,7 @@ bool CliContext::configure(const QCommandLineParser& parser)
             return false;
         }
         m_ctx->link.setTrace(&m_trace);
-        RouteQtMessagesTo(&m_trace);
+        routeQtMessagesTo(&m_trace);
     }
     return true;
 }

@@ -71,7 +71,7 @@ int runCommandLine(QStringList args)
         return args.isEmpty() ? 2 : 0;
     }
     if (args.first() == QLatin1String("--version") || args.first() == QLatin1String("-v")) {
-        out << VersionText(QStringLiteral("kx2ctl"));
+        out << versionText(QStringLiteral("kx2ctl"));
         return 0;
     }
     const auto it = commands.find(args.first());

@@ -27,7 +27,7 @@ bool configureForFiles(CliContext& cli)
 
 int loadError(const QString& path, const IsdLoadResult& r)
 {
-    QTextStream(stderr) << (r.error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText()) << ": " << path
+    QTextStream(stderr) << (r.error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText()) << ": " << path
                         << (r.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(r.detail)) << "\n";
     return 1;
 }
@@ -42,7 +42,7 @@ const StationDatabase* loadTableFile(const QString& path, const char* what, CliC
         loadError(path, {probe.error(), probe.errorDetail()});
         return nullptr;
     }
-    const StationDatabase* db = StationDatabaseOfHeader(probe.header());
+    const StationDatabase* db = stationDatabaseOfHeader(probe.header());
     if (!db) {
         QTextStream(stderr) << QCoreApplication::translate("FileCommands", "Keine Tabellendatei, kein ") << what << ": "
                             << path << "\n";
@@ -70,7 +70,7 @@ int showCsv(const QString& path)
         return exitCode;
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
-    out.write(WriteCsv(db->csv(cli.ctx())));
+    out.write(writeCsv(db->csv(cli.ctx())));
     return 0;
 }
 
@@ -83,9 +83,9 @@ int showPdf(const QString& path, const QString& pdfPath)
         return exitCode;
     int pages = 0;
     const PrintTable table
-        = PrintTableOfCsv(db->csv(cli.ctx()), QCoreApplication::translate("StationDatabases", db->what),
+        = printTableOfCsv(db->csv(cli.ctx()), QCoreApplication::translate("StationDatabases", db->what),
                           cli.ctx().storedSerial.numberText());
-    if (const QString error = WriteTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
+    if (const QString error = writeTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
         QTextStream(stderr) << error << "\n";
         return 1;
     }
@@ -120,7 +120,7 @@ int runImportCsv(const QStringList& args)
                      exitCode))
         return exitCode;
     const QStringList words = parser.positionalArguments();
-    const StationDatabase* db = words.size() == 2 ? FindStationDatabase(words[0]) : nullptr;
+    const StationDatabase* db = words.size() == 2 ? findStationDatabase(words[0]) : nullptr;
     if (!db || !parser.isSet(QStringLiteral("input")) || !parser.isSet(QStringLiteral("output"))) {
         QTextStream(stderr) << QCoreApplication::translate(
             "FileCommands", "Aufruf: kx2ctl import-csv loco|acc|fb|routes DATEI.csv -i BASIS.isd -o NEU.isd\n");
@@ -133,7 +133,7 @@ int runImportCsv(const QStringList& args)
     const QString base = parser.value(QStringLiteral("input"));
     if (const IsdLoadResult r = db->load(ctx, base); !r.ok())
         return loadError(base, r);
-    const CsvImport taken = LoadCsvFile(db->csv(ctx), words[1]);
+    const CsvImport taken = loadCsvFile(db->csv(ctx), words[1]);
     if (!taken.ok()) {
         QTextStream(stderr) << TerminalDialogs::plain(taken.error) << "\n";
         return 1;
@@ -156,7 +156,7 @@ int diffFolders(const QString& a, const QString& b)
     QTextStream out(stdout);
     out << "A: " << a << "\nB: " << b << "\n";
     int exitCode = 0;
-    for (const BackupFolderDiff& d : DiffBackupFolders(a, b)) {
+    for (const BackupFolderDiff& d : diffBackupFolders(a, b)) {
         if (!d.diff.ok()) {
             QTextStream(stderr) << d.database << ": " << d.diff.error << "\n";
             exitCode = 2;
@@ -203,7 +203,7 @@ int runDiff(const QStringList& args)
     }
     if (QFileInfo(files[0]).isDir() && QFileInfo(files[1]).isDir())
         return diffFolders(files[0], files[1]);
-    const IsdDiff diff = DiffIsdFiles(files[0], files[1]);
+    const IsdDiff diff = diffIsdFiles(files[0], files[1]);
     if (!diff.ok()) {
         QTextStream(stderr) << diff.error << "\n";
         return 2;

@@ -58,9 +58,9 @@ int runMonitor(const QStringList& args)
     const bool rawOnly = parser.isSet(raw);
     const int listener = ctx.link.addBusListener([&](const QByteArray& message, bool own) {
         if (rawOnly)
-            out << HexBytes(message) << "\n";
+            out << hexBytes(message) << "\n";
         else
-            out << BusMonitor::line({QTime::currentTime(), own, message}, DescribeBusMessage(message)) << "\n";
+            out << BusMonitor::line({QTime::currentTime(), own, message}, describeBusMessage(message)) << "\n";
         out.flush();
     });
     err << QCoreApplication::translate("MonitorCommand", "LocoNet-Monitor an ") << ctx.settings.ComPortNumber

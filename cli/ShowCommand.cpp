@@ -90,7 +90,7 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
 
 int fileError(QTextStream& err, const QString& path, IsdError error, const QString& detail)
 {
-    err << (error == IsdError::WrongHeader ? IsdWrongFormatText() : IsdOpenErrorText()) << ": " << path;
+    err << (error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText()) << ": " << path;
     if (!detail.isEmpty())
         err << " (" << detail << ")";
     err << "\n";
@@ -146,9 +146,9 @@ int runShow(const QStringList& args)
     }
 
     LocoTable table;
-    if (header == IsdHeaderLocoTable()) {
+    if (header == isdHeaderLocoTable()) {
         StoredSerial serial;
-        const IsdLoadResult r = LoadLocoTableFile(path, table, serial);
+        const IsdLoadResult r = loadLocoTableFile(path, table, serial);
         if (!r.ok())
             return fileError(err, path, r.error, r.detail);
         std::vector<int> rows;
@@ -166,9 +166,9 @@ int runShow(const QStringList& args)
             printLoco(out, table, i, QString::number(i));
         return 0;
     }
-    if (header == IsdHeaderLocoRecord()) {
+    if (header == isdHeaderLocoRecord()) {
         LocoRow record;
-        const IsdLoadResult r = ReadLocoRecordFile(path, record);
+        const IsdLoadResult r = readLocoRecordFile(path, record);
         if (!r.ok())
             return fileError(err, path, r.error, r.detail);
         for (int col = 0; col < LocoTable::Cols; ++col)
@@ -179,20 +179,20 @@ int runShow(const QStringList& args)
         printLoco(out, table, 0, QStringLiteral("-"));
         return 0;
     }
-    if (header == IsdHeaderAccessory()) {
+    if (header == isdHeaderAccessory()) {
         AccessoryTable accessories;
-        return showRange(out, err, path, header, AccessoryFileFormat(), accessories,
+        return showRange(out, err, path, header, accessoryFileFormat(), accessories,
                          [&accessories](int a) { return accessories.formatText(a); });
     }
-    if (header == IsdHeaderFeedback()) {
+    if (header == isdHeaderFeedback()) {
         FeedbackTable feedback;
-        return showRange(out, err, path, header, FeedbackFileFormat(), feedback, nullptr);
+        return showRange(out, err, path, header, feedbackFileFormat(), feedback, nullptr);
     }
-    if (header == IsdHeaderRoutes())
+    if (header == isdHeaderRoutes())
         return showRoutes(out, err, path, header);
     return fileError(
         err, path, IsdError::WrongHeader,
-        QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(ShownCell(header)));
+        QCoreApplication::translate("ShowCommand", "Zeile 1: \"%1\" ist keine Datei dieses Programms").arg(shownCell(header)));
 }
 
 namespace {
@@ -202,7 +202,7 @@ int showRange(QTextStream& out, QTextStream& err, const QString& path, const QSt
 {
     StoredSerial serial;
     AddressRange range;
-    const IsdLoadResult r = LoadRangeTableFile(path, format, table, serial, range);
+    const IsdLoadResult r = loadRangeTableFile(path, format, table, serial, range);
     if (!r.ok())
         return fileError(err, path, r.error, r.detail);
     out << QCoreApplication::translate("ShowCommand", "Datei: ") << path << "\n"
@@ -233,7 +233,7 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
 {
     RouteTables tables;
     StoredSerial serial;
-    const IsdLoadResult r = LoadRouteTableFile(path, tables, serial);
+    const IsdLoadResult r = loadRouteTableFile(path, tables, serial);
     if (!r.ok())
         return fileError(err, path, r.error, r.detail);
     std::vector<int> shown;

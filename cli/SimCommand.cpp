@@ -49,7 +49,7 @@ enum class Digits { Decimal, DecimalOrHex };
 
 bool parseInt(const QString& text, int& out, int min, int max, Digits digits = Digits::Decimal)
 {
-    const std::optional<long long> v = digits == Digits::DecimalOrHex ? WholeNumberOrHex(text) : WholeNumber(text);
+    const std::optional<long long> v = digits == Digits::DecimalOrHex ? wholeNumberOrHex(text) : WholeNumber(text);
     if (!v || *v < min || *v > max)
         return false;
     out = int(*v);
@@ -61,7 +61,7 @@ constexpr double kMaxSeconds = 3600;
 
 bool parseSeconds(const QString& text, double& out)
 {
-    const std::optional<double> v = DecimalNumber(text);
+    const std::optional<double> v = decimalNumber(text);
     if (!v || *v > kMaxSeconds)
         return false;
     out = *v;

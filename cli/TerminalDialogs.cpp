@@ -10,7 +10,7 @@
 
 namespace kx2::cli {
 
-TerminalDialogs::TerminalDialogs() : m_interactive(RunsAtATerminal()) {}
+TerminalDialogs::TerminalDialogs() : m_interactive(runsAtATerminal()) {}
 
 QString TerminalDialogs::plain(const QString& text)
 {
@@ -30,7 +30,7 @@ MsgAnswer TerminalDialogs::messageWithDetail(const QString& text, const QString&
                                              MsgIcon icon, const QString& title)
 {
     return answer(std::nullopt, detail.isEmpty() ? text : text + QChar(13) + detail, buttons, icon, title,
-                  FirstButton(buttons));
+                  firstButton(buttons));
 }
 
 MsgAnswer TerminalDialogs::ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -114,7 +114,7 @@ namespace {
 constexpr qint64 kRedrawMs = 100;
 } // namespace
 
-StderrProgress::StderrProgress() : m_mode(StderrIsATerminal() ? Mode::Live : Mode::Lines) {}
+StderrProgress::StderrProgress() : m_mode(stderrIsATerminal() ? Mode::Live : Mode::Lines) {}
 
 void StderrProgress::setText(const QString& text)
 {
@@ -190,7 +190,7 @@ void StderrProgress::draw()
     m_lastDrawMs = now;
     QTextStream err(stderr);
     // Carriage return, the line, and the rest of the old line erased.
-    err << "\r" << liveLine(m_step, m_count, TerminalColumns()) << "\x1b[K";
+    err << "\r" << liveLine(m_step, m_count, terminalColumns()) << "\x1b[K";
     err.flush();
     m_drawn = true;
 }

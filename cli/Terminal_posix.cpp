@@ -5,17 +5,17 @@
 
 namespace kx2::cli {
 
-bool RunsAtATerminal()
+bool runsAtATerminal()
 {
     return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
 }
 
-bool StderrIsATerminal()
+bool stderrIsATerminal()
 {
     return isatty(STDERR_FILENO);
 }
 
-int TerminalColumns()
+int terminalColumns()
 {
     winsize size{};
     if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)

@@ -6,17 +6,17 @@
 
 namespace kx2::cli {
 
-bool RunsAtATerminal()
+bool runsAtATerminal()
 {
     return _isatty(_fileno(stdin)) && _isatty(_fileno(stderr));
 }
 
-bool StderrIsATerminal()
+bool stderrIsATerminal()
 {
     return _isatty(_fileno(stderr));
 }
 
-int TerminalColumns()
+int terminalColumns()
 {
     CONSOLE_SCREEN_BUFFER_INFO info;
     if (GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info))

@@ -67,7 +67,7 @@ const CliDatabase* wantedDatabase(const QCommandLineParser& parser, int& exitCod
 {
     const QStringList what = parser.positionalArguments();
     if (what.size() == 1)
-        if (const CliDatabase* db = FindStationDatabase(what[0]))
+        if (const CliDatabase* db = findStationDatabase(what[0]))
             return db;
     QTextStream(stderr) << QCoreApplication::translate(
         "TransferCommands",
@@ -125,9 +125,9 @@ int runRead(const QStringList& args)
     }
     std::optional<AddressRange> range;
     if (db->maxAddress > 0) {
-        range = ParseAddressRange(parser.value(QStringLiteral("from")), parser.value(QStringLiteral("to")), db->maxAddress);
+        range = parseAddressRange(parser.value(QStringLiteral("from")), parser.value(QStringLiteral("to")), db->maxAddress);
         if (!range) {
-            QTextStream(stderr) << TerminalDialogs::plain(AddressRangeError(db->maxAddress)) << "\n";
+            QTextStream(stderr) << TerminalDialogs::plain(addressRangeError(db->maxAddress)) << "\n";
             return 2;
         }
     }
@@ -212,7 +212,7 @@ int runSend(const QStringList& args)
     ctx.settings.VerifyAfterSend = parser.isSet(verifyOption());
     const IsdLoadResult loaded = db->load(ctx, parser.value(QStringLiteral("input")));
     if (!loaded.ok()) {
-        ShowIsdError(cli.dialogs(), loaded.error, loaded.detail, parser.value(QStringLiteral("input")));
+        showIsdError(cli.dialogs(), loaded.error, loaded.detail, parser.value(QStringLiteral("input")));
         return 1;
     }
     SendOutcome sent;

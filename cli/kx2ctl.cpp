@@ -14,7 +14,7 @@
 int main(int argc, char** argv)
 {
     // Before the application: the offscreen platform's notes must not reach a script's output.
-    kx2::RouteQtMessagesTo(nullptr);
+    kx2::routeQtMessagesTo(nullptr);
     // A PDF needs fonts and a paint engine: Qt GUI without a window, on the offscreen platform.
     bool pdf = false;
     for (int i = 1; i < argc; ++i)
@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     QString languageError;
     const bool languageOk = kx2::cli::takeLanguageOption(args, language, languageError);
     kx2::Translations translations;
-    translations.install(kx2::LanguageOfThisRun(language), kx2::ProgramPlacesOfThisRun().konfBase);
+    translations.install(kx2::languageOfThisRun(language), kx2::programPlacesOfThisRun().konfBase);
     if (!languageOk) {
         QTextStream(stderr) << languageError << "\n";
         return 2;

@@ -28,7 +28,7 @@ bool hasDataReplyHead(const LocoNetLink::Slot& m)
 // nothing: coming late, it must not pass for a page.
 bool isDbAnswer(const LocoNetLink::Slot& m)
 {
-    return isLongAckOfDbCommand(m) || (hasDataReplyHead(m) && !LocoNetLink::IsReadyMessage(m));
+    return isLongAckOfDbCommand(m) || (hasDataReplyHead(m) && !LocoNetLink::isReadyMessage(m));
 }
 } // namespace
 

@@ -129,7 +129,7 @@ QString formatText(const QByteArray& m, bool reply)
 
 } // namespace
 
-QString DescribeDbMessage(const QByteArray& m)
+QString describeDbMessage(const QByteArray& m)
 {
     if (m.size() == dbwire::CommandHead[1] && startsWith(m, dbwire::CommandHead))
         return commandText(unpackGroups(m));
@@ -137,7 +137,7 @@ QString DescribeDbMessage(const QByteArray& m)
         LocoNetLink::Slot slot{};
         for (int i = 0; i < m.size(); ++i)
             slot[size_t(i)] = int16_t(at(m, i));
-        if (LocoNetLink::IsReadyMessage(slot))
+        if (LocoNetLink::isReadyMessage(slot))
             return QCoreApplication::translate("DbMessageText", "Datenbank: Bereitmeldung der Zentrale");
         return QCoreApplication::translate("DbMessageText", "Datenbank: Datenantwort");
     }
@@ -150,11 +150,11 @@ QString DescribeDbMessage(const QByteArray& m)
     return {};
 }
 
-QString DescribeBusMessage(const QByteArray& message)
+QString describeBusMessage(const QByteArray& message)
 {
     // A garbled message is not read as a database message: its words come from the link.
-    const QString own = MessageFramer::checksumOk(message) ? DescribeDbMessage(message) : QString();
-    return own.isEmpty() ? DescribeLocoNetMessage(message) : own;
+    const QString own = MessageFramer::checksumOk(message) ? describeDbMessage(message) : QString();
+    return own.isEmpty() ? describeLocoNetMessage(message) : own;
 }
 
 } // namespace kx2

@@ -7,12 +7,12 @@
 
 namespace kx2 {
 
-int CellValue(const QString& text)
+int cellValue(const QString& text)
 {
-    return LeadingNumber(text);
+    return leadingNumber(text);
 }
 
-GridCell TabForward(GridCell at, int rows, int cols)
+GridCell tabForward(GridCell at, int rows, int cols)
 {
     if (at.col < cols - 1)
         ++at.col;
@@ -24,7 +24,7 @@ GridCell TabForward(GridCell at, int rows, int cols)
     return at;
 }
 
-GridCell TabBackward(GridCell at, int rows, int cols)
+GridCell tabBackward(GridCell at, int rows, int cols)
 {
     (void)rows;
     (void)cols;
@@ -35,7 +35,7 @@ GridCell TabBackward(GridCell at, int rows, int cols)
     return at;
 }
 
-bool IsStorableNameChar(QChar c)
+bool isStorableNameChar(QChar c)
 {
     // A 0 byte would end the name early.
     if (c.unicode() == 0)
@@ -47,21 +47,21 @@ bool IsStorableNameChar(QChar c)
     return cp1252Code(c) >= 0;
 }
 
-bool IsStorableName(const QString& name)
+bool isStorableName(const QString& name)
 {
-    return std::all_of(name.begin(), name.end(), IsStorableNameChar);
+    return std::all_of(name.begin(), name.end(), isStorableNameChar);
 }
 
-QString StorableName(const QString& name)
+QString storableName(const QString& name)
 {
     QString out = name;
     for (QChar& c : out)
-        if (!IsStorableNameChar(c))
+        if (!isStorableNameChar(c))
             c = QLatin1Char('?');
     return out;
 }
 
-QString SymbolFile(const QString& folder, int number)
+QString symbolFile(const QString& folder, int number)
 {
     return folder + QStringLiteral("/S") + QString::number(number) + QStringLiteral(".bmp");
 }

@@ -8,7 +8,7 @@ namespace kx2 {
 
 // The number a cell's text stands for, as the editors compare addresses: "-" and "" are 0,
 // "12" is 12, text after the leading number is ignored.
-int CellValue(const QString& text);
+int cellValue(const QString& text);
 
 // Where Tab and Shift+Tab move the current cell in a grid of `rows` x `cols`. Tab never rests
 // on the last column: it wraps to column 1 of the next row. Shift+Tab moves left down to
@@ -18,16 +18,16 @@ struct GridCell {
     int col = 0;
     bool operator==(const GridCell& o) const { return row == o.row && col == o.col; }
 };
-GridCell TabForward(GridCell at, int rows, int cols);
-GridCell TabBackward(GridCell at, int rows, int cols);
+GridCell tabForward(GridCell at, int rows, int cols);
+GridCell tabBackward(GridCell at, int rows, int cols);
 
 // Names are kept in cp1252, one byte a character; a character it lacks cannot be stored.
-bool IsStorableNameChar(QChar c);
-bool IsStorableName(const QString& name);
+bool isStorableNameChar(QChar c);
+bool isStorableName(const QString& name);
 // The name as it will be stored: every character cp1252 lacks becomes '?'.
-QString StorableName(const QString& name);
+QString storableName(const QString& name);
 
 // A symbol picture under the program folder: "Konf/Mag_Symbole", 3 -> "Konf/Mag_Symbole/S3.bmp".
-QString SymbolFile(const QString& folder, int number);
+QString symbolFile(const QString& folder, int number);
 
 } // namespace kx2

@@ -4,12 +4,12 @@
 
 namespace kx2 {
 
-bool CellMatches(const QString& text, const QString& typed)
+bool cellMatches(const QString& text, const QString& typed)
 {
     return !typed.isEmpty() && text.contains(typed, Qt::CaseInsensitive);
 }
 
-std::optional<GridCell> FindInGrid(const std::function<QString(int row, int col)>& text, int rows,
+std::optional<GridCell> findInGrid(const std::function<QString(int row, int col)>& text, int rows,
                                    const std::vector<int>& cols, GridCell from, SearchStep step, const QString& typed)
 {
     const int perLine = int(cols.size());
@@ -32,7 +32,7 @@ std::optional<GridCell> FindInGrid(const std::function<QString(int row, int col)
     for (int n = 0; n < cells; ++n) {
         const int at = ((first + dir * n) % cells + cells) % cells;
         const GridCell cell{at / perLine + 1, cols[size_t(at % perLine)]};
-        if (CellMatches(text(cell.row, cell.col), typed))
+        if (cellMatches(text(cell.row, cell.col), typed))
             return cell;
     }
     return std::nullopt;

@@ -13,7 +13,7 @@ namespace kx2 {
 
 // A cell matches when its text holds what was typed, letters without regard to case: "krok"
 // finds "Krokodil", "ä" finds "Ä" but not "a". Nothing typed matches nothing.
-bool CellMatches(const QString& text, const QString& typed);
+bool cellMatches(const QString& text, const QString& typed);
 
 enum class SearchStep {
     Here,     // from the current cell on, the current cell included (as the user types)
@@ -23,7 +23,7 @@ enum class SearchStep {
 
 // The cell to go to, or none when no cell matches. `text` gives a cell's text, `rows` counts the
 // grid's rows with the header row, `cols` are the searched columns in ascending order.
-std::optional<GridCell> FindInGrid(const std::function<QString(int row, int col)>& text, int rows,
+std::optional<GridCell> findInGrid(const std::function<QString(int row, int col)>& text, int rows,
                                    const std::vector<int>& cols, GridCell from, SearchStep step, const QString& typed);
 
 } // namespace kx2

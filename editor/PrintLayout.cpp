@@ -5,7 +5,7 @@
 
 namespace kx2 {
 
-PrintLayout LayOutPrint(const PrintSheet& sheet)
+PrintLayout layOutPrint(const PrintSheet& sheet)
 {
     PrintLayout layout;
     const int columns = int(sheet.widths.size());

@@ -27,6 +27,6 @@ struct PrintLayout {
     int firstRowOfPage(int page) const { return page / int(groups.size()) * rowsPerPage; }
 };
 
-PrintLayout LayOutPrint(const PrintSheet& sheet);
+PrintLayout layOutPrint(const PrintSheet& sheet);
 
 } // namespace kx2

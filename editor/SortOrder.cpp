@@ -5,7 +5,7 @@
 
 namespace kx2 {
 
-SortState NextSortState(SortState now, int col)
+SortState nextSortState(SortState now, int col)
 {
     if (now.col != col || now.direction == SortDirection::Station)
         return {col, SortDirection::Ascending};
@@ -35,7 +35,7 @@ bool isBlankKey(const QString& text)
 
 } // namespace
 
-int CompareCellTexts(const QString& a, const QString& b)
+int compareCellTexts(const QString& a, const QString& b)
 {
     qsizetype i = 0;
     qsizetype j = 0;
@@ -61,7 +61,7 @@ int CompareCellTexts(const QString& a, const QString& b)
     return j < b.size() ? -1 : 0;
 }
 
-std::vector<int> SortedLines(const std::vector<QString>& keys, const std::vector<int>& station, SortDirection direction)
+std::vector<int> sortedLines(const std::vector<QString>& keys, const std::vector<int>& station, SortDirection direction)
 {
     std::vector<int> lines(keys.size());
     std::iota(lines.begin(), lines.end(), 0);
@@ -76,7 +76,7 @@ std::vector<int> SortedLines(const std::vector<QString>& keys, const std::vector
         const bool blankB = isBlankKey(b);
         if (blankA || blankB)
             return !blankA && blankB;
-        return sign * CompareCellTexts(a, b) < 0;
+        return sign * compareCellTexts(a, b) < 0;
     });
     return lines;
 }

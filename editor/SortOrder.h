@@ -19,17 +19,17 @@ struct SortState {
 
 // A click on the heading of `col`: the first sorts ascending, the second descending, the third
 // brings back the station's order. Another column starts again with ascending.
-SortState NextSortState(SortState now, int col);
+SortState nextSortState(SortState now, int col);
 
 // How two cell texts compare: numbers in them as numbers ("DCC 14" before "DCC 128", "9"
 // before "10"), letters without regard to case ("ä" and "Ä" alike, umlauts as they are). < 0,
 // 0 or > 0.
-int CompareCellTexts(const QString& a, const QString& b);
+int compareCellTexts(const QString& a, const QString& b);
 
 // The lines in the order to show them: `keys` holds each line's text in the sorted column,
 // `station` each line's place in the station's order. The result lists line indexes. Lines
 // whose texts compare equal keep the station's order between them in either direction; empty
 // texts and "-" (no record) come last in either direction.
-std::vector<int> SortedLines(const std::vector<QString>& keys, const std::vector<int>& station, SortDirection direction);
+std::vector<int> sortedLines(const std::vector<QString>& keys, const std::vector<int>& station, SortDirection direction);
 
 } // namespace kx2

@@ -28,7 +28,7 @@ QFont printFont(QPaintDevice& device, bool bold)
 
 } // namespace
 
-PrintTable PrintTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial)
+PrintTable printTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial)
 {
     PrintTable table;
     table.caption = caption;
@@ -50,7 +50,7 @@ PrintTable PrintTableOfCsv(const CsvTable& csv, const QString& caption, const QS
     return table;
 }
 
-int PaintTable(QPagedPaintDevice& device, const PrintTable& table)
+int paintTable(QPagedPaintDevice& device, const PrintTable& table)
 {
     QPainter painter(&device);
     const QFont plain = printFont(device, false);
@@ -79,7 +79,7 @@ int PaintTable(QPagedPaintDevice& device, const PrintTable& table)
     sheet.bodyHeight = page.height() - 4 * rowHeight; // header above, page number below
     sheet.rowHeight = rowHeight;
     sheet.rowCount = int(table.rows.size());
-    const PrintLayout layout = LayOutPrint(sheet);
+    const PrintLayout layout = layOutPrint(sheet);
 
     const QString head
         = QCoreApplication::translate("TablePrint", "%1 - Zentrale %2 - %3")
@@ -125,7 +125,7 @@ int PaintTable(QPagedPaintDevice& device, const PrintTable& table)
     return layout.pageCount();
 }
 
-QString WriteTablePdf(const QString& path, const PrintTable& table, int* pages)
+QString writeTablePdf(const QString& path, const PrintTable& table, int* pages)
 {
     int count = 0;
     {
@@ -135,12 +135,12 @@ QString WriteTablePdf(const QString& path, const PrintTable& table, int* pages)
         writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
         writer.setResolution(300);
         writer.setTitle(table.caption);
-        count = PaintTable(writer, table);
+        count = paintTable(writer, table);
     }
     if (pages)
         *pages = count;
     // The writer says nothing of a file it could not write.
-    return QFileInfo(path).size() > 0 ? QString() : SaveFailureText(path, QString(), SaveFailureLayout::AfterColon);
+    return QFileInfo(path).size() > 0 ? QString() : saveFailureText(path, QString(), SaveFailureLayout::AfterColon);
 }
 
 } // namespace kx2

@@ -25,13 +25,13 @@ struct PrintTable {
 };
 
 // The records of a CSV table, the key first, today's date; the key and its name lines repeat.
-PrintTable PrintTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial);
+PrintTable printTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial);
 
 // Paints the table onto the device's pages: a header with caption, serial number and date on
 // every page, "Seite N von M" below. Returns the number of pages.
-int PaintTable(QPagedPaintDevice& device, const PrintTable& table);
+int paintTable(QPagedPaintDevice& device, const PrintTable& table);
 
 // Writes the table as a landscape A4 PDF file. "" or why the file was not written.
-QString WriteTablePdf(const QString& path, const PrintTable& table, int* pages = nullptr);
+QString writeTablePdf(const QString& path, const PrintTable& table, int* pages = nullptr);
 
 } // namespace kx2

@@ -4,10 +4,10 @@
 
 namespace kx2 {
 
-RangeFileFormat FeedbackFileFormat()
+RangeFileFormat feedbackFileFormat()
 {
     return RangeFileFormat{
-        IsdHeaderFeedback(), FeedbackTable::Layout,
+        isdHeaderFeedback(), FeedbackTable::Layout,
         [](int col, int v) {
             switch (col) {
             case FeedbackTable::Status: return v == 0 || v == 1 || v == 255;

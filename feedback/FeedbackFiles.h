@@ -5,6 +5,6 @@ namespace kx2 {
 
 // The feedback file "KX2-Rückmelderdaten Version 1.0": the serial lines, the range, then 35
 // cells per address. Loading marks every record of the range for sending.
-RangeFileFormat FeedbackFileFormat();
+RangeFileFormat feedbackFileFormat();
 
 } // namespace kx2

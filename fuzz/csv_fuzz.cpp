@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     LocoTable table;
     table.markAllForDeviceRead();
     LocoFormatTables formats;
-    FillLocoFormatTables(formats);
+    fillLocoFormatTables(formats);
     int loaded = 1;
     LocoData loco{table, formats, loaded};
     table.createRecord(0, 1, QStringLiteral("BR 01"));
@@ -23,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     table.createRecord(5, 75, QStringLiteral("E 94"));
     const LocoTable before = table;
 
-    const CsvImport taken = ReadCsv(LocoCsv(loco), QByteArray(reinterpret_cast<const char*>(data), int(size)));
+    const CsvImport taken = readCsv(locoCsv(loco), QByteArray(reinterpret_cast<const char*>(data), int(size)));
     if (!taken.ok()) {
         if (!(table == before))
             std::abort();
         return 0;
     }
-    const CsvImport again = ReadCsv(LocoCsv(loco), WriteCsv(LocoCsv(loco)));
+    const CsvImport again = readCsv(locoCsv(loco), writeCsv(locoCsv(loco)));
     if (!again.ok() || again.changedRecords != 0)
         std::abort();
     return 0;

@@ -20,18 +20,18 @@ void loadAs(const RangeFileFormat& format, const QString& path, fuzz::MemoryFile
     StoredSerial serial;
     AddressRange range;
     const Table tableBefore = table;
-    const IsdLoadResult r = LoadRangeTableFile(path, format, table, serial, range);
+    const IsdLoadResult r = loadRangeTableFile(path, format, table, serial, range);
     if (!r.ok()) {
         fuzz::check(r.error != IsdError::None);
         fuzz::check(table == tableBefore && serial == StoredSerial() && range == AddressRange{});
         return;
     }
     fuzz::check(range.first >= 1 && range.first <= range.last && range.last < Table::Rows);
-    again.set(RangeTableFile(format, table, serial, range).data());
+    again.set(rangeTableFile(format, table, serial, range).data());
     Table reloaded;
     StoredSerial reloadedSerial;
     AddressRange reloadedRange;
-    fuzz::check(LoadRangeTableFile(again.path(), format, reloaded, reloadedSerial, reloadedRange).ok());
+    fuzz::check(loadRangeTableFile(again.path(), format, reloaded, reloadedSerial, reloadedRange).ok());
     fuzz::check(reloadedSerial == serial && reloadedRange == range);
     for (int a = range.first; a <= range.last; ++a)
         for (int c = 0; c < Table::Cols; ++c)
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     file.set(data + 1, size - 1);
     if (data[0] & 1)
-        loadAs<AccessoryTable>(AccessoryFileFormat(), file.path(), again);
+        loadAs<AccessoryTable>(accessoryFileFormat(), file.path(), again);
     else
-        loadAs<FeedbackTable>(FeedbackFileFormat(), file.path(), again);
+        loadAs<FeedbackTable>(feedbackFileFormat(), file.path(), again);
     return 0;
 }

@@ -1,5 +1,5 @@
 // Arbitrary bytes as a single locomotive record file ("einen Datensatz laden"): read on its own
-// (the record must survive a save and a load) and through LoadLocoRecord into a table that already
+// (the record must survive a save and a load) and through loadLocoRecord into a table that already
 // holds locomotives, with the user cancelling every question. The load may change one slot at
 // most, the first empty one.
 #include "FuzzSupport.h"
@@ -52,18 +52,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.set(data, size);
 
     LocoRow row;
-    const IsdLoadResult r = ReadLocoRecordFile(file.path(), row);
+    const IsdLoadResult r = readLocoRecordFile(file.path(), row);
     if (r.ok()) {
         LocoTable t;
         for (int col = 0; col < LocoTable::Cols; ++col) {
-            fuzz::check(LocoCellFits(col, row[size_t(col)]));
+            fuzz::check(locoCellFits(col, row[size_t(col)]));
             t.set(7, col, row[size_t(col)]);
         }
-        const IsdWriter w = LocoRecordFile(t, 7);
+        const IsdWriter w = locoRecordFile(t, 7);
         fuzz::check(w.lineCount() == LocoRecordFileLines);
         again.set(w.data());
         LocoRow back;
-        fuzz::check(ReadLocoRecordFile(again.path(), back).ok());
+        fuzz::check(readLocoRecordFile(again.path(), back).ok());
         fuzz::check(back == row);
     }
 
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     files.name = file.path();
     Settings settings;
     LocoFileContext ctx{table, serial, dialogs, files, settings, {}};
-    LoadLocoRecord(ctx);
+    loadLocoRecord(ctx);
     for (int i = 0; i < LocoTable::Rows; ++i) {
         if (i == 3)
             continue;

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     RouteTables tables;
     StoredSerial serial;
-    const IsdLoadResult r = LoadRouteTableFile(file.path(), tables, serial);
+    const IsdLoadResult r = loadRouteTableFile(file.path(), tables, serial);
     if (!r.ok()) {
         fuzz::check(r.error != IsdError::None);
         return 0;
@@ -27,12 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             fuzz::check(tables.RouteNames.value(route, c) >= 0 && tables.RouteNames.value(route, c) <= 255);
     }
 
-    const IsdWriter w = RouteTableFile(tables, serial);
+    const IsdWriter w = routeTableFile(tables, serial);
     fuzz::check(w.lineCount() == RouteFileLines);
     again.set(w.data());
     RouteTables reloaded;
     StoredSerial reloadedSerial;
-    fuzz::check(LoadRouteTableFile(again.path(), reloaded, reloadedSerial).ok());
+    fuzz::check(loadRouteTableFile(again.path(), reloaded, reloadedSerial).ok());
     fuzz::check(reloaded.RouteData == tables.RouteData);
     fuzz::check(reloaded.RouteNames == tables.RouteNames);
     fuzz::check(reloadedSerial == serial);

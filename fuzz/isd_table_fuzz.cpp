@@ -14,21 +14,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     LocoTable table;
     StoredSerial serial;
-    const IsdLoadResult r = LoadLocoTableFile(file.path(), table, serial);
+    const IsdLoadResult r = loadLocoTableFile(file.path(), table, serial);
     if (!r.ok()) {
         fuzz::check(r.error != IsdError::None);
         return 0;
     }
     for (int row = 0; row < LocoTable::Rows; ++row)
         for (int col = 0; col < LocoTable::Cols; ++col)
-            fuzz::check(LocoCellFits(col, table.cell(row, col)));
+            fuzz::check(locoCellFits(col, table.cell(row, col)));
 
-    const IsdWriter w = LocoTableFile(table, serial);
+    const IsdWriter w = locoTableFile(table, serial);
     fuzz::check(w.lineCount() == LocoTableFileLines);
     again.set(w.data());
     LocoTable reloaded;
     StoredSerial reloadedSerial;
-    fuzz::check(LoadLocoTableFile(again.path(), reloaded, reloadedSerial).ok());
+    fuzz::check(loadLocoTableFile(again.path(), reloaded, reloadedSerial).ok());
     fuzz::check(reloaded == table);
     fuzz::check(reloadedSerial == serial);
     return 0;

@@ -34,7 +34,7 @@ QString BusMonitor::line(const Entry& entry, const QString& words)
 {
     return QStringLiteral("%1  %2  %3  %4")
         .arg(entry.time.toString(QStringLiteral("HH:mm:ss.zzz")), directionText(entry.own).leftJustified(9),
-             HexBytes(entry.message), words);
+             hexBytes(entry.message), words);
 }
 
 } // namespace kx2

@@ -34,7 +34,7 @@ QString ByteToHex(int value)
     return text;
 }
 
-int LocoNetChecksum(const int* bytes, int lastIndex)
+int locoNetChecksum(const int* bytes, int lastIndex)
 {
     int checksum = 0xFF;
     for (int i = 0; i <= lastIndex; ++i)
@@ -141,7 +141,7 @@ void LocoNetLink::dropGarbled(Slot& slot, int length)
     QByteArray bytes;
     for (int i = 0; i < length; ++i)
         bytes.append(char(slot[i]));
-    traceNote(QStringLiteral("Prüfsumme falsch: ") + HexBytes(bytes));
+    traceNote(QStringLiteral("Prüfsumme falsch: ") + hexBytes(bytes));
     const auto listeners = m_listeners;
     for (const auto& l : listeners)
         l.second(bytes, false);
@@ -199,11 +199,11 @@ bool LocoNetLink::awaitReady(double limit)
 
 void LocoNetLink::CheckReadyMessage()
 {
-    if (IsReadyMessage(ReceiveRing[RingWriteIndex]))
+    if (isReadyMessage(ReceiveRing[RingWriteIndex]))
         ReadyFlag = 1;
 }
 
-bool LocoNetLink::IsReadyMessage(const Slot& m)
+bool LocoNetLink::isReadyMessage(const Slot& m)
 {
     static const int fixed[][2] = {
         {0, 0xE5}, {1, 0x1F}, {2, 0x01}, {3, 0x50}, {4, 0x43}, {5, 0x70}, {7, 0x7F}, {8, 0x7F},
@@ -344,7 +344,7 @@ LocoNetLink::Answer LocoNetLink::waitFor(const int* bytes, int lastIndex, const 
     m_wait.isAnswer = isAnswer;
     for (int i = 0; i <= lastIndex; ++i)
         m_wait.request.append(char(bytes[i] & 0xFF));
-    m_wait.request.append(char(LocoNetChecksum(bytes, lastIndex)));
+    m_wait.request.append(char(locoNetChecksum(bytes, lastIndex)));
 
     // The echo may come while the request is still being written byte by byte.
     int result = SendLocoNetMessage(bytes, lastIndex);

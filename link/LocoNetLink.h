@@ -31,7 +31,7 @@ public:
     // Whether a message that arrived after the request's echo is the answer to it.
     using AnswerMatch = std::function<bool(const Slot& message)>;
     // Takes the first message after the echo, whatever it is (for hand-made requests).
-    static bool AnyAnswer(const Slot&) { return true; }
+    static bool anyAnswer(const Slot&) { return true; }
 
     LocoNetLink(Comm1& port, Clock& clock, const Settings& settings);
 
@@ -64,7 +64,7 @@ public:
     int ringWriteIndex() const { return RingWriteIndex; }
     bool receiving() const { return Receiving; }
     // The command station's ready message (the data-reply layout with the database signature).
-    static bool IsReadyMessage(const Slot& message);
+    static bool isReadyMessage(const Slot& message);
     // Empties every slot and restarts assembly at slot 0.
     void clearRing();
     // Sets RingWriteIndex to 0.
@@ -82,7 +82,7 @@ public:
     // on time-out (at once when the port has closed meanwhile: nothing can arrive any more), or
     // the send's code when the send failed and the answer came anyway. `timeout` counts from the
     // end of the send.
-    Answer exchange(const int* bytes, int lastIndex, const AnswerMatch& isAnswer = AnyAnswer,
+    Answer exchange(const int* bytes, int lastIndex, const AnswerMatch& isAnswer = anyAnswer,
                     double timeout = ReplyTimeout);
     // The same for a request that no device answers: waits for its own echo alone, which it
     // returns as the answer.
@@ -194,6 +194,6 @@ private:
 QString ByteToHex(int value);
 
 // The LocoNet checksum of bytes[0..lastIndex]: 0xFF exclusive-or every byte.
-int LocoNetChecksum(const int* bytes, int lastIndex);
+int locoNetChecksum(const int* bytes, int lastIndex);
 
 } // namespace kx2

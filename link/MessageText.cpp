@@ -44,7 +44,7 @@ QString speedText(int speed)
 
 } // namespace
 
-QString HexBytes(const QByteArray& message)
+QString hexBytes(const QByteArray& message)
 {
     QStringList words;
     for (char b : message)
@@ -52,7 +52,7 @@ QString HexBytes(const QByteArray& message)
     return words.join(QLatin1Char(' '));
 }
 
-QString DescribeLocoNetMessage(const QByteArray& m)
+QString describeLocoNetMessage(const QByteArray& m)
 {
     // A bit changed on the line: the bytes say nothing reliable, and the tool dropped them.
     if (!MessageFramer::checksumOk(m))

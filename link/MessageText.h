@@ -8,9 +8,9 @@ namespace kx2 {
 // slot requests and slot data, speed, direction and functions, acknowledges; any other opcode
 // as "Opcode 0xNN, N Bytes"; one whose checksum does not hold as such. The message is whole,
 // checksum included.
-QString DescribeLocoNetMessage(const QByteArray& message);
+QString describeLocoNetMessage(const QByteArray& message);
 
 // "B2 05 40 0A": the bytes in upper-case hex, one blank between them.
-QString HexBytes(const QByteArray& message);
+QString hexBytes(const QByteArray& message);
 
 } // namespace kx2

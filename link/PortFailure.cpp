@@ -4,7 +4,7 @@
 
 namespace kx2 {
 
-QString PortFailureText(const QString& portText, const QString& systemName, PortFailure why,
+QString portFailureText(const QString& portText, const QString& systemName, PortFailure why,
                         const QString& systemReason)
 {
     const QString typed = portText.trimmed();

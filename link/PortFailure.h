@@ -15,7 +15,7 @@ enum class PortFailure {
 // system knows it, where that differs) and the reason:
 // "ComPort 3 (/dev/ttyS2): Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)".
 // systemReason is used for Other.
-QString PortFailureText(const QString& portText, const QString& systemName, PortFailure why,
+QString portFailureText(const QString& portText, const QString& systemName, PortFailure why,
                         const QString& systemReason);
 
 } // namespace kx2

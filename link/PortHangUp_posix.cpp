@@ -4,7 +4,7 @@
 
 namespace kx2 {
 
-bool PortHungUp(qintptr handle)
+bool portHungUp(qintptr handle)
 {
     pollfd p{};
     p.fd = int(handle);

@@ -4,7 +4,7 @@ namespace kx2 {
 
 // Windows fails the port's next I/O when its USB device goes, which QSerialPort reports as a
 // resource error.
-bool PortHungUp(qintptr)
+bool portHungUp(qintptr)
 {
     return false;
 }

@@ -22,7 +22,7 @@ void routeMessage(QtMsgType type, const QMessageLogContext&, const QString& text
 }
 } // namespace
 
-void RouteQtMessagesTo(QIODevice* trace)
+void routeQtMessagesTo(QIODevice* trace)
 {
     g_trace = trace;
     qInstallMessageHandler(routeMessage);

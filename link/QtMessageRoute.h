@@ -8,6 +8,6 @@ namespace kx2 {
 // message for the user: they go into the LocoNet trace as "# Qt: ..." lines when one is being
 // written, and are dropped otherwise. Fatal messages still reach standard error.
 // `trace` may be nullptr; the caller keeps it alive until it routes elsewhere.
-void RouteQtMessagesTo(QIODevice* trace);
+void routeQtMessagesTo(QIODevice* trace);
 
 } // namespace kx2

@@ -127,7 +127,7 @@ void QtSerialComm1::markGone(const QString& why, bool closeNow)
 
 void QtSerialComm1::checkHangUp()
 {
-    if (usable() && PortHungUp(m_serial->handle()))
+    if (usable() && portHungUp(m_serial->handle()))
         markGone(QCoreApplication::translate("QtSerialComm1", "Gerät nicht mehr vorhanden"), true);
 }
 
@@ -201,7 +201,7 @@ bool QtSerialComm1::setPortOpen(bool open)
         case QSerialPort::PermissionError: why = refusal(systemName); break;
         default: break;
         }
-        m_error = PortFailureText(m_portText, systemName, why, m_serial->errorString());
+        m_error = portFailureText(m_portText, systemName, why, m_serial->errorString());
         return false;
     }
     // A USB interface hands on what it received at once rather than after its latency timer;

@@ -81,7 +81,7 @@ bool SerialInterface::collectPrompt(double limitSeconds)
     }
 }
 
-int SerialInterface::ConnectIdle(std::function<void()> onReleased)
+int SerialInterface::connectIdle(std::function<void()> onReleased)
 {
     const int result = ConnectInterface();
     if (result == 0)
@@ -89,7 +89,7 @@ int SerialInterface::ConnectIdle(std::function<void()> onReleased)
     return result;
 }
 
-void SerialInterface::ReleaseIdle()
+void SerialInterface::releaseIdle()
 {
     if (!m_idleHolder)
         return;
@@ -102,7 +102,7 @@ void SerialInterface::ReleaseIdle()
 int SerialInterface::ConnectInterface()
 {
     // A transfer sets the interface up from scratch, never on a port the monitor left open.
-    ReleaseIdle();
+    releaseIdle();
     const auto setPortNumber = [this] {
         if (!m_port.portOpen())
             m_port.setCommPort(m_settings.ComPortNumber);

@@ -24,9 +24,9 @@ public:
     int ConnectInterface();
     void ClosePort();
     // The bus monitor's own opening while no transfer runs. The next ConnectInterface (a transfer
-    // starting) or ReleaseIdle closes the port and calls onReleased.
-    int ConnectIdle(std::function<void()> onReleased);
-    void ReleaseIdle();
+    // starting) or releaseIdle closes the port and calls onReleased.
+    int connectIdle(std::function<void()> onReleased);
+    void releaseIdle();
     bool idleOpen() const { return bool(m_idleHolder); }
     // Writes a text command to the command station port with CTS flow control (5 s in all):
     // 0, or 1 when it could not be written in time.

@@ -16,13 +16,13 @@ protected:
     LocoCommand(LocoTable& table, const QString& text);
 };
 
-// "Name von Lok 38": StoreLocoLine.
+// "Name von Lok 38": storeLocoLine.
 class LocoNameCommand : public LocoCommand {
 public:
     LocoNameCommand(LocoTable& table, int slot, int address, const QString& name);
 };
 
-// "Geschwindigkeit von Lok 38": SetLocoMaxSpeed.
+// "Geschwindigkeit von Lok 38": setLocoMaxSpeed.
 class LocoSpeedCommand : public LocoCommand {
 public:
     LocoSpeedCommand(LocoTable& table, int slot, int half);
@@ -34,20 +34,20 @@ public:
     LocoFormatCommand(LocoTable& table, const LocoFormatTables& formats, int slot, int index);
 };
 
-// "Symbol von Lok 38": SetLocoSymbols.
+// "Symbol von Lok 38": setLocoSymbols.
 class LocoSymbolCommand : public LocoCommand {
 public:
     LocoSymbolCommand(LocoTable& table, int slot, int first, int last, int symbol);
 };
 
-// "neue Lok 38": AddLocomotive; what it did is in `added`.
+// "neue Lok 38": addLocomotive; what it did is in `added`.
 class NewLocoCommand : public LocoCommand {
 public:
     NewLocoCommand(LocoTable& table, int address, const QString& name);
     NewLoco added;
 };
 
-// "Lok 38 gelöscht": DeleteLocomotive; the slot it deleted is in `slot`.
+// "Lok 38 gelöscht": deleteLocomotive; the slot it deleted is in `slot`.
 class DeleteLocoCommand : public LocoCommand {
 public:
     DeleteLocoCommand(LocoTable& table, int lineSlot, int address);

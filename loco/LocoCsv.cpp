@@ -9,7 +9,7 @@
 
 namespace kx2 {
 
-CsvTable LocoCsv(LocoData& loco)
+CsvTable locoCsv(LocoData& loco)
 {
     LocoTable& t = loco.table;
     CsvTable csv;
@@ -20,7 +20,7 @@ CsvTable LocoCsv(LocoData& loco)
     std::stable_sort(csv.rows.begin(), csv.rows.end(), [&t](int a, int b) { return t.address(a) < t.address(b); });
     csv.key = [&t](int slot) { return QString::number(t.address(slot)); };
     csv.rowOf = [&t](const QString& key) -> std::optional<int> {
-        const std::optional<int> address = ParseLocoAddress(key);
+        const std::optional<int> address = parseLocoAddress(key);
         return address ? t.findSlotByAddress(*address) : std::nullopt;
     };
     csv.columns.push_back({QStringLiteral("Name"), [&t](int slot) { return t.ReadLokname(slot); },
@@ -35,7 +35,7 @@ CsvTable LocoCsv(LocoData& loco)
                                return FormatTextToIndex(cell)
                                    ? QString()
                                    : QCoreApplication::translate("LocoCsv", "\"%1\" ist keins von: %2")
-                                         .arg(ShownCell(cell), names.join(QStringLiteral(", ")));
+                                         .arg(shownCell(cell), names.join(QStringLiteral(", ")));
                            },
                            [&loco](int slot, const QString& cell) {
                                const size_t index = size_t(*FormatTextToIndex(cell));

@@ -18,7 +18,7 @@ bool SetLocoFormat(LocoTable& table, const LocoFormatTables& formats, int slot, 
     return true;
 }
 
-bool SetLocoSymbols(LocoTable& table, int slot, int first, int last, int symbol)
+bool setLocoSymbols(LocoTable& table, int slot, int first, int last, int symbol)
 {
     bool changed = false;
     for (int f = first; f <= last; ++f) {
@@ -31,7 +31,7 @@ bool SetLocoSymbols(LocoTable& table, int slot, int first, int last, int symbol)
     return changed;
 }
 
-bool SetLocoMaxSpeed(LocoTable& table, int slot, int half)
+bool setLocoMaxSpeed(LocoTable& table, int slot, int half)
 {
     if (table.value(slot, LocoTable::MaxSpeedHalf) == half)
         return false;
@@ -40,7 +40,7 @@ bool SetLocoMaxSpeed(LocoTable& table, int slot, int half)
     return true;
 }
 
-NewLoco AddLocomotive(LocoTable& table, int address, const QString& name)
+NewLoco addLocomotive(LocoTable& table, int address, const QString& name)
 {
     if (!LocoTable::isValidAddress(address))
         return {};
@@ -51,7 +51,7 @@ NewLoco AddLocomotive(LocoTable& table, int address, const QString& name)
     return {slot, false};
 }
 
-bool StoreLocoLine(LocoTable& table, int slot, int address, const QString& name)
+bool storeLocoLine(LocoTable& table, int slot, int address, const QString& name)
 {
     bool addressChanged = false;
     if (LocoTable::isValidAddress(address) && address != table.address(slot)) {
@@ -64,7 +64,7 @@ bool StoreLocoLine(LocoTable& table, int slot, int address, const QString& name)
     return addressChanged || nameChanged;
 }
 
-std::optional<int> DeleteLocomotive(LocoTable& table, int lineSlot, int address)
+std::optional<int> deleteLocomotive(LocoTable& table, int lineSlot, int address)
 {
     std::optional<int> slot;
     if (lineSlot >= 0 && lineSlot < LocoTable::SlotCount && table.address(lineSlot) == address)

@@ -19,10 +19,10 @@ bool SetLocoFormat(LocoTable& table, const LocoFormatTables& formats, int slot, 
 
 // `symbol` for functions first..last of `slot` (one function: first = last). True when a
 // record byte changed.
-bool SetLocoSymbols(LocoTable& table, int slot, int first, int last, int symbol);
+bool setLocoSymbols(LocoTable& table, int slot, int first, int last, int symbol);
 
 // The maximum speed byte (half the km/h the grid shows). True when it changed.
-bool SetLocoMaxSpeed(LocoTable& table, int slot, int half);
+bool setLocoMaxSpeed(LocoTable& table, int slot, int half);
 
 // A locomotive typed into the entry line: created in the first slot that is empty or deleted.
 // An address outside 1..9999 makes no record (it could be neither sent nor deleted); a table
@@ -31,16 +31,16 @@ struct NewLoco {
     std::optional<int> slot; // where it went
     bool tableFull = false;  // refused: no slot left
 };
-NewLoco AddLocomotive(LocoTable& table, int address, const QString& name);
+NewLoco addLocomotive(LocoTable& table, int address, const QString& name);
 
 // The name of a line stored into its slot, and its address when that is valid and another: a
 // record that came with address 0 (from a single-record file) gets the one typed for it. True
 // when a record byte changed.
-bool StoreLocoLine(LocoTable& table, int slot, int address, const QString& name);
+bool storeLocoLine(LocoTable& table, int slot, int address, const QString& name);
 
 // Deletes the locomotive of a line: the line's own slot while it still holds `address`, even
 // when another slot carries the same address, else the first slot that holds it (lineSlot -1:
 // by address only). The slot it deleted; nullopt when no slot holds the address.
-std::optional<int> DeleteLocomotive(LocoTable& table, int lineSlot, int address);
+std::optional<int> deleteLocomotive(LocoTable& table, int lineSlot, int address);
 
 } // namespace kx2

@@ -50,9 +50,9 @@ std::optional<int> askChangedAddress(UserDialogs& dialogs, int current)
                                QCoreApplication::translate("LocoFiles", "Lokadresse ändern"), QString::number(current));
         if (!answer || answer->trimmed().isEmpty())
             return std::nullopt;
-        if (const std::optional<int> a = ParseLocoAddress(*answer))
+        if (const std::optional<int> a = parseLocoAddress(*answer))
             return a;
-        dialogs.messageBox(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical,
+        dialogs.messageBox(invalidAddressText(), MsgButtons::Ok, MsgIcon::Critical,
                            QCoreApplication::translate("LocoFiles", "Achtung!"));
     }
 }
@@ -61,7 +61,7 @@ std::optional<int> askChangedAddress(UserDialogs& dialogs, int current)
 
 // --- files without dialogs ---
 
-bool LocoCellFits(int col, std::optional<int> value)
+bool locoCellFits(int col, std::optional<int> value)
 {
     if (!value)
         return true;
@@ -77,31 +77,31 @@ bool LocoCellFits(int col, std::optional<int> value)
     }
 }
 
-IsdWriter LocoTableFile(const LocoTable& table, const StoredSerial& serial)
+IsdWriter locoTableFile(const LocoTable& table, const StoredSerial& serial)
 {
-    IsdWriter w(IsdHeaderLocoTable());
-    WriteSerialLines(w, serial);
+    IsdWriter w(isdHeaderLocoTable());
+    writeSerialLines(w, serial);
     for (int row = 0; row < LocoTable::Rows; ++row)
         for (int col = 0; col < LocoTable::Cols; ++col)
             w.writeCell(table.cell(row, col));
     return w;
 }
 
-IsdWriter LocoRecordFile(const LocoTable& table, int row)
+IsdWriter locoRecordFile(const LocoTable& table, int row)
 {
-    IsdWriter w(IsdHeaderLocoRecord());
+    IsdWriter w(isdHeaderLocoRecord());
     for (int col = 0; col < LocoTable::Cols; ++col)
         w.writeCell(table.cell(row, col));
     return w;
 }
 
-bool ReadLocoRow(IsdReader& reader, LocoRow& row)
+bool readLocoRow(IsdReader& reader, LocoRow& row)
 {
     for (int col = 0; col < LocoTable::Cols; ++col) {
         std::optional<int> v;
         if (!reader.readCell(v))
             return false;
-        if (!LocoCellFits(col, v)) {
+        if (!locoCellFits(col, v)) {
             reader.fail(QCoreApplication::translate("LocoFiles", "Wert %1 passt nicht in Spalte %2").arg(*v).arg(col));
             return false;
         }
@@ -131,18 +131,18 @@ bool ReadLocoRow(IsdReader& reader, LocoRow& row)
     return true;
 }
 
-IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial)
+IsdLoadResult loadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial)
 {
     IsdReader reader;
-    if (reader.open(path, IsdHeaderLocoTable()) != IsdError::None)
+    if (reader.open(path, isdHeaderLocoTable()) != IsdError::None)
         return {reader.error(), reader.errorDetail()};
     StoredSerial loadedSerial;
-    if (!ReadSerialLines(reader, loadedSerial))
+    if (!readSerialLines(reader, loadedSerial))
         return {reader.error(), reader.errorDetail()};
     LocoTable loaded;
     for (int row = 0; row < LocoTable::Rows; ++row) {
         LocoRow r;
-        if (!ReadLocoRow(reader, r))
+        if (!readLocoRow(reader, r))
             return {reader.error(), reader.errorDetail()};
         putRow(loaded, row, r);
         loaded.markLoaded(row);
@@ -152,35 +152,35 @@ IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSer
     return {};
 }
 
-IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row)
+IsdLoadResult readLocoRecordFile(const QString& path, LocoRow& row)
 {
     IsdReader reader;
-    if (reader.open(path, IsdHeaderLocoRecord()) != IsdError::None || !ReadLocoRow(reader, row))
+    if (reader.open(path, isdHeaderLocoRecord()) != IsdError::None || !readLocoRow(reader, row))
         return {reader.error(), reader.errorDetail()};
     return {};
 }
 
 // --- menu operations ---
 
-AfterFileOp LoadLocoTable(LocoFileContext& ctx)
+AfterFileOp loadLocoTable(LocoFileContext& ctx)
 {
     const bool loaded = prompt(ctx).load(LocoLoadPause, [&ctx](const QString& path) {
-        return LoadLocoTableFile(path, ctx.table, ctx.serial);
+        return loadLocoTableFile(path, ctx.table, ctx.serial);
     });
     return loaded ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing;
 }
 
-bool SaveLocoTable(LocoFileContext& ctx)
+bool saveLocoTable(LocoFileContext& ctx)
 {
-    return prompt(ctx).save(LocoTableFile(ctx.table, ctx.serial), LocoSavePause);
+    return prompt(ctx).save(locoTableFile(ctx.table, ctx.serial), LocoSavePause);
 }
 
-void ClearLocoTable(LocoTable& table)
+void clearLocoTable(LocoTable& table)
 {
     table.clearTable();
 }
 
-bool SaveLocoRecord(LocoFileContext& ctx, int address)
+bool saveLocoRecord(LocoFileContext& ctx, int address)
 {
     const std::optional<int> slot = ctx.table.findSlotByAddress(address);
     if (!slot) {
@@ -188,10 +188,10 @@ bool SaveLocoRecord(LocoFileContext& ctx, int address)
                                MsgIcon::Critical, QCoreApplication::translate("LocoFiles", "Achtung!"));
         return false;
     }
-    return prompt(ctx).save(LocoRecordFile(ctx.table, *slot), 0);
+    return prompt(ctx).save(locoRecordFile(ctx.table, *slot), 0);
 }
 
-AfterFileOp LoadLocoRecord(LocoFileContext& ctx)
+AfterFileOp loadLocoRecord(LocoFileContext& ctx)
 {
     const QString path = AskFileName(ctx.files, ctx.settings, 0, kExtension);
     if (path.isEmpty())
@@ -199,8 +199,8 @@ AfterFileOp LoadLocoRecord(LocoFileContext& ctx)
     pauseFor(ctx, LocoLoadPause);
 
     IsdReader reader;
-    if (reader.open(path, IsdHeaderLocoRecord()) != IsdError::None) {
-        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail(), path);
+    if (reader.open(path, isdHeaderLocoRecord()) != IsdError::None) {
+        showIsdError(ctx.dialogs, reader.error(), reader.errorDetail(), path);
         return AfterFileOp::Nothing;
     }
     LocoTable& table = ctx.table;
@@ -211,8 +211,8 @@ AfterFileOp LoadLocoRecord(LocoFileContext& ctx)
 
     // The whole record is read before it goes into the slot, so a broken file leaves it empty.
     LocoRow record;
-    if (!ReadLocoRow(reader, record)) {
-        ShowIsdError(ctx.dialogs, reader.error(), reader.errorDetail(), path);
+    if (!readLocoRow(reader, record)) {
+        showIsdError(ctx.dialogs, reader.error(), reader.errorDetail(), path);
         return AfterFileOp::Nothing;
     }
     const LocoRow before = rowOf(table, i);

@@ -48,22 +48,22 @@ struct LocoFileContext {
 // row 0..500 with its contents; each row with an address 1..9999 becomes changed with its
 // format pending. A read error shows "Fehler beim Öffnen des Files" with the line and leaves the
 // table as it was.
-AfterFileOp LoadLocoTable(LocoFileContext& ctx);
+AfterFileOp loadLocoTable(LocoFileContext& ctx);
 // "alle Datensätze speichern" (SpeichernMenu): asks for a file and writes StoredSerial and every
 // row. Returns whether the file was written; a failed write is reported and leaves the previous
 // file untouched.
-bool SaveLocoTable(LocoFileContext& ctx);
+bool saveLocoTable(LocoFileContext& ctx);
 // Clearing the table (ClrTabMenu), its table part: rows 0..500, columns 0..80 := 255, no
 // question. The grid part (start_tabelle, LocoGridLoaded := 1) is the editor's.
-void ClearLocoTable(LocoTable& table);
+void clearLocoTable(LocoTable& table);
 // "einen Datensatz speichern" (the editor's save_daten_satz): writes the first slot with this
 // address to a single-record file. "Datensatz nicht gefunden!" when no slot has it. Returns
 // whether the file was written.
-bool SaveLocoRecord(LocoFileContext& ctx, int address);
+bool saveLocoRecord(LocoFileContext& ctx, int address);
 // "einen Datensatz laden" (DS_LadenMenu): puts the record of a single-record file into the
 // first empty slot; when its address is taken, the user changes it or the record is not
 // inserted.
-AfterFileOp LoadLocoRecord(LocoFileContext& ctx);
+AfterFileOp loadLocoRecord(LocoFileContext& ctx);
 
 // --- the files without dialogs (kx2ctl and tests) ---
 
@@ -72,20 +72,20 @@ using LocoRow = std::array<std::optional<int>, LocoTable::Cols>;
 // Whether a value read from a file fits column col of a locomotive row: record bytes and
 // format values 0..255, a status the program knows (0, 1, 2, 240, 255), pending 0 or 1;
 // an empty cell fits everywhere.
-bool LocoCellFits(int col, std::optional<int> value);
+bool locoCellFits(int col, std::optional<int> value);
 
-IsdWriter LocoTableFile(const LocoTable& table, const StoredSerial& serial);
-IsdWriter LocoRecordFile(const LocoTable& table, int row);
+IsdWriter locoTableFile(const LocoTable& table, const StoredSerial& serial);
+IsdWriter locoRecordFile(const LocoTable& table, int row);
 
 // Reads the 84 values of one row. A value that does not fit its column is a read error, and so
 // is a row the send would write (one holding a record once loaded) that no device can take: an
 // address above 9999 (0 is reported and skipped by the send) or a name without its 0 byte.
-bool ReadLocoRow(IsdReader& reader, LocoRow& row);
+bool readLocoRow(IsdReader& reader, LocoRow& row);
 
-// The body of LoadLocoTable after the file prompt. The file is taken whole or not at all: on a
+// The body of loadLocoTable after the file prompt. The file is taken whole or not at all: on a
 // read error the table and StoredSerial keep what they held.
-IsdLoadResult LoadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial);
+IsdLoadResult loadLocoTableFile(const QString& path, LocoTable& table, StoredSerial& serial);
 // Reads a single-record file without touching any table.
-IsdLoadResult ReadLocoRecordFile(const QString& path, LocoRow& row);
+IsdLoadResult readLocoRecordFile(const QString& path, LocoRow& row);
 
 } // namespace kx2

@@ -46,17 +46,17 @@ QString NoSymbolText()
     return QCoreApplication::translate("LocoGrid", "Fkt. nicht anz.");
 }
 
-QString FunctionSymbolFile(int symbol)
+QString functionSymbolFile(int symbol)
 {
-    return SymbolFile(FunctionSymbolFolder(), symbol);
+    return symbolFile(functionSymbolFolder(), symbol);
 }
 
-QString FunctionSymbolFolder()
+QString functionSymbolFolder()
 {
     return QStringLiteral("Konf/Fkt_Symbole");
 }
 
-LocoGridLine LocoGridLineOf(const LocoTable& table, int slot)
+LocoGridLine locoGridLineOf(const LocoTable& table, int slot)
 {
     LocoGridLine line;
     line.slot = slot;
@@ -69,7 +69,7 @@ LocoGridLine LocoGridLineOf(const LocoTable& table, int slot)
     return line;
 }
 
-std::vector<int> LocoGridSlots(const LocoTable& table)
+std::vector<int> locoGridSlots(const LocoTable& table)
 {
     std::vector<int> slots;
     for (int i = 0; i < LocoTable::SlotCount; ++i)
@@ -78,12 +78,12 @@ std::vector<int> LocoGridSlots(const LocoTable& table)
     return slots;
 }
 
-NewAddressCheck CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses)
+NewAddressCheck checkNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses)
 {
     if (!answer || answer->isEmpty())
         return {NewAddress::Cancelled};
     // Only plain numbers count: "12abc" is refused rather than read as 12.
-    const std::optional<int> a = ParseLocoAddress(*answer);
+    const std::optional<int> a = parseLocoAddress(*answer);
     if (!a)
         return {NewAddress::Invalid};
     if (std::find(otherAddresses.begin(), otherAddresses.end(), *a) != otherAddresses.end())
@@ -100,15 +100,15 @@ std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int
             = dialogs.inputBox(QCoreApplication::translate("LocoGrid", "Lokadresse:"),
                                QCoreApplication::translate("LocoGrid", "Neuer Datensatz"), QStringLiteral(" "));
         typed(answer.value_or(QString()));
-        const NewAddressCheck check = CheckNewAddress(answer, otherAddresses);
+        const NewAddressCheck check = checkNewAddress(answer, otherAddresses);
         switch (check.verdict) {
         case NewAddress::Cancelled:
             return std::nullopt;
         case NewAddress::Invalid:
-            dialogs.messageBox(InvalidAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
+            dialogs.messageBox(invalidAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
             break;
         case NewAddress::Duplicate:
-            dialogs.messageBox(DuplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
+            dialogs.messageBox(duplicateAddressText(), MsgButtons::Ok, MsgIcon::Critical, achtung);
             break;
         case NewAddress::Accepted:
             return check.address;
@@ -123,25 +123,25 @@ std::pair<int, int> FunctionRange(int col, int colSel)
     return last < first ? std::pair(last, first) : std::pair(first, last);
 }
 
-QString InvalidAddressText()
+QString invalidAddressText()
 {
     return QCoreApplication::translate("LocoGrid",
                                        "          Lokadresse ungültig!\nBitte eine andere Lokadresse eingeben.");
 }
 
-QString DuplicateAddressText()
+QString duplicateAddressText()
 {
     return QCoreApplication::translate("LocoGrid",
                                        "       Lokadresse schon vorhanden!\nBitte eine andere Lokadresse eingeben.");
 }
 
-QString TableFullText()
+QString tableFullText()
 {
     return QCoreApplication::translate("LocoGrid", "Kein leerer Datensatz mehr vorhanden!") + QChar(13)
         + QCoreApplication::translate("LocoGrid", "Die Lokdaten können nicht gespeichert werden!");
 }
 
-QString SymbolRangeQuestion(int first, int last)
+QString symbolRangeQuestion(int first, int last)
 {
     return QCoreApplication::translate("LocoGrid",
                                        "Sollen die Funktionen %1 bis %2 auf identische Symbole gesetzt werden?")

@@ -39,10 +39,10 @@ QString NoSymbolText();
 
 // Symbol numbers 1..79 have a picture; 0 means "no symbol", anything else is shown like 0.
 constexpr int SymbolCount = 80;
-constexpr bool SymbolHasPicture(int symbol) { return symbol > 0 && symbol < SymbolCount; }
+constexpr bool symbolHasPicture(int symbol) { return symbol > 0 && symbol < SymbolCount; }
 // Where the picture of a locomotive function symbol lives under the program folder.
-QString FunctionSymbolFile(int symbol);
-QString FunctionSymbolFolder();
+QString functionSymbolFile(int symbol);
+QString functionSymbolFolder();
 
 // One line of the grid as a rebuild fills it from a slot.
 struct LocoGridLine {
@@ -54,9 +54,9 @@ struct LocoGridLine {
     std::array<int, LocoTable::FunctionCount> symbols{};
 };
 
-LocoGridLine LocoGridLineOf(const LocoTable& table, int slot);
+LocoGridLine locoGridLineOf(const LocoTable& table, int slot);
 // The slots a rebuild shows, in slot order: status neither 255 nor 240.
-std::vector<int> LocoGridSlots(const LocoTable& table);
+std::vector<int> locoGridSlots(const LocoTable& table);
 
 // The answer to "Lokadresse:" for a new locomotive.
 enum class NewAddress {
@@ -70,7 +70,7 @@ struct NewAddressCheck {
     int address = 0; // the address when accepted
 };
 // otherAddresses: the address-cell values of every other grid line.
-NewAddressCheck CheckNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses);
+NewAddressCheck checkNewAddress(const std::optional<QString>& answer, const std::vector<int>& otherAddresses);
 // Asks "Lokadresse:" for a new locomotive until the answer is accepted (the address) or given up
 // (nullopt); an invalid or present address is refused with its message and asked again. `typed`
 // shows each answer in the line's address cell.
@@ -81,9 +81,9 @@ std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int
 std::pair<int, int> FunctionRange(int col, int colSel);
 
 // The editor's fixed texts.
-QString InvalidAddressText();   // "          Lokadresse ungültig!", a line break, "Bitte eine andere Lokadresse eingeben."
-QString DuplicateAddressText(); // "       Lokadresse schon vorhanden!", a line break, "Bitte eine ..."
-QString TableFullText();        // two lines separated by a carriage return
-QString SymbolRangeQuestion(int first, int last);
+QString invalidAddressText();   // "          Lokadresse ungültig!", a line break, "Bitte eine andere Lokadresse eingeben."
+QString duplicateAddressText(); // "       Lokadresse schon vorhanden!", a line break, "Bitte eine ..."
+QString tableFullText();        // two lines separated by a carriage return
+QString symbolRangeQuestion(int first, int last);
 
 } // namespace kx2

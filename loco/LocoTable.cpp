@@ -201,7 +201,7 @@ void LocoTable::prepareForOtherDevice()
     }
 }
 
-std::optional<int> ParseLocoAddress(const QString& text)
+std::optional<int> parseLocoAddress(const QString& text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty() || t.size() > 4)
@@ -225,7 +225,7 @@ const std::array<LocoFormat, LocoFormatCount> kLocoFormats = {{
     {"Selectrix", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Selectrix"), 72, 0},
 }};
 
-void FillLocoFormatTables(LocoFormatTables& tables)
+void fillLocoFormatTables(LocoFormatTables& tables)
 {
     for (int i = 0; i < LocoFormatCount; ++i) {
         tables.LocoFormatCodes[size_t(i)] = kLocoFormats[size_t(i)].code;

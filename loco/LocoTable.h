@@ -147,7 +147,7 @@ public:
 
 // Parses an address typed by the user: surrounding blanks allowed, then digits only.
 // Returns the address when it lies in 1..9999.
-std::optional<int> ParseLocoAddress(const QString& text);
+std::optional<int> parseLocoAddress(const QString& text);
 
 // --- data formats ---
 
@@ -167,7 +167,7 @@ struct LocoFormatTables {
     std::array<std::optional<int>, 7> LocoFormatCodes{};
     std::array<std::optional<int>, 7> LocoFormatParams{};
 };
-void FillLocoFormatTables(LocoFormatTables& tables);
+void fillLocoFormatTables(LocoFormatTables& tables);
 
 // The locomotive database as the editor works on it: the table, the data-format tables, and
 // whether the editor's grid shows the table (0: rebuild it at the next activation).

@@ -22,7 +22,7 @@ constexpr int kLocoPages = 5;
 
 } // namespace
 
-std::vector<RecordField> LocoRecordFields()
+std::vector<RecordField> locoRecordFields()
 {
     std::vector<RecordField> fields{
         {LocoTable::RecordIdFirst, LocoTable::RecordIdHigh,
@@ -61,7 +61,7 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
         if (const int r = LoadArea(m_ctx, firstArea + row))
             return r + layout.readOperation;
         // Page 0 says whether the slot holds a record at all.
-        if (const int r = ReadRecordPages(m_ctx, 0, 0, 1, m_table, row))
+        if (const int r = readRecordPages(m_ctx, 0, 0, 1, m_table, row))
             return r + layout.readOperation;
         if ((m_table.value(row, LocoTable::RecordIdHigh) & 252) != expectedFlags) {
             m_table.markSlotEmpty(row);
@@ -69,7 +69,7 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
             m_ctx.meter.advance();
             continue;
         }
-        if (const int r = ReadRecordPages(m_ctx, 0, 1, pages, m_table, row))
+        if (const int r = readRecordPages(m_ctx, 0, 1, pages, m_table, row))
             return r + layout.readOperation;
         m_table.setStatus(row, LocoTable::StatusUnchanged);
         m_table.station.takeRecord(m_table, row);
@@ -116,7 +116,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     // What reached the device, so that the table can say so once the whole send succeeded.
     std::vector<int> storedSlots;
     std::vector<int> storedFormats;
-    const ReadBackNames names{LocoTable::RecordBytes, LocoRecordFields(),
+    const ReadBackNames names{LocoTable::RecordBytes, locoRecordFields(),
                               [this](int area, int) {
                                   const int slot = area - LocoTable::LocoDbAreaBase;
                                   const int a = m_table.address(slot);
@@ -206,7 +206,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                 continue;
             if (!deleted) {
                 written = true;
-                StampRecordId(m_table, i, NextRecordNumber(m_ctx), LocoTable::Layout.recordIdMarker);
+                stampRecordId(m_table, i, NextRecordNumber(m_ctx), LocoTable::Layout.recordIdMarker);
                 if (pass == LocoTable::StatusNew)
                     m_table.applyNewRecordValues(i);
             }

@@ -10,7 +10,7 @@ struct DatabaseContext;
 struct RecordField;
 
 // The fields of a locomotive record, in words: for the check after a send and file comparisons.
-std::vector<RecordField> LocoRecordFields();
+std::vector<RecordField> locoRecordFields();
 
 using LocoSendOutcome = SendOutcome;
 

@@ -13,36 +13,36 @@
 
 namespace kx2 {
 
-QString IsdWrongFormatDetail(const QString& expected, const QString& found)
+QString isdWrongFormatDetail(const QString& expected, const QString& found)
 {
-    return QCoreApplication::translate("IsdFile", "Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, ShownCell(found));
+    return QCoreApplication::translate("IsdFile", "Erwartet: \"%1\", gefunden: \"%2\"").arg(expected, shownCell(found));
 }
 
-QString IsdFileLine(const QString& path)
+QString isdFileLine(const QString& path)
 {
     return QCoreApplication::translate("IsdFile", "Datei: ") + QDir::toNativeSeparators(path);
 }
 
-void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail, const QString& path)
+void showIsdError(UserDialogs& dialogs, IsdError error, const QString& detail, const QString& path)
 {
     switch (error) {
     case IsdError::None:
         return;
     case IsdError::WrongHeader:
         // A second line says which kind of file was wanted and which one was chosen.
-        dialogs.messageBox(detail.isEmpty() ? IsdWrongFormatText() : IsdWrongFormatText() + QChar(13) + detail,
-                           MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+        dialogs.messageBox(detail.isEmpty() ? isdWrongFormatText() : isdWrongFormatText() + QChar(13) + detail,
+                           MsgButtons::Ok, MsgIcon::Critical, isdErrorTitle());
         return;
     case IsdError::Open:
     case IsdError::Read:
         // Where and why, so that the file can be mended.
     {
-        QString text = IsdOpenErrorText();
+        QString text = isdOpenErrorText();
         if (!detail.isEmpty())
             text += QChar(13) + detail;
         if (!path.isEmpty())
-            text += QChar(13) + IsdFileLine(path);
-        dialogs.messageBox(text, MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+            text += QChar(13) + isdFileLine(path);
+        dialogs.messageBox(text, MsgButtons::Ok, MsgIcon::Critical, isdErrorTitle());
     }
         return;
     }
@@ -93,19 +93,19 @@ void IsdWriter::writeEmpty()
 QString IsdWriter::checkWritable(const QString& path)
 {
     // The same way saveTo goes, stopped before anything replaces the file.
-    if (QString refused = SaveTargetRefusal(path); !refused.isEmpty())
-        return SaveFailureText(path, refused);
+    if (QString refused = saveTargetRefusal(path); !refused.isEmpty())
+        return saveFailureText(path, refused);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return SaveFailureText(path, FileErrorWords(path, file.errorString(), FileAccess::Write));
+        return saveFailureText(path, fileErrorWords(path, file.errorString(), FileAccess::Write));
     file.cancelWriting();
     return QString();
 }
 
 QString IsdWriter::saveTo(const QString& path) const
 {
-    const QString why = SaveFileWhole(path, m_data);
-    return why.isEmpty() ? QString() : SaveFailureText(path, why);
+    const QString why = saveFileWhole(path, m_data);
+    return why.isEmpty() ? QString() : saveFailureText(path, why);
 }
 
 // --- reading ---
@@ -139,7 +139,7 @@ QString textOf(const QByteArray& line)
 
 IsdError IsdReader::open(const QString& path)
 {
-    InputFileBytes in = ReadInputFile(path);
+    InputFileBytes in = readInputFile(path);
     if (!in.ok()) {
         m_error = IsdError::Open;
         m_detail = in.error;
@@ -173,7 +173,7 @@ IsdError IsdReader::open(const QString& path, const QString& expectedHeader)
         return m_error;
     if (m_header != expectedHeader) {
         m_error = IsdError::WrongHeader;
-        m_detail = IsdWrongFormatDetail(expectedHeader, m_header);
+        m_detail = isdWrongFormatDetail(expectedHeader, m_header);
     }
     return m_error;
 }

@@ -16,22 +16,22 @@ class UserDialogs;
 // holds no value. Each file type has a fixed number of values; anything after them is ignored.
 
 // The file type headers.
-inline QString IsdHeaderLocoTable() { return QStringLiteral("KX2-Lokdaten Version 1.0"); }
-inline QString IsdHeaderLocoRecord() { return QStringLiteral("KX2-Lokdatensatz Version 1.0"); }
-inline QString IsdHeaderAccessory() { return QStringLiteral("KX2-Magnetartikeldaten Version 1.0"); }
-inline QString IsdHeaderFeedback() { return QStringLiteral("KX2-Rückmelderdaten Version 1.0"); }
-inline QString IsdHeaderRoutes() { return QStringLiteral("KX2-Fahrstraßendaten Version 1.0"); }
+inline QString isdHeaderLocoTable() { return QStringLiteral("KX2-Lokdaten Version 1.0"); }
+inline QString isdHeaderLocoRecord() { return QStringLiteral("KX2-Lokdatensatz Version 1.0"); }
+inline QString isdHeaderAccessory() { return QStringLiteral("KX2-Magnetartikeldaten Version 1.0"); }
+inline QString isdHeaderFeedback() { return QStringLiteral("KX2-Rückmelderdaten Version 1.0"); }
+inline QString isdHeaderRoutes() { return QStringLiteral("KX2-Fahrstraßendaten Version 1.0"); }
 
 // The texts a load shows when the file is not usable (critical icon, title "Fehler").
-inline QString IsdErrorTitle()
+inline QString isdErrorTitle()
 {
     return QCoreApplication::translate("IsdFile", "Fehler");
 }
-inline QString IsdWrongFormatText()
+inline QString isdWrongFormatText()
 {
     return QCoreApplication::translate("IsdFile", "Falsches Fileformat");
 }
-inline QString IsdOpenErrorText()
+inline QString isdOpenErrorText()
 {
     return QCoreApplication::translate("IsdFile", "Fehler beim Öffnen des Files");
 }
@@ -44,14 +44,14 @@ enum class IsdError {
 };
 
 // The second line under "Falsches Fileformat": the file type wanted and the one line 1 holds.
-QString IsdWrongFormatDetail(const QString& expected, const QString& found);
+QString isdWrongFormatDetail(const QString& expected, const QString& found);
 // "Falsches Fileformat" (and `detail` on a second line) for a wrong header, "Fehler beim Öffnen des Files" for the others
 // (with `detail`, the reader's where and why, and the file, each on a line of its own); nothing
 // for IsdError::None.
-void ShowIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString(),
+void showIsdError(UserDialogs& dialogs, IsdError error, const QString& detail = QString(),
                   const QString& path = QString());
 // The line that names the file of a failure: "Datei: " and the path as the system writes it.
-QString IsdFileLine(const QString& path);
+QString isdFileLine(const QString& path);
 
 // How a load ended: None, or the error and the reader's where and why.
 struct IsdLoadResult {
@@ -99,7 +99,7 @@ public:
     IsdReader(const IsdReader&) = delete;
     IsdReader& operator=(const IsdReader&) = delete;
 
-    // Reads the file (a plain file of at most MaxInputFileBytes, see ReadInputFile) and its first
+    // Reads the file (a plain file of at most MaxInputFileBytes, see readInputFile) and its first
     // value as text (header()).
     IsdError open(const QString& path);
     // The same, and the header must equal `expectedHeader` exactly (case-sensitive).

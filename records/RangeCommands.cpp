@@ -7,7 +7,7 @@
 
 namespace kx2 {
 
-QString RangeStepText(const RangeRecordTable& table, const char* what, int address)
+QString rangeStepText(const RangeRecordTable& table, const char* what, int address)
 {
     return QCoreApplication::translate("RangeCommands", "%1 von %2 %3")
         .arg(QCoreApplication::translate("RangeCommands", what), table.layout().countUnitText())
@@ -15,16 +15,16 @@ QString RangeStepText(const RangeRecordTable& table, const char* what, int addre
 }
 
 RangeNameCommand::RangeNameCommand(RangeRecordTable& table, int address, const QString& line1, const QString& line2)
-    : RecordEditCommand(table, table.station, RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Name"), address))
+    : RecordEditCommand(table, table.station, rangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Name"), address))
 {
-    record({address}, [&] { StoreRangeNames(table, address, line1, line2); });
+    record({address}, [&] { storeRangeNames(table, address, line1, line2); });
 }
 
 RangeSymbolCommand::RangeSymbolCommand(RangeRecordTable& table, int address, int symbol)
     : RecordEditCommand(table, table.station,
-                        RangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Symbol"), address))
+                        rangeStepText(table, QT_TRANSLATE_NOOP("RangeCommands", "Symbol"), address))
 {
-    record({address}, [&] { SetRangeSymbol(table, address, symbol); });
+    record({address}, [&] { setRangeSymbol(table, address, symbol); });
 }
 
 } // namespace kx2

@@ -18,6 +18,6 @@ public:
 };
 
 // "Name von Magnetartikel 5" from "Name von" and the address.
-QString RangeStepText(const RangeRecordTable& table, const char* what, int address);
+QString rangeStepText(const RangeRecordTable& table, const char* what, int address);
 
 } // namespace kx2

@@ -7,7 +7,7 @@
 
 namespace kx2 {
 
-CsvTable RangeCsv(RangeRecordTable& t, const AddressRange& range)
+CsvTable rangeCsv(RangeRecordTable& t, const AddressRange& range)
 {
     CsvTable csv;
     csv.keyTitle = QStringLiteral("Adresse");

@@ -8,6 +8,6 @@ struct AddressRange;
 
 // An accessory or feedback table as CSV over its range: address, the two name lines, the symbol
 // (1..26, "-" for none); the database adds its own columns (the accessories' data format).
-CsvTable RangeCsv(RangeRecordTable& table, const AddressRange& range);
+CsvTable rangeCsv(RangeRecordTable& table, const AddressRange& range);
 
 } // namespace kx2

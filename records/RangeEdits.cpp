@@ -20,7 +20,7 @@ RangeBytes recordOf(const RangeRecordTable& table, int address)
 
 } // namespace
 
-bool StoreRangeNames(RangeRecordTable& table, int address, const QString& line1, const QString& line2)
+bool storeRangeNames(RangeRecordTable& table, int address, const QString& line1, const QString& line2)
 {
     if (line1 == table.nameLine(address, 1) && line2 == table.nameLine(address, 2))
         return false;
@@ -29,7 +29,7 @@ bool StoreRangeNames(RangeRecordTable& table, int address, const QString& line1,
     return recordOf(table, address) != before;
 }
 
-bool SetRangeSymbol(RangeRecordTable& table, int address, int symbol)
+bool setRangeSymbol(RangeRecordTable& table, int address, int symbol)
 {
     if (symbol < 1 || symbol > RangeRecordTable::SymbolCount)
         return false;

@@ -13,11 +13,11 @@ class RangeRecordTable;
 // The two name lines typed into the line of address a. Lines that read as before leave the
 // record alone: its layout may differ from the one a store writes (a blank record has its 13 at
 // byte 5), and it must not be sent for that. True when a record byte changed.
-bool StoreRangeNames(RangeRecordTable& table, int address, const QString& line1, const QString& line2);
+bool storeRangeNames(RangeRecordTable& table, int address, const QString& line1, const QString& line2);
 
 // The symbol chooser's answer 1..26 for address a (bytes 28..31 rewritten whatever they held,
 // changed when the answer is not where the chooser started). Any other answer stores nothing.
 // True when a record byte changed.
-bool SetRangeSymbol(RangeRecordTable& table, int address, int symbol);
+bool setRangeSymbol(RangeRecordTable& table, int address, int symbol);
 
 } // namespace kx2

@@ -12,7 +12,7 @@
 
 namespace kx2 {
 
-std::vector<RecordField> RangeRecordFields()
+std::vector<RecordField> rangeRecordFields()
 {
     return {{0, 3, QCoreApplication::translate("RangeTransfer", "Datensatznummer"), false},
             {4, 27, QCoreApplication::translate("RangeTransfer", "Name"), true, {}, RangeRecordTable::RecordBytes - 1},
@@ -29,7 +29,7 @@ ReadBackNames RangeTransfer::readBackNames() const
     const DatabaseLayout& layout = m_table.layout();
     const QString unit = layout.countUnitText();
     ReadBackNames names{layout.recordBytes(),
-                        RangeRecordFields(),
+                        rangeRecordFields(),
                         [layout, unit](int area, int slot) {
                             return unit + QLatin1Char(' ')
                                    + QString::number((area - layout.firstArea) * layout.recordsPerArea + slot + 1);
@@ -47,12 +47,12 @@ double RangeTransfer::recordExchanges() const
 
 int RangeTransfer::readRecords()
 {
-    return ReadRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
+    return readRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
 }
 
 int RangeTransfer::writeRecords()
 {
-    return WriteRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
+    return writeRecordAreas(m_ctx, m_table.layout(), m_table, m_range.first, m_range.last);
 }
 
 bool RangeTransfer::pending(int a) const
@@ -107,7 +107,7 @@ SendOutcome RangeTransfer::send()
             }))
             return *end;
         s.checkAfterSend(names);
-        const int records = CountRecordsToWrite(m_table.layout(), m_table, m_range.first, m_range.last);
+        const int records = countRecordsToWrite(m_table.layout(), m_table, m_range.first, m_range.last);
         m_ctx.meter.plan(ProgressMeter::Kind::Records, records, recordExchanges());
         if (records > 0)
             m_ctx.meter.planIndex();

@@ -13,7 +13,7 @@ struct ReadBackNames;
 struct RecordField;
 
 // The fields of an accessory or feedback record, in words.
-std::vector<RecordField> RangeRecordFields();
+std::vector<RecordField> rangeRecordFields();
 
 // The read and the send of a database with one record per address (accessories, feedback
 // contacts) over an address range. The frame is the same for both; each database's driver adds

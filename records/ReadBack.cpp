@@ -68,7 +68,7 @@ QString formatLine(const ReadBackNames& names, int address, const QString& sent,
 
 } // namespace
 
-RecordBytes RowBytes(const RecordTable& table, int row, int count)
+RecordBytes rowBytes(const RecordTable& table, int row, int count)
 {
     RecordBytes bytes;
     for (int b = 0; b < count; ++b)
@@ -76,7 +76,7 @@ RecordBytes RowBytes(const RecordTable& table, int row, int count)
     return bytes;
 }
 
-void CompareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
+void compareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
                          const RecordBytes& b, const QString& wordA, const QString& wordB, QStringList& out)
 {
     std::set<int> reported;  // first byte of every field already reported
@@ -95,7 +95,7 @@ void CompareRecordFields(const std::vector<RecordField>& fields, const QString& 
     }
 }
 
-ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names)
+ReadBackDifferences readBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names)
 {
     DbProtocol& db = ctx.db;
     const int stride = names.recordStride;
@@ -130,7 +130,7 @@ ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& wri
             }
         }
         for (const auto& [slot, bytes] : bySlot) {
-            CompareRecordFields(names.fields, names.record(area, slot), bytes.first, bytes.second,
+            compareRecordFields(names.fields, names.record(area, slot), bytes.first, bytes.second,
                                 QCoreApplication::translate("ReadBack", "gesendet"),
                                 QCoreApplication::translate("ReadBack", "gelesen"), differences);
             ctx.meter.advance();

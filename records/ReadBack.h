@@ -28,11 +28,11 @@ struct RecordField {
 // Byte position in a record -> value.
 using RecordBytes = std::map<int, int>;
 // Columns 0..count-1 of a table row.
-RecordBytes RowBytes(const RecordTable& table, int row, int count);
+RecordBytes rowBytes(const RecordTable& table, int row, int count);
 // The fields in which `a` and `b` differ, one line each: "<record>: <field> <wordA> x, <wordB> y".
 // A text field differs when it reads differently as the editor shows it (bytes behind a name's
 // end are not shown). Bytes outside every field are named "Byte n".
-void CompareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
+void compareRecordFields(const std::vector<RecordField>& fields, const QString& record, const RecordBytes& a,
                          const RecordBytes& b, const QString& wordA, const QString& wordB, QStringList& out);
 
 // What a read back found: the differences, one line each, and the failure of an exchange that
@@ -59,6 +59,6 @@ struct ReadBackNames {
 // Reads back every page and data format that `written` holds and compares it with what was sent.
 // The differences, one line each ("Lok 38: Name gesendet 'Köf II', gelesen 'Köf IJ'"); a failed
 // exchange stops the reading.
-ReadBackDifferences ReadBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names);
+ReadBackDifferences readBackWritten(DatabaseContext& ctx, const WrittenData& written, const ReadBackNames& names);
 
 } // namespace kx2

@@ -9,7 +9,7 @@
 
 namespace kx2 {
 
-ReadOutcome ReadOrRestore(DatabaseContext& ctx, const std::function<ReadOutcome()>& read,
+ReadOutcome readOrRestore(DatabaseContext& ctx, const std::function<ReadOutcome()>& read,
                           const std::function<void()>& restore)
 {
     const StoredSerial serial = ctx.storedSerial;

@@ -13,15 +13,15 @@ struct DatabaseContext;
 // unless the user keeps the records read so far. That is asked only when something was read, and
 // No (the earlier table back) is the default, so that Enter destroys nothing.
 // `restore` puts back what the read changed.
-ReadOutcome ReadOrRestore(DatabaseContext& ctx, const std::function<ReadOutcome()>& read,
+ReadOutcome readOrRestore(DatabaseContext& ctx, const std::function<ReadOutcome()>& read,
                           const std::function<void()>& restore);
 
 // The same for tables (and values such as a range) that are copied before the read and copied back.
 template <class... Tables>
-ReadOutcome ReadKeepingTables(DatabaseContext& ctx, const std::function<ReadOutcome()>& read, Tables&... tables)
+ReadOutcome readKeepingTables(DatabaseContext& ctx, const std::function<ReadOutcome()>& read, Tables&... tables)
 {
     const std::tuple<Tables...> before{tables...};
-    return ReadOrRestore(ctx, read, [&tables..., &before] { std::tie(tables...) = before; });
+    return readOrRestore(ctx, read, [&tables..., &before] { std::tie(tables...) = before; });
 }
 
 } // namespace kx2

@@ -35,7 +35,7 @@ QString areaText(const DatabaseLayout& layout, int p, const AreaSlots& s, const 
 
 } // namespace
 
-void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
+void stampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
 {
     table.set(row, 0, int(counter & 255));
     table.set(row, 1, int((counter >> 8) & 255));
@@ -43,7 +43,7 @@ void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker)
     table.set(row, 3, int(((counter >> 24) + unsigned(marker)) & 255));
 }
 
-int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row)
+int readRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row)
 {
     Q_ASSERT(from >= 0 && from <= to && to <= 16);
     for (int page = from; page < to; ++page) {
@@ -55,19 +55,19 @@ int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTa
     return 0;
 }
 
-int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row)
+int readWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row)
 {
-    if (const int r = ReadRecordPages(ctx, offset, 0, 1, table, row))
+    if (const int r = readRecordPages(ctx, offset, 0, 1, table, row))
         return r;
-    if (ctx.quickRead && !RecordWritten(table, row, 16)) {
+    if (ctx.quickRead && !recordWritten(table, row, 16)) {
         for (int b = 16; b < 16 * pages; ++b)
             table.set(row, b, 255);
         return 0;
     }
-    return ReadRecordPages(ctx, offset, 1, pages, table, row);
+    return readRecordPages(ctx, offset, 1, pages, table, row);
 }
 
-bool RecordWritten(const RecordTable& table, int row, int count)
+bool recordWritten(const RecordTable& table, int row, int count)
 {
     for (int b = 0; b < count; ++b)
         if (table.value(row, b) != 255)
@@ -75,7 +75,7 @@ bool RecordWritten(const RecordTable& table, int row, int count)
     return false;
 }
 
-int StoreArea(DatabaseContext& ctx, int area, int records)
+int storeArea(DatabaseContext& ctx, int area, int records)
 {
     const int r = ctx.db.DataFlashWrite(area);
     if (r == 0)
@@ -85,7 +85,7 @@ int StoreArea(DatabaseContext& ctx, int area, int records)
     return r;
 }
 
-int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
+int readRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     DbProtocol& db = ctx.db;
     const int bytes = layout.recordBytes();
@@ -97,7 +97,7 @@ int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
             return r + layout.readOperation;
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
-            if (const int r = ReadWholeRecord(ctx, bytes * slot, layout.pagesPerRecord, table, address))
+            if (const int r = readWholeRecord(ctx, bytes * slot, layout.pagesPerRecord, table, address))
                 return r + layout.readOperation;
             table.set(address, layout.statusColumn, status::Unchanged);
             ctx.meter.advance();
@@ -116,7 +116,7 @@ bool areaChanged(const DatabaseLayout& layout, const RecordTable& table, int p, 
 }
 } // namespace
 
-int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last)
+int countRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last)
 {
     // Every record of the range in an area with a change is written.
     int toWrite = 0;
@@ -127,10 +127,10 @@ int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, 
     return toWrite;
 }
 
-int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
+int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
     ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(),
-                    CountRecordsToWrite(layout, table, first, last));
+                    countRecordsToWrite(layout, table, first, last));
     // Every record of the range in an area with a change: the changed ones numbered anew.
     std::vector<RecordWrite> writes;
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
@@ -170,7 +170,7 @@ int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable
             ++end;
         for (size_t i = first; i < end; ++i)
             if (writes[i].kind == RecordWrite::Kind::Numbered)
-                StampRecordId(table, writes[i].row, db.nextRecordNumber(), layout.recordIdMarker);
+                stampRecordId(table, writes[i].row, db.nextRecordNumber(), layout.recordIdMarker);
         if (steps.loadArea)
             if (const int r = db.DataFlashRead(area))
                 return r + layout.writeOperation;
@@ -190,7 +190,7 @@ int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable
                     return r + layout.writeOperation;
             }
         }
-        if (const int r = StoreArea(ctx, area, int(end - first)))
+        if (const int r = storeArea(ctx, area, int(end - first)))
             return r + layout.writeOperation;
         first = end;
     }

@@ -11,36 +11,36 @@ struct DatabaseLayout;
 
 // The record number `counter` in bytes 0..3 of a row, least significant byte first, with the
 // database's marker added to byte 3 (128 accessories, 160 feedback contacts, 0 locomotives).
-void StampRecordId(RecordTable& table, int row, uint32_t counter, int marker);
+void stampRecordId(RecordTable& table, int row, uint32_t counter, int marker);
 
 // Pages from..to-1 of the record that starts at byte `offset` of the area loaded last, each into
 // 16 cells of `row` from column 16 x page on. The first failing page read stops it; its code is
 // returned as the primitive gave it.
-int ReadRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row);
+int readRecordPages(DatabaseContext& ctx, int offset, int from, int to, RecordTable& table, int row);
 // The whole record of `pages` pages at `offset` into `row`; with the context's quick read, a
 // first page of sixteen 255 ends it and the other pages are taken as 255 unread.
-int ReadWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row);
+int readWholeRecord(DatabaseContext& ctx, int offset, int pages, RecordTable& table, int row);
 // Whether bytes 0..count-1 of the row hold anything but 255: flash never written reads all ones.
-bool RecordWritten(const RecordTable& table, int row, int count);
+bool recordWritten(const RecordTable& table, int row, int count);
 
 // DataFlashWrite of `area`, which stores `records` records of the meter's phase under way: they
 // count as written once the store is acknowledged, and as maybe written when its answer was lost
 // (the station may have stored them). Returns the command's code as it gave it.
-int StoreArea(DatabaseContext& ctx, int area, int records);
+int storeArea(DatabaseContext& ctx, int area, int records);
 
 // The databases whose records lie side by side in their areas (accessories, feedback contacts),
 // one row per address. Reads the records of addresses first..last, area by area, into their
 // rows and marks them read (status 0). A failure stops the read before anything of the record
 // is copied; its code gets the layout's read operation.
-int ReadRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
+int readRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
 // Writes every area of first..last that holds a changed record (status 1): the changed ones get
 // the next record numbers, the area is loaded in the device so that its slots outside the range
 // keep their content, every record of the range in it is written and the area stored. Areas
-// without a change are not touched. Whenever a record is written, CountRecordsToWrite was above 0
+// without a change are not touched. Whenever a record is written, countRecordsToWrite was above 0
 // and the index must be written after it.
-int WriteRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
-// How many records WriteRecordAreas writes: every record of the range in an area with a change.
-int CountRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
+int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
+// How many records writeRecordAreas writes: every record of the range in an area with a change.
+int countRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
 
 // One record to write, and how its bytes reach the station: with the next record number in bytes
 // 0..3, as the table holds it, or erased (pages of 255, as flash never written).

@@ -23,7 +23,7 @@ bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(cons
     if (pause)
         pause(pauseBefore);
     const IsdLoadResult r = loadFile(path);
-    ShowIsdError(dialogs, r.error, r.detail, path);
+    showIsdError(dialogs, r.error, r.detail, path);
     return r.ok();
 }
 
@@ -34,19 +34,19 @@ bool FilePrompt::save(const IsdWriter& file, double pauseAfter) const
         return false;
     const QString error = file.saveTo(path);
     if (!error.isEmpty())
-        dialogs.messageBox(error, MsgButtons::Ok, MsgIcon::Critical, IsdErrorTitle());
+        dialogs.messageBox(error, MsgButtons::Ok, MsgIcon::Critical, isdErrorTitle());
     if (pause && pauseAfter > 0)
         pause(pauseAfter);
     return error.isEmpty();
 }
 
-void WriteSerialLines(IsdWriter& writer, const StoredSerial& serial)
+void writeSerialLines(IsdWriter& writer, const StoredSerial& serial)
 {
     for (int n = StoredSerial::Count; n >= 1; --n)
         writer.writeCell(serial.value(n));
 }
 
-bool ReadSerialLines(IsdReader& reader, StoredSerial& serial)
+bool readSerialLines(IsdReader& reader, StoredSerial& serial)
 {
     std::array<std::optional<int>, StoredSerial::Count> v;
     for (auto& x : v)
@@ -57,11 +57,11 @@ bool ReadSerialLines(IsdReader& reader, StoredSerial& serial)
     return true;
 }
 
-IsdWriter RangeTableFile(const RangeFileFormat& format, const RecordTable& table, const StoredSerial& serial,
+IsdWriter rangeTableFile(const RangeFileFormat& format, const RecordTable& table, const StoredSerial& serial,
                          const AddressRange& range)
 {
     IsdWriter w(format.header);
-    WriteSerialLines(w, serial);
+    writeSerialLines(w, serial);
     w.writeNumber(range.first);
     w.writeNumber(range.last);
     for (int a = range.first; a <= range.last; ++a)
@@ -70,7 +70,7 @@ IsdWriter RangeTableFile(const RangeFileFormat& format, const RecordTable& table
     return w;
 }
 
-IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& format, RecordTable& table,
+IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& format, RecordTable& table,
                                  StoredSerial& serial, AddressRange& range)
 {
     IsdReader reader;
@@ -78,7 +78,7 @@ IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& for
     if (reader.open(path, format.header) != IsdError::None)
         return failed();
     StoredSerial loadedSerial;
-    if (!ReadSerialLines(reader, loadedSerial))
+    if (!readSerialLines(reader, loadedSerial))
         return failed();
     std::optional<int> first;
     std::optional<int> last;

@@ -35,8 +35,8 @@ struct FilePrompt {
 };
 
 // Lines 2..5 of every table file: StoredSerial values 4, 3, 2, 1.
-void WriteSerialLines(IsdWriter& writer, const StoredSerial& serial);
-bool ReadSerialLines(IsdReader& reader, StoredSerial& serial);
+void writeSerialLines(IsdWriter& writer, const StoredSerial& serial);
+bool readSerialLines(IsdReader& reader, StoredSerial& serial);
 
 // The table file of a range database (accessories, feedback contacts): the header, the serial
 // lines, the first and the last address, then for each address of the range the cells of its
@@ -51,11 +51,11 @@ struct RangeFileFormat {
 };
 
 // 7 + cols x (last - first + 1) lines.
-IsdWriter RangeTableFile(const RangeFileFormat& format, const RecordTable& table, const StoredSerial& serial,
+IsdWriter rangeTableFile(const RangeFileFormat& format, const RecordTable& table, const StoredSerial& serial,
                          const AddressRange& range);
 // Taken whole or not at all: on any failure (a value that does not fit, a range the database
 // does not have, a file that ends early) the table, the range and the serial keep what they held.
-IsdLoadResult LoadRangeTableFile(const QString& path, const RangeFileFormat& format, RecordTable& table,
+IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& format, RecordTable& table,
                                  StoredSerial& serial, AddressRange& range);
 
 } // namespace kx2

@@ -5,7 +5,7 @@
 
 namespace kx2 {
 
-QString TransferDoneText(const QString& tally, const QTime& at)
+QString transferDoneText(const QString& tally, const QTime& at)
 {
     const QString time = at.toString(QStringLiteral("HH:mm"));
     if (tally.isEmpty())

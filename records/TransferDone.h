@@ -9,6 +9,6 @@ namespace kx2 {
 // `tally` is the meter's "12 von 12 Datensätzen und 3 von 3 Datenformaten gesendet und geprüft":
 // "12 Datensätze und 3 Datenformate gesendet und geprüft, 14:03". Without a count only the
 // verb and the time: "Übertragung fertig, 14:03".
-QString TransferDoneText(const QString& tally, const QTime& at);
+QString transferDoneText(const QString& tally, const QTime& at);
 
 } // namespace kx2

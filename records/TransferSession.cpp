@@ -125,7 +125,7 @@ bool TransferSession::checkWritten()
         return ok();
     stepText(QCoreApplication::translate("TransferSession", " Gesendete Daten prüfen"));
     if (!run([this] {
-            const ReadBackDifferences found = ReadBackWritten(m_ctx, m_written, *m_readBack);
+            const ReadBackDifferences found = readBackWritten(m_ctx, m_written, *m_readBack);
             m_differences = found.lines;
             return found.result;
         }))
@@ -275,7 +275,7 @@ void TransferSession::finish()
     const QString verb = m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "gelesen")
         : m_readBack ? QCoreApplication::translate("TransferSession", "gesendet und geprüft")
                      : QCoreApplication::translate("TransferSession", "gesendet");
-    m_ctx.mainControls.ShowTransferDone(TransferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
+    m_ctx.mainControls.showTransferDone(transferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
     if (m_controlsDisabled) {
         m_controlsDisabled = false;
         m_ctx.mainControls.EnableMainControls();

@@ -28,7 +28,7 @@ struct ReadOutcome {
     ReadEnd end = ReadEnd::Complete;
     // A read that stopped early had read something before it stopped.
     bool anyRead = false;
-    // ... and the user kept what it read (see ReadKeepingTables).
+    // ... and the user kept what it read (see readKeepingTables).
     bool kept = false;
     // The table holds every record of the station.
     bool recordsComplete() const { return end == ReadEnd::Complete || end == ReadEnd::Unclosed; }

@@ -36,7 +36,7 @@ int calledRoute(const RouteTables& tables, int a, int kind)
 // Speed step a - 1 of 126 as a percentage.
 long long speedPercent(int a)
 {
-    return RoundHalfEven((a - 1) * 100LL, kSpeedSteps);
+    return roundHalfEven((a - 1) * 100LL, kSpeedSteps);
 }
 
 QString locoText(int a)
@@ -93,7 +93,7 @@ std::optional<int> wholeNumber(const QString& text, int min, int max, const char
 
 } // namespace
 
-long long RoundHalfEven(long long num, long long den)
+long long roundHalfEven(long long num, long long den)
 {
     long long q = num / den;
     const long long twice = 2 * (num % den);
@@ -110,17 +110,17 @@ bool RouteCommandFields::operator==(const RouteCommandFields& o) const
            && FChk == o.FChk;
 }
 
-bool IsStartKind(int code)
+bool isStartKind(int code)
 {
     return code > 0 && code < kLocoBase && code % 10 >= 8;
 }
 
 QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry)
 {
-    return RouteEntryText(tables, tables.RouteData[size_t(route)][size_t(entry)], entry == RouteTables::StartEntry);
+    return routeEntryText(tables, tables.RouteData[size_t(route)][size_t(entry)], entry == RouteTables::StartEntry);
 }
 
-QString RouteEntryText(const RouteTables& tables, int value, bool startEntry)
+QString routeEntryText(const RouteTables& tables, int value, bool startEntry)
 {
     const QString none = QStringLiteral("-");
     if (value == 0)
@@ -203,7 +203,7 @@ EncodedCommand Form_to_FS_Befehl(const RouteCommandFields& f, bool EditingStartE
             out.code = 14;
         else if (const auto p = wholeNumber(f.LokSpeedTxt, 0, 100,
                                             QT_TRANSLATE_NOOP("RouteCommand", "Die Geschwindigkeit in Prozent"), error))
-            out.code = *p == 0 ? 4 : int(10 * (RoundHalfEven(*p * kSpeedSteps, 100) + 1) + 4);
+            out.code = *p == 0 ? 4 : int(10 * (roundHalfEven(*p * kSpeedSteps, 100) + 1) + 4);
         break;
     case KindLocoDirection:
         if (f.FROpt < 0 || f.FROpt > 2)

@@ -59,12 +59,12 @@ struct EncodedCommand {
 
 // Kind 8 or 9 below the locomotive range: a start on a contact, "angehängt" or "Autostart" as a
 // start entry; as a command the end of the route or an empty place.
-bool IsStartKind(int code);
+bool isStartKind(int code);
 
 // The grid text of RouteData(route, entry); entry 1 is the start entry.
 QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry);
 // The same for any value at a start entry's place or a command's place.
-QString RouteEntryText(const RouteTables& tables, int value, bool startEntry);
+QString routeEntryText(const RouteTables& tables, int value, bool startEntry);
 
 // The code for the dialog's fields. With no option selected it is EditedCommand unchanged.
 // Number fields take digits only; an address, time, speed or route outside its range, or a
@@ -75,6 +75,6 @@ EncodedCommand Form_to_FS_Befehl(const RouteCommandFields& fields, bool EditingS
 RouteCommandFields FS_Befehl_to_Form(int EditedCommand, bool EditingStartEntry, const RouteTables& tables);
 
 // x = num / den rounded to a whole number, an exact half going to the even neighbour.
-long long RoundHalfEven(long long num, long long den);
+long long roundHalfEven(long long num, long long den);
 
 } // namespace kx2

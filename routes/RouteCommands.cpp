@@ -74,13 +74,13 @@ void RouteEditCommand::restore(int route, const Image& image)
 RouteEntryCommand::RouteEntryCommand(RouteTables& tables, int route, int entry, int answer)
     : RouteEditCommand(tables, entryStep(route, entry, answer))
 {
-    record({route}, [&] { shown = ApplyEntryAnswer(tables, route, entry, answer); });
+    record({route}, [&] { shown = applyEntryAnswer(tables, route, entry, answer); });
 }
 
 RouteNameCommand::RouteNameCommand(RouteTables& tables, int route, const QString& line1, const QString& line2)
     : RouteEditCommand(tables, QCoreApplication::translate("RouteCommands", "Name von Fahrstraße %1").arg(route))
 {
-    record({route}, [&] { StoreRouteNames(tables, route, line1, line2); });
+    record({route}, [&] { storeRouteNames(tables, route, line1, line2); });
 }
 
 } // namespace kx2

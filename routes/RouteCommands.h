@@ -23,7 +23,7 @@ protected:
     RouteTables& m_tables;
 };
 
-// The command dialog's answer for an entry (ApplyEntryAnswer): "Befehl 3 von Fahrstraße 7",
+// The command dialog's answer for an entry (applyEntryAnswer): "Befehl 3 von Fahrstraße 7",
 // "FS-Start von Fahrstraße 7", or "Fahrstraße 7 gelöscht" when the start entry goes with the
 // route (asked for before the step is made). The entries whose text changed are in `shown`.
 class RouteEntryCommand : public RouteEditCommand {
@@ -32,7 +32,7 @@ public:
     ChangedEntries shown;
 };
 
-// "Name von Fahrstraße 7": StoreRouteNames.
+// "Name von Fahrstraße 7": storeRouteNames.
 class RouteNameCommand : public RouteEditCommand {
 public:
     RouteNameCommand(RouteTables& tables, int route, const QString& line1, const QString& line2);

@@ -8,7 +8,7 @@
 
 namespace kx2 {
 
-CsvTable RouteCsv(RouteTables& t)
+CsvTable routeCsv(RouteTables& t)
 {
     CsvTable csv;
     csv.keyTitle = QStringLiteral("Fahrstraße");
@@ -25,7 +25,7 @@ CsvTable RouteCsv(RouteTables& t)
         csv.columns.push_back({QStringLiteral("Name Zeile%1").arg(line), [&t, line](int n) { return t.ReadFSname(line, n); },
                                [](const QString& cell) { return csv::checkName(cell, NameLines::MaxChars); },
                                [&t, line](int n, const QString& cell) {
-                                   StoreRouteNames(t, n, line == 1 ? cell : t.ReadFSname(1, n),
+                                   storeRouteNames(t, n, line == 1 ? cell : t.ReadFSname(1, n),
                                                    line == 2 ? cell : t.ReadFSname(2, n));
                                }});
     for (int j = 1; j <= RouteTables::EntryCount; ++j)

@@ -30,7 +30,7 @@ bool DeletesRoute(int entry, int answer)
     return answer == DeleteEntryCode && entry == RouteTables::StartEntry;
 }
 
-ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer)
+ChangedEntries applyEntryAnswer(RouteTables& t, int route, int entry, int answer)
 {
     auto& data = t.RouteData[size_t(route)];
     const auto before = data;
@@ -74,7 +74,7 @@ ChangedEntries ApplyEntryAnswer(RouteTables& t, int route, int entry, int answer
     return shown;
 }
 
-void ClearRoute(RouteTables& t, int route)
+void clearRoute(RouteTables& t, int route)
 {
     t.RouteData[size_t(route)].fill(0);
     for (int c = 0; c < RouteTables::NameColumns; ++c)
@@ -83,7 +83,7 @@ void ClearRoute(RouteTables& t, int route)
     t.forgetStation(route);
 }
 
-bool StoreRouteNames(RouteTables& t, int route, const QString& line1, const QString& line2)
+bool storeRouteNames(RouteTables& t, int route, const QString& line1, const QString& line2)
 {
     // A cleared record keeps its 13 at byte 5; visiting its names must not make it one to send.
     if (line1 == t.ReadFSname(1, route) && line2 == t.ReadFSname(2, route))
@@ -101,7 +101,7 @@ bool StoreRouteNames(RouteTables& t, int route, const QString& line1, const QStr
     return false;
 }
 
-QString DeleteRouteQuestion()
+QString deleteRouteQuestion()
 {
     return QCoreApplication::translate("RouteEdits", "Wenn die Rückmeldung zum Aufruf der Fahrstraße gelöscht wird,")
         + QChar(13) + QCoreApplication::translate("RouteEdits", "       dann wird die gesamte Fahrstraße gelöscht!")

@@ -23,21 +23,21 @@ struct ChangedEntries {
 // of this command or of the whole route (DeleteEntryCode), a new empty place before this command
 // (InsertEntryCode); 0 changes nothing. The deletion of the whole route is asked for before
 // (DeletesRoute): here it is done.
-ChangedEntries ApplyEntryAnswer(RouteTables& tables, int route, int entry, int answer);
+ChangedEntries applyEntryAnswer(RouteTables& tables, int route, int entry, int answer);
 
 // The answer deletes the whole route with its start entry: the window asks first.
 bool DeletesRoute(int entry, int answer);
 
 // Clear_FSDaten: no start, no commands, no name, not to be sent; what the station holds of the
 // route counts as unknown.
-void ClearRoute(RouteTables& tables, int route);
+void clearRoute(RouteTables& tables, int route);
 
 // The two name lines as typed into the grid, cut to the name area. Lines that read as before
 // leave the record as it is, whatever its layout. True when the record changed (it is then to be
 // written, unless it is now the station's again).
-bool StoreRouteNames(RouteTables& tables, int route, const QString& line1, const QString& line2);
+bool storeRouteNames(RouteTables& tables, int route, const QString& line1, const QString& line2);
 
 // The question before a route is deleted with its start entry.
-QString DeleteRouteQuestion();
+QString deleteRouteQuestion();
 
 } // namespace kx2

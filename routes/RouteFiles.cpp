@@ -20,16 +20,16 @@ constexpr int kNameCols = RouteTables::NameColumns;
 FilePrompt routePrompt(DatabaseContext& ctx)
 {
     FilePrompt prompt{ctx.files, ctx.dialogs, ctx.settings, [&ctx](double seconds) { ctx.link.Pause(seconds); }};
-    prompt.startFolder = DataFolderPath();
+    prompt.startFolder = dataFolderPath();
     return prompt;
 }
 
 } // namespace
 
-IsdWriter RouteTableFile(const RouteTables& tables, const StoredSerial& serial)
+IsdWriter routeTableFile(const RouteTables& tables, const StoredSerial& serial)
 {
-    IsdWriter w(IsdHeaderRoutes());
-    WriteSerialLines(w, serial);
+    IsdWriter w(isdHeaderRoutes());
+    writeSerialLines(w, serial);
     for (int r = 1; r <= kRoutes; ++r)
         for (int j = 1; j <= kEntries; ++j)
             w.writeNumber(tables.RouteData[size_t(r)][size_t(j)]);
@@ -39,14 +39,14 @@ IsdWriter RouteTableFile(const RouteTables& tables, const StoredSerial& serial)
     return w;
 }
 
-IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, StoredSerial& serial)
+IsdLoadResult loadRouteTableFile(const QString& path, RouteTables& tables, StoredSerial& serial)
 {
     IsdReader reader;
     const auto failed = [&reader] { return IsdLoadResult{reader.error(), reader.errorDetail()}; };
-    if (reader.open(path, IsdHeaderRoutes()) != IsdError::None)
+    if (reader.open(path, isdHeaderRoutes()) != IsdError::None)
         return failed();
     StoredSerial loadedSerial;
-    if (!ReadSerialLines(reader, loadedSerial))
+    if (!readSerialLines(reader, loadedSerial))
         return failed();
     // Every entry goes to the route module as one 16-bit variable.
     std::vector<int> entries(size_t(kRoutes) * kEntries);
@@ -90,16 +90,16 @@ IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, Store
     return {};
 }
 
-bool LoadRouteFile(DatabaseContext& ctx, RouteTables& tables)
+bool loadRouteFile(DatabaseContext& ctx, RouteTables& tables)
 {
     return routePrompt(ctx).load(RouteFilePause, [&](const QString& path) {
-        return LoadRouteTableFile(path, tables, ctx.storedSerial);
+        return loadRouteTableFile(path, tables, ctx.storedSerial);
     });
 }
 
-bool SaveRouteFile(DatabaseContext& ctx, const RouteTables& tables)
+bool saveRouteFile(DatabaseContext& ctx, const RouteTables& tables)
 {
-    return routePrompt(ctx).save(RouteTableFile(tables, ctx.storedSerial), RouteFilePause);
+    return routePrompt(ctx).save(routeTableFile(tables, ctx.storedSerial), RouteFilePause);
 }
 
 } // namespace kx2

@@ -14,17 +14,17 @@ constexpr int RouteFileLines = 1 + 4 + RouteTables::RouteCount * RouteTables::En
 // Seconds the load waits before it opens the file, the save after it wrote it.
 constexpr double RouteFilePause = 0.05;
 
-IsdWriter RouteTableFile(const RouteTables& tables, const StoredSerial& serial);
+IsdWriter routeTableFile(const RouteTables& tables, const StoredSerial& serial);
 // Taken whole or not at all: an entry that is no 16-bit value, a record byte beyond a byte or a
 // file that ends early leaves the tables and the serial as they were. Loaded records are as read
 // (state 0); every route with a start entry is then marked for sending, names and entries;
 // routes without one keep their entries' changed marks.
-IsdLoadResult LoadRouteTableFile(const QString& path, RouteTables& tables, StoredSerial& serial);
+IsdLoadResult loadRouteTableFile(const QString& path, RouteTables& tables, StoredSerial& serial);
 
 // The route editor's "laden" and "speichern": the file prompt, starting in the "Daten" folder
 // under the program folder, the pauses and the messages. True when a file was loaded (the grid
 // is then rebuilt) or written.
-bool LoadRouteFile(DatabaseContext& ctx, RouteTables& tables);
-bool SaveRouteFile(DatabaseContext& ctx, const RouteTables& tables);
+bool loadRouteFile(DatabaseContext& ctx, RouteTables& tables);
+bool saveRouteFile(DatabaseContext& ctx, const RouteTables& tables);
 
 } // namespace kx2

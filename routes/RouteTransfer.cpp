@@ -64,7 +64,7 @@ ReadOutcome RouteTransfer::ReadRoutes()
     if (outcome.end == ReadEnd::Failed || outcome.end == ReadEnd::Cancelled)
         for (int r = 1; r <= RouteTables::RouteCount; ++r) {
             if (!m_tables.Station[size_t(r)].nameKnown) {
-                ClearRoute(m_tables, r);
+                clearRoute(m_tables, r);
                 m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
             } else if (!m_tables.Station[size_t(r)].entriesKnown) {
                 m_tables.RouteData[size_t(r)].fill(0);
@@ -83,7 +83,7 @@ int RouteTransfer::ReadRouteNames()
                 return failed + kNames.readOperation;
         m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
         m_ctx.meter.at(r);
-        if (const int failed = ReadWholeRecord(m_ctx, namePage(r, 0), kNames.pagesPerRecord, m_tables.RouteNames, r))
+        if (const int failed = readWholeRecord(m_ctx, namePage(r, 0), kNames.pagesPerRecord, m_tables.RouteNames, r))
             return failed + kNames.readOperation;
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
         m_tables.noteStationName(r);
@@ -123,7 +123,7 @@ int RouteTransfer::WriteRouteNames()
             continue;
         // Until the send has succeeded the station may hold the old record or the new one.
         m_tables.Station[size_t(r)].nameKnown = false;
-        StampRecordId(names, r, NextRecordNumber(m_ctx), kNames.recordIdMarker);
+        stampRecordId(names, r, NextRecordNumber(m_ctx), kNames.recordIdMarker);
         m_tables.prepareNameRecord(r, m_deviceCode);
     }
     // Only the areas that hold a changed record are loaded and stored, and in them only the
@@ -199,7 +199,7 @@ int RouteTransfer::WriteRouteData()
     return programming.close();
 }
 
-ReadBackDifferences RouteTransfer::ReadBackRouteData()
+ReadBackDifferences RouteTransfer::readBackRouteData()
 {
     ReadBackDifferences found;
     QStringList& differences = found.lines;
@@ -218,8 +218,8 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
         const int read = answer.value;
         if (read != e.value) {
             const bool start = e.entry == RouteTables::StartEntry;
-            QString sent = RouteEntryText(m_tables, e.value, start);
-            QString got = RouteEntryText(m_tables, read, start);
+            QString sent = routeEntryText(m_tables, e.value, start);
+            QString got = routeEntryText(m_tables, read, start);
             // Entries that read the same ("-" for an empty place and for the end) by their codes.
             if (sent == got) {
                 sent = QStringLiteral("%1 (%2)").arg(sent).arg(e.value);
@@ -237,7 +237,7 @@ ReadBackDifferences RouteTransfer::ReadBackRouteData()
     return found;
 }
 
-std::vector<RecordField> RouteNameFields()
+std::vector<RecordField> routeNameFields()
 {
     return {{0, 3, QCoreApplication::translate("RouteTransfer", "Datensatznummer"), false},
             {4, 27, QCoreApplication::translate("RouteTransfer", "Name"), true, {}, 31},
@@ -257,14 +257,14 @@ SendOutcome RouteTransfer::SendRoutes()
     TransferSession s(m_ctx, TransferSession::Direction::Send);
     m_sentEntries.clear();
     const ReadBackNames names{RouteTables::NameRecordStride,
-                              RouteNameFields(),
+                              routeNameFields(),
                               [](int area, int slot) {
                                   return QCoreApplication::translate("RouteTransfer", "Fahrstraße %1")
                                       .arg((area - kNames.firstArea) * kNames.recordsPerArea + slot + 1);
                               },
                               QString(),
                               kNames.readOperation,
-                              [this] { return ReadBackRouteData(); }};
+                              [this] { return readBackRouteData(); }};
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(QCoreApplication::translate("RouteTransfer", kTitle),
                                         QCoreApplication::translate("RouteTransfer", kTitle), {},

@@ -12,7 +12,7 @@ struct DatabaseContext;
 struct RecordField;
 
 // The fields of a route's name record, in words.
-std::vector<RecordField> RouteNameFields();
+std::vector<RecordField> routeNameFields();
 
 // Reading and sending the routes: the name records in the command station's data flash within
 // the database access, the entries in the route module within one programming cycle. Both the
@@ -39,7 +39,7 @@ public:
     // Reads back the entries the last send wrote and compares them with what was sent: the
     // differences, one line each ("Fahrstraße 3: Befehl 2 gesendet 'Mag.Art.12rot', gelesen
     // 'Mag.Art.13rot'").
-    ReadBackDifferences ReadBackRouteData();
+    ReadBackDifferences readBackRouteData();
 
     // The ResultCode of the last send (0 unless it failed).
     int lastSendResult() const { return m_lastSendResult; }

@@ -6,7 +6,7 @@
 
 namespace kx2 {
 
-QString AddressRangeError(int maxAddress)
+QString addressRangeError(int maxAddress)
 {
     return QCoreApplication::translate("AddressRange", "Ungültiger Adressbereich!") + QChar(13)
         + QCoreApplication::translate(
@@ -14,7 +14,7 @@ QString AddressRangeError(int maxAddress)
               .arg(maxAddress);
 }
 
-std::optional<AddressRange> ParseAddressRange(const QString& from, const QString& to, int maxAddress)
+std::optional<AddressRange> parseAddressRange(const QString& from, const QString& to, int maxAddress)
 {
     const std::optional<long long> first = WholeNumber(from);
     const std::optional<long long> last = WholeNumber(to);

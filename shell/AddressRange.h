@@ -17,11 +17,11 @@ struct AddressRange {
 };
 
 // What the user is told when a range cannot be used: it names the valid one.
-QString AddressRangeError(int maxAddress);
+QString addressRangeError(int maxAddress);
 
 // The range typed into a "von Adr." / "bis Adr." pair, each box a whole number (ExactNumber.h),
 // then checked. Nothing when it cannot be used (a box that is not only a number, such as "1e3"
 // or "12abc", an address outside 1..maxAddress, first above last).
-std::optional<AddressRange> ParseAddressRange(const QString& from, const QString& to, int maxAddress);
+std::optional<AddressRange> parseAddressRange(const QString& from, const QString& to, int maxAddress);
 
 } // namespace kx2

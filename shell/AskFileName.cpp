@@ -8,7 +8,7 @@
 
 namespace kx2 {
 
-QString DataFileFilter(const QString& extension)
+QString dataFileFilter(const QString& extension)
 {
     return QCoreApplication::translate("AskFileName", "KX2 Datenflash (*.") + extension + QStringLiteral(")|*.")
         + extension + QStringLiteral("|");
@@ -17,7 +17,7 @@ QString DataFileFilter(const QString& extension)
 QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, const QString& extension,
                     const QString& startFolder)
 {
-    const QString filter = DataFileFilter(extension);
+    const QString filter = dataFileFilter(extension);
     QString initial = settings.LastFileName;
     if (!startFolder.isEmpty()) {
         // The name may come from Windows ("C:\Daten\alt.ISD"): either slash ends its folder.

@@ -17,6 +17,6 @@ QString AskFileName(FileDialog& dialog, const Settings& settings, int mode, cons
                     const QString& startFolder = QString());
 
 // "KX2 Datenflash (*.ISD)|*.ISD|" for "ISD".
-QString DataFileFilter(const QString& extension);
+QString dataFileFilter(const QString& extension);
 
 } // namespace kx2

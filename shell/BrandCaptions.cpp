@@ -6,15 +6,15 @@
 
 namespace kx2 {
 
-QString MainWindowCaption(const QString& brandCode)
+QString mainWindowCaption(const QString& brandCode)
 {
-    return IsKordavinexBrand(brandCode) ? QStringLiteral(" Kordavinex II - Tool") : QStringLiteral(" TQ7 - Tool");
+    return isKordavinexBrand(brandCode) ? QStringLiteral(" Kordavinex II - Tool") : QStringLiteral(" TQ7 - Tool");
 }
 
-DeviceMenuCaptions EditorDeviceMenuCaptions(const QString& brandCode, EditorKind editor)
+DeviceMenuCaptions editorDeviceMenuCaptions(const QString& brandCode, EditorKind editor)
 {
     DeviceMenuCaptions c;
-    if (IsKordavinexBrand(brandCode)) {
+    if (isKordavinexBrand(brandCode)) {
         if (editor == EditorKind::Loco)
             c.menu = QStringLiteral("Kordavinex");
         return c;

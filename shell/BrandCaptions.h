@@ -14,11 +14,11 @@ struct DeviceMenuCaptions {
 };
 
 // " TQ7 - Tool" or " Kordavinex II - Tool" (with the leading blank).
-QString MainWindowCaption(const QString& brandCode);
+QString mainWindowCaption(const QString& brandCode);
 
 // The device menu of an editor form: for the TQ7 brand every editor gets "TQ7",
 // "Daten aus der TQ7 lesen" and "Daten zur TQ7 senden"; for the Kordavinex brand only the
 // locomotive editor's menu becomes "Kordavinex" and everything else keeps its design.
-DeviceMenuCaptions EditorDeviceMenuCaptions(const QString& brandCode, EditorKind editor);
+DeviceMenuCaptions editorDeviceMenuCaptions(const QString& brandCode, EditorKind editor);
 
 } // namespace kx2

@@ -88,7 +88,7 @@ QString lineError(int line, const QString& why)
 
 } // namespace
 
-QByteArray WriteCsv(const CsvTable& table)
+QByteArray writeCsv(const CsvTable& table)
 {
     QStringList header{table.keyTitle};
     for (const CsvColumn& c : table.columns)
@@ -132,7 +132,7 @@ QString germanTitle(const QString& title)
 }
 } // namespace
 
-CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
+CsvImport readCsv(const CsvTable& table, const QByteArray& data)
 {
     const QString text = QString::fromUtf8(data.startsWith(kBom) ? data.mid(kBom.size()) : data);
     if (text.contains(QChar::ReplacementCharacter))
@@ -162,7 +162,7 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             if (table.columns[c].title == title)
                 found = int(c);
         if (found == -2)
-            return {0, lineError(1, QCoreApplication::translate("CsvTable", "unbekannte Spalte \"%1\"").arg(ShownCell(title)))};
+            return {0, lineError(1, QCoreApplication::translate("CsvTable", "unbekannte Spalte \"%1\"").arg(shownCell(title)))};
         columnAt.push_back(found);
     }
     if (keyAt < 0)
@@ -198,12 +198,12 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
             return {0,
                     lineError(lineNo,
                               QCoreApplication::translate("CsvTable", "%1 %2 ist nicht in der Tabelle")
-                                  .arg(table.keyTitle, ShownCell(key)))};
+                                  .arg(table.keyTitle, shownCell(key)))};
         if (const auto [it, fresh] = seen.emplace(*row, lineNo); !fresh)
             return {0,
                     lineError(lineNo,
                               QCoreApplication::translate("CsvTable", "%1 %2 steht schon in Zeile %3")
-                                  .arg(table.keyTitle, ShownCell(key))
+                                  .arg(table.keyTitle, shownCell(key))
                                   .arg(it->second))};
         for (int i = 0; i < cells.size(); ++i) {
             const int c = columnAt[size_t(i)];
@@ -220,8 +220,8 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
                     lineError(lineNo,
                               QCoreApplication::translate("CsvTable",
                                                           "%1: wird nicht eingelesen, nur %2 (\"%3\" statt \"%4\")")
-                                  .arg(column.title, readTitles.join(QStringLiteral(", ")), ShownCell(cell),
-                                       ShownCell(column.text(*row))))};
+                                  .arg(column.title, readTitles.join(QStringLiteral(", ")), shownCell(cell),
+                                       shownCell(column.text(*row))))};
             if (const QString why = column.check(cell); !why.isEmpty())
                 return {0, lineError(lineNo, QStringLiteral("%1: %2").arg(column.title, why))};
             changes.push_back({*row, c, cell});
@@ -248,16 +248,16 @@ CsvImport ReadCsv(const CsvTable& table, const QByteArray& data)
     return {int(changed.size()), QString()};
 }
 
-CsvImport LoadCsvFile(const CsvTable& table, const QString& path)
+CsvImport loadCsvFile(const CsvTable& table, const QString& path)
 {
     // The file on a line of its own, then why it was not taken, as a failed save says it.
     const auto failed = [&path](const QString& why) {
         return CsvImport{0, QDir::toNativeSeparators(path) + QChar(13) + why};
     };
-    const InputFileBytes in = ReadInputFile(path);
+    const InputFileBytes in = readInputFile(path);
     if (!in.ok())
         return failed(in.error);
-    const CsvImport taken = ReadCsv(table, in.bytes);
+    const CsvImport taken = readCsv(table, in.bytes);
     return taken.ok() ? taken : failed(taken.error);
 }
 
@@ -268,7 +268,7 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
     const std::optional<long long> v = WholeNumber(cell);
     if (!v || *v < first || *v > last)
         return QCoreApplication::translate("CsvTable", "\"%1\" ist keine Zahl von %2 bis %3")
-            .arg(ShownCell(cell))
+            .arg(shownCell(cell))
             .arg(first)
             .arg(last);
     if (value)
@@ -279,14 +279,14 @@ QString checkNumber(const QString& cell, int first, int last, int* value)
 QString checkName(const QString& cell, int maxChars)
 {
     if (cell.size() > maxChars)
-        return QCoreApplication::translate("CsvTable", "\"%1\" ist länger als %2 Zeichen").arg(ShownCell(cell)).arg(maxChars);
+        return QCoreApplication::translate("CsvTable", "\"%1\" ist länger als %2 Zeichen").arg(shownCell(cell)).arg(maxChars);
     // Only what comes back from the record bytes as it went in: control characters a record
     // holds (line ends read from the station) do; a 0 would end the name, a character cp1252
     // lacks would become '?'.
     for (const QChar c : cell)
         if (c.unicode() == 0 || cp1252Char(uchar(toCp1252(QString(c)).at(0))) != c)
             return QCoreApplication::translate("CsvTable", "\"%1\": das Zeichen '%2' kann die Zentrale nicht speichern")
-                .arg(ShownCell(cell), QString(c));
+                .arg(shownCell(cell), QString(c));
     return {};
 }
 

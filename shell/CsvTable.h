@@ -35,7 +35,7 @@ struct CsvTable {
 // UTF-8 with a byte-order mark (what spreadsheet programs take for UTF-8), ';' between cells,
 // a header row, CRLF line ends. A cell holding ';', '"', a line end or blanks at either end is
 // written in double quotes, a quote in it doubled, so every name comes back as it was.
-QByteArray WriteCsv(const CsvTable& table);
+QByteArray writeCsv(const CsvTable& table);
 
 struct CsvImport {
     int changedRecords = 0;
@@ -43,14 +43,14 @@ struct CsvImport {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Takes a file written by WriteCsv, or edited from one: columns found by their header titles (in
+// Takes a file written by writeCsv, or edited from one: columns found by their header titles (in
 // any order), rows by their key; a quoted cell may span lines. Every cell is checked before anything is stored, so a file with
 // one bad cell, or an edit in a column that is written only, changes nothing.
-CsvImport ReadCsv(const CsvTable& table, const QByteArray& data);
+CsvImport readCsv(const CsvTable& table, const QByteArray& data);
 
 // The same from a file. Every error names the file on a line of its own and then why: the
-// system's reason in German (FileErrorWords), or the line that was not taken.
-CsvImport LoadCsvFile(const CsvTable& table, const QString& path);
+// system's reason in German (fileErrorWords), or the line that was not taken.
+CsvImport loadCsvFile(const CsvTable& table, const QString& path);
 
 // Checks shared by the databases' columns.
 namespace csv {

@@ -56,7 +56,7 @@ std::optional<long long> WholeNumber(const QString& text)
     return negative ? -*v : *v;
 }
 
-std::optional<long long> WholeNumberOrHex(const QString& text)
+std::optional<long long> wholeNumberOrHex(const QString& text)
 {
     const QStringView t = trimBlanks(text);
     if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
@@ -64,7 +64,7 @@ std::optional<long long> WholeNumberOrHex(const QString& text)
     return WholeNumber(text);
 }
 
-std::optional<double> DecimalNumber(const QString& text)
+std::optional<double> decimalNumber(const QString& text)
 {
     const QStringView t = trimBlanks(text);
     const qsizetype point = t.indexOf(QLatin1Char('.'));

@@ -12,8 +12,8 @@ namespace kx2 {
 // Decimal digits, with a minus sign before them when negative.
 std::optional<long long> WholeNumber(const QString& text);
 // The same, or "0x" and hexadecimal digits: the codes of the protocol are written as bytes (0x42).
-std::optional<long long> WholeNumberOrHex(const QString& text);
+std::optional<long long> wholeNumberOrHex(const QString& text);
 // Decimal digits, then a point and more digits if a fraction is wanted: seconds ("0.25", "2").
-std::optional<double> DecimalNumber(const QString& text);
+std::optional<double> decimalNumber(const QString& text);
 
 } // namespace kx2

@@ -83,7 +83,7 @@ bool saysNothing(const QString& systemText)
 
 } // namespace
 
-QString FileErrorWords(const QString& path, const QString& systemText, FileAccess access)
+QString fileErrorWords(const QString& path, const QString& systemText, FileAccess access)
 {
     if (QString words = knownWords(systemText, access); !words.isEmpty())
         return words;
@@ -98,7 +98,7 @@ QString FileErrorWords(const QString& path, const QString& systemText, FileAcces
 #endif
 }
 
-QString SaveTargetRefusal(const QString& path)
+QString saveTargetRefusal(const QString& path)
 {
     const QFileInfo target(path);
     if (!target.exists() || target.isFile())
@@ -107,17 +107,17 @@ QString SaveTargetRefusal(const QString& path)
                           : QCoreApplication::translate("FileErrors", "keine gewöhnliche Datei (ein Gerät oder eine Leitung)");
 }
 
-QString SaveFileWhole(const QString& path, const QByteArray& bytes)
+QString saveFileWhole(const QString& path, const QByteArray& bytes)
 {
-    if (QString refused = SaveTargetRefusal(path); !refused.isEmpty())
+    if (QString refused = saveTargetRefusal(path); !refused.isEmpty())
         return refused;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileErrorWords(path, file.errorString(), FileAccess::Write);
+        return fileErrorWords(path, file.errorString(), FileAccess::Write);
     const auto failed = [&] {
         const QString why = file.errorString();
         file.cancelWriting();
-        return FileErrorWords(path, why, FileAccess::Write);
+        return fileErrorWords(path, why, FileAccess::Write);
     };
     // A disk that fills up takes a short write without a reason; the next write gives it.
     for (qint64 done = 0; done < bytes.size();) {
@@ -132,11 +132,11 @@ QString SaveFileWhole(const QString& path, const QByteArray& bytes)
     if (!file.flush())
         return failed();
     if (!file.commit())
-        return FileErrorWords(path, file.errorString(), FileAccess::Write);
+        return fileErrorWords(path, file.errorString(), FileAccess::Write);
     return {};
 }
 
-QString SaveFailureText(const QString& path, const QString& why, SaveFailureLayout layout)
+QString saveFailureText(const QString& path, const QString& why, SaveFailureLayout layout)
 {
     const QString head = QCoreApplication::translate("FileErrors", "Fehler beim Speichern des Files");
     const QString file = QDir::toNativeSeparators(path);

@@ -12,21 +12,21 @@ enum class FileAccess { Read, Write };
 // general text with the system's own in brackets. `systemText` is QFileDevice::errorString():
 // Qt gives the C library's text there, which the words are matched against. On Windows the
 // system's text is already in the user's language and is kept.
-QString FileErrorWords(const QString& path, const QString& systemText, FileAccess access);
+QString fileErrorWords(const QString& path, const QString& systemText, FileAccess access);
 
 // Why `path` may not be saved to before anything is written: a folder or a device there (a
 // save would put a file in its place; as root even /dev/full) is refused; "" otherwise.
-QString SaveTargetRefusal(const QString& path);
+QString saveTargetRefusal(const QString& path);
 
 // Writes `bytes` to `path` in one piece: a temporary file beside it takes the place of the old
 // file only once every byte reached the disk, so a failure leaves the old file as it was and
-// nothing beside it. Returns "" or SaveTargetRefusal or FileErrorWords.
-QString SaveFileWhole(const QString& path, const QByteArray& bytes);
+// nothing beside it. Returns "" or saveTargetRefusal or fileErrorWords.
+QString saveFileWhole(const QString& path, const QByteArray& bytes);
 
 // How a failed save is told: "Fehler beim Speichern des Files", the file and why, each on a line
 // of its own (table files, backups); or the file after a colon on the first line, why (when
 // known) under it (the editors' CSV and PDF).
 enum class SaveFailureLayout { Lines, AfterColon };
-QString SaveFailureText(const QString& path, const QString& why, SaveFailureLayout layout = SaveFailureLayout::Lines);
+QString saveFailureText(const QString& path, const QString& why, SaveFailureLayout layout = SaveFailureLayout::Lines);
 
 } // namespace kx2

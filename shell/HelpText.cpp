@@ -9,7 +9,7 @@
 
 namespace kx2 {
 
-QStringList HelpLines(const QByteArray& bytes)
+QStringList helpLines(const QByteArray& bytes)
 {
     QString text;
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -28,7 +28,7 @@ QStringList HelpLines(const QByteArray& bytes)
     return lines;
 }
 
-QStringList NameProgramInHelp(QStringList lines, const QString& programName)
+QStringList nameProgramInHelp(QStringList lines, const QString& programName)
 {
     for (int i = 0; i < lines.size(); ++i) {
         if (!lines[i].contains(HelpProgramPlaceholder))
@@ -42,7 +42,7 @@ QStringList NameProgramInHelp(QStringList lines, const QString& programName)
     return lines;
 }
 
-QStringList ReadHelpFile(const QString& programFolder)
+QStringList readHelpFile(const QString& programFolder)
 {
     // The help of the language in use: its translation names its own file (konf/hilfe_en.txt);
     // without that file the German help is better than none.
@@ -52,10 +52,10 @@ QStringList ReadHelpFile(const QString& programFolder)
         path = findInProgramFolder(programFolder, HelpFileName);
     if (path.isEmpty())
         return {QCoreApplication::translate("HelpText", "Die Hilfedatei konf/hilfe.txt wurde nicht gefunden.")};
-    const InputFileBytes in = ReadInputFile(path);
+    const InputFileBytes in = readInputFile(path);
     if (!in.ok())
         return {QCoreApplication::translate("HelpText", "Die Hilfedatei konf/hilfe.txt kann nicht gelesen werden.")};
-    return HelpLines(in.bytes);
+    return helpLines(in.bytes);
 }
 
 } // namespace kx2

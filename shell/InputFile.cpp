@@ -20,7 +20,7 @@ QString tooBig(qint64 maxBytes)
 
 } // namespace
 
-QString InputFileRefusal(const QString& path, qint64 maxBytes)
+QString inputFileRefusal(const QString& path, qint64 maxBytes)
 {
     // QFileInfo follows links: a link is judged by what it leads to.
     const QFileInfo target(path);
@@ -34,13 +34,13 @@ QString InputFileRefusal(const QString& path, qint64 maxBytes)
     return target.size() > maxBytes ? tooBig(maxBytes) : QString();
 }
 
-InputFileBytes ReadInputFile(const QString& path, qint64 maxBytes)
+InputFileBytes readInputFile(const QString& path, qint64 maxBytes)
 {
-    if (QString refused = InputFileRefusal(path, maxBytes); !refused.isEmpty())
+    if (QString refused = inputFileRefusal(path, maxBytes); !refused.isEmpty())
         return {{}, refused};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileErrorWords(path, file.errorString(), FileAccess::Read)};
+        return {{}, fileErrorWords(path, file.errorString(), FileAccess::Read)};
     InputFileBytes in;
     constexpr qint64 Piece = 64 * 1024;
     // Room for the size the file told and the look past its end; files of /proc and the like tell
@@ -52,7 +52,7 @@ InputFileBytes ReadInputFile(const QString& path, qint64 maxBytes)
         in.bytes.resize(at + qsizetype(want));
         const qint64 n = file.read(in.bytes.data() + at, want);
         if (n < 0)
-            return {{}, FileErrorWords(path, file.errorString(), FileAccess::Read)};
+            return {{}, fileErrorWords(path, file.errorString(), FileAccess::Read)};
         in.bytes.resize(at + qsizetype(n));
         if (in.bytes.size() > maxBytes)
             return {{}, tooBig(maxBytes)};

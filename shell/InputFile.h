@@ -14,16 +14,16 @@ inline constexpr qint64 MaxInputFileBytes = 64 * 1024 * 1024;
 // link to one, of at most `maxBytes`, and for a path that does not exist (opening it says so).
 // Else in German: "ist ein Ordner", "keine gewöhnliche Datei, sondern ein Gerät, eine Leitung oder
 // ein Socket", "Datei zu groß: mehr als 64 MiB".
-QString InputFileRefusal(const QString& path, qint64 maxBytes = MaxInputFileBytes);
+QString inputFileRefusal(const QString& path, qint64 maxBytes = MaxInputFileBytes);
 
 struct InputFileBytes {
     QByteArray bytes;
-    QString error; // InputFileRefusal or FileErrorWords; "" when read
+    QString error; // inputFileRefusal or fileErrorWords; "" when read
     bool ok() const { return error.isEmpty(); }
 };
 
 // A file the user names, whole: refused as above, else read a piece at a time, so that a file that
 // grows after the check stops at `maxBytes` as well and memory follows what is really there.
-InputFileBytes ReadInputFile(const QString& path, qint64 maxBytes = MaxInputFileBytes);
+InputFileBytes readInputFile(const QString& path, qint64 maxBytes = MaxInputFileBytes);
 
 } // namespace kx2

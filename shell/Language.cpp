@@ -14,7 +14,7 @@ namespace {
 const QString LanguageKey = QStringLiteral("Sprache");
 } // namespace
 
-std::optional<Language> LanguageFromCode(const QString& code)
+std::optional<Language> languageFromCode(const QString& code)
 {
     if (code.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0)
         return Language::German;
@@ -23,54 +23,54 @@ std::optional<Language> LanguageFromCode(const QString& code)
     return std::nullopt;
 }
 
-QString LanguageCode(Language language)
+QString languageCode(Language language)
 {
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("de");
 }
 
-Language ChooseLanguage(const QString& commandLine, const QString& userChoice, const QStringList& systemUiLanguages)
+Language chooseLanguage(const QString& commandLine, const QString& userChoice, const QStringList& systemUiLanguages)
 {
-    if (const auto given = LanguageFromCode(commandLine))
+    if (const auto given = languageFromCode(commandLine))
         return *given;
-    if (const auto chosen = LanguageFromCode(userChoice))
+    if (const auto chosen = languageFromCode(userChoice))
         return *chosen;
     // "en", "en-US", "en_GB"; the C locale names itself "C".
     if (!systemUiLanguages.isEmpty()) {
         const QString first = systemUiLanguages.first();
-        if (first.size() >= 2 && LanguageFromCode(first.left(2)) == Language::English
+        if (first.size() >= 2 && languageFromCode(first.left(2)) == Language::English
             && (first.size() == 2 || first[2] == QLatin1Char('-') || first[2] == QLatin1Char('_')))
             return Language::English;
     }
     return Language::German;
 }
 
-QString StoredLanguageChoice()
+QString storedLanguageChoice()
 {
-    return UserStore()->value(LanguageKey).toString();
+    return userStore()->value(LanguageKey).toString();
 }
 
-void StoreLanguageChoice(const QString& code)
+void storeLanguageChoice(const QString& code)
 {
-    const std::unique_ptr<QSettings> store = UserStore();
+    const std::unique_ptr<QSettings> store = userStore();
     if (code.isEmpty())
         store->remove(LanguageKey);
     else
         store->setValue(LanguageKey, code);
 }
 
-Language LanguageInUse()
+Language languageInUse()
 {
-    return LanguageFromCode(QCoreApplication::translate("Language", "de")).value_or(Language::German);
+    return languageFromCode(QCoreApplication::translate("Language", "de")).value_or(Language::German);
 }
 
-Language LanguageOfThisRun(const QString& commandLine)
+Language languageOfThisRun(const QString& commandLine)
 {
-    return ChooseLanguage(commandLine, StoredLanguageChoice(), QLocale::system().uiLanguages());
+    return chooseLanguage(commandLine, storedLanguageChoice(), QLocale::system().uiLanguages());
 }
 
 bool Translations::install(Language language, const QString& programFolder)
 {
-    const QString code = LanguageCode(language);
+    const QString code = languageCode(language);
     if (m_qt.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
     if (language == Language::German)

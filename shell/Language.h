@@ -11,24 +11,24 @@ namespace kx2 {
 enum class Language { German, English };
 
 // "de" or "en" (any case); nothing for anything else, the empty text included.
-std::optional<Language> LanguageFromCode(const QString& code);
-QString LanguageCode(Language language);
+std::optional<Language> languageFromCode(const QString& code);
+QString languageCode(Language language);
 
 // The language of a run: the command line's --lang, else the user's own choice, else English when
 // the system's first interface language is English, else German (a system without a language,
 // the C locale, stays German). An empty or unknown command line or choice counts as not given.
-Language ChooseLanguage(const QString& commandLine, const QString& userChoice, const QStringList& systemUiLanguages);
+Language chooseLanguage(const QString& commandLine, const QString& userChoice, const QStringList& systemUiLanguages);
 
 // The user's own choice, kept per user beside the remembered places (not in the settings file):
 // "de", "en" or "" for the system's language.
-QString StoredLanguageChoice();
-void StoreLanguageChoice(const QString& code);
+QString storedLanguageChoice();
+void storeLanguageChoice(const QString& code);
 
 // The language the installed translation speaks: its English names itself "en".
-Language LanguageInUse();
+Language languageInUse();
 
-// ChooseLanguage with the stored choice and the system's interface languages.
-Language LanguageOfThisRun(const QString& commandLine);
+// chooseLanguage with the stored choice and the system's interface languages.
+Language languageOfThisRun(const QString& commandLine);
 
 // The translators of a run: the program's own and Qt's (its file dialog, standard buttons and
 // context menus). Lives as long as the application.

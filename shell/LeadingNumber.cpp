@@ -4,7 +4,7 @@
 
 namespace kx2 {
 
-int LeadingNumber(const QString& text)
+int leadingNumber(const QString& text)
 {
     int i = 0;
     const int n = int(text.size());

@@ -7,6 +7,6 @@ namespace kx2 {
 // skipped, an optional sign and the digits that follow count, the rest is ignored.
 // "12abc" -> 12, "  7" -> 7, "abc" -> 0, "" -> 0. Values beyond the int range are clamped to it,
 // so a box full of digits cannot overflow; the read drivers check the range themselves.
-int LeadingNumber(const QString& text);
+int leadingNumber(const QString& text);
 
 } // namespace kx2

@@ -43,7 +43,7 @@ bool naturalLess(const QString& a, const QString& b)
 }
 } // namespace
 
-QStringList ArrangePortChoices(const QStringList& found)
+QStringList arrangePortChoices(const QStringList& found)
 {
     QStringList ports;
     for (const QString& p : found)
@@ -54,7 +54,7 @@ QStringList ArrangePortChoices(const QStringList& found)
     return ports;
 }
 
-QStringList SerialPortChoices()
+QStringList serialPortChoices()
 {
     QStringList found;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -70,7 +70,7 @@ QStringList SerialPortChoices()
     for (const QString& name : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")}, QDir::System))
         found.append(dev.filePath(name));
 #endif
-    return ArrangePortChoices(found);
+    return arrangePortChoices(found);
 }
 
 } // namespace kx2

@@ -10,9 +10,9 @@ inline const QString SimulatorPort = QStringLiteral("SIM");
 // The ports the options dialog offers: the serial ports present (COM7 on Windows,
 // /dev/ttyS0, /dev/ttyUSB0, /dev/ttyACM0 ... elsewhere), then "SIM". The user may still type
 // anything else.
-QStringList SerialPortChoices();
+QStringList serialPortChoices();
 
 // Sorted, without repeats, "SIM" last.
-QStringList ArrangePortChoices(const QStringList& found);
+QStringList arrangePortChoices(const QStringList& found);
 
 } // namespace kx2

@@ -14,9 +14,9 @@ QString programFolderPath()
     return QCoreApplication::applicationDirPath();
 }
 
-QString DataFolderPath()
+QString dataFolderPath()
 {
-    const QString folder = ProgramPlacesOfThisRun().dataFolder;
+    const QString folder = programPlacesOfThisRun().dataFolder;
     return QDir().mkpath(folder) ? folder : QString();
 }
 
@@ -60,7 +60,7 @@ QString findInProgramFolder(const QString& base, const QString& relative)
     return current;
 }
 
-QString MissingProgramFilesText(const QString& programFolder)
+QString missingProgramFilesText(const QString& programFolder)
 {
     const struct {
         const char* path;

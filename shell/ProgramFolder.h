@@ -10,7 +10,7 @@ QString programFolderPath();
 // The folder where the route editor's file dialog starts ("Daten" under the program folder, or
 // the user's folder for an installed program, ProgramPlaces); made when it is missing. Empty
 // when it neither exists nor can be made.
-QString DataFolderPath();
+QString dataFolderPath();
 
 // The full path of `relative` under `base`, matching each name without regard to case, so that
 // "Konf/Fkt_Symbole/S3.bmp" finds konf/fkt_symbole/s3.bmp on a case-sensitive file system.
@@ -22,6 +22,6 @@ QString findInProgramFolder(const QString& base, const QString& relative);
 // What the program brings along under its folder and a start looks for: the function and the
 // accessory symbol pictures and the help text. "" when all are there, else the message a start
 // shows once: what is missing, each on a line, and the folder it looked in.
-QString MissingProgramFilesText(const QString& programFolder);
+QString missingProgramFilesText(const QString& programFolder);
 
 } // namespace kx2

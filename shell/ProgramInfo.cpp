@@ -11,16 +11,16 @@ QString blanks(int n)
 }
 } // namespace
 
-bool IsKordavinexBrand(const QString& brandCode)
+bool isKordavinexBrand(const QString& brandCode)
 {
     return brandCode == QLatin1String("MRV");
 }
 
-ProgramInfo MakeProgramInfo(const QString& brandCode, int major, int minor, int revision)
+ProgramInfo makeProgramInfo(const QString& brandCode, int major, int minor, int revision)
 {
     ProgramInfo info;
     QString product;
-    if (IsKordavinexBrand(brandCode)) {
+    if (isKordavinexBrand(brandCode)) {
         info.title = QStringLiteral("Kordavinex II - Tool");
         product = blanks(20) + info.title + blanks(5);
     } else {
@@ -39,19 +39,19 @@ ProgramInfo MakeProgramInfo(const QString& brandCode, int major, int minor, int 
     return info;
 }
 
-ProgramInfo BuildProgramInfo()
+ProgramInfo buildProgramInfo()
 {
-    return MakeProgramInfo(QString::fromLatin1(BrandCode), VersionMajor, VersionMinor, VersionRevision);
+    return makeProgramInfo(QString::fromLatin1(BrandCode), VersionMajor, VersionMinor, VersionRevision);
 }
 
-QString VersionText(const QString& programName)
+QString versionText(const QString& programName)
 {
     return QStringLiteral("%1 %2.%3.%4\n%5 (%6)\nQt %7\n")
         .arg(programName)
         .arg(VersionMajor)
         .arg(VersionMinor)
         .arg(VersionRevision)
-        .arg(BuildProgramInfo().title, MakerName, QString::fromLatin1(qVersion()));
+        .arg(buildProgramInfo().title, MakerName, QString::fromLatin1(qVersion()));
 }
 
 } // namespace kx2

@@ -7,7 +7,7 @@ namespace kx2 {
 inline const QString MakerName = QStringLiteral("Mervenholt Digital");
 
 // True for the brand code that shows the Kordavinex names.
-bool IsKordavinexBrand(const QString& brandCode);
+bool isKordavinexBrand(const QString& brandCode);
 
 // The program information box: title and text (lines separated by carriage returns), padded
 // with blanks as the box has always been laid out.
@@ -16,13 +16,13 @@ struct ProgramInfo {
     QString text;
 };
 
-ProgramInfo MakeProgramInfo(const QString& brandCode, int major, int minor, int revision);
+ProgramInfo makeProgramInfo(const QString& brandCode, int major, int minor, int revision);
 
 // The information box of this build (its brand code and version).
-ProgramInfo BuildProgramInfo();
+ProgramInfo buildProgramInfo();
 
 // What `--version` prints: the program's name and version, the brand and the Qt version it runs on,
 // one per line.
-QString VersionText(const QString& programName);
+QString versionText(const QString& programName);
 
 } // namespace kx2

@@ -18,7 +18,7 @@ QString installedDataFolder(const QString& programFolder)
 }
 } // namespace
 
-SystemFolders UserSystemFolders()
+SystemFolders userSystemFolders()
 {
     SystemFolders system;
     // One folder for both programs: kx2ctl reads the port the windowed program saved.
@@ -33,7 +33,7 @@ SystemFolders UserSystemFolders()
     return system;
 }
 
-ProgramPlaces ChooseProgramPlaces(const QString& programFolder, const SystemFolders& system)
+ProgramPlaces chooseProgramPlaces(const QString& programFolder, const SystemFolders& system)
 {
     ProgramPlaces places;
     const bool konfBeside = !findInProgramFolder(programFolder, QStringLiteral("konf")).isEmpty();
@@ -60,9 +60,9 @@ ProgramPlaces ChooseProgramPlaces(const QString& programFolder, const SystemFold
     return places;
 }
 
-ProgramPlaces ProgramPlacesOfThisRun()
+ProgramPlaces programPlacesOfThisRun()
 {
-    return ChooseProgramPlaces(programFolderPath(), UserSystemFolders());
+    return chooseProgramPlaces(programFolderPath(), userSystemFolders());
 }
 
 } // namespace kx2

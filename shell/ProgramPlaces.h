@@ -30,11 +30,11 @@ struct SystemFolders {
 };
 
 // The user's folders of this machine, and a writability check that asks the file system.
-SystemFolders UserSystemFolders();
+SystemFolders userSystemFolders();
 
-ProgramPlaces ChooseProgramPlaces(const QString& programFolder, const SystemFolders& system);
+ProgramPlaces chooseProgramPlaces(const QString& programFolder, const SystemFolders& system);
 
 // The places of this run: the executable's folder and the user's folders.
-ProgramPlaces ProgramPlacesOfThisRun();
+ProgramPlaces programPlacesOfThisRun();
 
 } // namespace kx2

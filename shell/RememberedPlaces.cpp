@@ -19,13 +19,13 @@ QString folderKey(const QString& kind)
 
 } // namespace
 
-std::unique_ptr<QSettings> UserStore()
+std::unique_ptr<QSettings> userStore()
 {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kx2tool"),
                                        QStringLiteral("Orte"));
 }
 
-RememberedPlaces::RememberedPlaces() : m_store(UserStore()) {}
+RememberedPlaces::RememberedPlaces() : m_store(userStore()) {}
 
 RememberedPlaces::RememberedPlaces(const QString& iniFile)
     : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
@@ -105,13 +105,13 @@ void RememberedPlaces::sync()
     m_store->sync();
 }
 
-QString FolderOfPath(const QString& path)
+QString folderOfPath(const QString& path)
 {
     const int cut = int(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))));
     return cut < 0 ? QString() : path.left(cut == 0 ? 1 : cut);
 }
 
-QRect KeptOnScreen(const QRect& place, const QList<QRect>& screens)
+QRect keptOnScreen(const QRect& place, const QList<QRect>& screens)
 {
     if (screens.isEmpty())
         return place;

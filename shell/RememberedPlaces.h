@@ -13,7 +13,7 @@ namespace kx2 {
 
 // The user's own store in the per-user configuration folder, which the remembered places and the
 // chosen language share.
-std::unique_ptr<QSettings> UserStore();
+std::unique_ptr<QSettings> userStore();
 
 // What the program remembers per user between runs, beside the settings file (whose three lines
 // stay as they are): window places, the main window's ranges, the last folder of each kind of
@@ -56,11 +56,11 @@ private:
 };
 
 // The folder part of a path as either system writes it ("C:\Daten\a.ISD", "/home/a/a.ISD"); "" without one.
-QString FolderOfPath(const QString& path);
+QString folderOfPath(const QString& path);
 
 // A remembered place moved onto a screen when the screens changed since: kept where it is when it
 // shows enough of itself on one of `screens` to be taken and moved, otherwise put in the middle of
 // the first screen, and made no larger than that screen.
-QRect KeptOnScreen(const QRect& place, const QList<QRect>& screens);
+QRect keptOnScreen(const QRect& place, const QList<QRect>& screens);
 
 } // namespace kx2

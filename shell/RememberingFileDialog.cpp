@@ -47,14 +47,14 @@ QString RememberingFileDialog::ask(bool save, const QString& title, const QStrin
     QString initial = initialName;
     // A folder removed since is not offered: the dialog would open nowhere.
     if (!last.isEmpty() && QDir(last).exists()) {
-        const QString folder = FolderOfPath(initialName);
+        const QString folder = folderOfPath(initialName);
         initial = QDir(last).filePath(folder.isEmpty() ? initialName : initialName.mid(folder.size() + 1));
         if (initialName.isEmpty())
             initial = last + QLatin1Char('/');
     }
     const QString chosen = save ? m_dialog.saveFileName(title, initial, filter) : m_dialog.openFileName(title, initial, filter);
     if (!chosen.isEmpty())
-        m_places.setFolder(kind, FolderOfPath(chosen));
+        m_places.setFolder(kind, folderOfPath(chosen));
     return chosen;
 }
 

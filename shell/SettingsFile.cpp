@@ -81,7 +81,7 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 
 } // namespace
 
-void SetDefaultSettings(Settings& settings)
+void setDefaultSettings(Settings& settings)
 {
     const Settings defaults;
     settings.ComPortNumber = defaults.ComPortNumber;
@@ -187,11 +187,11 @@ bool SettingsFile::parse(const QByteArray& bytes, Settings& settings)
 
 SettingsFile::ReadStatus SettingsFile::ReadSettings(Settings& settings) const
 {
-    SetDefaultSettings(settings);
+    setDefaultSettings(settings);
     const QString path = fileToRead();
     if (path.isEmpty())
         return ReadStatus::Missing;
-    const InputFileBytes in = ReadInputFile(path);
+    const InputFileBytes in = readInputFile(path);
     if (!in.ok() || !parse(in.bytes, settings))
         return ReadStatus::Unreadable;
     return ReadStatus::Read;

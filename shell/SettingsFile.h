@@ -64,6 +64,6 @@ private:
 };
 
 // The values the program starts with when there is no readable settings file.
-void SetDefaultSettings(Settings& settings);
+void setDefaultSettings(Settings& settings);
 
 } // namespace kx2

@@ -2,7 +2,7 @@
 
 namespace kx2 {
 
-QString ShownCell(const QString& cell)
+QString shownCell(const QString& cell)
 {
     qsizetype keep = cell.size();
     if (keep > MaxShownCellChars) {

@@ -42,7 +42,7 @@ RecordMark UnsavedChanges::mark(int record) const
     return m_table->pending(record);
 }
 
-QString UnsavedChanges::QuestionText()
+QString UnsavedChanges::questionText()
 {
     return QCoreApplication::translate(
         "UnsavedChanges",

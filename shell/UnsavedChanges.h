@@ -39,7 +39,7 @@ public:
     RecordMark mark(int record) const;
 
     // The question every editor asks before its table is replaced, blanked or left.
-    static QString QuestionText();
+    static QString questionText();
 
 private:
     bool differs(int record) const;

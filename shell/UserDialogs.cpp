@@ -2,7 +2,7 @@
 
 namespace kx2 {
 
-MsgAnswer FirstButton(MsgButtons buttons)
+MsgAnswer firstButton(MsgButtons buttons)
 {
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
@@ -19,7 +19,7 @@ MsgAnswer DefaultAnswer(Question question, MsgButtons buttons)
     case Question::StoreChanges:
         break;
     }
-    return FirstButton(buttons);
+    return firstButton(buttons);
 }
 
 } // namespace kx2

@@ -24,7 +24,7 @@ enum class Question {
 };
 
 // The button Enter presses on a box with these buttons when nothing else is said: the first one.
-MsgAnswer FirstButton(MsgButtons buttons);
+MsgAnswer firstButton(MsgButtons buttons);
 // The button Enter presses on a named question: No where Yes would destroy data, so that Enter
 // never does; the first button elsewhere.
 MsgAnswer DefaultAnswer(Question question, MsgButtons buttons);
@@ -39,7 +39,7 @@ public:
     // An empty title means the application's default title. Enter presses the first button.
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
     {
-        return showMessage(text, buttons, icon, title, FirstButton(buttons));
+        return showMessage(text, buttons, icon, title, firstButton(buttons));
     }
     // The same with the button Enter presses (one of `buttons`).
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
@@ -133,7 +133,7 @@ public:
     virtual void EnableMainControls() = 0;
     virtual void DisableMainControls() = 0;
     // What the last successful transfer did, kept in sight until the next one.
-    virtual void ShowTransferDone(const QString& text) { (void)text; }
+    virtual void showTransferDone(const QString& text) { (void)text; }
 };
 
 // The main window's controls for the drivers, which get them with the platform before the main
@@ -150,10 +150,10 @@ public:
         if (target)
             target->DisableMainControls();
     }
-    void ShowTransferDone(const QString& text) override
+    void showTransferDone(const QString& text) override
     {
         if (target)
-            target->ShowTransferDone(text);
+            target->showTransferDone(text);
     }
     MainControls* target = nullptr;
 };

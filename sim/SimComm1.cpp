@@ -30,7 +30,7 @@ bool SimComm1::setPortOpen(bool open)
         return true;
     }
     if (m_unplugged || m_bus.vanished()) {
-        m_error = PortFailureText(
+        m_error = portFailureText(
             m_port.isEmpty() ? QStringLiteral("SIM") : m_port, QString(), PortFailure::Other,
             QCoreApplication::translate("SimComm1", "Die simulierte Schnittstelle ist nicht angeschlossen"));
         m_open = false;

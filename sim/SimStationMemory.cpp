@@ -136,7 +136,7 @@ bool SimCommandStation::saveState(const QString& path, QString* error) const
 
     // The user's configuration folder may not exist yet on an installed program's first run.
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (QString refused = SaveTargetRefusal(path); !refused.isEmpty()) {
+    if (QString refused = saveTargetRefusal(path); !refused.isEmpty()) {
         if (error)
             *error = refused;
         return false;
@@ -168,7 +168,7 @@ bool SimCommandStation::loadState(const QString& path, QString* error)
             error->clear();
         return false;
     }
-    const InputFileBytes in = ReadInputFile(path);
+    const InputFileBytes in = readInputFile(path);
     if (!in.ok())
         return fail(in.error);
     QJsonParseError parseError;

@@ -14,12 +14,12 @@ namespace kx2 {
 
 namespace {
 
-RangeEditorDesign MagDatenDesign()
+RangeEditorDesign magDatenDesign()
 {
     const RangeEditorColumn format{QCoreApplication::translate("GridHeading", "D-For."), 50};
     return {"MagDatenFrm", QCoreApplication::translate("MagDatenFrm", "Magnetartikel-Datensätze:"), "MagdatenGrid",
             {format}, "MagAdrStartTxt", "MagAdrEndTxt",
-            QCoreApplication::translate("MagDatenFrm", "alle Daten in der &Tabelle  löschen"), MagSymbolFolder(),
+            QCoreApplication::translate("MagDatenFrm", "alle Daten in der &Tabelle  löschen"), magSymbolFolder(),
             &MagSymFrm::create};
 }
 
@@ -32,7 +32,7 @@ void MagDatenFrm::fillOwnCells(int row, int a)
 
 MagDatenFrm::MagDatenFrm(DatabaseContext& ctx, AccessoryTable& accessories, AddressRange& range, int& gridLoaded,
                          const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
-    : RangeRecordEditor(ctx, MagDatenDesign(), accessories, range, gridLoaded, AccessoryFileFormat(), programFolder, captions,
+    : RangeRecordEditor(ctx, magDatenDesign(), accessories, range, gridLoaded, accessoryFileFormat(), programFolder, captions,
                         parent)
     , m_accessories(accessories)
 {
@@ -51,7 +51,7 @@ void MagDatenFrm::change_data_frm()
 
 CsvTable MagDatenFrm::csvTable()
 {
-    return AccessoryCsv(m_accessories, rangeInUse());
+    return accessoryCsv(m_accessories, rangeInUse());
 }
 
 void MagDatenFrm::blankRecord(int a)

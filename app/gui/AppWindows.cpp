@@ -158,7 +158,7 @@ MonitorWin& AppWindows::monitorWin()
 {
     if (!m_monitor)
         m_monitor = std::make_unique<MonitorWin>(m_ctx.link, m_ctx.iface, m_ctx.platform.dialogs, m_ctx.platform.files,
-                                                 DescribeBusMessage);
+                                                 describeBusMessage);
     return *m_monitor;
 }
 
@@ -222,7 +222,7 @@ void AppWindows::restoreStation()
     if (folder.isEmpty())
         return;
     // The next backup or restore starts where the backups are, beside this one.
-    rememberBackupPlace(FolderOfPath(QDir::cleanPath(folder)));
+    rememberBackupPlace(folderOfPath(QDir::cleanPath(folder)));
     const std::optional<bool> quick = askQuickRead(
         QCoreApplication::translate("AppWindows",
                                     "Die Zentrale lesen, mit der Sicherung vergleichen und nur die Unterschiede "
@@ -256,7 +256,7 @@ QString AppWindows::backupPlace() const
 {
     const QString last = m_places ? m_places->folder(kBackupKind) : QString();
     // The folder for ISD files: an installed program's own folder takes nothing.
-    return last.isEmpty() || !QDir(last).exists() ? DataFolderPath() : last;
+    return last.isEmpty() || !QDir(last).exists() ? dataFolderPath() : last;
 }
 
 void AppWindows::rememberBackupPlace(const QString& place)
@@ -286,14 +286,14 @@ void AppWindows::tellStationRun(const StationRunOutcome& outcome, const QString&
 
 void AppWindows::LokDaten_But_Click()
 {
-    afterRead(ReadKeepingTables(
+    afterRead(readKeepingTables(
                   m_ctx.database, [this] { return m_ctx.locoTransfer().ReadLocoDatabase(); }, m_ctx.loco),
               &AppWindows::lokdatenFrm);
 }
 
 void AppWindows::MagDatenBut_Click(const AddressRange& range)
 {
-    afterRead(ReadKeepingTables(
+    afterRead(readKeepingTables(
                   m_ctx.database,
                   [this, range] {
                       m_ctx.accessoryRange = range;
@@ -305,7 +305,7 @@ void AppWindows::MagDatenBut_Click(const AddressRange& range)
 
 void AppWindows::RckmDatenBut_Click(const AddressRange& range)
 {
-    afterRead(ReadKeepingTables(
+    afterRead(readKeepingTables(
                   m_ctx.database,
                   [this, range] {
                       m_ctx.feedbackRange = range;
@@ -317,7 +317,7 @@ void AppWindows::RckmDatenBut_Click(const AddressRange& range)
 
 void AppWindows::FSDatenBut_Click()
 {
-    afterRead(ReadKeepingTables(m_ctx.database, [this] { return m_ctx.routeTransfer().ReadRoutes(); }, m_ctx.routes),
+    afterRead(readKeepingTables(m_ctx.database, [this] { return m_ctx.routeTransfer().ReadRoutes(); }, m_ctx.routes),
               &AppWindows::fsDatenFrm);
 }
 

@@ -160,7 +160,7 @@ void leave(GridEditor& editor, Camera& camera, const QString& questionName = QSt
 
 } // namespace
 
-int RunScreenshotTour(AppWindows& windows, const QString& folder)
+int runScreenshotTour(AppWindows& windows, const QString& folder)
 {
     QDir().mkpath(folder);
     Camera camera(folder);

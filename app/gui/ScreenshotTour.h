@@ -14,6 +14,6 @@ class AppWindows;
 // routes read and the command dialog over it, and the locomotive editor once more with new,
 // changed and deleted lines marked and the question that leaving it then asks.
 // Returns the number of pictures that could not be taken or saved.
-int RunScreenshotTour(AppWindows& windows, const QString& folder);
+int runScreenshotTour(AppWindows& windows, const QString& folder);
 
 } // namespace kx2

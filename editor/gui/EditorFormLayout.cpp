@@ -28,12 +28,12 @@ int pixels(int twips)
 
 } // namespace
 
-int EditorFormLeast()
+int editorFormLeast()
 {
     return (FormLeast + TwipsPerPixel - 1) / TwipsPerPixel;
 }
 
-void PlaceEditorGrid(QWidget& grid, QWidget* addressFrame, QSize area, int bottomMargin)
+void placeEditorGrid(QWidget& grid, QWidget* addressFrame, QSize area, int bottomMargin)
 {
     const int formWidth = area.width() * TwipsPerPixel + FrameWidthTwips;
     const int formHeight = area.height() * TwipsPerPixel + FrameHeightTwips;
@@ -46,7 +46,7 @@ void PlaceEditorGrid(QWidget& grid, QWidget* addressFrame, QSize area, int botto
     }
 }
 
-bool FillsScreen(const QWidget& window)
+bool fillsScreen(const QWidget& window)
 {
     const QScreen* s = window.screen();
     if (!s)

@@ -27,11 +27,11 @@ struct GridEditorDesign {
 // bottom, an address frame under it aligned with its right edge, and no side under 2000 twips.
 
 // The least width and height of the form, in pixels.
-int EditorFormLeast();
+int editorFormLeast();
 // The grid, and the address frame when there is one, in the area of `area` pixels under the
 // form's menu bar.
-void PlaceEditorGrid(QWidget& grid, QWidget* addressFrame, QSize area, int bottomMargin);
+void placeEditorGrid(QWidget& grid, QWidget* addressFrame, QSize area, int bottomMargin);
 // Maximised, or at least as wide and high as the screen's room for windows.
-bool FillsScreen(const QWidget& window);
+bool fillsScreen(const QWidget& window);
 
 } // namespace kx2

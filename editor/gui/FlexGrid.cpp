@@ -605,7 +605,7 @@ bool FlexGrid::isSortCol(int col) const
 
 void FlexGrid::sortBy(int col)
 {
-    m_sort = NextSortState(m_sort, col);
+    m_sort = nextSortState(m_sort, col);
     arrangeLines();
 }
 
@@ -636,7 +636,7 @@ void FlexGrid::arrangeLines()
         station.push_back(line->data(StationOrderRole).toInt());
         keys.push_back(m_sort.direction == SortDirection::Station ? QString() : TextMatrix(row, m_sort.col));
     }
-    reorderLines(SortedLines(keys, station, m_sort.direction));
+    reorderLines(sortedLines(keys, station, m_sort.direction));
     showSortIndicator();
 }
 

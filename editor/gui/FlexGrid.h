@@ -102,7 +102,7 @@ public:
     void setLineTag(int row, int tag);
 
     // Sorting what is shown. A click on the heading of one of these columns sorts the lines by it
-    // (HeaderSort; NextSortState: up, down, the station's order again) instead of selecting the
+    // (HeaderSort; nextSortState: up, down, the station's order again) instead of selecting the
     // column. Whole lines move, RowData and LineTag with them; the header shows the direction.
     void setSortCols(const std::vector<int>& cols) { m_sortCols = cols; }
     bool isSortCol(int col) const;

@@ -27,8 +27,8 @@ void GridCsv::exportTable(const QString& caption) const
                                QString(caption).remove(QLatin1Char(':')) + QStringLiteral(".csv"), csvFilter());
     if (path.isEmpty())
         return;
-    if (const QString why = SaveFileWhole(path, WriteCsv(m_table())); !why.isEmpty())
-        m_tell(SaveFailureText(path, why, SaveFailureLayout::AfterColon), MsgIcon::Critical, QString());
+    if (const QString why = saveFileWhole(path, writeCsv(m_table())); !why.isEmpty())
+        m_tell(saveFailureText(path, why, SaveFailureLayout::AfterColon), MsgIcon::Critical, QString());
 }
 
 QString GridCsv::importPath() const
@@ -38,7 +38,7 @@ QString GridCsv::importPath() const
 
 CsvImport GridCsv::importTable(const QString& path) const
 {
-    return LoadCsvFile(m_table(), path);
+    return loadCsvFile(m_table(), path);
 }
 
 bool GridCsv::tellImport(const CsvImport& taken) const

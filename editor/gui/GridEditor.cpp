@@ -58,9 +58,9 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     m_find = std::make_unique<GridFind>(this, *m_grid,
                                         FindHooks{[this] { return m_busy; }, [this] { return searchCols(); },
                                                   [this](const GridCell& found) { jumpTo(found); }});
-    connect(this, &GridEditor::gridLaidOut, this, [this] { ShowHeaderTips(*m_grid); });
+    connect(this, &GridEditor::gridLaidOut, this, [this] { showHeaderTips(*m_grid); });
 
-    setMinimumSize(EditorFormLeast(), EditorFormLeast());
+    setMinimumSize(editorFormLeast(), editorFormLeast());
 }
 
 GridEditor::~GridEditor() = default;
@@ -194,7 +194,7 @@ void GridEditor::SendToKX2Menu_Click()
         return;
     m_nameBox->commitIfOpen();
     const int row = m_grid->Row();
-    if (row >= 1 && CellValue(m_grid->TextMatrix(row, 0)) > 0)
+    if (row >= 1 && cellValue(m_grid->TextMatrix(row, 0)) > 0)
         save_data_from_grid(row);
     bool sent = false;
     runTransfer([this, &sent] { sent = sendDatabase(); });
@@ -267,7 +267,7 @@ bool GridEditor::mayDiscardChanges()
     m_nameBox->commitIfOpen();
     if (!holdsUnsavedChanges())
         return true;
-    return ask(Question::DiscardChanges, UnsavedChanges::QuestionText(), MsgButtons::YesNo, MsgIcon::Exclamation,
+    return ask(Question::DiscardChanges, UnsavedChanges::questionText(), MsgButtons::YesNo, MsgIcon::Exclamation,
                windowTitle())
            == MsgAnswer::Yes;
 }
@@ -413,7 +413,7 @@ std::vector<int> GridEditor::valuesBesides(int col, int row) const
     std::vector<int> values;
     for (int r = 1; r < m_grid->Rows(); ++r)
         if (r != row)
-            values.push_back(CellValue(m_grid->TextMatrix(r, col)));
+            values.push_back(cellValue(m_grid->TextMatrix(r, col)));
     return values;
 }
 
@@ -445,8 +445,8 @@ void GridEditor::Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers)
         return;
     }
     const GridCell at{m_grid->Row(), m_grid->Col()};
-    const GridCell to = (modifiers & Qt::ShiftModifier) ? TabBackward(at, m_grid->Rows(), m_grid->Cols())
-                                                        : TabForward(at, m_grid->Rows(), m_grid->Cols());
+    const GridCell to = (modifiers & Qt::ShiftModifier) ? tabBackward(at, m_grid->Rows(), m_grid->Cols())
+                                                        : tabForward(at, m_grid->Rows(), m_grid->Cols());
     m_grid->selectCell(to.row, to.col);
 }
 
@@ -517,7 +517,7 @@ QWidget* GridEditor::formArea() const
 void GridEditor::setAddressFrame(QWidget* frame)
 {
     m_addressFrame = frame;
-    PlaceEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
+    placeEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
 }
 
 void GridEditor::Form_Resize()
@@ -525,7 +525,7 @@ void GridEditor::Form_Resize()
     if (isMinimized())
         return;
     // Maximising: the second click of a double click on the title bar lands in the grid.
-    if (FillsScreen(*this))
+    if (fillsScreen(*this))
         m_skipNextClick = true;
     Grid_Scroll();
 }
@@ -565,7 +565,7 @@ void GridEditor::closeEvent(QCloseEvent* e)
 bool GridEditor::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == centralWidget() && e->type() == QEvent::Resize)
-        PlaceEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
+        placeEditorGrid(*m_grid, m_addressFrame, centralWidget()->size(), m_bottomMargin);
     return QMainWindow::eventFilter(watched, e);
 }
 

@@ -190,7 +190,7 @@ protected:
     void hideNameEdit() { m_nameBox->hide(); }
     // A name being typed into this line goes unstored (the line is going).
     void dropNameEditOn(int row);
-    // The numbers in column `col` of every line but `row` (CellValue: 0 for none).
+    // The numbers in column `col` of every line but `row` (cellValue: 0 for none).
     std::vector<int> valuesBesides(int col, int row) const;
     // The current line's record (RowData) when exactly one cell is selected and it lies in
     // column `col` of a line that has one; nullopt otherwise.

@@ -74,7 +74,7 @@ void GridFind::find(SearchStep step)
     GridCell from{m_grid.Row(), m_grid.Col()};
     if (from == m_shown)
         from = m_at;
-    const std::optional<GridCell> found = FindInGrid([this](int row, int col) { return m_grid.TextMatrix(row, col); },
+    const std::optional<GridCell> found = findInGrid([this](int row, int col) { return m_grid.TextMatrix(row, col); },
                                                      m_grid.Rows(), m_hooks.cols(), from, step, typed);
     m_bar->showFound(found.has_value());
     if (!found)

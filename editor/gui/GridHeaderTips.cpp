@@ -9,7 +9,7 @@
 
 namespace kx2 {
 
-QString GridHeaderTip(const QString& header)
+QString gridHeaderTip(const QString& header)
 {
     // The headings as the grids show them, in the language shown: one context for all grids.
     static const std::pair<const char*, const char*> fixed[] = {
@@ -50,14 +50,14 @@ QString GridHeaderTip(const QString& header)
     return QString();
 }
 
-void ShowHeaderTips(FlexGrid& grid)
+void showHeaderTips(FlexGrid& grid)
 {
     for (int col = grid.FixedCols(); col < grid.Cols(); ++col)
         if (QTableWidgetItem* item = grid.horizontalHeaderItem(col - grid.FixedCols()))
-            item->setToolTip(GridHeaderTip(item->text()));
+            item->setToolTip(gridHeaderTip(item->text()));
     // The fixed column's heading sits in the corner; its lines' headings carry its tip.
     if (grid.FixedCols() > 0)
-        grid.verticalHeader()->setToolTip(GridHeaderTip(grid.TextMatrix(0, 0)));
+        grid.verticalHeader()->setToolTip(gridHeaderTip(grid.TextMatrix(0, 0)));
 }
 
 } // namespace kx2

@@ -7,9 +7,9 @@ class FlexGrid;
 
 // What a column of the editors' grids holds, by its heading ("Adr.", "f3", "Befehl12"), in a word
 // for its tooltip; "" for a heading it does not know.
-QString GridHeaderTip(const QString& header);
+QString gridHeaderTip(const QString& header);
 
 // Every heading of the grid tells what its column holds when the mouse rests on it.
-void ShowHeaderTips(FlexGrid& grid);
+void showHeaderTips(FlexGrid& grid);
 
 } // namespace kx2

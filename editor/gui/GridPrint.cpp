@@ -48,7 +48,7 @@ PrintTable GridPrint::table(const QString& caption) const
 void GridPrint::print(QPrinter& printer, const QString& caption) const
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PaintTable(printer, table(caption));
+    paintTable(printer, table(caption));
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -65,7 +65,7 @@ void GridPrint::printAsked(QWidget* parent, const QString& caption) const
 QString GridPrint::savePdf(const QString& path, const QString& caption) const
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = WriteTablePdf(path, table(caption));
+    const QString error = writeTablePdf(path, table(caption));
     QGuiApplication::restoreOverrideCursor();
     return error;
 }

@@ -7,7 +7,7 @@ namespace kx2 {
 namespace {
 
 // What the pictures show, by number from 1.
-QStringList RangeSymbolMeanings()
+QStringList rangeSymbolMeanings()
 {
     return {
         QString(),
@@ -40,13 +40,13 @@ QStringList RangeSymbolMeanings()
     };
 }
 
-SymbolChooserDesign MagSymDesign()
+SymbolChooserDesign magSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "MagSymFrm";
     d.caption = QCoreApplication::translate("MagSymFrm", "Mag.Fkt.-Symbole");
     d.gridName = "MagSymGrid";
-    d.pictureFolder = MagSymbolFolder();
+    d.pictureFolder = magSymbolFolder();
     d.symbolCount = MagSymFrm::SymbolCount;
     d.noSymbolLine = false;
     d.numberHeader = QCoreApplication::translate("MagSymFrm", "S-Nr.");
@@ -55,7 +55,7 @@ SymbolChooserDesign MagSymDesign()
     d.numberWidth = 30;
     d.pictureWidth = 80;
     d.rowHeight = 27;
-    d.meanings = RangeSymbolMeanings();
+    d.meanings = rangeSymbolMeanings();
     // The pictures are drawn to keep within the 27 pixels.
     d.scalePictures = false;
     d.cancelCaption = QCoreApplication::translate("MagSymFrm", "abbrechen");
@@ -66,13 +66,13 @@ SymbolChooserDesign MagSymDesign()
 
 } // namespace
 
-QString MagSymbolFolder()
+QString magSymbolFolder()
 {
     return QStringLiteral("Konf/Mag_Symbole");
 }
 
 MagSymFrm::MagSymFrm(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent)
-    : SymbolChooser(MagSymDesign(), pictures, std::move(pause), parent)
+    : SymbolChooser(magSymDesign(), pictures, std::move(pause), parent)
 {
 }
 

@@ -32,6 +32,6 @@ public:
 };
 
 // Where the accessory and feedback symbol pictures live under the program folder.
-QString MagSymbolFolder();
+QString magSymbolFolder();
 
 } // namespace kx2

@@ -23,7 +23,7 @@ constexpr int NoNameLimit = 32767;
 class NameValidator : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& input, int&) const override { return IsStorableName(input) ? Acceptable : Invalid; }
+    State validate(QString& input, int&) const override { return isStorableName(input) ? Acceptable : Invalid; }
 };
 
 } // namespace
@@ -134,7 +134,7 @@ void NameEditBox::commit()
     const bool onName = row >= 1 && row < m_grid->Rows() && m_cells.isName(row, m_editCol);
     // The validator lets nothing else through; whatever came in another way shows as '?'.
     if (onName)
-        m_grid->setTextMatrix(row, m_editCol, StorableName(m_inpText->text()));
+        m_grid->setTextMatrix(row, m_editCol, storableName(m_inpText->text()));
     hide();
     if (onName)
         m_cells.store(row);

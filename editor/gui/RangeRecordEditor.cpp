@@ -26,7 +26,7 @@ namespace kx2 {
 
 CsvTable RangeRecordEditor::csvTable()
 {
-    return RangeCsv(m_table, m_range);
+    return rangeCsv(m_table, m_range);
 }
 
 namespace {
@@ -34,7 +34,7 @@ namespace {
 // Room for the accessory symbol pictures, 27 pixels high.
 constexpr int RowHeight = 29;
 
-GridEditorDesign FormDesign(const RangeEditorDesign& d)
+GridEditorDesign formDesign(const RangeEditorDesign& d)
 {
     // Column 0, the address, is an ordinary column; 1800 twips under the grid leave room for the
     // address frame. The address, the editor's own columns and the names stay in view.
@@ -65,7 +65,7 @@ QLineEdit* makeBox(const char* name, const QString& text, QWidget* parent)
 RangeRecordEditor::RangeRecordEditor(DatabaseContext& ctx, const RangeEditorDesign& design, RangeRecordTable& table,
                                      AddressRange& range, int& gridLoaded, RangeFileFormat fileFormat,
                                      const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
-    : GridEditor(ctx.editorServices(), FormDesign(design), gridLoaded, parent)
+    : GridEditor(ctx.editorServices(), formDesign(design), gridLoaded, parent)
     , m_ctx(ctx)
     , m_design(design)
     , m_columns(Columns(design))
@@ -170,7 +170,7 @@ void RangeRecordEditor::showSymbol(int row, int a)
     if (symbol > 0) {
         grid()->setTextMatrix(row, symbolCol(), QString());
         // A missing picture file leaves the cell empty.
-        grid()->setCellPicture(row, symbolCol(), m_pictures->picture(SymbolFile(m_design.symbolFolder, symbol)));
+        grid()->setCellPicture(row, symbolCol(), m_pictures->picture(symbolFile(m_design.symbolFolder, symbol)));
     } else {
         grid()->setCellPicture(row, symbolCol(), QPixmap());
     }
@@ -283,7 +283,7 @@ bool RangeRecordEditor::readDatabase()
     const std::optional<AddressRange> typed = m_rangeBoxes->take(services().dialogs);
     if (!typed)
         return false;
-    const ReadOutcome read = ReadKeepingTables(
+    const ReadOutcome read = readKeepingTables(
         m_ctx,
         [this, &typed] {
             m_range = *typed;
@@ -316,14 +316,14 @@ void RangeRecordEditor::LadenMenu_Click()
 {
     fileLoad([this] {
         return filePrompt().load(0.1, [this](const QString& path) {
-            return LoadRangeTableFile(path, m_fileFormat, m_table, m_ctx.storedSerial, m_range);
+            return loadRangeTableFile(path, m_fileFormat, m_table, m_ctx.storedSerial, m_range);
         });
     });
 }
 
 void RangeRecordEditor::SpeichernMenu_Click()
 {
-    fileSave([this] { return filePrompt().save(RangeTableFile(m_fileFormat, m_table, m_ctx.storedSerial, m_range), 0.1); });
+    fileSave([this] { return filePrompt().save(rangeTableFile(m_fileFormat, m_table, m_ctx.storedSerial, m_range), 0.1); });
 }
 
 void RangeRecordEditor::ClrTabMenu_Click()

@@ -61,7 +61,7 @@ public:
     ~RangeRecordEditor() override;
 
     void start_tabelle() override;
-    // Stores the line's two names into its record (StoreRangeNames).
+    // Stores the line's two names into its record (storeRangeNames).
     void save_data_from_grid(int row) override;
 
     void LadenMenu_Click();

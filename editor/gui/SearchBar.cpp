@@ -8,7 +8,7 @@
 
 namespace kx2 {
 
-QString SearchBar::NotFoundText()
+QString SearchBar::notFoundText()
 {
     return QCoreApplication::translate("SearchBar", "nicht gefunden");
 }
@@ -28,7 +28,7 @@ SearchBar::SearchBar(QWidget* parent)
     m_text->setClearButtonEnabled(true);
     m_text->setMinimumWidth(220);
     // The bar keeps the width it had when it was laid out: room for the answer from the start.
-    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(NotFoundText()) + 8);
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(notFoundText()) + 8);
     auto* label = new QLabel(QCoreApplication::translate("SearchBar", "&Suchen:"), this);
     label->setBuddy(m_text);
     auto* row = new QHBoxLayout(this);
@@ -55,7 +55,7 @@ void SearchBar::open()
 
 void SearchBar::showFound(bool found)
 {
-    m_status->setText(found ? QString() : NotFoundText());
+    m_status->setText(found ? QString() : notFoundText());
     // The box itself tells too, for an eye on the typing rather than beside it.
     m_text->setStyleSheet(found ? QString() : QStringLiteral("QLineEdit { background: #ffd8d8; }"));
 }

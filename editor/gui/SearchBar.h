@@ -22,7 +22,7 @@ public:
     // "nicht gefunden" beside the box, and the box tinted, when nothing matched.
     void showFound(bool found);
 
-    static QString NotFoundText();
+    static QString notFoundText();
 
 Q_SIGNALS:
     // Something was typed or removed: look from the current cell on.

@@ -103,7 +103,7 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
             tip += QStringLiteral(": ") + d.noSymbolText;
         } else {
             // A missing picture leaves the cell empty.
-            m_grid->setCellPicture(row, col, pictures.picture(SymbolFile(d.pictureFolder, symbol)));
+            m_grid->setCellPicture(row, col, pictures.picture(symbolFile(d.pictureFolder, symbol)));
             const QString meaning = d.meanings.value(symbol);
             if (!meaning.isEmpty())
                 tip += QStringLiteral(": ") + meaning;

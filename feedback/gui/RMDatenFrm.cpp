@@ -12,11 +12,11 @@ namespace kx2 {
 namespace {
 
 // The symbols are the accessories', chosen in their chooser.
-RangeEditorDesign RMDatenDesign()
+RangeEditorDesign rMDatenDesign()
 {
     return {"RMDatenFrm", QCoreApplication::translate("RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {},
             "RmAdrStartTxt", "RmAdrEndTxt",
-            QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), MagSymbolFolder(),
+            QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), magSymbolFolder(),
             &MagSymFrm::create};
 }
 
@@ -24,7 +24,7 @@ RangeEditorDesign RMDatenDesign()
 
 RMDatenFrm::RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRange& range, int& gridLoaded,
                        const QString& programFolder, const DeviceMenuCaptions& captions, QWidget* parent)
-    : RangeRecordEditor(ctx, RMDatenDesign(), feedback, range, gridLoaded, FeedbackFileFormat(), programFolder, captions,
+    : RangeRecordEditor(ctx, rMDatenDesign(), feedback, range, gridLoaded, feedbackFileFormat(), programFolder, captions,
                         parent)
     , m_feedback(feedback)
 {

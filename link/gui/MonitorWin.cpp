@@ -101,7 +101,7 @@ MonitorWin::MonitorWin(LocoNetLink& link, SerialInterface& iface, UserDialogs& d
 
 MonitorWin::~MonitorWin()
 {
-    m_iface.ReleaseIdle();
+    m_iface.releaseIdle();
 }
 
 void MonitorWin::showEvent(QShowEvent* event)
@@ -121,7 +121,7 @@ void MonitorWin::hideEvent(QHideEvent* event)
 void MonitorWin::closeEvent(QCloseEvent* event)
 {
     // A lent port goes back when the window goes.
-    m_iface.ReleaseIdle();
+    m_iface.releaseIdle();
     QWidget::closeEvent(event);
 }
 
@@ -164,7 +164,7 @@ void MonitorWin::updateControls()
     // A lent port that closed itself (a network connection lost) is given back, with the reason.
     if (m_iface.idleOpen() && !m_link.port().portOpen()) {
         m_lostWhy = m_link.port().failureText();
-        m_iface.ReleaseIdle();
+        m_iface.releaseIdle();
     }
     const bool held = m_iface.idleOpen();
     // While a transfer holds the port it is not the monitor's to open or close.
@@ -182,14 +182,14 @@ void MonitorWin::updateControls()
 void MonitorWin::PortBut_Click()
 {
     if (m_iface.idleOpen()) {
-        m_iface.ReleaseIdle();
+        m_iface.releaseIdle();
         updateControls();
         return;
     }
     if (m_link.port().portOpen())
         return;
     m_lostWhy.clear();
-    const int result = m_iface.ConnectIdle([this] { updateControls(); });
+    const int result = m_iface.connectIdle([this] { updateControls(); });
     if (result != 0) {
         m_iface.ClosePort();
         const QString why = m_link.port().failureText();

@@ -25,7 +25,7 @@ class UserDialogs;
 // to a text file.
 //
 // The port the monitor opens is only lent: a transfer that starts closes it first and sets the
-// interface up from scratch (SerialInterface::ConnectIdle); the button offers "Port öffnen"
+// interface up from scratch (SerialInterface::connectIdle); the button offers "Port öffnen"
 // again afterwards. While a transfer holds the port the button is off.
 class MonitorWin : public QWidget {
     Q_OBJECT

@@ -40,7 +40,7 @@ LokDatFormatFrm::LokDatFormatFrm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_frame);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
-    setFixedSize(sizeHint().expandedTo(QSize(TitleBarWidth(windowTitle()), 0)));
+    setFixedSize(sizeHint().expandedTo(QSize(titleBarWidth(windowTitle()), 0)));
 }
 
 void LokDatFormatFrm::showFor(int index)

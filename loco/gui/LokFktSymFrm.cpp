@@ -9,7 +9,7 @@ namespace kx2 {
 namespace {
 
 // What the pictures show, by number from 1; 51 to 79 stand for the functions F0 to F28.
-QStringList FunctionSymbolMeanings()
+QStringList functionSymbolMeanings()
 {
     QStringList meanings{
         QString(),
@@ -69,13 +69,13 @@ QStringList FunctionSymbolMeanings()
     return meanings;
 }
 
-SymbolChooserDesign LokFktSymDesign()
+SymbolChooserDesign lokFktSymDesign()
 {
     SymbolChooserDesign d;
     d.formName = "LokFktSymFrm";
     d.caption = QCoreApplication::translate("LokFktSymFrm", "Lok Fkt.-Symbole");
     d.gridName = "LokFktSymGrid";
-    d.pictureFolder = FunctionSymbolFolder();
+    d.pictureFolder = functionSymbolFolder();
     d.symbolCount = LokFktSymFrm::SymbolRows - 1;
     d.noSymbolLine = true;
     d.noSymbolNumber = QStringLiteral("-");
@@ -86,7 +86,7 @@ SymbolChooserDesign LokFktSymDesign()
     d.numberWidth = LokFktSymFrm::CellSize;
     d.pictureWidth = LokFktSymFrm::CellSize;
     d.rowHeight = LokFktSymFrm::CellSize;
-    d.meanings = FunctionSymbolMeanings();
+    d.meanings = functionSymbolMeanings();
     d.cancelCaption = QCoreApplication::translate("LokFktSymFrm", "abbrechen");
     d.keepPresetInRange = false;
     return d;
@@ -95,7 +95,7 @@ SymbolChooserDesign LokFktSymDesign()
 } // namespace
 
 LokFktSymFrm::LokFktSymFrm(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent)
-    : SymbolChooser(LokFktSymDesign(), pictures, std::move(pause), parent)
+    : SymbolChooser(lokFktSymDesign(), pictures, std::move(pause), parent)
 {
 }
 

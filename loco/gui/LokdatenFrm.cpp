@@ -20,14 +20,14 @@ namespace kx2 {
 
 CsvTable LokdatenFrm::csvTable()
 {
-    return LocoCsv(m_loco);
+    return locoCsv(m_loco);
 }
 
 namespace {
 
 const char* const kAchtung = QT_TRANSLATE_NOOP("LokdatenFrm", "Achtung!");
 
-GridEditorDesign LokdatenDesign()
+GridEditorDesign lokdatenDesign()
 {
     // The address column stays in place as the grid scrolls sideways through f0..f28; nothing
     // sits under the grid.
@@ -43,7 +43,7 @@ GridEditorDesign LokdatenDesign()
 
 LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& programFolder, const DeviceMenuCaptions& captions,
                          QWidget* parent)
-    : GridEditor(ctx.editorServices(), LokdatenDesign(), loco.LocoGridLoaded, parent)
+    : GridEditor(ctx.editorServices(), lokdatenDesign(), loco.LocoGridLoaded, parent)
     , m_ctx(ctx)
     , m_loco(loco)
     , m_pictures(std::make_unique<PictureCache>(programFolder))
@@ -79,7 +79,7 @@ LokdatenFrm::~LokdatenFrm() = default;
 
 int LokdatenFrm::addressValue(int row) const
 {
-    return CellValue(grid()->TextMatrix(row, LocoGrid::AddressCol));
+    return cellValue(grid()->TextMatrix(row, LocoGrid::AddressCol));
 }
 
 bool LokdatenFrm::hasEmptyEntryLine() const
@@ -92,9 +92,9 @@ bool LokdatenFrm::hasEmptyEntryLine() const
 
 void LokdatenFrm::showSymbol(int row, int col, int symbol)
 {
-    const bool pictured = SymbolHasPicture(symbol);
+    const bool pictured = symbolHasPicture(symbol);
     grid()->setCell(row, col, pictured ? QString() : NoSymbolText(),
-                    pictured ? m_pictures->picture(FunctionSymbolFile(symbol)) : QPixmap());
+                    pictured ? m_pictures->picture(functionSymbolFile(symbol)) : QPixmap());
 }
 
 void LokdatenFrm::fillLine(int row, const LocoGridLine& line)
@@ -121,10 +121,10 @@ void LokdatenFrm::start_tabelle()
 
 void LokdatenFrm::fillGrid()
 {
-    const std::vector<int> slots = LocoGridSlots(m_loco.table);
+    const std::vector<int> slots = locoGridSlots(m_loco.table);
     grid()->setRows(int(slots.size()) + 2);
     for (size_t n = 0; n < slots.size(); ++n)
-        fillLine(int(n) + 1, LocoGridLineOf(m_loco.table, slots[n]));
+        fillLine(int(n) + 1, locoGridLineOf(m_loco.table, slots[n]));
     addEntryLine(int(slots.size()) + 1);
 }
 
@@ -234,7 +234,7 @@ void LokdatenFrm::save_data_from_grid(int row)
                 showSymbol(row, LocoGrid::columnOfFunction(f), 0);
             grid()->setRowData(row, *added.slot);
         } else if (added.tableFull) {
-            message(TableFullText(), MsgButtons::Ok, MsgIcon::Critical,
+            message(tableFullText(), MsgButtons::Ok, MsgIcon::Critical,
                     QCoreApplication::translate("LokdatenFrm", kAchtung));
         }
     } else if (slot >= 0 && slot < LocoTable::SlotCount) {
@@ -326,7 +326,7 @@ void LokdatenFrm::change_fkt_sym()
     const std::pair<int, int> span = FunctionRange(col, colSel);
     const int first = span.first;
     const int last = span.second;
-    if (range && message(SymbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)
+    if (range && message(symbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)
         return;
 
     const int slot = grid()->RowData(row);
@@ -372,22 +372,22 @@ void LokdatenFrm::change_maxspeed()
 
 void LokdatenFrm::LadenMenu_Click()
 {
-    fileLoad([this] { return LoadLocoTable(*m_files) == AfterFileOp::RebuildGrid; });
+    fileLoad([this] { return loadLocoTable(*m_files) == AfterFileOp::RebuildGrid; });
 }
 
 void LokdatenFrm::SpeichernMenu_Click()
 {
-    fileSave([this] { return SaveLocoTable(*m_files); });
+    fileSave([this] { return saveLocoTable(*m_files); });
 }
 
 void LokdatenFrm::ClrTabMenu_Click()
 {
-    blankTable([this] { ClearLocoTable(m_loco.table); });
+    blankTable([this] { clearLocoTable(m_loco.table); });
 }
 
 void LokdatenFrm::DS_LadenMenu_Click()
 {
-    fileLoad([this] { return LoadLocoRecord(*m_files) == AfterFileOp::RebuildGrid; }, LoadKind::AddsToTable);
+    fileLoad([this] { return loadLocoRecord(*m_files) == AfterFileOp::RebuildGrid; }, LoadKind::AddsToTable);
 }
 
 void LokdatenFrm::DS_SpeichernMenu_Click()
@@ -402,12 +402,12 @@ void LokdatenFrm::DS_SpeichernMenu_Click()
 
 bool LokdatenFrm::save_daten_satz(int address)
 {
-    return SaveLocoRecord(*m_files, address);
+    return saveLocoRecord(*m_files, address);
 }
 
 bool LokdatenFrm::readDatabase()
 {
-    return ReadKeepingTables(
+    return readKeepingTables(
                m_ctx, [this] { return LocoTransfer(m_ctx, m_loco.table).ReadLocoDatabase(); }, m_loco.table)
         .opensEditor();
 }
@@ -425,7 +425,7 @@ void LokdatenFrm::showRecords(const std::vector<int>& slots)
         // A locomotive that comes or goes brings its line or takes it away: the grid anew.
         if (row == 0 || !m_loco.table.holdsRecord(slot))
             return showTable();
-        fillLine(row, LocoGridLineOf(m_loco.table, slot));
+        fillLine(row, locoGridLineOf(m_loco.table, slot));
     }
 }
 

@@ -78,7 +78,7 @@ private:
     void showSymbol(int row, int col, int symbol);
     int addressValue(int row) const;
     bool hasEmptyEntryLine() const;
-    // The locomotive of a line deleted as one step (DeleteLocomotive); a slot not found is told.
+    // The locomotive of a line deleted as one step (deleteLocomotive); a slot not found is told.
     std::optional<int> deleteLoco(int lineSlot, int address);
 
     DatabaseContext& m_ctx;

@@ -54,7 +54,7 @@ LokmaxSpeedFrm::LokmaxSpeedFrm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(speed);
     layout->addLayout(buttons);
-    FitTitle(this);
+    fitTitle(this);
 }
 
 void LokmaxSpeedFrm::showFor(int value)

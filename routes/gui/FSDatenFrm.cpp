@@ -23,7 +23,7 @@ namespace kx2 {
 
 CsvTable FSDatenFrm::csvTable()
 {
-    return RouteCsv(m_routes);
+    return routeCsv(m_routes);
 }
 
 namespace {
@@ -33,7 +33,7 @@ constexpr int kNrWidth = 40;
 constexpr int kColWidth = 100;
 constexpr int kRoutes = RouteTables::RouteCount;
 
-GridEditorDesign FSDatenDesign()
+GridEditorDesign fSDatenDesign()
 {
     // One fixed header row; the route number scrolls with the rest, and nothing sits under the
     // grid.
@@ -65,7 +65,7 @@ QString header(int col)
 
 FSDatenFrm::FSDatenFrm(DatabaseContext& ctx, RouteTables& routes, int& gridLoaded, const DeviceMenuCaptions& captions,
                        QWidget* parent)
-    : GridEditor(ctx.editorServices(), FSDatenDesign(), gridLoaded, parent)
+    : GridEditor(ctx.editorServices(), fSDatenDesign(), gridLoaded, parent)
     , m_ctx(ctx)
     , m_routes(routes)
 {
@@ -151,7 +151,7 @@ QString FSDatenFrm::FS_Befehl_to_Text(int route, int entry) const
 
 void FSDatenFrm::Clear_FSDaten(int route)
 {
-    ClearRoute(m_routes, route);
+    clearRoute(m_routes, route);
 }
 
 bool FSDatenFrm::isNameCell(int row, int col) const
@@ -221,7 +221,7 @@ void FSDatenFrm::change_fs_daten()
                 return;
             const int answer = dialog->EditedCommand;
             if (DeletesRoute(j, answer)
-                && ask(Question::DeleteRoute, DeleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
+                && ask(Question::DeleteRoute, deleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
                        QCoreApplication::translate("FSDatenFrm", "Achtung!"))
                        != MsgAnswer::Yes)
                 return;
@@ -246,12 +246,12 @@ void FSDatenFrm::showEntries(int row, int route, const ChangedEntries& entries)
 
 void FSDatenFrm::LadenMenu_Click()
 {
-    fileLoad([this] { return LoadRouteFile(m_ctx, m_routes); });
+    fileLoad([this] { return loadRouteFile(m_ctx, m_routes); });
 }
 
 void FSDatenFrm::SpeichernMenu_Click()
 {
-    fileSave([this] { return SaveRouteFile(m_ctx, m_routes); });
+    fileSave([this] { return saveRouteFile(m_ctx, m_routes); });
 }
 
 void FSDatenFrm::ClrTabMenu_Click()
@@ -265,7 +265,7 @@ void FSDatenFrm::ClrTabMenu_Click()
 
 bool FSDatenFrm::readDatabase()
 {
-    return ReadKeepingTables(m_ctx, [this] { return RouteTransfer(m_ctx, m_routes).ReadRoutes(); }, m_routes)
+    return readKeepingTables(m_ctx, [this] { return RouteTransfer(m_ctx, m_routes).ReadRoutes(); }, m_routes)
         .opensEditor();
 }
 

@@ -273,7 +273,7 @@ void FSEingabeFrm::FS_Befehl_to_Form()
     deselect(m_artGroup);
     // A start kind opens the contact fields; the option chosen for it, if any, then opens its own
     // fields instead. So in a command place the end mark and the empty place 9 leave them open.
-    if (IsStartKind(EditedCommand))
+    if (isStartKind(EditedCommand))
         for (QWidget* field : fieldsOf(KindFeedback))
             field->setEnabled(true);
     setFields(kx2::FS_Befehl_to_Form(EditedCommand, EditingStartEntry, m_routes));
@@ -388,7 +388,7 @@ void FSEingabeFrm::BefehlArtOpt_Click(int index)
 
 void FSEingabeFrm::LokSpeedTxt_Change()
 {
-    const int percent = LeadingNumber(m_lokSpeed->text());
+    const int percent = leadingNumber(m_lokSpeed->text());
     if (percent > 100)
         m_lokSpeed->setText(QStringLiteral("100"));
     else if (percent < 0)
@@ -397,7 +397,7 @@ void FSEingabeFrm::LokSpeedTxt_Change()
 
 void FSEingabeFrm::UnterTxt_Change()
 {
-    const int route = LeadingNumber(m_unter->text());
+    const int route = leadingNumber(m_unter->text());
     if (route > RouteTables::RouteCount)
         m_unter->setText(QString::number(RouteTables::RouteCount));
     else if (route < 1)

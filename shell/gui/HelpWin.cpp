@@ -43,7 +43,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& p
 void HelpWin::fill()
 {
     m_helpTxt->clear();
-    m_helpTxt->addItems(NameProgramInHelp(ReadHelpFile(m_programFolder), m_programName));
+    m_helpTxt->addItems(nameProgramInHelp(readHelpFile(m_programFolder), m_programName));
     m_loaded = true;
 }
 

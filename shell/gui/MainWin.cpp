@@ -81,7 +81,7 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     , m_quit([] { QCoreApplication::quit(); })
 {
     setObjectName(QStringLiteral("MainWin"));
-    setWindowTitle(MainWindowCaption(m_brandCode));
+    setWindowTitle(mainWindowCaption(m_brandCode));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -270,7 +270,7 @@ void MainWin::DisableMainControls()
     setMainControlsEnabled(false);
 }
 
-void MainWin::ShowTransferDone(const QString& text)
+void MainWin::showTransferDone(const QString& text)
 {
     m_transferDone->setText(text);
 }
@@ -288,7 +288,7 @@ bool MainWin::WriteSettings()
 
 DeviceMenuCaptions MainWin::deviceMenuCaptions(EditorKind editor) const
 {
-    return EditorDeviceMenuCaptions(m_brandCode, editor);
+    return editorDeviceMenuCaptions(m_brandCode, editor);
 }
 
 void MainWin::showOptions()
@@ -303,7 +303,7 @@ void MainWin::showOptions()
 void MainWin::showHelp()
 {
     if (!m_helpWin)
-        m_helpWin = new HelpWin(m_programFolder, this, MakeProgramInfo(m_brandCode, 0, 0, 0).title);
+        m_helpWin = new HelpWin(m_programFolder, this, makeProgramInfo(m_brandCode, 0, 0, 0).title);
     m_helpWin->show();
     m_helpWin->raise();
     m_helpWin->activateWindow();
@@ -311,7 +311,7 @@ void MainWin::showHelp()
 
 void MainWin::showProgramInfo()
 {
-    const ProgramInfo info = MakeProgramInfo(m_brandCode, VersionMajor, VersionMinor, VersionRevision);
+    const ProgramInfo info = makeProgramInfo(m_brandCode, VersionMajor, VersionMinor, VersionRevision);
     m_dialogs.messageBox(info.text, MsgButtons::Ok, MsgIcon::None, info.title);
 }
 

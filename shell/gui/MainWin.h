@@ -35,7 +35,7 @@ public:
     void ShowSettings();
     void EnableMainControls() override;
     void DisableMainControls() override;
-    void ShowTransferDone(const QString& text) override;
+    void showTransferDone(const QString& text) override;
     // Saves the settings; tells the user when they went to the configuration folder or could
     // not be saved at all. Does not end the program. True when they were saved.
     bool WriteSettings();

@@ -100,8 +100,8 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     auto* spracheLayout = new QVBoxLayout(spracheFrame);
     m_spracheBox = new QComboBox(spracheFrame);
     m_spracheBox->setObjectName(QStringLiteral("SpracheBox"));
-    m_spracheBox->addItem(QStringLiteral("Deutsch"), LanguageCode(Language::German));
-    m_spracheBox->addItem(QStringLiteral("English"), LanguageCode(Language::English));
+    m_spracheBox->addItem(QStringLiteral("Deutsch"), languageCode(Language::German));
+    m_spracheBox->addItem(QStringLiteral("English"), languageCode(Language::English));
     m_spracheHinweis = new QLabel(QCoreApplication::translate("OptWin", "Die neue Sprache gilt ab dem nächsten Start."),
                                   spracheFrame);
     m_spracheHinweis->setObjectName(QStringLiteral("SpracheHinweis"));
@@ -222,13 +222,13 @@ void OptWin::loadFromSettings()
     selectBdrt(bdrt);
 
     m_comPortTxt->clear();
-    m_comPortTxt->addItems(SerialPortChoices());
+    m_comPortTxt->addItems(serialPortChoices());
     m_comPortTxt->setEditText(m_settings.ComPortNumber);
     m_pruefenChk->setChecked(m_settings.VerifyAfterSend);
 
     // The user's own choice; without one, the language in use.
-    const std::optional<Language> chosen = LanguageFromCode(StoredLanguageChoice());
-    m_spracheAtShow = chosen.value_or(LanguageInUse()) == Language::English ? 1 : 0;
+    const std::optional<Language> chosen = languageFromCode(storedLanguageChoice());
+    m_spracheAtShow = chosen.value_or(languageInUse()) == Language::English ? 1 : 0;
     m_spracheBox->setCurrentIndex(m_spracheAtShow);
     m_spracheHinweis->hide();
 }
@@ -248,7 +248,7 @@ void OptWin::OK_But_Click()
     m_settings.VerifyAfterSend = m_pruefenChk->isChecked();
     // Kept only when changed, so that a user who never chose keeps following the system.
     if (m_spracheBox->currentIndex() != m_spracheAtShow)
-        StoreLanguageChoice(m_spracheBox->currentData().toString());
+        storeLanguageChoice(m_spracheBox->currentData().toString());
     if (m_showSettings)
         m_showSettings();
     hide();

@@ -10,7 +10,7 @@
 
 namespace kx2 {
 
-QString ToQtLineBreaks(const QString& text)
+QString toQtLineBreaks(const QString& text)
 {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -18,7 +18,7 @@ QString ToQtLineBreaks(const QString& text)
     return t;
 }
 
-QStringList ToQtNameFilters(const QString& filter)
+QStringList toQtNameFilters(const QString& filter)
 {
     QStringList parts = filter.split(QLatin1Char('|'));
     if (!parts.isEmpty() && parts.last().isEmpty())
@@ -38,7 +38,7 @@ QStringList ToQtNameFilters(const QString& filter)
     return result;
 }
 
-QString FirstFilterSuffix(const QString& filter)
+QString firstFilterSuffix(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     if (parts.size() < 2)
@@ -76,7 +76,7 @@ MsgAnswer QtUserDialogs::showMessage(const QString& text, MsgButtons buttons, Ms
 MsgAnswer QtUserDialogs::messageWithDetail(const QString& text, const QString& detail, MsgButtons buttons,
                                            MsgIcon icon, const QString& title)
 {
-    return showBox(text, detail, buttons, icon, title, FirstButton(buttons));
+    return showBox(text, detail, buttons, icon, title, firstButton(buttons));
 }
 
 std::optional<bool> QtUserDialogs::askWithOption(const QString& text, const QString& option, const QString& optionTip,
@@ -100,12 +100,12 @@ MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, Msg
     if (option)
         box.setCheckBox(option);
     box.setWindowTitle(titleFor(title));
-    FitTitle(&box);
+    fitTitle(&box);
     // Plain text: blanks that lay out a box stay, and nothing in a name is taken as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(ToQtLineBreaks(text));
+    box.setText(toQtLineBreaks(text));
     if (!detail.isEmpty())
-        box.setInformativeText(ToQtLineBreaks(detail));
+        box.setInformativeText(toQtLineBreaks(detail));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
@@ -153,12 +153,12 @@ std::optional<QString> QtUserDialogs::inputBox(const QString& prompt, const QStr
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(titleFor(title));
-    dialog.setLabelText(ToQtLineBreaks(prompt));
+    dialog.setLabelText(toQtLineBreaks(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QCoreApplication::translate("QtUserDialogs", "OK"));
     dialog.setCancelButtonText(QCoreApplication::translate("QtUserDialogs", "Abbrechen"));
-    FitTitle(&dialog);
+    fitTitle(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
@@ -205,12 +205,12 @@ QString QtFileDialog::ask(bool save, const QString& title, const QString& initia
     // as .ISD and files named .isd both show; desktop dialogs here may not.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
 #endif
-    const QStringList filters = ToQtNameFilters(filter);
+    const QStringList filters = toQtNameFilters(filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     if (save) {
         // A name typed without extension would not show in the open dialog's filter.
-        const QString suffix = FirstFilterSuffix(filter);
+        const QString suffix = firstFilterSuffix(filter);
         if (!suffix.isEmpty())
             dialog.setDefaultSuffix(suffix);
     }

@@ -55,14 +55,14 @@ private:
 };
 
 // "a\r\nb\rc" -> "a\nb\nc".
-QString ToQtLineBreaks(const QString& text);
+QString toQtLineBreaks(const QString& text);
 
 // The program's filter "KX2 Datenflash (*.ISD)|*.ISD|" (pairs of description and pattern,
 // each ended by "|") as Qt's name filters: {"KX2 Datenflash (*.ISD)"}. A description without
 // its pattern in brackets gets it added.
-QStringList ToQtNameFilters(const QString& filter);
+QStringList toQtNameFilters(const QString& filter);
 
 // The extension of the first pattern ("ISD" for "*.ISD"); "" when it has none or a wildcard.
-QString FirstFilterSuffix(const QString& filter);
+QString firstFilterSuffix(const QString& filter);
 
 } // namespace kx2

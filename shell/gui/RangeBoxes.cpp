@@ -16,9 +16,9 @@ void RangeBoxes::show(const AddressRange& range)
 
 std::optional<AddressRange> RangeBoxes::take(UserDialogs& dialogs)
 {
-    const std::optional<AddressRange> range = ParseAddressRange(m_from->text(), m_to->text(), m_maxAddress);
+    const std::optional<AddressRange> range = parseAddressRange(m_from->text(), m_to->text(), m_maxAddress);
     if (!range) {
-        dialogs.messageBox(AddressRangeError(m_maxAddress), MsgButtons::Ok, MsgIcon::Exclamation,
+        dialogs.messageBox(addressRangeError(m_maxAddress), MsgButtons::Ok, MsgIcon::Exclamation,
                            QCoreApplication::translate("RangeBoxes", "Adressbereich"));
         show(m_shown);
         return std::nullopt;

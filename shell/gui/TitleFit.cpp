@@ -16,16 +16,16 @@ namespace {
 constexpr int kTitleBarRoom = 150;
 } // namespace
 
-int TitleBarWidth(const QString& title)
+int titleBarWidth(const QString& title)
 {
     QFont font = QApplication::font();
     font.setBold(true);
     return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
 }
 
-void FitTitle(QWidget* window)
+void fitTitle(QWidget* window)
 {
-    const int need = TitleBarWidth(window->windowTitle());
+    const int need = titleBarWidth(window->windowTitle());
     // An input box makes its layout only when asked for its size.
     (void)window->sizeHint();
     QLayout* layout = window->layout();

@@ -7,9 +7,9 @@ namespace kx2 {
 
 // The width a window needs so that its caption is not cut short in the title bar: the caption
 // in the title bar's (bold) font and the room of the window icon and the frame's buttons.
-int TitleBarWidth(const QString& title);
+int titleBarWidth(const QString& title);
 // Makes `window` at least that wide at its default size (a message box too, whose size its own
 // layout sets).
-void FitTitle(QWidget* window);
+void fitTitle(QWidget* window);
 
 } // namespace kx2

@@ -32,7 +32,7 @@ WindowPlaces::WindowPlaces(RememberedPlaces& places, QObject* parent)
 void WindowPlaces::keep(QWidget* window)
 {
     if (const std::optional<QRect> place = m_places.windowPlace(window->objectName())) {
-        const QRect onScreen = KeptOnScreen(*place, screenAreas());
+        const QRect onScreen = keptOnScreen(*place, screenAreas());
         window->resize(onScreen.size().expandedTo(window->minimumSize()));
         window->move(onScreen.topLeft());
     }

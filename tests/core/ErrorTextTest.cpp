@@ -29,7 +29,7 @@ TEST(ErrorText, PortFailureNamesThePortAndTheReason)
         {PortFailure::Other, "Input/output error"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PortFailureText(QStringLiteral("3"), QStringLiteral("/dev/ttyS2"), c.why,
+        EXPECT_EQ(portFailureText(QStringLiteral("3"), QStringLiteral("/dev/ttyS2"), c.why,
                                   QStringLiteral("Input/output error")),
                   QStringLiteral("ComPort 3 (/dev/ttyS2): ") + QString::fromUtf8(c.reason));
     // It stands under the program's own text; other failures keep theirs.
@@ -37,7 +37,7 @@ TEST(ErrorText, PortFailureNamesThePortAndTheReason)
     EXPECT_EQ(ResultText(990098, failure), QStringLiteral("\rComPort Kann nicht geöffnet werden!\r") + failure + QChar(13));
     EXPECT_EQ(ResultText(101011, failure), ResultText(101011));
     // The name the system knows is not repeated when it is the one typed.
-    EXPECT_TRUE(PortFailureText(QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0"),
+    EXPECT_TRUE(portFailureText(QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0"),
                                 PortFailure::NoPermission, QString())
                     .startsWith(QStringLiteral("ComPort /dev/ttyUSB0: keine Berechtigung")));
 }
@@ -50,14 +50,14 @@ TEST(ErrorText, APortPathThatDoesNotExistIsNoSuchDevice)
     QtSerialComm1 port;
     port.setCommPort(path);
     EXPECT_FALSE(port.setPortOpen(true));
-    EXPECT_EQ(port.errorText(), PortFailureText(path, path, PortFailure::NoSuchDevice, QString()));
+    EXPECT_EQ(port.errorText(), portFailureText(path, path, PortFailure::NoSuchDevice, QString()));
 }
 
 TEST(ErrorText, FileFailuresNameTheFile)
 {
     FakeDialogs dialogs;
     const QString path = QDir::temp().filePath(QStringLiteral("kaputt.ISD"));
-    ShowIsdError(dialogs, IsdError::Read, QStringLiteral("Zeile 12: keine Zahl"), path);
+    showIsdError(dialogs, IsdError::Read, QStringLiteral("Zeile 12: keine Zahl"), path);
     ASSERT_EQ(dialogs.messageCount(), 1);
     EXPECT_EQ(dialogs.last().text, QStringLiteral("Fehler beim Öffnen des Files\rZeile 12: keine Zahl\rDatei: ")
                                        + QDir::toNativeSeparators(path));

@@ -192,10 +192,10 @@ TEST(SaveFaults, ASaveThatCannotBeWrittenIsReportedAndKeepsTheOldFileAndTheTable
         LocoFileContext ctx{table, serial, dialogs, files, settings, {}};
         const QString path = QDir(folder).filePath(QString::fromLatin1(c.file));
         files.chooseNext(path);
-        EXPECT_FALSE(c.record ? SaveLocoRecord(ctx, 17) : SaveLocoTable(ctx));
+        EXPECT_FALSE(c.record ? saveLocoRecord(ctx, 17) : saveLocoTable(ctx));
         ASSERT_EQ(dialogs.calls.size(), 1u);
         EXPECT_EQ(std::tuple(dialogs.last().icon, dialogs.last().buttons, dialogs.last().title),
-                  std::tuple(MsgIcon::Critical, MsgButtons::Ok, IsdErrorTitle()));
+                  std::tuple(MsgIcon::Critical, MsgButtons::Ok, isdErrorTitle()));
         EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("Fehler beim Speichern des Files") + QChar(13)
                                                    + QDir::toNativeSeparators(path)))
             << dialogs.last().text.toStdString();
@@ -213,7 +213,7 @@ TEST(SaveFaults, AWriteThatBreaksOffHalfWayKeepsThePreviousFile)
     QTemporaryDir dir;
     const QString p = dir.filePath(QStringLiteral("alt.isd"));
     ASSERT_TRUE(writeFile(p, "alter Inhalt"));
-    IsdWriter w(IsdHeaderLocoTable());
+    IsdWriter w(isdHeaderLocoTable());
     for (int i = 0; i < 20000; ++i)
         w.writeCell(i);
     rlimit old{};
@@ -237,6 +237,6 @@ TEST(SaveFaults, ADeviceOrPipeAtTheTargetIsRefusedAndStays)
     QTemporaryDir dir;
     const QString pipe = dir.filePath(QStringLiteral("leitung"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    EXPECT_EQ(SaveFileWhole(pipe, "x"), QStringLiteral("keine gewöhnliche Datei (ein Gerät oder eine Leitung)"));
+    EXPECT_EQ(saveFileWhole(pipe, "x"), QStringLiteral("keine gewöhnliche Datei (ein Gerät oder eine Leitung)"));
     EXPECT_FALSE(QFileInfo(pipe).isFile());
 }

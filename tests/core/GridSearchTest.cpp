@@ -29,7 +29,7 @@ TEST(GridSearch, FindsAsTypedGoesOnBothWaysWrapsAndSaysWhenNothingMatches)
         {{2, 2}, Next, "Zug", {0, 0}},   {{1, 0}, Here, "", {0, 0}},
     };
     for (const auto& r : rows) {
-        const std::optional<GridCell> found = FindInGrid(text, 4, {0, 2}, r.from, r.step, QString::fromUtf8(r.typed));
+        const std::optional<GridCell> found = findInGrid(text, 4, {0, 2}, r.from, r.step, QString::fromUtf8(r.typed));
         EXPECT_EQ(found.value_or(GridCell{}), r.found) << r.typed << " from " << r.from.row << "/" << r.from.col;
     }
 }

@@ -31,7 +31,7 @@ struct IsdFile : ::testing::Test {
 
 TEST_F(IsdFile, WriterPutsAQuotedHeaderThenOneValuePerCrlfLineInCp1252)
 {
-    IsdWriter w(IsdHeaderFeedback());
+    IsdWriter w(isdHeaderFeedback());
     w.writeCell(5);
     w.writeCell(-2147483647 - 1);
     w.writeCell(std::nullopt);
@@ -42,7 +42,7 @@ TEST_F(IsdFile, WriterPutsAQuotedHeaderThenOneValuePerCrlfLineInCp1252)
     const QString p = dir.filePath(QStringLiteral("rm.isd"));
     ASSERT_EQ(w.saveTo(p), QString());
     IsdReader r;
-    ASSERT_EQ(r.open(p, IsdHeaderFeedback()), IsdError::None);
+    ASSERT_EQ(r.open(p, isdHeaderFeedback()), IsdError::None);
     std::optional<int> v;
     for (std::optional<int> e : {std::optional<int>(5), std::optional<int>(-2147483647 - 1), std::optional<int>(), std::optional<int>(255)}) {
         ASSERT_TRUE(r.readCell(v));
@@ -119,7 +119,7 @@ TEST_F(IsdFile, TheHeaderMustBeExactlyTheFileType)
 
     FakeDialogs d;
     for (IsdError e : {IsdError::None, IsdError::WrongHeader, IsdError::Open, IsdError::Read})
-        ShowIsdError(d, e);
+        showIsdError(d, e);
     ASSERT_EQ(d.messageCount(), 3);
     const char* texts[] = {"Falsches Fileformat", "Fehler beim Öffnen des Files", "Fehler beim Öffnen des Files"};
     for (int k = 0; k < 3; ++k) {
@@ -137,7 +137,7 @@ TEST_F(IsdFile, AFileIsReadUpToTheSizeLimitAndRefusedBeyondIt)
     for (const auto& [size, why] : rows) {
         QFile f(write({}));
         ASSERT_TRUE(f.resize(size));
-        const InputFileBytes in = ReadInputFile(f.fileName());
+        const InputFileBytes in = readInputFile(f.fileName());
         EXPECT_EQ(std::pair(in.bytes.size(), in.error), std::pair(why.isEmpty() ? size : 0, why));
     }
 }

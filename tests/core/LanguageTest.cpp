@@ -34,7 +34,7 @@ TEST(LanguageChoice, CommandLineBeforeTheUsersChoiceBeforeTheSystem)
         {"xx", "", {"en-US"}, Language::English},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ChooseLanguage(QString::fromLatin1(c.commandLine), QString::fromLatin1(c.userChoice), c.system),
+        EXPECT_EQ(chooseLanguage(QString::fromLatin1(c.commandLine), QString::fromLatin1(c.userChoice), c.system),
                   c.expected)
             << c.commandLine << " / " << c.userChoice << " / " << c.system.join(QLatin1Char(',')).toStdString();
 }

@@ -38,7 +38,7 @@ LocoTable seeded(int status)
 TEST(LocoEdits, EachEditWritesItsBytesAndItsMarks)
 {
     static LocoFormatTables formats;
-    FillLocoFormatTables(formats);
+    fillLocoFormatTables(formats);
     using T = LocoTable;
     const int f2 = T::symbolColumn(2), f4 = T::symbolColumn(4), speed = T::MaxSpeedHalf, low = T::AddressLow;
     const struct {
@@ -51,22 +51,22 @@ TEST(LocoEdits, EachEditWritesItsBytesAndItsMarks)
         {"format as it was", 0, [](T& t) { return +SetLocoFormat(t, formats, 1, 3); }, 0, 1, 0, 0, T::FormatCode, 82},
         {"format beyond the dialog", 0, [](T& t) { return +SetLocoFormat(t, formats, 1, 6); }, 0, 1, 0, 0, T::FormatParam, 17},
         {"format there and back", 0, [](T& t) { SetLocoFormat(t, formats, 1, 4); return +SetLocoFormat(t, formats, 1, 3); }, 1, 1, 0, 0, T::FormatCode, 82},
-        {"symbol of f2", 0, [](T& t) { return +SetLocoSymbols(t, 1, 2, 2, 12); }, 1, 1, 1, 0, f2, 12},
-        {"symbols f2..f4 of a new record", 2, [](T& t) { return +SetLocoSymbols(t, 1, 2, 4, 7); }, 1, 1, 2, 0, f4, 7},
-        {"symbols as they were", 0, [](T& t) { return +SetLocoSymbols(t, 1, 2, 4, 0); }, 0, 1, 0, 0, f4, 0},
-        {"speed 140", 0, [](T& t) { return +SetLocoMaxSpeed(t, 1, 70); }, 1, 1, 1, 0, speed, 70},
-        {"speed of a new record", 2, [](T& t) { return +SetLocoMaxSpeed(t, 1, 70); }, 1, 1, 2, 0, speed, 70},
-        {"speed there and back", 0, [](T& t) { SetLocoMaxSpeed(t, 1, 70); return +SetLocoMaxSpeed(t, 1, 40); }, 1, 1, 0, 0, speed, 40},
-        {"line renamed", 0, [](T& t) { return +StoreLocoLine(t, 1, 38, "V 60"); }, 1, 1, 1, 0, T::NameFirst, 'V'},
-        {"line as it was, address 0", 0, [](T& t) { return +StoreLocoLine(t, 1, 0, "Köf"); }, 0, 1, 0, 0, low, 38},
-        {"line readdressed", 0, [](T& t) { return +StoreLocoLine(t, 1, 77, "Köf"); }, 1, 1, 1, 0, low, 77},
-        {"new locomotive", 0, [](T& t) { return AddLocomotive(t, 4711, "V 60").slot.value_or(-1); }, 2, 2, 2, 0, speed, 40},
-        {"new without address", 0, [](T& t) { return AddLocomotive(t, 0, "V 60").slot.value_or(-1); }, -1, 2, 255, -1, speed, 255},
+        {"symbol of f2", 0, [](T& t) { return +setLocoSymbols(t, 1, 2, 2, 12); }, 1, 1, 1, 0, f2, 12},
+        {"symbols f2..f4 of a new record", 2, [](T& t) { return +setLocoSymbols(t, 1, 2, 4, 7); }, 1, 1, 2, 0, f4, 7},
+        {"symbols as they were", 0, [](T& t) { return +setLocoSymbols(t, 1, 2, 4, 0); }, 0, 1, 0, 0, f4, 0},
+        {"speed 140", 0, [](T& t) { return +setLocoMaxSpeed(t, 1, 70); }, 1, 1, 1, 0, speed, 70},
+        {"speed of a new record", 2, [](T& t) { return +setLocoMaxSpeed(t, 1, 70); }, 1, 1, 2, 0, speed, 70},
+        {"speed there and back", 0, [](T& t) { setLocoMaxSpeed(t, 1, 70); return +setLocoMaxSpeed(t, 1, 40); }, 1, 1, 0, 0, speed, 40},
+        {"line renamed", 0, [](T& t) { return +storeLocoLine(t, 1, 38, "V 60"); }, 1, 1, 1, 0, T::NameFirst, 'V'},
+        {"line as it was, address 0", 0, [](T& t) { return +storeLocoLine(t, 1, 0, "Köf"); }, 0, 1, 0, 0, low, 38},
+        {"line readdressed", 0, [](T& t) { return +storeLocoLine(t, 1, 77, "Köf"); }, 1, 1, 1, 0, low, 77},
+        {"new locomotive", 0, [](T& t) { return addLocomotive(t, 4711, "V 60").slot.value_or(-1); }, 2, 2, 2, 0, speed, 40},
+        {"new without address", 0, [](T& t) { return addLocomotive(t, 0, "V 60").slot.value_or(-1); }, -1, 2, 255, -1, speed, 255},
         {"new, table full", 0, [](T& t) { for (int s = 2; s < T::SlotCount; ++s) t.setStatus(s, 0);
-                                           return AddLocomotive(t, 4711, "V 60").tableFull ? -1 : 0; }, -1, 2, 0, -1, low, 255},
-        {"delete the line's own slot", 0, [](T& t) { return DeleteLocomotive(t, 1, 38).value_or(-1); }, 1, 1, 240, 0, low, 255},
-        {"delete a line whose slot holds another", 0, [](T& t) { return DeleteLocomotive(t, 2, 38).value_or(-1); }, 0, 0, 240, 0, low, 255},
-        {"delete an address no slot holds", 0, [](T& t) { return DeleteLocomotive(t, -1, 999).value_or(-1); }, -1, 1, 0, 0, low, 38},
+                                           return addLocomotive(t, 4711, "V 60").tableFull ? -1 : 0; }, -1, 2, 0, -1, low, 255},
+        {"delete the line's own slot", 0, [](T& t) { return deleteLocomotive(t, 1, 38).value_or(-1); }, 1, 1, 240, 0, low, 255},
+        {"delete a line whose slot holds another", 0, [](T& t) { return deleteLocomotive(t, 2, 38).value_or(-1); }, 0, 0, 240, 0, low, 255},
+        {"delete an address no slot holds", 0, [](T& t) { return deleteLocomotive(t, -1, 999).value_or(-1); }, -1, 1, 0, 0, low, 38},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

@@ -100,11 +100,11 @@ TEST_F(LocoFiles, SaveAndLoadRestoreEveryCellAndMarkValidRowsForSending)
         expected.markLoaded(row);
     const StoredSerial saved = serial;
     files.chooseNext(path("alle.ISD"));
-    ASSERT_TRUE(SaveLocoTable(ctx));
+    ASSERT_TRUE(saveLocoTable(ctx));
     table.clearTable();
     serial = StoredSerial();
     files.chooseNext(path("alle.ISD"));
-    EXPECT_EQ(LoadLocoTable(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(loadLocoTable(ctx), AfterFileOp::RebuildGrid);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(pauses, (std::vector<double>{0.1, 0.3}));
     EXPECT_EQ(serial, saved);
@@ -120,7 +120,7 @@ TEST_F(LocoFiles, SaveAndLoadRestoreEveryCellAndMarkValidRowsForSending)
 TEST_F(LocoFiles, TableFileLayout)
 {
     table.clear(7, 10);
-    const QByteArray data = LocoTableFile(table, serial).data();
+    const QByteArray data = locoTableFile(table, serial).data();
     const QList<QByteArray> lines = linesOf(data);
     ASSERT_EQ(lines.size(), LocoTableFileLines);
     EXPECT_EQ(LocoTableFileLines, 42089);
@@ -136,7 +136,7 @@ TEST_F(LocoFiles, TableFileLayout)
     loose.chop(1);
     files.chooseNext(write("lose.ISD", loose));
     table.clearTable();
-    EXPECT_EQ(LoadLocoTable(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(loadLocoTable(ctx), AfterFileOp::RebuildGrid);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(table.ReadLokname(2), QStringLiteral("Köf II"));
     for (int row = 3; row < LocoTable::Rows; ++row)
@@ -148,10 +148,10 @@ TEST_F(LocoFiles, TableFileLayout)
 TEST_F(LocoFiles, CancelDoesNothing)
 {
     const LocoTable before = table;
-    EXPECT_FALSE(SaveLocoTable(ctx));
-    EXPECT_EQ(LoadLocoTable(ctx), AfterFileOp::Nothing);
-    EXPECT_FALSE(SaveLocoRecord(ctx, 44));
-    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::Nothing);
+    EXPECT_FALSE(saveLocoTable(ctx));
+    EXPECT_EQ(loadLocoTable(ctx), AfterFileOp::Nothing);
+    EXPECT_FALSE(saveLocoRecord(ctx, 44));
+    EXPECT_EQ(loadLocoRecord(ctx), AfterFileOp::Nothing);
     EXPECT_EQ(files.calls.size(), 4u);
     EXPECT_TRUE(dialogs.calls.empty() && pauses.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
@@ -165,7 +165,7 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
 {
     LocoTable other;
     readTable(other);
-    const QList<QByteArray> good = linesOf(LocoTableFile(other, serial).data());
+    const QList<QByteArray> good = linesOf(locoTableFile(other, serial).data());
     const auto changed = [&good](int row, int col, const QByteArray& value) {
         QList<QByteArray> lines = good;
         lines[5 + row * 84 + col] = value + '\r';
@@ -174,7 +174,7 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
     const auto spoiled = [&](const std::function<void(LocoTable&)>& spoil, bool record) {
         LocoTable t = other;
         spoil(t);
-        return (record ? LocoRecordFile(t, 1) : LocoTableFile(t, serial)).data();
+        return (record ? locoRecordFile(t, 1) : locoTableFile(t, serial)).data();
     };
     const auto unterminated = [](LocoTable& t) {
         for (int c = LocoTable::NameFirst; c <= LocoTable::NameLast; ++c)
@@ -188,14 +188,14 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
         bool record;
         QString message;
     } cases[] = {
-        {"a single-record file as the table", LocoRecordFile(other, 0).data(), false,
+        {"a single-record file as the table", locoRecordFile(other, 0).data(), false,
          wrong + "KX2-Lokdaten Version 1.0\", gefunden: \"KX2-Lokdatensatz Version 1.0\""},
         {"the table file as a single record", good.join('\n') + '\n', true,
          wrong + "KX2-Lokdatensatz Version 1.0\", gefunden: \"KX2-Lokdaten Version 1.0\""},
         {"no file", {}, false, broken.left(28)},
         {"no file", {}, true, broken.left(28)},
         {"three rows and a half", good.mid(0, 5 + 3 * 84 + 40).join('\n') + '\n', false, broken + "Datei endet nach Zeile 297"},
-        {"half a record", linesOf(LocoRecordFile(other, 1).data()).mid(0, 50).join('\n') + '\n', true, broken},
+        {"half a record", linesOf(locoRecordFile(other, 1).data()).mid(0, 50).join('\n') + '\n', true, broken},
         {"a record byte beyond 255", changed(1, 10, "300"), false, broken + "Zeile 100: "},
         {"a negative record byte", changed(1, 10, "-1"), false, broken + "Zeile 100: "},
         {"a status the program does not know", changed(1, 80, "7"), false, broken + "Zeile 170: "},
@@ -218,7 +218,7 @@ TEST_F(LocoFiles, AFileThatCannotBeTakenChangesNothing)
         const StoredSerial serialBefore = serial;
         dialogs.clear();
         files.chooseNext(c.data.isEmpty() ? path("fehlt.ISD") : write("datei.ISD", c.data));
-        EXPECT_EQ(c.record ? LoadLocoRecord(ctx) : LoadLocoTable(ctx), AfterFileOp::Nothing);
+        EXPECT_EQ(c.record ? loadLocoRecord(ctx) : loadLocoTable(ctx), AfterFileOp::Nothing);
         ASSERT_EQ(dialogs.messageCount(), 1);
         EXPECT_TRUE(dialogs.last().text.startsWith(c.message)) << dialogs.last().text.toStdString();
         EXPECT_EQ(dialogs.last().title, QStringLiteral("Fehler"));
@@ -233,7 +233,7 @@ TEST_F(LocoFiles, OneRecordIsSavedFromTheFirstSlotWithItsAddress)
 {
     putRecord(table, 5, 44, "zweite V 60");
     files.chooseNext(path("v60.ISD"));
-    ASSERT_TRUE(SaveLocoRecord(ctx, 44));
+    ASSERT_TRUE(saveLocoRecord(ctx, 44));
     const QByteArray data = read(path("v60.ISD"));
     const QList<QByteArray> lines = linesOf(data);
     ASSERT_EQ(lines.size(), LocoRecordFileLines);
@@ -242,7 +242,7 @@ TEST_F(LocoFiles, OneRecordIsSavedFromTheFirstSlotWithItsAddress)
     EXPECT_EQ(std::tuple(lines[33], lines[81], lines[82]), std::tuple(QByteArray("44\r"), QByteArray("0\r"), QByteArray("82\r")));
     EXPECT_TRUE(dialogs.calls.empty());
 
-    EXPECT_FALSE(SaveLocoRecord(ctx, 45));
+    EXPECT_FALSE(saveLocoRecord(ctx, 45));
     ASSERT_EQ(dialogs.messageCount(), 1);
     EXPECT_EQ(std::tuple(dialogs.last().text, dialogs.last().title, dialogs.last().icon),
               std::tuple(QString("Datensatz nicht gefunden!"), QString("Achtung!"), MsgIcon::Critical));
@@ -258,13 +258,13 @@ TEST_F(LocoFiles, OneRecordIsLoadedIntoTheFirstEmptySlot)
     readTable(source);
     putRecord(source, 9, 500, "Ae 6/6");
     putRecord(source, 8, 0, "ohne Adresse");
-    ASSERT_EQ(LocoRecordFile(source, 9).saveTo(path("ae.ISD")), QString());
-    ASSERT_EQ(LocoRecordFile(source, 8).saveTo(path("null.ISD")), QString());
+    ASSERT_EQ(locoRecordFile(source, 9).saveTo(path("ae.ISD")), QString());
+    ASSERT_EQ(locoRecordFile(source, 8).saveTo(path("null.ISD")), QString());
     table.deleteRecord(1);
     files.chooseNext(path("ae.ISD"));
     files.chooseNext(path("null.ISD"));
-    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::RebuildGrid);
-    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(loadLocoRecord(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(loadLocoRecord(ctx), AfterFileOp::RebuildGrid);
     EXPECT_EQ(pauses, (std::vector<double>{0.3, 0.3}));
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(std::tuple(table.address(3), table.ReadLokname(3), table.maxSpeed(3), table.status(3)),
@@ -278,7 +278,7 @@ TEST_F(LocoFiles, OneRecordIsLoadedIntoTheFirstEmptySlot)
     table.setStatus(500, 255);
     const LocoTable full = table;
     files.chooseNext(path("ae.ISD"));
-    EXPECT_EQ(LoadLocoRecord(ctx), AfterFileOp::RebuildGrid);
+    EXPECT_EQ(loadLocoRecord(ctx), AfterFileOp::RebuildGrid);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_TRUE(table == full);
 }
@@ -293,8 +293,8 @@ TEST_F(LocoFiles, ARecordWhoseAddressIsTakenGetsAnotherOrIsNotInserted)
     readTable(source);
     source.set(1, LocoTable::FormatCode, 64);
     putRecord(source, 8, 0, "null");
-    ASSERT_EQ(LocoRecordFile(source, 1).saveTo(path("v60.ISD")), QString()); // address 44
-    ASSERT_EQ(LocoRecordFile(source, 8).saveTo(path("null.ISD")), QString());
+    ASSERT_EQ(locoRecordFile(source, 1).saveTo(path("v60.ISD")), QString()); // address 44
+    ASSERT_EQ(locoRecordFile(source, 8).saveTo(path("null.ISD")), QString());
     using A = MsgAnswer;
     const struct {
         const char* what;
@@ -324,7 +324,7 @@ TEST_F(LocoFiles, ARecordWhoseAddressIsTakenGetsAnotherOrIsNotInserted)
         for (const auto& t : c.typed)
             dialogs.inputNext(t);
         files.chooseNext(path(c.file));
-        EXPECT_EQ(LoadLocoRecord(ctx), c.address ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing);
+        EXPECT_EQ(loadLocoRecord(ctx), c.address ? AfterFileOp::RebuildGrid : AfterFileOp::Nothing);
         QString shown;
         for (const auto& call : dialogs.calls) {
             if (call.kind == FakeDialogs::Kind::Input) {

@@ -21,7 +21,7 @@ TEST(LocoGridModel, TabMovesAlongTheLinesAndWraps)
         {{3, 1}, false, {2, 1}},  {{1, 1}, false, {1, 1}},   {{1, 2}, false, {1, 1}},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(r.forward ? TabForward(r.from, 5, 33) : TabBackward(r.from, 5, 33), r.to)
+        EXPECT_EQ(r.forward ? tabForward(r.from, 5, 33) : tabBackward(r.from, 5, 33), r.to)
             << r.from.row << "/" << r.from.col << (r.forward ? " Tab" : " Shift+Tab");
 }
 
@@ -35,7 +35,7 @@ TEST(LocoGridModel, ANewAddressMustBeFreeAndWithin1To9999)
         {"12abc", NewAddress::Invalid, 0},        {"38", NewAddress::Duplicate, 0},     {" 9999 ", NewAddress::Accepted, 9999},
         {"1", NewAddress::Accepted, 1}};
     for (const auto& [answer, verdict, address] : rows) {
-        const NewAddressCheck check = CheckNewAddress(answer, {38, 0, 75});
+        const NewAddressCheck check = checkNewAddress(answer, {38, 0, 75});
         EXPECT_EQ(check.verdict, verdict) << answer.value_or("(cancelled)").toStdString();
         EXPECT_EQ(check.address, address);
     }
@@ -45,12 +45,12 @@ TEST(LocoGridModel, CellsReadTheirLeadingNumberAndNamesKeepOnlyWhatCp1252Holds)
 {
     const std::pair<const char*, int> cells[] = {{"-", 0}, {"", 0}, {"38", 38}, {" 38", 38}, {"38x", 38}};
     for (auto [text, v] : cells)
-        EXPECT_EQ(CellValue(QString::fromLatin1(text)), v) << text;
-    EXPECT_TRUE(IsStorableName(QStringLiteral("Köf II € ß")));
-    EXPECT_TRUE(IsStorableName(QString()));
-    EXPECT_TRUE(IsStorableName(QString(QChar(0x81)))) << "an unassigned code read from a record goes back as it came";
-    EXPECT_FALSE(IsStorableName(QStringLiteral("Ωmega")));
-    EXPECT_FALSE(IsStorableName(QString(QChar(0))));
-    EXPECT_EQ(StorableName(QStringLiteral("Ωmega ✓")), QStringLiteral("?mega ?"));
-    EXPECT_EQ(StorableName(QStringLiteral("Köf")), QStringLiteral("Köf"));
+        EXPECT_EQ(cellValue(QString::fromLatin1(text)), v) << text;
+    EXPECT_TRUE(isStorableName(QStringLiteral("Köf II € ß")));
+    EXPECT_TRUE(isStorableName(QString()));
+    EXPECT_TRUE(isStorableName(QString(QChar(0x81)))) << "an unassigned code read from a record goes back as it came";
+    EXPECT_FALSE(isStorableName(QStringLiteral("Ωmega")));
+    EXPECT_FALSE(isStorableName(QString(QChar(0))));
+    EXPECT_EQ(storableName(QStringLiteral("Ωmega ✓")), QStringLiteral("?mega ?"));
+    EXPECT_EQ(storableName(QStringLiteral("Köf")), QStringLiteral("Köf"));
 }

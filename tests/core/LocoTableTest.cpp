@@ -89,7 +89,7 @@ TEST(LocoAddress, LittleEndianAndFoundOnlyInSlotsThatHoldARecord)
         {"1", 1}, {" 9999 ", 9999}, {"0042", 42}, {"0", {}}, {"10000", {}}, {"-5", {}}, {"12abc", {}},
         {"abc", {}}, {"", {}}, {"1 2", {}}, {"99999999999", {}}};
     for (const auto& [text, address] : typed)
-        EXPECT_EQ(ParseLocoAddress(QString::fromLatin1(text)), address) << text;
+        EXPECT_EQ(parseLocoAddress(QString::fromLatin1(text)), address) << text;
 }
 
 TEST(LocoFormats, OnlyTheSixKnownCodesHaveATextAndOnlyAnExactTextHasAnIndex)
@@ -105,7 +105,7 @@ TEST(LocoFormats, OnlyTheSixKnownCodesHaveATextAndOnlyAnExactTextHasAnIndex)
         EXPECT_FALSE(FormatTextToIndex(QString::fromLatin1(text))) << text;
     EXPECT_EQ(FormatTextToIndex(FormatCodeToText(std::nullopt)).value_or(0), 0) << "the dialog's first option";
     LocoFormatTables tables;
-    FillLocoFormatTables(tables);
+    fillLocoFormatTables(tables);
     EXPECT_FALSE(tables.LocoFormatCodes[6]) << "a seventh entry stays empty";
 }
 

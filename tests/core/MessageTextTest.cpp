@@ -52,11 +52,11 @@ TEST(MessageText, EachKindOfMessageInWords)
         QByteArray bytes;
         for (int b : row.bytes)
             bytes.append(char(b));
-        EXPECT_EQ(DescribeBusMessage(MessageFramer::withChecksum(bytes)), QString::fromUtf8(row.words))
+        EXPECT_EQ(describeBusMessage(MessageFramer::withChecksum(bytes)), QString::fromUtf8(row.words))
             << row.words;
         // The same bytes with one bit changed on the line say nothing reliable.
         QByteArray garbled = MessageFramer::withChecksum(bytes);
         garbled[garbled.size() - 1] = char(garbled.back() ^ 0x01);
-        EXPECT_EQ(DescribeBusMessage(garbled).toStdString(), "Prüfsumme falsch, verworfen") << row.words;
+        EXPECT_EQ(describeBusMessage(garbled).toStdString(), "Prüfsumme falsch, verworfen") << row.words;
     }
 }

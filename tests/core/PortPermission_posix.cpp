@@ -42,6 +42,6 @@ TEST(PortPermission, AFileWithoutPermissionIsNoPermission)
         opened = port.setPortOpen(true);
     }
     EXPECT_FALSE(opened);
-    EXPECT_EQ(port.errorText(), PortFailureText(path, path, PortFailure::NoPermission, QString()))
+    EXPECT_EQ(port.errorText(), portFailureText(path, path, PortFailure::NoPermission, QString()))
         << port.errorText().toStdString();
 }

@@ -24,7 +24,7 @@ TEST(PrintLayout, ColumnsFillGroupsAsWideAsThePageEachStartingWithTheKeys)
         {{30, 30, 30}, 5, 60, {{0, 1, 2}}, {{30, 30, 30}}},              // more keys than columns
     };
     for (const auto& r : rows) {
-        const PrintLayout layout = LayOutPrint({r.widths, r.keys, r.page});
+        const PrintLayout layout = layOutPrint({r.widths, r.keys, r.page});
         EXPECT_EQ(layout.groups, r.groups) << r.page << " " << r.widths.size();
         EXPECT_EQ(layout.groupWidths, r.widthsOut) << r.page << " " << r.widths.size();
     }
@@ -42,7 +42,7 @@ TEST(PrintLayout, RowsFallIntoBlocksBelowTheTitlesAndEachBlockGoesThroughAllGrou
         {110, 10, 0, 2, 10, 2, 1, 0},      {5, 10, 3, 1, 1, 3, 0, 2},          {110, 0, 5, 1, 109, 1, 0, 0},
     };
     for (const auto& r : rows) {
-        const PrintLayout layout = LayOutPrint({std::vector<int>(size_t(r.columns), 100), 0, 100, r.body, r.rowHeight, r.rowCount});
+        const PrintLayout layout = layOutPrint({std::vector<int>(size_t(r.columns), 100), 0, 100, r.body, r.rowHeight, r.rowCount});
         EXPECT_EQ(layout.rowsPerPage, r.perPage) << r.rowCount;
         EXPECT_EQ(layout.pageCount(), r.pages) << r.rowCount;
         EXPECT_EQ(layout.groupOfPage(r.pages - 1), r.lastGroup) << r.rowCount;

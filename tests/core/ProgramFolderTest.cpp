@@ -53,13 +53,13 @@ TEST(HelpText, OneEntryPerLineInFileOrder)
         {"\xEF\xBB\xBFHilfe\r\n", {"Hilfe"}},
     };
     for (const auto& [bytes, lines] : rows)
-        EXPECT_EQ(HelpLines(bytes), lines) << bytes.toStdString();
+        EXPECT_EQ(helpLines(bytes), lines) << bytes.toStdString();
     QTemporaryDir dir;
-    const QStringList missing = ReadHelpFile(dir.path());
+    const QStringList missing = readHelpFile(dir.path());
     ASSERT_EQ(missing.size(), 1);
     EXPECT_TRUE(missing[0].contains(QStringLiteral("nicht gefunden")));
     put(dir.filePath(QStringLiteral("KONF/Hilfe.TXT")), "eins\r\nzwei\r\n");
-    EXPECT_EQ(ReadHelpFile(dir.path()), (QStringList{"eins", "zwei"}));
+    EXPECT_EQ(readHelpFile(dir.path()), (QStringList{"eins", "zwei"}));
 }
 
 // Each line: help lines, the program's name, the lines shown.
@@ -69,7 +69,7 @@ TEST(HelpText, NamesTheProgramAsItsWindowsDo)
         {{"%PROGRAMM%: Hilfe", "="}, "Kordavinex II - Tool", {"Kordavinex II - Tool: Hilfe", QString(27, '=')}},
         {{"%PROGRAMM%", "", "=="}, "X", {"X", "", "=="}}, {{"ohne Namen", "==="}, "X", {"ohne Namen", "==="}}};
     for (const auto& [lines, name, shown] : rows)
-        EXPECT_EQ(NameProgramInHelp(lines, name), shown) << name.toStdString();
+        EXPECT_EQ(nameProgramInHelp(lines, name), shown) << name.toStdString();
 }
 
 // Each line: the files under the program folder, and what the start's message says is missing.
@@ -82,7 +82,7 @@ TEST(ProgramFolder, StartSaysOnceWhatItMissesAndWhereItLooked)
         QTemporaryDir dir;
         for (const QString& f : files)
             put(dir.filePath(f), "x");
-        EXPECT_EQ(MissingProgramFilesText(dir.path()),
+        EXPECT_EQ(missingProgramFilesText(dir.path()),
                   missing.isEmpty() ? QString() : "Nicht gefunden:\r" + missing + "\rGesucht im Ordner: " + QDir::toNativeSeparators(dir.path()));
     }
 }

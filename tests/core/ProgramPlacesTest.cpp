@@ -40,7 +40,7 @@ TEST(ProgramPlaces, BesideAWritableProgramElseInTheUsersFoldersAndNeverBesideAnI
         }
         const bool writable = row.writable;
         const SystemFolders system{at("cfg"), at("doc"), [writable](const QString&) { return writable; }};
-        const ProgramPlaces places = ChooseProgramPlaces(at(row.program), system);
+        const ProgramPlaces places = chooseProgramPlaces(at(row.program), system);
         const QString line = QStringLiteral("%1 in %2").arg(QString::fromLatin1(row.files), QString::fromLatin1(row.program));
         EXPECT_EQ(places.konfBase, at(row.konf)) << line.toStdString();
         EXPECT_EQ(places.settingsFolder, at(row.settings)) << line.toStdString();

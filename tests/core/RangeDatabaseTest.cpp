@@ -153,14 +153,14 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
     ASSERT_EQ(rig.ctx.accessoryTransfer().ReadAccessoryDatabase().result, 0);
     t.Clear_MagDaten(5);
     const QString path = dir.filePath("mag.ISD");
-    const IsdWriter file = RangeTableFile(AccessoryFileFormat(), t, rig.ctx.storedSerial, {1, 16});
+    const IsdWriter file = rangeTableFile(accessoryFileFormat(), t, rig.ctx.storedSerial, {1, 16});
     EXPECT_EQ(file.lineCount(), 567);
     ASSERT_EQ(file.saveTo(path), QString());
 
     AccessoryTable loaded;
     StoredSerial serial;
     AddressRange range{100, 200};
-    ASSERT_TRUE(LoadRangeTableFile(path, AccessoryFileFormat(), loaded, serial, range).ok());
+    ASSERT_TRUE(loadRangeTableFile(path, accessoryFileFormat(), loaded, serial, range).ok());
     EXPECT_EQ(range, (AddressRange{1, 16}));
     EXPECT_EQ(serial, rig.ctx.storedSerial);
     for (int a = 1; a <= 16; ++a) {
@@ -174,7 +174,7 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
     // A file of the other kind, a cut file, a range the database does not have: nothing changes.
     FeedbackTable fb;
     const QString fbPath = dir.filePath("rm.ISD");
-    const IsdWriter fbFile = RangeTableFile(FeedbackFileFormat(), fb, serial, {1, 16});
+    const IsdWriter fbFile = rangeTableFile(feedbackFileFormat(), fb, serial, {1, 16});
     ASSERT_EQ(fbFile.saveTo(fbPath), QString());
     QByteArray cut = file.data();
     cut.truncate(cut.size() / 2);
@@ -212,8 +212,8 @@ TEST(RangeDatabases, FilesRoundTripAndAreTakenWholeOrNotAtAll)
         const FeedbackTable fbBefore = fb;
         const AddressRange rangeBefore = range;
         const StoredSerial serialBefore = serial;
-        const IsdLoadResult r = b.feedback ? LoadRangeTableFile(p, FeedbackFileFormat(), fb, serial, range)
-                                           : LoadRangeTableFile(p, AccessoryFileFormat(), loaded, serial, range);
+        const IsdLoadResult r = b.feedback ? loadRangeTableFile(p, feedbackFileFormat(), fb, serial, range)
+                                           : loadRangeTableFile(p, accessoryFileFormat(), loaded, serial, range);
         EXPECT_EQ(r.error, b.error);
         EXPECT_TRUE(r.detail.startsWith(QString::fromUtf8(b.detail))) << r.detail.toStdString();
         EXPECT_TRUE(loaded == before);

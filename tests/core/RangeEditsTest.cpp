@@ -18,12 +18,12 @@ TEST(RangeEdits, EachEditWritesItsBytesAndItsStatus)
         bool changed;
         int status, byte, value;
     } rows[] = {
-        {"names as they were", [](RangeRecordTable& t) { return StoreRangeNames(t, 3, "", ""); }, false, 0, 5, 13},
-        {"names typed", [](RangeRecordTable& t) { return StoreRangeNames(t, 3, "Weiche", "Süd"); }, true, 1, 4, 'W'},
-        {"symbol 7", [](RangeRecordTable& t) { return SetRangeSymbol(t, 3, 7); }, true, 1, 31, 18},
-        {"the symbol it had", [](RangeRecordTable& t) { return SetRangeSymbol(t, 3, 3); }, true, 0, 28, 255},
-        {"no symbol", [](RangeRecordTable& t) { return SetRangeSymbol(t, 3, 0); }, false, 0, 31, 10},
-        {"beyond the symbols", [](RangeRecordTable& t) { return SetRangeSymbol(t, 3, 27); }, false, 0, 31, 10},
+        {"names as they were", [](RangeRecordTable& t) { return storeRangeNames(t, 3, "", ""); }, false, 0, 5, 13},
+        {"names typed", [](RangeRecordTable& t) { return storeRangeNames(t, 3, "Weiche", "Süd"); }, true, 1, 4, 'W'},
+        {"symbol 7", [](RangeRecordTable& t) { return setRangeSymbol(t, 3, 7); }, true, 1, 31, 18},
+        {"the symbol it had", [](RangeRecordTable& t) { return setRangeSymbol(t, 3, 3); }, true, 0, 28, 255},
+        {"no symbol", [](RangeRecordTable& t) { return setRangeSymbol(t, 3, 0); }, false, 0, 31, 10},
+        {"beyond the symbols", [](RangeRecordTable& t) { return setRangeSymbol(t, 3, 27); }, false, 0, 31, 10},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

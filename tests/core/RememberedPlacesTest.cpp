@@ -25,7 +25,7 @@ TEST(RememberedPlaces, APlaceOffEveryScreenComesBackOntoTheFirst)
         {QRect(-4000, 0, 2500, 1200), QRect(0, 0, 1920, 1040)},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(KeptOnScreen(row.place, screens), row.opened) << row.place.x();
+        EXPECT_EQ(keptOnScreen(row.place, screens), row.opened) << row.place.x();
 }
 
 // Each line: the window in front, the filter asked with and the name offered; the folder chosen

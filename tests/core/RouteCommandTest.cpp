@@ -80,11 +80,11 @@ TEST(RouteCommand, WorkedExamplesGoBothWays)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.code);
-        EXPECT_EQ(RouteEntryText(t, row.code, row.start), QString::fromUtf8(row.text));
+        EXPECT_EQ(routeEntryText(t, row.code, row.start), QString::fromUtf8(row.text));
         const EncodedCommand typed = Form_to_FS_Befehl(row.typed, row.start, t, row.code);
         ASSERT_TRUE(typed.ok()) << typed.error.toStdString();
         EXPECT_EQ(typed.code, row.encoded);
-        EXPECT_EQ(RouteEntryText(t, typed.code, row.start), QString::fromUtf8(row.text));
+        EXPECT_EQ(routeEntryText(t, typed.code, row.start), QString::fromUtf8(row.text));
         const EncodedCommand shown = Form_to_FS_Befehl(FS_Befehl_to_Form(row.code, row.start, t), row.start, t, row.code);
         EXPECT_EQ(shown.code, row.encoded);
     }

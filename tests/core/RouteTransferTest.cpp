@@ -100,7 +100,7 @@ TEST(Routes, AfterEditsAndASendTheStationHoldsWhatTheGridShows)
         ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
         rig.ctx.routeTransfer().SendRoutes();  // the start address the read brought in line
         for (const auto& [entry, answer] : row.edits)
-            entry == 0 ? void(rig.ctx.routeTransfer().SendRoutes()) : void(ApplyEntryAnswer(t, 1, entry, answer));
+            entry == 0 ? void(rig.ctx.routeTransfer().SendRoutes()) : void(applyEntryAnswer(t, 1, entry, answer));
         const auto grid = t.RouteData[1];
         EXPECT_EQ(std::vector<int>(&grid[1], &grid[1 + row.shown.size()]), row.shown);
         EXPECT_EQ(rig.ctx.routeTransfer().SendRoutes() == SendOutcome::NothingPending, row.shown == row.module);
@@ -166,8 +166,8 @@ TEST(RouteFiles, TableFileLoadsWholeMarksRoutesWithAStartAndRefusesWhatNoDeviceT
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fs.ISD"));
     rig.files.chooseNext(path);
-    ASSERT_TRUE(SaveRouteFile(rig.ctx.database, rig.ctx.routes));
-    EXPECT_TRUE(rig.files.calls[0].initialName.startsWith(DataFolderPath() + QLatin1Char('/')));
+    ASSERT_TRUE(saveRouteFile(rig.ctx.database, rig.ctx.routes));
+    EXPECT_TRUE(rig.files.calls[0].initialName.startsWith(dataFolderPath() + QLatin1Char('/')));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
@@ -175,7 +175,7 @@ TEST(RouteFiles, TableFileLoadsWholeMarksRoutesWithAStartAndRefusesWhatNoDeviceT
 
     RouteTables loaded;
     StoredSerial serial;
-    ASSERT_TRUE(LoadRouteTableFile(path, loaded, serial).ok());
+    ASSERT_TRUE(loadRouteTableFile(path, loaded, serial).ok());
     EXPECT_EQ(serial.value(1), 7);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         EXPECT_EQ(loaded.RouteData[size_t(r)], rig.ctx.routes.RouteData[size_t(r)]);
@@ -195,7 +195,7 @@ TEST(RouteFiles, TableFileLoadsWholeMarksRoutesWithAStartAndRefusesWhatNoDeviceT
     big[5] = "70000\r";
     for (const QString& bad : {write("short.ISD", lines.mid(0, RouteFileLines - 1)), write("big.ISD", big)}) {
         RouteTables before = loaded;
-        EXPECT_EQ(LoadRouteTableFile(bad, loaded, serial).error, IsdError::Read);
+        EXPECT_EQ(loadRouteTableFile(bad, loaded, serial).error, IsdError::Read);
         EXPECT_EQ(loaded.RouteData, before.RouteData);
         EXPECT_EQ(loaded.RouteNames, before.RouteNames);
     }

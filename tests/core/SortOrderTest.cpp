@@ -19,7 +19,7 @@ TEST(SortOrder, AHeadingSortsUpThenDownThenBackToTheStationsOrder)
         {{2, Up}, 0, {0, Up}}, {{2, Down}, 3, {3, Up}},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(NextSortState(r.now, r.col), r.next) << r.now.col << " -> " << r.col;
+        EXPECT_EQ(nextSortState(r.now, r.col), r.next) << r.now.col << " -> " << r.col;
 }
 
 // Each line: two cell texts and the sign of their comparison.
@@ -31,7 +31,7 @@ TEST(SortOrder, NumbersCompareAsNumbersAndLettersWithoutCase)
         {"007", "7", 0},          {"Lok", "Lok 2", -1},
     };
     for (const auto& [a, b, sign] : rows) {
-        const int c = CompareCellTexts(a, b);
+        const int c = compareCellTexts(a, b);
         EXPECT_EQ((c > 0) - (c < 0), sign) << a.toStdString() << " / " << b.toStdString();
     }
 }
@@ -48,5 +48,5 @@ TEST(SortOrder, EqualTextsKeepTheStationsOrderAndBlanksStayLast)
         {SortDirection::Descending, {5, 0, 4, 2, 3, 1}},
     };
     for (const auto& [direction, order] : rows)
-        EXPECT_EQ(SortedLines(keys, station, direction), order) << int(direction);
+        EXPECT_EQ(sortedLines(keys, station, direction), order) << int(direction);
 }

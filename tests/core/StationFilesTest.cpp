@@ -174,7 +174,7 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
         EXPECT_EQ(readAll(QDir(b).filePath("magnetartikel.isd")) + readAll(QDir(b).filePath("lokdaten.isd"))
                       != readAll(QDir(a).filePath("magnetartikel.isd")) + readAll(QDir(a).filePath("lokdaten.isd")),
                   renumbered);
-        for (const BackupFolderDiff& d : DiffBackupFolders(a, b))
+        for (const BackupFolderDiff& d : diffBackupFolders(a, b))
             EXPECT_TRUE(d.diff.ok() && d.diff.differences.isEmpty()) << d.diff.differences.join('\n').toStdString();
         EXPECT_EQ(to.station.violations(), 0) << to.station.violationLog().join('\n').toStdString();
     }
@@ -191,8 +191,8 @@ TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
     putAccessory(rig, 31, kWrittenEmpty);
     ASSERT_TRUE(BackupStation(rig.ctx, b, QStringLiteral("test")).ok());
     // A record written only with its number is in use; one never written is not.
-    EXPECT_TRUE(readAll(QDir(b).filePath(StationBackupManifestName())).contains("\nloco=0\nacc=1\nfb=0\nroutes=0\n"));
-    const std::vector<BackupFolderDiff> diff = DiffBackupFolders(a, b);
+    EXPECT_TRUE(readAll(QDir(b).filePath(stationBackupManifestName())).contains("\nloco=0\nacc=1\nfb=0\nroutes=0\n"));
+    const std::vector<BackupFolderDiff> diff = diffBackupFolders(a, b);
     EXPECT_EQ(diff[1].diff.differences, QStringList{QStringLiteral("Magnetartikel 31: in A nie geschrieben, in B geschrieben")});
     BusCounts counts;
     counts.start(rig.bus);
@@ -220,7 +220,7 @@ TEST(StationBackup, QuickBackupEqualsTheFullOneAfterRandomSends)
             const int first = 1 + pick(60), name = pick(1000);
             c.accessoryRange = {first, first + pick(20)};
             c.feedbackRange = {first, first + pick(20)};
-            const StationDatabase& db = StationDatabases()[size_t(pick(5) % 4)];
+            const StationDatabase& db = stationDatabases()[size_t(pick(5) % 4)];
             if (pick(6) == 0) { // an earlier state of the station brought back
                 const QString folder = dir.filePath(QString::number(step));
                 ASSERT_TRUE(BackupStation(c, folder, QStringLiteral("test")).ok());
@@ -254,7 +254,7 @@ TEST(StationBackup, QuickBackupEqualsTheFullOneAfterRandomSends)
         quick.quick = true;
         ASSERT_TRUE(BackupStation(c, dir.filePath("full"), QStringLiteral("test")).ok());
         ASSERT_TRUE(BackupStation(c, dir.filePath("quick"), QStringLiteral("test"), quick).ok());
-        for (const StationDatabase& db : StationDatabases())
+        for (const StationDatabase& db : stationDatabases())
             EXPECT_EQ(readAll(dir.filePath(QStringLiteral("quick/") + db.fileName)),
                       readAll(dir.filePath(QStringLiteral("full/") + db.fileName)))
                 << db.word;
@@ -270,9 +270,9 @@ TEST(StationBackup, ReplacesTheOldFolderWholeOrNotAtAll)
         SCOPED_TRACE(std::string(kept) + " " + third);
         QTemporaryDir dir;
         const QString old = dir.filePath(QStringLiteral("alt"));
-        ASSERT_EQ(WriteBackupFolder(old, {{"a.isd", "alt a"}, {kept, "alt"}}, "seriennummer=1\n"), QString());
+        ASSERT_EQ(writeBackupFolder(old, {{"a.isd", "alt a"}, {kept, "alt"}}, "seriennummer=1\n"), QString());
         const QStringList before = contentsOf(dir.path());
-        const bool taken = WriteBackupFolder(old, {{"a.isd", "neu a"}, {"b.isd", "b"}, {third, "c"}, {"d.isd", "d"}}, "").isEmpty();
+        const bool taken = writeBackupFolder(old, {{"a.isd", "neu a"}, {"b.isd", "b"}, {third, "c"}, {"d.isd", "d"}}, "").isEmpty();
         EXPECT_EQ(taken, &kept == &cases[0].first) << "the first case only";
         if (taken)
             EXPECT_EQ(std::pair(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -292,10 +292,10 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
     from.station.seedLocomotives(2);
     ASSERT_TRUE(BackupStation(from.ctx, dir.path(), QStringLiteral("test")).ok());
     std::vector<BackupFile> files;
-    for (const StationDatabase& db : StationDatabases())
+    for (const StationDatabase& db : stationDatabases())
         files.push_back({db.fileName, readAll(QDir(dir.path()).filePath(db.fileName))});
     from.ctx.storedSerial.set(1, 17);
-    files[1].bytes = StationDatabases()[1].file(from.ctx).data(); // accessories of another station
+    files[1].bytes = stationDatabases()[1].file(from.ctx).data(); // accessories of another station
     const struct {
         const char* name;
         const char* file; // spoiled: `from` replaced by `to`, or removed when `from` is empty
@@ -313,7 +313,7 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString folder = dir.filePath(QString::fromUtf8(c.name));
-        ASSERT_EQ(WriteBackupFolder(folder, files, "seriennummer=1200066051\n"), QString());
+        ASSERT_EQ(writeBackupFolder(folder, files, "seriennummer=1200066051\n"), QString());
         QFile f(QDir(folder).filePath(c.file));
         const QByteArray bytes = readAll(f.fileName()).replace(c.from, c.to);
         ASSERT_TRUE(c.from.isEmpty() ? f.remove() : f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
@@ -343,12 +343,12 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
 TEST(FileErrors, SayWhatTheSystemSaidInGerman)
 {
     QTemporaryDir dir;
-    const auto words = [&](const QString& system) { return FileErrorWords(dir.filePath("x"), system, FileAccess::Write); };
+    const auto words = [&](const QString& system) { return fileErrorWords(dir.filePath("x"), system, FileAccess::Write); };
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOSPC))), QStringLiteral("Datenträger voll"));
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(EROFS))), QStringLiteral("Datenträger schreibgeschützt"));
     EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOTDIR))), QStringLiteral("ein Teil des Pfads ist kein Ordner"));
     EXPECT_EQ(words(QStringLiteral("Unknown error")), QStringLiteral("Fehler des Systems ohne nähere Angabe"));
-    EXPECT_EQ(SaveFileWhole(dir.path(), QByteArray()), QStringLiteral("ist ein Ordner"));
+    EXPECT_EQ(saveFileWhole(dir.path(), QByteArray()), QStringLiteral("ist ein Ordner"));
 }
 
 // A CSV exported and edited comes back as edits marked for sending; a malformed one is refused
@@ -380,17 +380,17 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         LocoTable table;
         table.markAllForDeviceRead();
         LocoFormatTables formats;
-        FillLocoFormatTables(formats);
+        fillLocoFormatTables(formats);
         int loaded = 1;
         LocoData data{table, formats, loaded};
         putLoco(table, 3, 38, QStringLiteral("Köf II"));
         table.setStatus(3, LocoTable::StatusUnchanged);
         const LocoTable before = table;
-        const QByteArray exported = WriteCsv(LocoCsv(data));
+        const QByteArray exported = writeCsv(locoCsv(data));
         ASSERT_TRUE(exported.startsWith("\xEF\xBB\xBF" "Adresse;Name;Datenformat;Höchstgeschwindigkeit;f0;"));
-        EXPECT_EQ(ReadCsv(LocoCsv(data), exported).changedRecords, 0) << "unchanged file, nothing to send";
+        EXPECT_EQ(readCsv(locoCsv(data), exported).changedRecords, 0) << "unchanged file, nothing to send";
         const QString edited = c.from.isEmpty() ? c.to : QString::fromUtf8(exported).replace(c.from, c.to);
-        const CsvImport taken = ReadCsv(LocoCsv(data), edited.toUtf8());
+        const CsvImport taken = readCsv(locoCsv(data), edited.toUtf8());
         if (!c.error.isEmpty()) {
             EXPECT_TRUE(taken.error.startsWith(c.error)) << taken.error.toStdString();
             EXPECT_TRUE(table == before);
@@ -398,7 +398,7 @@ TEST(TableCsv, EditedFileIsTakenMalformedFileChangesNothing)
         }
         ASSERT_TRUE(taken.ok()) << taken.error.toStdString();
         EXPECT_EQ(taken.changedRecords, 1);
-        EXPECT_EQ(QString::fromUtf8(WriteCsv(LocoCsv(data))), edited);
+        EXPECT_EQ(QString::fromUtf8(writeCsv(locoCsv(data))), edited);
         EXPECT_EQ(std::tuple(table.status(3), table.value(3, LocoTable::FormatPending)), std::tuple(LocoTable::StatusChanged, 1));
     }
 }
@@ -412,19 +412,19 @@ TEST(TableCsv, NameLinesTooLongTogetherAndEditedCommandsAreRefused)
     for (int a = 1; a <= 3; ++a)
         rig.ctx.accessories.Clear_MagDaten(a);
     const QByteArray file = "Adresse;Name Zeile1;Name Zeile2\r\n2;AAAAAAAAAAAAAAA;BBBBBBBBBBBBBBB\r\n";
-    EXPECT_EQ(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), file).error,
+    EXPECT_EQ(readCsv(rangeCsv(rig.ctx.accessories, {1, 3}), file).error,
               QStringLiteral("Zeile 2: die beiden Namenszeilen haben zusammen 30 Zeichen, Platz ist für 23"));
-    EXPECT_TRUE(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile1\r\n2;\"A\rB\"\r\n").error.startsWith("Zeile 2: ein Zeilenumbruch (CR)"));
+    EXPECT_TRUE(readCsv(rangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile1\r\n2;\"A\rB\"\r\n").error.startsWith("Zeile 2: ein Zeilenumbruch (CR)"));
     EXPECT_EQ(rig.ctx.accessories.nameLine(2, 1), QString());
     // A 0 character after a number makes no number of it.
-    for (const CsvTable& csv : {RangeCsv(rig.ctx.accessories, {1, 3}), RouteCsv(rig.ctx.routes)})
-        EXPECT_EQ(ReadCsv(csv, csv.keyTitle.toUtf8() + QByteArray(";Name Zeile1\r\n2\0;A\r\n", 20)).error,
+    for (const CsvTable& csv : {rangeCsv(rig.ctx.accessories, {1, 3}), routeCsv(rig.ctx.routes)})
+        EXPECT_EQ(readCsv(csv, csv.keyTitle.toUtf8() + QByteArray(";Name Zeile1\r\n2\0;A\r\n", 20)).error,
                   QStringLiteral("Zeile 2: %1 2\u2400 ist nicht in der Tabelle").arg(csv.keyTitle));
     rig.ctx.accessories.saveNames(3, QStringLiteral("Weiche links Bahnhof"), QStringLiteral("Ost"));
-    ASSERT_TRUE(ReadCsv(RangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile2;Name Zeile1\r\n3;Weiche links Bahnhof;Ost\r\n").ok());
+    ASSERT_TRUE(readCsv(rangeCsv(rig.ctx.accessories, {1, 3}), "Adresse;Name Zeile2;Name Zeile1\r\n3;Weiche links Bahnhof;Ost\r\n").ok());
     EXPECT_EQ(rig.ctx.accessories.nameLine(3, 2), QStringLiteral("Weiche links Bahnhof"));
     rig.ctx.routes.RouteData[2][2] = 1011;
-    EXPECT_EQ(ReadCsv(RouteCsv(rig.ctx.routes), "Fahrstraße;Befehl 1\r\n2;Pause\r\n").error,
+    EXPECT_EQ(readCsv(routeCsv(rig.ctx.routes), "Fahrstraße;Befehl 1\r\n2;Pause\r\n").error,
               QStringLiteral("Zeile 2: Befehl 1: wird nicht eingelesen, nur Name Zeile1, Name Zeile2 (\"Pause\" statt \"%1\")")
                   .arg(FS_Befehl_to_Text(rig.ctx.routes, 2, 2)));
 }
@@ -453,12 +453,12 @@ TEST(TableCsv, EveryNameComesBackExactlyIntoATableOfOtherNames)
         }
     }
     const std::function<CsvTable(int k)> kinds[] = {
-        [&](int k) { return LocoCsv(locoData[k]); }, [&](int k) { return AccessoryCsv(acc[k], {1, 9}); },
-        [&](int k) { return RouteCsv(routes[k]); }};
+        [&](int k) { return locoCsv(locoData[k]); }, [&](int k) { return accessoryCsv(acc[k], {1, 9}); },
+        [&](int k) { return routeCsv(routes[k]); }};
     for (const auto& csv : kinds) {
-        const QByteArray exported = WriteCsv(csv(0));
-        EXPECT_EQ(ReadCsv(csv(1), exported).error, QString());
-        EXPECT_EQ(QString::fromUtf8(WriteCsv(csv(1))), QString::fromUtf8(exported));
+        const QByteArray exported = writeCsv(csv(0));
+        EXPECT_EQ(readCsv(csv(1), exported).error, QString());
+        EXPECT_EQ(QString::fromUtf8(writeCsv(csv(1))), QString::fromUtf8(exported));
     }
 }
 
@@ -472,23 +472,23 @@ TEST(IsdDiff, NamesEveryFieldKindInWords)
         QString line; // expected among the differences; "" : an error
     };
     const Case cases[] = {
-        {"loco name", IsdHeaderLocoTable(), [](AppContext& c) { c.loco.WriteLokname(3, QStringLiteral("Köf III")); },
+        {"loco name", isdHeaderLocoTable(), [](AppContext& c) { c.loco.WriteLokname(3, QStringLiteral("Köf III")); },
          "Lok 38: Name in A 'Köf II', in B 'Köf III'"},
-        {"loco address", IsdHeaderLocoTable(), [](AppContext& c) { c.loco.setAddress(3, 39); }, "Lok 38: nur in A ('Köf II')"},
-        {"loco format", IsdHeaderLocoTable(), [](AppContext& c) { c.loco.set(3, LocoTable::FormatCode, 80); },
+        {"loco address", isdHeaderLocoTable(), [](AppContext& c) { c.loco.setAddress(3, 39); }, "Lok 38: nur in A ('Köf II')"},
+        {"loco format", isdHeaderLocoTable(), [](AppContext& c) { c.loco.set(3, LocoTable::FormatCode, 80); },
          "Lok 38: Datenformat in A 'DCC 28', in B 'DCC 14'"},
-        {"loco speed", IsdHeaderLocoTable(), [](AppContext& c) { c.loco.set(3, LocoTable::MaxSpeedHalf, 50); },
+        {"loco speed", isdHeaderLocoTable(), [](AppContext& c) { c.loco.set(3, LocoTable::MaxSpeedHalf, 50); },
          "Lok 38: Höchstgeschwindigkeit in A 80, in B 100"},
-        {"loco symbol", IsdHeaderLocoTable(), [](AppContext& c) { c.loco.set(3, LocoTable::symbolColumn(2), 9); },
+        {"loco symbol", isdHeaderLocoTable(), [](AppContext& c) { c.loco.set(3, LocoTable::symbolColumn(2), 9); },
          "Lok 38: Symbol f2 in A 5, in B 9"},
-        {"accessory symbol", IsdHeaderAccessory(), [](AppContext& c) { c.accessories.chooseSymbol(2, 7, 1); },
+        {"accessory symbol", isdHeaderAccessory(), [](AppContext& c) { c.accessories.chooseSymbol(2, 7, 1); },
          "Magnetartikel 2: Symbol in A 1, in B 7"},
-        {"accessory format", IsdHeaderAccessory(), [](AppContext& c) { c.accessories.toggleFormat(2); },
+        {"accessory format", isdHeaderAccessory(), [](AppContext& c) { c.accessories.toggleFormat(2); },
          "Magnetartikel 2: Datenformat in A 'default', in B 'DCC'"},
         // A byte behind a name's end shows nowhere.
-        {"behind the name", IsdHeaderAccessory(), [](AppContext& c) { c.accessories.set(1, 20, 0x41); }, "="},
-        {"route entry", IsdHeaderRoutes(), [](AppContext& c) { c.routes.RouteData[2][2] = 8; }, ""},
-        {"two kinds", IsdHeaderLocoTable(), nullptr, ""},
+        {"behind the name", isdHeaderAccessory(), [](AppContext& c) { c.accessories.set(1, 20, 0x41); }, "="},
+        {"route entry", isdHeaderRoutes(), [](AppContext& c) { c.routes.RouteData[2][2] = 8; }, ""},
+        {"two kinds", isdHeaderLocoTable(), nullptr, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -502,7 +502,7 @@ TEST(IsdDiff, NamesEveryFieldKindInWords)
         ctx.accessories.chooseSymbol(2, 1, 1);
         ctx.routes.RouteData[2][1] = 1234;
         ctx.routes.RouteData[2][2] = 1011;
-        const StationDatabase* db = StationDatabaseOfHeader(c.header);
+        const StationDatabase* db = stationDatabaseOfHeader(c.header);
         QTemporaryDir dir;
         const QString a = dir.filePath(QStringLiteral("a.isd"));
         const QString b = dir.filePath(QStringLiteral("b.isd"));
@@ -512,19 +512,19 @@ TEST(IsdDiff, NamesEveryFieldKindInWords)
             c.change(ctx);
             ASSERT_EQ(db->file(ctx).saveTo(b), QString());
         } else {
-            ASSERT_EQ(RouteTableFile(ctx.routes, ctx.storedSerial).saveTo(b), QString());
+            ASSERT_EQ(routeTableFile(ctx.routes, ctx.storedSerial).saveTo(b), QString());
         }
-        const QString line = c.header == IsdHeaderRoutes()
+        const QString line = c.header == isdHeaderRoutes()
                                  ? QStringLiteral("Fahrstraße 2: Befehl 1 in A '%1', in B '%2'").arg(before, FS_Befehl_to_Text(ctx.routes, 2, 2))
                                  : c.line;
-        const IsdDiff diff = DiffIsdFiles(a, b);
+        const IsdDiff diff = diffIsdFiles(a, b);
         if (line.isEmpty()) {
             EXPECT_TRUE(diff.error.startsWith("Verschiedene Dateiarten")) << diff.error.toStdString();
             continue;
         }
         EXPECT_TRUE(line == "=" ? diff.differences.isEmpty() : diff.differences.contains(line))
             << diff.differences.join('\n').toStdString();
-        EXPECT_TRUE(DiffIsdFiles(a, a).differences.isEmpty());
+        EXPECT_TRUE(diffIsdFiles(a, a).differences.isEmpty());
     }
 }
 

@@ -40,7 +40,7 @@ TEST(TableEditCommand, UndoGivesBackEveryCellAndRedoTheEdit)
     using T = LocoTable;
     using Slots = std::vector<int>;
     static LocoFormatTables formats;
-    FillLocoFormatTables(formats);
+    fillLocoFormatTables(formats);
     const struct {
         std::function<std::unique_ptr<TableEditCommand>(T&)> make;
         const char* text;
@@ -55,7 +55,7 @@ TEST(TableEditCommand, UndoGivesBackEveryCellAndRedoTheEdit)
         {[](T& t) { return std::make_unique<NewLocoCommand>(t, 0, QStringLiteral("V 200")); }, "neue Lok 0", {}},
         {[](T& t) { return std::make_unique<DeleteLocoCommand>(t, 0, 38); }, "Lok 38 gelöscht", {0}},
         {[](T& t) { return std::make_unique<DeleteLocoCommand>(t, 0, 39); }, "Lok 39 gelöscht", {}},
-        {[](T& t) { return std::make_unique<WholeTableCommand>(t, t.station, QStringLiteral("alle löschen"), [&t] { ClearLocoTable(t); }); },
+        {[](T& t) { return std::make_unique<WholeTableCommand>(t, t.station, QStringLiteral("alle löschen"), [&t] { clearLocoTable(t); }); },
          "alle löschen", {0}},
     };
     for (const auto& row : rows) {

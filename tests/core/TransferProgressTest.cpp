@@ -449,5 +449,5 @@ TEST(TransferDone, SaysWhatWasDoneAndWhen)
         {"112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben", "112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben, 14:03"},
         {"", "Übertragung fertig, 14:03"}};
     for (const auto& [tally, shown] : rows)
-        EXPECT_EQ(TransferDoneText(QString::fromUtf8(tally), QTime(14, 3, 59)), QString::fromUtf8(shown)) << tally;
+        EXPECT_EQ(transferDoneText(QString::fromUtf8(tally), QTime(14, 3, 59)), QString::fromUtf8(shown)) << tally;
 }

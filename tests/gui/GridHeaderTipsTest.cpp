@@ -35,7 +35,7 @@ TEST(GridHeaderTips, TheHeadingAsShownFindsItsTip)
         MarkingTranslator marking;
         if (row.marked)
             QCoreApplication::installTranslator(&marking);
-        EXPECT_EQ(GridHeaderTip(row.heading), row.tip) << row.heading.toStdString();
+        EXPECT_EQ(gridHeaderTip(row.heading), row.tip) << row.heading.toStdString();
         QCoreApplication::removeTranslator(&marking);
     }
 }

@@ -38,8 +38,8 @@ TEST(LokdatenFiles, OnlyATakenFileRebuildsTheGrid)
     LocoTable other;
     other.markAllForDeviceRead();
     putLoco(other, 4, 120, QStringLiteral("V 200"));
-    ASSERT_EQ(LocoTableFile(other, StoredSerial()).saveTo(rig.path("andere.ISD")), QString());
-    ASSERT_EQ(LocoRecordFile(rig.ctx.loco, 0).saveTo(rig.path("satz.ISD")), QString());
+    ASSERT_EQ(locoTableFile(other, StoredSerial()).saveTo(rig.path("andere.ISD")), QString());
+    ASSERT_EQ(locoRecordFile(rig.ctx.loco, 0).saveTo(rig.path("satz.ISD")), QString());
     const int builds = rig.frm.rebuildCount();
     rig.files.cancelNext();
     rig.menu("LadenMenu");
@@ -74,7 +74,7 @@ TEST(LokdatenFiles, SavesTakeTheNameBeingTypedAndOneRecordIsTheNextLineClicked)
     rig.menu("SpeichernMenu");
     LocoTable back;
     StoredSerial serial;
-    ASSERT_TRUE(LoadLocoTableFile(rig.path("alle.ISD"), back, serial).ok());
+    ASSERT_TRUE(loadLocoTableFile(rig.path("alle.ISD"), back, serial).ok());
     EXPECT_EQ(back.ReadLokname(1), QStringLiteral("Köf III"));
 
     rig.dialogs.answerNext(MsgAnswer::Cancel);
@@ -90,7 +90,7 @@ TEST(LokdatenFiles, SavesTakeTheNameBeingTypedAndOneRecordIsTheNextLineClicked)
     EXPECT_FALSE(rig.frm.SaveRecordPending);
     EXPECT_EQ(rig.dialogs.messageCount(), 2) << "no question to delete";
     LocoRow row;
-    ASSERT_TRUE(ReadLocoRecordFile(rig.path("einer.ISD"), row).ok());
+    ASSERT_TRUE(readLocoRecordFile(rig.path("einer.ISD"), row).ok());
     for (int col = 0; col < LocoTable::Cols; ++col)
         ASSERT_EQ(row[size_t(col)], rig.ctx.loco.cell(2, col)) << col;
     rig.click(1, 2);
@@ -123,7 +123,7 @@ TEST(LokdatenFiles, ClearingEmptiesTableAndGridWithoutAQuestion)
 TEST(LokdatenFiles, ARecordWhoseAddressIsTakenRebuildsOnlyOnceInserted)
 {
     FileRig rig;
-    ASSERT_EQ(LocoRecordFile(rig.ctx.loco, 1).saveTo(rig.path("einer.ISD")), QString());
+    ASSERT_EQ(locoRecordFile(rig.ctx.loco, 1).saveTo(rig.path("einer.ISD")), QString());
     const int builds = rig.frm.rebuildCount();
     rig.files.chooseNext(rig.path("einer.ISD"));
     rig.dialogs.answerNext(MsgAnswer::Cancel);

@@ -94,7 +94,7 @@ inline void putLoco(LocoTable& t, int slot, int address, const QString& name, in
 class LokdatenRig : public SimRig {
 public:
     LokdatenRig()
-        : frm(ctx.database, ctx.locoData, buildFolder(), EditorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco))
+        : frm(ctx.database, ctx.locoData, buildFolder(), editorDeviceMenuCaptions(QStringLiteral("ZP1"), EditorKind::Loco))
     {
         // As a read of an empty command station leaves the table.
         ctx.loco.markAllForDeviceRead();

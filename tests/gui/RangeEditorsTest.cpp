@@ -126,7 +126,7 @@ TEST(RangeEditors, FilesGoRoundThroughTheMenusAWrongOrCutFileAndABlankingLeaveNo
         EXPECT_EQ(saved.open(QIODevice::ReadOnly) ? saved.readAll().count("\r\n") : 0, 567);
         QFile::copy(path, cut);
         QFile(cut).resize(saved.size() - 20);
-        RangeTableFile(kind->accessories ? FeedbackFileFormat() : AccessoryFileFormat(), rig.table,
+        rangeTableFile(kind->accessories ? feedbackFileFormat() : accessoryFileFormat(), rig.table,
                        rig.ctx.storedSerial, {1, 16}).saveTo(wrong);
 
         // Blanked in another range; opening and leaving a blank name changes nothing either.

@@ -15,8 +15,8 @@ using namespace kx2;
 
 TEST(QtUserDialogs, TextsTitlesAndFiltersBecomeWhatQtShows)
 {
-    EXPECT_EQ(ToQtLineBreaks(QStringLiteral("\r ComPort Kann\r\nnicht\r")), QStringLiteral("\n ComPort Kann\nnicht\n"));
-    EXPECT_EQ(ToQtLineBreaks(QStringLiteral("ohne")), QStringLiteral("ohne"));
+    EXPECT_EQ(toQtLineBreaks(QStringLiteral("\r ComPort Kann\r\nnicht\r")), QStringLiteral("\n ComPort Kann\nnicht\n"));
+    EXPECT_EQ(toQtLineBreaks(QStringLiteral("ohne")), QStringLiteral("ohne"));
     QtUserDialogs withDefault(nullptr, QStringLiteral("TQ7 - Tool"));
     EXPECT_EQ(std::pair(withDefault.titleFor(QString()), withDefault.titleFor(QStringLiteral("Fehler"))),
               std::pair(QString("TQ7 - Tool"), QString("Fehler")));
@@ -27,10 +27,10 @@ TEST(QtUserDialogs, TextsTitlesAndFiltersBecomeWhatQtShows)
         {"Bilder|*.bmp;*.png|", {"Bilder (*.bmp *.png)"}},
         {"", {}}};
     for (const auto& [filter, names] : filters)
-        EXPECT_EQ(ToQtNameFilters(QString::fromLatin1(filter)), names) << filter;
-    EXPECT_EQ(FirstFilterSuffix(QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|")), QStringLiteral("ISD"));
-    EXPECT_EQ(FirstFilterSuffix(QStringLiteral("Alle|*.*|")), QString());
-    EXPECT_EQ(FirstFilterSuffix(QString()), QString());
+        EXPECT_EQ(toQtNameFilters(QString::fromLatin1(filter)), names) << filter;
+    EXPECT_EQ(firstFilterSuffix(QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|")), QStringLiteral("ISD"));
+    EXPECT_EQ(firstFilterSuffix(QStringLiteral("Alle|*.*|")), QString());
+    EXPECT_EQ(firstFilterSuffix(QString()), QString());
 }
 
 TEST(QtUserDialogs, ButtonsSpeakGermanAndTheAnswerComesBack)

@@ -29,7 +29,7 @@ TEST(TablePrint, PdfHoldsEveryAddressAndNameUnbrokenOnABoundedNumberOfPages)
                                  + QStringList(r.functions, QStringLiteral("128")));
         const QString path = dir.filePath(QStringLiteral("t%1.pdf").arg(r.records));
         int pages = 0;
-        EXPECT_EQ(WriteTablePdf(path, table, &pages), QString());
+        EXPECT_EQ(writeTablePdf(path, table, &pages), QString());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), pages);

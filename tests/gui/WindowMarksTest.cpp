@@ -37,7 +37,7 @@ namespace {
 // names, and the language box's own caption, which names both languages for whoever reads neither.
 bool isName(const QString& text)
 {
-    static const QStringList names = {MainWindowCaption(QStringLiteral("ZP1")), MainWindowCaption(QStringLiteral("MRV")), QStringLiteral("TQ7"),
+    static const QStringList names = {mainWindowCaption(QStringLiteral("ZP1")), mainWindowCaption(QStringLiteral("MRV")), QStringLiteral("TQ7"),
                                       QStringLiteral("Kordavinex"), QStringLiteral("Sprache / Language")};
     return names.contains(text) || text.startsWith(QLatin1String("Mervenholt ")) || text == QLatin1String("Quarnellis/Kordavinex");
 }

@@ -50,7 +50,7 @@ QString textOf(QWidget* window, const QString& what)
 QStringList clipped(QWidget* window)
 {
     window->show();
-    QStringList found(window->width() < TitleBarWidth(window->windowTitle()) ? 1 : 0, window->windowTitle());
+    QStringList found(window->width() < titleBarWidth(window->windowTitle()) ? 1 : 0, window->windowTitle());
     for (QLabel* label : window->findChildren<QLabel*>())
         if (label->isVisible() && !label->text().contains('\n')
             && label->contentsRect().width() < label->fontMetrics().horizontalAdvance(label->text()))
@@ -122,7 +122,7 @@ TEST(WindowTexts, EveryWindowShowsItsOwnTexts)
             << row.window->objectName().toStdString() << " " << row.what;
 
     QInputDialog newRecord;
-    newRecord.setWindowTitle(QStringLiteral("Neuer Datensatz")), FitTitle(&newRecord);
+    newRecord.setWindowTitle(QStringLiteral("Neuer Datensatz")), fitTitle(&newRecord);
     for (QWidget* w : std::initializer_list<QWidget*>{main, opt, rig.win.helpWin(), &progress, loco, mag, rm, &format, &speed,
                                                       &functionSymbols, &accessorySymbols, &rig.windows.fsDatenFrm(), &newRecord})
         EXPECT_EQ(clipped(w), QStringList()) << w->objectName().toStdString() << " cut short";
