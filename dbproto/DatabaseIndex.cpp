@@ -37,11 +37,11 @@ int DbProtocol::ReadDatabaseIndex()
             storeIndexEntries(4 * k, read.page);
         }
     }
-    m_recordCounter = 0;
+    DbRecordCounter = 0;
     for (int e = 1; e <= 63; ++e) {
         const auto& entry = m_index[size_t(e)];
-        if (entry && *entry != EmptyIndexEntry && *entry > m_recordCounter)
-            m_recordCounter = *entry;
+        if (entry && *entry != EmptyIndexEntry && *entry > DbRecordCounter)
+            DbRecordCounter = *entry;
     }
     return 0;
 }

@@ -113,12 +113,12 @@ public:
     // Stores `counter` as the index's counter; all ones would read back as an empty entry, so
     // the highest value stored is one below it.
     int WriteDatabaseIndex(uint32_t counter);
-    uint32_t recordCounter() const { return m_recordCounter; }
+    uint32_t recordCounter() const { return DbRecordCounter; }
     // The record number the next written record carries: the counter, one up.
-    uint32_t nextRecordNumber() { return ++m_recordCounter; }
+    uint32_t nextRecordNumber() { return ++DbRecordCounter; }
     // A read leaves the counter unknown: all ones, so that a send that does not read the index
     // first hands out 0.
-    void forgetRecordCounter() { m_recordCounter = 0xFFFFFFFFu; }
+    void forgetRecordCounter() { DbRecordCounter = 0xFFFFFFFFu; }
 
     // --- the data-format table ---
     // The reads: result 1011 when an answer came but is no data-format reply.
@@ -178,7 +178,7 @@ private:
 
     // Entries 0..63 of the database index; entry 0 is written back as it was read.
     std::array<std::optional<uint32_t>, 257> m_index{};
-    uint32_t m_recordCounter = 0;
+    uint32_t DbRecordCounter = 0; // the record-number counter the database index keeps
     int m_handle = 0;  // the bootloader's handle, given by step 2 of the access
     bool m_storeUnanswered = false;
 };
