@@ -300,7 +300,7 @@ QString fileNotVouchedFor(const QString& folder)
     return firstFileNotVouchedFor(dir, manifest.bytes);
 }
 
-StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program,
+StationRunOutcome backupStation(AppContext& ctx, const QString& folder, const QString& program,
                                 const BackupOptions& options, const QDateTime& when)
 {
     const auto& all = stationDatabases();

@@ -76,7 +76,7 @@ struct BackupOptions {
 // contacts 1..4096, the 80 routes) in one database access and saves them into `folder`
 // (writeBackupFolder) with the manifest: serial number, date, `program`, how it was read, the
 // records in use of each database. The files are written only once all four were read.
-StationRunOutcome BackupStation(AppContext& ctx, const QString& folder, const QString& program,
+StationRunOutcome backupStation(AppContext& ctx, const QString& folder, const QString& program,
                                 const BackupOptions& options = {},
                                 const QDateTime& when = QDateTime::currentDateTimeUtc());
 
@@ -94,7 +94,7 @@ struct RestoreOptions {
 // entries are written. Asks first, naming per database what it will write and erase; a station
 // that equals the backup is not written at all. With the option "Nach dem Senden prüfen" what
 // was written is read back and compared.
-StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder, const RestoreOptions& options = {});
+StationRunOutcome restoreStation(AppContext& ctx, const QString& folder, const RestoreOptions& options = {});
 
 // The name of the first file in the backup folder `dir` that its manifest does not vouch for; ""
 // when all match. A missing manifest names the manifest.

@@ -466,7 +466,7 @@ QString loadBackup(const QDir& dir, BackupTables& t)
 
 } // namespace
 
-StationRunOutcome RestoreStation(AppContext& ctx, const QString& folder, const RestoreOptions& options)
+StationRunOutcome restoreStation(AppContext& ctx, const QString& folder, const RestoreOptions& options)
 {
     using End = StationRunOutcome::End;
     const QDir dir(folder);

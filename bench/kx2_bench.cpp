@@ -514,7 +514,7 @@ bool benchBackupWire(const Options& o)
         return [folder, quick](AppContext& ctx) {
             BackupOptions options;
             options.quick = quick;
-            const StationRunOutcome out = BackupStation(ctx, folder, QStringLiteral("kx2_bench"), options);
+            const StationRunOutcome out = backupStation(ctx, folder, QStringLiteral("kx2_bench"), options);
             return out.ok() ? QString() : out.text;
         };
     };
@@ -529,7 +529,7 @@ bool benchBackupWire(const Options& o)
     return measureWire(o, "restore_quick", kTypicalLayout, true, [&full](AppContext& ctx) {
                RestoreOptions options;
                options.quick = true;
-               const StationRunOutcome out = RestoreStation(ctx, full, options);
+               const StationRunOutcome out = restoreStation(ctx, full, options);
                return out.ok() && out.text.startsWith(QStringLiteral("Die Zentrale entspricht")) ? QString() : out.text;
            })
         .has_value();

@@ -86,7 +86,7 @@ bool CliContext::configure(const QCommandLineParser& parser)
         s.ComPortIsText = true;
     }
     if (parser.isSet(QStringLiteral("baud"))) {
-        const std::optional<long long> baud = WholeNumber(parser.value(QStringLiteral("baud")));
+        const std::optional<long long> baud = wholeNumber(parser.value(QStringLiteral("baud")));
         if (!baud || (*baud != 9600 && *baud != 16666 && *baud != 19200 && *baud != 115200)) {
             err << badOptionValue(QStringLiteral("baud"), parser.value(QStringLiteral("baud")),
                                   QCoreApplication::translate("CliContext", "9600, 16666, 19200 oder 115200"))

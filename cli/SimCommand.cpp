@@ -49,7 +49,7 @@ enum class Digits { Decimal, DecimalOrHex };
 
 bool parseInt(const QString& text, int& out, int min, int max, Digits digits = Digits::Decimal)
 {
-    const std::optional<long long> v = digits == Digits::DecimalOrHex ? wholeNumberOrHex(text) : WholeNumber(text);
+    const std::optional<long long> v = digits == Digits::DecimalOrHex ? wholeNumberOrHex(text) : wholeNumber(text);
     if (!v || *v < min || *v > max)
         return false;
     out = int(*v);

@@ -36,7 +36,7 @@ MsgAnswer TerminalDialogs::messageWithDetail(const QString& text, const QString&
 MsgAnswer TerminalDialogs::ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
                                const QString& title)
 {
-    return answer(question, text, buttons, icon, title, DefaultAnswer(question, buttons));
+    return answer(question, text, buttons, icon, title, defaultAnswer(question, buttons));
 }
 
 MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const QString& text, MsgButtons buttons,

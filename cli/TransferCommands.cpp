@@ -116,7 +116,7 @@ int runRead(const QStringList& args)
     }
     // Whole numbers only, whatever the database: "--to 1e3" must not read as 1.
     for (const QString& option : {QStringLiteral("from"), QStringLiteral("to")}) {
-        if (!WholeNumber(parser.value(option))) {
+        if (!wholeNumber(parser.value(option))) {
             const QString expected = db->maxAddress > 0 ? wholeNumberFromTo(1, db->maxAddress)
                                                         : QCoreApplication::translate("TransferCommands", "ganze Zahl");
             QTextStream(stderr) << badOptionValue(option, parser.value(option), expected) << "\n";
@@ -370,7 +370,7 @@ int runBackup(const QStringList& args)
     const InterruptCatcher interrupt;
     BackupOptions options;
     options.quick = parser.isSet(quickOption());
-    return stationRunExit(BackupStation(cli.ctx(), parser.value(folderOption()), program, options));
+    return stationRunExit(backupStation(cli.ctx(), parser.value(folderOption()), program, options));
 }
 
 int runRestore(const QStringList& args)
@@ -421,7 +421,7 @@ int runRestore(const QStringList& args)
     RestoreOptions options;
     options.quick = parser.isSet(quickOption());
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
-    return stationRunExit(RestoreStation(cli.ctx(), parser.value(folderOption()), options));
+    return stationRunExit(restoreStation(cli.ctx(), parser.value(folderOption()), options));
 }
 
 } // namespace kx2::cli

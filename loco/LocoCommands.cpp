@@ -35,7 +35,7 @@ LocoSpeedCommand::LocoSpeedCommand(LocoTable& table, int slot, int half)
 LocoFormatCommand::LocoFormatCommand(LocoTable& table, const LocoFormatTables& formats, int slot, int index)
     : LocoCommand(table, locoStep(QT_TRANSLATE_NOOP("LocoCommands", "Datenformat von Lok %1"), table.address(slot)))
 {
-    record({slot}, [&] { SetLocoFormat(table, formats, slot, index); });
+    record({slot}, [&] { setLocoFormat(table, formats, slot, index); });
 }
 
 LocoSymbolCommand::LocoSymbolCommand(LocoTable& table, int slot, int first, int last, int symbol)

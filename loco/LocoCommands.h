@@ -28,7 +28,7 @@ public:
     LocoSpeedCommand(LocoTable& table, int slot, int half);
 };
 
-// "Datenformat von Lok 38": SetLocoFormat.
+// "Datenformat von Lok 38": setLocoFormat.
 class LocoFormatCommand : public LocoCommand {
 public:
     LocoFormatCommand(LocoTable& table, const LocoFormatTables& formats, int slot, int index);

@@ -4,7 +4,7 @@
 
 namespace kx2 {
 
-bool SetLocoFormat(LocoTable& table, const LocoFormatTables& formats, int slot, int index)
+bool setLocoFormat(LocoTable& table, const LocoFormatTables& formats, int slot, int index)
 {
     if (index < 0 || index >= LocoFormatCount)
         return false;

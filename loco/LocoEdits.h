@@ -15,7 +15,7 @@ struct LocoFormatTables;
 
 // The data format of position `index` (0..5) of the data-format dialog for `slot`. True when
 // the format changed (the line's format cell reads differently); another index changes nothing.
-bool SetLocoFormat(LocoTable& table, const LocoFormatTables& formats, int slot, int index);
+bool setLocoFormat(LocoTable& table, const LocoFormatTables& formats, int slot, int index);
 
 // `symbol` for functions first..last of `slot` (one function: first = last). True when a
 // record byte changed.

@@ -41,7 +41,7 @@ int width(int col)
 
 } // namespace LocoGrid
 
-QString NoSymbolText()
+QString noSymbolText()
 {
     return QCoreApplication::translate("LocoGrid", "Fkt. nicht anz.");
 }

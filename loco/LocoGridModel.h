@@ -35,7 +35,7 @@ constexpr bool isFunctionColumn(int col) { return col >= FirstFunctionCol && col
 } // namespace LocoGrid
 
 // The text of a function cell without a picture.
-QString NoSymbolText();
+QString noSymbolText();
 
 // Symbol numbers 1..79 have a picture; 0 means "no symbol", anything else is shown like 0.
 constexpr int SymbolCount = 80;

@@ -17,7 +17,7 @@ CsvTable rangeCsv(RangeRecordTable& t, const AddressRange& range)
     csv.key = [](int a) { return QString::number(a); };
     csv.rowOf = [&t, range](const QString& key) -> std::optional<int> {
         // Whole: QString::toInt would stop at a 0 character and take "12\0" for 12.
-        const std::optional<long long> a = WholeNumber(key);
+        const std::optional<long long> a = wholeNumber(key);
         if (!a || *a < range.first || *a > range.last || t.status(int(*a)) == status::Empty)
             return std::nullopt;
         return int(*a);

@@ -18,7 +18,7 @@ CsvTable routeCsv(RouteTables& t)
     csv.key = [](int n) { return QString::number(n); };
     csv.rowOf = [](const QString& key) -> std::optional<int> {
         // Whole: QString::toInt would stop at a 0 character and take "12\0" for 12.
-        const std::optional<long long> n = WholeNumber(key);
+        const std::optional<long long> n = wholeNumber(key);
         return n && *n >= 1 && *n <= RouteTables::RouteCount ? std::optional<int>(int(*n)) : std::nullopt;
     };
     for (int line = 1; line <= 2; ++line)

@@ -16,8 +16,8 @@ QString addressRangeError(int maxAddress)
 
 std::optional<AddressRange> parseAddressRange(const QString& from, const QString& to, int maxAddress)
 {
-    const std::optional<long long> first = WholeNumber(from);
-    const std::optional<long long> last = WholeNumber(to);
+    const std::optional<long long> first = wholeNumber(from);
+    const std::optional<long long> last = wholeNumber(to);
     if (!first || !last || *first < 1 || *last > maxAddress || *first > *last)
         return std::nullopt;
     return AddressRange{int(*first), int(*last)};

@@ -265,7 +265,7 @@ namespace csv {
 
 QString checkNumber(const QString& cell, int first, int last, int* value)
 {
-    const std::optional<long long> v = WholeNumber(cell);
+    const std::optional<long long> v = wholeNumber(cell);
     if (!v || *v < first || *v > last)
         return QCoreApplication::translate("CsvTable", "\"%1\" ist keine Zahl von %2 bis %3")
             .arg(shownCell(cell))

@@ -46,7 +46,7 @@ std::optional<long long> digitsOnly(QStringView t, int base)
 
 } // namespace
 
-std::optional<long long> WholeNumber(const QString& text)
+std::optional<long long> wholeNumber(const QString& text)
 {
     QStringView t = trimBlanks(text);
     const bool negative = t.startsWith(QLatin1Char('-'));
@@ -61,7 +61,7 @@ std::optional<long long> wholeNumberOrHex(const QString& text)
     const QStringView t = trimBlanks(text);
     if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
         return digitsOnly(t.mid(2), 16);
-    return WholeNumber(text);
+    return wholeNumber(text);
 }
 
 std::optional<double> decimalNumber(const QString& text)

@@ -10,7 +10,7 @@ namespace kx2 {
 // are no matter. More than 15 digits are refused: no value the program asks for comes near them.
 
 // Decimal digits, with a minus sign before them when negative.
-std::optional<long long> WholeNumber(const QString& text);
+std::optional<long long> wholeNumber(const QString& text);
 // The same, or "0x" and hexadecimal digits: the codes of the protocol are written as bytes (0x42).
 std::optional<long long> wholeNumberOrHex(const QString& text);
 // Decimal digits, then a point and more digits if a fraction is wanted: seconds ("0.25", "2").

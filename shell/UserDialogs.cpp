@@ -7,7 +7,7 @@ MsgAnswer firstButton(MsgButtons buttons)
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
-MsgAnswer DefaultAnswer(Question question, MsgButtons buttons)
+MsgAnswer defaultAnswer(Question question, MsgButtons buttons)
 {
     switch (question) {
     case Question::ReplaceOtherStation:

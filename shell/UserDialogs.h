@@ -27,7 +27,7 @@ enum class Question {
 MsgAnswer firstButton(MsgButtons buttons);
 // The button Enter presses on a named question: No where Yes would destroy data, so that Enter
 // never does; the first button elsewhere.
-MsgAnswer DefaultAnswer(Question question, MsgButtons buttons);
+MsgAnswer defaultAnswer(Question question, MsgButtons buttons);
 
 // How drivers, editors and file operations talk to the user. Texts are passed exactly as the
 // program words them, with carriage returns (character 13) as line breaks; a window
@@ -76,7 +76,7 @@ public:
     virtual MsgAnswer ask(Question question, const QString& text, MsgButtons buttons, MsgIcon icon,
                           const QString& title)
     {
-        return showMessage(text, buttons, icon, title, DefaultAnswer(question, buttons));
+        return showMessage(text, buttons, icon, title, defaultAnswer(question, buttons));
     }
 
 protected:

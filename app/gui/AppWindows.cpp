@@ -208,7 +208,7 @@ void AppWindows::backupStation()
     const QString program = QStringLiteral("kx2tool %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
     BackupOptions options;
     options.quick = *quick;
-    tellStationRun(BackupStation(m_ctx, folder, program, options), title);
+    tellStationRun(kx2::backupStation(m_ctx, folder, program, options), title);
 }
 
 void AppWindows::restoreStation()
@@ -233,7 +233,7 @@ void AppWindows::restoreStation()
         return;
     RestoreOptions options;
     options.quick = *quick;
-    tellStationRun(RestoreStation(m_ctx, folder, options), title);
+    tellStationRun(kx2::restoreStation(m_ctx, folder, options), title);
 }
 
 std::optional<bool> AppWindows::askQuickRead(const QString& text, const QString& title)

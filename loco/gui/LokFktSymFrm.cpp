@@ -79,7 +79,7 @@ SymbolChooserDesign lokFktSymDesign()
     d.symbolCount = LokFktSymFrm::SymbolRows - 1;
     d.noSymbolLine = true;
     d.noSymbolNumber = QStringLiteral("-");
-    d.noSymbolText = NoSymbolText();
+    d.noSymbolText = noSymbolText();
     d.numberHeader = QCoreApplication::translate("LokFktSymFrm", "F-Nr.");
     d.pictureHeader = QCoreApplication::translate("LokFktSymFrm", "Sym.");
     d.symbolsPerLine = LokFktSymFrm::SymbolsPerLine;

@@ -93,7 +93,7 @@ bool LokdatenFrm::hasEmptyEntryLine() const
 void LokdatenFrm::showSymbol(int row, int col, int symbol)
 {
     const bool pictured = symbolHasPicture(symbol);
-    grid()->setCell(row, col, pictured ? QString() : NoSymbolText(),
+    grid()->setCell(row, col, pictured ? QString() : noSymbolText(),
                     pictured ? m_pictures->picture(functionSymbolFile(symbol)) : QPixmap());
 }
 

@@ -47,10 +47,10 @@ TEST(LocoEdits, EachEditWritesItsBytesAndItsMarks)
         std::function<int(T&)> edit;
         int answer, slot, status, pending, col, value;
     } rows[] = {
-        {"format DCC 128", 0, [](T& t) { return +SetLocoFormat(t, formats, 1, 4); }, 1, 1, 0, 1, T::FormatCode, 83},
-        {"format as it was", 0, [](T& t) { return +SetLocoFormat(t, formats, 1, 3); }, 0, 1, 0, 0, T::FormatCode, 82},
-        {"format beyond the dialog", 0, [](T& t) { return +SetLocoFormat(t, formats, 1, 6); }, 0, 1, 0, 0, T::FormatParam, 17},
-        {"format there and back", 0, [](T& t) { SetLocoFormat(t, formats, 1, 4); return +SetLocoFormat(t, formats, 1, 3); }, 1, 1, 0, 0, T::FormatCode, 82},
+        {"format DCC 128", 0, [](T& t) { return +setLocoFormat(t, formats, 1, 4); }, 1, 1, 0, 1, T::FormatCode, 83},
+        {"format as it was", 0, [](T& t) { return +setLocoFormat(t, formats, 1, 3); }, 0, 1, 0, 0, T::FormatCode, 82},
+        {"format beyond the dialog", 0, [](T& t) { return +setLocoFormat(t, formats, 1, 6); }, 0, 1, 0, 0, T::FormatParam, 17},
+        {"format there and back", 0, [](T& t) { setLocoFormat(t, formats, 1, 4); return +setLocoFormat(t, formats, 1, 3); }, 1, 1, 0, 0, T::FormatCode, 82},
         {"symbol of f2", 0, [](T& t) { return +setLocoSymbols(t, 1, 2, 2, 12); }, 1, 1, 1, 0, f2, 12},
         {"symbols f2..f4 of a new record", 2, [](T& t) { return +setLocoSymbols(t, 1, 2, 4, 7); }, 1, 1, 2, 0, f4, 7},
         {"symbols as they were", 0, [](T& t) { return +setLocoSymbols(t, 1, 2, 4, 0); }, 0, 1, 0, 0, f4, 0},

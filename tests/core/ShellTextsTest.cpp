@@ -41,7 +41,7 @@ TEST(ExactNumber, OnlyATextThatIsTheNumberAllThroughIsOne)
         999999999999999LL, 999999999999999.0}, {"1234567890123456", {}, {}, {}},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(std::tuple(WholeNumber(r.text), wholeNumberOrHex(r.text), decimalNumber(r.text)),
+        EXPECT_EQ(std::tuple(wholeNumber(r.text), wholeNumberOrHex(r.text), decimalNumber(r.text)),
                   std::tuple(r.whole, r.orHex, r.seconds)) << r.text;
 }
 

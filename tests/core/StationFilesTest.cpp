@@ -149,14 +149,14 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
         const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
         SimRig from;
         c.backedUp(from);
-        ASSERT_TRUE(BackupStation(from.ctx, a, QStringLiteral("test")).ok());
+        ASSERT_TRUE(backupStation(from.ctx, a, QStringLiteral("test")).ok());
         SimRig fresh;
         SimRig& to = c.fresh ? fresh : from;
         c.change(to);
         BusCounts counts;
         counts.start(to.bus);
         to.dialogs.calls.clear();
-        const StationRunOutcome restored = RestoreStation(to.ctx, a);
+        const StationRunOutcome restored = restoreStation(to.ctx, a);
         ASSERT_TRUE(restored.ok()) << restored.text.toStdString();
         EXPECT_EQ(counts.accessOpens, 1) << "one database access for reading and writing";
         const QString plan = QString::fromUtf8(c.plan).replace('|', QChar(13));
@@ -167,7 +167,7 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
             ASSERT_EQ(to.dialogs.calls.size(), 1u);
             EXPECT_TRUE(to.dialogs.calls[0].text.endsWith(QChar(13) + plan)) << to.dialogs.calls[0].text.toStdString();
         }
-        ASSERT_TRUE(BackupStation(to.ctx, b, QStringLiteral("test")).ok());
+        ASSERT_TRUE(backupStation(to.ctx, b, QStringLiteral("test")).ok());
         EXPECT_EQ(withoutRecordNumbers(b), withoutRecordNumbers(a));
         // Every record written got a new number.
         const bool renumbered = QRegularExpression(QStringLiteral(": [1-9]\\d* Datensätze schreiben")).match(plan).hasMatch();
@@ -187,9 +187,9 @@ TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
     QTemporaryDir dir;
     const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
     SimRig rig;
-    ASSERT_TRUE(BackupStation(rig.ctx, a, QStringLiteral("test")).ok());
+    ASSERT_TRUE(backupStation(rig.ctx, a, QStringLiteral("test")).ok());
     putAccessory(rig, 31, kWrittenEmpty);
-    ASSERT_TRUE(BackupStation(rig.ctx, b, QStringLiteral("test")).ok());
+    ASSERT_TRUE(backupStation(rig.ctx, b, QStringLiteral("test")).ok());
     // A record written only with its number is in use; one never written is not.
     EXPECT_TRUE(readAll(QDir(b).filePath(stationBackupManifestName())).contains("\nloco=0\nacc=1\nfb=0\nroutes=0\n"));
     const std::vector<BackupFolderDiff> diff = diffBackupFolders(a, b);
@@ -198,7 +198,7 @@ TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
     counts.start(rig.bus);
     RestoreOptions dry;
     dry.dryRun = true;
-    const StationRunOutcome outcome = RestoreStation(rig.ctx, a, dry);
+    const StationRunOutcome outcome = restoreStation(rig.ctx, a, dry);
     EXPECT_TRUE(outcome.text.startsWith(QStringLiteral("Probelauf, nichts geschrieben. Zurückspielen würde:")));
     EXPECT_TRUE(outcome.text.contains(QStringLiteral("Magnetartikel: 0 Datensätze schreiben, 1 löschen")));
     EXPECT_EQ(std::tuple(counts.pageWrites, counts.areaWrites, int(rig.dialogs.calls.size())), std::tuple(0, 0, 0));
@@ -223,8 +223,8 @@ TEST(StationBackup, QuickBackupEqualsTheFullOneAfterRandomSends)
             const StationDatabase& db = stationDatabases()[size_t(pick(5) % 4)];
             if (pick(6) == 0) { // an earlier state of the station brought back
                 const QString folder = dir.filePath(QString::number(step));
-                ASSERT_TRUE(BackupStation(c, folder, QStringLiteral("test")).ok());
-                ASSERT_NE(RestoreStation(c, dir.filePath(QString::number(step - 3))).end, StationRunOutcome::End::Cancelled);
+                ASSERT_TRUE(backupStation(c, folder, QStringLiteral("test")).ok());
+                ASSERT_NE(restoreStation(c, dir.filePath(QString::number(step - 3))).end, StationRunOutcome::End::Cancelled);
                 continue;
             }
             ASSERT_EQ(db.read(c).result, 0);
@@ -252,8 +252,8 @@ TEST(StationBackup, QuickBackupEqualsTheFullOneAfterRandomSends)
         }
         BackupOptions quick;
         quick.quick = true;
-        ASSERT_TRUE(BackupStation(c, dir.filePath("full"), QStringLiteral("test")).ok());
-        ASSERT_TRUE(BackupStation(c, dir.filePath("quick"), QStringLiteral("test"), quick).ok());
+        ASSERT_TRUE(backupStation(c, dir.filePath("full"), QStringLiteral("test")).ok());
+        ASSERT_TRUE(backupStation(c, dir.filePath("quick"), QStringLiteral("test"), quick).ok());
         for (const StationDatabase& db : stationDatabases())
             EXPECT_EQ(readAll(dir.filePath(QStringLiteral("quick/") + db.fileName)),
                       readAll(dir.filePath(QStringLiteral("full/") + db.fileName)))
@@ -290,7 +290,7 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
     QTemporaryDir dir;
     SimRig from;
     from.station.seedLocomotives(2);
-    ASSERT_TRUE(BackupStation(from.ctx, dir.path(), QStringLiteral("test")).ok());
+    ASSERT_TRUE(backupStation(from.ctx, dir.path(), QStringLiteral("test")).ok());
     std::vector<BackupFile> files;
     for (const StationDatabase& db : stationDatabases())
         files.push_back({db.fileName, readAll(QDir(dir.path()).filePath(db.fileName))});
@@ -320,7 +320,7 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
         SimRig to;
         to.station.faults().corruptWritesEvery = c.failed ? 2 : 0;
         to.ctx.settings.VerifyAfterSend = c.failed != nullptr;
-        const StationRunOutcome restored = RestoreStation(to.ctx, folder);
+        const StationRunOutcome restored = restoreStation(to.ctx, folder);
         QStringList asked;
         for (const FakeDialogs::Call& call : to.dialogs.calls)
             asked << (call.question == Question::ReplaceOtherStation ? call.title : QString());

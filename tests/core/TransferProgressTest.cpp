@@ -427,7 +427,7 @@ TEST(TransferBar, ALocoReadAndSendAndABackupRiseFromTheStartToAHundredAndNeverFa
         rig.progress.percents.clear();
         QTemporaryDir dir;
         if (kind == QLatin1String("backup"))
-            EXPECT_TRUE(BackupStation(rig.ctx, dir.filePath(QStringLiteral("b")), QStringLiteral("test")).ok());
+            EXPECT_TRUE(backupStation(rig.ctx, dir.filePath(QStringLiteral("b")), QStringLiteral("test")).ok());
         else
             EXPECT_TRUE(kind == QLatin1String("send") ? sendOf(rig, Db::Loco) == SendOutcome::Sent
                                                      : readOf(rig, Db::Loco).result == 0);

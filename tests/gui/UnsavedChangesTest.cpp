@@ -274,7 +274,7 @@ TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
     const Question destructive[] = {Question::ReplaceOtherStation, Question::DeleteRecord, Question::DeleteRoute,
                                     Question::DiscardChanges, Question::KeepRecordsRead};
     for (Question q : destructive) {
-        EXPECT_EQ(DefaultAnswer(q, MsgButtons::YesNo), MsgAnswer::No);
+        EXPECT_EQ(defaultAnswer(q, MsgButtons::YesNo), MsgAnswer::No);
         QtUserDialogs dialogs;
         // The box is gone once answered: what Enter would press is taken while it stands.
         QString pressedByEnter;
@@ -288,7 +288,7 @@ TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
         dialogs.ask(q, QStringLiteral("Frage?"), MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Titel"));
         EXPECT_EQ(pressedByEnter, QStringLiteral("Nein"));
     }
-    EXPECT_EQ(DefaultAnswer(Question::StoreChanges, MsgButtons::YesNo), MsgAnswer::Yes);
+    EXPECT_EQ(defaultAnswer(Question::StoreChanges, MsgButtons::YesNo), MsgAnswer::Yes);
 }
 
 TEST(UnsavedChanges, MenusHaveAccessKeysAndTheFirstButtonHasTheFocus)
