@@ -98,4 +98,23 @@ public:
     RouteTransfer routeTransfer() { return RouteTransfer(database, routes); }
 };
 
+// Puts the accessory and feedback ranges back when it goes out of scope: a backup or restore
+// works on every address, but the ranges are the user's and stay what they chose.
+class KeptRanges {
+public:
+    explicit KeptRanges(AppContext& ctx) : m_ctx(ctx), m_accessory(ctx.accessoryRange), m_feedback(ctx.feedbackRange) {}
+    ~KeptRanges()
+    {
+        m_ctx.accessoryRange = m_accessory;
+        m_ctx.feedbackRange = m_feedback;
+    }
+    KeptRanges(const KeptRanges&) = delete;
+    KeptRanges& operator=(const KeptRanges&) = delete;
+
+private:
+    AppContext& m_ctx;
+    const AddressRange m_accessory;
+    const AddressRange m_feedback;
+};
+
 } // namespace kx2

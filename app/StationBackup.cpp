@@ -314,6 +314,7 @@ StationRunOutcome backupStation(AppContext& ctx, const QString& folder, const QS
         return {StationRunOutcome::End::Failed, error};
     QDir(QFileInfo(target).absolutePath()).rmdir(fresh);
 
+    const KeptRanges kept(ctx);
     ctx.accessoryRange = {1, AccessoryTable::MaxAddress};
     ctx.feedbackRange = {1, FeedbackTable::MaxAddress};
     const StationRunOutcome cancelled{StationRunOutcome::End::Cancelled,

@@ -481,6 +481,7 @@ StationRunOutcome restoreStation(AppContext& ctx, const QString& folder, const R
 
     const auto& all = stationDatabases();
     const QString title = QCoreApplication::translate("StationRestore", "Sicherung zurückspielen");
+    const KeptRanges kept(ctx);
     ctx.accessoryRange = want.accessoryRange;
     ctx.feedbackRange = want.feedbackRange;
     StationRun run(ctx, options.quick);

@@ -181,13 +181,16 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
 }
 
 // A dry run reads and names what a restore would write, and writes nothing; diff sees the record
-// written empty where the station never wrote one.
+// written empty where the station never wrote one. Neither changes the user's address ranges.
 TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
 {
     QTemporaryDir dir;
     const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
     SimRig rig;
+    const AddressRange accessories{30, 40}, feedback{5, 9};
+    rig.ctx.accessoryRange = accessories, rig.ctx.feedbackRange = feedback;
     ASSERT_TRUE(backupStation(rig.ctx, a, QStringLiteral("test")).ok());
+    EXPECT_EQ(std::pair(rig.ctx.accessoryRange, rig.ctx.feedbackRange), std::pair(accessories, feedback));
     putAccessory(rig, 31, kWrittenEmpty);
     ASSERT_TRUE(backupStation(rig.ctx, b, QStringLiteral("test")).ok());
     // A record written only with its number is in use; one never written is not.
@@ -202,6 +205,7 @@ TEST(StationBackup, DryRunWritesNothingAndDiffTellsNeverWrittenFromWrittenEmpty)
     EXPECT_TRUE(outcome.text.startsWith(QStringLiteral("Probelauf, nichts geschrieben. Zurückspielen würde:")));
     EXPECT_TRUE(outcome.text.contains(QStringLiteral("Magnetartikel: 0 Datensätze schreiben, 1 löschen")));
     EXPECT_EQ(std::tuple(counts.pageWrites, counts.areaWrites, int(rig.dialogs.calls.size())), std::tuple(0, 0, 0));
+    EXPECT_EQ(std::pair(rig.ctx.accessoryRange, rig.ctx.feedbackRange), std::pair(accessories, feedback));
 }
 
 // Whatever this program's sends leave in a station, the quick backup reads the same files as the
