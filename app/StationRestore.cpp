@@ -262,8 +262,8 @@ private:
     {
         takeRows(want, have, c.records, layout.recordBytes(), layout.statusColumn);
         WriteSteps steps;
-        steps.recordStep = WritingStep(m_db, layout);
-        return c.records.empty() || m_s.run([&] { return WriteRecords(m_db, layout, have, c.records, steps); });
+        steps.recordStep = writingStep(m_db, layout);
+        return c.records.empty() || m_s.run([&] { return writeRecords(m_db, layout, have, c.records, steps); });
     }
 
     bool settleLocomotives()

@@ -91,7 +91,7 @@ NewAddressCheck checkNewAddress(const std::optional<QString>& answer, const std:
     return {NewAddress::Accepted, *a};
 }
 
-std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
+std::optional<int> askNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
                                      const std::function<void(const QString&)>& typed)
 {
     const QString achtung = QCoreApplication::translate("LocoGrid", "Achtung!");
@@ -116,7 +116,7 @@ std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int
     }
 }
 
-std::pair<int, int> FunctionRange(int col, int colSel)
+std::pair<int, int> functionRange(int col, int colSel)
 {
     const int first = LocoGrid::functionOfColumn(col);
     const int last = LocoGrid::functionOfColumn(colSel);

@@ -74,11 +74,11 @@ NewAddressCheck checkNewAddress(const std::optional<QString>& answer, const std:
 // Asks "Lokadresse:" for a new locomotive until the answer is accepted (the address) or given up
 // (nullopt); an invalid or present address is refused with its message and asked again. `typed`
 // shows each answer in the line's address cell.
-std::optional<int> AskNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
+std::optional<int> askNewLocoAddress(UserDialogs& dialogs, const std::vector<int>& otherAddresses,
                                      const std::function<void(const QString&)>& typed);
 
 // The functions first..last of a selection from column `col` to column `colSel`, either way.
-std::pair<int, int> FunctionRange(int col, int colSel);
+std::pair<int, int> functionRange(int col, int colSel);
 
 // The editor's fixed texts.
 QString invalidAddressText();   // "          Lokadresse ungültig!", a line break, "Bitte eine andere Lokadresse eingeben."

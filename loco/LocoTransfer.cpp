@@ -41,7 +41,7 @@ std::vector<RecordField> locoRecordFields()
 ReadOutcome LocoTransfer::ReadLocoDatabase()
 {
     m_table.markAllForDeviceRead();
-    ForgetRecordCounter(m_ctx);
+    forgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     // The formats are read for the records found: at most one per slot.
     m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::SlotCount, 1 + kLocoPages);
@@ -58,7 +58,7 @@ int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expec
                       count);
     for (int row = 0; row < count; ++row) {
         m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 lesen").arg(row));
-        if (const int r = LoadArea(m_ctx, firstArea + row))
+        if (const int r = loadArea(m_ctx, firstArea + row))
             return r + layout.readOperation;
         // Page 0 says whether the slot holds a record at all.
         if (const int r = readRecordPages(m_ctx, 0, 0, 1, m_table, row))
@@ -206,7 +206,7 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
                 continue;
             if (!deleted) {
                 written = true;
-                stampRecordId(m_table, i, NextRecordNumber(m_ctx), LocoTable::Layout.recordIdMarker);
+                stampRecordId(m_table, i, nextRecordNumber(m_ctx), LocoTable::Layout.recordIdMarker);
                 if (pass == LocoTable::StatusNew)
                     m_table.applyNewRecordValues(i);
             }
@@ -251,7 +251,7 @@ int LocoTransfer::WriteLocoRecord(int slot)
     steps.loadArea = false;
     steps.erasedPages = 1;
     const bool erase = m_table.status(slot) == LocoTable::StatusDeleted;
-    return WriteRecords(m_ctx, LocoTable::Layout, m_table,
+    return kx2::writeRecords(m_ctx, LocoTable::Layout, m_table,
                         {{slot, erase ? RecordWrite::Kind::Erased : RecordWrite::Kind::AsHeld}}, steps);
 }
 

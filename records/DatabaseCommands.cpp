@@ -12,7 +12,7 @@ DataFormat formatOf(const DbProtocol::Format& f)
 }
 } // namespace
 
-int LoadArea(DatabaseContext& ctx, int area)
+int loadArea(DatabaseContext& ctx, int area)
 {
     return ctx.db.DataFlashRead(area);
 }
@@ -22,12 +22,12 @@ int ReadDatabaseIndex(DatabaseContext& ctx)
     return ctx.db.ReadDatabaseIndex();
 }
 
-void ForgetRecordCounter(DatabaseContext& ctx)
+void forgetRecordCounter(DatabaseContext& ctx)
 {
     ctx.db.forgetRecordCounter();
 }
 
-uint32_t NextRecordNumber(DatabaseContext& ctx)
+uint32_t nextRecordNumber(DatabaseContext& ctx)
 {
     return ctx.db.nextRecordNumber();
 }

@@ -18,12 +18,12 @@ struct DataFormat {
 };
 
 // Loads data-flash `area` into the station's work buffer (DataFlashRead).
-int LoadArea(DatabaseContext& ctx, int area);
+int loadArea(DatabaseContext& ctx, int area);
 int ReadDatabaseIndex(DatabaseContext& ctx);
 // A read leaves the record counter unknown: a send that does not read the index first hands out 0.
-void ForgetRecordCounter(DatabaseContext& ctx);
+void forgetRecordCounter(DatabaseContext& ctx);
 // The record number the next written record carries.
-uint32_t NextRecordNumber(DatabaseContext& ctx);
+uint32_t nextRecordNumber(DatabaseContext& ctx);
 
 DataFormat ReadLocoFormat(DatabaseContext& ctx, int address);
 int WriteLocoFormat(DatabaseContext& ctx, int address, int code, int value);

@@ -145,11 +145,11 @@ int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
         }
     }
     WriteSteps steps;
-    steps.areaStep = WritingStep(ctx, layout);
-    return WriteRecords(ctx, layout, table, writes, steps);
+    steps.areaStep = writingStep(ctx, layout);
+    return writeRecords(ctx, layout, table, writes, steps);
 }
 
-std::function<void(int row)> WritingStep(DatabaseContext& ctx, const DatabaseLayout& layout)
+std::function<void(int row)> writingStep(DatabaseContext& ctx, const DatabaseLayout& layout)
 {
     return [&ctx, &layout](int row) {
         ctx.progress.setText(layout.areaCaptionText() + QString::number(row)
@@ -157,7 +157,7 @@ std::function<void(int row)> WritingStep(DatabaseContext& ctx, const DatabaseLay
     };
 }
 
-int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
+int writeRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
                  const std::vector<RecordWrite>& writes, const WriteSteps& steps)
 {
     DbProtocol& db = ctx.db;

@@ -63,13 +63,13 @@ struct WriteSteps {
 };
 
 // The step text every range write shows: the layout's caption, the row, " schreiben".
-std::function<void(int row)> WritingStep(DatabaseContext& ctx, const DatabaseLayout& layout);
+std::function<void(int row)> writingStep(DatabaseContext& ctx, const DatabaseLayout& layout);
 
 // Writes exactly `writes` (rows of `table`, in the order of their areas): for each run of rows in
 // one area the numbered ones get their record numbers, the area is loaded, the records written
 // page by page and the area stored, counting the run in the meter's phase under way. A failure
 // stops it with the layout's write operation added.
-int WriteRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
+int writeRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table,
                  const std::vector<RecordWrite>& writes, const WriteSteps& steps);
 
 } // namespace kx2

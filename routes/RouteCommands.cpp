@@ -11,7 +11,7 @@ namespace {
 
 QString entryStep(int route, int entry, int answer)
 {
-    if (DeletesRoute(entry, answer))
+    if (deletesRoute(entry, answer))
         return QCoreApplication::translate("RouteCommands", "Fahrstraße %1 gelöscht").arg(route);
     if (entry == RouteTables::StartEntry)
         return QCoreApplication::translate("RouteCommands", "FS-Start von Fahrstraße %1").arg(route);

@@ -25,7 +25,7 @@ void setEntry(RouteTables& t, int route, int entry, int value)
 
 } // namespace
 
-bool DeletesRoute(int entry, int answer)
+bool deletesRoute(int entry, int answer)
 {
     return answer == DeleteEntryCode && entry == RouteTables::StartEntry;
 }
@@ -49,7 +49,7 @@ ChangedEntries applyEntryAnswer(RouteTables& t, int route, int entry, int answer
         }
         setEntry(t, route, entry, answer);
         shown = {std::min(end, entry), std::min(entry + 1, kLast)};
-    } else if (DeletesRoute(entry, answer)) {
+    } else if (deletesRoute(entry, answer)) {
         // A start entry of 0 empties the route in the module; a send writes a route whole, so the
         // commands need no marks of their own.
         setEntry(t, route, entry, 0);

@@ -22,11 +22,11 @@ struct ChangedEntries {
 // The command dialog's answer for entry `entry` of `route`: a code to store (> 0), the deletion
 // of this command or of the whole route (DeleteEntryCode), a new empty place before this command
 // (InsertEntryCode); 0 changes nothing. The deletion of the whole route is asked for before
-// (DeletesRoute): here it is done.
+// (deletesRoute): here it is done.
 ChangedEntries applyEntryAnswer(RouteTables& tables, int route, int entry, int answer);
 
 // The answer deletes the whole route with its start entry: the window asks first.
-bool DeletesRoute(int entry, int answer);
+bool deletesRoute(int entry, int answer);
 
 // Clear_FSDaten: no start, no commands, no name, not to be sent; what the station holds of the
 // route counts as unknown.

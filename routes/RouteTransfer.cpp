@@ -50,7 +50,7 @@ ReadOutcome RouteTransfer::ReadRoutes()
         m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
         m_tables.forgetStation(r);
     }
-    ForgetRecordCounter(m_ctx);
+    forgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     m_ctx.meter.plan(ProgressMeter::Kind::Records, RouteTables::RouteCount, kNames.pagesPerRecord);
     // A route's entries are read up to its end; most routes end after a few.
@@ -79,7 +79,7 @@ int RouteTransfer::ReadRouteNames()
                       RouteTables::RouteCount);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (kNames.slotOf(r) == 0)
-            if (const int failed = LoadArea(m_ctx, nameArea(r)))
+            if (const int failed = loadArea(m_ctx, nameArea(r)))
                 return failed + kNames.readOperation;
         m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
         m_ctx.meter.at(r);
@@ -123,7 +123,7 @@ int RouteTransfer::WriteRouteNames()
             continue;
         // Until the send has succeeded the station may hold the old record or the new one.
         m_tables.Station[size_t(r)].nameKnown = false;
-        stampRecordId(names, r, NextRecordNumber(m_ctx), kNames.recordIdMarker);
+        stampRecordId(names, r, nextRecordNumber(m_ctx), kNames.recordIdMarker);
         m_tables.prepareNameRecord(r, m_deviceCode);
     }
     // Only the areas that hold a changed record are loaded and stored, and in them only the
@@ -138,7 +138,7 @@ int RouteTransfer::WriteRouteNames()
         m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 schreiben"), r));
         m_ctx.meter.at(++ordinal);
     };
-    return WriteRecords(m_ctx, kNames, names, writes, steps);
+    return writeRecords(m_ctx, kNames, names, writes, steps);
 }
 
 int RouteTransfer::ReadRouteData()

@@ -196,7 +196,7 @@ void LokdatenFrm::edit_namen()
         return;
     // A new locomotive: its address first.
     grid()->cancelPendingClick();
-    const std::optional<int> a = AskNewLocoAddress(services().dialogs, valuesBesides(LocoGrid::AddressCol, row), [&](const QString& typed) {
+    const std::optional<int> a = askNewLocoAddress(services().dialogs, valuesBesides(LocoGrid::AddressCol, row), [&](const QString& typed) {
         grid()->setTextMatrix(row, LocoGrid::AddressCol, typed);
     });
     grid()->setTextMatrix(row, LocoGrid::AddressCol, a ? QString::number(*a) : QStringLiteral("-"));
@@ -323,7 +323,7 @@ void LokdatenFrm::change_fkt_sym()
         return;
     const bool range = colSel != col;
     // Plain names, not a structured binding: the step's lambda below captures them.
-    const std::pair<int, int> span = FunctionRange(col, colSel);
+    const std::pair<int, int> span = functionRange(col, colSel);
     const int first = span.first;
     const int last = span.second;
     if (range && message(symbolRangeQuestion(first, last), MsgButtons::YesNo, MsgIcon::None, QString()) != MsgAnswer::Yes)

@@ -220,7 +220,7 @@ void FSDatenFrm::change_fs_daten()
             if (dialog->Cancelled)
                 return;
             const int answer = dialog->EditedCommand;
-            if (DeletesRoute(j, answer)
+            if (deletesRoute(j, answer)
                 && ask(Question::DeleteRoute, deleteRouteQuestion(), MsgButtons::YesNo, MsgIcon::Critical,
                        QCoreApplication::translate("FSDatenFrm", "Achtung!"))
                        != MsgAnswer::Yes)
