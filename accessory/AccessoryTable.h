@@ -1,4 +1,5 @@
 #pragma once
+#include "records/TransferDone.h"
 #include "records/RangeRecordTable.h"
 
 namespace kx2 {
@@ -19,6 +20,8 @@ public:
                                            250000, 260000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Magnetartikeldaten ab Adr.: "),
                                            QT_TRANSLATE_NOOP("DatabaseLayout", "Magnetartikel")};
+    static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Magnetartikel"),
+                                             QT_TRANSLATE_N_NOOP("TransferSubject", "%n Magnetartikel")};
 
     AccessoryTable() : RangeRecordTable(Layout) {}
 

@@ -11,7 +11,8 @@
 namespace kx2 {
 
 AccessoryTransfer::AccessoryTransfer(DatabaseContext& ctx, AccessoryTable& table, const AddressRange& range)
-    : RangeTransfer(ctx, table, range, QCoreApplication::translate("AccessoryTransfer", "Magnetartikel"))
+    : RangeTransfer(ctx, table, range, QCoreApplication::translate("AccessoryTransfer", "Magnetartikel"),
+                    AccessoryTable::Subject)
     , m_accessories(table)
 {
 }

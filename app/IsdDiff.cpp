@@ -229,7 +229,7 @@ std::vector<BackupFolderDiff> diffBackupFolders(const QString& folderA, const QS
 {
     std::vector<BackupFolderDiff> all;
     for (const StationDatabase& db : stationDatabases())
-        all.push_back({QCoreApplication::translate("StationDatabases", db.what),
+        all.push_back({db.subject->nameText(),
                        diffIsdFiles(QDir(folderA).filePath(db.fileName), QDir(folderB).filePath(db.fileName))});
     return all;
 }

@@ -24,7 +24,7 @@ QString partText(const QString& verb, size_t index, const StationDatabase& db)
         .arg(verb)
         .arg(index + 1)
         .arg(stationDatabases().size())
-        .arg(QCoreApplication::translate("StationDatabases", db.what));
+        .arg(db.subject->nameText());
 }
 
 // What a whole database takes on the bus, the share of each in the run's one bar: its records'
@@ -331,7 +331,7 @@ StationRunOutcome backupStation(AppContext& ctx, const QString& folder, const QS
                 return {StationRunOutcome::End::Failed,
                         QCoreApplication::translate("StationBackup",
                                                     "Sicherung fehlgeschlagen beim Lesen: %1; nichts gespeichert.")
-                            .arg(QCoreApplication::translate("StationDatabases", all[i].what))};
+                            .arg(all[i].subject->nameText())};
         }
         if (read.end == ReadEnd::Cancelled)
             return cancelled;
@@ -353,7 +353,7 @@ StationRunOutcome backupStation(AppContext& ctx, const QString& folder, const QS
     for (const StationDatabase& db : all) {
         const int count = db.count(ctx);
         // The manifest keeps its short keys for the restore; the person reads the German names.
-        counts << QStringLiteral("%1 %2").arg(QCoreApplication::translate("StationDatabases", db.what)).arg(count);
+        counts << QStringLiteral("%1 %2").arg(db.subject->nameText()).arg(count);
         head += QStringLiteral("%1=%2\n").arg(db.word).arg(count).toUtf8();
         files.push_back({QString::fromUtf8(db.fileName), db.file(ctx).data()});
     }

@@ -37,7 +37,7 @@ int countRange(const RangeRecordTable& table, const AddressRange& range)
 const std::vector<StationDatabase>& stationDatabases()
 {
     static const std::vector<StationDatabase> all = {
-        {"loco", QT_TRANSLATE_NOOP("StationDatabases", "Lokomotiven"), "lokdaten.isd", isdHeaderLocoTable(), 0,
+        {"loco", &LocoTable::Subject, "lokdaten.isd", isdHeaderLocoTable(), 0,
          [](AppContext&) -> AddressRange* { return nullptr; },
          [](AppContext& c) { return c.locoTransfer().ReadLocoDatabase(); },
          [](AppContext& c) { return locoTableFile(c.loco, c.storedSerial); },
@@ -50,7 +50,7 @@ const std::vector<StationDatabase>& stationDatabases()
              return n;
          },
          [](AppContext& c) { return locoCsv(c.locoData); }},
-        {"acc", QT_TRANSLATE_NOOP("StationDatabases", "Magnetartikel"), "magnetartikel.isd", isdHeaderAccessory(),
+        {"acc", &AccessoryTable::Subject, "magnetartikel.isd", isdHeaderAccessory(),
          AccessoryTable::MaxAddress, [](AppContext& c) { return &c.accessoryRange; },
          [](AppContext& c) { return c.accessoryTransfer().ReadAccessoryDatabase(); },
          [](AppContext& c) {
@@ -62,7 +62,7 @@ const std::vector<StationDatabase>& stationDatabases()
          [](AppContext& c) { return c.accessoryTransfer().SendAccessoryDatabase(); },
          [](AppContext& c) { return countRange(c.accessories, c.accessoryRange); },
          [](AppContext& c) { return accessoryCsv(c.accessories, c.accessoryRange); }},
-        {"fb", QT_TRANSLATE_NOOP("StationDatabases", "Rückmelder"), "rueckmelder.isd", isdHeaderFeedback(),
+        {"fb", &FeedbackTable::Subject, "rueckmelder.isd", isdHeaderFeedback(),
          FeedbackTable::MaxAddress, [](AppContext& c) { return &c.feedbackRange; },
          [](AppContext& c) { return c.feedbackTransfer().ReadFeedbackDatabase(); },
          [](AppContext& c) {
@@ -74,21 +74,13 @@ const std::vector<StationDatabase>& stationDatabases()
          [](AppContext& c) { return c.feedbackTransfer().SendFeedbackDatabase(); },
          [](AppContext& c) { return countRange(c.feedback, c.feedbackRange); },
          [](AppContext& c) { return rangeCsv(c.feedback, c.feedbackRange); }},
-        {"routes", QT_TRANSLATE_NOOP("StationDatabases", "Fahrstraßen"), "fahrstrassen.isd", isdHeaderRoutes(), 0,
+        {"routes", &RouteTables::Subject, "fahrstrassen.isd", isdHeaderRoutes(), 0,
          [](AppContext&) -> AddressRange* { return nullptr; },
          [](AppContext& c) { return c.routeTransfer().ReadRoutes(); },
          [](AppContext& c) { return routeTableFile(c.routes, c.storedSerial); },
          [](AppContext& c, const QString& p) { return loadRouteTableFile(p, c.routes, c.storedSerial); },
          [](AppContext& c) { return c.routeTransfer().SendRoutes(); },
-         [](AppContext& c) {
-             // A route without entries may still have its name record in the station.
-             int n = 0;
-             for (int r = 1; r <= RouteTables::RouteCount; ++r)
-                 n += c.routes.holdsRoute(r)
-                      || (c.routes.RouteNames.value(r, RouteTables::State) != status::Empty
-                          && written(c.routes.RouteNames, r, RouteTables::RecordBytes));
-             return n;
-         },
+         [](AppContext& c) { return c.routes.routesInUse(); },
          [](AppContext& c) { return routeCsv(c.routes); }},
     };
     return all;

@@ -16,7 +16,7 @@ struct AddressRange;
 // and send and the whole-station backup go through this list.
 struct StationDatabase {
     const char* word;      // loco, acc, fb, routes
-    const char* what;      // "Lokomotiven": summary lines
+    const TransferSubject* subject; // "Lokomotiven", "%n Lokomotiven": summary lines
     const char* fileName;  // its file in a station backup
     QString header;        // line 1 of its ISD file
     int maxAddress;        // highest address of a range database; 0: the whole table

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <set>
 
 namespace kx2 {
 
@@ -47,6 +48,17 @@ struct Changes {
         return n;
     }
     bool empty() const { return records.empty() && formats.empty() && entries.empty(); }
+    // The records (locomotives, addresses, routes) that take anything of the backup.
+    int touched() const
+    {
+        std::set<int> rows;
+        for (const RecordWrite& w : records)
+            rows.insert(w.row);
+        rows.insert(formats.begin(), formats.end());
+        for (const auto& e : entries)
+            rows.insert(e.first);
+        return int(rows.size());
+    }
 };
 
 using InUse = bool (*)(const RecordTable&, int);
@@ -148,14 +160,17 @@ std::array<Changes, 4> planChanges(const BackupTables& want, AppContext& ctx)
 
 QString planLine(const StationDatabase& db, const Changes& c, size_t index)
 {
-    QString line = QCoreApplication::translate("StationRestore", "%1: %2 Datensätze schreiben, %3 löschen")
-                       .arg(QCoreApplication::translate("StationDatabases", db.what))
-                       .arg(int(c.records.size()) - c.erased())
+    QString line = QCoreApplication::translate("StationRestore", "%1: %2, %3 löschen")
+                       .arg(db.subject->nameText(),
+                            QCoreApplication::translate("StationRestore", "%n Datensätze schreiben", nullptr,
+                                                        int(c.records.size()) - c.erased()))
                        .arg(c.erased());
     if (!c.formats.empty())
-        line += QCoreApplication::translate("StationRestore", ", %1 Datenformate schreiben").arg(c.formats.size());
+        line += QCoreApplication::translate("StationRestore", ", %n Datenformate schreiben", nullptr,
+                                            int(c.formats.size()));
     if (index == 3 && !c.entries.empty())
-        line += QCoreApplication::translate("StationRestore", ", %1 Fahrstraßeneinträge schreiben").arg(c.entries.size());
+        line += QCoreApplication::translate("StationRestore", ", %n Fahrstraßeneinträge schreiben", nullptr,
+                                            int(c.entries.size()));
     return line;
 }
 
@@ -541,6 +556,11 @@ StationRunOutcome restoreStation(AppContext& ctx, const QString& folder, const R
     }
     ctx.meter.startRun({1});
     ctx.platform.progress.runPart(QCoreApplication::translate("StationRestore", "Zurückspielen"));
+    // The status line names every database the restore writes, not what it read to compare.
+    s.forgetCounts();
+    for (size_t i = 0; i < all.size(); ++i)
+        if (!plan[i].empty())
+            s.counted(*all[i].subject, plan[i].touched());
     const bool written = Restore(ctx, want, plan, s).run();
     const SendOutcome end = written ? s.endSend() : s.failSend();
     switch (end) {

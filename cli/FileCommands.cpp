@@ -83,7 +83,7 @@ int showPdf(const QString& path, const QString& pdfPath)
         return exitCode;
     int pages = 0;
     const PrintTable table
-        = printTableOfCsv(db->csv(cli.ctx()), QCoreApplication::translate("StationDatabases", db->what),
+        = printTableOfCsv(db->csv(cli.ctx()), db->subject->nameText(),
                           cli.ctx().storedSerial.numberText());
     if (const QString error = writeTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
         QTextStream(stderr) << error << "\n";

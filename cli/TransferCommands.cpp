@@ -160,7 +160,7 @@ int runRead(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << db->count(ctx) << " " << QCoreApplication::translate("StationDatabases", db->what)
+    QTextStream(stdout) << db->subject->countedText(db->count(ctx))
                         << QCoreApplication::translate("TransferCommands", " gelesen, gespeichert in ")
                         << parser.value(QStringLiteral("output")) << "\n";
     return 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "records/TransferDone.h"
 #include "records/RangeRecordTable.h"
 
 namespace kx2 {
@@ -14,6 +15,8 @@ public:
                                            250000, 260000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Rückmelderdaten ab Adr.: "),
                                            QT_TRANSLATE_NOOP("DatabaseLayout", "Rückmelder")};
+    static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Rückmelder"),
+                                             QT_TRANSLATE_N_NOOP("TransferSubject", "%n Rückmelder")};
 
     FeedbackTable() : RangeRecordTable(Layout) {}
 

@@ -7,7 +7,8 @@
 namespace kx2 {
 
 FeedbackTransfer::FeedbackTransfer(DatabaseContext& ctx, FeedbackTable& table, const AddressRange& range)
-    : RangeTransfer(ctx, table, range, QCoreApplication::translate("FeedbackTransfer", "Rückmelder"))
+    : RangeTransfer(ctx, table, range, QCoreApplication::translate("FeedbackTransfer", "Rückmelder"),
+                    FeedbackTable::Subject)
 {
 }
 

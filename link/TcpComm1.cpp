@@ -128,9 +128,9 @@ bool TcpComm1::setPortOpen(bool open)
         }
         if (m_clock.now() > deadline) {
             m_socket->abort();
-            fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1: keine Antwort innerhalb von %2 Sekunden")
-                     .arg(where())
-                     .arg(ConnectTimeout));
+            fail(QCoreApplication::translate("TcpComm1", "Verbindung zu %1: keine Antwort innerhalb von %n Sekunden",
+                                             nullptr, int(ConnectTimeout))
+                     .arg(where()));
             return false;
         }
         m_clock.yieldUntil(deadline);

@@ -2,6 +2,7 @@
 #include "records/DatabaseLayout.h"
 #include "records/RecordTable.h"
 #include "records/StationImage.h"
+#include "records/TransferDone.h"
 
 #include <QString>
 #include <array>
@@ -28,6 +29,8 @@ public:
     static constexpr DatabaseLayout Layout{LocoDbAreaBase, 1, 5, Rows, Cols, 80, 81, 83, 0, 210000, 220000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Lokdatensatz "),
                                            QT_TRANSLATE_NOOP("DatabaseLayout", "Lokdatensatz"), 0};
+    static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Lokomotiven"),
+                                             QT_TRANSLATE_N_NOOP("TransferSubject", "%n Lokomotiven")};
 
     // --- record bytes ---
     static constexpr int RecordIdFirst = 0;     // 0..3, little-endian record number

@@ -43,12 +43,18 @@ ReadOutcome LocoTransfer::ReadLocoDatabase()
     m_table.markAllForDeviceRead();
     forgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
+    s.about(LocoTable::Subject);
     // The formats are read for the records found: at most one per slot.
     m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::SlotCount, 1 + kLocoPages);
     m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, LocoTable::SlotCount);
-    return s.endRead(s.openRead()
-                     && s.run([this] { return ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0); })
-                     && s.run([this] { return ReadLocoFormats(); }));
+    const bool read = s.openRead()
+        && s.run([this] { return ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0); })
+        && s.run([this] { return ReadLocoFormats(); });
+    int found = 0;
+    for (int row = 0; row < LocoTable::SlotCount; ++row)
+        found += m_table.holdsRecord(row) ? 1 : 0;
+    s.counted(found);
+    return s.endRead(read);
 }
 
 int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags)
@@ -104,15 +110,17 @@ int LocoTransfer::ReadLocoFormats()
 LocoSendOutcome LocoTransfer::SendLocoDatabase()
 {
     m_lastSendResult = 0;
-    bool pending = false;
-    for (int i = 0; i < LocoTable::SlotCount && !pending; ++i) {
+    int changes = 0;
+    for (int i = 0; i < LocoTable::SlotCount; ++i) {
         const int st = m_table.status(i);
-        pending = st == LocoTable::StatusChanged || st == LocoTable::StatusNew || st == LocoTable::StatusDeleted
-                  || m_table.value(i, LocoTable::FormatPending) == 1;
+        changes += st == LocoTable::StatusChanged || st == LocoTable::StatusNew || st == LocoTable::StatusDeleted
+                || m_table.value(i, LocoTable::FormatPending) == 1;
     }
-    if (!pending)
+    if (changes == 0)
         return LocoSendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
+    s.about(LocoTable::Subject);
+    s.counted(changes);
     // What reached the device, so that the table can say so once the whole send succeeded.
     std::vector<int> storedSlots;
     std::vector<int> storedFormats;

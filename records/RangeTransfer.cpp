@@ -78,6 +78,8 @@ ReadOutcome RangeTransfer::read()
     m_table.markAllForDeviceRead();
     m_ctx.db.forgetRecordCounter();
     TransferSession s(m_ctx, TransferSession::Direction::Read);
+    s.about(m_subject);
+    s.counted(m_range.last - m_range.first + 1);
     m_ctx.meter.plan(ProgressMeter::Kind::Records, m_range.last - m_range.first + 1, recordExchanges());
     planOwnReads();
     const bool recordsRead = s.openRead() && s.run([this] { return readRecords(); });
@@ -91,12 +93,14 @@ ReadOutcome RangeTransfer::read()
 SendOutcome RangeTransfer::send()
 {
     m_lastSendResult = 0;
-    bool any = false;
-    for (int a = m_range.first; a <= m_range.last && !any; ++a)
-        any = pending(a);
-    if (!any)
+    int changes = 0;
+    for (int a = m_range.first; a <= m_range.last; ++a)
+        changes += pending(a) ? 1 : 0;
+    if (changes == 0)
         return SendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
+    s.about(m_subject);
+    s.counted(changes);
     const ReadBackNames names = readBackNames();
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(m_title, m_title, [&] { return afterConnect(s); }, [&] {

@@ -20,8 +20,9 @@ std::vector<RecordField> rangeRecordFields();
 // its own steps through the hooks, so its differences stay in its own file.
 class RangeTransfer {
 public:
-    RangeTransfer(DatabaseContext& ctx, RangeRecordTable& table, const AddressRange& range, const QString& title)
-        : m_ctx(ctx), m_table(table), m_range(range), m_title(title)
+    RangeTransfer(DatabaseContext& ctx, RangeRecordTable& table, const AddressRange& range, const QString& title,
+                  const TransferSubject& subject)
+        : m_ctx(ctx), m_table(table), m_range(range), m_title(title), m_subject(subject)
     {
     }
     virtual ~RangeTransfer() = default;
@@ -69,6 +70,7 @@ private:
     int writeRecords();
 
     QString m_title;
+    const TransferSubject& m_subject;
     int m_lastSendResult = 0;
 };
 

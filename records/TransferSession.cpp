@@ -51,14 +51,41 @@ TransferSession::~TransferSession()
     release();
 }
 
+void TransferSession::counted(int n)
+{
+    if (m_subject)
+        counted(*m_subject, n);
+}
+
+void TransferSession::counted(const TransferSubject& subject, int n)
+{
+    (m_held ? m_held : this)->m_counted << subject.countedText(n);
+}
+
+void TransferSession::showEnd(TransferReport::End end)
+{
+    TransferReport report;
+    report.end = end;
+    report.send = m_direction == Direction::Send;
+    report.checked = m_readBack != nullptr;
+    report.partlyWritten = m_ctx.meter.anyDone();
+    report.maybeWritten = m_ctx.meter.anyMaybeDone();
+    report.subject = m_subject ? m_subject->nameText() : QString();
+    report.counted = m_counted;
+    m_ctx.mainControls.showTransferDone(transferStatusText(report, QTime::currentTime()));
+}
+
 void TransferSession::release()
 {
     if (m_released)
         return;
     m_released = true;
     if (m_held) {
-        // The access and the port stay with the session that holds them.
+        // The access and the port stay with the session that holds them; when this one ended the
+        // run, the holder's line names its database.
         m_cancelled = m_ctx.link.cancelled();
+        if ((!ok() || m_cancelled) && m_subject)
+            m_held->m_subject = m_subject;
         m_ctx.progress.transferEnded();
         return;
     }
@@ -85,6 +112,7 @@ bool TransferSession::cancelled() const
 void TransferSession::tellCancelled(const QString& title, const QString& text, MsgIcon icon)
 {
     m_ctx.dialogs.messageBox(text, MsgButtons::Ok, icon, title);
+    showEnd(TransferReport::End::Cancelled);
     // The user asked for the end: nothing is left on screen that still looks busy.
     m_ctx.progress.hide();
     release();
@@ -232,6 +260,7 @@ TransferSession::Station TransferSession::checkStation(const std::array<int, 4>&
     if (m_ctx.dialogs.ask(Question::ReplaceOtherStation, question, MsgButtons::YesNo, MsgIcon::None, title)
         == MsgAnswer::Yes)
         return Station::Replace;
+    showEnd(TransferReport::End::OtherStation);
     m_ctx.progress.hide();
     release();
     return Station::Declined;
@@ -272,10 +301,7 @@ void TransferSession::finish()
     if (m_direction == Direction::Send)
         m_ctx.iface.ClosePort();
     stepText(QCoreApplication::translate("TransferSession", " fertig!"));
-    const QString verb = m_direction == Direction::Read ? QCoreApplication::translate("TransferSession", "gelesen")
-        : m_readBack ? QCoreApplication::translate("TransferSession", "gesendet und geprüft")
-                     : QCoreApplication::translate("TransferSession", "gesendet");
-    m_ctx.mainControls.showTransferDone(transferDoneText(m_ctx.meter.tally(verb), QTime::currentTime()));
+    showEnd(TransferReport::End::Done);
     if (m_controlsDisabled) {
         m_controlsDisabled = false;
         m_ctx.mainControls.EnableMainControls();
@@ -297,6 +323,7 @@ QString TransferSession::resultWords() const
 int TransferSession::fail(const QString& title)
 {
     m_ctx.dialogs.messageBox(resultWords(), MsgButtons::Ok, MsgIcon::Critical, title);
+    showEnd(TransferReport::End::Failed);
     // The box said what failed: a progress window left standing would end up behind the windows.
     m_ctx.progress.hide();
     release();
@@ -343,6 +370,8 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
                                           "Zentrale ist aber möglicherweise noch offen.");
         m_ctx.dialogs.messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation,
                                  QCoreApplication::translate("TransferSession", "Datenbank nicht geschlossen"));
+        // The records are complete: the line says so, the box what else happened.
+        showEnd(TransferReport::End::Done);
         m_ctx.progress.hide();
         release();
         return {m_result, ReadEnd::Unclosed};
@@ -416,6 +445,7 @@ SendOutcome TransferSession::failSend()
         text = resultWords();
     }
     m_ctx.dialogs.messageWithDetail(text, soFar, MsgButtons::Ok, MsgIcon::Critical, title);
+    showEnd(TransferReport::End::Failed);
     m_ctx.progress.hide();
     release();
     return SendOutcome::Failed;

@@ -1,5 +1,6 @@
 #pragma once
 #include "dbproto/WrittenData.h"
+#include "records/TransferDone.h"
 
 #include <QString>
 #include <QStringList>
@@ -72,6 +73,15 @@ public:
 
     int result() const { return m_result; }
     bool ok() const { return m_result == 0; }
+
+    // What the transfer is about, for the main window's status line.
+    void about(const TransferSubject& subject) { m_subject = &subject; }
+    // How many of its records the transfer moved: the records in use a read found, the user's
+    // changes a send wrote. A transfer that joins a held access counts for the holder's line.
+    void counted(int n);
+    // A run over several databases counts each one it moved; forgetCounts starts over.
+    void counted(const TransferSubject& subject, int n);
+    void forgetCounts() { m_counted.clear(); }
 
     // ConnectInterface. The feedback send sets the interface up twice.
     bool connect();
@@ -157,6 +167,8 @@ private:
     QString writtenSoFar() const;
     // The words of a cancelled transfer; the progress window hidden, the access and port closed.
     void tellCancelled(const QString& title, const QString& text, MsgIcon icon);
+    // The main window's status line says how the transfer ended.
+    void showEnd(TransferReport::End end);
 
     DatabaseContext& m_ctx;
     Direction m_direction;
@@ -172,6 +184,8 @@ private:
     const ReadBackNames* m_readBack = nullptr;
     WrittenData m_written;
     QStringList m_differences;
+    const TransferSubject* m_subject = nullptr;
+    QStringList m_counted;
 };
 
 } // namespace kx2

@@ -41,12 +41,24 @@ void RouteTables::SyncRouteStartAddresses()
     }
 }
 
-bool RouteTables::namesPending() const
+int RouteTables::routesPending() const
 {
+    int n = 0;
     for (int r = 1; r <= RouteCount; ++r)
-        if (RouteNames.value(r, State) == status::Changed)
-            return true;
-    return false;
+        n += RouteNames.value(r, State) == status::Changed ? 1 : 0;
+    return n;
+}
+
+int RouteTables::routesInUse() const
+{
+    int n = 0;
+    for (int r = 1; r <= RouteCount; ++r) {
+        bool named = false;
+        for (int b = 0; b < RecordBytes && !named && RouteNames.value(r, State) != status::Empty; ++b)
+            named = RouteNames.value(r, b) != 0xFF;
+        n += holdsRoute(r) || named ? 1 : 0;
+    }
+    return n;
 }
 
 void RouteTables::markEverythingForSending()

@@ -1,4 +1,5 @@
 #pragma once
+#include "records/TransferDone.h"
 #include "records/DatabaseLayout.h"
 #include "records/RecordTable.h"
 
@@ -32,6 +33,8 @@ public:
                                                230000, 230000,
                                                QT_TRANSLATE_NOOP("DatabaseLayout", " FS-Namen "),
                                                QT_TRANSLATE_NOOP("DatabaseLayout", "Fahrstraßenname"), 1, 64};
+    static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Fahrstraßen"),
+                                             QT_TRANSLATE_N_NOOP("TransferSubject", "%n Fahrstraßen")};
     static constexpr int NameRecordStride = NameLayout.recordStride;
     // Entry j of route r is variable FirstVariable + 25 (r - 1) + (j - 1) of the route module.
     static constexpr int FirstVariable = 5;
@@ -88,7 +91,12 @@ public:
     // (a send writes nothing unless a name record is marked). So an edit undone sends nothing.
     void dropMarksTheStationHolds(int route);
     // Whether any name record is to be written: only then does a send have anything to do.
-    bool namesPending() const;
+    bool namesPending() const { return routesPending() > 0; }
+    // The routes whose name record is to be written.
+    int routesPending() const;
+    // The routes in use: with entries, or with a name record the station holds (a route without
+    // entries may still have one).
+    int routesInUse() const;
     // A complete replacement: every name record and every entry is to be written, whatever the
     // station held.
     void markEverythingForSending();

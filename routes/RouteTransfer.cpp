@@ -52,11 +52,14 @@ ReadOutcome RouteTransfer::ReadRoutes()
     }
     forgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
+    s.about(RouteTables::Subject);
     m_ctx.meter.plan(ProgressMeter::Kind::Records, RouteTables::RouteCount, kNames.pagesPerRecord);
     // A route's entries are read up to its end; most routes end after a few.
     m_ctx.meter.plan(ProgressMeter::Kind::Routes, RouteTables::RouteCount, kRouteReadExchanges);
-    const ReadOutcome outcome = s.endRead(s.openRead() && s.run([this] { return ReadRouteNames(); })
-                                          && s.run([this] { return ReadRouteData(); }));
+    const bool read = s.openRead() && s.run([this] { return ReadRouteNames(); })
+        && s.run([this] { return ReadRouteData(); });
+    s.counted(m_tables.routesInUse());
+    const ReadOutcome outcome = s.endRead(read);
     if (outcome.recordsComplete())
         m_tables.SyncRouteStartAddresses();
     // A read that stopped early leaves nothing of the earlier table where it did not reach: the
@@ -255,6 +258,8 @@ SendOutcome RouteTransfer::SendRoutes()
     if (!m_tables.namesPending())
         return SendOutcome::NothingPending;
     TransferSession s(m_ctx, TransferSession::Direction::Send);
+    s.about(RouteTables::Subject);
+    s.counted(m_tables.routesPending());
     m_sentEntries.clear();
     const ReadBackNames names{RouteTables::NameRecordStride,
                               routeNameFields(),

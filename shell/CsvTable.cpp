@@ -189,8 +189,8 @@ CsvImport readCsv(const CsvTable& table, const QByteArray& data)
         if (cells.size() != int(columnAt.size()))
             return {0,
                     lineError(lineNo,
-                              QCoreApplication::translate("CsvTable", "%1 Felder statt %2")
-                                  .arg(cells.size())
+                              QCoreApplication::translate("CsvTable", "%n Felder statt %1", nullptr,
+                                                          int(cells.size()))
                                   .arg(columnAt.size()))};
         const QString key = cells[keyAt].trimmed();
         const std::optional<int> row = table.rowOf(key);

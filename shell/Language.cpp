@@ -73,11 +73,10 @@ bool Translations::install(Language language, const QString& programFolder)
     const QString code = languageCode(language);
     if (m_qt.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
-    if (language == Language::German)
-        return true;
     const QString file = findInProgramFolder(programFolder, QStringLiteral("konf/kx2tool_%1.qm").arg(code));
     if (file.isEmpty() || !m_program.load(file))
-        return false;
+        // German without its counts' forms is still German.
+        return language == Language::German;
     QCoreApplication::installTranslator(&m_program);
     return true;
 }

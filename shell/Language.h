@@ -34,9 +34,10 @@ Language languageOfThisRun(const QString& commandLine);
 // context menus). Lives as long as the application.
 class Translations {
 public:
-    // Installs the translations of `language` into the application. German needs none of ours;
-    // Qt's own come from Qt's translations folder ("qtbase_de", "qtbase_en"). Returns false when
-    // the program's English translation is not found under `programFolder` (the texts stay German).
+    // Installs the translations of `language` into the application: ours from konf/ under
+    // `programFolder` (German only for the singular and plural of texts with a count), Qt's own
+    // from Qt's translations folder ("qtbase_de", "qtbase_en"). Returns false when the English
+    // is not found (the texts stay German; without the German file a count stays in the plural).
     bool install(Language language, const QString& programFolder);
 
 private:

@@ -276,10 +276,6 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
         <translation>the column &quot;%1&quot; is missing</translation>
     </message>
     <message>
-        <source>%1 Felder statt %2</source>
-        <translation>%1 fields instead of %2</translation>
-    </message>
-    <message>
         <source>%1 %2 ist nicht in der Tabelle</source>
         <translation>%1 %2 is not in the table</translation>
     </message>
@@ -310,6 +306,13 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
     <message>
         <source>die beiden Namenszeilen haben zusammen %1 Zeichen, Platz ist für %2</source>
         <translation>the two name lines have %1 characters together, there is room for %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Felder statt %1</source>
+        <translation>
+            <numerusform>%n field instead of %1</numerusform>
+            <numerusform>%n fields instead of %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -968,9 +971,12 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
         <source>CSV importieren</source>
         <translation>Import CSV</translation>
     </message>
-    <message>
-        <source>%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.</source>
-        <translation>%1 records changed; they are written with the next send.</translation>
+    <message numerus="yes">
+        <source>%n Datensätze geändert; sie werden beim nächsten Senden geschrieben.</source>
+        <translation>
+            <numerusform>%n record changed; it will be written at the next send.</numerusform>
+            <numerusform>%n records changed; they will be written at the next send.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2273,10 +2279,6 @@ Please enter another loco address.</translation>
         <translation>closed (%1)</translation>
     </message>
     <message>
-        <source>%1 Nachrichten, Port %2: %3</source>
-        <translation>%1 messages, port %2: %3</translation>
-    </message>
-    <message>
         <source>LocoNet-Monitor speichern</source>
         <translation>Save LocoNet monitor</translation>
     </message>
@@ -2287,6 +2289,13 @@ Please enter another loco address.</translation>
     <message>
         <source>Die Datei kann nicht geschrieben werden:</source>
         <translation>The file cannot be written:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Nachrichten, Port %1: %2</source>
+        <translation>
+            <numerusform>%n message, port %1: %2</numerusform>
+            <numerusform>%n messages, port %1: %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3722,38 +3731,7 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
     </message>
 </context>
 <context>
-    <name>StationDatabases</name>
-    <message>
-        <source>Lokomotiven</source>
-        <translation>Locomotives</translation>
-    </message>
-    <message>
-        <source>Magnetartikel</source>
-        <translation>Accessories</translation>
-    </message>
-    <message>
-        <source>Rückmelder</source>
-        <translation>Feedback contacts</translation>
-    </message>
-    <message>
-        <source>Fahrstraßen</source>
-        <translation>Routes</translation>
-    </message>
-</context>
-<context>
     <name>StationRestore</name>
-    <message>
-        <source>%1: %2 Datensätze schreiben, %3 löschen</source>
-        <translation>%1: write %2 records, erase %3</translation>
-    </message>
-    <message>
-        <source>, %1 Datenformate schreiben</source>
-        <translation>, write %1 data formats</translation>
-    </message>
-    <message>
-        <source>, %1 Fahrstraßeneinträge schreiben</source>
-        <translation>, write %1 route entries</translation>
-    </message>
     <message>
         <source>%1 %2: gelesen anders als geschrieben</source>
         <translation>%1 %2: read differently from what was written</translation>
@@ -3842,6 +3820,31 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <source>Datenformat</source>
         <translation>Data format</translation>
     </message>
+    <message>
+        <source>%1: %2, %3 löschen</source>
+        <translation>%1: %2, erase %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Datensätze schreiben</source>
+        <translation>
+            <numerusform>write %n record</numerusform>
+            <numerusform>write %n records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Datenformate schreiben</source>
+        <translation>
+            <numerusform>, write %n data format</numerusform>
+            <numerusform>, write %n data formats</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Fahrstraßeneinträge schreiben</source>
+        <translation>
+            <numerusform>, write %n route entry</numerusform>
+            <numerusform>, write %n route entries</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SymbolChooser</name>
@@ -3899,10 +3902,6 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <translation>Connection to %1 not possible: %2</translation>
     </message>
     <message>
-        <source>Verbindung zu %1: keine Antwort innerhalb von %2 Sekunden</source>
-        <translation>Connection to %1: no answer within %2 seconds</translation>
-    </message>
-    <message>
         <source>Verbindung zu %1 getrennt</source>
         <translation>Connection to %1 closed</translation>
     </message>
@@ -3913,6 +3912,13 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
     <message>
         <source>Server %1 meldet: %2</source>
         <translation>Server %1 reports: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verbindung zu %1: keine Antwort innerhalb von %n Sekunden</source>
+        <translation>
+            <numerusform>Connection to %1: no answer within %n second</numerusform>
+            <numerusform>Connection to %1: no answer within %n seconds</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4202,12 +4208,68 @@ is refused before anything is sent.</translation>
 <context>
     <name>TransferDone</name>
     <message>
-        <source>Übertragung fertig, </source>
-        <translation>Transfer done, </translation>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
     </message>
     <message>
-        <source>(?&lt;!\d)(\d+) von \1 (\S+)</source>
-        <translation>(?&lt;!\d)(\d+) of \1 (\S+)</translation>
+        <source>gelesen</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>gesendet und geprüft</source>
+        <translation>sent and checked</translation>
+    </message>
+    <message>
+        <source>gesendet</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>Übertragung fertig</source>
+        <translation>Transfer done</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>nicht gesendet, die Daten sind aus einer anderen Zentrale</source>
+        <translation>not sent, the data are from another command station</translation>
+    </message>
+    <message>
+        <source>Senden abgebrochen</source>
+        <translation>sending cancelled</translation>
+    </message>
+    <message>
+        <source>Lesen abgebrochen</source>
+        <translation>reading cancelled</translation>
+    </message>
+    <message>
+        <source>Senden fehlgeschlagen</source>
+        <translation>sending failed</translation>
+    </message>
+    <message>
+        <source>Lesen fehlgeschlagen</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>, die Zentrale ist teilweise beschrieben</source>
+        <translation>, the command station is partly written</translation>
+    </message>
+    <message>
+        <source>, die Zentrale ist möglicherweise teilweise beschrieben</source>
+        <translation>, the command station may be partly written</translation>
+    </message>
+    <message>
+        <source>, die Zentrale ist unverändert</source>
+        <translation>, the command station is unchanged</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -4277,14 +4339,6 @@ is refused before anything is sent.</translation>
         <translation>read</translation>
     </message>
     <message>
-        <source>gesendet und geprüft</source>
-        <translation>sent and checked</translation>
-    </message>
-    <message>
-        <source>gesendet</source>
-        <translation>sent</translation>
-    </message>
-    <message>
         <source>Sollen die geänderten Datensätze in der </source>
         <translation>Store the changed records in the </translation>
     </message>
@@ -4335,6 +4389,53 @@ is refused before anything is sent.</translation>
     <message>
         <source>Datenbank nicht geschlossen</source>
         <translation>Database not closed</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSubject</name>
+    <message>
+        <source>Lokomotiven</source>
+        <translation>Locomotives</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Lokomotiven</source>
+        <translation>
+            <numerusform>%n locomotive</numerusform>
+            <numerusform>%n locomotives</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Magnetartikel</source>
+        <translation>Accessories</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Magnetartikel</source>
+        <translation>
+            <numerusform>%n accessory</numerusform>
+            <numerusform>%n accessories</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rückmelder</source>
+        <translation>Feedback contacts</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Rückmelder</source>
+        <translation>
+            <numerusform>%n feedback contact</numerusform>
+            <numerusform>%n feedback contacts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fahrstraßen</source>
+        <translation>Routes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Fahrstraßen</source>
+        <translation>
+            <numerusform>%n route</numerusform>
+            <numerusform>%n routes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

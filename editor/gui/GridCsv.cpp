@@ -50,8 +50,8 @@ bool GridCsv::tellImport(const CsvImport& taken) const
         return false;
     }
     m_tell(
-        QCoreApplication::translate("GridCsv", "%1 Datensätze geändert; sie werden beim nächsten Senden geschrieben.")
-            .arg(taken.changedRecords),
+        QCoreApplication::translate("GridCsv", "%n Datensätze geändert; sie werden beim nächsten Senden geschrieben.",
+                                    nullptr, taken.changedRecords),
         MsgIcon::Information, QCoreApplication::translate("GridCsv", "CSV importieren"));
     return taken.changedRecords > 0;
 }

@@ -174,8 +174,8 @@ void MonitorWin::updateControls()
     const QString port = m_link.port().portOpen() ? QCoreApplication::translate("MonitorWin", "offen")
         : m_lostWhy.isEmpty()                     ? QCoreApplication::translate("MonitorWin", "geschlossen")
                               : QCoreApplication::translate("MonitorWin", "geschlossen (%1)").arg(m_lostWhy);
-    m_status->setText(QCoreApplication::translate("MonitorWin", "%1 Nachrichten, Port %2: %3")
-                          .arg(m_monitor.total())
+    m_status->setText(QCoreApplication::translate("MonitorWin", "%n Nachrichten, Port %1: %2", nullptr,
+                                                  int(m_monitor.total()))
                           .arg(m_link.port().commPort(), port));
 }
 

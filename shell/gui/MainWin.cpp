@@ -148,6 +148,12 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     status->addStretch(1);
 
     m_transferDone = makeLabel(QString(), QStringLiteral("TransferDoneTxt"), central);
+    // Whatever the last transfer has to say fits into the window as it is: two lines, wrapped, room
+    // kept for them from the start; the window never grows for it.
+    m_transferDone->setWordWrap(true);
+    m_transferDone->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_transferDone->setFixedHeight(2 * m_transferDone->fontMetrics().lineSpacing());
+    m_transferDone->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(grid);
@@ -273,6 +279,8 @@ void MainWin::DisableMainControls()
 void MainWin::showTransferDone(const QString& text)
 {
     m_transferDone->setText(text);
+    // A line cut short by a narrow window is whole in its tip.
+    m_transferDone->setToolTip(text);
 }
 
 bool MainWin::WriteSettings()

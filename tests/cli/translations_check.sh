@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# translations/kx2tool_en.ts holds a finished English text for every text of the sources: lupdate
-# over the sources into a copy adds what is missing as unfinished, and nothing may be unfinished.
+# The translations hold a finished text for every text of the sources (English), and for every
+# German text with a count its singular and plural: lupdate over the sources into copies adds what
+# is missing as unfinished, and nothing may be unfinished.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp "$root/translations/kx2tool_en.ts" "$work/kx2tool_en.ts"
-bash "$root/scripts/translations.sh" "$work/kx2tool_en.ts" 2>"$work/lupdate.err" || { cat "$work/lupdate.err"; exit 1; }
-if grep -q 'type="unfinished"' "$work/kx2tool_en.ts"; then
-  echo "Without a finished English text (scripts/translations.sh, then translate them in the .ts):"
-  grep -B 1 'type="unfinished"' "$work/kx2tool_en.ts" | grep '<source>'
-  exit 1
-fi
+fail=0
+for lang in en de; do
+  ts="$work/kx2tool_$lang.ts"
+  cp "$root/translations/kx2tool_$lang.ts" "$ts"
+  bash "$root/scripts/translations.sh" "$ts" 2>"$work/lupdate.err" || { cat "$work/lupdate.err"; exit 1; }
+  if grep -q 'type="unfinished"' "$ts"; then
+    echo "Unfinished in kx2tool_$lang.ts (scripts/translations.sh, then translate them in the .ts):"
+    grep -B 1 'type="unfinished"' "$ts" | grep '<source>'
+    fail=1
+  fi
+done
+exit $fail

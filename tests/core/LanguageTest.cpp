@@ -2,7 +2,10 @@
 #include "support/MarkingTranslator.h"
 #include "support/SimRig.h"
 
+#include "loco/LocoTable.h"
+
 #include <QCoreApplication>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +63,28 @@ TEST(LanguageData, TheStationsDisplayStaysGerman)
     EXPECT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
     QCoreApplication::removeTranslator(&marking);
     EXPECT_EQ(shown, QStringList{QStringLiteral("Datenbank lesen")});
+}
+
+// A count takes the singular or the plural of the language in use, from the build's konf/.
+TEST(LanguageData, CountsSpeakInSingularAndPlural)
+{
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral(".."));
+    const struct {
+        Language language;
+        int n;
+        const char* records;
+    } cases[] = {
+        {Language::German, 1, "1 Lokomotive"},
+        {Language::German, 0, "0 Lokomotiven"},
+        {Language::German, 2, "2 Lokomotiven"},
+        {Language::English, 1, "1 locomotive"},
+        {Language::English, 2, "2 locomotives"},
+    };
+    for (const auto& c : cases) {
+        Translations translations;
+        ASSERT_TRUE(translations.install(c.language, folder));
+        EXPECT_EQ(LocoTable::Subject.countedText(c.n), QString::fromUtf8(c.records));
+    }
 }
 
 } // namespace kx2

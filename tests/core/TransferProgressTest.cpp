@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 
 using namespace kx2;
@@ -439,15 +440,72 @@ TEST(TransferBar, ALocoReadAndSendAndABackupRiseFromTheStartToAHundredAndNeverFa
     }
 }
 
-// Each line: the meter's tally and the main window's line after the transfer, at 14:03.
-TEST(TransferDone, SaysWhatWasDoneAndWhen)
+namespace {
+sim::SimFaults neverReady()
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"12 von 12 Datensätzen gesendet und geprüft", "12 Datensätze gesendet und geprüft, 14:03"},
-        {"500 von 500 Datensätzen und 5 von 5 Datenformaten gelesen", "500 Datensätze und 5 Datenformate gelesen, 14:03"},
-        {"80 von 80 Fahrstraßen und 7 von 7 Fahrstraßeneinträgen gesendet", "80 Fahrstraßen und 7 Fahrstraßeneinträge gesendet, 14:03"},
-        {"112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben", "112 von 12 Datensätzen gelesen; Datenbank-Index geschrieben, 14:03"},
-        {"", "Übertragung fertig, 14:03"}};
-    for (const auto& [tally, shown] : rows)
-        EXPECT_EQ(transferDoneText(QString::fromUtf8(tally), QTime(14, 3, 59)), QString::fromUtf8(shown)) << tally;
+    sim::SimFaults f;
+    f.readyNeverComes = true;
+    return f;
+}
+sim::SimFaults refusingWrites()
+{
+    sim::SimFaults f;
+    f.refusePageWrites = true;
+    f.refusedCode = 0x05;
+    return f;
+}
+} // namespace
+
+// The main window's line after each transfer, without its time: what the transfer did in plain
+// words, also when it was cancelled or failed; after a backup or a restore, every database.
+TEST(TransferDone, TheStatusLineTellsHowTheLastTransferEnded)
+{
+    const struct {
+        const char* name;
+        Db db;
+        bool send;
+        const char* cancelAt;
+        sim::SimFaults faults;
+        const char* line;
+    } cases[] = {
+        {"loco read", Db::Loco, false, "", {}, "60 Lokomotiven gelesen"},
+        {"accessory read", Db::Accessory, false, "", {}, "60 Magnetartikel gelesen"},
+        {"one accessory sent", Db::Accessory, true, "", {}, "1 Magnetartikel gesendet"},
+        {"loco read cancelled", Db::Loco, false, "Lokdatensatz", {}, "Lokomotiven: Lesen abgebrochen"},
+        {"loco send cancelled", Db::Loco, true, "Lokdatensatz", {},
+         "Lokomotiven: Senden abgebrochen, die Zentrale ist unverändert"},
+        {"loco read failed", Db::Loco, false, "", neverReady(), "Lokomotiven: Lesen fehlgeschlagen"},
+        {"accessory send failed", Db::Accessory, true, "", refusingWrites(),
+         "Magnetartikel: Senden fehlgeschlagen, die Zentrale ist unverändert"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CancelRig rig(c.faults);
+        rig.station().seedLocomotives(60);
+        rig.station().seedAccessories(60);
+        rig.ctx.accessoryRange = {1, 60};
+        rig.base.controls.transferDone = QStringLiteral("500 Datensätze gelesen, 17:20");
+        if (c.send) {
+            rig.ctx.loco.setStatus(0, LocoTable::StatusChanged);
+            rig.ctx.accessories.set(3, RangeRecordTable::Status, status::Changed);
+            rig.ctx.accessories.set(3, 0, 1);
+        }
+        rig.progress.unit = QString::fromUtf8(c.cancelAt);
+        if (c.send)
+            sendOf(rig, c.db);
+        else
+            readOf(rig, c.db);
+        const QString line = rig.base.controls.transferDone;
+        EXPECT_EQ(line.section(QStringLiteral(", "), 0, -2), QString::fromUtf8(c.line)) << line.toStdString();
+        EXPECT_TRUE(QTime::fromString(line.section(QStringLiteral(", "), -1), QStringLiteral("HH:mm")).isValid());
+    }
+
+    SimRig rig;
+    rig.station.seedLocomotives(3);
+    rig.ctx.accessoryRange = {1, 16};
+    QTemporaryDir dir;
+    ASSERT_TRUE(backupStation(rig.ctx, dir.filePath(QStringLiteral("b")), QStringLiteral("test")).ok());
+    EXPECT_TRUE(rig.controls.transferDone.startsWith(
+        QStringLiteral("3 Lokomotiven, 2048 Magnetartikel, 4096 Rückmelder und 0 Fahrstraßen gelesen, ")))
+        << rig.controls.transferDone.toStdString();
 }

@@ -61,6 +61,16 @@ TEST_F(MainWinTest, DisableAndEnableCoverButtonsAddressBoxesAndDateiMenu)
     EXPECT_FALSE(find<QPushButton>("FSDatenBut")->toolTip().isEmpty());
     win->setRoutesAvailable(true);
     EXPECT_TRUE(find<QPushButton>("FSDatenBut")->isEnabled());
+
+    // The line after a transfer, however long, leaves the window as it was.
+    win->show();
+    const QSize before = win->size();
+    const QSize least = win->minimumSizeHint();
+    win->showTransferDone(QStringLiteral("20 Lokomotiven, 2048 Magnetartikel, 4096 Rückmelder und 80 Fahrstraßen "
+                                         "gesendet und geprüft, 17:20"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(win->size(), before);
+    EXPECT_EQ(win->minimumSizeHint(), least);
 }
 
 // Each line: what is typed into a pair of boxes, and the range the button hands on (none: refused

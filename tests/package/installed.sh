@@ -14,7 +14,7 @@ trap 'echo "failed at line $LINENO"; for f in "$work"/*.out; do echo "== $f"; ca
 dpkg-deb -x "$deb" "$work/root"
 bin="$work/root/usr/bin"
 for f in kx2tool kx2ctl; do [ -x "$bin/$f" ] || { echo "$f not installed"; exit 1; }; done
-for f in share/kx2tool/konf/hilfe.txt share/kx2tool/konf/hilfe_en.txt share/kx2tool/konf/kx2tool_en.qm \
+for f in share/kx2tool/konf/hilfe.txt share/kx2tool/konf/hilfe_en.txt share/kx2tool/konf/kx2tool_en.qm share/kx2tool/konf/kx2tool_de.qm \
          share/kx2tool/konf/Fkt_Symbole/S1.bmp share/kx2tool/konf/Mag_Symbole/S1.bmp \
          share/applications/org.kx2tool.kx2tool.desktop share/metainfo/org.kx2tool.kx2tool.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.kx2tool.kx2tool.svg share/icons/hicolor/48x48/apps/org.kx2tool.kx2tool.png \

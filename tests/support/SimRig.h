@@ -30,7 +30,9 @@ class RecordingMainControls : public MainControls {
 public:
     void EnableMainControls() override { enabled = true; }
     void DisableMainControls() override { enabled = false; }
+    void showTransferDone(const QString& text) override { transferDone = text; }
     bool enabled = true;
+    QString transferDone;
 };
 
 // The tool's requests by kind, counted by a monitor on the bus from start() on.
