@@ -166,6 +166,13 @@ TEST(StationBackup, RestoreWritesWhatDiffersAndTheNextBackupEqualsTheRestoredOne
         } else {
             ASSERT_EQ(to.dialogs.calls.size(), 1u);
             EXPECT_TRUE(to.dialogs.calls[0].text.endsWith(QChar(13) + plan)) << to.dialogs.calls[0].text.toStdString();
+            // The status line names every database written, and only those.
+            for (const QString& line : plan.split(QChar(13))) {
+                const QString db = line.section(QLatin1Char(':'), 0, 0);
+                const bool written = QRegularExpression(QStringLiteral("[1-9]")).match(line).hasMatch();
+                EXPECT_EQ(to.controls.transferDone.contains(QLatin1Char(' ') + db), written)
+                    << db.toStdString() << ": " << to.controls.transferDone.toStdString();
+            }
         }
         ASSERT_TRUE(backupStation(to.ctx, b, QStringLiteral("test")).ok());
         EXPECT_EQ(withoutRecordNumbers(b), withoutRecordNumbers(a));
