@@ -384,6 +384,25 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (auto* backup = main.findChild<QAction*>(QStringLiteral("Sicherung_menu")))
         backup->trigger();
     modal.stop();
+
+    // A read that fails: the station never says it is ready. The box is answered, and the main
+    // window's line says how the last transfer ended.
+    if (auto* port = dynamic_cast<sim::PortSwitch*>(&windows.context().platform.port)) {
+        port->station().faults().readyNeverComes = true;
+        QTimer failure;
+        QObject::connect(&failure, &QTimer::timeout, &main, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        failure.start(300);
+        windows.MagDatenBut_Click(windows.context().accessoryRange);
+        failure.stop();
+        port->station().faults().readyNeverComes = false;
+        if (windows.magDatenFrmCreated())
+            windows.magDatenFrm().close();
+        settle(300);
+        camera.take(&main, QStringLiteral("26_status_after_failed_read"));
+    }
     return camera.failures;
 }
 
