@@ -81,4 +81,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the platform plugins (xcb on the desktop,
 # offscreen for kx2ctl's PDF) and Qt's own dialogs in German and English.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# kx2ctl's completion is loaded by bash-completion; without it the file lies unused.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion")
 include(CPack)

@@ -28,6 +28,8 @@ unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
 mkdir -p "$HOME"
 touch "$work/start"
 
+# Without bash-completion kx2ctl's completion would never load.
+dpkg-deb -f "$deb" Recommends | grep -qw bash-completion
 "$bin/kx2ctl" --version | grep -q "^kx2ctl [0-9]*\.[0-9]*\.[0-9]*$"
 "$bin/kx2tool" --version | grep -q "^Qt 6"
 # The English translation is found where the package put it.
