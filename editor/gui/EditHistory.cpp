@@ -19,7 +19,7 @@ QString stepCaption(const QString& word, const QString& step)
 
 EditHistory::EditHistory(QObject* parent) : QObject(parent) {}
 
-void EditHistory::addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void(const Rows&)> show)
+void EditHistory::addTo(QMenu* menu, std::function<bool()> mayRun, Show show)
 {
     m_mayRun = std::move(mayRun);
     m_show = std::move(show);
@@ -90,7 +90,7 @@ void EditHistory::step(bool back)
     const int done = back ? m_stack.index() : m_stack.index() - 1;
     const auto* stepped = static_cast<const TableEditCommand*>(m_stack.command(done));
     if (m_show)
-        m_show(stepped->changedRows());
+        m_show(stepped->changedRows(), back ? StepWay::Back : StepWay::Forward);
 }
 
 } // namespace kx2

@@ -14,6 +14,9 @@ class QMenu;
 
 namespace kx2 {
 
+// Which way a table went: forward, as an edit is made or redone, or back, as it is undone.
+enum class StepWay { Forward, Back };
+
 // An editor's history of edits and its "Rückgängig" and "Wiederholen" items. The steps are the
 // databases' own commands over their tables; after an undo or a redo the editor shows anew the
 // rows the step changed. A read, a load and a successful send start a new history.
@@ -26,8 +29,9 @@ public:
     using Rows = std::vector<int>;
     // "Rückgängig" (Ctrl+Z) and "Wiederholen" (Ctrl+Y, Ctrl+Shift+Z) into the menu. An item runs
     // only when `mayRun` agrees; afterwards `show` brings the grid in line with the rows the
-    // step changed.
-    void addTo(QMenu* menu, std::function<bool()> mayRun, std::function<void(const Rows&)> show);
+    // step changed, told which way the step went.
+    using Show = std::function<void(const Rows&, StepWay)>;
+    void addTo(QMenu* menu, std::function<bool()> mayRun, Show show);
 
     // Keeps a step whose edit changed something (an obsolete one is dropped); true when kept.
     bool push(std::unique_ptr<TableEditCommand> step);
@@ -62,7 +66,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     std::function<bool()> m_mayRun;
-    std::function<void(const Rows&)> m_show;
+    Show m_show;
     WholeTableStep m_wholeTable;
     std::set<int> m_settled;
 };

@@ -452,6 +452,27 @@ void FlexGrid::selectLine(int row)
     moveCurrent(row, first);
 }
 
+void FlexGrid::showCell(int row, int col)
+{
+    selectCell(row, col);
+    if (row < 1 || row >= Rows() || col < 0 || col >= Cols())
+        return;
+    if (isFixedCol(col))
+        scrollToLine(row);
+    else
+        scrollTo(modelIndex(row, col));
+}
+
+void FlexGrid::scrollToLine(int row)
+{
+    if (row < 1 || row >= Rows() || columnCount() == 0)
+        return;
+    QScrollBar* sideways = horizontalScrollBar();
+    const int keep = sideways->value();
+    QTableWidget::scrollTo(model()->index(row - 1, 0));
+    sideways->setValue(keep);
+}
+
 void FlexGrid::selectColumn(int col)
 {
     if (isFixedCol(col) || col >= Cols() || Rows() < 2)

@@ -80,6 +80,10 @@ public:
     void selectCell(int row, int col);
     // What a click on the fixed cell of a line does: the line's data cells are selected.
     void selectLine(int row);
+    // selectCell, and the cell scrolled into view (a cell of the fixed column: its line).
+    void showCell(int row, int col);
+    // Scrolls up or down until the line is in view; sideways the view stays.
+    void scrollToLine(int row);
     void selectColumn(int col);
 
     QString TextMatrix(int row, int col) const;

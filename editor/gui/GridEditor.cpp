@@ -14,6 +14,8 @@
 #include <QShowEvent>
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace kx2 {
 
 GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& design, int& gridLoaded,
@@ -90,11 +92,13 @@ void GridEditor::buildMenus(const std::vector<EditorMenuItem>& fileItems, const 
             m_nameBox->commitIfOpen();
             return true;
         },
-        [this](const EditHistory::Rows& rows) {
+        [this](const EditHistory::Rows& rows, StepWay way) {
             // Undone back to a table that was read, sent, saved or blanked: nothing is at risk.
             if (m_history.atSettledPoint() && m_changes)
                 m_changes->settle();
-            showChanged(rows);
+            // What an undo or a redo changes happens in view, however far it is from where the
+            // user looks now.
+            showChanged(rows, way, true);
         });
 
     m_find->addTo(m_menus.edit(), this);
@@ -304,7 +308,7 @@ void GridEditor::CsvImportMenu_Click()
     const EditHistory::Rows rows = m_history.runAsOneStep(
         QCoreApplication::translate("GridEditor", "CSV-Import"), [this, &path, &taken] { taken = m_csv.importTable(path); });
     m_csv.tellImport(taken);
-    showChanged(rows);
+    showChanged(rows, StepWay::Forward, false);
 }
 
 void GridEditor::PdfMenu_Click()
@@ -389,14 +393,28 @@ void GridEditor::showTable()
     m_nameBox->InpText()->hide();
 }
 
-void GridEditor::showChanged(const std::vector<int>& records)
+void GridEditor::showChanged(const std::vector<int>& records, StepWay way, bool current)
 {
     if (!records.empty()) {
         const BusyScope busy(*this);
         const NameEditScope redrawing(*this);
-        showRecords(records);
+        const int col = std::max(m_grid->Col(), m_grid->FixedCols());
+        const std::vector<int> lines = showRecords(records, way);
+        // The topmost of them, where it stands now (a sorted grid too), in the column the user
+        // was in.
+        if (current && !lines.empty())
+            m_grid->showCell(*std::min_element(lines.begin(), lines.end()), col);
     }
     m_grid->refreshMarks();
+}
+
+std::vector<int> GridEditor::linesOf(const std::vector<int>& records) const
+{
+    std::vector<int> lines;
+    for (const int record : records)
+        if (const int line = m_grid->rowOfData(record))
+            lines.push_back(line);
+    return lines;
 }
 
 void GridEditor::dropNameEditOn(int row)
@@ -501,7 +519,9 @@ void GridEditor::runColumnDialog(ColumnDialog* dialog, const std::function<void(
     // The answer counts only for the line it was asked for (a read or load meanwhile rebuilt
     // the grid, or the line was deleted).
     if (generation == m_gridGeneration && row >= 1 && row < m_grid->Rows() && m_grid->RowData(row) == rowData) {
-        m_grid->selectCell(row, col);
+        // In view while the answer is applied and while a question about it is asked (the
+        // grid may have been scrolled meanwhile).
+        m_grid->showCell(row, col);
         apply();
     }
     pause(0.1);

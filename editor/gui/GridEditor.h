@@ -161,9 +161,16 @@ protected:
     // The record a grid line shows, for its mark; -1 for none.
     virtual int recordOfLine(int) const { return -1; }
     // The lines of these records (table rows) drawn anew from the table after an undo, a redo
-    // or an import; the rest of the grid and the current cell stay. The grid is shown anew
-    // instead when lines would come or go.
-    virtual void showRecords(const std::vector<int>&) { showTable(); }
+    // or an import, which went the given way; the rest of the grid stays as it is. The grid is
+    // shown anew instead when a record has no line to show it in. The lines that show the
+    // records now.
+    virtual std::vector<int> showRecords(const std::vector<int>& records, StepWay)
+    {
+        showTable();
+        return linesOf(records);
+    }
+    // The lines whose RowData is one of these records.
+    std::vector<int> linesOf(const std::vector<int>& records) const;
     // The table as CSV, over the records the grid shows.
     virtual CsvTable csvTable() = 0;
     // The columns the search line looks in: the address and the name columns.
@@ -244,8 +251,9 @@ protected:
 
 private:
     void rebuildGrid();
-    // The lines of the records a step changed drawn anew, and every line's mark.
-    void showChanged(const std::vector<int>& records);
+    // The lines of the records a step changed drawn anew, and every line's mark. `current`: the
+    // first of those lines becomes the current one and comes into view.
+    void showChanged(const std::vector<int>& records, StepWay way, bool current);
     void Grid_Click();
     void Grid_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void Grid_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);

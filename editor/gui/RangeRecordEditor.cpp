@@ -154,12 +154,13 @@ void RangeRecordEditor::fillLine(int row, int a)
     showSymbol(row, a);
 }
 
-void RangeRecordEditor::showRecords(const std::vector<int>& addresses)
+std::vector<int> RangeRecordEditor::showRecords(const std::vector<int>& addresses, StepWay)
 {
     // Addresses outside the range in use have no line.
-    for (const int a : addresses)
-        if (const int row = grid()->rowOfData(a))
-            fillLine(row, a);
+    const std::vector<int> lines = linesOf(addresses);
+    for (const int row : lines)
+        fillLine(row, grid()->RowData(row));
+    return lines;
 }
 
 void RangeRecordEditor::fillOwnCells(int, int) {}

@@ -103,7 +103,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
-    void showRecords(const std::vector<int>& addresses) override;
+    std::vector<int> showRecords(const std::vector<int>& addresses, StepWay way) override;
     CsvTable csvTable() override;
 
     DatabaseContext& m_ctx;

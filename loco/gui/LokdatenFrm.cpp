@@ -27,6 +27,19 @@ namespace {
 
 const char* const kAchtung = QT_TRANSLATE_NOOP("LokdatenFrm", "Achtung!");
 
+// What a line without record showed, in its LineTag: the slot of a locomotive deleted on it
+// (the line is marked deleted while the slot is), or for a new locomotive taken back by an
+// undo a number below -1 (no mark). A redo or an undo finds the line again by it.
+int deletedTag(int slot)
+{
+    return slot;
+}
+
+int undoneNewTag(int slot)
+{
+    return -2 - slot;
+}
+
 GridEditorDesign lokdatenDesign()
 {
     // The address column stays in place as the grid scrolls sideways through f0..f28; nothing
@@ -88,6 +101,24 @@ bool LokdatenFrm::hasEmptyEntryLine() const
         if (addressValue(r) == 0 && grid()->TextMatrix(r, LocoGrid::NameCol).isEmpty())
             return true;
     return false;
+}
+
+void LokdatenFrm::emptyLine(int row, const QString& address, int tag)
+{
+    for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col)
+        grid()->setCell(row, col, QString(), QPixmap());
+    grid()->setTextMatrix(row, LocoGrid::AddressCol, address);
+    grid()->setTextMatrix(row, LocoGrid::FormatCol, QString());
+    grid()->setRowData(row, -1);
+    grid()->setLineTag(row, tag);
+}
+
+int LokdatenFrm::emptyLineTagged(int tag) const
+{
+    for (int r = 1; r < grid()->Rows(); ++r)
+        if (grid()->RowData(r) == -1 && grid()->LineTag(r) == tag)
+            return r;
+    return 0;
 }
 
 void LokdatenFrm::showSymbol(int row, int col, int symbol)
@@ -228,6 +259,9 @@ void LokdatenFrm::save_data_from_grid(int row)
         const NewLoco added = step->added;
         history().push(std::move(step));
         if (added.slot) {
+            // A line that showed the slot's deleted locomotive no longer stands for it.
+            while (const int stale = emptyLineTagged(deletedTag(*added.slot)))
+                grid()->setLineTag(stale, -1);
             grid()->setRowHeightPx(row, LocoGrid::RowHeight);
             grid()->setTextMatrix(row, LocoGrid::SpeedCol, QString::number(table.maxSpeed(*added.slot)));
             for (int f = 0; f < LocoTable::FunctionCount; ++f)
@@ -255,19 +289,17 @@ void LokdatenFrm::del_datensatz()
     if (a == 0)
         return;
     const BusyScope busy(*this);
+    // The line asked about is in view while the question is open, even when the grid was
+    // scrolled away from the current cell.
+    grid()->scrollToLine(row);
     if (ask(Question::DeleteRecord, QCoreApplication::translate("LokdatenFrm", "     Datensatz löschen?"),
             MsgButtons::YesNo, MsgIcon::None, QCoreApplication::translate("LokdatenFrm", "Lokdatensätze"))
         == MsgAnswer::Yes) {
         // A name being typed into the deleted line goes with it.
         dropNameEditOn(row);
         // The line stays, marked deleted until the deletion is sent or saved.
-        if (const std::optional<int> slot = deleteLoco(grid()->RowData(row), a))
-            grid()->setLineTag(row, *slot);
-        for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col)
-            grid()->setCell(row, col, QString(), QPixmap());
-        grid()->setTextMatrix(row, LocoGrid::AddressCol, QStringLiteral("-"));
-        grid()->setTextMatrix(row, LocoGrid::FormatCol, QString());
-        grid()->setRowData(row, -1);
+        const std::optional<int> slot = deleteLoco(grid()->RowData(row), a);
+        emptyLine(row, QStringLiteral("-"), slot ? deletedTag(*slot) : -1);
         grid()->setCol(0);
     }
     pause(0.1);
@@ -418,15 +450,41 @@ bool LokdatenFrm::sendDatabase()
     return sent == LocoSendOutcome::Sent || sent == LocoSendOutcome::NothingPending;
 }
 
-void LokdatenFrm::showRecords(const std::vector<int>& slots)
+std::vector<int> LokdatenFrm::showRecords(const std::vector<int>& slots, StepWay way)
 {
+    const LocoTable& table = m_loco.table;
+    std::vector<int> lines;
     for (const int slot : slots) {
-        const int row = grid()->rowOfData(slot);
-        // A locomotive that comes or goes brings its line or takes it away: the grid anew.
-        if (row == 0 || !m_loco.table.holdsRecord(slot))
-            return showTable();
-        fillLine(row, locoGridLineOf(m_loco.table, slot));
+        const bool held = table.holdsRecord(slot);
+        int row = grid()->rowOfData(slot);
+        if (row > 0 && !held) {
+            // A locomotive goes as it went when it was deleted, or back to the entry line it
+            // was typed into; its line stays where it is. Blanked all at once, the table has
+            // no lines left for them: the grid anew.
+            if (way == StepWay::Back)
+                emptyLine(row, QString(), undoneNewTag(slot));
+            else if (table.status(slot) == LocoTable::StatusDeleted)
+                emptyLine(row, QStringLiteral("-"), deletedTag(slot));
+            else
+                row = 0;
+        } else if (row == 0 && held) {
+            // A locomotive comes back into the line it left.
+            row = emptyLineTagged(way == StepWay::Back ? deletedTag(slot) : undoneNewTag(slot));
+            if (row > 0)
+                fillLine(row, locoGridLineOf(table, slot));
+        } else if (row > 0) {
+            fillLine(row, locoGridLineOf(table, slot));
+        } else {
+            // Neither shown nor to be shown.
+            continue;
+        }
+        if (row == 0) {
+            showTable();
+            return linesOf(slots);
+        }
+        lines.push_back(row);
     }
+    return lines;
 }
 
 int LokdatenFrm::recordOfLine(int row) const

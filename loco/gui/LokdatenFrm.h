@@ -69,7 +69,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
-    void showRecords(const std::vector<int>& slots) override;
+    std::vector<int> showRecords(const std::vector<int>& slots, StepWay way) override;
     CsvTable csvTable() override;
 
 private:
@@ -78,6 +78,11 @@ private:
     void showSymbol(int row, int col, int symbol);
     int addressValue(int row) const;
     bool hasEmptyEntryLine() const;
+    // A line left without record: `address` ("-" for a deleted one) and empty cells; `tag` says
+    // which record it showed (LineTag: deletedTag or undoneNewTag), -1 none.
+    void emptyLine(int row, const QString& address, int tag);
+    // The line without record that carries `tag`; 0 when none.
+    int emptyLineTagged(int tag) const;
     // The locomotive of a line deleted as one step (deleteLocomotive); a slot not found is told.
     std::optional<int> deleteLoco(int lineSlot, int address);
 

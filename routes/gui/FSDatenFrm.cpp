@@ -113,12 +113,13 @@ void FSDatenFrm::fillLine(int row, int route)
         grid()->setTextMatrix(row, j + 2, FS_Befehl_to_Text(route, j));
 }
 
-void FSDatenFrm::showRecords(const std::vector<int>& routes)
+std::vector<int> FSDatenFrm::showRecords(const std::vector<int>& routes, StepWay)
 {
-    for (const int r : routes)
-        if (const int row = grid()->rowOfData(r))
-            fillLine(row, r);
+    const std::vector<int> lines = linesOf(routes);
+    for (const int row : lines)
+        fillLine(row, grid()->RowData(row));
     showEveryCall();
+    return lines;
 }
 
 void FSDatenFrm::showEveryCall()

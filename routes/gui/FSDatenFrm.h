@@ -57,7 +57,7 @@ protected:
     bool readDatabase() override;
     bool sendDatabase() override;
     int recordOfLine(int row) const override;
-    void showRecords(const std::vector<int>& routes) override;
+    std::vector<int> showRecords(const std::vector<int>& routes, StepWay way) override;
     CsvTable csvTable() override;
     std::vector<int> searchCols() const override;
 

@@ -100,7 +100,6 @@ MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, Msg
     if (option)
         box.setCheckBox(option);
     box.setWindowTitle(titleFor(title));
-    fitTitle(&box);
     // Plain text: blanks that lay out a box stay, and nothing in a name is taken as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(toQtLineBreaks(text));
@@ -135,6 +134,9 @@ MsgAnswer QtUserDialogs::showBox(const QString& text, const QString& detail, Msg
         b->setText(QCoreApplication::translate("QtUserDialogs", "Nein"));
     if (QAbstractButton* b = box.button(QMessageBox::Cancel))
         b->setText(QCoreApplication::translate("QtUserDialogs", "Abbrechen"));
+    // Last: the box lays itself out anew for an icon or a second text, and what widened it
+    // before would be gone ("Lokdatensätze" cut short over a short question).
+    fitTitle(&box);
     const int answer = box.exec();
     switch (answer) {
     case QMessageBox::Ok: return MsgAnswer::Ok;

@@ -45,24 +45,20 @@ GridEditor& open(AppRig& r, int kind)
     }
 }
 
-// The grid's texts as shown, then as a grid built anew from the table shows them.
-std::pair<QStringList, QStringList> shownAndRebuilt(GridEditor& e)
+// The texts of the grid's lines from..to (to 0: the last).
+QStringList shown(GridEditor& e, int from = 1, int to = 0)
 {
-    std::pair<QStringList, QStringList> texts;
-    for (QStringList* t : {&texts.first, &texts.second}) {
-        for (int row = 1; row < e.grid()->Rows(); ++row)
-            for (int col = 0; col < e.grid()->Cols(); ++col)
-                t->append(e.grid()->TextMatrix(row, col));
-        e.GridLoaded = 0;
-        e.Form_Activate();
-    }
+    QStringList texts;
+    for (int row = from; row <= (to ? to : e.grid()->Rows() - 1); ++row)
+        for (int col = 0; col < e.grid()->Cols(); ++col)
+            texts.append(e.grid()->TextMatrix(row, col));
     return texts;
 }
 
-void rename(GridEditor& e, int col)
+void rename(GridEditor& e, int col, int row = 1)
 {
-    e.grid()->setTextMatrix(1, col, QStringLiteral("Neu"));
-    e.save_data_from_grid(1);
+    e.grid()->setTextMatrix(row, col, QStringLiteral("Neu"));
+    e.save_data_from_grid(row);
 }
 
 void blank(GridEditor& e)
@@ -89,7 +85,7 @@ void importCsv(AppRig& r, GridEditor& e)
 } // namespace
 
 // Each line: the editor (0 locomotives, 1 accessories, 2 feedback, 3 routes), the edit, the
-// step's name, the line whose mark it changes (0: none; a grid shown anew has no deleted lines).
+// step's name, the line whose mark it changes (0: none; the first line it changes is line 1).
 TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
 {
     const struct {
@@ -99,7 +95,7 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         int line;
     } rows[] = {
         {0, [](AppRig&, GridEditor& e) { rename(e, 2); }, "Name von Lok 1", 1},
-        {0, [](AppRig&, GridEditor& e) { static_cast<LokdatenFrm&>(e).del_lokdata(1); }, "Lok 1 gelöscht", 0},
+        {0, [](AppRig&, GridEditor& e) { e.grid()->selectCell(1, 2); static_cast<LokdatenFrm&>(e).del_datensatz(); }, "Lok 1 gelöscht", 1},
         {0, [](AppRig&, GridEditor& e) { blank(e); }, "alle löschen", 0},
         {1, [](AppRig&, GridEditor& e) { rename(e, 2); }, "Name von Magnetartikel 1", 1},
         {1, [](AppRig&, GridEditor& e) { e.grid()->selectCell(1, MagDatenFrm::FormatCol); static_cast<MagDatenFrm&>(e).change_data_frm(); },
@@ -119,21 +115,21 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         ASSERT_TRUE(undo && redo);
         EXPECT_FALSE(undo->isEnabled());
         const std::vector<int32_t> read = imageOf(rig, row.kind);
+        const QStringList asRead = shown(e);
 
         row.edit(rig, e);
+        const QStringList asEdited = shown(e);
         const std::vector<int32_t> edited = imageOf(rig, row.kind);
         const RecordMark mark = e.lineMark(row.line);
         EXPECT_NE(edited, read);
         EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: ") + QString::fromUtf8(row.step));
         EXPECT_EQ(row.line > 0, mark != RecordMark::None);
 
-        // Only the lines the step changed are drawn anew: the current cell stays, unless
-        // blanked locomotives come back as lines and the grid is shown anew.
-        e.grid()->selectCell(2, 1);
+        // The grid shows again what it showed, and the first line the step changed is current.
+        e.grid()->selectCell(3, 1);
         undo->trigger();
-        EXPECT_EQ(e.grid()->Row(), row.kind == 0 && QString::fromUtf8(row.step) == "alle löschen" ? 1 : 2);
-        const auto undone = shownAndRebuilt(e);
-        EXPECT_EQ(undone.first, undone.second);
+        EXPECT_EQ(e.grid()->Row(), std::max(row.line, 1));
+        EXPECT_EQ(shown(e), asRead);
         EXPECT_EQ(imageOf(rig, row.kind), read);
         EXPECT_EQ(e.lineMark(row.line), RecordMark::None);
         EXPECT_FALSE(e.holdsUnsavedChanges());
@@ -141,8 +137,7 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         EXPECT_FALSE(undo->isEnabled());
 
         redo->trigger();
-        const auto redone = shownAndRebuilt(e);
-        EXPECT_EQ(redone.first, redone.second);
+        EXPECT_EQ(shown(e), asEdited);
         EXPECT_EQ(imageOf(rig, row.kind), edited);
         EXPECT_EQ(e.lineMark(row.line), mark);
 
@@ -152,5 +147,39 @@ TEST(EditHistory, EveryEditorUndoesAndRedoesItsEdits)
         e.menuItem(QStringLiteral("AbbrechenMenu"))->trigger();
         EXPECT_EQ(rig.dialogs.messageCount(), 0);
         EXPECT_FALSE(e.isVisible());
+    }
+}
+
+// A long grid sorted by name, edited far down, scrolled back to its top: an undo and a redo each
+// make the edited line current and bring it into view where it stands, and draw no other line
+// anew. Each line: the editor (0 locomotives, 1 accessories), the edit on line Rows - fromBottom.
+TEST(EditHistory, UndoAndRedoHappenInViewOfALongSortedGrid)
+{
+    const std::tuple<int, int, std::function<void(AppRig&, GridEditor&, int)>> rows[] = {
+        {0, 3, [](AppRig&, GridEditor& e, int line) { rename(e, 2, line); }},
+        {0, 4, [](AppRig&, GridEditor& e, int line) { e.grid()->selectCell(line, 2); static_cast<LokdatenFrm&>(e).del_datensatz(); }},
+        {0, 1, [](AppRig& r, GridEditor& e, int line) { r.dialogs.inputNext(QStringLiteral("4321")); e.grid()->selectCell(line, 2); }},
+        {1, 2, [](AppRig&, GridEditor& e, int line) { rename(e, 2, line); }},
+    };
+    for (const auto& [kind, fromBottom, edit] : rows) {
+        AppRig rig;
+        rig.station.seedLocomotives(60);
+        rig.station.seedAccessories(64);
+        kind == 0 ? rig.windows.LokDaten_But_Click() : rig.windows.MagDatenBut_Click({1, 64});
+        GridEditor& e = kind == 0 ? static_cast<GridEditor&>(rig.windows.lokdatenFrm()) : rig.windows.magDatenFrm();
+        FlexGrid* g = e.grid();
+        g->sortBy(2);
+        const int line = g->Rows() - fromBottom;
+        const QStringList before = shown(e, line, line);
+        edit(rig, e, line);
+        const std::pair<const char*, QStringList> steps[] = {{"RueckgaengigMenu", before}, {"WiederholenMenu", shown(e, line, line)}};
+        QTableWidgetItem* other = g->item(0, 1);
+        for (const auto& [step, shows] : steps) {
+            g->selectCell(1, 1);
+            g->scrollToTop();
+            ASSERT_FALSE(kx2::test::inView(g, line));
+            e.menuItem(QLatin1String(step))->trigger();
+            EXPECT_EQ(std::tuple(g->Row(), kx2::test::inView(g, line), shown(e, line, line), g->item(0, 1)), std::tuple(line, true, shows, other)) << step;
+        }
     }
 }

@@ -265,8 +265,9 @@ TEST(LokdatenNewLoco, AnAddressZeroIsReplacedAndAFullTableRefuses)
     EXPECT_FALSE(full.ctx.loco.findSlotByAddress(4711));
 }
 
-// Each line: how a line is asked to be deleted, and the answer. No changes nothing; Yes erases
-// the line's own record (two share address 38), blanks the line with "-" and leaves column 0.
+// Each line: how a line is asked to be deleted, and the answer. While asked, the line is the
+// current one and in view (scrolled away from: the key). No changes nothing; Yes erases the
+// line's own record (two share address 38), blanks the line with "-" and leaves column 0.
 TEST(LokdatenDelete, DeleteInTheNameColumnOrAClickOnTheAddressAsksFirst)
 {
     const struct {
@@ -274,8 +275,8 @@ TEST(LokdatenDelete, DeleteInTheNameColumnOrAClickOnTheAddressAsksFirst)
         std::function<void(LokdatenRig&)> ask;
         MsgAnswer answer;
     } cases[] = {
-        {"Delete in the name column, No", [](LokdatenRig& r) { r.grid()->selectCell(2, 2); r.nameKey(Qt::Key_Return); r.gridKey(Qt::Key_Delete); }, MsgAnswer::No},
-        {"Delete in the name column, Yes", [](LokdatenRig& r) { r.grid()->selectCell(2, 2); r.nameKey(Qt::Key_Return); r.gridKey(Qt::Key_Delete); }, MsgAnswer::Yes},
+        {"Delete in the name column, No", [](LokdatenRig& r) { r.grid()->selectCell(2, 2); r.nameKey(Qt::Key_Return); r.grid()->scrollToBottom(); r.gridKey(Qt::Key_Delete); }, MsgAnswer::No},
+        {"Delete in the name column, Yes", [](LokdatenRig& r) { r.grid()->selectCell(2, 2); r.nameKey(Qt::Key_Return); r.grid()->scrollToBottom(); r.gridKey(Qt::Key_Delete); }, MsgAnswer::Yes},
         {"a click on the address, No", [](LokdatenRig& r) { r.clickAddress(2); }, MsgAnswer::No},
         {"a click on the address, Yes", [](LokdatenRig& r) { r.clickAddress(2); }, MsgAnswer::Yes},
     };
@@ -284,9 +285,14 @@ TEST(LokdatenDelete, DeleteInTheNameColumnOrAClickOnTheAddressAsksFirst)
         LokdatenRig rig;
         putLoco(rig.ctx.loco, 0, 38, QStringLiteral("erste"));
         putLoco(rig.ctx.loco, 1, 38, QStringLiteral("zweite"));
+        for (int slot = 2; slot < 40; ++slot)
+            putLoco(rig.ctx.loco, slot, 100 + slot, QStringLiteral("weitere"));
         rig.open();
         rig.dialogs.answerNext(c.answer);
+        std::pair<int, bool> asked;
+        rig.dialogs.onCall = [&rig, &asked](const FakeDialogs::Call&) { asked = {rig.grid()->Row(), kx2::test::inView(rig.grid(), 2)}; };
         c.ask(rig);
+        EXPECT_EQ(asked, std::pair(2, true));
         ASSERT_EQ(rig.dialogs.messageCount(), 1);
         EXPECT_EQ(std::tuple(rig.dialogs.last().text, rig.dialogs.last().title, rig.dialogs.last().buttons),
                   std::tuple(QString("     Datensatz löschen?"), QString("Lokdatensätze"), MsgButtons::YesNo));

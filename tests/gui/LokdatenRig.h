@@ -61,6 +61,9 @@ inline QPoint cellPos(FlexGrid* grid, int row, int col)
     return grid->visualRect(index).center();
 }
 
+// The line's cell in the current column lies wholly where the grid shows cells.
+inline bool inView(FlexGrid* g, int row) { return g->cellArea().contains(g->cellRect(row, g->Col())); }
+
 inline void clickCell(FlexGrid* grid, int row, int col)
 {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPos(grid, row, col));

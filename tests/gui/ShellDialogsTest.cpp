@@ -2,6 +2,7 @@
 // window.
 #include "link/gui/ComWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#include "shell/gui/TitleFit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,9 +43,11 @@ TEST(QtUserDialogs, ButtonsSpeakGermanAndTheAnswerComesBack)
         ASSERT_NE(box, nullptr);
         for (QAbstractButton* b : box->buttons())
             seen << b->text();
+        // Wide enough for its title over the short question, the icon laid out.
+        EXPECT_GE(box->width(), titleBarWidth(box->windowTitle()));
         box->button(QMessageBox::No)->click();
     });
-    EXPECT_EQ(dialogs.messageBox(QStringLiteral("Frage?"), MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Lokomotiven")), MsgAnswer::No);
+    EXPECT_EQ(dialogs.messageBox(QStringLiteral("Frage?"), MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Lokdatensätze")), MsgAnswer::No);
     seen.sort();
     EXPECT_EQ(seen, QStringList({"Ja", "Nein"}));
     QTimer::singleShot(0, [&] {
