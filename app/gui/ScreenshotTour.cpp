@@ -317,8 +317,10 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     FlexGrid* grid = again->LokdatenGrid();
     grid->selectCell(2, 2);
     again->InpText()->setText(again->InpText()->text() + QStringLiteral(" (neu lackiert)"));
-    grid->selectCell(4, 2);
-    answerNextBox(camera, again, QString(), true);
+    // The question before a delete, over the line it is about (selected as a click on its address
+    // selects it).
+    grid->selectLine(4);
+    answerNextBox(camera, again, QStringLiteral("27_delete_question"), true);
     again->del_datensatz();
     grid->selectCell(1, 1);
     grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum() / 3);
