@@ -166,6 +166,17 @@ void RouteTables::rememberStation() const
 void RouteTables::dropMarksTheStationHolds(int route)
 {
     const StationImage& station = Station[size_t(route)];
+    // Name lines that read as the station's take its bytes, whatever layout they were stored in.
+    if (station.nameKnown) {
+        std::vector<int32_t> before;
+        RouteNames.copyRow(route, before);
+        const QString line1 = ReadFSname(1, route);
+        const QString line2 = ReadFSname(2, route);
+        for (int b = NameLines::First; b <= NameLines::Last; ++b)
+            RouteNames.set(route, b, station.name[size_t(b)]);
+        if (ReadFSname(1, route) != line1 || ReadFSname(2, route) != line2)
+            RouteNames.restoreRow(route, before.data());
+    }
     if (station.entriesKnown && entriesAsRead(route) == station.entries)
         RouteDataChanged[size_t(route)].fill(false);
     if (!station.nameKnown || lastEntryToWrite(route) > 0 || RouteNames.value(route, State) != status::Changed)

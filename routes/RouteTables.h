@@ -94,6 +94,7 @@ public:
     // After an edit: a route whose entries read as the station's needs none of them written,
     // and a name record equal to the station's needs no writing unless entries are to be written
     // (a send writes nothing unless a name record is marked). So an edit undone sends nothing.
+    // Name lines that read as the station's take the station's bytes.
     void dropMarksTheStationHolds(int route);
     // Whether any name record is to be written: only then does a send have anything to do.
     bool namesPending() const;
