@@ -15,8 +15,7 @@ RangeFileFormat accessoryFileFormat()
             case AccessoryTable::FormatStatus: return v == 0 || v == 1;
             default: return v >= 0 && v <= 255;
             }
-        },
-        [](RecordTable& table, int a) { static_cast<AccessoryTable&>(table).markLoaded(a); }};
+        }};
 }
 
 } // namespace kx2

@@ -24,12 +24,4 @@ void AccessoryTable::toggleFormat(int address)
     markFormatEdited(address);
 }
 
-void AccessoryTable::markLoaded(int address)
-{
-    // A file says nothing of what the station holds.
-    station.forget(address);
-    set(address, Status, status::Changed);
-    set(address, FormatStatus, 1);
-}
-
 } // namespace kx2

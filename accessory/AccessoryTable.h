@@ -32,8 +32,6 @@ public:
     // The format column clicked: "default" becomes DCC (15), then bit 7 flips; the format is to
     // be written (unless it is the station's again).
     void toggleFormat(int address);
-    // Loaded from a file: record and format to be sent.
-    void markLoaded(int address);
 };
 
 } // namespace kx2

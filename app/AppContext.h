@@ -96,6 +96,24 @@ public:
     RouteTables routes;
     int RouteGridLoaded = 0;
     RouteTransfer routeTransfer() { return RouteTransfer(database, routes); }
+
+    // What each database knows of the stations it was read from or sent to, kept in `store` from
+    // one run to the next.
+    void rememberStationsIn(StationImageStore& store)
+    {
+        loco.station.rememberIn(&store, QStringLiteral("lokdaten"));
+        accessories.station.rememberIn(&store, QStringLiteral("magnetartikel"));
+        feedback.station.rememberIn(&store, QStringLiteral("rueckmelder"));
+        routes.stationKeeping.rememberIn(&store, QStringLiteral("fahrstrassen"));
+    }
+    // Keeps what every database knows now (after a transfer over several of them).
+    void rememberStations() const
+    {
+        loco.station.remember();
+        accessories.station.remember();
+        feedback.station.remember();
+        routes.rememberStation();
+    }
 };
 
 // Puts the accessory and feedback ranges back when it goes out of scope: a backup or restore

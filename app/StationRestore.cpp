@@ -565,6 +565,7 @@ StationRunOutcome restoreStation(AppContext& ctx, const QString& folder, const R
     const SendOutcome end = written ? s.endSend() : s.failSend();
     switch (end) {
     case SendOutcome::Sent:
+        ctx.rememberStations();
         break;
     case SendOutcome::Cancelled:
         return {End::Cancelled, QCoreApplication::translate("StationRestore", "Zurückspielen abgebrochen; die Zentrale ist teilweise beschrieben.")};

@@ -182,7 +182,12 @@ int main(int argc, char** argv)
     kx2::ComWin comWin;
     kx2::MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
+    // What the stations hold is kept with the program's other state, beside the simulated
+    // station's memory.
+    kx2::StationImageStore stationImages(
+        QDir(QFileInfo(where.simStateFile).absolutePath()).filePath(QStringLiteral("Zentralen")));
     kx2::AppContext ctx(platform);
+    ctx.rememberStationsIn(stationImages);
     kx2::Settings& settings = ctx.settings;
     // Every send is checked unless the options dialog says otherwise.
     settings.VerifyAfterSend = true;

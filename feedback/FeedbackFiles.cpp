@@ -15,8 +15,7 @@ RangeFileFormat feedbackFileFormat()
             case 34: return v == 0 || v == 1;
             default: return v >= 0 && v <= 255;
             }
-        },
-        [](RecordTable& table, int a) { static_cast<FeedbackTable&>(table).markLoaded(a); }};
+        }};
 }
 
 } // namespace kx2

@@ -22,12 +22,6 @@ public:
 
     // Clear_RMDaten: empty names, symbol 3, status 0 (byte 30 stays 0).
     void Clear_RMDaten(int address) { blankRecord(address); }
-    // Loaded from a file: the record is to be sent. A file says nothing of what the station holds.
-    void markLoaded(int address)
-    {
-        station.forget(address);
-        set(address, Status, status::Changed);
-    }
 };
 
 } // namespace kx2

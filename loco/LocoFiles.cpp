@@ -145,9 +145,12 @@ IsdLoadResult loadLocoTableFile(const QString& path, LocoTable& table, StoredSer
         if (!readLocoRow(reader, r))
             return {reader.error(), reader.errorDetail()};
         putRow(loaded, row, r);
-        loaded.markLoaded(row);
     }
-    table = loaded;
+    // The rows, not what is known of the station: that is the file's station's.
+    static_cast<RecordTable&>(table) = loaded;
+    table.station.belongTo(loadedSerial);
+    for (int row = 0; row < LocoTable::Rows; ++row)
+        table.markLoaded(row);
     serial = loadedSerial;
     return {};
 }

@@ -46,7 +46,7 @@ struct LocoFileContext {
 
 // "alle Datensätze laden" (LadenMenu): asks for a file and replaces StoredSerial and every
 // row 0..500 with its contents; each row with an address 1..9999 becomes changed with its
-// format pending. A read error shows "Fehler beim Öffnen des Files" with the line and leaves the
+// format pending, unless the file's station is known to hold it. A read error shows "Fehler beim Öffnen des Files" with the line and leaves the
 // table as it was.
 AfterFileOp loadLocoTable(LocoFileContext& ctx);
 // "alle Datensätze speichern" (SpeichernMenu): asks for a file and writes StoredSerial and every

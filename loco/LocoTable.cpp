@@ -59,7 +59,6 @@ std::optional<int> LocoTable::firstReusableSlot() const
 
 void LocoTable::markAllForDeviceRead()
 {
-    station.forget();
     for (int row = 0; row < Rows; ++row) {
         markSlotEmpty(row);
         clear(row, FormatCode);
@@ -77,12 +76,12 @@ void LocoTable::markSlotEmpty(int row)
 
 void LocoTable::markLoaded(int row)
 {
-    // A file says nothing of what the station holds.
-    station.forget(row);
     if (isValidAddress(address(row))) {
         set(row, RecordStatus, StatusChanged);
         set(row, FormatPending, 1);
     }
+    if (isSlot(row))
+        settleAsStored(row);
 }
 
 void LocoTable::createRecord(int slot, int a, const QString& name)
@@ -120,6 +119,13 @@ void LocoTable::markFormatEdited(int slot)
 void LocoTable::settleAsStored(int slot)
 {
     Q_ASSERT(isSlot(slot));
+    // What follows a name's 0 is not shown and keeps what longer names left there: a name typed
+    // back to the station's would otherwise still differ from it.
+    std::vector<int32_t> before;
+    copyRow(slot, before);
+    const QString name = ReadLokname(slot);
+    if (station.putStoredCells(*this, slot, NameFirst, NameLast) && ReadLokname(slot) != name)
+        restoreRow(slot, before.data());
     if (station.recordAsStored(*this, slot))
         set(slot, RecordStatus, recordInUse(slot) ? StatusUnchanged : StatusEmpty);
     if (station.formatAsStored(*this, slot))

@@ -108,12 +108,15 @@ public:
     // --- transitions ---
     // Start of a device read: every row (0..500) emptied (bytes 0..79 = 255, format cells empty,
     // nothing pending, status 255), so that a read that stops part-way leaves nothing of the
-    // previous table in the rows it did not reach; nothing is known of the station.
+    // previous table in the rows it did not reach. What is known of the station stays: the read
+    // renews it slot by slot.
     void markAllForDeviceRead();
     // A slot read from the device that is not in use: bytes 0..79 := 255, status 255.
     void markSlotEmpty(int row);
     // Loaded from a file: a row whose address is 1..9999 becomes changed with its format
-    // pending, so that the next send writes it; other rows keep the loaded status.
+    // pending, so that the next send writes it; other rows keep the loaded status. What the
+    // station is known to hold already (station.belongTo the file's station first) is not to be
+    // sent again.
     void markLoaded(int row);
     // The editor created a new locomotive in slot j (taken from firstReusableSlot):
     // address, name, maximum speed 80, no function symbols, no data format (nothing of the
@@ -127,7 +130,8 @@ public:
     // station's again.
     void markFormatEdited(int slot);
     // After an edit: a record equal to what the station holds is as a read finds it (unchanged,
-    // or an empty slot), a format equal to the station's no longer to be written.
+    // or an empty slot), a format equal to the station's no longer to be written. A name that
+    // reads as the station's takes the station's bytes, those behind its end included.
     void settleAsStored(int slot);
     // The editor saved a renamed line: markEdited when a record byte changed. Returns whether
     // a record byte changed.

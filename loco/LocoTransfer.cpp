@@ -5,6 +5,7 @@
 #include "records/ProgressMeter.h"
 #include "records/ReadBack.h"
 #include "records/RecordAreas.h"
+#include "records/StoredSerial.h"
 #include "records/TransferSession.h"
 #include "link/ResultText.h"
 #include "loco/LocoTable.h"
@@ -47,14 +48,21 @@ ReadOutcome LocoTransfer::ReadLocoDatabase()
     // The formats are read for the records found: at most one per slot.
     m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::SlotCount, 1 + kLocoPages);
     m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, LocoTable::SlotCount);
-    const bool read = s.openRead()
+    const bool opened = s.openRead();
+    // What is read is of this station; what it stops short of is as this station last showed it.
+    if (opened)
+        m_table.station.belongTo(StoredSerial::of(s.stationIds()));
+    const bool read = opened
         && s.run([this] { return ReadLocoRecords(LocoTable::LocoDbAreaBase, LocoTable::SlotCount, kLocoPages, 0); })
         && s.run([this] { return ReadLocoFormats(); });
     int found = 0;
     for (int row = 0; row < LocoTable::SlotCount; ++row)
         found += m_table.holdsRecord(row) ? 1 : 0;
     s.counted(found);
-    return s.endRead(read);
+    const ReadOutcome outcome = s.endRead(read);
+    if (opened)
+        m_table.station.remember();
+    return outcome;
 }
 
 int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags)
@@ -152,6 +160,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
     m_lastSendResult = s.result();
     if (outcome == SendOutcome::Sent) {
         // The table now is what this station holds: the next send writes only what changes.
+        m_table.station.belongTo(StoredSerial::of(s.stationIds()));
         for (int i : storedSlots) {
             m_table.markStored(i);
             m_table.station.takeRecord(m_table, i);
@@ -160,6 +169,7 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
             m_table.set(i, LocoTable::FormatPending, 0);
             m_table.station.takeFormat(m_table, i);
         }
+        m_table.station.remember();
     }
     return outcome;
 }

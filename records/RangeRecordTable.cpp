@@ -21,15 +21,31 @@ void RangeRecordTable::markAllForDeviceRead()
         set(row, Status, status::Empty);
         set(row, 34, 0);
     }
-    station.forget();
 }
 
 void RangeRecordTable::settleAsStored(int address)
 {
+    // The name area may hold the lines in another layout than a store writes (a blank record,
+    // bytes the station wrote itself): lines typed back to the station's must still be its record.
+    std::vector<int32_t> before;
+    copyRow(address, before);
+    const QString line1 = nameLine(address, 1);
+    const QString line2 = nameLine(address, 2);
+    if (station.putStoredCells(*this, address, NameLines::First, NameLines::Last)
+        && (nameLine(address, 1) != line1 || nameLine(address, 2) != line2))
+        restoreRow(address, before.data());
     if (station.recordAsStored(*this, address))
         set(address, Status, status::Unchanged);
     if (m_layout->formatPendingColumn >= 0 && station.formatAsStored(*this, address))
         set(address, m_layout->formatPendingColumn, 0);
+}
+
+void RangeRecordTable::markLoaded(int address)
+{
+    set(address, Status, status::Changed);
+    if (m_layout->formatPendingColumn >= 0)
+        set(address, m_layout->formatPendingColumn, 1);
+    settleAsStored(address);
 }
 
 void RangeRecordTable::markFormatEdited(int address)

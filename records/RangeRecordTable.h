@@ -38,12 +38,16 @@ public:
     // A blank record: every cell 0, then empty names (13 at byte 5) and symbol 3; status 0.
     void blankRecord(int address);
 
-    // Start of a device read: every row not read (status 255); column 34 := 0; nothing known of
-    // the station.
+    // Start of a device read: every row not read (status 255); column 34 := 0. What is known of
+    // the station stays: the read renews it for the range it reads.
     void markAllForDeviceRead();
     // After an edit of address a: a record equal to what the station holds is unchanged, a data
-    // format equal to the station's no longer to be written.
+    // format equal to the station's no longer to be written. Name lines that read as the
+    // station's take the station's bytes.
     void settleAsStored(int address);
+    // Loaded from a file: the record (and the format, where the database has one) to be sent,
+    // unless the station is known to hold it (station.belongTo the file's station first).
+    void markLoaded(int address);
     // The format was edited: to be written, unless it is the station's.
     void markFormatEdited(int address);
 

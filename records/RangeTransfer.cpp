@@ -6,6 +6,7 @@
 #include "records/RangeRecordTable.h"
 #include "records/ReadBack.h"
 #include "records/RecordAreas.h"
+#include "records/StoredSerial.h"
 #include "link/ResultText.h"
 
 #include <QCoreApplication>
@@ -82,12 +83,19 @@ ReadOutcome RangeTransfer::read()
     s.counted(m_range.last - m_range.first + 1);
     m_ctx.meter.plan(ProgressMeter::Kind::Records, m_range.last - m_range.first + 1, recordExchanges());
     planOwnReads();
-    const bool recordsRead = s.openRead() && s.run([this] { return readRecords(); });
+    const bool opened = s.openRead();
+    // The addresses outside the range stay as this station last showed them.
+    if (opened)
+        m_table.station.belongTo(StoredSerial::of(s.stationIds()));
+    const bool recordsRead = opened && s.run([this] { return readRecords(); });
     // What was read is what the station holds, also when the read stops later.
     for (int a = m_range.first; a <= m_range.last; ++a)
         if (m_table.status(a) != status::Empty)
             m_table.station.takeRecord(m_table, a);
-    return s.endRead(recordsRead && afterRecordsRead(s));
+    const ReadOutcome outcome = s.endRead(recordsRead && afterRecordsRead(s));
+    if (opened)
+        m_table.station.remember();
+    return outcome;
 }
 
 SendOutcome RangeTransfer::send()
@@ -124,9 +132,12 @@ SendOutcome RangeTransfer::send()
         return s.endSend(closePause());
     }();
     m_lastSendResult = s.result();
-    if (outcome == SendOutcome::Sent)
+    if (outcome == SendOutcome::Sent) {
+        m_table.station.belongTo(StoredSerial::of(s.stationIds()));
         for (int a = m_range.first; a <= m_range.last; ++a)
             settle(a);
+        m_table.station.remember();
+    }
     return outcome;
 }
 

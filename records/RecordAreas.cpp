@@ -106,24 +106,11 @@ int readRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
     return 0;
 }
 
-namespace {
-bool areaChanged(const DatabaseLayout& layout, const RecordTable& table, int p, const AreaSlots& s)
-{
-    for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot)
-        if (table.value(p * layout.recordsPerArea + slot + 1, layout.statusColumn) == status::Changed)
-            return true;
-    return false;
-}
-} // namespace
-
 int countRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last)
 {
-    // Every record of the range in an area with a change is written.
     int toWrite = 0;
-    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
-        const AreaSlots s = slotsOf(layout, p, first, last);
-        toWrite += areaChanged(layout, table, p, s) ? s.lastSlot - s.firstSlot + 1 : 0;
-    }
+    for (int a = first; a <= last; ++a)
+        toWrite += table.value(a, layout.statusColumn) == status::Changed ? 1 : 0;
     return toWrite;
 }
 
@@ -131,19 +118,13 @@ int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
 {
     ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(),
                     countRecordsToWrite(layout, table, first, last));
-    // Every record of the range in an area with a change: the changed ones numbered anew.
+    // The changed records alone, numbered anew. Their areas are loaded first, so that every other
+    // record in them keeps what the station holds, whatever the table shows of it: a record that
+    // only shares an area with a change is not the user's to send.
     std::vector<RecordWrite> writes;
-    for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
-        const AreaSlots s = slotsOf(layout, p, first, last);
-        if (!areaChanged(layout, table, p, s))
-            continue;
-        for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
-            const int address = p * layout.recordsPerArea + slot + 1;
-            writes.push_back({address, table.value(address, layout.statusColumn) == status::Changed
-                                           ? RecordWrite::Kind::Numbered
-                                           : RecordWrite::Kind::AsHeld});
-        }
-    }
+    for (int a = first; a <= last; ++a)
+        if (table.value(a, layout.statusColumn) == status::Changed)
+            writes.push_back({a, RecordWrite::Kind::Numbered});
     WriteSteps steps;
     steps.areaStep = writingStep(ctx, layout);
     return writeRecords(ctx, layout, table, writes, steps);

@@ -33,13 +33,13 @@ int storeArea(DatabaseContext& ctx, int area, int records);
 // rows and marks them read (status 0). A failure stops the read before anything of the record
 // is copied; its code gets the layout's read operation.
 int readRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
-// Writes every area of first..last that holds a changed record (status 1): the changed ones get
-// the next record numbers, the area is loaded in the device so that its slots outside the range
-// keep their content, every record of the range in it is written and the area stored. Areas
-// without a change are not touched. Whenever a record is written, countRecordsToWrite was above 0
-// and the index must be written after it.
+// Writes the changed records (status 1) of first..last with the next record numbers: their area
+// is loaded in the device, they are written into it and it is stored, so that every other record
+// of the area, in the range or not, keeps what the station holds. Areas without a change are not
+// touched. Whenever a record is written, countRecordsToWrite was above 0 and the index must be
+// written after it.
 int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last);
-// How many records writeRecordAreas writes: every record of the range in an area with a change.
+// How many records writeRecordAreas writes: the changed ones.
 int countRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, int first, int last);
 
 // One record to write, and how its bytes reach the station: with the next record number in bytes

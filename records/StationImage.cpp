@@ -51,6 +51,60 @@ void StationImage::forget()
         f.reset();
 }
 
+void StationImage::belongTo(const StoredSerial& station)
+{
+    const std::optional<KnownRows> remembered = m_keeping.switchTo(station);
+    if (!remembered)
+        return;
+    forget();
+    // A file that does not fit this database in every row is not taken at all.
+    for (const auto& [row, cells] : *remembered)
+        if (row < 0 || row >= int(m_records.size()) || !fitsRow(cells))
+            return;
+    for (const auto& [row, cells] : *remembered) {
+        const int32_t* in = cells.data();
+        restoreKnown(row, in);
+    }
+}
+
+void StationImage::remember() const
+{
+    KnownRows rows;
+    for (int row = 0; row < int(m_records.size()); ++row)
+        if (m_records[size_t(row)] || m_formats[size_t(row)])
+            copyKnown(row, rows[row]);
+    m_keeping.keep(rows);
+}
+
+bool StationImage::fitsRow(const std::vector<int32_t>& cells) const
+{
+    // -1 for nothing known, else the count and the cells: the record, then the format.
+    size_t at = 0;
+    for (const int width : {m_recordBytes, formatWidth()}) {
+        if (at >= cells.size())
+            return false;
+        const int32_t count = cells[at++];
+        if (count == -1)
+            continue;
+        if (count != width || width == 0 || cells.size() - at < size_t(count))
+            return false;
+        at += size_t(count);
+    }
+    return at == cells.size();
+}
+
+bool StationImage::putStoredCells(RecordTable& table, int row, int first, int last) const
+{
+    const auto& known = m_records[size_t(row)];
+    if (!known)
+        return false;
+    for (int col = first; col <= last; ++col) {
+        const int32_t v = (*known)[size_t(col)];
+        table.set(row, col, v == INT32_MIN ? std::nullopt : std::optional<int>(v));
+    }
+    return true;
+}
+
 bool StationImage::recordAsStored(const RecordTable& table, int row) const
 {
     const auto& known = m_records[size_t(row)];

@@ -18,8 +18,19 @@ public:
     std::optional<int> value(int n) const { return m_values[index(n)]; }
     void set(int n, std::optional<int> v) { m_values[index(n)] = v; }
 
+    // The four values a session read from the connected station.
+    static StoredSerial of(const std::array<int, Count>& ids)
+    {
+        StoredSerial s;
+        for (int n = 1; n <= Count; ++n)
+            s.set(n, ids[size_t(n - 1)]);
+        return s;
+    }
+
     // The serial number as the station shows it; "" while a value was never read.
     QString numberText() const;
+    // Every value was read: the station is known.
+    bool known() const { return !numberText().isEmpty(); }
 
     bool operator==(const StoredSerial& o) const { return m_values == o.m_values; }
     bool operator!=(const StoredSerial& o) const { return !(*this == o); }

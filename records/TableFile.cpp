@@ -1,7 +1,7 @@
 #include "records/TableFile.h"
 
 #include "records/DatabaseLayout.h"
-#include "records/RecordTable.h"
+#include "records/RangeRecordTable.h"
 #include "records/StoredSerial.h"
 #include "shell/AskFileName.h"
 #include "shell/UserDialogs.h"
@@ -70,7 +70,7 @@ IsdWriter rangeTableFile(const RangeFileFormat& format, const RecordTable& table
     return w;
 }
 
-IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& format, RecordTable& table,
+IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& format, RangeRecordTable& table,
                                  StoredSerial& serial, AddressRange& range)
 {
     IsdReader reader;
@@ -108,11 +108,11 @@ IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& for
             return failed();
         }
     }
+    table.station.belongTo(loadedSerial);
     for (int a = loadedRange.first; a <= loadedRange.last; ++a) {
         for (int col = 0; col < cols; ++col)
             table.set(a, col, cells[size_t(a - loadedRange.first) * size_t(cols) + size_t(col)]);
-        if (format.markLoaded)
-            format.markLoaded(table, a);
+        table.markLoaded(a);
     }
     serial = loadedSerial;
     range = loadedRange;

@@ -8,6 +8,7 @@
 namespace kx2 {
 
 class FileDialog;
+class RangeRecordTable;
 class RecordTable;
 class StoredSerial;
 class UserDialogs;
@@ -46,8 +47,6 @@ struct RangeFileFormat {
     const DatabaseLayout& layout;
     // Whether a value read from the file fits column `col`; an empty cell fits everywhere.
     std::function<bool(int col, int value)> cellFits;
-    // What loading does to a row: marks it for the next send.
-    std::function<void(RecordTable& table, int row)> markLoaded;
 };
 
 // 7 + cols x (last - first + 1) lines.
@@ -55,7 +54,9 @@ IsdWriter rangeTableFile(const RangeFileFormat& format, const RecordTable& table
                          const AddressRange& range);
 // Taken whole or not at all: on any failure (a value that does not fit, a range the database
 // does not have, a file that ends early) the table, the range and the serial keep what they held.
-IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& format, RecordTable& table,
+// The records loaded are to be sent where they differ from what the file's station is known to
+// hold.
+IsdLoadResult loadRangeTableFile(const QString& path, const RangeFileFormat& format, RangeRecordTable& table,
                                  StoredSerial& serial, AddressRange& range);
 
 } // namespace kx2

@@ -71,19 +71,20 @@ IsdLoadResult loadRouteTableFile(const QString& path, RouteTables& tables, Store
             return failed();
         }
     }
+    tables.belongTo(loadedSerial);
     for (int r = 1; r <= kRoutes; ++r) {
         for (int j = 1; j <= kEntries; ++j)
             tables.RouteData[size_t(r)][size_t(j)] = entries[size_t(r - 1) * kEntries + size_t(j - 1)];
         for (int c = 0; c < kNameCols; ++c)
             tables.RouteNames.set(r, c, names[size_t(r - 1) * kNameCols + size_t(c)]);
         // The state in the file is not used: what is loaded counts as read, and a route with a
-        // start entry is sent whole. Which station holds what is not known from a file.
+        // start entry is sent whole, unless the file's station is known to hold it.
         tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
-        tables.forgetStation(r);
         if (tables.holdsRoute(r)) {
             tables.RouteNames.set(r, RouteTables::State, status::Changed);
             tables.RouteDataChanged[size_t(r)].fill(true);
             tables.RouteDataChanged[size_t(r)][0] = false;
+            tables.dropMarksTheStationHolds(r);
         }
     }
     serial = loadedSerial;

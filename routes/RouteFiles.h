@@ -17,8 +17,9 @@ constexpr double RouteFilePause = 0.05;
 IsdWriter routeTableFile(const RouteTables& tables, const StoredSerial& serial);
 // Taken whole or not at all: an entry that is no 16-bit value, a record byte beyond a byte or a
 // file that ends early leaves the tables and the serial as they were. Loaded records are as read
-// (state 0); every route with a start entry is then marked for sending, names and entries;
-// routes without one keep their entries' changed marks.
+// (state 0); every route with a start entry is then marked for sending, names and entries, where
+// it differs from what the file's station is known to hold; routes without one keep their
+// entries' changed marks.
 IsdLoadResult loadRouteTableFile(const QString& path, RouteTables& tables, StoredSerial& serial);
 
 // The route editor's "laden" and "speichern": the file prompt, starting in the "Daten" folder

@@ -128,9 +128,67 @@ void RouteTables::forgetStation(int route)
     Station[size_t(route)] = StationImage();
 }
 
+namespace {
+
+// A route's image as the store keeps it: entries known (0 or 1) and the entries, then name known
+// and the name record's bytes.
+constexpr size_t kKeptCells = 1 + RouteTables::EntryCount + 1 + 1 + RouteTables::RecordBytes;
+
+} // namespace
+
+void RouteTables::belongTo(const StoredSerial& station)
+{
+    const std::optional<KnownRows> remembered = stationKeeping.switchTo(station);
+    if (!remembered)
+        return;
+    Station.fill(StationImage());
+    // A file that does not fit the routes in every row is not taken at all.
+    for (const auto& [route, cells] : *remembered)
+        if (route < 1 || route > RouteCount || cells.size() != kKeptCells || (cells[0] != 0 && cells[0] != 1)
+            || (cells[EntryCount + 2] != 0 && cells[EntryCount + 2] != 1))
+            return;
+    for (const auto& [route, cells] : *remembered) {
+        StationImage& image = Station[size_t(route)];
+        auto at = cells.begin();
+        image.entriesKnown = *at++ != 0;
+        for (int& v : image.entries)
+            v = *at++;
+        image.nameKnown = *at++ != 0;
+        for (int& v : image.name)
+            v = *at++;
+    }
+}
+
+void RouteTables::rememberStation() const
+{
+    KnownRows rows;
+    for (int r = 1; r <= RouteCount; ++r) {
+        const StationImage& image = Station[size_t(r)];
+        if (!image.entriesKnown && !image.nameKnown)
+            continue;
+        std::vector<int32_t>& cells = rows[r];
+        cells.push_back(image.entriesKnown ? 1 : 0);
+        cells.insert(cells.end(), image.entries.begin(), image.entries.end());
+        cells.push_back(image.nameKnown ? 1 : 0);
+        cells.insert(cells.end(), image.name.begin(), image.name.end());
+    }
+    stationKeeping.keep(rows);
+}
+
 void RouteTables::dropMarksTheStationHolds(int route)
 {
     const StationImage& station = Station[size_t(route)];
+    // Name lines that read as the station's take its bytes, whatever layout they were stored in.
+    if (station.nameKnown) {
+        std::vector<int32_t> before;
+        RouteNames.copyRow(route, before);
+        const QString line1 = ReadFSname(1, route);
+        const QString line2 = ReadFSname(2, route);
+        for (int b = NameLines::First; b <= NameLines::Last; ++b)
+            RouteNames.set(route, b, station.name[size_t(b)]);
+        if (ReadFSname(1, route) != line1 || ReadFSname(2, route) != line2)
+            RouteNames.restoreRow(route, before.data());
+    }
     if (station.entriesKnown && entriesAsRead(route) == station.entries)
         RouteDataChanged[size_t(route)].fill(false);
     if (!station.nameKnown || lastEntryToWrite(route) > 0 || RouteNames.value(route, State) != status::Changed)

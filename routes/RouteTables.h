@@ -2,6 +2,7 @@
 #include "records/TransferDone.h"
 #include "records/DatabaseLayout.h"
 #include "records/RecordTable.h"
+#include "records/StationImageStore.h"
 
 #include <QString>
 #include <array>
@@ -51,7 +52,8 @@ public:
 
     // What the command station holds of a route as far as the program knows: its entries as a
     // read gives them, and bytes 0..47 of its name record. Known after a read, and after a
-    // successful send for what it wrote; unknown after a file load, a clear or a failed send.
+    // successful send for what it wrote; unknown after a clear or a failed send. It is of one
+    // station (stationKeeping), and kept across the runs when a store is given.
     struct StationImage {
         bool entriesKnown = false;
         std::array<int, EntryCount + 1> entries{};
@@ -59,6 +61,12 @@ public:
         std::array<int, RecordBytes> name{};
     };
     std::array<StationImage, Rows> Station{};
+    StationKeeping stationKeeping;
+    // The image is of `station` from now on: of another station nothing is known but what was
+    // remembered of it.
+    void belongTo(const StoredSerial& station);
+    // Keeps what is known now for the next run (after a read or a send).
+    void rememberStation() const;
 
     static constexpr int variableOf(int route, int entry)
     {
@@ -89,6 +97,7 @@ public:
     // After an edit: a route whose entries read as the station's needs none of them written,
     // and a name record equal to the station's needs no writing unless entries are to be written
     // (a send writes nothing unless a name record is marked). So an edit undone sends nothing.
+    // Name lines that read as the station's take the station's bytes.
     void dropMarksTheStationHolds(int route);
     // Whether any name record is to be written: only then does a send have anything to do.
     bool namesPending() const { return routesPending() > 0; }

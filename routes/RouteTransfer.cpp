@@ -5,6 +5,7 @@
 #include "records/ProgressMeter.h"
 #include "records/ReadBack.h"
 #include "records/RecordAreas.h"
+#include "records/StoredSerial.h"
 #include "link/LocoNetLink.h"
 #include "routes/RouteCommand.h"
 #include "routes/RouteEdits.h"
@@ -46,18 +47,20 @@ RouteTransfer::RouteTransfer(DatabaseContext& ctx, RouteTables& tables)
 
 ReadOutcome RouteTransfer::ReadRoutes()
 {
-    for (int r = 1; r <= RouteTables::RouteCount; ++r) {
+    for (int r = 1; r <= RouteTables::RouteCount; ++r)
         m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
-        m_tables.forgetStation(r);
-    }
+    m_entriesRead = 0;
     forgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     s.about(RouteTables::Subject);
     m_ctx.meter.plan(ProgressMeter::Kind::Records, RouteTables::RouteCount, kNames.pagesPerRecord);
     // A route's entries are read up to its end; most routes end after a few.
     m_ctx.meter.plan(ProgressMeter::Kind::Routes, RouteTables::RouteCount, kRouteReadExchanges);
-    const bool read = s.openRead() && s.run([this] { return ReadRouteNames(); })
-        && s.run([this] { return ReadRouteData(); });
+    const bool opened = s.openRead();
+    // What the read does not reach stays as this station last showed it.
+    if (opened)
+        m_tables.belongTo(StoredSerial::of(s.stationIds()));
+    const bool read = opened && s.run([this] { return ReadRouteNames(); }) && s.run([this] { return ReadRouteData(); });
     s.counted(m_tables.routesInUse());
     const ReadOutcome outcome = s.endRead(read);
     if (outcome.recordsComplete())
@@ -66,13 +69,15 @@ ReadOutcome RouteTransfer::ReadRoutes()
     // names and entries of such routes are blank, as the other databases' rows are.
     if (outcome.end == ReadEnd::Failed || outcome.end == ReadEnd::Cancelled)
         for (int r = 1; r <= RouteTables::RouteCount; ++r) {
-            if (!m_tables.Station[size_t(r)].nameKnown) {
+            if (m_tables.RouteNames.value(r, RouteTables::State) == status::Empty) {
                 clearRoute(m_tables, r);
                 m_tables.RouteNames.set(r, RouteTables::State, status::Empty);
-            } else if (!m_tables.Station[size_t(r)].entriesKnown) {
+            } else if (r > m_entriesRead) {
                 m_tables.RouteData[size_t(r)].fill(0);
             }
         }
+    if (opened)
+        m_tables.rememberStation();
     return outcome;
 }
 
@@ -172,6 +177,7 @@ int RouteTransfer::ReadRouteData()
             ended = j == RouteTables::StartEntry ? entries[size_t(j)] == 0 : entries[size_t(j)] == RouteTables::EndOfRoute;
         }
         m_tables.noteStationEntries(r);
+        m_entriesRead = r;
         m_ctx.meter.advance();
     }
     return programming.close();
@@ -295,8 +301,11 @@ SendOutcome RouteTransfer::SendRoutes()
         return s.endSend(0);
     }();
     m_lastSendResult = s.result();
-    if (outcome == SendOutcome::Sent)
+    if (outcome == SendOutcome::Sent) {
+        m_tables.belongTo(StoredSerial::of(s.stationIds()));
         m_tables.markSent();
+        m_tables.rememberStation();
+    }
     return outcome;
 }
 

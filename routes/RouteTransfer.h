@@ -59,6 +59,8 @@ private:
     RouteModule m_module;
     int m_deviceCode = 0;
     int m_lastSendResult = 0;
+    // The routes 1..m_entriesRead whose entries the last read got.
+    int m_entriesRead = 0;
     std::vector<SentEntry> m_sentEntries;  // what the module acknowledged in the last send
 };
 

@@ -1,7 +1,11 @@
 // Accessories and feedback contacts: one record per address over a range, read, edited, sent
 // and read back against the simulated command station; their files; their record layout.
+#include "accessory/AccessoryCsv.h"
 #include "accessory/AccessoryFiles.h"
+#include "loco/LocoCsv.h"
+#include "loco/LocoFiles.h"
 #include "records/NameLines.h"
+#include "records/StationImageStore.h"
 #include "feedback/FeedbackFiles.h"
 #include "link/ResultText.h"
 #include "support/SimRig.h"
@@ -258,14 +262,16 @@ TEST(RangeDatabases, RecordLayoutOfNamesAndSymbols)
     }
 }
 
-// An edit undone by hand leaves nothing to send: what the station holds is known from the read
-// and from every send, and forgotten when a file takes the table's place.
-TEST(StationImage, ARecordEditedBackToWhatTheStationHoldsIsNotSent)
+// What is marked tells what differs from the station: an edit undone by hand, a CSV import or a
+// file that puts back what the station holds leaves nothing to send. What the station holds is
+// known from the read and from every send; a file of another station knows nothing of it.
+TEST(StationImage, OnlyWhatDiffersFromTheStationIsMarked)
 {
     using Edit = std::function<void(SimRig&)>;
     const auto name = [](const char* line) {
         return [line](SimRig& r) { r.ctx.accessories.saveNames(3, QString::fromUtf8(line), QString()); };
     };
+    const auto rename = [](const char* loco) { return [loco](SimRig& r) { r.ctx.loco.renameRecord(6, loco); }; };
     const auto send = [](SimRig& r) { ASSERT_EQ(r.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::Sent); };
     const Edit formatAndBack = [](SimRig& r) {
         const std::optional<int> code = r.ctx.loco.cell(1, LocoTable::FormatCode);
@@ -274,32 +280,123 @@ TEST(StationImage, ARecordEditedBackToWhatTheStationHoldsIsNotSent)
             r.ctx.loco.markFormatEdited(1);
         }
     };
+    const Edit csvPutsBack = [&](SimRig& r) {
+        const QByteArray locos = writeCsv(locoCsv(r.ctx.locoData));
+        const QByteArray accs = writeCsv(accessoryCsv(r.ctx.accessories, r.ctx.accessoryRange));
+        rename("BR 218 Zwei")(r);
+        name("Anders")(r);
+        r.ctx.accessories.toggleFormat(4);
+        ASSERT_TRUE(readCsv(locoCsv(r.ctx.locoData), locos).ok());
+        ASSERT_TRUE(readCsv(accessoryCsv(r.ctx.accessories, r.ctx.accessoryRange), accs).ok());
+    };
+    // Both tables saved with one record each changed and loaded again, the files saying `serial`.
+    const auto reload = [&](int serial) {
+        return [=](SimRig& r) {
+            QTemporaryDir dir;
+            rename("Neu")(r);
+            name("Neu")(r);
+            StoredSerial s = r.ctx.storedSerial;
+            s.set(1, serial >= 0 ? std::optional<int>(serial) : s.value(1));
+            ASSERT_EQ(locoTableFile(r.ctx.loco, s).saveTo(dir.filePath("l.ISD")), QString());
+            ASSERT_EQ(rangeTableFile(accessoryFileFormat(), r.ctx.accessories, s, {1, 16}).saveTo(dir.filePath("m.ISD")), QString());
+            ASSERT_TRUE(loadLocoTableFile(dir.filePath("l.ISD"), r.ctx.loco, r.ctx.storedSerial).ok());
+            ASSERT_TRUE(loadRangeTableFile(dir.filePath("m.ISD"), accessoryFileFormat(), r.ctx.accessories,
+                                           r.ctx.storedSerial, r.ctx.accessoryRange).ok());
+        };
+    };
     const struct {
         const char* what;
         std::vector<Edit> edits;
-        bool pending;
+        int marked;
     } cases[] = {
-        {"loco name and back", {[](SimRig& r) { r.ctx.loco.renameRecord(0, QStringLiteral("Anders")); },
-                                [](SimRig& r) { r.ctx.loco.renameRecord(0, QStringLiteral("BR 01 Dampflok")); }}, false},
-        {"loco format and back", {formatAndBack}, false},
-        {"accessory name, sent, then edited and back", {name("Gesendet"), send, name("Anders"), name("Gesendet")}, false},
-        {"after a file load nothing is known", {[](SimRig& r) { r.ctx.accessories.markLoaded(3); }, name("A"), name("")}, true},
+        {"loco name and back", {rename("Anders"), rename("BR 218")}, 0},
+        {"loco name made longer and back", {rename("BR 218 Zwei"), rename("BR 218")}, 0},
+        {"loco format and back", {formatAndBack}, 0},
+        {"accessory name, sent, then edited and back", {name("Gesendet"), send, name("Anders"), name("Gesendet")}, 0},
+        {"a CSV import of what the station holds", {csvPutsBack}, 0},
+        {"files of this station reloaded", {reload(-1)}, 2},
+        {"files of another station loaded", {reload(0x11)}, 7 + 16},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SimRig rig;
-        rig.station.seedLocomotives(2);
+        rig.station.seedLocomotives(7);
         rig.station.seedAccessories(16);
         rig.ctx.accessoryRange = {1, 16};
         ASSERT_EQ(rig.ctx.locoTransfer().ReadLocoDatabase().result, 0);
         ASSERT_EQ(rig.ctx.accessoryTransfer().ReadAccessoryDatabase().result, 0);
         for (const Edit& edit : c.edits)
             edit(rig);
-        EXPECT_EQ(rig.ctx.loco.status(0) != 0 || rig.ctx.loco.value(1, LocoTable::FormatPending) != 0
-                      || rig.ctx.accessories.status(3) != 0,
-                  c.pending);
-        if (!c.pending) {
-            EXPECT_EQ(rig.ctx.accessoryTransfer().SendAccessoryDatabase(), SendOutcome::NothingPending);
+        int marked = 0;
+        for (int i = 0; i < LocoTable::SlotCount; ++i)
+            marked += rig.ctx.loco.holdsRecord(i)
+                      && (rig.ctx.loco.status(i) != 0 || rig.ctx.loco.value(i, LocoTable::FormatPending) != 0);
+        for (int a = 1; a <= 16; ++a)
+            marked += rig.ctx.accessories.status(a) != 0 || rig.ctx.accessories.value(a, AccessoryTable::FormatStatus) != 0;
+        EXPECT_EQ(marked, c.marked);
+    }
+}
+
+// A run knows what the last one read from a station, unless what it kept is broken.
+TEST(StationImage, ARunKnowsWhatTheLastRunRead)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("m.ISD");
+    StationImageStore kept(dir.filePath("Zentralen"));
+    StoredSerial serial;
+    {
+        SimRig last;
+        last.station.seedAccessories(16);
+        last.ctx.rememberStationsIn(kept);
+        ASSERT_EQ(last.ctx.accessoryTransfer().ReadAccessoryDatabase().result, 0);
+        serial = last.ctx.storedSerial;
+        ASSERT_EQ(rangeTableFile(accessoryFileFormat(), last.ctx.accessories, serial, {1, 16}).saveTo(file), QString());
+    }
+    for (const bool broken : {false, true}) {
+        QFile image(kept.fileOf(QStringLiteral("magnetartikel"), serial));
+        if (broken) {
+            ASSERT_TRUE(image.open(QIODevice::ReadWrite) && image.resize(image.size() - 9));
         }
+        SimRig next;
+        StationImageStore store(dir.filePath("Zentralen"));
+        next.ctx.rememberStationsIn(store);
+        AddressRange range;
+        ASSERT_TRUE(loadRangeTableFile(file, accessoryFileFormat(), next.ctx.accessories, next.ctx.storedSerial, range).ok());
+        for (int a = 1; a <= 16; ++a)
+            ASSERT_EQ(next.ctx.accessories.status(a), broken ? 1 : 0) << a;
+    }
+}
+
+// A send writes the records marked and nothing else: the other records of their area keep what the
+// station holds, whatever the table shows of them or whether they were ever read.
+TEST(RangeDatabases, ASendChangesOnTheStationOnlyTheMarkedRecords)
+{
+    for (const bool fb : {false, true}) {
+        SimRig rig;
+        const Db db = fb ? feedback(rig) : accessories(rig);
+        SCOPED_TRACE(db.name);
+        db.range = {30, 40};
+        ASSERT_EQ(db.read().result, 0);
+        std::vector<QByteArray> before;
+        for (int a = 17; a <= 48; ++a)
+            before.push_back(stationRecord(rig, db, a));
+        // "alle löschen" over 28..40, of which 28 and 29 were never read; then one name.
+        db.range = {28, 40};
+        for (int a = 28; a <= 40; ++a)
+            db.table.blankRecord(a);
+        db.table.saveNames(32, QStringLiteral("Neu"), QString());
+        BusCounts n;
+        n.start(rig.bus);
+        ASSERT_EQ(db.send(), SendOutcome::Sent);
+        EXPECT_EQ(n.pageWrites, 2 + 2 * 16) << "one record of two pages, and the index";
+        for (int a = 17; a <= 48; ++a) {
+            if (a != 32) {
+                EXPECT_EQ(stationRecord(rig, db, a), before[size_t(a - 17)]) << a;
+            }
+        }
+        EXPECT_EQ(db.table.nameLine(32, 1), QStringLiteral("Neu"));
+        ASSERT_EQ(db.read().result, 0);
+        EXPECT_EQ(db.table.nameLine(32, 1), QStringLiteral("Neu"));
+        EXPECT_EQ(rig.station.violations(), 0);
     }
 }
