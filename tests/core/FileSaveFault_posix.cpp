@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QCoreApplication>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -239,4 +241,35 @@ TEST(SaveFaults, ADeviceOrPipeAtTheTargetIsRefusedAndStays)
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     EXPECT_EQ(saveFileWhole(pipe, "x"), QStringLiteral("keine gewöhnliche Datei (ein Gerät oder eine Leitung)"));
     EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
+namespace {
+// Qt's German catalogue, as far as the system's texts go: the words of a failing call come from it.
+class GermanSystemTexts : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
+    {
+        if (qstrcmp(context, "QIODevice") == 0 && qstrcmp(source, "No space left on device") == 0)
+            return QStringLiteral("Kein freier Speicherplatz auf dem Gerät");
+        return QString();
+    }
+};
+} // namespace
+
+// A write onto a device that is always full says so in the program's own words, whatever
+// language Qt's texts speak.
+TEST(SaveFaults, AFullDeviceIsToldAsFullWhateverLanguageQtSpeaks)
+{
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.exists())
+        GTEST_SKIP() << "no /dev/full here";
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    GermanSystemTexts german;
+    QCoreApplication::installTranslator(&german);
+    const QString why = writeWhole(full, full.fileName(), QByteArray(100, 'x'));
+    const QString qtSaid = full.errorString();
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(qtSaid, QStringLiteral("Kein freier Speicherplatz auf dem Gerät"));
+    EXPECT_EQ(why, QStringLiteral("Datenträger voll"));
 }
