@@ -309,6 +309,31 @@ TEST(PortSwitch, SimIsTheStationAnyOtherTextTheRealPortWithThePropertiesCarriedO
     EXPECT_EQ(again.station().locoFormat(3), std::make_pair(83, 81));
 }
 
+// A run on a real port, the simulated station never opened, leaves the station's memory as it
+// was: no state file where there was none (the next start on the simulator seeds its sample
+// layout), and an existing one byte for byte.
+TEST(PortSwitch, ARunOnARealPortLeavesTheSimulatedMemoryAlone)
+{
+    for (const QByteArray& before : {QByteArray(), QByteArray("{\"kind\": \"von Hand\"}")}) {
+        QTemporaryDir dir;
+        const QString state = dir.filePath(QStringLiteral("KX2_SIM.STATE"));
+        QFile file(state);
+        ASSERT_TRUE(before.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(before) == before.size()));
+        file.close();
+        VirtualClock clock;
+        test::FakeComm1 real(clock);
+        {
+            sim::PortSwitch port(real, clock, state);
+            port.setCommPort(QStringLiteral("/dev/ttyS9"));
+            ASSERT_TRUE(port.setPortOpen(true));
+            port.setPortOpen(false);
+        }
+        EXPECT_EQ(QFile::exists(state), !before.isEmpty());
+        ASSERT_TRUE(before.isEmpty() || file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(before.isEmpty() ? QByteArray() : file.readAll(), before);
+    }
+}
+
 // Bytes on their way to the program wait for a USB packet's worth (62) or for the latency timer,
 // counted from the first waiting byte. Each line: the timer, bytes arriving and packets handed on,
 // as (millisecond, count).
