@@ -2,9 +2,11 @@
 #include "AppRig.h"
 
 #include "shell/RememberedPlaces.h"
+#include "shell/gui/WindowPlaces.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QMenu>
 
 using namespace kx2;
@@ -42,6 +44,42 @@ TEST(WindowPlaces, ASecondStartRestoresSizesRangesAndTheCheckAfterSending)
         boxes << second.win.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     EXPECT_EQ(boxes, (QStringList{"5", "40", "100", "300"}));
     EXPECT_EQ(second.ctx.settings.VerifyAfterSend, !verifyAtStart);
+}
+
+// Each line: where a window was when a run ended, and whether the next start opens it there (place
+// and size as they were) or, lost off every screen, on the primary screen.
+TEST(WindowPlaces, AWindowOpensWhereItWasOrOnThePrimaryScreenWhenLost)
+{
+    const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        QPoint at;
+        bool kept;
+    } rows[] = {{QPoint(60, 50), true}, {QPoint(primary.right() + 4000, 50), false}, {QPoint(40, -3000), false}};
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        RememberedPlaces places(dir.filePath(QStringLiteral("orte.ini")));
+        QRect was;
+        {
+            QWidget first;
+            first.setObjectName(QStringLiteral("Fenster"));
+            WindowPlaces keeper(places);
+            keeper.keep(&first);
+            first.setGeometry(QRect(row.at, QSize(320, 200)));
+            first.show();
+            QCoreApplication::processEvents();
+            was = first.geometry();
+            keeper.rememberAll();
+        }
+        QWidget second;
+        second.setObjectName(QStringLiteral("Fenster"));
+        WindowPlaces(places).keep(&second);
+        second.show();
+        QCoreApplication::processEvents();
+        if (row.kept)
+            EXPECT_EQ(second.geometry(), was);
+        else
+            EXPECT_TRUE(primary.contains(second.geometry())) << row.at.y();
+    }
 }
 
 // Each line: a menu item of the locomotive editor and the key beside it; every item says what it does.
