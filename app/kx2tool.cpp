@@ -178,7 +178,7 @@ int main(int argc, char** argv)
     std::unique_ptr<kx2::RememberedPlaces> places =
         tour ? std::make_unique<kx2::RememberedPlaces>(tourPlaces.filePath(QStringLiteral("orte.ini")))
              : std::make_unique<kx2::RememberedPlaces>();
-    kx2::RememberingFileDialog files(qtFiles, *places);
+    kx2::RememberingFileDialog files(qtFiles, *places, where.dataFolder);
     kx2::ComWin comWin;
     kx2::MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};
