@@ -29,8 +29,7 @@ TEST(RememberedPlaces, APlaceOffEveryScreenComesBackOntoTheFirst)
 }
 
 // Each line: the window in front, the filter asked with and the name offered; the folder chosen
-// last for that kind, else the data folder, replaces the offered folder, and every choice is
-// remembered for its kind:
+// last for that kind (else the data folder) replaces the offered folder, and every choice is kept:
 // the ISD files of each window apart, CSV and PDF across all windows.
 TEST(RememberedPlaces, FileDialogsOpenInTheLastFolderOfTheirKind)
 {
