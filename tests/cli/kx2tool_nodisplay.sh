@@ -7,8 +7,7 @@ fail=0
 # words | exit code | out or err | a line that stream holds
 while IFS='|' read -r words code stream expected; do
   # shellcheck disable=SC2086 # the words are split on purpose
-  env -i PATH="$PATH" HOME="$home" XDG_CONFIG_HOME="$home" LANG=C "$1" $words >"$home/out" 2>"$home/err"
-  got=$?
+  env -i PATH="$PATH" HOME="$home" XDG_CONFIG_HOME="$home" LANG=C "$1" $words >"$home/out" 2>"$home/err"; got=$?
   { [ "$got" = "$code" ] && grep -qF -- "$expected" "$home/$stream"; } || { echo "'$words': exit $got"; cat "$home"/out "$home"/err; fail=1; }
 done <<'ROWS'
 --help|0|out|--program-folder <ordner>
