@@ -91,9 +91,9 @@ QString whyNothingNewIn(const QString& folder)
 {
     const QString probe = QDir(folder).filePath(QStringLiteral(".kx2-probe"));
     QSaveFile file(probe);
-    const QString system = file.open(QIODevice::WriteOnly) ? QString() : file.errorString();
+    const SystemFailure failure = file.open(QIODevice::WriteOnly) ? SystemFailure{} : failureOf(file);
     file.cancelWriting();
-    return fileErrorWords(probe, system, FileAccess::Write);
+    return fileErrorWords(probe, failure, FileAccess::Write);
 }
 
 // The folder `path` with the folders above it: "" or why it cannot be made.

@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -65,20 +66,15 @@ constexpr int kTourRoutes = 80;
 } // namespace
 #endif
 
-int main(int argc, char** argv)
+namespace {
+
+// The language before the first text is made: --lang, else the user's choice or the system's.
+// The translation lies in konf/ beside the help text (--program-folder is read here too). Then
+// the program's name and version, which the help shows.
+void setUpLanguageAndName(kx2::Translations& translations, const QStringList& words)
 {
-    // Before the application: it needs a display, and the version must print without one.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
-            std::fputs(qPrintable(kx2::versionText(QStringLiteral("kx2tool"))), stdout);
-            return 0;
-        }
-    QApplication app(argc, argv);
-    // The language before the first text is made: --lang, else the user's choice or the system's.
-    // The translation lies in konf/ beside the help text (--program-folder is read here too).
     QString language;
     QString languageFolder = kx2::programFolderPath();
-    const QStringList words = app.arguments();
     for (int i = 1; i < words.size(); ++i) {
         const QString value = i + 1 < words.size() ? words[i + 1] : QString();
         if (words[i] == QLatin1String("--lang"))
@@ -88,7 +84,6 @@ int main(int argc, char** argv)
         else if (words[i] == QLatin1String("--program-folder"))
             languageFolder = value;
     }
-    kx2::Translations translations;
     translations.install(kx2::languageOfThisRun(language),
                          kx2::chooseProgramPlaces(languageFolder, kx2::userSystemFolders()).konfBase);
     QCoreApplication::setApplicationName(QStringLiteral("kx2tool"));
@@ -96,50 +91,190 @@ int main(int argc, char** argv)
                                                 .arg(kx2::VersionMajor)
                                                 .arg(kx2::VersionMinor)
                                                 .arg(kx2::VersionRevision));
+}
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("kx2tool", "Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
-    parser.addHelpOption();
-    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
-                      QCoreApplication::translate("kx2tool", "Name, Version, Marke und Qt-Version anzeigen.")});
-    const QCommandLineOption simulatorOption(
+// The options of a start, put into the parser as they are made.
+struct StartOptions {
+    explicit StartOptions(QCommandLineParser& parser)
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("kx2tool", "Daten der Zentrale lesen, bearbeiten und zurückschreiben"));
+        parser.addHelpOption();
+        parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                          QCoreApplication::translate("kx2tool", "Name, Version, Marke und Qt-Version anzeigen.")});
+        parser.addOption(trace);
+        parser.addOption(simulator);
+        parser.addOption(empty);
+        parser.addOption(folder);
+        parser.addOption(language);
+#if KX2_SCREENSHOT_TOUR
+        screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(screenshots);
+#endif
+    }
+
+    const QCommandLineOption simulator{
         QStringLiteral("simulator"),
         QCoreApplication::translate(
-            "kx2tool", "Ohne Einstellungsdatei mit der eingebauten simulierten Zentrale (Port \"SIM\") beginnen."));
-    const QCommandLineOption folderOption(
+            "kx2tool", "Ohne Einstellungsdatei mit der eingebauten simulierten Zentrale (Port \"SIM\") beginnen.")};
+    const QCommandLineOption folder{
         QStringLiteral("program-folder"),
         QCoreApplication::translate("kx2tool",
                                     "Ordner für Einstellungsdatei, Hilfetext und Symbole statt des Programmordners."),
-        QCoreApplication::translate("kx2tool", "ordner"));
-    const QCommandLineOption traceOption(
+        QCoreApplication::translate("kx2tool", "ordner")};
+    const QCommandLineOption trace{
         QStringLiteral("trace"),
         QCoreApplication::translate(
             "kx2tool", "Jede gesendete (TX) und empfangene (RX) LocoNet-Nachricht in diese Datei schreiben."),
-        QCoreApplication::translate("kx2tool", "datei"));
-    const QCommandLineOption emptyOption(
+        QCoreApplication::translate("kx2tool", "datei")};
+    const QCommandLineOption empty{
         QStringLiteral("leer"),
         QCoreApplication::translate(
             "kx2tool",
-            "Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage)."));
-    parser.addOption(traceOption);
-    parser.addOption(simulatorOption);
-    parser.addOption(emptyOption);
-    parser.addOption(folderOption);
-    const QCommandLineOption languageOption(
+            "Die simulierte Zentrale ohne Beispieldaten beginnen (sonst beim ersten Start mit Beispielanlage).")};
+    const QCommandLineOption language{
         QStringLiteral("lang"),
         QCoreApplication::translate(
             "kx2tool",
             "Sprache der Fenster: de (Deutsch) oder en (Englisch). Vorgabe: die in den Optionen gewählte, sonst die des Systems."),
-        QStringLiteral("de|en"));
-    parser.addOption(languageOption);
+        QStringLiteral("de|en")};
 #if KX2_SCREENSHOT_TOUR
     // For the documentation: photographs every window on the built-in command station, in a
     // folder of its own (settings and station memory included), and ends.
-    QCommandLineOption screenshotsOption(QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
-                                         QStringLiteral("ordner"));
-    screenshotsOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(screenshotsOption);
+    QCommandLineOption screenshots{QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
+                                   QStringLiteral("ordner")};
+#endif
+};
+
+bool isPlatformWord(const char* word)
+{
+    return std::strcmp(word, "-platform") == 0 || std::strcmp(word, "--platform") == 0;
+}
+
+bool asksForHelp(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* help : {"-h", "--help", "-?", "--help-all"})
+            if (std::strcmp(argv[i], help) == 0)
+                return true;
+    return false;
+}
+
+// Whether the program has a display to show itself on, decided before the application is made:
+// without one Qt's platform ends the process. Windows and macOS always have one. Elsewhere the
+// platform chosen with -platform or QT_QPA_PLATFORM decides (offscreen and the like need none),
+// else an X or Wayland display named in the environment.
+bool displayNamed(int argc, char** argv)
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    (void)argc;
+    (void)argv;
+    return true;
+#else
+    QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (isPlatformWord(argv[i]))
+            platforms = argv[i + 1];
+    const bool x = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (platforms.trimmed().isEmpty())
+        return x || wayland;
+    // "wayland;xcb": the first that starts is taken; "xcb:option" names the plugin before the colon.
+    for (const QByteArray& platform : platforms.split(';')) {
+        const QByteArray plugin = platform.left(platform.indexOf(':')).trimmed();
+        if (plugin == "xcb" ? x : plugin.startsWith("wayland") ? wayland : !plugin.isEmpty())
+            return true;
+    }
+    return false;
+#endif
+}
+
+// The arguments without -platform and its name, which only the windowed application takes.
+QStringList withoutPlatform(const QStringList& words)
+{
+    QStringList kept;
+    for (int i = 0; i < words.size(); ++i) {
+        if (isPlatformWord(qPrintable(words[i]))) {
+            ++i;
+            continue;
+        }
+        kept << words[i];
+    }
+    return kept;
+}
+
+QString withoutDisplayHint()
+{
+    return QCoreApplication::translate("kx2tool", "Ohne Bildschirm liest und schreibt kx2ctl die Daten der Zentrale "
+                                                  "(kx2ctl --help).");
+}
+
+// What a start whose display does not answer says in place of Qt's end of the process; made
+// before the application, whose platform ends the process from inside its constructor.
+QByteArray g_displayUnreachable;
+QtMessageHandler g_earlierHandler = nullptr;
+
+void endWhenNoDisplayAnswers(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(g_displayUnreachable.constData(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (g_earlierHandler)
+        g_earlierHandler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Before any application: the version prints without one.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::fputs(qPrintable(kx2::versionText(QStringLiteral("kx2tool"))), stdout);
+            return 0;
+        }
+    // The help needs no display; a start without one says why it ends, in the user's language.
+    if (asksForHelp(argc, argv) || !displayNamed(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        kx2::Translations translations;
+        setUpLanguageAndName(translations, core.arguments());
+        QCommandLineParser parser;
+        const StartOptions options(parser);
+        // --help prints and ends here, a wrong option too.
+        parser.process(withoutPlatform(core.arguments()));
+        std::fprintf(stderr, "%s\n%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "kx2tool",
+                         "kx2tool: kein Bildschirm gefunden, an dem sich das Programm zeigen kann (DISPLAY oder "
+                         "WAYLAND_DISPLAY ist nicht gesetzt).")),
+                     qPrintable(withoutDisplayHint()));
+        return 1;
+    }
+    // A display named that does not answer ends the process inside the application's constructor.
+    // No translation is installed yet: the words stay German.
+    g_displayUnreachable =
+        (QCoreApplication::translate("kx2tool", "kx2tool: der Bildschirm antwortet nicht, an dem sich das Programm "
+                                                "zeigen soll.")
+         + QLatin1Char('\n') + withoutDisplayHint() + QLatin1Char('\n'))
+            .toLocal8Bit();
+    g_earlierHandler = qInstallMessageHandler(endWhenNoDisplayAnswers);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(g_earlierHandler);
+    kx2::Translations translations;
+    setUpLanguageAndName(translations, app.arguments());
+
+    QCommandLineParser parser;
+    const StartOptions options(parser);
+    const QCommandLineOption& simulatorOption = options.simulator;
+    const QCommandLineOption& folderOption = options.folder;
+    const QCommandLineOption& traceOption = options.trace;
+    const QCommandLineOption& emptyOption = options.empty;
+#if KX2_SCREENSHOT_TOUR
+    const QCommandLineOption& screenshotsOption = options.screenshots;
 #endif
     parser.process(app);
 
@@ -178,7 +313,7 @@ int main(int argc, char** argv)
     std::unique_ptr<kx2::RememberedPlaces> places =
         tour ? std::make_unique<kx2::RememberedPlaces>(tourPlaces.filePath(QStringLiteral("orte.ini")))
              : std::make_unique<kx2::RememberedPlaces>();
-    kx2::RememberingFileDialog files(qtFiles, *places);
+    kx2::RememberingFileDialog files(qtFiles, *places, where.dataFolder);
     kx2::ComWin comWin;
     kx2::MainControlsRelay mainControls;
     const kx2::Platform platform{clock, port, portIo, dialogs, files, comWin, mainControls};

@@ -97,7 +97,7 @@ QString IsdWriter::checkWritable(const QString& path)
         return saveFailureText(path, refused);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return saveFailureText(path, fileErrorWords(path, file.errorString(), FileAccess::Write));
+        return saveFailureText(path, fileErrorWords(path, failureOf(file), FileAccess::Write));
     file.cancelWriting();
     return QString();
 }

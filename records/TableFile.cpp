@@ -17,7 +17,7 @@ const QString kIsdExtension = QStringLiteral("ISD");
 
 bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(const QString& path)>& loadFile) const
 {
-    const QString path = AskFileName(files, settings, 0, kIsdExtension, startFolder);
+    const QString path = AskFileName(files, settings, 0, kIsdExtension);
     if (path.isEmpty())
         return false;
     if (pause)
@@ -29,7 +29,7 @@ bool FilePrompt::load(double pauseBefore, const std::function<IsdLoadResult(cons
 
 bool FilePrompt::save(const IsdWriter& file, double pauseAfter) const
 {
-    const QString path = AskFileName(files, settings, 1, kIsdExtension, startFolder);
+    const QString path = AskFileName(files, settings, 1, kIsdExtension);
     if (path.isEmpty())
         return false;
     const QString error = file.saveTo(path);

@@ -24,8 +24,6 @@ struct FilePrompt {
     const Settings& settings; // LastFileName
     // Lets the given seconds pass with the event loop running.
     std::function<void(double seconds)> pause;
-    // The folder the file dialog starts in; empty: where LastFileName points.
-    QString startFolder = QString();
 
     // Asks for a file, pauses, loads it; a failure is shown ("Falsches Fileformat", "Fehler beim
     // Öffnen des Files" with the line). True when the file was loaded.

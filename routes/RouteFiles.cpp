@@ -4,7 +4,6 @@
 #include "records/StoredSerial.h"
 #include "records/TableFile.h"
 #include "link/LocoNetLink.h"
-#include "shell/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <vector>
@@ -19,9 +18,7 @@ constexpr int kNameCols = RouteTables::NameColumns;
 
 FilePrompt routePrompt(DatabaseContext& ctx)
 {
-    FilePrompt prompt{ctx.files, ctx.dialogs, ctx.settings, [&ctx](double seconds) { ctx.link.Pause(seconds); }};
-    prompt.startFolder = dataFolderPath();
-    return prompt;
+    return FilePrompt{ctx.files, ctx.dialogs, ctx.settings, [&ctx](double seconds) { ctx.link.Pause(seconds); }};
 }
 
 } // namespace

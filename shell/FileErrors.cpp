@@ -1,26 +1,19 @@
 #include "shell/FileErrors.h"
 
+#include "shell/SystemError.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
-#include <system_error>
 
 namespace kx2 {
 
 namespace {
 
-// Qt reports a failing system call with the C library's text for its code (strerror, in the
-// process's language); the same library gives the text for each code here, so that the match
-// holds whatever language it speaks.
-bool saysCode(const QString& systemText, int code)
-{
-    const QString text = QString::fromLocal8Bit(std::generic_category().message(code));
-    return !text.isEmpty() && systemText.contains(text, Qt::CaseInsensitive);
-}
-
-QString knownWords(const QString& systemText, FileAccess access)
+QString knownWords(int code, FileAccess access)
 {
     const bool write = access == FileAccess::Write;
     const struct {
@@ -50,7 +43,7 @@ QString knownWords(const QString& systemText, FileAccess access)
                : QT_TRANSLATE_NOOP("FileErrors", "Datei nicht vorhanden")},
     };
     for (const auto& k : known)
-        if (saysCode(systemText, k.code))
+        if (code != 0 && code == k.code)
             return QCoreApplication::translate("FileErrors", k.words);
     return {};
 }
@@ -83,10 +76,18 @@ bool saysNothing(const QString& systemText)
 
 } // namespace
 
-QString fileErrorWords(const QString& path, const QString& systemText, FileAccess access)
+SystemFailure failureOf(const QFileDevice& file)
 {
-    if (QString words = knownWords(systemText, access); !words.isEmpty())
+    const int code = lastSystemError();
+    // A call that failed without the system (Qt's own refusal) leaves an older code behind.
+    return {file.error() == QFileDevice::NoError ? 0 : code, file.errorString()};
+}
+
+QString fileErrorWords(const QString& path, const SystemFailure& failure, FileAccess access)
+{
+    if (QString words = knownWords(failure.code, access); !words.isEmpty())
         return words;
+    const QString& systemText = failure.text;
     if (QString words = seenWords(path, access); !words.isEmpty())
         return words;
     if (saysNothing(systemText))
@@ -107,32 +108,36 @@ QString saveTargetRefusal(const QString& path)
                           : QCoreApplication::translate("FileErrors", "keine gewöhnliche Datei (ein Gerät oder eine Leitung)");
 }
 
+QString writeWhole(QFileDevice& file, const QString& path, const QByteArray& bytes)
+{
+    // A disk that fills up takes a short write without a reason; the next write gives it.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return fileErrorWords(path, failureOf(file), FileAccess::Write);
+        done += n;
+    }
+    // A file smaller than the write buffer only reaches the disk when the buffer is flushed, and
+    // a flush that fails inside QSaveFile::commit() goes unnoticed: on a full disk commit() would
+    // put an empty file in place of the old one and report success. So the flush is its own step.
+    if (!file.flush())
+        return fileErrorWords(path, failureOf(file), FileAccess::Write);
+    return {};
+}
+
 QString saveFileWhole(const QString& path, const QByteArray& bytes)
 {
     if (QString refused = saveTargetRefusal(path); !refused.isEmpty())
         return refused;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fileErrorWords(path, file.errorString(), FileAccess::Write);
-    const auto failed = [&] {
-        const QString why = file.errorString();
+        return fileErrorWords(path, failureOf(file), FileAccess::Write);
+    if (QString why = writeWhole(file, path, bytes); !why.isEmpty()) {
         file.cancelWriting();
-        return fileErrorWords(path, why, FileAccess::Write);
-    };
-    // A disk that fills up takes a short write without a reason; the next write gives it.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return failed();
-        done += n;
+        return why;
     }
-    // A file smaller than the write buffer only reaches the disk when the buffer is flushed, and
-    // a flush that fails inside commit() goes unnoticed: on a full disk commit() would put an
-    // empty file in place of the old one and report success. So the flush is its own step.
-    if (!file.flush())
-        return failed();
     if (!file.commit())
-        return fileErrorWords(path, file.errorString(), FileAccess::Write);
+        return fileErrorWords(path, failureOf(file), FileAccess::Write);
     return {};
 }
 

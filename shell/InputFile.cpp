@@ -40,7 +40,7 @@ InputFileBytes readInputFile(const QString& path, qint64 maxBytes)
         return {{}, refused};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, fileErrorWords(path, file.errorString(), FileAccess::Read)};
+        return {{}, fileErrorWords(path, failureOf(file), FileAccess::Read)};
     InputFileBytes in;
     constexpr qint64 Piece = 64 * 1024;
     // Room for the size the file told and the look past its end; files of /proc and the like tell
@@ -52,7 +52,7 @@ InputFileBytes readInputFile(const QString& path, qint64 maxBytes)
         in.bytes.resize(at + qsizetype(want));
         const qint64 n = file.read(in.bytes.data() + at, want);
         if (n < 0)
-            return {{}, fileErrorWords(path, file.errorString(), FileAccess::Read)};
+            return {{}, fileErrorWords(path, failureOf(file), FileAccess::Read)};
         in.bytes.resize(at + qsizetype(n));
         if (in.bytes.size() > maxBytes)
             return {{}, tooBig(maxBytes)};

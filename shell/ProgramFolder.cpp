@@ -1,6 +1,5 @@
 #include "shell/ProgramFolder.h"
 
-#include "shell/ProgramPlaces.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,12 +11,6 @@ namespace kx2 {
 QString programFolderPath()
 {
     return QCoreApplication::applicationDirPath();
-}
-
-QString dataFolderPath()
-{
-    const QString folder = programPlacesOfThisRun().dataFolder;
-    return QDir().mkpath(folder) ? folder : QString();
 }
 
 QString findInProgramFolder(const QString& base, const QString& relative)

@@ -7,11 +7,6 @@ namespace kx2 {
 // live there.
 QString programFolderPath();
 
-// The folder where the route editor's file dialog starts ("Daten" under the program folder, or
-// the user's folder for an installed program, ProgramPlaces); made when it is missing. Empty
-// when it neither exists nor can be made.
-QString dataFolderPath();
-
 // The full path of `relative` under `base`, matching each name without regard to case, so that
 // "Konf/Fkt_Symbole/S3.bmp" finds konf/fkt_symbole/s3.bmp on a case-sensitive file system.
 // Back slashes count as separators and a leading one is ignored ("\konf\hilfe.txt").

@@ -17,6 +17,12 @@ QString folderKey(const QString& kind)
     return QStringLiteral("Ordner/") + kind;
 }
 
+// One key for both forms of a window's place: the geometry replaces the older rectangle.
+QString windowKey(const QString& window)
+{
+    return QStringLiteral("Fenster/") + window;
+}
+
 } // namespace
 
 std::unique_ptr<QSettings> userStore()
@@ -45,17 +51,23 @@ void RememberedPlaces::setFolder(const QString& kind, const QString& folder)
         m_store->setValue(folderKey(kind), folder);
 }
 
-std::optional<QRect> RememberedPlaces::windowPlace(const QString& window) const
+QByteArray RememberedPlaces::windowGeometry(const QString& window) const
 {
-    const QRect place = m_store->value(QStringLiteral("Fenster/") + window).toRect();
-    if (!place.isValid())
-        return std::nullopt;
-    return place;
+    const QVariant kept = m_store->value(windowKey(window));
+    return kept.typeId() == QMetaType::QByteArray ? kept.toByteArray() : QByteArray();
 }
 
-void RememberedPlaces::setWindowPlace(const QString& window, const QRect& place)
+void RememberedPlaces::setWindowGeometry(const QString& window, const QByteArray& geometry)
 {
-    m_store->setValue(QStringLiteral("Fenster/") + window, place);
+    m_store->setValue(windowKey(window), geometry);
+}
+
+std::optional<QRect> RememberedPlaces::windowPlace(const QString& window) const
+{
+    const QVariant kept = m_store->value(windowKey(window));
+    if (kept.typeId() != QMetaType::QRect || !kept.toRect().isValid())
+        return std::nullopt;
+    return kept.toRect();
 }
 
 QList<int> RememberedPlaces::columnWidths(const QString& grid) const

@@ -1,6 +1,7 @@
 #pragma once
 #include "shell/AddressRange.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -32,9 +33,13 @@ public:
     QString folder(const QString& kind) const;
     void setFolder(const QString& kind, const QString& folder);
 
-    // A window's place and size on the desktop, by its object name.
+    // A window's place, size and state on the desktop as QWidget::saveGeometry() gives it, by its
+    // object name; empty when none is kept or it was kept in the older form below.
+    QByteArray windowGeometry(const QString& window) const;
+    void setWindowGeometry(const QString& window, const QByteArray& geometry);
+    // The older form of a window's place: the rectangle inside its frame, kept by earlier versions
+    // (read once, until the window's geometry replaces it).
     std::optional<QRect> windowPlace(const QString& window) const;
-    void setWindowPlace(const QString& window, const QRect& place);
 
     // A grid's column widths, by its object name; empty when none are kept.
     QList<int> columnWidths(const QString& grid) const;

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace kx2 {
 
 namespace {
@@ -35,22 +37,30 @@ QString RememberingFileDialog::saveFileName(const QString& title, const QString&
     return ask(true, title, initialName, filter);
 }
 
-QString RememberingFileDialog::folderName(const QString& title, const QString& startFolder)
+QString RememberingFileDialog::folderName(const QString& title, const QString&)
 {
-    return m_dialog.folderName(title, startFolder);
+    return m_dialog.folderName(title, startFolder(BackupKind));
+}
+
+QString RememberingFileDialog::startFolder(const QString& kind) const
+{
+    // A folder removed since is not offered: the dialog would open nowhere.
+    const QString last = m_places.folder(kind);
+    if (!last.isEmpty() && QDir(last).exists())
+        return last;
+    return !m_dataFolder.isEmpty() && QDir().mkpath(m_dataFolder) ? m_dataFolder : QString();
 }
 
 QString RememberingFileDialog::ask(bool save, const QString& title, const QString& initialName, const QString& filter)
 {
     const QString kind = kindOf(filter);
-    const QString last = m_places.folder(kind);
+    const QString folder = startFolder(kind);
     QString initial = initialName;
-    // A folder removed since is not offered: the dialog would open nowhere.
-    if (!last.isEmpty() && QDir(last).exists()) {
-        const QString folder = folderOfPath(initialName);
-        initial = QDir(last).filePath(folder.isEmpty() ? initialName : initialName.mid(folder.size() + 1));
-        if (initialName.isEmpty())
-            initial = last + QLatin1Char('/');
+    if (!folder.isEmpty()) {
+        // The offered name may come from Windows ("C:\Daten\alt.ISD"): either slash ends its folder.
+        const int cut = int(std::max(initialName.lastIndexOf(QLatin1Char('/')), initialName.lastIndexOf(QLatin1Char('\\'))));
+        const QString name = initialName.mid(cut + 1);
+        initial = name.isEmpty() ? folder + QLatin1Char('/') : QDir(folder).filePath(name);
     }
     const QString chosen = save ? m_dialog.saveFileName(title, initial, filter) : m_dialog.openFileName(title, initial, filter);
     if (!chosen.isEmpty())

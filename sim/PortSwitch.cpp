@@ -28,8 +28,11 @@ PortSwitch::PortSwitch(Comm1& realPort, Clock& clock, const QString& statePath)
 PortSwitch::~PortSwitch()
 {
     m_real.setOnComm({});
-    // The station keeps its memory when the program ends.
-    m_station->saveState();
+    // The station keeps its memory when the program ends, but only a run that talked to it has
+    // any to keep: a run on a real port would leave an empty memory behind, and the next start on
+    // the simulator would find an empty station where its sample layout should be.
+    if (m_simulatorUsed)
+        m_station->saveState();
 }
 
 bool PortSwitch::isSimulatorPort(const QString& port)
@@ -94,6 +97,8 @@ void PortSwitch::setSettings(const QString& settings)
 
 bool PortSwitch::setPortOpen(bool open)
 {
+    if (open && m_kind == Kind::Sim)
+        m_simulatorUsed = true;
     return active().setPortOpen(open);
 }
 

@@ -20,7 +20,8 @@ class SimCommandStation;
 // closed; the port's properties are carried over.
 class PortSwitch : public Comm1 {
 public:
-    // statePath: where the simulated command station keeps its memory ("" keeps it in memory only).
+    // statePath: where the simulated command station keeps its memory ("" keeps it in memory only);
+    // a run that never opens the simulated station's port leaves it as it was.
     PortSwitch(Comm1& realPort, Clock& clock, const QString& statePath);
     ~PortSwitch() override;
 
@@ -72,6 +73,8 @@ private:
     std::unique_ptr<TcpComm1> m_tcp;
     QString m_port;
     Kind m_kind = Kind::Real;
+    // Whether the simulated station's port was opened in this run.
+    bool m_simulatorUsed = false;
     // Carried over when the choice changes.
     QString m_settings = QStringLiteral("115200,n,8,1");
     Handshaking m_handshaking = Handshaking::None;

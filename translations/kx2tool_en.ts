@@ -4495,5 +4495,17 @@ is refused before anything is sent.</translation>
         <source>Name, Version, Marke und Qt-Version anzeigen.</source>
         <translation>Show name, version, brand and Qt version.</translation>
     </message>
+    <message>
+        <source>Ohne Bildschirm liest und schreibt kx2ctl die Daten der Zentrale (kx2ctl --help).</source>
+        <translation>Without a display, kx2ctl reads and writes the command station&apos;s data (kx2ctl --help).</translation>
+    </message>
+    <message>
+        <source>kx2tool: kein Bildschirm gefunden, an dem sich das Programm zeigen kann (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).</source>
+        <translation>kx2tool: no display found to show the program on (neither DISPLAY nor WAYLAND_DISPLAY is set).</translation>
+    </message>
+    <message>
+        <source>kx2tool: der Bildschirm antwortet nicht, an dem sich das Programm zeigen soll.</source>
+        <translation>kx2tool: the display the program should show itself on does not answer.</translation>
+    </message>
 </context>
 </TS>

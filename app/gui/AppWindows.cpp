@@ -11,7 +11,6 @@
 #include "records/ReadKeepingTables.h"
 #include "routes/gui/FSDatenFrm.h"
 #include "editor/gui/GridEditor.h"
-#include "shell/ProgramFolder.h"
 #include "shell/RememberedPlaces.h"
 #include "shell/RememberingFileDialog.h"
 #include "editor/gui/FlexGrid.h"
@@ -80,8 +79,7 @@ AppWindows::~AppWindows()
 }
 
 namespace {
-// Under these names the ranges and the place of the backups are remembered.
-const QString kBackupKind = QStringLiteral("Sicherung");
+// Under these names the ranges are remembered.
 const QString kAccessoryRangeKey = QStringLiteral("Magnetartikel");
 const QString kFeedbackRangeKey = QStringLiteral("Rueckmelder");
 constexpr int kAccessoryMax = 2048;
@@ -191,10 +189,11 @@ void AppWindows::backupStation()
     // The run reads into the editors' tables: changes neither sent nor saved are asked about first.
     if (!mayEndProgram())
         return;
-    // The backup goes into a folder of its own, named by the day, in the folder chosen.
+    // The backup goes into a folder of its own, named by the day, in the folder chosen. The file
+    // dialog knows where backups start.
     const QString place = m_ctx.platform.files.folderName(
         QCoreApplication::translate("AppWindows", "Ordner, in dem die Sicherung aller vier Datenbanken angelegt wird"),
-        backupPlace());
+        QString());
     if (place.isEmpty())
         return;
     rememberBackupPlace(place);
@@ -218,7 +217,7 @@ void AppWindows::restoreStation()
         return;
     const QString folder = m_ctx.platform.files.folderName(
         QCoreApplication::translate("AppWindows", "Ordner der Sicherung, die zur Zentrale gesendet wird"),
-        backupPlace());
+        QString());
     if (folder.isEmpty())
         return;
     // The next backup or restore starts where the backups are, beside this one.
@@ -252,17 +251,10 @@ std::optional<bool> AppWindows::askQuickRead(const QString& text, const QString&
     return quick;
 }
 
-QString AppWindows::backupPlace() const
-{
-    const QString last = m_places ? m_places->folder(kBackupKind) : QString();
-    // The folder for ISD files: an installed program's own folder takes nothing.
-    return last.isEmpty() || !QDir(last).exists() ? dataFolderPath() : last;
-}
-
 void AppWindows::rememberBackupPlace(const QString& place)
 {
     if (m_places)
-        m_places->setFolder(kBackupKind, place);
+        m_places->setFolder(RememberingFileDialog::BackupKind, place);
 }
 
 void AppWindows::tellStationRun(const StationRunOutcome& outcome, const QString& title)

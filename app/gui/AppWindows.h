@@ -81,8 +81,7 @@ private:
     template <class Editor>
     void afterRead(const ReadOutcome& read, Editor& (AppWindows::*editor)());
     void showMainWin();
-    // Where the backups are: the folder of the last one, or the program folder.
-    QString backupPlace() const;
+    // Where the next backup or restore starts (RememberingFileDialog::BackupKind).
     void rememberBackupPlace(const QString& place);
     // Whether the backup or restore described by `text` reads quickly; nothing when cancelled.
     std::optional<bool> askQuickRead(const QString& text, const QString& title);

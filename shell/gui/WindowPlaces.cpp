@@ -13,12 +13,22 @@ namespace kx2 {
 
 namespace {
 
+// The primary screen first: a window lost off every screen comes back there.
 QList<QRect> screenAreas()
 {
     QList<QRect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
     for (QScreen* screen : QGuiApplication::screens())
-        areas.append(screen->availableGeometry());
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
     return areas;
+}
+
+void placeAt(QWidget* window, const QRect& place)
+{
+    window->resize(place.size().expandedTo(window->minimumSize()));
+    window->move(place.topLeft());
 }
 
 } // namespace
@@ -31,10 +41,16 @@ WindowPlaces::WindowPlaces(RememberedPlaces& places, QObject* parent)
 
 void WindowPlaces::keep(QWidget* window)
 {
-    if (const std::optional<QRect> place = m_places.windowPlace(window->objectName())) {
-        const QRect onScreen = keptOnScreen(*place, screenAreas());
-        window->resize(onScreen.size().expandedTo(window->minimumSize()));
-        window->move(onScreen.topLeft());
+    // The whole geometry, frame included, as the window system gave it: a place taken inside the
+    // frame and put back as the frame's would move the window down by its title bar at each start.
+    const QByteArray geometry = m_places.windowGeometry(window->objectName());
+    if (!geometry.isEmpty() && window->restoreGeometry(geometry)) {
+        // The screens may have changed since; Qt moves a window only onto the screen it was on.
+        const QRect onScreen = keptOnScreen(window->geometry(), screenAreas());
+        if (onScreen != window->geometry())
+            placeAt(window, onScreen);
+    } else if (const std::optional<QRect> place = m_places.windowPlace(window->objectName())) {
+        placeAt(window, keptOnScreen(*place, screenAreas()));
     }
     m_windows.emplace_back(window);
     window->installEventFilter(this);
@@ -66,9 +82,10 @@ void WindowPlaces::restoreColumns(QTableWidget* grid) const
 
 void WindowPlaces::rememberWindow(QWidget* window)
 {
-    // A maximised window is remembered as it was before, so that it opens at a size of its own.
-    if (window->isVisible() && !window->isMaximized() && !window->isMinimized() && !window->isFullScreen())
-        m_places.setWindowPlace(window->objectName(), window->geometry());
+    // The geometry of a maximised window holds its size before, which it takes when the user
+    // restores it; a minimised one has no place to keep.
+    if (window->isVisible() && !window->isMinimized())
+        m_places.setWindowGeometry(window->objectName(), window->saveGeometry());
 }
 
 void WindowPlaces::rememberAll()

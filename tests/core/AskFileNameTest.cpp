@@ -6,27 +6,22 @@
 
 using namespace kx2;
 
-// Each line: the mode (0 opens, anything else saves), the last file name of the settings, a start
-// folder, and what the dialog is asked with. A start folder keeps only the file name of the last
-// one; the name chosen is not offered next time, and a cancel gives "".
+// Each line: the mode (0 opens, anything else saves), the last file name of the settings, and what
+// the dialog is asked with. The name chosen is not offered next time, and a cancel gives "".
 TEST(AskFileName, AsksWithTheProgramsTitleFilterAndInitialName)
 {
     const struct {
         int mode;
         const char* last;
-        const char* folder;
         const char* extension;
         bool save;
         const char* title;
         const char* initial;
     } rows[] = {
-        {0, "C:\\Daten\\alt.ISD", "", "ISD", false, "Sicherungsdatei öffnen...", "C:\\Daten\\alt.ISD"},
-        {1, "", "", "LOK", true, "Sicherungsdatei speichern...", ""},
-        {2, "start.ISD", "", "ISD", true, "Sicherungsdatei speichern...", "start.ISD"},
-        {-1, "", "", "ISD", true, "Sicherungsdatei speichern...", ""},
-        {1, "C:\\Daten\\alt.ISD", "/p/Daten", "ISD", true, "Sicherungsdatei speichern...", "/p/Daten/alt.ISD"},
-        {1, "/home/u/fs.ISD", "/p/Daten", "ISD", true, "Sicherungsdatei speichern...", "/p/Daten/fs.ISD"},
-        {0, "", "/p/Daten", "ISD", false, "Sicherungsdatei öffnen...", "/p/Daten/"},
+        {0, "C:\\Daten\\alt.ISD", "ISD", false, "Sicherungsdatei öffnen...", "C:\\Daten\\alt.ISD"},
+        {1, "", "LOK", true, "Sicherungsdatei speichern...", ""},
+        {2, "start.ISD", "ISD", true, "Sicherungsdatei speichern...", "start.ISD"},
+        {-1, "", "ISD", true, "Sicherungsdatei speichern...", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.mode);
@@ -34,10 +29,8 @@ TEST(AskFileName, AsksWithTheProgramsTitleFilterAndInitialName)
         Settings settings;
         settings.LastFileName = QString::fromUtf8(row.last);
         dialog.chooseNext(QStringLiteral("gewaehlt.ISD"));
-        const QString folder = QString::fromUtf8(row.folder);
         const QString ext = QString::fromLatin1(row.extension);
-        EXPECT_EQ(folder.isEmpty() ? AskFileName(dialog, settings, row.mode, ext) : AskFileName(dialog, settings, row.mode, ext, folder),
-                  QStringLiteral("gewaehlt.ISD"));
+        EXPECT_EQ(AskFileName(dialog, settings, row.mode, ext), QStringLiteral("gewaehlt.ISD"));
         EXPECT_EQ(AskFileName(dialog, settings, row.mode, ext), QString()) << "cancelled";
         ASSERT_EQ(dialog.calls.size(), 2u);
         EXPECT_EQ(std::tuple(dialog.calls[0].save, dialog.calls[0].title, dialog.calls[0].initialName, dialog.calls[0].filter),

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -239,4 +240,22 @@ TEST(SaveFaults, ADeviceOrPipeAtTheTargetIsRefusedAndStays)
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     EXPECT_EQ(saveFileWhole(pipe, "x"), QStringLiteral("keine gewöhnliche Datei (ein Gerät oder eine Leitung)"));
     EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
+// A write onto a device that is always full says so in the program's own words, whatever
+// language Qt's catalogue gives the system's text in.
+TEST(SaveFaults, AFullDeviceIsToldAsFullWhateverLanguageQtSpeaks)
+{
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.exists() || !full.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "no /dev/full here";
+    struct : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char* c, const char*, const char*, int) const override { return c == QByteArray("QIODevice") ? text : QString(); }
+        QString text = QStringLiteral("Kein freier Speicherplatz auf dem Gerät");
+    } german;
+    QCoreApplication::installTranslator(&german);
+    const QString why = writeWhole(full, full.fileName(), QByteArray(100, 'x'));
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(std::pair(full.errorString(), why), std::pair(german.text, QStringLiteral("Datenträger voll")));
 }

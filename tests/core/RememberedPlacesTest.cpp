@@ -29,7 +29,7 @@ TEST(RememberedPlaces, APlaceOffEveryScreenComesBackOntoTheFirst)
 }
 
 // Each line: the window in front, the filter asked with and the name offered; the folder chosen
-// last for that kind replaces the offered folder, and every choice is remembered for its kind:
+// last for that kind (else the data folder) replaces the offered folder, and every choice is kept:
 // the ISD files of each window apart, CSV and PDF across all windows.
 TEST(RememberedPlaces, FileDialogsOpenInTheLastFolderOfTheirKind)
 {
@@ -39,7 +39,7 @@ TEST(RememberedPlaces, FileDialogsOpenInTheLastFolderOfTheirKind)
     const QString d = dir.path() + QLatin1Char('/');
     RememberedPlaces places(dir.filePath(QStringLiteral("orte.ini")));
     FakeFileDialog shown;
-    RememberingFileDialog files(shown, places);
+    RememberingFileDialog files(shown, places, d + QStringLiteral("daten"));
     const QString isd = QStringLiteral("KX2 Datenflash (*.ISD)|*.ISD|");
     const QString csv = QStringLiteral("CSV-Datei (*.csv)|*.csv|");
     const struct {
@@ -48,11 +48,11 @@ TEST(RememberedPlaces, FileDialogsOpenInTheLastFolderOfTheirKind)
         const char* offered;
         QString initial, chosen;
     } rows[] = {
-        {"LokdatenFrm", isd, "/p/alt.ISD", QStringLiteral("/p/alt.ISD"), d + QStringLiteral("lok/a.ISD")},
+        {"LokdatenFrm", isd, "/p/alt.ISD", d + QStringLiteral("daten/alt.ISD"), d + QStringLiteral("lok/a.ISD")},
         {"LokdatenFrm", isd, "/p/alt.ISD", d + QStringLiteral("lok/alt.ISD"), QString()},
-        {"MagDatenFrm", isd, "", QString(), d + QStringLiteral("mag/m.ISD")},
+        {"MagDatenFrm", isd, "", d + QStringLiteral("daten/"), d + QStringLiteral("mag/m.ISD")},
         {"MagDatenFrm", isd, "", d + QStringLiteral("mag/"), QString()},
-        {"LokdatenFrm", csv, "", QString(), d + QStringLiteral("csv/t.csv")},
+        {"LokdatenFrm", csv, "", d + QStringLiteral("daten/"), d + QStringLiteral("csv/t.csv")},
         {"RMDatenFrm", csv, "t.csv", d + QStringLiteral("csv/t.csv"), QString()},
         {"LokdatenFrm", isd, "", d + QStringLiteral("lok/"), QString()},
     };

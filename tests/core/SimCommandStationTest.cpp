@@ -309,6 +309,26 @@ TEST(PortSwitch, SimIsTheStationAnyOtherTextTheRealPortWithThePropertiesCarriedO
     EXPECT_EQ(again.station().locoFormat(3), std::make_pair(83, 81));
 }
 
+// A run on a real port leaves the simulated station's memory as it was: no state file where there
+// was none (the next start on the simulator seeds its sample layout), an existing one untouched.
+TEST(PortSwitch, ARunOnARealPortLeavesTheSimulatedMemoryAlone)
+{
+    for (const QByteArray& before : {QByteArray(), QByteArray("{\"kind\": \"von Hand\"}")}) {
+        QTemporaryDir dir;
+        QFile state(dir.filePath(QStringLiteral("KX2_SIM.STATE")));
+        ASSERT_TRUE(before.isEmpty() || (state.open(QIODevice::WriteOnly) && state.write(before) && state.flush()));
+        state.close();
+        VirtualClock clock;
+        test::FakeComm1 real(clock);
+        auto port = std::make_unique<sim::PortSwitch>(real, clock, state.fileName());
+        port->setCommPort(QStringLiteral("/dev/ttyS9"));
+        ASSERT_TRUE(port->setPortOpen(true) && port->setPortOpen(false));
+        port.reset();
+        state.open(QIODevice::ReadOnly);
+        EXPECT_EQ(std::pair(state.exists(), state.readAll()), std::pair(!before.isEmpty(), before));
+    }
+}
+
 // Bytes on their way to the program wait for a USB packet's worth (62) or for the latency timer,
 // counted from the first waiting byte. Each line: the timer, bytes arriving and packets handed on,
 // as (millisecond, count).

@@ -10,13 +10,11 @@
 #include "routes/RouteCommand.h"
 #include "routes/RouteCsv.h"
 #include "routes/RouteFiles.h"
-#include "shell/FileErrors.h"
 #include "support/SimRig.h"
 
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <random>
-#include <system_error>
 
 #include <gtest/gtest.h>
 
@@ -348,18 +346,6 @@ TEST(StationBackup, RestoreSendsOnlyWhatItsManifestVouchesForAndAsksOnceAboutAno
         EXPECT_EQ(restored.text, QStringLiteral("Sicherung unvollständig oder verändert: ") + c.refused);
         EXPECT_EQ(std::tuple(asked.size(), to.progress.shows), std::tuple(0, 0)) << "nothing sent";
     }
-}
-
-// File errors in German words where the system's reason is known.
-TEST(FileErrors, SayWhatTheSystemSaidInGerman)
-{
-    QTemporaryDir dir;
-    const auto words = [&](const QString& system) { return fileErrorWords(dir.filePath("x"), system, FileAccess::Write); };
-    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOSPC))), QStringLiteral("Datenträger voll"));
-    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(EROFS))), QStringLiteral("Datenträger schreibgeschützt"));
-    EXPECT_EQ(words(QString::fromLocal8Bit(std::generic_category().message(ENOTDIR))), QStringLiteral("ein Teil des Pfads ist kein Ordner"));
-    EXPECT_EQ(words(QStringLiteral("Unknown error")), QStringLiteral("Fehler des Systems ohne nähere Angabe"));
-    EXPECT_EQ(saveFileWhole(dir.path(), QByteArray()), QStringLiteral("ist ein Ordner"));
 }
 
 // A CSV exported and edited comes back as edits marked for sending; a malformed one is refused

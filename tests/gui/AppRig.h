@@ -4,6 +4,8 @@
 #include "LokdatenRig.h"
 
 #include "app/gui/AppWindows.h"
+#include "shell/RememberedPlaces.h"
+#include "shell/RememberingFileDialog.h"
 #include "shell/SettingsFile.h"
 #include "shell/gui/MainWin.h"
 
@@ -47,8 +49,11 @@ struct AppRig {
     FakeFileDialog files;
     RecordingProgress progress;
     ControlsRelay controls;
-    AppContext ctx{Platform{clock, port, portIo, dialogs, files, progress, controls}};
     QTemporaryDir dir;
+    // The file dialogs start as the program's do, in a store and a data folder of the rig's own.
+    RememberedPlaces places{dir.filePath(QStringLiteral("orte.ini"))};
+    RememberingFileDialog rememberingFiles{files, places, dir.filePath(QStringLiteral("Daten"))};
+    AppContext ctx{Platform{clock, port, portIo, dialogs, rememberingFiles, progress, controls}};
     SettingsFile settingsFile{dir.path(), dir.path()};
     MainWin win{ctx.settings, settingsFile, dialogs, dir.path(), QStringLiteral("ZP1")};
     AppWindows windows{ctx, win, buildFolder()};

@@ -2,9 +2,11 @@
 #include "AppRig.h"
 
 #include "shell/RememberedPlaces.h"
+#include "shell/gui/WindowPlaces.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QMenu>
 
 using namespace kx2;
@@ -42,6 +44,60 @@ TEST(WindowPlaces, ASecondStartRestoresSizesRangesAndTheCheckAfterSending)
         boxes << second.win.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     EXPECT_EQ(boxes, (QStringList{"5", "40", "100", "300"}));
     EXPECT_EQ(second.ctx.settings.VerifyAfterSend, !verifyAtStart);
+}
+
+// Each line: where a window was when a run ended; the next start opens it there, place and size
+// as they were, or on the primary screen when that place is off every screen.
+TEST(WindowPlaces, AWindowOpensWhereItWasOrOnThePrimaryScreenWhenLost)
+{
+    const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QPoint at : {QPoint(60, 50), QPoint(primary.right() + 4000, 50), QPoint(40, -3000)}) {
+        QTemporaryDir dir;
+        RememberedPlaces places(dir.filePath(QStringLiteral("orte.ini")));
+        QRect was;
+        for (const bool again : {false, true}) {
+            QWidget window;
+            window.setObjectName(QStringLiteral("Fenster"));
+            WindowPlaces keeper(places);
+            keeper.keep(&window);
+            if (!again)
+                window.setGeometry(QRect(at, QSize(320, 200)));
+            window.show();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(!again || (primary.contains(at) ? window.geometry() == was : primary.contains(window.geometry())));
+            was = window.geometry();
+            keeper.rememberAll();
+        }
+    }
+}
+
+// Each line: how a window's first file dialog comes (an editor's "laden" after a read) and the kind
+// its folder is kept as. With nothing remembered it opens in the data folder, never in the working
+// folder; a folder remembered for its kind wins.
+TEST(FileDialogFolders, TheFirstDialogOpensInTheDataFolderUnlessAFolderIsRemembered)
+{
+    const std::pair<const char*, std::function<void(AppWindows&)>> rows[] = {
+        {"ISD/LokdatenFrm", [](AppWindows& w) { w.LokDaten_But_Click(); }},
+        {"ISD/MagDatenFrm", [](AppWindows& w) { w.MagDatenBut_Click({1, 4}); }},
+        {"ISD/RMDatenFrm", [](AppWindows& w) { w.RckmDatenBut_Click({1, 4}); }},
+        {"ISD/FSDatenFrm", [](AppWindows& w) { w.FSDatenBut_Click(); }},
+        {"Sicherung", [](AppWindows& w) { w.backupStation(); }},
+        {"Sicherung", [](AppWindows& w) { w.restoreStation(); }},
+    };
+    for (const auto& row : rows)
+        for (const bool remembered : {false, true}) {
+            AppRig rig;
+            const QString kind = QString::fromLatin1(row.first);
+            const QString folder = rig.dir.filePath(remembered ? QStringLiteral("gemerkt") : QStringLiteral("Daten"));
+            if (remembered && QDir().mkpath(folder))
+                rig.places.setFolder(kind, folder);
+            row.second(rig.windows);
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->isVisible() && window->objectName() == kind.section(QLatin1Char('/'), 1))
+                    window->findChild<QAction*>(QStringLiteral("LadenMenu"))->trigger();
+            const FakeFileDialog::Call& first = rig.files.calls.at(0);
+            EXPECT_EQ(first.folder ? first.initialName : folderOfPath(first.initialName), folder) << row.first << remembered;
+        }
 }
 
 // Each line: a menu item of the locomotive editor and the key beside it; every item says what it does.

@@ -41,6 +41,7 @@ for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done
 "$bin/kx2ctl" read loco --port "$work/tty" -o "$work/lok.isd" -q >"$work/read.out" 2>&1
 grep -q "20 Lokomotiven gelesen" "$work/read.out"
 kill "$sim"; wait "$sim" || true; sim=""
+"$bin/kx2ctl" read loco --port SIM -o "$work/sim.isd" -q >/dev/null
 [ -f "$XDG_CONFIG_HOME/kx2tool/KX2_SIM.STATE" ] || { echo "the simulator's memory is not in the configuration folder"; exit 1; }
 
 # The windowed program on a virtual X server: its main window and no word about missing files.
