@@ -73,13 +73,8 @@ TEST(LanguageData, CountsSpeakInSingularAndPlural)
         Language language;
         int n;
         const char* records;
-    } cases[] = {
-        {Language::German, 1, "1 Lokomotive"},
-        {Language::German, 0, "0 Lokomotiven"},
-        {Language::German, 2, "2 Lokomotiven"},
-        {Language::English, 1, "1 locomotive"},
-        {Language::English, 2, "2 locomotives"},
-    };
+    } cases[] = {{Language::German, 1, "1 Lokomotive"}, {Language::German, 0, "0 Lokomotiven"},
+                 {Language::English, 1, "1 locomotive"}, {Language::English, 2, "2 locomotives"}};
     for (const auto& c : cases) {
         Translations translations;
         ASSERT_TRUE(translations.install(c.language, folder));

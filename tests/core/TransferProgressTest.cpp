@@ -440,22 +440,6 @@ TEST(TransferBar, ALocoReadAndSendAndABackupRiseFromTheStartToAHundredAndNeverFa
     }
 }
 
-namespace {
-sim::SimFaults neverReady()
-{
-    sim::SimFaults f;
-    f.readyNeverComes = true;
-    return f;
-}
-sim::SimFaults refusingWrites()
-{
-    sim::SimFaults f;
-    f.refusePageWrites = true;
-    f.refusedCode = 0x05;
-    return f;
-}
-} // namespace
-
 // The main window's line after each transfer, without its time: what the transfer did in plain
 // words, also when it was cancelled or failed; after a backup or a restore, every database.
 TEST(TransferDone, TheStatusLineTellsHowTheLastTransferEnded)
@@ -474,8 +458,10 @@ TEST(TransferDone, TheStatusLineTellsHowTheLastTransferEnded)
         {"loco read cancelled", Db::Loco, false, "Lokdatensatz", {}, "Lokomotiven: Lesen abgebrochen"},
         {"loco send cancelled", Db::Loco, true, "Lokdatensatz", {},
          "Lokomotiven: Senden abgebrochen, die Zentrale ist unverändert"},
-        {"loco read failed", Db::Loco, false, "", neverReady(), "Lokomotiven: Lesen fehlgeschlagen"},
-        {"accessory send failed", Db::Accessory, true, "", refusingWrites(),
+        {"loco read failed", Db::Loco, false, "", [] { sim::SimFaults f; f.readyNeverComes = true; return f; }(),
+         "Lokomotiven: Lesen fehlgeschlagen"},
+        {"accessory send failed", Db::Accessory, true, "",
+         [] { sim::SimFaults f; f.refusePageWrites = true, f.refusedCode = 5; return f; }(),
          "Magnetartikel: Senden fehlgeschlagen, die Zentrale ist unverändert"},
     };
     for (const auto& c : cases) {
