@@ -116,12 +116,15 @@ void NameEditBox::PlaceEditBox()
     const int capacity = m_cells.capacity(row, col);
     const QFontMetrics metrics(m_grid->font());
     const int countHeight = capacity >= 0 ? metrics.height() + 2 : 0;
-    const int boxHeight =
-        capacity >= 0 ? std::max(m_inpText->minimumSizeHint().height(), lineHeight - countHeight) : lineHeight;
-    if (boxHeight + countHeight > lineHeight) {
+    // The grid line under a line's cells.
+    const int gridLine = m_grid->RowHeightPx(row) - m_grid->cellRect(row, col).height();
+    const int boxHeight = capacity >= 0
+                              ? std::max(m_inpText->minimumSizeHint().height(), lineHeight - gridLine - countHeight)
+                              : lineHeight - gridLine;
+    if (capacity >= 0 && boxHeight + countHeight + gridLine > lineHeight) {
         m_grownRow = row;
         m_grownFrom = lineHeight;
-        m_grid->setRowHeightPx(row, boxHeight + countHeight);
+        m_grid->setRowHeightPx(row, boxHeight + countHeight + gridLine);
     }
 
     // Wide enough for the longest name the area takes (digits are as wide as most letters) and
@@ -144,7 +147,7 @@ void NameEditBox::PlaceEditBox()
     }
     const QPoint at = m_grid->geometry().topLeft() + QPoint(left, cell.top());
     m_inpText->setGeometry(at.x(), at.y(), std::max(width, 0), boxHeight);
-    m_roomLabel->setGeometry(at.x(), at.y() + boxHeight, std::max(width, 0), countHeight);
+    m_roomLabel->setGeometry(at.x(), at.y() + boxHeight, std::max(width, 0), cell.height() - boxHeight);
 }
 
 void NameEditBox::restoreLine()
