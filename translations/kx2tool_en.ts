@@ -2304,6 +2304,10 @@ Please enter another loco address.</translation>
         <source>%1 von %2 Zeichen</source>
         <translation>%1 of %2 characters</translation>
     </message>
+    <message>
+        <source>Zeile 1 + 2: %1 von %2 Zeichen</source>
+        <translation>Lines 1 + 2: %1 of %2 characters</translation>
+    </message>
 </context>
 <context>
     <name>OptWin</name>
@@ -3855,6 +3859,18 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
     <message>
         <source>Symbol %1</source>
         <translation>Symbol %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Übernimmt das markierte Symbol (Enter).</source>
+        <translation>Takes the marked symbol (Enter).</translation>
+    </message>
+    <message>
+        <source>Symbol anklicken, dann OK – oder doppelklicken.</source>
+        <translation>Click a symbol, then OK – or double-click it.</translation>
     </message>
 </context>
 <context>

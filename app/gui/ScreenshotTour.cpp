@@ -10,6 +10,7 @@
 #include "app/gui/AppWindows.h"
 #include "link/gui/MonitorWin.h"
 #include "editor/gui/FlexGrid.h"
+#include "editor/gui/SymbolChooser.h"
 #include "shell/gui/MainWin.h"
 #include "editor/gui/SearchBar.h"
 #include "sim/PortSwitch.h"
@@ -113,13 +114,16 @@ Editor* readIntoEditor(AppWindows& windows, Camera& camera, const std::function<
 }
 
 // The next column dialog the editor shows, moved to `offset` from the editor's top left,
-// photographed over the editor and cancelled.
-void photographNextDialog(GridEditor& editor, Camera& camera, QPoint offset, const QString& name)
+// photographed over the editor (after `before`, when given) and cancelled.
+void photographNextDialog(GridEditor& editor, Camera& camera, QPoint offset, const QString& name,
+                          const std::function<void(QDialog*)>& before = {})
 {
     QObject::connect(
         &editor, &GridEditor::columnDialogShown, &editor,
-        [&camera, &editor, offset, name](QDialog* dialog) {
+        [&camera, &editor, offset, name, before](QDialog* dialog) {
             dialog->move(editor.geometry().topLeft() + offset);
+            if (before)
+                before(dialog);
             settle(300);
             camera.takeOver(dialog, &editor, name);
             dialog->reject();
@@ -229,6 +233,17 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     editor.LokdatenGrid()->selectCell(1, 3);
     editor.change_maxspeed();
 
+    // The name box with the count under it, a longer name typed (and given up again).
+    editor.LokdatenGrid()->selectCell(3, LocoGrid::NameCol);
+    editor.InpText()->setText(QStringLiteral("E 94 Krokodil (DB)"));
+    settle(200);
+    camera.take(&editor, QStringLiteral("60_loco_name_box_count"));
+    editor.InpText()->hide();
+    // The function-symbol chooser over the editor as it opens: f5's symbol marked.
+    photographNextDialog(editor, camera, QPoint(330, 60), QStringLiteral("61_loco_symbol_chooser"));
+    editor.LokdatenGrid()->selectCell(2, LocoGrid::columnOfFunction(5));
+    editor.change_fkt_sym();
+
     // A send to a station that stores a byte of every page wrongly: the check after the send
     // reports what differs. The question before the send is answered, the report photographed.
     if (auto* port = dynamic_cast<sim::PortSwitch*>(&windows.context().platform.port)) {
@@ -283,6 +298,24 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     // The symbol chooser over the editor's name columns.
     photographNextDialog(accessories, camera, QPoint(110, 90), QStringLiteral("13_accessory_symbol_dialog"));
     accessories.grid()->selectCell(3, 4);
+    accessories.change_mag_sym();
+
+    // Line 1 of the fourth accessory as long as the area lets it be beside its line 2; the count
+    // in the line's strip under the box.
+    accessories.grid()->selectCell(4, 2);
+    accessories.InpText()->setText(QStringLiteral("Ausfahrt Gleis 3"));
+    settle(200);
+    camera.take(&accessories, QStringLiteral("62_accessory_name_box_count"));
+    accessories.InpText()->hide();
+    // The chooser after a single click on symbol 17: marked, waiting for OK.
+    photographNextDialog(accessories, camera, QPoint(40, 200), QStringLiteral("63_accessory_symbol_marked"),
+                         [](QDialog* dialog) {
+                             if (auto* chooser = qobject_cast<SymbolChooser*>(dialog)) {
+                                 const std::pair<int, int> cell = chooser->cellOf(17);
+                                 chooser->symbolGrid()->selectCell(cell.first, cell.second);
+                             }
+                         });
+    accessories.grid()->selectCell(5, 4);
     accessories.change_mag_sym();
     leave(accessories, camera);
 
@@ -345,6 +378,11 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     Q_EMIT grid->HeaderSort(LocoGrid::NameCol);
     settle(300);
     camera.take(again, QStringLiteral("24_grid_sorted_by_name"));
+    // By the maximum speed: the arrow beside a heading that fills its column.
+    Q_EMIT grid->HeaderSort(LocoGrid::SpeedCol);
+    grid->horizontalScrollBar()->setValue(0);
+    settle(300);
+    camera.take(again, QStringLiteral("64_grid_sorted_by_speed"));
     leave(*again, camera, QStringLiteral("19_unsaved_changes_question"));
 
     // The bus monitor while the locomotives are read: photographed in the middle of the read.

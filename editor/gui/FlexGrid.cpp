@@ -81,6 +81,14 @@ public:
                     QColor tint = opt.palette.color(QPalette::Highlight);
                     tint.setAlpha(90);
                     painter->fillRect(option.rect, tint);
+                    // One marked picture (a chooser's) shows plainly, also in a window not in front.
+                    if (m_grid->singleCellSelected()) {
+                        painter->save();
+                        painter->setPen(QPen(opt.palette.color(QPalette::Active, QPalette::Highlight), 2));
+                        painter->setBrush(Qt::NoBrush);
+                        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+                        painter->restore();
+                    }
                 }
             }
         }
@@ -707,8 +715,35 @@ void FlexGrid::showSortIndicator()
         header->setSortIndicatorShown(shown);
         header->setSortIndicator(shown ? m_sort.col - m_fixedCols : -1, order);
     }
+    fitSortedHeading(shown ? m_sort.col - m_fixedCols : -1);
     if (m_corner)
         m_corner->update();
+}
+
+void FlexGrid::fitSortedHeading(int section)
+{
+    for (int c = 0; c < columnCount(); ++c)
+        if (QTableWidgetItem* item = horizontalHeaderItem(c))
+            item->setData(Qt::FontRole, QVariant());
+    QTableWidgetItem* item = horizontalHeaderItem(section);
+    if (!item)
+        return;
+    // The style takes the arrow's room from the heading's; the heading keeps what is left of it.
+    const QHeaderView* header = horizontalHeader();
+    QStyleOptionHeader opt;
+    opt.initFrom(header);
+    opt.state |= QStyle::State_Horizontal;
+    opt.orientation = Qt::Horizontal;
+    opt.rect = QRect(0, 0, header->sectionSize(section), std::max(header->height(), header->sizeHint().height()));
+    opt.sortIndicator = QStyleOptionHeader::SortDown;
+    const int room = header->style()->subElementRect(QStyle::SE_HeaderLabel, &opt, header).width();
+    QFont font = header->font();
+    if (font.pointSizeF() <= 0)
+        return;
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(item->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != header->font())
+        item->setFont(font);
 }
 
 void FlexGrid::setColWidth(int col, int pixels)

@@ -197,6 +197,9 @@ private:
     // Moves the lines so that line order[i] comes to row i + 1.
     void reorderLines(const std::vector<int>& order);
     void showSortIndicator();
+    // The sorted column's heading (a section of the header, -1: none) drawn as small as it must
+    // be to fit beside the direction's arrow; every other heading in the header's font.
+    void fitSortedHeading(int section);
 
     int m_fixedCols = 1;
     int m_frozenCols = 0;

@@ -45,6 +45,7 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
                                 {[this](int row, int col) { return isNameCell(row, col); },
                                  [this](int row, int col) { return nameRoom(row, col); },
                                  [this](int row, int col) { return nameCapacity(row, col); },
+                                 [this] { return twoNameLines(); },
                                  [this](int row) { save_data_from_grid(row); }, [this](bool back) { nameBoxTab(back); }});
 
     connect(m_grid, &FlexGrid::Click, this, &GridEditor::Grid_Click);

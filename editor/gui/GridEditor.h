@@ -143,8 +143,10 @@ protected:
     // store cuts them).
     virtual int nameRoom(int, int) const { return -1; }
     // How many characters the name area of this cell's record holds in all (both lines of a
-    // two-line area): the box shows "12 von 23 Zeichen" beside it. -1: it shows nothing.
+    // two-line area): the box shows "12 von 23 Zeichen" under it. -1: it shows nothing.
     virtual int nameCapacity(int, int) const { return -1; }
+    // True where a record's name has two lines sharing that room: the count says it counts both.
+    virtual bool twoNameLines() const { return false; }
     // A grid click that SkipNextClick and Busy let through: the column operations.
     virtual void gridClick() = 0;
     // A key on the grid other than Tab, unless Busy.

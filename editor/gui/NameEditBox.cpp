@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ NameEditBox::NameEditBox(QWidget* area, FlexGrid* grid, int& editRow, int& editC
     m_roomLabel = new QLabel(area);
     m_roomLabel->setObjectName(QStringLiteral("InpTextRoom"));
     m_roomLabel->setAutoFillBackground(true);
+    m_roomLabel->setIndent(4);
     m_roomLabel->hide();
     connect(m_inpText, &QLineEdit::textChanged, this, [this] { showNameRoom(); });
 }
@@ -78,6 +80,13 @@ bool NameEditBox::open()
     return true;
 }
 
+QString NameEditBox::roomText(int used, int capacity) const
+{
+    if (m_cells.twoLines && m_cells.twoLines())
+        return QCoreApplication::translate("NameEditBox", "Zeile 1 + 2: %1 von %2 Zeichen").arg(used).arg(capacity);
+    return QCoreApplication::translate("NameEditBox", "%1 von %2 Zeichen").arg(used).arg(capacity);
+}
+
 void NameEditBox::showNameRoom()
 {
     const int capacity = isOpen() ? m_cells.capacity(m_editRow, m_editCol) : -1;
@@ -87,15 +96,7 @@ void NameEditBox::showNameRoom()
     }
     // The other name line of the area takes what the box may not.
     const int used = int(m_inpText->text().size()) + capacity - m_inpText->maxLength();
-    m_roomLabel->setText(QCoreApplication::translate("NameEditBox", "%1 von %2 Zeichen").arg(used).arg(capacity));
-    m_roomLabel->adjustSize();
-    const QRect box = m_inpText->geometry();
-    const QWidget* area = m_roomLabel->parentWidget();
-    // Beside the box where the window has room, else under it.
-    if (box.right() + 4 + m_roomLabel->width() <= area->width())
-        m_roomLabel->move(box.right() + 4, box.top() + (box.height() - m_roomLabel->height()) / 2);
-    else
-        m_roomLabel->move(std::max(0, box.right() + 1 - m_roomLabel->width()), box.bottom() + 1);
+    m_roomLabel->setText(roomText(used, capacity));
     m_roomLabel->show();
     m_roomLabel->raise();
 }
@@ -104,20 +105,57 @@ void NameEditBox::PlaceEditBox()
 {
     const int row = m_grid->Row();
     const int col = m_grid->Col();
+    if (m_grownRow != row)
+        restoreLine();
+    const int lineHeight = m_grownRow == row ? m_grownFrom : m_grid->RowHeightPx(row);
+    m_inpText->setText(m_grid->TextMatrix(row, col));
+    m_inpText->setFont(m_grid->font());
+    m_roomLabel->setFont(m_grid->font());
+
+    // The count's strip under the box; the line grows where both do not fit in it.
+    const int capacity = m_cells.capacity(row, col);
+    const QFontMetrics metrics(m_grid->font());
+    const int countHeight = capacity >= 0 ? metrics.height() + 2 : 0;
+    // The grid line under a line's cells.
+    const int gridLine = m_grid->RowHeightPx(row) - m_grid->cellRect(row, col).height();
+    const int boxHeight = capacity >= 0
+                              ? std::max(m_inpText->minimumSizeHint().height(), lineHeight - gridLine - countHeight)
+                              : lineHeight - gridLine;
+    if (capacity >= 0 && boxHeight + countHeight + gridLine > lineHeight) {
+        m_grownRow = row;
+        m_grownFrom = lineHeight;
+        m_grid->setRowHeightPx(row, boxHeight + countHeight + gridLine);
+    }
+
+    // Wide enough for the longest name the area takes (digits are as wide as most letters) and
+    // for the count.
+    const int longest = capacity >= 0 ? capacity : (m_inpText->maxLength() < NoNameLimit ? m_inpText->maxLength() : 0);
+    const int frame = m_inpText->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    int width = frame + metrics.horizontalAdvance(QString(longest, QLatin1Char('0')));
+    if (capacity >= 0)
+        width = std::max(width, 2 * m_roomLabel->indent() + metrics.horizontalAdvance(roomText(capacity, capacity)));
+
     const QRect cell = m_grid->cellRect(row, col);
     const QRect area = m_grid->cellArea(col);
     int left = cell.left();
-    int width = cell.width();
+    width = std::max(width, cell.width());
     if (left + width > area.right() + 1)
         width = area.right() + 1 - left;
     if (left < area.left()) {
         width -= area.left() - left;
         left = area.left();
     }
-    m_inpText->setText(m_grid->TextMatrix(row, col));
-    m_inpText->setFont(m_grid->font());
-    const QRect gridAt = m_grid->geometry();
-    m_inpText->setGeometry(gridAt.left() + left, gridAt.top() + cell.top(), std::max(width, 0), cell.height());
+    const QPoint at = m_grid->geometry().topLeft() + QPoint(left, cell.top());
+    m_inpText->setGeometry(at.x(), at.y(), std::max(width, 0), boxHeight);
+    m_roomLabel->setGeometry(at.x(), at.y() + boxHeight, std::max(width, 0), cell.height() - boxHeight);
+}
+
+void NameEditBox::restoreLine()
+{
+    const int row = m_grownRow;
+    m_grownRow = -1;
+    if (row >= 1 && row < m_grid->Rows())
+        m_grid->setRowHeightPx(row, m_grownFrom);
 }
 
 void NameEditBox::hide()
@@ -183,9 +221,12 @@ bool NameEditBox::InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 bool NameEditBox::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == m_inpText) {
-        // However the box goes away, the room it showed goes with it.
-        if (e->type() == QEvent::Hide)
+        // However the box is put away, the count goes with it and its line is as it was (not when
+        // only the window is hidden).
+        if (e->type() == QEvent::Hide && m_inpText->isHidden()) {
             m_roomLabel->hide();
+            restoreLine();
+        }
         if (e->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(e);
             if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && InpText_KeyDown(k->key(), k->modifiers()))

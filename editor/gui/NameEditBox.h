@@ -17,17 +17,21 @@ struct NameCells {
     // them).
     std::function<int(int row, int col)> room;
     // How many characters the cell's whole name area holds (both lines of a two-line area), for
-    // "12 von 23 Zeichen" beside the box; -1: nothing is shown.
+    // "12 von 23 Zeichen" under the box; -1: nothing is shown.
     std::function<int(int row, int col)> capacity;
+    // True where two name lines share the area: the count says it counts both.
+    std::function<bool()> twoLines;
     // The line's cells into the table (save_data_from_grid).
     std::function<void(int row)> store;
     // Tab (back: with shift), after what was typed is stored: where the grid goes.
     std::function<void(bool back)> tab;
 };
 
-// The name box InpText laid over a name cell of an editor's grid, and beside it InpTextRoom: how
-// much of the name area is used. The cell being edited is the program-wide EditRow and EditCol,
-// which all editors share.
+// The name box InpText laid over a name cell of an editor's grid, and under it InpTextRoom: how
+// much of the name area is used. The box is wide enough for the longest name the area takes; the
+// count stands in its own strip under the box, in the edited line, which grows for it where the
+// line is too low for both, so that it hides no other line's cells. The cell being edited is the
+// program-wide EditRow and EditCol, which all editors share.
 class NameEditBox : public QObject {
 public:
     // The box and its label become children of `area`, the widget the grid sits in.
@@ -50,12 +54,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    // InpText over the current cell, with the cell's text, clipped to the grid's scrolled area.
+    // InpText over the current cell, with the cell's text, clipped to the grid's scrolled area,
+    // and room in its line for the count under it.
     void PlaceEditBox();
+    // The line grown for the count back to its height.
+    void restoreLine();
     // Tab and Shift+Tab keep what was typed and move on, Enter keeps it, Escape gives it up,
     // Up and Down keep it and change the line.
     bool InpText_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void showNameRoom();
+    QString roomText(int used, int capacity) const;
 
     FlexGrid* m_grid;
     int& m_editRow;
@@ -63,6 +71,9 @@ private:
     NameCells m_cells;
     QLineEdit* m_inpText;
     QLabel* m_roomLabel;
+    // The line grown for the count (-1: none) and its height before.
+    int m_grownRow = -1;
+    int m_grownFrom = 0;
 };
 
 } // namespace kx2

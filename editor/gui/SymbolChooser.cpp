@@ -4,13 +4,15 @@
 #include "editor/gui/FlexGrid.h"
 #include "editor/gui/PictureCache.h"
 
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidgetItem>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <QCoreApplication>
 
 namespace kx2 {
 
@@ -18,8 +20,6 @@ namespace {
 
 // At most so many lines of symbols open at once; the rest scroll.
 constexpr int kVisibleLines = 12;
-// Room for the window's frame, margins and the button under the grid.
-constexpr int kWindowRoom = 70;
 
 } // namespace
 
@@ -42,23 +42,43 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
     m_abbrechen->setToolTip(
         QCoreApplication::translate("SymbolChooser", "Schließt die Auswahl; das Symbol bleibt, wie es war (Esc)."));
     connect(m_abbrechen, &QPushButton::clicked, this, &SymbolChooser::AbbrechenButton_Click);
+    // A click only marks a picture: OK is where it leads.
+    m_ok = new QPushButton(QCoreApplication::translate("SymbolChooser", "OK"), this);
+    m_ok->setObjectName(QStringLiteral("OKButton"));
+    m_ok->setAutoDefault(false);
+    m_ok->setToolTip(QCoreApplication::translate("SymbolChooser", "Übernimmt das markierte Symbol (Enter)."));
+    connect(m_ok, &QPushButton::clicked, this, &SymbolChooser::OKButton_Click);
+    m_hint = new QLabel(QCoreApplication::translate("SymbolChooser", "Symbol anklicken, dann OK – oder doppelklicken."), this);
+    m_hint->setObjectName(QStringLiteral("HintLbl"));
 
     connect(m_grid, &FlexGrid::DblClick, this, &SymbolChooser::choose);
     connect(m_grid, &FlexGrid::KeyDown, this, [this](int key, Qt::KeyboardModifiers) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             choose();
     });
+    const auto markChanged = [this] { m_ok->setEnabled(markedSymbol() >= 0); };
+    connect(m_grid, &FlexGrid::EnterCell, this, markChanged);
+    connect(m_grid, &QTableWidget::itemSelectionChanged, this, markChanged);
 
     Form_Load(pictures);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
-    layout->addWidget(m_abbrechen, 0, Qt::AlignHCenter);
+    layout->addWidget(m_hint);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_abbrechen);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     const int lines = m_grid->Rows() - 1;
+    const QMargins margins = layout->contentsMargins();
     const int width = design.numberWidth + m_design.symbolsPerLine * design.pictureWidth + 2 * m_grid->frameWidth()
-                      + m_grid->verticalScrollBar()->sizeHint().width() + 2 * layout->contentsMargins().left();
-    const int height = (std::min(lines, kVisibleLines) + 1) * design.rowHeight + 2 * m_grid->frameWidth() + kWindowRoom;
-    resize(width, height);
+                      + m_grid->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    const int under = m_hint->sizeHint().height() + buttons->sizeHint().height() + 2 * layout->spacing();
+    const int height = (std::min(lines, kVisibleLines) + 1) * design.rowHeight + 2 * m_grid->frameWidth() + under
+                       + margins.top() + margins.bottom();
+    resize(std::max(width, layout->minimumSize().width()), height);
 }
 
 std::pair<int, int> SymbolChooser::cellOf(int symbol) const
@@ -137,16 +157,25 @@ void SymbolChooser::Activate()
         m_grid->selectCell(1, 0);
         m_grid->scrollToTop();
     }
+    m_ok->setEnabled(markedSymbol() >= 0);
     m_grid->setFocus();
+}
+
+int SymbolChooser::markedSymbol() const
+{
+    return m_grid->singleCellSelected() ? symbolAt(m_grid->Row(), m_grid->Col()) : -1;
 }
 
 void SymbolChooser::choose()
 {
-    if (hasAnswer() || !m_grid->singleCellSelected())
-        return;
-    const int symbol = symbolAt(m_grid->Row(), m_grid->Col());
-    if (symbol >= 0)
+    const int symbol = markedSymbol();
+    if (!hasAnswer() && symbol >= 0)
         finish(symbol, false);
+}
+
+void SymbolChooser::OKButton_Click()
+{
+    choose();
 }
 
 void SymbolChooser::AbbrechenButton_Click()

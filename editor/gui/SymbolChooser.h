@@ -5,6 +5,7 @@
 #include <functional>
 #include <utility>
 
+class QLabel;
 class QPushButton;
 
 namespace kx2 {
@@ -46,10 +47,11 @@ struct SymbolChooserDesign {
 };
 
 // The grid of symbol pictures, several side by side in each line (the fixed column numbers the
-// line's first), from which a column dialog of an editor picks one: a double click or Enter on a
-// picture chooses it, the cancel button and Escape hand the preset back. Each picture tells its
-// number and meaning as a tooltip; the window opens large enough for every symbol and may be
-// resized.
+// line's first), from which a column dialog of an editor picks one: a click marks a picture, OK
+// takes the marked one, and a double click or Enter on a picture takes it at once; the cancel
+// button and Escape hand the preset back. A line under the grid says so. The preset's picture is
+// marked and in view when the window opens. Each picture tells its number and meaning as a
+// tooltip; the window opens large enough for every symbol and may be resized.
 class SymbolChooser : public ColumnDialog {
     Q_OBJECT
 public:
@@ -68,12 +70,15 @@ public:
     // Selects the preset's line and gives the grid the focus.
     void Activate();
     void AbbrechenButton_Click();
+    void OKButton_Click();
 
     FlexGrid* symbolGrid() const { return m_grid; }
     // The grid cell of a symbol (line, column), and the symbol of a cell (-1: none).
     std::pair<int, int> cellOf(int symbol) const;
     int symbolAt(int row, int col) const;
     QPushButton* AbbrechenButton() const { return m_abbrechen; }
+    QPushButton* OKButton() const { return m_ok; }
+    QLabel* HintLbl() const { return m_hint; }
 
 public Q_SLOTS:
     void reject() override;
@@ -82,12 +87,16 @@ private:
     void Form_Load(PictureCache& pictures);
     int firstSymbol() const { return m_design.noSymbolLine ? 0 : 1; }
     void choose();
+    // The symbol of the one marked cell; -1 when none is marked.
+    int markedSymbol() const;
     void finish(int result, bool cancelled);
 
     SymbolChooserDesign m_design;
     std::function<void(double)> m_pause;
     FlexGrid* m_grid;
     QPushButton* m_abbrechen;
+    QPushButton* m_ok;
+    QLabel* m_hint;
 };
 
 } // namespace kx2

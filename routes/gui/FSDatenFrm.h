@@ -51,6 +51,7 @@ protected:
     bool isNameCell(int row, int col) const override;
     int nameRoom(int row, int col) const override;
     int nameCapacity(int row, int col) const override;
+    bool twoNameLines() const override { return true; }
     void gridClick() override;
     void gridKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void nameBoxTab(bool back) override;

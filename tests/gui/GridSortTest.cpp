@@ -83,6 +83,29 @@ TEST(GridSort, AHeadingSortsWhatIsShownAndAnEditGoesToItsSlot)
     }
 }
 
+// The sorted column's heading fits in what the header's arrow leaves of its section; the others
+// keep the header's font.
+TEST(GridSort, TheSortedHeadingFitsBesideItsArrow)
+{
+    SortedRig rig;
+    QHeaderView* heads = rig.grid()->horizontalHeader();
+    for (int col : {3, 2}) {
+        SCOPED_TRACE(col);
+        clickHeading(rig.grid(), col);
+        const int s = col - rig.grid()->FixedCols();
+        QStyleOptionHeader opt;
+        opt.initFrom(heads);
+        opt.state |= QStyle::State_Horizontal;
+        opt.sortIndicator = heads->sortIndicatorOrder() == Qt::AscendingOrder ? QStyleOptionHeader::SortDown : QStyleOptionHeader::SortUp;
+        opt.rect = QRect(0, 0, heads->sectionSize(s), heads->height());
+        const QVariant own = heads->model()->headerData(s, Qt::Horizontal, Qt::FontRole);
+        const QFont font = own.isValid() ? own.value<QFont>() : heads->font();
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(rig.grid()->TextMatrix(0, col)),
+                  heads->style()->subElementRect(QStyle::SE_HeaderLabel, &opt, heads).width());
+        EXPECT_FALSE(heads->model()->headerData(3 - s, Qt::Horizontal, Qt::FontRole).isValid());
+    }
+}
+
 TEST(EditorSearch, TheSearchLineFindsAsTypedGoesOnWithF3AndSaysNichtGefunden)
 {
     SortedRig rig;

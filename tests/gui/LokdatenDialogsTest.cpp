@@ -89,7 +89,8 @@ TEST(LokdatenColumnDialogs, EachAnswerChangesOnlyWhatItChose)
         {"symbol: closed by the window button", f5, 9, 30, [](QDialog* d) { d->close(); EXPECT_TRUE(symbols(d)->Cancelled); },
          82, 17, 0, 9, 30, 0, ""},
         {"symbol: a byte beyond the list; Enter with nothing chosen does not answer", f5, 200, 30, [](QDialog* d) {
-             EXPECT_EQ(std::pair(symbols(d)->SymbolValue, symbols(d)->LokFktSymGrid()->Col()), std::pair(200, 0));
+             EXPECT_EQ(std::tuple(symbols(d)->SymbolValue, symbols(d)->LokFktSymGrid()->Col(), symbols(d)->OKButton()->isEnabled()),
+                       std::tuple(200, 0, false));
              QTest::keyClick(symbols(d)->LokFktSymGrid(), Qt::Key_Return);
              EXPECT_EQ(symbols(d)->SymbolResult, -1);
              QTest::mouseClick(symbols(d)->AbbrechenButton(), Qt::LeftButton);

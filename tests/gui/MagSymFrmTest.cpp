@@ -5,6 +5,7 @@
 #include "editor/gui/MagSymFrm.h"
 #include "editor/gui/PictureCache.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace kx2;
@@ -56,4 +57,28 @@ TEST(MagSymFrm, EnterOrADoubleClickChoosesTheLinesSymbolAndAMissingPictureShowsN
     g->scrollTo(g->model()->index(3, 1));
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cellCentre(*g, 4, 2));
     EXPECT_EQ(frm.MagSymbolResult, 20);
+}
+
+// Each line: what is done after the chooser opens on symbol 3 and a single click on symbol 20,
+// and the answer (-1: none yet). The click alone only marks; OK takes the marked symbol, Abbrechen
+// the preset.
+TEST(MagSymFrm, AClickOnlyMarksOkTakesTheMarkedSymbolAbbrechenThePreset)
+{
+    PictureCache pictures(buildFolder());
+    MagSymFrm frm(pictures, {});
+    const struct {
+        const char* what;
+        QPushButton* (MagSymFrm::*button)() const;
+        int result;
+    } cases[] = {{"click alone", nullptr, -1}, {"OK", &MagSymFrm::OKButton, 20}, {"abbrechen", &MagSymFrm::AbbrechenButton, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frm.showFor(3);
+        EXPECT_EQ(std::pair(frm.OKButton()->isEnabled(), frm.HintLbl()->isVisible()), std::pair(true, true));
+        QTest::mouseClick(frm.MagSymGrid()->viewport(), Qt::LeftButton, {}, cellCentre(*frm.MagSymGrid(), 4, 2));
+        if (c.button)
+            QTest::mouseClick((frm.*c.button)(), Qt::LeftButton);
+        EXPECT_EQ(std::pair(frm.MagSymbolResult, frm.isVisible()), std::pair(c.result, c.result == -1));
+        frm.hide();
+    }
 }

@@ -16,9 +16,9 @@ namespace {
 const RangeKind* const kBoth[] = {&kAccessories, &kFeedback};
 } // namespace
 
-// What is typed is cut to what the name area holds beside the other line (the box says how much
-// is used), and a character cp1252 lacks is refused. Enter, Tab and Shift+Tab store it, Escape
-// gives it up.
+// What is typed is cut to what the name area holds beside the other line (the count under the
+// box, in the line's own strip, says how much both lines use), and a character cp1252 lacks is
+// refused. Enter, Tab and Shift+Tab store it, Escape gives it up; the line is as high as before.
 TEST(RangeEditors, EnterAndTabStoreTheTypedNameEscapeGivesItUp)
 {
     // In row 5: the column and key, whether the text is stored, where the grid goes, whether the box reopens.
@@ -36,11 +36,15 @@ TEST(RangeEditors, EnterAndTabStoreTheTypedNameEscapeGivesItUp)
         const int line = c.col - c.kind.line1 + 1;
         const QString before = rig.table.nameLine(5, line);
         const QString typed = QStringLiteral("Ausfahrt € ") + QString(30, QLatin1Char('x'));
+        const int height = rig.grid()->RowHeightPx(5);
         rig.click(5, c.col);
-        EXPECT_EQ(rig.inp()->geometry().topLeft(), rig.grid()->geometry().topLeft() + rig.grid()->cellRect(5, c.col).topLeft())
-            << "the name box lies over its cell";
+        const QRect cell = rig.grid()->cellRect(5, c.col).translated(rig.grid()->geometry().topLeft());
+        EXPECT_EQ(rig.inp()->geometry().topLeft(), cell.topLeft()) << "the name box lies over its cell";
         rig.typeName(QStringLiteral("Ω") + typed);
-        EXPECT_EQ(rig.editor().InpTextRoom()->text(), QStringLiteral("23 von 23 Zeichen"));
+        const QRect count = rig.editor().InpTextRoom()->geometry();
+        EXPECT_EQ(rig.editor().InpTextRoom()->text(), QStringLiteral("Zeile 1 + 2: 23 von 23 Zeichen"));
+        EXPECT_EQ(std::tuple(count.left(), count.top(), count.bottom()), std::tuple(cell.left(), rig.inp()->geometry().bottom() + 1, cell.bottom()));
+        EXPECT_GT(rig.inp()->width(), rig.inp()->fontMetrics().horizontalAdvance(QStringLiteral("Ausfahrt Gleis 3 Bf Süd")));
         QTest::keyClick(rig.inp(), Qt::Key(c.key), c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         const QString kept = typed.left(23 - int(rig.table.nameLine(5, 3 - line).size()));
         EXPECT_EQ(rig.table.nameLine(5, line), c.stored ? kept : before);
@@ -48,6 +52,7 @@ TEST(RangeEditors, EnterAndTabStoreTheTypedNameEscapeGivesItUp)
         EXPECT_EQ(rig.grid()->TextMatrix(5, c.col), rig.table.nameLine(5, line));
         EXPECT_EQ(std::pair(rig.grid()->Row(), rig.grid()->Col()), std::pair(c.toRow, c.toCol));
         EXPECT_EQ(rig.inp()->isVisible(), c.boxOpen);
+        EXPECT_EQ(rig.grid()->RowHeightPx(5) == height, !c.boxOpen || c.toRow != 5);
     }
 }
 
