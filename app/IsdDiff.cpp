@@ -110,8 +110,8 @@ QString diffLocos(const QString& pathA, const QString& pathB, QStringList& out)
         ra.erase(LocoTable::SlotLow), ra.erase(LocoTable::SlotHigh);
         compareRecordFields(fields, record, ra, rb, textInA(), textInB(), out);
         compareText(record, QCoreApplication::translate("IsdDiff", "Datenformat"),
-                    FormatCodeToText(a.cell(ia, LocoTable::FormatCode)),
-                    FormatCodeToText(b.cell(ib, LocoTable::FormatCode)), out);
+                    FormatCodeToText(a.cell(ia, LocoTable::FormatCode), Wording::Shown),
+                    FormatCodeToText(b.cell(ib, LocoTable::FormatCode), Wording::Shown), out);
     }
     return {};
 }
@@ -179,7 +179,7 @@ QString diffRoutes(const QString& pathA, const QString& pathB, QStringList& out)
             compareText(record,
                         j == 1 ? QCoreApplication::translate("IsdDiff", "FS-Start")
                                : QCoreApplication::translate("IsdDiff", "Befehl %1").arg(j - 1),
-                        FS_Befehl_to_Text(a, n, j), FS_Befehl_to_Text(b, n, j), out);
+                        FS_Befehl_to_Text(a, n, j, Wording::Shown), FS_Befehl_to_Text(b, n, j, Wording::Shown), out);
     }
     return {};
 }

@@ -150,6 +150,12 @@ int runImportCsv(const QStringList& args)
 
 namespace {
 
+// "1 Unterschied", "2 Unterschiede".
+QString differencesText(qsizetype n)
+{
+    return QCoreApplication::translate("FileCommands", "%n Unterschiede", nullptr, int(n));
+}
+
 // Two backup folders, database by database: 0 all equal, 1 some differ, 2 a file unreadable.
 int diffFolders(const QString& a, const QString& b)
 {
@@ -166,8 +172,7 @@ int diffFolders(const QString& a, const QString& b)
             out << d.database << QCoreApplication::translate("FileCommands", ": gleich\n");
             continue;
         }
-        out << d.database << ": " << d.diff.differences.size()
-            << QCoreApplication::translate("FileCommands", " Unterschiede\n");
+        out << d.database << ": " << differencesText(d.diff.differences.size()) << "\n";
         for (const QString& line : d.diff.differences)
             out << "  " << line << "\n";
         exitCode = std::max(exitCode, 1);
@@ -216,7 +221,7 @@ int runDiff(const QStringList& args)
     out << "A: " << files[0] << "\nB: " << files[1] << "\n";
     for (const QString& line : diff.differences)
         out << line << "\n";
-    out << diff.differences.size() << QCoreApplication::translate("FileCommands", " Unterschiede.\n");
+    out << differencesText(diff.differences.size()) << ".\n";
     return 1;
 }
 

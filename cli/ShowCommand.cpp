@@ -70,7 +70,7 @@ void printHead(QTextStream& out)
 
 void printLoco(QTextStream& out, const LocoTable& table, int row, const QString& slotText)
 {
-    const QString format = FormatCodeToText(table.cell(row, LocoTable::FormatCode));
+    const QString format = FormatCodeToText(table.cell(row, LocoTable::FormatCode), Wording::Shown);
     out << pad(slotText, 5) << ' ' << pad(QString::number(table.address(row)), 5) << ' '
         << pad(table.ReadLokname(row), -24) << ' ' << pad(format.isEmpty() ? QStringLiteral("-") : format, -12) << ' '
         << pad(QString::number(table.maxSpeed(row)), 11);
@@ -253,14 +253,14 @@ int showRoutes(QTextStream& out, QTextStream& err, const QString& path, const QS
         QStringList commands;
         int last = 0;
         for (int j = 2; j <= RouteTables::EntryCount; ++j) {
-            commands << FS_Befehl_to_Text(tables, n, j);
+            commands << FS_Befehl_to_Text(tables, n, j, Wording::Shown);
             if (commands.back() != QLatin1String("-"))
                 last = j - 1;
         }
         out << "\n"
             << pad(QString::number(n), 2) << "  \"" << tables.ReadFSname(1, n) << "\" \"" << tables.ReadFSname(2, n)
             << "\"\n"
-            << QCoreApplication::translate("ShowCommand", "    FS-Start: ") << FS_Befehl_to_Text(tables, n, 1) << "\n";
+            << QCoreApplication::translate("ShowCommand", "    FS-Start: ") << FS_Befehl_to_Text(tables, n, 1, Wording::Shown) << "\n";
         for (int c = 1; c <= last; ++c)
             out << QCoreApplication::translate("ShowCommand", "    Befehl") << pad(QString::number(c), 2) << ": "
                 << commands[c - 1] << "\n";

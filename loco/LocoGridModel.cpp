@@ -61,7 +61,7 @@ LocoGridLine locoGridLineOf(const LocoTable& table, int slot)
     LocoGridLine line;
     line.slot = slot;
     line.address = QString::number(table.address(slot));
-    line.format = FormatCodeToText(table.cell(slot, LocoTable::FormatCode));
+    line.format = FormatCodeToText(table.cell(slot, LocoTable::FormatCode), Wording::Shown);
     line.name = table.ReadLokname(slot);
     line.speed = QString::number(table.maxSpeed(slot));
     for (int f = 0; f < LocoTable::FunctionCount; ++f)

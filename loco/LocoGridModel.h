@@ -48,7 +48,7 @@ QString functionSymbolFolder();
 struct LocoGridLine {
     int slot = -1;
     QString address; // decimal
-    QString format;  // FormatCodeToText of the slot's FormatCode
+    QString format;  // FormatCodeToText of the slot's FormatCode, in the language in use
     QString name;    // ReadLokname
     QString speed;   // MaxSpeedHalf x 2
     std::array<int, LocoTable::FunctionCount> symbols{};

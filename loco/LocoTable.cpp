@@ -223,12 +223,12 @@ std::optional<int> parseLocoAddress(const QString& text)
 
 // The dialog captions carry the spelling "Motorala" of the program's option buttons.
 const std::array<LocoFormat, LocoFormatCount> kLocoFormats = {{
-    {"Motorola alt", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Motorala alt"), 64, 2},
-    {"Motorola neu", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Motorala neu"), 65, 20},
-    {"DCC 14", QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 14"), 80, 1},
-    {"DCC 28", QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 28"), 82, 17},
-    {"DCC 128", QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 128"), 83, 81},
-    {"Selectrix", QT_TRANSLATE_NOOP("LokDatFormatFrm", "Selectrix"), 72, 0},
+    {QT_TRANSLATE_NOOP("LocoFormat", "Motorola alt"), QT_TRANSLATE_NOOP("LokDatFormatFrm", "Motorala alt"), 64, 2},
+    {QT_TRANSLATE_NOOP("LocoFormat", "Motorola neu"), QT_TRANSLATE_NOOP("LokDatFormatFrm", "Motorala neu"), 65, 20},
+    {QT_TRANSLATE_NOOP("LocoFormat", "DCC 14"), QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 14"), 80, 1},
+    {QT_TRANSLATE_NOOP("LocoFormat", "DCC 28"), QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 28"), 82, 17},
+    {QT_TRANSLATE_NOOP("LocoFormat", "DCC 128"), QT_TRANSLATE_NOOP("LokDatFormatFrm", "DCC 128"), 83, 81},
+    {QT_TRANSLATE_NOOP("LocoFormat", "Selectrix"), QT_TRANSLATE_NOOP("LokDatFormatFrm", "Selectrix"), 72, 0},
 }};
 
 void fillLocoFormatTables(LocoFormatTables& tables)
@@ -241,20 +241,21 @@ void fillLocoFormatTables(LocoFormatTables& tables)
     tables.LocoFormatParams[6].reset();
 }
 
-QString FormatCodeToText(std::optional<int> code)
+QString FormatCodeToText(std::optional<int> code, Wording wording)
 {
     if (code)
         for (const LocoFormat& f : kLocoFormats)
             if (f.code == *code)
-                return QString::fromLatin1(f.displayText);
+                return worded(wording, "LocoFormat", f.displayText);
     return QString();
 }
 
 std::optional<int> FormatTextToIndex(const QString& text)
 {
-    for (int i = 0; i < LocoFormatCount; ++i)
-        if (text == QLatin1String(kLocoFormats[size_t(i)].displayText))
-            return i;
+    for (const Wording wording : {Wording::Station, Wording::Shown})
+        for (int i = 0; i < LocoFormatCount; ++i)
+            if (text == worded(wording, "LocoFormat", kLocoFormats[size_t(i)].displayText))
+                return i;
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "records/RecordTable.h"
 #include "records/StationImage.h"
 #include "records/TransferDone.h"
+#include "shell/Language.h"
 
 #include <QString>
 #include <array>
@@ -185,9 +186,11 @@ struct LocoData {
 };
 
 // 64 -> "Motorola alt", 65 -> "Motorola neu", 80 -> "DCC 14", 82 -> "DCC 28", 83 -> "DCC 128",
-// 72 -> "Selectrix"; anything else, an empty cell included, -> "".
-QString FormatCodeToText(std::optional<int> code);
-// The dialog index of a display text (exact, case-sensitive); nullopt for any other text,
+// 72 -> "Selectrix"; anything else, an empty cell included, -> "". In the station's German for
+// files and CSV tables, or in the language in use ("Motorola old") for what a person reads.
+QString FormatCodeToText(std::optional<int> code, Wording wording = Wording::Station);
+// The dialog index of a display text (exact, case-sensitive), German or in the language in use
+// (the grid's text, and what a CSV table typed in English holds); nullopt for any other text,
 // which every caller treats as 0.
 std::optional<int> FormatTextToIndex(const QString& text);
 

@@ -39,36 +39,43 @@ long long speedPercent(int a)
     return roundHalfEven((a - 1) * 100LL, kSpeedSteps);
 }
 
-QString locoText(int a)
+// A grid text's words; the German ones are the station's.
+QString said(Wording wording, const char* source)
+{
+    return worded(wording, "RouteEntry", source);
+}
+
+QString locoText(int a, Wording w)
 {
     const int hi = (a / 256) & 255;
     const int lo = a & 255;
     switch ((hi >> 2) & 3) {
     case 0:
         if (a == 1)
-            return QStringLiteral("Lok Nothalt");
+            return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Lok Nothalt"));
         if (a == 0)
-            return QStringLiteral("Lok Halt");
-        return QStringLiteral("Geschw.") + num(speedPercent(a)) + QStringLiteral("%");
+            return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Lok Halt"));
+        return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Geschw.%1%")).arg(speedPercent(a));
     case 1:
         if (lo & 2)
-            return QStringLiteral("Fahrtr.wenden");
-        return (lo & 1) ? QStringLiteral("Fahrtr.rückw.") : QStringLiteral("Fahrtr.vorw.");
+            return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fahrtr.wenden"));
+        return (lo & 1) ? said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fahrtr.rückw."))
+                        : said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fahrtr.vorw."));
     case 2: {
-        QString text = QStringLiteral("Fkt. ");
+        QString text = said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fkt. "));
         if (lo & 16)
             text += QStringLiteral("f0 ");
         for (int f = 1; f <= 4; ++f)
             if (lo & (1 << (f - 1)))
                 text += QStringLiteral("f%1 ").arg(f);
-        return (lo & 31) ? text : QStringLiteral("Fkt. aus (F0-4)");
+        return (lo & 31) ? text : said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fkt. aus (F0-4)"));
     }
     default: {
-        QString text = QStringLiteral("Fkt. ");
+        QString text = said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fkt. "));
         for (int f = 5; f <= 8; ++f)
             if (lo & (1 << (f - 5)))
                 text += QStringLiteral("f%1 ").arg(f);
-        return (lo & 15) ? text : QStringLiteral("Fkt. aus (F5-8)");
+        return (lo & 15) ? text : said(w, QT_TRANSLATE_NOOP("RouteEntry", "Fkt. aus (F5-8)"));
     }
     }
 }
@@ -93,6 +100,11 @@ std::optional<int> wholeNumber(const QString& text, int min, int max, const char
 
 } // namespace
 
+QString emergencyStopWord()
+{
+    return QCoreApplication::translate("RouteEntry", "Nothalt");
+}
+
 long long roundHalfEven(long long num, long long den)
 {
     long long q = num / den;
@@ -115,41 +127,45 @@ bool isStartKind(int code)
     return code > 0 && code < kLocoBase && code % 10 >= 8;
 }
 
-QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry)
+QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry, Wording wording)
 {
-    return routeEntryText(tables, tables.RouteData[size_t(route)][size_t(entry)], entry == RouteTables::StartEntry);
+    return routeEntryText(tables, tables.RouteData[size_t(route)][size_t(entry)], entry == RouteTables::StartEntry,
+                          wording);
 }
 
-QString routeEntryText(const RouteTables& tables, int value, bool startEntry)
+QString routeEntryText(const RouteTables& tables, int value, bool startEntry, Wording w)
 {
     const QString none = QStringLiteral("-");
     if (value == 0)
-        return startEntry ? QStringLiteral("leer") : none;
+        return startEntry ? said(w, QT_TRANSLATE_NOOP("RouteEntry", "leer")) : none;
     if (value >= kLocoBase)
-        return value / 10000 == 5 ? QStringLiteral("Lok ") + num(value - kLocoBase) : QString();
+        return value / 10000 == 5 ? said(w, QT_TRANSLATE_NOOP("RouteEntry", "Lok %1")).arg(value - kLocoBase) : QString();
     const int a = value / 10;
     const int k = value % 10;
     switch (k) {
     case 0:
+        return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Mag.Art.%1rot")).arg(a);
     case 1:
-        return QStringLiteral("Mag.Art.") + num(a) + (k == 0 ? QStringLiteral("rot") : QStringLiteral("grün"));
+        return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Mag.Art.%1grün")).arg(a);
     case 4:
-        return locoText(a);
+        return locoText(a, w);
     case 5:
-        return QStringLiteral("Pause ") + num(a / 2) + QStringLiteral("s");
+        return said(w, QT_TRANSLATE_NOOP("RouteEntry", "Pause %1s")).arg(a / 2);
     case 6:
     case 7: {
         const int n = calledRoute(tables, a, k);
-        return n ? QStringLiteral("UnterFS:") + num(n) : QString();
+        return n ? said(w, QT_TRANSLATE_NOOP("RouteEntry", "UnterFS:%1")).arg(n) : QString();
     }
     default:
         if ((k == 8 || k == 9) && a == 0) {
             if (!startEntry)
                 return none;
-            return k == 8 ? QStringLiteral("angehängt") : QStringLiteral("Autostart");
+            return k == 8 ? said(w, QT_TRANSLATE_NOOP("RouteEntry", "angehängt"))
+                          : said(w, QT_TRANSLATE_NOOP("RouteEntry", "Autostart"));
         }
         // Kinds 2 and 3 wait for a contact, 8 and 9 start on one.
-        return QStringLiteral("RM.Adr.") + num(a) + (k % 2 == 0 ? QStringLiteral("frei") : QStringLiteral("belegt"));
+        return k % 2 == 0 ? said(w, QT_TRANSLATE_NOOP("RouteEntry", "RM.Adr.%1frei")).arg(a)
+                          : said(w, QT_TRANSLATE_NOOP("RouteEntry", "RM.Adr.%1belegt")).arg(a);
     }
 }
 
@@ -271,7 +287,7 @@ RouteCommandFields FS_Befehl_to_Form(int V, bool EditingStartEntry, const RouteT
         case 0:
             f.BefehlArtOpt = KindLocoSpeed;
             f.NotChk = a == 1;
-            f.LokSpeedTxt = a == 1 ? QStringLiteral("Nothalt") : a == 0 ? QStringLiteral("0") : num(speedPercent(a));
+            f.LokSpeedTxt = a == 1 ? emergencyStopWord() : a == 0 ? QStringLiteral("0") : num(speedPercent(a));
             break;
         case 1:
             f.BefehlArtOpt = KindLocoDirection;

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/Language.h"
+
 #include <QString>
 #include <array>
 
@@ -61,16 +63,21 @@ struct EncodedCommand {
 // start entry; as a command the end of the route or an empty place.
 bool isStartKind(int code);
 
-// The grid text of RouteData(route, entry); entry 1 is the start entry.
-QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry);
+// The grid text of RouteData(route, entry); entry 1 is the start entry. In the station's German
+// ("Mag.Art.5grün") for files and CSV tables, or in the language in use ("Acc.5 green") for
+// whatever a person reads.
+QString FS_Befehl_to_Text(const RouteTables& tables, int route, int entry, Wording wording = Wording::Station);
 // The same for any value at a start entry's place or a command's place.
-QString routeEntryText(const RouteTables& tables, int value, bool startEntry);
+QString routeEntryText(const RouteTables& tables, int value, bool startEntry, Wording wording = Wording::Station);
 
 // The code for the dialog's fields. With no option selected it is EditedCommand unchanged.
 // Number fields take digits only; an address, time, speed or route outside its range, or a
 // choice left open, is refused with a message and never turned into another entry.
 EncodedCommand Form_to_FS_Befehl(const RouteCommandFields& fields, bool EditingStartEntry, const RouteTables& tables,
                                  int EditedCommand);
+// What the speed field shows for an emergency stop, in the language in use.
+QString emergencyStopWord();
+
 // The fields that show EditedCommand.
 RouteCommandFields FS_Befehl_to_Form(int EditedCommand, bool EditingStartEntry, const RouteTables& tables);
 

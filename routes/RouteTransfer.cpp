@@ -227,8 +227,8 @@ ReadBackDifferences RouteTransfer::readBackRouteData()
         const int read = answer.value;
         if (read != e.value) {
             const bool start = e.entry == RouteTables::StartEntry;
-            QString sent = routeEntryText(m_tables, e.value, start);
-            QString got = routeEntryText(m_tables, read, start);
+            QString sent = routeEntryText(m_tables, e.value, start, Wording::Shown);
+            QString got = routeEntryText(m_tables, read, start, Wording::Shown);
             // Entries that read the same ("-" for an empty place and for the end) by their codes.
             if (sent == got) {
                 sent = QStringLiteral("%1 (%2)").arg(sent).arg(e.value);

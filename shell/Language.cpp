@@ -63,6 +63,11 @@ Language languageInUse()
     return languageFromCode(QCoreApplication::translate("Language", "de")).value_or(Language::German);
 }
 
+QString worded(Wording wording, const char* context, const char* source)
+{
+    return wording == Wording::Shown ? QCoreApplication::translate(context, source) : QString::fromUtf8(source);
+}
+
 Language languageOfThisRun(const QString& commandLine)
 {
     return chooseLanguage(commandLine, storedLanguageChoice(), QLocale::system().uiLanguages());

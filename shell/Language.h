@@ -27,6 +27,13 @@ void storeLanguageChoice(const QString& code);
 // The language the installed translation speaks: its English names itself "en".
 Language languageInUse();
 
+// The words of a text the program makes of a number (a data format's name, a route entry): the
+// station's own German, as its files, CSV tables and display keep them, or the language in use,
+// for windows, printouts and the terminal.
+enum class Wording { Station, Shown };
+// `source`, a German text marked for translation in `context`, in that wording.
+QString worded(Wording wording, const char* context, const char* source);
+
 // chooseLanguage with the stored choice and the system's interface languages.
 Language languageOfThisRun(const QString& commandLine);
 

@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message numerus="yes">
+        <source>%n Unterschiede</source>
+        <translation>
+            <numerusform>%n Unterschied</numerusform>
+            <numerusform>%n Unterschiede</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GridCsv</name>
     <message numerus="yes">
         <source>%n Datensätze geändert; sie werden beim nächsten Senden geschrieben.</source>

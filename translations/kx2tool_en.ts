@@ -702,6 +702,10 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
         <source>Achtung!</source>
         <translation>Attention!</translation>
     </message>
+    <message>
+        <source>Not</source>
+        <translation>E-stop</translation>
+    </message>
 </context>
 <context>
     <name>FeedbackTransfer</name>
@@ -777,21 +781,9 @@ address (routes: number), and saves the result. A faulty CSV file changes nothin
 </translation>
     </message>
     <message>
-        <source> Unterschiede.
-</source>
-        <translation> differences.
-</translation>
-    </message>
-    <message>
         <source>: gleich
 </source>
         <translation>: equal
-</translation>
-    </message>
-    <message>
-        <source> Unterschiede
-</source>
-        <translation> differences
 </translation>
     </message>
     <message>
@@ -819,6 +811,13 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
 </source>
         <translation>Name two files or two folders: kx2ctl diff A.isd B.isd
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Unterschiede</source>
+        <translation>
+            <numerusform>%n difference</numerusform>
+            <numerusform>%n differences</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1362,33 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
     <message>
         <source>Datensatz wurde nicht eingefügt!</source>
         <translation>Record was not inserted!</translation>
+    </message>
+</context>
+<context>
+    <name>LocoFormat</name>
+    <message>
+        <source>Motorola alt</source>
+        <translation>Motorola old</translation>
+    </message>
+    <message>
+        <source>Motorola neu</source>
+        <translation>Motorola new</translation>
+    </message>
+    <message>
+        <source>DCC 14</source>
+        <translation>DCC 14</translation>
+    </message>
+    <message>
+        <source>DCC 28</source>
+        <translation>DCC 28</translation>
+    </message>
+    <message>
+        <source>DCC 128</source>
+        <translation>DCC 128</translation>
+    </message>
+    <message>
+        <source>Selectrix</source>
+        <translation>Selectrix</translation>
     </message>
 </context>
 <context>
@@ -2910,6 +2936,89 @@ Please enter another loco address.</translation>
     <message>
         <source>                      Fahrstraße löschen?</source>
         <translation>                      Delete route?</translation>
+    </message>
+</context>
+<context>
+    <name>RouteEntry</name>
+    <message>
+        <source>Lok Nothalt</source>
+        <translation>Loco E-stop</translation>
+    </message>
+    <message>
+        <source>Lok Halt</source>
+        <translation>Loco stop</translation>
+    </message>
+    <message>
+        <source>Geschw.%1%</source>
+        <translation>Speed %1%</translation>
+    </message>
+    <message>
+        <source>Fahrtr.wenden</source>
+        <translation>Dir. turn</translation>
+    </message>
+    <message>
+        <source>Fahrtr.rückw.</source>
+        <translation>Dir. reverse</translation>
+    </message>
+    <message>
+        <source>Fahrtr.vorw.</source>
+        <translation>Dir. forward</translation>
+    </message>
+    <message>
+        <source>Fkt. </source>
+        <translation>Fn. </translation>
+    </message>
+    <message>
+        <source>Fkt. aus (F0-4)</source>
+        <translation>Fn. off (F0-4)</translation>
+    </message>
+    <message>
+        <source>Fkt. aus (F5-8)</source>
+        <translation>Fn. off (F5-8)</translation>
+    </message>
+    <message>
+        <source>Nothalt</source>
+        <translation>E-stop</translation>
+    </message>
+    <message>
+        <source>leer</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>Lok %1</source>
+        <translation>Loco %1</translation>
+    </message>
+    <message>
+        <source>Mag.Art.%1rot</source>
+        <translation>Acc.%1 red</translation>
+    </message>
+    <message>
+        <source>Mag.Art.%1grün</source>
+        <translation>Acc.%1 green</translation>
+    </message>
+    <message>
+        <source>Pause %1s</source>
+        <translation>Pause %1 s</translation>
+    </message>
+    <message>
+        <source>UnterFS:%1</source>
+        <translation>Sub-route %1</translation>
+    </message>
+    <message>
+        <source>angehängt</source>
+        <translation>appended</translation>
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>RM.Adr.%1frei</source>
+        <translation>Cont.%1 free</translation>
+    </message>
+    <message>
+        <source>RM.Adr.%1belegt</source>
+        <translation>Cont.%1 occ.</translation>
     </message>
 </context>
 <context>

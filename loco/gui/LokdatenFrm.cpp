@@ -336,7 +336,8 @@ void LokdatenFrm::change_data_frm()
         [&] {
             if (dialog->FormatDialogResult == 1
                 && history().push(std::make_unique<LocoFormatCommand>(m_loco.table, m_loco.formats, *slot, dialog->FormatIndex)))
-                grid()->setTextMatrix(row, col, FormatCodeToText(m_loco.table.cell(*slot, LocoTable::FormatCode)));
+                grid()->setTextMatrix(row, col,
+                                      FormatCodeToText(m_loco.table.cell(*slot, LocoTable::FormatCode), Wording::Shown));
         });
 }
 

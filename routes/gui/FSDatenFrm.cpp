@@ -147,7 +147,7 @@ QString FSDatenFrm::ReadFSname(int line, int route) const
 
 QString FSDatenFrm::FS_Befehl_to_Text(int route, int entry) const
 {
-    return kx2::FS_Befehl_to_Text(m_routes, route, entry);
+    return kx2::FS_Befehl_to_Text(m_routes, route, entry, Wording::Shown);
 }
 
 void FSDatenFrm::Clear_FSDaten(int route)

@@ -33,6 +33,7 @@ public:
     void save_data_from_grid(int row) override;
     QString ReadFSname(int line, int route) const;
     void Clear_FSDaten(int route);
+    // The grid text of an entry, in the language in use.
     QString FS_Befehl_to_Text(int route, int entry) const;
     // The current cell's entry through the command dialog.
     void change_fs_daten();

@@ -78,7 +78,7 @@ QLineEdit* numberBox(const char* name, int maxDigits, QWidget* parent, QStringLi
     box->setValidator(new DigitsValidator(maxDigits, words << QStringLiteral("-"), box));
     box->setAlignment(Qt::AlignRight);
     // Room for "Nothalt" in the speed box; the others are as wide, so that they line up.
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Nothalt")) + 14);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(emergencyStopWord()) + 14);
     return box;
 }
 
@@ -103,6 +103,13 @@ QButtonGroup* choice(const char* name, std::initializer_list<const char*> captio
         frame->layout()->addWidget(option);
     }
     return group;
+}
+
+// What the speed box shows once "Nothalt" is checked: as much of the word as the box's three
+// characters hold.
+QString checkedStopWord()
+{
+    return QCoreApplication::translate("FSEingabeFrm", "Not");
 }
 
 void deselect(QButtonGroup* group)
@@ -176,7 +183,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     lok->layout()->addWidget(m_lokAdr);
 
     QFrame* speed = fieldFrame("LokSpeedFrame", bef);
-    m_lokSpeed = numberBox("LokSpeedTxt", 3, speed, {QStringLiteral("Not"), QStringLiteral("Nothalt")});
+    m_lokSpeed = numberBox("LokSpeedTxt", 3, speed, {checkedStopWord(), emergencyStopWord()});
     speed->layout()->addWidget(m_lokSpeed);
     speed->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "in %"), speed));
     m_notChk = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "Nothalt"), speed);
@@ -406,7 +413,7 @@ void FSEingabeFrm::UnterTxt_Change()
 
 void FSEingabeFrm::NotChk_Click(bool checked)
 {
-    m_lokSpeed->setText(checked ? QStringLiteral("Not") : QStringLiteral("0"));
+    m_lokSpeed->setText(checked ? checkedStopWord() : QStringLiteral("0"));
 }
 
 void FSEingabeFrm::OKButton_Click()
