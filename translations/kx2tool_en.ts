@@ -26,6 +26,10 @@
         <source> Magdatenfrm. Adr. %1 lesen</source>
         <translation> Reading acc. format addr. %1</translation>
     </message>
+    <message>
+        <source> Magdatenfrm. Adr. %1 schreiben</source>
+        <translation> Writing acc. format addr. %1</translation>
+    </message>
 </context>
 <context>
     <name>AddressRange</name>
@@ -359,6 +363,22 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
     <message>
         <source>Fahrstraßenname</source>
         <translation>Route name</translation>
+    </message>
+    <message>
+        <source>Geänderter Datensatz</source>
+        <translation>Changed record</translation>
+    </message>
+    <message>
+        <source>Geänderter Lokdatensatz</source>
+        <translation>Changed loco record</translation>
+    </message>
+    <message>
+        <source>Geänderter Magnetartikel</source>
+        <translation>Changed accessory</translation>
+    </message>
+    <message>
+        <source>Geänderter Rückmelder</source>
+        <translation>Changed feedback contact</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1497,10 @@ Please enter another loco address.</translation>
     <message>
         <source> Lokdatensatz %1 schreiben</source>
         <translation> Writing loco record %1</translation>
+    </message>
+    <message>
+        <source> Lokdatenfrm. Adr. %1 schreiben</source>
+        <translation> Writing loco format addr. %1</translation>
     </message>
 </context>
 <context>
@@ -3813,10 +3837,6 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <translation>Restored:</translation>
     </message>
     <message>
-        <source>Datensatz</source>
-        <translation>Record</translation>
-    </message>
-    <message>
         <source>Datenformat</source>
         <translation>Data format</translation>
     </message>
@@ -3844,6 +3864,10 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
             <numerusform>, write %n route entry</numerusform>
             <numerusform>, write %n route entries</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Geänderter Datensatz</source>
+        <translation>Changed record</translation>
     </message>
 </context>
 <context>
