@@ -190,9 +190,9 @@ TEST(TransferCount, RouteNamesCountTheNameTheStepNames)
     });
     ASSERT_EQ(rig.ctx.routeTransfer().SendRoutes(), SendOutcome::Sent);
     ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
-    for (const char* pair : {" FS-Namen 9 schreiben | Geänderter Name 9 von 80", " FS-Namen 4 lesen | Fahrstraßenname 4 von 80"})
+    for (const char* pair : {" FS-Namen 10 schreiben | Geänderter Name 10 von 80", " FS-Namen 4 lesen | Fahrstraßenname 4 von 80"})
         EXPECT_TRUE(seen.contains(QString::fromUtf8(pair))) << pair;
-    for (const char* lag : {" FS-Namen 9 schreiben | Geänderter Name 8 von 80", " FS-Namen 4 lesen | Fahrstraßenname 3 von 80"})
+    for (const char* lag : {" FS-Namen 10 schreiben | Geänderter Name 9 von 80", " FS-Namen 4 lesen | Fahrstraßenname 3 von 80"})
         EXPECT_FALSE(seen.contains(QString::fromUtf8(lag))) << lag;
 }
 
