@@ -156,9 +156,10 @@ int writeRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable
         for (size_t i = first; i < end; ++i)
             if (writes[i].kind == RecordWrite::Kind::Numbered)
                 stampRecordId(table, writes[i].row, db.nextRecordNumber(), layout.recordIdMarker);
-        // The step names the area before it is loaded, and the count the record under way.
-        if (steps.areaStep)
-            steps.areaStep(writes[first].row);
+        // The step names the area (or its first record) before it is loaded, and the count the
+        // record under way.
+        if (const auto& step = steps.areaStep ? steps.areaStep : steps.recordStep)
+            step(writes[first].row);
         ctx.meter.atNext();
         if (steps.loadArea)
             if (const int r = db.DataFlashRead(area))

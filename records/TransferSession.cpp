@@ -217,6 +217,7 @@ bool TransferSession::startWriting()
 {
     if (!ok())
         return false;
+    stepText(QCoreApplication::translate("TransferSession", " Schreiben vorbereiten"));
     m_direction = Direction::Send;
     m_result = m_ctx.db.DisplayClear();
     if (ok())

@@ -90,8 +90,8 @@ public:
     // StartBootloader, the ring emptied, a second's pause, and the display cleared and written:
     // "Datenbank lesen" or "Datenbank schreiben".
     bool openAccess();
-    // A read whose access stays open to write next (a restore): the display says
-    // "Datenbank schreiben" and the end speaks of a send.
+    // A read whose access stays open to write next (a restore): " Schreiben vorbereiten", the
+    // display says "Datenbank schreiben" and the end speaks of a send.
     bool startWriting();
     // The station's four identity values as this session read them.
     const std::array<int, 4>& stationIds() const { return m_ids; }

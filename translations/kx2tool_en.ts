@@ -4414,6 +4414,10 @@ is refused before anything is sent.</translation>
         <source>Datenbank nicht geschlossen</source>
         <translation>Database not closed</translation>
     </message>
+    <message>
+        <source> Schreiben vorbereiten</source>
+        <translation> Preparing to write</translation>
+    </message>
 </context>
 <context>
     <name>TransferSubject</name>
