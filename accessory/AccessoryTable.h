@@ -19,7 +19,8 @@ public:
     static constexpr DatabaseLayout Layout{6400, 16, 2, Rows, Cols, Status, Format, FormatStatus, 128,
                                            250000, 260000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Magnetartikeldaten ab Adr.: "),
-                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Magnetartikel")};
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Magnetartikel"), 1, 0,
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Geänderter Magnetartikel")};
     static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Magnetartikel"),
                                              QT_TRANSLATE_N_NOOP("TransferSubject", "%n Magnetartikel")};
 

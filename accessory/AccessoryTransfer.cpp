@@ -46,12 +46,12 @@ int AccessoryTransfer::ReadAccessoryFormats()
     int toRead = 0;
     for (int a = m_range.first; a <= m_range.last; ++a)
         toRead += m_accessories.status(a) == status::Empty ? 0 : 1;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
-                      toRead);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, formatUnit(), toRead);
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (m_accessories.status(a) == status::Empty)
             continue;
         m_ctx.progress.setText(QCoreApplication::translate("AccessoryTransfer", " Magdatenfrm. Adr. %1 lesen").arg(a));
+        m_ctx.meter.atNext();
         const DataFormat read = ReadAccessoryFormat(m_ctx, a);
         if (read.result != 0)
             return read.result;
@@ -71,23 +71,34 @@ int AccessoryTransfer::formatsToWrite() const
     return toWrite;
 }
 
+QString AccessoryTransfer::formatUnit()
+{
+    return QCoreApplication::translate("AccessoryTransfer", "Datenformat");
+}
+
+QString AccessoryTransfer::formatWriteStep(int address)
+{
+    return QCoreApplication::translate("AccessoryTransfer", " Magdatenfrm. Adr. %1 schreiben").arg(address);
+}
+
 void AccessoryTransfer::planOwnReads()
 {
-    m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, m_range.last - m_range.first + 1);
+    m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, formatUnit(), m_range.last - m_range.first + 1);
 }
 
 void AccessoryTransfer::planOwnWrites()
 {
-    m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());
+    m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatUnit(), formatsToWrite());
 }
 
 bool AccessoryTransfer::afterRecordsWritten(TransferSession& s)
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("AccessoryTransfer", "Datenformat"),
-                      formatsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, formatUnit(), formatsToWrite());
     for (int a = m_range.first; a <= m_range.last; ++a) {
         if (!formatToWrite(a))
             continue;
+        s.stepText(formatWriteStep(a));
+        m_ctx.meter.atNext();
         DataFormat stored;
         if (!s.run([&] {
                 stored = WriteAccessoryFormat(m_ctx, a, m_accessories.value(a, AccessoryTable::Format));

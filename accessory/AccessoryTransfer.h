@@ -13,6 +13,8 @@ public:
     ReadOutcome ReadAccessoryDatabase() { return read(); }
     SendOutcome SendAccessoryDatabase() { return send(); }
     int ReadAccessoryFormats();
+    // The step text while the data format of `address` is written.
+    static QString formatWriteStep(int address);
 
 protected:
     bool pending(int a) const override;
@@ -27,6 +29,7 @@ protected:
 private:
     bool formatToWrite(int a) const;
     int formatsToWrite() const;
+    static QString formatUnit();
     AccessoryTable& m_accessories;
 };
 

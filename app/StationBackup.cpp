@@ -271,6 +271,8 @@ StationRun::~StationRun()
 
 ReadOutcome StationRun::open()
 {
+    // The run reads the locomotives first: their count stands from the first request on.
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::Layout.countUnitText(), LocoTable::SlotCount);
     if (!m_session->openRead())
         return m_session->endRead(false);
     m_ctx.database.heldAccess = m_session.get();

@@ -1,15 +1,19 @@
 #include "app/StationBackup.h"
 
 #include "accessory/AccessoryFiles.h"
+#include "accessory/AccessoryTransfer.h"
 #include "app/AppContext.h"
 #include "app/StationDatabases.h"
 #include "dbproto/DbProtocol.h"
 #include "feedback/FeedbackFiles.h"
 #include "loco/LocoFiles.h"
+#include "loco/LocoTransfer.h"
+#include "records/DatabaseCommands.h"
 #include "records/ProgressMeter.h"
 #include "records/RecordAreas.h"
 #include "routes/RouteFiles.h"
 #include "routes/RouteModule.h"
+#include "routes/RouteTransfer.h"
 #include "shell/FileErrors.h"
 
 #include <QCoreApplication>
@@ -227,17 +231,15 @@ public:
     bool run()
     {
         planMeter();
-        if (!m_s.startWriting() || !m_s.run([this] { return m_ctx.db.ReadDatabaseIndex(); }))
+        if (!m_s.startWriting() || !m_s.run([this] { return ReadDatabaseIndex(m_db); }))
             return false;
         // One count over all databases, as the question named them together.
-        m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("StationRestore", "Datensatz"),
-                          total(&Changes::records));
+        m_ctx.meter.begin(ProgressMeter::Kind::Records, recordUnit(), total(&Changes::records));
         if (!records(LocoTable::Layout, m_want.loco, m_ctx.loco, m_plan[0]) || !settleLocomotives()
             || !rangeRecords(m_ctx.accessories, m_want.accessories, m_plan[1])
             || !rangeRecords(m_ctx.feedback, m_want.feedback, m_plan[2]) || !routeNames())
             return false;
-        m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("StationRestore", "Datenformat"),
-                          total(&Changes::formats));
+        m_ctx.meter.begin(ProgressMeter::Kind::Formats, formatUnit(), total(&Changes::formats));
         return locoFormats() && accessoryFormats() && routeEntries() && (!anyNumbered() || m_s.writeIndex())
                && check();
     }
@@ -252,12 +254,17 @@ private:
         return n;
     }
 
+    // What the progress window counts: the records written of all databases, then their formats.
+    static QString recordUnit() { return QCoreApplication::translate("StationRestore", "Geänderter Datensatz"); }
+    static QString formatUnit() { return QCoreApplication::translate("StationRestore", "Datenformat"); }
+
     void planMeter()
     {
         m_ctx.meter.reset();
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, total(&Changes::records), 4);
-        m_ctx.meter.plan(ProgressMeter::Kind::Formats, total(&Changes::formats));
-        m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, int(m_plan[3].entries.size()));
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, recordUnit(), total(&Changes::records), 4);
+        m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatUnit(), total(&Changes::formats));
+        m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries,
+                         QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), int(m_plan[3].entries.size()));
         if (anyNumbered())
             m_ctx.meter.planIndex();
         if (m_ctx.settings.VerifyAfterSend)
@@ -331,6 +338,8 @@ private:
         for (const int i : m_plan[0].formats) {
             const int code = m_want.loco.value(i, LocoTable::FormatCode);
             const int param = m_want.loco.value(i, LocoTable::FormatParam);
+            m_s.stepText(LocoTransfer::formatWriteStep(m_want.loco.address(i)));
+            m_ctx.meter.atNext();
             if (!m_s.run([&] { return m_ctx.db.WriteLocoFormat(m_want.loco.address(i), code, param); }))
                 return false;
             have.set(i, LocoTable::FormatCode, code);
@@ -346,6 +355,8 @@ private:
         AccessoryTable& have = m_ctx.accessories;
         for (const int a : m_plan[1].formats) {
             DbProtocol::Format stored;
+            m_s.stepText(AccessoryTransfer::formatWriteStep(a));
+            m_ctx.meter.atNext();
             if (!m_s.run([&] {
                     stored = m_ctx.db.WriteAccessoryFormat(a, m_want.accessories.value(a, AccessoryTable::Format));
                     return stored.result;
@@ -367,10 +378,14 @@ private:
                           QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), int(c.entries.size()));
         if (c.entries.empty())
             return true;
+        m_s.stepText(RouteTransfer::routeDataWriteStep(c.entries.front().first));
+        m_ctx.meter.atNext();
         ModuleProgramming programming(m_module);
         if (!m_s.run([&] { return programming.opened(); }))
             return false;
         for (const auto& entry : c.entries) {
+            m_s.stepText(RouteTransfer::routeDataWriteStep(entry.first));
+            m_ctx.meter.atNext();
             const int variable = RouteTables::variableOf(entry.first, entry.second);
             const int value = m_want.routes.entriesAsRead(entry.first)[size_t(entry.second)];
             if (!m_s.run([&] { return m_module.RouteModuleWrite(RouteModule::RouteModuleType, variable, value); }))

@@ -14,7 +14,8 @@ public:
     static constexpr DatabaseLayout Layout{6656, 16, 2, Rows, Cols, Status, -1, -1, 160,
                                            250000, 260000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Rückmelderdaten ab Adr.: "),
-                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Rückmelder")};
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Rückmelder"), 1, 0,
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Geänderter Rückmelder")};
     static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Rückmelder"),
                                              QT_TRANSLATE_N_NOOP("TransferSubject", "%n Rückmelder")};
 

@@ -29,7 +29,8 @@ public:
     // (21), while writing them "Write LongData:" (22).
     static constexpr DatabaseLayout Layout{LocoDbAreaBase, 1, 5, Rows, Cols, 80, 81, 83, 0, 210000, 220000,
                                            QT_TRANSLATE_NOOP("DatabaseLayout", " Lokdatensatz "),
-                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Lokdatensatz"), 0};
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Lokdatensatz"), 0, 0,
+                                           QT_TRANSLATE_NOOP("DatabaseLayout", "Geänderter Lokdatensatz")};
     static constexpr TransferSubject Subject{QT_TRANSLATE_NOOP("TransferSubject", "Lokomotiven"),
                                              QT_TRANSLATE_N_NOOP("TransferSubject", "%n Lokomotiven")};
 

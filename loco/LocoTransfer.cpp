@@ -21,7 +21,18 @@ const char* const kTitle = QT_TRANSLATE_NOOP("LocoTransfer", "Lokomotiven");
 const char* const kStationTitle = QT_TRANSLATE_NOOP("LocoTransfer", "Lokdaten");
 constexpr int kLocoPages = 5;
 
+// What the progress window counts while the data formats are read or written.
+QString formatUnit()
+{
+    return QCoreApplication::translate("LocoTransfer", "Lokdatenformat");
+}
+
 } // namespace
+
+QString LocoTransfer::formatWriteStep(int address)
+{
+    return QCoreApplication::translate("LocoTransfer", " Lokdatenfrm. Adr. %1 schreiben").arg(address);
+}
 
 std::vector<RecordField> locoRecordFields()
 {
@@ -46,8 +57,9 @@ ReadOutcome LocoTransfer::ReadLocoDatabase()
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     s.about(LocoTable::Subject);
     // The formats are read for the records found: at most one per slot.
-    m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::SlotCount, 1 + kLocoPages);
-    m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, LocoTable::SlotCount);
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::Layout.countUnitText(), LocoTable::SlotCount,
+                     1 + kLocoPages);
+    m_ctx.meter.planAtMost(ProgressMeter::Kind::Formats, formatUnit(), LocoTable::SlotCount);
     const bool opened = s.openRead();
     // What is read is of this station; what it stops short of is as this station last showed it.
     if (opened)
@@ -68,8 +80,9 @@ ReadOutcome LocoTransfer::ReadLocoDatabase()
 int LocoTransfer::ReadLocoRecords(int firstArea, int count, int pages, int expectedFlags)
 {
     const DatabaseLayout& layout = LocoTable::Layout;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", layout.countUnit),
-                      count);
+    // The step text numbers the slots from 0 and the count the records read: while slot 17 is
+    // read, 17 are done, and both say 17.
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(), count);
     for (int row = 0; row < count; ++row) {
         m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatensatz %1 lesen").arg(row));
         if (const int r = loadArea(m_ctx, firstArea + row))
@@ -97,13 +110,13 @@ int LocoTransfer::ReadLocoFormats()
     int toRead = 0;
     for (int row = 0; row < LocoTable::Rows; ++row)
         toRead += m_table.status(row) == LocoTable::StatusEmpty ? 0 : 1;
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
-                      toRead);
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, formatUnit(), toRead);
     for (int row = 0; row < LocoTable::Rows; ++row) {
         if (m_table.status(row) == LocoTable::StatusEmpty)
             continue;
         const int a = m_table.address(row);
         m_ctx.progress.setText(QCoreApplication::translate("LocoTransfer", " Lokdatenfrm. Adr. %1 lesen").arg(a));
+        m_ctx.meter.atNext();
         const DataFormat read = ReadLocoFormat(m_ctx, a);
         if (read.result != 0)
             return read.result;
@@ -141,16 +154,19 @@ LocoSendOutcome LocoTransfer::SendLocoDatabase()
                                       : QCoreApplication::translate("LocoTransfer", "Lokplatz %1").arg(slot);
                               },
                               QCoreApplication::translate("LocoTransfer", "Lok"), LocoTable::Layout.readOperation};
+    const auto plan = [this] {
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, LocoTable::Layout.changedUnitText(), recordsToWrite(),
+                         kLocoPages);
+        if (recordsToNumber())
+            m_ctx.meter.planIndex();
+        m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatUnit(), formatsToWrite());
+    };
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(QCoreApplication::translate("LocoTransfer", kTitle),
                                         QCoreApplication::translate("LocoTransfer", kStationTitle), {},
-                                        [this] { m_table.prepareForOtherDevice(); }))
+                                        [this] { m_table.prepareForOtherDevice(); }, plan))
             return *end;
         s.checkAfterSend(names);
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, recordsToWrite(), kLocoPages);
-        if (recordsToNumber())
-            m_ctx.meter.planIndex();
-        m_ctx.meter.plan(ProgressMeter::Kind::Formats, formatsToWrite());
         if (!s.run([this] { return ReadDatabaseIndex(m_ctx); }) || !writeRecords(s, storedSlots))
             return s.failSend();
         if (!writeFormats(s, storedFormats))
@@ -213,8 +229,7 @@ int LocoTransfer::formatsToWrite() const
 bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 {
     bool written = false;
-    m_ctx.meter.begin(ProgressMeter::Kind::Records,
-                      QCoreApplication::translate("DatabaseLayout", LocoTable::Layout.countUnit), recordsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, LocoTable::Layout.changedUnitText(), recordsToWrite());
     // Pass A: changed and deleted records; pass B: new records with their bookkeeping bytes.
     for (const int pass : {LocoTable::StatusChanged, LocoTable::StatusNew}) {
         for (int i = 0; i < LocoTable::SlotCount; ++i) {
@@ -245,11 +260,12 @@ bool LocoTransfer::writeRecords(TransferSession& s, std::vector<int>& stored)
 
 bool LocoTransfer::writeFormats(TransferSession& s, std::vector<int>& stored)
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Formats, QCoreApplication::translate("LocoTransfer", "Lokdatenformat"),
-                      formatsToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::Formats, formatUnit(), formatsToWrite());
     for (int i = 0; i < LocoTable::SlotCount; ++i) {
         if (!formatToWrite(i))
             continue;
+        s.stepText(formatWriteStep(m_table.address(i)));
+        m_ctx.meter.atNext();
         if (!s.run([this, i] {
                 return WriteLocoFormat(m_ctx, m_table.address(i), m_table.value(i, LocoTable::FormatCode),
                                        m_table.value(i, LocoTable::FormatParam));

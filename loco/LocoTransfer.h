@@ -1,6 +1,7 @@
 #pragma once
 #include "records/TransferSession.h"
 
+#include <QString>
 #include <vector>
 
 namespace kx2 {
@@ -31,6 +32,8 @@ public:
 
     // The ResultCode of the last send (0 unless it failed).
     int lastSendResult() const { return m_lastSendResult; }
+    // The step text while the data format of `address` is written.
+    static QString formatWriteStep(int address);
 
 private:
     // What the send writes: the records (erased slots included), whether any of them gets a

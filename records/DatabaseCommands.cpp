@@ -2,6 +2,7 @@
 
 #include "dbproto/DbProtocol.h"
 #include "records/DatabaseContext.h"
+#include "records/ProgressMeter.h"
 
 namespace kx2 {
 
@@ -19,6 +20,8 @@ int loadArea(DatabaseContext& ctx, int area)
 
 int ReadDatabaseIndex(DatabaseContext& ctx)
 {
+    // The step text says " Datenbank Index lesen"; the count speaks of the index too.
+    ctx.meter.indexStarted();
     return ctx.db.ReadDatabaseIndex();
 }
 

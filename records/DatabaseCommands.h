@@ -19,6 +19,7 @@ struct DataFormat {
 
 // Loads data-flash `area` into the station's work buffer (DataFlashRead).
 int loadArea(DatabaseContext& ctx, int area);
+// ReadDatabaseIndex, with the count of the progress window on the index.
 int ReadDatabaseIndex(DatabaseContext& ctx);
 // A read leaves the record counter unknown: a send that does not read the index first hands out 0.
 void forgetRecordCounter(DatabaseContext& ctx);

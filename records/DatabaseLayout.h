@@ -23,11 +23,16 @@ struct DatabaseLayout {
         "DatabaseLayout", "Datensatz"); // what the progress window counts: "Magnetartikel 17 von 2048"
     int firstRow = 1;    // the table row of the first record (locomotive slots count from 0)
     int recordStride = 0; // bytes from one record to the next in an area; 0: the record's own size
+    // What a send counts: the changed records alone, under a unit of their own, so that
+    // " Lokdatensatz 17 schreiben" over "Geänderter Lokdatensatz 2 von 5" cannot be read as two
+    // different records.
+    const char* changedUnit = QT_TRANSLATE_NOOP("DatabaseLayout", "Geänderter Datensatz");
 
-    // The two texts above in the language in use: the layouts mark them with
+    // The texts above in the language in use: the layouts mark them with
     // QT_TRANSLATE_NOOP("DatabaseLayout", ...).
     QString areaCaptionText() const { return QCoreApplication::translate("DatabaseLayout", areaCaption); }
     QString countUnitText() const { return QCoreApplication::translate("DatabaseLayout", countUnit); }
+    QString changedUnitText() const { return QCoreApplication::translate("DatabaseLayout", changedUnit); }
 
     constexpr int recordBytes() const { return 16 * pagesPerRecord; }
     // For the range databases: the area of an address and the record's offset within it.

@@ -45,30 +45,62 @@ void ProgressMeter::reset()
     m_pauseDone = 0;
     m_pausePlanned = 0;
     m_checkPlanned = false;
-    if (!m_inRun) {
-        m_shown = 0;
-        m_start = -1;
+    if (m_inRun) {
+        // The count of the transfer before stands until this one's plan replaces it: the bar of a
+        // run never leaves the window.
+        m_count.share = m_shown;
+        return;
     }
+    m_shown = 0;
+    m_start = -1;
     m_count = {};
     m_count.share = m_shown;
     m_progress.setCount(m_count);
 }
 
-void ProgressMeter::plan(Kind kind, int total, double exchanges)
+void ProgressMeter::plan(Kind kind, const QString& unit, int total, double exchanges)
 {
-    m_phases.push_back({kind, 0, total, false, exchanges, true});
-    updateShare();
+    m_phases.push_back({kind, 0, total, false, exchanges, true, 0, unit});
+    showPlanned();
 }
 
-void ProgressMeter::planAtMost(Kind kind, int total, double exchanges)
+void ProgressMeter::planAtMost(Kind kind, const QString& unit, int total, double exchanges)
 {
-    m_phases.push_back({kind, 0, total, false, exchanges, false});
-    updateShare();
+    m_phases.push_back({kind, 0, total, false, exchanges, false, 0, unit});
+    showPlanned();
+}
+
+void ProgressMeter::forgetPlan()
+{
+    std::vector<Phase> begun;
+    size_t current = m_phases.size();
+    for (size_t i = 0; i < m_phases.size(); ++i) {
+        if (i == m_current)
+            current = begun.size();
+        if (m_phases[i].begun)
+            begun.push_back(m_phases[i]);
+    }
+    m_phases = std::move(begun);
+    m_current = current;
+    if (m_index == Index::Planned)
+        m_index = Index::None;
+}
+
+void ProgressMeter::showPlanned()
+{
+    if (std::any_of(m_phases.begin(), m_phases.end(), [](const Phase& p) { return p.begun; })) {
+        updateShare();
+        return;
+    }
+    const auto first = std::find_if(m_phases.begin(), m_phases.end(), [](const Phase& p) { return p.total > 0; });
+    if (first != m_phases.end())
+        m_count = {first->unit, 0, first->total, m_count.secondsLeft, m_count.share};
+    show();
 }
 
 void ProgressMeter::indexStarted()
 {
-    m_count = {QCoreApplication::translate("ProgressMeter", "Datenbank-Index"), 0, 1, -1, m_count.share};
+    m_count = {QCoreApplication::translate("ProgressMeter", "Datenbank-Index"), 0, 1, -1, m_count.share, 1};
     show();
 }
 
@@ -77,8 +109,10 @@ void ProgressMeter::indexWritten()
     if (m_index != Index::Planned)
         return;
     m_index = Index::Written;
-    if (m_count.unit == QCoreApplication::translate("ProgressMeter", "Datenbank-Index"))
+    if (m_count.unit == QCoreApplication::translate("ProgressMeter", "Datenbank-Index")) {
         m_count.done = 1;
+        m_count.current = -1;
+    }
     show();
 }
 
@@ -105,15 +139,17 @@ void ProgressMeter::begin(Kind kind, const QString& unit, int total)
     const auto planned = std::find_if(m_phases.begin(), m_phases.end(),
                                       [kind](const Phase& p) { return p.kind == kind && !p.begun; });
     if (planned != m_phases.end()) {
-        *planned = {kind, 0, total, true, planned->exchanges, true};
+        *planned = {kind, 0, total, true, planned->exchanges, true, 0, unit};
         m_current = size_t(planned - m_phases.begin());
     } else {
-        m_phases.push_back({kind, 0, total, true});
+        m_phases.push_back({kind, 0, total, true, 1, true, 0, unit});
         m_current = m_phases.size() - 1;
     }
     if (m_start < 0)
         m_start = m_clock.now();
-    m_count = {unit, 0, total, m_count.secondsLeft, m_count.share};
+    // Nothing to do sends no request: the count of the step before stays until one comes.
+    if (total > 0)
+        m_count = {unit, 0, total, m_count.secondsLeft, m_count.share};
     show();
 }
 
@@ -138,6 +174,12 @@ void ProgressMeter::at(int number)
 {
     m_count.current = number;
     show();
+}
+
+void ProgressMeter::atNext(int ahead)
+{
+    if (m_current < m_phases.size() && m_phases[m_current].begun && m_phases[m_current].total > 0)
+        at(std::min(m_phases[m_current].done + 1 + ahead, m_phases[m_current].total));
 }
 
 void ProgressMeter::startRun(const std::vector<double>& weights)

@@ -29,20 +29,26 @@ public:
 
     ProgressMeter(Progress& progress, Clock& clock) : m_progress(progress), m_clock(clock) {}
 
-    // A new transfer: the phases of the last one are forgotten and the bar taken away.
+    // A new transfer: the phases of the last one are forgotten and the bar taken away; within a run
+    // the bar and the count stay as they are until the next plan says what comes.
     void reset();
     // A send says before it writes what it is going to write, so that one that stops early still
     // names what it did not get to ("0 von 36 Datenformaten"). A planned phase is counted from
-    // 0 of `total` until begin() starts it.
-    // `exchanges`: what one unit takes on the bus, its weight in the bar.
-    void plan(Kind kind, int total, double exchanges = 1);
+    // 0 of `total` until begin() starts it. Until the first phase begins, the count shows the first
+    // planned one at 0 ("Lokdatensatz 0 von 500"), so that bar and count stand from the first
+    // request on. `unit` as begin() will name it; `exchanges`: what one unit takes on the bus, its
+    // weight in the bar.
+    void plan(Kind kind, const QString& unit, int total, double exchanges = 1);
     // A phase whose size a read only knows once the phase before it is done (the data formats of
     // the records found): it weighs in the bar at `total`, the most it can be, but the words at the
     // end name it only once it began.
-    void planAtMost(Kind kind, int total, double exchanges = 1);
+    void planAtMost(Kind kind, const QString& unit, int total, double exchanges = 1);
+    // What was planned is planned anew (the user chose to replace another station's data, which
+    // makes more to write); what began stays.
+    void forgetPlan();
     // The database index is to be written after the records; indexWritten() once it is.
     void planIndex() { m_index = Index::Planned; }
-    // The index is under way: the count speaks of it, not of the phase before.
+    // The index is read or written: the count speaks of it, not of the phase before.
     void indexStarted();
     void indexWritten();
     // The index's store went out and its answer was lost: it may be written.
@@ -53,7 +59,7 @@ public:
     void planPause(double seconds);
     void paused(double seconds);
     // A phase of `total` units called `unit` ("Lokdatensatz"), counted from 0: the first planned
-    // phase of that kind not yet begun, or a new one.
+    // phase of that kind not yet begun, or a new one. A phase of nothing leaves the count as it is.
     void begin(Kind kind, const QString& unit, int total);
     // `n` more units of the phase under way.
     void advance(int n = 1);
@@ -63,6 +69,9 @@ public:
     // The number of the unit under way as the step text names it ("FS-Namen 4 lesen"), for the
     // count line to speak of the same one.
     void at(int number);
+    // The unit under way by its place in the phase: the next one not yet done, or `ahead` after
+    // it (records written together and counted once their area is stored).
+    void atNext(int ahead = 0);
 
     // A run of transfers with one bar: `weights` the share of each, part(i) as transfer i begins.
     void startRun(const std::vector<double>& weights);
@@ -91,9 +100,12 @@ private:
         double exchanges = 1;
         bool named = true;  // in the words at the end
         int maybe = 0;      // beyond `done`: may be done
+        QString unit = {};
     };
     enum class Index { None, Planned, MaybeWritten, Written };
     void show();
+    // Before any phase began: the first planned one with something to do, at 0.
+    void showPlanned();
 
     Progress& m_progress;
     Clock& m_clock;

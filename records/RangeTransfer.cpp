@@ -81,7 +81,8 @@ ReadOutcome RangeTransfer::read()
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     s.about(m_subject);
     s.counted(m_range.last - m_range.first + 1);
-    m_ctx.meter.plan(ProgressMeter::Kind::Records, m_range.last - m_range.first + 1, recordExchanges());
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, m_table.layout().countUnitText(), m_range.last - m_range.first + 1,
+                     recordExchanges());
     planOwnReads();
     const bool opened = s.openRead();
     // The addresses outside the range stay as this station last showed them.
@@ -110,24 +111,31 @@ SendOutcome RangeTransfer::send()
     s.about(m_subject);
     s.counted(changes);
     const ReadBackNames names = readBackNames();
-    const SendOutcome outcome = [&] {
-        if (const auto end = s.openSend(m_title, m_title, [&] { return afterConnect(s); }, [&] {
-                // What was known of a station was known of the other one.
-                m_table.station.forget();
-                for (int a = m_range.first; a <= m_range.last; ++a)
-                    markForReplacement(a);
-            }))
-            return *end;
-        s.checkAfterSend(names);
-        const int records = countRecordsToWrite(m_table.layout(), m_table, m_range.first, m_range.last);
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, records, recordExchanges());
-        if (records > 0)
+    const auto records = [this] { return countRecordsToWrite(m_table.layout(), m_table, m_range.first, m_range.last); };
+    const auto plan = [&] {
+        const int n = records();
+        m_ctx.meter.plan(ProgressMeter::Kind::Records, m_table.layout().changedUnitText(), n, recordExchanges());
+        if (n > 0)
             m_ctx.meter.planIndex();
         planOwnWrites();
+    };
+    const SendOutcome outcome = [&] {
+        if (const auto end = s.openSend(
+                m_title, m_title, [&] { return afterConnect(s); },
+                [&] {
+                    // What was known of a station was known of the other one.
+                    m_table.station.forget();
+                    for (int a = m_range.first; a <= m_range.last; ++a)
+                        markForReplacement(a);
+                },
+                plan))
+            return *end;
+        s.checkAfterSend(names);
+        const int toWrite = records();
         if (!s.run([this] { return writeRecords(); }))
             return s.failSend();
         // Every record written got a new number.
-        if ((records > 0 && !s.writeIndex()) || !afterRecordsWritten(s))
+        if ((toWrite > 0 && !s.writeIndex()) || !afterRecordsWritten(s))
             return s.failSend();
         return s.endSend(closePause());
     }();

@@ -93,10 +93,14 @@ int readRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTa
     for (int p = layout.areaIndexOf(first); p <= layout.areaIndexOf(last); ++p) {
         const AreaSlots s = slotsOf(layout, p, first, last);
         ctx.progress.setText(areaText(layout, p, s, QT_TRANSLATE_NOOP("RecordAreas", " lesen")));
+        // The count names the record under way: over the whole range its address, as the step
+        // text ("ab Adr.: 17") does.
+        ctx.meter.atNext();
         if (const int r = db.DataFlashRead(layout.firstArea + p))
             return r + layout.readOperation;
         for (int slot = s.firstSlot; slot <= s.lastSlot; ++slot) {
             const int address = p * layout.recordsPerArea + slot + 1;
+            ctx.meter.atNext();
             if (const int r = readWholeRecord(ctx, bytes * slot, layout.pagesPerRecord, table, address))
                 return r + layout.readOperation;
             table.set(address, layout.statusColumn, status::Unchanged);
@@ -116,7 +120,7 @@ int countRecordsToWrite(const DatabaseLayout& layout, const RecordTable& table, 
 
 int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable& table, int first, int last)
 {
-    ctx.meter.begin(ProgressMeter::Kind::Records, layout.countUnitText(),
+    ctx.meter.begin(ProgressMeter::Kind::Records, layout.changedUnitText(),
                     countRecordsToWrite(layout, table, first, last));
     // The changed records alone, numbered anew. Their areas are loaded first, so that every other
     // record in them keeps what the station holds, whatever the table shows of it: a record that
@@ -152,16 +156,20 @@ int writeRecords(DatabaseContext& ctx, const DatabaseLayout& layout, RecordTable
         for (size_t i = first; i < end; ++i)
             if (writes[i].kind == RecordWrite::Kind::Numbered)
                 stampRecordId(table, writes[i].row, db.nextRecordNumber(), layout.recordIdMarker);
+        // The step names the area (or its first record) before it is loaded, and the count the
+        // record under way.
+        if (const auto& step = steps.areaStep ? steps.areaStep : steps.recordStep)
+            step(writes[first].row);
+        ctx.meter.atNext();
         if (steps.loadArea)
             if (const int r = db.DataFlashRead(area))
                 return r + layout.writeOperation;
-        if (steps.areaStep)
-            steps.areaStep(writes[first].row);
         for (size_t i = first; i < end; ++i) {
             const RecordWrite& w = writes[i];
             Q_ASSERT(w.row >= layout.firstRow && w.row < layout.rows);
             if (steps.recordStep)
                 steps.recordStep(w.row);
+            ctx.meter.atNext(int(i - first));
             const bool erase = w.kind == RecordWrite::Kind::Erased;
             const int pages = erase && steps.erasedPages > 0 ? steps.erasedPages : layout.pagesPerRecord;
             for (int page = 0; page < pages; ++page) {

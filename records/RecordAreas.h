@@ -57,7 +57,8 @@ struct WriteSteps {
     bool loadArea = true;
     // Pages an erased record gets; 0: all of them.
     int erasedPages = 0;
-    // The progress step: once an area is loaded, with its first row listed, or before each record.
+    // The progress step: before an area is loaded, with its first row listed, or before each
+    // record. The count meanwhile names the record under way in the meter's phase.
     std::function<void(int row)> areaStep = {};
     std::function<void(int row)> recordStep = {};
 };

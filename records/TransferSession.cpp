@@ -111,10 +111,11 @@ bool TransferSession::cancelled() const
 
 void TransferSession::tellCancelled(const QString& title, const QString& text, MsgIcon icon)
 {
+    // The user asked for the end: nothing is left on screen that still looks busy, nor behind the
+    // box that says how far the transfer got.
+    m_ctx.progress.hide();
     m_ctx.dialogs.messageBox(text, MsgButtons::Ok, icon, title);
     showEnd(TransferReport::End::Cancelled);
-    // The user asked for the end: nothing is left on screen that still looks busy.
-    m_ctx.progress.hide();
     release();
 }
 
@@ -216,6 +217,7 @@ bool TransferSession::startWriting()
 {
     if (!ok())
         return false;
+    stepText(QCoreApplication::translate("TransferSession", " Schreiben vorbereiten"));
     m_direction = Direction::Send;
     m_result = m_ctx.db.DisplayClear();
     if (ok())
@@ -301,6 +303,7 @@ void TransferSession::finish()
     if (m_direction == Direction::Send)
         m_ctx.iface.ClosePort();
     stepText(QCoreApplication::translate("TransferSession", " fertig!"));
+    m_ctx.progress.transferDone();
     showEnd(TransferReport::End::Done);
     if (m_controlsDisabled) {
         m_controlsDisabled = false;
@@ -322,10 +325,11 @@ QString TransferSession::resultWords() const
 
 int TransferSession::fail(const QString& title)
 {
+    // The box says what failed (its text names the step): a progress window left standing would
+    // end up behind it and the windows.
+    m_ctx.progress.hide();
     m_ctx.dialogs.messageBox(resultWords(), MsgButtons::Ok, MsgIcon::Critical, title);
     showEnd(TransferReport::End::Failed);
-    // The box said what failed: a progress window left standing would end up behind the windows.
-    m_ctx.progress.hide();
     release();
     return m_result;
 }
@@ -368,11 +372,11 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
             + QCoreApplication::translate("TransferSession",
                                           "Die Datensätze wurden vollständig gelesen; der Datenbankzugriff der "
                                           "Zentrale ist aber möglicherweise noch offen.");
+        m_ctx.progress.hide();
         m_ctx.dialogs.messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation,
                                  QCoreApplication::translate("TransferSession", "Datenbank nicht geschlossen"));
         // The records are complete: the line says so, the box what else happened.
         showEnd(TransferReport::End::Done);
-        m_ctx.progress.hide();
         release();
         return {m_result, ReadEnd::Unclosed};
     }
@@ -395,10 +399,12 @@ ReadOutcome TransferSession::endRead(bool stepsOk)
 
 std::optional<SendOutcome> TransferSession::openSend(const QString& title, const QString& stationTitle,
                                                      const std::function<bool()>& afterConnect,
-                                                     const std::function<void()>& replace)
+                                                     const std::function<void()>& replace,
+                                                     const std::function<void()>& plan)
 {
     if (!askStoreChanges(m_ctx, title))
         return SendOutcome::Declined;
+    plan();
     if (!connect())
         return failSend();
     showProgress();
@@ -409,6 +415,8 @@ std::optional<SendOutcome> TransferSession::openSend(const QString& title, const
         return SendOutcome::OtherDeviceDeclined;
     case Station::Replace:
         replace();
+        m_ctx.meter.forgetPlan();
+        plan();
         break;
     case Station::Same:
         break;
@@ -444,9 +452,9 @@ SendOutcome TransferSession::failSend()
         // The program's words for the failure, and under them how far the send got.
         text = resultWords();
     }
+    m_ctx.progress.hide();
     m_ctx.dialogs.messageWithDetail(text, soFar, MsgButtons::Ok, MsgIcon::Critical, title);
     showEnd(TransferReport::End::Failed);
-    m_ctx.progress.hide();
     release();
     return SendOutcome::Failed;
 }

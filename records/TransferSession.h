@@ -90,8 +90,8 @@ public:
     // StartBootloader, the ring emptied, a second's pause, and the display cleared and written:
     // "Datenbank lesen" or "Datenbank schreiben".
     bool openAccess();
-    // A read whose access stays open to write next (a restore): the display says
-    // "Datenbank schreiben" and the end speaks of a send.
+    // A read whose access stays open to write next (a restore): " Schreiben vorbereiten", the
+    // display says "Datenbank schreiben" and the end speaks of a send.
     bool startWriting();
     // The station's four identity values as this session read them.
     const std::array<int, 4>& stationIds() const { return m_ids; }
@@ -113,11 +113,11 @@ public:
     void stepText(const QString& text);
     // " Datenbank schließen", a pause of `pauseSeconds`, EndBootloader.
     bool closeAccess(double pauseSeconds = 0.5);
-    // The end of a successful transfer: " fertig!", the port closed, the progress window hidden
-    // after half a second (a read enables the main controls first).
+    // The end of a successful transfer: " fertig!" over "Schließen", the port closed, the progress
+    // window hidden after half a second (a read enables the main controls first).
     void finish();
-    // The failure box (ResultText, critical icon, `title`); the access and the port closed and the
-    // progress window hidden. Returns the result.
+    // The progress window hidden, then the failure box (ResultText, critical icon, `title`); the
+    // access and the port closed. Returns the result.
     int fail(const QString& title);
 
     // The question every send asks first, under its database's title.
@@ -133,10 +133,12 @@ public:
     // A send: the first question (under `title`), the interface, the progress window, the
     // database's own step after the set-up, the access, the serial number and the other-station
     // question (under `stationTitle`); `replace` marks everything for writing when the user
-    // confirmed a replacement. Nothing when the send goes on; otherwise how it ended.
+    // confirmed a replacement. `plan` tells the meter what the send will write: after the first
+    // question, so that the count stands from the first request, and again after a replacement.
+    // Nothing when the send goes on; otherwise how it ended.
     std::optional<SendOutcome> openSend(const QString& title, const QString& stationTitle,
                                         const std::function<bool()>& afterConnect,
-                                        const std::function<void()>& replace);
+                                        const std::function<void()>& replace, const std::function<void()>& plan);
     // The failure box of a send, with how much was written before it failed; when the user
     // cancelled, what happened instead.
     SendOutcome failSend();

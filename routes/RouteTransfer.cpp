@@ -38,7 +38,28 @@ QString routeStep(const char* step, int route)
     return QCoreApplication::translate("RouteTransfer", step).arg(route);
 }
 
+// What the progress window counts: routes read, route entries written, changed names written.
+QString routeUnit()
+{
+    return QCoreApplication::translate("RouteTransfer", "Fahrstraße");
+}
+
+QString entryUnit()
+{
+    return QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag");
+}
+
+QString changedNameUnit()
+{
+    return QCoreApplication::translate("RouteTransfer", "Geänderter Name");
+}
+
 } // namespace
+
+QString RouteTransfer::routeDataWriteStep(int route)
+{
+    return routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Daten %1 schreiben"), route);
+}
 
 RouteTransfer::RouteTransfer(DatabaseContext& ctx, RouteTables& tables)
     : m_ctx(ctx), m_tables(tables), m_module(ctx.link)
@@ -53,9 +74,10 @@ ReadOutcome RouteTransfer::ReadRoutes()
     forgetRecordCounter(m_ctx);
     TransferSession s(m_ctx, TransferSession::Direction::Read);
     s.about(RouteTables::Subject);
-    m_ctx.meter.plan(ProgressMeter::Kind::Records, RouteTables::RouteCount, kNames.pagesPerRecord);
+    m_ctx.meter.plan(ProgressMeter::Kind::Records, kNames.countUnitText(), RouteTables::RouteCount,
+                     kNames.pagesPerRecord);
     // A route's entries are read up to its end; most routes end after a few.
-    m_ctx.meter.plan(ProgressMeter::Kind::Routes, RouteTables::RouteCount, kRouteReadExchanges);
+    m_ctx.meter.plan(ProgressMeter::Kind::Routes, routeUnit(), RouteTables::RouteCount, kRouteReadExchanges);
     const bool opened = s.openRead();
     // What the read does not reach stays as this station last showed it.
     if (opened)
@@ -83,14 +105,13 @@ ReadOutcome RouteTransfer::ReadRoutes()
 
 int RouteTransfer::ReadRouteNames()
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("DatabaseLayout", kNames.countUnit),
-                      RouteTables::RouteCount);
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, kNames.countUnitText(), RouteTables::RouteCount);
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
+        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
+        m_ctx.meter.at(r);
         if (kNames.slotOf(r) == 0)
             if (const int failed = loadArea(m_ctx, nameArea(r)))
                 return failed + kNames.readOperation;
-        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 lesen"), r));
-        m_ctx.meter.at(r);
         if (const int failed = readWholeRecord(m_ctx, namePage(r, 0), kNames.pagesPerRecord, m_tables.RouteNames, r))
             return failed + kNames.readOperation;
         m_tables.RouteNames.set(r, RouteTables::State, status::Unchanged);
@@ -123,9 +144,7 @@ int RouteTransfer::WriteRouteNames()
     // The step text names the route; the count goes over the changed names alone, under a unit of
     // its own, so that "FS-Namen 17 schreiben" over "Geänderter Name 2 von 5" cannot be read as
     // two different names.
-    m_ctx.meter.begin(ProgressMeter::Kind::Records, QCoreApplication::translate("RouteTransfer", "Geänderter Name"),
-                      namesToWrite());
-    int ordinal = 0;
+    m_ctx.meter.begin(ProgressMeter::Kind::Records, changedNameUnit(), namesToWrite());
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
         if (!changed(r))
             continue;
@@ -142,9 +161,8 @@ int RouteTransfer::WriteRouteNames()
         if (changed(r))
             writes.push_back({r, RecordWrite::Kind::AsHeld});
     WriteSteps steps;
-    steps.recordStep = [this, &ordinal](int r) {
+    steps.recordStep = [this](int r) {
         m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Namen %1 schreiben"), r));
-        m_ctx.meter.at(++ordinal);
     };
     return writeRecords(m_ctx, kNames, names, writes, steps);
 }
@@ -153,15 +171,19 @@ int RouteTransfer::ReadRouteData()
 {
     for (auto& flags : m_tables.RouteDataChanged)
         flags.fill(false);
-    m_ctx.meter.begin(ProgressMeter::Kind::Routes, QCoreApplication::translate("RouteTransfer", "Fahrstraße"),
-                      RouteTables::RouteCount);
-    // A module that is absent or refuses is reported as such, before any variable is read.
+    m_ctx.meter.begin(ProgressMeter::Kind::Routes, routeUnit(), RouteTables::RouteCount);
+    // A module that is absent or refuses is reported as such, before any variable is read. Its
+    // programming mode is switched on for the first route: the window says so.
+    const auto step = [this](int r) {
+        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Daten %1 lesen"), r));
+        m_ctx.meter.at(r);
+    };
+    step(1);
     ModuleProgramming programming(m_module);
     if (const int failed = programming.opened())
         return failed;
     for (int r = 1; r <= RouteTables::RouteCount; ++r) {
-        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Daten %1 lesen"), r));
-        m_ctx.meter.at(r);
+        step(r);
         auto& entries = m_tables.RouteData[size_t(r)];
         // An empty route is read no further, nor anything after a route's end.
         bool ended = false;
@@ -185,8 +207,14 @@ int RouteTransfer::ReadRouteData()
 
 int RouteTransfer::WriteRouteData()
 {
-    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries,
-                      QCoreApplication::translate("RouteTransfer", "Fahrstraßeneintrag"), entriesToWrite());
+    m_ctx.meter.begin(ProgressMeter::Kind::RouteEntries, entryUnit(), entriesToWrite());
+    // The module's programming mode is switched on for the first route written.
+    for (int r = 1; r <= RouteTables::RouteCount; ++r)
+        if (m_tables.lastEntryToWrite(r) > 0) {
+            m_ctx.progress.setText(routeDataWriteStep(r));
+            m_ctx.meter.atNext();
+            break;
+        }
     ModuleProgramming programming(m_module);
     if (const int failed = programming.opened())
         return failed;
@@ -194,11 +222,12 @@ int RouteTransfer::WriteRouteData()
         const int last = m_tables.lastEntryToWrite(r);
         if (last == 0)
             continue;
-        m_ctx.progress.setText(routeStep(QT_TRANSLATE_NOOP("RouteTransfer", " FS-Daten %1 schreiben"), r));
+        m_ctx.progress.setText(routeDataWriteStep(r));
         // Until the send has succeeded the module may hold the route only in part.
         m_tables.Station[size_t(r)].entriesKnown = false;
         for (int j = 1; j <= last; ++j) {
             const int value = m_tables.RouteData[size_t(r)][size_t(j)];
+            m_ctx.meter.atNext();
             if (const int failed = m_module.RouteModuleWrite(RouteModule::RouteModuleType, RouteTables::variableOf(r, j), value))
                 return failed;
             m_sentEntries.push_back({r, j, value});
@@ -279,12 +308,16 @@ SendOutcome RouteTransfer::SendRoutes()
     const SendOutcome outcome = [&] {
         if (const auto end = s.openSend(QCoreApplication::translate("RouteTransfer", kTitle),
                                         QCoreApplication::translate("RouteTransfer", kTitle), {},
-                                        [this] { m_tables.markEverythingForSending(); }))
+                                        [this] { m_tables.markEverythingForSending(); },
+                                        [this] {
+                                            m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entryUnit(),
+                                                             entriesToWrite());
+                                            m_ctx.meter.plan(ProgressMeter::Kind::Records, changedNameUnit(),
+                                                             namesToWrite(), kNames.pagesPerRecord);
+                                            m_ctx.meter.planIndex();
+                                        }))
             return *end;
         s.checkAfterSend(names);
-        m_ctx.meter.plan(ProgressMeter::Kind::RouteEntries, entriesToWrite());
-        m_ctx.meter.plan(ProgressMeter::Kind::Records, namesToWrite(), kNames.pagesPerRecord);
-        m_ctx.meter.planIndex();
         if (!s.run([this] { return ReadDatabaseIndex(m_ctx); }))
             return s.failSend();
         m_ctx.link.Pause(0.2);

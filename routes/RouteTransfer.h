@@ -28,6 +28,8 @@ public:
     // their route from its start entry through its end mark. After success the written records count as read (state 0) and the
     // written entries as unchanged.
     SendOutcome SendRoutes();
+    // The step text while the entries of `route` are written to the route module.
+    static QString routeDataWriteStep(int route);
 
     // Name-record failures carry 230000 on top of the primitive's code. Every name written gets
     // a new record number (the index must then be written).

@@ -116,6 +116,8 @@ public:
     // earlier wish to cancel is forgotten when the next one starts.
     virtual void transferStarted() {}
     virtual void transferEnded() {}
+    // The transfer has done all it set out to do and ends in a moment: nothing is left to cancel.
+    virtual void transferDone() {}
     // Whether the user asked to end the transfer under way.
     virtual bool cancelRequested() const { return false; }
     // Several transfers in one run (the whole-station backup): the window stays up between them

@@ -26,6 +26,10 @@
         <source> Magdatenfrm. Adr. %1 lesen</source>
         <translation> Reading acc. format addr. %1</translation>
     </message>
+    <message>
+        <source> Magdatenfrm. Adr. %1 schreiben</source>
+        <translation> Writing acc. format addr. %1</translation>
+    </message>
 </context>
 <context>
     <name>AddressRange</name>
@@ -359,6 +363,22 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
     <message>
         <source>Fahrstraßenname</source>
         <translation>Route name</translation>
+    </message>
+    <message>
+        <source>Geänderter Datensatz</source>
+        <translation>Changed record</translation>
+    </message>
+    <message>
+        <source>Geänderter Lokdatensatz</source>
+        <translation>Changed loco record</translation>
+    </message>
+    <message>
+        <source>Geänderter Magnetartikel</source>
+        <translation>Changed accessory</translation>
+    </message>
+    <message>
+        <source>Geänderter Rückmelder</source>
+        <translation>Changed feedback contact</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1523,10 @@ Please enter another loco address.</translation>
     <message>
         <source> Lokdatensatz %1 schreiben</source>
         <translation> Writing loco record %1</translation>
+    </message>
+    <message>
+        <source> Lokdatenfrm. Adr. %1 schreiben</source>
+        <translation> Writing loco format addr. %1</translation>
     </message>
 </context>
 <context>
@@ -3926,10 +3950,6 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
         <translation>Restored:</translation>
     </message>
     <message>
-        <source>Datensatz</source>
-        <translation>Record</translation>
-    </message>
-    <message>
         <source>Datenformat</source>
         <translation>Data format</translation>
     </message>
@@ -3957,6 +3977,10 @@ Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.
             <numerusform>, write %n route entry</numerusform>
             <numerusform>, write %n route entries</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Geänderter Datensatz</source>
+        <translation>Changed record</translation>
     </message>
 </context>
 <context>
@@ -4514,6 +4538,10 @@ is refused before anything is sent.</translation>
     <message>
         <source>Datenbank nicht geschlossen</source>
         <translation>Database not closed</translation>
+    </message>
+    <message>
+        <source> Schreiben vorbereiten</source>
+        <translation> Preparing to write</translation>
     </message>
 </context>
 <context>

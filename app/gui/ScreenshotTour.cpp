@@ -8,6 +8,7 @@
 #include "routes/gui/FSDatenFrm.h"
 #include "app/AppContext.h"
 #include "app/gui/AppWindows.h"
+#include "link/gui/ComWin.h"
 #include "link/gui/MonitorWin.h"
 #include "editor/gui/FlexGrid.h"
 #include "editor/gui/SymbolChooser.h"
@@ -31,6 +32,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -160,6 +162,76 @@ void leave(GridEditor& editor, Camera& camera, const QString& questionName = QSt
         answerNextBox(camera, &editor, questionName, true);
     editor.AbbrechenMenu_Click();
     settle(200);
+}
+
+// A whole backup: the progress window over the main window once in each phase, as its step first
+// shows, and at its end with "Schließen". The folder is taken as offered, the read is the full
+// one, and the box that tells the outcome is answered.
+void photographBackup(AppWindows& windows, MainWin& main, Camera& camera)
+{
+    auto* progress = dynamic_cast<ComWin*>(&windows.context().platform.progress);
+    auto* backup = main.findChild<QAction*>(QStringLiteral("Sicherung_menu"));
+    if (!progress || !backup) {
+        ++camera.failures;
+        return;
+    }
+    // Each phase by the start of its step text in the language in use; one that counts is
+    // photographed a third of the way through.
+    const auto step = [](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text).section(QStringLiteral("%1"), 0, 0);
+    };
+    const auto aThirdThrough = [progress] {
+        const QStringList numbers =
+            progress->countText().split(QRegularExpression(QStringLiteral("\\D+")), Qt::SkipEmptyParts);
+        return numbers.size() >= 2 && 3 * numbers[0].toInt() >= numbers[1].toInt();
+    };
+    const std::vector<std::pair<QString, QString>> phases{
+        {step("TransferSession", " Datenbank öffnen"), QStringLiteral("40_backup_opening")},
+        {step("LocoTransfer", " Lokdatensatz %1 lesen"), QStringLiteral("41_backup_loco_records")},
+        {step("LocoTransfer", " Lokdatenfrm. Adr. %1 lesen"), QStringLiteral("42_backup_loco_formats")},
+        {step("DatabaseLayout", " Magnetartikeldaten ab Adr.: "), QStringLiteral("43_backup_accessories")},
+        {step("AccessoryTransfer", " Magdatenfrm. Adr. %1 lesen"), QStringLiteral("44_backup_accessory_formats")},
+        {step("DatabaseLayout", " Rückmelderdaten ab Adr.: "), QStringLiteral("45_backup_feedback")},
+        {step("RouteTransfer", " FS-Namen %1 lesen"), QStringLiteral("46_backup_route_names")},
+        {step("RouteTransfer", " FS-Daten %1 lesen"), QStringLiteral("47_backup_route_data")},
+        {step("TransferSession", " Datenbank schließen"), QStringLiteral("48_backup_closing")},
+        {step("TransferSession", " fertig!"), QStringLiteral("49_backup_done")},
+    };
+    std::vector<bool> taken(phases.size());
+    bool busy = false;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &main, [&] {
+        if (busy)
+            return;
+        busy = true;
+        const QScopeGuard done([&busy] { busy = false; });
+        QWidget* shown = QApplication::activeModalWidget();
+        if (auto* folders = qobject_cast<QFileDialog*>(shown)) {
+            static_cast<QDialog*>(folders)->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+            if (box->checkBox())
+                box->checkBox()->setChecked(false);
+            box->button(QMessageBox::Ok)->click();
+        } else if (progress->isVisible()) {
+            for (size_t i = 0; i < phases.size(); ++i)
+                if (!taken[i] && progress->text().startsWith(phases[i].first)
+                    && (i == 0 || i + 2 >= phases.size() || aThirdThrough())) {
+                    taken[i] = true;
+                    // The window paints its step and count at most four times a second.
+                    settle(300);
+                    camera.takeOver(progress, &main, phases[i].second);
+                }
+        }
+    });
+    // At every wait of the transfer: a phase of a few requests is seen too.
+    look.start(0);
+    backup->trigger();
+    look.stop();
+    for (size_t i = 0; i < phases.size(); ++i)
+        if (!taken[i]) {
+            std::fprintf(stderr, "%s: Schritt nicht gesehen\n", qPrintable(phases[i].second));
+            ++camera.failures;
+        }
 }
 
 } // namespace
@@ -424,6 +496,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (auto* backup = main.findChild<QAction*>(QStringLiteral("Sicherung_menu")))
         backup->trigger();
     modal.stop();
+    photographBackup(windows, main, camera);
 
     // A read that fails: the station never says it is ready. The box is answered, and the main
     // window's line says how the last transfer ended.

@@ -68,20 +68,18 @@ void ComWin::show()
 
 void ComWin::hide()
 {
-    if (!m_inRun)
-        QWidget::hide();
+    QWidget::hide();
 }
 
 void ComWin::setText(const QString& text)
 {
+    countPaintDue();
     m_comTxt->setText(text);
-    if (isVisible())
-        m_comTxt->repaint();
 }
 
 void ComWin::setCount(const ProgressCount& count)
 {
-    const bool paint = countPaintDue() && isVisible();
+    countPaintDue();
     m_bar->setVisible(count.shown());
     if (!count.shown()) {
         m_count->clear();
@@ -92,18 +90,15 @@ void ComWin::setCount(const ProgressCount& count)
     m_bar->setValue(count.percent());
     const QString left = count.timeLeftText();
     m_count->setText(left.isEmpty() ? count.text() : count.text() + QStringLiteral(", ") + left);
-    if (paint) {
-        m_bar->repaint();
-        m_count->repaint();
-    }
 }
 
 bool ComWin::countPaintDue()
 {
     const qint64 since = m_countPainted.isValid() ? m_countPainted.elapsed() : kCountPaintMs;
     const bool due = since >= kCountPaintMs || !isVisible();
-    // Held back, bar and count take their new values without painting them; enabled again, they
-    // paint what they hold then.
+    // Held back, step, bar and count take their new values without painting them; enabled again,
+    // they paint what they hold then.
+    m_comTxt->setUpdatesEnabled(due);
     m_bar->setUpdatesEnabled(due);
     m_count->setUpdatesEnabled(due);
     if (!due) {
@@ -123,6 +118,7 @@ void ComWin::transferStarted()
         return;
     m_running = true;
     m_cancel = false;
+    m_done = false;
     m_abbrechen->setText(QCoreApplication::translate("ComWin", "Abbrechen"));
     m_abbrechen->setEnabled(true);
 }
@@ -136,6 +132,13 @@ void ComWin::transferEnded()
     m_abbrechen->setText(QCoreApplication::translate("ComWin", "Schließen"));
     m_abbrechen->setEnabled(true);
     Q_EMIT transferFinished();
+}
+
+void ComWin::transferDone()
+{
+    m_done = true;
+    m_abbrechen->setText(QCoreApplication::translate("ComWin", "Schließen"));
+    m_abbrechen->setEnabled(true);
 }
 
 void ComWin::runStarted()
@@ -159,7 +162,7 @@ void ComWin::runEnded()
 
 bool ComWin::offerCancel()
 {
-    if (!m_running)
+    if (!m_running || m_done)
         return false;
     if (m_cancel)
         return true;
@@ -177,7 +180,7 @@ bool ComWin::offerCancel()
 
 void ComWin::Abbrechen_Click()
 {
-    if (!m_running) {
+    if (!m_running || m_done) {
         hide();
         return;
     }
@@ -188,7 +191,7 @@ void ComWin::Abbrechen_Click()
 
 void ComWin::closeEvent(QCloseEvent* event)
 {
-    if (!m_running) {
+    if (!m_running || m_done) {
         event->accept();
         return;
     }

@@ -14,9 +14,10 @@ namespace kx2 {
 
 // The progress window: caption "Fortschritt:", the step in progress in ComTxt, under it the
 // count of the whole transfer with its bar ("Lokdatensatz 42 von 500", the share, the time left
-// once the pace tells it) and "Abbrechen". The transfer drivers show it, set the step and hide it;
-// the window only offers the cancel: the transfer ends at its next exchange. Closing it while a
-// transfer runs asks first, and the window stays until the transfer has ended.
+// once the pace tells it) and "Abbrechen", which says "Schließen" once the transfer is done. The
+// transfer drivers show it, set the step and hide it; the window only offers the cancel: the
+// transfer ends at its next exchange. Closing it while a transfer runs asks first, and the window
+// stays until the transfer has ended.
 class ComWin : public QWidget, public Progress {
     Q_OBJECT
 public:
@@ -26,14 +27,16 @@ public:
     // front.
     void show() override;
     void hide() override;
-    // Repaints at once: a transfer yields to the event loop only between its waits.
+    // Step and count change with nearly every exchange, and painting them each time would cost the
+    // program more processor time than the transfer: they are painted together, at most four
+    // times a second and only from the event loop, that is while the transfer waits for an
+    // answer, when the step text and the count speak of the same request (text() and countText()
+    // have them at once).
     void setText(const QString& text) override;
-    // The count changes with nearly every exchange, and painting it each time would cost the
-    // program more processor time than the transfer: it is painted at most four times a second,
-    // as it stands then (countText() has it at once).
     void setCount(const ProgressCount& count) override;
     void transferStarted() override;
     void transferEnded() override;
+    void transferDone() override;
     bool cancelRequested() const override { return m_cancel; }
     void runStarted() override;
     void runPart(const QString& part) override;
@@ -48,8 +51,8 @@ public:
     // While a transfer runs: asks whether to cancel it and, on yes, asks the transfer to end.
     // Returns whether the user wants it ended.
     bool offerCancel();
-    // "Abbrechen": the transfer under way ends at its next exchange; without one the window
-    // closes.
+    // "Abbrechen": the transfer under way ends at its next exchange; without one, or once it is
+    // done ("Schließen"), the window closes.
     void Abbrechen_Click();
 
     QString text() const;
@@ -65,8 +68,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Whether bar and count may paint now (their last paint is long enough ago); if not, they
-    // paint once it is.
+    // Whether step, bar and count may paint now (their last paint is long enough ago); if not,
+    // they paint once it is.
     bool countPaintDue();
 
     QLabel* m_comTxt;
@@ -77,6 +80,7 @@ private:
     UserDialogs* m_dialogs = nullptr;
     bool m_running = false;
     bool m_cancel = false;
+    bool m_done = false;
     bool m_inRun = false;
     QTimer* m_countPaint;
     QElapsedTimer m_countPainted;

@@ -26,10 +26,9 @@ class CancellingProgress : public test::RecordingProgress {
 public:
     void setCount(const ProgressCount& c) override
     {
-        if (c.shown()) {
-            lastCount = c;
+        lastCount = c;
+        if (c.shown())
             percents.push_back(c.percent());
-        }
         if (!unit.isEmpty() && c.unit == unit && c.done >= at)
             cancel = true;
     }
@@ -116,15 +115,15 @@ TEST(TransferCancel, EndsAtTheNextExchangeWithAccessAndPortClosedAndSaysHowFarIt
     } cases[] = {
         {"loco read", Db::Loco, false, "Lokdatensatz", 23, 23, "Lesen abgebrochen",
          "Das Lesen wurde abgebrochen.\r23 von 500 Datensätzen gelesen; die übrigen bleiben leer"},
-        {"loco send", Db::Loco, true, "Lokdatensatz", 23, -1, "Senden abgebrochen",
+        {"loco send", Db::Loco, true, "Geänderter Lokdatensatz", 23, -1, "Senden abgebrochen",
          "Das Senden wurde abgebrochen.\r23 von 60 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
          "ist teilweise beschrieben"},
         {"accessory read", Db::Accessory, false, "Magnetartikel", 16, 17, "Lesen abgebrochen",
          "Das Lesen wurde abgebrochen.\r16 von 60 Datensätzen gelesen; die übrigen bleiben leer"},
-        {"accessory send", Db::Accessory, true, "Magnetartikel", 16, -1, "Senden abgebrochen",
+        {"accessory send", Db::Accessory, true, "Geänderter Magnetartikel", 16, -1, "Senden abgebrochen",
          "Das Senden wurde abgebrochen.\r16 von 60 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
          "ist teilweise beschrieben"},
-        {"send cancelled before a write", Db::Loco, true, "Lokdatensatz", 0, -1, "Senden abgebrochen",
+        {"send cancelled before a write", Db::Loco, true, "Geänderter Lokdatensatz", 0, -1, "Senden abgebrochen",
          "Das Senden wurde abgebrochen.\r0 von 60 Datensätzen geschrieben; Datenbank-Index nicht geschrieben; die Zentrale "
          "ist unverändert"},
     };
@@ -191,9 +190,9 @@ TEST(TransferCount, RouteNamesCountTheNameTheStepNames)
     });
     ASSERT_EQ(rig.ctx.routeTransfer().SendRoutes(), SendOutcome::Sent);
     ASSERT_EQ(rig.ctx.routeTransfer().ReadRoutes().result, 0);
-    for (const char* pair : {" FS-Namen 9 schreiben | Geänderter Name 9 von 80", " FS-Namen 4 lesen | Fahrstraßenname 4 von 80"})
+    for (const char* pair : {" FS-Namen 10 schreiben | Geänderter Name 10 von 80", " FS-Namen 4 lesen | Fahrstraßenname 4 von 80"})
         EXPECT_TRUE(seen.contains(QString::fromUtf8(pair))) << pair;
-    for (const char* lag : {" FS-Namen 9 schreiben | Geänderter Name 8 von 80", " FS-Namen 4 lesen | Fahrstraßenname 3 von 80"})
+    for (const char* lag : {" FS-Namen 10 schreiben | Geänderter Name 9 von 80", " FS-Namen 4 lesen | Fahrstraßenname 3 von 80"})
         EXPECT_FALSE(seen.contains(QString::fromUtf8(lag))) << lag;
 }
 
@@ -403,7 +402,7 @@ TEST(TransferBar, RisesOnceOverAllPlannedPhasesWeighedByTheirExchanges)
             const K kind = m.captured(2) == QLatin1String("F") ? K::Formats : m.captured(2) == QLatin1String("C") ? K::Checked : K::Records;
             const int n = m.captured(3).toInt();
             const double exchanges = m.captured(4).isEmpty() ? 1 : m.captured(4).toDouble();
-            op == 'p' ? meter.plan(kind, n, exchanges) : op == 'm' ? meter.planAtMost(kind, n, exchanges)
+            op == 'p' ? meter.plan(kind, QStringLiteral("Einheit"), n, exchanges) : op == 'm' ? meter.planAtMost(kind, QStringLiteral("Einheit"), n, exchanges)
             : op == 'b' ? meter.begin(kind, QStringLiteral("Einheit"), n) : op == 'a' ? meter.advance(n)
             : op == 'i' ? meter.planIndex() : op == 'w' ? (meter.indexStarted(), meter.indexWritten())
             : op == 'c' ? meter.planCheck() : op == 'u' ? meter.startRun({1, 3}) : (meter.part(size_t(n)), meter.reset());
@@ -456,7 +455,7 @@ TEST(TransferDone, TheStatusLineTellsHowTheLastTransferEnded)
         {"accessory read", Db::Accessory, false, "", {}, "60 Magnetartikel gelesen"},
         {"one accessory sent", Db::Accessory, true, "", {}, "1 Magnetartikel gesendet"},
         {"loco read cancelled", Db::Loco, false, "Lokdatensatz", {}, "Lokomotiven: Lesen abgebrochen"},
-        {"loco send cancelled", Db::Loco, true, "Lokdatensatz", {},
+        {"loco send cancelled", Db::Loco, true, "Geänderter Lokdatensatz", {},
          "Lokomotiven: Senden abgebrochen, die Zentrale ist unverändert"},
         {"loco read failed", Db::Loco, false, "", [] { sim::SimFaults f; f.readyNeverComes = true; return f; }(),
          "Lokomotiven: Lesen fehlgeschlagen"},
@@ -477,10 +476,16 @@ TEST(TransferDone, TheStatusLineTellsHowTheLastTransferEnded)
             rig.ctx.accessories.set(3, 0, 1);
         }
         rig.progress.unit = QString::fromUtf8(c.cancelAt);
+        // The box that ends a transfer never stands over its progress window.
+        bool boxOverProgress = false;
+        rig.dialogs.onCall = [&rig, &boxOverProgress](const FakeDialogs::Call& box) {
+            boxOverProgress = boxOverProgress || (box.icon != MsgIcon::None && rig.progress.visible);
+        };
         if (c.send)
             sendOf(rig, c.db);
         else
             readOf(rig, c.db);
+        EXPECT_FALSE(boxOverProgress);
         const QString line = rig.base.controls.transferDone;
         EXPECT_EQ(line.section(QStringLiteral(", "), 0, -2), QString::fromUtf8(c.line)) << line.toStdString();
         EXPECT_TRUE(QTime::fromString(line.section(QStringLiteral(", "), -1), QStringLiteral("HH:mm")).isValid());
@@ -494,4 +499,59 @@ TEST(TransferDone, TheStatusLineTellsHowTheLastTransferEnded)
     EXPECT_TRUE(rig.controls.transferDone.startsWith(
         QStringLiteral("3 Lokomotiven, 2048 Magnetartikel, 4096 Rückmelder und 0 Fahrstraßen gelesen, ")))
         << rig.controls.transferDone.toStdString();
+}
+
+// A backup as each request goes out: beside every step text the count and its bar, from the first
+// request to the last, the count naming the unit the step names (its number, or in an area of
+// 16 records one of the area's).
+TEST(TransferCount, ABackupCountsEveryPhaseBesideItsStepAndTheBarNeverLeaves)
+{
+    const struct {
+        const char* step;  // its number captured
+        const char* unit;
+        int total;
+        int spread;  // the count's number minus the step's: 0..spread; -1: not compared
+    } phases[] = {
+        {"^ Datenbank öffnen$", "Lokdatensatz", 500, -1},
+        {"^ Seriennummer lesen$", "Lokdatensatz", 500, -1},
+        {"^ Lokdatensatz (\\d+) lesen$", "Lokdatensatz", 500, 0},
+        {"^ Lokdatenfrm\\. Adr\\. (\\d+) lesen$", "Lokdatenformat", 3, -1},
+        {"^ Magnetartikeldaten ab Adr\\.: (\\d+) lesen$", "Magnetartikel", 2048, 15},
+        {"^ Magdatenfrm\\. Adr\\. (\\d+) lesen$", "Datenformat", 2048, 0},
+        {"^ Rückmelderdaten ab Adr\\.: (\\d+) lesen$", "Rückmelder", 4096, 15},
+        {"^ FS-Namen (\\d+) lesen$", "Fahrstraßenname", 80, 0},
+        {"^ FS-Daten (\\d+) lesen$", "Fahrstraße", 80, 0},
+        {"^ Datenbank schließen$", "Fahrstraße", 80, -1},
+    };
+    CancelRig rig;
+    rig.station().seedLocomotives(3);
+    std::vector<int> seen(std::size(phases));
+    std::vector<QRegularExpression> steps;
+    for (const auto& phase : phases)
+        steps.emplace_back(QString::fromUtf8(phase.step));
+    QStringList wrong;
+    rig.base.bus.setMonitor([&](const QByteArray&) {
+        const QString step = rig.progress.texts.value(rig.progress.texts.size() - 1);
+        const ProgressCount& c = rig.progress.lastCount;
+        for (size_t i = 0; i < std::size(phases); ++i) {
+            const QRegularExpressionMatch m = steps[i].match(step);
+            if (!m.hasMatch())
+                continue;
+            ++seen[i];
+            const int off = c.shown() ? (c.current >= 0 ? c.current : c.done) - m.captured(1).toInt() : -1;
+            if (!c.shown() || c.unit != QString::fromUtf8(phases[i].unit) || c.total != phases[i].total
+                || (phases[i].spread >= 0 && (off < 0 || off > phases[i].spread)))
+                wrong << step + QStringLiteral(" | ") + c.text();
+            return;
+        }
+        wrong << step + QStringLiteral(" | no phase");
+    });
+    QTemporaryDir dir;
+    ASSERT_TRUE(backupStation(rig.ctx, dir.filePath(QStringLiteral("b")), QStringLiteral("test")).ok());
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.mid(0, 5).join(QLatin1Char('\n')).toStdString();
+    for (size_t i = 0; i < std::size(phases); ++i)
+        EXPECT_GT(seen[i], 0) << phases[i].step;
+    const std::vector<int>& p = rig.progress.percents;
+    EXPECT_TRUE(std::is_sorted(p.begin(), p.end())) << "the bar never falls";
+    EXPECT_EQ(p.back(), 100);
 }

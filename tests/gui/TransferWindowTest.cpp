@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace kx2;
 using namespace kx2::test;
@@ -174,4 +175,30 @@ TEST(TransferWindow, ABurstOfCountsEndsPaintedWithItsLast)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(log.painted.value(log.painted.size() - 1), QStringLiteral("Lokdatensatz 20 von 20"));
     EXPECT_LT(log.painted.size(), 10);
+}
+
+// The button says "Abbrechen" while the transfer runs and "Schließen" once it is done, beside
+// " fertig!"; the bar stands all the while.
+TEST(TransferWindow, TheButtonSaysSchliessenOnceTheTransferIsDone)
+{
+    WindowRig rig;
+    rig.base.station.seedLocomotives(2);
+    rig.win.show();
+    QStringList seen;  // "step | button", each pair once, while the window shows
+    bool barLeft = false;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (!rig.comWin.isVisible())
+            return;
+        barLeft = barLeft || !rig.comWin.bar()->isVisible();
+        const QString pair = rig.comWin.text() + QStringLiteral(" | ") + rig.comWin.abbrechenBut()->text();
+        if (!seen.contains(pair))
+            seen << pair;
+    });
+    look.start(0);
+    rig.windows.LokDaten_But_Click();
+    EXPECT_FALSE(barLeft);
+    EXPECT_TRUE(seen.contains(QStringLiteral(" Lokdatensatz 1 lesen | Abbrechen")));
+    EXPECT_EQ(seen.last(), QStringLiteral(" fertig! | Schließen"));
+    EXPECT_EQ(seen.filter(QStringLiteral("Schließen")).size(), 1);
 }
