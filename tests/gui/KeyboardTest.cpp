@@ -36,17 +36,11 @@ TEST(AccessKeys, NoWindowOrMenuOffersAKeyTwiceInEitherLanguage)
         AppRig rig;
         PictureCache pictures(buildFolder());
         const auto pause = [](double) {};
-        std::unique_ptr<QWidget> own[] = {
-            std::make_unique<OptWin>(rig.ctx.settings, rig.win, std::function<void()>()),
-            std::make_unique<HelpWin>(buildFolder()), std::make_unique<FSEingabeFrm>(rig.ctx.routes, rig.dialogs),
-            std::make_unique<LokdatenFrm>(rig.ctx.database, rig.ctx.locoData, buildFolder(),
-                                          editorDeviceMenuCaptions(QStringLiteral("MRV"), EditorKind::Loco)),
-            std::make_unique<LokDatFormatFrm>(), std::make_unique<LokmaxSpeedFrm>(),
-            std::make_unique<LokFktSymFrm>(pictures, pause), std::make_unique<MagSymFrm>(pictures, pause)};
-        std::vector<QWidget*> windows{&rig.win, &rig.windows.lokdatenFrm(), &rig.windows.magDatenFrm(),
-                                      &rig.windows.rmDatenFrm(), &rig.windows.fsDatenFrm()};
-        for (const auto& w : own)
-            windows.push_back(w.get());
+        LokdatenFrm kordavinex(rig.ctx.database, rig.ctx.locoData, buildFolder(), editorDeviceMenuCaptions("MRV", EditorKind::Loco));
+        QWidget* windows[] = {&kordavinex, &rig.win, &rig.windows.lokdatenFrm(), &rig.windows.magDatenFrm(), &rig.windows.rmDatenFrm(),
+            &rig.windows.fsDatenFrm(), new OptWin(rig.ctx.settings, rig.win, {}, &rig.win), new HelpWin(buildFolder(), &rig.win),
+            new FSEingabeFrm(rig.ctx.routes, rig.dialogs, &rig.win), new LokDatFormatFrm(&rig.win), new LokmaxSpeedFrm(&rig.win),
+            new LokFktSymFrm(pictures, pause, &rig.win), new MagSymFrm(pictures, pause, &rig.win)};
         for (QWidget* window : windows) {
             std::map<QString, std::vector<std::pair<QString, QString>>> levels; // level: object name, caption
             const QString top = window->objectName();
@@ -57,12 +51,9 @@ TEST(AccessKeys, NoWindowOrMenuOffersAKeyTwiceInEitherLanguage)
                 auto* g = qobject_cast<QGroupBox*>(w);
                 if (b || (l && l->buddy()) || g)
                     levels[where].emplace_back(w->objectName(), b ? b->text() : l ? l->text() : g->title());
-                if (auto* m = qobject_cast<QMenu*>(w))
-                    for (QAction* a : m->actions())
-                        levels[top + QLatin1Char('/') + m->objectName()].emplace_back(a->objectName(), a->text());
-                if (auto* bar = qobject_cast<QMenuBar*>(w))
-                    for (QAction* a : bar->actions())
-                        levels[top].emplace_back(a->objectName(), a->text());
+                if (auto* m = qobject_cast<QMenu*>(w); m && m->parent() == window->findChild<QMenuBar*>())
+                    for (QAction* a : QList<QAction*>{m->menuAction()} + m->actions())
+                        levels[a == m->menuAction() ? top : top + QLatin1Char('/') + m->objectName()].emplace_back(a->objectName(), a->text());
             }
             for (const auto& level : levels) {
                 std::map<int, QString> taken;
