@@ -96,11 +96,11 @@
     <name>BrandCaptions</name>
     <message>
         <source>Daten aus der TQ7 lesen</source>
-        <translation>Read data from the TQ7</translation>
+        <translation>&amp;Read data from the TQ7</translation>
     </message>
     <message>
         <source>Daten zur TQ7 senden</source>
-        <translation>Send data to the TQ7</translation>
+        <translation>&amp;Send data to the TQ7</translation>
     </message>
 </context>
 <context>
@@ -599,58 +599,6 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
 <context>
     <name>FSEingabeFrm</name>
     <message>
-        <source>Magnetartbefehl</source>
-        <translation>Accessory command</translation>
-    </message>
-    <message>
-        <source>Rückmeldebefehl</source>
-        <translation>Feedback command</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Unterfahrstraßenaufruf</source>
-        <translation>Sub-route call</translation>
-    </message>
-    <message>
-        <source>Lokauswahl</source>
-        <translation>Loco selection</translation>
-    </message>
-    <message>
-        <source>Lok-Geschwindigkeit</source>
-        <translation>Loco speed</translation>
-    </message>
-    <message>
-        <source>Lok-Fahrtrichtung</source>
-        <translation>Loco direction</translation>
-    </message>
-    <message>
-        <source>Lok-Funktion f0-f4</source>
-        <translation>Loco function f0-f4</translation>
-    </message>
-    <message>
-        <source>Lok-Funktion f5-f8</source>
-        <translation>Loco function f5-f8</translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation>delete</translation>
-    </message>
-    <message>
-        <source>einfügen</source>
-        <translation>insert</translation>
-    </message>
-    <message>
-        <source>Fahrst. anhängen</source>
-        <translation>Append route</translation>
-    </message>
-    <message>
-        <source>Autostart-Fahrstraße</source>
-        <translation>Autostart route</translation>
-    </message>
-    <message>
         <source>Fahrstraßenbefehle</source>
         <translation>Route commands</translation>
     </message>
@@ -683,10 +631,6 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
         <translation>in %</translation>
     </message>
     <message>
-        <source>Nothalt</source>
-        <translation>Emergency stop</translation>
-    </message>
-    <message>
         <source>vorwärts</source>
         <translation>forward</translation>
     </message>
@@ -703,14 +647,6 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
         <translation>f%1</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Fahrstraße: %1 - Befehl: %2</source>
         <translation>Route: %1 - Command: %2</translation>
     </message>
@@ -725,6 +661,70 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
     <message>
         <source>Not</source>
         <translation>E-stop</translation>
+    </message>
+    <message>
+        <source>&amp;Magnetartbefehl</source>
+        <translation>&amp;Accessory command</translation>
+    </message>
+    <message>
+        <source>&amp;Rückmeldebefehl</source>
+        <translation>&amp;Feedback command</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Unterfahrstraßenaufruf</source>
+        <translation>&amp;Sub-route call</translation>
+    </message>
+    <message>
+        <source>&amp;Lokauswahl</source>
+        <translation>&amp;Loco selection</translation>
+    </message>
+    <message>
+        <source>Lok-&amp;Geschwindigkeit</source>
+        <translation>Loco sp&amp;eed</translation>
+    </message>
+    <message>
+        <source>Lok-&amp;Fahrtrichtung</source>
+        <translation>Loco &amp;direction</translation>
+    </message>
+    <message>
+        <source>Lok-Funktion f&amp;0-f4</source>
+        <translation>Loco function f&amp;0-f4</translation>
+    </message>
+    <message>
+        <source>Lok-Funktion f&amp;5-f8</source>
+        <translation>Loco function f&amp;5-f8</translation>
+    </message>
+    <message>
+        <source>lö&amp;schen</source>
+        <translation>dele&amp;te</translation>
+    </message>
+    <message>
+        <source>&amp;einfügen</source>
+        <translation>&amp;insert</translation>
+    </message>
+    <message>
+        <source>Fahrst. an&amp;hängen</source>
+        <translation>Appe&amp;nd route</translation>
+    </message>
+    <message>
+        <source>Au&amp;tostart-Fahrstraße</source>
+        <translation>A&amp;utostart route</translation>
+    </message>
+    <message>
+        <source>&amp;Nothalt</source>
+        <translation>E&amp;mergency stop</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1998,32 +1998,16 @@ Please enter another loco address.</translation>
         <translation>Reads all routes from the command station and opens them for editing.</translation>
     </message>
     <message>
-        <source>Lokdaten</source>
-        <translation>Loco data</translation>
-    </message>
-    <message>
         <source>Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten.</source>
         <translation>Reads the loco data from the command station and opens them for editing.</translation>
-    </message>
-    <message>
-        <source>Mag.Art.daten</source>
-        <translation>Accessories</translation>
     </message>
     <message>
         <source>Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten.</source>
         <translation>Reads the accessories of the address range beside it and opens them for editing.</translation>
     </message>
     <message>
-        <source>Rückmelderdaten</source>
-        <translation>Feedback</translation>
-    </message>
-    <message>
         <source>Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten.</source>
         <translation>Reads the feedback contacts of the address range beside it and opens them for editing.</translation>
-    </message>
-    <message>
-        <source>Fahrstraßen</source>
-        <translation>Routes</translation>
     </message>
     <message>
         <source>Anzahl:</source>
@@ -2124,6 +2108,22 @@ Please enter another loco address.</translation>
     <message>
         <source>Einstellungen</source>
         <translation>Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Lokdaten</source>
+        <translation>&amp;Loco data</translation>
+    </message>
+    <message>
+        <source>&amp;Mag.Art.daten</source>
+        <translation>&amp;Accessories</translation>
+    </message>
+    <message>
+        <source>&amp;Rückmelderdaten</source>
+        <translation>Fee&amp;dback</translation>
+    </message>
+    <message>
+        <source>&amp;Fahrstraßen</source>
+        <translation>&amp;Routes</translation>
     </message>
 </context>
 <context>
@@ -2378,16 +2378,8 @@ Please enter another loco address.</translation>
         <translation>COM port:</translation>
     </message>
     <message>
-        <source>Nummer:</source>
-        <translation>Number:</translation>
-    </message>
-    <message>
         <source>Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port für LocoNet über TCP (LbServer, Port-Vorgabe 1234)</source>
         <translation>Number, device name, SIM (simulated command station) or tcp:host:port for LocoNet over TCP (LbServer, default port 1234)</translation>
-    </message>
-    <message>
-        <source>Nach dem Senden prüfen</source>
-        <translation>Check after sending</translation>
     </message>
     <message>
         <source>Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung.</source>
@@ -2402,16 +2394,24 @@ Please enter another loco address.</translation>
         <translation>Takes over the chosen settings.</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Schließt das Fenster; die Einstellungen bleiben, wie sie waren.</source>
         <translation>Closes the window; the settings stay as they were.</translation>
     </message>
     <message>
-        <source>O.K.</source>
-        <translation>OK</translation>
+        <source>&amp;Nummer:</source>
+        <translation>&amp;Number:</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden &amp;prüfen</source>
+        <translation>Check &amp;after sending</translation>
+    </message>
+    <message>
+        <source>&amp;O.K.</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -3143,7 +3143,7 @@ Please enter another loco address.</translation>
     </message>
     <message>
         <source>&amp;Suchen:</source>
-        <translation>&amp;Find:</translation>
+        <translation>F&amp;ind:</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,11 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     setCentralWidget(m_grid->parentWidget());
     centralWidget()->installEventFilter(this);
     m_grid->setObjectName(QString::fromLatin1(design.gridName));
+    // A screen reader names the grid as the window does ("Lok-Datensätze").
+    QString gridName = design.caption;
+    if (gridName.endsWith(QLatin1Char(':')))
+        gridName.chop(1);
+    m_grid->setAccessibleName(gridName);
     m_grid->setFixedCols(design.fixedCols);
     m_grid->setFrozenCols(design.frozenCols);
     m_nameBox = new NameEditBox(centralWidget(), m_grid, EditRow, EditCol,

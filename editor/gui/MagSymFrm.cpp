@@ -7,37 +7,41 @@ namespace kx2 {
 namespace {
 
 // What the pictures show, by number from 1.
+const char* const kRangeSymbolMeanings[MagSymFrm::SymbolCount] = {
+    QT_TRANSLATE_NOOP("MagSymFrm", "Weiche links"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Weiche rechts"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Magnetartikel allgemein (rot/grün)"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Dreiwegweiche"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Doppelte Kreuzungsweiche"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Kreuzung"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Y-Weiche"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Lichthauptsignal (rot/grün)"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Lichthauptsignal Halt (rot)"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Lichthauptsignal Fahrt (grün)"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Lichtvorsignal"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Formhauptsignal"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Formvorsignal"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Rangiersignal / Gleissperrsignal"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Lichtsignal dreibegriffig"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Entkupplungsgleis"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Bahnübergang"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Schranke"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Drehscheibe"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Schiebebühne"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Relais"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Beleuchtung / Lampe"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Fahrstrom / Trennstelle"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Besetztmelder (Gleis besetzt)"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Gleiskontakt"),
+    QT_TRANSLATE_NOOP("MagSymFrm", "Motor / Antrieb"),
+};
+
 QStringList rangeSymbolMeanings()
 {
-    return {
-        QString(),
-        QCoreApplication::translate("MagSymFrm", "Weiche links"),
-        QCoreApplication::translate("MagSymFrm", "Weiche rechts"),
-        QCoreApplication::translate("MagSymFrm", "Magnetartikel allgemein (rot/grün)"),
-        QCoreApplication::translate("MagSymFrm", "Dreiwegweiche"),
-        QCoreApplication::translate("MagSymFrm", "Doppelte Kreuzungsweiche"),
-        QCoreApplication::translate("MagSymFrm", "Kreuzung"),
-        QCoreApplication::translate("MagSymFrm", "Y-Weiche"),
-        QCoreApplication::translate("MagSymFrm", "Lichthauptsignal (rot/grün)"),
-        QCoreApplication::translate("MagSymFrm", "Lichthauptsignal Halt (rot)"),
-        QCoreApplication::translate("MagSymFrm", "Lichthauptsignal Fahrt (grün)"),
-        QCoreApplication::translate("MagSymFrm", "Lichtvorsignal"),
-        QCoreApplication::translate("MagSymFrm", "Formhauptsignal"),
-        QCoreApplication::translate("MagSymFrm", "Formvorsignal"),
-        QCoreApplication::translate("MagSymFrm", "Rangiersignal / Gleissperrsignal"),
-        QCoreApplication::translate("MagSymFrm", "Lichtsignal dreibegriffig"),
-        QCoreApplication::translate("MagSymFrm", "Entkupplungsgleis"),
-        QCoreApplication::translate("MagSymFrm", "Bahnübergang"),
-        QCoreApplication::translate("MagSymFrm", "Schranke"),
-        QCoreApplication::translate("MagSymFrm", "Drehscheibe"),
-        QCoreApplication::translate("MagSymFrm", "Schiebebühne"),
-        QCoreApplication::translate("MagSymFrm", "Relais"),
-        QCoreApplication::translate("MagSymFrm", "Beleuchtung / Lampe"),
-        QCoreApplication::translate("MagSymFrm", "Fahrstrom / Trennstelle"),
-        QCoreApplication::translate("MagSymFrm", "Besetztmelder (Gleis besetzt)"),
-        QCoreApplication::translate("MagSymFrm", "Gleiskontakt"),
-        QCoreApplication::translate("MagSymFrm", "Motor / Antrieb"),
-    };
+    QStringList meanings;
+    for (int symbol = 0; symbol <= MagSymFrm::SymbolCount; ++symbol)
+        meanings.append(rangeSymbolMeaning(symbol));
+    return meanings;
 }
 
 SymbolChooserDesign magSymDesign()
@@ -65,6 +69,13 @@ SymbolChooserDesign magSymDesign()
 }
 
 } // namespace
+
+QString rangeSymbolMeaning(int symbol)
+{
+    if (symbol < 1 || symbol > MagSymFrm::SymbolCount)
+        return QString();
+    return QCoreApplication::translate("MagSymFrm", kRangeSymbolMeanings[symbol - 1]);
+}
 
 QString magSymbolFolder()
 {

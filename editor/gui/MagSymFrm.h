@@ -31,6 +31,9 @@ public:
     }
 };
 
+// What accessory symbol `symbol` shows ("Weiche links"), in the language in use; empty outside 1..26.
+QString rangeSymbolMeaning(int symbol);
+
 // Where the accessory and feedback symbol pictures live under the program folder.
 QString magSymbolFolder();
 

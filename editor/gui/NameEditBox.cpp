@@ -109,6 +109,8 @@ void NameEditBox::PlaceEditBox()
         restoreLine();
     const int lineHeight = m_grownRow == row ? m_grownFrom : m_grid->RowHeightPx(row);
     m_inpText->setText(m_grid->TextMatrix(row, col));
+    // Named by the heading of the column it edits ("Name", "Name Zeile1").
+    m_inpText->setAccessibleName(m_grid->TextMatrix(0, col).simplified());
     m_inpText->setFont(m_grid->font());
     m_roomLabel->setFont(m_grid->font());
 

@@ -11,6 +11,7 @@
 #include "records/RecordTableChanges.h"
 #include "editor/GridEditing.h"
 #include "editor/gui/FlexGrid.h"
+#include "editor/gui/MagSymFrm.h"
 #include "editor/gui/PictureCache.h"
 #include "editor/gui/SymbolChooser.h"
 
@@ -175,6 +176,9 @@ void RangeRecordEditor::showSymbol(int row, int a)
     } else {
         grid()->setCellPicture(row, symbolCol(), QPixmap());
     }
+    // A picture says nothing to a screen reader: the cell speaks its meaning.
+    if (QTableWidgetItem* item = grid()->item(row - 1, symbolCol() - grid()->FixedCols()))
+        item->setData(Qt::AccessibleTextRole, rangeSymbolMeaning(symbol));
 }
 
 QString RangeRecordEditor::nameOf(int line, int a) const

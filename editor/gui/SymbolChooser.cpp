@@ -128,8 +128,11 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
             if (!meaning.isEmpty())
                 tip += QStringLiteral(": ") + meaning;
         }
-        if (QTableWidgetItem* item = m_grid->item(row - 1, col - m_grid->FixedCols()))
+        if (QTableWidgetItem* item = m_grid->item(row - 1, col - m_grid->FixedCols())) {
             item->setToolTip(tip);
+            // Said by a screen reader in place of the picture.
+            item->setData(Qt::AccessibleTextRole, tip);
+        }
     }
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -18,7 +18,7 @@ constexpr qint64 kCountPaintMs = 250;
 } // namespace
 
 ComWin::ComWin(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("ComWin"));
     setWindowTitle(QCoreApplication::translate("ComWin", "Fortschritt:"));
@@ -40,6 +40,8 @@ ComWin::ComWin(QWidget* parent)
     m_abbrechen = new QPushButton(QCoreApplication::translate("ComWin", "Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("Abbrechen_But"));
     m_abbrechen->setEnabled(false);
+    // A Return meant for the window behind never ends a transfer.
+    m_abbrechen->setAutoDefault(false);
     connect(m_abbrechen, &QPushButton::clicked, this, &ComWin::Abbrechen_Click);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_count, 1);
@@ -186,6 +188,8 @@ void ComWin::Abbrechen_Click()
     }
     m_cancel = true;
     m_abbrechen->setEnabled(false);
+    // A Return meant for the window behind never ends a transfer.
+    m_abbrechen->setAutoDefault(false);
     m_abbrechen->setText(QCoreApplication::translate("ComWin", "Wird abgebrochen …"));
 }
 
@@ -198,6 +202,11 @@ void ComWin::closeEvent(QCloseEvent* event)
     // The window stays until the transfer has ended, cancelled or not: nothing runs unseen.
     event->ignore();
     offerCancel();
+}
+
+void ComWin::reject()
+{
+    close();
 }
 
 QString ComWin::text() const

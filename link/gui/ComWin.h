@@ -3,7 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QProgressBar;
@@ -18,7 +18,7 @@ namespace kx2 {
 // transfer drivers show it, set the step and hide it; the window only offers the cancel: the
 // transfer ends at its next exchange. Closing it while a transfer runs asks first, and the window
 // stays until the transfer has ended.
-class ComWin : public QWidget, public Progress {
+class ComWin : public QDialog, public Progress {
     Q_OBJECT
 public:
     explicit ComWin(QWidget* parent = nullptr);
@@ -63,6 +63,10 @@ public:
 Q_SIGNALS:
     // A transfer has ended, whichever way.
     void transferFinished();
+
+public Q_SLOTS:
+    // Escape: as the close button.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

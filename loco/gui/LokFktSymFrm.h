@@ -26,4 +26,8 @@ public:
     FlexGrid* LokFktSymGrid() const { return symbolGrid(); }
 };
 
+// What function symbol `symbol` shows ("Signalhorn"), in the language in use; empty for 0 and
+// for numbers without a picture.
+QString functionSymbolMeaning(int symbol);
+
 } // namespace kx2

@@ -126,6 +126,9 @@ void LokdatenFrm::showSymbol(int row, int col, int symbol)
     const bool pictured = symbolHasPicture(symbol);
     grid()->setCell(row, col, pictured ? QString() : noSymbolText(),
                     pictured ? m_pictures->picture(functionSymbolFile(symbol)) : QPixmap());
+    // A picture says nothing to a screen reader: the cell speaks its meaning.
+    if (QTableWidgetItem* item = grid()->item(row - 1, col - grid()->FixedCols()))
+        item->setData(Qt::AccessibleTextRole, pictured ? functionSymbolMeaning(symbol) : QString());
 }
 
 void LokdatenFrm::fillLine(int row, const LocoGridLine& line)

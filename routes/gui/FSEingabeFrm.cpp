@@ -22,20 +22,21 @@ namespace kx2 {
 
 namespace {
 
+// Each with its access key: the thirteen kinds and the buttons under them share the window.
 const char* const kOptionCaptions[FSEingabeFrm::OptionCount] = {
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Magnetartbefehl"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Rückmeldebefehl"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Pause"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Unterfahrstraßenaufruf"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lokauswahl"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Geschwindigkeit"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Fahrtrichtung"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f0-f4"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f5-f8"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "löschen"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "einfügen"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Fahrst. anhängen"),
-    QT_TRANSLATE_NOOP("FSEingabeFrm", "Autostart-Fahrstraße"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "&Magnetartbefehl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "&Rückmeldebefehl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "&Pause"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "&Unterfahrstraßenaufruf"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "&Lokauswahl"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-&Geschwindigkeit"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-&Fahrtrichtung"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f&0-f4"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Lok-Funktion f&5-f8"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "lö&schen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "&einfügen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Fahrst. an&hängen"),
+    QT_TRANSLATE_NOOP("FSEingabeFrm", "Au&tostart-Fahrstraße"),
 };
 
 // Every field holds a whole number: what is typed keeps its digits only, up to the field's
@@ -186,7 +187,7 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
     m_lokSpeed = numberBox("LokSpeedTxt", 3, speed, {checkedStopWord(), emergencyStopWord()});
     speed->layout()->addWidget(m_lokSpeed);
     speed->layout()->addWidget(new QLabel(QCoreApplication::translate("FSEingabeFrm", "in %"), speed));
-    m_notChk = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "Nothalt"), speed);
+    m_notChk = new QCheckBox(QCoreApplication::translate("FSEingabeFrm", "&Nothalt"), speed);
     m_notChk->setObjectName(QStringLiteral("NotChk"));
     speed->layout()->addWidget(m_notChk);
 
@@ -211,11 +212,11 @@ FSEingabeFrm::FSEingabeFrm(const RouteTables& routes, UserDialogs& dialogs, QWid
         grid->addWidget(frame, line++, 1);
     }
 
-    m_ok = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "OK"), this);
+    m_ok = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "&OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
 
-    m_abbrechen = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "Abbrechen"), this);
+    m_abbrechen = new QPushButton(QCoreApplication::translate("FSEingabeFrm", "&Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("AbbrechenButton"));
     m_abbrechen->setAutoDefault(false);
 

@@ -13,7 +13,7 @@
 namespace kx2 {
 
 HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& programName)
-    : QWidget(parent, Qt::Window)
+    : QDialog(parent)
     , m_programFolder(programFolder)
     , m_programName(programName)
 {
@@ -29,6 +29,7 @@ HelpWin::HelpWin(const QString& programFolder, QWidget* parent, const QString& p
 
     m_okButton = new QPushButton(QCoreApplication::translate("HelpWin", "OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);
@@ -51,13 +52,13 @@ void HelpWin::showEvent(QShowEvent* event)
 {
     if (!m_loaded)
         fill();
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void HelpWin::closeEvent(QCloseEvent* event)
 {
     m_loaded = false;
-    QWidget::closeEvent(event);
+    QDialog::closeEvent(event);
 }
 
 } // namespace kx2

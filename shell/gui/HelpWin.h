@@ -1,15 +1,15 @@
 #pragma once
-#include <QWidget>
+#include <QDialog>
 
 class QListWidget;
 class QPushButton;
 
 namespace kx2 {
 
-// The help window: the lines of konf/hilfe.txt in a list. "OK" hides it and a later showing
-// keeps the list; the window's close button unloads it, so the next showing reads the file
-// again. The program's name (`programName`, as the main window's caption) fills its place in the text.
-class HelpWin : public QWidget {
+// The help window: the lines of konf/hilfe.txt in a list. "OK" (also Return) and Escape hide it
+// and a later showing keeps the list; the window's close button unloads it, so the next showing
+// reads the file again. The program's name (`programName`, as the main window's caption) fills its place in the text.
+class HelpWin : public QDialog {
     Q_OBJECT
 public:
     explicit HelpWin(const QString& programFolder, QWidget* parent = nullptr,

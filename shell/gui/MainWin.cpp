@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace kx2 {
 
 namespace {
@@ -50,7 +52,17 @@ QPushButton* makeButton(const QString& text, const QString& name, const QString&
     button->setMinimumWidth(140);
     button->setToolTip(tip);
     button->setStatusTip(tip);
+    // Return on the focused button presses it, as in a dialog.
+    button->setAutoDefault(true);
     return button;
+}
+
+// A caption as a screen reader says it: "&Mag.Art.daten" is "Mag.Art.daten".
+QString withoutAccessKey(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
 void tip(QWidget* widget, const QString& text)
@@ -87,20 +99,20 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     setCentralWidget(central);
 
     m_lokDaten = makeButton(
-        QCoreApplication::translate("MainWin", "Lokdaten"), QStringLiteral("LokDaten_But"),
+        QCoreApplication::translate("MainWin", "&Lokdaten"), QStringLiteral("LokDaten_But"),
         QCoreApplication::translate("MainWin", "Liest die Lokdaten aus der Zentrale und öffnet sie zum Bearbeiten."),
         central);
     m_magDaten = makeButton(
-        QCoreApplication::translate("MainWin", "Mag.Art.daten"), QStringLiteral("MagDatenBut"),
+        QCoreApplication::translate("MainWin", "&Mag.Art.daten"), QStringLiteral("MagDatenBut"),
         QCoreApplication::translate(
             "MainWin", "Liest die Magnetartikel des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
         central);
     m_rckmDaten
-        = makeButton(QCoreApplication::translate("MainWin", "Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
+        = makeButton(QCoreApplication::translate("MainWin", "&Rückmelderdaten"), QStringLiteral("RckmDatenBut"),
                      QCoreApplication::translate(
                          "MainWin", "Liest die Rückmelder des Adressbereichs daneben und öffnet sie zum Bearbeiten."),
                      central);
-    m_fsDaten = makeButton(QCoreApplication::translate("MainWin", "Fahrstraßen"), QStringLiteral("FSDatenBut"),
+    m_fsDaten = makeButton(QCoreApplication::translate("MainWin", "&Fahrstraßen"), QStringLiteral("FSDatenBut"),
                            QCoreApplication::translate("MainWin", kRoutesTip), central);
     m_lokDatAnz = makeBox(QStringLiteral("5"), QStringLiteral("LokDatAnzTxt"), central);
     m_magAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("MagAdrStartTxt"), central);
@@ -108,27 +120,52 @@ MainWin::MainWin(Settings& settings, SettingsFile& settingsFile, UserDialogs& di
     m_rmAdrStart = makeBox(QStringLiteral("1"), QStringLiteral("RmAdrStartTxt"), central);
     m_rmAdrEnd = makeBox(QStringLiteral("16"), QStringLiteral("RmAdrEndTxt"), central);
 
+    // Each box is named by its label (and, for the address boxes, by its button too, as both ranges
+    // have the same labels); a screen reader says that name.
+    const auto labelled = [central](QLineEdit* box, const QString& text, const QString& name, QPushButton* button) {
+        QLabel* label = makeLabel(text, name, central);
+        label->setBuddy(box);
+        QString spoken = text;
+        if (spoken.endsWith(QLatin1Char(':')))
+            spoken.chop(1);
+        if (button)
+            spoken = withoutAccessKey(button->text()) + QLatin1Char(' ') + spoken;
+        box->setAccessibleName(spoken);
+        return label;
+    };
     auto* grid = new QGridLayout;
     grid->addWidget(m_lokDaten, 0, 0);
-    grid->addWidget(
-        makeLabel(QCoreApplication::translate("MainWin", "Anzahl:"), QStringLiteral("LokDatAnzLbl"), central), 0, 1);
+    grid->addWidget(labelled(m_lokDatAnz, QCoreApplication::translate("MainWin", "Anzahl:"),
+                             QStringLiteral("LokDatAnzLbl"), nullptr),
+                    0, 1);
     grid->addWidget(m_lokDatAnz, 0, 2);
     grid->addWidget(m_magDaten, 1, 0);
-    grid->addWidget(
-        makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("MagAdrStartLbl"), central), 1,
-        1);
+    grid->addWidget(labelled(m_magAdrStart, QCoreApplication::translate("MainWin", "von Adr.:"),
+                             QStringLiteral("MagAdrStartLbl"), m_magDaten),
+                    1, 1);
     grid->addWidget(m_magAdrStart, 1, 2);
-    grid->addWidget(
-        makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("MagAdrEndLbl"), central), 1, 3);
+    grid->addWidget(labelled(m_magAdrEnd, QCoreApplication::translate("MainWin", "bis Adr.:"),
+                             QStringLiteral("MagAdrEndLbl"), m_magDaten),
+                    1, 3);
     grid->addWidget(m_magAdrEnd, 1, 4);
     grid->addWidget(m_rckmDaten, 2, 0);
-    grid->addWidget(
-        makeLabel(QCoreApplication::translate("MainWin", "von Adr.:"), QStringLiteral("RmAdrStartLbl"), central), 2, 1);
+    grid->addWidget(labelled(m_rmAdrStart, QCoreApplication::translate("MainWin", "von Adr.:"),
+                             QStringLiteral("RmAdrStartLbl"), m_rckmDaten),
+                    2, 1);
     grid->addWidget(m_rmAdrStart, 2, 2);
-    grid->addWidget(
-        makeLabel(QCoreApplication::translate("MainWin", "bis Adr.:"), QStringLiteral("RmAdrEndLbl"), central), 2, 3);
+    grid->addWidget(labelled(m_rmAdrEnd, QCoreApplication::translate("MainWin", "bis Adr.:"),
+                             QStringLiteral("RmAdrEndLbl"), m_rckmDaten),
+                    2, 3);
     grid->addWidget(m_rmAdrEnd, 2, 4);
     grid->addWidget(m_fsDaten, 3, 0);
+    // "Anzahl" is shown only: no key reaches it.
+    m_lokDatAnz->setReadOnly(true);
+    m_lokDatAnz->setFocusPolicy(Qt::NoFocus);
+    // Tab follows the layout: each address box right after its button.
+    QWidget* const order[] = {m_lokDaten,  m_magDaten,   m_magAdrStart, m_magAdrEnd,
+                              m_rckmDaten, m_rmAdrStart, m_rmAdrEnd,    m_fsDaten};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     grid->setColumnStretch(5, 1);
     for (QLineEdit* box : {m_magAdrStart, m_rmAdrStart})
         tip(box, QCoreApplication::translate("MainWin", "Erste Adresse, die gelesen und bearbeitet wird."));
@@ -321,6 +358,13 @@ void MainWin::showProgramInfo()
 {
     const ProgramInfo info = makeProgramInfo(m_brandCode, VersionMajor, VersionMinor, VersionRevision);
     m_dialogs.messageBox(info.text, MsgButtons::Ok, MsgIcon::None, info.title);
+}
+
+void MainWin::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The focus is shown from the start, not only after a first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void MainWin::closeEvent(QCloseEvent* event)

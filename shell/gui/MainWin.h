@@ -77,6 +77,7 @@ Q_SIGNALS:
     void monitorRequested();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

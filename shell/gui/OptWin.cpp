@@ -31,7 +31,7 @@ constexpr Kind Kinds[3] = {{false, false}, {true, false}, {true, true}};
 } // namespace
 
 OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<void()> showSettings, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QDialog(parent)
     , m_settings(settings)
     , m_mainControls(mainControls)
     , m_showSettings(std::move(showSettings))
@@ -44,9 +44,9 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     auto* upDevLayout = new QVBoxLayout(upDevFrame);
     m_upDevGroup = new QButtonGroup(this);
     const QString upDevCaptions[3] = {
-        QStringLiteral("Quarnellis/Kordavinex"),
-        QStringLiteral("Mervenholt 58230 - LocoNet Interface"),
-        QStringLiteral("Mervenholt 58240 - LocoNet USB Interface"),
+        QStringLiteral("&Quarnellis/Kordavinex"),
+        QStringLiteral("Mervenholt 58230 - LocoNet &Interface"),
+        QStringLiteral("Mervenholt 58240 - LocoNet &USB Interface"),
     };
     for (int i = 0; i < 3; ++i) {
         auto* b = new QRadioButton(upDevCaptions[i], upDevFrame);
@@ -62,8 +62,11 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     bdrtFrame->setObjectName(QStringLiteral("BdrtFrame"));
     auto* bdrtLayout = new QVBoxLayout(bdrtFrame);
     m_bdrtGroup = new QButtonGroup(this);
+    // A digit of each rate that no other begins with.
+    const QString bdrtCaptions[4] = {QStringLiteral("&9600"), QStringLiteral("1&6666"), QStringLiteral("19&200"),
+                                     QStringLiteral("&115200")};
     for (int i = 0; i < 4; ++i) {
-        auto* b = new QRadioButton(QString::number(BaudRates[size_t(i)]), bdrtFrame);
+        auto* b = new QRadioButton(bdrtCaptions[i], bdrtFrame);
         b->setObjectName(QStringLiteral("BdrtOpt_%1").arg(i));
         m_bdrtGroup->addButton(b, i);
         bdrtLayout->addWidget(b);
@@ -73,7 +76,7 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     auto* portFrame = new QGroupBox(QCoreApplication::translate("OptWin", "ComPort:"), this);
     portFrame->setObjectName(QStringLiteral("ComPortFrame"));
     auto* portLayout = new QHBoxLayout(portFrame);
-    auto* portLabel = new QLabel(QCoreApplication::translate("OptWin", "Nummer:"), portFrame);
+    auto* portLabel = new QLabel(QCoreApplication::translate("OptWin", "&Nummer:"), portFrame);
     portLabel->setObjectName(QStringLiteral("ComPortLbl"));
     m_comPortTxt = new QComboBox(portFrame);
     m_comPortTxt->setObjectName(QStringLiteral("ComPortTxT"));
@@ -85,21 +88,23 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
         QCoreApplication::translate("OptWin",
                                     "Nummer, Gerätename, SIM (simulierte Zentrale) oder tcp:Rechner:Port "
                                     "für LocoNet über TCP (LbServer, Port-Vorgabe 1234)"));
+    portLabel->setBuddy(m_comPortTxt);
     portLayout->addWidget(portLabel);
     portLayout->addWidget(m_comPortTxt, 1);
 
     // Kept for the run like the interface kind: the settings file keeps its three lines.
-    m_pruefenChk = new QCheckBox(QCoreApplication::translate("OptWin", "Nach dem Senden prüfen"), this);
+    m_pruefenChk = new QCheckBox(QCoreApplication::translate("OptWin", "Nach dem Senden &prüfen"), this);
     m_pruefenChk->setObjectName(QStringLiteral("PruefenChk"));
     m_pruefenChk->setToolTip(QCoreApplication::translate(
         "OptWin", "Liest das Gesendete aus der Zentrale zurück und meldet jede Abweichung."));
 
     // The two names stay as they are in every language, so that either can be found.
-    auto* spracheFrame = new QGroupBox(QStringLiteral("Sprache / Language"), this);
+    auto* spracheFrame = new QGroupBox(QStringLiteral("&Sprache / Language"), this);
     spracheFrame->setObjectName(QStringLiteral("SpracheFrame"));
     auto* spracheLayout = new QVBoxLayout(spracheFrame);
     m_spracheBox = new QComboBox(spracheFrame);
     m_spracheBox->setObjectName(QStringLiteral("SpracheBox"));
+    m_spracheBox->setAccessibleName(QStringLiteral("Sprache / Language"));
     m_spracheBox->addItem(QStringLiteral("Deutsch"), languageCode(Language::German));
     m_spracheBox->addItem(QStringLiteral("English"), languageCode(Language::English));
     m_spracheHinweis = new QLabel(QCoreApplication::translate("OptWin", "Die neue Sprache gilt ab dem nächsten Start."),
@@ -112,15 +117,16 @@ OptWin::OptWin(Settings& settings, MainControls& mainControls, std::function<voi
     spracheLayout->addWidget(m_spracheBox);
     spracheLayout->addWidget(m_spracheHinweis);
 
-    m_okBut = new QPushButton(QCoreApplication::translate("OptWin", "O.K."), this);
+    m_okBut = new QPushButton(QCoreApplication::translate("OptWin", "&O.K."), this);
     m_okBut->setObjectName(QStringLiteral("OK_But"));
+    m_okBut->setDefault(true);
     m_okBut->setToolTip(QCoreApplication::translate("OptWin", "Übernimmt die gewählten Einstellungen."));
     connect(m_okBut, &QPushButton::clicked, this, &OptWin::OK_But_Click);
-    m_abbrechenBut = new QPushButton(QCoreApplication::translate("OptWin", "Abbrechen"), this);
+    m_abbrechenBut = new QPushButton(QCoreApplication::translate("OptWin", "&Abbrechen"), this);
     m_abbrechenBut->setObjectName(QStringLiteral("AbbrechenBut"));
     m_abbrechenBut->setToolTip(
         QCoreApplication::translate("OptWin", "Schließt das Fenster; die Einstellungen bleiben, wie sie waren."));
-    connect(m_abbrechenBut, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_abbrechenBut, &QPushButton::clicked, this, &OptWin::reject);
 
     auto* right = new QVBoxLayout;
     right->addWidget(portFrame);
@@ -251,32 +257,28 @@ void OptWin::OK_But_Click()
         storeLanguageChoice(m_spracheBox->currentData().toString());
     if (m_showSettings)
         m_showSettings();
-    hide();
+    accept();
     m_mainControls.EnableMainControls();
 }
 
 void OptWin::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     if (event->spontaneous())
         return;  // restored from minimised: keep what the user has chosen so far
     loadFromSettings();
     m_mainControls.DisableMainControls();
+    // On the chosen kind, where the arrow keys choose within the group; the focus shown at once.
+    const int upDev = selectedUpDev();
+    m_upDevOpt[size_t(upDev >= 0 ? upDev : 0)]->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void OptWin::keyPressEvent(QKeyEvent* event)
+// "Abbrechen", Escape and the close box.
+void OptWin::reject()
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void OptWin::closeEvent(QCloseEvent* event)
-{
+    QDialog::reject();
     m_mainControls.EnableMainControls();
-    QWidget::closeEvent(event);
 }
 
 } // namespace kx2

@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include <QDialog>
 #include <array>
 #include <functional>
 
@@ -16,10 +16,10 @@ class MainControls;
 struct Settings;
 
 // The options dialog: interface kind, baud rate and port. Not modal; the main window's controls
-// are disabled while it is shown. "O.K." takes the choices over; "Abbrechen", Escape and the
-// window's close button leave the settings as they were. Every showing starts from the current
-// settings.
-class OptWin : public QWidget {
+// are disabled while it is shown. "O.K." (also Return) takes the choices over; "Abbrechen", Escape
+// and the window's close button leave the settings as they were. Every showing starts from the
+// current settings, with the focus on the chosen interface kind.
+class OptWin : public QDialog {
     Q_OBJECT
 public:
     // showSettings puts the new port and baud rate on the main window.
@@ -48,10 +48,11 @@ public:
     void UpDevOptClick(int index);
     void OK_But_Click();
 
+public Q_SLOTS:
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadFromSettings();

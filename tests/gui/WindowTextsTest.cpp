@@ -53,7 +53,8 @@ QStringList clipped(QWidget* window)
     QStringList found(window->width() < titleBarWidth(window->windowTitle()) ? 1 : 0, window->windowTitle());
     for (QLabel* label : window->findChildren<QLabel*>())
         if (label->isVisible() && !label->text().contains('\n')
-            && label->contentsRect().width() < label->fontMetrics().horizontalAdvance(label->text()))
+            && label->contentsRect().width()
+                   < label->fontMetrics().horizontalAdvance(label->buddy() ? QString(label->text()).remove('&') : label->text()))
             found << label->text();
     return found;
 }
