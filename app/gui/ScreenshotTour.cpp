@@ -149,6 +149,17 @@ void answerNextBox(Camera& camera, QWidget* back, const QString& name, bool yes)
     poll->start();
 }
 
+// The editor's printout as a PDF file beside the pictures; scripts/screenshots.sh turns its first
+// page into one.
+void printOut(GridEditor& editor, Camera& camera, const QString& folder, const QString& name)
+{
+    const QString error = editor.savePdf(QDir(folder).filePath(name + QStringLiteral(".pdf")));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(error));
+        ++camera.failures;
+    }
+}
+
 // Leaves an editor; when its table holds changes the question is answered with Ja.
 void leave(GridEditor& editor, Camera& camera, const QString& questionName = QString())
 {
@@ -201,6 +212,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (!loco)
         return camera.failures;
     LokdatenFrm& editor = *loco;
+    printOut(editor, camera, folder, QStringLiteral("50_loco_printout"));
 
     // The name edit over the second locomotive's name.
     editor.LokdatenGrid()->selectCell(2, 2);
@@ -272,6 +284,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (!mag)
         return camera.failures;
     MagDatenFrm& accessories = *mag;
+    printOut(accessories, camera, folder, QStringLiteral("51_accessory_printout"));
 
     // A name being typed over the second accessory's first line.
     accessories.grid()->selectCell(2, 2);
@@ -288,6 +301,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
 
     if (RMDatenFrm* feedback = readIntoEditor(windows, camera, button("RckmDatenBut"), &AppWindows::rmDatenFrmCreated,
                                               &AppWindows::rmDatenFrm, QStringLiteral("14_feedback_editor"))) {
+        printOut(*feedback, camera, folder, QStringLiteral("52_feedback_printout"));
         leave(*feedback, camera);
     }
 
@@ -296,6 +310,20 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (!fs)
         return camera.failures;
     FSDatenFrm& routes = *fs;
+    printOut(routes, camera, folder, QStringLiteral("53_route_printout"));
+    // Of the 80 lines only the routes in use are printed unless the question's box is ticked:
+    // the question is photographed and cancelled.
+    QTimer printQuestion;
+    QObject::connect(&printQuestion, &QTimer::timeout, &routes, [&camera, &routes, &printQuestion] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->checkBox()) {
+            printQuestion.stop();
+            camera.takeOver(box, &routes, QStringLiteral("54_print_question"));
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    printQuestion.start(300);
+    routes.PdfMenu_Click();
+    printQuestion.stop();
     // The command dialog over the routes, on a speed command of route 3, below that line so that
     // its cell shows.
     photographNextDialog(routes, camera, QPoint(260, 130), QStringLiteral("16_route_command_dialog"));
