@@ -8,6 +8,7 @@
 #include "accessory/AccessoryTransfer.h"
 #include "editor/gui/MagSymFrm.h"
 #include "editor/gui/FlexGrid.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QCoreApplication>
 

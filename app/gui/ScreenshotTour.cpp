@@ -304,6 +304,24 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
         printOut(*feedback, camera, folder, QStringLiteral("52_feedback_printout"));
         leave(*feedback, camera);
     }
+    // A range beyond the contacts in use: before a printout the editor asks whether the empty
+    // lines go onto the paper too. The question is photographed and cancelled.
+    windows.RckmDatenBut_Click({1, 48});
+    if (windows.rmDatenFrmCreated()) {
+        RMDatenFrm& feedback = windows.rmDatenFrm();
+        QTimer question;
+        QObject::connect(&question, &QTimer::timeout, &feedback, [&camera, &feedback, &question] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->checkBox()) {
+                question.stop();
+                camera.takeOver(box, &feedback, QStringLiteral("54_print_question"));
+                box->button(QMessageBox::Cancel)->click();
+            }
+        });
+        question.start(300);
+        feedback.PdfMenu_Click();
+        question.stop();
+        leave(feedback, camera);
+    }
 
     FSDatenFrm* fs = readIntoEditor(windows, camera, button("FSDatenBut"), &AppWindows::fsDatenFrmCreated,
                                     &AppWindows::fsDatenFrm, QStringLiteral("15_route_editor"));
@@ -311,19 +329,6 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
         return camera.failures;
     FSDatenFrm& routes = *fs;
     printOut(routes, camera, folder, QStringLiteral("53_route_printout"));
-    // Of the 80 lines only the routes in use are printed unless the question's box is ticked:
-    // the question is photographed and cancelled.
-    QTimer printQuestion;
-    QObject::connect(&printQuestion, &QTimer::timeout, &routes, [&camera, &routes, &printQuestion] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->checkBox()) {
-            printQuestion.stop();
-            camera.takeOver(box, &routes, QStringLiteral("54_print_question"));
-            box->button(QMessageBox::Cancel)->click();
-        }
-    });
-    printQuestion.start(300);
-    routes.PdfMenu_Click();
-    printQuestion.stop();
     // The command dialog over the routes, on a speed command of route 3, below that line so that
     // its cell shows.
     photographNextDialog(routes, camera, QPoint(260, 130), QStringLiteral("16_route_command_dialog"));

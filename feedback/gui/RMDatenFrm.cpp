@@ -1,6 +1,7 @@
 #include "feedback/gui/RMDatenFrm.h"
 
 #include "editor/gui/MagSymFrm.h"
+#include "editor/gui/PictureCache.h"
 #include "feedback/FeedbackFiles.h"
 #include "feedback/FeedbackPrint.h"
 #include "feedback/FeedbackTable.h"
