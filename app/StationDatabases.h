@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/CsvTable.h"
+#include "editor/TablePrint.h"
 #include "records/IsdFile.h"
 #include "records/TransferSession.h"
 
@@ -27,6 +28,9 @@ struct StationDatabase {
     std::function<SendOutcome(AppContext&)> send;
     std::function<int(AppContext&)> count; // records in use the table holds
     std::function<CsvTable(AppContext&)> csv; // its table as CSV
+    // Its printout as its editor prints a table just loaded: the records in use, or every
+    // record of the range (wholeRange; the locomotives hold none that is not in use).
+    std::function<PrintTable(AppContext&, const PrintSource&, bool wholeRange)> print;
 };
 
 // Locomotives, accessories, feedback contacts, routes.

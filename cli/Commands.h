@@ -17,7 +17,8 @@ int runDiff(const QStringList& args);    // kx2ctl diff ...
 int runImportCsv(const QStringList& args); // kx2ctl import-csv ...
 // kx2ctl show FILE --csv: the table of a table file as CSV on stdout.
 int showCsv(const QString& path);
-// The file's table as the editors print it, into a PDF file; needs a QGuiApplication.
-int showPdf(const QString& path, const QString& pdfPath);
+// The file's table as its editor prints it, into a PDF file: the records in use, or with
+// wholeRange every record of the file's range; needs a QGuiApplication.
+int showPdf(const QString& path, const QString& pdfPath, bool wholeRange);
 int runMonitor(const QStringList& args); // kx2ctl monitor ...
 } // namespace kx2::cli

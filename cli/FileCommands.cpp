@@ -5,6 +5,7 @@
 #include "app/StationDatabases.h"
 #include "cli/CliContext.h"
 #include "editor/TablePrint.h"
+#include "shell/ProgramPlaces.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -74,7 +75,7 @@ int showCsv(const QString& path)
     return 0;
 }
 
-int showPdf(const QString& path, const QString& pdfPath)
+int showPdf(const QString& path, const QString& pdfPath, bool wholeRange)
 {
     CliContext cli;
     int exitCode = 0;
@@ -82,9 +83,8 @@ int showPdf(const QString& path, const QString& pdfPath)
     if (!db)
         return exitCode;
     int pages = 0;
-    const PrintTable table
-        = printTableOfCsv(db->csv(cli.ctx()), db->subject->nameText(),
-                          cli.ctx().storedSerial.numberText());
+    const PrintSource source{cli.ctx().storedSerial.numberText(), programPlacesOfThisRun().konfBase};
+    const PrintTable table = db->print(cli.ctx(), source, wholeRange);
     if (const QString error = writeTablePdf(pdfPath, table, &pages); !error.isEmpty()) {
         QTextStream(stderr) << error << "\n";
         return 1;

@@ -25,7 +25,7 @@ namespace {
 
 const char* const kShowUsage = QT_TRANSLATE_NOOP(
     "ShowCommand",
-    "Aufruf: kx2ctl show DATEI.ISD [--csv | --pdf AUSGABE.PDF]\n"
+    "Aufruf: kx2ctl show DATEI.ISD [--csv | --pdf AUSGABE.PDF [--all]]\n"
     "\n"
     "Zeigt die Datensätze einer ISD-Datei:\n"
     "  Lokdaten (\"KX2-Lokdaten Version 1.0\") und ein Lokdatensatz (\"KX2-Lokdatensatz Version 1.0\"):\n"
@@ -39,8 +39,10 @@ const char* const kShowUsage = QT_TRANSLATE_NOOP(
     "\n"
     "Optionen:\n"
     "  --csv       die Tabelle als CSV (UTF-8, ';' getrennt), wie \"Als CSV exportieren...\" im Editor\n"
-    "  --pdf AUSGABE.PDF  die Tabelle als PDF-Datei, wie \"Als PDF speichern\" im Editor: Adressen und\n"
-    "              Namen auf jeder Seite, Kopf mit Seriennummer und Datum, \"Seite N von M\" darunter\n"
+    "  --pdf AUSGABE.PDF  die Tabelle als PDF-Datei, wie \"Als PDF speichern\" im Editor: die benutzten\n"
+    "              Datensätze, Adressen und Namen auf jeder Seite, Kopf mit Seriennummer und Datum,\n"
+    "              \"Seite N von M\" darunter; Fahrstraßen je eine Spalte\n"
+    "  --all       mit --pdf: jede Adresse des Adressbereichs (jede Fahrstraße), auch unbenutzte\n"
     "  -h, --help  diese Hilfe\n"
     "\n"
     "Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.\n");
@@ -105,11 +107,16 @@ int runShow(const QStringList& args)
     QTextStream err(stderr);
     QStringList files;
     bool csv = false;
+    bool all = false;
     QString pdf;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--csv")) {
             csv = true;
+            continue;
+        }
+        if (a == QLatin1String("--all")) {
+            all = true;
             continue;
         }
         if (a == QLatin1String("--pdf") && i + 1 < args.size()) {
@@ -127,7 +134,8 @@ int runShow(const QStringList& args)
         }
         files << a;
     }
-    if (files.size() != 1) {
+    // The whole range is a choice of the printout alone.
+    if (files.size() != 1 || (all && pdf.isEmpty())) {
         err << QCoreApplication::translate("ShowCommand", kShowUsage);
         return 2;
     }
@@ -135,7 +143,7 @@ int runShow(const QStringList& args)
     if (csv)
         return showCsv(path);
     if (!pdf.isEmpty())
-        return showPdf(path, pdf);
+        return showPdf(path, pdf, all);
 
     QString header;
     {

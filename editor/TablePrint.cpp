@@ -1,7 +1,7 @@
 #include "editor/TablePrint.h"
 
-#include "shell/CsvTable.h"
 #include "shell/FileErrors.h"
+#include "shell/ProgramFolder.h"
 #include "editor/PrintLayout.h"
 
 #include <QDate>
@@ -28,26 +28,24 @@ QFont printFont(QPaintDevice& device, bool bold)
 
 } // namespace
 
-PrintTable printTableOfCsv(const CsvTable& csv, const QString& caption, const QString& serial)
+PrintTable newPrintTable(const QString& caption, const PrintSource& source)
 {
     PrintTable table;
     table.caption = caption;
-    table.serial = serial;
+    table.serial = source.serial;
     table.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    table.titles << csv.keyTitle;
-    for (const CsvColumn& c : csv.columns)
-        table.titles << c.title;
-    // The key and the name lines right after it ("Name", "Name Zeile1", "Name Zeile2") head every group.
-    table.keyColumns = 1;
-    while (table.keyColumns < table.titles.size() && table.titles[table.keyColumns].startsWith(QLatin1String("Name")))
-        ++table.keyColumns;
-    for (int r : csv.rows) {
-        QStringList cells{csv.key(r)};
-        for (const CsvColumn& c : csv.columns)
-            cells << c.text(r);
-        table.rows.push_back(cells);
-    }
     return table;
+}
+
+QImage PrintPictures::picture(const QString& relative)
+{
+    const auto found = m_read.constFind(relative);
+    if (found != m_read.constEnd())
+        return found.value();
+    const QString path = findInProgramFolder(m_programFolder, relative);
+    const QImage image = path.isEmpty() ? QImage() : QImage(path);
+    m_read.insert(relative, image);
+    return image;
 }
 
 int paintTable(QPagedPaintDevice& device, const PrintTable& table)
@@ -67,7 +65,7 @@ int paintTable(QPagedPaintDevice& device, const PrintTable& table)
         sheet.widths.push_back(boldMetrics.horizontalAdvance(table.titles[c]));
     for (int r = 0; r < int(table.rows.size()); ++r)
         for (int c = 0; c < table.rows[size_t(r)].size() && c < int(sheet.widths.size()); ++c) {
-            const bool isPicture = table.picture && !table.picture(r, c).isNull();
+            const bool isPicture = !table.picture(r, c).isNull();
             const int w = isPicture ? rowHeight : plainMetrics.horizontalAdvance(table.rows[size_t(r)][c]);
             sheet.widths[size_t(c)] = std::max(sheet.widths[size_t(c)], w);
         }
@@ -79,11 +77,16 @@ int paintTable(QPagedPaintDevice& device, const PrintTable& table)
     sheet.bodyHeight = page.height() - 4 * rowHeight; // header above, page number below
     sheet.rowHeight = rowHeight;
     sheet.rowCount = int(table.rows.size());
+    sheet.laneGap = 4 * gap;
     const PrintLayout layout = layOutPrint(sheet);
 
+    // The editor's caption ends in a colon on the window ("Lok-Datensätze:"), not in the head.
+    QString caption = table.caption.trimmed();
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
     const QString head
         = QCoreApplication::translate("TablePrint", "%1 - Zentrale %2 - %3")
-              .arg(table.caption,
+              .arg(caption,
                    table.serial.isEmpty() ? QCoreApplication::translate("TablePrint", "unbekannt") : table.serial,
                    table.date);
     for (int p = 0; p < layout.pageCount(); ++p) {
@@ -98,28 +101,34 @@ int paintTable(QPagedPaintDevice& device, const PrintTable& table)
 
         const std::vector<int>& columns = layout.groups[size_t(layout.groupOfPage(p))];
         const std::vector<int>& widths = layout.groupWidths[size_t(layout.groupOfPage(p))];
-        const int first = layout.firstRowOfPage(p);
-        const int last = std::min(first + layout.rowsPerPage, int(table.rows.size()));
-        int y = 2 * rowHeight;
-        for (int r = first - 1; r < last; ++r) {
-            const bool titles = r == first - 1;
-            painter.setFont(titles ? bold : plain);
-            int x = 0;
-            for (size_t i = 0; i < columns.size(); ++i) {
-                const int c = columns[i];
-                const QRect cell(x, y, widths[i], rowHeight);
-                painter.drawRect(cell);
-                const QImage picture = !titles && table.picture ? table.picture(r, c) : QImage();
-                if (!picture.isNull()) {
-                    painter.drawImage(QRect(x + (widths[i] - line) / 2, y + (rowHeight - line) / 2, line, line), picture);
-                } else {
-                    const QString text = titles ? table.titles.value(c) : table.rows[size_t(r)].value(c);
-                    painter.drawText(cell.adjusted(gap, 0, -gap, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                                     text);
+        for (int lane = 0; lane < layout.lanes; ++lane) {
+            const int first = layout.firstRowOfPage(p, lane);
+            // A lane past the last row stays empty; the first one always shows the titles.
+            if (lane > 0 && first >= int(table.rows.size()))
+                break;
+            const int last = std::min(first + layout.rowsPerPage, int(table.rows.size()));
+            int y = 2 * rowHeight;
+            for (int r = first - 1; r < last; ++r) {
+                const bool titles = r == first - 1;
+                painter.setFont(titles ? bold : plain);
+                int x = lane * layout.laneStep;
+                for (size_t i = 0; i < columns.size(); ++i) {
+                    const int c = columns[i];
+                    const QRect cell(x, y, widths[i], rowHeight);
+                    painter.drawRect(cell);
+                    const QImage picture = titles ? QImage() : table.picture(r, c);
+                    if (!picture.isNull()) {
+                        painter.drawImage(QRect(x + (widths[i] - line) / 2, y + (rowHeight - line) / 2, line, line),
+                                          picture);
+                    } else {
+                        const QString text = titles ? table.titles.value(c) : table.rows[size_t(r)].value(c);
+                        painter.drawText(cell.adjusted(gap, 0, -gap, 0),
+                                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+                    }
+                    x += widths[i];
                 }
-                x += widths[i];
+                y += rowHeight;
             }
-            y += rowHeight;
         }
     }
     return layout.pageCount();

@@ -73,6 +73,16 @@ void RangeRecordTable::saveNames(int address, const QString& line1, const QStrin
         }
 }
 
+bool RangeRecordTable::holdsRecord(int address) const
+{
+    if (status(address) == status::Empty)
+        return false;
+    for (int b = 0; b < RecordBytes; ++b)
+        if (value(address, b) != 0xFF)
+            return true;
+    return false;
+}
+
 int RangeRecordTable::shownSymbol(int address) const
 {
     const int code = value(address, SymbolCode);

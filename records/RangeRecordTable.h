@@ -34,6 +34,9 @@ public:
     const DatabaseLayout& layout() const { return *m_layout; }
     int maxAddress() const { return m_layout->maxAddress(); }
     int status(int address) const { return value(address, Status); }
+    // A record in use: held (read, loaded or edited) and written once; flash never written
+    // reads as all 0xFF.
+    bool holdsRecord(int address) const;
 
     // A blank record: every cell 0, then empty names (13 at byte 5) and symbol 3; status 0.
     void blankRecord(int address);

@@ -49,15 +49,22 @@ int RouteTables::routesPending() const
     return n;
 }
 
+bool RouteTables::routeInUse(int route) const
+{
+    if (holdsRoute(route))
+        return true;
+    // Names never written read as all 0xFF.
+    for (int b = 0; b < RecordBytes && RouteNames.value(route, State) != status::Empty; ++b)
+        if (RouteNames.value(route, b) != 0xFF)
+            return true;
+    return false;
+}
+
 int RouteTables::routesInUse() const
 {
     int n = 0;
-    for (int r = 1; r <= RouteCount; ++r) {
-        bool named = false;
-        for (int b = 0; b < RecordBytes && !named && RouteNames.value(r, State) != status::Empty; ++b)
-            named = RouteNames.value(r, b) != 0xFF;
-        n += holdsRoute(r) || named ? 1 : 0;
-    }
+    for (int r = 1; r <= RouteCount; ++r)
+        n += routeInUse(r) ? 1 : 0;
     return n;
 }
 

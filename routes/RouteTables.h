@@ -103,8 +103,9 @@ public:
     bool namesPending() const { return routesPending() > 0; }
     // The routes whose name record is to be written.
     int routesPending() const;
-    // The routes in use: with entries, or with a name record the station holds (a route without
+    // A route in use: with entries, or with a name record the station holds (a route without
     // entries may still have one).
+    bool routeInUse(int route) const;
     int routesInUse() const;
     // A complete replacement: every name record and every entry is to be written, whatever the
     // station held.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Photographs every window of kx2tool on the built-in simulated command station (seeded with a
-# few locomotives, accessories and feedback contacts) under a virtual X server, as PNG files in the given folder
+# few locomotives, accessories and feedback contacts) under a virtual X server, and the first page
+# of each editor's printout (pdftoppm), as PNG files in the given folder
 # (default build/screenshots/, with --lang en build/screenshots-en/).
 #   scripts/screenshots.sh [--lang de|en] [FOLDER]
 set -euo pipefail
@@ -26,9 +27,15 @@ if [ ! -x "$build/kx2tool" ] || grep -q '^KX2_SCREENSHOT_TOUR:BOOL=OFF' "$build/
   bash "$root/scripts/build.sh" -DKX2_SCREENSHOT_TOUR=ON
 fi
 mkdir -p "$out"
-rm -f "$out"/[0-9][0-9]_*.png
+rm -f "$out"/[0-9][0-9]_*.png "$out"/[0-9][0-9]_*.pdf
 
 # A real X server, so that the windows are laid out and painted as on a desktop.
 unset QT_QPA_PLATFORM
 timeout 300 xvfb-run -a -s "-screen 0 1600x1000x24" "$build/kx2tool" "${lang[@]}" --screenshots "$out"
+# The tour leaves the printouts as PDF files: the first page of each becomes its picture.
+for pdf in "$out"/[0-9][0-9]_*.pdf; do
+  [ -e "$pdf" ] || continue
+  pdftoppm -png -r 110 -singlefile -f 1 -l 1 "$pdf" "${pdf%.pdf}"
+  rm -f "$pdf"
+done
 ls "$out"/[0-9][0-9]_*.png

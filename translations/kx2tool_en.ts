@@ -1164,6 +1164,18 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
         <source>Drucken</source>
         <translation>Print</translation>
     </message>
+    <message>
+        <source>%1 von %2 Zeilen sind benutzt; nur sie kommen aufs Papier.</source>
+        <translation>%1 of %2 lines are in use; only those go onto the paper.</translation>
+    </message>
+    <message>
+        <source>alle %1 Zeilen drucken</source>
+        <translation>Print all %1 lines</translation>
+    </message>
+    <message>
+        <source>Druckt auch die Zeilen der Adressen (Fahrstraßen), die nichts enthalten.</source>
+        <translation>Also prints the lines of the addresses (routes) that hold nothing.</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -3179,7 +3191,7 @@ Please enter another loco address.</translation>
 <context>
     <name>ShowCommand</name>
     <message>
-        <source>Aufruf: kx2ctl show DATEI.ISD [--csv | --pdf AUSGABE.PDF]
+        <source>Aufruf: kx2ctl show DATEI.ISD [--csv | --pdf AUSGABE.PDF [--all]]
 
 Zeigt die Datensätze einer ISD-Datei:
   Lokdaten (&quot;KX2-Lokdaten Version 1.0&quot;) und ein Lokdatensatz (&quot;KX2-Lokdatensatz Version 1.0&quot;):
@@ -3193,13 +3205,15 @@ Zeigt die Datensätze einer ISD-Datei:
 
 Optionen:
   --csv       die Tabelle als CSV (UTF-8, &apos;;&apos; getrennt), wie &quot;Als CSV exportieren...&quot; im Editor
-  --pdf AUSGABE.PDF  die Tabelle als PDF-Datei, wie &quot;Als PDF speichern&quot; im Editor: Adressen und
-              Namen auf jeder Seite, Kopf mit Seriennummer und Datum, &quot;Seite N von M&quot; darunter
+  --pdf AUSGABE.PDF  die Tabelle als PDF-Datei, wie &quot;Als PDF speichern&quot; im Editor: die benutzten
+              Datensätze, Adressen und Namen auf jeder Seite, Kopf mit Seriennummer und Datum,
+              &quot;Seite N von M&quot; darunter; Fahrstraßen je eine Spalte
+  --all       mit --pdf: jede Adresse des Adressbereichs (jede Fahrstraße), auch unbenutzte
   -h, --help  diese Hilfe
 
 Rückgabe: 0 gelesen, 1 Datei falsch oder nicht lesbar, 2 falscher Aufruf.
 </source>
-        <translation>Usage: kx2ctl show FILE.ISD [--csv | --pdf OUTPUT.PDF]
+        <translation>Usage: kx2ctl show FILE.ISD [--csv | --pdf OUTPUT.PDF [--all]]
 
 Shows the records of an ISD file:
   locomotive data (&quot;KX2-Lokdaten Version 1.0&quot;) and a locomotive record (&quot;KX2-Lokdatensatz Version 1.0&quot;):
@@ -3213,8 +3227,10 @@ Shows the records of an ISD file:
 
 Options:
   --csv       the table as CSV (UTF-8, separated by &apos;;&apos;), like &quot;Export as CSV...&quot; in the editor
-  --pdf OUTPUT.PDF  the table as a PDF file, like &quot;Save as PDF&quot; in the editor: addresses and
-              names on every page, header with serial number and date, &quot;Page N of M&quot; below
+  --pdf OUTPUT.PDF  the table as a PDF file, like &quot;Save as PDF&quot; in the editor: the records
+              in use, addresses and names on every page, header with serial number and date,
+              &quot;Page N of M&quot; below; routes one column each
+  --all       with --pdf: every address of the address range (every route), unused ones too
   -h, --help  this help
 
 Exit code: 0 read, 1 file wrong or not readable, 2 wrong call.

@@ -3,10 +3,12 @@
 #include "accessory/AccessoryCommands.h"
 #include "accessory/AccessoryCsv.h"
 #include "accessory/AccessoryFiles.h"
+#include "accessory/AccessoryPrint.h"
 #include "accessory/AccessoryTable.h"
 #include "accessory/AccessoryTransfer.h"
 #include "editor/gui/MagSymFrm.h"
 #include "editor/gui/FlexGrid.h"
+#include "editor/gui/PictureCache.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +19,7 @@ namespace {
 RangeEditorDesign magDatenDesign()
 {
     const RangeEditorColumn format{QCoreApplication::translate("GridHeading", "D-For."), 50};
-    return {"MagDatenFrm", QCoreApplication::translate("MagDatenFrm", "Magnetartikel-Datensätze:"), "MagdatenGrid",
+    return {"MagDatenFrm", accessoryEditorCaption(), "MagdatenGrid",
             {format}, "MagAdrStartTxt", "MagAdrEndTxt",
             QCoreApplication::translate("MagDatenFrm", "alle Daten in der &Tabelle  löschen"), magSymbolFolder(),
             &MagSymFrm::create};
@@ -52,6 +54,11 @@ void MagDatenFrm::change_data_frm()
 CsvTable MagDatenFrm::csvTable()
 {
     return accessoryCsv(m_accessories, rangeInUse());
+}
+
+PrintTable MagDatenFrm::printTable(const std::vector<int>& addresses)
+{
+    return accessoryPrintTable(m_accessories, addresses, printSource(pictures().programFolder()));
 }
 
 void MagDatenFrm::blankRecord(int a)

@@ -29,6 +29,7 @@ protected:
     void fillOwnCells(int row, int a) override;
     void ownColumnClick() override { change_data_frm(); }
     CsvTable csvTable() override;
+    PrintTable printTable(const std::vector<int>& addresses) override;
 
 private:
     AccessoryTable& m_accessories;

@@ -155,6 +155,17 @@ void answerNextBox(Camera& camera, QWidget* back, const QString& name, bool yes)
     poll->start();
 }
 
+// The editor's printout as a PDF file beside the pictures; scripts/screenshots.sh turns its first
+// page into one.
+void printOut(GridEditor& editor, Camera& camera, const QString& folder, const QString& name)
+{
+    const QString error = editor.savePdf(QDir(folder).filePath(name + QStringLiteral(".pdf")));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(error));
+        ++camera.failures;
+    }
+}
+
 // Leaves an editor; when its table holds changes the question is answered with Ja.
 void leave(GridEditor& editor, Camera& camera, const QString& questionName = QString())
 {
@@ -277,6 +288,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (!loco)
         return camera.failures;
     LokdatenFrm& editor = *loco;
+    printOut(editor, camera, folder, QStringLiteral("50_loco_printout"));
 
     // The name edit over the second locomotive's name.
     editor.LokdatenGrid()->selectCell(2, 2);
@@ -359,6 +371,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (!mag)
         return camera.failures;
     MagDatenFrm& accessories = *mag;
+    printOut(accessories, camera, folder, QStringLiteral("51_accessory_printout"));
 
     // A name being typed over the second accessory's first line.
     accessories.grid()->selectCell(2, 2);
@@ -393,7 +406,26 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
 
     if (RMDatenFrm* feedback = readIntoEditor(windows, camera, button("RckmDatenBut"), &AppWindows::rmDatenFrmCreated,
                                               &AppWindows::rmDatenFrm, QStringLiteral("14_feedback_editor"))) {
+        printOut(*feedback, camera, folder, QStringLiteral("52_feedback_printout"));
         leave(*feedback, camera);
+    }
+    // A range beyond the contacts in use: before a printout the editor asks whether the empty
+    // lines go onto the paper too. The question is photographed and cancelled.
+    windows.RckmDatenBut_Click({1, 48});
+    if (windows.rmDatenFrmCreated()) {
+        RMDatenFrm& feedback = windows.rmDatenFrm();
+        QTimer question;
+        QObject::connect(&question, &QTimer::timeout, &feedback, [&camera, &feedback, &question] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->checkBox()) {
+                question.stop();
+                camera.takeOver(box, &feedback, QStringLiteral("54_print_question"));
+                box->button(QMessageBox::Cancel)->click();
+            }
+        });
+        question.start(300);
+        feedback.PdfMenu_Click();
+        question.stop();
+        leave(feedback, camera);
     }
 
     FSDatenFrm* fs = readIntoEditor(windows, camera, button("FSDatenBut"), &AppWindows::fsDatenFrmCreated,
@@ -401,6 +433,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (!fs)
         return camera.failures;
     FSDatenFrm& routes = *fs;
+    printOut(routes, camera, folder, QStringLiteral("53_route_printout"));
     // The command dialog over the routes, on a speed command of route 3, below that line so that
     // its cell shows.
     photographNextDialog(routes, camera, QPoint(260, 130), QStringLiteral("16_route_command_dialog"));

@@ -31,7 +31,9 @@ GridEditor::GridEditor(const EditorServices& services, const GridEditorDesign& d
     , m_grid(new FlexGrid(new QWidget(this)))
     , m_csv(services.files, [this] { return csvTable(); },
             [this](const QString& text, MsgIcon icon, const QString& title) { message(text, MsgButtons::Ok, icon, title); })
-    , m_print(*m_grid, services.stationSerial)
+    , m_print(*m_grid, services.dialogs,
+              {[this](int line) { return recordOfLine(line); }, [this](int record) { return recordInUse(record); },
+               [this](const std::vector<int>& records) { return printTable(records); }})
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(design.caption);
@@ -319,21 +321,31 @@ void GridEditor::CsvImportMenu_Click()
 
 void GridEditor::PdfMenu_Click()
 {
-    const QString path
-        = m_services.files.saveFileName(QCoreApplication::translate("GridEditor", "Als PDF speichern..."),
-                                        windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".pdf"),
-                                        QCoreApplication::translate("GridEditor", "PDF-Datei (*.pdf)|*.pdf|"));
+    m_nameBox->commitIfOpen();
+    const QString title = QCoreApplication::translate("GridEditor", "Als PDF speichern...");
+    const std::optional<PrintTable> table = m_print.askTable(title);
+    if (!table)
+        return;
+    const QString path = m_services.files.saveFileName(
+        title, windowTitle().remove(QLatin1Char(':')) + QStringLiteral(".pdf"),
+        QCoreApplication::translate("GridEditor", "PDF-Datei (*.pdf)|*.pdf|"));
     if (path.isEmpty())
         return;
-    m_nameBox->commitIfOpen();
-    if (const QString error = m_print.savePdf(path, windowTitle()); !error.isEmpty())
+    if (const QString error = GridPrint::savePdf(path, *table); !error.isEmpty())
         message(error, MsgButtons::Ok, MsgIcon::Critical, QString());
 }
 
 void GridEditor::DruckenMenu_Click()
 {
     m_nameBox->commitIfOpen();
-    m_print.printAsked(this, windowTitle());
+    if (const std::optional<PrintTable> table = m_print.askTable(QCoreApplication::translate("GridPrint", "Drucken")))
+        GridPrint::printAsked(this, *table);
+}
+
+QString GridEditor::savePdf(const QString& path, bool wholeRange)
+{
+    m_nameBox->commitIfOpen();
+    return GridPrint::savePdf(path, m_print.table(wholeRange));
 }
 
 // --- helpers ---

@@ -75,9 +75,12 @@ public:
     // file dialog; an import rebuilds the grid, a refused one tells the line and why.
     void CsvExportMenu_Click();
     void CsvImportMenu_Click();
-    // "Drucken...", "Als PDF speichern...": the grid as the window shows it.
+    // "Drucken...", "Als PDF speichern...": the records of the grid's lines in their order, those
+    // in use unless the user asks for every line (printTable).
     void DruckenMenu_Click();
     void PdfMenu_Click();
+    // The printout as a PDF file without asking. "" or why the file was not written.
+    QString savePdf(const QString& path, bool wholeRange = false);
     // "Suchen..." (Ctrl+F) opens the search line over the grid; F3 / Shift+F3 go to the next /
     // previous match of what it holds.
     void SuchenMenu_Click();
@@ -175,6 +178,16 @@ protected:
     std::vector<int> linesOf(const std::vector<int>& records) const;
     // The table as CSV, over the records the grid shows.
     virtual CsvTable csvTable() = 0;
+    // The printout of these records (the records of grid lines), in this order; and whether a
+    // line's record is in use: only such lines are printed unless the user asks for all.
+    virtual PrintTable printTable(const std::vector<int>& records) = 0;
+    virtual bool recordInUse(int) const { return true; }
+    // Where this editor's printouts are made: the station's serial number and the folder of the
+    // symbol pictures.
+    PrintSource printSource(const QString& programFolder) const
+    {
+        return {m_services.stationSerial ? m_services.stationSerial() : QString(), programFolder};
+    }
     // The columns the search line looks in: the address and the name columns.
     virtual std::vector<int> searchCols() const;
     // A match found: its cell (its line, for an address) becomes the current one.

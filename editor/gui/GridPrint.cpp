@@ -1,71 +1,74 @@
 #include "editor/gui/GridPrint.h"
 
 #include "editor/gui/FlexGrid.h"
+#include "shell/UserDialogs.h"
 
-#include <QDate>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <algorithm>
 
 namespace kx2 {
 
-GridPrint::GridPrint(const FlexGrid& grid, std::function<QString()> stationSerial)
+GridPrint::GridPrint(const FlexGrid& grid, UserDialogs& dialogs, Hooks hooks)
     : m_grid(grid)
-    , m_stationSerial(std::move(stationSerial))
+    , m_dialogs(dialogs)
+    , m_hooks(std::move(hooks))
 {
 }
 
-PrintTable GridPrint::table(const QString& caption) const
+std::vector<int> GridPrint::records(bool wholeRange) const
 {
-    PrintTable table;
-    table.caption = caption;
-    table.serial = m_stationSerial ? m_stationSerial() : QString();
-    table.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    // The columns that stay in view as the grid scrolls (address, name) head every column group.
-    table.keyColumns = std::max(m_grid.FixedCols(), m_grid.FrozenCols());
-    for (int c = 0; c < m_grid.Cols(); ++c)
-        table.titles << m_grid.TextMatrix(0, c);
-    std::vector<int> gridRows;
-    for (int r = 1; r < m_grid.Rows(); ++r) {
-        // The line for a new record stays off the paper.
-        bool empty = true;
-        QStringList cells;
-        for (int c = 0; c < m_grid.Cols(); ++c) {
-            cells << m_grid.TextMatrix(r, c);
-            empty = empty && cells.back().isEmpty() && m_grid.CellPicture(r, c).isNull();
-        }
-        if (empty)
-            continue;
-        table.rows.push_back(cells);
-        gridRows.push_back(r);
+    std::vector<int> records;
+    for (int line = 1; line < m_grid.Rows(); ++line) {
+        const int record = m_hooks.recordOfLine(line);
+        if (record >= 0 && (wholeRange || m_hooks.inUse(record)))
+            records.push_back(record);
     }
-    const FlexGrid& grid = m_grid;
-    table.picture = [&grid, gridRows](int row, int col) { return grid.CellPicture(gridRows[size_t(row)], col).toImage(); };
-    return table;
+    return records;
 }
 
-void GridPrint::print(QPrinter& printer, const QString& caption) const
+PrintTable GridPrint::table(bool wholeRange) const
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    paintTable(printer, table(caption));
-    QGuiApplication::restoreOverrideCursor();
+    return m_hooks.table(records(wholeRange));
 }
 
-void GridPrint::printAsked(QWidget* parent, const QString& caption) const
+std::optional<PrintTable> GridPrint::askTable(const QString& title)
+{
+    const std::vector<int> used = records(false);
+    const std::vector<int> all = records(true);
+    if (used.size() == all.size())
+        return m_hooks.table(used);
+    const std::optional<bool> whole = m_dialogs.askWithOption(
+        QCoreApplication::translate("GridPrint", "%1 von %2 Zeilen sind benutzt; nur sie kommen aufs Papier.")
+            .arg(int(used.size()))
+            .arg(int(all.size())),
+        QCoreApplication::translate("GridPrint", "alle %1 Zeilen drucken").arg(int(all.size())),
+        QCoreApplication::translate("GridPrint", "Druckt auch die Zeilen der Adressen (Fahrstraßen), die nichts enthalten."),
+        m_wholeRange, title);
+    if (!whole)
+        return std::nullopt;
+    m_wholeRange = *whole;
+    return m_hooks.table(*whole ? all : used);
+}
+
+void GridPrint::printAsked(QWidget* parent, const PrintTable& table)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QCoreApplication::translate("GridPrint", "Drucken"));
-    if (dialog.exec() == QDialog::Accepted)
-        print(printer, caption);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    paintTable(printer, table);
+    QGuiApplication::restoreOverrideCursor();
 }
 
-QString GridPrint::savePdf(const QString& path, const QString& caption) const
+QString GridPrint::savePdf(const QString& path, const PrintTable& table)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = writeTablePdf(path, table(caption));
+    const QString error = writeTablePdf(path, table);
     QGuiApplication::restoreOverrideCursor();
     return error;
 }

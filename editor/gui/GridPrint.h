@@ -1,8 +1,9 @@
 #pragma once
 #include "editor/TablePrint.h"
 
-#include <QString>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -10,26 +11,38 @@ class QWidget;
 namespace kx2 {
 
 class FlexGrid;
+class UserDialogs;
 
-// An editor's grid on paper or as a PDF file, symbol pictures included, laid out for the page
-// (TablePrint) under the editor's caption, the station's serial number and the date.
+// An editor's printout: which of its grid's lines go onto paper, in the grid's order, and the way
+// there (the print dialog, the PDF file). The table itself each database builds for itself
+// (LocoPrint, RangePrint, RoutePrint), as "kx2ctl show --pdf" does.
 class GridPrint {
 public:
-    // stationSerial: "" while unknown; may be empty.
-    GridPrint(const FlexGrid& grid, std::function<QString()> stationSerial);
+    struct Hooks {
+        std::function<int(int line)> recordOfLine;  // -1: none
+        std::function<bool(int record)> inUse;
+        std::function<PrintTable(const std::vector<int>& records)> table;
+    };
+    GridPrint(const FlexGrid& grid, UserDialogs& dialogs, Hooks hooks);
 
-    void print(QPrinter& printer, const QString& caption) const;
+    // The table of the lines' records in use, or with wholeRange of every line's record.
+    PrintTable table(bool wholeRange) const;
+    // The same after asking, when lines are not in use, whether they are printed too (the
+    // answer is offered again next time); nullopt when the user cancelled.
+    std::optional<PrintTable> askTable(const QString& title);
+
     // After the print dialog ("Drucken"), when it was not cancelled.
-    void printAsked(QWidget* parent, const QString& caption) const;
+    static void printAsked(QWidget* parent, const PrintTable& table);
     // "" or why the file was not written.
-    QString savePdf(const QString& path, const QString& caption) const;
-
-    // What goes onto the paper: the grid's titles and every line that holds something.
-    PrintTable table(const QString& caption) const;
+    static QString savePdf(const QString& path, const PrintTable& table);
 
 private:
+    std::vector<int> records(bool wholeRange) const;
+
     const FlexGrid& m_grid;
-    std::function<QString()> m_stationSerial;
+    UserDialogs& m_dialogs;
+    Hooks m_hooks;
+    bool m_wholeRange = false;
 };
 
 } // namespace kx2

@@ -1,5 +1,7 @@
 #include "editor/gui/MagSymFrm.h"
 
+#include "editor/RangePrint.h"
+
 #include <QCoreApplication>
 
 namespace kx2 {
@@ -79,7 +81,7 @@ QString rangeSymbolMeaning(int symbol)
 
 QString magSymbolFolder()
 {
-    return QStringLiteral("Konf/Mag_Symbole");
+    return rangeSymbolFolder();
 }
 
 MagSymFrm::MagSymFrm(PictureCache& pictures, std::function<void(double)> pause, QWidget* parent)

@@ -307,6 +307,11 @@ bool RangeRecordEditor::sendDatabase()
     return sent == SendOutcome::Sent || sent == SendOutcome::NothingPending;
 }
 
+bool RangeRecordEditor::recordInUse(int address) const
+{
+    return m_table.holdsRecord(address);
+}
+
 int RangeRecordEditor::recordOfLine(int row) const
 {
     return addressOfLine(row).value_or(-1);

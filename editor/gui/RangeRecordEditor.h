@@ -106,6 +106,7 @@ protected:
     int recordOfLine(int row) const override;
     std::vector<int> showRecords(const std::vector<int>& addresses, StepWay way) override;
     CsvTable csvTable() override;
+    bool recordInUse(int address) const override;
 
     DatabaseContext& m_ctx;
 

@@ -1,7 +1,9 @@
 #include "feedback/gui/RMDatenFrm.h"
 
 #include "editor/gui/MagSymFrm.h"
+#include "editor/gui/PictureCache.h"
 #include "feedback/FeedbackFiles.h"
+#include "feedback/FeedbackPrint.h"
 #include "feedback/FeedbackTable.h"
 #include "feedback/FeedbackTransfer.h"
 
@@ -14,7 +16,7 @@ namespace {
 // The symbols are the accessories', chosen in their chooser.
 RangeEditorDesign rMDatenDesign()
 {
-    return {"RMDatenFrm", QCoreApplication::translate("RMDatenFrm", "Rückmelder-Datensätze:"), "RMdatenGrid", {},
+    return {"RMDatenFrm", feedbackEditorCaption(), "RMdatenGrid", {},
             "RmAdrStartTxt", "RmAdrEndTxt",
             QCoreApplication::translate("RMDatenFrm", "alle Daten aus &Tabelle löschen"), magSymbolFolder(),
             &MagSymFrm::create};
@@ -28,6 +30,11 @@ RMDatenFrm::RMDatenFrm(DatabaseContext& ctx, FeedbackTable& feedback, AddressRan
                         parent)
     , m_feedback(feedback)
 {
+}
+
+PrintTable RMDatenFrm::printTable(const std::vector<int>& addresses)
+{
+    return feedbackPrintTable(m_feedback, addresses, printSource(pictures().programFolder()));
 }
 
 void RMDatenFrm::blankRecord(int a)

@@ -20,6 +20,7 @@ protected:
     // Clear_RMDaten.
     void blankRecord(int a) override;
     std::unique_ptr<RangeTransfer> transfer() override;
+    PrintTable printTable(const std::vector<int>& addresses) override;
 
 private:
     FeedbackTable& m_feedback;

@@ -6,6 +6,7 @@
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
+#include "loco/LocoPrint.h"
 #include "loco/LocoTransfer.h"
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
@@ -21,6 +22,16 @@ namespace kx2 {
 CsvTable LokdatenFrm::csvTable()
 {
     return locoCsv(m_loco);
+}
+
+PrintTable LokdatenFrm::printTable(const std::vector<int>& slots)
+{
+    // A line whose locomotive was deleted keeps its slot until the next send, but not on paper.
+    std::vector<int> held;
+    for (const int slot : slots)
+        if (m_loco.table.holdsRecord(slot))
+            held.push_back(slot);
+    return locoPrintTable(m_loco.table, held, printSource(m_pictures->programFolder()));
 }
 
 namespace {
@@ -48,8 +59,7 @@ GridEditorDesign lokdatenDesign()
     const int bottomMargin = 1100;
     // The address, the data format and the name stay in view beside the functions.
     const int frozenThroughName = LocoGrid::NameCol + 1;
-    return GridEditorDesign{"LokdatenFrm", QCoreApplication::translate("LokdatenFrm", "Lok-Datensätze:"),
-                            "LokdatenGrid", fixedAddressColumn, bottomMargin, frozenThroughName};
+    return GridEditorDesign{"LokdatenFrm", locoEditorCaption(), "LokdatenGrid", fixedAddressColumn, bottomMargin, frozenThroughName};
 }
 
 } // namespace

@@ -71,6 +71,7 @@ protected:
     int recordOfLine(int row) const override;
     std::vector<int> showRecords(const std::vector<int>& slots, StepWay way) override;
     CsvTable csvTable() override;
+    PrintTable printTable(const std::vector<int>& slots) override;
 
 private:
     void fillLine(int row, const LocoGridLine& line);

@@ -7,6 +7,7 @@
 #include "routes/RouteCommand.h"
 #include "routes/RouteCommands.h"
 #include "routes/RouteCsv.h"
+#include "routes/RoutePrint.h"
 #include "routes/RouteEdits.h"
 #include "routes/RouteFiles.h"
 #include "routes/RouteTables.h"
@@ -26,6 +27,16 @@ CsvTable FSDatenFrm::csvTable()
     return routeCsv(m_routes);
 }
 
+PrintTable FSDatenFrm::printTable(const std::vector<int>& routes)
+{
+    return routePrintTable(m_routes, routes, printSource(QString()));
+}
+
+bool FSDatenFrm::recordInUse(int route) const
+{
+    return m_routes.routeInUse(route);
+}
+
 namespace {
 
 constexpr int kRowHeight = 20;
@@ -41,8 +52,7 @@ GridEditorDesign fSDatenDesign()
     const int bottomMargin = 1100;
     // The number and the names stay in view beside the commands.
     const int frozenThroughNames = FSDatenFrm::Line2Col + 1;
-    return GridEditorDesign{"FSDatenFrm", QCoreApplication::translate("FSDatenFrm", "Fahrstraßen-Datensätze:"),
-                            "FSdatenGrid", noFixedColumn, bottomMargin, frozenThroughNames};
+    return GridEditorDesign{"FSDatenFrm", routeEditorCaption(), "FSdatenGrid", noFixedColumn, bottomMargin, frozenThroughNames};
 }
 
 QString header(int col)

@@ -61,6 +61,8 @@ protected:
     int recordOfLine(int row) const override;
     std::vector<int> showRecords(const std::vector<int>& routes, StepWay way) override;
     CsvTable csvTable() override;
+    PrintTable printTable(const std::vector<int>& routes) override;
+    bool recordInUse(int route) const override;
     std::vector<int> searchCols() const override;
 
 private:

@@ -22,6 +22,7 @@ TEST(PrintLayout, ColumnsFillGroupsAsWideAsThePageEachStartingWithTheKeys)
         {{10, 40, 80, 10}, 2, 100, {{0, 1, 2}, {0, 1, 3}}, {{10, 40, 80}, {10, 40, 10}}}, // too wide: alone
         {{10, 40}, 2, 100, {{0, 1}}, {{20, 80}}},                        // keys only
         {{30, 30, 30}, 5, 60, {{0, 1, 2}}, {{30, 30, 30}}},              // more keys than columns
+        {{10, 20, 20, 20, 20}, 1, 75, {{0, 1, 2}, {0, 3, 4}}, {{10, 20, 20}, {10, 20, 20}}}, // as even as they come
     };
     for (const auto& r : rows) {
         const PrintLayout layout = layOutPrint({r.widths, r.keys, r.page});
@@ -47,5 +48,24 @@ TEST(PrintLayout, RowsFallIntoBlocksBelowTheTitlesAndEachBlockGoesThroughAllGrou
         EXPECT_EQ(layout.pageCount(), r.pages) << r.rowCount;
         EXPECT_EQ(layout.groupOfPage(r.pages - 1), r.lastGroup) << r.rowCount;
         EXPECT_EQ(layout.firstRowOfPage(r.pages - 1), r.lastFirstRow) << r.rowCount;
+    }
+}
+
+// Each line: the one column's width and the rows of a table on a page 110 wide with lanes 10 apart
+// and 10 rows a page; the lanes, pages, the step between lanes and the first row of the last
+// page's last lane.
+TEST(PrintLayout, ATableMuchNarrowerThanThePageRunsInLanes)
+{
+    const struct {
+        int width, rowCount;
+        int lanes, pages, laneStep, lastFirstRow;
+    } rows[] = {
+        {30, 25, 3, 1, 40, 20}, {30, 75, 3, 3, 40, 80}, {50, 75, 2, 4, 60, 70}, {30, 5, 1, 1, 120, 0}, {60, 75, 1, 8, 120, 70},
+    };
+    for (const auto& r : rows) {
+        const PrintLayout layout = layOutPrint({{r.width}, 0, 110, 110, 10, r.rowCount, 10});
+        EXPECT_EQ(std::tuple(layout.lanes, layout.pageCount(), layout.laneStep), std::tuple(r.lanes, r.pages, r.laneStep))
+            << r.width << " " << r.rowCount;
+        EXPECT_EQ(layout.firstRowOfPage(r.pages - 1, r.lanes - 1), r.lastFirstRow) << r.width << " " << r.rowCount;
     }
 }

@@ -3,9 +3,12 @@
 #include "RangeEditorRig.h"
 
 #include "accessory/AccessoryFiles.h"
+#include "app/StationDatabases.h"
 #include "feedback/FeedbackFiles.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QMenu>
 
@@ -114,6 +117,34 @@ TEST(RangeEditors, ARangeTheDatabaseDoesNotHaveIsRefusedBeforeReadingOrBlanking)
                 EXPECT_EQ(rig.station.requestCount(), requests);
                 EXPECT_TRUE(rig.table == before);
             }
+}
+
+// A printout of a range beyond the records in use asks first: cancelled, nothing is written;
+// taken, the pages hold the records in use alone, word for word as kx2ctl prints the table.
+TEST(RangeEditors, APrintoutAsksAboutUnusedLinesAndHoldsWhatKx2ctlPrints)
+{
+    RangeRig rig(kAccessories, QStringLiteral("1"), QStringLiteral("24"));
+    QTemporaryDir dir;
+    const QString window = dir.filePath(QStringLiteral("w.pdf")), core = dir.filePath(QStringLiteral("c.pdf"));
+    rig.files.chooseNext(window);
+    rig.dialogs.answerNext(MsgAnswer::Cancel);
+    rig.menu("PdfMenu");
+    EXPECT_EQ(rig.dialogs.last().text, QStringLiteral("20 von 24 Zeilen sind benutzt; nur sie kommen aufs Papier."));
+    EXPECT_FALSE(QFile::exists(window));
+    rig.menu("PdfMenu");
+    const PrintSource source{rig.ctx.storedSerial.numberText(), buildFolder()};
+    const PrintTable table = findStationDatabase(QStringLiteral("acc"))->print(rig.ctx, source, false);
+    ASSERT_EQ(writeTablePdf(core, table), QString());
+    EXPECT_EQ(std::pair(table.rows.size(), table.rows.back().value(2)), std::pair(size_t(20), QStringLiteral("Weiche 20")));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the pages cannot be compared";
+    const auto text = [&pdftotext](const QString& path) {
+        QProcess run;
+        run.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        return run.waitForFinished(30000) ? run.readAllStandardOutput() : QByteArray();
+    };
+    EXPECT_EQ(text(window), text(core));
 }
 
 TEST(RangeEditors, FilesGoRoundThroughTheMenusAWrongOrCutFileAndABlankingLeaveNothingToSend)
