@@ -38,7 +38,7 @@ PrintTable routePrintTable(const RouteTables& tables, const std::vector<int>& ro
     for (int j = RouteTables::StartEntry; j <= lastEntry; ++j)
         line(j == RouteTables::StartEntry ? QCoreApplication::translate("GridHeading", "FS-Start")
                                           : QCoreApplication::translate("GridHeading", "Befehl%1").arg(j - 1),
-             [&tables, j](int n) { return FS_Befehl_to_Text(tables, n, j); });
+             [&tables, j](int n) { return FS_Befehl_to_Text(tables, n, j, Wording::Shown); });
     return print;
 }
 
