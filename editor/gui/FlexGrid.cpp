@@ -775,17 +775,21 @@ void FlexGrid::fitSortedHeading(int section)
 
 int FlexGrid::scaled(int designPixels) const
 {
-    // The design font: the grid's own at 9 points on a screen of 96 dpi.
-    QImage designScreen(1, 1, QImage::Format_RGB32);
-    constexpr int kDotsPerMetreAt96Dpi = 3780;
-    designScreen.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
-    designScreen.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
-    QFont design = font();
-    design.setPointSizeF(9.0);
-    const qreal designHeight = QFontMetricsF(design, &designScreen).height();
-    const qreal height = QFontMetricsF(font(), this).height();
-    const qreal factor = designHeight > 0 ? std::max<qreal>(1.0, height / designHeight) : 1.0;
-    return int(std::lround(designPixels * factor));
+    const QString measuredFor = font().key() + QLatin1Char('@') + QString::number(logicalDpiY());
+    if (measuredFor != m_scaledFor) {
+        // The design font: the grid's own at 9 points on a screen of 96 dpi.
+        QImage designScreen(1, 1, QImage::Format_RGB32);
+        constexpr int kDotsPerMetreAt96Dpi = 3780;
+        designScreen.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
+        designScreen.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
+        QFont design = font();
+        design.setPointSizeF(9.0);
+        const qreal designHeight = QFontMetricsF(design, &designScreen).height();
+        const qreal height = QFontMetricsF(font(), this).height();
+        m_scaleFactor = designHeight > 0 ? std::max<qreal>(1.0, height / designHeight) : 1.0;
+        m_scaledFor = measuredFor;
+    }
+    return int(std::lround(designPixels * m_scaleFactor));
 }
 
 void FlexGrid::setColWidth(int col, int pixels)

@@ -219,6 +219,9 @@ private:
     QAbstractButton* m_corner = nullptr;
     QStyledItemDelegate* m_delegate = nullptr;
     QString m_cornerText;
+    // scaled()'s factor and the font and resolution it was measured for.
+    mutable QString m_scaledFor;
+    mutable qreal m_scaleFactor = 1.0;
     std::vector<int> m_sortCols;
     bool m_sortKeepsLast = false;
     SortState m_sort;
