@@ -110,6 +110,8 @@ struct StartOptions {
 #if KX2_SCREENSHOT_TOUR
         screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(screenshots);
+        screenshotDesktop.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(screenshotDesktop);
 #endif
     }
 
@@ -143,6 +145,9 @@ struct StartOptions {
     // folder of its own (settings and station memory included), and ends.
     QCommandLineOption screenshots{QStringLiteral("screenshots"), QStringLiteral("Bildschirmfotos"),
                                    QStringLiteral("ordner")};
+    // With it, a shorter walk on another desktop: "dark" or "small".
+    QCommandLineOption screenshotDesktop{QStringLiteral("screenshots-desktop"), QStringLiteral("Bildschirmfotos"),
+                                         QStringLiteral("dark|small")};
 #endif
 };
 
@@ -275,6 +280,7 @@ int main(int argc, char** argv)
     const QCommandLineOption& emptyOption = options.empty;
 #if KX2_SCREENSHOT_TOUR
     const QCommandLineOption& screenshotsOption = options.screenshots;
+    const QCommandLineOption& desktopOption = options.screenshotDesktop;
 #endif
     parser.process(app);
 
@@ -284,6 +290,9 @@ int main(int argc, char** argv)
 #if KX2_SCREENSHOT_TOUR
     const bool tour = parser.isSet(screenshotsOption);
     QTemporaryDir tourFolder;
+    const QString desktop = parser.value(desktopOption);
+    if (tour)
+        kx2::useTourDesktop(desktop);
     if (tour) {
         if (!tourFolder.isValid() || !copyKonf(where.konfBase, tourFolder.path())) {
             std::fprintf(stderr, "%s\n",
@@ -364,8 +373,9 @@ int main(int argc, char** argv)
         port.station().seedFeedback(kTourRangeRecords);
         port.station().seedRoutes(kTourRoutes);
         const QString folder = parser.value(screenshotsOption);
-        QTimer::singleShot(0, &win, [&windows, &app, folder] {
-            const int failures = kx2::runScreenshotTour(windows, folder);
+        QTimer::singleShot(0, &win, [&windows, &app, folder, desktop] {
+            const int failures = desktop.isEmpty() ? kx2::runScreenshotTour(windows, folder)
+                                                   : kx2::runDesktopTour(windows, folder, desktop);
             app.exit(failures == 0 ? 0 : 1);
         });
         return app.exec();

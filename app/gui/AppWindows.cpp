@@ -16,6 +16,7 @@
 #include "editor/gui/FlexGrid.h"
 #include "shell/gui/MainWin.h"
 #include "shell/gui/QtUserDialogs.h"
+#include "shell/gui/ScreenFit.h"
 #include "shell/gui/WindowPlaces.h"
 #include "link/gui/ComWin.h"
 
@@ -34,6 +35,8 @@ AppWindows::AppWindows(AppContext& ctx, MainWin& mainWin, const QString& program
     , m_mainWin(mainWin)
     , m_programFolder(programFolder)
 {
+    // No window opens larger than a small screen's room.
+    new ScreenFit(this);
     connect(&m_mainWin, &MainWin::lokDatenRequested, this, &AppWindows::LokDaten_But_Click);
     connect(&m_mainWin, &MainWin::magDatenRequested, this, &AppWindows::MagDatenBut_Click);
     connect(&m_mainWin, &MainWin::rckmDatenRequested, this, &AppWindows::RckmDatenBut_Click);

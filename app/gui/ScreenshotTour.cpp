@@ -29,7 +29,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyleFactory>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -574,6 +576,87 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     if (auto* backup = main.findChild<QAction*>(QStringLiteral("Sicherung_menu")))
         backup->trigger();
     backupBoxes.stop();
+    return camera.failures;
+}
+
+void useTourDesktop(const QString& desktop)
+{
+    if (desktop != QStringLiteral("dark"))
+        return;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The colours of a common dark desktop theme.
+    QPalette dark(QColor(60, 60, 60), QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    dark.setColor(QPalette::ToolTipBase, QColor(30, 30, 30));
+    dark.setColor(QPalette::ToolTipText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(145, 145, 145));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(145, 145, 145));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(145, 145, 145));
+    QApplication::setPalette(dark);
+}
+
+int runDesktopTour(AppWindows& windows, const QString& folder, const QString& desktop)
+{
+    QDir().mkpath(folder);
+    Camera camera(folder);
+    MainWin& main = windows.mainWin();
+    main.show();
+    settle(300);
+    const bool small = desktop == QStringLiteral("small");
+    const QString prefix = small ? QStringLiteral("small") : QStringLiteral("dark");
+    const auto name = [&prefix](int number, const char* what) {
+        return QStringLiteral("%1_%2_%3").arg(number).arg(prefix, QLatin1String(what));
+    };
+    camera.take(&main, name(small ? 85 : 80, "main"));
+    if (small) {
+        main.showHelp();
+        settle(300);
+        camera.take(main.helpWin(), name(86, "help"));
+        main.helpWin()->hide();
+    }
+    LokdatenFrm* loco = readIntoEditor(windows, camera, [&windows] { windows.LokDaten_But_Click(); },
+                                       &AppWindows::lokdatenFrmCreated, &AppWindows::lokdatenFrm,
+                                       name(small ? 87 : 81, "loco_editor"));
+    if (!loco)
+        return camera.failures;
+    LokdatenFrm& editor = *loco;
+    if (small) {
+        leave(editor, camera);
+        if (FSDatenFrm* routes = readIntoEditor(windows, camera, [&windows] { windows.FSDatenBut_Click(); },
+                                                &AppWindows::fsDatenFrmCreated, &AppWindows::fsDatenFrm,
+                                                name(88, "route_editor")))
+            leave(*routes, camera);
+        return camera.failures;
+    }
+
+    // A new, a renamed and a deleted locomotive marked, and a search that found nothing.
+    LocoTable& table = windows.context().loco;
+    if (const std::optional<int> slot = table.firstReusableSlot())
+        table.createRecord(*slot, 99, QStringLiteral("Köf III"));
+    editor.GridLoaded = 0;
+    editor.Form_Activate();
+    FlexGrid* grid = editor.LokdatenGrid();
+    grid->selectCell(2, 2);
+    editor.InpText()->setText(editor.InpText()->text() + QStringLiteral(" (neu lackiert)"));
+    grid->selectLine(4);
+    answerNextBox(camera, &editor, QString(), true);
+    editor.del_datensatz();
+    grid->selectCell(1, 1);
+    editor.SuchenMenu_Click();
+    editor.searchBar()->SuchText()->setText(QStringLiteral("Dampfspeicherlok"));
+    Q_EMIT editor.searchBar()->typed(editor.searchBar()->text());
+    settle(300);
+    camera.take(&editor, name(82, "marked_lines"));
+    photographNextDialog(editor, camera, QPoint(330, 60), name(83, "symbol_chooser"));
+    grid->selectCell(2, LocoGrid::columnOfFunction(5));
+    editor.change_fkt_sym();
+    leave(editor, camera);
     return camera.failures;
 }
 

@@ -16,4 +16,13 @@ class AppWindows;
 // Returns the number of pictures that could not be taken or saved.
 int runScreenshotTour(AppWindows& windows, const QString& folder);
 
+// The desktops other users have, before any window is made: "dark" a dark palette (Fusion, as a
+// dark desktop theme gives it); anything else leaves the desktop as it is.
+void useTourDesktop(const QString& desktop);
+// A shorter walk for such a desktop, pictures 80 to 89: on "dark" the main window, the
+// locomotive editor with marked lines and a search that found nothing, and the symbol chooser;
+// on "small" (a 1024 x 600 screen) the main window, the help window and the locomotive and route
+// editors as they open.
+int runDesktopTour(AppWindows& windows, const QString& folder, const QString& desktop);
+
 } // namespace kx2

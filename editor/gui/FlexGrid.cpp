@@ -1,17 +1,22 @@
 #include "editor/gui/FlexGrid.h"
 
+#include "editor/PaintedColours.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace kx2 {
 
@@ -20,26 +25,6 @@ namespace {
 // Centres text and picture; a text too large for its cell is drawn smaller until it fits
 // ("Fkt. nicht anz." in a 41-pixel cell takes three small lines).
 // A marked line: a light tint over it and a strong bar at its left, in the colour of its mark.
-struct MarkColours {
-    QColor tint;
-    QColor bar;
-};
-
-std::optional<MarkColours> coloursOf(RecordMark mark)
-{
-    switch (mark) {
-    case RecordMark::Changed:
-        return MarkColours{QColor(255, 236, 179), QColor(230, 140, 0)};
-    case RecordMark::New:
-        return MarkColours{QColor(204, 238, 204), QColor(30, 150, 60)};
-    case RecordMark::Deleted:
-        return MarkColours{QColor(246, 204, 204), QColor(200, 40, 40)};
-    case RecordMark::None:
-        break;
-    }
-    return std::nullopt;
-}
-
 constexpr int kMarkBarWidth = 5;
 
 class CellDelegate : public QStyledItemDelegate {
@@ -52,9 +37,11 @@ public:
     {
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
-        const std::optional<MarkColours> mark = coloursOf(m_grid->rowMark(index.row() + 1));
-        if (mark)
-            opt.backgroundBrush = mark->tint;
+        const std::optional<PaintedColours> mark = markColours(m_grid->rowMark(index.row() + 1), opt.palette);
+        if (mark) {
+            opt.backgroundBrush = mark->background;
+            opt.palette.setColor(QPalette::Text, mark->text);
+        }
         opt.displayAlignment = Qt::AlignCenter;
         opt.textElideMode = Qt::ElideNone;
         if (!opt.text.isEmpty())
@@ -65,16 +52,25 @@ public:
             style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
         const QVariant picture = index.data(FlexGrid::PictureRole);
         if (picture.isValid()) {
-            QPixmap pixmap = picture.value<QPixmap>();
+            const QPixmap pixmap = picture.value<QPixmap>();
             if (!pixmap.isNull()) {
-                const bool larger = pixmap.width() > option.rect.width() || pixmap.height() > option.rect.height();
-                if (larger && scalePictures)
-                    pixmap = pixmap.scaled(option.rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-                const QPoint at(option.rect.x() + (option.rect.width() - pixmap.width()) / 2,
-                                option.rect.y() + (option.rect.height() - pixmap.height()) / 2);
+                const qreal ratio = widget ? widget->devicePixelRatioF() : 1.0;
+                const QPixmap shown = sharpPicture(pixmap, option.rect.size(), ratio, scalePictures);
+                QRect at(QPoint(), shown.deviceIndependentSize().toSize());
+                at.moveCenter(option.rect.center());
                 painter->save();
                 painter->setClipRect(option.rect, Qt::IntersectClip);
-                painter->drawPixmap(at, pixmap);
+                // The pictures' white paper is a tile of its own on a dark grid.
+                const PaintedColours tile = pictureTileColours(opt.palette);
+                const QRect paper = at.adjusted(-1, -1, 1, 1).intersected(option.rect);
+                painter->fillRect(paper, tile.background);
+                if (tile.bar != tile.background) {
+                    painter->setPen(tile.bar);
+                    painter->setBrush(Qt::NoBrush);
+                    painter->drawRect(paper.adjusted(0, 0, -1, -1));
+                }
+                painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+                painter->drawPixmap(at.topLeft(), shown);
                 painter->restore();
                 // A picture fills its cell: the selection shows as a tint over it.
                 if (opt.state & QStyle::State_Selected) {
@@ -100,6 +96,37 @@ public:
 
 private:
     FlexGrid* m_grid;
+
+    // The picture as drawn in a cell of `room` on a screen of `ratio` device pixels a pixel: grown
+    // by whole numbers without smoothing, so that its pixels stay sharp beside the text; only one
+    // too large for its cell (where the grid shrinks pictures) is smoothed down.
+    static QPixmap sharpPicture(const QPixmap& picture, QSize room, qreal ratio, bool shrink)
+    {
+        const QSize size = picture.size();
+        const bool larger = size.width() > room.width() || size.height() > room.height();
+        const QString key = QStringLiteral("kx2-picture-%1-%2x%3-%4-%5")
+                                .arg(picture.cacheKey())
+                                .arg(room.width())
+                                .arg(room.height())
+                                .arg(ratio)
+                                .arg(shrink && larger);
+        QPixmap shown;
+        if (QPixmapCache::find(key, &shown))
+            return shown;
+        if (larger && shrink) {
+            shown = picture.scaled(room * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        } else {
+            // Large fonts make larger cells: the picture takes them up in whole steps.
+            const int steps = std::max(1, std::min(room.width() / std::max(1, size.width()),
+                                                   room.height() / std::max(1, size.height())));
+            const QSize device(int(std::lround(size.width() * steps * ratio)),
+                               int(std::lround(size.height() * steps * ratio)));
+            shown = device == size ? picture : picture.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+        shown.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(key, shown);
+        return shown;
+    }
 
     static void fitText(QStyleOptionViewItem& opt)
     {
@@ -744,6 +771,25 @@ void FlexGrid::fitSortedHeading(int section)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != header->font())
         item->setFont(font);
+}
+
+int FlexGrid::scaled(int designPixels) const
+{
+    const QString measuredFor = font().key() + QLatin1Char('@') + QString::number(logicalDpiY());
+    if (measuredFor != m_scaledFor) {
+        // The design font: the grid's own at 9 points on a screen of 96 dpi.
+        QImage designScreen(1, 1, QImage::Format_RGB32);
+        constexpr int kDotsPerMetreAt96Dpi = 3780;
+        designScreen.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
+        designScreen.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
+        QFont design = font();
+        design.setPointSizeF(9.0);
+        const qreal designHeight = QFontMetricsF(design, &designScreen).height();
+        const qreal height = QFontMetricsF(font(), this).height();
+        m_scaleFactor = designHeight > 0 ? std::max<qreal>(1.0, height / designHeight) : 1.0;
+        m_scaledFor = measuredFor;
+    }
+    return int(std::lround(designPixels * m_scaleFactor));
 }
 
 void FlexGrid::setColWidth(int col, int pixels)

@@ -118,6 +118,10 @@ public:
     // stand in then counts as the station's.
     void applySort();
 
+    // A width or height of the grid's design (laid out at 96 dpi for a 9-point font) in the grid's
+    // font now, so that what fits at 96 dpi fits with large fonts too; never less than designed.
+    int scaled(int designPixels) const;
+
     void setColWidth(int col, int pixels);
     int ColWidth(int col) const;
     void setRowHeightPx(int row, int pixels);
@@ -215,6 +219,9 @@ private:
     QAbstractButton* m_corner = nullptr;
     QStyledItemDelegate* m_delegate = nullptr;
     QString m_cornerText;
+    // scaled()'s factor and the font and resolution it was measured for.
+    mutable QString m_scaledFor;
+    mutable qreal m_scaleFactor = 1.0;
     std::vector<int> m_sortCols;
     bool m_sortKeepsLast = false;
     SortState m_sort;

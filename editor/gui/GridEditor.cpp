@@ -117,10 +117,10 @@ void GridEditor::layOutGrid(int cols, int rowHeight, const std::function<QString
 {
     m_grid->setRows(1);
     m_grid->setCols(cols);
-    m_grid->setDefaultRowHeight(rowHeight);
+    m_grid->setDefaultRowHeight(m_grid->scaled(rowHeight));
     for (int col = 0; col < cols; ++col) {
         m_grid->setTextMatrix(0, col, header(col));
-        m_grid->setColWidth(col, width(col));
+        m_grid->setColWidth(col, m_grid->scaled(width(col)));
     }
     m_grid->fitHeaderFont();
 }

@@ -140,7 +140,7 @@ void RangeRecordEditor::fillGrid()
         // Not read (a failed read, a port that could not be opened): shown blank.
         if (m_table.status(a) == status::Empty)
             blankRecord(a);
-        grid()->setRowHeightPx(row, RowHeight);
+        grid()->setRowHeightPx(row, grid()->scaled(RowHeight));
         grid()->setRowData(row, a);
         grid()->setTextMatrix(row, 0, QString::number(a));
         fillLine(row, a);

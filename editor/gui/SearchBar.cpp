@@ -1,5 +1,7 @@
 #include "editor/gui/SearchBar.h"
 
+#include "editor/PaintedColours.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,7 +59,10 @@ void SearchBar::showFound(bool found)
 {
     m_status->setText(found ? QString() : notFoundText());
     // The box itself tells too, for an eye on the typing rather than beside it.
-    m_text->setStyleSheet(found ? QString() : QStringLiteral("QLineEdit { background: #ffd8d8; }"));
+    const PaintedColours colours = notFoundColours(palette());
+    m_text->setStyleSheet(found ? QString()
+                                : QStringLiteral("QLineEdit { background: %1; color: %2; }")
+                                      .arg(colours.background.name(), colours.text.name()));
 }
 
 bool SearchBar::eventFilter(QObject* watched, QEvent* e)

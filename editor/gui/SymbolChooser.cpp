@@ -73,10 +73,10 @@ SymbolChooser::SymbolChooser(const SymbolChooserDesign& design, PictureCache& pi
     layout->addLayout(buttons);
     const int lines = m_grid->Rows() - 1;
     const QMargins margins = layout->contentsMargins();
-    const int width = design.numberWidth + m_design.symbolsPerLine * design.pictureWidth + 2 * m_grid->frameWidth()
+    const int width = m_grid->ColWidth(0) + m_design.symbolsPerLine * m_grid->ColWidth(1) + 2 * m_grid->frameWidth()
                       + m_grid->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
     const int under = m_hint->sizeHint().height() + buttons->sizeHint().height() + 2 * layout->spacing();
-    const int height = (std::min(lines, kVisibleLines) + 1) * design.rowHeight + 2 * m_grid->frameWidth() + under
+    const int height = (std::min(lines, kVisibleLines) + 1) * m_grid->scaled(design.rowHeight) + 2 * m_grid->frameWidth() + under
                        + margins.top() + margins.bottom();
     resize(std::max(width, layout->minimumSize().width()), height);
 }
@@ -101,17 +101,17 @@ void SymbolChooser::Form_Load(PictureCache& pictures)
     const int lines = (d.symbolCount - firstSymbol()) / d.symbolsPerLine + 1;
     m_grid->setRows(lines + 1);
     m_grid->setCols(d.symbolsPerLine + 1);
-    m_grid->setDefaultRowHeight(d.rowHeight);
-    m_grid->setColWidth(0, d.numberWidth);
+    m_grid->setDefaultRowHeight(m_grid->scaled(d.rowHeight));
+    m_grid->setColWidth(0, m_grid->scaled(d.numberWidth));
     m_grid->setTextMatrix(0, 0, d.numberHeader);
     for (int col = 1; col <= d.symbolsPerLine; ++col) {
-        m_grid->setColWidth(col, d.pictureWidth);
+        m_grid->setColWidth(col, m_grid->scaled(d.pictureWidth));
         m_grid->setTextMatrix(0, col, d.pictureHeader);
     }
     m_grid->fitHeaderFont();
     m_grid->setScalePictures(d.scalePictures);
     for (int line = 1; line <= lines; ++line) {
-        m_grid->setRowHeightPx(line, d.rowHeight);
+        m_grid->setRowHeightPx(line, m_grid->scaled(d.rowHeight));
         const int first = symbolAt(line, 1);
         m_grid->setTextMatrix(line, 0, first == 0 ? d.noSymbolNumber : QString::number(first));
     }

@@ -144,7 +144,7 @@ void LokdatenFrm::showSymbol(int row, int col, int symbol)
 void LokdatenFrm::fillLine(int row, const LocoGridLine& line)
 {
     grid()->setRowData(row, line.slot);
-    grid()->setRowHeightPx(row, LocoGrid::RowHeight);
+    grid()->setRowHeightPx(row, grid()->scaled(LocoGrid::RowHeight));
     grid()->setTextMatrix(row, LocoGrid::AddressCol, line.address);
     grid()->setTextMatrix(row, LocoGrid::FormatCol, line.format);
     grid()->setTextMatrix(row, LocoGrid::NameCol, line.name);
@@ -175,7 +175,7 @@ void LokdatenFrm::fillGrid()
 void LokdatenFrm::addEntryLine(int row)
 {
     grid()->setRowData(row, -1);
-    grid()->setRowHeightPx(row, LocoGrid::RowHeight);
+    grid()->setRowHeightPx(row, grid()->scaled(LocoGrid::RowHeight));
 }
 
 bool LokdatenFrm::isNameCell(int row, int col) const
@@ -275,7 +275,7 @@ void LokdatenFrm::save_data_from_grid(int row)
             // A line that showed the slot's deleted locomotive no longer stands for it.
             while (const int stale = emptyLineTagged(deletedTag(*added.slot)))
                 grid()->setLineTag(stale, -1);
-            grid()->setRowHeightPx(row, LocoGrid::RowHeight);
+            grid()->setRowHeightPx(row, grid()->scaled(LocoGrid::RowHeight));
             grid()->setTextMatrix(row, LocoGrid::SpeedCol, QString::number(table.maxSpeed(*added.slot)));
             for (int f = 0; f < LocoTable::FunctionCount; ++f)
                 showSymbol(row, LocoGrid::columnOfFunction(f), 0);

@@ -108,7 +108,7 @@ void FSDatenFrm::fillGrid()
 {
     grid()->setRows(kRoutes + 1);
     for (int r = 1; r <= kRoutes; ++r) {
-        grid()->setRowHeightPx(r, kRowHeight);
+        grid()->setRowHeightPx(r, grid()->scaled(kRowHeight));
         grid()->setRowData(r, r);
         grid()->setTextMatrix(r, NrCol, QString::number(r));
         fillLine(r, r);
