@@ -38,7 +38,11 @@ QPalette darkPalette()
 TEST(Desktops, EveryPaintedColourKeepsItsTextReadableOnLightAndDarkPalettes)
 {
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const std::pair<const char*, QPalette> palettes[] = {{"light", fusion->standardPalette()}, {"dark", darkPalette()}};
+    // A theme whose text is light on a light base: the text of a mark is chosen anew.
+    QPalette mismatched = fusion->standardPalette();
+    mismatched.setColor(QPalette::Text, QColor(235, 235, 235));
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"light", fusion->standardPalette()}, {"dark", darkPalette()}, {"light text on light", mismatched}};
     for (const auto& named : palettes) {
         const QPalette& palette = named.second;
         const std::pair<const char*, PaintedColours> painted[] = {
