@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -289,28 +288,4 @@ TEST(UnsavedChanges, TheDestructiveQuestionsDefaultToNeinOnScreen)
         EXPECT_EQ(pressedByEnter, QStringLiteral("Nein"));
     }
     EXPECT_EQ(defaultAnswer(Question::StoreChanges, MsgButtons::YesNo), MsgAnswer::Yes);
-}
-
-TEST(UnsavedChanges, MenusHaveAccessKeysAndTheFirstButtonHasTheFocus)
-{
-    AppRig rig;
-    EXPECT_EQ(rig.win.focusWidget(), rig.win.findChild<QPushButton*>(QStringLiteral("LokDaten_But")));
-    std::vector<QMainWindow*> windows{&rig.win};
-    for (const OpenedEditor& kind : kKinds)
-        windows.push_back(&kind.open(rig));
-    for (QMainWindow* w : windows)
-        for (QAction* menu : w->menuBar()->actions()) {
-            SCOPED_TRACE(menu->text().toStdString());
-            EXPECT_TRUE(menu->text().contains(QLatin1Char('&')));
-            QString keys;
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->isSeparator())
-                    continue;
-                const int at = int(item->text().indexOf(QLatin1Char('&')));
-                ASSERT_GE(at, 0) << item->text().toStdString();
-                const QChar key = item->text().at(at + 1).toLower();
-                EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
-                keys += key;
-            }
-        }
 }
