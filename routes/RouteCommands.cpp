@@ -46,29 +46,19 @@ void RouteEditCommand::capture(int route, Image& image) const
     m_tables.RouteNames.copyRow(route, image);
     appendAll(m_tables.RouteData[r], image);
     appendAll(m_tables.RouteDataChanged[r], image);
-    const RouteTables::StationImage& station = m_tables.Station[r];
-    image.push_back(station.entriesKnown);
-    appendAll(station.entries, image);
-    image.push_back(station.nameKnown);
-    appendAll(station.name, image);
+    m_tables.Station[r].appendTo(image);
 }
 
 void RouteEditCommand::restore(int route, const Image& image)
 {
     const size_t r = size_t(route);
     m_tables.RouteNames.restoreRow(route, image.data());
-    auto at = image.begin() + RouteTables::NameColumns;
+    const int32_t* at = image.data() + RouteTables::NameColumns;
     for (int& v : m_tables.RouteData[r])
         v = *at++;
     for (bool& v : m_tables.RouteDataChanged[r])
         v = *at++ != 0;
-    RouteTables::StationImage& station = m_tables.Station[r];
-    station.entriesKnown = *at++ != 0;
-    for (int& v : station.entries)
-        v = *at++;
-    station.nameKnown = *at++ != 0;
-    for (int& v : station.name)
-        v = *at++;
+    m_tables.Station[r].takeFrom(at);
 }
 
 RouteEntryCommand::RouteEntryCommand(RouteTables& tables, int route, int entry, int answer)

@@ -135,13 +135,23 @@ void RouteTables::forgetStation(int route)
     Station[size_t(route)] = StationImage();
 }
 
-namespace {
+void RouteTables::StationImage::appendTo(std::vector<int32_t>& cells) const
+{
+    cells.push_back(entriesKnown ? 1 : 0);
+    cells.insert(cells.end(), entries.begin(), entries.end());
+    cells.push_back(nameKnown ? 1 : 0);
+    cells.insert(cells.end(), name.begin(), name.end());
+}
 
-// A route's image as the store keeps it: entries known (0 or 1) and the entries, then name known
-// and the name record's bytes.
-constexpr size_t kKeptCells = 1 + RouteTables::EntryCount + 1 + 1 + RouteTables::RecordBytes;
-
-} // namespace
+void RouteTables::StationImage::takeFrom(const int32_t*& at)
+{
+    entriesKnown = *at++ != 0;
+    for (int& v : entries)
+        v = *at++;
+    nameKnown = *at++ != 0;
+    for (int& v : name)
+        v = *at++;
+}
 
 void RouteTables::belongTo(const StoredSerial& station)
 {
@@ -151,18 +161,12 @@ void RouteTables::belongTo(const StoredSerial& station)
     Station.fill(StationImage());
     // A file that does not fit the routes in every row is not taken at all.
     for (const auto& [route, cells] : *remembered)
-        if (route < 1 || route > RouteCount || cells.size() != kKeptCells || (cells[0] != 0 && cells[0] != 1)
+        if (route < 1 || route > RouteCount || cells.size() != StationImage::Cells || (cells[0] != 0 && cells[0] != 1)
             || (cells[EntryCount + 2] != 0 && cells[EntryCount + 2] != 1))
             return;
     for (const auto& [route, cells] : *remembered) {
-        StationImage& image = Station[size_t(route)];
-        auto at = cells.begin();
-        image.entriesKnown = *at++ != 0;
-        for (int& v : image.entries)
-            v = *at++;
-        image.nameKnown = *at++ != 0;
-        for (int& v : image.name)
-            v = *at++;
+        const int32_t* at = cells.data();
+        Station[size_t(route)].takeFrom(at);
     }
 }
 
@@ -173,11 +177,7 @@ void RouteTables::rememberStation() const
         const StationImage& image = Station[size_t(r)];
         if (!image.entriesKnown && !image.nameKnown)
             continue;
-        std::vector<int32_t>& cells = rows[r];
-        cells.push_back(image.entriesKnown ? 1 : 0);
-        cells.insert(cells.end(), image.entries.begin(), image.entries.end());
-        cells.push_back(image.nameKnown ? 1 : 0);
-        cells.insert(cells.end(), image.name.begin(), image.name.end());
+        image.appendTo(rows[r]);
     }
     stationKeeping.keep(rows);
 }

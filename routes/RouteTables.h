@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace kx2 {
 
@@ -59,6 +61,12 @@ public:
         std::array<int, EntryCount + 1> entries{};
         bool nameKnown = false;
         std::array<int, RecordBytes> name{};
+
+        // As a row of cells, for the undo history and the store: entries known (0 or 1), the
+        // entries, name known, the name record's bytes. takeFrom leaves `at` behind what it took.
+        static constexpr size_t Cells = 1 + EntryCount + 1 + 1 + RecordBytes;
+        void appendTo(std::vector<int32_t>& cells) const;
+        void takeFrom(const int32_t*& at);
     };
     std::array<StationImage, Rows> Station{};
     StationKeeping stationKeeping;
