@@ -179,8 +179,8 @@ void leave(GridEditor& editor, Camera& camera, const QString& questionName = QSt
     settle(200);
 }
 
-// "Lokliste importieren (JMRI, Rocrail)..." with a Rocrail plan: the file chosen in its dialog, the
-// question about a name too long photographed and answered Ja, then the summary photographed.
+// "Lokliste importieren (JMRI, Rocrail)..." with a Rocrail plan: the question about a name too
+// long photographed and answered Ja, then the summary photographed.
 void photographRosterImport(LokdatenFrm& editor, LocoTable& table, Camera& camera)
 {
     QTemporaryDir dir;
@@ -210,11 +210,7 @@ void photographRosterImport(LokdatenFrm& editor, LocoTable& table, Camera& camer
             return;
         busy = true;
         const QScopeGuard done([&busy] { busy = false; });
-        QWidget* shown = QApplication::activeModalWidget();
-        if (auto* files = qobject_cast<QFileDialog*>(shown)) {
-            files->selectFile(plan);
-            static_cast<QDialog*>(files)->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             QAbstractButton* yes = box->button(QMessageBox::Yes);
             settle(200);
             camera.takeOver(box, &editor,
@@ -226,7 +222,7 @@ void photographRosterImport(LokdatenFrm& editor, LocoTable& table, Camera& camer
         }
     });
     look.start(100);
-    editor.RosterImportMenu_Click();
+    editor.importLocoList(plan);
     look.stop();
 }
 

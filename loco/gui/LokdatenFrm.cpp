@@ -90,7 +90,7 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
                  [this] { DS_SpeichernMenu_Click(); }},
                 {"RosterImportMenu", QCoreApplication::translate("LokdatenFrm", "Lokliste importieren (&JMRI, Rocrail)..."),
                  [this] { RosterImportMenu_Click(); }},
-                {"RosterExportMenu", QCoreApplication::translate("LokdatenFrm", "Als JMRI-R&oster exportieren..."),
+                {"RosterExportMenu", QCoreApplication::translate("LokdatenFrm", "Als JMRI-Roster e&xportieren..."),
                  [this] { RosterExportMenu_Click(); }}},
                captions);
     start_tabelle();
@@ -461,8 +461,15 @@ void LokdatenFrm::RosterImportMenu_Click()
     const BusyScope busy(*this);
     const QString path = services().files.openFileName(
         title, QString(), QCoreApplication::translate("LokdatenFrm", "JMRI-Roster, Rocrail-Plan (*.xml)|*.xml|"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importLocoList(path);
+}
+
+void LokdatenFrm::importLocoList(const QString& path)
+{
+    commitNameEdit();
+    const QString title = QCoreApplication::translate("LokdatenFrm", "Lokliste importieren");
+    const BusyScope busy(*this);
     const auto refused = [&](const QString& why) {
         message(QCoreApplication::translate("LokdatenFrm", "Die Lokliste wurde nicht übernommen, nichts geändert:")
                     + QChar(13) + why,

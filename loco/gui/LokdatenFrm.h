@@ -52,6 +52,8 @@ public:
     // "Lokliste importieren (JMRI, Rocrail)...": a JMRI roster or a Rocrail plan taken into the
     // table as one step; names too long are cut only when the user agrees; what it did is told.
     void RosterImportMenu_Click();
+    // The same with the file chosen.
+    void importLocoList(const QString& path);
     // "Als JMRI-Roster exportieren...": the locomotives into a folder the user chooses.
     void RosterExportMenu_Click();
     // Where a user's own keyword table (lokfunktionen.txt) is looked for first: the folder of the
