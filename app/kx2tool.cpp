@@ -354,6 +354,7 @@ int main(int argc, char** argv)
     dialogs.setParent(&win);
     qtFiles.setParent(&win);
     kx2::AppWindows windows(ctx, win, programFolder);
+    windows.setUserFolder(where.settingsFolder);
     windows.rememberIn(*places);
 
     const kx2::SettingsFile::ReadStatus status = win.Load();

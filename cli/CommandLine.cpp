@@ -25,6 +25,8 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "  restore  eine Sicherung zur Zentrale zurückspielen\n"
     "  diff     zwei ISD-Dateien vergleichen\n"
     "  import-csv  Namen, Formate und Symbole aus einer CSV-Datei in eine ISD-Datei übernehmen\n"
+    "  import-roster  Lokomotiven einer JMRI-Roster oder eines Rocrail-Plans in eine Lokdaten-Datei übernehmen\n"
+    "  export-roster  die Lokomotiven einer Lokdaten-Datei als JMRI-Roster schreiben\n"
     "  loconet  eine LocoNet-Nachricht senden und die Antwort zeigen\n"
     "  monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C\n"
     "  sim      die simulierte Zentrale betreiben\n"
@@ -52,6 +54,8 @@ int runCommandLine(QStringList args)
         {QStringLiteral("restore"), runRestore},
         {QStringLiteral("diff"), runDiff},
         {QStringLiteral("import-csv"), runImportCsv},
+        {QStringLiteral("import-roster"), runImportRoster},
+        {QStringLiteral("export-roster"), runExportRoster},
         {QStringLiteral("monitor"), runMonitor},
     };
 

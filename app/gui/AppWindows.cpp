@@ -133,8 +133,12 @@ Editor& AppWindows::editorOnce(std::unique_ptr<Editor>& slot, Args&&... args)
 
 LokdatenFrm& AppWindows::lokdatenFrm()
 {
-    return editorOnce(m_lokdaten, m_ctx.database, m_ctx.locoData, m_programFolder,
-                      m_mainWin.deviceMenuCaptions(EditorKind::Loco));
+    const bool created = lokdatenFrmCreated();
+    LokdatenFrm& editor = editorOnce(m_lokdaten, m_ctx.database, m_ctx.locoData, m_programFolder,
+                                     m_mainWin.deviceMenuCaptions(EditorKind::Loco));
+    if (!created)
+        editor.setUserFolder(m_userFolder);
+    return editor;
 }
 
 MagDatenFrm& AppWindows::magDatenFrm()

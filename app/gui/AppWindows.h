@@ -61,6 +61,9 @@ public:
     // changes neither sent nor saved asks; false when the user keeps them.
     bool mayEndProgram();
     AppContext& context() { return m_ctx; }
+    // The folder of the settings file, where a user keeps files of his own that the program reads
+    // before its own (the keyword table of the locomotive lists).
+    void setUserFolder(const QString& folder) { m_userFolder = folder; }
 
     // What the user left at the last run comes back from `places`: the windows' places and
     // sizes, the grids' column widths, the ranges, "Nach dem Senden prüfen". Kept there until
@@ -95,6 +98,7 @@ private:
     AppContext& m_ctx;
     MainWin& m_mainWin;
     QString m_programFolder;
+    QString m_userFolder;
     std::unique_ptr<LokdatenFrm> m_lokdaten;
     std::unique_ptr<MagDatenFrm> m_magDaten;
     std::unique_ptr<RMDatenFrm> m_rmDaten;

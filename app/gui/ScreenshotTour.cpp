@@ -22,6 +22,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -32,6 +33,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -175,6 +177,53 @@ void leave(GridEditor& editor, Camera& camera, const QString& questionName = QSt
         answerNextBox(camera, &editor, questionName, true);
     editor.AbbrechenMenu_Click();
     settle(200);
+}
+
+// "Lokliste importieren (JMRI, Rocrail)..." with a Rocrail plan: the question about a name too
+// long photographed and answered Ja, then the summary photographed.
+void photographRosterImport(LokdatenFrm& editor, LocoTable& table, Camera& camera)
+{
+    QTemporaryDir dir;
+    const QString plan = dir.filePath(QStringLiteral("plan.xml"));
+    int first = 0;
+    while (first < LocoTable::SlotCount - 1 && !table.holdsRecord(first))
+        ++first;
+    QFile file(plan);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ++camera.failures;
+        return;
+    }
+    file.write(QStringLiteral("<plan><lclist>\n"
+                              "<lc id=\"%1\" addr=\"%2\" prot=\"N\" spcnt=\"128\"><fundef fn=\"0\" text=\"Licht\"/></lc>\n"
+                              "<lc id=\"BR 50 3022 mit Kabinentender\" addr=\"3022\" prot=\"M\" V_max=\"80\" V_mode=\"kmh\">"
+                              "<fundef fn=\"0\" text=\"Light\"/><fundef fn=\"1\" text=\"Rauch\"/><fundef fn=\"2\" text=\"Pfeife\"/></lc>\n"
+                              "<lc id=\"V 200 033\" addr=\"2033\" prot=\"L\" spcnt=\"28\"><fundef fn=\"2\" text=\"Horn\"/></lc>\n"
+                              "</lclist></plan>\n")
+                   .arg(table.ReadLokname(first) + QStringLiteral(" (Rocrail)"))
+                   .arg(table.address(first))
+                   .toUtf8());
+    file.close();
+    QTimer look;
+    bool busy = false;
+    QObject::connect(&look, &QTimer::timeout, &editor, [&] {
+        if (busy)
+            return;
+        busy = true;
+        const QScopeGuard done([&busy] { busy = false; });
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            settle(200);
+            camera.takeOver(box, &editor,
+                            yes ? QStringLiteral("71_roster_shorten_question") : QStringLiteral("70_roster_import_summary"));
+            if (yes)
+                yes->click();
+            else
+                box->accept();
+        }
+    });
+    look.start(100);
+    editor.importLocoList(plan);
+    look.stop();
 }
 
 // A whole backup: the progress window over the main window once in each phase, as its step first
@@ -490,6 +539,7 @@ int runScreenshotTour(AppWindows& windows, const QString& folder)
     grid->horizontalScrollBar()->setValue(0);
     settle(300);
     camera.take(again, QStringLiteral("64_grid_sorted_by_speed"));
+    photographRosterImport(*again, table, camera);
     leave(*again, camera, QStringLiteral("19_unsaved_changes_question"));
 
     // The bus monitor while the locomotives are read: photographed in the middle of the read.

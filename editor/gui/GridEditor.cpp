@@ -312,10 +312,20 @@ void GridEditor::CsvImportMenu_Click()
     if (path.isEmpty())
         return;
     CsvImport taken;
-    // One step of the history, not a load that starts a new one.
-    const EditHistory::Rows rows = m_history.runAsOneStep(
-        QCoreApplication::translate("GridEditor", "CSV-Import"), [this, &path, &taken] { taken = m_csv.importTable(path); });
-    m_csv.tellImport(taken);
+    importAsOneStep(
+        QCoreApplication::translate("GridEditor", "CSV-Import"), [this, &path, &taken] { taken = m_csv.importTable(path); },
+        [this, &taken] { m_csv.tellImport(taken); });
+}
+
+void GridEditor::commitNameEdit()
+{
+    m_nameBox->commitIfOpen();
+}
+
+void GridEditor::importAsOneStep(const QString& text, const std::function<void()>& take, const std::function<void()>& tell)
+{
+    const EditHistory::Rows rows = m_history.runAsOneStep(text, take);
+    tell();
     showChanged(rows, StepWay::Forward, false);
 }
 

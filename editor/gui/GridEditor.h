@@ -208,6 +208,12 @@ protected:
 
     // The name edit on the current cell, when it is a name cell; true when it is open now.
     bool openNameEdit() { return m_nameBox->open(); }
+    // A name being typed is stored now.
+    void commitNameEdit();
+    // A file taken into the table as one step of the history named `text` (not a load that
+    // starts a new one): `take` runs inside the step, `tell` says what it did, then the lines of
+    // the records it changed are shown anew.
+    void importAsOneStep(const QString& text, const std::function<void()>& take, const std::function<void()>& tell);
     // The name box goes, what was typed with it.
     void hideNameEdit() { m_nameBox->hide(); }
     // A name being typed into this line goes unstored (the line is going).

@@ -3,11 +3,14 @@
 #include "editor/gui/FlexGrid.h"
 #include "editor/gui/PictureCache.h"
 #include "loco/LocoCommands.h"
+#include "loco/FunctionKeywords.h"
 #include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
 #include "loco/LocoPrint.h"
 #include "loco/LocoTransfer.h"
+#include "loco/RosterExport.h"
+#include "loco/RosterImport.h"
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
@@ -16,6 +19,7 @@
 #include "records/RecordTableChanges.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace kx2 {
 
@@ -83,7 +87,11 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
                 {"DS_LadenMenu", QCoreApplication::translate("LokdatenFrm", "einen &Datensatz laden"),
                  [this] { DS_LadenMenu_Click(); }},
                 {"DS_SpeichernMenu", QCoreApplication::translate("LokdatenFrm", "&einen Datensatz speichern"),
-                 [this] { DS_SpeichernMenu_Click(); }}},
+                 [this] { DS_SpeichernMenu_Click(); }},
+                {"RosterImportMenu", QCoreApplication::translate("LokdatenFrm", "Lokliste importieren (&JMRI, Rocrail)..."),
+                 [this] { RosterImportMenu_Click(); }},
+                {"RosterExportMenu", QCoreApplication::translate("LokdatenFrm", "Als JMRI-Roster e&xportieren..."),
+                 [this] { RosterExportMenu_Click(); }}},
                captions);
     start_tabelle();
     trackChanges(std::make_unique<RecordTableChanges>(m_loco.table, LocoTable::Layout));
@@ -444,6 +452,60 @@ void LokdatenFrm::DS_SpeichernMenu_Click()
             QCoreApplication::translate("LokdatenFrm", "einen Datensatz speichern"))
         == MsgAnswer::Ok)
         SaveRecordPending = true;
+}
+
+void LokdatenFrm::RosterImportMenu_Click()
+{
+    commitNameEdit();
+    const QString title = QCoreApplication::translate("LokdatenFrm", "Lokliste importieren");
+    const BusyScope busy(*this);
+    const QString path = services().files.openFileName(
+        title, QString(), QCoreApplication::translate("LokdatenFrm", "JMRI-Roster, Rocrail-Plan (*.xml)|*.xml|"));
+    if (!path.isEmpty())
+        importLocoList(path);
+}
+
+void LokdatenFrm::importLocoList(const QString& path)
+{
+    commitNameEdit();
+    const QString title = QCoreApplication::translate("LokdatenFrm", "Lokliste importieren");
+    const BusyScope busy(*this);
+    const auto refused = [&](const QString& why) {
+        message(QCoreApplication::translate("LokdatenFrm", "Die Lokliste wurde nicht übernommen, nichts geändert:")
+                    + QChar(13) + why,
+                MsgButtons::Ok, MsgIcon::Critical, title);
+    };
+    const RosterFile roster = loadRosterFile(path);
+    const FunctionKeywordsRead keywords = loadFunctionKeywords(m_pictures->programFolder(), m_userFolder);
+    const RosterImportDone check = checkRosterImport(m_loco.table, roster);
+    if (!roster.ok() || !keywords.ok() || check.verdict == RosterImportDone::Verdict::Refused)
+        return refused(!roster.ok() ? roster.error : !keywords.ok() ? keywords.error : check.refusal);
+    // The question before the step: nothing is asked from inside an edit.
+    const bool shorten = check.verdict == RosterImportDone::Verdict::NeedsConsent;
+    if (shorten && message(rosterShortenQuestion(check.tooLong), MsgButtons::YesNo, MsgIcon::Question, title) != MsgAnswer::Yes)
+        return;
+    RosterImportDone done;
+    importAsOneStep(
+        title, [&] { done = importRoster(m_loco.table, m_loco.formats, keywords.table, roster, shorten); },
+        [&] { message(rosterSummaryText(done), MsgButtons::Ok, MsgIcon::Information, title); });
+}
+
+void LokdatenFrm::RosterExportMenu_Click()
+{
+    commitNameEdit();
+    const QString title = QCoreApplication::translate("LokdatenFrm", "Als JMRI-Roster exportieren");
+    const QString folder = services().files.folderName(title, QString());
+    if (folder.isEmpty())
+        return;
+    const FunctionKeywordsRead keywords = loadFunctionKeywords(m_pictures->programFolder(), m_userFolder);
+    const RosterExportDone done = keywords.ok() ? exportJmriRoster(m_loco.table, keywords.table, languageInUse(), folder)
+                                                : RosterExportDone{0, keywords.error};
+    if (!done.ok())
+        message(done.error, MsgButtons::Ok, MsgIcon::Critical, title);
+    else
+        message(QCoreApplication::translate("LokdatenFrm", "%n Lokomotiven nach %1 exportiert.", nullptr, done.written)
+                    .arg(QDir::toNativeSeparators(folder)),
+                MsgButtons::Ok, MsgIcon::Information, title);
 }
 
 bool LokdatenFrm::save_daten_satz(int address)

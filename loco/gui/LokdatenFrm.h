@@ -49,6 +49,16 @@ public:
     void ClrTabMenu_Click();
     void DS_LadenMenu_Click();
     void DS_SpeichernMenu_Click();
+    // "Lokliste importieren (JMRI, Rocrail)...": a JMRI roster or a Rocrail plan taken into the
+    // table as one step; names too long are cut only when the user agrees; what it did is told.
+    void RosterImportMenu_Click();
+    // The same with the file chosen.
+    void importLocoList(const QString& path);
+    // "Als JMRI-Roster exportieren...": the locomotives into a folder the user chooses.
+    void RosterExportMenu_Click();
+    // Where a user's own keyword table (lokfunktionen.txt) is looked for first: the folder of the
+    // settings file. Without one only the table under the program folder is read.
+    void setUserFolder(const QString& folder) { m_userFolder = folder; }
 
     bool SaveRecordPending = false; // the next grid click saves that line's record
 
@@ -94,6 +104,7 @@ private:
     LokDatFormatFrm* m_formatFrm = nullptr;
     LokFktSymFrm* m_symbolFrm = nullptr;
     LokmaxSpeedFrm* m_speedFrm = nullptr;
+    QString m_userFolder;
 };
 
 } // namespace kx2

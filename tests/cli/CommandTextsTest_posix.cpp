@@ -110,6 +110,11 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("Adresse;Symbol\r\n1;99\r\n");
     bad.close();
+    const QString plan = path("plan.xml");
+    QFile list(plan);
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("<plan><lclist><lc id=\"123456789012345678901234\" addr=\"9\"/></lclist></plan>");
+    list.close();
     const QStringList port{"--port", "SIM", "--sim-state", path("station.state")};
     // In this order: the reads make the file the later rows use.
     const std::vector<QStringList> calls = {
@@ -132,6 +137,13 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
         {"diff", a},
         {"import-csv", "acc", csv, "-i", a, "-o", path("n.isd")},
         {"import-csv"},
+        {"read", "loco", "-o", path("l.isd"), "--port", "SIM", "--sim-state", path("station.state")},
+        {"import-roster", plan, "-i", path("l.isd"), "-o", path("n.isd")},
+        {"import-roster", plan, "-i", path("l.isd"), "-o", path("n.isd"), "--shorten"},
+        {"import-roster", csv, "-i", path("l.isd"), "-o", path("n.isd")},
+        {"import-roster"},
+        {"export-roster", path("l.isd"), "-o", path("jmri")},
+        {"export-roster", a, "-o", path("jmri")},
         {"backup"},
         {"restore"},
         {"sim"},
@@ -144,6 +156,8 @@ TEST_F(CommandTexts, EveryWordACommandPrintsPassesThroughTheTranslation)
         {"restore", "--help"},
         {"diff", "--help"},
         {"import-csv", "--help"},
+        {"import-roster", "--help"},
+        {"export-roster", "--help"},
         {"loconet", "--help"},
         {"monitor", "--help"},
         {"sim", "--help"},
@@ -182,6 +196,7 @@ TEST(SpecialInputs, EveryCommandRefusesWhatIsNoPlainFileAtOnce)
         for (const QStringList& call : {QStringList{"show", x}, {"diff", a, x}, QStringList{"send", "acc", "-i", x} + port,
                                         {"import-csv", "acc", x, "-i", a, "-o", dir.filePath("n.isd")},
                                         {"import-csv", "acc", a, "-i", x, "-o", dir.filePath("n.isd")},
+                                        {"import-roster", x, "-i", a, "-o", dir.filePath("n.isd")},
                                         QStringList{"restore", "-d", backup} + port})
             EXPECT_TRUE(runCaught(call).contains(QString::fromUtf8(why))) << call.join(' ').toStdString() << ": " << why;
     }

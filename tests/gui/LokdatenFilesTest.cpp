@@ -170,3 +170,35 @@ TEST(LokdatenFiles, PdfHoldsTheTableAndCsvImportShowsInTheGrid)
     rig.menu("CsvImportMenu");
     EXPECT_TRUE(rig.dialogs.last().text.endsWith("Zeile 3: Adresse 99 ist nicht in der Tabelle"));
 }
+
+// A locomotive list comes in as one step after the question about a name too long (Nein: nothing
+// changes), its lines marked and its count told; the export writes the roster into the folder chosen.
+TEST(LokdatenFiles, ALocomotiveListComesInAsOneStepAndGoesOutAsARoster)
+{
+    FileRig rig;
+    QFile plan(rig.path("plan.xml"));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write(u8R"(<plan><lclist><lc id="Köf II neu" addr="38" prot="N"/>
+                  <lc id="BR 50 mit Kabinentender 3022" addr="99"><fundef fn="0" text="Licht"/></lc></lclist></plan>)");
+    plan.close();
+    const LocoTable before = rig.ctx.loco;
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        rig.files.chooseNext(plan.fileName());
+        rig.dialogs.answerNext(answer);
+        rig.menu("RosterImportMenu");
+    }
+    ASSERT_EQ(rig.dialogs.messageCount(), 3);
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.contains("BR 50 mit Kabinentender 3022"));
+    // "1 Lokomotive(n) geändert, 1 neu, 1 Name(n) gekürzt", whichever the German plural says.
+    EXPECT_TRUE(rig.dialogs.last().text.startsWith("1 Lokomotive") && rig.dialogs.last().text.contains(", 1 neu, 1 Name"));
+    EXPECT_EQ(std::tuple(rig.grid()->Rows(), rig.grid()->TextMatrix(2, 2), rig.frm.lineMark(2), rig.frm.lineMark(4)),
+              std::tuple(6, QString("Köf II neu"), RecordMark::Changed, RecordMark::New));
+    EXPECT_EQ(rig.ctx.loco.symbol(3, 0), 1);
+    rig.frm.history().undo();
+    EXPECT_TRUE(rig.ctx.loco == before);
+
+    rig.files.chooseNext(rig.path("jmri"));
+    rig.menu("RosterExportMenu");
+    EXPECT_TRUE(QFile::exists(rig.path("jmri/roster") + QStringLiteral("/Köf_II.xml")));
+    EXPECT_EQ(rig.dialogs.last().text, QStringLiteral("3 Lokomotiven nach %1 exportiert.").arg(QDir::toNativeSeparators(rig.path("jmri"))));
+}
