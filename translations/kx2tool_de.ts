@@ -32,12 +32,63 @@
     </message>
 </context>
 <context>
+    <name>LokdatenFrm</name>
+    <message numerus="yes">
+        <source>%n Lokomotiven nach %1 exportiert.</source>
+        <translation>
+            <numerusform>%n Lokomotive nach %1 exportiert.</numerusform>
+            <numerusform>%n Lokomotiven nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MonitorWin</name>
     <message numerus="yes">
         <source>%n Nachrichten, Port %1: %2</source>
         <translation>
             <numerusform>%n Nachricht, Port %1: %2</numerusform>
             <numerusform>%n Nachrichten, Port %1: %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RosterCommands</name>
+    <message numerus="yes">
+        <source>%n Lokomotiven exportiert nach </source>
+        <translation>
+            <numerusform>%n Lokomotive exportiert nach </numerusform>
+            <numerusform>%n Lokomotiven exportiert nach </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RosterImport</name>
+    <message numerus="yes">
+        <source>%n Lokomotiven geändert</source>
+        <translation>
+            <numerusform>%n Lokomotive geändert</numerusform>
+            <numerusform>%n Lokomotiven geändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n neu</source>
+        <translation>
+            <numerusform>%n neu</numerusform>
+            <numerusform>%n neu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Namen gekürzt</source>
+        <translation>
+            <numerusform>%n Name gekürzt</numerusform>
+            <numerusform>%n Namen gekürzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Namen sind länger als die %1 Zeichen, die ein Lokdatensatz hält:</source>
+        <translation>
+            <numerusform>%n Name ist länger als die %1 Zeichen, die ein Lokdatensatz hält:</numerusform>
+            <numerusform>%n Namen sind länger als die %1 Zeichen, die ein Lokdatensatz hält:</numerusform>
         </translation>
     </message>
 </context>

@@ -223,6 +223,8 @@ Befehle:
   restore  eine Sicherung zur Zentrale zurückspielen
   diff     zwei ISD-Dateien vergleichen
   import-csv  Namen, Formate und Symbole aus einer CSV-Datei in eine ISD-Datei übernehmen
+  import-roster  Lokomotiven einer JMRI-Roster oder eines Rocrail-Plans in eine Lokdaten-Datei übernehmen
+  export-roster  die Lokomotiven einer Lokdaten-Datei als JMRI-Roster schreiben
   loconet  eine LocoNet-Nachricht senden und die Antwort zeigen
   monitor  jede Nachricht auf dem LocoNet zeigen, bis Strg+C
   sim      die simulierte Zentrale betreiben
@@ -243,6 +245,8 @@ Commands:
   restore  send a backup back to the command station
   diff     compare two ISD files
   import-csv  take names, formats and symbols from a CSV file into an ISD file
+  import-roster  take the locomotives of a JMRI roster or a Rocrail plan into a loco data file
+  export-roster  write the locomotives of a loco data file as a JMRI roster
   loconet  send a LocoNet message and show the answer
   monitor  show every message on the LocoNet, until Ctrl+C
   sim      run the simulated command station
@@ -571,6 +575,14 @@ kx2ctl COMMAND --help shows the options of a command. The port options (--port, 
     <message>
         <source>Daten zur KX senden</source>
         <translation>&amp;Send data to the KX</translation>
+    </message>
+    <message>
+        <source>Übernimmt Lokomotiven aus einer JMRI-Roster oder einem Rocrail-Plan.</source>
+        <translation>Takes locomotives from a JMRI roster or a Rocrail plan.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Lokomotiven als JMRI-Roster in einen Ordner.</source>
+        <translation>Writes the locomotives as a JMRI roster into a folder.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +925,25 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
     <message>
         <source>keine gewöhnliche Datei (ein Gerät oder eine Leitung)</source>
         <translation>not a regular file (a device or a pipe)</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionKeywords</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Symbolnummer von 1 bis %2</source>
+        <translation>&quot;%1&quot; is no symbol number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>erwartet: Nummer; deutsche Wörter; englische Wörter</source>
+        <translation>expected: number; German words; English words</translation>
+    </message>
+    <message>
+        <source>Die Tabelle der Lokfunktionen %1 wurde nicht gefunden.</source>
+        <translation>The table of loco functions %1 was not found.</translation>
     </message>
 </context>
 <context>
@@ -1848,6 +1879,37 @@ Please enter another loco address.</translation>
     <message>
         <source>einen Datensatz speichern</source>
         <translation>save one record</translation>
+    </message>
+    <message>
+        <source>Lokliste importieren (&amp;JMRI, Rocrail)...</source>
+        <translation>Import loco list (&amp;JMRI, Rocrail)...</translation>
+    </message>
+    <message>
+        <source>Als JMRI-Roster e&amp;xportieren...</source>
+        <translation>E&amp;xport as JMRI roster...</translation>
+    </message>
+    <message>
+        <source>Lokliste importieren</source>
+        <translation>Import loco list</translation>
+    </message>
+    <message>
+        <source>JMRI-Roster, Rocrail-Plan (*.xml)|*.xml|</source>
+        <translation>JMRI roster, Rocrail plan (*.xml)|*.xml|</translation>
+    </message>
+    <message>
+        <source>Die Lokliste wurde nicht übernommen, nichts geändert:</source>
+        <translation>The loco list was not taken over, nothing changed:</translation>
+    </message>
+    <message>
+        <source>Als JMRI-Roster exportieren</source>
+        <translation>Export as JMRI roster</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Lokomotiven nach %1 exportiert.</source>
+        <translation>
+            <numerusform>%n locomotive exported to %1.</numerusform>
+            <numerusform>%n locomotives exported to %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2895,6 +2957,188 @@ Please enter another loco address.</translation>
     <message>
         <source> keine gültige Version!</source>
         <translation> not a valid version!</translation>
+    </message>
+</context>
+<context>
+    <name>RosterCommands</name>
+    <message>
+        <source>Übernimmt die Lokomotiven einer JMRI-Roster (roster.xml) oder eines Rocrail-Plans (plan.xml) in eine
+Lokdaten-Datei: Name, Adresse, Datenformat, Höchstgeschwindigkeit (nur in km/h) und die Symbole, die
+die Funktionsnamen nach konf/lokfunktionen.txt meinen. Eine Lok mit einer Adresse der Datei wird
+geändert, eine neue Adresse wird eine neue Lok, die übrigen bleiben. Eine fehlerhafte Datei ändert
+nichts.</source>
+        <translation>Takes the locomotives of a JMRI roster (roster.xml) or a Rocrail plan (plan.xml) into a loco
+data file: name, address, data format, maximum speed (in km/h only) and the symbols the function
+names mean by konf/lokfunktionen.txt. A loco with an address of the file is changed, a new address
+becomes a new loco, the others stay. A faulty file changes nothing.</translation>
+    </message>
+    <message>
+        <source>datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>roster.xml oder plan.xml</source>
+        <translation>roster.xml or plan.xml</translation>
+    </message>
+    <message>
+        <source>Lokdaten-Datei (ISD), in die übernommen wird.</source>
+        <translation>Loco data file (ISD) to take the list into.</translation>
+    </message>
+    <message>
+        <source>Zieldatei (ISD).</source>
+        <translation>Output file (ISD).</translation>
+    </message>
+    <message>
+        <source>Namen, die länger als 23 Zeichen sind, gekürzt übernehmen.</source>
+        <translation>Take names longer than 23 characters shortened.</translation>
+    </message>
+    <message>
+        <source>kx2ctl import-roster DATEI.xml -i BASIS.isd -o NEU.isd [--shorten]</source>
+        <translation>kx2ctl import-roster FILE.xml -i BASE.isd -o NEW.isd [--shorten]</translation>
+    </message>
+    <message>
+        <source>Aufruf: </source>
+        <translation>Usage: </translation>
+    </message>
+    <message>
+        <source>Mit --shorten werden sie gekürzt; nichts übernommen.</source>
+        <translation>With --shorten they are shortened; nothing taken over.</translation>
+    </message>
+    <message>
+        <source>; gespeichert in </source>
+        <translation>; saved in </translation>
+    </message>
+    <message>
+        <source>Schreibt die Lokomotiven einer Lokdaten-Datei als JMRI-Roster in einen Ordner: ORDNER/roster.xml und
+je Lok ORDNER/roster/NAME.xml, mit Name, Adresse, Protokoll und den Funktionsnamen der Symbole in
+der Sprache des Programms. Datenformat und Höchstgeschwindigkeit stehen als Attributpaare dabei.</source>
+        <translation>Writes the locomotives of a loco data file as a JMRI roster into a folder: FOLDER/roster.xml and
+for each loco FOLDER/roster/NAME.xml, with name, address, protocol and the function names of the
+symbols in the program&apos;s language. Data format and maximum speed go along as attribute pairs.</translation>
+    </message>
+    <message>
+        <source>lokdaten</source>
+        <translation>locodata</translation>
+    </message>
+    <message>
+        <source>Lokdaten-Datei (ISD)</source>
+        <translation>Loco data file (ISD)</translation>
+    </message>
+    <message>
+        <source>Ordner der Roster.</source>
+        <translation>Folder of the roster.</translation>
+    </message>
+    <message>
+        <source>ordner</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>kx2ctl export-roster LOKDATEN.isd -o ORDNER</source>
+        <translation>kx2ctl export-roster LOCODATA.isd -o FOLDER</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Lokomotiven exportiert nach </source>
+        <translation>
+            <numerusform>%n locomotive exported to </numerusform>
+            <numerusform>%n locomotives exported to </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RosterExport</name>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>The folder cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterFile</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>die Dokumenttyp-Deklaration erklärt Entitäten; sie werden nie aufgelöst, die Datei wird nicht gelesen</source>
+        <translation>the document type declaration declares entities; they are never expanded, the file is not read</translation>
+    </message>
+    <message>
+        <source>die Entität &amp;%1; wird nie aufgelöst</source>
+        <translation>the entity &amp;%1; is never expanded</translation>
+    </message>
+    <message>
+        <source>kein wohlgeformtes XML (%1)</source>
+        <translation>not well-formed XML (%1)</translation>
+    </message>
+    <message>
+        <source>kein Wurzelelement</source>
+        <translation>no root element</translation>
+    </message>
+    <message>
+        <source>Das Wurzelelement &lt;%1&gt; ist weder eine JMRI-Roster (roster-config) noch ein Rocrail-Plan (plan, lclist).</source>
+        <translation>The root element &lt;%1&gt; is neither a JMRI roster (roster-config) nor a Rocrail plan (plan, lclist).</translation>
+    </message>
+    <message>
+        <source>keine Lok (&lt;locomotive&gt;) in der Datei</source>
+        <translation>no loco (&lt;locomotive&gt;) in the file</translation>
+    </message>
+</context>
+<context>
+    <name>RosterImport</name>
+    <message>
+        <source>Lok ohne Namen (Zeile %1)</source>
+        <translation>Loco without a name (line %1)</translation>
+    </message>
+    <message>
+        <source>Lok &quot;%1&quot; (Zeile %2)</source>
+        <translation>Loco &quot;%1&quot; (line %2)</translation>
+    </message>
+    <message>
+        <source>keine Adresse</source>
+        <translation>no address</translation>
+    </message>
+    <message>
+        <source>die Adresse %1 liegt nicht im Bereich %2 bis %3 der Zentrale</source>
+        <translation>the address %1 is outside the command station&apos;s range %2 to %3</translation>
+    </message>
+    <message>
+        <source>die Adresse %1 hat schon %2</source>
+        <translation>the address %1 already belongs to %2</translation>
+    </message>
+    <message>
+        <source>kein freier Platz mehr, die Zentrale hat %1 Lokplätze</source>
+        <translation>no free slot left, the command station has %1 loco slots</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Lokomotiven geändert</source>
+        <translation>
+            <numerusform>%n locomotive changed</numerusform>
+            <numerusform>%n locomotives changed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n neu</source>
+        <translation>
+            <numerusform>%n new</numerusform>
+            <numerusform>%n new</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Namen gekürzt</source>
+        <translation>
+            <numerusform>%n name shortened</numerusform>
+            <numerusform>%n names shortened</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Namen sind länger als die %1 Zeichen, die ein Lokdatensatz hält:</source>
+        <translation>
+            <numerusform>%n name is longer than the %1 characters a loco record holds:</numerusform>
+            <numerusform>%n names are longer than the %1 characters a loco record holds:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sollen sie gekürzt übernommen werden? Ohne Kürzen wird nichts übernommen.</source>
+        <translation>Shall they be taken over shortened? Without shortening nothing is taken over.</translation>
     </message>
 </context>
 <context>
