@@ -325,8 +325,9 @@ void GridEditor::commitNameEdit()
 void GridEditor::importAsOneStep(const QString& text, const std::function<void()>& take, const std::function<void()>& tell)
 {
     const EditHistory::Rows rows = m_history.runAsOneStep(text, take);
-    tell();
+    // The summary stands over the lines it counts.
     showChanged(rows, StepWay::Forward, false);
+    tell();
 }
 
 void GridEditor::PdfMenu_Click()
