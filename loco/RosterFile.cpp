@@ -158,7 +158,8 @@ RosterEntry readJmriLoco(QXmlStreamReader& r)
     }
     // The address element, else the older attribute.
     e.address = (number.trimmed().isEmpty() ? dccAddress : number).trimmed();
-    e.protocol = jmriProtocol(protocol);
+    // JMRI reads an address without a protocol as DCC.
+    e.protocol = protocol.trimmed().isEmpty() ? RosterProtocol::Dcc : jmriProtocol(protocol);
     return e;
 }
 
