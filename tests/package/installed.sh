@@ -14,7 +14,7 @@ trap 'echo "failed at line $LINENO"; for f in "$work"/*.out; do echo "== $f"; ca
 dpkg-deb -x "$deb" "$work/root"
 bin="$work/root/usr/bin"
 for f in kx2tool kx2ctl; do [ -x "$bin/$f" ] || { echo "$f not installed"; exit 1; }; done
-for f in share/kx2tool/konf/hilfe.txt share/kx2tool/konf/hilfe_en.txt share/kx2tool/konf/kx2tool_en.qm share/kx2tool/konf/kx2tool_de.qm \
+for f in share/kx2tool/konf/hilfe.txt share/kx2tool/konf/hilfe_en.txt share/kx2tool/konf/kx2tool_en.qm share/kx2tool/konf/kx2tool_de.qm share/kx2tool/konf/lokfunktionen.txt \
          share/kx2tool/konf/Fkt_Symbole/S1.bmp share/kx2tool/konf/Mag_Symbole/S1.bmp \
          share/applications/org.kx2tool.kx2tool.desktop share/metainfo/org.kx2tool.kx2tool.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.kx2tool.kx2tool.svg share/icons/hicolor/48x48/apps/org.kx2tool.kx2tool.png \
@@ -41,6 +41,10 @@ for _ in $(seq 50); do [ -e "$work/tty" ] && break; sleep 0.1; done
 "$bin/kx2ctl" read loco --port "$work/tty" -o "$work/lok.isd" -q >"$work/read.out" 2>&1
 grep -q "20 Lokomotiven gelesen" "$work/read.out"
 kill "$sim"; wait "$sim" || true; sim=""
+# The locomotive list's keyword table is found where the package put it: exported and read back.
+"$bin/kx2ctl" export-roster "$work/lok.isd" -o "$work/roster" >/dev/null
+grep -q "<functionlabel" "$work/roster/roster.xml"
+"$bin/kx2ctl" import-roster "$work/roster/roster.xml" -i "$work/lok.isd" -o "$work/back.isd" | grep -q "^0 Lokomotiven geändert, 0 neu;"
 "$bin/kx2ctl" read loco --port SIM -o "$work/sim.isd" -q >/dev/null
 [ -f "$XDG_CONFIG_HOME/kx2tool/KX2_SIM.STATE" ] || { echo "the simulator's memory is not in the configuration folder"; exit 1; }
 
