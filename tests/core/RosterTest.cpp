@@ -230,7 +230,7 @@ TEST(Roster, ExportAndImportGiveBackTheLocomotives)
     table.markAllForDeviceRead();
     const LocoFormatTables f = formats();
     for (int i = 0; i < LocoFormatCount; ++i) {
-        table.createRecord(i, i == 4 ? 1234 : 3 + i, i == 2 ? QStringLiteral("Köf <II> & \"Co\"") : QStringLiteral("Lok/%1").arg(i));
+        table.createRecord(i, i == 4 ? 1234 : i == 2 ? 127 : i == 3 ? 128 : 3 + i, i == 2 ? QStringLiteral("Köf <II> & \"Co\"") : QStringLiteral("Lok/%1").arg(i));
         table.set(i, LocoTable::FormatCode, f.LocoFormatCodes[size_t(i)]);
         table.set(i, LocoTable::FormatParam, f.LocoFormatParams[size_t(i)]);
         table.set(i, LocoTable::symbolColumn(i), 1 + 13 * i);
@@ -248,6 +248,8 @@ TEST(Roster, ExportAndImportGiveBackTheLocomotives)
         back.markAllForDeviceRead();
         const RosterFile read = loadRosterFile(dir.filePath("roster.xml"));
         ASSERT_TRUE(read.ok()) << read.error.toStdString();
+        for (const RosterEntry& e : read.entries) // DCC from 128 on is a long address
+            EXPECT_EQ(e.longAddress, e.address.toInt() >= 128) << e.address.toStdString();
         EXPECT_EQ(importRoster(back, f, shippedKeywords(), read, false).added, 7);
         for (int slot : {0, 1, 2, 3, 4, 5, 7})
             for (int col : {LocoTable::AddressLow, LocoTable::AddressHigh, LocoTable::FormatCode, LocoTable::MaxSpeedHalf})
