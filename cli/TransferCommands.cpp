@@ -248,7 +248,9 @@ int runLocoNet(const QStringList& args)
     parser.setApplicationDescription(QCoreApplication::translate(
         "TransferCommands",
         "Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.\n"
-        "Beispiel: kx2ctl loconet --port SIM B4 6D 7F\n"
+        "Beispiel, das Ende eines Datenbankzugriffs (die Zentrale antwortet B4 6D 7F):\n"
+        "  kx2ctl loconet --port SIM ED 1F 08 49 4B 70 42 7F 7F 7F 70 00 00 00 00 \\\n"
+        "    30 4B 32 71 0D 00 5E 26 39 64 00 00 00 00 00\n"
         "Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe."));
     parser.addPositionalArgument(
         QCoreApplication::translate("TransferCommands", "bytes"),

@@ -4518,14 +4518,6 @@ and sends the records to the command station.</translation>
 </translation>
     </message>
     <message>
-        <source>Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.
-Beispiel: kx2ctl loconet --port SIM B4 6D 7F
-Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe.</source>
-        <translation>Sends a LocoNet message (the checksum is appended) and waits for echo and answer.
-Example: kx2ctl loconet --port SIM B4 6D 7F
-The messages appear as TX/RX lines on standard output.</translation>
-    </message>
-    <message>
         <source>Bytes der Nachricht in Hexadezimal, ohne Prüfsumme.</source>
         <translation>Bytes of the message in hexadecimal, without checksum.</translation>
     </message>
@@ -4612,6 +4604,18 @@ is refused before anything is sent.</translation>
     <message>
         <source>kx2ctl restore -d ORDNER [--quick] [--dry-run] [--yes] [--replace] [--verify] [Optionen]</source>
         <translation>kx2ctl restore -d FOLDER [--quick] [--dry-run] [--yes] [--replace] [--verify] [options]</translation>
+    </message>
+    <message>
+        <source>Sendet eine LocoNet-Nachricht (Prüfsumme wird angehängt) und wartet auf Echo und Antwort.
+Beispiel, das Ende eines Datenbankzugriffs (die Zentrale antwortet B4 6D 7F):
+  kx2ctl loconet --port SIM ED 1F 08 49 4B 70 42 7F 7F 7F 70 00 00 00 00 \
+    30 4B 32 71 0D 00 5E 26 39 64 00 00 00 00 00
+Die Nachrichten erscheinen als TX/RX-Zeilen auf der Standardausgabe.</source>
+        <translation>Sends a LocoNet message (the checksum is appended) and waits for echo and answer.
+Example, the end of a database access (the command station answers B4 6D 7F):
+  kx2ctl loconet --port SIM ED 1F 08 49 4B 70 42 7F 7F 7F 70 00 00 00 00 \
+    30 4B 32 71 0D 00 5E 26 39 64 00 00 00 00 00
+The messages appear as TX/RX lines on standard output.</translation>
     </message>
 </context>
 <context>
