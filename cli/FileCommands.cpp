@@ -142,9 +142,10 @@ int runImportCsv(const QStringList& args)
         QTextStream(stderr) << TerminalDialogs::plain(error) << "\n";
         return 1;
     }
-    QTextStream(stdout) << taken.changedRecords
-                        << QCoreApplication::translate("FileCommands", " Datensätze geändert, gespeichert in ")
-                        << parser.value(QStringLiteral("output")) << "\n";
+    QTextStream(stdout) << QCoreApplication::translate("FileCommands", "%n Datensätze geändert, gespeichert in %1", nullptr,
+                                                       taken.changedRecords)
+                               .arg(parser.value(QStringLiteral("output")))
+                        << "\n";
     return 0;
 }
 

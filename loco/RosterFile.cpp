@@ -114,6 +114,7 @@ RosterEntry readJmriLoco(QXmlStreamReader& r)
     const QString dccAddress = attribute(r, "dccAddress");
     QString number;
     QString protocol;
+    bool formatPair = false;
     while (r.readNextStartElement()) {
         if (named(r, "locoaddress")) {
             while (r.readNextStartElement()) {
@@ -147,8 +148,10 @@ RosterEntry readJmriLoco(QXmlStreamReader& r)
                     else if (isValue)
                         value = text.trimmed();
                 }
-                if (key == JmriFormatKey)
+                if (key == JmriFormatKey) {
                     e.stationFormat = value;
+                    formatPair = true;
+                }
                 else if (key == JmriSpeedKey)
                     e.maxSpeedKmh = smallNumber(value);
             }
@@ -158,8 +161,12 @@ RosterEntry readJmriLoco(QXmlStreamReader& r)
     }
     // The address element, else the older attribute.
     e.address = (number.trimmed().isEmpty() ? dccAddress : number).trimmed();
-    // JMRI reads an address without a protocol as DCC.
-    e.protocol = protocol.trimmed().isEmpty() ? RosterProtocol::Dcc : jmriProtocol(protocol);
+    // JMRI reads an address without a protocol as DCC; our own export leaves the protocol out
+    // only for a record without a data format, and says so by its format pair.
+    if (!protocol.trimmed().isEmpty())
+        e.protocol = jmriProtocol(protocol);
+    else
+        e.protocol = formatPair ? RosterProtocol::Other : RosterProtocol::Dcc;
     return e;
 }
 
@@ -387,7 +394,9 @@ void writeLocomotive(QXmlStreamWriter& w, const RosterEntry& e)
     w.writeEndElement();
 
     std::vector<std::pair<QString, QString>> pairs;
-    if (!e.stationFormat.isEmpty())
+    // A record without a data format goes out with an empty format and no protocol, which
+    // JMRI alone would read as DCC.
+    if (!e.stationFormat.isEmpty() || e.protocol == RosterProtocol::Other)
         pairs.emplace_back(JmriFormatKey, e.stationFormat);
     if (e.maxSpeedKmh)
         pairs.emplace_back(JmriSpeedKey, QString::number(*e.maxSpeedKmh));

@@ -20,6 +20,13 @@
             <numerusform>%n Unterschiede</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n Datensätze geändert, gespeichert in %1</source>
+        <translation>
+            <numerusform>%n Datensatz geändert, gespeichert in %1</numerusform>
+            <numerusform>%n Datensätze geändert, gespeichert in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GridCsv</name>

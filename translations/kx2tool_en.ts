@@ -803,10 +803,6 @@ address (routes: number), and saves the result. A faulty CSV file changes nothin
 </translation>
     </message>
     <message>
-        <source> Datensätze geändert, gespeichert in </source>
-        <translation> records changed, saved in </translation>
-    </message>
-    <message>
         <source>Gleich.
 </source>
         <translation>Equal.
@@ -849,6 +845,13 @@ Exit status: 0 equal, 1 different, 2 error (file unreadable, different kinds of 
         <translation>
             <numerusform>%n difference</numerusform>
             <numerusform>%n differences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Datensätze geändert, gespeichert in %1</source>
+        <translation>
+            <numerusform>%n record changed, saved in %1</numerusform>
+            <numerusform>%n records changed, saved in %1</numerusform>
         </translation>
     </message>
 </context>
