@@ -125,10 +125,13 @@ int writeRecordAreas(DatabaseContext& ctx, const DatabaseLayout& layout, RecordT
     // The changed records alone, numbered anew. Their areas are loaded first, so that every other
     // record in them keeps what the station holds, whatever the table shows of it: a record that
     // only shares an area with a change is not the user's to send.
+    // A record the table holds as never written (a file's, all bytes 255) stays so on the station:
+    // erased, not given a number that would make it a written one.
     std::vector<RecordWrite> writes;
     for (int a = first; a <= last; ++a)
         if (table.value(a, layout.statusColumn) == status::Changed)
-            writes.push_back({a, RecordWrite::Kind::Numbered});
+            writes.push_back({a, recordWritten(table, a, layout.recordBytes()) ? RecordWrite::Kind::Numbered
+                                                                                : RecordWrite::Kind::Erased});
     WriteSteps steps;
     steps.areaStep = writingStep(ctx, layout);
     return writeRecords(ctx, layout, table, writes, steps);

@@ -397,6 +397,12 @@ TEST(RangeDatabases, ASendChangesOnTheStationOnlyTheMarkedRecords)
         EXPECT_EQ(db.table.nameLine(32, 1), QStringLiteral("Neu"));
         ASSERT_EQ(db.read().result, 0);
         EXPECT_EQ(db.table.nameLine(32, 1), QStringLiteral("Neu"));
+        // A record a file holds as never written stays never written, with no number of its own.
+        for (int b = 0; b < db.table.layout().recordBytes(); ++b)
+            db.table.set(33, b, 255);
+        db.table.set(33, db.table.layout().statusColumn, status::Changed);
+        ASSERT_EQ(db.send(), SendOutcome::Sent);
+        EXPECT_EQ(stationRecord(rig, db, 33), QByteArray(32, char(0xFF)));
         EXPECT_EQ(rig.station.violations(), 0);
     }
 }
