@@ -3,14 +3,10 @@
 #include "editor/gui/FlexGrid.h"
 #include "editor/gui/PictureCache.h"
 #include "loco/LocoCommands.h"
-#include "loco/FunctionKeywords.h"
-#include "loco/LocoCsv.h"
 #include "loco/LocoFiles.h"
 #include "loco/LocoGridModel.h"
 #include "loco/LocoPrint.h"
 #include "loco/LocoTransfer.h"
-#include "loco/RosterExport.h"
-#include "loco/RosterImport.h"
 #include "loco/gui/LokDatFormatFrm.h"
 #include "loco/gui/LokFktSymFrm.h"
 #include "loco/gui/LokmaxSpeedFrm.h"
@@ -19,41 +15,12 @@
 #include "records/RecordTableChanges.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace kx2 {
-
-CsvTable LokdatenFrm::csvTable()
-{
-    return locoCsv(m_loco);
-}
-
-PrintTable LokdatenFrm::printTable(const std::vector<int>& slots)
-{
-    // A line whose locomotive was deleted keeps its slot until the next send, but not on paper.
-    std::vector<int> held;
-    for (const int slot : slots)
-        if (m_loco.table.holdsRecord(slot))
-            held.push_back(slot);
-    return locoPrintTable(m_loco.table, held, printSource(m_pictures->programFolder()));
-}
 
 namespace {
 
 const char* const kAchtung = QT_TRANSLATE_NOOP("LokdatenFrm", "Achtung!");
-
-// What a line without record showed, in its LineTag: the slot of a locomotive deleted on it
-// (the line is marked deleted while the slot is), or for a new locomotive taken back by an
-// undo a number below -1 (no mark). A redo or an undo finds the line again by it.
-int deletedTag(int slot)
-{
-    return slot;
-}
-
-int undoneNewTag(int slot)
-{
-    return -2 - slot;
-}
 
 GridEditorDesign lokdatenDesign()
 {
@@ -105,61 +72,6 @@ LokdatenFrm::LokdatenFrm(DatabaseContext& ctx, LocoData loco, const QString& pro
 }
 
 LokdatenFrm::~LokdatenFrm() = default;
-
-// --- helpers ---
-
-int LokdatenFrm::addressValue(int row) const
-{
-    return cellValue(grid()->TextMatrix(row, LocoGrid::AddressCol));
-}
-
-bool LokdatenFrm::hasEmptyEntryLine() const
-{
-    for (int r = 1; r < grid()->Rows(); ++r)
-        if (addressValue(r) == 0 && grid()->TextMatrix(r, LocoGrid::NameCol).isEmpty())
-            return true;
-    return false;
-}
-
-void LokdatenFrm::emptyLine(int row, const QString& address, int tag)
-{
-    for (int col = LocoGrid::NameCol; col < grid()->Cols(); ++col)
-        grid()->setCell(row, col, QString(), QPixmap());
-    grid()->setTextMatrix(row, LocoGrid::AddressCol, address);
-    grid()->setTextMatrix(row, LocoGrid::FormatCol, QString());
-    grid()->setRowData(row, -1);
-    grid()->setLineTag(row, tag);
-}
-
-int LokdatenFrm::emptyLineTagged(int tag) const
-{
-    for (int r = 1; r < grid()->Rows(); ++r)
-        if (grid()->RowData(r) == -1 && grid()->LineTag(r) == tag)
-            return r;
-    return 0;
-}
-
-void LokdatenFrm::showSymbol(int row, int col, int symbol)
-{
-    const bool pictured = symbolHasPicture(symbol);
-    grid()->setCell(row, col, pictured ? QString() : noSymbolText(),
-                    pictured ? m_pictures->picture(functionSymbolFile(symbol)) : QPixmap());
-    // A picture says nothing to a screen reader: the cell speaks its meaning.
-    if (QTableWidgetItem* item = grid()->item(row - 1, col - grid()->FixedCols()))
-        item->setData(Qt::AccessibleTextRole, pictured ? functionSymbolMeaning(symbol) : QString());
-}
-
-void LokdatenFrm::fillLine(int row, const LocoGridLine& line)
-{
-    grid()->setRowData(row, line.slot);
-    grid()->setRowHeightPx(row, grid()->scaled(LocoGrid::RowHeight));
-    grid()->setTextMatrix(row, LocoGrid::AddressCol, line.address);
-    grid()->setTextMatrix(row, LocoGrid::FormatCol, line.format);
-    grid()->setTextMatrix(row, LocoGrid::NameCol, line.name);
-    grid()->setTextMatrix(row, LocoGrid::SpeedCol, line.speed);
-    for (int f = 0; f < LocoTable::FunctionCount; ++f)
-        showSymbol(row, LocoGrid::columnOfFunction(f), line.symbols[size_t(f)]);
-}
 
 // --- the grid ---
 
@@ -454,60 +366,6 @@ void LokdatenFrm::DS_SpeichernMenu_Click()
         SaveRecordPending = true;
 }
 
-void LokdatenFrm::RosterImportMenu_Click()
-{
-    commitNameEdit();
-    const QString title = QCoreApplication::translate("LokdatenFrm", "Lokliste importieren");
-    const BusyScope busy(*this);
-    const QString path = services().files.openFileName(
-        title, QString(), QCoreApplication::translate("LokdatenFrm", "JMRI-Roster, Rocrail-Plan (*.xml)|*.xml|"));
-    if (!path.isEmpty())
-        importLocoList(path);
-}
-
-void LokdatenFrm::importLocoList(const QString& path)
-{
-    commitNameEdit();
-    const QString title = QCoreApplication::translate("LokdatenFrm", "Lokliste importieren");
-    const BusyScope busy(*this);
-    const auto refused = [&](const QString& why) {
-        message(QCoreApplication::translate("LokdatenFrm", "Die Lokliste wurde nicht übernommen, nichts geändert:")
-                    + QChar(13) + why,
-                MsgButtons::Ok, MsgIcon::Critical, title);
-    };
-    const RosterFile roster = loadRosterFile(path);
-    const FunctionKeywordsRead keywords = loadFunctionKeywords(m_pictures->programFolder(), m_userFolder);
-    const RosterImportDone check = checkRosterImport(m_loco.table, roster);
-    if (!roster.ok() || !keywords.ok() || check.verdict == RosterImportDone::Verdict::Refused)
-        return refused(!roster.ok() ? roster.error : !keywords.ok() ? keywords.error : check.refusal);
-    // The question before the step: nothing is asked from inside an edit.
-    const bool shorten = check.verdict == RosterImportDone::Verdict::NeedsConsent;
-    if (shorten && message(rosterShortenQuestion(check.tooLong), MsgButtons::YesNo, MsgIcon::Question, title) != MsgAnswer::Yes)
-        return;
-    RosterImportDone done;
-    importAsOneStep(
-        title, [&] { done = importRoster(m_loco.table, m_loco.formats, keywords.table, roster, shorten); },
-        [&] { message(rosterSummaryText(done), MsgButtons::Ok, MsgIcon::Information, title); });
-}
-
-void LokdatenFrm::RosterExportMenu_Click()
-{
-    commitNameEdit();
-    const QString title = QCoreApplication::translate("LokdatenFrm", "Als JMRI-Roster exportieren");
-    const QString folder = services().files.folderName(title, QString());
-    if (folder.isEmpty())
-        return;
-    const FunctionKeywordsRead keywords = loadFunctionKeywords(m_pictures->programFolder(), m_userFolder);
-    const RosterExportDone done = keywords.ok() ? exportJmriRoster(m_loco.table, keywords.table, languageInUse(), folder)
-                                                : RosterExportDone{0, keywords.error};
-    if (!done.ok())
-        message(done.error, MsgButtons::Ok, MsgIcon::Critical, title);
-    else
-        message(QCoreApplication::translate("LokdatenFrm", "%n Lokomotiven nach %1 exportiert.", nullptr, done.written)
-                    .arg(QDir::toNativeSeparators(folder)),
-                MsgButtons::Ok, MsgIcon::Information, title);
-}
-
 bool LokdatenFrm::save_daten_satz(int address)
 {
     return saveLocoRecord(*m_files, address);
@@ -524,55 +382,6 @@ bool LokdatenFrm::sendDatabase()
 {
     const LocoSendOutcome sent = LocoTransfer(m_ctx, m_loco.table).SendLocoDatabase();
     return sent == LocoSendOutcome::Sent || sent == LocoSendOutcome::NothingPending;
-}
-
-std::vector<int> LokdatenFrm::showRecords(const std::vector<int>& slots, StepWay way)
-{
-    const LocoTable& table = m_loco.table;
-    std::vector<int> lines;
-    for (const int slot : slots) {
-        const bool held = table.holdsRecord(slot);
-        int row = grid()->rowOfData(slot);
-        if (row > 0 && !held) {
-            // A locomotive goes as it went when it was deleted, or back to the entry line it
-            // was typed into; its line stays where it is. Blanked all at once, the table has
-            // no lines left for them: the grid anew.
-            if (way == StepWay::Back)
-                emptyLine(row, QString(), undoneNewTag(slot));
-            else if (table.status(slot) == LocoTable::StatusDeleted)
-                emptyLine(row, QStringLiteral("-"), deletedTag(slot));
-            else
-                row = 0;
-        } else if (row == 0 && held) {
-            // A locomotive comes back into the line it left.
-            row = emptyLineTagged(way == StepWay::Back ? deletedTag(slot) : undoneNewTag(slot));
-            if (row > 0)
-                fillLine(row, locoGridLineOf(table, slot));
-        } else if (row > 0) {
-            fillLine(row, locoGridLineOf(table, slot));
-        } else {
-            // Neither shown nor to be shown.
-            continue;
-        }
-        if (row == 0) {
-            showTable();
-            return linesOf(slots);
-        }
-        lines.push_back(row);
-    }
-    return lines;
-}
-
-int LokdatenFrm::recordOfLine(int row) const
-{
-    const int slot = grid()->RowData(row);
-    if (slot >= 0 && slot < LocoTable::SlotCount)
-        return slot;
-    // A deleted line, as long as its slot was not taken by a new locomotive meanwhile.
-    const int deleted = grid()->LineTag(row);
-    if (deleted >= 0 && m_loco.table.status(deleted) == LocoTable::StatusDeleted)
-        return deleted;
-    return -1;
 }
 
 } // namespace kx2

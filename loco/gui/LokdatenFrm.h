@@ -96,6 +96,11 @@ private:
     int emptyLineTagged(int tag) const;
     // The locomotive of a line deleted as one step (deleteLocomotive); a slot not found is told.
     std::optional<int> deleteLoco(int lineSlot, int address);
+    // What a line without record showed, in its LineTag: the slot of a locomotive deleted on it
+    // (the line is marked deleted while the slot is), or for a new locomotive taken back by an
+    // undo a number below -1 (no mark). A redo or an undo finds the line again by it.
+    static int deletedTag(int slot) { return slot; }
+    static int undoneNewTag(int slot) { return -2 - slot; }
 
     DatabaseContext& m_ctx;
     LocoData m_loco;
