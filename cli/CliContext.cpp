@@ -55,9 +55,9 @@ CliContext::~CliContext()
     routeQtMessagesTo(nullptr);
     // A line that changes bits is worth knowing about even when every transfer went through.
     if (m_ctx && m_ctx->link.garbledMessages() > 0)
-        QTextStream(stderr) << m_ctx->link.garbledMessages()
-                            << QCoreApplication::translate("CliContext",
-                                                           " Nachrichten mit falscher Prüfsumme verworfen\n");
+        QTextStream(stderr) << QCoreApplication::translate("CliContext", "%n Nachrichten mit falscher Prüfsumme verworfen",
+                                                           nullptr, m_ctx->link.garbledMessages())
+                            << "\n";
 }
 
 bool CliContext::configure(const QCommandLineParser& parser)

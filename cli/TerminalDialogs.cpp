@@ -56,8 +56,11 @@ MsgAnswer TerminalDialogs::answer(const std::optional<Question>& question, const
     }
     const MsgAnswer yes = buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     const MsgAnswer no = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    const bool preset = question && m_presets.contains(*question);
+    if (preset && m_quiet)
+        return m_presets.value(*question);
     err << head << ": " << plain(text) << "\n";
-    if (question && m_presets.contains(*question)) {
+    if (preset) {
         const MsgAnswer a = m_presets.value(*question);
         err << (a == yes ? QCoreApplication::translate("TerminalDialogs", "-> ja (Option)\n")
                          : QCoreApplication::translate("TerminalDialogs", "-> nein (Option)\n"));

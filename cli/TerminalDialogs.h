@@ -14,6 +14,8 @@ class TerminalDialogs : public UserDialogs {
 public:
     TerminalDialogs();
     void presetAnswer(Question question, MsgAnswer answer) { m_presets.insert(question, answer); }
+    // Quiet: a question its option answers is not written out (messages still are).
+    void setQuiet(bool quiet) { m_quiet = quiet; }
     // Runs before every message and question, so that a progress line makes room for it.
     void setBeforeMessage(std::function<void()> fn) { m_beforeMessage = std::move(fn); }
 
@@ -34,6 +36,7 @@ private:
                      const QString& title, MsgAnswer defaultButton);
     QMap<Question, MsgAnswer> m_presets;
     bool m_interactive;
+    bool m_quiet = false;
     std::function<void()> m_beforeMessage;
 };
 

@@ -36,8 +36,10 @@ const QCommandLineOption& quietOption()
 // The progress as the options and the terminal ask for it.
 void chooseProgress(CliContext& cli, const QCommandLineParser& parser)
 {
-    if (parser.isSet(quietOption()))
+    if (parser.isSet(quietOption())) {
         cli.progress().setMode(StderrProgress::Mode::Quiet);
+        cli.dialogs().setQuiet(true);
+    }
 }
 
 // --verify of send and restore.

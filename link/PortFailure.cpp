@@ -28,8 +28,10 @@ QString portFailureText(const QString& portText, const QString& systemName, Port
 #endif
         break;
     case PortFailure::Other:
-        reason
-            = systemReason.isEmpty() ? QCoreApplication::translate("PortFailure", "unbekannter Fehler") : systemReason;
+        // The system's own words may be English: they stand in brackets behind ours.
+        reason = systemReason.isEmpty()
+            ? QCoreApplication::translate("PortFailure", "unbekannter Fehler")
+            : QCoreApplication::translate("PortFailure", "Fehler des Systems (%1)").arg(systemReason);
         break;
     }
     return port + QStringLiteral(": ") + reason;

@@ -39,7 +39,13 @@ QString fieldText(const RecordBytes& bytes, const RecordField& f)
             if (lines.last().isEmpty())
                 lines.removeLast();
         }
-        return QLatin1Char('\'') + lines.join(QStringLiteral(" / ")) + QLatin1Char('\'');
+        // A control byte shows as \xNN: two texts that differ in one never read the same.
+        QString text;
+        for (const QChar c : lines.join(QStringLiteral(" / ")))
+            text += c.unicode() >= 32 ? QString(c)
+                                      : QStringLiteral("\\x")
+                    + QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper();
+        return QLatin1Char('\'') + text + QLatin1Char('\'');
     }
     qulonglong v = 0;
     for (int b = f.last; b >= f.first; --b) {

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>CliContext</name>
+    <message numerus="yes">
+        <source>%n Nachrichten mit falscher Prüfsumme verworfen</source>
+        <translation>
+            <numerusform>%n Nachricht mit falscher Prüfsumme verworfen</numerusform>
+            <numerusform>%n Nachrichten mit falscher Prüfsumme verworfen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CsvTable</name>
     <message numerus="yes">
         <source>%n Felder statt %1</source>

@@ -145,12 +145,6 @@
         <translation>file</translation>
     </message>
     <message>
-        <source> Nachrichten mit falscher Prüfsumme verworfen
-</source>
-        <translation> messages with a wrong checksum dropped
-</translation>
-    </message>
-    <message>
         <source>9600, 16666, 19200 oder 115200</source>
         <translation>9600, 16666, 19200 or 115200</translation>
     </message>
@@ -171,6 +165,13 @@
     <message>
         <source>Speicherdatei der simulierten Zentrale (Port SIM). Vorgabe: KX2_SIM.STATE neben der Einstellungsdatei.</source>
         <translation>Memory file of the simulated command station (port SIM). Default: KX2_SIM.STATE beside the settings file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Nachrichten mit falscher Prüfsumme verworfen</source>
+        <translation>
+            <numerusform>%n message with a wrong checksum dropped</numerusform>
+            <numerusform>%n messages with a wrong checksum dropped</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2517,10 @@ Please enter another loco address.</translation>
     <message>
         <source>unbekannter Fehler</source>
         <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Fehler des Systems (%1)</source>
+        <translation>system error (%1)</translation>
     </message>
 </context>
 <context>

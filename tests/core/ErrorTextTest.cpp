@@ -26,7 +26,7 @@ TEST(ErrorText, PortFailureNamesThePortAndTheReason)
     const Case cases[] = {
         {PortFailure::NoSuchDevice, "Gerät nicht vorhanden (nicht angeschlossen oder falscher Name)"},
         {PortFailure::Busy, "belegt: ein anderes Programm hat den Port geöffnet"},
-        {PortFailure::Other, "Input/output error"},
+        {PortFailure::Other, "Fehler des Systems (Input/output error)"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(portFailureText(QStringLiteral("3"), QStringLiteral("/dev/ttyS2"), c.why,

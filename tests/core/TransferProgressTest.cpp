@@ -248,6 +248,7 @@ TEST(SendCheck, FindsWhatTheStationStoredWronglyByAddressAndField)
         {"loco, fifth page", Db::Loco, 5, SendOutcome::Failed, "Lok 38: Höchstgeschwindigkeit gesendet 100, gelesen 102"},
         {"loco, all equal", Db::Loco, 0, SendOutcome::Sent, ""},
         {"loco, the last byte of every page", Db::Loco, 1, SendOutcome::Failed, "Lok 38: Symbol f11 gesendet 12, gelesen 13", 15},
+        {"loco, the name's end mark", Db::Loco, 1, SendOutcome::Failed, "Lok 38: Name gesendet 'Köf II', gelesen 'Köf II\\x01ampflok'", 10},
         {"accessory, every page", Db::Accessory, 1, SendOutcome::Failed, "Magnetartikel 3: Name gesendet 'Köf II', gelesen 'K÷f II'"},
         {"accessory, all equal", Db::Accessory, 0, SendOutcome::Sent, ""},
         {"routes, every third module entry", Db::Routes, 3, SendOutcome::Failed,
