@@ -60,6 +60,21 @@ CliContext::~CliContext()
                             << "\n";
 }
 
+bool CliContext::configureForFiles()
+{
+    QCommandLineParser parser;
+    addPortOptions(parser);
+    parser.parse({QStringLiteral("kx2ctl")});
+    return configure(parser);
+}
+
+int loadError(const QString& path, const IsdLoadResult& r)
+{
+    QTextStream(stderr) << (r.error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText()) << ": " << path
+                        << (r.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(r.detail)) << "\n";
+    return 1;
+}
+
 bool CliContext::configure(const QCommandLineParser& parser)
 {
     QTextStream err(stderr);

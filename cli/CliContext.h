@@ -4,6 +4,7 @@
 #include "link/PortIo.h"
 #include "link/QtSerialComm1.h"
 #include "app/AppContext.h"
+#include "records/IsdFile.h"
 #include "sim/PortSwitch.h"
 
 #include <QCommandLineParser>
@@ -24,6 +25,8 @@ public:
     // Reads the settings file and applies the options. false (with a message on stderr) when an
     // option is wrong or the trace file cannot be opened.
     bool configure(const QCommandLineParser& parser);
+    // The settings file alone, for work on files: no option, no port.
+    bool configureForFiles();
 
     AppContext& ctx() { return *m_ctx; }
     TerminalDialogs& dialogs() { return m_dialogs; }
@@ -42,5 +45,8 @@ private:
     std::unique_ptr<AppContext> m_ctx;
     QFile m_trace;
 };
+
+// Tells on stderr why the table file `path` was not loaded; the exit code 1.
+int loadError(const QString& path, const IsdLoadResult& r);
 
 } // namespace kx2::cli

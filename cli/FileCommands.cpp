@@ -17,22 +17,6 @@ namespace kx2::cli {
 
 namespace {
 
-// The program's tables, for work on files: no port is opened.
-bool configureForFiles(CliContext& cli)
-{
-    QCommandLineParser parser;
-    CliContext::addPortOptions(parser);
-    parser.parse({QStringLiteral("kx2ctl")});
-    return cli.configure(parser);
-}
-
-int loadError(const QString& path, const IsdLoadResult& r)
-{
-    QTextStream(stderr) << (r.error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText()) << ": " << path
-                        << (r.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(r.detail)) << "\n";
-    return 1;
-}
-
 // Loads the table file `path` into the program's tables for a view of it (`what`: "CSV", "PDF").
 // The database it holds, or none with `exitCode` set after the error is told.
 const StationDatabase* loadTableFile(const QString& path, const char* what, CliContext& cli, int& exitCode)
@@ -49,7 +33,7 @@ const StationDatabase* loadTableFile(const QString& path, const char* what, CliC
                             << path << "\n";
         return nullptr;
     }
-    if (!configureForFiles(cli)) {
+    if (!cli.configureForFiles()) {
         exitCode = 2;
         return nullptr;
     }
@@ -127,7 +111,7 @@ int runImportCsv(const QStringList& args)
         return 2;
     }
     CliContext cli;
-    if (!configureForFiles(cli))
+    if (!cli.configureForFiles())
         return 2;
     AppContext& ctx = cli.ctx();
     const QString base = parser.value(QStringLiteral("input"));

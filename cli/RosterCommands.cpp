@@ -17,23 +17,14 @@ namespace kx2::cli {
 
 namespace {
 
-// The locomotive table file `path` in the program's tables; false after the error is told.
-bool loadLocoFile(CliContext& cli, const QString& path, int& exitCode)
+// The locomotive table file `path` in the program's tables; the exit code when it is not.
+std::optional<int> loadLocoFile(CliContext& cli, const QString& path)
 {
-    QCommandLineParser none;
-    CliContext::addPortOptions(none);
-    none.parse({QStringLiteral("kx2ctl")});
-    exitCode = 2;
-    if (!cli.configure(none))
-        return false;
-    exitCode = 1;
-    const StationDatabase* loco = findStationDatabase(QStringLiteral("loco"));
-    if (const IsdLoadResult r = loco->load(cli.ctx(), path); !r.ok()) {
-        QTextStream(stderr) << (r.error == IsdError::WrongHeader ? isdWrongFormatText() : isdOpenErrorText()) << ": "
-                            << path << (r.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(r.detail)) << "\n";
-        return false;
-    }
-    return true;
+    if (!cli.configureForFiles())
+        return 2;
+    if (const IsdLoadResult r = findStationDatabase(QStringLiteral("loco"))->load(cli.ctx(), path); !r.ok())
+        return loadError(path, r);
+    return std::nullopt;
 }
 
 // The keyword table the user keeps beside the settings file, else the one the program brings.
@@ -89,8 +80,8 @@ int runImportRoster(const QStringList& args)
     if (!words)
         return 1;
     CliContext cli;
-    if (!loadLocoFile(cli, parser.value(QStringLiteral("input")), exitCode))
-        return exitCode;
+    if (const std::optional<int> failed = loadLocoFile(cli, parser.value(QStringLiteral("input"))))
+        return *failed;
     AppContext& ctx = cli.ctx();
     const RosterImportDone done
         = importRoster(ctx.loco, ctx.locoFormats, *words, roster, parser.isSet(QStringLiteral("shorten")));
@@ -135,8 +126,8 @@ int runExportRoster(const QStringList& args)
         return 2;
     }
     CliContext cli;
-    if (!loadLocoFile(cli, parser.positionalArguments().first(), exitCode))
-        return exitCode;
+    if (const std::optional<int> failed = loadLocoFile(cli, parser.positionalArguments().first()))
+        return *failed;
     const std::optional<FunctionKeywords> words = keywords();
     if (!words)
         return 1;
