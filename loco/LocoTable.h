@@ -169,6 +169,8 @@ struct LocoFormat {
 
 // Index = position in the data-format dialog.
 constexpr int LocoFormatCount = 6;
+constexpr int FormatMotorolaOld = 0, FormatMotorolaNew = 1, FormatDcc14 = 2, FormatDcc28 = 3, FormatDcc128 = 4,
+              FormatSelectrix = 5;
 extern const std::array<LocoFormat, LocoFormatCount> kLocoFormats;
 
 // The program-wide data-format tables, filled once at start; entry 6 stays empty.

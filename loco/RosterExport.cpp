@@ -20,10 +20,7 @@ RosterProtocol protocolOf(std::optional<int> code)
 {
     for (int i = 0; i < LocoFormatCount; ++i)
         if (code == kLocoFormats[size_t(i)].code)
-            return i == 0 ? RosterProtocol::MotorolaOld
-                 : i == 1 ? RosterProtocol::Motorola
-                 : i == 5 ? RosterProtocol::Selectrix
-                          : RosterProtocol::Dcc;
+            return protocolOfFormat(i);
     return RosterProtocol::Other;
 }
 

@@ -1,5 +1,8 @@
 #include "loco/RosterFile.h"
 
+#include "loco/LocoTable.h"
+
+#include "shell/ExactNumber.h"
 #include "shell/InputFile.h"
 #include "shell/ProgramFolder.h"
 
@@ -9,6 +12,7 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <limits>
 
 namespace kx2 {
 
@@ -86,11 +90,29 @@ bool named(const QXmlStreamReader& r, const char* name)
 // "12" -> 12; anything but digits (blanks around them allowed) -> nullopt.
 std::optional<int> smallNumber(const QString& text)
 {
-    bool ok = false;
-    const QString t = text.trimmed();
-    const int n = t.toInt(&ok);
-    return ok && !t.startsWith(QLatin1Char('+')) && !t.startsWith(QLatin1Char('-')) ? std::optional<int>(n) : std::nullopt;
+    const std::optional<long long> n = wholeNumber(text);
+    return n && *n >= 0 && *n <= std::numeric_limits<int>::max() ? std::optional<int>(int(*n)) : std::nullopt;
 }
+
+} // namespace
+
+RosterProtocol protocolOfFormat(std::optional<int> formatIndex)
+{
+    if (!formatIndex || *formatIndex < 0 || *formatIndex >= LocoFormatCount)
+        return RosterProtocol::Other;
+    switch (*formatIndex) {
+    case FormatMotorolaOld:
+        return RosterProtocol::MotorolaOld;
+    case FormatMotorolaNew:
+        return RosterProtocol::Motorola;
+    case FormatSelectrix:
+        return RosterProtocol::Selectrix;
+    default:
+        return RosterProtocol::Dcc;
+    }
+}
+
+namespace {
 
 RosterProtocol jmriProtocol(const QString& word)
 {

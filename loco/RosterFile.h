@@ -23,6 +23,8 @@ enum class RosterKind { Jmri, Rocrail };
 // selectrix, S and X are Selectrix. Anything else (Rocrail's A analogue and P by server, a JMRI
 // entry without protocol, unknown words) says nothing the station could use.
 enum class RosterProtocol { Other, Dcc, Motorola, MotorolaOld, Selectrix };
+// The protocol that drives a data format (its position in kLocoFormats); Other for none.
+RosterProtocol protocolOfFormat(std::optional<int> formatIndex);
 
 struct RosterEntry {
     QString name;                 // JMRI id, Rocrail id

@@ -12,9 +12,6 @@ namespace kx2 {
 
 namespace {
 
-// Positions of the data-format dialog (kLocoFormats).
-constexpr int kMotorolaOld = 0, kMotorolaNew = 1, kDcc14 = 2, kDcc28 = 3, kDcc128 = 4, kSelectrix = 5;
-
 QString entryName(const RosterEntry& e)
 {
     return e.name.isEmpty()
@@ -28,17 +25,6 @@ QString entryRefusal(const RosterEntry& e, const QString& why)
 }
 
 enum class FormatFamily { None, Motorola, Dcc, Selectrix };
-
-FormatFamily familyOfIndex(std::optional<int> index)
-{
-    if (!index)
-        return FormatFamily::None;
-    if (*index == kMotorolaOld || *index == kMotorolaNew)
-        return FormatFamily::Motorola;
-    if (*index == kSelectrix)
-        return FormatFamily::Selectrix;
-    return FormatFamily::Dcc;
-}
 
 FormatFamily familyOf(RosterProtocol p)
 {
@@ -54,6 +40,11 @@ FormatFamily familyOf(RosterProtocol p)
         break;
     }
     return FormatFamily::None;
+}
+
+FormatFamily familyOfIndex(std::optional<int> index)
+{
+    return familyOf(protocolOfFormat(index));
 }
 
 std::optional<int> formatIndexOf(const LocoTable& table, const LocoFormatTables& formats, int slot)
@@ -75,18 +66,18 @@ std::optional<int> formatFor(const RosterEntry& e, std::optional<int> own)
     switch (e.protocol) {
     case RosterProtocol::Dcc:
         if (e.speedSteps == 14)
-            return kDcc14;
+            return FormatDcc14;
         if (e.speedSteps == 28)
-            return kDcc28;
+            return FormatDcc28;
         if (e.speedSteps == 128)
-            return kDcc128;
-        return familyOfIndex(own) == FormatFamily::Dcc ? own : kDcc28;
+            return FormatDcc128;
+        return familyOfIndex(own) == FormatFamily::Dcc ? own : FormatDcc28;
     case RosterProtocol::Motorola:
-        return familyOfIndex(own) == FormatFamily::Motorola ? own : kMotorolaNew;
+        return familyOfIndex(own) == FormatFamily::Motorola ? own : FormatMotorolaNew;
     case RosterProtocol::MotorolaOld:
-        return kMotorolaOld;
+        return FormatMotorolaOld;
     case RosterProtocol::Selectrix:
-        return kSelectrix;
+        return FormatSelectrix;
     case RosterProtocol::Other:
         break;
     }
